@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test; exits non-zero on
+# any failure. An optional argument names the build folder and further
+# arguments go to CMake (the sanitizer build passes -DREEFWISE_SANITIZE=ON).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+dir=${1:-build}
+shift || true
+[[ $dir = /* ]] || dir="$root/$dir"
+
+"$root/scripts/install-deps.sh"
+"$root/scripts/build.sh" "$dir" "$@"
+cd "$dir"
+ctest --output-on-failure --no-tests=error -j"$(nproc)"

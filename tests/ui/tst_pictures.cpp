@@ -1,0 +1,175 @@
+#include <pictures.h>
+#include <runtimeerror.h>
+
+#include <QFile>
+#include <QImageReader>
+#include <QSet>
+#include <QTest>
+#include <algorithm>
+
+using namespace ui;
+
+class TestPictures : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyPictureLoadsAtItsSize_data();
+    void everyPictureLoadsAtItsSize();
+    void buttonImagesHoldOnlyTheirThreeColours_data();
+    void buttonImagesHoldOnlyTheirThreeColours();
+    void iconHoldsBothSizesInOpaqueBlackAndRed_data();
+    void iconHoldsBothSizesInOpaqueBlackAndRed();
+    void photosAreBaselineJpeg_data();
+    void photosAreBaselineJpeg();
+    void unknownIdentifierIsRuntimeError_data();
+    void unknownIdentifierIsRuntimeError();
+};
+
+namespace {
+
+const QStringList ButtonIds{"BackButtonImage", "NextButtonImage", "ExitButtonImage",
+                            "FinaleReviewImage", "FinaleExitImage"};
+
+} // namespace
+
+void TestPictures::everyPictureLoadsAtItsSize_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QSize>("size");
+    for (int n = 1; n <= 47; ++n)
+        QTest::addRow("FishPhoto%d", n)
+            << QStringLiteral("FishPhoto%1").arg(n) << (n == 4 ? QSize(250, 188) : QSize(320, 240));
+    QTest::newRow("BackButtonImage") << "BackButtonImage" << QSize(50, 60);
+    QTest::newRow("NextButtonImage") << "NextButtonImage" << QSize(50, 60);
+    QTest::newRow("ExitButtonImage") << "ExitButtonImage" << QSize(50, 50);
+    QTest::newRow("FinaleReviewImage") << "FinaleReviewImage" << QSize(150, 150);
+    QTest::newRow("FinaleExitImage") << "FinaleExitImage" << QSize(81, 81);
+}
+
+void TestPictures::everyPictureLoadsAtItsSize()
+{
+    QFETCH(QString, id);
+    QFETCH(QSize, size);
+    const QPixmap single = loadPicture(id, 1.0);
+    QCOMPARE(single.size(), size);
+    QCOMPARE(single.deviceIndependentSize().toSize(), size);
+    const QPixmap twice = loadPicture(id, 2.0);
+    QCOMPARE(twice.size(), size * 2);
+    // Sharp on a high-density screen, and still the same size in the layout.
+    QCOMPARE(twice.deviceIndependentSize().toSize(), size);
+}
+
+void TestPictures::buttonImagesHoldOnlyTheirThreeColours_data()
+{
+    QTest::addColumn<QString>("path");
+    for (const QString &id : ButtonIds) {
+        QTest::addRow("%s", qPrintable(id)) << picturePath(id, false);
+        QTest::addRow("%s@2x", qPrintable(id)) << picturePath(id, true);
+    }
+}
+
+void TestPictures::buttonImagesHoldOnlyTheirThreeColours()
+{
+    QFETCH(QString, path);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.startsWith("BM"));
+    const auto bitsPerPixel = quint16(uchar(bytes[28]) | uchar(bytes[29]) << 8);
+    QCOMPARE(bitsPerPixel, quint16(8));
+
+    const QImage image(path);
+    QVERIFY(!image.isNull());
+    const QSet<QRgb> allowed{qRgb(255, 0, 0), qRgb(255, 255, 255), qRgb(4, 4, 4)};
+    QSet<QRgb> seen;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            seen.insert(image.pixel(x, y));
+    QCOMPARE(seen, allowed);
+}
+
+void TestPictures::iconHoldsBothSizesInOpaqueBlackAndRed_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("large");
+    QTest::newRow("ScreenIcon") << picturePath(QStringLiteral("ScreenIcon"), false) << 32;
+    QTest::newRow("ScreenIcon@2x") << picturePath(QStringLiteral("ScreenIcon"), true) << 64;
+}
+
+void TestPictures::iconHoldsBothSizesInOpaqueBlackAndRed()
+{
+    QFETCH(QString, path);
+    QFETCH(int, large);
+    QImageReader reader(path);
+    QCOMPARE(reader.imageCount(), 2);
+    QList<int> sizes;
+    for (int i = 0; i < reader.imageCount(); ++i) {
+        QVERIFY(reader.jumpToImage(i));
+        const QImage image = reader.read();
+        QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
+        QCOMPARE(image.width(), image.height());
+        sizes << image.width();
+        QSet<QRgb> seen;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                seen.insert(image.pixel(x, y));
+        QCOMPARE(seen, (QSet<QRgb>{qRgb(0, 0, 0), qRgb(255, 0, 0)}));
+    }
+    std::sort(sizes.begin(), sizes.end());
+    QCOMPARE(sizes, (QList<int>{large / 2, large}));
+}
+
+void TestPictures::photosAreBaselineJpeg_data()
+{
+    QTest::addColumn<QString>("path");
+    for (int n = 1; n <= 47; ++n) {
+        const QString id = QStringLiteral("FishPhoto%1").arg(n);
+        QTest::addRow("%s", qPrintable(id)) << picturePath(id, false);
+        QTest::addRow("%s@2x", qPrintable(id)) << picturePath(id, true);
+    }
+}
+
+void TestPictures::photosAreBaselineJpeg()
+{
+    QFETCH(QString, path);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.startsWith("\xff\xd8"));
+    // Walk the markers up to the frame header: SOF0 is baseline.
+    int at = 2;
+    int frameMarker = -1;
+    while (at + 4 <= bytes.size() && uchar(bytes[at]) == 0xff) {
+        const int marker = uchar(bytes[at + 1]);
+        if (marker >= 0xc0 && marker <= 0xcf && marker != 0xc4 && marker != 0xc8 &&
+            marker != 0xcc) {
+            frameMarker = marker;
+            break;
+        }
+        at += 2 + (uchar(bytes[at + 2]) << 8 | uchar(bytes[at + 3]));
+    }
+    QCOMPARE(frameMarker, 0xc0);
+    const int components = uchar(bytes[at + 9]);
+    QCOMPARE(components, 3);
+}
+
+void TestPictures::unknownIdentifierIsRuntimeError_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::newRow("empty") << "";
+    QTest::newRow("fish_zero") << "FishPhoto0";
+    QTest::newRow("fish_48") << "FishPhoto48";
+    QTest::newRow("leading_zero") << "FishPhoto07";
+    QTest::newRow("lower_case") << "backbuttonimage";
+}
+
+void TestPictures::unknownIdentifierIsRuntimeError()
+{
+    QFETCH(QString, id);
+    QVERIFY(picturePath(id, false).isEmpty());
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, loadPicture(id, 1.0));
+}
+
+QTEST_MAIN(TestPictures)
+#include "tst_pictures.moc"

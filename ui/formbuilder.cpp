@@ -1,0 +1,176 @@
+#include "formbuilder.h"
+
+#include "formwindow.h"
+#include "picturebox.h"
+#include "pictures.h"
+#include "runtimeerror.h"
+#include "textbox.h"
+
+#include <QMenuBar>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+
+QRect pixelRect(const ControlSpec &c)
+{
+    return {pixels(c.left), pixels(c.top), pixels(c.width), pixels(c.height)};
+}
+
+void applyColours(QWidget *w, const ControlSpec &c)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, toQColor(c.foreColour, p));
+    p.setColor(QPalette::Window, toQColor(c.backColour, p));
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+void applyFont(QWidget *w, const ControlSpec &c)
+{
+    if (!c.font)
+        return;
+    QFont font(c.font->family, c.font->pointSize);
+    font.setBold(c.font->bold);
+    w->setFont(font);
+}
+
+QWidget *buildLabel(const ControlSpec &c, QWidget *parent)
+{
+    auto *label = new Label(parent);
+    label->setGeometry(pixelRect(c));
+    applyColours(label, c);
+    applyFont(label, c);
+    label->setTextFormat(c.richText ? Qt::RichText : Qt::PlainText);
+    label->setText(c.text);
+    label->setWordWrap(c.wordWrap);
+    label->setAlignment((c.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) |
+                        Qt::AlignTop);
+    if (c.border == Border::Single)
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    if (c.autoSize)
+        label->adjustSize();
+    return label;
+}
+
+QWidget *buildTextBox(const ControlSpec &c, QWidget *parent)
+{
+    auto *box = new TextBox(parent);
+    box->setGeometry(pixelRect(c));
+    box->setBackColour(c.backColour);
+    box->setForeColour(c.foreColour);
+    applyFont(box, c);
+    box->setText(c.text);
+    box->setCursorPosition(0);
+    return box;
+}
+
+QWidget *buildPictureBox(const ControlSpec &c, QWidget *parent)
+{
+    auto *box = new PictureBox(parent);
+    box->move(pixels(c.left), pixels(c.top));
+    if (c.border == Border::Sunken) {
+        box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        box->setLineWidth(2);
+    }
+    box->setPicture(loadPicture(c.picture));
+    return box;
+}
+
+QMenuBar *buildMenuBar(const std::vector<MenuSpec> &menu, QWidget *parent)
+{
+    auto *bar = new QMenuBar(parent);
+    bar->setNativeMenuBar(false);
+    for (const MenuSpec &entry : menu) {
+        if (entry.items.empty()) {
+            QAction *action = bar->addAction(entry.caption);
+            action->setObjectName(entry.name);
+            continue;
+        }
+        QMenu *dropDown = bar->addMenu(entry.caption);
+        dropDown->setObjectName(entry.name);
+        for (const MenuSpec &item : entry.items)
+            dropDown->addAction(item.caption)->setObjectName(item.name);
+    }
+    return bar;
+}
+
+} // namespace
+
+QColor toQColor(Colour colour, const QPalette &palette)
+{
+    if (!colour.isSystem())
+        return QColor(colour.red(), colour.green(), colour.blue());
+    switch (colour.value & 0xff) {
+    case 8:
+        return palette.color(QPalette::WindowText);
+    case 18:
+        return palette.color(QPalette::ButtonText);
+    default:
+        throw RuntimeError("unknown system colour " + std::to_string(colour.value & 0xff));
+    }
+}
+
+std::unique_ptr<FormWindow> buildForm(const FormSpec &spec)
+{
+    auto window = std::make_unique<FormWindow>();
+    window->setObjectName(spec.name);
+    window->setWindowTitle(spec.caption);
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
+    flags |= spec.borderless ? Qt::FramelessWindowHint
+                             : Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+    window->setWindowFlags(flags);
+    if (!spec.icon.isEmpty())
+        window->setWindowIcon(loadIcon(spec.icon));
+
+    QPalette p = window->palette();
+    p.setColor(QPalette::Window, toQColor(spec.backColour, p));
+    window->setPalette(p);
+    window->setAutoFillBackground(true);
+
+    if (!spec.menu.empty())
+        window->setMenuBar(buildMenuBar(spec.menu, window.get()));
+    window->setClientSize({pixels(spec.clientWidth), pixels(spec.clientHeight)});
+
+    QWidget *client = window->client();
+    std::vector<std::pair<int, QWidget *>> focusable;
+    for (const ControlSpec &c : spec.controls) {
+        if (c.kind == ControlKind::Timer) {
+            auto *timer = new QTimer(window.get());
+            timer->setObjectName(c.name);
+            timer->setInterval(c.interval);
+            timer->start();
+            continue;
+        }
+        QWidget *w = c.kind == ControlKind::Label     ? buildLabel(c, client)
+                     : c.kind == ControlKind::TextBox ? buildTextBox(c, client)
+                                                      : buildPictureBox(c, client);
+        w->setObjectName(c.name);
+        if (c.index >= 0)
+            w->setProperty("index", c.index);
+        if (!c.toolTip.isEmpty())
+            w->setToolTip(c.toolTip);
+        if (!c.accessibleName.isEmpty())
+            w->setAccessibleName(c.accessibleName);
+        w->setVisible(c.visible);
+        // Listed front to back: each later control goes behind the earlier ones.
+        w->lower();
+        if (c.kind != ControlKind::Label && c.tabIndex >= 0)
+            focusable.emplace_back(c.tabIndex, w);
+        else
+            w->setFocusPolicy(Qt::NoFocus);
+    }
+    std::sort(focusable.begin(), focusable.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::vector<QWidget *> tabOrder;
+    for (const auto &entry : focusable)
+        tabOrder.push_back(entry.second);
+    window->setTabOrder(std::move(tabOrder));
+    return window;
+}
+
+} // namespace ui

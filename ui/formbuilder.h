@@ -1,0 +1,21 @@
+#pragma once
+
+#include "layout.h"
+
+#include <QColor>
+#include <QPalette>
+
+#include <memory>
+
+namespace ui {
+
+class FormWindow;
+
+QColor toQColor(Colour colour, const QPalette &palette);
+
+// Builds a hidden window and its controls from a layout. Controls are named
+// children (`QObject::objectName`, array elements carry an "index" property);
+// timers are children of the window and already running.
+std::unique_ptr<FormWindow> buildForm(const FormSpec &spec);
+
+} // namespace ui

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QLabel>
+
+namespace ui {
+
+// A label that reports a click: a left-button release inside it.
+class Label : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit Label(QWidget *parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+} // namespace ui

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace ui {
+
+// A failed call into the forms layer. Like an overflow, it stops the
+// running handler and ends the run after it has been reported.
+class RuntimeError : public std::runtime_error
+{
+public:
+    explicit RuntimeError(const std::string &what)
+        : std::runtime_error(what)
+    {
+    }
+};
+
+} // namespace ui
