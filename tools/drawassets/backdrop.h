@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QColor>
+#include <QPointF>
+#include <QRectF>
+
+class QPainter;
+class QPainterPath;
+
+// Shared scenery and anatomy for the fish painters, so that every picture
+// sits in the same kind of water and the painters only draw what is theirs.
+namespace backdrop {
+
+// Open tropical water filling `area`: blue to blue-green, lighter towards
+// the top, with soft light shafts from the surface. `depth` 0 is shallow and
+// bright, 1 is deep and dark.
+void paintWater(QPainter &p, const QRectF &area, double depth = 0.4);
+
+// A sand bottom from `top` down to the bottom of `area`, with ripples.
+void paintSand(QPainter &p, const QRectF &area, double top);
+
+// A rounded coral head (boulder coral) standing on y = base.y(), `radius`
+// wide, in `colour`, with polyp texture.
+void paintCoralHead(QPainter &p, QPointF base, double radius, QColor colour);
+
+// A sea fan or sea whip rising from `base` to the given height.
+void paintSeaFan(QPainter &p, QPointF base, double height, QColor colour);
+
+// A rocky reef band along the bottom of `area`, from `top` down, with crevices;
+// suitable for morays peering out of a hole.
+void paintReefRock(QPainter &p, const QRectF &area, double top);
+
+// A fish eye: dark pupil, coloured iris ring and a small highlight.
+void paintEye(QPainter &p, QPointF centre, double radius, QColor iris = QColor(200, 170, 60));
+
+// A closed smooth body outline through the given points (Catmull-Rom spline),
+// for drawing bodies and fins of any shape.
+QPainterPath smoothClosedPath(const QPointF *points, int count);
+
+} // namespace backdrop

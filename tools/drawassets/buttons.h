@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QString>
+
+// The quiz's navigation buttons: hard-edged three-colour pictures (red, white
+// and near-black), kept as 8-bit palette images.
+namespace buttons {
+
+struct ButtonImage
+{
+    QString id;
+    QImage normal; // Format_Indexed8 with exactly the three colours
+    QImage doubled;
+};
+
+QList<ButtonImage> drawAll();
+
+} // namespace buttons

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QImage>
+
+// The application icon: a red square spiral winding inwards on black.
+namespace icon {
+
+// The icon at `size` x `size` pixels (a multiple of 16), as Format_Indexed8
+// with a two-entry colour table: black, then red.
+QImage draw(int size);
+
+} // namespace icon
