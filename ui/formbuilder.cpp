@@ -6,6 +6,7 @@
 #include "runtimeerror.h"
 #include "textbox.h"
 
+#include <QApplication>
 #include <QMenuBar>
 #include <QTimer>
 
@@ -22,9 +23,11 @@ QRect pixelRect(const ControlSpec &c)
 
 void applyColours(QWidget *w, const ControlSpec &c)
 {
+    // System colours resolve against the standard palette, not one already recoloured.
+    const QPalette standard = QApplication::palette();
     QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, toQColor(c.foreColour, p));
-    p.setColor(QPalette::Window, toQColor(c.backColour, p));
+    p.setColor(QPalette::WindowText, toQColor(c.foreColour, standard));
+    p.setColor(QPalette::Window, toQColor(c.backColour, standard));
     w->setPalette(p);
     w->setAutoFillBackground(true);
 }
@@ -84,6 +87,9 @@ QMenuBar *buildMenuBar(const std::vector<MenuSpec> &menu, QWidget *parent)
 {
     auto *bar = new QMenuBar(parent);
     bar->setNativeMenuBar(false);
+    // A standard menu bar, not one inheriting the black of the window.
+    bar->setPalette(QApplication::palette());
+    bar->setAutoFillBackground(true);
     for (const MenuSpec &entry : menu) {
         if (entry.items.empty()) {
             QAction *action = bar->addAction(entry.caption);

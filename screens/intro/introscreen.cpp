@@ -88,7 +88,7 @@ FormSpec IntroScreen::layout() const
          .top = 4560,
          .width = 3975,
          .height = 975,
-         .text = QStringLiteral("reefwise.\nexample.org"),
+         .text = QStringLiteral("reefwise.example"),
          .foreColour = colours::Red,
          .font = Title,
          .align = Align::Centre,
