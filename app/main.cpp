@@ -8,7 +8,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Reefwise"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Reefwise"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.reefwise"));
     ui::applyAppearance(app);
 
     StartUp startUp;
