@@ -88,7 +88,7 @@ QMenuBar *buildMenuBar(const std::vector<MenuSpec> &menu, QWidget *parent)
     auto *bar = new QMenuBar(parent);
     bar->setNativeMenuBar(false);
     // A standard menu bar, not one inheriting the black of the window.
-    bar->setPalette(QApplication::palette());
+    applyStandardPalette(bar);
     bar->setAutoFillBackground(true);
     for (const MenuSpec &entry : menu) {
         if (entry.items.empty()) {
@@ -105,6 +105,18 @@ QMenuBar *buildMenuBar(const std::vector<MenuSpec> &menu, QWidget *parent)
 }
 
 } // namespace
+
+void applyStandardPalette(QWidget *widget)
+{
+    const QPalette standard = QApplication::palette();
+    QPalette p = widget->palette();
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto r = QPalette::ColorRole(role);
+        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            p.setColor(group, r, standard.color(group, r));
+    }
+    widget->setPalette(p);
+}
 
 QColor toQColor(Colour colour, const QPalette &palette)
 {

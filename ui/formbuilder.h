@@ -13,6 +13,10 @@ class FormWindow;
 
 QColor toQColor(Colour colour, const QPalette &palette);
 
+// Gives a control the application's own colours in every role, rather than
+// those it would inherit from the black window around it.
+void applyStandardPalette(QWidget *widget);
+
 // Builds a hidden window and its controls from a layout. Controls are named
 // children (`QObject::objectName`, array elements carry an "index" property);
 // timers are children of the window and already running.

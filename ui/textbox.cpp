@@ -2,7 +2,6 @@
 
 #include "formbuilder.h"
 
-#include <QApplication>
 #include <QFocusEvent>
 #include <QMouseEvent>
 
@@ -26,12 +25,7 @@ TextBox::TextBox(QWidget *parent)
     setMaxLength(std::numeric_limits<int>::max());
     // The sunken border is drawn from the standard palette: inherited from a
     // black window it would vanish into the black.
-    const QPalette standard = QApplication::palette();
-    QPalette p = palette();
-    for (const auto role : {QPalette::Window, QPalette::Button, QPalette::Light, QPalette::Midlight,
-                            QPalette::Mid, QPalette::Dark, QPalette::Shadow})
-        p.setColor(role, standard.color(role));
-    setPalette(p);
+    applyStandardPalette(this);
 }
 
 void TextBox::setForeColour(Colour colour)

@@ -1,0 +1,132 @@
+"""A real X server (Xvfb) with a window manager (openbox), and the means to
+drive Reefwise in it as a person would: mouse moves, presses and releases,
+typing; and to read it back only from the screen: pixels and OCR."""
+
+import os
+import re
+import subprocess
+import tempfile
+import time
+
+TITLE = "Reefwise!"
+
+
+class XSession:
+    def __init__(self, width=1024, height=768):
+        self.workdir = tempfile.mkdtemp(prefix="reefwise-e2e-")
+        read_fd, write_fd = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", f"{width}x{height}x24",
+             "-nolisten", "tcp"],
+            pass_fds=[write_fd], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_fd)
+        with os.fdopen(read_fd) as f:
+            number = f.readline().strip()
+        if not number:
+            raise RuntimeError("Xvfb did not start")
+        self.env = dict(os.environ, DISPLAY=f":{number}")
+        self.env.pop("QT_QPA_PLATFORM", None)
+        self.wm = subprocess.Popen(["openbox"], env=self.env, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
+        # The window manager is ready once it has announced itself on the root window.
+        if not self._wait(lambda: b"window id" in (self._run(
+                ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], check=False) or b""), 10):
+            raise RuntimeError("openbox did not start")
+
+    def close(self):
+        for p in (self.wm, self.xvfb):
+            p.terminate()
+            try:
+                p.wait(5)
+            except subprocess.TimeoutExpired:
+                p.kill()
+
+    # -- plumbing -------------------------------------------------------
+    def _run(self, args, check=True, data=None):
+        r = subprocess.run(args, env=self.env, capture_output=True, input=data)
+        if r.returncode != 0:
+            if check:
+                raise RuntimeError(f"{args[0]} failed: {r.stderr.decode(errors='replace')}")
+            return None
+        return r.stdout
+
+    @staticmethod
+    def _wait(predicate, timeout, step=0.01):
+        end = time.monotonic() + timeout
+        while time.monotonic() < end:
+            value = predicate()
+            if value:
+                return value
+            time.sleep(step)
+        return None
+
+    # -- windows ----------------------------------------------------------
+    def windows(self):
+        """The visible windows of the quiz, by id."""
+        out = self._run(["xdotool", "search", "--onlyvisible", "--name", f"^{re.escape(TITLE)}$"],
+                        check=False)
+        return [int(w) for w in out.split()] if out else []
+
+    def geometry(self, window):
+        """Absolute x, y, width, height of a window's inside."""
+        out = self._run(["xwininfo", "-id", str(window)]).decode()
+        get = lambda key: int(re.search(rf"{key}:\s+(-?\d+)", out).group(1))
+        return (get("Absolute upper-left X"), get("Absolute upper-left Y"), get("Width"),
+                get("Height"))
+
+    def wait_single_window(self, size=None, other_than=None, timeout=10):
+        """Waits until exactly one quiz window is visible (of `size`, and not
+        `other_than`), and returns it."""
+        def check():
+            ws = self.windows()
+            if len(ws) != 1 or ws[0] == other_than:
+                return None
+            # The last question screen is taller by its menu bar.
+            if size:
+                width, height = self.geometry(ws[0])[2:]
+                if width != size[0] or not size[1] <= height <= size[1] + 40:
+                    return None
+            return ws[0]
+        window = self._wait(check, timeout)
+        if window is None:
+            raise AssertionError(f"no single quiz window of size {size}; visible: {self.windows()}")
+        return window
+
+    # -- input ------------------------------------------------------------
+    def click(self, window, x, y, client_top=0):
+        gx, gy, _, _ = self.geometry(window)
+        self._run(["xdotool", "mousemove", str(gx + x), str(gy + client_top + y),
+                   "mousedown", "1", "mouseup", "1"])
+
+    def type(self, text):
+        self._run(["xdotool", "type", "--delay", "8", "--", text])
+
+    def key(self, *keys):
+        self._run(["xdotool", "key", "--delay", "20", *keys])
+
+    # -- reading the screen ---------------------------------------------
+    def pixels(self, window, x, y, w, h, client_top=0):
+        gx, gy, _, _ = self.geometry(window)
+        raw = self._run(["import", "-window", "root", "-crop",
+                         f"{w}x{h}+{gx + x}+{gy + client_top + y}", "+repage", "-depth", "8",
+                         "rgb:-"])
+        return [tuple(raw[i:i + 3]) for i in range(0, len(raw), 3)]
+
+    def ocr(self, window, x, y, w, h, client_top=0):
+        gx, gy, _, _ = self.geometry(window)
+        png = os.path.join(self.workdir, "ocr.png")
+        self._run(["import", "-window", "root", "-crop", f"{w}x{h}+{gx + x}+{gy + client_top + y}",
+                   "+repage", png])
+        # The brightest channel, so that blue text on black reads as well as white.
+        self._run(["convert", png, "-separate", "-evaluate-sequence", "Max", "-negate", "-resize",
+                   "400%", png])
+        out = self._run(["tesseract", png, "stdout", "--psm", "7"], check=False) or b""
+        return " ".join(out.decode(errors="replace").split())
+
+    def screenshot(self, path):
+        self._run(["import", "-window", "root", path])
+
+
+def count_colour(pixels, colour, tolerance=70):
+    """Pixels close to a pure colour: antialiased text has a few."""
+    return sum(1 for p in pixels if all(abs(a - b) <= tolerance for a, b in zip(p, colour)))
