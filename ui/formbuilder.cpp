@@ -132,31 +132,31 @@ QColor toQColor(Colour colour, const QPalette &palette)
     }
 }
 
-std::unique_ptr<FormWindow> buildForm(const FormSpec &spec)
+std::unique_ptr<FormWindow> buildForm(const FormSpec &form)
 {
     auto window = std::make_unique<FormWindow>();
-    window->setObjectName(spec.name);
-    window->setWindowTitle(spec.caption);
+    window->setObjectName(form.name);
+    window->setWindowTitle(form.caption);
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
-    flags |= spec.borderless ? Qt::FramelessWindowHint
+    flags |= form.borderless ? Qt::FramelessWindowHint
                              : Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
     window->setWindowFlags(flags);
-    if (!spec.icon.isEmpty())
-        window->setWindowIcon(loadIcon(spec.icon));
+    if (!form.icon.isEmpty())
+        window->setWindowIcon(loadIcon(form.icon));
 
     QPalette p = window->palette();
-    p.setColor(QPalette::Window, toQColor(spec.backColour, p));
+    p.setColor(QPalette::Window, toQColor(form.backColour, p));
     window->setPalette(p);
     window->setAutoFillBackground(true);
 
-    if (!spec.menu.empty())
-        window->setMenuBar(buildMenuBar(spec.menu, window.get()));
-    window->setClientSize({pixels(spec.clientWidth), pixels(spec.clientHeight)});
+    if (!form.menu.empty())
+        window->setMenuBar(buildMenuBar(form.menu, window.get()));
+    window->setClientSize({pixels(form.clientWidth), pixels(form.clientHeight)});
 
     QWidget *client = window->client();
     std::vector<std::pair<int, QWidget *>> focusable;
-    for (const ControlSpec &c : spec.controls) {
+    for (const ControlSpec &c : form.controls) {
         if (c.kind == ControlKind::Timer) {
             auto *timer = new QTimer(window.get());
             timer->setObjectName(c.name);

@@ -48,7 +48,8 @@ class Monkey:
         _, err = self.process.communicate(timeout=30)
         err = err.decode(errors="replace")
         if self.process.returncode != 0:
-            self.failures.append(f"run {self.runs} ended with status {self.process.returncode}")
+            self.failures.append(f"run {self.runs} ended with status {self.process.returncode}:\n"
+                                 f"{err[-2000:]}")
         if any(m in err for m in SANITIZER_REPORTS):
             self.failures.append(f"run {self.runs} sanitizer report:\n{err}")
 

@@ -55,20 +55,20 @@ bool parseFishRanges(const QString &ranges, QSet<int> &fish)
     return true;
 }
 
-bool parseSpec(const QString &spec, Selection &selection)
+bool parseSelection(const QString &choice, Selection &selection)
 {
-    if (spec == QLatin1String("buttons")) {
+    if (choice == QLatin1String("buttons")) {
         selection.buttons = true;
         return true;
     }
-    if (spec == QLatin1String("icon")) {
+    if (choice == QLatin1String("icon")) {
         selection.icon = true;
         return true;
     }
-    if (spec == QLatin1String("fish"))
+    if (choice == QLatin1String("fish"))
         return parseFishRanges(QStringLiteral("1-%1").arg(fishCount), selection.fish);
-    if (spec.startsWith(QLatin1String("fish:")))
-        return parseFishRanges(spec.mid(5), selection.fish);
+    if (choice.startsWith(QLatin1String("fish:")))
+        return parseFishRanges(choice.mid(5), selection.fish);
     return false;
 }
 
@@ -194,7 +194,7 @@ int main(int argc, char *argv[])
         QStringLiteral("only"),
         QStringLiteral("Draw only this (fish, fish:N, fish:A-B[,...], buttons, icon); may be "
                        "given more than once."),
-        QStringLiteral("spec"));
+        QStringLiteral("choice"));
     parser.addOptions({outOption, sheetOption, onlyOption});
     parser.process(app);
 
@@ -204,15 +204,15 @@ int main(int argc, char *argv[])
     }
 
     Selection selection;
-    const QStringList specs = parser.values(onlyOption);
-    if (specs.isEmpty()) {
-        parseSpec(QStringLiteral("fish"), selection);
+    const QStringList choices = parser.values(onlyOption);
+    if (choices.isEmpty()) {
+        parseSelection(QStringLiteral("fish"), selection);
         selection.buttons = true;
         selection.icon = true;
     }
-    for (const QString &spec : specs) {
-        if (!parseSpec(spec, selection)) {
-            err() << "unknown --only value: " << spec << "\n";
+    for (const QString &choice : choices) {
+        if (!parseSelection(choice, selection)) {
+            err() << "unknown --only value: " << choice << "\n";
             return 2;
         }
     }
