@@ -12,7 +12,11 @@ namespace {
 class Swapper : public QObject
 {
 public:
-    Swapper() { m_window = makeWindow(); m_window->show(); }
+    Swapper()
+    {
+        m_window = makeWindow();
+        m_window->show();
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override

@@ -3,6 +3,7 @@
 #include "runtimeerror.h"
 
 #include <QGuiApplication>
+#include <QImage>
 
 namespace ui {
 
@@ -50,9 +51,12 @@ QPixmap loadPicture(const QString &id, qreal devicePixelRatio)
 {
     const bool doubleSize = devicePixelRatio > 1.0;
     const QString path = picturePath(id, doubleSize);
-    QPixmap picture;
-    if (path.isEmpty() || !picture.load(path))
+    // Decoded afresh for every load, and not kept in QPixmapCache, which would
+    // hold on to every photo visited.
+    const QImage image = path.isEmpty() ? QImage() : QImage(path);
+    if (image.isNull())
         throw RuntimeError("cannot load picture " + id.toStdString());
+    QPixmap picture = QPixmap::fromImage(image);
     picture.setDevicePixelRatio(doubleSize ? 2.0 : 1.0);
     return picture;
 }
@@ -64,12 +68,10 @@ QPixmap loadPicture(const QString &id)
 
 QIcon loadIcon(const QString &id)
 {
-    const QString path = picturePath(id, false);
-    if (path.isEmpty())
-        throw RuntimeError("cannot load icon " + id.toStdString());
+    // Only the file this screen shows; reading both would slow every start.
+    const QString path = picturePath(id, qGuiApp->devicePixelRatio() > 1.0);
     QIcon icon(path);
-    icon.addFile(picturePath(id, true));
-    if (icon.isNull())
+    if (path.isEmpty() || icon.isNull())
         throw RuntimeError("cannot load icon " + id.toStdString());
     return icon;
 }
