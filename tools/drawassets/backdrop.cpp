@@ -36,12 +36,6 @@ QColor mix(const QColor &a, const QColor &b, double t)
                   lerp(a.alpha(), b.alpha()));
 }
 
-QColor withAlpha(QColor c, int alpha)
-{
-    c.setAlpha(alpha);
-    return c;
-}
-
 void paintLightShafts(QPainter &p, const QRectF &area, double depth)
 {
     QRandomGenerator rng = seededRandom(area.width(), area.height(), 3.0);
@@ -539,6 +533,34 @@ QPainterPath smoothClosedPath(const QPointF *points, int count)
     }
     path.closeSubpath();
     return path;
+}
+
+QPainterPath smoothClosedPath(std::initializer_list<QPointF> points)
+{
+    const std::vector<QPointF> v(points);
+    return smoothClosedPath(v.data(), int(v.size()));
+}
+
+QPainterPath curve(QPointF a, QPointF c, QPointF b)
+{
+    QPainterPath path(a);
+    path.quadTo(c, b);
+    return path;
+}
+
+void stroke(QPainter &p, const QPainterPath &path, const QColor &colour, double width)
+{
+    p.save();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(path);
+    p.restore();
+}
+
+QColor withAlpha(QColor colour, int alpha)
+{
+    colour.setAlpha(alpha);
+    return colour;
 }
 
 } // namespace backdrop

@@ -4,6 +4,8 @@
 #include <QPointF>
 #include <QRectF>
 
+#include <initializer_list>
+
 class QPainter;
 class QPainterPath;
 
@@ -36,5 +38,14 @@ void paintEye(QPainter &p, QPointF centre, double radius, QColor iris = QColor(2
 // A closed smooth body outline through the given points (Catmull-Rom spline),
 // for drawing bodies and fins of any shape.
 QPainterPath smoothClosedPath(const QPointF *points, int count);
+QPainterPath smoothClosedPath(std::initializer_list<QPointF> points);
+
+// An open quadratic curve from a to b, bent towards c.
+QPainterPath curve(QPointF a, QPointF c, QPointF b);
+
+// Draws `path` as a round-capped line, leaving the painter as it was.
+void stroke(QPainter &p, const QPainterPath &path, const QColor &colour, double width);
+
+QColor withAlpha(QColor colour, int alpha);
 
 } // namespace backdrop

@@ -27,18 +27,6 @@ void useLayoutGrid(QPainter &p, double w, double h)
     p.scale(w / frame.width(), h / frame.height());
 }
 
-QColor alpha(QColor c, int a)
-{
-    c.setAlpha(a);
-    return c;
-}
-
-QPainterPath smooth(std::initializer_list<QPointF> points)
-{
-    const std::vector<QPointF> v(points);
-    return backdrop::smoothClosedPath(v.data(), int(v.size()));
-}
-
 QPainterPath smooth(const std::vector<QPointF> &points)
 {
     return backdrop::smoothClosedPath(points.data(), int(points.size()));
@@ -91,7 +79,7 @@ void paintFin(QPainter &p, const QPainterPath &fin, QColor fill, QColor ray, QPo
         reach = std::max(reach, std::hypot(c.x() - origin.x(), c.y() - origin.y()));
     QRadialGradient membrane(origin, reach);
     membrane.setColorAt(0.0, fill);
-    membrane.setColorAt(1.0, alpha(fill.lighter(125), fill.alpha() * 3 / 4));
+    membrane.setColorAt(1.0, backdrop::withAlpha(fill.lighter(125), fill.alpha() * 3 / 4));
     p.fillPath(fin, membrane);
 
     p.setClipPath(fin, Qt::IntersectClip);
@@ -102,7 +90,7 @@ void paintFin(QPainter &p, const QPainterPath &fin, QColor fill, QColor ray, QPo
     for (double a = 0; a < 2 * pi; a += step)
         p.drawLine(origin, origin + QPointF(std::cos(a), std::sin(a)) * reach);
     p.setClipping(false);
-    p.setPen(QPen(alpha(ray, std::min(255, ray.alpha() + 40)), 0.6));
+    p.setPen(QPen(backdrop::withAlpha(ray, std::min(255, ray.alpha() + 40)), 0.6));
     p.setBrush(Qt::NoBrush);
     p.drawPath(fin);
     p.restore();
@@ -140,22 +128,6 @@ void shadeBody(QPainter &p, const QPainterPath &body, double strength = 1.0)
     p.setPen(QPen(QColor(10, 20, 35, 130), 0.9));
     p.drawPath(body);
     p.restore();
-}
-
-void stroke(QPainter &p, const QPainterPath &path, QColor colour, double width)
-{
-    p.save();
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPath(path);
-    p.restore();
-}
-
-QPainterPath curve(QPointF a, QPointF c, QPointF b)
-{
-    QPainterPath path(a);
-    path.quadTo(c, b);
-    return path;
 }
 
 // Overlapping scale rims: crescents on the rear edge of each scale.
@@ -235,7 +207,8 @@ void yellowtailSnapper(QPainter &p)
         bowed({{{168, 146}, 4}, {{186, 170}, 3}, {{214, 160}, -2}, {{220, 134}, 0}});
     const QPainterPath pelvic = bowed({{{108, 148}, 3}, {{116, 176}, -1}, {{130, 150}, 0}});
 
-    paintFin(p, tail, alpha(yellow, 235), QColor(190, 150, 20, 120), QPointF(236, 124), 4);
+    paintFin(p, tail, backdrop::withAlpha(yellow, 235), QColor(190, 150, 20, 120),
+             QPointF(236, 124), 4);
     paintFin(p, dorsal, QColor(245, 215, 80, 215), QColor(160, 140, 60, 120), QPointF(160, 140));
     paintFin(p, anal, QColor(245, 220, 150, 170), QColor(180, 150, 90, 120), QPointF(190, 120));
 
@@ -262,8 +235,9 @@ void yellowtailSnapper(QPainter &p)
     paintScales(p, body, 7.0, QColor(255, 255, 255, 40), 0.6);
     for (int i = 0; i < 3; ++i) {
         const double y = 132 + i * 6;
-        stroke(p, curve(QPointF(60, y + 2), QPointF(150, y + 6), QPointF(240, y - 6)),
-               QColor(245, 210, 90, 90), 1.4);
+        backdrop::stroke(
+            p, backdrop::curve(QPointF(60, y + 2), QPointF(150, y + 6), QPointF(240, y - 6)),
+            QColor(245, 210, 90, 90), 1.4);
     }
     // The stripe: thin at the snout, widening until it runs into the tail.
     const QPainterPath stripe = smooth({{24, 121},
@@ -293,9 +267,10 @@ void yellowtailSnapper(QPainter &p)
     p.fillPath(bowed({{{226, 113.5}, 1}, {{256, 110}, 0}, {{256, 137}, 1}, {{226, 130.5}, 0}}),
                yellow);
 
-    stroke(p, curve(QPointF(80, 98), QPointF(92, 122), QPointF(84, 146)), QColor(60, 70, 90, 150),
-           1.2);
-    stroke(p, curve(QPointF(28, 125), QPointF(38, 129), QPointF(50, 128)), QColor(60, 50, 60), 1.2);
+    backdrop::stroke(p, backdrop::curve(QPointF(80, 98), QPointF(92, 122), QPointF(84, 146)),
+                     QColor(60, 70, 90, 150), 1.2);
+    backdrop::stroke(p, backdrop::curve(QPointF(28, 125), QPointF(38, 129), QPointF(50, 128)),
+                     QColor(60, 50, 60), 1.2);
     paintFin(p, smooth({{94, 124}, {118, 126}, {138, 134}, {118, 134}, {96, 131}}),
              QColor(240, 220, 200, 150), QColor(170, 140, 120, 120), QPointF(94, 127));
     paintFin(p, pelvic, QColor(245, 225, 170, 190), QColor(180, 150, 90, 120), QPointF(112, 150));
@@ -351,7 +326,7 @@ void crevalleJack(QPainter &p)
     shadeBody(p, body);
 
     // The keel of scutes before the tail is what marks a jack.
-    stroke(
+    backdrop::stroke(
         p,
         [] {
             QPainterPath l(QPointF(98, 86));
@@ -369,17 +344,18 @@ void crevalleJack(QPainter &p)
                                  QPointF(x, 122.5 + half), QPointF(x + 1.2, 122.5)}));
     }
 
-    stroke(p, curve(QPointF(92, 68), QPointF(106, 112), QPointF(90, 156)), QColor(50, 60, 50, 170),
-           1.4);
+    backdrop::stroke(p, backdrop::curve(QPointF(92, 68), QPointF(106, 112), QPointF(90, 156)),
+                     QColor(50, 60, 50, 170), 1.4);
     // The gill-cover spot sits on the upper rear edge of the cover.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(15, 15, 15));
     p.drawEllipse(QPointF(96, 84), 5.0, 4.2);
 
     // Gape and the upper jawbone reaching back below the eye.
-    stroke(p, curve(QPointF(39, 125), QPointF(50, 128), QPointF(62, 124)), QColor(50, 50, 45), 1.5);
-    stroke(p, curve(QPointF(44, 119), QPointF(58, 113), QPointF(64, 123)), QColor(80, 80, 70, 170),
-           0.9);
+    backdrop::stroke(p, backdrop::curve(QPointF(39, 125), QPointF(50, 128), QPointF(62, 124)),
+                     QColor(50, 50, 45), 1.5);
+    backdrop::stroke(p, backdrop::curve(QPointF(44, 119), QPointF(58, 113), QPointF(64, 123)),
+                     QColor(80, 80, 70, 170), 0.9);
 
     const QPainterPath pectoral = bowed(
         {{{102, 122}, 8}, {{134, 128}, 4}, {{196, 152}, -2}, {{130, 140}, -2}, {{102, 138}, 0}});
@@ -500,10 +476,11 @@ void neonGoby(QPainter &p)
                                           {eye.x() + 20, eye.y() + 14}});
     paintFin(p, pectoral, QColor(200, 215, 225, 120), QColor(120, 140, 160, 120),
              QPointF(eye.x() + 20, eye.y() + 10), 3);
-    stroke(p,
-           curve(QPointF(snout + 3, centre[0].y() + 3), QPointF(snout + 6, centre[0].y() + 5.5),
-                 QPointF(snout + 11, centre[0].y() + 5)),
-           QColor(120, 130, 140), 1.0);
+    backdrop::stroke(p,
+                     backdrop::curve(QPointF(snout + 3, centre[0].y() + 3),
+                                     QPointF(snout + 6, centre[0].y() + 5.5),
+                                     QPointF(snout + 11, centre[0].y() + 5)),
+                     QColor(120, 130, 140), 1.0);
     backdrop::paintEye(p, eye, 7.5, QColor(70, 110, 140));
 }
 
@@ -544,7 +521,7 @@ void frenchAngelfish(QPainter &p)
         smooth({{226, 106}, {250, 92}, {270, 98}, {276, 122}, {270, 146}, {250, 152}, {226, 138}});
 
     auto scaledFin = [&](const QPainterPath &fin, QPointF origin) {
-        paintFin(p, fin, alpha(black, 245), QColor(60, 60, 60, 160), origin, 5);
+        paintFin(p, fin, backdrop::withAlpha(black, 245), QColor(60, 60, 60, 160), origin, 5);
         p.save();
         p.setClipPath(fin, Qt::IntersectClip);
         paintSpeckledScales(p, fin, 7.5, QColor(230, 190, 40, 140));
@@ -552,11 +529,12 @@ void frenchAngelfish(QPainter &p)
     };
     scaledFin(dorsal, QPointF(170, 130));
     scaledFin(anal, QPointF(170, 120));
-    paintFin(p, tail, alpha(black, 245), QColor(70, 70, 70, 170), QPointF(226, 122), 4);
+    paintFin(p, tail, backdrop::withAlpha(black, 245), QColor(70, 70, 70, 170), QPointF(226, 122),
+             4);
     p.save();
     p.setClipPath(tail, Qt::IntersectClip);
     // The pale rim runs round the rounded edge of the tail.
-    stroke(p, tail, QColor(235, 225, 170), 5.0);
+    backdrop::stroke(p, tail, QColor(235, 225, 170), 5.0);
     p.restore();
 
     const QPainterPath body = smooth({{68, 128},
@@ -587,12 +565,14 @@ void frenchAngelfish(QPainter &p)
     muzzle.setColorAt(0.5, QColor(190, 190, 180, 200));
     muzzle.setColorAt(1.0, QColor(190, 190, 180, 0));
     p.fillRect(frame, muzzle);
-    stroke(p, curve(QPointF(118, 82), QPointF(130, 114), QPointF(120, 150)), yellow, 3.5);
+    backdrop::stroke(p, backdrop::curve(QPointF(118, 82), QPointF(130, 114), QPointF(120, 150)),
+                     yellow, 3.5);
     p.restore();
     shadeBody(p, body, 0.6);
 
     const QPainterPath pelvic = bowed({{{116, 168}, 3}, {{122, 214}, 0}, {{134, 172}, 0}});
-    paintFin(p, pelvic, alpha(black, 240), QColor(230, 190, 40, 200), QPointF(122, 170), 3);
+    paintFin(p, pelvic, backdrop::withAlpha(black, 240), QColor(230, 190, 40, 200),
+             QPointF(122, 170), 3);
     const QPainterPath pectoral =
         smooth({{128, 124}, {150, 118}, {164, 128}, {150, 140}, {130, 134}});
     paintFin(p, pectoral, QColor(40, 40, 40, 200), QColor(120, 110, 80, 160), QPointF(128, 128), 3);
@@ -600,7 +580,8 @@ void frenchAngelfish(QPainter &p)
     p.setBrush(yellow);
     p.drawEllipse(QPointF(129, 129), 3.6, 6.0);
 
-    stroke(p, curve(QPointF(68, 129), QPointF(73, 133), QPointF(80, 132)), QColor(60, 60, 60), 1.3);
+    backdrop::stroke(p, backdrop::curve(QPointF(68, 129), QPointF(73, 133), QPointF(80, 132)),
+                     QColor(60, 60, 60), 1.3);
     p.setPen(QPen(yellow, 3.0));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QPointF(100, 104), 8.5, 8.5);
@@ -616,7 +597,7 @@ void blueTang(QPainter &p)
     paintFin(p, tail, QColor(30, 70, 190, 235), QColor(10, 30, 90, 150), QPointF(238, 122), 4);
     p.save();
     p.setClipPath(tail, Qt::IntersectClip);
-    stroke(p, tail, QColor(110, 180, 255), 3.0);
+    backdrop::stroke(p, tail, QColor(110, 180, 255), 3.0);
     p.restore();
 
     const QPainterPath dorsal = smooth({{96, 78},
@@ -643,7 +624,7 @@ void blueTang(QPainter &p)
         paintFin(p, fin, QColor(30, 70, 190, 235), QColor(15, 30, 90, 150), QPointF(170, 122));
         p.save();
         p.setClipPath(fin, Qt::IntersectClip);
-        stroke(p, fin, QColor(15, 20, 60), 3.0);
+        backdrop::stroke(p, fin, QColor(15, 20, 60), 3.0);
         p.restore();
     }
 
@@ -678,7 +659,7 @@ void blueTang(QPainter &p)
             else
                 line.lineTo(x, y);
         }
-        stroke(p, line, QColor(15, 35, 110, 75), 0.7);
+        backdrop::stroke(p, line, QColor(15, 35, 110, 75), 0.7);
     }
     p.restore();
     shadeBody(p, body, 0.8);
@@ -688,15 +669,16 @@ void blueTang(QPainter &p)
     p.setBrush(QColor(250, 225, 90));
     p.drawEllipse(QPointF(236, 121), 7, 3.8);
 
-    stroke(p, curve(QPointF(110, 78), QPointF(122, 110), QPointF(112, 150)),
-           QColor(20, 40, 120, 180), 1.4);
+    backdrop::stroke(p, backdrop::curve(QPointF(110, 78), QPointF(122, 110), QPointF(112, 150)),
+                     QColor(20, 40, 120, 180), 1.4);
     const QPainterPath pectoral =
         smooth({{114, 120}, {140, 110}, {160, 116}, {146, 130}, {118, 130}});
     paintFin(p, pectoral, QColor(60, 110, 220, 200), QColor(20, 40, 120, 160), QPointF(114, 124),
              3);
     paintFin(p, bowed({{{108, 160}, 2}, {{114, 184}, 0}, {{124, 162}, 0}}),
              QColor(40, 80, 200, 220), QColor(20, 40, 120, 160), QPointF(114, 162), 3);
-    stroke(p, curve(QPointF(63, 126), QPointF(66, 129), QPointF(71, 129)), QColor(20, 30, 70), 1.4);
+    backdrop::stroke(p, backdrop::curve(QPointF(63, 126), QPointF(66, 129), QPointF(71, 129)),
+                     QColor(20, 30, 70), 1.4);
     backdrop::paintEye(p, QPointF(98, 102), 7.0, QColor(40, 70, 160));
 }
 
@@ -707,7 +689,8 @@ void porkfish(QPainter &p)
     const QColor yellow(252, 208, 30);
     const QPainterPath tail = forkedTail(QPointF(244, 106), QPointF(304, 70), QPointF(280, 116),
                                          QPointF(304, 162), QPointF(244, 126), 6, -6);
-    paintFin(p, tail, alpha(yellow, 235), QColor(170, 120, 20, 140), QPointF(244, 116), 4);
+    paintFin(p, tail, backdrop::withAlpha(yellow, 235), QColor(170, 120, 20, 140),
+             QPointF(244, 116), 4);
     const QPainterPath dorsal = smooth({{112, 68},
                                         {124, 46},
                                         {140, 40},
@@ -721,8 +704,10 @@ void porkfish(QPainter &p)
                                         {170, 66},
                                         {130, 70}});
     const QPainterPath anal = bowed({{{184, 164}, 4}, {{200, 192}, 4}, {{236, 128}, 0}});
-    paintFin(p, dorsal, alpha(yellow, 225), QColor(170, 120, 20, 140), QPointF(170, 130));
-    paintFin(p, anal, alpha(yellow, 225), QColor(170, 120, 20, 140), QPointF(200, 130));
+    paintFin(p, dorsal, backdrop::withAlpha(yellow, 225), QColor(170, 120, 20, 140),
+             QPointF(170, 130));
+    paintFin(p, anal, backdrop::withAlpha(yellow, 225), QColor(170, 120, 20, 140),
+             QPointF(200, 130));
 
     const QPainterPath body = smooth({{56, 140},
                                       {60, 120},
@@ -750,10 +735,10 @@ void porkfish(QPainter &p)
     for (int i = 0; i < 9; ++i) {
         const double y = 68 + i * 12.0;
         const double slope = -0.16 + i * 0.03;
-        stroke(p,
-               curve(QPointF(110, y + 6), QPointF(190, y + 6 + 80 * slope),
-                     QPointF(262, y + 6 + 152 * slope * 0.8)),
-               yellow, 4.2);
+        backdrop::stroke(p,
+                         backdrop::curve(QPointF(110, y + 6), QPointF(190, y + 6 + 80 * slope),
+                                         QPointF(262, y + 6 + 152 * slope * 0.8)),
+                         yellow, 4.2);
     }
     // In front of the rear bar the stripes stop; the head is plain silver.
     QLinearGradient silver(QPointF(0, 59), QPointF(0, 180));
@@ -783,10 +768,12 @@ void porkfish(QPainter &p)
 
     const QPainterPath pectoral =
         smooth({{130, 132}, {150, 128}, {168, 140}, {150, 144}, {132, 140}});
-    paintFin(p, pectoral, alpha(yellow, 200), QColor(170, 120, 20, 140), QPointF(130, 136), 3);
-    paintFin(p, bowed({{{112, 174}, 3}, {{120, 200}, -1}, {{134, 176}, 0}}), alpha(yellow, 230),
-             QColor(170, 120, 20, 140), QPointF(118, 176), 3);
-    stroke(p, curve(QPointF(55, 141), QPointF(62, 146), QPointF(70, 144)), QColor(60, 40, 30), 1.6);
+    paintFin(p, pectoral, backdrop::withAlpha(yellow, 200), QColor(170, 120, 20, 140),
+             QPointF(130, 136), 3);
+    paintFin(p, bowed({{{112, 174}, 3}, {{120, 200}, -1}, {{134, 176}, 0}}),
+             backdrop::withAlpha(yellow, 230), QColor(170, 120, 20, 140), QPointF(118, 176), 3);
+    backdrop::stroke(p, backdrop::curve(QPointF(55, 141), QPointF(62, 146), QPointF(70, 144)),
+                     QColor(60, 40, 30), 1.6);
     backdrop::paintEye(p, QPointF(90, 104), 7.5, QColor(210, 190, 120));
 }
 
@@ -805,9 +792,9 @@ void needlefishBody(QPainter &p)
     const QPainterPath jaws =
         bowed({{{10, 120}, 0}, {{84, 114}, 0}, {{86, 126}, 0}, {{6, 122}, 0}});
     fillBody(p, jaws, QColor(40, 100, 110), QColor(120, 160, 165), QColor(200, 215, 215));
-    stroke(p, jaws, QColor(20, 50, 60, 180), 0.6);
-    stroke(p, curve(QPointF(9, 121), QPointF(50, 119.5), QPointF(88, 121)), QColor(20, 30, 35),
-           0.9);
+    backdrop::stroke(p, jaws, QColor(20, 50, 60, 180), 0.6);
+    backdrop::stroke(p, backdrop::curve(QPointF(9, 121), QPointF(50, 119.5), QPointF(88, 121)),
+                     QColor(20, 30, 35), 0.9);
     p.setPen(QPen(QColor(240, 240, 235), 0.6));
     for (double x = 16; x < 80; x += 4.5) {
         const double y = 121 - (x - 9) * 0.02;
@@ -829,10 +816,10 @@ void needlefishBody(QPainter &p)
     fillBody(p, body, QColor(20, 95, 95), QColor(190, 212, 215), QColor(245, 248, 248), 0.5);
     p.save();
     p.setClipPath(body, Qt::IntersectClip);
-    stroke(p, curve(QPointF(90, 118), QPointF(180, 117), QPointF(272, 120)),
-           QColor(60, 110, 170, 160), 2.2);
-    stroke(p, curve(QPointF(90, 122), QPointF(180, 122), QPointF(272, 122)),
-           QColor(255, 255, 255, 170), 1.2);
+    backdrop::stroke(p, backdrop::curve(QPointF(90, 118), QPointF(180, 117), QPointF(272, 120)),
+                     QColor(60, 110, 170, 160), 2.2);
+    backdrop::stroke(p, backdrop::curve(QPointF(90, 122), QPointF(180, 122), QPointF(272, 122)),
+                     QColor(255, 255, 255, 170), 1.2);
     p.restore();
     shadeBody(p, body, 0.8);
     paintFin(p, bowed({{{104, 121}, 2}, {{124, 124}, 0}, {{106, 126}, 0}}),
@@ -858,7 +845,7 @@ void needlefish(QPainter &p)
             else
                 wave.lineTo(x, y);
         }
-        stroke(p, wave, QColor(255, 255, 255, 150 - i * 25), 1.3);
+        backdrop::stroke(p, wave, QColor(255, 255, 255, 150 - i * 25), 1.3);
     }
 
     p.save();
@@ -966,8 +953,8 @@ void greatBarracuda(QPainter &p)
         p.drawPolygon(QPolygonF({QPointF(x + 2, y + 2.2), QPointF(x + 4.2, y + 2.2),
                                  QPointF(x + 3.2, y - fang + 2.6)}));
     }
-    stroke(p, curve(QPointF(84, 104), QPointF(94, 124), QPointF(82, 142)), QColor(50, 60, 70, 160),
-           1.2);
+    backdrop::stroke(p, backdrop::curve(QPointF(84, 104), QPointF(94, 124), QPointF(82, 142)),
+                     QColor(50, 60, 70, 160), 1.2);
     paintFin(p, bowed({{{90, 127}, 3}, {{116, 132}, 0}, {{92, 133}, 0}}),
              QColor(160, 170, 175, 200), QColor(60, 70, 75, 150), QPointF(90, 130), 2.5);
     paintFin(p, bowed({{{132, 145}, 2}, {{140, 160}, 0}, {{148, 145}, 0}}),
@@ -1006,8 +993,8 @@ void silverside(QPainter &p)
     p.save();
     p.setClipPath(body, Qt::IntersectClip);
     // Gut and spine show faintly through the clear body.
-    stroke(p, curve(QPointF(16, 1), QPointF(50, 0), QPointF(86, 0)), QColor(80, 110, 100, 100),
-           0.8);
+    backdrop::stroke(p, backdrop::curve(QPointF(16, 1), QPointF(50, 0), QPointF(86, 0)),
+                     QColor(80, 110, 100, 100), 0.8);
     QLinearGradient silver(QPointF(0, -2), QPointF(0, 3));
     silver.setColorAt(0.0, QColor(255, 255, 255));
     silver.setColorAt(0.45, QColor(225, 235, 245));
@@ -1015,7 +1002,7 @@ void silverside(QPainter &p)
     p.fillPath(bowed({{{14, -1.5}, 0}, {{86, -1.2}, 0}, {{86, 1.6}, 0}, {{14, 2.4}, 0}}), silver);
     p.fillPath(smooth({{2, 0}, {8, -4}, {16, -3}, {18, 3}, {8, 4}}), QColor(200, 215, 215, 160));
     p.restore();
-    stroke(p, body, QColor(60, 90, 80, 120), 0.5);
+    backdrop::stroke(p, body, QColor(60, 90, 80, 120), 0.5);
     backdrop::paintEye(p, QPointF(8, -1), 2.9, QColor(140, 150, 160));
 }
 
@@ -1052,11 +1039,12 @@ void spotfinButterfly(QPainter &p)
     const QColor yellow(250, 205, 40);
     const QPainterPath tail = smooth(
         {{232, 110}, {258, 100}, {272, 104}, {276, 124}, {272, 144}, {258, 148}, {232, 138}});
-    paintFin(p, tail, alpha(yellow, 220), QColor(170, 130, 20, 130), QPointF(232, 124), 3.5);
+    paintFin(p, tail, backdrop::withAlpha(yellow, 220), QColor(170, 130, 20, 130),
+             QPointF(232, 124), 3.5);
     p.save();
     p.setClipPath(tail, Qt::IntersectClip);
-    stroke(p, curve(QPointF(262, 96), QPointF(276, 124), QPointF(262, 152)),
-           QColor(230, 240, 240, 200), 5);
+    backdrop::stroke(p, backdrop::curve(QPointF(262, 96), QPointF(276, 124), QPointF(262, 152)),
+                     QColor(230, 240, 240, 200), 5);
     p.restore();
 
     const QPainterPath dorsal = smooth({{118, 76},
@@ -1080,10 +1068,11 @@ void spotfinButterfly(QPainter &p)
                                       {190, 176},
                                       {160, 184}});
     for (const QPainterPath &fin : {dorsal, anal}) {
-        paintFin(p, fin, alpha(yellow, 230), QColor(170, 130, 20, 130), QPointF(172, 124));
+        paintFin(p, fin, backdrop::withAlpha(yellow, 230), QColor(170, 130, 20, 130),
+                 QPointF(172, 124));
         p.save();
         p.setClipPath(fin, Qt::IntersectClip);
-        stroke(p, fin, QColor(240, 245, 240, 200), 3.0);
+        backdrop::stroke(p, fin, QColor(240, 245, 240, 200), 3.0);
         p.restore();
     }
 
@@ -1097,8 +1086,9 @@ void spotfinButterfly(QPainter &p)
     // Scale rows run in a shallow chevron: rising on the back, falling below.
     for (int i = -12; i < 20; ++i) {
         const double x = 80 + i * 10.0;
-        stroke(p, curve(QPointF(x, 190), QPointF(x + 40, 124), QPointF(x + 92, 50)),
-               QColor(150, 150, 140, 70), 0.8);
+        backdrop::stroke(
+            p, backdrop::curve(QPointF(x, 190), QPointF(x + 40, 124), QPointF(x + 92, 50)),
+            QColor(150, 150, 140, 70), 0.8);
     }
     // The yellow of the fins bleeds onto the body along their bases.
     for (const QPointF c : {QPointF(200, 58), QPointF(200, 190)}) {
@@ -1122,15 +1112,16 @@ void spotfinButterfly(QPainter &p)
     p.setBrush(QColor(15, 15, 18));
     p.drawEllipse(QPointF(220, 84), 5.5, 5.0);
 
-    stroke(p, curve(QPointF(136, 80), QPointF(144, 120), QPointF(134, 162)),
-           QColor(150, 150, 130, 150), 1.1);
+    backdrop::stroke(p, backdrop::curve(QPointF(136, 80), QPointF(144, 120), QPointF(134, 162)),
+                     QColor(150, 150, 130, 150), 1.1);
     const QPainterPath pectoral =
         smooth({{140, 128}, {162, 122}, {178, 132}, {162, 142}, {142, 138}});
     paintFin(p, pectoral, QColor(240, 235, 200, 150), QColor(170, 160, 120, 130), QPointF(140, 132),
              3);
-    paintFin(p, bowed({{{118, 174}, 3}, {{124, 206}, -1}, {{136, 178}, 0}}), alpha(yellow, 235),
-             QColor(170, 130, 20, 140), QPointF(124, 176), 3);
-    stroke(p, curve(QPointF(70, 130), QPointF(73, 133), QPointF(78, 133)), QColor(60, 60, 60), 1.2);
+    paintFin(p, bowed({{{118, 174}, 3}, {{124, 206}, -1}, {{136, 178}, 0}}),
+             backdrop::withAlpha(yellow, 235), QColor(170, 130, 20, 140), QPointF(124, 176), 3);
+    backdrop::stroke(p, backdrop::curve(QPointF(70, 130), QPointF(73, 133), QPointF(78, 133)),
+                     QColor(60, 60, 60), 1.2);
     backdrop::paintEye(p, QPointF(112, 110), 6.0, QColor(60, 50, 40));
 }
 
@@ -1176,12 +1167,15 @@ void blueChromis(QPainter &p)
     const QColor blue(30, 120, 245);
     const QColor black(16, 20, 30);
     const QPainterPath tail = chromisTail();
-    paintFin(p, tail, alpha(blue, 230), QColor(10, 50, 120, 140), QPointF(222, 119), 4);
+    paintFin(p, tail, backdrop::withAlpha(blue, 230), QColor(10, 50, 120, 140), QPointF(222, 119),
+             4);
     p.save();
     p.setClipPath(tail, Qt::IntersectClip);
     // Black runs out along the outer edge of each tail lobe.
-    stroke(p, curve(QPointF(222, 108), QPointF(262, 80), QPointF(304, 64)), black, 8);
-    stroke(p, curve(QPointF(222, 130), QPointF(262, 158), QPointF(304, 178)), black, 8);
+    backdrop::stroke(p, backdrop::curve(QPointF(222, 108), QPointF(262, 80), QPointF(304, 64)),
+                     black, 8);
+    backdrop::stroke(p, backdrop::curve(QPointF(222, 130), QPointF(262, 158), QPointF(304, 178)),
+                     black, 8);
     p.restore();
 
     const QPainterPath dorsal = smooth({{98, 94},
@@ -1194,13 +1188,14 @@ void blueChromis(QPainter &p)
                                         {206, 100},
                                         {170, 88},
                                         {130, 86}});
-    paintFin(p, dorsal, alpha(black, 230), QColor(60, 90, 150, 150), QPointF(170, 130));
+    paintFin(p, dorsal, backdrop::withAlpha(black, 230), QColor(60, 90, 150, 150),
+             QPointF(170, 130));
     p.save();
     p.setClipPath(dorsal, Qt::IntersectClip);
-    stroke(p, dorsal, QColor(40, 140, 255, 200), 2.0);
+    backdrop::stroke(p, dorsal, QColor(40, 140, 255, 200), 2.0);
     p.restore();
     const QPainterPath anal = bowed({{{150, 150}, 4}, {{176, 174}, 2}, {{226, 126}, 0}});
-    paintFin(p, anal, alpha(blue, 210), QColor(10, 50, 120, 140), QPointF(190, 120));
+    paintFin(p, anal, backdrop::withAlpha(blue, 210), QColor(10, 50, 120, 140), QPointF(190, 120));
 
     const QPainterPath body = chromisBody();
     fillBody(p, body, QColor(20, 100, 230), QColor(40, 140, 255), QColor(110, 190, 255));
@@ -1227,11 +1222,12 @@ void blueChromis(QPainter &p)
         smooth({{118, 122}, {140, 116}, {156, 124}, {140, 134}, {120, 130}});
     paintFin(p, pectoral, QColor(120, 190, 255, 150), QColor(20, 70, 150, 140), QPointF(118, 126),
              3);
-    paintFin(p, bowed({{{116, 150}, 2}, {{122, 176}, 0}, {{132, 152}, 0}}), alpha(blue, 220),
-             QColor(10, 50, 120, 140), QPointF(122, 152), 3);
-    stroke(p, curve(QPointF(110, 98), QPointF(118, 124), QPointF(110, 146)),
-           QColor(10, 50, 140, 170), 1.2);
-    stroke(p, curve(QPointF(63, 125), QPointF(67, 129), QPointF(73, 128)), QColor(10, 30, 70), 1.3);
+    paintFin(p, bowed({{{116, 150}, 2}, {{122, 176}, 0}, {{132, 152}, 0}}),
+             backdrop::withAlpha(blue, 220), QColor(10, 50, 120, 140), QPointF(122, 152), 3);
+    backdrop::stroke(p, backdrop::curve(QPointF(110, 98), QPointF(118, 124), QPointF(110, 146)),
+                     QColor(10, 50, 140, 170), 1.2);
+    backdrop::stroke(p, backdrop::curve(QPointF(63, 125), QPointF(67, 129), QPointF(73, 128)),
+                     QColor(10, 30, 70), 1.3);
     backdrop::paintEye(p, QPointF(92, 114), 6.5, QColor(60, 100, 160));
 }
 

@@ -58,18 +58,6 @@ private:
     QPainter &m_p;
 };
 
-QColor withAlpha(QColor c, int alpha)
-{
-    c.setAlpha(alpha);
-    return c;
-}
-
-QPainterPath outline(std::initializer_list<QPointF> points)
-{
-    const std::vector<QPointF> v(points);
-    return backdrop::smoothClosedPath(v.data(), int(v.size()));
-}
-
 // Open Catmull-Rom curve, for stripes, gill covers and other strokes.
 QPainterPath curve(std::initializer_list<QPointF> points)
 {
@@ -155,9 +143,9 @@ void shadeBody(QPainter &p, const QPainterPath &body, QColor rim,
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(withAlpha(rim, 45), 10));
+        p.setPen(QPen(backdrop::withAlpha(rim, 45), 10));
         p.drawPath(body);
-        p.setPen(QPen(withAlpha(rim, 60), 4));
+        p.setPen(QPen(backdrop::withAlpha(rim, 60), 4));
         p.drawPath(body);
         const QPointF centre(r.left() + r.width() * sheenAt.x(),
                              r.top() + r.height() * sheenAt.y());
@@ -181,16 +169,16 @@ void paintFin(QPainter &p, const QPainterPath &fin, QColor base, QColor edge, QL
               QLineF tip, int rays, int alpha = 235)
 {
     QLinearGradient g(root.center(), tip.center());
-    g.setColorAt(0, withAlpha(base, alpha));
-    g.setColorAt(1, withAlpha(edge, alpha * 7 / 8));
-    p.setPen(QPen(withAlpha(base.darker(150), 200), 0.8));
+    g.setColorAt(0, backdrop::withAlpha(base, alpha));
+    g.setColorAt(1, backdrop::withAlpha(edge, alpha * 7 / 8));
+    p.setPen(QPen(backdrop::withAlpha(base.darker(150), 200), 0.8));
     p.setBrush(g);
     p.drawPath(fin);
     if (rays <= 0)
         return;
     const Saved s(p);
     p.setClipPath(fin, Qt::IntersectClip);
-    p.setPen(QPen(withAlpha(base.darker(165), 140), 0.7));
+    p.setPen(QPen(backdrop::withAlpha(base.darker(165), 140), 0.7));
     for (int i = 0; i < rays; ++i) {
         const double t = (i + 0.5) / rays;
         p.drawLine(root.pointAt(t), tip.pointAt(t));
@@ -302,21 +290,21 @@ void faceRight(QPainter &p)
 QPainterPath surgeonBody(double stretch)
 {
     const double e = stretch;
-    return outline({{48, 126},
-                    {57, 101},
-                    {78, 77},
-                    {112, 61},
-                    {158, 57},
-                    {205 + e, 73},
-                    {232 + e, 101},
-                    {243 + e, 112},
-                    {243 + e, 130},
-                    {232 + e, 143},
-                    {205 + e, 166},
-                    {158, 182},
-                    {112, 179},
-                    {78, 165},
-                    {56, 147}});
+    return backdrop::smoothClosedPath({{48, 126},
+                                       {57, 101},
+                                       {78, 77},
+                                       {112, 61},
+                                       {158, 57},
+                                       {205 + e, 73},
+                                       {232 + e, 101},
+                                       {243 + e, 112},
+                                       {243 + e, 130},
+                                       {232 + e, 143},
+                                       {205 + e, 166},
+                                       {158, 182},
+                                       {112, 179},
+                                       {78, 165},
+                                       {56, 147}});
 }
 
 struct SurgeonColours
@@ -366,7 +354,8 @@ void paintSurgeonShape(QPainter &p, const QPainterPath &body, const SurgeonColou
 
 void paintSurgeonFace(QPainter &p, QColor eyeIris, QColor mark)
 {
-    stroke(p, curve({{101, 76}, {108, 100}, {108, 127}, {99, 154}}), withAlpha(mark, 120), 1.3);
+    stroke(p, curve({{101, 76}, {108, 100}, {108, 127}, {99, 154}}), backdrop::withAlpha(mark, 120),
+           1.3);
     stroke(p, curve({{49, 126}, {54, 129}, {59, 128}}), mark, 1.3);
     backdrop::paintEye(p, QPointF(79, 98), 6.5, eyeIris);
 }
@@ -392,21 +381,21 @@ void paintSurgeonPectoral(QPainter &p, QColor colour)
 // Spadefish outline pieces, reused for the school in the distance.
 QPainterPath spadefishBody()
 {
-    return outline({{60, 124},
-                    {64, 96},
-                    {82, 64},
-                    {118, 42},
-                    {165, 37},
-                    {206, 54},
-                    {232, 94},
-                    {243, 112},
-                    {243, 134},
-                    {232, 152},
-                    {206, 190},
-                    {165, 207},
-                    {118, 203},
-                    {82, 184},
-                    {64, 154}});
+    return backdrop::smoothClosedPath({{60, 124},
+                                       {64, 96},
+                                       {82, 64},
+                                       {118, 42},
+                                       {165, 37},
+                                       {206, 54},
+                                       {232, 94},
+                                       {243, 112},
+                                       {243, 134},
+                                       {232, 152},
+                                       {206, 190},
+                                       {165, 207},
+                                       {118, 203},
+                                       {82, 184},
+                                       {64, 154}});
 }
 
 QPainterPath spadefishLobe(bool upper)
@@ -521,7 +510,8 @@ void paintFish13(QPainter &p, double w, double h)
         stroke(p, curve({{140, 28}, {133, 120}, {140, 215}}), bar, 11);
         stroke(p, curve({{178, 24}, {172, 120}, {178, 222}}), bar, 10);
         stroke(p, curve({{214, 20}, {207, 123}, {214, 226}}), bar, 9);
-        stroke(p, curve({{238, 95}, {236, 123}, {238, 150}}), withAlpha(bar, alpha * 3 / 4), 6);
+        stroke(p, curve({{238, 95}, {236, 123}, {238, 150}}),
+               backdrop::withAlpha(bar, alpha * 3 / 4), 6);
     };
     {
         const Saved s(p);
@@ -578,9 +568,10 @@ void paintFish14(QPainter &p, double w, double h)
     body.lineTo(QPointF(92, 178));
     body.quadTo(QPointF(62, 172), QPointF(56, 140));
     body.closeSubpath();
-    const QPainterPath stalk = outline({{214, 108}, {246, 112}, {246, 132}, {214, 138}});
-    const QPainterPath tail =
-        outline({{242, 112}, {262, 96}, {284, 98}, {292, 122}, {284, 148}, {262, 150}, {242, 134}});
+    const QPainterPath stalk =
+        backdrop::smoothClosedPath({{214, 108}, {246, 112}, {246, 132}, {214, 138}});
+    const QPainterPath tail = backdrop::smoothClosedPath(
+        {{242, 112}, {262, 96}, {284, 98}, {292, 122}, {284, 148}, {262, 150}, {242, 134}});
     const QColor finColour(225, 222, 210);
     paintFin(p, tail, finColour, finColour.lighter(105), QLineF(244, 114, 244, 132),
              QLineF(286, 96, 286, 150), 10, 200);
@@ -671,28 +662,28 @@ void paintFish15(QPainter &p, double w, double h)
     backdrop::paintSeaFan(p, QPointF(40, 150), 110, QColor(150, 80, 120));
     backdrop::paintSand(p, kFrame, 148);
 
-    const QPainterPath body = outline({{12, 186},
-                                       {20, 170},
-                                       {46, 157},
-                                       {95, 147},
-                                       {150, 145},
-                                       {200, 151},
-                                       {240, 164},
-                                       {264, 175},
-                                       {264, 194},
-                                       {232, 203},
-                                       {170, 212},
-                                       {100, 214},
-                                       {48, 210},
-                                       {20, 202}});
-    const QPainterPath tail = outline({{252, 172},
-                                       {290, 176},
-                                       {316, 186},
-                                       {318, 196},
-                                       {300, 200},
-                                       {284, 210},
-                                       {270, 204},
-                                       {256, 196}});
+    const QPainterPath body = backdrop::smoothClosedPath({{12, 186},
+                                                          {20, 170},
+                                                          {46, 157},
+                                                          {95, 147},
+                                                          {150, 145},
+                                                          {200, 151},
+                                                          {240, 164},
+                                                          {264, 175},
+                                                          {264, 194},
+                                                          {232, 203},
+                                                          {170, 212},
+                                                          {100, 214},
+                                                          {48, 210},
+                                                          {20, 202}});
+    const QPainterPath tail = backdrop::smoothClosedPath({{252, 172},
+                                                          {290, 176},
+                                                          {316, 186},
+                                                          {318, 196},
+                                                          {300, 200},
+                                                          {284, 210},
+                                                          {270, 204},
+                                                          {256, 196}});
     QPainterPath firstDorsal(QPointF(164, 152));
     firstDorsal.cubicTo(QPointF(166, 126), QPointF(178, 112), QPointF(192, 116));
     firstDorsal.cubicTo(QPointF(204, 120), QPointF(206, 140), QPointF(212, 158));
@@ -701,11 +692,12 @@ void paintFish15(QPainter &p, double w, double h)
     secondDorsal.cubicTo(QPointF(222, 144), QPointF(232, 134), QPointF(242, 138));
     secondDorsal.cubicTo(QPointF(250, 142), QPointF(250, 156), QPointF(254, 170));
     secondDorsal.closeSubpath();
-    const QPainterPath pectoral =
-        outline({{72, 200}, {98, 204}, {118, 214}, {112, 228}, {84, 232}, {62, 224}});
+    const QPainterPath pectoral = backdrop::smoothClosedPath(
+        {{72, 200}, {98, 204}, {118, 214}, {112, 228}, {84, 232}, {62, 224}});
     const QPainterPath pelvic =
-        outline({{176, 206}, {198, 206}, {214, 220}, {196, 226}, {178, 218}});
-    const QPainterPath anal = outline({{222, 200}, {238, 196}, {250, 206}, {236, 212}});
+        backdrop::smoothClosedPath({{176, 206}, {198, 206}, {214, 220}, {196, 226}, {178, 218}});
+    const QPainterPath anal =
+        backdrop::smoothClosedPath({{222, 200}, {238, 196}, {250, 206}, {236, 212}});
 
     QPainterPath whole = body.united(tail).united(pectoral).united(pelvic);
     castShadow(p, whole, QPointF(6, 12), 70);
@@ -764,20 +756,20 @@ void paintFish16(QPainter &p, double w, double h)
     backdrop::paintSeaFan(p, QPointF(270, 240), 120, QColor(120, 60, 140));
     faceRight(p);
 
-    const QPainterPath body = outline({{30, 122},
-                                       {42, 108},
-                                       {68, 97},
-                                       {120, 91},
-                                       {190, 96},
-                                       {236, 106},
-                                       {248, 111},
-                                       {248, 131},
-                                       {236, 137},
-                                       {190, 147},
-                                       {120, 153},
-                                       {68, 147},
-                                       {42, 136}});
-    const QPainterPath tail = outline(
+    const QPainterPath body = backdrop::smoothClosedPath({{30, 122},
+                                                          {42, 108},
+                                                          {68, 97},
+                                                          {120, 91},
+                                                          {190, 96},
+                                                          {236, 106},
+                                                          {248, 111},
+                                                          {248, 131},
+                                                          {236, 137},
+                                                          {190, 147},
+                                                          {120, 153},
+                                                          {68, 147},
+                                                          {42, 136}});
+    const QPainterPath tail = backdrop::smoothClosedPath(
         {{244, 110}, {262, 100}, {280, 104}, {286, 121}, {280, 138}, {262, 143}, {244, 132}});
     const QColor fin(60, 160, 160);
     paintFin(p, tail, fin, fin.lighter(120), QLineF(246, 112, 246, 130), QLineF(284, 100, 284, 142),
@@ -813,7 +805,7 @@ void paintFish16(QPainter &p, double w, double h)
         stroke(p, curve({{36, 127}, {52, 124}, {70, 126}, {90, 120}}), pink, 1.8);
         stroke(p, curve({{44, 135}, {62, 136}, {80, 136}, {96, 131}}), pink, 1.8);
         stroke(p, curve({{50, 102}, {62, 100}, {78, 98}, {92, 96}}), pink, 1.6);
-        stroke(p, curve({{84, 111}, {90, 124}, {86, 140}}), withAlpha(pink, 200), 1.5);
+        stroke(p, curve({{84, 111}, {90, 124}, {86, 140}}), backdrop::withAlpha(pink, 200), 1.5);
     }
     shadeBody(p, body, QColor(15, 70, 80), QPointF(0.4, 0.25), 70);
 
@@ -851,7 +843,7 @@ void paintFish17(QPainter &p, double w, double h)
     disc.closeSubpath();
 
     const QPainterPath pelvic =
-        outline({{-15, 50}, {-19, 68}, {-8, 76}, {8, 76}, {19, 68}, {15, 50}});
+        backdrop::smoothClosedPath({{-15, 50}, {-19, 68}, {-8, 76}, {8, 76}, {19, 68}, {15, 50}});
 
     QPainterPath spine(QPointF(0, 64));
     spine.cubicTo(QPointF(2, 120), QPointF(60, 128), QPointF(160, 150));
@@ -939,26 +931,26 @@ void paintFish18(QPainter &p, double w, double h)
     backdrop::paintCoralHead(p, QPointF(282, 250), 72, QColor(200, 140, 90));
     backdrop::paintSeaFan(p, QPointF(26, 240), 140, QColor(170, 70, 110));
 
-    const QPainterPath body = outline({{56, 128},
-                                       {66, 114},
-                                       {88, 86},
-                                       {120, 64},
-                                       {160, 56},
-                                       {200, 66},
-                                       {226, 94},
-                                       {236, 112},
-                                       {236, 136},
-                                       {224, 156},
-                                       {196, 180},
-                                       {156, 190},
-                                       {116, 182},
-                                       {88, 162},
-                                       {68, 142}});
-    const QPainterPath dorsal = outline(
+    const QPainterPath body = backdrop::smoothClosedPath({{56, 128},
+                                                          {66, 114},
+                                                          {88, 86},
+                                                          {120, 64},
+                                                          {160, 56},
+                                                          {200, 66},
+                                                          {226, 94},
+                                                          {236, 112},
+                                                          {236, 136},
+                                                          {224, 156},
+                                                          {196, 180},
+                                                          {156, 190},
+                                                          {116, 182},
+                                                          {88, 162},
+                                                          {68, 142}});
+    const QPainterPath dorsal = backdrop::smoothClosedPath(
         {{112, 68}, {138, 44}, {180, 38}, {218, 52}, {240, 82}, {242, 110}, {212, 100}, {160, 80}});
-    const QPainterPath anal = outline(
+    const QPainterPath anal = backdrop::smoothClosedPath(
         {{120, 180}, {150, 200}, {196, 200}, {230, 174}, {240, 140}, {214, 150}, {160, 170}});
-    const QPainterPath tail = outline(
+    const QPainterPath tail = backdrop::smoothClosedPath(
         {{234, 112}, {252, 104}, {266, 108}, {268, 124}, {266, 140}, {252, 144}, {234, 136}});
 
     const QColor fin(238, 214, 120);
@@ -1033,21 +1025,21 @@ void paintFish19(QPainter &p, double w, double h)
     backdrop::paintCoralHead(p, QPointF(40, 250), 70, QColor(190, 120, 90));
     backdrop::paintSeaFan(p, QPointF(300, 240), 120, QColor(130, 60, 150));
 
-    const QPainterPath body = outline({{58, 132},
-                                       {64, 112},
-                                       {80, 86},
-                                       {108, 66},
-                                       {148, 56},
-                                       {190, 64},
-                                       {218, 88},
-                                       {232, 108},
-                                       {232, 140},
-                                       {218, 160},
-                                       {190, 184},
-                                       {148, 194},
-                                       {108, 184},
-                                       {80, 164},
-                                       {64, 150}});
+    const QPainterPath body = backdrop::smoothClosedPath({{58, 132},
+                                                          {64, 112},
+                                                          {80, 86},
+                                                          {108, 66},
+                                                          {148, 56},
+                                                          {190, 64},
+                                                          {218, 88},
+                                                          {232, 108},
+                                                          {232, 140},
+                                                          {218, 160},
+                                                          {190, 184},
+                                                          {148, 194},
+                                                          {108, 184},
+                                                          {80, 164},
+                                                          {64, 150}});
     const auto finLobe = [](bool upper) {
         const auto y = [upper](double v) { return upper ? v : 248 - v; };
         QPainterPath f(QPointF(98, y(74)));
@@ -1059,7 +1051,7 @@ void paintFish19(QPainter &p, double w, double h)
     };
     const QPainterPath dorsal = finLobe(true);
     const QPainterPath anal = finLobe(false);
-    const QPainterPath tail = outline(
+    const QPainterPath tail = backdrop::smoothClosedPath(
         {{228, 108}, {250, 98}, {268, 100}, {274, 124}, {268, 148}, {250, 150}, {228, 140}});
 
     paintFin(p, tail, QColor(250, 200, 20), QColor(255, 225, 70), QLineF(230, 110, 230, 138),
@@ -1142,19 +1134,19 @@ void paintFish20(QPainter &p, double w, double h)
     backdrop::paintCoralHead(p, QPointF(270, 250), 80, QColor(170, 150, 110));
     backdrop::paintSeaFan(p, QPointF(40, 240), 110, QColor(180, 90, 80));
 
-    const QPainterPath body = outline({{40, 134},
-                                       {52, 112},
-                                       {82, 86},
-                                       {130, 68},
-                                       {176, 72},
-                                       {216, 92},
-                                       {240, 112},
-                                       {240, 134},
-                                       {216, 150},
-                                       {176, 168},
-                                       {130, 178},
-                                       {88, 170},
-                                       {58, 154}});
+    const QPainterPath body = backdrop::smoothClosedPath({{40, 134},
+                                                          {52, 112},
+                                                          {82, 86},
+                                                          {130, 68},
+                                                          {176, 72},
+                                                          {216, 92},
+                                                          {240, 112},
+                                                          {240, 134},
+                                                          {216, 150},
+                                                          {176, 168},
+                                                          {130, 178},
+                                                          {88, 170},
+                                                          {58, 154}});
     const QColor yellow(250, 205, 40);
     const QPainterPath tail = forkedTail({236, 112}, {236, 134}, {292, 76}, {292, 172}, {266, 123});
     paintFin(p, tail, yellow.darker(110), yellow, QLineF(238, 114, 238, 132),
@@ -1297,7 +1289,7 @@ void paintFish22(QPainter &p, double w, double h)
 
     const auto bodyOutline = [](double belly) {
         const double b = belly;
-        return outline(
+        return backdrop::smoothClosedPath(
             {{-154, 0},     {-151, -14},          {-142, -25},          {-128, -31},  {-116, -29},
              {-102, -22},   {-78, -19},           {-40, -18},           {10, -12},    {60, -7},
              {102, -3.5},   {102, 3.5 + b * 0.3}, {60, 7 + b * 0.6},    {10, 12 + b}, {-40, 18 + b},
@@ -1308,17 +1300,18 @@ void paintFish22(QPainter &p, double w, double h)
     const QPainterPath underside = bodyOutline(5);
 
     const auto pectoral = [](double s) {
-        return outline({{-86, 14 * s},
-                        {-70, 30 * s},
-                        {-50, 54 * s},
-                        {-42, 52 * s},
-                        {-48, 30 * s},
-                        {-56, 14 * s}});
+        return backdrop::smoothClosedPath({{-86, 14 * s},
+                                           {-70, 30 * s},
+                                           {-50, 54 * s},
+                                           {-42, 52 * s},
+                                           {-48, 30 * s},
+                                           {-56, 14 * s}});
     };
     const QPainterPath pectoralA = pectoral(-1);
     const QPainterPath pectoralB = pectoral(1);
-    const QPainterPath pelvicA = outline({{22, -9}, {38, -22}, {46, -20}, {44, -8}});
-    const QPainterPath pelvicB = outline({{22, 9}, {38, 22}, {46, 20}, {44, 8}});
+    const QPainterPath pelvicA =
+        backdrop::smoothClosedPath({{22, -9}, {38, -22}, {46, -20}, {44, -8}});
+    const QPainterPath pelvicB = backdrop::smoothClosedPath({{22, 9}, {38, 22}, {46, 20}, {44, 8}});
     QPainterPath upperLobe(QPointF(98, -3));
     upperLobe.cubicTo(QPointF(116, -6), QPointF(136, -12), QPointF(156, -20));
     upperLobe.cubicTo(QPointF(150, -10), QPointF(140, -2), QPointF(128, 2));
@@ -1397,24 +1390,25 @@ void paintFish23(QPainter &p, double w, double h)
     backdrop::paintCoralHead(p, QPointF(40, 214), 56, QColor(160, 140, 100));
     faceRight(p);
 
-    const QPainterPath body = outline({{48, 130},
-                                       {54, 112},
-                                       {70, 98},
-                                       {94, 86},
-                                       {116, 70},
-                                       {140, 58},
-                                       {166, 62},
-                                       {198, 82},
-                                       {228, 106},
-                                       {232, 130},
-                                       {206, 148},
-                                       {160, 164},
-                                       {108, 172},
-                                       {70, 166},
-                                       {52, 150}});
-    const QPainterPath stalk = outline({{212, 106}, {246, 112}, {246, 132}, {212, 140}});
-    const QPainterPath tail =
-        outline({{242, 112}, {264, 94}, {288, 98}, {296, 122}, {288, 148}, {264, 152}, {242, 134}});
+    const QPainterPath body = backdrop::smoothClosedPath({{48, 130},
+                                                          {54, 112},
+                                                          {70, 98},
+                                                          {94, 86},
+                                                          {116, 70},
+                                                          {140, 58},
+                                                          {166, 62},
+                                                          {198, 82},
+                                                          {228, 106},
+                                                          {232, 130},
+                                                          {206, 148},
+                                                          {160, 164},
+                                                          {108, 172},
+                                                          {70, 166},
+                                                          {52, 150}});
+    const QPainterPath stalk =
+        backdrop::smoothClosedPath({{212, 106}, {246, 112}, {246, 132}, {212, 140}});
+    const QPainterPath tail = backdrop::smoothClosedPath(
+        {{242, 112}, {264, 94}, {288, 98}, {296, 122}, {288, 148}, {264, 152}, {242, 134}});
     const QColor fin(150, 140, 95);
     paintFin(p, tail, fin, fin.lighter(120), QLineF(244, 114, 244, 132), QLineF(290, 96, 290, 150),
              10, 210);
@@ -1486,8 +1480,8 @@ void paintFish24(QPainter &p, double w, double h)
     backdrop::paintReefRock(p, kFrame, 176);
 
     // The boulder that holds the moray's hole, in the reef's stone colours.
-    const QPainterPath boulder =
-        outline({{136, 250}, {146, 184}, {172, 128}, {220, 98}, {282, 90}, {332, 102}, {336, 250}});
+    const QPainterPath boulder = backdrop::smoothClosedPath(
+        {{136, 250}, {146, 184}, {172, 128}, {220, 98}, {282, 90}, {332, 102}, {336, 250}});
     QLinearGradient stone(0, 90, 0, 240);
     stone.setColorAt(0, QColor(140, 130, 108));
     stone.setColorAt(0.5, QColor(100, 92, 78));
@@ -1510,7 +1504,7 @@ void paintFish24(QPainter &p, double w, double h)
         // Encrusting sponges and algae on the stone.
         const QColor tints[] = {{200, 120, 140}, {220, 170, 90}, {140, 170, 110}};
         scatter(boulder, 70, 240, [&p, &tints](QPointF c, QRandomGenerator &rng) {
-            p.setBrush(withAlpha(tints[rng.bounded(3)], 170));
+            p.setBrush(backdrop::withAlpha(tints[rng.bounded(3)], 170));
             p.drawEllipse(c, 1.5 + rng.generateDouble() * 2, 1.2 + rng.generateDouble() * 1.5);
         });
         p.setBrush(Qt::NoBrush);
@@ -1620,23 +1614,23 @@ void paintFish25(QPainter &p, double w, double h)
     backdrop::paintSand(p, kFrame, 212);
     backdrop::paintCoralHead(p, QPointF(290, 222), 50, QColor(160, 130, 150));
 
-    const QPainterPath body = outline({{26, 138},
-                                       {40, 126},
-                                       {66, 106},
-                                       {98, 84},
-                                       {128, 70},
-                                       {168, 66},
-                                       {210, 80},
-                                       {238, 102},
-                                       {248, 112},
-                                       {248, 132},
-                                       {232, 146},
-                                       {200, 164},
-                                       {158, 178},
-                                       {112, 178},
-                                       {74, 166},
-                                       {44, 152},
-                                       {28, 146}});
+    const QPainterPath body = backdrop::smoothClosedPath({{26, 138},
+                                                          {40, 126},
+                                                          {66, 106},
+                                                          {98, 84},
+                                                          {128, 70},
+                                                          {168, 66},
+                                                          {210, 80},
+                                                          {238, 102},
+                                                          {248, 112},
+                                                          {248, 132},
+                                                          {232, 146},
+                                                          {200, 164},
+                                                          {158, 178},
+                                                          {112, 178},
+                                                          {74, 166},
+                                                          {44, 152},
+                                                          {28, 146}});
     const QColor fin(220, 150, 150);
     const QPainterPath tail = lunateTail({242, 108}, {242, 134}, {304, 64}, {304, 178}, 278);
     paintFin(p, tail, fin, fin.lighter(110), QLineF(244, 110, 244, 132), QLineF(304, 64, 304, 178),
@@ -1735,23 +1729,23 @@ void paintFish26(QPainter &p, double w, double h)
     p.translate(130, 92);
     p.rotate(-30);
 
-    const QPainterPath disc = outline({{0, -70},
-                                       {34, -63},
-                                       {61, -37},
-                                       {71, 0},
-                                       {61, 37},
-                                       {34, 61},
-                                       {0, 68},
-                                       {-34, 61},
-                                       {-61, 37},
-                                       {-71, 0},
-                                       {-61, -37},
-                                       {-34, -63}});
+    const QPainterPath disc = backdrop::smoothClosedPath({{0, -70},
+                                                          {34, -63},
+                                                          {61, -37},
+                                                          {71, 0},
+                                                          {61, 37},
+                                                          {34, 61},
+                                                          {0, 68},
+                                                          {-34, 61},
+                                                          {-61, 37},
+                                                          {-71, 0},
+                                                          {-61, -37},
+                                                          {-34, -63}});
     QPainterPath spine(QPointF(0, 62));
     spine.cubicTo(QPointF(2, 84), QPointF(3, 104), QPointF(2, 122));
     const QPainterPath tail = tube(spine, 15, 7);
     const QPainterPath caudal =
-        outline({{1, 114}, {9, 126}, {9, 146}, {1, 158}, {-7, 146}, {-7, 126}});
+        backdrop::smoothClosedPath({{1, 114}, {9, 126}, {9, 146}, {1, 158}, {-7, 146}, {-7, 126}});
 
     castShadow(p, disc.united(tail).united(caudal), QPointF(5, 7), 60);
 
@@ -1766,17 +1760,17 @@ void paintFish26(QPainter &p, double w, double h)
             const QPointF d(std::cos(a) * l, std::sin(a) * l);
             const QPointF n(-d.y() * 0.7, d.x() * 0.7);
             stroke(p, curve({pt - d, pt + n * (rng.generateDouble() - 0.5) * 2, pt + d}),
-                   withAlpha(dark, 190), 1.0);
+                   backdrop::withAlpha(dark, 190), 1.0);
         });
         scatter(area, density / 2, seed, [&p, dark](QPointF pt, QRandomGenerator &rng) {
-            p.setBrush(withAlpha(dark, 170 + int(rng.bounded(70))));
+            p.setBrush(backdrop::withAlpha(dark, 170 + int(rng.bounded(70))));
             const double r = 0.7 + rng.generateDouble() * 1.0;
             p.drawEllipse(pt, r, r);
         });
         scatter(area, density / 4, seed + 1, [&p, pale, dark](QPointF pt, QRandomGenerator &rng) {
             const double r = 1.0 + rng.generateDouble() * 1.1;
-            p.setPen(QPen(withAlpha(dark, 150), 0.7));
-            p.setBrush(withAlpha(pale, 220));
+            p.setPen(QPen(backdrop::withAlpha(dark, 150), 0.7));
+            p.setBrush(backdrop::withAlpha(pale, 220));
             p.drawEllipse(pt, r, r);
             p.setPen(Qt::NoPen);
         });
@@ -1839,22 +1833,22 @@ void paintFish27(QPainter &p, double w, double h)
     backdrop::paintCoralHead(p, QPointF(240, 252), 80, QColor(180, 150, 90));
     backdrop::paintSeaFan(p, QPointF(20, 240), 110, QColor(150, 70, 130));
 
-    const QPainterPath body = outline({{20, 136},
-                                       {23, 114},
-                                       {34, 90},
-                                       {60, 70},
-                                       {104, 62},
-                                       {156, 64},
-                                       {204, 78},
-                                       {236, 100},
-                                       {252, 114},
-                                       {252, 138},
-                                       {234, 152},
-                                       {198, 170},
-                                       {148, 182},
-                                       {98, 180},
-                                       {56, 168},
-                                       {28, 154}});
+    const QPainterPath body = backdrop::smoothClosedPath({{20, 136},
+                                                          {23, 114},
+                                                          {34, 90},
+                                                          {60, 70},
+                                                          {104, 62},
+                                                          {156, 64},
+                                                          {204, 78},
+                                                          {236, 100},
+                                                          {252, 114},
+                                                          {252, 138},
+                                                          {234, 152},
+                                                          {198, 170},
+                                                          {148, 182},
+                                                          {98, 180},
+                                                          {56, 168},
+                                                          {28, 154}});
     const QColor fin(110, 160, 220);
     const QPainterPath tail = lunateTail({246, 110}, {246, 138}, {306, 70}, {306, 182}, 280);
     paintFin(p, tail, fin, fin.lighter(115), QLineF(248, 112, 248, 136), QLineF(306, 70, 306, 182),
@@ -1925,21 +1919,21 @@ void paintFish28(QPainter &p, double w, double h)
     backdrop::paintCoralHead(p, QPointF(36, 252), 66, QColor(170, 140, 100));
     backdrop::paintSeaFan(p, QPointF(296, 240), 90, QColor(170, 80, 100));
 
-    const QPainterPath body = outline({{40, 142},
-                                       {56, 122},
-                                       {84, 96},
-                                       {116, 72},
-                                       {146, 60},
-                                       {186, 64},
-                                       {224, 94},
-                                       {246, 114},
-                                       {246, 136},
-                                       {224, 158},
-                                       {186, 184},
-                                       {136, 194},
-                                       {96, 184},
-                                       {62, 164},
-                                       {44, 150}});
+    const QPainterPath body = backdrop::smoothClosedPath({{40, 142},
+                                                          {56, 122},
+                                                          {84, 96},
+                                                          {116, 72},
+                                                          {146, 60},
+                                                          {186, 64},
+                                                          {224, 94},
+                                                          {246, 114},
+                                                          {246, 136},
+                                                          {224, 158},
+                                                          {186, 184},
+                                                          {136, 194},
+                                                          {96, 184},
+                                                          {62, 164},
+                                                          {44, 150}});
     const QColor blue(50, 170, 250);
     const QColor fin(90, 140, 120);
 
@@ -2043,19 +2037,19 @@ void paintFish29(QPainter &p, double w, double h)
     backdrop::paintCoralHead(p, QPointF(280, 252), 76, QColor(180, 150, 100));
     backdrop::paintSeaFan(p, QPointF(30, 240), 120, QColor(160, 70, 140));
 
-    const QPainterPath body = outline({{52, 126},
-                                       {60, 102},
-                                       {84, 74},
-                                       {128, 58},
-                                       {178, 62},
-                                       {218, 88},
-                                       {238, 110},
-                                       {238, 134},
-                                       {218, 154},
-                                       {178, 180},
-                                       {128, 188},
-                                       {86, 174},
-                                       {60, 152}});
+    const QPainterPath body = backdrop::smoothClosedPath({{52, 126},
+                                                          {60, 102},
+                                                          {84, 74},
+                                                          {128, 58},
+                                                          {178, 62},
+                                                          {218, 88},
+                                                          {238, 110},
+                                                          {238, 134},
+                                                          {218, 154},
+                                                          {178, 180},
+                                                          {128, 188},
+                                                          {86, 174},
+                                                          {60, 152}});
     const QColor fin(200, 200, 180);
     const QPainterPath tail = forkedTail({234, 110}, {234, 134}, {292, 70}, {292, 176}, {264, 122});
     paintFin(p, tail, fin, fin.lighter(110), QLineF(236, 112, 236, 132), QLineF(292, 70, 292, 176),

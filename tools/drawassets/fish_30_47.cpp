@@ -41,18 +41,6 @@ private:
     QPainter &m_p;
 };
 
-QColor withAlpha(QColor c, int alpha)
-{
-    c.setAlpha(alpha);
-    return c;
-}
-
-QPainterPath smooth(std::initializer_list<QPointF> points)
-{
-    const std::vector<QPointF> v(points);
-    return backdrop::smoothClosedPath(v.data(), int(v.size()));
-}
-
 QPainterPath polygon(std::initializer_list<QPointF> points)
 {
     QPainterPath path;
@@ -79,15 +67,6 @@ void fillPath(QPainter &p, const QPainterPath &path, const QBrush &brush)
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(brush);
-    p.drawPath(path);
-    p.restore();
-}
-
-void strokePath(QPainter &p, const QPainterPath &path, const QColor &colour, double width)
-{
-    p.save();
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(path);
     p.restore();
 }
@@ -149,7 +128,8 @@ void paintFin(QPainter &p, const QPainterPath &fin, const QBrush &fill, QPointF 
         p.drawLine(focus, focus + QPointF(std::cos(a), std::sin(a)) * 600.0);
     }
     p.restore();
-    strokePath(p, fin, withAlpha(rayColour, std::min(255, rayColour.alpha() + 40)), 0.6);
+    backdrop::stroke(p, fin, backdrop::withAlpha(rayColour, std::min(255, rayColour.alpha() + 40)),
+                     0.6);
 }
 
 // Overlapping scale edges, opening towards the tail (which is to the right unless mirrored).
@@ -208,12 +188,7 @@ QPainterPath ellipsePath(QPointF centre, double rx, double ry)
     return path;
 }
 
-QPainterPath curve(QPointF a, QPointF c, QPointF b)
-{
-    QPainterPath path(a);
-    path.quadTo(c, b);
-    return path;
-}
+using backdrop::curve;
 
 QPainterPath curve(QPointF a, QPointF c1, QPointF c2, QPointF b)
 {
@@ -225,25 +200,25 @@ QPainterPath curve(QPointF a, QPointF c1, QPointF c2, QPointF b)
 // A beak of fused teeth, the parrotfish hallmark, drawn at the snout tip.
 void paintBeak(QPainter &p, QPointF tip, double size, const QColor &colour)
 {
-    const QPainterPath upper =
-        smooth({tip + QPointF(0.5, -0.2) * size, tip + QPointF(0.2, -0.55) * size,
-                tip + QPointF(0.9, -0.75) * size, tip + QPointF(1.3, -0.3) * size,
-                tip + QPointF(1.0, -0.02) * size});
-    const QPainterPath lower =
-        smooth({tip + QPointF(0.45, 0.05) * size, tip + QPointF(1.05, 0.08) * size,
-                tip + QPointF(1.25, 0.45) * size, tip + QPointF(0.75, 0.6) * size,
-                tip + QPointF(0.35, 0.35) * size});
+    const QPainterPath upper = backdrop::smoothClosedPath(
+        {tip + QPointF(0.5, -0.2) * size, tip + QPointF(0.2, -0.55) * size,
+         tip + QPointF(0.9, -0.75) * size, tip + QPointF(1.3, -0.3) * size,
+         tip + QPointF(1.0, -0.02) * size});
+    const QPainterPath lower = backdrop::smoothClosedPath(
+        {tip + QPointF(0.45, 0.05) * size, tip + QPointF(1.05, 0.08) * size,
+         tip + QPointF(1.25, 0.45) * size, tip + QPointF(0.75, 0.6) * size,
+         tip + QPointF(0.35, 0.35) * size});
     for (const QPainterPath &jaw : {upper, lower}) {
         QLinearGradient g(jaw.boundingRect().topLeft(), jaw.boundingRect().bottomRight());
         g.setColorAt(0, colour.lighter(140));
         g.setColorAt(1, colour.darker(115));
         fillPath(p, jaw, g);
-        strokePath(p, jaw, colour.darker(170), 0.6);
+        backdrop::stroke(p, jaw, colour.darker(170), 0.6);
     }
-    strokePath(p,
-               curve(tip + QPointF(0.45, 0.0) * size, tip + QPointF(0.8, 0.08) * size,
-                     tip + QPointF(1.15, 0.02) * size),
-               QColor(40, 40, 40, 180), 0.8);
+    backdrop::stroke(p,
+                     curve(tip + QPointF(0.45, 0.0) * size, tip + QPointF(0.8, 0.08) * size,
+                           tip + QPointF(1.15, 0.02) * size),
+                     QColor(40, 40, 40, 180), 0.8);
 }
 
 // Tapered outline around a centre line; used for the long bodies (seahorse tail, trumpetfish).
@@ -270,7 +245,7 @@ QPainterPath taperedBody(const std::vector<QPointF> &spine, const std::vector<do
 void paintGillCover(QPainter &p, QPointF top, QPointF bulge, QPointF bottom, const QColor &colour,
                     double width = 1.1)
 {
-    strokePath(p, curve(top, bulge, bottom), colour, width);
+    backdrop::stroke(p, curve(top, bulge, bottom), colour, width);
 }
 
 // Straight sides joined by rounded corners, for the rigid carapace of a boxfish.
@@ -308,8 +283,8 @@ void paintSeaRods(QPainter &p, QPointF base, double height, const QColor &colour
         QPainterPath rod(base);
         rod.cubicTo(base + QPointF(lean * 0.1 + rng.bounded(20.0) - 10, -height * 0.4),
                     top + QPointF(rng.bounded(24.0) - 12, height * 0.3), top);
-        strokePath(p, rod, colour.darker(140), 6.5);
-        strokePath(p, rod, colour, 4.8);
+        backdrop::stroke(p, rod, colour.darker(140), 6.5);
+        backdrop::stroke(p, rod, colour, 4.8);
         for (int k = 2; k < 40; ++k) {
             const QPointF q = rod.pointAtPercent(k / 40.0) +
                               QPointF(rng.bounded(3.0) - 1.5, rng.bounded(3.0) - 1.5);
@@ -336,12 +311,14 @@ void fishart::paintFish30(QPainter &p, double w, double h)
     const QColor spineColour(210, 190, 140);
     const QColor spineShade(110, 90, 55);
 
-    const QPainterPath tail =
-        smooth({{224, 108}, {252, 92}, {276, 84}, {270, 118}, {278, 152}, {252, 142}, {224, 128}});
+    const QPainterPath tail = backdrop::smoothClosedPath(
+        {{224, 108}, {252, 92}, {276, 84}, {270, 118}, {278, 152}, {252, 142}, {224, 128}});
     paintFin(p, tail, QColor(150, 128, 78, 225), QPointF(218, 118), 10, QColor(80, 62, 36, 150));
     paintSpots(p, tail, 8, 0.9, 1.6, QColor(30, 25, 20), 301);
-    const QPainterPath dorsal = smooth({{198, 62}, {214, 38}, {234, 44}, {230, 70}});
-    const QPainterPath anal = smooth({{198, 170}, {214, 194}, {234, 188}, {230, 162}});
+    const QPainterPath dorsal =
+        backdrop::smoothClosedPath({{198, 62}, {214, 38}, {234, 44}, {230, 70}});
+    const QPainterPath anal =
+        backdrop::smoothClosedPath({{198, 170}, {214, 194}, {234, 188}, {230, 162}});
     paintFin(p, dorsal, QColor(160, 140, 90, 220), QPointF(206, 76), 6, QColor(80, 62, 36, 150));
     paintFin(p, anal, QColor(200, 185, 140, 220), QPointF(206, 160), 6, QColor(80, 62, 36, 150));
 
@@ -381,7 +358,7 @@ void fishart::paintFish30(QPainter &p, double w, double h)
         const QPointF side(-dir.y(), dir.x());
         const QPointF tip = root + dir * len;
         const bool lower = root.y() > c.y() + 20;
-        p.setPen(QPen(withAlpha(spineShade, 170), 0.5));
+        p.setPen(QPen(backdrop::withAlpha(spineShade, 170), 0.5));
         p.setBrush(lower ? QColor(236, 228, 206) : QColor(214, 194, 146));
         p.drawPolygon(QPolygonF({root + side * 2.2, tip, root - side * 2.2}));
     }
@@ -389,22 +366,22 @@ void fishart::paintFish30(QPainter &p, double w, double h)
     roundOff(p, body, 80, 55);
 
     // Small pectoral fin behind the eye, whirring.
-    const QPainterPath pectoral =
-        smooth({{132, 118}, {150, 100}, {166, 98}, {170, 118}, {160, 138}, {146, 138}});
+    const QPainterPath pectoral = backdrop::smoothClosedPath(
+        {{132, 118}, {150, 100}, {166, 98}, {170, 118}, {160, 138}, {146, 138}});
     paintFin(p, pectoral, QColor(215, 190, 120, 180), QPointF(132, 118), 8,
              QColor(120, 90, 40, 160));
 
     // Mouth: a pale fused beak at the front of the ball.
-    const QPainterPath mouth =
-        smooth({{80, 122}, {86, 114}, {94, 116}, {96, 126}, {90, 134}, {82, 132}});
+    const QPainterPath mouth = backdrop::smoothClosedPath(
+        {{80, 122}, {86, 114}, {94, 116}, {96, 126}, {90, 134}, {82, 132}});
     fillPath(p, mouth, QColor(236, 226, 200));
-    strokePath(p, curve(QPointF(82, 124), QPointF(88, 126), QPointF(95, 124)), QColor(90, 70, 50),
-               1.0);
-    strokePath(p, mouth, QColor(130, 110, 80), 0.7);
+    backdrop::stroke(p, curve(QPointF(82, 124), QPointF(88, 126), QPointF(95, 124)),
+                     QColor(90, 70, 50), 1.0);
+    backdrop::stroke(p, mouth, QColor(130, 110, 80), 0.7);
 
     // Porcupinefish eyes are large and bulge out of the ball.
     fillPath(p, ellipsePath(QPointF(108, 96), 18, 17), QColor(150, 130, 82));
-    strokePath(p, ellipsePath(QPointF(108, 96), 18, 17), QColor(90, 72, 40, 160), 0.8);
+    backdrop::stroke(p, ellipsePath(QPointF(108, 96), 18, 17), QColor(90, 72, 40, 160), 0.8);
     backdrop::paintEye(p, QPointF(108, 96), 14, QColor(120, 170, 90));
 }
 
@@ -420,52 +397,52 @@ void fishart::paintFish31(QPainter &p, double w, double h)
     const QColor yellow(255, 204, 20);
     const QColor yellowDeep(236, 160, 0);
 
-    const QPainterPath tail =
-        smooth({{246, 110}, {270, 94}, {296, 86}, {290, 120}, {296, 156}, {270, 148}, {246, 134}});
+    const QPainterPath tail = backdrop::smoothClosedPath(
+        {{246, 110}, {270, 94}, {296, 86}, {290, 120}, {296, 156}, {270, 148}, {246, 134}});
     paintFin(p, tail, verticalShade(tail.boundingRect(), yellow, QColor(255, 220, 60), yellowDeep),
              QPointF(238, 122), 12, QColor(200, 130, 0, 170));
 
     // Dorsal and anal fins end in short points that trail past the body.
-    const QPainterPath dorsal = smooth({{112, 66},
-                                        {138, 44},
-                                        {178, 34},
-                                        {220, 38},
-                                        {252, 50},
-                                        {272, 66},
-                                        {258, 84},
-                                        {248, 106},
-                                        {226, 86},
-                                        {190, 66},
-                                        {150, 60}});
-    const QPainterPath anal = smooth({{112, 178},
-                                      {138, 200},
-                                      {178, 210},
-                                      {220, 206},
-                                      {252, 194},
-                                      {272, 178},
-                                      {258, 160},
-                                      {248, 138},
-                                      {226, 158},
-                                      {190, 178},
-                                      {150, 184}});
-    const QPainterPath body = smooth({{58, 124},
-                                      {64, 108},
-                                      {80, 90},
-                                      {104, 74},
-                                      {136, 62},
-                                      {172, 58},
-                                      {206, 66},
-                                      {232, 88},
-                                      {246, 110},
-                                      {252, 122},
-                                      {246, 134},
-                                      {232, 156},
-                                      {206, 178},
-                                      {172, 186},
-                                      {136, 182},
-                                      {104, 170},
-                                      {80, 154},
-                                      {64, 140}});
+    const QPainterPath dorsal = backdrop::smoothClosedPath({{112, 66},
+                                                            {138, 44},
+                                                            {178, 34},
+                                                            {220, 38},
+                                                            {252, 50},
+                                                            {272, 66},
+                                                            {258, 84},
+                                                            {248, 106},
+                                                            {226, 86},
+                                                            {190, 66},
+                                                            {150, 60}});
+    const QPainterPath anal = backdrop::smoothClosedPath({{112, 178},
+                                                          {138, 200},
+                                                          {178, 210},
+                                                          {220, 206},
+                                                          {252, 194},
+                                                          {272, 178},
+                                                          {258, 160},
+                                                          {248, 138},
+                                                          {226, 158},
+                                                          {190, 178},
+                                                          {150, 184}});
+    const QPainterPath body = backdrop::smoothClosedPath({{58, 124},
+                                                          {64, 108},
+                                                          {80, 90},
+                                                          {104, 74},
+                                                          {136, 62},
+                                                          {172, 58},
+                                                          {206, 66},
+                                                          {232, 88},
+                                                          {246, 110},
+                                                          {252, 122},
+                                                          {246, 134},
+                                                          {232, 156},
+                                                          {206, 178},
+                                                          {172, 186},
+                                                          {136, 182},
+                                                          {104, 170},
+                                                          {80, 154},
+                                                          {64, 140}});
     const QPainterPath all = body.united(dorsal).united(anal);
 
     fillPath(p, dorsal, verticalShade(dorsal.boundingRect(), yellowDeep, yellow, yellow));
@@ -474,7 +451,8 @@ void fishart::paintFish31(QPainter &p, double w, double h)
 
     // The black rear starts just behind the gill cover and takes in most of both fins.
     const QPainterPath blackPatch =
-        smooth({{146, 16}, {128, 70}, {120, 122}, {128, 174}, {146, 228}, {310, 228}, {310, 16}})
+        backdrop::smoothClosedPath(
+            {{146, 16}, {128, 70}, {120, 122}, {128, 174}, {146, 228}, {310, 228}, {310, 16}})
             .intersected(all);
     QRadialGradient blackShade(QPointF(196, 104), 110);
     blackShade.setColorAt(0, QColor(52, 52, 66));
@@ -496,11 +474,11 @@ void fishart::paintFish31(QPainter &p, double w, double h)
         }
         // Thin orange rim on the black soft fin, blue-grey on the yellow front spines.
         clipTo(p, polygon({{176, 0}, {320, 0}, {320, 244}, {176, 244}}));
-        strokePath(p, *fin, QColor(250, 110, 30), 3.0);
+        backdrop::stroke(p, *fin, QColor(250, 110, 30), 3.0);
         p.restore();
         p.save();
         clipTo(p, outer.intersected(polygon({{100, 0}, {176, 0}, {176, 244}, {100, 244}})));
-        strokePath(p, *fin, QColor(60, 100, 200), 2.4);
+        backdrop::stroke(p, *fin, QColor(60, 100, 200), 2.4);
         p.restore();
     }
     roundOff(p, body, 70, 50);
@@ -510,22 +488,26 @@ void fishart::paintFish31(QPainter &p, double w, double h)
     // Cheek spine of the angelfish, tinged blue.
     fillPath(p, polygon({{98, 150}, {124, 154}, {100, 158}}), QColor(90, 120, 210));
 
-    const QPainterPath pectoral =
-        smooth({{112, 128}, {130, 114}, {152, 116}, {158, 130}, {140, 140}, {120, 140}});
+    const QPainterPath pectoral = backdrop::smoothClosedPath(
+        {{112, 128}, {130, 114}, {152, 116}, {158, 130}, {140, 140}, {120, 140}});
     paintFin(p, pectoral, QColor(255, 230, 110, 200), QPointF(112, 130), 8,
              QColor(210, 150, 20, 170));
     const QPainterPath pelvic =
-        smooth({{104, 172}, {112, 196}, {122, 204}, {124, 190}, {116, 176}});
+        backdrop::smoothClosedPath({{104, 172}, {112, 196}, {122, 204}, {124, 190}, {116, 176}});
     paintFin(p, pelvic, QColor(255, 214, 60, 230), QPointF(106, 172), 5, QColor(200, 130, 0, 170));
 
     // Blue lips and the blue patch over the eye.
-    fillPath(p, smooth({{58, 122}, {62, 116}, {70, 116}, {72, 124}, {66, 130}, {60, 129}}),
+    fillPath(p,
+             backdrop::smoothClosedPath(
+                 {{58, 122}, {62, 116}, {70, 116}, {72, 124}, {66, 130}, {60, 129}}),
              QColor(80, 110, 190));
-    strokePath(p, curve(QPointF(59, 123), QPointF(65, 124), QPointF(71, 122)), QColor(30, 40, 80),
-               0.8);
+    backdrop::stroke(p, curve(QPointF(59, 123), QPointF(65, 124), QPointF(71, 122)),
+                     QColor(30, 40, 80), 0.8);
     const QPointF eye(90, 102);
-    fillPath(p, smooth({{78, 98}, {82, 86}, {92, 82}, {102, 88}, {104, 98}, {91, 93}}),
-             QColor(40, 110, 240));
+    fillPath(
+        p,
+        backdrop::smoothClosedPath({{78, 98}, {82, 86}, {92, 82}, {102, 88}, {104, 98}, {91, 93}}),
+        QColor(40, 110, 240));
     backdrop::paintEye(p, eye, 8, QColor(60, 120, 230));
 }
 
@@ -542,20 +524,20 @@ void fishart::paintFish32(QPainter &p, double w, double h)
     // The tail trails far behind: thin, whip-like and longer than the body.
     QPainterPath tailPath(QPointF(0, 50));
     tailPath.cubicTo(QPointF(4, 120), QPointF(-10, 190), QPointF(20, 260));
-    strokePath(p, tailPath, QColor(18, 24, 40), 3.2);
-    strokePath(p, tailPath, QColor(50, 60, 90), 1.0);
+    backdrop::stroke(p, tailPath, QColor(18, 24, 40), 3.2);
+    backdrop::stroke(p, tailPath, QColor(50, 60, 90), 1.0);
     fillPath(p, polygon({{-2, 60}, {0, 82}, {3, 60}}), QColor(80, 80, 90));
 
     // Wings begin behind the head, sweep out to sharp tips and have a hollow trailing edge.
-    const QPainterPath disc =
-        smooth({{0, -50},   {20, -48},  {46, -34},  {92, -12},  {138, 10},  {156, 22}, {120, 22},
-                {76, 26},   {40, 38},   {20, 54},   {0, 60},    {-20, 54},  {-40, 38}, {-76, 26},
-                {-120, 22}, {-156, 22}, {-138, 10}, {-92, -12}, {-46, -34}, {-20, -48}});
+    const QPainterPath disc = backdrop::smoothClosedPath(
+        {{0, -50},   {20, -48},  {46, -34},  {92, -12},  {138, 10},  {156, 22}, {120, 22},
+         {76, 26},   {40, 38},   {20, 54},   {0, 60},    {-20, 54},  {-40, 38}, {-76, 26},
+         {-120, 22}, {-156, 22}, {-138, 10}, {-92, -12}, {-46, -34}, {-20, -48}});
     // The white belly shows along the banked lower wing edge.
     fillPath(p, disc.translated(0, 4), QColor(236, 240, 244));
 
-    const QPainterPath pelvics =
-        smooth({{-12, 46}, {-18, 64}, {-6, 66}, {0, 56}, {6, 66}, {18, 64}, {12, 46}});
+    const QPainterPath pelvics = backdrop::smoothClosedPath(
+        {{-12, 46}, {-18, 64}, {-6, 66}, {0, 56}, {6, 66}, {18, 64}, {12, 46}});
     fillPath(p, pelvics, QColor(20, 28, 48));
 
     QLinearGradient back(QPointF(0, -60), QPointF(0, 50));
@@ -565,8 +547,8 @@ void fishart::paintFish32(QPainter &p, double w, double h)
     fillPath(p, disc, back);
 
     // Raised centre of the body between the wings.
-    const QPainterPath ridge =
-        smooth({{0, -46}, {16, -30}, {22, 4}, {14, 40}, {0, 52}, {-14, 40}, {-22, 4}, {-16, -30}});
+    const QPainterPath ridge = backdrop::smoothClosedPath(
+        {{0, -46}, {16, -30}, {22, 4}, {14, 40}, {0, 52}, {-14, 40}, {-22, 4}, {-16, -30}});
     QRadialGradient ridgeShade(QPointF(0, -10), 40);
     ridgeShade.setColorAt(0, QColor(60, 78, 112, 160));
     ridgeShade.setColorAt(1, QColor(60, 78, 112, 0));
@@ -591,24 +573,24 @@ void fishart::paintFish32(QPainter &p, double w, double h)
         }
     }
     p.restore();
-    strokePath(p, disc, QColor(8, 12, 24, 200), 0.8);
+    backdrop::stroke(p, disc, QColor(8, 12, 24, 200), 0.8);
 
     // The head stands out in front of the wings: wide at the eyes, then the flat rounded duck-bill
     // snout.
-    const QPainterPath head = smooth({{0, -86},
-                                      {8, -85},
-                                      {12, -78},
-                                      {14, -66},
-                                      {19, -57},
-                                      {19, -47},
-                                      {10, -40},
-                                      {0, -39},
-                                      {-10, -40},
-                                      {-19, -47},
-                                      {-19, -57},
-                                      {-14, -66},
-                                      {-12, -78},
-                                      {-8, -85}});
+    const QPainterPath head = backdrop::smoothClosedPath({{0, -86},
+                                                          {8, -85},
+                                                          {12, -78},
+                                                          {14, -66},
+                                                          {19, -57},
+                                                          {19, -47},
+                                                          {10, -40},
+                                                          {0, -39},
+                                                          {-10, -40},
+                                                          {-19, -47},
+                                                          {-19, -57},
+                                                          {-14, -66},
+                                                          {-12, -78},
+                                                          {-8, -85}});
     QLinearGradient headShade(QPointF(0, -90), QPointF(0, -38));
     headShade.setColorAt(0, QColor(40, 54, 86));
     headShade.setColorAt(1, QColor(28, 40, 68));
@@ -618,7 +600,7 @@ void fishart::paintFish32(QPainter &p, double w, double h)
     billSheen.setColorAt(0, QColor(120, 140, 180, 90));
     billSheen.setColorAt(1, QColor(120, 140, 180, 0));
     fillPath(p, head, billSheen);
-    strokePath(p, head, QColor(10, 14, 26), 0.8);
+    backdrop::stroke(p, head, QColor(10, 14, 26), 0.8);
     for (int side : {-1, 1}) {
         const QPointF eye(side * 19, -53);
         fillPath(p, ellipsePath(eye, 4.4, 4.0), QColor(40, 52, 84));
@@ -637,51 +619,52 @@ void fishart::paintFish33(QPainter &p, double w, double h)
     backdrop::paintSeaFan(p, QPointF(300, 220), 140, QColor(160, 90, 140));
     backdrop::paintCoralHead(p, QPointF(60, 224), 40, QColor(170, 150, 100));
 
-    const QPainterPath tail = smooth({{248, 114},
-                                      {272, 98},
-                                      {302, 74},
-                                      {290, 104},
-                                      {282, 124},
-                                      {290, 146},
-                                      {304, 174},
-                                      {272, 150},
-                                      {248, 132}});
+    const QPainterPath tail = backdrop::smoothClosedPath({{248, 114},
+                                                          {272, 98},
+                                                          {302, 74},
+                                                          {290, 104},
+                                                          {282, 124},
+                                                          {290, 146},
+                                                          {304, 174},
+                                                          {272, 150},
+                                                          {248, 132}});
     paintFin(p, tail,
              verticalShade(tail.boundingRect(), QColor(60, 56, 50, 235), QColor(90, 84, 70, 235),
                            QColor(60, 56, 50, 235)),
              QPointF(244, 123), 14, QColor(20, 20, 20, 150));
 
-    const QPainterPath dorsal = smooth({{104, 66},
-                                        {120, 48},
-                                        {146, 44},
-                                        {170, 52},
-                                        {188, 64},
-                                        {206, 58},
-                                        {226, 66},
-                                        {240, 92},
-                                        {228, 92},
-                                        {190, 76},
-                                        {150, 68}});
+    const QPainterPath dorsal = backdrop::smoothClosedPath({{104, 66},
+                                                            {120, 48},
+                                                            {146, 44},
+                                                            {170, 52},
+                                                            {188, 64},
+                                                            {206, 58},
+                                                            {226, 66},
+                                                            {240, 92},
+                                                            {228, 92},
+                                                            {190, 76},
+                                                            {150, 68}});
     paintFin(p, dorsal, QColor(55, 52, 48, 235), QPointF(170, 110), 18, QColor(20, 20, 20, 160));
-    const QPainterPath anal = smooth({{190, 160}, {210, 176}, {232, 166}, {238, 144}, {214, 152}});
+    const QPainterPath anal =
+        backdrop::smoothClosedPath({{190, 160}, {210, 176}, {232, 166}, {238, 144}, {214, 152}});
     paintFin(p, anal, QColor(210, 180, 60, 220), QPointF(200, 150), 8, QColor(140, 100, 20, 170));
 
-    const QPainterPath body = smooth({{26, 130},
-                                      {34, 116},
-                                      {60, 92},
-                                      {96, 72},
-                                      {140, 64},
-                                      {190, 72},
-                                      {226, 88},
-                                      {250, 108},
-                                      {256, 122},
-                                      {250, 136},
-                                      {226, 150},
-                                      {190, 162},
-                                      {140, 168},
-                                      {96, 162},
-                                      {60, 150},
-                                      {36, 140}});
+    const QPainterPath body = backdrop::smoothClosedPath({{26, 130},
+                                                          {34, 116},
+                                                          {60, 92},
+                                                          {96, 72},
+                                                          {140, 64},
+                                                          {190, 72},
+                                                          {226, 88},
+                                                          {250, 108},
+                                                          {256, 122},
+                                                          {250, 136},
+                                                          {226, 150},
+                                                          {190, 162},
+                                                          {140, 168},
+                                                          {96, 162},
+                                                          {60, 150},
+                                                          {36, 140}});
     paintBody(p, body, QColor(232, 180, 20), QColor(252, 210, 40), QColor(255, 232, 120));
 
     // Blue stripes follow the body, converging gently towards the snout.
@@ -699,9 +682,9 @@ void fishart::paintFish33(QPainter &p, double w, double h)
             else
                 stripe.lineTo(x, y);
         }
-        strokePath(p, stripe, QColor(20, 50, 120), 5.0);
-        strokePath(p, stripe, QColor(40, 120, 230), 3.2);
-        strokePath(p, stripe, QColor(110, 180, 255, 170), 1.0);
+        backdrop::stroke(p, stripe, QColor(20, 50, 120), 5.0);
+        backdrop::stroke(p, stripe, QColor(40, 120, 230), 3.2);
+        backdrop::stroke(p, stripe, QColor(110, 180, 255, 170), 1.0);
     }
     p.restore();
     paintScales(p, body, 7, QColor(160, 110, 0, 70), 0.5);
@@ -710,15 +693,16 @@ void fishart::paintFish33(QPainter &p, double w, double h)
     paintGillCover(p, QPointF(86, 82), QPointF(104, 120), QPointF(82, 156), QColor(120, 80, 0, 200),
                    1.2);
     const QPainterPath pectoral =
-        smooth({{96, 128}, {116, 116}, {142, 118}, {150, 128}, {126, 136}});
+        backdrop::smoothClosedPath({{96, 128}, {116, 116}, {142, 118}, {150, 128}, {126, 136}});
     paintFin(p, pectoral, QColor(240, 220, 120, 180), QPointF(96, 128), 8,
              QColor(150, 110, 20, 170));
-    const QPainterPath pelvic = smooth({{96, 160}, {110, 182}, {120, 186}, {116, 168}});
+    const QPainterPath pelvic =
+        backdrop::smoothClosedPath({{96, 160}, {110, 182}, {120, 186}, {116, 168}});
     paintFin(p, pelvic, QColor(230, 200, 80, 210), QPointF(98, 160), 5, QColor(150, 110, 20, 170));
 
     // Grunts show a red mouth lining at the corner of the jaw.
-    strokePath(p, curve(QPointF(27, 132), QPointF(40, 134), QPointF(54, 130)), QColor(110, 40, 30),
-               1.6);
+    backdrop::stroke(p, curve(QPointF(27, 132), QPointF(40, 134), QPointF(54, 130)),
+                     QColor(110, 40, 30), 1.6);
     fillPath(p, ellipsePath(QPointF(52, 131), 3, 2), QColor(200, 60, 50));
     backdrop::paintEye(p, QPointF(70, 104), 7.5, QColor(230, 200, 80));
 }
@@ -748,54 +732,54 @@ void fishart::paintFish34(QPainter &p, double w, double h)
     p.restore();
 
     // Dorsal and anal fins sweep back to points; the dorsal point runs out into a filament.
-    const QPainterPath dorsal = smooth({{112, 62},
-                                        {136, 38},
-                                        {176, 26},
-                                        {214, 26},
-                                        {244, 34},
-                                        {268, 38},
-                                        {250, 56},
-                                        {256, 96},
-                                        {242, 104},
-                                        {224, 80},
-                                        {190, 62},
-                                        {150, 56}});
-    const QPainterPath anal = smooth({{112, 180},
-                                      {136, 204},
-                                      {176, 216},
-                                      {214, 216},
-                                      {244, 208},
-                                      {268, 204},
-                                      {250, 186},
-                                      {256, 146},
-                                      {242, 138},
-                                      {224, 162},
-                                      {190, 180},
-                                      {150, 186}});
-    strokePath(p, curve(QPointF(262, 38), QPointF(280, 36), QPointF(296, 48)),
-               QColor(200, 190, 150), 1.8);
+    const QPainterPath dorsal = backdrop::smoothClosedPath({{112, 62},
+                                                            {136, 38},
+                                                            {176, 26},
+                                                            {214, 26},
+                                                            {244, 34},
+                                                            {268, 38},
+                                                            {250, 56},
+                                                            {256, 96},
+                                                            {242, 104},
+                                                            {224, 80},
+                                                            {190, 62},
+                                                            {150, 56}});
+    const QPainterPath anal = backdrop::smoothClosedPath({{112, 180},
+                                                          {136, 204},
+                                                          {176, 216},
+                                                          {214, 216},
+                                                          {244, 208},
+                                                          {268, 204},
+                                                          {250, 186},
+                                                          {256, 146},
+                                                          {242, 138},
+                                                          {224, 162},
+                                                          {190, 180},
+                                                          {150, 186}});
+    backdrop::stroke(p, curve(QPointF(262, 38), QPointF(280, 36), QPointF(296, 48)),
+                     QColor(200, 190, 150), 1.8);
     for (const QPainterPath *fin : {&dorsal, &anal})
         paintFin(p, *fin, verticalShade(fin->boundingRect(), greyDark, grey, greyDark),
                  QPointF(170, 121), 22, QColor(40, 40, 46, 120));
 
-    const QPainterPath body = smooth({{54, 124},
-                                      {58, 108},
-                                      {74, 86},
-                                      {100, 68},
-                                      {134, 58},
-                                      {172, 54},
-                                      {206, 62},
-                                      {230, 84},
-                                      {244, 108},
-                                      {248, 121},
-                                      {244, 134},
-                                      {230, 158},
-                                      {206, 180},
-                                      {172, 188},
-                                      {134, 184},
-                                      {100, 174},
-                                      {74, 158},
-                                      {58, 140}});
+    const QPainterPath body = backdrop::smoothClosedPath({{54, 124},
+                                                          {58, 108},
+                                                          {74, 86},
+                                                          {100, 68},
+                                                          {134, 58},
+                                                          {172, 54},
+                                                          {206, 62},
+                                                          {230, 84},
+                                                          {244, 108},
+                                                          {248, 121},
+                                                          {244, 134},
+                                                          {230, 158},
+                                                          {206, 180},
+                                                          {172, 188},
+                                                          {134, 184},
+                                                          {100, 174},
+                                                          {74, 158},
+                                                          {58, 140}});
     paintBody(p, body, QColor(104, 108, 116), QColor(146, 150, 156), QColor(158, 162, 166));
 
     // Each scale has a dark centre and a pale edge: a grey body freckled all over.
@@ -815,25 +799,25 @@ void fishart::paintFish34(QPainter &p, double w, double h)
     roundOff(p, body, 80, 50);
 
     // The pale mouth and chin are a field mark of the grey angel.
-    const QPainterPath mouth =
-        smooth({{52, 122}, {58, 110}, {72, 106}, {82, 118}, {78, 134}, {62, 140}});
+    const QPainterPath mouth = backdrop::smoothClosedPath(
+        {{52, 122}, {58, 110}, {72, 106}, {82, 118}, {78, 134}, {62, 140}});
     fillPath(p, mouth, QColor(226, 228, 226));
-    strokePath(p, curve(QPointF(53, 123), QPointF(62, 125), QPointF(70, 122)), QColor(70, 70, 74),
-               0.9);
+    backdrop::stroke(p, curve(QPointF(53, 123), QPointF(62, 125), QPointF(70, 122)),
+                     QColor(70, 70, 74), 0.9);
 
     paintGillCover(p, QPointF(102, 78), QPointF(120, 120), QPointF(102, 164),
                    QColor(50, 52, 60, 200), 1.2);
     fillPath(p, polygon({{96, 156}, {122, 160}, {98, 164}}), QColor(90, 94, 100));
     // The pectoral fin's yellowish base is a second field mark of the grey angel.
-    const QPainterPath pectoral =
-        smooth({{112, 126}, {132, 110}, {156, 112}, {164, 128}, {144, 138}, {120, 140}});
+    const QPainterPath pectoral = backdrop::smoothClosedPath(
+        {{112, 126}, {132, 110}, {156, 112}, {164, 128}, {144, 138}, {120, 140}});
     QLinearGradient pecShade(QPointF(112, 126), QPointF(164, 126));
     pecShade.setColorAt(0, QColor(230, 200, 90, 230));
     pecShade.setColorAt(0.4, QColor(150, 150, 140, 190));
     pecShade.setColorAt(1, QColor(120, 124, 130, 160));
     paintFin(p, pectoral, pecShade, QPointF(112, 128), 9, QColor(50, 50, 56, 150));
     const QPainterPath pelvic =
-        smooth({{100, 172}, {108, 198}, {118, 210}, {120, 192}, {112, 176}});
+        backdrop::smoothClosedPath({{100, 172}, {108, 198}, {118, 210}, {120, 192}, {112, 176}});
     paintFin(p, pelvic, QColor(90, 94, 100, 220), QPointF(102, 172), 5, QColor(40, 40, 46, 160));
 
     backdrop::paintEye(p, QPointF(86, 100), 8, QColor(190, 170, 90));
@@ -849,45 +833,45 @@ void fishart::paintFish35(QPainter &p, double w, double h)
     backdrop::paintCoralHead(p, QPointF(270, 236), 70, QColor(170, 150, 90));
     backdrop::paintCoralHead(p, QPointF(40, 240), 50, QColor(130, 150, 100));
 
-    const QPainterPath tail =
-        smooth({{232, 112}, {258, 92}, {286, 84}, {276, 116}, {286, 152}, {258, 146}, {232, 130}});
+    const QPainterPath tail = backdrop::smoothClosedPath(
+        {{232, 112}, {258, 92}, {286, 84}, {276, 116}, {286, 152}, {258, 146}, {232, 130}});
     paintFin(p, tail, QColor(255, 214, 50, 235), QPointF(228, 121), 12, QColor(180, 130, 10, 170));
 
-    const QPainterPath dorsal = smooth({{92, 72},
-                                        {118, 56},
-                                        {168, 50},
-                                        {212, 56},
-                                        {240, 80},
-                                        {244, 102},
-                                        {228, 98},
-                                        {200, 78},
-                                        {150, 70}});
+    const QPainterPath dorsal = backdrop::smoothClosedPath({{92, 72},
+                                                            {118, 56},
+                                                            {168, 50},
+                                                            {212, 56},
+                                                            {240, 80},
+                                                            {244, 102},
+                                                            {228, 98},
+                                                            {200, 78},
+                                                            {150, 70}});
     QLinearGradient dorsalShade(QPointF(100, 60), QPointF(246, 90));
     dorsalShade.setColorAt(0, QColor(50, 64, 100, 235));
     dorsalShade.setColorAt(0.7, QColor(70, 80, 100, 235));
     dorsalShade.setColorAt(1, QColor(230, 190, 40, 235));
     paintFin(p, dorsal, dorsalShade, QPointF(160, 110), 18, QColor(20, 30, 50, 130));
-    const QPainterPath anal =
-        smooth({{164, 170}, {190, 188}, {222, 182}, {240, 150}, {220, 156}, {194, 166}});
+    const QPainterPath anal = backdrop::smoothClosedPath(
+        {{164, 170}, {190, 188}, {222, 182}, {240, 150}, {220, 156}, {194, 166}});
     paintFin(p, anal, QColor(250, 200, 40, 235), QPointF(190, 150), 9, QColor(180, 130, 10, 170));
 
     // Longer and lower than the yellowtail damsel, with a more pointed face.
-    const QPainterPath body = smooth({{40, 124},
-                                      {48, 106},
-                                      {68, 86},
-                                      {100, 70},
-                                      {146, 64},
-                                      {190, 68},
-                                      {222, 86},
-                                      {238, 106},
-                                      {242, 121},
-                                      {238, 134},
-                                      {220, 152},
-                                      {188, 168},
-                                      {146, 176},
-                                      {100, 172},
-                                      {68, 160},
-                                      {48, 142}});
+    const QPainterPath body = backdrop::smoothClosedPath({{40, 124},
+                                                          {48, 106},
+                                                          {68, 86},
+                                                          {100, 70},
+                                                          {146, 64},
+                                                          {190, 68},
+                                                          {222, 86},
+                                                          {238, 106},
+                                                          {242, 121},
+                                                          {238, 134},
+                                                          {220, 152},
+                                                          {188, 168},
+                                                          {146, 176},
+                                                          {100, 172},
+                                                          {68, 160},
+                                                          {48, 142}});
     // Dark blue-grey upper front grading into yellow on the lower rear.
     QLinearGradient shade(QPointF(110, 70), QPointF(210, 178));
     shade.setColorAt(0.0, QColor(46, 60, 96));
@@ -898,22 +882,23 @@ void fishart::paintFish35(QPainter &p, double w, double h)
     paintScales(p, body, 8, QColor(20, 30, 50, 90), 0.6);
 
     // Small electric-blue dots scattered over the head and back only.
-    const QPainterPath dotted = body.intersected(
-        smooth({{40, 120}, {60, 60}, {150, 40}, {230, 70}, {190, 100}, {120, 120}, {80, 150}}));
+    const QPainterPath dotted = body.intersected(backdrop::smoothClosedPath(
+        {{40, 120}, {60, 60}, {150, 40}, {230, 70}, {190, 100}, {120, 120}, {80, 150}}));
     paintSpots(p, dotted, 9, 0.9, 1.5, QColor(90, 190, 255), 35);
     roundOff(p, body, 70, 45);
 
     paintGillCover(p, QPointF(92, 76), QPointF(110, 118), QPointF(90, 160), QColor(20, 30, 50, 190),
                    1.2);
-    const QPainterPath pectoral =
-        smooth({{104, 128}, {124, 114}, {150, 116}, {158, 130}, {134, 140}, {112, 140}});
+    const QPainterPath pectoral = backdrop::smoothClosedPath(
+        {{104, 128}, {124, 114}, {150, 116}, {158, 130}, {134, 140}, {112, 140}});
     paintFin(p, pectoral, QColor(210, 200, 170, 150), QPointF(104, 128), 9,
              QColor(70, 70, 60, 150));
-    const QPainterPath pelvic = smooth({{98, 168}, {108, 192}, {120, 198}, {118, 180}, {108, 170}});
+    const QPainterPath pelvic =
+        backdrop::smoothClosedPath({{98, 168}, {108, 192}, {120, 198}, {118, 180}, {108, 170}});
     paintFin(p, pelvic, QColor(240, 190, 40, 230), QPointF(100, 168), 5, QColor(160, 110, 10, 170));
 
-    strokePath(p, curve(QPointF(41, 124), QPointF(49, 127), QPointF(57, 123)), QColor(20, 24, 40),
-               1.2);
+    backdrop::stroke(p, curve(QPointF(41, 124), QPointF(49, 127), QPointF(57, 123)),
+                     QColor(20, 24, 40), 1.2);
     backdrop::paintEye(p, QPointF(72, 104), 8.5, QColor(230, 190, 60));
 }
 
@@ -926,45 +911,47 @@ void fishart::paintFish36(QPainter &p, double w, double h)
     backdrop::paintCoralHead(p, QPointF(40, 224), 56, QColor(190, 130, 90));
     backdrop::paintSeaFan(p, QPointF(300, 214), 150, QColor(200, 120, 60));
 
-    const QPainterPath tail =
-        smooth({{230, 108}, {258, 84}, {296, 66}, {284, 120}, {296, 174}, {258, 158}, {230, 134}});
+    const QPainterPath tail = backdrop::smoothClosedPath(
+        {{230, 108}, {258, 84}, {296, 66}, {284, 120}, {296, 174}, {258, 158}, {230, 134}});
     paintFin(p, tail,
              verticalShade(tail.boundingRect(), QColor(255, 220, 30), QColor(255, 236, 80),
                            QColor(255, 210, 20)),
              QPointF(226, 121), 14, QColor(200, 150, 0, 170));
 
-    const QPainterPath dorsal = smooth({{84, 58},
-                                        {110, 38},
-                                        {160, 30},
-                                        {210, 40},
-                                        {242, 70},
-                                        {248, 104},
-                                        {232, 98},
-                                        {202, 66},
-                                        {150, 52}});
-    const QPainterPath anal =
-        smooth({{164, 180}, {194, 204}, {230, 194}, {246, 150}, {226, 156}, {196, 174}});
+    const QPainterPath dorsal = backdrop::smoothClosedPath({{84, 58},
+                                                            {110, 38},
+                                                            {160, 30},
+                                                            {210, 40},
+                                                            {242, 70},
+                                                            {248, 104},
+                                                            {232, 98},
+                                                            {202, 66},
+                                                            {150, 52}});
+    const QPainterPath anal = backdrop::smoothClosedPath(
+        {{164, 180}, {194, 204}, {230, 194}, {246, 150}, {226, 156}, {196, 174}});
     const QColor dark(34, 34, 62);
-    paintFin(p, dorsal, withAlpha(dark, 240), QPointF(160, 110), 18, QColor(70, 70, 110, 140));
-    paintFin(p, anal, withAlpha(dark, 240), QPointF(190, 150), 9, QColor(70, 70, 110, 140));
+    paintFin(p, dorsal, backdrop::withAlpha(dark, 240), QPointF(160, 110), 18,
+             QColor(70, 70, 110, 140));
+    paintFin(p, anal, backdrop::withAlpha(dark, 240), QPointF(190, 150), 9,
+             QColor(70, 70, 110, 140));
 
     // Deep-bodied, with a steep blunt forehead.
-    const QPainterPath body = smooth({{46, 128},
-                                      {48, 104},
-                                      {60, 80},
-                                      {90, 58},
-                                      {140, 48},
-                                      {192, 54},
-                                      {224, 76},
-                                      {240, 104},
-                                      {244, 121},
-                                      {240, 138},
-                                      {222, 162},
-                                      {190, 182},
-                                      {140, 192},
-                                      {96, 186},
-                                      {64, 168},
-                                      {50, 150}});
+    const QPainterPath body = backdrop::smoothClosedPath({{46, 128},
+                                                          {48, 104},
+                                                          {60, 80},
+                                                          {90, 58},
+                                                          {140, 48},
+                                                          {192, 54},
+                                                          {224, 76},
+                                                          {240, 104},
+                                                          {244, 121},
+                                                          {240, 138},
+                                                          {222, 162},
+                                                          {190, 182},
+                                                          {140, 192},
+                                                          {96, 186},
+                                                          {64, 168},
+                                                          {50, 150}});
     paintBody(p, body, QColor(28, 30, 60), QColor(44, 40, 72), QColor(60, 48, 66));
     paintScales(p, body, 8, QColor(90, 90, 140, 80), 0.6);
 
@@ -977,15 +964,17 @@ void fishart::paintFish36(QPainter &p, double w, double h)
 
     paintGillCover(p, QPointF(86, 66), QPointF(108, 118), QPointF(84, 170), QColor(10, 10, 30, 200),
                    1.2);
-    const QPainterPath pectoral =
-        smooth({{100, 128}, {122, 114}, {148, 116}, {156, 130}, {132, 140}, {110, 140}});
+    const QPainterPath pectoral = backdrop::smoothClosedPath(
+        {{100, 128}, {122, 114}, {148, 116}, {156, 130}, {132, 140}, {110, 140}});
     paintFin(p, pectoral, QColor(120, 110, 120, 150), QPointF(100, 128), 9,
              QColor(30, 30, 50, 150));
-    const QPainterPath pelvic = smooth({{94, 178}, {104, 202}, {116, 208}, {114, 190}, {104, 180}});
-    paintFin(p, pelvic, withAlpha(dark, 230), QPointF(96, 178), 5, QColor(70, 70, 110, 150));
+    const QPainterPath pelvic =
+        backdrop::smoothClosedPath({{94, 178}, {104, 202}, {116, 208}, {114, 190}, {104, 180}});
+    paintFin(p, pelvic, backdrop::withAlpha(dark, 230), QPointF(96, 178), 5,
+             QColor(70, 70, 110, 150));
 
-    strokePath(p, curve(QPointF(47, 128), QPointF(54, 131), QPointF(62, 127)), QColor(10, 10, 20),
-               1.2);
+    backdrop::stroke(p, curve(QPointF(47, 128), QPointF(54, 131), QPointF(62, 127)),
+                     QColor(10, 10, 20), 1.2);
     backdrop::paintEye(p, QPointF(72, 102), 8.5, QColor(80, 110, 170));
 }
 
@@ -1007,8 +996,8 @@ void fishart::paintFish37(QPainter &p, double w, double h)
     // The sea whip the tail holds on to.
     const QPainterPath whip =
         curve(QPointF(196, 240), QPointF(186, 160), QPointF(206, 80), QPointF(196, 12));
-    strokePath(p, whip, QColor(120, 40, 60), 6.0);
-    strokePath(p, whip, QColor(200, 80, 90), 3.6);
+    backdrop::stroke(p, whip, QColor(120, 40, 60), 6.0);
+    backdrop::stroke(p, whip, QColor(200, 80, 90), 3.6);
 
     const QColor yellow(250, 186, 50);
     const QColor orange(228, 120, 30);
@@ -1021,7 +1010,7 @@ void fishart::paintFish37(QPainter &p, double w, double h)
 
     // Dorsal fin on the lower back, fanned and translucent.
     const QPainterPath dorsal =
-        smooth({{162, 124}, {180, 116}, {186, 134}, {178, 154}, {164, 152}});
+        backdrop::smoothClosedPath({{162, 124}, {180, 116}, {186, 134}, {178, 154}, {164, 152}});
     paintFin(p, dorsal, QColor(255, 220, 120, 170), QPointF(160, 138), 10,
              QColor(200, 120, 30, 160));
 
@@ -1032,19 +1021,19 @@ void fishart::paintFish37(QPainter &p, double w, double h)
     fillPath(p, trunk, bodyShade);
 
     // Head: crown, snout tube and cheek, joined to the top of the trunk.
-    const QPainterPath head = smooth({{152, 44},
-                                      {160, 52},
-                                      {162, 68},
-                                      {154, 80},
-                                      {140, 82},
-                                      {128, 74},
-                                      {108, 70},
-                                      {80, 70},
-                                      {74, 66},
-                                      {80, 61},
-                                      {106, 60},
-                                      {126, 52},
-                                      {138, 42}});
+    const QPainterPath head = backdrop::smoothClosedPath({{152, 44},
+                                                          {160, 52},
+                                                          {162, 68},
+                                                          {154, 80},
+                                                          {140, 82},
+                                                          {128, 74},
+                                                          {108, 70},
+                                                          {80, 70},
+                                                          {74, 66},
+                                                          {80, 61},
+                                                          {106, 60},
+                                                          {126, 52},
+                                                          {138, 42}});
     QLinearGradient headShade(QPointF(0, 40), QPointF(0, 84));
     headShade.setColorAt(0, orange);
     headShade.setColorAt(0.5, yellow);
@@ -1060,7 +1049,7 @@ void fishart::paintFish37(QPainter &p, double w, double h)
                                           {158, 36},
                                           {157, 50}});
     fillPath(p, coronet, verticalShade(coronet.boundingRect(), orange.darker(110), orange, yellow));
-    strokePath(p, coronet, QColor(150, 70, 10), 0.7);
+    backdrop::stroke(p, coronet, QColor(150, 70, 10), 0.7);
 
     // Bony rings across the trunk and tail.
     p.save();
@@ -1073,15 +1062,15 @@ void fishart::paintFish37(QPainter &p, double w, double h)
             d /= std::hypot(d.x(), d.y());
             const QPointF n(-d.y(), d.x());
             const double half = (widths[i] * (1 - t) + widths[i + 1] * t) / 2 + 2;
-            strokePath(p, curve(c + n * half, c + d * 2.0, c - n * half), QColor(170, 90, 20, 150),
-                       0.9);
+            backdrop::stroke(p, curve(c + n * half, c + d * 2.0, c - n * half),
+                             QColor(170, 90, 20, 150), 0.9);
         }
     }
     p.restore();
     paintSpots(p, trunk.united(head), 6, 0.5, 1.0, QColor(90, 40, 10), 37);
     roundOff(p, trunk, 70, 50);
-    strokePath(p, trunk, QColor(160, 80, 10), 0.8);
-    strokePath(p, head, QColor(160, 80, 10), 0.8);
+    backdrop::stroke(p, trunk, QColor(160, 80, 10), 0.8);
+    backdrop::stroke(p, head, QColor(160, 80, 10), 0.8);
 
     // Knobs along the back and belly edge.
     for (size_t i = 1; i + 2 < spine.size(); ++i) {
@@ -1097,16 +1086,18 @@ void fishart::paintFish37(QPainter &p, double w, double h)
     // Where the tail's lower coil passes behind the whip, the whip is drawn over it again.
     p.save();
     clipTo(p, polygon({{170, 190}, {215, 190}, {215, 208}, {170, 208}}));
-    strokePath(p, whip, QColor(120, 40, 60), 6.0);
-    strokePath(p, whip, QColor(200, 80, 90), 3.6);
+    backdrop::stroke(p, whip, QColor(120, 40, 60), 6.0);
+    backdrop::stroke(p, whip, QColor(200, 80, 90), 3.6);
     p.restore();
 
-    const QPainterPath pectoral = smooth({{158, 70}, {170, 64}, {172, 78}, {162, 80}});
+    const QPainterPath pectoral =
+        backdrop::smoothClosedPath({{158, 70}, {170, 64}, {172, 78}, {162, 80}});
     paintFin(p, pectoral, QColor(255, 220, 120, 170), QPointF(156, 74), 5,
              QColor(200, 120, 30, 160));
-    strokePath(p, curve(QPointF(148, 58), QPointF(152, 70), QPointF(144, 80)),
-               QColor(160, 80, 10, 180), 1.0);
-    strokePath(p, curve(QPointF(75, 66), QPointF(78, 65), QPointF(80, 64)), QColor(60, 20, 0), 1.2);
+    backdrop::stroke(p, curve(QPointF(148, 58), QPointF(152, 70), QPointF(144, 80)),
+                     QColor(160, 80, 10, 180), 1.0);
+    backdrop::stroke(p, curve(QPointF(75, 66), QPointF(78, 65), QPointF(80, 64)), QColor(60, 20, 0),
+                     1.2);
     backdrop::paintEye(p, QPointF(134, 58), 5.5, QColor(230, 150, 40));
     p.restore();
 }
@@ -1128,54 +1119,54 @@ void fishart::paintFish38(QPainter &p, double w, double h)
     const QColor salmon(250, 130, 110);
 
     // Crescent tail: green with an orange band inside the trailing edge.
-    const QPainterPath tail =
-        smooth({{248, 112}, {272, 90}, {298, 72}, {290, 122}, {298, 172}, {272, 154}, {248, 134}});
+    const QPainterPath tail = backdrop::smoothClosedPath(
+        {{248, 112}, {272, 90}, {298, 72}, {290, 122}, {298, 172}, {272, 154}, {248, 134}});
     paintFin(p, tail, verticalShade(tail.boundingRect(), greenDark, green, greenDark),
              QPointF(244, 123), 14, finRay);
     p.save();
     clipTo(p, tail);
     QPainterPath band(QPointF(300, 70));
     band.cubicTo(QPointF(262, 98), QPointF(262, 148), QPointF(300, 176));
-    strokePath(p, band, QColor(250, 140, 40), 9);
+    backdrop::stroke(p, band, QColor(250, 140, 40), 9);
     p.restore();
 
-    const QPainterPath dorsal = smooth({{92, 66},
-                                        {110, 52},
-                                        {150, 47},
-                                        {196, 53},
-                                        {234, 72},
-                                        {250, 96},
-                                        {238, 94},
-                                        {206, 74},
-                                        {160, 62},
-                                        {120, 62}});
-    const QPainterPath anal = smooth(
+    const QPainterPath dorsal = backdrop::smoothClosedPath({{92, 66},
+                                                            {110, 52},
+                                                            {150, 47},
+                                                            {196, 53},
+                                                            {234, 72},
+                                                            {250, 96},
+                                                            {238, 94},
+                                                            {206, 74},
+                                                            {160, 62},
+                                                            {120, 62}});
+    const QPainterPath anal = backdrop::smoothClosedPath(
         {{160, 176}, {190, 184}, {222, 176}, {244, 150}, {232, 152}, {206, 164}, {180, 172}});
     paintFin(p, dorsal, finGreen, QPointF(160, 110), 20, finRay);
-    strokePath(p, curve(QPointF(94, 64), QPointF(170, 38), QPointF(250, 96)),
-               withAlpha(salmon, 200), 1.4);
+    backdrop::stroke(p, curve(QPointF(94, 64), QPointF(170, 38), QPointF(250, 96)),
+                     backdrop::withAlpha(salmon, 200), 1.4);
     paintFin(p, anal, finGreen, QPointF(200, 150), 9, finRay);
-    strokePath(p, curve(QPointF(162, 178), QPointF(226, 182), QPointF(244, 150)),
-               withAlpha(salmon, 200), 1.4);
+    backdrop::stroke(p, curve(QPointF(162, 178), QPointF(226, 182), QPointF(244, 150)),
+                     backdrop::withAlpha(salmon, 200), 1.4);
 
     // Heavy parrotfish body with a rounded head.
-    const QPainterPath body = smooth({{36, 130},
-                                      {40, 108},
-                                      {56, 86},
-                                      {84, 68},
-                                      {124, 58},
-                                      {170, 60},
-                                      {210, 72},
-                                      {238, 92},
-                                      {252, 108},
-                                      {256, 122},
-                                      {252, 136},
-                                      {236, 150},
-                                      {206, 166},
-                                      {164, 178},
-                                      {118, 180},
-                                      {80, 170},
-                                      {52, 154}});
+    const QPainterPath body = backdrop::smoothClosedPath({{36, 130},
+                                                          {40, 108},
+                                                          {56, 86},
+                                                          {84, 68},
+                                                          {124, 58},
+                                                          {170, 60},
+                                                          {210, 72},
+                                                          {238, 92},
+                                                          {252, 108},
+                                                          {256, 122},
+                                                          {252, 136},
+                                                          {236, 150},
+                                                          {206, 166},
+                                                          {164, 178},
+                                                          {118, 180},
+                                                          {80, 170},
+                                                          {52, 154}});
     paintBody(p, body, greenDark, green, QColor(70, 190, 130));
     paintScales(p, body, 12, QColor(8, 70, 60, 160), 1.0);
     paintScales(p, body, 12, QColor(120, 230, 170, 60), 0.6);
@@ -1186,7 +1177,7 @@ void fishart::paintFish38(QPainter &p, double w, double h)
     for (const QPainterPath &mark : {curve(QPointF(40, 100), QPointF(70, 80), QPointF(104, 74)),
                                      curve(QPointF(44, 126), QPointF(78, 114), QPointF(112, 102)),
                                      curve(QPointF(50, 146), QPointF(84, 138), QPointF(114, 132))})
-        strokePath(p, mark, salmon, 5);
+        backdrop::stroke(p, mark, salmon, 5);
     p.restore();
     roundOff(p, body, 80, 45);
 
@@ -1199,11 +1190,11 @@ void fishart::paintFish38(QPainter &p, double w, double h)
     spot.setColorAt(1, QColor(240, 200, 20));
     fillPath(p, ellipsePath(QPointF(116, 82), 7.5, 6), spot);
 
-    const QPainterPath pectoral =
-        smooth({{108, 128}, {126, 114}, {150, 112}, {164, 120}, {148, 130}, {126, 136}});
+    const QPainterPath pectoral = backdrop::smoothClosedPath(
+        {{108, 128}, {126, 114}, {150, 112}, {164, 120}, {148, 130}, {126, 136}});
     paintFin(p, pectoral, QColor(60, 170, 150, 180), QPointF(108, 126), 9, finRay);
     const QPainterPath pelvic =
-        smooth({{112, 170}, {124, 190}, {134, 198}, {136, 184}, {128, 172}});
+        backdrop::smoothClosedPath({{112, 170}, {124, 190}, {134, 198}, {136, 184}, {128, 172}});
     paintFin(p, pelvic, QColor(240, 130, 90, 220), QPointF(112, 170), 5, QColor(150, 60, 30, 170));
 
     paintBeak(p, QPointF(34, 128), 15, QColor(110, 210, 190));
@@ -1222,64 +1213,64 @@ void fishart::paintFish39(QPainter &p, double w, double h)
 
     const QColor band(36, 30, 30);
 
-    const QPainterPath tail =
-        smooth({{234, 110}, {256, 96}, {280, 94}, {284, 122}, {280, 150}, {256, 148}, {234, 134}});
+    const QPainterPath tail = backdrop::smoothClosedPath(
+        {{234, 110}, {256, 96}, {280, 94}, {284, 122}, {280, 150}, {256, 148}, {234, 134}});
     paintFin(p, tail, QColor(236, 236, 230, 230), QPointF(230, 122), 12,
              QColor(120, 120, 120, 150));
     p.save();
     clipTo(p, tail);
-    strokePath(p, curve(QPointF(264, 90), QPointF(272, 122), QPointF(264, 156)), band, 5.0);
+    backdrop::stroke(p, curve(QPointF(264, 90), QPointF(272, 122), QPointF(264, 156)), band, 5.0);
     p.restore();
 
-    const QPainterPath dorsal = smooth({{98, 80},
-                                        {120, 48},
-                                        {164, 32},
-                                        {206, 40},
-                                        {236, 62},
-                                        {246, 96},
-                                        {230, 100},
-                                        {212, 76},
-                                        {180, 62},
-                                        {130, 66}});
-    const QPainterPath anal = smooth({{150, 180},
-                                      {180, 202},
-                                      {214, 200},
-                                      {238, 176},
-                                      {244, 144},
-                                      {228, 140},
-                                      {206, 164},
-                                      {178, 178}});
+    const QPainterPath dorsal = backdrop::smoothClosedPath({{98, 80},
+                                                            {120, 48},
+                                                            {164, 32},
+                                                            {206, 40},
+                                                            {236, 62},
+                                                            {246, 96},
+                                                            {230, 100},
+                                                            {212, 76},
+                                                            {180, 62},
+                                                            {130, 66}});
+    const QPainterPath anal = backdrop::smoothClosedPath({{150, 180},
+                                                          {180, 202},
+                                                          {214, 200},
+                                                          {238, 176},
+                                                          {244, 144},
+                                                          {228, 140},
+                                                          {206, 164},
+                                                          {178, 178}});
     paintFin(p, dorsal, QColor(238, 236, 230, 240), QPointF(170, 120), 18,
              QColor(110, 110, 110, 150));
     paintFin(p, anal, QColor(238, 236, 230, 240), QPointF(190, 130), 11,
              QColor(110, 110, 110, 150));
 
-    const QPainterPath body = smooth({{52, 124},
-                                      {58, 116},
-                                      {72, 102},
-                                      {96, 78},
-                                      {130, 62},
-                                      {170, 58},
-                                      {204, 68},
-                                      {226, 88},
-                                      {240, 110},
-                                      {242, 122},
-                                      {238, 136},
-                                      {222, 158},
-                                      {198, 176},
-                                      {166, 184},
-                                      {132, 180},
-                                      {104, 166},
-                                      {80, 150},
-                                      {64, 136}});
+    const QPainterPath body = backdrop::smoothClosedPath({{52, 124},
+                                                          {58, 116},
+                                                          {72, 102},
+                                                          {96, 78},
+                                                          {130, 62},
+                                                          {170, 58},
+                                                          {204, 68},
+                                                          {226, 88},
+                                                          {240, 110},
+                                                          {242, 122},
+                                                          {238, 136},
+                                                          {222, 158},
+                                                          {198, 176},
+                                                          {166, 184},
+                                                          {132, 180},
+                                                          {104, 166},
+                                                          {80, 150},
+                                                          {64, 136}});
     paintBody(p, body, QColor(224, 224, 220), QColor(250, 250, 246), QColor(236, 236, 232));
     // Fine chevron lines give the white body its texture.
     p.save();
     clipTo(p, body);
     for (int i = 0; i < 16; ++i) {
         const double x = 84 + i * 10.0;
-        strokePath(p, curve(QPointF(x - 10, 50), QPointF(x + 10, 122), QPointF(x - 10, 194)),
-                   QColor(150, 150, 150, 90), 0.7);
+        backdrop::stroke(p, curve(QPointF(x - 10, 50), QPointF(x + 10, 122), QPointF(x - 10, 194)),
+                         QColor(150, 150, 150, 90), 0.7);
     }
     p.restore();
 
@@ -1287,37 +1278,37 @@ void fishart::paintFish39(QPainter &p, double w, double h)
     const QPainterPath all = body.united(dorsal).united(anal);
     p.save();
     clipTo(p, all);
-    const QPainterPath eyeBand =
-        smooth({{80, 70}, {98, 66}, {102, 120}, {96, 170}, {78, 170}, {82, 120}});
-    const QPainterPath midBand =
-        smooth({{132, 40}, {160, 38}, {156, 120}, {150, 200}, {124, 196}, {130, 120}});
-    const QPainterPath rearBand =
-        smooth({{192, 30}, {220, 36}, {208, 120}, {214, 210}, {186, 206}, {182, 120}});
+    const QPainterPath eyeBand = backdrop::smoothClosedPath(
+        {{80, 70}, {98, 66}, {102, 120}, {96, 170}, {78, 170}, {82, 120}});
+    const QPainterPath midBand = backdrop::smoothClosedPath(
+        {{132, 40}, {160, 38}, {156, 120}, {150, 200}, {124, 196}, {130, 120}});
+    const QPainterPath rearBand = backdrop::smoothClosedPath(
+        {{192, 30}, {220, 36}, {208, 120}, {214, 210}, {186, 206}, {182, 120}});
     for (const QPainterPath &b : {eyeBand, midBand, rearBand})
         fillPath(p, b, band);
     p.restore();
     // Dark submarginal line on the soft fins, white rim outside it.
     p.save();
     clipTo(p, dorsal.united(anal));
-    strokePath(p, curve(QPointF(150, 32), QPointF(234, 30), QPointF(250, 100)), band, 4.0);
-    strokePath(p, curve(QPointF(170, 206), QPointF(236, 200), QPointF(248, 140)), band, 4.0);
+    backdrop::stroke(p, curve(QPointF(150, 32), QPointF(234, 30), QPointF(250, 100)), band, 4.0);
+    backdrop::stroke(p, curve(QPointF(170, 206), QPointF(236, 200), QPointF(248, 140)), band, 4.0);
     p.restore();
     // A light rim only: a dark one would cut the fins off from this white body.
     roundOff(p, body, 25, 40);
 
     paintGillCover(p, QPointF(112, 80), QPointF(124, 122), QPointF(110, 166),
                    QColor(150, 150, 150, 180), 1.0);
-    const QPainterPath pectoral =
-        smooth({{114, 128}, {132, 116}, {154, 118}, {160, 130}, {140, 138}, {122, 140}});
+    const QPainterPath pectoral = backdrop::smoothClosedPath(
+        {{114, 128}, {132, 116}, {154, 118}, {160, 130}, {140, 138}, {122, 140}});
     paintFin(p, pectoral, QColor(240, 240, 230, 150), QPointF(114, 128), 9,
              QColor(140, 140, 130, 150));
     const QPainterPath pelvic =
-        smooth({{106, 168}, {112, 192}, {124, 200}, {124, 184}, {116, 170}});
+        backdrop::smoothClosedPath({{106, 168}, {112, 192}, {124, 200}, {124, 184}, {116, 170}});
     paintFin(p, pelvic, QColor(240, 240, 230, 230), QPointF(108, 168), 5,
              QColor(140, 140, 130, 150));
 
-    strokePath(p, curve(QPointF(53, 124), QPointF(56, 125), QPointF(60, 123)), QColor(40, 40, 40),
-               1.2);
+    backdrop::stroke(p, curve(QPointF(53, 124), QPointF(56, 125), QPointF(60, 123)),
+                     QColor(40, 40, 40), 1.2);
     backdrop::paintEye(p, QPointF(90, 102), 6.5, QColor(60, 50, 40));
 }
 
@@ -1335,16 +1326,18 @@ void fishart::paintFish40(QPainter &p, double w, double h)
     const QColor blue(50, 140, 250);
 
     // Only the tail stalk behind the rigid box can move.
-    const QPainterPath tail =
-        smooth({{242, 116}, {262, 96}, {290, 88}, {298, 124}, {290, 160}, {262, 152}, {242, 132}});
+    const QPainterPath tail = backdrop::smoothClosedPath(
+        {{242, 116}, {262, 96}, {290, 88}, {298, 124}, {290, 160}, {262, 152}, {242, 132}});
     paintFin(p, tail, QColor(250, 190, 80, 210), QPointF(238, 124), 12, QColor(180, 100, 20, 160));
-    const QPainterPath stalk =
-        smooth({{204, 104}, {230, 112}, {248, 114}, {248, 134}, {230, 136}, {204, 146}});
+    const QPainterPath stalk = backdrop::smoothClosedPath(
+        {{204, 104}, {230, 112}, {248, 114}, {248, 134}, {230, 136}, {204, 146}});
     paintBody(p, stalk, orangeDeep, orange, QColor(255, 200, 100));
     paintSpots(p, stalk, 9, 1.0, 1.6, blue, 4042);
-    const QPainterPath dorsal = smooth({{202, 100}, {212, 72}, {228, 74}, {226, 104}});
+    const QPainterPath dorsal =
+        backdrop::smoothClosedPath({{202, 100}, {212, 72}, {228, 74}, {226, 104}});
     paintFin(p, dorsal, QColor(250, 200, 90, 200), QPointF(206, 104), 6, QColor(180, 100, 20, 160));
-    const QPainterPath anal = smooth({{202, 148}, {212, 174}, {228, 172}, {226, 142}});
+    const QPainterPath anal =
+        backdrop::smoothClosedPath({{202, 148}, {212, 174}, {228, 172}, {226, 142}});
     paintFin(p, anal, QColor(250, 200, 90, 200), QPointF(206, 144), 6, QColor(180, 100, 20, 160));
 
     // The far horn and the spine at the rear of the belly ridge stick out from behind the box.
@@ -1410,18 +1403,18 @@ void fishart::paintFish40(QPainter &p, double w, double h)
             at = ctrl + QPointF(std::cos(heading), std::sin(heading)) * 5.0;
             scrawl.quadTo(ctrl, at);
         }
-        strokePath(p, scrawl, QColor(20, 90, 200), 2.6);
-        strokePath(p, scrawl, QColor(70, 160, 255), 1.4);
+        backdrop::stroke(p, scrawl, QColor(20, 90, 200), 2.6);
+        backdrop::stroke(p, scrawl, QColor(70, 160, 255), 1.4);
     }
     paintSpots(p, box, 13, 1.1, 1.9, blue, 4041);
     p.restore();
     roundOff(p, box, 70, 50);
     // The ridges of the box catch the light.
-    strokePath(p, curve(QPointF(84, 84), QPointF(120, 68), QPointF(148, 58)),
-               QColor(255, 230, 170, 120), 1.4);
-    strokePath(p, curve(QPointF(80, 164), QPointF(130, 166), QPointF(186, 162)),
-               QColor(170, 80, 10, 120), 1.4);
-    strokePath(p, box, QColor(160, 80, 10, 200), 0.9);
+    backdrop::stroke(p, curve(QPointF(84, 84), QPointF(120, 68), QPointF(148, 58)),
+                     QColor(255, 230, 170, 120), 1.4);
+    backdrop::stroke(p, curve(QPointF(80, 164), QPointF(130, 166), QPointF(186, 162)),
+                     QColor(170, 80, 10, 120), 1.4);
+    backdrop::stroke(p, box, QColor(160, 80, 10, 200), 0.9);
 
     // The near horn: a stout spine over the eye pointing forward.
     QPainterPath nearHorn(QPointF(78, 92));
@@ -1430,16 +1423,16 @@ void fishart::paintFish40(QPainter &p, double w, double h)
     nearHorn.closeSubpath();
     fillPath(p, nearHorn,
              verticalShade(nearHorn.boundingRect(), orange.lighter(110), orange, orangeDeep));
-    strokePath(p, nearHorn, QColor(150, 70, 10), 0.9);
+    backdrop::stroke(p, nearHorn, QColor(150, 70, 10), 0.9);
 
     const QPainterPath pectoral =
-        smooth({{122, 120}, {136, 108}, {154, 110}, {158, 124}, {140, 132}});
+        backdrop::smoothClosedPath({{122, 120}, {136, 108}, {154, 110}, {158, 124}, {140, 132}});
     paintFin(p, pectoral, QColor(255, 220, 140, 170), QPointF(122, 122), 8,
              QColor(180, 100, 20, 160));
     // Pursed little mouth at the front of the box.
     fillPath(p, ellipsePath(QPointF(46, 138), 4.5, 4), QColor(230, 120, 60));
-    strokePath(p, curve(QPointF(43, 138), QPointF(46, 139), QPointF(49, 138)), QColor(100, 40, 20),
-               1.0);
+    backdrop::stroke(p, curve(QPointF(43, 138), QPointF(46, 139), QPointF(49, 138)),
+                     QColor(100, 40, 20), 1.0);
     backdrop::paintEye(p, QPointF(94, 102), 8, QColor(80, 150, 230));
 }
 
@@ -1455,22 +1448,22 @@ void fishart::paintFish41(QPainter &p, double w, double h)
     p.translate(160, 124);
     p.rotate(-8);
 
-    const QPainterPath outer = smooth({{-128, -4},
-                                       {-118, -40},
-                                       {-80, -72},
-                                       {-20, -86},
-                                       {40, -80},
-                                       {90, -54},
-                                       {112, -20},
-                                       {116, 0},
-                                       {112, 20},
-                                       {90, 54},
-                                       {40, 80},
-                                       {-20, 86},
-                                       {-80, 72},
-                                       {-118, 40}});
-    const QPainterPath tail =
-        smooth({{108, -14}, {130, -30}, {148, -26}, {152, 0}, {148, 26}, {130, 30}, {108, 14}});
+    const QPainterPath outer = backdrop::smoothClosedPath({{-128, -4},
+                                                           {-118, -40},
+                                                           {-80, -72},
+                                                           {-20, -86},
+                                                           {40, -80},
+                                                           {90, -54},
+                                                           {112, -20},
+                                                           {116, 0},
+                                                           {112, 20},
+                                                           {90, 54},
+                                                           {40, 80},
+                                                           {-20, 86},
+                                                           {-80, 72},
+                                                           {-118, 40}});
+    const QPainterPath tail = backdrop::smoothClosedPath(
+        {{108, -14}, {130, -30}, {148, -26}, {152, 0}, {148, 26}, {130, 30}, {108, 14}});
     // Its shadow on the sand sells that it lies flat.
     fillPath(p, outer.united(tail).translated(4, 5), QColor(120, 100, 70, 70));
 
@@ -1481,20 +1474,20 @@ void fishart::paintFish41(QPainter &p, double w, double h)
 
     paintFin(p, tail, QColor(200, 180, 140, 230), QPointF(104, 0), 14, QColor(120, 96, 60, 150));
     paintFin(p, outer, QColor(206, 186, 146, 235), QPointF(0, 0), 90, QColor(120, 96, 60, 110));
-    const QPainterPath disc = smooth({{-116, -4},
-                                      {-104, -34},
-                                      {-70, -60},
-                                      {-20, -70},
-                                      {36, -64},
-                                      {80, -42},
-                                      {100, -14},
-                                      {104, 0},
-                                      {100, 14},
-                                      {80, 42},
-                                      {36, 64},
-                                      {-20, 70},
-                                      {-70, 60},
-                                      {-104, 34}});
+    const QPainterPath disc = backdrop::smoothClosedPath({{-116, -4},
+                                                          {-104, -34},
+                                                          {-70, -60},
+                                                          {-20, -70},
+                                                          {36, -64},
+                                                          {80, -42},
+                                                          {100, -14},
+                                                          {104, 0},
+                                                          {100, 14},
+                                                          {80, 42},
+                                                          {36, 64},
+                                                          {-20, 70},
+                                                          {-70, 60},
+                                                          {-104, 34}});
     QRadialGradient discShade(QPointF(-10, -10), 120);
     discShade.setColorAt(0, sand.lighter(108));
     discShade.setColorAt(0.8, sand);
@@ -1541,17 +1534,17 @@ void fishart::paintFish41(QPainter &p, double w, double h)
     // Blue dots crowd the head around the eyes.
     paintSpots(p, disc.intersected(ellipsePath(QPointF(-92, 0), 26, 30)), 5, 0.8, 1.3, ringBright,
                4104);
-    strokePath(p, disc, QColor(140, 116, 80, 140), 0.8);
+    backdrop::stroke(p, disc, QColor(140, 116, 80, 140), 0.8);
 
     // The long pectoral fin, raised and laid back, with faint cross bands.
-    const QPainterPath pectoral =
-        smooth({{-62, -22}, {-40, -34}, {0, -50}, {34, -58}, {4, -40}, {-52, -14}});
+    const QPainterPath pectoral = backdrop::smoothClosedPath(
+        {{-62, -22}, {-40, -34}, {0, -50}, {34, -58}, {4, -40}, {-52, -14}});
     paintFin(p, pectoral, QColor(196, 176, 136, 225), QPointF(-64, -18), 8,
              QColor(90, 70, 40, 170));
     p.save();
     clipTo(p, pectoral);
     for (int i = 0; i < 5; ++i)
-        strokePath(
+        backdrop::stroke(
             p,
             curve(QPointF(-40 + i * 15, -70), QPointF(-36 + i * 15, -40), QPointF(-46 + i * 15, 0)),
             QColor(100, 76, 46, 110), 2.4);
@@ -1560,11 +1553,11 @@ void fishart::paintFish41(QPainter &p, double w, double h)
     // Both eyes on the upper side, set close together on short stalks.
     for (const QPointF eye : {QPointF(-92, -14), QPointF(-80, 6)}) {
         fillPath(p, ellipsePath(eye, 7, 6), QColor(190, 170, 130));
-        strokePath(p, ellipsePath(eye, 7, 6), QColor(110, 90, 60), 0.8);
+        backdrop::stroke(p, ellipsePath(eye, 7, 6), QColor(110, 90, 60), 0.8);
         backdrop::paintEye(p, eye, 4.6, QColor(120, 110, 80));
     }
-    strokePath(p, curve(QPointF(-114, 6), QPointF(-108, 14), QPointF(-100, 14)), QColor(90, 70, 50),
-               1.2);
+    backdrop::stroke(p, curve(QPointF(-114, 6), QPointF(-108, 14), QPointF(-100, 14)),
+                     QColor(90, 70, 50), 1.2);
     p.restore();
 }
 
@@ -1587,11 +1580,13 @@ void fishart::paintFish42(QPainter &p, double w, double h)
     const QColor brown(170, 84, 50);
     const QColor brownDark(112, 52, 34);
 
-    const QPainterPath tail =
-        smooth({{276, -5}, {296, -18}, {310, -14}, {312, 0}, {310, 14}, {296, 18}, {276, 5}});
+    const QPainterPath tail = backdrop::smoothClosedPath(
+        {{276, -5}, {296, -18}, {310, -14}, {312, 0}, {310, 14}, {296, 18}, {276, 5}});
     paintFin(p, tail, QColor(150, 80, 50, 225), QPointF(270, 0), 11, QColor(70, 30, 20, 160));
-    const QPainterPath dorsal = smooth({{222, -12}, {244, -26}, {260, -22}, {256, -9}});
-    const QPainterPath anal = smooth({{222, 12}, {244, 26}, {260, 22}, {256, 9}});
+    const QPainterPath dorsal =
+        backdrop::smoothClosedPath({{222, -12}, {244, -26}, {260, -22}, {256, -9}});
+    const QPainterPath anal =
+        backdrop::smoothClosedPath({{222, 12}, {244, 26}, {260, 22}, {256, 9}});
     paintFin(p, dorsal, QColor(176, 100, 62, 225), QPointF(218, -4), 8, QColor(70, 30, 20, 160));
     paintFin(p, anal, QColor(176, 100, 62, 225), QPointF(218, 4), 8, QColor(70, 30, 20, 160));
 
@@ -1605,8 +1600,9 @@ void fishart::paintFish42(QPainter &p, double w, double h)
     p.save();
     clipTo(p, body);
     for (double y : {-7.0, 0.0, 7.0})
-        strokePath(p, curve(QPointF(74, y * 0.6), QPointF(170, y * 1.2), QPointF(282, y * 0.5)),
-                   QColor(240, 210, 170, 170), 1.4);
+        backdrop::stroke(p,
+                         curve(QPointF(74, y * 0.6), QPointF(170, y * 1.2), QPointF(282, y * 0.5)),
+                         QColor(240, 210, 170, 170), 1.4);
     p.restore();
     paintSpots(p, body.intersected(ellipsePath(QPointF(196, 0), 96, 20)), 8, 0.8, 1.5,
                QColor(50, 20, 10), 42);
@@ -1614,12 +1610,14 @@ void fishart::paintFish42(QPainter &p, double w, double h)
         fillPath(p, ellipsePath(spot, 2.0, 2.0), QColor(30, 10, 5));
     roundOff(p, body, 90, 50);
     // Dark streak along the snout and the tiny chin barbel.
-    strokePath(p, curve(QPointF(2, -1.5), QPointF(40, -2), QPointF(82, -4)),
-               QColor(70, 30, 20, 180), 1.1);
-    strokePath(p, curve(QPointF(5, 3), QPointF(1, 7), QPointF(-2, 10)), QColor(90, 40, 25), 0.9);
+    backdrop::stroke(p, curve(QPointF(2, -1.5), QPointF(40, -2), QPointF(82, -4)),
+                     QColor(70, 30, 20, 180), 1.1);
+    backdrop::stroke(p, curve(QPointF(5, 3), QPointF(1, 7), QPointF(-2, 10)), QColor(90, 40, 25),
+                     0.9);
     paintGillCover(p, QPointF(108, -11), QPointF(116, 0), QPointF(108, 11), QColor(70, 30, 20, 180),
                    1.0);
-    const QPainterPath pectoral = smooth({{116, 2}, {128, -3}, {138, 2}, {128, 7}});
+    const QPainterPath pectoral =
+        backdrop::smoothClosedPath({{116, 2}, {128, -3}, {138, 2}, {128, 7}});
     paintFin(p, pectoral, QColor(210, 140, 96, 180), QPointF(116, 2), 4, QColor(70, 30, 20, 150));
     backdrop::paintEye(p, QPointF(96, -2), 4.6, QColor(220, 170, 80));
     p.restore();
@@ -1639,15 +1637,15 @@ void fishart::paintFish43(QPainter &p, double w, double h)
     const QColor redDark(150, 24, 24);
 
     // Deeply forked tail, the upper lobe the longer.
-    const QPainterPath tail = smooth({{236, 112},
-                                      {262, 90},
-                                      {302, 58},
-                                      {286, 100},
-                                      {272, 122},
-                                      {286, 144},
-                                      {298, 178},
-                                      {262, 150},
-                                      {236, 130}});
+    const QPainterPath tail = backdrop::smoothClosedPath({{236, 112},
+                                                          {262, 90},
+                                                          {302, 58},
+                                                          {286, 100},
+                                                          {272, 122},
+                                                          {286, 144},
+                                                          {298, 178},
+                                                          {262, 150},
+                                                          {236, 130}});
     paintFin(p, tail, QColor(220, 60, 50, 230), QPointF(232, 121), 14, QColor(110, 10, 10, 150));
 
     // Spiny dorsal: red membranes between stiff spines, each tipped yellow.
@@ -1663,35 +1661,37 @@ void fishart::paintFish43(QPainter &p, double w, double h)
     fillPath(p, spiny, QColor(200, 40, 36, 230));
     for (size_t i = 0; i < spineTips.size(); ++i) {
         const QPointF root(100 + i * 13.0, 78);
-        strokePath(p, QPainterPath(root) + curve(root, (root + spineTips[i]) / 2, spineTips[i]),
-                   QColor(240, 200, 190), 1.0);
+        backdrop::stroke(p,
+                         QPainterPath(root) + curve(root, (root + spineTips[i]) / 2, spineTips[i]),
+                         QColor(240, 200, 190), 1.0);
         fillPath(p, ellipsePath(spineTips[i] + QPointF(1.5, 3), 3.0, 3.5), QColor(255, 220, 40));
     }
     const QPainterPath softDorsal =
-        smooth({{204, 80}, {214, 60}, {230, 62}, {240, 96}, {226, 100}});
+        backdrop::smoothClosedPath({{204, 80}, {214, 60}, {230, 62}, {240, 96}, {226, 100}});
     paintFin(p, softDorsal, QColor(220, 70, 60, 220), QPointF(206, 96), 8,
              QColor(110, 10, 10, 150));
-    const QPainterPath anal = smooth({{196, 158}, {214, 176}, {232, 176}, {240, 146}, {218, 150}});
+    const QPainterPath anal =
+        backdrop::smoothClosedPath({{196, 158}, {214, 176}, {232, 176}, {240, 146}, {218, 150}});
     paintFin(p, anal, QColor(220, 70, 60, 220), QPointF(200, 150), 8, QColor(110, 10, 10, 150));
-    strokePath(p, curve(QPointF(198, 158), QPointF(208, 170), QPointF(220, 178)),
-               QColor(250, 220, 210), 1.6);
+    backdrop::stroke(p, curve(QPointF(198, 158), QPointF(208, 170), QPointF(220, 178)),
+                     QColor(250, 220, 210), 1.6);
 
-    const QPainterPath body = smooth({{40, 122},
-                                      {46, 104},
-                                      {64, 86},
-                                      {96, 74},
-                                      {140, 70},
-                                      {186, 76},
-                                      {220, 92},
-                                      {244, 110},
-                                      {248, 121},
-                                      {244, 132},
-                                      {220, 148},
-                                      {186, 160},
-                                      {140, 166},
-                                      {96, 160},
-                                      {64, 150},
-                                      {46, 138}});
+    const QPainterPath body = backdrop::smoothClosedPath({{40, 122},
+                                                          {46, 104},
+                                                          {64, 86},
+                                                          {96, 74},
+                                                          {140, 70},
+                                                          {186, 76},
+                                                          {220, 92},
+                                                          {244, 110},
+                                                          {248, 121},
+                                                          {244, 132},
+                                                          {220, 148},
+                                                          {186, 160},
+                                                          {140, 166},
+                                                          {96, 160},
+                                                          {64, 150},
+                                                          {46, 138}});
     paintBody(p, body, redDark, red, QColor(240, 150, 140));
 
     // Silvery-white stripes along the sides, bowing with the body.
@@ -1701,7 +1701,7 @@ void fishart::paintFish43(QPainter &p, double w, double h)
         const double y = 88 + i * 10.0;
         const QPainterPath stripe = curve(QPointF(70, y + (122 - y) * 0.35), QPointF(150, y - 2),
                                           QPointF(250, y + (121 - y) * 0.6));
-        strokePath(p, stripe, QColor(250, 236, 236, 190), 3.0);
+        backdrop::stroke(p, stripe, QColor(250, 236, 236, 190), 3.0);
     }
     p.restore();
     paintScales(p, body, 9, QColor(120, 10, 10, 110), 0.8);
@@ -1713,14 +1713,15 @@ void fishart::paintFish43(QPainter &p, double w, double h)
     fillPath(p, polygon({{86, 148}, {112, 152}, {88, 156}}), QColor(250, 220, 210));
 
     const QPainterPath pectoral =
-        smooth({{104, 126}, {124, 114}, {146, 116}, {152, 128}, {130, 136}});
+        backdrop::smoothClosedPath({{104, 126}, {124, 114}, {146, 116}, {152, 128}, {130, 136}});
     paintFin(p, pectoral, QColor(240, 120, 100, 180), QPointF(104, 126), 9,
              QColor(110, 10, 10, 150));
-    const QPainterPath pelvic = smooth({{100, 160}, {112, 182}, {124, 186}, {120, 168}});
+    const QPainterPath pelvic =
+        backdrop::smoothClosedPath({{100, 160}, {112, 182}, {124, 186}, {120, 168}});
     paintFin(p, pelvic, QColor(230, 90, 80, 220), QPointF(102, 160), 5, QColor(110, 10, 10, 150));
 
-    strokePath(p, curve(QPointF(41, 124), QPointF(50, 128), QPointF(60, 126)), QColor(100, 10, 10),
-               1.3);
+    backdrop::stroke(p, curve(QPointF(41, 124), QPointF(50, 128), QPointF(60, 126)),
+                     QColor(100, 10, 10), 1.3);
     // The very large night eye: dark and red-rimmed.
     fillPath(p, ellipsePath(QPointF(78, 106), 17, 16), QColor(180, 30, 30));
     backdrop::paintEye(p, QPointF(78, 106), 14.5, QColor(120, 30, 30));
@@ -1739,40 +1740,41 @@ void fishart::paintFish44(QPainter &p, double w, double h)
     const QColor tan(218, 196, 156);
     const QColor bar(96, 64, 42);
 
-    const QPainterPath tail =
-        smooth({{238, 108}, {262, 94}, {288, 94}, {298, 124}, {288, 154}, {262, 152}, {238, 136}});
+    const QPainterPath tail = backdrop::smoothClosedPath(
+        {{238, 108}, {262, 94}, {288, 94}, {298, 124}, {288, 154}, {262, 152}, {238, 136}});
     paintFin(p, tail, QColor(196, 168, 128, 235), QPointF(234, 122), 14, QColor(90, 60, 40, 160));
-    const QPainterPath dorsal = smooth({{96, 64},
-                                        {112, 50},
-                                        {140, 48},
-                                        {160, 56},
-                                        {182, 52},
-                                        {214, 58},
-                                        {236, 78},
-                                        {242, 100},
-                                        {226, 96},
-                                        {190, 78},
-                                        {140, 68}});
+    const QPainterPath dorsal = backdrop::smoothClosedPath({{96, 64},
+                                                            {112, 50},
+                                                            {140, 48},
+                                                            {160, 56},
+                                                            {182, 52},
+                                                            {214, 58},
+                                                            {236, 78},
+                                                            {242, 100},
+                                                            {226, 96},
+                                                            {190, 78},
+                                                            {140, 68}});
     paintFin(p, dorsal, QColor(196, 168, 128, 235), QPointF(170, 120), 20, QColor(90, 60, 40, 160));
-    const QPainterPath anal = smooth({{180, 168}, {204, 188}, {230, 178}, {240, 148}, {216, 156}});
+    const QPainterPath anal =
+        backdrop::smoothClosedPath({{180, 168}, {204, 188}, {230, 178}, {240, 148}, {216, 156}});
     paintFin(p, anal, QColor(196, 168, 128, 235), QPointF(196, 156), 8, QColor(90, 60, 40, 160));
 
-    const QPainterPath body = smooth({{22, 134},
-                                      {30, 112},
-                                      {54, 88},
-                                      {90, 70},
-                                      {140, 64},
-                                      {190, 72},
-                                      {226, 90},
-                                      {244, 110},
-                                      {248, 122},
-                                      {244, 136},
-                                      {224, 152},
-                                      {188, 168},
-                                      {140, 178},
-                                      {90, 178},
-                                      {52, 166},
-                                      {30, 150}});
+    const QPainterPath body = backdrop::smoothClosedPath({{22, 134},
+                                                          {30, 112},
+                                                          {54, 88},
+                                                          {90, 70},
+                                                          {140, 64},
+                                                          {190, 72},
+                                                          {226, 90},
+                                                          {244, 110},
+                                                          {248, 122},
+                                                          {244, 136},
+                                                          {224, 152},
+                                                          {188, 168},
+                                                          {140, 178},
+                                                          {90, 178},
+                                                          {52, 166},
+                                                          {30, 150}});
     const QPainterPath all = body.united(dorsal).united(anal);
     paintBody(p, body, QColor(180, 154, 114), tan, QColor(238, 226, 200));
 
@@ -1789,26 +1791,27 @@ void fishart::paintFish44(QPainter &p, double w, double h)
             ring.emplace_back(xs[i] + half + rng.bounded(4.0) - 2 - (y - 120) * 0.08, y);
         for (double y = 190; y >= 40; y -= 15)
             ring.emplace_back(xs[i] - half + rng.bounded(4.0) - 2 - (y - 120) * 0.08, y);
-        fillPath(p, backdrop::smoothClosedPath(ring.data(), int(ring.size())), withAlpha(bar, 200));
+        fillPath(p, backdrop::smoothClosedPath(ring.data(), int(ring.size())),
+                 backdrop::withAlpha(bar, 200));
     }
     // Bar through the eye, from the corner of the mouth up to the nape.
     fillPath(p,
-             smooth({{34, 126},
-                     {52, 110},
-                     {74, 94},
-                     {100, 76},
-                     {108, 84},
-                     {80, 104},
-                     {58, 118},
-                     {40, 130}}),
-             withAlpha(bar, 225));
+             backdrop::smoothClosedPath({{34, 126},
+                                         {52, 110},
+                                         {74, 94},
+                                         {100, 76},
+                                         {108, 84},
+                                         {80, 104},
+                                         {58, 118},
+                                         {40, 130}}),
+             backdrop::withAlpha(bar, 225));
     // The "tuning fork": a stripe up the snout that splits into two prongs on the forehead.
-    strokePath(p, curve(QPointF(30, 114), QPointF(38, 102), QPointF(50, 92)), withAlpha(bar, 235),
-               4.2);
-    strokePath(p, curve(QPointF(50, 92), QPointF(66, 76), QPointF(92, 68)), withAlpha(bar, 235),
-               3.4);
-    strokePath(p, curve(QPointF(50, 92), QPointF(70, 88), QPointF(94, 80)), withAlpha(bar, 235),
-               3.4);
+    backdrop::stroke(p, curve(QPointF(30, 114), QPointF(38, 102), QPointF(50, 92)),
+                     backdrop::withAlpha(bar, 235), 4.2);
+    backdrop::stroke(p, curve(QPointF(50, 92), QPointF(66, 76), QPointF(92, 68)),
+                     backdrop::withAlpha(bar, 235), 3.4);
+    backdrop::stroke(p, curve(QPointF(50, 92), QPointF(70, 88), QPointF(94, 80)),
+                     backdrop::withAlpha(bar, 235), 3.4);
     p.restore();
 
     // Black saddle on top of the narrow part before the tail.
@@ -1824,17 +1827,20 @@ void fishart::paintFish44(QPainter &p, double w, double h)
     roundOff(p, body, 80, 45);
 
     // A big mouth with the lower jaw jutting.
-    strokePath(p, curve(QPointF(22, 134), QPointF(44, 140), QPointF(66, 134)), QColor(70, 40, 30),
-               1.8);
-    fillPath(p, smooth({{20, 136}, {30, 140}, {50, 146}, {64, 140}, {48, 150}, {26, 146}}),
+    backdrop::stroke(p, curve(QPointF(22, 134), QPointF(44, 140), QPointF(66, 134)),
+                     QColor(70, 40, 30), 1.8);
+    fillPath(p,
+             backdrop::smoothClosedPath(
+                 {{20, 136}, {30, 140}, {50, 146}, {64, 140}, {48, 150}, {26, 146}}),
              QColor(206, 178, 146));
     paintGillCover(p, QPointF(96, 78), QPointF(118, 124), QPointF(90, 170), QColor(90, 60, 40, 200),
                    1.4);
-    const QPainterPath pectoral =
-        smooth({{108, 130}, {130, 114}, {158, 116}, {168, 134}, {146, 146}, {118, 146}});
+    const QPainterPath pectoral = backdrop::smoothClosedPath(
+        {{108, 130}, {130, 114}, {158, 116}, {168, 134}, {146, 146}, {118, 146}});
     paintFin(p, pectoral, QColor(214, 190, 154, 200), QPointF(108, 130), 10,
              QColor(90, 60, 40, 160));
-    const QPainterPath pelvic = smooth({{100, 172}, {112, 194}, {128, 200}, {124, 180}});
+    const QPainterPath pelvic =
+        backdrop::smoothClosedPath({{100, 172}, {112, 194}, {128, 200}, {124, 180}});
     paintFin(p, pelvic, QColor(140, 100, 70, 220), QPointF(102, 172), 6, QColor(60, 40, 25, 160));
 
     backdrop::paintEye(p, QPointF(68, 100), 7.5, QColor(180, 140, 70));
@@ -1851,7 +1857,7 @@ void fishart::paintFish45(QPainter &p, double w, double h)
     // A few tiny reef fish behind show how big the giant is.
     for (const QPointF at :
          {QPointF(252, 28), QPointF(270, 36), QPointF(262, 18), QPointF(284, 26)}) {
-        const QPainterPath minnow = smooth(
+        const QPainterPath minnow = backdrop::smoothClosedPath(
             {at + QPointF(-6, 0), at + QPointF(0, -2), at + QPointF(6, 0), at + QPointF(9, -2),
              at + QPointF(9, 2), at + QPointF(6, 0), at + QPointF(0, 2)});
         fillPath(p, minnow, QColor(170, 200, 220, 170));
@@ -1859,42 +1865,42 @@ void fishart::paintFish45(QPainter &p, double w, double h)
 
     const QColor olive(150, 130, 78);
 
-    const QPainterPath tail =
-        smooth({{262, 104}, {286, 86}, {310, 90}, {316, 128}, {310, 166}, {286, 168}, {262, 150}});
+    const QPainterPath tail = backdrop::smoothClosedPath(
+        {{262, 104}, {286, 86}, {310, 90}, {316, 128}, {310, 166}, {286, 168}, {262, 150}});
     paintFin(p, tail, QColor(130, 112, 70, 240), QPointF(256, 127), 14, QColor(60, 50, 30, 160));
-    const QPainterPath dorsal = smooth({{96, 56},
-                                        {120, 44},
-                                        {160, 40},
-                                        {190, 44},
-                                        {220, 40},
-                                        {250, 56},
-                                        {266, 86},
-                                        {262, 106},
-                                        {240, 94},
-                                        {200, 70},
-                                        {150, 60}});
+    const QPainterPath dorsal = backdrop::smoothClosedPath({{96, 56},
+                                                            {120, 44},
+                                                            {160, 40},
+                                                            {190, 44},
+                                                            {220, 40},
+                                                            {250, 56},
+                                                            {266, 86},
+                                                            {262, 106},
+                                                            {240, 94},
+                                                            {200, 70},
+                                                            {150, 60}});
     paintFin(p, dorsal, QColor(134, 116, 72, 240), QPointF(190, 130), 22, QColor(60, 50, 30, 150));
-    const QPainterPath anal =
-        smooth({{196, 176}, {216, 204}, {244, 204}, {262, 170}, {250, 156}, {222, 168}});
+    const QPainterPath anal = backdrop::smoothClosedPath(
+        {{196, 176}, {216, 204}, {244, 204}, {262, 170}, {250, 156}, {222, 168}});
     paintFin(p, anal, QColor(134, 116, 72, 240), QPointF(214, 164), 9, QColor(60, 50, 30, 150));
 
     // Broad, flat-topped head and a deep, heavy body that nearly fills the plate.
-    const QPainterPath body = smooth({{8, 130},
-                                      {12, 110},
-                                      {24, 96},
-                                      {70, 78},
-                                      {120, 62},
-                                      {180, 62},
-                                      {230, 78},
-                                      {260, 100},
-                                      {268, 126},
-                                      {260, 152},
-                                      {232, 170},
-                                      {184, 186},
-                                      {130, 192},
-                                      {74, 188},
-                                      {36, 174},
-                                      {14, 154}});
+    const QPainterPath body = backdrop::smoothClosedPath({{8, 130},
+                                                          {12, 110},
+                                                          {24, 96},
+                                                          {70, 78},
+                                                          {120, 62},
+                                                          {180, 62},
+                                                          {230, 78},
+                                                          {260, 100},
+                                                          {268, 126},
+                                                          {260, 152},
+                                                          {232, 170},
+                                                          {184, 186},
+                                                          {130, 192},
+                                                          {74, 188},
+                                                          {36, 174},
+                                                          {14, 154}});
     paintBody(p, body, QColor(112, 96, 56), olive, QColor(196, 180, 130));
 
     // Faint dark blotches slanting across the side.
@@ -1903,12 +1909,12 @@ void fishart::paintFish45(QPainter &p, double w, double h)
     for (int i = 0; i < 5; ++i) {
         const double x = 96 + i * 36.0;
         fillPath(p,
-                 smooth({{x - 6, 50},
-                         {x + 12, 50},
-                         {x + 6, 130},
-                         {x - 2, 200},
-                         {x - 20, 200},
-                         {x - 12, 130}}),
+                 backdrop::smoothClosedPath({{x - 6, 50},
+                                             {x + 12, 50},
+                                             {x + 6, 130},
+                                             {x - 2, 200},
+                                             {x - 20, 200},
+                                             {x - 12, 130}}),
                  QColor(70, 56, 30, 60));
     }
     p.restore();
@@ -1920,21 +1926,23 @@ void fishart::paintFish45(QPainter &p, double w, double h)
     roundOff(p, body, 90, 40);
 
     // A wide, heavy mouth.
-    strokePath(p, curve(QPointF(9, 134), QPointF(36, 142), QPointF(70, 136)), QColor(50, 40, 25),
-               2.0);
-    fillPath(p, smooth({{8, 136}, {20, 144}, {50, 150}, {70, 140}, {54, 156}, {22, 154}}),
+    backdrop::stroke(p, curve(QPointF(9, 134), QPointF(36, 142), QPointF(70, 136)),
+                     QColor(50, 40, 25), 2.0);
+    fillPath(p,
+             backdrop::smoothClosedPath(
+                 {{8, 136}, {20, 144}, {50, 150}, {70, 140}, {54, 156}, {22, 154}}),
              QColor(170, 150, 100));
     paintGillCover(p, QPointF(98, 72), QPointF(122, 128), QPointF(94, 182), QColor(60, 50, 30, 200),
                    1.6);
 
     // Rounded pectoral and pelvic fins, spotted like the rest.
-    const QPainterPath pectoral =
-        smooth({{114, 136}, {136, 118}, {166, 118}, {180, 138}, {164, 158}, {130, 156}});
+    const QPainterPath pectoral = backdrop::smoothClosedPath(
+        {{114, 136}, {136, 118}, {166, 118}, {180, 138}, {164, 158}, {130, 156}});
     paintFin(p, pectoral, QColor(150, 130, 84, 220), QPointF(114, 136), 11,
              QColor(60, 50, 30, 160));
     paintSpots(p, pectoral, 8, 0.8, 1.3, QColor(24, 20, 14), 4545);
     const QPainterPath pelvic =
-        smooth({{100, 184}, {110, 210}, {132, 216}, {136, 196}, {120, 186}});
+        backdrop::smoothClosedPath({{100, 184}, {110, 210}, {132, 216}, {136, 196}, {120, 186}});
     paintFin(p, pelvic, QColor(130, 110, 66, 230), QPointF(102, 184), 7, QColor(60, 50, 30, 160));
     paintSpots(p, pelvic, 7, 0.8, 1.3, QColor(24, 20, 14), 4546);
 
@@ -1953,15 +1961,16 @@ void fishart::paintFish46(QPainter &p, double w, double h)
     backdrop::paintSeaFan(p, QPointF(292, 120), 100, QColor(160, 80, 140));
 
     // The hole in the rock the moray lives in.
-    const QPainterPath hole =
-        smooth({{168, 240}, {174, 186}, {204, 160}, {250, 156}, {284, 178}, {292, 240}});
+    const QPainterPath hole = backdrop::smoothClosedPath(
+        {{168, 240}, {174, 186}, {204, 160}, {250, 156}, {284, 178}, {292, 240}});
     QRadialGradient holeShade(QPointF(232, 214), 80);
     holeShade.setColorAt(0, QColor(6, 6, 8));
     holeShade.setColorAt(0.8, QColor(30, 26, 24));
     holeShade.setColorAt(1, QColor(60, 50, 44));
     fillPath(p, hole, holeShade);
-    strokePath(p, curve(QPointF(170, 214), QPointF(176, 168), QPointF(236, 156), QPointF(288, 196)),
-               QColor(170, 150, 124, 200), 2.2);
+    backdrop::stroke(
+        p, curve(QPointF(170, 214), QPointF(176, 168), QPointF(236, 156), QPointF(288, 196)),
+        QColor(170, 150, 124, 200), 2.2);
 
     // Thick neck out of the hole, bending forward to the head.
     QPainterPath neckLine(QPointF(232, 250));
@@ -1970,17 +1979,17 @@ void fishart::paintFish46(QPainter &p, double w, double h)
     stroker.setWidth(50);
     stroker.setCapStyle(Qt::FlatCap);
     const QPainterPath neck = stroker.createStroke(neckLine);
-    const QPainterPath head = smooth({{152, 76},
-                                      {126, 70},
-                                      {102, 70},
-                                      {82, 76},
-                                      {68, 88},
-                                      {62, 98},
-                                      {70, 108},
-                                      {78, 122},
-                                      {90, 134},
-                                      {120, 138},
-                                      {150, 134}});
+    const QPainterPath head = backdrop::smoothClosedPath({{152, 76},
+                                                          {126, 70},
+                                                          {102, 70},
+                                                          {82, 76},
+                                                          {68, 88},
+                                                          {62, 98},
+                                                          {70, 108},
+                                                          {78, 122},
+                                                          {90, 134},
+                                                          {120, 138},
+                                                          {150, 134}});
     const QPainterPath eel = neck.united(head);
 
     // Dorsal fin as a low ridge along the outside of the bend.
@@ -1994,7 +2003,7 @@ void fishart::paintFish46(QPainter &p, double w, double h)
         stroker.createStroke(neckLine).intersected(outside).subtracted(eel);
     fillPath(p, finRidge, QColor(232, 224, 192, 240));
     paintSpots(p, finRidge, 4.5, 0.8, 1.3, QColor(74, 36, 52), 4601);
-    strokePath(p, finRidge, QColor(120, 100, 80, 150), 0.7);
+    backdrop::stroke(p, finRidge, QColor(120, 100, 80, 150), 0.7);
 
     QLinearGradient eelShade(QPointF(120, 80), QPointF(250, 200));
     eelShade.setColorAt(0, QColor(248, 242, 214));
@@ -2005,9 +2014,9 @@ void fishart::paintFish46(QPainter &p, double w, double h)
     const QPointF corner(124, 111);
     const QPointF upperTip(66, 101);
     const QPointF lowerTip(80, 125);
-    const QPainterPath gape =
-        smooth({upperTip, (upperTip + corner) / 2 + QPointF(0, 2), corner,
-                (lowerTip + corner) / 2 + QPointF(0, 1), lowerTip, QPointF(70, 114)});
+    const QPainterPath gape = backdrop::smoothClosedPath(
+        {upperTip, (upperTip + corner) / 2 + QPointF(0, 2), corner,
+         (lowerTip + corner) / 2 + QPointF(0, 1), lowerTip, QPointF(70, 114)});
     fillPath(p, gape, QColor(110, 36, 50));
     p.save();
     p.setPen(Qt::NoPen);
@@ -2028,23 +2037,23 @@ void fishart::paintFish46(QPainter &p, double w, double h)
     paintSpots(p, skin, 4.4, 0.9, 1.6, QColor(74, 36, 52), 46);
     paintSpots(p, skin, 6.5, 0.6, 1.0, QColor(110, 70, 70), 4646);
     roundOff(p, eel, 80, 50);
-    strokePath(p, eel, QColor(120, 100, 80, 160), 0.8);
-    strokePath(p, curve(QPointF(128, 108), QPointF(140, 116), QPointF(150, 120)),
-               QColor(120, 100, 80, 150), 1.0);
+    backdrop::stroke(p, eel, QColor(120, 100, 80, 160), 0.8);
+    backdrop::stroke(p, curve(QPointF(128, 108), QPointF(140, 116), QPointF(150, 120)),
+                     QColor(120, 100, 80, 150), 1.0);
 
     // The front lip of the hole hides where the body goes in.
-    const QPainterPath lip =
-        smooth({{150, 250}, {162, 228}, {196, 218}, {236, 216}, {274, 222}, {300, 250}});
+    const QPainterPath lip = backdrop::smoothClosedPath(
+        {{150, 250}, {162, 228}, {196, 218}, {236, 216}, {274, 222}, {300, 250}});
     p.save();
     clipTo(p, lip);
     backdrop::paintReefRock(p, plateRect, 112);
     p.restore();
-    strokePath(p, curve(QPointF(166, 226), QPointF(230, 208), QPointF(290, 230)),
-               QColor(40, 32, 28, 120), 2.0);
+    backdrop::stroke(p, curve(QPointF(166, 226), QPointF(230, 208), QPointF(290, 230)),
+                     QColor(40, 32, 28, 120), 2.0);
 
     // Tubular front nostril and the small eye high on the head.
-    strokePath(p, curve(QPointF(70, 92), QPointF(68, 87), QPointF(65, 84)), QColor(210, 200, 160),
-               2.6);
+    backdrop::stroke(p, curve(QPointF(70, 92), QPointF(68, 87), QPointF(65, 84)),
+                     QColor(210, 200, 160), 2.6);
     backdrop::paintEye(p, QPointF(96, 88), 4.6, QColor(230, 200, 80));
 }
 
@@ -2063,53 +2072,53 @@ void fishart::paintFish47(QPainter &p, double w, double h)
     const QColor finRay(10, 70, 40, 150);
 
     // Lunate tail whose upper and lower lobes stream out into long points.
-    const QPainterPath tail = smooth({{246, 112},
-                                      {270, 90},
-                                      {292, 58},
-                                      {316, 34},
-                                      {292, 90},
-                                      {282, 123},
-                                      {292, 156},
-                                      {316, 212},
-                                      {292, 188},
-                                      {270, 156},
-                                      {246, 134}});
+    const QPainterPath tail = backdrop::smoothClosedPath({{246, 112},
+                                                          {270, 90},
+                                                          {292, 58},
+                                                          {316, 34},
+                                                          {292, 90},
+                                                          {282, 123},
+                                                          {292, 156},
+                                                          {316, 212},
+                                                          {292, 188},
+                                                          {270, 156},
+                                                          {246, 134}});
     paintFin(p, tail, verticalShade(tail.boundingRect(), greenDark, green, greenDark),
              QPointF(242, 123), 16, finRay);
 
-    const QPainterPath dorsal = smooth({{84, 62},
-                                        {104, 46},
-                                        {150, 40},
-                                        {200, 46},
-                                        {236, 68},
-                                        {250, 98},
-                                        {236, 94},
-                                        {204, 72},
-                                        {156, 58},
-                                        {110, 58}});
-    const QPainterPath anal = smooth(
+    const QPainterPath dorsal = backdrop::smoothClosedPath({{84, 62},
+                                                            {104, 46},
+                                                            {150, 40},
+                                                            {200, 46},
+                                                            {236, 68},
+                                                            {250, 98},
+                                                            {236, 94},
+                                                            {204, 72},
+                                                            {156, 58},
+                                                            {110, 58}});
+    const QPainterPath anal = backdrop::smoothClosedPath(
         {{156, 182}, {190, 192}, {226, 182}, {246, 150}, {232, 152}, {204, 168}, {176, 178}});
     paintFin(p, dorsal, QColor(50, 176, 96, 235), QPointF(160, 110), 22, finRay);
     paintFin(p, anal, QColor(50, 176, 96, 235), QPointF(200, 150), 10, finRay);
 
     // Bigger and blunter than the stoplight: the forehead rises steeply from the beak.
-    const QPainterPath body = smooth({{32, 134},
-                                      {34, 110},
-                                      {44, 86},
-                                      {64, 66},
-                                      {100, 54},
-                                      {150, 50},
-                                      {200, 58},
-                                      {234, 80},
-                                      {252, 104},
-                                      {256, 122},
-                                      {252, 138},
-                                      {234, 156},
-                                      {200, 174},
-                                      {156, 186},
-                                      {110, 188},
-                                      {70, 178},
-                                      {44, 160}});
+    const QPainterPath body = backdrop::smoothClosedPath({{32, 134},
+                                                          {34, 110},
+                                                          {44, 86},
+                                                          {64, 66},
+                                                          {100, 54},
+                                                          {150, 50},
+                                                          {200, 58},
+                                                          {234, 80},
+                                                          {252, 104},
+                                                          {256, 122},
+                                                          {252, 138},
+                                                          {234, 156},
+                                                          {200, 174},
+                                                          {156, 186},
+                                                          {110, 188},
+                                                          {70, 178},
+                                                          {44, 160}});
 
     // Bronze-orange head and front half, green rear half.
     QLinearGradient colour(QPointF(40, 0), QPointF(256, 0));
@@ -2130,11 +2139,11 @@ void fishart::paintFish47(QPainter &p, double w, double h)
 
     paintGillCover(p, QPointF(104, 66), QPointF(122, 116), QPointF(100, 168),
                    QColor(120, 60, 10, 200), 1.4);
-    const QPainterPath pectoral =
-        smooth({{106, 128}, {126, 112}, {152, 110}, {168, 120}, {150, 132}, {126, 138}});
+    const QPainterPath pectoral = backdrop::smoothClosedPath(
+        {{106, 128}, {126, 112}, {152, 110}, {168, 120}, {150, 132}, {126, 138}});
     paintFin(p, pectoral, QColor(60, 176, 100, 210), QPointF(106, 126), 9, finRay);
     const QPainterPath pelvic =
-        smooth({{108, 178}, {120, 200}, {132, 208}, {134, 192}, {124, 180}});
+        backdrop::smoothClosedPath({{108, 178}, {120, 200}, {132, 208}, {134, 192}, {124, 180}});
     paintFin(p, pelvic, QColor(60, 176, 100, 230), QPointF(108, 178), 5, finRay);
 
     paintBeak(p, QPointF(30, 132), 16, QColor(50, 180, 110));
