@@ -8,7 +8,7 @@ import sys
 import time
 import traceback
 
-from xsession import XSession, count_colour
+from xsession import SANITIZER_REPORTS, XSession, count_colour
 
 QUESTION = (325, 371)
 INTRO = (311, 443)
@@ -25,8 +25,6 @@ COUNTDOWN = (155, 420)
 REVIEW = (83, 155)
 FINALE_EXIT = (250, 154)
 SCORE_RECT = (24, 8, 290, 34)
-
-SANITIZER_REPORTS = ("ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:")
 
 GREEN, RED, BLUE, WHITE = (0, 255, 0), (255, 0, 0), (0, 0, 255), (255, 255, 255)
 

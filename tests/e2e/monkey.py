@@ -10,10 +10,9 @@ import subprocess
 import sys
 import time
 
-from xsession import XSession
+from xsession import SANITIZER_REPORTS, XSession
 
 SCREEN_SIZES = {(311, 443), (325, 254), (85, 85)}
-SANITIZER_REPORTS = ("ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:")
 # Places worth hitting more often than chance would: the countdown, the
 # answer box, the three buttons and the finale's pictures.
 # Next is favoured and Exit rare, so that runs reach the last screens.

@@ -9,6 +9,8 @@ import tempfile
 import time
 
 TITLE = "Reefwise!"
+# What the sanitizer builds print when they find something.
+SANITIZER_REPORTS = ("ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:")
 
 
 class XSession:
