@@ -1,31 +1,13 @@
 #include "formwindow.h"
 
+#include "windowframe.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QScreen>
 
 namespace ui {
-
-namespace {
-
-// A window that is not shown yet has no frame; every window of the program
-// has the same frame, so one that is on screen tells its size.
-QMargins knownFrameMargins(const QWidget *except)
-{
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w == except || !w->isVisible() || w->windowFlags() & Qt::FramelessWindowHint)
-            continue;
-        const QRect frame = w->frameGeometry();
-        const QRect inner = w->geometry();
-        if (frame != inner)
-            return {inner.left() - frame.left(), inner.top() - frame.top(),
-                    frame.right() - inner.right(), frame.bottom() - inner.bottom()};
-    }
-    return {};
-}
-
-} // namespace
 
 FormWindow::FormWindow(QWidget *parent)
     : QWidget(parent)
@@ -71,12 +53,12 @@ void FormWindow::centreOnScreen()
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QMargins frame =
-        windowFlags() & Qt::FramelessWindowHint ? QMargins() : knownFrameMargins(this);
-    const QSize outer = size().grownBy(frame);
-    const QPoint topLeft =
-        screen->availableGeometry().center() - QPoint(outer.width() / 2, outer.height() / 2);
-    move(topLeft);
+    const QMargins frame = expectedFrameMargins(this);
+    QRect outer(QPoint(), size().grownBy(frame));
+    outer.moveCenter(screen->availableGeometry().center());
+    // Placed by its client area: a window asked about its frame already exists,
+    // and an existing window takes a move as the client area's position.
+    setGeometry(QRect(outer.topLeft() + QPoint(frame.left(), frame.top()), size()));
 }
 
 void FormWindow::closeEvent(QCloseEvent *event)

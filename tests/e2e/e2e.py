@@ -40,13 +40,20 @@ class Run:
 
     started = []
 
-    def __init__(self, x, binary):
+    def __init__(self, x, binary, env=None):
         Run.started.append(self)
         self.x = x
-        self.process = subprocess.Popen([binary], env=x.env, stdout=subprocess.PIPE,
+        self.process = subprocess.Popen([binary], env=dict(x.env, **(env or {})),
+                                        stdout=subprocess.PIPE,
                                         stderr=subprocess.PIPE)
         self.window = x.wait_single_window(INTRO)
         self.top = 0
+        self.check_centred()
+
+    def check_centred(self):
+        dx, dy = self.x.wait_centred(self.window)
+        check(abs(dx) <= 0.5 and abs(dy) <= 0.5,
+              f"window {self.x.geometry(self.window)} is off centre by {dx}, {dy}")
 
     def go(self, point, size=QUESTION):
         """Clicks a control and waits for the screen it leads to."""
@@ -54,6 +61,7 @@ class Run:
         self.x.click(self.window, *point, client_top=self.top)
         self.window = self.x.wait_single_window(size, other_than=old)
         self.top = self.x.geometry(self.window)[3] - size[1]
+        self.check_centred()
         return self.window
 
     def start(self):

@@ -76,6 +76,35 @@ class XSession:
         return (get("Absolute upper-left X"), get("Absolute upper-left Y"), get("Width"),
                 get("Height"))
 
+    def frame_extents(self, window):
+        """Left, right, top and bottom of the frame the window manager drew."""
+        out = self._run(["xprop", "-id", str(window), "_NET_FRAME_EXTENTS"]).decode()
+        numbers = re.findall(r"\d+", out.partition("=")[2])
+        return tuple(int(n) for n in numbers) if len(numbers) == 4 else (0, 0, 0, 0)
+
+    def screen_size(self):
+        out = self._run(["xwininfo", "-root"]).decode()
+        return tuple(int(re.search(rf"{key}:\s+(\d+)", out).group(1)) for key in ("Width", "Height"))
+
+    def off_centre(self, window):
+        """How far the whole window, frame included, stands from the middle of
+        the screen, in pixels along x and y; (0, 0) when centred, and halves
+        where the free space is odd."""
+        x, y, w, h = self.geometry(window)
+        left, right, top, bottom = self.frame_extents(window)
+        screen_w, screen_h = self.screen_size()
+        return (x - left - (screen_w - (w + left + right)) / 2,
+                y - top - (screen_h - (h + top + bottom)) / 2)
+
+    def wait_centred(self, window, timeout=3):
+        """Waits until the window stands in the middle of the screen to the
+        pixel, and returns how far off it still is."""
+        def centred():
+            dx, dy = self.off_centre(window)
+            return abs(dx) <= 0.5 and abs(dy) <= 0.5
+        self._wait(centred, timeout)
+        return self.off_centre(window)
+
     def wait_single_window(self, size=None, other_than=None, timeout=10):
         """Waits until exactly one quiz window is visible (of `size`, and not
         `other_than`), and returns it."""

@@ -1,0 +1,137 @@
+#!/usr/bin/env python3
+"""Every text the quiz shows stands out from its own ground, read from the
+screen of a real X server: under the plain default palette, and under a dark
+desktop theme whose colours must not reach the screens."""
+
+import argparse
+import collections
+import glob
+import sys
+import traceback
+
+from e2e import FINALE, NEXT, Run, check
+from xsession import XSession
+
+# Texts by screen, as client-area rectangles in pixels (x, y, width, height),
+# each inside one control so that it has one ground.
+INTRO_TEXTS = {
+    "title": (6, 0, 305, 48),
+    "picture placeholder": (41, 41, 231, 39),
+    "answer box mock-up": (33, 89, 247, 23),
+    "PRETTY OBVIOUS ISNT IT": (103, 192, 135, 16),
+    "review paragraph": (24, 209, 287, 56),
+    "By Tarrow": (0, 272, 311, 32),
+    "web address": (24, 306, 265, 40),
+    "Class Of": (0, 370, 311, 30),
+    "countdown": (0, 402, 311, 41),
+}
+QUESTION_TEXTS = {"answer box": (41, 253, 243, 19)}
+FINALE_TEXTS = {"score message": (24, 8, 241, 49)}
+
+THEMES = {
+    "default": {},
+    "dark_gtk": {"QT_QPA_PLATFORMTHEME": "gtk3", "GTK_THEME": "Adwaita:dark"},
+}
+
+
+def luminance(colour):
+    def channel(c):
+        c /= 255
+        return c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4
+    r, g, b = (channel(c) for c in colour)
+    return 0.2126 * r + 0.7152 * g + 0.0722 * b
+
+
+def contrast(a, b):
+    la, lb = sorted((luminance(a), luminance(b)), reverse=True)
+    return (la + 0.05) / (lb + 0.05)
+
+
+def text_contrast(pixels):
+    """The contrast of a text's ink against its ground. The ground is the
+    commonest colour. Small antialiased text rarely shows its ink colour
+    pure, so the ink is the colour that stands out most from the ground
+    among those seen more than once (a lone pixel may be noise)."""
+    counts = collections.Counter(pixels)
+    ground, _ = counts.most_common(1)[0]
+    strokes = [p for p, n in counts.items() if p != ground and n >= 2]
+    check(sum(counts[p] for p in strokes) >= 20, "no text at all")
+    ink = max(strokes, key=lambda p: contrast(p, ground))
+    return contrast(ink, ground), ink, ground
+
+
+def measure(x, run, texts, top=0):
+    found = {}
+    for name, rect in texts.items():
+        try:
+            found[name] = text_contrast(x.pixels(run.window, *rect, client_top=top))
+        except AssertionError as error:
+            raise AssertionError(f"{name}: {error}") from None
+    return found
+
+
+def menu_bar(x, run):
+    """The menu bar of the last question screen, above its client area."""
+    _, _, w, _ = x.geometry(run.window)
+    return {"menu bar": text_contrast(x.pixels(run.window, 0, 0, w, run.top))}
+
+
+def all_texts(x, binary, env):
+    run = Run(x, binary, env)
+    found = {f"intro: {k}": v for k, v in measure(x, run, INTRO_TEXTS).items()}
+    run.start()
+    found.update({f"screen 1: {k}": v for k, v in measure(x, run, QUESTION_TEXTS).items()})
+    for _ in range(46):
+        run.go(NEXT)
+    found.update({f"screen 47: {k}": v for k, v in menu_bar(x, run).items()})
+    run.go(NEXT, FINALE)
+    found.update({f"finale: {k}": v for k, v in measure(x, run, FINALE_TEXTS).items()})
+    run.kill()
+    return found
+
+
+def theme_plugin_present():
+    """Without Qt's GTK theme plugin the dark case would quietly test the
+    default palette again."""
+    return bool(glob.glob("/usr/lib/*/qt6/plugins/platformthemes/libqgtk3.so"))
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("binary")
+    parser.add_argument("--minimum", type=float, default=4.5)
+    args = parser.parse_args()
+    if not theme_plugin_present():
+        print("FAIL!  : Qt's GTK platform theme (qt6-gtk-platformtheme) is not installed")
+        return 1
+    x = XSession()
+    passed = failed = 0
+    try:
+        for theme, env in THEMES.items():
+            try:
+                found = all_texts(x, args.binary, env)
+                low = []
+                for name, (ratio, ink, ground) in found.items():
+                    print(f"  {theme:9} {name:36} {ratio:5.1f} : 1  ink {ink} on {ground}")
+                    if ratio < args.minimum:
+                        low.append(f"{name} {ratio:.1f} : 1")
+                check(not low, f"below {args.minimum} : 1 under {theme}: {', '.join(low)}")
+                passed += 1
+                print(f"PASS   : {theme}")
+            except Exception:
+                failed += 1
+                print(f"FAIL!  : {theme}")
+                traceback.print_exc(file=sys.stdout)
+                x.screenshot(f"{x.workdir}/{theme}.png")
+                print(f"         screenshot: {x.workdir}/{theme}.png")
+            finally:
+                while Run.started:
+                    Run.started.pop().kill()
+    finally:
+        x.close()
+    print(f"{passed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

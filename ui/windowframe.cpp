@@ -1,0 +1,124 @@
+#include "windowframe.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QGuiApplication>
+#include <QThread>
+#include <QWidget>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <optional>
+
+namespace ui {
+
+namespace {
+
+template <typename T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
+
+// Every window of the program gets the same frame, so one already on screen
+// tells its size.
+std::optional<QMargins> marginsOfShownWindow(const QWidget *except)
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w == except || !w->isVisible() || w->windowFlags() & Qt::FramelessWindowHint)
+            continue;
+        const QRect frame = w->frameGeometry();
+        const QRect inner = w->geometry();
+        if (frame != inner)
+            return QMargins(inner.left() - frame.left(), inner.top() - frame.top(),
+                            frame.right() - inner.right(), frame.bottom() - inner.bottom());
+    }
+    return std::nullopt;
+}
+
+xcb_atom_t atom(xcb_connection_t *c, const char *name)
+{
+    const Reply<xcb_intern_atom_reply_t> reply(
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::strlen(name), name), nullptr),
+        &std::free);
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+
+std::optional<QMargins> readFrameExtents(xcb_connection_t *c, xcb_window_t window,
+                                         xcb_atom_t extents)
+{
+    const Reply<xcb_get_property_reply_t> reply(
+        xcb_get_property_reply(c, xcb_get_property(c, 0, window, extents, XCB_ATOM_CARDINAL, 0, 4),
+                               nullptr),
+        &std::free);
+    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16)
+        return std::nullopt;
+    const auto *v = static_cast<const quint32 *>(xcb_get_property_value(reply.get()));
+    // The property's order is left, right, top, bottom.
+    return QMargins(int(v[0]), int(v[2]), int(v[1]), int(v[3]));
+}
+
+bool windowManagerSupports(xcb_connection_t *c, xcb_window_t root, xcb_atom_t wanted)
+{
+    const Reply<xcb_get_property_reply_t> reply(
+        xcb_get_property_reply(
+            c, xcb_get_property(c, 0, root, atom(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 0, 1024),
+            nullptr),
+        &std::free);
+    if (!reply || reply->format != 32)
+        return false;
+    const auto *atoms = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply.get()));
+    const int count = xcb_get_property_value_length(reply.get()) / 4;
+    return std::find(atoms, atoms + count, wanted) != atoms + count;
+}
+
+// Asks an EWMH window manager to say now, on the unmapped window, which frame
+// it will give it once mapped.
+std::optional<QMargins> askWindowManager(QWidget *window)
+{
+    // The offscreen platform answers to the X11 interface too, without a connection.
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t *c = x11 ? x11->connection() : nullptr;
+    if (!c || QGuiApplication::platformName() != QLatin1String("xcb"))
+        return std::nullopt;
+    const xcb_window_t id = xcb_window_t(window->winId());
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    const xcb_atom_t request = atom(c, "_NET_REQUEST_FRAME_EXTENTS");
+    const xcb_atom_t extents = atom(c, "_NET_FRAME_EXTENTS");
+    if (request == XCB_ATOM_NONE || !windowManagerSupports(c, root, request))
+        return std::nullopt;
+
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = id;
+    message.type = request;
+    xcb_send_event(c, 0, root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char *>(&message));
+    xcb_flush(c);
+
+    // The answer is a property the window manager sets when it gets round to
+    // it; a live one does so within a few milliseconds.
+    const QDeadlineTimer deadline(200);
+    do {
+        if (const auto margins = readFrameExtents(c, id, extents))
+            return margins;
+        QThread::msleep(1);
+    } while (!deadline.hasExpired());
+    return std::nullopt;
+}
+
+} // namespace
+
+QMargins expectedFrameMargins(QWidget *window)
+{
+    if (window->windowFlags() & Qt::FramelessWindowHint)
+        return {};
+    if (const auto margins = marginsOfShownWindow(window))
+        return *margins;
+    return askWindowManager(window).value_or(QMargins());
+}
+
+} // namespace ui
