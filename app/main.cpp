@@ -1,13 +1,61 @@
+#include "commandline.h"
+#include "platformchoice.h"
 #include "startup.h"
 
 #include <appearance.h>
 
 #include <QApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+QStringList argumentList(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// The value of one of Qt's own options such as -platform (or --platform).
+QByteArray qtOptionValue(int argc, char *argv[], const QByteArray &option)
+{
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (argv[i] == "-" + option || argv[i] == "--" + option)
+            return argv[i + 1];
+    }
+    return {};
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        if (const auto status = answerCommandLine(argumentList(argc, argv), out, err))
+            return *status;
+
+        Session session{qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"), qgetenv("WAYLAND_DISPLAY")};
+        if (const QByteArray platform = qtOptionValue(argc, argv, "-platform"); !platform.isEmpty())
+            session.chosenPlatform = platform;
+        if (const QByteArray display = qtOptionValue(argc, argv, "-display"); !display.isEmpty())
+            session.x11Display = display;
+        const PlatformChoice choice = choosePlatform(session, &x11DisplayOpens);
+        if (!choice.error.isEmpty()) {
+            err << "reefwise: " << choice.error << '\n';
+            return 1;
+        }
+        if (!choice.platform.isEmpty())
+            qputenv("QT_QPA_PLATFORM", choice.platform);
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Reefwise"));
+    QApplication::setApplicationVersion(QStringLiteral(REEFWISE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.reefwise"));
     ui::applyAppearance(app);
 
