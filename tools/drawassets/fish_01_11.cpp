@@ -1,5 +1,5 @@
 #include "backdrop.h"
-#include "fishart.h"
+#include "fishkit.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-namespace fishart {
+namespace legacy {
 
 namespace {
 
@@ -130,22 +130,7 @@ void shadeBody(QPainter &p, const QPainterPath &body, double strength = 1.0)
     p.restore();
 }
 
-// Overlapping scale rims: crescents on the rear edge of each scale.
-void paintScales(QPainter &p, const QPainterPath &area, double size, QColor rim, double width)
-{
-    p.save();
-    p.setClipPath(area, Qt::IntersectClip);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(rim, width, Qt::SolidLine, Qt::RoundCap));
-    const QRectF box = area.boundingRect();
-    int row = 0;
-    for (double y = box.top(); y < box.bottom() + size; y += size * 0.62, ++row) {
-        const double shift = (row % 2) ? size * 0.5 : 0.0;
-        for (double x = box.left() - size + shift; x < box.right() + size; x += size)
-            p.drawArc(QRectF(x - size * 0.5, y - size * 0.5, size, size), -70 * 16, 140 * 16);
-    }
-    p.restore();
-}
+using fishkit::paintScales;
 
 // Scales as separate bright crescents on a dark ground, so the body reads
 // as speckled rather than netted.
@@ -183,99 +168,6 @@ public:
 private:
     unsigned state;
 };
-
-// ---------------------------------------------------------------- fish 1
-
-void yellowtailSnapper(QPainter &p)
-{
-    const QColor yellow(250, 214, 40);
-
-    const QPainterPath tail = forkedTail(QPointF(238, 114), QPointF(310, 58), QPointF(268, 124),
-                                         QPointF(310, 188), QPointF(238, 133), 6, -4);
-    const QPainterPath dorsal = smooth({{94, 93},
-                                        {108, 78},
-                                        {126, 70},
-                                        {150, 72},
-                                        {172, 78},
-                                        {196, 80},
-                                        {214, 90},
-                                        {224, 106},
-                                        {206, 100},
-                                        {160, 90},
-                                        {120, 92}});
-    const QPainterPath anal =
-        bowed({{{168, 146}, 4}, {{186, 170}, 3}, {{214, 160}, -2}, {{220, 134}, 0}});
-    const QPainterPath pelvic = bowed({{{108, 148}, 3}, {{116, 176}, -1}, {{130, 150}, 0}});
-
-    paintFin(p, tail, backdrop::withAlpha(yellow, 235), QColor(190, 150, 20, 120),
-             QPointF(236, 124), 4);
-    paintFin(p, dorsal, QColor(245, 215, 80, 215), QColor(160, 140, 60, 120), QPointF(160, 140));
-    paintFin(p, anal, QColor(245, 220, 150, 170), QColor(180, 150, 90, 120), QPointF(190, 120));
-
-    const QPainterPath body = smooth({{28, 124},
-                                      {40, 110},
-                                      {62, 98},
-                                      {100, 88},
-                                      {145, 85},
-                                      {188, 92},
-                                      {222, 105},
-                                      {244, 115},
-                                      {250, 124},
-                                      {244, 133},
-                                      {216, 138},
-                                      {176, 148},
-                                      {130, 153},
-                                      {88, 149},
-                                      {54, 140},
-                                      {34, 132}});
-    fillBody(p, body, QColor(70, 96, 130), QColor(176, 196, 214), QColor(238, 236, 240), 0.55);
-
-    p.save();
-    p.setClipPath(body, Qt::IntersectClip);
-    paintScales(p, body, 7.0, QColor(255, 255, 255, 40), 0.6);
-    for (int i = 0; i < 3; ++i) {
-        const double y = 132 + i * 6;
-        backdrop::stroke(
-            p, backdrop::curve(QPointF(60, y + 2), QPointF(150, y + 6), QPointF(240, y - 6)),
-            QColor(245, 210, 90, 90), 1.4);
-    }
-    // The stripe: thin at the snout, widening until it runs into the tail.
-    const QPainterPath stripe = smooth({{24, 121},
-                                        {60, 117},
-                                        {110, 115},
-                                        {170, 114},
-                                        {225, 113},
-                                        {262, 113},
-                                        {262, 134},
-                                        {225, 131},
-                                        {170, 125},
-                                        {110, 122},
-                                        {60, 122},
-                                        {24, 125}});
-    p.fillPath(stripe, yellow);
-    Scatter spots(1);
-    p.setPen(Qt::NoPen);
-    for (int i = 0; i < 34; ++i) {
-        const double x = spots.next(80, 232);
-        const double y = spots.next(88, 110);
-        p.setBrush(QColor(250, 220, 60, 230));
-        p.drawEllipse(QPointF(x, y), 1.9, 1.6);
-    }
-    p.restore();
-    shadeBody(p, body);
-    // No outline where the stripe runs on into the tail: it is one sweep of yellow.
-    p.fillPath(bowed({{{226, 113.5}, 1}, {{256, 110}, 0}, {{256, 137}, 1}, {{226, 130.5}, 0}}),
-               yellow);
-
-    backdrop::stroke(p, backdrop::curve(QPointF(80, 98), QPointF(92, 122), QPointF(84, 146)),
-                     QColor(60, 70, 90, 150), 1.2);
-    backdrop::stroke(p, backdrop::curve(QPointF(28, 125), QPointF(38, 129), QPointF(50, 128)),
-                     QColor(60, 50, 60), 1.2);
-    paintFin(p, smooth({{94, 124}, {118, 126}, {138, 134}, {118, 134}, {96, 131}}),
-             QColor(240, 220, 200, 150), QColor(170, 140, 120, 120), QPointF(94, 127));
-    paintFin(p, pelvic, QColor(245, 225, 170, 190), QColor(180, 150, 90, 120), QPointF(112, 150));
-    backdrop::paintEye(p, QPointF(60, 113), 7.5, QColor(200, 70, 50));
-}
 
 // ---------------------------------------------------------------- fish 2
 
@@ -1233,17 +1125,6 @@ void blueChromis(QPainter &p)
 
 } // namespace
 
-void paintFish1(QPainter &p, double w, double h)
-{
-    useLayoutGrid(p, w, h);
-    backdrop::paintWater(p, frame, 0.3);
-    backdrop::paintSand(p, frame, 208);
-    backdrop::paintSeaFan(p, QPointF(296, 236), 70, QColor(160, 80, 150));
-    backdrop::paintCoralHead(p, QPointF(40, 240), 56, QColor(160, 140, 90));
-    backdrop::paintCoralHead(p, QPointF(200, 244), 40, QColor(120, 140, 100));
-    yellowtailSnapper(p);
-}
-
 void paintFish2(QPainter &p, double w, double h)
 {
     useLayoutGrid(p, w, h);
@@ -1329,4 +1210,4 @@ void paintFish11(QPainter &p, double w, double h)
     blueChromis(p);
 }
 
-} // namespace fishart
+} // namespace legacy

@@ -1,5 +1,5 @@
 #include "backdrop.h"
-#include "fishart.h"
+#include "fishkit.h"
 
 #include <QBrush>
 #include <QLinearGradient>
@@ -261,21 +261,7 @@ void jitteredGrid(const QPainterPath &area, double spacing, double jitter, quint
     }
 }
 
-// Soft shadow cast on the sand by a fish lying on or just above it.
-void castShadow(QPainter &p, const QPainterPath &shape, QPointF offset, int alpha)
-{
-    const Saved s(p);
-    p.translate(offset);
-    p.setBrush(Qt::NoBrush);
-    for (int i = 4; i >= 1; --i) {
-        p.setPen(QPen(QColor(40, 30, 10, alpha / 5), i * 4.0, Qt::SolidLine, Qt::RoundCap,
-                      Qt::RoundJoin));
-        p.drawPath(shape);
-    }
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(40, 30, 10, alpha));
-    p.drawPath(shape);
-}
+using fishkit::castShadow;
 
 // Mirror the fish so that not every picture faces the same way.
 void faceRight(QPainter &p)
@@ -422,45 +408,7 @@ QPainterPath spadefishTail()
 
 } // namespace
 
-namespace fishart {
-
-// Doctorfish: the barred surgeonfish. The thin vertical bars are what tells
-// it from the plain Surgeonfish and the all-blue Blue Tang.
-void paintFish12(QPainter &p, double w, double h)
-{
-    const DesignSpace design(p, w, h);
-    backdrop::paintWater(p, kFrame, 0.45);
-    backdrop::paintSeaFan(p, QPointF(292, 240), 150, QColor(150, 70, 130));
-    backdrop::paintCoralHead(p, QPointF(38, 246), 62, QColor(176, 150, 96));
-
-    const SurgeonColours c{QColor(78, 88, 122), QColor(112, 122, 152), QColor(158, 164, 182),
-                           QColor(70, 82, 120), QColor(110, 130, 175), QColor(72, 84, 120)};
-    const QPainterPath body = surgeonBody(0);
-
-    const QPainterPath tail = lunateTail({236, 110}, {236, 132}, {290, 70}, {290, 172}, 262);
-    paintFin(p, tail, c.tail, c.tail.lighter(115), QLineF(238, 112, 238, 130),
-             QLineF(290, 70, 290, 172), 16, 235);
-    paintSurgeonShape(p, body, c, 0, Qt::transparent);
-
-    {
-        const Saved s(p);
-        p.setClipPath(body, Qt::IntersectClip);
-        for (int i = 0; i < 10; ++i) {
-            const double x = 104 + i * 13.5;
-            stroke(p, curve({{x + 5, 45}, {x, 120}, {x + 4, 195}}), QColor(38, 42, 64, 165), 2.0);
-        }
-    }
-    shadeBody(p, body, QColor(40, 45, 70));
-
-    // A pale scalpel socket, where the Surgeonfish's is dark.
-    p.setPen(QPen(QColor(60, 64, 80), 0.8));
-    p.setBrush(QColor(228, 232, 238));
-    p.drawEllipse(QPointF(234, 121), 8, 3.2);
-    stroke(p, curve({{228, 121}, {240, 121}}), QColor(70, 74, 90), 1.0);
-
-    paintSurgeonFace(p, QColor(150, 150, 110), QColor(35, 38, 55));
-    paintSurgeonPectoral(p, QColor(95, 108, 145));
-}
+namespace legacy {
 
 // Atlantic Spadefish: a nearly round silver disc with black bars, the first
 // through the eye, and tall pointed lobes on the rear dorsal and anal fins.
@@ -2116,4 +2064,4 @@ void paintFish29(QPainter &p, double w, double h)
              QLineF(158, 118, 136, 142), 9, 150);
 }
 
-} // namespace fishart
+} // namespace legacy

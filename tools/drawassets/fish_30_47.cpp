@@ -1,5 +1,3 @@
-#include "fishart.h"
-
 #include "backdrop.h"
 
 #include <QLinearGradient>
@@ -295,8 +293,10 @@ void paintSeaRods(QPainter &p, QPointF base, double height, const QColor &colour
 
 } // namespace
 
+namespace legacy {
+
 // 30 Porcupinefish: puffed into a spiny ball, big eyes, tan with small black spots.
-void fishart::paintFish30(QPainter &p, double w, double h)
+void paintFish30(QPainter &p, double w, double h)
 {
     Plate plate(p, w, h);
     backdrop::paintWater(p, QRectF(0, 0, kW, kH), 0.35);
@@ -386,7 +386,7 @@ void fishart::paintFish30(QPainter &p, double w, double h)
 }
 
 // 31 Rock Beauty: yellow head, front and tail, the big rear of the body black, blue over the eye.
-void fishart::paintFish31(QPainter &p, double w, double h)
+void paintFish31(QPainter &p, double w, double h)
 {
     Plate plate(p, w, h);
     backdrop::paintWater(p, QRectF(0, 0, kW, kH), 0.4);
@@ -512,7 +512,7 @@ void fishart::paintFish31(QPainter &p, double w, double h)
 }
 
 // 32 Spotted Eagle Ray: seen from above, gliding; dark back covered with white spots and rings.
-void fishart::paintFish32(QPainter &p, double w, double h)
+void paintFish32(QPainter &p, double w, double h)
 {
     Plate plate(p, w, h);
     backdrop::paintWater(p, QRectF(0, 0, kW, kH), 0.25);
@@ -611,7 +611,7 @@ void fishart::paintFish32(QPainter &p, double w, double h)
 
 // 33 Bluestriped Grunt: long sloping head; yellow with many blue lengthwise stripes; dark dorsal
 // and tail.
-void fishart::paintFish33(QPainter &p, double w, double h)
+void paintFish33(QPainter &p, double w, double h)
 {
     Plate plate(p, w, h);
     backdrop::paintWater(p, QRectF(0, 0, kW, kH), 0.35);
@@ -709,7 +709,7 @@ void fishart::paintFish33(QPainter &p, double w, double h)
 
 // 34 Gray Angelfish: tall grey disc freckled by dark scale centres, pale mouth, squared tail with
 // pale rim.
-void fishart::paintFish34(QPainter &p, double w, double h)
+void paintFish34(QPainter &p, double w, double h)
 {
     Plate plate(p, w, h);
     backdrop::paintWater(p, QRectF(0, 0, kW, kH), 0.45);
@@ -825,7 +825,7 @@ void fishart::paintFish34(QPainter &p, double w, double h)
 
 // 35 Beaugregory: small oval damselfish, blue-grey above, yellow below and behind, blue dots on
 // head and back.
-void fishart::paintFish35(QPainter &p, double w, double h)
+void paintFish35(QPainter &p, double w, double h)
 {
     Plate plate(p, w, h);
     backdrop::paintWater(p, QRectF(0, 0, kW, kH), 0.3);
@@ -903,7 +903,7 @@ void fishart::paintFish35(QPainter &p, double w, double h)
 }
 
 // 36 Yellowtailed Damselfish: dark blue-brown oval with bright blue spots and a bright yellow tail.
-void fishart::paintFish36(QPainter &p, double w, double h)
+void paintFish36(QPainter &p, double w, double h)
 {
     Plate plate(p, w, h);
     backdrop::paintWater(p, QRectF(0, 0, kW, kH), 0.3);
@@ -979,7 +979,7 @@ void fishart::paintFish36(QPainter &p, double w, double h)
 }
 
 // 37 Longnosed Seahorse: upright, long tube snout, ringed trunk, tail curled round a sea whip.
-void fishart::paintFish37(QPainter &p, double w, double h)
+void paintFish37(QPainter &p, double w, double h)
 {
     Plate plate(p, w, h);
     backdrop::paintWater(p, QRectF(0, 0, kW, kH), 0.35);
@@ -1104,7 +1104,7 @@ void fishart::paintFish37(QPainter &p, double w, double h)
 
 // 38 Stoplight Parrotfish: green, pink-orange head marks, yellow spot on the gill cover, orange
 // tail crescent.
-void fishart::paintFish38(QPainter &p, double w, double h)
+void paintFish38(QPainter &p, double w, double h)
 {
     Plate plate(p, w, h);
     backdrop::paintWater(p, QRectF(0, 0, kW, kH), 0.3);
@@ -1203,7 +1203,7 @@ void fishart::paintFish38(QPainter &p, double w, double h)
 
 // 39 Banded Butterfly: white disc with three broad dark bands, the first through the eye;
 // dark-edged fins.
-void fishart::paintFish39(QPainter &p, double w, double h)
+void paintFish39(QPainter &p, double w, double h)
 {
     Plate plate(p, w, h);
     backdrop::paintWater(p, QRectF(0, 0, kW, kH), 0.35);
@@ -1313,7 +1313,7 @@ void fishart::paintFish39(QPainter &p, double w, double h)
 }
 
 // 40 Cowfish: box body with two horns over the eyes, orange-yellow scrawled with bright blue.
-void fishart::paintFish40(QPainter &p, double w, double h)
+void paintFish40(QPainter &p, double w, double h)
 {
     Plate plate(p, w, h);
     backdrop::paintWater(p, QRectF(0, 0, kW, kH), 0.3);
@@ -1438,7 +1438,7 @@ void fishart::paintFish40(QPainter &p, double w, double h)
 
 // 41 Flounder: peacock flounder from above, lying on sand, covered with bright blue rings and
 // spots.
-void fishart::paintFish41(QPainter &p, double w, double h)
+void paintFish41(QPainter &p, double w, double h)
 {
     Plate plate(p, w, h);
     // Looking straight down: the sand's far edge is pushed out of the picture.
@@ -1562,7 +1562,7 @@ void fishart::paintFish41(QPainter &p, double w, double h)
 }
 
 // 42 Trumpetfish: long stick body hanging head down among soft corals; tube snout, small fan tail.
-void fishart::paintFish42(QPainter &p, double w, double h)
+void paintFish42(QPainter &p, double w, double h)
 {
     Plate plate(p, w, h);
     backdrop::paintWater(p, QRectF(0, 0, kW, kH), 0.35);
@@ -1625,7 +1625,7 @@ void fishart::paintFish42(QPainter &p, double w, double h)
 
 // 43 Squirrelfish: red with silvery-white stripes, huge dark eye, spiny dorsal with yellow tips,
 // forked tail.
-void fishart::paintFish43(QPainter &p, double w, double h)
+void paintFish43(QPainter &p, double w, double h)
 {
     Plate plate(p, w, h);
     backdrop::paintWater(p, QRectF(0, 0, kW, kH), 0.45);
@@ -1729,7 +1729,7 @@ void fishart::paintFish43(QPainter &p, double w, double h)
 
 // 44 Nassau Grouper: heavy, big mouth, rounded tail; tan with five bars, eye bar, tuning fork,
 // black saddle.
-void fishart::paintFish44(QPainter &p, double w, double h)
+void paintFish44(QPainter &p, double w, double h)
 {
     Plate plate(p, w, h);
     backdrop::paintWater(p, QRectF(0, 0, kW, kH), 0.45);
@@ -1848,7 +1848,7 @@ void fishart::paintFish44(QPainter &p, double w, double h)
 
 // 45 Spotted Jewfish: a massive grouper, broad flat head, small eyes, rounded fins, small black
 // spots everywhere.
-void fishart::paintFish45(QPainter &p, double w, double h)
+void paintFish45(QPainter &p, double w, double h)
 {
     Plate plate(p, w, h);
     backdrop::paintWater(p, QRectF(0, 0, kW, kH), 0.55);
@@ -1951,7 +1951,7 @@ void fishart::paintFish45(QPainter &p, double w, double h)
 }
 
 // 46 Spotted Moray: pale eel with dense dark spots, open mouth, peering from a hole in the reef.
-void fishart::paintFish46(QPainter &p, double w, double h)
+void paintFish46(QPainter &p, double w, double h)
 {
     Plate plate(p, w, h);
     const QRectF plateRect(0, 0, kW, kH);
@@ -2058,7 +2058,7 @@ void fishart::paintFish46(QPainter &p, double w, double h)
 }
 
 // 47 Rainbow Parrotfish: bronze-orange front, green rear, green beak and fins, long tail lobes.
-void fishart::paintFish47(QPainter &p, double w, double h)
+void paintFish47(QPainter &p, double w, double h)
 {
     Plate plate(p, w, h);
     backdrop::paintWater(p, QRectF(0, 0, kW, kH), 0.3);
@@ -2149,3 +2149,5 @@ void fishart::paintFish47(QPainter &p, double w, double h)
     paintBeak(p, QPointF(30, 132), 16, QColor(50, 180, 110));
     backdrop::paintEye(p, QPointF(78, 96), 7.5, QColor(240, 170, 60));
 }
+
+} // namespace legacy
