@@ -924,98 +924,6 @@ void silversideSchool(QPainter &p)
     }
 }
 
-// ---------------------------------------------------------------- fish 10
-
-void spotfinButterfly(QPainter &p)
-{
-    const QColor yellow(250, 205, 40);
-    const QPainterPath tail = smooth(
-        {{232, 110}, {258, 100}, {272, 104}, {276, 124}, {272, 144}, {258, 148}, {232, 138}});
-    paintFin(p, tail, backdrop::withAlpha(yellow, 220), QColor(170, 130, 20, 130),
-             QPointF(232, 124), 3.5);
-    p.save();
-    p.setClipPath(tail, Qt::IntersectClip);
-    backdrop::stroke(p, backdrop::curve(QPointF(262, 96), QPointF(276, 124), QPointF(262, 152)),
-                     QColor(230, 240, 240, 200), 5);
-    p.restore();
-
-    const QPainterPath dorsal = smooth({{118, 76},
-                                        {136, 58},
-                                        {166, 48},
-                                        {198, 48},
-                                        {226, 60},
-                                        {244, 82},
-                                        {250, 104},
-                                        {240, 116},
-                                        {224, 100},
-                                        {190, 70},
-                                        {150, 66}});
-    const QPainterPath anal = smooth({{140, 182},
-                                      {168, 198},
-                                      {202, 200},
-                                      {230, 186},
-                                      {248, 160},
-                                      {240, 134},
-                                      {224, 152},
-                                      {190, 176},
-                                      {160, 184}});
-    for (const QPainterPath &fin : {dorsal, anal}) {
-        paintFin(p, fin, backdrop::withAlpha(yellow, 230), QColor(170, 130, 20, 130),
-                 QPointF(172, 124));
-        p.save();
-        p.setClipPath(fin, Qt::IntersectClip);
-        backdrop::stroke(p, fin, QColor(240, 245, 240, 200), 3.0);
-        p.restore();
-    }
-
-    const QPainterPath body =
-        smooth({{70, 129},  {77, 125},  {86, 120},  {93, 111},  {99, 96},   {110, 82},  {130, 68},
-                {158, 61},  {190, 62},  {218, 78},  {234, 102}, {237, 124}, {233, 144}, {218, 164},
-                {192, 180}, {160, 186}, {132, 183}, {112, 172}, {98, 158},  {88, 144},  {76, 135}});
-    fillBody(p, body, QColor(235, 232, 215), QColor(246, 246, 242), QColor(240, 240, 236));
-    p.save();
-    p.setClipPath(body, Qt::IntersectClip);
-    // Scale rows run in a shallow chevron: rising on the back, falling below.
-    for (int i = -12; i < 20; ++i) {
-        const double x = 80 + i * 10.0;
-        backdrop::stroke(
-            p, backdrop::curve(QPointF(x, 190), QPointF(x + 40, 124), QPointF(x + 92, 50)),
-            QColor(150, 150, 140, 70), 0.8);
-    }
-    // The yellow of the fins bleeds onto the body along their bases.
-    for (const QPointF c : {QPointF(200, 58), QPointF(200, 190)}) {
-        QRadialGradient wash(c, 60);
-        wash.setColorAt(0.0, QColor(245, 200, 60, 170));
-        wash.setColorAt(1.0, QColor(245, 200, 60, 0));
-        p.fillRect(frame, wash);
-    }
-    const QPainterPath eyeBar = bowed({{{118, 70}, 2},
-                                       {{132, 66}, 0},
-                                       {{118, 130}, 0},
-                                       {{114, 182}, 1},
-                                       {{100, 176}, 0},
-                                       {{104, 120}, 0}});
-    p.fillPath(eyeBar, QColor(20, 20, 24));
-    p.restore();
-    shadeBody(p, body, 0.7);
-
-    // The spot sits on the base of the soft dorsal fin, half on the body.
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(15, 15, 18));
-    p.drawEllipse(QPointF(220, 84), 5.5, 5.0);
-
-    backdrop::stroke(p, backdrop::curve(QPointF(136, 80), QPointF(144, 120), QPointF(134, 162)),
-                     QColor(150, 150, 130, 150), 1.1);
-    const QPainterPath pectoral =
-        smooth({{140, 128}, {162, 122}, {178, 132}, {162, 142}, {142, 138}});
-    paintFin(p, pectoral, QColor(240, 235, 200, 150), QColor(170, 160, 120, 130), QPointF(140, 132),
-             3);
-    paintFin(p, bowed({{{118, 174}, 3}, {{124, 206}, -1}, {{136, 178}, 0}}),
-             backdrop::withAlpha(yellow, 235), QColor(170, 130, 20, 140), QPointF(124, 176), 3);
-    backdrop::stroke(p, backdrop::curve(QPointF(70, 130), QPointF(73, 133), QPointF(78, 133)),
-                     QColor(60, 60, 60), 1.2);
-    backdrop::paintEye(p, QPointF(112, 110), 6.0, QColor(60, 50, 40));
-}
 
 // ---------------------------------------------------------------- fish 11
 
@@ -1190,15 +1098,6 @@ void paintFish9(QPainter &p, double w, double h)
     silversideSchool(p);
 }
 
-void paintFish10(QPainter &p, double w, double h)
-{
-    useLayoutGrid(p, w, h);
-    backdrop::paintWater(p, frame, 0.3);
-    backdrop::paintSand(p, frame, 212);
-    backdrop::paintCoralHead(p, QPointF(272, 242), 62, QColor(180, 140, 100));
-    backdrop::paintSeaFan(p, QPointF(30, 236), 96, QColor(180, 80, 140));
-    spotfinButterfly(p);
-}
 
 void paintFish11(QPainter &p, double w, double h)
 {

@@ -410,3 +410,34 @@ QPainterPath curveThrough(std::initializer_list<QPointF> points)
 }
 
 } // namespace fishkit
+
+// Disc-shaped fish (butterflyfish, angelfish, spadefish).
+namespace fishkit {
+
+QPainterPath discOutline(const BodyShape &shape)
+{
+    const double a = std::clamp(shape.deepestAt, 0.05, 0.95);
+    // Scales the tapering side of `at` out to a quarter ellipse behind the
+    // deepest point, which keeps the hump and belly of the shape.
+    const auto side = [&](double t, double across) {
+        const QPointF q = shape.at(t, across);
+        if (t <= a)
+            return q;
+        const double v = (t - a) / (1.0 - a);
+        const double taper = shape.stalk + (1.0 - shape.stalk) * (1.0 + std::cos(v * pi)) / 2.0;
+        const double round =
+            shape.stalk + (1.0 - shape.stalk) * std::sqrt(std::max(0.0, 1.0 - v * v));
+        return QPointF(q.x(), shape.snout.y() + (q.y() - shape.snout.y()) * round / taper);
+    };
+    constexpr int samples = 24;
+    std::vector<QPointF> ring{shape.snout};
+    for (int i = 1; i <= samples; ++i)
+        ring.push_back(side(std::pow(double(i) / samples, 1.2), -1));
+    const double stalkHalf = shape.depth * shape.stalk / 2.0;
+    ring.push_back(shape.at(1, 0) + QPointF(stalkHalf * 0.3, 0));
+    for (int i = samples; i >= 1; --i)
+        ring.push_back(side(std::pow(double(i) / samples, 1.2), 1));
+    return smoothClosedPath(ring.data(), int(ring.size()));
+}
+
+} // namespace fishkit

@@ -179,3 +179,13 @@ void castShadow(QPainter &p, const QPainterPath &shape, QPointF offset, int alph
 QPainterPath curveThrough(std::initializer_list<QPointF> points);
 
 } // namespace fishkit
+
+// Disc-shaped fish (butterflyfish, angelfish, spadefish).
+namespace fishkit {
+
+// The closed outline of a disc-shaped body: like bodyOutline, but behind its
+// deepest point the body stays full and rounds off into the tail stalk
+// instead of tapering; `at` still places marks inside it.
+QPainterPath discOutline(const BodyShape &shape);
+
+} // namespace fishkit
