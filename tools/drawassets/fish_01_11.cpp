@@ -925,111 +925,8 @@ void silversideSchool(QPainter &p)
 }
 
 
-// ---------------------------------------------------------------- fish 11
 
-QPainterPath chromisBody()
-{
-    return smooth({{64, 124},
-                   {74, 110},
-                   {96, 94},
-                   {130, 84},
-                   {170, 86},
-                   {204, 98},
-                   {226, 110},
-                   {232, 119},
-                   {226, 127},
-                   {204, 138},
-                   {168, 152},
-                   {128, 156},
-                   {96, 150},
-                   {74, 138}});
-}
 
-QPainterPath chromisTail()
-{
-    return forkedTail(QPointF(222, 110), QPointF(302, 66), QPointF(258, 120), QPointF(302, 176),
-                      QPointF(222, 128), 6, -6);
-}
-
-void blueChromis(QPainter &p)
-{
-    // Others of the shoal hang above the reef further off.
-    for (const auto &[dx, dy, s] : {std::tuple{20.0, 20.0, 0.26}, std::tuple{230.0, 10.0, 0.22},
-                                    std::tuple{250.0, 170.0, 0.2}, std::tuple{0.0, 160.0, 0.22}}) {
-        p.save();
-        p.translate(dx, dy);
-        p.scale(s, s);
-        p.fillPath(chromisBody(), QColor(40, 110, 210, 120));
-        p.fillPath(chromisTail(), QColor(40, 110, 210, 120));
-        p.restore();
-    }
-
-    const QColor blue(30, 120, 245);
-    const QColor black(16, 20, 30);
-    const QPainterPath tail = chromisTail();
-    paintFin(p, tail, backdrop::withAlpha(blue, 230), QColor(10, 50, 120, 140), QPointF(222, 119),
-             4);
-    p.save();
-    p.setClipPath(tail, Qt::IntersectClip);
-    // Black runs out along the outer edge of each tail lobe.
-    backdrop::stroke(p, backdrop::curve(QPointF(222, 108), QPointF(262, 80), QPointF(304, 64)),
-                     black, 8);
-    backdrop::stroke(p, backdrop::curve(QPointF(222, 130), QPointF(262, 158), QPointF(304, 178)),
-                     black, 8);
-    p.restore();
-
-    const QPainterPath dorsal = smooth({{98, 94},
-                                        {112, 78},
-                                        {136, 72},
-                                        {168, 74},
-                                        {198, 82},
-                                        {218, 96},
-                                        {228, 110},
-                                        {206, 100},
-                                        {170, 88},
-                                        {130, 86}});
-    paintFin(p, dorsal, backdrop::withAlpha(black, 230), QColor(60, 90, 150, 150),
-             QPointF(170, 130));
-    p.save();
-    p.setClipPath(dorsal, Qt::IntersectClip);
-    backdrop::stroke(p, dorsal, QColor(40, 140, 255, 200), 2.0);
-    p.restore();
-    const QPainterPath anal = bowed({{{150, 150}, 4}, {{176, 174}, 2}, {{226, 126}, 0}});
-    paintFin(p, anal, backdrop::withAlpha(blue, 210), QColor(10, 50, 120, 140), QPointF(190, 120));
-
-    const QPainterPath body = chromisBody();
-    fillBody(p, body, QColor(20, 100, 230), QColor(40, 140, 255), QColor(110, 190, 255));
-    p.save();
-    p.setClipPath(body, Qt::IntersectClip);
-    paintScales(p, body, 6.0, QColor(150, 220, 255, 60), 0.7);
-    const QPainterPath band = smooth({{60, 118},
-                                      {80, 100},
-                                      {110, 86},
-                                      {160, 78},
-                                      {210, 92},
-                                      {236, 108},
-                                      {226, 112},
-                                      {200, 104},
-                                      {160, 96},
-                                      {118, 99},
-                                      {88, 108},
-                                      {70, 120}});
-    p.fillPath(band, black);
-    p.restore();
-    shadeBody(p, body, 0.8);
-
-    const QPainterPath pectoral =
-        smooth({{118, 122}, {140, 116}, {156, 124}, {140, 134}, {120, 130}});
-    paintFin(p, pectoral, QColor(120, 190, 255, 150), QColor(20, 70, 150, 140), QPointF(118, 126),
-             3);
-    paintFin(p, bowed({{{116, 150}, 2}, {{122, 176}, 0}, {{132, 152}, 0}}),
-             backdrop::withAlpha(blue, 220), QColor(10, 50, 120, 140), QPointF(122, 152), 3);
-    backdrop::stroke(p, backdrop::curve(QPointF(110, 98), QPointF(118, 124), QPointF(110, 146)),
-                     QColor(10, 50, 140, 170), 1.2);
-    backdrop::stroke(p, backdrop::curve(QPointF(63, 125), QPointF(67, 129), QPointF(73, 128)),
-                     QColor(10, 30, 70), 1.3);
-    backdrop::paintEye(p, QPointF(92, 114), 6.5, QColor(60, 100, 160));
-}
 
 } // namespace
 
@@ -1099,14 +996,5 @@ void paintFish9(QPainter &p, double w, double h)
 }
 
 
-void paintFish11(QPainter &p, double w, double h)
-{
-    useLayoutGrid(p, w, h);
-    backdrop::paintWater(p, frame, 0.3);
-    backdrop::paintSand(p, frame, 206);
-    backdrop::paintCoralHead(p, QPointF(70, 242), 70, QColor(170, 150, 100));
-    backdrop::paintCoralHead(p, QPointF(250, 246), 52, QColor(140, 120, 150));
-    blueChromis(p);
-}
 
 } // namespace legacy
