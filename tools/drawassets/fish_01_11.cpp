@@ -132,24 +132,6 @@ void shadeBody(QPainter &p, const QPainterPath &body, double strength = 1.0)
 
 using fishkit::paintScales;
 
-// Scales as separate bright crescents on a dark ground, so the body reads
-// as speckled rather than netted.
-void paintSpeckledScales(QPainter &p, const QPainterPath &area, double size, QColor rim)
-{
-    p.save();
-    p.setClipPath(area, Qt::IntersectClip);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(rim, size * 0.17, Qt::SolidLine, Qt::RoundCap));
-    const QRectF box = area.boundingRect();
-    int row = 0;
-    for (double y = box.top(); y < box.bottom() + size; y += size * 0.72, ++row) {
-        const double shift = (row % 2) ? size * 0.5 : 0.0;
-        for (double x = box.left() - size + shift; x < box.right() + size; x += size)
-            p.drawArc(QRectF(x - size * 0.42, y - size * 0.42, size * 0.84, size * 0.84), -40 * 16,
-                      80 * 16);
-    }
-    p.restore();
-}
 
 // Small deterministic scatter so that spot patterns are identical at 1x and 2x.
 class Scatter
@@ -376,109 +358,6 @@ void neonGoby(QPainter &p)
     backdrop::paintEye(p, eye, 7.5, QColor(70, 110, 140));
 }
 
-// ---------------------------------------------------------------- fish 4
-
-void frenchAngelfish(QPainter &p)
-{
-    const QColor yellow(240, 200, 40);
-    const QColor black(22, 22, 26);
-
-    const QPainterPath dorsal = smooth({{108, 72},
-                                        {122, 46},
-                                        {150, 28},
-                                        {186, 24},
-                                        {218, 34},
-                                        {242, 46},
-                                        {270, 46},
-                                        {296, 38},
-                                        {272, 56},
-                                        {246, 70},
-                                        {232, 100},
-                                        {200, 86},
-                                        {160, 66}});
-    const QPainterPath anal = smooth({{110, 174},
-                                      {126, 198},
-                                      {156, 214},
-                                      {190, 218},
-                                      {222, 208},
-                                      {246, 198},
-                                      {272, 200},
-                                      {298, 212},
-                                      {272, 188},
-                                      {248, 176},
-                                      {232, 144},
-                                      {200, 166},
-                                      {160, 182}});
-    const QPainterPath tail =
-        smooth({{226, 106}, {250, 92}, {270, 98}, {276, 122}, {270, 146}, {250, 152}, {226, 138}});
-
-    auto scaledFin = [&](const QPainterPath &fin, QPointF origin) {
-        paintFin(p, fin, backdrop::withAlpha(black, 245), QColor(60, 60, 60, 160), origin, 5);
-        p.save();
-        p.setClipPath(fin, Qt::IntersectClip);
-        paintSpeckledScales(p, fin, 7.5, QColor(230, 190, 40, 140));
-        p.restore();
-    };
-    scaledFin(dorsal, QPointF(170, 130));
-    scaledFin(anal, QPointF(170, 120));
-    paintFin(p, tail, backdrop::withAlpha(black, 245), QColor(70, 70, 70, 170), QPointF(226, 122),
-             4);
-    p.save();
-    p.setClipPath(tail, Qt::IntersectClip);
-    // The pale rim runs round the rounded edge of the tail.
-    backdrop::stroke(p, tail, QColor(235, 225, 170), 5.0);
-    p.restore();
-
-    const QPainterPath body = smooth({{68, 128},
-                                      {76, 112},
-                                      {92, 88},
-                                      {116, 68},
-                                      {150, 58},
-                                      {186, 64},
-                                      {212, 82},
-                                      {228, 104},
-                                      {232, 122},
-                                      {228, 140},
-                                      {212, 162},
-                                      {186, 180},
-                                      {152, 186},
-                                      {118, 178},
-                                      {94, 162},
-                                      {78, 146}});
-    fillBody(p, body, QColor(30, 30, 34), QColor(18, 18, 22), QColor(34, 34, 38));
-    paintSpeckledScales(p, body, 8.5, QColor(240, 200, 40, 225));
-    p.save();
-    p.setClipPath(body, Qt::IntersectClip);
-    // Scales stop at the face, which is plain dark with a pale muzzle.
-    p.fillPath(smooth({{60, 128}, {80, 92}, {108, 78}, {118, 110}, {110, 150}, {86, 160}}),
-               QColor(26, 26, 30));
-    QRadialGradient muzzle(QPointF(70, 132), 17);
-    muzzle.setColorAt(0.0, QColor(225, 225, 215));
-    muzzle.setColorAt(0.5, QColor(190, 190, 180, 200));
-    muzzle.setColorAt(1.0, QColor(190, 190, 180, 0));
-    p.fillRect(frame, muzzle);
-    backdrop::stroke(p, backdrop::curve(QPointF(118, 82), QPointF(130, 114), QPointF(120, 150)),
-                     yellow, 3.5);
-    p.restore();
-    shadeBody(p, body, 0.6);
-
-    const QPainterPath pelvic = bowed({{{116, 168}, 3}, {{122, 214}, 0}, {{134, 172}, 0}});
-    paintFin(p, pelvic, backdrop::withAlpha(black, 240), QColor(230, 190, 40, 200),
-             QPointF(122, 170), 3);
-    const QPainterPath pectoral =
-        smooth({{128, 124}, {150, 118}, {164, 128}, {150, 140}, {130, 134}});
-    paintFin(p, pectoral, QColor(40, 40, 40, 200), QColor(120, 110, 80, 160), QPointF(128, 128), 3);
-    p.setPen(Qt::NoPen);
-    p.setBrush(yellow);
-    p.drawEllipse(QPointF(129, 129), 3.6, 6.0);
-
-    backdrop::stroke(p, backdrop::curve(QPointF(68, 129), QPointF(73, 133), QPointF(80, 132)),
-                     QColor(60, 60, 60), 1.3);
-    p.setPen(QPen(yellow, 3.0));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QPointF(100, 104), 8.5, 8.5);
-    backdrop::paintEye(p, QPointF(100, 104), 7.0, QColor(180, 140, 40));
-}
 
 // ---------------------------------------------------------------- fish 5
 
@@ -944,15 +823,6 @@ void paintFish3(QPainter &p, double w, double h)
     neonGoby(p);
 }
 
-void paintFish4(QPainter &p, double w, double h)
-{
-    useLayoutGrid(p, w, h);
-    backdrop::paintWater(p, frame, 0.35);
-    backdrop::paintReefRock(p, frame, 205);
-    backdrop::paintSeaFan(p, QPointF(36, 230), 110, QColor(170, 70, 150));
-    backdrop::paintCoralHead(p, QPointF(262, 236), 50, QColor(170, 130, 90));
-    frenchAngelfish(p);
-}
 
 void paintFish5(QPainter &p, double w, double h)
 {
