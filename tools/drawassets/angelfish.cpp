@@ -16,21 +16,9 @@ namespace {
 // nape and the belly to points trailing behind the tail root at `tip` (the
 // dorsal's; the anal's mirrors it), so short points or long streamers are
 // the one difference in build besides the tail.
-struct Angel
+Build angel(QPointF tip, TailKind tailKind)
 {
-    BodyShape shape;
-    QPainterPath body;
-    Fin dorsal;
-    Fin anal;
-    Fin caudal;
-    Fin pectoral;
-    Fin pelvic;
-    QPointF eye{90, 104};
-};
-
-Angel angel(QPointF tip, TailKind tailKind)
-{
-    Angel a;
+    Build a;
     a.shape = {.snout = {58, 126},
                .length = 176,
                .depth = 132,
@@ -39,6 +27,7 @@ Angel angel(QPointF tip, TailKind tailKind)
                .stalk = 0.24,
                .back = 0.5};
     a.body = discOutline(a.shape);
+    a.eye = {90, 104};
     const auto mirrored = [](QPointF q) { return QPointF(q.x(), 250 - q.y()); };
     const QPointF front(104, 72);
     const QPointF rise(124, 44);
@@ -57,7 +46,7 @@ Angel angel(QPointF tip, TailKind tailKind)
 }
 
 // Gill cover, mouth, the fins in front of the body and the eye.
-void paintFace(QPainter &p, const Angel &a, QColor pectoral, QColor pelvic, QColor ray, QColor iris)
+void paintFace(QPainter &p, const Build &a, QColor pectoral, QColor pelvic, QColor ray, QColor iris)
 {
     stroke(p, curveThrough({{104, 80}, {118, 120}, {104, 164}}), withAlpha(ray, 180), 1.2);
     stroke(p, curve({58, 127}, {63, 131}, {70, 130}), QColor(40, 40, 45), 1.3);
@@ -79,7 +68,7 @@ void paintFrenchAngelfish(QPainter &p, double w, double h)
     paintSeaFan(p, QPointF(36, 230), 110, QColor(170, 70, 150));
     paintCoralHead(p, QPointF(262, 236), 50, QColor(170, 130, 90));
 
-    const Angel a = angel({296, 38}, TailKind::Rounded);
+    const Build a = angel({296, 38}, TailKind::Rounded);
     const QColor black(22, 22, 26, 245);
     const QColor yellow(240, 200, 40);
     const QColor ray(70, 70, 70, 170);
@@ -127,7 +116,7 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
     paintCoralHead(p, QPointF(40, 250), 70, QColor(190, 120, 90));
     paintSeaFan(p, QPointF(300, 240), 120, QColor(130, 60, 150));
 
-    const Angel a = angel({294, 16}, TailKind::Rounded);
+    const Build a = angel({294, 16}, TailKind::Rounded);
     const QColor yellow(250, 200, 20, 250);
     const QColor blue(60, 170, 255);
     paintFin(p, a.caudal, yellow, QColor(220, 160, 0, 170), 14);
@@ -175,7 +164,7 @@ void paintRockAngelBeauty(QPainter &p, double w, double h)
     paintSeaFan(p, QPointF(34, 222), 170, QColor(170, 80, 150));
     paintCoralHead(p, QPointF(290, 226), 44, QColor(160, 140, 90));
 
-    const Angel a = angel({272, 62}, TailKind::Truncate);
+    const Build a = angel({272, 62}, TailKind::Truncate);
     const QColor yellow(255, 204, 20, 245);
     const QColor ray(200, 130, 0, 170);
     paintFin(p, a.caudal, yellow, ray, 14);
@@ -220,7 +209,7 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
     paintSeaFan(p, QPointF(300, 226), 170, QColor(120, 60, 140));
     paintCoralHead(p, QPointF(24, 230), 40, QColor(150, 150, 100));
 
-    const Angel a = angel({268, 38}, TailKind::Truncate);
+    const Build a = angel({268, 38}, TailKind::Truncate);
     const QColor grey(96, 100, 108, 250);
     const QColor ray(40, 40, 46, 140);
     paintFin(p, a.caudal, grey, ray, 14);

@@ -18,25 +18,13 @@ namespace {
 // One damselfish build for all four: a long dorsal fin low in front and
 // rising to a point over the tail stalk, a short anal fin below it, and a
 // forked tail; only the proportions differ.
-struct Damsel
-{
-    BodyShape shape;
-    QPainterPath body;
-    Fin dorsal;
-    Fin anal;
-    Fin caudal;
-    Fin pectoral;
-    Fin pelvic;
-    QPointF eye;
-};
-
-Damsel damsel(const BodyShape &s, double tailLength, double tailSpan, double notch)
+Build damsel(const BodyShape &s, double tailLength, double tailSpan, double notch)
 {
     const double h = s.depth * 0.2;
     const auto at = [&s](double along, double across, double dx = 0, double dy = 0) {
         return s.at(along, across) + QPointF(dx, dy);
     };
-    Damsel d;
+    Build d;
     d.shape = s;
     d.body = bodyOutline(s);
     d.dorsal = fin(at(0.22, -0.9),
@@ -56,8 +44,7 @@ Damsel damsel(const BodyShape &s, double tailLength, double tailSpan, double not
 }
 
 // Gill cover, mouth, the fins in front of the body and the eye.
-void paintFace(QPainter &p, const Damsel &d, QColor pectoral, QColor pelvic, QColor ray,
-               QColor iris)
+void paintFace(QPainter &p, const Build &d, QColor pectoral, QColor pelvic, QColor ray, QColor iris)
 {
     const BodyShape &s = d.shape;
     stroke(p, curveThrough({s.at(0.25, -0.85), s.at(0.29, 0), s.at(0.24, 0.85)}),
@@ -81,14 +68,14 @@ void paintBlueChromis(QPainter &p, double w, double h)
     paintCoralHead(p, QPointF(70, 242), 70, QColor(170, 150, 100));
     paintCoralHead(p, QPointF(250, 246), 52, QColor(140, 120, 150));
 
-    const Damsel d = damsel({.snout = {64, 124},
-                             .length = 166,
-                             .depth = 72,
-                             .deepestAt = 0.42,
-                             .bluntness = 0.6,
-                             .stalk = 0.22,
-                             .back = 0.55},
-                            76, 112, 0.62);
+    const Build d = damsel({.snout = {64, 124},
+                            .length = 166,
+                            .depth = 72,
+                            .deepestAt = 0.42,
+                            .bluntness = 0.6,
+                            .stalk = 0.22,
+                            .back = 0.55},
+                           76, 112, 0.62);
     const QPainterPath silhouette = d.body.united(d.caudal.shape);
     for (const auto &[dx, dy, size] :
          {std::tuple{20.0, 20.0, 0.26}, std::tuple{230.0, 10.0, 0.22},
@@ -133,14 +120,14 @@ void paintSergeantMajor(QPainter &p, double w, double h)
     paintCoralHead(p, QPointF(280, 252), 76, QColor(180, 150, 100));
     paintSeaFan(p, QPointF(30, 240), 120, QColor(160, 70, 140));
 
-    const Damsel d = damsel({.snout = {52, 126},
-                             .length = 184,
-                             .depth = 128,
-                             .deepestAt = 0.45,
-                             .bluntness = 0.75,
-                             .stalk = 0.22,
-                             .back = 0.52},
-                            60, 110, 0.5);
+    const Build d = damsel({.snout = {52, 126},
+                            .length = 184,
+                            .depth = 128,
+                            .deepestAt = 0.45,
+                            .bluntness = 0.75,
+                            .stalk = 0.22,
+                            .back = 0.52},
+                           60, 110, 0.5);
     const QColor fin(200, 200, 180, 215);
     const QColor ray(120, 120, 110, 150);
     paintFin(p, d.caudal, fin, ray, 16);
@@ -167,14 +154,14 @@ void paintBeaugregory(QPainter &p, double w, double h)
     paintCoralHead(p, QPointF(270, 236), 70, QColor(170, 150, 90));
     paintCoralHead(p, QPointF(40, 240), 50, QColor(130, 150, 100));
 
-    const Damsel d = damsel({.snout = {44, 124},
-                             .length = 196,
-                             .depth = 104,
-                             .deepestAt = 0.42,
-                             .bluntness = 0.55,
-                             .stalk = 0.24,
-                             .back = 0.52},
-                            54, 86, 0.4);
+    const Build d = damsel({.snout = {44, 124},
+                            .length = 196,
+                            .depth = 104,
+                            .deepestAt = 0.42,
+                            .bluntness = 0.55,
+                            .stalk = 0.24,
+                            .back = 0.52},
+                           54, 86, 0.4);
     const QColor yellow(255, 212, 40, 240);
     const QColor ray(180, 130, 10, 160);
     paintFin(p, d.caudal, yellow, ray, 14);
@@ -216,15 +203,15 @@ void paintYellowtailedDamselfish(QPainter &p, double w, double h)
     paintCoralHead(p, QPointF(40, 224), 56, QColor(190, 130, 90));
     paintSeaFan(p, QPointF(300, 214), 150, QColor(200, 120, 60));
 
-    const Damsel d = damsel({.snout = {46, 128},
-                             .length = 190,
-                             .depth = 136,
-                             .deepestAt = 0.45,
-                             .bluntness = 0.95,
-                             .stalk = 0.26,
-                             .back = 0.54,
-                             .hump = 0.04},
-                            66, 118, 0.45);
+    const Build d = damsel({.snout = {46, 128},
+                            .length = 190,
+                            .depth = 136,
+                            .deepestAt = 0.45,
+                            .bluntness = 0.95,
+                            .stalk = 0.26,
+                            .back = 0.54,
+                            .hump = 0.04},
+                           66, 118, 0.45);
     const QColor dark(34, 34, 62, 240);
     const QColor ray(70, 70, 110, 140);
     paintFin(p, d.caudal, QColor(255, 218, 30, 245), QColor(200, 150, 0, 170), 16);

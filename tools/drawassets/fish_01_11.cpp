@@ -359,99 +359,6 @@ void neonGoby(QPainter &p)
 }
 
 
-// ---------------------------------------------------------------- fish 5
-
-void blueTang(QPainter &p)
-{
-    const QPainterPath tail = forkedTail(QPointF(238, 112), QPointF(298, 76), QPointF(278, 122),
-                                         QPointF(298, 168), QPointF(238, 132), 10, -10);
-    paintFin(p, tail, QColor(30, 70, 190, 235), QColor(10, 30, 90, 150), QPointF(238, 122), 4);
-    p.save();
-    p.setClipPath(tail, Qt::IntersectClip);
-    backdrop::stroke(p, tail, QColor(110, 180, 255), 3.0);
-    p.restore();
-
-    const QPainterPath dorsal = smooth({{96, 78},
-                                        {116, 56},
-                                        {150, 44},
-                                        {190, 48},
-                                        {222, 66},
-                                        {244, 98},
-                                        {246, 112},
-                                        {226, 96},
-                                        {190, 70},
-                                        {150, 62},
-                                        {116, 72}});
-    const QPainterPath anal = smooth({{118, 176},
-                                      {150, 194},
-                                      {192, 192},
-                                      {226, 170},
-                                      {246, 136},
-                                      {240, 130},
-                                      {222, 150},
-                                      {190, 172},
-                                      {150, 178}});
-    for (const QPainterPath &fin : {dorsal, anal}) {
-        paintFin(p, fin, QColor(30, 70, 190, 235), QColor(15, 30, 90, 150), QPointF(170, 122));
-        p.save();
-        p.setClipPath(fin, Qt::IntersectClip);
-        backdrop::stroke(p, fin, QColor(15, 20, 60), 3.0);
-        p.restore();
-    }
-
-    const QPainterPath body = smooth({{63, 125},
-                                      {64, 110},
-                                      {73, 92},
-                                      {94, 75},
-                                      {126, 63},
-                                      {168, 62},
-                                      {204, 74},
-                                      {228, 96},
-                                      {244, 114},
-                                      {246, 124},
-                                      {240, 132},
-                                      {222, 150},
-                                      {196, 170},
-                                      {160, 180},
-                                      {124, 176},
-                                      {94, 160},
-                                      {74, 140}});
-    fillBody(p, body, QColor(36, 72, 190), QColor(70, 130, 225), QColor(120, 170, 240));
-    p.save();
-    p.setClipPath(body, Qt::IntersectClip);
-    for (int row = 0; row < 20; ++row) {
-        const double y0 = 66 + row * 6.0;
-        QPainterPath line;
-        for (double x = 60; x <= 250; x += 4) {
-            const double y =
-                y0 + 1.8 * std::sin(x * 0.09 + row * 1.3) + (x - 150) * 0.04 * (row - 9) / 9;
-            if (x == 60)
-                line.moveTo(x, y);
-            else
-                line.lineTo(x, y);
-        }
-        backdrop::stroke(p, line, QColor(15, 35, 110, 75), 0.7);
-    }
-    p.restore();
-    shadeBody(p, body, 0.8);
-
-    // The scalpel at the tail base shows as a pale spot.
-    p.setPen(QPen(QColor(20, 30, 70), 1.0));
-    p.setBrush(QColor(250, 225, 90));
-    p.drawEllipse(QPointF(236, 121), 7, 3.8);
-
-    backdrop::stroke(p, backdrop::curve(QPointF(110, 78), QPointF(122, 110), QPointF(112, 150)),
-                     QColor(20, 40, 120, 180), 1.4);
-    const QPainterPath pectoral =
-        smooth({{114, 120}, {140, 110}, {160, 116}, {146, 130}, {118, 130}});
-    paintFin(p, pectoral, QColor(60, 110, 220, 200), QColor(20, 40, 120, 160), QPointF(114, 124),
-             3);
-    paintFin(p, bowed({{{108, 160}, 2}, {{114, 184}, 0}, {{124, 162}, 0}}),
-             QColor(40, 80, 200, 220), QColor(20, 40, 120, 160), QPointF(114, 162), 3);
-    backdrop::stroke(p, backdrop::curve(QPointF(63, 126), QPointF(66, 129), QPointF(71, 129)),
-                     QColor(20, 30, 70), 1.4);
-    backdrop::paintEye(p, QPointF(98, 102), 7.0, QColor(40, 70, 160));
-}
 
 // ---------------------------------------------------------------- fish 6
 
@@ -824,15 +731,6 @@ void paintFish3(QPainter &p, double w, double h)
 }
 
 
-void paintFish5(QPainter &p, double w, double h)
-{
-    useLayoutGrid(p, w, h);
-    backdrop::paintWater(p, frame, 0.3);
-    backdrop::paintSand(p, frame, 214);
-    backdrop::paintCoralHead(p, QPointF(60, 244), 60, QColor(190, 160, 100));
-    backdrop::paintSeaFan(p, QPointF(290, 236), 80, QColor(200, 110, 60));
-    blueTang(p);
-}
 
 void paintFish6(QPainter &p, double w, double h)
 {

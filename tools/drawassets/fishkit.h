@@ -189,3 +189,22 @@ namespace fishkit {
 QPainterPath discOutline(const BodyShape &shape);
 
 } // namespace fishkit
+
+// Damselfish and angelfish.
+namespace fishkit {
+
+// A body with its fins laid out, as a family's builder returns it, so that
+// the fish of one build share one description.
+struct Build
+{
+    BodyShape shape;
+    QPainterPath body;
+    Fin dorsal;
+    Fin anal;
+    Fin caudal;
+    Fin pectoral;
+    Fin pelvic;
+    QPointF eye;
+};
+
+} // namespace fishkit
