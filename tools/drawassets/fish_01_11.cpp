@@ -360,100 +360,6 @@ void neonGoby(QPainter &p)
 
 
 
-// ---------------------------------------------------------------- fish 6
-
-void porkfish(QPainter &p)
-{
-    const QColor yellow(252, 208, 30);
-    const QPainterPath tail = forkedTail(QPointF(244, 106), QPointF(304, 70), QPointF(280, 116),
-                                         QPointF(304, 162), QPointF(244, 126), 6, -6);
-    paintFin(p, tail, backdrop::withAlpha(yellow, 235), QColor(170, 120, 20, 140),
-             QPointF(244, 116), 4);
-    const QPainterPath dorsal = smooth({{112, 68},
-                                        {124, 46},
-                                        {140, 40},
-                                        {162, 46},
-                                        {180, 52},
-                                        {192, 56},
-                                        {204, 52},
-                                        {226, 66},
-                                        {240, 96},
-                                        {220, 86},
-                                        {170, 66},
-                                        {130, 70}});
-    const QPainterPath anal = bowed({{{184, 164}, 4}, {{200, 192}, 4}, {{236, 128}, 0}});
-    paintFin(p, dorsal, backdrop::withAlpha(yellow, 225), QColor(170, 120, 20, 140),
-             QPointF(170, 130));
-    paintFin(p, anal, backdrop::withAlpha(yellow, 225), QColor(170, 120, 20, 140),
-             QPointF(200, 130));
-
-    const QPainterPath body = smooth({{56, 140},
-                                      {60, 120},
-                                      {72, 96},
-                                      {92, 76},
-                                      {118, 63},
-                                      {152, 59},
-                                      {190, 66},
-                                      {224, 84},
-                                      {246, 106},
-                                      {248, 116},
-                                      {246, 126},
-                                      {224, 140},
-                                      {190, 160},
-                                      {150, 176},
-                                      {112, 180},
-                                      {84, 172},
-                                      {64, 156}});
-    fillBody(p, body, QColor(140, 165, 185), QColor(200, 215, 228), QColor(240, 242, 245));
-    p.save();
-    p.setClipPath(body, Qt::IntersectClip);
-    paintScales(p, body, 6.0, QColor(255, 255, 255, 50), 0.6);
-    // Lengthwise yellow stripes behind the rear bar, rising slightly towards
-    // the back so they follow the body.
-    for (int i = 0; i < 9; ++i) {
-        const double y = 68 + i * 12.0;
-        const double slope = -0.16 + i * 0.03;
-        backdrop::stroke(p,
-                         backdrop::curve(QPointF(110, y + 6), QPointF(190, y + 6 + 80 * slope),
-                                         QPointF(262, y + 6 + 152 * slope * 0.8)),
-                         yellow, 4.2);
-    }
-    // In front of the rear bar the stripes stop; the head is plain silver.
-    QLinearGradient silver(QPointF(0, 59), QPointF(0, 180));
-    silver.setColorAt(0.0, QColor(150, 172, 190));
-    silver.setColorAt(0.5, QColor(212, 224, 234));
-    silver.setColorAt(1.0, QColor(242, 244, 246));
-    p.fillPath(bowed({{{30, 40}, 0},
-                      {{146, 40}, 0},
-                      {{146, 60}, -4},
-                      {{126, 150}, 0},
-                      {{120, 200}, 0},
-                      {{30, 200}, 0}}),
-               silver);
-    // The snout in front of the eye bar is yellow-bronze.
-    QRadialGradient snout(QPointF(62, 136), 28);
-    snout.setColorAt(0.0, QColor(240, 196, 70, 230));
-    snout.setColorAt(1.0, QColor(240, 196, 70, 0));
-    p.fillRect(frame, snout);
-    const QPainterPath eyeBar =
-        bowed({{{100, 62}, 3}, {{115, 66}, 0}, {{79, 156}, 0}, {{63, 150}, 0}});
-    const QPainterPath napeBar =
-        bowed({{{131, 56}, 2}, {{150, 58}, -5}, {{135, 150}, 2}, {{116, 146}, 5}});
-    p.fillPath(eyeBar, QColor(18, 18, 22));
-    p.fillPath(napeBar, QColor(18, 18, 22));
-    p.restore();
-    shadeBody(p, body, 0.8);
-
-    const QPainterPath pectoral =
-        smooth({{130, 132}, {150, 128}, {168, 140}, {150, 144}, {132, 140}});
-    paintFin(p, pectoral, backdrop::withAlpha(yellow, 200), QColor(170, 120, 20, 140),
-             QPointF(130, 136), 3);
-    paintFin(p, bowed({{{112, 174}, 3}, {{120, 200}, -1}, {{134, 176}, 0}}),
-             backdrop::withAlpha(yellow, 230), QColor(170, 120, 20, 140), QPointF(118, 176), 3);
-    backdrop::stroke(p, backdrop::curve(QPointF(55, 141), QPointF(62, 146), QPointF(70, 144)),
-                     QColor(60, 40, 30), 1.6);
-    backdrop::paintEye(p, QPointF(90, 104), 7.5, QColor(210, 190, 120));
-}
 
 // ---------------------------------------------------------------- fish 7
 
@@ -732,14 +638,6 @@ void paintFish3(QPainter &p, double w, double h)
 
 
 
-void paintFish6(QPainter &p, double w, double h)
-{
-    useLayoutGrid(p, w, h);
-    backdrop::paintWater(p, frame, 0.35);
-    backdrop::paintReefRock(p, frame, 200);
-    backdrop::paintSeaFan(p, QPointF(292, 230), 90, QColor(150, 80, 160));
-    porkfish(p);
-}
 
 void paintFish7(QPainter &p, double w, double h)
 {

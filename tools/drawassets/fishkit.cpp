@@ -327,7 +327,7 @@ void paintStripes(QPainter &p, const QPainterPath &area, double firstY, double s
         for (double x = box.left() - 4; x <= box.right() + 4; x += 4) {
             const double u = (x - box.center().x()) / (box.width() / 2);
             const double y = y0 + (mid - y0) * converge * u * u;
-            if (stripe.isEmpty())
+            if (stripe.elementCount() == 0)
                 stripe.moveTo(x, y);
             else
                 stripe.lineTo(x, y);
