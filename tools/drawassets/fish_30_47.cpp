@@ -3,7 +3,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPainterPathStroker>
 #include <QRadialGradient>
 #include <QRandomGenerator>
 #include <QTransform>
@@ -1853,112 +1852,6 @@ void paintFish45(QPainter &p, double w, double h)
     backdrop::paintEye(p, QPointF(60, 96), 5.0, QColor(160, 130, 60));
 }
 
-// 46 Spotted Moray: pale eel with dense dark spots, open mouth, peering from a hole in the reef.
-void paintFish46(QPainter &p, double w, double h)
-{
-    Plate plate(p, w, h);
-    const QRectF plateRect(0, 0, kW, kH);
-    backdrop::paintWater(p, plateRect, 0.45);
-    backdrop::paintReefRock(p, plateRect, 112);
-    backdrop::paintCoralHead(p, QPointF(44, 124), 40, QColor(160, 150, 100));
-    backdrop::paintSeaFan(p, QPointF(292, 120), 100, QColor(160, 80, 140));
-
-    // The hole in the rock the moray lives in.
-    const QPainterPath hole = backdrop::smoothClosedPath(
-        {{168, 240}, {174, 186}, {204, 160}, {250, 156}, {284, 178}, {292, 240}});
-    QRadialGradient holeShade(QPointF(232, 214), 80);
-    holeShade.setColorAt(0, QColor(6, 6, 8));
-    holeShade.setColorAt(0.8, QColor(30, 26, 24));
-    holeShade.setColorAt(1, QColor(60, 50, 44));
-    fillPath(p, hole, holeShade);
-    backdrop::stroke(
-        p, curve(QPointF(170, 214), QPointF(176, 168), QPointF(236, 156), QPointF(288, 196)),
-        QColor(170, 150, 124, 200), 2.2);
-
-    // Thick neck out of the hole, bending forward to the head.
-    QPainterPath neckLine(QPointF(232, 250));
-    neckLine.cubicTo(QPointF(230, 170), QPointF(212, 108), QPointF(148, 104));
-    QPainterPathStroker stroker;
-    stroker.setWidth(50);
-    stroker.setCapStyle(Qt::FlatCap);
-    const QPainterPath neck = stroker.createStroke(neckLine);
-    const QPainterPath head = backdrop::smoothClosedPath({{152, 76},
-                                                          {126, 70},
-                                                          {102, 70},
-                                                          {82, 76},
-                                                          {68, 88},
-                                                          {62, 98},
-                                                          {70, 108},
-                                                          {78, 122},
-                                                          {90, 134},
-                                                          {120, 138},
-                                                          {150, 134}});
-    const QPainterPath eel = neck.united(head);
-
-    // Dorsal fin as a low ridge along the outside of the bend.
-    stroker.setWidth(62);
-    QPainterPath outside(neckLine);
-    outside.lineTo(QPointF(148, 20));
-    outside.lineTo(QPointF(320, 20));
-    outside.lineTo(QPointF(320, 250));
-    outside.closeSubpath();
-    const QPainterPath finRidge =
-        stroker.createStroke(neckLine).intersected(outside).subtracted(eel);
-    fillPath(p, finRidge, QColor(232, 224, 192, 240));
-    paintSpots(p, finRidge, 4.5, 0.8, 1.3, QColor(74, 36, 52), 4601);
-    backdrop::stroke(p, finRidge, QColor(120, 100, 80, 150), 0.7);
-
-    QLinearGradient eelShade(QPointF(120, 80), QPointF(250, 200));
-    eelShade.setColorAt(0, QColor(248, 242, 214));
-    eelShade.setColorAt(1, QColor(228, 218, 172));
-    fillPath(p, eel, eelShade);
-
-    // The open mouth: dark lining with rows of sharp teeth on both jaws.
-    const QPointF corner(124, 111);
-    const QPointF upperTip(66, 101);
-    const QPointF lowerTip(80, 125);
-    const QPainterPath gape = backdrop::smoothClosedPath(
-        {upperTip, (upperTip + corner) / 2 + QPointF(0, 2), corner,
-         (lowerTip + corner) / 2 + QPointF(0, 1), lowerTip, QPointF(70, 114)});
-    fillPath(p, gape, QColor(110, 36, 50));
-    p.save();
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(250, 250, 244));
-    for (int i = 0; i < 6; ++i) {
-        const double t = 0.08 + i * 0.14;
-        const QPointF up = upperTip + (corner - upperTip) * t + QPointF(0, 1.5);
-        p.drawPolygon(QPolygonF(
-            {up + QPointF(-2.4, 0), up + QPointF(0.6, 6.0 - i * 0.5), up + QPointF(2.6, 0)}));
-        const QPointF low = lowerTip + (corner - lowerTip) * t + QPointF(0, -1);
-        p.drawPolygon(QPolygonF(
-            {low + QPointF(-2.2, 0), low + QPointF(0.8, -5.5 + i * 0.5), low + QPointF(2.6, 0)}));
-    }
-    p.restore();
-
-    // Dense dark spots are what tell this moray from the uniform green one.
-    const QPainterPath skin = eel.subtracted(gape);
-    paintSpots(p, skin, 4.4, 0.9, 1.6, QColor(74, 36, 52), 46);
-    paintSpots(p, skin, 6.5, 0.6, 1.0, QColor(110, 70, 70), 4646);
-    roundOff(p, eel, 80, 50);
-    backdrop::stroke(p, eel, QColor(120, 100, 80, 160), 0.8);
-    backdrop::stroke(p, curve(QPointF(128, 108), QPointF(140, 116), QPointF(150, 120)),
-                     QColor(120, 100, 80, 150), 1.0);
-
-    // The front lip of the hole hides where the body goes in.
-    const QPainterPath lip = backdrop::smoothClosedPath(
-        {{150, 250}, {162, 228}, {196, 218}, {236, 216}, {274, 222}, {300, 250}});
-    p.save();
-    clipTo(p, lip);
-    backdrop::paintReefRock(p, plateRect, 112);
-    p.restore();
-    backdrop::stroke(p, curve(QPointF(166, 226), QPointF(230, 208), QPointF(290, 230)),
-                     QColor(40, 32, 28, 120), 2.0);
-
-    // Tubular front nostril and the small eye high on the head.
-    backdrop::stroke(p, curve(QPointF(70, 92), QPointF(68, 87), QPointF(65, 84)),
-                     QColor(210, 200, 160), 2.6);
-    backdrop::paintEye(p, QPointF(96, 88), 4.6, QColor(230, 200, 80));
-}
 
 // 47 Rainbow Parrotfish: bronze-orange front, green rear, green beak and fins, long tail lobes.
 void paintFish47(QPainter &p, double w, double h)
