@@ -270,25 +270,6 @@ QPainterPath roundedPolygon(std::initializer_list<QPointF> points, double radius
     return path;
 }
 
-// Soft-coral sea rods: bendy, knobbly stems where a trumpetfish hides.
-void paintSeaRods(QPainter &p, QPointF base, double height, const QColor &colour, quint32 seed)
-{
-    QRandomGenerator rng(seed);
-    for (int stem = 0; stem < 4; ++stem) {
-        const double lean = rng.bounded(70.0) - 35.0;
-        const QPointF top = base + QPointF(lean, -height * (0.65 + rng.bounded(0.35)));
-        QPainterPath rod(base);
-        rod.cubicTo(base + QPointF(lean * 0.1 + rng.bounded(20.0) - 10, -height * 0.4),
-                    top + QPointF(rng.bounded(24.0) - 12, height * 0.3), top);
-        backdrop::stroke(p, rod, colour.darker(140), 6.5);
-        backdrop::stroke(p, rod, colour, 4.8);
-        for (int k = 2; k < 40; ++k) {
-            const QPointF q = rod.pointAtPercent(k / 40.0) +
-                              QPointF(rng.bounded(3.0) - 1.5, rng.bounded(3.0) - 1.5);
-            fillPath(p, ellipsePath(q, 1.1, 1.1), colour.lighter(150));
-        }
-    }
-}
 
 } // namespace
 
@@ -1463,67 +1444,6 @@ void paintFish41(QPainter &p, double w, double h)
     p.restore();
 }
 
-// 42 Trumpetfish: long stick body hanging head down among soft corals; tube snout, small fan tail.
-void paintFish42(QPainter &p, double w, double h)
-{
-    Plate plate(p, w, h);
-    backdrop::paintWater(p, QRectF(0, 0, kW, kH), 0.35);
-    backdrop::paintReefRock(p, QRectF(0, 0, kW, kH), 216);
-    backdrop::paintSeaFan(p, QPointF(30, 228), 120, QColor(120, 80, 130));
-    paintSeaRods(p, QPointF(232, 240), 200, QColor(130, 70, 110), 4201);
-    paintSeaRods(p, QPointF(120, 240), 150, QColor(150, 110, 70), 4202);
-
-    p.save();
-    // Laid out horizontally, snout at x = 0, then stood on its head.
-    p.translate(86, 234);
-    p.rotate(-56);
-    p.scale(0.87, 0.87);
-
-    const QColor brown(170, 84, 50);
-    const QColor brownDark(112, 52, 34);
-
-    const QPainterPath tail = backdrop::smoothClosedPath(
-        {{276, -5}, {296, -18}, {310, -14}, {312, 0}, {310, 14}, {296, 18}, {276, 5}});
-    paintFin(p, tail, QColor(150, 80, 50, 225), QPointF(270, 0), 11, QColor(70, 30, 20, 160));
-    const QPainterPath dorsal =
-        backdrop::smoothClosedPath({{222, -12}, {244, -26}, {260, -22}, {256, -9}});
-    const QPainterPath anal =
-        backdrop::smoothClosedPath({{222, 12}, {244, 26}, {260, 22}, {256, 9}});
-    paintFin(p, dorsal, QColor(176, 100, 62, 225), QPointF(218, -4), 8, QColor(70, 30, 20, 160));
-    paintFin(p, anal, QColor(176, 100, 62, 225), QPointF(218, 4), 8, QColor(70, 30, 20, 160));
-
-    const std::vector<QPointF> spine = {{0, 0},   {30, 0},  {62, 0},  {84, 0},  {104, 0}, {134, 0},
-                                        {174, 0}, {214, 0}, {244, 0}, {268, 0}, {280, 0}};
-    const std::vector<double> widths = {8, 9, 10, 16, 23, 28, 30, 27, 19, 12, 10};
-    const QPainterPath body = taperedBody(spine, widths);
-    paintBody(p, body, brownDark, brown, QColor(210, 140, 96));
-
-    // Pale lengthwise lines and small dark spots.
-    p.save();
-    clipTo(p, body);
-    for (double y : {-7.0, 0.0, 7.0})
-        backdrop::stroke(p,
-                         curve(QPointF(74, y * 0.6), QPointF(170, y * 1.2), QPointF(282, y * 0.5)),
-                         QColor(240, 210, 170, 170), 1.4);
-    p.restore();
-    paintSpots(p, body.intersected(ellipsePath(QPointF(196, 0), 96, 20)), 8, 0.8, 1.5,
-               QColor(50, 20, 10), 42);
-    for (const QPointF spot : {QPointF(270, -3), QPointF(274, 3)})
-        fillPath(p, ellipsePath(spot, 2.0, 2.0), QColor(30, 10, 5));
-    roundOff(p, body, 90, 50);
-    // Dark streak along the snout and the tiny chin barbel.
-    backdrop::stroke(p, curve(QPointF(2, -1.5), QPointF(40, -2), QPointF(82, -4)),
-                     QColor(70, 30, 20, 180), 1.1);
-    backdrop::stroke(p, curve(QPointF(5, 3), QPointF(1, 7), QPointF(-2, 10)), QColor(90, 40, 25),
-                     0.9);
-    paintGillCover(p, QPointF(108, -11), QPointF(116, 0), QPointF(108, 11), QColor(70, 30, 20, 180),
-                   1.0);
-    const QPainterPath pectoral =
-        backdrop::smoothClosedPath({{116, 2}, {128, -3}, {138, 2}, {128, 7}});
-    paintFin(p, pectoral, QColor(210, 140, 96, 180), QPointF(116, 2), 4, QColor(70, 30, 20, 150));
-    backdrop::paintEye(p, QPointF(96, -2), 4.6, QColor(220, 170, 80));
-    p.restore();
-}
 
 // 43 Squirrelfish: red with silvery-white stripes, huge dark eye, spiny dorsal with yellow tips,
 // forked tail.
