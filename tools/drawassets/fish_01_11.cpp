@@ -169,97 +169,6 @@ private:
     unsigned state;
 };
 
-// ---------------------------------------------------------------- fish 2
-
-QPainterPath jackBody()
-{
-    return smooth({{38, 124},  {42, 108},  {52, 90},   {68, 74},   {92, 63},
-                   {124, 58},  {158, 62},  {190, 74},  {220, 92},  {244, 110},
-                   {258, 118}, {258, 127}, {242, 133}, {214, 146}, {184, 160},
-                   {150, 172}, {116, 176}, {86, 170},  {62, 156},  {46, 140}});
-}
-
-void crevalleJack(QPainter &p)
-{
-    // A few more jacks further off, as they are seldom alone.
-    for (const auto &[dx, dy, s] : {std::tuple{200.0, 18.0, 0.28}, std::tuple{250.0, 40.0, 0.22},
-                                    std::tuple{20.0, 190.0, 0.25}}) {
-        p.save();
-        p.translate(dx, dy);
-        p.scale(s, s);
-        p.fillPath(jackBody(), QColor(40, 80, 110, 70));
-        p.fillPath(forkedTail(QPointF(250, 114), QPointF(312, 58), QPointF(282, 123),
-                              QPointF(312, 190), QPointF(250, 132), 8, -6),
-                   QColor(40, 80, 110, 70));
-        p.restore();
-    }
-
-    const QPainterPath tail = forkedTail(QPointF(250, 114), QPointF(314, 56), QPointF(280, 123),
-                                         QPointF(314, 192), QPointF(250, 132), 8, -7);
-    paintFin(p, tail, QColor(215, 190, 90, 225), QColor(130, 110, 50, 130), QPointF(250, 123), 4);
-
-    const QPainterPath spiny = bowed({{{124, 64}, 2}, {{134, 46}, 3}, {{152, 62}, 0}});
-    const QPainterPath dorsal = bowed({{{160, 64}, 4}, {{172, 36}, -6}, {{238, 104}, 0}});
-    const QPainterPath anal = bowed({{{238, 138}, -6}, {{182, 194}, 4}, {{166, 170}, 0}});
-    paintFin(p, spiny, QColor(80, 95, 80, 190), QColor(40, 50, 40, 150), QPointF(138, 90));
-    paintFin(p, dorsal, QColor(90, 105, 80, 200), QColor(40, 50, 40, 150), QPointF(200, 120));
-    paintFin(p, anal, QColor(220, 190, 90, 210), QColor(130, 110, 50, 150), QPointF(200, 120));
-
-    const QPainterPath body = jackBody();
-    fillBody(p, body, QColor(78, 100, 66), QColor(200, 206, 200), QColor(232, 214, 140), 0.45);
-    p.save();
-    p.setClipPath(body, Qt::IntersectClip);
-    QRadialGradient bronze(QPointF(150, 95), 90);
-    bronze.setColorAt(0.0, QColor(200, 170, 90, 90));
-    bronze.setColorAt(1.0, QColor(200, 170, 90, 0));
-    p.fillRect(frame, bronze);
-    paintScales(p, body, 6.0, QColor(255, 255, 255, 30), 0.6);
-    p.restore();
-    shadeBody(p, body);
-
-    // The keel of scutes before the tail is what marks a jack.
-    backdrop::stroke(
-        p,
-        [] {
-            QPainterPath l(QPointF(98, 86));
-            l.cubicTo(QPointF(140, 78), QPointF(180, 96), QPointF(206, 123));
-            l.lineTo(QPointF(254, 123));
-            return l;
-        }(),
-        QColor(70, 80, 70, 170), 1.0);
-    for (int i = 0; i < 12; ++i) {
-        const double x = 206 + i * 4.2;
-        const double half = 2.2 + 1.2 * std::sin(pi * i / 11.0);
-        p.setPen(QPen(QColor(70, 75, 60, 190), 0.6));
-        p.setBrush(QColor(190, 190, 170, 200));
-        p.drawPolygon(QPolygonF({QPointF(x, 122.5 - half), QPointF(x + 5, 122.5),
-                                 QPointF(x, 122.5 + half), QPointF(x + 1.2, 122.5)}));
-    }
-
-    backdrop::stroke(p, backdrop::curve(QPointF(92, 68), QPointF(106, 112), QPointF(90, 156)),
-                     QColor(50, 60, 50, 170), 1.4);
-    // The gill-cover spot sits on the upper rear edge of the cover.
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(15, 15, 15));
-    p.drawEllipse(QPointF(96, 84), 5.0, 4.2);
-
-    // Gape and the upper jawbone reaching back below the eye.
-    backdrop::stroke(p, backdrop::curve(QPointF(39, 125), QPointF(50, 128), QPointF(62, 124)),
-                     QColor(50, 50, 45), 1.5);
-    backdrop::stroke(p, backdrop::curve(QPointF(44, 119), QPointF(58, 113), QPointF(64, 123)),
-                     QColor(80, 80, 70, 170), 0.9);
-
-    const QPainterPath pectoral = bowed(
-        {{{102, 122}, 8}, {{134, 128}, 4}, {{196, 152}, -2}, {{130, 140}, -2}, {{102, 138}, 0}});
-    paintFin(p, pectoral, QColor(225, 200, 110, 190), QColor(130, 110, 50, 140), QPointF(104, 131));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(15, 15, 15));
-    p.drawEllipse(QPointF(106, 131), 4.2, 5.0);
-    paintFin(p, bowed({{{112, 172}, 2}, {{126, 194}, 0}, {{128, 173}, 0}}),
-             QColor(230, 210, 150, 200), QColor(130, 110, 50, 140), QPointF(118, 180));
-
-    backdrop::paintEye(p, QPointF(66, 98), 9.0, QColor(210, 180, 80));
-}
 
 // ---------------------------------------------------------------- fish 3
 
@@ -871,12 +780,6 @@ void blueChromis(QPainter &p)
 
 } // namespace
 
-void paintFish2(QPainter &p, double w, double h)
-{
-    useLayoutGrid(p, w, h);
-    backdrop::paintWater(p, frame, 0.5);
-    crevalleJack(p);
-}
 
 void paintFish3(QPainter &p, double w, double h)
 {
