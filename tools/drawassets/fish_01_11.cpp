@@ -170,120 +170,6 @@ private:
 };
 
 
-// ---------------------------------------------------------------- fish 3
-
-// Top of the coral head the goby lies on.
-double coralSurface(double x)
-{
-    const double u = (x - 160.0) / 190.0;
-    return 320.0 - 156.0 * std::sqrt(std::max(0.0, 1.0 - u * u));
-}
-
-void neonGoby(QPainter &p)
-{
-    // Close in on the goby: it is tiny, and the picture is about it.
-    p.translate(160, 132);
-    p.scale(1.14, 1.14);
-    p.translate(-164, -150);
-    backdrop::paintSeaFan(p, QPointF(282, 190), 120, QColor(150, 70, 160));
-    backdrop::paintSeaFan(p, QPointF(30, 200), 90, QColor(200, 110, 60));
-    backdrop::paintCoralHead(p, QPointF(160, 322), 190, QColor(150, 134, 92));
-
-    // Sample the body along its length, lying on the curve of the coral.
-    constexpr int samples = 24;
-    const double snout = 40.0;
-    const double root = 256.0;
-    std::vector<QPointF> top;
-    std::vector<QPointF> bottom;
-    std::vector<QPointF> centre;
-    std::vector<double> half;
-    for (int i = 0; i <= samples; ++i) {
-        const double t = double(i) / samples;
-        const double x = snout + (root - snout) * t;
-        const double nose = std::max(0.0, 1.0 - t / 0.12);
-        const double hh = 17.0 * std::sqrt(1.0 - nose * nose) * (1.0 - 0.5 * t);
-        // Gobies perch with the head a little raised, so the body curves less than the coral.
-        const double cy = 0.65 * coralSurface(x) + 0.35 * coralSurface(160) - 1.5 - hh;
-        centre.emplace_back(x, cy);
-        half.push_back(hh);
-    }
-    for (int i = 0; i <= samples; ++i)
-        top.emplace_back(centre[i].x(), centre[i].y() - half[i]);
-    for (int i = samples; i >= 0; --i)
-        bottom.emplace_back(centre[i].x(), centre[i].y() + half[i]);
-
-    auto band = [&](double from, double to, int firstSample) {
-        std::vector<QPointF> pts;
-        for (int i = firstSample; i <= samples; ++i)
-            pts.emplace_back(centre[i].x(), centre[i].y() + half[i] * from);
-        pts.emplace_back(centre[samples].x() + 30, centre[samples].y() + half[samples] * from);
-        pts.emplace_back(centre[samples].x() + 30, centre[samples].y() + half[samples] * to);
-        for (int i = samples; i >= firstSample; --i)
-            pts.emplace_back(centre[i].x(), centre[i].y() + half[i] * to);
-        return smooth(pts);
-    };
-
-    const QPointF tailRoot = centre[samples];
-    const double rootHalf = half[samples];
-    const QPainterPath tail = smooth({{tailRoot.x() - 4, tailRoot.y() - rootHalf},
-                                      {tailRoot.x() + 18, tailRoot.y() - 15},
-                                      {tailRoot.x() + 34, tailRoot.y() - 6},
-                                      {tailRoot.x() + 36, tailRoot.y() + 4},
-                                      {tailRoot.x() + 20, tailRoot.y() + 12},
-                                      {tailRoot.x() - 4, tailRoot.y() + rootHalf}});
-    paintFin(p, tail, QColor(25, 30, 40, 220), QColor(80, 110, 140, 140), tailRoot, 3);
-
-    auto finOnBack = [&](int from, int to, double height) {
-        std::vector<QPointF> pts;
-        for (int i = from; i <= to; ++i) {
-            const double t = double(i - from) / (to - from);
-            const double rise = height * std::sin(pi * std::pow(t, 0.7)) + (t > 0.8 ? 0 : 2);
-            pts.emplace_back(top[i].x(), top[i].y() - rise);
-        }
-        for (int i = to; i >= from; --i)
-            pts.emplace_back(top[i].x(), top[i].y() + 3);
-        return smooth(pts);
-    };
-    paintFin(p, finOnBack(6, 10, 9), QColor(30, 35, 45, 200), QColor(90, 110, 130, 130),
-             QPointF(top[9].x(), top[9].y() + 30), 3);
-    paintFin(p, finOnBack(12, 22, 8), QColor(30, 35, 45, 200), QColor(90, 110, 130, 130),
-             QPointF(top[17].x(), top[17].y() + 40), 3);
-
-    std::vector<QPointF> outline = top;
-    outline.insert(outline.end(), bottom.begin(), bottom.end());
-    const QPainterPath body = smooth(outline);
-    p.fillPath(body, QColor(16, 18, 24));
-    p.save();
-    p.setClipPath(body, Qt::IntersectClip);
-    QLinearGradient belly(QPointF(0, 130), QPointF(0, 170));
-    belly.setColorAt(0.0, QColor(120, 130, 140));
-    belly.setColorAt(1.0, QColor(200, 205, 208));
-    p.fillPath(band(0.5, 1.2, 1), belly);
-    const QPainterPath stripe = band(-0.64, -0.18, 1);
-    // The glow makes the stripe read as the luminous blue it is underwater.
-    p.fillPath(band(-0.8, -0.02, 1), QColor(40, 170, 255, 90));
-    QLinearGradient neon(QPointF(0, 120), QPointF(0, 160));
-    neon.setColorAt(0.0, QColor(120, 230, 255));
-    neon.setColorAt(1.0, QColor(20, 150, 255));
-    p.fillPath(stripe, neon);
-    p.restore();
-    shadeBody(p, body, 0.6);
-
-    const QPointF eye(centre[2].x() + 1, centre[2].y() - half[2] * 0.3);
-    const QPainterPath pectoral = smooth({{eye.x() + 20, eye.y() + 6},
-                                          {eye.x() + 34, eye.y() + 4},
-                                          {eye.x() + 42, eye.y() + 12},
-                                          {eye.x() + 34, eye.y() + 18},
-                                          {eye.x() + 20, eye.y() + 14}});
-    paintFin(p, pectoral, QColor(200, 215, 225, 120), QColor(120, 140, 160, 120),
-             QPointF(eye.x() + 20, eye.y() + 10), 3);
-    backdrop::stroke(p,
-                     backdrop::curve(QPointF(snout + 3, centre[0].y() + 3),
-                                     QPointF(snout + 6, centre[0].y() + 5.5),
-                                     QPointF(snout + 11, centre[0].y() + 5)),
-                     QColor(120, 130, 140), 1.0);
-    backdrop::paintEye(p, eye, 7.5, QColor(70, 110, 140));
-}
 
 // ---------------------------------------------------------------- fish 4
 
@@ -781,12 +667,6 @@ void blueChromis(QPainter &p)
 } // namespace
 
 
-void paintFish3(QPainter &p, double w, double h)
-{
-    useLayoutGrid(p, w, h);
-    backdrop::paintWater(p, frame, 0.35);
-    neonGoby(p);
-}
 
 void paintFish4(QPainter &p, double w, double h)
 {
