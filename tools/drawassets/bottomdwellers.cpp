@@ -8,6 +8,7 @@
 #include <QTransform>
 
 #include <cmath>
+#include <numbers>
 
 // Goby, seahorse and flounder: small fish that keep to coral, sea whips or sand.
 
@@ -21,7 +22,7 @@ namespace {
 // spine of a fish swimming to the right.
 QPointF beside(const QPainterPath &spine, double t, double offset)
 {
-    const double a = spine.angleAtPercent(t) * 3.14159265358979 / 180.0;
+    const double a = spine.angleAtPercent(t) * std::numbers::pi / 180.0;
     return spine.pointAtPercent(t) + QPointF(-std::sin(a), -std::cos(a)) * offset;
 }
 

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <functional>
+#include <numbers>
 
 // Rays and sharks, mostly seen from above or resting on the sand.
 
@@ -342,7 +343,7 @@ void paintYellowStingray(QPainter &p, double w, double h)
         const int many = int(area.boundingRect().width() * area.boundingRect().height() / 22);
         QRandomGenerator rng(26);
         for (const QPointF &pt : scatterPoints(area, many / 2, 262)) {
-            const double a = rng.generateDouble() * 6.283;
+            const double a = rng.generateDouble() * 2 * std::numbers::pi;
             const QPointF d = QPointF(std::cos(a), std::sin(a)) * (2 + rng.generateDouble() * 3);
             const QPointF bend = QPointF(-d.y(), d.x()) * (rng.generateDouble() - 0.5) * 1.4;
             stroke(p, curveThrough({pt - d, pt + bend, pt + d}), withAlpha(dark, 190), 1.0);
