@@ -409,6 +409,32 @@ QPainterPath curveThrough(std::initializer_list<QPointF> points)
     return openSpline(std::vector<QPointF>(points));
 }
 
+QPainterPath ribbon(const QPainterPath &spine, std::initializer_list<double> widths)
+{
+    const std::vector<double> w(widths);
+    constexpr int steps = 64;
+    std::vector<QPointF> left;
+    std::vector<QPointF> right;
+    for (int i = 0; i <= steps; ++i) {
+        const double t = double(i) / steps;
+        const double at = t * double(w.size() - 1);
+        const size_t k = std::min(size_t(at), w.size() - 2);
+        const double half = (w[k] + (w[k + 1] - w[k]) * (at - double(k))) / 2.0;
+        const QPointF d = spine.pointAtPercent(std::min(1.0, t + 0.01)) -
+                          spine.pointAtPercent(std::max(0.0, t - 0.01));
+        const QPointF normal = QPointF(-d.y(), d.x()) / std::max(1e-9, std::hypot(d.x(), d.y()));
+        left.push_back(spine.pointAtPercent(t) + normal * half);
+        right.push_back(spine.pointAtPercent(t) - normal * half);
+    }
+    QPainterPath band(left.front());
+    for (const QPointF &pt : left)
+        band.lineTo(pt);
+    for (auto it = right.rbegin(); it != right.rend(); ++it)
+        band.lineTo(*it);
+    band.closeSubpath();
+    return band;
+}
+
 } // namespace fishkit
 
 // Disc-shaped fish (butterflyfish, angelfish, spadefish).

@@ -178,6 +178,12 @@ void castShadow(QPainter &p, const QPainterPath &shape, QPointF offset, int alph
 // An open smooth curve through `points`, for gill covers, mouths and lines.
 QPainterPath curveThrough(std::initializer_list<QPointF> points);
 
+// Added for the long bent bodies of rays, morays, trumpetfish and seahorse.
+
+// A band along `spine`, as wide as `widths` spread evenly along its length
+// (eel necks, whip tails, tube snouts, seahorse trunks).
+QPainterPath ribbon(const QPainterPath &spine, std::initializer_list<double> widths);
+
 } // namespace fishkit
 
 // Disc-shaped fish (butterflyfish, angelfish, spadefish).

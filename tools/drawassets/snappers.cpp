@@ -2,13 +2,13 @@
 #include "fishkit.h"
 
 #include <QPainter>
+#include <QRadialGradient>
+
+#include <cmath>
+#include <numbers>
+#include <tuple>
 
 // Snapper and jack: streamlined open-water fish with forked tails.
-
-// Still drawn by the older painters in fish_*.cpp until redrawn with fishkit.
-namespace legacy {
-void paintFish2(QPainter &p, double w, double h);
-} // namespace legacy
 
 namespace fishart {
 
@@ -85,9 +85,80 @@ void paintYellowtailSnapper(QPainter &p, double w, double h)
     paintEye(p, QPointF(60, 113), 7.5, QColor(200, 70, 50));
 }
 
+// A deep silvery jack with a steep blunt head and a greenish-bronze back:
+// black spots on the gill cover and at the pectoral base, a keel of scutes
+// before the yellowish, deeply forked tail.
 void paintCrevalleJack(QPainter &p, double w, double h)
 {
-    legacy::paintFish2(p, w, h);
+    const Canvas canvas(p, w, h);
+    paintWater(p, Canvas::frame, 0.5);
+
+    const BodyShape shape{.snout = {38, 124},
+                          .length = 220,
+                          .depth = 118,
+                          .deepestAt = 0.38,
+                          .bluntness = 0.95,
+                          .stalk = 0.1,
+                          .back = 0.56,
+                          .hump = 0.04};
+    const QPainterPath body = bodyOutline(shape);
+    const Fin caudal = tail(TailKind::Forked, {252, 123}, 12, 62, 136, 0.55);
+    // A few more jacks further off, as they are seldom alone.
+    for (const auto &[x, y, scale] : {std::tuple{200.0, 18.0, 0.28}, std::tuple{250.0, 40.0, 0.22},
+                                      std::tuple{20.0, 190.0, 0.25}}) {
+        const Saved s(p);
+        p.translate(x, y);
+        p.scale(scale, scale);
+        p.fillPath(body.united(caudal.shape), QColor(40, 80, 110, 70));
+    }
+
+    const QColor olive(90, 105, 80, 200), yellow(220, 190, 90, 215);
+    const QColor oliveRay(40, 50, 40, 150), yellowRay(130, 110, 50, 140);
+    paintFin(p, caudal, QColor(215, 190, 90, 225), yellowRay, 18);
+    paintFin(p, fin(shape.at(0.39, -0.95), {{134, 46}}, shape.at(0.5, -0.95)), olive, oliveRay, 5);
+    paintFin(p, fin(shape.at(0.55, -0.93), {{172, 36}, {200, 70}}, shape.at(0.9, -0.8)), olive,
+             oliveRay, 16);
+    paintFin(p, fin(shape.at(0.9, 0.8), {{198, 168}, {182, 188}}, shape.at(0.58, 0.92)), yellow,
+             yellowRay, 14);
+
+    fillBody(p, body, QColor(78, 100, 66), QColor(200, 206, 200), QColor(232, 214, 140), 0.45);
+    {
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        QRadialGradient bronze(QPointF(150, 95), 90);
+        bronze.setColorAt(0.0, QColor(200, 170, 90, 90));
+        bronze.setColorAt(1.0, QColor(200, 170, 90, 0));
+        p.fillRect(Canvas::frame, bronze);
+    }
+    paintScales(p, body, 6.0, QColor(255, 255, 255, 30));
+    shadeBody(p, body);
+
+    // The lateral line bends down into the keel of scutes before the tail.
+    QPainterPath lateral(QPointF(98, 86));
+    lateral.cubicTo(QPointF(140, 78), QPointF(180, 96), QPointF(206, 123));
+    lateral.lineTo(QPointF(254, 123));
+    stroke(p, lateral, QColor(70, 80, 70, 170), 1.0);
+    p.setPen(QPen(QColor(70, 75, 60, 190), 0.6));
+    p.setBrush(QColor(190, 190, 170, 200));
+    for (int i = 0; i < 12; ++i) {
+        const double x = 206 + i * 4.2;
+        const double half = 2.2 + 1.2 * std::sin(std::numbers::pi * i / 11.0);
+        p.drawPolygon(
+            QPolygonF({{x, 122.5 - half}, {x + 5, 122.5}, {x, 122.5 + half}, {x + 1.2, 122.5}}));
+    }
+
+    stroke(p, curve({92, 68}, {106, 112}, {90, 156}), QColor(50, 60, 50, 170), 1.4);
+    stroke(p, curve({39, 125}, {50, 128}, {62, 124}), QColor(50, 50, 45), 1.5);
+    stroke(p, curve({44, 119}, {58, 113}, {64, 123}), QColor(80, 80, 70, 170), 0.9);
+    paintFin(p, fin({102, 124}, {{134, 128}, {196, 152}, {130, 141}}, {102, 138}),
+             QColor(225, 200, 110, 190), yellowRay, 9);
+    paintFin(p, fin({112, 172}, {{124, 194}}, {128, 173}), QColor(230, 210, 150, 200), yellowRay,
+             4);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(15, 15, 15));
+    p.drawEllipse(QPointF(96, 84), 5.0, 4.2);
+    p.drawEllipse(QPointF(106, 131), 4.2, 5.0);
+    paintEye(p, QPointF(66, 98), 9.0, QColor(210, 180, 80));
 }
 
 } // namespace fishart
