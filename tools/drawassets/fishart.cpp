@@ -7,14 +7,55 @@ namespace fishart {
 void paintFish(int number, QPainter &p, double width, double height)
 {
     using Painter = void (*)(QPainter &, double, double);
+    // Catalogue order: painter i draws fish i + 1.
     static constexpr std::array<Painter, 47> painters = {
-        paintFish1,  paintFish2,  paintFish3,  paintFish4,  paintFish5,  paintFish6,  paintFish7,
-        paintFish8,  paintFish9,  paintFish10, paintFish11, paintFish12, paintFish13, paintFish14,
-        paintFish15, paintFish16, paintFish17, paintFish18, paintFish19, paintFish20, paintFish21,
-        paintFish22, paintFish23, paintFish24, paintFish25, paintFish26, paintFish27, paintFish28,
-        paintFish29, paintFish30, paintFish31, paintFish32, paintFish33, paintFish34, paintFish35,
-        paintFish36, paintFish37, paintFish38, paintFish39, paintFish40, paintFish41, paintFish42,
-        paintFish43, paintFish44, paintFish45, paintFish46, paintFish47,
+        paintYellowtailSnapper,      // 1
+        paintCrevalleJack,           // 2
+        paintNeonGoby,               // 3
+        paintFrenchAngelfish,        // 4
+        paintBlueTang,               // 5
+        paintPorkfish,               // 6
+        paintNeedlefish,             // 7
+        paintGreatBarracuda,         // 8
+        paintSilverside,             // 9
+        paintSpotfinButterfly,       // 10
+        paintBlueChromis,            // 11
+        paintDoctorfish,             // 12
+        paintAtlanticSpadefish,      // 13
+        paintSpottedTrunkfish,       // 14
+        paintNurseShark,             // 15
+        paintBluegreenWrasse,        // 16
+        paintSouthernStingray,       // 17
+        paintFourEyeButterfly,       // 18
+        paintQueenAngelfish,         // 19
+        paintFrenchGrunt,            // 20
+        paintSurgeonfish,            // 21
+        paintBonnetheadShark,        // 22
+        paintTrunkfish,              // 23
+        paintGreenMoray,             // 24
+        paintHogfish,                // 25
+        paintYellowStingray,         // 26
+        paintBlueParrotfish,         // 27
+        paintQueenTriggerfish,       // 28
+        paintSergeantMajor,          // 29
+        paintPorcupinefish,          // 30
+        paintRockAngelBeauty,        // 31
+        paintSpottedEagleRay,        // 32
+        paintBluestripedGrunt,       // 33
+        paintGrayAngelfish,          // 34
+        paintBeaugregory,            // 35
+        paintYellowtailedDamselfish, // 36
+        paintLongnosedSeahorse,      // 37
+        paintStoplightParrotfish,    // 38
+        paintBandedButterfly,        // 39
+        paintCowfish,                // 40
+        paintFlounder,               // 41
+        paintTrumpetfish,            // 42
+        paintSquirrelfish,           // 43
+        paintNassauGrouper,          // 44
+        paintSpottedJewfish,         // 45
+        paintSpottedMoray,           // 46
+        paintRainbowParrotfish,      // 47
     };
     if (number >= 1 && number <= int(painters.size()))
         painters[number - 1](p, width, height);

@@ -1,0 +1,312 @@
+#include "fishart.h"
+#include "fishkit.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QRadialGradient>
+#include <QRandomGenerator>
+#include <QTransform>
+
+#include <cmath>
+#include <numbers>
+
+// Goby, seahorse and flounder: small fish that keep to coral, sea whips or sand.
+
+namespace fishart {
+
+using namespace fishkit;
+
+namespace {
+
+// A point `offset` to the left of travel along `spine` at `t`: above the
+// spine of a fish swimming to the right.
+QPointF beside(const QPainterPath &spine, double t, double offset)
+{
+    const double a = spine.angleAtPercent(t) * std::numbers::pi / 180.0;
+    return spine.pointAtPercent(t) + QPointF(-std::sin(a), -std::cos(a)) * offset;
+}
+
+} // namespace
+
+// A tiny slender goby lying along the top of a coral head, close up: black
+// above and whitish below, split by a brilliant electric-blue stripe from the
+// eye to the rounded tail.
+void paintNeonGoby(QPainter &p, double w, double h)
+{
+    const Canvas canvas(p, w, h);
+    paintWater(p, Canvas::frame, 0.35);
+    // Close in on the goby: it is tiny, and the picture is about it.
+    p.translate(160, 132);
+    p.scale(1.14, 1.14);
+    p.translate(-164, -150);
+    paintSeaFan(p, QPointF(282, 190), 120, QColor(150, 70, 160));
+    paintSeaFan(p, QPointF(30, 200), 90, QColor(200, 110, 60));
+    paintCoralHead(p, QPointF(160, 322), 190, QColor(150, 134, 92));
+
+    // Gobies perch with the head a little raised, following the coral's curve.
+    const QPainterPath spine = curve({40, 172}, {148, 130}, {256, 168});
+    QPainterPath snout;
+    snout.addEllipse(spine.pointAtPercent(0.04), 10, 11);
+    const QPainterPath body =
+        ribbon(spine, {16, 30, 31, 29, 27, 25.5, 24, 22, 20.5, 18.5, 17}).united(snout);
+    const QColor black(16, 18, 24), fins(30, 35, 45, 200), rays(90, 110, 130, 130);
+    {
+        const Saved s(p);
+        p.translate(spine.pointAtPercent(1));
+        p.rotate(-spine.angleAtPercent(1));
+        paintFin(p, tail(TailKind::Rounded, {-4, 0}, 17, 40, 30), QColor(25, 30, 40, 220),
+                 QColor(80, 110, 140, 140), 10);
+    }
+    paintFin(p,
+             fin(beside(spine, 0.25, 10), {beside(spine, 0.3, 24), beside(spine, 0.38, 20)},
+                 beside(spine, 0.42, 9)),
+             fins, rays, 5);
+    paintFin(p,
+             fin(beside(spine, 0.5, 9), {beside(spine, 0.56, 21), beside(spine, 0.9, 16)},
+                 beside(spine, 0.95, 6)),
+             fins, rays, 12);
+
+    p.fillPath(body, black);
+    {
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        QLinearGradient belly(QPointF(0, 150), QPointF(0, 185));
+        belly.setColorAt(0.0, QColor(120, 130, 140));
+        belly.setColorAt(1.0, QColor(200, 205, 208));
+        p.fillPath(ribbon(spine.translated(0, 13), {0, 18, 18, 18, 16, 14, 12}), belly);
+        // The glow makes the stripe read as the luminous blue it is underwater.
+        const QPainterPath stripe = spine.translated(0, -5.5);
+        p.fillPath(ribbon(stripe, {8, 13, 13, 12, 11.5, 11, 10.5, 10, 9.5, 9, 9}),
+                   QColor(40, 170, 255, 90));
+        QLinearGradient neon(QPointF(0, 120), QPointF(0, 160));
+        neon.setColorAt(0.0, QColor(120, 230, 255));
+        neon.setColorAt(1.0, QColor(20, 150, 255));
+        p.fillPath(ribbon(stripe, {4, 7.5, 7.5, 7, 6.6, 6.2, 5.8, 5.2, 4.8, 4.4, 4}), neon);
+    }
+    shadeBody(p, body, QColor(10, 20, 35, 130), 0.6);
+
+    const QPointF eye = beside(spine, 0.08, 4);
+    paintFin(p,
+             fin(eye + QPointF(20, 6), {eye + QPointF(36, 4), eye + QPointF(42, 12)},
+                 eye + QPointF(20, 14)),
+             QColor(200, 215, 225, 120), QColor(120, 140, 160, 120), 5);
+    stroke(p, curve({35, 172}, {38, 175}, {43, 174}), QColor(120, 130, 140), 1.0);
+    paintEye(p, eye, 7.5, QColor(70, 110, 140));
+}
+
+// An upright yellow-orange seahorse with small dark dots: a horse's head on
+// a long tube snout, a ringed trunk, the tail curled round a sea whip.
+void paintLongnosedSeahorse(QPainter &p, double w, double h)
+{
+    const Canvas canvas(p, w, h);
+    paintWater(p, Canvas::frame, 0.35);
+    paintSand(p, Canvas::frame, 222);
+    paintSeaFan(p, QPointF(40, 236), 160, QColor(150, 70, 130));
+    paintSeaFan(p, QPointF(286, 236), 120, QColor(120, 60, 150));
+    // Drawn at a comfortable size, then enlarged so the seahorse fills the picture.
+    p.translate(146, 120);
+    p.scale(1.14, 1.14);
+    p.translate(-146, -120);
+
+    QPainterPath whip(QPointF(196, 240));
+    whip.cubicTo(QPointF(186, 160), QPointF(206, 80), QPointF(196, 12));
+    const auto paintWhip = [&] {
+        stroke(p, whip, QColor(120, 40, 60), 6.0);
+        stroke(p, whip, QColor(200, 80, 90), 3.6);
+    };
+    paintWhip();
+
+    const QColor yellow(250, 186, 50), orange(228, 120, 30), line(160, 80, 10);
+    const QPainterPath spine = curveThrough({{150, 72},
+                                             {146, 92},
+                                             {142, 114},
+                                             {144, 138},
+                                             {150, 160},
+                                             {160, 178},
+                                             {172, 192},
+                                             {186, 200},
+                                             {200, 200},
+                                             {208, 190},
+                                             {204, 180},
+                                             {194, 180}});
+    const QPainterPath trunk = ribbon(spine, {28, 37.5, 43, 42.8, 38.4, 30.8, 22, 15, 10, 6.7, 3});
+    paintFin(p, fin({162, 124}, {{180, 116}, {186, 134}, {178, 154}}, {164, 152}),
+             QColor(255, 220, 120, 170), QColor(200, 120, 30, 160), 10);
+    QLinearGradient side(QPointF(120, 0), QPointF(180, 0));
+    side.setColorAt(0, yellow.lighter(115));
+    side.setColorAt(0.6, yellow);
+    side.setColorAt(1, orange);
+    p.fillPath(trunk, side);
+
+    const QPainterPath head = smoothClosedPath({{152, 44},
+                                                {160, 52},
+                                                {162, 68},
+                                                {154, 80},
+                                                {140, 82},
+                                                {128, 74},
+                                                {108, 70},
+                                                {80, 70},
+                                                {74, 66},
+                                                {80, 61},
+                                                {106, 60},
+                                                {126, 52},
+                                                {138, 42}});
+    fillBody(p, head, orange, yellow, yellow.lighter(110));
+    QPainterPath coronet;
+    coronet.addPolygon(QPolygonF({{138, 46},
+                                  {139, 33},
+                                  {143, 38},
+                                  {146, 26},
+                                  {149, 36},
+                                  {153, 29},
+                                  {154, 40},
+                                  {158, 36},
+                                  {157, 50}}));
+    fillBody(p, coronet, orange.darker(110), orange, yellow);
+    stroke(p, coronet, QColor(150, 70, 10), 0.7);
+
+    {
+        // The bony rings of the trunk and tail.
+        const Saved s(p);
+        p.setClipPath(trunk, Qt::IntersectClip);
+        for (int i = 0; i < 33; ++i) {
+            const double t = i / 33.0;
+            const QPointF c = spine.pointAtPercent(t);
+            const QPointF along = beside(spine, t, 1) - c;
+            const QPointF across(-along.y(), along.x());
+            stroke(p, curve(c + along * 30, c + across * 2, c - along * 30),
+                   QColor(170, 90, 20, 150), 0.9);
+        }
+    }
+    paintSpots(p, trunk.united(head), 6, 0.5, 1.0, QColor(90, 40, 10), 37);
+    shadeBody(p, trunk, line, 0.7);
+    stroke(p, head, line, 0.8);
+    p.setPen(Qt::NoPen);
+    p.setBrush(orange.darker(110));
+    for (int k = 1; k < 48; ++k)
+        p.drawEllipse(trunk.pointAtPercent(k / 48.0), 1.8, 1.8);
+
+    {
+        // The tail's lower coil passes behind the whip.
+        const Saved s(p);
+        p.setClipRect(QRectF(170, 190, 45, 18));
+        paintWhip();
+    }
+    paintFin(p, fin({158, 70}, {{170, 64}, {172, 78}}, {162, 80}), QColor(255, 220, 120, 170),
+             QColor(200, 120, 30, 160), 5);
+    stroke(p, curve({148, 58}, {154, 70}, {144, 80}), withAlpha(line, 180), 1.0);
+    stroke(p, curve({75, 66}, {78, 65}, {80, 64}), QColor(60, 20, 0), 1.2);
+    paintEye(p, QPointF(134, 58), 5.5, QColor(230, 150, 40));
+}
+
+// A peacock flounder seen from above, lying flat on the sand: both eyes on
+// the upper side, one long raised pectoral fin, and a pale sandy body covered
+// with bright blue rings and spots.
+void paintFlounder(QPainter &p, double w, double h)
+{
+    const Canvas canvas(p, w, h);
+    // Looking straight down: the sand's far edge is pushed out of the picture.
+    paintSand(p, QRectF(0, -170, 320, 410), -170);
+    p.translate(160, 124);
+    p.rotate(-8);
+
+    const QPainterPath fringe = smoothClosedPath({{-128, -4},
+                                                  {-118, -40},
+                                                  {-80, -72},
+                                                  {-20, -86},
+                                                  {40, -80},
+                                                  {90, -54},
+                                                  {112, -20},
+                                                  {116, 0},
+                                                  {112, 20},
+                                                  {90, 54},
+                                                  {40, 80},
+                                                  {-20, 86},
+                                                  {-80, 72},
+                                                  {-118, 40}});
+    // The body proper, inside the fringe of fins.
+    const QPainterPath disc = QTransform::fromScale(0.9, 0.82).map(fringe);
+    const Fin caudal = tail(TailKind::Rounded, {104, 0}, 28, 48, 60);
+    castShadow(p, fringe.united(caudal.shape), QPointF(4, 5), 50);
+
+    const QColor sand(214, 196, 156), ringDark(30, 90, 190), ringBright(80, 170, 255);
+    paintFin(p, caudal, QColor(200, 180, 140, 230), QColor(120, 96, 60, 150), 14);
+    // The dorsal and anal fins run right round the body as one fringe.
+    p.fillPath(fringe, QColor(206, 186, 146, 235));
+    {
+        const Saved s(p);
+        p.setClipPath(fringe.subtracted(disc), Qt::IntersectClip);
+        p.setPen(QPen(QColor(120, 96, 60, 110), 0.7));
+        for (int i = 0; i < 90; ++i)
+            p.drawLine(QPointF(0, 0), fringe.pointAtPercent(i / 90.0) * 1.1);
+    }
+    stroke(p, fringe, QColor(120, 96, 60, 150), 0.6);
+
+    QRadialGradient shade(QPointF(-10, -10), 120);
+    shade.setColorAt(0, sand.lighter(108));
+    shade.setColorAt(0.8, sand);
+    shade.setColorAt(1, QColor(168, 146, 108));
+    p.fillPath(disc, shade);
+    // Mottling that hides it on the sand, and two dark smudges on its lateral line.
+    paintSpots(p, disc, 14, 3, 7, QColor(150, 126, 88, 80), 4101);
+    paintSpots(p, disc, 10, 1, 3, QColor(250, 240, 210, 90), 4102);
+    for (const QPointF smudge : {QPointF(-6, 2), QPointF(56, 0)}) {
+        QRadialGradient g(smudge, 11);
+        g.setColorAt(0, QColor(70, 54, 36, 170));
+        g.setColorAt(1, QColor(70, 54, 36, 0));
+        p.fillRect(QRectF(smudge - QPointF(11, 11), QSizeF(22, 22)), g);
+    }
+    paintSpots(p, fringe.subtracted(disc), 8, 1.0, 1.8, ringBright, 4103);
+
+    {
+        // Bright blue rings of many sizes, some with a spot inside, and blue dots between.
+        const Saved s(p);
+        p.setClipPath(disc, Qt::IntersectClip);
+        QRandomGenerator rng(41);
+        for (const QPointF &c : spreadPoints(disc, 14, 5, 4141)) {
+            if (c.x() < -70 && std::abs(c.y()) < 24)
+                continue;
+            const double r = 2.0 + rng.generateDouble() * 4.5;
+            const int kind = int(rng.bounded(5));
+            p.setPen(Qt::NoPen);
+            p.setBrush(ringBright);
+            if (kind >= 3) {
+                p.drawEllipse(c, 1.0 + r * 0.2, 1.0 + r * 0.2);
+                continue;
+            }
+            if (kind == 0 && r > 4)
+                p.drawEllipse(c, 1.2, 1.2);
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(ringDark, 2.2));
+            p.drawEllipse(c, r, r * 0.85);
+            p.setPen(QPen(ringBright, 1.2));
+            p.drawEllipse(c, r, r * 0.85);
+        }
+    }
+    // Blue dots crowd the head around the eyes.
+    QPainterPath face;
+    face.addEllipse(QPointF(-92, 0), 26, 30);
+    paintSpots(p, disc.intersected(face), 5, 0.8, 1.3, ringBright, 4104);
+    stroke(p, disc, QColor(140, 116, 80, 140), 0.8);
+
+    // The long pectoral fin, raised and laid back, with faint cross bands.
+    const Fin pectoral = fin({-62, -22}, {{-40, -34}, {0, -50}, {34, -58}, {4, -40}}, {-52, -14});
+    paintFin(p, pectoral, QColor(196, 176, 136, 225), QColor(90, 70, 40, 170), 8);
+    {
+        const Saved s(p);
+        p.setClipPath(pectoral.shape, Qt::IntersectClip);
+        for (int i = 0; i < 5; ++i)
+            stroke(p, curve({-40 + i * 15.0, -70}, {-34 + i * 15.0, -36}, {-46 + i * 15.0, 0}),
+                   QColor(100, 76, 46, 110), 2.4);
+    }
+    // Both eyes on the upper side, set close together on short stalks.
+    for (const QPointF eye : {QPointF(-92, -14), QPointF(-80, 6)}) {
+        p.setPen(QPen(QColor(110, 90, 60), 0.8));
+        p.setBrush(QColor(190, 170, 130));
+        p.drawEllipse(eye, 7, 6);
+        paintEye(p, eye, 4.6, QColor(120, 110, 80));
+    }
+    stroke(p, curve({-114, 6}, {-108, 14}, {-100, 14}), QColor(90, 70, 50), 1.2);
+}
+
+} // namespace fishart

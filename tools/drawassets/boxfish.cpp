@@ -1,0 +1,380 @@
+#include "fishart.h"
+#include "fishkit.h"
+
+#include <QPainter>
+#include <QPolygonF>
+#include <QRadialGradient>
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+// Boxfish, puffers and triggerfish: rigid boxes, spiny balls, deep triggers.
+
+namespace fishart {
+
+using namespace fishkit;
+
+namespace {
+
+constexpr double pi = std::numbers::pi;
+
+// The three boxfish share one rigid carapace; what tells them apart is the
+// pattern on it, the colour and the horns of the Cowfish.
+struct Boxfish
+{
+    double ridge; // height of the ridge of the back above the midline
+    QColor back, flank, belly;
+    QColor fin, ray;
+};
+
+struct BoxfishParts
+{
+    QPainterPath box; // carapace and tail stalk
+    Fin tail;
+};
+
+// Straight sides joined by rounded corners: the carapace cannot bend.
+QPainterPath roundedBox(std::initializer_list<QPointF> corners, double radius)
+{
+    const std::vector<QPointF> v(corners);
+    const size_t n = v.size();
+    const auto towards = [radius](QPointF from, QPointF to) {
+        const QPointF d = to - from;
+        return from +
+               d * (std::min(radius, std::hypot(d.x(), d.y()) / 2) / std::hypot(d.x(), d.y()));
+    };
+    QPainterPath path(towards(v[0], v[n - 1]));
+    for (size_t i = 0; i < n; ++i) {
+        path.lineTo(towards(v[i], v[(i + n - 1) % n]));
+        path.quadTo(v[i], towards(v[i], v[(i + 1) % n]));
+    }
+    path.closeSubpath();
+    return path;
+}
+
+// A horn or spine of the carapace, from `from` out to `tip` and back to `to`.
+QPainterPath spike(QPointF from, QPointF tip, QPointF to)
+{
+    QPainterPath path;
+    path.addPolygon(QPolygonF({from, tip, to}));
+    path.closeSubpath();
+    return path;
+}
+
+// Only the fins behind the box and the rounded tail can move.
+BoxfishParts paintBoxfishBody(QPainter &p, const Boxfish &b)
+{
+    BoxfishParts parts;
+    parts.tail = tail(TailKind::Rounded, {240, 122}, 22, 52, 72);
+    paintFin(p, parts.tail, b.fin, b.ray, 10);
+    paintFin(p, fin({196, 94}, {{204, 68}, {224, 70}}, {216, 104}), b.fin, b.ray, 7);
+    paintFin(p, fin({196, 152}, {{204, 178}, {224, 176}}, {216, 142}), b.fin, b.ray, 7);
+
+    parts.box = roundedBox({{46, 136},
+                            {56, 104},
+                            {80, 86},
+                            {140, 122 - b.ridge},
+                            {216, 100},
+                            {222, 144},
+                            {188, 168},
+                            {76, 174},
+                            {50, 158}},
+                           18)
+                    .united(smoothClosedPath({{206, 106}, {246, 113}, {246, 131}, {206, 142}}));
+    fillBody(p, parts.box, b.back, b.flank, b.belly);
+    return parts;
+}
+
+// The ridge where the flat belly of the box begins, the pectoral fin
+// whirring behind the eye, the pursed lips and the eye.
+void paintBoxfishFace(QPainter &p, const Boxfish &b, const BoxfishParts &parts, QColor lips,
+                      QColor iris)
+{
+    shadeBody(p, parts.box, b.back.darker(200), 0.8);
+    {
+        const Saved s(p);
+        p.setClipPath(parts.box, Qt::IntersectClip);
+        stroke(p, curveThrough({{52, 152}, {110, 160}, {170, 154}, {222, 136}}),
+               withAlpha(b.belly.lighter(120), 170), 1.8);
+    }
+    paintFin(p, fin({122, 112}, {{138, 100}, {150, 106}, {138, 128}}, {122, 122}),
+             withAlpha(b.fin.lighter(115), 170), b.ray, 8);
+    p.setPen(QPen(lips.darker(150), 0.8));
+    p.setBrush(lips);
+    p.drawEllipse(QPointF(46, 138), 5.5, 4.4);
+    stroke(p, curve({41, 138}, {46, 139}, {51, 138}), QColor(70, 50, 40), 1.1);
+    paintEye(p, {92, 102}, 7.5, iris);
+}
+
+// Short wandering strokes, like the scrawls on a Cowfish.
+void paintScrawls(QPainter &p, const QPainterPath &area, double spacing, QColor colour,
+                  quint32 seed)
+{
+    QRandomGenerator rng(seed);
+    const Saved s(p);
+    p.setClipPath(area, Qt::IntersectClip);
+    for (const QPointF &start : spreadPoints(area, spacing, spacing * 0.4, seed)) {
+        QPainterPath scrawl(start);
+        QPointF at = start;
+        double heading = rng.bounded(2 * pi);
+        double turn = rng.bounded(0.8) - 0.4;
+        for (int k = 4 + rng.bounded(4); k > 0; --k) {
+            turn = std::clamp(turn + rng.bounded(0.5) - 0.25, -0.6, 0.6);
+            const QPointF bend =
+                at + QPointF(std::cos(heading + turn), std::sin(heading + turn)) * 5;
+            heading += 2 * turn;
+            at = bend + QPointF(std::cos(heading), std::sin(heading)) * 5;
+            scrawl.quadTo(bend, at);
+        }
+        stroke(p, scrawl, colour.darker(150), 2.6);
+        stroke(p, scrawl, colour, 1.4);
+    }
+}
+
+// A tapering spine of the Porcupinefish, from `root` along `dir`.
+void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, double halfWidth,
+                QColor colour, QColor edge)
+{
+    const QPointF side(-dir.y(), dir.x());
+    p.setPen(QPen(edge, 0.5));
+    p.setBrush(colour);
+    p.drawPolygon(
+        QPolygonF({root + side * halfWidth, root + dir * length, root - side * halfWidth}));
+}
+
+} // namespace
+
+// A white box with no horns, covered with round black spots; white lips.
+void paintSpottedTrunkfish(QPainter &p, double w, double h)
+{
+    const Canvas canvas(p, w, h);
+    paintWater(p, Canvas::frame, 0.4);
+    paintSand(p, Canvas::frame, 200);
+    paintCoralHead(p, QPointF(282, 212), 58, QColor(150, 130, 170));
+    paintSeaFan(p, QPointF(30, 215), 130, QColor(170, 90, 60));
+
+    const Boxfish spotted{.ridge = 64,
+                          .back = QColor(212, 214, 220),
+                          .flank = QColor(238, 238, 240),
+                          .belly = QColor(206, 206, 214),
+                          .fin = QColor(225, 222, 210, 200),
+                          .ray = QColor(150, 148, 140, 140)};
+    const BoxfishParts parts = paintBoxfishBody(p, spotted);
+    const QColor black(22, 22, 28);
+    paintSpots(p, parts.tail.shape, 11, 1.8, 2.8, black, 140);
+    QPainterPath bare;
+    bare.addEllipse(QPointF(92, 102), 12, 12);
+    bare.addEllipse(QPointF(46, 138), 9, 9);
+    paintSpots(p, parts.box.subtracted(bare), 12, 2.5, 3.8, black, 14);
+    paintBoxfishFace(p, spotted, parts, QColor(250, 250, 248), QColor(120, 150, 110));
+}
+
+// An olive box with a humped back: small white spots all over, a pale chain
+// of links only on the middle of the side, and two dark blotches.
+void paintTrunkfish(QPainter &p, double w, double h)
+{
+    Canvas canvas(p, w, h);
+    paintWater(p, Canvas::frame, 0.45);
+    paintSand(p, Canvas::frame, 200);
+    paintCoralHead(p, QPointF(40, 214), 56, QColor(160, 140, 100));
+    canvas.faceRight();
+
+    const Boxfish trunk{.ridge = 74,
+                        .back = QColor(86, 90, 52),
+                        .flank = QColor(120, 122, 78),
+                        .belly = QColor(170, 164, 120),
+                        .fin = QColor(150, 140, 95, 210),
+                        .ray = QColor(90, 84, 50, 140)};
+    const BoxfishParts parts = paintBoxfishBody(p, trunk);
+    const QColor pale(236, 230, 190);
+    QPainterPath midSide;
+    midSide.addEllipse(QPointF(182, 118), 36, 24);
+    paintMesh(p, parts.box.intersected(midSide), 10, withAlpha(pale, 200), 1.6);
+    {
+        const Saved s(p);
+        p.setClipPath(parts.box, Qt::IntersectClip);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(40, 36, 20, 200));
+        p.drawEllipse(QPointF(160, 118), 8, 11);
+        p.drawEllipse(QPointF(190, 116), 10, 9);
+    }
+    paintSpots(p, parts.box.subtracted(midSide), 9, 1.0, 1.5, withAlpha(pale, 230), 23);
+    paintBoxfishFace(p, trunk, parts, QColor(200, 186, 140), QColor(150, 140, 70));
+}
+
+// A deep triggerfish with streaming tips on the dorsal, anal and both tail
+// lobes, two bright blue lines across the face and dark lines round the eye.
+void paintQueenTriggerfish(QPainter &p, double w, double h)
+{
+    const Canvas canvas(p, w, h);
+    paintWater(p, Canvas::frame, 0.35);
+    paintCoralHead(p, QPointF(36, 252), 66, QColor(170, 140, 100));
+    paintSeaFan(p, QPointF(296, 240), 90, QColor(170, 80, 100));
+
+    const QColor blue(50, 170, 250);
+    const QColor finColour(90, 140, 120, 230);
+    const QColor rays(60, 90, 70, 140);
+    const BodyShape shape{.snout = {40, 142},
+                          .length = 206,
+                          .depth = 134,
+                          .deepestAt = 0.48,
+                          .bluntness = 0.3,
+                          .stalk = 0.26,
+                          .back = 0.61};
+    const Fin tailFin = tail(TailKind::Lunate, {242, 125}, 26, 74, 146, 0.45);
+    const QPointF lobe(4, 40);
+    const Fin dorsal =
+        fin(shape.at(0.66, -0.95),
+            {shape.at(0.8, -1) + QPointF(0, -28), {270, 10}, shape.at(0.97, -1) - lobe},
+            shape.at(0.99, -0.8));
+    const Fin anal = fin(shape.at(0.66, 0.95),
+                         {shape.at(0.8, 1) + QPointF(0, 28), {270, 240}, shape.at(0.97, 1) + lobe},
+                         shape.at(0.99, 0.8));
+    for (const Fin *f : {&tailFin, &dorsal, &anal}) {
+        paintFin(p, *f, finColour, rays, 20);
+        edgeFin(p, *f, blue, 3);
+    }
+    // The stout first dorsal spine that locks upright and names the family.
+    const QPointF spine = shape.at(0.47, -0.97);
+    paintFin(
+        p, fin(spine, {spine + QPointF(4, -34), spine + QPointF(24, -14)}, spine + QPointF(30, 2)),
+        finColour.darker(120), rays, 3);
+
+    const QPainterPath body = bodyOutline(shape);
+    fillBody(p, body, QColor(120, 136, 70), QColor(150, 160, 110), QColor(90, 150, 200), 0.45);
+    paintScales(p, body, 8, QColor(70, 90, 60, 60));
+    {
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        QRadialGradient cheek(QPointF(92, 138), 34);
+        cheek.setColorAt(0, QColor(230, 200, 80, 170));
+        cheek.setColorAt(1, QColor(230, 200, 80, 0));
+        p.fillRect(QRectF(58, 104, 68, 68), cheek);
+        for (const QPainterPath &line :
+             {curveThrough({{44, 146}, {80, 142}, {120, 130}, {156, 112}}),
+              curveThrough({{52, 160}, {90, 164}, {130, 156}, {160, 146}})}) {
+            stroke(p, line, QColor(200, 240, 255, 170), 6);
+            stroke(p, line, blue, 4);
+        }
+        stroke(p, curve({238, 108}, {234, 125}, {238, 140}), blue, 3.5);
+    }
+    shadeBody(p, body, QColor(50, 70, 60), 0.8);
+
+    const QPointF eye(118, 100);
+    for (int i = 0; i < 12; ++i) {
+        const double a = i * pi / 6 + 0.2;
+        const QPointF d(std::cos(a), std::sin(a));
+        const double length = (i % 2 ? 15 : 20) + 4 * std::abs(std::cos(a));
+        stroke(p, curve(eye + d * 9, eye + d * 12, eye + d * length), QColor(50, 50, 40, 150), 1.1);
+    }
+    paintEye(p, eye, 7.5, QColor(190, 150, 60));
+    stroke(p, curve({40, 142}, {44, 144}, {48, 143}), QColor(40, 40, 40), 1.3);
+    stroke(p, curve({150, 110}, {147, 120}, {146, 130}), QColor(60, 70, 60, 140), 1.3);
+    paintFin(p, fin({148, 118}, {{168, 108}, {184, 116}, {162, 136}}, {148, 126}),
+             QColor(160, 170, 120, 180), rays, 7);
+}
+
+// Puffed up into a ball of long spines, with big bulging eyes; tan with
+// small black spots.
+void paintPorcupinefish(QPainter &p, double w, double h)
+{
+    const Canvas canvas(p, w, h);
+    paintWater(p, Canvas::frame, 0.35);
+    paintSand(p, Canvas::frame, 214);
+    paintSeaFan(p, QPointF(296, 232), 150, QColor(140, 70, 130));
+    paintCoralHead(p, QPointF(30, 232), 48, QColor(176, 150, 96));
+    paintCoralHead(p, QPointF(286, 238), 34, QColor(140, 150, 96));
+
+    const QPointF c(158, 116);
+    const double rx = 76;
+    const double ry = 72;
+    const QColor finColour(160, 140, 90, 220);
+    const QColor rays(80, 62, 36, 150);
+    const QColor spineShade(110, 90, 55);
+
+    const Fin tailFin = tail(TailKind::Rounded, {222, 118}, 24, 54, 60);
+    paintFin(p, tailFin, finColour, rays, 10);
+    paintSpots(p, tailFin.shape, 8, 0.9, 1.6, QColor(30, 25, 20), 301);
+    paintFin(p, fin({200, 66}, {{212, 40}, {234, 44}}, {228, 72}), finColour, rays, 6);
+    paintFin(p, fin({200, 166}, {{212, 192}, {234, 188}}, {228, 160}), QColor(200, 185, 140, 220),
+             rays, 6);
+
+    // Spines standing off the rim, drawn first so the ball hides their roots.
+    for (int k = 0; k < 44; ++k) {
+        const double a = 2 * pi * (k + 0.5) / 44;
+        const double deg = std::remainder(a * 180 / pi, 360.0);
+        if (std::abs(deg) < 14 || std::abs(std::abs(deg) - 180) < 16)
+            continue;
+        const QPointF dir(std::cos(a), std::sin(a));
+        paintSpine(p, c + QPointF(dir.x() * (rx - 6), dir.y() * (ry - 6)), dir, 22, 3.2,
+                   dir.y() > 0.3 ? QColor(232, 222, 196) : QColor(210, 190, 140), spineShade);
+    }
+
+    QPainterPath body;
+    body.addEllipse(c, rx, ry);
+    fillBody(p, body, QColor(122, 104, 62), QColor(192, 168, 112), QColor(244, 236, 214));
+    QPainterPath upper;
+    upper.addEllipse(c + QPointF(0, -28), rx + 4, ry - 12);
+    paintSpots(p, body.intersected(upper), 10, 1.3, 2.6, QColor(28, 22, 16), 30);
+    // Spines lying on the ball, shorter towards the middle where they point at the viewer.
+    for (int i = 6; i < 150; ++i) {
+        const double t = std::sqrt(i / 150.0);
+        const QPointF dir(std::cos(i * 2.39996), std::sin(i * 2.39996));
+        const QPointF root = c + QPointF(dir.x() * rx, dir.y() * ry) * t * 0.93;
+        paintSpine(p, root, dir, 2.5 + 12.0 * std::pow(t, 1.3), 2.2,
+                   root.y() > c.y() + 20 ? QColor(236, 228, 206) : QColor(214, 194, 146),
+                   withAlpha(spineShade, 170));
+    }
+    shadeBody(p, body, QColor(90, 72, 40, 160));
+
+    paintFin(p, fin({132, 112}, {{150, 98}, {168, 104}, {162, 134}}, {136, 126}),
+             QColor(215, 190, 120, 180), QColor(120, 90, 40, 160), 8);
+    // A pale fused beak at the front of the ball.
+    p.fillPath(smoothClosedPath({{80, 122}, {86, 114}, {94, 116}, {96, 126}, {90, 134}, {82, 132}}),
+               QColor(236, 226, 200));
+    stroke(p, curve({82, 124}, {88, 126}, {95, 124}), QColor(90, 70, 50), 1.0);
+    // The big eyes bulge out of the ball.
+    p.setPen(QPen(QColor(90, 72, 40, 160), 0.8));
+    p.setBrush(QColor(150, 130, 82));
+    p.drawEllipse(QPointF(108, 96), 18, 17);
+    paintEye(p, {108, 96}, 14, QColor(120, 170, 90));
+}
+
+// An orange-yellow box with two horns over the eyes, scrawled with bright
+// blue lines and spots over faint hexagonal plates.
+void paintCowfish(QPainter &p, double w, double h)
+{
+    const Canvas canvas(p, w, h);
+    paintWater(p, Canvas::frame, 0.3);
+    paintSand(p, Canvas::frame, 206);
+    paintSeaFan(p, QPointF(300, 226), 130, QColor(170, 80, 140));
+    paintCoralHead(p, QPointF(20, 226), 40, QColor(150, 140, 100));
+
+    const QColor orange(250, 170, 40);
+    const QColor deep(220, 120, 20);
+    const QColor blue(60, 150, 255);
+    // The far horn and the spine at the rear of the belly stick out from behind the box.
+    p.fillPath(spike({98, 80}, {64, 46}, {110, 76}), deep.darker(120));
+    p.fillPath(spike({186, 162}, {236, 182}, {196, 156}), deep);
+
+    const Boxfish cow{.ridge = 66,
+                      .back = deep,
+                      .flank = orange,
+                      .belly = QColor(255, 212, 110),
+                      .fin = QColor(250, 196, 86, 210),
+                      .ray = QColor(180, 100, 20, 160)};
+    const BoxfishParts parts = paintBoxfishBody(p, cow);
+    paintMesh(p, parts.box, 12, QColor(170, 90, 10, 70), 0.8);
+    paintScrawls(p, parts.box, 24, blue, 4040);
+    paintSpots(p, parts.box, 13, 1.1, 1.9, blue, 4041);
+    paintSpots(p, parts.tail.shape, 9, 1.0, 1.6, blue, 4042);
+    paintBoxfishFace(p, cow, parts, QColor(230, 120, 60), QColor(80, 150, 230));
+    // The near horn: a stout spine over the eye pointing forward.
+    const QPainterPath horn = spike({78, 94}, {44, 58}, {100, 86});
+    fillBody(p, horn, orange.lighter(110), orange, deep);
+    stroke(p, horn, QColor(150, 70, 10), 0.9);
+}
+
+} // namespace fishart

@@ -1,0 +1,469 @@
+#include "fishkit.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPen>
+#include <QPolygonF>
+#include <QRadialGradient>
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace fishkit {
+
+namespace {
+
+constexpr double pi = std::numbers::pi;
+
+QPainterPath openSpline(const std::vector<QPointF> &v)
+{
+    QPainterPath path(v.front());
+    for (size_t i = 0; i + 1 < v.size(); ++i) {
+        const QPointF p0 = v[i == 0 ? 0 : i - 1];
+        const QPointF p1 = v[i];
+        const QPointF p2 = v[i + 1];
+        const QPointF p3 = v[std::min(i + 2, v.size() - 1)];
+        path.cubicTo(p1 + (p2 - p0) / 6.0, p2 - (p3 - p1) / 6.0, p2);
+    }
+    return path;
+}
+
+// Control point bowing the segment a-b outwards by `amount`, for outlines
+// that run clockwise on screen.
+QPointF bow(QPointF a, QPointF b, double amount)
+{
+    const QPointF d = b - a;
+    const double len = std::hypot(d.x(), d.y());
+    if (len == 0.0)
+        return a;
+    return (a + b) / 2.0 + QPointF(d.y(), -d.x()) / len * amount;
+}
+
+// Share of the greatest depth the body has at `t` of its length.
+double profile(const BodyShape &s, double t)
+{
+    const double a = std::clamp(s.deepestAt, 0.05, 0.95);
+    if (t <= a) {
+        const double k = 1.6 - 1.3 * std::clamp(s.bluntness, 0.0, 1.0);
+        return std::pow(std::sin(std::clamp(t / a, 0.0, 1.0) * pi / 2), k);
+    }
+    const double v = (t - a) / (1.0 - a);
+    return s.stalk + (1.0 - s.stalk) * (1.0 + std::cos(v * pi)) / 2.0;
+}
+
+double bump(double t, double centre, double width)
+{
+    const double d = (t - centre) / width;
+    return std::exp(-d * d);
+}
+
+} // namespace
+
+Canvas::Canvas(QPainter &p, double width, double height)
+    : m_p(p)
+{
+    m_p.save();
+    m_p.scale(width / frame.width(), height / frame.height());
+}
+
+Canvas::~Canvas()
+{
+    m_p.restore();
+}
+
+void Canvas::faceRight()
+{
+    m_p.translate(frame.width(), 0);
+    m_p.scale(-1, 1);
+}
+
+Saved::Saved(QPainter &p)
+    : m_p(p)
+{
+    m_p.save();
+}
+
+Saved::~Saved()
+{
+    m_p.restore();
+}
+
+QPointF BodyShape::at(double along, double across) const
+{
+    const double t = std::clamp(along, 0.0, 1.0);
+    const double full = depth * profile(*this, t);
+    const double headRise = std::sin(std::min(1.0, t / std::max(0.05, deepestAt)) * pi / 2);
+    const double top = full * back + hump * depth * bump(t, deepestAt * 0.55, 0.2) * headRise;
+    const double bottom = full * (1.0 - back) + belly * depth * bump(t, 0.45, 0.22);
+    const double y = across < 0 ? -top * -across : bottom * across;
+    return QPointF(snout.x() + length * t, snout.y() + y);
+}
+
+QPainterPath bodyOutline(const BodyShape &shape)
+{
+    // Samples crowd towards the snout, where the outline bends most.
+    constexpr int samples = 16;
+    std::vector<QPointF> ring;
+    ring.push_back(shape.snout);
+    for (int i = 1; i <= samples; ++i)
+        ring.push_back(shape.at(std::pow(double(i) / samples, 1.3), -1));
+    const double stalkHalf = shape.depth * shape.stalk / 2.0;
+    ring.push_back(shape.at(1, 0) + QPointF(stalkHalf * 0.3, 0));
+    for (int i = samples; i >= 1; --i)
+        ring.push_back(shape.at(std::pow(double(i) / samples, 1.3), 1));
+    return smoothClosedPath(ring.data(), int(ring.size()));
+}
+
+void fillBody(QPainter &p, const QPainterPath &body, QColor back, QColor flank, QColor belly,
+              double flankAt)
+{
+    const QRectF box = body.boundingRect();
+    QLinearGradient g(box.topLeft(), box.bottomLeft());
+    g.setColorAt(0.0, back);
+    g.setColorAt(flankAt, flank);
+    g.setColorAt(1.0, belly);
+    p.fillPath(body, g);
+}
+
+void shadeBody(QPainter &p, const QPainterPath &body, QColor outline, double strength)
+{
+    const QRectF r = body.boundingRect();
+    {
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        p.setBrush(Qt::NoBrush);
+        const QColor rim = outline.darker(120);
+        p.setPen(QPen(withAlpha(rim, int(45 * strength)), 10));
+        p.drawPath(body);
+        p.setPen(QPen(withAlpha(rim, int(60 * strength)), 4));
+        p.drawPath(body);
+
+        QLinearGradient under(r.topLeft(), r.bottomLeft());
+        under.setColorAt(0.7, QColor(0, 10, 30, 0));
+        under.setColorAt(1.0, QColor(0, 10, 30, int(70 * strength)));
+        p.fillRect(r, under);
+
+        p.translate(r.left() + r.width() * 0.38, r.top() + r.height() * 0.3);
+        p.scale(1.0, r.height() / r.width() * 1.2);
+        const double radius = r.width() * 0.42;
+        QRadialGradient sheen(QPointF(0, 0), radius);
+        sheen.setColorAt(0, QColor(255, 255, 255, int(70 * strength)));
+        sheen.setColorAt(1, QColor(255, 255, 255, 0));
+        p.setPen(Qt::NoPen);
+        p.setBrush(sheen);
+        p.drawEllipse(QPointF(0, 0), radius, radius);
+    }
+    const Saved s(p);
+    p.setPen(QPen(outline, 0.9));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(body);
+}
+
+Fin fin(QPointF front, std::initializer_list<QPointF> edge, QPointF rear)
+{
+    std::vector<QPointF> points{front};
+    points.insert(points.end(), edge.begin(), edge.end());
+    points.push_back(rear);
+    Fin f;
+    f.edge = openSpline(points);
+    f.base = QLineF(front, rear);
+    f.shape = f.edge;
+    f.shape.closeSubpath();
+    return f;
+}
+
+Fin tail(TailKind kind, QPointF root, double rootDepth, double length, double span, double notch)
+{
+    const double x = root.x();
+    const double y = root.y();
+    const QPointF rootTop(x, y - rootDepth / 2);
+    const QPointF rootBottom(x, y + rootDepth / 2);
+    const QPointF upper(x + length, y - span / 2);
+    const QPointF lower(x + length, y + span / 2);
+    const QPointF cut(x + length * (1.0 - notch), y);
+
+    Fin f;
+    f.base = QLineF(rootTop, rootBottom);
+    QPointF start = upper;
+    QPointF end = lower;
+    switch (kind) {
+    case TailKind::Forked:
+        f.edge = QPainterPath(upper);
+        f.edge.quadTo(bow(upper, cut, -3), cut);
+        f.edge.quadTo(bow(cut, lower, -3), lower);
+        break;
+    case TailKind::Lunate:
+        f.edge = QPainterPath(upper);
+        f.edge.quadTo(QPointF(x + length * (1.0 - 2.0 * notch), y), lower);
+        break;
+    case TailKind::Rounded:
+        start = QPointF(x + length * 0.55, y - span / 2);
+        end = QPointF(x + length * 0.55, y + span / 2);
+        f.edge =
+            openSpline({start, QPointF(x + length * 0.92, y - span * 0.3), QPointF(x + length, y),
+                        QPointF(x + length * 0.92, y + span * 0.3), end});
+        break;
+    case TailKind::Truncate:
+        f.edge = QPainterPath(upper);
+        f.edge.quadTo(QPointF(x + length * 1.06, y), lower);
+        break;
+    case TailKind::Pointed:
+        start = QPointF(x + length * 0.4, y - span / 2);
+        end = QPointF(x + length * 0.4, y + span / 2);
+        f.edge = QPainterPath(start);
+        f.edge.quadTo(QPointF(x + length * 0.8, y - span * 0.3), QPointF(x + length, y));
+        f.edge.quadTo(QPointF(x + length * 0.8, y + span * 0.3), end);
+        break;
+    }
+
+    // The lobes sweep back from the stalk, so their leading edges curve in.
+    const double sweep = (span - rootDepth) * 0.1;
+    f.shape = QPainterPath(rootTop);
+    f.shape.quadTo(
+        QPointF(x + (start.x() - x) * 0.45, rootTop.y() + (start.y() - rootTop.y()) * 0.2 - sweep),
+        start);
+    f.shape.connectPath(f.edge);
+    f.shape.quadTo(QPointF(x + (end.x() - x) * 0.45,
+                           rootBottom.y() + (end.y() - rootBottom.y()) * 0.2 + sweep),
+                   rootBottom);
+    f.shape.closeSubpath();
+    return f;
+}
+
+void paintFin(QPainter &p, const Fin &f, QColor membrane, QColor ray, int rays)
+{
+    const Saved s(p);
+    const QPointF from = f.base.center();
+    double reach = 1.0;
+    for (int i = 0; i <= 16; ++i) {
+        const QPointF q = f.edge.pointAtPercent(i / 16.0) - from;
+        reach = std::max(reach, std::hypot(q.x(), q.y()));
+    }
+    QRadialGradient g(from, reach);
+    g.setColorAt(0.0, membrane);
+    g.setColorAt(1.0, withAlpha(membrane.lighter(125), membrane.alpha() * 3 / 4));
+    p.fillPath(f.shape, g);
+
+    p.setClipPath(f.shape, Qt::IntersectClip);
+    p.setPen(QPen(ray, 0.7, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < rays; ++i) {
+        const double t = (i + 0.5) / rays;
+        const QPointF tip = f.edge.pointAtPercent(t);
+        // Rays run on a little past the edge so the clip, not the ray, ends them.
+        const QPointF root = f.base.pointAt(t);
+        p.drawLine(root, tip + (tip - root) * 0.1);
+    }
+    p.setClipping(false);
+    p.setPen(QPen(withAlpha(ray, std::min(255, ray.alpha() + 40)), 0.6));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(f.shape);
+}
+
+void edgeFin(QPainter &p, const Fin &f, QColor colour, double width)
+{
+    const Saved s(p);
+    p.setClipPath(f.shape, Qt::IntersectClip);
+    stroke(p, f.edge, colour, width);
+}
+
+void paintScales(QPainter &p, const QPainterPath &area, double size, QColor rim, double width)
+{
+    const Saved s(p);
+    p.setClipPath(area, Qt::IntersectClip);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(rim, width, Qt::SolidLine, Qt::RoundCap));
+    const QRectF box = area.boundingRect();
+    int row = 0;
+    for (double y = box.top(); y < box.bottom() + size; y += size * 0.62, ++row) {
+        const double shift = (row % 2) ? size * 0.5 : 0.0;
+        for (double x = box.left() - size + shift; x < box.right() + size; x += size)
+            p.drawArc(QRectF(x - size * 0.5, y - size * 0.5, size, size), -70 * 16, 140 * 16);
+    }
+}
+
+void paintSpots(QPainter &p, const QPainterPath &area, double spacing, double rMin, double rMax,
+                QColor colour, quint32 seed)
+{
+    QRandomGenerator rng(seed ^ 0x5bd1e995u);
+    const Saved s(p);
+    p.setClipPath(area, Qt::IntersectClip);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    for (const QPointF &pt : spreadPoints(area, spacing, spacing * 0.3, seed)) {
+        const double r = rMin + (rMax - rMin) * rng.generateDouble();
+        const double squash = 0.85 + 0.3 * rng.generateDouble();
+        p.drawEllipse(pt, r * squash, r / squash);
+    }
+}
+
+void paintBars(QPainter &p, const QPainterPath &area, double firstX, double spacing, int count,
+               double width, QColor colour, double bow)
+{
+    const QRectF box = area.boundingRect();
+    const Saved s(p);
+    p.setClipPath(area, Qt::IntersectClip);
+    for (int i = 0; i < count; ++i) {
+        const double x = firstX + i * spacing;
+        stroke(p,
+               curveThrough({{x + bow, box.top() - 4},
+                             {x, box.center().y()},
+                             {x + bow * 0.8, box.bottom() + 4}}),
+               colour, width);
+    }
+}
+
+void paintStripes(QPainter &p, const QPainterPath &area, double firstY, double spacing, int count,
+                  double width, QColor colour, double converge)
+{
+    const QRectF box = area.boundingRect();
+    const double mid = box.center().y();
+    const Saved s(p);
+    p.setClipPath(area, Qt::IntersectClip);
+    for (int i = 0; i < count; ++i) {
+        const double y0 = firstY + i * spacing;
+        QPainterPath stripe;
+        for (double x = box.left() - 4; x <= box.right() + 4; x += 4) {
+            const double u = (x - box.center().x()) / (box.width() / 2);
+            const double y = y0 + (mid - y0) * converge * u * u;
+            if (stripe.elementCount() == 0)
+                stripe.moveTo(x, y);
+            else
+                stripe.lineTo(x, y);
+        }
+        stroke(p, stripe, colour, width);
+    }
+}
+
+void paintMesh(QPainter &p, const QPainterPath &area, double cell, QColor line, double width)
+{
+    const QRectF box = area.boundingRect();
+    const double r = cell / std::sqrt(3.0);
+    const Saved s(p);
+    p.setClipPath(area, Qt::IntersectClip);
+    p.setPen(QPen(line, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    int row = 0;
+    for (double y = box.top() - r; y < box.bottom() + r; y += r * 1.5, ++row) {
+        for (double x = box.left() - cell + (row % 2) * cell / 2; x < box.right() + cell;
+             x += cell) {
+            QPolygonF hex;
+            for (int k = 0; k < 6; ++k) {
+                const double a = pi / 6 + k * pi / 3;
+                hex << QPointF(x + r * std::cos(a), y + r * std::sin(a));
+            }
+            p.drawPolygon(hex);
+        }
+    }
+}
+
+std::vector<QPointF> scatterPoints(const QPainterPath &area, int count, quint32 seed)
+{
+    QRandomGenerator rng(seed);
+    const QRectF r = area.boundingRect();
+    std::vector<QPointF> points;
+    for (int tries = 0; int(points.size()) < count && tries < count * 30; ++tries) {
+        const QPointF pt(r.left() + rng.bounded(r.width()), r.top() + rng.bounded(r.height()));
+        if (area.contains(pt))
+            points.push_back(pt);
+    }
+    return points;
+}
+
+std::vector<QPointF> spreadPoints(const QPainterPath &area, double spacing, double jitter,
+                                  quint32 seed)
+{
+    QRandomGenerator rng(seed);
+    const QRectF r = area.boundingRect();
+    std::vector<QPointF> points;
+    int row = 0;
+    for (double y = r.top(); y <= r.bottom(); y += spacing * 0.87, ++row) {
+        for (double x = r.left() + (row % 2) * spacing * 0.5; x <= r.right(); x += spacing) {
+            const QPointF pt(x + (rng.generateDouble() - 0.5) * 2 * jitter,
+                             y + (rng.generateDouble() - 0.5) * 2 * jitter);
+            if (area.contains(pt))
+                points.push_back(pt);
+        }
+    }
+    return points;
+}
+
+void castShadow(QPainter &p, const QPainterPath &shape, QPointF offset, int alpha)
+{
+    const Saved s(p);
+    p.translate(offset);
+    p.setBrush(Qt::NoBrush);
+    for (int i = 4; i >= 1; --i) {
+        p.setPen(QPen(QColor(40, 30, 10, alpha / 5), i * 4.0, Qt::SolidLine, Qt::RoundCap,
+                      Qt::RoundJoin));
+        p.drawPath(shape);
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 30, 10, alpha));
+    p.drawPath(shape);
+}
+
+QPainterPath curveThrough(std::initializer_list<QPointF> points)
+{
+    return openSpline(std::vector<QPointF>(points));
+}
+
+QPainterPath ribbon(const QPainterPath &spine, std::initializer_list<double> widths)
+{
+    const std::vector<double> w(widths);
+    constexpr int steps = 64;
+    std::vector<QPointF> left;
+    std::vector<QPointF> right;
+    for (int i = 0; i <= steps; ++i) {
+        const double t = double(i) / steps;
+        const double at = t * double(w.size() - 1);
+        const size_t k = std::min(size_t(at), w.size() - 2);
+        const double half = (w[k] + (w[k + 1] - w[k]) * (at - double(k))) / 2.0;
+        const QPointF d = spine.pointAtPercent(std::min(1.0, t + 0.01)) -
+                          spine.pointAtPercent(std::max(0.0, t - 0.01));
+        const QPointF normal = QPointF(-d.y(), d.x()) / std::max(1e-9, std::hypot(d.x(), d.y()));
+        left.push_back(spine.pointAtPercent(t) + normal * half);
+        right.push_back(spine.pointAtPercent(t) - normal * half);
+    }
+    QPainterPath band(left.front());
+    for (const QPointF &pt : left)
+        band.lineTo(pt);
+    for (auto it = right.rbegin(); it != right.rend(); ++it)
+        band.lineTo(*it);
+    band.closeSubpath();
+    return band;
+}
+
+} // namespace fishkit
+
+// Disc-shaped fish (butterflyfish, angelfish, spadefish).
+namespace fishkit {
+
+QPainterPath discOutline(const BodyShape &shape)
+{
+    const double a = std::clamp(shape.deepestAt, 0.05, 0.95);
+    // Scales the tapering side of `at` out to a quarter ellipse behind the
+    // deepest point, which keeps the hump and belly of the shape.
+    const auto side = [&](double t, double across) {
+        const QPointF q = shape.at(t, across);
+        if (t <= a)
+            return q;
+        const double v = (t - a) / (1.0 - a);
+        const double taper = shape.stalk + (1.0 - shape.stalk) * (1.0 + std::cos(v * pi)) / 2.0;
+        const double round =
+            shape.stalk + (1.0 - shape.stalk) * std::sqrt(std::max(0.0, 1.0 - v * v));
+        return QPointF(q.x(), shape.snout.y() + (q.y() - shape.snout.y()) * round / taper);
+    };
+    constexpr int samples = 24;
+    std::vector<QPointF> ring{shape.snout};
+    for (int i = 1; i <= samples; ++i)
+        ring.push_back(side(std::pow(double(i) / samples, 1.2), -1));
+    const double stalkHalf = shape.depth * shape.stalk / 2.0;
+    ring.push_back(shape.at(1, 0) + QPointF(stalkHalf * 0.3, 0));
+    for (int i = samples; i >= 1; --i)
+        ring.push_back(side(std::pow(double(i) / samples, 1.2), 1));
+    return smoothClosedPath(ring.data(), int(ring.size()));
+}
+
+} // namespace fishkit

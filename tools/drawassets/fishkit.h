@@ -1,0 +1,216 @@
+#pragma once
+
+#include "backdrop.h"
+
+#include <QColor>
+#include <QLineF>
+#include <QPainterPath>
+#include <QPointF>
+#include <QRectF>
+
+#include <initializer_list>
+#include <vector>
+
+class QPainter;
+
+// The one vocabulary every fish painter is written in. A painter is a short
+// description of its fish, always in this order:
+//
+//   1. const Canvas canvas(p, w, h);  then the backdrop: paintWater, and sand,
+//      reef rock, coral heads or sea fans where the fish lives;
+//   2. the fins behind the body: tail(), fin() for dorsal and anal, paintFin();
+//   3. the body: bodyOutline() from a BodyShape, fillBody();
+//   4. patterns clipped to the body: paintScales, paintSpots, paintBars,
+//      paintStripes, paintMesh, or scatterPoints/spreadPoints for anything else;
+//      then shadeBody() to round the body off and outline it;
+//   5. the fins in front of the body (pectoral, pelvic), gill cover and mouth
+//      as stroke(curveThrough(...)), and paintEye() last.
+//
+// Coordinates are design units on the 320 x 240 canvas with the head to the
+// left; Canvas::faceRight() turns a fish that should look the other way.
+// Anything random is seeded, so the 1x and 2x pictures match and every run
+// of the tool writes the same files.
+namespace fishkit {
+
+using backdrop::curve;
+using backdrop::paintCoralHead;
+using backdrop::paintEye;
+using backdrop::paintReefRock;
+using backdrop::paintSand;
+using backdrop::paintSeaFan;
+using backdrop::paintWater;
+using backdrop::smoothClosedPath;
+using backdrop::stroke;
+using backdrop::withAlpha;
+
+// Lets a painter draw on the 320 x 240 design canvas whatever size the
+// picture is (250 x 188 for the French Angelfish), and restores the painter.
+class Canvas
+{
+public:
+    static constexpr QRectF frame{0, 0, 320, 240};
+
+    Canvas(QPainter &p, double width, double height);
+    ~Canvas();
+    Canvas(const Canvas &) = delete;
+    Canvas &operator=(const Canvas &) = delete;
+
+    // Mirrors what follows, so that not every fish swims the same way.
+    void faceRight();
+
+private:
+    QPainter &m_p;
+};
+
+// Restores the painter at the end of the scope, so the clip or transform of
+// one detail never leaks into the next.
+class Saved
+{
+public:
+    explicit Saved(QPainter &p);
+    ~Saved();
+    Saved(const Saved &) = delete;
+    Saved &operator=(const Saved &) = delete;
+
+private:
+    QPainter &m_p;
+};
+
+// The side view of a fish body, head to the left, from a few proportions.
+struct BodyShape
+{
+    QPointF snout;           // tip of the snout; its height is the body's midline
+    double length = 200.0;   // snout to the root of the tail
+    double depth = 70.0;     // greatest depth, back to belly
+    double deepestAt = 0.45; // where the body is deepest, as a share of the length
+    double bluntness = 0.5;  // 0 a pointed snout, 1 a steep round forehead
+    double stalk = 0.2;      // depth of the tail stalk, as a share of the depth
+    double back = 0.5;       // share of the depth that lies above the midline
+    double hump = 0.0;       // extra rise of the forehead, as a share of the depth
+    double belly = 0.0;      // extra sag of the belly, as a share of the depth
+
+    // A point `along` the length (0 snout, 1 tail root) and `across` the body
+    // (-1 on the back, 0 on the midline, 1 on the belly), to place fins,
+    // eyes and marks on the body without measuring the outline.
+    QPointF at(double along, double across) const;
+};
+
+// The closed body outline for `shape`.
+QPainterPath bodyOutline(const BodyShape &shape);
+
+// Countershading: `back` along the top, `flank` at `flankAt` of the depth and
+// `belly` along the bottom.
+void fillBody(QPainter &p, const QPainterPath &body, QColor back, QColor flank, QColor belly,
+              double flankAt = 0.5);
+
+// Rounds a flat body off with a darker rim and a sheen high on the flank where
+// the light falls, then outlines it.
+void shadeBody(QPainter &p, const QPainterPath &body, QColor outline = QColor(10, 20, 35, 130),
+               double strength = 1.0);
+
+// A fin: its outline, the line where it joins the body and its free edge; rays
+// run from the base to the free edge.
+struct Fin
+{
+    QPainterPath shape;
+    QLineF base;
+    QPainterPath edge;
+};
+
+// A dorsal, anal, pelvic or pectoral fin joined to the body from `front` to
+// `rear`, its free edge passing through `edge` in that order.
+Fin fin(QPointF front, std::initializer_list<QPointF> edge, QPointF rear);
+
+enum class TailKind {
+    Forked,   // two pointed lobes, V notch (snappers, jacks, chromis)
+    Lunate,   // a crescent (surgeonfish, parrotfish, wrasses)
+    Rounded,  // a fan (groupers, gobies, angelfish)
+    Truncate, // squared off (Gray Angelfish, grunts at rest)
+    Pointed,  // a spear or the end of an eel
+};
+
+// A tail fin growing to the right from the tail stalk centred on `root`,
+// `rootDepth` deep there, reaching `length` back and `span` from tip to tip.
+// `notch` is how far the fork or crescent cuts in, as a share of the length.
+Fin tail(TailKind kind, QPointF root, double rootDepth, double length, double span,
+         double notch = 0.5);
+
+// A translucent membrane, solid at the base and thinner at the free edge,
+// with `rays` rays across it.
+void paintFin(QPainter &p, const Fin &f, QColor membrane, QColor ray, int rays);
+
+// A coloured rim along a fin's free edge (pale tail margins, blue fin edges).
+void edgeFin(QPainter &p, const Fin &f, QColor colour, double width);
+
+// Overlapping scale edges in staggered rows, open towards the head.
+void paintScales(QPainter &p, const QPainterPath &area, double size, QColor rim,
+                 double width = 0.6);
+
+// Round spots spread evenly over `area`, `spacing` apart, radius between
+// rMin and rMax.
+void paintSpots(QPainter &p, const QPainterPath &area, double spacing, double rMin, double rMax,
+                QColor colour, quint32 seed);
+
+// `count` upright bars across `area`, `spacing` apart from `firstX`, each
+// bowed towards the head by `bow` to follow the roundness of the body.
+void paintBars(QPainter &p, const QPainterPath &area, double firstX, double spacing, int count,
+               double width, QColor colour, double bow = 4.0);
+
+// `count` lengthwise stripes across `area`, `spacing` apart from `firstY`,
+// drawn together towards the midline at snout and tail by `converge` (0-1).
+void paintStripes(QPainter &p, const QPainterPath &area, double firstY, double spacing, int count,
+                  double width, QColor colour, double converge = 0.3);
+
+// A honeycomb of `cell`-wide hexagons over `area` (boxfish plates, chain marks).
+void paintMesh(QPainter &p, const QPainterPath &area, double cell, QColor line, double width);
+
+// `count` points anywhere inside `area`; they may clump, like real scatter.
+std::vector<QPointF> scatterPoints(const QPainterPath &area, int count, quint32 seed);
+
+// Points inside `area` about `spacing` apart, moved by up to `jitter`; they
+// never clump, like the spots of a pattern.
+std::vector<QPointF> spreadPoints(const QPainterPath &area, double spacing, double jitter,
+                                  quint32 seed);
+
+// The soft shadow a fish lying on or just above the sand casts there.
+void castShadow(QPainter &p, const QPainterPath &shape, QPointF offset, int alpha);
+
+// An open smooth curve through `points`, for gill covers, mouths and lines.
+QPainterPath curveThrough(std::initializer_list<QPointF> points);
+
+// Added for the long bent bodies of rays, morays, trumpetfish and seahorse.
+
+// A band along `spine`, as wide as `widths` spread evenly along its length
+// (eel necks, whip tails, tube snouts, seahorse trunks).
+QPainterPath ribbon(const QPainterPath &spine, std::initializer_list<double> widths);
+
+} // namespace fishkit
+
+// Disc-shaped fish (butterflyfish, angelfish, spadefish).
+namespace fishkit {
+
+// The closed outline of a disc-shaped body: like bodyOutline, but behind its
+// deepest point the body stays full and rounds off into the tail stalk
+// instead of tapering; `at` still places marks inside it.
+QPainterPath discOutline(const BodyShape &shape);
+
+} // namespace fishkit
+
+// Damselfish and angelfish.
+namespace fishkit {
+
+// A body with its fins laid out, as a family's builder returns it, so that
+// the fish of one build share one description.
+struct Build
+{
+    BodyShape shape;
+    QPainterPath body;
+    Fin dorsal;
+    Fin anal;
+    Fin caudal;
+    Fin pectoral;
+    Fin pelvic;
+    QPointF eye;
+};
+
+} // namespace fishkit

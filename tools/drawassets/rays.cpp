@@ -1,0 +1,434 @@
+#include "fishart.h"
+#include "fishkit.h"
+
+#include <QPainter>
+#include <QRadialGradient>
+#include <QRandomGenerator>
+
+#include <cmath>
+#include <functional>
+#include <numbers>
+
+// Rays and sharks, mostly seen from above or resting on the sand.
+
+namespace fishart {
+
+using namespace fishkit;
+
+namespace {
+
+// Shark fins are firm flesh, not membranes: opaque, shaded like the body.
+void paintFleshFin(QPainter &p, const QPainterPath &shape, QColor top, QColor bottom, QColor line)
+{
+    fillBody(p, shape, top, bottom.lighter(104), bottom);
+    stroke(p, shape, line, 0.8);
+}
+
+// A stingray on the sand seen from above, head up, around the origin of a
+// frame moved to `at` and turned by `turn` degrees. What tells the stingrays
+// apart is the outline of the disc, the tail and the skin `pattern`.
+struct Stingray
+{
+    QPointF at;
+    double turn = 0.0;
+    QPainterPath disc;
+    QPainterPath tailLine; // from under the disc to the tip
+    double tailRoot = 10.0;
+    double tailTip = 1.0;
+    QPainterPath hind;    // pelvic fins peeping out behind, or the fin at the tail's end
+    double stingAt = 0.2; // where the sting sits along the tail
+    QColor colour;
+    QPointF eye; // the right eye; the left one mirrors it
+    double eyeSize = 3.0;
+};
+
+void paintStingray(QPainter &p, const Stingray &ray,
+                   const std::function<void(const QPainterPath &)> &pattern)
+{
+    const Saved s(p);
+    p.translate(ray.at);
+    p.rotate(ray.turn);
+    const QPainterPath tail = ribbon(ray.tailLine, {ray.tailRoot, ray.tailTip});
+    castShadow(p, ray.disc.united(ray.hind).united(tail), QPointF(5, 7), 60);
+
+    const QColor line = ray.colour.darker(170);
+    for (const QPainterPath &part : {ray.hind, tail}) {
+        fillBody(p, part, ray.colour.darker(110), ray.colour, ray.colour.darker(104));
+        pattern(part);
+        stroke(p, part, line, 0.8);
+    }
+    // The sting lies flat on the tail, pointing back.
+    const QPointF a = ray.tailLine.pointAtPercent(ray.stingAt);
+    const QPointF b = ray.tailLine.pointAtPercent(ray.stingAt + 0.1);
+    const QPointF side = QPointF(a.y() - b.y(), b.x() - a.x()) * 0.12;
+    p.setPen(QPen(line, 0.6));
+    p.setBrush(QColor(220, 206, 166));
+    p.drawPolygon(QPolygonF({a + side, b + side * 1.6, a - side * 0.2}));
+
+    QRadialGradient g(QPointF(0, -6), ray.disc.boundingRect().width() * 0.55);
+    g.setColorAt(0, ray.colour.darker(110));
+    g.setColorAt(0.6, ray.colour);
+    g.setColorAt(1, ray.colour.lighter(112));
+    p.fillPath(ray.disc, g);
+    pattern(ray.disc);
+    {
+        // The body rises in the middle of the flat disc.
+        const Saved c(p);
+        p.setClipPath(ray.disc, Qt::IntersectClip);
+        const QRectF r = ray.disc.boundingRect();
+        QRadialGradient ridge(QPointF(0, -6), r.height() * 0.6);
+        ridge.setColorAt(0, QColor(255, 240, 190, 70));
+        ridge.setColorAt(1, QColor(255, 240, 190, 0));
+        p.scale(0.55, 1.0);
+        p.fillRect(QRectF(-r.width(), r.top(), r.width() * 2, r.height()), ridge);
+    }
+    shadeBody(p, ray.disc, line, 0.6);
+
+    for (const double x : {-1.0, 1.0}) {
+        const QPointF eye(ray.eye.x() * x, ray.eye.y());
+        p.setPen(QPen(line, 0.6));
+        p.setBrush(ray.colour.darker(104));
+        p.drawEllipse(eye, ray.eyeSize * 1.7, ray.eyeSize * 1.45);
+        paintEye(p, eye, ray.eyeSize, QColor(190, 160, 85));
+        // The spiracle behind each eye, through which a resting ray breathes.
+        p.setPen(QPen(ray.colour.lighter(125), 0.8));
+        p.setBrush(QColor(50, 40, 26));
+        p.drawEllipse(eye + QPointF(x * 2, ray.eyeSize * 3.2), ray.eyeSize * 0.9,
+                      ray.eyeSize * 0.65);
+    }
+}
+
+} // namespace
+
+// Tan all over, resting on the sand: two rounded dorsals far back, the long
+// low upper lobe of the tail and barbels hanging at the nostrils.
+void paintNurseShark(QPainter &p, double w, double h)
+{
+    const Canvas canvas(p, w, h);
+    paintWater(p, Canvas::frame, 0.55);
+    paintCoralHead(p, QPointF(262, 160), 48, QColor(130, 120, 100));
+    paintSeaFan(p, QPointF(40, 150), 110, QColor(150, 80, 120));
+    paintSand(p, Canvas::frame, 148);
+
+    const QColor back(150, 115, 62), flank(186, 150, 96), belly(210, 182, 132);
+    const QColor line(110, 80, 40);
+    const BodyShape shape{.snout = {12, 188},
+                          .length = 254,
+                          .depth = 69,
+                          .deepestAt = 0.5,
+                          .bluntness = 0.95,
+                          .stalk = 0.38,
+                          .back = 0.6};
+    const QPainterPath tailFin = smoothClosedPath({{250, 172},
+                                                   {290, 175},
+                                                   {316, 185},
+                                                   {318, 196},
+                                                   {300, 200},
+                                                   {284, 210},
+                                                   {270, 204},
+                                                   {254, 198}});
+    const QPainterPath pectoral =
+        smoothClosedPath({{72, 200}, {98, 204}, {118, 214}, {112, 228}, {84, 232}, {62, 224}});
+    const QPainterPath pelvic =
+        smoothClosedPath({{176, 206}, {198, 206}, {214, 220}, {196, 226}, {178, 218}});
+    const QPainterPath shark = bodyOutline(shape).united(tailFin);
+    castShadow(p, shark.united(pectoral).united(pelvic), QPointF(6, 12), 70);
+
+    paintFleshFin(p, smoothClosedPath({{222, 200}, {238, 196}, {250, 206}, {236, 212}}), back,
+                  flank, line);
+    paintFleshFin(p, pelvic, back, flank, line);
+    paintFleshFin(p, fin({164, 154}, {{170, 124}, {190, 115}, {204, 128}}, {212, 160}).shape, back,
+                  flank, line);
+    paintFleshFin(p, fin({220, 164}, {{226, 142}, {240, 136}, {248, 148}}, {254, 172}).shape, back,
+                  flank, line);
+    fillBody(p, shark, back, flank, belly);
+    // Faint freckles, so that the tan still reads as one colour.
+    {
+        const Saved s(p);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(120, 90, 45, 40));
+        for (const QPointF &c : scatterPoints(shark, 160, 15))
+            p.drawEllipse(c, 1.2, 1.1);
+    }
+    shadeBody(p, shark, QColor(95, 70, 35));
+
+    for (int i = 0; i < 5; ++i) {
+        const double x = 66 + i * 5.5;
+        stroke(p, curveThrough({{x, 170 + i * 0.6}, {x - 2.5, 182}, {x, 194 - i * 0.4}}),
+               QColor(105, 75, 40, 170), 1.1);
+    }
+    stroke(p, curveThrough({{18, 200}, {28, 203}, {38, 201}}), QColor(90, 60, 30), 1.4);
+    for (const double x : {16.0, 21.0}) {
+        stroke(p, curveThrough({{x, 191}, {x - 1.5, 199}, {x - 4, 207}}), QColor(140, 105, 60),
+               2.0);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(80, 55, 30));
+        p.drawEllipse(QPointF(x, 189 + (x - 16) * 0.4), 1.6, 1.2);
+    }
+    paintEye(p, QPointF(44, 176), 3.0, QColor(190, 150, 60));
+    paintFleshFin(p, pectoral, flank.darker(108), flank, line);
+    stroke(p, curveThrough({{76, 206}, {94, 214}, {108, 222}}), QColor(120, 90, 50, 120), 1.0);
+}
+
+// Grey on a diamond of a disc with sharp outer corners, plain but for sand
+// dust, and a whip of a tail far longer than the Yellow Stingray's stub.
+void paintSouthernStingray(QPainter &p, double w, double h)
+{
+    const Canvas canvas(p, w, h);
+    paintWater(p, Canvas::frame, 0.3);
+    paintSand(p, Canvas::frame, 30);
+
+    QPainterPath disc(QPointF(0, -80));
+    disc.cubicTo(QPointF(8, -74), QPointF(66, -34), QPointF(114, 0));
+    disc.cubicTo(QPointF(84, 26), QPointF(40, 54), QPointF(8, 62));
+    disc.lineTo(QPointF(-8, 62));
+    disc.cubicTo(QPointF(-40, 54), QPointF(-84, 26), QPointF(-114, 0));
+    disc.cubicTo(QPointF(-66, -34), QPointF(-8, -74), QPointF(0, -80));
+    QPainterPath whip(QPointF(0, 58));
+    whip.cubicTo(QPointF(2, 120), QPointF(60, 128), QPointF(160, 150));
+    const Stingray ray{
+        .at = {146, 98},
+        .turn = -6,
+        .disc = disc,
+        .tailLine = whip,
+        .tailRoot = 10,
+        .tailTip = 1,
+        .hind = smoothClosedPath({{-15, 50}, {-19, 68}, {-8, 76}, {8, 76}, {19, 68}, {15, 50}}),
+        .stingAt = 0.2,
+        .colour = QColor(122, 112, 84),
+        .eye = {14, -46},
+        .eyeSize = 3.0,
+    };
+    paintStingray(p, ray, [&p](const QPainterPath &area) {
+        const Saved s(p);
+        p.setClipPath(area, Qt::IntersectClip);
+        p.setPen(Qt::NoPen);
+        QRandomGenerator rng(17);
+        for (const QPointF &c : scatterPoints(area, 90, 17)) {
+            const double r = 3 + rng.generateDouble() * 6;
+            p.setBrush(QColor(90, 80, 58, 35));
+            p.drawEllipse(c, r, r * 0.8);
+        }
+        // Sand dusted over the edges, as on a ray that has just settled.
+        for (const QPointF &c : scatterPoints(area, 500, 170)) {
+            if (c.y() > 56 || std::hypot(c.x() / 114, (c.y() + 8) / 72) < 0.72)
+                continue;
+            p.setBrush(QColor(225, 210, 170, 90 + int(rng.bounded(100))));
+            p.drawEllipse(c, 0.8, 0.8);
+        }
+    });
+}
+
+// Grey above and white below, seen from slightly above so that the rounded
+// shovel of the head shows: no hammer, no long tail, a shark's shape.
+void paintBonnetheadShark(QPainter &p, double w, double h)
+{
+    const Canvas canvas(p, w, h);
+    paintWater(p, Canvas::frame, 0.3);
+    paintSand(p, Canvas::frame, 70);
+    const Saved s(p);
+    p.translate(168, 128);
+    p.rotate(-16);
+
+    // The white underside shows below the grey back along the near flank.
+    const auto outline = [](double sag) {
+        return smoothClosedPath({{-154, 0},
+                                 {-151, -14},
+                                 {-142, -25},
+                                 {-128, -31},
+                                 {-116, -29},
+                                 {-102, -22},
+                                 {-78, -19},
+                                 {-40, -18},
+                                 {10, -12},
+                                 {60, -7},
+                                 {102, -3.5},
+                                 {102, 3.5 + sag * 0.3},
+                                 {60, 7 + sag * 0.6},
+                                 {10, 12 + sag},
+                                 {-40, 18 + sag},
+                                 {-78, 19 + sag},
+                                 {-102, 22 + sag * 0.6},
+                                 {-116, 29 + sag * 0.3},
+                                 {-128, 31},
+                                 {-142, 25},
+                                 {-151, 14}});
+    };
+    const QPainterPath back = outline(0);
+    const QPainterPath underside = outline(5);
+    const auto pair = [](std::initializer_list<QPointF> points, double side) {
+        std::vector<QPointF> v;
+        for (const QPointF &pt : points)
+            v.emplace_back(pt.x(), pt.y() * side);
+        return smoothClosedPath(v.data(), int(v.size()));
+    };
+    const auto pectoral = [&](double side) {
+        return pair({{-86, 14}, {-70, 30}, {-50, 54}, {-42, 52}, {-48, 30}, {-56, 14}}, side);
+    };
+    const auto pelvic = [&](double side) {
+        return pair({{22, 9}, {38, 22}, {46, 20}, {44, 8}}, side);
+    };
+    const Fin upperLobe = fin({98, -3}, {{126, -8}, {156, -20}, {136, -2}}, {100, 3});
+    const Fin lowerLobe = fin({104, 2}, {{118, 8}, {130, 18}, {124, 6}}, {118, 2});
+    castShadow(p, underside.united(pectoral(-1)).united(pectoral(1)).united(upperLobe.shape),
+               QPointF(14, 26), 55);
+
+    const QColor grey(105, 116, 126), pale(150, 160, 170), white(236, 238, 240);
+    const QColor line(60, 66, 74);
+    paintFleshFin(p, pelvic(-1), grey, pale, line);
+    paintFleshFin(p, pelvic(1), pale, white, line);
+    paintFleshFin(p, lowerLobe.shape, grey, pale, line);
+    paintFleshFin(p, upperLobe.shape, grey, pale, line);
+    paintFleshFin(p, pectoral(-1), grey, pale, line);
+    paintFleshFin(p, pectoral(1), grey, white, line);
+    p.fillPath(underside, white);
+    stroke(p, underside, QColor(120, 126, 134), 0.8);
+    fillBody(p, back, pale, grey, pale.lighter(115), 0.45);
+    shadeBody(p, back, QColor(50, 56, 64), 0.8);
+
+    for (int i = 0; i < 5; ++i) {
+        const double x = -100 + i * 5;
+        stroke(p, curveThrough({{x, 14}, {x + 1, 18.5}, {x + 0.5, 22}}), withAlpha(line, 180), 1.0);
+    }
+    for (const double side : {-1.0, 1.0}) {
+        stroke(p, curveThrough({{-149, 9 * side}, {-147, 12 * side}, {-144, 14 * side}}),
+               QColor(45, 50, 56), 1.1);
+        paintEye(p, QPointF(-127, 29 * side), 2.8, QColor(200, 170, 80));
+    }
+    // The dorsal fins stand up towards the viewer and lean back.
+    paintFleshFin(p, fin({-48, -2}, {{-24, -20}, {-6, -34}, {-9, -14}}, {-8, 2}).shape,
+                  grey.darker(110), pale, QColor(50, 56, 64));
+    paintFleshFin(p, fin({52, -1}, {{62, -7}, {70, -12}, {68, -5}}, {68, 1}).shape,
+                  grey.darker(110), pale, QColor(50, 56, 64));
+}
+
+// A small round disc, yellow-brown under a fine mesh of dark and pale spots
+// and squiggles, with a short thick tail ending in a fin.
+void paintYellowStingray(QPainter &p, double w, double h)
+{
+    const Canvas canvas(p, w, h);
+    paintWater(p, Canvas::frame, 0.3);
+    paintSand(p, Canvas::frame, 26);
+
+    QPainterPath stub(QPointF(0, 60));
+    stub.cubicTo(QPointF(2, 84), QPointF(3, 104), QPointF(2, 122));
+    const QColor dark(70, 50, 22), pale(246, 226, 140);
+    const Stingray ray{
+        .at = {130, 92},
+        .turn = -30,
+        .disc = smoothClosedPath({{0, -70},
+                                  {34, -63},
+                                  {61, -37},
+                                  {71, 0},
+                                  {61, 37},
+                                  {34, 61},
+                                  {0, 68},
+                                  {-34, 61},
+                                  {-61, 37},
+                                  {-71, 0},
+                                  {-61, -37},
+                                  {-34, -63}}),
+        .tailLine = stub,
+        .tailRoot = 15,
+        .tailTip = 7,
+        .hind = smoothClosedPath({{1, 114}, {9, 126}, {9, 146}, {1, 158}, {-7, 146}, {-7, 126}}),
+        .stingAt = 0.55,
+        .colour = QColor(184, 146, 62),
+        .eye = {12, -36},
+        .eyeSize = 4.0,
+    };
+    paintStingray(p, ray, [&](const QPainterPath &area) {
+        const Saved s(p);
+        p.setClipPath(area, Qt::IntersectClip);
+        const int many = int(area.boundingRect().width() * area.boundingRect().height() / 22);
+        QRandomGenerator rng(26);
+        for (const QPointF &pt : scatterPoints(area, many / 2, 262)) {
+            const double a = rng.generateDouble() * 2 * std::numbers::pi;
+            const QPointF d = QPointF(std::cos(a), std::sin(a)) * (2 + rng.generateDouble() * 3);
+            const QPointF bend = QPointF(-d.y(), d.x()) * (rng.generateDouble() - 0.5) * 1.4;
+            stroke(p, curveThrough({pt - d, pt + bend, pt + d}), withAlpha(dark, 190), 1.0);
+        }
+        paintSpots(p, area, 6.0, 0.8, 1.8, withAlpha(dark, 210), 26);
+        p.setPen(QPen(withAlpha(dark, 150), 0.7));
+        p.setBrush(withAlpha(pale, 220));
+        for (const QPointF &pt : scatterPoints(area, many / 4, 263))
+            p.drawEllipse(pt, 1.0 + rng.generateDouble(), 1.0 + rng.generateDouble());
+    });
+}
+
+// Wide pointed wings, a duck-bill snout and a very long thin tail, gliding in
+// open water: blue-black above with white spots and rings, white below.
+void paintSpottedEagleRay(QPainter &p, double w, double h)
+{
+    const Canvas canvas(p, w, h);
+    paintWater(p, Canvas::frame, 0.25);
+    const Saved s(p);
+    p.translate(152, 104);
+    p.rotate(-14);
+
+    const QPainterPath whip = curve({0, 50}, {-3, 155}, {20, 260});
+    stroke(p, whip, QColor(18, 24, 40), 3.2);
+    stroke(p, whip, QColor(50, 60, 90), 1.0);
+    p.fillPath(smoothClosedPath({{-2, 60}, {0, 82}, {3, 60}}), QColor(80, 80, 90));
+
+    const QPainterPath wings = smoothClosedPath(
+        {{0, -50},   {20, -48},  {46, -34},  {92, -12},  {138, 10},  {156, 22}, {120, 22},
+         {76, 26},   {40, 38},   {20, 54},   {0, 60},    {-20, 54},  {-40, 38}, {-76, 26},
+         {-120, 22}, {-156, 22}, {-138, 10}, {-92, -12}, {-46, -34}, {-20, -48}});
+    // The white belly shows along the banked trailing edge.
+    p.fillPath(wings.translated(0, 4), QColor(236, 240, 244));
+    p.fillPath(
+        smoothClosedPath({{-12, 46}, {-18, 64}, {-6, 66}, {0, 56}, {6, 66}, {18, 64}, {12, 46}}),
+        QColor(20, 28, 48));
+    fillBody(p, wings, QColor(30, 44, 74), QColor(22, 32, 58), QColor(14, 20, 38));
+    {
+        const Saved c(p);
+        p.setClipPath(wings, Qt::IntersectClip);
+        QRadialGradient ridge(QPointF(0, -10), 40);
+        ridge.setColorAt(0, QColor(60, 78, 112, 160));
+        ridge.setColorAt(1, QColor(60, 78, 112, 0));
+        p.fillRect(QRectF(-24, -50, 48, 104), ridge);
+        // White spots, some of them rings, growing larger out on the wings.
+        QRandomGenerator rng(32);
+        const QColor white(235, 240, 245);
+        for (const QPointF &pt : spreadPoints(wings, 11, 4, 3232)) {
+            const double r =
+                1.4 + rng.generateDouble() * 2.2 + std::min(std::abs(pt.x()), 80.0) / 80;
+            const bool ring = rng.bounded(4) == 0 && r > 2.8;
+            p.setPen(ring ? QPen(white, 1.3) : QPen(Qt::NoPen));
+            p.setBrush(ring ? QBrush(Qt::NoBrush) : QBrush(white));
+            p.drawEllipse(pt, ring ? r : r * 0.8, ring ? r : r * 0.8);
+        }
+    }
+    stroke(p, wings, QColor(8, 12, 24, 200), 0.8);
+
+    // The head stands out before the wings: wide at the eyes, then the bill.
+    const QPainterPath head = smoothClosedPath({{0, -86},
+                                                {8, -85},
+                                                {12, -78},
+                                                {14, -66},
+                                                {19, -57},
+                                                {19, -47},
+                                                {10, -40},
+                                                {0, -39},
+                                                {-10, -40},
+                                                {-19, -47},
+                                                {-19, -57},
+                                                {-14, -66},
+                                                {-12, -78},
+                                                {-8, -85}});
+    fillBody(p, head, QColor(40, 54, 86), QColor(34, 47, 77), QColor(28, 40, 68));
+    QRadialGradient bill(QPointF(0, -74), 12);
+    bill.setColorAt(0, QColor(120, 140, 180, 90));
+    bill.setColorAt(1, QColor(120, 140, 180, 0));
+    p.fillPath(head, bill);
+    stroke(p, head, QColor(10, 14, 26), 0.8);
+    for (const double side : {-1.0, 1.0}) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(40, 52, 84));
+        p.drawEllipse(QPointF(side * 19, -53), 4.4, 4.0);
+        paintEye(p, QPointF(side * 20, -53), 2.8, QColor(150, 140, 90));
+    }
+}
+
+} // namespace fishart

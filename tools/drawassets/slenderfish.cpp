@@ -1,0 +1,316 @@
+#include "fishart.h"
+#include "fishkit.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QRadialGradient>
+#include <QRandomGenerator>
+
+#include <cmath>
+
+// Slender fish: needlefish, barracuda, silversides, trumpetfish.
+
+namespace fishart {
+
+using namespace fishkit;
+
+namespace {
+
+// A needlefish laid out on the canvas, snout to the left: a thin silver body
+// behind both jaws drawn out into one long needle.
+void paintNeedlefishBody(QPainter &p)
+{
+    paintFin(p, tail(TailKind::Forked, {268, 120}, 9, 40, 38, 0.45), QColor(90, 150, 160, 210),
+             QColor(40, 80, 90, 140), 9);
+    paintFin(p, fin({224, 113}, {{236, 100}, {250, 106}}, {262, 114}), QColor(70, 140, 150, 210),
+             QColor(30, 70, 80, 140), 8);
+    paintFin(p, fin({214, 126}, {{228, 140}, {246, 132}}, {256, 125}), QColor(170, 200, 205, 200),
+             QColor(60, 90, 100, 140), 8);
+
+    const QPainterPath jaws = smoothClosedPath({{6, 122}, {10, 120}, {84, 114}, {86, 126}});
+    fillBody(p, jaws, QColor(40, 100, 110), QColor(120, 160, 165), QColor(200, 215, 215));
+    stroke(p, jaws, QColor(20, 50, 60, 180), 0.6);
+    stroke(p, curve({9, 121}, {50, 119.5}, {88, 121}), QColor(20, 30, 35), 0.9);
+    p.setPen(QPen(QColor(240, 240, 235), 0.6));
+    for (double x = 16; x < 80; x += 4.5)
+        p.drawLine(QPointF(x, 119.6 - (x - 9) * 0.02), QPointF(x + 0.8, 122.2 - (x - 9) * 0.02));
+
+    const BodyShape shape{.snout = {80, 120},
+                          .length = 192,
+                          .depth = 25,
+                          .deepestAt = 0.4,
+                          .bluntness = 0.9,
+                          .stalk = 0.45};
+    const QPainterPath body = bodyOutline(shape);
+    fillBody(p, body, QColor(20, 95, 95), QColor(190, 212, 215), QColor(245, 248, 248));
+    {
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        stroke(p, curve({90, 118}, {180, 117}, {272, 120}), QColor(60, 110, 170, 160), 2.2);
+        stroke(p, curve({90, 122}, {180, 122}, {272, 122}), QColor(255, 255, 255, 170), 1.2);
+    }
+    shadeBody(p, body, QColor(10, 20, 35, 130), 0.8);
+    paintFin(p, fin({104, 121}, {{124, 124}}, {106, 126}), QColor(160, 200, 205, 180),
+             QColor(60, 90, 100, 140), 3);
+    paintEye(p, QPointF(92, 117), 5.0, QColor(190, 200, 170));
+}
+
+// One silverside around the origin, snout to the left, 100 units long.
+void paintSilversideBody(QPainter &p)
+{
+    const QColor fins(170, 200, 190, 130), rays(90, 120, 110, 120);
+    paintFin(p, tail(TailKind::Forked, {84, 0}, 5, 20, 24, 0.5), fins, rays, 5);
+    paintFin(p, fin({44, -7}, {{48, -13}}, {54, -7}), fins, rays, 3);
+    paintFin(p, fin({62, -6}, {{66, -12}}, {74, -5}), fins, rays, 3);
+    paintFin(p, fin({58, 6}, {{64, 11}}, {74, 5}), fins, rays, 3);
+
+    const BodyShape shape{
+        .snout = {-2, 0}, .length = 88, .depth = 16, .deepestAt = 0.4, .stalk = 0.3};
+    const QPainterPath body = bodyOutline(shape);
+    // A clear body: the water shows through, and the gut and spine faintly.
+    fillBody(p, body, QColor(90, 135, 115, 140), QColor(160, 195, 180, 60),
+             QColor(220, 235, 230, 90));
+    {
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        stroke(p, curve({16, 1}, {50, 0}, {86, 0}), QColor(80, 110, 100, 100), 0.8);
+        QLinearGradient silver(QPointF(0, -2), QPointF(0, 3));
+        silver.setColorAt(0.0, QColor(255, 255, 255));
+        silver.setColorAt(0.45, QColor(225, 235, 245));
+        silver.setColorAt(1.0, QColor(120, 140, 190));
+        p.fillPath(
+            smoothClosedPath({{14, -1.5}, {50, -1.6}, {86, -1.2}, {86, 1.6}, {50, 2.2}, {14, 2.4}}),
+            silver);
+        p.fillPath(smoothClosedPath({{2, 0}, {8, -4}, {16, -3}, {18, 3}, {8, 4}}),
+                   QColor(200, 215, 215, 160));
+    }
+    stroke(p, body, QColor(60, 90, 80, 120), 0.5);
+    paintEye(p, QPointF(8, -1), 2.9, QColor(140, 150, 160));
+}
+
+// Soft-coral sea rods: bendy, knobbly stems a trumpetfish hides among.
+void paintSeaRods(QPainter &p, QPointF base, double height, QColor colour, quint32 seed)
+{
+    QRandomGenerator rng(seed);
+    for (int stem = 0; stem < 4; ++stem) {
+        const double lean = rng.bounded(70.0) - 35.0;
+        const QPointF top = base + QPointF(lean, -height * (0.65 + rng.bounded(0.35)));
+        QPainterPath rod(base);
+        rod.cubicTo(base + QPointF(lean * 0.1 + rng.bounded(20.0) - 10, -height * 0.4),
+                    top + QPointF(rng.bounded(24.0) - 12, height * 0.3), top);
+        stroke(p, rod, colour.darker(140), 6.5);
+        stroke(p, rod, colour, 4.8);
+        p.setPen(Qt::NoPen);
+        p.setBrush(colour.lighter(150));
+        for (int k = 2; k < 40; ++k)
+            p.drawEllipse(rod.pointAtPercent(k / 40.0) +
+                              QPointF(rng.bounded(3.0) - 1.5, rng.bounded(3.0) - 1.5),
+                          1.1, 1.1);
+    }
+}
+
+} // namespace
+
+// Two needlefish cruising just under the surface, the far one small and hazy.
+void paintNeedlefish(QPainter &p, double w, double h)
+{
+    const Canvas canvas(p, w, h);
+    paintWater(p, Canvas::frame, 0.1);
+    // Seen from just below, the surface is a bright rippled ceiling.
+    QLinearGradient surface(QPointF(0, 0), QPointF(0, 34));
+    surface.setColorAt(0.0, QColor(230, 255, 255, 230));
+    surface.setColorAt(0.4, QColor(170, 235, 245, 120));
+    surface.setColorAt(1.0, QColor(170, 235, 245, 0));
+    p.fillRect(QRectF(0, 0, 320, 34), surface);
+    for (int i = 0; i < 5; ++i) {
+        QPainterPath wave(QPointF(0, 4 + i * 5.0 + std::sin(i * 1.0)));
+        for (double x = 4; x <= 324; x += 4)
+            wave.lineTo(x,
+                        4 + i * 5.0 + 1.8 * std::sin(x * 0.08 + i * 2.1) + std::sin(x * 0.21 + i));
+        stroke(p, wave, QColor(255, 255, 255, 150 - i * 25), 1.3);
+    }
+    {
+        const Saved s(p);
+        p.setOpacity(0.45);
+        p.translate(130, 110);
+        p.scale(0.55, 0.55);
+        p.rotate(2);
+        paintNeedlefishBody(p);
+    }
+    const Saved s(p);
+    p.translate(160, 74);
+    p.rotate(-4);
+    p.scale(1.02, 1.1);
+    p.translate(-160, -120);
+    paintNeedlefishBody(p);
+}
+
+// A long silver torpedo with a jutting, fanged lower jaw: dark slanting bars
+// on the upper side, black blotches low on the rear, a dark pale-tipped tail.
+void paintGreatBarracuda(QPainter &p, double w, double h)
+{
+    const Canvas canvas(p, w, h);
+    paintWater(p, Canvas::frame, 0.45);
+    paintSand(p, Canvas::frame, 220);
+
+    const Fin caudal = tail(TailKind::Forked, {254, 124}, 18, 56, 96, 0.5);
+    paintFin(p, caudal, QColor(50, 60, 70, 235), QColor(20, 25, 30, 150), 14);
+    for (const QPointF tip : {QPointF(306, 80), QPointF(306, 168)}) {
+        const Saved s(p);
+        p.setClipPath(caudal.shape, Qt::IntersectClip);
+        QRadialGradient pale(tip, 14);
+        pale.setColorAt(0.0, QColor(235, 240, 240));
+        pale.setColorAt(0.6, QColor(235, 240, 240, 200));
+        pale.setColorAt(1.0, QColor(235, 240, 240, 0));
+        p.fillRect(QRectF(tip - QPointF(14, 14), QSizeF(28, 28)), pale);
+    }
+    const BodyShape shape{.snout = {10, 128},
+                          .length = 248,
+                          .depth = 52,
+                          .deepestAt = 0.45,
+                          .bluntness = 0.35,
+                          .stalk = 0.36,
+                          .back = 0.56};
+    const QColor dark(70, 85, 95, 220), pale(170, 180, 185, 220), rays(30, 40, 45, 150);
+    const auto finAt = [&](double from, double to, double side, QPointF tip, int count) {
+        const QPointF a = shape.at(from, side * 0.85), b = shape.at(to, side * 0.85);
+        paintFin(p, fin(a, {a + tip, (a + tip + b) / 2 + QPointF(0, tip.y() * 0.2)}, b),
+                 side < 0 ? dark : pale, rays, count);
+    };
+    finAt(0.43, 0.57, -1, {12, -24}, 7);
+    finAt(0.78, 0.88, -1, {8, -16}, 6);
+    finAt(0.8, 0.9, 1, {8, 16}, 6);
+
+    const QPainterPath body = bodyOutline(shape);
+    fillBody(p, body, QColor(72, 88, 100), QColor(196, 206, 212), QColor(242, 244, 245), 0.45);
+    paintScales(p, body, 5.0, QColor(255, 255, 255, 35), 0.5);
+    {
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        for (int i = 0; i < 18; ++i) {
+            const double x = 74 + i * 10.0;
+            QPainterPath bar(QPointF(x + 3, 94));
+            bar.lineTo(x - 4.5, 121);
+            stroke(p, bar, QColor(40, 50, 60, 110), 5);
+        }
+    }
+    QPainterPath rear;
+    rear.addRect(150, 124, 100, 17);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(15, 15, 20, 220));
+    for (const QPointF &c : spreadPoints(body.intersected(rear), 13, 4.5, 8))
+        p.drawEllipse(c, 1.6 + std::fmod(c.x(), 1.6), 1.4 + std::fmod(c.y(), 1.0));
+    shadeBody(p, body);
+
+    // The gape, fangs in both jaws; the lower jaw juts past the upper.
+    const QPainterPath jaw =
+        smoothClosedPath({{5, 130}, {30, 131}, {58, 132}, {50, 138}, {22, 136}});
+    fillBody(p, jaw, QColor(196, 206, 212), QColor(225, 230, 232), QColor(242, 244, 245));
+    stroke(p, jaw, QColor(10, 20, 35, 130), 0.9);
+    p.fillPath(smoothClosedPath({{12, 130}, {40, 127}, {62, 126}, {56, 131}, {30, 132}}),
+               QColor(40, 20, 25));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(248, 248, 240));
+    for (int i = 0; i < 6; ++i) {
+        const double x = 22 + i * 6.5;
+        const double y = 130 - (x - 16) * 0.1;
+        const double fang = (i == 1 || i == 3) ? 5.5 : 3.2;
+        p.drawPolygon(
+            QPolygonF({{x - 1.2, y - 1.5}, {x + 1.2, y - 1.5}, {x + 0.2, y + fang - 1.5}}));
+        p.drawPolygon(QPolygonF({{x + 2, y + 2.2}, {x + 4.2, y + 2.2}, {x + 3.2, y - fang + 2.6}}));
+    }
+    stroke(p, curve({84, 104}, {94, 124}, {82, 142}), QColor(50, 60, 70, 160), 1.2);
+    paintFin(p, fin({90, 127}, {{116, 132}}, {92, 133}), pale, rays, 4);
+    paintFin(p, fin({132, 145}, {{140, 160}}, {148, 145}), pale, rays, 4);
+    paintEye(p, QPointF(56, 116), 6.5, QColor(200, 190, 140));
+}
+
+// A school of small clear silversides, each with one shining silver stripe.
+void paintSilverside(QPainter &p, double w, double h)
+{
+    const Canvas canvas(p, w, h);
+    paintWater(p, Canvas::frame, 0.15);
+    struct Member
+    {
+        double x, y, scale, angle, opacity;
+    };
+    // Far members first, small and hazy; near ones large and clear.
+    const Member school[] = {
+        {200, 40, 0.45, 3, 0.45},  {248, 60, 0.42, -2, 0.45}, {150, 26, 0.4, 4, 0.4},
+        {276, 150, 0.44, 2, 0.45}, {110, 70, 0.5, 1, 0.5},    {250, 196, 0.48, -3, 0.45},
+        {14, 196, 0.5, 2, 0.5},    {176, 210, 0.55, 4, 0.55}, {190, 100, 0.75, 2, 0.75},
+        {96, 146, 0.78, -2, 0.75}, {214, 160, 0.8, 3, 0.8},   {26, 98, 0.8, 1, 0.8},
+        {120, 40, 0.85, -4, 0.85}, {64, 190, 1.1, 3, 1.0},    {150, 128, 1.25, -2, 1.0},
+        {20, 130, 1.15, 1, 1.0},   {200, 64, 1.15, 4, 1.0},
+    };
+    for (const Member &m : school) {
+        const Saved s(p);
+        p.setOpacity(m.opacity);
+        p.translate(m.x, m.y);
+        p.rotate(m.angle);
+        p.scale(m.scale, m.scale);
+        paintSilversideBody(p);
+    }
+}
+
+// A long brown stick of a fish hanging head down among sea rods: tube snout,
+// a row of separate spines along the back, pale lines and small dark spots.
+void paintTrumpetfish(QPainter &p, double w, double h)
+{
+    const Canvas canvas(p, w, h);
+    paintWater(p, Canvas::frame, 0.35);
+    paintReefRock(p, Canvas::frame, 216);
+    paintSeaFan(p, QPointF(30, 228), 120, QColor(120, 80, 130));
+    paintSeaRods(p, QPointF(232, 240), 200, QColor(130, 70, 110), 4201);
+    paintSeaRods(p, QPointF(120, 240), 150, QColor(150, 110, 70), 4202);
+
+    // Laid out level, snout at the origin, then stood on its head.
+    const Saved s(p);
+    p.translate(86, 234);
+    p.rotate(-56);
+    p.scale(0.87, 0.87);
+
+    const QColor membrane(176, 100, 62, 225), rays(70, 30, 20, 160);
+    const QPainterPath body =
+        ribbon(curve({0, 0}, {140, 0}, {280, 0}), {8, 9, 10, 16, 24, 28, 30, 28, 24, 17, 10});
+    paintFin(p, tail(TailKind::Rounded, {276, 0}, 10, 38, 36), QColor(150, 80, 50, 225), rays, 11);
+    // Each dorsal spine stands on its own, with no membrane between them.
+    for (int i = 0; i < 9; ++i) {
+        const double x = 122 + i * 11.0;
+        QPainterPath slice;
+        slice.addRect(x - 0.5, -40, 1, 40);
+        const double top = body.intersected(slice).boundingRect().top();
+        stroke(p, curve({x, top + 2}, {x + 1, top - 4}, {x + 4, top - 8}), QColor(90, 40, 24), 1.1);
+        p.fillPath(smoothClosedPath({{x + 1, top + 1}, {x + 3.5, top - 6}, {x + 6, top + 1}}),
+                   withAlpha(membrane, 150));
+    }
+    paintFin(p, fin({222, -12}, {{244, -26}, {260, -22}}, {256, -9}), membrane, rays, 8);
+    paintFin(p, fin({256, 9}, {{260, 22}, {244, 26}}, {222, 12}), membrane, rays, 8);
+
+    fillBody(p, body, QColor(112, 52, 34), QColor(170, 84, 50), QColor(210, 140, 96));
+    {
+        const Saved c(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        for (const double y : {-7.0, 0.0, 7.0})
+            stroke(p, curveThrough({{74, y * 0.6}, {170, y * 1.1}, {282, y * 0.5}}),
+                   QColor(240, 210, 170, 170), 1.4);
+    }
+    QPainterPath flank;
+    flank.addEllipse(QPointF(196, 0), 96, 20);
+    paintSpots(p, body.intersected(flank), 8, 0.8, 1.5, QColor(50, 20, 10), 42);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 10, 5));
+    p.drawEllipse(QPointF(270, -3), 2.0, 2.0);
+    p.drawEllipse(QPointF(274, 3), 2.0, 2.0);
+    shadeBody(p, body, QColor(70, 30, 20, 160), 0.8);
+
+    // A dark streak along the snout, and the tiny chin barbel.
+    stroke(p, curve({2, -1.5}, {40, -2.5}, {82, -4}), QColor(70, 30, 20, 180), 1.1);
+    stroke(p, curve({5, 3}, {1, 7}, {-2, 10}), QColor(90, 40, 25), 0.9);
+    stroke(p, curve({108, -11}, {120, 0}, {108, 11}), QColor(70, 30, 20, 180), 1.0);
+    paintFin(p, fin({116, 2}, {{128, -3}, {138, 2}, {128, 7}}, {116, 4}), QColor(210, 140, 96, 180),
+             rays, 4);
+    paintEye(p, QPointF(96, -2), 4.6, QColor(220, 170, 80));
+}
+
+} // namespace fishart
