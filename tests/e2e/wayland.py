@@ -1,0 +1,176 @@
+#!/usr/bin/env python3
+"""Reefwise on a Wayland desktop (weston, headless): through XWayland where
+the session offers X11, natively where it does not; either way the countdown
+leads to question screen 1 without an error."""
+
+import glob
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import time
+import traceback
+
+from xsession import SANITIZER_REPORTS, TITLE
+
+QUESTION = (325, 371)
+COUNTDOWN_SECONDS = 25
+
+
+class Weston:
+    """A headless weston with XWayland, whose screen can be captured."""
+
+    def __init__(self):
+        self.runtime = tempfile.mkdtemp(prefix="reefwise-wayland-")
+        os.chmod(self.runtime, 0o700)
+        self.socket = "wayland-reefwise"
+        self.log = os.path.join(self.runtime, "weston.log")
+        env = dict(os.environ, XDG_RUNTIME_DIR=self.runtime)
+        env.pop("DISPLAY", None)
+        env.pop("WAYLAND_DISPLAY", None)
+        with open(self.log, "w") as log:
+            # --debug lets a client take screenshots.
+            self.process = subprocess.Popen(
+                ["weston", "--backend=headless-backend.so", "--use-pixman", "--xwayland", "--debug",
+                 f"--socket={self.socket}", "--width=1024", "--height=768", "--idle-time=0"],
+                env=env, stdout=log, stderr=subprocess.STDOUT)
+        self.x11 = self._wait_for_log(r"xserver listening on display (:\d+)")
+        self.env = dict(env, WAYLAND_DISPLAY=self.socket)
+        self.env.pop("QT_QPA_PLATFORM", None)
+
+    def _wait_for_log(self, pattern, timeout=15):
+        end = time.monotonic() + timeout
+        while time.monotonic() < end:
+            with open(self.log) as f:
+                found = re.search(pattern, f.read())
+            if found and os.path.exists(os.path.join(self.runtime, self.socket)):
+                return found.group(1)
+            if self.process.poll() is not None:
+                break
+            time.sleep(0.1)
+        with open(self.log) as f:
+            raise RuntimeError(f"weston did not start:\n{f.read()}")
+
+    def screenshot(self):
+        """The whole output, as rows of (r, g, b), through weston's screenshooter."""
+        for old in glob.glob(os.path.join(self.runtime, "wayland-screenshot-*.png")):
+            os.remove(old)
+        subprocess.run(["weston-screenshooter"], env=self.env, cwd=self.runtime, check=True,
+                       capture_output=True, timeout=20)
+        png = glob.glob(os.path.join(self.runtime, "wayland-screenshot-*.png"))[0]
+        raw = subprocess.run(["convert", png, "-depth", "8", "rgb:-"], check=True,
+                             capture_output=True).stdout
+        return [tuple(raw[i:i + 3]) for i in range(0, len(raw), 3)]
+
+    def close(self):
+        self.process.terminate()
+        try:
+            self.process.wait(5)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+
+
+def water_pixels(pixels):
+    """The fish photos stand in open blue water; the intro has none."""
+    return sum(1 for r, g, b in pixels if b > 120 and b > r + 60 and b > g + 10)
+
+
+def check(condition, message):
+    if not condition:
+        raise AssertionError(message)
+
+
+def quiz(env, binary):
+    return subprocess.Popen([binary], env=env, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+
+
+def stop(process):
+    if process.poll() is None:
+        process.terminate()
+    try:
+        _, err = process.communicate(timeout=10)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        _, err = process.communicate()
+    return err.decode(errors="replace")
+
+
+def x11_windows(w, size=None):
+    out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{re.escape(TITLE)}$"],
+                         env=dict(w.env, DISPLAY=w.x11), capture_output=True, text=True).stdout
+    found = []
+    for window in out.split():
+        info = subprocess.run(["xwininfo", "-id", window], env=dict(w.env, DISPLAY=w.x11),
+                              capture_output=True, text=True).stdout
+        dims = tuple(int(re.search(rf"{k}:\s+(\d+)", info).group(1)) for k in ("Width", "Height"))
+        if size is None or dims == size:
+            found.append(window)
+    return found
+
+
+def wait(predicate, timeout):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        if predicate():
+            return True
+        time.sleep(0.5)
+    return False
+
+
+def xwayland_session_runs_through_x11(w, binary):
+    process = quiz(dict(w.env, DISPLAY=w.x11), binary)
+    try:
+        check(wait(lambda: x11_windows(w), 15), "no quiz window on XWayland's X11 display")
+        # XWayland takes no synthetic input: the countdown starts the quiz.
+        check(wait(lambda: x11_windows(w, QUESTION), COUNTDOWN_SECONDS + 15),
+              "question screen 1 never showed on the X11 display")
+        check(process.poll() is None, "the quiz ended by itself")
+    finally:
+        err = stop(process)
+    check(not any(m in err for m in SANITIZER_REPORTS), f"sanitizer report: {err}")
+
+
+def pure_wayland_runs_natively(w, binary):
+    env = dict(w.env)
+    env.pop("DISPLAY", None)
+    process = quiz(env, binary)
+    try:
+        time.sleep(3)
+        check(process.poll() is None, "the quiz did not start on pure Wayland")
+        before = water_pixels(w.screenshot())
+        check(wait(lambda: water_pixels(w.screenshot()) > 40000, COUNTDOWN_SECONDS + 15),
+              "no fish photo on screen after the countdown")
+        check(before < 2000, f"the intro already showed a photo ({before} water pixels)")
+        check(process.poll() is None, "the quiz ended by itself")
+    finally:
+        err = stop(process)
+    check("qt.qpa" not in err and "Could not" not in err, f"errors on pure Wayland: {err}")
+    check(not any(m in err for m in SANITIZER_REPORTS), f"sanitizer report: {err}")
+
+
+CASES = [xwayland_session_runs_through_x11, pure_wayland_runs_natively]
+
+
+def main():
+    binary = sys.argv[1]
+    w = Weston()
+    passed = failed = 0
+    try:
+        for case in CASES:
+            try:
+                case(w, binary)
+                passed += 1
+                print(f"PASS   : {case.__name__}")
+            except Exception:
+                failed += 1
+                print(f"FAIL!  : {case.__name__}")
+                traceback.print_exc(file=sys.stdout)
+    finally:
+        w.close()
+    print(f"{passed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
