@@ -1,5 +1,6 @@
 #include "formbuilder.h"
 
+#include "accessibility.h"
 #include "formwindow.h"
 #include "picturebox.h"
 #include "pictures.h"
@@ -134,6 +135,7 @@ QColor toQColor(Colour colour, const QPalette &palette)
 
 std::unique_ptr<FormWindow> buildForm(const FormSpec &form)
 {
+    installAccessibility();
     auto window = std::make_unique<FormWindow>();
     window->setObjectName(form.name);
     window->setWindowTitle(form.caption);

@@ -16,6 +16,20 @@ public:
 
     // Sizes the box to the picture plus its frame, keeping its top-left corner.
     void setPicture(const QPixmap &picture);
+
+    // A box is a button when its screen handles its Click; otherwise it is
+    // only a picture, such as a fish photo or the intro's mock-ups.
+    bool isButton() const;
+
+    // Whether a mouse click can reach some point of the box: it is shown,
+    // and neither the edge of its window nor the controls in front of it hide
+    // all of it (the reduced finale covers REVIEW with EXIT).
+    bool isReachable() const;
+
+    // What a mouse click does, for assistive technology that presses the box
+    // without a mouse: the focus moves to it, then Click. Nothing happens
+    // where no click could reach it.
+    void press();
 };
 
 } // namespace ui

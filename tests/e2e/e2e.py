@@ -2,13 +2,10 @@
 """Plays the real Reefwise program in a real X server, only through mouse and
 keyboard, and checks it only through what the screen shows."""
 
-import argparse
-import subprocess
 import sys
 import time
-import traceback
 
-from xsession import SANITIZER_REPORTS, XSession, count_colour
+from xsession import ProgramRun, check, count_colour, run_cases
 
 QUESTION = (325, 371)
 INTRO = (311, 443)
@@ -35,17 +32,11 @@ WRONG = {4: "Queen Angelfish", 6: "Grunt", 7: "garfish", 9: "sardine", 20: "blue
 EMPTIED = {10, 11}
 
 
-class Run:
+class Run(ProgramRun):
     """One run of the program under test."""
 
-    started = []
-
     def __init__(self, x, binary, env=None):
-        Run.started.append(self)
-        self.x = x
-        self.process = subprocess.Popen([binary], env=dict(x.env, **(env or {})),
-                                        stdout=subprocess.PIPE,
-                                        stderr=subprocess.PIPE)
+        super().__init__(x, binary, env)
         self.window = x.wait_single_window(INTRO)
         self.top = 0
         self.check_centred()
@@ -82,29 +73,9 @@ class Run:
         return {name: count_colour(px, c) for name, c in
                 (("green", GREEN), ("red", RED), ("blue", BLUE), ("white", WHITE))}
 
-    def ended(self, timeout=10):
-        try:
-            _, err = self.process.communicate(timeout=timeout)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-            raise AssertionError("the program did not end")
-        err = err.decode(errors="replace")
-        check(not any(m in err for m in SANITIZER_REPORTS), f"sanitizer report: {err}")
-        return self.process.returncode, err
-
-    def kill(self):
-        if self.process.poll() is None:
-            self.process.kill()
-            self.process.wait()
-
 
 def dominant(colours):
     return max(colours, key=colours.get)
-
-
-def check(condition, message):
-    if not condition:
-        raise AssertionError(message)
 
 
 # -- the cases ------------------------------------------------------------
@@ -214,35 +185,5 @@ CASES = [countdown_click_starts_the_quiz, typed_answer_comes_back, full_pass_sco
          rapid_next_clicks_end_on_the_last_screen]
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("binary")
-    parser.add_argument("--only")
-    args = parser.parse_args()
-    x = XSession()
-    passed = failed = 0
-    try:
-        for case in CASES:
-            if args.only and args.only not in case.__name__:
-                continue
-            try:
-                case(x, args.binary)
-                passed += 1
-                print(f"PASS   : {case.__name__}")
-            except Exception:
-                failed += 1
-                print(f"FAIL!  : {case.__name__}")
-                traceback.print_exc(file=sys.stdout)
-                x.screenshot(f"{x.workdir}/{case.__name__}.png")
-                print(f"         screenshot: {x.workdir}/{case.__name__}.png")
-            finally:
-                while Run.started:
-                    Run.started.pop().kill()
-    finally:
-        x.close()
-    print(f"{passed} passed, {failed} failed")
-    return 1 if failed else 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run_cases(CASES))

@@ -2,11 +2,14 @@
 drive Reefwise in it as a person would: mouse moves, presses and releases,
 typing; and to read it back only from the screen: pixels and OCR."""
 
+import argparse
 import os
 import re
 import subprocess
+import sys
 import tempfile
 import time
+import traceback
 
 TITLE = "Reefwise!"
 # What the sanitizer builds print when they find something.
@@ -161,3 +164,71 @@ class XSession:
 def count_colour(pixels, colour, tolerance=70):
     """Pixels close to a pure colour: antialiased text has a few."""
     return sum(1 for p in pixels if all(abs(a - b) <= tolerance for a, b in zip(p, colour)))
+
+
+def check(condition, message):
+    if not condition:
+        raise AssertionError(message)
+
+
+class ProgramRun:
+    """One run of the program under test in an X session; run_cases() kills
+    whatever run a case leaves behind."""
+
+    started = []
+
+    def __init__(self, x, binary, env=None):
+        ProgramRun.started.append(self)
+        self.x = x
+        self.process = subprocess.Popen([binary], env=dict(x.env, **(env or {})),
+                                        stdout=subprocess.PIPE,
+                                        stderr=subprocess.PIPE)
+
+    def ended(self, timeout=10):
+        """Waits for the end of the run; its exit status and standard error."""
+        try:
+            _, err = self.process.communicate(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            raise AssertionError("the program did not end")
+        err = err.decode(errors="replace")
+        check(not any(m in err for m in SANITIZER_REPORTS), f"sanitizer report: {err}")
+        return self.process.returncode, err
+
+    def kill(self):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+
+
+def run_cases(cases):
+    """Runs the cases, each as case(x, binary), in one X session, for the
+    command line `binary [--only NAME]`; reports them the way QtTest does and
+    returns the exit status."""
+    parser = argparse.ArgumentParser()
+    parser.add_argument("binary")
+    parser.add_argument("--only")
+    args = parser.parse_args()
+    x = XSession()
+    passed = failed = 0
+    try:
+        for case in cases:
+            if args.only and args.only not in case.__name__:
+                continue
+            try:
+                case(x, args.binary)
+                passed += 1
+                print(f"PASS   : {case.__name__}", flush=True)
+            except Exception:
+                failed += 1
+                print(f"FAIL!  : {case.__name__}")
+                traceback.print_exc(file=sys.stdout)
+                x.screenshot(f"{x.workdir}/{case.__name__}.png")
+                print(f"         screenshot: {x.workdir}/{case.__name__}.png", flush=True)
+            finally:
+                while ProgramRun.started:
+                    ProgramRun.started.pop().kill()
+    finally:
+        x.close()
+    print(f"{passed} passed, {failed} failed")
+    return 1 if failed else 0

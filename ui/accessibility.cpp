@@ -1,0 +1,32 @@
+#include "accessibility.h"
+
+#include "accessiblepicturebox.h"
+#include "formwindow.h"
+#include "picturebox.h"
+
+#include <QAccessible>
+
+namespace ui {
+
+namespace {
+
+// Asked for each class of an object from the most derived up, so these two
+// classes come before the plain widget and label that Qt knows. Qt's cache of
+// accessible interfaces owns what this returns.
+QAccessibleInterface *accessibleInterface(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(FormWindow::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    if (className == QLatin1String(PictureBox::staticMetaObject.className()))
+        return new AccessiblePictureBox(static_cast<PictureBox *>(object));
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibility()
+{
+    QAccessible::installFactory(&accessibleInterface);
+}
+
+} // namespace ui

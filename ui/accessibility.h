@@ -1,0 +1,10 @@
+#pragma once
+
+namespace ui {
+
+// Lets screen readers and voice control see each screen's window as a frame
+// named by its caption and the picture buttons as push buttons they can
+// press. Installing it again changes nothing.
+void installAccessibility();
+
+} // namespace ui
