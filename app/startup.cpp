@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Reefwise developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "startup.h"
 
 #include <finale/finalescreen.h>

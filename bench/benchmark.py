@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Reefwise developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Measures Reefwise against a minimal Qt Widgets program built from the same
 Qt, both in Xvfb with openbox: time from launch to the first window shown,
 the latency of a screen change (mouse release on Next to the next screen

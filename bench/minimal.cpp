@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Reefwise developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for the benchmark: Qt's hello world, a window holding one
 // label, that on a click swaps itself for another such window.
 #include <QApplication>

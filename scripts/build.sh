@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Reefwise developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds into the folder given (default: build), passing any
 # further arguments to CMake's configure step.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Reefwise developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs whichever of the packages in packages.txt are missing; quick and
 # silent when everything is there already.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Reefwise developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and starts the quiz.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

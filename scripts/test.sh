@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Reefwise developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs every test; exits non-zero on
 # any failure. An optional argument names the build folder and further
 # arguments go to CMake (the sanitizer build passes -DREEFWISE_SANITIZE=ON).

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Reefwise developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Plays the real Reefwise program through the accessibility bus (AT-SPI), as
 a screen reader or voice control does: it finds the screens and their
 controls by role and name, presses the picture buttons through their press

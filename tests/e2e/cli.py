@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Reefwise developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The real program's command line, in a session with no display at all, as
 over ssh: answers and refusals come in words and a status, never an abort."""
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Reefwise developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Every text the quiz shows stands out from its own ground, read from the
 screen of a real X server: under the plain default palette, and under a dark
 desktop theme whose colours must not reach the screens."""

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Reefwise developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Plays the real Reefwise program in a real X server, only through mouse and
 keyboard, and checks it only through what the screen shows."""
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Reefwise developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A bounded monkey: a fixed number of random clicks and keystrokes from a
 fixed seed, over every screen of the real program in a real X server. It
 passes when nothing crashes, no sanitizer reports, every end of the run has

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Reefwise developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reefwise on a Wayland desktop (weston, headless): through XWayland where
 the session offers X11, natively where it does not; either way the countdown
 leads to question screen 1 without an error."""

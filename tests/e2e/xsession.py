@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Reefwise developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """A real X server (Xvfb) with a window manager (openbox), and the means to
 drive Reefwise in it as a person would: mouse moves, presses and releases,
 typing; and to read it back only from the screen: pixels and OCR."""

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Reefwise developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Packs the build folder given as a .deb, in a folder of its own, and fails
 # on any error or warning from lintian, and when the changelog's latest entry
 # is not the package's version (lintian does not compare the two).
