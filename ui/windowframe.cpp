@@ -85,12 +85,14 @@ std::optional<QMargins> askWindowManager(QWidget *window)
     xcb_connection_t *c = x11 ? x11->connection() : nullptr;
     if (!c || QGuiApplication::platformName() != QLatin1String("xcb"))
         return std::nullopt;
-    const xcb_window_t id = xcb_window_t(window->winId());
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
     const xcb_atom_t request = atom(c, "_NET_REQUEST_FRAME_EXTENTS");
     const xcb_atom_t extents = atom(c, "_NET_FRAME_EXTENTS");
     if (request == XCB_ATOM_NONE || !windowManagerSupports(c, root, request))
         return std::nullopt;
+    // Created only now: some window managers (weston's for XWayland) place a
+    // window where it was created and ignore later moves before it maps.
+    const xcb_window_t id = xcb_window_t(window->winId());
 
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;

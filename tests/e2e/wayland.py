@@ -16,8 +16,13 @@ import traceback
 
 from xsession import SANITIZER_REPORTS, TITLE
 
+INTRO = (311, 443)
 QUESTION = (325, 371)
 COUNTDOWN_SECONDS = 25
+# Weston draws its own frame around X11 windows and announces no frame
+# extents, so a program can centre only its client area; weston then puts
+# its border and title bar (6 and 27 pixels here) in front of it.
+WESTON_FRAME_ALLOWANCE = 32
 
 
 class Weston:
@@ -40,6 +45,19 @@ class Weston:
         self.x11 = self._wait_for_log(r"xserver listening on display (:\d+)")
         self.env = dict(env, WAYLAND_DISPLAY=self.socket)
         self.env.pop("QT_QPA_PLATFORM", None)
+        self._wait_for_x11_window_manager()
+
+    def _wait_for_x11_window_manager(self, timeout=15):
+        """XWayland starts with its first client; a desktop session has it and
+        weston's X11 window manager running before any program opens."""
+        end = time.monotonic() + timeout
+        while time.monotonic() < end:
+            r = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
+                               env=dict(self.env, DISPLAY=self.x11), capture_output=True, text=True)
+            if "window id" in r.stdout:
+                return
+            time.sleep(0.2)
+        raise RuntimeError("weston's X11 window manager did not start")
 
     def _wait_for_log(self, pattern, timeout=15):
         end = time.monotonic() + timeout
@@ -98,17 +116,29 @@ def stop(process):
     return err.decode(errors="replace")
 
 
+def x11_geometry(w, window="-root"):
+    args = ["xwininfo", window] if window == "-root" else ["xwininfo", "-id", window]
+    info = subprocess.run(args, env=dict(w.env, DISPLAY=w.x11), capture_output=True,
+                          text=True).stdout
+    return tuple(int(re.search(rf"{k}:\s+(-?\d+)", info).group(1))
+                 for k in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+
+
 def x11_windows(w, size=None):
     out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{re.escape(TITLE)}$"],
                          env=dict(w.env, DISPLAY=w.x11), capture_output=True, text=True).stdout
-    found = []
-    for window in out.split():
-        info = subprocess.run(["xwininfo", "-id", window], env=dict(w.env, DISPLAY=w.x11),
-                              capture_output=True, text=True).stdout
-        dims = tuple(int(re.search(rf"{k}:\s+(\d+)", info).group(1)) for k in ("Width", "Height"))
-        if size is None or dims == size:
-            found.append(window)
-    return found
+    return [window for window in out.split()
+            if size is None or x11_geometry(w, window)[2:] == size]
+
+
+def check_placed_in_the_middle(w, size):
+    window = x11_windows(w, size)[0]
+    x, y, width, height = x11_geometry(w, window)
+    _, _, screen_w, screen_h = x11_geometry(w)
+    dx, dy = x - (screen_w - width) / 2, y - (screen_h - height) / 2
+    print(f"  {size[0]}x{size[1]} window's client area is off centre by {dx}, {dy}")
+    check(abs(dx) <= WESTON_FRAME_ALLOWANCE and abs(dy) <= WESTON_FRAME_ALLOWANCE,
+          f"window at {x},{y} is off centre by {dx}, {dy}")
 
 
 def wait(predicate, timeout):
@@ -123,10 +153,13 @@ def wait(predicate, timeout):
 def xwayland_session_runs_through_x11(w, binary):
     process = quiz(dict(w.env, DISPLAY=w.x11), binary)
     try:
-        check(wait(lambda: x11_windows(w), 15), "no quiz window on XWayland's X11 display")
+        check(wait(lambda: x11_windows(w, INTRO), 15), "no quiz window on XWayland's X11 display")
+        check_placed_in_the_middle(w, INTRO)
         # XWayland takes no synthetic input: the countdown starts the quiz.
         check(wait(lambda: x11_windows(w, QUESTION), COUNTDOWN_SECONDS + 15),
               "question screen 1 never showed on the X11 display")
+        time.sleep(0.5)
+        check_placed_in_the_middle(w, QUESTION)
         check(process.poll() is None, "the quiz ended by itself")
     finally:
         err = stop(process)
