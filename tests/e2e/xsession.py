@@ -204,15 +204,15 @@ class ProgramRun:
             self.process.wait()
 
 
-def run_cases(cases):
-    """Runs the cases, each as case(x, binary), in one X session, for the
-    command line `binary [--only NAME]`; reports them the way QtTest does and
-    returns the exit status."""
+def run_cases(cases, session=None):
+    """Runs the cases, each as case(x, binary), in one session (an X session
+    unless `session` makes another), for the command line `binary [--only
+    NAME]`; reports them the way QtTest does and returns the exit status."""
     parser = argparse.ArgumentParser()
     parser.add_argument("binary")
     parser.add_argument("--only")
     args = parser.parse_args()
-    x = XSession()
+    x = (session or XSession)()
     passed = failed = 0
     try:
         for case in cases:
@@ -226,8 +226,9 @@ def run_cases(cases):
                 failed += 1
                 print(f"FAIL!  : {case.__name__}")
                 traceback.print_exc(file=sys.stdout)
-                x.screenshot(f"{x.workdir}/{case.__name__}.png")
-                print(f"         screenshot: {x.workdir}/{case.__name__}.png", flush=True)
+                if hasattr(x, "workdir"):
+                    x.screenshot(f"{x.workdir}/{case.__name__}.png")
+                    print(f"         screenshot: {x.workdir}/{case.__name__}.png", flush=True)
             finally:
                 while ProgramRun.started:
                     ProgramRun.started.pop().kill()
