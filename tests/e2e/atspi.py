@@ -59,7 +59,7 @@ def enable_accessibility():
     pyatspi.Registry.getDesktop(0).set_cache_mask(pyatspi.Atspi.Cache.NONE)
 
 
-def wait(predicate, timeout=10, step=0.02):
+def wait(predicate, timeout=30, step=0.02):
     end = time.monotonic() + timeout
     while True:
         value = predicate()
@@ -68,7 +68,7 @@ def wait(predicate, timeout=10, step=0.02):
         time.sleep(step)
 
 
-def find_app(name=APP, pid=None, timeout=10):
+def find_app(name=APP, pid=None, timeout=30):
     """The program on the accessibility bus (the one of process `pid`, if
     given: one that has just ended may linger there a moment), once it has a
     window."""
@@ -114,7 +114,7 @@ def windows(app):
     return [w for w in app if w is not None and is_showing(w)]
 
 
-def frame(app, test=None, timeout=10, active=True):
+def frame(app, test=None, timeout=30, active=True):
     """Waits until the program shows exactly one window, for which `test`
     holds and which is the active window (unless `active` is false), and
     returns it. The caller checks that it is a frame."""
@@ -196,16 +196,16 @@ def countdown(window):
     return None
 
 
-def intro(app, timeout=10):
+def intro(app, timeout=30):
     return frame(app, lambda w: countdown(w) is not None, timeout)
 
 
-def question(app, number, timeout=10):
+def question(app, number, timeout=30):
     """Waits for question screen `number` and returns its frame."""
     return frame(app, lambda w: photo_number(w) == number, timeout)
 
 
-def finale(app, timeout=10):
+def finale(app, timeout=30):
     """Waits for the finale, full or reduced to EXIT, and returns its frame."""
     def test(w):
         return photo_number(w) is None and countdown(w) is None and any(
