@@ -207,13 +207,7 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     const QColor blue(50, 170, 250);
     const QColor finColour(90, 140, 120, 230);
     const QColor rays(60, 90, 70, 140);
-    const BodyShape shape{.snout = {40, 142},
-                          .length = 206,
-                          .depth = 134,
-                          .deepestAt = 0.48,
-                          .bluntness = 0.3,
-                          .stalk = 0.26,
-                          .back = 0.61};
+    const BodyShape shape{{40, 142}, 206, 134, 0.48, 0.3, 0.26, 0.61};
     const Fin tailFin = tail(TailKind::Lunate, {242, 125}, 26, 74, 146, 0.45);
     const QPointF lobe(4, 40);
     const Fin dorsal =
@@ -229,9 +223,8 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     }
     // The stout first dorsal spine that locks upright and names the family.
     const QPointF spine = shape.at(0.47, -0.97);
-    paintFin(
-        p, fin(spine, {spine + QPointF(4, -34), spine + QPointF(24, -14)}, spine + QPointF(30, 2)),
-        finColour.darker(120), rays, 3);
+    paintFin(p, finAt(spine, {{0, 0}, {4, -34}, {24, -14}, {30, 2}}), finColour.darker(120), rays,
+             3);
 
     const QPainterPath body = bodyOutline(shape);
     fillBody(p, body, QColor(120, 136, 70), QColor(150, 160, 110), QColor(90, 150, 200), 0.45);
@@ -254,7 +247,7 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     shadeBody(p, body, QColor(50, 70, 60), 0.8);
 
     const QPointF eye(118, 100);
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < 12; ++i) {
         const double a = i * pi / 6 + 0.2;
         const QPointF d(std::cos(a), std::sin(a));
         const double length = (i % 2 ? 15 : 20) + 4 * std::abs(std::cos(a));
@@ -263,7 +256,7 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     paintEye(p, eye, 7.5, QColor(190, 150, 60));
     stroke(p, curve({40, 142}, {44, 144}, {48, 143}), QColor(40, 40, 40), 1.3);
     stroke(p, curve({150, 110}, {147, 120}, {146, 130}), QColor(60, 70, 60, 140), 1.3);
-    paintFin(p, fin({148, 118}, {{168, 108}, {184, 116}, {162, 136}}, {148, 126}),
+    paintFin(p, finAt({148, 118}, {{0, 0}, {20, -10}, {36, -2}, {14, 18}, {0, 8}}),
              QColor(160, 170, 120, 180), rays, 7);
 }
 
