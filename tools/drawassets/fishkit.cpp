@@ -470,3 +470,35 @@ QPainterPath discOutline(const BodyShape &shape)
 }
 
 } // namespace fishkit
+
+// Parrotfish, boxfish, grunts and groupers.
+namespace fishkit {
+
+void paintReef(QPainter &p, double depth, double sand, double rock, QPointF coral, double coralSize,
+               QColor coralColour, QPointF fan, double fanHeight, QColor fanColour)
+{
+    paintWater(p, Canvas::frame, depth);
+    if (sand > 0)
+        paintSand(p, Canvas::frame, sand);
+    if (rock > 0)
+        paintReefRock(p, Canvas::frame, rock);
+    if (coralSize > 0)
+        paintCoralHead(p, coral, coralSize, coralColour);
+    if (fanHeight > 0)
+        paintSeaFan(p, fan, fanHeight, fanColour);
+}
+
+Fin finAt(QPointF origin, std::initializer_list<QPointF> offsets)
+{
+    std::vector<QPointF> points;
+    for (const QPointF &o : offsets)
+        points.push_back(origin + o);
+    Fin f;
+    f.edge = openSpline(points);
+    f.base = QLineF(points.front(), points.back());
+    f.shape = f.edge;
+    f.shape.closeSubpath();
+    return f;
+}
+
+} // namespace fishkit

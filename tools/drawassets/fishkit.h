@@ -217,3 +217,17 @@ struct Build
 };
 
 } // namespace fishkit
+
+// Parrotfish, boxfish, grunts and groupers.
+namespace fishkit {
+
+// Water `depth` deep over a bottom of sand or of reef rock from the given top
+// down (neither at 0), with a coral head and a sea fan on it (none at size 0).
+void paintReef(QPainter &p, double depth, double sand, double rock, QPointF coral, double coralSize,
+               QColor coralColour, QPointF fan = {}, double fanHeight = 0, QColor fanColour = {});
+
+// A fin whose outline runs through `origin` + each of `offsets`: the first
+// and last are its base on the body, those between its free edge.
+Fin finAt(QPointF origin, std::initializer_list<QPointF> offsets);
+
+} // namespace fishkit
