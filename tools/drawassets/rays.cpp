@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QRadialGradient>
 #include <QRandomGenerator>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -179,21 +180,15 @@ void paintSouthernStingray(QPainter &p, double w, double h)
                        {14, -46},
                        3.0};
     paintStingray(p, ray, [&p](const QPainterPath &area) {
-        const Saved s(p);
-        p.setClipPath(area, Qt::IntersectClip);
-        p.setPen(Qt::NoPen);
-        QRandomGenerator rng(17);
-        for (const QPointF &c : scatterPoints(area, 90, 17)) {
-            const double r = 3 + rng.generateDouble() * 6;
-            p.setBrush(QColor(90, 80, 58, 35));
-            p.drawEllipse(c, r, r * 0.8);
-        }
+        paintSpots(p, area, 12, 3, 8, QColor(90, 80, 58, 35), 17);
         // Sand dusted over the edges, as on a ray that has just settled.
+        QRandomGenerator rng(17);
+        p.setPen(Qt::NoPen);
         for (const QPointF &c : scatterPoints(area, 500, 170)) {
-            if (c.y() > 56 || std::hypot(c.x() / 114, (c.y() + 8) / 72) < 0.72)
-                continue;
-            p.setBrush(QColor(225, 210, 170, 90 + int(rng.bounded(100))));
-            p.drawEllipse(c, 0.8, 0.8);
+            if (c.y() < 56 && std::hypot(c.x() / 114, (c.y() + 8) / 72) > 0.72) {
+                p.setBrush(QColor(225, 210, 170, 90 + int(rng.bounded(100))));
+                p.drawEllipse(c, 0.8, 0.8);
+            }
         }
     });
 }
@@ -209,50 +204,39 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
     p.translate(168, 128);
     p.rotate(-16);
 
-    // Half the body seen from above, from the snout back; the white underside
-    // shows below the grey back along the near flank, most at mid-body.
-    const std::initializer_list<QPointF> side = {{-151, 14}, {-142, 25}, {-128, 31}, {-116, 29},
-                                                 {-102, 22}, {-78, 19},  {-40, 18},  {10, 12},
-                                                 {60, 7},    {102, 3.5}};
-    const auto outline = [&side](double sag) {
-        std::vector<QPointF> ring{{-154, 0}};
-        for (const QPointF &q : side)
-            ring.emplace_back(q.x(), -q.y());
-        for (auto q = std::rbegin(side); q != std::rend(side); ++q) {
-            const double swell =
-                std::clamp(std::min((q->x() + 126) / 40, (140 - q->x()) / 130), 0.0, 1.0);
-            ring.emplace_back(q->x(), q->y() + sag * swell);
-        }
-        return smoothClosedPath(ring.data(), int(ring.size()));
-    };
-    const QPainterPath back = outline(0);
-    const QPainterPath underside = outline(5);
-    // Pectoral and pelvic fins come in pairs, one on each side.
-    const auto pair = [](std::initializer_list<QPointF> points, double sign) {
-        std::vector<QPointF> v;
-        for (const QPointF &pt : points)
-            v.emplace_back(pt.x(), pt.y() * sign);
-        return smoothClosedPath(v.data(), int(v.size()));
-    };
-    const auto pectoral = [&](double sign) {
-        return pair({{-86, 14}, {-70, 30}, {-50, 54}, {-42, 52}, {-48, 30}, {-56, 14}}, sign);
-    };
-    const auto pelvic = [&](double sign) {
-        return pair({{22, 9}, {38, 22}, {46, 20}, {44, 8}}, sign);
-    };
+    // Half the outline drawn nose up like the rays, then laid along the x axis;
+    // the white underside shows below the grey back along the near flank.
+    const QTransform laid(0, 1, 1, 0, 0, 0), mirror = QTransform::fromScale(1, -1);
+    const QPainterPath back = laid.map(mirroredOutline({{0, -154},
+                                                        {14, -151},
+                                                        {25, -142},
+                                                        {31, -128},
+                                                        {29, -116},
+                                                        {22, -102},
+                                                        {19, -78},
+                                                        {18, -40},
+                                                        {12, 10},
+                                                        {7, 60},
+                                                        {3.5, 102}}));
+    QPainterPath flank;
+    flank.addPolygon(QPolygonF({{-124, 0}, {110, 0}, {110, 40}, {-104, 40}}));
+    const QPainterPath underside = back.united(back.translated(0, 5).intersected(flank));
+    const QPainterPath pectoral =
+        smoothClosedPath({{-86, 14}, {-70, 30}, {-50, 54}, {-42, 52}, {-48, 30}, {-56, 14}});
+    const QPainterPath pelvic = smoothClosedPath({{22, 9}, {38, 22}, {46, 20}, {44, 8}});
     const Fin upperLobe = fin({98, -3}, {{126, -8}, {156, -20}, {136, -2}}, {100, 3});
-    castShadow(p, underside.united(pectoral(-1)).united(pectoral(1)).united(upperLobe.shape),
+    castShadow(p, underside.united(pectoral).united(mirror.map(pectoral)).united(upperLobe.shape),
                QPointF(14, 26), 55);
 
     const QColor grey(105, 116, 126), pale(150, 160, 170), white(236, 238, 240);
     const QColor line(60, 66, 74);
-    paintFleshFin(p, pelvic(-1), grey, pale, line);
-    paintFleshFin(p, pelvic(1), pale, white, line);
+    paintFleshFin(p, mirror.map(pelvic), grey, pale, line);
+    paintFleshFin(p, pelvic, pale, white, line);
     paintFleshFin(p, fin({104, 2}, {{118, 8}, {130, 18}, {124, 6}}, {118, 2}).shape, grey, pale,
                   line);
     paintFleshFin(p, upperLobe.shape, grey, pale, line);
-    paintFleshFin(p, pectoral(-1), grey, pale, line);
-    paintFleshFin(p, pectoral(1), grey, white, line);
+    paintFleshFin(p, mirror.map(pectoral), grey, pale, line);
+    paintFleshFin(p, pectoral, grey, white, line);
     p.fillPath(underside, white);
     stroke(p, underside, QColor(120, 126, 134), 0.8);
     fillBody(p, back, pale, grey, pale.lighter(115), 0.45);
