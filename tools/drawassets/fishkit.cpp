@@ -502,3 +502,26 @@ Fin finAt(QPointF origin, std::initializer_list<QPointF> offsets)
 }
 
 } // namespace fishkit
+
+// Rays, sharks, morays, slender fish, snappers and bottom dwellers.
+namespace fishkit {
+
+QPainterPath mirroredOutline(std::initializer_list<QPointF> half)
+{
+    std::vector<QPointF> ring(half);
+    for (auto q = std::rbegin(half); q != std::rend(half); ++q) {
+        if (q->x() != 0.0)
+            ring.emplace_back(-q->x(), q->y());
+    }
+    return smoothClosedPath(ring.data(), int(ring.size()));
+}
+
+void paintGlow(QPainter &p, QPointF centre, double radius, QColor colour)
+{
+    QRadialGradient g(centre, radius);
+    g.setColorAt(0, colour);
+    g.setColorAt(1, withAlpha(colour, 0));
+    p.fillRect(QRectF(centre - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius)), g);
+}
+
+} // namespace fishkit

@@ -231,3 +231,17 @@ void paintReef(QPainter &p, double depth, double sand, double rock, QPointF cora
 Fin finAt(QPointF origin, std::initializer_list<QPointF> offsets);
 
 } // namespace fishkit
+
+// Rays, sharks, morays, slender fish, snappers and bottom dwellers.
+namespace fishkit {
+
+// A closed outline through `half`, which runs down the right-hand side from
+// the axis x = 0, and through its mirror image on the left: rays and heads
+// seen from above are the same on both sides.
+QPainterPath mirroredOutline(std::initializer_list<QPointF> half);
+
+// A soft round patch of `colour` at `centre` that fades out by `radius`: the
+// light on a ridge, the shadow down a hole, a pale fin tip.
+void paintGlow(QPainter &p, QPointF centre, double radius, QColor colour);
+
+} // namespace fishkit
