@@ -88,6 +88,16 @@ void drawOutline(QPainter &p, const QPainterPath &path, const QPen &pen)
     p.drawPath(path);
 }
 
+// Sand and rock fill `area` from `top` down, and only when there is room for them.
+bool beginGround(QPainter &p, const QRectF &area, double top)
+{
+    if (top >= area.bottom())
+        return false;
+    p.save();
+    p.setClipRect(area, Qt::IntersectClip);
+    return true;
+}
+
 using Twigs = QList<std::pair<QPainterPath, double>>; // each with its width
 
 void growFanBranch(QPointF from, double angle, double length, double width, int level,
@@ -180,11 +190,9 @@ void paintWater(QPainter &p, const QRectF &area, double depth)
 
 void paintSand(QPainter &p, const QRectF &area, double top)
 {
-    if (top >= area.bottom())
+    if (!beginGround(p, area, top))
         return;
     QRandomGenerator rng = seededRandom(area.width(), top, 17.0);
-    p.save();
-    p.setClipRect(area, Qt::IntersectClip);
     const double left = area.left(), right = area.right(), bottom = area.bottom(),
                  height = bottom - top, phase = uniform(rng, 0, 2 * pi);
     QPolygonF edge{QPointF(left, bottom)};
@@ -314,11 +322,9 @@ void paintSeaFan(QPainter &p, QPointF base, double height, QColor colour)
 
 void paintReefRock(QPainter &p, const QRectF &area, double top)
 {
-    if (top >= area.bottom())
-        return;
     QRandomGenerator rng = seededRandom(area.width(), top, 23.0);
-    p.save();
-    p.setClipRect(area, Qt::IntersectClip);
+    if (!beginGround(p, area, top))
+        return;
     const double left = area.left(), right = area.right(), bottom = area.bottom(),
                  band = bottom - top;
 

@@ -66,22 +66,18 @@ constexpr Fish catalogue[fishCount] = {
     {"Rainbow Parrotfish", paintRainbowParrotfish},
 };
 
-bool inCatalogue(int number)
-{
-    return number >= 1 && number <= fishCount;
-}
-
 } // namespace
 
 void paintFish(int number, QPainter &p, double width, double height)
 {
-    if (inCatalogue(number))
+    if (number >= 1 && number <= fishCount)
         catalogue[number - 1].paint(p, width, height);
 }
 
 QString fishName(int number)
 {
-    return inCatalogue(number) ? QString::fromLatin1(catalogue[number - 1].name) : QString();
+    return number >= 1 && number <= fishCount ? QString::fromLatin1(catalogue[number - 1].name)
+                                              : QString();
 }
 
 } // namespace fishart
