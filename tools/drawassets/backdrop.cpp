@@ -7,12 +7,14 @@
 #include <QList>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <QRadialGradient>
 #include <QRandomGenerator>
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace backdrop {
 
@@ -32,6 +34,14 @@ double uniform(QRandomGenerator &rng, double lo, double hi)
     return lo + (hi - lo) * rng.generateDouble();
 }
 
+// A random point in the box. y is drawn before x: the scenery was first drawn
+// that way, and the order must be fixed for the pictures to stay the same.
+QPointF scatter(QRandomGenerator &rng, double left, double right, double top, double bottom)
+{
+    const double y = uniform(rng, top, bottom);
+    return QPointF(uniform(rng, left, right), y);
+}
+
 QColor mix(const QColor &a, const QColor &b, double t)
 {
     auto lerp = [t](int x, int y) { return int(std::lround(x + (y - x) * t)); };
@@ -39,86 +49,76 @@ QColor mix(const QColor &a, const QColor &b, double t)
                   lerp(a.alpha(), b.alpha()));
 }
 
-void paintLightShafts(QPainter &p, const QRectF &area, double depth)
+template <typename Gradient> QBrush shaded(Gradient gradient, const QGradientStops &stops)
 {
-    QRandomGenerator rng = seededRandom(area.width(), area.height(), 3.0);
-    const double strength = 1.0 - 0.55 * depth;
-    const int shafts = 6;
-    for (int i = 0; i < shafts; ++i) {
-        const double x = area.left() + area.width() * (i + uniform(rng, 0.1, 0.7)) / shafts;
-        const double topWidth = area.width() * uniform(rng, 0.025, 0.07);
-        const double spread = area.width() * uniform(rng, 0.06, 0.14);
-        const double slant = area.width() * 0.22;
-        const double reach = area.height() * uniform(rng, 0.65, 1.0);
-
-        QPainterPath shaft;
-        shaft.moveTo(x, area.top());
-        shaft.lineTo(x + topWidth, area.top());
-        shaft.lineTo(x + topWidth + slant + spread, area.top() + reach);
-        shaft.lineTo(x + slant - spread * 0.4, area.top() + reach);
-        shaft.closeSubpath();
-
-        QLinearGradient fade(QPointF(0, area.top()), QPointF(0, area.top() + reach));
-        const int alpha = int(uniform(rng, 38, 70) * strength);
-        fade.setColorAt(0.0, QColor(235, 255, 255, alpha));
-        fade.setColorAt(0.55, QColor(200, 245, 255, alpha / 3));
-        fade.setColorAt(1.0, QColor(200, 245, 255, 0));
-        p.fillPath(shaft, fade);
-    }
+    gradient.setStops(stops);
+    return gradient;
 }
 
-void paintSurfaceShimmer(QPainter &p, const QRectF &area, double depth)
+QBrush vertical(double from, double to, const QGradientStops &stops)
 {
-    QRandomGenerator rng = seededRandom(area.width(), area.height(), 5.0);
-    const double band = area.height() * 0.16;
-    const int alphaBase = int(70 * (1.0 - depth));
-    if (alphaBase <= 0)
+    return shaded(QLinearGradient(0, from, 0, to), stops);
+}
+
+QBrush radial(QPointF centre, double radius, const QGradientStops &stops)
+{
+    return shaded(QRadialGradient(centre, radius), stops);
+}
+
+// The colour thinning out to nothing along the gradient.
+QGradientStops fade(const QColor &colour)
+{
+    return {{0.0, colour}, {1.0, withAlpha(colour, 0)}};
+}
+
+QPainterPath polyline(const QPolygonF &points, bool closed = false)
+{
+    QPainterPath path(points.value(0));
+    for (const QPointF &point : points.mid(1))
+        path.lineTo(point);
+    if (closed)
+        path.closeSubpath();
+    return path;
+}
+
+void drawOutline(QPainter &p, const QPainterPath &path, const QPen &pen)
+{
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+}
+
+// Sand and rock fill `area` from `top` down, and only when there is room for them.
+bool beginGround(QPainter &p, const QRectF &area, double top)
+{
+    if (top >= area.bottom())
+        return false;
+    p.save();
+    p.setClipRect(area, Qt::IntersectClip);
+    return true;
+}
+
+using Twigs = QList<std::pair<QPainterPath, double>>; // each with its width
+
+void growFanBranch(QPointF from, double angle, double length, double width, int level,
+                   QRandomGenerator &rng, Twigs &twigs, QList<QPointF> &tips)
+{
+    const double bend = uniform(rng, -0.15, 0.15);
+    const QPointF to = from + QPointF(std::cos(angle), std::sin(angle)) * length;
+    const QPointF ctrl =
+        (from + to) / 2.0 +
+        QPointF(std::cos(angle + pi / 2), std::sin(angle + pi / 2)) * length * bend;
+    twigs.append({curve(from, ctrl, to), width});
+    if (level == 0) {
+        tips.append(to);
         return;
-    for (int row = 0; row < 7; ++row) {
-        const double y0 = area.top() + band * row / 7.0 + uniform(rng, 0, 3);
-        const double amp = uniform(rng, 0.8, 2.2);
-        const double freq = uniform(rng, 0.05, 0.12);
-        const double phase = uniform(rng, 0, 2 * pi);
-        QPainterPath line;
-        line.moveTo(area.left(), y0 + amp * std::sin(phase));
-        for (double x = area.left(); x <= area.right() + 4; x += 4)
-            line.lineTo(x, y0 + amp * std::sin(x * freq + phase));
-        const int alpha = alphaBase * (7 - row) / 7;
-        p.setPen(QPen(QColor(230, 255, 255, alpha), 0.9 + 0.1 * (7 - row)));
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(line);
     }
-}
-
-void paintParticles(QPainter &p, const QRectF &area)
-{
-    QRandomGenerator rng = seededRandom(area.width(), area.height(), 11.0);
-    p.setPen(Qt::NoPen);
-    const int count = int(area.width() * area.height() / 1800.0);
-    for (int i = 0; i < count; ++i) {
-        const QPointF c(uniform(rng, area.left(), area.right()),
-                        uniform(rng, area.top(), area.bottom()));
-        const double r = uniform(rng, 0.35, 1.1);
-        p.setBrush(QColor(220, 245, 255, int(uniform(rng, 25, 90))));
-        p.drawEllipse(c, r, r);
-    }
-}
-
-// Points along a lumpy arc, used for the dome of a coral head.
-QPainterPath lumpyDome(QPointF base, double radius, double heightRatio, QRandomGenerator &rng)
-{
-    constexpr int steps = 14;
-    QPointF pts[steps + 3];
-    int n = 0;
-    for (int i = 0; i <= steps; ++i) {
-        const double a = pi + pi * i / steps;
-        const double wobble = 1.0 + uniform(rng, -0.05, 0.05);
-        pts[n++] = QPointF(base.x() + radius * std::cos(a) * wobble,
-                           base.y() + radius * heightRatio * std::sin(a) * wobble);
-    }
-    pts[n++] = QPointF(base.x() + radius * 0.6, base.y() + radius * 0.06);
-    pts[n++] = QPointF(base.x() - radius * 0.6, base.y() + radius * 0.06);
-    return smoothClosedPath(pts, n);
+    const double spread = uniform(rng, 0.26, 0.4) * (level > 3 ? 1.3 : 1.0);
+    // Branches lean back towards upright so the fan stays a fan, not a bush.
+    const double lean = (-pi / 2 - angle) * 0.18;
+    for (int side : {-1, 1})
+        growFanBranch(to, angle + side * spread + lean, length * uniform(rng, 0.74, 0.86),
+                      width * 0.7, level - 1, rng, twigs, tips);
 }
 
 } // namespace
@@ -128,117 +128,115 @@ void paintWater(QPainter &p, const QRectF &area, double depth)
     depth = std::clamp(depth, 0.0, 1.0);
     p.save();
     p.setClipRect(area, Qt::IntersectClip);
-
-    QLinearGradient water(area.topLeft(), area.bottomLeft());
-    water.setColorAt(0.0, mix(QColor(120, 214, 232), QColor(44, 128, 178), depth));
-    water.setColorAt(0.35, mix(QColor(52, 164, 196), QColor(24, 96, 150), depth));
-    water.setColorAt(0.7, mix(QColor(22, 112, 158), QColor(12, 62, 112), depth));
-    water.setColorAt(1.0, mix(QColor(12, 76, 126), QColor(6, 34, 72), depth));
-    p.fillRect(area, water);
-
+    const double left = area.left(), right = area.right(), top = area.top(), w = area.width(),
+                 h = area.height();
+    p.fillRect(area, shaded(QLinearGradient(area.topLeft(), area.bottomLeft()),
+                            {{0.0, mix(QColor(120, 214, 232), QColor(44, 128, 178), depth)},
+                             {0.35, mix(QColor(52, 164, 196), QColor(24, 96, 150), depth)},
+                             {0.7, mix(QColor(22, 112, 158), QColor(12, 62, 112), depth)},
+                             {1.0, mix(QColor(12, 76, 126), QColor(6, 34, 72), depth)}}));
     // Sunlight from up to the left warms the water there.
-    QRadialGradient glow(
-        QPointF(area.left() + area.width() * 0.3, area.top() - area.height() * 0.1),
-        area.width() * 0.75);
-    glow.setColorAt(0.0, QColor(220, 255, 245, int(90 * (1.0 - 0.6 * depth))));
-    glow.setColorAt(1.0, QColor(220, 255, 245, 0));
-    p.fillRect(area, glow);
-
+    p.fillRect(area, radial(QPointF(left + w * 0.3, top - h * 0.1), w * 0.75,
+                            fade(QColor(220, 255, 245, int(90 * (1.0 - 0.6 * depth))))));
     // A touch of green in the middle distance keeps the blue from looking flat.
-    QRadialGradient green(QPointF(area.right() - area.width() * 0.2, area.center().y()),
-                          area.width() * 0.6);
-    green.setColorAt(0.0, QColor(40, 170, 150, 45));
-    green.setColorAt(1.0, QColor(40, 170, 150, 0));
-    p.fillRect(area, green);
+    p.fillRect(area, radial(QPointF(right - w * 0.2, area.center().y()), w * 0.6,
+                            fade(QColor(40, 170, 150, 45))));
 
-    paintLightShafts(p, area, depth);
-    paintSurfaceShimmer(p, area, depth);
-    paintParticles(p, area);
+    // Light shafts slanting down from the surface.
+    QRandomGenerator rng = seededRandom(w, h, 3.0);
+    for (int i = 0; i < 6; ++i) {
+        const double x = left + w * (i + uniform(rng, 0.1, 0.7)) / 6,
+                     topWidth = w * uniform(rng, 0.025, 0.07),
+                     spread = w * uniform(rng, 0.06, 0.14), slant = w * 0.22,
+                     reach = h * uniform(rng, 0.65, 1.0);
+        const int alpha = int(uniform(rng, 38, 70) * (1.0 - 0.55 * depth));
+        p.fillPath(polyline({QPointF(x, top), QPointF(x + topWidth, top),
+                             QPointF(x + topWidth + slant + spread, top + reach),
+                             QPointF(x + slant - spread * 0.4, top + reach)},
+                            true),
+                   vertical(top, top + reach,
+                            {{0.0, QColor(235, 255, 255, alpha)},
+                             {0.55, QColor(200, 245, 255, alpha / 3)},
+                             {1.0, QColor(200, 245, 255, 0)}}));
+    }
 
-    QRadialGradient vignette(area.center(), std::hypot(area.width(), area.height()) * 0.6);
-    vignette.setColorAt(0.6, QColor(0, 20, 50, 0));
-    vignette.setColorAt(1.0, QColor(0, 20, 50, 70));
-    p.fillRect(area, vignette);
+    // The surface shimmers in wavy bright lines, fainter with depth.
+    rng = seededRandom(w, h, 5.0);
+    const int alphaBase = int(70 * (1.0 - depth));
+    for (int row = 0; alphaBase > 0 && row < 7; ++row) {
+        const double y0 = top + h * 0.16 * row / 7.0 + uniform(rng, 0, 3),
+                     amp = uniform(rng, 0.8, 2.2), freq = uniform(rng, 0.05, 0.12),
+                     phase = uniform(rng, 0, 2 * pi);
+        QPolygonF line{QPointF(left, y0 + amp * std::sin(phase))};
+        for (double x = left; x <= right + 4; x += 4)
+            line << QPointF(x, y0 + amp * std::sin(x * freq + phase));
+        drawOutline(p, polyline(line),
+                    QPen(QColor(230, 255, 255, alphaBase * (7 - row) / 7), 0.9 + 0.1 * (7 - row)));
+    }
 
+    // Specks drifting in the water.
+    rng = seededRandom(w, h, 11.0);
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < int(w * h / 1800.0); ++i) {
+        const QPointF c = scatter(rng, left, right, top, area.bottom());
+        const double r = uniform(rng, 0.35, 1.1);
+        p.setBrush(QColor(220, 245, 255, int(uniform(rng, 25, 90))));
+        p.drawEllipse(c, r, r);
+    }
+    p.fillRect(area, radial(area.center(), std::hypot(w, h) * 0.6,
+                            {{0.6, QColor(0, 20, 50, 0)}, {1.0, QColor(0, 20, 50, 70)}}));
     p.restore();
 }
 
 void paintSand(QPainter &p, const QRectF &area, double top)
 {
-    if (top >= area.bottom())
+    if (!beginGround(p, area, top))
         return;
     QRandomGenerator rng = seededRandom(area.width(), top, 17.0);
-    p.save();
-    p.setClipRect(area, Qt::IntersectClip);
-
-    const double bottom = area.bottom();
-    const double height = bottom - top;
-
-    QPainterPath sand;
-    sand.moveTo(area.left(), bottom);
-    const double phase = uniform(rng, 0, 2 * pi);
-    for (double x = area.left(); x <= area.right() + 6; x += 6) {
-        const double y = top + 2.0 * std::sin(x * 0.021 + phase) + 1.2 * std::sin(x * 0.057);
-        sand.lineTo(x, y);
-    }
-    sand.lineTo(area.right(), bottom);
-    sand.closeSubpath();
-
-    QLinearGradient ground(QPointF(0, top - 3), QPointF(0, bottom));
-    ground.setColorAt(0.0, QColor(150, 176, 170));
-    ground.setColorAt(0.25, QColor(200, 196, 160));
-    ground.setColorAt(1.0, QColor(236, 218, 172));
-    p.fillPath(sand, ground);
-
+    const double left = area.left(), right = area.right(), bottom = area.bottom(),
+                 height = bottom - top, phase = uniform(rng, 0, 2 * pi);
+    QPolygonF edge{QPointF(left, bottom)};
+    for (double x = left; x <= right + 6; x += 6)
+        edge << QPointF(x, top + 2.0 * std::sin(x * 0.021 + phase) + 1.2 * std::sin(x * 0.057));
+    const QPainterPath sand = polyline(edge << QPointF(right, bottom), true);
+    p.fillPath(sand, vertical(top - 3, bottom,
+                              {{0.0, QColor(150, 176, 170)},
+                               {0.25, QColor(200, 196, 160)},
+                               {1.0, QColor(236, 218, 172)}}));
     p.setClipPath(sand, Qt::IntersectClip);
 
     // Ripples crowd together in the distance and open out towards the viewer.
-    double t = 0.04;
-    while (t < 1.0) {
-        const double y0 = top + height * std::pow(t, 1.35);
-        const double amp = 0.8 + 2.6 * t;
-        const double freq = 0.045 / (0.5 + t);
-        const double ph = uniform(rng, 0, 2 * pi);
-        const double tilt = uniform(rng, -0.03, 0.03);
-        QPainterPath crest;
-        QPainterPath trough;
-        for (double x = area.left() - 4; x <= area.right() + 4; x += 3) {
-            const double y = y0 + amp * std::sin(x * freq + ph) + tilt * (x - area.left()) +
+    for (double t = 0.04; t < 1.0; t += 0.05 + 0.09 * t) {
+        const double y0 = top + height * std::pow(t, 1.35), amp = 0.8 + 2.6 * t,
+                     freq = 0.045 / (0.5 + t), ph = uniform(rng, 0, 2 * pi),
+                     tilt = uniform(rng, -0.03, 0.03);
+        QPolygonF crest, trough;
+        for (double x = left - 4; x <= right + 4; x += 3) {
+            const double y = y0 + amp * std::sin(x * freq + ph) + tilt * (x - left) +
                              0.6 * amp * std::sin(x * freq * 2.3 + ph * 1.7);
-            if (x == area.left() - 4) {
-                crest.moveTo(x, y);
-                trough.moveTo(x, y + 0.8 + 1.4 * t);
-            } else {
-                crest.lineTo(x, y);
-                trough.lineTo(x, y + 0.8 + 1.4 * t);
-            }
+            crest << QPointF(x, y);
+            trough << QPointF(x, y + 0.8 + 1.4 * t);
         }
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(QColor(140, 118, 82, int(50 + 60 * t)), 0.6 + 1.6 * t));
-        p.drawPath(trough);
-        p.setPen(QPen(QColor(255, 248, 222, int(70 + 80 * t)), 0.5 + 1.2 * t));
-        p.drawPath(crest);
-        t += 0.05 + 0.09 * t;
+        drawOutline(p, polyline(trough),
+                    QPen(QColor(140, 118, 82, int(50 + 60 * t)), 0.6 + 1.6 * t));
+        drawOutline(p, polyline(crest),
+                    QPen(QColor(255, 248, 222, int(70 + 80 * t)), 0.5 + 1.2 * t));
     }
 
+    // Grains, bigger towards the viewer.
     p.setPen(Qt::NoPen);
-    const int grains = int(area.width() * height / 60.0);
-    for (int i = 0; i < grains; ++i) {
-        const double y = uniform(rng, top, bottom);
-        const double near = (y - top) / height;
-        const double r = uniform(rng, 0.3, 0.6 + 0.9 * near);
+    for (int i = 0; i < int(area.width() * height / 60.0); ++i) {
+        const double y = uniform(rng, top, bottom),
+                     r = uniform(rng, 0.3, 0.6 + 0.9 * ((y - top) / height));
         const bool dark = rng.bounded(3) == 0;
         p.setBrush(dark ? QColor(120, 100, 70, int(uniform(rng, 40, 110)))
                         : QColor(255, 250, 235, int(uniform(rng, 40, 120))));
-        p.drawEllipse(QPointF(uniform(rng, area.left(), area.right()), y), r, r * 0.8);
+        p.drawEllipse(QPointF(uniform(rng, left, right), y), r, r * 0.8);
     }
 
     // Far sand fades into the water haze.
-    QLinearGradient haze(QPointF(0, top - 4), QPointF(0, top + height * 0.35));
-    haze.setColorAt(0.0, QColor(60, 140, 170, 120));
-    haze.setColorAt(1.0, QColor(60, 140, 170, 0));
-    p.fillRect(QRectF(area.left(), top - 4, area.width(), height + 4), haze);
-
+    p.fillRect(QRectF(left, top - 4, area.width(), height + 4),
+               vertical(top - 4, top + height * 0.35, fade(QColor(60, 140, 170, 120))));
     p.restore();
 }
 
@@ -246,34 +244,34 @@ void paintCoralHead(QPainter &p, QPointF base, double radius, QColor colour)
 {
     QRandomGenerator rng = seededRandom(base.x(), base.y(), radius);
     p.save();
-
-    QRadialGradient shadow(QPointF(base.x() + radius * 0.15, base.y() + radius * 0.04),
-                           radius * 1.25);
-    shadow.setColorAt(0.0, QColor(10, 30, 40, 110));
-    shadow.setColorAt(1.0, QColor(10, 30, 40, 0));
+    const QPointF shadowAt(base.x() + radius * 0.15, base.y() + radius * 0.04);
     p.setPen(Qt::NoPen);
-    p.setBrush(shadow);
-    p.drawEllipse(QPointF(base.x() + radius * 0.15, base.y() + radius * 0.04), radius * 1.25,
-                  radius * 0.22);
+    p.setBrush(radial(shadowAt, radius * 1.25, fade(QColor(10, 30, 40, 110))));
+    p.drawEllipse(shadowAt, radius * 1.25, radius * 0.22);
 
-    const QPainterPath dome = lumpyDome(base, radius, 0.82, rng);
-
-    QRadialGradient body(QPointF(base.x() - radius * 0.35, base.y() - radius * 0.65), radius * 1.5);
-    body.setColorAt(0.0, colour.lighter(150));
-    body.setColorAt(0.4, colour);
-    body.setColorAt(1.0, colour.darker(230));
-    p.fillPath(dome, body);
-
+    // A lumpy dome: a wobbling half ellipse closed along the base.
+    QPolygonF rim;
+    for (int i = 0; i <= 14; ++i) {
+        const double a = pi + pi * i / 14, wobble = 1.0 + uniform(rng, -0.05, 0.05);
+        rim << QPointF(base.x() + radius * std::cos(a) * wobble,
+                       base.y() + radius * 0.82 * std::sin(a) * wobble);
+    }
+    rim << QPointF(base.x() + radius * 0.6, base.y() + radius * 0.06)
+        << QPointF(base.x() - radius * 0.6, base.y() + radius * 0.06);
+    const QPainterPath dome = smoothClosedPath(rim.constData(), int(rim.size()));
+    p.fillPath(dome,
+               radial(QPointF(base.x() - radius * 0.35, base.y() - radius * 0.65), radius * 1.5,
+                      {{0.0, colour.lighter(150)}, {0.4, colour}, {1.0, colour.darker(230)}}));
     p.setClipPath(dome, Qt::IntersectClip);
 
     // Polyp cups in staggered rows; each gets a dark socket and a lit rim.
     const double step = std::clamp(radius / 7.5, 2.2, 6.5);
     int row = 0;
     for (double y = base.y() - radius * 0.9; y < base.y() + step; y += step * 0.87, ++row) {
-        const double offset = (row % 2) ? step * 0.5 : 0.0;
-        for (double x = base.x() - radius * 1.1 + offset; x < base.x() + radius * 1.1; x += step) {
-            const QPointF c(x + uniform(rng, -0.12, 0.12) * step,
-                            y + uniform(rng, -0.12, 0.12) * step);
+        for (double x = base.x() - radius * 1.1 + ((row % 2) ? step * 0.5 : 0.0);
+             x < base.x() + radius * 1.1; x += step) {
+            const double jitter = uniform(rng, -0.12, 0.12) * step;
+            const QPointF c(x + uniform(rng, -0.12, 0.12) * step, y + jitter);
             const double r = step * uniform(rng, 0.28, 0.36);
             p.setBrush(withAlpha(colour.darker(170), 100));
             p.drawEllipse(c, r, r);
@@ -283,187 +281,121 @@ void paintCoralHead(QPainter &p, QPointF base, double radius, QColor colour)
     }
 
     // Shade the underside so the dome reads as round.
-    QLinearGradient under(QPointF(0, base.y() - radius * 0.5), QPointF(0, base.y()));
-    under.setColorAt(0.0, QColor(0, 20, 40, 0));
-    under.setColorAt(1.0, QColor(0, 20, 40, 110));
     p.fillRect(QRectF(base.x() - radius * 1.2, base.y() - radius, radius * 2.4, radius * 1.2),
-               under);
-
+               vertical(base.y() - radius * 0.5, base.y(),
+                        {{0.0, QColor(0, 20, 40, 0)}, {1.0, QColor(0, 20, 40, 110)}}));
     p.setClipping(false);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(withAlpha(colour.darker(260), 160), std::max(0.6, radius / 40.0)));
-    p.drawPath(dome);
+    drawOutline(p, dome, QPen(withAlpha(colour.darker(260), 160), std::max(0.6, radius / 40.0)));
     p.restore();
 }
-
-namespace {
-
-struct Twig
-{
-    QPainterPath path;
-    double width;
-};
-
-void growFanBranch(QPointF from, double angle, double length, double width, int level,
-                   QRandomGenerator &rng, QList<Twig> &twigs, QList<QPointF> &tips)
-{
-    const double bend = uniform(rng, -0.15, 0.15);
-    const QPointF to = from + QPointF(std::cos(angle), std::sin(angle)) * length;
-    const QPointF ctrl =
-        (from + to) / 2.0 +
-        QPointF(std::cos(angle + pi / 2), std::sin(angle + pi / 2)) * length * bend;
-    QPainterPath twig(from);
-    twig.quadTo(ctrl, to);
-    twigs.append({twig, width});
-    if (level == 0) {
-        tips.append(to);
-        return;
-    }
-    const double spread = uniform(rng, 0.26, 0.4) * (level > 3 ? 1.3 : 1.0);
-    for (int side : {-1, 1}) {
-        // Branches lean back towards upright so the fan stays a fan, not a bush.
-        const double lean = (-pi / 2 - angle) * 0.18;
-        growFanBranch(to, angle + side * spread + lean, length * uniform(rng, 0.74, 0.86),
-                      width * 0.7, level - 1, rng, twigs, tips);
-    }
-}
-
-} // namespace
 
 void paintSeaFan(QPainter &p, QPointF base, double height, QColor colour)
 {
     QRandomGenerator rng = seededRandom(base.x(), base.y(), height);
     p.save();
-
-    QList<Twig> twigs;
+    Twigs twigs;
     QList<QPointF> tips;
-    const double trunkWidth = std::max(1.0, height / 30.0);
-    growFanBranch(base, -pi / 2, height * 0.24, trunkWidth, 5, rng, twigs, tips);
+    growFanBranch(base, -pi / 2, height * 0.24, std::max(1.0, height / 30.0), 5, rng, twigs, tips);
 
     // The living mesh spans the branch tips, so its outline follows the branches.
     std::sort(tips.begin(), tips.end(), [base](const QPointF &a, const QPointF &b) {
         return std::atan2(a.y() - base.y(), a.x() - base.x()) <
                std::atan2(b.y() - base.y(), b.x() - base.x());
     });
-    QList<QPointF> outline;
-    outline.append(base - QPointF(0, height * 0.15));
+    QPolygonF outline{base - QPointF(0, height * 0.15)};
     for (const QPointF &tip : tips)
-        outline.append(base + (tip - base) * 1.04);
+        outline << base + (tip - base) * 1.04;
     const QPainterPath fan = smoothClosedPath(outline.constData(), int(outline.size()));
-
     p.fillPath(fan, withAlpha(colour, 55));
     p.setClipPath(fan, Qt::IntersectClip);
     p.setPen(QPen(withAlpha(colour.darker(115), 80), std::max(0.3, height / 260.0)));
-    const double mesh = std::max(1.6, height / 45.0);
-    for (double d = -height * 1.5; d < height * 1.5; d += mesh) {
-        p.drawLine(QPointF(base.x() + d, base.y()),
-                   QPointF(base.x() + d + height * 1.2, base.y() - height * 1.2));
-        p.drawLine(QPointF(base.x() + d, base.y()),
-                   QPointF(base.x() + d - height * 1.2, base.y() - height * 1.2));
+    for (double d = -height * 1.5; d < height * 1.5; d += std::max(1.6, height / 45.0)) {
+        for (double lean : {height * 1.2, -height * 1.2})
+            p.drawLine(QPointF(base.x() + d, base.y()),
+                       QPointF(base.x() + d + lean, base.y() - height * 1.2));
     }
     p.setClipping(false);
-
-    p.setBrush(Qt::NoBrush);
-    for (const Twig &twig : twigs) {
-        p.setPen(QPen(colour.darker(125), twig.width, Qt::SolidLine, Qt::RoundCap));
-        p.drawPath(twig.path);
-    }
+    for (const auto &[twig, width] : twigs)
+        drawOutline(p, twig, QPen(colour.darker(125), width, Qt::SolidLine, Qt::RoundCap));
     p.restore();
 }
 
 void paintReefRock(QPainter &p, const QRectF &area, double top)
 {
-    if (top >= area.bottom())
-        return;
     QRandomGenerator rng = seededRandom(area.width(), top, 23.0);
-    p.save();
-    p.setClipRect(area, Qt::IntersectClip);
+    if (!beginGround(p, area, top))
+        return;
+    const double left = area.left(), right = area.right(), bottom = area.bottom(),
+                 band = bottom - top;
 
-    const double bottom = area.bottom();
-    const double band = bottom - top;
-
-    QPainterPath rock;
-    rock.moveTo(area.left() - 2, bottom + 2);
-    const int bumps = 9;
-    QPointF edge[bumps + 1];
-    for (int i = 0; i <= bumps; ++i) {
-        const double x = area.left() + area.width() * i / bumps;
-        edge[i] = QPointF(x, top + band * uniform(rng, -0.08, 0.22));
-    }
-    rock.lineTo(area.left() - 2, edge[0].y());
-    for (int i = 0; i < bumps; ++i) {
-        const QPointF mid = (edge[i] + edge[i + 1]) / 2.0;
-        rock.quadTo(
-            QPointF(edge[i].x() + (edge[i + 1].x() - edge[i].x()) * 0.2, edge[i].y() - band * 0.1),
-            mid);
-        rock.quadTo(QPointF(edge[i + 1].x() - (edge[i + 1].x() - edge[i].x()) * 0.2,
-                            edge[i + 1].y() - band * 0.08),
+    // A bumpy skyline: each bump rises from one edge point and settles on the next.
+    QPointF edge[10];
+    for (int i = 0; i <= 9; ++i)
+        edge[i] = QPointF(left + area.width() * i / 9, top + band * uniform(rng, -0.08, 0.22));
+    QPainterPath rock(QPointF(left - 2, bottom + 2));
+    rock.lineTo(left - 2, edge[0].y());
+    for (int i = 0; i < 9; ++i) {
+        const double run = edge[i + 1].x() - edge[i].x();
+        rock.quadTo(QPointF(edge[i].x() + run * 0.2, edge[i].y() - band * 0.1),
+                    (edge[i] + edge[i + 1]) / 2.0);
+        rock.quadTo(QPointF(edge[i + 1].x() - run * 0.2, edge[i + 1].y() - band * 0.08),
                     edge[i + 1]);
     }
-    rock.lineTo(area.right() + 2, bottom + 2);
+    rock.lineTo(right + 2, bottom + 2);
     rock.closeSubpath();
-
-    QLinearGradient stone(QPointF(0, top - band * 0.1), QPointF(0, bottom));
-    stone.setColorAt(0.0, QColor(132, 124, 104));
-    stone.setColorAt(0.5, QColor(96, 88, 76));
-    stone.setColorAt(1.0, QColor(52, 50, 48));
-    p.fillPath(rock, stone);
-
+    p.fillPath(rock, vertical(top - band * 0.1, bottom,
+                              {{0.0, QColor(132, 124, 104)},
+                               {0.5, QColor(96, 88, 76)},
+                               {1.0, QColor(52, 50, 48)}}));
     p.setClipPath(rock, Qt::IntersectClip);
 
-    // Boulders and ledges give the band relief.
+    // Boulders and ledges give the band relief. Each is drawn as a squashed
+    // circle so the gradient fades out right at the rim.
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 14; ++i) {
-        const QPointF c(uniform(rng, area.left(), area.right()),
-                        uniform(rng, top, bottom + band * 0.2));
-        const double rx = band * uniform(rng, 0.18, 0.4);
-        const double ry = rx * uniform(rng, 0.55, 0.8);
-        // Drawn as a squashed circle so the gradient fades out right at the rim.
-        QRadialGradient lump(QPointF(0, 0), rx, QPointF(-rx * 0.35, -rx * 0.5));
+        const QPointF c = scatter(rng, left, right, top, bottom + band * 0.2);
+        const double rx = band * uniform(rng, 0.18, 0.4), ry = rx * uniform(rng, 0.55, 0.8);
         const int shade = int(uniform(rng, 96, 150));
-        lump.setColorAt(0.0, QColor(shade + 30, shade + 22, shade + 4, 190));
-        lump.setColorAt(0.6, QColor(shade - 20, shade - 26, shade - 34, 140));
-        lump.setColorAt(1.0, QColor(40, 38, 36, 0));
         p.save();
         p.translate(c);
         p.scale(1.0, ry / rx);
-        p.setBrush(lump);
+        p.setBrush(shaded(QRadialGradient(QPointF(0, 0), rx, QPointF(-rx * 0.35, -rx * 0.5)),
+                          {{0.0, QColor(shade + 30, shade + 22, shade + 4, 190)},
+                           {0.6, QColor(shade - 20, shade - 26, shade - 34, 140)},
+                           {1.0, QColor(40, 38, 36, 0)}}));
         p.drawEllipse(QPointF(0, 0), rx, rx);
         p.restore();
     }
 
-    // Encrusting sponge, algae and small polyps in reef colours.
+    // Encrusting sponge, algae and small polyps in reef colours, then grit.
     const QColor crust[] = {QColor(150, 80, 140), QColor(210, 120, 60), QColor(90, 140, 80),
                             QColor(200, 90, 90), QColor(120, 150, 110)};
     for (int i = 0; i < 22; ++i) {
-        const QPointF c(uniform(rng, area.left(), area.right()), uniform(rng, top, bottom));
+        const QPointF c = scatter(rng, left, right, top, bottom);
         const double r = band * uniform(rng, 0.012, 0.035);
         const QColor tint = crust[rng.bounded(int(std::size(crust)))];
         for (int blob = 0; blob < 4; ++blob) {
             p.setBrush(withAlpha(tint, int(uniform(rng, 50, 110))));
-            p.drawEllipse(c + QPointF(uniform(rng, -r, r) * 1.5, uniform(rng, -r, r) * 0.6),
-                          r * uniform(rng, 0.8, 1.4), r * uniform(rng, 0.5, 0.8));
+            const double ry = r * uniform(rng, 0.5, 0.8), rx = r * uniform(rng, 0.8, 1.4),
+                         dy = uniform(rng, -r, r) * 0.6;
+            p.drawEllipse(c + QPointF(uniform(rng, -r, r) * 1.5, dy), rx, ry);
         }
     }
     for (int i = 0; i < int(area.width() * band / 40.0); ++i) {
-        const QPointF c(uniform(rng, area.left(), area.right()), uniform(rng, top, bottom));
-        const bool light = rng.bounded(2) == 0;
-        p.setBrush(light ? QColor(190, 180, 150, 70) : QColor(20, 20, 20, 70));
+        const QPointF c = scatter(rng, left, right, top, bottom);
+        p.setBrush(rng.bounded(2) == 0 ? QColor(190, 180, 150, 70) : QColor(20, 20, 20, 70));
         p.drawEllipse(c, 0.6, 0.6);
     }
 
     // Crevices: dark holes that swallow the light.
-    const double holeXs[] = {0.16, 0.52, 0.84};
-    for (double fx : holeXs) {
-        const QPointF c(area.left() + area.width() * (fx + uniform(rng, -0.04, 0.04)),
-                        top + band * uniform(rng, 0.5, 0.68));
-        const double rx = band * uniform(rng, 0.16, 0.24);
-        const double ry = rx * uniform(rng, 0.55, 0.7);
-        QRadialGradient hole(c + QPointF(0, ry * 0.2), rx * 1.1);
-        hole.setColorAt(0.0, QColor(4, 6, 10));
-        hole.setColorAt(0.65, QColor(12, 14, 18, 240));
-        hole.setColorAt(1.0, QColor(30, 30, 30, 0));
-        p.setBrush(hole);
+    for (double fx : {0.16, 0.52, 0.84}) {
+        const double y = top + band * uniform(rng, 0.5, 0.68);
+        const QPointF c(left + area.width() * (fx + uniform(rng, -0.04, 0.04)), y);
+        const double rx = band * uniform(rng, 0.16, 0.24), ry = rx * uniform(rng, 0.55, 0.7);
+        p.setBrush(radial(c + QPointF(0, ry * 0.2), rx * 1.1,
+                          {{0.0, QColor(4, 6, 10)},
+                           {0.65, QColor(12, 14, 18, 240)},
+                           {1.0, QColor(30, 30, 30, 0)}}));
         p.drawEllipse(c, rx * 1.1, ry * 1.1);
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor(170, 160, 135, 120), std::max(0.6, band / 60.0)));
@@ -472,17 +404,10 @@ void paintReefRock(QPainter &p, const QRectF &area, double top)
     }
 
     // Water between viewer and rock softens its far edge.
-    QLinearGradient haze(QPointF(0, top - band * 0.1), QPointF(0, top + band * 0.5));
-    haze.setColorAt(0.0, QColor(40, 120, 160, 90));
-    haze.setColorAt(1.0, QColor(40, 120, 160, 0));
-    p.fillRect(area, haze);
-
+    p.fillRect(area, vertical(top - band * 0.1, top + band * 0.5, fade(QColor(40, 120, 160, 90))));
     p.setClipping(false);
     p.setClipRect(area, Qt::IntersectClip);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(190, 200, 180, 90), std::max(0.8, band / 50.0)));
-    p.drawPath(rock);
-
+    drawOutline(p, rock, QPen(QColor(190, 200, 180, 90), std::max(0.8, band / 50.0)));
     p.restore();
 }
 
@@ -490,58 +415,40 @@ void paintEye(QPainter &p, QPointF centre, double radius, QColor iris)
 {
     p.save();
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(18, 18, 24));
-    p.drawEllipse(centre, radius, radius);
-
-    QRadialGradient ring(centre - QPointF(radius * 0.2, radius * 0.25), radius);
-    ring.setColorAt(0.0, iris.lighter(140));
-    ring.setColorAt(0.7, iris);
-    ring.setColorAt(1.0, iris.darker(170));
-    p.setBrush(ring);
-    p.drawEllipse(centre, radius * 0.86, radius * 0.86);
-
-    QRadialGradient pupil(centre, radius * 0.52);
-    pupil.setColorAt(0.0, QColor(0, 0, 0));
-    pupil.setColorAt(0.85, QColor(8, 10, 16));
-    pupil.setColorAt(1.0, QColor(30, 30, 40));
-    p.setBrush(pupil);
-    p.drawEllipse(centre, radius * 0.52, radius * 0.52);
-
-    p.setBrush(QColor(255, 255, 255, 235));
-    p.drawEllipse(centre + QPointF(-radius * 0.24, -radius * 0.28), radius * 0.2, radius * 0.2);
-    p.setBrush(QColor(255, 255, 255, 120));
-    p.drawEllipse(centre + QPointF(radius * 0.26, radius * 0.24), radius * 0.09, radius * 0.09);
+    auto disc = [&](const QBrush &brush, QPointF at, double r) {
+        p.setBrush(brush);
+        p.drawEllipse(at, r, r);
+    };
+    disc(QColor(18, 18, 24), centre, radius);
+    disc(radial(centre - QPointF(radius * 0.2, radius * 0.25), radius,
+                {{0.0, iris.lighter(140)}, {0.7, iris}, {1.0, iris.darker(170)}}),
+         centre, radius * 0.86);
+    disc(radial(centre, radius * 0.52,
+                {{0.0, QColor(0, 0, 0)}, {0.85, QColor(8, 10, 16)}, {1.0, QColor(30, 30, 40)}}),
+         centre, radius * 0.52);
+    disc(QColor(255, 255, 255, 235), centre + QPointF(-radius * 0.24, -radius * 0.28),
+         radius * 0.2);
+    disc(QColor(255, 255, 255, 120), centre + QPointF(radius * 0.26, radius * 0.24), radius * 0.09);
     p.restore();
 }
 
 QPainterPath smoothClosedPath(const QPointF *points, int count)
 {
-    QPainterPath path;
-    if (count <= 0)
-        return path;
-    path.moveTo(points[0]);
-    if (count < 3) {
-        for (int i = 1; i < count; ++i)
-            path.lineTo(points[i]);
-        path.closeSubpath();
-        return path;
-    }
+    if (count < 3)
+        return count > 0 ? polyline(QPolygonF(QList<QPointF>(points, points + count)), true)
+                         : QPainterPath();
     auto at = [points, count](int i) { return points[((i % count) + count) % count]; };
-    for (int i = 0; i < count; ++i) {
-        const QPointF p0 = at(i - 1);
-        const QPointF p1 = at(i);
-        const QPointF p2 = at(i + 1);
-        const QPointF p3 = at(i + 2);
-        path.cubicTo(p1 + (p2 - p0) / 6.0, p2 - (p3 - p1) / 6.0, p2);
-    }
+    QPainterPath path(points[0]);
+    for (int i = 0; i < count; ++i)
+        path.cubicTo(at(i) + (at(i + 1) - at(i - 1)) / 6.0, at(i + 1) - (at(i + 2) - at(i)) / 6.0,
+                     at(i + 1));
     path.closeSubpath();
     return path;
 }
 
 QPainterPath smoothClosedPath(std::initializer_list<QPointF> points)
 {
-    const std::vector<QPointF> v(points);
-    return smoothClosedPath(v.data(), int(v.size()));
+    return smoothClosedPath(std::data(points), int(points.size()));
 }
 
 QPainterPath curve(QPointF a, QPointF c, QPointF b)
@@ -554,9 +461,7 @@ QPainterPath curve(QPointF a, QPointF c, QPointF b)
 void stroke(QPainter &p, const QPainterPath &path, const QColor &colour, double width)
 {
     p.save();
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPath(path);
+    drawOutline(p, path, QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.restore();
 }
 

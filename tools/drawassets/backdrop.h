@@ -16,39 +16,28 @@ class QPainterPath;
 // sits in the same kind of water and the painters only draw what is theirs.
 namespace backdrop {
 
-// Open tropical water filling `area`: blue to blue-green, lighter towards
-// the top, with soft light shafts from the surface. `depth` 0 is shallow and
-// bright, 1 is deep and dark.
+// Open tropical water filling `area`, lighter towards the top, with light shafts
+// from the surface. `depth` 0 is shallow and bright, 1 is deep and dark.
 void paintWater(QPainter &p, const QRectF &area, double depth = 0.4);
-
-// A sand bottom from `top` down to the bottom of `area`, with ripples.
+// A rippled sand bottom from `top` down to the bottom of `area`.
 void paintSand(QPainter &p, const QRectF &area, double top);
-
-// A rounded coral head (boulder coral) standing on y = base.y(), `radius`
-// wide, in `colour`, with polyp texture.
+// A boulder coral head `radius` wide standing on y = base.y(), with polyp texture.
 void paintCoralHead(QPainter &p, QPointF base, double radius, QColor colour);
-
-// A sea fan or sea whip rising from `base` to the given height.
+// A sea fan rising from `base` to the given height.
 void paintSeaFan(QPainter &p, QPointF base, double height, QColor colour);
-
-// A rocky reef band along the bottom of `area`, from `top` down, with crevices;
-// suitable for morays peering out of a hole.
+// A rocky reef band from `top` down to the bottom of `area`, with crevices for
+// morays to peer out of.
 void paintReefRock(QPainter &p, const QRectF &area, double top);
-
 // A fish eye: dark pupil, coloured iris ring and a small highlight.
 void paintEye(QPainter &p, QPointF centre, double radius, QColor iris = QColor(200, 170, 60));
 
-// A closed smooth body outline through the given points (Catmull-Rom spline),
-// for drawing bodies and fins of any shape.
+// A closed smooth outline through the points (a Catmull-Rom spline), for bodies and fins.
 QPainterPath smoothClosedPath(const QPointF *points, int count);
 QPainterPath smoothClosedPath(std::initializer_list<QPointF> points);
-
 // An open quadratic curve from a to b, bent towards c.
 QPainterPath curve(QPointF a, QPointF c, QPointF b);
-
 // Draws `path` as a round-capped line, leaving the painter as it was.
 void stroke(QPainter &p, const QPainterPath &path, const QColor &colour, double width);
-
 QColor withAlpha(QColor colour, int alpha);
 
 } // namespace backdrop

@@ -48,47 +48,40 @@ void paintNeonGoby(QPainter &p, double w, double h)
 
     // Gobies perch with the head a little raised, following the coral's curve.
     const QPainterPath spine = curve({40, 172}, {148, 130}, {256, 168});
+    const auto above = [&spine](double t, double offset) { return beside(spine, t, offset); };
     QPainterPath snout;
     snout.addEllipse(spine.pointAtPercent(0.04), 10, 11);
     const QPainterPath body =
         ribbon(spine, {16, 30, 31, 29, 27, 25.5, 24, 22, 20.5, 18.5, 17}).united(snout);
-    const QColor black(16, 18, 24), fins(30, 35, 45, 200), rays(90, 110, 130, 130);
+    const QColor fins(30, 35, 45, 200), rays(90, 110, 130, 130);
     {
         const Saved s(p);
         p.translate(spine.pointAtPercent(1));
         p.rotate(-spine.angleAtPercent(1));
-        paintFin(p, tail(TailKind::Rounded, {-4, 0}, 17, 40, 30), QColor(25, 30, 40, 220),
-                 QColor(80, 110, 140, 140), 10);
+        paintFin(p, tail(TailKind::Rounded, {-4, 0}, 17, 40, 30), QColor(25, 30, 40, 220), rays,
+                 10);
     }
-    paintFin(p,
-             fin(beside(spine, 0.25, 10), {beside(spine, 0.3, 24), beside(spine, 0.38, 20)},
-                 beside(spine, 0.42, 9)),
-             fins, rays, 5);
-    paintFin(p,
-             fin(beside(spine, 0.5, 9), {beside(spine, 0.56, 21), beside(spine, 0.9, 16)},
-                 beside(spine, 0.95, 6)),
-             fins, rays, 12);
+    paintFin(p, fin(above(0.25, 10), {above(0.3, 24), above(0.38, 20)}, above(0.42, 9)), fins, rays,
+             5);
+    paintFin(p, fin(above(0.5, 9), {above(0.56, 21), above(0.9, 16)}, above(0.95, 6)), fins, rays,
+             12);
 
-    p.fillPath(body, black);
+    p.fillPath(body, QColor(16, 18, 24));
     {
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
-        QLinearGradient belly(QPointF(0, 150), QPointF(0, 185));
-        belly.setColorAt(0.0, QColor(120, 130, 140));
-        belly.setColorAt(1.0, QColor(200, 205, 208));
-        p.fillPath(ribbon(spine.translated(0, 13), {0, 18, 18, 18, 16, 14, 12}), belly);
+        const QPainterPath belly = ribbon(spine.translated(0, 13), {0, 18, 18, 18, 16, 14, 12});
+        fillBody(p, belly, QColor(120, 130, 140), QColor(160, 168, 174), QColor(200, 205, 208));
         // The glow makes the stripe read as the luminous blue it is underwater.
         const QPainterPath stripe = spine.translated(0, -5.5);
         p.fillPath(ribbon(stripe, {8, 13, 13, 12, 11.5, 11, 10.5, 10, 9.5, 9, 9}),
                    QColor(40, 170, 255, 90));
-        QLinearGradient neon(QPointF(0, 120), QPointF(0, 160));
-        neon.setColorAt(0.0, QColor(120, 230, 255));
-        neon.setColorAt(1.0, QColor(20, 150, 255));
-        p.fillPath(ribbon(stripe, {4, 7.5, 7.5, 7, 6.6, 6.2, 5.8, 5.2, 4.8, 4.4, 4}), neon);
+        fillBody(p, ribbon(stripe, {4, 7.5, 7.5, 7, 6.6, 6.2, 5.8, 5.2, 4.8, 4.4, 4}),
+                 QColor(120, 230, 255), QColor(70, 190, 255), QColor(20, 150, 255));
     }
     shadeBody(p, body, QColor(10, 20, 35, 130), 0.6);
 
-    const QPointF eye = beside(spine, 0.08, 4);
+    const QPointF eye = above(0.08, 4);
     paintFin(p,
              fin(eye + QPointF(20, 6), {eye + QPointF(36, 4), eye + QPointF(42, 12)},
                  eye + QPointF(20, 14)),
@@ -118,7 +111,6 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
         stroke(p, whip, QColor(200, 80, 90), 3.6);
     };
     paintWhip();
-
     const QColor yellow(250, 186, 50), orange(228, 120, 30), line(160, 80, 10);
     const QPainterPath spine = curveThrough({{150, 72},
                                              {146, 92},
@@ -133,38 +125,25 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
                                              {204, 180},
                                              {194, 180}});
     const QPainterPath trunk = ribbon(spine, {28, 37.5, 43, 42.8, 38.4, 30.8, 22, 15, 10, 6.7, 3});
-    paintFin(p, fin({162, 124}, {{180, 116}, {186, 134}, {178, 154}}, {164, 152}),
-             QColor(255, 220, 120, 170), QColor(200, 120, 30, 160), 10);
+    const QColor membrane(255, 220, 120, 170), rays(200, 120, 30, 160);
+    paintFin(p, fin({162, 124}, {{180, 116}, {186, 134}, {178, 154}}, {164, 152}), membrane, rays,
+             10);
     QLinearGradient side(QPointF(120, 0), QPointF(180, 0));
     side.setColorAt(0, yellow.lighter(115));
     side.setColorAt(0.6, yellow);
     side.setColorAt(1, orange);
     p.fillPath(trunk, side);
 
-    const QPainterPath head = smoothClosedPath({{152, 44},
-                                                {160, 52},
-                                                {162, 68},
-                                                {154, 80},
-                                                {140, 82},
-                                                {128, 74},
-                                                {108, 70},
-                                                {80, 70},
-                                                {74, 66},
-                                                {80, 61},
-                                                {106, 60},
-                                                {126, 52},
-                                                {138, 42}});
+    const std::initializer_list<QPointF> profile = {
+        {152, 44}, {160, 52}, {162, 68}, {154, 80}, {140, 82}, {128, 74}, {108, 70},
+        {80, 70},  {74, 66},  {80, 61},  {106, 60}, {126, 52}, {138, 42}};
+    const QPainterPath head = smoothClosedPath(profile);
     fillBody(p, head, orange, yellow, yellow.lighter(110));
+    const std::initializer_list<QPointF> crown = {{138, 46}, {139, 33}, {143, 38},
+                                                  {146, 26}, {149, 36}, {153, 29},
+                                                  {154, 40}, {158, 36}, {157, 50}};
     QPainterPath coronet;
-    coronet.addPolygon(QPolygonF({{138, 46},
-                                  {139, 33},
-                                  {143, 38},
-                                  {146, 26},
-                                  {149, 36},
-                                  {153, 29},
-                                  {154, 40},
-                                  {158, 36},
-                                  {157, 50}}));
+    coronet.addPolygon(QPolygonF(crown));
     fillBody(p, coronet, orange.darker(110), orange, yellow);
     stroke(p, coronet, QColor(150, 70, 10), 0.7);
 
@@ -173,11 +152,9 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
         const Saved s(p);
         p.setClipPath(trunk, Qt::IntersectClip);
         for (int i = 0; i < 33; ++i) {
-            const double t = i / 33.0;
-            const QPointF c = spine.pointAtPercent(t);
-            const QPointF along = beside(spine, t, 1) - c;
-            const QPointF across(-along.y(), along.x());
-            stroke(p, curve(c + along * 30, c + across * 2, c - along * 30),
+            const QPointF c = spine.pointAtPercent(i / 33.0),
+                          along = beside(spine, i / 33.0, 1) - c;
+            stroke(p, curve(c + along * 30, c + QPointF(-along.y(), along.x()) * 2, c - along * 30),
                    QColor(170, 90, 20, 150), 0.9);
         }
     }
@@ -195,8 +172,7 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
         p.setClipRect(QRectF(170, 190, 45, 18));
         paintWhip();
     }
-    paintFin(p, fin({158, 70}, {{170, 64}, {172, 78}}, {162, 80}), QColor(255, 220, 120, 170),
-             QColor(200, 120, 30, 160), 5);
+    paintFin(p, fin({158, 70}, {{170, 64}, {172, 78}}, {162, 80}), membrane, rays, 5);
     stroke(p, curve({148, 58}, {154, 70}, {144, 80}), withAlpha(line, 180), 1.0);
     stroke(p, curve({75, 66}, {78, 65}, {80, 64}), QColor(60, 20, 0), 1.2);
     paintEye(p, QPointF(134, 58), 5.5, QColor(230, 150, 40));
@@ -213,20 +189,8 @@ void paintFlounder(QPainter &p, double w, double h)
     p.translate(160, 124);
     p.rotate(-8);
 
-    const QPainterPath fringe = smoothClosedPath({{-128, -4},
-                                                  {-118, -40},
-                                                  {-80, -72},
-                                                  {-20, -86},
-                                                  {40, -80},
-                                                  {90, -54},
-                                                  {112, -20},
-                                                  {116, 0},
-                                                  {112, 20},
-                                                  {90, 54},
-                                                  {40, 80},
-                                                  {-20, 86},
-                                                  {-80, 72},
-                                                  {-118, 40}});
+    QPainterPath fringe;
+    fringe.addEllipse(QPointF(-6, 0), 122, 86);
     // The body proper, inside the fringe of fins.
     const QPainterPath disc = QTransform::fromScale(0.9, 0.82).map(fringe);
     const Fin caudal = tail(TailKind::Rounded, {104, 0}, 28, 48, 60);
@@ -253,12 +217,8 @@ void paintFlounder(QPainter &p, double w, double h)
     // Mottling that hides it on the sand, and two dark smudges on its lateral line.
     paintSpots(p, disc, 14, 3, 7, QColor(150, 126, 88, 80), 4101);
     paintSpots(p, disc, 10, 1, 3, QColor(250, 240, 210, 90), 4102);
-    for (const QPointF smudge : {QPointF(-6, 2), QPointF(56, 0)}) {
-        QRadialGradient g(smudge, 11);
-        g.setColorAt(0, QColor(70, 54, 36, 170));
-        g.setColorAt(1, QColor(70, 54, 36, 0));
-        p.fillRect(QRectF(smudge - QPointF(11, 11), QSizeF(22, 22)), g);
-    }
+    for (const QPointF smudge : {QPointF(-6, 2), QPointF(56, 0)})
+        paintGlow(p, smudge, 11, QColor(70, 54, 36, 170));
     paintSpots(p, fringe.subtracted(disc), 8, 1.0, 1.8, ringBright, 4103);
 
     {
@@ -271,19 +231,18 @@ void paintFlounder(QPainter &p, double w, double h)
                 continue;
             const double r = 2.0 + rng.generateDouble() * 4.5;
             const int kind = int(rng.bounded(5));
+            const double dot = kind >= 3 ? 1.0 + r * 0.2 : (kind == 0 && r > 4 ? 1.2 : 0.0);
             p.setPen(Qt::NoPen);
             p.setBrush(ringBright);
-            if (kind >= 3) {
-                p.drawEllipse(c, 1.0 + r * 0.2, 1.0 + r * 0.2);
+            p.drawEllipse(c, dot, dot);
+            if (kind >= 3)
                 continue;
-            }
-            if (kind == 0 && r > 4)
-                p.drawEllipse(c, 1.2, 1.2);
             p.setBrush(Qt::NoBrush);
-            p.setPen(QPen(ringDark, 2.2));
-            p.drawEllipse(c, r, r * 0.85);
-            p.setPen(QPen(ringBright, 1.2));
-            p.drawEllipse(c, r, r * 0.85);
+            for (const auto &[colour, width] :
+                 {std::pair{ringDark, 2.2}, std::pair{ringBright, 1.2}}) {
+                p.setPen(QPen(colour, width));
+                p.drawEllipse(c, r, r * 0.85);
+            }
         }
     }
     // Blue dots crowd the head around the eyes.
@@ -295,13 +254,7 @@ void paintFlounder(QPainter &p, double w, double h)
     // The long pectoral fin, raised and laid back, with faint cross bands.
     const Fin pectoral = fin({-62, -22}, {{-40, -34}, {0, -50}, {34, -58}, {4, -40}}, {-52, -14});
     paintFin(p, pectoral, QColor(196, 176, 136, 225), QColor(90, 70, 40, 170), 8);
-    {
-        const Saved s(p);
-        p.setClipPath(pectoral.shape, Qt::IntersectClip);
-        for (int i = 0; i < 5; ++i)
-            stroke(p, curve({-40 + i * 15.0, -70}, {-34 + i * 15.0, -36}, {-46 + i * 15.0, 0}),
-                   QColor(100, 76, 46, 110), 2.4);
-    }
+    paintBars(p, pectoral.shape, -36, 15, 5, 2.4, QColor(100, 76, 46, 110), -8);
     // Both eyes on the upper side, set close together on short stalks.
     for (const QPointF eye : {QPointF(-92, -14), QPointF(-80, 6)}) {
         p.setPen(QPen(QColor(110, 90, 60), 0.8));

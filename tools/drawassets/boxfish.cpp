@@ -9,6 +9,8 @@
 #include <QRadialGradient>
 #include <QRandomGenerator>
 
+#include <functional>
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -28,14 +30,7 @@ constexpr double pi = std::numbers::pi;
 struct Boxfish
 {
     double ridge; // height of the ridge of the back above the midline
-    QColor back, flank, belly;
-    QColor fin, ray;
-};
-
-struct BoxfishParts
-{
-    QPainterPath box; // carapace and tail stalk
-    Fin tail;
+    QColor back, flank, belly, fin, ray, lips, iris;
 };
 
 // Straight sides joined by rounded corners: the carapace cannot bend.
@@ -66,49 +61,46 @@ QPainterPath spike(QPointF from, QPointF tip, QPointF to)
     return path;
 }
 
-// Only the fins behind the box and the rounded tail can move.
-BoxfishParts paintBoxfishBody(QPainter &p, const Boxfish &b)
+// Paints the boxfish, its pattern by `marks` (given the box and the tail)
+// before the shading. Only the fins behind the box and the tail can move.
+void paintBoxfish(QPainter &p, const Boxfish &b,
+                  const std::function<void(const QPainterPath &, const QPainterPath &)> &marks)
 {
-    BoxfishParts parts;
-    parts.tail = tail(TailKind::Rounded, {240, 122}, 22, 52, 72);
-    paintFin(p, parts.tail, b.fin, b.ray, 10);
-    paintFin(p, fin({196, 94}, {{204, 68}, {224, 70}}, {216, 104}), b.fin, b.ray, 7);
-    paintFin(p, fin({196, 152}, {{204, 178}, {224, 176}}, {216, 142}), b.fin, b.ray, 7);
+    const Fin caudal = tail(TailKind::Rounded, {240, 122}, 22, 52, 72);
+    paintFin(p, caudal, b.fin, b.ray, 10);
+    paintFin(p, finAt({196, 94}, {{0, 0}, {8, -26}, {28, -24}, {20, 10}}), b.fin, b.ray, 7);
+    paintFin(p, finAt({196, 152}, {{0, 0}, {8, 26}, {28, 24}, {20, -10}}), b.fin, b.ray, 7);
+    const QPainterPath box =
+        roundedBox({{46, 136},
+                    {56, 104},
+                    {80, 86},
+                    {140, 122 - b.ridge},
+                    {216, 100},
+                    {222, 144},
+                    {188, 168},
+                    {76, 174},
+                    {50, 158}},
+                   18)
+            .united(smoothClosedPath({{206, 106}, {246, 113}, {246, 131}, {206, 142}}));
+    fillBody(p, box, b.back, b.flank, b.belly);
+    marks(box, caudal.shape);
 
-    parts.box = roundedBox({{46, 136},
-                            {56, 104},
-                            {80, 86},
-                            {140, 122 - b.ridge},
-                            {216, 100},
-                            {222, 144},
-                            {188, 168},
-                            {76, 174},
-                            {50, 158}},
-                           18)
-                    .united(smoothClosedPath({{206, 106}, {246, 113}, {246, 131}, {206, 142}}));
-    fillBody(p, parts.box, b.back, b.flank, b.belly);
-    return parts;
-}
-
-// The ridge where the flat belly of the box begins, the pectoral fin
-// whirring behind the eye, the pursed lips and the eye.
-void paintBoxfishFace(QPainter &p, const Boxfish &b, const BoxfishParts &parts, QColor lips,
-                      QColor iris)
-{
-    shadeBody(p, parts.box, b.back.darker(200), 0.8);
+    // The ridge where the flat belly begins, the pectoral fin whirring behind
+    // the eye, the pursed lips and the eye.
+    shadeBody(p, box, b.back.darker(200), 0.8);
     {
         const Saved s(p);
-        p.setClipPath(parts.box, Qt::IntersectClip);
+        p.setClipPath(box, Qt::IntersectClip);
         stroke(p, curveThrough({{52, 152}, {110, 160}, {170, 154}, {222, 136}}),
                withAlpha(b.belly.lighter(120), 170), 1.8);
     }
-    paintFin(p, fin({122, 112}, {{138, 100}, {150, 106}, {138, 128}}, {122, 122}),
+    paintFin(p, finAt({122, 112}, {{0, 0}, {16, -12}, {28, -6}, {16, 16}, {0, 10}}),
              withAlpha(b.fin.lighter(115), 170), b.ray, 8);
-    p.setPen(QPen(lips.darker(150), 0.8));
-    p.setBrush(lips);
+    p.setPen(QPen(b.lips.darker(150), 0.8));
+    p.setBrush(b.lips);
     p.drawEllipse(QPointF(46, 138), 5.5, 4.4);
     stroke(p, curve({41, 138}, {46, 139}, {51, 138}), QColor(70, 50, 40), 1.1);
-    paintEye(p, {92, 102}, 7.5, iris);
+    paintEye(p, {92, 102}, 7.5, b.iris);
 }
 
 // Short wandering strokes, like the scrawls on a Cowfish.
@@ -153,58 +145,55 @@ void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, double ha
 void paintSpottedTrunkfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintWater(p, Canvas::frame, 0.4);
-    paintSand(p, Canvas::frame, 200);
-    paintCoralHead(p, QPointF(282, 212), 58, QColor(150, 130, 170));
-    paintSeaFan(p, QPointF(30, 215), 130, QColor(170, 90, 60));
-
-    const Boxfish spotted{.ridge = 64,
-                          .back = QColor(212, 214, 220),
-                          .flank = QColor(238, 238, 240),
-                          .belly = QColor(206, 206, 214),
-                          .fin = QColor(225, 222, 210, 200),
-                          .ray = QColor(150, 148, 140, 140)};
-    const BoxfishParts parts = paintBoxfishBody(p, spotted);
+    paintReef(p, 0.4, 200, 0, {282, 212}, 58, QColor(150, 130, 170), {30, 215}, 130,
+              QColor(170, 90, 60));
     const QColor black(22, 22, 28);
-    paintSpots(p, parts.tail.shape, 11, 1.8, 2.8, black, 140);
-    QPainterPath bare;
-    bare.addEllipse(QPointF(92, 102), 12, 12);
-    bare.addEllipse(QPointF(46, 138), 9, 9);
-    paintSpots(p, parts.box.subtracted(bare), 12, 2.5, 3.8, black, 14);
-    paintBoxfishFace(p, spotted, parts, QColor(250, 250, 248), QColor(120, 150, 110));
+    paintBoxfish(p,
+                 Boxfish(64, QColor(212, 214, 220), QColor(238, 238, 240), QColor(206, 206, 214),
+                         QColor(225, 222, 210, 200), QColor(150, 148, 140, 140),
+                         QColor(250, 250, 248), QColor(120, 150, 110)),
+                 [&](const QPainterPath &box, const QPainterPath &tail) {
+                     paintSpots(p, tail, 11, 1.8, 2.8, black, 140);
+                     QPainterPath bare;
+                     bare.addEllipse(QPointF(92, 102), 12, 12);
+                     bare.addEllipse(QPointF(46, 138), 9, 9);
+                     paintSpots(p, box.subtracted(bare), 12, 2.5, 3.8, black, 14);
+                 });
 }
 
-// An olive box with a humped back: small white spots all over, a pale chain
-// of links only on the middle of the side, and two dark blotches.
+// A pale olive to whitish box with a humped back and no horns: small white
+// spots all over, and behind the pectoral fin two dark blotches each ringed
+// by a chain of pale links.
 void paintTrunkfish(QPainter &p, double w, double h)
 {
     Canvas canvas(p, w, h);
-    paintWater(p, Canvas::frame, 0.45);
-    paintSand(p, Canvas::frame, 200);
-    paintCoralHead(p, QPointF(40, 214), 56, QColor(160, 140, 100));
+    paintReef(p, 0.45, 200, 0, {40, 214}, 56, QColor(160, 140, 100));
     canvas.faceRight();
-
-    const Boxfish trunk{.ridge = 74,
-                        .back = QColor(86, 90, 52),
-                        .flank = QColor(120, 122, 78),
-                        .belly = QColor(170, 164, 120),
-                        .fin = QColor(150, 140, 95, 210),
-                        .ray = QColor(90, 84, 50, 140)};
-    const BoxfishParts parts = paintBoxfishBody(p, trunk);
-    const QColor pale(236, 230, 190);
-    QPainterPath midSide;
-    midSide.addEllipse(QPointF(182, 118), 36, 24);
-    paintMesh(p, parts.box.intersected(midSide), 10, withAlpha(pale, 200), 1.6);
-    {
-        const Saved s(p);
-        p.setClipPath(parts.box, Qt::IntersectClip);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(40, 36, 20, 200));
-        p.drawEllipse(QPointF(160, 118), 8, 11);
-        p.drawEllipse(QPointF(190, 116), 10, 9);
-    }
-    paintSpots(p, parts.box.subtracted(midSide), 9, 1.0, 1.5, withAlpha(pale, 230), 23);
-    paintBoxfishFace(p, trunk, parts, QColor(200, 186, 140), QColor(150, 140, 70));
+    const QColor pale(246, 244, 226);
+    paintBoxfish(p,
+                 Boxfish(74, QColor(124, 128, 82), QColor(184, 184, 140), QColor(232, 230, 208),
+                         QColor(176, 170, 128, 210), QColor(100, 96, 60, 140),
+                         QColor(220, 210, 170), QColor(150, 140, 70)),
+                 [&](const QPainterPath &box, const QPainterPath &) {
+                     paintSpots(p, box, 9, 1.0, 1.5, withAlpha(pale, 230), 23);
+                     const Saved s(p);
+                     p.setClipPath(box, Qt::IntersectClip);
+                     for (const QPointF c : {QPointF(160, 122), QPointF(200, 112)}) {
+                         p.setPen(Qt::NoPen);
+                         p.setBrush(QColor(46, 40, 22, 230));
+                         p.drawEllipse(c, 9, 10);
+                         p.setPen(QPen(pale, 1.3));
+                         p.setBrush(Qt::NoBrush);
+                         for (int i = 0; i < 10; ++i) {
+                             const double a = i * pi / 5;
+                             const QPointF d(std::cos(a), std::sin(a));
+                             const Saved link(p);
+                             p.translate(c + QPointF(d.x() * 13.5, d.y() * 14.5));
+                             p.rotate(a * 180 / pi + 90);
+                             p.drawEllipse(QPointF(), 3.2, 1.9);
+                         }
+                     }
+                 });
 }
 
 // A deep triggerfish with streaming tips on the dorsal, anal and both tail
@@ -212,20 +201,13 @@ void paintTrunkfish(QPainter &p, double w, double h)
 void paintQueenTriggerfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintWater(p, Canvas::frame, 0.35);
-    paintCoralHead(p, QPointF(36, 252), 66, QColor(170, 140, 100));
-    paintSeaFan(p, QPointF(296, 240), 90, QColor(170, 80, 100));
+    paintReef(p, 0.35, 0, 0, {36, 252}, 66, QColor(170, 140, 100), {296, 240}, 90,
+              QColor(170, 80, 100));
 
     const QColor blue(50, 170, 250);
     const QColor finColour(90, 140, 120, 230);
     const QColor rays(60, 90, 70, 140);
-    const BodyShape shape{.snout = {40, 142},
-                          .length = 206,
-                          .depth = 134,
-                          .deepestAt = 0.48,
-                          .bluntness = 0.3,
-                          .stalk = 0.26,
-                          .back = 0.61};
+    const BodyShape shape{{40, 142}, 206, 134, 0.48, 0.3, 0.26, 0.61};
     const Fin tailFin = tail(TailKind::Lunate, {242, 125}, 26, 74, 146, 0.45);
     const QPointF lobe(4, 40);
     const Fin dorsal =
@@ -241,9 +223,8 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     }
     // The stout first dorsal spine that locks upright and names the family.
     const QPointF spine = shape.at(0.47, -0.97);
-    paintFin(
-        p, fin(spine, {spine + QPointF(4, -34), spine + QPointF(24, -14)}, spine + QPointF(30, 2)),
-        finColour.darker(120), rays, 3);
+    paintFin(p, finAt(spine, {{0, 0}, {4, -34}, {24, -14}, {30, 2}}), finColour.darker(120), rays,
+             3);
 
     const QPainterPath body = bodyOutline(shape);
     fillBody(p, body, QColor(120, 136, 70), QColor(150, 160, 110), QColor(90, 150, 200), 0.45);
@@ -275,7 +256,7 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     paintEye(p, eye, 7.5, QColor(190, 150, 60));
     stroke(p, curve({40, 142}, {44, 144}, {48, 143}), QColor(40, 40, 40), 1.3);
     stroke(p, curve({150, 110}, {147, 120}, {146, 130}), QColor(60, 70, 60, 140), 1.3);
-    paintFin(p, fin({148, 118}, {{168, 108}, {184, 116}, {162, 136}}, {148, 126}),
+    paintFin(p, finAt({148, 118}, {{0, 0}, {20, -10}, {36, -2}, {14, 18}, {0, 8}}),
              QColor(160, 170, 120, 180), rays, 7);
 }
 
@@ -284,10 +265,8 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
 void paintPorcupinefish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintWater(p, Canvas::frame, 0.35);
-    paintSand(p, Canvas::frame, 214);
-    paintSeaFan(p, QPointF(296, 232), 150, QColor(140, 70, 130));
-    paintCoralHead(p, QPointF(30, 232), 48, QColor(176, 150, 96));
+    paintReef(p, 0.35, 214, 0, {30, 232}, 48, QColor(176, 150, 96), {296, 232}, 150,
+              QColor(140, 70, 130));
     paintCoralHead(p, QPointF(286, 238), 34, QColor(140, 150, 96));
 
     const QPointF c(158, 116);
@@ -350,34 +329,27 @@ void paintPorcupinefish(QPainter &p, double w, double h)
 void paintCowfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintWater(p, Canvas::frame, 0.3);
-    paintSand(p, Canvas::frame, 206);
-    paintSeaFan(p, QPointF(300, 226), 130, QColor(170, 80, 140));
-    paintCoralHead(p, QPointF(20, 226), 40, QColor(150, 140, 100));
-
+    paintReef(p, 0.3, 206, 0, {20, 226}, 40, QColor(150, 140, 100), {300, 226}, 130,
+              QColor(170, 80, 140));
     const QColor orange(250, 170, 40);
     const QColor deep(220, 120, 20);
     const QColor blue(60, 150, 255);
     // The far horn and the spine at the rear of the belly stick out from behind the box.
     p.fillPath(spike({98, 80}, {64, 46}, {110, 76}), deep.darker(120));
     p.fillPath(spike({186, 162}, {236, 182}, {196, 156}), deep);
-
-    const Boxfish cow{.ridge = 66,
-                      .back = deep,
-                      .flank = orange,
-                      .belly = QColor(255, 212, 110),
-                      .fin = QColor(250, 196, 86, 210),
-                      .ray = QColor(180, 100, 20, 160)};
-    const BoxfishParts parts = paintBoxfishBody(p, cow);
-    paintMesh(p, parts.box, 12, QColor(170, 90, 10, 70), 0.8);
-    paintScrawls(p, parts.box, 24, blue, 4040);
-    paintSpots(p, parts.box, 13, 1.1, 1.9, blue, 4041);
-    paintSpots(p, parts.tail.shape, 9, 1.0, 1.6, blue, 4042);
-    paintBoxfishFace(p, cow, parts, QColor(230, 120, 60), QColor(80, 150, 230));
-    // The near horn: a stout spine over the eye pointing forward.
-    const QPainterPath horn = spike({78, 94}, {44, 58}, {100, 86});
-    fillBody(p, horn, orange.lighter(110), orange, deep);
-    stroke(p, horn, QColor(150, 70, 10), 0.9);
+    paintBoxfish(p,
+                 Boxfish(66, deep, orange, QColor(255, 212, 110), QColor(250, 196, 86, 210),
+                         QColor(180, 100, 20, 160), QColor(230, 120, 60), QColor(80, 150, 230)),
+                 [&](const QPainterPath &box, const QPainterPath &tail) {
+                     paintMesh(p, box, 12, QColor(170, 90, 10, 70), 0.8);
+                     paintScrawls(p, box, 24, blue, 4040);
+                     paintSpots(p, box, 13, 1.1, 1.9, blue, 4041);
+                     paintSpots(p, tail, 9, 1.0, 1.6, blue, 4042);
+                     // The near horn: a stout spine over the eye pointing forward.
+                     const QPainterPath horn = spike({78, 94}, {44, 58}, {100, 86});
+                     fillBody(p, horn, orange.lighter(110), orange, deep);
+                     stroke(p, horn, QColor(150, 70, 10), 0.9);
+                 });
 }
 
 } // namespace fishart

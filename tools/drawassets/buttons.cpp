@@ -8,8 +8,6 @@
 #include <QPainter>
 #include <QPolygonF>
 
-#include <array>
-#include <climits>
 #include <cmath>
 #include <functional>
 #include <numbers>
@@ -18,58 +16,35 @@ namespace buttons {
 
 namespace {
 
-const QColor red(255, 0, 0);
-const QColor white(255, 255, 255);
-const QColor nearBlack(4, 4, 4);
+const QColor red(255, 0, 0), white(255, 255, 255), nearBlack(4, 4, 4);
 
 using Drawing = std::function<void(QPainter &)>;
 
-QImage render(QSize logical, int scale, const Drawing &draw)
+struct Button
 {
-    QImage canvas(logical * scale, QImage::Format_RGB32);
-    canvas.fill(nearBlack);
+    const char *id;
+    QSize size;
+    Drawing shape;
+    QRectF captionBox;
+    const char *caption;
+    int largestLettering;
+    bool mirrored = false; // the shape only; the caption always reads left to right
+};
+
+// Hard edges only, so that every pixel is one of the three colours.
+void paintOn(QImage &canvas, int scale, const Drawing &draw)
+{
     QPainter p(&canvas);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setRenderHint(QPainter::TextAntialiasing, false);
+    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing, false);
     p.scale(scale, scale);
     draw(p);
-    return canvas;
 }
 
-// Every pixel is snapped to the nearest of the three colours so that no
-// in-between shade can sneak in from glyph rendering.
-QImage toThreeColours(const QImage &rgb)
-{
-    const std::array<QRgb, 3> palette = {nearBlack.rgb(), red.rgb(), white.rgb()};
-    QImage indexed(rgb.size(), QImage::Format_Indexed8);
-    indexed.setColorTable(QList<QRgb>(palette.begin(), palette.end()));
-    for (int y = 0; y < rgb.height(); ++y) {
-        const QRgb *src = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
-        uchar *dst = indexed.scanLine(y);
-        for (int x = 0; x < rgb.width(); ++x) {
-            int best = 0;
-            int bestDistance = INT_MAX;
-            for (int i = 0; i < int(palette.size()); ++i) {
-                const int dr = qRed(src[x]) - qRed(palette[i]);
-                const int dg = qGreen(src[x]) - qGreen(palette[i]);
-                const int db = qBlue(src[x]) - qBlue(palette[i]);
-                const int distance = dr * dr + dg * dg + db * db;
-                if (distance < bestDistance) {
-                    bestDistance = distance;
-                    best = i;
-                }
-            }
-            dst[x] = uchar(best);
-        }
-    }
-    return indexed;
-}
-
-QFont letteringFont(double pixelSize)
+QFont letteringFont(int pixelSize)
 {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setWeight(QFont::Bold);
-    font.setPixelSize(int(std::lround(pixelSize)));
+    font.setPixelSize(pixelSize);
     font.setStyleStrategy(QFont::NoAntialias);
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
@@ -77,24 +52,21 @@ QFont letteringFont(double pixelSize)
 
 // The largest lettering that fits the box, so every caption is as bold as the
 // button allows.
-void drawCaption(QPainter &p, const QRectF &box, const QString &text, int maxPixelSize,
-                 QColor colour = white)
+void drawCaption(QPainter &p, const QRectF &box, const QString &text, int largest)
 {
-    int size = maxPixelSize;
-    while (size > 6) {
+    int size = largest;
+    for (; size > 6; --size) {
         const QFontMetricsF metrics(letteringFont(size));
         if (metrics.horizontalAdvance(text) <= box.width() && metrics.capHeight() <= box.height())
             break;
-        --size;
     }
     const QFont font = letteringFont(size);
     const QFontMetricsF metrics(font);
-    const double textWidth = metrics.horizontalAdvance(text);
     // Centre on the capitals themselves rather than on the font's full line box.
-    const QPointF origin(box.center().x() - textWidth / 2.0,
+    const QPointF origin(box.center().x() - metrics.horizontalAdvance(text) / 2.0,
                          box.center().y() + metrics.capHeight() / 2.0);
     p.setFont(font);
-    p.setPen(colour);
+    p.setPen(white);
     p.drawText(QPointF(std::round(origin.x()), std::round(origin.y())), text);
 }
 
@@ -105,84 +77,71 @@ void fillPolygon(QPainter &p, const QPolygonF &polygon, QColor colour)
     p.drawPolygon(polygon);
 }
 
-void drawLeftArrow(QPainter &p)
-{
-    fillPolygon(p, QPolygonF({QPointF(2, 21), QPointF(47, 1), QPointF(47, 41)}), red);
-}
-
-QImage backImage(int scale, bool mirrored, const QString &caption)
-{
-    QImage arrow = render(QSize(50, 60), scale, drawLeftArrow);
-    if (mirrored)
-        arrow = arrow.mirrored(true, false);
-    QPainter p(&arrow);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setRenderHint(QPainter::TextAntialiasing, false);
-    p.scale(scale, scale);
-    drawCaption(p, QRectF(1, 45, 48, 14), caption, 18);
-    p.end();
-    return toThreeColours(arrow);
-}
-
-void drawExit(QPainter &p)
-{
-    fillPolygon(p, QPolygonF({QPointF(25, 1), QPointF(49, 48), QPointF(1, 48)}), red);
-    drawCaption(p, QRectF(4, 33, 42, 13), QStringLiteral("EXIT"), 16);
-}
-
-QPolygonF regularPolygon(QPointF centre, int corners, const std::function<double(int)> &radius,
+// Corners alternate between the outer and the inner radius, starting with the outer.
+QPolygonF regularPolygon(QPointF centre, int corners, double outer, double inner,
                          double startDegrees)
 {
     QPolygonF polygon;
     for (int i = 0; i < corners; ++i) {
         const double a = (startDegrees + 360.0 * i / corners) * std::numbers::pi / 180.0;
-        polygon << centre + QPointF(std::cos(a), std::sin(a)) * radius(i);
+        polygon << centre + QPointF(std::cos(a), std::sin(a)) * (i % 2 ? inner : outer);
     }
     return polygon;
 }
 
-void drawFinaleReview(QPainter &p)
+// A red sunburst around a black octagon.
+void drawStarburst(QPainter &p)
 {
-    const QPointF centre(75, 75);
-    fillPolygon(p,
-                regularPolygon(
-                    centre, 16, [](int i) { return i % 2 ? 47.0 : 75.0; }, -90.0),
-                red);
-    const double apothem = 38.0;
-    const double circumradius = apothem / std::cos(std::numbers::pi / 8);
-    fillPolygon(p,
-                regularPolygon(
-                    centre, 8, [=](int) { return circumradius; }, 22.5),
-                nearBlack);
-    drawCaption(p, QRectF(39, 60, 72, 30), QStringLiteral("REVIEW"), 20);
+    fillPolygon(p, regularPolygon(QPointF(75, 75), 16, 75.0, 47.0, -90.0), red);
+    const double circumradius = 38.0 / std::cos(std::numbers::pi / 8);
+    fillPolygon(p, regularPolygon(QPointF(75, 75), 8, circumradius, circumradius, 22.5), nearBlack);
 }
 
-void drawFinaleExit(QPainter &p)
+// Concentric red and black square rings behind a black band for the caption.
+void drawRings(QPainter &p)
 {
     for (int ring = 0; ring <= 40; ++ring)
         p.fillRect(QRect(ring, ring, 81 - 2 * ring, 81 - 2 * ring), ring % 2 ? nearBlack : red);
     p.fillRect(QRect(4, 25, 73, 31), nearBlack);
-    drawCaption(p, QRectF(6, 27, 69, 27), QStringLiteral("EXIT"), 26);
 }
 
-ButtonImage simple(const QString &id, QSize size, const Drawing &draw)
+QImage render(const Button &button, int scale)
 {
-    return {id, toThreeColours(render(size, 1, draw)), toThreeColours(render(size, 2, draw))};
+    QImage canvas(button.size * scale, QImage::Format_RGB32);
+    canvas.fill(nearBlack);
+    paintOn(canvas, scale, button.shape);
+    if (button.mirrored)
+        canvas = canvas.mirrored(true, false);
+    paintOn(canvas, scale, [&](QPainter &p) {
+        drawCaption(p, button.captionBox, QString::fromLatin1(button.caption),
+                    button.largestLettering);
+    });
+    // Snapped to the three colours so no in-between shade sneaks in from glyph rendering.
+    return canvas.convertToFormat(QImage::Format_Indexed8,
+                                  {nearBlack.rgb(), red.rgb(), white.rgb()});
 }
 
 } // namespace
 
 QList<ButtonImage> drawAll()
 {
-    return {
-        {QStringLiteral("BackButtonImage"), backImage(1, false, QStringLiteral("BACK")),
-         backImage(2, false, QStringLiteral("BACK"))},
-        {QStringLiteral("NextButtonImage"), backImage(1, true, QStringLiteral("NEXT")),
-         backImage(2, true, QStringLiteral("NEXT"))},
-        simple(QStringLiteral("ExitButtonImage"), QSize(50, 50), drawExit),
-        simple(QStringLiteral("FinaleReviewImage"), QSize(150, 150), drawFinaleReview),
-        simple(QStringLiteral("FinaleExitImage"), QSize(81, 81), drawFinaleExit),
+    const Drawing arrow = [](QPainter &p) {
+        fillPolygon(p, QPolygonF({QPointF(2, 21), QPointF(47, 1), QPointF(47, 41)}), red);
     };
+    const Drawing triangle = [](QPainter &p) {
+        fillPolygon(p, QPolygonF({QPointF(25, 1), QPointF(49, 48), QPointF(1, 48)}), red);
+    };
+    const Button all[] = {
+        {"BackButtonImage", QSize(50, 60), arrow, QRectF(1, 45, 48, 14), "BACK", 18},
+        {"NextButtonImage", QSize(50, 60), arrow, QRectF(1, 45, 48, 14), "NEXT", 18, true},
+        {"ExitButtonImage", QSize(50, 50), triangle, QRectF(4, 33, 42, 13), "EXIT", 16},
+        {"FinaleReviewImage", QSize(150, 150), drawStarburst, QRectF(39, 60, 72, 30), "REVIEW", 20},
+        {"FinaleExitImage", QSize(81, 81), drawRings, QRectF(6, 27, 69, 27), "EXIT", 26},
+    };
+    QList<ButtonImage> images;
+    for (const Button &button : all)
+        images.append({QString::fromLatin1(button.id), render(button, 1), render(button, 2)});
+    return images;
 }
 
 } // namespace buttons

@@ -11,20 +11,13 @@
 // side the way a player meets them.
 namespace contactsheet {
 
-struct FishPicture
-{
-    int number;
-    QImage image; // at 1x
-};
-
 struct Swatch
 {
     QString label;
     QImage image;
 };
 
-QString fishName(int number);
-
-bool write(const QString &path, const QList<FishPicture> &fish, const QList<Swatch> &extras);
+// The fish go in rows of six 320 x 240 cells, the extras (buttons, icons) in one row below.
+bool write(const QString &path, const QList<Swatch> &fish, const QList<Swatch> &extras);
 
 } // namespace contactsheet

@@ -217,3 +217,88 @@ struct Build
 };
 
 } // namespace fishkit
+
+// Parrotfish, boxfish, grunts and groupers.
+namespace fishkit {
+
+// Water `depth` deep over a bottom of sand or of reef rock from the given top
+// down (neither at 0), with a coral head and a sea fan on it (none at size 0).
+void paintReef(QPainter &p, double depth, double sand, double rock, QPointF coral, double coralSize,
+               QColor coralColour, QPointF fan = {}, double fanHeight = 0, QColor fanColour = {});
+
+// A fin whose outline runs through `origin` + each of `offsets`: the first
+// and last are its base on the body, those between its free edge.
+Fin finAt(QPointF origin, std::initializer_list<QPointF> offsets);
+
+} // namespace fishkit
+
+// Rays, sharks, morays, slender fish, snappers and bottom dwellers.
+namespace fishkit {
+
+// A closed outline through `half`, which runs down the right-hand side from
+// the axis x = 0, and through its mirror image on the left: rays and heads
+// seen from above are the same on both sides.
+QPainterPath mirroredOutline(std::initializer_list<QPointF> half);
+
+// A soft round patch of `colour` at `centre` that fades out by `radius`: the
+// light on a ridge, the shadow down a hole, a pale fin tip.
+void paintGlow(QPainter &p, QPointF centre, double radius, QColor colour);
+
+} // namespace fishkit
+
+// Damselfish, angelfish, butterflyfish and surgeonfish.
+namespace fishkit {
+
+enum class Floor { Open, Sand, Rock };
+
+// Starts a picture `width` x `height` with its scenery: water `light` deep, the
+// floor, then a sea fan and a coral head in front of it, each left out while
+// its size is 0. The fish is then drawn on the canvas it returns.
+Canvas reef(QPainter &p, double width, double height, double light, Floor floor = Floor::Open,
+            QPointF coral = {}, double coralRadius = 0, QColor coralColour = {}, QPointF fan = {},
+            double fanHeight = 0, QColor fanColour = {});
+
+// Where a far-off copy of a fish swims: moved by `dx`, `dy` and shrunk to `scale`.
+struct Distant
+{
+    double dx = 0;
+    double dy = 0;
+    double scale = 1;
+};
+
+// Far-off copies of `fish` in one hazy `colour`, a shoal behind the fish.
+void paintShoal(QPainter &p, const QPainterPath &fish, QColor colour,
+                std::initializer_list<Distant> copies);
+
+// An ellipse `rx` by `ry` filled with `fill`, ringed by `rim` `rimWidth` wide
+// (eye spots, false eyes, scalpels, rings round the eye).
+void paintDisc(QPainter &p, QPointF centre, double rx, double ry, QColor fill,
+               QColor rim = Qt::transparent, double rimWidth = 0);
+
+// An ellipse `rx` by `ry` round `centre`, for the areas marks are clipped to.
+QPainterPath oval(QPointF centre, double rx, double ry);
+
+// `line` stroked only where it crosses `area` (bands, eye bars, fine lines).
+void strokeInside(QPainter &p, const QPainterPath &area, const QPainterPath &line, QColor colour,
+                  double width);
+
+// The fin and face colours of a Build; the body's own colours go to fillBody.
+struct Livery
+{
+    QColor tail;      // tail fin membrane
+    QColor fins;      // dorsal and anal fin membranes
+    QColor ray;       // fin rays and the gill cover's line
+    QColor pectoral;  // pectoral fin membrane
+    QColor pelvic;    // pelvic fin membrane
+    QColor iris;      // ring round the pupil
+    double eye = 6.5; // eye radius
+};
+
+// The tail, dorsal and anal fins of `b`, behind its body, their rays spaced
+// by the fins' size.
+void paintBackFins(QPainter &p, const Build &b, const Livery &look);
+
+// Gill cover, mouth, pectoral and pelvic fins and eye, in front of the body.
+void paintFront(QPainter &p, const Build &b, const Livery &look);
+
+} // namespace fishkit

@@ -11,26 +11,21 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QGuiApplication>
-#include <QImageWriter>
 #include <QPainter>
-#include <QSet>
 #include <QTextStream>
 
-#include <algorithm>
+#include <set>
 
 namespace {
 
-constexpr int fishCount = 47;
-
 // The 1x pictures should land between about 7 and 30 KB; start high and only
 // give up quality when a busy picture would grow past that.
-constexpr int startQuality = 90;
-constexpr int lowestQuality = 60;
+constexpr int startQuality = 90, lowestQuality = 60;
 constexpr qint64 largestJpeg = 29 * 1024;
 
 struct Selection
 {
-    QSet<int> fish;
+    std::set<int> fish;
     bool buttons = false;
     bool icon = false;
 };
@@ -41,48 +36,34 @@ QTextStream &err()
     return stream;
 }
 
-bool parseFishRanges(const QString &ranges, QSet<int> &fish)
+// One --only value: "buttons", "icon", "fish" or "fish:" with numbers and ranges, e.g. 1,4-6.
+bool parseSelection(QString choice, Selection &selection)
 {
-    for (const QString &part : ranges.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+    if (choice == QLatin1String("buttons") || choice == QLatin1String("icon")) {
+        (choice == QLatin1String("icon") ? selection.icon : selection.buttons) = true;
+        return true;
+    }
+    if (choice == QLatin1String("fish"))
+        choice = QStringLiteral("fish:1-%1").arg(fishart::fishCount);
+    if (!choice.startsWith(QLatin1String("fish:")))
+        return false;
+    for (const QString &part : choice.mid(5).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const QStringList ends = part.split(QLatin1Char('-'));
-        bool okFirst = false;
-        bool okLast = false;
+        bool okFirst = false, okLast = ends.size() == 1;
         const int first = ends.first().trimmed().toInt(&okFirst);
         const int last = ends.size() == 2 ? ends.last().trimmed().toInt(&okLast) : first;
-        if (ends.size() > 2 || !okFirst || (ends.size() == 2 && !okLast) || first < 1 ||
-            last > fishCount || first > last)
+        if (ends.size() > 2 || !okFirst || !okLast || first < 1 || last > fishart::fishCount ||
+            first > last)
             return false;
         for (int n = first; n <= last; ++n)
-            fish.insert(n);
+            selection.fish.insert(n);
     }
     return true;
 }
 
-bool parseSelection(const QString &choice, Selection &selection)
-{
-    if (choice == QLatin1String("buttons")) {
-        selection.buttons = true;
-        return true;
-    }
-    if (choice == QLatin1String("icon")) {
-        selection.icon = true;
-        return true;
-    }
-    if (choice == QLatin1String("fish"))
-        return parseFishRanges(QStringLiteral("1-%1").arg(fishCount), selection.fish);
-    if (choice.startsWith(QLatin1String("fish:")))
-        return parseFishRanges(choice.mid(5), selection.fish);
-    return false;
-}
-
-QSize fishCanvas(int number)
-{
-    return number == 4 ? QSize(250, 188) : QSize(320, 240);
-}
-
 QImage renderFish(int number, int scale)
 {
-    const QSize logical = fishCanvas(number);
+    const QSize logical = number == 4 ? QSize(250, 188) : QSize(320, 240);
     QImage image(logical * scale, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter p(&image);
@@ -93,46 +74,28 @@ QImage renderFish(int number, int scale)
     return image;
 }
 
-QByteArray encodeJpeg(const QImage &image, int quality)
+// How big the picture comes out as a baseline JPEG at this quality.
+qint64 jpegSize(const QImage &image, int quality)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
+    QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setQuality(quality);
-    writer.setProgressiveScanWrite(false);
-    writer.write(image);
-    return bytes;
+    image.save(&buffer, "jpeg", quality);
+    return buffer.size();
 }
 
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(bytes) == bytes.size();
-}
-
-bool writeFish(const QDir &out, int number, QList<contactsheet::FishPicture> &drawn)
+bool writeFish(const QDir &out, int number, QList<contactsheet::Swatch> &drawn)
 {
     const QImage normal = renderFish(number, 1);
-    const QImage doubled = renderFish(number, 2);
-
     int quality = startQuality;
-    QByteArray normalJpeg = encodeJpeg(normal, quality);
-    while (normalJpeg.size() > largestJpeg && quality > lowestQuality) {
+    while (quality > lowestQuality && jpegSize(normal, quality) > largestJpeg)
         quality -= 4;
-        normalJpeg = encodeJpeg(normal, quality);
-    }
-    const QByteArray doubledJpeg = encodeJpeg(doubled, quality);
-
     const QString base = out.filePath(QStringLiteral("fish/FishPhoto%1").arg(number));
-    if (normalJpeg.isEmpty() || doubledJpeg.isEmpty() ||
-        !writeBytes(base + QStringLiteral(".jpg"), normalJpeg) ||
-        !writeBytes(base + QStringLiteral("@2x.jpg"), doubledJpeg)) {
+    if (!normal.save(base + QStringLiteral(".jpg"), "jpeg", quality) ||
+        !renderFish(number, 2).save(base + QStringLiteral("@2x.jpg"), "jpeg", quality)) {
         err() << "could not write " << base << ".jpg\n";
         return false;
     }
-    drawn.append({number, normal});
+    drawn.append({QStringLiteral("%1  %2").arg(number).arg(fishart::fishName(number)), normal});
     return true;
 }
 
@@ -200,20 +163,16 @@ int main(int argc, char *argv[])
         QStringLiteral("choice"));
     parser.addOptions({outOption, sheetOption, onlyOption});
     parser.process(app);
-
     if (!parser.isSet(outOption)) {
         err() << "--out is required\n";
         return 2;
     }
 
     Selection selection;
-    const QStringList choices = parser.values(onlyOption);
-    if (choices.isEmpty()) {
-        parseSelection(QStringLiteral("fish"), selection);
-        selection.buttons = true;
-        selection.icon = true;
-    }
-    for (const QString &choice : choices) {
+    const QStringList everything = {QStringLiteral("fish"), QStringLiteral("buttons"),
+                                    QStringLiteral("icon")};
+    for (const QString &choice :
+         parser.isSet(onlyOption) ? parser.values(onlyOption) : everything) {
         if (!parseSelection(choice, selection)) {
             err() << "unknown --only value: " << choice << "\n";
             return 2;
@@ -229,13 +188,9 @@ int main(int argc, char *argv[])
     }
 
     bool ok = true;
-    QList<contactsheet::FishPicture> drawn;
-    QList<int> numbers(selection.fish.begin(), selection.fish.end());
-    std::sort(numbers.begin(), numbers.end());
-    for (int number : numbers)
+    QList<contactsheet::Swatch> drawn, swatches;
+    for (int number : selection.fish)
         ok = writeFish(out, number, drawn) && ok;
-
-    QList<contactsheet::Swatch> swatches;
     if (selection.buttons)
         ok = writeButtons(out, swatches) && ok;
     if (selection.icon)

@@ -25,8 +25,7 @@ struct Moray
     double girth = 50.0;
     QPointF snout;     // tip of the upper jaw
     double size = 1.0; // head length, as a share of 90
-    QColor back;
-    QColor belly;
+    QColor back, belly;
     QColor spots = Qt::transparent;
 };
 
@@ -46,9 +45,9 @@ void paintMoray(QPainter &p, const Moray &m)
     backSide.lineTo(m.neck.pointAtPercent(1).x(), -10);
     backSide.lineTo(330, -10);
     backSide.lineTo(330, hole.y());
-    const QPainterPath dorsal = ribbon(m.neck, {m.girth + 12, m.girth + 12, m.girth + 10, m.girth})
-                                    .intersected(backSide)
-                                    .subtracted(eel);
+    const double g = m.girth;
+    const QPainterPath dorsal =
+        ribbon(m.neck, {g + 12, g + 12, g + 10, g}).intersected(backSide).subtracted(eel);
     p.fillPath(dorsal, withAlpha(m.back.lighter(108), 240));
     if (spotted)
         paintSpots(p, dorsal, 4.5, 0.8, 1.3, m.spots, 4601);
@@ -58,25 +57,19 @@ void paintMoray(QPainter &p, const Moray &m)
     if (spotted) {
         paintSpots(p, eel, 4.4, 0.9, 1.6, m.spots, 46);
         paintSpots(p, eel, 6.5, 0.6, 1.0, m.spots.lighter(140), 4646);
-    } else {
+    }
+    {
         const Saved s(p);
         p.setClipPath(eel, Qt::IntersectClip);
-        for (int i = 0; i < 5; ++i) {
+        // Skin folds show on a plain moray's neck where it bends.
+        for (int i = 0; i < (spotted ? 0 : 5); ++i) {
             const QPointF c = m.neck.pointAtPercent(0.45 + i * 0.1);
             stroke(p, curve(c + QPointF(-6, -18), c + QPointF(2, 0), c + QPointF(-6, 18)),
                    withAlpha(line, 80), 1.2);
         }
-    }
-    shadeBody(p, eel, withAlpha(line, 170), 0.9);
-    {
+        shadeBody(p, eel, withAlpha(line, 170), 0.9);
         // Where the body goes back into the hole it falls into shadow.
-        const Saved s(p);
-        p.setClipPath(eel, Qt::IntersectClip);
-        QRadialGradient dark(hole, m.girth * 1.2);
-        dark.setColorAt(0, QColor(0, 0, 0, 235));
-        dark.setColorAt(0.5, QColor(0, 0, 0, 160));
-        dark.setColorAt(1, QColor(0, 0, 0, 0));
-        p.fillRect(QRectF(hole - QPointF(80, 80), QSizeF(160, 160)), dark);
+        paintGlow(p, hole, g * 1.2, QColor(0, 0, 0, 235));
     }
 
     const QPointF upper = at(4, 3), corner = at(62, 13), lower = at(18, 27);
@@ -86,12 +79,11 @@ void paintMoray(QPainter &p, const Moray &m)
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(250, 250, 244));
     for (int i = 0; i < 6; ++i) {
-        const double t = 0.08 + i * 0.14;
-        const double fang = (6.0 - i * 0.5) * m.size;
+        const double t = 0.08 + i * 0.14, fang = (6.0 - i * 0.5) * m.size;
         const QPointF up = upper + (corner - upper) * t + QPointF(0, 1.5);
+        const QPointF low = lower + (corner - lower) * t + QPointF(0, -1);
         p.drawPolygon(
             QPolygonF({up + QPointF(-2.4, 0), up + QPointF(0.6, fang), up + QPointF(2.6, 0)}));
-        const QPointF low = lower + (corner - lower) * t + QPointF(0, -1);
         p.drawPolygon(
             QPolygonF({low + QPointF(-2.2, 0), low + QPointF(0.8, -fang), low + QPointF(2.6, 0)}));
     }
@@ -130,6 +122,7 @@ void paintGreenMoray(QPainter &p, double w, double h)
         {{136, 250}, {146, 184}, {172, 128}, {220, 98}, {282, 90}, {332, 102}, {336, 250}});
     fillBody(p, boulder, QColor(140, 130, 108), QColor(100, 92, 78), QColor(56, 52, 48));
     {
+        // Lumps of stone, encrusted with sponges and algae.
         const Saved s(p);
         p.setClipPath(boulder, Qt::IntersectClip);
         p.setPen(Qt::NoPen);
@@ -142,7 +135,6 @@ void paintGreenMoray(QPainter &p, double w, double h)
             p.setBrush(lump);
             p.drawEllipse(c, r, r * 0.7);
         }
-        // Encrusting sponges and algae on the stone.
         const QColor tints[] = {{200, 120, 140}, {220, 170, 90}, {140, 170, 110}};
         for (const QPointF &c : scatterPoints(boulder, 70, 240)) {
             p.setBrush(withAlpha(tints[rng.bounded(3)], 170));
@@ -152,21 +144,15 @@ void paintGreenMoray(QPainter &p, double w, double h)
     shadeBody(p, boulder, QColor(60, 54, 46), 0.6);
 
     const QRectF hole(194, 130, 100, 80);
-    QPainterPath mouth;
+    QPainterPath mouth, lip;
     mouth.addEllipse(hole);
-    QPainterPath lip;
     lip.arcMoveTo(hole, 195);
     lip.arcTo(hole, 195, 150);
     paintHole(p, mouth, lip);
 
     QPainterPath neck(QPointF(252, 178));
     neck.cubicTo(QPointF(226, 168), QPointF(206, 108), QPointF(116, 112));
-    paintMoray(p, {.neck = neck,
-                   .girth = 54,
-                   .snout = {36, 112},
-                   .size = 1.3,
-                   .back = QColor(104, 148, 56),
-                   .belly = QColor(62, 100, 40)});
+    paintMoray(p, {neck, 54, {36, 112}, 1.3, QColor(104, 148, 56), QColor(62, 100, 40)});
 }
 
 // Pale, covered with dense dark purple-brown spots, rising out of a hole in
@@ -185,14 +171,13 @@ void paintSpottedMoray(QPainter &p, double w, double h)
 
     QPainterPath neck(QPointF(232, 250));
     neck.cubicTo(QPointF(230, 170), QPointF(212, 108), QPointF(148, 104));
-    paintMoray(p, {.neck = neck,
-                   .girth = 50,
-                   .snout = {62, 98},
-                   .size = 1.0,
-                   .back = QColor(246, 238, 204),
-                   .belly = QColor(226, 214, 168),
-                   .spots = QColor(74, 36, 52)});
-
+    paintMoray(p, {neck,
+                   50,
+                   {62, 98},
+                   1.0,
+                   QColor(246, 238, 204),
+                   QColor(226, 214, 168),
+                   QColor(74, 36, 52)});
     {
         // The front lip of the hole hides where the body goes in.
         const Saved s(p);

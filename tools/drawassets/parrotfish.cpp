@@ -7,6 +7,9 @@
 #include <QLinearGradient>
 #include <QPainter>
 
+#include <algorithm>
+#include <functional>
+
 // Parrotfish and wrasses: heavy or cigar-shaped, beaks and crescent tails.
 
 namespace fishart {
@@ -15,87 +18,88 @@ using namespace fishkit;
 
 namespace {
 
-// What sets one parrotfish apart from the next: its build, colours and tail.
-struct Parrotfish
+// Parrotfish are wrasses with a beak; one build with long low dorsal and anal
+// fins, a crescent tail and big scales serves both. A transparent `beak`
+// leaves the wrasse's thin lips.
+struct Wrasse
 {
     BodyShape shape;
-    QColor back, flank, belly;
-    QColor fin, ray;
-    double tailLength = 56;
-    double tailSpan = 112;
-    double tailNotch = 0.28;
+    QColor back, flank, belly, fin, ray, beak, iris;
+    QPointF tail{56, 112}; // length and span
+    double notch = 0.28;
+    double dorsalFrom = 0.3, analFrom = 0.6;
+    double lift = 0.16; // height of the dorsal and anal fins, as a share of the depth
+    double pectoralAt = 0.37;
+    QPointF eye{0.2, -0.42};
 };
 
-// The parts a painter marks after the body is laid down: tail crescents and
-// fin edges are what tell the three parrotfish apart.
-struct ParrotfishParts
+struct WrasseParts
 {
     QPainterPath body;
     Fin tail, dorsal, anal;
 };
 
-// The long low dorsal and anal fins, the crescent tail and the big-scaled body.
-ParrotfishParts paintParrotfishBody(QPainter &p, const Parrotfish &f)
-{
-    const BodyShape &s = f.shape;
-    const QPointF lift(0, -s.depth * 0.16);
-    ParrotfishParts parts;
-    parts.tail = tail(TailKind::Lunate, s.at(1, 0) - QPointF(6, 0), s.depth * s.stalk + 6,
-                      f.tailLength, f.tailSpan, f.tailNotch);
-    parts.dorsal =
-        fin(s.at(0.3, -0.9), {s.at(0.4, -1) + lift, s.at(0.75, -1) + lift * 0.9}, s.at(0.97, -0.8));
-    parts.anal = fin(s.at(0.6, 0.85), {s.at(0.7, 1) - lift * 0.9, s.at(0.9, 1) - lift * 0.6},
-                     s.at(0.98, 0.8));
-    paintFin(p, parts.tail, f.fin, f.ray, 16);
-    paintFin(p, parts.dorsal, f.fin, f.ray, 22);
-    paintFin(p, parts.anal, f.fin, f.ray, 10);
-
-    parts.body = bodyOutline(s);
-    fillBody(p, parts.body, f.back, f.flank, f.belly);
-    paintScales(p, parts.body, s.depth * 0.11, withAlpha(f.back.darker(150), 150), 1.0);
-    return parts;
-}
-
 // Fused tooth plates at the tip of the snout, the parrotfish hallmark.
 void paintBeak(QPainter &p, QPointF tip, double size, QColor colour)
 {
-    const QPainterPath upper =
-        smoothClosedPath({tip + QPointF(0.1, -0.1) * size, tip + QPointF(0.3, -0.6) * size,
-                          tip + QPointF(0.95, -0.75) * size, tip + QPointF(1.2, -0.25) * size,
-                          tip + QPointF(0.9, 0.0) * size});
-    const QPainterPath lower =
-        smoothClosedPath({tip + QPointF(0.15, 0.08) * size, tip + QPointF(0.95, 0.08) * size,
-                          tip + QPointF(1.15, 0.45) * size, tip + QPointF(0.7, 0.62) * size,
-                          tip + QPointF(0.3, 0.4) * size});
-    for (const QPainterPath &jaw : {upper, lower}) {
-        QLinearGradient g(jaw.boundingRect().topLeft(), jaw.boundingRect().bottomRight());
+    const auto jaw = [&](std::initializer_list<QPointF> points) {
+        std::vector<QPointF> ring;
+        for (const QPointF &o : points)
+            ring.push_back(tip + o * size);
+        const QPainterPath path = smoothClosedPath(ring.data(), int(ring.size()));
+        QLinearGradient g(path.boundingRect().topLeft(), path.boundingRect().bottomRight());
         g.setColorAt(0, colour.lighter(140));
         g.setColorAt(1, colour.darker(115));
-        p.fillPath(jaw, g);
-        stroke(p, jaw, colour.darker(170), 0.6);
-    }
+        p.fillPath(path, g);
+        stroke(p, path, colour.darker(170), 0.6);
+    };
+    jaw({{0.1, -0.1}, {0.3, -0.6}, {0.95, -0.75}, {1.2, -0.25}, {0.9, 0.0}});
+    jaw({{0.15, 0.08}, {0.95, 0.08}, {1.15, 0.45}, {0.7, 0.62}, {0.3, 0.4}});
 }
 
-// Shading, gill cover, the fins in front, beak and eye.
-void paintParrotfishFace(QPainter &p, const Parrotfish &f, const QPainterPath &body, QColor pelvic,
-                         QColor beak, QColor iris)
+// Paints the fish, its colour pattern by `marks` before the shading.
+void paintWrasse(QPainter &p, const Wrasse &f,
+                 const std::function<void(const WrasseParts &)> &marks)
 {
     const BodyShape &s = f.shape;
-    shadeBody(p, body, f.back.darker(200));
-    stroke(p, curveThrough({s.at(0.3, -0.85), s.at(0.35, -0.1), s.at(0.3, 0.8)}),
-           withAlpha(f.back.darker(180), 180), 1.4);
-    const QPointF pelvicRoot = s.at(0.38, 0.92);
-    paintFin(p, fin(pelvicRoot, {pelvicRoot + QPointF(6, 28)}, pelvicRoot + QPointF(18, 2)), pelvic,
-             f.ray, 5);
-    const QPointF pectoralRoot = s.at(0.37, 0.1);
-    paintFin(p,
-             fin(pectoralRoot + QPointF(0, -5),
-                 {pectoralRoot + QPointF(30, -14), pectoralRoot + QPointF(50, -6),
-                  pectoralRoot + QPointF(30, 8)},
-                 pectoralRoot + QPointF(0, 6)),
-             withAlpha(f.fin.lighter(115), 180), f.ray, 9);
-    paintBeak(p, s.snout + QPointF(-3, 0), s.depth * 0.14, beak);
-    paintEye(p, s.at(0.2, -0.42), s.depth * 0.062, iris);
+    const QPointF lift(0, -s.depth * f.lift);
+    WrasseParts parts;
+    parts.tail = tail(TailKind::Lunate, (s.at(1, -1) + s.at(1, 1)) / 2 - QPointF(6, 0),
+                      s.depth * s.stalk + 6, f.tail.x(), f.tail.y(), f.notch);
+    parts.dorsal =
+        fin(s.at(f.dorsalFrom, -0.9),
+            {s.at(f.dorsalFrom + 0.1, -1) + lift, s.at(0.75, -1) + lift * 0.9}, s.at(0.97, -0.8));
+    parts.anal =
+        fin(s.at(f.analFrom, 0.85),
+            {s.at(f.analFrom + 0.1, 1) - lift * 0.9, s.at(0.9, 1) - lift * 0.6}, s.at(0.98, 0.8));
+    paintFin(p, parts.tail, f.fin, f.ray, 16);
+    paintFin(p, parts.dorsal, f.fin, f.ray, 22);
+    paintFin(p, parts.anal, f.fin, f.ray, 12);
+    parts.body = bodyOutline(s);
+    fillBody(p, parts.body, f.back, f.flank, f.belly);
+    paintScales(p, parts.body, std::max(6.0, s.depth * 0.1), withAlpha(f.back.darker(150), 120),
+                0.9);
+    marks(parts);
+
+    shadeBody(p, parts.body, f.back.darker(200));
+    const double gill = f.pectoralAt - 0.07;
+    stroke(p, curveThrough({s.at(gill, -0.85), s.at(gill + 0.05, -0.1), s.at(gill, 0.8)}),
+           withAlpha(f.back.darker(180), 160), 1.4);
+    // Pelvic and pectoral fins keep their shape, scaled to the fish.
+    const auto limb = [&](double across, std::initializer_list<QPointF> outline, QColor membrane) {
+        const Saved saved(p);
+        p.translate(s.at(f.pectoralAt + 0.01, across));
+        p.scale(s.depth / 112, s.depth / 112);
+        paintFin(p, finAt({}, outline), membrane, f.ray, int(outline.size()) + 3);
+    };
+    limb(0.92, {{0, 0}, {6, 28}, {18, 2}}, f.fin);
+    limb(0.1, {{0, -5}, {30, -14}, {50, -6}, {30, 8}, {0, 6}}, withAlpha(f.fin.lighter(115), 180));
+    if (f.beak.alpha() > 0)
+        paintBeak(p, s.snout + QPointF(-3, 0), s.depth * 0.14, f.beak);
+    else
+        stroke(p, curve(s.snout, s.snout + QPointF(6, 3), s.snout + QPointF(12, 1)),
+               f.back.darker(200), 1.2);
+    paintEye(p, s.at(f.eye.x(), f.eye.y()), std::max(4.8, s.depth * 0.058), f.iris);
 }
 
 } // namespace
@@ -105,53 +109,28 @@ void paintParrotfishFace(QPainter &p, const Parrotfish &f, const QPainterPath &b
 void paintBluegreenWrasse(QPainter &p, double w, double h)
 {
     Canvas canvas(p, w, h);
-    paintWater(p, Canvas::frame, 0.3);
-    paintCoralHead(p, QPointF(70, 250), 80, QColor(190, 160, 90));
-    paintSeaFan(p, QPointF(270, 240), 120, QColor(120, 60, 140));
+    paintReef(p, 0.3, 0, 0, {70, 250}, 80, QColor(190, 160, 90), {270, 240}, 120,
+              QColor(120, 60, 140));
     canvas.faceRight();
-
     const QColor green(40, 170, 120);
-    const QColor finColour(60, 150, 150, 225);
-    const QColor rays(20, 80, 90, 140);
-    const BodyShape shape{.snout = {32, 122},
-                          .length = 218,
-                          .depth = 58,
-                          .deepestAt = 0.38,
-                          .bluntness = 0.55,
-                          .stalk = 0.38,
-                          .back = 0.52};
-    const Fin tailFin = tail(TailKind::Lunate, {244, 122}, 26, 42, 70, 0.22);
-    paintFin(p, tailFin, finColour, rays, 14);
-    edgeFin(p, tailFin, QColor(20, 60, 90), 5);
-    paintFin(p,
-             fin(shape.at(0.3, -0.9), {shape.at(0.4, -1.3), shape.at(0.92, -1.3)},
-                 shape.at(0.98, -0.85)),
-             finColour, rays, 30);
-    paintFin(
-        p,
-        fin(shape.at(0.52, 0.9), {shape.at(0.6, 1.3), shape.at(0.92, 1.3)}, shape.at(0.98, 0.85)),
-        finColour, rays, 18);
-
-    const QPainterPath body = bodyOutline(shape);
-    fillBody(p, body, green.darker(140), green, QColor(140, 220, 180));
-    {
-        const Saved s(p);
-        p.setClipPath(body, Qt::IntersectClip);
-        QLinearGradient blue(0, 90, 0, 154);
-        blue.setColorAt(0, QColor(20, 60, 190));
-        blue.setColorAt(1, QColor(70, 130, 235));
-        p.fillPath(smoothClosedPath({{20, 80}, {88, 80}, {94, 122}, {88, 164}, {20, 164}}), blue);
-    }
-    paintBars(p, body, 101, 0, 1, 12, QColor(14, 16, 24), 4);
-    paintBars(p, body, 113, 0, 1, 9, QColor(205, 230, 245), 4);
-    paintBars(p, body, 125, 0, 1, 12, QColor(14, 16, 24), 4);
-    paintScales(p, body, 6, QColor(10, 60, 60, 60));
-    shadeBody(p, body, QColor(15, 50, 70));
-
-    stroke(p, curve({32, 123}, {37, 125}, {42, 124}), QColor(10, 20, 50), 1.2);
-    paintFin(p, fin({84, 118}, {{94, 110}, {108, 114}, {98, 126}}, {84, 126}),
-             QColor(90, 150, 230, 190), QColor(20, 50, 110, 150), 7);
-    paintEye(p, shape.at(0.12, -0.4), 4.8, QColor(210, 90, 80));
+    const Wrasse wrasse(BodyShape{{32, 122}, 218, 58, 0.38, 0.55, 0.38, 0.52}, green.darker(140),
+                        green, QColor(140, 220, 180), QColor(60, 150, 150, 225),
+                        QColor(20, 80, 90, 140), Qt::transparent, QColor(210, 90, 80), {42, 70},
+                        0.22, 0.3, 0.52, 0.3, 0.26, {0.12, -0.4});
+    paintWrasse(p, wrasse, [&](const WrasseParts &parts) {
+        edgeFin(p, parts.tail, QColor(20, 60, 90), 5);
+        {
+            const Saved s(p);
+            p.setClipPath(parts.body, Qt::IntersectClip);
+            QLinearGradient blue(0, 90, 0, 154);
+            blue.setColorAt(0, QColor(20, 60, 190));
+            blue.setColorAt(1, QColor(70, 130, 235));
+            p.fillPath(smoothClosedPath({{20, 80}, {88, 80}, {94, 122}, {88, 164}, {20, 164}}),
+                       blue);
+        }
+        paintBars(p, parts.body, 101, 24, 2, 12, QColor(14, 16, 24), 4);
+        paintBars(p, parts.body, 113, 0, 1, 9, QColor(205, 230, 245), 4);
+    });
 }
 
 // A big pinkish wrasse with a long pig-like snout, a dark patch over the
@@ -159,66 +138,36 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
 void paintHogfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintWater(p, Canvas::frame, 0.4);
-    paintSand(p, Canvas::frame, 212);
-    paintCoralHead(p, QPointF(290, 222), 50, QColor(160, 130, 150));
-
-    const QColor finColour(220, 150, 150, 215);
-    const QColor rays(150, 90, 90, 140);
-    const BodyShape shape{.snout = {24, 140},
-                          .length = 224,
-                          .depth = 112,
-                          .deepestAt = 0.6,
-                          .bluntness = 0.12,
-                          .stalk = 0.3,
-                          .back = 0.64};
-    paintFin(p, tail(TailKind::Lunate, {244, 122}, 26, 60, 114, 0.22), finColour, rays, 16);
-    paintFin(p,
-             fin(shape.at(0.5, -0.95),
-                 {shape.at(0.6, -1) + QPointF(0, -24), shape.at(0.86, -1) + QPointF(0, -22)},
-                 shape.at(0.97, -0.85)),
-             finColour, rays, 18);
-    paintFin(p,
-             fin(shape.at(0.62, 0.9),
-                 {shape.at(0.72, 1) + QPointF(0, 24), shape.at(0.92, 1) + QPointF(0, 20)},
-                 shape.at(0.98, 0.8)),
-             finColour, rays, 14);
-    // The first three dorsal spines trail long filaments above a short membrane.
-    paintFin(p,
-             fin(shape.at(0.37, -0.95),
-                 {shape.at(0.38, -1) + QPointF(0, -26), shape.at(0.5, -1) + QPointF(0, -24)},
-                 shape.at(0.52, -0.95)),
-             finColour, rays, 0);
-    for (int i = 0; i < 3; ++i) {
-        const QPointF base = shape.at(0.4 + 0.05 * i, -0.95);
-        stroke(p, curve(base, base + QPointF(-6 + 2 * i, -36), base + QPointF(-6 + 10 * i, -70)),
-               QColor(150, 80, 80), 2.0);
-    }
-
-    const QPainterPath body = bodyOutline(shape);
-    fillBody(p, body, QColor(214, 160, 156), QColor(236, 200, 194), QColor(248, 238, 232));
-    paintScales(p, body, 8, QColor(180, 110, 110, 70), 0.7);
-    {
-        const Saved s(p);
-        p.setClipPath(body, Qt::IntersectClip);
+    paintReef(p, 0.4, 212, 0, {290, 222}, 50, QColor(160, 130, 150));
+    const Wrasse hogfish(BodyShape{{24, 140}, 224, 112, 0.6, 0.12, 0.3, 0.64},
+                         QColor(214, 160, 156), QColor(236, 200, 194), QColor(248, 238, 232),
+                         QColor(220, 150, 150, 215), QColor(150, 90, 90, 140), Qt::transparent,
+                         QColor(210, 80, 60), {60, 114}, 0.22, 0.5, 0.62, 0.21, 0.48,
+                         {0.31, -0.66});
+    const BodyShape &s = hogfish.shape;
+    paintWrasse(p, hogfish, [&](const WrasseParts &parts) {
+        // The first three dorsal spines trail long filaments above a short membrane.
+        paintFin(p,
+                 fin(s.at(0.37, -0.95),
+                     {s.at(0.38, -1) + QPointF(0, -26), s.at(0.5, -1) + QPointF(0, -24)},
+                     s.at(0.52, -0.95)),
+                 hogfish.fin, hogfish.ray, 0);
+        for (int i = 0; i < 3; ++i) {
+            const QPointF base = s.at(0.4 + 0.05 * i, -0.95);
+            stroke(p,
+                   curve(base, base + QPointF(-6 + 2 * i, -36), base + QPointF(-6 + 10 * i, -70)),
+                   QColor(150, 80, 80), 2.0);
+        }
+        const Saved saved(p);
+        p.setClipPath(parts.body, Qt::IntersectClip);
         // The male's dark mask over the snout and forehead.
-        const QColor mask(90, 40, 45, 220);
         p.fillPath(
             smoothClosedPath({{18, 130}, {70, 96}, {140, 48}, {150, 72}, {100, 100}, {34, 144}}),
-            mask);
+            QColor(90, 40, 45, 220));
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(20, 15, 18));
-        p.drawEllipse(shape.at(0.9, -0.78), 7, 6);
-    }
-    shadeBody(p, body, QColor(140, 80, 80));
-
-    stroke(p, curve({22, 141}, {30, 143}, {38, 141}), QColor(110, 50, 50), 1.1);
-    stroke(p, curveThrough({{122, 78}, {130, 112}, {126, 146}, {114, 166}}),
-           QColor(160, 100, 100, 130), 1.3);
-    paintFin(p, fin({112, 172}, {{116, 200}, {126, 208}}, {132, 176}), finColour, rays, 4);
-    paintFin(p, fin({132, 126}, {{156, 114}, {178, 122}, {154, 148}}, {132, 138}),
-             QColor(240, 190, 180, 170), rays, 9);
-    paintEye(p, QPointF(94, 104), 6, QColor(210, 80, 60));
+        p.drawEllipse(s.at(0.9, -0.78), 7, 6);
+    });
 }
 
 // A heavy, uniformly powder-blue parrotfish with a rounded hump on the
@@ -226,27 +175,14 @@ void paintHogfish(QPainter &p, double w, double h)
 void paintBlueParrotfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintWater(p, Canvas::frame, 0.35);
-    paintCoralHead(p, QPointF(240, 252), 80, QColor(180, 150, 90));
-    paintSeaFan(p, QPointF(20, 240), 110, QColor(150, 70, 130));
-
-    const Parrotfish blue{.shape = {.snout = {24, 136},
-                                    .length = 226,
-                                    .depth = 116,
-                                    .deepestAt = 0.46,
-                                    .bluntness = 0.85,
-                                    .stalk = 0.34,
-                                    .back = 0.6,
-                                    .hump = 0.1},
-                          .back = QColor(74, 132, 206),
-                          .flank = QColor(116, 170, 228),
-                          .belly = QColor(170, 206, 240),
-                          .fin = QColor(110, 160, 220, 230),
-                          .ray = QColor(60, 100, 170, 140)};
-    const ParrotfishParts parts = paintParrotfishBody(p, blue);
-    edgeFin(p, parts.tail, QColor(190, 220, 250, 170), 3);
-    paintParrotfishFace(p, blue, parts.body, blue.fin, QColor(200, 225, 245),
-                        QColor(230, 200, 110));
+    paintReef(p, 0.35, 0, 0, {240, 252}, 80, QColor(180, 150, 90), {20, 240}, 110,
+              QColor(150, 70, 130));
+    paintWrasse(
+        p,
+        Wrasse(BodyShape{{24, 136}, 226, 116, 0.46, 0.85, 0.34, 0.6, 0.1}, QColor(74, 132, 206),
+               QColor(116, 170, 228), QColor(170, 206, 240), QColor(110, 160, 220, 230),
+               QColor(60, 100, 170, 140), QColor(200, 225, 245), QColor(230, 200, 110)),
+        [&](const WrasseParts &parts) { edgeFin(p, parts.tail, QColor(190, 220, 250, 170), 3); });
 }
 
 // A green parrotfish with pink-orange bands across the face, a yellow spot at
@@ -254,45 +190,28 @@ void paintBlueParrotfish(QPainter &p, double w, double h)
 void paintStoplightParrotfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintWater(p, Canvas::frame, 0.3);
-    paintReefRock(p, Canvas::frame, 206);
-    paintCoralHead(p, QPointF(286, 226), 50, QColor(160, 150, 100));
-    paintSeaFan(p, QPointF(20, 220), 120, QColor(150, 70, 140));
-
+    paintReef(p, 0.3, 0, 206, {286, 226}, 50, QColor(160, 150, 100), {20, 220}, 120,
+              QColor(150, 70, 140));
     const QColor salmon(250, 130, 110);
-    const Parrotfish stoplight{.shape = {.snout = {34, 128},
-                                         .length = 220,
-                                         .depth = 112,
-                                         .deepestAt = 0.48,
-                                         .bluntness = 0.75,
-                                         .stalk = 0.34,
-                                         .back = 0.56},
-                               .back = QColor(14, 104, 84),
-                               .flank = QColor(30, 160, 110),
-                               .belly = QColor(70, 190, 130),
-                               .fin = QColor(40, 150, 130, 235),
-                               .ray = QColor(10, 70, 60, 150)};
-    const ParrotfishParts parts = paintParrotfishBody(p, stoplight);
-    {
-        const Saved s(p);
-        p.setClipPath(parts.tail.shape, Qt::IntersectClip);
+    const Wrasse stoplight(BodyShape{{34, 128}, 220, 112, 0.48, 0.75, 0.34, 0.56},
+                           QColor(14, 104, 84), QColor(30, 160, 110), QColor(70, 190, 130),
+                           QColor(40, 150, 130, 235), QColor(10, 70, 60, 150),
+                           QColor(110, 210, 190), QColor(240, 170, 60));
+    const BodyShape &s = stoplight.shape;
+    paintWrasse(p, stoplight, [&](const WrasseParts &parts) {
+        edgeFin(p, parts.dorsal, withAlpha(salmon, 200), 2);
+        edgeFin(p, parts.anal, withAlpha(salmon, 200), 2);
+        const Saved saved(p);
+        p.setClipPath(parts.tail.shape);
         stroke(p, curve({300, 66}, {258, 124}, {300, 182}), QColor(250, 140, 40), 9);
-    }
-    edgeFin(p, parts.dorsal, withAlpha(salmon, 200), 2);
-    edgeFin(p, parts.anal, withAlpha(salmon, 200), 2);
-    {
-        const Saved s(p);
-        p.setClipPath(parts.body, Qt::IntersectClip);
-        const BodyShape &f = stoplight.shape;
-        stroke(p, curve(f.at(0.02, -0.5), f.at(0.12, -0.8), f.at(0.27, -0.9)), salmon, 5);
-        stroke(p, curve(f.at(0.0, 0.05), f.at(0.14, -0.12), f.at(0.29, -0.3)), salmon, 5);
-        stroke(p, curve(f.at(0.04, 0.5), f.at(0.17, 0.42), f.at(0.31, 0.3)), salmon, 5);
-    }
-    paintParrotfishFace(p, stoplight, parts.body, QColor(240, 130, 90, 220), QColor(110, 210, 190),
-                        QColor(240, 170, 60));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 226, 30));
-    p.drawEllipse(stoplight.shape.at(0.32, -0.6), 7.5, 6);
+        p.setClipPath(parts.body);
+        stroke(p, curve(s.at(0.02, -0.5), s.at(0.12, -0.8), s.at(0.27, -0.9)), salmon, 5);
+        stroke(p, curve(s.at(0.0, 0.05), s.at(0.14, -0.12), s.at(0.29, -0.3)), salmon, 5);
+        stroke(p, curve(s.at(0.04, 0.5), s.at(0.17, 0.42), s.at(0.31, 0.3)), salmon, 5);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 226, 30));
+        p.drawEllipse(s.at(0.32, -0.6), 7.5, 6);
+    });
 }
 
 // A long-bodied parrotfish, bronze-orange in front and green behind, with a
@@ -300,40 +219,23 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
 void paintRainbowParrotfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintWater(p, Canvas::frame, 0.3);
-    paintSand(p, Canvas::frame, 214);
-    paintCoralHead(p, QPointF(36, 230), 40, QColor(160, 150, 100));
-    paintSeaFan(p, QPointF(300, 230), 110, QColor(160, 80, 140));
-
+    paintReef(p, 0.3, 214, 0, {36, 230}, 40, QColor(160, 150, 100), {300, 230}, 110,
+              QColor(160, 80, 140));
     const QColor green(40, 166, 84);
     const QColor bronze(214, 118, 38);
-    const Parrotfish rainbow{.shape = {.snout = {18, 124},
-                                       .length = 236,
-                                       .depth = 94,
-                                       .deepestAt = 0.45,
-                                       .bluntness = 0.9,
-                                       .stalk = 0.36,
-                                       .back = 0.56},
-                             .back = bronze.darker(140),
-                             .flank = bronze,
-                             .belly = QColor(240, 170, 90),
-                             .fin = QColor(220, 130, 50, 230),
-                             .ray = QColor(120, 60, 20, 150),
-                             .tailLength = 58,
-                             .tailSpan = 170,
-                             .tailNotch = 0.42};
-    const ParrotfishParts parts = paintParrotfishBody(p, rainbow);
-    for (const Fin *f : {&parts.tail, &parts.dorsal, &parts.anal})
-        edgeFin(p, *f, green, 4);
-    {
+    const Wrasse rainbow(BodyShape{{18, 124}, 236, 94, 0.45, 0.9, 0.36, 0.56}, bronze.darker(140),
+                         bronze, QColor(240, 170, 90), QColor(220, 130, 50, 230),
+                         QColor(120, 60, 20, 150), QColor(50, 180, 160), QColor(240, 170, 60),
+                         {58, 170}, 0.42);
+    paintWrasse(p, rainbow, [&](const WrasseParts &parts) {
+        for (const Fin *f : {&parts.tail, &parts.dorsal, &parts.anal})
+            edgeFin(p, *f, green, 4);
         // The green takes over from the middle of the body backwards.
         QLinearGradient rear(QPointF(110, 0), QPointF(170, 0));
         rear.setColorAt(0, withAlpha(green, 0));
         rear.setColorAt(1, withAlpha(green, 215));
         p.fillPath(parts.body, rear);
-    }
-    paintParrotfishFace(p, rainbow, parts.body, rainbow.fin, QColor(50, 180, 160),
-                        QColor(240, 170, 60));
+    });
 }
 
 } // namespace fishart

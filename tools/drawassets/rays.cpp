@@ -7,7 +7,9 @@
 #include <QPainter>
 #include <QRadialGradient>
 #include <QRandomGenerator>
+#include <QTransform>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <numbers>
@@ -36,8 +38,7 @@ struct Stingray
     double turn = 0.0;
     QPainterPath disc;
     QPainterPath tailLine; // from under the disc to the tip
-    double tailRoot = 10.0;
-    double tailTip = 1.0;
+    double tailRoot = 10.0, tailTip = 1.0;
     QPainterPath hind;    // pelvic fins peeping out behind, or the fin at the tail's end
     double stingAt = 0.2; // where the sting sits along the tail
     QColor colour;
@@ -78,12 +79,8 @@ void paintStingray(QPainter &p, const Stingray &ray,
         // The body rises in the middle of the flat disc.
         const Saved c(p);
         p.setClipPath(ray.disc, Qt::IntersectClip);
-        const QRectF r = ray.disc.boundingRect();
-        QRadialGradient ridge(QPointF(0, -6), r.height() * 0.6);
-        ridge.setColorAt(0, QColor(255, 240, 190, 70));
-        ridge.setColorAt(1, QColor(255, 240, 190, 0));
         p.scale(0.55, 1.0);
-        p.fillRect(QRectF(-r.width(), r.top(), r.width() * 2, r.height()), ridge);
+        paintGlow(p, {0, -6}, ray.disc.boundingRect().height() * 0.6, QColor(255, 240, 190, 70));
     }
     shadeBody(p, ray.disc, line, 0.6);
 
@@ -113,46 +110,28 @@ void paintNurseShark(QPainter &p, double w, double h)
     paintSeaFan(p, QPointF(40, 150), 110, QColor(150, 80, 120));
     paintSand(p, Canvas::frame, 148);
 
-    const QColor back(150, 115, 62), flank(186, 150, 96), belly(210, 182, 132);
-    const QColor line(110, 80, 40);
-    const BodyShape shape{.snout = {12, 188},
-                          .length = 254,
-                          .depth = 69,
-                          .deepestAt = 0.5,
-                          .bluntness = 0.95,
-                          .stalk = 0.38,
-                          .back = 0.6};
-    const QPainterPath tailFin = smoothClosedPath({{250, 172},
-                                                   {290, 175},
-                                                   {316, 185},
-                                                   {318, 196},
-                                                   {300, 200},
-                                                   {284, 210},
-                                                   {270, 204},
-                                                   {254, 198}});
+    const QColor back(150, 115, 62), flank(186, 150, 96), line(110, 80, 40);
+    const std::initializer_list<QPointF> tailFin = {{250, 172}, {290, 175}, {316, 185}, {318, 196},
+                                                    {300, 200}, {284, 210}, {270, 204}, {254, 198}};
     const QPainterPath pectoral =
         smoothClosedPath({{72, 200}, {98, 204}, {118, 214}, {112, 228}, {84, 232}, {62, 224}});
     const QPainterPath pelvic =
         smoothClosedPath({{176, 206}, {198, 206}, {214, 220}, {196, 226}, {178, 218}});
-    const QPainterPath shark = bodyOutline(shape).united(tailFin);
+    const QPainterPath shark =
+        bodyOutline({{12, 188}, 254, 69, 0.5, 0.95, 0.38, 0.6}).united(smoothClosedPath(tailFin));
     castShadow(p, shark.united(pectoral).united(pelvic), QPointF(6, 12), 70);
 
-    paintFleshFin(p, smoothClosedPath({{222, 200}, {238, 196}, {250, 206}, {236, 212}}), back,
-                  flank, line);
-    paintFleshFin(p, pelvic, back, flank, line);
-    paintFleshFin(p, fin({164, 154}, {{170, 124}, {190, 115}, {204, 128}}, {212, 160}).shape, back,
-                  flank, line);
-    paintFleshFin(p, fin({220, 164}, {{226, 142}, {240, 136}, {248, 148}}, {254, 172}).shape, back,
-                  flank, line);
-    fillBody(p, shark, back, flank, belly);
+    for (const QPainterPath &f :
+         {smoothClosedPath({{222, 200}, {238, 196}, {250, 206}, {236, 212}}), pelvic,
+          fin({164, 154}, {{170, 124}, {190, 115}, {204, 128}}, {212, 160}).shape,
+          fin({220, 164}, {{226, 142}, {240, 136}, {248, 148}}, {254, 172}).shape})
+        paintFleshFin(p, f, back, flank, line);
+    fillBody(p, shark, back, flank, QColor(210, 182, 132));
     // Faint freckles, so that the tan still reads as one colour.
-    {
-        const Saved s(p);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(120, 90, 45, 40));
-        for (const QPointF &c : scatterPoints(shark, 160, 15))
-            p.drawEllipse(c, 1.2, 1.1);
-    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(120, 90, 45, 40));
+    for (const QPointF &c : scatterPoints(shark, 160, 15))
+        p.drawEllipse(c, 1.2, 1.1);
     shadeBody(p, shark, QColor(95, 70, 35));
 
     for (int i = 0; i < 5; ++i) {
@@ -189,35 +168,27 @@ void paintSouthernStingray(QPainter &p, double w, double h)
     disc.cubicTo(QPointF(-66, -34), QPointF(-8, -74), QPointF(0, -80));
     QPainterPath whip(QPointF(0, 58));
     whip.cubicTo(QPointF(2, 120), QPointF(60, 128), QPointF(160, 150));
-    const Stingray ray{
-        .at = {146, 98},
-        .turn = -6,
-        .disc = disc,
-        .tailLine = whip,
-        .tailRoot = 10,
-        .tailTip = 1,
-        .hind = smoothClosedPath({{-15, 50}, {-19, 68}, {-8, 76}, {8, 76}, {19, 68}, {15, 50}}),
-        .stingAt = 0.2,
-        .colour = QColor(122, 112, 84),
-        .eye = {14, -46},
-        .eyeSize = 3.0,
-    };
+    const Stingray ray{{146, 98},
+                       -6,
+                       disc,
+                       whip,
+                       10,
+                       1,
+                       mirroredOutline({{15, 50}, {19, 68}, {8, 76}}),
+                       0.2,
+                       QColor(122, 112, 84),
+                       {14, -46},
+                       3.0};
     paintStingray(p, ray, [&p](const QPainterPath &area) {
-        const Saved s(p);
-        p.setClipPath(area, Qt::IntersectClip);
-        p.setPen(Qt::NoPen);
-        QRandomGenerator rng(17);
-        for (const QPointF &c : scatterPoints(area, 90, 17)) {
-            const double r = 3 + rng.generateDouble() * 6;
-            p.setBrush(QColor(90, 80, 58, 35));
-            p.drawEllipse(c, r, r * 0.8);
-        }
+        paintSpots(p, area, 12, 3, 8, QColor(90, 80, 58, 35), 17);
         // Sand dusted over the edges, as on a ray that has just settled.
+        QRandomGenerator rng(17);
+        p.setPen(Qt::NoPen);
         for (const QPointF &c : scatterPoints(area, 500, 170)) {
-            if (c.y() > 56 || std::hypot(c.x() / 114, (c.y() + 8) / 72) < 0.72)
-                continue;
-            p.setBrush(QColor(225, 210, 170, 90 + int(rng.bounded(100))));
-            p.drawEllipse(c, 0.8, 0.8);
+            if (c.y() < 56 && std::hypot(c.x() / 114, (c.y() + 8) / 72) > 0.72) {
+                p.setBrush(QColor(225, 210, 170, 90 + int(rng.bounded(100))));
+                p.drawEllipse(c, 0.8, 0.8);
+            }
         }
     });
 }
@@ -233,57 +204,39 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
     p.translate(168, 128);
     p.rotate(-16);
 
-    // The white underside shows below the grey back along the near flank.
-    const auto outline = [](double sag) {
-        return smoothClosedPath({{-154, 0},
-                                 {-151, -14},
-                                 {-142, -25},
-                                 {-128, -31},
-                                 {-116, -29},
-                                 {-102, -22},
-                                 {-78, -19},
-                                 {-40, -18},
-                                 {10, -12},
-                                 {60, -7},
-                                 {102, -3.5},
-                                 {102, 3.5 + sag * 0.3},
-                                 {60, 7 + sag * 0.6},
-                                 {10, 12 + sag},
-                                 {-40, 18 + sag},
-                                 {-78, 19 + sag},
-                                 {-102, 22 + sag * 0.6},
-                                 {-116, 29 + sag * 0.3},
-                                 {-128, 31},
-                                 {-142, 25},
-                                 {-151, 14}});
-    };
-    const QPainterPath back = outline(0);
-    const QPainterPath underside = outline(5);
-    const auto pair = [](std::initializer_list<QPointF> points, double side) {
-        std::vector<QPointF> v;
-        for (const QPointF &pt : points)
-            v.emplace_back(pt.x(), pt.y() * side);
-        return smoothClosedPath(v.data(), int(v.size()));
-    };
-    const auto pectoral = [&](double side) {
-        return pair({{-86, 14}, {-70, 30}, {-50, 54}, {-42, 52}, {-48, 30}, {-56, 14}}, side);
-    };
-    const auto pelvic = [&](double side) {
-        return pair({{22, 9}, {38, 22}, {46, 20}, {44, 8}}, side);
-    };
+    // Half the outline drawn nose up like the rays, then laid along the x axis;
+    // the white underside shows below the grey back along the near flank.
+    const QTransform laid(0, 1, 1, 0, 0, 0), mirror = QTransform::fromScale(1, -1);
+    const QPainterPath back = laid.map(mirroredOutline({{0, -154},
+                                                        {14, -151},
+                                                        {25, -142},
+                                                        {31, -128},
+                                                        {29, -116},
+                                                        {22, -102},
+                                                        {19, -78},
+                                                        {18, -40},
+                                                        {12, 10},
+                                                        {7, 60},
+                                                        {3.5, 102}}));
+    QPainterPath flank;
+    flank.addPolygon(QPolygonF({{-124, 0}, {110, 0}, {110, 40}, {-104, 40}}));
+    const QPainterPath underside = back.united(back.translated(0, 5).intersected(flank));
+    const QPainterPath pectoral =
+        smoothClosedPath({{-86, 14}, {-70, 30}, {-50, 54}, {-42, 52}, {-48, 30}, {-56, 14}});
+    const QPainterPath pelvic = smoothClosedPath({{22, 9}, {38, 22}, {46, 20}, {44, 8}});
     const Fin upperLobe = fin({98, -3}, {{126, -8}, {156, -20}, {136, -2}}, {100, 3});
-    const Fin lowerLobe = fin({104, 2}, {{118, 8}, {130, 18}, {124, 6}}, {118, 2});
-    castShadow(p, underside.united(pectoral(-1)).united(pectoral(1)).united(upperLobe.shape),
+    castShadow(p, underside.united(pectoral).united(mirror.map(pectoral)).united(upperLobe.shape),
                QPointF(14, 26), 55);
 
     const QColor grey(105, 116, 126), pale(150, 160, 170), white(236, 238, 240);
     const QColor line(60, 66, 74);
-    paintFleshFin(p, pelvic(-1), grey, pale, line);
-    paintFleshFin(p, pelvic(1), pale, white, line);
-    paintFleshFin(p, lowerLobe.shape, grey, pale, line);
+    paintFleshFin(p, mirror.map(pelvic), grey, pale, line);
+    paintFleshFin(p, pelvic, pale, white, line);
+    paintFleshFin(p, fin({104, 2}, {{118, 8}, {130, 18}, {124, 6}}, {118, 2}).shape, grey, pale,
+                  line);
     paintFleshFin(p, upperLobe.shape, grey, pale, line);
-    paintFleshFin(p, pectoral(-1), grey, pale, line);
-    paintFleshFin(p, pectoral(1), grey, white, line);
+    paintFleshFin(p, mirror.map(pectoral), grey, pale, line);
+    paintFleshFin(p, pectoral, grey, white, line);
     p.fillPath(underside, white);
     stroke(p, underside, QColor(120, 126, 134), 0.8);
     fillBody(p, back, pale, grey, pale.lighter(115), 0.45);
@@ -293,16 +246,15 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
         const double x = -100 + i * 5;
         stroke(p, curveThrough({{x, 14}, {x + 1, 18.5}, {x + 0.5, 22}}), withAlpha(line, 180), 1.0);
     }
-    for (const double side : {-1.0, 1.0}) {
-        stroke(p, curveThrough({{-149, 9 * side}, {-147, 12 * side}, {-144, 14 * side}}),
+    for (const double sign : {-1.0, 1.0}) {
+        stroke(p, curveThrough({{-149, 9 * sign}, {-147, 12 * sign}, {-144, 14 * sign}}),
                QColor(45, 50, 56), 1.1);
-        paintEye(p, QPointF(-127, 29 * side), 2.8, QColor(200, 170, 80));
+        paintEye(p, QPointF(-127, 29 * sign), 2.8, QColor(200, 170, 80));
     }
     // The dorsal fins stand up towards the viewer and lean back.
-    paintFleshFin(p, fin({-48, -2}, {{-24, -20}, {-6, -34}, {-9, -14}}, {-8, 2}).shape,
-                  grey.darker(110), pale, QColor(50, 56, 64));
-    paintFleshFin(p, fin({52, -1}, {{62, -7}, {70, -12}, {68, -5}}, {68, 1}).shape,
-                  grey.darker(110), pale, QColor(50, 56, 64));
+    for (const Fin &dorsal : {fin({-48, -2}, {{-24, -20}, {-6, -34}, {-9, -14}}, {-8, 2}),
+                              fin({52, -1}, {{62, -7}, {70, -12}, {68, -5}}, {68, 1})})
+        paintFleshFin(p, dorsal.shape, grey.darker(110), pale, QColor(50, 56, 64));
 }
 
 // A small round disc, yellow-brown under a fine mesh of dark and pale spots
@@ -313,33 +265,22 @@ void paintYellowStingray(QPainter &p, double w, double h)
     paintWater(p, Canvas::frame, 0.3);
     paintSand(p, Canvas::frame, 26);
 
+    QPainterPath disc;
+    disc.addEllipse(QPointF(0, -1), 71, 69);
+    const QColor dark(70, 50, 22), pale(246, 226, 140);
     QPainterPath stub(QPointF(0, 60));
     stub.cubicTo(QPointF(2, 84), QPointF(3, 104), QPointF(2, 122));
-    const QColor dark(70, 50, 22), pale(246, 226, 140);
-    const Stingray ray{
-        .at = {130, 92},
-        .turn = -30,
-        .disc = smoothClosedPath({{0, -70},
-                                  {34, -63},
-                                  {61, -37},
-                                  {71, 0},
-                                  {61, 37},
-                                  {34, 61},
-                                  {0, 68},
-                                  {-34, 61},
-                                  {-61, 37},
-                                  {-71, 0},
-                                  {-61, -37},
-                                  {-34, -63}}),
-        .tailLine = stub,
-        .tailRoot = 15,
-        .tailTip = 7,
-        .hind = smoothClosedPath({{1, 114}, {9, 126}, {9, 146}, {1, 158}, {-7, 146}, {-7, 126}}),
-        .stingAt = 0.55,
-        .colour = QColor(184, 146, 62),
-        .eye = {12, -36},
-        .eyeSize = 4.0,
-    };
+    const Stingray ray{{130, 92},
+                       -30,
+                       disc,
+                       stub,
+                       15,
+                       7,
+                       mirroredOutline({{0, 114}, {8, 126}, {8, 146}, {0, 158}}),
+                       0.55,
+                       QColor(184, 146, 62),
+                       {12, -36},
+                       4.0};
     paintStingray(p, ray, [&](const QPainterPath &area) {
         const Saved s(p);
         p.setClipPath(area, Qt::IntersectClip);
@@ -374,23 +315,29 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     stroke(p, whip, QColor(50, 60, 90), 1.0);
     p.fillPath(smoothClosedPath({{-2, 60}, {0, 82}, {3, 60}}), QColor(80, 80, 90));
 
-    const QPainterPath wings = smoothClosedPath(
-        {{0, -50},   {20, -48},  {46, -34},  {92, -12},  {138, 10},  {156, 22}, {120, 22},
-         {76, 26},   {40, 38},   {20, 54},   {0, 60},    {-20, 54},  {-40, 38}, {-76, 26},
-         {-120, 22}, {-156, 22}, {-138, 10}, {-92, -12}, {-46, -34}, {-20, -48}});
+    const QPainterPath wings = mirroredOutline({{0, -50},
+                                                {20, -48},
+                                                {46, -34},
+                                                {92, -12},
+                                                {138, 10},
+                                                {156, 22},
+                                                {120, 22},
+                                                {76, 26},
+                                                {40, 38},
+                                                {20, 54},
+                                                {0, 60}});
     // The white belly shows along the banked trailing edge.
     p.fillPath(wings.translated(0, 4), QColor(236, 240, 244));
-    p.fillPath(
-        smoothClosedPath({{-12, 46}, {-18, 64}, {-6, 66}, {0, 56}, {6, 66}, {18, 64}, {12, 46}}),
-        QColor(20, 28, 48));
+    p.fillPath(mirroredOutline({{0, 56}, {6, 66}, {18, 64}, {12, 46}}), QColor(20, 28, 48));
     fillBody(p, wings, QColor(30, 44, 74), QColor(22, 32, 58), QColor(14, 20, 38));
     {
         const Saved c(p);
         p.setClipPath(wings, Qt::IntersectClip);
-        QRadialGradient ridge(QPointF(0, -10), 40);
-        ridge.setColorAt(0, QColor(60, 78, 112, 160));
-        ridge.setColorAt(1, QColor(60, 78, 112, 0));
-        p.fillRect(QRectF(-24, -50, 48, 104), ridge);
+        {
+            const Saved ridge(p);
+            p.scale(0.6, 1.0);
+            paintGlow(p, {0, -10}, 40, QColor(60, 78, 112, 160));
+        }
         // White spots, some of them rings, growing larger out on the wings.
         QRandomGenerator rng(32);
         const QColor white(235, 240, 245);
@@ -406,25 +353,10 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     stroke(p, wings, QColor(8, 12, 24, 200), 0.8);
 
     // The head stands out before the wings: wide at the eyes, then the bill.
-    const QPainterPath head = smoothClosedPath({{0, -86},
-                                                {8, -85},
-                                                {12, -78},
-                                                {14, -66},
-                                                {19, -57},
-                                                {19, -47},
-                                                {10, -40},
-                                                {0, -39},
-                                                {-10, -40},
-                                                {-19, -47},
-                                                {-19, -57},
-                                                {-14, -66},
-                                                {-12, -78},
-                                                {-8, -85}});
+    const QPainterPath head = mirroredOutline(
+        {{0, -86}, {8, -85}, {12, -78}, {14, -66}, {19, -57}, {19, -47}, {10, -40}, {0, -39}});
     fillBody(p, head, QColor(40, 54, 86), QColor(34, 47, 77), QColor(28, 40, 68));
-    QRadialGradient bill(QPointF(0, -74), 12);
-    bill.setColorAt(0, QColor(120, 140, 180, 90));
-    bill.setColorAt(1, QColor(120, 140, 180, 0));
-    p.fillPath(head, bill);
+    paintGlow(p, {0, -74}, 12, QColor(120, 140, 180, 90));
     stroke(p, head, QColor(10, 14, 26), 0.8);
     for (const double side : {-1.0, 1.0}) {
         p.setPen(Qt::NoPen);

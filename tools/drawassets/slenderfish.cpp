@@ -6,7 +6,6 @@
 
 #include <QLinearGradient>
 #include <QPainter>
-#include <QRadialGradient>
 #include <QRandomGenerator>
 
 #include <cmath>
@@ -19,16 +18,37 @@ using namespace fishkit;
 
 namespace {
 
-// A needlefish laid out on the canvas, snout to the left: a thin silver body
+// One fish of a group: where it is, how it is turned, and how large and
+// clear it looks for its distance.
+struct Member
+{
+    double x, y, scale, angle, opacity;
+};
+
+void paintGroup(QPainter &p, std::initializer_list<Member> group, void (*paintOne)(QPainter &))
+{
+    for (const Member &m : group) {
+        const Saved s(p);
+        p.setOpacity(m.opacity);
+        p.translate(m.x, m.y);
+        p.rotate(m.angle);
+        p.scale(m.scale, m.scale);
+        paintOne(p);
+    }
+}
+
+// A needlefish around the origin, snout to the left: a thin silver body
 // behind both jaws drawn out into one long needle.
 void paintNeedlefishBody(QPainter &p)
 {
+    p.translate(-160, -120);
     paintFin(p, tail(TailKind::Forked, {268, 120}, 9, 40, 38, 0.45), QColor(90, 150, 160, 210),
              QColor(40, 80, 90, 140), 9);
+    const QColor rays(30, 70, 80, 140);
     paintFin(p, fin({224, 113}, {{236, 100}, {250, 106}}, {262, 114}), QColor(70, 140, 150, 210),
-             QColor(30, 70, 80, 140), 8);
+             rays, 8);
     paintFin(p, fin({214, 126}, {{228, 140}, {246, 132}}, {256, 125}), QColor(170, 200, 205, 200),
-             QColor(60, 90, 100, 140), 8);
+             rays, 8);
 
     const QPainterPath jaws = smoothClosedPath({{6, 122}, {10, 120}, {84, 114}, {86, 126}});
     fillBody(p, jaws, QColor(40, 100, 110), QColor(120, 160, 165), QColor(200, 215, 215));
@@ -38,23 +58,12 @@ void paintNeedlefishBody(QPainter &p)
     for (double x = 16; x < 80; x += 4.5)
         p.drawLine(QPointF(x, 119.6 - (x - 9) * 0.02), QPointF(x + 0.8, 122.2 - (x - 9) * 0.02));
 
-    const BodyShape shape{.snout = {80, 120},
-                          .length = 192,
-                          .depth = 25,
-                          .deepestAt = 0.4,
-                          .bluntness = 0.9,
-                          .stalk = 0.45};
-    const QPainterPath body = bodyOutline(shape);
+    const QPainterPath body = bodyOutline({{80, 120}, 192, 25, 0.4, 0.9, 0.45});
     fillBody(p, body, QColor(20, 95, 95), QColor(190, 212, 215), QColor(245, 248, 248));
-    {
-        const Saved s(p);
-        p.setClipPath(body, Qt::IntersectClip);
-        stroke(p, curve({90, 118}, {180, 117}, {272, 120}), QColor(60, 110, 170, 160), 2.2);
-        stroke(p, curve({90, 122}, {180, 122}, {272, 122}), QColor(255, 255, 255, 170), 1.2);
-    }
+    paintStripes(p, body, 118, 4, 1, 2.2, QColor(60, 110, 170, 160), 0);
+    paintStripes(p, body, 122, 4, 1, 1.2, QColor(255, 255, 255, 170), 0);
     shadeBody(p, body, QColor(10, 20, 35, 130), 0.8);
-    paintFin(p, fin({104, 121}, {{124, 124}}, {106, 126}), QColor(160, 200, 205, 180),
-             QColor(60, 90, 100, 140), 3);
+    paintFin(p, fin({104, 121}, {{124, 124}}, {106, 126}), QColor(160, 200, 205, 180), rays, 3);
     paintEye(p, QPointF(92, 117), 5.0, QColor(190, 200, 170));
 }
 
@@ -67,9 +76,7 @@ void paintSilversideBody(QPainter &p)
     paintFin(p, fin({62, -6}, {{66, -12}}, {74, -5}), fins, rays, 3);
     paintFin(p, fin({58, 6}, {{64, 11}}, {74, 5}), fins, rays, 3);
 
-    const BodyShape shape{
-        .snout = {-2, 0}, .length = 88, .depth = 16, .deepestAt = 0.4, .stalk = 0.3};
-    const QPainterPath body = bodyOutline(shape);
+    const QPainterPath body = bodyOutline({{-2, 0}, 88, 16, 0.4, 0.5, 0.3});
     // A clear body: the water shows through, and the gut and spine faintly.
     fillBody(p, body, QColor(90, 135, 115, 140), QColor(160, 195, 180, 60),
              QColor(220, 235, 230, 90));
@@ -132,20 +139,7 @@ void paintNeedlefish(QPainter &p, double w, double h)
                         4 + i * 5.0 + 1.8 * std::sin(x * 0.08 + i * 2.1) + std::sin(x * 0.21 + i));
         stroke(p, wave, QColor(255, 255, 255, 150 - i * 25), 1.3);
     }
-    {
-        const Saved s(p);
-        p.setOpacity(0.45);
-        p.translate(130, 110);
-        p.scale(0.55, 0.55);
-        p.rotate(2);
-        paintNeedlefishBody(p);
-    }
-    const Saved s(p);
-    p.translate(160, 74);
-    p.rotate(-4);
-    p.scale(1.02, 1.1);
-    p.translate(-160, -120);
-    paintNeedlefishBody(p);
+    paintGroup(p, {{216, 179, 0.55, 2, 0.45}, {160, 74, 1.06, -4, 1}}, paintNeedlefishBody);
 }
 
 // A long silver torpedo with a jutting, fanged lower jaw: dark slanting bars
@@ -158,22 +152,13 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
 
     const Fin caudal = tail(TailKind::Forked, {254, 124}, 18, 56, 96, 0.5);
     paintFin(p, caudal, QColor(50, 60, 70, 235), QColor(20, 25, 30, 150), 14);
-    for (const QPointF tip : {QPointF(306, 80), QPointF(306, 168)}) {
+    {
         const Saved s(p);
         p.setClipPath(caudal.shape, Qt::IntersectClip);
-        QRadialGradient pale(tip, 14);
-        pale.setColorAt(0.0, QColor(235, 240, 240));
-        pale.setColorAt(0.6, QColor(235, 240, 240, 200));
-        pale.setColorAt(1.0, QColor(235, 240, 240, 0));
-        p.fillRect(QRectF(tip - QPointF(14, 14), QSizeF(28, 28)), pale);
+        for (const QPointF tip : {QPointF(306, 80), QPointF(306, 168)})
+            paintGlow(p, tip, 14, QColor(235, 240, 240, 240));
     }
-    const BodyShape shape{.snout = {10, 128},
-                          .length = 248,
-                          .depth = 52,
-                          .deepestAt = 0.45,
-                          .bluntness = 0.35,
-                          .stalk = 0.36,
-                          .back = 0.56};
+    const BodyShape shape{{10, 128}, 248, 52, 0.45, 0.35, 0.36, 0.56};
     const QColor dark(70, 85, 95, 220), pale(170, 180, 185, 220), rays(30, 40, 45, 150);
     const auto finAt = [&](double from, double to, double side, QPointF tip, int count) {
         const QPointF a = shape.at(from, side * 0.85), b = shape.at(to, side * 0.85);
@@ -190,12 +175,9 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
     {
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
-        for (int i = 0; i < 18; ++i) {
-            const double x = 74 + i * 10.0;
-            QPainterPath bar(QPointF(x + 3, 94));
-            bar.lineTo(x - 4.5, 121);
-            stroke(p, bar, QColor(40, 50, 60, 110), 5);
-        }
+        for (int i = 0; i < 18; ++i)
+            stroke(p, curve({77 + i * 10.0, 94}, {73 + i * 10.0, 108}, {69.5 + i * 10.0, 121}),
+                   QColor(40, 50, 60, 110), 5);
     }
     QPainterPath rear;
     rear.addRect(150, 124, 100, 17);
@@ -215,8 +197,7 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(248, 248, 240));
     for (int i = 0; i < 6; ++i) {
-        const double x = 22 + i * 6.5;
-        const double y = 130 - (x - 16) * 0.1;
+        const double x = 22 + i * 6.5, y = 130 - (x - 16) * 0.1;
         const double fang = (i == 1 || i == 3) ? 5.5 : 3.2;
         p.drawPolygon(
             QPolygonF({{x - 1.2, y - 1.5}, {x + 1.2, y - 1.5}, {x + 0.2, y + fang - 1.5}}));
@@ -233,27 +214,26 @@ void paintSilverside(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintWater(p, Canvas::frame, 0.15);
-    struct Member
-    {
-        double x, y, scale, angle, opacity;
-    };
     // Far members first, small and hazy; near ones large and clear.
-    const Member school[] = {
-        {200, 40, 0.45, 3, 0.45},  {248, 60, 0.42, -2, 0.45}, {150, 26, 0.4, 4, 0.4},
-        {276, 150, 0.44, 2, 0.45}, {110, 70, 0.5, 1, 0.5},    {250, 196, 0.48, -3, 0.45},
-        {14, 196, 0.5, 2, 0.5},    {176, 210, 0.55, 4, 0.55}, {190, 100, 0.75, 2, 0.75},
-        {96, 146, 0.78, -2, 0.75}, {214, 160, 0.8, 3, 0.8},   {26, 98, 0.8, 1, 0.8},
-        {120, 40, 0.85, -4, 0.85}, {64, 190, 1.1, 3, 1.0},    {150, 128, 1.25, -2, 1.0},
-        {20, 130, 1.15, 1, 1.0},   {200, 64, 1.15, 4, 1.0},
-    };
-    for (const Member &m : school) {
-        const Saved s(p);
-        p.setOpacity(m.opacity);
-        p.translate(m.x, m.y);
-        p.rotate(m.angle);
-        p.scale(m.scale, m.scale);
-        paintSilversideBody(p);
-    }
+    paintGroup(p,
+               {{200, 40, 0.45, 3, 0.45},
+                {248, 60, 0.42, -2, 0.45},
+                {150, 26, 0.4, 4, 0.4},
+                {276, 150, 0.44, 2, 0.45},
+                {110, 70, 0.5, 1, 0.5},
+                {250, 196, 0.48, -3, 0.45},
+                {14, 196, 0.5, 2, 0.5},
+                {176, 210, 0.55, 4, 0.55},
+                {190, 100, 0.75, 2, 0.75},
+                {96, 146, 0.78, -2, 0.75},
+                {214, 160, 0.8, 3, 0.8},
+                {26, 98, 0.8, 1, 0.8},
+                {120, 40, 0.85, -4, 0.85},
+                {64, 190, 1.1, 3, 1.0},
+                {150, 128, 1.25, -2, 1.0},
+                {20, 130, 1.15, 1, 1.0},
+                {200, 64, 1.15, 4, 1.0}},
+               paintSilversideBody);
 }
 
 // A long brown stick of a fish hanging head down among sea rods: tube snout,
@@ -291,14 +271,9 @@ void paintTrumpetfish(QPainter &p, double w, double h)
     paintFin(p, fin({256, 9}, {{260, 22}, {244, 26}}, {222, 12}), membrane, rays, 8);
 
     fillBody(p, body, QColor(112, 52, 34), QColor(170, 84, 50), QColor(210, 140, 96));
-    {
-        const Saved c(p);
-        p.setClipPath(body, Qt::IntersectClip);
-        for (const double y : {-7.0, 0.0, 7.0})
-            stroke(p, curveThrough({{74, y * 0.6}, {170, y * 1.1}, {282, y * 0.5}}),
-                   QColor(240, 210, 170, 170), 1.4);
-    }
-    QPainterPath flank;
+    QPainterPath trunk, flank;
+    trunk.addRect(74, -20, 220, 40);
+    paintStripes(p, body.intersected(trunk), -7, 7, 3, 1.4, QColor(240, 210, 170, 170), 0.4);
     flank.addEllipse(QPointF(196, 0), 96, 20);
     paintSpots(p, body.intersected(flank), 8, 0.8, 1.5, QColor(50, 20, 10), 42);
     p.setPen(Qt::NoPen);

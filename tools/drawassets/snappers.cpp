@@ -29,13 +29,7 @@ void paintYellowtailSnapper(QPainter &p, double w, double h)
     paintCoralHead(p, QPointF(200, 244), 40, QColor(120, 140, 100));
 
     const QColor yellow(250, 214, 40);
-    const BodyShape shape{.snout = {28, 124},
-                          .length = 222,
-                          .depth = 68,
-                          .deepestAt = 0.53,
-                          .bluntness = 0.75,
-                          .stalk = 0.27,
-                          .back = 0.57};
+    const BodyShape shape{{28, 124}, 222, 68, 0.53, 0.75, 0.27, 0.57};
     paintFin(p, tail(TailKind::Forked, {238, 124}, 19, 72, 130, 0.58), withAlpha(yellow, 235),
              QColor(190, 150, 20, 120), 16);
     paintFin(p, fin({94, 93}, {{108, 78}, {126, 70}, {150, 72}, {196, 80}, {224, 106}}, {206, 100}),
@@ -46,28 +40,15 @@ void paintYellowtailSnapper(QPainter &p, double w, double h)
     const QPainterPath body = bodyOutline(shape);
     fillBody(p, body, QColor(70, 96, 130), QColor(176, 196, 214), QColor(238, 236, 240), 0.55);
     paintScales(p, body, 7.0, QColor(255, 255, 255, 40));
+    paintStripes(p, body, 134, 6, 3, 1.4, QColor(245, 210, 90, 90), 0.2);
+    // The stripe: thin at the snout, widening until it runs into the tail.
+    const std::initializer_list<QPointF> stripe = {{24, 121},  {60, 117},  {110, 115}, {170, 114},
+                                                   {225, 113}, {262, 113}, {262, 134}, {225, 131},
+                                                   {170, 125}, {110, 122}, {60, 122},  {24, 125}};
     {
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
-        for (int i = 0; i < 3; ++i) {
-            const double y = 132 + i * 6;
-            stroke(p, curveThrough({{60, y + 2}, {150, y + 4}, {240, y - 6}}),
-                   QColor(245, 210, 90, 90), 1.4);
-        }
-        // The stripe: thin at the snout, widening until it runs into the tail.
-        p.fillPath(smoothClosedPath({{24, 121},
-                                     {60, 117},
-                                     {110, 115},
-                                     {170, 114},
-                                     {225, 113},
-                                     {262, 113},
-                                     {262, 134},
-                                     {225, 131},
-                                     {170, 125},
-                                     {110, 122},
-                                     {60, 122},
-                                     {24, 125}}),
-                   yellow);
+        p.fillPath(smoothClosedPath(stripe), yellow);
     }
     QPainterPath upperBack;
     upperBack.addRect(80, 86, 152, 26);
@@ -96,14 +77,7 @@ void paintCrevalleJack(QPainter &p, double w, double h)
     const Canvas canvas(p, w, h);
     paintWater(p, Canvas::frame, 0.5);
 
-    const BodyShape shape{.snout = {38, 124},
-                          .length = 220,
-                          .depth = 118,
-                          .deepestAt = 0.38,
-                          .bluntness = 0.95,
-                          .stalk = 0.1,
-                          .back = 0.56,
-                          .hump = 0.04};
+    const BodyShape shape{{38, 124}, 220, 118, 0.38, 0.95, 0.1, 0.56, 0.04};
     const QPainterPath body = bodyOutline(shape);
     const Fin caudal = tail(TailKind::Forked, {252, 123}, 12, 62, 136, 0.55);
     // A few more jacks further off, as they are seldom alone.
@@ -128,10 +102,7 @@ void paintCrevalleJack(QPainter &p, double w, double h)
     {
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
-        QRadialGradient bronze(QPointF(150, 95), 90);
-        bronze.setColorAt(0.0, QColor(200, 170, 90, 90));
-        bronze.setColorAt(1.0, QColor(200, 170, 90, 0));
-        p.fillRect(Canvas::frame, bronze);
+        paintGlow(p, {150, 95}, 90, QColor(200, 170, 90, 90));
     }
     paintScales(p, body, 6.0, QColor(255, 255, 255, 30));
     shadeBody(p, body);
@@ -157,6 +128,7 @@ void paintCrevalleJack(QPainter &p, double w, double h)
              QColor(225, 200, 110, 190), yellowRay, 9);
     paintFin(p, fin({112, 172}, {{124, 194}}, {128, 173}), QColor(230, 210, 150, 200), yellowRay,
              4);
+    // The black spots on the gill cover and at the pectoral base.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(15, 15, 15));
     p.drawEllipse(QPointF(96, 84), 5.0, 4.2);
