@@ -51,23 +51,22 @@ void paintBlueTang(QPainter &p, double w, double h)
     paintFront(p, s, look);
 }
 
-// The barred surgeonfish: about ten thin dark bars on blue-grey tell it from
-// the plain Surgeonfish and the all-blue Blue Tang; a pale scalpel.
+// The barred surgeonfish: olive brown-grey with about ten dark bars, neither
+// the Blue Tang's blue nor the Surgeonfish's plain blue-grey; a pale scalpel.
 void paintDoctorfish(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.45, Floor::Open, {38, 246}, 62, QColor(176, 150, 96),
                                {292, 240}, 150, QColor(150, 70, 130));
-    const QColor fins(70, 82, 120, 235);
-    const Livery look(fins, fins, QColor(48, 56, 84, 140), QColor(95, 108, 145, 150),
-                      QColor(95, 108, 145, 235), QColor(150, 150, 110), 6.5);
+    const QColor fins(96, 88, 70, 240);
+    const Livery look(fins, fins, QColor(60, 54, 40, 150), QColor(150, 140, 116, 150),
+                      QColor(130, 120, 98, 235), QColor(170, 150, 90), 6.5);
     const Build s = surgeon(54, 102, 0.26);
     paintBackFins(p, s, look);
-    fillBody(p, s.body, QColor(78, 88, 122), QColor(112, 122, 152), QColor(158, 164, 182));
-    paintBars(p, s.body, 104, 13.5, 10, 2.0, QColor(38, 42, 64, 165), 5);
-    shadeBody(p, s.body, QColor(40, 45, 70));
+    fillBody(p, s.body, QColor(104, 96, 76), QColor(146, 138, 114), QColor(188, 182, 162));
+    paintBars(p, s.body, 104, 13.5, 10, 3.0, QColor(40, 34, 24, 215), 5);
+    shadeBody(p, s.body, QColor(50, 44, 32));
     // A pale scalpel socket, where the Surgeonfish's is dark.
-    paintDisc(p, {234, 121}, 8, 3.2, QColor(228, 232, 238), QColor(60, 64, 80), 0.8);
-    stroke(p, curve({228, 121}, {234, 121.5}, {240, 121}), QColor(70, 74, 90), 1.0);
+    paintDisc(p, {234, 121}, 8, 3.2, QColor(236, 234, 226), QColor(70, 62, 48), 0.8);
     paintFront(p, s, look);
 }
 
