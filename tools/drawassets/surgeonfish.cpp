@@ -99,21 +99,21 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
     paintFront(p, s, look);
 }
 
-// Plain warm grey-brown with faint lengthwise lines and no bars; blue-banded,
-// blue-edged fins; a deep crescent tail drawn out into long points with a broad
-// blue-white rim; a dark scalpel ringed in pale blue.
+// Plain cool slate blue-grey with no bars: paler than the Blue Tang, bluer than
+// the brown Doctorfish; blue-edged fins; a deep crescent tail drawn out into long
+// points with a bright pale margin; a dark scalpel ringed in pale blue.
 void paintSurgeonfish(QPainter &p, double w, double h)
 {
     Canvas canvas = reef(p, w, h, 0.4, Floor::Open, {60, 250}, 76, QColor(150, 160, 110),
                          {250, 240}, 100, QColor(170, 80, 110));
     canvas.faceRight();
-    const Build s = surgeon(70, 150, 0.42);
-    const QColor fins(104, 92, 80, 240);
+    const Build s = surgeon(72, 160, 0.5);
+    const QColor fins(84, 98, 120, 240);
     const QColor blue(80, 175, 255);
-    const Livery look(fins, fins, QColor(70, 60, 52, 150), QColor(150, 136, 120, 150),
-                      QColor(130, 118, 104, 235), QColor(200, 170, 80), 6.5);
+    const Livery look(fins, fins, QColor(52, 62, 80, 150), QColor(150, 164, 184, 150),
+                      QColor(120, 134, 156, 235), QColor(200, 170, 80), 6.5);
     paintBackFins(p, s, look);
-    edgeFin(p, s.caudal, QColor(226, 240, 250), 9);
+    edgeFin(p, s.caudal, QColor(240, 248, 255), 8);
     for (const Fin *f : {&s.dorsal, &s.anal}) {
         for (const double band : {30.0, 20.0, 10.0}) {
             edgeFin(p, *f, withAlpha(blue, 100), band);
@@ -121,9 +121,8 @@ void paintSurgeonfish(QPainter &p, double w, double h)
         }
         edgeFin(p, *f, blue, 4);
     }
-    fillBody(p, s.body, QColor(98, 84, 68), QColor(140, 126, 108), QColor(182, 176, 164));
-    paintStripes(p, s.body, 72, 9, 12, 1.2, QColor(70, 58, 46, 55), 0.15);
-    shadeBody(p, s.body, QColor(50, 42, 36));
+    fillBody(p, s.body, QColor(82, 100, 124), QColor(132, 148, 166), QColor(192, 200, 208));
+    shadeBody(p, s.body, QColor(36, 44, 58));
     paintDisc(p, {234, 121}, 8, 3.2, QColor(30, 28, 34), QColor(200, 230, 255), 1.8);
     paintFront(p, s, look);
 }
