@@ -128,6 +128,34 @@ void paintScrawls(QPainter &p, const QPainterPath &area, double spacing, QColor 
     }
 }
 
+// A pale net of rounded, uneven links over `area`, like the chain marks of a
+// Trunkfish: what is left between the rounded cells round scattered centres,
+// where paintMesh lays an even honeycomb.
+void paintChain(QPainter &p, const QPainterPath &area, double spacing, QColor colour, quint32 seed)
+{
+    QPainterPath around;
+    around.addRect(area.boundingRect().adjusted(-spacing, -spacing, spacing, spacing));
+    const std::vector<QPointF> k = spreadPoints(around, spacing, spacing * 0.3, seed);
+    QPainterPath cells;
+    for (const QPointF &a : k) {
+        QPolygonF cell(QRectF(a - QPointF(spacing, spacing) * 2, QSizeF(4, 4) * spacing));
+        for (const QPointF &b : k) {
+            const QPointF n = (a - b) * (4 * spacing / std::max(QLineF(a, b).length(), 1e-3));
+            const QPointF m = (a + b) / 2, t(-n.y(), n.x());
+            if (a != b && QLineF(a, b).length() < 2.5 * spacing)
+                cell = cell.intersected(QPolygonF({m + t, m + t + n, m - t + n, m - t}));
+        }
+        std::vector<QPointF> ring;
+        for (const QPointF &v : cell)
+            if (ring.empty() || QLineF(v, ring.back()).length() > 0.5)
+                ring.push_back(a + (v - a) * 0.78);
+        if (ring.size() > 3 && QLineF(ring.front(), ring.back()).length() < 0.5)
+            ring.pop_back();
+        cells.addPath(smoothClosedPath(ring.data(), int(ring.size())));
+    }
+    p.fillPath(area.subtracted(cells), colour);
+}
+
 // A tapering spine of the Porcupinefish, from `root` along `dir`.
 void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, double halfWidth,
                 QColor colour, QColor edge)
@@ -161,38 +189,31 @@ void paintSpottedTrunkfish(QPainter &p, double w, double h)
                  });
 }
 
-// A pale olive to whitish box with a humped back and no horns: small white
-// spots all over, and behind the pectoral fin two dark blotches each ringed
-// by a chain of pale links.
+// An olive box with a humped back and no horns: small white spots all over, a
+// pale chain-like mesh on the middle of the side only, and two ragged dark
+// blotches, one just behind the pectoral fin and one mid-side in the mesh.
 void paintTrunkfish(QPainter &p, double w, double h)
 {
     Canvas canvas(p, w, h);
     paintReef(p, 0.45, 200, 0, {40, 214}, 56, QColor(160, 140, 100));
     canvas.faceRight();
     const QColor pale(246, 244, 226);
+    const QPainterPath chain = smoothClosedPath(
+        {{128, 108}, {170, 96}, {206, 106}, {214, 134}, {190, 152}, {146, 154}, {124, 134}});
+    // Ragged, so that neither reads as a round spot or an eye.
+    QPainterPath blotches = smoothClosedPath(
+        {{152, 104}, {163, 101}, {170, 108}, {170, 124}, {159, 123}, {152, 128}, {149, 115}});
+    blotches.addPath(smoothClosedPath(
+        {{173, 129}, {184, 123}, {196, 126}, {204, 133}, {197, 141}, {186, 145}, {176, 140}}));
     paintBoxfish(p,
-                 Boxfish(74, QColor(124, 128, 82), QColor(184, 184, 140), QColor(232, 230, 208),
-                         QColor(176, 170, 128, 210), QColor(100, 96, 60, 140),
-                         QColor(220, 210, 170), QColor(150, 140, 70)),
+                 Boxfish(74, QColor(96, 104, 58), QColor(146, 148, 96), QColor(222, 220, 190),
+                         QColor(170, 164, 118, 210), QColor(96, 92, 56, 140), QColor(220, 210, 170),
+                         QColor(150, 140, 70)),
                  [&](const QPainterPath &box, const QPainterPath &) {
-                     paintSpots(p, box, 9, 1.0, 1.5, withAlpha(pale, 230), 23);
-                     const Saved s(p);
-                     p.setClipPath(box, Qt::IntersectClip);
-                     for (const QPointF c : {QPointF(160, 122), QPointF(200, 112)}) {
-                         p.setPen(Qt::NoPen);
-                         p.setBrush(QColor(46, 40, 22, 230));
-                         p.drawEllipse(c, 9, 10);
-                         p.setPen(QPen(pale, 1.3));
-                         p.setBrush(Qt::NoBrush);
-                         for (int i = 0; i < 10; ++i) {
-                             const double a = i * pi / 5;
-                             const QPointF d(std::cos(a), std::sin(a));
-                             const Saved link(p);
-                             p.translate(c + QPointF(d.x() * 13.5, d.y() * 14.5));
-                             p.rotate(a * 180 / pi + 90);
-                             p.drawEllipse(QPointF(), 3.2, 1.9);
-                         }
-                     }
+                     const QPainterPath patch = chain.intersected(box);
+                     paintSpots(p, box.subtracted(patch), 9, 1.0, 1.5, withAlpha(pale, 230), 23);
+                     paintChain(p, patch, 11, withAlpha(pale, 225), 230);
+                     p.fillPath(blotches, QColor(40, 36, 18, 235));
                  });
 }
 
