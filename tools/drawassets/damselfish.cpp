@@ -82,32 +82,32 @@ void paintSergeantMajor(QPainter &p, double w, double h)
     paintFront(p, d, look);
 }
 
-// The bright juvenile: lemon-yellow under a sharply edged, blue-dotted royal-blue
-// saddle, a blue-ringed black spot on the soft dorsal fin and none on the tail
-// stalk (a young Cocoa Damselfish); yellow where the Yellowtailed is dark.
+// The bright juvenile: lemon-yellow under a sharply edged, blue-dotted
+// blue-purple saddle, and one large blue-ringed black spot straddling the back
+// and the base of the soft dorsal fin; none on the tail stalk (a young Cocoa
+// Damselfish); yellow where the Yellowtailed is dark.
 void paintBeaugregory(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {270, 236}, 70, QColor(170, 150, 90),
                                {34, 240}, 100, QColor(170, 80, 140));
     const Build d = damsel({{44, 124}, 196, 104, 0.42, 0.55, 0.24, 0.52}, 54, 86, 0.4);
-    const QColor yellow(255, 216, 0, 245);
-    const Livery look(yellow, yellow, QColor(190, 140, 0, 170), QColor(255, 236, 140, 160), yellow,
+    const QColor yellow(255, 224, 0, 250);
+    const Livery look(yellow, yellow, QColor(210, 160, 0, 150), QColor(255, 240, 150, 160), yellow,
                       QColor(230, 190, 60), 6.8);
     paintBackFins(p, d, look);
-    fillBody(p, d.body, QColor(255, 210, 0), QColor(255, 220, 20), QColor(255, 232, 90));
-    paintScales(p, d.body, 8, QColor(200, 140, 0, 80));
+    fillBody(p, d.body, QColor(255, 220, 0), QColor(255, 230, 20), QColor(255, 240, 100));
+    paintScales(p, d.body, 8, QColor(210, 150, 0, 55));
     // The saddle takes in the spiny dorsal fin and ends in a clean line.
     const QPainterPath saddle =
         smoothClosedPath(
             {{30, 134}, {70, 122}, {130, 102}, {172, 84}, {186, 40}, {80, 30}, {30, 80}})
             .intersected(d.body.united(d.dorsal.shape));
-    fillBody(p, saddle, QColor(22, 48, 170), QColor(40, 50, 182), QColor(60, 50, 190));
-    stroke(p, curveThrough({{60, 125}, {70, 122}, {130, 102}, {172, 84}}), QColor(10, 20, 90), 1.4);
+    fillBody(p, saddle, QColor(40, 36, 160), QColor(58, 44, 176), QColor(72, 44, 180));
     paintSpots(p, saddle, 8, 1.0, 1.6, QColor(110, 215, 255), 35);
-    shadeBody(p, d.body, QColor(110, 80, 20, 150), 0.7);
-    // On the fin, its lower rim just meeting the back.
-    paintDisc(p, d.shape.at(0.78, -1) + QPointF(0, -8), 6.5, 6.5, QColor(10, 10, 18),
-              QColor(70, 170, 255), 2.6);
+    shadeBody(p, d.body, QColor(110, 80, 20, 150), 0.6);
+    strokeInside(p, d.body, curveThrough({{40, 127}, {70, 122}, {130, 102}, {172, 84}, {190, 40}}),
+                 QColor(16, 14, 80), 2.0);
+    paintDisc(p, d.shape.at(0.8, -1), 8.5, 8.5, QColor(10, 10, 18), QColor(60, 170, 255), 3.2);
     paintFront(p, d, look);
 }
 
