@@ -13,14 +13,25 @@ using namespace fishkit;
 namespace {
 
 // The disc all three share: a short pointed snout, and soft dorsal and anal
-// fins wrapping round the rear of the body to a small rounded tail.
-Build butterfly()
+// fins wrapping round the rear of the body to a small rounded tail; `grow`
+// widens those fins.
+Build butterfly(double grow = 0)
 {
     const BodyShape shape{{64, 128}, 174, 126, 0.45, 0.1, 0.28, 0.5};
+    const QPointF g(grow * 0.6, grow);
+    const QPointF a(grow * 0.6, -grow);
     return Build(
         shape, discOutline(shape),
-        fin({108, 84}, {{122, 54}, {164, 38}, {210, 40}, {242, 62}, {252, 102}}, {238, 118}),
-        fin({126, 182}, {{150, 206}, {202, 210}, {240, 188}, {250, 146}}, {238, 130}),
+        fin({108, 84},
+            {QPointF(122, 54) - g,
+             QPointF(164, 38) - g,
+             QPointF(210, 40) - g,
+             QPointF(242, 62) + a,
+             {252, 102}},
+            {238, 118}),
+        fin({126, 182},
+            {QPointF(150, 206) + g, QPointF(202, 210) + g, QPointF(240, 188) + g, {250, 146}},
+            {238, 130}),
         tail(TailKind::Rounded, {236, 124}, 34, 40, 54),
         fin({136, 126}, {{156, 116}, {176, 124}, {160, 140}}, {136, 136}),
         fin({112, 176}, {{110, 200}, {122, 212}}, {130, 178}), QPointF(100, 112));
@@ -47,24 +58,24 @@ QPainterPath eyeBar(QPointF eye)
 
 } // namespace
 
-// A white disc with yellow fins and one solid black spot on the soft dorsal fin
-// just above the back: unringed and off the body, unlike the Four Eye's.
+// A white disc, its slanting lines barely there, with broad bright yellow
+// dorsal, anal and pelvic fins and one solid black spot on the soft dorsal fin
+// at its base: unringed and off the body, unlike the Four Eye's false eye.
 void paintSpotfinButterfly(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {272, 242}, 62, QColor(180, 140, 100),
                                {30, 236}, 96, QColor(180, 80, 140));
-    const Build b = butterfly();
-    const QColor yellow(250, 205, 40, 235);
-    const Livery look(yellow, yellow, QColor(170, 130, 20, 130), QColor(236, 234, 220, 140), yellow,
+    const Build b = butterfly(8);
+    const QColor yellow(255, 212, 0, 250);
+    const Livery look(yellow, yellow, QColor(200, 150, 0, 120), QColor(236, 234, 220, 140), yellow,
                       QColor(60, 50, 40), 6);
     paintBackFins(p, b, look);
     edgeFin(p, b.caudal, QColor(236, 242, 240, 220), 7);
-    fillBody(p, b.body, QColor(238, 234, 214), QColor(248, 248, 244), QColor(242, 240, 232));
-    paintSlants(p, b.body, QColor(150, 150, 140, 80), 0.8, false);
+    fillBody(p, b.body, QColor(238, 236, 222), QColor(250, 250, 246), QColor(244, 242, 236));
+    paintSlants(p, b.body, QColor(160, 160, 150, 45), 0.6, false);
     strokeInside(p, b.body, eyeBar(b.eye), QColor(20, 20, 24), 14);
     shadeBody(p, b.body, QColor(90, 90, 80), 0.7);
-    // As big as the eye, and wholly on the fin: its lower edge meets the back.
-    paintDisc(p, {222, 77}, 6.5, 6.0, QColor(14, 14, 16));
+    paintDisc(p, {222, 79}, 6.5, 6.0, QColor(14, 14, 16));
     paintFront(p, b, look);
 }
 
