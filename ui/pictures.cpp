@@ -7,10 +7,13 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
 
 namespace ui {
 
 namespace {
+
+constexpr QLatin1String IconId("ScreenIcon");
 
 QString folderAndSuffix(const QString &id, QString *suffix)
 {
@@ -22,10 +25,6 @@ QString folderAndSuffix(const QString &id, QString *suffix)
         *suffix = QStringLiteral(".bmp");
         return QStringLiteral("buttons");
     }
-    if (id == QLatin1String("ScreenIcon")) {
-        *suffix = QStringLiteral(".ico");
-        return QStringLiteral("icon");
-    }
     static const QLatin1String fishPrefix("FishPhoto");
     if (id.startsWith(fishPrefix)) {
         bool ok = false;
@@ -36,6 +35,35 @@ QString folderAndSuffix(const QString &id, QString *suffix)
         }
     }
     return {};
+}
+
+// Read with the handler that the suffix names. Left to guess, Qt loads every
+// image plugin (JPEG's, GIF's, ICO's) to ask each whether it knows the file,
+// even for a bitmap its own code reads.
+QImage decode(const QString &path)
+{
+    QImageReader reader(path, path.section(QLatin1Char('.'), -1).toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+QPixmap toPixmap(const QImage &image, bool doubleSize)
+{
+    QPixmap picture = QPixmap::fromImage(image);
+    picture.setDevicePixelRatio(doubleSize ? 2.0 : 1.0);
+    return picture;
+}
+
+QIcon buildIcon(const QString &id, bool doubleSize)
+{
+    QIcon icon;
+    for (const QString &path : iconPaths(id, doubleSize)) {
+        const QImage image = decode(path);
+        if (image.isNull())
+            throw RuntimeError("cannot load icon " + id.toStdString());
+        icon.addPixmap(toPixmap(image, doubleSize));
+    }
+    return icon;
 }
 
 } // namespace
@@ -50,18 +78,25 @@ QString picturePath(const QString &id, bool doubleSize)
         .arg(folder, id, doubleSize ? QStringLiteral("@2x") : QString(), suffix);
 }
 
+QStringList iconPaths(const QString &id, bool doubleSize)
+{
+    if (id != IconId)
+        return {};
+    const QString scale = doubleSize ? QStringLiteral("@2x") : QString();
+    return {QStringLiteral(":/icon/%1%2%3.bmp").arg(id, QStringLiteral("16"), scale),
+            QStringLiteral(":/icon/%1%2%3.bmp").arg(id, QStringLiteral("32"), scale)};
+}
+
 QPixmap loadPicture(const QString &id, qreal devicePixelRatio)
 {
     const bool doubleSize = devicePixelRatio > 1.0;
     const QString path = picturePath(id, doubleSize);
     // Decoded afresh for every load, and not kept in QPixmapCache, which would
     // hold on to every photo visited.
-    const QImage image = path.isEmpty() ? QImage() : QImage(path);
+    const QImage image = path.isEmpty() ? QImage() : decode(path);
     if (image.isNull())
         throw RuntimeError("cannot load picture " + id.toStdString());
-    QPixmap picture = QPixmap::fromImage(image);
-    picture.setDevicePixelRatio(doubleSize ? 2.0 : 1.0);
-    return picture;
+    return toPixmap(image, doubleSize);
 }
 
 QPixmap loadPicture(const QString &id)
@@ -71,12 +106,13 @@ QPixmap loadPicture(const QString &id)
 
 QIcon loadIcon(const QString &id)
 {
-    // Only the file this screen shows; reading both would slow every start.
-    const QString path = picturePath(id, qGuiApp->devicePixelRatio() > 1.0);
-    QIcon icon(path);
-    if (path.isEmpty() || icon.isNull())
+    if (id != IconId)
         throw RuntimeError("cannot load icon " + id.toStdString());
-    return icon;
+    // Every window carries this one icon. QIcon hands out its sizes through
+    // QPixmapCache, filed under the pixmap's own key: an icon built afresh for
+    // each screen loaded would leave one more copy there every time.
+    static const QIcon shared = buildIcon(id, qGuiApp->devicePixelRatio() > 1.0);
+    return shared;
 }
 
 } // namespace ui

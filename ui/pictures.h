@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
 
 // The one place that turns the layouts' picture identifiers (FishPhoto1 ..
 // FishPhoto47, BackButtonImage, NextButtonImage, ExitButtonImage,
@@ -21,6 +22,12 @@ QString picturePath(const QString &id, bool doubleSize);
 QPixmap loadPicture(const QString &id);
 QPixmap loadPicture(const QString &id, qreal devicePixelRatio);
 
+// The resource paths of an icon's 16 and 32 pixel images, or their @2x
+// versions; none for an unknown identifier.
+QStringList iconPaths(const QString &id, bool doubleSize);
+
+// The icon with both its sizes, the @2x ones on a high-density screen. It is
+// decoded once, and every later load returns that same icon.
 QIcon loadIcon(const QString &id);
 
 } // namespace ui

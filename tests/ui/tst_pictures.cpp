@@ -5,10 +5,8 @@
 #include <runtimeerror.h>
 
 #include <QFile>
-#include <QImageReader>
 #include <QSet>
 #include <QTest>
-#include <algorithm>
 
 using namespace ui;
 
@@ -23,6 +21,8 @@ private slots:
     void buttonImagesHoldOnlyTheirThreeColours();
     void iconHoldsBothSizesInOpaqueBlackAndRed_data();
     void iconHoldsBothSizesInOpaqueBlackAndRed();
+    void everyLoadHandsOutTheSameIconPixmaps_data();
+    void everyLoadHandsOutTheSameIconPixmaps();
     void photosAreBaselineJpeg_data();
     void photosAreBaselineJpeg();
     void unknownIdentifierIsRuntimeError_data();
@@ -33,6 +33,21 @@ namespace {
 
 const QStringList ButtonIds{"BackButtonImage", "NextButtonImage", "ExitButtonImage",
                             "FinaleReviewImage", "FinaleExitImage"};
+
+// The bits per pixel of a bitmap file, from its header.
+quint16 bitsPerPixel(const QByteArray &bmp)
+{
+    return quint16(uchar(bmp[28]) | uchar(bmp[29]) << 8);
+}
+
+QSet<QRgb> coloursOf(const QImage &image)
+{
+    QSet<QRgb> seen;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            seen.insert(image.pixel(x, y));
+    return seen;
+}
 
 } // namespace
 
@@ -79,48 +94,62 @@ void TestPictures::buttonImagesHoldOnlyTheirThreeColours()
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     QVERIFY(bytes.startsWith("BM"));
-    const auto bitsPerPixel = quint16(uchar(bytes[28]) | uchar(bytes[29]) << 8);
-    QCOMPARE(bitsPerPixel, quint16(8));
+    QCOMPARE(bitsPerPixel(bytes), quint16(8));
 
     const QImage image(path);
     QVERIFY(!image.isNull());
     const QSet<QRgb> allowed{qRgb(255, 0, 0), qRgb(255, 255, 255), qRgb(4, 4, 4)};
-    QSet<QRgb> seen;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            seen.insert(image.pixel(x, y));
-    QCOMPARE(seen, allowed);
+    QCOMPARE(coloursOf(image), allowed);
 }
 
 void TestPictures::iconHoldsBothSizesInOpaqueBlackAndRed_data()
 {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<int>("large");
-    QTest::newRow("ScreenIcon") << picturePath(QStringLiteral("ScreenIcon"), false) << 32;
-    QTest::newRow("ScreenIcon@2x") << picturePath(QStringLiteral("ScreenIcon"), true) << 64;
+    QTest::addColumn<QStringList>("paths");
+    QTest::addColumn<QList<int>>("sizes");
+    QTest::newRow("ScreenIcon") << iconPaths(QStringLiteral("ScreenIcon"), false)
+                                << QList<int>{16, 32};
+    QTest::newRow("ScreenIcon@2x")
+        << iconPaths(QStringLiteral("ScreenIcon"), true) << QList<int>{32, 64};
 }
 
 void TestPictures::iconHoldsBothSizesInOpaqueBlackAndRed()
 {
-    QFETCH(QString, path);
-    QFETCH(int, large);
-    QImageReader reader(path);
-    QCOMPARE(reader.imageCount(), 2);
-    QList<int> sizes;
-    for (int i = 0; i < reader.imageCount(); ++i) {
-        QVERIFY(reader.jumpToImage(i));
-        const QImage image = reader.read();
-        QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
-        QCOMPARE(image.width(), image.height());
-        sizes << image.width();
-        QSet<QRgb> seen;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                seen.insert(image.pixel(x, y));
-        QCOMPARE(seen, (QSet<QRgb>{qRgb(0, 0, 0), qRgb(255, 0, 0)}));
+    QFETCH(QStringList, paths);
+    QFETCH(QList<int>, sizes);
+    QCOMPARE(paths.size(), sizes.size());
+    for (int i = 0; i < paths.size(); ++i) {
+        QFile file(paths[i]);
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(paths[i]));
+        const QByteArray bytes = file.readAll();
+        // A 16-colour palette: four bits a pixel, sixteen entries.
+        QVERIFY(bytes.startsWith("BM"));
+        QCOMPARE(bitsPerPixel(bytes), quint16(4));
+
+        const QImage image(paths[i]);
+        QVERIFY(!image.isNull());
+        QCOMPARE(image.colorCount(), 16);
+        QCOMPARE(image.size(), QSize(sizes[i], sizes[i]));
+        QCOMPARE(coloursOf(image), (QSet<QRgb>{qRgb(0, 0, 0), qRgb(255, 0, 0)}));
     }
-    std::sort(sizes.begin(), sizes.end());
-    QCOMPARE(sizes, (QList<int>{large / 2, large}));
+}
+
+void TestPictures::everyLoadHandsOutTheSameIconPixmaps_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::newRow("small_16") << 16;
+    QTest::newRow("large_32") << 32;
+}
+
+void TestPictures::everyLoadHandsOutTheSameIconPixmaps()
+{
+    QFETCH(int, size);
+    const QIcon first = loadIcon(QStringLiteral("ScreenIcon"));
+    QVERIFY(first.availableSizes().contains(QSize(size, size)));
+    const QPixmap pixmap = first.pixmap(size);
+    QCOMPARE(pixmap.size(), QSize(size, size));
+    // Another pixmap for every screen would pile up in QPixmapCache.
+    for (int load = 0; load < 3; ++load)
+        QCOMPARE(loadIcon(QStringLiteral("ScreenIcon")).pixmap(size).cacheKey(), pixmap.cacheKey());
 }
 
 void TestPictures::photosAreBaselineJpeg_data()
@@ -165,6 +194,7 @@ void TestPictures::unknownIdentifierIsRuntimeError_data()
     QTest::newRow("fish_48") << "FishPhoto48";
     QTest::newRow("leading_zero") << "FishPhoto07";
     QTest::newRow("lower_case") << "backbuttonimage";
+    QTest::newRow("icon_lower_case") << "screenicon";
 }
 
 void TestPictures::unknownIdentifierIsRuntimeError()
@@ -172,6 +202,8 @@ void TestPictures::unknownIdentifierIsRuntimeError()
     QFETCH(QString, id);
     QVERIFY(picturePath(id, false).isEmpty());
     QVERIFY_THROWS_EXCEPTION(RuntimeError, loadPicture(id, 1.0));
+    QVERIFY(iconPaths(id, false).isEmpty());
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, loadIcon(id));
 }
 
 QTEST_MAIN(TestPictures)

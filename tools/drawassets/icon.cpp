@@ -53,7 +53,11 @@ QImage draw(int size)
 {
     static const Cells cells = spiralCells();
     QImage image(size, size, QImage::Format_Indexed8);
-    image.setColorTable({qRgb(0, 0, 0), qRgb(255, 0, 0)});
+    // Unused entries repeat black, so the palette names no colour that the
+    // icon does not show.
+    QList<QRgb> palette(16, qRgb(0, 0, 0));
+    palette[1] = qRgb(255, 0, 0);
+    image.setColorTable(palette);
     const int cell = size / grid;
     for (int y = 0; y < size; ++y) {
         uchar *line = image.scanLine(y);

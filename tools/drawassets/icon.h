@@ -9,7 +9,7 @@
 namespace icon {
 
 // The icon at `size` x `size` pixels (a multiple of 16), as Format_Indexed8
-// with a two-entry colour table: black, then red.
+// with a 16-entry colour table: black, red, then black again.
 QImage draw(int size);
 
 } // namespace icon

@@ -121,10 +121,13 @@ bool writeButtons(const QDir &out, QList<contactsheet::Swatch> &swatches)
 
 bool writeIcon(const QDir &out, QList<contactsheet::Swatch> &swatches)
 {
-    bool ok = palettewriter::writeIco4(out.filePath(QStringLiteral("icon/ScreenIcon.ico")),
-                                       {icon::draw(32), icon::draw(16)}) &&
-              palettewriter::writeIco4(out.filePath(QStringLiteral("icon/ScreenIcon@2x.ico")),
-                                       {icon::draw(64), icon::draw(32)});
+    // 16-colour bitmaps, which Qt reads without a plugin, unlike icon files.
+    bool ok = true;
+    for (int size : {16, 32}) {
+        const QString base = QStringLiteral("icon/ScreenIcon%1").arg(size);
+        ok = icon::draw(size).save(out.filePath(base + QStringLiteral(".bmp")), "BMP") && ok;
+        ok = icon::draw(2 * size).save(out.filePath(base + QStringLiteral("@2x.bmp")), "BMP") && ok;
+    }
     for (int size : {16, 32, 128}) {
         const QImage image = forSheet(icon::draw(size));
         const QString name = QStringLiteral("reefwise-%1.png").arg(size);
