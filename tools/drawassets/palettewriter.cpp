@@ -74,35 +74,4 @@ bool writeBmp8(const QString &path, const QImage &image)
     return writeFile(path, bytes);
 }
 
-bool writeIco4(const QString &path, const QList<QImage> &images)
-{
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out << quint16(0) << quint16(1) << quint16(images.size());
-    auto pixelBytes = [](const QImage &image) {
-        return quint32((paddedRowBytes(image.width(), 4) + paddedRowBytes(image.width(), 1)) *
-                       image.height());
-    };
-    quint32 offset = 6 + 16 * quint32(images.size());
-    for (const QImage &image : images) {
-        if (image.format() != QImage::Format_Indexed8 || image.colorCount() > 16 ||
-            image.width() > 256 || image.height() > 256)
-            return false;
-        const quint32 size = 40 + 16 * 4 + pixelBytes(image);
-        // A width or height of 256 is written as 0.
-        out << quint8(image.width()) << quint8(image.height()) << quint8(16) << quint8(0)
-            << quint16(1) << quint16(4) << size << offset;
-        offset += size;
-    }
-    for (const QImage &image : images) {
-        // ICO bitmaps count the XOR and AND masks together, hence twice the height.
-        putBitmapHeader(out, image, image.height() * 2, 4, 16, pixelBytes(image));
-        putPixels(out, image, 4);
-        const QByteArray opaqueMask(paddedRowBytes(image.width(), 1) * image.height(), '\0');
-        out.writeRawData(opaqueMask.constData(), int(opaqueMask.size()));
-    }
-    return writeFile(path, bytes);
-}
-
 } // namespace palettewriter
