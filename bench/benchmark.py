@@ -288,24 +288,28 @@ def report_timings(build, runs):
     pictures_kib = sum(os.path.getsize(os.path.join(d, f)) for d, _, fs in os.walk(assets)
                        for f in fs if "@2x" not in f and not f.endswith(".png")) // 1024
     x = XSession()
-    results = {}
+    samples = {name: ([], [], []) for name, _, _ in programs(build)}
     try:
-        for name, binary, click in programs(build):
-            launches, changes, memories = [], [], []
-            for _ in range(runs):
+        # Turn about, so that a change in the load of the machine falls on both.
+        for _ in range(runs):
+            for name, binary, click in programs(build):
+                launches, changes, memories = samples[name]
                 launch, change, memory = measure(x, binary, click)
                 launches.append(launch)
                 changes += change
                 memories.append(memory)
-            results[name] = {
-                "launch": statistics.median(launches),
-                "median": statistics.median(changes),
-                "p95": percentile(changes, 0.95),
-                "memory": max(memories),
-                "changes": len(changes),
-            }
     finally:
         x.close()
+    results = {
+        name: {
+            "launch": statistics.median(launches),
+            "median": statistics.median(changes),
+            "p95": percentile(changes, 0.95),
+            "memory": max(memories),
+            "changes": len(changes),
+        }
+        for name, (launches, changes, memories) in samples.items()
+    }
     m, r = results["minimal"], results["reefwise"]
     rows = [
         ("launch to first window, median (ms)", m["launch"], r["launch"],
