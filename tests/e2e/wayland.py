@@ -13,7 +13,7 @@ import sys
 import tempfile
 import time
 
-from xsession import SANITIZER_REPORTS, TITLE, check, run_cases
+from xsession import SANITIZER_REPORTS, TITLE, XSession, check, run_cases
 
 INTRO = (311, 443)
 QUESTION = (325, 371)
@@ -126,12 +126,8 @@ def x11_windows(w, size=None):
 
 
 def wait(predicate, timeout):
-    end = time.monotonic() + timeout
-    while time.monotonic() < end:
-        if predicate():
-            return True
-        time.sleep(0.5)
-    return False
+    # Every look spawns X11 tools or a screenshot: half a second apart is enough.
+    return XSession._wait(predicate, timeout, step=0.5)
 
 
 def check_placed_in_the_middle(w, size):
