@@ -56,6 +56,31 @@ double profile(const BodyShape &s, double t)
     return s.stalk + (1.0 - s.stalk) * (1.0 + std::cos(v * pi)) / 2.0;
 }
 
+// A fin whose outline runs through `points`: the first and last are its base.
+Fin finThrough(const std::vector<QPointF> &points)
+{
+    Fin f;
+    f.edge = openSpline(points);
+    f.base = QLineF(points.front(), points.back());
+    f.shape = f.edge;
+    f.shape.closeSubpath();
+    return f;
+}
+
+// The ring of an outline: snout, back from head to tail, the tip of the
+// stalk, then the belly back to the head, `side` giving the points.
+template <typename Side>
+QPainterPath outlineRing(const BodyShape &shape, int samples, double crowding, Side side)
+{
+    std::vector<QPointF> ring{shape.snout};
+    for (int i = 1; i <= samples; ++i)
+        ring.push_back(side(std::pow(double(i) / samples, crowding), -1));
+    ring.push_back(shape.at(1, 0) + QPointF(shape.depth * shape.stalk * 0.15, 0));
+    for (int i = samples; i >= 1; --i)
+        ring.push_back(side(std::pow(double(i) / samples, crowding), 1));
+    return smoothClosedPath(ring.data(), int(ring.size()));
+}
+
 double bump(double t, double centre, double width)
 {
     const double d = (t - centre) / width;
@@ -63,35 +88,6 @@ double bump(double t, double centre, double width)
 }
 
 } // namespace
-
-Canvas::Canvas(QPainter &p, double width, double height)
-    : m_p(p)
-{
-    m_p.save();
-    m_p.scale(width / frame.width(), height / frame.height());
-}
-
-Canvas::~Canvas()
-{
-    m_p.restore();
-}
-
-void Canvas::faceRight()
-{
-    m_p.translate(frame.width(), 0);
-    m_p.scale(-1, 1);
-}
-
-Saved::Saved(QPainter &p)
-    : m_p(p)
-{
-    m_p.save();
-}
-
-Saved::~Saved()
-{
-    m_p.restore();
-}
 
 QPointF BodyShape::at(double along, double across) const
 {
@@ -107,16 +103,8 @@ QPointF BodyShape::at(double along, double across) const
 QPainterPath bodyOutline(const BodyShape &shape)
 {
     // Samples crowd towards the snout, where the outline bends most.
-    constexpr int samples = 16;
-    std::vector<QPointF> ring;
-    ring.push_back(shape.snout);
-    for (int i = 1; i <= samples; ++i)
-        ring.push_back(shape.at(std::pow(double(i) / samples, 1.3), -1));
-    const double stalkHalf = shape.depth * shape.stalk / 2.0;
-    ring.push_back(shape.at(1, 0) + QPointF(stalkHalf * 0.3, 0));
-    for (int i = samples; i >= 1; --i)
-        ring.push_back(shape.at(std::pow(double(i) / samples, 1.3), 1));
-    return smoothClosedPath(ring.data(), int(ring.size()));
+    return outlineRing(shape, 16, 1.3,
+                       [&shape](double t, double across) { return shape.at(t, across); });
 }
 
 void fillBody(QPainter &p, const QPainterPath &body, QColor back, QColor flank, QColor belly,
@@ -169,12 +157,7 @@ Fin fin(QPointF front, std::initializer_list<QPointF> edge, QPointF rear)
     std::vector<QPointF> points{front};
     points.insert(points.end(), edge.begin(), edge.end());
     points.push_back(rear);
-    Fin f;
-    f.edge = openSpline(points);
-    f.base = QLineF(front, rear);
-    f.shape = f.edge;
-    f.shape.closeSubpath();
-    return f;
+    return finThrough(points);
 }
 
 Fin tail(TailKind kind, QPointF root, double rootDepth, double length, double span, double notch)
@@ -326,16 +309,14 @@ void paintStripes(QPainter &p, const QPainterPath &area, double firstY, double s
     p.setClipPath(area, Qt::IntersectClip);
     for (int i = 0; i < count; ++i) {
         const double y0 = firstY + i * spacing;
-        QPainterPath stripe;
+        QPolygonF stripe;
         for (double x = box.left() - 4; x <= box.right() + 4; x += 4) {
             const double u = (x - box.center().x()) / (box.width() / 2);
-            const double y = y0 + (mid - y0) * converge * u * u;
-            if (stripe.elementCount() == 0)
-                stripe.moveTo(x, y);
-            else
-                stripe.lineTo(x, y);
+            stripe << QPointF(x, y0 + (mid - y0) * converge * u * u);
         }
-        stroke(p, stripe, colour, width);
+        QPainterPath line;
+        line.addPolygon(stripe);
+        stroke(p, line, colour, width);
     }
 }
 
@@ -367,7 +348,9 @@ std::vector<QPointF> scatterPoints(const QPainterPath &area, int count, quint32 
     const QRectF r = area.boundingRect();
     std::vector<QPointF> points;
     for (int tries = 0; int(points.size()) < count && tries < count * 30; ++tries) {
-        const QPointF pt(r.left() + rng.bounded(r.width()), r.top() + rng.bounded(r.height()));
+        // Drawn y first: the order the checked-in pictures were made with.
+        const double y = r.top() + rng.bounded(r.height());
+        const QPointF pt(r.left() + rng.bounded(r.width()), y);
         if (area.contains(pt))
             points.push_back(pt);
     }
@@ -383,8 +366,8 @@ std::vector<QPointF> spreadPoints(const QPainterPath &area, double spacing, doub
     int row = 0;
     for (double y = r.top(); y <= r.bottom(); y += spacing * 0.87, ++row) {
         for (double x = r.left() + (row % 2) * spacing * 0.5; x <= r.right(); x += spacing) {
-            const QPointF pt(x + (rng.generateDouble() - 0.5) * 2 * jitter,
-                             y + (rng.generateDouble() - 0.5) * 2 * jitter);
+            const double dy = (rng.generateDouble() - 0.5) * 2 * jitter;
+            const QPointF pt(x + (rng.generateDouble() - 0.5) * 2 * jitter, y + dy);
             if (area.contains(pt))
                 points.push_back(pt);
         }
@@ -438,11 +421,6 @@ QPainterPath ribbon(const QPainterPath &spine, std::initializer_list<double> wid
     return band;
 }
 
-} // namespace fishkit
-
-// Disc-shaped fish (butterflyfish, angelfish, spadefish).
-namespace fishkit {
-
 QPainterPath discOutline(const BodyShape &shape)
 {
     const double a = std::clamp(shape.deepestAt, 0.05, 0.95);
@@ -458,21 +436,8 @@ QPainterPath discOutline(const BodyShape &shape)
             shape.stalk + (1.0 - shape.stalk) * std::sqrt(std::max(0.0, 1.0 - v * v));
         return QPointF(q.x(), shape.snout.y() + (q.y() - shape.snout.y()) * round / taper);
     };
-    constexpr int samples = 24;
-    std::vector<QPointF> ring{shape.snout};
-    for (int i = 1; i <= samples; ++i)
-        ring.push_back(side(std::pow(double(i) / samples, 1.2), -1));
-    const double stalkHalf = shape.depth * shape.stalk / 2.0;
-    ring.push_back(shape.at(1, 0) + QPointF(stalkHalf * 0.3, 0));
-    for (int i = samples; i >= 1; --i)
-        ring.push_back(side(std::pow(double(i) / samples, 1.2), 1));
-    return smoothClosedPath(ring.data(), int(ring.size()));
+    return outlineRing(shape, 24, 1.2, side);
 }
-
-} // namespace fishkit
-
-// Parrotfish, boxfish, grunts and groupers.
-namespace fishkit {
 
 void paintReef(QPainter &p, double depth, double sand, double rock, QPointF coral, double coralSize,
                QColor coralColour, QPointF fan, double fanHeight, QColor fanColour)
@@ -493,18 +458,8 @@ Fin finAt(QPointF origin, std::initializer_list<QPointF> offsets)
     std::vector<QPointF> points;
     for (const QPointF &o : offsets)
         points.push_back(origin + o);
-    Fin f;
-    f.edge = openSpline(points);
-    f.base = QLineF(points.front(), points.back());
-    f.shape = f.edge;
-    f.shape.closeSubpath();
-    return f;
+    return finThrough(points);
 }
-
-} // namespace fishkit
-
-// Rays, sharks, morays, slender fish, snappers and bottom dwellers.
-namespace fishkit {
 
 QPainterPath mirroredOutline(std::initializer_list<QPointF> half)
 {

@@ -7,14 +7,13 @@
 
 #include <QColor>
 #include <QLineF>
+#include <QPainter>
 #include <QPainterPath>
 #include <QPointF>
 #include <QRectF>
 
 #include <initializer_list>
 #include <vector>
-
-class QPainter;
 
 // The one vocabulary every fish painter is written in. A painter is a short
 // description of its fish, always in this order:
@@ -35,16 +34,8 @@ class QPainter;
 // of the tool writes the same files.
 namespace fishkit {
 
-using backdrop::curve;
-using backdrop::paintCoralHead;
-using backdrop::paintEye;
-using backdrop::paintReefRock;
-using backdrop::paintSand;
-using backdrop::paintSeaFan;
-using backdrop::paintWater;
-using backdrop::smoothClosedPath;
-using backdrop::stroke;
-using backdrop::withAlpha;
+// The scenery and the drawing primitives belong to the vocabulary too.
+using namespace backdrop;
 
 // Lets a painter draw on the 320 x 240 design canvas whatever size the
 // picture is (250 x 188 for the French Angelfish), and restores the painter.
@@ -53,13 +44,22 @@ class Canvas
 public:
     static constexpr QRectF frame{0, 0, 320, 240};
 
-    Canvas(QPainter &p, double width, double height);
-    ~Canvas();
+    Canvas(QPainter &p, double width, double height)
+        : m_p(p)
+    {
+        m_p.save();
+        m_p.scale(width / frame.width(), height / frame.height());
+    }
+    ~Canvas() { m_p.restore(); }
     Canvas(const Canvas &) = delete;
     Canvas &operator=(const Canvas &) = delete;
 
     // Mirrors what follows, so that not every fish swims the same way.
-    void faceRight();
+    void faceRight()
+    {
+        m_p.translate(frame.width(), 0);
+        m_p.scale(-1, 1);
+    }
 
 private:
     QPainter &m_p;
@@ -70,8 +70,12 @@ private:
 class Saved
 {
 public:
-    explicit Saved(QPainter &p);
-    ~Saved();
+    explicit Saved(QPainter &p)
+        : m_p(p)
+    {
+        m_p.save();
+    }
+    ~Saved() { m_p.restore(); }
     Saved(const Saved &) = delete;
     Saved &operator=(const Saved &) = delete;
 
@@ -181,26 +185,14 @@ void castShadow(QPainter &p, const QPainterPath &shape, QPointF offset, int alph
 // An open smooth curve through `points`, for gill covers, mouths and lines.
 QPainterPath curveThrough(std::initializer_list<QPointF> points);
 
-// Added for the long bent bodies of rays, morays, trumpetfish and seahorse.
-
 // A band along `spine`, as wide as `widths` spread evenly along its length
 // (eel necks, whip tails, tube snouts, seahorse trunks).
 QPainterPath ribbon(const QPainterPath &spine, std::initializer_list<double> widths);
-
-} // namespace fishkit
-
-// Disc-shaped fish (butterflyfish, angelfish, spadefish).
-namespace fishkit {
 
 // The closed outline of a disc-shaped body: like bodyOutline, but behind its
 // deepest point the body stays full and rounds off into the tail stalk
 // instead of tapering; `at` still places marks inside it.
 QPainterPath discOutline(const BodyShape &shape);
-
-} // namespace fishkit
-
-// Damselfish and angelfish.
-namespace fishkit {
 
 // A body with its fins laid out, as a family's builder returns it, so that
 // the fish of one build share one description.
@@ -216,11 +208,6 @@ struct Build
     QPointF eye;
 };
 
-} // namespace fishkit
-
-// Parrotfish, boxfish, grunts and groupers.
-namespace fishkit {
-
 // Water `depth` deep over a bottom of sand or of reef rock from the given top
 // down (neither at 0), with a coral head and a sea fan on it (none at size 0).
 void paintReef(QPainter &p, double depth, double sand, double rock, QPointF coral, double coralSize,
@@ -229,11 +216,6 @@ void paintReef(QPainter &p, double depth, double sand, double rock, QPointF cora
 // A fin whose outline runs through `origin` + each of `offsets`: the first
 // and last are its base on the body, those between its free edge.
 Fin finAt(QPointF origin, std::initializer_list<QPointF> offsets);
-
-} // namespace fishkit
-
-// Rays, sharks, morays, slender fish, snappers and bottom dwellers.
-namespace fishkit {
 
 // A closed outline through `half`, which runs down the right-hand side from
 // the axis x = 0, and through its mirror image on the left: rays and heads

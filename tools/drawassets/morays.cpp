@@ -4,7 +4,6 @@
 #include "fishart.h"
 #include "fishkit.h"
 
-#include <QPainter>
 #include <QRadialGradient>
 #include <QRandomGenerator>
 
@@ -89,8 +88,7 @@ void paintMoray(QPainter &p, const Moray &m)
     }
     stroke(p, curve(at(66, 10), at(78, 18), at(88, 22)), withAlpha(line, 150), 1.0);
     // The gill opening is only a small hole behind the head.
-    p.setBrush(line.darker(200));
-    p.drawEllipse(at(100, 24), 3.5 * m.size, 2.4 * m.size);
+    paintDisc(p, at(100, 24), 3.5 * m.size, 2.4 * m.size, line.darker(200));
     // The tubular front nostril and the small eye high on the head.
     stroke(p, curve(at(8, -6), at(6, -11), at(3, -14)), m.back.lighter(118), 2.6);
     paintEye(p, at(34, -10), 4.6, QColor(230, 200, 80));
@@ -138,21 +136,23 @@ void paintGreenMoray(QPainter &p, double w, double h)
         const QColor tints[] = {{200, 120, 140}, {220, 170, 90}, {140, 170, 110}};
         for (const QPointF &c : scatterPoints(boulder, 70, 240)) {
             p.setBrush(withAlpha(tints[rng.bounded(3)], 170));
-            p.drawEllipse(c, 1.5 + rng.generateDouble() * 2, 1.2 + rng.generateDouble() * 1.5);
+            // Drawn height first: the order the checked-in picture was made with.
+            const double ry = 1.2 + rng.generateDouble() * 1.5;
+            p.drawEllipse(c, 1.5 + rng.generateDouble() * 2, ry);
         }
     }
     shadeBody(p, boulder, QColor(60, 54, 46), 0.6);
 
     const QRectF hole(194, 130, 100, 80);
-    QPainterPath mouth, lip;
-    mouth.addEllipse(hole);
+    QPainterPath lip;
     lip.arcMoveTo(hole, 195);
     lip.arcTo(hole, 195, 150);
-    paintHole(p, mouth, lip);
+    paintHole(p, oval(hole.center(), 50, 40), lip);
 
     QPainterPath neck(QPointF(252, 178));
     neck.cubicTo(QPointF(226, 168), QPointF(206, 108), QPointF(116, 112));
-    paintMoray(p, {neck, 54, {36, 112}, 1.3, QColor(104, 148, 56), QColor(62, 100, 40)});
+    paintMoray(p,
+               Moray(neck, 54, QPointF(36, 112), 1.3, QColor(104, 148, 56), QColor(62, 100, 40)));
 }
 
 // Pale, covered with dense dark purple-brown spots, rising out of a hole in
@@ -171,13 +171,8 @@ void paintSpottedMoray(QPainter &p, double w, double h)
 
     QPainterPath neck(QPointF(232, 250));
     neck.cubicTo(QPointF(230, 170), QPointF(212, 108), QPointF(148, 104));
-    paintMoray(p, {neck,
-                   50,
-                   {62, 98},
-                   1.0,
-                   QColor(246, 238, 204),
-                   QColor(226, 214, 168),
-                   QColor(74, 36, 52)});
+    paintMoray(p, Moray(neck, 50, QPointF(62, 98), 1.0, QColor(246, 238, 204),
+                        QColor(226, 214, 168), QColor(74, 36, 52)));
     {
         // The front lip of the hole hides where the body goes in.
         const Saved s(p);

@@ -4,12 +4,10 @@
 #include "fishart.h"
 #include "fishkit.h"
 
-#include <QPainter>
 #include <QRadialGradient>
 #include <QRandomGenerator>
 #include <QTransform>
 
-#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <numbers>
@@ -86,15 +84,11 @@ void paintStingray(QPainter &p, const Stingray &ray,
 
     for (const double x : {-1.0, 1.0}) {
         const QPointF eye(ray.eye.x() * x, ray.eye.y());
-        p.setPen(QPen(line, 0.6));
-        p.setBrush(ray.colour.darker(104));
-        p.drawEllipse(eye, ray.eyeSize * 1.7, ray.eyeSize * 1.45);
+        paintDisc(p, eye, ray.eyeSize * 1.7, ray.eyeSize * 1.45, ray.colour.darker(104), line, 0.6);
         paintEye(p, eye, ray.eyeSize, QColor(190, 160, 85));
         // The spiracle behind each eye, through which a resting ray breathes.
-        p.setPen(QPen(ray.colour.lighter(125), 0.8));
-        p.setBrush(QColor(50, 40, 26));
-        p.drawEllipse(eye + QPointF(x * 2, ray.eyeSize * 3.2), ray.eyeSize * 0.9,
-                      ray.eyeSize * 0.65);
+        paintDisc(p, eye + QPointF(x * 2, ray.eyeSize * 3.2), ray.eyeSize * 0.9, ray.eyeSize * 0.65,
+                  QColor(50, 40, 26), ray.colour.lighter(125), 0.8);
     }
 }
 
@@ -143,9 +137,7 @@ void paintNurseShark(QPainter &p, double w, double h)
     for (const double x : {16.0, 21.0}) {
         stroke(p, curveThrough({{x, 191}, {x - 1.5, 199}, {x - 4, 207}}), QColor(140, 105, 60),
                2.0);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(80, 55, 30));
-        p.drawEllipse(QPointF(x, 189 + (x - 16) * 0.4), 1.6, 1.2);
+        paintDisc(p, QPointF(x, 189 + (x - 16) * 0.4), 1.6, 1.2, QColor(80, 55, 30));
     }
     paintEye(p, QPointF(44, 176), 3.0, QColor(190, 150, 60));
     paintFleshFin(p, pectoral, flank.darker(108), flank, line);
@@ -168,17 +160,9 @@ void paintSouthernStingray(QPainter &p, double w, double h)
     disc.cubicTo(QPointF(-66, -34), QPointF(-8, -74), QPointF(0, -80));
     QPainterPath whip(QPointF(0, 58));
     whip.cubicTo(QPointF(2, 120), QPointF(60, 128), QPointF(160, 150));
-    const Stingray ray{{146, 98},
-                       -6,
-                       disc,
-                       whip,
-                       10,
-                       1,
-                       mirroredOutline({{15, 50}, {19, 68}, {8, 76}}),
-                       0.2,
-                       QColor(122, 112, 84),
-                       {14, -46},
-                       3.0};
+    const Stingray ray(QPointF(146, 98), -6, disc, whip, 10, 1,
+                       mirroredOutline({{15, 50}, {19, 68}, {8, 76}}), 0.2, QColor(122, 112, 84),
+                       QPointF(14, -46), 3.0);
     paintStingray(p, ray, [&p](const QPainterPath &area) {
         paintSpots(p, area, 12, 3, 8, QColor(90, 80, 58, 35), 17);
         // Sand dusted over the edges, as on a ray that has just settled.
@@ -200,24 +184,16 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
     const Canvas canvas(p, w, h);
     paintWater(p, Canvas::frame, 0.3);
     paintSand(p, Canvas::frame, 70);
-    const Saved s(p);
     p.translate(168, 128);
     p.rotate(-16);
 
     // Half the outline drawn nose up like the rays, then laid along the x axis;
     // the white underside shows below the grey back along the near flank.
     const QTransform laid(0, 1, 1, 0, 0, 0), mirror = QTransform::fromScale(1, -1);
-    const QPainterPath back = laid.map(mirroredOutline({{0, -154},
-                                                        {14, -151},
-                                                        {25, -142},
-                                                        {31, -128},
-                                                        {29, -116},
-                                                        {22, -102},
-                                                        {19, -78},
-                                                        {18, -40},
-                                                        {12, 10},
-                                                        {7, 60},
-                                                        {3.5, 102}}));
+    const std::initializer_list<QPointF> half = {{0, -154},  {14, -151}, {25, -142}, {31, -128},
+                                                 {29, -116}, {22, -102}, {19, -78},  {18, -40},
+                                                 {12, 10},   {7, 60},    {3.5, 102}};
+    const QPainterPath back = laid.map(mirroredOutline(half));
     QPainterPath flank;
     flank.addPolygon(QPolygonF({{-124, 0}, {110, 0}, {110, 40}, {-104, 40}}));
     const QPainterPath underside = back.united(back.translated(0, 5).intersected(flank));
@@ -232,10 +208,9 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
     const QColor line(60, 66, 74);
     paintFleshFin(p, mirror.map(pelvic), grey, pale, line);
     paintFleshFin(p, pelvic, pale, white, line);
-    paintFleshFin(p, fin({104, 2}, {{118, 8}, {130, 18}, {124, 6}}, {118, 2}).shape, grey, pale,
-                  line);
-    paintFleshFin(p, upperLobe.shape, grey, pale, line);
-    paintFleshFin(p, mirror.map(pectoral), grey, pale, line);
+    for (const QPainterPath &f : {fin({104, 2}, {{118, 8}, {130, 18}, {124, 6}}, {118, 2}).shape,
+                                  upperLobe.shape, mirror.map(pectoral)})
+        paintFleshFin(p, f, grey, pale, line);
     paintFleshFin(p, pectoral, grey, white, line);
     p.fillPath(underside, white);
     stroke(p, underside, QColor(120, 126, 134), 0.8);
@@ -265,22 +240,12 @@ void paintYellowStingray(QPainter &p, double w, double h)
     paintWater(p, Canvas::frame, 0.3);
     paintSand(p, Canvas::frame, 26);
 
-    QPainterPath disc;
-    disc.addEllipse(QPointF(0, -1), 71, 69);
     const QColor dark(70, 50, 22), pale(246, 226, 140);
     QPainterPath stub(QPointF(0, 60));
     stub.cubicTo(QPointF(2, 84), QPointF(3, 104), QPointF(2, 122));
-    const Stingray ray{{130, 92},
-                       -30,
-                       disc,
-                       stub,
-                       15,
-                       7,
-                       mirroredOutline({{0, 114}, {8, 126}, {8, 146}, {0, 158}}),
-                       0.55,
-                       QColor(184, 146, 62),
-                       {12, -36},
-                       4.0};
+    const Stingray ray(QPointF(130, 92), -30, oval({0, -1}, 71, 69), stub, 15, 7,
+                       mirroredOutline({{0, 114}, {8, 126}, {8, 146}, {0, 158}}), 0.55,
+                       QColor(184, 146, 62), QPointF(12, -36), 4.0);
     paintStingray(p, ray, [&](const QPainterPath &area) {
         const Saved s(p);
         p.setClipPath(area, Qt::IntersectClip);
@@ -295,8 +260,11 @@ void paintYellowStingray(QPainter &p, double w, double h)
         paintSpots(p, area, 6.0, 0.8, 1.8, withAlpha(dark, 210), 26);
         p.setPen(QPen(withAlpha(dark, 150), 0.7));
         p.setBrush(withAlpha(pale, 220));
-        for (const QPointF &pt : scatterPoints(area, many / 4, 263))
-            p.drawEllipse(pt, 1.0 + rng.generateDouble(), 1.0 + rng.generateDouble());
+        for (const QPointF &pt : scatterPoints(area, many / 4, 263)) {
+            // Drawn height first: the order the checked-in picture was made with.
+            const double ry = 1.0 + rng.generateDouble();
+            p.drawEllipse(pt, 1.0 + rng.generateDouble(), ry);
+        }
     });
 }
 
@@ -306,7 +274,6 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintWater(p, Canvas::frame, 0.25);
-    const Saved s(p);
     p.translate(152, 104);
     p.rotate(-14);
 
@@ -315,17 +282,10 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     stroke(p, whip, QColor(50, 60, 90), 1.0);
     p.fillPath(smoothClosedPath({{-2, 60}, {0, 82}, {3, 60}}), QColor(80, 80, 90));
 
-    const QPainterPath wings = mirroredOutline({{0, -50},
-                                                {20, -48},
-                                                {46, -34},
-                                                {92, -12},
-                                                {138, 10},
-                                                {156, 22},
-                                                {120, 22},
-                                                {76, 26},
-                                                {40, 38},
-                                                {20, 54},
-                                                {0, 60}});
+    const std::initializer_list<QPointF> half = {{0, -50},  {20, -48}, {46, -34}, {92, -12},
+                                                 {138, 10}, {156, 22}, {120, 22}, {76, 26},
+                                                 {40, 38},  {20, 54},  {0, 60}};
+    const QPainterPath wings = mirroredOutline(half);
     // The white belly shows along the banked trailing edge.
     p.fillPath(wings.translated(0, 4), QColor(236, 240, 244));
     p.fillPath(mirroredOutline({{0, 56}, {6, 66}, {18, 64}, {12, 46}}), QColor(20, 28, 48));
@@ -345,9 +305,10 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
             const double r =
                 1.4 + rng.generateDouble() * 2.2 + std::min(std::abs(pt.x()), 80.0) / 80;
             const bool ring = rng.bounded(4) == 0 && r > 2.8;
-            p.setPen(ring ? QPen(white, 1.3) : QPen(Qt::NoPen));
-            p.setBrush(ring ? QBrush(Qt::NoBrush) : QBrush(white));
-            p.drawEllipse(pt, ring ? r : r * 0.8, ring ? r : r * 0.8);
+            if (ring)
+                paintDisc(p, pt, r, r, Qt::transparent, white, 1.3);
+            else
+                paintDisc(p, pt, r * 0.8, r * 0.8, white);
         }
     }
     stroke(p, wings, QColor(8, 12, 24, 200), 0.8);
@@ -359,9 +320,7 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     paintGlow(p, {0, -74}, 12, QColor(120, 140, 180, 90));
     stroke(p, head, QColor(10, 14, 26), 0.8);
     for (const double side : {-1.0, 1.0}) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(40, 52, 84));
-        p.drawEllipse(QPointF(side * 19, -53), 4.4, 4.0);
+        paintDisc(p, QPointF(side * 19, -53), 4.4, 4.0, QColor(40, 52, 84));
         paintEye(p, QPointF(side * 20, -53), 2.8, QColor(150, 140, 90));
     }
 }
