@@ -5,7 +5,6 @@
 #include "fishkit.h"
 
 #include <QLinearGradient>
-#include <QPainter>
 #include <QRadialGradient>
 #include <QRandomGenerator>
 #include <QTransform>
@@ -49,10 +48,8 @@ void paintNeonGoby(QPainter &p, double w, double h)
     // Gobies perch with the head a little raised, following the coral's curve.
     const QPainterPath spine = curve({40, 172}, {148, 130}, {256, 168});
     const auto above = [&spine](double t, double offset) { return beside(spine, t, offset); };
-    QPainterPath snout;
-    snout.addEllipse(spine.pointAtPercent(0.04), 10, 11);
-    const QPainterPath body =
-        ribbon(spine, {16, 30, 31, 29, 27, 25.5, 24, 22, 20.5, 18.5, 17}).united(snout);
+    const QPainterPath body = ribbon(spine, {16, 30, 31, 29, 27, 25.5, 24, 22, 20.5, 18.5, 17})
+                                  .united(oval(spine.pointAtPercent(0.04), 10, 11));
     const QColor fins(30, 35, 45, 200), rays(90, 110, 130, 130);
     {
         const Saved s(p);
@@ -112,18 +109,10 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
     };
     paintWhip();
     const QColor yellow(250, 186, 50), orange(228, 120, 30), line(160, 80, 10);
-    const QPainterPath spine = curveThrough({{150, 72},
-                                             {146, 92},
-                                             {142, 114},
-                                             {144, 138},
-                                             {150, 160},
-                                             {160, 178},
-                                             {172, 192},
-                                             {186, 200},
-                                             {200, 200},
-                                             {208, 190},
-                                             {204, 180},
-                                             {194, 180}});
+    const std::initializer_list<QPointF> curl = {{150, 72},  {146, 92},  {142, 114}, {144, 138},
+                                                 {150, 160}, {160, 178}, {172, 192}, {186, 200},
+                                                 {200, 200}, {208, 190}, {204, 180}, {194, 180}};
+    const QPainterPath spine = curveThrough(curl);
     const QPainterPath trunk = ribbon(spine, {28, 37.5, 43, 42.8, 38.4, 30.8, 22, 15, 10, 6.7, 3});
     const QColor membrane(255, 220, 120, 170), rays(200, 120, 30, 160);
     paintFin(p, fin({162, 124}, {{180, 116}, {186, 134}, {178, 154}}, {164, 152}), membrane, rays,
@@ -134,10 +123,19 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
     side.setColorAt(1, orange);
     p.fillPath(trunk, side);
 
-    const std::initializer_list<QPointF> profile = {
-        {152, 44}, {160, 52}, {162, 68}, {154, 80}, {140, 82}, {128, 74}, {108, 70},
-        {80, 70},  {74, 66},  {80, 61},  {106, 60}, {126, 52}, {138, 42}};
-    const QPainterPath head = smoothClosedPath(profile);
+    const QPainterPath head = smoothClosedPath({{152, 44},
+                                                {160, 52},
+                                                {162, 68},
+                                                {154, 80},
+                                                {140, 82},
+                                                {128, 74},
+                                                {108, 70},
+                                                {80, 70},
+                                                {74, 66},
+                                                {80, 61},
+                                                {106, 60},
+                                                {126, 52},
+                                                {138, 42}});
     fillBody(p, head, orange, yellow, yellow.lighter(110));
     const std::initializer_list<QPointF> crown = {{138, 46}, {139, 33}, {143, 38},
                                                   {146, 26}, {149, 36}, {153, 29},
@@ -161,10 +159,9 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
     paintSpots(p, trunk.united(head), 6, 0.5, 1.0, QColor(90, 40, 10), 37);
     shadeBody(p, trunk, line, 0.7);
     stroke(p, head, line, 0.8);
-    p.setPen(Qt::NoPen);
-    p.setBrush(orange.darker(110));
+    // Knobs along the edge of the trunk.
     for (int k = 1; k < 48; ++k)
-        p.drawEllipse(trunk.pointAtPercent(k / 48.0), 1.8, 1.8);
+        paintDisc(p, trunk.pointAtPercent(k / 48.0), 1.8, 1.8, orange.darker(110));
 
     {
         // The tail's lower coil passes behind the whip.
@@ -189,8 +186,7 @@ void paintFlounder(QPainter &p, double w, double h)
     p.translate(160, 124);
     p.rotate(-8);
 
-    QPainterPath fringe;
-    fringe.addEllipse(QPointF(-6, 0), 122, 86);
+    const QPainterPath fringe = oval({-6, 0}, 122, 86);
     // The body proper, inside the fringe of fins.
     const QPainterPath disc = QTransform::fromScale(0.9, 0.82).map(fringe);
     const Fin caudal = tail(TailKind::Rounded, {104, 0}, 28, 48, 60);
@@ -232,23 +228,15 @@ void paintFlounder(QPainter &p, double w, double h)
             const double r = 2.0 + rng.generateDouble() * 4.5;
             const int kind = int(rng.bounded(5));
             const double dot = kind >= 3 ? 1.0 + r * 0.2 : (kind == 0 && r > 4 ? 1.2 : 0.0);
-            p.setPen(Qt::NoPen);
-            p.setBrush(ringBright);
-            p.drawEllipse(c, dot, dot);
+            paintDisc(p, c, dot, dot, ringBright);
             if (kind >= 3)
                 continue;
-            p.setBrush(Qt::NoBrush);
-            for (const auto &[colour, width] :
-                 {std::pair{ringDark, 2.2}, std::pair{ringBright, 1.2}}) {
-                p.setPen(QPen(colour, width));
-                p.drawEllipse(c, r, r * 0.85);
-            }
+            paintDisc(p, c, r, r * 0.85, Qt::transparent, ringDark, 2.2);
+            paintDisc(p, c, r, r * 0.85, Qt::transparent, ringBright, 1.2);
         }
     }
     // Blue dots crowd the head around the eyes.
-    QPainterPath face;
-    face.addEllipse(QPointF(-92, 0), 26, 30);
-    paintSpots(p, disc.intersected(face), 5, 0.8, 1.3, ringBright, 4104);
+    paintSpots(p, disc.intersected(oval({-92, 0}, 26, 30)), 5, 0.8, 1.3, ringBright, 4104);
     stroke(p, disc, QColor(140, 116, 80, 140), 0.8);
 
     // The long pectoral fin, raised and laid back, with faint cross bands.
@@ -257,9 +245,7 @@ void paintFlounder(QPainter &p, double w, double h)
     paintBars(p, pectoral.shape, -36, 15, 5, 2.4, QColor(100, 76, 46, 110), -8);
     // Both eyes on the upper side, set close together on short stalks.
     for (const QPointF eye : {QPointF(-92, -14), QPointF(-80, 6)}) {
-        p.setPen(QPen(QColor(110, 90, 60), 0.8));
-        p.setBrush(QColor(190, 170, 130));
-        p.drawEllipse(eye, 7, 6);
+        paintDisc(p, eye, 7, 6, QColor(190, 170, 130), QColor(110, 90, 60), 0.8);
         paintEye(p, eye, 4.6, QColor(120, 110, 80));
     }
     stroke(p, curve({-114, 6}, {-108, 14}, {-100, 14}), QColor(90, 70, 50), 1.2);

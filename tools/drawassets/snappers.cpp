@@ -4,12 +4,8 @@
 #include "fishart.h"
 #include "fishkit.h"
 
-#include <QPainter>
-#include <QRadialGradient>
-
 #include <cmath>
 #include <numbers>
-#include <tuple>
 
 // Snapper and jack: streamlined open-water fish with forked tails.
 
@@ -45,11 +41,7 @@ void paintYellowtailSnapper(QPainter &p, double w, double h)
     const std::initializer_list<QPointF> stripe = {{24, 121},  {60, 117},  {110, 115}, {170, 114},
                                                    {225, 113}, {262, 113}, {262, 134}, {225, 131},
                                                    {170, 125}, {110, 122}, {60, 122},  {24, 125}};
-    {
-        const Saved s(p);
-        p.setClipPath(body, Qt::IntersectClip);
-        p.fillPath(smoothClosedPath(stripe), yellow);
-    }
+    p.fillPath(smoothClosedPath(stripe).intersected(body), yellow);
     QPainterPath upperBack;
     upperBack.addRect(80, 86, 152, 26);
     paintSpots(p, body.intersected(upperBack), 8.5, 1.6, 1.9, QColor(250, 220, 60, 230), 1);
@@ -81,13 +73,8 @@ void paintCrevalleJack(QPainter &p, double w, double h)
     const QPainterPath body = bodyOutline(shape);
     const Fin caudal = tail(TailKind::Forked, {252, 123}, 12, 62, 136, 0.55);
     // A few more jacks further off, as they are seldom alone.
-    for (const auto &[x, y, scale] : {std::tuple{200.0, 18.0, 0.28}, std::tuple{250.0, 40.0, 0.22},
-                                      std::tuple{20.0, 190.0, 0.25}}) {
-        const Saved s(p);
-        p.translate(x, y);
-        p.scale(scale, scale);
-        p.fillPath(body.united(caudal.shape), QColor(40, 80, 110, 70));
-    }
+    paintShoal(p, body.united(caudal.shape), QColor(40, 80, 110, 70),
+               {{200, 18, 0.28}, {250, 40, 0.22}, {20, 190, 0.25}});
 
     const QColor olive(90, 105, 80, 200), yellow(220, 190, 90, 215);
     const QColor oliveRay(40, 50, 40, 150), yellowRay(130, 110, 50, 140);
@@ -100,6 +87,7 @@ void paintCrevalleJack(QPainter &p, double w, double h)
 
     fillBody(p, body, QColor(78, 100, 66), QColor(200, 206, 200), QColor(232, 214, 140), 0.45);
     {
+        // A bronze sheen high on the flank.
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
         paintGlow(p, {150, 95}, 90, QColor(200, 170, 90, 90));
@@ -129,10 +117,8 @@ void paintCrevalleJack(QPainter &p, double w, double h)
     paintFin(p, fin({112, 172}, {{124, 194}}, {128, 173}), QColor(230, 210, 150, 200), yellowRay,
              4);
     // The black spots on the gill cover and at the pectoral base.
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(15, 15, 15));
-    p.drawEllipse(QPointF(96, 84), 5.0, 4.2);
-    p.drawEllipse(QPointF(106, 131), 4.2, 5.0);
+    paintDisc(p, {96, 84}, 5.0, 4.2, QColor(15, 15, 15));
+    paintDisc(p, {106, 131}, 4.2, 5.0, QColor(15, 15, 15));
     paintEye(p, QPointF(66, 98), 9.0, QColor(210, 180, 80));
 }
 
