@@ -4,7 +4,6 @@
 #include "fishart.h"
 #include "fishkit.h"
 
-#include <QPainter>
 #include <QPolygonF>
 #include <QRandomGenerator>
 
@@ -81,15 +80,14 @@ void paintSquirrelfish(QPainter &p, double w, double h)
     const QColor fins(220, 66, 56, 225);
     const QColor rays(110, 10, 10, 150);
     const BodyShape s{{40, 122}, 208, 96, 0.48, 0.6, 0.26, 0.54};
-    // The upper lobe of the deeply forked tail is the longer.
-    paintFin(p, tail(TailKind::Forked, {242, 120}, 22, 62, 116, 0.62), fins, rays, 14);
+    const auto red = [&](const Fin &f, int count) { paintFin(p, f, fins, rays, count); };
+    red(tail(TailKind::Forked, {242, 120}, 22, 62, 116, 0.62), 14);
     const QPointF soft = s.at(0.8, -0.9);
     const QPointF anal = s.at(0.75, 0.9);
-    paintFin(
-        p,
-        finAt(soft, {{0, 0}, {10, -22}, {26, -20}, s.at(0.97, -1) - soft, s.at(0.99, -0.7) - soft}),
-        fins, rays, 8);
-    paintFin(p, finAt(anal, {{0, 0}, {18, 22}, {36, 20}, s.at(0.99, 0.7) - anal}), fins, rays, 8);
+    red(fin(soft, {soft + QPointF(10, -22), soft + QPointF(26, -20), s.at(0.97, -1)},
+            s.at(0.99, -0.7)),
+        8);
+    red(fin(anal, {anal + QPointF(18, 22), anal + QPointF(36, 20)}, s.at(0.99, 0.7)), 8);
     stroke(p, curve(anal, anal + QPointF(8, 12), anal + QPointF(20, 21)), QColor(250, 220, 210),
            1.6);
     // Red membranes between stiff spines, each tipped yellow.
@@ -100,11 +98,10 @@ void paintSquirrelfish(QPainter &p, double w, double h)
         const QPointF root = s.at(0.29 + i * 0.06, -0.85);
         spiny << tips[i] << tips[i] + QPointF(5, 10);
         stroke(p, curve(root, (root + tips[i]) / 2, tips[i]), QColor(240, 200, 190), 1.0);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(255, 220, 40));
-        p.drawEllipse(tips[i] + QPointF(1.5, 3), 3.0, 3.5);
+        paintDisc(p, tips[i] + QPointF(1.5, 3), 3.0, 3.5, QColor(255, 220, 40));
     }
     spiny << s.at(0.8, -0.85);
+    p.setPen(Qt::NoPen);
     p.setBrush(QColor(200, 40, 36, 170));
     p.drawPolygon(spiny);
 
@@ -117,13 +114,12 @@ void paintSquirrelfish(QPainter &p, double w, double h)
     // The sharp spine at the corner of the cheek.
     p.setBrush(QColor(250, 220, 210));
     p.drawPolygon(QPolygonF({{86, 148}, {112, 152}, {88, 156}}));
-    paintFin(p, finAt({100, 160}, {{0, 0}, {12, 22}, {24, 26}, {20, 6}}), fins, rays, 5);
+    red(finAt({100, 160}, {{0, 0}, {12, 22}, {24, 26}, {20, 6}}), 5);
     paintFin(p, finAt({104, 122}, {{0, 0}, {20, -10}, {42, -8}, {46, 6}, {26, 14}, {0, 8}}),
              QColor(240, 120, 100, 180), rays, 9);
     stroke(p, curve({41, 124}, {50, 128}, {60, 126}), QColor(100, 10, 10), 1.3);
     // The very large night eye, dark and red-rimmed.
-    p.setBrush(QColor(180, 30, 30));
-    p.drawEllipse(QPointF(78, 106), 17, 16);
+    paintDisc(p, {78, 106}, 17, 16, QColor(180, 30, 30));
     paintEye(p, {78, 106}, 14.5, QColor(120, 30, 30));
 }
 
@@ -163,15 +159,12 @@ void paintNassauGrouper(QPainter &p, double w, double h)
             stroke(p, curve(s.at(0.04, -0.35), s.at(0.08, -0.6), fork), bar, 4.2);
             stroke(p, curve(fork, s.at(0.22, -1), s.at(0.34, -1.05)), bar, 3.4);
             stroke(p, curve(fork, s.at(0.22, -0.8), s.at(0.33, -0.85)), bar, 3.4);
-            p.setPen(Qt::NoPen);
-            p.setBrush(QColor(14, 10, 8));
-            p.drawEllipse(s.at(0.96, -0.85), 10, 8);
+            paintDisc(p, s.at(0.96, -0.85), 10, 8, QColor(14, 10, 8));
         }
         const QPainterPath body = bodyOutline(s);
         paintSpots(p, body, 11, 0.8, 1.4, QColor(250, 240, 220, 110), 4401);
-        QPainterPath cheek;
-        cheek.addEllipse(s.at(0.22, -0.1), 30, 20);
-        paintSpots(p, body.intersected(cheek), 6, 0.6, 1.1, QColor(60, 40, 25), 44);
+        paintSpots(p, body.intersected(oval(s.at(0.22, -0.1), 30, 20)), 6, 0.6, 1.1,
+                   QColor(60, 40, 25), 44);
     });
 }
 
@@ -194,13 +187,11 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
         p.drawEllipse(QPointF(-3, -1), 4.5, 4.5);
         p.drawRoundedRect(QRectF(10, -9, 16, 5), 2, 2);
         stroke(p, curve({8, 2}, {0, 8}, {-8, 6}), haze, 2.4);
-        for (const int side : {-1, 1})
-            p.fillPath(smoothClosedPath({{34, -2},
-                                         {52, -4.0 + 3 * side},
-                                         {62, -6.0 + 6 * side},
-                                         {52, 1.0 + 3 * side},
-                                         {34, 2}}),
-                       haze);
+        // The fins, one up and one down in the kick.
+        for (const double y : {-3.0, 3.0})
+            p.fillPath(
+                smoothClosedPath({{34, -2}, {52, -4 + y}, {62, -6 + 2 * y}, {52, 1 + y}, {34, 2}}),
+                haze);
         p.setBrush(QColor(220, 240, 255, 150));
         for (int i = 0; i < 5; ++i)
             p.drawEllipse(QPointF(-6 - i * 1.5, -8 - i * 6), 1.2 + i * 0.3, 1.2 + i * 0.3);

@@ -5,7 +5,7 @@
 #include "fishkit.h"
 
 #include <QLinearGradient>
-#include <QPainter>
+#include <QTransform>
 
 #include <algorithm>
 #include <functional>
@@ -43,10 +43,9 @@ struct WrasseParts
 void paintBeak(QPainter &p, QPointF tip, double size, QColor colour)
 {
     const auto jaw = [&](std::initializer_list<QPointF> points) {
-        std::vector<QPointF> ring;
-        for (const QPointF &o : points)
-            ring.push_back(tip + o * size);
-        const QPainterPath path = smoothClosedPath(ring.data(), int(ring.size()));
+        const QPainterPath path = QTransform::fromTranslate(tip.x(), tip.y())
+                                      .scale(size, size)
+                                      .map(smoothClosedPath(points));
         QLinearGradient g(path.boundingRect().topLeft(), path.boundingRect().bottomRight());
         g.setColorAt(0, colour.lighter(140));
         g.setColorAt(1, colour.darker(115));
@@ -164,9 +163,7 @@ void paintHogfish(QPainter &p, double w, double h)
         p.fillPath(
             smoothClosedPath({{18, 130}, {70, 96}, {140, 48}, {150, 72}, {100, 100}, {34, 144}}),
             QColor(90, 40, 45, 220));
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(20, 15, 18));
-        p.drawEllipse(s.at(0.9, -0.78), 7, 6);
+        paintDisc(p, s.at(0.9, -0.78), 7, 6, QColor(20, 15, 18));
     });
 }
 
@@ -208,9 +205,7 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
         stroke(p, curve(s.at(0.02, -0.5), s.at(0.12, -0.8), s.at(0.27, -0.9)), salmon, 5);
         stroke(p, curve(s.at(0.0, 0.05), s.at(0.14, -0.12), s.at(0.29, -0.3)), salmon, 5);
         stroke(p, curve(s.at(0.04, 0.5), s.at(0.17, 0.42), s.at(0.31, 0.3)), salmon, 5);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(255, 226, 30));
-        p.drawEllipse(s.at(0.32, -0.6), 7.5, 6);
+        paintDisc(p, s.at(0.32, -0.6), 7.5, 6, QColor(255, 226, 30));
     });
 }
 
