@@ -399,8 +399,8 @@ QPainterPath ribbon(const QPainterPath &spine, std::initializer_list<double> wid
 {
     const std::vector<double> w(widths);
     constexpr int steps = 64;
-    std::vector<QPointF> left;
-    std::vector<QPointF> right;
+    QPolygonF left;
+    QPolygonF right;
     for (int i = 0; i <= steps; ++i) {
         const double t = double(i) / steps;
         const double at = t * double(w.size() - 1);
@@ -409,14 +409,11 @@ QPainterPath ribbon(const QPainterPath &spine, std::initializer_list<double> wid
         const QPointF d = spine.pointAtPercent(std::min(1.0, t + 0.01)) -
                           spine.pointAtPercent(std::max(0.0, t - 0.01));
         const QPointF normal = QPointF(-d.y(), d.x()) / std::max(1e-9, std::hypot(d.x(), d.y()));
-        left.push_back(spine.pointAtPercent(t) + normal * half);
-        right.push_back(spine.pointAtPercent(t) - normal * half);
+        left << spine.pointAtPercent(t) + normal * half;
+        right.prepend(spine.pointAtPercent(t) - normal * half);
     }
-    QPainterPath band(left.front());
-    for (const QPointF &pt : left)
-        band.lineTo(pt);
-    for (auto it = right.rbegin(); it != right.rend(); ++it)
-        band.lineTo(*it);
+    QPainterPath band;
+    band.addPolygon(left << right);
     band.closeSubpath();
     return band;
 }

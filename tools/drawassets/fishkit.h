@@ -200,11 +200,7 @@ struct Build
 {
     BodyShape shape;
     QPainterPath body;
-    Fin dorsal;
-    Fin anal;
-    Fin caudal;
-    Fin pectoral;
-    Fin pelvic;
+    Fin dorsal, anal, caudal, pectoral, pelvic;
     QPointF eye;
 };
 
