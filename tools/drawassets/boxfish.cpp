@@ -5,6 +5,7 @@
 #include "fishkit.h"
 
 #include <QPainter>
+#include <QPolygonF>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -72,7 +73,6 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
     const QPainterPath box = carapace(b.ridge);
     fillBody(p, box, b.back, b.flank, b.belly);
     marks(box, caudal.shape);
-
     // The ridge where the flat belly begins, the pectoral fin whirring behind
     // the eye, the pursed lips and the eye.
     shadeBody(p, box, b.back.darker(200), 0.8);
@@ -219,7 +219,6 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     // The stout first dorsal spine that locks upright and names the family.
     paintFin(p, finAt(shape.at(0.47, -0.97), {{0, 0}, {4, -34}, {24, -14}, {30, 2}}),
              finColour.darker(120), rays, 3);
-
     const QPainterPath body = bodyOutline(shape);
     fillBody(p, body, QColor(120, 136, 70), QColor(150, 160, 110), QColor(90, 150, 200), 0.45);
     paintScales(p, body, 8, QColor(70, 90, 60, 60));
@@ -236,7 +235,6 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
         stroke(p, curve({238, 108}, {234, 125}, {238, 140}), blue, 3.5);
     }
     shadeBody(p, body, QColor(50, 70, 60), 0.8);
-
     const QPointF eye(118, 100);
     for (int i = 0; i < 12; ++i) {
         const double a = i * pi / 6 + 0.2;
@@ -283,7 +281,6 @@ void paintPorcupinefish(QPainter &p, double w, double h)
         paintSpine(p, c + QPointF(dir.x() * (rx - 6), dir.y() * (ry - 6)), dir, 22,
                    dir.y() > 0.3 ? QColor(232, 222, 196) : QColor(210, 190, 140), spineShade);
     }
-
     const QPainterPath body = oval(c, rx, ry);
     fillBody(p, body, QColor(122, 104, 62), QColor(192, 168, 112), QColor(244, 236, 214));
     paintSpots(p, body.intersected(oval(c + QPointF(0, -28), rx + 4, ry - 12)), 10, 1.3, 2.6,
@@ -298,7 +295,6 @@ void paintPorcupinefish(QPainter &p, double w, double h)
                    withAlpha(spineShade, 170));
     }
     shadeBody(p, body, QColor(90, 72, 40, 160));
-
     paintFin(p, fin({132, 112}, {{150, 98}, {168, 104}, {162, 134}}, {136, 126}),
              QColor(215, 190, 120, 180), QColor(120, 90, 40, 160), 8);
     // A pale fused beak at the front of the ball.

@@ -49,12 +49,11 @@ void paintBlueChromis(QPainter &p, double w, double h)
     const Livery look(blue, blue, QColor(10, 50, 120, 140), QColor(120, 190, 255, 150), blue,
                       QColor(60, 100, 160), 4.7);
     paintBackFins(p, d, look);
-    const QPointF root = d.shape.at(1, 0);
+    const QPointF r = d.shape.at(1, 0);
     for (const double s : {-1.0, 1.0})
-        strokeInside(
-            p, d.caudal.shape,
-            curve(root + QPointF(0, 12 * s), root + QPointF(40, 38 * s), {306, 124 + 58 * s}),
-            black, 8);
+        strokeInside(p, d.caudal.shape,
+                     curve(r + QPointF(0, 12 * s), r + QPointF(40, 38 * s), {306, 124 + 58 * s}),
+                     black, 8);
     paintFin(p, d.dorsal, withAlpha(black, 230), QColor(60, 90, 150, 150), 20);
     edgeFin(p, d.dorsal, QColor(40, 140, 255, 200), 2);
     fillBody(p, d.body, QColor(20, 100, 230), QColor(40, 140, 255), QColor(110, 190, 255));
@@ -91,7 +90,7 @@ void paintBeaugregory(QPainter &p, double w, double h)
                                {34, 240}, 100, QColor(170, 80, 140));
     const Build d = damsel({{44, 124}, 196, 104, 0.42, 0.55, 0.24, 0.52}, 54, 86, 0.4);
     const QColor yellow(255, 224, 0, 250);
-    // The fins a shade deeper than the body, so that the spot's place on the fin shows.
+    // Fins paler than the body, so that the spot plainly sits across the fin's base.
     const Livery look(yellow, QColor(255, 222, 70, 215), QColor(190, 120, 0, 190),
                       QColor(255, 240, 150, 160), yellow, QColor(230, 190, 60), 6.8);
     paintBackFins(p, d, look);
@@ -112,7 +111,7 @@ void paintBeaugregory(QPainter &p, double w, double h)
     paintFront(p, d, look);
 }
 
-// Redrawn as the adult: dark navy to blue-brown with a few electric-blue
+// The adult: dark navy to blue-brown with a few electric-blue
 // spots on the upper front only, and a bright yellow tail; deep and blunt.
 void paintYellowtailedDamselfish(QPainter &p, double w, double h)
 {

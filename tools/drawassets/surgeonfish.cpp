@@ -4,7 +4,8 @@
 #include "fishart.h"
 #include "fishkit.h"
 
-// Surgeonfish and spadefish: ovals and discs with crescent tails.
+// Surgeonfish and spadefish: ovals and discs with crescent tails, the
+// surgeons with a scalpel at the tail base.
 
 namespace fishart {
 
@@ -25,12 +26,6 @@ Build surgeon(double length, double span, double notch)
                  fin({98, 164}, {{100, 184}, {112, 197}}, {118, 166}), QPointF(79, 98));
 }
 
-// The scalpel, the family's mark: a spine at the tail base in its socket.
-void paintScalpel(QPainter &p, QColor fill, QColor rim, double rimWidth)
-{
-    paintDisc(p, {234, 121}, 8, 3.2, fill, rim, rimWidth);
-}
-
 } // namespace
 
 // All powder-blue to royal blue with fine darker wavy lines, dark-edged fins,
@@ -45,15 +40,15 @@ void paintBlueTang(QPainter &p, double w, double h)
                       QColor(50, 100, 215, 230), QColor(40, 70, 160), 6.5);
     paintBackFins(p, s, look);
     edgeFin(p, s.caudal, QColor(110, 180, 255), 3);
-    edgeFin(p, s.dorsal, QColor(15, 20, 60), 3);
-    edgeFin(p, s.anal, QColor(15, 20, 60), 3);
+    for (const Fin *f : {&s.dorsal, &s.anal})
+        edgeFin(p, *f, QColor(15, 20, 60), 3);
     fillBody(p, s.body, QColor(34, 70, 196), QColor(70, 134, 232), QColor(126, 178, 246));
     for (double y = 62; y < 188; y += 6)
         strokeInside(p, s.body,
                      curveThrough({{44, y + 2}, {90, y - 2}, {140, y + 2}, {190, y - 2}, {250, y}}),
                      QColor(15, 35, 110, 95), 0.7);
     shadeBody(p, s.body, QColor(20, 30, 70), 0.8);
-    paintScalpel(p, QColor(250, 225, 90), QColor(20, 30, 70), 1.0);
+    paintDisc(p, {234, 121}, 8, 3.2, QColor(250, 225, 90), QColor(20, 30, 70), 1.0);
     paintFront(p, s, look);
 }
 
@@ -71,7 +66,7 @@ void paintDoctorfish(QPainter &p, double w, double h)
     fillBody(p, s.body, QColor(104, 96, 76), QColor(146, 138, 114), QColor(188, 182, 162));
     paintBars(p, s.body, 104, 13.5, 10, 3.0, QColor(40, 34, 24, 215), 5);
     shadeBody(p, s.body, QColor(50, 44, 32));
-    paintScalpel(p, QColor(236, 234, 226), QColor(70, 62, 48), 0.8);
+    paintDisc(p, {234, 121}, 8, 3.2, QColor(236, 234, 226), QColor(70, 62, 48), 0.8);
     paintFront(p, s, look);
 }
 
@@ -119,11 +114,11 @@ void paintSurgeonfish(QPainter &p, double w, double h)
                       QColor(130, 124, 114, 235), QColor(200, 170, 80), 6.5);
     paintBackFins(p, s, look);
     edgeFin(p, s.caudal, QColor(236, 234, 222), 4);
-    edgeFin(p, s.dorsal, QColor(110, 180, 240), 2.5);
-    edgeFin(p, s.anal, QColor(110, 180, 240), 2.5);
-    fillBody(p, s.body, QColor(106, 96, 82), QColor(152, 142, 126), QColor(200, 194, 180));
+    edgeFin(p, s.dorsal, QColor(120, 190, 255), 3);
+    edgeFin(p, s.anal, QColor(120, 190, 255), 3);
+    fillBody(p, s.body, QColor(100, 94, 86), QColor(148, 142, 134), QColor(200, 196, 188));
     shadeBody(p, s.body, QColor(48, 44, 40));
-    paintScalpel(p, QColor(30, 28, 34), QColor(220, 226, 230), 1.4);
+    paintDisc(p, {234, 121}, 8, 3.2, QColor(30, 28, 34), QColor(220, 226, 230), 1.4);
     paintFront(p, s, look);
 }
 
