@@ -33,15 +33,14 @@ void paintGrunt(QPainter &p, const Grunt &g, const std::function<void(const QPai
         p, tail(TailKind::Forked, s.at(1, 0) - QPointF(4, 0), s.depth * s.stalk + 4, 56, 96, 0.45),
         g.tailFin, g.ray, 16);
     const QPointF spiny = s.at(0.32, -0.95);
+    const QPointF soft = s.at(0.62, -0.98);
     const QPointF anal = s.at(0.72, 0.95);
-    paintFin(p, finAt(spiny, {{0, 0}, {14, -26}, {48, -24}, s.at(0.62, -0.98) - spiny}), g.fin,
+    paintFin(p, fin(spiny, {spiny + QPointF(14, -26), spiny + QPointF(48, -24)}, soft), g.fin,
              g.ray, 11);
-    paintFin(p,
-             finAt(spiny, {s.at(0.62, -0.98) - spiny, s.at(0.66, -1.1) - spiny,
-                           s.at(0.95, -1.12) - spiny, s.at(0.99, -0.8) - spiny}),
-             g.fin, g.ray, 12);
-    paintFin(p, finAt(anal, {{0, 0}, {12, 28}, s.at(0.95, 1.14) - anal, s.at(0.99, 0.8) - anal}),
-             g.lowerFin, g.ray, 10);
+    paintFin(p, fin(soft, {s.at(0.66, -1.1), s.at(0.95, -1.12)}, s.at(0.99, -0.8)), g.fin, g.ray,
+             12);
+    paintFin(p, fin(anal, {anal + QPointF(12, 28), s.at(0.95, 1.14)}, s.at(0.99, 0.8)), g.lowerFin,
+             g.ray, 10);
     const QPainterPath body = bodyOutline(s);
     fillBody(p, body, g.back, g.flank, g.belly);
     marks(body);
