@@ -6,13 +6,11 @@
 
 #include <QPainter>
 #include <QPolygonF>
-#include <QRadialGradient>
 #include <QRandomGenerator>
-
-#include <functional>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numbers>
 
 // Boxfish, puffers and triggerfish: rigid boxes, spiny balls, deep triggers.
@@ -33,23 +31,25 @@ struct Boxfish
     QColor back, flank, belly, fin, ray, lips, iris;
 };
 
-// Straight sides joined by rounded corners: the carapace cannot bend.
-QPainterPath roundedBox(std::initializer_list<QPointF> corners, double radius)
+// Straight sides joined by rounded corners, since the carapace cannot bend,
+// and the tail stalk that can.
+QPainterPath carapace(double ridge)
 {
-    const std::vector<QPointF> v(corners);
+    const std::vector<QPointF> v{{46, 136},  {56, 104},  {80, 86},  {140, 122 - ridge}, {216, 100},
+                                 {222, 144}, {188, 168}, {76, 174}, {50, 158}};
     const size_t n = v.size();
-    const auto towards = [radius](QPointF from, QPointF to) {
-        const QPointF d = to - from;
-        return from +
-               d * (std::min(radius, std::hypot(d.x(), d.y()) / 2) / std::hypot(d.x(), d.y()));
+    // `from` moved 18 towards `to`, or halfway on a short side.
+    const auto towards = [](QPointF from, QPointF to) {
+        const double length = QLineF(from, to).length();
+        return from + (to - from) * (std::min(18.0, length / 2) / length);
     };
-    QPainterPath path(towards(v[0], v[n - 1]));
+    QPainterPath box(towards(v[0], v[n - 1]));
     for (size_t i = 0; i < n; ++i) {
-        path.lineTo(towards(v[i], v[(i + n - 1) % n]));
-        path.quadTo(v[i], towards(v[i], v[(i + 1) % n]));
+        box.lineTo(towards(v[i], v[(i + n - 1) % n]));
+        box.quadTo(v[i], towards(v[i], v[(i + 1) % n]));
     }
-    path.closeSubpath();
-    return path;
+    box.closeSubpath();
+    return box.united(smoothClosedPath({{206, 106}, {246, 113}, {246, 131}, {206, 142}}));
 }
 
 // A horn or spine of the carapace, from `from` out to `tip` and back to `to`.
@@ -70,35 +70,17 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
     paintFin(p, caudal, b.fin, b.ray, 10);
     paintFin(p, finAt({196, 94}, {{0, 0}, {8, -26}, {28, -24}, {20, 10}}), b.fin, b.ray, 7);
     paintFin(p, finAt({196, 152}, {{0, 0}, {8, 26}, {28, 24}, {20, -10}}), b.fin, b.ray, 7);
-    const QPainterPath box =
-        roundedBox({{46, 136},
-                    {56, 104},
-                    {80, 86},
-                    {140, 122 - b.ridge},
-                    {216, 100},
-                    {222, 144},
-                    {188, 168},
-                    {76, 174},
-                    {50, 158}},
-                   18)
-            .united(smoothClosedPath({{206, 106}, {246, 113}, {246, 131}, {206, 142}}));
+    const QPainterPath box = carapace(b.ridge);
     fillBody(p, box, b.back, b.flank, b.belly);
     marks(box, caudal.shape);
-
     // The ridge where the flat belly begins, the pectoral fin whirring behind
     // the eye, the pursed lips and the eye.
     shadeBody(p, box, b.back.darker(200), 0.8);
-    {
-        const Saved s(p);
-        p.setClipPath(box, Qt::IntersectClip);
-        stroke(p, curveThrough({{52, 152}, {110, 160}, {170, 154}, {222, 136}}),
-               withAlpha(b.belly.lighter(120), 170), 1.8);
-    }
+    strokeInside(p, box, curveThrough({{52, 152}, {110, 160}, {170, 154}, {222, 136}}),
+                 withAlpha(b.belly.lighter(120), 170), 1.8);
     paintFin(p, finAt({122, 112}, {{0, 0}, {16, -12}, {28, -6}, {16, 16}, {0, 10}}),
              withAlpha(b.fin.lighter(115), 170), b.ray, 8);
-    p.setPen(QPen(b.lips.darker(150), 0.8));
-    p.setBrush(b.lips);
-    p.drawEllipse(QPointF(46, 138), 5.5, 4.4);
+    paintDisc(p, {46, 138}, 5.5, 4.4, b.lips, b.lips.darker(150), 0.8);
     stroke(p, curve({41, 138}, {46, 139}, {51, 138}), QColor(70, 50, 40), 1.1);
     paintEye(p, {92, 102}, 7.5, b.iris);
 }
@@ -108,8 +90,6 @@ void paintScrawls(QPainter &p, const QPainterPath &area, double spacing, QColor 
                   quint32 seed)
 {
     QRandomGenerator rng(seed);
-    const Saved s(p);
-    p.setClipPath(area, Qt::IntersectClip);
     for (const QPointF &start : spreadPoints(area, spacing, spacing * 0.4, seed)) {
         QPainterPath scrawl(start);
         QPointF at = start;
@@ -123,8 +103,8 @@ void paintScrawls(QPainter &p, const QPainterPath &area, double spacing, QColor 
             at = bend + QPointF(std::cos(heading), std::sin(heading)) * 5;
             scrawl.quadTo(bend, at);
         }
-        stroke(p, scrawl, colour.darker(150), 2.6);
-        stroke(p, scrawl, colour, 1.4);
+        strokeInside(p, area, scrawl, colour.darker(150), 2.6);
+        strokeInside(p, area, scrawl, colour, 1.4);
     }
 }
 
@@ -148,7 +128,7 @@ void paintChain(QPainter &p, const QPainterPath &area, double spacing, QColor co
         std::vector<QPointF> ring;
         for (const QPointF &v : cell)
             if (ring.empty() || QLineF(v, ring.back()).length() > 0.5)
-                ring.push_back(a + (v - a) * 0.78);
+                ring.push_back(a + (v - a) * 0.7);
         if (ring.size() > 3 && QLineF(ring.front(), ring.back()).length() < 0.5)
             ring.pop_back();
         cells.addPath(smoothClosedPath(ring.data(), int(ring.size())));
@@ -157,14 +137,12 @@ void paintChain(QPainter &p, const QPainterPath &area, double spacing, QColor co
 }
 
 // A tapering spine of the Porcupinefish, from `root` along `dir`.
-void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, double halfWidth,
-                QColor colour, QColor edge)
+void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor colour, QColor edge)
 {
-    const QPointF side(-dir.y(), dir.x());
+    const QPointF side = QPointF(-dir.y(), dir.x()) * (length > 20 ? 3.2 : 2.2);
     p.setPen(QPen(edge, 0.5));
     p.setBrush(colour);
-    p.drawPolygon(
-        QPolygonF({root + side * halfWidth, root + dir * length, root - side * halfWidth}));
+    p.drawPolygon(QPolygonF({root + side, root + dir * length, root - side}));
 }
 
 } // namespace
@@ -176,17 +154,14 @@ void paintSpottedTrunkfish(QPainter &p, double w, double h)
     paintReef(p, 0.4, 200, 0, {282, 212}, 58, QColor(150, 130, 170), {30, 215}, 130,
               QColor(170, 90, 60));
     const QColor black(22, 22, 28);
-    paintBoxfish(p,
-                 Boxfish(64, QColor(212, 214, 220), QColor(238, 238, 240), QColor(206, 206, 214),
-                         QColor(225, 222, 210, 200), QColor(150, 148, 140, 140),
-                         QColor(250, 250, 248), QColor(120, 150, 110)),
-                 [&](const QPainterPath &box, const QPainterPath &tail) {
-                     paintSpots(p, tail, 11, 1.8, 2.8, black, 140);
-                     QPainterPath bare;
-                     bare.addEllipse(QPointF(92, 102), 12, 12);
-                     bare.addEllipse(QPointF(46, 138), 9, 9);
-                     paintSpots(p, box.subtracted(bare), 12, 2.5, 3.8, black, 14);
-                 });
+    const Boxfish look(64, QColor(212, 214, 220), QColor(238, 238, 240), QColor(206, 206, 214),
+                       QColor(225, 222, 210, 200), QColor(150, 148, 140, 140),
+                       QColor(250, 250, 248), QColor(120, 150, 110));
+    paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &tail) {
+        paintSpots(p, tail, 11, 1.8, 2.8, black, 140);
+        const QPainterPath bare = oval({92, 102}, 12, 12).united(oval({46, 138}, 9, 9));
+        paintSpots(p, box.subtracted(bare), 12, 2.5, 3.8, black, 14);
+    });
 }
 
 // An olive box with a humped back and no horns: small white spots all over, a
@@ -197,7 +172,7 @@ void paintTrunkfish(QPainter &p, double w, double h)
     Canvas canvas(p, w, h);
     paintReef(p, 0.45, 200, 0, {40, 214}, 56, QColor(160, 140, 100));
     canvas.faceRight();
-    const QColor pale(246, 244, 226);
+    const QColor pale(250, 248, 230);
     const QPainterPath chain = smoothClosedPath(
         {{128, 108}, {170, 96}, {206, 106}, {214, 134}, {190, 152}, {146, 154}, {124, 134}});
     // Ragged, so that neither reads as a round spot or an eye.
@@ -205,16 +180,16 @@ void paintTrunkfish(QPainter &p, double w, double h)
         {{152, 104}, {163, 101}, {170, 108}, {170, 124}, {159, 123}, {152, 128}, {149, 115}});
     blotches.addPath(smoothClosedPath(
         {{173, 129}, {184, 123}, {196, 126}, {204, 133}, {197, 141}, {186, 145}, {176, 140}}));
-    paintBoxfish(p,
-                 Boxfish(74, QColor(96, 104, 58), QColor(146, 148, 96), QColor(222, 220, 190),
-                         QColor(170, 164, 118, 210), QColor(96, 92, 56, 140), QColor(220, 210, 170),
-                         QColor(150, 140, 70)),
-                 [&](const QPainterPath &box, const QPainterPath &) {
-                     const QPainterPath patch = chain.intersected(box);
-                     paintSpots(p, box.subtracted(patch), 9, 1.0, 1.5, withAlpha(pale, 230), 23);
-                     paintChain(p, patch, 11, withAlpha(pale, 225), 230);
-                     p.fillPath(blotches, QColor(40, 36, 18, 235));
-                 });
+    const Boxfish look(74, QColor(96, 104, 58), QColor(138, 140, 88), QColor(222, 220, 190),
+                       QColor(170, 164, 118, 210), QColor(96, 92, 56, 140), QColor(220, 210, 170),
+                       QColor(150, 140, 70));
+    paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &) {
+        const QPainterPath patch = chain.intersected(box);
+        paintSpots(p, box.subtracted(patch), 9, 1.0, 1.5, withAlpha(pale, 230), 23);
+        p.fillPath(patch, QColor(92, 98, 50));
+        paintChain(p, patch, 12, pale, 230);
+        p.fillPath(blotches, QColor(36, 32, 16, 240));
+    });
 }
 
 // A deep triggerfish with streaming tips on the dorsal, anal and both tail
@@ -224,39 +199,33 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     const Canvas canvas(p, w, h);
     paintReef(p, 0.35, 0, 0, {36, 252}, 66, QColor(170, 140, 100), {296, 240}, 90,
               QColor(170, 80, 100));
-
     const QColor blue(50, 170, 250);
     const QColor finColour(90, 140, 120, 230);
     const QColor rays(60, 90, 70, 140);
     const BodyShape shape{{40, 142}, 206, 134, 0.48, 0.3, 0.26, 0.61};
-    const Fin tailFin = tail(TailKind::Lunate, {242, 125}, 26, 74, 146, 0.45);
-    const QPointF lobe(4, 40);
-    const Fin dorsal =
-        fin(shape.at(0.66, -0.95),
-            {shape.at(0.8, -1) + QPointF(0, -28), {270, 10}, shape.at(0.97, -1) - lobe},
-            shape.at(0.99, -0.8));
-    const Fin anal = fin(shape.at(0.66, 0.95),
-                         {shape.at(0.8, 1) + QPointF(0, 28), {270, 240}, shape.at(0.97, 1) + lobe},
-                         shape.at(0.99, 0.8));
-    for (const Fin *f : {&tailFin, &dorsal, &anal}) {
-        paintFin(p, *f, finColour, rays, 20);
-        edgeFin(p, *f, blue, 3);
+    // The dorsal (side -1) and anal (1) fins stream out into a tip like the tail lobes.
+    const auto lobe = [&](double side) {
+        return fin(shape.at(0.66, side * 0.95),
+                   {shape.at(0.8, side) + QPointF(0, side * 28),
+                    {270, 125 + side * 115},
+                    shape.at(0.97, side) + QPointF(side * 4, side * 40)},
+                   shape.at(0.99, side * 0.8));
+    };
+    for (const Fin &f :
+         {tail(TailKind::Lunate, {242, 125}, 26, 74, 146, 0.45), lobe(-1), lobe(1)}) {
+        paintFin(p, f, finColour, rays, 20);
+        edgeFin(p, f, blue, 3);
     }
     // The stout first dorsal spine that locks upright and names the family.
-    const QPointF spine = shape.at(0.47, -0.97);
-    paintFin(p, finAt(spine, {{0, 0}, {4, -34}, {24, -14}, {30, 2}}), finColour.darker(120), rays,
-             3);
-
+    paintFin(p, finAt(shape.at(0.47, -0.97), {{0, 0}, {4, -34}, {24, -14}, {30, 2}}),
+             finColour.darker(120), rays, 3);
     const QPainterPath body = bodyOutline(shape);
     fillBody(p, body, QColor(120, 136, 70), QColor(150, 160, 110), QColor(90, 150, 200), 0.45);
     paintScales(p, body, 8, QColor(70, 90, 60, 60));
     {
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
-        QRadialGradient cheek(QPointF(92, 138), 34);
-        cheek.setColorAt(0, QColor(230, 200, 80, 170));
-        cheek.setColorAt(1, QColor(230, 200, 80, 0));
-        p.fillRect(QRectF(58, 104, 68, 68), cheek);
+        paintGlow(p, {92, 138}, 34, QColor(230, 200, 80, 170));
         for (const QPainterPath &line :
              {curveThrough({{44, 146}, {80, 142}, {120, 130}, {156, 112}}),
               curveThrough({{52, 160}, {90, 164}, {130, 156}, {160, 146}})}) {
@@ -266,7 +235,6 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
         stroke(p, curve({238, 108}, {234, 125}, {238, 140}), blue, 3.5);
     }
     shadeBody(p, body, QColor(50, 70, 60), 0.8);
-
     const QPointF eye(118, 100);
     for (int i = 0; i < 12; ++i) {
         const double a = i * pi / 6 + 0.2;
@@ -289,7 +257,6 @@ void paintPorcupinefish(QPainter &p, double w, double h)
     paintReef(p, 0.35, 214, 0, {30, 232}, 48, QColor(176, 150, 96), {296, 232}, 150,
               QColor(140, 70, 130));
     paintCoralHead(p, QPointF(286, 238), 34, QColor(140, 150, 96));
-
     const QPointF c(158, 116);
     const double rx = 76;
     const double ry = 72;
@@ -311,27 +278,23 @@ void paintPorcupinefish(QPainter &p, double w, double h)
         if (std::abs(deg) < 14 || std::abs(std::abs(deg) - 180) < 16)
             continue;
         const QPointF dir(std::cos(a), std::sin(a));
-        paintSpine(p, c + QPointF(dir.x() * (rx - 6), dir.y() * (ry - 6)), dir, 22, 3.2,
+        paintSpine(p, c + QPointF(dir.x() * (rx - 6), dir.y() * (ry - 6)), dir, 22,
                    dir.y() > 0.3 ? QColor(232, 222, 196) : QColor(210, 190, 140), spineShade);
     }
-
-    QPainterPath body;
-    body.addEllipse(c, rx, ry);
+    const QPainterPath body = oval(c, rx, ry);
     fillBody(p, body, QColor(122, 104, 62), QColor(192, 168, 112), QColor(244, 236, 214));
-    QPainterPath upper;
-    upper.addEllipse(c + QPointF(0, -28), rx + 4, ry - 12);
-    paintSpots(p, body.intersected(upper), 10, 1.3, 2.6, QColor(28, 22, 16), 30);
+    paintSpots(p, body.intersected(oval(c + QPointF(0, -28), rx + 4, ry - 12)), 10, 1.3, 2.6,
+               QColor(28, 22, 16), 30);
     // Spines lying on the ball, shorter towards the middle where they point at the viewer.
     for (int i = 6; i < 150; ++i) {
         const double t = std::sqrt(i / 150.0);
         const QPointF dir(std::cos(i * 2.39996), std::sin(i * 2.39996));
         const QPointF root = c + QPointF(dir.x() * rx, dir.y() * ry) * t * 0.93;
-        paintSpine(p, root, dir, 2.5 + 12.0 * std::pow(t, 1.3), 2.2,
+        paintSpine(p, root, dir, 2.5 + 12.0 * std::pow(t, 1.3),
                    root.y() > c.y() + 20 ? QColor(236, 228, 206) : QColor(214, 194, 146),
                    withAlpha(spineShade, 170));
     }
     shadeBody(p, body, QColor(90, 72, 40, 160));
-
     paintFin(p, fin({132, 112}, {{150, 98}, {168, 104}, {162, 134}}, {136, 126}),
              QColor(215, 190, 120, 180), QColor(120, 90, 40, 160), 8);
     // A pale fused beak at the front of the ball.
@@ -339,9 +302,7 @@ void paintPorcupinefish(QPainter &p, double w, double h)
                QColor(236, 226, 200));
     stroke(p, curve({82, 124}, {88, 126}, {95, 124}), QColor(90, 70, 50), 1.0);
     // The big eyes bulge out of the ball.
-    p.setPen(QPen(QColor(90, 72, 40, 160), 0.8));
-    p.setBrush(QColor(150, 130, 82));
-    p.drawEllipse(QPointF(108, 96), 18, 17);
+    paintDisc(p, {108, 96}, 18, 17, QColor(150, 130, 82), QColor(90, 72, 40, 160), 0.8);
     paintEye(p, {108, 96}, 14, QColor(120, 170, 90));
 }
 
@@ -358,19 +319,18 @@ void paintCowfish(QPainter &p, double w, double h)
     // The far horn and the spine at the rear of the belly stick out from behind the box.
     p.fillPath(spike({98, 80}, {64, 46}, {110, 76}), deep.darker(120));
     p.fillPath(spike({186, 162}, {236, 182}, {196, 156}), deep);
-    paintBoxfish(p,
-                 Boxfish(66, deep, orange, QColor(255, 212, 110), QColor(250, 196, 86, 210),
-                         QColor(180, 100, 20, 160), QColor(230, 120, 60), QColor(80, 150, 230)),
-                 [&](const QPainterPath &box, const QPainterPath &tail) {
-                     paintMesh(p, box, 12, QColor(170, 90, 10, 70), 0.8);
-                     paintScrawls(p, box, 24, blue, 4040);
-                     paintSpots(p, box, 13, 1.1, 1.9, blue, 4041);
-                     paintSpots(p, tail, 9, 1.0, 1.6, blue, 4042);
-                     // The near horn: a stout spine over the eye pointing forward.
-                     const QPainterPath horn = spike({78, 94}, {44, 58}, {100, 86});
-                     fillBody(p, horn, orange.lighter(110), orange, deep);
-                     stroke(p, horn, QColor(150, 70, 10), 0.9);
-                 });
+    const Boxfish look(66, deep, orange, QColor(255, 212, 110), QColor(250, 196, 86, 210),
+                       QColor(180, 100, 20, 160), QColor(230, 120, 60), QColor(80, 150, 230));
+    paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &tail) {
+        paintMesh(p, box, 12, QColor(170, 90, 10, 70), 0.8);
+        paintScrawls(p, box, 24, blue, 4040);
+        paintSpots(p, box, 13, 1.1, 1.9, blue, 4041);
+        paintSpots(p, tail, 9, 1.0, 1.6, blue, 4042);
+        // The near horn: a stout spine over the eye pointing forward.
+        const QPainterPath horn = spike({78, 94}, {44, 58}, {100, 86});
+        fillBody(p, horn, orange.lighter(110), orange, deep);
+        stroke(p, horn, QColor(150, 70, 10), 0.9);
+    });
 }
 
 } // namespace fishart

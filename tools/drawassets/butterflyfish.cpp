@@ -18,23 +18,22 @@ namespace {
 Build butterfly(double grow = 0)
 {
     const BodyShape shape{{64, 128}, 174, 126, 0.45, 0.1, 0.28, 0.5};
-    const QPointF g(grow * 0.6, grow);
-    const QPointF a(grow * 0.6, -grow);
-    return Build(
-        shape, discOutline(shape),
-        fin({108, 84},
-            {QPointF(122, 54) - g,
-             QPointF(164, 38) - g,
-             QPointF(210, 40) - g,
-             QPointF(242, 62) + a,
-             {252, 102}},
-            {238, 118}),
+    // A point on a fin's free edge, moved out by `grow` backwards (dx 1) and down (dy 1).
+    const auto out = [grow](double x, double y, double dx, double dy) {
+        return QPointF(x + dx * 0.6 * grow, y + dy * grow);
+    };
+    const Fin dorsal = fin({108, 84},
+                           {out(122, 54, -1, -1), out(164, 38, -1, -1), out(210, 40, -1, -1),
+                            out(242, 62, 1, -1), out(252, 102, 0, 0)},
+                           {238, 118});
+    const Fin anal =
         fin({126, 182},
-            {QPointF(150, 206) + g, QPointF(202, 210) + g, QPointF(240, 188) + g, {250, 146}},
-            {238, 130}),
-        tail(TailKind::Rounded, {236, 124}, 34, 40, 54),
-        fin({136, 126}, {{156, 116}, {176, 124}, {160, 140}}, {136, 136}),
-        fin({112, 176}, {{110, 200}, {122, 212}}, {130, 178}), QPointF(100, 112));
+            {out(150, 206, 1, 1), out(202, 210, 1, 1), out(240, 188, 1, 1), out(250, 146, 0, 0)},
+            {238, 130});
+    return Build(shape, discOutline(shape), dorsal, anal,
+                 tail(TailKind::Rounded, {236, 124}, 34, 40, 54),
+                 fin({136, 126}, {{156, 116}, {176, 124}, {160, 140}}, {136, 136}),
+                 fin({112, 176}, {{110, 200}, {122, 212}}, {130, 178}), QPointF(100, 112));
 }
 
 // Fine lines slanting up towards the tail along the scale rows; with `chevron`
@@ -58,9 +57,10 @@ QPainterPath eyeBar(QPointF eye)
 
 } // namespace
 
-// A white disc, its slanting lines barely there, with broad bright yellow
-// dorsal, anal and pelvic fins and one solid black spot on the soft dorsal fin
-// at its base: unringed and off the body, unlike the Four Eye's false eye.
+// A white disc with faint slanting lines, broad bright yellow dorsal, anal and
+// pelvic fins, a black bar through the eye, and one solid black spot the size
+// of an eye on the soft dorsal fin at its base: unringed and off the body,
+// unlike the Four Eye's false eye.
 void paintSpotfinButterfly(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {272, 242}, 62, QColor(180, 140, 100),
@@ -72,10 +72,10 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
     paintBackFins(p, b, look);
     edgeFin(p, b.caudal, QColor(236, 242, 240, 220), 7);
     fillBody(p, b.body, QColor(238, 236, 222), QColor(250, 250, 246), QColor(244, 242, 236));
-    paintSlants(p, b.body, QColor(160, 160, 150, 45), 0.6, false);
+    paintSlants(p, b.body, QColor(150, 150, 140, 75), 0.7, false);
     strokeInside(p, b.body, eyeBar(b.eye), QColor(20, 20, 24), 14);
     shadeBody(p, b.body, QColor(90, 90, 80), 0.7);
-    paintDisc(p, {222, 79}, 6.5, 6.0, QColor(14, 14, 16));
+    paintDisc(p, {221, 73}, 7.5, 7, QColor(14, 14, 16));
     paintFront(p, b, look);
 }
 
@@ -90,8 +90,8 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
                       QColor(200, 180, 120, 150), QColor(236, 234, 220, 140),
                       QColor(240, 200, 50, 240), QColor(60, 50, 40), 6);
     paintBackFins(p, b, look);
-    for (const Fin *f : {&b.dorsal, &b.anal})
-        edgeFin(p, *f, QColor(240, 200, 60, 230), 9);
+    edgeFin(p, b.dorsal, QColor(240, 200, 60, 230), 9);
+    edgeFin(p, b.anal, QColor(240, 200, 60, 230), 9);
     fillBody(p, b.body, QColor(206, 206, 210), QColor(236, 236, 238), QColor(242, 238, 226));
     paintSlants(p, b.body, QColor(70, 70, 82, 150), 1.1, true);
     paintDisc(p, {198, 110}, 15, 15, QColor(250, 250, 250), QColor(30, 30, 35), 0.8);

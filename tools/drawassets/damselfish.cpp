@@ -49,12 +49,11 @@ void paintBlueChromis(QPainter &p, double w, double h)
     const Livery look(blue, blue, QColor(10, 50, 120, 140), QColor(120, 190, 255, 150), blue,
                       QColor(60, 100, 160), 4.7);
     paintBackFins(p, d, look);
-    const QPointF root = d.shape.at(1, 0);
+    const QPointF r = d.shape.at(1, 0);
     for (const double s : {-1.0, 1.0})
-        strokeInside(
-            p, d.caudal.shape,
-            curve(root + QPointF(0, 12 * s), root + QPointF(40, 38 * s), {306, 124 + 58 * s}),
-            black, 8);
+        strokeInside(p, d.caudal.shape,
+                     curve(r + QPointF(0, 12 * s), r + QPointF(40, 38 * s), {306, 124 + 58 * s}),
+                     black, 8);
     paintFin(p, d.dorsal, withAlpha(black, 230), QColor(60, 90, 150, 150), 20);
     edgeFin(p, d.dorsal, QColor(40, 140, 255, 200), 2);
     fillBody(p, d.body, QColor(20, 100, 230), QColor(40, 140, 255), QColor(110, 190, 255));
@@ -84,16 +83,16 @@ void paintSergeantMajor(QPainter &p, double w, double h)
 
 // The bright juvenile: lemon-yellow under a sharply edged, blue-dotted
 // blue-purple saddle, and one large blue-ringed black spot straddling the back
-// and the base of the soft dorsal fin; none on the tail stalk (a young Cocoa
-// Damselfish); yellow where the Yellowtailed is dark.
+// and the base of the soft dorsal fin; yellow where the Yellowtailed is dark.
 void paintBeaugregory(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {270, 236}, 70, QColor(170, 150, 90),
                                {34, 240}, 100, QColor(170, 80, 140));
     const Build d = damsel({{44, 124}, 196, 104, 0.42, 0.55, 0.24, 0.52}, 54, 86, 0.4);
     const QColor yellow(255, 224, 0, 250);
-    const Livery look(yellow, yellow, QColor(210, 160, 0, 150), QColor(255, 240, 150, 160), yellow,
-                      QColor(230, 190, 60), 6.8);
+    // Fins paler than the body, so that the spot plainly sits across the fin's base.
+    const Livery look(yellow, QColor(255, 222, 70, 215), QColor(190, 120, 0, 190),
+                      QColor(255, 240, 150, 160), yellow, QColor(230, 190, 60), 6.8);
     paintBackFins(p, d, look);
     fillBody(p, d.body, QColor(255, 220, 0), QColor(255, 230, 20), QColor(255, 240, 100));
     paintScales(p, d.body, 8, QColor(210, 150, 0, 55));
@@ -104,14 +103,15 @@ void paintBeaugregory(QPainter &p, double w, double h)
             .intersected(d.body.united(d.dorsal.shape));
     fillBody(p, saddle, QColor(40, 36, 160), QColor(58, 44, 176), QColor(72, 44, 180));
     paintSpots(p, saddle, 8, 1.0, 1.6, QColor(110, 215, 255), 35);
-    shadeBody(p, d.body, QColor(110, 80, 20, 150), 0.6);
+    shadeBody(p, d.body, QColor(150, 100, 0, 220), 0.6);
     strokeInside(p, d.body, curveThrough({{40, 127}, {70, 122}, {130, 102}, {172, 84}, {190, 40}}),
                  QColor(16, 14, 80), 2.0);
-    paintDisc(p, d.shape.at(0.8, -1), 8.5, 8.5, QColor(10, 10, 18), QColor(60, 170, 255), 3.2);
+    paintDisc(p, d.shape.at(0.8, -1) + QPointF(0, -3), 10, 10, QColor(8, 8, 16),
+              QColor(40, 160, 255), 4);
     paintFront(p, d, look);
 }
 
-// Redrawn as the adult: dark navy to blue-brown with a few electric-blue
+// The adult: dark navy to blue-brown with a few electric-blue
 // spots on the upper front only, and a bright yellow tail; deep and blunt.
 void paintYellowtailedDamselfish(QPainter &p, double w, double h)
 {

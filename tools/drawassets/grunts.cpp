@@ -5,7 +5,6 @@
 #include "fishkit.h"
 
 #include <QPainter>
-#include <QRadialGradient>
 
 #include <functional>
 
@@ -34,15 +33,14 @@ void paintGrunt(QPainter &p, const Grunt &g, const std::function<void(const QPai
         p, tail(TailKind::Forked, s.at(1, 0) - QPointF(4, 0), s.depth * s.stalk + 4, 56, 96, 0.45),
         g.tailFin, g.ray, 16);
     const QPointF spiny = s.at(0.32, -0.95);
+    const QPointF soft = s.at(0.62, -0.98);
     const QPointF anal = s.at(0.72, 0.95);
-    paintFin(p, finAt(spiny, {{0, 0}, {14, -26}, {48, -24}, s.at(0.62, -0.98) - spiny}), g.fin,
+    paintFin(p, fin(spiny, {spiny + QPointF(14, -26), spiny + QPointF(48, -24)}, soft), g.fin,
              g.ray, 11);
-    paintFin(p,
-             finAt(spiny, {s.at(0.62, -0.98) - spiny, s.at(0.66, -1.1) - spiny,
-                           s.at(0.95, -1.12) - spiny, s.at(0.99, -0.8) - spiny}),
-             g.fin, g.ray, 12);
-    paintFin(p, finAt(anal, {{0, 0}, {12, 28}, s.at(0.95, 1.14) - anal, s.at(0.99, 0.8) - anal}),
-             g.lowerFin, g.ray, 10);
+    paintFin(p, fin(soft, {s.at(0.66, -1.1), s.at(0.95, -1.12)}, s.at(0.99, -0.8)), g.fin, g.ray,
+             12);
+    paintFin(p, fin(anal, {anal + QPointF(12, 28), s.at(0.95, 1.14)}, s.at(0.99, 0.8)), g.lowerFin,
+             g.ray, 10);
     const QPainterPath body = bodyOutline(s);
     fillBody(p, body, g.back, g.flank, g.belly);
     marks(body);
@@ -84,10 +82,7 @@ void paintPorkfish(QPainter &p, double w, double h)
         const Saved saved(p);
         p.setClipPath(body, Qt::IntersectClip);
         // The snout in front of the eye bar is yellow-bronze.
-        QRadialGradient snout(s.snout + QPointF(8, -4), 28);
-        snout.setColorAt(0.0, QColor(240, 196, 70, 230));
-        snout.setColorAt(1.0, QColor(240, 196, 70, 0));
-        p.fillRect(Canvas::frame, snout);
+        paintGlow(p, s.snout + QPointF(8, -4), 28, QColor(240, 196, 70, 230));
         for (const double x : {0.0, 0.17})
             p.fillPath(smoothClosedPath({s.at(0.23 + x, -1.1), s.at(0.31 + x, -1.1),
                                          s.at(0.15 + x * 1.5, 0.3), s.at(0.06 + x * 1.5, 0.3)}),
@@ -118,19 +113,12 @@ void paintFrenchGrunt(QPainter &p, double w, double h)
         QPainterPath above = lateral;
         above.lineTo(320, 0);
         above.lineTo(0, 0);
-        above.closeSubpath();
-        const Saved saved(p);
-        p.setClipPath(body.intersected(above), Qt::IntersectClip);
-        for (double across = -0.86; across < -0.1; across += 0.16) {
-            QPainterPath stripe(s.at(0.05, across));
-            for (double t = 0.1; t <= 1.0; t += 0.05)
-                stripe.lineTo(s.at(t, across));
-            stroke(p, stripe, yellow, 4.6);
-        }
-        p.setClipPath(body.subtracted(above));
-        for (double x = -90; x < 250; x += 16)
-            stroke(p, curve({x, 200}, {x + 70, 165}, {x + 150, 110}), yellow, 4.6);
-        p.setClipping(false);
+        const QPainterPath upper = body.intersected(above);
+        const QPainterPath lower = body.subtracted(above);
+        for (double y = 82; y < 130; y += 9)
+            strokeInside(p, upper, curve({30, y}, {150, y}, {270, y}), yellow, 4.6);
+        for (double x = -120; x < 250; x += 15)
+            strokeInside(p, lower, curve({x, 215}, {x + 95, 157}, {x + 190, 100}), yellow, 4.6);
         stroke(p, lateral, QColor(110, 130, 160, 170), 1.0);
     });
 }

@@ -4,7 +4,8 @@
 #include "fishart.h"
 #include "fishkit.h"
 
-// Surgeonfish and spadefish: ovals and discs with crescent tails.
+// Surgeonfish and spadefish: ovals and discs with crescent tails, the
+// surgeons with a scalpel at the tail base.
 
 namespace fishart {
 
@@ -27,32 +28,32 @@ Build surgeon(double length, double span, double notch)
 
 } // namespace
 
-// All powder-blue to royal blue with fine darker wavy lines, dark-edged fins
-// and a yellow scalpel spot at the tail base, the family's mark.
+// All powder-blue to royal blue with fine darker wavy lines, dark-edged fins,
+// a moderate crescent tail and a pale yellow scalpel spot at the tail base.
 void paintBlueTang(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {60, 244}, 60, QColor(190, 160, 100),
                                {290, 236}, 80, QColor(200, 110, 60));
     const Build s = surgeon(62, 96, 0.3);
-    const QColor blue(30, 70, 190, 235);
-    const Livery look(blue, blue, QColor(15, 30, 90, 150), QColor(50, 100, 215, 150),
+    const QColor blue(30, 70, 200, 235);
+    const Livery look(blue, blue, QColor(15, 30, 90, 150), QColor(60, 110, 225, 150),
                       QColor(50, 100, 215, 230), QColor(40, 70, 160), 6.5);
     paintBackFins(p, s, look);
     edgeFin(p, s.caudal, QColor(110, 180, 255), 3);
     for (const Fin *f : {&s.dorsal, &s.anal})
         edgeFin(p, *f, QColor(15, 20, 60), 3);
-    fillBody(p, s.body, QColor(36, 72, 190), QColor(70, 130, 225), QColor(120, 170, 240));
+    fillBody(p, s.body, QColor(34, 70, 196), QColor(70, 134, 232), QColor(126, 178, 246));
     for (double y = 62; y < 188; y += 6)
         strokeInside(p, s.body,
                      curveThrough({{44, y + 2}, {90, y - 2}, {140, y + 2}, {190, y - 2}, {250, y}}),
-                     QColor(15, 35, 110, 75), 0.7);
+                     QColor(15, 35, 110, 95), 0.7);
     shadeBody(p, s.body, QColor(20, 30, 70), 0.8);
     paintDisc(p, {234, 121}, 8, 3.2, QColor(250, 225, 90), QColor(20, 30, 70), 1.0);
     paintFront(p, s, look);
 }
 
 // The barred surgeonfish: olive brown-grey with about ten dark bars, neither
-// the Blue Tang's blue nor the Surgeonfish's plain blue-grey; a pale scalpel.
+// the Blue Tang's blue nor the Surgeonfish's plain grey-brown; a pale scalpel.
 void paintDoctorfish(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.45, Floor::Open, {38, 246}, 62, QColor(176, 150, 96),
@@ -65,7 +66,6 @@ void paintDoctorfish(QPainter &p, double w, double h)
     fillBody(p, s.body, QColor(104, 96, 76), QColor(146, 138, 114), QColor(188, 182, 162));
     paintBars(p, s.body, 104, 13.5, 10, 3.0, QColor(40, 34, 24, 215), 5);
     shadeBody(p, s.body, QColor(50, 44, 32));
-    // A pale scalpel socket, where the Surgeonfish's is dark.
     paintDisc(p, {234, 121}, 8, 3.2, QColor(236, 234, 226), QColor(70, 62, 48), 0.8);
     paintFront(p, s, look);
 }
@@ -76,11 +76,12 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.35);
     const BodyShape shape{{60, 124}, 182, 170, 0.5, 0.9, 0.14, 0.51};
-    const auto lobe = [](bool below) {
-        const auto y = [below](double v) { return below ? 246 - v : v; };
-        return fin({140, y(48)}, {{176, y(26)}, {212, y(4)}, {226, y(62)}}, {245, y(112)});
+    const auto lobe = [](double y, double side) {
+        return fin({140, y + 48 * side},
+                   {{176, y + 26 * side}, {212, y + 4 * side}, {226, y + 62 * side}},
+                   {245, y + 112 * side});
     };
-    const Build s(shape, discOutline(shape), lobe(false), lobe(true),
+    const Build s(shape, discOutline(shape), lobe(0, 1), lobe(246, -1),
                   tail(TailKind::Lunate, {240, 123}, 24, 52, 86, 0.12),
                   fin({128, 126}, {{150, 114}, {168, 122}, {146, 144}}, {128, 134}),
                   fin({108, 182}, {{104, 210}, {118, 226}}, {128, 184}), QPointF(87, 106));
@@ -99,31 +100,25 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
     paintFront(p, s, look);
 }
 
-// Plain cool slate blue-grey with no bars: paler than the Blue Tang, bluer than
-// the brown Doctorfish; blue-edged fins; a deep crescent tail drawn out into long
-// points with a bright pale margin; a dark scalpel ringed in pale blue.
+// Plain grey-brown with no bars, greyer than the olive Doctorfish and nothing
+// like the Blue Tang's blue; thin bluish fin edges, a deep crescent tail with
+// a pale margin, and a dark scalpel in a pale socket.
 void paintSurgeonfish(QPainter &p, double w, double h)
 {
     Canvas canvas = reef(p, w, h, 0.4, Floor::Open, {60, 250}, 76, QColor(150, 160, 110),
                          {250, 240}, 100, QColor(170, 80, 110));
     canvas.faceRight();
-    const Build s = surgeon(72, 160, 0.5);
-    const QColor fins(84, 98, 120, 240);
-    const QColor blue(80, 175, 255);
-    const Livery look(fins, fins, QColor(52, 62, 80, 150), QColor(150, 164, 184, 150),
-                      QColor(120, 134, 156, 235), QColor(200, 170, 80), 6.5);
+    const Build s = surgeon(62, 136, 0.42);
+    const QColor fins(104, 98, 90, 240);
+    const Livery look(fins, fins, QColor(60, 56, 50, 150), QColor(170, 164, 152, 150),
+                      QColor(130, 124, 114, 235), QColor(200, 170, 80), 6.5);
     paintBackFins(p, s, look);
-    edgeFin(p, s.caudal, QColor(240, 248, 255), 8);
-    for (const Fin *f : {&s.dorsal, &s.anal}) {
-        for (const double band : {30.0, 20.0, 10.0}) {
-            edgeFin(p, *f, withAlpha(blue, 100), band);
-            edgeFin(p, *f, withAlpha(fins, 150), band - 5);
-        }
-        edgeFin(p, *f, blue, 4);
-    }
-    fillBody(p, s.body, QColor(82, 100, 124), QColor(132, 148, 166), QColor(192, 200, 208));
-    shadeBody(p, s.body, QColor(36, 44, 58));
-    paintDisc(p, {234, 121}, 8, 3.2, QColor(30, 28, 34), QColor(200, 230, 255), 1.8);
+    edgeFin(p, s.caudal, QColor(236, 234, 222), 4);
+    edgeFin(p, s.dorsal, QColor(120, 190, 255), 3);
+    edgeFin(p, s.anal, QColor(120, 190, 255), 3);
+    fillBody(p, s.body, QColor(100, 94, 86), QColor(148, 142, 134), QColor(200, 196, 188));
+    shadeBody(p, s.body, QColor(48, 44, 40));
+    paintDisc(p, {234, 121}, 8, 3.2, QColor(30, 28, 34), QColor(220, 226, 230), 1.4);
     paintFront(p, s, look);
 }
 
