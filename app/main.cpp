@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "commandline.h"
+#include "fontwarmup.h"
 #include "platformchoice.h"
 #include "startup.h"
 
@@ -10,7 +11,7 @@
 #include <QApplication>
 #include <QTextStream>
 
-#include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -32,31 +33,44 @@ QByteArray qtOptionValue(int argc, char *argv[], const QByteArray &option)
     return {};
 }
 
+// The status to end with at once: after answering --help and the like, or
+// when there is no graphical session to start in.
+std::optional<int> answerCommandLine(int argc, char *argv[])
+{
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return answerCommandLine(argumentList(argc, argv), out, err);
+}
+
+std::optional<int> settlePlatform(int argc, char *argv[])
+{
+    Session session{qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"), qgetenv("WAYLAND_DISPLAY")};
+    if (const QByteArray platform = qtOptionValue(argc, argv, "-platform"); !platform.isEmpty())
+        session.chosenPlatform = platform;
+    if (const QByteArray display = qtOptionValue(argc, argv, "-display"); !display.isEmpty())
+        session.x11Display = display;
+    const PlatformChoice choice = choosePlatform(session, &x11DisplayOpens);
+    if (!choice.error.isEmpty()) {
+        QTextStream(stderr) << "reefwise: " << choice.error << '\n';
+        return 1;
+    }
+    if (!choice.platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", choice.platform);
+    return std::nullopt;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    {
-        QTextStream out(stdout);
-        QTextStream err(stderr);
-        if (const auto status = answerCommandLine(argumentList(argc, argv), out, err))
-            return *status;
-
-        Session session{qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"), qgetenv("WAYLAND_DISPLAY")};
-        if (const QByteArray platform = qtOptionValue(argc, argv, "-platform"); !platform.isEmpty())
-            session.chosenPlatform = platform;
-        if (const QByteArray display = qtOptionValue(argc, argv, "-display"); !display.isEmpty())
-            session.x11Display = display;
-        const PlatformChoice choice = choosePlatform(session, &x11DisplayOpens);
-        if (!choice.error.isEmpty()) {
-            err << "reefwise: " << choice.error << '\n';
-            return 1;
-        }
-        if (!choice.platform.isEmpty())
-            qputenv("QT_QPA_PLATFORM", choice.platform);
-    }
+    if (const auto status = answerCommandLine(argc, argv))
+        return *status;
+    FontWarmUp fonts;
+    if (const auto status = settlePlatform(argc, argv))
+        return *status;
 
     QApplication app(argc, argv);
+    fonts.applicationCreated();
     QApplication::setApplicationName(QStringLiteral("Reefwise"));
     QApplication::setApplicationVersion(QStringLiteral(REEFWISE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.reefwise"));
@@ -69,6 +83,7 @@ int main(int argc, char *argv[])
     } catch (const std::exception &error) {
         program.fail(QString::fromUtf8(error.what()));
     }
+    fonts.finish();
     if (!program.hasEnded())
         app.exec();
     // Screens unloaded in the last handler still wait for their deferred delete.

@@ -158,6 +158,7 @@ std::unique_ptr<FormWindow> buildForm(const FormSpec &form)
     if (!form.menu.empty())
         window->setMenuBar(buildMenuBar(form.menu, window.get()));
     window->setClientSize({pixels(form.clientWidth), pixels(form.clientHeight)});
+    window->askFrame();
 
     QWidget *client = window->client();
     std::vector<std::pair<int, QWidget *>> focusable;

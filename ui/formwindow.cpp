@@ -51,12 +51,19 @@ void FormWindow::focusFirstControl()
     }
 }
 
+void FormWindow::askFrame()
+{
+    m_frameAsked = askFrameMargins(this);
+}
+
 void FormWindow::centreOnScreen()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QMargins frame = expectedFrameMargins(this);
+    if (!m_frameAsked)
+        askFrame();
+    const QMargins frame = expectedFrameMargins(this, m_frameAsked);
     QRect outer(QPoint(), size().grownBy(frame));
     outer.moveCenter(screen->availableGeometry().center());
     // Placed by its client area: a window asked about its frame already exists,

@@ -29,6 +29,8 @@ public:
     void setTabOrder(std::vector<QWidget *> controls);
     void focusFirstControl();
 
+    // Starts learning the frame the window will get, once its size is set.
+    void askFrame();
     // Places the whole window, frame included, in the middle of the screen.
     void centreOnScreen();
 
@@ -42,6 +44,7 @@ private:
     QWidget *m_client = nullptr;
     QMenuBar *m_menuBar = nullptr;
     std::vector<QWidget *> m_tabOrder;
+    bool m_frameAsked = false;
 };
 
 } // namespace ui

@@ -76,54 +76,58 @@ bool windowManagerSupports(xcb_connection_t *c, xcb_window_t root, xcb_atom_t wa
     return std::find(atoms, atoms + count, wanted) != atoms + count;
 }
 
-// Asks an EWMH window manager to say now, on the unmapped window, which frame
-// it will give it once mapped.
-std::optional<QMargins> askWindowManager(QWidget *window)
+xcb_connection_t *x11Connection()
 {
     // The offscreen platform answers to the X11 interface too, without a connection.
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     xcb_connection_t *c = x11 ? x11->connection() : nullptr;
-    if (!c || QGuiApplication::platformName() != QLatin1String("xcb"))
-        return std::nullopt;
+    return c && QGuiApplication::platformName() == QLatin1String("xcb") ? c : nullptr;
+}
+
+} // namespace
+
+bool askFrameMargins(QWidget *window)
+{
+    xcb_connection_t *c = x11Connection();
+    if (!c || window->windowFlags() & Qt::FramelessWindowHint || marginsOfShownWindow(window))
+        return false;
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
     const xcb_atom_t request = atom(c, "_NET_REQUEST_FRAME_EXTENTS");
-    const xcb_atom_t extents = atom(c, "_NET_FRAME_EXTENTS");
     if (request == XCB_ATOM_NONE || !windowManagerSupports(c, root, request))
-        return std::nullopt;
+        return false;
     // Created only now: some window managers (weston's for XWayland) place a
     // window where it was created and ignore later moves before it maps.
-    const xcb_window_t id = xcb_window_t(window->winId());
-
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
-    message.window = id;
+    message.window = xcb_window_t(window->winId());
     message.type = request;
     xcb_send_event(c, 0, root,
                    XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char *>(&message));
     xcb_flush(c);
-
-    // The answer is a property the window manager sets when it gets round to
-    // it; a live one does so within a few milliseconds.
-    const QDeadlineTimer deadline(200);
-    do {
-        if (const auto margins = readFrameExtents(c, id, extents))
-            return margins;
-        QThread::msleep(1);
-    } while (!deadline.hasExpired());
-    return std::nullopt;
+    return true;
 }
 
-} // namespace
-
-QMargins expectedFrameMargins(QWidget *window)
+QMargins expectedFrameMargins(QWidget *window, bool asked)
 {
     if (window->windowFlags() & Qt::FramelessWindowHint)
         return {};
     if (const auto margins = marginsOfShownWindow(window))
         return *margins;
-    return askWindowManager(window).value_or(QMargins());
+    xcb_connection_t *c = x11Connection();
+    if (!asked || !c)
+        return {};
+    // The answer is a property the window manager sets when it gets round to
+    // it; a live one does so within a few milliseconds.
+    const xcb_atom_t extents = atom(c, "_NET_FRAME_EXTENTS");
+    const QDeadlineTimer deadline(200);
+    do {
+        if (const auto margins = readFrameExtents(c, xcb_window_t(window->winId()), extents))
+            return *margins;
+        QThread::usleep(250);
+    } while (!deadline.hasExpired());
+    return {};
 }
 
 } // namespace ui
