@@ -34,12 +34,16 @@ class XSession:
             raise RuntimeError("Xvfb did not start")
         self.env = dict(os.environ, DISPLAY=f":{number}")
         self.env.pop("QT_QPA_PLATFORM", None)
-        self.wm = subprocess.Popen(["openbox"], env=self.env, stdout=subprocess.DEVNULL,
-                                   stderr=subprocess.DEVNULL)
+        wm_log = os.path.join(self.workdir, "openbox.log")
+        with open(wm_log, "wb") as log:
+            self.wm = subprocess.Popen(["openbox"], env=self.env, stdout=log, stderr=log)
         # The window manager is ready once it has announced itself on the root window.
         if not self._wait(lambda: b"window id" in (self._run(
                 ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], check=False) or b""), 10):
-            raise RuntimeError("openbox did not start")
+            with open(wm_log, errors="replace") as log:
+                said = log.read()[-2000:]
+            raise RuntimeError(f"openbox did not start on {self.env['DISPLAY']} (status "
+                               f"{self.wm.poll()}, Xvfb status {self.xvfb.poll()}): {said}")
 
     def close(self):
         for p in (self.wm, self.xvfb):
