@@ -3,10 +3,11 @@
 
 #include "buttons.h"
 
-#include <QFont>
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPolygonF>
 
 #include <cmath>
 #include <functional>
@@ -30,15 +31,6 @@ struct Button
     int largestLettering;
     bool mirrored = false; // the shape only; the caption always reads left to right
 };
-
-// Hard edges only, so that every pixel is one of the three colours.
-void paintOn(QImage &canvas, int scale, const Drawing &draw)
-{
-    QPainter p(&canvas);
-    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing, false);
-    p.scale(scale, scale);
-    draw(p);
-}
 
 QFont letteringFont(int pixelSize)
 {
@@ -109,10 +101,17 @@ QImage render(const Button &button, int scale)
 {
     QImage canvas(button.size * scale, QImage::Format_RGB32);
     canvas.fill(nearBlack);
-    paintOn(canvas, scale, button.shape);
+    // Hard edges only, so that every pixel is one of the three colours.
+    auto paintOn = [&](const Drawing &draw) {
+        QPainter p(&canvas);
+        p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing, false);
+        p.scale(scale, scale);
+        draw(p);
+    };
+    paintOn(button.shape);
     if (button.mirrored)
         canvas = canvas.mirrored(true, false);
-    paintOn(canvas, scale, [&](QPainter &p) {
+    paintOn([&](QPainter &p) {
         drawCaption(p, button.captionBox, QString::fromLatin1(button.caption),
                     button.largestLettering);
     });
@@ -121,15 +120,44 @@ QImage render(const Button &button, int scale)
                                   {nearBlack.rgb(), red.rgb(), white.rgb()});
 }
 
+// Written by hand so that the file carries exactly the image's palette, padded
+// to the 256 entries readers of such bitmaps expect with repeats of the first
+// colour, so the palette names no colour that the picture does not use.
+bool writeBmp8(const QString &path, const QImage &image)
+{
+    const int rowBytes = (image.width() + 3) / 4 * 4;
+    const quint32 offset = 14 + 40 + 4 * 256, pixelBytes = quint32(rowBytes * image.height());
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint8('B') << quint8('M') << offset + pixelBytes << quint32(0) << offset;
+    out << quint32(40) << quint32(image.width()) << quint32(image.height()) << quint16(1)
+        << quint16(8) << quint32(0) << pixelBytes << quint32(2835) << quint32(2835) << quint32(256)
+        << quint32(0);
+    const QList<QRgb> table = image.colorTable();
+    for (int i = 0; i < 256; ++i) {
+        const QRgb c = table.value(i, table.first());
+        out << quint8(qBlue(c)) << quint8(qGreen(c)) << quint8(qRed(c)) << quint8(0);
+    }
+    // Bottom-up rows, each padded to whole 32-bit words.
+    const QByteArray padding(rowBytes - image.width(), '\0');
+    for (int y = image.height() - 1; y >= 0; --y) {
+        out.writeRawData(reinterpret_cast<const char *>(image.constScanLine(y)), image.width());
+        out.writeRawData(padding.constData(), int(padding.size()));
+    }
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 } // namespace
 
 QList<ButtonImage> drawAll()
 {
     const Drawing arrow = [](QPainter &p) {
-        fillPolygon(p, QPolygonF({QPointF(2, 21), QPointF(47, 1), QPointF(47, 41)}), red);
+        fillPolygon(p, QPolygonF{{2, 21}, {47, 1}, {47, 41}}, red);
     };
     const Drawing triangle = [](QPainter &p) {
-        fillPolygon(p, QPolygonF({QPointF(25, 1), QPointF(49, 48), QPointF(1, 48)}), red);
+        fillPolygon(p, QPolygonF{{25, 1}, {49, 48}, {1, 48}}, red);
     };
     const Button all[] = {
         {"BackButtonImage", QSize(50, 60), arrow, QRectF(1, 45, 48, 14), "BACK", 18},
@@ -142,6 +170,15 @@ QList<ButtonImage> drawAll()
     for (const Button &button : all)
         images.append({QString::fromLatin1(button.id), render(button, 1), render(button, 2)});
     return images;
+}
+
+bool save(const ButtonImage &button, const QDir &folder)
+{
+    bool ok = true;
+    for (const auto &[image, suffix] :
+         {std::pair(button.normal, ".bmp"), {button.doubled, "@2x.bmp"}})
+        ok = writeBmp8(folder.filePath(button.id + QLatin1String(suffix)), image) && ok;
+    return ok;
 }
 
 } // namespace buttons

@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+class QDir;
+
 // The quiz's navigation buttons: hard-edged three-colour pictures (red, white
 // and near-black), kept as 8-bit palette images.
 namespace buttons {
@@ -19,5 +21,8 @@ struct ButtonImage
 };
 
 QList<ButtonImage> drawAll();
+
+// Writes <id>.bmp and <id>@2x.bmp into `folder` as 256-colour bitmaps.
+bool save(const ButtonImage &button, const QDir &folder);
 
 } // namespace buttons

@@ -3,34 +3,24 @@
 
 #include "contactsheet.h"
 
-#include <QFont>
 #include <QPainter>
 
 #include <algorithm>
 
 namespace contactsheet {
 
-namespace {
-
-constexpr int cellWidth = 320, cellHeight = 240, labelHeight = 26, gap = 14, columns = 6;
-
-// Narrow extras still get room for their label.
-int slotWidth(const Swatch &swatch)
-{
-    return std::max(swatch.image.width(), 90);
-}
-
-} // namespace
-
 bool write(const QString &path, const QList<Swatch> &fish, const QList<Swatch> &extras)
 {
+    constexpr int cellWidth = 320, cellHeight = 240, labelHeight = 26, gap = 14, columns = 6;
+    // Narrow extras still get room for their label.
+    auto slotWidth = [](const Swatch &swatch) { return std::max(swatch.image.width(), 90); };
     int extrasWidth = gap, extrasHeight = 0;
     for (const Swatch &swatch : extras) {
         extrasWidth += slotWidth(swatch) + gap;
         extrasHeight = std::max(extrasHeight, swatch.image.height());
     }
-    const int fishBlock =
-        (int(fish.size()) + columns - 1) / columns * (cellHeight + labelHeight + gap);
+    const int rowHeight = cellHeight + labelHeight + gap;
+    const int fishBlock = (int(fish.size()) + columns - 1) / columns * rowHeight;
     QImage sheet(
         std::max(gap + std::clamp(int(fish.size()), 1, columns) * (cellWidth + gap), extrasWidth),
         gap + fishBlock + (extras.isEmpty() ? 0 : extrasHeight + labelHeight + gap),
@@ -44,14 +34,12 @@ bool write(const QString &path, const QList<Swatch> &fish, const QList<Swatch> &
     p.setFont(font);
     p.setPen(QColor(225, 225, 225));
     for (int i = 0; i < fish.size(); ++i) {
-        const int x = gap + (i % columns) * (cellWidth + gap);
-        const int y = gap + (i / columns) * (cellHeight + labelHeight + gap);
+        const QRect cell(gap + (i % columns) * (cellWidth + gap), gap + (i / columns) * rowHeight,
+                         cellWidth, cellHeight);
         const QImage &image = fish.at(i).image;
         // Smaller canvases sit centred in the cell, so sizes stay comparable.
-        p.drawImage(
-            QPoint(x + (cellWidth - image.width()) / 2, y + (cellHeight - image.height()) / 2),
-            image);
-        p.drawText(QRect(x, y + cellHeight, cellWidth, labelHeight), Qt::AlignCenter,
+        p.drawImage(cell.center() - image.rect().center(), image);
+        p.drawText(QRect(cell.left(), cell.bottom() + 1, cellWidth, labelHeight), Qt::AlignCenter,
                    fish.at(i).label);
     }
 

@@ -5,16 +5,17 @@
 #include "contactsheet.h"
 #include "fishart.h"
 #include "icon.h"
-#include "palettewriter.h"
 
 #include <QBuffer>
 #include <QCommandLineParser>
+#include <QDebug>
 #include <QDir>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QTextStream>
 
 #include <set>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -30,28 +31,22 @@ struct Selection
     bool icon = false;
 };
 
-QTextStream &err()
-{
-    static QTextStream stream(stderr);
-    return stream;
-}
-
 // One --only value: "buttons", "icon", "fish" or "fish:" with numbers and ranges, e.g. 1,4-6.
 bool parseSelection(QString choice, Selection &selection)
 {
-    if (choice == QLatin1String("buttons") || choice == QLatin1String("icon")) {
-        (choice == QLatin1String("icon") ? selection.icon : selection.buttons) = true;
+    if (choice == u"buttons" || choice == u"icon") {
+        (choice == u"icon" ? selection.icon : selection.buttons) = true;
         return true;
     }
-    if (choice == QLatin1String("fish"))
-        choice = QStringLiteral("fish:1-%1").arg(fishart::fishCount);
-    if (!choice.startsWith(QLatin1String("fish:")))
+    if (choice == u"fish")
+        choice = u"fish:1-%1"_s.arg(fishart::fishCount);
+    if (!choice.startsWith(u"fish:"))
         return false;
-    for (const QString &part : choice.mid(5).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        const QStringList ends = part.split(QLatin1Char('-'));
-        bool okFirst = false, okLast = ends.size() == 1;
+    for (const QString &part : choice.mid(5).split(u',', Qt::SkipEmptyParts)) {
+        const QStringList ends = part.split(u'-');
+        bool okFirst = false, okLast = false;
         const int first = ends.first().trimmed().toInt(&okFirst);
-        const int last = ends.size() == 2 ? ends.last().trimmed().toInt(&okLast) : first;
+        const int last = ends.last().trimmed().toInt(&okLast);
         if (ends.size() > 2 || !okFirst || !okLast || first < 1 || last > fishart::fishCount ||
             first > last)
             return false;
@@ -70,7 +65,7 @@ QImage renderFish(int number, int scale)
     p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform |
                      QPainter::TextAntialiasing);
     p.scale(scale, scale);
-    fishart::paintFish(number, p, logical.width(), logical.height());
+    fishart::catalogue[number - 1].paint(p, logical.width(), logical.height());
     return image;
 }
 
@@ -89,34 +84,11 @@ bool writeFish(const QDir &out, int number, QList<contactsheet::Swatch> &drawn)
     int quality = startQuality;
     while (quality > lowestQuality && jpegSize(normal, quality) > largestJpeg)
         quality -= 4;
-    const QString base = out.filePath(QStringLiteral("fish/FishPhoto%1").arg(number));
-    if (!normal.save(base + QStringLiteral(".jpg"), "jpeg", quality) ||
-        !renderFish(number, 2).save(base + QStringLiteral("@2x.jpg"), "jpeg", quality)) {
-        err() << "could not write " << base << ".jpg\n";
-        return false;
-    }
-    drawn.append({QStringLiteral("%1  %2").arg(number).arg(fishart::fishName(number)), normal});
-    return true;
-}
-
-QImage forSheet(const QImage &indexed)
-{
-    return indexed.convertToFormat(QImage::Format_RGB32);
-}
-
-bool writeButtons(const QDir &out, QList<contactsheet::Swatch> &swatches)
-{
-    bool ok = true;
-    for (const buttons::ButtonImage &button : buttons::drawAll()) {
-        const QString base = out.filePath(QStringLiteral("buttons/") + button.id);
-        if (!palettewriter::writeBmp8(base + QStringLiteral(".bmp"), button.normal) ||
-            !palettewriter::writeBmp8(base + QStringLiteral("@2x.bmp"), button.doubled)) {
-            err() << "could not write " << base << ".bmp\n";
-            ok = false;
-        }
-        swatches.append({button.id, forSheet(button.normal)});
-    }
-    return ok;
+    const QString base = out.filePath(u"fish/FishPhoto%1"_s.arg(number));
+    drawn.append(
+        {u"%1  %2"_s.arg(number).arg(QLatin1String(fishart::catalogue[number - 1].name)), normal});
+    return normal.save(base + u".jpg"_s, "jpeg", quality) &&
+           renderFish(number, 2).save(base + u"@2x.jpg"_s, "jpeg", quality);
 }
 
 bool writeIcon(const QDir &out, QList<contactsheet::Swatch> &swatches)
@@ -124,18 +96,16 @@ bool writeIcon(const QDir &out, QList<contactsheet::Swatch> &swatches)
     // 16-colour bitmaps, which Qt reads without a plugin, unlike icon files.
     bool ok = true;
     for (int size : {16, 32}) {
-        const QString base = QStringLiteral("icon/ScreenIcon%1").arg(size);
-        ok = icon::draw(size).save(out.filePath(base + QStringLiteral(".bmp")), "BMP") && ok;
-        ok = icon::draw(2 * size).save(out.filePath(base + QStringLiteral("@2x.bmp")), "BMP") && ok;
+        const QString base = out.filePath(u"icon/ScreenIcon%1"_s.arg(size));
+        ok = icon::draw(size).save(base + u".bmp"_s, "BMP") && ok;
+        ok = icon::draw(2 * size).save(base + u"@2x.bmp"_s, "BMP") && ok;
     }
     for (int size : {16, 32, 128}) {
-        const QImage image = forSheet(icon::draw(size));
-        const QString name = QStringLiteral("reefwise-%1.png").arg(size);
-        ok = image.save(out.filePath(QStringLiteral("icon/") + name), "PNG") && ok;
+        const QImage image = icon::draw(size).convertToFormat(QImage::Format_RGB32);
+        const QString name = u"reefwise-%1.png"_s.arg(size);
+        ok = image.save(out.filePath(u"icon/"_s + name), "PNG") && ok;
         swatches.append({name, image});
     }
-    if (!ok)
-        err() << "could not write the icon files\n";
     return ok;
 }
 
@@ -147,61 +117,66 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("reefwise-draw"));
+    QCoreApplication::setApplicationName(u"reefwise-draw"_s);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Draws the Reefwise fish pictures, buttons and icon."));
+    parser.setApplicationDescription(u"Draws the Reefwise fish pictures, buttons and icon."_s);
     parser.addHelpOption();
-    const QCommandLineOption outOption(QStringLiteral("out"),
-                                       QStringLiteral("Assets folder to write into."),
-                                       QStringLiteral("dir"));
-    const QCommandLineOption sheetOption(QStringLiteral("sheet"),
-                                         QStringLiteral("Also write a contact sheet PNG."),
-                                         QStringLiteral("file"));
-    const QCommandLineOption onlyOption(
-        QStringLiteral("only"),
-        QStringLiteral("Draw only this (fish, fish:N, fish:A-B[,...], buttons, icon); may be "
-                       "given more than once."),
-        QStringLiteral("choice"));
-    parser.addOptions({outOption, sheetOption, onlyOption});
+    parser.addOptions({{u"out"_s, u"Assets folder to write into."_s, u"dir"_s},
+                       {u"sheet"_s, u"Also write a contact sheet PNG."_s, u"file"_s},
+                       {u"only"_s,
+                        u"Draw only this (fish, fish:N, fish:A-B[,...], buttons, icon); may be "
+                        "given more than once."_s,
+                        u"choice"_s}});
     parser.process(app);
-    if (!parser.isSet(outOption)) {
-        err() << "--out is required\n";
+    if (!parser.isSet(u"out"_s)) {
+        qCritical("--out is required");
         return 2;
     }
 
     Selection selection;
-    const QStringList everything = {QStringLiteral("fish"), QStringLiteral("buttons"),
-                                    QStringLiteral("icon")};
-    for (const QString &choice :
-         parser.isSet(onlyOption) ? parser.values(onlyOption) : everything) {
+    const QStringList choices = parser.isSet(u"only"_s)
+                                    ? parser.values(u"only"_s)
+                                    : QStringList{u"fish"_s, u"buttons"_s, u"icon"_s};
+    for (const QString &choice : choices) {
         if (!parseSelection(choice, selection)) {
-            err() << "unknown --only value: " << choice << "\n";
+            qCritical().noquote() << "unknown --only value:" << choice;
             return 2;
         }
     }
 
-    const QDir out(parser.value(outOption));
-    for (const char *sub : {"fish", "buttons", "icon"}) {
-        if (!out.mkpath(QLatin1String(sub))) {
-            err() << "cannot create " << out.filePath(QLatin1String(sub)) << "\n";
+    const QDir out(parser.value(u"out"_s));
+    for (const QString &sub : {u"fish"_s, u"buttons"_s, u"icon"_s}) {
+        if (!out.mkpath(sub)) {
+            qCritical().noquote() << "cannot create" << out.filePath(sub);
             return 1;
         }
     }
 
     bool ok = true;
     QList<contactsheet::Swatch> drawn, swatches;
-    for (int number : selection.fish)
-        ok = writeFish(out, number, drawn) && ok;
-    if (selection.buttons)
-        ok = writeButtons(out, swatches) && ok;
-    if (selection.icon)
-        ok = writeIcon(out, swatches) && ok;
-
-    if (parser.isSet(sheetOption) &&
-        !contactsheet::write(parser.value(sheetOption), drawn, swatches)) {
-        err() << "could not write the contact sheet\n";
+    for (int number : selection.fish) {
+        if (!writeFish(out, number, drawn)) {
+            qCritical() << "could not write fish" << number;
+            ok = false;
+        }
+    }
+    const QList<buttons::ButtonImage> buttonImages =
+        selection.buttons ? buttons::drawAll() : QList<buttons::ButtonImage>();
+    for (const buttons::ButtonImage &button : buttonImages) {
+        swatches.append({button.id, button.normal.convertToFormat(QImage::Format_RGB32)});
+        if (!buttons::save(button, QDir(out.filePath(u"buttons"_s)))) {
+            qCritical().noquote() << "could not write" << button.id;
+            ok = false;
+        }
+    }
+    if (selection.icon && !writeIcon(out, swatches)) {
+        qCritical("could not write the icon files");
+        ok = false;
+    }
+    const QString sheet = parser.value(u"sheet"_s);
+    if (!sheet.isEmpty() && !contactsheet::write(sheet, drawn, swatches)) {
+        qCritical("could not write the contact sheet");
         ok = false;
     }
     return ok ? 0 : 1;
