@@ -32,27 +32,20 @@ struct Button
     bool mirrored = false; // the shape only; the caption always reads left to right
 };
 
-QFont letteringFont(int pixelSize)
-{
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setWeight(QFont::Bold);
-    font.setPixelSize(pixelSize);
-    font.setStyleStrategy(QFont::NoAntialias);
-    font.setHintingPreference(QFont::PreferFullHinting);
-    return font;
-}
-
 // The largest lettering that fits the box, so every caption is as bold as the
 // button allows.
 void drawCaption(QPainter &p, const QRectF &box, const QString &text, int largest)
 {
-    int size = largest;
-    for (; size > 6; --size) {
-        const QFontMetricsF metrics(letteringFont(size));
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setWeight(QFont::Bold);
+    font.setStyleStrategy(QFont::NoAntialias);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    for (font.setPixelSize(largest); font.pixelSize() > 6;
+         font.setPixelSize(font.pixelSize() - 1)) {
+        const QFontMetricsF metrics(font);
         if (metrics.horizontalAdvance(text) <= box.width() && metrics.capHeight() <= box.height())
             break;
     }
-    const QFont font = letteringFont(size);
     const QFontMetricsF metrics(font);
     // Centre on the capitals themselves rather than on the font's full line box.
     const QPointF origin(box.center().x() - metrics.horizontalAdvance(text) / 2.0,

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "buttons.h"
-#include "contactsheet.h"
 #include "fishart.h"
 #include "icon.h"
 
@@ -13,6 +12,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 
+#include <algorithm>
 #include <set>
 
 using namespace Qt::StringLiterals;
@@ -23,6 +23,12 @@ namespace {
 // give up quality when a busy picture would grow past that.
 constexpr int startQuality = 90, lowestQuality = 60;
 constexpr qint64 largestJpeg = 29 * 1024;
+
+struct Swatch
+{
+    QString label;
+    QImage image;
+};
 
 struct Selection
 {
@@ -78,7 +84,7 @@ qint64 jpegSize(const QImage &image, int quality)
     return buffer.size();
 }
 
-bool writeFish(const QDir &out, int number, QList<contactsheet::Swatch> &drawn)
+bool writeFish(const QDir &out, int number, QList<Swatch> &drawn)
 {
     const QImage normal = renderFish(number, 1);
     int quality = startQuality;
@@ -91,7 +97,7 @@ bool writeFish(const QDir &out, int number, QList<contactsheet::Swatch> &drawn)
            renderFish(number, 2).save(base + u"@2x.jpg"_s, "jpeg", quality);
 }
 
-bool writeIcon(const QDir &out, QList<contactsheet::Swatch> &swatches)
+bool writeIcon(const QDir &out, QList<Swatch> &swatches)
 {
     // 16-colour bitmaps, which Qt reads without a plugin, unlike icon files.
     bool ok = true;
@@ -107,6 +113,60 @@ bool writeIcon(const QDir &out, QList<contactsheet::Swatch> &swatches)
         swatches.append({name, image});
     }
     return ok;
+}
+
+// One PNG showing everything the tool drew, for checking the pictures side by side
+// the way a player meets them: the fish in rows of six cells, the extras (buttons,
+// icons) in one row below.
+bool writeContactSheet(const QString &path, const QList<Swatch> &fish, const QList<Swatch> &extras)
+{
+    constexpr int cellWidth = 320, cellHeight = 240, labelHeight = 26, gap = 14, columns = 6;
+    // Narrow extras still get room for their label.
+    auto slotWidth = [](const Swatch &swatch) { return std::max(swatch.image.width(), 90); };
+    int extrasWidth = gap, extrasHeight = 0;
+    for (const Swatch &swatch : extras) {
+        extrasWidth += slotWidth(swatch) + gap;
+        extrasHeight = std::max(extrasHeight, swatch.image.height());
+    }
+    const int rowHeight = cellHeight + labelHeight + gap;
+    const int fishBlock = (int(fish.size()) + columns - 1) / columns * rowHeight;
+    QImage sheet(
+        std::max(gap + std::clamp(int(fish.size()), 1, columns) * (cellWidth + gap), extrasWidth),
+        gap + fishBlock + (extras.isEmpty() ? 0 : extrasHeight + labelHeight + gap),
+        QImage::Format_RGB32);
+    sheet.fill(QColor(46, 46, 50));
+
+    QPainter p(&sheet);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(15);
+    p.setFont(font);
+    p.setPen(QColor(225, 225, 225));
+    for (int i = 0; i < fish.size(); ++i) {
+        const QRect cell(gap + (i % columns) * (cellWidth + gap), gap + (i / columns) * rowHeight,
+                         cellWidth, cellHeight);
+        const QImage &image = fish.at(i).image;
+        // Smaller canvases sit centred in the cell, so sizes stay comparable.
+        p.drawImage(cell.center() - image.rect().center(), image);
+        p.drawText(QRect(cell.left(), cell.bottom() + 1, cellWidth, labelHeight), Qt::AlignCenter,
+                   fish.at(i).label);
+    }
+
+    font.setPixelSize(11);
+    p.setFont(font);
+    int x = gap;
+    const int y = gap + fishBlock;
+    for (const Swatch &swatch : extras) {
+        const int slot = slotWidth(swatch);
+        p.drawImage(
+            QPoint(x + (slot - swatch.image.width()) / 2, y + extrasHeight - swatch.image.height()),
+            swatch.image);
+        p.drawText(QRect(x - gap / 2, y + extrasHeight, slot + gap, labelHeight), Qt::AlignCenter,
+                   swatch.label);
+        x += slot + gap;
+    }
+    p.end();
+    return sheet.save(path, "PNG");
 }
 
 } // namespace
@@ -145,39 +205,30 @@ int main(int argc, char *argv[])
         }
     }
 
-    const QDir out(parser.value(u"out"_s));
-    for (const QString &sub : {u"fish"_s, u"buttons"_s, u"icon"_s}) {
-        if (!out.mkpath(sub)) {
-            qCritical().noquote() << "cannot create" << out.filePath(sub);
-            return 1;
-        }
-    }
-
     bool ok = true;
-    QList<contactsheet::Swatch> drawn, swatches;
-    for (int number : selection.fish) {
-        if (!writeFish(out, number, drawn)) {
-            qCritical() << "could not write fish" << number;
-            ok = false;
+    auto check = [&ok](bool written, const QString &what) {
+        if (!written)
+            qCritical().noquote() << "could not write" << what;
+        ok = ok && written;
+    };
+    const QDir out(parser.value(u"out"_s));
+    for (const QString &sub : {u"fish"_s, u"buttons"_s, u"icon"_s})
+        check(out.mkpath(sub), out.filePath(sub));
+    if (!ok)
+        return 1;
+
+    QList<Swatch> drawn, extras;
+    for (int number : selection.fish)
+        check(writeFish(out, number, drawn), u"fish %1"_s.arg(number));
+    if (selection.buttons) {
+        for (const buttons::ButtonImage &button : buttons::drawAll()) {
+            extras.append({button.id, button.normal.convertToFormat(QImage::Format_RGB32)});
+            check(buttons::save(button, QDir(out.filePath(u"buttons"_s))), button.id);
         }
     }
-    const QList<buttons::ButtonImage> buttonImages =
-        selection.buttons ? buttons::drawAll() : QList<buttons::ButtonImage>();
-    for (const buttons::ButtonImage &button : buttonImages) {
-        swatches.append({button.id, button.normal.convertToFormat(QImage::Format_RGB32)});
-        if (!buttons::save(button, QDir(out.filePath(u"buttons"_s)))) {
-            qCritical().noquote() << "could not write" << button.id;
-            ok = false;
-        }
-    }
-    if (selection.icon && !writeIcon(out, swatches)) {
-        qCritical("could not write the icon files");
-        ok = false;
-    }
-    const QString sheet = parser.value(u"sheet"_s);
-    if (!sheet.isEmpty() && !contactsheet::write(sheet, drawn, swatches)) {
-        qCritical("could not write the contact sheet");
-        ok = false;
-    }
+    if (selection.icon)
+        check(writeIcon(out, extras), u"the icon files"_s);
+    if (parser.isSet(u"sheet"_s))
+        check(writeContactSheet(parser.value(u"sheet"_s), drawn, extras), u"the contact sheet"_s);
     return ok ? 0 : 1;
 }
