@@ -42,13 +42,6 @@ private:
     QRandomGenerator m_rng;
 };
 
-QColor mix(const QColor &a, const QColor &b, double t)
-{
-    auto lerp = [t](int x, int y) { return int(std::lround(x + (y - x) * t)); };
-    return QColor(lerp(a.red(), b.red()), lerp(a.green(), b.green()), lerp(a.blue(), b.blue()),
-                  lerp(a.alpha(), b.alpha()));
-}
-
 template <typename Gradient> QBrush shaded(Gradient gradient, const QGradientStops &stops)
 {
     gradient.setStops(stops);
@@ -84,16 +77,6 @@ void dot(QPainter &p, const QBrush &brush, QPointF centre, double rx, double ry)
     p.drawEllipse(centre, rx, ry);
 }
 
-// Sand and rock fill `area` from `top` down, and only when there is room for them.
-bool beginGround(QPainter &p, const QRectF &area, double top)
-{
-    if (top >= area.bottom())
-        return false;
-    p.save();
-    p.setClipRect(area, Qt::IntersectClip);
-    return true;
-}
-
 using Twigs = QList<std::pair<QPainterPath, double>>; // each with its width
 
 void growFanBranch(QPointF from, double angle, double length, double width, int level, Dice &dice,
@@ -123,11 +106,15 @@ void paintWater(QPainter &p, const QRectF &area, double depth)
     p.save();
     p.setClipRect(area, Qt::IntersectClip);
     const double left = area.left(), top = area.top(), w = area.width(), h = area.height();
+    auto mix = [depth](QColor a, QColor b) {
+        auto lerp = [depth](int x, int y) { return int(std::lround(x + (y - x) * depth)); };
+        return QColor(lerp(a.red(), b.red()), lerp(a.green(), b.green()), lerp(a.blue(), b.blue()));
+    };
     p.fillRect(area, vertical(top, area.bottom(),
-                              {{0.0, mix({120, 214, 232}, {44, 128, 178}, depth)},
-                               {0.35, mix({52, 164, 196}, {24, 96, 150}, depth)},
-                               {0.7, mix({22, 112, 158}, {12, 62, 112}, depth)},
-                               {1.0, mix({12, 76, 126}, {6, 34, 72}, depth)}}));
+                              {{0.0, mix({120, 214, 232}, {44, 128, 178})},
+                               {0.35, mix({52, 164, 196}, {24, 96, 150})},
+                               {0.7, mix({22, 112, 158}, {12, 62, 112})},
+                               {1.0, mix({12, 76, 126}, {6, 34, 72})}}));
     // Sunlight from up to the left warms the water there.
     p.fillRect(area, radial({left + w * 0.3, top - h * 0.1}, w * 0.75,
                             fade({220, 255, 245, int(90 * (1.0 - 0.6 * depth))})));
@@ -180,9 +167,11 @@ void paintWater(QPainter &p, const QRectF &area, double depth)
 
 void paintSand(QPainter &p, const QRectF &area, double top)
 {
-    if (!beginGround(p, area, top))
+    if (top >= area.bottom())
         return;
     Dice dice(area.width(), top, 17.0);
+    p.save();
+    p.setClipRect(area, Qt::IntersectClip);
     const double left = area.left(), right = area.right(), bottom = area.bottom(),
                  height = bottom - top, phase = dice(0, 2 * pi);
     QPolygonF edge{QPointF(left, bottom)};
@@ -306,8 +295,10 @@ void paintSeaFan(QPainter &p, QPointF base, double height, QColor colour)
 void paintReefRock(QPainter &p, const QRectF &area, double top)
 {
     Dice dice(area.width(), top, 23.0);
-    if (!beginGround(p, area, top))
+    if (top >= area.bottom())
         return;
+    p.save();
+    p.setClipRect(area, Qt::IntersectClip);
     const double left = area.left(), right = area.right(), bottom = area.bottom(),
                  band = bottom - top;
 
@@ -408,11 +399,10 @@ void paintEye(QPainter &p, QPointF centre, double radius, QColor iris)
 
 QPainterPath smoothClosedPath(const QPointF *points, int count)
 {
-    auto at = [points, count](int i) { return points[((i % count) + count) % count]; };
-    QPainterPath path;
     if (count < 3)
-        return path;
-    path.moveTo(points[0]);
+        return {};
+    auto at = [points, count](int i) { return points[((i % count) + count) % count]; };
+    QPainterPath path(points[0]);
     for (int i = 0; i < count; ++i)
         path.cubicTo(at(i) + (at(i + 1) - at(i - 1)) / 6.0, at(i + 1) - (at(i + 2) - at(i)) / 6.0,
                      at(i + 1));

@@ -9,9 +9,12 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include <array>
+
 #include <cmath>
 #include <functional>
 #include <numbers>
+#include <utility>
 
 namespace buttons {
 
@@ -142,6 +145,37 @@ bool writeBmp8(const QString &path, const QImage &image)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+constexpr int iconGrid = 16;
+
+using IconCells = std::array<std::array<bool, iconGrid>, iconGrid>;
+
+// Walks the spiral inwards from the top left corner, turning right whenever going
+// on would touch an earlier turn, so a one-cell black gap always separates the arms.
+IconCells spiralCells()
+{
+    IconCells cells{};
+    auto inside = [](int x, int y) {
+        return std::min(x, y) >= 1 && std::max(x, y) <= iconGrid - 2;
+    };
+    auto canEnter = [&](int x, int y, int dx, int dy) {
+        return inside(x, y) && !cells[y][x] && !(inside(x + dx, y + dy) && cells[y + dy][x + dx]);
+    };
+    int x = 1, y = 1, dx = 1, dy = 0;
+    cells[y][x] = true;
+    for (int turns = 0; turns < 2;) {
+        if (canEnter(x + dx, y + dy, dx, dy)) {
+            x += dx;
+            y += dy;
+            cells[y][x] = true;
+            turns = 0;
+        } else {
+            std::tie(dx, dy) = std::pair(-dy, dx);
+            ++turns;
+        }
+    }
+    return cells;
+}
+
 } // namespace
 
 QList<ButtonImage> drawAll()
@@ -172,6 +206,22 @@ bool save(const ButtonImage &button, const QDir &folder)
          {std::pair(button.normal, ".bmp"), {button.doubled, "@2x.bmp"}})
         ok = writeBmp8(folder.filePath(button.id + QLatin1String(suffix)), image) && ok;
     return ok;
+}
+
+QImage drawIcon(int size)
+{
+    const IconCells cells = spiralCells();
+    QImage image(size, size, QImage::Format_Indexed8);
+    // Unused entries repeat black, so the palette names no colour that the
+    // icon does not show.
+    QList<QRgb> palette(16, qRgb(0, 0, 0));
+    palette[1] = qRgb(255, 0, 0);
+    image.setColorTable(palette);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x)
+            image.setPixel(x, y, cells[y * iconGrid / size][x * iconGrid / size] ? 1 : 0);
+    }
+    return image;
 }
 
 } // namespace buttons

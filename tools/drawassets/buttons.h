@@ -9,8 +9,8 @@
 
 class QDir;
 
-// The quiz's navigation buttons: hard-edged three-colour pictures (red, white
-// and near-black), kept as 8-bit palette images.
+// The program's own hard-edged palette pictures: the navigation buttons in red,
+// white and near-black, and the window icon, a red square spiral on black.
 namespace buttons {
 
 struct ButtonImage
@@ -24,5 +24,9 @@ QList<ButtonImage> drawAll();
 
 // Writes <id>.bmp and <id>@2x.bmp into `folder` as 256-colour bitmaps.
 bool save(const ButtonImage &button, const QDir &folder);
+
+// The icon at `size` x `size` pixels (a multiple of 16), as Format_Indexed8
+// with a 16-entry colour table: black, red, then black again.
+QImage drawIcon(int size);
 
 } // namespace buttons

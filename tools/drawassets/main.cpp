@@ -3,7 +3,6 @@
 
 #include "buttons.h"
 #include "fishart.h"
-#include "icon.h"
 
 #include <QBuffer>
 #include <QCommandLineParser>
@@ -103,11 +102,11 @@ bool writeIcon(const QDir &out, QList<Swatch> &swatches)
     bool ok = true;
     for (int size : {16, 32}) {
         const QString base = out.filePath(u"icon/ScreenIcon%1"_s.arg(size));
-        ok = icon::draw(size).save(base + u".bmp"_s, "BMP") && ok;
-        ok = icon::draw(2 * size).save(base + u"@2x.bmp"_s, "BMP") && ok;
+        ok = buttons::drawIcon(size).save(base + u".bmp"_s, "BMP") && ok;
+        ok = buttons::drawIcon(2 * size).save(base + u"@2x.bmp"_s, "BMP") && ok;
     }
     for (int size : {16, 32, 128}) {
-        const QImage image = icon::draw(size).convertToFormat(QImage::Format_RGB32);
+        const QImage image = buttons::drawIcon(size).convertToFormat(QImage::Format_RGB32);
         const QString name = u"reefwise-%1.png"_s.arg(size);
         ok = image.save(out.filePath(u"icon/"_s + name), "PNG") && ok;
         swatches.append({name, image});
