@@ -61,19 +61,6 @@ bool parseSelection(QString choice, Selection &selection)
     return true;
 }
 
-QImage renderFish(int number, int scale)
-{
-    const QSize logical = number == 4 ? QSize(250, 188) : QSize(320, 240);
-    QImage image(logical * scale, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    QPainter p(&image);
-    p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform |
-                     QPainter::TextAntialiasing);
-    p.scale(scale, scale);
-    fishart::catalogue[number - 1].paint(p, logical.width(), logical.height());
-    return image;
-}
-
 // How big the picture comes out as a baseline JPEG at this quality.
 qint64 jpegSize(const QImage &image, int quality)
 {
@@ -85,15 +72,25 @@ qint64 jpegSize(const QImage &image, int quality)
 
 bool writeFish(const QDir &out, int number, QList<Swatch> &drawn)
 {
-    const QImage normal = renderFish(number, 1);
+    const fishart::Fish &fish = fishart::catalogue[number - 1];
+    auto render = [&fish, logical = number == 4 ? QSize(250, 188) : QSize(320, 240)](int scale) {
+        QImage image(logical * scale, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        QPainter p(&image);
+        p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform |
+                         QPainter::TextAntialiasing);
+        p.scale(scale, scale);
+        fish.paint(p, logical.width(), logical.height());
+        return image;
+    };
+    const QImage normal = render(1);
     int quality = startQuality;
     while (quality > lowestQuality && jpegSize(normal, quality) > largestJpeg)
         quality -= 4;
     const QString base = out.filePath(u"fish/FishPhoto%1"_s.arg(number));
-    drawn.append(
-        {u"%1  %2"_s.arg(number).arg(QLatin1String(fishart::catalogue[number - 1].name)), normal});
+    drawn.append({u"%1  %2"_s.arg(number).arg(QLatin1String(fish.name)), normal});
     return normal.save(base + u".jpg"_s, "jpeg", quality) &&
-           renderFish(number, 2).save(base + u"@2x.jpg"_s, "jpeg", quality);
+           render(2).save(base + u"@2x.jpg"_s, "jpeg", quality);
 }
 
 bool writeIcon(const QDir &out, QList<Swatch> &swatches)
@@ -115,54 +112,37 @@ bool writeIcon(const QDir &out, QList<Swatch> &swatches)
 }
 
 // One PNG showing everything the tool drew, for checking the pictures side by side
-// the way a player meets them: the fish in rows of six cells, the extras (buttons,
-// icons) in one row below.
+// the way a player meets them: the fish in rows of six, the extras (buttons, icons)
+// in one row below.
 bool writeContactSheet(const QString &path, const QList<Swatch> &fish, const QList<Swatch> &extras)
 {
-    constexpr int cellWidth = 320, cellHeight = 240, labelHeight = 26, gap = 14, columns = 6;
-    // Narrow extras still get room for their label.
-    auto slotWidth = [](const Swatch &swatch) { return std::max(swatch.image.width(), 90); };
-    int extrasWidth = gap, extrasHeight = 0;
-    for (const Swatch &swatch : extras) {
-        extrasWidth += slotWidth(swatch) + gap;
-        extrasHeight = std::max(extrasHeight, swatch.image.height());
-    }
-    const int rowHeight = cellHeight + labelHeight + gap;
-    const int fishBlock = (int(fish.size()) + columns - 1) / columns * rowHeight;
-    QImage sheet(
-        std::max(gap + std::clamp(int(fish.size()), 1, columns) * (cellWidth + gap), extrasWidth),
-        gap + fishBlock + (extras.isEmpty() ? 0 : extrasHeight + labelHeight + gap),
-        QImage::Format_RGB32);
+    constexpr int gap = 14, columns = 6, labelHeight = 26;
+    const QSize cell(320, 240 + labelHeight), slot(160, 160 + labelHeight);
+    const int fishRows = (int(fish.size()) + columns - 1) / columns;
+    const int extrasWidth = int(extras.size()) * (slot.width() + gap);
+    QImage sheet(gap + std::max(columns * (cell.width() + gap), extrasWidth),
+                 gap + fishRows * (cell.height() + gap) + slot.height() + gap,
+                 QImage::Format_RGB32);
     sheet.fill(QColor(46, 46, 50));
-
     QPainter p(&sheet);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(15);
-    p.setFont(font);
     p.setPen(QColor(225, 225, 225));
+    auto place = [&p](const Swatch &swatch, const QRect &box, int fontSize) {
+        QFont font(u"DejaVu Sans"_s);
+        font.setPixelSize(fontSize);
+        p.setFont(font);
+        // Smaller pictures sit centred in their box, so sizes stay comparable.
+        const QRect picture = box.adjusted(0, 0, 0, -labelHeight);
+        p.drawImage(picture.center() - swatch.image.rect().center(), swatch.image);
+        p.drawText(box.adjusted(0, picture.height(), 0, 0), Qt::AlignCenter, swatch.label);
+    };
     for (int i = 0; i < fish.size(); ++i) {
-        const QRect cell(gap + (i % columns) * (cellWidth + gap), gap + (i / columns) * rowHeight,
-                         cellWidth, cellHeight);
-        const QImage &image = fish.at(i).image;
-        // Smaller canvases sit centred in the cell, so sizes stay comparable.
-        p.drawImage(cell.center() - image.rect().center(), image);
-        p.drawText(QRect(cell.left(), cell.bottom() + 1, cellWidth, labelHeight), Qt::AlignCenter,
-                   fish.at(i).label);
+        const QPoint at(gap + i % columns * (cell.width() + gap),
+                        gap + i / columns * (cell.height() + gap));
+        place(fish.at(i), QRect(at, cell), 15);
     }
-
-    font.setPixelSize(11);
-    p.setFont(font);
-    int x = gap;
-    const int y = gap + fishBlock;
-    for (const Swatch &swatch : extras) {
-        const int slot = slotWidth(swatch);
-        p.drawImage(
-            QPoint(x + (slot - swatch.image.width()) / 2, y + extrasHeight - swatch.image.height()),
-            swatch.image);
-        p.drawText(QRect(x - gap / 2, y + extrasHeight, slot + gap, labelHeight), Qt::AlignCenter,
-                   swatch.label);
-        x += slot + gap;
+    for (int i = 0; i < extras.size(); ++i) {
+        const QPoint at(gap + i * (slot.width() + gap), gap + fishRows * (cell.height() + gap));
+        place(extras.at(i), QRect(at, slot), 11);
     }
     p.end();
     return sheet.save(path, "PNG");
