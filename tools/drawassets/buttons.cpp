@@ -10,9 +10,7 @@
 #include <QPainter>
 
 #include <array>
-
 #include <cmath>
-#include <functional>
 #include <numbers>
 #include <utility>
 
@@ -22,13 +20,11 @@ namespace {
 
 const QColor red(255, 0, 0), white(255, 255, 255), nearBlack(4, 4, 4);
 
-using Drawing = std::function<void(QPainter &)>;
-
 struct Button
 {
     const char *id;
     QSize size;
-    Drawing shape;
+    void (*shape)(QPainter &p); // drawn in red unless it says otherwise
     QRectF captionBox;
     const char *caption;
     int largestLettering;
@@ -58,59 +54,34 @@ void drawCaption(QPainter &p, const QRectF &box, const QString &text, int larges
     p.drawText(QPointF(std::round(origin.x()), std::round(origin.y())), text);
 }
 
-void fillPolygon(QPainter &p, const QPolygonF &polygon, QColor colour)
-{
-    p.setPen(Qt::NoPen);
-    p.setBrush(colour);
-    p.drawPolygon(polygon);
-}
-
-// Corners alternate between the outer and the inner radius, starting with the outer.
-QPolygonF regularPolygon(QPointF centre, int corners, double outer, double inner,
-                         double startDegrees)
+// A star around (75, 75) whose corners alternate between the outer and the inner
+// radius, starting with the outer.
+QPolygonF star(int corners, double outer, double inner, double startDegrees)
 {
     QPolygonF polygon;
     for (int i = 0; i < corners; ++i) {
         const double a = (startDegrees + 360.0 * i / corners) * std::numbers::pi / 180.0;
-        polygon << centre + QPointF(std::cos(a), std::sin(a)) * (i % 2 ? inner : outer);
+        polygon << QPointF(75, 75) + QPointF(std::cos(a), std::sin(a)) * (i % 2 ? inner : outer);
     }
     return polygon;
-}
-
-// A red sunburst around a black octagon.
-void drawStarburst(QPainter &p)
-{
-    fillPolygon(p, regularPolygon(QPointF(75, 75), 16, 75.0, 47.0, -90.0), red);
-    const double circumradius = 38.0 / std::cos(std::numbers::pi / 8);
-    fillPolygon(p, regularPolygon(QPointF(75, 75), 8, circumradius, circumradius, 22.5), nearBlack);
-}
-
-// Concentric red and black square rings behind a black band for the caption.
-void drawRings(QPainter &p)
-{
-    for (int ring = 0; ring <= 40; ++ring)
-        p.fillRect(QRect(ring, ring, 81 - 2 * ring, 81 - 2 * ring), ring % 2 ? nearBlack : red);
-    p.fillRect(QRect(4, 25, 73, 31), nearBlack);
 }
 
 QImage render(const Button &button, int scale)
 {
     QImage canvas(button.size * scale, QImage::Format_RGB32);
     canvas.fill(nearBlack);
+    QPainter p(&canvas);
     // Hard edges only, so that every pixel is one of the three colours.
-    auto paintOn = [&](const Drawing &draw) {
-        QPainter p(&canvas);
-        p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing, false);
-        p.scale(scale, scale);
-        draw(p);
-    };
-    paintOn(button.shape);
+    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing, false);
     if (button.mirrored)
-        canvas = canvas.mirrored(true, false);
-    paintOn([&](QPainter &p) {
-        drawCaption(p, button.captionBox, QString::fromLatin1(button.caption),
-                    button.largestLettering);
-    });
+        p.setTransform(QTransform(-1, 0, 0, 1, canvas.width(), 0));
+    p.scale(scale, scale);
+    p.setPen(Qt::NoPen);
+    p.setBrush(red);
+    button.shape(p);
+    p.setTransform(QTransform::fromScale(scale, scale));
+    drawCaption(p, button.captionBox, QString::fromLatin1(button.caption), button.largestLettering);
+    p.end();
     // Snapped to the three colours so no in-between shade sneaks in from glyph rendering.
     return canvas.convertToFormat(QImage::Format_Indexed8,
                                   {nearBlack.rgb(), red.rgb(), white.rgb()});
@@ -161,12 +132,11 @@ IconCells spiralCells()
         return inside(x, y) && !cells[y][x] && !(inside(x + dx, y + dy) && cells[y + dy][x + dx]);
     };
     int x = 1, y = 1, dx = 1, dy = 0;
-    cells[y][x] = true;
     for (int turns = 0; turns < 2;) {
+        cells[y][x] = true;
         if (canEnter(x + dx, y + dy, dx, dy)) {
             x += dx;
             y += dy;
-            cells[y][x] = true;
             turns = 0;
         } else {
             std::tie(dx, dy) = std::pair(-dy, dx);
@@ -180,18 +150,27 @@ IconCells spiralCells()
 
 QList<ButtonImage> drawAll()
 {
-    const Drawing arrow = [](QPainter &p) {
-        fillPolygon(p, QPolygonF{{2, 21}, {47, 1}, {47, 41}}, red);
+    const auto arrow = [](QPainter &p) { p.drawPolygon(QPolygonF{{2, 21}, {47, 1}, {47, 41}}); };
+    const auto triangle = [](QPainter &p) { p.drawPolygon(QPolygonF{{25, 1}, {49, 48}, {1, 48}}); };
+    // A red sunburst around a black octagon.
+    const auto starburst = [](QPainter &p) {
+        p.drawPolygon(star(16, 75.0, 47.0, -90.0));
+        const double circumradius = 38.0 / std::cos(std::numbers::pi / 8);
+        p.setBrush(nearBlack);
+        p.drawPolygon(star(8, circumradius, circumradius, 22.5));
     };
-    const Drawing triangle = [](QPainter &p) {
-        fillPolygon(p, QPolygonF{{25, 1}, {49, 48}, {1, 48}}, red);
+    // Concentric red and black square rings behind a black band for the caption.
+    const auto rings = [](QPainter &p) {
+        for (int ring = 0; ring <= 40; ++ring)
+            p.fillRect(QRect(ring, ring, 81 - 2 * ring, 81 - 2 * ring), ring % 2 ? nearBlack : red);
+        p.fillRect(QRect(4, 25, 73, 31), nearBlack);
     };
     const Button all[] = {
         {"BackButtonImage", QSize(50, 60), arrow, QRectF(1, 45, 48, 14), "BACK", 18},
         {"NextButtonImage", QSize(50, 60), arrow, QRectF(1, 45, 48, 14), "NEXT", 18, true},
         {"ExitButtonImage", QSize(50, 50), triangle, QRectF(4, 33, 42, 13), "EXIT", 16},
-        {"FinaleReviewImage", QSize(150, 150), drawStarburst, QRectF(39, 60, 72, 30), "REVIEW", 20},
-        {"FinaleExitImage", QSize(81, 81), drawRings, QRectF(6, 27, 69, 27), "EXIT", 26},
+        {"FinaleReviewImage", QSize(150, 150), starburst, QRectF(39, 60, 72, 30), "REVIEW", 20},
+        {"FinaleExitImage", QSize(81, 81), rings, QRectF(6, 27, 69, 27), "EXIT", 26},
     };
     QList<ButtonImage> images;
     for (const Button &button : all)
