@@ -21,15 +21,14 @@ constexpr double pi = std::numbers::pi;
 
 // Seeded from the logical geometry, so the @2x picture gets the same scenery
 // as the 1x one and every run of the tool gives identical files.
-class Dice
+class Dice : public QRandomGenerator
 {
 public:
     Dice(double a, double b, double c)
-        : m_rng(quint32(std::lround(a * 7.0 + b * 131.0 + c * 977.0)) ^ 0x5eedu)
+        : QRandomGenerator(quint32(std::lround(a * 7.0 + b * 131.0 + c * 977.0)) ^ 0x5eedu)
     {
     }
-    double operator()(double lo, double hi) { return lo + (hi - lo) * m_rng.generateDouble(); }
-    int below(int n) { return m_rng.bounded(n); }
+    double operator()(double lo, double hi) { return lo + (hi - lo) * generateDouble(); }
     // y is drawn before x: the scenery was first drawn that way, and the order
     // must stay fixed for the pictures to stay the same.
     QPointF point(double left, double right, double top, double bottom)
@@ -37,9 +36,6 @@ public:
         const double y = (*this)(top, bottom);
         return {(*this)(left, right), y};
     }
-
-private:
-    QRandomGenerator m_rng;
 };
 
 template <typename Gradient> QBrush shaded(Gradient gradient, const QGradientStops &stops)
@@ -202,8 +198,8 @@ void paintSand(QPainter &p, const QRectF &area, double top)
     p.setPen(Qt::NoPen);
     for (int i = 0; i < int(area.width() * height / 60.0); ++i) {
         const double y = dice(top, bottom), r = dice(0.3, 0.6 + 0.9 * ((y - top) / height));
-        const QColor grain = dice.below(3) == 0 ? QColor(120, 100, 70, int(dice(40, 110)))
-                                                : QColor(255, 250, 235, int(dice(40, 120)));
+        const QColor grain = dice.bounded(3) == 0 ? QColor(120, 100, 70, int(dice(40, 110)))
+                                                  : QColor(255, 250, 235, int(dice(40, 120)));
         dot(p, grain, QPointF(dice(left, right), y), r, r * 0.8);
     }
 
@@ -272,8 +268,7 @@ void paintSeaFan(QPainter &p, QPointF base, double height, QColor colour)
     auto bearing = [base](QPointF tip) {
         return std::atan2(tip.y() - base.y(), tip.x() - base.x());
     };
-    std::sort(tips.begin(), tips.end(),
-              [&](QPointF a, QPointF b) { return bearing(a) < bearing(b); });
+    std::ranges::sort(tips, {}, bearing);
     QPolygonF outline{base - QPointF(0, height * 0.15)};
     for (const QPointF &tip : tips)
         outline << base + (tip - base) * 1.04;
@@ -343,7 +338,7 @@ void paintReefRock(QPainter &p, const QRectF &area, double top)
     for (int i = 0; i < 22; ++i) {
         const QPointF c = dice.point(left, right, top, bottom);
         const double r = band * dice(0.012, 0.035);
-        const QColor tint = crust[dice.below(int(std::size(crust)))];
+        const QColor tint = crust[dice.bounded(int(std::size(crust)))];
         for (int blob = 0; blob < 4; ++blob) {
             const QColor shade = withAlpha(tint, int(dice(50, 110)));
             const double ry = r * dice(0.5, 0.8), rx = r * dice(0.8, 1.4), dy = dice(-r, r) * 0.6;
@@ -352,7 +347,7 @@ void paintReefRock(QPainter &p, const QRectF &area, double top)
     }
     for (int i = 0; i < int(area.width() * band / 40.0); ++i) {
         const QPointF c = dice.point(left, right, top, bottom);
-        dot(p, dice.below(2) == 0 ? QColor(190, 180, 150, 70) : QColor(20, 20, 20, 70), c, 0.6,
+        dot(p, dice.bounded(2) == 0 ? QColor(190, 180, 150, 70) : QColor(20, 20, 20, 70), c, 0.6,
             0.6);
     }
 

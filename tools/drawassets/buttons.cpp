@@ -9,7 +9,6 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
-#include <array>
 #include <cmath>
 #include <numbers>
 #include <utility>
@@ -116,36 +115,6 @@ bool writeBmp8(const QString &path, const QImage &image)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-constexpr int iconGrid = 16;
-
-using IconCells = std::array<std::array<bool, iconGrid>, iconGrid>;
-
-// Walks the spiral inwards from the top left corner, turning right whenever going
-// on would touch an earlier turn, so a one-cell black gap always separates the arms.
-IconCells spiralCells()
-{
-    IconCells cells{};
-    auto inside = [](int x, int y) {
-        return std::min(x, y) >= 1 && std::max(x, y) <= iconGrid - 2;
-    };
-    auto canEnter = [&](int x, int y, int dx, int dy) {
-        return inside(x, y) && !cells[y][x] && !(inside(x + dx, y + dy) && cells[y + dy][x + dx]);
-    };
-    int x = 1, y = 1, dx = 1, dy = 0;
-    for (int turns = 0; turns < 2;) {
-        cells[y][x] = true;
-        if (canEnter(x + dx, y + dy, dx, dy)) {
-            x += dx;
-            y += dy;
-            turns = 0;
-        } else {
-            std::tie(dx, dy) = std::pair(-dy, dx);
-            ++turns;
-        }
-    }
-    return cells;
-}
-
 } // namespace
 
 QList<ButtonImage> drawAll()
@@ -189,18 +158,36 @@ bool save(const ButtonImage &button, const QDir &folder)
 
 QImage drawIcon(int size)
 {
-    const IconCells cells = spiralCells();
-    QImage image(size, size, QImage::Format_Indexed8);
+    QImage grid(16, 16, QImage::Format_Indexed8);
     // Unused entries repeat black, so the palette names no colour that the
     // icon does not show.
     QList<QRgb> palette(16, qRgb(0, 0, 0));
     palette[1] = qRgb(255, 0, 0);
-    image.setColorTable(palette);
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x)
-            image.setPixel(x, y, cells[y * iconGrid / size][x * iconGrid / size] ? 1 : 0);
+    grid.setColorTable(palette);
+    grid.fill(0);
+    // The spiral winds inwards from the top left corner, turning right whenever going
+    // on would touch an earlier turn, so a one-cell black gap always separates the arms.
+    auto inside = [](int x, int y) { return std::min(x, y) >= 1 && std::max(x, y) <= 14; };
+    auto marked = [&](int x, int y) { return inside(x, y) && grid.pixelIndex(x, y) == 1; };
+    auto canEnter = [&](int x, int y, int dx, int dy) {
+        return inside(x, y) && !marked(x, y) && !marked(x + dx, y + dy);
+    };
+    int x = 1, y = 1, dx = 1, dy = 0;
+    for (int turns = 0; turns < 2;) {
+        grid.setPixel(x, y, 1);
+        if (canEnter(x + dx, y + dy, dx, dy)) {
+            x += dx;
+            y += dy;
+            turns = 0;
+        } else {
+            std::tie(dx, dy) = std::pair(-dy, dx);
+            ++turns;
+        }
     }
-    return image;
+    // Scaling adds a colour to the table that no pixel uses; the palette stays as chosen.
+    QImage icon = grid.scaled(size, size);
+    icon.setColorTable(palette);
+    return icon;
 }
 
 } // namespace buttons

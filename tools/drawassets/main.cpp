@@ -77,8 +77,7 @@ bool writeFish(const QDir &out, int number, QList<Swatch> &drawn)
         QImage image(logical * scale, QImage::Format_RGB32);
         image.fill(Qt::black);
         QPainter p(&image);
-        p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform |
-                         QPainter::TextAntialiasing);
+        p.setRenderHint(QPainter::Antialiasing);
         p.scale(scale, scale);
         fish.paint(p, logical.width(), logical.height());
         return image;
