@@ -163,8 +163,6 @@ void paintWater(QPainter &p, const QRectF &area, double depth)
 
 void paintSand(QPainter &p, const QRectF &area, double top)
 {
-    if (top >= area.bottom())
-        return;
     Dice dice(area.width(), top, 17.0);
     p.save();
     p.setClipRect(area, Qt::IntersectClip);
@@ -290,8 +288,6 @@ void paintSeaFan(QPainter &p, QPointF base, double height, QColor colour)
 void paintReefRock(QPainter &p, const QRectF &area, double top)
 {
     Dice dice(area.width(), top, 23.0);
-    if (top >= area.bottom())
-        return;
     p.save();
     p.setClipRect(area, Qt::IntersectClip);
     const double left = area.left(), right = area.right(), bottom = area.bottom(),
@@ -378,17 +374,18 @@ void paintEye(QPainter &p, QPointF centre, double radius, QColor iris)
 {
     p.save();
     p.setPen(Qt::NoPen);
-    auto disc = [&](const QBrush &brush, QPointF at, double r) { dot(p, brush, at, r, r); };
-    disc(QColor(18, 18, 24), centre, radius);
+    auto disc = [&](const QBrush &brush, QPointF offset, double r) {
+        dot(p, brush, centre + offset * radius, r * radius, r * radius);
+    };
+    disc(QColor(18, 18, 24), {}, 1);
     disc(radial(centre - QPointF(radius * 0.2, radius * 0.25), radius,
                 {{0.0, iris.lighter(140)}, {0.7, iris}, {1.0, iris.darker(170)}}),
-         centre, radius * 0.86);
+         {}, 0.86);
     disc(
         radial(centre, radius * 0.52, {{0.0, {0, 0, 0}}, {0.85, {8, 10, 16}}, {1.0, {30, 30, 40}}}),
-        centre, radius * 0.52);
-    disc(QColor(255, 255, 255, 235), centre + QPointF(-radius * 0.24, -radius * 0.28),
-         radius * 0.2);
-    disc(QColor(255, 255, 255, 120), centre + QPointF(radius * 0.26, radius * 0.24), radius * 0.09);
+        {}, 0.52);
+    disc(QColor(255, 255, 255, 235), {-0.24, -0.28}, 0.2);
+    disc(QColor(255, 255, 255, 120), {0.26, 0.24}, 0.09);
     p.restore();
 }
 
