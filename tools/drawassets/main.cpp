@@ -11,17 +11,11 @@
 #include <QGuiApplication>
 #include <QPainter>
 
-#include <algorithm>
 #include <set>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// The 1x pictures should land between about 7 and 30 KB; start high and only
-// give up quality when a busy picture would grow past that.
-constexpr int startQuality = 90, lowestQuality = 60;
-constexpr qint64 largestJpeg = 29 * 1024;
 
 struct Swatch
 {
@@ -61,15 +55,8 @@ bool parseSelection(QString choice, Selection &selection)
     return true;
 }
 
-// How big the picture comes out as a baseline JPEG at this quality.
-qint64 jpegSize(const QImage &image, int quality)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "jpeg", quality);
-    return buffer.size();
-}
-
+// Both sizes share one JPEG quality: 90, or lower where a busy 1x picture would
+// pass 29 KB, so that every picture lands between about 7 and 30 KB.
 bool writeFish(const QDir &out, int number, QList<Swatch> &drawn)
 {
     const fishart::Fish &fish = fishart::catalogue[number - 1];
@@ -82,9 +69,15 @@ bool writeFish(const QDir &out, int number, QList<Swatch> &drawn)
         fish.paint(p, logical.width(), logical.height());
         return image;
     };
+    auto jpegSize = [](const QImage &image, int quality) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "jpeg", quality);
+        return buffer.size();
+    };
     const QImage normal = render(1);
-    int quality = startQuality;
-    while (quality > lowestQuality && jpegSize(normal, quality) > largestJpeg)
+    int quality = 90;
+    while (quality > 60 && jpegSize(normal, quality) > 29 * 1024)
         quality -= 4;
     const QString base = out.filePath(u"fish/FishPhoto%1"_s.arg(number));
     drawn.append({u"%1  %2"_s.arg(number).arg(QLatin1String(fish.name)), normal});
@@ -102,46 +95,37 @@ bool writeIcon(const QDir &out, QList<Swatch> &swatches)
         ok = buttons::drawIcon(2 * size).save(base + u"@2x.bmp"_s, "BMP") && ok;
     }
     for (int size : {16, 32, 128}) {
-        const QImage image = buttons::drawIcon(size).convertToFormat(QImage::Format_RGB32);
-        const QString name = u"reefwise-%1.png"_s.arg(size);
-        ok = image.save(out.filePath(u"icon/"_s + name), "PNG") && ok;
-        swatches.append({name, image});
+        swatches.append({u"reefwise-%1.png"_s.arg(size),
+                         buttons::drawIcon(size).convertToFormat(QImage::Format_RGB32)});
+        ok = swatches.last().image.save(out.filePath(u"icon/"_s + swatches.last().label)) && ok;
     }
     return ok;
 }
 
-// One PNG showing everything the tool drew, for checking the pictures side by side
-// the way a player meets them: the fish in rows of six, the extras (buttons, icons)
-// in one row below.
-bool writeContactSheet(const QString &path, const QList<Swatch> &fish, const QList<Swatch> &extras)
+// One PNG showing everything the tool drew in rows of six cells, for checking the
+// pictures side by side the way a player meets them.
+bool writeContactSheet(const QString &path, const QList<Swatch> &swatches)
 {
     constexpr int gap = 14, columns = 6, labelHeight = 26;
-    const QSize cell(320, 240 + labelHeight), slot(160, 160 + labelHeight);
-    const int fishRows = (int(fish.size()) + columns - 1) / columns;
-    const int extrasWidth = int(extras.size()) * (slot.width() + gap);
-    QImage sheet(gap + std::max(columns * (cell.width() + gap), extrasWidth),
-                 gap + fishRows * (cell.height() + gap) + slot.height() + gap,
-                 QImage::Format_RGB32);
+    const QSize cell(320, 240);
+    const int rows = (int(swatches.size()) + columns - 1) / columns;
+    QImage sheet(gap + columns * (cell.width() + gap),
+                 gap + rows * (cell.height() + labelHeight + gap), QImage::Format_RGB32);
     sheet.fill(QColor(46, 46, 50));
     QPainter p(&sheet);
     p.setPen(QColor(225, 225, 225));
-    auto place = [&p](const Swatch &swatch, const QRect &box, int fontSize) {
-        QFont font(u"DejaVu Sans"_s);
-        font.setPixelSize(fontSize);
-        p.setFont(font);
-        // Smaller pictures sit centred in their box, so sizes stay comparable.
-        const QRect picture = box.adjusted(0, 0, 0, -labelHeight);
-        p.drawImage(picture.center() - swatch.image.rect().center(), swatch.image);
-        p.drawText(box.adjusted(0, picture.height(), 0, 0), Qt::AlignCenter, swatch.label);
-    };
-    for (int i = 0; i < fish.size(); ++i) {
-        const QPoint at(gap + i % columns * (cell.width() + gap),
-                        gap + i / columns * (cell.height() + gap));
-        place(fish.at(i), QRect(at, cell), 15);
-    }
-    for (int i = 0; i < extras.size(); ++i) {
-        const QPoint at(gap + i * (slot.width() + gap), gap + fishRows * (cell.height() + gap));
-        place(extras.at(i), QRect(at, slot), 11);
+    QFont font(u"DejaVu Sans"_s);
+    font.setPixelSize(15);
+    p.setFont(font);
+    for (int i = 0; i < swatches.size(); ++i) {
+        const QRect box(QPoint(gap + i % columns * (cell.width() + gap),
+                               gap + i / columns * (cell.height() + labelHeight + gap)),
+                        cell);
+        const QImage &image = swatches.at(i).image;
+        // Smaller pictures sit centred in their cell, so sizes stay comparable.
+        p.drawImage(box.center() - image.rect().center(), image);
+        p.drawText(QRect(box.left(), box.bottom() + 1, box.width(), labelHeight), Qt::AlignCenter,
+                   swatches.at(i).label);
     }
     p.end();
     return sheet.save(path, "PNG");
@@ -155,7 +139,6 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    QCoreApplication::setApplicationName(u"reefwise-draw"_s);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(u"Draws the Reefwise fish pictures, buttons and icon."_s);
@@ -195,18 +178,18 @@ int main(int argc, char *argv[])
     if (!ok)
         return 1;
 
-    QList<Swatch> drawn, extras;
+    QList<Swatch> drawn;
     for (int number : selection.fish)
         check(writeFish(out, number, drawn), u"fish %1"_s.arg(number));
     if (selection.buttons) {
         for (const buttons::ButtonImage &button : buttons::drawAll()) {
-            extras.append({button.id, button.normal.convertToFormat(QImage::Format_RGB32)});
+            drawn.append({button.id, button.normal.convertToFormat(QImage::Format_RGB32)});
             check(buttons::save(button, QDir(out.filePath(u"buttons"_s))), button.id);
         }
     }
     if (selection.icon)
-        check(writeIcon(out, extras), u"the icon files"_s);
+        check(writeIcon(out, drawn), u"the icon files"_s);
     if (parser.isSet(u"sheet"_s))
-        check(writeContactSheet(parser.value(u"sheet"_s), drawn, extras), u"the contact sheet"_s);
+        check(writeContactSheet(parser.value(u"sheet"_s), drawn), u"the contact sheet"_s);
     return ok ? 0 : 1;
 }
