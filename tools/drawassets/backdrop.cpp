@@ -69,6 +69,7 @@ QPainterPath polyline(const QPolygonF &points)
 
 void dot(QPainter &p, const QBrush &brush, QPointF centre, double rx, double ry)
 {
+    p.setPen(Qt::NoPen);
     p.setBrush(brush);
     p.drawEllipse(centre, rx, ry);
 }
@@ -150,7 +151,6 @@ void paintWater(QPainter &p, const QRectF &area, double depth)
 
     // Specks drifting in the water.
     Dice specks(w, h, 11.0);
-    p.setPen(Qt::NoPen);
     for (int i = 0; i < int(w * h / 1800.0); ++i) {
         const QPointF c = specks.point(left, area.right(), top, area.bottom());
         const double r = specks(0.35, 1.1);
@@ -193,7 +193,6 @@ void paintSand(QPainter &p, const QRectF &area, double top)
     }
 
     // Grains, bigger towards the viewer.
-    p.setPen(Qt::NoPen);
     for (int i = 0; i < int(area.width() * height / 60.0); ++i) {
         const double y = dice(top, bottom), r = dice(0.3, 0.6 + 0.9 * ((y - top) / height));
         const QColor grain = dice.bounded(3) == 0 ? QColor(120, 100, 70, int(dice(40, 110)))
@@ -212,7 +211,6 @@ void paintCoralHead(QPainter &p, QPointF base, double radius, QColor colour)
     Dice dice(base.x(), base.y(), radius);
     p.save();
     const QPointF shadowAt(base.x() + radius * 0.15, base.y() + radius * 0.04);
-    p.setPen(Qt::NoPen);
     dot(p, radial(shadowAt, radius * 1.25, fade({10, 30, 40, 110})), shadowAt, radius * 1.25,
         radius * 0.22);
 
@@ -294,15 +292,15 @@ void paintReefRock(QPainter &p, const QRectF &area, double top)
                  band = bottom - top;
 
     // A bumpy skyline: each bump rises from one edge point and settles on the next.
-    QPointF edge[10];
-    for (int i = 0; i <= 9; ++i)
-        edge[i] = QPointF(left + area.width() * i / 9, top + band * dice(-0.08, 0.22));
+    QPointF from(left, top + band * dice(-0.08, 0.22));
     QPainterPath rock(QPointF(left - 2, bottom + 2));
-    rock.lineTo(left - 2, edge[0].y());
-    for (int i = 0; i < 9; ++i) {
-        const double run = edge[i + 1].x() - edge[i].x();
-        rock.quadTo(edge[i] + QPointF(run * 0.2, -band * 0.1), (edge[i] + edge[i + 1]) / 2.0);
-        rock.quadTo(edge[i + 1] - QPointF(run * 0.2, band * 0.08), edge[i + 1]);
+    rock.lineTo(left - 2, from.y());
+    for (int i = 1; i <= 9; ++i) {
+        const QPointF to(left + area.width() * i / 9, top + band * dice(-0.08, 0.22));
+        const double run = to.x() - from.x();
+        rock.quadTo(from + QPointF(run * 0.2, -band * 0.1), (from + to) / 2.0);
+        rock.quadTo(to - QPointF(run * 0.2, band * 0.08), to);
+        from = to;
     }
     rock.lineTo(right + 2, bottom + 2);
     p.fillPath(rock, vertical(top - band * 0.1, bottom,
@@ -311,7 +309,6 @@ void paintReefRock(QPainter &p, const QRectF &area, double top)
 
     // Boulders and ledges give the band relief. Each is drawn as a squashed
     // circle so the gradient fades out right at the rim.
-    p.setPen(Qt::NoPen);
     for (int i = 0; i < 14; ++i) {
         const QPointF c = dice.point(left, right, top, bottom + band * 0.2);
         const double rx = band * dice(0.18, 0.4), ry = rx * dice(0.55, 0.8);
@@ -359,7 +356,6 @@ void paintReefRock(QPainter &p, const QRectF &area, double top)
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor(170, 160, 135, 120), std::max(0.6, band / 60.0)));
         p.drawArc(QRectF(c.x() - rx, c.y() - ry * 1.05, rx * 2, ry * 2), 20 * 16, 140 * 16);
-        p.setPen(Qt::NoPen);
     }
 
     // Water between viewer and rock softens its far edge.
@@ -373,7 +369,6 @@ void paintReefRock(QPainter &p, const QRectF &area, double top)
 void paintEye(QPainter &p, QPointF centre, double radius, QColor iris)
 {
     p.save();
-    p.setPen(Qt::NoPen);
     auto disc = [&](const QBrush &brush, QPointF offset, double r) {
         dot(p, brush, centre + offset * radius, r * radius, r * radius);
     };

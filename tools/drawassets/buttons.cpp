@@ -45,12 +45,12 @@ void drawCaption(QPainter &p, const QRectF &box, const QString &text, int larges
             break;
     }
     const QFontMetricsF metrics(font);
-    // Centre on the capitals themselves rather than on the font's full line box.
-    const QPointF origin(box.center().x() - metrics.horizontalAdvance(text) / 2.0,
-                         box.center().y() + metrics.capHeight() / 2.0);
     p.setFont(font);
     p.setPen(white);
-    p.drawText(QPointF(std::round(origin.x()), std::round(origin.y())), text);
+    // Centred on the capitals themselves rather than on the font's full line box.
+    p.drawText(QPointF(std::round(box.center().x() - metrics.horizontalAdvance(text) / 2.0),
+                       std::round(box.center().y() + metrics.capHeight() / 2.0)),
+               text);
 }
 
 // A star around (75, 75) whose corners alternate between the outer and the inner
@@ -117,7 +117,7 @@ bool writeBmp8(const QString &path, const QImage &image)
 
 } // namespace
 
-QList<ButtonImage> drawAll()
+bool writeAll(const QDir &folder, QList<std::pair<QString, QImage>> &drawn)
 {
     const auto arrow = [](QPainter &p) { p.drawPolygon(QPolygonF{{2, 21}, {47, 1}, {47, 41}}); };
     const auto triangle = [](QPainter &p) { p.drawPolygon(QPolygonF{{25, 1}, {49, 48}, {1, 48}}); };
@@ -141,18 +141,14 @@ QList<ButtonImage> drawAll()
         {"FinaleReviewImage", QSize(150, 150), starburst, QRectF(39, 60, 72, 30), "REVIEW", 20},
         {"FinaleExitImage", QSize(81, 81), rings, QRectF(6, 27, 69, 27), "EXIT", 26},
     };
-    QList<ButtonImage> images;
-    for (const Button &button : all)
-        images.append({QString::fromLatin1(button.id), render(button, 1), render(button, 2)});
-    return images;
-}
-
-bool save(const ButtonImage &button, const QDir &folder)
-{
     bool ok = true;
-    for (const auto &[image, suffix] :
-         {std::pair(button.normal, ".bmp"), {button.doubled, "@2x.bmp"}})
-        ok = writeBmp8(folder.filePath(button.id + QLatin1String(suffix)), image) && ok;
+    for (const Button &button : all) {
+        const QString id = QString::fromLatin1(button.id);
+        const QImage normal = render(button, 1);
+        drawn.append({id, normal.convertToFormat(QImage::Format_RGB32)});
+        ok = writeBmp8(folder.filePath(id + QLatin1String(".bmp")), normal) && ok;
+        ok = writeBmp8(folder.filePath(id + QLatin1String("@2x.bmp")), render(button, 2)) && ok;
+    }
     return ok;
 }
 

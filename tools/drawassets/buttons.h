@@ -7,23 +7,18 @@
 #include <QList>
 #include <QString>
 
+#include <utility>
+
 class QDir;
 
 // The program's own hard-edged palette pictures: the navigation buttons in red,
 // white and near-black, and the window icon, a red square spiral on black.
 namespace buttons {
 
-struct ButtonImage
-{
-    QString id;
-    QImage normal; // Format_Indexed8 with exactly the three colours
-    QImage doubled;
-};
-
-QList<ButtonImage> drawAll();
-
-// Writes <id>.bmp and <id>@2x.bmp into `folder` as 256-colour bitmaps.
-bool save(const ButtonImage &button, const QDir &folder);
+// Draws every button and writes it into `folder` as <id>.bmp and <id>@2x.bmp,
+// 256-colour bitmaps in exactly the three colours; `drawn` gets each 1x picture
+// under its id.
+bool writeAll(const QDir &folder, QList<std::pair<QString, QImage>> &drawn);
 
 // The icon at `size` x `size` pixels (a multiple of 16), as Format_Indexed8
 // with a 16-entry colour table: black, red, then black again.

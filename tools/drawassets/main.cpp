@@ -17,11 +17,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Swatch
-{
-    QString label;
-    QImage image;
-};
+using Swatch = std::pair<QString, QImage>; // a label and its picture
 
 struct Selection
 {
@@ -97,7 +93,7 @@ bool writeIcon(const QDir &out, QList<Swatch> &swatches)
     for (int size : {16, 32, 128}) {
         swatches.append({u"reefwise-%1.png"_s.arg(size),
                          buttons::drawIcon(size).convertToFormat(QImage::Format_RGB32)});
-        ok = swatches.last().image.save(out.filePath(u"icon/"_s + swatches.last().label)) && ok;
+        ok = swatches.last().second.save(out.filePath(u"icon/"_s + swatches.last().first)) && ok;
     }
     return ok;
 }
@@ -121,11 +117,11 @@ bool writeContactSheet(const QString &path, const QList<Swatch> &swatches)
         const QRect box(QPoint(gap + i % columns * (cell.width() + gap),
                                gap + i / columns * (cell.height() + labelHeight + gap)),
                         cell);
-        const QImage &image = swatches.at(i).image;
+        const QImage &image = swatches.at(i).second;
         // Smaller pictures sit centred in their cell, so sizes stay comparable.
         p.drawImage(box.center() - image.rect().center(), image);
         p.drawText(QRect(box.left(), box.bottom() + 1, box.width(), labelHeight), Qt::AlignCenter,
-                   swatches.at(i).label);
+                   swatches.at(i).first);
     }
     p.end();
     return sheet.save(path, "PNG");
@@ -181,12 +177,8 @@ int main(int argc, char *argv[])
     QList<Swatch> drawn;
     for (int number : selection.fish)
         check(writeFish(out, number, drawn), u"fish %1"_s.arg(number));
-    if (selection.buttons) {
-        for (const buttons::ButtonImage &button : buttons::drawAll()) {
-            drawn.append({button.id, button.normal.convertToFormat(QImage::Format_RGB32)});
-            check(buttons::save(button, QDir(out.filePath(u"buttons"_s))), button.id);
-        }
-    }
+    if (selection.buttons)
+        check(buttons::writeAll(QDir(out.filePath(u"buttons"_s)), drawn), u"the buttons"_s);
     if (selection.icon)
         check(writeIcon(out, drawn), u"the icon files"_s);
     if (parser.isSet(u"sheet"_s))
