@@ -169,15 +169,13 @@ QImage drawIcon(int size)
         return inside(x, y) && !marked(x, y) && !marked(x + dx, y + dy);
     };
     int x = 1, y = 1, dx = 1, dy = 0;
-    for (int turns = 0; turns < 2;) {
-        grid.setPixel(x, y, 1);
-        if (canEnter(x + dx, y + dy, dx, dy)) {
+    grid.setPixel(x, y, 1);
+    // Runs straight as far as it may, then turns; a turn with no room to run ends it.
+    for (bool ran = true; ran; std::tie(dx, dy) = std::pair(-dy, dx)) {
+        for (ran = false; canEnter(x + dx, y + dy, dx, dy); ran = true) {
             x += dx;
             y += dy;
-            turns = 0;
-        } else {
-            std::tie(dx, dy) = std::pair(-dy, dx);
-            ++turns;
+            grid.setPixel(x, y, 1);
         }
     }
     // Scaling adds a colour to the table that no pixel uses; the palette stays as chosen.

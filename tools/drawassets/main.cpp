@@ -152,10 +152,9 @@ int main(int argc, char *argv[])
     }
 
     Selection selection;
-    const QStringList choices = parser.isSet(u"only"_s)
-                                    ? parser.values(u"only"_s)
-                                    : QStringList{u"fish"_s, u"buttons"_s, u"icon"_s};
-    for (const QString &choice : choices) {
+    // What the tool draws, each kind into its own folder.
+    const QStringList kinds{u"fish"_s, u"buttons"_s, u"icon"_s};
+    for (const QString &choice : parser.isSet(u"only"_s) ? parser.values(u"only"_s) : kinds) {
         if (!parseSelection(choice, selection)) {
             qCritical().noquote() << "unknown --only value:" << choice;
             return 2;
@@ -169,7 +168,7 @@ int main(int argc, char *argv[])
         ok = ok && written;
     };
     const QDir out(parser.value(u"out"_s));
-    for (const QString &sub : {u"fish"_s, u"buttons"_s, u"icon"_s})
+    for (const QString &sub : kinds)
         check(out.mkpath(sub), out.filePath(sub));
     if (!ok)
         return 1;
