@@ -126,10 +126,9 @@ void paintWater(QPainter &p, const QRectF &area, double depth)
                      spread = w * shafts(0.06, 0.14), slant = w * 0.22,
                      reach = h * shafts(0.65, 1.0);
         const int alpha = int(shafts(38, 70) * (1.0 - 0.55 * depth));
-        const QPolygonF shaft{{x, top},
-                              {x + topWidth, top},
-                              {x + topWidth + slant + spread, top + reach},
-                              {x + slant - spread * 0.4, top + reach}};
+        const QPolygonF shaft({QPointF(x, top), QPointF(x + topWidth, top),
+                               QPointF(x + topWidth + slant + spread, top + reach),
+                               QPointF(x + slant - spread * 0.4, top + reach)});
         p.fillPath(polyline(shaft), vertical(top, top + reach,
                                              {{0.0, {235, 255, 255, alpha}},
                                               {0.55, {200, 245, 255, alpha / 3}},
@@ -261,10 +260,9 @@ void paintSeaFan(QPainter &p, QPointF base, double height, QColor colour)
     growFanBranch(base, -pi / 2, height * 0.24, std::max(1.0, height / 30.0), 5, dice, twigs, tips);
 
     // The living mesh spans the branch tips, so its outline follows the branches.
-    auto bearing = [base](QPointF tip) {
+    std::ranges::sort(tips, {}, [base](QPointF tip) {
         return std::atan2(tip.y() - base.y(), tip.x() - base.x());
-    };
-    std::ranges::sort(tips, {}, bearing);
+    });
     QPolygonF outline{base - QPointF(0, height * 0.15)};
     for (const QPointF &tip : tips)
         outline << base + (tip - base) * 1.04;

@@ -100,11 +100,10 @@ bool writeBmp8(const QString &path, const QImage &image)
     out << quint32(40) << quint32(image.width()) << quint32(image.height()) << quint16(1)
         << quint16(8) << quint32(0) << pixelBytes << quint32(2835) << quint32(2835) << quint32(256)
         << quint32(0);
+    // Each entry is blue, green, red and a zero byte: a QRgb without its alpha.
     const QList<QRgb> table = image.colorTable();
-    for (int i = 0; i < 256; ++i) {
-        const QRgb c = table.value(i, table.first());
-        out << quint8(qBlue(c)) << quint8(qGreen(c)) << quint8(qRed(c)) << quint8(0);
-    }
+    for (int i = 0; i < 256; ++i)
+        out << quint32(table.value(i, table.first()) & 0xffffff);
     // Bottom-up rows, each padded to whole 32-bit words.
     const QByteArray padding(rowBytes - image.width(), '\0');
     for (int y = image.height() - 1; y >= 0; --y) {

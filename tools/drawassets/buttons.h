@@ -15,9 +15,8 @@ class QDir;
 // white and near-black, and the window icon, a red square spiral on black.
 namespace buttons {
 
-// Draws every button and writes it into `folder` as <id>.bmp and <id>@2x.bmp,
-// 256-colour bitmaps in exactly the three colours; `drawn` gets each 1x picture
-// under its id.
+// Draws every button into `folder` as <id>.bmp and <id>@2x.bmp, 256-colour bitmaps
+// in exactly the three colours; `drawn` gets each 1x picture under its id.
 bool writeAll(const QDir &folder, QList<std::pair<QString, QImage>> &drawn);
 
 // The icon at `size` x `size` pixels (a multiple of 16), as Format_Indexed8

@@ -22,8 +22,7 @@ using Swatch = std::pair<QString, QImage>; // a label and its picture
 struct Selection
 {
     std::set<int> fish;
-    bool buttons = false;
-    bool icon = false;
+    bool buttons = false, icon = false;
 };
 
 // One --only value: "buttons", "icon", "fish" or "fish:" with numbers and ranges, e.g. 1,4-6.
@@ -40,8 +39,8 @@ bool parseSelection(QString choice, Selection &selection)
     for (const QString &part : choice.mid(5).split(u',', Qt::SkipEmptyParts)) {
         const QStringList ends = part.split(u'-');
         bool okFirst = false, okLast = false;
-        const int first = ends.first().trimmed().toInt(&okFirst);
-        const int last = ends.last().trimmed().toInt(&okLast);
+        const int first = ends.first().toInt(&okFirst);
+        const int last = ends.last().toInt(&okLast);
         if (ends.size() > 2 || !okFirst || !okLast || first < 1 || last > fishart::fishCount ||
             first > last)
             return false;
@@ -67,7 +66,6 @@ bool writeFish(const QDir &out, int number, QList<Swatch> &drawn)
     };
     auto jpegSize = [](const QImage &image, int quality) {
         QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
         image.save(&buffer, "jpeg", quality);
         return buffer.size();
     };
@@ -102,11 +100,10 @@ bool writeIcon(const QDir &out, QList<Swatch> &swatches)
 // pictures side by side the way a player meets them.
 bool writeContactSheet(const QString &path, const QList<Swatch> &swatches)
 {
-    constexpr int gap = 14, columns = 6, labelHeight = 26;
-    const QSize cell(320, 240);
+    constexpr int gap = 14, columns = 6, cellWidth = 320, cellHeight = 240, labelHeight = 26;
+    constexpr int across = cellWidth + gap, down = cellHeight + labelHeight + gap;
     const int rows = (int(swatches.size()) + columns - 1) / columns;
-    QImage sheet(gap + columns * (cell.width() + gap),
-                 gap + rows * (cell.height() + labelHeight + gap), QImage::Format_RGB32);
+    QImage sheet(gap + columns * across, gap + rows * down, QImage::Format_RGB32);
     sheet.fill(QColor(46, 46, 50));
     QPainter p(&sheet);
     p.setPen(QColor(225, 225, 225));
@@ -114,9 +111,8 @@ bool writeContactSheet(const QString &path, const QList<Swatch> &swatches)
     font.setPixelSize(15);
     p.setFont(font);
     for (int i = 0; i < swatches.size(); ++i) {
-        const QRect box(QPoint(gap + i % columns * (cell.width() + gap),
-                               gap + i / columns * (cell.height() + labelHeight + gap)),
-                        cell);
+        const QRect box(gap + i % columns * across, gap + i / columns * down, cellWidth,
+                        cellHeight);
         const QImage &image = swatches.at(i).second;
         // Smaller pictures sit centred in their cell, so sizes stay comparable.
         p.drawImage(box.center() - image.rect().center(), image);
@@ -146,10 +142,8 @@ int main(int argc, char *argv[])
                         "given more than once."_s,
                         u"choice"_s}});
     parser.process(app);
-    if (!parser.isSet(u"out"_s)) {
-        qCritical("--out is required");
-        return 2;
-    }
+    if (!parser.isSet(u"out"_s))
+        parser.showHelp(2);
 
     Selection selection;
     // What the tool draws, each kind into its own folder.
