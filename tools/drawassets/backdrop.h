@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QColor>
-#include <QPointF>
 #include <QRectF>
 
 #include <initializer_list>

@@ -7,17 +7,20 @@
 #include <QList>
 #include <QString>
 
-// The quiz's navigation buttons: hard-edged three-colour pictures (red, white
-// and near-black), kept as 8-bit palette images.
+#include <utility>
+
+class QDir;
+
+// The program's own hard-edged palette pictures: the navigation buttons in red,
+// white and near-black, and the window icon, a red square spiral on black.
 namespace buttons {
 
-struct ButtonImage
-{
-    QString id;
-    QImage normal; // Format_Indexed8 with exactly the three colours
-    QImage doubled;
-};
+// Draws every button into `folder` as <id>.bmp and <id>@2x.bmp, 256-colour bitmaps
+// in exactly the three colours; `drawn` gets each 1x picture under its id.
+bool writeAll(const QDir &folder, QList<std::pair<QString, QImage>> &drawn);
 
-QList<ButtonImage> drawAll();
+// The icon at `size` x `size` pixels (a multiple of 16), as Format_Indexed8
+// with a 16-entry colour table: black, red, then black again.
+QImage drawIcon(int size);
 
 } // namespace buttons

@@ -2,56 +2,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "buttons.h"
-#include "contactsheet.h"
 #include "fishart.h"
-#include "icon.h"
-#include "palettewriter.h"
 
 #include <QBuffer>
 #include <QCommandLineParser>
+#include <QDebug>
 #include <QDir>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QTextStream>
 
 #include <set>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-// The 1x pictures should land between about 7 and 30 KB; start high and only
-// give up quality when a busy picture would grow past that.
-constexpr int startQuality = 90, lowestQuality = 60;
-constexpr qint64 largestJpeg = 29 * 1024;
+using Swatch = std::pair<QString, QImage>; // a label and its picture
 
 struct Selection
 {
     std::set<int> fish;
-    bool buttons = false;
-    bool icon = false;
+    bool buttons = false, icon = false;
 };
-
-QTextStream &err()
-{
-    static QTextStream stream(stderr);
-    return stream;
-}
 
 // One --only value: "buttons", "icon", "fish" or "fish:" with numbers and ranges, e.g. 1,4-6.
 bool parseSelection(QString choice, Selection &selection)
 {
-    if (choice == QLatin1String("buttons") || choice == QLatin1String("icon")) {
-        (choice == QLatin1String("icon") ? selection.icon : selection.buttons) = true;
+    if (choice == u"buttons" || choice == u"icon") {
+        (choice == u"icon" ? selection.icon : selection.buttons) = true;
         return true;
     }
-    if (choice == QLatin1String("fish"))
-        choice = QStringLiteral("fish:1-%1").arg(fishart::fishCount);
-    if (!choice.startsWith(QLatin1String("fish:")))
+    if (choice == u"fish")
+        choice = u"fish:1-%1"_s.arg(fishart::fishCount);
+    if (!choice.startsWith(u"fish:"))
         return false;
-    for (const QString &part : choice.mid(5).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        const QStringList ends = part.split(QLatin1Char('-'));
-        bool okFirst = false, okLast = ends.size() == 1;
-        const int first = ends.first().trimmed().toInt(&okFirst);
-        const int last = ends.size() == 2 ? ends.last().trimmed().toInt(&okLast) : first;
+    for (const QString &part : choice.mid(5).split(u',', Qt::SkipEmptyParts)) {
+        const QStringList ends = part.split(u'-');
+        bool okFirst = false, okLast = false;
+        const int first = ends.first().toInt(&okFirst);
+        const int last = ends.last().toInt(&okLast);
         if (ends.size() > 2 || !okFirst || !okLast || first < 1 || last > fishart::fishCount ||
             first > last)
             return false;
@@ -61,82 +50,77 @@ bool parseSelection(QString choice, Selection &selection)
     return true;
 }
 
-QImage renderFish(int number, int scale)
+// Both sizes share one JPEG quality: 90, or lower where a busy 1x picture would
+// pass 29 KB, so that every picture lands between about 7 and 30 KB.
+bool writeFish(const QDir &out, int number, QList<Swatch> &drawn)
 {
-    const QSize logical = number == 4 ? QSize(250, 188) : QSize(320, 240);
-    QImage image(logical * scale, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    QPainter p(&image);
-    p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform |
-                     QPainter::TextAntialiasing);
-    p.scale(scale, scale);
-    fishart::paintFish(number, p, logical.width(), logical.height());
-    return image;
-}
-
-// How big the picture comes out as a baseline JPEG at this quality.
-qint64 jpegSize(const QImage &image, int quality)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "jpeg", quality);
-    return buffer.size();
-}
-
-bool writeFish(const QDir &out, int number, QList<contactsheet::Swatch> &drawn)
-{
-    const QImage normal = renderFish(number, 1);
-    int quality = startQuality;
-    while (quality > lowestQuality && jpegSize(normal, quality) > largestJpeg)
+    const fishart::Fish &fish = fishart::catalogue[number - 1];
+    auto render = [&fish, logical = number == 4 ? QSize(250, 188) : QSize(320, 240)](int scale) {
+        QImage image(logical * scale, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(scale, scale);
+        fish.paint(p, logical.width(), logical.height());
+        return image;
+    };
+    auto jpegSize = [](const QImage &image, int quality) {
+        QBuffer buffer;
+        image.save(&buffer, "jpeg", quality);
+        return buffer.size();
+    };
+    const QImage normal = render(1);
+    int quality = 90;
+    while (quality > 60 && jpegSize(normal, quality) > 29 * 1024)
         quality -= 4;
-    const QString base = out.filePath(QStringLiteral("fish/FishPhoto%1").arg(number));
-    if (!normal.save(base + QStringLiteral(".jpg"), "jpeg", quality) ||
-        !renderFish(number, 2).save(base + QStringLiteral("@2x.jpg"), "jpeg", quality)) {
-        err() << "could not write " << base << ".jpg\n";
-        return false;
-    }
-    drawn.append({QStringLiteral("%1  %2").arg(number).arg(fishart::fishName(number)), normal});
-    return true;
+    const QString base = out.filePath(u"fish/FishPhoto%1"_s.arg(number));
+    drawn.append({u"%1  %2"_s.arg(number).arg(QLatin1String(fish.name)), normal});
+    return normal.save(base + u".jpg"_s, "jpeg", quality) &&
+           render(2).save(base + u"@2x.jpg"_s, "jpeg", quality);
 }
 
-QImage forSheet(const QImage &indexed)
-{
-    return indexed.convertToFormat(QImage::Format_RGB32);
-}
-
-bool writeButtons(const QDir &out, QList<contactsheet::Swatch> &swatches)
-{
-    bool ok = true;
-    for (const buttons::ButtonImage &button : buttons::drawAll()) {
-        const QString base = out.filePath(QStringLiteral("buttons/") + button.id);
-        if (!palettewriter::writeBmp8(base + QStringLiteral(".bmp"), button.normal) ||
-            !palettewriter::writeBmp8(base + QStringLiteral("@2x.bmp"), button.doubled)) {
-            err() << "could not write " << base << ".bmp\n";
-            ok = false;
-        }
-        swatches.append({button.id, forSheet(button.normal)});
-    }
-    return ok;
-}
-
-bool writeIcon(const QDir &out, QList<contactsheet::Swatch> &swatches)
+bool writeIcon(const QDir &out, QList<Swatch> &swatches)
 {
     // 16-colour bitmaps, which Qt reads without a plugin, unlike icon files.
     bool ok = true;
     for (int size : {16, 32}) {
-        const QString base = QStringLiteral("icon/ScreenIcon%1").arg(size);
-        ok = icon::draw(size).save(out.filePath(base + QStringLiteral(".bmp")), "BMP") && ok;
-        ok = icon::draw(2 * size).save(out.filePath(base + QStringLiteral("@2x.bmp")), "BMP") && ok;
+        const QString base = out.filePath(u"icon/ScreenIcon%1"_s.arg(size));
+        ok = buttons::drawIcon(size).save(base + u".bmp"_s, "BMP") && ok;
+        ok = buttons::drawIcon(2 * size).save(base + u"@2x.bmp"_s, "BMP") && ok;
     }
     for (int size : {16, 32, 128}) {
-        const QImage image = forSheet(icon::draw(size));
-        const QString name = QStringLiteral("reefwise-%1.png").arg(size);
-        ok = image.save(out.filePath(QStringLiteral("icon/") + name), "PNG") && ok;
-        swatches.append({name, image});
+        swatches.append({u"reefwise-%1.png"_s.arg(size),
+                         buttons::drawIcon(size).convertToFormat(QImage::Format_RGB32)});
+        ok = swatches.last().second.save(out.filePath(u"icon/"_s + swatches.last().first)) && ok;
     }
-    if (!ok)
-        err() << "could not write the icon files\n";
     return ok;
+}
+
+// One PNG showing everything the tool drew in rows of six cells, for checking the
+// pictures side by side the way a player meets them.
+bool writeContactSheet(const QString &path, const QList<Swatch> &swatches)
+{
+    constexpr int gap = 14, columns = 6, cellWidth = 320, cellHeight = 240, labelHeight = 26;
+    constexpr int across = cellWidth + gap, down = cellHeight + labelHeight + gap;
+    const int rows = (int(swatches.size()) + columns - 1) / columns;
+    QImage sheet(gap + columns * across, gap + rows * down, QImage::Format_RGB32);
+    sheet.fill(QColor(46, 46, 50));
+    QPainter p(&sheet);
+    p.setPen(QColor(225, 225, 225));
+    QFont font(u"DejaVu Sans"_s);
+    font.setPixelSize(15);
+    p.setFont(font);
+    for (int i = 0; i < swatches.size(); ++i) {
+        const QRect box(gap + i % columns * across, gap + i / columns * down, cellWidth,
+                        cellHeight);
+        const QImage &image = swatches.at(i).second;
+        // Smaller pictures sit centred in their cell, so sizes stay comparable.
+        p.drawImage(box.center() - image.rect().center(), image);
+        p.drawText(QRect(box.left(), box.bottom() + 1, box.width(), labelHeight), Qt::AlignCenter,
+                   swatches.at(i).first);
+    }
+    p.end();
+    return sheet.save(path, "PNG");
 }
 
 } // namespace
@@ -147,62 +131,50 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("reefwise-draw"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Draws the Reefwise fish pictures, buttons and icon."));
+    parser.setApplicationDescription(u"Draws the Reefwise fish pictures, buttons and icon."_s);
     parser.addHelpOption();
-    const QCommandLineOption outOption(QStringLiteral("out"),
-                                       QStringLiteral("Assets folder to write into."),
-                                       QStringLiteral("dir"));
-    const QCommandLineOption sheetOption(QStringLiteral("sheet"),
-                                         QStringLiteral("Also write a contact sheet PNG."),
-                                         QStringLiteral("file"));
-    const QCommandLineOption onlyOption(
-        QStringLiteral("only"),
-        QStringLiteral("Draw only this (fish, fish:N, fish:A-B[,...], buttons, icon); may be "
-                       "given more than once."),
-        QStringLiteral("choice"));
-    parser.addOptions({outOption, sheetOption, onlyOption});
+    parser.addOptions({{u"out"_s, u"Assets folder to write into."_s, u"dir"_s},
+                       {u"sheet"_s, u"Also write a contact sheet PNG."_s, u"file"_s},
+                       {u"only"_s,
+                        u"Draw only this (fish, fish:N, fish:A-B[,...], buttons, icon); may be "
+                        "given more than once."_s,
+                        u"choice"_s}});
     parser.process(app);
-    if (!parser.isSet(outOption)) {
-        err() << "--out is required\n";
-        return 2;
-    }
+    if (!parser.isSet(u"out"_s))
+        parser.showHelp(2);
 
     Selection selection;
-    const QStringList everything = {QStringLiteral("fish"), QStringLiteral("buttons"),
-                                    QStringLiteral("icon")};
-    for (const QString &choice :
-         parser.isSet(onlyOption) ? parser.values(onlyOption) : everything) {
+    // What the tool draws, each kind into its own folder.
+    const QStringList kinds{u"fish"_s, u"buttons"_s, u"icon"_s};
+    for (const QString &choice : parser.isSet(u"only"_s) ? parser.values(u"only"_s) : kinds) {
         if (!parseSelection(choice, selection)) {
-            err() << "unknown --only value: " << choice << "\n";
+            qCritical().noquote() << "unknown --only value:" << choice;
             return 2;
         }
     }
 
-    const QDir out(parser.value(outOption));
-    for (const char *sub : {"fish", "buttons", "icon"}) {
-        if (!out.mkpath(QLatin1String(sub))) {
-            err() << "cannot create " << out.filePath(QLatin1String(sub)) << "\n";
-            return 1;
-        }
-    }
-
     bool ok = true;
-    QList<contactsheet::Swatch> drawn, swatches;
-    for (int number : selection.fish)
-        ok = writeFish(out, number, drawn) && ok;
-    if (selection.buttons)
-        ok = writeButtons(out, swatches) && ok;
-    if (selection.icon)
-        ok = writeIcon(out, swatches) && ok;
+    auto check = [&ok](bool written, const QString &what) {
+        if (!written)
+            qCritical().noquote() << "could not write" << what;
+        ok = ok && written;
+    };
+    const QDir out(parser.value(u"out"_s));
+    for (const QString &sub : kinds)
+        check(out.mkpath(sub), out.filePath(sub));
+    if (!ok)
+        return 1;
 
-    if (parser.isSet(sheetOption) &&
-        !contactsheet::write(parser.value(sheetOption), drawn, swatches)) {
-        err() << "could not write the contact sheet\n";
-        ok = false;
-    }
+    QList<Swatch> drawn;
+    for (int number : selection.fish)
+        check(writeFish(out, number, drawn), u"fish %1"_s.arg(number));
+    if (selection.buttons)
+        check(buttons::writeAll(QDir(out.filePath(u"buttons"_s)), drawn), u"the buttons"_s);
+    if (selection.icon)
+        check(writeIcon(out, drawn), u"the icon files"_s);
+    if (parser.isSet(u"sheet"_s))
+        check(writeContactSheet(parser.value(u"sheet"_s), drawn), u"the contact sheet"_s);
     return ok ? 0 : 1;
 }
