@@ -106,7 +106,7 @@ void paintBeaugregory(QPainter &p, double w, double h)
     shadeBody(p, d.body, QColor(150, 100, 0, 220), 0.6);
     strokeInside(p, d.body, curveThrough({{40, 127}, {70, 122}, {130, 102}, {172, 84}, {190, 40}}),
                  QColor(16, 14, 80), 2.0);
-    paintDisc(p, d.shape.at(0.8, -1) + QPointF(0, -3), 10, 10, QColor(8, 8, 16),
+    paintDisc(p, d.shape.at(0.8, -1) + QPointF(0, 1), 10, 10, QColor(8, 8, 16),
               QColor(40, 160, 255), 4);
     paintFront(p, d, look);
 }

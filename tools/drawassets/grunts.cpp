@@ -100,8 +100,8 @@ void paintFrenchGrunt(QPainter &p, double w, double h)
               QColor(180, 90, 80));
     const QColor yellow(250, 205, 40);
     const QColor finColour = withAlpha(yellow.darker(105), 225);
-    const Grunt french(BodyShape{{40, 130}, 206, 104, 0.45, 0.6, 0.2, 0.56}, QColor(150, 176, 214),
-                       QColor(205, 220, 238), QColor(238, 222, 150), finColour, finColour,
+    const Grunt french(BodyShape{{40, 130}, 206, 104, 0.45, 0.6, 0.2, 0.56}, QColor(184, 198, 218),
+                       QColor(236, 241, 247), QColor(246, 242, 222), finColour, finColour,
                        finColour, QColor(160, 120, 20, 140), withAlpha(yellow, 180),
                        QColor(200, 170, 80));
     const BodyShape &s = french.shape;
