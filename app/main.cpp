@@ -65,9 +65,9 @@ int main(int argc, char *argv[])
 {
     if (const auto status = answerCommandLine(argc, argv))
         return *status;
-    FontWarmUp fonts;
     if (const auto status = settlePlatform(argc, argv))
         return *status;
+    FontWarmUp fonts;
 
     QApplication app(argc, argv);
     fonts.applicationCreated();

@@ -8,8 +8,9 @@
 #include <chrono>
 #include <future>
 
-// Start-up may end at any step (a refused option, no display, a failed first
-// screen), so the font thread must let the program end from every one of them.
+// Start-up may end at any step once the font thread runs (before the
+// application exists, or with the first screen failed), so the thread must let
+// the program end from every one of them.
 class TestFontWarmUp : public QObject
 {
     Q_OBJECT
@@ -24,8 +25,8 @@ void TestFontWarmUp::endsFromEveryStepOfStartUp_data()
     QTest::addColumn<bool>("applicationCreated");
     QTest::addColumn<int>("finishCalls"); // the destructor comes after them
 
-    QTest::newRow("no_display_so_no_application") << false << 0;
-    QTest::newRow("no_application_then_finished") << false << 1;
+    QTest::newRow("application_never_created") << false << 0;
+    QTest::newRow("application_never_created_then_finished") << false << 1;
     QTest::newRow("first_screen_shown") << true << 1;
     QTest::newRow("finished_twice") << true << 2;
     QTest::newRow("first_screen_threw_left_to_destructor") << true << 0;
