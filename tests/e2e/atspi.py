@@ -17,11 +17,10 @@ and enable_accessibility()."""
 
 import os
 import sys
-import time
 
 from gi.repository import GLib
 
-from xsession import ProgramRun, check, run_cases
+from xsession import ProgramRun, XSession, check, run_cases
 
 PRIVATE_BUS = "REEFWISE_ATSPI_PRIVATE_BUS"
 APP = "Reefwise"
@@ -59,13 +58,8 @@ def enable_accessibility():
     pyatspi.Registry.getDesktop(0).set_cache_mask(pyatspi.Atspi.Cache.NONE)
 
 
-def wait(predicate, timeout=30, step=0.02):
-    end = time.monotonic() + timeout
-    while True:
-        value = predicate()
-        if value or time.monotonic() > end:
-            return value
-        time.sleep(step)
+def wait(predicate, timeout=30):
+    return XSession._wait(predicate, timeout, step=0.02)
 
 
 def find_app(name=APP, pid=None, timeout=30):
