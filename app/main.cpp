@@ -33,8 +33,7 @@ QByteArray qtOptionValue(int argc, char *argv[], const QByteArray &option)
     return {};
 }
 
-// The status to end with at once: after answering --help and the like, or
-// when there is no graphical session to start in.
+// The status to end with at once, after answering --help and the like.
 std::optional<int> answerCommandLine(int argc, char *argv[])
 {
     QTextStream out(stdout);
@@ -42,6 +41,8 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     return answerCommandLine(argumentList(argc, argv), out, err);
 }
 
+// Picks the platform for QApplication; the status to end with at once when
+// there is no graphical session to start in.
 std::optional<int> settlePlatform(int argc, char *argv[])
 {
     Session session{qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"), qgetenv("WAYLAND_DISPLAY")};
