@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
+#include <QPixmapCache>
 
 namespace ui {
 
@@ -54,18 +55,6 @@ QPixmap toPixmap(const QImage &image, bool doubleSize)
     return picture;
 }
 
-QIcon buildIcon(const QString &id, bool doubleSize)
-{
-    QIcon icon;
-    for (const QString &path : iconPaths(id, doubleSize)) {
-        const QImage image = decode(path);
-        if (image.isNull())
-            throw RuntimeError("cannot load icon " + id.toStdString());
-        icon.addPixmap(toPixmap(image, doubleSize));
-    }
-    return icon;
-}
-
 } // namespace
 
 QString picturePath(const QString &id, bool doubleSize)
@@ -106,13 +95,27 @@ QPixmap loadPicture(const QString &id)
 
 QIcon loadIcon(const QString &id)
 {
-    if (id != IconId)
+    const bool doubleSize = qGuiApp->devicePixelRatio() > 1.0;
+    const QStringList paths = iconPaths(id, doubleSize);
+    if (paths.isEmpty())
         throw RuntimeError("cannot load icon " + id.toStdString());
-    // Every window carries this one icon. QIcon hands out its sizes through
-    // QPixmapCache, filed under the pixmap's own key: an icon built afresh for
-    // each screen loaded would leave one more copy there every time.
-    static const QIcon shared = buildIcon(id, qGuiApp->devicePixelRatio() > 1.0);
-    return shared;
+    // Every window carries this icon, built from the same pixmaps each time:
+    // QIcon hands out its sizes through QPixmapCache, filed under the source
+    // pixmap's key, so new pixmaps for each screen loaded would leave one more
+    // copy there every time.
+    QIcon icon;
+    for (const QString &path : paths) {
+        QPixmap pixmap;
+        if (!QPixmapCache::find(path, &pixmap)) {
+            const QImage image = decode(path);
+            if (image.isNull())
+                throw RuntimeError("cannot load icon " + id.toStdString());
+            pixmap = toPixmap(image, doubleSize);
+            QPixmapCache::insert(path, pixmap);
+        }
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 } // namespace ui
