@@ -37,9 +37,14 @@ class XSession:
         wm_log = os.path.join(self.workdir, "openbox.log")
         with open(wm_log, "wb") as log:
             self.wm = subprocess.Popen(["openbox"], env=self.env, stdout=log, stderr=log)
-        # The window manager is ready once it has announced itself on the root window.
-        if not self._wait(lambda: b"window id" in (self._run(
-                ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], check=False) or b""), 10):
+        # openbox announces itself on the root window before it loads its theme
+        # and starts answering windows; it names the theme there once loaded. A
+        # program started in between waits on openbox for its frame.
+        def ready():
+            said = self._run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK", "_OB_THEME"],
+                             check=False) or b""
+            return b"window id" in said and b"_OB_THEME(UTF8_STRING)" in said
+        if not self._wait(ready, 10):
             with open(wm_log, errors="replace") as log:
                 said = log.read()[-2000:]
             raise RuntimeError(f"openbox did not start on {self.env['DISPLAY']} (status "
