@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "commandline.h"
-#include "fontwarmup.h"
 #include "platformchoice.h"
 #include "startup.h"
 
@@ -68,10 +67,8 @@ int main(int argc, char *argv[])
         return *status;
     if (const auto status = settlePlatform(argc, argv))
         return *status;
-    FontWarmUp fonts;
 
     QApplication app(argc, argv);
-    fonts.applicationCreated();
     QApplication::setApplicationName(QStringLiteral("Reefwise"));
     QApplication::setApplicationVersion(QStringLiteral(REEFWISE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.reefwise"));
@@ -84,7 +81,6 @@ int main(int argc, char *argv[])
     } catch (const std::exception &error) {
         program.fail(QString::fromUtf8(error.what()));
     }
-    fonts.finish();
     if (!program.hasEnded())
         app.exec();
     // Screens unloaded in the last handler still wait for their deferred delete.

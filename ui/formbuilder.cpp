@@ -87,6 +87,36 @@ QWidget *buildPictureBox(const ControlSpec &c, QWidget *parent)
     return box;
 }
 
+// Laying out a text box or a rich text, or sizing a label to its text,
+// needs the fonts.
+bool needsFonts(const ControlSpec &c)
+{
+    return c.kind == ControlKind::TextBox || c.richText || c.autoSize;
+}
+
+bool takesFocus(const ControlSpec &c)
+{
+    return c.kind != ControlKind::Label && c.tabIndex >= 0;
+}
+
+QWidget *buildControl(const ControlSpec &c, QWidget *client)
+{
+    QWidget *w = c.kind == ControlKind::Label     ? buildLabel(c, client)
+                 : c.kind == ControlKind::TextBox ? buildTextBox(c, client)
+                                                  : buildPictureBox(c, client);
+    w->setObjectName(c.name);
+    if (c.index >= 0)
+        w->setProperty("index", c.index);
+    if (!c.toolTip.isEmpty())
+        w->setToolTip(c.toolTip);
+    if (!c.accessibleName.isEmpty())
+        w->setAccessibleName(c.accessibleName);
+    w->setVisible(c.visible);
+    if (!takesFocus(c))
+        w->setFocusPolicy(Qt::NoFocus);
+    return w;
+}
+
 QMenuBar *buildMenuBar(const std::vector<MenuSpec> &menu, QWidget *parent)
 {
     auto *bar = new QMenuBar(parent);
@@ -161,7 +191,7 @@ std::unique_ptr<FormWindow> buildForm(const FormSpec &form)
     window->askFrame();
 
     QWidget *client = window->client();
-    std::vector<std::pair<int, QWidget *>> focusable;
+    std::vector<std::pair<int, int>> focusable;
     for (const ControlSpec &c : form.controls) {
         if (c.kind == ControlKind::Timer) {
             auto *timer = new QTimer(window.get());
@@ -170,27 +200,17 @@ std::unique_ptr<FormWindow> buildForm(const FormSpec &form)
             timer->start();
             continue;
         }
-        QWidget *w = c.kind == ControlKind::Label     ? buildLabel(c, client)
-                     : c.kind == ControlKind::TextBox ? buildTextBox(c, client)
-                                                      : buildPictureBox(c, client);
-        w->setObjectName(c.name);
-        if (c.index >= 0)
-            w->setProperty("index", c.index);
-        if (!c.toolTip.isEmpty())
-            w->setToolTip(c.toolTip);
-        if (!c.accessibleName.isEmpty())
-            w->setAccessibleName(c.accessibleName);
-        w->setVisible(c.visible);
-        // Listed front to back: each later control goes behind the earlier ones.
-        w->lower();
-        if (c.kind != ControlKind::Label && c.tabIndex >= 0)
-            focusable.emplace_back(c.tabIndex, w);
+        if (takesFocus(c))
+            focusable.emplace_back(c.tabIndex, window->controlCount());
+        if (needsFonts(c))
+            window->addLateControl(c.name, c.index,
+                                   [c, client] { return buildControl(c, client); });
         else
-            w->setFocusPolicy(Qt::NoFocus);
+            window->addControl(buildControl(c, client));
     }
     std::sort(focusable.begin(), focusable.end(),
               [](const auto &a, const auto &b) { return a.first < b.first; });
-    std::vector<QWidget *> tabOrder;
+    std::vector<int> tabOrder;
     for (const auto &entry : focusable)
         tabOrder.push_back(entry.second);
     window->setTabOrder(std::move(tabOrder));

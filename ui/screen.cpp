@@ -63,7 +63,7 @@ QObject *Screen::control(const QString &name, int index) const
         if (index < 0 ? !element.isValid() : element.toInt() == index)
             return child;
     }
-    return nullptr;
+    return m_window->buildLateControl(name, index);
 }
 
 QObject *Screen::checked(QObject *control, const QString &name)
