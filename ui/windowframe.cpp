@@ -13,6 +13,7 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -40,12 +41,20 @@ std::optional<QMargins> marginsOfShownWindow(const QWidget *except)
     return std::nullopt;
 }
 
-xcb_atom_t atom(xcb_connection_t *c, const char *name)
+// Asked for together, so that all of them take one round trip to the server.
+template <size_t N>
+std::array<xcb_atom_t, N> atoms(xcb_connection_t *c, const std::array<const char *, N> &names)
 {
-    const Reply<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::strlen(name), name), nullptr),
-        &std::free);
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    std::array<xcb_intern_atom_cookie_t, N> cookies{};
+    for (size_t i = 0; i < N; ++i)
+        cookies[i] = xcb_intern_atom(c, 0, std::strlen(names[i]), names[i]);
+    std::array<xcb_atom_t, N> result{};
+    for (size_t i = 0; i < N; ++i) {
+        const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(c, cookies[i], nullptr),
+                                                   &std::free);
+        result[i] = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    }
+    return result;
 }
 
 std::optional<QMargins> readFrameExtents(xcb_connection_t *c, xcb_window_t window,
@@ -62,12 +71,12 @@ std::optional<QMargins> readFrameExtents(xcb_connection_t *c, xcb_window_t windo
     return QMargins(int(v[0]), int(v[2]), int(v[1]), int(v[3]));
 }
 
-bool windowManagerSupports(xcb_connection_t *c, xcb_window_t root, xcb_atom_t wanted)
+bool windowManagerSupports(xcb_connection_t *c, xcb_window_t root, xcb_atom_t supported,
+                           xcb_atom_t wanted)
 {
     const Reply<xcb_get_property_reply_t> reply(
-        xcb_get_property_reply(
-            c, xcb_get_property(c, 0, root, atom(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 0, 1024),
-            nullptr),
+        xcb_get_property_reply(c, xcb_get_property(c, 0, root, supported, XCB_ATOM_ATOM, 0, 1024),
+                               nullptr),
         &std::free);
     if (!reply || reply->format != 32)
         return false;
@@ -92,8 +101,8 @@ bool askFrameMargins(QWidget *window)
     if (!c || window->windowFlags() & Qt::FramelessWindowHint || marginsOfShownWindow(window))
         return false;
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    const xcb_atom_t request = atom(c, "_NET_REQUEST_FRAME_EXTENTS");
-    if (request == XCB_ATOM_NONE || !windowManagerSupports(c, root, request))
+    const auto [request, supported] = atoms<2>(c, {"_NET_REQUEST_FRAME_EXTENTS", "_NET_SUPPORTED"});
+    if (request == XCB_ATOM_NONE || !windowManagerSupports(c, root, supported, request))
         return false;
     // Created only now: some window managers (weston's for XWayland) place a
     // window where it was created and ignore later moves before it maps.
@@ -120,7 +129,7 @@ QMargins expectedFrameMargins(QWidget *window, bool asked)
         return {};
     // The answer is a property the window manager sets when it gets round to
     // it; a live one does so within a few milliseconds.
-    const xcb_atom_t extents = atom(c, "_NET_FRAME_EXTENTS");
+    const auto [extents] = atoms<1>(c, {"_NET_FRAME_EXTENTS"});
     const QDeadlineTimer deadline(200);
     do {
         if (const auto margins = readFrameExtents(c, xcb_window_t(window->winId()), extents))
