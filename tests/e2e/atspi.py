@@ -15,27 +15,16 @@ The helpers before the cases need only the bus, not X11: another test can
 start the quiz on any display and drive it with them, after private_bus()
 and enable_accessibility()."""
 
-import os
 import sys
 
 from gi.repository import GLib
 
-from xsession import ProgramRun, XSession, check, run_cases
+from xsession import ProgramRun, XSession, check, private_bus, run_cases
 
-PRIVATE_BUS = "REEFWISE_ATSPI_PRIVATE_BUS"
 APP = "Reefwise"
 CAPTION = "Reefwise!"
 PROMPT = "REEFWISE"
 FISH_COUNT = 47
-
-
-def private_bus():
-    """Runs this program again inside a session bus of its own, unless it is
-    in one already. Call it before anything talks to the bus."""
-    if os.environ.get(PRIVATE_BUS) == "1":
-        return
-    os.environ[PRIVATE_BUS] = "1"
-    os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable, *sys.argv])
 
 
 def _pyatspi():

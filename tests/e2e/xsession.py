@@ -19,6 +19,18 @@ TITLE = "Reefwise!"
 SANITIZER_REPORTS = ("ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:")
 
 
+PRIVATE_BUS = "REEFWISE_PRIVATE_BUS"
+
+
+def private_bus():
+    """Runs this program again inside a session bus of its own, unless it is
+    in one already. Call it before anything talks to the bus."""
+    if os.environ.get(PRIVATE_BUS) == "1":
+        return
+    os.environ[PRIVATE_BUS] = "1"
+    os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable, *sys.argv])
+
+
 class XSession:
     def __init__(self, width=1024, height=768):
         self.workdir = tempfile.mkdtemp(prefix="reefwise-e2e-")
@@ -47,6 +59,7 @@ class XSession:
         if not self._wait(ready, 10):
             with open(wm_log, errors="replace") as log:
                 said = log.read()[-2000:]
+            self.close()
             raise RuntimeError(f"openbox did not start on {self.env['DISPLAY']} (status "
                                f"{self.wm.poll()}, Xvfb status {self.xvfb.poll()}): {said}")
 
