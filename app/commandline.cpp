@@ -10,46 +10,51 @@ namespace {
 
 constexpr int UsageError = 2;
 
-const char *const Description =
-    "A picture quiz of 47 Caribbean reef fish: name each fish, then see your score\n"
-    "and review your answers.";
+const QString Program = QStringLiteral("reefwise");
+const QString Description =
+    QStringLiteral("A picture quiz of 47 Caribbean reef fish: name each fish, then see your "
+                   "score\nand review your answers.");
 
-// The options QApplication takes for itself, so that they pass here.
-struct QtOption
+struct Options
 {
-    const char *name;
-    const char *valueName;
-    const char *description;
-};
-constexpr QtOption QtOptions[] = {
-    {"platform", "name", "Use the named Qt platform plugin (xcb, wayland, ...)."},
-    {"platformpluginpath", "path", "Look for platform plugins in this folder."},
-    {"platformtheme", "name", "Use the named Qt platform theme."},
-    {"plugin", "name", "Load the named generic plugin."},
-    {"qwindowgeometry", "geometry", "Place the first window at this geometry."},
-    {"qwindowicon", "icon", "Use this icon for the windows."},
-    {"qwindowtitle", "title", "Use this title for the first window."},
-    {"display", "display", "Open this X11 display rather than $DISPLAY."},
-    {"style", "style", "Use the named widget style."},
-    {"stylesheet", "file", "Apply this style sheet."},
-    {"session", "id", "Restore the given session."},
-    {"reverse", nullptr, "Lay the windows out from right to left."},
-    {"widgetcount", nullptr, "Print the number of widgets left at the end."},
-    {"nograb", nullptr, "Never grab the mouse or keyboard."},
-    {"dograb", nullptr, "Grab the mouse and keyboard even under a debugger."},
-    {"sync", nullptr, "Run X11 calls synchronously, for debugging."},
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("Show this help and exit.")};
+    QCommandLineOption helpAll{QStringLiteral("help-all"),
+                               QStringLiteral("Show this help with Qt's options, and exit.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("Show the version and exit.")};
 };
 
-void addQtOptions(QCommandLineParser &parser, bool shown)
+void setUp(QCommandLineParser &parser, const Options &options)
 {
-    for (const QtOption &o : QtOptions) {
-        QCommandLineOption option(QString::fromLatin1(o.name), QString::fromLatin1(o.description));
-        if (o.valueName)
-            option.setValueName(QString::fromLatin1(o.valueName));
-        if (!shown)
-            option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
+    // Qt's own options are written with one dash, like -platform.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(Description);
+    parser.addOptions({options.help, options.helpAll, options.version});
+}
+
+int refuse(QTextStream &err, const QString &why)
+{
+    err << Program << ": " << why << "\nTry '" << Program << " --help' for more information.\n";
+    return UsageError;
+}
+
+int refuseArgument(QTextStream &err, const QString &argument)
+{
+    return refuse(err,
+                  QStringLiteral("the quiz takes no arguments, but was given '%1'").arg(argument));
+}
+
+// Without an application object Qt does not know the program's name.
+int showHelp(QTextStream &out, const QString &text)
+{
+    out << QStringLiteral("Usage: ") << Program << text.mid(text.indexOf(QStringLiteral(" [")));
+    return 0;
+}
+
+bool isOption(const QString &argument)
+{
+    return argument.startsWith(QLatin1Char('-')) && argument.size() > 1;
 }
 
 } // namespace
@@ -58,40 +63,37 @@ std::optional<int> answerCommandLine(const QStringList &arguments, QTextStream &
                                      QTextStream &err)
 {
     QCommandLineParser parser;
-    // Qt's own options are written with one dash, like -platform.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QString::fromLatin1(Description));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
-    const QCommandLineOption helpAll(QStringLiteral("help-all"),
-                                     QStringLiteral("Show this help with Qt's options, and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
-    parser.addOptions({help, helpAll, version});
-    addQtOptions(parser, arguments.contains(QStringLiteral("--help-all")));
+    const Options options;
+    setUp(parser, options);
+    // Qt's options are not known here; their values pass for arguments.
+    parser.parse(arguments);
+    if (parser.isSet(options.help))
+        return showHelp(out, parser.helpText());
+    if (parser.isSet(options.version)) {
+        out << Program << ' ' << REEFWISE_VERSION << '\n';
+        return 0;
+    }
+    // Only what follows an option can be its value.
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (!isOption(arguments[i]) && !isOption(arguments[i - 1]))
+            return refuseArgument(err, arguments[i]);
+    }
+    return std::nullopt;
+}
 
-    const QString program = QStringLiteral("reefwise");
-    if (!parser.parse(arguments)) {
-        err << program << ": " << parser.errorText() << "\nTry '" << program
-            << " --help' for more information.\n";
-        return UsageError;
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        err << program << ": the quiz takes no arguments, but was given '"
-            << parser.positionalArguments().constFirst() << "'\nTry '" << program
-            << " --help' for more information.\n";
-        return UsageError;
-    }
-    if (parser.isSet(help) || parser.isSet(helpAll)) {
-        // Without an application object Qt does not know the program's name.
-        QString text = parser.helpText();
-        const qsizetype end = text.indexOf(QStringLiteral(" [options]"));
-        out << QStringLiteral("Usage: ") << program << text.mid(end);
-        return 0;
-    }
-    if (parser.isSet(version)) {
-        out << program << ' ' << REEFWISE_VERSION << '\n';
-        return 0;
-    }
+std::optional<int> answerLeftovers(const QStringList &arguments, QTextStream &err)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(Description);
+    parser.addHelpOption();
+    parser.addOption(Options().version);
+    if (!parser.parse(arguments))
+        return refuse(err, parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return refuseArgument(err, parser.positionalArguments().constFirst());
+    // Only Qt knows its options, and lists them only as it answers this itself.
+    if (parser.isSet(QStringLiteral("help-all")))
+        parser.process(arguments);
     return std::nullopt;
 }
