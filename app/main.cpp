@@ -5,6 +5,7 @@
 #include "platformchoice.h"
 #include "startup.h"
 
+#include <accessibility.h>
 #include <appearance.h>
 
 #include <QApplication>
@@ -22,7 +23,8 @@ QStringList argumentList(int argc, char *argv[])
     return arguments;
 }
 
-// The value of one of Qt's own options such as -platform (or --platform).
+// The value of one of Qt's own options such as -platform, which Qt takes
+// with two dashes too.
 QByteArray qtOptionValue(int argc, char *argv[], const QByteArray &option)
 {
     for (int i = 1; i + 1 < argc; ++i) {
@@ -40,14 +42,22 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     return answerCommandLine(argumentList(argc, argv), out, err);
 }
 
+// Refuses what QApplication left of the command line, all of it options
+// neither Qt nor the quiz knows; the status to end with at once.
+std::optional<int> answerLeftovers()
+{
+    QTextStream err(stderr);
+    return answerLeftovers(QCoreApplication::arguments(), err);
+}
+
 // Picks the platform for QApplication; the status to end with at once when
 // there is no graphical session to start in.
 std::optional<int> settlePlatform(int argc, char *argv[])
 {
     Session session{qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"), qgetenv("WAYLAND_DISPLAY")};
-    if (const QByteArray platform = qtOptionValue(argc, argv, "-platform"); !platform.isEmpty())
+    if (const QByteArray platform = qtOptionValue(argc, argv, "platform"); !platform.isEmpty())
         session.chosenPlatform = platform;
-    if (const QByteArray display = qtOptionValue(argc, argv, "-display"); !display.isEmpty())
+    if (const QByteArray display = qtOptionValue(argc, argv, "display"); !display.isEmpty())
         session.x11Display = display;
     const PlatformChoice choice = choosePlatform(session, &x11DisplayOpens);
     if (!choice.error.isEmpty()) {
@@ -69,10 +79,13 @@ int main(int argc, char *argv[])
         return *status;
 
     QApplication app(argc, argv);
+    if (const auto status = answerLeftovers())
+        return *status;
     QApplication::setApplicationName(QStringLiteral("Reefwise"));
     QApplication::setApplicationVersion(QStringLiteral(REEFWISE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.reefwise"));
     ui::applyAppearance(app);
+    ui::installAccessibility();
 
     StartUp startUp;
     ui::Program &program = startUp.quiz().program;

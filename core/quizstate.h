@@ -26,7 +26,6 @@ public:
     qint16 score() const { return m_score; }
 
     qint16 reviewFlag() const { return m_reviewFlag; }
-    bool inReviewMode() const { return m_reviewFlag == ReviewOn; }
     // There is no way back: review mode lasts for the rest of the run.
     void enterReviewMode() { m_reviewFlag = ReviewOn; }
 

@@ -7,7 +7,7 @@ namespace ui {
 
 // Lets screen readers and voice control see each screen's window as a frame
 // named by its caption and the picture buttons as push buttons they can
-// press. Installing it again changes nothing.
+// press. Installed once, at start-up.
 void installAccessibility();
 
 } // namespace ui

@@ -3,6 +3,8 @@
 
 #include "appearance.h"
 
+#include "pictures.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QPalette>
@@ -38,7 +40,6 @@ QPalette designPalette()
         {QPalette::Link, 0xff0000ff, 0xff0000ff},
         {QPalette::LinkVisited, 0xffff00ff, 0xffff00ff},
         {QPalette::AlternateBase, 0xfff7f7f7, 0xfff7f7f7},
-        {QPalette::NoRole, 0xff000000, 0xff000000},
         {QPalette::ToolTipBase, 0xffffffdc, 0xffffffdc},
         {QPalette::ToolTipText, 0xff000000, 0xff000000},
         {QPalette::PlaceholderText, 0x80000000, 0x80000000},
@@ -58,6 +59,8 @@ void applyAppearance(QApplication &app)
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     app.setPalette(designPalette());
     app.setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    // Every screen carries the same icon, so the windows take the program's.
+    QApplication::setWindowIcon(loadIcon(QStringLiteral("ScreenIcon")));
     // Screens come and go during a change; only the program's end stops the run.
     app.setQuitOnLastWindowClosed(false);
 }

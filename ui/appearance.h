@@ -13,9 +13,9 @@ namespace ui {
 // those two as label grounds, so they must not follow a desktop's theme.
 QPalette designPalette();
 
-// One look on every machine: the Fusion style, the design's palette and a
+// One look on every machine: the Fusion style, the design's palette, a
 // small sans-serif GUI font that fits the 25-pixel answer box, as the layouts
-// were designed for.
+// were designed for, and the quiz's icon on every window.
 void applyAppearance(QApplication &app);
 
 } // namespace ui

@@ -3,7 +3,6 @@
 
 #include "formbuilder.h"
 
-#include "accessibility.h"
 #include "formwindow.h"
 #include "picturebox.h"
 #include "pictures.h"
@@ -58,8 +57,6 @@ QWidget *buildLabel(const ControlSpec &c, QWidget *parent)
                         Qt::AlignTop);
     if (c.border == Border::Single)
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
-    if (c.autoSize)
-        label->adjustSize();
     return label;
 }
 
@@ -78,6 +75,7 @@ QWidget *buildTextBox(const ControlSpec &c, QWidget *parent)
 QWidget *buildPictureBox(const ControlSpec &c, QWidget *parent)
 {
     auto *box = new PictureBox(parent);
+    box->setButton(c.button);
     box->move(pixels(c.left), pixels(c.top));
     if (c.border == Border::Sunken) {
         box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -85,13 +83,6 @@ QWidget *buildPictureBox(const ControlSpec &c, QWidget *parent)
     }
     box->setPicture(loadPicture(c.picture));
     return box;
-}
-
-// Laying out a text box or a rich text, or sizing a label to its text,
-// needs the fonts.
-bool needsFonts(const ControlSpec &c)
-{
-    return c.kind == ControlKind::TextBox || c.richText || c.autoSize;
 }
 
 bool takesFocus(const ControlSpec &c)
@@ -168,7 +159,6 @@ QColor toQColor(Colour colour, const QPalette &palette)
 
 std::unique_ptr<FormWindow> buildForm(const FormSpec &form)
 {
-    installAccessibility();
     auto window = std::make_unique<FormWindow>();
     window->setObjectName(form.name);
     window->setWindowTitle(form.caption);
@@ -177,8 +167,6 @@ std::unique_ptr<FormWindow> buildForm(const FormSpec &form)
                              : Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
     window->setWindowFlags(flags);
-    if (!form.icon.isEmpty())
-        window->setWindowIcon(loadIcon(form.icon));
 
     QPalette p = window->palette();
     p.setColor(QPalette::Window, toQColor(form.backColour, p));
@@ -188,10 +176,8 @@ std::unique_ptr<FormWindow> buildForm(const FormSpec &form)
     if (!form.menu.empty())
         window->setMenuBar(buildMenuBar(form.menu, window.get()));
     window->setClientSize({pixels(form.clientWidth), pixels(form.clientHeight)});
-    window->askFrame();
 
-    QWidget *client = window->client();
-    std::vector<std::pair<int, int>> focusable;
+    std::vector<std::pair<int, QWidget *>> focusable;
     for (const ControlSpec &c : form.controls) {
         if (c.kind == ControlKind::Timer) {
             auto *timer = new QTimer(window.get());
@@ -200,20 +186,19 @@ std::unique_ptr<FormWindow> buildForm(const FormSpec &form)
             timer->start();
             continue;
         }
+        QWidget *control = buildControl(c, window->client());
+        // Each later control goes behind the earlier ones.
+        control->lower();
         if (takesFocus(c))
-            focusable.emplace_back(c.tabIndex, window->controlCount());
-        if (needsFonts(c))
-            window->addLateControl(c.name, c.index,
-                                   [c, client] { return buildControl(c, client); });
-        else
-            window->addControl(buildControl(c, client));
+            focusable.emplace_back(c.tabIndex, control);
     }
-    std::sort(focusable.begin(), focusable.end(),
-              [](const auto &a, const auto &b) { return a.first < b.first; });
-    std::vector<int> tabOrder;
+    // Controls of equal tab index keep the order of the layout.
+    std::stable_sort(focusable.begin(), focusable.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::vector<QWidget *> tabOrder;
     for (const auto &entry : focusable)
         tabOrder.push_back(entry.second);
-    window->setTabOrder(std::move(tabOrder));
+    window->setTabOrder(tabOrder);
     return window;
 }
 

@@ -22,8 +22,7 @@ void applyStandardPalette(QWidget *widget);
 
 // Builds a hidden window and its controls from a layout. Controls are named
 // children (`QObject::objectName`, array elements carry an "index" property);
-// timers are children of the window and already running. Screen readers see
-// the window and its picture boxes as installAccessibility() tells them.
+// timers are children of the window and already running.
 std::unique_ptr<FormWindow> buildForm(const FormSpec &form);
 
 } // namespace ui

@@ -5,14 +5,10 @@
 
 #include "windowframe.h"
 
-#include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
-#include <QWindow>
-
-#include <algorithm>
-#include <utility>
 
 namespace ui {
 
@@ -38,78 +34,16 @@ void FormWindow::setMenuBar(QMenuBar *menuBar)
     setClientSize(m_client->size());
 }
 
-void FormWindow::addControl(QWidget *control)
+void FormWindow::setTabOrder(const std::vector<QWidget *> &controls)
 {
-    // Each later control goes behind the earlier ones.
-    control->lower();
-    m_controls.push_back(control);
-}
-
-void FormWindow::addLateControl(const QString &name, int index, std::function<QWidget *()> build)
-{
-    m_lateControls.push_back({name, index, m_controls.size(), std::move(build)});
-    m_controls.push_back(nullptr);
-}
-
-QWidget *FormWindow::buildLateControl(const QString &name, int index)
-{
-    for (LateControl &late : m_lateControls) {
-        if (late.build && late.name == name && late.index == index) {
-            build(late);
-            return m_controls[late.position];
-        }
-    }
-    return nullptr;
-}
-
-void FormWindow::buildLateControls()
-{
-    for (LateControl &late : m_lateControls) {
-        if (late.build)
-            build(late);
-    }
-}
-
-void FormWindow::build(LateControl &late)
-{
-    QWidget *control = std::exchange(late.build, nullptr)();
-    // Where it would stand had it been built with the rest: just behind the
-    // nearest control listed before it.
-    const auto before = std::find_if(std::make_reverse_iterator(m_controls.begin() + late.position),
-                                     m_controls.rend(), [](QWidget *w) { return w; });
-    if (before == m_controls.rend())
-        control->raise();
-    else
-        control->stackUnder(*before);
-    m_controls[late.position] = control;
-    chainTabOrder();
-}
-
-void FormWindow::setTabOrder(std::vector<int> positions)
-{
-    m_tabOrder = std::move(positions);
-    chainTabOrder();
-}
-
-void FormWindow::chainTabOrder()
-{
-    QWidget *previous = nullptr;
-    for (const int position : m_tabOrder) {
-        QWidget *control = m_controls[position];
-        if (!control)
-            continue;
-        if (previous)
-            QWidget::setTabOrder(previous, control);
-        previous = control;
-    }
+    m_tabOrder = controls;
+    for (size_t i = 1; i < m_tabOrder.size(); ++i)
+        QWidget::setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
 }
 
 void FormWindow::focusFirstControl()
 {
-    for (const int position : m_tabOrder) {
-        if (!m_controls[position])
-            buildLateControls();
-        QWidget *control = m_controls[position];
+    for (QWidget *control : m_tabOrder) {
         if (control->isVisibleTo(this) && control->isEnabled()) {
             control->setFocus(Qt::OtherFocusReason);
             return;
@@ -117,42 +51,45 @@ void FormWindow::focusFirstControl()
     }
 }
 
-void FormWindow::askFrame()
+void FormWindow::showCentred()
 {
-    m_frameAsked = askFrameMargins(this);
+    m_placedFor.reset();
+    learnFrameMargins(this, [this](QMargins frame) { frameTold(frame); });
 }
 
-void FormWindow::centreOnScreen()
+void FormWindow::withdraw()
 {
+    m_withdrawn = true;
+    hide();
+}
+
+void FormWindow::frameTold(QMargins frame)
+{
+    if (m_withdrawn)
+        return;
+    // An answer that came after the window was shown without it.
+    if (m_placedFor) {
+        if (*m_placedFor != frame)
+            placeInMiddle(frame);
+        return;
+    }
+    placeInMiddle(frame);
+    show();
+    activateWindow();
+    focusFirstControl();
+}
+
+void FormWindow::placeInMiddle(QMargins frame)
+{
+    m_placedFor = frame;
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    if (!m_frameAsked)
-        askFrame();
-    const QMargins frame = expectedFrameMargins(this, m_frameAsked);
     QRect outer(QPoint(), size().grownBy(frame));
     outer.moveCenter(screen->availableGeometry().center());
-    // Placed by its client area: a window asked about its frame already exists,
-    // and an existing window takes a move as the client area's position.
+    // Placed by its client area, which is where a window that already exists
+    // takes a move to, and one still to be created too.
     setGeometry(QRect(outer.topLeft() + QPoint(frame.left(), frame.top()), size()));
-}
-
-void FormWindow::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    const bool waiting = std::any_of(m_lateControls.begin(), m_lateControls.end(),
-                                     [](const LateControl &late) { return bool(late.build); });
-    if (waiting && windowHandle())
-        windowHandle()->installEventFilter(this);
-}
-
-bool FormWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == windowHandle() && event->type() == QEvent::Expose) {
-        watched->removeEventFilter(this);
-        buildLateControls();
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void FormWindow::closeEvent(QCloseEvent *event)

@@ -3,9 +3,10 @@
 
 #pragma once
 
+#include <QMargins>
 #include <QWidget>
 
-#include <functional>
+#include <optional>
 #include <vector>
 
 class QMenuBar;
@@ -26,56 +27,35 @@ public:
     QMenuBar *menuBar() const { return m_menuBar; }
     void setMenuBar(QMenuBar *menuBar);
 
-    // Adds the next control of the layout, listed front to back. A control
-    // given as a builder is built when first asked for, or else when the
-    // window is first exposed, just before it is painted. A text box or a rich
-    // text needs the font database, whose start-up costs the first window more
-    // than all the rest of it; built only once the window is on screen, they
-    // leave the window system free to map it meanwhile.
-    void addControl(QWidget *control);
-    int controlCount() const { return int(m_controls.size()); }
-    void addLateControl(const QString &name, int index, std::function<QWidget *()> build);
-    // The late control of that name and index, built now if it is not yet.
-    QWidget *buildLateControl(const QString &name, int index);
-
-    // The controls that can take the focus, as positions in the layout, in
-    // tab-index order.
-    void setTabOrder(std::vector<int> positions);
+    // The focusable controls in tab-index order.
+    void setTabOrder(const std::vector<QWidget *> &controls);
     void focusFirstControl();
 
-    // Starts learning the frame the window will get, once its size is set.
-    void askFrame();
-    // Places the whole window, frame included, in the middle of the screen.
-    void centreOnScreen();
+    // Shows the window with the whole of it, frame included, in the middle of
+    // the screen, activates it and focuses its first control. Where the window
+    // manager has to be asked which frame it will draw, that happens once it
+    // has answered, or after a short wait for an answer that does not come.
+    void showCentred();
+    // Hides the window for good: not even an answer about its frame still on
+    // its way shows it again.
+    void withdraw();
 
 signals:
     void closeRequested();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct LateControl
-    {
-        QString name;
-        int index = -1;
-        size_t position = 0;
-        std::function<QWidget *()> build;
-    };
-
-    void build(LateControl &late);
-    void buildLateControls();
-    void chainTabOrder();
+    void placeInMiddle(QMargins frame);
+    void frameTold(QMargins frame);
 
     QWidget *m_client = nullptr;
     QMenuBar *m_menuBar = nullptr;
-    // Every control by its place in the layout; null until a late one is built.
-    std::vector<QWidget *> m_controls;
-    std::vector<LateControl> m_lateControls;
-    std::vector<int> m_tabOrder;
-    bool m_frameAsked = false;
+    std::vector<QWidget *> m_tabOrder;
+    // The frame the window was placed for, once shown.
+    std::optional<QMargins> m_placedFor;
+    bool m_withdrawn = false;
 };
 
 } // namespace ui

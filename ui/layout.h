@@ -78,9 +78,9 @@ struct ControlSpec
     Align align = Align::Left;
     bool wordWrap = false;
     bool richText = false;
-    bool autoSize = false; // labels: size to the text; picture boxes always size to the picture
     Border border = Border::None;
-    QString picture{};
+    QString picture{};   // picture boxes size themselves to it
+    bool button = false; // picture boxes: pressed as a button, not only shown
     QString toolTip{};
     bool visible = true;
     int interval = 0; // timers, milliseconds
@@ -102,7 +102,6 @@ struct FormSpec
     int clientHeight = 0;
     Colour backColour = colours::Black;
     bool borderless = false;
-    QString icon{};
     std::vector<ControlSpec> controls{}; // front to back
     std::vector<MenuSpec> menu{};
 };

@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QFocusEvent>
-#include <QMetaMethod>
 #include <QRegion>
 
 namespace ui {
@@ -23,11 +22,6 @@ void PictureBox::setPicture(const QPixmap &picture)
     const QSize natural = picture.deviceIndependentSize().toSize();
     const int frame = 2 * frameWidth();
     setFixedSize(natural.width() + frame, natural.height() + frame);
-}
-
-bool PictureBox::isButton() const
-{
-    return isSignalConnected(QMetaMethod::fromSignal(&Label::clicked));
 }
 
 bool PictureBox::isReachable() const

@@ -20,9 +20,10 @@ public:
     // Sizes the box to the picture plus its frame, keeping its top-left corner.
     void setPicture(const QPixmap &picture);
 
-    // A box is a button when its screen handles its Click; otherwise it is
-    // only a picture, such as a fish photo or the intro's mock-ups.
-    bool isButton() const;
+    // A box is a button when its layout says so; otherwise it is only a
+    // picture, such as a fish photo or the intro's mock-ups.
+    bool isButton() const { return m_button; }
+    void setButton(bool button) { m_button = button; }
 
     // Whether a mouse click can reach some point of the box: it is shown,
     // and neither the edge of its window nor the controls in front of it hide
@@ -33,6 +34,9 @@ public:
     // without a mouse: the focus moves to it, then Click. Nothing happens
     // where no click could reach it.
     void press();
+
+private:
+    bool m_button = false;
 };
 
 } // namespace ui

@@ -8,7 +8,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
-#include <QPixmapCache>
 
 namespace ui {
 
@@ -99,21 +98,12 @@ QIcon loadIcon(const QString &id)
     const QStringList paths = iconPaths(id, doubleSize);
     if (paths.isEmpty())
         throw RuntimeError("cannot load icon " + id.toStdString());
-    // Every window carries this icon, built from the same pixmaps each time:
-    // QIcon hands out its sizes through QPixmapCache, filed under the source
-    // pixmap's key, so new pixmaps for each screen loaded would leave one more
-    // copy there every time.
     QIcon icon;
     for (const QString &path : paths) {
-        QPixmap pixmap;
-        if (!QPixmapCache::find(path, &pixmap)) {
-            const QImage image = decode(path);
-            if (image.isNull())
-                throw RuntimeError("cannot load icon " + id.toStdString());
-            pixmap = toPixmap(image, doubleSize);
-            QPixmapCache::insert(path, pixmap);
-        }
-        icon.addPixmap(pixmap);
+        const QImage image = decode(path);
+        if (image.isNull())
+            throw RuntimeError("cannot load icon " + id.toStdString());
+        icon.addPixmap(toPixmap(image, doubleSize));
     }
     return icon;
 }

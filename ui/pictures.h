@@ -26,8 +26,7 @@ QPixmap loadPicture(const QString &id, qreal devicePixelRatio);
 // versions; none for an unknown identifier.
 QStringList iconPaths(const QString &id, bool doubleSize);
 
-// The icon with both its sizes, the @2x ones on a high-density screen. It is
-// decoded once, and every later load returns that same icon.
+// The icon with both its sizes, the @2x ones on a high-density screen.
 QIcon loadIcon(const QString &id);
 
 } // namespace ui

@@ -33,10 +33,7 @@ void Screen::Load()
 void Screen::Show()
 {
     Load();
-    m_window->centreOnScreen();
-    m_window->show();
-    m_window->activateWindow();
-    m_window->focusFirstControl();
+    m_window->showCentred();
 }
 
 void Screen::Unload()
@@ -50,7 +47,7 @@ void Screen::Unload()
     window->blockSignals(true);
     for (QObject *child : window->findChildren<QObject *>())
         child->blockSignals(true);
-    window->hide();
+    window->withdraw();
     window->deleteLater();
 }
 
@@ -63,7 +60,7 @@ QObject *Screen::control(const QString &name, int index) const
         if (index < 0 ? !element.isValid() : element.toInt() == index)
             return child;
     }
-    return m_window->buildLateControl(name, index);
+    return nullptr;
 }
 
 QObject *Screen::checked(QObject *control, const QString &name)

@@ -3,10 +3,9 @@
 
 #include "windowframe.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
-#include <QDeadlineTimer>
-#include <QGuiApplication>
-#include <QThread>
+#include <QTimer>
 #include <QWidget>
 #include <QtGui/qguiapplication_platform.h>
 
@@ -23,7 +22,14 @@ namespace ui {
 
 namespace {
 
+// A live window manager answers within a few milliseconds; a window waits
+// for one that does not no longer than this.
+constexpr int AnswerDeadlineMs = 20;
+
 template <typename T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
+
+enum Atom { SupportingWmCheck, Supported, RequestFrameExtents, FrameExtents, AtomCount };
+using Atoms = std::array<xcb_atom_t, AtomCount>;
 
 // Every window of the program gets the same frame, so one already on screen
 // tells its size.
@@ -41,50 +47,6 @@ std::optional<QMargins> marginsOfShownWindow(const QWidget *except)
     return std::nullopt;
 }
 
-// Asked for together, so that all of them take one round trip to the server.
-template <size_t N>
-std::array<xcb_atom_t, N> atoms(xcb_connection_t *c, const std::array<const char *, N> &names)
-{
-    std::array<xcb_intern_atom_cookie_t, N> cookies{};
-    for (size_t i = 0; i < N; ++i)
-        cookies[i] = xcb_intern_atom(c, 0, std::strlen(names[i]), names[i]);
-    std::array<xcb_atom_t, N> result{};
-    for (size_t i = 0; i < N; ++i) {
-        const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(c, cookies[i], nullptr),
-                                                   &std::free);
-        result[i] = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    }
-    return result;
-}
-
-std::optional<QMargins> readFrameExtents(xcb_connection_t *c, xcb_window_t window,
-                                         xcb_atom_t extents)
-{
-    const Reply<xcb_get_property_reply_t> reply(
-        xcb_get_property_reply(c, xcb_get_property(c, 0, window, extents, XCB_ATOM_CARDINAL, 0, 4),
-                               nullptr),
-        &std::free);
-    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16)
-        return std::nullopt;
-    const auto *v = static_cast<const quint32 *>(xcb_get_property_value(reply.get()));
-    // The property's order is left, right, top, bottom.
-    return QMargins(int(v[0]), int(v[2]), int(v[1]), int(v[3]));
-}
-
-bool windowManagerSupports(xcb_connection_t *c, xcb_window_t root, xcb_atom_t supported,
-                           xcb_atom_t wanted)
-{
-    const Reply<xcb_get_property_reply_t> reply(
-        xcb_get_property_reply(c, xcb_get_property(c, 0, root, supported, XCB_ATOM_ATOM, 0, 1024),
-                               nullptr),
-        &std::free);
-    if (!reply || reply->format != 32)
-        return false;
-    const auto *atoms = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply.get()));
-    const int count = xcb_get_property_value_length(reply.get()) / 4;
-    return std::find(atoms, atoms + count, wanted) != atoms + count;
-}
-
 xcb_connection_t *x11Connection()
 {
     // The offscreen platform answers to the X11 interface too, without a connection.
@@ -93,50 +55,158 @@ xcb_connection_t *x11Connection()
     return c && QGuiApplication::platformName() == QLatin1String("xcb") ? c : nullptr;
 }
 
-} // namespace
-
-bool askFrameMargins(QWidget *window)
+// Asked for together, so that all of them take one round trip to the server.
+Atoms internAtoms(xcb_connection_t *c)
 {
-    xcb_connection_t *c = x11Connection();
-    if (!c || window->windowFlags() & Qt::FramelessWindowHint || marginsOfShownWindow(window))
-        return false;
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    const auto [request, supported] = atoms<2>(c, {"_NET_REQUEST_FRAME_EXTENTS", "_NET_SUPPORTED"});
-    if (request == XCB_ATOM_NONE || !windowManagerSupports(c, root, supported, request))
-        return false;
-    // Created only now: some window managers (weston's for XWayland) place a
-    // window where it was created and ignore later moves before it maps.
-    xcb_client_message_event_t message{};
-    message.response_type = XCB_CLIENT_MESSAGE;
-    message.format = 32;
-    message.window = xcb_window_t(window->winId());
-    message.type = request;
-    xcb_send_event(c, 0, root,
-                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char *>(&message));
-    xcb_flush(c);
-    return true;
+    static constexpr std::array<const char *, AtomCount> names{
+        "_NET_SUPPORTING_WM_CHECK", "_NET_SUPPORTED", "_NET_REQUEST_FRAME_EXTENTS",
+        "_NET_FRAME_EXTENTS"};
+    std::array<xcb_intern_atom_cookie_t, AtomCount> cookies{};
+    for (size_t i = 0; i < names.size(); ++i)
+        cookies[i] = xcb_intern_atom(c, 0, std::strlen(names[i]), names[i]);
+    Atoms result{};
+    for (size_t i = 0; i < names.size(); ++i) {
+        const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(c, cookies[i], nullptr),
+                                                   &std::free);
+        result[i] = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    }
+    return result;
 }
 
-QMargins expectedFrameMargins(QWidget *window, bool asked)
+xcb_get_property_cookie_t askProperty(xcb_connection_t *c, xcb_window_t window, xcb_atom_t name,
+                                      xcb_atom_t type, uint32_t length)
 {
-    if (window->windowFlags() & Qt::FramelessWindowHint)
+    return xcb_get_property(c, 0, window, name, type, 0, length);
+}
+
+// The 32-bit values of a property, none where the window has gone or the
+// property is missing. The error of a window gone is taken here, where Qt
+// would otherwise print it as a fault of its own.
+std::vector<quint32> propertyValues(xcb_connection_t *c, xcb_get_property_cookie_t cookie)
+{
+    xcb_generic_error_t *error = nullptr;
+    const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(c, cookie, &error),
+                                                &std::free);
+    std::free(error);
+    if (!reply || reply->format != 32)
         return {};
-    if (const auto margins = marginsOfShownWindow(window))
-        return *margins;
+    const auto *values = static_cast<const quint32 *>(xcb_get_property_value(reply.get()));
+    return {values, values + xcb_get_property_value_length(reply.get()) / 4};
+}
+
+// Whether a window manager runs that takes the question about frames. A
+// window manager that has ended, or is still starting, can leave its list
+// of what it supports on the root window, so its check window must exist
+// and name itself too.
+bool answersFrameRequests(xcb_connection_t *c, xcb_window_t root, const Atoms &atoms)
+{
+    if (atoms[RequestFrameExtents] == XCB_ATOM_NONE)
+        return false;
+    const auto checkCookie = askProperty(c, root, atoms[SupportingWmCheck], XCB_ATOM_WINDOW, 1);
+    const auto supportedCookie = askProperty(c, root, atoms[Supported], XCB_ATOM_ATOM, 1024);
+    const std::vector<quint32> check = propertyValues(c, checkCookie);
+    const std::vector<quint32> supported = propertyValues(c, supportedCookie);
+    if (check.size() != 1 || std::find(supported.begin(), supported.end(),
+                                       atoms[RequestFrameExtents]) == supported.end())
+        return false;
+    return propertyValues(
+               c, askProperty(c, check[0], atoms[SupportingWmCheck], XCB_ATOM_WINDOW, 1)) == check;
+}
+
+std::optional<QMargins> readFrameExtents(xcb_connection_t *c, xcb_window_t window,
+                                         xcb_atom_t extents)
+{
+    const std::vector<quint32> v =
+        propertyValues(c, askProperty(c, window, extents, XCB_ATOM_CARDINAL, 4));
+    if (v.size() != 4)
+        return std::nullopt;
+    // The property's order is left, right, top, bottom.
+    return QMargins(int(v[0]), int(v[2]), int(v[1]), int(v[3]));
+}
+
+// The question to the window manager about one window, and the wait for its
+// answer: a change of the window's _NET_FRAME_EXTENTS, seen as it comes in
+// among the program's X events. A child of the window, so it ends with it.
+class FrameRequest : public QObject, public QAbstractNativeEventFilter
+{
+public:
+    FrameRequest(QWidget *window, xcb_connection_t *c, const Atoms &atoms,
+                 std::function<void(QMargins)> told)
+        : QObject(window)
+        , m_connection(c)
+        , m_window(xcb_window_t(window->winId()))
+        , m_extents(atoms[FrameExtents])
+        , m_told(std::move(told))
+    {
+        QCoreApplication::instance()->installNativeEventFilter(this);
+        xcb_client_message_event_t message{};
+        message.response_type = XCB_CLIENT_MESSAGE;
+        message.format = 32;
+        message.window = m_window;
+        message.type = atoms[RequestFrameExtents];
+        xcb_send_event(c, 0, xcb_setup_roots_iterator(xcb_get_setup(c)).data->root,
+                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                       reinterpret_cast<const char *>(&message));
+        xcb_flush(c);
+        QTimer::singleShot(AnswerDeadlineMs, this, [this] {
+            if (!m_answered)
+                m_told(QMargins());
+        });
+    }
+
+    ~FrameRequest() override { QCoreApplication::instance()->removeNativeEventFilter(this); }
+
+    bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) override
+    {
+        if (m_answered || eventType != "xcb_generic_event_t")
+            return false;
+        const auto *event = static_cast<const xcb_generic_event_t *>(message);
+        if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY)
+            return false;
+        const auto *change = reinterpret_cast<const xcb_property_notify_event_t *>(event);
+        if (change->window != m_window || change->atom != m_extents ||
+            change->state != XCB_PROPERTY_NEW_VALUE)
+            return false;
+        if (const auto frame = readFrameExtents(m_connection, m_window, m_extents)) {
+            m_answered = true;
+            // Told from the event loop, not from inside Qt's handling of X events.
+            QTimer::singleShot(0, this, [this, frame = *frame] {
+                m_told(frame);
+                deleteLater();
+            });
+        }
+        // Qt learns the frame from the same event.
+        return false;
+    }
+
+private:
+    xcb_connection_t *m_connection = nullptr;
+    xcb_window_t m_window = 0;
+    xcb_atom_t m_extents = XCB_ATOM_NONE;
+    std::function<void(QMargins)> m_told;
+    bool m_answered = false;
+};
+
+} // namespace
+
+void learnFrameMargins(QWidget *window, std::function<void(QMargins)> told)
+{
+    if (window->windowFlags() & Qt::FramelessWindowHint) {
+        told(QMargins());
+        return;
+    }
+    if (const auto margins = marginsOfShownWindow(window)) {
+        told(*margins);
+        return;
+    }
     xcb_connection_t *c = x11Connection();
-    if (!asked || !c)
-        return {};
-    // The answer is a property the window manager sets when it gets round to
-    // it; a live one does so within a few milliseconds.
-    const auto [extents] = atoms<1>(c, {"_NET_FRAME_EXTENTS"});
-    const QDeadlineTimer deadline(200);
-    do {
-        if (const auto margins = readFrameExtents(c, xcb_window_t(window->winId()), extents))
-            return *margins;
-        QThread::usleep(250);
-    } while (!deadline.hasExpired());
-    return {};
+    const Atoms atoms = c ? internAtoms(c) : Atoms{};
+    if (!c ||
+        !answersFrameRequests(c, xcb_setup_roots_iterator(xcb_get_setup(c)).data->root, atoms)) {
+        told(QMargins());
+        return;
+    }
+    new FrameRequest(window, c, atoms, std::move(told));
 }
 
 } // namespace ui

@@ -5,21 +5,21 @@
 
 #include <QMargins>
 
+#include <functional>
+
 class QWidget;
 
 namespace ui {
 
-// Asks the window manager which frame it will put around `window` once shown,
-// where no window of the program is on screen to tell. The answer comes
-// later, so asking as soon as the window's size is known lets the window
-// manager answer while the rest of the window is built. True if it was asked.
-bool askFrameMargins(QWidget *window);
-
-// The frame the window manager will put around `window`, known before the
-// window is first shown, so that the whole window can be placed at once:
-// that of a window already shown, or the answer to askFrameMargins().
-// Empty where there is no frame to learn of (no window manager, a Wayland
-// compositor, or a window manager that does not tell).
-QMargins expectedFrameMargins(QWidget *window, bool asked);
+// Learns the frame the window manager will put around `window` once shown,
+// so that the whole window can be placed before it appears, and calls `told`
+// with it. At once where it is known without asking: no frame for a frameless
+// window, nor where no X11 window manager is known to answer the question
+// (another platform, none running, or one that does not take it); the frame
+// of a window of the program already shown. Otherwise the window manager is
+// asked, and `told` comes with its answer, or with no frame if none came
+// within a few milliseconds; an answer that comes later still follows as a
+// second call. Nothing blocks meanwhile: the answer arrives as an X event.
+void learnFrameMargins(QWidget *window, std::function<void(QMargins)> told);
 
 } // namespace ui

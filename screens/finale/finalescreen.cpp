@@ -26,7 +26,6 @@ FormSpec FinaleScreen::layout() const
         .clientHeight = 3810,
         .backColour = colours::Black,
         .borderless = true,
-        .icon = QStringLiteral("ScreenIcon"),
     };
     form.controls = {
         {.name = QStringLiteral("Picture2"),
@@ -38,6 +37,7 @@ FormSpec FinaleScreen::layout() const
          .tabIndex = 2,
          .border = Border::Sunken,
          .picture = QStringLiteral("FinaleExitImage"),
+         .button = true,
          .accessibleName = QStringLiteral("Exit")},
         {.name = QStringLiteral("Picture1"),
          .kind = ControlKind::PictureBox,
@@ -47,6 +47,7 @@ FormSpec FinaleScreen::layout() const
          .height = 2250,
          .tabIndex = 1,
          .picture = QStringLiteral("FinaleReviewImage"),
+         .button = true,
          .accessibleName = QStringLiteral("Review")},
         {.name = QStringLiteral("Label1"),
          .left = 360,

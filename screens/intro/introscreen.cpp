@@ -47,7 +47,6 @@ FormSpec IntroScreen::layout() const
         .clientWidth = 4665,
         .clientHeight = 6645,
         .backColour = colours::Black,
-        .icon = QStringLiteral("ScreenIcon"),
     };
     form.controls = {
         {.name = QStringLiteral("FISH"),

@@ -26,7 +26,6 @@ FormSpec questionLayout(int number)
         .clientWidth = 4875,
         .clientHeight = 5565,
         .backColour = colours::Black,
-        .icon = QStringLiteral("ScreenIcon"),
     };
 
     form.controls = {
@@ -58,6 +57,8 @@ FormSpec questionLayout(int number)
          .height = 900,
          .tabIndex = 3,
          .picture = QStringLiteral("BackButtonImage"),
+         // Screen 1 has nowhere to go back to.
+         .button = number != 1,
          .visible = number != 1,
          .accessibleName = QStringLiteral("Back")},
         {.name = QStringLiteral("NextButton"),
@@ -68,6 +69,7 @@ FormSpec questionLayout(int number)
          .height = 900,
          .tabIndex = 2,
          .picture = QStringLiteral("NextButtonImage"),
+         .button = true,
          .toolTip = QStringLiteral("Next Fish"),
          .accessibleName = QStringLiteral("Next")},
         {.name = QStringLiteral("ExitButton"),
@@ -78,6 +80,7 @@ FormSpec questionLayout(int number)
          .height = 750,
          .tabIndex = 1,
          .picture = QStringLiteral("ExitButtonImage"),
+         .button = true,
          .accessibleName = QStringLiteral("Exit")},
     };
 

@@ -66,15 +66,12 @@ void QuestionScreen::Form_Load()
     }
     if (state.reviewFlag() == QuizState::ReviewOn) {
         const bool correct = state.isCorrect(m_number);
-        if (correct)
-            fish->setForeColour(Green);
-        if (!correct)
-            fish->setForeColour(Red);
+        fish->setForeColour(correct ? Green : Red);
         fish->setAccessibleDescription(correct ? tr("Named right")
                                                : tr("Not named right; click to reveal the name"));
-    }
-    if (state.reviewFlag() != QuizState::ReviewOn)
+    } else {
         fish->setForeColour(White);
+    }
 }
 
 void QuestionScreen::FISH_GotFocus()

@@ -32,7 +32,7 @@ def private_bus():
 
 
 class XSession:
-    def __init__(self, width=1024, height=768):
+    def __init__(self, width=1024, height=768, window_manager=True):
         self.workdir = tempfile.mkdtemp(prefix="reefwise-e2e-")
         read_fd, write_fd = os.pipe()
         self.xvfb = subprocess.Popen(
@@ -46,6 +46,11 @@ class XSession:
             raise RuntimeError("Xvfb did not start")
         self.env = dict(os.environ, DISPLAY=f":{number}")
         self.env.pop("QT_QPA_PLATFORM", None)
+        self.wm = None
+        if window_manager:
+            self._start_openbox()
+
+    def _start_openbox(self):
         wm_log = os.path.join(self.workdir, "openbox.log")
         with open(wm_log, "wb") as log:
             self.wm = subprocess.Popen(["openbox"], env=self.env, stdout=log, stderr=log)
@@ -65,6 +70,8 @@ class XSession:
 
     def close(self):
         for p in (self.wm, self.xvfb):
+            if p is None:
+                continue
             p.terminate()
             try:
                 p.wait(5)

@@ -3,6 +3,7 @@
 
 #include "quizdriver.h"
 
+#include <accessibility.h>
 #include <appearance.h>
 #include <label.h>
 #include <picturebox.h>
@@ -14,6 +15,7 @@
 QuizDriver::QuizDriver()
 {
     ui::applyAppearance(*qApp);
+    ui::installAccessibility();
     quiz().program.setReporter([this](const QString &message) { reports << message; });
     m_startUp.Main();
 }

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Reefwise developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <accessibility.h>
 #include <appearance.h>
 #include <formwindow.h>
 #include <picturebox.h>
@@ -11,7 +12,10 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTest>
+
+#include <optional>
 
 using namespace ui;
 
@@ -43,8 +47,7 @@ protected:
                       .caption = QStringLiteral("Probe!"),
                       .clientWidth = 3000,
                       .clientHeight = 2250,
-                      .borderless = m_borderless,
-                      .icon = QStringLiteral("ScreenIcon")};
+                      .borderless = m_borderless};
         form.controls = {
             {.name = QStringLiteral("Go"),
              .kind = ControlKind::PictureBox,
@@ -52,6 +55,7 @@ protected:
              .top = 1500,
              .tabIndex = 1,
              .picture = QStringLiteral("NextButtonImage"),
+             .button = true,
              .accessibleName = QStringLiteral("Next")},
             {.name = QStringLiteral("Under"),
              .kind = ControlKind::PictureBox,
@@ -59,6 +63,7 @@ protected:
              .top = 1500,
              .tabIndex = 2,
              .picture = QStringLiteral("ExitButtonImage"),
+             .button = true,
              .accessibleName = QStringLiteral("Covered")},
             {.name = QStringLiteral("Hidden"),
              .kind = ControlKind::PictureBox,
@@ -66,6 +71,7 @@ protected:
              .top = 1500,
              .tabIndex = 3,
              .picture = QStringLiteral("BackButtonImage"),
+             .button = true,
              .visible = false,
              .accessibleName = QStringLiteral("Back")},
             {.name = QStringLiteral("Photo"),
@@ -135,12 +141,16 @@ class TestAccessibility : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { applyAppearance(*qApp); }
+    void initTestCase()
+    {
+        applyAppearance(*qApp);
+        installAccessibility();
+    }
 
     void windowIsAFrameNamedByItsCaption_data();
     void windowIsAFrameNamedByItsCaption();
-    void pictureBoxIsAButtonOnlyWhereAClickReachesAHandler_data();
-    void pictureBoxIsAButtonOnlyWhereAClickReachesAHandler();
+    void pictureBoxIsAButtonWhereItsLayoutSaysSo_data();
+    void pictureBoxIsAButtonWhereItsLayoutSaysSo();
     void pressMovesFocusBeforeClick_data();
     void pressMovesFocusBeforeClick();
     void pressRunsNothingWhereNoClickReaches_data();
@@ -168,34 +178,45 @@ void TestAccessibility::windowIsAFrameNamedByItsCaption()
     screen.Unload();
 }
 
-void TestAccessibility::pictureBoxIsAButtonOnlyWhereAClickReachesAHandler_data()
+void TestAccessibility::pictureBoxIsAButtonWhereItsLayoutSaysSo_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("role");
     QTest::addColumn<bool>("shown");
     QTest::addColumn<bool>("pressable");
-    QTest::newRow("click_handler") << "Go"
-                                   << "Next" << int(QAccessible::Button) << true << true;
-    QTest::newRow("no_click_handler") << "Photo"
-                                      << "A picture" << int(QAccessible::Graphic) << true << false;
+    // A spy on the box's Click, as a test or a tool attaches one.
+    QTest::addColumn<bool>("watched");
+    QTest::newRow("laid_out_as_a_button")
+        << "Go"
+        << "Next" << int(QAccessible::Button) << true << true << false;
+    QTest::newRow("laid_out_as_a_picture")
+        << "Photo"
+        << "A picture" << int(QAccessible::Graphic) << true << false << false;
+    QTest::newRow("picture_watched_by_a_spy")
+        << "Photo"
+        << "A picture" << int(QAccessible::Graphic) << true << false << true;
     QTest::newRow("covered_by_a_control_in_front")
         << "Under"
-        << "Covered" << int(QAccessible::Button) << false << false;
+        << "Covered" << int(QAccessible::Button) << false << false << false;
     QTest::newRow("not_visible") << "Hidden"
-                                 << "Back" << int(QAccessible::Button) << false << false;
+                                 << "Back" << int(QAccessible::Button) << false << false << false;
 }
 
-void TestAccessibility::pictureBoxIsAButtonOnlyWhereAClickReachesAHandler()
+void TestAccessibility::pictureBoxIsAButtonWhereItsLayoutSaysSo()
 {
     QFETCH(QString, control);
     QFETCH(QString, name);
     QFETCH(int, role);
     QFETCH(bool, shown);
     QFETCH(bool, pressable);
+    QFETCH(bool, watched);
     Program program;
     ProbeScreen screen(program);
     QVERIFY(showAndActivate(screen));
+    std::optional<QSignalSpy> spy;
+    if (watched)
+        spy.emplace(screen.picture(control), &PictureBox::clicked);
     QAccessibleInterface *box = accessible(screen.picture(control));
     QVERIFY(box);
     QCOMPARE(int(box->role()), role);

@@ -44,8 +44,7 @@ protected:
         FormSpec form{.name = objectName(),
                       .caption = QStringLiteral("Probe"),
                       .clientWidth = 3000,
-                      .clientHeight = 2250,
-                      .icon = QStringLiteral("ScreenIcon")};
+                      .clientHeight = 2250};
         form.controls = {
             {.name = QStringLiteral("Hidden"),
              .kind = ControlKind::PictureBox,
