@@ -92,6 +92,29 @@ protected:
     void Form_Load() override { ++formLoads; }
 };
 
+// A screen of one control, laid out by the test.
+class OneControlScreen : public Screen
+{
+public:
+    OneControlScreen(Program &program, ControlSpec control)
+        : Screen(program, QStringLiteral("one"))
+        , m_control(std::move(control))
+    {
+    }
+
+protected:
+    FormSpec layout() const override
+    {
+        return {.name = objectName(),
+                .clientWidth = 3000,
+                .clientHeight = 2250,
+                .controls = {m_control}};
+    }
+
+private:
+    ControlSpec m_control;
+};
+
 bool showAndActivate(Screen &screen)
 {
     screen.Load();
@@ -100,6 +123,8 @@ bool showAndActivate(Screen &screen)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(ControlSpec)
 
 class TestScreen : public QObject
 {
@@ -124,6 +149,8 @@ private slots:
     void focusChangesFromOutsideTheWindowAreNotHandled();
     void runtimeErrorStopsHandlerAndEndsRun_data();
     void runtimeErrorStopsHandlerAndEndsRun();
+    void layoutErrorIsARuntimeError_data();
+    void layoutErrorIsARuntimeError();
     void closingTheWindowEndsTheRunWithStatusZero();
     void emptyRegistrySlotIsRuntimeError();
 };
@@ -365,6 +392,47 @@ void TestScreen::runtimeErrorStopsHandlerAndEndsRun()
     screen.dispatch([&] { ranPastTheError = true; });
     QVERIFY(!ranPastTheError);
     QCOMPARE(screen.clicks, 1);
+}
+
+void TestScreen::layoutErrorIsARuntimeError_data()
+{
+    // A system colour the screens do not know.
+    constexpr Colour unknown = Colour::system(3);
+    QTest::addColumn<ControlSpec>("control");
+    QTest::newRow("text_box") << ControlSpec{.name = QStringLiteral("Box"),
+                                             .kind = ControlKind::TextBox,
+                                             .width = 1500,
+                                             .height = 375,
+                                             .foreColour = unknown};
+    QTest::newRow("rich_text_label") << ControlSpec{.name = QStringLiteral("Rich"),
+                                                    .width = 900,
+                                                    .height = 300,
+                                                    .text = QStringLiteral("<b>rich</b>"),
+                                                    .backColour = unknown,
+                                                    .richText = true};
+    QTest::newRow("plain_label") << ControlSpec{.name = QStringLiteral("Plain"),
+                                                .width = 900,
+                                                .height = 300,
+                                                .text = QStringLiteral("plain"),
+                                                .foreColour = unknown};
+}
+
+void TestScreen::layoutErrorIsARuntimeError()
+{
+    QFETCH(ControlSpec, control);
+    Program program;
+    QStringList reports;
+    program.setReporter([&](const QString &message) { reports << message; });
+    OneControlScreen screen(program, control);
+    // Screens are loaded by the handler that changes to them.
+    screen.dispatch([&] {
+        screen.Load();
+        screen.Show();
+    });
+    QCOMPARE(reports.size(), 1);
+    QVERIFY2(reports.first().contains(QStringLiteral("system colour")),
+             qPrintable(reports.first()));
+    QCOMPARE(program.exitStatus(), 1);
 }
 
 void TestScreen::closingTheWindowEndsTheRunWithStatusZero()
