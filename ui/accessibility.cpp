@@ -3,7 +3,7 @@
 
 #include "accessibility.h"
 
-#include "accessiblepicturebox.h"
+#include "accessiblelabel.h"
 #include "formwindow.h"
 #include "picturebox.h"
 
@@ -13,7 +13,7 @@ namespace ui {
 
 namespace {
 
-// Asked for each class of an object from the most derived up, so these two
+// Asked for each class of an object from the most derived up, so these
 // classes come before the plain widget and label that Qt knows. Qt's cache of
 // accessible interfaces owns what this returns.
 QAccessibleInterface *accessibleInterface(const QString &className, QObject *object)
@@ -21,7 +21,11 @@ QAccessibleInterface *accessibleInterface(const QString &className, QObject *obj
     if (className == QLatin1String(FormWindow::staticMetaObject.className()))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
     if (className == QLatin1String(PictureBox::staticMetaObject.className()))
-        return new AccessiblePictureBox(static_cast<PictureBox *>(object));
+        return new AccessibleLabel(static_cast<Label *>(object));
+    // A label that is no button reads as its text, as Qt has it.
+    if (className == QLatin1String(Label::staticMetaObject.className()) &&
+        static_cast<Label *>(object)->isButton())
+        return new AccessibleLabel(static_cast<Label *>(object));
     return nullptr;
 }
 

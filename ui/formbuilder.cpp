@@ -47,6 +47,7 @@ void applyFont(QWidget *w, const ControlSpec &c)
 QWidget *buildLabel(const ControlSpec &c, QWidget *parent)
 {
     auto *label = new Label(parent);
+    label->setButton(c.button);
     label->setGeometry(pixelRect(c));
     applyColours(label, c);
     applyFont(label, c);
@@ -85,9 +86,12 @@ QWidget *buildPictureBox(const ControlSpec &c, QWidget *parent)
     return box;
 }
 
-bool takesFocus(const ControlSpec &c)
+Qt::FocusPolicy focusPolicy(const ControlSpec &c)
 {
-    return c.kind != ControlKind::Label && c.tabIndex >= 0;
+    if ((c.kind == ControlKind::Label && !c.button) || c.tabIndex < 0)
+        return Qt::NoFocus;
+    // Left out of the tab chain, a control still takes the focus by a click.
+    return c.tabStop ? Qt::StrongFocus : Qt::ClickFocus;
 }
 
 QWidget *buildControl(const ControlSpec &c, QWidget *client)
@@ -102,9 +106,10 @@ QWidget *buildControl(const ControlSpec &c, QWidget *client)
         w->setToolTip(c.toolTip);
     if (!c.accessibleName.isEmpty())
         w->setAccessibleName(c.accessibleName);
+    if (!c.accessibleDescription.isEmpty())
+        w->setAccessibleDescription(c.accessibleDescription);
     w->setVisible(c.visible);
-    if (!takesFocus(c))
-        w->setFocusPolicy(Qt::NoFocus);
+    w->setFocusPolicy(focusPolicy(c));
     return w;
 }
 
@@ -189,7 +194,7 @@ std::unique_ptr<FormWindow> buildForm(const FormSpec &form)
         QWidget *control = buildControl(c, window->client());
         // Each later control goes behind the earlier ones.
         control->lower();
-        if (takesFocus(c))
+        if (control->focusPolicy() & Qt::TabFocus)
             focusable.emplace_back(c.tabIndex, control);
     }
     // Controls of equal tab index keep the order of the layout.

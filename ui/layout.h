@@ -70,7 +70,8 @@ struct ControlSpec
     int top = 0;
     int width = 0;
     int height = 0;
-    int tabIndex = -1; // -1: not in the tab order
+    int tabIndex = -1;   // -1: takes no focus
+    bool tabStop = true; // false: focused by a click only, never by Tab
     QString text{};
     Colour foreColour = colours::WindowText;
     Colour backColour = colours::Black;
@@ -80,11 +81,12 @@ struct ControlSpec
     bool richText = false;
     Border border = Border::None;
     QString picture{};   // picture boxes size themselves to it
-    bool button = false; // picture boxes: pressed as a button, not only shown
+    bool button = false; // picture boxes and labels: pressed as a button, not only shown
     QString toolTip{};
     bool visible = true;
     int interval = 0; // timers, milliseconds
     QString accessibleName{};
+    QString accessibleDescription{};
 };
 
 struct MenuSpec

@@ -5,7 +5,9 @@
 
 #include "formbuilder.h"
 
+#include <QAccessible>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <limits>
@@ -52,6 +54,11 @@ void TextBox::focusInEvent(QFocusEvent *event)
     if (!movesBetweenControls(event->reason()))
         return;
     m_holdsFocus = true;
+    // Qt tells screen readers of the new focus only once this event is
+    // handled; GotFocus changing the text first would make them take the
+    // focus as moved along with the text change, without announcing the box.
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
     emit gotFocus();
 }
 
@@ -62,6 +69,14 @@ void TextBox::focusOutEvent(QFocusEvent *event)
         return;
     m_holdsFocus = false;
     emit lostFocus();
+}
+
+void TextBox::keyPressEvent(QKeyEvent *event)
+{
+    QLineEdit::keyPressEvent(event);
+    // Return acts on the box as a click into it does.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat())
+        emit clicked();
 }
 
 void TextBox::mouseReleaseEvent(QMouseEvent *event)

@@ -11,7 +11,7 @@ namespace ui {
 
 // A single-line text box that reports GotFocus and LostFocus only when the
 // focus moves between controls of its own window. Activation changes of the
-// window and popups opening or closing are neither.
+// window and popups opening or closing are neither. Return is a click.
 class TextBox : public QLineEdit
 {
     Q_OBJECT
@@ -33,6 +33,7 @@ signals:
 protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:

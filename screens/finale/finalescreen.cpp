@@ -76,6 +76,10 @@ void FinaleScreen::Form_Load()
     if (m_quiz.state.reviewFlag() == core::QuizState::ReviewOn) {
         auto *exit = control<PictureBox>(QStringLiteral("Picture2"));
         message->setVisible(false);
+        // Left outside the reduced window, where neither a click nor the
+        // focus may reach it.
+        control<PictureBox>(QStringLiteral("Picture1"))->setVisible(false);
+        window()->setAccessibleDescription(tr("End of the review"));
         // Borderless, so the outer size is the client area.
         window()->setClientSize(exit->size());
         exit->move(0, 0);
@@ -83,6 +87,8 @@ void FinaleScreen::Form_Load()
     }
     message->setText(QStringLiteral("You got ") + core::numberText(m_quiz.state.score()) +
                      QStringLiteral(" out of 47 right!  Congratulations!"));
+    // Spoken as the screen appears, before its focused button.
+    window()->setAccessibleDescription(message->text());
 }
 
 void FinaleScreen::Picture1_Click()

@@ -31,6 +31,27 @@ QString reviewParagraph()
              coloured("blue", "#0000ff"));
 }
 
+// What a listener hears of the countdown, which is spoken on arrival and
+// again at 10 and 5 seconds rather than every second.
+QString countdownForListeners(int seconds)
+{
+    return QStringLiteral("Starting in %1 seconds").arg(seconds);
+}
+
+bool countdownSpoken(int seconds)
+{
+    return seconds == 10 || seconds == 5;
+}
+
+// The intro for a listener who cannot see the mock question screen.
+const char *const Explanation =
+    "A quiz of 47 reef fish. Each screen shows the picture of a fish: type its name in the "
+    "box under the picture, then go on with Next. Back goes to the fish before, and Exit "
+    "ends the quiz. Answers are judged quietly; the last screen tells your score and offers a "
+    "review, in which a name you got right is green and one you got wrong is red, and pressing "
+    "Return in a red name reveals the right one. The quiz starts by itself when the countdown "
+    "ends; press Return or Space to start now.";
+
 } // namespace
 
 IntroScreen::IntroScreen(Quiz &quiz, QObject *parent)
@@ -56,10 +77,11 @@ FormSpec IntroScreen::layout() const
          .width = 3735,
          .height = 375,
          .tabIndex = 3,
+         .tabStop = false,
          .text = QStringLiteral("Enter the name of the fish here"),
          .foreColour = colours::White,
          .backColour = colours::Black,
-         .accessibleName = QStringLiteral("Fish name")},
+         .accessibleName = QStringLiteral("Example: fish name box")},
         {.name = QStringLiteral("BackButton"),
          .kind = ControlKind::PictureBox,
          .left = 817,
@@ -67,8 +89,9 @@ FormSpec IntroScreen::layout() const
          .width = 750,
          .height = 900,
          .tabIndex = 2,
+         .tabStop = false,
          .picture = QStringLiteral("BackButtonImage"),
-         .accessibleName = QStringLiteral("Back")},
+         .accessibleName = QStringLiteral("Example: Back button")},
         {.name = QStringLiteral("NextButton"),
          .kind = ControlKind::PictureBox,
          .left = 3307,
@@ -76,9 +99,10 @@ FormSpec IntroScreen::layout() const
          .width = 750,
          .height = 900,
          .tabIndex = 1,
+         .tabStop = false,
          .picture = QStringLiteral("NextButtonImage"),
          .toolTip = QStringLiteral("Next Fish"),
-         .accessibleName = QStringLiteral("Next")},
+         .accessibleName = QStringLiteral("Example: Next button")},
         {.name = QStringLiteral("ExitButton"),
          .kind = ControlKind::PictureBox,
          .left = 2062,
@@ -86,8 +110,9 @@ FormSpec IntroScreen::layout() const
          .width = 750,
          .height = 750,
          .tabIndex = 0,
+         .tabStop = false,
          .picture = QStringLiteral("ExitButtonImage"),
-         .accessibleName = QStringLiteral("Exit")},
+         .accessibleName = QStringLiteral("Example: Exit button")},
         {.name = QStringLiteral("lblMonth"),
          .index = 2,
          .left = 360,
@@ -105,10 +130,14 @@ FormSpec IntroScreen::layout() const
          .top = 6000,
          .width = 4695,
          .height = 735,
+         .tabIndex = 4,
          .text = QStringLiteral("Starting in 25"),
          .foreColour = colours::Yellow,
          .font = Title,
-         .align = Align::Centre},
+         .align = Align::Centre,
+         .button = true,
+         .accessibleName = QStringLiteral("Start now"),
+         .accessibleDescription = countdownForListeners(25)},
         {.name = QStringLiteral("Label2"),
          .left = 1537,
          .top = 2880,
@@ -180,6 +209,7 @@ void IntroScreen::connectHandlers()
 void IntroScreen::Form_Load()
 {
     m_countdown = 25;
+    window()->setAccessibleDescription(QLatin1String(Explanation));
 }
 
 void IntroScreen::Timer1_Timer()
@@ -189,8 +219,10 @@ void IntroScreen::Timer1_Timer()
         Starting_Click(2);
         return;
     }
-    control<Label>(QStringLiteral("Starting"), 2)
-        ->setText(QStringLiteral("Starting in ") + core::numberText(m_countdown));
+    auto *starting = control<Label>(QStringLiteral("Starting"), 2);
+    starting->setText(QStringLiteral("Starting in ") + core::numberText(m_countdown));
+    if (countdownSpoken(m_countdown))
+        starting->setAccessibleDescription(countdownForListeners(m_countdown));
 }
 
 void IntroScreen::Starting_Click(int /*index*/)

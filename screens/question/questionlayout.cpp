@@ -4,6 +4,7 @@
 #include "questionlayout.h"
 
 #include <catalogue.h>
+#include <fishdescriptions.h>
 #include <quizstate.h>
 
 namespace screens {
@@ -37,7 +38,8 @@ FormSpec questionLayout(int number)
          .height = 3600,
          .tabIndex = 0,
          .picture = QStringLiteral("FishPhoto%1").arg(number),
-         .accessibleName = QStringLiteral("Fish photo %1 of %2").arg(number).arg(core::FishCount)},
+         .accessibleName = QStringLiteral("Fish photo %1 of %2").arg(number).arg(core::FishCount),
+         .accessibleDescription = core::fishDescription(number)},
         {.name = QStringLiteral("FISH"),
          .kind = ControlKind::TextBox,
          .left = 570,

@@ -21,6 +21,24 @@ using ui::colours::Green;
 using ui::colours::Red;
 using ui::colours::White;
 
+namespace {
+
+// Said on arrival, before the control that takes the focus: the screens
+// are all captioned alike.
+QString whereThePlayerIs(int number, bool review)
+{
+    const QString place = QuestionScreen::tr("Question %1 of %2").arg(number).arg(core::FishCount);
+    if (!review)
+        return place;
+    if (number == 1)
+        return QuestionScreen::tr("Review mode: each answer shows whether it was right; press "
+                                  "Return in a wrong one to reveal the name. %1")
+            .arg(place);
+    return QuestionScreen::tr("Review, %1").arg(place.toLower());
+}
+
+} // namespace
+
 QuestionScreen::QuestionScreen(ui::Quiz &quiz, int number, QObject *parent)
     : ui::Screen(quiz.program, core::fishRow(number).screen, parent)
     , m_quiz(quiz)
@@ -64,14 +82,17 @@ void QuestionScreen::Form_Load()
         fish->setText(state.storedAnswer(m_number));
         fish->setCursorPosition(0);
     }
-    if (state.reviewFlag() == QuizState::ReviewOn) {
+    const bool review = state.reviewFlag() == QuizState::ReviewOn;
+    if (review) {
         const bool correct = state.isCorrect(m_number);
         fish->setForeColour(correct ? Green : Red);
-        fish->setAccessibleDescription(correct ? tr("Named right")
-                                               : tr("Not named right; click to reveal the name"));
+        fish->setAccessibleDescription(
+            correct ? tr("Named right")
+                    : tr("Not named right; press Return or click here to reveal the name"));
     } else {
         fish->setForeColour(White);
     }
+    window()->setAccessibleDescription(whereThePlayerIs(m_number, review));
 }
 
 void QuestionScreen::FISH_GotFocus()

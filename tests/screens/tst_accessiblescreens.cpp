@@ -45,10 +45,18 @@ QStringList actionNames(QObject *object)
 }
 
 // As a screen reader presses a button: only where the button offers it.
-bool press(QObject *object)
+// Presses a button through the accessibility bus, or with `key` once Tab
+// has brought the focus to it.
+bool press(QObject *object, int key = 0)
 {
     if (!actionNames(object).contains(QAccessibleActionInterface::pressAction()))
         return false;
+    if (key) {
+        auto *button = static_cast<QWidget *>(object);
+        button->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(button, Qt::Key(key));
+        return true;
+    }
     accessible(object)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     return true;
 }
@@ -107,15 +115,17 @@ void TestAccessibleScreens::controlsAsAScreenReaderSeesThem_data()
     const int button = QAccessible::Button;
     const int image = QAccessible::Graphic;
     const int entry = QAccessible::EditableText;
-    // The intro's mock-ups have no handlers: pictures named as they read.
+    // The intro's mock-ups have no handlers: pictures that say they are examples.
     QTest::newRow("intro_mock_back")
-        << 0 << false << "BackButton" << image << "Back" << true << false;
+        << 0 << false << "BackButton" << image << "Example: Back button" << true << false;
     QTest::newRow("intro_mock_exit")
-        << 0 << false << "ExitButton" << image << "Exit" << true << false;
+        << 0 << false << "ExitButton" << image << "Example: Exit button" << true << false;
     QTest::newRow("intro_mock_next")
-        << 0 << false << "NextButton" << image << "Next" << true << false;
+        << 0 << false << "NextButton" << image << "Example: Next button" << true << false;
     QTest::newRow("intro_mock_answer_box")
-        << 0 << false << "FISH" << entry << "Fish name" << true << false;
+        << 0 << false << "FISH" << entry << "Example: fish name box" << true << false;
+    QTest::newRow("intro_countdown_starts_now")
+        << 0 << false << "Starting(2)" << button << "Start now" << true << true;
     QTest::newRow("intro_mock_photo") << 0 << false << "Label1" << int(QAccessible::StaticText)
                                       << "Here will be the picture of a fish" << true << false;
     // The photo's name must not give the fish away.
@@ -155,7 +165,10 @@ void TestAccessibleScreens::controlsAsAScreenReaderSeesThem()
     QuizDriver driver;
     ui::Screen &screen = showScreen(driver, number, review);
     QVERIFY(waitActive(screen));
-    QObject *object = screen.control(control);
+    // An element of a control array is written as Name(index).
+    const QStringList parts = control.split(QLatin1Char('('));
+    QObject *object = parts.size() == 2 ? screen.control(parts[0], parts[1].chopped(1).toInt())
+                                        : screen.control(control);
     QVERIFY(object);
     QAccessibleInterface *iface = accessible(object);
     QCOMPARE(int(iface->role()), role);
@@ -170,12 +183,20 @@ void TestAccessibleScreens::pressKeepsTheTypedAnswerAndChangesScreen_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("target");
+    QTest::addColumn<int>("key"); // 0: the press action
     QTest::newRow("next") << 1 << "NextButton"
-                          << "Yellowtail  Snapper" << 2;
+                          << "Yellowtail  Snapper" << 2 << 0;
     QTest::newRow("back") << 2 << "BackButton"
-                          << " crevalle jack " << 1;
+                          << " crevalle jack " << 1 << 0;
     QTest::newRow("next_to_the_finale") << 47 << "NextButton"
-                                        << "RAINBOW PARROTFISH" << 48;
+                                        << "RAINBOW PARROTFISH" << 48 << 0;
+    QTest::newRow("next_by_return") << 1 << "NextButton"
+                                    << "yellowtail snapper" << 2 << int(Qt::Key_Return);
+    QTest::newRow("back_by_space") << 2 << "BackButton"
+                                   << "Crevalle Jack" << 1 << int(Qt::Key_Space);
+    QTest::newRow("next_to_the_finale_by_keypad_enter")
+        << 47 << "NextButton"
+        << "rainbow parrotfish" << 48 << int(Qt::Key_Enter);
 }
 
 void TestAccessibleScreens::pressKeepsTheTypedAnswerAndChangesScreen()
@@ -184,12 +205,13 @@ void TestAccessibleScreens::pressKeepsTheTypedAnswerAndChangesScreen()
     QFETCH(QString, button);
     QFETCH(QString, typed);
     QFETCH(int, target);
+    QFETCH(int, key);
     QuizDriver driver;
     QVERIFY(driver.startQuiz());
     QVERIFY(driver.goTo(number));
     driver.type(number, typed);
     QVERIFY(driver.answerBox(number)->holdsFocus());
-    QVERIFY(press(driver.button(number, button.toLatin1().constData())));
+    QVERIFY(press(driver.button(number, button.toLatin1().constData()), key));
     ui::Screen &next = target > core::FishCount ? static_cast<ui::Screen &>(driver.finale())
                                                 : driver.question(target);
     QTRY_VERIFY(next.isLoaded());
@@ -206,10 +228,14 @@ void TestAccessibleScreens::pressOnExitEndsTheRun_data()
     QTest::addColumn<int>("number");
     QTest::addColumn<bool>("review");
     QTest::addColumn<QString>("button");
-    QTest::newRow("question_screen") << 15 << false << "ExitButton";
-    QTest::newRow("question_screen_in_review_mode") << 15 << true << "ExitButton";
-    QTest::newRow("finale") << 48 << false << "Picture2";
-    QTest::newRow("reduced_finale") << 48 << true << "Picture2";
+    QTest::addColumn<int>("key"); // 0: the press action
+    QTest::newRow("question_screen") << 15 << false << "ExitButton" << 0;
+    QTest::newRow("question_screen_in_review_mode") << 15 << true << "ExitButton" << 0;
+    QTest::newRow("finale") << 48 << false << "Picture2" << 0;
+    QTest::newRow("reduced_finale") << 48 << true << "Picture2" << 0;
+    QTest::newRow("question_screen_by_return")
+        << 15 << false << "ExitButton" << int(Qt::Key_Return);
+    QTest::newRow("reduced_finale_by_space") << 48 << true << "Picture2" << int(Qt::Key_Space);
 }
 
 void TestAccessibleScreens::pressOnExitEndsTheRun()
@@ -217,13 +243,14 @@ void TestAccessibleScreens::pressOnExitEndsTheRun()
     QFETCH(int, number);
     QFETCH(bool, review);
     QFETCH(QString, button);
+    QFETCH(int, key);
     QuizDriver driver;
     ui::Screen &screen = showScreen(driver, number, review);
     QVERIFY(waitActive(screen));
     const bool question = number <= core::FishCount;
     if (question)
         driver.type(number, QStringLiteral("nurse shark"));
-    QVERIFY(press(screen.control(button)));
+    QVERIFY(press(screen.control(button), key));
     QTRY_VERIFY(driver.quiz().program.hasEnded());
     QCOMPARE(driver.quiz().program.exitStatus(), 0);
     QVERIFY(!screen.window() || !screen.window()->isVisible());

@@ -55,6 +55,8 @@ void TestFinale::scoreMessage()
     auto *label = driver.finale().control<ui::Label>(QStringLiteral("Label1"));
     QCOMPARE(label->text(), message);
     QVERIFY(label->isVisibleTo(driver.finale().window()));
+    // A screen reader hears it as the screen appears.
+    QCOMPARE(driver.finale().window()->accessibleDescription(), message);
     driver.finale().Unload();
 }
 
@@ -95,6 +97,11 @@ void TestFinale::reviewModeLeavesOnlyExit()
     // The reduced window stands in the middle of the screen.
     const QPoint middle = QGuiApplication::primaryScreen()->availableGeometry().center();
     QVERIFY((window->geometry().center() - middle).manhattanLength() <= 2);
+    // Nothing hidden takes the focus, on arrival or by Tab.
+    QVERIFY(waitActive(driver.finale()));
+    QTRY_COMPARE(QApplication::focusWidget(), exit);
+    QTest::keyClick(exit, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), exit);
     driver.finale().Unload();
 }
 

@@ -51,7 +51,7 @@ class TestIntro : public QObject
 private slots:
     void windowAndControls_data();
     void windowAndControls();
-    void focusRestsOnTheMockExitButton();
+    void focusRestsOnTheCountdownToStartNow();
     void countdownCaptionsTickByTick();
     void tickAndClickStartTheQuizAlike_data();
     void tickAndClickStartTheQuizAlike();
@@ -95,22 +95,27 @@ void TestIntro::windowAndControls()
     QCOMPARE(driver.intro().control<QWidget>("NextButton")->toolTip(), QStringLiteral("Next Fish"));
 }
 
-void TestIntro::focusRestsOnTheMockExitButton()
+void TestIntro::focusRestsOnTheCountdownToStartNow()
 {
     QuizDriver driver;
     QVERIFY(waitActive(driver.intro()));
     QTRY_COMPARE(QApplication::focusWidget(),
-                 driver.intro().control<QWidget>(QStringLiteral("ExitButton")));
+                 driver.intro().control<QWidget>(QStringLiteral("Starting"), 2));
 }
 
 void TestIntro::countdownCaptionsTickByTick()
 {
     QuizDriver driver;
     QCOMPARE(driver.intro().countdown(), qint16(25));
+    auto *starting = driver.intro().control<ui::Label>(QStringLiteral("Starting"), 2);
     for (int left = 24; left >= 1; --left) {
         tick(driver);
         QCOMPARE(caption(driver), QStringLiteral("Starting in  %1").arg(left));
         QCOMPARE(driver.loadedScreens(), QStringList{"frmINTRo"});
+        // A listener hears the count on arrival and at 10 and 5 seconds only.
+        const int spoken = left > 10 ? 25 : left > 5 ? 10 : 5;
+        QCOMPARE(starting->accessibleDescription(),
+                 QStringLiteral("Starting in %1 seconds").arg(spoken));
     }
     QPointer<ui::Label> label = driver.intro().control<ui::Label>(QStringLiteral("Starting"), 2);
     tick(driver);
@@ -122,20 +127,27 @@ void TestIntro::countdownCaptionsTickByTick()
 
 void TestIntro::tickAndClickStartTheQuizAlike_data()
 {
-    QTest::addColumn<bool>("byClick");
-    QTest::newRow("countdown_runs_out") << false;
-    QTest::newRow("countdown_clicked") << true;
+    QTest::addColumn<int>("key"); // 0: the countdown runs out; -1: it is clicked
+    QTest::newRow("countdown_runs_out") << 0;
+    QTest::newRow("countdown_clicked") << -1;
+    QTest::newRow("return_pressed") << int(Qt::Key_Return);
+    QTest::newRow("space_pressed") << int(Qt::Key_Space);
 }
 
 void TestIntro::tickAndClickStartTheQuizAlike()
 {
-    QFETCH(bool, byClick);
+    QFETCH(int, key);
     QuizDriver driver;
     QVERIFY(waitActive(driver.intro()));
     WindowLog log;
-    if (byClick) {
+    auto *starting = driver.intro().control<ui::Label>(QStringLiteral("Starting"), 2);
+    if (key == -1) {
         tick(driver);
-        driver.click(driver.intro().control<ui::Label>(QStringLiteral("Starting"), 2));
+        driver.click(starting);
+    } else if (key) {
+        tick(driver);
+        QTRY_COMPARE(QApplication::focusWidget(), starting);
+        QTest::keyClick(starting, Qt::Key(key));
     } else {
         for (int i = 0; i < 25; ++i)
             tick(driver);

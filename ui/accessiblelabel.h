@@ -7,15 +7,16 @@
 
 namespace ui {
 
-class PictureBox;
+class Label;
 
-// A picture box as screen readers and voice control see it: a push button
-// with a press action while its screen handles its Click, otherwise an image;
-// hidden from them where a mouse click could not reach it.
-class AccessiblePictureBox : public QAccessibleWidget
+// A picture box, or a label laid out as a button, as screen readers and voice
+// control see it: a push button with a press action where its layout makes it
+// one, otherwise an image; hidden from them where a mouse click could not
+// reach it.
+class AccessibleLabel : public QAccessibleWidget
 {
 public:
-    explicit AccessiblePictureBox(PictureBox *box);
+    explicit AccessibleLabel(Label *label);
 
     QAccessible::Role role() const override;
     QAccessible::State state() const override;
@@ -23,7 +24,7 @@ public:
     void doAction(const QString &actionName) override;
 
 private:
-    PictureBox *box() const;
+    Label *label() const;
 };
 
 } // namespace ui
