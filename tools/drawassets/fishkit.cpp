@@ -291,6 +291,12 @@ void paintFin(QPainter &p, const Fin &f, QColor membrane, QColor ray, int rays)
 Fin spinyFin(QPointF front, std::initializer_list<QPointF> edge, QPointF rear, int spines,
              int softRays, double notch)
 {
+    return spinyFin(front, std::vector<QPointF>(edge), rear, spines, softRays, notch);
+}
+
+Fin spinyFin(QPointF front, const std::vector<QPointF> &edge, QPointF rear, int spines,
+             int softRays, double notch)
+{
     std::vector<QPointF> guidePoints{front};
     guidePoints.insert(guidePoints.end(), edge.begin(), edge.end());
     guidePoints.push_back(rear);

@@ -158,6 +158,8 @@ void paintFin(QPainter &p, const Fin &f, QColor membrane, QColor ray, int rays);
 // the soft rays, as on a snapper, grunt or damselfish.
 Fin spinyFin(QPointF front, std::initializer_list<QPointF> edge, QPointF rear, int spines,
              int softRays, double notch = 0.16);
+Fin spinyFin(QPointF front, const std::vector<QPointF> &edge, QPointF rear, int spines,
+             int softRays, double notch = 0.16);
 
 // A pectoral or pelvic fin hinged on the body at `root`, `length` long and
 // pointing `angle` degrees below straight back, `width` across at its widest;
