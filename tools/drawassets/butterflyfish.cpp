@@ -31,23 +31,25 @@ Build butterfly(const ButterflyForm &f)
 {
     const BodyShape &s = f.shape;
     const double d = s.depth;
-    const auto out = [&s, d](double along, double side, double rise) {
-        return s.at(along, side) + QPointF(0, side * d * rise);
+    const QPainterPath body = discOutline(s);
+    // A point `rise` of the depth out from the rim, or inside it if negative.
+    const auto out = [&](double along, int side, double rise) {
+        return rimPoint(body, s.at(along, 0), side) + QPointF(0, side * d * rise);
     };
-    const auto corner = [&](double side) {
+    const auto corner = [&](int side) {
         return QPointF(s.at(1, 0).x() + 6, s.snout.y() + side * d * f.wrap);
     };
-    return Build(s, discOutline(s),
-                 spinyFin(s.at(0.3, -0.9),
+    return Build(s, body,
+                 spinyFin(out(0.3, -1, -0.04),
                           {out(0.34, -1, f.spiny), out(0.52, -1, f.spiny * 0.85),
                            out(0.74, -1, f.soft), corner(-1)},
                           s.at(0.97, -0.45), 12, 22, 0.14),
-                 spinyFin(s.at(0.56, 0.9),
+                 spinyFin(out(0.56, 1, -0.04),
                           {out(0.6, 1, f.soft * 0.4), out(0.76, 1, f.soft), corner(1)},
                           s.at(0.97, 0.45), 3, 18, 0.14),
                  tail(f.tail, s.at(0.98, 0), d * s.stalk * 1.1, f.tailSize.x(), f.tailSize.y(), 0),
                  pairedFin(s.at(0.4, 0.04), d * 0.26, 14, d * 0.17, 0.3, 12),
-                 pairedFin(s.at(0.36, 0.84), d * 0.3, 70, d * 0.11, 1, 6, 1), s.at(0.2, -0.22));
+                 pairedFin(out(0.36, 1, -0.06), d * 0.3, 70, d * 0.11, 1, 6, 1), s.at(0.2, -0.22));
 }
 
 // Fine lines slanting up towards the tail along the scale rows; with `chevron`

@@ -327,6 +327,17 @@ Fin spinyFin(QPointF front, const std::vector<QPointF> &edge, QPointF rear, int 
     return f;
 }
 
+QPointF rimPoint(const QPainterPath &outline, QPointF inside, int side)
+{
+    double in = 0.0;
+    double out = outline.boundingRect().height() + 1.0;
+    for (int i = 0; i < 20; ++i) {
+        const double mid = (in + out) / 2.0;
+        (outline.contains(inside + QPointF(0, side * mid)) ? in : out) = mid;
+    }
+    return inside + QPointF(0, side * in);
+}
+
 Fin pairedFin(QPointF root, double length, double angle, double width, double point, int rays,
               int spines)
 {

@@ -168,6 +168,10 @@ Fin spinyFin(QPointF front, const std::vector<QPointF> &edge, QPointF rear, int 
 Fin pairedFin(QPointF root, double length, double angle, double width, double point, int rays,
               int spines = 0);
 
+// Where a line straight up (`side` -1) or down (1) from `inside` leaves
+// `outline`: fins of a disc-shaped body stand on its rim, not on `at`.
+QPointF rimPoint(const QPainterPath &outline, QPointF inside, int side);
+
 // A picture that comes out as the outline of its fish alone, black on white.
 // The painters draw into it as into any picture; the kit leaves the scenery
 // and the shading out and fills each body and fin black, so that the fish of

@@ -30,21 +30,24 @@ struct SurgeonForm
 Build surgeon(const SurgeonForm &f)
 {
     const BodyShape &s = f.shape;
+    const QPainterPath body = f.disc ? discOutline(s) : bodyOutline(s);
     const double rise = s.depth * f.fins;
-    const auto out = [&s, rise](double along, double side, double share) {
-        return s.at(along, side) + QPointF(0, side * rise * share);
+    // A point `share` of the fins' height out from the rim, or inside it if negative.
+    const auto out = [&](double along, int side, double share) {
+        return rimPoint(body, s.at(along, 0), side) + QPointF(0, side * rise * share);
     };
     return Build(
-        s, f.disc ? discOutline(s) : bodyOutline(s),
-        spinyFin(s.at(0.2, -0.9),
-                 {out(0.24, -1, 0.7), out(0.45, -1, 1), out(0.75, -1, 1.05), out(0.9, -0.85, 0.9)},
-                 s.at(0.95, -0.5), 9, 26, 0.1),
-        spinyFin(s.at(0.46, 0.93), {out(0.5, 1, 0.8), out(0.75, 1, 1.05), out(0.9, 0.85, 0.9)},
-                 s.at(0.95, 0.5), 3, 23, 0.1),
+        s, body,
+        spinyFin(out(0.2, -1, -0.3),
+                 {out(0.24, -1, 0.7), out(0.45, -1, 1), out(0.75, -1, 1.05), out(0.9, -1, 0.9)},
+                 out(0.95, -1, -0.6), 9, 26, 0.1),
+        spinyFin(out(0.46, 1, -0.3), {out(0.5, 1, 0.8), out(0.75, 1, 1.05), out(0.9, 1, 0.9)},
+                 out(0.95, 1, -0.6), 3, 23, 0.1),
         tail(TailKind::Lunate, s.at(0.98, 0), s.depth * s.stalk * 1.3, f.tail.x(), f.tail.y(),
              f.notch),
         pairedFin(s.at(0.29, 0.02), s.depth * 0.34, 18, s.depth * 0.18, 0.8, 12),
-        pairedFin(s.at(0.3, 0.82), s.depth * 0.2, 70, s.depth * 0.09, 0.9, 5, 1), s.at(0.17, -0.4));
+        pairedFin(out(0.3, 1, -0.9), s.depth * 0.2, 70, s.depth * 0.09, 0.9, 5, 1),
+        s.at(0.17, -0.4));
 }
 
 } // namespace
