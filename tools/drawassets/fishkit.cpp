@@ -57,6 +57,8 @@ double profile(const BodyShape &s, double t)
 }
 
 // A fin whose outline runs through `points`: the first and last are its base.
+// Every fin fills by winding, so that where its edge crosses back over its
+// base the membrane still covers both sides.
 Fin finThrough(const std::vector<QPointF> &points)
 {
     Fin f;
@@ -64,6 +66,7 @@ Fin finThrough(const std::vector<QPointF> &points)
     f.base = QLineF(points.front(), points.back());
     f.shape = f.edge;
     f.shape.closeSubpath();
+    f.shape.setFillRule(Qt::WindingFill);
     return f;
 }
 
@@ -236,6 +239,7 @@ Fin tail(TailKind kind, QPointF root, double rootDepth, double length, double sp
                            rootBottom.y() + (end.y() - rootBottom.y()) * 0.2 + sweep),
                    rootBottom);
     f.shape.closeSubpath();
+    f.shape.setFillRule(Qt::WindingFill);
     return f;
 }
 
@@ -322,8 +326,16 @@ Fin spinyFin(QPointF front, const std::vector<QPointF> &edge, QPointF rear, int 
                               f.tips.end());
     soft.push_back(rear);
     f.edge.connectPath(openSpline(soft));
+    // The root reaches a little into the body, behind which it is drawn, so
+    // that no water shows where the back curves away under the base line.
+    const QPointF middle = guide.pointAtPercent(0.5);
+    const QPointF toward = f.base.center() - middle;
+    const double reach = std::hypot(toward.x(), toward.y());
     f.shape = f.edge;
+    f.shape.quadTo(f.base.center() + toward / std::max(1e-9, reach) * f.base.length() * 0.15,
+                   front);
     f.shape.closeSubpath();
+    f.shape.setFillRule(Qt::WindingFill);
     return f;
 }
 
@@ -373,6 +385,7 @@ Fin pairedFin(QPointF root, double length, double angle, double width, double po
     f.edge = openSpline(ring);
     f.shape = f.edge;
     f.shape.closeSubpath();
+    f.shape.setFillRule(Qt::WindingFill);
     return f;
 }
 

@@ -28,6 +28,7 @@ bool Silhouette::record(QPainter &p, const QPainterPath &part)
         const Saved s(p);
         p.resetTransform();
         p.setClipping(false);
+        p.setOpacity(1);
         p.fillRect(self->rect(), Qt::white);
     }
     self->m_parts.push_back(p.transform().map(part));

@@ -101,15 +101,15 @@ void paintCrevalleJack(QPainter &p, double w, double h)
              olive, oliveRay, 0);
     paintFin(p,
              spinyFin(shape.at(0.55, -0.94),
-                      {shape.at(0.56, -1.38), shape.at(0.6, -1.5) + QPointF(4, 0),
-                       shape.at(0.66, -1.14), shape.at(0.85, -1.25)},
-                      shape.at(0.95, -0.8), 1, 20, 0.1),
+                      {shape.at(0.57, -1.3), shape.at(0.62, -1.78) + QPointF(14, 0),
+                       shape.at(0.67, -1.12), shape.at(0.85, -1.22)},
+                      shape.at(0.95, -0.6), 1, 20, 0.1),
              olive, oliveRay, 0);
     paintFin(p,
              spinyFin(shape.at(0.62, 0.92),
-                      {shape.at(0.63, 1.5), shape.at(0.67, 1.62) + QPointF(4, 0),
-                       shape.at(0.73, 1.2), shape.at(0.87, 1.3)},
-                      shape.at(0.95, 0.8), 1, 17, 0.1),
+                      {shape.at(0.65, 1.4), shape.at(0.7, 1.85) + QPointF(14, 0),
+                       shape.at(0.75, 1.18), shape.at(0.87, 1.28)},
+                      shape.at(0.95, 0.6), 1, 17, 0.1),
              yellow, yellowRay, 0);
 
     fillBody(p, body, QColor(78, 100, 66), QColor(200, 206, 200), QColor(232, 214, 140), 0.45);
