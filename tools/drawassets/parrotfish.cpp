@@ -175,7 +175,7 @@ void paintBlueParrotfish(QPainter &p, double w, double h)
               QColor(150, 70, 130));
     paintWrasse(
         p,
-        Wrasse(BodyShape{{26, 138}, 222, 114, 0.46, 0.95, 0.34, 0.6, 0.18}, QColor(74, 132, 206),
+        Wrasse(BodyShape{{26, 140}, 222, 112, 0.46, 0.95, 0.34, 0.6, 0.26}, QColor(74, 132, 206),
                QColor(116, 170, 228), QColor(170, 206, 240), QColor(110, 160, 220, 230),
                QColor(60, 100, 170, 140), QColor(200, 225, 245), QColor(230, 200, 110), {62, 130},
                0.36),
@@ -191,10 +191,10 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
     paintReef(p, 0.3, 0, 206, {286, 226}, 50, QColor(160, 150, 100), {20, 220}, 120,
               QColor(150, 70, 140));
     const QColor salmon(250, 130, 110);
-    const Wrasse stoplight(BodyShape{{36, 128}, 214, 108, 0.5, 0.8, 0.33, 0.55},
+    const Wrasse stoplight(BodyShape{{38, 128}, 208, 116, 0.5, 0.7, 0.34, 0.55},
                            QColor(14, 104, 84), QColor(30, 160, 110), QColor(70, 190, 130),
                            QColor(40, 150, 130, 235), QColor(10, 70, 60, 150),
-                           QColor(110, 210, 190), QColor(240, 170, 60), {50, 98}, 0.2);
+                           QColor(110, 210, 190), QColor(240, 170, 60), {48, 100}, 0.12);
     const BodyShape &s = stoplight.shape;
     paintWrasse(p, stoplight, [&](const WrasseParts &parts) {
         edgeFin(p, parts.dorsal, withAlpha(salmon, 200), 2);
