@@ -93,7 +93,7 @@ void paintRay(QPainter &p, QPointF root, QPointF tip, QColor colour, double widt
         QPointF(-d.y(), d.x()) / std::max(1e-9, std::hypot(d.x(), d.y())) * width * 1.1;
     p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(root, root + d * 0.55);
-    p.setPen(QPen(colour, width * 0.55, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(colour, width * 0.7, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(root, tip);
     if (fold.isValid()) {
         p.setPen(QPen(withAlpha(fold, 70), width * 0.6, Qt::SolidLine, Qt::RoundCap));
@@ -260,8 +260,10 @@ void paintFin(QPainter &p, const Fin &f, QColor membrane, QColor ray, int rays)
     p.fillPath(f.shape, g);
 
     std::vector<QPointF> tips = f.tips;
-    for (int i = 0; tips.empty() && i < rays; ++i)
-        tips.push_back(f.edge.pointAtPercent((i + 0.5) / rays));
+    if (tips.empty()) {
+        for (int i = 0; i < rays; ++i)
+            tips.push_back(f.edge.pointAtPercent((i + 0.5) / rays));
+    }
     const int count = int(tips.size());
     {
         const Saved clipped(p);
@@ -269,7 +271,7 @@ void paintFin(QPainter &p, const Fin &f, QColor membrane, QColor ray, int rays)
         for (int i = f.spines; i < count; ++i) {
             const QPointF root = f.base.pointAt((i + 0.5) / count);
             // Rays run on a little past the edge so the clip, not the ray, ends them.
-            paintRay(p, root, tips[i] + (tips[i] - root) * 0.1, ray, 0.8, membrane.lighter(150));
+            paintRay(p, root, tips[i] + (tips[i] - root) * 0.1, ray, 0.95, membrane.lighter(150));
         }
     }
     // Spines stand stiff to their tips, above the membrane cut in between them.
