@@ -28,8 +28,9 @@ void paintYellowtailSnapper(QPainter &p, double w, double h)
     const BodyShape s{{28, 124}, 206, 62, 0.42, 0.35, 0.24, 0.56};
     const double d = s.depth;
     const QColor ray(190, 150, 20, 120);
-    const Fin caudal = tail(TailKind::Forked, s.at(0.98, 0), d * s.stalk * 1.2, 72, 124, 0.6);
-    paintFin(p, caudal, withAlpha(yellow, 235), ray, 18);
+    // The tail grows out of the yellow stalk and is drawn over it, so that the
+    // stripe runs on into it as one sweep of yellow.
+    const Fin caudal = tail(TailKind::Forked, s.at(0.94, 0), d * s.stalk * 1.3, 82, 124, 0.62);
     // A low spiny dorsal running straight on into the soft one; a short anal fin.
     const auto out = [&s, d](double along, double side, double rise) {
         return s.at(along, side) + QPointF(0, side * d * rise);
@@ -60,10 +61,7 @@ void paintYellowtailSnapper(QPainter &p, double w, double h)
     paintSpots(p, body.intersected(upperBack).subtracted(stripe), 8.5, 1.6, 1.9,
                QColor(250, 220, 60, 230), 1);
     shadeBody(p, body);
-    // No outline where the stripe runs on into the tail: it is one sweep of yellow.
-    QPainterPath stalk;
-    stalk.addRect(QRectF(s.at(0.86, 0).x(), 0, 60, 240));
-    p.fillPath(stripe.intersected(body.united(caudal.shape)).intersected(stalk), yellow);
+    paintFin(p, caudal, yellow, ray, 18);
 
     stroke(p, curve(s.at(0.2, -0.9), s.at(0.25, 0), s.at(0.21, 0.9)), QColor(60, 70, 90, 150), 1.2);
     stroke(p, curve(s.snout, s.snout + QPointF(10, 4), s.snout + QPointF(22, 3)),
