@@ -131,7 +131,7 @@ void paintBeaugregory(QPainter &p, double w, double h)
                                s.at(0.6, -0.9), s.at(0.64, -1.8)}),
                  QColor(16, 14, 80), 2.0);
     // Half on the body, half on the fin: the spot sits astride the fin's base.
-    paintDisc(p, s.at(0.8, -1), 9, 9, QColor(8, 8, 16), QColor(40, 160, 255), 3.5);
+    paintDisc(p, s.at(0.8, -1) + QPointF(0, -3), 9, 9, QColor(8, 8, 16), QColor(40, 160, 255), 3.5);
     paintFront(p, d, look);
 }
 
