@@ -125,7 +125,7 @@ struct Fin
     QPainterPath edge;
     // Where each ray ends, for fins built ray by ray; empty, paintFin spreads
     // its rays evenly along the edge.
-    std::vector<QPointF> tips;
+    std::vector<QPointF> tips{};
     int spines = 0; // how many of the tips end stiff spines rather than soft rays
 };
 
