@@ -82,6 +82,13 @@ void paintFront(QPainter &p, const Build &b, const Livery &look)
            withAlpha(look.ray, 160), 1.2);
     stroke(p, curve(s.snout, s.snout + QPointF(5, 3), s.snout + QPointF(11, 2)), QColor(30, 30, 38),
            1.3);
+    // The pectoral fin stands a little off the flank and shades it.
+    if (!Silhouette::active(p)) {
+        const Saved shade(p);
+        p.setClipPath(b.body, Qt::IntersectClip);
+        p.fillPath(QTransform::fromTranslate(1.5, 2.5).map(b.pectoral.shape),
+                   QColor(0, 10, 30, 45));
+    }
     paintFin(p, b.pectoral, look.pectoral, look.ray, 8);
     paintFin(p, b.pelvic, look.pelvic, look.ray, 4);
     paintEye(p, b.eye, look.eye, look.iris);
