@@ -15,20 +15,49 @@ using namespace fishkit;
 
 namespace {
 
-// The disc all four share, differing only in the tail and in `tip`, where the
-// dorsal fin's trailing point ends (the anal fin mirrors it).
-Build angel(QPointF tip, TailKind tailKind)
+// What sets one angelfish's outline apart: the disc, how tall the soft
+// dorsal and anal fins stand, where their trailing points end and the tail.
+struct AngelForm
 {
-    const BodyShape shape{{58, 126}, 176, 132, 0.46, 0.6, 0.24, 0.5};
-    const auto sweep = [tip](bool below) {
-        const auto m = [below](QPointF q) { return below ? QPointF(q.x(), 250 - q.y()) : q; };
-        return fin(m({104, 72}), {m({124, 44}), m({168, 28}), m({214, 32}), m(tip), m({246, 80})},
-                   m({232, 108}));
+    BodyShape shape;
+    double lobe = 0.28;     // height of the soft dorsal and anal fins, share of the depth
+    QPointF trail{40, 0.5}; // the points' reach behind the tail root, and their height
+                            // above (and below) the midline as a share of the depth
+    double corner = 0;      // height of the fins' rear corners, from which a thin
+                            // filament trails; 0 for fins tapering into a point
+    TailKind tail = TailKind::Rounded;
+    QPointF tailSize{44, 66}; // length and span
+    double notch = 0.15;
+};
+
+// The angelfish: a tall disc with a short snout, a dorsal fin low and spiny in
+// front and a tall soft lobe behind that sweeps back into a trailing point, an
+// anal fin mirroring it, long pointed pelvic fins and a rounded pectoral.
+Build angel(const AngelForm &f)
+{
+    const BodyShape &s = f.shape;
+    const double d = s.depth;
+    const auto out = [&s, d](double along, double side, double rise) {
+        return s.at(along, side) + QPointF(0, side * d * rise);
     };
-    return Build(shape, discOutline(shape), sweep(false), sweep(true),
-                 tail(tailKind, {230, 125}, 30, 46, 64, 0.15),
-                 fin({122, 124}, {{146, 112}, {166, 120}, {150, 138}}, {124, 134}),
-                 fin({104, 172}, {{102, 204}, {116, 224}}, {124, 176}), QPointF(90, 104));
+    const auto sweep = [&](double side, double from, int spines, int rays) {
+        const auto behind = [&](double x, double height) {
+            return QPointF(s.at(1, 0).x() + x, s.snout.y() + side * d * height);
+        };
+        std::vector<QPointF> edge{out(from + 0.05, side, 0.1), out(0.58, side, f.lobe * 0.8),
+                                  out(0.8, side, f.lobe)};
+        if (f.corner > 0)
+            edge.push_back(behind(6, f.corner));
+        edge.push_back(behind(f.trail.x(), f.trail.y()));
+        if (f.corner > 0)
+            edge.push_back(behind(2, f.corner - 0.1));
+        return spinyFin(s.at(from, 0.9 * side), edge, s.at(0.96, 0.5 * side), spines, rays, 0.1);
+    };
+    return Build(
+        s, discOutline(s), sweep(-1, 0.3, 13, 20), sweep(1, 0.56, 3, 19),
+        tail(f.tail, s.at(0.98, 0), d * s.stalk * 1.1, f.tailSize.x(), f.tailSize.y(), f.notch),
+        pairedFin(s.at(0.36, 0.02), d * 0.3, 12, d * 0.2, 0.2, 14),
+        pairedFin(s.at(0.34, 0.84), d * 0.42, 72, d * 0.12, 1, 7, 1), s.at(0.2, -0.3));
 }
 
 // A wash of `colour` fading out from `centre`, inside `area` only.
@@ -48,7 +77,7 @@ void paintFrenchAngelfish(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.35, Floor::Rock, {262, 236}, 50, QColor(170, 130, 90),
                                {36, 230}, 110, QColor(170, 70, 150));
-    const Build a = angel({296, 38}, TailKind::Rounded);
+    const Build a = angel({{{58, 126}, 174, 144, 0.46, 0.85, 0.22, 0.5}, 0.3, {76, 0.5}, 0.62});
     const QColor black(22, 22, 26, 245);
     const QColor yellow(240, 200, 40);
     const Livery look(black, black, QColor(70, 70, 70, 170), QColor(40, 40, 40, 200), black,
@@ -82,7 +111,7 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
     const QColor blue(60, 170, 255);
     const Livery look(yellow, QColor(46, 128, 130, 240), QColor(240, 170, 40, 200), yellow, yellow,
                       QColor(60, 150, 200), 7);
-    const Build a = angel({294, 16}, TailKind::Rounded);
+    const Build a = angel({{{58, 126}, 180, 128, 0.46, 0.6, 0.22, 0.5}, 0.32, {76, 0.78}});
     paintBackFins(p, a, look);
     for (const Fin *f : {&a.dorsal, &a.anal}) {
         edgeFin(p, *f, QColor(240, 170, 40, 200), 8);
@@ -95,8 +124,9 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
     shadeBody(p, a.body, QColor(20, 60, 80), 0.7);
     paintDisc(p, {122, 130}, 7, 9, QColor(20, 40, 90), blue, 2);
     // The crown: a dark spot ringed in blue and dotted with blue.
-    paintDisc(p, {112, 76}, 10, 9, QColor(15, 25, 60), blue, 3);
-    paintSpots(p, oval({112, 76}, 10, 9), 4.5, 1.0, 1.2, QColor(80, 190, 255), 19);
+    const QPointF crown = a.shape.at(0.3, -0.68);
+    paintDisc(p, crown, 10, 9, QColor(15, 25, 60), blue, 3);
+    paintSpots(p, oval(crown, 10, 9), 4.5, 1.0, 1.2, QColor(80, 190, 255), 19);
     stroke(p, curveThrough({{106, 86}, {116, 116}, {104, 164}}), blue, 2.2);
     paintFront(p, a, look);
     stroke(p, a.pelvic.edge, blue, 1.4);
@@ -111,7 +141,13 @@ void paintRockAngelBeauty(QPainter &p, double w, double h)
     const QColor yellow(255, 204, 20, 245);
     const Livery look(yellow, yellow, QColor(200, 130, 0, 170), QColor(255, 230, 110, 200), yellow,
                       QColor(60, 120, 230), 7);
-    const Build a = angel({272, 62}, TailKind::Truncate);
+    const Build a = angel({{{58, 126}, 174, 118, 0.45, 0.7, 0.24, 0.5},
+                           0.22,
+                           {12, 0.34},
+                           0,
+                           TailKind::Lunate,
+                           {42, 80},
+                           0.1});
     paintBackFins(p, a, look);
     fillBody(p, a.body, QColor(250, 196, 10), QColor(255, 204, 20), QColor(255, 226, 90));
     paintScales(p, a.body, 8, QColor(210, 150, 0, 110));
@@ -141,21 +177,26 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.45, Floor::Rock, {24, 230}, 40, QColor(150, 150, 100),
                                {300, 226}, 170, QColor(120, 60, 140));
-    const Build a = angel({268, 38}, TailKind::Truncate);
+    const Build a = angel({{{56, 128}, 178, 134, 0.47, 0.5, 0.22, 0.5},
+                           0.27,
+                           {52, 0.52},
+                           0.6,
+                           TailKind::Truncate,
+                           {40, 74},
+                           0});
     const QColor grey(96, 100, 108, 250);
     const Livery look(grey, grey, QColor(40, 40, 46, 140), QColor(130, 134, 140, 200),
                       QColor(90, 94, 100, 220), QColor(190, 170, 90), 7);
     paintBackFins(p, a, look);
     edgeFin(p, a.caudal, QColor(236, 238, 240), 7);
-    stroke(p, curve({264, 38}, {282, 34}, {298, 48}), QColor(100, 104, 112), 1.8);
     fillBody(p, a.body, QColor(104, 108, 116), QColor(146, 150, 156), QColor(158, 162, 166));
     paintSpots(
         p, a.body.united(a.dorsal.shape).united(a.anal.shape).subtracted(oval({70, 120}, 42, 60)),
         7.5, 1.8, 2.3, QColor(44, 48, 56, 160), 34);
     // The pale mouth and chin.
-    p.fillPath(smoothClosedPath({{55, 124}, {60, 112}, {72, 108}, {82, 120}, {78, 136}, {62, 142}}),
+    p.fillPath(smoothClosedPath({{55, 124}, {60, 112}, {72, 108}, {82, 120}, {78, 136}, {62, 142}})
+                   .intersected(a.body),
                QColor(226, 228, 226));
-    p.fillPath(smoothClosedPath({{96, 156}, {122, 160}, {98, 164}}), QColor(90, 94, 100));
     shadeBody(p, a.body, QColor(40, 42, 48), 0.8);
     paintFront(p, a, look);
 }

@@ -12,28 +12,44 @@ using namespace fishkit;
 
 namespace {
 
-// The disc all three share: a short pointed snout, and soft dorsal and anal
-// fins wrapping round the rear of the body to a small rounded tail; `grow`
-// widens those fins.
-Build butterfly(double grow = 0)
+// What sets one butterflyfish's outline apart: the disc and its snout, the
+// height of the spines and of the soft fins that wrap round the rear.
+struct ButterflyForm
 {
-    const BodyShape shape{{64, 128}, 174, 126, 0.45, 0.1, 0.28, 0.5};
-    // A point on a fin's free edge, moved out by `grow` backwards (dx 1) and down (dy 1).
-    const auto out = [grow](double x, double y, double dx, double dy) {
-        return QPointF(x + dx * 0.6 * grow, y + dy * grow);
+    BodyShape shape;
+    double spiny = 0.18; // height of the dorsal spines, share of the depth
+    double soft = 0.22;  // height of the soft dorsal and anal fins
+    double wrap = 0.32;  // height of their rear corners above and below the midline
+    TailKind tail = TailKind::Rounded;
+    QPointF tailSize{38, 56};
+};
+
+// The butterflyfish: a compressed disc with a pointed snout, a dorsal fin of
+// stout spines running on into a broad soft fin, and soft dorsal and anal
+// fins wrapping round the rear of the body to a small tail.
+Build butterfly(const ButterflyForm &f)
+{
+    const BodyShape &s = f.shape;
+    const double d = s.depth;
+    const QPainterPath body = discOutline(s);
+    // A point `rise` of the depth out from the rim, or inside it if negative.
+    const auto out = [&](double along, int side, double rise) {
+        return rimPoint(body, s.at(along, 0), side) + QPointF(0, side * d * rise);
     };
-    const Fin dorsal = fin({108, 84},
-                           {out(122, 54, -1, -1), out(164, 38, -1, -1), out(210, 40, -1, -1),
-                            out(242, 62, 1, -1), out(252, 102, 0, 0)},
-                           {238, 118});
-    const Fin anal =
-        fin({126, 182},
-            {out(150, 206, 1, 1), out(202, 210, 1, 1), out(240, 188, 1, 1), out(250, 146, 0, 0)},
-            {238, 130});
-    return Build(shape, discOutline(shape), dorsal, anal,
-                 tail(TailKind::Rounded, {236, 124}, 34, 40, 54),
-                 fin({136, 126}, {{156, 116}, {176, 124}, {160, 140}}, {136, 136}),
-                 fin({112, 176}, {{110, 200}, {122, 212}}, {130, 178}), QPointF(100, 112));
+    const auto corner = [&](int side) {
+        return QPointF(s.at(1, 0).x() + 6, s.snout.y() + side * d * f.wrap);
+    };
+    return Build(s, body,
+                 spinyFin(out(0.3, -1, -0.04),
+                          {out(0.34, -1, f.spiny), out(0.52, -1, f.spiny * 0.85),
+                           out(0.74, -1, f.soft), corner(-1)},
+                          s.at(0.97, -0.45), 12, 22, 0.14),
+                 spinyFin(out(0.56, 1, -0.04),
+                          {out(0.6, 1, f.soft * 0.4), out(0.76, 1, f.soft), corner(1)},
+                          s.at(0.97, 0.45), 3, 18, 0.14),
+                 tail(f.tail, s.at(0.98, 0), d * s.stalk * 1.1, f.tailSize.x(), f.tailSize.y(), 0),
+                 pairedFin(s.at(0.4, 0.04), d * 0.26, 14, d * 0.17, 0.3, 12),
+                 pairedFin(out(0.36, 1, -0.06), d * 0.3, 70, d * 0.11, 1, 6, 1), s.at(0.2, -0.22));
 }
 
 // Fine lines slanting up towards the tail along the scale rows; with `chevron`
@@ -65,7 +81,12 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {272, 242}, 62, QColor(180, 140, 100),
                                {30, 236}, 96, QColor(180, 80, 140));
-    const Build b = butterfly(8);
+    const Build b = butterfly({{{60, 128}, 178, 122, 0.45, 0.15, 0.28, 0.5},
+                               0.2,
+                               0.3,
+                               0.36,
+                               TailKind::Truncate,
+                               {38, 60}});
     const QColor yellow(255, 212, 0, 250);
     const Livery look(yellow, yellow, QColor(200, 150, 0, 120), QColor(236, 234, 220, 140), yellow,
                       QColor(60, 50, 40), 6);
@@ -75,7 +96,11 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
     paintSlants(p, b.body, QColor(150, 150, 140, 75), 0.7, false);
     strokeInside(p, b.body, eyeBar(b.eye), QColor(20, 20, 24), 14);
     shadeBody(p, b.body, QColor(90, 90, 80), 0.7);
-    paintDisc(p, {221, 73}, 7.5, 7, QColor(14, 14, 16));
+    // On the soft dorsal fin just above its base, not on the body.
+    QPointF spot = b.shape.at(0.8, 0);
+    while (b.body.contains(spot))
+        spot.ry() -= 1;
+    paintDisc(p, spot + QPointF(0, -9), 7.5, 7, QColor(14, 14, 16));
     paintFront(p, b, look);
 }
 
@@ -85,7 +110,7 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.35, Floor::Open, {282, 250}, 72, QColor(200, 140, 90),
                                {26, 240}, 140, QColor(170, 70, 110));
-    const Build b = butterfly();
+    const Build b = butterfly({{{72, 128}, 164, 128, 0.44, 0.3, 0.3, 0.5}, 0.15, 0.2, 0.3});
     const Livery look(QColor(225, 228, 222, 220), QColor(238, 228, 176, 250),
                       QColor(200, 180, 120, 150), QColor(236, 234, 220, 140),
                       QColor(240, 200, 50, 240), QColor(60, 50, 40), 6);
@@ -94,8 +119,9 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
     edgeFin(p, b.anal, QColor(240, 200, 60, 230), 9);
     fillBody(p, b.body, QColor(206, 206, 210), QColor(236, 236, 238), QColor(242, 238, 226));
     paintSlants(p, b.body, QColor(70, 70, 82, 150), 1.1, true);
-    paintDisc(p, {198, 110}, 15, 15, QColor(250, 250, 250), QColor(30, 30, 35), 0.8);
-    paintDisc(p, {198, 110}, 11, 11, QColor(15, 15, 20));
+    const QPointF falseEye = b.shape.at(0.76, -0.25);
+    paintDisc(p, falseEye, 15, 15, QColor(250, 250, 250), QColor(30, 30, 35), 0.8);
+    paintDisc(p, falseEye, 11, 11, QColor(15, 15, 20));
     strokeInside(p, b.body, eyeBar(b.eye), QColor(250, 250, 245), 15);
     strokeInside(p, b.body, eyeBar(b.eye), QColor(20, 20, 26), 10);
     shadeBody(p, b.body, QColor(90, 90, 100), 0.8);
@@ -108,13 +134,14 @@ void paintBandedButterfly(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.35, Floor::Rock, {284, 228}, 50, QColor(180, 140, 80),
                                {24, 224}, 130, QColor(170, 80, 150));
-    const Build b = butterfly();
+    const Build b = butterfly(
+        {{{66, 128}, 168, 136, 0.45, 0.2, 0.3, 0.5}, 0.3, 0.24, 0.4, TailKind::Truncate, {36, 58}});
     const QColor band(36, 30, 30);
     const QColor white(240, 238, 232, 252);
     const Livery look(white, white, QColor(110, 110, 110, 150), QColor(236, 234, 220, 140), white,
                       QColor(60, 50, 40), 6);
     paintBackFins(p, b, look);
-    paintBars(p, b.caudal.shape, 262, 0, 1, 5, band, 3);
+    paintBars(p, b.caudal.shape, b.caudal.base.x1() + 24, 0, 1, 5, band, 3);
     for (const Fin *f : {&b.dorsal, &b.anal}) {
         edgeFin(p, *f, band, 9);
         edgeFin(p, *f, white, 3);

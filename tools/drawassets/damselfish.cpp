@@ -12,25 +12,42 @@ using namespace fishkit;
 
 namespace {
 
-// All four damsels: a long dorsal fin rising to a point over the tail stalk, a
-// short anal fin and a forked tail; only the proportions differ.
-Build damsel(const BodyShape &s, double tailLength, double tailSpan, double notch)
+// The proportions that set one damsel's outline apart from another's.
+struct DamselForm
 {
-    // `rise` fin heights out from the back (`side` -1) or belly (1), `dx` further back.
-    const auto out = [&s](double along, double side, double rise, double dx = 0) {
-        return s.at(along, side) + QPointF(dx, side * s.depth * 0.2 * rise);
+    BodyShape shape;
+    double spiny = 0.16;   // height of the spiny dorsal, as a share of the depth
+    double soft = 0.34;    // height of the soft dorsal and anal lobes
+    double trail = 0.08;   // how far those lobes reach behind the tail root, share of length
+    QPointF tail{60, 100}; // tail length and span
+    double notch = 0.45;
+    double pelvic = 0.3; // pelvic fin length, share of depth
+};
+
+// All four damsels: one long dorsal fin, low and spiny in front and rising to
+// a soft lobe over the tail stalk, a short anal fin mirroring that lobe, a
+// forked tail and pelvic fins that lead with a spine.
+Build damsel(const DamselForm &f)
+{
+    const BodyShape &s = f.shape;
+    const double d = s.depth;
+    const auto out = [&s, d](double along, double side, double rise) {
+        return s.at(along, side) + QPointF(0, side * d * rise);
     };
+    const QPointF lobe(s.snout.x() + s.length * (0.94 + f.trail), 0);
     return Build(
         s, bodyOutline(s),
-        fin(s.at(0.22, -0.9),
-            {out(0.3, -1, 0.6), out(0.6, -1, 0.75), out(0.86, -1, 1.1, 4), out(1, -1, 0.2, 10)},
-            s.at(0.97, -0.6)),
-        fin(s.at(0.58, 0.9), {out(0.66, 1, 0.9, 2), out(0.86, 1, 1.1, 6), out(1, 1, 0.2, 10)},
-            s.at(0.97, 0.6)),
-        tail(TailKind::Forked, s.at(0.96, 0), s.depth * s.stalk * 1.2, tailLength, tailSpan, notch),
-        fin(s.at(0.3, 0.05), {s.at(0.4, -0.2), s.at(0.5, 0), s.at(0.42, 0.2)}, s.at(0.3, 0.2)),
-        fin(s.at(0.28, 0.8), {out(0.3, 1, 0.9), out(0.36, 1, 1.1, 4)}, s.at(0.38, 0.85)),
-        s.at(0.15, -0.32));
+        spinyFin(s.at(0.27, -0.92),
+                 {out(0.3, -1, f.spiny), out(0.58, -1, f.spiny * 0.95), out(0.74, -1, f.soft * 0.9),
+                  lobe + QPointF(0, s.at(0.9, -0.7).y() - d * f.soft * 0.4)},
+                 s.at(0.93, -0.55), 13, 12),
+        spinyFin(s.at(0.6, 0.9),
+                 {out(0.63, 1, f.spiny), out(0.76, 1, f.soft * 0.9),
+                  lobe + QPointF(0, s.at(0.9, 0.7).y() + d * f.soft * 0.4)},
+                 s.at(0.93, 0.55), 2, 11),
+        tail(TailKind::Forked, s.at(0.97, 0), d * s.stalk * 1.1, f.tail.x(), f.tail.y(), f.notch),
+        pairedFin(s.at(0.31, 0.12), d * 0.34, 14, d * 0.2, 0.45, 10),
+        pairedFin(s.at(0.3, 0.86), d * f.pelvic, 64, d * 0.11, 1, 6, 1), s.at(0.15, -0.3));
 }
 
 } // namespace
@@ -41,7 +58,8 @@ void paintBlueChromis(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {70, 242}, 70, QColor(170, 150, 100));
     paintCoralHead(p, QPointF(250, 246), 52, QColor(140, 120, 150));
-    const Build d = damsel({{64, 124}, 166, 72, 0.42, 0.6, 0.22, 0.55}, 76, 112, 0.62);
+    const Build d = damsel(
+        {{{62, 124}, 170, 68, 0.42, 0.5, 0.22, 0.52}, 0.14, 0.3, 0.1, {76, 112}, 0.66, 0.34});
     paintShoal(p, d.body.united(d.caudal.shape), QColor(40, 110, 210, 120),
                {{20, 20, 0.26}, {230, 10, 0.22}, {250, 170, 0.2}, {0, 160, 0.22}});
     const QColor blue(30, 120, 245, 230);
@@ -68,7 +86,8 @@ void paintSergeantMajor(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Open, {280, 252}, 76, QColor(180, 150, 100),
                                {30, 240}, 120, QColor(160, 70, 140));
-    const Build d = damsel({{52, 126}, 184, 128, 0.45, 0.75, 0.22, 0.52}, 60, 110, 0.5);
+    const Build d = damsel(
+        {{{52, 126}, 184, 124, 0.45, 0.7, 0.22, 0.52}, 0.16, 0.36, 0.09, {58, 104}, 0.45, 0.32});
     const Livery look(QColor(200, 200, 180, 215), QColor(210, 200, 130, 220),
                       QColor(120, 120, 110, 150), QColor(230, 230, 220, 150),
                       QColor(60, 60, 70, 230), QColor(210, 190, 90), 8.3);
@@ -88,7 +107,8 @@ void paintBeaugregory(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {270, 236}, 70, QColor(170, 150, 90),
                                {34, 240}, 100, QColor(170, 80, 140));
-    const Build d = damsel({{44, 124}, 196, 104, 0.42, 0.55, 0.24, 0.52}, 54, 86, 0.4);
+    const Build d = damsel(
+        {{{62, 130}, 162, 106, 0.42, 1.0, 0.27, 0.5}, 0.17, 0.28, 0.05, {48, 80}, 0.22, 0.28});
     const QColor yellow(255, 224, 0, 250);
     // Fins paler than the body, so that the spot plainly sits across the fin's base.
     const Livery look(yellow, QColor(255, 222, 70, 215), QColor(190, 120, 0, 190),
@@ -97,17 +117,21 @@ void paintBeaugregory(QPainter &p, double w, double h)
     fillBody(p, d.body, QColor(255, 220, 0), QColor(255, 230, 20), QColor(255, 240, 100));
     paintScales(p, d.body, 8, QColor(210, 150, 0, 55));
     // The saddle takes in the spiny dorsal fin and ends in a clean line.
+    const BodyShape &s = d.shape;
     const QPainterPath saddle =
-        smoothClosedPath(
-            {{30, 134}, {70, 122}, {130, 102}, {172, 84}, {186, 40}, {80, 30}, {30, 80}})
+        smoothClosedPath({s.at(0, 0.3) - QPointF(8, 0), s.at(0.2, 0), s.at(0.42, -0.42),
+                          s.at(0.6, -0.9), s.at(0.64, -1.8), s.at(0.2, -2),
+                          s.snout - QPointF(12, 30)})
             .intersected(d.body.united(d.dorsal.shape));
     fillBody(p, saddle, QColor(40, 36, 160), QColor(58, 44, 176), QColor(72, 44, 180));
     paintSpots(p, saddle, 8, 1.0, 1.6, QColor(110, 215, 255), 35);
     shadeBody(p, d.body, QColor(150, 100, 0, 220), 0.6);
-    strokeInside(p, d.body, curveThrough({{40, 127}, {70, 122}, {130, 102}, {172, 84}, {190, 40}}),
+    strokeInside(p, d.body,
+                 curveThrough({s.at(0, 0.3) - QPointF(8, 0), s.at(0.2, 0), s.at(0.42, -0.42),
+                               s.at(0.6, -0.9), s.at(0.64, -1.8)}),
                  QColor(16, 14, 80), 2.0);
-    paintDisc(p, d.shape.at(0.8, -1) + QPointF(0, 1), 10, 10, QColor(8, 8, 16),
-              QColor(40, 160, 255), 4);
+    // Half on the body, half on the fin: the spot sits astride the fin's base.
+    paintDisc(p, s.at(0.8, -1) + QPointF(0, -3), 9, 9, QColor(8, 8, 16), QColor(40, 160, 255), 3.5);
     paintFront(p, d, look);
 }
 
@@ -117,7 +141,13 @@ void paintYellowtailedDamselfish(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Rock, {40, 224}, 56, QColor(190, 130, 90),
                                {300, 214}, 150, QColor(200, 120, 60));
-    const Build d = damsel({{46, 128}, 190, 136, 0.45, 0.95, 0.26, 0.54, 0.04}, 66, 118, 0.45);
+    const Build d = damsel({{{46, 128}, 190, 134, 0.45, 0.95, 0.26, 0.54, 0.06},
+                            0.15,
+                            0.38,
+                            0.1,
+                            {66, 118},
+                            0.45,
+                            0.34});
     const QColor dark(34, 34, 62, 240);
     const Livery look(QColor(255, 218, 30, 245), dark, QColor(70, 70, 110, 140),
                       QColor(120, 110, 120, 150), dark, QColor(80, 110, 170), 8.8);

@@ -57,6 +57,8 @@ double profile(const BodyShape &s, double t)
 }
 
 // A fin whose outline runs through `points`: the first and last are its base.
+// Every fin fills by winding, so that where its edge crosses back over its
+// base the membrane still covers both sides.
 Fin finThrough(const std::vector<QPointF> &points)
 {
     Fin f;
@@ -64,6 +66,7 @@ Fin finThrough(const std::vector<QPointF> &points)
     f.base = QLineF(points.front(), points.back());
     f.shape = f.edge;
     f.shape.closeSubpath();
+    f.shape.setFillRule(Qt::WindingFill);
     return f;
 }
 
@@ -79,6 +82,23 @@ QPainterPath outlineRing(const BodyShape &shape, int samples, double crowding, S
     for (int i = samples; i >= 1; --i)
         ring.push_back(side(std::pow(double(i) / samples, crowding), 1));
     return smoothClosedPath(ring.data(), int(ring.size()));
+}
+
+// One fin ray from `root` to `tip`, thicker at the root, with a glint of
+// `fold` beside it where the membrane folds over the ray (none if invalid).
+void paintRay(QPainter &p, QPointF root, QPointF tip, QColor colour, double width, QColor fold)
+{
+    const QPointF d = tip - root;
+    const QPointF beside =
+        QPointF(-d.y(), d.x()) / std::max(1e-9, std::hypot(d.x(), d.y())) * width * 1.1;
+    p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(root, root + d * 0.55);
+    p.setPen(QPen(colour, width * 0.7, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(root, tip);
+    if (fold.isValid()) {
+        p.setPen(QPen(withAlpha(fold, 70), width * 0.6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(root + beside, tip + beside);
+    }
 }
 
 double bump(double t, double centre, double width)
@@ -110,6 +130,8 @@ QPainterPath bodyOutline(const BodyShape &shape)
 void fillBody(QPainter &p, const QPainterPath &body, QColor back, QColor flank, QColor belly,
               double flankAt)
 {
+    if (Silhouette::record(p, body))
+        return;
     const QRectF box = body.boundingRect();
     QLinearGradient g(box.topLeft(), box.bottomLeft());
     g.setColorAt(0.0, back);
@@ -120,6 +142,8 @@ void fillBody(QPainter &p, const QPainterPath &body, QColor back, QColor flank, 
 
 void shadeBody(QPainter &p, const QPainterPath &body, QColor outline, double strength)
 {
+    if (Silhouette::active(p))
+        return;
     const QRectF r = body.boundingRect();
     {
         const Saved s(p);
@@ -215,11 +239,14 @@ Fin tail(TailKind kind, QPointF root, double rootDepth, double length, double sp
                            rootBottom.y() + (end.y() - rootBottom.y()) * 0.2 + sweep),
                    rootBottom);
     f.shape.closeSubpath();
+    f.shape.setFillRule(Qt::WindingFill);
     return f;
 }
 
 void paintFin(QPainter &p, const Fin &f, QColor membrane, QColor ray, int rays)
 {
+    if (Silhouette::record(p, f.shape))
+        return;
     const Saved s(p);
     const QPointF from = f.base.center();
     double reach = 1.0;
@@ -232,19 +259,136 @@ void paintFin(QPainter &p, const Fin &f, QColor membrane, QColor ray, int rays)
     g.setColorAt(1.0, withAlpha(membrane.lighter(125), membrane.alpha() * 3 / 4));
     p.fillPath(f.shape, g);
 
-    p.setClipPath(f.shape, Qt::IntersectClip);
-    p.setPen(QPen(ray, 0.7, Qt::SolidLine, Qt::RoundCap));
-    for (int i = 0; i < rays; ++i) {
-        const double t = (i + 0.5) / rays;
-        const QPointF tip = f.edge.pointAtPercent(t);
-        // Rays run on a little past the edge so the clip, not the ray, ends them.
-        const QPointF root = f.base.pointAt(t);
-        p.drawLine(root, tip + (tip - root) * 0.1);
+    std::vector<QPointF> tips = f.tips;
+    if (tips.empty()) {
+        for (int i = 0; i < rays; ++i)
+            tips.push_back(f.edge.pointAtPercent((i + 0.5) / rays));
     }
-    p.setClipping(false);
+    const int count = int(tips.size());
+    {
+        const Saved clipped(p);
+        p.setClipPath(f.shape, Qt::IntersectClip);
+        for (int i = f.spines; i < count; ++i) {
+            const QPointF root = f.base.pointAt((i + 0.5) / count);
+            // Rays run on a little past the edge so the clip, not the ray, ends them.
+            paintRay(p, root, tips[i] + (tips[i] - root) * 0.1, ray, 0.95, membrane.lighter(150));
+        }
+    }
+    // Spines stand stiff to their tips, above the membrane cut in between them.
+    for (int i = 0; i < std::min(f.spines, count); ++i)
+        paintRay(p, f.base.pointAt((i + 0.5) / count), tips[i], ray.darker(130), 1.3, {});
+
+    // Along its base the fin grows out of the body, so only the free edge is drawn.
+    const QPointF along = f.base.p2() - f.base.p1();
+    const QPointF across =
+        QPointF(-along.y(), along.x()) / std::max(1e-9, std::hypot(along.x(), along.y())) * 1.6;
+    const QPointF over = along * 0.04;
+    QPainterPath base;
+    base.addPolygon(QPolygonF({f.base.p1() - over - across, f.base.p2() + over - across,
+                               f.base.p2() + over + across, f.base.p1() - over + across}));
+    QPainterPath free;
+    free.addRect(f.shape.boundingRect().adjusted(-4, -4, 4, 4));
+    p.setClipPath(free.subtracted(base), Qt::IntersectClip);
     p.setPen(QPen(withAlpha(ray, std::min(255, ray.alpha() + 40)), 0.6));
     p.setBrush(Qt::NoBrush);
     p.drawPath(f.shape);
+}
+
+Fin spinyFin(QPointF front, std::initializer_list<QPointF> edge, QPointF rear, int spines,
+             int softRays, double notch)
+{
+    return spinyFin(front, std::vector<QPointF>(edge), rear, spines, softRays, notch);
+}
+
+Fin spinyFin(QPointF front, const std::vector<QPointF> &edge, QPointF rear, int spines,
+             int softRays, double notch)
+{
+    std::vector<QPointF> guidePoints{front};
+    guidePoints.insert(guidePoints.end(), edge.begin(), edge.end());
+    guidePoints.push_back(rear);
+    const QPainterPath guide = openSpline(guidePoints);
+    const int count = std::max(1, spines + softRays);
+    Fin f;
+    f.base = QLineF(front, rear);
+    f.spines = spines;
+    for (int i = 0; i < count; ++i)
+        f.tips.push_back(guide.pointAtPercent((i + 0.5) / count));
+
+    f.edge = QPainterPath(front);
+    f.edge.lineTo(f.tips.front());
+    for (int i = 0; i + 1 < std::min(spines, count); ++i) {
+        // The membrane dips between two spines by `notch` of their height.
+        const QPointF a = f.tips[i];
+        const QPointF b = f.tips[i + 1];
+        const QPointF root = f.base.pointAt((i + 1.0) / count);
+        const QPointF mid = (a + b) / 2.0;
+        f.edge.quadTo(mid + (root - mid) * notch * 2.0, b);
+    }
+    std::vector<QPointF> soft(f.tips.begin() + std::max(0, std::min(spines, count) - 1),
+                              f.tips.end());
+    soft.push_back(rear);
+    f.edge.connectPath(openSpline(soft));
+    // The root reaches a little into the body, behind which it is drawn, so
+    // that no water shows where the back curves away under the base line.
+    const QPointF middle = guide.pointAtPercent(0.5);
+    const QPointF toward = f.base.center() - middle;
+    const double reach = std::hypot(toward.x(), toward.y());
+    f.shape = f.edge;
+    f.shape.quadTo(f.base.center() + toward / std::max(1e-9, reach) * f.base.length() * 0.15,
+                   front);
+    f.shape.closeSubpath();
+    f.shape.setFillRule(Qt::WindingFill);
+    return f;
+}
+
+QPointF rimPoint(const QPainterPath &outline, QPointF inside, int side)
+{
+    double in = 0.0;
+    double out = outline.boundingRect().height() + 1.0;
+    for (int i = 0; i < 20; ++i) {
+        const double mid = (in + out) / 2.0;
+        (outline.contains(inside + QPointF(0, side * mid)) ? in : out) = mid;
+    }
+    return inside + QPointF(0, side * in);
+}
+
+Fin pairedFin(QPointF root, double length, double angle, double width, double point, int rays,
+              int spines)
+{
+    const double a = angle * pi / 180.0;
+    const QPointF along(std::cos(a), std::sin(a));
+    const QPointF side(std::sin(a), -std::cos(a));
+    const auto local = [&](double x, double y) {
+        return root + along * x * length + side * y * width;
+    };
+    // The same five points of the free edge on a round paddle and on a blade;
+    // `point` blends between them. Across is negative on the leading side.
+    constexpr double paddle[5][2] = {
+        {0.45, -0.42}, {0.9, -0.3}, {1.0, 0.0}, {0.85, 0.35}, {0.4, 0.5}};
+    constexpr double blade[5][2] = {
+        {0.5, -0.2}, {0.92, -0.1}, {1.0, -0.06}, {0.78, 0.2}, {0.35, 0.48}};
+    const double k = std::clamp(point, 0.0, 1.0);
+    std::vector<QPointF> outer;
+    for (int i = 0; i < 5; ++i)
+        outer.push_back(local(paddle[i][0] + (blade[i][0] - paddle[i][0]) * k,
+                              paddle[i][1] + (blade[i][1] - paddle[i][1]) * k));
+    const QPointF front = local(0, 0.2);
+    const QPointF rear = local(0, -0.2);
+    const QPainterPath rim = openSpline(outer);
+    Fin f;
+    f.base = QLineF(front, rear);
+    f.spines = spines;
+    const int count = std::max(2, rays);
+    for (int i = 0; i < count; ++i)
+        f.tips.push_back(rim.pointAtPercent(0.03 + 0.94 * i / (count - 1)));
+    std::vector<QPointF> ring{front};
+    ring.insert(ring.end(), outer.begin(), outer.end());
+    ring.push_back(rear);
+    f.edge = openSpline(ring);
+    f.shape = f.edge;
+    f.shape.closeSubpath();
+    f.shape.setFillRule(Qt::WindingFill);
+    return f;
 }
 
 void edgeFin(QPainter &p, const Fin &f, QColor colour, double width)
@@ -377,6 +521,8 @@ std::vector<QPointF> spreadPoints(const QPainterPath &area, double spacing, doub
 
 void castShadow(QPainter &p, const QPainterPath &shape, QPointF offset, int alpha)
 {
+    if (Silhouette::active(p))
+        return;
     const Saved s(p);
     p.translate(offset);
     p.setBrush(Qt::NoBrush);
@@ -439,6 +585,8 @@ QPainterPath discOutline(const BodyShape &shape)
 void paintReef(QPainter &p, double depth, double sand, double rock, QPointF coral, double coralSize,
                QColor coralColour, QPointF fan, double fanHeight, QColor fanColour)
 {
+    if (Silhouette::active(p))
+        return;
     paintWater(p, Canvas::frame, depth);
     if (sand > 0)
         paintSand(p, Canvas::frame, sand);
@@ -470,92 +618,12 @@ QPainterPath mirroredOutline(std::initializer_list<QPointF> half)
 
 void paintGlow(QPainter &p, QPointF centre, double radius, QColor colour)
 {
+    if (Silhouette::active(p))
+        return;
     QRadialGradient g(centre, radius);
     g.setColorAt(0, colour);
     g.setColorAt(1, withAlpha(colour, 0));
     p.fillRect(QRectF(centre - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius)), g);
-}
-
-} // namespace fishkit
-
-// Damselfish, angelfish, butterflyfish and surgeonfish.
-namespace fishkit {
-
-Canvas reef(QPainter &p, double width, double height, double light, Floor floor, QPointF coral,
-            double coralRadius, QColor coralColour, QPointF fan, double fanHeight, QColor fanColour)
-{
-    {
-        const Canvas scenery(p, width, height);
-        paintWater(p, Canvas::frame, light);
-        if (floor == Floor::Sand)
-            paintSand(p, Canvas::frame, 210);
-        else if (floor == Floor::Rock)
-            paintReefRock(p, Canvas::frame, 210);
-        if (fanHeight > 0)
-            paintSeaFan(p, fan, fanHeight, fanColour);
-        if (coralRadius > 0)
-            paintCoralHead(p, coral, coralRadius, coralColour);
-    }
-    return Canvas(p, width, height);
-}
-
-void paintShoal(QPainter &p, const QPainterPath &fish, QColor colour,
-                std::initializer_list<Distant> copies)
-{
-    for (const Distant &o : copies) {
-        QTransform far;
-        far.translate(o.dx, o.dy);
-        far.scale(o.scale, o.scale);
-        p.fillPath(far.map(fish), colour);
-    }
-}
-
-void paintDisc(QPainter &p, QPointF centre, double rx, double ry, QColor fill, QColor rim,
-               double rimWidth)
-{
-    const Saved s(p);
-    p.setPen(rimWidth > 0 ? QPen(rim, rimWidth) : QPen(Qt::NoPen));
-    p.setBrush(fill);
-    p.drawEllipse(centre, rx, ry);
-}
-
-QPainterPath oval(QPointF centre, double rx, double ry)
-{
-    QPainterPath path;
-    path.addEllipse(centre, rx, ry);
-    return path;
-}
-
-void strokeInside(QPainter &p, const QPainterPath &area, const QPainterPath &line, QColor colour,
-                  double width)
-{
-    const Saved s(p);
-    p.setClipPath(area, Qt::IntersectClip);
-    stroke(p, line, colour, width);
-}
-
-void paintBackFins(QPainter &p, const Build &b, const Livery &look)
-{
-    // Rays stand about six units apart along a fin's base; a tail's fan out
-    // from a narrow root, so they go by its span instead.
-    const int tailRays = 12 + int(b.caudal.shape.boundingRect().height() / 24);
-    paintFin(p, b.caudal, look.tail, look.ray, tailRays);
-    paintFin(p, b.dorsal, look.fins, look.ray, int(b.dorsal.base.length() / 5.8));
-    paintFin(p, b.anal, look.fins, look.ray, int(b.anal.base.length() / 5.8));
-}
-
-void paintFront(QPainter &p, const Build &b, const Livery &look)
-{
-    // The gill cover lies about twice as far behind the snout as the eye.
-    const BodyShape &s = b.shape;
-    const double eyeAt = (b.eye.x() - s.snout.x()) / s.length;
-    stroke(p, curveThrough({s.at(eyeAt * 1.7, -0.8), s.at(eyeAt * 2, 0), s.at(eyeAt * 1.7, 0.8)}),
-           withAlpha(look.ray, 160), 1.2);
-    stroke(p, curve(s.snout, s.snout + QPointF(5, 3), s.snout + QPointF(11, 2)), QColor(30, 30, 38),
-           1.3);
-    paintFin(p, b.pectoral, look.pectoral, look.ray, 8);
-    paintFin(p, b.pelvic, look.pelvic, look.ray, 4);
-    paintEye(p, b.eye, look.eye, look.iris);
 }
 
 } // namespace fishkit

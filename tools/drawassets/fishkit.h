@@ -6,6 +6,7 @@
 #include "backdrop.h"
 
 #include <QColor>
+#include <QImage>
 #include <QLineF>
 #include <QPainter>
 #include <QPainterPath>
@@ -122,6 +123,10 @@ struct Fin
     QPainterPath shape;
     QLineF base;
     QPainterPath edge;
+    // Where each ray ends, for fins built ray by ray; empty, paintFin spreads
+    // its rays evenly along the edge.
+    std::vector<QPointF> tips{};
+    int spines = 0; // how many of the tips end stiff spines rather than soft rays
 };
 
 // A dorsal, anal, pelvic or pectoral fin joined to the body from `front` to
@@ -143,8 +148,52 @@ Fin tail(TailKind kind, QPointF root, double rootDepth, double length, double sp
          double notch = 0.5);
 
 // A translucent membrane, solid at the base and thinner at the free edge,
-// with `rays` rays across it.
+// with `rays` rays across it (a fin built ray by ray has its own). Only the
+// free edge is outlined: along its base the fin grows out of the body.
 void paintFin(QPainter &p, const Fin &f, QColor membrane, QColor ray, int rays);
+
+// A dorsal or anal fin of `spines` stiff spines followed by `softRays` soft
+// rays, joined to the body from `front` to `rear`, its free edge following
+// `edge`: the membrane is cut in between the spines and runs smoothly over
+// the soft rays, as on a snapper, grunt or damselfish.
+Fin spinyFin(QPointF front, std::initializer_list<QPointF> edge, QPointF rear, int spines,
+             int softRays, double notch = 0.16);
+Fin spinyFin(QPointF front, const std::vector<QPointF> &edge, QPointF rear, int spines,
+             int softRays, double notch = 0.16);
+
+// A pectoral or pelvic fin hinged on the body at `root`, `length` long and
+// pointing `angle` degrees below straight back, `width` across at its widest;
+// `point` 0 gives a rounded paddle, 1 a narrow pointed blade. A pelvic fin
+// leads with a spine (`spines` 1).
+Fin pairedFin(QPointF root, double length, double angle, double width, double point, int rays,
+              int spines = 0);
+
+// Where a line straight up (`side` -1) or down (1) from `inside` leaves
+// `outline`: fins of a disc-shaped body stand on its rim, not on `at`.
+QPointF rimPoint(const QPainterPath &outline, QPointF inside, int side);
+
+// A picture that comes out as the outline of its fish alone, black on white.
+// The painters draw into it as into any picture; the kit leaves the scenery
+// and the shading out and fills each body and fin black, so that the fish of
+// one family can be told apart by their shapes alone.
+class Silhouette : public QImage
+{
+public:
+    explicit Silhouette(QSize size);
+
+    // Whether `p` draws a silhouette, where scenery and shading are left out.
+    static bool active(QPainter &p);
+    // Fills `part` of the fish black and keeps it for the finished outline;
+    // false, doing nothing, when `p` draws an ordinary picture.
+    static bool record(QPainter &p, const QPainterPath &part);
+
+    // Black where the fish is, white elsewhere: the parts recorded, and any
+    // other ink laid after the first of them (filaments, marks, the eye).
+    QImage outline() const;
+
+private:
+    std::vector<QPainterPath> m_parts; // in device pixels
+};
 
 // A coloured rim along a fin's free edge (pale tail margins, blue fin edges).
 void edgeFin(QPainter &p, const Fin &f, QColor colour, double width);

@@ -16,31 +16,43 @@ using namespace fishkit;
 
 namespace {
 
-// The grunts share one build: a spiny and a soft dorsal fin, a forked tail
-// and a red-lined mouth; their stripes and fin colours tell them apart.
+// The grunts share one plan: a tall spiny dorsal fin running on into a lower
+// soft one, a forked tail, a big red-lined mouth; each has its own proportions
+// and fin heights, and its stripes and fin colours.
 struct Grunt
 {
     BodyShape shape;
     QColor back, flank, belly;
     QColor fin, lowerFin, tailFin, ray, pectoral, iris;
+    double spiny = 0.26;  // height of the spiny dorsal, as a share of the depth
+    double soft = 0.17;   // height of the soft dorsal and the anal fin
+    QPointF tail{54, 96}; // length and span
+    double notch = 0.45;
 };
 
 // Draws the grunt with `marks` painted on its body before it is shaded.
 void paintGrunt(QPainter &p, const Grunt &g, const std::function<void(const QPainterPath &)> &marks)
 {
     const BodyShape &s = g.shape;
-    paintFin(
-        p, tail(TailKind::Forked, s.at(1, 0) - QPointF(4, 0), s.depth * s.stalk + 4, 56, 96, 0.45),
-        g.tailFin, g.ray, 16);
-    const QPointF spiny = s.at(0.32, -0.95);
-    const QPointF soft = s.at(0.62, -0.98);
-    const QPointF anal = s.at(0.72, 0.95);
-    paintFin(p, fin(spiny, {spiny + QPointF(14, -26), spiny + QPointF(48, -24)}, soft), g.fin,
-             g.ray, 11);
-    paintFin(p, fin(soft, {s.at(0.66, -1.1), s.at(0.95, -1.12)}, s.at(0.99, -0.8)), g.fin, g.ray,
-             12);
-    paintFin(p, fin(anal, {anal + QPointF(12, 28), s.at(0.95, 1.14)}, s.at(0.99, 0.8)), g.lowerFin,
-             g.ray, 10);
+    const double d = s.depth;
+    const auto out = [&s, d](double along, double side, double rise) {
+        return s.at(along, side) + QPointF(0, side * d * rise);
+    };
+    paintFin(p,
+             tail(TailKind::Forked, s.at(1, 0) - QPointF(4, 0), d * s.stalk + 4, g.tail.x(),
+                  g.tail.y(), g.notch),
+             g.tailFin, g.ray, 16);
+    // One fin, cut down low where the spines end and the soft rays begin.
+    paintFin(p,
+             spinyFin(s.at(0.3, -0.93),
+                      {out(0.36, -1, g.spiny), out(0.46, -1, g.spiny * 0.85),
+                       out(0.6, -1, g.soft * 0.45), out(0.7, -1, g.soft), out(0.9, -0.9, g.soft)},
+                      s.at(0.95, -0.7), 12, 15, 0.12),
+             g.fin, g.ray, 0);
+    paintFin(p,
+             spinyFin(s.at(0.7, 0.93), {out(0.75, 1, g.soft * 1.2), out(0.9, 0.9, g.soft)},
+                      s.at(0.95, 0.7), 3, 8),
+             g.lowerFin, g.ray, 0);
     const QPainterPath body = bodyOutline(s);
     fillBody(p, body, g.back, g.flank, g.belly);
     marks(body);
@@ -52,10 +64,8 @@ void paintGrunt(QPainter &p, const Grunt &g, const std::function<void(const QPai
     p.fillPath(smoothClosedPath({m, m + QPointF(12, -1), m + QPointF(22, 4), m + QPointF(10, 5)}),
                QColor(200, 60, 50));
     stroke(p, curve(m, m + QPointF(12, 1), m + QPointF(23, 4)), QColor(70, 40, 40), 1.3);
-    paintFin(p, finAt(s.at(0.34, 0.92), {{0, 0}, {4, 26}, {14, 30}, {18, 2}}), g.lowerFin, g.ray,
-             4);
-    paintFin(p, finAt(s.at(0.38, 0.1), {{0, -5}, {24, -14}, {46, -6}, {26, 12}, {0, 5}}),
-             g.pectoral, g.ray, 9);
+    paintFin(p, pairedFin(s.at(0.35, 0.86), d * 0.3, 66, d * 0.13, 1, 6, 1), g.lowerFin, g.ray, 0);
+    paintFin(p, pairedFin(s.at(0.37, 0.2), d * 0.42, 8, d * 0.17, 0.9, 14), g.pectoral, g.ray, 0);
     paintEye(p, s.at(0.18, -0.38), 7.2, g.iris);
 }
 
@@ -69,23 +79,25 @@ void paintPorkfish(QPainter &p, double w, double h)
     const Canvas canvas(p, w, h);
     paintReef(p, 0.35, 0, 200, {}, 0, {}, {292, 230}, 90, QColor(150, 80, 160));
     const QColor yellow(252, 208, 30);
-    const Grunt pork(BodyShape{{54, 140}, 194, 122, 0.45, 0.9, 0.2, 0.66}, QColor(140, 165, 185),
-                     QColor(200, 215, 228), QColor(240, 242, 245), withAlpha(yellow, 225),
-                     withAlpha(yellow, 225), withAlpha(yellow, 235), QColor(170, 120, 20, 140),
-                     withAlpha(yellow, 200), QColor(210, 190, 120));
+    const Grunt pork(BodyShape{{58, 144}, 188, 124, 0.38, 0.85, 0.2, 0.66, 0.12},
+                     QColor(140, 165, 185), QColor(200, 215, 228), QColor(240, 242, 245),
+                     withAlpha(yellow, 225), withAlpha(yellow, 225), withAlpha(yellow, 235),
+                     QColor(170, 120, 20, 140), withAlpha(yellow, 200), QColor(210, 190, 120), 0.3,
+                     0.18, {48, 90}, 0.38);
     const BodyShape &s = pork.shape;
     paintGrunt(p, pork, [&](const QPainterPath &body) {
         paintScales(p, body, 6, QColor(255, 255, 255, 50));
         QPainterPath behindBars;
-        behindBars.addRect(QRectF(s.at(0.38, 0).x(), 0, 320, 240));
+        behindBars.addRect(QRectF(s.at(0.42, 0).x(), 0, 320, 240));
         paintStripes(p, body.intersected(behindBars), 70, 12, 10, 4.2, yellow, 0.4);
         const Saved saved(p);
         p.setClipPath(body, Qt::IntersectClip);
         // The snout in front of the eye bar is yellow-bronze.
         paintGlow(p, s.snout + QPointF(8, -4), 28, QColor(240, 196, 70, 230));
-        for (const double x : {0.0, 0.17})
-            p.fillPath(smoothClosedPath({s.at(0.23 + x, -1.1), s.at(0.31 + x, -1.1),
-                                         s.at(0.15 + x * 1.5, 0.3), s.at(0.06 + x * 1.5, 0.3)}),
+        // One bar slants down through the eye, the other drops from the nape.
+        for (const QPointF bar : {QPointF(0.21, 0.06), QPointF(0.38, 0.34)})
+            p.fillPath(smoothClosedPath({s.at(bar.x(), -1.2), s.at(bar.x() + 0.09, -1.2),
+                                         s.at(bar.y() + 0.09, 0.35), s.at(bar.y(), 0.35)}),
                        QColor(18, 18, 22));
     });
 }
@@ -100,10 +112,10 @@ void paintFrenchGrunt(QPainter &p, double w, double h)
               QColor(180, 90, 80));
     const QColor yellow(250, 205, 40);
     const QColor finColour = withAlpha(yellow.darker(105), 225);
-    const Grunt french(BodyShape{{40, 130}, 206, 104, 0.45, 0.6, 0.2, 0.56}, QColor(184, 198, 218),
-                       QColor(236, 241, 247), QColor(246, 242, 222), finColour, finColour,
-                       finColour, QColor(160, 120, 20, 140), withAlpha(yellow, 180),
-                       QColor(200, 170, 80));
+    const Grunt french(BodyShape{{46, 130}, 196, 100, 0.44, 0.62, 0.22, 0.58, 0.03},
+                       QColor(170, 190, 218), QColor(232, 240, 250), QColor(246, 246, 240),
+                       finColour, finColour, finColour, QColor(160, 120, 20, 140),
+                       withAlpha(yellow, 180), QColor(200, 170, 80), 0.26, 0.17, {52, 92}, 0.42);
     const BodyShape &s = french.shape;
     paintGrunt(p, french, [&](const QPainterPath &body) {
         // The lateral line parts the level stripes above from the slanting ones below.
@@ -115,10 +127,10 @@ void paintFrenchGrunt(QPainter &p, double w, double h)
         above.lineTo(0, 0);
         const QPainterPath upper = body.intersected(above);
         const QPainterPath lower = body.subtracted(above);
-        for (double y = 82; y < 130; y += 9)
-            strokeInside(p, upper, curve({30, y}, {150, y}, {270, y}), yellow, 4.6);
-        for (double x = -120; x < 250; x += 15)
-            strokeInside(p, lower, curve({x, 215}, {x + 95, 157}, {x + 190, 100}), yellow, 4.6);
+        for (double y = 88; y < 118; y += 12)
+            strokeInside(p, upper, curve({30, y}, {150, y - 2}, {270, y}), yellow, 6.5);
+        for (double x = -150; x < 250; x += 25)
+            strokeInside(p, lower, curve({x, 214}, {x + 100, 176}, {x + 210, 124}), yellow, 6.5);
         stroke(p, lateral, QColor(110, 130, 160, 170), 1.0);
     });
 }
@@ -130,11 +142,11 @@ void paintBluestripedGrunt(QPainter &p, double w, double h)
     const Canvas canvas(p, w, h);
     paintReef(p, 0.35, 0, 200, {60, 224}, 40, QColor(170, 150, 100), {300, 220}, 140,
               QColor(160, 90, 140));
-    const Grunt bluestriped(BodyShape{{26, 130}, 228, 104, 0.5, 0.35, 0.22, 0.62},
-                            QColor(232, 180, 20), QColor(252, 210, 40), QColor(255, 232, 120),
-                            QColor(55, 52, 48, 235), QColor(220, 186, 60, 225),
-                            QColor(66, 62, 54, 235), QColor(20, 20, 20, 150),
-                            QColor(240, 220, 120, 180), QColor(230, 200, 80));
+    const Grunt bluestriped(
+        BodyShape{{24, 134}, 230, 100, 0.52, 0.25, 0.21, 0.63}, QColor(232, 180, 20),
+        QColor(252, 210, 40), QColor(255, 232, 120), QColor(55, 52, 48, 235),
+        QColor(220, 186, 60, 225), QColor(66, 62, 54, 235), QColor(20, 20, 20, 150),
+        QColor(240, 220, 120, 180), QColor(230, 200, 80), 0.24, 0.15, {62, 108}, 0.5);
     paintGrunt(p, bluestriped, [&](const QPainterPath &body) {
         paintStripes(p, body, 72, 10.5, 10, 5.0, QColor(20, 50, 120), 0.45);
         paintStripes(p, body, 72, 10.5, 10, 3.2, QColor(40, 120, 230), 0.45);

@@ -3,6 +3,7 @@
 
 #include "buttons.h"
 #include "fishart.h"
+#include "fishkit.h"
 
 #include <QBuffer>
 #include <QCommandLineParser>
@@ -96,31 +97,69 @@ bool writeIcon(const QDir &out, QList<Swatch> &swatches)
     return ok;
 }
 
-// One PNG showing everything the tool drew in rows of six cells, for checking the
-// pictures side by side the way a player meets them.
-bool writeContactSheet(const QString &path, const QList<Swatch> &swatches)
+// A PNG of `rows` of labelled pictures, `paper` round them and the labels in `ink`.
+bool writeSheet(const QString &path, const QList<QList<Swatch>> &rows, QColor paper, QColor ink)
 {
     constexpr int gap = 14, columns = 6, cellWidth = 320, cellHeight = 240, labelHeight = 26;
     constexpr int across = cellWidth + gap, down = cellHeight + labelHeight + gap;
-    const int rows = (int(swatches.size()) + columns - 1) / columns;
-    QImage sheet(gap + columns * across, gap + rows * down, QImage::Format_RGB32);
-    sheet.fill(QColor(46, 46, 50));
+    QImage sheet(gap + columns * across, gap + int(rows.size()) * down, QImage::Format_RGB32);
+    sheet.fill(paper);
     QPainter p(&sheet);
-    p.setPen(QColor(225, 225, 225));
+    p.setPen(ink);
     QFont font(u"DejaVu Sans"_s);
     font.setPixelSize(15);
     p.setFont(font);
-    for (int i = 0; i < swatches.size(); ++i) {
-        const QRect box(gap + i % columns * across, gap + i / columns * down, cellWidth,
-                        cellHeight);
-        const QImage &image = swatches.at(i).second;
-        // Smaller pictures sit centred in their cell, so sizes stay comparable.
-        p.drawImage(box.center() - image.rect().center(), image);
-        p.drawText(QRect(box.left(), box.bottom() + 1, box.width(), labelHeight), Qt::AlignCenter,
-                   swatches.at(i).first);
+    for (int row = 0; row < rows.size(); ++row) {
+        for (int i = 0; i < rows.at(row).size(); ++i) {
+            const QRect box(gap + i * across, gap + row * down, cellWidth, cellHeight);
+            const Swatch &swatch = rows.at(row).at(i);
+            // Smaller pictures sit centred in their cell, so sizes stay comparable.
+            p.drawImage(box.center() - swatch.second.rect().center(), swatch.second);
+            p.drawText(QRect(box.left(), box.bottom() + 1, box.width(), labelHeight),
+                       Qt::AlignCenter, swatch.first);
+        }
     }
     p.end();
     return sheet.save(path, "PNG");
+}
+
+// Everything the tool drew in rows of six, for checking the pictures side by
+// side the way a player meets them.
+bool writeContactSheet(const QString &path, const QList<Swatch> &swatches)
+{
+    QList<QList<Swatch>> rows;
+    for (qsizetype i = 0; i < swatches.size(); i += 6)
+        rows.append(swatches.mid(i, 6));
+    return writeSheet(path, rows, QColor(46, 46, 50), QColor(225, 225, 225));
+}
+
+// The outlines of the chosen fish, black on white, one family to a row, so
+// that the fish one might take for each other stand side by side.
+bool writeOutlineSheet(const QString &path, const std::set<int> &chosen)
+{
+    const std::vector<std::vector<int>> families{
+        {4, 19, 31, 34},      {10, 18, 39},      {11, 29, 35, 36},     {5, 12, 21, 13},
+        {16, 25, 27, 38, 47}, {1, 2, 6, 20, 33}, {14, 23, 40, 28, 30}, {43, 44, 45},
+        {15, 22, 17, 26, 32}, {24, 46},          {7, 8, 9, 42},        {3, 37, 41}};
+    QList<QList<Swatch>> rows;
+    for (const std::vector<int> &family : families) {
+        QList<Swatch> row;
+        for (const int number : family) {
+            if (!chosen.contains(number))
+                continue;
+            const fishart::Fish &fish = fishart::catalogue[number - 1];
+            // All at the design size, so that one fish's outline measures against another's.
+            fishkit::Silhouette image(QSize(320, 240));
+            QPainter p(&image);
+            p.setRenderHint(QPainter::Antialiasing);
+            fish.paint(p, 320, 240);
+            p.end();
+            row.append({u"%1  %2"_s.arg(number).arg(QLatin1String(fish.name)), image.outline()});
+        }
+        if (!row.isEmpty())
+            rows.append(row);
+    }
+    return writeSheet(path, rows, QColor(200, 200, 204), QColor(20, 20, 24));
 }
 
 } // namespace
@@ -135,12 +174,15 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(u"Draws the Reefwise fish pictures, buttons and icon."_s);
     parser.addHelpOption();
-    parser.addOptions({{u"out"_s, u"Assets folder to write into."_s, u"dir"_s},
-                       {u"sheet"_s, u"Also write a contact sheet PNG."_s, u"file"_s},
-                       {u"only"_s,
-                        u"Draw only this (fish, fish:N, fish:A-B[,...], buttons, icon); may be "
-                        "given more than once."_s,
-                        u"choice"_s}});
+    parser.addOptions(
+        {{u"out"_s, u"Assets folder to write into."_s, u"dir"_s},
+         {u"sheet"_s, u"Also write a contact sheet PNG."_s, u"file"_s},
+         {u"outlines"_s, u"Also write a PNG of the chosen fish's outlines, black on white."_s,
+          u"file"_s},
+         {u"only"_s,
+          u"Draw only this (fish, fish:N, fish:A-B[,...], buttons, icon); may be "
+          "given more than once."_s,
+          u"choice"_s}});
     parser.process(app);
     if (!parser.isSet(u"out"_s))
         parser.showHelp(2);
@@ -176,5 +218,7 @@ int main(int argc, char *argv[])
         check(writeIcon(out, drawn), u"the icon files"_s);
     if (parser.isSet(u"sheet"_s))
         check(writeContactSheet(parser.value(u"sheet"_s), drawn), u"the contact sheet"_s);
+    if (parser.isSet(u"outlines"_s))
+        check(writeOutlineSheet(parser.value(u"outlines"_s), selection.fish), u"the outlines"_s);
     return ok ? 0 : 1;
 }

@@ -65,15 +65,18 @@ void paintWrasse(QPainter &p, const Wrasse &f,
     WrasseParts parts;
     parts.tail = tail(TailKind::Lunate, (s.at(1, -1) + s.at(1, 1)) / 2 - QPointF(6, 0),
                       s.depth * s.stalk + 6, f.tail.x(), f.tail.y(), f.notch);
-    parts.dorsal =
-        fin(s.at(f.dorsalFrom, -0.9),
-            {s.at(f.dorsalFrom + 0.1, -1) + lift, s.at(0.75, -1) + lift * 0.9}, s.at(0.97, -0.8));
-    parts.anal =
-        fin(s.at(f.analFrom, 0.85),
-            {s.at(f.analFrom + 0.1, 1) - lift * 0.9, s.at(0.9, 1) - lift * 0.6}, s.at(0.98, 0.8));
+    // Both fins long and even, their flexible spines hardly standing out.
+    parts.dorsal = spinyFin(s.at(f.dorsalFrom, -0.9),
+                            {s.at(f.dorsalFrom + 0.03, -1) + lift * 0.8, s.at(0.55, -1) + lift,
+                             s.at(0.82, -1) + lift * 0.95, s.at(0.93, -0.9) + lift * 0.7},
+                            s.at(0.97, -0.75), 9, 10, 0.08);
+    parts.anal = spinyFin(s.at(f.analFrom, 0.88),
+                          {s.at(f.analFrom + 0.04, 1) - lift * 0.8, s.at(0.84, 1) - lift * 0.9,
+                           s.at(0.94, 0.9) - lift * 0.6},
+                          s.at(0.97, 0.75), 3, 9, 0.08);
     paintFin(p, parts.tail, f.fin, f.ray, 16);
-    paintFin(p, parts.dorsal, f.fin, f.ray, 22);
-    paintFin(p, parts.anal, f.fin, f.ray, 12);
+    paintFin(p, parts.dorsal, f.fin, f.ray, 0);
+    paintFin(p, parts.anal, f.fin, f.ray, 0);
     parts.body = bodyOutline(s);
     fillBody(p, parts.body, f.back, f.flank, f.belly);
     paintScales(p, parts.body, std::max(6.0, s.depth * 0.1), withAlpha(f.back.darker(150), 120),
@@ -84,15 +87,11 @@ void paintWrasse(QPainter &p, const Wrasse &f,
     const double gill = f.pectoralAt - 0.07;
     stroke(p, curveThrough({s.at(gill, -0.85), s.at(gill + 0.05, -0.1), s.at(gill, 0.8)}),
            withAlpha(f.back.darker(180), 160), 1.4);
-    // Pelvic and pectoral fins keep their shape, scaled to the fish.
-    const auto limb = [&](double across, std::initializer_list<QPointF> outline, QColor membrane) {
-        const Saved saved(p);
-        p.translate(s.at(f.pectoralAt + 0.01, across));
-        p.scale(s.depth / 112, s.depth / 112);
-        paintFin(p, finAt({}, outline), membrane, f.ray, int(outline.size()) + 3);
-    };
-    limb(0.92, {{0, 0}, {6, 28}, {18, 2}}, f.fin);
-    limb(0.1, {{0, -5}, {30, -14}, {50, -6}, {30, 8}, {0, 6}}, withAlpha(f.fin.lighter(115), 180));
+    paintFin(p, pairedFin(s.at(f.pectoralAt, 0.9), s.depth * 0.26, 66, s.depth * 0.1, 0.9, 6, 1),
+             f.fin, f.ray, 0);
+    paintFin(p,
+             pairedFin(s.at(f.pectoralAt + 0.01, 0.08), s.depth * 0.38, 8, s.depth * 0.2, 0.55, 13),
+             withAlpha(f.fin.lighter(115), 180), f.ray, 0);
     if (f.beak.alpha() > 0)
         paintBeak(p, s.snout + QPointF(-3, 0), s.depth * 0.14, f.beak);
     else
@@ -176,36 +175,51 @@ void paintBlueParrotfish(QPainter &p, double w, double h)
               QColor(150, 70, 130));
     paintWrasse(
         p,
-        Wrasse(BodyShape{{24, 136}, 226, 116, 0.46, 0.85, 0.34, 0.6, 0.1}, QColor(74, 132, 206),
+        Wrasse(BodyShape{{26, 140}, 222, 112, 0.46, 0.95, 0.34, 0.6, 0.26}, QColor(74, 132, 206),
                QColor(116, 170, 228), QColor(170, 206, 240), QColor(110, 160, 220, 230),
-               QColor(60, 100, 170, 140), QColor(200, 225, 245), QColor(230, 200, 110)),
+               QColor(60, 100, 170, 140), QColor(200, 225, 245), QColor(230, 200, 110), {62, 130},
+               0.36),
         [&](const WrasseParts &parts) { edgeFin(p, parts.tail, QColor(190, 220, 250, 170), 3); });
 }
 
-// A green parrotfish with pink-orange bands across the face, a yellow spot at
-// the top of the gill cover and an orange crescent in the tail.
+// The terminal male: green with salmon-pink scale edges, pink-orange blotches
+// over the lower head and cheek, a yellow spot at the top of the gill cover,
+// a yellow-orange bar across the tail base and an orange crescent in the tail.
 void paintStoplightParrotfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintReef(p, 0.3, 0, 206, {286, 226}, 50, QColor(160, 150, 100), {20, 220}, 120,
               QColor(150, 70, 140));
     const QColor salmon(250, 130, 110);
-    const Wrasse stoplight(BodyShape{{34, 128}, 220, 112, 0.48, 0.75, 0.34, 0.56},
+    const Wrasse stoplight(BodyShape{{38, 128}, 208, 116, 0.5, 0.7, 0.34, 0.55},
                            QColor(14, 104, 84), QColor(30, 160, 110), QColor(70, 190, 130),
                            QColor(40, 150, 130, 235), QColor(10, 70, 60, 150),
-                           QColor(110, 210, 190), QColor(240, 170, 60));
+                           QColor(110, 210, 190), QColor(240, 170, 60), {48, 100}, 0.12);
     const BodyShape &s = stoplight.shape;
     paintWrasse(p, stoplight, [&](const WrasseParts &parts) {
         edgeFin(p, parts.dorsal, withAlpha(salmon, 200), 2);
         edgeFin(p, parts.anal, withAlpha(salmon, 200), 2);
+        paintScales(p, parts.body, std::max(6.0, s.depth * 0.1), withAlpha(salmon, 110), 1.0);
+        const QPointF root = s.at(1, 0);
+        strokeInside(p, parts.tail.shape,
+                     curve(root + QPointF(40, -40), root + QPointF(12, 0), root + QPointF(40, 40)),
+                     QColor(250, 140, 40), 7);
+        QPainterPath base;
+        base.addRect(QRectF(s.at(0.94, 0).x(), 0, s.length * 0.06 + 8, 240));
+        p.fillPath(base.intersected(parts.body.united(parts.tail.shape)), QColor(250, 196, 40));
+        // Irregular blotches, each two overlapping patches, over the lower head and cheek.
         const Saved saved(p);
-        p.setClipPath(parts.tail.shape);
-        stroke(p, curve({300, 66}, {258, 124}, {300, 182}), QColor(250, 140, 40), 9);
-        p.setClipPath(parts.body);
-        stroke(p, curve(s.at(0.02, -0.5), s.at(0.12, -0.8), s.at(0.27, -0.9)), salmon, 5);
-        stroke(p, curve(s.at(0.0, 0.05), s.at(0.14, -0.12), s.at(0.29, -0.3)), salmon, 5);
-        stroke(p, curve(s.at(0.04, 0.5), s.at(0.17, 0.42), s.at(0.31, 0.3)), salmon, 5);
-        paintDisc(p, s.at(0.32, -0.6), 7.5, 6, QColor(255, 226, 30));
+        p.setClipPath(parts.body, Qt::IntersectClip);
+        const double r = s.depth * 0.055;
+        for (const QLineF at : {QLineF(0.07, 0.3, 0.8, -0.4), QLineF(0.15, 0.52, -0.7, 0.5),
+                                QLineF(0.24, 0.68, 0.9, 0.3), QLineF(0.12, 0.82, 0.6, -0.6),
+                                QLineF(0.25, 0.3, -0.5, -0.8), QLineF(0.19, 0.06, 0.9, 0.5)}) {
+            const QPointF c = s.at(at.x1(), at.y1());
+            p.fillPath(oval(c, r * 1.2, r * 0.9)
+                           .united(oval(c + QPointF(at.x2(), at.y2()) * r, r * 0.8, r * 0.75)),
+                       withAlpha(salmon, 235));
+        }
+        paintDisc(p, s.at(0.31, -0.62), 7.5, 6, QColor(255, 226, 30));
     });
 }
 
@@ -218,10 +232,10 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
               QColor(160, 80, 140));
     const QColor green(40, 166, 84);
     const QColor bronze(214, 118, 38);
-    const Wrasse rainbow(BodyShape{{18, 124}, 236, 94, 0.45, 0.9, 0.36, 0.56}, bronze.darker(140),
-                         bronze, QColor(240, 170, 90), QColor(220, 130, 50, 230),
-                         QColor(120, 60, 20, 150), QColor(50, 180, 160), QColor(240, 170, 60),
-                         {58, 170}, 0.42);
+    const Wrasse rainbow(BodyShape{{18, 124}, 236, 94, 0.42, 1.0, 0.36, 0.55, 0.04},
+                         bronze.darker(140), bronze, QColor(240, 170, 90),
+                         QColor(220, 130, 50, 230), QColor(120, 60, 20, 150), QColor(50, 180, 160),
+                         QColor(240, 170, 60), {58, 170}, 0.42);
     paintWrasse(p, rainbow, [&](const WrasseParts &parts) {
         for (const Fin *f : {&parts.tail, &parts.dorsal, &parts.anal})
             edgeFin(p, *f, green, 4);

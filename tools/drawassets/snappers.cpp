@@ -25,40 +25,52 @@ void paintYellowtailSnapper(QPainter &p, double w, double h)
     paintCoralHead(p, QPointF(200, 244), 40, QColor(120, 140, 100));
 
     const QColor yellow(250, 214, 40);
-    const BodyShape shape{{28, 124}, 222, 68, 0.53, 0.75, 0.27, 0.57};
-    paintFin(p, tail(TailKind::Forked, {238, 124}, 19, 72, 130, 0.58), withAlpha(yellow, 235),
-             QColor(190, 150, 20, 120), 16);
-    paintFin(p, fin({94, 93}, {{108, 78}, {126, 70}, {150, 72}, {196, 80}, {224, 106}}, {206, 100}),
-             QColor(245, 215, 80, 215), QColor(160, 140, 60, 120), 20);
-    paintFin(p, fin({168, 146}, {{186, 170}, {214, 160}}, {220, 134}), QColor(245, 220, 150, 170),
-             QColor(180, 150, 90, 120), 9);
+    const BodyShape s{{28, 124}, 206, 62, 0.42, 0.35, 0.24, 0.56};
+    const double d = s.depth;
+    const QColor ray(190, 150, 20, 120);
+    // The tail grows out of the yellow stalk and is drawn over it, so that the
+    // stripe runs on into it as one sweep of yellow.
+    const Fin caudal = tail(TailKind::Forked, s.at(0.94, 0), d * s.stalk * 1.3, 82, 124, 0.62);
+    // A low spiny dorsal running straight on into the soft one; a short anal fin.
+    const auto out = [&s, d](double along, double side, double rise) {
+        return s.at(along, side) + QPointF(0, side * d * rise);
+    };
+    paintFin(p,
+             spinyFin(s.at(0.3, -0.92),
+                      {out(0.34, -1, 0.3), out(0.55, -1, 0.22), out(0.7, -1, 0.24),
+                       out(0.88, -0.9, 0.2)},
+                      s.at(0.93, -0.7), 10, 13, 0.12),
+             QColor(245, 215, 80, 215), QColor(160, 140, 60, 120), 0);
+    paintFin(p,
+             spinyFin(s.at(0.68, 0.92), {out(0.72, 1, 0.34), out(0.88, 0.9, 0.2)}, s.at(0.93, 0.7),
+                      3, 8),
+             QColor(245, 220, 150, 170), QColor(180, 150, 90, 120), 0);
 
-    const QPainterPath body = bodyOutline(shape);
+    const QPainterPath body = bodyOutline(s);
     fillBody(p, body, QColor(70, 96, 130), QColor(176, 196, 214), QColor(238, 236, 240), 0.55);
     paintScales(p, body, 7.0, QColor(255, 255, 255, 40));
-    paintStripes(p, body, 134, 6, 3, 1.4, QColor(245, 210, 90, 90), 0.2);
-    // The stripe: thin at the snout, widening until it runs into the tail.
-    const std::initializer_list<QPointF> stripe = {{24, 121},  {60, 117},  {110, 115}, {170, 114},
-                                                   {225, 113}, {262, 113}, {262, 134}, {225, 131},
-                                                   {170, 125}, {110, 122}, {60, 122},  {24, 125}};
-    p.fillPath(smoothClosedPath(stripe).intersected(body), yellow);
+    paintStripes(p, body, s.snout.y() + 12, 6, 3, 1.4, QColor(245, 210, 90, 90), 0.2);
+    // The stripe: thin at the snout, widening until it fills the stalk and runs into the tail.
+    const QPainterPath stripe = smoothClosedPath(
+        {s.at(0, -0.05) - QPointF(6, 0), s.at(0.25, -0.16), s.at(0.5, -0.18), s.at(0.75, -0.32),
+         s.at(1, -1.4) + QPointF(14, 0), s.at(1, 1.4) + QPointF(14, 0), s.at(0.75, 0.14),
+         s.at(0.5, 0.04), s.at(0.25, 0.02), s.at(0, 0.08) - QPointF(6, 0)});
+    p.fillPath(stripe.intersected(body), yellow);
     QPainterPath upperBack;
-    upperBack.addRect(80, 86, 152, 26);
-    paintSpots(p, body.intersected(upperBack), 8.5, 1.6, 1.9, QColor(250, 220, 60, 230), 1);
+    upperBack.addRect(QRectF(s.at(0.25, 0).x(), 0, s.length * 0.62, s.snout.y() - 8));
+    paintSpots(p, body.intersected(upperBack).subtracted(stripe), 8.5, 1.6, 1.9,
+               QColor(250, 220, 60, 230), 1);
     shadeBody(p, body);
-    // No outline where the stripe runs on into the tail: it is one sweep of yellow.
-    QPainterPath stalk;
-    stalk.addPolygon(QPolygonF({{226, 114}, {254, 113}, {254, 134}, {226, 130.5}}));
-    p.fillPath(stalk, yellow);
+    paintFin(p, caudal, yellow, ray, 18);
 
-    stroke(p, curve(shape.at(0.24, -0.9), shape.at(0.29, 0), shape.at(0.25, 0.9)),
-           QColor(60, 70, 90, 150), 1.2);
-    stroke(p, curve({28, 125}, {38, 129}, {50, 128}), QColor(60, 50, 60), 1.2);
-    paintFin(p, fin({94, 124}, {{118, 126}, {138, 134}, {118, 134}}, {96, 131}),
-             QColor(240, 220, 200, 150), QColor(170, 140, 120, 120), 7);
-    paintFin(p, fin({108, 148}, {{116, 176}}, {130, 150}), QColor(245, 225, 170, 190),
-             QColor(180, 150, 90, 120), 5);
-    paintEye(p, QPointF(60, 113), 7.5, QColor(200, 70, 50));
+    stroke(p, curve(s.at(0.2, -0.9), s.at(0.25, 0), s.at(0.21, 0.9)), QColor(60, 70, 90, 150), 1.2);
+    stroke(p, curve(s.snout, s.snout + QPointF(10, 4), s.snout + QPointF(22, 3)),
+           QColor(60, 50, 60), 1.2);
+    paintFin(p, pairedFin(s.at(0.27, 0.12), d * 0.5, 12, d * 0.2, 1, 14),
+             QColor(240, 220, 200, 150), QColor(170, 140, 120, 120), 0);
+    paintFin(p, pairedFin(s.at(0.33, 0.9), d * 0.42, 64, d * 0.16, 0.9, 6, 1),
+             QColor(245, 225, 170, 190), QColor(180, 150, 90, 120), 0);
+    paintEye(p, s.at(0.13, -0.28), 7.5, QColor(200, 70, 50));
 }
 
 // A deep silvery jack with a steep blunt head and a greenish-bronze back:
@@ -79,11 +91,24 @@ void paintCrevalleJack(QPainter &p, double w, double h)
     const QColor olive(90, 105, 80, 200), yellow(220, 190, 90, 215);
     const QColor oliveRay(40, 50, 40, 150), yellowRay(130, 110, 50, 140);
     paintFin(p, caudal, QColor(215, 190, 90, 225), yellowRay, 18);
-    paintFin(p, fin(shape.at(0.39, -0.95), {{134, 46}}, shape.at(0.5, -0.95)), olive, oliveRay, 5);
-    paintFin(p, fin(shape.at(0.55, -0.93), {{172, 36}, {200, 70}}, shape.at(0.9, -0.8)), olive,
-             oliveRay, 16);
-    paintFin(p, fin(shape.at(0.9, 0.8), {{198, 168}, {182, 188}}, shape.at(0.58, 0.92)), yellow,
-             yellowRay, 14);
+    // A low spiny first dorsal; the second dorsal and the anal fin rise to a
+    // sickle lobe in front and run on low to the tail.
+    paintFin(p,
+             spinyFin(shape.at(0.38, -0.97), {shape.at(0.41, -1.2), shape.at(0.47, -1.16)},
+                      shape.at(0.52, -0.97), 8, 0, 0.25),
+             olive, oliveRay, 0);
+    paintFin(p,
+             spinyFin(shape.at(0.55, -0.94),
+                      {shape.at(0.57, -1.3), shape.at(0.62, -1.78) + QPointF(14, 0),
+                       shape.at(0.67, -1.12), shape.at(0.85, -1.22)},
+                      shape.at(0.95, -0.6), 1, 20, 0.1),
+             olive, oliveRay, 0);
+    paintFin(p,
+             spinyFin(shape.at(0.62, 0.92),
+                      {shape.at(0.65, 1.4), shape.at(0.7, 1.85) + QPointF(14, 0),
+                       shape.at(0.75, 1.18), shape.at(0.87, 1.28)},
+                      shape.at(0.95, 0.6), 1, 17, 0.1),
+             yellow, yellowRay, 0);
 
     fillBody(p, body, QColor(78, 100, 66), QColor(200, 206, 200), QColor(232, 214, 140), 0.45);
     {
@@ -112,10 +137,10 @@ void paintCrevalleJack(QPainter &p, double w, double h)
     stroke(p, curve({92, 68}, {106, 112}, {90, 156}), QColor(50, 60, 50, 170), 1.4);
     stroke(p, curve({39, 125}, {50, 128}, {62, 124}), QColor(50, 50, 45), 1.5);
     stroke(p, curve({44, 119}, {58, 113}, {64, 123}), QColor(80, 80, 70, 170), 0.9);
-    paintFin(p, fin({102, 124}, {{134, 128}, {196, 152}, {130, 141}}, {102, 138}),
-             QColor(225, 200, 110, 190), yellowRay, 9);
-    paintFin(p, fin({112, 172}, {{124, 194}}, {128, 173}), QColor(230, 210, 150, 200), yellowRay,
-             4);
+    // The long sickle pectoral of an open-water hunter.
+    paintFin(p, pairedFin({102, 131}, 98, 16, 20, 1, 16), QColor(225, 200, 110, 190), yellowRay, 0);
+    paintFin(p, pairedFin({114, 174}, 24, 66, 10, 0.9, 6, 1), QColor(230, 210, 150, 200), yellowRay,
+             0);
     // The black spots on the gill cover and at the pectoral base.
     paintDisc(p, {96, 84}, 5.0, 4.2, QColor(15, 15, 15));
     paintDisc(p, {106, 131}, 4.2, 5.0, QColor(15, 15, 15));

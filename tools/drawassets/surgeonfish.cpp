@@ -13,17 +13,41 @@ using namespace fishkit;
 
 namespace {
 
-// The oval build of the Doctorfish, the Surgeonfish and the Blue Tang: long low
-// dorsal and anal fins reaching back to a crescent tail.
-Build surgeon(double length, double span, double notch)
+// What sets one surgeonfish's outline apart: the body, how tall its fins
+// stand and how deep the crescent of its tail is cut.
+struct SurgeonForm
 {
-    const BodyShape shape{{48, 126}, 195, 125, 0.56, 0.8, 0.13, 0.55};
-    return Build(shape, bodyOutline(shape),
-                 fin({90, 72}, {{112, 48}, {150, 38}, {200, 50}, {228, 80}}, {240, 106}),
-                 fin({112, 176}, {{130, 200}, {170, 206}, {215, 180}}, {240, 134}),
-                 tail(TailKind::Lunate, {236, 121}, 26, length, span, notch),
-                 fin({108, 116}, {{132, 106}, {156, 110}, {150, 132}, {128, 134}}, {108, 126}),
-                 fin({98, 164}, {{100, 184}, {112, 197}}, {118, 166}), QPointF(79, 98));
+    BodyShape shape;
+    bool disc = false;     // full behind the deepest point, as the Blue Tang
+    double fins = 0.14;    // height of the dorsal and anal fins, share of the depth
+    QPointF tail{56, 100}; // length and span
+    double notch = 0.25;
+};
+
+// The surgeons: one long even dorsal fin from the nape to the tail stalk, a
+// long anal fin, a small mouth low on a short snout, the eye set high, a
+// pointed pectoral fin and small spined pelvic fins.
+Build surgeon(const SurgeonForm &f)
+{
+    const BodyShape &s = f.shape;
+    const QPainterPath body = f.disc ? discOutline(s) : bodyOutline(s);
+    const double rise = s.depth * f.fins;
+    // A point `share` of the fins' height out from the rim, or inside it if negative.
+    const auto out = [&](double along, int side, double share) {
+        return rimPoint(body, s.at(along, 0), side) + QPointF(0, side * rise * share);
+    };
+    return Build(
+        s, body,
+        spinyFin(out(0.2, -1, -0.3),
+                 {out(0.24, -1, 0.7), out(0.45, -1, 1), out(0.75, -1, 1.05), out(0.9, -1, 0.9)},
+                 out(0.95, -1, -0.6), 9, 26, 0.1),
+        spinyFin(out(0.46, 1, -0.3), {out(0.5, 1, 0.8), out(0.75, 1, 1.05), out(0.9, 1, 0.9)},
+                 out(0.95, 1, -0.6), 3, 23, 0.1),
+        tail(TailKind::Lunate, s.at(0.98, 0), s.depth * s.stalk * 1.3, f.tail.x(), f.tail.y(),
+             f.notch),
+        pairedFin(s.at(0.29, 0.02), s.depth * 0.34, 18, s.depth * 0.18, 0.8, 12),
+        pairedFin(out(0.3, 1, -0.9), s.depth * 0.2, 70, s.depth * 0.09, 0.9, 5, 1),
+        s.at(0.17, -0.4));
 }
 
 } // namespace
@@ -34,7 +58,8 @@ void paintBlueTang(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {60, 244}, 60, QColor(190, 160, 100),
                                {290, 236}, 80, QColor(200, 110, 60));
-    const Build s = surgeon(62, 96, 0.3);
+    const Build s =
+        surgeon({{{60, 124}, 180, 128, 0.44, 0.85, 0.13, 0.53}, true, 0.13, {46, 86}, 0.14});
     const QColor blue(30, 70, 200, 235);
     const Livery look(blue, blue, QColor(15, 30, 90, 150), QColor(60, 110, 225, 150),
                       QColor(50, 100, 215, 230), QColor(40, 70, 160), 6.5);
@@ -48,7 +73,7 @@ void paintBlueTang(QPainter &p, double w, double h)
                      curveThrough({{44, y + 2}, {90, y - 2}, {140, y + 2}, {190, y - 2}, {250, y}}),
                      QColor(15, 35, 110, 95), 0.7);
     shadeBody(p, s.body, QColor(20, 30, 70), 0.8);
-    paintDisc(p, {234, 121}, 8, 3.2, QColor(250, 225, 90), QColor(20, 30, 70), 1.0);
+    paintDisc(p, s.shape.at(0.93, 0), 8, 3.2, QColor(250, 225, 90), QColor(20, 30, 70), 1.0);
     paintFront(p, s, look);
 }
 
@@ -61,12 +86,13 @@ void paintDoctorfish(QPainter &p, double w, double h)
     const QColor fins(96, 88, 70, 240);
     const Livery look(fins, fins, QColor(60, 54, 40, 150), QColor(150, 140, 116, 150),
                       QColor(130, 120, 98, 235), QColor(170, 150, 90), 6.5);
-    const Build s = surgeon(54, 102, 0.26);
+    const Build s =
+        surgeon({{{50, 124}, 196, 114, 0.47, 0.7, 0.12, 0.54}, false, 0.14, {52, 98}, 0.24});
     paintBackFins(p, s, look);
     fillBody(p, s.body, QColor(104, 96, 76), QColor(146, 138, 114), QColor(188, 182, 162));
-    paintBars(p, s.body, 104, 13.5, 10, 3.0, QColor(40, 34, 24, 215), 5);
+    paintBars(p, s.body, 98, 14, 10, 3.0, QColor(40, 34, 24, 215), 5);
     shadeBody(p, s.body, QColor(50, 44, 32));
-    paintDisc(p, {234, 121}, 8, 3.2, QColor(236, 234, 226), QColor(70, 62, 48), 0.8);
+    paintDisc(p, s.shape.at(0.93, 0), 8, 3.2, QColor(236, 234, 226), QColor(70, 62, 48), 0.8);
     paintFront(p, s, look);
 }
 
@@ -83,15 +109,16 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
     };
     const Build s(shape, discOutline(shape), lobe(0, 1), lobe(246, -1),
                   tail(TailKind::Lunate, {240, 123}, 24, 52, 86, 0.12),
-                  fin({128, 126}, {{150, 114}, {168, 122}, {146, 144}}, {128, 134}),
-                  fin({108, 182}, {{104, 210}, {118, 226}}, {128, 184}), QPointF(87, 106));
+                  pairedFin({128, 128}, 40, 16, 24, 0.5, 12),
+                  pairedFin({112, 184}, 42, 74, 16, 1, 6, 1), QPointF(87, 106));
     paintShoal(p, s.body.united(s.dorsal.shape).united(s.anal.shape).united(s.caudal.shape),
                QColor(90, 130, 150, 60), {{8, 18, 0.32}, {250, 150, 0.26}, {228, 2, 0.22}});
     const QColor silver(126, 134, 146, 245);
     const Livery look(silver, silver, QColor(80, 86, 100, 150), QColor(170, 176, 184, 150),
                       QColor(40, 44, 52, 240), QColor(170, 160, 120), 7.5);
     paintBackFins(p, s, look);
-    paintFin(p, fin({100, 54}, {{116, 28}, {138, 34}}, {145, 48}), silver, look.ray, 8);
+    paintFin(p, spinyFin({98, 56}, {{108, 30}, {126, 26}, {140, 36}}, {146, 50}, 9, 0, 0.3), silver,
+             look.ray, 0);
     paintBars(p, s.dorsal.shape.united(s.anal.shape), 86, 40, 4, 11, QColor(28, 32, 40, 70), 6);
     fillBody(p, s.body, QColor(128, 138, 150), QColor(190, 198, 206), QColor(226, 229, 232));
     paintBars(p, s.body, 86, 40, 4, 11, QColor(28, 32, 40, 215), 6);
@@ -108,7 +135,8 @@ void paintSurgeonfish(QPainter &p, double w, double h)
     Canvas canvas = reef(p, w, h, 0.4, Floor::Open, {60, 250}, 76, QColor(150, 160, 110),
                          {250, 240}, 100, QColor(170, 80, 110));
     canvas.faceRight();
-    const Build s = surgeon(62, 136, 0.42);
+    const Build s =
+        surgeon({{{40, 122}, 206, 102, 0.44, 0.85, 0.14, 0.52}, false, 0.12, {58, 124}, 0.42});
     const QColor fins(104, 98, 90, 240);
     const Livery look(fins, fins, QColor(60, 56, 50, 150), QColor(170, 164, 152, 150),
                       QColor(130, 124, 114, 235), QColor(200, 170, 80), 6.5);
@@ -118,7 +146,7 @@ void paintSurgeonfish(QPainter &p, double w, double h)
     edgeFin(p, s.anal, QColor(120, 190, 255), 3);
     fillBody(p, s.body, QColor(100, 94, 86), QColor(148, 142, 134), QColor(200, 196, 188));
     shadeBody(p, s.body, QColor(48, 44, 40));
-    paintDisc(p, {234, 121}, 8, 3.2, QColor(30, 28, 34), QColor(220, 226, 230), 1.4);
+    paintDisc(p, s.shape.at(0.93, 0), 8, 3.2, QColor(30, 28, 34), QColor(220, 226, 230), 1.4);
     paintFront(p, s, look);
 }
 
