@@ -251,6 +251,78 @@ void paintCoralHead(QPainter &p, QPointF base, double radius, QColor colour)
     p.restore();
 }
 
+void paintSeabed(QPainter &p, const QRectF &area, double ripple)
+{
+    Dice dice(area.width(), area.height(), ripple);
+    p.save();
+    p.setClipRect(area, Qt::IntersectClip);
+    const double left = area.left(), right = area.right();
+    p.fillRect(area, radial(area.topLeft(), std::hypot(area.width(), area.height()),
+                            {{0.0, {238, 222, 180}}, {0.6, {216, 198, 154}}, {1.0, {182, 164, 124}}}));
+
+    // Ripples run across the current, evenly spaced but never quite straight.
+    const double slant = dice(-0.12, 0.12);
+    for (double y0 = area.top() - ripple; y0 < area.bottom() + ripple; y0 += ripple) {
+        const double ph = dice(0, 2 * pi), amp = ripple * dice(0.12, 0.22),
+                     y = y0 + dice(-0.15, 0.15) * ripple, fade = dice(0.5, 1.0);
+        QPolygonF crest, lee;
+        for (double x = left - 4; x <= right + 4; x += 3) {
+            const double yy = y + slant * (x - left) + amp * std::sin(x / ripple * 0.7 + ph) +
+                              amp * 0.6 * std::sin(x / ripple * 1.9 + ph * 1.3);
+            crest << QPointF(x, yy);
+            lee << QPointF(x, yy + ripple * 0.14);
+        }
+        const double w = std::max(0.6, ripple / 14.0);
+        p.strokePath(polyline(lee), QPen(QColor(150, 128, 90, int(80 * fade)), w * 2.4));
+        p.strokePath(polyline(crest), QPen(QColor(255, 250, 230, int(110 * fade)), w));
+    }
+    for (int i = 0; i < int(area.width() * area.height() / 50.0); ++i) {
+        const QPointF c = dice.point(left, right, area.top(), area.bottom());
+        const double r = dice(0.3, 0.8);
+        dot(p, dice.bounded(3) == 0 ? QColor(120, 100, 70, 90) : QColor(255, 250, 235, 100), c, r,
+            r);
+    }
+    // Broken shell, a few millimetres to a couple of centimetres across.
+    for (int i = 0; i < 7; ++i) {
+        const QPointF c = dice.point(left, right, area.top(), area.bottom());
+        const double r = ripple * dice(0.08, 0.2), a = dice(0, 360);
+        p.save();
+        p.translate(c);
+        p.rotate(a);
+        dot(p, QColor(120, 100, 70, 70), QPointF(r * 0.2, r * 0.25), r, r * 0.6);
+        dot(p, QColor(250, 244, 230), {}, r, r * 0.6);
+        p.setPen(QPen(QColor(190, 170, 140), std::max(0.3, r / 8)));
+        for (double k : {-0.4, 0.0, 0.4})
+            p.drawLine(QPointF(0, r * 0.55), QPointF(k * r, -r * 0.5));
+        p.restore();
+    }
+    p.restore();
+}
+
+void paintDiver(QPainter &p, QPointF head, double length, QColor colour)
+{
+    p.save();
+    p.translate(head);
+    p.scale(length / 66.0, length / 66.0);
+    p.translate(3, 1);
+    const QPainterPath trunk = smoothClosedPath({{0, 0}, {10, -5}, {34, -3}, {36, 3}, {10, 5}});
+    p.fillPath(trunk, colour);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawEllipse(QPointF(-3, -1), 4.5, 4.5);
+    p.drawRoundedRect(QRectF(10, -9, 16, 5), 2, 2);
+    stroke(p, curve({8, 2}, {0, 8}, {-8, 6}), colour, 2.4);
+    // The fins, one up and one down in the kick.
+    for (const double y : {-3.0, 3.0})
+        p.fillPath(
+            smoothClosedPath({{34, -2}, {52, -4 + y}, {62, -6 + 2 * y}, {52, 1 + y}, {34, 2}}),
+            colour);
+    p.setBrush(QColor(220, 240, 255, colour.alpha() * 3 / 4));
+    for (int i = 0; i < 5; ++i)
+        p.drawEllipse(QPointF(-6 - i * 1.5, -8 - i * 6), 1.2 + i * 0.3, 1.2 + i * 0.3);
+    p.restore();
+}
+
 void paintSeaFan(QPainter &p, QPointF base, double height, QColor colour)
 {
     Dice dice(base.x(), base.y(), height);

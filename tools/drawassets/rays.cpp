@@ -4,6 +4,7 @@
 #include "fishart.h"
 #include "fishkit.h"
 
+#include <QLinearGradient>
 #include <QRadialGradient>
 #include <QRandomGenerator>
 #include <QTransform>
@@ -42,7 +43,84 @@ struct Stingray
     QColor colour;
     QPointF eye; // the right eye; the left one mirrors it
     double eyeSize = 3.0;
+    double sting = 10.0; // length of the sting
+    double ridge = 0.0;  // half width of the raised body down the middle of the disc
 };
+
+// The serrated venomous spine, lying along the tail from `root` towards `to`
+// and standing a little off it, so that it shows against the tail.
+void paintSting(QPainter &p, QPointF root, QPointF to, double length, QColor edge)
+{
+    const QPointF d = (to - root) / std::max(1e-6, QLineF(root, to).length());
+    const QPointF n(-d.y(), d.x());
+    const double half = length * 0.075;
+    QPolygonF barb{root + n * half};
+    // Teeth point back along both edges, like the barbs on a real sting.
+    for (int i = 1; i <= 6; ++i) {
+        const double t = i / 7.0, w = half * (1.0 - t);
+        barb << root + d * length * (t - 0.04) + n * (w + half * 0.45)
+             << root + d * length * t + n * w;
+    }
+    barb << root + d * length;
+    for (int i = 6; i >= 1; --i) {
+        const double t = i / 7.0, w = half * (1.0 - t);
+        barb << root + d * length * t - n * w << root + d * length * (t - 0.04) - n * (w + half * 0.45);
+    }
+    barb << root - n * half;
+    p.setPen(QPen(edge, 0.6));
+    p.setBrush(QColor(206, 192, 156));
+    p.drawPolygon(barb);
+    stroke(p, curve(root, root + d * length * 0.5, root + d * length * 0.9), withAlpha(edge, 120),
+           0.5);
+}
+
+// A disc with sharp outer corners: from the snout `nose` straight out to the
+// corner at (`span`, `cornerY`), then back in to the rear at `rear`.
+QPainterPath rhombus(double nose, double span, double cornerY, double rear)
+{
+    QPainterPath disc(QPointF(0, nose));
+    for (const double x : {1.0, -1.0}) {
+        if (x < 0)
+            disc.moveTo(0, nose);
+        disc.cubicTo(QPointF(x * span * 0.1, nose + 3), QPointF(x * span * 0.6, cornerY - 36),
+                     QPointF(x * span, cornerY));
+        disc.cubicTo(QPointF(x * span * 0.74, cornerY + 26), QPointF(x * span * 0.38, rear - 8),
+                     QPointF(x * span * 0.1, rear));
+        disc.lineTo(0, rear + 1);
+    }
+    return disc.simplified();
+}
+
+// The raised body down the middle of the disc, lit from the upper left, with
+// its row of thorny bumps along the spine.
+void paintRidge(QPainter &p, const Stingray &ray)
+{
+    const Saved c(p);
+    p.setClipPath(ray.disc, Qt::IntersectClip);
+    const QRectF box = ray.disc.boundingRect();
+    const double w = ray.ridge, top = box.top() + box.height() * 0.22, bottom = box.bottom();
+    const QPainterPath hump = smoothClosedPath({{0, top},
+                                                {w * 0.8, top + 12},
+                                                {w, (top + bottom) / 2},
+                                                {w * 0.5, bottom - 6},
+                                                {0, bottom},
+                                                {-w * 0.5, bottom - 6},
+                                                {-w, (top + bottom) / 2},
+                                                {-w * 0.8, top + 12}});
+    QLinearGradient across(QPointF(-w, 0), QPointF(w, 0));
+    across.setColorAt(0.0, QColor(255, 245, 210, 0));
+    across.setColorAt(0.35, QColor(255, 245, 210, 70));
+    across.setColorAt(0.5, QColor(255, 245, 210, 95));
+    across.setColorAt(0.58, QColor(40, 30, 10, 50));
+    across.setColorAt(1.0, QColor(40, 30, 10, 0));
+    p.fillPath(hump, across);
+    const QColor pale = ray.colour.lighter(150);
+    for (double y = top + 18; y < bottom - 4; y += 5.5) {
+        const double r = 1.0 + 0.6 * std::sin((y - top) / (bottom - top) * 3.1);
+        paintDisc(p, QPointF(0.8, y + 0.8), r, r, withAlpha(ray.colour.darker(200), 120));
+        paintDisc(p, QPointF(0, y), r, r, pale);
+    }
+}
 
 void paintStingray(QPainter &p, const Stingray &ray,
                    const std::function<void(const QPainterPath &)> &pattern)
@@ -59,13 +137,8 @@ void paintStingray(QPainter &p, const Stingray &ray,
         pattern(part);
         stroke(p, part, line, 0.8);
     }
-    // The sting lies flat on the tail, pointing back.
-    const QPointF a = ray.tailLine.pointAtPercent(ray.stingAt);
-    const QPointF b = ray.tailLine.pointAtPercent(ray.stingAt + 0.1);
-    const QPointF side = QPointF(a.y() - b.y(), b.x() - a.x()) * 0.12;
-    p.setPen(QPen(line, 0.6));
-    p.setBrush(QColor(220, 206, 166));
-    p.drawPolygon(QPolygonF({a + side, b + side * 1.6, a - side * 0.2}));
+    paintSting(p, ray.tailLine.pointAtPercent(ray.stingAt),
+               ray.tailLine.pointAtPercent(ray.stingAt + 0.1) + QPointF(3, -2), ray.sting, line);
 
     QRadialGradient g(QPointF(0, -6), ray.disc.boundingRect().width() * 0.55);
     g.setColorAt(0, ray.colour.darker(110));
@@ -80,12 +153,14 @@ void paintStingray(QPainter &p, const Stingray &ray,
         p.scale(0.55, 1.0);
         paintGlow(p, {0, -6}, ray.disc.boundingRect().height() * 0.6, QColor(255, 240, 190, 70));
     }
+    if (ray.ridge > 0)
+        paintRidge(p, ray);
     shadeBody(p, ray.disc, line, 0.6);
 
     for (const double x : {-1.0, 1.0}) {
         const QPointF eye(ray.eye.x() * x, ray.eye.y());
         paintDisc(p, eye, ray.eyeSize * 1.7, ray.eyeSize * 1.45, ray.colour.darker(104), line, 0.6);
-        paintEye(p, eye, ray.eyeSize, QColor(190, 160, 85));
+        paintEye(p, eye, ray.eyeSize, QColor(130, 112, 70));
         // The spiracle behind each eye, through which a resting ray breathes.
         paintDisc(p, eye + QPointF(x * 2, ray.eyeSize * 3.2), ray.eyeSize * 0.9, ray.eyeSize * 0.65,
                   QColor(50, 40, 26), ray.colour.lighter(125), 0.8);
@@ -144,32 +219,37 @@ void paintNurseShark(QPainter &p, double w, double h)
     stroke(p, curveThrough({{76, 206}, {94, 214}, {108, 222}}), QColor(120, 90, 50, 120), 1.0);
 }
 
-// Grey on a diamond of a disc with sharp outer corners, plain but for sand
-// dust, and a whip of a tail far longer than the Yellow Stingray's stub.
+// Grey-brown on a rhombus of a disc with sharp outer corners and a raised
+// ridge down the middle, lying on rippled sand; a whip of a tail far longer
+// than the Yellow Stingray's stub, with the serrated sting near its root.
 void paintSouthernStingray(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintWater(p, Canvas::frame, 0.3);
-    paintSand(p, Canvas::frame, 30);
+    // A disc a metre and more across: the ripples, a hand apart, look small beside it.
+    paintSeabed(p, Canvas::frame, 22);
 
-    QPainterPath disc(QPointF(0, -80));
-    disc.cubicTo(QPointF(8, -74), QPointF(66, -34), QPointF(114, 0));
-    disc.cubicTo(QPointF(84, 26), QPointF(40, 54), QPointF(8, 62));
-    disc.lineTo(QPointF(-8, 62));
-    disc.cubicTo(QPointF(-40, 54), QPointF(-84, 26), QPointF(-114, 0));
-    disc.cubicTo(QPointF(-66, -34), QPointF(-8, -74), QPointF(0, -80));
     QPainterPath whip(QPointF(0, 58));
-    whip.cubicTo(QPointF(2, 120), QPointF(60, 128), QPointF(160, 150));
-    const Stingray ray(QPointF(146, 98), -6, disc, whip, 10, 1,
-                       mirroredOutline({{15, 50}, {19, 68}, {8, 76}}), 0.2, QColor(122, 112, 84),
-                       QPointF(14, -46), 3.0);
+    whip.cubicTo(QPointF(2, 120), QPointF(60, 136), QPointF(190, 150));
+    const Stingray ray{.at = QPointF(150, 96),
+                       .turn = -8,
+                       .disc = rhombus(-84, 132, 0, 62),
+                       .tailLine = whip,
+                       .tailRoot = 11,
+                       .tailTip = 1,
+                       .hind = mirroredOutline({{0, 50}, {18, 56}, {17, 66}, {7, 71}, {0, 69}}),
+                       .stingAt = 0.17,
+                       .colour = QColor(128, 116, 86),
+                       .eye = QPointF(15, -46),
+                       .eyeSize = 3.2,
+                       .sting = 30,
+                       .ridge = 30};
     paintStingray(p, ray, [&p](const QPainterPath &area) {
         paintSpots(p, area, 12, 3, 8, QColor(90, 80, 58, 35), 17);
         // Sand dusted over the edges, as on a ray that has just settled.
         QRandomGenerator rng(17);
         p.setPen(Qt::NoPen);
         for (const QPointF &c : scatterPoints(area, 500, 170)) {
-            if (c.y() < 56 && std::hypot(c.x() / 114, (c.y() + 8) / 72) > 0.72) {
+            if (c.y() < 56 && std::hypot(c.x() / 124, (c.y() + 8) / 72) > 0.72) {
                 p.setBrush(QColor(225, 210, 170, 90 + int(rng.bounded(100))));
                 p.drawEllipse(c, 0.8, 0.8);
             }
@@ -237,15 +317,15 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
 void paintYellowStingray(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintWater(p, Canvas::frame, 0.3);
-    paintSand(p, Canvas::frame, 26);
+    // A disc no wider than a dinner plate: ripples a hand apart look broad beside it.
+    paintSeabed(p, Canvas::frame, 46);
 
     const QColor dark(70, 50, 22), pale(246, 226, 140);
     QPainterPath stub(QPointF(0, 60));
     stub.cubicTo(QPointF(2, 84), QPointF(3, 104), QPointF(2, 122));
     const Stingray ray(QPointF(130, 92), -30, oval({0, -1}, 71, 69), stub, 15, 7,
                        mirroredOutline({{0, 114}, {8, 126}, {8, 146}, {0, 158}}), 0.55,
-                       QColor(184, 146, 62), QPointF(12, -36), 4.0);
+                       QColor(184, 146, 62), QPointF(12, -36), 4.0, 13);
     paintStingray(p, ray, [&](const QPainterPath &area) {
         const Saved s(p);
         p.setClipPath(area, Qt::IntersectClip);
