@@ -169,54 +169,78 @@ void paintStingray(QPainter &p, const Stingray &ray,
 
 } // namespace
 
-// Tan all over, resting on the sand: two rounded dorsals far back, the long
-// low upper lobe of the tail and barbels hanging at the nostrils.
+// Tan all over, resting on the sand: a broad flat head with small eyes and
+// barbels at the nostrils, two rounded dorsals set far back over the pelvic
+// fins, and the long upper lobe that makes a quarter of its length.
 void paintNurseShark(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintWater(p, Canvas::frame, 0.55);
-    paintCoralHead(p, QPointF(262, 160), 48, QColor(130, 120, 100));
-    paintSeaFan(p, QPointF(40, 150), 110, QColor(150, 80, 120));
-    paintSand(p, Canvas::frame, 148);
+    // A metre-high sea fan and a coral head, with reef fish a hand long beside them.
+    paintSeaFan(p, QPointF(40, 156), 96, QColor(150, 80, 120));
+    paintCoralHead(p, QPointF(268, 162), 40, QColor(130, 120, 100));
+    paintSand(p, Canvas::frame, 150);
+    const QPainterPath minnow = bodyOutline({{0, 0}, 12, 5, 0.4, 0.5, 0.3})
+                                    .united(tail(TailKind::Forked, {12, 0}, 1.5, 5, 6).shape);
+    paintShoal(p, minnow, QColor(40, 90, 120, 150),
+               {{234, 112, 1}, {252, 120, 0.9}, {262, 104, 1}, {220, 124, 0.85}, {246, 96, 0.8}});
 
-    const QColor back(150, 115, 62), flank(186, 150, 96), line(110, 80, 40);
-    const std::initializer_list<QPointF> tailFin = {{250, 172}, {290, 175}, {316, 185}, {318, 196},
-                                                    {300, 200}, {284, 210}, {270, 204}, {254, 198}};
+    const QColor back(146, 112, 60), flank(186, 150, 96), line(104, 76, 38);
+    // The trunk runs straight on into the upper lobe of the tail, which has
+    // no lower lobe to speak of, only a small flap under its base.
+    const QPainterPath shark = smoothClosedPath(
+        {{10, 190},  {14, 180},  {28, 172},  {60, 164},  {100, 157}, {140, 153}, {180, 156},
+         {214, 164}, {240, 172}, {270, 177}, {298, 182}, {316, 189}, {308, 194}, {294, 196},
+         {286, 206}, {272, 206}, {258, 200}, {240, 198}, {214, 204}, {170, 210}, {120, 212},
+         {70, 210},  {36, 206},  {18, 200}});
     const QPainterPath pectoral =
-        smoothClosedPath({{72, 200}, {98, 204}, {118, 214}, {112, 228}, {84, 232}, {62, 224}});
+        smoothClosedPath({{66, 200}, {90, 204}, {118, 218}, {124, 230}, {104, 232}, {76, 220}});
     const QPainterPath pelvic =
-        smoothClosedPath({{176, 206}, {198, 206}, {214, 220}, {196, 226}, {178, 218}});
-    const QPainterPath shark =
-        bodyOutline({{12, 188}, 254, 69, 0.5, 0.95, 0.38, 0.6}).united(smoothClosedPath(tailFin));
+        smoothClosedPath({{156, 206}, {180, 208}, {194, 222}, {184, 226}, {164, 218}});
     castShadow(p, shark.united(pectoral).united(pelvic), QPointF(6, 12), 70);
 
-    for (const QPainterPath &f :
-         {smoothClosedPath({{222, 200}, {238, 196}, {250, 206}, {236, 212}}), pelvic,
-          fin({164, 154}, {{170, 124}, {190, 115}, {204, 128}}, {212, 160}).shape,
-          fin({220, 164}, {{226, 142}, {240, 136}, {248, 148}}, {254, 172}).shape})
+    // Rounded dorsals, the second nearly as large as the first, and the anal fin.
+    const QPainterPath firstDorsal =
+        smoothClosedPath({{146, 158}, {152, 138}, {161, 125}, {173, 122}, {181, 130}, {184, 144},
+                          {194, 155}, {180, 156}});
+    const QPainterPath secondDorsal = smoothClosedPath(
+        {{200, 164}, {205, 146}, {213, 137}, {222, 138}, {226, 150}, {236, 166}, {222, 166}});
+    const QPainterPath anal =
+        smoothClosedPath({{212, 202}, {220, 214}, {232, 216}, {238, 206}, {232, 198}});
+    for (const QPainterPath &f : {pelvic, anal, firstDorsal, secondDorsal})
         paintFleshFin(p, f, back, flank, line);
-    fillBody(p, shark, back, flank, QColor(210, 182, 132));
+    fillBody(p, shark, back, flank, QColor(212, 184, 134), 0.55);
     // Faint freckles, so that the tan still reads as one colour.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(120, 90, 45, 40));
     for (const QPointF &c : scatterPoints(shark, 160, 15))
         p.drawEllipse(c, 1.2, 1.1);
+    // The upper lobe's fin rays and its notch near the tip.
+    strokeInside(p, shark, curveThrough({{246, 184}, {280, 188}, {310, 190}}),
+                 withAlpha(line, 90), 0.8);
+    strokeInside(p, shark, curve({288, 196}, {292, 194}, {296, 196}), withAlpha(line, 160), 1.0);
     shadeBody(p, shark, QColor(95, 70, 35));
+    // Firm fins rise out of the back, so their bases blend into it.
+    for (const QPainterPath &f : {firstDorsal, secondDorsal}) {
+        const Saved s(p);
+        p.setClipPath(f.subtracted(shark), Qt::IntersectClip);
+        stroke(p, f, line, 0.8);
+    }
 
-    for (int i = 0; i < 5; ++i) {
-        const double x = 66 + i * 5.5;
-        stroke(p, curveThrough({{x, 170 + i * 0.6}, {x - 2.5, 182}, {x, 194 - i * 0.4}}),
-               QColor(105, 75, 40, 170), 1.1);
+    // Five short gill slits, the last two close together over the pectoral.
+    for (const double x : {80.0, 86.0, 92.0, 97.0, 101.0})
+        stroke(p, curveThrough({{x, 176}, {x - 1.5, 184}, {x, 192}}), QColor(105, 75, 40, 170),
+               1.1);
+    // The mouth lies under the snout, in front of the eyes, a barbel before it.
+    stroke(p, curveThrough({{22, 202}, {32, 205}, {42, 204}}), QColor(80, 54, 28), 1.4);
+    for (const double x : {14.0, 19.0}) {
+        stroke(p, curveThrough({{x, 194}, {x - 1, 201}, {x - 3, 209}}), QColor(150, 112, 64), 1.8);
+        paintDisc(p, QPointF(x + 0.5, 192), 1.5, 1.1, QColor(80, 55, 30));
     }
-    stroke(p, curveThrough({{18, 200}, {28, 203}, {38, 201}}), QColor(90, 60, 30), 1.4);
-    for (const double x : {16.0, 21.0}) {
-        stroke(p, curveThrough({{x, 191}, {x - 1.5, 199}, {x - 4, 207}}), QColor(140, 105, 60),
-               2.0);
-        paintDisc(p, QPointF(x, 189 + (x - 16) * 0.4), 1.6, 1.2, QColor(80, 55, 30));
-    }
-    paintEye(p, QPointF(44, 176), 3.0, QColor(190, 150, 60));
+    paintEye(p, QPointF(46, 176), 2.4, QColor(170, 140, 70));
+    paintDisc(p, QPointF(56, 175), 1.2, 0.9, QColor(80, 55, 30));
     paintFleshFin(p, pectoral, flank.darker(108), flank, line);
-    stroke(p, curveThrough({{76, 206}, {94, 214}, {108, 222}}), QColor(120, 90, 50, 120), 1.0);
+    stroke(p, curveThrough({{74, 206}, {96, 214}, {114, 224}}), QColor(120, 90, 50, 120), 1.0);
 }
 
 // Grey-brown on a rhombus of a disc with sharp outer corners and a raised
