@@ -257,8 +257,9 @@ void paintSeabed(QPainter &p, const QRectF &area, double ripple)
     p.save();
     p.setClipRect(area, Qt::IntersectClip);
     const double left = area.left(), right = area.right();
-    p.fillRect(area, radial(area.topLeft(), std::hypot(area.width(), area.height()),
-                            {{0.0, {238, 222, 180}}, {0.6, {216, 198, 154}}, {1.0, {182, 164, 124}}}));
+    p.fillRect(area,
+               radial(area.topLeft(), std::hypot(area.width(), area.height()),
+                      {{0.0, {238, 222, 180}}, {0.6, {216, 198, 154}}, {1.0, {182, 164, 124}}}));
 
     // Ripples run across the current, evenly spaced but never quite straight.
     const double slant = dice(-0.12, 0.12);

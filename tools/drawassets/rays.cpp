@@ -64,7 +64,8 @@ void paintSting(QPainter &p, QPointF root, QPointF to, double length, QColor edg
     barb << root + d * length;
     for (int i = 6; i >= 1; --i) {
         const double t = i / 7.0, w = half * (1.0 - t);
-        barb << root + d * length * t - n * w << root + d * length * (t - 0.04) - n * (w + half * 0.45);
+        barb << root + d * length * t - n * w
+             << root + d * length * (t - 0.04) - n * (w + half * 0.45);
     }
     barb << root - n * half;
     p.setPen(QPen(edge, 0.6));
@@ -188,11 +189,11 @@ void paintNurseShark(QPainter &p, double w, double h)
     const QColor back(146, 112, 60), flank(186, 150, 96), line(104, 76, 38);
     // The trunk runs straight on into the upper lobe of the tail, which has
     // no lower lobe to speak of, only a small flap under its base.
-    const QPainterPath shark = smoothClosedPath(
-        {{10, 190},  {14, 180},  {28, 172},  {60, 164},  {100, 157}, {140, 153}, {180, 156},
-         {214, 164}, {240, 172}, {270, 177}, {298, 182}, {316, 189}, {308, 194}, {294, 196},
-         {286, 206}, {272, 206}, {258, 200}, {240, 198}, {214, 204}, {170, 210}, {120, 212},
-         {70, 210},  {36, 206},  {18, 200}});
+    const QPainterPath shark =
+        smoothClosedPath({{10, 190},  {14, 180},  {28, 172},  {60, 164},  {100, 157}, {140, 153},
+                          {180, 156}, {214, 164}, {240, 172}, {270, 177}, {298, 182}, {316, 189},
+                          {308, 194}, {294, 196}, {286, 206}, {272, 206}, {258, 200}, {240, 198},
+                          {214, 204}, {170, 210}, {120, 212}, {70, 210},  {36, 206},  {18, 200}});
     const QPainterPath pectoral =
         smoothClosedPath({{66, 200}, {90, 204}, {118, 218}, {124, 230}, {104, 232}, {76, 220}});
     const QPainterPath pelvic =
@@ -200,9 +201,14 @@ void paintNurseShark(QPainter &p, double w, double h)
     castShadow(p, shark.united(pectoral).united(pelvic), QPointF(6, 12), 70);
 
     // Rounded dorsals, the second nearly as large as the first, and the anal fin.
-    const QPainterPath firstDorsal =
-        smoothClosedPath({{146, 158}, {152, 138}, {161, 125}, {173, 122}, {181, 130}, {184, 144},
-                          {194, 155}, {180, 156}});
+    const QPainterPath firstDorsal = smoothClosedPath({{146, 158},
+                                                       {152, 138},
+                                                       {161, 125},
+                                                       {173, 122},
+                                                       {181, 130},
+                                                       {184, 144},
+                                                       {194, 155},
+                                                       {180, 156}});
     const QPainterPath secondDorsal = smoothClosedPath(
         {{200, 164}, {205, 146}, {213, 137}, {222, 138}, {226, 150}, {236, 166}, {222, 166}});
     const QPainterPath anal =
@@ -216,8 +222,8 @@ void paintNurseShark(QPainter &p, double w, double h)
     for (const QPointF &c : scatterPoints(shark, 160, 15))
         p.drawEllipse(c, 1.2, 1.1);
     // The upper lobe's fin rays and its notch near the tip.
-    strokeInside(p, shark, curveThrough({{246, 184}, {280, 188}, {310, 190}}),
-                 withAlpha(line, 90), 0.8);
+    strokeInside(p, shark, curveThrough({{246, 184}, {280, 188}, {310, 190}}), withAlpha(line, 90),
+                 0.8);
     strokeInside(p, shark, curve({288, 196}, {292, 194}, {296, 196}), withAlpha(line, 160), 1.0);
     shadeBody(p, shark, QColor(95, 70, 35));
     // Firm fins rise out of the back, so their bases blend into it.
