@@ -305,22 +305,33 @@ void paintDiver(QPainter &p, QPointF head, double length, QColor colour)
     p.save();
     p.translate(head);
     p.scale(length / 66.0, length / 66.0);
-    p.translate(3, 1);
-    const QPainterPath trunk = smoothClosedPath({{0, 0}, {10, -5}, {34, -3}, {36, 3}, {10, 5}});
-    p.fillPath(trunk, colour);
+    const QColor tank = colour.lighter(135), glint(200, 235, 255, colour.alpha());
+    // Legs kicking, one up and one down, each ending in a long fin.
+    for (const double kick : {-1.0, 1.0}) {
+        const QPointF knee(36, -1 + kick * 2.5), ankle(46, -2 + kick * 4.5);
+        stroke(p, curve({23, 0.5}, knee, ankle), colour, 4.2);
+        p.fillPath(smoothClosedPath({ankle + QPointF(-1, -2), ankle + QPointF(16, -2 + kick * 4),
+                                     ankle + QPointF(20, kick * 5.5),
+                                     ankle + QPointF(14, 1.5 + kick * 3), ankle + QPointF(-1, 2)}),
+                   colour);
+    }
+    p.fillPath(smoothClosedPath({{2, -2}, {12, -4}, {24, -3}, {26, 2}, {14, 4.5}, {3, 3}}), colour);
+    // The tank on the back, its valve towards the head, and the hose to the mouth.
     p.setPen(Qt::NoPen);
+    p.setBrush(tank);
+    p.drawRoundedRect(QRectF(6, -8.5, 17, 5.2), 2.4, 2.4);
+    stroke(p, curve({6, -6}, {1, -7}, {-2, 0}), tank, 0.8);
+    // Arms held in front, one reaching forward.
+    stroke(p, curve({5, 0}, {-2, 6}, {-8, 5.5}), colour, 2.6);
+    stroke(p, curve({6, 1}, {4, 8}, {-1, 8}), colour, 2.4);
     p.setBrush(colour);
-    p.drawEllipse(QPointF(-3, -1), 4.5, 4.5);
-    p.drawRoundedRect(QRectF(10, -9, 16, 5), 2, 2);
-    stroke(p, curve({8, 2}, {0, 8}, {-8, 6}), colour, 2.4);
-    // The fins, one up and one down in the kick.
-    for (const double y : {-3.0, 3.0})
-        p.fillPath(
-            smoothClosedPath({{34, -2}, {52, -4 + y}, {62, -6 + 2 * y}, {52, 1 + y}, {34, 2}}),
-            colour);
+    p.drawEllipse(QPointF(-1, -1), 4.2, 4.0);
+    // The mask catches the light.
+    p.setBrush(glint);
+    p.drawRoundedRect(QRectF(-5.6, -3, 3.4, 2.8), 1, 1);
     p.setBrush(QColor(220, 240, 255, colour.alpha() * 3 / 4));
-    for (int i = 0; i < 5; ++i)
-        p.drawEllipse(QPointF(-6 - i * 1.5, -8 - i * 6), 1.2 + i * 0.3, 1.2 + i * 0.3);
+    for (int i = 0; i < 6; ++i)
+        p.drawEllipse(QPointF(-4 - i * 1.5, -7 - i * 5.5), 0.9 + i * 0.3, 0.9 + i * 0.3);
     p.restore();
 }
 

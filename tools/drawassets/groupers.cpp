@@ -168,60 +168,73 @@ void paintNassauGrouper(QPainter &p, double w, double h)
     });
 }
 
-// A massive grouper, dwarfing the diver above it: a very broad flat head with
-// tiny eyes, brown-yellow to olive with small black spots over head, body and
-// fins, and a few irregular slanting dark bars.
+// A massive grouper filling the picture, with a diver behind it not much
+// longer than it is: a broad, flat-topped head with a small eye and a jutting
+// lower jaw, rounded fins, brown-yellow to olive with small black spots over
+// head, body and fins and faint dark blotches.
 void paintSpottedJewfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintReef(p, 0.55, 0, 212, {}, 0, {});
+    paintReef(p, 0.55, 0, 214, {}, 0, {});
+    paintDiver(p, QPointF(118, 26), 150, QColor(40, 66, 92, 215));
+    const QPainterPath minnow = bodyOutline({{0, 0}, 14, 5, 0.4, 0.5, 0.3})
+                                    .united(tail(TailKind::Forked, {14, 0}, 1.5, 6, 7).shape);
+    paintShoal(p, minnow, QColor(150, 170, 150, 170),
+               {{30, 206, 1}, {48, 214, 0.9}, {18, 220, 0.95}, {40, 226, 0.85}});
+
+    const QColor olive(132, 116, 66), dark(90, 76, 40), pale(196, 182, 130);
+    const QColor membrane(118, 102, 60, 240), rays(56, 46, 26, 150);
+    const QColor black(22, 18, 12);
+    const Fin caudal =
+        finAt({270, 133}, {{0, -24}, {22, -54}, {44, -40}, {50, 0}, {44, 40}, {22, 54}, {0, 24}});
+    const Fin spiny = fin({118, 72}, {{124, 58}, {138, 56}, {152, 54}, {166, 54}}, {178, 66});
+    const Fin soft = fin({174, 66}, {{194, 44}, {222, 40}, {246, 56}, {260, 84}}, {262, 104});
+    const Fin anal = fin({216, 180}, {{230, 204}, {250, 204}, {262, 184}}, {266, 158});
+    const QPainterPath fins =
+        caudal.shape.united(spiny.shape).united(soft.shape).united(anal.shape);
+    paintFin(p, caudal, membrane, rays, 18);
+    paintFin(p, spiny, membrane.darker(110), rays, 9);
+    paintFin(p, soft, membrane, rays, 15);
+    paintFin(p, anal, membrane, rays, 9);
+    const QPainterPath body = smoothClosedPath(
+        {{10, 134},  {20, 116},  {44, 98},   {76, 84},   {112, 72},  {150, 66},  {196, 66},
+         {236, 80},  {262, 102}, {276, 112}, {276, 154}, {258, 166}, {222, 184}, {170, 200},
+         {120, 204}, {78, 198},  {48, 184},  {22, 164},  {4, 150},   {6, 142}});
+    fillBody(p, body, dark, olive, pale, 0.5);
+    paintScales(p, body, 5, withAlpha(dark.darker(140), 60), 0.5);
     {
-        // A diver far behind, small beside the giant, trailing bubbles.
-        const Saved saved(p);
-        p.translate(214, 34);
-        p.scale(1.3, 1.3);
-        const QColor haze(40, 80, 110, 200);
-        p.fillPath(smoothClosedPath({{0, 0}, {10, -5}, {34, -3}, {36, 3}, {10, 5}}), haze);
-        p.setPen(Qt::NoPen);
-        p.setBrush(haze);
-        p.drawEllipse(QPointF(-3, -1), 4.5, 4.5);
-        p.drawRoundedRect(QRectF(10, -9, 16, 5), 2, 2);
-        stroke(p, curve({8, 2}, {0, 8}, {-8, 6}), haze, 2.4);
-        // The fins, one up and one down in the kick.
-        for (const double y : {-3.0, 3.0})
-            p.fillPath(
-                smoothClosedPath({{34, -2}, {52, -4 + y}, {62, -6 + 2 * y}, {52, 1 + y}, {34, 2}}),
-                haze);
-        p.setBrush(QColor(220, 240, 255, 150));
-        for (int i = 0; i < 5; ++i)
-            p.drawEllipse(QPointF(-6 - i * 1.5, -8 - i * 6), 1.2 + i * 0.3, 1.2 + i * 0.3);
-    }
-    const QColor black(24, 20, 14);
-    const Grouper jewfish(BodyShape{{4, 140}, 262, 136, 0.48, 0.55, 0.36, 0.5}, QColor(104, 92, 52),
-                          QColor(146, 128, 76), QColor(196, 182, 134), QColor(128, 112, 70, 240),
-                          QColor(60, 50, 30, 150), QColor(130, 110, 66, 230), QColor(160, 130, 60),
-                          3.4);
-    const BodyShape &s = jewfish.shape;
-    const Fin pectoral =
-        paintGrouper(p, jewfish, [&](const QPainterPath &all, const QPainterPath &tail) {
-            {
-                const Saved saved(p);
-                p.setClipPath(all, Qt::IntersectClip);
-                QRandomGenerator rng(45);
-                for (const double along : {0.32, 0.5, 0.66, 0.82}) {
-                    const QPointF top = s.at(along + 0.06, -1.1);
-                    const QPointF bottom = s.at(along - 0.04, 0.9);
-                    const QPointF sway(rng.bounded(10.0) - 5, 0);
-                    p.fillPath(smoothClosedPath({top, top + QPointF(16, 0),
-                                                 (top + bottom) / 2 + sway + QPointF(14, 0),
-                                                 bottom + QPointF(12, 0), bottom,
-                                                 (top + bottom) / 2 + sway}),
-                               QColor(62, 50, 26, 95));
-                }
+        // Faint dark blotches in slanting rows.
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        QRandomGenerator rng(45);
+        for (const double x : {112.0, 150.0, 190.0, 228.0, 262.0}) {
+            for (double y = 70; y < 200; y += 26) {
+                const double r = 8 + rng.bounded(6.0);
+                paintGlow(p, QPointF(x + rng.bounded(10.0) - (y - 130) * 0.15, y), r * 1.6,
+                          QColor(60, 48, 22, 90));
             }
-            paintSpots(p, all.united(tail), 7, 0.7, 1.2, black, 45);
-        });
-    paintSpots(p, pectoral.shape, 7, 0.6, 1.0, black, 4545);
+        }
+    }
+    paintSpots(p, body.united(fins), 6.5, 0.6, 1.1, black, 45);
+    shadeBody(p, body, QColor(60, 48, 24), 0.9);
+
+    // The wide mouth: thick lips, the lower jaw jutting past the upper.
+    const QPointF corner(62, 152);
+    p.fillPath(smoothClosedPath({{6, 142}, {30, 146}, corner, {40, 156}, {14, 152}}),
+               QColor(70, 50, 34));
+    stroke(p, curveThrough({{8, 138}, {34, 143}, corner}), pale.darker(115), 2.6);
+    stroke(p, curveThrough({{4, 149}, {30, 156}, corner + QPointF(0, 3)}), pale, 2.8);
+    // The gill cover, its edge far back on the broad head.
+    stroke(p, curveThrough({{100, 82}, {112, 120}, {110, 150}, {92, 182}}),
+           withAlpha(dark.darker(140), 190), 1.6);
+    const Fin pelvic = fin({104, 196}, {{108, 220}, {124, 228}, {136, 218}}, {130, 200});
+    const Fin pectoral =
+        fin({112, 128}, {{136, 116}, {162, 120}, {174, 140}, {162, 162}, {134, 162}}, {114, 150});
+    for (const Fin &f : {pelvic, pectoral}) {
+        paintFin(p, f, withAlpha(membrane.lighter(112), 225), rays, 12);
+        paintSpots(p, f.shape, 6.5, 0.5, 0.9, black, 4545);
+    }
+    paintEye(p, {60, 112}, 3.4, QColor(160, 130, 60));
 }
 
 } // namespace fishart
