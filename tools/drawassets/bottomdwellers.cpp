@@ -181,12 +181,29 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
 void paintFlounder(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    // Looking straight down: the sand's far edge is pushed out of the picture.
-    paintSand(p, QRectF(0, -170, 320, 410), -170);
+    // Looking straight down on sand whose ripples are a third of the fish long.
+    paintSeabed(p, Canvas::frame, 60);
     p.translate(160, 124);
     p.rotate(-8);
 
-    const QPainterPath fringe = oval({-6, 0}, 122, 86);
+    // An oval, fuller behind the eyes, with the snout a little blunted and
+    // the fin fringe narrowing to the tail.
+    const QPainterPath fringe = smoothClosedPath({{-128, 4},
+                                                  {-122, -18},
+                                                  {-104, -48},
+                                                  {-66, -76},
+                                                  {-8, -87},
+                                                  {50, -78},
+                                                  {96, -48},
+                                                  {114, -14},
+                                                  {118, 0},
+                                                  {114, 14},
+                                                  {96, 50},
+                                                  {50, 80},
+                                                  {-8, 88},
+                                                  {-66, 78},
+                                                  {-106, 48},
+                                                  {-124, 24}});
     // The body proper, inside the fringe of fins.
     const QPainterPath disc = QTransform::fromScale(0.9, 0.82).map(fringe);
     const Fin caudal = tail(TailKind::Rounded, {104, 0}, 28, 48, 60);
@@ -239,10 +256,38 @@ void paintFlounder(QPainter &p, double w, double h)
     paintSpots(p, disc.intersected(oval({-92, 0}, 26, 30)), 5, 0.8, 1.3, ringBright, 4104);
     stroke(p, disc, QColor(140, 116, 80, 140), 0.8);
 
-    // The long pectoral fin, raised and laid back, with faint cross bands.
-    const Fin pectoral = fin({-62, -22}, {{-40, -34}, {0, -50}, {34, -58}, {4, -40}}, {-52, -14});
-    paintFin(p, pectoral, QColor(196, 176, 136, 225), QColor(90, 70, 40, 170), 8);
-    paintBars(p, pectoral.shape, -36, 15, 5, 2.4, QColor(100, 76, 46, 110), -8);
+    // The long pectoral fin raised like a flag: a narrow fan of fine rays
+    // from a short base behind the eyes, clear between the rays, casting its
+    // shadow on the body.
+    const QLineF base({-66, -14}, {-56, -26});
+    QPolygonF tips;
+    for (int i = 0; i < 13; ++i) {
+        const double a = (-32 - i * 2.2) * std::numbers::pi / 180.0,
+                     reach = 96 - (i - 5) * (i - 5) * 0.45;
+        tips << base.pointAt(i / 12.0) + QPointF(std::cos(a), std::sin(a)) * reach;
+    }
+    const QPointF root = base.center();
+    QPainterPath flag(base.p1());
+    flag.lineTo(tips.first());
+    for (int i = 1; i < tips.size(); ++i)
+        flag.quadTo((tips[i - 1] + tips[i]) / 2 + (root - (tips[i - 1] + tips[i]) / 2) * 0.06,
+                    tips[i]);
+    flag.lineTo(base.p2());
+    flag.closeSubpath();
+    {
+        const Saved s(p);
+        p.setClipPath(disc, Qt::IntersectClip);
+        p.fillPath(flag.translated(6, 9), QColor(70, 54, 36, 60));
+    }
+    p.fillPath(flag, QColor(214, 198, 160, 120));
+    for (int i = 0; i < tips.size(); ++i) {
+        const QPointF from = base.pointAt(i / 12.0), tip = tips[i];
+        stroke(p, curve(from, (from + tip) / 2 + QPointF(0, -2), tip), QColor(110, 86, 56, 200),
+               0.8);
+        for (double t = 0.3; t < 0.95; t += 0.2)
+            paintDisc(p, from + (tip - from) * t, 0.9, 0.9, QColor(80, 60, 40, 170));
+    }
+    stroke(p, flag, QColor(120, 96, 60, 90), 0.5);
     // Both eyes on the upper side, set close together on short stalks.
     for (const QPointF eye : {QPointF(-92, -14), QPointF(-80, 6)}) {
         paintDisc(p, eye, 7, 6, QColor(190, 170, 130), QColor(110, 90, 60), 0.8);
