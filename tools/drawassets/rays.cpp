@@ -384,6 +384,8 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintWater(p, Canvas::frame, 0.25);
+    // A diver far below, his whole length a third of the ray's span.
+    paintDiver(p, QPointF(224, 212), 58, QColor(36, 84, 116, 190));
     p.translate(152, 104);
     p.rotate(-14);
 
@@ -392,13 +394,15 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     stroke(p, whip, QColor(50, 60, 90), 1.0);
     p.fillPath(smoothClosedPath({{-2, 60}, {0, 82}, {3, 60}}), QColor(80, 80, 90));
 
-    const std::initializer_list<QPointF> half = {{0, -50},  {20, -48}, {46, -34}, {92, -12},
-                                                 {138, 10}, {156, 22}, {120, 22}, {76, 26},
-                                                 {40, 38},  {20, 54},  {0, 60}};
+    // Falcate wings: the leading edge bowed forward, the tips swept back and
+    // the trailing edge hollowed.
+    const std::initializer_list<QPointF> half = {{0, -48},  {22, -46}, {52, -34}, {96, -12},
+                                                 {134, 10}, {160, 32}, {136, 24}, {104, 20},
+                                                 {72, 26},  {42, 38},  {20, 52},  {0, 58}};
     const QPainterPath wings = mirroredOutline(half);
     // The white belly shows along the banked trailing edge.
     p.fillPath(wings.translated(0, 4), QColor(236, 240, 244));
-    p.fillPath(mirroredOutline({{0, 56}, {6, 66}, {18, 64}, {12, 46}}), QColor(20, 28, 48));
+    p.fillPath(mirroredOutline({{0, 54}, {6, 62}, {13, 60}, {10, 48}}), QColor(20, 28, 48));
     fillBody(p, wings, QColor(30, 44, 74), QColor(22, 32, 58), QColor(14, 20, 38));
     {
         const Saved c(p);
@@ -423,15 +427,25 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     }
     stroke(p, wings, QColor(8, 12, 24, 200), 0.8);
 
-    // The head stands out before the wings: wide at the eyes, then the bill.
-    const QPainterPath head = mirroredOutline(
-        {{0, -86}, {8, -85}, {12, -78}, {14, -66}, {19, -57}, {19, -47}, {10, -40}, {0, -39}});
+    // The head stands out before the wings: wide at the eyes on its sides,
+    // then the flat rounded duck bill.
+    const QPainterPath head = mirroredOutline({{0, -80},
+                                               {7, -79},
+                                               {11, -75},
+                                               {11, -69},
+                                               {15, -63},
+                                               {19, -56},
+                                               {19, -49},
+                                               {14, -43},
+                                               {0, -40}});
     fillBody(p, head, QColor(40, 54, 86), QColor(34, 47, 77), QColor(28, 40, 68));
-    paintGlow(p, {0, -74}, 12, QColor(120, 140, 180, 90));
+    paintGlow(p, {0, -73}, 10, QColor(120, 140, 180, 110));
+    paintSpots(p, head, 7, 0.8, 1.3, QColor(235, 240, 245, 200), 3233);
+    stroke(p, curve({-11, -66}, {0, -62}, {11, -66}), QColor(14, 20, 36, 200), 1.0);
     stroke(p, head, QColor(10, 14, 26), 0.8);
     for (const double side : {-1.0, 1.0}) {
-        paintDisc(p, QPointF(side * 19, -53), 4.4, 4.0, QColor(40, 52, 84));
-        paintEye(p, QPointF(side * 20, -53), 2.8, QColor(150, 140, 90));
+        paintDisc(p, QPointF(side * 18, -52), 4.0, 3.6, QColor(40, 52, 84));
+        paintEye(p, QPointF(side * 19, -52), 2.6, QColor(150, 140, 90));
     }
 }
 
