@@ -153,7 +153,7 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintReef(p, 0.45, 220, 0, {}, 0, {});
-    const Fin caudal = tail(TailKind::Forked, {254, 124}, 18, 56, 96, 0.5);
+    const Fin caudal = tail(TailKind::Forked, {254, 124}, 14, 56, 96, 0.5);
     paintFin(p, caudal, QColor(50, 60, 70, 235), QColor(20, 25, 30, 150), 14);
     {
         const Saved s(p);
@@ -161,7 +161,7 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
         for (const QPointF tip : {QPointF(306, 80), QPointF(306, 168)})
             paintGlow(p, tip, 14, QColor(235, 240, 240, 240));
     }
-    const BodyShape shape{{10, 128}, 248, 52, 0.45, 0.35, 0.36, 0.56};
+    const BodyShape shape{{10, 128}, 248, 52, 0.45, 0.35, 0.27, 0.56};
     const QColor pale(170, 180, 185, 220);
     const QColor rays(30, 40, 45, 150);
     // A fin from `from` to `to` of the length on the back (side -1) or belly (1).
@@ -177,9 +177,10 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
     const QPainterPath body = bodyOutline(shape);
     fillBody(p, body, QColor(72, 88, 100), QColor(196, 206, 212), QColor(242, 244, 245), 0.45);
     paintScales(p, body, 5.0, QColor(255, 255, 255, 35), 0.5);
-    for (double x = 77; x < 257; x += 10)
-        strokeInside(p, body, curve({x, 94}, {x - 4, 108}, {x - 7.5, 121}), QColor(40, 50, 60, 110),
-                     5);
+    // About eighteen dark bars slanting back from the back down to the lateral line.
+    for (double x = 80; x < 250; x += 9.5)
+        strokeInside(p, body, curve({x, 96}, {x - 5, 108}, {x - 9, 119}), QColor(40, 50, 60, 95),
+                     4.2);
     QPainterPath rear;
     rear.addRect(150, 124, 100, 17);
     paintSpots(p, body.intersected(rear), 13, 1.5, 2.6, QColor(15, 15, 20, 220), 8);
@@ -196,7 +197,7 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
     for (int i = 0; i < 6; ++i) {
         const double x = 22 + i * 6.5;
         const double y = 130 - (x - 16) * 0.1;
-        const double fang = (i == 1 || i == 3) ? 5.5 : 3.2;
+        const double fang = (i == 1 || i == 3) ? 5.5 : 2.0;
         p.drawPolygon(
             QPolygonF({{x - 1.2, y - 1.5}, {x + 1.2, y - 1.5}, {x + 0.2, y + fang - 1.5}}));
         p.drawPolygon(QPolygonF({{x + 2, y + 2.2}, {x + 4.2, y + 2.2}, {x + 3.2, y - fang + 2.6}}));
@@ -204,7 +205,7 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
     stroke(p, curve({84, 104}, {94, 124}, {82, 142}), QColor(50, 60, 70, 160), 1.2);
     paintFin(p, fin({90, 127}, {{116, 132}}, {92, 133}), pale, rays, 4);
     paintFin(p, fin({132, 145}, {{140, 160}}, {148, 145}), pale, rays, 4);
-    paintEye(p, QPointF(56, 116), 6.5, QColor(200, 190, 140));
+    paintEye(p, QPointF(58, 116), 5.4, QColor(200, 196, 160));
 }
 
 // A school of small clear silversides, each with one shining silver stripe,
