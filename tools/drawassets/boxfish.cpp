@@ -348,10 +348,14 @@ void paintPorcupinefish(QPainter &p, double w, double h)
     shadeBody(p, body, QColor(90, 72, 40, 160));
     paintFin(p, fin({132, 112}, {{150, 98}, {168, 104}, {162, 134}}, {136, 126}),
              QColor(215, 190, 120, 180), QColor(120, 90, 40, 160), 8);
-    // A pale fused beak at the front of the ball.
-    p.fillPath(smoothClosedPath({{80, 122}, {86, 114}, {94, 116}, {96, 126}, {90, 134}, {82, 132}}),
-               QColor(236, 226, 200));
-    stroke(p, curve({82, 124}, {88, 126}, {95, 124}), QColor(90, 70, 50), 1.0);
+    // A short blunt snout with the fused beak plates showing in the small mouth.
+    const QPainterPath snout =
+        smoothClosedPath({{92, 108}, {84, 112}, {80, 122}, {84, 132}, {94, 136}, {100, 122}});
+    fillBody(p, snout, QColor(172, 150, 100), QColor(200, 180, 132), QColor(236, 226, 200));
+    stroke(p, curveThrough({{84, 116}, {80, 122}, {84, 130}}), QColor(110, 90, 60), 0.8);
+    p.fillPath(smoothClosedPath({{81, 120}, {86, 119}, {88, 122}, {86, 125}, {81, 124}}),
+               QColor(250, 246, 232));
+    stroke(p, curve({81, 122}, {85, 122.6}, {88, 122}), QColor(90, 70, 50), 0.9);
     // The big eyes bulge out of the ball.
     paintDisc(p, {108, 96}, 18, 17, QColor(150, 130, 82), QColor(90, 72, 40, 160), 0.8);
     paintEye(p, {108, 96}, 14, QColor(120, 170, 90));
