@@ -35,10 +35,20 @@ Fin paintGrouper(QPainter &p, const Grouper &g,
     const Fin caudal = tail(TailKind::Rounded, s.at(1, 0) - QPointF(6, 0), s.depth * s.stalk + 8,
                             s.depth * 0.45, s.depth * 0.7);
     const QPointF lift(0, -s.depth * 0.14);
-    const Fin dorsal = fin(s.at(0.32, -0.95),
-                           {s.at(0.38, -1) + lift, s.at(0.6, -1) + lift * 0.8,
-                            s.at(0.8, -1) + lift * 1.3, s.at(0.96, -1) + lift * 0.8},
-                           s.at(0.99, -0.75));
+    // The spiny dorsal, notched between its spines, runs into the higher,
+    // rounded soft dorsal.
+    Fin dorsal;
+    dorsal.base = QLineF(s.at(0.32, -0.95), s.at(0.99, -0.75));
+    dorsal.edge = QPainterPath(s.at(0.32, -0.95));
+    for (int i = 0; i < 10; ++i) {
+        const double t = 0.33 + i * 0.032;
+        dorsal.edge.lineTo(s.at(t, -1) + lift * (i == 0 ? 0.7 : 1.0));
+        dorsal.edge.lineTo(s.at(t + 0.016, -1) + lift * 0.55);
+    }
+    dorsal.edge.cubicTo(s.at(0.72, -1) + lift * 1.9, s.at(0.92, -1) + lift * 1.9,
+                        s.at(0.99, -0.75));
+    dorsal.shape = dorsal.edge;
+    dorsal.shape.closeSubpath();
     const Fin anal =
         fin(s.at(0.7, 0.95), {s.at(0.8, 1) - lift * 1.5, s.at(0.95, 1) - lift}, s.at(0.99, 0.75));
     paintFin(p, caudal, g.fin, g.ray, 14);
@@ -62,7 +72,7 @@ Fin paintGrouper(QPainter &p, const Grouper &g,
                g.belly.darker(115));
     stroke(p, curveThrough({s.at(0.33, -0.85), s.at(0.42, 0), s.at(0.32, 0.9)}),
            withAlpha(g.back.darker(160), 200), 1.5);
-    paintFin(p, finAt(s.at(0.36, 0.95), {{0, 0}, {10, 24}, {26, 28}, {22, 2}}), g.pelvic, g.ray, 6);
+    paintFin(p, finAt(s.at(0.36, 0.95), {{0, 0}, {8, 18}, {24, 22}, {22, 2}}), g.pelvic, g.ray, 6);
     paintFin(p, pectoral, withAlpha(g.fin.lighter(110), 210), g.ray, 10);
     paintEye(p, s.at(0.2, -0.42), g.eye, g.iris);
     return pectoral;
@@ -79,7 +89,7 @@ void paintSquirrelfish(QPainter &p, double w, double h)
               QColor(160, 80, 140));
     const QColor fins(220, 66, 56, 225);
     const QColor rays(110, 10, 10, 150);
-    const BodyShape s{{40, 122}, 208, 96, 0.48, 0.6, 0.26, 0.54};
+    const BodyShape s{{40, 122}, 208, 80, 0.45, 0.6, 0.24, 0.54};
     const auto red = [&](const Fin &f, int count) { paintFin(p, f, fins, rays, count); };
     red(tail(TailKind::Forked, {242, 120}, 22, 62, 116, 0.62), 14);
     const QPointF soft = s.at(0.8, -0.9);
@@ -91,8 +101,8 @@ void paintSquirrelfish(QPainter &p, double w, double h)
     stroke(p, curve(anal, anal + QPointF(8, 12), anal + QPointF(20, 21)), QColor(250, 220, 210),
            1.6);
     // Red membranes between stiff spines, each tipped yellow.
-    const QPointF tips[] = {{104, 50}, {118, 38}, {132, 34}, {146, 34}, {160, 38},
-                            {172, 44}, {184, 52}, {194, 60}, {202, 70}};
+    const QPointF tips[] = {{104, 58}, {118, 46}, {132, 42}, {146, 43}, {160, 48},
+                            {172, 55}, {184, 63}, {194, 71}, {202, 80}};
     QPolygonF spiny{s.at(0.29, -0.85)};
     for (int i = 0; i < 9; ++i) {
         const QPointF root = s.at(0.29 + i * 0.06, -0.85);
@@ -110,11 +120,11 @@ void paintSquirrelfish(QPainter &p, double w, double h)
     paintStripes(p, body, 88, 10, 7, 3.0, QColor(250, 236, 236, 190), 0.5);
     paintScales(p, body, 9, QColor(120, 10, 10, 110), 0.8);
     shadeBody(p, body, QColor(110, 10, 10));
-    stroke(p, curveThrough({{92, 80}, {110, 120}, {90, 156}}), QColor(110, 10, 10, 220), 1.4);
+    stroke(p, curveThrough({{94, 88}, {110, 120}, {94, 150}}), QColor(110, 10, 10, 220), 1.4);
     // The sharp spine at the corner of the cheek.
     p.setBrush(QColor(250, 220, 210));
-    p.drawPolygon(QPolygonF({{86, 148}, {112, 152}, {88, 156}}));
-    red(finAt({100, 160}, {{0, 0}, {12, 22}, {24, 26}, {20, 6}}), 5);
+    p.drawPolygon(QPolygonF({{88, 142}, {112, 147}, {90, 149}}));
+    red(finAt(s.at(0.33, 0.92), {{0, 0}, {10, 20}, {24, 24}, {20, 4}}), 5);
     paintFin(p, finAt({104, 122}, {{0, 0}, {20, -10}, {42, -8}, {46, 6}, {26, 14}, {0, 8}}),
              QColor(240, 120, 100, 180), rays, 9);
     stroke(p, curve({41, 124}, {50, 128}, {60, 126}), QColor(100, 10, 10), 1.3);
@@ -159,7 +169,10 @@ void paintNassauGrouper(QPainter &p, double w, double h)
             stroke(p, curve(s.at(0.04, -0.35), s.at(0.08, -0.6), fork), bar, 4.2);
             stroke(p, curve(fork, s.at(0.22, -1), s.at(0.34, -1.05)), bar, 3.4);
             stroke(p, curve(fork, s.at(0.22, -0.8), s.at(0.33, -0.85)), bar, 3.4);
-            paintDisc(p, s.at(0.96, -0.85), 10, 8, QColor(14, 10, 8));
+            // The saddle straddles the back just before the tail.
+            p.fillPath(smoothClosedPath({s.at(0.88, -1.25), s.at(0.99, -1.1), s.at(1.0, -0.4),
+                                         s.at(0.94, -0.3), s.at(0.88, -0.5)}),
+                       QColor(14, 10, 8));
         }
         const QPainterPath body = bodyOutline(s);
         paintSpots(p, body, 11, 0.8, 1.4, QColor(250, 240, 220, 110), 4401);
