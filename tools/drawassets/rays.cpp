@@ -321,7 +321,7 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
     for (const QPainterPath &f : {fin({104, 2}, {{118, 8}, {130, 18}, {124, 6}}, {118, 2}).shape,
                                   upperLobe.shape, mirror.map(pectoral)})
         paintFleshFin(p, f, grey, pale, line);
-    paintFleshFin(p, pectoral, grey, white, line);
+    paintFleshFin(p, pectoral, grey.darker(104), pale, line);
     p.fillPath(underside, white);
     stroke(p, underside, QColor(120, 126, 134), 0.8);
     fillBody(p, back, pale, grey, pale.lighter(115), 0.45);
