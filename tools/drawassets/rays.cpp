@@ -429,20 +429,36 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
 
     // The head stands out before the wings: wide at the eyes on its sides,
     // then the flat rounded duck bill.
-    const QPainterPath head = mirroredOutline({{0, -80},
-                                               {7, -79},
-                                               {11, -75},
-                                               {11, -69},
+    const QPainterPath head = mirroredOutline({{0, -86},
+                                               {8, -85},
+                                               {13, -80},
+                                               {12, -73},
+                                               {10, -69},
                                                {15, -63},
-                                               {19, -56},
-                                               {19, -49},
-                                               {14, -43},
-                                               {0, -40}});
-    fillBody(p, head, QColor(40, 54, 86), QColor(34, 47, 77), QColor(28, 40, 68));
-    paintGlow(p, {0, -73}, 10, QColor(120, 140, 180, 110));
-    paintSpots(p, head, 7, 0.8, 1.3, QColor(235, 240, 245, 200), 3233);
-    stroke(p, curve({-11, -66}, {0, -62}, {11, -66}), QColor(14, 20, 36, 200), 1.0);
-    stroke(p, head, QColor(10, 14, 26), 0.8);
+                                               {20, -56},
+                                               {19, -48},
+                                               {16, -40},
+                                               {11, -30},
+                                               {0, -26}});
+    fillBody(p, head, QColor(34, 48, 80), QColor(30, 44, 74), QColor(26, 38, 66));
+    {
+        // The flat duck bill, paler than the crown and set off by a crease.
+        const Saved s(p);
+        p.setClipPath(head, Qt::IntersectClip);
+        p.fillRect(QRectF(-20, -90, 40, 21), QColor(70, 84, 112, 170));
+        paintGlow(p, {0, -80}, 9, QColor(140, 160, 190, 110));
+        stroke(p, curve({-12, -69}, {0, -66}, {12, -69}), QColor(14, 20, 36, 220), 1.1);
+    }
+    paintSpots(p, head.subtracted(oval({0, -78}, 14, 10)), 7, 0.8, 1.3, QColor(235, 240, 245, 200),
+               3233);
+    {
+        // The head runs on into the body, outlined only where it stands clear.
+        const Saved s(p);
+        QPainterPath clear;
+        clear.addRect(head.boundingRect().adjusted(-2, -2, 2, 2));
+        p.setClipPath(clear.subtracted(wings), Qt::IntersectClip);
+        stroke(p, head, QColor(10, 14, 26), 0.8);
+    }
     for (const double side : {-1.0, 1.0}) {
         paintDisc(p, QPointF(side * 18, -52), 4.0, 3.6, QColor(40, 52, 84));
         paintEye(p, QPointF(side * 19, -52), 2.6, QColor(150, 140, 90));
