@@ -300,9 +300,10 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
     // Half the outline drawn nose up like the rays, then laid along the x axis;
     // the white underside shows below the grey back along the near flank.
     const QTransform laid(0, 1, 1, 0, 0, 0), mirror = QTransform::fromScale(1, -1);
-    const std::initializer_list<QPointF> half = {{0, -154},  {14, -151}, {25, -142}, {31, -128},
-                                                 {29, -116}, {22, -102}, {19, -78},  {18, -40},
-                                                 {12, 10},   {7, 60},    {3.5, 102}};
+    // A spindle of a body, fullest behind the pectorals, narrower than the shovel.
+    const std::initializer_list<QPointF> half = {
+        {0, -154}, {14, -151}, {25, -142}, {31, -128}, {29, -116}, {21, -104}, {20, -88},
+        {23, -62}, {24, -36},  {20, 0},    {13, 40},   {7, 72},    {3.5, 102}};
     const QPainterPath back = laid.map(mirroredOutline(half));
     QPainterPath flank;
     flank.addPolygon(QPolygonF({{-124, 0}, {110, 0}, {110, 40}, {-104, 40}}));
