@@ -165,11 +165,15 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
     };
     paintWhip();
     const QColor yellow(250, 186, 50), orange(228, 120, 30), line(160, 80, 10);
-    const std::initializer_list<QPointF> curl = {{150, 72},  {146, 92},  {142, 114}, {144, 138},
-                                                 {150, 160}, {160, 178}, {172, 192}, {186, 200},
-                                                 {200, 200}, {208, 190}, {204, 180}, {194, 180}};
+    const std::initializer_list<QPointF> curl = {
+        {150, 72},  {146, 92},  {142, 114}, {144, 138}, {150, 160}, {160, 178}, {172, 192},
+        {186, 200}, {198, 204}, {207, 197}, {208, 186}, {201, 180}, {195, 186}};
     const QPainterPath spine = curveThrough(curl);
-    const QPainterPath trunk = ribbon(spine, {28, 37.5, 43, 42.8, 38.4, 30.8, 22, 15, 10, 6.7, 3});
+    // The brood pouch and belly bulge forward below the neck.
+    const QPainterPath trunk =
+        ribbon(spine, {28, 37.5, 43, 42.8, 38.4, 30.8, 22, 15, 10, 6.7, 3})
+            .united(smoothClosedPath(
+                {{142, 84}, {130, 100}, {124, 122}, {130, 146}, {146, 160}, {150, 120}}));
     const QColor membrane(255, 220, 120, 170), rays(200, 120, 30, 160);
     paintFin(p, fin({162, 124}, {{180, 116}, {186, 134}, {178, 154}}, {164, 152}), membrane, rays,
              10);
@@ -193,9 +197,9 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
                                                 {126, 52},
                                                 {138, 42}});
     fillBody(p, head, orange, yellow, yellow.lighter(110));
-    const std::initializer_list<QPointF> crown = {{138, 46}, {139, 33}, {143, 38},
-                                                  {146, 26}, {149, 36}, {153, 29},
-                                                  {154, 40}, {158, 36}, {157, 50}};
+    // The Longnose's coronet is low: a few blunt knobs.
+    const std::initializer_list<QPointF> crown = {{139, 46}, {141, 37}, {144, 41}, {147, 34},
+                                                  {150, 40}, {154, 36}, {157, 48}};
     QPainterPath coronet;
     coronet.addPolygon(QPolygonF(crown));
     fillBody(p, coronet, orange.darker(110), orange, yellow);
