@@ -287,11 +287,13 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     }
     shadeBody(p, body, QColor(50, 70, 60), 0.8);
     const QPointF eye(118, 100);
-    for (int i = 0; i < 12; ++i) {
-        const double a = i * pi / 6 + 0.2;
-        const QPointF d(std::cos(a), std::sin(a));
-        const double length = (i % 2 ? 15 : 20) + 4 * std::abs(std::cos(a));
-        stroke(p, curve(eye + d * 9, eye + d * 12, eye + d * length), QColor(50, 50, 40, 150), 1.1);
+    // Dark lines fan out from the eye over the upper head, longest behind it.
+    for (int i = 0; i < 9; ++i) {
+        const double a = pi * (-0.95 + i * 0.14);
+        const QPointF d(std::cos(a), std::sin(a)), bend(-d.y(), d.x());
+        const double length = 15 + 6 * (1 + std::cos(a + 0.25 * pi)) / 2;
+        stroke(p, curve(eye + d * 9, eye + d * (9 + length) / 2 + bend * 1.5, eye + d * length),
+               QColor(40, 50, 60, 130), 1.1);
     }
     paintEye(p, eye, 7.5, QColor(190, 150, 60));
     stroke(p, curve({40, 142}, {44, 144}, {48, 143}), QColor(40, 40, 40), 1.3);
