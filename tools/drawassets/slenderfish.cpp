@@ -245,7 +245,7 @@ void paintTrumpetfish(QPainter &p, double w, double h)
     const QColor membrane(176, 100, 62, 225);
     const QColor rays(70, 30, 20, 160);
     const QPainterPath body =
-        ribbon(curve({0, 0}, {140, 0}, {280, 0}), {8, 9, 10, 16, 24, 28, 30, 28, 24, 17, 10});
+        ribbon(curve({0, 0}, {140, 0}, {280, 0}), {7, 8, 9, 14, 19, 22, 23, 22, 19, 14, 9});
     paintFin(p, tail(TailKind::Rounded, {276, 0}, 10, 38, 36), QColor(150, 80, 50, 225), rays, 11);
     // Each dorsal spine stands on its own, with no membrane between them.
     for (double x = 122; x < 220; x += 11) {
