@@ -122,8 +122,7 @@ void paintMoray(QPainter &p, const Moray &m)
     // The gill opening is only a small hole behind the head.
     paintDisc(p, at(104, 0.35 * r), 2.0 * m.size, 1.5 * m.size, withAlpha(line.darker(150), 150));
     // The tubular front nostrils at the tip and the rear one over the eye.
-    stroke(p, curve(at(5, -0.25 * r), at(3, -0.45 * r), at(0, -0.6 * r)), m.belly.darker(125),
-           2.4 * m.size);
+    stroke(p, curve(at(5, -0.25 * r), at(3, -0.45 * r), at(0, -0.6 * r)), line, 2.4 * m.size);
     paintDisc(p, at(24, -0.5 * r), 1.2 * m.size, 1.0 * m.size, line.darker(160));
     paintEye(p, at(31, -0.3 * r), 3.1 * m.size, QColor(200, 180, 90));
 }

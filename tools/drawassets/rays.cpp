@@ -356,7 +356,7 @@ void paintYellowStingray(QPainter &p, double w, double h)
     stub.cubicTo(QPointF(2, 84), QPointF(3, 104), QPointF(2, 122));
     const Stingray ray(QPointF(130, 92), -30, oval({0, -1}, 71, 69), stub, 15, 7,
                        mirroredOutline({{0, 114}, {8, 126}, {8, 146}, {0, 158}}), 0.55,
-                       QColor(184, 146, 62), QPointF(12, -36), 4.0, 13);
+                       QColor(184, 146, 62), QPointF(12, -38), 3.2, 13);
     paintStingray(p, ray, [&](const QPainterPath &area) {
         const Saved s(p);
         p.setClipPath(area, Qt::IntersectClip);
