@@ -70,10 +70,13 @@ QPainterPath carapace(const Carapace &c)
 }
 
 // A horn or spine of the carapace, from `from` out to `tip` and back to `to`.
+// Its sides are hollowed a little, so that it tapers like a thorn.
 QPainterPath spike(QPointF from, QPointF tip, QPointF to)
 {
-    QPainterPath path;
-    path.addPolygon(QPolygonF({from, tip, to}));
+    const QPointF middle = (from + to) / 2;
+    QPainterPath path(from);
+    path.quadTo(middle + (tip - middle) * 0.45 + (from - middle) * 0.25, tip);
+    path.quadTo(middle + (tip - middle) * 0.45 + (to - middle) * 0.25, to);
     path.closeSubpath();
     return path;
 }
