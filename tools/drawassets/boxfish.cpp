@@ -103,7 +103,7 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
     belly.lineTo(c.chin + QPointF(-10, 40));
     belly.closeSubpath();
     const QPainterPath plate = box.intersected(belly);
-    fillBody(p, plate, b.belly.darker(104), b.belly, b.belly.darker(118));
+    fillBody(p, plate, b.belly.darker(112), b.belly.darker(106), b.belly.darker(130));
     marks(box, caudal.shape);
     paintMesh(p, box, 16, withAlpha(b.back.darker(160), 45), 0.7);
     shadeBody(p, box, b.back.darker(200), 0.5);
@@ -111,7 +111,7 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
     strokeInside(p, box,
                  curveThrough({c.chin + QPointF(4, -10), c.keel + QPointF(0, -11),
                                c.rearBottom + QPointF(-6, -7)}),
-                 withAlpha(b.back.darker(170), 150), 1.2);
+                 QColor(40, 40, 50, 120), 1.2);
     {
         const Saved s(p);
         p.setClipPath(box, Qt::IntersectClip);
@@ -119,7 +119,7 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
         ridge.lineTo(c.peak + QPointF(0, 3.5));
         ridge.lineTo(c.rearTop + QPointF(-6, 3));
         stroke(p, ridge, QColor(255, 255, 240, 110), 2.2);
-        stroke(p, ridge.translated(0, 3.5), withAlpha(b.back.darker(150), 60), 2.0);
+        stroke(p, ridge.translated(0, 3.5), QColor(40, 40, 50, 45), 2.4);
     }
     // The pectoral fin whirring behind the eye, the pursed lips and the eye.
     paintFin(p, finAt(c.eye() + QPointF(32, 10), {{0, 0}, {16, -12}, {28, -6}, {16, 16}, {0, 10}}),
