@@ -219,9 +219,12 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
     paintSpots(p, trunk.united(head), 6, 0.5, 1.0, QColor(90, 40, 10), 37);
     shadeBody(p, trunk, line, 0.7);
     stroke(p, head, line, 0.8);
-    // Knobs along the edge of the trunk.
-    for (int k = 1; k < 48; ++k)
-        paintDisc(p, trunk.pointAtPercent(k / 48.0), 1.8, 1.8, orange.darker(110));
+    // Small bony knobs where the rings meet the edge of the trunk.
+    for (int k = 1; k < 44; ++k) {
+        const QPointF knob = trunk.pointAtPercent(k / 44.0);
+        paintDisc(p, knob, 1.5, 1.5, orange.darker(115));
+        paintDisc(p, knob - QPointF(0.4, 0.4), 0.6, 0.6, yellow.lighter(120));
+    }
 
     {
         // The tail's lower coil passes behind the whip.
