@@ -251,6 +251,90 @@ void paintCoralHead(QPainter &p, QPointF base, double radius, QColor colour)
     p.restore();
 }
 
+void paintSeabed(QPainter &p, const QRectF &area, double ripple)
+{
+    Dice dice(area.width(), area.height(), ripple);
+    p.save();
+    p.setClipRect(area, Qt::IntersectClip);
+    const double left = area.left(), right = area.right();
+    p.fillRect(area,
+               radial(area.topLeft(), std::hypot(area.width(), area.height()),
+                      {{0.0, {238, 222, 180}}, {0.6, {216, 198, 154}}, {1.0, {182, 164, 124}}}));
+
+    // Ripples run across the current, evenly spaced but never quite straight.
+    const double slant = dice(-0.12, 0.12);
+    for (double y0 = area.top() - ripple; y0 < area.bottom() + ripple; y0 += ripple) {
+        const double ph = dice(0, 2 * pi), amp = ripple * dice(0.12, 0.22),
+                     y = y0 + dice(-0.15, 0.15) * ripple, fade = dice(0.5, 1.0);
+        QPolygonF crest, lee;
+        for (double x = left - 4; x <= right + 4; x += 3) {
+            const double yy = y + slant * (x - left) + amp * std::sin(x / ripple * 0.7 + ph) +
+                              amp * 0.6 * std::sin(x / ripple * 1.9 + ph * 1.3);
+            crest << QPointF(x, yy);
+            lee << QPointF(x, yy + ripple * 0.14);
+        }
+        const double w = std::max(0.6, ripple / 14.0);
+        p.strokePath(polyline(lee), QPen(QColor(150, 128, 90, int(80 * fade)), w * 2.4));
+        p.strokePath(polyline(crest), QPen(QColor(255, 250, 230, int(110 * fade)), w));
+    }
+    for (int i = 0; i < int(area.width() * area.height() / 50.0); ++i) {
+        const QPointF c = dice.point(left, right, area.top(), area.bottom());
+        const double r = dice(0.3, 0.8);
+        dot(p, dice.bounded(3) == 0 ? QColor(120, 100, 70, 90) : QColor(255, 250, 235, 100), c, r,
+            r);
+    }
+    // Broken shell, a few millimetres to a couple of centimetres across.
+    for (int i = 0; i < 7; ++i) {
+        const QPointF c = dice.point(left, right, area.top(), area.bottom());
+        const double r = ripple * dice(0.08, 0.2), a = dice(0, 360);
+        p.save();
+        p.translate(c);
+        p.rotate(a);
+        dot(p, QColor(120, 100, 70, 70), QPointF(r * 0.2, r * 0.25), r, r * 0.6);
+        dot(p, QColor(250, 244, 230), {}, r, r * 0.6);
+        p.setPen(QPen(QColor(190, 170, 140), std::max(0.3, r / 8)));
+        for (double k : {-0.4, 0.0, 0.4})
+            p.drawLine(QPointF(0, r * 0.55), QPointF(k * r, -r * 0.5));
+        p.restore();
+    }
+    p.restore();
+}
+
+void paintDiver(QPainter &p, QPointF head, double length, QColor colour)
+{
+    p.save();
+    p.translate(head);
+    p.scale(length / 66.0, length / 66.0);
+    const QColor tank = colour.lighter(135), glint(200, 235, 255, colour.alpha());
+    // Legs kicking, one up and one down, each ending in a long fin.
+    for (const double kick : {-1.0, 1.0}) {
+        const QPointF knee(36, -1 + kick * 2.5), ankle(46, -2 + kick * 4.5);
+        stroke(p, curve({23, 0.5}, knee, ankle), colour, 4.2);
+        p.fillPath(smoothClosedPath({ankle + QPointF(-1, -2), ankle + QPointF(16, -2 + kick * 4),
+                                     ankle + QPointF(20, kick * 5.5),
+                                     ankle + QPointF(14, 1.5 + kick * 3), ankle + QPointF(-1, 2)}),
+                   colour);
+    }
+    p.fillPath(smoothClosedPath({{2, -2}, {12, -4}, {24, -3}, {26, 2}, {14, 4.5}, {3, 3}}), colour);
+    // The tank on the back, its valve towards the head, and the hose to the mouth.
+    p.setPen(Qt::NoPen);
+    p.setBrush(tank);
+    p.drawRoundedRect(QRectF(6, -8.5, 17, 5.2), 2.4, 2.4);
+    stroke(p, curve({6, -6}, {1, -7}, {-2, 0}), tank, 0.8);
+    // Arms held in front, one reaching forward.
+    stroke(p, curve({5, 0}, {-2, 6}, {-8, 5.5}), colour, 2.6);
+    stroke(p, curve({6, 1}, {4, 8}, {-1, 8}), colour, 2.4);
+    p.setBrush(colour);
+    p.drawEllipse(QPointF(-1, -1), 4.2, 4.0);
+    // The mask catches the light.
+    p.setBrush(glint);
+    p.drawRoundedRect(QRectF(-5.6, -3, 3.4, 2.8), 1, 1);
+    p.setBrush(QColor(220, 240, 255, colour.alpha() * 3 / 4));
+    for (int i = 0; i < 6; ++i)
+        p.drawEllipse(QPointF(-4 - i * 1.5, -7 - i * 5.5), 0.9 + i * 0.3, 0.9 + i * 0.3);
+    p.restore();
+}
+
 void paintSeaFan(QPainter &p, QPointF base, double height, QColor colour)
 {
     Dice dice(base.x(), base.y(), height);

@@ -22,6 +22,13 @@ void paintWater(QPainter &p, const QRectF &area, double depth = 0.4);
 void paintSand(QPainter &p, const QRectF &area, double top);
 // A boulder coral head `radius` wide standing on y = base.y(), with polyp texture.
 void paintCoralHead(QPainter &p, QPointF base, double radius, QColor colour);
+// Sand seen straight from above, filling `area`: ripple crests `ripple` apart
+// (about 10 cm on a real bottom, so they tell how large the fish on them is),
+// with grains and a few shell fragments.
+void paintSeabed(QPainter &p, const QRectF &area, double ripple);
+// A diver swimming to the left, `length` from fingertips to fin tips, in one
+// hazy `colour`, as a far-off yardstick for a large fish.
+void paintDiver(QPainter &p, QPointF head, double length, QColor colour);
 // A sea fan rising from `base` to the given height.
 void paintSeaFan(QPainter &p, QPointF base, double height, QColor colour);
 // A rocky reef band from `top` down to the bottom of `area`, with crevices for

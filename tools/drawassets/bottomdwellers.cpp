@@ -28,63 +28,119 @@ QPointF beside(const QPainterPath &spine, double t, double offset)
     return spine.pointAtPercent(t) + QPointF(-std::sin(a), -std::cos(a)) * offset;
 }
 
+// The surface of a star coral seen close up, as a goby perched on it sees
+// it: polyp cups `cup` across, each with its ring of septa and a mouth in the
+// middle, foreshortened towards the top of `dome` where it curves away.
+void paintStarCoral(QPainter &p, const QPainterPath &dome, double cup, QColor colour)
+{
+    const QRectF box = dome.boundingRect();
+    QLinearGradient g(box.topLeft(), box.bottomLeft());
+    g.setColorAt(0, colour.lighter(115));
+    g.setColorAt(0.5, colour.darker(115));
+    g.setColorAt(1, colour.darker(220));
+    p.fillPath(dome, g);
+    const Saved s(p);
+    p.setClipPath(dome, Qt::IntersectClip);
+    QRandomGenerator rng(303);
+    for (const QPointF &c :
+         spreadPoints(dome.united(dome.translated(0, -cup)), cup, cup * 0.12, 33)) {
+        const double r = cup * (0.36 + rng.generateDouble() * 0.06);
+        const double squash = 0.4 + 0.6 * std::min(1.0, (c.y() - box.top() + cup * 0.3) / 90.0);
+        const double light = std::clamp(1.0 - (c.y() - box.top()) / box.height() * 1.4, 0.25, 1.0);
+        paintDisc(p, c + QPointF(0, r * squash * 0.25), r * 1.1, r * squash * 1.1,
+                  QColor(30, 40, 20, 90));
+        QRadialGradient rim(c, r);
+        rim.setColorAt(0.0, QColor(60, 150, 80));
+        rim.setColorAt(0.45, colour.darker(150));
+        rim.setColorAt(0.8, colour.lighter(int(110 + 40 * light)));
+        rim.setColorAt(1.0, colour.darker(110));
+        const Saved q(p);
+        p.translate(c);
+        p.scale(1.0, squash);
+        p.translate(-c);
+        p.setPen(Qt::NoPen);
+        p.setBrush(rim);
+        p.drawEllipse(c, r, r);
+        p.setPen(QPen(withAlpha(colour.lighter(160), int(140 * light)), std::max(0.5, r / 14)));
+        for (int k = 0; k < 16; ++k) {
+            const double a = k * std::numbers::pi / 8;
+            const QPointF d(std::cos(a), std::sin(a));
+            p.drawLine(c + d * r * 0.42, c + d * r * (k % 2 ? 0.78 : 0.95));
+        }
+        paintDisc(p, c, r * 0.22, r * 0.18, QColor(20, 30, 16));
+    }
+    // The dome curves away from the light at its foot.
+    QLinearGradient foot(box.topLeft(), box.bottomLeft());
+    foot.setColorAt(0.3, QColor(0, 20, 30, 0));
+    foot.setColorAt(1.0, QColor(0, 20, 30, 150));
+    p.fillRect(box, foot);
+}
+
 } // namespace
 
-// A tiny slender goby lying along the top of a coral head, close up: black
-// above and whitish below, split by a brilliant electric-blue stripe from the
-// eye to the rounded tail.
+// A tiny goby resting on a star coral whose polyps are a sixth of its
+// length: black above and whitish below, split by a brilliant electric-blue
+// stripe from the snout over the eye to the rounded tail; a broad rounded
+// head, two dorsal fins, and the pelvic fins it props itself on.
 void paintNeonGoby(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintWater(p, Canvas::frame, 0.35);
-    // Close in on the goby: it is tiny, and the picture is about it.
-    p.translate(160, 132);
-    p.scale(1.14, 1.14);
-    p.translate(-164, -150);
-    paintSeaFan(p, QPointF(282, 190), 120, QColor(150, 70, 160));
-    paintSeaFan(p, QPointF(30, 200), 90, QColor(200, 110, 60));
-    paintCoralHead(p, QPointF(160, 322), 190, QColor(150, 134, 92));
+    paintSeaFan(p, QPointF(282, 170), 120, QColor(150, 70, 160));
+    paintSeaFan(p, QPointF(26, 180), 90, QColor(200, 110, 60));
+    p.fillRect(Canvas::frame, QColor(30, 110, 150, 70));
+    paintStarCoral(p, oval({160, 328}, 250, 178), 36, QColor(150, 134, 80));
 
     // Gobies perch with the head a little raised, following the coral's curve.
-    const QPainterPath spine = curve({40, 172}, {148, 130}, {256, 168});
+    const QPainterPath spine = curve({52, 152}, {150, 126}, {246, 150});
     const auto above = [&spine](double t, double offset) { return beside(spine, t, offset); };
-    const QPainterPath body = ribbon(spine, {16, 30, 31, 29, 27, 25.5, 24, 22, 20.5, 18.5, 17})
-                                  .united(oval(spine.pointAtPercent(0.04), 10, 11));
-    const QColor fins(30, 35, 45, 200), rays(90, 110, 130, 130);
+    const QPainterPath body = ribbon(spine, {30, 40, 41, 39, 36, 33, 30, 27, 24, 21, 19})
+                                  .united(oval(spine.pointAtPercent(0.03), 15, 16));
+    const QColor fins(30, 35, 45, 210), rays(90, 110, 130, 130);
     {
         const Saved s(p);
         p.translate(spine.pointAtPercent(1));
         p.rotate(-spine.angleAtPercent(1));
-        paintFin(p, tail(TailKind::Rounded, {-4, 0}, 17, 40, 30), QColor(25, 30, 40, 220), rays,
-                 10);
+        paintFin(p, tail(TailKind::Rounded, {-4, 0}, 19, 44, 38), QColor(25, 30, 40, 220), rays,
+                 12);
     }
-    paintFin(p, fin(above(0.25, 10), {above(0.3, 24), above(0.38, 20)}, above(0.42, 9)), fins, rays,
-             5);
-    paintFin(p, fin(above(0.5, 9), {above(0.56, 21), above(0.9, 16)}, above(0.95, 6)), fins, rays,
-             12);
+    // The short first dorsal, the long second one and the anal fin beneath it.
+    paintFin(p, fin(above(0.3, 16), {above(0.33, 32), above(0.42, 30)}, above(0.47, 14)), fins,
+             rays, 6);
+    paintFin(p, fin(above(0.53, 13), {above(0.57, 29), above(0.9, 22)}, above(0.95, 9)), fins, rays,
+             13);
+    paintFin(p, fin(above(0.95, -9), {above(0.9, -22), above(0.6, -25)}, above(0.56, -13)),
+             QColor(190, 200, 210, 170), rays, 10);
 
     p.fillPath(body, QColor(16, 18, 24));
     {
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
-        const QPainterPath belly = ribbon(spine.translated(0, 13), {0, 18, 18, 18, 16, 14, 12});
-        fillBody(p, belly, QColor(120, 130, 140), QColor(160, 168, 174), QColor(200, 205, 208));
+        const QPainterPath belly = ribbon(spine.translated(0, 16), {0, 22, 22, 22, 20, 16, 12});
+        fillBody(p, belly, QColor(120, 130, 140), QColor(170, 178, 184), QColor(214, 218, 220));
         // The glow makes the stripe read as the luminous blue it is underwater.
-        const QPainterPath stripe = spine.translated(0, -5.5);
-        p.fillPath(ribbon(stripe, {8, 13, 13, 12, 11.5, 11, 10.5, 10, 9.5, 9, 9}),
+        const QPainterPath stripe = spine.translated(-6, -7);
+        p.fillPath(ribbon(stripe, {10, 15, 15, 14, 13.5, 13, 12.5, 12, 11.5, 11, 10}),
                    QColor(40, 170, 255, 90));
-        fillBody(p, ribbon(stripe, {4, 7.5, 7.5, 7, 6.6, 6.2, 5.8, 5.2, 4.8, 4.4, 4}),
+        fillBody(p, ribbon(stripe, {5, 9, 9, 8.5, 8, 7.6, 7.2, 6.6, 6.2, 5.6, 5}),
                  QColor(120, 230, 255), QColor(70, 190, 255), QColor(20, 150, 255));
     }
     shadeBody(p, body, QColor(10, 20, 35, 130), 0.6);
 
-    const QPointF eye = above(0.08, 4);
+    const QPointF eye = above(0.08, 6);
+    // The pelvic fins, joined into a cup it props itself on, and the round pectoral.
     paintFin(p,
-             fin(eye + QPointF(20, 6), {eye + QPointF(36, 4), eye + QPointF(42, 12)},
-                 eye + QPointF(20, 14)),
-             QColor(200, 215, 225, 120), QColor(120, 140, 160, 120), 5);
-    stroke(p, curve({35, 172}, {38, 175}, {43, 174}), QColor(120, 130, 140), 1.0);
-    paintEye(p, eye, 7.5, QColor(70, 110, 140));
+             fin(eye + QPointF(26, 24), {eye + QPointF(34, 38), eye + QPointF(50, 38)},
+                 eye + QPointF(42, 24)),
+             QColor(200, 215, 225, 150), QColor(120, 140, 160, 120), 5);
+    paintFin(p,
+             fin(eye + QPointF(28, 4), {eye + QPointF(48, -2), eye + QPointF(58, 12)},
+                 eye + QPointF(30, 18)),
+             QColor(200, 215, 225, 110), QColor(120, 140, 160, 120), 8);
+    stroke(p, curveThrough({eye + QPointF(24, -10), eye + QPointF(28, 6), eye + QPointF(24, 22)}),
+           QColor(70, 80, 90, 160), 1.0);
+    stroke(p, curve({38, 160}, {42, 163}, {48, 162}), QColor(150, 160, 170), 1.1);
+    paintEye(p, eye, 8.5, QColor(70, 110, 140));
 }
 
 // An upright yellow-orange seahorse with small dark dots: a horse's head on
@@ -109,11 +165,15 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
     };
     paintWhip();
     const QColor yellow(250, 186, 50), orange(228, 120, 30), line(160, 80, 10);
-    const std::initializer_list<QPointF> curl = {{150, 72},  {146, 92},  {142, 114}, {144, 138},
-                                                 {150, 160}, {160, 178}, {172, 192}, {186, 200},
-                                                 {200, 200}, {208, 190}, {204, 180}, {194, 180}};
+    const std::initializer_list<QPointF> curl = {
+        {150, 72},  {146, 92},  {142, 114}, {144, 138}, {150, 160}, {160, 178}, {172, 192},
+        {186, 200}, {198, 204}, {207, 197}, {208, 186}, {201, 180}, {195, 186}};
     const QPainterPath spine = curveThrough(curl);
-    const QPainterPath trunk = ribbon(spine, {28, 37.5, 43, 42.8, 38.4, 30.8, 22, 15, 10, 6.7, 3});
+    // The brood pouch and belly bulge forward below the neck.
+    const QPainterPath trunk =
+        ribbon(spine, {28, 37.5, 43, 42.8, 38.4, 30.8, 22, 15, 10, 6.7, 3})
+            .united(smoothClosedPath(
+                {{142, 84}, {130, 100}, {124, 122}, {130, 146}, {146, 160}, {150, 120}}));
     const QColor membrane(255, 220, 120, 170), rays(200, 120, 30, 160);
     paintFin(p, fin({162, 124}, {{180, 116}, {186, 134}, {178, 154}}, {164, 152}), membrane, rays,
              10);
@@ -137,9 +197,9 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
                                                 {126, 52},
                                                 {138, 42}});
     fillBody(p, head, orange, yellow, yellow.lighter(110));
-    const std::initializer_list<QPointF> crown = {{138, 46}, {139, 33}, {143, 38},
-                                                  {146, 26}, {149, 36}, {153, 29},
-                                                  {154, 40}, {158, 36}, {157, 50}};
+    // The Longnose's coronet is low: a few blunt knobs.
+    const std::initializer_list<QPointF> crown = {{139, 46}, {141, 37}, {144, 41}, {147, 34},
+                                                  {150, 40}, {154, 36}, {157, 48}};
     QPainterPath coronet;
     coronet.addPolygon(QPolygonF(crown));
     fillBody(p, coronet, orange.darker(110), orange, yellow);
@@ -159,9 +219,12 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
     paintSpots(p, trunk.united(head), 6, 0.5, 1.0, QColor(90, 40, 10), 37);
     shadeBody(p, trunk, line, 0.7);
     stroke(p, head, line, 0.8);
-    // Knobs along the edge of the trunk.
-    for (int k = 1; k < 48; ++k)
-        paintDisc(p, trunk.pointAtPercent(k / 48.0), 1.8, 1.8, orange.darker(110));
+    // Small bony knobs where the rings meet the edge of the trunk.
+    for (int k = 1; k < 44; ++k) {
+        const QPointF knob = trunk.pointAtPercent(k / 44.0);
+        paintDisc(p, knob, 1.5, 1.5, orange.darker(115));
+        paintDisc(p, knob - QPointF(0.4, 0.4), 0.6, 0.6, yellow.lighter(120));
+    }
 
     {
         // The tail's lower coil passes behind the whip.
@@ -181,12 +244,29 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
 void paintFlounder(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    // Looking straight down: the sand's far edge is pushed out of the picture.
-    paintSand(p, QRectF(0, -170, 320, 410), -170);
+    // Looking straight down on sand whose ripples are a third of the fish long.
+    paintSeabed(p, Canvas::frame, 60);
     p.translate(160, 124);
     p.rotate(-8);
 
-    const QPainterPath fringe = oval({-6, 0}, 122, 86);
+    // An oval, fuller behind the eyes, with the snout a little blunted and
+    // the fin fringe narrowing to the tail.
+    const QPainterPath fringe = smoothClosedPath({{-128, 4},
+                                                  {-122, -18},
+                                                  {-104, -48},
+                                                  {-66, -76},
+                                                  {-8, -87},
+                                                  {50, -78},
+                                                  {96, -48},
+                                                  {114, -14},
+                                                  {118, 0},
+                                                  {114, 14},
+                                                  {96, 50},
+                                                  {50, 80},
+                                                  {-8, 88},
+                                                  {-66, 78},
+                                                  {-106, 48},
+                                                  {-124, 24}});
     // The body proper, inside the fringe of fins.
     const QPainterPath disc = QTransform::fromScale(0.9, 0.82).map(fringe);
     const Fin caudal = tail(TailKind::Rounded, {104, 0}, 28, 48, 60);
@@ -239,10 +319,38 @@ void paintFlounder(QPainter &p, double w, double h)
     paintSpots(p, disc.intersected(oval({-92, 0}, 26, 30)), 5, 0.8, 1.3, ringBright, 4104);
     stroke(p, disc, QColor(140, 116, 80, 140), 0.8);
 
-    // The long pectoral fin, raised and laid back, with faint cross bands.
-    const Fin pectoral = fin({-62, -22}, {{-40, -34}, {0, -50}, {34, -58}, {4, -40}}, {-52, -14});
-    paintFin(p, pectoral, QColor(196, 176, 136, 225), QColor(90, 70, 40, 170), 8);
-    paintBars(p, pectoral.shape, -36, 15, 5, 2.4, QColor(100, 76, 46, 110), -8);
+    // The long pectoral fin raised like a flag: a narrow fan of fine rays
+    // from a short base behind the eyes, clear between the rays, casting its
+    // shadow on the body.
+    const QLineF base({-66, -14}, {-56, -26});
+    QPolygonF tips;
+    for (int i = 0; i < 13; ++i) {
+        const double a = (-32 - i * 2.2) * std::numbers::pi / 180.0,
+                     reach = 96 - (i - 5) * (i - 5) * 0.45;
+        tips << base.pointAt(i / 12.0) + QPointF(std::cos(a), std::sin(a)) * reach;
+    }
+    const QPointF root = base.center();
+    QPainterPath flag(base.p1());
+    flag.lineTo(tips.first());
+    for (int i = 1; i < tips.size(); ++i)
+        flag.quadTo((tips[i - 1] + tips[i]) / 2 + (root - (tips[i - 1] + tips[i]) / 2) * 0.06,
+                    tips[i]);
+    flag.lineTo(base.p2());
+    flag.closeSubpath();
+    {
+        const Saved s(p);
+        p.setClipPath(disc, Qt::IntersectClip);
+        p.fillPath(flag.translated(6, 9), QColor(70, 54, 36, 60));
+    }
+    p.fillPath(flag, QColor(214, 198, 160, 120));
+    for (int i = 0; i < tips.size(); ++i) {
+        const QPointF from = base.pointAt(i / 12.0), tip = tips[i];
+        stroke(p, curve(from, (from + tip) / 2 + QPointF(0, -2), tip), QColor(110, 86, 56, 200),
+               0.8);
+        for (double t = 0.3; t < 0.95; t += 0.2)
+            paintDisc(p, from + (tip - from) * t, 0.9, 0.9, QColor(80, 60, 40, 170));
+    }
+    stroke(p, flag, QColor(120, 96, 60, 90), 0.5);
     // Both eyes on the upper side, set close together on short stalks.
     for (const QPointF eye : {QPointF(-92, -14), QPointF(-80, 6)}) {
         paintDisc(p, eye, 7, 6, QColor(190, 170, 130), QColor(110, 90, 60), 0.8);

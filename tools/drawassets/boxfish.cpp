@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPolygonF>
 #include <QRandomGenerator>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -23,25 +24,39 @@ namespace {
 
 constexpr double pi = std::numbers::pi;
 
-// The three boxfish share one rigid carapace; what tells them apart is the
+// The three boxfish share one build, a rigid carapace of bony plates,
+// triangular in section: a sharp ridge along the back and a flat belly
+// between two keels. What tells them apart is the outline of the box, the
 // pattern on it, the colour and the horns of the Cowfish.
+struct Carapace
+{
+    // Corners of the box in side view, round from the mouth: up the forehead
+    // to the brow, the peak of the back's ridge, the two rear corners where
+    // the tail stalk leaves the box, the lowest point of the keel, the chin.
+    QPointF mouth, brow, peak, rearTop, rearBottom, keel, chin;
+
+    QPointF eye() const { return brow + QPointF(30, 7); }
+    // A point `t` of the way along the back (peak to rear) or along the keel.
+    QPointF back(double t) const { return peak + (rearTop - peak) * t; }
+    QPointF under(double t) const { return keel + (rearBottom - keel) * t; }
+};
+
 struct Boxfish
 {
-    double ridge; // height of the ridge of the back above the midline
+    Carapace box;
     QColor back, flank, belly, fin, ray, lips, iris;
 };
 
-// Straight sides joined by rounded corners, since the carapace cannot bend,
-// and the tail stalk that can.
-QPainterPath carapace(double ridge)
+// Straight sides meeting at corners rounded only a little, since the plates
+// cannot bend, and the tail stalk that can.
+QPainterPath carapace(const Carapace &c)
 {
-    const std::vector<QPointF> v{{46, 136},  {56, 104},  {80, 86},  {140, 122 - ridge}, {216, 100},
-                                 {222, 144}, {188, 168}, {76, 174}, {50, 158}};
+    const std::vector<QPointF> v{c.mouth, c.brow, c.peak, c.rearTop, c.rearBottom, c.keel, c.chin};
     const size_t n = v.size();
-    // `from` moved 18 towards `to`, or halfway on a short side.
+    // `from` moved 8 towards `to`, or halfway on a short side.
     const auto towards = [](QPointF from, QPointF to) {
         const double length = QLineF(from, to).length();
-        return from + (to - from) * (std::min(18.0, length / 2) / length);
+        return from + (to - from) * (std::min(8.0, length / 2) / length);
     };
     QPainterPath box(towards(v[0], v[n - 1]));
     for (size_t i = 0; i < n; ++i) {
@@ -49,14 +64,19 @@ QPainterPath carapace(double ridge)
         box.quadTo(v[i], towards(v[i], v[(i + 1) % n]));
     }
     box.closeSubpath();
-    return box.united(smoothClosedPath({{206, 106}, {246, 113}, {246, 131}, {206, 142}}));
+    const QPointF top = c.rearTop, bottom = c.rearBottom;
+    return box.united(
+        smoothClosedPath({top + QPointF(-8, 2), {246, 113}, {246, 131}, bottom + QPointF(-8, -2)}));
 }
 
 // A horn or spine of the carapace, from `from` out to `tip` and back to `to`.
+// Its sides are hollowed a little, so that it tapers like a thorn.
 QPainterPath spike(QPointF from, QPointF tip, QPointF to)
 {
-    QPainterPath path;
-    path.addPolygon(QPolygonF({from, tip, to}));
+    const QPointF middle = (from + to) / 2;
+    QPainterPath path(from);
+    path.quadTo(middle + (tip - middle) * 0.45 + (from - middle) * 0.25, tip);
+    path.quadTo(middle + (tip - middle) * 0.45 + (to - middle) * 0.25, to);
     path.closeSubpath();
     return path;
 }
@@ -66,23 +86,49 @@ QPainterPath spike(QPointF from, QPointF tip, QPointF to)
 void paintBoxfish(QPainter &p, const Boxfish &b,
                   const std::function<void(const QPainterPath &, const QPainterPath &)> &marks)
 {
+    const Carapace &c = b.box;
     const Fin caudal = tail(TailKind::Rounded, {240, 122}, 22, 52, 72);
     paintFin(p, caudal, b.fin, b.ray, 10);
-    paintFin(p, finAt({196, 94}, {{0, 0}, {8, -26}, {28, -24}, {20, 10}}), b.fin, b.ray, 7);
-    paintFin(p, finAt({196, 152}, {{0, 0}, {8, 26}, {28, 24}, {20, -10}}), b.fin, b.ray, 7);
-    const QPainterPath box = carapace(b.ridge);
+    // Dorsal and anal fins stand on the box just before the tail stalk.
+    const QPointF dorsal = c.back(0.72), anal = c.under(0.8);
+    paintFin(p, finAt(dorsal, {{0, 0}, {10, -28}, {30, -24}, {22, 8}}), b.fin, b.ray, 7);
+    paintFin(p, finAt(anal, {{0, 0}, {10, 26}, {30, 22}, {22, -8}}), b.fin, b.ray, 7);
+    const QPainterPath box = carapace(c);
     fillBody(p, box, b.back, b.flank, b.belly);
+    // The flat belly between the keels, seen from a little below.
+    QPainterPath belly(c.chin + QPointF(4, -10));
+    belly.lineTo(c.keel + QPointF(0, -11));
+    belly.lineTo(c.rearBottom + QPointF(-6, -7));
+    belly.lineTo(c.rearBottom + QPointF(0, 40));
+    belly.lineTo(c.chin + QPointF(-10, 40));
+    belly.closeSubpath();
+    const QPainterPath plate = box.intersected(belly);
+    fillBody(p, plate, b.belly.darker(112), b.belly.darker(106), b.belly.darker(130));
     marks(box, caudal.shape);
-    // The ridge where the flat belly begins, the pectoral fin whirring behind
-    // the eye, the pursed lips and the eye.
-    shadeBody(p, box, b.back.darker(200), 0.8);
-    strokeInside(p, box, curveThrough({{52, 152}, {110, 160}, {170, 154}, {222, 136}}),
-                 withAlpha(b.belly.lighter(120), 170), 1.8);
-    paintFin(p, finAt({122, 112}, {{0, 0}, {16, -12}, {28, -6}, {16, 16}, {0, 10}}),
+    paintMesh(p, box, 16, withAlpha(b.back.darker(160), 45), 0.7);
+    shadeBody(p, box, b.back.darker(200), 0.5);
+    // The keel and the sharp ridge of the back, catching the light.
+    strokeInside(p, box,
+                 curveThrough({c.chin + QPointF(4, -10), c.keel + QPointF(0, -11),
+                               c.rearBottom + QPointF(-6, -7)}),
+                 QColor(40, 40, 50, 120), 1.2);
+    {
+        const Saved s(p);
+        p.setClipPath(box, Qt::IntersectClip);
+        QPainterPath ridge(c.brow + QPointF(6, 3));
+        ridge.lineTo(c.peak + QPointF(0, 3.5));
+        ridge.lineTo(c.rearTop + QPointF(-6, 3));
+        stroke(p, ridge, QColor(255, 255, 240, 110), 2.2);
+        stroke(p, ridge.translated(0, 3.5), QColor(40, 40, 50, 45), 2.4);
+    }
+    // The pectoral fin whirring behind the eye, the pursed lips and the eye.
+    paintFin(p, finAt(c.eye() + QPointF(32, 10), {{0, 0}, {16, -12}, {28, -6}, {16, 16}, {0, 10}}),
              withAlpha(b.fin.lighter(115), 170), b.ray, 8);
-    paintDisc(p, {46, 138}, 5.5, 4.4, b.lips, b.lips.darker(150), 0.8);
-    stroke(p, curve({41, 138}, {46, 139}, {51, 138}), QColor(70, 50, 40), 1.1);
-    paintEye(p, {92, 102}, 7.5, b.iris);
+    const QPointF lips = c.mouth + QPointF(2, 2);
+    paintDisc(p, lips, 5.5, 4.4, b.lips, b.lips.darker(150), 0.8);
+    stroke(p, curve(lips - QPointF(5, 0), lips + QPointF(0, 1), lips + QPointF(5, 0)),
+           QColor(70, 50, 40), 1.1);
+    paintEye(p, c.eye(), 7.5, b.iris);
 }
 
 // Short wandering strokes, like the scrawls on a Cowfish.
@@ -154,12 +200,14 @@ void paintSpottedTrunkfish(QPainter &p, double w, double h)
     paintReef(p, 0.4, 200, 0, {282, 212}, 58, QColor(150, 130, 170), {30, 215}, 130,
               QColor(170, 90, 60));
     const QColor black(22, 22, 28);
-    const Boxfish look(64, QColor(212, 214, 220), QColor(238, 238, 240), QColor(206, 206, 214),
+    const Carapace shell{{44, 140},  {60, 100}, {132, 70}, {212, 106},
+                         {214, 140}, {96, 176}, {52, 162}};
+    const Boxfish look(shell, QColor(212, 214, 220), QColor(238, 238, 240), QColor(206, 206, 214),
                        QColor(225, 222, 210, 200), QColor(150, 148, 140, 140),
                        QColor(250, 250, 248), QColor(120, 150, 110));
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &tail) {
         paintSpots(p, tail, 11, 1.8, 2.8, black, 140);
-        const QPainterPath bare = oval({92, 102}, 12, 12).united(oval({46, 138}, 9, 9));
+        const QPainterPath bare = oval(shell.eye(), 12, 12).united(oval(shell.mouth, 9, 9));
         paintSpots(p, box.subtracted(bare), 12, 2.5, 3.8, black, 14);
     });
 }
@@ -180,14 +228,20 @@ void paintTrunkfish(QPainter &p, double w, double h)
         {{152, 104}, {163, 101}, {170, 108}, {170, 124}, {159, 123}, {152, 128}, {149, 115}});
     blotches.addPath(smoothClosedPath(
         {{173, 129}, {184, 123}, {196, 126}, {204, 133}, {197, 141}, {186, 145}, {176, 140}}));
-    const Boxfish look(74, QColor(96, 104, 58), QColor(138, 140, 88), QColor(222, 220, 190),
+    const Carapace shell{{44, 144},  {62, 106},  {156, 56}, {214, 104},
+                         {214, 142}, {100, 178}, {54, 166}};
+    const Boxfish look(shell, QColor(88, 78, 44), QColor(128, 114, 68), QColor(214, 204, 166),
                        QColor(170, 164, 118, 210), QColor(96, 92, 56, 140), QColor(220, 210, 170),
                        QColor(150, 140, 70));
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &) {
         const QPainterPath patch = chain.intersected(box);
         paintSpots(p, box.subtracted(patch), 9, 1.0, 1.5, withAlpha(pale, 230), 23);
-        p.fillPath(patch, QColor(92, 98, 50));
-        paintChain(p, patch, 12, pale, 230);
+        p.fillPath(patch, QColor(104, 92, 50));
+        // The mesh thins out at the edge of the patch instead of stopping there.
+        paintChain(p, patch, 12, withAlpha(pale, 120), 230);
+        paintChain(
+            p, QTransform::fromScale(0.84, 0.84).map(patch).translated(QPointF(170, 125) * 0.16),
+            12, withAlpha(pale, 160), 230);
         p.fillPath(blotches, QColor(36, 32, 16, 240));
     });
 }
@@ -236,11 +290,13 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     }
     shadeBody(p, body, QColor(50, 70, 60), 0.8);
     const QPointF eye(118, 100);
-    for (int i = 0; i < 12; ++i) {
-        const double a = i * pi / 6 + 0.2;
-        const QPointF d(std::cos(a), std::sin(a));
-        const double length = (i % 2 ? 15 : 20) + 4 * std::abs(std::cos(a));
-        stroke(p, curve(eye + d * 9, eye + d * 12, eye + d * length), QColor(50, 50, 40, 150), 1.1);
+    // Dark lines fan out from the eye over the upper head, longest behind it.
+    for (int i = 0; i < 9; ++i) {
+        const double a = pi * (-0.95 + i * 0.14);
+        const QPointF d(std::cos(a), std::sin(a)), bend(-d.y(), d.x());
+        const double length = 15 + 6 * (1 + std::cos(a + 0.25 * pi)) / 2;
+        stroke(p, curve(eye + d * 9, eye + d * (9 + length) / 2 + bend * 1.5, eye + d * length),
+               QColor(40, 50, 60, 130), 1.1);
     }
     paintEye(p, eye, 7.5, QColor(190, 150, 60));
     stroke(p, curve({40, 142}, {44, 144}, {48, 143}), QColor(40, 40, 40), 1.3);
@@ -297,10 +353,14 @@ void paintPorcupinefish(QPainter &p, double w, double h)
     shadeBody(p, body, QColor(90, 72, 40, 160));
     paintFin(p, fin({132, 112}, {{150, 98}, {168, 104}, {162, 134}}, {136, 126}),
              QColor(215, 190, 120, 180), QColor(120, 90, 40, 160), 8);
-    // A pale fused beak at the front of the ball.
-    p.fillPath(smoothClosedPath({{80, 122}, {86, 114}, {94, 116}, {96, 126}, {90, 134}, {82, 132}}),
-               QColor(236, 226, 200));
-    stroke(p, curve({82, 124}, {88, 126}, {95, 124}), QColor(90, 70, 50), 1.0);
+    // A short blunt snout with the fused beak plates showing in the small mouth.
+    const QPainterPath snout =
+        smoothClosedPath({{92, 108}, {84, 112}, {80, 122}, {84, 132}, {94, 136}, {100, 122}});
+    fillBody(p, snout, QColor(172, 150, 100), QColor(200, 180, 132), QColor(236, 226, 200));
+    stroke(p, curveThrough({{84, 116}, {80, 122}, {84, 130}}), QColor(110, 90, 60), 0.8);
+    p.fillPath(smoothClosedPath({{81, 120}, {86, 119}, {88, 122}, {86, 125}, {81, 124}}),
+               QColor(250, 246, 232));
+    stroke(p, curve({81, 122}, {85, 122.6}, {88, 122}), QColor(90, 70, 50), 0.9);
     // The big eyes bulge out of the ball.
     paintDisc(p, {108, 96}, 18, 17, QColor(150, 130, 82), QColor(90, 72, 40, 160), 0.8);
     paintEye(p, {108, 96}, 14, QColor(120, 170, 90));
@@ -317,17 +377,18 @@ void paintCowfish(QPainter &p, double w, double h)
     const QColor deep(220, 120, 20);
     const QColor blue(60, 150, 255);
     // The far horn and the spine at the rear of the belly stick out from behind the box.
-    p.fillPath(spike({98, 80}, {64, 46}, {110, 76}), deep.darker(120));
-    p.fillPath(spike({186, 162}, {236, 182}, {196, 156}), deep);
-    const Boxfish look(66, deep, orange, QColor(255, 212, 110), QColor(250, 196, 86, 210),
+    p.fillPath(spike({84, 94}, {58, 54}, {102, 90}), deep.darker(120));
+    p.fillPath(spike({170, 160}, {226, 176}, {186, 154}), deep);
+    const Carapace shell{{40, 142},  {62, 98},   {120, 84}, {212, 104},
+                         {216, 142}, {120, 172}, {50, 164}};
+    const Boxfish look(shell, deep, orange, QColor(255, 212, 110), QColor(250, 196, 86, 210),
                        QColor(180, 100, 20, 160), QColor(230, 120, 60), QColor(80, 150, 230));
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &tail) {
-        paintMesh(p, box, 12, QColor(170, 90, 10, 70), 0.8);
         paintScrawls(p, box, 24, blue, 4040);
         paintSpots(p, box, 13, 1.1, 1.9, blue, 4041);
         paintSpots(p, tail, 9, 1.0, 1.6, blue, 4042);
         // The near horn: a stout spine over the eye pointing forward.
-        const QPainterPath horn = spike({78, 94}, {44, 58}, {100, 86});
+        const QPainterPath horn = spike({68, 100}, {38, 62}, {90, 95});
         fillBody(p, horn, orange.lighter(110), orange, deep);
         stroke(p, horn, QColor(150, 70, 10), 0.9);
     });

@@ -35,10 +35,20 @@ Fin paintGrouper(QPainter &p, const Grouper &g,
     const Fin caudal = tail(TailKind::Rounded, s.at(1, 0) - QPointF(6, 0), s.depth * s.stalk + 8,
                             s.depth * 0.45, s.depth * 0.7);
     const QPointF lift(0, -s.depth * 0.14);
-    const Fin dorsal = fin(s.at(0.32, -0.95),
-                           {s.at(0.38, -1) + lift, s.at(0.6, -1) + lift * 0.8,
-                            s.at(0.8, -1) + lift * 1.3, s.at(0.96, -1) + lift * 0.8},
-                           s.at(0.99, -0.75));
+    // The spiny dorsal, notched between its spines, runs into the higher,
+    // rounded soft dorsal.
+    Fin dorsal;
+    dorsal.base = QLineF(s.at(0.32, -0.95), s.at(0.99, -0.75));
+    dorsal.edge = QPainterPath(s.at(0.32, -0.95));
+    for (int i = 0; i < 10; ++i) {
+        const double t = 0.33 + i * 0.032;
+        dorsal.edge.lineTo(s.at(t, -1) + lift * (i == 0 ? 0.7 : 1.0));
+        dorsal.edge.lineTo(s.at(t + 0.016, -1) + lift * 0.55);
+    }
+    dorsal.edge.cubicTo(s.at(0.72, -1) + lift * 1.9, s.at(0.92, -1) + lift * 1.9,
+                        s.at(0.99, -0.75));
+    dorsal.shape = dorsal.edge;
+    dorsal.shape.closeSubpath();
     const Fin anal =
         fin(s.at(0.7, 0.95), {s.at(0.8, 1) - lift * 1.5, s.at(0.95, 1) - lift}, s.at(0.99, 0.75));
     paintFin(p, caudal, g.fin, g.ray, 14);
@@ -62,7 +72,7 @@ Fin paintGrouper(QPainter &p, const Grouper &g,
                g.belly.darker(115));
     stroke(p, curveThrough({s.at(0.33, -0.85), s.at(0.42, 0), s.at(0.32, 0.9)}),
            withAlpha(g.back.darker(160), 200), 1.5);
-    paintFin(p, finAt(s.at(0.36, 0.95), {{0, 0}, {10, 24}, {26, 28}, {22, 2}}), g.pelvic, g.ray, 6);
+    paintFin(p, finAt(s.at(0.36, 0.95), {{0, 0}, {8, 18}, {24, 22}, {22, 2}}), g.pelvic, g.ray, 6);
     paintFin(p, pectoral, withAlpha(g.fin.lighter(110), 210), g.ray, 10);
     paintEye(p, s.at(0.2, -0.42), g.eye, g.iris);
     return pectoral;
@@ -79,7 +89,7 @@ void paintSquirrelfish(QPainter &p, double w, double h)
               QColor(160, 80, 140));
     const QColor fins(220, 66, 56, 225);
     const QColor rays(110, 10, 10, 150);
-    const BodyShape s{{40, 122}, 208, 96, 0.48, 0.6, 0.26, 0.54};
+    const BodyShape s{{40, 122}, 208, 80, 0.45, 0.6, 0.24, 0.54};
     const auto red = [&](const Fin &f, int count) { paintFin(p, f, fins, rays, count); };
     red(tail(TailKind::Forked, {242, 120}, 22, 62, 116, 0.62), 14);
     const QPointF soft = s.at(0.8, -0.9);
@@ -91,8 +101,8 @@ void paintSquirrelfish(QPainter &p, double w, double h)
     stroke(p, curve(anal, anal + QPointF(8, 12), anal + QPointF(20, 21)), QColor(250, 220, 210),
            1.6);
     // Red membranes between stiff spines, each tipped yellow.
-    const QPointF tips[] = {{104, 50}, {118, 38}, {132, 34}, {146, 34}, {160, 38},
-                            {172, 44}, {184, 52}, {194, 60}, {202, 70}};
+    const QPointF tips[] = {{104, 58}, {118, 46}, {132, 42}, {146, 43}, {160, 48},
+                            {172, 55}, {184, 63}, {194, 71}, {202, 80}};
     QPolygonF spiny{s.at(0.29, -0.85)};
     for (int i = 0; i < 9; ++i) {
         const QPointF root = s.at(0.29 + i * 0.06, -0.85);
@@ -110,11 +120,11 @@ void paintSquirrelfish(QPainter &p, double w, double h)
     paintStripes(p, body, 88, 10, 7, 3.0, QColor(250, 236, 236, 190), 0.5);
     paintScales(p, body, 9, QColor(120, 10, 10, 110), 0.8);
     shadeBody(p, body, QColor(110, 10, 10));
-    stroke(p, curveThrough({{92, 80}, {110, 120}, {90, 156}}), QColor(110, 10, 10, 220), 1.4);
+    stroke(p, curveThrough({{94, 88}, {110, 120}, {94, 150}}), QColor(110, 10, 10, 220), 1.4);
     // The sharp spine at the corner of the cheek.
     p.setBrush(QColor(250, 220, 210));
-    p.drawPolygon(QPolygonF({{86, 148}, {112, 152}, {88, 156}}));
-    red(finAt({100, 160}, {{0, 0}, {12, 22}, {24, 26}, {20, 6}}), 5);
+    p.drawPolygon(QPolygonF({{88, 142}, {112, 147}, {90, 149}}));
+    red(finAt(s.at(0.33, 0.92), {{0, 0}, {10, 20}, {24, 24}, {20, 4}}), 5);
     paintFin(p, finAt({104, 122}, {{0, 0}, {20, -10}, {42, -8}, {46, 6}, {26, 14}, {0, 8}}),
              QColor(240, 120, 100, 180), rays, 9);
     stroke(p, curve({41, 124}, {50, 128}, {60, 126}), QColor(100, 10, 10), 1.3);
@@ -159,7 +169,10 @@ void paintNassauGrouper(QPainter &p, double w, double h)
             stroke(p, curve(s.at(0.04, -0.35), s.at(0.08, -0.6), fork), bar, 4.2);
             stroke(p, curve(fork, s.at(0.22, -1), s.at(0.34, -1.05)), bar, 3.4);
             stroke(p, curve(fork, s.at(0.22, -0.8), s.at(0.33, -0.85)), bar, 3.4);
-            paintDisc(p, s.at(0.96, -0.85), 10, 8, QColor(14, 10, 8));
+            // The saddle straddles the back just before the tail.
+            p.fillPath(smoothClosedPath({s.at(0.88, -1.25), s.at(0.99, -1.1), s.at(1.0, -0.4),
+                                         s.at(0.94, -0.3), s.at(0.88, -0.5)}),
+                       QColor(14, 10, 8));
         }
         const QPainterPath body = bodyOutline(s);
         paintSpots(p, body, 11, 0.8, 1.4, QColor(250, 240, 220, 110), 4401);
@@ -168,60 +181,73 @@ void paintNassauGrouper(QPainter &p, double w, double h)
     });
 }
 
-// A massive grouper, dwarfing the diver above it: a very broad flat head with
-// tiny eyes, brown-yellow to olive with small black spots over head, body and
-// fins, and a few irregular slanting dark bars.
+// A massive grouper filling the picture, with a diver behind it not much
+// longer than it is: a broad, flat-topped head with a small eye and a jutting
+// lower jaw, rounded fins, brown-yellow to olive with small black spots over
+// head, body and fins and faint dark blotches.
 void paintSpottedJewfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintReef(p, 0.55, 0, 212, {}, 0, {});
+    paintReef(p, 0.55, 0, 214, {}, 0, {});
+    paintDiver(p, QPointF(118, 26), 150, QColor(40, 66, 92, 215));
+    const QPainterPath minnow = bodyOutline({{0, 0}, 14, 5, 0.4, 0.5, 0.3})
+                                    .united(tail(TailKind::Forked, {14, 0}, 1.5, 6, 7).shape);
+    paintShoal(p, minnow, QColor(150, 170, 150, 170),
+               {{30, 206, 1}, {48, 214, 0.9}, {18, 220, 0.95}, {40, 226, 0.85}});
+
+    const QColor olive(132, 116, 66), dark(90, 76, 40), pale(196, 182, 130);
+    const QColor membrane(118, 102, 60, 240), rays(56, 46, 26, 150);
+    const QColor black(22, 18, 12);
+    const Fin caudal =
+        finAt({270, 133}, {{0, -24}, {22, -54}, {44, -40}, {50, 0}, {44, 40}, {22, 54}, {0, 24}});
+    const Fin spiny = fin({118, 72}, {{124, 58}, {138, 56}, {152, 54}, {166, 54}}, {178, 66});
+    const Fin soft = fin({174, 66}, {{194, 44}, {222, 40}, {246, 56}, {260, 84}}, {262, 104});
+    const Fin anal = fin({216, 180}, {{230, 204}, {250, 204}, {262, 184}}, {266, 158});
+    const QPainterPath fins =
+        caudal.shape.united(spiny.shape).united(soft.shape).united(anal.shape);
+    paintFin(p, caudal, membrane, rays, 18);
+    paintFin(p, spiny, membrane.darker(110), rays, 9);
+    paintFin(p, soft, membrane, rays, 15);
+    paintFin(p, anal, membrane, rays, 9);
+    const QPainterPath body = smoothClosedPath(
+        {{10, 134},  {20, 116},  {44, 98},   {76, 84},   {112, 72},  {150, 66},  {196, 66},
+         {236, 80},  {262, 102}, {276, 112}, {276, 154}, {258, 166}, {222, 184}, {170, 200},
+         {120, 204}, {78, 198},  {48, 184},  {22, 164},  {4, 150},   {6, 142}});
+    fillBody(p, body, dark, olive, pale, 0.5);
+    paintScales(p, body, 5, withAlpha(dark.darker(140), 60), 0.5);
     {
-        // A diver far behind, small beside the giant, trailing bubbles.
-        const Saved saved(p);
-        p.translate(214, 34);
-        p.scale(1.3, 1.3);
-        const QColor haze(40, 80, 110, 200);
-        p.fillPath(smoothClosedPath({{0, 0}, {10, -5}, {34, -3}, {36, 3}, {10, 5}}), haze);
-        p.setPen(Qt::NoPen);
-        p.setBrush(haze);
-        p.drawEllipse(QPointF(-3, -1), 4.5, 4.5);
-        p.drawRoundedRect(QRectF(10, -9, 16, 5), 2, 2);
-        stroke(p, curve({8, 2}, {0, 8}, {-8, 6}), haze, 2.4);
-        // The fins, one up and one down in the kick.
-        for (const double y : {-3.0, 3.0})
-            p.fillPath(
-                smoothClosedPath({{34, -2}, {52, -4 + y}, {62, -6 + 2 * y}, {52, 1 + y}, {34, 2}}),
-                haze);
-        p.setBrush(QColor(220, 240, 255, 150));
-        for (int i = 0; i < 5; ++i)
-            p.drawEllipse(QPointF(-6 - i * 1.5, -8 - i * 6), 1.2 + i * 0.3, 1.2 + i * 0.3);
-    }
-    const QColor black(24, 20, 14);
-    const Grouper jewfish(BodyShape{{4, 140}, 262, 136, 0.48, 0.55, 0.36, 0.5}, QColor(104, 92, 52),
-                          QColor(146, 128, 76), QColor(196, 182, 134), QColor(128, 112, 70, 240),
-                          QColor(60, 50, 30, 150), QColor(130, 110, 66, 230), QColor(160, 130, 60),
-                          3.4);
-    const BodyShape &s = jewfish.shape;
-    const Fin pectoral =
-        paintGrouper(p, jewfish, [&](const QPainterPath &all, const QPainterPath &tail) {
-            {
-                const Saved saved(p);
-                p.setClipPath(all, Qt::IntersectClip);
-                QRandomGenerator rng(45);
-                for (const double along : {0.32, 0.5, 0.66, 0.82}) {
-                    const QPointF top = s.at(along + 0.06, -1.1);
-                    const QPointF bottom = s.at(along - 0.04, 0.9);
-                    const QPointF sway(rng.bounded(10.0) - 5, 0);
-                    p.fillPath(smoothClosedPath({top, top + QPointF(16, 0),
-                                                 (top + bottom) / 2 + sway + QPointF(14, 0),
-                                                 bottom + QPointF(12, 0), bottom,
-                                                 (top + bottom) / 2 + sway}),
-                               QColor(62, 50, 26, 95));
-                }
+        // Faint dark blotches in slanting rows.
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        QRandomGenerator rng(45);
+        for (const double x : {112.0, 150.0, 190.0, 228.0, 262.0}) {
+            for (double y = 70; y < 200; y += 26) {
+                const double r = 8 + rng.bounded(6.0);
+                paintGlow(p, QPointF(x + rng.bounded(10.0) - (y - 130) * 0.15, y), r * 1.6,
+                          QColor(60, 48, 22, 90));
             }
-            paintSpots(p, all.united(tail), 7, 0.7, 1.2, black, 45);
-        });
-    paintSpots(p, pectoral.shape, 7, 0.6, 1.0, black, 4545);
+        }
+    }
+    paintSpots(p, body.united(fins), 6.5, 0.6, 1.1, black, 45);
+    shadeBody(p, body, QColor(60, 48, 24), 0.9);
+
+    // The wide mouth: thick lips, the lower jaw jutting past the upper.
+    const QPointF corner(62, 152);
+    p.fillPath(smoothClosedPath({{6, 142}, {30, 146}, corner, {40, 156}, {14, 152}}),
+               QColor(70, 50, 34));
+    stroke(p, curveThrough({{8, 138}, {34, 143}, corner}), pale.darker(115), 2.6);
+    stroke(p, curveThrough({{4, 149}, {30, 156}, corner + QPointF(0, 3)}), pale, 2.8);
+    // The gill cover, its edge far back on the broad head.
+    stroke(p, curveThrough({{100, 82}, {112, 120}, {110, 150}, {92, 182}}),
+           withAlpha(dark.darker(140), 190), 1.6);
+    const Fin pelvic = fin({104, 196}, {{108, 220}, {124, 228}, {136, 218}}, {130, 200});
+    const Fin pectoral =
+        fin({112, 128}, {{136, 116}, {162, 120}, {174, 140}, {162, 162}, {134, 162}}, {114, 150});
+    for (const Fin &f : {pelvic, pectoral}) {
+        paintFin(p, f, withAlpha(membrane.lighter(112), 225), rays, 12);
+        paintSpots(p, f.shape, 6.5, 0.5, 0.9, black, 4545);
+    }
+    paintEye(p, {60, 112}, 3.4, QColor(160, 130, 60));
 }
 
 } // namespace fishart

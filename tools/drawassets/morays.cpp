@@ -6,6 +6,7 @@
 
 #include <QRadialGradient>
 #include <QRandomGenerator>
+#include <QTransform>
 
 // Morays peering out of the reef.
 
@@ -28,13 +29,34 @@ struct Moray
     QColor spots = Qt::transparent;
 };
 
+// The long head of a moray, snout at the origin: low over the snout, rising
+// behind the small eye into the bulging jaw muscles, as deep at the back as
+// the neck (`r` is half that depth).
+QPainterPath morayHead(double r)
+{
+    return smoothClosedPath({{0, -1},
+                             {7, -0.38 * r},
+                             {22, -0.58 * r},
+                             {44, -0.98 * r},
+                             {68, -1.2 * r},
+                             {96, -1.04 * r},
+                             {96, r},
+                             {72, 1.1 * r},
+                             {48, 0.94 * r},
+                             {24, 0.66 * r},
+                             {7, 0.42 * r},
+                             {0, 0.16 * r}});
+}
+
 void paintMoray(QPainter &p, const Moray &m)
 {
+    const double r = m.girth / 2 / m.size;
     const auto at = [&m](double x, double y) { return m.snout + QPointF(x, y) * m.size; };
-    const QPainterPath head =
-        smoothClosedPath({at(0, 0), at(6, -10), at(20, -22), at(40, -28), at(64, -26), at(92, -18),
-                          at(92, 26), at(60, 38), at(28, 36), at(16, 24), at(8, 10)});
-    const QPainterPath eel = ribbon(m.neck, {m.girth, m.girth * 0.94}).united(head);
+    QTransform place;
+    place.translate(m.snout.x(), m.snout.y());
+    place.scale(m.size, m.size);
+    const QPainterPath head = place.map(morayHead(r));
+    const QPainterPath eel = ribbon(m.neck, {m.girth * 0.96, m.girth, m.girth * 1.14}).united(head);
     const bool spotted = m.spots.alpha() > 0;
     const QColor line = m.belly.darker(180);
 
@@ -60,38 +82,49 @@ void paintMoray(QPainter &p, const Moray &m)
     {
         const Saved s(p);
         p.setClipPath(eel, Qt::IntersectClip);
-        // Skin folds show on a plain moray's neck where it bends.
+        // Skin folds on the throat and where the neck bends.
+        for (int i = 0; i < 4; ++i)
+            stroke(p, curve(at(58 + i * 9, 0.55 * r), at(62 + i * 9, 0.8 * r), at(60 + i * 9, r)),
+                   withAlpha(line, 70), 1.0);
         for (int i = 0; i < (spotted ? 0 : 5); ++i) {
             const QPointF c = m.neck.pointAtPercent(0.45 + i * 0.1);
             stroke(p, curve(c + QPointF(-6, -18), c + QPointF(2, 0), c + QPointF(-6, 18)),
-                   withAlpha(line, 80), 1.2);
+                   withAlpha(line, 50), 1.2);
         }
+        // The bulge of the jaw muscles behind the eye.
+        paintGlow(p, at(66, -0.45 * r), 18 * m.size, withAlpha(m.back.lighter(140), 110));
         shadeBody(p, eel, withAlpha(line, 170), 0.9);
         // Where the body goes back into the hole it falls into shadow.
         paintGlow(p, hole, g * 1.2, QColor(0, 0, 0, 235));
     }
 
-    const QPointF upper = at(4, 3), corner = at(62, 13), lower = at(18, 27);
-    p.fillPath(smoothClosedPath({upper, (upper + corner) / 2 + QPointF(0, 2), corner,
-                                 (lower + corner) / 2 + QPointF(0, 1), lower, at(8, 16)}),
-               QColor(110, 36, 50));
+    // The long gape, held a little open as a moray breathes, reaching well
+    // behind the eye; a row of small sharp teeth along each jaw.
+    const QPointF corner = at(58, 0.22 * r);
+    const QPointF upper = at(3, 0.1 * r), lower = at(6, 0.4 * r);
+    p.fillPath(smoothClosedPath({upper, at(30, 0.12 * r), corner, at(30, 0.42 * r), lower}),
+               QColor(96, 30, 44));
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(250, 250, 244));
-    for (int i = 0; i < 6; ++i) {
-        const double t = 0.08 + i * 0.14, fang = (6.0 - i * 0.5) * m.size;
-        const QPointF up = upper + (corner - upper) * t + QPointF(0, 1.5);
-        const QPointF low = lower + (corner - lower) * t + QPointF(0, -1);
+    p.setBrush(QColor(236, 232, 210));
+    for (int i = 0; i < 7; ++i) {
+        const double t = 0.07 + i * 0.11, tooth = (2.2 - i * 0.15) * m.size;
+        const QPointF up = upper + (corner - upper) * t + QPointF(0, 0.6);
+        const QPointF low = lower + (corner - lower) * t - QPointF(0, 0.6);
         p.drawPolygon(
-            QPolygonF({up + QPointF(-2.4, 0), up + QPointF(0.6, fang), up + QPointF(2.6, 0)}));
+            QPolygonF({up - QPointF(1.1, 0), up + QPointF(0.3, tooth), up + QPointF(1.1, 0)}));
         p.drawPolygon(
-            QPolygonF({low + QPointF(-2.2, 0), low + QPointF(0.8, -fang), low + QPointF(2.6, 0)}));
+            QPolygonF({low - QPointF(1.1, 0), low + QPointF(0.3, -tooth), low + QPointF(1.1, 0)}));
     }
-    stroke(p, curve(at(66, 10), at(78, 18), at(88, 22)), withAlpha(line, 150), 1.0);
+    // Lips along both jaws, and the jaw line running on past the corner.
+    stroke(p, curveThrough({upper, at(30, 0.1 * r), corner}), m.back.darker(150), 1.2);
+    stroke(p, curveThrough({lower, at(30, 0.44 * r), corner}), m.back.lighter(115), 1.4);
+    stroke(p, curve(corner, at(66, 0.3 * r), at(74, 0.5 * r)), withAlpha(line, 170), 1.1);
     // The gill opening is only a small hole behind the head.
-    paintDisc(p, at(100, 24), 3.5 * m.size, 2.4 * m.size, line.darker(200));
-    // The tubular front nostril and the small eye high on the head.
-    stroke(p, curve(at(8, -6), at(6, -11), at(3, -14)), m.back.lighter(118), 2.6);
-    paintEye(p, at(34, -10), 4.6, QColor(230, 200, 80));
+    paintDisc(p, at(104, 0.35 * r), 2.0 * m.size, 1.5 * m.size, withAlpha(line.darker(150), 150));
+    // The tubular front nostrils at the tip and the rear one over the eye.
+    stroke(p, curve(at(5, -0.25 * r), at(3, -0.45 * r), at(0, -0.6 * r)), line, 2.4 * m.size);
+    paintDisc(p, at(24, -0.5 * r), 1.2 * m.size, 1.0 * m.size, line.darker(160));
+    paintEye(p, at(31, -0.3 * r), 3.1 * m.size, QColor(200, 180, 90));
 }
 
 // The moray's hole: dark inside, light catching the rock along its `rim`.
@@ -150,9 +183,9 @@ void paintGreenMoray(QPainter &p, double w, double h)
     paintHole(p, oval(hole.center(), 50, 40), lip);
 
     QPainterPath neck(QPointF(252, 178));
-    neck.cubicTo(QPointF(226, 168), QPointF(206, 108), QPointF(116, 112));
+    neck.cubicTo(QPointF(226, 168), QPointF(216, 108), QPointF(150, 112));
     paintMoray(p,
-               Moray(neck, 54, QPointF(36, 112), 1.3, QColor(104, 148, 56), QColor(62, 100, 40)));
+               Moray(neck, 62, QPointF(30, 112), 1.3, QColor(104, 148, 56), QColor(62, 100, 40)));
 }
 
 // Pale, covered with dense dark purple-brown spots, rising out of a hole in
@@ -170,7 +203,7 @@ void paintSpottedMoray(QPainter &p, double w, double h)
     paintHole(p, hole, curveThrough({{170, 214}, {190, 172}, {236, 157}, {288, 196}}));
 
     QPainterPath neck(QPointF(232, 250));
-    neck.cubicTo(QPointF(230, 170), QPointF(212, 108), QPointF(148, 104));
+    neck.cubicTo(QPointF(230, 170), QPointF(222, 100), QPointF(150, 98));
     paintMoray(p, Moray(neck, 50, QPointF(62, 98), 1.0, QColor(246, 238, 204),
                         QColor(226, 214, 168), QColor(74, 36, 52)));
     {

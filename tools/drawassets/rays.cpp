@@ -4,6 +4,7 @@
 #include "fishart.h"
 #include "fishkit.h"
 
+#include <QLinearGradient>
 #include <QRadialGradient>
 #include <QRandomGenerator>
 #include <QTransform>
@@ -42,7 +43,85 @@ struct Stingray
     QColor colour;
     QPointF eye; // the right eye; the left one mirrors it
     double eyeSize = 3.0;
+    double sting = 10.0; // length of the sting
+    double ridge = 0.0;  // half width of the raised body down the middle of the disc
 };
+
+// The serrated venomous spine, lying along the tail from `root` towards `to`
+// and standing a little off it, so that it shows against the tail.
+void paintSting(QPainter &p, QPointF root, QPointF to, double length, QColor edge)
+{
+    const QPointF d = (to - root) / std::max(1e-6, QLineF(root, to).length());
+    const QPointF n(-d.y(), d.x());
+    const double half = length * 0.075;
+    QPolygonF barb{root + n * half};
+    // Teeth point back along both edges, like the barbs on a real sting.
+    for (int i = 1; i <= 6; ++i) {
+        const double t = i / 7.0, w = half * (1.0 - t);
+        barb << root + d * length * (t - 0.04) + n * (w + half * 0.45)
+             << root + d * length * t + n * w;
+    }
+    barb << root + d * length;
+    for (int i = 6; i >= 1; --i) {
+        const double t = i / 7.0, w = half * (1.0 - t);
+        barb << root + d * length * t - n * w
+             << root + d * length * (t - 0.04) - n * (w + half * 0.45);
+    }
+    barb << root - n * half;
+    p.setPen(QPen(edge, 0.6));
+    p.setBrush(QColor(206, 192, 156));
+    p.drawPolygon(barb);
+    stroke(p, curve(root, root + d * length * 0.5, root + d * length * 0.9), withAlpha(edge, 120),
+           0.5);
+}
+
+// A disc with sharp outer corners: from the snout `nose` straight out to the
+// corner at (`span`, `cornerY`), then back in to the rear at `rear`.
+QPainterPath rhombus(double nose, double span, double cornerY, double rear)
+{
+    QPainterPath disc(QPointF(0, nose));
+    for (const double x : {1.0, -1.0}) {
+        if (x < 0)
+            disc.moveTo(0, nose);
+        disc.cubicTo(QPointF(x * span * 0.1, nose + 3), QPointF(x * span * 0.6, cornerY - 36),
+                     QPointF(x * span, cornerY));
+        disc.cubicTo(QPointF(x * span * 0.74, cornerY + 26), QPointF(x * span * 0.38, rear - 8),
+                     QPointF(x * span * 0.1, rear));
+        disc.lineTo(0, rear + 1);
+    }
+    return disc.simplified();
+}
+
+// The raised body down the middle of the disc, lit from the upper left, with
+// its row of thorny bumps along the spine.
+void paintRidge(QPainter &p, const Stingray &ray)
+{
+    const Saved c(p);
+    p.setClipPath(ray.disc, Qt::IntersectClip);
+    const QRectF box = ray.disc.boundingRect();
+    const double w = ray.ridge, top = box.top() + box.height() * 0.22, bottom = box.bottom();
+    const QPainterPath hump = smoothClosedPath({{0, top},
+                                                {w * 0.8, top + 12},
+                                                {w, (top + bottom) / 2},
+                                                {w * 0.5, bottom - 6},
+                                                {0, bottom},
+                                                {-w * 0.5, bottom - 6},
+                                                {-w, (top + bottom) / 2},
+                                                {-w * 0.8, top + 12}});
+    QLinearGradient across(QPointF(-w, 0), QPointF(w, 0));
+    across.setColorAt(0.0, QColor(255, 245, 210, 0));
+    across.setColorAt(0.35, QColor(255, 245, 210, 70));
+    across.setColorAt(0.5, QColor(255, 245, 210, 95));
+    across.setColorAt(0.58, QColor(40, 30, 10, 50));
+    across.setColorAt(1.0, QColor(40, 30, 10, 0));
+    p.fillPath(hump, across);
+    const QColor pale = ray.colour.lighter(150);
+    for (double y = top + 18; y < bottom - 4; y += 5.5) {
+        const double r = 1.0 + 0.6 * std::sin((y - top) / (bottom - top) * 3.1);
+        paintDisc(p, QPointF(0.8, y + 0.8), r, r, withAlpha(ray.colour.darker(200), 120));
+        paintDisc(p, QPointF(0, y), r, r, pale);
+    }
+}
 
 void paintStingray(QPainter &p, const Stingray &ray,
                    const std::function<void(const QPainterPath &)> &pattern)
@@ -59,13 +138,8 @@ void paintStingray(QPainter &p, const Stingray &ray,
         pattern(part);
         stroke(p, part, line, 0.8);
     }
-    // The sting lies flat on the tail, pointing back.
-    const QPointF a = ray.tailLine.pointAtPercent(ray.stingAt);
-    const QPointF b = ray.tailLine.pointAtPercent(ray.stingAt + 0.1);
-    const QPointF side = QPointF(a.y() - b.y(), b.x() - a.x()) * 0.12;
-    p.setPen(QPen(line, 0.6));
-    p.setBrush(QColor(220, 206, 166));
-    p.drawPolygon(QPolygonF({a + side, b + side * 1.6, a - side * 0.2}));
+    paintSting(p, ray.tailLine.pointAtPercent(ray.stingAt),
+               ray.tailLine.pointAtPercent(ray.stingAt + 0.1) + QPointF(3, -2), ray.sting, line);
 
     QRadialGradient g(QPointF(0, -6), ray.disc.boundingRect().width() * 0.55);
     g.setColorAt(0, ray.colour.darker(110));
@@ -80,12 +154,14 @@ void paintStingray(QPainter &p, const Stingray &ray,
         p.scale(0.55, 1.0);
         paintGlow(p, {0, -6}, ray.disc.boundingRect().height() * 0.6, QColor(255, 240, 190, 70));
     }
+    if (ray.ridge > 0)
+        paintRidge(p, ray);
     shadeBody(p, ray.disc, line, 0.6);
 
     for (const double x : {-1.0, 1.0}) {
         const QPointF eye(ray.eye.x() * x, ray.eye.y());
         paintDisc(p, eye, ray.eyeSize * 1.7, ray.eyeSize * 1.45, ray.colour.darker(104), line, 0.6);
-        paintEye(p, eye, ray.eyeSize, QColor(190, 160, 85));
+        paintEye(p, eye, ray.eyeSize, QColor(130, 112, 70));
         // The spiracle behind each eye, through which a resting ray breathes.
         paintDisc(p, eye + QPointF(x * 2, ray.eyeSize * 3.2), ray.eyeSize * 0.9, ray.eyeSize * 0.65,
                   QColor(50, 40, 26), ray.colour.lighter(125), 0.8);
@@ -94,82 +170,116 @@ void paintStingray(QPainter &p, const Stingray &ray,
 
 } // namespace
 
-// Tan all over, resting on the sand: two rounded dorsals far back, the long
-// low upper lobe of the tail and barbels hanging at the nostrils.
+// Tan all over, resting on the sand: a broad flat head with small eyes and
+// barbels at the nostrils, two rounded dorsals set far back over the pelvic
+// fins, and the long upper lobe that makes a quarter of its length.
 void paintNurseShark(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintWater(p, Canvas::frame, 0.55);
-    paintCoralHead(p, QPointF(262, 160), 48, QColor(130, 120, 100));
-    paintSeaFan(p, QPointF(40, 150), 110, QColor(150, 80, 120));
-    paintSand(p, Canvas::frame, 148);
+    // A metre-high sea fan and a coral head, with reef fish a hand long beside them.
+    paintSeaFan(p, QPointF(40, 156), 96, QColor(150, 80, 120));
+    paintCoralHead(p, QPointF(268, 162), 40, QColor(130, 120, 100));
+    paintSand(p, Canvas::frame, 150);
+    const QPainterPath minnow = bodyOutline({{0, 0}, 12, 5, 0.4, 0.5, 0.3})
+                                    .united(tail(TailKind::Forked, {12, 0}, 1.5, 5, 6).shape);
+    paintShoal(p, minnow, QColor(40, 90, 120, 150),
+               {{234, 112, 1}, {252, 120, 0.9}, {262, 104, 1}, {220, 124, 0.85}, {246, 96, 0.8}});
 
-    const QColor back(150, 115, 62), flank(186, 150, 96), line(110, 80, 40);
-    const std::initializer_list<QPointF> tailFin = {{250, 172}, {290, 175}, {316, 185}, {318, 196},
-                                                    {300, 200}, {284, 210}, {270, 204}, {254, 198}};
-    const QPainterPath pectoral =
-        smoothClosedPath({{72, 200}, {98, 204}, {118, 214}, {112, 228}, {84, 232}, {62, 224}});
-    const QPainterPath pelvic =
-        smoothClosedPath({{176, 206}, {198, 206}, {214, 220}, {196, 226}, {178, 218}});
+    const QColor back(146, 112, 60), flank(186, 150, 96), line(104, 76, 38);
+    // The trunk runs straight on into the upper lobe of the tail, which has
+    // no lower lobe to speak of, only a small flap under its base.
     const QPainterPath shark =
-        bodyOutline({{12, 188}, 254, 69, 0.5, 0.95, 0.38, 0.6}).united(smoothClosedPath(tailFin));
+        smoothClosedPath({{10, 190},  {14, 180},  {28, 172},  {60, 164},  {100, 157}, {140, 153},
+                          {180, 156}, {214, 164}, {240, 172}, {270, 177}, {298, 182}, {316, 189},
+                          {308, 194}, {294, 196}, {286, 206}, {272, 206}, {258, 200}, {240, 198},
+                          {214, 204}, {170, 210}, {120, 212}, {70, 210},  {36, 206},  {18, 200}});
+    const QPainterPath pectoral =
+        smoothClosedPath({{66, 200}, {90, 204}, {118, 218}, {124, 230}, {104, 232}, {76, 220}});
+    const QPainterPath pelvic =
+        smoothClosedPath({{156, 206}, {180, 208}, {194, 222}, {184, 226}, {164, 218}});
     castShadow(p, shark.united(pectoral).united(pelvic), QPointF(6, 12), 70);
 
-    for (const QPainterPath &f :
-         {smoothClosedPath({{222, 200}, {238, 196}, {250, 206}, {236, 212}}), pelvic,
-          fin({164, 154}, {{170, 124}, {190, 115}, {204, 128}}, {212, 160}).shape,
-          fin({220, 164}, {{226, 142}, {240, 136}, {248, 148}}, {254, 172}).shape})
+    // Rounded dorsals, the second nearly as large as the first, and the anal fin.
+    const QPainterPath firstDorsal = smoothClosedPath({{146, 158},
+                                                       {152, 138},
+                                                       {161, 125},
+                                                       {173, 122},
+                                                       {181, 130},
+                                                       {184, 144},
+                                                       {194, 155},
+                                                       {180, 156}});
+    const QPainterPath secondDorsal = smoothClosedPath(
+        {{200, 164}, {205, 146}, {213, 137}, {222, 138}, {226, 150}, {236, 166}, {222, 166}});
+    const QPainterPath anal =
+        smoothClosedPath({{212, 202}, {220, 214}, {232, 216}, {238, 206}, {232, 198}});
+    for (const QPainterPath &f : {pelvic, anal, firstDorsal, secondDorsal})
         paintFleshFin(p, f, back, flank, line);
-    fillBody(p, shark, back, flank, QColor(210, 182, 132));
+    fillBody(p, shark, back, flank, QColor(212, 184, 134), 0.55);
     // Faint freckles, so that the tan still reads as one colour.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(120, 90, 45, 40));
     for (const QPointF &c : scatterPoints(shark, 160, 15))
         p.drawEllipse(c, 1.2, 1.1);
+    // The upper lobe's fin rays and its notch near the tip.
+    strokeInside(p, shark, curveThrough({{246, 184}, {280, 188}, {310, 190}}), withAlpha(line, 90),
+                 0.8);
+    strokeInside(p, shark, curve({288, 196}, {292, 194}, {296, 196}), withAlpha(line, 160), 1.0);
     shadeBody(p, shark, QColor(95, 70, 35));
+    // Firm fins rise out of the back, so their bases blend into it.
+    for (const QPainterPath &f : {firstDorsal, secondDorsal}) {
+        const Saved s(p);
+        p.setClipPath(f.subtracted(shark), Qt::IntersectClip);
+        stroke(p, f, line, 0.8);
+    }
 
-    for (int i = 0; i < 5; ++i) {
-        const double x = 66 + i * 5.5;
-        stroke(p, curveThrough({{x, 170 + i * 0.6}, {x - 2.5, 182}, {x, 194 - i * 0.4}}),
-               QColor(105, 75, 40, 170), 1.1);
+    // Five short gill slits, the last two close together over the pectoral.
+    for (const double x : {80.0, 86.0, 92.0, 97.0, 101.0})
+        stroke(p, curveThrough({{x, 176}, {x - 1.5, 184}, {x, 192}}), QColor(105, 75, 40, 170),
+               1.1);
+    // The mouth lies under the snout, in front of the eyes, a barbel before it.
+    stroke(p, curveThrough({{22, 202}, {32, 205}, {42, 204}}), QColor(80, 54, 28), 1.4);
+    for (const double x : {14.0, 19.0}) {
+        stroke(p, curveThrough({{x, 194}, {x - 1, 201}, {x - 3, 209}}), QColor(150, 112, 64), 1.8);
+        paintDisc(p, QPointF(x + 0.5, 192), 1.5, 1.1, QColor(80, 55, 30));
     }
-    stroke(p, curveThrough({{18, 200}, {28, 203}, {38, 201}}), QColor(90, 60, 30), 1.4);
-    for (const double x : {16.0, 21.0}) {
-        stroke(p, curveThrough({{x, 191}, {x - 1.5, 199}, {x - 4, 207}}), QColor(140, 105, 60),
-               2.0);
-        paintDisc(p, QPointF(x, 189 + (x - 16) * 0.4), 1.6, 1.2, QColor(80, 55, 30));
-    }
-    paintEye(p, QPointF(44, 176), 3.0, QColor(190, 150, 60));
+    paintEye(p, QPointF(46, 176), 2.4, QColor(170, 140, 70));
+    paintDisc(p, QPointF(56, 175), 1.2, 0.9, QColor(80, 55, 30));
     paintFleshFin(p, pectoral, flank.darker(108), flank, line);
-    stroke(p, curveThrough({{76, 206}, {94, 214}, {108, 222}}), QColor(120, 90, 50, 120), 1.0);
+    stroke(p, curveThrough({{74, 206}, {96, 214}, {114, 224}}), QColor(120, 90, 50, 120), 1.0);
 }
 
-// Grey on a diamond of a disc with sharp outer corners, plain but for sand
-// dust, and a whip of a tail far longer than the Yellow Stingray's stub.
+// Grey-brown on a rhombus of a disc with sharp outer corners and a raised
+// ridge down the middle, lying on rippled sand; a whip of a tail far longer
+// than the Yellow Stingray's stub, with the serrated sting near its root.
 void paintSouthernStingray(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintWater(p, Canvas::frame, 0.3);
-    paintSand(p, Canvas::frame, 30);
+    // A disc a metre and more across: the ripples, a hand apart, look small beside it.
+    paintSeabed(p, Canvas::frame, 22);
 
-    QPainterPath disc(QPointF(0, -80));
-    disc.cubicTo(QPointF(8, -74), QPointF(66, -34), QPointF(114, 0));
-    disc.cubicTo(QPointF(84, 26), QPointF(40, 54), QPointF(8, 62));
-    disc.lineTo(QPointF(-8, 62));
-    disc.cubicTo(QPointF(-40, 54), QPointF(-84, 26), QPointF(-114, 0));
-    disc.cubicTo(QPointF(-66, -34), QPointF(-8, -74), QPointF(0, -80));
     QPainterPath whip(QPointF(0, 58));
-    whip.cubicTo(QPointF(2, 120), QPointF(60, 128), QPointF(160, 150));
-    const Stingray ray(QPointF(146, 98), -6, disc, whip, 10, 1,
-                       mirroredOutline({{15, 50}, {19, 68}, {8, 76}}), 0.2, QColor(122, 112, 84),
-                       QPointF(14, -46), 3.0);
+    whip.cubicTo(QPointF(2, 120), QPointF(60, 136), QPointF(190, 150));
+    const Stingray ray{.at = QPointF(150, 96),
+                       .turn = -8,
+                       .disc = rhombus(-84, 132, 0, 62),
+                       .tailLine = whip,
+                       .tailRoot = 11,
+                       .tailTip = 1,
+                       .hind = mirroredOutline({{0, 50}, {18, 56}, {17, 66}, {7, 71}, {0, 69}}),
+                       .stingAt = 0.17,
+                       .colour = QColor(128, 116, 86),
+                       .eye = QPointF(15, -46),
+                       .eyeSize = 3.2,
+                       .sting = 30,
+                       .ridge = 30};
     paintStingray(p, ray, [&p](const QPainterPath &area) {
         paintSpots(p, area, 12, 3, 8, QColor(90, 80, 58, 35), 17);
         // Sand dusted over the edges, as on a ray that has just settled.
         QRandomGenerator rng(17);
         p.setPen(Qt::NoPen);
         for (const QPointF &c : scatterPoints(area, 500, 170)) {
-            if (c.y() < 56 && std::hypot(c.x() / 114, (c.y() + 8) / 72) > 0.72) {
+            if (c.y() < 56 && std::hypot(c.x() / 124, (c.y() + 8) / 72) > 0.72) {
                 p.setBrush(QColor(225, 210, 170, 90 + int(rng.bounded(100))));
                 p.drawEllipse(c, 0.8, 0.8);
             }
@@ -190,9 +300,10 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
     // Half the outline drawn nose up like the rays, then laid along the x axis;
     // the white underside shows below the grey back along the near flank.
     const QTransform laid(0, 1, 1, 0, 0, 0), mirror = QTransform::fromScale(1, -1);
-    const std::initializer_list<QPointF> half = {{0, -154},  {14, -151}, {25, -142}, {31, -128},
-                                                 {29, -116}, {22, -102}, {19, -78},  {18, -40},
-                                                 {12, 10},   {7, 60},    {3.5, 102}};
+    // A spindle of a body, fullest behind the pectorals, narrower than the shovel.
+    const std::initializer_list<QPointF> half = {
+        {0, -154}, {14, -151}, {25, -142}, {31, -128}, {29, -116}, {21, -104}, {20, -88},
+        {23, -62}, {24, -36},  {20, 0},    {13, 40},   {7, 72},    {3.5, 102}};
     const QPainterPath back = laid.map(mirroredOutline(half));
     QPainterPath flank;
     flank.addPolygon(QPolygonF({{-124, 0}, {110, 0}, {110, 40}, {-104, 40}}));
@@ -211,7 +322,7 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
     for (const QPainterPath &f : {fin({104, 2}, {{118, 8}, {130, 18}, {124, 6}}, {118, 2}).shape,
                                   upperLobe.shape, mirror.map(pectoral)})
         paintFleshFin(p, f, grey, pale, line);
-    paintFleshFin(p, pectoral, grey, white, line);
+    paintFleshFin(p, pectoral, grey.darker(104), pale, line);
     p.fillPath(underside, white);
     stroke(p, underside, QColor(120, 126, 134), 0.8);
     fillBody(p, back, pale, grey, pale.lighter(115), 0.45);
@@ -237,15 +348,15 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
 void paintYellowStingray(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintWater(p, Canvas::frame, 0.3);
-    paintSand(p, Canvas::frame, 26);
+    // A disc no wider than a dinner plate: ripples a hand apart look broad beside it.
+    paintSeabed(p, Canvas::frame, 46);
 
     const QColor dark(70, 50, 22), pale(246, 226, 140);
     QPainterPath stub(QPointF(0, 60));
     stub.cubicTo(QPointF(2, 84), QPointF(3, 104), QPointF(2, 122));
     const Stingray ray(QPointF(130, 92), -30, oval({0, -1}, 71, 69), stub, 15, 7,
                        mirroredOutline({{0, 114}, {8, 126}, {8, 146}, {0, 158}}), 0.55,
-                       QColor(184, 146, 62), QPointF(12, -36), 4.0);
+                       QColor(184, 146, 62), QPointF(12, -38), 3.2, 13);
     paintStingray(p, ray, [&](const QPainterPath &area) {
         const Saved s(p);
         p.setClipPath(area, Qt::IntersectClip);
@@ -274,6 +385,8 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintWater(p, Canvas::frame, 0.25);
+    // A diver far below, his whole length a third of the ray's span.
+    paintDiver(p, QPointF(212, 206), 70, QColor(28, 66, 96, 215));
     p.translate(152, 104);
     p.rotate(-14);
 
@@ -282,13 +395,15 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     stroke(p, whip, QColor(50, 60, 90), 1.0);
     p.fillPath(smoothClosedPath({{-2, 60}, {0, 82}, {3, 60}}), QColor(80, 80, 90));
 
-    const std::initializer_list<QPointF> half = {{0, -50},  {20, -48}, {46, -34}, {92, -12},
-                                                 {138, 10}, {156, 22}, {120, 22}, {76, 26},
-                                                 {40, 38},  {20, 54},  {0, 60}};
+    // Falcate wings: the leading edge bowed forward, the tips swept back and
+    // the trailing edge hollowed.
+    const std::initializer_list<QPointF> half = {{0, -48},  {22, -46}, {52, -34}, {96, -12},
+                                                 {134, 10}, {160, 32}, {136, 24}, {104, 20},
+                                                 {72, 26},  {42, 38},  {20, 52},  {0, 58}};
     const QPainterPath wings = mirroredOutline(half);
     // The white belly shows along the banked trailing edge.
     p.fillPath(wings.translated(0, 4), QColor(236, 240, 244));
-    p.fillPath(mirroredOutline({{0, 56}, {6, 66}, {18, 64}, {12, 46}}), QColor(20, 28, 48));
+    p.fillPath(mirroredOutline({{0, 54}, {6, 62}, {13, 60}, {10, 48}}), QColor(20, 28, 48));
     fillBody(p, wings, QColor(30, 44, 74), QColor(22, 32, 58), QColor(14, 20, 38));
     {
         const Saved c(p);
@@ -313,15 +428,41 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     }
     stroke(p, wings, QColor(8, 12, 24, 200), 0.8);
 
-    // The head stands out before the wings: wide at the eyes, then the bill.
-    const QPainterPath head = mirroredOutline(
-        {{0, -86}, {8, -85}, {12, -78}, {14, -66}, {19, -57}, {19, -47}, {10, -40}, {0, -39}});
-    fillBody(p, head, QColor(40, 54, 86), QColor(34, 47, 77), QColor(28, 40, 68));
-    paintGlow(p, {0, -74}, 12, QColor(120, 140, 180, 90));
-    stroke(p, head, QColor(10, 14, 26), 0.8);
+    // The head stands out before the wings: wide at the eyes on its sides,
+    // then the flat rounded duck bill.
+    const QPainterPath head = mirroredOutline({{0, -86},
+                                               {8, -85},
+                                               {13, -80},
+                                               {12, -73},
+                                               {10, -69},
+                                               {15, -63},
+                                               {20, -56},
+                                               {19, -48},
+                                               {16, -40},
+                                               {11, -30},
+                                               {0, -26}});
+    fillBody(p, head, QColor(34, 48, 80), QColor(30, 44, 74), QColor(26, 38, 66));
+    {
+        // The flat duck bill, paler than the crown and set off by a crease.
+        const Saved s(p);
+        p.setClipPath(head, Qt::IntersectClip);
+        p.fillRect(QRectF(-20, -90, 40, 21), QColor(70, 84, 112, 170));
+        paintGlow(p, {0, -80}, 9, QColor(140, 160, 190, 110));
+        stroke(p, curve({-12, -69}, {0, -66}, {12, -69}), QColor(14, 20, 36, 220), 1.1);
+    }
+    paintSpots(p, head.subtracted(oval({0, -78}, 14, 10)), 7, 0.8, 1.3, QColor(235, 240, 245, 200),
+               3233);
+    {
+        // The head runs on into the body, outlined only where it stands clear.
+        const Saved s(p);
+        QPainterPath clear;
+        clear.addRect(head.boundingRect().adjusted(-2, -2, 2, 2));
+        p.setClipPath(clear.subtracted(wings), Qt::IntersectClip);
+        stroke(p, head, QColor(10, 14, 26), 0.8);
+    }
     for (const double side : {-1.0, 1.0}) {
-        paintDisc(p, QPointF(side * 19, -53), 4.4, 4.0, QColor(40, 52, 84));
-        paintEye(p, QPointF(side * 20, -53), 2.8, QColor(150, 140, 90));
+        paintDisc(p, QPointF(side * 18, -52), 4.0, 3.6, QColor(40, 52, 84));
+        paintEye(p, QPointF(side * 19, -52), 2.6, QColor(150, 140, 90));
     }
 }
 

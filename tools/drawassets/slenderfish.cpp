@@ -35,56 +35,70 @@ void paintGroup(QPainter &p, std::initializer_list<Member> group, void (*paintOn
     }
 }
 
-// A needlefish around the origin, snout to the left: a thin silver body
-// behind both jaws drawn out into one long needle.
+// A needlefish around the origin, snout to the left: a body fifteen times
+// as long as deep, both jaws drawn out into one long needle, the dorsal and
+// anal fins far back opposite each other and the lower tail lobe the longer.
 void paintNeedlefishBody(QPainter &p)
 {
     p.translate(-160, -120);
     const QColor rays(30, 70, 80, 140);
-    paintFin(p, tail(TailKind::Forked, {268, 120}, 9, 40, 38, 0.45), QColor(90, 150, 160, 210),
-             QColor(40, 80, 90, 140), 9);
-    paintFin(p, fin({224, 113}, {{236, 100}, {250, 106}}, {262, 114}), QColor(70, 140, 150, 210),
-             rays, 8);
-    paintFin(p, fin({214, 126}, {{228, 140}, {246, 132}}, {256, 125}), QColor(170, 200, 205, 200),
-             rays, 8);
-    const QPainterPath jaws = smoothClosedPath({{6, 122}, {10, 120}, {84, 114}, {86, 126}});
-    fillBody(p, jaws, QColor(40, 100, 110), QColor(120, 160, 165), QColor(200, 215, 215));
-    stroke(p, jaws, QColor(20, 50, 60, 180), 0.6);
-    stroke(p, curve({9, 121}, {50, 119.5}, {88, 121}), QColor(20, 30, 35), 0.9);
-    p.setPen(QPen(QColor(240, 240, 235), 0.6));
-    for (double x = 16; x < 80; x += 4.5)
-        p.drawLine(QPointF(x, 119.6 - (x - 9) * 0.02), QPointF(x + 0.8, 122.2 - (x - 9) * 0.02));
-    const QPainterPath body = bodyOutline({{80, 120}, 192, 25, 0.4, 0.9, 0.45});
-    fillBody(p, body, QColor(20, 95, 95), QColor(190, 212, 215), QColor(245, 248, 248));
-    paintStripes(p, body, 118, 4, 1, 2.2, QColor(60, 110, 170, 160), 0);
-    paintStripes(p, body, 122, 4, 1, 1.2, QColor(255, 255, 255, 170), 0);
-    shadeBody(p, body, QColor(10, 20, 35, 130), 0.8);
-    paintFin(p, fin({104, 121}, {{124, 124}}, {106, 126}), QColor(160, 200, 205, 180), rays, 3);
-    paintEye(p, QPointF(92, 117), 5.0, QColor(190, 200, 170));
+    paintFin(
+        p,
+        finAt({266, 120}, {{0, -3.5}, {14, -8}, {28, -15}, {21, 1}, {36, 19}, {16, 8}, {0, 3.5}}),
+        QColor(80, 140, 150, 210), QColor(40, 80, 90, 140), 10);
+    paintFin(p, fin({222, 115.5}, {{226, 107}, {240, 109}, {258, 113}}, {262, 117}),
+             QColor(60, 120, 130, 220), rays, 10);
+    paintFin(p, fin({220, 124.5}, {{224, 133}, {240, 131}, {256, 127}}, {260, 123}),
+             QColor(170, 200, 205, 200), rays, 10);
+    // The upper and lower jaws, slightly parted, with the fine teeth between.
+    const QPainterPath upper = smoothClosedPath({{10, 119.2}, {60, 116.6}, {96, 114}, {96, 120}});
+    const QPainterPath lower = smoothClosedPath({{4, 121}, {60, 122.4}, {96, 126}, {96, 120.6}});
+    for (const QPainterPath &jaw : {lower, upper}) {
+        fillBody(p, jaw, QColor(40, 100, 110), QColor(150, 180, 185), QColor(215, 225, 225));
+        stroke(p, jaw, QColor(20, 50, 60, 180), 0.5);
+    }
+    p.setPen(QPen(QColor(245, 245, 240), 0.5));
+    for (double x = 18; x < 86; x += 3.2)
+        p.drawLine(QPointF(x, 120.6 - (x - 10) * 0.017),
+                   QPointF(x + 0.4, 121.6 - (x - 10) * 0.012));
+    const QPainterPath body = bodyOutline({{88, 120}, 182, 14, 0.5, 0.55, 0.42, 0.5});
+    fillBody(p, body, QColor(24, 100, 108), QColor(196, 214, 218), QColor(246, 248, 248), 0.5);
+    paintStripes(p, body, 119, 4, 1, 1.6, QColor(50, 100, 160, 170), 0);
+    paintStripes(p, body, 122, 4, 1, 1.0, QColor(255, 255, 255, 180), 0);
+    shadeBody(p, body, QColor(10, 20, 35, 130), 0.7);
+    paintFin(p, fin({112, 119}, {{124, 117}, {130, 121}}, {112, 122}), QColor(160, 200, 205, 180),
+             rays, 4);
+    paintFin(p, fin({176, 126}, {{186, 131}}, {188, 126}), QColor(180, 205, 210, 170), rays, 3);
+    paintEye(p, QPointF(101, 118.5), 3.8, QColor(190, 200, 170));
 }
 
-// One silverside around the origin, snout to the left, 100 units long.
+// One silverside around the origin, snout to the left, 100 units long: blunt
+// head, big eye, two small separate dorsal fins, clear body with one silver stripe.
 void paintSilversideBody(QPainter &p)
 {
-    const QColor fins(170, 200, 190, 130);
+    const QColor fins(170, 200, 190, 120);
     const QColor rays(90, 120, 110, 120);
-    paintFin(p, tail(TailKind::Forked, {84, 0}, 5, 20, 24, 0.5), fins, rays, 5);
-    paintFin(p, fin({44, -7}, {{48, -13}}, {54, -7}), fins, rays, 3);
-    paintFin(p, fin({62, -6}, {{66, -12}}, {74, -5}), fins, rays, 3);
-    paintFin(p, fin({58, 6}, {{64, 11}}, {74, 5}), fins, rays, 3);
-    const QPainterPath body = bodyOutline({{-2, 0}, 88, 16, 0.4, 0.5, 0.3});
+    paintFin(p, tail(TailKind::Forked, {82, 0}, 6, 18, 24, 0.55), fins, rays, 7);
+    paintFin(p, fin({36, -7.5}, {{40, -14}, {46, -12}}, {46, -8}), fins, rays, 4);
+    paintFin(p, fin({56, -6.5}, {{60, -13}, {70, -9}}, {72, -5}), fins, rays, 6);
+    paintFin(p, fin({52, 7}, {{56, 13}, {70, 9}}, {72, 5}), fins, rays, 6);
+    const QPainterPath body = bodyOutline({{0, 0}, 84, 17, 0.35, 0.55, 0.34, 0.5});
     // A clear body: the water shows through, and the gut and spine faintly.
-    fillBody(p, body, QColor(90, 135, 115, 140), QColor(160, 195, 180, 60),
-             QColor(220, 235, 230, 90));
-    strokeInside(p, body, curve({16, 1}, {50, 0}, {86, 0}), QColor(80, 110, 100, 100), 0.8);
+    fillBody(p, body, QColor(100, 140, 120, 150), QColor(160, 195, 180, 70),
+             QColor(220, 235, 230, 110));
+    p.fillPath(body.intersected(oval({30, 3.5}, 16, 4)), QColor(230, 235, 240, 120));
+    strokeInside(p, body, curve({18, 0}, {50, -1}, {84, 0}), QColor(80, 110, 100, 110), 0.8);
     const QPainterPath stripe =
-        smoothClosedPath({{14, -1.5}, {50, -1.6}, {86, -1.2}, {86, 1.6}, {50, 2.2}, {14, 2.4}});
+        smoothClosedPath({{18, -1.6}, {50, -2.0}, {84, -0.9}, {84, 1.0}, {50, 1.2}, {18, 1.0}});
+    strokeInside(p, body, curve({18, -2.3}, {50, -2.7}, {84, -1.4}), QColor(40, 60, 80, 130), 0.6);
     fillBody(p, body.intersected(stripe), QColor(255, 255, 255), QColor(225, 235, 245),
-             QColor(120, 140, 190), 0.45);
-    p.fillPath(body.intersected(smoothClosedPath({{2, 0}, {8, -4}, {16, -3}, {18, 3}, {8, 4}})),
-               QColor(200, 215, 215, 160));
-    stroke(p, body, QColor(60, 90, 80, 120), 0.5);
-    paintEye(p, QPointF(8, -1), 2.9, QColor(140, 150, 160));
+             QColor(140, 160, 200), 0.45);
+    // The silvery gill cover.
+    p.fillPath(body.intersected(oval({11, 1}, 8, 6)), QColor(210, 225, 230, 170));
+    stroke(p, body, QColor(60, 90, 80, 110), 0.5);
+    paintFin(p, fin({18, -2}, {{26, -3}, {28, 0}}, {18, 0}), fins, rays, 4);
+    stroke(p, curve({0, -1}, {2, -3}, {4, -3.5}), QColor(60, 70, 70), 0.7);
+    paintEye(p, QPointF(7, -1.5), 3.6, QColor(150, 160, 170));
 }
 
 // Soft-coral sea rods: bendy, knobbly stems a trumpetfish hides among.
@@ -130,7 +144,7 @@ void paintNeedlefish(QPainter &p, double w, double h)
                         4 + i * 5.0 + 1.8 * std::sin(x * 0.08 + i * 2.1) + std::sin(x * 0.21 + i));
         stroke(p, wave, QColor(255, 255, 255, 150 - i * 25), 1.3);
     }
-    paintGroup(p, {{216, 179, 0.55, 2, 0.45}, {160, 74, 1.06, -4, 1}}, paintNeedlefishBody);
+    paintGroup(p, {{206, 179, 0.55, 2, 0.45}, {172, 78, 1.0, -4, 1}}, paintNeedlefishBody);
 }
 
 // A long silver torpedo with a jutting, fanged lower jaw: dark slanting bars
@@ -139,7 +153,7 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintReef(p, 0.45, 220, 0, {}, 0, {});
-    const Fin caudal = tail(TailKind::Forked, {254, 124}, 18, 56, 96, 0.5);
+    const Fin caudal = tail(TailKind::Forked, {254, 124}, 14, 56, 96, 0.5);
     paintFin(p, caudal, QColor(50, 60, 70, 235), QColor(20, 25, 30, 150), 14);
     {
         const Saved s(p);
@@ -147,7 +161,7 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
         for (const QPointF tip : {QPointF(306, 80), QPointF(306, 168)})
             paintGlow(p, tip, 14, QColor(235, 240, 240, 240));
     }
-    const BodyShape shape{{10, 128}, 248, 52, 0.45, 0.35, 0.36, 0.56};
+    const BodyShape shape{{10, 128}, 248, 52, 0.45, 0.35, 0.27, 0.56};
     const QColor pale(170, 180, 185, 220);
     const QColor rays(30, 40, 45, 150);
     // A fin from `from` to `to` of the length on the back (side -1) or belly (1).
@@ -163,9 +177,10 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
     const QPainterPath body = bodyOutline(shape);
     fillBody(p, body, QColor(72, 88, 100), QColor(196, 206, 212), QColor(242, 244, 245), 0.45);
     paintScales(p, body, 5.0, QColor(255, 255, 255, 35), 0.5);
-    for (double x = 77; x < 257; x += 10)
-        strokeInside(p, body, curve({x, 94}, {x - 4, 108}, {x - 7.5, 121}), QColor(40, 50, 60, 110),
-                     5);
+    // About eighteen dark bars slanting back from the back down to the lateral line.
+    for (double x = 80; x < 250; x += 9.5)
+        strokeInside(p, body, curve({x, 96}, {x - 5, 108}, {x - 9, 119}), QColor(40, 50, 60, 95),
+                     4.2);
     QPainterPath rear;
     rear.addRect(150, 124, 100, 17);
     paintSpots(p, body.intersected(rear), 13, 1.5, 2.6, QColor(15, 15, 20, 220), 8);
@@ -182,7 +197,7 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
     for (int i = 0; i < 6; ++i) {
         const double x = 22 + i * 6.5;
         const double y = 130 - (x - 16) * 0.1;
-        const double fang = (i == 1 || i == 3) ? 5.5 : 3.2;
+        const double fang = (i == 1 || i == 3) ? 5.5 : 2.0;
         p.drawPolygon(
             QPolygonF({{x - 1.2, y - 1.5}, {x + 1.2, y - 1.5}, {x + 0.2, y + fang - 1.5}}));
         p.drawPolygon(QPolygonF({{x + 2, y + 2.2}, {x + 4.2, y + 2.2}, {x + 3.2, y - fang + 2.6}}));
@@ -190,22 +205,27 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
     stroke(p, curve({84, 104}, {94, 124}, {82, 142}), QColor(50, 60, 70, 160), 1.2);
     paintFin(p, fin({90, 127}, {{116, 132}}, {92, 133}), pale, rays, 4);
     paintFin(p, fin({132, 145}, {{140, 160}}, {148, 145}), pale, rays, 4);
-    paintEye(p, QPointF(56, 116), 6.5, QColor(200, 190, 140));
+    paintEye(p, QPointF(58, 116), 5.4, QColor(200, 196, 160));
 }
 
-// A school of small clear silversides, each with one shining silver stripe.
+// A school of small clear silversides, each with one shining silver stripe,
+// before a sea fan so close that its mesh is as coarse as they are small.
 void paintSilverside(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintWater(p, Canvas::frame, 0.15);
+    paintWater(p, Canvas::frame, 0.2);
+    paintSeaFan(p, QPointF(236, 330), 420, QColor(150, 70, 140));
+    p.fillRect(Canvas::frame, QColor(30, 110, 150, 120));
     // Far members first, small and hazy; near ones large and clear.
     const std::initializer_list<Member> school = {
-        {200, 40, 0.45, 3, 0.45},  {248, 60, 0.42, -2, 0.45}, {150, 26, 0.4, 4, 0.4},
-        {276, 150, 0.44, 2, 0.45}, {110, 70, 0.5, 1, 0.5},    {250, 196, 0.48, -3, 0.45},
-        {14, 196, 0.5, 2, 0.5},    {176, 210, 0.55, 4, 0.55}, {190, 100, 0.75, 2, 0.75},
-        {96, 146, 0.78, -2, 0.75}, {214, 160, 0.8, 3, 0.8},   {26, 98, 0.8, 1, 0.8},
-        {120, 40, 0.85, -4, 0.85}, {64, 190, 1.1, 3, 1.0},    {150, 128, 1.25, -2, 1.0},
-        {20, 130, 1.15, 1, 1.0},   {200, 64, 1.15, 4, 1.0}};
+        {200, 30, 0.3, 3, 0.4},   {240, 48, 0.28, -2, 0.4},  {150, 22, 0.3, 4, 0.4},
+        {280, 140, 0.3, 2, 0.4},  {110, 58, 0.32, 1, 0.45},  {250, 200, 0.32, -3, 0.4},
+        {14, 206, 0.34, 2, 0.45}, {176, 218, 0.34, 4, 0.45}, {60, 30, 0.32, 2, 0.45},
+        {290, 90, 0.3, -1, 0.4},  {190, 96, 0.48, 2, 0.7},   {96, 140, 0.5, -2, 0.7},
+        {224, 162, 0.5, 3, 0.7},  {26, 94, 0.5, 1, 0.7},     {126, 36, 0.52, -4, 0.75},
+        {250, 116, 0.46, 2, 0.7}, {64, 190, 0.66, 3, 1.0},   {150, 124, 0.7, -2, 1.0},
+        {20, 138, 0.66, 1, 1.0},  {206, 64, 0.68, 4, 1.0},   {140, 182, 0.62, 1, 1.0},
+        {70, 76, 0.64, -3, 1.0}};
     paintGroup(p, school, paintSilversideBody);
 }
 
@@ -225,7 +245,7 @@ void paintTrumpetfish(QPainter &p, double w, double h)
     const QColor membrane(176, 100, 62, 225);
     const QColor rays(70, 30, 20, 160);
     const QPainterPath body =
-        ribbon(curve({0, 0}, {140, 0}, {280, 0}), {8, 9, 10, 16, 24, 28, 30, 28, 24, 17, 10});
+        ribbon(curve({0, 0}, {140, 0}, {280, 0}), {7, 8, 9, 14, 19, 22, 23, 22, 19, 14, 9});
     paintFin(p, tail(TailKind::Rounded, {276, 0}, 10, 38, 36), QColor(150, 80, 50, 225), rays, 11);
     // Each dorsal spine stands on its own, with no membrane between them.
     for (double x = 122; x < 220; x += 11) {
