@@ -76,7 +76,12 @@ void Label::keyPressEvent(QKeyEvent *event)
 void Label::focusInEvent(QFocusEvent *event)
 {
     QLabel::focusInEvent(event);
-    m_focusMarked = event->reason() != Qt::MouseFocusReason;
+    // As on the classic desktop, the mark shows once the keyboard is in use:
+    // not where a screen opens with the focus on a button, nor on a press
+    // of the mouse that is about to click it.
+    const Qt::FocusReason reason = event->reason();
+    m_focusMarked = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                    reason == Qt::ShortcutFocusReason;
     update();
 }
 

@@ -42,8 +42,6 @@ protected:
 
 private:
     bool m_button = false;
-    // A mouse press moves the focus just before the click that acts on it;
-    // only focus from elsewhere is marked.
     bool m_focusMarked = false;
 };
 

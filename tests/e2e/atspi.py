@@ -155,12 +155,6 @@ def set_text(entry, value):
         raise AssertionError(f"could not write {value!r} into {entry.name!r}")
 
 
-def centre(node):
-    """The middle of a control, in screen coordinates."""
-    box = node.queryComponent().getExtents(_pyatspi().DESKTOP_COORDS)
-    return box.x + box.width // 2, box.y + box.height // 2
-
-
 # -- Reefwise's screens as the bus shows them -----------------------------------
 
 def photo_number(window):
@@ -173,8 +167,9 @@ def photo_number(window):
 
 
 def countdown(window):
+    """The intro's countdown, a button that starts the quiz at once."""
     for node in descendants(window):
-        if role(node) == "label" and node.name.startswith("Starting in"):
+        if role(node) == "push button" and node.name == "Start now":
             return node
     return None
 
@@ -225,10 +220,8 @@ class Run(ProgramRun):
         self.app = find_app(pid=self.process.pid)
 
     def start(self):
-        """Clicks the countdown (a label: the quiz has no key or press for
-        it) and waits for question screen 1."""
-        x, y = centre(countdown(intro(self.app)))
-        self.x._run(["xdotool", "mousemove", str(x), str(y), "click", "1"])
+        """Presses the countdown and waits for question screen 1."""
+        press(countdown(intro(self.app)))
         return question(self.app, 1)
 
     def press_and_end(self, window, name="Exit"):
@@ -244,13 +237,18 @@ def intro_is_a_frame_with_named_mockups(x, binary):
           f"the intro is {role(window)} {window.name!r}")
     seen = describe(window)
     for control in [("label", "REEFWISE!"), ("label", "Here will be the picture of a fish"),
-                    ("text", "Fish name"), ("image", "Back"), ("image", "Exit"),
-                    ("image", "Next")]:
+                    ("text", "Example: fish name box"), ("image", "Example: Back button"),
+                    ("image", "Example: Exit button"), ("image", "Example: Next button")]:
         check(control in seen, f"{control} not on the intro: {seen}")
-    # The mock buttons do nothing when clicked, so they offer nothing to press.
-    check(not any(r == "push button" for r, _ in seen), f"a button on the intro: {seen}")
-    check(text(find(window, "text", "Fish name")) == "Enter the name of the fish here",
-          "the mock answer box does not read as laid out")
+    # The mock buttons do nothing when clicked, so they offer nothing to press;
+    # the countdown does.
+    buttons = [name for r, name in seen if r == "push button"]
+    check(buttons == ["Start now"], f"buttons on the intro: {buttons}")
+    check(text(find(window, "text", "Example: fish name box")) ==
+          "Enter the name of the fish here", "the mock answer box does not read as laid out")
+    check("start now" in window.description, f"the intro explains {window.description!r}")
+    check(countdown(window).description == "Starting in 25 seconds",
+          f"the countdown says {countdown(window).description!r}")
 
 
 def question_screens_show_push_buttons(x, binary):
@@ -263,6 +261,7 @@ def question_screens_show_push_buttons(x, binary):
                                   ("text", "Fish name"), ("image", "Fish photo 1 of 47")]),
           f"screen 1 shows {seen}")
     check(text(find(first, "text", "Fish name")) == PROMPT, "screen 1 does not show the prompt")
+    check(first.description == "Question 1 of 47", f"screen 1 says {first.description!r}")
     for name in ("Exit", "Next"):
         check(actions(find(first, "push button", name))[0] == "Press",
               f"{name}'s first action is not Press")
@@ -323,6 +322,8 @@ def finale_and_review_pass(x, binary):
     check(sorted(seen) == sorted([("push button", "Review"), ("push button", "Exit"),
                                   ("label", "You got  1 out of 47 right!  Congratulations!")]),
           f"the finale shows {seen}")
+    check(window.description == "You got  1 out of 47 right!  Congratulations!",
+          f"the finale says {window.description!r}")
 
     press(find(window, "push button", "Review"))
     window = question(run.app, 1)
