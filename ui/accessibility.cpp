@@ -4,6 +4,7 @@
 #include "accessibility.h"
 
 #include "accessiblelabel.h"
+#include "announcement.h"
 #include "formwindow.h"
 #include "picturebox.h"
 
@@ -20,6 +21,8 @@ QAccessibleInterface *accessibleInterface(const QString &className, QObject *obj
 {
     if (className == QLatin1String(FormWindow::staticMetaObject.className()))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    if (className == QLatin1String(Announcement::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
     if (className == QLatin1String(PictureBox::staticMetaObject.className()))
         return new AccessibleLabel(static_cast<Label *>(object));
     // A label that is no button reads as its text, as Qt has it.

@@ -3,6 +3,7 @@
 
 #include "formwindow.h"
 
+#include "announcement.h"
 #include "windowframe.h"
 
 #include <QCloseEvent>
@@ -55,6 +56,13 @@ void FormWindow::showCentred()
 {
     m_placedFor.reset();
     learnFrameMargins(this, [this](QMargins frame) { frameTold(frame); });
+}
+
+void FormWindow::announce(const QString &text)
+{
+    if (!m_announcement)
+        m_announcement = new Announcement(m_client);
+    m_announcement->say(text);
 }
 
 void FormWindow::withdraw()

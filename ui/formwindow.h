@@ -13,6 +13,8 @@ class QMenuBar;
 
 namespace ui {
 
+class Announcement;
+
 // The window of a loaded screen: a fixed-size client area, with screen 47's
 // menu bar above it where a layout has one.
 class FormWindow : public QWidget
@@ -36,6 +38,9 @@ public:
     // manager has to be asked which frame it will draw, that happens once it
     // has answered, or after a short wait for an answer that does not come.
     void showCentred();
+    // Says `text` to screen readers now, whatever has the focus.
+    void announce(const QString &text);
+
     // Hides the window for good: not even an answer about its frame still on
     // its way shows it again.
     void withdraw();
@@ -53,6 +58,7 @@ private:
     QWidget *m_client = nullptr;
     QMenuBar *m_menuBar = nullptr;
     std::vector<QWidget *> m_tabOrder;
+    Announcement *m_announcement = nullptr;
     // The frame the window was placed for, once shown.
     std::optional<QMargins> m_placedFor;
     bool m_withdrawn = false;

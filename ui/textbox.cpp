@@ -5,7 +5,6 @@
 
 #include "formbuilder.h"
 
-#include <QAccessible>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -50,16 +49,14 @@ void TextBox::setBackColour(Colour colour)
 
 void TextBox::focusInEvent(QFocusEvent *event)
 {
+    // GotFocus runs before the line edit takes the focus in: screen readers
+    // take a caret that moves in a focused box for the focus itself moving
+    // there, and then no longer announce the box when Qt reports the focus.
+    if (movesBetweenControls(event->reason())) {
+        m_holdsFocus = true;
+        emit gotFocus();
+    }
     QLineEdit::focusInEvent(event);
-    if (!movesBetweenControls(event->reason()))
-        return;
-    m_holdsFocus = true;
-    // Qt tells screen readers of the new focus only once this event is
-    // handled; GotFocus changing the text first would make them take the
-    // focus as moved along with the text change, without announcing the box.
-    QAccessibleEvent focus(this, QAccessible::Focus);
-    QAccessible::updateAccessibility(&focus);
-    emit gotFocus();
 }
 
 void TextBox::focusOutEvent(QFocusEvent *event)
@@ -69,6 +66,10 @@ void TextBox::focusOutEvent(QFocusEvent *event)
         return;
     m_holdsFocus = false;
     emit lostFocus();
+    // The caret back at the start, where the box has it when its screen
+    // opens: the text shows from its beginning, and clearing the prompt on
+    // the way back in moves no caret.
+    setCursorPosition(0);
 }
 
 void TextBox::keyPressEvent(QKeyEvent *event)

@@ -31,13 +31,8 @@ QString reviewParagraph()
              coloured("blue", "#0000ff"));
 }
 
-// What a listener hears of the countdown, which is spoken on arrival and
-// again at 10 and 5 seconds rather than every second.
-QString countdownForListeners(int seconds)
-{
-    return QStringLiteral("Starting in %1 seconds").arg(seconds);
-}
-
+// A listener hears the countdown on arrival, in the explanation, and again
+// at 10 and 5 seconds rather than every second.
 bool countdownSpoken(int seconds)
 {
     return seconds == 10 || seconds == 5;
@@ -49,8 +44,8 @@ const char *const Explanation =
     "box under the picture, then go on with Next. Back goes to the fish before, and Exit "
     "ends the quiz. Answers are judged quietly; the last screen tells your score and offers a "
     "review, in which a name you got right is green and one you got wrong is red, and pressing "
-    "Return in a red name reveals the right one. The quiz starts by itself when the countdown "
-    "ends; press Return or Space to start now.";
+    "Return in a red name reveals the right one. The quiz starts by itself in 25 seconds; "
+    "press Return or Space to start now.";
 
 } // namespace
 
@@ -136,8 +131,7 @@ FormSpec IntroScreen::layout() const
          .font = Title,
          .align = Align::Centre,
          .button = true,
-         .accessibleName = QStringLiteral("Start now"),
-         .accessibleDescription = countdownForListeners(25)},
+         .accessibleName = QStringLiteral("Start now")},
         {.name = QStringLiteral("Label2"),
          .left = 1537,
          .top = 2880,
@@ -222,7 +216,7 @@ void IntroScreen::Timer1_Timer()
     auto *starting = control<Label>(QStringLiteral("Starting"), 2);
     starting->setText(QStringLiteral("Starting in ") + core::numberText(m_countdown));
     if (countdownSpoken(m_countdown))
-        starting->setAccessibleDescription(countdownForListeners(m_countdown));
+        window()->announce(tr("Starting in %1 seconds").arg(m_countdown));
 }
 
 void IntroScreen::Starting_Click(int /*index*/)
