@@ -103,7 +103,7 @@ void paintSergeantMajor(QPainter &p, double w, double h)
                             0.32});
     const Livery look(QColor(200, 200, 180, 215), QColor(210, 200, 130, 220),
                       QColor(120, 120, 110, 150), QColor(230, 230, 220, 150),
-                      QColor(60, 60, 70, 230), QColor(210, 190, 90), 8.3);
+                      QColor(60, 60, 70, 230), QColor(210, 190, 90), 7.4);
     paintBackFins(p, d, look);
     edgeFin(p, d.caudal, QColor(40, 40, 45, 120), 2);
     fillBody(p, d.body, QColor(240, 205, 50), QColor(232, 234, 236), QColor(242, 244, 246), 0.45);
@@ -168,7 +168,7 @@ void paintYellowtailedDamselfish(QPainter &p, double w, double h)
                             0.34});
     const QColor dark(34, 34, 62, 240);
     const Livery look(QColor(255, 218, 30, 245), dark, QColor(70, 70, 110, 140),
-                      QColor(120, 110, 120, 150), dark, QColor(80, 110, 170), 8.8);
+                      QColor(120, 110, 120, 150), dark, QColor(80, 110, 170), 7.6);
     paintBackFins(p, d, look);
     fillBody(p, d.body, QColor(28, 30, 60), QColor(44, 40, 72), QColor(62, 50, 66));
     paintScaleRows(p, d.body, d.shape, 8, QColor(90, 90, 140, 110));

@@ -276,52 +276,63 @@ void paintScalpel(QPainter &p, QPointF at, double length, QColor blade, QColor s
 {
     if (Silhouette::active(p))
         return;
-    const double w = length * 0.16;
+    const double w = length * 0.12;
     const QPointF front = at - QPointF(length * 0.55, 0);
     const QPointF back = at + QPointF(length * 0.45, 0);
-    // The groove the spine folds into, a slit longer than the spine.
-    stroke(p, curve(front - QPointF(2, -0.5), at + QPointF(0, w * 0.9), back + QPointF(3, 0)),
-           socket, w * 0.9);
+    // The groove the spine folds into, a slit a little longer than the spine.
+    stroke(
+        p,
+        curve(front - QPointF(1, -w * 0.6), at + QPointF(0, w * 0.9), back + QPointF(2, w * 0.3)),
+        socket, w * 0.7);
+    // Sharp in front, broad at its hinge behind, the lower edge straight.
     QPainterPath spine(front);
-    spine.cubicTo(front + QPointF(length * 0.3, -w * 1.4), back + QPointF(-length * 0.2, -w),
-                  back + QPointF(0, -w * 0.2));
-    spine.lineTo(back + QPointF(0, w * 0.4));
-    spine.quadTo(at + QPointF(0, w * 0.5), front);
+    spine.quadTo(at + QPointF(length * 0.05, -w * 1.1), back + QPointF(0, -w * 0.7));
+    spine.lineTo(back + QPointF(length * 0.04, w * 0.3));
+    spine.lineTo(front + QPointF(length * 0.1, w * 0.35));
+    spine.closeSubpath();
     p.fillPath(spine, blade);
-    stroke(p, spine, blade.darker(160), 0.5);
+    stroke(p, spine, blade.darker(170), 0.4);
 }
 
-void paintBeakPlates(QPainter &p, QPointF tip, double size, QColor colour)
+void paintBeakPlates(QPainter &p, const QPainterPath &body, QPointF tip, double size, QColor colour)
 {
     if (Silhouette::active(p))
         return;
-    // Two plates meeting at a closed line, each with the faint seams of its
-    // fused teeth; the upper one overhangs the lower a little.
-    const auto plate = [&](std::initializer_list<QPointF> points, int seams, double side) {
-        const QPainterPath path = QTransform::fromTranslate(tip.x(), tip.y())
-                                      .scale(size, size)
-                                      .map(smoothClosedPath(points));
-        QLinearGradient g(tip + QPointF(0, -side * size), tip);
-        g.setColorAt(0, colour.darker(112));
-        g.setColorAt(1, colour.lighter(125));
-        p.fillPath(path, g);
+    // The plates are the front of the snout itself, bared where the lips end:
+    // a pale upper and lower plate meeting at a straight cutting edge, each a
+    // mosaic of fused teeth.
+    const QPointF centre = tip + QPointF(size * 0.5, 0);
+    const double band = size * 0.42;
+    // The beak juts a little ahead of the lips and rounds off above and below.
+    const QPainterPath front =
+        QTransform::fromTranslate(-size * 0.14, 0)
+            .map(body)
+            .intersected(oval(tip + QPointF(size * 0.3, 0), size * 0.55, size * 0.6));
+    const QPainterPath lips = QTransform::fromTranslate(band, 0).map(body);
+    for (const int side : {-1, 1}) {
+        QPainterPath half;
+        half.addRect(QRectF(centre.x() - size,
+                            side < 0 ? centre.y() - size * 0.62 : centre.y() + 0.4, size * 2,
+                            size * 0.62 - 0.4));
+        const QPainterPath plate = front.subtracted(lips).intersected(half);
+        QLinearGradient g(centre, centre + QPointF(0, side * size * 0.6));
+        g.setColorAt(0, colour.lighter(118));
+        g.setColorAt(1, colour.darker(115));
+        p.fillPath(plate, g);
         const Saved s(p);
-        p.setClipPath(path, Qt::IntersectClip);
-        for (int i = 1; i <= seams; ++i) {
-            const double x = 0.12 + 0.16 * i;
+        p.setClipPath(plate, Qt::IntersectClip);
+        for (int i = 0; i < 7; ++i) {
+            const QPointF from = tip + QPointF(-size * 0.1, side * size * (0.04 + 0.085 * i));
             stroke(p,
-                   curve(tip + QPointF(x, 0) * size, tip + QPointF(x + 0.04, -side * 0.3) * size,
-                         tip + QPointF(x + 0.1, -side * 0.6) * size),
-                   withAlpha(colour.darker(150), 90), 0.5);
+                   curve(from, from + QPointF(size * 0.3, side * size * 0.02),
+                         from + QPointF(size * 0.6, side * size * 0.08)),
+                   withAlpha(colour.darker(160), 90), 0.5);
         }
-        stroke(p, path, withAlpha(colour.darker(170), 160), 0.6);
-    };
-    plate({{0.0, -0.02}, {0.12, -0.4}, {0.55, -0.62}, {1.05, -0.5}, {1.0, 0.02}}, 4, 1);
-    plate({{0.1, 0.02}, {1.0, 0.02}, {0.95, 0.4}, {0.5, 0.5}, {0.16, 0.3}}, 3, -1);
-    stroke(p,
-           curve(tip + QPointF(0.05, 0.02) * size, tip + QPointF(0.5, 0.06) * size,
-                 tip + QPointF(1.0, 0.02) * size),
-           colour.darker(230), 0.9);
+        // The lip's shadow along the back of the plate.
+        stroke(p, lips, withAlpha(colour.darker(260), 140), size * 0.14);
+    }
+    stroke(p, curve(tip, tip + QPointF(band * 0.5, 0.4), tip + QPointF(band * 1.3, 0.5)),
+           colour.darker(260), 0.9);
 }
 
 } // namespace fishkit

@@ -387,7 +387,8 @@ void paintScaleRows(QPainter &p, const QPainterPath &area, const BodyShape &shap
 // tail stalk in a groove `socket`, `length` long.
 void paintScalpel(QPainter &p, QPointF at, double length, QColor blade, QColor socket);
 
-// Fused tooth plates of a parrotfish at the snout tip `tip`, `size` deep.
-void paintBeakPlates(QPainter &p, QPointF tip, double size, QColor colour);
+// Fused tooth plates of a parrotfish at the snout tip `tip` of `body`, `size` deep.
+void paintBeakPlates(QPainter &p, const QPainterPath &body, QPointF tip, double size,
+                     QColor colour);
 
 } // namespace fishkit

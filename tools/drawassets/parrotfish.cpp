@@ -79,7 +79,7 @@ void paintWrasse(QPainter &p, const Wrasse &f,
                          8, 40, 0.6, 13),
                   withAlpha(f.fin.lighter(115), 180), f.ray);
     if (f.beak.alpha() > 0)
-        paintBeakPlates(p, s.snout + QPointF(-3, 0), s.depth * 0.15, f.beak);
+        paintBeakPlates(p, parts.body, s.snout + QPointF(-1.5, 0.5), s.depth * 0.17, f.beak);
     paintNaturalEye(p, eye, std::max(4.6, s.depth * 0.052), f.iris);
 }
 

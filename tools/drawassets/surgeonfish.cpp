@@ -135,7 +135,7 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
     paintBars(p, s.dorsal.shape.united(s.anal.shape), 86, 40, 4, 11, QColor(28, 32, 40, 70), 6);
     fillBody(p, s.body, QColor(128, 138, 150), QColor(190, 198, 206), QColor(226, 229, 232));
     paintBars(p, s.body, 86, 40, 4, 11, QColor(28, 32, 40, 215), 6);
-    paintScales(p, s.body, 7, QColor(255, 255, 255, 40));
+    paintScaleRows(p, s.body, s.shape, 7, QColor(255, 255, 255, 60));
     modelBody(p, s.body, s.caudal.base.x1(), QColor(60, 66, 76));
     paintFront(p, s, look);
 }
