@@ -144,7 +144,6 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
     const QPointF crown = a.shape.at(0.3, -0.68);
     paintDisc(p, crown, 10, 9, QColor(15, 25, 60), blue, 3);
     paintSpots(p, oval(crown, 10, 9), 4.5, 1.0, 1.2, QColor(80, 190, 255), 19);
-    stroke(p, curveThrough({{106, 86}, {116, 116}, {104, 164}}), blue, 2.2);
     paintFront(p, a, look);
     stroke(p, a.pelvic.edge, blue, 1.4);
 }
@@ -157,7 +156,7 @@ void paintRockAngelBeauty(QPainter &p, double w, double h)
                                {34, 222}, 170, QColor(170, 80, 150));
     const QColor yellow(255, 204, 20, 245);
     const Livery look(yellow, yellow, QColor(200, 130, 0, 170), QColor(255, 230, 110, 200), yellow,
-                      QColor(60, 120, 230), 7);
+                      QColor(150, 110, 50), 6.5);
     const Build a = angel({{{58, 128}, 174, 118, 0.45, 0.66, 0.22, 0.52, 0.03, 0, 0.7},
                            0.22,
                            {12, 0.34},

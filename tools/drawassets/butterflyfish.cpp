@@ -83,12 +83,8 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {272, 242}, 62, QColor(180, 140, 100),
                                {30, 236}, 96, QColor(180, 80, 140));
-    const Build b = butterfly({{{58, 130}, 180, 124, 0.47, 0.1, 0.26, 0.52, 0.06, 0, 0.7},
-                               0.2,
-                               0.3,
-                               0.36,
-                               TailKind::Truncate,
-                               {38, 60}});
+    const BodyShape shape{{58, 130}, 180, 124, 0.47, 0.1, 0.26, 0.52, 0.06, 0, 0.7};
+    const Build b = butterfly({shape, 0.2, 0.3, 0.36, TailKind::Truncate, {38, 60}});
     const QColor yellow(255, 212, 0, 250);
     const Livery look(yellow, yellow, QColor(200, 150, 0, 120), QColor(236, 234, 220, 140), yellow,
                       QColor(60, 50, 40), 6);
@@ -121,7 +117,7 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
     edgeFin(p, b.dorsal, QColor(240, 200, 60, 230), 9);
     edgeFin(p, b.anal, QColor(240, 200, 60, 230), 9);
     fillBody(p, b.body, QColor(206, 206, 210), QColor(236, 236, 238), QColor(242, 238, 226));
-    paintSlants(p, b.body, QColor(70, 70, 82, 150), 1.1, true);
+    paintSlants(p, b.body, QColor(70, 70, 82, 100), 0.8, true);
     // High on the rear of the body, just under the soft dorsal fin.
     const QPointF falseEye = rimPoint(b.body, b.shape.at(0.8, 0), -1) + QPointF(0, 12);
     paintDisc(p, falseEye, 10.5, 10.5, QColor(250, 250, 250), QColor(30, 30, 35), 0.8);
@@ -138,12 +134,8 @@ void paintBandedButterfly(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.35, Floor::Rock, {284, 228}, 50, QColor(180, 140, 80),
                                {24, 224}, 130, QColor(170, 80, 150));
-    const Build b = butterfly({{{66, 128}, 168, 136, 0.45, 0.2, 0.28, 0.5, 0.03, 0, 0.7},
-                               0.3,
-                               0.24,
-                               0.4,
-                               TailKind::Truncate,
-                               {36, 58}});
+    const BodyShape shape{{66, 128}, 168, 136, 0.45, 0.2, 0.28, 0.5, 0.03, 0, 0.7};
+    const Build b = butterfly({shape, 0.3, 0.24, 0.4, TailKind::Truncate, {36, 58}});
     const QColor band(36, 30, 30);
     const QColor white(240, 238, 232, 252);
     const Livery look(white, white, QColor(110, 110, 110, 150), QColor(236, 234, 220, 140), white,

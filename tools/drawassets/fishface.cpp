@@ -98,14 +98,14 @@ void paintHead(QPainter &p, const QPainterPath &body, const BodyShape &shape, QP
     // rear edge, then forward under the throat.
     const QPainterPath opercle =
         curveThrough({b.at(gill - 0.05, -0.62), b.at(gill - 0.005, -0.3), b.at(gill, 0.05),
-                      b.at(gill - 0.03, 0.45), b.at(gill - 0.08, 0.78), b.at(gill - 0.13, 0.95)});
+                      b.at(gill - 0.025, 0.45), b.at(gill - 0.06, 0.78), b.at(gill - 0.09, 0.95)});
     paintEdge(p, opercle, withAlpha(line, 150), {1, 0}, 1.0);
     // The preopercle, an L with a rounded corner between the eye and the opercle.
     const double pre = eyeAt + (gill - eyeAt) * 0.55;
     const QPainterPath preopercle =
-        curveThrough({b.at(pre, -0.1), b.at(pre + 0.005, 0.25), b.at(pre - 0.015, 0.5),
-                      b.at(pre - 0.06, 0.6), b.at(pre - 0.11, 0.62)});
-    paintEdge(p, preopercle, withAlpha(line, 70), {0.8, 0.5}, 0.6);
+        curveThrough({b.at(pre, -0.1), b.at(pre + 0.005, 0.25), b.at(pre - 0.01, 0.48),
+                      b.at(pre - 0.04, 0.58), b.at(pre - 0.07, 0.6)});
+    paintEdge(p, preopercle, withAlpha(line, 55), {0.8, 0.5}, 0.5);
 
     // A closed mouth: a short gape sloping gently down from the snout tip,
     // the rounded end of the upper jaw bone just above its corner.
@@ -124,8 +124,7 @@ Fin fanFin(QPointF top, QPointF bottom, double length, double angle, double spre
 {
     const int count = std::max(3, rays);
     const double k = std::clamp(point, 0.0, 1.0);
-    Fin f;
-    f.base = QLineF(top, bottom);
+    std::vector<QPointF> tips;
     for (int i = 0; i < count; ++i) {
         const double u = double(i) / (count - 1);
         const double fan = 0.6 + 0.4 * std::sin(pi * (0.18 + 0.82 * u));
@@ -133,19 +132,17 @@ Fin fanFin(QPointF top, QPointF bottom, double length, double angle, double spre
         const QPointF root = top + (bottom - top) * ((i + 0.5) / count);
         const QPointF tip =
             root + heading(angle - spread * (0.5 - u)) * length * (fan + (wing - fan) * k);
-        f.tips.push_back(tip);
+        tips.push_back(tip);
     }
     // Through every other tip, so the free edge runs smooth past the rays.
     std::vector<QPointF> rim{top};
     for (int i = 0; i < count; i += 2)
-        rim.push_back(f.tips[i]);
+        rim.push_back(tips[i]);
     if (count % 2 == 0)
-        rim.push_back(f.tips.back());
+        rim.push_back(tips.back());
     rim.push_back(bottom);
-    f.edge = curveThrough(rim);
-    f.shape = f.edge;
-    f.shape.closeSubpath();
-    f.shape.setFillRule(Qt::WindingFill);
+    Fin f = finAlong(rim);
+    f.tips = tips;
     return f;
 }
 

@@ -609,6 +609,11 @@ void paintReef(QPainter &p, double depth, double sand, double rock, QPointF cora
         paintSeaFan(p, fan, fanHeight, fanColour);
 }
 
+Fin finAlong(const std::vector<QPointF> &points)
+{
+    return finThrough(points);
+}
+
 Fin finAt(QPointF origin, std::initializer_list<QPointF> offsets)
 {
     std::vector<QPointF> points;

@@ -262,6 +262,10 @@ struct Build
 void paintReef(QPainter &p, double depth, double sand, double rock, QPointF coral, double coralSize,
                QColor coralColour, QPointF fan = {}, double fanHeight = 0, QColor fanColour = {});
 
+// A fin whose outline runs through `points`: the first and last are its base
+// on the body, those between its free edge.
+Fin finAlong(const std::vector<QPointF> &points);
+
 // A fin whose outline runs through `origin` + each of `offsets`: the first
 // and last are its base on the body, those between its free edge.
 Fin finAt(QPointF origin, std::initializer_list<QPointF> offsets);
