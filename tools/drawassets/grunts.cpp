@@ -131,8 +131,13 @@ void paintFrenchGrunt(QPainter &p, double w, double h)
         above.lineTo(0, 0);
         const QPainterPath upper = body.intersected(above);
         const QPainterPath lower = body.subtracted(above);
-        for (double y = 88; y < 118; y += 12)
-            strokeInside(p, upper, curve({30, y}, {150, y - 2}, {270, y}), yellow, 6.5);
+        // The level stripes follow the curve of the back.
+        for (const double across : {-0.92, -0.66, -0.4}) {
+            std::vector<QPointF> stripe;
+            for (double t = 0; t <= 1.0; t += 0.1)
+                stripe.push_back(s.at(t, across));
+            strokeInside(p, upper, curveThrough(stripe), yellow, 6.5);
+        }
         for (double x = -150; x < 250; x += 25)
             strokeInside(p, lower, curve({x, 214}, {x + 100, 176}, {x + 210, 124}), yellow, 6.5);
         stroke(p, lateral, QColor(110, 130, 160, 170), 1.0);
