@@ -94,10 +94,10 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
               QColor(120, 60, 140));
     canvas.faceRight();
     const QColor green(40, 170, 120);
-    const Wrasse wrasse(BodyShape{{32, 122}, 218, 56, 0.34, 0.5, 0.3, 0.54, 0.04, 0.02, 0.8},
+    const Wrasse wrasse(BodyShape{{32, 124}, 218, 60, 0.3, 0.55, 0.26, 0.54, 0.05, 0.03, 0.9},
                         green.darker(140), green, QColor(140, 220, 180), QColor(60, 150, 150, 225),
                         QColor(20, 80, 90, 140), Qt::transparent, QColor(210, 90, 80), {42, 70},
-                        0.22, 0.3, 0.52, 0.3, 0.26, {0.12, -0.4});
+                        0.22, 0.3, 0.52, 0.2, 0.26, {0.12, -0.4});
     paintWrasse(p, wrasse, [&](const WrasseParts &parts) {
         edgeFin(p, parts.tail, QColor(20, 60, 90), 5);
         {
