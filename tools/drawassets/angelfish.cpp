@@ -82,7 +82,7 @@ void paintFrenchAngelfish(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.35, Floor::Rock, {262, 236}, 50, QColor(170, 130, 90),
                                {36, 230}, 110, QColor(170, 70, 150));
-    const Build a = angel({{{58, 126}, 174, 144, 0.46, 0.6, 0.2, 0.5, 0.06, 0, 0.7},
+    const Build a = angel({{{56, 128}, 176, 140, 0.46, 0.42, 0.2, 0.52, 0.1, 0, 0.7},
                            0.3,
                            {76, 0.5},
                            0.62,
