@@ -5,7 +5,6 @@
 #include "fishkit.h"
 
 #include <QLinearGradient>
-#include <QTransform>
 
 #include <algorithm>
 #include <functional>
