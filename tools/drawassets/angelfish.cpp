@@ -5,6 +5,7 @@
 #include "fishkit.h"
 
 #include <QPainter>
+#include <QPen>
 #include <QRadialGradient>
 
 // Angelfish: tall discs with trailing fin points.
@@ -28,6 +29,7 @@ struct AngelForm
     TailKind tail = TailKind::Rounded;
     QPointF tailSize{44, 66}; // length and span
     double notch = 0.15;
+    double filament = 0; // how far the pelvic fins trail out past their tips
 };
 
 // The angelfish: a tall disc with a short snout, a dorsal fin low and spiny in
@@ -53,11 +55,14 @@ Build angel(const AngelForm &f)
             edge.push_back(behind(2, f.corner - 0.1));
         return spinyFin(s.at(from, 0.9 * side), edge, s.at(0.96, 0.5 * side), spines, rays, 0.1);
     };
+    const QPainterPath body = discOutline(s);
+    const QPointF eye = s.at(0.2, -0.3);
+    const double gill = gillAt(s, eye, 1.85);
     return Build(
-        s, discOutline(s), sweep(-1, 0.3, 13, 20), sweep(1, 0.56, 3, 19),
+        s, body, sweep(-1, 0.3, 13, 20), sweep(1, 0.56, 3, 19),
         tail(f.tail, s.at(0.98, 0), d * s.stalk * 1.1, f.tailSize.x(), f.tailSize.y(), f.notch),
-        pairedFin(s.at(0.36, 0.02), d * 0.3, 12, d * 0.2, 0.2, 14),
-        pairedFin(s.at(0.34, 0.84), d * 0.42, 72, d * 0.12, 1, 7, 1), s.at(0.2, -0.3));
+        fanFin(s.at(gill + 0.03, 0.02), s.at(gill + 0.015, 0.3), d * 0.3, 8, 62, 0.15, 15),
+        pelvicFin(body, s.at(gill - 0.01, 0), d * 0.07, d * 0.32, 66, f.filament, 7), eye, gill);
 }
 
 // A wash of `colour` fading out from `centre`, inside `area` only.
@@ -77,7 +82,14 @@ void paintFrenchAngelfish(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.35, Floor::Rock, {262, 236}, 50, QColor(170, 130, 90),
                                {36, 230}, 110, QColor(170, 70, 150));
-    const Build a = angel({{{58, 126}, 174, 144, 0.46, 0.85, 0.22, 0.5}, 0.3, {76, 0.5}, 0.62});
+    const Build a = angel({{{56, 128}, 176, 140, 0.46, 0.42, 0.2, 0.52, 0.1, 0, 0.7},
+                           0.3,
+                           {76, 0.5},
+                           0.62,
+                           TailKind::Rounded,
+                           {44, 66},
+                           0.15,
+                           16});
     const QColor black(22, 22, 26, 245);
     const QColor yellow(240, 200, 40);
     const Livery look(black, black, QColor(70, 70, 70, 170), QColor(40, 40, 40, 200), black,
@@ -86,17 +98,14 @@ void paintFrenchAngelfish(QPainter &p, double w, double h)
     edgeFin(p, a.caudal, QColor(235, 225, 170), 6);
     paintScales(p, a.dorsal.shape.united(a.anal.shape), 7.5, withAlpha(yellow, 110), 0.9);
     fillBody(p, a.body, QColor(30, 30, 34), QColor(18, 18, 22), QColor(34, 34, 38));
-    paintScales(p, a.body, 8.5, withAlpha(yellow, 190), 1.1);
-    // The scales stop at the face, which is plain dark with a pale muzzle.
-    const QPainterPath face =
-        smoothClosedPath({{50, 128}, {80, 90}, {110, 78}, {116, 112}, {110, 152}, {84, 164}})
-            .intersected(a.body);
-    p.fillPath(face, QColor(26, 26, 30));
-    glow(p, face, {62, 130}, 17, QColor(225, 225, 215));
+    paintScaleRows(p, a.body, a.shape, 8.5, withAlpha(yellow, 220), 1.1);
+    // The scales fade out over the face, which has a pale muzzle.
+    glow(p, a.body, a.shape.snout + QPointF(5, 2), 15, QColor(225, 225, 215, 230));
     stroke(p, curve({118, 80}, {130, 116}, {120, 154}), yellow, 3.5);
-    paintDisc(p, {123, 129}, 3.6, 6.0, yellow, yellow, 3.0);
-    paintDisc(p, a.eye, 8.5, 8.5, Qt::transparent, yellow, 3.0);
-    shadeBody(p, a.body, QColor(10, 10, 12), 0.6);
+    paintDisc(p, a.pectoral.base.center() + QPointF(-1, 0), 3.2, a.pectoral.base.length() * 0.6,
+              yellow);
+    paintDisc(p, a.eye, 8.6, 8.6, Qt::transparent, withAlpha(yellow, 230), 2.4);
+    modelBody(p, a.body, a.caudal.base.x1(), QColor(10, 10, 12), 0.6);
     // The front fins have the yellow rays the back fins lack.
     paintFront(p, a, {black, black, withAlpha(yellow, 190), look.pectoral, black, look.iris, 7});
 }
@@ -111,23 +120,30 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
     const QColor blue(60, 170, 255);
     const Livery look(yellow, QColor(46, 128, 130, 240), QColor(240, 170, 40, 200), yellow, yellow,
                       QColor(60, 150, 200), 7);
-    const Build a = angel({{{58, 126}, 180, 128, 0.46, 0.6, 0.22, 0.5}, 0.32, {76, 0.78}});
+    const Build a = angel({{{58, 128}, 180, 128, 0.46, 0.62, 0.2, 0.52, 0.04, 0, 0.7},
+                           0.32,
+                           {76, 0.78},
+                           0,
+                           TailKind::Rounded,
+                           {44, 66},
+                           0.15,
+                           10});
     paintBackFins(p, a, look);
     for (const Fin *f : {&a.dorsal, &a.anal}) {
         edgeFin(p, *f, QColor(240, 170, 40, 200), 8);
         edgeFin(p, *f, blue, 4);
     }
     fillBody(p, a.body, QColor(30, 100, 130), QColor(50, 140, 140), QColor(100, 160, 120));
-    paintScales(p, a.body, 9, QColor(240, 200, 45, 200), 1.3);
+    paintScaleRows(p, a.body, a.shape, 9, QColor(240, 200, 45, 230), 1.3);
     // The face is plainer and bluer than the scaled body.
     glow(p, a.body, {78, 126}, 42, QColor(70, 150, 200, 220));
-    shadeBody(p, a.body, QColor(20, 60, 80), 0.7);
-    paintDisc(p, {122, 130}, 7, 9, QColor(20, 40, 90), blue, 2);
+    modelBody(p, a.body, a.caudal.base.x1(), QColor(20, 60, 80), 0.7);
+    paintDisc(p, a.pectoral.base.center() + QPointF(-1, 0), 5, a.pectoral.base.length() * 0.7,
+              QColor(20, 40, 90), blue, 2);
     // The crown: a dark spot ringed in blue and dotted with blue.
     const QPointF crown = a.shape.at(0.3, -0.68);
     paintDisc(p, crown, 10, 9, QColor(15, 25, 60), blue, 3);
     paintSpots(p, oval(crown, 10, 9), 4.5, 1.0, 1.2, QColor(80, 190, 255), 19);
-    stroke(p, curveThrough({{106, 86}, {116, 116}, {104, 164}}), blue, 2.2);
     paintFront(p, a, look);
     stroke(p, a.pelvic.edge, blue, 1.4);
 }
@@ -140,8 +156,8 @@ void paintRockAngelBeauty(QPainter &p, double w, double h)
                                {34, 222}, 170, QColor(170, 80, 150));
     const QColor yellow(255, 204, 20, 245);
     const Livery look(yellow, yellow, QColor(200, 130, 0, 170), QColor(255, 230, 110, 200), yellow,
-                      QColor(60, 120, 230), 7);
-    const Build a = angel({{{58, 126}, 174, 118, 0.45, 0.7, 0.24, 0.5},
+                      QColor(150, 110, 50), 6.5);
+    const Build a = angel({{{58, 128}, 174, 118, 0.45, 0.66, 0.22, 0.52, 0.03, 0, 0.7},
                            0.22,
                            {12, 0.34},
                            0,
@@ -150,25 +166,31 @@ void paintRockAngelBeauty(QPainter &p, double w, double h)
                            0.1});
     paintBackFins(p, a, look);
     fillBody(p, a.body, QColor(250, 196, 10), QColor(255, 204, 20), QColor(255, 226, 90));
-    paintScales(p, a.body, 8, QColor(210, 150, 0, 110));
-    // The black starts just behind the gill cover and takes in most of both fins.
-    const QPainterPath black =
-        smoothClosedPath(
-            {{146, 10}, {128, 70}, {120, 125}, {128, 180}, {146, 240}, {310, 240}, {310, 10}})
-            .intersected(a.body.united(a.dorsal.shape).united(a.anal.shape));
+    paintScaleRows(p, a.body, a.shape, 8, QColor(210, 150, 0, 130));
+    // The black blotch: its front edge bows forward behind the gill cover and
+    // sweeps back into both fins.
+    const QPainterPath black = smoothClosedPath({{196, 14},
+                                                 {160, 38},
+                                                 {136, 82},
+                                                 {130, 126},
+                                                 {140, 170},
+                                                 {168, 214},
+                                                 {206, 240},
+                                                 {320, 240},
+                                                 {320, 0}})
+                                   .intersected(a.body.united(a.dorsal.shape).united(a.anal.shape));
     p.fillPath(black, QColor(14, 14, 20));
     glow(p, black, {196, 104}, 110, QColor(52, 52, 66));
-    paintScales(p, black.intersected(a.body), 8, QColor(80, 80, 100, 110));
+    paintScaleRows(p, black.intersected(a.body), a.shape, 8, QColor(80, 80, 100, 120));
     for (const Fin *f : {&a.dorsal, &a.anal})
         edgeFin(p, *f, QColor(250, 110, 30), 3);
-    shadeBody(p, a.body, QColor(40, 30, 10), 0.6);
-    // Blue lips, the blue patch over the eye and the blue-tinged cheek spine.
-    p.fillPath(smoothClosedPath({{57, 124}, {62, 118}, {70, 118}, {72, 126}, {66, 132}, {59, 131}}),
-               QColor(80, 110, 190));
-    p.fillPath(smoothClosedPath({{78, 100}, {82, 88}, {92, 84}, {102, 90}, {104, 100}, {91, 95}}),
-               QColor(40, 110, 240));
-    p.fillPath(smoothClosedPath({{98, 152}, {124, 156}, {100, 160}}), QColor(90, 120, 210));
+    modelBody(p, a.body, a.caudal.base.x1(), QColor(40, 30, 10), 0.6);
     paintFront(p, a, look);
+    // The blue is on the upper half of the ring round the eye.
+    const Saved saved(p);
+    p.setPen(QPen(QColor(40, 110, 240), 2.6, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(a.eye - QPointF(9, 9), QSizeF(18, 18)), 20 * 16, 150 * 16);
 }
 
 // Grey, freckled by dark scale centres; a pale mouth, a squared-off tail with a
@@ -177,13 +199,14 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.45, Floor::Rock, {24, 230}, 40, QColor(150, 150, 100),
                                {300, 226}, 170, QColor(120, 60, 140));
-    const Build a = angel({{{56, 128}, 178, 134, 0.47, 0.5, 0.22, 0.5},
+    const Build a = angel({{{56, 128}, 178, 134, 0.47, 0.5, 0.2, 0.5, 0.04, 0, 0.7},
                            0.27,
                            {52, 0.52},
                            0.6,
                            TailKind::Truncate,
                            {40, 74},
-                           0});
+                           0,
+                           12});
     const QColor grey(96, 100, 108, 250);
     const Livery look(grey, grey, QColor(40, 40, 46, 140), QColor(130, 134, 140, 200),
                       QColor(90, 94, 100, 220), QColor(190, 170, 90), 7);
@@ -193,12 +216,15 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
     paintSpots(
         p, a.body.united(a.dorsal.shape).united(a.anal.shape).subtracted(oval({70, 120}, 42, 60)),
         7.5, 1.8, 2.3, QColor(44, 48, 56, 160), 34);
-    // The pale mouth and chin.
-    p.fillPath(smoothClosedPath({{55, 124}, {60, 112}, {72, 108}, {82, 120}, {78, 136}, {62, 142}})
-                   .intersected(a.body),
-               QColor(226, 228, 226));
-    shadeBody(p, a.body, QColor(40, 42, 48), 0.8);
+    // The pale mouth and chin fade back into the grey of the head.
+    glow(p, a.body, a.shape.snout + QPointF(8, 4), 26, QColor(232, 234, 232, 245));
+    glow(p, a.body, a.shape.snout + QPointF(16, 10), 22, QColor(220, 222, 222, 150));
+    modelBody(p, a.body, a.caudal.base.x1(), QColor(40, 42, 48), 0.8);
     paintFront(p, a, look);
+    // The yellow at the base of the pectoral fin.
+    const Fin &pec = a.pectoral;
+    paintGlow(p, pec.base.center() + QPointF(3, 0), pec.base.length() * 0.8,
+              QColor(250, 210, 40, 230));
 }
 
 } // namespace fishart

@@ -36,20 +36,22 @@ Build butterfly(const ButterflyForm &f)
     const auto out = [&](double along, int side, double rise) {
         return rimPoint(body, s.at(along, 0), side) + QPointF(0, side * d * rise);
     };
+    const QPointF eye = s.at(0.2, -0.22);
+    const double gill = gillAt(s, eye, 1.85);
     const auto corner = [&](int side) {
         return QPointF(s.at(1, 0).x() + 6, s.snout.y() + side * d * f.wrap);
     };
-    return Build(s, body,
-                 spinyFin(out(0.3, -1, -0.04),
-                          {out(0.34, -1, f.spiny), out(0.52, -1, f.spiny * 0.85),
-                           out(0.74, -1, f.soft), corner(-1)},
-                          s.at(0.97, -0.45), 12, 22, 0.14),
-                 spinyFin(out(0.56, 1, -0.04),
-                          {out(0.6, 1, f.soft * 0.4), out(0.76, 1, f.soft), corner(1)},
-                          s.at(0.97, 0.45), 3, 18, 0.14),
-                 tail(f.tail, s.at(0.98, 0), d * s.stalk * 1.1, f.tailSize.x(), f.tailSize.y(), 0),
-                 pairedFin(s.at(0.4, 0.04), d * 0.26, 14, d * 0.17, 0.3, 12),
-                 pairedFin(out(0.36, 1, -0.06), d * 0.3, 70, d * 0.11, 1, 6, 1), s.at(0.2, -0.22));
+    return Build(
+        s, body,
+        spinyFin(out(0.3, -1, -0.04),
+                 {out(0.34, -1, f.spiny), out(0.52, -1, f.spiny * 0.85), out(0.74, -1, f.soft),
+                  corner(-1)},
+                 s.at(0.97, -0.45), 12, 22, 0.14),
+        spinyFin(out(0.56, 1, -0.04), {out(0.6, 1, f.soft * 0.4), out(0.76, 1, f.soft), corner(1)},
+                 s.at(0.97, 0.45), 3, 18, 0.14),
+        tail(f.tail, s.at(0.98, 0), d * s.stalk * 1.1, f.tailSize.x(), f.tailSize.y(), 0),
+        fanFin(s.at(gill + 0.03, 0.04), s.at(gill + 0.015, 0.3), d * 0.26, 10, 58, 0.25, 13),
+        pelvicFin(body, s.at(gill, 0), d * 0.06, d * 0.28, 64), eye, gill);
 }
 
 // Fine lines slanting up towards the tail along the scale rows; with `chevron`
@@ -81,12 +83,8 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {272, 242}, 62, QColor(180, 140, 100),
                                {30, 236}, 96, QColor(180, 80, 140));
-    const Build b = butterfly({{{60, 128}, 178, 122, 0.45, 0.15, 0.28, 0.5},
-                               0.2,
-                               0.3,
-                               0.36,
-                               TailKind::Truncate,
-                               {38, 60}});
+    const BodyShape shape{{58, 130}, 180, 124, 0.47, 0.1, 0.26, 0.52, 0.06, 0, 0.7};
+    const Build b = butterfly({shape, 0.2, 0.3, 0.36, TailKind::Truncate, {38, 60}});
     const QColor yellow(255, 212, 0, 250);
     const Livery look(yellow, yellow, QColor(200, 150, 0, 120), QColor(236, 234, 220, 140), yellow,
                       QColor(60, 50, 40), 6);
@@ -95,7 +93,7 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
     fillBody(p, b.body, QColor(238, 236, 222), QColor(250, 250, 246), QColor(244, 242, 236));
     paintSlants(p, b.body, QColor(150, 150, 140, 75), 0.7, false);
     strokeInside(p, b.body, eyeBar(b.eye), QColor(20, 20, 24), 14);
-    shadeBody(p, b.body, QColor(90, 90, 80), 0.7);
+    modelBody(p, b.body, b.caudal.base.x1(), QColor(90, 90, 80), 0.7);
     // On the soft dorsal fin just above its base, not on the body.
     QPointF spot = b.shape.at(0.8, 0);
     while (b.body.contains(spot))
@@ -110,7 +108,8 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.35, Floor::Open, {282, 250}, 72, QColor(200, 140, 90),
                                {26, 240}, 140, QColor(170, 70, 110));
-    const Build b = butterfly({{{72, 128}, 164, 128, 0.44, 0.3, 0.3, 0.5}, 0.15, 0.2, 0.3});
+    const Build b =
+        butterfly({{{70, 128}, 168, 118, 0.42, 0.4, 0.3, 0.5, 0.02, 0.02, 0.7}, 0.15, 0.2, 0.28});
     const Livery look(QColor(225, 228, 222, 220), QColor(238, 228, 176, 250),
                       QColor(200, 180, 120, 150), QColor(236, 234, 220, 140),
                       QColor(240, 200, 50, 240), QColor(60, 50, 40), 6);
@@ -118,13 +117,14 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
     edgeFin(p, b.dorsal, QColor(240, 200, 60, 230), 9);
     edgeFin(p, b.anal, QColor(240, 200, 60, 230), 9);
     fillBody(p, b.body, QColor(206, 206, 210), QColor(236, 236, 238), QColor(242, 238, 226));
-    paintSlants(p, b.body, QColor(70, 70, 82, 150), 1.1, true);
-    const QPointF falseEye = b.shape.at(0.76, -0.25);
-    paintDisc(p, falseEye, 15, 15, QColor(250, 250, 250), QColor(30, 30, 35), 0.8);
-    paintDisc(p, falseEye, 11, 11, QColor(15, 15, 20));
+    paintSlants(p, b.body, QColor(70, 70, 82, 100), 0.8, true);
+    // High on the rear of the body, just under the soft dorsal fin.
+    const QPointF falseEye = rimPoint(b.body, b.shape.at(0.8, 0), -1) + QPointF(0, 12);
+    paintDisc(p, falseEye, 10.5, 10.5, QColor(250, 250, 250), QColor(30, 30, 35), 0.8);
+    paintDisc(p, falseEye, 7.5, 7.5, QColor(15, 15, 20));
     strokeInside(p, b.body, eyeBar(b.eye), QColor(250, 250, 245), 15);
     strokeInside(p, b.body, eyeBar(b.eye), QColor(20, 20, 26), 10);
-    shadeBody(p, b.body, QColor(90, 90, 100), 0.8);
+    modelBody(p, b.body, b.caudal.base.x1(), QColor(90, 90, 100), 0.8);
     paintFront(p, b, look);
 }
 
@@ -134,8 +134,8 @@ void paintBandedButterfly(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.35, Floor::Rock, {284, 228}, 50, QColor(180, 140, 80),
                                {24, 224}, 130, QColor(170, 80, 150));
-    const Build b = butterfly(
-        {{{66, 128}, 168, 136, 0.45, 0.2, 0.3, 0.5}, 0.3, 0.24, 0.4, TailKind::Truncate, {36, 58}});
+    const BodyShape shape{{66, 128}, 168, 136, 0.45, 0.2, 0.28, 0.5, 0.03, 0, 0.7};
+    const Build b = butterfly({shape, 0.3, 0.24, 0.4, TailKind::Truncate, {36, 58}});
     const QColor band(36, 30, 30);
     const QColor white(240, 238, 232, 252);
     const Livery look(white, white, QColor(110, 110, 110, 150), QColor(236, 234, 220, 140), white,
@@ -152,7 +152,7 @@ void paintBandedButterfly(QPainter &p, double w, double h)
     strokeInside(p, all, eyeBar(b.eye), band, 20);
     paintBars(p, all, 146, 56, 2, 28, band, 6);
     // A light rim only: a dark one would cut the fins off from the white body.
-    shadeBody(p, b.body, QColor(60, 60, 60, 110), 0.35);
+    modelBody(p, b.body, b.caudal.base.x1(), QColor(60, 60, 60, 110), 0.45);
     paintFront(p, b, look);
 }
 

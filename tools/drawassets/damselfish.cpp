@@ -35,8 +35,11 @@ Build damsel(const DamselForm &f)
         return s.at(along, side) + QPointF(0, side * d * rise);
     };
     const QPointF lobe(s.snout.x() + s.length * (0.94 + f.trail), 0);
+    const QPainterPath body = bodyOutline(s);
+    const QPointF eye = s.at(0.15, -0.3);
+    const double gill = gillAt(s, eye, 2.05);
     return Build(
-        s, bodyOutline(s),
+        s, body,
         spinyFin(s.at(0.27, -0.92),
                  {out(0.3, -1, f.spiny), out(0.58, -1, f.spiny * 0.95), out(0.74, -1, f.soft * 0.9),
                   lobe + QPointF(0, s.at(0.9, -0.7).y() - d * f.soft * 0.4)},
@@ -46,8 +49,8 @@ Build damsel(const DamselForm &f)
                   lobe + QPointF(0, s.at(0.9, 0.7).y() + d * f.soft * 0.4)},
                  s.at(0.93, 0.55), 2, 11),
         tail(TailKind::Forked, s.at(0.97, 0), d * s.stalk * 1.1, f.tail.x(), f.tail.y(), f.notch),
-        pairedFin(s.at(0.31, 0.12), d * 0.34, 14, d * 0.2, 0.45, 10),
-        pairedFin(s.at(0.3, 0.86), d * f.pelvic, 64, d * 0.11, 1, 6, 1), s.at(0.15, -0.3));
+        fanFin(s.at(gill + 0.03, 0.06), s.at(gill + 0.015, 0.4), d * 0.34, 10, 56, 0.35, 12),
+        pelvicFin(body, s.at(gill, 0), d * 0.07, d * f.pelvic, 62), eye, gill);
 }
 
 } // namespace
@@ -58,8 +61,13 @@ void paintBlueChromis(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {70, 242}, 70, QColor(170, 150, 100));
     paintCoralHead(p, QPointF(250, 246), 52, QColor(140, 120, 150));
-    const Build d = damsel(
-        {{{62, 124}, 170, 68, 0.42, 0.5, 0.22, 0.52}, 0.14, 0.3, 0.1, {76, 112}, 0.66, 0.34});
+    const Build d = damsel({{{62, 124}, 170, 68, 0.4, 0.45, 0.2, 0.52, 0, 0, 0.8},
+                            0.14,
+                            0.3,
+                            0.1,
+                            {76, 112},
+                            0.66,
+                            0.34});
     paintShoal(p, d.body.united(d.caudal.shape), QColor(40, 110, 210, 120),
                {{20, 20, 0.26}, {230, 10, 0.22}, {250, 170, 0.2}, {0, 160, 0.22}});
     const QColor blue(30, 120, 245, 230);
@@ -75,9 +83,9 @@ void paintBlueChromis(QPainter &p, double w, double h)
     paintFin(p, d.dorsal, withAlpha(black, 230), QColor(60, 90, 150, 150), 20);
     edgeFin(p, d.dorsal, QColor(40, 140, 255, 200), 2);
     fillBody(p, d.body, QColor(20, 100, 230), QColor(40, 140, 255), QColor(110, 190, 255));
-    paintScales(p, d.body, 6.0, QColor(150, 220, 255, 60), 0.7);
+    paintScaleRows(p, d.body, d.shape, 6.0, QColor(150, 220, 255, 80), 0.7);
     strokeInside(p, d.body, curveThrough({{58, 112}, {110, 88}, {170, 84}, {236, 112}}), black, 16);
-    shadeBody(p, d.body, QColor(10, 30, 70, 150), 0.8);
+    modelBody(p, d.body, d.caudal.base.x1(), QColor(10, 30, 70, 150), 0.8);
     paintFront(p, d, look);
 }
 
@@ -86,17 +94,22 @@ void paintSergeantMajor(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Open, {280, 252}, 76, QColor(180, 150, 100),
                                {30, 240}, 120, QColor(160, 70, 140));
-    const Build d = damsel(
-        {{{52, 126}, 184, 124, 0.45, 0.7, 0.22, 0.52}, 0.16, 0.36, 0.09, {58, 104}, 0.45, 0.32});
+    const Build d = damsel({{{52, 128}, 184, 118, 0.43, 0.6, 0.2, 0.54, 0.04, 0, 0.8},
+                            0.16,
+                            0.36,
+                            0.09,
+                            {58, 104},
+                            0.45,
+                            0.32});
     const Livery look(QColor(200, 200, 180, 215), QColor(210, 200, 130, 220),
                       QColor(120, 120, 110, 150), QColor(230, 230, 220, 150),
-                      QColor(60, 60, 70, 230), QColor(210, 190, 90), 8.3);
+                      QColor(60, 60, 70, 230), QColor(210, 190, 90), 7.4);
     paintBackFins(p, d, look);
     edgeFin(p, d.caudal, QColor(40, 40, 45, 120), 2);
     fillBody(p, d.body, QColor(240, 205, 50), QColor(232, 234, 236), QColor(242, 244, 246), 0.45);
     paintBars(p, d.body, 104, 29, 5, 15, QColor(20, 24, 32, 235), 2);
-    paintScales(p, d.body, 7, QColor(120, 120, 110, 50));
-    shadeBody(p, d.body, QColor(70, 72, 80), 0.7);
+    paintScaleRows(p, d.body, d.shape, 7, QColor(120, 120, 110, 70));
+    modelBody(p, d.body, d.caudal.base.x1(), QColor(70, 72, 80), 0.7);
     paintFront(p, d, look);
 }
 
@@ -107,15 +120,20 @@ void paintBeaugregory(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {270, 236}, 70, QColor(170, 150, 90),
                                {34, 240}, 100, QColor(170, 80, 140));
-    const Build d = damsel(
-        {{{62, 130}, 162, 106, 0.42, 1.0, 0.27, 0.5}, 0.17, 0.28, 0.05, {48, 80}, 0.22, 0.28});
+    const Build d = damsel({{{62, 132}, 162, 110, 0.46, 0.9, 0.24, 0.52, 0.05, 0.02, 0.7},
+                            0.17,
+                            0.28,
+                            0.05,
+                            {48, 80},
+                            0.22,
+                            0.28});
     const QColor yellow(255, 224, 0, 250);
     // Fins paler than the body, so that the spot plainly sits across the fin's base.
     const Livery look(yellow, QColor(255, 222, 70, 215), QColor(190, 120, 0, 190),
                       QColor(255, 240, 150, 160), yellow, QColor(230, 190, 60), 6.8);
     paintBackFins(p, d, look);
     fillBody(p, d.body, QColor(255, 220, 0), QColor(255, 230, 20), QColor(255, 240, 100));
-    paintScales(p, d.body, 8, QColor(210, 150, 0, 55));
+    paintScaleRows(p, d.body, d.shape, 8, QColor(210, 150, 0, 80));
     // The saddle takes in the spiny dorsal fin and ends in a clean line.
     const BodyShape &s = d.shape;
     const QPainterPath saddle =
@@ -124,8 +142,8 @@ void paintBeaugregory(QPainter &p, double w, double h)
                           s.snout - QPointF(12, 30)})
             .intersected(d.body.united(d.dorsal.shape));
     fillBody(p, saddle, QColor(40, 36, 160), QColor(58, 44, 176), QColor(72, 44, 180));
-    paintSpots(p, saddle, 8, 1.0, 1.6, QColor(110, 215, 255), 35);
-    shadeBody(p, d.body, QColor(150, 100, 0, 220), 0.6);
+    paintSpots(p, saddle, 12, 0.6, 0.9, QColor(110, 215, 255, 150), 35);
+    modelBody(p, d.body, d.caudal.base.x1(), QColor(150, 100, 0, 220), 0.6);
     strokeInside(p, d.body,
                  curveThrough({s.at(0, 0.3) - QPointF(8, 0), s.at(0.2, 0), s.at(0.42, -0.42),
                                s.at(0.6, -0.9), s.at(0.64, -1.8)}),
@@ -141,7 +159,7 @@ void paintYellowtailedDamselfish(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Rock, {40, 224}, 56, QColor(190, 130, 90),
                                {300, 214}, 150, QColor(200, 120, 60));
-    const Build d = damsel({{{46, 128}, 190, 134, 0.45, 0.95, 0.26, 0.54, 0.06},
+    const Build d = damsel({{{46, 130}, 190, 124, 0.42, 0.62, 0.22, 0.55, 0.08, 0.02, 0.8},
                             0.15,
                             0.38,
                             0.1,
@@ -150,13 +168,13 @@ void paintYellowtailedDamselfish(QPainter &p, double w, double h)
                             0.34});
     const QColor dark(34, 34, 62, 240);
     const Livery look(QColor(255, 218, 30, 245), dark, QColor(70, 70, 110, 140),
-                      QColor(120, 110, 120, 150), dark, QColor(80, 110, 170), 8.8);
+                      QColor(120, 110, 120, 150), dark, QColor(80, 110, 170), 7.6);
     paintBackFins(p, d, look);
     fillBody(p, d.body, QColor(28, 30, 60), QColor(44, 40, 72), QColor(62, 50, 66));
-    paintScales(p, d.body, 8, QColor(90, 90, 140, 80));
+    paintScaleRows(p, d.body, d.shape, 8, QColor(90, 90, 140, 110));
     paintSpots(p, d.body.intersected(oval({104, 90}, 50, 24)), 16, 1.8, 2.6, QColor(40, 170, 255),
                36);
-    shadeBody(p, d.body, QColor(10, 10, 30, 150), 0.8);
+    modelBody(p, d.body, d.caudal.base.x1(), QColor(10, 10, 30, 150), 0.6);
     paintFront(p, d, look);
 }
 

@@ -53,7 +53,11 @@ double profile(const BodyShape &s, double t)
         return std::pow(std::sin(std::clamp(t / a, 0.0, 1.0) * pi / 2), k);
     }
     const double v = (t - a) / (1.0 - a);
-    return s.stalk + (1.0 - s.stalk) * (1.0 + std::cos(v * pi)) / 2.0;
+    // Eased, the stalk runs level into the tail; a quarter wave keeps narrowing.
+    const double eased = (1.0 + std::cos(v * pi)) / 2.0;
+    const double narrowing = std::cos(v * pi / 2);
+    const double k = std::clamp(s.taper, 0.0, 1.0);
+    return s.stalk + (1.0 - s.stalk) * (eased + (narrowing - eased) * k);
 }
 
 // A fin whose outline runs through `points`: the first and last are its base.
@@ -541,6 +545,11 @@ QPainterPath curveThrough(std::initializer_list<QPointF> points)
     return openSpline(std::vector<QPointF>(points));
 }
 
+QPainterPath curveThrough(const std::vector<QPointF> &points)
+{
+    return openSpline(points);
+}
+
 QPainterPath ribbon(const QPainterPath &spine, std::initializer_list<double> widths)
 {
     const std::vector<double> w(widths);
@@ -574,9 +583,11 @@ QPainterPath discOutline(const BodyShape &shape)
         if (t <= a)
             return q;
         const double v = (t - a) / (1.0 - a);
-        const double taper = shape.stalk + (1.0 - shape.stalk) * (1.0 + std::cos(v * pi)) / 2.0;
+        const double taper = profile(shape, t);
+        // A tapering disc narrows into the stalk instead of ending square on it.
+        const double full = std::sqrt(std::max(0.0, 1.0 - std::pow(v, 2.0 + shape.taper * 1.5)));
         const double round =
-            shape.stalk + (1.0 - shape.stalk) * std::sqrt(std::max(0.0, 1.0 - v * v));
+            shape.stalk + (1.0 - shape.stalk) * std::pow(full, 1.0 + shape.taper * 1.2);
         return QPointF(q.x(), shape.snout.y() + (q.y() - shape.snout.y()) * round / taper);
     };
     return outlineRing(shape, 24, 1.2, side);
@@ -596,6 +607,11 @@ void paintReef(QPainter &p, double depth, double sand, double rock, QPointF cora
         paintCoralHead(p, coral, coralSize, coralColour);
     if (fanHeight > 0)
         paintSeaFan(p, fan, fanHeight, fanColour);
+}
+
+Fin finAlong(const std::vector<QPointF> &points)
+{
+    return finThrough(points);
 }
 
 Fin finAt(QPointF origin, std::initializer_list<QPointF> offsets)

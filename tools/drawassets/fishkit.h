@@ -96,6 +96,8 @@ struct BodyShape
     double back = 0.5;       // share of the depth that lies above the midline
     double hump = 0.0;       // extra rise of the forehead, as a share of the depth
     double belly = 0.0;      // extra sag of the belly, as a share of the depth
+    double taper = 0.0;      // 0 a stalk that runs on level to the tail, 1 one that
+                             // narrows all the way to the tail's root
 
     // A point `along` the length (0 snout, 1 tail root) and `across` the body
     // (-1 on the back, 0 on the midline, 1 on the belly), to place fins,
@@ -233,6 +235,7 @@ void castShadow(QPainter &p, const QPainterPath &shape, QPointF offset, int alph
 
 // An open smooth curve through `points`, for gill covers, mouths and lines.
 QPainterPath curveThrough(std::initializer_list<QPointF> points);
+QPainterPath curveThrough(const std::vector<QPointF> &points);
 
 // A band along `spine`, as wide as `widths` spread evenly along its length
 // (eel necks, whip tails, tube snouts, seahorse trunks).
@@ -251,12 +254,17 @@ struct Build
     QPainterPath body;
     Fin dorsal, anal, caudal, pectoral, pelvic;
     QPointF eye;
+    double gill = 0; // where the gill cover ends, as a share of the length; 0 by the eye
 };
 
 // Water `depth` deep over a bottom of sand or of reef rock from the given top
 // down (neither at 0), with a coral head and a sea fan on it (none at size 0).
 void paintReef(QPainter &p, double depth, double sand, double rock, QPointF coral, double coralSize,
                QColor coralColour, QPointF fan = {}, double fanHeight = 0, QColor fanColour = {});
+
+// A fin whose outline runs through `points`: the first and last are its base
+// on the body, those between its free edge.
+Fin finAlong(const std::vector<QPointF> &points);
 
 // A fin whose outline runs through `origin` + each of `offsets`: the first
 // and last are its base on the body, those between its free edge.
@@ -312,20 +320,79 @@ void strokeInside(QPainter &p, const QPainterPath &area, const QPainterPath &lin
 // The fin and face colours of a Build; the body's own colours go to fillBody.
 struct Livery
 {
-    QColor tail;      // tail fin membrane
-    QColor fins;      // dorsal and anal fin membranes
-    QColor ray;       // fin rays and the gill cover's line
-    QColor pectoral;  // pectoral fin membrane
-    QColor pelvic;    // pelvic fin membrane
-    QColor iris;      // ring round the pupil
-    double eye = 6.5; // eye radius
+    QColor tail;             // tail fin membrane
+    QColor fins;             // dorsal and anal fin membranes
+    QColor ray;              // fin rays and the gill cover's line
+    QColor pectoral;         // pectoral fin membrane
+    QColor pelvic;           // pelvic fin membrane
+    QColor iris;             // ring round the pupil
+    double eye = 6.5;        // eye radius
+    double mouth = 0.07;     // length of the closed mouth, as a share of the depth
+    QColor line{25, 30, 40}; // the lines of the mouth and gill cover
 };
 
 // The tail, dorsal and anal fins of `b`, behind its body, their rays spaced
 // by the fins' size.
 void paintBackFins(QPainter &p, const Build &b, const Livery &look);
 
-// Gill cover, mouth, pectoral and pelvic fins and eye, in front of the body.
+// Gill cover, mouth, pelvic and pectoral fins and eye, in front of the body.
 void paintFront(QPainter &p, const Build &b, const Livery &look);
+
+} // namespace fishkit
+
+// The face and the paired fins as a field guide draws them.
+namespace fishkit {
+
+// A fish eye in its orbit: a soft socket of skin round it, the iris coloured
+// as the species has it, a large round pupil and one small catch-light.
+void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris);
+
+// Where the gill cover of `shape` ends, as a share of its length, for an eye
+// at `eye`: about twice as far behind the snout, `factor` times.
+double gillAt(const BodyShape &shape, QPointF eye, double factor = 2.0);
+
+// The head of `shape` with the eye at `eye`: the preopercle and opercle edges
+// ending at `gill` with a soft shadow behind each, and a closed mouth `mouth`
+// long at the snout tip with the jaw bone behind it, in `line`; clipped to `body`.
+void paintHead(QPainter &p, const QPainterPath &body, const BodyShape &shape, QPointF eye,
+               double gill, double mouth, QColor line);
+
+// A pectoral fin fanning back from its base, which runs from `top` down to
+// `bottom`: `rays` rays `length` long at most, spread `spread` degrees round
+// `angle` degrees below straight back; `point` 0 gives a rounded fan, 1 a
+// pointed wing whose upper rays are longest.
+Fin fanFin(QPointF top, QPointF bottom, double length, double angle, double spread, double point,
+           int rays);
+
+// A pelvic fin joined to the belly of `body` below `inside`, its base `base`
+// long on the outline, a spine leading and the fin pointing `angle` degrees
+// below straight back, `length` long; a `filament` draws its first soft ray
+// out into a tapering streamer.
+Fin pelvicFin(const QPainterPath &body, QPointF inside, double base, double length, double angle,
+              double filament = 0, int rays = 6);
+
+// A pectoral fin standing off the flank: the shadow it casts there, its base
+// shaded, the fin itself.
+void paintPectoral(QPainter &p, const QPainterPath &body, const Fin &f, QColor membrane,
+                   QColor ray);
+
+// Shading that follows the body: the back darker and the belly in shadow
+// along their own outline, a soft sheen along the upper flank, the outline;
+// none behind `tailRoot`, where the stalk runs on into the tail.
+void modelBody(QPainter &p, const QPainterPath &body, double tailRoot,
+               QColor outline = QColor(10, 20, 35, 130), double strength = 1.0);
+
+// Scale edges in rows that follow `shape`, smaller towards the head, tail
+// and belly, fading out over the head and towards the back and belly.
+void paintScaleRows(QPainter &p, const QPainterPath &area, const BodyShape &shape, double size,
+                    QColor rim, double width = 0.7);
+
+// The folding spine of a surgeonfish at `at`, pointing forward along the
+// tail stalk in a groove `socket`, `length` long.
+void paintScalpel(QPainter &p, QPointF at, double length, QColor blade, QColor socket);
+
+// Fused tooth plates of a parrotfish at the snout tip `tip` of `body`, `size` deep.
+void paintBeakPlates(QPainter &p, const QPainterPath &body, QPointF tip, double size,
+                     QColor colour);
 
 } // namespace fishkit

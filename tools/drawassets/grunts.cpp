@@ -39,7 +39,7 @@ void paintGrunt(QPainter &p, const Grunt &g, const std::function<void(const QPai
         return s.at(along, side) + QPointF(0, side * d * rise);
     };
     paintFin(p,
-             tail(TailKind::Forked, s.at(1, 0) - QPointF(4, 0), d * s.stalk + 4, g.tail.x(),
+             tail(TailKind::Forked, s.at(1, 0) - QPointF(5, 0), d * s.stalk + 3, g.tail.x(),
                   g.tail.y(), g.notch),
              g.tailFin, g.ray, 16);
     // One fin, cut down low where the spines end and the soft rays begin.
@@ -56,17 +56,17 @@ void paintGrunt(QPainter &p, const Grunt &g, const std::function<void(const QPai
     const QPainterPath body = bodyOutline(s);
     fillBody(p, body, g.back, g.flank, g.belly);
     marks(body);
-    shadeBody(p, body, g.back.darker(200), 0.8);
-    stroke(p, curveThrough({s.at(0.3, -0.85), s.at(0.34, 0), s.at(0.28, 0.85)}),
-           withAlpha(g.back.darker(160), 150), 1.3);
-    // The red mouth lining grunts show when they "grunt".
-    const QPointF m = s.snout + QPointF(2, 2);
-    p.fillPath(smoothClosedPath({m, m + QPointF(12, -1), m + QPointF(22, 4), m + QPointF(10, 5)}),
-               QColor(200, 60, 50));
-    stroke(p, curve(m, m + QPointF(12, 1), m + QPointF(23, 4)), QColor(70, 40, 40), 1.3);
-    paintFin(p, pairedFin(s.at(0.35, 0.86), d * 0.3, 66, d * 0.13, 1, 6, 1), g.lowerFin, g.ray, 0);
-    paintFin(p, pairedFin(s.at(0.37, 0.2), d * 0.42, 8, d * 0.17, 0.9, 14), g.pectoral, g.ray, 0);
-    paintEye(p, s.at(0.18, -0.38), 7.2, g.iris);
+    modelBody(p, body, s.at(0.99, 0).x(), g.back.darker(200), 0.8);
+    const QPointF eye = s.at(0.18, -0.38);
+    const double gill = gillAt(s, eye, 1.9);
+    // Grunts have a long mouth reaching back under the front of the eye.
+    paintHead(p, body, s, eye, gill, d * 0.2, g.back.darker(260));
+    paintFin(p, pelvicFin(body, s.at(gill, 0), d * 0.08, d * 0.3, 62), g.lowerFin, g.ray, 0);
+    paintPectoral(
+        p, body,
+        fanFin(s.at(gill + 0.03, 0.1), s.at(gill + 0.015, 0.42), d * 0.42, 12, 44, 0.85, 15),
+        g.pectoral, g.ray);
+    paintNaturalEye(p, eye, d * 0.065, g.iris);
 }
 
 } // namespace
@@ -79,14 +79,14 @@ void paintPorkfish(QPainter &p, double w, double h)
     const Canvas canvas(p, w, h);
     paintReef(p, 0.35, 0, 200, {}, 0, {}, {292, 230}, 90, QColor(150, 80, 160));
     const QColor yellow(252, 208, 30);
-    const Grunt pork(BodyShape{{58, 144}, 188, 124, 0.38, 0.85, 0.2, 0.66, 0.12},
+    const Grunt pork(BodyShape{{56, 146}, 190, 120, 0.4, 0.72, 0.16, 0.64, 0.15, 0, 0.8},
                      QColor(140, 165, 185), QColor(200, 215, 228), QColor(240, 242, 245),
                      withAlpha(yellow, 225), withAlpha(yellow, 225), withAlpha(yellow, 235),
                      QColor(170, 120, 20, 140), withAlpha(yellow, 200), QColor(210, 190, 120), 0.3,
                      0.18, {48, 90}, 0.38);
     const BodyShape &s = pork.shape;
     paintGrunt(p, pork, [&](const QPainterPath &body) {
-        paintScales(p, body, 6, QColor(255, 255, 255, 50));
+        paintScaleRows(p, body, s, 6, QColor(255, 255, 255, 70));
         QPainterPath behindBars;
         behindBars.addRect(QRectF(s.at(0.42, 0).x(), 0, 320, 240));
         paintStripes(p, body.intersected(behindBars), 70, 12, 10, 4.2, yellow, 0.4);
@@ -94,11 +94,15 @@ void paintPorkfish(QPainter &p, double w, double h)
         p.setClipPath(body, Qt::IntersectClip);
         // The snout in front of the eye bar is yellow-bronze.
         paintGlow(p, s.snout + QPointF(8, -4), 28, QColor(240, 196, 70, 230));
-        // One bar slants down through the eye, the other drops from the nape.
-        for (const QPointF bar : {QPointF(0.21, 0.06), QPointF(0.38, 0.34)})
-            p.fillPath(smoothClosedPath({s.at(bar.x(), -1.2), s.at(bar.x() + 0.09, -1.2),
-                                         s.at(bar.y() + 0.09, 0.35), s.at(bar.y(), 0.35)}),
-                       QColor(18, 18, 22));
+        // One bar slants down and forward through the eye to the chin, the
+        // other drops from the nape to the base of the pectoral fin.
+        const QPointF eye = s.at(0.18, -0.38);
+        stroke(p,
+               curveThrough({eye + QPointF(14, -60), eye + QPointF(1, 0), eye + QPointF(-10, 40)}),
+               QColor(18, 18, 22), s.depth * 0.13);
+        p.fillPath(smoothClosedPath({s.at(0.36, -1.2), s.at(0.46, -1.2), s.at(0.43, 0.1),
+                                     s.at(0.4, 0.3), s.at(0.34, 0.3)}),
+                   QColor(18, 18, 22));
     });
 }
 
@@ -112,7 +116,7 @@ void paintFrenchGrunt(QPainter &p, double w, double h)
               QColor(180, 90, 80));
     const QColor yellow(250, 205, 40);
     const QColor finColour = withAlpha(yellow.darker(105), 225);
-    const Grunt french(BodyShape{{46, 130}, 196, 100, 0.44, 0.62, 0.22, 0.58, 0.03},
+    const Grunt french(BodyShape{{46, 132}, 196, 100, 0.44, 0.58, 0.2, 0.58, 0.05, 0, 0.8},
                        QColor(170, 190, 218), QColor(232, 240, 250), QColor(246, 246, 240),
                        finColour, finColour, finColour, QColor(160, 120, 20, 140),
                        withAlpha(yellow, 180), QColor(200, 170, 80), 0.26, 0.17, {52, 92}, 0.42);
@@ -127,8 +131,13 @@ void paintFrenchGrunt(QPainter &p, double w, double h)
         above.lineTo(0, 0);
         const QPainterPath upper = body.intersected(above);
         const QPainterPath lower = body.subtracted(above);
-        for (double y = 88; y < 118; y += 12)
-            strokeInside(p, upper, curve({30, y}, {150, y - 2}, {270, y}), yellow, 6.5);
+        // The level stripes follow the curve of the back.
+        for (const double across : {-0.92, -0.66, -0.4}) {
+            std::vector<QPointF> stripe;
+            for (double t = 0; t <= 1.0; t += 0.1)
+                stripe.push_back(s.at(t, across));
+            strokeInside(p, upper, curveThrough(stripe), yellow, 6.5);
+        }
         for (double x = -150; x < 250; x += 25)
             strokeInside(p, lower, curve({x, 214}, {x + 100, 176}, {x + 210, 124}), yellow, 6.5);
         stroke(p, lateral, QColor(110, 130, 160, 170), 1.0);
@@ -143,14 +152,14 @@ void paintBluestripedGrunt(QPainter &p, double w, double h)
     paintReef(p, 0.35, 0, 200, {60, 224}, 40, QColor(170, 150, 100), {300, 220}, 140,
               QColor(160, 90, 140));
     const Grunt bluestriped(
-        BodyShape{{24, 134}, 230, 100, 0.52, 0.25, 0.21, 0.63}, QColor(232, 180, 20),
+        BodyShape{{24, 136}, 230, 98, 0.48, 0.45, 0.19, 0.62, 0.07, 0, 0.8}, QColor(232, 180, 20),
         QColor(252, 210, 40), QColor(255, 232, 120), QColor(55, 52, 48, 235),
         QColor(220, 186, 60, 225), QColor(66, 62, 54, 235), QColor(20, 20, 20, 150),
         QColor(240, 220, 120, 180), QColor(230, 200, 80), 0.24, 0.15, {62, 108}, 0.5);
     paintGrunt(p, bluestriped, [&](const QPainterPath &body) {
         paintStripes(p, body, 72, 10.5, 10, 5.0, QColor(20, 50, 120), 0.45);
         paintStripes(p, body, 72, 10.5, 10, 3.2, QColor(40, 120, 230), 0.45);
-        paintScales(p, body, 7, QColor(160, 110, 0, 70), 0.5);
+        paintScaleRows(p, body, bluestriped.shape, 7, QColor(160, 110, 0, 90), 0.5);
     });
 }
 

@@ -5,7 +5,6 @@
 #include "fishkit.h"
 
 #include <QLinearGradient>
-#include <QTransform>
 
 #include <algorithm>
 #include <functional>
@@ -39,23 +38,6 @@ struct WrasseParts
     Fin tail, dorsal, anal;
 };
 
-// Fused tooth plates at the tip of the snout, the parrotfish hallmark.
-void paintBeak(QPainter &p, QPointF tip, double size, QColor colour)
-{
-    const auto jaw = [&](std::initializer_list<QPointF> points) {
-        const QPainterPath path = QTransform::fromTranslate(tip.x(), tip.y())
-                                      .scale(size, size)
-                                      .map(smoothClosedPath(points));
-        QLinearGradient g(path.boundingRect().topLeft(), path.boundingRect().bottomRight());
-        g.setColorAt(0, colour.lighter(140));
-        g.setColorAt(1, colour.darker(115));
-        p.fillPath(path, g);
-        stroke(p, path, colour.darker(170), 0.6);
-    };
-    jaw({{0.1, -0.1}, {0.3, -0.6}, {0.95, -0.75}, {1.2, -0.25}, {0.9, 0.0}});
-    jaw({{0.15, 0.08}, {0.95, 0.08}, {1.15, 0.45}, {0.7, 0.62}, {0.3, 0.4}});
-}
-
 // Paints the fish, its colour pattern by `marks` before the shading.
 void paintWrasse(QPainter &p, const Wrasse &f,
                  const std::function<void(const WrasseParts &)> &marks)
@@ -79,25 +61,25 @@ void paintWrasse(QPainter &p, const Wrasse &f,
     paintFin(p, parts.anal, f.fin, f.ray, 0);
     parts.body = bodyOutline(s);
     fillBody(p, parts.body, f.back, f.flank, f.belly);
-    paintScales(p, parts.body, std::max(6.0, s.depth * 0.1), withAlpha(f.back.darker(150), 120),
-                0.9);
+    paintScaleRows(p, parts.body, s, std::max(6.0, s.depth * 0.1),
+                   withAlpha(f.back.darker(150), 100), 0.9);
     marks(parts);
 
-    shadeBody(p, parts.body, f.back.darker(200));
-    const double gill = f.pectoralAt - 0.07;
-    stroke(p, curveThrough({s.at(gill, -0.85), s.at(gill + 0.05, -0.1), s.at(gill, 0.8)}),
-           withAlpha(f.back.darker(180), 160), 1.4);
-    paintFin(p, pairedFin(s.at(f.pectoralAt, 0.9), s.depth * 0.26, 66, s.depth * 0.1, 0.9, 6, 1),
+    modelBody(p, parts.body, parts.tail.base.x1() + 2, f.back.darker(200));
+    const QPointF eye = s.at(f.eye.x(), f.eye.y());
+    const double gill = f.pectoralAt - 0.04;
+    // Parrotfish mouths are closed by the beak; wrasses have a small mouth.
+    paintHead(p, parts.body, s, eye, gill, s.depth * (f.beak.alpha() > 0 ? 0.05 : 0.09),
+              f.back.darker(220));
+    paintFin(p, pelvicFin(parts.body, s.at(f.pectoralAt, 0), s.depth * 0.08, s.depth * 0.26, 62),
              f.fin, f.ray, 0);
-    paintFin(p,
-             pairedFin(s.at(f.pectoralAt + 0.01, 0.08), s.depth * 0.38, 8, s.depth * 0.2, 0.55, 13),
-             withAlpha(f.fin.lighter(115), 180), f.ray, 0);
+    paintPectoral(p, parts.body,
+                  fanFin(s.at(f.pectoralAt + 0.01, 0.02), s.at(f.pectoralAt, 0.32), s.depth * 0.38,
+                         8, 40, 0.6, 13),
+                  withAlpha(f.fin.lighter(115), 180), f.ray);
     if (f.beak.alpha() > 0)
-        paintBeak(p, s.snout + QPointF(-3, 0), s.depth * 0.14, f.beak);
-    else
-        stroke(p, curve(s.snout, s.snout + QPointF(6, 3), s.snout + QPointF(12, 1)),
-               f.back.darker(200), 1.2);
-    paintEye(p, s.at(f.eye.x(), f.eye.y()), std::max(4.8, s.depth * 0.058), f.iris);
+        paintBeakPlates(p, parts.body, s.snout + QPointF(-1.5, 0.5), s.depth * 0.17, f.beak);
+    paintNaturalEye(p, eye, std::max(4.6, s.depth * 0.052), f.iris);
 }
 
 } // namespace
@@ -111,10 +93,10 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
               QColor(120, 60, 140));
     canvas.faceRight();
     const QColor green(40, 170, 120);
-    const Wrasse wrasse(BodyShape{{32, 122}, 218, 58, 0.38, 0.55, 0.38, 0.52}, green.darker(140),
-                        green, QColor(140, 220, 180), QColor(60, 150, 150, 225),
+    const Wrasse wrasse(BodyShape{{32, 124}, 218, 60, 0.3, 0.55, 0.26, 0.54, 0.05, 0.03, 0.9},
+                        green.darker(140), green, QColor(140, 220, 180), QColor(60, 150, 150, 225),
                         QColor(20, 80, 90, 140), Qt::transparent, QColor(210, 90, 80), {42, 70},
-                        0.22, 0.3, 0.52, 0.3, 0.26, {0.12, -0.4});
+                        0.22, 0.3, 0.52, 0.2, 0.26, {0.12, -0.4});
     paintWrasse(p, wrasse, [&](const WrasseParts &parts) {
         edgeFin(p, parts.tail, QColor(20, 60, 90), 5);
         {
@@ -137,32 +119,48 @@ void paintHogfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintReef(p, 0.4, 212, 0, {290, 222}, 50, QColor(160, 130, 150));
-    const Wrasse hogfish(BodyShape{{24, 140}, 224, 112, 0.6, 0.12, 0.3, 0.64},
+    const Wrasse hogfish(BodyShape{{22, 146}, 226, 112, 0.55, 0.18, 0.26, 0.66, 0.1, 0, 0.8},
                          QColor(214, 160, 156), QColor(236, 200, 194), QColor(248, 238, 232),
                          QColor(220, 150, 150, 215), QColor(150, 90, 90, 140), Qt::transparent,
-                         QColor(210, 80, 60), {60, 114}, 0.22, 0.5, 0.62, 0.21, 0.48,
-                         {0.31, -0.66});
+                         QColor(210, 80, 60), {60, 114}, 0.22, 0.36, 0.62, 0.21, 0.44,
+                         {0.27, -0.6});
     const BodyShape &s = hogfish.shape;
     paintWrasse(p, hogfish, [&](const WrasseParts &parts) {
-        // The first three dorsal spines trail long filaments above a short membrane.
-        paintFin(p,
-                 fin(s.at(0.37, -0.95),
-                     {s.at(0.38, -1) + QPointF(0, -26), s.at(0.5, -1) + QPointF(0, -24)},
-                     s.at(0.52, -0.95)),
-                 hogfish.fin, hogfish.ray, 0);
-        for (int i = 0; i < 3; ++i) {
-            const QPointF base = s.at(0.4 + 0.05 * i, -0.95);
-            stroke(p,
-                   curve(base, base + QPointF(-6 + 2 * i, -36), base + QPointF(-6 + 10 * i, -70)),
-                   QColor(150, 80, 80), 2.0);
+        // The first three dorsal spines run on as long filaments, the fin's
+        // membrane trailing down from each to the next spine's tip.
+        const Fin &dorsal = parts.dorsal;
+        const double count = double(dorsal.tips.size());
+        QPainterPath water;
+        water.addRect(Canvas::frame);
+        const Saved outside(p);
+        p.setClipPath(water.subtracted(parts.body), Qt::IntersectClip);
+        for (int i = 2; i >= 0; --i) {
+            const QPointF root = dorsal.base.pointAt((i + 0.5) / count);
+            const QPointF end = root + QPointF(22 + 8 * i, -72 + 12 * i);
+            const QPainterPath spine =
+                curveThrough({root, dorsal.tips[i] + QPointF(-1, 0),
+                              (dorsal.tips[i] + end) / 2 + QPointF(-3, 0), end});
+            const QPointF next = dorsal.tips[i + 1];
+            QPainterPath membrane(root);
+            membrane.connectPath(spine.toReversed().toReversed());
+            membrane.lineTo(spine.pointAtPercent(0.7));
+            membrane.quadTo((spine.pointAtPercent(0.7) + next) / 2 + QPointF(4, 2), next);
+            membrane.lineTo(dorsal.base.pointAt((i + 1.5) / count));
+            membrane.closeSubpath();
+            p.fillPath(membrane, withAlpha(hogfish.fin, 200));
+            stroke(p, spine, QColor(176, 104, 104), 2.0);
+            stroke(p, curveThrough({spine.pointAtPercent(0.6), spine.pointAtPercent(0.8), end}),
+                   QColor(176, 104, 104), 1.2);
         }
-        const Saved saved(p);
-        p.setClipPath(parts.body, Qt::IntersectClip);
+        p.setClipping(false);
+        // The black spot at the rear base of the soft dorsal fin, half on the fin.
+        paintDisc(p, dorsal.base.pointAt(0.9) + QPointF(0, -6), 6.5, 6, QColor(20, 15, 18));
+        p.setClipPath(parts.body);
         // The male's dark mask over the snout and forehead.
         p.fillPath(
-            smoothClosedPath({{18, 130}, {70, 96}, {140, 48}, {150, 72}, {100, 100}, {34, 144}}),
-            QColor(90, 40, 45, 220));
-        paintDisc(p, s.at(0.9, -0.78), 7, 6, QColor(20, 15, 18));
+            smoothClosedPath({s.at(0.0, -0.3), s.at(0.1, -1.0), s.at(0.3, -1.4), s.at(0.38, -1.0),
+                              s.at(0.3, -0.72), s.at(0.2, -0.6), s.at(0.1, -0.2)}),
+            QColor(110, 56, 58, 170));
     });
 }
 
@@ -175,10 +173,10 @@ void paintBlueParrotfish(QPainter &p, double w, double h)
               QColor(150, 70, 130));
     paintWrasse(
         p,
-        Wrasse(BodyShape{{26, 140}, 222, 112, 0.46, 0.95, 0.34, 0.6, 0.26}, QColor(74, 132, 206),
-               QColor(116, 170, 228), QColor(170, 206, 240), QColor(110, 160, 220, 230),
-               QColor(60, 100, 170, 140), QColor(200, 225, 245), QColor(230, 200, 110), {62, 130},
-               0.36),
+        Wrasse(BodyShape{{26, 140}, 222, 110, 0.44, 0.9, 0.28, 0.6, 0.26, 0.03, 0.8},
+               QColor(74, 132, 206), QColor(116, 170, 228), QColor(170, 206, 240),
+               QColor(110, 160, 220, 230), QColor(60, 100, 170, 140), QColor(200, 225, 245),
+               QColor(230, 200, 110), {62, 130}, 0.36),
         [&](const WrasseParts &parts) { edgeFin(p, parts.tail, QColor(190, 220, 250, 170), 3); });
 }
 
@@ -191,7 +189,7 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
     paintReef(p, 0.3, 0, 206, {286, 226}, 50, QColor(160, 150, 100), {20, 220}, 120,
               QColor(150, 70, 140));
     const QColor salmon(250, 130, 110);
-    const Wrasse stoplight(BodyShape{{38, 128}, 208, 116, 0.5, 0.7, 0.34, 0.55},
+    const Wrasse stoplight(BodyShape{{38, 128}, 208, 114, 0.46, 0.72, 0.28, 0.56, 0.06, 0.03, 0.8},
                            QColor(14, 104, 84), QColor(30, 160, 110), QColor(70, 190, 130),
                            QColor(40, 150, 130, 235), QColor(10, 70, 60, 150),
                            QColor(110, 210, 190), QColor(240, 170, 60), {48, 100}, 0.12);
@@ -199,7 +197,7 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
     paintWrasse(p, stoplight, [&](const WrasseParts &parts) {
         edgeFin(p, parts.dorsal, withAlpha(salmon, 200), 2);
         edgeFin(p, parts.anal, withAlpha(salmon, 200), 2);
-        paintScales(p, parts.body, std::max(6.0, s.depth * 0.1), withAlpha(salmon, 110), 1.0);
+        paintScaleRows(p, parts.body, s, std::max(6.0, s.depth * 0.1), withAlpha(salmon, 150), 1.0);
         const QPointF root = s.at(1, 0);
         strokeInside(p, parts.tail.shape,
                      curve(root + QPointF(40, -40), root + QPointF(12, 0), root + QPointF(40, 40)),
@@ -232,7 +230,7 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
               QColor(160, 80, 140));
     const QColor green(40, 166, 84);
     const QColor bronze(214, 118, 38);
-    const Wrasse rainbow(BodyShape{{18, 124}, 236, 94, 0.42, 1.0, 0.36, 0.55, 0.04},
+    const Wrasse rainbow(BodyShape{{20, 126}, 234, 96, 0.38, 0.85, 0.28, 0.56, 0.1, 0.04, 0.85},
                          bronze.darker(140), bronze, QColor(240, 170, 90),
                          QColor(220, 130, 50, 230), QColor(120, 60, 20, 150), QColor(50, 180, 160),
                          QColor(240, 170, 60), {58, 170}, 0.42);

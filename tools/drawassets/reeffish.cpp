@@ -75,23 +75,11 @@ void paintBackFins(QPainter &p, const Build &b, const Livery &look)
 
 void paintFront(QPainter &p, const Build &b, const Livery &look)
 {
-    // The gill cover lies about twice as far behind the snout as the eye.
-    const BodyShape &s = b.shape;
-    const double eyeAt = (b.eye.x() - s.snout.x()) / s.length;
-    stroke(p, curveThrough({s.at(eyeAt * 1.7, -0.8), s.at(eyeAt * 2, 0), s.at(eyeAt * 1.7, 0.8)}),
-           withAlpha(look.ray, 160), 1.2);
-    stroke(p, curve(s.snout, s.snout + QPointF(5, 3), s.snout + QPointF(11, 2)), QColor(30, 30, 38),
-           1.3);
-    // The pectoral fin stands a little off the flank and shades it.
-    if (!Silhouette::active(p)) {
-        const Saved shade(p);
-        p.setClipPath(b.body, Qt::IntersectClip);
-        p.fillPath(QTransform::fromTranslate(1.5, 2.5).map(b.pectoral.shape),
-                   QColor(0, 10, 30, 45));
-    }
-    paintFin(p, b.pectoral, look.pectoral, look.ray, 8);
-    paintFin(p, b.pelvic, look.pelvic, look.ray, 4);
-    paintEye(p, b.eye, look.eye, look.iris);
+    const double gill = b.gill > 0 ? b.gill : gillAt(b.shape, b.eye);
+    paintHead(p, b.body, b.shape, b.eye, gill, b.shape.depth * look.mouth, look.line);
+    paintFin(p, b.pelvic, look.pelvic, look.ray, 0);
+    paintPectoral(p, b.body, b.pectoral, look.pectoral, look.ray);
+    paintNaturalEye(p, b.eye, look.eye, look.iris);
 }
 
 } // namespace fishkit

@@ -25,7 +25,7 @@ void paintYellowtailSnapper(QPainter &p, double w, double h)
     paintCoralHead(p, QPointF(200, 244), 40, QColor(120, 140, 100));
 
     const QColor yellow(250, 214, 40);
-    const BodyShape s{{28, 124}, 206, 62, 0.42, 0.35, 0.24, 0.56};
+    const BodyShape s{{28, 124}, 206, 62, 0.42, 0.35, 0.22, 0.56, 0.02, 0, 0.6};
     const double d = s.depth;
     const QColor ray(190, 150, 20, 120);
     // The tail grows out of the yellow stalk and is drawn over it, so that the
@@ -48,7 +48,7 @@ void paintYellowtailSnapper(QPainter &p, double w, double h)
 
     const QPainterPath body = bodyOutline(s);
     fillBody(p, body, QColor(70, 96, 130), QColor(176, 196, 214), QColor(238, 236, 240), 0.55);
-    paintScales(p, body, 7.0, QColor(255, 255, 255, 40));
+    paintScaleRows(p, body, s, 7.0, QColor(255, 255, 255, 60));
     paintStripes(p, body, s.snout.y() + 12, 6, 3, 1.4, QColor(245, 210, 90, 90), 0.2);
     // The stripe: thin at the snout, widening until it fills the stalk and runs into the tail.
     const QPainterPath stripe = smoothClosedPath(
@@ -60,17 +60,19 @@ void paintYellowtailSnapper(QPainter &p, double w, double h)
     upperBack.addRect(QRectF(s.at(0.25, 0).x(), 0, s.length * 0.62, s.snout.y() - 8));
     paintSpots(p, body.intersected(upperBack).subtracted(stripe), 8.5, 1.6, 1.9,
                QColor(250, 220, 60, 230), 1);
-    shadeBody(p, body);
+    modelBody(p, body, caudal.base.x1(), QColor(10, 20, 35, 130));
     paintFin(p, caudal, yellow, ray, 18);
 
-    stroke(p, curve(s.at(0.2, -0.9), s.at(0.25, 0), s.at(0.21, 0.9)), QColor(60, 70, 90, 150), 1.2);
-    stroke(p, curve(s.snout, s.snout + QPointF(10, 4), s.snout + QPointF(22, 3)),
-           QColor(60, 50, 60), 1.2);
-    paintFin(p, pairedFin(s.at(0.27, 0.12), d * 0.5, 12, d * 0.2, 1, 14),
-             QColor(240, 220, 200, 150), QColor(170, 140, 120, 120), 0);
-    paintFin(p, pairedFin(s.at(0.33, 0.9), d * 0.42, 64, d * 0.16, 0.9, 6, 1),
+    const QPointF eye = s.at(0.13, -0.28);
+    const double gill = gillAt(s, eye, 1.9);
+    paintHead(p, body, s, eye, gill, d * 0.2, QColor(40, 50, 70));
+    paintFin(p, pelvicFin(body, s.at(gill + 0.02, 0), d * 0.1, d * 0.4, 58),
              QColor(245, 225, 170, 190), QColor(180, 150, 90, 120), 0);
-    paintEye(p, s.at(0.13, -0.28), 7.5, QColor(200, 70, 50));
+    paintPectoral(
+        p, body,
+        fanFin(s.at(gill + 0.025, 0.1), s.at(gill + 0.015, 0.4), d * 0.55, 10, 36, 0.9, 15),
+        QColor(240, 220, 200, 150), QColor(170, 140, 120, 120));
+    paintNaturalEye(p, eye, 6.8, QColor(205, 80, 55));
 }
 
 // A deep silvery jack with a steep blunt head and a greenish-bronze back:
@@ -81,7 +83,7 @@ void paintCrevalleJack(QPainter &p, double w, double h)
     const Canvas canvas(p, w, h);
     paintWater(p, Canvas::frame, 0.5);
 
-    const BodyShape shape{{38, 124}, 220, 118, 0.38, 0.95, 0.1, 0.56, 0.04};
+    const BodyShape shape{{38, 124}, 220, 112, 0.38, 0.72, 0.09, 0.56, 0.1, 0.02, 0.7};
     const QPainterPath body = bodyOutline(shape);
     const Fin caudal = tail(TailKind::Forked, {252, 123}, 12, 62, 136, 0.55);
     // A few more jacks further off, as they are seldom alone.
@@ -117,8 +119,8 @@ void paintCrevalleJack(QPainter &p, double w, double h)
         p.setClipPath(body, Qt::IntersectClip);
         paintGlow(p, {150, 95}, 90, QColor(200, 170, 90, 90));
     }
-    paintScales(p, body, 6.0, QColor(255, 255, 255, 30));
-    shadeBody(p, body);
+    paintScaleRows(p, body, shape, 6.0, QColor(255, 255, 255, 45));
+    modelBody(p, body, caudal.base.x1());
 
     // The lateral line bends down into the keel of scutes before the tail.
     QPainterPath lateral(QPointF(98, 86));
@@ -134,17 +136,19 @@ void paintCrevalleJack(QPainter &p, double w, double h)
             QPolygonF({{x, 122.5 - half}, {x + 5, 122.5}, {x, 122.5 + half}, {x + 1.2, 122.5}}));
     }
 
-    stroke(p, curve({92, 68}, {106, 112}, {90, 156}), QColor(50, 60, 50, 170), 1.4);
-    stroke(p, curve({39, 125}, {50, 128}, {62, 124}), QColor(50, 50, 45), 1.5);
-    stroke(p, curve({44, 119}, {58, 113}, {64, 123}), QColor(80, 80, 70, 170), 0.9);
-    // The long sickle pectoral of an open-water hunter.
-    paintFin(p, pairedFin({102, 131}, 98, 16, 20, 1, 16), QColor(225, 200, 110, 190), yellowRay, 0);
-    paintFin(p, pairedFin({114, 174}, 24, 66, 10, 0.9, 6, 1), QColor(230, 210, 150, 200), yellowRay,
-             0);
-    // The black spots on the gill cover and at the pectoral base.
-    paintDisc(p, {96, 84}, 5.0, 4.2, QColor(15, 15, 15));
-    paintDisc(p, {106, 131}, 4.2, 5.0, QColor(15, 15, 15));
-    paintEye(p, QPointF(66, 98), 9.0, QColor(210, 180, 80));
+    const QPointF eye = shape.at(0.13, -0.3);
+    const double gill = gillAt(shape, eye, 2.2);
+    paintHead(p, body, shape, eye, gill, shape.depth * 0.2, QColor(40, 50, 40));
+    // The black spot at the upper edge of the gill cover.
+    paintDisc(p, shape.at(gill - 0.025, -0.5), 4.6, 3.8, QColor(15, 15, 15, 235));
+    paintFin(p, pelvicFin(body, shape.at(gill + 0.01, 0), 10, 26, 62), QColor(230, 210, 150, 200),
+             yellowRay, 0);
+    // The long sickle pectoral of an open-water hunter, a black spot at its base.
+    const Fin pectoral =
+        fanFin(shape.at(gill + 0.02, 0.04), shape.at(gill + 0.01, 0.3), 96, 14, 22, 1, 16);
+    paintPectoral(p, body, pectoral, QColor(225, 200, 110, 190), yellowRay);
+    paintDisc(p, pectoral.base.center() + QPointF(1, 0), 3.6, 5.0, QColor(15, 15, 15, 235));
+    paintNaturalEye(p, eye, 7.2, QColor(215, 190, 110));
 }
 
 } // namespace fishart

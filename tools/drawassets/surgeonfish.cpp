@@ -4,6 +4,8 @@
 #include "fishart.h"
 #include "fishkit.h"
 
+#include <cmath>
+
 // Surgeonfish and spadefish: ovals and discs with crescent tails, the
 // surgeons with a scalpel at the tail base.
 
@@ -36,6 +38,8 @@ Build surgeon(const SurgeonForm &f)
     const auto out = [&](double along, int side, double share) {
         return rimPoint(body, s.at(along, 0), side) + QPointF(0, side * rise * share);
     };
+    const QPointF eye = s.at(0.17, -0.4);
+    const double gill = gillAt(s, eye, 1.95);
     return Build(
         s, body,
         spinyFin(out(0.2, -1, -0.3),
@@ -45,9 +49,8 @@ Build surgeon(const SurgeonForm &f)
                  out(0.95, 1, -0.6), 3, 23, 0.1),
         tail(TailKind::Lunate, s.at(0.98, 0), s.depth * s.stalk * 1.3, f.tail.x(), f.tail.y(),
              f.notch),
-        pairedFin(s.at(0.29, 0.02), s.depth * 0.34, 18, s.depth * 0.18, 0.8, 12),
-        pairedFin(out(0.3, 1, -0.9), s.depth * 0.2, 70, s.depth * 0.09, 0.9, 5, 1),
-        s.at(0.17, -0.4));
+        fanFin(s.at(gill + 0.03, 0.0), s.at(gill + 0.015, 0.3), s.depth * 0.32, 14, 50, 0.8, 13),
+        pelvicFin(body, s.at(gill + 0.01, 0), s.depth * 0.06, s.depth * 0.22, 64), eye, gill);
 }
 
 } // namespace
@@ -58,8 +61,11 @@ void paintBlueTang(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {60, 244}, 60, QColor(190, 160, 100),
                                {290, 236}, 80, QColor(200, 110, 60));
-    const Build s =
-        surgeon({{{60, 124}, 180, 128, 0.44, 0.85, 0.13, 0.53}, true, 0.13, {46, 86}, 0.14});
+    const Build s = surgeon({{{56, 130}, 188, 122, 0.42, 0.68, 0.12, 0.58, 0.08, 0.02, 0.8},
+                             false,
+                             0.13,
+                             {46, 90},
+                             0.16});
     const QColor blue(30, 70, 200, 235);
     const Livery look(blue, blue, QColor(15, 30, 90, 150), QColor(60, 110, 225, 150),
                       QColor(50, 100, 215, 230), QColor(40, 70, 160), 6.5);
@@ -68,12 +74,15 @@ void paintBlueTang(QPainter &p, double w, double h)
     for (const Fin *f : {&s.dorsal, &s.anal})
         edgeFin(p, *f, QColor(15, 20, 60), 3);
     fillBody(p, s.body, QColor(34, 70, 196), QColor(70, 134, 232), QColor(126, 178, 246));
-    for (double y = 62; y < 188; y += 6)
-        strokeInside(p, s.body,
-                     curveThrough({{44, y + 2}, {90, y - 2}, {140, y + 2}, {190, y - 2}, {250, y}}),
-                     QColor(15, 35, 110, 95), 0.7);
-    shadeBody(p, s.body, QColor(20, 30, 70), 0.8);
-    paintDisc(p, s.shape.at(0.93, 0), 8, 3.2, QColor(250, 225, 90), QColor(20, 30, 70), 1.0);
+    // The fine lines run along the body and waver as they go.
+    for (double across = -1.3; across < 1.3; across += 0.085) {
+        std::vector<QPointF> line;
+        for (double t = 0.08; t < 1.0; t += 0.04)
+            line.push_back(s.shape.at(t, across) + QPointF(0, 1.6 * std::sin(t * 38 + across * 9)));
+        strokeInside(p, s.body, curveThrough(line), QColor(15, 35, 110, 80), 0.7);
+    }
+    modelBody(p, s.body, s.caudal.base.x1(), QColor(20, 30, 70), 0.9);
+    paintScalpel(p, s.shape.at(0.925, 0.05), 17, QColor(250, 225, 90), QColor(20, 30, 70, 150));
     paintFront(p, s, look);
 }
 
@@ -86,13 +95,16 @@ void paintDoctorfish(QPainter &p, double w, double h)
     const QColor fins(96, 88, 70, 240);
     const Livery look(fins, fins, QColor(60, 54, 40, 150), QColor(150, 140, 116, 150),
                       QColor(130, 120, 98, 235), QColor(170, 150, 90), 6.5);
-    const Build s =
-        surgeon({{{50, 124}, 196, 114, 0.47, 0.7, 0.12, 0.54}, false, 0.14, {52, 98}, 0.24});
+    const Build s = surgeon({{{50, 126}, 198, 112, 0.45, 0.72, 0.11, 0.55, 0.03, 0.0, 0.8},
+                             false,
+                             0.14,
+                             {52, 98},
+                             0.24});
     paintBackFins(p, s, look);
     fillBody(p, s.body, QColor(104, 96, 76), QColor(146, 138, 114), QColor(188, 182, 162));
     paintBars(p, s.body, 98, 14, 10, 3.0, QColor(40, 34, 24, 215), 5);
-    shadeBody(p, s.body, QColor(50, 44, 32));
-    paintDisc(p, s.shape.at(0.93, 0), 8, 3.2, QColor(236, 234, 226), QColor(70, 62, 48), 0.8);
+    modelBody(p, s.body, s.caudal.base.x1(), QColor(50, 44, 32));
+    paintScalpel(p, s.shape.at(0.925, 0.05), 16, QColor(236, 234, 226), QColor(40, 34, 24, 170));
     paintFront(p, s, look);
 }
 
@@ -101,16 +113,17 @@ void paintDoctorfish(QPainter &p, double w, double h)
 void paintAtlanticSpadefish(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.35);
-    const BodyShape shape{{60, 124}, 182, 170, 0.5, 0.9, 0.14, 0.51};
+    const BodyShape shape{{60, 126}, 180, 164, 0.42, 0.72, 0.13, 0.53, 0.05, 0.03, 0.6};
     const auto lobe = [](double y, double side) {
         return fin({140, y + 48 * side},
                    {{176, y + 26 * side}, {212, y + 4 * side}, {226, y + 62 * side}},
                    {245, y + 112 * side});
     };
-    const Build s(shape, discOutline(shape), lobe(0, 1), lobe(246, -1),
-                  tail(TailKind::Lunate, {240, 123}, 24, 52, 86, 0.12),
-                  pairedFin({128, 128}, 40, 16, 24, 0.5, 12),
-                  pairedFin({112, 184}, 42, 74, 16, 1, 6, 1), QPointF(87, 106));
+    const QPainterPath body = discOutline(shape);
+    const Build s(shape, body, lobe(0, 1), lobe(246, -1),
+                  tail(TailKind::Lunate, {236, 126}, 22, 54, 90, 0.12),
+                  fanFin({124, 126}, {121, 150}, 40, 12, 56, 0.5, 13),
+                  pelvicFin(body, {112, 124}, 10, 40, 70), QPointF(87, 106));
     paintShoal(p, s.body.united(s.dorsal.shape).united(s.anal.shape).united(s.caudal.shape),
                QColor(90, 130, 150, 60), {{8, 18, 0.32}, {250, 150, 0.26}, {228, 2, 0.22}});
     const QColor silver(126, 134, 146, 245);
@@ -122,8 +135,8 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
     paintBars(p, s.dorsal.shape.united(s.anal.shape), 86, 40, 4, 11, QColor(28, 32, 40, 70), 6);
     fillBody(p, s.body, QColor(128, 138, 150), QColor(190, 198, 206), QColor(226, 229, 232));
     paintBars(p, s.body, 86, 40, 4, 11, QColor(28, 32, 40, 215), 6);
-    paintScales(p, s.body, 7, QColor(255, 255, 255, 40));
-    shadeBody(p, s.body, QColor(60, 66, 76));
+    paintScaleRows(p, s.body, s.shape, 7, QColor(255, 255, 255, 60));
+    modelBody(p, s.body, s.caudal.base.x1(), QColor(60, 66, 76));
     paintFront(p, s, look);
 }
 
@@ -135,8 +148,11 @@ void paintSurgeonfish(QPainter &p, double w, double h)
     Canvas canvas = reef(p, w, h, 0.4, Floor::Open, {60, 250}, 76, QColor(150, 160, 110),
                          {250, 240}, 100, QColor(170, 80, 110));
     canvas.faceRight();
-    const Build s =
-        surgeon({{{40, 122}, 206, 102, 0.44, 0.85, 0.14, 0.52}, false, 0.12, {58, 124}, 0.42});
+    const Build s = surgeon({{{40, 122}, 208, 100, 0.43, 0.8, 0.11, 0.53, 0.03, 0.0, 0.8},
+                             false,
+                             0.12,
+                             {58, 124},
+                             0.42});
     const QColor fins(104, 98, 90, 240);
     const Livery look(fins, fins, QColor(60, 56, 50, 150), QColor(170, 164, 152, 150),
                       QColor(130, 124, 114, 235), QColor(200, 170, 80), 6.5);
@@ -145,8 +161,8 @@ void paintSurgeonfish(QPainter &p, double w, double h)
     edgeFin(p, s.dorsal, QColor(120, 190, 255), 3);
     edgeFin(p, s.anal, QColor(120, 190, 255), 3);
     fillBody(p, s.body, QColor(100, 94, 86), QColor(148, 142, 134), QColor(200, 196, 188));
-    shadeBody(p, s.body, QColor(48, 44, 40));
-    paintDisc(p, s.shape.at(0.93, 0), 8, 3.2, QColor(30, 28, 34), QColor(220, 226, 230), 1.4);
+    modelBody(p, s.body, s.caudal.base.x1(), QColor(48, 44, 40));
+    paintScalpel(p, s.shape.at(0.925, 0.05), 16, QColor(36, 34, 40), QColor(220, 226, 230, 200));
     paintFront(p, s, look);
 }
 

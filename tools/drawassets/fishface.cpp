@@ -1,0 +1,335 @@
+// SPDX-FileCopyrightText: 2026 The Reefwise developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "fishkit.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPen>
+#include <QRadialGradient>
+#include <QTransform>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+// The face and the paired fins as a field guide draws them.
+namespace fishkit {
+
+namespace {
+
+constexpr double pi = std::numbers::pi;
+
+QPointF heading(double degrees)
+{
+    const double a = degrees * pi / 180.0;
+    return {std::cos(a), std::sin(a)};
+}
+
+// A line of the head: a soft shadow on the side away from the light, then the
+// edge itself and a glint along the lit side, as a bony edge shows on skin.
+void paintEdge(QPainter &p, const QPainterPath &line, QColor colour, QPointF away, double weight)
+{
+    for (int i = 4; i >= 1; --i)
+        stroke(p, QTransform::fromTranslate(away.x() * i * 1.1, away.y() * i * 1.1).map(line),
+               withAlpha(colour, int(colour.alpha() * 0.09 * (5 - i) * weight)), 1.6);
+    stroke(p, QTransform::fromTranslate(-away.x() * 1.1, -away.y() * 1.1).map(line),
+           QColor(255, 255, 255, int(40 * weight)), 1.4);
+    stroke(p, line, colour, 0.9 * weight);
+}
+
+} // namespace
+
+void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris)
+{
+    const Saved s(p);
+    p.setPen(Qt::NoPen);
+    // The socket: skin darkening softly towards the eyeball, lit below.
+    QRadialGradient socket(centre, radius * 1.5);
+    socket.setColorAt(0.6, QColor(0, 0, 0, 70));
+    socket.setColorAt(1.0, QColor(0, 0, 0, 0));
+    p.setBrush(socket);
+    p.drawEllipse(centre, radius * 1.5, radius * 1.5);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(255, 255, 255, 55), radius * 0.14));
+    p.drawArc(QRectF(centre.x() - radius * 1.18, centre.y() - radius * 1.18, radius * 2.36,
+                     radius * 2.36),
+              200 * 16, 140 * 16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(14, 14, 18));
+    p.drawEllipse(centre, radius, radius);
+    QRadialGradient ring(centre, radius * 0.92);
+    ring.setColorAt(0.45, iris.lighter(125));
+    ring.setColorAt(0.75, iris);
+    ring.setColorAt(1.0, iris.darker(190));
+    p.setBrush(ring);
+    p.drawEllipse(centre, radius * 0.9, radius * 0.9);
+    // The fold of skin above the eye shades its upper part.
+    QLinearGradient lid(centre - QPointF(0, radius), centre);
+    lid.setColorAt(0, QColor(0, 0, 0, 120));
+    lid.setColorAt(1, QColor(0, 0, 0, 0));
+    p.setBrush(lid);
+    p.drawEllipse(centre, radius * 0.9, radius * 0.9);
+    QRadialGradient pupil(centre, radius * 0.5);
+    pupil.setColorAt(0, QColor(0, 0, 0));
+    pupil.setColorAt(0.85, QColor(6, 8, 12));
+    pupil.setColorAt(1, QColor(20, 22, 28));
+    p.setBrush(pupil);
+    p.drawEllipse(centre, radius * 0.5, radius * 0.5);
+    p.setBrush(QColor(255, 255, 255, 200));
+    p.drawEllipse(centre + QPointF(-0.28, -0.3) * radius, radius * 0.12, radius * 0.11);
+}
+
+double gillAt(const BodyShape &shape, QPointF eye, double factor)
+{
+    return (eye.x() - shape.snout.x()) / shape.length * factor;
+}
+
+void paintHead(QPainter &p, const QPainterPath &body, const BodyShape &shape, QPointF eye,
+               double gill, double mouth, QColor line)
+{
+    if (Silhouette::active(p))
+        return;
+    const Saved s(p);
+    p.setClipPath(body, Qt::IntersectClip);
+    const BodyShape &b = shape;
+    const double eyeAt = (eye.x() - b.snout.x()) / b.length;
+    // The opercle: from its upper angle behind the eye back to its rounded
+    // rear edge, then forward under the throat.
+    const QPainterPath opercle =
+        curveThrough({b.at(gill - 0.05, -0.62), b.at(gill - 0.005, -0.3), b.at(gill, 0.05),
+                      b.at(gill - 0.025, 0.45), b.at(gill - 0.06, 0.78), b.at(gill - 0.09, 0.95)});
+    paintEdge(p, opercle, withAlpha(line, 150), {1, 0}, 1.0);
+    // The preopercle, an L with a rounded corner between the eye and the opercle.
+    const double pre = eyeAt + (gill - eyeAt) * 0.55;
+    const QPainterPath preopercle =
+        curveThrough({b.at(pre, -0.1), b.at(pre + 0.005, 0.25), b.at(pre - 0.01, 0.48),
+                      b.at(pre - 0.04, 0.58), b.at(pre - 0.07, 0.6)});
+    paintEdge(p, preopercle, withAlpha(line, 55), {0.8, 0.5}, 0.5);
+
+    // A closed mouth: a short gape sloping gently down from the snout tip,
+    // the rounded end of the upper jaw bone just above its corner.
+    const QPointF tip = b.snout + QPointF(0.6, 0.4);
+    const QPointF end = tip + QPointF(mouth, mouth * 0.2);
+    stroke(p, curve(tip, (tip + end) / 2 + QPointF(0, 0.2), end), withAlpha(line, 200),
+           std::clamp(mouth * 0.09, 0.8, 1.4));
+    stroke(p,
+           curve(end + QPointF(-mouth * 0.45, -mouth * 0.2),
+                 end + QPointF(mouth * 0.12, -mouth * 0.2), end + QPointF(0.3, 0.3)),
+           withAlpha(line, 60), 0.8);
+}
+
+Fin fanFin(QPointF top, QPointF bottom, double length, double angle, double spread, double point,
+           int rays)
+{
+    const int count = std::max(3, rays);
+    const double k = std::clamp(point, 0.0, 1.0);
+    std::vector<QPointF> tips;
+    for (int i = 0; i < count; ++i) {
+        const double u = double(i) / (count - 1);
+        const double fan = 0.6 + 0.4 * std::sin(pi * (0.18 + 0.82 * u));
+        const double wing = u < 0.15 ? 0.9 + u / 0.15 * 0.1 : 1.0 - 0.78 * (u - 0.15) / 0.85;
+        const QPointF root = top + (bottom - top) * ((i + 0.5) / count);
+        const QPointF tip =
+            root + heading(angle - spread * (0.5 - u)) * length * (fan + (wing - fan) * k);
+        tips.push_back(tip);
+    }
+    // Through every other tip, so the free edge runs smooth past the rays.
+    std::vector<QPointF> rim{top};
+    for (int i = 0; i < count; i += 2)
+        rim.push_back(tips[i]);
+    if (count % 2 == 0)
+        rim.push_back(tips.back());
+    rim.push_back(bottom);
+    Fin f = finAlong(rim);
+    f.tips = tips;
+    return f;
+}
+
+Fin pelvicFin(const QPainterPath &body, QPointF inside, double base, double length, double angle,
+              double filament, int rays)
+{
+    // The root reaches a little into the body, so the fin grows out of the belly.
+    const QPointF front = rimPoint(body, inside, 1) - QPointF(0, 1.5);
+    const QPointF rear = rimPoint(body, inside + QPointF(base, 0), 1) - QPointF(0, 1.5);
+    const QPointF along = heading(angle);
+    const QPointF out(along.y(), -along.x());
+    const QPointF tip = front + along * length;
+    const QPointF spineTip = front + along * length * 0.82 - out * length * 0.02;
+    Fin f;
+    f.base = QLineF(front, rear);
+    f.spines = 1;
+    f.tips.push_back(spineTip);
+    std::vector<QPointF> edge{front, front + along * length * 0.5 - out * length * 0.04};
+    if (filament > 0) {
+        const QPointF end = tip + heading(angle - 8) * filament;
+        f.tips.push_back(end);
+        edge.push_back(tip - out * length * 0.03);
+        edge.push_back(end);
+        edge.push_back(tip + out * length * 0.06);
+    } else {
+        f.tips.push_back(tip);
+        edge.push_back(tip);
+    }
+    // The trailing edge bows in towards the belly.
+    const QPointF trail = rear + (tip - rear) * 0.55 + out * length * 0.16;
+    for (int i = 2; i < std::max(3, rays); ++i) {
+        const double u = double(i - 1) / (std::max(3, rays) - 1);
+        const QPointF a = tip + (trail - tip) * std::min(1.0, u * 1.6);
+        f.tips.push_back(u < 0.62 ? a : trail + (rear - trail) * ((u - 0.62) / 0.6));
+    }
+    edge.push_back(trail);
+    edge.push_back(rear);
+    f.edge = curveThrough(edge);
+    f.shape = f.edge;
+    f.shape.lineTo(rear - QPointF(0, 3));
+    f.shape.lineTo(front - QPointF(0, 3));
+    f.shape.closeSubpath();
+    f.shape.setFillRule(Qt::WindingFill);
+    return f;
+}
+
+void paintPectoral(QPainter &p, const QPainterPath &body, const Fin &f, QColor membrane, QColor ray)
+{
+    if (!Silhouette::active(p)) {
+        const Saved shade(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        p.fillPath(QTransform::fromTranslate(1.5, 2.5).map(f.shape), QColor(0, 10, 30, 40));
+        // The fleshy base, in the shadow of the gill cover.
+        const QPointF mid = f.base.center();
+        const QPointF side = QPointF(-f.base.dy(), f.base.dx()) / std::max(1.0, f.base.length());
+        paintGlow(p, mid - side * 1.5, f.base.length() * 0.7, QColor(0, 10, 30, 60));
+    }
+    paintFin(p, f, membrane, ray, 0);
+}
+
+void modelBody(QPainter &p, const QPainterPath &body, double tailRoot, QColor outline,
+               double strength)
+{
+    if (Silhouette::active(p))
+        return;
+    const QRectF r = body.boundingRect();
+    const double depth = r.height();
+    const auto shifted = [&body](double dy) { return QTransform::fromTranslate(0, dy).map(body); };
+    {
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        // The back turns away from the light, in bands that follow its line.
+        for (int i = 1; i <= 8; ++i)
+            p.fillPath(body.subtracted(shifted(depth * 0.032 * i)),
+                       QColor(0, 8, 24, int(10 * strength)));
+        // The belly curves under into shadow.
+        for (int i = 1; i <= 6; ++i)
+            p.fillPath(body.subtracted(shifted(-depth * 0.03 * i)),
+                       QColor(0, 8, 24, int(9 * strength)));
+        // A sheen along the upper flank, shaped by the outline above it.
+        QTransform squeeze;
+        squeeze.translate(0, r.top() + depth * 0.36);
+        for (int i = 0; i < 8; ++i) {
+            QTransform band = squeeze;
+            band.scale(1.0 - 0.025 * i, 0.34 - 0.04 * i);
+            band.translate(0, -(r.top() + depth * 0.36));
+            p.fillPath(band.map(body), QColor(255, 255, 255, int(8 * strength)));
+        }
+    }
+    const Saved s(p);
+    QPainterPath keep;
+    keep.addRect(QRectF(r.left() - 2, r.top() - 2, tailRoot - r.left() + 2, depth + 4));
+    p.setClipPath(keep, Qt::IntersectClip);
+    p.setPen(QPen(outline, 0.9));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(body);
+}
+
+void paintScaleRows(QPainter &p, const QPainterPath &area, const BodyShape &shape, double size,
+                    QColor rim, double width)
+{
+    if (Silhouette::active(p))
+        return;
+    const Saved s(p);
+    p.setClipPath(area, Qt::IntersectClip);
+    p.setBrush(Qt::NoBrush);
+    const QRectF box = area.boundingRect();
+    const double rows = std::ceil(box.height() / (size * 0.62));
+    for (int row = 0; row <= int(rows); ++row) {
+        // Rows run from the back to the belly, spaced by the body's depth.
+        const double across = -1.3 + 2.6 * row / rows;
+        double t = 0.18 + (row % 2) * 0.5 * size / shape.length;
+        while (t < 1.02) {
+            const QPointF c = shape.at(t, across);
+            const double local = std::max(0.55, 1.0 - 0.5 * std::abs(across) - 0.3 * (t > 0.8));
+            const double fade = std::clamp((t - 0.18) / 0.14, 0.0, 1.0) *
+                                (1.0 - 0.55 * std::min(1.0, std::abs(across)));
+            const double d = size * local;
+            p.setPen(
+                QPen(withAlpha(rim, int(rim.alpha() * fade)), width, Qt::SolidLine, Qt::RoundCap));
+            p.drawArc(QRectF(c.x() - d * 0.5, c.y() - d * 0.5, d, d), -70 * 16, 140 * 16);
+            t += d / shape.length;
+        }
+    }
+}
+
+void paintScalpel(QPainter &p, QPointF at, double length, QColor blade, QColor socket)
+{
+    if (Silhouette::active(p))
+        return;
+    const double w = length * 0.12;
+    const QPointF front = at - QPointF(length * 0.55, 0);
+    const QPointF back = at + QPointF(length * 0.45, 0);
+    // The groove the spine folds into, a slit a little longer than the spine.
+    stroke(
+        p,
+        curve(front - QPointF(1, -w * 0.6), at + QPointF(0, w * 0.9), back + QPointF(2, w * 0.3)),
+        socket, w * 0.7);
+    // Sharp in front, broad at its hinge behind, the lower edge straight.
+    QPainterPath spine(front);
+    spine.quadTo(at + QPointF(length * 0.05, -w * 1.1), back + QPointF(0, -w * 0.7));
+    spine.lineTo(back + QPointF(length * 0.04, w * 0.3));
+    spine.lineTo(front + QPointF(length * 0.1, w * 0.35));
+    spine.closeSubpath();
+    p.fillPath(spine, blade);
+    stroke(p, spine, blade.darker(170), 0.4);
+}
+
+void paintBeakPlates(QPainter &p, const QPainterPath &body, QPointF tip, double size, QColor colour)
+{
+    if (Silhouette::active(p))
+        return;
+    // The plates are the front of the snout itself, bared where the lips end:
+    // a pale upper and lower plate meeting at a straight cutting edge, each a
+    // mosaic of fused teeth.
+    const QPointF centre = tip + QPointF(size * 0.5, 0);
+    const double band = size * 0.42;
+    // The beak juts a little ahead of the lips and rounds off above and below.
+    const QPainterPath front =
+        QTransform::fromTranslate(-size * 0.14, 0)
+            .map(body)
+            .intersected(oval(tip + QPointF(size * 0.3, 0), size * 0.55, size * 0.6));
+    const QPainterPath lips = QTransform::fromTranslate(band, 0).map(body);
+    for (const int side : {-1, 1}) {
+        QPainterPath half;
+        half.addRect(QRectF(centre.x() - size,
+                            side < 0 ? centre.y() - size * 0.62 : centre.y() + 0.4, size * 2,
+                            size * 0.62 - 0.4));
+        const QPainterPath plate = front.subtracted(lips).intersected(half);
+        QLinearGradient g(centre, centre + QPointF(0, side * size * 0.6));
+        g.setColorAt(0, colour.lighter(118));
+        g.setColorAt(1, colour.darker(115));
+        p.fillPath(plate, g);
+        const Saved s(p);
+        p.setClipPath(plate, Qt::IntersectClip);
+        for (int i = 0; i < 7; ++i) {
+            const QPointF from = tip + QPointF(-size * 0.1, side * size * (0.04 + 0.085 * i));
+            stroke(p,
+                   curve(from, from + QPointF(size * 0.3, side * size * 0.02),
+                         from + QPointF(size * 0.6, side * size * 0.08)),
+                   withAlpha(colour.darker(160), 90), 0.5);
+        }
+        // The lip's shadow along the back of the plate.
+        stroke(p, lips, withAlpha(colour.darker(260), 140), size * 0.14);
+    }
+    stroke(p, curve(tip, tip + QPointF(band * 0.5, 0.4), tip + QPointF(band * 1.3, 0.5)),
+           colour.darker(260), 0.9);
+}
+
+} // namespace fishkit
