@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Reefwise developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "anatomy.h"
 #include "fishart.h"
 #include "fishkit.h"
 
@@ -247,7 +248,8 @@ void paintTrunkfish(QPainter &p, double w, double h)
 }
 
 // A deep triggerfish with streaming tips on the dorsal, anal and both tail
-// lobes, two bright blue lines across the face and dark lines round the eye.
+// lobes, two bright blue bands across the face and thin blue lines running out of
+// the eye over the snout and cheek.
 void paintQueenTriggerfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
@@ -288,17 +290,24 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
         }
         stroke(p, curve({238, 108}, {234, 125}, {238, 140}), blue, 3.5);
     }
-    shadeBody(p, body, QColor(50, 70, 60), 0.8);
     const QPointF eye(118, 100);
-    // Dark lines fan out from the eye over the upper head, longest behind it.
-    for (int i = 0; i < 9; ++i) {
-        const double a = pi * (-0.95 + i * 0.14);
-        const QPointF d(std::cos(a), std::sin(a)), bend(-d.y(), d.x());
-        const double length = 15 + 6 * (1 + std::cos(a + 0.25 * pi)) / 2;
-        stroke(p, curve(eye + d * 9, eye + d * (9 + length) / 2 + bend * 1.5, eye + d * length),
-               QColor(40, 50, 60, 130), 1.1);
+    {
+        // Thin blue lines run out of the eye across the snout and the cheek,
+        // dark-edged like the two broad bands below them.
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        for (const QPainterPath &line :
+             {curveThrough({eye + QPointF(-7, -1), {96, 102}, {74, 116}, {56, 128}}),
+              curveThrough({eye + QPointF(-6, 4), {98, 112}, {80, 126}, {62, 138}}),
+              curveThrough({eye + QPointF(-2, 7), {108, 118}, {96, 130}, {86, 138}}),
+              curveThrough({eye + QPointF(5, 5), {132, 110}, {146, 116}}),
+              curveThrough({eye + QPointF(6, -3), {136, 94}, {152, 96}})}) {
+            stroke(p, line, QColor(30, 60, 80, 120), 2.6);
+            stroke(p, line, QColor(80, 180, 250, 220), 1.3);
+        }
     }
-    paintEye(p, eye, 7.5, QColor(190, 150, 60));
+    shadeBody(p, body, QColor(50, 70, 60), 0.8);
+    anatomy::paintNaturalEye(p, eye, 6.2, QColor(170, 120, 50), 0.46);
     stroke(p, curve({40, 142}, {44, 144}, {48, 143}), QColor(40, 40, 40), 1.3);
     stroke(p, curve({150, 110}, {147, 120}, {146, 130}), QColor(60, 70, 60, 140), 1.3);
     paintFin(p, finAt({148, 118}, {{0, 0}, {20, -10}, {36, -2}, {14, 18}, {0, 8}}),
