@@ -46,23 +46,26 @@ struct Boxfish
 {
     Carapace box;
     QColor back, flank, belly, fin, ray, lips, iris;
+    bool plates = false; // the honeycomb of plates shows through the pattern
 };
 
-// Straight sides meeting at corners rounded only a little, since the plates
-// cannot bend, and the tail stalk that can.
+// Sides bowed out a little over the plates and meeting at rounded corners:
+// rigid, but with the curves of a carapace, and the tail stalk that can bend.
 QPainterPath carapace(const Carapace &c)
 {
     const std::vector<QPointF> v{c.mouth, c.brow, c.peak, c.rearTop, c.rearBottom, c.keel, c.chin};
     const size_t n = v.size();
-    // `from` moved 8 towards `to`, or halfway on a short side.
+    // `from` moved 14 towards `to`, or less on a short side.
     const auto towards = [](QPointF from, QPointF to) {
         const double length = QLineF(from, to).length();
-        return from + (to - from) * (std::min(8.0, length / 2) / length);
+        return from + (to - from) * (std::min(14.0, length / 2.6) / length);
     };
     QPainterPath box(towards(v[0], v[n - 1]));
     for (size_t i = 0; i < n; ++i) {
-        box.lineTo(towards(v[i], v[(i + n - 1) % n]));
-        box.quadTo(v[i], towards(v[i], v[(i + 1) % n]));
+        const QPointF prev = v[(i + n - 1) % n], next = v[(i + 1) % n];
+        const QPointF d = v[i] - prev;
+        box.quadTo((prev + v[i]) / 2 + QPointF(d.y(), -d.x()) * 0.05, towards(v[i], prev));
+        box.quadTo(v[i], towards(v[i], next));
     }
     box.closeSubpath();
     const QPointF top = c.rearTop, bottom = c.rearBottom;
@@ -106,7 +109,8 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
     const QPainterPath plate = box.intersected(belly);
     fillBody(p, plate, b.belly.darker(112), b.belly.darker(106), b.belly.darker(130));
     marks(box, caudal.shape);
-    paintMesh(p, box, 16, withAlpha(b.back.darker(160), 45), 0.7);
+    if (b.plates)
+        paintMesh(p, box, 16, withAlpha(b.back.darker(160), 45), 0.7);
     shadeBody(p, box, b.back.darker(200), 0.5);
     // The keel and the sharp ridge of the back, catching the light.
     strokeInside(p, box,
@@ -122,14 +126,19 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
         stroke(p, ridge, QColor(255, 255, 240, 110), 2.2);
         stroke(p, ridge.translated(0, 3.5), QColor(40, 40, 50, 45), 2.4);
     }
-    // The pectoral fin whirring behind the eye, the pursed lips and the eye.
+    // The pectoral fin whirring behind the eye, the small pursed mouth and the eye.
     paintFin(p, finAt(c.eye() + QPointF(32, 10), {{0, 0}, {16, -12}, {28, -6}, {16, 16}, {0, 10}}),
              withAlpha(b.fin.lighter(115), 170), b.ray, 8);
-    const QPointF lips = c.mouth + QPointF(2, 2);
-    paintDisc(p, lips, 5.5, 4.4, b.lips, b.lips.darker(150), 0.8);
-    stroke(p, curve(lips - QPointF(5, 0), lips + QPointF(0, 1), lips + QPointF(5, 0)),
-           QColor(70, 50, 40), 1.1);
-    paintEye(p, c.eye(), 7.5, b.iris);
+    const QPointF m = c.mouth + QPointF(1, 2);
+    const QPainterPath pucker =
+        smoothClosedPath({m + QPointF(1, -4.5), m + QPointF(-3.5, -3), m + QPointF(-5, 0.5),
+                          m + QPointF(-3.5, 3.8), m + QPointF(1, 4.5), m + QPointF(4, 0)});
+    fillBody(p, pucker, b.lips.lighter(104), b.lips, b.lips.darker(125));
+    stroke(p, curveThrough({m + QPointF(1.5, -4.4), m + QPointF(3.6, 0), m + QPointF(1.5, 4.4)}),
+           withAlpha(b.lips.darker(190), 110), 0.9);
+    paintDisc(p, m + QPointF(-4, 0.6), 1.0, 1.9, QColor(50, 30, 30),
+              withAlpha(b.lips.darker(160), 160), 0.6);
+    anatomy::paintNaturalEye(p, c.eye(), 6.6, b.iris, 0.5);
 }
 
 // Short wandering strokes, like the scrawls on a Cowfish.
@@ -150,8 +159,8 @@ void paintScrawls(QPainter &p, const QPainterPath &area, double spacing, QColor 
             at = bend + QPointF(std::cos(heading), std::sin(heading)) * 5;
             scrawl.quadTo(bend, at);
         }
-        strokeInside(p, area, scrawl, colour.darker(150), 2.6);
-        strokeInside(p, area, scrawl, colour, 1.4);
+        strokeInside(p, area, scrawl, withAlpha(colour.darker(160), 150), 2.4);
+        strokeInside(p, area, scrawl, colour, 1.3);
     }
 }
 
@@ -205,7 +214,7 @@ void paintSpottedTrunkfish(QPainter &p, double w, double h)
                          {214, 140}, {96, 176}, {52, 162}};
     const Boxfish look(shell, QColor(212, 214, 220), QColor(238, 238, 240), QColor(206, 206, 214),
                        QColor(225, 222, 210, 200), QColor(150, 148, 140, 140),
-                       QColor(250, 250, 248), QColor(120, 150, 110));
+                       QColor(236, 234, 232), QColor(120, 150, 110), true);
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &tail) {
         paintSpots(p, tail, 11, 1.8, 2.8, black, 140);
         const QPainterPath bare = oval(shell.eye(), 12, 12).united(oval(shell.mouth, 9, 9));
@@ -232,7 +241,7 @@ void paintTrunkfish(QPainter &p, double w, double h)
     const Carapace shell{{44, 144},  {62, 106},  {156, 56}, {214, 104},
                          {214, 142}, {100, 178}, {54, 166}};
     const Boxfish look(shell, QColor(88, 78, 44), QColor(128, 114, 68), QColor(214, 204, 166),
-                       QColor(170, 164, 118, 210), QColor(96, 92, 56, 140), QColor(220, 210, 170),
+                       QColor(170, 164, 118, 210), QColor(96, 92, 56, 140), QColor(190, 178, 128),
                        QColor(150, 140, 70));
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &) {
         const QPainterPath patch = chain.intersected(box);
@@ -368,32 +377,34 @@ void paintPorcupinefish(QPainter &p, double w, double h)
     fillBody(p, snout, QColor(172, 150, 100), QColor(200, 180, 132), QColor(236, 226, 200));
     stroke(p, curveThrough({{84, 116}, {80, 122}, {84, 130}}), QColor(110, 90, 60), 0.8);
     p.fillPath(smoothClosedPath({{81, 120}, {86, 119}, {88, 122}, {86, 125}, {81, 124}}),
-               QColor(250, 246, 232));
+               QColor(222, 212, 186));
     stroke(p, curve({81, 122}, {85, 122.6}, {88, 122}), QColor(90, 70, 50), 0.9);
     // The big eyes bulge out of the ball.
-    paintDisc(p, {108, 96}, 18, 17, QColor(150, 130, 82), QColor(90, 72, 40, 160), 0.8);
-    paintEye(p, {108, 96}, 14, QColor(120, 170, 90));
+    const QPainterPath socket = oval({108, 97}, 14, 13);
+    fillBody(p, socket, QColor(190, 168, 112), QColor(166, 144, 94), QColor(130, 110, 70));
+    stroke(p, curve({96, 104}, {108, 113}, {121, 104}), QColor(90, 72, 40, 120), 1.2);
+    anatomy::paintNaturalEye(p, {108, 96}, 10, QColor(150, 150, 70), 0.56);
 }
 
-// An orange-yellow box with two horns over the eyes, scrawled with bright
-// blue lines and spots over faint hexagonal plates.
+// An orange-yellow to tan box with two horns over the eyes, scrawled with
+// bright blue lines and spots: the Scrawled Cowfish.
 void paintCowfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintReef(p, 0.3, 206, 0, {20, 226}, 40, QColor(150, 140, 100), {300, 226}, 130,
               QColor(170, 80, 140));
-    const QColor orange(250, 170, 40);
-    const QColor deep(220, 120, 20);
-    const QColor blue(60, 150, 255);
+    const QColor orange(236, 182, 84);
+    const QColor deep(196, 132, 52);
+    const QColor blue(40, 130, 235);
     // The far horn and the spine at the rear of the belly stick out from behind the box.
     p.fillPath(spike({84, 94}, {58, 54}, {102, 90}), deep.darker(120));
     p.fillPath(spike({170, 160}, {226, 176}, {186, 154}), deep);
     const Carapace shell{{40, 142},  {62, 98},   {120, 84}, {212, 104},
                          {216, 142}, {120, 172}, {50, 164}};
-    const Boxfish look(shell, deep, orange, QColor(255, 212, 110), QColor(250, 196, 86, 210),
-                       QColor(180, 100, 20, 160), QColor(230, 120, 60), QColor(80, 150, 230));
+    const Boxfish look(shell, deep, orange, QColor(246, 218, 150), QColor(240, 200, 120, 210),
+                       QColor(170, 110, 40, 160), QColor(226, 176, 96), QColor(150, 120, 60));
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &tail) {
-        paintScrawls(p, box, 24, blue, 4040);
+        paintScrawls(p, box, 20, blue, 4040);
         paintSpots(p, box, 13, 1.1, 1.9, blue, 4041);
         paintSpots(p, tail, 9, 1.0, 1.6, blue, 4042);
         // The near horn: a stout spine over the eye pointing forward.
