@@ -28,7 +28,7 @@ void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris, do
     p.setBrush(ball);
     p.drawEllipse(centre, radius, radius);
     // Fine radial flecks give the iris its grain.
-    p.setPen(QPen(QColor(0, 0, 0, 45), radius * 0.07));
+    p.setPen(QPen(QColor(0, 0, 0, 30), radius * 0.06));
     for (int i = 0; i < 18; ++i) {
         const double a = i * 2 * std::numbers::pi / 18 + 0.1;
         const QPointF d(std::cos(a), std::sin(a));

@@ -142,7 +142,7 @@ void paintNeonGoby(QPainter &p, double w, double h)
     stroke(p, curveThrough({eye + QPointF(24, -10), eye + QPointF(28, 6), eye + QPointF(24, 22)}),
            QColor(70, 80, 90, 160), 1.0);
     stroke(p, curve({38, 160}, {42, 163}, {48, 162}), QColor(150, 160, 170), 1.1);
-    paintEye(p, eye, 8.5, QColor(70, 110, 140));
+    anatomy::paintNaturalEye(p, eye, 8.5, QColor(70, 110, 140));
 }
 
 // An upright yellow-orange seahorse with small dark dots: a horse's head on

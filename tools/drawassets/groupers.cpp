@@ -76,7 +76,7 @@ Fin paintGrouper(QPainter &p, const Grouper &g,
            withAlpha(g.back.darker(160), 200), 1.5);
     paintFin(p, finAt(s.at(0.36, 0.95), {{0, 0}, {8, 18}, {24, 22}, {22, 2}}), g.pelvic, g.ray, 6);
     paintFin(p, pectoral, withAlpha(g.fin.lighter(110), 210), g.ray, 10);
-    paintEye(p, s.at(0.2, -0.42), g.eye, g.iris);
+    anatomy::paintNaturalEye(p, s.at(0.2, -0.42), g.eye, g.iris);
     return pectoral;
 }
 
@@ -261,7 +261,7 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
         paintFin(p, f, withAlpha(membrane.lighter(112), 225), rays, 12);
         paintSpots(p, f.shape, 6.5, 0.5, 0.9, black, 4545);
     }
-    paintEye(p, {60, 112}, 3.4, QColor(160, 130, 60));
+    anatomy::paintNaturalEye(p, {60, 112}, 3.4, QColor(160, 130, 60));
 }
 
 } // namespace fishart

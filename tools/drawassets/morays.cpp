@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Reefwise developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "anatomy.h"
 #include "fishart.h"
 #include "fishkit.h"
 
@@ -177,14 +178,21 @@ void paintMoray(QPainter &p, const Moray &m)
     stroke(p, curve(tube, (tube + tubeEnd) / 2 + QPointF(-0.4, 0), tubeEnd), line, 2.2 * m.size);
     paintDisc(p, tubeEnd, 0.9 * m.size, 0.6 * m.size, line.darker(200));
     paintDisc(p, at(24, -0.5 * r), 1.2 * m.size, 1.0 * m.size, line.darker(160));
-    paintEye(p, at(31, -0.3 * r), 3.1 * m.size, QColor(200, 180, 90));
+    anatomy::paintNaturalEye(p, at(31, -0.3 * r), 3.1 * m.size, QColor(200, 180, 90));
 }
 
 // A boulder of reef rock, lumps of stone crusted with sponge and algae. The
 // same `seed` paints the same stone, so a part of it can be laid over the eel.
 void paintBoulder(QPainter &p, const QPainterPath &boulder, quint32 seed)
 {
-    fillBody(p, boulder, QColor(140, 130, 108), QColor(100, 92, 78), QColor(56, 52, 48));
+    if (Silhouette::active(p))
+        return;
+    const QRectF box = boulder.boundingRect();
+    QLinearGradient stone(box.topLeft(), box.bottomLeft());
+    stone.setColorAt(0, QColor(140, 130, 108));
+    stone.setColorAt(0.5, QColor(100, 92, 78));
+    stone.setColorAt(1, QColor(56, 52, 48));
+    p.fillPath(boulder, stone);
     const Saved s(p);
     p.setClipPath(boulder, Qt::IntersectClip);
     p.setPen(Qt::NoPen);
@@ -235,6 +243,8 @@ void paintCrevice(QPainter &p, const QPainterPath &opening)
 void paintLip(QPainter &p, const QPainterPath &boulder, quint32 seed, const QPainterPath &opening,
               const QPainterPath &lip)
 {
+    if (Silhouette::active(p))
+        return;
     QPainterPath below(lip);
     below.lineTo(lip.currentPosition() + QPointF(0, 80));
     below.lineTo(lip.pointAtPercent(0) + QPointF(0, 80));

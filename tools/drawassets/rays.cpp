@@ -29,6 +29,27 @@ void paintFleshFin(QPainter &p, const QPainterPath &shape, QColor top, QColor bo
     stroke(p, shape, line, 0.8);
 }
 
+// A shark's fin rising from a firm base, `front` to `rear` on the body: a
+// convex leading edge to a rounded `apex`, a hollowed trailing edge out to a
+// free rear `tip`, and the short inner margin from the tip back to the body.
+QPainterPath sharkFin(QPointF front, QPointF apex, QPointF tip, QPointF rear, double round)
+{
+    const auto unit = [](QPointF v) { return v / std::max(1e-6, std::hypot(v.x(), v.y())); };
+    const QPointF lead = apex - front;
+    QPointF bulge(-lead.y(), lead.x());
+    if (QPointF::dotProduct(bulge, rear - front) > 0)
+        bulge = -bulge;
+    const QPointF a1 = apex - unit(lead) * round, a2 = apex + unit(tip - apex) * round;
+    QPainterPath f(rear);
+    f.lineTo(front);
+    f.quadTo(front + lead * 0.5 + bulge * 0.12, a1);
+    f.quadTo(apex, a2);
+    f.quadTo((a2 + tip) / 2 + ((front + rear) / 2 - (a2 + tip) / 2) * 0.16, tip);
+    f.lineTo(rear);
+    f.closeSubpath();
+    return f;
+}
+
 // A stingray on the sand seen from above, head up, around the origin of a
 // frame moved to `at` and turned by `turn` degrees. What tells the stingrays
 // apart is the outline of the disc, the tail and the skin `pattern`.
@@ -76,17 +97,20 @@ void paintSting(QPainter &p, QPointF root, QPointF to, double length, QColor edg
            0.5);
 }
 
-// A disc with sharp outer corners: from the snout `nose` straight out to the
-// corner at (`span`, `cornerY`), then back in to the rear at `rear`.
+// A rhombic disc: from the snout `nose` out along slightly convex leading
+// edges to wing tips rounded off at (`span`, `cornerY`), then back in to the
+// rear at `rear`.
 QPainterPath rhombus(double nose, double span, double cornerY, double rear)
 {
     QPainterPath disc(QPointF(0, nose));
     for (const double x : {1.0, -1.0}) {
         if (x < 0)
             disc.moveTo(0, nose);
-        disc.cubicTo(QPointF(x * span * 0.1, nose + 3), QPointF(x * span * 0.6, cornerY - 36),
-                     QPointF(x * span, cornerY));
-        disc.cubicTo(QPointF(x * span * 0.74, cornerY + 26), QPointF(x * span * 0.38, rear - 8),
+        disc.cubicTo(QPointF(x * span * 0.36, nose + (cornerY - nose) * 0.25),
+                     QPointF(x * span * 0.72, nose + (cornerY - nose) * 0.6),
+                     QPointF(x * (span - 7), cornerY - 6));
+        disc.quadTo(QPointF(x * (span + 1), cornerY), QPointF(x * (span - 9), cornerY + 8));
+        disc.cubicTo(QPointF(x * span * 0.7, cornerY + 30), QPointF(x * span * 0.36, rear - 6),
                      QPointF(x * span * 0.1, rear));
         disc.lineTo(0, rear + 1);
     }
@@ -162,7 +186,7 @@ void paintStingray(QPainter &p, const Stingray &ray,
     for (const double x : {-1.0, 1.0}) {
         const QPointF eye(ray.eye.x() * x, ray.eye.y());
         paintDisc(p, eye, ray.eyeSize * 1.7, ray.eyeSize * 1.45, ray.colour.darker(104), line, 0.6);
-        paintEye(p, eye, ray.eyeSize, QColor(130, 112, 70));
+        anatomy::paintNaturalEye(p, eye, ray.eyeSize, QColor(130, 112, 70), 0.55);
         // The spiracle behind each eye, through which a resting ray breathes.
         paintDisc(p, eye + QPointF(x * 2, ray.eyeSize * 3.2), ray.eyeSize * 0.9, ray.eyeSize * 0.65,
                   QColor(50, 40, 26), ray.colour.lighter(125), 0.8);
@@ -195,25 +219,14 @@ void paintNurseShark(QPainter &p, double w, double h)
                           {180, 156}, {214, 164}, {240, 172}, {270, 177}, {298, 182}, {316, 189},
                           {308, 194}, {294, 196}, {286, 206}, {272, 206}, {258, 200}, {240, 198},
                           {214, 204}, {170, 210}, {120, 212}, {70, 210},  {36, 206},  {18, 200}});
-    const QPainterPath pectoral =
-        smoothClosedPath({{66, 200}, {90, 204}, {118, 218}, {124, 230}, {104, 232}, {76, 220}});
-    const QPainterPath pelvic =
-        smoothClosedPath({{156, 206}, {180, 208}, {194, 222}, {184, 226}, {164, 218}});
+    const QPainterPath pectoral = sharkFin({64, 198}, {104, 230}, {120, 220}, {98, 206}, 9);
+    const QPainterPath pelvic = sharkFin({156, 206}, {178, 224}, {196, 214}, {182, 207}, 5);
     castShadow(p, shark.united(pectoral).united(pelvic), QPointF(6, 12), 70);
 
     // Rounded dorsals, the second nearly as large as the first, and the anal fin.
-    const QPainterPath firstDorsal = smoothClosedPath({{146, 158},
-                                                       {152, 138},
-                                                       {161, 125},
-                                                       {173, 122},
-                                                       {181, 130},
-                                                       {184, 144},
-                                                       {194, 155},
-                                                       {180, 156}});
-    const QPainterPath secondDorsal = smoothClosedPath(
-        {{200, 164}, {205, 146}, {213, 137}, {222, 138}, {226, 150}, {236, 166}, {222, 166}});
-    const QPainterPath anal =
-        smoothClosedPath({{212, 202}, {220, 214}, {232, 216}, {238, 206}, {232, 198}});
+    const QPainterPath firstDorsal = sharkFin({144, 157}, {166, 122}, {194, 153}, {182, 159}, 8);
+    const QPainterPath secondDorsal = sharkFin({200, 166}, {214, 137}, {236, 163}, {226, 169}, 6);
+    const QPainterPath anal = sharkFin({212, 201}, {226, 216}, {246, 202}, {234, 199}, 4);
     for (const QPainterPath &f : {pelvic, anal, firstDorsal, secondDorsal})
         paintFleshFin(p, f, back, flank, line);
     fillBody(p, shark, back, flank, QColor(212, 184, 134), 0.55);
@@ -244,10 +257,10 @@ void paintNurseShark(QPainter &p, double w, double h)
         stroke(p, curveThrough({{x, 194}, {x - 1, 201}, {x - 3, 209}}), QColor(150, 112, 64), 1.8);
         paintDisc(p, QPointF(x + 0.5, 192), 1.5, 1.1, QColor(80, 55, 30));
     }
-    paintEye(p, QPointF(46, 176), 2.4, QColor(170, 140, 70));
+    anatomy::paintNaturalEye(p, QPointF(46, 176), 2.4, QColor(170, 140, 70));
     paintDisc(p, QPointF(56, 175), 1.2, 0.9, QColor(80, 55, 30));
     paintFleshFin(p, pectoral, flank.darker(108), flank, line);
-    stroke(p, curveThrough({{74, 206}, {96, 214}, {114, 224}}), QColor(120, 90, 50, 120), 1.0);
+    stroke(p, curveThrough({{72, 206}, {92, 216}, {106, 226}}), QColor(120, 90, 50, 120), 1.0);
 }
 
 // Grey-brown on a rhombus of a disc with sharp outer corners and a raised
@@ -390,7 +403,23 @@ void paintYellowStingray(QPainter &p, double w, double h)
     const QColor dark(70, 50, 22), pale(246, 226, 140);
     QPainterPath stub(QPointF(0, 60));
     stub.cubicTo(QPointF(2, 84), QPointF(3, 104), QPointF(2, 122));
-    const Stingray ray(QPointF(130, 92), -30, oval({0, -1}, 71, 69), stub, 15, 7,
+    // Round but a little wider than long, the pelvic fins showing either side
+    // of the tail's base.
+    const QPainterPath disc = mirroredOutline({{0, -66},
+                                               {18, -65},
+                                               {40, -58},
+                                               {60, -42},
+                                               {71, -20},
+                                               {74, 2},
+                                               {69, 24},
+                                               {56, 44},
+                                               {38, 57},
+                                               {24, 61},
+                                               {20, 67},
+                                               {14, 74},
+                                               {7, 72},
+                                               {0, 66}});
+    const Stingray ray(QPointF(130, 92), -30, disc, stub, 15, 7,
                        mirroredOutline({{0, 114}, {8, 126}, {8, 146}, {0, 158}}), 0.55,
                        QColor(184, 146, 62), QPointF(12, -38), 3.2, 13);
     paintStingray(p, ray, [&](const QPainterPath &area) {
