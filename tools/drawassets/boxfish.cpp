@@ -110,7 +110,7 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
     fillBody(p, plate, b.belly.darker(112), b.belly.darker(106), b.belly.darker(130));
     marks(box, caudal.shape);
     if (b.plates)
-        paintMesh(p, box, 16, withAlpha(b.back.darker(160), 45), 0.7);
+        paintMesh(p, box, 16, withAlpha(b.back.darker(160), 28), 0.6);
     shadeBody(p, box, b.back.darker(200), 0.5);
     // The keel and the sharp ridge of the back, catching the light.
     strokeInside(p, box,
@@ -136,8 +136,9 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
     fillBody(p, pucker, b.lips.lighter(104), b.lips, b.lips.darker(125));
     stroke(p, curveThrough({m + QPointF(1.5, -4.4), m + QPointF(3.6, 0), m + QPointF(1.5, 4.4)}),
            withAlpha(b.lips.darker(190), 110), 0.9);
-    paintDisc(p, m + QPointF(-4, 0.6), 1.0, 1.9, QColor(50, 30, 30),
-              withAlpha(b.lips.darker(160), 160), 0.6);
+    // The opening is a short slit across the front of the pucker.
+    stroke(p, curve(m + QPointF(-4.4, -1.8), m + QPointF(-5.4, 0.6), m + QPointF(-4.2, 2.8)),
+           QColor(60, 36, 34, 220), 0.9);
     anatomy::paintNaturalEye(p, c.eye(), 6.6, b.iris, 0.5);
 }
 
@@ -149,10 +150,11 @@ void paintScrawls(QPainter &p, const QPainterPath &area, double spacing, QColor 
     for (const QPointF &start : spreadPoints(area, spacing, spacing * 0.4, seed)) {
         QPainterPath scrawl(start);
         QPointF at = start;
-        double heading = rng.bounded(2 * pi);
-        double turn = rng.bounded(0.8) - 0.4;
-        for (int k = 4 + rng.bounded(4); k > 0; --k) {
-            turn = std::clamp(turn + rng.bounded(0.5) - 0.25, -0.6, 0.6);
+        // Mostly lengthwise and gently wavy, broken off after a few bends.
+        double heading = rng.bounded(1.0) - 0.5 + (rng.bounded(2) ? pi : 0);
+        double turn = rng.bounded(0.4) - 0.2;
+        for (int k = 3 + rng.bounded(4); k > 0; --k) {
+            turn = std::clamp(turn + rng.bounded(0.3) - 0.15, -0.3, 0.3);
             const QPointF bend =
                 at + QPointF(std::cos(heading + turn), std::sin(heading + turn)) * 5;
             heading += 2 * turn;

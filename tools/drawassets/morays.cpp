@@ -5,6 +5,7 @@
 #include "fishart.h"
 #include "fishkit.h"
 
+#include <QImage>
 #include <QLinearGradient>
 #include <QRadialGradient>
 #include <QRandomGenerator>
@@ -145,6 +146,33 @@ void paintMoray(QPainter &p, const Moray &m)
         paintGlow(p, at(66, -0.45 * r), 18 * m.size, withAlpha(m.back.lighter(140), 110));
         shadeBody(p, eel, withAlpha(line, 170), 0.9);
         paintMuscle(p, m.neck, g, m.back);
+        {
+            // The head rounded too, the crown lit and the throat in shade,
+            // fading out along the neck so that no seam shows where they meet.
+            const QRectF area = head.boundingRect().adjusted(0, 0, 60 * m.size, 0);
+            QLinearGradient round(at(0, -1.1 * r), at(0, 1.1 * r));
+            round.setColorAt(0.0, QColor(255, 255, 255, 110));
+            round.setColorAt(0.35, QColor(255, 255, 255, 0));
+            round.setColorAt(0.6, QColor(128, 128, 128, 0));
+            round.setColorAt(1.0, QColor(0, 0, 0, 120));
+            QLinearGradient fade(QPointF(at(80, 0).x(), 0), QPointF(area.right(), 0));
+            fade.setColorAt(0, Qt::black);
+            fade.setColorAt(1, Qt::transparent);
+            QImage layer((area.size() * 2).toSize() + QSize(1, 1),
+                         QImage::Format_ARGB32_Premultiplied);
+            layer.fill(Qt::transparent);
+            {
+                QPainter lp(&layer);
+                lp.scale(2, 2);
+                lp.translate(-area.topLeft());
+                lp.fillRect(area, round);
+                lp.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+                lp.fillRect(area, fade);
+            }
+            const Saved h(p);
+            p.setCompositionMode(QPainter::CompositionMode_SoftLight);
+            p.drawImage(area, layer);
+        }
         // Where the body goes back into the hole it falls into shadow.
         paintGlow(p, hole, g * 1.2, QColor(0, 0, 0, 235));
     }
@@ -171,7 +199,7 @@ void paintMoray(QPainter &p, const Moray &m)
     stroke(p, curveThrough({lower, at(30, 0.44 * r), corner}), m.back.lighter(115), 1.4);
     stroke(p, curve(corner, at(66, 0.3 * r), at(74, 0.5 * r)), withAlpha(line, 170), 1.1);
     // The gill opening is only a small hole behind the head.
-    paintDisc(p, at(104, 0.35 * r), 2.0 * m.size, 1.5 * m.size, withAlpha(line.darker(150), 150));
+    paintDisc(p, at(104, 0.35 * r), 1.3 * m.size, 0.9 * m.size, withAlpha(line.darker(150), 100));
     // The short tubular front nostril just behind the tip of the snout, open
     // at its end, and the rear one, a plain pore over the eye.
     const QPointF tube = at(6, -0.3 * r), tubeEnd = at(3.5, -0.3 * r - 4.5);
