@@ -246,12 +246,17 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
                                                 {138, 42}});
     fillBody(p, head, orange, yellow, yellow.lighter(110));
     // The Longnose's coronet is low: a few blunt knobs.
-    const std::initializer_list<QPointF> crown = {{139, 46}, {141, 37}, {144, 41}, {147, 34},
-                                                  {150, 40}, {154, 36}, {157, 48}};
-    QPainterPath coronet;
-    coronet.addPolygon(QPolygonF(crown));
+    const QPainterPath coronet = smoothClosedPath(
+        {{139, 47}, {141, 40}, {144, 42}, {147, 37}, {150, 42}, {154, 39}, {157, 48}, {148, 50}});
     fillBody(p, coronet, orange.darker(110), orange, yellow);
-    stroke(p, coronet, QColor(150, 70, 10), 0.7);
+    {
+        // Outlined only where it stands clear of the head.
+        const Saved s(p);
+        QPainterPath clear;
+        clear.addRect(coronet.boundingRect().adjusted(-2, -2, 2, 2));
+        p.setClipPath(clear.subtracted(head), Qt::IntersectClip);
+        stroke(p, coronet, QColor(150, 70, 10), 0.7);
+    }
 
     {
         // The bony rings of the trunk and tail.
