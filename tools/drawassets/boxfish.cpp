@@ -120,9 +120,8 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
     {
         const Saved s(p);
         p.setClipPath(box, Qt::IntersectClip);
-        QPainterPath ridge(c.brow + QPointF(6, 3));
-        ridge.lineTo(c.peak + QPointF(0, 3.5));
-        ridge.lineTo(c.rearTop + QPointF(-6, 3));
+        const QPainterPath ridge = curveThrough(
+            {c.brow + QPointF(6, 3), c.peak + QPointF(0, 5), c.rearTop + QPointF(-6, 3)});
         stroke(p, ridge, QColor(255, 255, 240, 110), 2.2);
         stroke(p, ridge.translated(0, 3.5), QColor(40, 40, 50, 45), 2.4);
     }
