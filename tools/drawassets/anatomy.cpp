@@ -4,6 +4,7 @@
 #include "anatomy.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QRadialGradient>
 
 #include <cmath>
@@ -46,6 +47,21 @@ void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris, do
     p.setBrush(QColor(255, 255, 255, 170));
     const double glint = std::max(0.35, radius * 0.11);
     p.drawEllipse(centre + QPointF(-0.3, -0.35) * radius * pupil, glint, glint);
+    p.restore();
+}
+
+void paintTooth(QPainter &p, QPointF root, double down, double length)
+{
+    const double x = root.x(), y = root.y(), half = 0.35 + length * 0.14;
+    QPainterPath t(QPointF(x - half, y));
+    t.quadTo(QPointF(x - half * 0.2, y + down * length * 0.6),
+             QPointF(x + half * 1.2, y + down * length));
+    t.quadTo(QPointF(x + half * 0.6, y + down * length * 0.4), QPointF(x + half, y));
+    t.closeSubpath();
+    p.save();
+    p.setPen(QPen(QColor(90, 90, 96, 170), 0.3));
+    p.setBrush(QColor(250, 250, 244));
+    p.drawPath(t);
     p.restore();
 }
 

@@ -16,4 +16,8 @@ namespace anatomy {
 // pinpoint of light.
 void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris, double pupil = 0.5);
 
+// A sharp tooth rooted at `root` in the upper jaw (`down` 1) or the lower
+// (`down` -1), `length` long and curving back, towards +x.
+void paintTooth(QPainter &p, QPointF root, double down, double length);
+
 } // namespace anatomy

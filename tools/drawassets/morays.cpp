@@ -182,18 +182,16 @@ void paintMoray(QPainter &p, const Moray &m)
     const QPointF corner = at(58, 0.22 * r);
     const QPointF upper = at(3, 0.1 * r), lower = at(6, 0.4 * r);
     p.fillPath(smoothClosedPath({upper, at(30, 0.12 * r), corner, at(30, 0.42 * r), lower}),
-               QColor(96, 30, 44));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(236, 232, 210));
-    for (int i = 0; i < 7; ++i) {
-        const double t = 0.07 + i * 0.11, tooth = (2.2 - i * 0.15) * m.size;
-        const QPointF up = upper + (corner - upper) * t + QPointF(0, 0.6);
-        const QPointF low = lower + (corner - lower) * t - QPointF(0, 0.6);
-        p.drawPolygon(
-            QPolygonF({up - QPointF(1.1, 0), up + QPointF(0.3, tooth), up + QPointF(1.1, 0)}));
-        p.drawPolygon(
-            QPolygonF({low - QPointF(1.1, 0), low + QPointF(0.3, -tooth), low + QPointF(1.1, 0)}));
-    }
+               QColor(74, 28, 36));
+    // Uneven, well spaced and hooked back, the longest at the front.
+    constexpr double upperTeeth[][2] = {{0.06, 3.0}, {0.14, 2.2}, {0.25, 1.8}, {0.34, 2.3},
+                                        {0.46, 1.6}, {0.57, 1.8}, {0.7, 1.3}};
+    constexpr double lowerTeeth[][2] = {{0.08, 2.6}, {0.18, 1.9}, {0.3, 2.1},
+                                        {0.41, 1.5}, {0.53, 1.7}, {0.66, 1.2}};
+    for (const auto &[t, length] : upperTeeth)
+        anatomy::paintTooth(p, upper + (corner - upper) * t + QPointF(0, 0.5), 1, length * m.size);
+    for (const auto &[t, length] : lowerTeeth)
+        anatomy::paintTooth(p, lower + (corner - lower) * t - QPointF(0, 0.5), -1, length * m.size);
     // Lips along both jaws, and the jaw line running on past the corner.
     stroke(p, curveThrough({upper, at(30, 0.1 * r), corner}), m.back.darker(150), 1.2);
     stroke(p, curveThrough({lower, at(30, 0.44 * r), corner}), m.back.lighter(115), 1.4);
@@ -202,8 +200,9 @@ void paintMoray(QPainter &p, const Moray &m)
     paintDisc(p, at(104, 0.35 * r), 1.3 * m.size, 0.9 * m.size, withAlpha(line.darker(150), 100));
     // The short tubular front nostril just behind the tip of the snout, open
     // at its end, and the rear one, a plain pore over the eye.
-    const QPointF tube = at(6, -0.3 * r), tubeEnd = at(3.5, -0.3 * r - 4.5);
-    stroke(p, curve(tube, (tube + tubeEnd) / 2 + QPointF(-0.4, 0), tubeEnd), line, 2.2 * m.size);
+    const QPointF tube = at(6, -0.3 * r), tubeEnd = at(2.5, -0.3 * r - 3.4);
+    stroke(p, curve(tube, (tube + tubeEnd) / 2 + QPointF(-0.4, 0), tubeEnd), m.back.darker(135),
+           2.2 * m.size);
     paintDisc(p, tubeEnd, 0.9 * m.size, 0.6 * m.size, line.darker(200));
     paintDisc(p, at(24, -0.5 * r), 1.2 * m.size, 1.0 * m.size, line.darker(160));
     anatomy::paintNaturalEye(p, at(31, -0.3 * r), 3.1 * m.size, QColor(200, 180, 90));

@@ -195,26 +195,14 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
                    {{12, 129.6}, {34, 128.4}, {58, 127.6}, {61, 129.4}, {40, 132}, {14, 132.6}}),
                QColor(56, 30, 34));
     stroke(p, jaw, QColor(10, 20, 35, 130), 0.9);
-    // A tooth rooted at x on the upper (down -1) or lower jaw, curving back.
-    const auto tooth = [&p](double x, double y, double down, double length) {
-        const double half = 0.35 + length * 0.14;
-        QPainterPath t(QPointF(x - half, y));
-        t.quadTo(QPointF(x - half * 0.2, y - down * length * 0.6),
-                 QPointF(x + half * 1.2, y - down * length));
-        t.quadTo(QPointF(x + half * 0.6, y - down * length * 0.4), QPointF(x + half, y));
-        t.closeSubpath();
-        p.setPen(QPen(QColor(90, 90, 96, 170), 0.3));
-        p.setBrush(QColor(250, 250, 244));
-        p.drawPath(t);
-    };
     for (double x = 15; x < 55; x += 3.4) {
-        tooth(x, 129.7 - (x - 12) * 0.048, -1, 1.9);
-        tooth(x + 1.6, 135.2 - (x - 12) * 0.12, 1, 1.7);
+        anatomy::paintTooth(p, {x, 129.7 - (x - 12) * 0.048}, 1, 1.9);
+        anatomy::paintTooth(p, {x + 1.6, 135.2 - (x - 12) * 0.12}, -1, 1.7);
     }
     for (const double x : {22.5, 31.5})
-        tooth(x, 129.3 - (x - 12) * 0.048, -1, 5.6);
+        anatomy::paintTooth(p, {x, 129.3 - (x - 12) * 0.048}, 1, 5.6);
     for (const double x : {9.5, 16.5})
-        tooth(x, 135.6, 1, 5.0);
+        anatomy::paintTooth(p, {x, 135.6}, -1, 5.0);
     stroke(p, curve({84, 104}, {94, 124}, {82, 142}), QColor(50, 60, 70, 160), 1.2);
     paintFin(p, fin({90, 127}, {{116, 132}}, {92, 133}), pale, rays, 4);
     paintFin(p, fin({132, 145}, {{140, 160}}, {148, 145}), pale, rays, 4);
