@@ -277,8 +277,8 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
                     shape.at(0.97, side) + QPointF(side * 4, side * 40)},
                    shape.at(0.99, side * 0.8));
     };
-    for (const Fin &f :
-         {tail(TailKind::Lunate, {242, 125}, 26, 74, 146, 0.45), lobe(-1), lobe(1)}) {
+    const Fin caudal = tail(TailKind::Lunate, {240, 125}, 32, 76, 146, 0.45);
+    for (const Fin &f : {caudal, lobe(-1), lobe(1)}) {
         paintFin(p, f, finColour, rays, 20);
         edgeFin(p, f, blue, 3);
     }
@@ -317,6 +317,14 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
         }
     }
     shadeBody(p, body, QColor(50, 70, 60), 0.8);
+    {
+        // The tail springs from the stalk instead of the stalk ending in a knob.
+        const Saved s(p);
+        QPainterPath root;
+        root.addRect(QRectF(230, 0, 90, 240));
+        p.setClipPath(root.subtracted(oval({222, 125}, 20, 36)), Qt::IntersectClip);
+        paintFin(p, caudal, finColour, rays, 20);
+    }
     anatomy::paintNaturalEye(p, eye, 6.2, QColor(170, 120, 50), 0.46);
     stroke(p, curve({40, 142}, {44, 144}, {48, 143}), QColor(40, 40, 40), 1.3);
     stroke(p, curve({150, 110}, {147, 120}, {146, 130}), QColor(60, 70, 60, 140), 1.3);
