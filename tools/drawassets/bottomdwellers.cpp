@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Reefwise developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "anatomy.h"
 #include "fishart.h"
 #include "fishkit.h"
 
@@ -9,6 +10,7 @@
 #include <QRandomGenerator>
 #include <QTransform>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -140,7 +142,7 @@ void paintNeonGoby(QPainter &p, double w, double h)
     stroke(p, curveThrough({eye + QPointF(24, -10), eye + QPointF(28, 6), eye + QPointF(24, 22)}),
            QColor(70, 80, 90, 160), 1.0);
     stroke(p, curve({38, 160}, {42, 163}, {48, 162}), QColor(150, 160, 170), 1.1);
-    paintEye(p, eye, 8.5, QColor(70, 110, 140));
+    anatomy::paintNaturalEye(p, eye, 8.5, QColor(70, 110, 140));
 }
 
 // An upright yellow-orange seahorse with small dark dots: a horse's head on
@@ -163,15 +165,61 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
         stroke(p, whip, QColor(120, 40, 60), 6.0);
         stroke(p, whip, QColor(200, 80, 90), 3.6);
     };
-    paintWhip();
     const QColor yellow(250, 186, 50), orange(228, 120, 30), line(160, 80, 10);
-    const std::initializer_list<QPointF> curl = {
-        {150, 72},  {146, 92},  {142, 114}, {144, 138}, {150, 160}, {160, 178}, {172, 192},
-        {186, 200}, {198, 204}, {207, 197}, {208, 186}, {201, 180}, {195, 186}};
-    const QPainterPath spine = curveThrough(curl);
+    // Down the trunk, then the tail wound one and a half times round the whip,
+    // passing in front of it and behind it in turn.
+    QPainterPath spine = curveThrough({{150, 72},
+                                       {146, 92},
+                                       {142, 114},
+                                       {144, 138},
+                                       {150, 160},
+                                       {160, 178},
+                                       {172, 190},
+                                       {183, 192}});
+    // Runs of the coil, each wholly in front of the whip or behind it.
+    const QPointF stalk(193, 192);
+    std::vector<std::pair<QPainterPath, bool>> coil;
+    for (int i = 0; i <= 30; ++i) {
+        const double a = i * 2.8 * std::numbers::pi / 30, r = 10 - i * 0.1;
+        const QPointF at = stalk + QPointF(-r * std::cos(a), a * 2.9 + 4 * std::sin(a));
+        const bool front = std::sin(a + 0.1) >= 0;
+        if (coil.empty() || coil.back().second != front) {
+            if (!coil.empty())
+                coil.back().first.lineTo(at);
+            coil.emplace_back(QPainterPath(coil.empty() ? at : coil.back().first.currentPosition()),
+                              front);
+        }
+        coil.back().first.lineTo(at);
+    }
+    // The coil thins from the end of the trunk to the tip of the tail.
+    const auto paintCoil = [&](bool front, QColor fill) {
+        double along = 0;
+        for (const auto &[run, inFront] : coil) {
+            const double length = run.length();
+            if (inFront == front) {
+                const double width = 7.5 - 4.5 * std::min(1.0, along / 150);
+                stroke(p, run, QColor(150, 76, 10), width + 1.6);
+                stroke(p, run, fill, width);
+                stroke(p, run.translated(-0.6, -1.2), withAlpha(fill.lighter(125), 200),
+                       width * 0.3);
+                // The bony rings go on round the tail.
+                for (double d = 2; d < length; d += 3.2) {
+                    const QPointF at = run.pointAtPercent(run.percentAtLength(d));
+                    const QPointF next = run.pointAtPercent(run.percentAtLength(d + 0.5));
+                    const QPointF n = QPointF(at.y() - next.y(), next.x() - at.x()) /
+                                      std::max(1e-6, QLineF(at, next).length()) * width * 0.5;
+                    stroke(p, curve(at + n, at + n * 0.1 + (next - at), at - n),
+                           QColor(170, 90, 20, 150), 0.8);
+                }
+            }
+            along += length;
+        }
+    };
+    paintCoil(false, orange);
+    paintWhip();
     // The brood pouch and belly bulge forward below the neck.
     const QPainterPath trunk =
-        ribbon(spine, {28, 37.5, 43, 42.8, 38.4, 30.8, 22, 15, 10, 6.7, 3})
+        ribbon(spine, {28, 37.5, 43, 42.8, 38.4, 31, 22, 14, 9})
             .united(smoothClosedPath(
                 {{142, 84}, {130, 100}, {124, 122}, {130, 146}, {146, 160}, {150, 120}}));
     const QColor membrane(255, 220, 120, 170), rays(200, 120, 30, 160);
@@ -198,12 +246,17 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
                                                 {138, 42}});
     fillBody(p, head, orange, yellow, yellow.lighter(110));
     // The Longnose's coronet is low: a few blunt knobs.
-    const std::initializer_list<QPointF> crown = {{139, 46}, {141, 37}, {144, 41}, {147, 34},
-                                                  {150, 40}, {154, 36}, {157, 48}};
-    QPainterPath coronet;
-    coronet.addPolygon(QPolygonF(crown));
+    const QPainterPath coronet = smoothClosedPath(
+        {{139, 47}, {141, 40}, {144, 42}, {147, 37}, {150, 42}, {154, 39}, {157, 48}, {148, 50}});
     fillBody(p, coronet, orange.darker(110), orange, yellow);
-    stroke(p, coronet, QColor(150, 70, 10), 0.7);
+    {
+        // Outlined only where it stands clear of the head.
+        const Saved s(p);
+        QPainterPath clear;
+        clear.addRect(coronet.boundingRect().adjusted(-2, -2, 2, 2));
+        p.setClipPath(clear.subtracted(head), Qt::IntersectClip);
+        stroke(p, coronet, QColor(150, 70, 10), 0.7);
+    }
 
     {
         // The bony rings of the trunk and tail.
@@ -226,21 +279,16 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
         paintDisc(p, knob - QPointF(0.4, 0.4), 0.6, 0.6, yellow.lighter(120));
     }
 
-    {
-        // The tail's lower coil passes behind the whip.
-        const Saved s(p);
-        p.setClipRect(QRectF(170, 190, 45, 18));
-        paintWhip();
-    }
+    paintCoil(true, yellow.darker(104));
     paintFin(p, fin({158, 70}, {{170, 64}, {172, 78}}, {162, 80}), membrane, rays, 5);
     stroke(p, curve({148, 58}, {154, 70}, {144, 80}), withAlpha(line, 180), 1.0);
     stroke(p, curve({75, 66}, {78, 65}, {80, 64}), QColor(60, 20, 0), 1.2);
-    paintEye(p, QPointF(134, 58), 5.5, QColor(230, 150, 40));
+    anatomy::paintNaturalEye(p, QPointF(134, 58), 4.6, QColor(210, 150, 60), 0.5);
 }
 
 // A peacock flounder seen from above, lying flat on the sand: both eyes on
-// the upper side, one long raised pectoral fin, and a pale sandy body covered
-// with bright blue rings and spots.
+// the upper side, one long pectoral fin, a fringe of fin rays all round, and
+// a pale sandy body covered with bright blue rings and spots.
 void paintFlounder(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
@@ -249,39 +297,44 @@ void paintFlounder(QPainter &p, double w, double h)
     p.translate(160, 124);
     p.rotate(-8);
 
-    // An oval, fuller behind the eyes, with the snout a little blunted and
-    // the fin fringe narrowing to the tail.
-    const QPainterPath fringe = smoothClosedPath({{-128, 4},
-                                                  {-122, -18},
-                                                  {-104, -48},
-                                                  {-66, -76},
-                                                  {-8, -87},
-                                                  {50, -78},
-                                                  {96, -48},
-                                                  {114, -14},
-                                                  {118, 0},
-                                                  {114, 14},
-                                                  {96, 50},
-                                                  {50, 80},
-                                                  {-8, 88},
-                                                  {-66, 78},
-                                                  {-106, 48},
-                                                  {-124, 24}});
-    // The body proper, inside the fringe of fins.
-    const QPainterPath disc = QTransform::fromScale(0.9, 0.82).map(fringe);
-    const Fin caudal = tail(TailKind::Rounded, {104, 0}, 28, 48, 60);
+    // The body proper: a small snout, the forehead hollowed in front of the
+    // upper eye, widest behind the middle and drawn in to a short tail stalk.
+    const QPainterPath disc =
+        smoothClosedPath({{-119, 8}, {-116, -6}, {-108, -16}, {-98, -30}, {-80, -46}, {-40, -62},
+                          {6, -67},  {48, -58},  {78, -38},   {94, -16},  {102, -9},  {108, -8},
+                          {108, 8},  {102, 9},   {94, 16},    {78, 38},   {48, 58},   {6, 66},
+                          {-40, 62}, {-80, 48},  {-104, 34},  {-116, 22}});
+    // The dorsal and anal fins run right round it as one fringe of rays, from
+    // over the eyes to the tail stalk, widest along the middle of the body.
+    constexpr int rayCount = 180;
+    std::vector<QPointF> roots, edge;
+    for (int i = 0; i < rayCount; ++i) {
+        const QPointF at = disc.pointAtPercent(double(i) / rayCount);
+        const QPointF d = disc.pointAtPercent(double(i + 1) / rayCount) -
+                          disc.pointAtPercent(double((i + rayCount - 1) % rayCount) / rayCount);
+        QPointF out = QPointF(d.y(), -d.x()) / std::max(1e-6, std::hypot(d.x(), d.y()));
+        if (disc.contains(at + out * 2))
+            out = -out;
+        const double head = std::clamp((at.x() + 112) / 30, 0.0, 1.0);
+        const double stalk = std::clamp((92 - at.x()) / 16, 0.0, 1.0);
+        const double width =
+            16 * std::sin(head * std::numbers::pi / 2) * stalk * (1 + 0.06 * std::sin(i * 1.7));
+        roots.push_back(at - out * 2);
+        edge.push_back(at + out * width);
+    }
+    const QPainterPath fringe = smoothClosedPath(edge.data(), int(edge.size())).united(disc);
+    const Fin caudal = tail(TailKind::Rounded, {104, 0}, 20, 46, 58);
     castShadow(p, fringe.united(caudal.shape), QPointF(4, 5), 50);
 
     const QColor sand(214, 196, 156), ringDark(30, 90, 190), ringBright(80, 170, 255);
     paintFin(p, caudal, QColor(200, 180, 140, 230), QColor(120, 96, 60, 150), 14);
-    // The dorsal and anal fins run right round the body as one fringe.
-    p.fillPath(fringe, QColor(206, 186, 146, 235));
+    p.fillPath(fringe, QColor(206, 186, 146, 225));
     {
         const Saved s(p);
         p.setClipPath(fringe.subtracted(disc), Qt::IntersectClip);
-        p.setPen(QPen(QColor(120, 96, 60, 110), 0.7));
-        for (int i = 0; i < 90; ++i)
-            p.drawLine(QPointF(0, 0), fringe.pointAtPercent(i / 90.0) * 1.1);
+        p.setPen(QPen(QColor(120, 96, 60, 120), 0.7));
+        for (size_t i = 0; i < roots.size(); ++i)
+            p.drawLine(roots[i], edge[i]);
     }
     stroke(p, fringe, QColor(120, 96, 60, 150), 0.6);
 
@@ -322,11 +375,11 @@ void paintFlounder(QPainter &p, double w, double h)
     // The long pectoral fin raised like a flag: a narrow fan of fine rays
     // from a short base behind the eyes, clear between the rays, casting its
     // shadow on the body.
-    const QLineF base({-66, -14}, {-56, -26});
+    const QLineF base({-64, -12}, {-56, -24});
     QPolygonF tips;
     for (int i = 0; i < 13; ++i) {
-        const double a = (-32 - i * 2.2) * std::numbers::pi / 180.0,
-                     reach = 96 - (i - 5) * (i - 5) * 0.45;
+        const double a = (-10 - i * 1.6) * std::numbers::pi / 180.0,
+                     reach = 66 - (i - 5) * (i - 5) * 0.32;
         tips << base.pointAt(i / 12.0) + QPointF(std::cos(a), std::sin(a)) * reach;
     }
     const QPointF root = base.center();
@@ -351,12 +404,16 @@ void paintFlounder(QPainter &p, double w, double h)
             paintDisc(p, from + (tip - from) * t, 0.9, 0.9, QColor(80, 60, 40, 170));
     }
     stroke(p, flag, QColor(120, 96, 60, 90), 0.5);
+    // The edge of the gill cover, behind which the pectoral fin springs.
+    stroke(p, curveThrough({{-76, -40}, {-62, -26}, {-58, -4}, {-66, 20}, {-80, 34}}),
+           QColor(120, 96, 64, 130), 1.1);
     // Both eyes on the upper side, set close together on short stalks.
     for (const QPointF eye : {QPointF(-92, -14), QPointF(-80, 6)}) {
-        paintDisc(p, eye, 7, 6, QColor(190, 170, 130), QColor(110, 90, 60), 0.8);
-        paintEye(p, eye, 4.6, QColor(120, 110, 80));
+        paintDisc(p, eye, 6.4, 5.6, QColor(190, 170, 130), QColor(130, 108, 74, 160), 0.7);
+        anatomy::paintNaturalEye(p, eye, 4.2, QColor(150, 130, 84), 0.5);
     }
-    stroke(p, curve({-114, 6}, {-108, 14}, {-100, 14}), QColor(90, 70, 50), 1.2);
+    // The small mouth at the tip of the snout, twisted a little towards the eyes.
+    stroke(p, curve({-118, 9}, {-114, 10.5}, {-110, 14}), QColor(90, 70, 50, 200), 1.0);
 }
 
 } // namespace fishart

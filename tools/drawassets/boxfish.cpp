@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Reefwise developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "anatomy.h"
 #include "fishart.h"
 #include "fishkit.h"
 
@@ -45,23 +46,26 @@ struct Boxfish
 {
     Carapace box;
     QColor back, flank, belly, fin, ray, lips, iris;
+    bool plates = false; // the honeycomb of plates shows through the pattern
 };
 
-// Straight sides meeting at corners rounded only a little, since the plates
-// cannot bend, and the tail stalk that can.
+// Sides bowed out a little over the plates and meeting at rounded corners:
+// rigid, but with the curves of a carapace, and the tail stalk that can bend.
 QPainterPath carapace(const Carapace &c)
 {
     const std::vector<QPointF> v{c.mouth, c.brow, c.peak, c.rearTop, c.rearBottom, c.keel, c.chin};
     const size_t n = v.size();
-    // `from` moved 8 towards `to`, or halfway on a short side.
+    // `from` moved 14 towards `to`, or less on a short side.
     const auto towards = [](QPointF from, QPointF to) {
         const double length = QLineF(from, to).length();
-        return from + (to - from) * (std::min(8.0, length / 2) / length);
+        return from + (to - from) * (std::min(14.0, length / 2.6) / length);
     };
     QPainterPath box(towards(v[0], v[n - 1]));
     for (size_t i = 0; i < n; ++i) {
-        box.lineTo(towards(v[i], v[(i + n - 1) % n]));
-        box.quadTo(v[i], towards(v[i], v[(i + 1) % n]));
+        const QPointF prev = v[(i + n - 1) % n], next = v[(i + 1) % n];
+        const QPointF d = v[i] - prev;
+        box.quadTo((prev + v[i]) / 2 + QPointF(d.y(), -d.x()) * 0.05, towards(v[i], prev));
+        box.quadTo(v[i], towards(v[i], next));
     }
     box.closeSubpath();
     const QPointF top = c.rearTop, bottom = c.rearBottom;
@@ -105,7 +109,8 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
     const QPainterPath plate = box.intersected(belly);
     fillBody(p, plate, b.belly.darker(112), b.belly.darker(106), b.belly.darker(130));
     marks(box, caudal.shape);
-    paintMesh(p, box, 16, withAlpha(b.back.darker(160), 45), 0.7);
+    if (b.plates)
+        paintMesh(p, box, 16, withAlpha(b.back.darker(160), 28), 0.6);
     shadeBody(p, box, b.back.darker(200), 0.5);
     // The keel and the sharp ridge of the back, catching the light.
     strokeInside(p, box,
@@ -115,20 +120,25 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
     {
         const Saved s(p);
         p.setClipPath(box, Qt::IntersectClip);
-        QPainterPath ridge(c.brow + QPointF(6, 3));
-        ridge.lineTo(c.peak + QPointF(0, 3.5));
-        ridge.lineTo(c.rearTop + QPointF(-6, 3));
+        const QPainterPath ridge = curveThrough(
+            {c.brow + QPointF(6, 3), c.peak + QPointF(0, 5), c.rearTop + QPointF(-6, 3)});
         stroke(p, ridge, QColor(255, 255, 240, 110), 2.2);
         stroke(p, ridge.translated(0, 3.5), QColor(40, 40, 50, 45), 2.4);
     }
-    // The pectoral fin whirring behind the eye, the pursed lips and the eye.
+    // The pectoral fin whirring behind the eye, the small pursed mouth and the eye.
     paintFin(p, finAt(c.eye() + QPointF(32, 10), {{0, 0}, {16, -12}, {28, -6}, {16, 16}, {0, 10}}),
              withAlpha(b.fin.lighter(115), 170), b.ray, 8);
-    const QPointF lips = c.mouth + QPointF(2, 2);
-    paintDisc(p, lips, 5.5, 4.4, b.lips, b.lips.darker(150), 0.8);
-    stroke(p, curve(lips - QPointF(5, 0), lips + QPointF(0, 1), lips + QPointF(5, 0)),
-           QColor(70, 50, 40), 1.1);
-    paintEye(p, c.eye(), 7.5, b.iris);
+    const QPointF m = c.mouth + QPointF(1, 2);
+    const QPainterPath pucker =
+        smoothClosedPath({m + QPointF(1, -4.5), m + QPointF(-3.5, -3), m + QPointF(-5, 0.5),
+                          m + QPointF(-3.5, 3.8), m + QPointF(1, 4.5), m + QPointF(4, 0)});
+    fillBody(p, pucker, b.lips.lighter(104), b.lips, b.lips.darker(125));
+    stroke(p, curveThrough({m + QPointF(1.5, -4.4), m + QPointF(3.6, 0), m + QPointF(1.5, 4.4)}),
+           withAlpha(b.lips.darker(190), 110), 0.9);
+    // The opening is a short slit across the front of the pucker.
+    stroke(p, curve(m + QPointF(-4.4, -1.8), m + QPointF(-5.4, 0.6), m + QPointF(-4.2, 2.8)),
+           QColor(60, 36, 34, 220), 0.9);
+    anatomy::paintNaturalEye(p, c.eye(), 6.6, b.iris, 0.5);
 }
 
 // Short wandering strokes, like the scrawls on a Cowfish.
@@ -139,18 +149,19 @@ void paintScrawls(QPainter &p, const QPainterPath &area, double spacing, QColor 
     for (const QPointF &start : spreadPoints(area, spacing, spacing * 0.4, seed)) {
         QPainterPath scrawl(start);
         QPointF at = start;
-        double heading = rng.bounded(2 * pi);
-        double turn = rng.bounded(0.8) - 0.4;
-        for (int k = 4 + rng.bounded(4); k > 0; --k) {
-            turn = std::clamp(turn + rng.bounded(0.5) - 0.25, -0.6, 0.6);
+        // Mostly lengthwise and gently wavy, broken off after a few bends.
+        double heading = rng.bounded(1.0) - 0.5 + (rng.bounded(2) ? pi : 0);
+        double turn = rng.bounded(0.4) - 0.2;
+        for (int k = 3 + rng.bounded(4); k > 0; --k) {
+            turn = std::clamp(turn + rng.bounded(0.3) - 0.15, -0.3, 0.3);
             const QPointF bend =
                 at + QPointF(std::cos(heading + turn), std::sin(heading + turn)) * 5;
             heading += 2 * turn;
             at = bend + QPointF(std::cos(heading), std::sin(heading)) * 5;
             scrawl.quadTo(bend, at);
         }
-        strokeInside(p, area, scrawl, colour.darker(150), 2.6);
-        strokeInside(p, area, scrawl, colour, 1.4);
+        strokeInside(p, area, scrawl, withAlpha(colour.darker(160), 150), 2.4);
+        strokeInside(p, area, scrawl, colour, 1.3);
     }
 }
 
@@ -204,7 +215,7 @@ void paintSpottedTrunkfish(QPainter &p, double w, double h)
                          {214, 140}, {96, 176}, {52, 162}};
     const Boxfish look(shell, QColor(212, 214, 220), QColor(238, 238, 240), QColor(206, 206, 214),
                        QColor(225, 222, 210, 200), QColor(150, 148, 140, 140),
-                       QColor(250, 250, 248), QColor(120, 150, 110));
+                       QColor(236, 234, 232), QColor(120, 150, 110), true);
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &tail) {
         paintSpots(p, tail, 11, 1.8, 2.8, black, 140);
         const QPainterPath bare = oval(shell.eye(), 12, 12).united(oval(shell.mouth, 9, 9));
@@ -231,7 +242,7 @@ void paintTrunkfish(QPainter &p, double w, double h)
     const Carapace shell{{44, 144},  {62, 106},  {156, 56}, {214, 104},
                          {214, 142}, {100, 178}, {54, 166}};
     const Boxfish look(shell, QColor(88, 78, 44), QColor(128, 114, 68), QColor(214, 204, 166),
-                       QColor(170, 164, 118, 210), QColor(96, 92, 56, 140), QColor(220, 210, 170),
+                       QColor(170, 164, 118, 210), QColor(96, 92, 56, 140), QColor(190, 178, 128),
                        QColor(150, 140, 70));
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &) {
         const QPainterPath patch = chain.intersected(box);
@@ -247,7 +258,8 @@ void paintTrunkfish(QPainter &p, double w, double h)
 }
 
 // A deep triggerfish with streaming tips on the dorsal, anal and both tail
-// lobes, two bright blue lines across the face and dark lines round the eye.
+// lobes, two bright blue bands across the face and thin blue lines running out of
+// the eye over the snout and cheek.
 void paintQueenTriggerfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
@@ -265,8 +277,8 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
                     shape.at(0.97, side) + QPointF(side * 4, side * 40)},
                    shape.at(0.99, side * 0.8));
     };
-    for (const Fin &f :
-         {tail(TailKind::Lunate, {242, 125}, 26, 74, 146, 0.45), lobe(-1), lobe(1)}) {
+    const Fin caudal = tail(TailKind::Lunate, {240, 125}, 32, 76, 146, 0.45);
+    for (const Fin &f : {caudal, lobe(-1), lobe(1)}) {
         paintFin(p, f, finColour, rays, 20);
         edgeFin(p, f, blue, 3);
     }
@@ -288,17 +300,32 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
         }
         stroke(p, curve({238, 108}, {234, 125}, {238, 140}), blue, 3.5);
     }
-    shadeBody(p, body, QColor(50, 70, 60), 0.8);
     const QPointF eye(118, 100);
-    // Dark lines fan out from the eye over the upper head, longest behind it.
-    for (int i = 0; i < 9; ++i) {
-        const double a = pi * (-0.95 + i * 0.14);
-        const QPointF d(std::cos(a), std::sin(a)), bend(-d.y(), d.x());
-        const double length = 15 + 6 * (1 + std::cos(a + 0.25 * pi)) / 2;
-        stroke(p, curve(eye + d * 9, eye + d * (9 + length) / 2 + bend * 1.5, eye + d * length),
-               QColor(40, 50, 60, 130), 1.1);
+    {
+        // Thin blue lines run out of the eye across the snout and the cheek,
+        // dark-edged like the two broad bands below them.
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        for (const QPainterPath &line :
+             {curveThrough({eye + QPointF(-7, -1), {96, 102}, {74, 116}, {56, 128}}),
+              curveThrough({eye + QPointF(-6, 4), {98, 112}, {80, 126}, {62, 138}}),
+              curveThrough({eye + QPointF(-2, 7), {108, 118}, {96, 130}, {86, 138}}),
+              curveThrough({eye + QPointF(5, 5), {132, 110}, {146, 116}}),
+              curveThrough({eye + QPointF(6, -3), {136, 94}, {152, 96}})}) {
+            stroke(p, line, QColor(30, 60, 80, 120), 2.6);
+            stroke(p, line, QColor(80, 180, 250, 220), 1.3);
+        }
     }
-    paintEye(p, eye, 7.5, QColor(190, 150, 60));
+    shadeBody(p, body, QColor(50, 70, 60), 0.8);
+    {
+        // The tail springs from the stalk instead of the stalk ending in a knob.
+        const Saved s(p);
+        QPainterPath root;
+        root.addRect(QRectF(230, 0, 90, 240));
+        p.setClipPath(root.subtracted(oval({222, 125}, 20, 36)), Qt::IntersectClip);
+        paintFin(p, caudal, finColour, rays, 20);
+    }
+    anatomy::paintNaturalEye(p, eye, 6.2, QColor(170, 120, 50), 0.46);
     stroke(p, curve({40, 142}, {44, 144}, {48, 143}), QColor(40, 40, 40), 1.3);
     stroke(p, curve({150, 110}, {147, 120}, {146, 130}), QColor(60, 70, 60, 140), 1.3);
     paintFin(p, finAt({148, 118}, {{0, 0}, {20, -10}, {36, -2}, {14, 18}, {0, 8}}),
@@ -359,32 +386,34 @@ void paintPorcupinefish(QPainter &p, double w, double h)
     fillBody(p, snout, QColor(172, 150, 100), QColor(200, 180, 132), QColor(236, 226, 200));
     stroke(p, curveThrough({{84, 116}, {80, 122}, {84, 130}}), QColor(110, 90, 60), 0.8);
     p.fillPath(smoothClosedPath({{81, 120}, {86, 119}, {88, 122}, {86, 125}, {81, 124}}),
-               QColor(250, 246, 232));
+               QColor(222, 212, 186));
     stroke(p, curve({81, 122}, {85, 122.6}, {88, 122}), QColor(90, 70, 50), 0.9);
     // The big eyes bulge out of the ball.
-    paintDisc(p, {108, 96}, 18, 17, QColor(150, 130, 82), QColor(90, 72, 40, 160), 0.8);
-    paintEye(p, {108, 96}, 14, QColor(120, 170, 90));
+    const QPainterPath socket = oval({108, 97}, 14, 13);
+    fillBody(p, socket, QColor(190, 168, 112), QColor(166, 144, 94), QColor(130, 110, 70));
+    stroke(p, curve({96, 104}, {108, 113}, {121, 104}), QColor(90, 72, 40, 120), 1.2);
+    anatomy::paintNaturalEye(p, {108, 96}, 10, QColor(150, 150, 70), 0.56);
 }
 
-// An orange-yellow box with two horns over the eyes, scrawled with bright
-// blue lines and spots over faint hexagonal plates.
+// An orange-yellow to tan box with two horns over the eyes, scrawled with
+// bright blue lines and spots: the Scrawled Cowfish.
 void paintCowfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintReef(p, 0.3, 206, 0, {20, 226}, 40, QColor(150, 140, 100), {300, 226}, 130,
               QColor(170, 80, 140));
-    const QColor orange(250, 170, 40);
-    const QColor deep(220, 120, 20);
-    const QColor blue(60, 150, 255);
+    const QColor orange(236, 182, 84);
+    const QColor deep(196, 132, 52);
+    const QColor blue(40, 130, 235);
     // The far horn and the spine at the rear of the belly stick out from behind the box.
     p.fillPath(spike({84, 94}, {58, 54}, {102, 90}), deep.darker(120));
     p.fillPath(spike({170, 160}, {226, 176}, {186, 154}), deep);
     const Carapace shell{{40, 142},  {62, 98},   {120, 84}, {212, 104},
                          {216, 142}, {120, 172}, {50, 164}};
-    const Boxfish look(shell, deep, orange, QColor(255, 212, 110), QColor(250, 196, 86, 210),
-                       QColor(180, 100, 20, 160), QColor(230, 120, 60), QColor(80, 150, 230));
+    const Boxfish look(shell, deep, orange, QColor(246, 218, 150), QColor(240, 200, 120, 210),
+                       QColor(170, 110, 40, 160), QColor(226, 176, 96), QColor(150, 120, 60));
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &tail) {
-        paintScrawls(p, box, 24, blue, 4040);
+        paintScrawls(p, box, 20, blue, 4040);
         paintSpots(p, box, 13, 1.1, 1.9, blue, 4041);
         paintSpots(p, tail, 9, 1.0, 1.6, blue, 4042);
         // The near horn: a stout spine over the eye pointing forward.

@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Reefwise developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "anatomy.h"
 #include "fishart.h"
 #include "fishkit.h"
 
+#include <QLinearGradient>
 #include <QPolygonF>
 #include <QRandomGenerator>
 
@@ -74,7 +76,7 @@ Fin paintGrouper(QPainter &p, const Grouper &g,
            withAlpha(g.back.darker(160), 200), 1.5);
     paintFin(p, finAt(s.at(0.36, 0.95), {{0, 0}, {8, 18}, {24, 22}, {22, 2}}), g.pelvic, g.ray, 6);
     paintFin(p, pectoral, withAlpha(g.fin.lighter(110), 210), g.ray, 10);
-    paintEye(p, s.at(0.2, -0.42), g.eye, g.iris);
+    anatomy::paintNaturalEye(p, s.at(0.2, -0.42), g.eye, g.iris);
     return pectoral;
 }
 
@@ -100,20 +102,33 @@ void paintSquirrelfish(QPainter &p, double w, double h)
     red(fin(anal, {anal + QPointF(18, 22), anal + QPointF(36, 20)}, s.at(0.99, 0.7)), 8);
     stroke(p, curve(anal, anal + QPointF(8, 12), anal + QPointF(20, 21)), QColor(250, 220, 210),
            1.6);
-    // Red membranes between stiff spines, each tipped yellow.
+    // Red membranes between stiff spines, yellow where they reach the spine tips.
     const QPointF tips[] = {{104, 58}, {118, 46}, {132, 42}, {146, 43}, {160, 48},
                             {172, 55}, {184, 63}, {194, 71}, {202, 80}};
     QPolygonF spiny{s.at(0.29, -0.85)};
-    for (int i = 0; i < 9; ++i) {
-        const QPointF root = s.at(0.29 + i * 0.06, -0.85);
+    for (int i = 0; i < 9; ++i)
         spiny << tips[i] << tips[i] + QPointF(5, 10);
-        stroke(p, curve(root, (root + tips[i]) / 2, tips[i]), QColor(240, 200, 190), 1.0);
-        paintDisc(p, tips[i] + QPointF(1.5, 3), 3.0, 3.5, QColor(255, 220, 40));
-    }
     spiny << s.at(0.8, -0.85);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(200, 40, 36, 170));
+    p.setBrush(QColor(200, 40, 36, 190));
     p.drawPolygon(spiny);
+    for (int i = 0; i < 9; ++i) {
+        const QPointF root = s.at(0.29 + i * 0.06, -0.85);
+        const QPointF below = tips[i] + (root - tips[i]) * 0.32;
+        const QPointF next = i < 8
+                                 ? tips[i + 1] + (s.at(0.35 + i * 0.06, -0.85) - tips[i + 1]) * 0.3
+                                 : tips[i] + QPointF(6, 14);
+        QLinearGradient tint(tips[i], below);
+        tint.setColorAt(0, QColor(255, 226, 60, 235));
+        tint.setColorAt(1, QColor(255, 200, 40, 0));
+        p.setBrush(tint);
+        p.drawPolygon(QPolygonF({tips[i], tips[i] + QPointF(5, 10), next, below}));
+        // Each spine tapers to a sharp point.
+        const QPointF d = (tips[i] - root) / QLineF(root, tips[i]).length();
+        const QPointF n(-d.y() * 0.9, d.x() * 0.9);
+        p.setBrush(QColor(246, 214, 200));
+        p.drawPolygon(QPolygonF({root + n, tips[i], root - n}));
+    }
 
     const QPainterPath body = bodyOutline(s);
     fillBody(p, body, QColor(150, 24, 24), QColor(214, 50, 40), QColor(240, 150, 140));
@@ -128,9 +143,8 @@ void paintSquirrelfish(QPainter &p, double w, double h)
     paintFin(p, finAt({104, 122}, {{0, 0}, {20, -10}, {42, -8}, {46, 6}, {26, 14}, {0, 8}}),
              QColor(240, 120, 100, 180), rays, 9);
     stroke(p, curve({41, 124}, {50, 128}, {60, 126}), QColor(100, 10, 10), 1.3);
-    // The very large night eye, dark and red-rimmed.
-    paintDisc(p, {78, 106}, 17, 16, QColor(180, 30, 30));
-    paintEye(p, {78, 106}, 14.5, QColor(120, 30, 30));
+    // The very large night eye: a wide pupil in a dark red iris.
+    anatomy::paintNaturalEye(p, {78, 106}, 13.5, QColor(140, 36, 30), 0.6);
 }
 
 // A heavy tan grouper with five dark bars, a bar through the eye, a dark
@@ -247,7 +261,7 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
         paintFin(p, f, withAlpha(membrane.lighter(112), 225), rays, 12);
         paintSpots(p, f.shape, 6.5, 0.5, 0.9, black, 4545);
     }
-    paintEye(p, {60, 112}, 3.4, QColor(160, 130, 60));
+    anatomy::paintNaturalEye(p, {60, 112}, 3.4, QColor(160, 130, 60));
 }
 
 } // namespace fishart

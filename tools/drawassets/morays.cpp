@@ -1,12 +1,17 @@
 // SPDX-FileCopyrightText: 2026 The Reefwise developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "anatomy.h"
 #include "fishart.h"
 #include "fishkit.h"
 
+#include <QImage>
+#include <QLinearGradient>
 #include <QRadialGradient>
 #include <QRandomGenerator>
 #include <QTransform>
+
+#include <cmath>
 
 // Morays peering out of the reef.
 
@@ -46,6 +51,52 @@ QPainterPath morayHead(double r)
                              {24, 0.66 * r},
                              {7, 0.42 * r},
                              {0, 0.16 * r}});
+}
+
+// A point `across` (a share of the girth) off the middle of `neck` at `t`,
+// towards the light from the upper left when `across` is negative.
+QPointF besideNeck(const QPainterPath &neck, double t, double across)
+{
+    const QPointF d =
+        neck.pointAtPercent(std::min(1.0, t + 0.01)) - neck.pointAtPercent(std::max(0.0, t - 0.01));
+    QPointF n = QPointF(-d.y(), d.x()) / std::max(1e-9, std::hypot(d.x(), d.y()));
+    if (n.x() * 0.5 + n.y() > 0)
+        n = -n;
+    return neck.pointAtPercent(t) - n * across;
+}
+
+// The neck as a thick, muscled body rather than a flat band: a broad
+// highlight along the lit side swelling over each muscle block, and the far
+// side falling into shadow.
+void paintMuscle(QPainter &p, const QPainterPath &neck, double girth, QColor skin)
+{
+    const auto side = [&neck](double across) {
+        QPainterPath path(besideNeck(neck, 0.25, across));
+        for (int i = 1; i <= 24; ++i)
+            path.lineTo(besideNeck(neck, 0.25 + 0.75 * i / 24, across));
+        return path;
+    };
+    // Fading out at both ends, so that neither the hole nor the head shows a seam;
+    // light and shade blend into the skin so spots stay as dark as they are.
+    const QPointF from = neck.pointAtPercent(0.25), to = neck.pointAtPercent(1);
+    const auto band = [&](const QPainterPath &path, QColor colour, double width) {
+        QLinearGradient fade(from, to);
+        fade.setColorAt(0.0, withAlpha(colour, 0));
+        fade.setColorAt(0.3, colour);
+        fade.setColorAt(0.7, colour);
+        fade.setColorAt(1.0, withAlpha(colour, 0));
+        p.strokePath(path, QPen(fade, width, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    };
+    const Saved s(p);
+    p.setCompositionMode(QPainter::CompositionMode_Multiply);
+    for (int i = 0; i < 4; ++i)
+        band(side(0.36), withAlpha(skin.darker(170), 40), girth * (0.36 - i * 0.08));
+    p.setCompositionMode(QPainter::CompositionMode_SoftLight);
+    for (int i = 0; i < 4; ++i)
+        band(side(-0.22), QColor(255, 255, 255, 60), girth * (0.42 - i * 0.09));
+    for (int i = 0; i < 6; ++i)
+        paintGlow(p, besideNeck(neck, 0.35 + i * 0.11, -0.18), girth * 0.26,
+                  QColor(255, 255, 255, 90));
 }
 
 void paintMoray(QPainter &p, const Moray &m)
@@ -94,6 +145,34 @@ void paintMoray(QPainter &p, const Moray &m)
         // The bulge of the jaw muscles behind the eye.
         paintGlow(p, at(66, -0.45 * r), 18 * m.size, withAlpha(m.back.lighter(140), 110));
         shadeBody(p, eel, withAlpha(line, 170), 0.9);
+        paintMuscle(p, m.neck, g, m.back);
+        {
+            // The head rounded too, the crown lit and the throat in shade,
+            // fading out along the neck so that no seam shows where they meet.
+            const QRectF area = head.boundingRect().adjusted(0, 0, 60 * m.size, 0);
+            QLinearGradient round(at(0, -1.1 * r), at(0, 1.1 * r));
+            round.setColorAt(0.0, QColor(255, 255, 255, 110));
+            round.setColorAt(0.35, QColor(255, 255, 255, 0));
+            round.setColorAt(0.6, QColor(128, 128, 128, 0));
+            round.setColorAt(1.0, QColor(0, 0, 0, 120));
+            QLinearGradient fade(QPointF(at(80, 0).x(), 0), QPointF(area.right(), 0));
+            fade.setColorAt(0, Qt::black);
+            fade.setColorAt(1, Qt::transparent);
+            QImage layer((area.size() * 2).toSize() + QSize(1, 1),
+                         QImage::Format_ARGB32_Premultiplied);
+            layer.fill(Qt::transparent);
+            {
+                QPainter lp(&layer);
+                lp.scale(2, 2);
+                lp.translate(-area.topLeft());
+                lp.fillRect(area, round);
+                lp.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+                lp.fillRect(area, fade);
+            }
+            const Saved h(p);
+            p.setCompositionMode(QPainter::CompositionMode_SoftLight);
+            p.drawImage(area, layer);
+        }
         // Where the body goes back into the hole it falls into shadow.
         paintGlow(p, hole, g * 1.2, QColor(0, 0, 0, 235));
     }
@@ -103,40 +182,107 @@ void paintMoray(QPainter &p, const Moray &m)
     const QPointF corner = at(58, 0.22 * r);
     const QPointF upper = at(3, 0.1 * r), lower = at(6, 0.4 * r);
     p.fillPath(smoothClosedPath({upper, at(30, 0.12 * r), corner, at(30, 0.42 * r), lower}),
-               QColor(96, 30, 44));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(236, 232, 210));
-    for (int i = 0; i < 7; ++i) {
-        const double t = 0.07 + i * 0.11, tooth = (2.2 - i * 0.15) * m.size;
-        const QPointF up = upper + (corner - upper) * t + QPointF(0, 0.6);
-        const QPointF low = lower + (corner - lower) * t - QPointF(0, 0.6);
-        p.drawPolygon(
-            QPolygonF({up - QPointF(1.1, 0), up + QPointF(0.3, tooth), up + QPointF(1.1, 0)}));
-        p.drawPolygon(
-            QPolygonF({low - QPointF(1.1, 0), low + QPointF(0.3, -tooth), low + QPointF(1.1, 0)}));
-    }
+               QColor(74, 28, 36));
+    // Uneven, well spaced and hooked back, the longest at the front.
+    constexpr double upperTeeth[][2] = {{0.06, 3.0}, {0.14, 2.2}, {0.25, 1.8}, {0.34, 2.3},
+                                        {0.46, 1.6}, {0.57, 1.8}, {0.7, 1.3}};
+    constexpr double lowerTeeth[][2] = {{0.08, 2.6}, {0.18, 1.9}, {0.3, 2.1},
+                                        {0.41, 1.5}, {0.53, 1.7}, {0.66, 1.2}};
+    for (const auto &[t, length] : upperTeeth)
+        anatomy::paintTooth(p, upper + (corner - upper) * t + QPointF(0, 0.5), 1, length * m.size);
+    for (const auto &[t, length] : lowerTeeth)
+        anatomy::paintTooth(p, lower + (corner - lower) * t - QPointF(0, 0.5), -1, length * m.size);
     // Lips along both jaws, and the jaw line running on past the corner.
     stroke(p, curveThrough({upper, at(30, 0.1 * r), corner}), m.back.darker(150), 1.2);
     stroke(p, curveThrough({lower, at(30, 0.44 * r), corner}), m.back.lighter(115), 1.4);
     stroke(p, curve(corner, at(66, 0.3 * r), at(74, 0.5 * r)), withAlpha(line, 170), 1.1);
     // The gill opening is only a small hole behind the head.
-    paintDisc(p, at(104, 0.35 * r), 2.0 * m.size, 1.5 * m.size, withAlpha(line.darker(150), 150));
-    // The tubular front nostrils at the tip and the rear one over the eye.
-    stroke(p, curve(at(5, -0.25 * r), at(3, -0.45 * r), at(0, -0.6 * r)), line, 2.4 * m.size);
+    paintDisc(p, at(104, 0.35 * r), 1.3 * m.size, 0.9 * m.size, withAlpha(line.darker(150), 100));
+    // The short tubular front nostril just behind the tip of the snout, open
+    // at its end, and the rear one, a plain pore over the eye.
+    const QPointF tube = at(6, -0.3 * r), tubeEnd = at(2.5, -0.3 * r - 3.4);
+    stroke(p, curve(tube, (tube + tubeEnd) / 2 + QPointF(-0.4, 0), tubeEnd), m.back.darker(135),
+           2.2 * m.size);
+    paintDisc(p, tubeEnd, 0.9 * m.size, 0.6 * m.size, line.darker(200));
     paintDisc(p, at(24, -0.5 * r), 1.2 * m.size, 1.0 * m.size, line.darker(160));
-    paintEye(p, at(31, -0.3 * r), 3.1 * m.size, QColor(200, 180, 90));
+    anatomy::paintNaturalEye(p, at(31, -0.3 * r), 3.1 * m.size, QColor(200, 180, 90));
 }
 
-// The moray's hole: dark inside, light catching the rock along its `rim`.
-void paintHole(QPainter &p, const QPainterPath &mouth, const QPainterPath &rim)
+// A boulder of reef rock, lumps of stone crusted with sponge and algae. The
+// same `seed` paints the same stone, so a part of it can be laid over the eel.
+void paintBoulder(QPainter &p, const QPainterPath &boulder, quint32 seed)
 {
-    const QRectF r = mouth.boundingRect();
-    QRadialGradient dark(r.center() + QPointF(0, r.height() * 0.1), r.width() / 2);
-    dark.setColorAt(0, QColor(4, 8, 10));
-    dark.setColorAt(0.78, QColor(22, 22, 22));
-    dark.setColorAt(1, QColor(52, 46, 40));
-    p.fillPath(mouth, dark);
-    stroke(p, rim, QColor(174, 158, 128, 180), 2.4);
+    if (Silhouette::active(p))
+        return;
+    const QRectF box = boulder.boundingRect();
+    QLinearGradient stone(box.topLeft(), box.bottomLeft());
+    stone.setColorAt(0, QColor(140, 130, 108));
+    stone.setColorAt(0.5, QColor(100, 92, 78));
+    stone.setColorAt(1, QColor(56, 52, 48));
+    p.fillPath(boulder, stone);
+    const Saved s(p);
+    p.setClipPath(boulder, Qt::IntersectClip);
+    p.setPen(Qt::NoPen);
+    QRandomGenerator rng(seed);
+    for (const QPointF &c : scatterPoints(boulder, 26, seed)) {
+        const double r = 8 + rng.generateDouble() * 14;
+        QRadialGradient lump(c - QPointF(r * 0.3, r * 0.4), r * 1.2);
+        lump.setColorAt(0, QColor(150, 140, 118, 150));
+        lump.setColorAt(1, QColor(70, 62, 56, 0));
+        p.setBrush(lump);
+        p.drawEllipse(c, r, r * 0.7);
+    }
+    const QColor tints[] = {{200, 120, 140}, {220, 170, 90}, {140, 170, 110}};
+    for (const QPointF &c : scatterPoints(boulder, 70, seed * 10)) {
+        p.setBrush(withAlpha(tints[rng.bounded(3)], 170));
+        const double rx = 1.5 + rng.generateDouble() * 2;
+        p.drawEllipse(c, rx, 1.2 + rng.generateDouble() * 1.5);
+    }
+    shadeBody(p, boulder, QColor(60, 54, 46), 0.6);
+}
+
+// A ragged crevice in the boulder that falls away into darkness: the
+// overhang above throws its shadow in, the light reaches only the floor
+// near the lower lip, and the upper rim of stone catches the light.
+void paintCrevice(QPainter &p, const QPainterPath &opening)
+{
+    const QRectF r = opening.boundingRect();
+    QRadialGradient dark(r.center() - QPointF(0, r.height() * 0.1), r.width() * 0.6);
+    dark.setColorAt(0, QColor(4, 6, 8));
+    dark.setColorAt(0.7, QColor(16, 16, 18));
+    dark.setColorAt(1, QColor(44, 40, 34));
+    p.fillPath(opening, dark);
+    {
+        const Saved s(p);
+        p.setClipPath(opening, Qt::IntersectClip);
+        p.scale(1.0, 0.4);
+        paintGlow(p, QPointF(r.center().x(), r.bottom() / 0.4), r.width() * 0.45,
+                  QColor(110, 96, 76, 150));
+    }
+    const Saved s(p);
+    p.setClipRect(QRectF(r.left() - 6, r.top() - 6, r.width() + 12, r.height() * 0.55));
+    stroke(p, opening.translated(0, -1.5), QColor(190, 176, 146, 170), 1.8);
+    stroke(p, opening.translated(0, 2.5), QColor(0, 0, 0, 120), 3.5);
+}
+
+// The lower lip of the crevice, the stone in front of the eel's body below
+// the line `lip`, laid over the eel with its shadow on it.
+void paintLip(QPainter &p, const QPainterPath &boulder, quint32 seed, const QPainterPath &opening,
+              const QPainterPath &lip)
+{
+    if (Silhouette::active(p))
+        return;
+    QPainterPath below(lip);
+    below.lineTo(lip.currentPosition() + QPointF(0, 80));
+    below.lineTo(lip.pointAtPercent(0) + QPointF(0, 80));
+    below.closeSubpath();
+    const Saved s(p);
+    p.setClipPath(opening, Qt::IntersectClip);
+    stroke(p, lip.translated(0, -3), QColor(0, 0, 0, 90), 7);
+    p.setClipPath(below.intersected(boulder), Qt::IntersectClip);
+    paintBoulder(p, boulder, seed);
+    p.setClipPath(opening.united(oval(lip.pointAtPercent(0.5), 40, 20)), Qt::IntersectClip);
+    stroke(p, lip, QColor(196, 184, 154, 190), 2.0);
 }
 
 } // namespace
@@ -151,41 +297,30 @@ void paintGreenMoray(QPainter &p, double w, double h)
 
     const QPainterPath boulder = smoothClosedPath(
         {{136, 250}, {146, 184}, {172, 128}, {220, 98}, {282, 90}, {332, 102}, {336, 250}});
-    fillBody(p, boulder, QColor(140, 130, 108), QColor(100, 92, 78), QColor(56, 52, 48));
-    {
-        // Lumps of stone, encrusted with sponges and algae.
-        const Saved s(p);
-        p.setClipPath(boulder, Qt::IntersectClip);
-        p.setPen(Qt::NoPen);
-        QRandomGenerator rng(24);
-        for (const QPointF &c : scatterPoints(boulder, 26, 24)) {
-            const double r = 8 + rng.generateDouble() * 14;
-            QRadialGradient lump(c - QPointF(r * 0.3, r * 0.4), r * 1.2);
-            lump.setColorAt(0, QColor(150, 140, 118, 150));
-            lump.setColorAt(1, QColor(70, 62, 56, 0));
-            p.setBrush(lump);
-            p.drawEllipse(c, r, r * 0.7);
-        }
-        const QColor tints[] = {{200, 120, 140}, {220, 170, 90}, {140, 170, 110}};
-        for (const QPointF &c : scatterPoints(boulder, 70, 240)) {
-            p.setBrush(withAlpha(tints[rng.bounded(3)], 170));
-            // Drawn height first: the order the checked-in picture was made with.
-            const double ry = 1.2 + rng.generateDouble() * 1.5;
-            p.drawEllipse(c, 1.5 + rng.generateDouble() * 2, ry);
-        }
-    }
-    shadeBody(p, boulder, QColor(60, 54, 46), 0.6);
-
-    const QRectF hole(194, 130, 100, 80);
-    QPainterPath lip;
-    lip.arcMoveTo(hole, 195);
-    lip.arcTo(hole, 195, 150);
-    paintHole(p, oval(hole.center(), 50, 40), lip);
+    paintBoulder(p, boulder, 24);
+    const QPainterPath crevice = smoothClosedPath({{194, 174},
+                                                   {204, 150},
+                                                   {214, 144},
+                                                   {226, 130},
+                                                   {248, 132},
+                                                   {262, 124},
+                                                   {280, 136},
+                                                   {288, 148},
+                                                   {298, 160},
+                                                   {290, 178},
+                                                   {294, 192},
+                                                   {272, 204},
+                                                   {250, 206},
+                                                   {232, 212},
+                                                   {212, 200}});
+    paintCrevice(p, crevice);
 
     QPainterPath neck(QPointF(252, 178));
     neck.cubicTo(QPointF(226, 168), QPointF(216, 108), QPointF(150, 112));
     paintMoray(p,
                Moray(neck, 62, QPointF(30, 112), 1.3, QColor(104, 148, 56), QColor(62, 100, 40)));
+    paintLip(p, boulder, 24, crevice,
+             curveThrough({{196, 200}, {222, 196}, {250, 198}, {298, 190}}));
 }
 
 // Pale, covered with dense dark purple-brown spots, rising out of a hole in
@@ -198,23 +333,39 @@ void paintSpottedMoray(QPainter &p, double w, double h)
     paintCoralHead(p, QPointF(44, 124), 40, QColor(160, 150, 100));
     paintSeaFan(p, QPointF(292, 120), 100, QColor(160, 80, 140));
 
-    const QPainterPath hole =
-        smoothClosedPath({{168, 240}, {174, 186}, {204, 160}, {250, 156}, {284, 178}, {292, 240}});
-    paintHole(p, hole, curveThrough({{170, 214}, {190, 172}, {236, 157}, {288, 196}}));
+    // An outcrop of the reef, the moray's crevice in its face.
+    const QPainterPath boulder = smoothClosedPath({{112, 250},
+                                                   {120, 196},
+                                                   {146, 160},
+                                                   {196, 136},
+                                                   {262, 128},
+                                                   {312, 140},
+                                                   {334, 172},
+                                                   {336, 250}});
+    paintBoulder(p, boulder, 46);
+    const QPainterPath crevice = smoothClosedPath({{188, 200},
+                                                   {196, 180},
+                                                   {206, 172},
+                                                   {214, 160},
+                                                   {236, 158},
+                                                   {250, 148},
+                                                   {268, 158},
+                                                   {282, 166},
+                                                   {292, 184},
+                                                   {286, 200},
+                                                   {290, 214},
+                                                   {262, 226},
+                                                   {236, 222},
+                                                   {214, 228},
+                                                   {198, 216}});
+    paintCrevice(p, crevice);
 
-    QPainterPath neck(QPointF(232, 250));
-    neck.cubicTo(QPointF(230, 170), QPointF(222, 100), QPointF(150, 98));
+    QPainterPath neck(QPointF(240, 214));
+    neck.cubicTo(QPointF(234, 150), QPointF(214, 100), QPointF(150, 98));
     paintMoray(p, Moray(neck, 50, QPointF(62, 98), 1.0, QColor(246, 238, 204),
                         QColor(226, 214, 168), QColor(74, 36, 52)));
-    {
-        // The front lip of the hole hides where the body goes in.
-        const Saved s(p);
-        p.setClipPath(smoothClosedPath(
-                          {{150, 250}, {162, 228}, {196, 218}, {236, 216}, {274, 222}, {300, 250}}),
-                      Qt::IntersectClip);
-        paintReefRock(p, Canvas::frame, 112);
-    }
-    stroke(p, curve({166, 226}, {230, 208}, {290, 230}), QColor(40, 32, 28, 120), 2.0);
+    paintLip(p, boulder, 46, crevice,
+             curveThrough({{196, 212}, {224, 206}, {256, 208}, {288, 200}}));
 }
 
 } // namespace fishart

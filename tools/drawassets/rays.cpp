@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Reefwise developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "anatomy.h"
 #include "fishart.h"
 #include "fishkit.h"
 
@@ -26,6 +27,27 @@ void paintFleshFin(QPainter &p, const QPainterPath &shape, QColor top, QColor bo
 {
     fillBody(p, shape, top, bottom.lighter(104), bottom);
     stroke(p, shape, line, 0.8);
+}
+
+// A shark's fin rising from a firm base, `front` to `rear` on the body: a
+// convex leading edge to a rounded `apex`, a hollowed trailing edge out to a
+// free rear `tip`, and the short inner margin from the tip back to the body.
+QPainterPath sharkFin(QPointF front, QPointF apex, QPointF tip, QPointF rear, double round)
+{
+    const auto unit = [](QPointF v) { return v / std::max(1e-6, std::hypot(v.x(), v.y())); };
+    const QPointF lead = apex - front;
+    QPointF bulge(-lead.y(), lead.x());
+    if (QPointF::dotProduct(bulge, rear - front) > 0)
+        bulge = -bulge;
+    const QPointF a1 = apex - unit(lead) * round, a2 = apex + unit(tip - apex) * round;
+    QPainterPath f(rear);
+    f.lineTo(front);
+    f.quadTo(front + lead * 0.5 + bulge * 0.12, a1);
+    f.quadTo(apex, a2);
+    f.quadTo((a2 + tip) / 2 + ((front + rear) / 2 - (a2 + tip) / 2) * 0.16, tip);
+    f.lineTo(rear);
+    f.closeSubpath();
+    return f;
 }
 
 // A stingray on the sand seen from above, head up, around the origin of a
@@ -75,17 +97,20 @@ void paintSting(QPainter &p, QPointF root, QPointF to, double length, QColor edg
            0.5);
 }
 
-// A disc with sharp outer corners: from the snout `nose` straight out to the
-// corner at (`span`, `cornerY`), then back in to the rear at `rear`.
+// A rhombic disc: from the snout `nose` out along slightly convex leading
+// edges to wing tips rounded off at (`span`, `cornerY`), then back in to the
+// rear at `rear`.
 QPainterPath rhombus(double nose, double span, double cornerY, double rear)
 {
     QPainterPath disc(QPointF(0, nose));
     for (const double x : {1.0, -1.0}) {
         if (x < 0)
             disc.moveTo(0, nose);
-        disc.cubicTo(QPointF(x * span * 0.1, nose + 3), QPointF(x * span * 0.6, cornerY - 36),
-                     QPointF(x * span, cornerY));
-        disc.cubicTo(QPointF(x * span * 0.74, cornerY + 26), QPointF(x * span * 0.38, rear - 8),
+        disc.cubicTo(QPointF(x * span * 0.36, nose + (cornerY - nose) * 0.25),
+                     QPointF(x * span * 0.72, nose + (cornerY - nose) * 0.6),
+                     QPointF(x * (span - 7), cornerY - 6));
+        disc.quadTo(QPointF(x * (span + 1), cornerY), QPointF(x * (span - 9), cornerY + 8));
+        disc.cubicTo(QPointF(x * span * 0.7, cornerY + 30), QPointF(x * span * 0.36, rear - 6),
                      QPointF(x * span * 0.1, rear));
         disc.lineTo(0, rear + 1);
     }
@@ -161,7 +186,7 @@ void paintStingray(QPainter &p, const Stingray &ray,
     for (const double x : {-1.0, 1.0}) {
         const QPointF eye(ray.eye.x() * x, ray.eye.y());
         paintDisc(p, eye, ray.eyeSize * 1.7, ray.eyeSize * 1.45, ray.colour.darker(104), line, 0.6);
-        paintEye(p, eye, ray.eyeSize, QColor(130, 112, 70));
+        anatomy::paintNaturalEye(p, eye, ray.eyeSize, QColor(130, 112, 70), 0.55);
         // The spiracle behind each eye, through which a resting ray breathes.
         paintDisc(p, eye + QPointF(x * 2, ray.eyeSize * 3.2), ray.eyeSize * 0.9, ray.eyeSize * 0.65,
                   QColor(50, 40, 26), ray.colour.lighter(125), 0.8);
@@ -194,25 +219,14 @@ void paintNurseShark(QPainter &p, double w, double h)
                           {180, 156}, {214, 164}, {240, 172}, {270, 177}, {298, 182}, {316, 189},
                           {308, 194}, {294, 196}, {286, 206}, {272, 206}, {258, 200}, {240, 198},
                           {214, 204}, {170, 210}, {120, 212}, {70, 210},  {36, 206},  {18, 200}});
-    const QPainterPath pectoral =
-        smoothClosedPath({{66, 200}, {90, 204}, {118, 218}, {124, 230}, {104, 232}, {76, 220}});
-    const QPainterPath pelvic =
-        smoothClosedPath({{156, 206}, {180, 208}, {194, 222}, {184, 226}, {164, 218}});
+    const QPainterPath pectoral = sharkFin({64, 198}, {104, 230}, {120, 220}, {98, 206}, 9);
+    const QPainterPath pelvic = sharkFin({156, 206}, {178, 224}, {196, 214}, {182, 207}, 5);
     castShadow(p, shark.united(pectoral).united(pelvic), QPointF(6, 12), 70);
 
     // Rounded dorsals, the second nearly as large as the first, and the anal fin.
-    const QPainterPath firstDorsal = smoothClosedPath({{146, 158},
-                                                       {152, 138},
-                                                       {161, 125},
-                                                       {173, 122},
-                                                       {181, 130},
-                                                       {184, 144},
-                                                       {194, 155},
-                                                       {180, 156}});
-    const QPainterPath secondDorsal = smoothClosedPath(
-        {{200, 164}, {205, 146}, {213, 137}, {222, 138}, {226, 150}, {236, 166}, {222, 166}});
-    const QPainterPath anal =
-        smoothClosedPath({{212, 202}, {220, 214}, {232, 216}, {238, 206}, {232, 198}});
+    const QPainterPath firstDorsal = sharkFin({144, 157}, {166, 122}, {194, 153}, {182, 159}, 8);
+    const QPainterPath secondDorsal = sharkFin({200, 166}, {214, 137}, {236, 163}, {226, 169}, 6);
+    const QPainterPath anal = sharkFin({212, 201}, {226, 216}, {246, 202}, {234, 199}, 4);
     for (const QPainterPath &f : {pelvic, anal, firstDorsal, secondDorsal})
         paintFleshFin(p, f, back, flank, line);
     fillBody(p, shark, back, flank, QColor(212, 184, 134), 0.55);
@@ -243,10 +257,10 @@ void paintNurseShark(QPainter &p, double w, double h)
         stroke(p, curveThrough({{x, 194}, {x - 1, 201}, {x - 3, 209}}), QColor(150, 112, 64), 1.8);
         paintDisc(p, QPointF(x + 0.5, 192), 1.5, 1.1, QColor(80, 55, 30));
     }
-    paintEye(p, QPointF(46, 176), 2.4, QColor(170, 140, 70));
+    anatomy::paintNaturalEye(p, QPointF(46, 176), 2.4, QColor(170, 140, 70));
     paintDisc(p, QPointF(56, 175), 1.2, 0.9, QColor(80, 55, 30));
     paintFleshFin(p, pectoral, flank.darker(108), flank, line);
-    stroke(p, curveThrough({{74, 206}, {96, 214}, {114, 224}}), QColor(120, 90, 50, 120), 1.0);
+    stroke(p, curveThrough({{72, 206}, {92, 216}, {106, 226}}), QColor(120, 90, 50, 120), 1.0);
 }
 
 // Grey-brown on a rhombus of a disc with sharp outer corners and a raised
@@ -287,60 +301,95 @@ void paintSouthernStingray(QPainter &p, double w, double h)
     });
 }
 
-// Grey above and white below, seen from slightly above so that the rounded
-// shovel of the head shows: no hammer, no long tail, a shark's shape.
+// Seen from straight above as it cruises over the sand: the rounded shovel
+// of the head wider than the body, with an eye at each end of it; the
+// pectorals spread, the dorsal fins and the tall tail standing edge-on.
 void paintBonnetheadShark(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintWater(p, Canvas::frame, 0.3);
-    paintSand(p, Canvas::frame, 70);
-    p.translate(168, 128);
-    p.rotate(-16);
+    // A shark a metre long: sand ripples a hand apart.
+    paintSeabed(p, Canvas::frame, 26);
+    p.translate(176, 116);
+    p.rotate(-104);
+    p.scale(0.9, 0.9);
 
-    // Half the outline drawn nose up like the rays, then laid along the x axis;
-    // the white underside shows below the grey back along the near flank.
-    const QTransform laid(0, 1, 1, 0, 0, 0), mirror = QTransform::fromScale(1, -1);
-    // A spindle of a body, fullest behind the pectorals, narrower than the shovel.
-    const std::initializer_list<QPointF> half = {
-        {0, -154}, {14, -151}, {25, -142}, {31, -128}, {29, -116}, {21, -104}, {20, -88},
-        {23, -62}, {24, -36},  {20, 0},    {13, 40},   {7, 72},    {3.5, 102}};
-    const QPainterPath back = laid.map(mirroredOutline(half));
-    QPainterPath flank;
-    flank.addPolygon(QPolygonF({{-124, 0}, {110, 0}, {110, 40}, {-104, 40}}));
-    const QPainterPath underside = back.united(back.translated(0, 5).intersected(flank));
-    const QPainterPath pectoral =
-        smoothClosedPath({{-86, 14}, {-70, 30}, {-50, 54}, {-42, 52}, {-48, 30}, {-56, 14}});
-    const QPainterPath pelvic = smoothClosedPath({{22, 9}, {38, 22}, {46, 20}, {44, 8}});
-    const Fin upperLobe = fin({98, -3}, {{126, -8}, {156, -20}, {136, -2}}, {100, 3});
-    castShadow(p, underside.united(pectoral).united(mirror.map(pectoral)).united(upperLobe.shape),
-               QPointF(14, 26), 55);
+    // Nose up: the shovel, a short neck behind it, a spindle of a body.
+    const QPainterPath body = mirroredOutline({{0, -156},
+                                               {15, -153},
+                                               {26, -144},
+                                               {32, -130},
+                                               {30, -118},
+                                               {21, -106},
+                                               {19, -90},
+                                               {22, -64},
+                                               {23, -38},
+                                               {19, 0},
+                                               {13, 40},
+                                               {7, 72},
+                                               {3.5, 100},
+                                               {2.5, 106}});
+    const QPainterPath pectoral = smoothClosedPath(
+        {{19, -74}, {38, -62}, {60, -40}, {68, -24}, {54, -32}, {34, -44}, {21, -48}});
+    const QPainterPath pelvic = smoothClosedPath({{11, 38}, {22, 50}, {26, 60}, {16, 56}, {8, 50}});
+    // The tall upper lobe of the tail, swung a little to one side, seen edge-on.
+    const QPainterPath tailBlade =
+        smoothClosedPath({{-3, 98}, {3, 98}, {6, 126}, {8, 150}, {10, 168}, {4, 150}, {-1, 126}});
+    const QTransform mirror = QTransform::fromScale(-1, 1);
+    const QPainterPath shark = body.united(pectoral)
+                                   .united(mirror.map(pectoral))
+                                   .united(pelvic)
+                                   .united(mirror.map(pelvic))
+                                   .united(tailBlade);
+    // Swimming a hand above the bottom: the shadow falls clear of the shark.
+    castShadow(p, shark, QTransform().rotate(104).map(QPointF(22, 30)), 60);
 
-    const QColor grey(105, 116, 126), pale(150, 160, 170), white(236, 238, 240);
-    const QColor line(60, 66, 74);
-    paintFleshFin(p, mirror.map(pelvic), grey, pale, line);
-    paintFleshFin(p, pelvic, pale, white, line);
-    for (const QPainterPath &f : {fin({104, 2}, {{118, 8}, {130, 18}, {124, 6}}, {118, 2}).shape,
-                                  upperLobe.shape, mirror.map(pectoral)})
-        paintFleshFin(p, f, grey, pale, line);
-    paintFleshFin(p, pectoral, grey.darker(104), pale, line);
-    p.fillPath(underside, white);
-    stroke(p, underside, QColor(120, 126, 134), 0.8);
-    fillBody(p, back, pale, grey, pale.lighter(115), 0.45);
-    shadeBody(p, back, QColor(50, 56, 64), 0.8);
-
-    for (int i = 0; i < 5; ++i) {
-        const double x = -100 + i * 5;
-        stroke(p, curveThrough({{x, 14}, {x + 1, 18.5}, {x + 0.5, 22}}), withAlpha(line, 180), 1.0);
+    const QColor grey(112, 122, 130), pale(150, 158, 164), dark(70, 78, 86), line(52, 58, 66);
+    for (const QPainterPath &f :
+         {pectoral, mirror.map(pectoral), pelvic, mirror.map(pelvic), tailBlade})
+        paintFleshFin(p, f, grey, pale.darker(106), line);
+    fillBody(p, body, grey, grey, grey);
+    {
+        // Lit from the upper left of the picture: one flank catches the
+        // light, the back is darkest along its middle, the other flank falls away.
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        QLinearGradient across(QPointF(0, -36), QPointF(0, 36));
+        across.setColorAt(0.0, withAlpha(pale.lighter(112), 220));
+        across.setColorAt(0.35, withAlpha(grey, 0));
+        across.setColorAt(0.5, withAlpha(dark, 90));
+        across.setColorAt(0.7, withAlpha(grey, 0));
+        across.setColorAt(1.0, withAlpha(dark.darker(120), 200));
+        const Saved turn(p);
+        p.rotate(90);
+        p.fillRect(QRectF(-170, -40, 300, 80), across);
     }
-    for (const double sign : {-1.0, 1.0}) {
-        stroke(p, curveThrough({{-149, 9 * sign}, {-147, 12 * sign}, {-144, 14 * sign}}),
-               QColor(45, 50, 56), 1.1);
-        paintEye(p, QPointF(-127, 29 * sign), 2.8, QColor(200, 170, 80));
+    {
+        // The shovel is thin and flat, paler at its rim.
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        const Saved narrow(p);
+        p.scale(1.0, 0.5);
+        paintGlow(p, {0, -272}, 28, QColor(200, 206, 210, 90));
     }
-    // The dorsal fins stand up towards the viewer and lean back.
-    for (const Fin &dorsal : {fin({-48, -2}, {{-24, -20}, {-6, -34}, {-9, -14}}, {-8, 2}),
-                              fin({52, -1}, {{62, -7}, {70, -12}, {68, -5}}, {68, 1})})
-        paintFleshFin(p, dorsal.shape, grey.darker(110), pale, QColor(50, 56, 64));
+    stroke(p, body, line, 0.9);
+
+    // The dorsal fins stand straight up at the viewer, so only their thin
+    // leading edges show, each casting a narrow shadow on the back.
+    for (const auto &[from, to] : {std::pair{-34.0, -6.0}, std::pair{52.0, 64.0}}) {
+        const double half = (to - from) * 0.12;
+        const QPainterPath fin = smoothClosedPath(
+            {{0, from}, {half, from + (to - from) * 0.5}, {0.6, to}, {-half * 0.6, to - 4}});
+        p.fillPath(fin.translated(3, 4), QColor(30, 36, 44, 70));
+        fillBody(p, fin, pale, grey, dark);
+        stroke(p, fin, line, 0.7);
+    }
+    // Nostrils along the front edge of the shovel, and the eyes at its ends.
+    for (const double side : {-1.0, 1.0}) {
+        stroke(p, curveThrough({{side * 8, -150}, {side * 13, -149}, {side * 18, -146}}),
+               QColor(40, 44, 50, 180), 1.0);
+        paintDisc(p, QPointF(side * 30.5, -126), 3.6, 4.2, grey.darker(110), line, 0.6);
+        anatomy::paintNaturalEye(p, QPointF(side * 31.5, -126), 2.3, QColor(200, 170, 80), 0.6);
+    }
 }
 
 // A small round disc, yellow-brown under a fine mesh of dark and pale spots
@@ -354,7 +403,23 @@ void paintYellowStingray(QPainter &p, double w, double h)
     const QColor dark(70, 50, 22), pale(246, 226, 140);
     QPainterPath stub(QPointF(0, 60));
     stub.cubicTo(QPointF(2, 84), QPointF(3, 104), QPointF(2, 122));
-    const Stingray ray(QPointF(130, 92), -30, oval({0, -1}, 71, 69), stub, 15, 7,
+    // Round but a little wider than long, the pelvic fins showing either side
+    // of the tail's base.
+    const QPainterPath disc = mirroredOutline({{0, -66},
+                                               {18, -65},
+                                               {40, -58},
+                                               {60, -42},
+                                               {71, -20},
+                                               {74, 2},
+                                               {69, 24},
+                                               {56, 44},
+                                               {38, 57},
+                                               {24, 61},
+                                               {20, 67},
+                                               {14, 74},
+                                               {7, 72},
+                                               {0, 66}});
+    const Stingray ray(QPointF(130, 92), -30, disc, stub, 15, 7,
                        mirroredOutline({{0, 114}, {8, 126}, {8, 146}, {0, 158}}), 0.55,
                        QColor(184, 146, 62), QPointF(12, -38), 3.2, 13);
     paintStingray(p, ray, [&](const QPainterPath &area) {
@@ -428,29 +493,40 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     }
     stroke(p, wings, QColor(8, 12, 24, 200), 0.8);
 
-    // The head stands out before the wings: wide at the eyes on its sides,
-    // then the flat rounded duck bill.
-    const QPainterPath head = mirroredOutline({{0, -86},
-                                               {8, -85},
-                                               {13, -80},
-                                               {12, -73},
-                                               {10, -69},
-                                               {15, -63},
-                                               {20, -56},
-                                               {19, -48},
-                                               {16, -40},
-                                               {11, -30},
+    // The head stands out before the wings: widest where the eyes bulge on
+    // its sides, then drawn out into the flat, round-ended duck bill.
+    const QPainterPath head = mirroredOutline({{0, -91},
+                                               {6, -90},
+                                               {10.5, -87},
+                                               {12.5, -81},
+                                               {12, -74},
+                                               {11.5, -69},
+                                               {13.5, -63},
+                                               {18, -58},
+                                               {21, -52},
+                                               {20, -43},
+                                               {12, -31},
                                                {0, -26}});
     fillBody(p, head, QColor(34, 48, 80), QColor(30, 44, 74), QColor(26, 38, 66));
     {
-        // The flat duck bill, paler than the crown and set off by a crease.
+        // The bill dips towards its end, so the light runs along its crown.
         const Saved s(p);
         p.setClipPath(head, Qt::IntersectClip);
-        p.fillRect(QRectF(-20, -90, 40, 21), QColor(70, 84, 112, 170));
-        paintGlow(p, {0, -80}, 9, QColor(140, 160, 190, 110));
-        stroke(p, curve({-12, -69}, {0, -66}, {12, -69}), QColor(14, 20, 36, 220), 1.1);
+        QLinearGradient bill(QPointF(0, -91), QPointF(0, -64));
+        bill.setColorAt(0.0, QColor(64, 80, 112, 200));
+        bill.setColorAt(0.5, QColor(46, 60, 92, 120));
+        bill.setColorAt(1.0, QColor(46, 60, 92, 0));
+        p.fillRect(QRectF(-14, -92, 28, 30), bill);
+        {
+            const Saved narrow(p);
+            p.scale(0.35, 1.0);
+            paintGlow(p, {0, -80}, 12, QColor(120, 140, 175, 90));
+        }
+        for (const double side : {-1.0, 1.0})
+            stroke(p, curveThrough({{side * 8, -86}, {side * 9, -76}, {side * 10, -66}}),
+                   QColor(12, 18, 32, 110), 1.0);
     }
-    paintSpots(p, head.subtracted(oval({0, -78}, 14, 10)), 7, 0.8, 1.3, QColor(235, 240, 245, 200),
+    paintSpots(p, head.subtracted(oval({0, -78}, 14, 14)), 7, 0.8, 1.3, QColor(235, 240, 245, 200),
                3233);
     {
         // The head runs on into the body, outlined only where it stands clear.
@@ -461,8 +537,8 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
         stroke(p, head, QColor(10, 14, 26), 0.8);
     }
     for (const double side : {-1.0, 1.0}) {
-        paintDisc(p, QPointF(side * 18, -52), 4.0, 3.6, QColor(40, 52, 84));
-        paintEye(p, QPointF(side * 19, -52), 2.6, QColor(150, 140, 90));
+        paintDisc(p, QPointF(side * 18.5, -53), 4.2, 3.8, QColor(42, 56, 88));
+        anatomy::paintNaturalEye(p, QPointF(side * 20, -53), 2.4, QColor(150, 130, 80), 0.55);
     }
 }
 

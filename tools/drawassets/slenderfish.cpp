@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Reefwise developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "anatomy.h"
 #include "fishart.h"
 #include "fishkit.h"
 
@@ -69,7 +70,7 @@ void paintNeedlefishBody(QPainter &p)
     paintFin(p, fin({112, 119}, {{124, 117}, {130, 121}}, {112, 122}), QColor(160, 200, 205, 180),
              rays, 4);
     paintFin(p, fin({176, 126}, {{186, 131}}, {188, 126}), QColor(180, 205, 210, 170), rays, 3);
-    paintEye(p, QPointF(101, 118.5), 3.8, QColor(190, 200, 170));
+    anatomy::paintNaturalEye(p, QPointF(101, 118.5), 3.8, QColor(190, 200, 170));
 }
 
 // One silverside around the origin, snout to the left, 100 units long: blunt
@@ -98,7 +99,7 @@ void paintSilversideBody(QPainter &p)
     stroke(p, body, QColor(60, 90, 80, 110), 0.5);
     paintFin(p, fin({18, -2}, {{26, -3}, {28, 0}}, {18, 0}), fins, rays, 4);
     stroke(p, curve({0, -1}, {2, -3}, {4, -3.5}), QColor(60, 70, 70), 0.7);
-    paintEye(p, QPointF(7, -1.5), 3.6, QColor(150, 160, 170));
+    anatomy::paintNaturalEye(p, QPointF(7, -1.5), 3.6, QColor(150, 160, 170));
 }
 
 // Soft-coral sea rods: bendy, knobbly stems a trumpetfish hides among.
@@ -185,27 +186,27 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
     rear.addRect(150, 124, 100, 17);
     paintSpots(p, body.intersected(rear), 13, 1.5, 2.6, QColor(15, 15, 20, 220), 8);
     shadeBody(p, body);
-    // The gape, fangs in both jaws; the lower jaw juts past the upper.
+    // The gape held a little open, the lower jaw jutting past the upper: a row
+    // of small sharp teeth along each jaw, and a few long fangs among them.
     const QPainterPath jaw =
-        smoothClosedPath({{5, 130}, {30, 131}, {58, 132}, {50, 138}, {22, 136}});
+        smoothClosedPath({{3, 134.5}, {30, 133.5}, {58, 131.5}, {50, 139}, {20, 140}});
     fillBody(p, jaw, QColor(196, 206, 212), QColor(225, 230, 232), QColor(242, 244, 245));
+    p.fillPath(smoothClosedPath(
+                   {{12, 129.6}, {34, 128.4}, {58, 127.6}, {61, 129.4}, {40, 132}, {14, 132.6}}),
+               QColor(56, 30, 34));
     stroke(p, jaw, QColor(10, 20, 35, 130), 0.9);
-    p.fillPath(smoothClosedPath({{12, 130}, {40, 127}, {62, 126}, {56, 131}, {30, 132}}),
-               QColor(40, 20, 25));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(248, 248, 240));
-    for (int i = 0; i < 6; ++i) {
-        const double x = 22 + i * 6.5;
-        const double y = 130 - (x - 16) * 0.1;
-        const double fang = (i == 1 || i == 3) ? 5.5 : 2.0;
-        p.drawPolygon(
-            QPolygonF({{x - 1.2, y - 1.5}, {x + 1.2, y - 1.5}, {x + 0.2, y + fang - 1.5}}));
-        p.drawPolygon(QPolygonF({{x + 2, y + 2.2}, {x + 4.2, y + 2.2}, {x + 3.2, y - fang + 2.6}}));
+    for (double x = 15; x < 55; x += 3.4) {
+        anatomy::paintTooth(p, {x, 129.7 - (x - 12) * 0.048}, 1, 1.9);
+        anatomy::paintTooth(p, {x + 1.6, 135.2 - (x - 12) * 0.12}, -1, 1.7);
     }
+    for (const double x : {22.5, 31.5})
+        anatomy::paintTooth(p, {x, 129.3 - (x - 12) * 0.048}, 1, 5.6);
+    for (const double x : {9.5, 16.5})
+        anatomy::paintTooth(p, {x, 135.6}, -1, 5.0);
     stroke(p, curve({84, 104}, {94, 124}, {82, 142}), QColor(50, 60, 70, 160), 1.2);
     paintFin(p, fin({90, 127}, {{116, 132}}, {92, 133}), pale, rays, 4);
     paintFin(p, fin({132, 145}, {{140, 160}}, {148, 145}), pale, rays, 4);
-    paintEye(p, QPointF(58, 116), 5.4, QColor(200, 196, 160));
+    anatomy::paintNaturalEye(p, QPointF(58, 116), 5.2, QColor(190, 186, 150), 0.52);
 }
 
 // A school of small clear silversides, each with one shining silver stripe,
@@ -269,7 +270,7 @@ void paintTrumpetfish(QPainter &p, double w, double h)
     stroke(p, curve({108, -11}, {120, 0}, {108, 11}), QColor(70, 30, 20, 180), 1.0);
     paintFin(p, fin({116, 2}, {{128, -3}, {138, 2}, {128, 7}}, {116, 4}), QColor(210, 140, 96, 180),
              rays, 4);
-    paintEye(p, QPointF(96, -2), 4.6, QColor(220, 170, 80));
+    anatomy::paintNaturalEye(p, QPointF(96, -2), 4.6, QColor(220, 170, 80));
 }
 
 } // namespace fishart
