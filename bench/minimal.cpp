@@ -43,6 +43,8 @@ private:
         window->setFixedSize(325, 371);
         QPalette p = window->palette();
         p.setColor(QPalette::Window, Qt::black);
+        // White on black like the quiz's text, so that the benchmark sees the label painted.
+        p.setColor(QPalette::WindowText, Qt::white);
         window->setPalette(p);
         window->setAutoFillBackground(true);
         window->installEventFilter(this);

@@ -24,9 +24,16 @@ bool stopsAt(const char *moment)
     return chosen && std::strcmp(chosen, moment) == 0;
 }
 
-template <class Function> Function next(const char *name)
+// Qt's platform plugin, opened with dlopen, brings libxcb-shm and libxcb-image
+// in with it, out of the reach of RTLD_NEXT; those are asked by name.
+template <class Function> Function next(const char *name, const char *library = nullptr)
 {
-    return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
+    void *symbol = dlsym(RTLD_NEXT, name);
+    if (!symbol && library) {
+        if (void *loaded = dlopen(library, RTLD_LAZY | RTLD_NOLOAD))
+            symbol = dlsym(loaded, name);
+    }
+    return reinterpret_cast<Function>(symbol);
 }
 
 // The request must reach the server, so that the moment is the one a person sees.
@@ -78,7 +85,7 @@ xcb_shm_put_image(xcb_connection_t *connection, unsigned int drawable, unsigned 
         xcb_connection_t *, unsigned int, unsigned int, unsigned short, unsigned short,
         unsigned short, unsigned short, unsigned short, unsigned short, short, short, unsigned char,
         unsigned char, unsigned char, unsigned int, unsigned int);
-    static const Put put = next<Put>("xcb_shm_put_image");
+    static const Put put = next<Put>("xcb_shm_put_image", "libxcb-shm.so.0");
     const xcb_void_cookie_t cookie =
         put(connection, drawable, gc, totalWidth, totalHeight, sourceX, sourceY, sourceWidth,
             sourceHeight, targetX, targetY, depth, format, sendEvent, segment, offset);
@@ -93,7 +100,7 @@ xcb_void_cookie_t xcb_image_put(xcb_connection_t *connection, unsigned int drawa
 {
     using Put = xcb_void_cookie_t (*)(xcb_connection_t *, unsigned int, unsigned int, void *, short,
                                       short, unsigned char);
-    static const Put put = next<Put>("xcb_image_put");
+    static const Put put = next<Put>("xcb_image_put", "libxcb-image.so.0");
     const xcb_void_cookie_t cookie = put(connection, drawable, gc, image, x, y, leftPad);
     if (stopsAt("frame"))
         stop(connection);
