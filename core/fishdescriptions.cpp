@@ -91,8 +91,9 @@ const std::array<QString, FishCount> &descriptions()
                        "stripes slanting below the midline and level above it; yellow fins."),
         QStringLiteral("An oval, grey-brown fish without bars, with a strongly crescent tail edged "
                        "pale, bluish fin edges and a pale spot at the base of the tail."),
-        QStringLiteral("A small, slender grey fish with a white belly and a rounded, shovel-shaped "
-                       "head, seen from slightly above as it swims over the sand."),
+        QStringLiteral(
+            "A small, slender grey fish with a rounded, shovel-shaped head and an eye at "
+            "each end of it, seen from straight above as it swims over rippled sand."),
         QStringLiteral(
             "A rigid, box-shaped fish with a humped back, olive-green to grey-brown with "
             "small white dots, and a pale chain-like mesh with two dark blotches in the "

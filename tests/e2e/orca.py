@@ -22,7 +22,7 @@ import sys
 import time
 
 from atspi import enable_accessibility, find_app
-from xsession import ProgramRun, XSession, check, private_bus
+from xsession import ProgramRun, XSession, check, end_process, private_bus
 
 
 class Orca:
@@ -43,11 +43,7 @@ class Orca:
         time.sleep(3)
 
     def close(self):
-        self.process.terminate()
-        try:
-            self.process.wait(5)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
+        end_process(self.process)
 
     def spoken(self):
         """(seconds since midnight, words) for every utterance."""

@@ -13,7 +13,7 @@ import sys
 import tempfile
 import time
 
-from xsession import SANITIZER_REPORTS, TITLE, XSession, check, run_cases
+from xsession import SANITIZER_REPORTS, TITLE, XSession, check, end_process, run_cases
 
 INTRO = (311, 443)
 QUESTION = (325, 371)
@@ -83,11 +83,7 @@ class Weston:
         return [tuple(raw[i:i + 3]) for i in range(0, len(raw), 3)]
 
     def close(self):
-        self.process.terminate()
-        try:
-            self.process.wait(5)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
+        end_process(self.process)
 
 
 def water_pixels(pixels):

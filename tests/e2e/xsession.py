@@ -31,6 +31,15 @@ def private_bus():
     os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable, *sys.argv])
 
 
+def end_process(process):
+    """Asks a helper process to end, and ends it if it does not."""
+    process.terminate()
+    try:
+        process.wait(5)
+    except subprocess.TimeoutExpired:
+        process.kill()
+
+
 class XSession:
     def __init__(self, width=1024, height=768, window_manager=True):
         self.workdir = tempfile.mkdtemp(prefix="reefwise-e2e-")
@@ -70,13 +79,8 @@ class XSession:
 
     def close(self):
         for p in (self.wm, self.xvfb):
-            if p is None:
-                continue
-            p.terminate()
-            try:
-                p.wait(5)
-            except subprocess.TimeoutExpired:
-                p.kill()
+            if p is not None:
+                end_process(p)
 
     # -- plumbing -------------------------------------------------------
     def _run(self, args, check=True, data=None):
