@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 // The face and the paired fins as a field guide draws them.
 namespace fishkit {
@@ -363,41 +364,49 @@ void paintBeakPlates(QPainter &p, const QPainterPath &body, QPointF tip, double 
 {
     if (Silhouette::active(p))
         return;
-    // The plates are the front of the snout itself, bared where the lips end:
-    // a pale upper and lower plate meeting at a straight cutting edge, each a
-    // mosaic of fused teeth.
-    const QPointF centre = tip + QPointF(size * 0.5, 0);
-    const double band = size * 0.42;
-    // The beak juts a little ahead of the lips and rounds off above and below.
-    const QPainterPath front =
-        QTransform::fromTranslate(-size * 0.14, 0)
-            .map(body)
-            .intersected(oval(tip + QPointF(size * 0.3, 0), size * 0.55, size * 0.6));
-    const QPainterPath lips = QTransform::fromTranslate(band, 0).map(body);
-    for (const int side : {-1, 1}) {
-        QPainterPath half;
-        half.addRect(QRectF(centre.x() - size,
-                            side < 0 ? centre.y() - size * 0.62 : centre.y() + 0.4, size * 2,
-                            size * 0.62 - 0.4));
-        const QPainterPath plate = front.subtracted(lips).intersected(half);
-        QLinearGradient g(centre, centre + QPointF(0, side * size * 0.6));
-        g.setColorAt(0, colour.lighter(118));
-        g.setColorAt(1, colour.darker(115));
-        p.fillPath(plate, g);
-        const Saved s(p);
-        p.setClipPath(plate, Qt::IntersectClip);
-        for (int i = 0; i < 7; ++i) {
-            const QPointF from = tip + QPointF(-size * 0.1, side * size * (0.04 + 0.085 * i));
-            stroke(p,
-                   curve(from, from + QPointF(size * 0.3, side * size * 0.02),
-                         from + QPointF(size * 0.6, side * size * 0.08)),
-                   withAlpha(colour.darker(160), 90), 0.5);
-        }
-        // The lip's shadow along the back of the plate.
-        stroke(p, lips, withAlpha(colour.darker(260), 140), size * 0.14);
-    }
-    stroke(p, curve(tip, tip + QPointF(band * 0.5, 0.4), tip + QPointF(band * 1.3, 0.5)),
-           colour.darker(260), 0.9);
+    // The front of the snout is bare tooth plate, upper and lower, following
+    // the profile of the face a little proud of it and meeting at a pale
+    // cutting edge; behind, the lips fold over the plates' roots, so that
+    // the beak grows out of the face instead of sitting on it.
+    const QPointF corner = tip + QPointF(size * 0.78, size * 0.1);
+    const QPainterPath lips = curveThrough({tip + QPointF(size * 0.42, -size * 1.0),
+                                            tip + QPointF(size * 0.6, -size * 0.42), corner,
+                                            tip + QPointF(size * 0.55, size * 0.45),
+                                            tip + QPointF(size * 0.36, size * 0.9)});
+    QPainterPath ahead = lips;
+    ahead.lineTo(tip + QPointF(-size, size));
+    ahead.lineTo(tip + QPointF(-size, -size));
+    ahead.closeSubpath();
+    const QPainterPath snout =
+        body.united(QTransform::fromTranslate(-size * 0.07, 0).map(body)).intersected(ahead);
+    const QPainterPath cut =
+        curveThrough({tip + QPointF(-size * 0.1, size * 0.03), tip + QPointF(size * 0.35, size * 0.08),
+                      corner});
+    const Saved s(p);
+    QLinearGradient g(tip + QPointF(size * 0.6, 0), tip - QPointF(size * 0.1, 0));
+    g.setColorAt(0, colour.darker(118));
+    g.setColorAt(1, colour.lighter(112));
+    p.fillPath(snout, g);
+    p.setClipPath(snout, Qt::IntersectClip);
+    // The fused teeth show as faint rows running along each plate.
+    for (const int side : {-1, 1})
+        for (int i = 1; i <= 3; ++i)
+            stroke(p, QTransform::fromTranslate(-size * 0.04 * i, side * size * 0.16 * i).map(cut),
+                   withAlpha(colour.darker(150), 55), 0.5);
+    // Light falls on the upper plate and the lower one turns into shadow.
+    paintGlow(p, tip + QPointF(size * 0.2, -size * 0.35), size * 0.45,
+              withAlpha(colour.lighter(150), 110));
+    paintGlow(p, tip + QPointF(size * 0.3, size * 0.55), size * 0.5, QColor(0, 0, 0, 50));
+    // The lip's fold casts a soft shadow onto the plates.
+    stroke(p, QTransform::fromTranslate(-size * 0.06, 0).map(lips),
+           withAlpha(colour.darker(250), 90), size * 0.14);
+    stroke(p, cut, colour.lighter(135), size * 0.1);
+    stroke(p, QTransform::fromTranslate(0, size * 0.05).map(cut),
+           withAlpha(colour.darker(300), 170), 0.6);
+    // The fleshy lip itself, a lit fold along the plates' roots.
+    p.setClipPath(body);
+    stroke(p, QTransform::fromTranslate(size * 0.05, 0).map(lips),
+           QColor(255, 255, 255, 45), size * 0.1);
 }
 
 } // namespace fishkit
