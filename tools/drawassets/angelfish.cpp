@@ -105,18 +105,19 @@ void paintFrenchAngelfish(QPainter &p, double w, double h)
     // The filaments trailing from the fins' rear corners are yellow, thinning to their ends.
     for (const int side : {-1, 1}) {
         const auto behind = [&](double x, double height) {
-            return QPointF(a.shape.at(1, 0).x() + x, a.shape.snout.y() + side * a.shape.depth * height);
+            return QPointF(a.shape.at(1, 0).x() + x,
+                           a.shape.snout.y() + side * a.shape.depth * height);
         };
         const QPointF from = (behind(6, form.corner) + behind(2, form.corner - 0.1)) / 2;
         const QPointF to = behind(form.trail.x(), form.trail.y());
-        p.fillPath(ribbon(curve(from, (from + to) / 2 + QPointF(0, side * 2.0), to),
-                          {6.0, 3.2, 1.8, 0.5}),
-                   QColor(240, 200, 40, 235));
+        p.fillPath(
+            ribbon(curve(from, (from + to) / 2 + QPointF(0, side * 2.0), to), {6.0, 3.2, 1.8, 0.5}),
+            QColor(240, 200, 40, 235));
     }
     edgeFin(p, a.caudal, QColor(235, 225, 170), 6);
     paintScales(p, a.dorsal.shape.united(a.anal.shape), 7.5, withAlpha(yellow, 110), 0.9);
     fillBody(p, a.body, QColor(30, 30, 34), QColor(18, 18, 22), QColor(34, 34, 38));
-    paintScaleRows(p, a.body, a.shape, 8.5, withAlpha(yellow, 220), 1.1);
+    paintScaleRows(p, a.body, a.shape, 6.2, withAlpha(yellow, 220), 1.0);
     // The scales fade out over the face, which has a pale muzzle.
     glow(p, a.body, a.shape.snout + QPointF(5, 2), 15, QColor(225, 225, 215, 230));
     stroke(p, curve({118, 80}, {130, 116}, {120, 154}), yellow, 3.5);
@@ -153,7 +154,7 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
         edgeFin(p, *f, blue, 4);
     }
     fillBody(p, a.body, QColor(30, 100, 130), QColor(50, 140, 140), QColor(100, 160, 120));
-    paintScaleRows(p, a.body, a.shape, 9, QColor(240, 200, 45, 230), 1.3);
+    paintScaleRows(p, a.body, a.shape, 6.8, QColor(240, 200, 45, 230), 1.1);
     // The face is plainer and bluer than the scaled body.
     glow(p, a.body, {78, 126}, 42, QColor(70, 150, 200, 220));
     modelBody(p, a.body, a.caudal.base.x1(), QColor(20, 60, 80), 0.7);
@@ -187,7 +188,7 @@ void paintRockAngelBeauty(QPainter &p, double w, double h)
                            QColor(40, 110, 240)});
     paintBackFins(p, a, look);
     fillBody(p, a.body, QColor(250, 196, 10), QColor(255, 204, 20), QColor(255, 226, 90));
-    paintScaleRows(p, a.body, a.shape, 8, QColor(210, 150, 0, 130));
+    paintScaleRows(p, a.body, a.shape, 5.6, QColor(210, 150, 0, 130));
     // The black blotch: its front edge bows forward behind the gill cover and
     // sweeps back into both fins.
     const QPainterPath fins = a.body.united(a.dorsal.shape).united(a.anal.shape);
@@ -207,7 +208,7 @@ void paintRockAngelBeauty(QPainter &p, double w, double h)
                    QColor(14, 14, 20, 32));
     p.fillPath(black, QColor(14, 14, 20));
     glow(p, black, {196, 104}, 110, QColor(52, 52, 66));
-    paintScaleRows(p, black.intersected(a.body), a.shape, 8, QColor(80, 80, 100, 120));
+    paintScaleRows(p, black.intersected(a.body), a.shape, 5.6, QColor(80, 80, 100, 120));
     for (const Fin *f : {&a.dorsal, &a.anal})
         edgeFin(p, *f, QColor(250, 110, 30), 3);
     modelBody(p, a.body, a.caudal.base.x1(), QColor(40, 30, 10), 0.6);

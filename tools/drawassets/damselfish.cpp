@@ -111,7 +111,7 @@ void paintSergeantMajor(QPainter &p, double w, double h)
     edgeFin(p, d.caudal, QColor(40, 40, 45, 120), 2);
     fillBody(p, d.body, QColor(240, 205, 50), QColor(232, 234, 236), QColor(242, 244, 246), 0.45);
     paintBars(p, d.body, 104, 29, 5, 15, QColor(20, 24, 32, 235), 2);
-    paintScaleRows(p, d.body, d.shape, 7, QColor(120, 120, 110, 70));
+    paintScaleRows(p, d.body, d.shape, 6, QColor(120, 120, 110, 70));
     modelBody(p, d.body, d.caudal.base.x1(), QColor(70, 72, 80), 0.7);
     paintFront(p, d, look);
 }
@@ -186,18 +186,21 @@ void paintYellowtailedDamselfish(QPainter &p, double w, double h)
                                {300, 214}, 150, QColor(200, 120, 60));
     const Build d = damsel({{{46, 130}, 190, 124, 0.42, 0.62, 0.22, 0.55, 0.08, 0.02, 0.8},
                             0.15,
-                            0.38,
-                            0.1,
+                            0.27,
+                            0.06,
                             {66, 118},
                             0.45,
                             0.34});
-    const QColor dark(34, 34, 62, 240);
+    const QColor dark(32, 34, 60, 250);
     const Livery look(QColor(255, 218, 30, 245), dark, QColor(70, 70, 110, 140),
                       QColor(120, 110, 120, 150), dark, QColor(80, 110, 170), 7.6);
     paintBackFins(p, d, look);
+    // The adult's soft fins are as dark as its body, not see-through.
+    paintFin(p, d.dorsal, dark, look.ray, 0);
+    paintFin(p, d.anal, dark, look.ray, 0);
     fillBody(p, d.body, QColor(28, 30, 60), QColor(44, 40, 72), QColor(62, 50, 66));
-    paintScaleRows(p, d.body, d.shape, 8, QColor(90, 90, 140, 110));
-    paintSpots(p, d.body.intersected(oval({104, 90}, 50, 24)), 16, 1.8, 2.6, QColor(40, 170, 255),
+    paintScaleRows(p, d.body, d.shape, 6.5, QColor(90, 90, 140, 100));
+    paintSpots(p, d.body.intersected(oval({100, 92}, 46, 22)), 17, 1.4, 2.0, QColor(60, 180, 255),
                36);
     modelBody(p, d.body, d.caudal.base.x1(), QColor(10, 10, 30, 150), 0.6);
     paintFront(p, d, look);

@@ -103,11 +103,11 @@ void paintGillCover(QPainter &p, const QPainterPath &body, const BodyShape &shap
         // The opercle runs from its upper angle behind the eye back to its
         // rounded rear edge, then forward under the throat; the preopercle
         // is an L with a rounded corner between the eye and the opercle.
-        opercle = curveThrough({b.at(gill - 0.05, -0.62), b.at(gill - 0.005, -0.3),
-                                b.at(gill, 0.05), b.at(gill - 0.025, 0.45),
-                                b.at(gill - 0.055, 0.72)});
-        preopercle = curveThrough({b.at(pre, -0.1), b.at(pre + 0.005, 0.25),
-                                   b.at(pre - 0.01, 0.46), b.at(pre - 0.03, 0.56)});
+        opercle =
+            curveThrough({b.at(gill - 0.05, -0.62), b.at(gill - 0.005, -0.3), b.at(gill, 0.05),
+                          b.at(gill - 0.025, 0.45), b.at(gill - 0.055, 0.72)});
+        preopercle = curveThrough({b.at(pre, -0.1), b.at(pre + 0.005, 0.25), b.at(pre - 0.01, 0.46),
+                                   b.at(pre - 0.03, 0.56)});
         break;
     case Opercle::Angel: {
         // A short, upright preopercle whose corner runs out into a long spine
@@ -131,9 +131,9 @@ void paintGillCover(QPainter &p, const QPainterPath &body, const BodyShape &shap
     }
     case Opercle::Butterfly:
         // A small rounded opercle close behind the eye, hardly any preopercle.
-        opercle = curveThrough({b.at(gill - 0.05, -0.32), b.at(gill - 0.01, -0.12),
-                                b.at(gill, 0.08), b.at(gill - 0.025, 0.28),
-                                b.at(gill - 0.07, 0.38)});
+        opercle =
+            curveThrough({b.at(gill - 0.05, -0.32), b.at(gill - 0.01, -0.12), b.at(gill, 0.08),
+                          b.at(gill - 0.025, 0.28), b.at(gill - 0.07, 0.38)});
         preopercle = curveThrough({b.at(pre, -0.05), b.at(pre + 0.01, 0.14), b.at(pre - 0.02, 0.26),
                                    b.at(pre - 0.05, 0.3)});
         break;
@@ -330,8 +330,8 @@ void paintScaleRows(QPainter &p, const QPainterPath &area, const BodyShape &shap
             const int alpha = int(rim.alpha() * fade * catchLight);
             p.setPen(QPen(withAlpha(rim, alpha), width, Qt::SolidLine, Qt::RoundCap));
             p.drawArc(QRectF(c.x() - d * 0.5, c.y() - d * 0.5, d, d), -60 * 16, 120 * 16);
-            p.setPen(QPen(QColor(255, 255, 255, alpha / 4), width * 0.8, Qt::SolidLine,
-                          Qt::RoundCap));
+            p.setPen(
+                QPen(QColor(255, 255, 255, alpha / 4), width * 0.8, Qt::SolidLine, Qt::RoundCap));
             p.drawArc(QRectF(c.x() - d * 0.62, c.y() - d * 0.5, d, d), -45 * 16, 90 * 16);
             t += d / shape.length;
         }
@@ -369,19 +369,17 @@ void paintBeakPlates(QPainter &p, const QPainterPath &body, QPointF tip, double 
     // cutting edge; behind, the lips fold over the plates' roots, so that
     // the beak grows out of the face instead of sitting on it.
     const QPointF corner = tip + QPointF(size * 0.78, size * 0.1);
-    const QPainterPath lips = curveThrough({tip + QPointF(size * 0.42, -size * 1.0),
-                                            tip + QPointF(size * 0.6, -size * 0.42), corner,
-                                            tip + QPointF(size * 0.55, size * 0.45),
-                                            tip + QPointF(size * 0.36, size * 0.9)});
+    const QPainterPath lips = curveThrough(
+        {tip + QPointF(size * 0.42, -size * 1.0), tip + QPointF(size * 0.6, -size * 0.42), corner,
+         tip + QPointF(size * 0.55, size * 0.45), tip + QPointF(size * 0.36, size * 0.9)});
     QPainterPath ahead = lips;
     ahead.lineTo(tip + QPointF(-size, size));
     ahead.lineTo(tip + QPointF(-size, -size));
     ahead.closeSubpath();
     const QPainterPath snout =
         body.united(QTransform::fromTranslate(-size * 0.07, 0).map(body)).intersected(ahead);
-    const QPainterPath cut =
-        curveThrough({tip + QPointF(-size * 0.1, size * 0.03), tip + QPointF(size * 0.35, size * 0.08),
-                      corner});
+    const QPainterPath cut = curveThrough(
+        {tip + QPointF(-size * 0.1, size * 0.03), tip + QPointF(size * 0.35, size * 0.08), corner});
     const Saved s(p);
     QLinearGradient g(tip + QPointF(size * 0.6, 0), tip - QPointF(size * 0.1, 0));
     g.setColorAt(0, colour.darker(118));
@@ -405,8 +403,8 @@ void paintBeakPlates(QPainter &p, const QPainterPath &body, QPointF tip, double 
            withAlpha(colour.darker(300), 170), 0.6);
     // The fleshy lip itself, a lit fold along the plates' roots.
     p.setClipPath(body);
-    stroke(p, QTransform::fromTranslate(size * 0.05, 0).map(lips),
-           QColor(255, 255, 255, 45), size * 0.1);
+    stroke(p, QTransform::fromTranslate(size * 0.05, 0).map(lips), QColor(255, 255, 255, 45),
+           size * 0.1);
 }
 
 } // namespace fishkit

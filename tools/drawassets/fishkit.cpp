@@ -266,8 +266,8 @@ void paintMembrane(QPainter &p, const Fin &f, QColor membrane, QColor ray, int r
     g.setColorAt(0.0, membrane);
     if (sheer > 0)
         g.setColorAt(0.45, withAlpha(membrane, int(membrane.alpha() * (1.0 - 0.2 * sheer))));
-    g.setColorAt(1.0, withAlpha(membrane.lighter(125),
-                                int(membrane.alpha() * (0.75 - 0.4 * sheer))));
+    g.setColorAt(1.0,
+                 withAlpha(membrane.lighter(125), int(membrane.alpha() * (0.75 - 0.4 * sheer))));
     p.fillPath(f.shape, g);
 
     std::vector<QPointF> tips = f.tips;

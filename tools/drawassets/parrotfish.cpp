@@ -157,7 +157,8 @@ void paintHogfish(QPainter &p, double w, double h)
             p.fillPath(membrane, withAlpha(hogfish.fin, 215));
             p.fillPath(ribbon(curve(a, (a + end) / 2 + QPointF(-1.5, 0), end), {3.0, 2.0, 0.6}),
                        spineColour);
-        }        p.setClipping(false);
+        }
+        p.setClipping(false);
         // The black spot at the rear base of the soft dorsal fin, half on the fin.
         paintDisc(p, rimPoint(parts.body, dorsal.base.pointAt(0.88), -1) + QPointF(0, -1), 6.5, 6,
                   QColor(20, 15, 18));
@@ -197,8 +198,8 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
     const QColor salmon(250, 130, 110);
     const Wrasse stoplight(BodyShape{{38, 128}, 208, 114, 0.46, 0.72, 0.28, 0.56, 0.06, 0.03, 0.8},
                            QColor(14, 104, 84), QColor(30, 160, 110), QColor(70, 190, 130),
-                           QColor(40, 150, 130, 235), QColor(10, 70, 60, 150),
-                           QColor(70, 180, 150), QColor(240, 170, 60), {48, 100}, 0.12);
+                           QColor(40, 150, 130, 235), QColor(10, 70, 60, 150), QColor(70, 180, 150),
+                           QColor(240, 170, 60), {48, 100}, 0.12);
     const BodyShape &s = stoplight.shape;
     paintWrasse(p, stoplight, [&](const WrasseParts &parts) {
         edgeFin(p, parts.dorsal, withAlpha(salmon, 200), 2);
@@ -218,16 +219,15 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
         const double r = s.depth * 0.05;
         for (const QLineF band : {QLineF(0.05, 0.32, 0.22, -0.36), QLineF(0.07, 0.7, 0.28, 0.0),
                                   QLineF(0.15, 0.96, 0.31, 0.45)}) {
-            const QPainterPath spine =
-                curve(s.at(band.x1(), band.y1()),
-                      (s.at(band.x1(), band.y1()) + s.at(band.x2(), band.y2())) / 2 +
-                          QPointF(0, r * 0.5),
-                      s.at(band.x2(), band.y2()));
-            p.fillPath(ribbon(spine, {r * 0.6, r * 1.6, r * 2.2, r * 2.0, r * 1.4, r * 1.8,
-                                      r * 1.9, r * 1.2, r * 0.4}),
+            const QPainterPath spine = curve(
+                s.at(band.x1(), band.y1()),
+                (s.at(band.x1(), band.y1()) + s.at(band.x2(), band.y2())) / 2 + QPointF(0, r * 0.5),
+                s.at(band.x2(), band.y2()));
+            p.fillPath(ribbon(spine, {r * 0.6, r * 1.6, r * 2.2, r * 2.0, r * 1.4, r * 1.8, r * 1.9,
+                                      r * 1.2, r * 0.4}),
                        withAlpha(salmon, 100));
-            p.fillPath(ribbon(spine, {r * 0.3, r * 1.1, r * 1.6, r * 1.4, r * 0.8, r * 1.2,
-                                      r * 1.4, r * 0.8, r * 0.2}),
+            p.fillPath(ribbon(spine, {r * 0.3, r * 1.1, r * 1.6, r * 1.4, r * 0.8, r * 1.2, r * 1.4,
+                                      r * 0.8, r * 0.2}),
                        withAlpha(salmon.lighter(105), 215));
         }
         QRadialGradient spot(s.at(0.31, -0.62), 8);

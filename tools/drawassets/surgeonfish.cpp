@@ -122,7 +122,8 @@ void paintDoctorfish(QPainter &p, double w, double h)
     paintScaleRows(p, s.body, b, 4.5, QColor(60, 66, 78, 70), 0.5);
     // The pale ring round the stalk, just ahead of the tail.
     const QPointF ring = b.at(0.955, 0);
-    strokeInside(p, s.body, curve(ring + QPointF(2, -20), ring + QPointF(-2, 0), ring + QPointF(2, 20)),
+    strokeInside(p, s.body,
+                 curve(ring + QPointF(2, -20), ring + QPointF(-2, 0), ring + QPointF(2, 20)),
                  QColor(225, 230, 236, 170), 6);
     modelBody(p, s.body, s.caudal.base.x1(), QColor(40, 46, 56));
     paintScalpel(p, b.at(0.91, 0.05), 16, QColor(236, 238, 240), QColor(40, 44, 54, 170));
@@ -156,7 +157,7 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
     paintBars(p, s.dorsal.shape.united(s.anal.shape), 86, 40, 4, 11, QColor(28, 32, 40, 70), 6);
     fillBody(p, s.body, QColor(128, 138, 150), QColor(190, 198, 206), QColor(226, 229, 232));
     paintBars(p, s.body, 86, 40, 4, 11, QColor(28, 32, 40, 215), 6);
-    paintScaleRows(p, s.body, s.shape, 7, QColor(255, 255, 255, 60));
+    paintScaleRows(p, s.body, s.shape, 5, QColor(255, 255, 255, 60));
     modelBody(p, s.body, s.caudal.base.x1(), QColor(60, 66, 76));
     paintFront(p, s, look);
 }
