@@ -7,6 +7,9 @@
 #include <QPainter>
 #include <QPen>
 #include <QRadialGradient>
+#include <QTransform>
+
+#include <utility>
 
 // Angelfish: tall discs with trailing fin points.
 
@@ -30,6 +33,7 @@ struct AngelForm
     QPointF tailSize{44, 66}; // length and span
     double notch = 0.15;
     double filament = 0; // how far the pelvic fins trail out past their tips
+    QColor spine{};      // the preopercle spine
 };
 
 // The angelfish: a tall disc with a short snout, a dorsal fin low and spiny in
@@ -61,8 +65,9 @@ Build angel(const AngelForm &f)
     return Build(
         s, body, sweep(-1, 0.3, 13, 20), sweep(1, 0.56, 3, 19),
         tail(f.tail, s.at(0.98, 0), d * s.stalk * 1.1, f.tailSize.x(), f.tailSize.y(), f.notch),
-        fanFin(s.at(gill + 0.03, 0.02), s.at(gill + 0.015, 0.3), d * 0.3, 8, 62, 0.15, 15),
-        pelvicFin(body, s.at(gill - 0.01, 0), d * 0.07, d * 0.32, 66, f.filament, 7), eye, gill);
+        fanFin(s.at(gill + 0.035, 0.0), s.at(gill + 0.02, 0.26), d * 0.27, 2, 74, 0.05, 16),
+        pelvicFin(body, s.at(gill - 0.01, 0), d * 0.09, d * 0.3, 66, f.filament, 7), eye, gill,
+        Opercle::Angel, f.spine);
 }
 
 // A wash of `colour` fading out from `centre`, inside `area` only.
@@ -82,23 +87,37 @@ void paintFrenchAngelfish(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.35, Floor::Rock, {262, 236}, 50, QColor(170, 130, 90),
                                {36, 230}, 110, QColor(170, 70, 150));
-    const Build a = angel({{{56, 128}, 176, 140, 0.46, 0.42, 0.2, 0.52, 0.1, 0, 0.7},
-                           0.3,
-                           {76, 0.5},
-                           0.62,
-                           TailKind::Rounded,
-                           {44, 66},
-                           0.15,
-                           16});
     const QColor black(22, 22, 26, 245);
     const QColor yellow(240, 200, 40);
+    const AngelForm form{{{56, 128}, 176, 140, 0.46, 0.42, 0.2, 0.52, 0.1, 0, 0.7},
+                         0.3,
+                         {76, 0.5},
+                         0.62,
+                         TailKind::Rounded,
+                         {44, 66},
+                         0.15,
+                         16,
+                         QColor(70, 64, 40)};
+    const Build a = angel(form);
     const Livery look(black, black, QColor(70, 70, 70, 170), QColor(40, 40, 40, 200), black,
                       QColor(180, 140, 40), 7);
     paintBackFins(p, a, look);
+    // The filaments trailing from the fins' rear corners are yellow, thinning to their ends.
+    for (const int side : {-1, 1}) {
+        const auto behind = [&](double x, double height) {
+            return QPointF(a.shape.at(1, 0).x() + x,
+                           a.shape.snout.y() + side * a.shape.depth * height);
+        };
+        const QPointF from = (behind(6, form.corner) + behind(2, form.corner - 0.1)) / 2;
+        const QPointF to = behind(form.trail.x(), form.trail.y());
+        p.fillPath(
+            ribbon(curve(from, (from + to) / 2 + QPointF(0, side * 2.0), to), {6.0, 3.2, 1.8, 0.5}),
+            QColor(240, 200, 40, 235));
+    }
     edgeFin(p, a.caudal, QColor(235, 225, 170), 6);
     paintScales(p, a.dorsal.shape.united(a.anal.shape), 7.5, withAlpha(yellow, 110), 0.9);
     fillBody(p, a.body, QColor(30, 30, 34), QColor(18, 18, 22), QColor(34, 34, 38));
-    paintScaleRows(p, a.body, a.shape, 8.5, withAlpha(yellow, 220), 1.1);
+    paintScaleRows(p, a.body, a.shape, 6.2, withAlpha(yellow, 220), 1.0);
     // The scales fade out over the face, which has a pale muzzle.
     glow(p, a.body, a.shape.snout + QPointF(5, 2), 15, QColor(225, 225, 215, 230));
     stroke(p, curve({118, 80}, {130, 116}, {120, 154}), yellow, 3.5);
@@ -127,14 +146,15 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
                            TailKind::Rounded,
                            {44, 66},
                            0.15,
-                           10});
+                           10,
+                           blue});
     paintBackFins(p, a, look);
     for (const Fin *f : {&a.dorsal, &a.anal}) {
         edgeFin(p, *f, QColor(240, 170, 40, 200), 8);
         edgeFin(p, *f, blue, 4);
     }
     fillBody(p, a.body, QColor(30, 100, 130), QColor(50, 140, 140), QColor(100, 160, 120));
-    paintScaleRows(p, a.body, a.shape, 9, QColor(240, 200, 45, 230), 1.3);
+    paintScaleRows(p, a.body, a.shape, 6.8, QColor(240, 200, 45, 230), 1.1);
     // The face is plainer and bluer than the scaled body.
     glow(p, a.body, {78, 126}, 42, QColor(70, 150, 200, 220));
     modelBody(p, a.body, a.caudal.base.x1(), QColor(20, 60, 80), 0.7);
@@ -163,25 +183,32 @@ void paintRockAngelBeauty(QPainter &p, double w, double h)
                            0,
                            TailKind::Lunate,
                            {42, 80},
-                           0.1});
+                           0.1,
+                           0,
+                           QColor(40, 110, 240)});
     paintBackFins(p, a, look);
     fillBody(p, a.body, QColor(250, 196, 10), QColor(255, 204, 20), QColor(255, 226, 90));
-    paintScaleRows(p, a.body, a.shape, 8, QColor(210, 150, 0, 130));
+    paintScaleRows(p, a.body, a.shape, 5.6, QColor(210, 150, 0, 130));
     // The black blotch: its front edge bows forward behind the gill cover and
     // sweeps back into both fins.
-    const QPainterPath black = smoothClosedPath({{196, 14},
-                                                 {160, 38},
-                                                 {136, 82},
-                                                 {130, 126},
-                                                 {140, 170},
-                                                 {168, 214},
-                                                 {206, 240},
+    const QPainterPath fins = a.body.united(a.dorsal.shape).united(a.anal.shape);
+    const QPainterPath black = smoothClosedPath({{220, 8},
+                                                 {176, 32},
+                                                 {150, 70},
+                                                 {138, 112},
+                                                 {142, 152},
+                                                 {162, 192},
+                                                 {200, 228},
                                                  {320, 240},
                                                  {320, 0}})
-                                   .intersected(a.body.united(a.dorsal.shape).united(a.anal.shape));
+                                   .intersected(fins);
+    // The yellow darkens into the black over a few scale rows.
+    for (int i = 6; i >= 1; --i)
+        p.fillPath(QTransform::fromTranslate(-2.2 * i, 0).map(black).intersected(fins),
+                   QColor(14, 14, 20, 32));
     p.fillPath(black, QColor(14, 14, 20));
     glow(p, black, {196, 104}, 110, QColor(52, 52, 66));
-    paintScaleRows(p, black.intersected(a.body), a.shape, 8, QColor(80, 80, 100, 120));
+    paintScaleRows(p, black.intersected(a.body), a.shape, 5.6, QColor(80, 80, 100, 120));
     for (const Fin *f : {&a.dorsal, &a.anal})
         edgeFin(p, *f, QColor(250, 110, 30), 3);
     modelBody(p, a.body, a.caudal.base.x1(), QColor(40, 30, 10), 0.6);
@@ -203,15 +230,18 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
                            0.27,
                            {52, 0.52},
                            0.6,
-                           TailKind::Truncate,
+                           TailKind::Lunate,
                            {40, 74},
-                           0,
-                           12});
+                           -0.12,
+                           12,
+                           QColor(56, 58, 66)});
     const QColor grey(96, 100, 108, 250);
     const Livery look(grey, grey, QColor(40, 40, 46, 140), QColor(130, 134, 140, 200),
                       QColor(90, 94, 100, 220), QColor(190, 170, 90), 7);
     paintBackFins(p, a, look);
-    edgeFin(p, a.caudal, QColor(236, 238, 240), 7);
+    // The pale rim follows the tail's edge and fades into the grey inside it.
+    for (const auto &[width, alpha] : {std::pair{14.0, 50}, {9.0, 110}, {5.0, 230}})
+        edgeFin(p, a.caudal, QColor(236, 238, 240, alpha), width);
     fillBody(p, a.body, QColor(104, 108, 116), QColor(146, 150, 156), QColor(158, 162, 166));
     paintSpots(
         p, a.body.united(a.dorsal.shape).united(a.anal.shape).subtracted(oval({70, 120}, 42, 60)),
@@ -221,10 +251,15 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
     glow(p, a.body, a.shape.snout + QPointF(16, 10), 22, QColor(220, 222, 222, 150));
     modelBody(p, a.body, a.caudal.base.x1(), QColor(40, 42, 48), 0.8);
     paintFront(p, a, look);
-    // The yellow at the base of the pectoral fin.
+    // The yellow on the base of the pectoral fin, ending in an even curve
+    // across the rays.
     const Fin &pec = a.pectoral;
-    paintGlow(p, pec.base.center() + QPointF(3, 0), pec.base.length() * 0.8,
-              QColor(250, 210, 40, 230));
+    const double r = pec.base.length();
+    QRadialGradient yellow(pec.base.center(), r * 0.75);
+    yellow.setColorAt(0, QColor(250, 206, 40, 210));
+    yellow.setColorAt(0.8, QColor(250, 206, 40, 180));
+    yellow.setColorAt(1, QColor(250, 206, 40, 0));
+    p.fillPath(pec.shape.intersected(oval(pec.base.center(), r * 0.75, r * 0.75)), yellow);
 }
 
 } // namespace fishart

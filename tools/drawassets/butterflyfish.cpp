@@ -4,6 +4,8 @@
 #include "fishart.h"
 #include "fishkit.h"
 
+#include <QRadialGradient>
+
 // Butterflyfish: round, compressed, pointed snouts, eye bars.
 
 namespace fishart {
@@ -37,7 +39,7 @@ Build butterfly(const ButterflyForm &f)
         return rimPoint(body, s.at(along, 0), side) + QPointF(0, side * d * rise);
     };
     const QPointF eye = s.at(0.2, -0.22);
-    const double gill = gillAt(s, eye, 1.85);
+    const double gill = gillAt(s, eye, 1.6);
     const auto corner = [&](int side) {
         return QPointF(s.at(1, 0).x() + 6, s.snout.y() + side * d * f.wrap);
     };
@@ -50,8 +52,9 @@ Build butterfly(const ButterflyForm &f)
         spinyFin(out(0.56, 1, -0.04), {out(0.6, 1, f.soft * 0.4), out(0.76, 1, f.soft), corner(1)},
                  s.at(0.97, 0.45), 3, 18, 0.14),
         tail(f.tail, s.at(0.98, 0), d * s.stalk * 1.1, f.tailSize.x(), f.tailSize.y(), 0),
-        fanFin(s.at(gill + 0.03, 0.04), s.at(gill + 0.015, 0.3), d * 0.26, 10, 58, 0.25, 13),
-        pelvicFin(body, s.at(gill, 0), d * 0.06, d * 0.28, 64), eye, gill);
+        fanFin(s.at(gill + 0.04, 0.06), s.at(gill + 0.03, 0.28), d * 0.22, 14, 52, 0.4, 12),
+        pelvicFin(body, s.at(gill + 0.03, 0), d * 0.08, d * 0.27, 60), eye, gill,
+        Opercle::Butterfly);
 }
 
 // Fine lines slanting up towards the tail along the scale rows; with `chevron`
@@ -119,9 +122,21 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
     fillBody(p, b.body, QColor(206, 206, 210), QColor(236, 236, 238), QColor(242, 238, 226));
     paintSlants(p, b.body, QColor(70, 70, 82, 100), 0.8, true);
     // High on the rear of the body, just under the soft dorsal fin.
-    const QPointF falseEye = rimPoint(b.body, b.shape.at(0.8, 0), -1) + QPointF(0, 12);
-    paintDisc(p, falseEye, 10.5, 10.5, QColor(250, 250, 250), QColor(30, 30, 35), 0.8);
-    paintDisc(p, falseEye, 7.5, 7.5, QColor(15, 15, 20));
+    // A black spot in a white ring, both soft-edged like pigment in the skin.
+    const QPointF falseEye = rimPoint(b.body, b.shape.at(0.8, 0), -1) + QPointF(0, 13);
+    {
+        const Saved saved(p);
+        p.setClipPath(b.body, Qt::IntersectClip);
+        // The grey of the skin deepens round the ring, which sets it off.
+        QRadialGradient spot(falseEye, 12);
+        spot.setColorAt(0, QColor(12, 12, 18));
+        spot.setColorAt(0.5, QColor(20, 20, 26));
+        spot.setColorAt(0.56, QColor(252, 252, 250));
+        spot.setColorAt(0.66, QColor(252, 252, 250));
+        spot.setColorAt(0.74, QColor(110, 110, 122, 90));
+        spot.setColorAt(1, QColor(110, 110, 122, 0));
+        p.fillRect(QRectF(falseEye - QPointF(12, 12), QSizeF(24, 24)), spot);
+    }
     strokeInside(p, b.body, eyeBar(b.eye), QColor(250, 250, 245), 15);
     strokeInside(p, b.body, eyeBar(b.eye), QColor(20, 20, 26), 10);
     modelBody(p, b.body, b.caudal.base.x1(), QColor(90, 90, 100), 0.8);

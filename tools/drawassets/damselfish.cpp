@@ -4,6 +4,9 @@
 #include "fishart.h"
 #include "fishkit.h"
 
+#include <QLinearGradient>
+#include <QRadialGradient>
+
 // Damselfish: small oval reef fish.
 
 namespace fishart {
@@ -108,48 +111,70 @@ void paintSergeantMajor(QPainter &p, double w, double h)
     edgeFin(p, d.caudal, QColor(40, 40, 45, 120), 2);
     fillBody(p, d.body, QColor(240, 205, 50), QColor(232, 234, 236), QColor(242, 244, 246), 0.45);
     paintBars(p, d.body, 104, 29, 5, 15, QColor(20, 24, 32, 235), 2);
-    paintScaleRows(p, d.body, d.shape, 7, QColor(120, 120, 110, 70));
+    paintScaleRows(p, d.body, d.shape, 6, QColor(120, 120, 110, 70));
     modelBody(p, d.body, d.caudal.base.x1(), QColor(70, 72, 80), 0.7);
     paintFront(p, d, look);
 }
 
-// The bright juvenile: lemon-yellow under a sharply edged, blue-dotted
-// blue-purple saddle, and one large blue-ringed black spot straddling the back
-// and the base of the soft dorsal fin; yellow where the Yellowtailed is dark.
+// The bright juvenile: lemon-yellow under a sharply edged, blue-dotted blue
+// saddle over the head and back, and one blue-ringed black spot where the
+// spiny dorsal fin meets the soft one, running from the fin onto the back;
+// yellow where the Yellowtailed is dark.
 void paintBeaugregory(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {270, 236}, 70, QColor(170, 150, 90),
                                {34, 240}, 100, QColor(170, 80, 140));
-    const Build d = damsel({{{62, 132}, 162, 110, 0.46, 0.9, 0.24, 0.52, 0.05, 0.02, 0.7},
-                            0.17,
-                            0.28,
-                            0.05,
-                            {48, 80},
-                            0.22,
-                            0.28});
+    const Build d = damsel({{{54, 132}, 184, 100, 0.4, 0.7, 0.26, 0.54, 0.09, 0.02, 0.6},
+                            0.2,
+                            0.32,
+                            0.07,
+                            {50, 82},
+                            0.24,
+                            0.3});
     const QColor yellow(255, 224, 0, 250);
-    // Fins paler than the body, so that the spot plainly sits across the fin's base.
-    const Livery look(yellow, QColor(255, 222, 70, 215), QColor(190, 120, 0, 190),
-                      QColor(255, 240, 150, 160), yellow, QColor(230, 190, 60), 6.8);
+    const Livery look(yellow, QColor(255, 222, 70, 200), QColor(190, 120, 0, 170),
+                      QColor(255, 240, 150, 150), yellow, QColor(230, 190, 60), 6.6);
     paintBackFins(p, d, look);
-    fillBody(p, d.body, QColor(255, 220, 0), QColor(255, 230, 20), QColor(255, 240, 100));
-    paintScaleRows(p, d.body, d.shape, 8, QColor(210, 150, 0, 80));
-    // The saddle takes in the spiny dorsal fin and ends in a clean line.
     const BodyShape &s = d.shape;
+    // The saddle's blue reaches a little way up the spines, fading out.
+    {
+        const Saved saved(p);
+        p.setClipPath(d.dorsal.shape, Qt::IntersectClip);
+        QLinearGradient up(0, s.at(0.4, -1).y() + 2, 0, s.at(0.4, -1).y() - 16);
+        up.setColorAt(0, QColor(50, 80, 200, 170));
+        up.setColorAt(1, QColor(50, 80, 200, 0));
+        QPainterPath front;
+        front.addRect(QRectF(0, 0, s.at(0.6, 0).x(), 240));
+        p.fillPath(front, up);
+    }
+    fillBody(p, d.body, QColor(255, 220, 0), QColor(255, 230, 20), QColor(255, 240, 100));
     const QPainterPath saddle =
-        smoothClosedPath({s.at(0, 0.3) - QPointF(8, 0), s.at(0.2, 0), s.at(0.42, -0.42),
-                          s.at(0.6, -0.9), s.at(0.64, -1.8), s.at(0.2, -2),
+        smoothClosedPath({s.at(0, 0.3) - QPointF(8, 0), s.at(0.2, 0.02), s.at(0.42, -0.38),
+                          s.at(0.6, -0.86), s.at(0.64, -1.8), s.at(0.2, -2),
                           s.snout - QPointF(12, 30)})
-            .intersected(d.body.united(d.dorsal.shape));
-    fillBody(p, saddle, QColor(40, 36, 160), QColor(58, 44, 176), QColor(72, 44, 180));
-    paintSpots(p, saddle, 12, 0.6, 0.9, QColor(110, 215, 255, 150), 35);
-    modelBody(p, d.body, d.caudal.base.x1(), QColor(150, 100, 0, 220), 0.6);
-    strokeInside(p, d.body,
-                 curveThrough({s.at(0, 0.3) - QPointF(8, 0), s.at(0.2, 0), s.at(0.42, -0.42),
-                               s.at(0.6, -0.9), s.at(0.64, -1.8)}),
-                 QColor(16, 14, 80), 2.0);
-    // Half on the body, half on the fin: the spot sits astride the fin's base.
-    paintDisc(p, s.at(0.8, -1) + QPointF(0, -3), 9, 9, QColor(8, 8, 16), QColor(40, 160, 255), 3.5);
+            .intersected(d.body);
+    fillBody(p, saddle, QColor(36, 60, 180), QColor(46, 84, 200), QColor(60, 100, 210));
+    paintSpots(p, saddle, 11, 0.6, 0.9, QColor(120, 220, 255, 170), 35);
+    paintScaleRows(p, d.body, s, 6.5, QColor(200, 140, 0, 80));
+    // The spot: black, ringed in blue, its upper half on the fin where the
+    // spines end and its lower half on the back, both soft at the edge.
+    const int junction = d.dorsal.spines;
+    const QPointF centre =
+        rimPoint(d.body, d.dorsal.base.pointAt((junction + 0.5) / double(d.dorsal.tips.size())),
+                 -1) +
+        QPointF(0, 1.5);
+    {
+        const Saved saved(p);
+        p.setClipPath(d.body.united(d.dorsal.shape), Qt::IntersectClip);
+        QRadialGradient spot(centre, 11);
+        spot.setColorAt(0, QColor(6, 6, 14, 250));
+        spot.setColorAt(0.58, QColor(8, 8, 18, 240));
+        spot.setColorAt(0.7, QColor(40, 140, 255, 230));
+        spot.setColorAt(0.84, QColor(60, 170, 255, 150));
+        spot.setColorAt(1, QColor(60, 170, 255, 0));
+        p.fillRect(QRectF(centre - QPointF(11, 11), QSizeF(22, 22)), spot);
+    }
+    modelBody(p, d.body, d.caudal.base.x1(), QColor(150, 100, 0, 200), 0.6);
     paintFront(p, d, look);
 }
 
@@ -161,18 +186,21 @@ void paintYellowtailedDamselfish(QPainter &p, double w, double h)
                                {300, 214}, 150, QColor(200, 120, 60));
     const Build d = damsel({{{46, 130}, 190, 124, 0.42, 0.62, 0.22, 0.55, 0.08, 0.02, 0.8},
                             0.15,
-                            0.38,
-                            0.1,
+                            0.27,
+                            0.06,
                             {66, 118},
                             0.45,
                             0.34});
-    const QColor dark(34, 34, 62, 240);
+    const QColor dark(32, 34, 60, 250);
     const Livery look(QColor(255, 218, 30, 245), dark, QColor(70, 70, 110, 140),
                       QColor(120, 110, 120, 150), dark, QColor(80, 110, 170), 7.6);
     paintBackFins(p, d, look);
+    // The adult's soft fins are as dark as its body, not see-through.
+    paintFin(p, d.dorsal, dark, look.ray, 0);
+    paintFin(p, d.anal, dark, look.ray, 0);
     fillBody(p, d.body, QColor(28, 30, 60), QColor(44, 40, 72), QColor(62, 50, 66));
-    paintScaleRows(p, d.body, d.shape, 8, QColor(90, 90, 140, 110));
-    paintSpots(p, d.body.intersected(oval({104, 90}, 50, 24)), 16, 1.8, 2.6, QColor(40, 170, 255),
+    paintScaleRows(p, d.body, d.shape, 6.5, QColor(90, 90, 140, 100));
+    paintSpots(p, d.body.intersected(oval({100, 92}, 46, 22)), 17, 1.4, 2.0, QColor(60, 180, 255),
                36);
     modelBody(p, d.body, d.caudal.base.x1(), QColor(10, 10, 30, 150), 0.6);
     paintFront(p, d, look);

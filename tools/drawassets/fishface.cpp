@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 // The face and the paired fins as a field guide draws them.
 namespace fishkit {
@@ -85,8 +86,8 @@ double gillAt(const BodyShape &shape, QPointF eye, double factor)
     return (eye.x() - shape.snout.x()) / shape.length * factor;
 }
 
-void paintHead(QPainter &p, const QPainterPath &body, const BodyShape &shape, QPointF eye,
-               double gill, double mouth, QColor line)
+void paintGillCover(QPainter &p, const QPainterPath &body, const BodyShape &shape, QPointF eye,
+                    double gill, Opercle kind, QColor line, QColor spine)
 {
     if (Silhouette::active(p))
         return;
@@ -94,29 +95,86 @@ void paintHead(QPainter &p, const QPainterPath &body, const BodyShape &shape, QP
     p.setClipPath(body, Qt::IntersectClip);
     const BodyShape &b = shape;
     const double eyeAt = (eye.x() - b.snout.x()) / b.length;
-    // The opercle: from its upper angle behind the eye back to its rounded
-    // rear edge, then forward under the throat.
-    const QPainterPath opercle =
-        curveThrough({b.at(gill - 0.05, -0.62), b.at(gill - 0.005, -0.3), b.at(gill, 0.05),
-                      b.at(gill - 0.025, 0.45), b.at(gill - 0.06, 0.78), b.at(gill - 0.09, 0.95)});
-    paintEdge(p, opercle, withAlpha(line, 150), {1, 0}, 1.0);
-    // The preopercle, an L with a rounded corner between the eye and the opercle.
     const double pre = eyeAt + (gill - eyeAt) * 0.55;
-    const QPainterPath preopercle =
-        curveThrough({b.at(pre, -0.1), b.at(pre + 0.005, 0.25), b.at(pre - 0.01, 0.48),
-                      b.at(pre - 0.04, 0.58), b.at(pre - 0.07, 0.6)});
+    QPainterPath opercle;
+    QPainterPath preopercle;
+    switch (kind) {
+    case Opercle::Perch:
+        // The opercle runs from its upper angle behind the eye back to its
+        // rounded rear edge, then forward under the throat; the preopercle
+        // is an L with a rounded corner between the eye and the opercle.
+        opercle =
+            curveThrough({b.at(gill - 0.05, -0.62), b.at(gill - 0.005, -0.3), b.at(gill, 0.05),
+                          b.at(gill - 0.025, 0.45), b.at(gill - 0.055, 0.72)});
+        preopercle = curveThrough({b.at(pre, -0.1), b.at(pre + 0.005, 0.25), b.at(pre - 0.01, 0.46),
+                                   b.at(pre - 0.03, 0.56)});
+        break;
+    case Opercle::Angel: {
+        // A short, upright preopercle whose corner runs out into a long spine
+        // lying back along the lower cheek; the opercle behind it is small.
+        opercle = curveThrough({b.at(gill - 0.03, -0.45), b.at(gill, -0.1), b.at(gill - 0.01, 0.2),
+                                b.at(gill - 0.05, 0.42)});
+        const QPointF corner = b.at(pre - 0.02, 0.42);
+        preopercle = curveThrough({b.at(pre, -0.18), b.at(pre + 0.004, 0.1), b.at(pre - 0.005, 0.3),
+                                   corner, b.at(pre - 0.07, 0.48)});
+        const QPointF point = b.at(gill + 0.01, 0.5);
+        QPainterPath blade(corner + QPointF(-1.5, -2.2));
+        blade.quadTo((corner + point) / 2 + QPointF(0, -1.2), point);
+        blade.quadTo((corner + point) / 2 + QPointF(0, 2.2), corner + QPointF(-2, 2.4));
+        blade.closeSubpath();
+        const QColor fill = spine.isValid() ? spine : line;
+        p.fillPath(QTransform::fromTranslate(0.8, 1.2).map(blade), QColor(0, 0, 0, 60));
+        p.fillPath(blade, fill);
+        stroke(p, curve(corner, (corner + point) / 2 + QPointF(0, -0.8), point),
+               withAlpha(fill.lighter(160), 150), 0.7);
+        break;
+    }
+    case Opercle::Butterfly:
+        // A small rounded opercle close behind the eye, hardly any preopercle.
+        opercle =
+            curveThrough({b.at(gill - 0.05, -0.32), b.at(gill - 0.01, -0.12), b.at(gill, 0.08),
+                          b.at(gill - 0.025, 0.28), b.at(gill - 0.07, 0.38)});
+        preopercle = curveThrough({b.at(pre, -0.05), b.at(pre + 0.01, 0.14), b.at(pre - 0.02, 0.26),
+                                   b.at(pre - 0.05, 0.3)});
+        break;
+    case Opercle::Surgeon:
+        // One long edge from high behind the eye, sloping down and forward
+        // to the throat, with the preopercle a faint line beside the eye.
+        opercle = curveThrough({b.at(gill - 0.01, -0.62), b.at(gill + 0.012, -0.3),
+                                b.at(gill - 0.005, 0.1), b.at(gill - 0.045, 0.5),
+                                b.at(gill - 0.1, 0.85)});
+        preopercle = curveThrough({b.at(pre - 0.02, -0.2), b.at(pre - 0.01, 0.15),
+                                   b.at(pre - 0.04, 0.45), b.at(pre - 0.085, 0.62)});
+        break;
+    }
+    paintEdge(p, opercle, withAlpha(line, 150), {1, 0}, 1.0);
     paintEdge(p, preopercle, withAlpha(line, 55), {0.8, 0.5}, 0.5);
+}
 
-    // A closed mouth: a short gape sloping gently down from the snout tip,
-    // the rounded end of the upper jaw bone just above its corner.
-    const QPointF tip = b.snout + QPointF(0.6, 0.4);
+void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line)
+{
+    if (Silhouette::active(p))
+        return;
+    // A short gape sloping gently down from the snout tip; only a large
+    // mouth shows the rounded end of the upper jaw bone above its corner.
+    const QPointF tip = shape.snout + QPointF(0.6, 0.4);
     const QPointF end = tip + QPointF(mouth, mouth * 0.2);
     stroke(p, curve(tip, (tip + end) / 2 + QPointF(0, 0.2), end), withAlpha(line, 200),
            std::clamp(mouth * 0.09, 0.8, 1.4));
-    stroke(p,
-           curve(end + QPointF(-mouth * 0.45, -mouth * 0.2),
-                 end + QPointF(mouth * 0.12, -mouth * 0.2), end + QPointF(0.3, 0.3)),
-           withAlpha(line, 60), 0.8);
+    if (mouth > 8)
+        stroke(p,
+               curve(end + QPointF(-mouth * 0.45, -mouth * 0.2),
+                     end + QPointF(mouth * 0.12, -mouth * 0.2), end + QPointF(0.3, 0.3)),
+               withAlpha(line, 60), 0.8);
+}
+
+void paintHead(QPainter &p, const QPainterPath &body, const BodyShape &shape, QPointF eye,
+               double gill, double mouth, QColor line)
+{
+    paintGillCover(p, body, shape, eye, gill, Opercle::Perch, line);
+    const Saved s(p);
+    p.setClipPath(body, Qt::IntersectClip);
+    paintMouth(p, shape, mouth, line);
 }
 
 Fin fanFin(QPointF top, QPointF bottom, double length, double angle, double spread, double point,
@@ -149,41 +207,46 @@ Fin fanFin(QPointF top, QPointF bottom, double length, double angle, double spre
 Fin pelvicFin(const QPainterPath &body, QPointF inside, double base, double length, double angle,
               double filament, int rays)
 {
-    // The root reaches a little into the body, so the fin grows out of the belly.
-    const QPointF front = rimPoint(body, inside, 1) - QPointF(0, 1.5);
-    const QPointF rear = rimPoint(body, inside + QPointF(base, 0), 1) - QPointF(0, 1.5);
+    // A triangle hinged on the belly: a stiff spine along its leading edge,
+    // soft rays fanning back behind it, each shorter than the one before, so
+    // that the trailing edge runs back up to the rear of a broad base. The
+    // root reaches a little into the body, so the fin grows out of the belly.
+    const double span = std::max(base, length * 0.4);
+    const QPointF front = rimPoint(body, inside, 1) - QPointF(0, 0.6);
+    const QPointF rear = rimPoint(body, inside + QPointF(span, 0), 1) - QPointF(0, 0.6);
     const QPointF along = heading(angle);
     const QPointF out(along.y(), -along.x());
     const QPointF tip = front + along * length;
-    const QPointF spineTip = front + along * length * 0.82 - out * length * 0.02;
+    const QPointF inner = rear + heading(angle - 45) * length * 0.45;
     Fin f;
     f.base = QLineF(front, rear);
     f.spines = 1;
-    f.tips.push_back(spineTip);
-    std::vector<QPointF> edge{front, front + along * length * 0.5 - out * length * 0.04};
+    f.tips.push_back(front + along * length * 0.86 - out * length * 0.03);
+    const int count = std::max(3, rays);
+    for (int i = 1; i < count; ++i) {
+        const double u = double(i - 1) / (count - 2);
+        // The first soft rays reach furthest, the last barely past the base.
+        const QPointF a = tip + (inner - tip) * std::pow(u, 0.8);
+        f.tips.push_back(a + out * length * 0.05 * std::sin(u * pi));
+    }
+    if (filament > 0)
+        f.tips[1] = tip + heading(angle - 6) * filament;
+    std::vector<QPointF> edge{front, front + along * length * 0.5 - out * length * 0.035};
     if (filament > 0) {
-        const QPointF end = tip + heading(angle - 8) * filament;
-        f.tips.push_back(end);
-        edge.push_back(tip - out * length * 0.03);
-        edge.push_back(end);
-        edge.push_back(tip + out * length * 0.06);
+        edge.push_back(tip - out * length * 0.02);
+        edge.push_back(f.tips[1]);
+        edge.push_back(tip + along * length * 0.02 + out * length * 0.1);
     } else {
-        f.tips.push_back(tip);
-        edge.push_back(tip);
+        edge.push_back(tip + out * length * 0.02);
     }
-    // The trailing edge bows in towards the belly.
-    const QPointF trail = rear + (tip - rear) * 0.55 + out * length * 0.16;
-    for (int i = 2; i < std::max(3, rays); ++i) {
-        const double u = double(i - 1) / (std::max(3, rays) - 1);
-        const QPointF a = tip + (trail - tip) * std::min(1.0, u * 1.6);
-        f.tips.push_back(u < 0.62 ? a : trail + (rear - trail) * ((u - 0.62) / 0.6));
-    }
-    edge.push_back(trail);
+    // The trailing edge bows out a little between the rays' ends.
+    edge.push_back((tip + inner) / 2 + out * length * 0.07);
+    edge.push_back(inner);
     edge.push_back(rear);
     f.edge = curveThrough(edge);
     f.shape = f.edge;
-    f.shape.lineTo(rear - QPointF(0, 3));
-    f.shape.lineTo(front - QPointF(0, 3));
+    f.shape.lineTo(rear - QPointF(0, 1.2));
+    f.shape.lineTo(front - QPointF(0, 1.2));
     f.shape.closeSubpath();
     f.shape.setFillRule(Qt::WindingFill);
     return f;
@@ -200,7 +263,7 @@ void paintPectoral(QPainter &p, const QPainterPath &body, const Fin &f, QColor m
         const QPointF side = QPointF(-f.base.dy(), f.base.dx()) / std::max(1.0, f.base.length());
         paintGlow(p, mid - side * 1.5, f.base.length() * 0.7, QColor(0, 10, 30, 60));
     }
-    paintFin(p, f, membrane, ray, 0);
+    paintSheerFin(p, f, membrane, ray, 0);
 }
 
 void modelBody(QPainter &p, const QPainterPath &body, double tailRoot, QColor outline,
@@ -261,9 +324,15 @@ void paintScaleRows(QPainter &p, const QPainterPath &area, const BodyShape &shap
             const double fade = std::clamp((t - 0.18) / 0.14, 0.0, 1.0) *
                                 (1.0 - 0.55 * std::min(1.0, std::abs(across)));
             const double d = size * local;
+            // No two scale edges catch the light alike, and each pocket has
+            // a lit rim in front of the dark edge of the scale before it.
+            const double catchLight = 0.6 + 0.4 * std::sin(t * 97.0 + row * 2.3);
+            const int alpha = int(rim.alpha() * fade * catchLight);
+            p.setPen(QPen(withAlpha(rim, alpha), width, Qt::SolidLine, Qt::RoundCap));
+            p.drawArc(QRectF(c.x() - d * 0.5, c.y() - d * 0.5, d, d), -60 * 16, 120 * 16);
             p.setPen(
-                QPen(withAlpha(rim, int(rim.alpha() * fade)), width, Qt::SolidLine, Qt::RoundCap));
-            p.drawArc(QRectF(c.x() - d * 0.5, c.y() - d * 0.5, d, d), -70 * 16, 140 * 16);
+                QPen(QColor(255, 255, 255, alpha / 4), width * 0.8, Qt::SolidLine, Qt::RoundCap));
+            p.drawArc(QRectF(c.x() - d * 0.62, c.y() - d * 0.5, d, d), -45 * 16, 90 * 16);
             t += d / shape.length;
         }
     }
@@ -295,41 +364,47 @@ void paintBeakPlates(QPainter &p, const QPainterPath &body, QPointF tip, double 
 {
     if (Silhouette::active(p))
         return;
-    // The plates are the front of the snout itself, bared where the lips end:
-    // a pale upper and lower plate meeting at a straight cutting edge, each a
-    // mosaic of fused teeth.
-    const QPointF centre = tip + QPointF(size * 0.5, 0);
-    const double band = size * 0.42;
-    // The beak juts a little ahead of the lips and rounds off above and below.
-    const QPainterPath front =
-        QTransform::fromTranslate(-size * 0.14, 0)
-            .map(body)
-            .intersected(oval(tip + QPointF(size * 0.3, 0), size * 0.55, size * 0.6));
-    const QPainterPath lips = QTransform::fromTranslate(band, 0).map(body);
-    for (const int side : {-1, 1}) {
-        QPainterPath half;
-        half.addRect(QRectF(centre.x() - size,
-                            side < 0 ? centre.y() - size * 0.62 : centre.y() + 0.4, size * 2,
-                            size * 0.62 - 0.4));
-        const QPainterPath plate = front.subtracted(lips).intersected(half);
-        QLinearGradient g(centre, centre + QPointF(0, side * size * 0.6));
-        g.setColorAt(0, colour.lighter(118));
-        g.setColorAt(1, colour.darker(115));
-        p.fillPath(plate, g);
-        const Saved s(p);
-        p.setClipPath(plate, Qt::IntersectClip);
-        for (int i = 0; i < 7; ++i) {
-            const QPointF from = tip + QPointF(-size * 0.1, side * size * (0.04 + 0.085 * i));
-            stroke(p,
-                   curve(from, from + QPointF(size * 0.3, side * size * 0.02),
-                         from + QPointF(size * 0.6, side * size * 0.08)),
-                   withAlpha(colour.darker(160), 90), 0.5);
-        }
-        // The lip's shadow along the back of the plate.
-        stroke(p, lips, withAlpha(colour.darker(260), 140), size * 0.14);
-    }
-    stroke(p, curve(tip, tip + QPointF(band * 0.5, 0.4), tip + QPointF(band * 1.3, 0.5)),
-           colour.darker(260), 0.9);
+    // The front of the snout is bare tooth plate, upper and lower, following
+    // the profile of the face a little proud of it and meeting at a pale
+    // cutting edge; behind, the lips fold over the plates' roots, so that
+    // the beak grows out of the face instead of sitting on it.
+    const QPointF corner = tip + QPointF(size * 0.78, size * 0.1);
+    const QPainterPath lips = curveThrough(
+        {tip + QPointF(size * 0.42, -size * 1.0), tip + QPointF(size * 0.6, -size * 0.42), corner,
+         tip + QPointF(size * 0.55, size * 0.45), tip + QPointF(size * 0.36, size * 0.9)});
+    QPainterPath ahead = lips;
+    ahead.lineTo(tip + QPointF(-size, size));
+    ahead.lineTo(tip + QPointF(-size, -size));
+    ahead.closeSubpath();
+    const QPainterPath snout =
+        body.united(QTransform::fromTranslate(-size * 0.07, 0).map(body)).intersected(ahead);
+    const QPainterPath cut = curveThrough(
+        {tip + QPointF(-size * 0.1, size * 0.03), tip + QPointF(size * 0.35, size * 0.08), corner});
+    const Saved s(p);
+    QLinearGradient g(tip + QPointF(size * 0.6, 0), tip - QPointF(size * 0.1, 0));
+    g.setColorAt(0, colour.darker(118));
+    g.setColorAt(1, colour.lighter(112));
+    p.fillPath(snout, g);
+    p.setClipPath(snout, Qt::IntersectClip);
+    // The fused teeth show as faint rows running along each plate.
+    for (const int side : {-1, 1})
+        for (int i = 1; i <= 3; ++i)
+            stroke(p, QTransform::fromTranslate(-size * 0.04 * i, side * size * 0.16 * i).map(cut),
+                   withAlpha(colour.darker(150), 55), 0.5);
+    // Light falls on the upper plate and the lower one turns into shadow.
+    paintGlow(p, tip + QPointF(size * 0.2, -size * 0.35), size * 0.45,
+              withAlpha(colour.lighter(150), 110));
+    paintGlow(p, tip + QPointF(size * 0.3, size * 0.55), size * 0.5, QColor(0, 0, 0, 50));
+    // The lip's fold casts a soft shadow onto the plates.
+    stroke(p, QTransform::fromTranslate(-size * 0.06, 0).map(lips),
+           withAlpha(colour.darker(250), 90), size * 0.14);
+    stroke(p, cut, colour.lighter(135), size * 0.1);
+    stroke(p, QTransform::fromTranslate(0, size * 0.05).map(cut),
+           withAlpha(colour.darker(300), 170), 0.6);
+    // The fleshy lip itself, a lit fold along the plates' roots.
+    p.setClipPath(body);
+    stroke(p, QTransform::fromTranslate(size * 0.05, 0).map(lips), QColor(255, 255, 255, 45),
+           size * 0.1);
 }
 
 } // namespace fishkit

@@ -247,7 +247,11 @@ Fin tail(TailKind kind, QPointF root, double rootDepth, double length, double sp
     return f;
 }
 
-void paintFin(QPainter &p, const Fin &f, QColor membrane, QColor ray, int rays)
+namespace {
+
+// A fin membrane, `sheer` 0 thinning a little towards its free edge and 1
+// letting the water show through there, then its rays and free edge.
+void paintMembrane(QPainter &p, const Fin &f, QColor membrane, QColor ray, int rays, double sheer)
 {
     if (Silhouette::record(p, f.shape))
         return;
@@ -260,7 +264,10 @@ void paintFin(QPainter &p, const Fin &f, QColor membrane, QColor ray, int rays)
     }
     QRadialGradient g(from, reach);
     g.setColorAt(0.0, membrane);
-    g.setColorAt(1.0, withAlpha(membrane.lighter(125), membrane.alpha() * 3 / 4));
+    if (sheer > 0)
+        g.setColorAt(0.45, withAlpha(membrane, int(membrane.alpha() * (1.0 - 0.2 * sheer))));
+    g.setColorAt(1.0,
+                 withAlpha(membrane.lighter(125), int(membrane.alpha() * (0.75 - 0.4 * sheer))));
     p.fillPath(f.shape, g);
 
     std::vector<QPointF> tips = f.tips;
@@ -296,6 +303,18 @@ void paintFin(QPainter &p, const Fin &f, QColor membrane, QColor ray, int rays)
     p.setPen(QPen(withAlpha(ray, std::min(255, ray.alpha() + 40)), 0.6));
     p.setBrush(Qt::NoBrush);
     p.drawPath(f.shape);
+}
+
+} // namespace
+
+void paintFin(QPainter &p, const Fin &f, QColor membrane, QColor ray, int rays)
+{
+    paintMembrane(p, f, membrane, ray, rays, 0);
+}
+
+void paintSheerFin(QPainter &p, const Fin &f, QColor membrane, QColor ray, int rays)
+{
+    paintMembrane(p, f, membrane, ray, rays, 1);
 }
 
 Fin spinyFin(QPointF front, std::initializer_list<QPointF> edge, QPointF rear, int spines,

@@ -197,6 +197,10 @@ private:
     std::vector<QPainterPath> m_parts; // in device pixels
 };
 
+// Like paintFin, but the membrane thins out towards the free edge until the
+// water shows through it between the rays.
+void paintSheerFin(QPainter &p, const Fin &f, QColor membrane, QColor ray, int rays);
+
 // A coloured rim along a fin's free edge (pale tail margins, blue fin edges).
 void edgeFin(QPainter &p, const Fin &f, QColor colour, double width);
 
@@ -246,6 +250,14 @@ QPainterPath ribbon(const QPainterPath &spine, std::initializer_list<double> wid
 // instead of tapering; `at` still places marks inside it.
 QPainterPath discOutline(const BodyShape &shape);
 
+// The bones of the gill cover as each family has them.
+enum class Opercle {
+    Perch,     // a rounded preopercle corner and a bluntly angled opercle
+    Angel,     // a strong spine at the preopercle's lower corner
+    Butterfly, // a small rounded opercle close behind the eye
+    Surgeon,   // a long opercle edge sloping down and forward to the throat
+};
+
 // A body with its fins laid out, as a family's builder returns it, so that
 // the fish of one build share one description.
 struct Build
@@ -255,6 +267,8 @@ struct Build
     Fin dorsal, anal, caudal, pectoral, pelvic;
     QPointF eye;
     double gill = 0; // where the gill cover ends, as a share of the length; 0 by the eye
+    Opercle cover = Opercle::Perch;
+    QColor spine{}; // the angelfish's preopercle spine; the cover's line if invalid
 };
 
 // Water `depth` deep over a bottom of sand or of reef rock from the given top
@@ -356,6 +370,15 @@ double gillAt(const BodyShape &shape, QPointF eye, double factor = 2.0);
 // long at the snout tip with the jaw bone behind it, in `line`; clipped to `body`.
 void paintHead(QPainter &p, const QPainterPath &body, const BodyShape &shape, QPointF eye,
                double gill, double mouth, QColor line);
+
+// The gill cover of `shape` as its family has it, ending at `gill`, in
+// `line`; an angelfish's spine is filled with `spine`. Clipped to `body`.
+void paintGillCover(QPainter &p, const QPainterPath &body, const BodyShape &shape, QPointF eye,
+                    double gill, Opercle kind, QColor line, QColor spine = {});
+
+// A closed mouth `mouth` long at the snout tip of `shape`: the gape, and on a
+// large mouth the upper jaw bone behind it.
+void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line);
 
 // A pectoral fin fanning back from its base, which runs from `top` down to
 // `bottom`: `rays` rays `length` long at most, spread `spread` degrees round

@@ -6,6 +6,7 @@
 
 #include <QPainter>
 
+#include <cmath>
 #include <functional>
 
 // Grunts and the Porkfish: deep, striped, sloping heads.
@@ -86,7 +87,7 @@ void paintPorkfish(QPainter &p, double w, double h)
                      0.18, {48, 90}, 0.38);
     const BodyShape &s = pork.shape;
     paintGrunt(p, pork, [&](const QPainterPath &body) {
-        paintScaleRows(p, body, s, 6, QColor(255, 255, 255, 70));
+        paintScaleRows(p, body, s, 8, QColor(255, 255, 255, 70));
         QPainterPath behindBars;
         behindBars.addRect(QRectF(s.at(0.42, 0).x(), 0, 320, 240));
         paintStripes(p, body.intersected(behindBars), 70, 12, 10, 4.2, yellow, 0.4);
@@ -122,25 +123,39 @@ void paintFrenchGrunt(QPainter &p, double w, double h)
                        withAlpha(yellow, 180), QColor(200, 170, 80), 0.26, 0.17, {52, 92}, 0.42);
     const BodyShape &s = french.shape;
     paintGrunt(p, french, [&](const QPainterPath &body) {
-        // The lateral line parts the level stripes above from the slanting ones below.
-        QPainterPath lateral(s.at(0.22, -0.35));
-        for (double t = 0.25; t <= 1.0; t += 0.05)
-            lateral.lineTo(s.at(t, -0.35 + 0.3 * t * t));
-        QPainterPath above = lateral;
-        above.lineTo(320, 0);
-        above.lineTo(0, 0);
-        const QPainterPath upper = body.intersected(above);
-        const QPainterPath lower = body.subtracted(above);
-        // The level stripes follow the curve of the back.
-        for (const double across : {-0.92, -0.66, -0.4}) {
+        paintScaleRows(p, body, s, 8.5, QColor(120, 140, 170, 70));
+        const auto lateral = [](double t) { return -0.35 + 0.3 * t * t; };
+        const Saved saved(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        // Above the lateral line the stripes run level with the back.
+        for (const double across : {-0.9, -0.64, -0.4}) {
             std::vector<QPointF> stripe;
-            for (double t = 0; t <= 1.0; t += 0.1)
-                stripe.push_back(s.at(t, across));
-            strokeInside(p, upper, curveThrough(stripe), yellow, 6.5);
+            for (double t = 0.02; t <= 1.0; t += 0.07)
+                stripe.push_back(s.at(t, across + 0.03 * std::sin(t * 11 + across * 7)));
+            p.fillPath(ribbon(curveThrough(stripe), {2.5, 6.0, 5.0, 6.5, 5.5, 6.0, 4.5, 2.0}),
+                       yellow);
         }
-        for (double x = -150; x < 250; x += 25)
-            strokeInside(p, lower, curve({x, 214}, {x + 100, 176}, {x + 210, 124}), yellow, 6.5);
-        stroke(p, lateral, QColor(110, 130, 160, 170), 1.0);
+        // Below it they slant up towards the tail, and where they reach the
+        // line they bend back along it and run into the lowest level stripe.
+        for (int k = 0; k < 9; ++k) {
+            double t = -0.12 + k * 0.12;
+            double across = 1.1;
+            std::vector<QPointF> stripe;
+            while (t < 1.0 && across > lateral(t)) {
+                stripe.push_back(s.at(std::max(0.0, t), across));
+                t += 0.03;
+                across -= 0.03 * 2.4;
+            }
+            if (t > 1.0 || stripe.size() < 2)
+                continue;
+            for (int i = 1; i <= 4 && t + 0.04 * i < 1.0; ++i)
+                stripe.push_back(s.at(t + 0.04 * i, lateral(t) + (-0.4 - lateral(t)) * i / 4.0));
+            p.fillPath(ribbon(curveThrough(stripe), {3.0, 6.0, 5.2, 6.4, 5.6, 4.6, 2.2}), yellow);
+        }
+        std::vector<QPointF> line;
+        for (double t = 0.22; t <= 1.0; t += 0.05)
+            line.push_back(s.at(t, lateral(t)));
+        stroke(p, curveThrough(line), QColor(110, 130, 160, 110), 0.8);
     });
 }
 
@@ -159,7 +174,7 @@ void paintBluestripedGrunt(QPainter &p, double w, double h)
     paintGrunt(p, bluestriped, [&](const QPainterPath &body) {
         paintStripes(p, body, 72, 10.5, 10, 5.0, QColor(20, 50, 120), 0.45);
         paintStripes(p, body, 72, 10.5, 10, 3.2, QColor(40, 120, 230), 0.45);
-        paintScaleRows(p, body, bluestriped.shape, 7, QColor(160, 110, 0, 90), 0.5);
+        paintScaleRows(p, body, bluestriped.shape, 8.5, QColor(160, 110, 0, 90), 0.5);
     });
 }
 

@@ -5,8 +5,10 @@
 #include "fishkit.h"
 
 #include <QLinearGradient>
+#include <QRadialGradient>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 // Parrotfish and wrasses: heavy or cigar-shaped, beaks and crescent tails.
@@ -122,39 +124,44 @@ void paintHogfish(QPainter &p, double w, double h)
     const Wrasse hogfish(BodyShape{{22, 146}, 226, 112, 0.55, 0.18, 0.26, 0.66, 0.1, 0, 0.8},
                          QColor(214, 160, 156), QColor(236, 200, 194), QColor(248, 238, 232),
                          QColor(220, 150, 150, 215), QColor(150, 90, 90, 140), Qt::transparent,
-                         QColor(210, 80, 60), {60, 114}, 0.22, 0.36, 0.62, 0.21, 0.44,
+                         QColor(210, 80, 60), {70, 156}, 0.42, 0.36, 0.62, 0.21, 0.44,
                          {0.27, -0.6});
     const BodyShape &s = hogfish.shape;
     paintWrasse(p, hogfish, [&](const WrasseParts &parts) {
-        // The first three dorsal spines run on as long filaments, the fin's
-        // membrane trailing down from each to the next spine's tip.
+        // The first three dorsal spines run on as long filaments, leaning
+        // back side by side like the spines behind them; the membrane joins
+        // each to the next for part of its height and the rest stands free.
         const Fin &dorsal = parts.dorsal;
         const double count = double(dorsal.tips.size());
         QPainterPath water;
         water.addRect(Canvas::frame);
         const Saved outside(p);
         p.setClipPath(water.subtracted(parts.body), Qt::IntersectClip);
+        const auto root = [&](int i) { return dorsal.base.pointAt((i + 0.5) / count); };
+        const QPointF lean = QPointF(0.55, -1) / std::hypot(0.55, 1.0);
+        const auto spineEnd = [&](int i) {
+            return i < 3 ? root(i) + lean * (80.0 - 12.0 * i) : dorsal.tips[size_t(i)];
+        };
+        const QColor spineColour(176, 104, 104);
         for (int i = 2; i >= 0; --i) {
-            const QPointF root = dorsal.base.pointAt((i + 0.5) / count);
-            const QPointF end = root + QPointF(22 + 8 * i, -72 + 12 * i);
-            const QPainterPath spine =
-                curveThrough({root, dorsal.tips[i] + QPointF(-1, 0),
-                              (dorsal.tips[i] + end) / 2 + QPointF(-3, 0), end});
-            const QPointF next = dorsal.tips[i + 1];
-            QPainterPath membrane(root);
-            membrane.connectPath(spine.toReversed().toReversed());
-            membrane.lineTo(spine.pointAtPercent(0.7));
-            membrane.quadTo((spine.pointAtPercent(0.7) + next) / 2 + QPointF(4, 2), next);
-            membrane.lineTo(dorsal.base.pointAt((i + 1.5) / count));
+            const QPointF a = root(i), end = spineEnd(i);
+            const QPointF next = spineEnd(i + 1);
+            const QPointF nextRoot = root(i + 1);
+            const QPointF high = a + (end - a) * 0.55;
+            const QPointF low = nextRoot + (next - nextRoot) * (i < 2 ? 0.45 : 1.0);
+            QPainterPath membrane(a);
+            membrane.lineTo(high);
+            membrane.quadTo((high + low) / 2 + QPointF(3, 4), low);
+            membrane.lineTo(nextRoot);
             membrane.closeSubpath();
-            p.fillPath(membrane, withAlpha(hogfish.fin, 200));
-            stroke(p, spine, QColor(176, 104, 104), 2.0);
-            stroke(p, curveThrough({spine.pointAtPercent(0.6), spine.pointAtPercent(0.8), end}),
-                   QColor(176, 104, 104), 1.2);
+            p.fillPath(membrane, withAlpha(hogfish.fin, 215));
+            p.fillPath(ribbon(curve(a, (a + end) / 2 + QPointF(-1.5, 0), end), {3.0, 2.0, 0.6}),
+                       spineColour);
         }
         p.setClipping(false);
         // The black spot at the rear base of the soft dorsal fin, half on the fin.
-        paintDisc(p, dorsal.base.pointAt(0.9) + QPointF(0, -6), 6.5, 6, QColor(20, 15, 18));
+        paintDisc(p, rimPoint(parts.body, dorsal.base.pointAt(0.88), -1) + QPointF(0, -1), 6.5, 6,
+                  QColor(20, 15, 18));
         p.setClipPath(parts.body);
         // The male's dark mask over the snout and forehead.
         p.fillPath(
@@ -175,7 +182,7 @@ void paintBlueParrotfish(QPainter &p, double w, double h)
         p,
         Wrasse(BodyShape{{26, 140}, 222, 110, 0.44, 0.9, 0.28, 0.6, 0.26, 0.03, 0.8},
                QColor(74, 132, 206), QColor(116, 170, 228), QColor(170, 206, 240),
-               QColor(110, 160, 220, 230), QColor(60, 100, 170, 140), QColor(200, 225, 245),
+               QColor(110, 160, 220, 230), QColor(60, 100, 170, 140), QColor(172, 206, 238),
                QColor(230, 200, 110), {62, 130}, 0.36),
         [&](const WrasseParts &parts) { edgeFin(p, parts.tail, QColor(190, 220, 250, 170), 3); });
 }
@@ -191,8 +198,8 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
     const QColor salmon(250, 130, 110);
     const Wrasse stoplight(BodyShape{{38, 128}, 208, 114, 0.46, 0.72, 0.28, 0.56, 0.06, 0.03, 0.8},
                            QColor(14, 104, 84), QColor(30, 160, 110), QColor(70, 190, 130),
-                           QColor(40, 150, 130, 235), QColor(10, 70, 60, 150),
-                           QColor(110, 210, 190), QColor(240, 170, 60), {48, 100}, 0.12);
+                           QColor(40, 150, 130, 235), QColor(10, 70, 60, 150), QColor(70, 180, 150),
+                           QColor(240, 170, 60), {48, 100}, 0.12);
     const BodyShape &s = stoplight.shape;
     paintWrasse(p, stoplight, [&](const WrasseParts &parts) {
         edgeFin(p, parts.dorsal, withAlpha(salmon, 200), 2);
@@ -205,19 +212,28 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
         QPainterPath base;
         base.addRect(QRectF(s.at(0.94, 0).x(), 0, s.length * 0.06 + 8, 240));
         p.fillPath(base.intersected(parts.body.united(parts.tail.shape)), QColor(250, 196, 40));
-        // Irregular blotches, each two overlapping patches, over the lower head and cheek.
+        // Broken bands slanting up and back across the cheek and lower head,
+        // soft at their edges, each pinched in where it nearly breaks apart.
         const Saved saved(p);
         p.setClipPath(parts.body, Qt::IntersectClip);
-        const double r = s.depth * 0.055;
-        for (const QLineF at : {QLineF(0.07, 0.3, 0.8, -0.4), QLineF(0.15, 0.52, -0.7, 0.5),
-                                QLineF(0.24, 0.68, 0.9, 0.3), QLineF(0.12, 0.82, 0.6, -0.6),
-                                QLineF(0.25, 0.3, -0.5, -0.8), QLineF(0.19, 0.06, 0.9, 0.5)}) {
-            const QPointF c = s.at(at.x1(), at.y1());
-            p.fillPath(oval(c, r * 1.2, r * 0.9)
-                           .united(oval(c + QPointF(at.x2(), at.y2()) * r, r * 0.8, r * 0.75)),
-                       withAlpha(salmon, 235));
+        const double r = s.depth * 0.05;
+        for (const QLineF band : {QLineF(0.05, 0.32, 0.22, -0.36), QLineF(0.07, 0.7, 0.28, 0.0),
+                                  QLineF(0.15, 0.96, 0.31, 0.45)}) {
+            const QPainterPath spine = curve(
+                s.at(band.x1(), band.y1()),
+                (s.at(band.x1(), band.y1()) + s.at(band.x2(), band.y2())) / 2 + QPointF(0, r * 0.5),
+                s.at(band.x2(), band.y2()));
+            p.fillPath(ribbon(spine, {r * 0.6, r * 1.6, r * 2.2, r * 2.0, r * 1.4, r * 1.8, r * 1.9,
+                                      r * 1.2, r * 0.4}),
+                       withAlpha(salmon, 100));
+            p.fillPath(ribbon(spine, {r * 0.3, r * 1.1, r * 1.6, r * 1.4, r * 0.8, r * 1.2, r * 1.4,
+                                      r * 0.8, r * 0.2}),
+                       withAlpha(salmon.lighter(105), 215));
         }
-        paintDisc(p, s.at(0.31, -0.62), 7.5, 6, QColor(255, 226, 30));
+        QRadialGradient spot(s.at(0.31, -0.62), 8);
+        spot.setColorAt(0.6, QColor(255, 226, 30));
+        spot.setColorAt(1, QColor(255, 226, 30, 0));
+        p.fillPath(oval(s.at(0.31, -0.62), 8, 7), spot);
     });
 }
 
@@ -232,7 +248,7 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
     const QColor bronze(214, 118, 38);
     const Wrasse rainbow(BodyShape{{20, 126}, 234, 96, 0.38, 0.85, 0.28, 0.56, 0.1, 0.04, 0.85},
                          bronze.darker(140), bronze, QColor(240, 170, 90),
-                         QColor(220, 130, 50, 230), QColor(120, 60, 20, 150), QColor(50, 180, 160),
+                         QColor(220, 130, 50, 230), QColor(120, 60, 20, 150), QColor(70, 160, 130),
                          QColor(240, 170, 60), {58, 170}, 0.42);
     paintWrasse(p, rainbow, [&](const WrasseParts &parts) {
         for (const Fin *f : {&parts.tail, &parts.dorsal, &parts.anal})

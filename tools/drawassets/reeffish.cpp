@@ -68,16 +68,21 @@ void paintBackFins(QPainter &p, const Build &b, const Livery &look)
     // Rays stand about six units apart along a fin's base; a tail's fan out
     // from a narrow root, so they go by its span instead.
     const int tailRays = 12 + int(b.caudal.shape.boundingRect().height() / 24);
-    paintFin(p, b.caudal, look.tail, look.ray, tailRays);
-    paintFin(p, b.dorsal, look.fins, look.ray, int(b.dorsal.base.length() / 5.8));
-    paintFin(p, b.anal, look.fins, look.ray, int(b.anal.base.length() / 5.8));
+    paintSheerFin(p, b.caudal, look.tail, look.ray, tailRays);
+    paintSheerFin(p, b.dorsal, look.fins, look.ray, int(b.dorsal.base.length() / 5.8));
+    paintSheerFin(p, b.anal, look.fins, look.ray, int(b.anal.base.length() / 5.8));
 }
 
 void paintFront(QPainter &p, const Build &b, const Livery &look)
 {
     const double gill = b.gill > 0 ? b.gill : gillAt(b.shape, b.eye);
-    paintHead(p, b.body, b.shape, b.eye, gill, b.shape.depth * look.mouth, look.line);
-    paintFin(p, b.pelvic, look.pelvic, look.ray, 0);
+    paintGillCover(p, b.body, b.shape, b.eye, gill, b.cover, look.line, b.spine);
+    {
+        const Saved s(p);
+        p.setClipPath(b.body, Qt::IntersectClip);
+        paintMouth(p, b.shape, b.shape.depth * look.mouth, look.line);
+    }
+    paintSheerFin(p, b.pelvic, look.pelvic, look.ray, 0);
     paintPectoral(p, b.body, b.pectoral, look.pectoral, look.ray);
     paintNaturalEye(p, b.eye, look.eye, look.iris);
 }

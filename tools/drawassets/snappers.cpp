@@ -4,6 +4,8 @@
 #include "fishart.h"
 #include "fishkit.h"
 
+#include <QLinearGradient>
+
 #include <cmath>
 #include <numbers>
 
@@ -48,7 +50,7 @@ void paintYellowtailSnapper(QPainter &p, double w, double h)
 
     const QPainterPath body = bodyOutline(s);
     fillBody(p, body, QColor(70, 96, 130), QColor(176, 196, 214), QColor(238, 236, 240), 0.55);
-    paintScaleRows(p, body, s, 7.0, QColor(255, 255, 255, 60));
+    paintScaleRows(p, body, s, 8.5, QColor(255, 255, 255, 60));
     paintStripes(p, body, s.snout.y() + 12, 6, 3, 1.4, QColor(245, 210, 90, 90), 0.2);
     // The stripe: thin at the snout, widening until it fills the stalk and runs into the tail.
     const QPainterPath stripe = smoothClosedPath(
@@ -119,7 +121,7 @@ void paintCrevalleJack(QPainter &p, double w, double h)
         p.setClipPath(body, Qt::IntersectClip);
         paintGlow(p, {150, 95}, 90, QColor(200, 170, 90, 90));
     }
-    paintScaleRows(p, body, shape, 6.0, QColor(255, 255, 255, 45));
+    paintScaleRows(p, body, shape, 4.5, QColor(255, 255, 255, 45));
     modelBody(p, body, caudal.base.x1());
 
     // The lateral line bends down into the keel of scutes before the tail.
@@ -127,13 +129,23 @@ void paintCrevalleJack(QPainter &p, double w, double h)
     lateral.cubicTo(QPointF(140, 78), QPointF(180, 96), QPointF(206, 123));
     lateral.lineTo(QPointF(254, 123));
     stroke(p, lateral, QColor(70, 80, 70, 170), 1.0);
-    p.setPen(QPen(QColor(70, 75, 60, 190), 0.6));
-    p.setBrush(QColor(190, 190, 170, 200));
-    for (int i = 0; i < 12; ++i) {
-        const double x = 206 + i * 4.2;
-        const double half = 2.2 + 1.2 * std::sin(std::numbers::pi * i / 11.0);
-        p.drawPolygon(
-            QPolygonF({{x, 122.5 - half}, {x + 5, 122.5}, {x, 122.5 + half}, {x + 1.2, 122.5}}));
+    // The scutes: low shields, each keeled along the middle and overlapping
+    // the one behind it as scales do, largest halfway along the row.
+    for (int i = 13; i >= 0; --i) {
+        const double x = 205 + i * 3.5;
+        const double half = 1.5 + 1.3 * std::sin(std::numbers::pi * i / 13.0);
+        QPainterPath scute(QPointF(x, 123));
+        scute.cubicTo(QPointF(x, 123 - half * 1.2), QPointF(x + 5, 123 - half),
+                      QPointF(x + 9.5, 123));
+        scute.cubicTo(QPointF(x + 5, 123 + half), QPointF(x, 123 + half * 1.2), QPointF(x, 123));
+        QLinearGradient g(QPointF(0, 123 - half), QPointF(0, 123 + half));
+        g.setColorAt(0, QColor(214, 214, 196, 235));
+        g.setColorAt(0.5, QColor(180, 182, 166, 235));
+        g.setColorAt(1, QColor(120, 124, 110, 235));
+        p.fillPath(scute, g);
+        stroke(p, scute, QColor(70, 75, 60, 70), 0.4);
+        stroke(p, curve({x + 1, 122.7}, {x + 5, 122.5}, {x + 9, 122.9}), QColor(245, 245, 230, 150),
+               0.5);
     }
 
     const QPointF eye = shape.at(0.13, -0.3);

@@ -50,7 +50,8 @@ Build surgeon(const SurgeonForm &f)
         tail(TailKind::Lunate, s.at(0.98, 0), s.depth * s.stalk * 1.3, f.tail.x(), f.tail.y(),
              f.notch),
         fanFin(s.at(gill + 0.03, 0.0), s.at(gill + 0.015, 0.3), s.depth * 0.32, 14, 50, 0.8, 13),
-        pelvicFin(body, s.at(gill + 0.01, 0), s.depth * 0.06, s.depth * 0.22, 64), eye, gill);
+        pelvicFin(body, s.at(gill + 0.01, 0), s.depth * 0.08, s.depth * 0.24, 60), eye, gill,
+        Opercle::Surgeon);
 }
 
 } // namespace
@@ -86,25 +87,46 @@ void paintBlueTang(QPainter &p, double w, double h)
     paintFront(p, s, look);
 }
 
-// The barred surgeonfish: olive brown-grey with about ten dark bars, neither
-// the Blue Tang's blue nor the Surgeonfish's plain grey-brown; a pale scalpel.
+// The barred surgeonfish: bluish grey-brown with about ten faint, uneven
+// bars, a pale ring round the tail stalk and a pale scalpel; neither the
+// Blue Tang's blue nor the Surgeonfish's plain grey-brown.
 void paintDoctorfish(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.45, Floor::Open, {38, 246}, 62, QColor(176, 150, 96),
                                {292, 240}, 150, QColor(150, 70, 130));
-    const QColor fins(96, 88, 70, 240);
-    const Livery look(fins, fins, QColor(60, 54, 40, 150), QColor(150, 140, 116, 150),
-                      QColor(130, 120, 98, 235), QColor(170, 150, 90), 6.5);
+    const QColor fins(92, 100, 112, 235);
+    const Livery look(fins, fins, QColor(50, 56, 66, 150), QColor(150, 160, 176, 150),
+                      QColor(120, 130, 146, 230), QColor(170, 150, 90), 6.5);
     const Build s = surgeon({{{50, 126}, 198, 112, 0.45, 0.72, 0.11, 0.55, 0.03, 0.0, 0.8},
                              false,
                              0.14,
                              {52, 98},
                              0.24});
     paintBackFins(p, s, look);
-    fillBody(p, s.body, QColor(104, 96, 76), QColor(146, 138, 114), QColor(188, 182, 162));
-    paintBars(p, s.body, 98, 14, 10, 3.0, QColor(40, 34, 24, 215), 5);
-    modelBody(p, s.body, s.caudal.base.x1(), QColor(50, 44, 32));
-    paintScalpel(p, s.shape.at(0.925, 0.05), 16, QColor(236, 234, 226), QColor(40, 34, 24, 170));
+    for (const Fin *f : {&s.dorsal, &s.anal})
+        edgeFin(p, *f, QColor(110, 170, 230, 150), 2);
+    fillBody(p, s.body, QColor(92, 100, 112), QColor(140, 148, 158), QColor(186, 190, 196));
+    // Each bar wavers as it goes down the flank, some a little wider or
+    // fainter than the next, and the gaps between them are uneven.
+    const BodyShape &b = s.shape;
+    for (int i = 0; i < 10; ++i) {
+        const double along = 0.3 + i * 0.061 + 0.012 * std::sin(i * 2.7);
+        std::vector<QPointF> bar;
+        for (double across = -1.1; across <= 1.1; across += 0.2)
+            bar.push_back(b.at(along + 0.008 * std::sin(across * 5 + i), across) +
+                          QPointF(-3 * across * across, 0));
+        const int alpha = 70 + int(30 * std::sin(i * 1.9));
+        strokeInside(p, s.body, curveThrough(bar), QColor(46, 50, 60, alpha / 2), 4.2);
+        strokeInside(p, s.body, curveThrough(bar), QColor(40, 44, 54, alpha), 1.8 + 0.5 * (i % 3));
+    }
+    paintScaleRows(p, s.body, b, 4.5, QColor(60, 66, 78, 70), 0.5);
+    // The pale ring round the stalk, just ahead of the tail.
+    const QPointF ring = b.at(0.955, 0);
+    strokeInside(p, s.body,
+                 curve(ring + QPointF(2, -20), ring + QPointF(-2, 0), ring + QPointF(2, 20)),
+                 QColor(225, 230, 236, 170), 6);
+    modelBody(p, s.body, s.caudal.base.x1(), QColor(40, 46, 56));
+    paintScalpel(p, b.at(0.91, 0.05), 16, QColor(236, 238, 240), QColor(40, 44, 54, 170));
     paintFront(p, s, look);
 }
 
@@ -135,7 +157,7 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
     paintBars(p, s.dorsal.shape.united(s.anal.shape), 86, 40, 4, 11, QColor(28, 32, 40, 70), 6);
     fillBody(p, s.body, QColor(128, 138, 150), QColor(190, 198, 206), QColor(226, 229, 232));
     paintBars(p, s.body, 86, 40, 4, 11, QColor(28, 32, 40, 215), 6);
-    paintScaleRows(p, s.body, s.shape, 7, QColor(255, 255, 255, 60));
+    paintScaleRows(p, s.body, s.shape, 5, QColor(255, 255, 255, 60));
     modelBody(p, s.body, s.caudal.base.x1(), QColor(60, 66, 76));
     paintFront(p, s, look);
 }
