@@ -392,38 +392,16 @@ void paintFlounder(QPainter &p, double w, double h)
     paintSpots(p, disc.intersected(oval({-92, 0}, 26, 30)), 5, 0.8, 1.3, ringBright, 4104);
     stroke(p, disc, QColor(140, 116, 80, 140), 0.8);
 
-    // The long pectoral fin raised like a flag: a narrow fan of fine rays
-    // from a short base behind the eyes, clear between the rays, casting its
-    // shadow on the body.
-    const QLineF base({-64, -12}, {-56, -24});
-    QPolygonF tips;
-    for (int i = 0; i < 13; ++i) {
-        const double a = (-10 - i * 1.6) * std::numbers::pi / 180.0,
-                     reach = 66 - (i - 5) * (i - 5) * 0.32;
-        tips << base.pointAt(i / 12.0) + QPointF(std::cos(a), std::sin(a)) * reach;
-    }
-    const QPointF root = base.center();
-    QPainterPath flag(base.p1());
-    flag.lineTo(tips.first());
-    for (int i = 1; i < tips.size(); ++i)
-        flag.quadTo((tips[i - 1] + tips[i]) / 2 + (root - (tips[i - 1] + tips[i]) / 2) * 0.06,
-                    tips[i]);
-    flag.lineTo(base.p2());
-    flag.closeSubpath();
+    // The pectoral fin lies back along the body, barely lifted: a small fan
+    // of fine rays behind the gill cover, clear between them, with only a
+    // faint shadow under its free edge.
+    const Fin pectoral = fanFin({-60, -26}, {-58, -12}, 36, -6, 34, 0.35, 12);
     {
         const Saved s(p);
         p.setClipPath(disc, Qt::IntersectClip);
-        p.fillPath(flag.translated(6, 9), QColor(70, 54, 36, 60));
+        p.fillPath(pectoral.shape.translated(2, 3), QColor(70, 54, 36, 45));
     }
-    p.fillPath(flag, QColor(214, 198, 160, 120));
-    for (int i = 0; i < tips.size(); ++i) {
-        const QPointF from = base.pointAt(i / 12.0), tip = tips[i];
-        stroke(p, curve(from, (from + tip) / 2 + QPointF(0, -2), tip), QColor(110, 86, 56, 200),
-               0.8);
-        for (double t = 0.3; t < 0.95; t += 0.2)
-            paintDisc(p, from + (tip - from) * t, 0.9, 0.9, QColor(80, 60, 40, 170));
-    }
-    stroke(p, flag, QColor(120, 96, 60, 90), 0.5);
+    paintFin(p, pectoral, QColor(200, 182, 140, 130), QColor(110, 86, 56, 170), 0);
     // The edge of the gill cover, behind which the pectoral fin springs.
     stroke(p, curveThrough({{-76, -40}, {-62, -26}, {-58, -4}, {-66, 20}, {-80, 34}}),
            QColor(120, 96, 64, 130), 1.1);

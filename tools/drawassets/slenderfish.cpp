@@ -216,13 +216,21 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
 }
 
 // A school of small clear silversides, each with one shining silver stripe,
-// before a sea fan so close that its mesh is as coarse as they are small.
+// in open blue water high over the reef, which shows far below through the haze.
 void paintSilverside(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintWater(p, Canvas::frame, 0.2);
-    paintSeaFan(p, QPointF(236, 330), 420, QColor(150, 70, 140));
-    p.fillRect(Canvas::frame, QColor(30, 110, 150, 120));
+    paintReefRock(p, Canvas::frame, 214);
+    paintCoralHead(p, QPointF(60, 222), 26, QColor(150, 140, 110));
+    paintSeaFan(p, QPointF(262, 224), 44, QColor(150, 80, 140));
+    {
+        QLinearGradient haze(QPointF(0, 150), QPointF(0, 240));
+        haze.setColorAt(0, QColor(40, 120, 160, 0));
+        haze.setColorAt(0.5, QColor(40, 120, 160, 150));
+        haze.setColorAt(1, QColor(40, 120, 160, 120));
+        p.fillRect(Canvas::frame, haze);
+    }
     // Far members first, small and hazy; near ones large and clear.
     const std::initializer_list<Member> school = {
         {200, 30, 0.3, 3, 0.4},   {240, 48, 0.28, -2, 0.4},  {150, 22, 0.3, 4, 0.4},
