@@ -239,8 +239,8 @@ void paintCoralHead(QPainter &p, QPointF base, double radius, QColor colour)
             QPainterPath valley(QPointF(base.x() - radius * 1.2, y));
             const double wave = dice(0.6, 1.4) / step, shift = dice(0, 2 * pi);
             for (double x = -radius * 1.2; x <= radius * 1.2; x += step * 0.4)
-                valley.lineTo(base.x() + x,
-                              y + std::sin(x * wave + shift) * step * 0.45 + dice(-0.1, 0.1) * step);
+                valley.lineTo(base.x() + x, y + std::sin(x * wave + shift) * step * 0.45 +
+                                                dice(-0.1, 0.1) * step);
             p.strokePath(valley, QPen(withAlpha(colour.darker(180), 110), step * 0.28));
             p.strokePath(valley.translated(-step * 0.12, -step * 0.36),
                          QPen(withAlpha(colour.lighter(150), 70), step * 0.18));
@@ -256,8 +256,8 @@ void paintCoralHead(QPainter &p, QPointF base, double radius, QColor colour)
                 const QPointF c(x + dice(-0.12, 0.12) * cup, y + jitter);
                 const double r = cup * dice(0.28, 0.36);
                 dot(p, withAlpha(colour.darker(170), 100), c, r, r);
-                dot(p, withAlpha(colour.lighter(150), 90), c - QPointF(r * 0.3, r * 0.35),
-                    r * 0.42, r * 0.42);
+                dot(p, withAlpha(colour.lighter(150), 90), c - QPointF(r * 0.3, r * 0.35), r * 0.42,
+                    r * 0.42);
             }
         }
     }
