@@ -294,7 +294,7 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     paintReef(p, 0.35, 0, 0, {36, 252}, 66, QColor(170, 140, 100), {296, 240}, 90,
               QColor(170, 80, 100));
     const QColor blue(50, 170, 250);
-    const QColor finColour(90, 140, 120, 230);
+    const QColor finColour(90, 140, 120, 190);
     const QColor rays(60, 90, 70, 140);
     const BodyShape shape{{40, 142}, 206, 134, 0.48, 0.3, 0.26, 0.61};
     // The dorsal (side -1) and anal (1) fins stream out into a tip like the tail lobes.
@@ -350,7 +350,7 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
             stroke(p, line, QColor(80, 180, 250, 220), 1.3);
         }
     }
-    shadeBody(p, body, QColor(50, 70, 60), 0.8);
+    modelBody(p, body, 236, QColor(50, 70, 60), 1.0);
     {
         // The tail springs from the stalk instead of the stalk ending in a knob.
         const Saved s(p);

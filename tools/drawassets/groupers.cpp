@@ -60,12 +60,12 @@ Fin paintGrouper(QPainter &p, const Grouper &g,
     fillBody(p, body, g.back, g.flank, g.belly);
     paintScales(p, body, 6, withAlpha(g.back.darker(140), 70), 0.5);
     const Fin pectoral =
-        finAt(s.at(0.38, 0.1), {{0, -6}, {24, -20}, {56, -16}, {62, 4}, {40, 16}, {4, 10}});
+        fanFin(s.at(0.37, -0.05), s.at(0.38, 0.24), s.depth * 0.46, 6, 80, 0.2, 14);
     marks(body.united(dorsal.shape).united(anal.shape), caudal.shape);
 
     // The wide mouth with its jutting lower jaw, the gill cover and the
     // rounded pectoral and pelvic fins.
-    shadeBody(p, body, g.back.darker(180), 0.9);
+    modelBody(p, body, s.at(1, 0).x() - 4, g.back.darker(180), 1.1);
     const QPointF corner = s.at(0.2, 0.12);
     stroke(p, curve(s.snout, (s.snout + corner) / 2 + QPointF(0, 5), corner), QColor(60, 40, 28),
            1.9);
@@ -75,7 +75,7 @@ Fin paintGrouper(QPainter &p, const Grouper &g,
     stroke(p, curveThrough({s.at(0.33, -0.85), s.at(0.42, 0), s.at(0.32, 0.9)}),
            withAlpha(g.back.darker(160), 200), 1.5);
     paintFin(p, finAt(s.at(0.36, 0.95), {{0, 0}, {8, 18}, {24, 22}, {22, 2}}), g.pelvic, g.ray, 6);
-    paintFin(p, pectoral, withAlpha(g.fin.lighter(110), 210), g.ray, 10);
+    paintPectoral(p, body, pectoral, withAlpha(g.fin.lighter(110), 190), g.ray);
     anatomy::paintNaturalEye(p, s.at(0.2, -0.42), g.eye, g.iris);
     return pectoral;
 }
@@ -89,7 +89,7 @@ void paintSquirrelfish(QPainter &p, double w, double h)
     const Canvas canvas(p, w, h);
     paintReef(p, 0.45, 0, 200, {270, 222}, 60, QColor(150, 130, 90), {24, 214}, 140,
               QColor(160, 80, 140));
-    const QColor fins(220, 66, 56, 225);
+    const QColor fins(220, 66, 56, 195);
     const QColor rays(110, 10, 10, 150);
     const BodyShape s{{40, 122}, 208, 80, 0.45, 0.6, 0.24, 0.54};
     const auto red = [&](const Fin &f, int count) { paintFin(p, f, fins, rays, count); };
@@ -134,7 +134,7 @@ void paintSquirrelfish(QPainter &p, double w, double h)
     fillBody(p, body, QColor(150, 24, 24), QColor(214, 50, 40), QColor(240, 150, 140));
     paintStripes(p, body, 88, 10, 7, 3.0, QColor(250, 236, 236, 190), 0.5);
     paintScales(p, body, 9, QColor(120, 10, 10, 110), 0.8);
-    shadeBody(p, body, QColor(110, 10, 10));
+    modelBody(p, body, s.at(1, 0).x() - 4, QColor(110, 10, 10), 1.1);
     stroke(p, curveThrough({{94, 88}, {110, 120}, {94, 150}}), QColor(110, 10, 10, 220), 1.4);
     // The sharp spine at the corner of the cheek.
     p.setBrush(QColor(250, 220, 210));
@@ -156,7 +156,7 @@ void paintNassauGrouper(QPainter &p, double w, double h)
               QColor(150, 70, 140));
     const QColor bar(96, 64, 42, 210);
     const Grouper nassau(BodyShape{{22, 134}, 222, 114, 0.5, 0.5, 0.3, 0.61}, QColor(180, 154, 114),
-                         QColor(218, 196, 156), QColor(238, 226, 200), QColor(196, 168, 128, 235),
+                         QColor(218, 196, 156), QColor(238, 226, 200), QColor(196, 168, 128, 200),
                          QColor(90, 60, 40, 160), QColor(140, 100, 70, 220), QColor(180, 140, 70));
     const BodyShape &s = nassau.shape;
     paintGrouper(p, nassau, [&](const QPainterPath &all, const QPainterPath &) {
@@ -222,7 +222,7 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
                {{30, 206, 1}, {48, 214, 0.9}, {18, 220, 0.95}, {40, 226, 0.85}});
 
     const QColor olive(132, 116, 66), dark(90, 76, 40), pale(196, 182, 130);
-    const QColor membrane(118, 102, 60, 240), rays(56, 46, 26, 150);
+    const QColor membrane(118, 102, 60, 205), rays(56, 46, 26, 160);
     const QColor black(22, 18, 12);
     const Fin caudal =
         finAt({270, 133}, {{0, -24}, {22, -54}, {44, -40}, {50, 0}, {44, 40}, {22, 54}, {0, 24}});
@@ -255,7 +255,7 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
         }
     }
     paintSpots(p, body.united(fins), 6.5, 0.6, 1.1, black, 45);
-    shadeBody(p, body, QColor(60, 48, 24), 0.9);
+    modelBody(p, body, 270, QColor(60, 48, 24), 1.1);
 
     // The wide mouth shut: one long line between thick lips, the lower jaw
     // jutting a little past the upper, a fold of skin at the corner.
