@@ -16,12 +16,12 @@ void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris, do
 {
     p.save();
     p.setPen(Qt::NoPen);
-    // The skin round the eyeball, darker below where the socket is deep.
-    QRadialGradient socket(centre - QPointF(0, radius * 0.2), radius * 1.3);
-    socket.setColorAt(0.7, QColor(20, 18, 16, 150));
+    // The skin round the eyeball, only a little darker where the socket is deep.
+    QRadialGradient socket(centre - QPointF(0, radius * 0.1), radius * 1.2);
+    socket.setColorAt(0.8, QColor(20, 18, 16, 70));
     socket.setColorAt(1.0, QColor(20, 18, 16, 0));
     p.setBrush(socket);
-    p.drawEllipse(centre, radius * 1.25, radius * 1.2);
+    p.drawEllipse(centre, radius * 1.2, radius * 1.15);
     QRadialGradient ball(centre + QPointF(radius * 0.15, radius * 0.2), radius);
     ball.setColorAt(0.0, iris.lighter(125));
     ball.setColorAt(0.75, iris);

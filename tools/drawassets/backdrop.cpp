@@ -213,11 +213,16 @@ void paintCoralHead(QPainter &p, QPointF base, double radius, QColor colour)
     dot(p, radial(shadowAt, radius * 1.25, fade({10, 30, 40, 110})), shadowAt, radius * 1.25,
         radius * 0.22);
 
-    // A lumpy dome: a wobbling half ellipse closed along the base.
+    // A lumpy dome, a brain coral or a cluster of lobes: a wobbling half
+    // ellipse closed along the base, of its own height.
+    const int kind = int(dice(0, 3));
+    const double tall = dice(0.66, 0.95), lobes = dice(3, 5), phase = dice(0, 2 * pi);
     QPolygonF rim;
-    for (int i = 0; i <= 14; ++i) {
-        const double a = pi + pi * i / 14, wobble = 1.0 + dice(-0.05, 0.05);
-        rim << base + QPointF(radius * std::cos(a) * wobble, radius * 0.82 * std::sin(a) * wobble);
+    for (int i = 0; i <= 20; ++i) {
+        const double a = pi + pi * i / 20, wobble = 1.0 + dice(-0.04, 0.04);
+        const double lobe = kind == 2 ? 1.0 + 0.1 * std::sin(a * lobes * 2 + phase) : 1.0;
+        rim << base + QPointF(radius * std::cos(a) * wobble,
+                              radius * tall * std::sin(a) * wobble * lobe);
     }
     rim << base + QPointF(radius * 0.6, radius * 0.06)
         << base + QPointF(-radius * 0.6, radius * 0.06);
@@ -227,18 +232,41 @@ void paintCoralHead(QPainter &p, QPointF base, double radius, QColor colour)
                       {{0.0, colour.lighter(150)}, {0.4, colour}, {1.0, colour.darker(230)}}));
     p.setClipPath(dome, Qt::IntersectClip);
 
-    // Polyp cups in staggered rows; each gets a dark socket and a lit rim.
     const double step = std::clamp(radius / 7.5, 2.2, 6.5);
-    int row = 0;
-    for (double y = base.y() - radius * 0.9; y < base.y() + step; y += step * 0.87, ++row) {
-        for (double x = base.x() - radius * 1.1 + ((row % 2) ? step * 0.5 : 0.0);
-             x < base.x() + radius * 1.1; x += step) {
-            const double jitter = dice(-0.12, 0.12) * step;
-            const QPointF c(x + dice(-0.12, 0.12) * step, y + jitter);
-            const double r = step * dice(0.28, 0.36);
-            dot(p, withAlpha(colour.darker(170), 100), c, r, r);
-            dot(p, withAlpha(colour.lighter(150), 90), c - QPointF(r * 0.3, r * 0.35), r * 0.42,
-                r * 0.42);
+    if (kind == 1) {
+        // Meandering ridges and valleys of a brain coral.
+        for (double y = base.y() - radius; y < base.y() + step; y += step * 1.1) {
+            QPainterPath valley(QPointF(base.x() - radius * 1.2, y));
+            const double wave = dice(0.6, 1.4) / step, shift = dice(0, 2 * pi);
+            for (double x = -radius * 1.2; x <= radius * 1.2; x += step * 0.4)
+                valley.lineTo(base.x() + x, y + std::sin(x * wave + shift) * step * 0.45 +
+                                                dice(-0.1, 0.1) * step);
+            p.strokePath(valley, QPen(withAlpha(colour.darker(180), 110), step * 0.28));
+            p.strokePath(valley.translated(-step * 0.12, -step * 0.36),
+                         QPen(withAlpha(colour.lighter(150), 70), step * 0.18));
+        }
+    } else {
+        // Polyp cups in staggered rows; each gets a dark socket and a lit rim.
+        const double cup = kind == 2 ? step * 0.75 : step;
+        int row = 0;
+        for (double y = base.y() - radius * 0.9; y < base.y() + cup; y += cup * 0.87, ++row) {
+            for (double x = base.x() - radius * 1.1 + ((row % 2) ? cup * 0.5 : 0.0);
+                 x < base.x() + radius * 1.1; x += cup) {
+                const double jitter = dice(-0.12, 0.12) * cup;
+                const QPointF c(x + dice(-0.12, 0.12) * cup, y + jitter);
+                const double r = cup * dice(0.28, 0.36);
+                dot(p, withAlpha(colour.darker(170), 100), c, r, r);
+                dot(p, withAlpha(colour.lighter(150), 90), c - QPointF(r * 0.3, r * 0.35), r * 0.42,
+                    r * 0.42);
+            }
+        }
+    }
+    if (kind == 2) {
+        // The clefts between the lobes fall into shade.
+        for (int k = 1; k < 5; ++k) {
+            const double x = base.x() - radius + radius * 2 * k / 5 + dice(-0.1, 0.1) * radius;
+            p.fillRect(QRectF(x - step, base.y() - radius, step * 2, radius),
+                       QBrush(withAlpha(colour.darker(200), 40)));
         }
     }
 
@@ -351,10 +379,15 @@ void paintSeaFan(QPainter &p, QPointF base, double height, QColor colour)
     for (const QPointF &tip : tips)
         outline << base + (tip - base) * 1.04;
     const QPainterPath fan = smoothClosedPath(outline.constData(), int(outline.size()));
-    p.fillPath(fan, withAlpha(colour, 55));
+    // Each fan leans its own way and has its own fineness of mesh.
+    p.translate(base);
+    p.rotate(dice(-10, 10));
+    p.translate(-base);
+    p.fillPath(fan, withAlpha(colour, int(dice(40, 60))));
     p.setClipPath(fan, Qt::IntersectClip);
-    p.setPen(QPen(withAlpha(colour.darker(115), 80), std::max(0.3, height / 260.0)));
-    for (double d = -height * 1.5; d < height * 1.5; d += std::max(1.6, height / 45.0)) {
+    p.setPen(QPen(withAlpha(colour.darker(115), int(dice(40, 65))), std::max(0.3, height / 300.0)));
+    const double mesh = std::max(1.4, height / dice(45, 70));
+    for (double d = -height * 1.5; d < height * 1.5; d += mesh) {
         for (double lean : {height * 1.2, -height * 1.2})
             p.drawLine(QPointF(base.x() + d, base.y()),
                        QPointF(base.x() + d + lean, base.y() - height * 1.2));

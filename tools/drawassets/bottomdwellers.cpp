@@ -6,6 +6,7 @@
 #include "fishkit.h"
 
 #include <QLinearGradient>
+#include <QPainterPathStroker>
 #include <QRadialGradient>
 #include <QRandomGenerator>
 #include <QTransform>
@@ -176,43 +177,62 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
                                        {160, 178},
                                        {172, 190},
                                        {183, 192}});
-    // Runs of the coil, each wholly in front of the whip or behind it.
+    // The tail winds one and a half times round the whip, one smooth coil
+    // tapering to its tip; where it passes in front of the whip it hides it.
     const QPointF stalk(193, 192);
-    std::vector<std::pair<QPainterPath, bool>> coil;
+    std::vector<QPointF> turns;
+    QPainterPath inFront, run;
+    QPainterPathStroker band;
+    band.setWidth(16);
+    band.setCapStyle(Qt::FlatCap);
     for (int i = 0; i <= 30; ++i) {
         const double a = i * 2.8 * std::numbers::pi / 30, r = 10 - i * 0.1;
-        const QPointF at = stalk + QPointF(-r * std::cos(a), a * 2.9 + 4 * std::sin(a));
-        const bool front = std::sin(a + 0.1) >= 0;
-        if (coil.empty() || coil.back().second != front) {
-            if (!coil.empty())
-                coil.back().first.lineTo(at);
-            coil.emplace_back(QPainterPath(coil.empty() ? at : coil.back().first.currentPosition()),
-                              front);
+        const QPointF at = stalk + QPointF(-r * std::cos(a), a * 3.1 + 2 * std::sin(a));
+        if (std::sin(a + 0.1) >= 0) {
+            if (run.isEmpty())
+                run.moveTo(turns.empty() ? at : turns.back());
+            run.lineTo(at);
+        } else if (!run.isEmpty()) {
+            run.lineTo(at);
+            inFront.addPath(band.createStroke(run));
+            run = QPainterPath();
         }
-        coil.back().first.lineTo(at);
+        turns.push_back(at);
     }
-    // The coil thins from the end of the trunk to the tip of the tail.
+    if (!run.isEmpty())
+        inFront.addPath(band.createStroke(run));
+    inFront.setFillRule(Qt::WindingFill);
+    // A round tube tapering to the tip, so it stays round where it turns.
+    const QPainterPath coilLine = curveThrough(turns);
+    QPainterPath coil;
+    QPainterPathStroker tube;
+    tube.setCapStyle(Qt::RoundCap);
+    tube.setJoinStyle(Qt::RoundJoin);
+    constexpr int pieces = 28;
+    for (int k = 0; k < pieces; ++k) {
+        QPainterPath piece(coilLine.pointAtPercent(double(k) / pieces));
+        for (int j = 1; j <= 4; ++j)
+            piece.lineTo(coilLine.pointAtPercent((k + j / 4.0) / pieces));
+        tube.setWidth(9.0 - 6.4 * k / pieces);
+        coil = coil.united(tube.createStroke(piece));
+    }
     const auto paintCoil = [&](bool front, QColor fill) {
-        double along = 0;
-        for (const auto &[run, inFront] : coil) {
-            const double length = run.length();
-            if (inFront == front) {
-                const double width = 7.5 - 4.5 * std::min(1.0, along / 150);
-                stroke(p, run, QColor(150, 76, 10), width + 1.6);
-                stroke(p, run, fill, width);
-                stroke(p, run.translated(-0.6, -1.2), withAlpha(fill.lighter(125), 200),
-                       width * 0.3);
-                // The bony rings go on round the tail.
-                for (double d = 2; d < length; d += 3.2) {
-                    const QPointF at = run.pointAtPercent(run.percentAtLength(d));
-                    const QPointF next = run.pointAtPercent(run.percentAtLength(d + 0.5));
-                    const QPointF n = QPointF(at.y() - next.y(), next.x() - at.x()) /
-                                      std::max(1e-6, QLineF(at, next).length()) * width * 0.5;
-                    stroke(p, curve(at + n, at + n * 0.1 + (next - at), at - n),
-                           QColor(170, 90, 20, 150), 0.8);
-                }
-            }
-            along += length;
+        const Saved s(p);
+        if (front)
+            p.setClipPath(inFront, Qt::IntersectClip);
+        fillBody(p, coil, fill, fill, fill.darker(112));
+        stroke(p, coilLine.translated(-0.6, -1.2), withAlpha(fill.lighter(125), 140), 1.6);
+        stroke(p, coil, withAlpha(QColor(150, 76, 10), 200), 0.7);
+        // Fine bony rings go on round the tail, closer as it narrows.
+        p.setClipPath(coil, Qt::IntersectClip);
+        const double length = coilLine.length();
+        for (double d = 2; d < length; d += 2.6 - 1.2 * d / length) {
+            const double t = coilLine.percentAtLength(d);
+            const QPointF at = coilLine.pointAtPercent(t);
+            const double angle = coilLine.angleAtPercent(t) * std::numbers::pi / 180.0;
+            const QPointF n = QPointF(std::sin(angle), std::cos(angle)) * 5.0;
+            p.setPen(QPen(QColor(170, 90, 20, 110), 0.5));
+            p.drawLine(at + n, at - n);
         }
     };
     paintCoil(false, orange);
@@ -372,38 +392,16 @@ void paintFlounder(QPainter &p, double w, double h)
     paintSpots(p, disc.intersected(oval({-92, 0}, 26, 30)), 5, 0.8, 1.3, ringBright, 4104);
     stroke(p, disc, QColor(140, 116, 80, 140), 0.8);
 
-    // The long pectoral fin raised like a flag: a narrow fan of fine rays
-    // from a short base behind the eyes, clear between the rays, casting its
-    // shadow on the body.
-    const QLineF base({-64, -12}, {-56, -24});
-    QPolygonF tips;
-    for (int i = 0; i < 13; ++i) {
-        const double a = (-10 - i * 1.6) * std::numbers::pi / 180.0,
-                     reach = 66 - (i - 5) * (i - 5) * 0.32;
-        tips << base.pointAt(i / 12.0) + QPointF(std::cos(a), std::sin(a)) * reach;
-    }
-    const QPointF root = base.center();
-    QPainterPath flag(base.p1());
-    flag.lineTo(tips.first());
-    for (int i = 1; i < tips.size(); ++i)
-        flag.quadTo((tips[i - 1] + tips[i]) / 2 + (root - (tips[i - 1] + tips[i]) / 2) * 0.06,
-                    tips[i]);
-    flag.lineTo(base.p2());
-    flag.closeSubpath();
+    // The pectoral fin lies back along the body, barely lifted: a small fan
+    // of fine rays behind the gill cover, clear between them, with only a
+    // faint shadow under its free edge.
+    const Fin pectoral = fanFin({-60, -26}, {-58, -12}, 36, -6, 34, 0.35, 12);
     {
         const Saved s(p);
         p.setClipPath(disc, Qt::IntersectClip);
-        p.fillPath(flag.translated(6, 9), QColor(70, 54, 36, 60));
+        p.fillPath(pectoral.shape.translated(2, 3), QColor(70, 54, 36, 45));
     }
-    p.fillPath(flag, QColor(214, 198, 160, 120));
-    for (int i = 0; i < tips.size(); ++i) {
-        const QPointF from = base.pointAt(i / 12.0), tip = tips[i];
-        stroke(p, curve(from, (from + tip) / 2 + QPointF(0, -2), tip), QColor(110, 86, 56, 200),
-               0.8);
-        for (double t = 0.3; t < 0.95; t += 0.2)
-            paintDisc(p, from + (tip - from) * t, 0.9, 0.9, QColor(80, 60, 40, 170));
-    }
-    stroke(p, flag, QColor(120, 96, 60, 90), 0.5);
+    paintFin(p, pectoral, QColor(200, 182, 140, 130), QColor(110, 86, 56, 170), 0);
     // The edge of the gill cover, behind which the pectoral fin springs.
     stroke(p, curveThrough({{-76, -40}, {-62, -26}, {-58, -4}, {-66, 20}, {-80, 34}}),
            QColor(120, 96, 64, 130), 1.1);

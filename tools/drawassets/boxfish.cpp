@@ -5,6 +5,7 @@
 #include "fishart.h"
 #include "fishkit.h"
 
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPolygonF>
 #include <QRandomGenerator>
@@ -128,16 +129,27 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
     // The pectoral fin whirring behind the eye, the small pursed mouth and the eye.
     paintFin(p, finAt(c.eye() + QPointF(32, 10), {{0, 0}, {16, -12}, {28, -6}, {16, 16}, {0, 10}}),
              withAlpha(b.fin.lighter(115), 170), b.ray, 8);
+    // The mouth is a small pout at the tip of the snout: two fleshy lips
+    // pushed a little forward out of the carapace, a dark parting between.
     const QPointF m = c.mouth + QPointF(1, 2);
-    const QPainterPath pucker =
-        smoothClosedPath({m + QPointF(1, -4.5), m + QPointF(-3.5, -3), m + QPointF(-5, 0.5),
-                          m + QPointF(-3.5, 3.8), m + QPointF(1, 4.5), m + QPointF(4, 0)});
-    fillBody(p, pucker, b.lips.lighter(104), b.lips, b.lips.darker(125));
-    stroke(p, curveThrough({m + QPointF(1.5, -4.4), m + QPointF(3.6, 0), m + QPointF(1.5, 4.4)}),
-           withAlpha(b.lips.darker(190), 110), 0.9);
-    // The opening is a short slit across the front of the pucker.
-    stroke(p, curve(m + QPointF(-4.4, -1.8), m + QPointF(-5.4, 0.6), m + QPointF(-4.2, 2.8)),
-           QColor(60, 36, 34, 220), 0.9);
+    const QPainterPath upperLip =
+        smoothClosedPath({m + QPointF(6, -4), m + QPointF(-0.5, -3.6), m + QPointF(-3.6, -1.6),
+                          m + QPointF(-3.8, 0), m + QPointF(6, 0.2)});
+    const QPainterPath lowerLip =
+        smoothClosedPath({m + QPointF(6, 0.6), m + QPointF(-3.2, 0.6), m + QPointF(-3.2, 2.2),
+                          m + QPointF(-0.6, 3.8), m + QPointF(6, 4.2)});
+    for (const QPainterPath &lip : {upperLip, lowerLip}) {
+        QLinearGradient round(m + QPointF(-4, 0), m + QPointF(6, 0));
+        round.setColorAt(0, b.lips.lighter(106));
+        round.setColorAt(0.5, b.lips);
+        round.setColorAt(1, withAlpha(b.lips, 0));
+        p.fillPath(lip, round);
+        const Saved s(p);
+        p.setClipRect(QRectF(m.x() - 6, m.y() - 6, 7, 12));
+        stroke(p, lip, withAlpha(b.lips.darker(170), 120), 0.5);
+    }
+    stroke(p, curve(m + QPointF(-3.6, 0.4), m + QPointF(-1, 0.6), m + QPointF(3, 0.2)),
+           QColor(60, 36, 34, 200), 0.8);
     anatomy::paintNaturalEye(p, c.eye(), 6.6, b.iris, 0.5);
 }
 
@@ -193,13 +205,29 @@ void paintChain(QPainter &p, const QPainterPath &area, double spacing, QColor co
     p.fillPath(area.subtracted(cells), colour);
 }
 
-// A tapering spine of the Porcupinefish, from `root` along `dir`.
+// A slender spine of the Porcupinefish from `root` along `dir`, lying back
+// on the skin: a quill tapering to a point, lit along one side, with a
+// little of its shadow on the skin beside it.
 void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor colour, QColor edge)
 {
-    const QPointF side = QPointF(-dir.y(), dir.x()) * (length > 20 ? 3.2 : 2.2);
-    p.setPen(QPen(edge, 0.5));
+    const double half = length > 16 ? 1.1 : 0.7;
+    const QPointF side = QPointF(-dir.y(), dir.x()) * half;
+    const QPointF tip = root + dir * length;
+    p.setPen(Qt::NoPen);
+    p.setBrush(withAlpha(edge, edge.alpha() / 3));
+    p.drawPolygon(QPolygonF({root + side * 1.6 + QPointF(0.6, 0.9), tip + QPointF(0.6, 0.9),
+                             root - side * 0.4 + QPointF(0.6, 0.9)}));
     p.setBrush(colour);
-    p.drawPolygon(QPolygonF({root + side, root + dir * length, root - side}));
+    p.drawPolygon(QPolygonF({root + side, tip, root - side}));
+    p.setPen(QPen(withAlpha(colour.lighter(125), 200), half * 0.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(root - side * 0.4, root + (tip - root) * 0.7 - side * 0.1);
+}
+
+// The raised socket a spine grows from, a small knob of skin.
+void paintSpineBase(QPainter &p, QPointF root, double size, QColor skin)
+{
+    paintGlow(p, root + QPointF(0.4, 0.6), size * 1.6, QColor(40, 30, 10, 70));
+    paintDisc(p, root, size, size * 0.8, skin.lighter(112));
 }
 
 } // namespace
@@ -266,7 +294,7 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     paintReef(p, 0.35, 0, 0, {36, 252}, 66, QColor(170, 140, 100), {296, 240}, 90,
               QColor(170, 80, 100));
     const QColor blue(50, 170, 250);
-    const QColor finColour(90, 140, 120, 230);
+    const QColor finColour(90, 140, 120, 190);
     const QColor rays(60, 90, 70, 140);
     const BodyShape shape{{40, 142}, 206, 134, 0.48, 0.3, 0.26, 0.61};
     // The dorsal (side -1) and anal (1) fins stream out into a tip like the tail lobes.
@@ -282,9 +310,15 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
         paintFin(p, f, finColour, rays, 20);
         edgeFin(p, f, blue, 3);
     }
-    // The stout first dorsal spine that locks upright and names the family.
-    paintFin(p, finAt(shape.at(0.47, -0.97), {{0, 0}, {4, -34}, {24, -14}, {30, 2}}),
-             finColour.darker(120), rays, 3);
+    // The first dorsal: a stout spine that locks upright, raised only a little
+    // here, with a low membrane back to two shorter spines.
+    const QPointF trigger = shape.at(0.47, -0.95);
+    paintFin(
+        p,
+        spinyFin(trigger,
+                 {trigger + QPointF(7, -19), trigger + QPointF(15, -12), trigger + QPointF(23, -8)},
+                 trigger + QPointF(30, 3), 3, 0, 0.3),
+        finColour.darker(115), rays.darker(140), 3);
     const QPainterPath body = bodyOutline(shape);
     fillBody(p, body, QColor(120, 136, 70), QColor(150, 160, 110), QColor(90, 150, 200), 0.45);
     paintScales(p, body, 8, QColor(70, 90, 60, 60));
@@ -316,7 +350,7 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
             stroke(p, line, QColor(80, 180, 250, 220), 1.3);
         }
     }
-    shadeBody(p, body, QColor(50, 70, 60), 0.8);
+    modelBody(p, body, 236, QColor(50, 70, 60), 1.0);
     {
         // The tail springs from the stalk instead of the stalk ending in a knob.
         const Saved s(p);
@@ -327,7 +361,7 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     }
     anatomy::paintNaturalEye(p, eye, 6.2, QColor(170, 120, 50), 0.46);
     stroke(p, curve({40, 142}, {44, 144}, {48, 143}), QColor(40, 40, 40), 1.3);
-    stroke(p, curve({150, 110}, {147, 120}, {146, 130}), QColor(60, 70, 60, 140), 1.3);
+    stroke(p, curve({142, 104}, {139, 110}, {139, 116}), QColor(60, 70, 60, 90), 1.1);
     paintFin(p, finAt({148, 118}, {{0, 0}, {20, -10}, {36, -2}, {14, 18}, {0, 8}}),
              QColor(160, 170, 120, 180), rays, 7);
 }
@@ -354,28 +388,38 @@ void paintPorcupinefish(QPainter &p, double w, double h)
     paintFin(p, fin({200, 166}, {{212, 192}, {234, 188}}, {228, 160}), QColor(200, 185, 140, 220),
              rays, 6);
 
-    // Spines standing off the rim, drawn first so the ball hides their roots.
-    for (int k = 0; k < 44; ++k) {
-        const double a = 2 * pi * (k + 0.5) / 44;
-        const double deg = std::remainder(a * 180 / pi, 360.0);
-        if (std::abs(deg) < 14 || std::abs(std::abs(deg) - 180) < 16)
+    // The spines lie swept back towards the tail; round the rim they stand
+    // off the ball, drawn first so that it hides their roots.
+    const auto swept = [](QPointF out) {
+        const QPointF d = out + QPointF(1.1, 0);
+        return d / std::hypot(d.x(), d.y());
+    };
+    for (int k = 0; k < 40; ++k) {
+        const double a = 2 * pi * (k + 0.5) / 40;
+        const QPointF out(std::cos(a), std::sin(a));
+        if (out.x() < -0.55 || (out.x() > 0.9))
             continue;
-        const QPointF dir(std::cos(a), std::sin(a));
-        paintSpine(p, c + QPointF(dir.x() * (rx - 6), dir.y() * (ry - 6)), dir, 22,
-                   dir.y() > 0.3 ? QColor(232, 222, 196) : QColor(210, 190, 140), spineShade);
+        paintSpine(p, c + QPointF(out.x() * (rx - 5), out.y() * (ry - 5)), swept(out), 22,
+                   QColor(214, 198, 156), spineShade);
     }
     const QPainterPath body = oval(c, rx, ry);
     fillBody(p, body, QColor(122, 104, 62), QColor(192, 168, 112), QColor(244, 236, 214));
     paintSpots(p, body.intersected(oval(c + QPointF(0, -28), rx + 4, ry - 12)), 10, 1.3, 2.6,
                QColor(28, 22, 16), 30);
-    // Spines lying on the ball, shorter towards the middle where they point at the viewer.
-    for (int i = 6; i < 150; ++i) {
-        const double t = std::sqrt(i / 150.0);
-        const QPointF dir(std::cos(i * 2.39996), std::sin(i * 2.39996));
-        const QPointF root = c + QPointF(dir.x() * rx, dir.y() * ry) * t * 0.93;
-        paintSpine(p, root, dir, 2.5 + 12.0 * std::pow(t, 1.3),
-                   root.y() > c.y() + 20 ? QColor(236, 228, 206) : QColor(214, 194, 146),
-                   withAlpha(spineShade, 170));
+    {
+        // On the ball only the bases and the first part of each quill show.
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        for (int i = 6; i < 130; ++i) {
+            const double t = std::sqrt(i / 130.0);
+            const QPointF out(std::cos(i * 2.39996), std::sin(i * 2.39996));
+            const QPointF root = c + QPointF(out.x() * rx, out.y() * ry) * t * 0.9;
+            const QColor skin =
+                root.y() > c.y() + 20 ? QColor(226, 214, 184) : QColor(176, 154, 104);
+            paintSpineBase(p, root, 1.5, skin);
+            paintSpine(p, root, swept(out * t), 4 + 7 * t, skin.darker(112),
+                       withAlpha(spineShade, 200));
+        }
     }
     shadeBody(p, body, QColor(90, 72, 40, 160));
     paintFin(p, fin({132, 112}, {{150, 98}, {168, 104}, {162, 134}}, {136, 126}),
@@ -406,7 +450,7 @@ void paintCowfish(QPainter &p, double w, double h)
     const QColor deep(196, 132, 52);
     const QColor blue(40, 130, 235);
     // The far horn and the spine at the rear of the belly stick out from behind the box.
-    p.fillPath(spike({84, 94}, {58, 54}, {102, 90}), deep.darker(120));
+    p.fillPath(spike({88, 95}, {56, 76}, {106, 92}), deep.darker(120));
     p.fillPath(spike({170, 160}, {226, 176}, {186, 154}), deep);
     const Carapace shell{{40, 142},  {62, 98},   {120, 84}, {212, 104},
                          {216, 142}, {120, 172}, {50, 164}};
@@ -416,8 +460,9 @@ void paintCowfish(QPainter &p, double w, double h)
         paintScrawls(p, box, 20, blue, 4040);
         paintSpots(p, box, 13, 1.1, 1.9, blue, 4041);
         paintSpots(p, tail, 9, 1.0, 1.6, blue, 4042);
-        // The near horn: a stout spine over the eye pointing forward.
-        const QPainterPath horn = spike({68, 100}, {38, 62}, {90, 95});
+        // The near horn: a stout spine growing from the brow right over the
+        // eye and pointing forward and a little up.
+        const QPainterPath horn = spike({78, 100}, {48, 84}, {100, 96});
         fillBody(p, horn, orange.lighter(110), orange, deep);
         stroke(p, horn, QColor(150, 70, 10), 0.9);
     });

@@ -8,6 +8,7 @@
 #include <QLinearGradient>
 #include <QPolygonF>
 #include <QRandomGenerator>
+#include <QTransform>
 
 #include <functional>
 
@@ -40,19 +41,18 @@ Fin paintGrouper(QPainter &p, const Grouper &g,
     // The spiny dorsal, notched between its spines, runs into the higher,
     // rounded soft dorsal.
     Fin dorsal;
-    dorsal.base = QLineF(s.at(0.32, -0.95), s.at(0.99, -0.75));
+    dorsal.base = QLineF(s.at(0.32, -0.95), s.at(0.9, -0.8));
     dorsal.edge = QPainterPath(s.at(0.32, -0.95));
     for (int i = 0; i < 10; ++i) {
         const double t = 0.33 + i * 0.032;
         dorsal.edge.lineTo(s.at(t, -1) + lift * (i == 0 ? 0.7 : 1.0));
         dorsal.edge.lineTo(s.at(t + 0.016, -1) + lift * 0.55);
     }
-    dorsal.edge.cubicTo(s.at(0.72, -1) + lift * 1.9, s.at(0.92, -1) + lift * 1.9,
-                        s.at(0.99, -0.75));
+    dorsal.edge.cubicTo(s.at(0.7, -1) + lift * 1.9, s.at(0.88, -1) + lift * 1.9, s.at(0.9, -0.8));
     dorsal.shape = dorsal.edge;
     dorsal.shape.closeSubpath();
     const Fin anal =
-        fin(s.at(0.7, 0.95), {s.at(0.8, 1) - lift * 1.5, s.at(0.95, 1) - lift}, s.at(0.99, 0.75));
+        fin(s.at(0.7, 0.95), {s.at(0.8, 1) - lift * 1.5, s.at(0.92, 1) - lift}, s.at(0.92, 0.8));
     paintFin(p, caudal, g.fin, g.ray, 14);
     paintFin(p, dorsal, g.fin, g.ray, 20);
     paintFin(p, anal, g.fin, g.ray, 8);
@@ -60,12 +60,12 @@ Fin paintGrouper(QPainter &p, const Grouper &g,
     fillBody(p, body, g.back, g.flank, g.belly);
     paintScales(p, body, 6, withAlpha(g.back.darker(140), 70), 0.5);
     const Fin pectoral =
-        finAt(s.at(0.38, 0.1), {{0, -6}, {24, -20}, {56, -16}, {62, 4}, {40, 16}, {4, 10}});
+        fanFin(s.at(0.37, -0.05), s.at(0.38, 0.24), s.depth * 0.46, 6, 80, 0.2, 14);
     marks(body.united(dorsal.shape).united(anal.shape), caudal.shape);
 
     // The wide mouth with its jutting lower jaw, the gill cover and the
     // rounded pectoral and pelvic fins.
-    shadeBody(p, body, g.back.darker(180), 0.9);
+    modelBody(p, body, s.at(1, 0).x() - 4, g.back.darker(180), 1.1);
     const QPointF corner = s.at(0.2, 0.12);
     stroke(p, curve(s.snout, (s.snout + corner) / 2 + QPointF(0, 5), corner), QColor(60, 40, 28),
            1.9);
@@ -75,7 +75,7 @@ Fin paintGrouper(QPainter &p, const Grouper &g,
     stroke(p, curveThrough({s.at(0.33, -0.85), s.at(0.42, 0), s.at(0.32, 0.9)}),
            withAlpha(g.back.darker(160), 200), 1.5);
     paintFin(p, finAt(s.at(0.36, 0.95), {{0, 0}, {8, 18}, {24, 22}, {22, 2}}), g.pelvic, g.ray, 6);
-    paintFin(p, pectoral, withAlpha(g.fin.lighter(110), 210), g.ray, 10);
+    paintPectoral(p, body, pectoral, withAlpha(g.fin.lighter(110), 190), g.ray);
     anatomy::paintNaturalEye(p, s.at(0.2, -0.42), g.eye, g.iris);
     return pectoral;
 }
@@ -89,7 +89,7 @@ void paintSquirrelfish(QPainter &p, double w, double h)
     const Canvas canvas(p, w, h);
     paintReef(p, 0.45, 0, 200, {270, 222}, 60, QColor(150, 130, 90), {24, 214}, 140,
               QColor(160, 80, 140));
-    const QColor fins(220, 66, 56, 225);
+    const QColor fins(220, 66, 56, 195);
     const QColor rays(110, 10, 10, 150);
     const BodyShape s{{40, 122}, 208, 80, 0.45, 0.6, 0.24, 0.54};
     const auto red = [&](const Fin &f, int count) { paintFin(p, f, fins, rays, count); };
@@ -134,7 +134,7 @@ void paintSquirrelfish(QPainter &p, double w, double h)
     fillBody(p, body, QColor(150, 24, 24), QColor(214, 50, 40), QColor(240, 150, 140));
     paintStripes(p, body, 88, 10, 7, 3.0, QColor(250, 236, 236, 190), 0.5);
     paintScales(p, body, 9, QColor(120, 10, 10, 110), 0.8);
-    shadeBody(p, body, QColor(110, 10, 10));
+    modelBody(p, body, s.at(1, 0).x() - 4, QColor(110, 10, 10), 1.1);
     stroke(p, curveThrough({{94, 88}, {110, 120}, {94, 150}}), QColor(110, 10, 10, 220), 1.4);
     // The sharp spine at the corner of the cheek.
     p.setBrush(QColor(250, 220, 210));
@@ -143,8 +143,8 @@ void paintSquirrelfish(QPainter &p, double w, double h)
     paintFin(p, finAt({104, 122}, {{0, 0}, {20, -10}, {42, -8}, {46, 6}, {26, 14}, {0, 8}}),
              QColor(240, 120, 100, 180), rays, 9);
     stroke(p, curve({41, 124}, {50, 128}, {60, 126}), QColor(100, 10, 10), 1.3);
-    // The very large night eye: a wide pupil in a dark red iris.
-    anatomy::paintNaturalEye(p, {78, 106}, 13.5, QColor(140, 36, 30), 0.6);
+    // The large night eye: a wide pupil in a red iris with a silvery sheen.
+    anatomy::paintNaturalEye(p, {78, 107}, 11.0, QColor(196, 70, 58), 0.58);
 }
 
 // A heavy tan grouper with five dark bars, a bar through the eye, a dark
@@ -156,7 +156,7 @@ void paintNassauGrouper(QPainter &p, double w, double h)
               QColor(150, 70, 140));
     const QColor bar(96, 64, 42, 210);
     const Grouper nassau(BodyShape{{22, 134}, 222, 114, 0.5, 0.5, 0.3, 0.61}, QColor(180, 154, 114),
-                         QColor(218, 196, 156), QColor(238, 226, 200), QColor(196, 168, 128, 235),
+                         QColor(218, 196, 156), QColor(238, 226, 200), QColor(196, 168, 128, 200),
                          QColor(90, 60, 40, 160), QColor(140, 100, 70, 220), QColor(180, 140, 70));
     const BodyShape &s = nassau.shape;
     paintGrouper(p, nassau, [&](const QPainterPath &all, const QPainterPath &) {
@@ -183,12 +183,24 @@ void paintNassauGrouper(QPainter &p, double w, double h)
             stroke(p, curve(s.at(0.04, -0.35), s.at(0.08, -0.6), fork), bar, 4.2);
             stroke(p, curve(fork, s.at(0.22, -1), s.at(0.34, -1.05)), bar, 3.4);
             stroke(p, curve(fork, s.at(0.22, -0.8), s.at(0.33, -0.85)), bar, 3.4);
-            // The saddle straddles the back just before the tail.
-            p.fillPath(smoothClosedPath({s.at(0.88, -1.25), s.at(0.99, -1.1), s.at(1.0, -0.4),
-                                         s.at(0.94, -0.3), s.at(0.88, -0.5)}),
-                       QColor(14, 10, 8));
         }
         const QPainterPath body = bodyOutline(s);
+        {
+            // The saddle lies in the skin over the tail stalk, behind the soft
+            // dorsal, fading at its edges into the tan.
+            const Saved saved(p);
+            p.setClipPath(body, Qt::IntersectClip);
+            const QPointF centre = s.at(0.97, -0.95);
+            for (int i = 5; i >= 0; --i) {
+                QTransform grow;
+                grow.translate(centre.x(), centre.y());
+                grow.scale(1 + i * 0.07, 1 + i * 0.09);
+                grow.translate(-centre.x(), -centre.y());
+                p.fillPath(grow.map(smoothClosedPath({s.at(0.91, -1.3), s.at(1.02, -1.3),
+                                                      s.at(1.02, -0.35), s.at(0.93, -0.4)})),
+                           QColor(14, 10, 8, i == 0 ? 200 : 36));
+            }
+        }
         paintSpots(p, body, 11, 0.8, 1.4, QColor(250, 240, 220, 110), 4401);
         paintSpots(p, body.intersected(oval(s.at(0.22, -0.1), 30, 20)), 6, 0.6, 1.1,
                    QColor(60, 40, 25), 44);
@@ -210,7 +222,7 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
                {{30, 206, 1}, {48, 214, 0.9}, {18, 220, 0.95}, {40, 226, 0.85}});
 
     const QColor olive(132, 116, 66), dark(90, 76, 40), pale(196, 182, 130);
-    const QColor membrane(118, 102, 60, 240), rays(56, 46, 26, 150);
+    const QColor membrane(118, 102, 60, 205), rays(56, 46, 26, 160);
     const QColor black(22, 18, 12);
     const Fin caudal =
         finAt({270, 133}, {{0, -24}, {22, -54}, {44, -40}, {50, 0}, {44, 40}, {22, 54}, {0, 24}});
@@ -243,24 +255,28 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
         }
     }
     paintSpots(p, body.united(fins), 6.5, 0.6, 1.1, black, 45);
-    shadeBody(p, body, QColor(60, 48, 24), 0.9);
+    modelBody(p, body, 270, QColor(60, 48, 24), 1.1);
 
-    // The wide mouth: thick lips, the lower jaw jutting past the upper.
-    const QPointF corner(62, 152);
-    p.fillPath(smoothClosedPath({{6, 142}, {30, 146}, corner, {40, 156}, {14, 152}}),
-               QColor(70, 50, 34));
-    stroke(p, curveThrough({{8, 138}, {34, 143}, corner}), pale.darker(115), 2.6);
-    stroke(p, curveThrough({{4, 149}, {30, 156}, corner + QPointF(0, 3)}), pale, 2.8);
+    // The wide mouth shut: one long line between thick lips, the lower jaw
+    // jutting a little past the upper, a fold of skin at the corner.
+    const QPointF corner(64, 151);
+    const QPainterPath gape = curveThrough({{5, 143}, {24, 145}, {46, 148.5}, corner});
+    stroke(p, gape.translated(0, 2.6), withAlpha(pale.lighter(108), 120), 3.2);
+    stroke(p, gape.translated(0, -2.4), withAlpha(pale, 70), 2.6);
+    stroke(p, gape.translated(0, 0.8), QColor(40, 30, 18, 90), 2.6);
+    stroke(p, gape, QColor(44, 32, 20), 1.4);
+    stroke(p, curve(corner + QPointF(-4, -3), corner + QPointF(3, -1), corner + QPointF(2, 5)),
+           QColor(60, 46, 26, 150), 1.1);
     // The gill cover, its edge far back on the broad head.
     stroke(p, curveThrough({{100, 82}, {112, 120}, {110, 150}, {92, 182}}),
            withAlpha(dark.darker(140), 190), 1.6);
+    // Rounded fans of soft rays, the pectoral's longest in the middle.
     const Fin pelvic = fin({104, 196}, {{108, 220}, {124, 228}, {136, 218}}, {130, 200});
-    const Fin pectoral =
-        fin({112, 128}, {{136, 116}, {162, 120}, {174, 140}, {162, 162}, {134, 162}}, {114, 150});
-    for (const Fin &f : {pelvic, pectoral}) {
-        paintFin(p, f, withAlpha(membrane.lighter(112), 225), rays, 12);
-        paintSpots(p, f.shape, 6.5, 0.5, 0.9, black, 4545);
-    }
+    const Fin pectoral = fanFin({114, 126}, {117, 152}, 50, 12, 105, 0.0, 15);
+    paintFin(p, pelvic, withAlpha(membrane.lighter(112), 225), rays, 9);
+    paintPectoral(p, body, pectoral, withAlpha(membrane.lighter(118), 200), rays);
+    for (const Fin &f : {pelvic, pectoral})
+        paintSpots(p, f.shape, 6.5, 0.5, 0.9, withAlpha(black, 200), 4545);
     anatomy::paintNaturalEye(p, {60, 112}, 3.4, QColor(160, 130, 60));
 }
 

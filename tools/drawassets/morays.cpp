@@ -178,23 +178,25 @@ void paintMoray(QPainter &p, const Moray &m)
     }
 
     // The long gape, held a little open as a moray breathes, reaching well
-    // behind the eye; a row of small sharp teeth along each jaw.
+    // behind the eye: dark inside, with a few small teeth set apart.
     const QPointF corner = at(58, 0.22 * r);
-    const QPointF upper = at(3, 0.1 * r), lower = at(6, 0.4 * r);
-    p.fillPath(smoothClosedPath({upper, at(30, 0.12 * r), corner, at(30, 0.42 * r), lower}),
-               QColor(74, 28, 36));
-    // Uneven, well spaced and hooked back, the longest at the front.
-    constexpr double upperTeeth[][2] = {{0.06, 3.0}, {0.14, 2.2}, {0.25, 1.8}, {0.34, 2.3},
-                                        {0.46, 1.6}, {0.57, 1.8}, {0.7, 1.3}};
-    constexpr double lowerTeeth[][2] = {{0.08, 2.6}, {0.18, 1.9}, {0.3, 2.1},
-                                        {0.41, 1.5}, {0.53, 1.7}, {0.66, 1.2}};
+    const QPointF upper = at(3, 0.1 * r), lower = at(6, 0.32 * r);
+    {
+        QLinearGradient inside(upper, corner);
+        inside.setColorAt(0, QColor(52, 34, 36));
+        inside.setColorAt(1, QColor(14, 10, 12));
+        p.fillPath(smoothClosedPath({upper, at(30, 0.13 * r), corner, at(30, 0.36 * r), lower}),
+                   inside);
+    }
+    constexpr double upperTeeth[][2] = {{0.07, 2.2}, {0.22, 1.6}, {0.4, 1.3}};
+    constexpr double lowerTeeth[][2] = {{0.1, 1.8}, {0.3, 1.3}};
     for (const auto &[t, length] : upperTeeth)
-        anatomy::paintTooth(p, upper + (corner - upper) * t + QPointF(0, 0.5), 1, length * m.size);
+        anatomy::paintTooth(p, upper + (corner - upper) * t + QPointF(0, 0.4), 1, length * m.size);
     for (const auto &[t, length] : lowerTeeth)
-        anatomy::paintTooth(p, lower + (corner - lower) * t - QPointF(0, 0.5), -1, length * m.size);
+        anatomy::paintTooth(p, lower + (corner - lower) * t - QPointF(0, 0.4), -1, length * m.size);
     // Lips along both jaws, and the jaw line running on past the corner.
     stroke(p, curveThrough({upper, at(30, 0.1 * r), corner}), m.back.darker(150), 1.2);
-    stroke(p, curveThrough({lower, at(30, 0.44 * r), corner}), m.back.lighter(115), 1.4);
+    stroke(p, curveThrough({lower, at(30, 0.37 * r), corner}), m.back.lighter(115), 1.4);
     stroke(p, curve(corner, at(66, 0.3 * r), at(74, 0.5 * r)), withAlpha(line, 170), 1.1);
     // The gill opening is only a small hole behind the head.
     paintDisc(p, at(104, 0.35 * r), 1.3 * m.size, 0.9 * m.size, withAlpha(line.darker(150), 100));
@@ -241,28 +243,32 @@ void paintBoulder(QPainter &p, const QPainterPath &boulder, quint32 seed)
     shadeBody(p, boulder, QColor(60, 54, 46), 0.6);
 }
 
-// A ragged crevice in the boulder that falls away into darkness: the
-// overhang above throws its shadow in, the light reaches only the floor
-// near the lower lip, and the upper rim of stone catches the light.
+// The stone darkens into a crevice over a band rather than at a rim.
+void darkenRim(QPainter &p, const QPainterPath &opening)
+{
+    for (int i = 6; i >= 1; --i)
+        stroke(p, opening, QColor(10, 8, 6, 22), i * 3.0);
+}
+
+// A crevice in the boulder that falls away into darkness: the overhang
+// above throws its shadow in, and the light reaches only the floor near the lower lip.
 void paintCrevice(QPainter &p, const QPainterPath &opening)
 {
+    if (Silhouette::active(p))
+        return;
     const QRectF r = opening.boundingRect();
-    QRadialGradient dark(r.center() - QPointF(0, r.height() * 0.1), r.width() * 0.6);
+    darkenRim(p, opening);
+    QRadialGradient dark(r.center() - QPointF(0, r.height() * 0.15), r.width() * 0.6);
     dark.setColorAt(0, QColor(4, 6, 8));
-    dark.setColorAt(0.7, QColor(16, 16, 18));
-    dark.setColorAt(1, QColor(44, 40, 34));
+    dark.setColorAt(0.75, QColor(14, 14, 16));
+    dark.setColorAt(1, QColor(34, 30, 26));
     p.fillPath(opening, dark);
-    {
-        const Saved s(p);
-        p.setClipPath(opening, Qt::IntersectClip);
-        p.scale(1.0, 0.4);
-        paintGlow(p, QPointF(r.center().x(), r.bottom() / 0.4), r.width() * 0.45,
-                  QColor(110, 96, 76, 150));
-    }
     const Saved s(p);
-    p.setClipRect(QRectF(r.left() - 6, r.top() - 6, r.width() + 12, r.height() * 0.55));
-    stroke(p, opening.translated(0, -1.5), QColor(190, 176, 146, 170), 1.8);
-    stroke(p, opening.translated(0, 2.5), QColor(0, 0, 0, 120), 3.5);
+    p.setClipPath(opening, Qt::IntersectClip);
+    stroke(p, opening.translated(0, 4), QColor(0, 0, 0, 110), 8);
+    p.scale(1.0, 0.4);
+    paintGlow(p, QPointF(r.center().x(), r.bottom() / 0.4), r.width() * 0.45,
+              QColor(96, 84, 68, 120));
 }
 
 // The lower lip of the crevice, the stone in front of the eel's body below
@@ -278,11 +284,13 @@ void paintLip(QPainter &p, const QPainterPath &boulder, quint32 seed, const QPai
     below.closeSubpath();
     const Saved s(p);
     p.setClipPath(opening, Qt::IntersectClip);
-    stroke(p, lip.translated(0, -3), QColor(0, 0, 0, 90), 7);
-    p.setClipPath(below.intersected(boulder), Qt::IntersectClip);
+    for (int i = 1; i <= 4; ++i)
+        stroke(p, lip.translated(0, -1.5 * i), QColor(0, 0, 0, 40), 2.5 * i);
+    p.setClipPath(below.intersected(boulder).intersected(opening));
     paintBoulder(p, boulder, seed);
-    p.setClipPath(opening.united(oval(lip.pointAtPercent(0.5), 40, 20)), Qt::IntersectClip);
-    stroke(p, lip, QColor(196, 184, 154, 190), 2.0);
+    darkenRim(p, opening);
+    // The worn edge of the stone catches a little light.
+    stroke(p, lip.translated(0, 1.2), QColor(170, 156, 128, 90), 2.4);
 }
 
 } // namespace
@@ -298,29 +306,29 @@ void paintGreenMoray(QPainter &p, double w, double h)
     const QPainterPath boulder = smoothClosedPath(
         {{136, 250}, {146, 184}, {172, 128}, {220, 98}, {282, 90}, {332, 102}, {336, 250}});
     paintBoulder(p, boulder, 24);
-    const QPainterPath crevice = smoothClosedPath({{194, 174},
-                                                   {204, 150},
-                                                   {214, 144},
-                                                   {226, 130},
-                                                   {248, 132},
-                                                   {262, 124},
-                                                   {280, 136},
-                                                   {288, 148},
-                                                   {298, 160},
-                                                   {290, 178},
-                                                   {294, 192},
-                                                   {272, 204},
-                                                   {250, 206},
-                                                   {232, 212},
-                                                   {212, 200}});
+    const QPainterPath crevice = smoothClosedPath({{190, 186},
+                                                   {202, 160},
+                                                   {218, 148},
+                                                   {236, 142},
+                                                   {252, 130},
+                                                   {268, 136},
+                                                   {286, 144},
+                                                   {300, 164},
+                                                   {294, 184},
+                                                   {298, 198},
+                                                   {274, 206},
+                                                   {248, 204},
+                                                   {226, 210},
+                                                   {204, 202}});
     paintCrevice(p, crevice);
 
     QPainterPath neck(QPointF(252, 178));
     neck.cubicTo(QPointF(226, 168), QPointF(216, 108), QPointF(150, 112));
     paintMoray(p,
                Moray(neck, 62, QPointF(30, 112), 1.3, QColor(104, 148, 56), QColor(62, 100, 40)));
-    paintLip(p, boulder, 24, crevice,
-             curveThrough({{196, 200}, {222, 196}, {250, 198}, {298, 190}}));
+    paintLip(
+        p, boulder, 24, crevice,
+        curveThrough({{180, 204}, {196, 200}, {222, 196}, {250, 198}, {298, 190}, {310, 186}}));
 }
 
 // Pale, covered with dense dark purple-brown spots, rising out of a hole in
@@ -343,29 +351,27 @@ void paintSpottedMoray(QPainter &p, double w, double h)
                                                    {334, 172},
                                                    {336, 250}});
     paintBoulder(p, boulder, 46);
-    const QPainterPath crevice = smoothClosedPath({{188, 200},
-                                                   {196, 180},
-                                                   {206, 172},
-                                                   {214, 160},
-                                                   {236, 158},
-                                                   {250, 148},
-                                                   {268, 158},
-                                                   {282, 166},
-                                                   {292, 184},
-                                                   {286, 200},
-                                                   {290, 214},
-                                                   {262, 226},
-                                                   {236, 222},
-                                                   {214, 228},
-                                                   {198, 216}});
+    const QPainterPath crevice = smoothClosedPath({{186, 208},
+                                                   {196, 184},
+                                                   {212, 170},
+                                                   {232, 164},
+                                                   {250, 152},
+                                                   {270, 160},
+                                                   {288, 172},
+                                                   {296, 192},
+                                                   {288, 212},
+                                                   {264, 224},
+                                                   {238, 220},
+                                                   {212, 226}});
     paintCrevice(p, crevice);
 
     QPainterPath neck(QPointF(240, 214));
     neck.cubicTo(QPointF(234, 150), QPointF(214, 100), QPointF(150, 98));
     paintMoray(p, Moray(neck, 50, QPointF(62, 98), 1.0, QColor(246, 238, 204),
                         QColor(226, 214, 168), QColor(74, 36, 52)));
-    paintLip(p, boulder, 46, crevice,
-             curveThrough({{196, 212}, {224, 206}, {256, 208}, {288, 200}}));
+    paintLip(
+        p, boulder, 46, crevice,
+        curveThrough({{176, 218}, {196, 212}, {224, 206}, {256, 208}, {288, 200}, {304, 196}}));
 }
 
 } // namespace fishart

@@ -6,6 +6,7 @@
 #include "fishkit.h"
 
 #include <QLinearGradient>
+#include <QPolygonF>
 #include <QRadialGradient>
 #include <QRandomGenerator>
 #include <QTransform>
@@ -13,6 +14,7 @@
 #include <cmath>
 #include <functional>
 #include <numbers>
+#include <utility>
 
 // Rays and sharks, mostly seen from above or resting on the sand.
 
@@ -27,6 +29,46 @@ void paintFleshFin(QPainter &p, const QPainterPath &shape, QColor top, QColor bo
 {
     fillBody(p, shape, top, bottom.lighter(104), bottom);
     stroke(p, shape, line, 0.8);
+}
+
+// A shark's fin of firm flesh growing out of the body along `base`: as thick
+// as the body at its root, so the same colour there, thinning towards its free
+// edge, rounded by shade along its rim, and outlined only where it stands free.
+void paintFirmFin(QPainter &p, const QPainterPath &shape, QLineF base, QColor root, QColor edge,
+                  QColor line)
+{
+    fillBody(p, shape, root, root, root);
+    if (Silhouette::active(p))
+        return;
+    QPointF far = base.center();
+    for (int i = 0; i <= 24; ++i) {
+        const QPointF q = shape.pointAtPercent(i / 24.0);
+        if (QLineF(base.center(), q).length() > QLineF(base.center(), far).length())
+            far = q;
+    }
+    QLinearGradient thin(base.center(), far);
+    thin.setColorAt(0.0, withAlpha(edge, 0));
+    thin.setColorAt(1.0, edge);
+    p.fillPath(shape, thin);
+    {
+        const Saved s(p);
+        p.setClipPath(shape, Qt::IntersectClip);
+        stroke(p, shape, withAlpha(line, 40), 6);
+        stroke(p, shape, withAlpha(line, 40), 2.5);
+        paintGlow(p, base.center() + (far - base.center()) * 0.3, base.length() * 0.45,
+                  withAlpha(root.lighter(118), 110));
+    }
+    const QPointF along = base.p2() - base.p1();
+    const QPointF across = QPointF(-along.y(), along.x()) / std::max(1e-6, base.length()) * 2.0;
+    QPainterPath free;
+    free.addRect(shape.boundingRect().adjusted(-3, -3, 3, 3));
+    QPainterPath root2;
+    root2.addPolygon(
+        QPolygonF({base.p1() - along * 0.05 - across, base.p2() + along * 0.05 - across,
+                   base.p2() + along * 0.05 + across, base.p1() - along * 0.05 + across}));
+    const Saved s(p);
+    p.setClipPath(free.subtracted(root2), Qt::IntersectClip);
+    stroke(p, shape, withAlpha(line, 170), 0.7);
 }
 
 // A shark's fin rising from a firm base, `front` to `rear` on the body: a
@@ -227,8 +269,10 @@ void paintNurseShark(QPainter &p, double w, double h)
     const QPainterPath firstDorsal = sharkFin({144, 157}, {166, 122}, {194, 153}, {182, 159}, 8);
     const QPainterPath secondDorsal = sharkFin({200, 166}, {214, 137}, {236, 163}, {226, 169}, 6);
     const QPainterPath anal = sharkFin({212, 201}, {226, 216}, {246, 202}, {234, 199}, 4);
-    for (const QPainterPath &f : {pelvic, anal, firstDorsal, secondDorsal})
-        paintFleshFin(p, f, back, flank, line);
+    paintFirmFin(p, pelvic, {{156, 206}, {182, 207}}, flank, back, line);
+    paintFirmFin(p, anal, {{212, 201}, {234, 199}}, flank, back, line);
+    paintFirmFin(p, firstDorsal, {{144, 157}, {182, 159}}, back, back.darker(106), line);
+    paintFirmFin(p, secondDorsal, {{200, 166}, {226, 169}}, back, back.darker(106), line);
     fillBody(p, shark, back, flank, QColor(212, 184, 134), 0.55);
     // Faint freckles, so that the tan still reads as one colour.
     p.setPen(Qt::NoPen);
@@ -239,28 +283,42 @@ void paintNurseShark(QPainter &p, double w, double h)
     strokeInside(p, shark, curveThrough({{246, 184}, {280, 188}, {310, 190}}), withAlpha(line, 90),
                  0.8);
     strokeInside(p, shark, curve({288, 196}, {292, 194}, {296, 196}), withAlpha(line, 160), 1.0);
-    shadeBody(p, shark, QColor(95, 70, 35));
-    // Firm fins rise out of the back, so their bases blend into it.
-    for (const QPainterPath &f : {firstDorsal, secondDorsal}) {
+    // Firm fins rise out of the back, so no outline crosses their roots.
+    const QColor outline(95, 70, 35);
+    shadeBody(p, shark, withAlpha(outline, 0));
+    {
         const Saved s(p);
-        p.setClipPath(f.subtracted(shark), Qt::IntersectClip);
-        stroke(p, f, line, 0.8);
+        QPainterPath away;
+        away.addRect(Canvas::frame);
+        p.setClipPath(
+            away.subtracted(oval({163, 158}, 17, 4)).subtracted(oval({213, 167}, 11, 3.5)),
+            Qt::IntersectClip);
+        stroke(p, shark, outline, 0.9);
     }
-
+    for (const auto &[root, span] :
+         {std::pair{QPointF(163, 159), 18.0}, {QPointF(213, 168), 12.0}}) {
+        // The back's shade fades where the fin's flesh swells out of it.
+        const Saved s(p);
+        p.setClipPath(shark.united(firstDorsal).united(secondDorsal), Qt::IntersectClip);
+        p.translate(root);
+        p.scale(1.0, 0.3);
+        paintGlow(p, {0, 0}, span, withAlpha(back, 230));
+    }
     // Five short gill slits, the last two close together over the pectoral.
     for (const double x : {80.0, 86.0, 92.0, 97.0, 101.0})
         stroke(p, curveThrough({{x, 176}, {x - 1.5, 184}, {x, 192}}), QColor(105, 75, 40, 170),
                1.1);
-    // The mouth lies under the snout, in front of the eyes, a barbel before it.
-    stroke(p, curveThrough({{22, 202}, {32, 205}, {42, 204}}), QColor(80, 54, 28), 1.4);
+    // The small mouth lies under the snout, ahead of the eyes, a barbel before
+    // it and a short furrow running back from its corner.
+    stroke(p, curveThrough({{20, 203.2}, {26, 203.6}, {32, 203.4}}), QColor(80, 54, 28), 1.3);
+    stroke(p, curve({32, 203.4}, {36, 203.6}, {39, 205.5}), QColor(90, 62, 32, 150), 0.9);
     for (const double x : {14.0, 19.0}) {
         stroke(p, curveThrough({{x, 194}, {x - 1, 201}, {x - 3, 209}}), QColor(150, 112, 64), 1.8);
         paintDisc(p, QPointF(x + 0.5, 192), 1.5, 1.1, QColor(80, 55, 30));
     }
     anatomy::paintNaturalEye(p, QPointF(46, 176), 2.4, QColor(170, 140, 70));
     paintDisc(p, QPointF(56, 175), 1.2, 0.9, QColor(80, 55, 30));
-    paintFleshFin(p, pectoral, flank.darker(108), flank, line);
-    stroke(p, curveThrough({{72, 206}, {92, 216}, {106, 226}}), QColor(120, 90, 50, 120), 1.0);
+    paintFirmFin(p, pectoral, {{64, 198}, {98, 206}}, flank, flank.darker(112), line);
 }
 
 // Grey-brown on a rhombus of a disc with sharp outer corners and a raised
@@ -494,25 +552,24 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     stroke(p, wings, QColor(8, 12, 24, 200), 0.8);
 
     // The head stands out before the wings: widest where the eyes bulge on
-    // its sides, then drawn out into the flat, round-ended duck bill.
-    const QPainterPath head = mirroredOutline({{0, -91},
-                                               {6, -90},
-                                               {10.5, -87},
-                                               {12.5, -81},
-                                               {12, -74},
-                                               {11.5, -69},
-                                               {13.5, -63},
-                                               {18, -58},
-                                               {21, -52},
-                                               {20, -43},
-                                               {12, -31},
-                                               {0, -26}});
+    // its sides, then narrowing straight into the flat, pointed duck bill.
+    const QPainterPath head = mirroredOutline({{0, -89},
+                                               {3, -88.4},
+                                               {6, -85.6},
+                                               {8, -80},
+                                               {9.6, -73},
+                                               {11.8, -65},
+                                               {15, -58},
+                                               {18.5, -51},
+                                               {19.5, -44},
+                                               {12, -33},
+                                               {0, -28}});
     fillBody(p, head, QColor(34, 48, 80), QColor(30, 44, 74), QColor(26, 38, 66));
     {
         // The bill dips towards its end, so the light runs along its crown.
         const Saved s(p);
         p.setClipPath(head, Qt::IntersectClip);
-        QLinearGradient bill(QPointF(0, -91), QPointF(0, -64));
+        QLinearGradient bill(QPointF(0, -92), QPointF(0, -62));
         bill.setColorAt(0.0, QColor(64, 80, 112, 200));
         bill.setColorAt(0.5, QColor(46, 60, 92, 120));
         bill.setColorAt(1.0, QColor(46, 60, 92, 0));
@@ -523,10 +580,10 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
             paintGlow(p, {0, -80}, 12, QColor(120, 140, 175, 90));
         }
         for (const double side : {-1.0, 1.0})
-            stroke(p, curveThrough({{side * 8, -86}, {side * 9, -76}, {side * 10, -66}}),
+            stroke(p, curveThrough({{side * 3.5, -86}, {side * 6.5, -76}, {side * 10, -64}}),
                    QColor(12, 18, 32, 110), 1.0);
     }
-    paintSpots(p, head.subtracted(oval({0, -78}, 14, 14)), 7, 0.8, 1.3, QColor(235, 240, 245, 200),
+    paintSpots(p, head.subtracted(oval({0, -80}, 14, 14)), 7, 0.8, 1.3, QColor(235, 240, 245, 200),
                3233);
     {
         // The head runs on into the body, outlined only where it stands clear.
@@ -537,8 +594,8 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
         stroke(p, head, QColor(10, 14, 26), 0.8);
     }
     for (const double side : {-1.0, 1.0}) {
-        paintDisc(p, QPointF(side * 18.5, -53), 4.2, 3.8, QColor(42, 56, 88));
-        anatomy::paintNaturalEye(p, QPointF(side * 20, -53), 2.4, QColor(150, 130, 80), 0.55);
+        paintDisc(p, QPointF(side * 17.5, -52), 4.0, 3.8, QColor(42, 56, 88));
+        anatomy::paintNaturalEye(p, QPointF(side * 18.6, -52), 2.4, QColor(150, 130, 80), 0.55);
     }
 }
 

@@ -5,10 +5,12 @@
 #include "fishart.h"
 #include "fishkit.h"
 
+#include <QLinearGradient>
 #include <QPainter>
 #include <QRandomGenerator>
 
 #include <cmath>
+#include <utility>
 
 // Slender fish: needlefish, barracuda, silversides, trumpetfish.
 
@@ -154,69 +156,81 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintReef(p, 0.45, 220, 0, {}, 0, {});
-    const Fin caudal = tail(TailKind::Forked, {254, 124}, 14, 56, 96, 0.5);
-    paintFin(p, caudal, QColor(50, 60, 70, 235), QColor(20, 25, 30, 150), 14);
+    const QColor tailColour(50, 60, 70, 235);
+    const Fin caudal = tail(TailKind::Forked, {248, 127}, 12, 62, 98, 0.52);
+    paintFin(p, caudal, tailColour, QColor(20, 25, 30, 150), 14);
     {
         const Saved s(p);
         p.setClipPath(caudal.shape, Qt::IntersectClip);
-        for (const QPointF tip : {QPointF(306, 80), QPointF(306, 168)})
+        for (const QPointF tip : {QPointF(306, 80), QPointF(306, 174)})
             paintGlow(p, tip, 14, QColor(235, 240, 240, 240));
     }
-    const BodyShape shape{{10, 128}, 248, 52, 0.45, 0.35, 0.27, 0.56};
-    const QColor pale(170, 180, 185, 220);
+    const BodyShape shape{{10, 128}, 246, 52, 0.45, 0.35, 0.2, 0.56, 0, 0, 0.85};
+    const QColor pale(170, 180, 185, 200);
     const QColor rays(30, 40, 45, 150);
     // A fin from `from` to `to` of the length on the back (side -1) or belly (1).
     const auto finOn = [&](double from, double to, double side, QPointF tip, int count) {
         const QPointF a = shape.at(from, side * 0.85);
         const QPointF b = shape.at(to, side * 0.85);
         paintFin(p, fin(a, {a + tip, (a + tip + b) / 2 + QPointF(0, tip.y() * 0.2)}, b),
-                 side < 0 ? QColor(70, 85, 95, 220) : pale, rays, count);
+                 side < 0 ? QColor(70, 85, 95, 200) : pale, rays, count);
     };
     finOn(0.43, 0.57, -1, {12, -24}, 7);
     finOn(0.78, 0.88, -1, {8, -16}, 6);
     finOn(0.8, 0.9, 1, {8, 16}, 6);
     const QPainterPath body = bodyOutline(shape);
     fillBody(p, body, QColor(72, 88, 100), QColor(196, 206, 212), QColor(242, 244, 245), 0.45);
-    paintScales(p, body, 5.0, QColor(255, 255, 255, 35), 0.5);
+    paintScaleRows(p, body, shape, 3.6, QColor(255, 255, 255, 45), 0.45);
     // About eighteen dark bars slanting back from the back down to the lateral line.
-    for (double x = 80; x < 250; x += 9.5)
-        strokeInside(p, body, curve({x, 96}, {x - 5, 108}, {x - 9, 119}), QColor(40, 50, 60, 95),
+    for (double x = 80; x < 246; x += 9.5)
+        strokeInside(p, body, curve({x, 96}, {x - 5, 108}, {x - 9, 119}), QColor(40, 50, 60, 80),
                      4.2);
     QPainterPath rear;
-    rear.addRect(150, 124, 100, 17);
-    paintSpots(p, body.intersected(rear), 13, 1.5, 2.6, QColor(15, 15, 20, 220), 8);
-    shadeBody(p, body);
-    // The gape held a little open, the lower jaw jutting past the upper: a row
-    // of small sharp teeth along each jaw, and a few long fangs among them.
-    const QPainterPath jaw =
-        smoothClosedPath({{3, 134.5}, {30, 133.5}, {58, 131.5}, {50, 139}, {20, 140}});
-    fillBody(p, jaw, QColor(196, 206, 212), QColor(225, 230, 232), QColor(242, 244, 245));
-    p.fillPath(smoothClosedPath(
-                   {{12, 129.6}, {34, 128.4}, {58, 127.6}, {61, 129.4}, {40, 132}, {14, 132.6}}),
-               QColor(56, 30, 34));
-    stroke(p, jaw, QColor(10, 20, 35, 130), 0.9);
-    for (double x = 15; x < 55; x += 3.4) {
-        anatomy::paintTooth(p, {x, 129.7 - (x - 12) * 0.048}, 1, 1.9);
-        anatomy::paintTooth(p, {x + 1.6, 135.2 - (x - 12) * 0.12}, -1, 1.7);
+    rear.addRect(150, 124, 90, 17);
+    paintSpots(p, body.intersected(rear), 13, 1.5, 2.6, QColor(15, 15, 20, 210), 8);
+    // The stalk darkens into the tail, so the fin grows out of it.
+    {
+        QLinearGradient into(QPointF(226, 0), QPointF(254, 0));
+        into.setColorAt(0, withAlpha(tailColour, 0));
+        into.setColorAt(1, tailColour);
+        p.fillPath(body, into);
     }
-    for (const double x : {22.5, 31.5})
-        anatomy::paintTooth(p, {x, 129.3 - (x - 12) * 0.048}, 1, 5.6);
-    for (const double x : {9.5, 16.5})
-        anatomy::paintTooth(p, {x, 135.6}, -1, 5.0);
-    stroke(p, curve({84, 104}, {94, 124}, {82, 142}), QColor(50, 60, 70, 160), 1.2);
-    paintFin(p, fin({90, 127}, {{116, 132}}, {92, 133}), pale, rays, 4);
+    modelBody(p, body, 246);
+    // The lower jaw juts past the snout; the gape, barely parted, runs back
+    // under the eye, and only a few separate fangs show.
+    const QPainterPath jaw = smoothClosedPath(
+        {{1.5, 131.8}, {20, 130.6}, {44, 129.9}, {63, 130.6}, {56, 136}, {30, 137.2}, {9, 134.6}});
+    fillBody(p, jaw, QColor(150, 162, 170), QColor(214, 220, 224), QColor(238, 240, 241), 0.4);
+    stroke(p, jaw, QColor(10, 20, 35, 110), 0.7);
+    p.fillPath(smoothClosedPath({{9, 130.6}, {32, 129.5}, {58, 129.1}, {64, 130.4}, {36, 131.1}}),
+               QColor(40, 44, 52));
+    stroke(p, curve({60, 130.2}, {64, 131.5}, {62, 134}), QColor(40, 50, 60, 120), 0.8);
+    for (const auto &[x, len] : {std::pair{15.5, 4.6}, {26.0, 3.6}, {40.0, 2.4}})
+        anatomy::paintTooth(p, {x, 129.6 - (x - 10) * 0.02}, 1, len);
+    for (const auto &[x, len] : {std::pair{5.0, 3.8}, {20.5, 2.6}})
+        anatomy::paintTooth(p, {x, 131.7}, -1, len);
+    stroke(p, curve({84, 104}, {94, 124}, {82, 142}), QColor(50, 60, 70, 140), 1.1);
+    paintPectoral(p, body, fin({90, 127}, {{116, 132}}, {92, 133}), pale, rays);
     paintFin(p, fin({132, 145}, {{140, 160}}, {148, 145}), pale, rays, 4);
     anatomy::paintNaturalEye(p, QPointF(58, 116), 5.2, QColor(190, 186, 150), 0.52);
 }
 
 // A school of small clear silversides, each with one shining silver stripe,
-// before a sea fan so close that its mesh is as coarse as they are small.
+// in open blue water high over the reef, which shows far below through the haze.
 void paintSilverside(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintWater(p, Canvas::frame, 0.2);
-    paintSeaFan(p, QPointF(236, 330), 420, QColor(150, 70, 140));
-    p.fillRect(Canvas::frame, QColor(30, 110, 150, 120));
+    paintReefRock(p, Canvas::frame, 214);
+    paintCoralHead(p, QPointF(60, 222), 26, QColor(150, 140, 110));
+    paintSeaFan(p, QPointF(262, 224), 44, QColor(150, 80, 140));
+    {
+        QLinearGradient haze(QPointF(0, 150), QPointF(0, 240));
+        haze.setColorAt(0, QColor(40, 120, 160, 0));
+        haze.setColorAt(0.5, QColor(40, 120, 160, 150));
+        haze.setColorAt(1, QColor(40, 120, 160, 120));
+        p.fillRect(Canvas::frame, haze);
+    }
     // Far members first, small and hazy; near ones large and clear.
     const std::initializer_list<Member> school = {
         {200, 30, 0.3, 3, 0.4},   {240, 48, 0.28, -2, 0.4},  {150, 22, 0.3, 4, 0.4},
