@@ -25,12 +25,11 @@ struct Options
                                QStringLiteral("Show the version and exit.")};
 };
 
-void setUp(QCommandLineParser &parser, const Options &options)
+// Qt's own options are written with one dash, like -platform.
+void describe(QCommandLineParser &parser)
 {
-    // Qt's own options are written with one dash, like -platform.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(Description);
-    parser.addOptions({options.help, options.helpAll, options.version});
 }
 
 int refuse(QTextStream &err, const QString &why)
@@ -64,7 +63,8 @@ std::optional<int> answerCommandLine(const QStringList &arguments, QTextStream &
 {
     QCommandLineParser parser;
     const Options options;
-    setUp(parser, options);
+    describe(parser);
+    parser.addOptions({options.help, options.helpAll, options.version});
     // Qt's options are not known here; their values pass for arguments.
     parser.parse(arguments);
     if (parser.isSet(options.help))
@@ -84,8 +84,7 @@ std::optional<int> answerCommandLine(const QStringList &arguments, QTextStream &
 std::optional<int> answerLeftovers(const QStringList &arguments, QTextStream &err)
 {
     QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(Description);
+    describe(parser);
     parser.addHelpOption();
     parser.addOption(Options().version);
     if (!parser.parse(arguments))

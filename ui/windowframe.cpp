@@ -56,6 +56,11 @@ xcb_connection_t *x11Connection()
     return c && QGuiApplication::platformName() == QLatin1String("xcb") ? c : nullptr;
 }
 
+xcb_window_t rootWindow(xcb_connection_t *c)
+{
+    return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+}
+
 // Asked for together, so that all of them take one round trip to the server.
 Atoms internAtoms(xcb_connection_t *c)
 {
@@ -145,7 +150,7 @@ public:
         message.format = 32;
         message.window = m_window;
         message.type = atoms[RequestFrameExtents];
-        xcb_send_event(c, 0, xcb_setup_roots_iterator(xcb_get_setup(c)).data->root,
+        xcb_send_event(c, 0, rootWindow(c),
                        XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                        reinterpret_cast<const char *>(&message));
         xcb_flush(c);
@@ -202,8 +207,7 @@ void learnFrameMargins(QWidget *window, std::function<void(QMargins)> told)
     }
     xcb_connection_t *c = x11Connection();
     const Atoms atoms = c ? internAtoms(c) : Atoms{};
-    if (!c ||
-        !answersFrameRequests(c, xcb_setup_roots_iterator(xcb_get_setup(c)).data->root, atoms)) {
+    if (!c || !answersFrameRequests(c, rootWindow(c), atoms)) {
         told(QMargins());
         return;
     }
