@@ -12,6 +12,9 @@
 #include <QTextStream>
 
 #include <optional>
+#include <thread>
+
+#include <fontconfig/fontconfig.h>
 
 namespace {
 
@@ -78,7 +81,12 @@ int main(int argc, char *argv[])
     if (const auto status = settlePlatform(argc, argv))
         return *status;
 
+    // Fontconfig takes a few milliseconds to read its configuration and font
+    // cache, and the first screen waits for it. It is thread-safe, so it reads
+    // them beside QApplication's own start-up rather than after it.
+    std::jthread fontconfigStart([] { FcInit(); });
     QApplication app(argc, argv);
+    fontconfigStart.join();
     if (const auto status = answerLeftovers())
         return *status;
     QApplication::setApplicationName(QStringLiteral("Reefwise"));
