@@ -89,10 +89,10 @@ void paintFrenchAngelfish(QPainter &p, double w, double h)
                                {36, 230}, 110, QColor(170, 70, 150));
     const QColor black(22, 22, 26, 245);
     const QColor yellow(240, 200, 40);
-    const AngelForm form{{{56, 128}, 176, 140, 0.46, 0.42, 0.2, 0.52, 0.1, 0, 0.7},
-                         0.3,
-                         {76, 0.5},
-                         0.62,
+    const AngelForm form{{{52, 126}, 178, 122, 0.42, 0.55, 0.2, 0.52, 0.17, 0, 0.8},
+                         0.42,
+                         {72, 0.56},
+                         0.68,
                          TailKind::Rounded,
                          {44, 66},
                          0.15,
@@ -139,9 +139,9 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
     const QColor blue(60, 170, 255);
     const Livery look(yellow, QColor(46, 128, 130, 240), QColor(240, 170, 40, 200), yellow, yellow,
                       QColor(60, 150, 200), 7);
-    const Build a = angel({{{58, 128}, 180, 128, 0.46, 0.62, 0.2, 0.52, 0.04, 0, 0.7},
-                           0.32,
-                           {76, 0.78},
+    const Build a = angel({{{48, 128}, 180, 118, 0.42, 0.58, 0.2, 0.52, 0.15, 0, 0.8},
+                           0.4,
+                           {70, 0.84},
                            0,
                            TailKind::Rounded,
                            {44, 66},
@@ -177,9 +177,9 @@ void paintRockAngelBeauty(QPainter &p, double w, double h)
     const QColor yellow(255, 204, 20, 245);
     const Livery look(yellow, yellow, QColor(200, 130, 0, 170), QColor(255, 230, 110, 200), yellow,
                       QColor(150, 110, 50), 6.5);
-    const Build a = angel({{{58, 128}, 174, 118, 0.45, 0.66, 0.22, 0.52, 0.03, 0, 0.7},
-                           0.22,
-                           {12, 0.34},
+    const Build a = angel({{{58, 128}, 172, 112, 0.44, 0.7, 0.22, 0.52, 0.04, 0, 0.7},
+                           0.3,
+                           {14, 0.4},
                            0,
                            TailKind::Lunate,
                            {42, 80},
@@ -221,18 +221,19 @@ void paintRockAngelBeauty(QPainter &p, double w, double h)
 }
 
 // Grey, freckled by dark scale centres; a pale mouth, a squared-off tail with a
-// pale rim, and a grey streamer (a yellow one is the French Angelfish's).
+// pale rim, and dorsal and anal fins drawn out into grey points (the French
+// Angelfish's end in yellow streamers).
 void paintGrayAngelfish(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.45, Floor::Rock, {24, 230}, 40, QColor(150, 150, 100),
                                {300, 226}, 170, QColor(120, 60, 140));
-    const Build a = angel({{{56, 128}, 178, 134, 0.47, 0.5, 0.2, 0.5, 0.04, 0, 0.7},
-                           0.27,
-                           {52, 0.52},
-                           0.6,
-                           TailKind::Lunate,
-                           {40, 74},
-                           -0.12,
+    const Build a = angel({{{54, 128}, 176, 128, 0.42, 0.6, 0.2, 0.5, 0.14, 0, 0.8},
+                           0.44,
+                           {40, 0.74},
+                           0,
+                           TailKind::Truncate,
+                           {40, 76},
+                           0,
                            12,
                            QColor(56, 58, 66)});
     const QColor grey(96, 100, 108, 250);

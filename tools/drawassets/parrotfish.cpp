@@ -6,10 +6,12 @@
 
 #include <QLinearGradient>
 #include <QRadialGradient>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <numbers>
 
 // Parrotfish and wrasses: heavy or cigar-shaped, beaks and crescent tails.
 
@@ -180,7 +182,7 @@ void paintBlueParrotfish(QPainter &p, double w, double h)
               QColor(150, 70, 130));
     paintWrasse(
         p,
-        Wrasse(BodyShape{{26, 140}, 222, 110, 0.44, 0.9, 0.28, 0.6, 0.26, 0.03, 0.8},
+        Wrasse(BodyShape{{26, 142}, 222, 108, 0.44, 0.9, 0.28, 0.6, 0.36, 0.03, 0.8},
                QColor(74, 132, 206), QColor(116, 170, 228), QColor(170, 206, 240),
                QColor(110, 160, 220, 230), QColor(60, 100, 170, 140), QColor(172, 206, 238),
                QColor(230, 200, 110), {62, 130}, 0.36),
@@ -209,31 +211,42 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
         strokeInside(p, parts.tail.shape,
                      curve(root + QPointF(40, -40), root + QPointF(12, 0), root + QPointF(40, 40)),
                      QColor(250, 140, 40), 7);
-        QPainterPath base;
-        base.addRect(QRectF(s.at(0.94, 0).x(), 0, s.length * 0.06 + 8, 240));
-        p.fillPath(base.intersected(parts.body.united(parts.tail.shape)), QColor(250, 196, 40));
-        // Broken bands slanting up and back across the cheek and lower head,
-        // soft at their edges, each pinched in where it nearly breaks apart.
         const Saved saved(p);
-        p.setClipPath(parts.body, Qt::IntersectClip);
-        const double r = s.depth * 0.05;
-        for (const QLineF band : {QLineF(0.05, 0.32, 0.22, -0.36), QLineF(0.07, 0.7, 0.28, 0.0),
-                                  QLineF(0.15, 0.96, 0.31, 0.45)}) {
-            const QPainterPath spine = curve(
-                s.at(band.x1(), band.y1()),
-                (s.at(band.x1(), band.y1()) + s.at(band.x2(), band.y2())) / 2 + QPointF(0, r * 0.5),
-                s.at(band.x2(), band.y2()));
-            p.fillPath(ribbon(spine, {r * 0.6, r * 1.6, r * 2.2, r * 2.0, r * 1.4, r * 1.8, r * 1.9,
-                                      r * 1.2, r * 0.4}),
-                       withAlpha(salmon, 100));
-            p.fillPath(ribbon(spine, {r * 0.3, r * 1.1, r * 1.6, r * 1.4, r * 0.8, r * 1.2, r * 1.4,
-                                      r * 0.8, r * 0.2}),
-                       withAlpha(salmon.lighter(105), 215));
+        p.setClipPath(parts.body.united(parts.tail.shape), Qt::IntersectClip);
+        // The bar at the tail base wraps round the stalk, bowed like it and
+        // thinning where it runs out onto the fin's edges.
+        p.fillPath(bandAcross(s, 0.985, {3, 7, 10, 10, 10, 7, 3}, 0, -0.02, -1.6, 1.6),
+                   QColor(252, 200, 40));
+        p.setClipPath(parts.body);
+        // Irregular pink-orange blotches over the lower head and cheek, each
+        // ragged at its edge and some running together.
+        const struct
+        {
+            double along, across, size;
+        } blotches[] = {{0.07, 0.38, 1.0}, {0.15, 0.6, 1.2},  {0.24, 0.78, 0.9},
+                        {0.2, 0.32, 0.75}, {0.12, 0.86, 0.7}, {0.28, 0.5, 0.6}};
+        int seed = 0;
+        for (const auto &b : blotches) {
+            const QPointF c = s.at(b.along, b.across);
+            std::vector<QPointF> rim;
+            for (int k = 0; k < 9; ++k) {
+                const double a = k * 2 * std::numbers::pi / 9 + seed;
+                const double r =
+                    s.depth * 0.07 * b.size * (0.85 + 0.18 * std::sin(k * 1.7 + seed * 2.1));
+                rim.push_back(c + QPointF(std::cos(a) * r * 1.4, std::sin(a) * r));
+            }
+            const QPainterPath blotch = smoothClosedPath(rim.data(), int(rim.size()));
+            p.fillPath(QTransform::fromTranslate(0.8, 0.8).map(blotch), withAlpha(salmon, 90));
+            p.fillPath(blotch, withAlpha(salmon.lighter(106), 225));
+            ++seed;
         }
-        QRadialGradient spot(s.at(0.31, -0.62), 8);
-        spot.setColorAt(0.6, QColor(255, 226, 30));
-        spot.setColorAt(1, QColor(255, 226, 30, 0));
-        p.fillPath(oval(s.at(0.31, -0.62), 8, 7), spot);
+        // The yellow spot at the upper corner of the gill cover, its edge soft.
+        const QPointF spotAt = s.at(0.3, -0.48);
+        QRadialGradient spot(spotAt, 7.5);
+        spot.setColorAt(0, QColor(255, 230, 40));
+        spot.setColorAt(0.55, QColor(255, 222, 30, 240));
+        spot.setColorAt(1, QColor(255, 210, 30, 0));
+        p.fillPath(oval(spotAt, 7.5, 6.5), spot);
     });
 }
 
