@@ -140,8 +140,8 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
     const Livery look(yellow, QColor(46, 128, 130, 240), QColor(240, 170, 40, 200), yellow, yellow,
                       QColor(60, 150, 200), 7);
     const Build a = angel({{{48, 128}, 180, 118, 0.42, 0.58, 0.2, 0.52, 0.15, 0, 0.8},
-                           0.4,
-                           {70, 0.84},
+                           0.3,
+                           {68, 0.8},
                            0,
                            TailKind::Rounded,
                            {44, 66},
@@ -185,7 +185,7 @@ void paintRockAngelBeauty(QPainter &p, double w, double h)
                            {42, 80},
                            0.1,
                            0,
-                           QColor(40, 110, 240)});
+                           QColor(214, 150, 10)});
     paintBackFins(p, a, look);
     fillBody(p, a.body, QColor(250, 196, 10), QColor(255, 204, 20), QColor(255, 226, 90));
     paintScaleRows(p, a.body, a.shape, 5.6, QColor(210, 150, 0, 130));
@@ -210,14 +210,14 @@ void paintRockAngelBeauty(QPainter &p, double w, double h)
     glow(p, black, {196, 104}, 110, QColor(52, 52, 66));
     paintScaleRows(p, black.intersected(a.body), a.shape, 5.6, QColor(80, 80, 100, 120));
     for (const Fin *f : {&a.dorsal, &a.anal})
-        edgeFin(p, *f, QColor(250, 110, 30), 3);
+        edgeFin(p, *f, QColor(250, 110, 30, 200), 2);
     modelBody(p, a.body, a.caudal.base.x1(), QColor(40, 30, 10), 0.6);
     paintFront(p, a, look);
     // The blue is on the upper half of the ring round the eye.
     const Saved saved(p);
-    p.setPen(QPen(QColor(40, 110, 240), 2.6, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(QColor(40, 110, 240), 2.0, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(a.eye - QPointF(9, 9), QSizeF(18, 18)), 20 * 16, 150 * 16);
+    p.drawArc(QRectF(a.eye - QPointF(7.6, 7.6), QSizeF(15.2, 15.2)), 20 * 16, 150 * 16);
 }
 
 // Grey, freckled by dark scale centres; a pale mouth, a squared-off tail with a

@@ -95,7 +95,7 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {272, 242}, 62, QColor(180, 140, 100),
                                {30, 236}, 96, QColor(180, 80, 140));
     // Deeper than long behind a drawn-out, pointed snout.
-    const BodyShape shape{{50, 132}, 186, 134, 0.52, 0.0, 0.24, 0.52, 0.1, 0, 0.7};
+    const BodyShape shape{{52, 130}, 182, 126, 0.52, 0.0, 0.24, 0.52, 0.1, 0, 0.7};
     const Build b = butterfly({shape, 0.13, 0.26, 0.36, TailKind::Truncate, {36, 62}});
     const QColor yellow(255, 212, 0, 250);
     const Livery look(yellow, yellow, QColor(200, 150, 0, 120), QColor(236, 234, 220, 140), yellow,

@@ -364,44 +364,44 @@ void paintBeakPlates(QPainter &p, const QPainterPath &body, QPointF tip, double 
 {
     if (Silhouette::active(p))
         return;
-    // The front of the snout is bare tooth plate, upper and lower, fused out
-    // of the jaws and running on in the profile of the face; its colour
-    // comes up out of the lips' instead of starting at an edge, and only the
-    // seam where the plates meet and a faint fold of lip mark it off.
-    const QPointF corner = tip + QPointF(size * 0.78, size * 0.1);
-    const QPainterPath lips = curveThrough(
-        {tip + QPointF(size * 0.42, -size * 1.0), tip + QPointF(size * 0.6, -size * 0.42), corner,
-         tip + QPointF(size * 0.55, size * 0.45), tip + QPointF(size * 0.36, size * 0.9)});
-    QPainterPath ahead;
-    ahead.addRect(QRectF(tip - QPointF(size, size * 1.4), QSizeF(size * 2.4, size * 2.8)));
-    const QPainterPath snout = body.intersected(ahead);
+    // The tooth plates, upper and lower, are fused out of the jaws and show
+    // as a crescent along the front of the snout that runs on in the
+    // profile of the face; the lips fold over their roots behind, and only
+    // the seam where the plates meet crosses them.
+    QPainterPath reach;
+    reach.addEllipse(tip + QPointF(size * 0.3, size * 0.05), size * 0.75, size * 0.95);
+    const QPainterPath snout = body.intersected(reach);
+    const QPainterPath lipLine = QTransform::fromTranslate(size * 0.4, 0).map(body);
+    const QPainterPath plates = snout.subtracted(lipLine);
     const QPainterPath cut = curveThrough({tip + QPointF(-size * 0.05, size * 0.04),
-                                           tip + QPointF(size * 0.35, size * 0.09), corner});
+                                           tip + QPointF(size * 0.25, size * 0.08),
+                                           tip + QPointF(size * 0.5, size * 0.1)});
     const Saved s(p);
-    p.setClipPath(snout, Qt::IntersectClip);
-    QRadialGradient plate(tip + QPointF(size * 0.05, 0), size * 1.05);
-    plate.setColorAt(0, withAlpha(colour.lighter(112), 235));
-    plate.setColorAt(0.5, withAlpha(colour, 200));
-    plate.setColorAt(1, withAlpha(colour, 0));
-    p.fillPath(snout, plate);
+    QLinearGradient plate(tip, tip + QPointF(size * 0.45, 0));
+    plate.setColorAt(0, withAlpha(colour.lighter(115), 245));
+    plate.setColorAt(1, withAlpha(colour.darker(110), 230));
+    p.fillPath(plates, plate);
+    p.setClipPath(plates, Qt::IntersectClip);
     // The fused teeth show as faint rows along each plate.
     for (const int side : {-1, 1})
         for (int i = 1; i <= 3; ++i)
-            stroke(p, QTransform::fromTranslate(-size * 0.03 * i, side * size * 0.15 * i).map(cut),
-                   withAlpha(colour.darker(140), 40 - 8 * i), 0.5);
+            stroke(p, QTransform::fromTranslate(-size * 0.02 * i, side * size * 0.17 * i).map(cut),
+                   withAlpha(colour.darker(150), 60 - 12 * i), 0.5);
     // Light along the upper plate, the lower one turning into shadow.
-    paintGlow(p, tip + QPointF(size * 0.2, -size * 0.4), size * 0.4,
-              withAlpha(colour.lighter(140), 90));
-    paintGlow(p, tip + QPointF(size * 0.3, size * 0.55), size * 0.45, QColor(0, 0, 0, 40));
-    // The lip folds softly over the roots of the plates.
-    stroke(p, QTransform::fromTranslate(-size * 0.04, 0).map(lips),
-           withAlpha(colour.darker(170), 50), size * 0.08);
-    stroke(p, QTransform::fromTranslate(size * 0.04, 0).map(lips), QColor(255, 255, 255, 35),
-           size * 0.06);
+    paintGlow(p, tip + QPointF(size * 0.15, -size * 0.45), size * 0.4,
+              withAlpha(colour.lighter(150), 110));
+    paintGlow(p, tip + QPointF(size * 0.2, size * 0.6), size * 0.45, QColor(0, 0, 0, 50));
     // The seam between the plates: a pale cutting edge over a thin dark line.
-    stroke(p, cut, withAlpha(colour.lighter(130), 150), size * 0.06);
-    stroke(p, QTransform::fromTranslate(0, size * 0.04).map(cut),
-           withAlpha(colour.darker(260), 150), 0.55);
+    stroke(p, cut, withAlpha(colour.lighter(135), 170), size * 0.06);
+    stroke(p, QTransform::fromTranslate(0, size * 0.045).map(cut),
+           withAlpha(colour.darker(280), 170), 0.6);
+    // The lips fold softly over the plates' roots: a shadow on the plates
+    // and a lit rim on the fold itself.
+    p.setClipPath(snout);
+    stroke(p, QTransform::fromTranslate(-size * 0.03, 0).map(lipLine),
+           withAlpha(colour.darker(220), 80), size * 0.09);
+    stroke(p, QTransform::fromTranslate(size * 0.05, 0).map(lipLine), QColor(255, 255, 255, 40),
+           size * 0.07);
 }
 
 } // namespace fishkit

@@ -80,7 +80,7 @@ void paintPorkfish(QPainter &p, double w, double h)
     const Canvas canvas(p, w, h);
     paintReef(p, 0.35, 0, 200, {}, 0, {}, {292, 230}, 90, QColor(150, 80, 160));
     const QColor yellow(252, 208, 30);
-    const Grunt pork(BodyShape{{60, 146}, 178, 126, 0.36, 0.8, 0.16, 0.64, 0.24, 0, 0.8},
+    const Grunt pork(BodyShape{{56, 146}, 184, 122, 0.4, 0.55, 0.16, 0.64, 0.3, 0, 0.8},
                      QColor(140, 165, 185), QColor(200, 215, 228), QColor(240, 242, 245),
                      withAlpha(yellow, 225), withAlpha(yellow, 225), withAlpha(yellow, 235),
                      QColor(170, 120, 20, 140), withAlpha(yellow, 200), QColor(210, 190, 120), 0.3,
@@ -100,13 +100,9 @@ void paintPorkfish(QPainter &p, double w, double h)
         paintGlow(p, s.snout + QPointF(8, -4), 28, QColor(240, 196, 70, 230));
         // One bar slants down and forward through the eye to the chin, the
         // other drops from the nape to the base of the pectoral fin.
-        const QPointF eye = s.at(0.18, -0.38);
-        stroke(p,
-               curveThrough({eye + QPointF(14, -60), eye + QPointF(1, 0), eye + QPointF(-10, 40)}),
-               QColor(18, 18, 22), s.depth * 0.13);
-        p.fillPath(smoothClosedPath({s.at(0.36, -1.2), s.at(0.46, -1.2), s.at(0.43, 0.1),
-                                     s.at(0.4, 0.3), s.at(0.34, 0.3)}),
-                   QColor(18, 18, 22));
+        const QColor black(18, 18, 22);
+        p.fillPath(bandAcross(s, 0.155, {10, 14, 15, 15, 14, 12, 9}, -0.07, 0, -1.5, 0.9), black);
+        p.fillPath(bandAcross(s, 0.38, {14, 18, 19, 18, 16, 12}, -0.045, 0.01, -1.5, 0.4), black);
     });
 }
 
