@@ -97,23 +97,34 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
               QColor(120, 60, 140));
     canvas.faceRight();
     const QColor green(40, 170, 120);
-    const Wrasse wrasse(BodyShape{{32, 124}, 218, 60, 0.3, 0.55, 0.26, 0.54, 0.05, 0.03, 0.9},
+    const Wrasse wrasse(BodyShape{{32, 124}, 218, 66, 0.3, 0.55, 0.26, 0.54, 0.06, 0.04, 0.9},
                         green.darker(140), green, QColor(140, 220, 180), QColor(60, 150, 150, 225),
                         QColor(20, 80, 90, 140), Qt::transparent, QColor(210, 90, 80), {42, 70},
                         0.22, 0.3, 0.52, 0.2, 0.26, {0.12, -0.4});
+    const BodyShape &s = wrasse.shape;
     paintWrasse(p, wrasse, [&](const WrasseParts &parts) {
         edgeFin(p, parts.tail, QColor(20, 60, 90), 5);
-        {
-            const Saved s(p);
-            p.setClipPath(parts.body, Qt::IntersectClip);
-            QLinearGradient blue(0, 90, 0, 154);
-            blue.setColorAt(0, QColor(20, 60, 190));
-            blue.setColorAt(1, QColor(70, 130, 235));
-            p.fillPath(smoothClosedPath({{20, 80}, {88, 80}, {94, 122}, {88, 164}, {20, 164}}),
-                       blue);
+        const Saved saved(p);
+        p.setClipPath(parts.body, Qt::IntersectClip);
+        // The blue of the head ends along the gill opening, bowed like it.
+        QPainterPath head(s.snout - QPointF(20, 60));
+        for (int k = 0; k <= 10; ++k) {
+            const double across = -1.3 + 0.26 * k;
+            head.lineTo(s.at(0.3 + 0.02 * (1.0 - across * across), across));
         }
-        paintBars(p, parts.body, 101, 24, 2, 12, QColor(14, 16, 24), 4);
-        paintBars(p, parts.body, 113, 0, 1, 9, QColor(205, 230, 245), 4);
+        head.lineTo(s.snout + QPointF(-20, 60));
+        head.closeSubpath();
+        QLinearGradient blue(0, s.at(0.2, -1).y(), 0, s.at(0.2, 1).y());
+        blue.setColorAt(0, QColor(20, 60, 190));
+        blue.setColorAt(1, QColor(70, 130, 235));
+        p.fillPath(head, blue);
+        // Two black bands with a pale one between, wrapping round the body
+        // behind the head and narrowing over the back and belly.
+        const QColor black(14, 16, 24);
+        p.fillPath(bandAcross(s, 0.33, {10, 14, 16, 17, 16, 14, 10}, 0, 0.035, -1.3, 1.3), black);
+        p.fillPath(bandAcross(s, 0.455, {7, 10, 12, 12, 12, 10, 7}, 0, 0.035, -1.3, 1.3), black);
+        p.fillPath(bandAcross(s, 0.395, {8, 11, 13, 13, 13, 11, 8}, 0, 0.035, -1.3, 1.3),
+                   QColor(175, 218, 238));
     });
 }
 

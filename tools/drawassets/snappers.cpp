@@ -60,7 +60,7 @@ void paintYellowtailSnapper(QPainter &p, double w, double h)
     p.fillPath(stripe.intersected(body), yellow);
     QPainterPath upperBack;
     upperBack.addRect(QRectF(s.at(0.25, 0).x(), 0, s.length * 0.62, s.snout.y() - 8));
-    paintSpots(p, body.intersected(upperBack).subtracted(stripe), 8.5, 1.6, 1.9,
+    paintSpots(p, body.intersected(upperBack).subtracted(stripe), 8.5, 1.0, 2.3,
                QColor(250, 220, 60, 230), 1);
     modelBody(p, body, caudal.base.x1(), QColor(10, 20, 35, 130));
     paintFin(p, caudal, yellow, ray, 18);

@@ -64,7 +64,7 @@ void paintBlueTang(QPainter &p, double w, double h)
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {60, 244}, 60, QColor(190, 160, 100),
                                {290, 236}, 80, QColor(200, 110, 60));
     // Nearly a disc, the forehead rising steep and straight over a short snout.
-    const Build s = surgeon({{{58, 130}, 178, 128, 0.44, 0.45, 0.12, 0.56, 0.15, 0.06, 0.7},
+    const Build s = surgeon({{{58, 130}, 178, 128, 0.44, 0.55, 0.12, 0.56, 0.15, 0.08, 0.7},
                              true,
                              0.12,
                              {44, 88},
@@ -99,7 +99,7 @@ void paintDoctorfish(QPainter &p, double w, double h)
     const QColor fins(92, 100, 112, 235);
     const Livery look(fins, fins, QColor(50, 56, 66, 150), QColor(150, 160, 176, 150),
                       QColor(120, 130, 146, 230), QColor(170, 150, 90), 6.5);
-    const Build s = surgeon({{{48, 126}, 196, 112, 0.44, 0.4, 0.11, 0.55, 0.13, 0.04, 0.8},
+    const Build s = surgeon({{{48, 126}, 196, 110, 0.44, 0.58, 0.11, 0.55, 0.14, 0.08, 0.8},
                              false,
                              0.14,
                              {52, 98},
@@ -199,7 +199,7 @@ void paintSurgeonfish(QPainter &p, double w, double h)
     canvas.faceRight();
     // Longer than the other surgeons, with a deep crescent tail whose lobes
     // run out into points.
-    const Build s = surgeon({{{34, 124}, 212, 92, 0.42, 0.38, 0.11, 0.54, 0.12, 0.03, 0.85},
+    const Build s = surgeon({{{34, 124}, 212, 92, 0.42, 0.58, 0.11, 0.54, 0.13, 0.07, 0.85},
                              false,
                              0.13,
                              {62, 132},
@@ -208,7 +208,7 @@ void paintSurgeonfish(QPainter &p, double w, double h)
     const Livery look(fins, fins, QColor(60, 56, 50, 150), QColor(170, 164, 152, 150),
                       QColor(130, 124, 114, 235), QColor(200, 170, 80), 6.5);
     paintBackFins(p, s, look);
-    edgeFin(p, s.caudal, QColor(236, 234, 222), 4);
+    edgeFin(p, s.caudal, QColor(236, 234, 222, 170), 3);
     edgeFin(p, s.dorsal, QColor(120, 190, 255), 3);
     edgeFin(p, s.anal, QColor(120, 190, 255), 3);
     fillBody(p, s.body, QColor(100, 94, 86), QColor(148, 142, 134), QColor(200, 196, 188));
