@@ -78,10 +78,16 @@ void paintSlants(QPainter &p, const Build &b, QColor colour, double width, bool 
     }
 }
 
-// A bar from the nape down through the eye to the throat, which hides the eye.
-QPainterPath eyeBar(QPointF eye)
+// A bar from the nape down through the eye to the throat, which hides the
+// eye: it bends with the head and narrows at both ends, `width` wide.
+void paintEyeBar(QPainter &p, const QPainterPath &area, QPointF eye, QColor colour, double width)
 {
-    return curveThrough({eye + QPointF(12, -60), eye, eye + QPointF(-4, 70)});
+    const QPainterPath spine = curveThrough({eye + QPointF(13, -62), eye + QPointF(5, -30), eye,
+                                             eye + QPointF(-1, 34), eye + QPointF(3, 70)});
+    const Saved s(p);
+    p.setClipPath(area, Qt::IntersectClip);
+    p.fillPath(ribbon(spine, {width * 0.6, width * 0.9, width, width, width * 0.9, width * 0.7}),
+               colour);
 }
 
 } // namespace
@@ -104,7 +110,7 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
     edgeFin(p, b.caudal, QColor(236, 242, 240, 220), 7);
     fillBody(p, b.body, QColor(238, 236, 222), QColor(250, 250, 246), QColor(244, 242, 236));
     paintSlants(p, b, QColor(150, 150, 140, 75), 0.7, false);
-    strokeInside(p, b.body, eyeBar(b.eye), QColor(20, 20, 24), 14);
+    paintEyeBar(p, b.body, b.eye, QColor(20, 20, 24), 14);
     modelBody(p, b.body, b.caudal.base.x1(), QColor(90, 90, 80), 0.7);
     // On the soft dorsal fin just above its base, not on the body.
     QPointF spot = b.shape.at(0.8, 0);
@@ -151,8 +157,8 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
         spot.setColorAt(1, QColor(110, 110, 122, 0));
         p.fillRect(QRectF(falseEye - QPointF(15, 15), QSizeF(30, 30)), spot);
     }
-    strokeInside(p, b.body, eyeBar(b.eye), QColor(250, 250, 245), 15);
-    strokeInside(p, b.body, eyeBar(b.eye), QColor(20, 20, 26), 10);
+    paintEyeBar(p, b.body, b.eye, QColor(250, 250, 245), 14);
+    paintEyeBar(p, b.body, b.eye, QColor(20, 20, 26), 10);
     modelBody(p, b.body, b.caudal.base.x1(), QColor(90, 90, 100), 0.8);
     paintFront(p, b, look);
 }
@@ -182,7 +188,7 @@ void paintBandedButterfly(QPainter &p, double w, double h)
     fillBody(p, b.body, QColor(224, 224, 220), QColor(250, 250, 246), QColor(236, 236, 232));
     paintSlants(p, b, QColor(150, 150, 150, 70), 0.7, false);
     const QPainterPath all = b.body.united(b.dorsal.shape).united(b.anal.shape);
-    strokeInside(p, all, eyeBar(b.eye), band, 20);
+    paintEyeBar(p, all, b.eye, band, 20);
     // The bands wrap round the disc: widest on the flank, narrowing and
     // leaning back as they run up into the dorsal fin and down into the anal.
     {
