@@ -9,6 +9,8 @@
 #include <QRadialGradient>
 #include <QTransform>
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 // Angelfish: tall discs with trailing fin points.
@@ -244,9 +246,28 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
     for (const auto &[width, alpha] : {std::pair{14.0, 50}, {9.0, 110}, {5.0, 230}})
         edgeFin(p, a.caudal, QColor(236, 238, 240, alpha), width);
     fillBody(p, a.body, QColor(104, 108, 116), QColor(146, 150, 156), QColor(158, 162, 166));
-    paintSpots(
-        p, a.body.united(a.dorsal.shape).united(a.anal.shape).subtracted(oval({70, 120}, 42, 60)),
-        7.5, 1.8, 2.3, QColor(44, 48, 56, 160), 34);
+    {
+        // Each scale has a dark centre, so the freckles run in the scale
+        // rows, smaller towards the head, back and belly and fading out over
+        // the face; the fins are freckled more finely.
+        const Saved saved(p);
+        p.setClipPath(a.body.united(a.dorsal.shape).united(a.anal.shape), Qt::IntersectClip);
+        p.setPen(Qt::NoPen);
+        const BodyShape &b = a.shape;
+        for (int row = 0; row <= 26; ++row) {
+            const double across = -2.1 + row * 0.162;
+            for (double t = 0.16 + (row % 2) * 0.018; t < 1.0; t += 0.036) {
+                const double r = (2.8 + 0.5 * std::sin(row * 7.3 + t * 83)) *
+                                 std::max(0.45, 1.0 - 0.3 * std::abs(across)) *
+                                 std::clamp((t - 0.12) / 0.2, 0.3, 1.0);
+                const int alpha = int(150 * std::clamp((t - 0.14) / 0.14, 0.0, 1.0));
+                p.setBrush(QColor(44, 48, 56, alpha));
+                p.drawEllipse(b.at(t, across) + QPointF(0.8 * std::sin(row * 3.1 + t * 41), 0),
+                              r * 1.1, r * 0.9);
+            }
+        }
+    }
+    paintScaleRows(p, a.body, a.shape, 6.4, QColor(200, 204, 210, 150), 1.0);
     // The pale mouth and chin fade back into the grey of the head.
     glow(p, a.body, a.shape.snout + QPointF(8, 4), 26, QColor(232, 234, 232, 245));
     glow(p, a.body, a.shape.snout + QPointF(16, 10), 22, QColor(220, 222, 222, 150));

@@ -193,7 +193,7 @@ void paintBlueParrotfish(QPainter &p, double w, double h)
               QColor(150, 70, 130));
     paintWrasse(
         p,
-        Wrasse(BodyShape{{26, 142}, 222, 108, 0.44, 0.9, 0.28, 0.6, 0.36, 0.03, 0.8},
+        Wrasse(BodyShape{{26, 142}, 222, 108, 0.44, 0.9, 0.28, 0.6, 0.3, 0.03, 0.8},
                QColor(74, 132, 206), QColor(116, 170, 228), QColor(170, 206, 240),
                QColor(110, 160, 220, 230), QColor(60, 100, 170, 140), QColor(172, 206, 238),
                QColor(230, 200, 110), {62, 130}, 0.36),
