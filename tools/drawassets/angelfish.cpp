@@ -9,6 +9,8 @@
 #include <QRadialGradient>
 #include <QTransform>
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 // Angelfish: tall discs with trailing fin points.
@@ -89,10 +91,10 @@ void paintFrenchAngelfish(QPainter &p, double w, double h)
                                {36, 230}, 110, QColor(170, 70, 150));
     const QColor black(22, 22, 26, 245);
     const QColor yellow(240, 200, 40);
-    const AngelForm form{{{56, 128}, 176, 140, 0.46, 0.42, 0.2, 0.52, 0.1, 0, 0.7},
-                         0.3,
-                         {76, 0.5},
-                         0.62,
+    const AngelForm form{{{52, 126}, 178, 122, 0.42, 0.55, 0.2, 0.52, 0.17, 0, 0.8},
+                         0.42,
+                         {72, 0.56},
+                         0.68,
                          TailKind::Rounded,
                          {44, 66},
                          0.15,
@@ -139,9 +141,9 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
     const QColor blue(60, 170, 255);
     const Livery look(yellow, QColor(46, 128, 130, 240), QColor(240, 170, 40, 200), yellow, yellow,
                       QColor(60, 150, 200), 7);
-    const Build a = angel({{{58, 128}, 180, 128, 0.46, 0.62, 0.2, 0.52, 0.04, 0, 0.7},
-                           0.32,
-                           {76, 0.78},
+    const Build a = angel({{{48, 128}, 180, 118, 0.42, 0.58, 0.2, 0.52, 0.15, 0, 0.8},
+                           0.3,
+                           {68, 0.8},
                            0,
                            TailKind::Rounded,
                            {44, 66},
@@ -177,15 +179,15 @@ void paintRockAngelBeauty(QPainter &p, double w, double h)
     const QColor yellow(255, 204, 20, 245);
     const Livery look(yellow, yellow, QColor(200, 130, 0, 170), QColor(255, 230, 110, 200), yellow,
                       QColor(150, 110, 50), 6.5);
-    const Build a = angel({{{58, 128}, 174, 118, 0.45, 0.66, 0.22, 0.52, 0.03, 0, 0.7},
-                           0.22,
-                           {12, 0.34},
+    const Build a = angel({{{58, 128}, 172, 112, 0.44, 0.7, 0.22, 0.52, 0.04, 0, 0.7},
+                           0.3,
+                           {14, 0.4},
                            0,
                            TailKind::Lunate,
                            {42, 80},
                            0.1,
                            0,
-                           QColor(40, 110, 240)});
+                           QColor(214, 150, 10)});
     paintBackFins(p, a, look);
     fillBody(p, a.body, QColor(250, 196, 10), QColor(255, 204, 20), QColor(255, 226, 90));
     paintScaleRows(p, a.body, a.shape, 5.6, QColor(210, 150, 0, 130));
@@ -210,29 +212,30 @@ void paintRockAngelBeauty(QPainter &p, double w, double h)
     glow(p, black, {196, 104}, 110, QColor(52, 52, 66));
     paintScaleRows(p, black.intersected(a.body), a.shape, 5.6, QColor(80, 80, 100, 120));
     for (const Fin *f : {&a.dorsal, &a.anal})
-        edgeFin(p, *f, QColor(250, 110, 30), 3);
+        edgeFin(p, *f, QColor(250, 110, 30, 200), 2);
     modelBody(p, a.body, a.caudal.base.x1(), QColor(40, 30, 10), 0.6);
     paintFront(p, a, look);
     // The blue is on the upper half of the ring round the eye.
     const Saved saved(p);
-    p.setPen(QPen(QColor(40, 110, 240), 2.6, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(QColor(40, 110, 240), 2.0, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(a.eye - QPointF(9, 9), QSizeF(18, 18)), 20 * 16, 150 * 16);
+    p.drawArc(QRectF(a.eye - QPointF(7.6, 7.6), QSizeF(15.2, 15.2)), 20 * 16, 150 * 16);
 }
 
 // Grey, freckled by dark scale centres; a pale mouth, a squared-off tail with a
-// pale rim, and a grey streamer (a yellow one is the French Angelfish's).
+// pale rim, and dorsal and anal fins drawn out into grey points (the French
+// Angelfish's end in yellow streamers).
 void paintGrayAngelfish(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.45, Floor::Rock, {24, 230}, 40, QColor(150, 150, 100),
                                {300, 226}, 170, QColor(120, 60, 140));
-    const Build a = angel({{{56, 128}, 178, 134, 0.47, 0.5, 0.2, 0.5, 0.04, 0, 0.7},
-                           0.27,
-                           {52, 0.52},
-                           0.6,
-                           TailKind::Lunate,
-                           {40, 74},
-                           -0.12,
+    const Build a = angel({{{54, 128}, 176, 128, 0.42, 0.6, 0.2, 0.5, 0.14, 0, 0.8},
+                           0.44,
+                           {40, 0.74},
+                           0,
+                           TailKind::Truncate,
+                           {40, 76},
+                           0,
                            12,
                            QColor(56, 58, 66)});
     const QColor grey(96, 100, 108, 250);
@@ -243,9 +246,28 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
     for (const auto &[width, alpha] : {std::pair{14.0, 50}, {9.0, 110}, {5.0, 230}})
         edgeFin(p, a.caudal, QColor(236, 238, 240, alpha), width);
     fillBody(p, a.body, QColor(104, 108, 116), QColor(146, 150, 156), QColor(158, 162, 166));
-    paintSpots(
-        p, a.body.united(a.dorsal.shape).united(a.anal.shape).subtracted(oval({70, 120}, 42, 60)),
-        7.5, 1.8, 2.3, QColor(44, 48, 56, 160), 34);
+    {
+        // Each scale has a dark centre, so the freckles run in the scale
+        // rows, smaller towards the head, back and belly and fading out over
+        // the face; the fins are freckled more finely.
+        const Saved saved(p);
+        p.setClipPath(a.body.united(a.dorsal.shape).united(a.anal.shape), Qt::IntersectClip);
+        p.setPen(Qt::NoPen);
+        const BodyShape &b = a.shape;
+        for (int row = 0; row <= 26; ++row) {
+            const double across = -2.1 + row * 0.162;
+            for (double t = 0.16 + (row % 2) * 0.018; t < 1.0; t += 0.036) {
+                const double r = (2.8 + 0.5 * std::sin(row * 7.3 + t * 83)) *
+                                 std::max(0.45, 1.0 - 0.3 * std::abs(across)) *
+                                 std::clamp((t - 0.12) / 0.2, 0.3, 1.0);
+                const int alpha = int(150 * std::clamp((t - 0.14) / 0.14, 0.0, 1.0));
+                p.setBrush(QColor(44, 48, 56, alpha));
+                p.drawEllipse(b.at(t, across) + QPointF(0.8 * std::sin(row * 3.1 + t * 41), 0),
+                              r * 1.1, r * 0.9);
+            }
+        }
+    }
+    paintScaleRows(p, a.body, a.shape, 6.4, QColor(200, 204, 210, 150), 1.0);
     // The pale mouth and chin fade back into the grey of the head.
     glow(p, a.body, a.shape.snout + QPointF(8, 4), 26, QColor(232, 234, 232, 245));
     glow(p, a.body, a.shape.snout + QPointF(16, 10), 22, QColor(220, 222, 222, 150));

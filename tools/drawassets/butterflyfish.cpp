@@ -39,15 +39,15 @@ Build butterfly(const ButterflyForm &f)
         return rimPoint(body, s.at(along, 0), side) + QPointF(0, side * d * rise);
     };
     const QPointF eye = s.at(0.2, -0.22);
-    const double gill = gillAt(s, eye, 1.6);
+    const double gill = gillAt(s, eye, 1.95);
     const auto corner = [&](int side) {
         return QPointF(s.at(1, 0).x() + 6, s.snout.y() + side * d * f.wrap);
     };
     return Build(
         s, body,
         spinyFin(out(0.3, -1, -0.04),
-                 {out(0.34, -1, f.spiny), out(0.52, -1, f.spiny * 0.85), out(0.74, -1, f.soft),
-                  corner(-1)},
+                 {out(0.34, -1, f.spiny * 0.7), out(0.44, -1, f.spiny), out(0.58, -1, f.spiny),
+                  out(0.76, -1, f.soft), corner(-1)},
                  s.at(0.97, -0.45), 12, 22, 0.14),
         spinyFin(out(0.56, 1, -0.04), {out(0.6, 1, f.soft * 0.4), out(0.76, 1, f.soft), corner(1)},
                  s.at(0.97, 0.45), 3, 18, 0.14),
@@ -57,23 +57,37 @@ Build butterfly(const ButterflyForm &f)
         Opercle::Butterfly);
 }
 
-// Fine lines slanting up towards the tail along the scale rows; with `chevron`
-// those below the midline slant back to meet them in points facing the head.
-void paintSlants(QPainter &p, const QPainterPath &body, QColor colour, double width, bool chevron)
+// Fine lines slanting up towards the tail along the scale rows, bending as
+// the rows wrap round the disc; with `chevron` those below the midline slant
+// back to meet them in points facing the head.
+void paintSlants(QPainter &p, const Build &b, QColor colour, double width, bool chevron)
 {
-    const QPointF up(40, -44);
-    for (int k = -8; k < 16; ++k) {
-        const QPointF from(64 + k * 11, 128);
-        const QPointF down = from + QPointF(chevron ? 80 : -70, 88);
-        strokeInside(p, body, curve(from, from + up, from + up * 2), colour, width);
-        strokeInside(p, body, curve(from, (from + down) / 2 + QPointF(0, 2), down), colour, width);
+    const BodyShape &s = b.shape;
+    for (int k = -7; k < 14; ++k) {
+        const double t = 0.08 + k * 0.065;
+        std::vector<QPointF> up;
+        std::vector<QPointF> down;
+        for (int i = 0; i <= 8; ++i) {
+            const double a = i / 8.0 * 1.6;
+            // Steeper high on the flank, where the rows turn over the back.
+            up.push_back(s.at(t + 0.32 * a - 0.05 * a * a, -a));
+            down.push_back(s.at(t + (chevron ? 0.3 : -0.24) * a + 0.03 * a * a, a));
+        }
+        strokeInside(p, b.body, curveThrough(up), colour, width);
+        strokeInside(p, b.body, curveThrough(down), colour, width);
     }
 }
 
-// A bar from the nape down through the eye to the throat, which hides the eye.
-QPainterPath eyeBar(QPointF eye)
+// A bar from the nape down through the eye to the throat, which hides the
+// eye: it bends with the head and narrows at both ends, `width` wide.
+void paintEyeBar(QPainter &p, const QPainterPath &area, QPointF eye, QColor colour, double width)
 {
-    return curveThrough({eye + QPointF(12, -60), eye, eye + QPointF(-4, 70)});
+    const QPainterPath spine = curveThrough({eye + QPointF(13, -62), eye + QPointF(5, -30), eye,
+                                             eye + QPointF(-1, 34), eye + QPointF(3, 70)});
+    const Saved s(p);
+    p.setClipPath(area, Qt::IntersectClip);
+    p.fillPath(ribbon(spine, {width * 0.6, width * 0.9, width, width, width * 0.9, width * 0.7}),
+               colour);
 }
 
 } // namespace
@@ -86,16 +100,17 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {272, 242}, 62, QColor(180, 140, 100),
                                {30, 236}, 96, QColor(180, 80, 140));
-    const BodyShape shape{{58, 130}, 180, 124, 0.47, 0.1, 0.26, 0.52, 0.06, 0, 0.7};
-    const Build b = butterfly({shape, 0.2, 0.3, 0.36, TailKind::Truncate, {38, 60}});
+    // Deeper than long behind a drawn-out, pointed snout.
+    const BodyShape shape{{52, 130}, 182, 126, 0.52, 0.0, 0.24, 0.52, 0.1, 0, 0.7};
+    const Build b = butterfly({shape, 0.13, 0.26, 0.36, TailKind::Truncate, {36, 62}});
     const QColor yellow(255, 212, 0, 250);
     const Livery look(yellow, yellow, QColor(200, 150, 0, 120), QColor(236, 234, 220, 140), yellow,
                       QColor(60, 50, 40), 6);
     paintBackFins(p, b, look);
     edgeFin(p, b.caudal, QColor(236, 242, 240, 220), 7);
     fillBody(p, b.body, QColor(238, 236, 222), QColor(250, 250, 246), QColor(244, 242, 236));
-    paintSlants(p, b.body, QColor(150, 150, 140, 75), 0.7, false);
-    strokeInside(p, b.body, eyeBar(b.eye), QColor(20, 20, 24), 14);
+    paintSlants(p, b, QColor(150, 150, 140, 75), 0.7, false);
+    paintEyeBar(p, b.body, b.eye, QColor(20, 20, 24), 14);
     modelBody(p, b.body, b.caudal.base.x1(), QColor(90, 90, 80), 0.7);
     // On the soft dorsal fin just above its base, not on the body.
     QPointF spot = b.shape.at(0.8, 0);
@@ -111,8 +126,13 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.35, Floor::Open, {282, 250}, 72, QColor(200, 140, 90),
                                {26, 240}, 140, QColor(170, 70, 110));
-    const Build b =
-        butterfly({{{70, 128}, 168, 118, 0.42, 0.4, 0.3, 0.5, 0.02, 0.02, 0.7}, 0.15, 0.2, 0.28});
+    // Round, with a short snout and low, rounded soft fins.
+    const Build b = butterfly({{{76, 128}, 158, 120, 0.4, 0.62, 0.3, 0.5, 0.02, 0.03, 0.7},
+                               0.12,
+                               0.21,
+                               0.3,
+                               TailKind::Rounded,
+                               {34, 52}});
     const Livery look(QColor(225, 228, 222, 220), QColor(238, 228, 176, 250),
                       QColor(200, 180, 120, 150), QColor(236, 234, 220, 140),
                       QColor(240, 200, 50, 240), QColor(60, 50, 40), 6);
@@ -120,25 +140,25 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
     edgeFin(p, b.dorsal, QColor(240, 200, 60, 230), 9);
     edgeFin(p, b.anal, QColor(240, 200, 60, 230), 9);
     fillBody(p, b.body, QColor(206, 206, 210), QColor(236, 236, 238), QColor(242, 238, 226));
-    paintSlants(p, b.body, QColor(70, 70, 82, 100), 0.8, true);
+    paintSlants(p, b, QColor(70, 70, 82, 100), 0.8, true);
     // High on the rear of the body, just under the soft dorsal fin.
     // A black spot in a white ring, both soft-edged like pigment in the skin.
-    const QPointF falseEye = rimPoint(b.body, b.shape.at(0.8, 0), -1) + QPointF(0, 13);
+    const QPointF falseEye = rimPoint(b.body, b.shape.at(0.8, 0), -1) + QPointF(-2, 22);
     {
         const Saved saved(p);
         p.setClipPath(b.body, Qt::IntersectClip);
         // The grey of the skin deepens round the ring, which sets it off.
-        QRadialGradient spot(falseEye, 12);
+        QRadialGradient spot(falseEye, 15);
         spot.setColorAt(0, QColor(12, 12, 18));
         spot.setColorAt(0.5, QColor(20, 20, 26));
         spot.setColorAt(0.56, QColor(252, 252, 250));
         spot.setColorAt(0.66, QColor(252, 252, 250));
         spot.setColorAt(0.74, QColor(110, 110, 122, 90));
         spot.setColorAt(1, QColor(110, 110, 122, 0));
-        p.fillRect(QRectF(falseEye - QPointF(12, 12), QSizeF(24, 24)), spot);
+        p.fillRect(QRectF(falseEye - QPointF(15, 15), QSizeF(30, 30)), spot);
     }
-    strokeInside(p, b.body, eyeBar(b.eye), QColor(250, 250, 245), 15);
-    strokeInside(p, b.body, eyeBar(b.eye), QColor(20, 20, 26), 10);
+    paintEyeBar(p, b.body, b.eye, QColor(250, 250, 245), 14);
+    paintEyeBar(p, b.body, b.eye, QColor(20, 20, 26), 10);
     modelBody(p, b.body, b.caudal.base.x1(), QColor(90, 90, 100), 0.8);
     paintFront(p, b, look);
 }
@@ -149,23 +169,36 @@ void paintBandedButterfly(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.35, Floor::Rock, {284, 228}, 50, QColor(180, 140, 80),
                                {24, 224}, 130, QColor(170, 80, 150));
-    const BodyShape shape{{66, 128}, 168, 136, 0.45, 0.2, 0.28, 0.5, 0.03, 0, 0.7};
-    const Build b = butterfly({shape, 0.3, 0.24, 0.4, TailKind::Truncate, {36, 58}});
+    // Taller than the others, its soft dorsal and anal fins standing high.
+    const BodyShape shape{{70, 128}, 160, 134, 0.46, 0.3, 0.28, 0.5, 0.06, 0, 0.7};
+    const Build b = butterfly({shape, 0.17, 0.3, 0.48, TailKind::Truncate, {34, 58}});
     const QColor band(36, 30, 30);
     const QColor white(240, 238, 232, 252);
     const Livery look(white, white, QColor(110, 110, 110, 150), QColor(236, 234, 220, 140), white,
                       QColor(60, 50, 40), 6);
     paintBackFins(p, b, look);
-    paintBars(p, b.caudal.shape, b.caudal.base.x1() + 24, 0, 1, 5, band, 3);
+    const QPointF root = b.caudal.base.center();
+    strokeInside(p, b.caudal.shape,
+                 curve(root + QPointF(22, -34), root + QPointF(18, 0), root + QPointF(22, 34)),
+                 band, 5);
     for (const Fin *f : {&b.dorsal, &b.anal}) {
         edgeFin(p, *f, band, 9);
         edgeFin(p, *f, white, 3);
     }
     fillBody(p, b.body, QColor(224, 224, 220), QColor(250, 250, 246), QColor(236, 236, 232));
-    paintBars(p, b.body, 76, 10, 16, 0.7, QColor(150, 150, 150, 90), -10);
+    paintSlants(p, b, QColor(150, 150, 150, 70), 0.7, false);
     const QPainterPath all = b.body.united(b.dorsal.shape).united(b.anal.shape);
-    strokeInside(p, all, eyeBar(b.eye), band, 20);
-    paintBars(p, all, 146, 56, 2, 28, band, 6);
+    paintEyeBar(p, all, b.eye, band, 20);
+    // The bands wrap round the disc: widest on the flank, narrowing and
+    // leaning back as they run up into the dorsal fin and down into the anal.
+    {
+        const Saved saved(p);
+        p.setClipPath(all, Qt::IntersectClip);
+        p.fillPath(bandAcross(b.shape, 0.5, {14, 24, 30, 32, 31, 28, 22}, 0.05, 0.025, -2.1, 1.9),
+                   band);
+        p.fillPath(bandAcross(b.shape, 0.83, {16, 22, 28, 30, 30, 26, 20}, 0.07, 0.03, -2.2, 2.1),
+                   band);
+    }
     // A light rim only: a dark one would cut the fins off from the white body.
     modelBody(p, b.body, b.caudal.base.x1(), QColor(60, 60, 60, 110), 0.45);
     paintFront(p, b, look);

@@ -44,7 +44,8 @@ Build damsel(const DamselForm &f)
     return Build(
         s, body,
         spinyFin(s.at(0.27, -0.92),
-                 {out(0.3, -1, f.spiny), out(0.58, -1, f.spiny * 0.95), out(0.74, -1, f.soft * 0.9),
+                 {out(0.31, -1, f.spiny * 0.7), out(0.4, -1, f.spiny), out(0.6, -1, f.spiny * 0.95),
+                  out(0.74, -1, f.soft * 0.9),
                   lobe + QPointF(0, s.at(0.9, -0.7).y() - d * f.soft * 0.4)},
                  s.at(0.93, -0.55), 13, 12),
         spinyFin(s.at(0.6, 0.9),
@@ -97,10 +98,10 @@ void paintSergeantMajor(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Open, {280, 252}, 76, QColor(180, 150, 100),
                                {30, 240}, 120, QColor(160, 70, 140));
-    const Build d = damsel({{{52, 128}, 184, 118, 0.43, 0.6, 0.2, 0.54, 0.04, 0, 0.8},
+    const Build d = damsel({{{52, 128}, 184, 114, 0.43, 0.72, 0.2, 0.54, 0.04, 0.02, 0.8},
                             0.16,
-                            0.36,
-                            0.09,
+                            0.42,
+                            0.13,
                             {58, 104},
                             0.45,
                             0.32});
@@ -110,7 +111,11 @@ void paintSergeantMajor(QPainter &p, double w, double h)
     paintBackFins(p, d, look);
     edgeFin(p, d.caudal, QColor(40, 40, 45, 120), 2);
     fillBody(p, d.body, QColor(240, 205, 50), QColor(232, 234, 236), QColor(242, 244, 246), 0.45);
-    paintBars(p, d.body, 104, 29, 5, 15, QColor(20, 24, 32, 235), 2);
+    // The bars wrap round the body, narrowing over the back and the belly.
+    for (const double along : {0.29, 0.445, 0.6, 0.75, 0.895})
+        p.fillPath(bandAcross(d.shape, along, {8, 13, 15, 16, 15, 12, 7}, 0.015, 0.012, -1.3, 1.3)
+                       .intersected(d.body),
+                   QColor(20, 24, 32, 235));
     paintScaleRows(p, d.body, d.shape, 6, QColor(120, 120, 110, 70));
     modelBody(p, d.body, d.caudal.base.x1(), QColor(70, 72, 80), 0.7);
     paintFront(p, d, look);
@@ -124,7 +129,8 @@ void paintBeaugregory(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {270, 236}, 70, QColor(170, 150, 90),
                                {34, 240}, 100, QColor(170, 80, 140));
-    const Build d = damsel({{{54, 132}, 184, 100, 0.4, 0.7, 0.26, 0.54, 0.09, 0.02, 0.6},
+    // The juvenile is deep for its length, with a short, bluntly rounded snout.
+    const Build d = damsel({{{62, 130}, 172, 110, 0.42, 0.9, 0.26, 0.54, 0.08, 0.04, 0.6},
                             0.2,
                             0.32,
                             0.07,
@@ -156,13 +162,13 @@ void paintBeaugregory(QPainter &p, double w, double h)
     fillBody(p, saddle, QColor(36, 60, 180), QColor(46, 84, 200), QColor(60, 100, 210));
     paintSpots(p, saddle, 11, 0.6, 0.9, QColor(120, 220, 255, 170), 35);
     paintScaleRows(p, d.body, s, 6.5, QColor(200, 140, 0, 80));
-    // The spot: black, ringed in blue, its upper half on the fin where the
-    // spines end and its lower half on the back, both soft at the edge.
-    const int junction = d.dorsal.spines;
+    // The spot: black, ringed in blue, at the base of the soft dorsal fin a
+    // third of the way along it, its upper half on the fin and its lower
+    // half on the back, both soft at the edge.
+    const double rays = double(d.dorsal.tips.size());
+    const double soft = d.dorsal.spines + (rays - d.dorsal.spines) * 0.3;
     const QPointF centre =
-        rimPoint(d.body, d.dorsal.base.pointAt((junction + 0.5) / double(d.dorsal.tips.size())),
-                 -1) +
-        QPointF(0, 1.5);
+        rimPoint(d.body, d.dorsal.base.pointAt((soft + 0.5) / rays), -1) + QPointF(0, -2);
     {
         const Saved saved(p);
         p.setClipPath(d.body.united(d.dorsal.shape), Qt::IntersectClip);
@@ -184,12 +190,12 @@ void paintYellowtailedDamselfish(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Rock, {40, 224}, 56, QColor(190, 130, 90),
                                {300, 214}, 150, QColor(200, 120, 60));
-    const Build d = damsel({{{46, 130}, 190, 124, 0.42, 0.62, 0.22, 0.55, 0.08, 0.02, 0.8},
+    const Build d = damsel({{{46, 130}, 190, 126, 0.4, 0.85, 0.22, 0.55, 0.08, 0.05, 0.8},
                             0.15,
-                            0.27,
-                            0.06,
-                            {66, 118},
-                            0.45,
+                            0.24,
+                            0.04,
+                            {62, 112},
+                            0.3,
                             0.34});
     const QColor dark(32, 34, 60, 250);
     const Livery look(QColor(255, 218, 30, 245), dark, QColor(70, 70, 110, 140),

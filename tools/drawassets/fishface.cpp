@@ -130,12 +130,10 @@ void paintGillCover(QPainter &p, const QPainterPath &body, const BodyShape &shap
         break;
     }
     case Opercle::Butterfly:
-        // A small rounded opercle close behind the eye, hardly any preopercle.
-        opercle =
-            curveThrough({b.at(gill - 0.05, -0.32), b.at(gill - 0.01, -0.12), b.at(gill, 0.08),
-                          b.at(gill - 0.025, 0.28), b.at(gill - 0.07, 0.38)});
-        preopercle = curveThrough({b.at(pre, -0.05), b.at(pre + 0.01, 0.14), b.at(pre - 0.02, 0.26),
-                                   b.at(pre - 0.05, 0.3)});
+        // A small rounded opercle behind the eye; the preopercle hides under
+        // the skin, and drawn it reads as a mark behind the eye.
+        opercle = curveThrough({b.at(gill - 0.04, -0.3), b.at(gill - 0.005, -0.1), b.at(gill, 0.1),
+                                b.at(gill - 0.03, 0.3), b.at(gill - 0.07, 0.4)});
         break;
     case Opercle::Surgeon:
         // One long edge from high behind the eye, sloping down and forward
@@ -147,7 +145,9 @@ void paintGillCover(QPainter &p, const QPainterPath &body, const BodyShape &shap
                                    b.at(pre - 0.04, 0.45), b.at(pre - 0.085, 0.62)});
         break;
     }
-    paintEdge(p, opercle, withAlpha(line, 150), {1, 0}, 1.0);
+    // A butterflyfish's thin skin hides the bone's edge but for a faint line.
+    const double shown = kind == Opercle::Butterfly ? 0.4 : 1.0;
+    paintEdge(p, opercle, withAlpha(line, int(150 * shown)), {1, 0}, shown);
     paintEdge(p, preopercle, withAlpha(line, 55), {0.8, 0.5}, 0.5);
 }
 
@@ -211,13 +211,13 @@ Fin pelvicFin(const QPainterPath &body, QPointF inside, double base, double leng
     // soft rays fanning back behind it, each shorter than the one before, so
     // that the trailing edge runs back up to the rear of a broad base. The
     // root reaches a little into the body, so the fin grows out of the belly.
-    const double span = std::max(base, length * 0.4);
+    const double span = std::max(base, length * 0.3);
     const QPointF front = rimPoint(body, inside, 1) - QPointF(0, 0.6);
     const QPointF rear = rimPoint(body, inside + QPointF(span, 0), 1) - QPointF(0, 0.6);
     const QPointF along = heading(angle);
     const QPointF out(along.y(), -along.x());
     const QPointF tip = front + along * length;
-    const QPointF inner = rear + heading(angle - 45) * length * 0.45;
+    const QPointF inner = rear + heading(angle - 30) * length * 0.3;
     Fin f;
     f.base = QLineF(front, rear);
     f.spines = 1;
@@ -239,8 +239,8 @@ Fin pelvicFin(const QPainterPath &body, QPointF inside, double base, double leng
     } else {
         edge.push_back(tip + out * length * 0.02);
     }
-    // The trailing edge bows out a little between the rays' ends.
-    edge.push_back((tip + inner) / 2 + out * length * 0.07);
+    // The trailing edge runs nearly straight, a little hollow, between the rays' ends.
+    edge.push_back((tip + inner) / 2 + out * length * 0.01);
     edge.push_back(inner);
     edge.push_back(rear);
     f.edge = curveThrough(edge);
@@ -364,47 +364,44 @@ void paintBeakPlates(QPainter &p, const QPainterPath &body, QPointF tip, double 
 {
     if (Silhouette::active(p))
         return;
-    // The front of the snout is bare tooth plate, upper and lower, following
-    // the profile of the face a little proud of it and meeting at a pale
-    // cutting edge; behind, the lips fold over the plates' roots, so that
-    // the beak grows out of the face instead of sitting on it.
-    const QPointF corner = tip + QPointF(size * 0.78, size * 0.1);
-    const QPainterPath lips = curveThrough(
-        {tip + QPointF(size * 0.42, -size * 1.0), tip + QPointF(size * 0.6, -size * 0.42), corner,
-         tip + QPointF(size * 0.55, size * 0.45), tip + QPointF(size * 0.36, size * 0.9)});
-    QPainterPath ahead = lips;
-    ahead.lineTo(tip + QPointF(-size, size));
-    ahead.lineTo(tip + QPointF(-size, -size));
-    ahead.closeSubpath();
-    const QPainterPath snout =
-        body.united(QTransform::fromTranslate(-size * 0.07, 0).map(body)).intersected(ahead);
-    const QPainterPath cut = curveThrough(
-        {tip + QPointF(-size * 0.1, size * 0.03), tip + QPointF(size * 0.35, size * 0.08), corner});
+    // The tooth plates, upper and lower, are fused out of the jaws and show
+    // as a crescent along the front of the snout that runs on in the
+    // profile of the face; the lips fold over their roots behind, and only
+    // the seam where the plates meet crosses them.
+    QPainterPath reach;
+    reach.addEllipse(tip + QPointF(size * 0.3, size * 0.05), size * 0.75, size * 0.95);
+    const QPainterPath snout = body.intersected(reach);
+    const QPainterPath lipLine = QTransform::fromTranslate(size * 0.4, 0).map(body);
+    const QPainterPath plates = snout.subtracted(lipLine);
+    const QPainterPath cut = curveThrough({tip + QPointF(-size * 0.05, size * 0.04),
+                                           tip + QPointF(size * 0.25, size * 0.08),
+                                           tip + QPointF(size * 0.5, size * 0.1)});
     const Saved s(p);
-    QLinearGradient g(tip + QPointF(size * 0.6, 0), tip - QPointF(size * 0.1, 0));
-    g.setColorAt(0, colour.darker(118));
-    g.setColorAt(1, colour.lighter(112));
-    p.fillPath(snout, g);
-    p.setClipPath(snout, Qt::IntersectClip);
-    // The fused teeth show as faint rows running along each plate.
+    QLinearGradient plate(tip, tip + QPointF(size * 0.45, 0));
+    plate.setColorAt(0, withAlpha(colour.lighter(115), 245));
+    plate.setColorAt(1, withAlpha(colour.darker(110), 230));
+    p.fillPath(plates, plate);
+    p.setClipPath(plates, Qt::IntersectClip);
+    // The fused teeth show as faint rows along each plate.
     for (const int side : {-1, 1})
         for (int i = 1; i <= 3; ++i)
-            stroke(p, QTransform::fromTranslate(-size * 0.04 * i, side * size * 0.16 * i).map(cut),
-                   withAlpha(colour.darker(150), 55), 0.5);
-    // Light falls on the upper plate and the lower one turns into shadow.
-    paintGlow(p, tip + QPointF(size * 0.2, -size * 0.35), size * 0.45,
+            stroke(p, QTransform::fromTranslate(-size * 0.02 * i, side * size * 0.17 * i).map(cut),
+                   withAlpha(colour.darker(150), 60 - 12 * i), 0.5);
+    // Light along the upper plate, the lower one turning into shadow.
+    paintGlow(p, tip + QPointF(size * 0.15, -size * 0.45), size * 0.4,
               withAlpha(colour.lighter(150), 110));
-    paintGlow(p, tip + QPointF(size * 0.3, size * 0.55), size * 0.5, QColor(0, 0, 0, 50));
-    // The lip's fold casts a soft shadow onto the plates.
-    stroke(p, QTransform::fromTranslate(-size * 0.06, 0).map(lips),
-           withAlpha(colour.darker(250), 90), size * 0.14);
-    stroke(p, cut, colour.lighter(135), size * 0.1);
-    stroke(p, QTransform::fromTranslate(0, size * 0.05).map(cut),
-           withAlpha(colour.darker(300), 170), 0.6);
-    // The fleshy lip itself, a lit fold along the plates' roots.
-    p.setClipPath(body);
-    stroke(p, QTransform::fromTranslate(size * 0.05, 0).map(lips), QColor(255, 255, 255, 45),
-           size * 0.1);
+    paintGlow(p, tip + QPointF(size * 0.2, size * 0.6), size * 0.45, QColor(0, 0, 0, 50));
+    // The seam between the plates: a pale cutting edge over a thin dark line.
+    stroke(p, cut, withAlpha(colour.lighter(135), 170), size * 0.06);
+    stroke(p, QTransform::fromTranslate(0, size * 0.045).map(cut),
+           withAlpha(colour.darker(280), 170), 0.6);
+    // The lips fold softly over the plates' roots: a shadow on the plates
+    // and a lit rim on the fold itself.
+    p.setClipPath(snout);
+    stroke(p, QTransform::fromTranslate(-size * 0.03, 0).map(lipLine),
+           withAlpha(colour.darker(220), 80), size * 0.09);
+    stroke(p, QTransform::fromTranslate(size * 0.05, 0).map(lipLine), QColor(255, 255, 255, 40),
+           size * 0.07);
 }
 
 } // namespace fishkit

@@ -331,24 +331,51 @@ Fin spinyFin(QPointF front, const std::vector<QPointF> &edge, QPointF rear, int 
     guidePoints.push_back(rear);
     const QPainterPath guide = openSpline(guidePoints);
     const int count = std::max(1, spines + softRays);
+    const int stiff = std::min(spines, count);
     Fin f;
     f.base = QLineF(front, rear);
     f.spines = spines;
-    for (int i = 0; i < count; ++i)
-        f.tips.push_back(guide.pointAtPercent((i + 0.5) / count));
+    // Each spine stands over its own root, so that where the edge rises
+    // steeply at the front the spines do not crowd into a saw-toothed crest.
+    const QPointF along = rear - front;
+    const double span = std::max(1e-9, QPointF::dotProduct(along, along));
+    constexpr int samples = 400;
+    int sample = 0;
+    double reached = 0.0;
+    for (int i = 0; i < stiff; ++i) {
+        const double wanted = (i + 0.5) / count;
+        while (sample < samples &&
+               QPointF::dotProduct(guide.pointAtPercent(double(sample) / samples) - front, along) /
+                       span <
+                   wanted)
+            ++sample;
+        reached = double(sample) / samples;
+        f.tips.push_back(guide.pointAtPercent(reached));
+    }
+    // The soft rays share out what is left of the edge.
+    for (int i = stiff; i < count; ++i) {
+        const double share =
+            stiff > 0 ? double(i - stiff + 1) / (count - stiff + 0.6) : (i + 0.5) / count;
+        f.tips.push_back(guide.pointAtPercent(reached + (1.0 - reached) * share));
+    }
 
+    // The membrane ends a little below each spine's tip, which stands free,
+    // and dips only shallowly between two spines.
+    const auto held = [&](int i) {
+        const QPointF root = f.base.pointAt((i + 0.5) / count);
+        return f.tips[size_t(i)] + (root - f.tips[size_t(i)]) * notch * 0.7;
+    };
     f.edge = QPainterPath(front);
-    f.edge.lineTo(f.tips.front());
-    for (int i = 0; i + 1 < std::min(spines, count); ++i) {
-        // The membrane dips between two spines by `notch` of their height.
-        const QPointF a = f.tips[i];
-        const QPointF b = f.tips[i + 1];
+    f.edge.lineTo(stiff > 0 ? held(0) : f.tips.front());
+    for (int i = 0; i + 1 < stiff; ++i) {
+        const QPointF a = held(i);
+        const QPointF b = held(i + 1);
         const QPointF root = f.base.pointAt((i + 1.0) / count);
         const QPointF mid = (a + b) / 2.0;
-        f.edge.quadTo(mid + (root - mid) * notch * 2.0, b);
+        f.edge.quadTo(mid + (root - mid) * notch * 0.9, b);
     }
-    std::vector<QPointF> soft(f.tips.begin() + std::max(0, std::min(spines, count) - 1),
-                              f.tips.end());
+    std::vector<QPointF> soft{stiff > 0 ? held(stiff - 1) : f.tips.front()};
+    soft.insert(soft.end(), f.tips.begin() + std::max(1, stiff), f.tips.end());
     soft.push_back(rear);
     f.edge.connectPath(openSpline(soft));
     // The root reaches a little into the body, behind which it is drawn, so

@@ -331,6 +331,19 @@ QPainterPath oval(QPointF centre, double rx, double ry);
 void strokeInside(QPainter &p, const QPainterPath &area, const QPainterPath &line, QColor colour,
                   double width);
 
+// A band painted across `shape` at `along` of its length, from `from` to `to`
+// across it (see BodyShape::at), as wide as `widths` spread from top to
+// bottom: it follows the body's curve, leaning back by `lean` of the length
+// per unit across and bowing back by `bow` at the midline.
+QPainterPath bandAcross(const BodyShape &shape, double along, std::initializer_list<double> widths,
+                        double lean = 0, double bow = 0.02, double from = -1.4, double to = 1.4);
+
+// A stripe painted along `shape` at `across`, from `from` to `to` of its
+// length, as wide as `widths`: it closes in on the midline as the body
+// narrows towards snout and tail, and wavers by `wave` across.
+QPainterPath stripeAlong(const BodyShape &shape, double across, double from, double to,
+                         std::initializer_list<double> widths, double wave = 0);
+
 // The fin and face colours of a Build; the body's own colours go to fillBody.
 struct Livery
 {

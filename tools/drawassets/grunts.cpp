@@ -80,7 +80,7 @@ void paintPorkfish(QPainter &p, double w, double h)
     const Canvas canvas(p, w, h);
     paintReef(p, 0.35, 0, 200, {}, 0, {}, {292, 230}, 90, QColor(150, 80, 160));
     const QColor yellow(252, 208, 30);
-    const Grunt pork(BodyShape{{56, 146}, 190, 120, 0.4, 0.72, 0.16, 0.64, 0.15, 0, 0.8},
+    const Grunt pork(BodyShape{{56, 146}, 184, 122, 0.4, 0.55, 0.16, 0.64, 0.3, 0, 0.8},
                      QColor(140, 165, 185), QColor(200, 215, 228), QColor(240, 242, 245),
                      withAlpha(yellow, 225), withAlpha(yellow, 225), withAlpha(yellow, 235),
                      QColor(170, 120, 20, 140), withAlpha(yellow, 200), QColor(210, 190, 120), 0.3,
@@ -90,20 +90,19 @@ void paintPorkfish(QPainter &p, double w, double h)
         paintScaleRows(p, body, s, 8, QColor(255, 255, 255, 70));
         QPainterPath behindBars;
         behindBars.addRect(QRectF(s.at(0.42, 0).x(), 0, 320, 240));
-        paintStripes(p, body.intersected(behindBars), 70, 12, 10, 4.2, yellow, 0.4);
+        for (int i = 0; i < 9; ++i)
+            p.fillPath(stripeAlong(s, -0.86 + i * 0.24, 0.3, 1.0, {3.0, 4.5, 5.0, 4.6, 3.4}, 0.02)
+                           .intersected(body.intersected(behindBars)),
+                       yellow);
         const Saved saved(p);
         p.setClipPath(body, Qt::IntersectClip);
         // The snout in front of the eye bar is yellow-bronze.
         paintGlow(p, s.snout + QPointF(8, -4), 28, QColor(240, 196, 70, 230));
         // One bar slants down and forward through the eye to the chin, the
         // other drops from the nape to the base of the pectoral fin.
-        const QPointF eye = s.at(0.18, -0.38);
-        stroke(p,
-               curveThrough({eye + QPointF(14, -60), eye + QPointF(1, 0), eye + QPointF(-10, 40)}),
-               QColor(18, 18, 22), s.depth * 0.13);
-        p.fillPath(smoothClosedPath({s.at(0.36, -1.2), s.at(0.46, -1.2), s.at(0.43, 0.1),
-                                     s.at(0.4, 0.3), s.at(0.34, 0.3)}),
-                   QColor(18, 18, 22));
+        const QColor black(18, 18, 22);
+        p.fillPath(bandAcross(s, 0.155, {10, 14, 15, 15, 14, 12, 9}, -0.07, 0, -1.5, 0.9), black);
+        p.fillPath(bandAcross(s, 0.38, {14, 18, 19, 18, 16, 12}, -0.045, 0.01, -1.5, 0.4), black);
     });
 }
 
@@ -117,40 +116,36 @@ void paintFrenchGrunt(QPainter &p, double w, double h)
               QColor(180, 90, 80));
     const QColor yellow(250, 205, 40);
     const QColor finColour = withAlpha(yellow.darker(105), 225);
-    const Grunt french(BodyShape{{46, 132}, 196, 100, 0.44, 0.58, 0.2, 0.58, 0.05, 0, 0.8},
+    const Grunt french(BodyShape{{54, 132}, 184, 98, 0.42, 0.6, 0.2, 0.58, 0.06, 0.02, 0.8},
                        QColor(170, 190, 218), QColor(232, 240, 250), QColor(246, 246, 240),
                        finColour, finColour, finColour, QColor(160, 120, 20, 140),
                        withAlpha(yellow, 180), QColor(200, 170, 80), 0.26, 0.17, {52, 92}, 0.42);
     const BodyShape &s = french.shape;
     paintGrunt(p, french, [&](const QPainterPath &body) {
         paintScaleRows(p, body, s, 8.5, QColor(120, 140, 170, 70));
-        const auto lateral = [](double t) { return -0.35 + 0.3 * t * t; };
+        const auto lateral = [](double t) { return -0.4 + 0.3 * t * t; };
         const Saved saved(p);
         p.setClipPath(body, Qt::IntersectClip);
-        // Above the lateral line the stripes run level with the back.
-        for (const double across : {-0.9, -0.64, -0.4}) {
-            std::vector<QPointF> stripe;
-            for (double t = 0.02; t <= 1.0; t += 0.07)
-                stripe.push_back(s.at(t, across + 0.03 * std::sin(t * 11 + across * 7)));
-            p.fillPath(ribbon(curveThrough(stripe), {2.5, 6.0, 5.0, 6.5, 5.5, 6.0, 4.5, 2.0}),
+        // Above the lateral line two bold stripes run level with the back.
+        for (const double across : {-0.86, -0.58})
+            p.fillPath(stripeAlong(s, across, 0.03, 1.0, {3.0, 8.0, 9.0, 9.5, 9.0, 7.0, 4.0}, 0.03),
                        yellow);
-        }
-        // Below it they slant up towards the tail, and where they reach the
-        // line they bend back along it and run into the lowest level stripe.
-        for (int k = 0; k < 9; ++k) {
-            double t = -0.12 + k * 0.12;
-            double across = 1.1;
+        // Below it a few slant up towards the tail, and where they reach the
+        // line they bend back along it and run into the lower level stripe.
+        for (int k = 0; k < 5; ++k) {
+            double t = -0.1 + k * 0.19;
+            double across = 1.15;
             std::vector<QPointF> stripe;
             while (t < 1.0 && across > lateral(t)) {
                 stripe.push_back(s.at(std::max(0.0, t), across));
                 t += 0.03;
-                across -= 0.03 * 2.4;
+                across -= 0.03 * 2.2;
             }
             if (t > 1.0 || stripe.size() < 2)
                 continue;
             for (int i = 1; i <= 4 && t + 0.04 * i < 1.0; ++i)
-                stripe.push_back(s.at(t + 0.04 * i, lateral(t) + (-0.4 - lateral(t)) * i / 4.0));
-            p.fillPath(ribbon(curveThrough(stripe), {3.0, 6.0, 5.2, 6.4, 5.6, 4.6, 2.2}), yellow);
+                stripe.push_back(s.at(t + 0.04 * i, lateral(t) + (-0.58 - lateral(t)) * i / 4.0));
+            p.fillPath(ribbon(curveThrough(stripe), {4.0, 9.0, 10.0, 10.5, 9.0, 7.0, 3.0}), yellow);
         }
         std::vector<QPointF> line;
         for (double t = 0.22; t <= 1.0; t += 0.05)
@@ -172,8 +167,21 @@ void paintBluestripedGrunt(QPainter &p, double w, double h)
         QColor(220, 186, 60, 225), QColor(66, 62, 54, 235), QColor(20, 20, 20, 150),
         QColor(240, 220, 120, 180), QColor(230, 200, 80), 0.24, 0.15, {62, 108}, 0.5);
     paintGrunt(p, bluestriped, [&](const QPainterPath &body) {
-        paintStripes(p, body, 72, 10.5, 10, 5.0, QColor(20, 50, 120), 0.45);
-        paintStripes(p, body, 72, 10.5, 10, 3.2, QColor(40, 120, 230), 0.45);
+        // The stripes follow the body, closing in towards the snout and the
+        // tail and thinning as they go; each is dark-edged electric blue.
+        const BodyShape &s = bluestriped.shape;
+        const Saved saved(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        for (int i = 0; i < 10; ++i) {
+            const double across = -0.95 + i * 0.21;
+            const double from = 0.01 + 0.05 * std::abs(across);
+            p.fillPath(
+                stripeAlong(s, across, from, 1.0, {1.5, 4.5, 5.5, 5.5, 5.0, 4.0, 2.5}, 0.015),
+                QColor(20, 50, 120));
+            p.fillPath(
+                stripeAlong(s, across, from, 1.0, {0.8, 2.8, 3.6, 3.6, 3.2, 2.4, 1.4}, 0.015),
+                QColor(40, 120, 230));
+        }
         paintScaleRows(p, body, bluestriped.shape, 8.5, QColor(160, 110, 0, 90), 0.5);
     });
 }

@@ -6,10 +6,12 @@
 
 #include <QLinearGradient>
 #include <QRadialGradient>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <numbers>
 
 // Parrotfish and wrasses: heavy or cigar-shaped, beaks and crescent tails.
 
@@ -95,23 +97,34 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
               QColor(120, 60, 140));
     canvas.faceRight();
     const QColor green(40, 170, 120);
-    const Wrasse wrasse(BodyShape{{32, 124}, 218, 60, 0.3, 0.55, 0.26, 0.54, 0.05, 0.03, 0.9},
+    const Wrasse wrasse(BodyShape{{32, 124}, 218, 66, 0.3, 0.55, 0.26, 0.54, 0.06, 0.04, 0.9},
                         green.darker(140), green, QColor(140, 220, 180), QColor(60, 150, 150, 225),
                         QColor(20, 80, 90, 140), Qt::transparent, QColor(210, 90, 80), {42, 70},
                         0.22, 0.3, 0.52, 0.2, 0.26, {0.12, -0.4});
+    const BodyShape &s = wrasse.shape;
     paintWrasse(p, wrasse, [&](const WrasseParts &parts) {
         edgeFin(p, parts.tail, QColor(20, 60, 90), 5);
-        {
-            const Saved s(p);
-            p.setClipPath(parts.body, Qt::IntersectClip);
-            QLinearGradient blue(0, 90, 0, 154);
-            blue.setColorAt(0, QColor(20, 60, 190));
-            blue.setColorAt(1, QColor(70, 130, 235));
-            p.fillPath(smoothClosedPath({{20, 80}, {88, 80}, {94, 122}, {88, 164}, {20, 164}}),
-                       blue);
+        const Saved saved(p);
+        p.setClipPath(parts.body, Qt::IntersectClip);
+        // The blue of the head ends along the gill opening, bowed like it.
+        QPainterPath head(s.snout - QPointF(20, 60));
+        for (int k = 0; k <= 10; ++k) {
+            const double across = -1.3 + 0.26 * k;
+            head.lineTo(s.at(0.3 + 0.02 * (1.0 - across * across), across));
         }
-        paintBars(p, parts.body, 101, 24, 2, 12, QColor(14, 16, 24), 4);
-        paintBars(p, parts.body, 113, 0, 1, 9, QColor(205, 230, 245), 4);
+        head.lineTo(s.snout + QPointF(-20, 60));
+        head.closeSubpath();
+        QLinearGradient blue(0, s.at(0.2, -1).y(), 0, s.at(0.2, 1).y());
+        blue.setColorAt(0, QColor(20, 60, 190));
+        blue.setColorAt(1, QColor(70, 130, 235));
+        p.fillPath(head, blue);
+        // Two black bands with a pale one between, wrapping round the body
+        // behind the head and narrowing over the back and belly.
+        const QColor black(14, 16, 24);
+        p.fillPath(bandAcross(s, 0.33, {10, 14, 16, 17, 16, 14, 10}, 0, 0.035, -1.3, 1.3), black);
+        p.fillPath(bandAcross(s, 0.455, {7, 10, 12, 12, 12, 10, 7}, 0, 0.035, -1.3, 1.3), black);
+        p.fillPath(bandAcross(s, 0.395, {8, 11, 13, 13, 13, 11, 8}, 0, 0.035, -1.3, 1.3),
+                   QColor(175, 218, 238));
     });
 }
 
@@ -180,7 +193,7 @@ void paintBlueParrotfish(QPainter &p, double w, double h)
               QColor(150, 70, 130));
     paintWrasse(
         p,
-        Wrasse(BodyShape{{26, 140}, 222, 110, 0.44, 0.9, 0.28, 0.6, 0.26, 0.03, 0.8},
+        Wrasse(BodyShape{{26, 142}, 222, 108, 0.44, 0.9, 0.28, 0.6, 0.3, 0.03, 0.8},
                QColor(74, 132, 206), QColor(116, 170, 228), QColor(170, 206, 240),
                QColor(110, 160, 220, 230), QColor(60, 100, 170, 140), QColor(172, 206, 238),
                QColor(230, 200, 110), {62, 130}, 0.36),
@@ -209,31 +222,42 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
         strokeInside(p, parts.tail.shape,
                      curve(root + QPointF(40, -40), root + QPointF(12, 0), root + QPointF(40, 40)),
                      QColor(250, 140, 40), 7);
-        QPainterPath base;
-        base.addRect(QRectF(s.at(0.94, 0).x(), 0, s.length * 0.06 + 8, 240));
-        p.fillPath(base.intersected(parts.body.united(parts.tail.shape)), QColor(250, 196, 40));
-        // Broken bands slanting up and back across the cheek and lower head,
-        // soft at their edges, each pinched in where it nearly breaks apart.
         const Saved saved(p);
-        p.setClipPath(parts.body, Qt::IntersectClip);
-        const double r = s.depth * 0.05;
-        for (const QLineF band : {QLineF(0.05, 0.32, 0.22, -0.36), QLineF(0.07, 0.7, 0.28, 0.0),
-                                  QLineF(0.15, 0.96, 0.31, 0.45)}) {
-            const QPainterPath spine = curve(
-                s.at(band.x1(), band.y1()),
-                (s.at(band.x1(), band.y1()) + s.at(band.x2(), band.y2())) / 2 + QPointF(0, r * 0.5),
-                s.at(band.x2(), band.y2()));
-            p.fillPath(ribbon(spine, {r * 0.6, r * 1.6, r * 2.2, r * 2.0, r * 1.4, r * 1.8, r * 1.9,
-                                      r * 1.2, r * 0.4}),
-                       withAlpha(salmon, 100));
-            p.fillPath(ribbon(spine, {r * 0.3, r * 1.1, r * 1.6, r * 1.4, r * 0.8, r * 1.2, r * 1.4,
-                                      r * 0.8, r * 0.2}),
-                       withAlpha(salmon.lighter(105), 215));
+        p.setClipPath(parts.body.united(parts.tail.shape), Qt::IntersectClip);
+        // The bar at the tail base wraps round the stalk, bowed like it and
+        // thinning where it runs out onto the fin's edges.
+        p.fillPath(bandAcross(s, 0.985, {3, 7, 10, 10, 10, 7, 3}, 0, -0.02, -1.6, 1.6),
+                   QColor(252, 200, 40));
+        p.setClipPath(parts.body);
+        // Irregular pink-orange blotches over the lower head and cheek, each
+        // ragged at its edge and some running together.
+        const struct
+        {
+            double along, across, size;
+        } blotches[] = {{0.07, 0.38, 1.0}, {0.15, 0.6, 1.2},  {0.24, 0.78, 0.9},
+                        {0.2, 0.32, 0.75}, {0.12, 0.86, 0.7}, {0.28, 0.5, 0.6}};
+        int seed = 0;
+        for (const auto &b : blotches) {
+            const QPointF c = s.at(b.along, b.across);
+            std::vector<QPointF> rim;
+            for (int k = 0; k < 9; ++k) {
+                const double a = k * 2 * std::numbers::pi / 9 + seed;
+                const double r =
+                    s.depth * 0.07 * b.size * (0.85 + 0.18 * std::sin(k * 1.7 + seed * 2.1));
+                rim.push_back(c + QPointF(std::cos(a) * r * 1.4, std::sin(a) * r));
+            }
+            const QPainterPath blotch = smoothClosedPath(rim.data(), int(rim.size()));
+            p.fillPath(QTransform::fromTranslate(0.8, 0.8).map(blotch), withAlpha(salmon, 90));
+            p.fillPath(blotch, withAlpha(salmon.lighter(106), 225));
+            ++seed;
         }
-        QRadialGradient spot(s.at(0.31, -0.62), 8);
-        spot.setColorAt(0.6, QColor(255, 226, 30));
-        spot.setColorAt(1, QColor(255, 226, 30, 0));
-        p.fillPath(oval(s.at(0.31, -0.62), 8, 7), spot);
+        // The yellow spot at the upper corner of the gill cover, its edge soft.
+        const QPointF spotAt = s.at(0.3, -0.48);
+        QRadialGradient spot(spotAt, 7.5);
+        spot.setColorAt(0, QColor(255, 230, 40));
+        spot.setColorAt(0.55, QColor(255, 222, 30, 240));
+        spot.setColorAt(1, QColor(255, 210, 30, 0));
+        p.fillPath(oval(spotAt, 7.5, 6.5), spot);
     });
 }
 

@@ -5,6 +5,9 @@
 
 #include <QTransform>
 
+#include <algorithm>
+#include <cmath>
+
 // Damselfish, angelfish, butterflyfish and surgeonfish.
 namespace fishkit {
 
@@ -63,6 +66,29 @@ void strokeInside(QPainter &p, const QPainterPath &area, const QPainterPath &lin
     stroke(p, line, colour, width);
 }
 
+QPainterPath bandAcross(const BodyShape &shape, double along, std::initializer_list<double> widths,
+                        double lean, double bow, double from, double to)
+{
+    std::vector<QPointF> spine;
+    for (int k = 0; k <= 10; ++k) {
+        const double across = from + (to - from) * k / 10.0;
+        const double level = std::clamp(across, -1.0, 1.0);
+        spine.push_back(shape.at(along + lean * across + bow * (1.0 - level * level), across));
+    }
+    return ribbon(curveThrough(spine), widths);
+}
+
+QPainterPath stripeAlong(const BodyShape &shape, double across, double from, double to,
+                         std::initializer_list<double> widths, double wave)
+{
+    std::vector<QPointF> spine;
+    for (int k = 0; k <= 16; ++k) {
+        const double t = from + (to - from) * k / 16.0;
+        spine.push_back(shape.at(t, across + wave * std::sin(t * 23.0 + across * 5.0)));
+    }
+    return ribbon(curveThrough(spine), widths);
+}
+
 void paintBackFins(QPainter &p, const Build &b, const Livery &look)
 {
     // Rays stand about six units apart along a fin's base; a tail's fan out
@@ -83,6 +109,12 @@ void paintFront(QPainter &p, const Build &b, const Livery &look)
         paintMouth(p, b.shape, b.shape.depth * look.mouth, look.line);
     }
     paintSheerFin(p, b.pelvic, look.pelvic, look.ray, 0);
+    if (!Silhouette::active(p) && !b.pelvic.tips.empty()) {
+        // The stiff leading spine catches the light along the fin's front.
+        const QPointF root = b.pelvic.base.p1();
+        stroke(p, curve(root, (root + b.pelvic.tips.front()) / 2, b.pelvic.tips.front()),
+               QColor(255, 255, 255, 70), 1.1);
+    }
     paintPectoral(p, b.body, b.pectoral, look.pectoral, look.ray);
     paintNaturalEye(p, b.eye, look.eye, look.iris);
 }

@@ -60,7 +60,7 @@ void paintYellowtailSnapper(QPainter &p, double w, double h)
     p.fillPath(stripe.intersected(body), yellow);
     QPainterPath upperBack;
     upperBack.addRect(QRectF(s.at(0.25, 0).x(), 0, s.length * 0.62, s.snout.y() - 8));
-    paintSpots(p, body.intersected(upperBack).subtracted(stripe), 8.5, 1.6, 1.9,
+    paintSpots(p, body.intersected(upperBack).subtracted(stripe), 8.5, 1.0, 2.3,
                QColor(250, 220, 60, 230), 1);
     modelBody(p, body, caudal.base.x1(), QColor(10, 20, 35, 130));
     paintFin(p, caudal, yellow, ray, 18);
@@ -76,6 +76,36 @@ void paintYellowtailSnapper(QPainter &p, double w, double h)
         QColor(240, 220, 200, 150), QColor(170, 140, 120, 120));
     paintNaturalEye(p, eye, 6.8, QColor(205, 80, 55));
 }
+
+namespace {
+
+// The big mouth of a hunter: a gape from the blunt snout back to below the
+// eye, the broad plate of the upper jaw bone above it and the lower jaw's
+// edge beneath.
+void paintJackJaws(QPainter &p, const QPainterPath &body, QPointF tip, QPointF eye)
+{
+    if (Silhouette::active(p))
+        return;
+    const Saved s(p);
+    p.setClipPath(body, Qt::IntersectClip);
+    const QPointF end(eye.x() + 4, tip.y() + 7);
+    const QPointF sag = (tip + end) / 2 + QPointF(0, 2.2);
+    QPainterPath jaw(tip + QPointF(1, -2.5));
+    jaw.quadTo(QPointF(end.x() - 10, tip.y() - 4), end + QPointF(2, -6));
+    jaw.quadTo(end + QPointF(4.5, -2), end + QPointF(1, 0.5));
+    jaw.quadTo(sag, tip);
+    jaw.closeSubpath();
+    p.fillPath(jaw, QColor(150, 156, 140, 120));
+    paintGlow(p, end + QPointF(-4, -4), 5, QColor(255, 255, 240, 70));
+    stroke(p, jaw, QColor(50, 60, 50, 130), 0.7);
+    // The gape itself, in shadow under the jaw bone's lower edge.
+    stroke(p, curve(tip, sag, end + QPointF(1, 0.5)), QColor(30, 34, 30, 220), 1.3);
+    // The lower jaw, its edge running back under the gape.
+    stroke(p, curve(tip + QPointF(1.5, 3), sag + QPointF(0, 5), end + QPointF(-3, 9)),
+           QColor(60, 70, 60, 80), 0.8);
+}
+
+} // namespace
 
 // A deep silvery jack with a steep blunt head and a greenish-bronze back:
 // black spots on the gill cover and at the pectoral base, a keel of scutes
@@ -150,7 +180,8 @@ void paintCrevalleJack(QPainter &p, double w, double h)
 
     const QPointF eye = shape.at(0.13, -0.3);
     const double gill = gillAt(shape, eye, 2.2);
-    paintHead(p, body, shape, eye, gill, shape.depth * 0.2, QColor(40, 50, 40));
+    paintGillCover(p, body, shape, eye, gill, Opercle::Perch, QColor(40, 50, 40));
+    paintJackJaws(p, body, shape.snout + QPointF(0.5, 1), eye);
     // The black spot at the upper edge of the gill cover.
     paintDisc(p, shape.at(gill - 0.025, -0.5), 4.6, 3.8, QColor(15, 15, 15, 235));
     paintFin(p, pelvicFin(body, shape.at(gill + 0.01, 0), 10, 26, 62), QColor(230, 210, 150, 200),

@@ -5,6 +5,7 @@
 #include "fishkit.h"
 
 #include <cmath>
+#include <utility>
 
 // Surgeonfish and spadefish: ovals and discs with crescent tails, the
 // surgeons with a scalpel at the tail base.
@@ -62,11 +63,12 @@ void paintBlueTang(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {60, 244}, 60, QColor(190, 160, 100),
                                {290, 236}, 80, QColor(200, 110, 60));
-    const Build s = surgeon({{{56, 130}, 188, 122, 0.42, 0.68, 0.12, 0.58, 0.08, 0.02, 0.8},
-                             false,
-                             0.13,
-                             {46, 90},
-                             0.16});
+    // Nearly a disc, the forehead rising steep and straight over a short snout.
+    const Build s = surgeon({{{58, 130}, 178, 128, 0.44, 0.55, 0.12, 0.56, 0.15, 0.08, 0.7},
+                             true,
+                             0.12,
+                             {44, 88},
+                             0.14});
     const QColor blue(30, 70, 200, 235);
     const Livery look(blue, blue, QColor(15, 30, 90, 150), QColor(60, 110, 225, 150),
                       QColor(50, 100, 215, 230), QColor(40, 70, 160), 6.5);
@@ -97,11 +99,11 @@ void paintDoctorfish(QPainter &p, double w, double h)
     const QColor fins(92, 100, 112, 235);
     const Livery look(fins, fins, QColor(50, 56, 66, 150), QColor(150, 160, 176, 150),
                       QColor(120, 130, 146, 230), QColor(170, 150, 90), 6.5);
-    const Build s = surgeon({{{50, 126}, 198, 112, 0.45, 0.72, 0.11, 0.55, 0.03, 0.0, 0.8},
+    const Build s = surgeon({{{48, 126}, 196, 110, 0.44, 0.58, 0.11, 0.55, 0.14, 0.08, 0.8},
                              false,
                              0.14,
                              {52, 98},
-                             0.24});
+                             0.26});
     paintBackFins(p, s, look);
     for (const Fin *f : {&s.dorsal, &s.anal})
         edgeFin(p, *f, QColor(110, 170, 230, 150), 2);
@@ -115,7 +117,7 @@ void paintDoctorfish(QPainter &p, double w, double h)
         for (double across = -1.1; across <= 1.1; across += 0.2)
             bar.push_back(b.at(along + 0.008 * std::sin(across * 5 + i), across) +
                           QPointF(-3 * across * across, 0));
-        const int alpha = 70 + int(30 * std::sin(i * 1.9));
+        const int alpha = 40 + int(18 * std::sin(i * 1.9));
         strokeInside(p, s.body, curveThrough(bar), QColor(46, 50, 60, alpha / 2), 4.2);
         strokeInside(p, s.body, curveThrough(bar), QColor(40, 44, 54, alpha), 1.8 + 0.5 * (i % 3));
     }
@@ -135,29 +137,54 @@ void paintDoctorfish(QPainter &p, double w, double h)
 void paintAtlanticSpadefish(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.35);
-    const BodyShape shape{{60, 126}, 180, 164, 0.42, 0.72, 0.13, 0.53, 0.05, 0.03, 0.6};
-    const auto lobe = [](double y, double side) {
-        return fin({140, y + 48 * side},
-                   {{176, y + 26 * side}, {212, y + 4 * side}, {226, y + 62 * side}},
-                   {245, y + 112 * side});
-    };
+    // Deep but longer than deep, the blunt head rising steeply to the nape.
+    const BodyShape shape{{60, 128}, 178, 142, 0.4, 0.7, 0.13, 0.53, 0.1, 0.03, 0.6};
     const QPainterPath body = discOutline(shape);
-    const Build s(shape, body, lobe(0, 1), lobe(246, -1),
-                  tail(TailKind::Lunate, {236, 126}, 22, 54, 90, 0.12),
-                  fanFin({124, 126}, {121, 150}, 40, 12, 56, 0.5, 13),
-                  pelvicFin(body, {112, 124}, 10, 40, 70), QPointF(87, 106));
+    // The soft dorsal and anal fins rise at their front into tall pointed
+    // lobes that sweep back, then run on low to the tail stalk.
+    const auto lobe = [&](int side) {
+        const auto rim = [&](double along, double rise) {
+            return rimPoint(body, shape.at(along, 0), side) + QPointF(0, side * rise);
+        };
+        return spinyFin(
+            rim(0.5, -3),
+            {rim(0.54, 46), rim(0.6, 78) + QPointF(14, 0), rim(0.68, 30), rim(0.84, 14)},
+            shape.at(0.98, 0.5 * side), 1, 24, 0.1);
+    };
+    const QPointF eye = shape.at(0.16, -0.3);
+    const Build s(shape, body, lobe(-1), lobe(1),
+                  tail(TailKind::Lunate, shape.at(0.99, 0), 22, 50, 92, 0.14),
+                  fanFin(shape.at(0.37, 0.0), shape.at(0.36, 0.2), 36, 12, 56, 0.5, 13),
+                  pelvicFin(body, shape.at(0.31, 0), 9, 36, 58), eye);
     paintShoal(p, s.body.united(s.dorsal.shape).united(s.anal.shape).united(s.caudal.shape),
                QColor(90, 130, 150, 60), {{8, 18, 0.32}, {250, 150, 0.26}, {228, 2, 0.22}});
     const QColor silver(126, 134, 146, 245);
     const Livery look(silver, silver, QColor(80, 86, 100, 150), QColor(170, 176, 184, 150),
-                      QColor(40, 44, 52, 240), QColor(170, 160, 120), 7.5);
+                      QColor(40, 44, 52, 200), QColor(170, 160, 120), 7.5);
     paintBackFins(p, s, look);
-    paintFin(p, spinyFin({98, 56}, {{108, 30}, {126, 26}, {140, 36}}, {146, 50}, 9, 0, 0.3), silver,
-             look.ray, 0);
-    paintBars(p, s.dorsal.shape.united(s.anal.shape), 86, 40, 4, 11, QColor(28, 32, 40, 70), 6);
+    // The short spiny first dorsal, its spines joined low by membrane.
+    const auto nape = [&](double along, double rise) {
+        return rimPoint(body, shape.at(along, 0), -1) - QPointF(0, rise);
+    };
+    paintFin(p,
+             spinyFin(nape(0.3, -2), {nape(0.33, 14), nape(0.4, 20), nape(0.47, 12)}, nape(0.5, -2),
+                      9, 0, 0.22),
+             silver, look.ray, 0);
+    const QPainterPath all = s.body.united(s.dorsal.shape).united(s.anal.shape);
     fillBody(p, s.body, QColor(128, 138, 150), QColor(190, 198, 206), QColor(226, 229, 232));
-    paintBars(p, s.body, 86, 40, 4, 11, QColor(28, 32, 40, 215), 6);
     paintScaleRows(p, s.body, s.shape, 5, QColor(255, 255, 255, 60));
+    {
+        // The bars wrap round the body and run on, fainter, over the fins.
+        const Saved saved(p);
+        p.setClipPath(all, Qt::IntersectClip);
+        for (const auto &[along, reach] :
+             {std::pair{0.15, 1.7}, {0.37, 1.8}, {0.59, 2.1}, {0.8, 2.8}}) {
+            const QPainterPath bar =
+                bandAcross(s.shape, along, {7, 11, 13, 14, 13, 11, 7}, 0.012, 0.015, -reach, reach);
+            p.fillPath(bar.intersected(s.body), QColor(28, 32, 40, 215));
+            p.fillPath(bar.subtracted(s.body), QColor(28, 32, 40, 70));
+        }
+    }
     modelBody(p, s.body, s.caudal.base.x1(), QColor(60, 66, 76));
     paintFront(p, s, look);
 }
@@ -170,16 +197,18 @@ void paintSurgeonfish(QPainter &p, double w, double h)
     Canvas canvas = reef(p, w, h, 0.4, Floor::Open, {60, 250}, 76, QColor(150, 160, 110),
                          {250, 240}, 100, QColor(170, 80, 110));
     canvas.faceRight();
-    const Build s = surgeon({{{40, 122}, 208, 100, 0.43, 0.8, 0.11, 0.53, 0.03, 0.0, 0.8},
+    // Longer than the other surgeons, with a deep crescent tail whose lobes
+    // run out into points.
+    const Build s = surgeon({{{34, 124}, 212, 92, 0.42, 0.58, 0.11, 0.54, 0.13, 0.07, 0.85},
                              false,
-                             0.12,
-                             {58, 124},
-                             0.42});
+                             0.13,
+                             {62, 132},
+                             0.5});
     const QColor fins(104, 98, 90, 240);
     const Livery look(fins, fins, QColor(60, 56, 50, 150), QColor(170, 164, 152, 150),
                       QColor(130, 124, 114, 235), QColor(200, 170, 80), 6.5);
     paintBackFins(p, s, look);
-    edgeFin(p, s.caudal, QColor(236, 234, 222), 4);
+    edgeFin(p, s.caudal, QColor(236, 234, 222, 170), 3);
     edgeFin(p, s.dorsal, QColor(120, 190, 255), 3);
     edgeFin(p, s.anal, QColor(120, 190, 255), 3);
     fillBody(p, s.body, QColor(100, 94, 86), QColor(148, 142, 134), QColor(200, 196, 188));
