@@ -85,7 +85,7 @@ void paintRayEye(QPainter &p, QPointF centre, double size, QColor skin, double s
     p.setBrush(shade);
     p.drawEllipse(centre + QPointF(size * 0.5, size * 0.6), size * 1.5, size * 1.4);
     QRadialGradient dome(centre - QPointF(size * 0.35, size * 0.45), size * 1.4);
-    dome.setColorAt(0.0, skin.lighter(135));
+    dome.setColorAt(0.0, skin.lighter(122));
     dome.setColorAt(0.6, skin);
     dome.setColorAt(1.0, skin.darker(135));
     p.setBrush(dome);

@@ -192,9 +192,8 @@ void paintNassauGrouper(QPainter &p, double w, double h)
                 p.fillPath(smoothClosedPath(ring.data(), int(ring.size())), bar);
             }
             // The bar through the eye runs from the snout up to the dorsal's origin.
-            p.fillPath(smoothClosedPath({s.at(0.06, 0.05), s.at(0.14, -0.2), s.at(0.24, -0.55),
-                                         s.at(0.33, -0.9), s.at(0.36, -0.78), s.at(0.24, -0.25),
-                                         s.at(0.12, 0.2)}),
+            p.fillPath(ribbon(curveThrough({s.at(0.03, 0.02), s.at(0.2, -0.42), s.at(0.35, -0.95)}),
+                              {5, 8, 9, 8, 7}),
                        bar);
         }
         {
@@ -205,7 +204,7 @@ void paintNassauGrouper(QPainter &p, double w, double h)
             p.setClipPath(all, Qt::IntersectClip);
             const QColor fork(62, 38, 24, 235);
             const QPointF split = s.at(0.12, -0.78);
-            stroke(p, curve(s.at(0.025, -0.3), s.at(0.06, -0.62), split), fork, 3.6);
+            stroke(p, curve(s.at(0.03, -0.45), s.at(0.07, -0.66), split), fork, 3.4);
             stroke(p, curve(split, s.at(0.17, -1.02), s.at(0.27, -1.1)), fork, 3.0);
             stroke(p, curve(split, s.at(0.18, -0.8), s.at(0.26, -0.82)), fork, 3.0);
         }

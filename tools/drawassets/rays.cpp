@@ -495,7 +495,7 @@ void paintYellowStingray(QPainter &p, double w, double h)
                                                {0, 66}});
     const Stingray ray(QPointF(130, 92), -30, disc, stub, 15, 7,
                        mirroredOutline({{0, 114}, {8, 126}, {8, 146}, {0, 158}}), 0.55,
-                       QColor(184, 146, 62), QPointF(12, -38), 3.2, 13);
+                       QColor(184, 146, 62), QPointF(12, -38), 3.8, 13);
     paintStingray(p, ray, [&](const QPainterPath &area) {
         const Saved s(p);
         p.setClipPath(area, Qt::IntersectClip);
