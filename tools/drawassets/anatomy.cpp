@@ -3,10 +3,17 @@
 
 #include "anatomy.h"
 
+#include "backdrop.h"
+#include "fishkit.h"
+
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <QRadialGradient>
+#include <QRandomGenerator>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -50,19 +57,196 @@ void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris, do
     p.restore();
 }
 
-void paintTooth(QPainter &p, QPointF root, double down, double length)
+void paintFangRow(QPainter &p, QPointF from, QPointF to, double down, int count, double length)
 {
-    const double x = root.x(), y = root.y(), half = 0.35 + length * 0.14;
-    QPainterPath t(QPointF(x - half, y));
-    t.quadTo(QPointF(x - half * 0.2, y + down * length * 0.6),
-             QPointF(x + half * 1.2, y + down * length));
-    t.quadTo(QPointF(x + half * 0.6, y + down * length * 0.4), QPointF(x + half, y));
-    t.closeSubpath();
     p.save();
-    p.setPen(QPen(QColor(90, 90, 96, 170), 0.3));
-    p.setBrush(QColor(250, 250, 244));
-    p.drawPath(t);
+    p.setPen(QPen(QColor(80, 84, 90, 160), 0.25));
+    p.setBrush(QColor(248, 248, 242));
+    for (int i = 0; i < count; ++i) {
+        const double t = (i + 0.5) / count;
+        const QPointF root = from + (to - from) * t;
+        // The largest fangs stand at the front, with small ones between them.
+        const double l = length * (i % 2 == 0 ? 1.0 : 0.55) * (1.0 - 0.45 * t);
+        const double half = 0.22 + l * 0.07;
+        const QPointF tip = root + QPointF(l * 0.22, down * l);
+        p.drawPolygon(QPolygonF({root - QPointF(half, 0), tip, root + QPointF(half, 0)}));
+    }
     p.restore();
+}
+
+void paintRayEye(QPainter &p, QPointF centre, double size, QColor skin, double side)
+{
+    p.save();
+    p.setPen(Qt::NoPen);
+    // The dome casts a little shadow down and to the right of the light.
+    QRadialGradient shade(centre + QPointF(size * 0.5, size * 0.6), size * 1.5);
+    shade.setColorAt(0.0, QColor(20, 16, 8, 90));
+    shade.setColorAt(1.0, QColor(20, 16, 8, 0));
+    p.setBrush(shade);
+    p.drawEllipse(centre + QPointF(size * 0.5, size * 0.6), size * 1.5, size * 1.4);
+    QRadialGradient dome(centre - QPointF(size * 0.35, size * 0.45), size * 1.4);
+    dome.setColorAt(0.0, skin.lighter(122));
+    dome.setColorAt(0.6, skin);
+    dome.setColorAt(1.0, skin.darker(135));
+    p.setBrush(dome);
+    p.drawEllipse(centre, size * 1.05, size * 1.25);
+    // The eyeball shows only as a dark lens in the top of the dome, its
+    // pupil a narrow horizontal slit under a lid of skin.
+    const QPointF ball = centre + QPointF(-side * size * 0.15, -size * 0.1);
+    QRadialGradient iris(ball, size * 0.62);
+    iris.setColorAt(0.0, QColor(96, 84, 52));
+    iris.setColorAt(0.8, QColor(54, 46, 28));
+    iris.setColorAt(1.0, QColor(30, 24, 14));
+    p.setBrush(iris);
+    p.drawEllipse(ball, size * 0.62, size * 0.5);
+    p.setBrush(QColor(6, 6, 6));
+    p.drawEllipse(ball, size * 0.42, size * 0.12);
+    p.setBrush(skin.darker(112));
+    QPainterPath lid(ball + QPointF(-size * 0.75, -size * 0.05));
+    lid.quadTo(ball + QPointF(0, -size * 0.7), ball + QPointF(size * 0.75, -size * 0.05));
+    lid.quadTo(ball + QPointF(0, -size * 0.35), ball + QPointF(-size * 0.75, -size * 0.05));
+    p.drawPath(lid);
+    p.setBrush(QColor(255, 255, 240, 140));
+    p.drawEllipse(ball + QPointF(-size * 0.2, -size * 0.15), size * 0.12, size * 0.08);
+
+    // The spiracle: an opening wider than the eye, its front lip raised.
+    const QPointF hole = centre + QPointF(side * size * 0.25, size * 2.3);
+    QRadialGradient rim(hole, size * 1.1);
+    rim.setColorAt(0.6, skin.lighter(115));
+    rim.setColorAt(1.0, backdrop::withAlpha(skin, 0));
+    p.setBrush(rim);
+    p.drawEllipse(hole, size * 1.1, size * 0.9);
+    QPainterPath opening(hole + QPointF(-size * 0.8, -size * 0.1));
+    opening.quadTo(hole + QPointF(0, -size * 0.55), hole + QPointF(size * 0.8, -size * 0.1));
+    opening.quadTo(hole + QPointF(side * size * 0.3, size * 0.7),
+                   hole + QPointF(-size * 0.8, -size * 0.1));
+    QLinearGradient deep(hole - QPointF(0, size * 0.5), hole + QPointF(0, size * 0.6));
+    deep.setColorAt(0.0, QColor(18, 12, 6));
+    deep.setColorAt(1.0, QColor(70, 52, 30));
+    p.setBrush(deep);
+    p.drawPath(opening);
+    p.restore();
+}
+
+void paintSharkEye(QPainter &p, QPointF centre, double rx, double ry, QColor skin)
+{
+    p.save();
+    p.setPen(Qt::NoPen);
+    QPainterPath almond(centre - QPointF(rx, 0));
+    almond.quadTo(centre + QPointF(-rx * 0.1, -ry * 1.5), centre + QPointF(rx, -ry * 0.1));
+    almond.quadTo(centre + QPointF(rx * 0.1, ry * 1.3), centre - QPointF(rx, 0));
+    // The socket sinks a little into the head round the eye.
+    QRadialGradient socket(centre, rx * 1.8);
+    socket.setColorAt(0.5, QColor(10, 10, 14, 60));
+    socket.setColorAt(1.0, QColor(10, 10, 14, 0));
+    p.setBrush(socket);
+    p.drawEllipse(centre, rx * 1.8, ry * 2.0);
+    QRadialGradient iris(centre + QPointF(rx * 0.2, ry * 0.3), rx);
+    iris.setColorAt(0.0, QColor(70, 74, 62));
+    iris.setColorAt(0.7, QColor(34, 36, 32));
+    iris.setColorAt(1.0, QColor(12, 12, 14));
+    p.setBrush(iris);
+    p.drawPath(almond);
+    p.setBrush(QColor(4, 4, 6));
+    p.drawEllipse(centre, rx * 0.16, ry * 0.8);
+    // The upper lid of skin overhangs the eye.
+    QPainterPath lid(centre - QPointF(rx * 1.15, ry * 0.1));
+    lid.quadTo(centre + QPointF(0, -ry * 1.9), centre + QPointF(rx * 1.15, -ry * 0.2));
+    lid.quadTo(centre + QPointF(0, -ry * 0.9), centre - QPointF(rx * 1.15, ry * 0.1));
+    p.setBrush(skin.darker(125));
+    p.drawPath(lid);
+    p.setBrush(QColor(230, 235, 240, 150));
+    p.drawEllipse(centre + QPointF(-rx * 0.35, -ry * 0.25), rx * 0.14, ry * 0.14);
+    p.restore();
+}
+
+void paintJaw(QPainter &p, QPointF tip, QPointF corner, double sag, QColor skin, QColor line)
+{
+    p.save();
+    const QPointF d = corner - tip;
+    const QPointF mid = tip + d * 0.55 + QPointF(0, sag);
+    // The maxilla: a plate of bone under the skin of the cheek, narrow at the
+    // snout and broad over the corner of the mouth.
+    QPainterPath maxilla(tip + QPointF(d.x() * 0.12, -1.2));
+    maxilla.quadTo(mid + QPointF(0, -3.0), corner + QPointF(1.5, -5.5));
+    maxilla.quadTo(corner + QPointF(3.5, -1.5), corner + QPointF(1.0, 0.8));
+    maxilla.quadTo(mid + QPointF(0, 0.4), tip + QPointF(d.x() * 0.12, 0));
+    QLinearGradient plate(corner + QPointF(0, -6), corner + QPointF(0, 1));
+    plate.setColorAt(0.0, skin.lighter(112));
+    plate.setColorAt(1.0, skin.darker(112));
+    p.setPen(Qt::NoPen);
+    p.setBrush(plate);
+    p.drawPath(maxilla);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(
+        QPen(QColor(line.red(), line.green(), line.blue(), 120), 0.8, Qt::SolidLine, Qt::RoundCap));
+    QPainterPath groove(corner + QPointF(1.5, -5.5));
+    groove.quadTo(corner + QPointF(3.5, -1.5), corner + QPointF(1.0, 0.8));
+    p.drawPath(groove);
+    // The gape itself, darkest in the middle where the lips meet deepest.
+    QPainterPath gape(tip);
+    gape.quadTo(mid + QPointF(0, sag * 0.2), corner);
+    p.setPen(
+        QPen(QColor(line.red(), line.green(), line.blue(), 90), 2.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(gape.translated(0, 0.9));
+    p.setPen(QPen(line, 1.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(gape);
+    // The lower jaw's firm lip catches the light beneath the gape.
+    p.setPen(QPen(QColor(255, 250, 235, 70), 1.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(gape.translated(0, 1.8));
+    // A fold of skin at the corner, and the chin's underside.
+    p.setPen(
+        QPen(QColor(line.red(), line.green(), line.blue(), 130), 0.8, Qt::SolidLine, Qt::RoundCap));
+    QPainterPath fold(corner + QPointF(-2.5, 2.5));
+    fold.quadTo(corner + QPointF(2, 2.5), corner + QPointF(2.5, 5.5));
+    p.drawPath(fold);
+    p.restore();
+}
+
+void paintStarCoral(QPainter &p, const QPainterPath &dome, double cup, QColor colour)
+{
+    const QRectF box = dome.boundingRect();
+    QLinearGradient g(box.topLeft(), box.bottomLeft());
+    g.setColorAt(0, colour.lighter(115));
+    g.setColorAt(0.5, colour.darker(115));
+    g.setColorAt(1, colour.darker(220));
+    p.fillPath(dome, g);
+    const fishkit::Saved s(p);
+    p.setClipPath(dome, Qt::IntersectClip);
+    QRandomGenerator rng(303);
+    for (const QPointF &c :
+         fishkit::spreadPoints(dome.united(dome.translated(0, -cup)), cup, cup * 0.12, 33)) {
+        const double r = cup * (0.36 + rng.generateDouble() * 0.06);
+        const double squash = 0.4 + 0.6 * std::min(1.0, (c.y() - box.top() + cup * 0.3) / 90.0);
+        const double light = std::clamp(1.0 - (c.y() - box.top()) / box.height() * 1.4, 0.25, 1.0);
+        fishkit::paintDisc(p, c + QPointF(0, r * squash * 0.25), r * 1.1, r * squash * 1.1,
+                           QColor(30, 40, 20, 90));
+        QRadialGradient rim(c, r);
+        rim.setColorAt(0.0, QColor(60, 150, 80));
+        rim.setColorAt(0.45, colour.darker(150));
+        rim.setColorAt(0.8, colour.lighter(int(110 + 40 * light)));
+        rim.setColorAt(1.0, colour.darker(110));
+        const fishkit::Saved q(p);
+        p.translate(c);
+        p.scale(1.0, squash);
+        p.translate(-c);
+        p.setPen(Qt::NoPen);
+        p.setBrush(rim);
+        p.drawEllipse(c, r, r);
+        p.setPen(QPen(backdrop::withAlpha(colour.lighter(160), int(140 * light)),
+                      std::max(0.5, r / 14)));
+        for (int k = 0; k < 16; ++k) {
+            const double a = k * std::numbers::pi / 8;
+            const QPointF d(std::cos(a), std::sin(a));
+            p.drawLine(c + d * r * 0.42, c + d * r * (k % 2 ? 0.78 : 0.95));
+        }
+        fishkit::paintDisc(p, c, r * 0.22, r * 0.18, QColor(20, 30, 16));
+    }
+    // The dome curves away from the light at its foot.
+    QLinearGradient foot(box.topLeft(), box.bottomLeft());
+    foot.setColorAt(0.3, QColor(0, 20, 30, 0));
+    foot.setColorAt(1.0, QColor(0, 20, 30, 150));
+    p.fillRect(box, foot);
 }
 
 } // namespace anatomy

@@ -6,9 +6,12 @@
 #include <QColor>
 #include <QPointF>
 
+class QPainterPath;
+
 class QPainter;
 
-// Details the boxfish, groupers, rays, eels and bottom dwellers draw their own way.
+// Details the boxfish, groupers, rays, eels, slender fish and bottom dwellers
+// draw their own way.
 namespace anatomy {
 
 // An eye as a field guide paints it: a rim of skin, a flecked iris of `iris`
@@ -16,8 +19,31 @@ namespace anatomy {
 // pinpoint of light.
 void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris, double pupil = 0.5);
 
-// A sharp tooth rooted at `root` in the upper jaw (`down` 1) or the lower
-// (`down` -1), `length` long and curving back, towards +x.
-void paintTooth(QPainter &p, QPointF root, double down, double length);
+// A row of `count` fine fangs set along the jaw from `from` to `to`, pointing
+// down (`down` 1) from the upper jaw or up (-1) from the lower: slender cones,
+// long and short ones alternating, the longest `length`, leaning back.
+void paintFangRow(QPainter &p, QPointF from, QPointF to, double down, int count, double length);
+
+// The eye of a ray, a small raised dome of skin `skin` on top of the head
+// with a dark, narrow pupil slit, and behind it (towards +y) the larger
+// spiracle, a dark opening with a fleshy rim through which a resting ray
+// breathes. `size` is the dome's radius; `side` -1 or 1 for the left or right eye.
+void paintRayEye(QPainter &p, QPointF centre, double size, QColor skin, double side);
+
+// A shark's eye, `rx` by `ry`: a small, dark almond under a heavy lid, the
+// pupil a vertical slit in a deep iris, one dull glint.
+void paintSharkEye(QPainter &p, QPointF centre, double rx, double ry, QColor skin);
+
+// A real jaw seen from the side, the gape running from the snout `tip` back
+// to its `corner` and bending down by `sag`: the upper jaw bone (maxilla)
+// widening towards the corner in `skin` with its rear edge as a groove, the
+// lower jaw as firm lip below, a fold of skin at the corner.
+void paintJaw(QPainter &p, QPointF tip, QPointF corner, double sag, QColor skin, QColor line);
+
+// The surface of a star coral seen close up, as a small fish sees it: polyp
+// cups `cup` across (about a centimetre on the real coral, so they tell the
+// fish's size), each with its ring of septa and a mouth in the middle,
+// foreshortened towards the top of `dome` where it curves away.
+void paintStarCoral(QPainter &p, const QPainterPath &dome, double cup, QColor colour);
 
 } // namespace anatomy

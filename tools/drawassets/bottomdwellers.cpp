@@ -31,52 +31,64 @@ QPointF beside(const QPainterPath &spine, double t, double offset)
     return spine.pointAtPercent(t) + QPointF(-std::sin(a), -std::cos(a)) * offset;
 }
 
-// The surface of a star coral seen close up, as a goby perched on it sees
-// it: polyp cups `cup` across, each with its ring of septa and a mouth in the
-// middle, foreshortened towards the top of `dome` where it curves away.
-void paintStarCoral(QPainter &p, const QPainterPath &dome, double cup, QColor colour)
+// Where a line from `from` along `dir` leaves `area`, to within half a unit.
+QPointF exitPoint(const QPainterPath &area, QPointF from, QPointF dir)
 {
-    const QRectF box = dome.boundingRect();
-    QLinearGradient g(box.topLeft(), box.bottomLeft());
-    g.setColorAt(0, colour.lighter(115));
-    g.setColorAt(0.5, colour.darker(115));
-    g.setColorAt(1, colour.darker(220));
-    p.fillPath(dome, g);
+    double d = 0;
+    while (d < 60 && area.contains(from + dir * (d + 0.5)))
+        d += 0.5;
+    return from + dir * d;
+}
+
+// The armour of a seahorse's trunk: rings of bony plate round `spine`, ten
+// or so wide ones over the trunk and narrower ones down the tail, each ring
+// a raised rim lit on its upper side and shaded below, following the curve
+// of the body; a knob stands where each ring crosses the ridge of the back,
+// the ridge high along the flank and, on the trunk, a second one low on it.
+void paintBonyRings(QPainter &p, const QPainterPath &trunk, const QPainterPath &spine, QColor plate,
+                    QColor light)
+{
+    std::vector<double> rings;
+    for (double t = 0.06; t < 0.5; t += 0.072)
+        rings.push_back(t);
+    for (double t = 0.52; t < 0.99; t += 0.052)
+        rings.push_back(t);
+    std::vector<QPointF> flankRidge, lowRidge;
     const Saved s(p);
-    p.setClipPath(dome, Qt::IntersectClip);
-    QRandomGenerator rng(303);
-    for (const QPointF &c :
-         spreadPoints(dome.united(dome.translated(0, -cup)), cup, cup * 0.12, 33)) {
-        const double r = cup * (0.36 + rng.generateDouble() * 0.06);
-        const double squash = 0.4 + 0.6 * std::min(1.0, (c.y() - box.top() + cup * 0.3) / 90.0);
-        const double light = std::clamp(1.0 - (c.y() - box.top()) / box.height() * 1.4, 0.25, 1.0);
-        paintDisc(p, c + QPointF(0, r * squash * 0.25), r * 1.1, r * squash * 1.1,
-                  QColor(30, 40, 20, 90));
-        QRadialGradient rim(c, r);
-        rim.setColorAt(0.0, QColor(60, 150, 80));
-        rim.setColorAt(0.45, colour.darker(150));
-        rim.setColorAt(0.8, colour.lighter(int(110 + 40 * light)));
-        rim.setColorAt(1.0, colour.darker(110));
-        const Saved q(p);
-        p.translate(c);
-        p.scale(1.0, squash);
-        p.translate(-c);
-        p.setPen(Qt::NoPen);
-        p.setBrush(rim);
-        p.drawEllipse(c, r, r);
-        p.setPen(QPen(withAlpha(colour.lighter(160), int(140 * light)), std::max(0.5, r / 14)));
-        for (int k = 0; k < 16; ++k) {
-            const double a = k * std::numbers::pi / 8;
-            const QPointF d(std::cos(a), std::sin(a));
-            p.drawLine(c + d * r * 0.42, c + d * r * (k % 2 ? 0.78 : 0.95));
+    for (const double t : rings) {
+        const QPointF c = spine.pointAtPercent(t);
+        const QPointF back = beside(spine, t, 1) - c, down(back.y(), -back.x());
+        const QPointF top = exitPoint(trunk, c, back), bottom = exitPoint(trunk, c, -back);
+        const QPointF bow = down * QLineF(top, bottom).length() * 0.12;
+        const QPainterPath ring = curve(top, (top + bottom) / 2 + bow, bottom);
+        {
+            const Saved clip(p);
+            p.setClipPath(trunk, Qt::IntersectClip);
+            stroke(p, ring.translated(-down * 1.0), withAlpha(light.lighter(125), 170), 1.2);
+            stroke(p, ring.translated(down * 0.8), QColor(150, 70, 10, 170), 1.1);
         }
-        paintDisc(p, c, r * 0.22, r * 0.18, QColor(20, 30, 16));
+        const QPointF ridge = top + (bottom - top) * 0.3 + bow * 0.8;
+        flankRidge.push_back(ridge);
+        if (t < 0.5)
+            lowRidge.push_back(top + (bottom - top) * 0.72 + bow * 0.8);
+        const double size = t < 0.5 ? 1.7 : 1.7 - (t - 0.5) * 1.6;
+        std::vector<QPointF> knobs{top, ridge};
+        if (t < 0.5)
+            knobs.push_back(lowRidge.back());
+        for (const QPointF &k : knobs) {
+            paintGlow(p, k + QPointF(0.6, 0.9), size * 1.8, QColor(110, 50, 0, 90));
+            paintDisc(p, k, size, size, plate.darker(108));
+            paintDisc(p, k - QPointF(0.4, 0.5), size * 0.45, size * 0.45, light.lighter(125));
+        }
     }
-    // The dome curves away from the light at its foot.
-    QLinearGradient foot(box.topLeft(), box.bottomLeft());
-    foot.setColorAt(0.3, QColor(0, 20, 30, 0));
-    foot.setColorAt(1.0, QColor(0, 20, 30, 150));
-    p.fillRect(box, foot);
+    // The ridge along the flank, a low crest joining its knobs.
+    const Saved clip(p);
+    p.setClipPath(trunk, Qt::IntersectClip);
+    for (const std::vector<QPointF> *line : {&flankRidge, &lowRidge}) {
+        const QPainterPath crest = curveThrough(*line);
+        stroke(p, crest.translated(-0.6, -0.6), withAlpha(light.lighter(130), 140), 1.2);
+        stroke(p, crest.translated(0.6, 0.8), QColor(150, 70, 10, 110), 1.0);
+    }
 }
 
 } // namespace
@@ -92,7 +104,7 @@ void paintNeonGoby(QPainter &p, double w, double h)
     paintSeaFan(p, QPointF(282, 170), 120, QColor(150, 70, 160));
     paintSeaFan(p, QPointF(26, 180), 90, QColor(200, 110, 60));
     p.fillRect(Canvas::frame, QColor(30, 110, 150, 70));
-    paintStarCoral(p, oval({160, 328}, 250, 178), 36, QColor(150, 134, 80));
+    anatomy::paintStarCoral(p, oval({160, 328}, 250, 178), 36, QColor(150, 134, 80));
 
     // Gobies perch with the head a little raised, following the coral's curve.
     const QPainterPath spine = curve({52, 152}, {150, 126}, {246, 150});
@@ -237,11 +249,16 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
     };
     paintCoil(false, orange);
     paintWhip();
-    // The brood pouch and belly bulge forward below the neck.
-    const QPainterPath trunk =
-        ribbon(spine, {28, 37.5, 43, 42.8, 38.4, 31, 22, 14, 9})
-            .united(smoothClosedPath(
-                {{142, 84}, {130, 100}, {124, 122}, {130, 146}, {146, 160}, {150, 120}}));
+    // The chest keel and belly bulge forward below the neck, the trunk
+    // narrowing fast into the tail behind them.
+    const QPainterPath trunk = ribbon(spine, {26, 35, 40, 39, 33, 26, 19, 13, 9})
+                                   .united(smoothClosedPath({{146, 82},
+                                                             {130, 90},
+                                                             {117, 106},
+                                                             {112, 124},
+                                                             {120, 144},
+                                                             {140, 160},
+                                                             {150, 120}}));
     const QColor membrane(255, 220, 120, 170), rays(200, 120, 30, 160);
     paintFin(p, fin({162, 124}, {{180, 116}, {186, 134}, {178, 154}}, {164, 152}), membrane, rays,
              10);
@@ -278,27 +295,10 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
         stroke(p, coronet, QColor(150, 70, 10), 0.7);
     }
 
-    {
-        // The bony rings of the trunk and tail.
-        const Saved s(p);
-        p.setClipPath(trunk, Qt::IntersectClip);
-        for (int i = 0; i < 33; ++i) {
-            const QPointF c = spine.pointAtPercent(i / 33.0),
-                          along = beside(spine, i / 33.0, 1) - c;
-            stroke(p, curve(c + along * 30, c + QPointF(-along.y(), along.x()) * 2, c - along * 30),
-                   QColor(170, 90, 20, 150), 0.9);
-        }
-    }
     paintSpots(p, trunk.united(head), 6, 0.5, 1.0, QColor(90, 40, 10), 37);
     shadeBody(p, trunk, line, 0.7);
     stroke(p, head, line, 0.8);
-    // Small bony knobs where the rings meet the edge of the trunk.
-    for (int k = 1; k < 44; ++k) {
-        const QPointF knob = trunk.pointAtPercent(k / 44.0);
-        paintDisc(p, knob, 1.5, 1.5, orange.darker(115));
-        paintDisc(p, knob - QPointF(0.4, 0.4), 0.6, 0.6, yellow.lighter(120));
-    }
-
+    paintBonyRings(p, trunk, spine, orange, yellow);
     paintCoil(true, yellow.darker(104));
     paintFin(p, fin({158, 70}, {{170, 64}, {172, 78}}, {162, 80}), membrane, rays, 5);
     stroke(p, curve({148, 58}, {154, 70}, {144, 80}), withAlpha(line, 180), 1.0);
@@ -392,26 +392,43 @@ void paintFlounder(QPainter &p, double w, double h)
     paintSpots(p, disc.intersected(oval({-92, 0}, 26, 30)), 5, 0.8, 1.3, ringBright, 4104);
     stroke(p, disc, QColor(140, 116, 80, 140), 0.8);
 
-    // The pectoral fin lies back along the body, barely lifted: a small fan
-    // of fine rays behind the gill cover, clear between them, with only a
-    // faint shadow under its free edge.
-    const Fin pectoral = fanFin({-60, -26}, {-58, -12}, 36, -6, 34, 0.35, 12);
+    // The one long pectoral fin of the upper side, raised off the body like a
+    // flag: a narrow blade of fine rays, clear between them, banded dark,
+    // its shadow falling well clear of it on the back.
+    const Fin pectoral = pairedFin({-62, -22}, 58, -14, 11, 0.85, 13);
     {
         const Saved s(p);
         p.setClipPath(disc, Qt::IntersectClip);
-        p.fillPath(pectoral.shape.translated(2, 3), QColor(70, 54, 36, 45));
+        p.fillPath(pectoral.shape.translated(5, 8), QColor(70, 54, 36, 55));
     }
-    paintFin(p, pectoral, QColor(200, 182, 140, 130), QColor(110, 86, 56, 170), 0);
+    paintSheerFin(p, pectoral, QColor(196, 178, 136, 170), QColor(100, 78, 50, 180), 0);
+    {
+        const Saved s(p);
+        p.setClipPath(pectoral.shape, Qt::IntersectClip);
+        for (const double x : {-44.0, -28.0, -12.0})
+            stroke(p, curve({x, -40}, {x + 2, -24}, {x, -8}), QColor(90, 70, 44, 70), 3.0);
+    }
     // The edge of the gill cover, behind which the pectoral fin springs.
     stroke(p, curveThrough({{-76, -40}, {-62, -26}, {-58, -4}, {-66, 20}, {-80, 34}}),
            QColor(120, 96, 64, 130), 1.1);
-    // Both eyes on the upper side, set close together on short stalks.
+    // Both eyes on the upper side, one ahead of the other, each raised on a
+    // short turret of skin that throws a shadow back.
     for (const QPointF eye : {QPointF(-92, -14), QPointF(-80, 6)}) {
-        paintDisc(p, eye, 6.4, 5.6, QColor(190, 170, 130), QColor(130, 108, 74, 160), 0.7);
+        paintGlow(p, eye + QPointF(2.5, 3.5), 8, QColor(80, 60, 36, 110));
+        fillBody(p, oval(eye, 6.0, 5.4), QColor(226, 210, 172), QColor(206, 188, 148),
+                 QColor(170, 150, 112));
         anatomy::paintNaturalEye(p, eye, 4.2, QColor(150, 130, 84), 0.5);
     }
-    // The small mouth at the tip of the snout, twisted a little towards the eyes.
-    stroke(p, curve({-118, 9}, {-114, 10.5}, {-110, 14}), QColor(90, 70, 50, 200), 1.0);
+    // The mouth is twisted towards the eyed side: the gape climbs from the
+    // snout tip up and back below the lower eye, the lower jaw jutting past
+    // the upper as a firm, pale lip.
+    const QPainterPath lowerJaw = smoothClosedPath(
+        {{-121.5, 10}, {-120, 4}, {-115, -1}, {-108, -4}, {-109, 0}, {-114, 6}, {-118, 11}});
+    fillBody(p, lowerJaw, QColor(226, 212, 176), QColor(210, 192, 152), QColor(180, 160, 120));
+    stroke(p, lowerJaw, QColor(120, 96, 64, 150), 0.6);
+    const QPainterPath gape = curveThrough({{-120.5, 5}, {-116, 0}, {-110, -3.5}, {-104, -5}});
+    stroke(p, gape.translated(0.6, -0.8), QColor(250, 240, 210, 90), 1.2);
+    stroke(p, gape, QColor(80, 60, 40, 220), 1.0);
 }
 
 } // namespace fishart

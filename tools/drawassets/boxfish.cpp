@@ -8,6 +8,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPolygonF>
+#include <QRadialGradient>
 #include <QRandomGenerator>
 #include <QTransform>
 
@@ -50,28 +51,26 @@ struct Boxfish
     bool plates = false; // the honeycomb of plates shows through the pattern
 };
 
-// Sides bowed out a little over the plates and meeting at rounded corners:
-// rigid, but with the curves of a carapace, and the tail stalk that can bend.
+// Straight sides of bony plate meeting at tight corners: a rigid box, the
+// stalk and the tail the only parts of the fish that can bend.
 QPainterPath carapace(const Carapace &c)
 {
     const std::vector<QPointF> v{c.mouth, c.brow, c.peak, c.rearTop, c.rearBottom, c.keel, c.chin};
     const size_t n = v.size();
-    // `from` moved 14 towards `to`, or less on a short side.
+    // `from` moved 6 towards `to`, or less on a short side.
     const auto towards = [](QPointF from, QPointF to) {
         const double length = QLineF(from, to).length();
-        return from + (to - from) * (std::min(14.0, length / 2.6) / length);
+        return from + (to - from) * (std::min(6.0, length / 3.0) / length);
     };
     QPainterPath box(towards(v[0], v[n - 1]));
     for (size_t i = 0; i < n; ++i) {
         const QPointF prev = v[(i + n - 1) % n], next = v[(i + 1) % n];
         const QPointF d = v[i] - prev;
-        box.quadTo((prev + v[i]) / 2 + QPointF(d.y(), -d.x()) * 0.05, towards(v[i], prev));
+        box.quadTo((prev + v[i]) / 2 + QPointF(d.y(), -d.x()) * 0.025, towards(v[i], prev));
         box.quadTo(v[i], towards(v[i], next));
     }
     box.closeSubpath();
-    const QPointF top = c.rearTop, bottom = c.rearBottom;
-    return box.united(
-        smoothClosedPath({top + QPointF(-8, 2), {246, 113}, {246, 131}, bottom + QPointF(-8, -2)}));
+    return box;
 }
 
 // A horn or spine of the carapace, from `from` out to `tip` and back to `to`.
@@ -92,12 +91,24 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
                   const std::function<void(const QPainterPath &, const QPainterPath &)> &marks)
 {
     const Carapace &c = b.box;
-    const Fin caudal = tail(TailKind::Rounded, {240, 122}, 22, 52, 72);
+    const Fin caudal = tail(TailKind::Rounded, {244, 122}, 18, 50, 66);
     paintFin(p, caudal, b.fin, b.ray, 10);
-    // Dorsal and anal fins stand on the box just before the tail stalk.
-    const QPointF dorsal = c.back(0.72), anal = c.under(0.8);
-    paintFin(p, finAt(dorsal, {{0, 0}, {10, -28}, {30, -24}, {22, 8}}), b.fin, b.ray, 7);
-    paintFin(p, finAt(anal, {{0, 0}, {10, 26}, {30, 22}, {22, -8}}), b.fin, b.ray, 7);
+    // Small dorsal and anal fins stand on the box just before the tail stalk.
+    const QPointF dorsal = c.back(0.74), anal = c.under(0.8);
+    paintFin(p, finAt(dorsal, {{0, 0}, {8, -22}, {24, -20}, {18, 6}}), b.fin, b.ray, 7);
+    paintFin(p, finAt(anal, {{0, 0}, {8, 20}, {24, 18}, {18, -6}}), b.fin, b.ray, 7);
+    // The short tail stalk leaves the rear of the box in a sleeve of soft skin.
+    const QPointF stalkTop = c.rearTop + (c.rearBottom - c.rearTop) * 0.2;
+    const QPointF stalkBottom = c.rearTop + (c.rearBottom - c.rearTop) * 0.8;
+    const QPainterPath stalk = smoothClosedPath({stalkTop + QPointF(-12, 0),
+                                                 stalkTop + QPointF(10, -1),
+                                                 {236, 114},
+                                                 {248, 115},
+                                                 {248, 129},
+                                                 {236, 130},
+                                                 stalkBottom + QPointF(10, 1),
+                                                 stalkBottom + QPointF(-12, 0)});
+    fillBody(p, stalk, b.back, b.flank, b.belly);
     const QPainterPath box = carapace(c);
     fillBody(p, box, b.back, b.flank, b.belly);
     // The flat belly between the keels, seen from a little below.
@@ -109,48 +120,90 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
     belly.closeSubpath();
     const QPainterPath plate = box.intersected(belly);
     fillBody(p, plate, b.belly.darker(112), b.belly.darker(106), b.belly.darker(130));
-    marks(box, caudal.shape);
-    if (b.plates)
-        paintMesh(p, box, 16, withAlpha(b.back.darker(160), 28), 0.6);
-    shadeBody(p, box, b.back.darker(200), 0.5);
-    // The keel and the sharp ridge of the back, catching the light.
-    strokeInside(p, box,
-                 curveThrough({c.chin + QPointF(4, -10), c.keel + QPointF(0, -11),
-                               c.rearBottom + QPointF(-6, -7)}),
-                 QColor(40, 40, 50, 120), 1.2);
+    marks(box, caudal.shape.united(stalk));
+    if (Silhouette::active(p))
+        return;
     {
+        // The stalk is round, unlike the box: it darkens to both edges.
         const Saved s(p);
-        p.setClipPath(box, Qt::IntersectClip);
-        const QPainterPath ridge = curveThrough(
-            {c.brow + QPointF(6, 3), c.peak + QPointF(0, 5), c.rearTop + QPointF(-6, 3)});
-        stroke(p, ridge, QColor(255, 255, 240, 110), 2.2);
-        stroke(p, ridge.translated(0, 3.5), QColor(40, 40, 50, 45), 2.4);
+        p.setClipPath(stalk.subtracted(box), Qt::IntersectClip);
+        QLinearGradient round(QPointF(0, 112), QPointF(0, 132));
+        round.setColorAt(0.0, QColor(0, 0, 0, 90));
+        round.setColorAt(0.4, QColor(255, 255, 255, 30));
+        round.setColorAt(1.0, QColor(0, 0, 0, 90));
+        p.fillRect(stalk.boundingRect(), round);
+        stroke(p, stalk, withAlpha(b.back.darker(220), 150), 0.8);
     }
-    // The pectoral fin whirring behind the eye, the small pursed mouth and the eye.
+    const Saved s(p);
+    p.setClipPath(box, Qt::IntersectClip);
+    // The bony plates, each a flat hexagon, joined in fine sutures.
+    paintMesh(p, box, 15, withAlpha(b.back.darker(170), b.plates ? 40 : 30), 0.6);
+    // Flat sides, not a rounded body: the flank is one plane, lit evenly and
+    // only a little darker towards the keel; the back of the box, facing the
+    // tail, and the front of the face, are planes turned away from the light.
+    QLinearGradient side(c.peak, c.peak + QPointF(0, c.keel.y() - c.peak.y()));
+    side.setColorAt(0.0, QColor(255, 255, 245, 40));
+    side.setColorAt(0.15, QColor(255, 255, 245, 0));
+    side.setColorAt(0.75, QColor(0, 0, 0, 0));
+    side.setColorAt(0.9, QColor(0, 0, 20, 40));
+    p.fillRect(box.boundingRect(), side);
+    QPainterPath rearFace(c.rearTop + QPointF(-12, -6));
+    rearFace.lineTo(c.rearTop + QPointF(20, -6));
+    rearFace.lineTo(c.rearBottom + QPointF(20, 6));
+    rearFace.lineTo(c.rearBottom + QPointF(-12, 6));
+    rearFace.closeSubpath();
+    QLinearGradient away(c.rearTop + QPointF(-12, 0), c.rearTop + QPointF(2, 0));
+    away.setColorAt(0.0, QColor(0, 0, 20, 0));
+    away.setColorAt(0.25, QColor(0, 0, 20, 70));
+    away.setColorAt(1.0, QColor(0, 0, 20, 90));
+    p.fillPath(rearFace, away);
+    QLinearGradient face(c.mouth + QPointF(-2, 0), c.mouth + QPointF(14, -6));
+    face.setColorAt(0.0, QColor(0, 0, 20, 60));
+    face.setColorAt(1.0, QColor(0, 0, 20, 0));
+    p.fillRect(box.boundingRect(), face);
+    // The sharp ridge of the back catching the light, and the keel between
+    // flank and belly: light along its crest, shadow under it.
+    const QPainterPath ridge = curveThrough(
+        {c.brow + QPointF(4, 1.5), c.peak + QPointF(0, 2.2), c.rearTop + QPointF(-6, 1.5)});
+    stroke(p, ridge, QColor(255, 255, 240, 150), 1.6);
+    stroke(p, ridge.translated(0, 2.5), QColor(255, 255, 240, 50), 2.4);
+    const QPainterPath keel = curveThrough(
+        {c.chin + QPointF(4, -10), c.keel + QPointF(0, -11), c.rearBottom + QPointF(-6, -7)});
+    stroke(p, keel.translated(0, -1.3), QColor(255, 255, 240, 110), 1.2);
+    stroke(p, keel.translated(0, 1.2), QColor(20, 20, 30, 120), 1.4);
+    // The carapace's rear rim stands proud of the stalk it sleeves.
+    stroke(
+        p,
+        curveThrough({c.rearTop + QPointF(-3, 3), (c.rearTop + c.rearBottom) / 2 + QPointF(-1, 0),
+                      c.rearBottom + QPointF(-3, -3)}),
+        QColor(20, 20, 30, 90), 1.2);
+    p.setClipping(false);
+    stroke(p, box, withAlpha(b.back.darker(230), 190), 0.9);
+
+    // The pectoral fin whirring behind the eye.
     paintFin(p, finAt(c.eye() + QPointF(32, 10), {{0, 0}, {16, -12}, {28, -6}, {16, 16}, {0, 10}}),
              withAlpha(b.fin.lighter(115), 170), b.ray, 8);
-    // The mouth is a small pout at the tip of the snout: two fleshy lips
-    // pushed a little forward out of the carapace, a dark parting between.
-    const QPointF m = c.mouth + QPointF(1, 2);
-    const QPainterPath upperLip =
-        smoothClosedPath({m + QPointF(6, -4), m + QPointF(-0.5, -3.6), m + QPointF(-3.6, -1.6),
-                          m + QPointF(-3.8, 0), m + QPointF(6, 0.2)});
-    const QPainterPath lowerLip =
-        smoothClosedPath({m + QPointF(6, 0.6), m + QPointF(-3.2, 0.6), m + QPointF(-3.2, 2.2),
-                          m + QPointF(-0.6, 3.8), m + QPointF(6, 4.2)});
-    for (const QPainterPath &lip : {upperLip, lowerLip}) {
-        QLinearGradient round(m + QPointF(-4, 0), m + QPointF(6, 0));
-        round.setColorAt(0, b.lips.lighter(106));
-        round.setColorAt(0.5, b.lips);
-        round.setColorAt(1, withAlpha(b.lips, 0));
-        p.fillPath(lip, round);
-        const Saved s(p);
-        p.setClipRect(QRectF(m.x() - 6, m.y() - 6, 7, 12));
-        stroke(p, lip, withAlpha(b.lips.darker(170), 120), 0.5);
+    // The small mouth at the snout tip: one rounded muzzle of thick pale lip
+    // pushed a little out of the carapace, the gape a short straight slit.
+    const QPointF m = c.mouth + QPointF(1.5, 1);
+    const QPainterPath muzzle = smoothClosedPath(
+        {m + QPointF(7, -5), m + QPointF(0, -4.6), m + QPointF(-3.6, -2.4), m + QPointF(-4, 0.8),
+         m + QPointF(-2, 3.8), m + QPointF(3, 5), m + QPointF(8, 4)});
+    {
+        QRadialGradient lip(m + QPointF(-1.5, -1.5), 8);
+        lip.setColorAt(0.0, b.lips.lighter(108));
+        lip.setColorAt(0.6, b.lips);
+        lip.setColorAt(1.0, withAlpha(b.lips.darker(115), 0));
+        p.fillPath(muzzle, lip);
+        const Saved front(p);
+        p.setClipRect(QRectF(m.x() - 6, m.y() - 7, 8, 14));
+        stroke(p, muzzle, withAlpha(b.back.darker(230), 150), 0.7);
     }
-    stroke(p, curve(m + QPointF(-3.6, 0.4), m + QPointF(-1, 0.6), m + QPointF(3, 0.2)),
-           QColor(60, 36, 34, 200), 0.8);
-    anatomy::paintNaturalEye(p, c.eye(), 6.6, b.iris, 0.5);
+    stroke(p, curve(m + QPointF(-3.9, 0.6), m + QPointF(-0.5, 0.9), m + QPointF(2.8, 0.5)),
+           QColor(50, 30, 28, 220), 0.9);
+    stroke(p, curve(m + QPointF(-3.6, 1.6), m + QPointF(-0.5, 1.9), m + QPointF(2.4, 1.5)),
+           QColor(255, 255, 255, 60), 0.6);
+    anatomy::paintNaturalEye(p, c.eye(), 6.2, b.iris, 0.5);
 }
 
 // Short wandering strokes, like the scrawls on a Cowfish.
@@ -297,12 +350,15 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     const QColor finColour(90, 140, 120, 190);
     const QColor rays(60, 90, 70, 140);
     const BodyShape shape{{40, 142}, 206, 134, 0.48, 0.3, 0.26, 0.61};
-    // The dorsal (side -1) and anal (1) fins stream out into a tip like the tail lobes.
+    // The dorsal (side -1) and anal (1) fins: a low membrane whose first soft
+    // rays stream out into a long, narrow trailing tip.
     const auto lobe = [&](double side) {
-        return fin(shape.at(0.66, side * 0.95),
-                   {shape.at(0.8, side) + QPointF(0, side * 28),
-                    {270, 125 + side * 115},
-                    shape.at(0.97, side) + QPointF(side * 4, side * 40)},
+        return fin(shape.at(0.64, side * 0.95),
+                   {shape.at(0.7, side) + QPointF(0, side * 22),
+                    {244, 125 + side * 98},
+                    {262, 125 + side * 116},
+                    {250, 125 + side * 90},
+                    shape.at(0.9, side) + QPointF(4, side * 16)},
                    shape.at(0.99, side * 0.8));
     };
     const Fin caudal = tail(TailKind::Lunate, {240, 125}, 32, 76, 146, 0.45);
@@ -320,15 +376,16 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
                  trigger + QPointF(30, 3), 3, 0, 0.3),
         finColour.darker(115), rays.darker(140), 3);
     const QPainterPath body = bodyOutline(shape);
-    fillBody(p, body, QColor(120, 136, 70), QColor(150, 160, 110), QColor(90, 150, 200), 0.45);
+    // Blue-green over the back, warming through olive to yellow below.
+    fillBody(p, body, QColor(60, 118, 124), QColor(150, 164, 92), QColor(240, 202, 74), 0.5);
     paintScales(p, body, 8, QColor(70, 90, 60, 60));
     {
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
         paintGlow(p, {92, 138}, 34, QColor(230, 200, 80, 170));
         for (const QPainterPath &line :
-             {curveThrough({{44, 146}, {80, 142}, {120, 130}, {156, 112}}),
-              curveThrough({{52, 160}, {90, 164}, {130, 156}, {160, 146}})}) {
+             {curveThrough({{44, 147}, {72, 136}, {106, 126}, {140, 122}, {162, 127}}),
+              curveThrough({{50, 157}, {80, 166}, {110, 176}, {140, 188}})}) {
             stroke(p, line, QColor(200, 240, 255, 170), 6);
             stroke(p, line, blue, 4);
         }
@@ -336,8 +393,7 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     }
     const QPointF eye(118, 100);
     {
-        // Thin blue lines run out of the eye across the snout and the cheek,
-        // dark-edged like the two broad bands below them.
+        // Thin dark lines radiate out of the eye across the snout and the cheek.
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
         for (const QPainterPath &line :
@@ -346,8 +402,8 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
               curveThrough({eye + QPointF(-2, 7), {108, 118}, {96, 130}, {86, 138}}),
               curveThrough({eye + QPointF(5, 5), {132, 110}, {146, 116}}),
               curveThrough({eye + QPointF(6, -3), {136, 94}, {152, 96}})}) {
-            stroke(p, line, QColor(30, 60, 80, 120), 2.6);
-            stroke(p, line, QColor(80, 180, 250, 220), 1.3);
+            stroke(p, line, QColor(255, 240, 200, 60), 2.4);
+            stroke(p, line, QColor(40, 48, 56, 190), 1.1);
         }
     }
     modelBody(p, body, 236, QColor(50, 70, 60), 1.0);
@@ -424,14 +480,19 @@ void paintPorcupinefish(QPainter &p, double w, double h)
     shadeBody(p, body, QColor(90, 72, 40, 160));
     paintFin(p, fin({132, 112}, {{150, 98}, {168, 104}, {162, 134}}, {136, 126}),
              QColor(215, 190, 120, 180), QColor(120, 90, 40, 160), 8);
-    // A short blunt snout with the fused beak plates showing in the small mouth.
-    const QPainterPath snout =
-        smoothClosedPath({{92, 108}, {84, 112}, {80, 122}, {84, 132}, {94, 136}, {100, 122}});
-    fillBody(p, snout, QColor(172, 150, 100), QColor(200, 180, 132), QColor(236, 226, 200));
-    stroke(p, curveThrough({{84, 116}, {80, 122}, {84, 130}}), QColor(110, 90, 60), 0.8);
-    p.fillPath(smoothClosedPath({{81, 120}, {86, 119}, {88, 122}, {86, 125}, {81, 124}}),
-               QColor(222, 212, 186));
-    stroke(p, curve({81, 122}, {85, 122.6}, {88, 122}), QColor(90, 70, 50), 0.9);
+    // The blunt snout is only the front of the ball, a little paler round the mouth.
+    paintGlow(p, {88, 124}, 12, QColor(236, 226, 200, 150));
+    // The gape runs back from the snout tip, and the fused beak shows along
+    // it: the white cutting edges of the upper and lower tooth plates.
+    const QPainterPath gape = curveThrough({{82.6, 122}, {88, 123.2}, {96, 126}});
+    stroke(p, gape.translated(0, 1.6), QColor(250, 244, 226, 90), 1.6);
+    p.fillPath(
+        smoothClosedPath({{82.8, 120.7}, {86, 120.3}, {89.5, 121.4}, {88, 122.3}, {83, 121.9}}),
+        QColor(244, 240, 226));
+    p.fillPath(smoothClosedPath({{83, 122.4}, {88, 123}, {90, 124.2}, {86, 124.4}, {82.8, 123.4}}),
+               QColor(226, 220, 200));
+    stroke(p, gape, QColor(60, 44, 28), 0.9);
+    stroke(p, curve({96, 126}, {98, 127}, {98, 129.5}), QColor(110, 90, 60, 150), 0.7);
     // The big eyes bulge out of the ball.
     const QPainterPath socket = oval({108, 97}, 14, 13);
     fillBody(p, socket, QColor(190, 168, 112), QColor(166, 144, 94), QColor(130, 110, 70));

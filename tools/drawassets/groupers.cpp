@@ -10,7 +10,9 @@
 #include <QRandomGenerator>
 #include <QTransform>
 
+#include <cmath>
 #include <functional>
+#include <numbers>
 
 // Groupers and squirrelfish: heavy heads, big mouths or big eyes.
 
@@ -66,12 +68,8 @@ Fin paintGrouper(QPainter &p, const Grouper &g,
     // The wide mouth with its jutting lower jaw, the gill cover and the
     // rounded pectoral and pelvic fins.
     modelBody(p, body, s.at(1, 0).x() - 4, g.back.darker(180), 1.1);
-    const QPointF corner = s.at(0.2, 0.12);
-    stroke(p, curve(s.snout, (s.snout + corner) / 2 + QPointF(0, 5), corner), QColor(60, 40, 28),
-           1.9);
-    p.fillPath(smoothClosedPath({s.snout + QPointF(-1, 2), s.snout + QPointF(14, 9), corner,
-                                 corner + QPointF(-14, 12), s.snout + QPointF(4, 11)}),
-               g.belly.darker(115));
+    anatomy::paintJaw(p, s.snout + QPointF(1, 1), s.at(0.2, 0.14), 3.5, g.flank.darker(104),
+                      QColor(60, 40, 28));
     stroke(p, curveThrough({s.at(0.33, -0.85), s.at(0.42, 0), s.at(0.32, 0.9)}),
            withAlpha(g.back.darker(160), 200), 1.5);
     paintFin(p, finAt(s.at(0.36, 0.95), {{0, 0}, {8, 18}, {24, 22}, {22, 2}}), g.pelvic, g.ray, 6);
@@ -93,7 +91,21 @@ void paintSquirrelfish(QPainter &p, double w, double h)
     const QColor rays(110, 10, 10, 150);
     const BodyShape s{{40, 122}, 208, 80, 0.45, 0.6, 0.24, 0.54};
     const auto red = [&](const Fin &f, int count) { paintFin(p, f, fins, rays, count); };
-    red(tail(TailKind::Forked, {242, 120}, 22, 62, 116, 0.62), 14);
+    // Deeply forked, the upper lobe drawn out longer than the lower.
+    red(finAt({238, 120}, {{0, -11},
+                           {22, -30},
+                           {50, -52},
+                           {80, -70},
+                           {60, -40},
+                           {40, -12},
+                           {36, 0},
+                           {42, 14},
+                           {58, 36},
+                           {64, 50},
+                           {36, 36},
+                           {16, 22},
+                           {0, 11}}),
+        16);
     const QPointF soft = s.at(0.8, -0.9);
     const QPointF anal = s.at(0.75, 0.9);
     red(fin(soft, {soft + QPointF(10, -22), soft + QPointF(26, -20), s.at(0.97, -1)},
@@ -128,6 +140,10 @@ void paintSquirrelfish(QPainter &p, double w, double h)
         const QPointF n(-d.y() * 0.9, d.x() * 0.9);
         p.setBrush(QColor(246, 214, 200));
         p.drawPolygon(QPolygonF({root + n, tips[i], root - n}));
+        // A white spot in each membrane, low between the spines.
+        if (i < 8)
+            paintDisc(p, root + (tips[i] - root) * 0.42 + QPointF(5.5, 1.5), 2.0, 1.6,
+                      QColor(255, 246, 240, 220));
     }
 
     const QPainterPath body = bodyOutline(s);
@@ -175,14 +191,22 @@ void paintNassauGrouper(QPainter &p, double w, double h)
                     ring.emplace_back(x - half + rng.bounded(4.0) - 2 - (y - 120) * 0.08, y);
                 p.fillPath(smoothClosedPath(ring.data(), int(ring.size())), bar);
             }
-            p.fillPath(smoothClosedPath({s.at(0.05, 0), s.at(0.2, -0.5), s.at(0.34, -0.95),
-                                         s.at(0.38, -0.8), s.at(0.22, -0.3), s.at(0.08, 0.1)}),
+            // The bar through the eye runs from the snout up to the dorsal's origin.
+            p.fillPath(ribbon(curveThrough({s.at(0.03, 0.02), s.at(0.2, -0.42), s.at(0.35, -0.95)}),
+                              {5, 8, 9, 8, 7}),
                        bar);
-            // The tuning fork: a stripe up the snout that forks on the forehead.
-            const QPointF fork = s.at(0.13, -0.7);
-            stroke(p, curve(s.at(0.04, -0.35), s.at(0.08, -0.6), fork), bar, 4.2);
-            stroke(p, curve(fork, s.at(0.22, -1), s.at(0.34, -1.05)), bar, 3.4);
-            stroke(p, curve(fork, s.at(0.22, -0.8), s.at(0.33, -0.85)), bar, 3.4);
+        }
+        {
+            // The tuning fork: a dark stem from the upper lip up the middle of
+            // the snout, splitting on the forehead into two tines that run
+            // back over the nape, clear of the eye bar.
+            const Saved saved(p);
+            p.setClipPath(all, Qt::IntersectClip);
+            const QColor fork(62, 38, 24, 235);
+            const QPointF split = s.at(0.12, -0.78);
+            stroke(p, curve(s.at(0.03, -0.45), s.at(0.07, -0.66), split), fork, 3.4);
+            stroke(p, curve(split, s.at(0.17, -1.02), s.at(0.27, -1.1)), fork, 3.0);
+            stroke(p, curve(split, s.at(0.18, -0.8), s.at(0.26, -0.82)), fork, 3.0);
         }
         const QPainterPath body = bodyOutline(s);
         {
@@ -215,7 +239,8 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintReef(p, 0.55, 0, 214, {}, 0, {});
-    paintDiver(p, QPointF(118, 26), 150, QColor(40, 66, 92, 215));
+    // A diver of 1.8 m just behind a fish of more than 2 m: nearly as long as it.
+    paintDiver(p, QPointF(70, 30), 200, QColor(40, 66, 92, 215));
     const QPainterPath minnow = bodyOutline({{0, 0}, 14, 5, 0.4, 0.5, 0.3})
                                     .united(tail(TailKind::Forked, {14, 0}, 1.5, 6, 7).shape);
     paintShoal(p, minnow, QColor(150, 170, 150, 170),
@@ -242,19 +267,38 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
     fillBody(p, body, dark, olive, pale, 0.5);
     paintScales(p, body, 5, withAlpha(dark.darker(140), 60), 0.5);
     {
-        // Faint dark blotches in slanting rows.
+        // Faint, irregular dark blotches gathered into broken slanting bars.
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
         QRandomGenerator rng(45);
-        for (const double x : {112.0, 150.0, 190.0, 228.0, 262.0}) {
-            for (double y = 70; y < 200; y += 26) {
-                const double r = 8 + rng.bounded(6.0);
-                paintGlow(p, QPointF(x + rng.bounded(10.0) - (y - 130) * 0.15, y), r * 1.6,
-                          QColor(60, 48, 22, 90));
+        for (const double x : {108.0, 150.0, 192.0, 232.0, 266.0}) {
+            for (double y = 76 + rng.bounded(10.0); y < 200; y += 24 + rng.bounded(14.0)) {
+                const QPointF c(x + rng.bounded(14.0) - (y - 130) * 0.18, y);
+                std::vector<QPointF> ragged;
+                const double r = 8 + rng.bounded(7.0);
+                for (int k = 0; k < 9; ++k) {
+                    const double a = k * 2 * std::numbers::pi / 9;
+                    const double reach = r * (0.6 + rng.bounded(0.6));
+                    ragged.push_back(c + QPointF(std::cos(a) * reach * 0.8, std::sin(a) * reach));
+                }
+                p.fillPath(smoothClosedPath(ragged.data(), int(ragged.size())),
+                           QColor(58, 46, 20, 50 + int(rng.bounded(40))));
             }
         }
     }
-    paintSpots(p, body.united(fins), 6.5, 0.6, 1.1, black, 45);
+    {
+        // Small black spots, clumped and of uneven size, denser on the head.
+        const Saved s(p);
+        p.setClipPath(body.united(fins), Qt::IntersectClip);
+        QRandomGenerator rng(4500);
+        p.setPen(Qt::NoPen);
+        p.setBrush(black);
+        for (const QPointF &c : scatterPoints(body.united(fins), 900, 451)) {
+            const double r = 0.4 + rng.bounded(0.8) * (c.x() < 110 ? 1.0 : 0.8);
+            if (rng.bounded(3) != 0 || c.x() < 110)
+                p.drawEllipse(c, r * 1.1, r);
+        }
+    }
     modelBody(p, body, 270, QColor(60, 48, 24), 1.1);
 
     // The wide mouth shut: one long line between thick lips, the lower jaw
@@ -276,7 +320,8 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
     paintFin(p, pelvic, withAlpha(membrane.lighter(112), 225), rays, 9);
     paintPectoral(p, body, pectoral, withAlpha(membrane.lighter(118), 200), rays);
     for (const Fin &f : {pelvic, pectoral})
-        paintSpots(p, f.shape, 6.5, 0.5, 0.9, withAlpha(black, 200), 4545);
+        for (const QPointF &c : scatterPoints(f.shape, 40, 4545))
+            paintDisc(p, c, 0.6, 0.55, withAlpha(black, 200));
     anatomy::paintNaturalEye(p, {60, 112}, 3.4, QColor(160, 130, 60));
 }
 

@@ -42,11 +42,11 @@ QPainterPath morayHead(double r)
     return smoothClosedPath({{0, -1},
                              {7, -0.38 * r},
                              {22, -0.58 * r},
-                             {44, -0.98 * r},
-                             {68, -1.2 * r},
-                             {96, -1.04 * r},
+                             {44, -1.04 * r},
+                             {68, -1.3 * r},
+                             {96, -1.1 * r},
                              {96, r},
-                             {72, 1.1 * r},
+                             {72, 1.16 * r},
                              {48, 0.94 * r},
                              {24, 0.66 * r},
                              {7, 0.42 * r},
@@ -177,27 +177,25 @@ void paintMoray(QPainter &p, const Moray &m)
         paintGlow(p, hole, g * 1.2, QColor(0, 0, 0, 235));
     }
 
-    // The long gape, held a little open as a moray breathes, reaching well
-    // behind the eye: dark inside, with a few small teeth set apart.
-    const QPointF corner = at(58, 0.22 * r);
-    const QPointF upper = at(3, 0.1 * r), lower = at(6, 0.32 * r);
+    // The long gape, barely parted as a moray breathes, runs from the snout
+    // tip to well behind the eye; the jaw closes over the teeth, so only a
+    // dark slit shows, with the heavy lower jaw's lip below it.
+    const QPointF corner = at(60, 0.2 * r);
+    const QPointF upper = at(3, 0.1 * r), lower = at(5, 0.26 * r);
     {
         QLinearGradient inside(upper, corner);
         inside.setColorAt(0, QColor(52, 34, 36));
         inside.setColorAt(1, QColor(14, 10, 12));
-        p.fillPath(smoothClosedPath({upper, at(30, 0.13 * r), corner, at(30, 0.36 * r), lower}),
+        p.fillPath(smoothClosedPath({upper, at(30, 0.12 * r), corner, at(30, 0.3 * r), lower}),
                    inside);
     }
-    constexpr double upperTeeth[][2] = {{0.07, 2.2}, {0.22, 1.6}, {0.4, 1.3}};
-    constexpr double lowerTeeth[][2] = {{0.1, 1.8}, {0.3, 1.3}};
-    for (const auto &[t, length] : upperTeeth)
-        anatomy::paintTooth(p, upper + (corner - upper) * t + QPointF(0, 0.4), 1, length * m.size);
-    for (const auto &[t, length] : lowerTeeth)
-        anatomy::paintTooth(p, lower + (corner - lower) * t - QPointF(0, 0.4), -1, length * m.size);
-    // Lips along both jaws, and the jaw line running on past the corner.
     stroke(p, curveThrough({upper, at(30, 0.1 * r), corner}), m.back.darker(150), 1.2);
-    stroke(p, curveThrough({lower, at(30, 0.37 * r), corner}), m.back.lighter(115), 1.4);
-    stroke(p, curve(corner, at(66, 0.3 * r), at(74, 0.5 * r)), withAlpha(line, 170), 1.1);
+    stroke(p, curveThrough({lower, at(30, 0.32 * r), corner}), m.back.lighter(115), 1.4);
+    // The jaw line runs on past the corner under the bulging cheek muscle,
+    // and a groove marks the lower jaw's heavy underside.
+    stroke(p, curve(corner, at(70, 0.3 * r), at(82, 0.52 * r)), withAlpha(line, 170), 1.1);
+    stroke(p, curveThrough({at(10, 0.5 * r), at(36, 0.62 * r), at(62, 0.66 * r)}),
+           withAlpha(line, 90), 1.0);
     // The gill opening is only a small hole behind the head.
     paintDisc(p, at(104, 0.35 * r), 1.3 * m.size, 0.9 * m.size, withAlpha(line.darker(150), 100));
     // The short tubular front nostril just behind the tip of the snout, open

@@ -24,13 +24,6 @@ using namespace fishkit;
 
 namespace {
 
-// Shark fins are firm flesh, not membranes: opaque, shaded like the body.
-void paintFleshFin(QPainter &p, const QPainterPath &shape, QColor top, QColor bottom, QColor line)
-{
-    fillBody(p, shape, top, bottom.lighter(104), bottom);
-    stroke(p, shape, line, 0.8);
-}
-
 // A shark's fin of firm flesh growing out of the body along `base`: as thick
 // as the body at its root, so the same colour there, thinning towards its free
 // edge, rounded by shade along its rim, and outlined only where it stands free.
@@ -117,7 +110,7 @@ void paintSting(QPainter &p, QPointF root, QPointF to, double length, QColor edg
 {
     const QPointF d = (to - root) / std::max(1e-6, QLineF(root, to).length());
     const QPointF n(-d.y(), d.x());
-    const double half = length * 0.075;
+    const double half = length * 0.09;
     QPolygonF barb{root + n * half};
     // Teeth point back along both edges, like the barbs on a real sting.
     for (int i = 1; i <= 6; ++i) {
@@ -132,8 +125,15 @@ void paintSting(QPainter &p, QPointF root, QPointF to, double length, QColor edg
              << root + d * length * (t - 0.04) - n * (w + half * 0.45);
     }
     barb << root - n * half;
-    p.setPen(QPen(edge, 0.6));
-    p.setBrush(QColor(206, 192, 156));
+    // Its own shadow on the tail and the sand sets the spine off the skin.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 24, 12, 90));
+    p.drawPolygon(barb.translated(1.2, 1.6));
+    p.setPen(QPen(edge.darker(130), 0.7));
+    QLinearGradient bone(root + n * half, root - n * half);
+    bone.setColorAt(0.0, QColor(236, 226, 196));
+    bone.setColorAt(1.0, QColor(150, 134, 100));
+    p.setBrush(bone);
     p.drawPolygon(barb);
     stroke(p, curve(root, root + d * length * 0.5, root + d * length * 0.9), withAlpha(edge, 120),
            0.5);
@@ -148,11 +148,12 @@ QPainterPath rhombus(double nose, double span, double cornerY, double rear)
     for (const double x : {1.0, -1.0}) {
         if (x < 0)
             disc.moveTo(0, nose);
+        // The wing tip itself comes to a point, only its very end softened.
         disc.cubicTo(QPointF(x * span * 0.36, nose + (cornerY - nose) * 0.25),
-                     QPointF(x * span * 0.72, nose + (cornerY - nose) * 0.6),
-                     QPointF(x * (span - 7), cornerY - 6));
-        disc.quadTo(QPointF(x * (span + 1), cornerY), QPointF(x * (span - 9), cornerY + 8));
-        disc.cubicTo(QPointF(x * span * 0.7, cornerY + 30), QPointF(x * span * 0.36, rear - 6),
+                     QPointF(x * span * 0.74, nose + (cornerY - nose) * 0.62),
+                     QPointF(x * (span - 2.5), cornerY - 1.5));
+        disc.quadTo(QPointF(x * (span + 0.5), cornerY), QPointF(x * (span - 2.5), cornerY + 2));
+        disc.cubicTo(QPointF(x * span * 0.72, cornerY + 24), QPointF(x * span * 0.36, rear - 8),
                      QPointF(x * span * 0.1, rear));
         disc.lineTo(0, rear + 1);
     }
@@ -206,7 +207,7 @@ void paintStingray(QPainter &p, const Stingray &ray,
         stroke(p, part, line, 0.8);
     }
     paintSting(p, ray.tailLine.pointAtPercent(ray.stingAt),
-               ray.tailLine.pointAtPercent(ray.stingAt + 0.1) + QPointF(3, -2), ray.sting, line);
+               ray.tailLine.pointAtPercent(ray.stingAt + 0.1) + QPointF(6, -5), ray.sting, line);
 
     QRadialGradient g(QPointF(0, -6), ray.disc.boundingRect().width() * 0.55);
     g.setColorAt(0, ray.colour.darker(110));
@@ -225,14 +226,8 @@ void paintStingray(QPainter &p, const Stingray &ray,
         paintRidge(p, ray);
     shadeBody(p, ray.disc, line, 0.6);
 
-    for (const double x : {-1.0, 1.0}) {
-        const QPointF eye(ray.eye.x() * x, ray.eye.y());
-        paintDisc(p, eye, ray.eyeSize * 1.7, ray.eyeSize * 1.45, ray.colour.darker(104), line, 0.6);
-        anatomy::paintNaturalEye(p, eye, ray.eyeSize, QColor(130, 112, 70), 0.55);
-        // The spiracle behind each eye, through which a resting ray breathes.
-        paintDisc(p, eye + QPointF(x * 2, ray.eyeSize * 3.2), ray.eyeSize * 0.9, ray.eyeSize * 0.65,
-                  QColor(50, 40, 26), ray.colour.lighter(125), 0.8);
-    }
+    for (const double x : {-1.0, 1.0})
+        anatomy::paintRayEye(p, QPointF(ray.eye.x() * x, ray.eye.y()), ray.eyeSize, ray.colour, x);
 }
 
 } // namespace
@@ -266,13 +261,13 @@ void paintNurseShark(QPainter &p, double w, double h)
     castShadow(p, shark.united(pectoral).united(pelvic), QPointF(6, 12), 70);
 
     // Rounded dorsals, the second nearly as large as the first, and the anal fin.
-    const QPainterPath firstDorsal = sharkFin({144, 157}, {166, 122}, {194, 153}, {182, 159}, 8);
-    const QPainterPath secondDorsal = sharkFin({200, 166}, {214, 137}, {236, 163}, {226, 169}, 6);
+    const QPainterPath firstDorsal = sharkFin({144, 157}, {170, 124}, {194, 153}, {182, 159}, 14);
+    const QPainterPath secondDorsal = sharkFin({200, 166}, {216, 140}, {236, 163}, {226, 169}, 10);
     const QPainterPath anal = sharkFin({212, 201}, {226, 216}, {246, 202}, {234, 199}, 4);
-    paintFirmFin(p, pelvic, {{156, 206}, {182, 207}}, flank, back, line);
-    paintFirmFin(p, anal, {{212, 201}, {234, 199}}, flank, back, line);
-    paintFirmFin(p, firstDorsal, {{144, 157}, {182, 159}}, back, back.darker(106), line);
-    paintFirmFin(p, secondDorsal, {{200, 166}, {226, 169}}, back, back.darker(106), line);
+    paintFirmFin(p, pelvic, {{156, 206}, {182, 207}}, flank, back.darker(110), line);
+    paintFirmFin(p, anal, {{212, 201}, {234, 199}}, flank, back.darker(110), line);
+    paintFirmFin(p, firstDorsal, {{144, 157}, {182, 159}}, back, back.darker(128), line);
+    paintFirmFin(p, secondDorsal, {{200, 166}, {226, 169}}, back, back.darker(128), line);
     fillBody(p, shark, back, flank, QColor(212, 184, 134), 0.55);
     // Faint freckles, so that the tan still reads as one colour.
     p.setPen(Qt::NoPen);
@@ -316,9 +311,9 @@ void paintNurseShark(QPainter &p, double w, double h)
         stroke(p, curveThrough({{x, 194}, {x - 1, 201}, {x - 3, 209}}), QColor(150, 112, 64), 1.8);
         paintDisc(p, QPointF(x + 0.5, 192), 1.5, 1.1, QColor(80, 55, 30));
     }
-    anatomy::paintNaturalEye(p, QPointF(46, 176), 2.4, QColor(170, 140, 70));
+    anatomy::paintSharkEye(p, QPointF(46, 176), 2.6, 1.5, back);
     paintDisc(p, QPointF(56, 175), 1.2, 0.9, QColor(80, 55, 30));
-    paintFirmFin(p, pectoral, {{64, 198}, {98, 206}}, flank, flank.darker(112), line);
+    paintFirmFin(p, pectoral, {{64, 198}, {98, 206}}, flank, flank.darker(130), line);
 }
 
 // Grey-brown on a rhombus of a disc with sharp outer corners and a raised
@@ -384,14 +379,26 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
                                                {19, 0},
                                                {13, 40},
                                                {7, 72},
-                                               {3.5, 100},
-                                               {2.5, 106}});
+                                               {5, 98},
+                                               {4, 104}});
     const QPainterPath pectoral = smoothClosedPath(
         {{19, -74}, {38, -62}, {60, -40}, {68, -24}, {54, -32}, {34, -44}, {21, -48}});
     const QPainterPath pelvic = smoothClosedPath({{11, 38}, {22, 50}, {26, 60}, {16, 56}, {8, 50}});
-    // The tall upper lobe of the tail, swung a little to one side, seen edge-on.
-    const QPainterPath tailBlade =
-        smoothClosedPath({{-3, 98}, {3, 98}, {6, 126}, {8, 150}, {10, 168}, {4, 150}, {-1, 126}});
+    // The tail beating to one side shows its face from above: the long upper
+    // lobe running on from the spine, with its notch near the tip, and the
+    // shorter lower lobe below it.
+    const QPainterPath tailBlade = smoothClosedPath({{-3.5, 96},
+                                                     {4, 100},
+                                                     {12, 122},
+                                                     {20, 146},
+                                                     {25, 164},
+                                                     {20, 162},
+                                                     {17, 152},
+                                                     {12, 150},
+                                                     {8, 134},
+                                                     {-4, 128},
+                                                     {-18, 124},
+                                                     {-9, 114}});
     const QTransform mirror = QTransform::fromScale(-1, 1);
     const QPainterPath shark = body.united(pectoral)
                                    .united(mirror.map(pectoral))
@@ -402,9 +409,16 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
     castShadow(p, shark, QTransform().rotate(104).map(QPointF(22, 30)), 60);
 
     const QColor grey(112, 122, 130), pale(150, 158, 164), dark(70, 78, 86), line(52, 58, 66);
-    for (const QPainterPath &f :
-         {pectoral, mirror.map(pectoral), pelvic, mirror.map(pelvic), tailBlade})
-        paintFleshFin(p, f, grey, pale.darker(106), line);
+    // Fins of firm flesh, thick at the root and thinning to the edge.
+    for (const double side : {1.0, -1.0}) {
+        const QTransform m = QTransform::fromScale(side, 1);
+        paintFirmFin(p, m.map(pectoral), m.map(QLineF(19, -76, 21, -46)), grey, pale.darker(106),
+                     line);
+        paintFirmFin(p, m.map(pelvic), m.map(QLineF(10, 36, 8, 52)), grey, pale.darker(106), line);
+    }
+    paintFirmFin(p, tailBlade, QLineF(-3, 97, 3, 97), grey, pale.darker(104), line);
+    strokeInside(p, tailBlade, curveThrough({{0, 100}, {10, 126}, {21, 158}}), withAlpha(dark, 120),
+                 1.2);
     fillBody(p, body, grey, grey, grey);
     {
         // Lit from the upper left of the picture: one flank catches the
@@ -445,8 +459,10 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
     for (const double side : {-1.0, 1.0}) {
         stroke(p, curveThrough({{side * 8, -150}, {side * 13, -149}, {side * 18, -146}}),
                QColor(40, 44, 50, 180), 1.0);
-        paintDisc(p, QPointF(side * 30.5, -126), 3.6, 4.2, grey.darker(110), line, 0.6);
-        anatomy::paintNaturalEye(p, QPointF(side * 31.5, -126), 2.3, QColor(200, 170, 80), 0.6);
+        const Saved turn(p);
+        p.translate(side * 30.5, -126);
+        p.rotate(90);
+        anatomy::paintSharkEye(p, {0, 0}, 2.8, 1.5, grey);
     }
 }
 
@@ -479,7 +495,7 @@ void paintYellowStingray(QPainter &p, double w, double h)
                                                {0, 66}});
     const Stingray ray(QPointF(130, 92), -30, disc, stub, 15, 7,
                        mirroredOutline({{0, 114}, {8, 126}, {8, 146}, {0, 158}}), 0.55,
-                       QColor(184, 146, 62), QPointF(12, -38), 3.2, 13);
+                       QColor(184, 146, 62), QPointF(12, -38), 3.8, 13);
     paintStingray(p, ray, [&](const QPainterPath &area) {
         const Saved s(p);
         p.setClipPath(area, Qt::IntersectClip);

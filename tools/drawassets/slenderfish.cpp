@@ -64,8 +64,8 @@ void paintNeedlefishBody(QPainter &p)
     for (double x = 18; x < 86; x += 3.2)
         p.drawLine(QPointF(x, 120.6 - (x - 10) * 0.017),
                    QPointF(x + 0.4, 121.6 - (x - 10) * 0.012));
-    const QPainterPath body = bodyOutline({{88, 120}, 182, 14, 0.5, 0.55, 0.42, 0.5});
-    fillBody(p, body, QColor(24, 100, 108), QColor(196, 214, 218), QColor(246, 248, 248), 0.5);
+    const QPainterPath body = bodyOutline({{88, 120}, 182, 15, 0.5, 0.55, 0.42, 0.5});
+    fillBody(p, body, QColor(20, 92, 110), QColor(196, 214, 218), QColor(246, 248, 248), 0.45);
     paintStripes(p, body, 119, 4, 1, 1.6, QColor(50, 100, 160, 170), 0);
     paintStripes(p, body, 122, 4, 1, 1.0, QColor(255, 255, 255, 180), 0);
     shadeBody(p, body, QColor(10, 20, 35, 130), 0.7);
@@ -87,8 +87,8 @@ void paintSilversideBody(QPainter &p)
     paintFin(p, fin({52, 7}, {{56, 13}, {70, 9}}, {72, 5}), fins, rays, 6);
     const QPainterPath body = bodyOutline({{0, 0}, 84, 17, 0.35, 0.55, 0.34, 0.5});
     // A clear body: the water shows through, and the gut and spine faintly.
-    fillBody(p, body, QColor(100, 140, 120, 150), QColor(160, 195, 180, 70),
-             QColor(220, 235, 230, 110));
+    fillBody(p, body, QColor(100, 140, 120, 140), QColor(160, 195, 180, 55),
+             QColor(220, 235, 230, 85));
     p.fillPath(body.intersected(oval({30, 3.5}, 16, 4)), QColor(230, 235, 240, 120));
     strokeInside(p, body, curve({18, 0}, {50, -1}, {84, 0}), QColor(80, 110, 100, 110), 0.8);
     const QPainterPath stripe =
@@ -136,10 +136,11 @@ void paintNeedlefish(QPainter &p, double w, double h)
     const Canvas canvas(p, w, h);
     paintWater(p, Canvas::frame, 0.1);
     // Seen from just below, the surface is a bright rippled ceiling.
-    QPainterPath surface;
-    surface.addRect(0, 0, 320, 34);
-    fillBody(p, surface, QColor(230, 255, 255, 230), QColor(170, 235, 245, 120),
-             QColor(170, 235, 245, 0), 0.4);
+    QLinearGradient surface(QPointF(0, 0), QPointF(0, 34));
+    surface.setColorAt(0.0, QColor(230, 255, 255, 230));
+    surface.setColorAt(0.4, QColor(170, 235, 245, 120));
+    surface.setColorAt(1.0, QColor(170, 235, 245, 0));
+    p.fillRect(QRectF(0, 0, 320, 34), surface);
     for (int i = 0; i < 5; ++i) {
         QPainterPath wave(QPointF(0, 4 + i * 5.0 + std::sin(i * 1.0)));
         for (double x = 4; x <= 324; x += 4)
@@ -205,10 +206,8 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
     p.fillPath(smoothClosedPath({{9, 130.6}, {32, 129.5}, {58, 129.1}, {64, 130.4}, {36, 131.1}}),
                QColor(40, 44, 52));
     stroke(p, curve({60, 130.2}, {64, 131.5}, {62, 134}), QColor(40, 50, 60, 120), 0.8);
-    for (const auto &[x, len] : {std::pair{15.5, 4.6}, {26.0, 3.6}, {40.0, 2.4}})
-        anatomy::paintTooth(p, {x, 129.6 - (x - 10) * 0.02}, 1, len);
-    for (const auto &[x, len] : {std::pair{5.0, 3.8}, {20.5, 2.6}})
-        anatomy::paintTooth(p, {x, 131.7}, -1, len);
+    anatomy::paintFangRow(p, {12, 129.5}, {50, 129.2}, 1, 9, 3.4);
+    anatomy::paintFangRow(p, {3, 131.6}, {40, 131.4}, -1, 10, 3.0);
     stroke(p, curve({84, 104}, {94, 124}, {82, 142}), QColor(50, 60, 70, 140), 1.1);
     paintPectoral(p, body, fin({90, 127}, {{116, 132}}, {92, 133}), pale, rays);
     paintFin(p, fin({132, 145}, {{140, 160}}, {148, 145}), pale, rays, 4);
@@ -216,32 +215,42 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
 }
 
 // A school of small clear silversides, each with one shining silver stripe,
-// in open blue water high over the reef, which shows far below through the haze.
+// passing close over a star coral whose polyp cups, a centimetre across, are
+// a seventh of a fish long; the rest of the school fades into the blue.
 void paintSilverside(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintWater(p, Canvas::frame, 0.2);
-    paintReefRock(p, Canvas::frame, 214);
-    paintCoralHead(p, QPointF(60, 222), 26, QColor(150, 140, 110));
-    paintSeaFan(p, QPointF(262, 224), 44, QColor(150, 80, 140));
     {
-        QLinearGradient haze(QPointF(0, 150), QPointF(0, 240));
+        QLinearGradient haze(QPointF(0, 120), QPointF(0, 240));
         haze.setColorAt(0, QColor(40, 120, 160, 0));
-        haze.setColorAt(0.5, QColor(40, 120, 160, 150));
-        haze.setColorAt(1, QColor(40, 120, 160, 120));
+        haze.setColorAt(1, QColor(40, 120, 160, 110));
         p.fillRect(Canvas::frame, haze);
     }
-    // Far members first, small and hazy; near ones large and clear.
-    const std::initializer_list<Member> school = {
-        {200, 30, 0.3, 3, 0.4},   {240, 48, 0.28, -2, 0.4},  {150, 22, 0.3, 4, 0.4},
-        {280, 140, 0.3, 2, 0.4},  {110, 58, 0.32, 1, 0.45},  {250, 200, 0.32, -3, 0.4},
-        {14, 206, 0.34, 2, 0.45}, {176, 218, 0.34, 4, 0.45}, {60, 30, 0.32, 2, 0.45},
-        {290, 90, 0.3, -1, 0.4},  {190, 96, 0.48, 2, 0.7},   {96, 140, 0.5, -2, 0.7},
-        {224, 162, 0.5, 3, 0.7},  {26, 94, 0.5, 1, 0.7},     {126, 36, 0.52, -4, 0.75},
-        {250, 116, 0.46, 2, 0.7}, {64, 190, 0.66, 3, 1.0},   {150, 124, 0.7, -2, 1.0},
-        {20, 138, 0.66, 1, 1.0},  {206, 64, 0.68, 4, 1.0},   {140, 182, 0.62, 1, 1.0},
-        {70, 76, 0.64, -3, 1.0}};
-    paintGroup(p, school, paintSilversideBody);
+    anatomy::paintStarCoral(p, oval({90, 296}, 190, 110), 9, QColor(140, 130, 86));
+    // Far members first, small and hazy, so the near ones pass in front.
+    paintGroup(p,
+               {{200, 30, 0.3, 3, 0.4},
+                {240, 48, 0.28, -2, 0.4},
+                {150, 22, 0.3, 4, 0.4},
+                {280, 120, 0.3, 2, 0.4},
+                {110, 58, 0.32, 1, 0.45},
+                {60, 30, 0.32, 2, 0.45},
+                {290, 84, 0.3, -1, 0.4},
+                {30, 110, 0.3, 3, 0.4},
+                {190, 96, 0.42, 2, 0.6},
+                {96, 128, 0.44, -2, 0.6},
+                {26, 80, 0.44, 1, 0.6},
+                {126, 36, 0.46, -4, 0.65},
+                {250, 106, 0.42, 2, 0.6},
+                // The near members, clear and as large as they are.
+                {64, 174, 0.6, 3, 1.0},
+                {150, 146, 0.62, -2, 1.0},
+                {20, 138, 0.58, 1, 1.0},
+                {206, 64, 0.6, 4, 1.0},
+                {226, 168, 0.56, 1, 1.0},
+                {70, 84, 0.6, -3, 1.0}},
+               paintSilversideBody);
 }
 
 // A long brown stick of a fish hanging head down among sea rods: tube snout,
