@@ -1,0 +1,312 @@
+// SPDX-FileCopyrightText: 2026 The Reefwise developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "fishkit.h"
+
+#include <QPainter>
+#include <QPen>
+#include <QPolygonF>
+#include <QRadialGradient>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+// Building and painting the fins: tails, spiny and soft fins, paired fins.
+namespace fishkit {
+
+namespace {
+
+constexpr double pi = std::numbers::pi;
+
+// Control point bowing the segment a-b outwards by `amount`, for outlines
+// that run clockwise on screen.
+QPointF bow(QPointF a, QPointF b, double amount)
+{
+    const QPointF d = b - a;
+    const double len = std::hypot(d.x(), d.y());
+    if (len == 0.0)
+        return a;
+    return (a + b) / 2.0 + QPointF(d.y(), -d.x()) / len * amount;
+}
+
+// One fin ray from `root` to `tip`, thicker at the root, with a glint of
+// `fold` beside it where the membrane folds over the ray (none if invalid).
+void paintRay(QPainter &p, QPointF root, QPointF tip, QColor colour, double width, QColor fold)
+{
+    const QPointF d = tip - root;
+    const QPointF beside =
+        QPointF(-d.y(), d.x()) / std::max(1e-9, std::hypot(d.x(), d.y())) * width * 1.1;
+    p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(root, root + d * 0.55);
+    p.setPen(QPen(colour, width * 0.7, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(root, tip);
+    if (fold.isValid()) {
+        p.setPen(QPen(withAlpha(fold, 70), width * 0.6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(root + beside, tip + beside);
+    }
+}
+
+} // namespace
+
+Fin tail(TailKind kind, QPointF root, double rootDepth, double length, double span, double notch)
+{
+    const double x = root.x();
+    const double y = root.y();
+    const QPointF rootTop(x, y - rootDepth / 2);
+    const QPointF rootBottom(x, y + rootDepth / 2);
+    const QPointF upper(x + length, y - span / 2);
+    const QPointF lower(x + length, y + span / 2);
+    const QPointF cut(x + length * (1.0 - notch), y);
+
+    Fin f;
+    f.base = QLineF(rootTop, rootBottom);
+    QPointF start = upper;
+    QPointF end = lower;
+    switch (kind) {
+    case TailKind::Forked:
+        f.edge = QPainterPath(upper);
+        f.edge.quadTo(bow(upper, cut, -3), cut);
+        f.edge.quadTo(bow(cut, lower, -3), lower);
+        break;
+    case TailKind::Lunate:
+        f.edge = QPainterPath(upper);
+        f.edge.quadTo(QPointF(x + length * (1.0 - 2.0 * notch), y), lower);
+        break;
+    case TailKind::Rounded:
+        start = QPointF(x + length * 0.55, y - span / 2);
+        end = QPointF(x + length * 0.55, y + span / 2);
+        f.edge =
+            curveThrough({start, QPointF(x + length * 0.92, y - span * 0.3), QPointF(x + length, y),
+                          QPointF(x + length * 0.92, y + span * 0.3), end});
+        break;
+    case TailKind::Truncate:
+        f.edge = QPainterPath(upper);
+        f.edge.quadTo(QPointF(x + length * 1.06, y), lower);
+        break;
+    case TailKind::Pointed:
+        start = QPointF(x + length * 0.4, y - span / 2);
+        end = QPointF(x + length * 0.4, y + span / 2);
+        f.edge = QPainterPath(start);
+        f.edge.quadTo(QPointF(x + length * 0.8, y - span * 0.3), QPointF(x + length, y));
+        f.edge.quadTo(QPointF(x + length * 0.8, y + span * 0.3), end);
+        break;
+    }
+
+    // The lobes sweep back from the stalk, so their leading edges curve in.
+    const double sweep = (span - rootDepth) * 0.1;
+    f.shape = QPainterPath(rootTop);
+    f.shape.quadTo(
+        QPointF(x + (start.x() - x) * 0.45, rootTop.y() + (start.y() - rootTop.y()) * 0.2 - sweep),
+        start);
+    f.shape.connectPath(f.edge);
+    f.shape.quadTo(QPointF(x + (end.x() - x) * 0.45,
+                           rootBottom.y() + (end.y() - rootBottom.y()) * 0.2 + sweep),
+                   rootBottom);
+    f.shape.closeSubpath();
+    f.shape.setFillRule(Qt::WindingFill);
+    return f;
+}
+
+namespace {
+
+// A fin membrane, `sheer` 0 thinning a little towards its free edge and 1
+// letting the water show through there, then its rays and free edge.
+void paintMembrane(QPainter &p, const Fin &f, QColor membrane, QColor ray, int rays, double sheer)
+{
+    if (Silhouette::record(p, f.shape))
+        return;
+    const Saved s(p);
+    const QPointF from = f.base.center();
+    double reach = 1.0;
+    for (int i = 0; i <= 16; ++i) {
+        const QPointF q = f.edge.pointAtPercent(i / 16.0) - from;
+        reach = std::max(reach, std::hypot(q.x(), q.y()));
+    }
+    QRadialGradient g(from, reach);
+    g.setColorAt(0.0, membrane);
+    if (sheer > 0)
+        g.setColorAt(0.45, withAlpha(membrane, int(membrane.alpha() * (1.0 - 0.2 * sheer))));
+    g.setColorAt(1.0,
+                 withAlpha(membrane.lighter(125), int(membrane.alpha() * (0.75 - 0.4 * sheer))));
+    p.fillPath(f.shape, g);
+
+    std::vector<QPointF> tips = f.tips;
+    if (tips.empty()) {
+        for (int i = 0; i < rays; ++i)
+            tips.push_back(f.edge.pointAtPercent((i + 0.5) / rays));
+    }
+    const int count = int(tips.size());
+    {
+        const Saved clipped(p);
+        p.setClipPath(f.shape, Qt::IntersectClip);
+        for (int i = f.spines; i < count; ++i) {
+            const QPointF root = f.base.pointAt((i + 0.5) / count);
+            // Rays run on a little past the edge so the clip, not the ray, ends them.
+            paintRay(p, root, tips[i] + (tips[i] - root) * 0.1, ray, 0.95, membrane.lighter(150));
+        }
+    }
+    // Spines stand stiff to their tips, above the membrane cut in between them.
+    for (int i = 0; i < std::min(f.spines, count); ++i)
+        paintRay(p, f.base.pointAt((i + 0.5) / count), tips[i], ray.darker(130), 1.3, {});
+
+    // Along its base the fin grows out of the body, so only the free edge is drawn.
+    const QPointF along = f.base.p2() - f.base.p1();
+    const QPointF across =
+        QPointF(-along.y(), along.x()) / std::max(1e-9, std::hypot(along.x(), along.y())) * 1.6;
+    const QPointF over = along * 0.04;
+    QPainterPath base;
+    base.addPolygon(QPolygonF({f.base.p1() - over - across, f.base.p2() + over - across,
+                               f.base.p2() + over + across, f.base.p1() - over + across}));
+    QPainterPath free;
+    free.addRect(f.shape.boundingRect().adjusted(-4, -4, 4, 4));
+    p.setClipPath(free.subtracted(base), Qt::IntersectClip);
+    p.setPen(QPen(withAlpha(ray, std::min(255, ray.alpha() + 40)), 0.6));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(f.shape);
+}
+
+} // namespace
+
+void paintFin(QPainter &p, const Fin &f, QColor membrane, QColor ray, int rays)
+{
+    paintMembrane(p, f, membrane, ray, rays, 0);
+}
+
+void paintSheerFin(QPainter &p, const Fin &f, QColor membrane, QColor ray, int rays)
+{
+    paintMembrane(p, f, membrane, ray, rays, 1);
+}
+
+Fin spinyFin(QPointF front, std::initializer_list<QPointF> edge, QPointF rear, int spines,
+             int softRays, double notch)
+{
+    return spinyFin(front, std::vector<QPointF>(edge), rear, spines, softRays, notch);
+}
+
+Fin spinyFin(QPointF front, const std::vector<QPointF> &edge, QPointF rear, int spines,
+             int softRays, double notch)
+{
+    std::vector<QPointF> guidePoints{front};
+    guidePoints.insert(guidePoints.end(), edge.begin(), edge.end());
+    guidePoints.push_back(rear);
+    const QPainterPath guide = curveThrough(guidePoints);
+    const int count = std::max(1, spines + softRays);
+    const int stiff = std::min(spines, count);
+    Fin f;
+    f.base = QLineF(front, rear);
+    f.spines = spines;
+    // Each spine stands over its own root, so that where the edge rises
+    // steeply at the front the spines do not crowd into a saw-toothed crest.
+    const QPointF along = rear - front;
+    const double span = std::max(1e-9, QPointF::dotProduct(along, along));
+    constexpr int samples = 400;
+    int sample = 0;
+    double reached = 0.0;
+    for (int i = 0; i < stiff; ++i) {
+        const double wanted = (i + 0.5) / count;
+        while (sample < samples &&
+               QPointF::dotProduct(guide.pointAtPercent(double(sample) / samples) - front, along) /
+                       span <
+                   wanted)
+            ++sample;
+        reached = double(sample) / samples;
+        f.tips.push_back(guide.pointAtPercent(reached));
+    }
+    // The soft rays share out what is left of the edge.
+    for (int i = stiff; i < count; ++i) {
+        const double share =
+            stiff > 0 ? double(i - stiff + 1) / (count - stiff + 0.6) : (i + 0.5) / count;
+        f.tips.push_back(guide.pointAtPercent(reached + (1.0 - reached) * share));
+    }
+
+    // The membrane ends a little below each spine's tip, which stands free,
+    // and dips only shallowly between two spines.
+    const auto held = [&](int i) {
+        const QPointF root = f.base.pointAt((i + 0.5) / count);
+        return f.tips[size_t(i)] + (root - f.tips[size_t(i)]) * notch * 0.7;
+    };
+    f.edge = QPainterPath(front);
+    f.edge.lineTo(stiff > 0 ? held(0) : f.tips.front());
+    for (int i = 0; i + 1 < stiff; ++i) {
+        const QPointF a = held(i);
+        const QPointF b = held(i + 1);
+        const QPointF root = f.base.pointAt((i + 1.0) / count);
+        const QPointF mid = (a + b) / 2.0;
+        f.edge.quadTo(mid + (root - mid) * notch * 0.9, b);
+    }
+    std::vector<QPointF> soft{stiff > 0 ? held(stiff - 1) : f.tips.front()};
+    soft.insert(soft.end(), f.tips.begin() + std::max(1, stiff), f.tips.end());
+    soft.push_back(rear);
+    f.edge.connectPath(curveThrough(soft));
+    // The root reaches a little into the body, behind which it is drawn, so
+    // that no water shows where the back curves away under the base line.
+    const QPointF middle = guide.pointAtPercent(0.5);
+    const QPointF toward = f.base.center() - middle;
+    const double reach = std::hypot(toward.x(), toward.y());
+    f.shape = f.edge;
+    f.shape.quadTo(f.base.center() + toward / std::max(1e-9, reach) * f.base.length() * 0.15,
+                   front);
+    f.shape.closeSubpath();
+    f.shape.setFillRule(Qt::WindingFill);
+    return f;
+}
+
+QPointF rimPoint(const QPainterPath &outline, QPointF inside, int side)
+{
+    double in = 0.0;
+    double out = outline.boundingRect().height() + 1.0;
+    for (int i = 0; i < 20; ++i) {
+        const double mid = (in + out) / 2.0;
+        (outline.contains(inside + QPointF(0, side * mid)) ? in : out) = mid;
+    }
+    return inside + QPointF(0, side * in);
+}
+
+Fin pairedFin(QPointF root, double length, double angle, double width, double point, int rays,
+              int spines)
+{
+    const double a = angle * pi / 180.0;
+    const QPointF along(std::cos(a), std::sin(a));
+    const QPointF side(std::sin(a), -std::cos(a));
+    const auto local = [&](double x, double y) {
+        return root + along * x * length + side * y * width;
+    };
+    // The same five points of the free edge on a round paddle and on a blade;
+    // `point` blends between them. Across is negative on the leading side.
+    constexpr double paddle[5][2] = {
+        {0.45, -0.42}, {0.9, -0.3}, {1.0, 0.0}, {0.85, 0.35}, {0.4, 0.5}};
+    constexpr double blade[5][2] = {
+        {0.5, -0.2}, {0.92, -0.1}, {1.0, -0.06}, {0.78, 0.2}, {0.35, 0.48}};
+    const double k = std::clamp(point, 0.0, 1.0);
+    std::vector<QPointF> outer;
+    for (int i = 0; i < 5; ++i)
+        outer.push_back(local(paddle[i][0] + (blade[i][0] - paddle[i][0]) * k,
+                              paddle[i][1] + (blade[i][1] - paddle[i][1]) * k));
+    const QPointF front = local(0, 0.2);
+    const QPointF rear = local(0, -0.2);
+    const QPainterPath rim = curveThrough(outer);
+    Fin f;
+    f.base = QLineF(front, rear);
+    f.spines = spines;
+    const int count = std::max(2, rays);
+    for (int i = 0; i < count; ++i)
+        f.tips.push_back(rim.pointAtPercent(0.03 + 0.94 * i / (count - 1)));
+    std::vector<QPointF> ring{front};
+    ring.insert(ring.end(), outer.begin(), outer.end());
+    ring.push_back(rear);
+    f.edge = curveThrough(ring);
+    f.shape = f.edge;
+    f.shape.closeSubpath();
+    f.shape.setFillRule(Qt::WindingFill);
+    return f;
+}
+
+void edgeFin(QPainter &p, const Fin &f, QColor colour, double width)
+{
+    const Saved s(p);
+    p.setClipPath(f.shape, Qt::IntersectClip);
+    stroke(p, f.edge, colour, width);
+}
+
+} // namespace fishkit
