@@ -6,6 +6,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPen>
+#include <QPolygonF>
 #include <QRadialGradient>
 #include <QRandomGenerator>
 
