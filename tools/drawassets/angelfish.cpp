@@ -101,8 +101,9 @@ void paintFrenchAngelfish(QPainter &p, double w, double h)
                          16,
                          QColor(70, 64, 40)};
     const Build a = angel(form);
-    const Livery look(black, black, QColor(70, 70, 70, 170), QColor(40, 40, 40, 200), black,
-                      QColor(180, 140, 40), 7);
+    Livery look(black, black, QColor(70, 70, 70, 170), QColor(40, 40, 40, 200), black,
+                QColor(180, 140, 40), 7);
+    look.lateral = withAlpha(look.line, 90);
     paintBackFins(p, a, look);
     // The filaments trailing from the fins' rear corners are yellow, thinning to their ends.
     for (const int side : {-1, 1}) {
@@ -139,8 +140,9 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
                                {300, 240}, 120, QColor(130, 60, 150));
     const QColor yellow(250, 200, 20, 250);
     const QColor blue(60, 170, 255);
-    const Livery look(yellow, QColor(46, 128, 130, 240), QColor(240, 170, 40, 200), yellow, yellow,
-                      QColor(60, 150, 200), 7);
+    Livery look(yellow, QColor(46, 128, 130, 240), QColor(240, 170, 40, 200), yellow, yellow,
+                QColor(60, 150, 200), 7);
+    look.lateral = withAlpha(look.line, 90);
     const Build a = angel({{{48, 128}, 180, 118, 0.42, 0.58, 0.2, 0.52, 0.15, 0, 0.8},
                            0.3,
                            {68, 0.8},
@@ -177,8 +179,9 @@ void paintRockAngelBeauty(QPainter &p, double w, double h)
     const Canvas canvas = reef(p, w, h, 0.4, Floor::Rock, {290, 226}, 44, QColor(160, 140, 90),
                                {34, 222}, 170, QColor(170, 80, 150));
     const QColor yellow(255, 204, 20, 245);
-    const Livery look(yellow, yellow, QColor(200, 130, 0, 170), QColor(255, 230, 110, 200), yellow,
-                      QColor(150, 110, 50), 6.5);
+    Livery look(yellow, yellow, QColor(200, 130, 0, 170), QColor(255, 230, 110, 200), yellow,
+                QColor(150, 110, 50), 6.5);
+    look.lateral = withAlpha(look.line, 90);
     const Build a = angel({{{58, 128}, 172, 112, 0.44, 0.7, 0.22, 0.52, 0.04, 0, 0.7},
                            0.3,
                            {14, 0.4},
@@ -239,8 +242,9 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
                            12,
                            QColor(56, 58, 66)});
     const QColor grey(96, 100, 108, 250);
-    const Livery look(grey, grey, QColor(40, 40, 46, 140), QColor(130, 134, 140, 200),
-                      QColor(90, 94, 100, 220), QColor(190, 170, 90), 7);
+    Livery look(grey, grey, QColor(40, 40, 46, 140), QColor(130, 134, 140, 200),
+                QColor(90, 94, 100, 220), QColor(190, 170, 90), 7);
+    look.lateral = withAlpha(look.line, 90);
     paintBackFins(p, a, look);
     // The pale rim follows the tail's edge and fades into the grey inside it.
     for (const auto &[width, alpha] : {std::pair{14.0, 50}, {9.0, 110}, {5.0, 230}})

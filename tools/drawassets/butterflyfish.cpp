@@ -183,7 +183,7 @@ void paintBandedButterfly(QPainter &p, double w, double h)
                  band, 5);
     for (const Fin *f : {&b.dorsal, &b.anal}) {
         edgeFin(p, *f, band, 9);
-        edgeFin(p, *f, white, 3);
+        edgeFin(p, *f, withAlpha(white, 110), 1.2);
     }
     fillBody(p, b.body, QColor(224, 224, 220), QColor(250, 250, 246), QColor(236, 236, 232));
     paintSlants(p, b, QColor(150, 150, 150, 70), 0.7, false);

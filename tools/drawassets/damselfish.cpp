@@ -6,6 +6,7 @@
 
 #include <QLinearGradient>
 #include <QRadialGradient>
+#include <QTransform>
 
 // Damselfish: small oval reef fish.
 
@@ -105,7 +106,7 @@ void paintSergeantMajor(QPainter &p, double w, double h)
                             {58, 104},
                             0.45,
                             0.32});
-    const Livery look(QColor(200, 200, 180, 215), QColor(210, 200, 130, 220),
+    const Livery look(QColor(200, 200, 180, 215), QColor(200, 196, 150, 240),
                       QColor(120, 120, 110, 150), QColor(230, 230, 220, 150),
                       QColor(60, 60, 70, 230), QColor(210, 190, 90), 7.4);
     paintBackFins(p, d, look);
@@ -129,8 +130,8 @@ void paintBeaugregory(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {270, 236}, 70, QColor(170, 150, 90),
                                {34, 240}, 100, QColor(170, 80, 140));
-    // The juvenile is deep for its length, with a short, bluntly rounded snout.
-    const Build d = damsel({{{62, 130}, 172, 110, 0.42, 0.9, 0.26, 0.54, 0.08, 0.04, 0.6},
+    // An oval juvenile with a short, bluntly rounded snout.
+    const Build d = damsel({{{58, 130}, 182, 94, 0.42, 0.85, 0.27, 0.55, 0.08, 0.0, 0.6},
                             0.2,
                             0.32,
                             0.07,
@@ -155,10 +156,15 @@ void paintBeaugregory(QPainter &p, double w, double h)
     }
     fillBody(p, d.body, QColor(255, 220, 0), QColor(255, 230, 20), QColor(255, 240, 100));
     const QPainterPath saddle =
-        smoothClosedPath({s.at(0, 0.3) - QPointF(8, 0), s.at(0.2, 0.02), s.at(0.42, -0.38),
-                          s.at(0.6, -0.86), s.at(0.64, -1.8), s.at(0.2, -2),
-                          s.snout - QPointF(12, 30)})
+        smoothClosedPath({s.at(0, 0.3) - QPointF(8, 0), s.at(0.12, 0.2), s.at(0.22, -0.02),
+                          s.at(0.33, -0.14), s.at(0.43, -0.42), s.at(0.52, -0.58), s.at(0.6, -0.86),
+                          s.at(0.64, -1.8), s.at(0.2, -2), s.snout - QPointF(12, 30)})
             .intersected(d.body);
+    // The blue thins out into the yellow down the flank instead of ending
+    // at an edge.
+    for (int i = 6; i >= 1; --i)
+        p.fillPath(QTransform::fromTranslate(i * 0.7, i * 1.6).map(saddle).intersected(d.body),
+                   QColor(70, 120, 150, 26));
     fillBody(p, saddle, QColor(36, 60, 180), QColor(46, 84, 200), QColor(60, 100, 210));
     paintSpots(p, saddle, 11, 0.6, 0.9, QColor(120, 220, 255, 170), 35);
     paintScaleRows(p, d.body, s, 6.5, QColor(200, 140, 0, 80));
@@ -168,15 +174,15 @@ void paintBeaugregory(QPainter &p, double w, double h)
     const double rays = double(d.dorsal.tips.size());
     const double soft = d.dorsal.spines + (rays - d.dorsal.spines) * 0.3;
     const QPointF centre =
-        rimPoint(d.body, d.dorsal.base.pointAt((soft + 0.5) / rays), -1) + QPointF(0, -2);
+        rimPoint(d.body, d.dorsal.base.pointAt((soft + 0.5) / rays), -1) + QPointF(0, 1);
     {
         const Saved saved(p);
         p.setClipPath(d.body.united(d.dorsal.shape), Qt::IntersectClip);
         QRadialGradient spot(centre, 11);
-        spot.setColorAt(0, QColor(6, 6, 14, 250));
-        spot.setColorAt(0.58, QColor(8, 8, 18, 240));
-        spot.setColorAt(0.7, QColor(40, 140, 255, 230));
-        spot.setColorAt(0.84, QColor(60, 170, 255, 150));
+        spot.setColorAt(0, QColor(6, 6, 14, 240));
+        spot.setColorAt(0.5, QColor(10, 10, 24, 220));
+        spot.setColorAt(0.66, QColor(40, 140, 255, 170));
+        spot.setColorAt(0.84, QColor(60, 170, 255, 70));
         spot.setColorAt(1, QColor(60, 170, 255, 0));
         p.fillRect(QRectF(centre - QPointF(11, 11), QSizeF(22, 22)), spot);
     }
@@ -190,7 +196,7 @@ void paintYellowtailedDamselfish(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Rock, {40, 224}, 56, QColor(190, 130, 90),
                                {300, 214}, 150, QColor(200, 120, 60));
-    const Build d = damsel({{{46, 130}, 190, 126, 0.4, 0.85, 0.22, 0.55, 0.08, 0.05, 0.8},
+    const Build d = damsel({{{44, 130}, 196, 104, 0.42, 0.8, 0.24, 0.56, 0.08, 0.0, 0.8},
                             0.15,
                             0.24,
                             0.04,

@@ -155,17 +155,75 @@ void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line)
 {
     if (Silhouette::active(p))
         return;
-    // A short gape sloping gently down from the snout tip; only a large
-    // mouth shows the rounded end of the upper jaw bone above its corner.
-    const QPointF tip = shape.snout + QPointF(0.6, 0.4);
-    const QPointF end = tip + QPointF(mouth, mouth * 0.2);
-    stroke(p, curve(tip, (tip + end) / 2 + QPointF(0, 0.2), end), withAlpha(line, 200),
-           std::clamp(mouth * 0.09, 0.8, 1.4));
-    if (mouth > 8)
+    // The gape slopes down and back from the snout tip; the upper lip rolls
+    // over it as a fleshy fold lit from above, the lower jaw closes under it
+    // with a shadow along its edge, and on a longer mouth the upper jaw bone
+    // shows as a plate that widens back to its rounded end above the corner.
+    const QPointF tip = shape.snout + QPointF(0.4, 0.5);
+    const QPointF end = tip + QPointF(mouth, mouth * 0.22);
+    const QPointF sag(0, mouth * 0.05);
+    const double lip = std::clamp(mouth * 0.14, 0.9, 2.6);
+    const QPainterPath gape = curve(tip, (tip + end) / 2 + sag, end);
+    stroke(p, QTransform::fromTranslate(0, lip * 0.7).map(gape), withAlpha(line, 45), lip * 1.2);
+    stroke(p, QTransform::fromTranslate(0, -lip * 0.55).map(gape), QColor(255, 255, 255, 45),
+           lip * 0.8);
+    stroke(p, gape, withAlpha(line, 210), std::clamp(mouth * 0.08, 0.8, 1.4));
+    // The chin: the lower jaw's edge curving back under the gape.
+    stroke(p,
+           curve(tip + QPointF(0.6, lip * 1.6),
+                 (tip + end) / 2 + QPointF(0, lip * 1.9 + mouth * 0.05),
+                 end + QPointF(-mouth * 0.15, lip * 1.2)),
+           withAlpha(line, 55), 0.7);
+    if (mouth > 6) {
+        const QPointF hinge = end + QPointF(mouth * 0.06, -mouth * 0.05);
+        QPainterPath bone(tip + QPointF(mouth * 0.3, -lip * 0.6));
+        bone.quadTo(end + QPointF(-mouth * 0.25, -mouth * 0.22), hinge + QPointF(0, -mouth * 0.2));
+        bone.quadTo(hinge + QPointF(mouth * 0.1, -mouth * 0.08), hinge);
+        stroke(p, bone, withAlpha(line, 85), 0.8);
+        stroke(p, QTransform::fromTranslate(-0.6, -0.7).map(bone), QColor(255, 255, 255, 35), 0.7);
+    }
+}
+
+void paintNostril(QPainter &p, const BodyShape &shape, QPointF eye, double size, QColor line)
+{
+    if (Silhouette::active(p))
+        return;
+    // Two small openings on the snout ahead of the eye, the front one
+    // raised on a short rim.
+    const QPointF a = shape.snout + (eye - shape.snout) * 0.55 + QPointF(0, -size * 0.4);
+    const QPointF b = a + QPointF(size * 1.3, -size * 0.15);
+    for (const QPointF &c : {a, b}) {
+        paintDisc(p, c, size * 0.5, size * 0.36, withAlpha(line, 150));
         stroke(p,
-               curve(end + QPointF(-mouth * 0.45, -mouth * 0.2),
-                     end + QPointF(mouth * 0.12, -mouth * 0.2), end + QPointF(0.3, 0.3)),
-               withAlpha(line, 60), 0.8);
+               curve(c + QPointF(-size * 0.5, size * 0.35), c + QPointF(0, size * 0.6),
+                     c + QPointF(size * 0.5, size * 0.35)),
+               QColor(255, 255, 255, 50), 0.5);
+    }
+}
+
+void paintLateralLine(QPainter &p, const QPainterPath &body, const BodyShape &shape, double from,
+                      double across, QColor colour, double arch)
+{
+    if (Silhouette::active(p))
+        return;
+    // The line runs from the top of the gill cover parallel to the back,
+    // arching highest over the pectoral fin and dropping to the middle of
+    // the stalk; each scale it pierces shows as a short dash along it.
+    std::vector<QPointF> line;
+    for (int k = 0; k <= 20; ++k) {
+        const double t = from + (0.99 - from) * k / 20.0;
+        const double v = double(k) / 20.0;
+        line.push_back(shape.at(t, across * (1.0 - v * v) - arch * std::sin(v * pi) * 0.2));
+    }
+    const QPainterPath path = curveThrough(line);
+    const Saved s(p);
+    p.setClipPath(body, Qt::IntersectClip);
+    stroke(p, QTransform::fromTranslate(0, 0.8).map(path), QColor(255, 255, 255, 40), 0.9);
+    QPen pen(colour, 0.9, Qt::CustomDashLine, Qt::FlatCap);
+    pen.setDashPattern({2.6, 1.4});
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
 }
 
 void paintHead(QPainter &p, const QPainterPath &body, const BodyShape &shape, QPointF eye,
@@ -175,6 +233,7 @@ void paintHead(QPainter &p, const QPainterPath &body, const BodyShape &shape, QP
     const Saved s(p);
     p.setClipPath(body, Qt::IntersectClip);
     paintMouth(p, shape, mouth, line);
+    paintNostril(p, shape, eye, std::clamp(shape.depth * 0.018, 0.9, 1.8), line);
 }
 
 Fin fanFin(QPointF top, QPointF bottom, double length, double angle, double spread, double point,
@@ -345,6 +404,14 @@ void paintScalpel(QPainter &p, QPointF at, double length, QColor blade, QColor s
     const double w = length * 0.12;
     const QPointF front = at - QPointF(length * 0.55, 0);
     const QPointF back = at + QPointF(length * 0.45, 0);
+    // The skin round the groove is pale, so the spine shows from afar.
+    {
+        const Saved s(p);
+        p.translate(at);
+        p.scale(1.0, 0.42);
+        const QColor pale = blade.lightness() > socket.lightness() ? blade : socket;
+        paintGlow(p, {0, 0}, length * 0.85, withAlpha(pale.lighter(105), 150));
+    }
     // The groove the spine folds into, a slit a little longer than the spine.
     stroke(
         p,

@@ -146,9 +146,21 @@ void paintMembrane(QPainter &p, const Fin &f, QColor membrane, QColor ray, int r
             paintRay(p, root, tips[i] + (tips[i] - root) * 0.1, ray, 0.95, membrane.lighter(150));
         }
     }
-    // Spines stand stiff to their tips, above the membrane cut in between them.
-    for (int i = 0; i < std::min(f.spines, count); ++i)
-        paintRay(p, f.base.pointAt((i + 0.5) / count), tips[i], ray.darker(130), 1.3, {});
+    // Each spine tapers from a stout root to a fine point; the membrane
+    // clings to it almost to the end, so only a short tip stands free.
+    for (int i = 0; i < std::min(f.spines, count); ++i) {
+        const QPointF root = f.base.pointAt((i + 0.5) / count);
+        const QPointF d = tips[i] - root;
+        const double len = std::max(1e-9, std::hypot(d.x(), d.y()));
+        const QPointF side = QPointF(-d.y(), d.x()) / len * std::clamp(len * 0.045, 0.6, 1.2);
+        QPainterPath spine(root - side);
+        spine.quadTo(root + d * 0.6 - side * 0.55, tips[i]);
+        spine.quadTo(root + d * 0.6 + side * 0.55, root + side);
+        spine.closeSubpath();
+        p.fillPath(spine, withAlpha(ray.darker(115), std::min(255, ray.alpha() + 60)));
+        stroke(p, curve(root - side * 0.6, root + d * 0.5 - side * 0.5, tips[i] - d * 0.12),
+               withAlpha(membrane.lighter(170), 90), 0.45);
+    }
 
     // Along its base the fin grows out of the body, so only the free edge is drawn.
     const QPointF along = f.base.p2() - f.base.p1();
@@ -224,7 +236,7 @@ Fin spinyFin(QPointF front, const std::vector<QPointF> &edge, QPointF rear, int 
     // and dips only shallowly between two spines.
     const auto held = [&](int i) {
         const QPointF root = f.base.pointAt((i + 0.5) / count);
-        return f.tips[size_t(i)] + (root - f.tips[size_t(i)]) * notch * 0.7;
+        return f.tips[size_t(i)] + (root - f.tips[size_t(i)]) * notch * 0.3;
     };
     f.edge = QPainterPath(front);
     f.edge.lineTo(stiff > 0 ? held(0) : f.tips.front());
@@ -233,7 +245,7 @@ Fin spinyFin(QPointF front, const std::vector<QPointF> &edge, QPointF rear, int 
         const QPointF b = held(i + 1);
         const QPointF root = f.base.pointAt((i + 1.0) / count);
         const QPointF mid = (a + b) / 2.0;
-        f.edge.quadTo(mid + (root - mid) * notch * 0.9, b);
+        f.edge.quadTo(mid + (root - mid) * notch * 1.4 + (a - b) * 0.15, b);
     }
     std::vector<QPointF> soft{stiff > 0 ? held(stiff - 1) : f.tips.front()};
     soft.insert(soft.end(), f.tips.begin() + std::max(1, stiff), f.tips.end());

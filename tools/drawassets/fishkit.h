@@ -356,6 +356,8 @@ struct Livery
     double eye = 6.5;        // eye radius
     double mouth = 0.07;     // length of the closed mouth, as a share of the depth
     QColor line{25, 30, 40}; // the lines of the mouth and gill cover
+    QColor lateral{};        // the lateral line; none if invalid
+    double lateralAt = -0.5; // where it leaves the gill cover, across the body
 };
 
 // The tail, dorsal and anal fins of `b`, behind its body, their rays spaced
@@ -392,6 +394,15 @@ void paintGillCover(QPainter &p, const QPainterPath &body, const BodyShape &shap
 // A closed mouth `mouth` long at the snout tip of `shape`: the gape, and on a
 // large mouth the upper jaw bone behind it.
 void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line);
+
+// The two nostrils of `shape` on the snout ahead of the eye at `eye`, `size` across.
+void paintNostril(QPainter &p, const BodyShape &shape, QPointF eye, double size, QColor line);
+
+// The lateral line of `shape`, clipped to `body`: from `from` of the length,
+// `across` the body (negative above the midline), following the back in an
+// arch `arch` high to the middle of the tail stalk, in `colour`.
+void paintLateralLine(QPainter &p, const QPainterPath &body, const BodyShape &shape, double from,
+                      double across, QColor colour, double arch = 0.3);
 
 // A pectoral fin fanning back from its base, which runs from `top` down to
 // `bottom`: `rays` rays `length` long at most, spread `spread` degrees round

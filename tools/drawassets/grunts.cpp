@@ -61,6 +61,7 @@ void paintGrunt(QPainter &p, const Grunt &g, const std::function<void(const QPai
     const QPointF eye = s.at(0.18, -0.38);
     const double gill = gillAt(s, eye, 1.9);
     // Grunts have a long mouth reaching back under the front of the eye.
+    paintLateralLine(p, body, s, gill - 0.02, -0.55, withAlpha(g.back.darker(250), 110));
     paintHead(p, body, s, eye, gill, d * 0.2, g.back.darker(260));
     paintFin(p, pelvicFin(body, s.at(gill, 0), d * 0.08, d * 0.3, 62), g.lowerFin, g.ray, 0);
     paintPectoral(
@@ -128,7 +129,7 @@ void paintFrenchGrunt(QPainter &p, double w, double h)
         p.setClipPath(body, Qt::IntersectClip);
         // Above the lateral line two bold stripes run level with the back.
         for (const double across : {-0.86, -0.58})
-            p.fillPath(stripeAlong(s, across, 0.03, 1.0, {3.0, 8.0, 9.0, 9.5, 9.0, 7.0, 4.0}, 0.03),
+            p.fillPath(stripeAlong(s, across, 0.03, 1.0, {5.0, 8.0, 8.6, 8.8, 8.6, 7.4, 5.0}),
                        yellow);
         // Below it a few slant up towards the tail, and where they reach the
         // line they bend back along it and run into the lower level stripe.
@@ -145,7 +146,7 @@ void paintFrenchGrunt(QPainter &p, double w, double h)
                 continue;
             for (int i = 1; i <= 4 && t + 0.04 * i < 1.0; ++i)
                 stripe.push_back(s.at(t + 0.04 * i, lateral(t) + (-0.58 - lateral(t)) * i / 4.0));
-            p.fillPath(ribbon(curveThrough(stripe), {4.0, 9.0, 10.0, 10.5, 9.0, 7.0, 3.0}), yellow);
+            p.fillPath(ribbon(curveThrough(stripe), {6.0, 8.5, 9.0, 9.0, 8.5, 7.5, 5.5}), yellow);
         }
         std::vector<QPointF> line;
         for (double t = 0.22; t <= 1.0; t += 0.05)
@@ -172,15 +173,21 @@ void paintBluestripedGrunt(QPainter &p, double w, double h)
         const BodyShape &s = bluestriped.shape;
         const Saved saved(p);
         p.setClipPath(body, Qt::IntersectClip);
-        for (int i = 0; i < 10; ++i) {
-            const double across = -0.95 + i * 0.21;
-            const double from = 0.01 + 0.05 * std::abs(across);
-            p.fillPath(
-                stripeAlong(s, across, from, 1.0, {1.5, 4.5, 5.5, 5.5, 5.0, 4.0, 2.5}, 0.015),
-                QColor(20, 50, 120));
-            p.fillPath(
-                stripeAlong(s, across, from, 1.0, {0.8, 2.8, 3.6, 3.6, 3.2, 2.4, 1.4}, 0.015),
-                QColor(40, 120, 230));
+        // The stripes run nearly parallel along the flank, only bending a
+        // little with the back and belly; the outline cuts them off at the
+        // head instead of drawing them together at the snout.
+        for (int i = 0; i < 11; ++i) {
+            const double across = -1.05 + i * 0.21;
+            std::vector<QPointF> spine;
+            for (int k = 0; k <= 12; ++k) {
+                const double t = -0.02 + 1.04 * k / 12.0;
+                const QPointF follow = s.at(t, across);
+                const double level = s.snout.y() + across * s.depth * 0.44 - s.depth * 0.03;
+                spine.push_back({follow.x(), level + (follow.y() - level) * 0.45});
+            }
+            const QPainterPath line = curveThrough(spine);
+            p.fillPath(ribbon(line, {4.5, 5.2, 5.5, 5.2, 4.6, 3.6}), QColor(20, 50, 120));
+            p.fillPath(ribbon(line, {2.8, 3.4, 3.6, 3.4, 2.9, 2.1}), QColor(40, 120, 230));
         }
         paintScaleRows(p, body, bluestriped.shape, 8.5, QColor(160, 110, 0, 90), 0.5);
     });

@@ -34,6 +34,7 @@ struct Wrasse
     double lift = 0.16; // height of the dorsal and anal fins, as a share of the depth
     double pectoralAt = 0.37;
     QPointF eye{0.2, -0.42};
+    QColor pectoralTip{}; // a dark tip on the pectoral fin; none if invalid
 };
 
 struct WrasseParts
@@ -77,10 +78,31 @@ void paintWrasse(QPainter &p, const Wrasse &f,
               f.back.darker(220));
     paintFin(p, pelvicFin(parts.body, s.at(f.pectoralAt, 0), s.depth * 0.08, s.depth * 0.26, 62),
              f.fin, f.ray, 0);
-    paintPectoral(p, parts.body,
-                  fanFin(s.at(f.pectoralAt + 0.01, 0.02), s.at(f.pectoralAt, 0.32), s.depth * 0.38,
-                         8, 40, 0.6, 13),
-                  withAlpha(f.fin.lighter(115), 180), f.ray);
+    const Fin pectoral = fanFin(s.at(f.pectoralAt + 0.01, 0.02), s.at(f.pectoralAt, 0.32),
+                                s.depth * 0.38, 8, 40, 0.6, 13);
+    paintPectoral(p, parts.body, pectoral, withAlpha(f.fin.lighter(115), 180), f.ray);
+    if (f.pectoralTip.isValid() && !Silhouette::active(p)) {
+        const Saved tip(p);
+        p.setClipPath(pectoral.shape, Qt::IntersectClip);
+        paintGlow(p, pectoral.tips.front(), s.depth * 0.2, f.pectoralTip);
+    }
+    if (f.beak.alpha() == 0 && !Silhouette::active(p)) {
+        // A wrasse's thick lips close over the mouth at the snout tip, the
+        // upper one lit and the lower one tucked under it.
+        const double lip = s.depth * 0.045;
+        const QPointF tip = s.snout + QPointF(lip * 1.1, lip * 0.1);
+        const QColor flesh = f.flank.darker(112);
+        paintDisc(p, tip + QPointF(lip * 0.6, lip * 0.6), lip * 1.4, lip * 0.5, flesh.darker(115));
+        paintDisc(p, tip + QPointF(lip * 0.4, -lip * 0.05), lip * 1.5, lip * 0.55, flesh);
+        stroke(p,
+               curve(tip + QPointF(-lip * 0.3, lip * 0.3), tip + QPointF(lip, lip * 0.55),
+                     tip + QPointF(lip * 2.2, lip * 0.45)),
+               f.back.darker(260), std::max(0.7, lip * 0.22));
+        stroke(p,
+               curve(tip + QPointF(0, -lip * 0.4), tip + QPointF(lip, -lip * 0.6),
+                     tip + QPointF(lip * 1.9, -lip * 0.35)),
+               QColor(255, 255, 255, 70), 0.6);
+    }
     if (f.beak.alpha() > 0)
         paintBeakPlates(p, parts.body, s.snout + QPointF(-1.5, 0.5), s.depth * 0.17, f.beak);
     paintNaturalEye(p, eye, std::max(4.6, s.depth * 0.052), f.iris);
@@ -100,7 +122,7 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
     const Wrasse wrasse(BodyShape{{32, 124}, 218, 66, 0.3, 0.55, 0.26, 0.54, 0.06, 0.04, 0.9},
                         green.darker(140), green, QColor(140, 220, 180), QColor(60, 150, 150, 225),
                         QColor(20, 80, 90, 140), Qt::transparent, QColor(210, 90, 80), {42, 70},
-                        0.22, 0.3, 0.52, 0.2, 0.26, {0.12, -0.4});
+                        0.22, 0.3, 0.52, 0.2, 0.26, {0.12, -0.4}, QColor(10, 20, 40, 230));
     const BodyShape &s = wrasse.shape;
     paintWrasse(p, wrasse, [&](const WrasseParts &parts) {
         edgeFin(p, parts.tail, QColor(20, 60, 90), 5);

@@ -95,8 +95,9 @@ void paintBackFins(QPainter &p, const Build &b, const Livery &look)
     // from a narrow root, so they go by its span instead.
     const int tailRays = 12 + int(b.caudal.shape.boundingRect().height() / 24);
     paintSheerFin(p, b.caudal, look.tail, look.ray, tailRays);
-    paintSheerFin(p, b.dorsal, look.fins, look.ray, int(b.dorsal.base.length() / 5.8));
-    paintSheerFin(p, b.anal, look.fins, look.ray, int(b.anal.base.length() / 5.8));
+    // Dorsal and anal fins carry the body's colours out to their edges.
+    paintFin(p, b.dorsal, look.fins, look.ray, int(b.dorsal.base.length() / 5.8));
+    paintFin(p, b.anal, look.fins, look.ray, int(b.anal.base.length() / 5.8));
 }
 
 void paintFront(QPainter &p, const Build &b, const Livery &look)
@@ -107,7 +108,10 @@ void paintFront(QPainter &p, const Build &b, const Livery &look)
         const Saved s(p);
         p.setClipPath(b.body, Qt::IntersectClip);
         paintMouth(p, b.shape, b.shape.depth * look.mouth, look.line);
+        paintNostril(p, b.shape, b.eye, std::clamp(look.eye * 0.24, 0.9, 1.8), look.line);
     }
+    if (look.lateral.isValid())
+        paintLateralLine(p, b.body, b.shape, gill - 0.02, look.lateralAt, look.lateral);
     paintSheerFin(p, b.pelvic, look.pelvic, look.ray, 0);
     if (!Silhouette::active(p) && !b.pelvic.tips.empty()) {
         // The stiff leading spine catches the light along the fin's front.

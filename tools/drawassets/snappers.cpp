@@ -27,7 +27,7 @@ void paintYellowtailSnapper(QPainter &p, double w, double h)
     paintCoralHead(p, QPointF(200, 244), 40, QColor(120, 140, 100));
 
     const QColor yellow(250, 214, 40);
-    const BodyShape s{{28, 124}, 206, 62, 0.42, 0.35, 0.22, 0.56, 0.02, 0, 0.6};
+    const BodyShape s{{28, 124}, 206, 62, 0.42, 0.52, 0.22, 0.56, 0.03, 0, 0.6};
     const double d = s.depth;
     const QColor ray(190, 150, 20, 120);
     // The tail grows out of the yellow stalk and is drawn over it, so that the
@@ -67,7 +67,8 @@ void paintYellowtailSnapper(QPainter &p, double w, double h)
 
     const QPointF eye = s.at(0.13, -0.28);
     const double gill = gillAt(s, eye, 1.9);
-    paintHead(p, body, s, eye, gill, d * 0.2, QColor(40, 50, 70));
+    paintLateralLine(p, body, s, gill - 0.02, -0.5, QColor(40, 60, 90, 110));
+    paintHead(p, body, s, eye, gill, d * 0.27, QColor(40, 50, 70));
     paintFin(p, pelvicFin(body, s.at(gill + 0.02, 0), d * 0.1, d * 0.4, 58),
              QColor(245, 225, 170, 190), QColor(180, 150, 90, 120), 0);
     paintPectoral(
@@ -88,20 +89,22 @@ void paintJackJaws(QPainter &p, const QPainterPath &body, QPointF tip, QPointF e
         return;
     const Saved s(p);
     p.setClipPath(body, Qt::IntersectClip);
-    const QPointF end(eye.x() + 4, tip.y() + 7);
-    const QPointF sag = (tip + end) / 2 + QPointF(0, 2.2);
-    QPainterPath jaw(tip + QPointF(1, -2.5));
-    jaw.quadTo(QPointF(end.x() - 10, tip.y() - 4), end + QPointF(2, -6));
-    jaw.quadTo(end + QPointF(4.5, -2), end + QPointF(1, 0.5));
+    // The gape slants down and back from the snout to below the rear of the eye.
+    const QPointF end(eye.x() + 3, eye.y() + 14);
+    const QPointF sag = (tip + end) / 2 + QPointF(1.5, 1.5);
+    // The upper jaw bone: narrow at the snout, widening to a rounded end.
+    QPainterPath jaw(tip + QPointF(0.5, -1.5));
+    jaw.quadTo((tip + end) / 2 + QPointF(-1, -4.5), end + QPointF(-1, -5.5));
+    jaw.quadTo(end + QPointF(3.5, -3), end + QPointF(0.5, 0.5));
     jaw.quadTo(sag, tip);
     jaw.closeSubpath();
-    p.fillPath(jaw, QColor(150, 156, 140, 120));
-    paintGlow(p, end + QPointF(-4, -4), 5, QColor(255, 255, 240, 70));
-    stroke(p, jaw, QColor(50, 60, 50, 130), 0.7);
+    p.fillPath(jaw, QColor(170, 176, 160, 70));
+    paintGlow(p, end + QPointF(-3, -3.5), 4, QColor(255, 255, 240, 60));
+    stroke(p, jaw, QColor(50, 60, 50, 110), 0.6);
     // The gape itself, in shadow under the jaw bone's lower edge.
-    stroke(p, curve(tip, sag, end + QPointF(1, 0.5)), QColor(30, 34, 30, 220), 1.3);
-    // The lower jaw, its edge running back under the gape.
-    stroke(p, curve(tip + QPointF(1.5, 3), sag + QPointF(0, 5), end + QPointF(-3, 9)),
+    stroke(p, curve(tip, sag, end + QPointF(0.5, 0.5)), QColor(30, 34, 30, 220), 1.2);
+    // The lower jaw, its edge running back under the gape to the throat.
+    stroke(p, curve(tip + QPointF(1, 2.5), sag + QPointF(-1, 5), end + QPointF(-2, 8)),
            QColor(60, 70, 60, 80), 0.8);
 }
 
@@ -115,7 +118,7 @@ void paintCrevalleJack(QPainter &p, double w, double h)
     const Canvas canvas(p, w, h);
     paintWater(p, Canvas::frame, 0.5);
 
-    const BodyShape shape{{38, 124}, 220, 112, 0.38, 0.72, 0.09, 0.56, 0.1, 0.02, 0.7};
+    const BodyShape shape{{38, 126}, 220, 94, 0.4, 0.78, 0.1, 0.56, 0.12, -0.03, 0.7};
     const QPainterPath body = bodyOutline(shape);
     const Fin caudal = tail(TailKind::Forked, {252, 123}, 12, 62, 136, 0.55);
     // A few more jacks further off, as they are seldom alone.
@@ -155,27 +158,30 @@ void paintCrevalleJack(QPainter &p, double w, double h)
     modelBody(p, body, caudal.base.x1());
 
     // The lateral line bends down into the keel of scutes before the tail.
-    QPainterPath lateral(QPointF(98, 86));
-    lateral.cubicTo(QPointF(140, 78), QPointF(180, 96), QPointF(206, 123));
-    lateral.lineTo(QPointF(254, 123));
+    // The lateral line arches high over the pectoral fin, then bends down
+    // into the keel of scutes along the stalk.
+    const double keel = shape.at(0.8, 0).y();
+    QPainterPath lateral(shape.at(0.27, -0.55));
+    lateral.cubicTo(shape.at(0.45, -0.7), shape.at(0.62, -0.3), shape.at(0.75, 0));
+    lateral.lineTo(shape.at(1, 0) + QPointF(4, 0));
     stroke(p, lateral, QColor(70, 80, 70, 170), 1.0);
-    // The scutes: low shields, each keeled along the middle and overlapping
+    // The scutes: bony shields, each keeled along the middle and overlapping
     // the one behind it as scales do, largest halfway along the row.
-    for (int i = 13; i >= 0; --i) {
-        const double x = 205 + i * 3.5;
-        const double half = 1.5 + 1.3 * std::sin(std::numbers::pi * i / 13.0);
-        QPainterPath scute(QPointF(x, 123));
-        scute.cubicTo(QPointF(x, 123 - half * 1.2), QPointF(x + 5, 123 - half),
-                      QPointF(x + 9.5, 123));
-        scute.cubicTo(QPointF(x + 5, 123 + half), QPointF(x, 123 + half * 1.2), QPointF(x, 123));
-        QLinearGradient g(QPointF(0, 123 - half), QPointF(0, 123 + half));
-        g.setColorAt(0, QColor(214, 214, 196, 235));
-        g.setColorAt(0.5, QColor(180, 182, 166, 235));
+    const double first = shape.at(0.74, 0).x();
+    for (int i = 15; i >= 0; --i) {
+        const double x = first + i * 3.7;
+        const double y = keel;
+        const double half = 2.0 + 2.0 * std::sin(std::numbers::pi * i / 15.0);
+        QPainterPath scute(QPointF(x, y));
+        scute.cubicTo(QPointF(x, y - half * 1.2), QPointF(x + 5, y - half), QPointF(x + 9.5, y));
+        scute.cubicTo(QPointF(x + 5, y + half), QPointF(x, y + half * 1.2), QPointF(x, y));
+        QLinearGradient g(QPointF(0, y - half), QPointF(0, y + half));
+        g.setColorAt(0, QColor(235, 235, 220, 235));
         g.setColorAt(1, QColor(120, 124, 110, 235));
         p.fillPath(scute, g);
-        stroke(p, scute, QColor(70, 75, 60, 70), 0.4);
-        stroke(p, curve({x + 1, 122.7}, {x + 5, 122.5}, {x + 9, 122.9}), QColor(245, 245, 230, 150),
-               0.5);
+        stroke(p, scute, QColor(70, 75, 60, 110), 0.5);
+        stroke(p, curve({x + 1, y - 0.3}, {x + 5, y - 0.5}, {x + 9, y - 0.1}),
+               QColor(60, 64, 50, 150), 0.5);
     }
 
     const QPointF eye = shape.at(0.13, -0.3);

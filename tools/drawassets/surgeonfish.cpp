@@ -39,7 +39,8 @@ Build surgeon(const SurgeonForm &f)
     const auto out = [&](double along, int side, double share) {
         return rimPoint(body, s.at(along, 0), side) + QPointF(0, side * rise * share);
     };
-    const QPointF eye = s.at(0.17, -0.4);
+    // The eye sits high and well back, under the steep forehead.
+    const QPointF eye = s.at(0.19, -0.52);
     const double gill = gillAt(s, eye, 1.95);
     return Build(
         s, body,
@@ -85,7 +86,7 @@ void paintBlueTang(QPainter &p, double w, double h)
         strokeInside(p, s.body, curveThrough(line), QColor(15, 35, 110, 80), 0.7);
     }
     modelBody(p, s.body, s.caudal.base.x1(), QColor(20, 30, 70), 0.9);
-    paintScalpel(p, s.shape.at(0.925, 0.05), 17, QColor(250, 225, 90), QColor(20, 30, 70, 150));
+    paintScalpel(p, s.shape.at(0.945, 0.02), 15, QColor(250, 225, 90), QColor(20, 30, 70, 150));
     paintFront(p, s, look);
 }
 
@@ -99,7 +100,7 @@ void paintDoctorfish(QPainter &p, double w, double h)
     const QColor fins(92, 100, 112, 235);
     const Livery look(fins, fins, QColor(50, 56, 66, 150), QColor(150, 160, 176, 150),
                       QColor(120, 130, 146, 230), QColor(170, 150, 90), 6.5);
-    const Build s = surgeon({{{48, 126}, 196, 110, 0.44, 0.58, 0.11, 0.55, 0.14, 0.08, 0.8},
+    const Build s = surgeon({{{48, 128}, 196, 108, 0.42, 0.72, 0.11, 0.6, 0.2, 0.01, 0.8},
                              false,
                              0.14,
                              {52, 98},
@@ -128,7 +129,7 @@ void paintDoctorfish(QPainter &p, double w, double h)
                  curve(ring + QPointF(2, -20), ring + QPointF(-2, 0), ring + QPointF(2, 20)),
                  QColor(225, 230, 236, 170), 6);
     modelBody(p, s.body, s.caudal.base.x1(), QColor(40, 46, 56));
-    paintScalpel(p, b.at(0.91, 0.05), 16, QColor(236, 238, 240), QColor(40, 44, 54, 170));
+    paintScalpel(p, b.at(0.945, 0.02), 14, QColor(236, 238, 240), QColor(40, 44, 54, 170));
     paintFront(p, s, look);
 }
 
@@ -213,7 +214,7 @@ void paintSurgeonfish(QPainter &p, double w, double h)
     edgeFin(p, s.anal, QColor(120, 190, 255), 3);
     fillBody(p, s.body, QColor(100, 94, 86), QColor(148, 142, 134), QColor(200, 196, 188));
     modelBody(p, s.body, s.caudal.base.x1(), QColor(48, 44, 40));
-    paintScalpel(p, s.shape.at(0.925, 0.05), 16, QColor(36, 34, 40), QColor(220, 226, 230, 200));
+    paintScalpel(p, s.shape.at(0.945, 0.02), 14, QColor(36, 34, 40), QColor(220, 226, 230, 200));
     paintFront(p, s, look);
 }
 
