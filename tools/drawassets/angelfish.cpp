@@ -233,8 +233,8 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
     const Canvas canvas = reef(p, w, h, 0.45, Floor::Rock, {24, 230}, 40, QColor(150, 150, 100),
                                {300, 226}, 170, QColor(120, 60, 140));
     const Build a = angel({{{54, 128}, 176, 128, 0.42, 0.6, 0.2, 0.5, 0.14, 0, 0.8},
-                           0.44,
-                           {40, 0.74},
+                           0.32,
+                           {32, 0.56},
                            0,
                            TailKind::Truncate,
                            {40, 76},

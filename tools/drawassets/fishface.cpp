@@ -118,13 +118,19 @@ void paintGillCover(QPainter &p, const QPainterPath &body, const BodyShape &shap
         preopercle = curveThrough({b.at(pre, -0.18), b.at(pre + 0.004, 0.1), b.at(pre - 0.005, 0.3),
                                    corner, b.at(pre - 0.07, 0.48)});
         const QPointF point = b.at(gill + 0.01, 0.5);
-        QPainterPath blade(corner + QPointF(-1.5, -2.2));
-        blade.quadTo((corner + point) / 2 + QPointF(0, -1.2), point);
-        blade.quadTo((corner + point) / 2 + QPointF(0, 2.2), corner + QPointF(-2, 2.4));
-        blade.closeSubpath();
+        // The spine grows out of the bone with a broad root, so it takes
+        // the bone's colour there and its own only towards the point.
+        QPainterPath blade(corner + QPointF(-3, -4));
+        blade.quadTo((corner + point) / 2 + QPointF(0, -1.4), point);
+        blade.quadTo((corner + point) / 2 + QPointF(0, 2.4), corner + QPointF(-3.5, 3));
+        blade.quadTo(corner + QPointF(-5, 0), corner + QPointF(-3, -4));
         const QColor fill = spine.isValid() ? spine : line;
-        p.fillPath(QTransform::fromTranslate(0.8, 1.2).map(blade), QColor(0, 0, 0, 60));
-        p.fillPath(blade, fill);
+        p.fillPath(QTransform::fromTranslate(0.8, 1.4).map(blade), QColor(0, 0, 0, 50));
+        QLinearGradient grow(corner + QPointF(-4, 0), point);
+        grow.setColorAt(0, withAlpha(line, 60));
+        grow.setColorAt(0.45, withAlpha(fill, 200));
+        grow.setColorAt(1, fill);
+        p.fillPath(blade, grow);
         stroke(p, curve(corner, (corner + point) / 2 + QPointF(0, -0.8), point),
                withAlpha(fill.lighter(160), 150), 0.7);
         break;
@@ -379,7 +385,11 @@ void paintScaleRows(QPainter &p, const QPainterPath &area, const BodyShape &shap
         double t = 0.18 + (row % 2) * 0.5 * size / shape.length;
         while (t < 1.02) {
             const QPointF c = shape.at(t, across);
-            const double local = std::max(0.55, 1.0 - 0.5 * std::abs(across) - 0.3 * (t > 0.8));
+            // Largest over the middle of the flank, smaller towards the head,
+            // towards the fins along back and belly and down the stalk.
+            const double head = 0.6 + 0.4 * std::clamp((t - 0.16) / 0.26, 0.0, 1.0);
+            const double stalk = 1.0 - 0.35 * std::clamp((t - 0.72) / 0.28, 0.0, 1.0);
+            const double local = std::max(0.45, (1.0 - 0.45 * across * across) * head * stalk);
             const double fade = std::clamp((t - 0.18) / 0.14, 0.0, 1.0) *
                                 (1.0 - 0.55 * std::min(1.0, std::abs(across)));
             const double d = size * local;
@@ -431,44 +441,61 @@ void paintBeakPlates(QPainter &p, const QPainterPath &body, QPointF tip, double 
 {
     if (Silhouette::active(p))
         return;
-    // The tooth plates, upper and lower, are fused out of the jaws and show
-    // as a crescent along the front of the snout that runs on in the
-    // profile of the face; the lips fold over their roots behind, and only
-    // the seam where the plates meet crosses them.
-    QPainterPath reach;
-    reach.addEllipse(tip + QPointF(size * 0.3, size * 0.05), size * 0.75, size * 0.95);
-    const QPainterPath snout = body.intersected(reach);
-    const QPainterPath lipLine = QTransform::fromTranslate(size * 0.4, 0).map(body);
-    const QPainterPath plates = snout.subtracted(lipLine);
-    const QPainterPath cut = curveThrough({tip + QPointF(-size * 0.05, size * 0.04),
-                                           tip + QPointF(size * 0.25, size * 0.08),
-                                           tip + QPointF(size * 0.5, size * 0.1)});
-    const Saved s(p);
-    QLinearGradient plate(tip, tip + QPointF(size * 0.45, 0));
-    plate.setColorAt(0, withAlpha(colour.lighter(115), 245));
-    plate.setColorAt(1, withAlpha(colour.darker(110), 230));
-    p.fillPath(plates, plate);
-    p.setClipPath(plates, Qt::IntersectClip);
-    // The fused teeth show as faint rows along each plate.
-    for (const int side : {-1, 1})
-        for (int i = 1; i <= 3; ++i)
-            stroke(p, QTransform::fromTranslate(-size * 0.02 * i, side * size * 0.17 * i).map(cut),
-                   withAlpha(colour.darker(150), 60 - 12 * i), 0.5);
-    // Light along the upper plate, the lower one turning into shadow.
-    paintGlow(p, tip + QPointF(size * 0.15, -size * 0.45), size * 0.4,
-              withAlpha(colour.lighter(150), 110));
-    paintGlow(p, tip + QPointF(size * 0.2, size * 0.6), size * 0.45, QColor(0, 0, 0, 50));
-    // The seam between the plates: a pale cutting edge over a thin dark line.
-    stroke(p, cut, withAlpha(colour.lighter(135), 170), size * 0.06);
-    stroke(p, QTransform::fromTranslate(0, size * 0.045).map(cut),
-           withAlpha(colour.darker(280), 170), 0.6);
-    // The lips fold softly over the plates' roots: a shadow on the plates
-    // and a lit rim on the fold itself.
-    p.setClipPath(snout);
-    stroke(p, QTransform::fromTranslate(-size * 0.03, 0).map(lipLine),
-           withAlpha(colour.darker(220), 80), size * 0.09);
-    stroke(p, QTransform::fromTranslate(size * 0.05, 0).map(lipLine), QColor(255, 255, 255, 40),
-           size * 0.07);
+    // Two plates of fused teeth, an upper and a lower, bulge a little out of
+    // the snout; they meet along a dark seam that runs back into the corner
+    // of the mouth, and the lips fold over their roots behind.
+    const double s = size * 0.9;
+    const auto at = [tip, s](double x, double y) { return tip + QPointF((x + 0.14) * s, y * s); };
+    QPainterPath upper(at(0.62, -0.5));
+    upper.cubicTo(at(0.3, -0.62), at(-0.14, -0.42), at(-0.16, -0.1));
+    upper.quadTo(at(-0.15, 0.04), at(-0.06, 0.07));
+    upper.quadTo(at(0.28, 0.1), at(0.6, 0.1));
+    upper.quadTo(at(0.72, -0.2), at(0.62, -0.5));
+    QPainterPath lower(at(0.56, 0.16));
+    lower.quadTo(at(0.26, 0.15), at(-0.02, 0.14));
+    lower.quadTo(at(-0.1, 0.2), at(-0.04, 0.34));
+    lower.cubicTo(at(0.06, 0.52), at(0.3, 0.58), at(0.52, 0.52));
+    lower.quadTo(at(0.64, 0.36), at(0.56, 0.16));
+    const Saved saved(p);
+    // The mouth's shadow behind the plates.
+    p.fillPath(QTransform::fromTranslate(s * 0.04, s * 0.05).map(upper.united(lower)),
+               QColor(0, 0, 0, 70));
+    for (const auto &[plate, lit] : {std::pair{upper, true}, std::pair{lower, false}}) {
+        const QRectF r = plate.boundingRect();
+        QLinearGradient g(r.topLeft(), r.bottomLeft());
+        g.setColorAt(0, withAlpha(colour.lighter(lit ? 125 : 110), 250));
+        g.setColorAt(1, withAlpha(colour.darker(lit ? 110 : 135), 250));
+        p.fillPath(plate, g);
+        {
+            const Saved clip(p);
+            p.setClipPath(plate, Qt::IntersectClip);
+            // The fused teeth: small scallops along the cutting edge.
+            const double y = lit ? 0.06 : 0.18;
+            for (int i = 0; i < 5; ++i) {
+                const QPointF c = at(-0.02 + i * 0.13, y + 0.008 * i);
+                const double r2 = s * 0.075;
+                p.setPen(QPen(withAlpha(colour.darker(170), 110), 0.45));
+                p.setBrush(Qt::NoBrush);
+                p.drawArc(QRectF(c.x() - r2, c.y() - r2, 2 * r2, 2 * r2), lit ? 180 * 16 : 0,
+                          180 * 16);
+            }
+            paintGlow(p, lit ? at(0.12, -0.36) : at(0.2, 0.44), s * 0.3,
+                      lit ? QColor(255, 255, 255, 90) : QColor(0, 0, 0, 50));
+        }
+        stroke(p, plate, withAlpha(colour.darker(230), 150), 0.5);
+    }
+    // The seam, running back into the corner of the mouth.
+    stroke(p, curve(at(-0.08, 0.11), at(0.3, 0.14), at(0.78, 0.16)), QColor(20, 14, 14, 200),
+           std::max(0.7, s * 0.05));
+    // The lips: a fold of skin over the root of each plate, shaded on the
+    // plate's side and lit along its crest.
+    p.setClipPath(body, Qt::IntersectClip);
+    for (const QPainterPath &fold : {curve(at(0.18, -0.62), at(0.66, -0.46), at(0.74, 0.08)),
+                                     curve(at(0.74, 0.2), at(0.62, 0.55), at(0.22, 0.62))}) {
+        stroke(p, QTransform::fromTranslate(-s * 0.06, 0).map(fold), QColor(0, 0, 0, 70), s * 0.12);
+        stroke(p, QTransform::fromTranslate(s * 0.04, 0).map(fold), QColor(255, 255, 255, 55),
+               s * 0.08);
+    }
 }
 
 } // namespace fishkit

@@ -91,6 +91,11 @@ void paintPorkfish(QPainter &p, double w, double h)
         paintScaleRows(p, body, s, 8, QColor(255, 255, 255, 70));
         QPainterPath behindBars;
         behindBars.addRect(QRectF(s.at(0.42, 0).x(), 0, 320, 240));
+        // Yellow stripes take turns with blue-grey ones between them.
+        for (int i = 0; i < 8; ++i)
+            p.fillPath(stripeAlong(s, -0.74 + i * 0.24, 0.3, 1.0, {2.0, 3.2, 3.6, 3.2, 2.2})
+                           .intersected(body.intersected(behindBars)),
+                       QColor(96, 128, 168, 190));
         for (int i = 0; i < 9; ++i)
             p.fillPath(stripeAlong(s, -0.86 + i * 0.24, 0.3, 1.0, {3.0, 4.5, 5.0, 4.6, 3.4}, 0.02)
                            .intersected(body.intersected(behindBars)),

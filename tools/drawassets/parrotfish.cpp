@@ -251,28 +251,18 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
         p.fillPath(bandAcross(s, 0.985, {3, 7, 10, 10, 10, 7, 3}, 0, -0.02, -1.6, 1.6),
                    QColor(252, 200, 40));
         p.setClipPath(parts.body);
-        // Irregular pink-orange blotches over the lower head and cheek, each
-        // ragged at its edge and some running together.
-        const struct
-        {
-            double along, across, size;
-        } blotches[] = {{0.07, 0.38, 1.0}, {0.15, 0.6, 1.2},  {0.24, 0.78, 0.9},
-                        {0.2, 0.32, 0.75}, {0.12, 0.86, 0.7}, {0.28, 0.5, 0.6}};
-        int seed = 0;
-        for (const auto &b : blotches) {
-            const QPointF c = s.at(b.along, b.across);
-            std::vector<QPointF> rim;
-            for (int k = 0; k < 9; ++k) {
-                const double a = k * 2 * std::numbers::pi / 9 + seed;
-                const double r =
-                    s.depth * 0.07 * b.size * (0.85 + 0.18 * std::sin(k * 1.7 + seed * 2.1));
-                rim.push_back(c + QPointF(std::cos(a) * r * 1.4, std::sin(a) * r));
-            }
-            const QPainterPath blotch = smoothClosedPath(rim.data(), int(rim.size()));
-            p.fillPath(QTransform::fromTranslate(0.8, 0.8).map(blotch), withAlpha(salmon, 90));
-            p.fillPath(blotch, withAlpha(salmon.lighter(106), 225));
-            ++seed;
+        // Salmon bands slant down and back across the cheek and throat, the
+        // upper one from the corner of the mouth, with a blotch on the chin.
+        const std::vector<std::vector<QPointF>> bands = {
+            {s.at(0.02, 0.22), s.at(0.09, 0.38), s.at(0.17, 0.62), s.at(0.26, 0.92)},
+            {s.at(0.1, 0.02), s.at(0.17, 0.18), s.at(0.25, 0.42), s.at(0.31, 0.62)}};
+        for (const auto &band : bands) {
+            const QPainterPath ribbonPath = ribbon(curveThrough(band), {2.5, 7.5, 9.5, 8, 3});
+            p.fillPath(QTransform::fromTranslate(0.8, 0.8).map(ribbonPath), withAlpha(salmon, 90));
+            p.fillPath(ribbonPath, withAlpha(salmon.lighter(106), 225));
         }
+        p.fillPath(oval(s.at(0.07, 0.78), s.depth * 0.07, s.depth * 0.05),
+                   withAlpha(salmon.lighter(106), 210));
         // The yellow spot at the upper corner of the gill cover, its edge soft.
         const QPointF spotAt = s.at(0.3, -0.48);
         QRadialGradient spot(spotAt, 7.5);

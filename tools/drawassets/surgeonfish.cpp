@@ -139,7 +139,7 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.35);
     // Deep but longer than deep, the blunt head rising steeply to the nape.
-    const BodyShape shape{{60, 128}, 178, 142, 0.4, 0.7, 0.13, 0.53, 0.1, 0.03, 0.6};
+    const BodyShape shape{{58, 130}, 184, 128, 0.42, 0.78, 0.13, 0.57, 0.16, 0.0, 0.6};
     const QPainterPath body = discOutline(shape);
     // The soft dorsal and anal fins rise at their front into tall pointed
     // lobes that sweep back, then run on low to the tail stalk.
@@ -161,7 +161,7 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
                QColor(90, 130, 150, 60), {{8, 18, 0.32}, {250, 150, 0.26}, {228, 2, 0.22}});
     const QColor silver(126, 134, 146, 245);
     const Livery look(silver, silver, QColor(80, 86, 100, 150), QColor(170, 176, 184, 150),
-                      QColor(40, 44, 52, 200), QColor(170, 160, 120), 7.5);
+                      QColor(40, 44, 52, 200), QColor(170, 160, 120), 7.5, 0.055);
     paintBackFins(p, s, look);
     // The short spiny first dorsal, its spines joined low by membrane.
     const auto nape = [&](double along, double rise) {
@@ -178,12 +178,22 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
         // The bars wrap round the body and run on, fainter, over the fins.
         const Saved saved(p);
         p.setClipPath(all, Qt::IntersectClip);
-        for (const auto &[along, reach] :
-             {std::pair{0.15, 1.7}, {0.37, 1.8}, {0.59, 2.1}, {0.8, 2.8}}) {
+        // In an adult they are uneven, the rear ones narrower and faded.
+        const struct
+        {
+            double along, reach, width;
+            int alpha;
+        } bars[] = {{0.15, 1.7, 1.0, 220},
+                    {0.375, 1.8, 1.12, 200},
+                    {0.6, 2.1, 0.9, 160},
+                    {0.8, 2.8, 0.8, 120}};
+        for (const auto &b : bars) {
+            const double k = b.width;
             const QPainterPath bar =
-                bandAcross(s.shape, along, {7, 11, 13, 14, 13, 11, 7}, 0.012, 0.015, -reach, reach);
-            p.fillPath(bar.intersected(s.body), QColor(28, 32, 40, 215));
-            p.fillPath(bar.subtracted(s.body), QColor(28, 32, 40, 70));
+                bandAcross(s.shape, b.along, {7 * k, 11 * k, 13 * k, 14 * k, 13 * k, 10 * k, 6 * k},
+                           0.012, 0.015, -b.reach, b.reach);
+            p.fillPath(bar.intersected(s.body), QColor(28, 32, 40, b.alpha));
+            p.fillPath(bar.subtracted(s.body), QColor(28, 32, 40, b.alpha / 3));
         }
     }
     modelBody(p, s.body, s.caudal.base.x1(), QColor(60, 66, 76));
