@@ -69,12 +69,18 @@ void paintSlants(QPainter &p, const Build &b, QColor colour, double width, bool 
         std::vector<QPointF> down;
         for (int i = 0; i <= 8; ++i) {
             const double a = i / 8.0 * 1.6;
+            // Each line wanders a little as it follows its scale row.
+            const double wander = 0.007 * std::sin(a * 4.7 + k * 2.3);
             // Steeper high on the flank, where the rows turn over the back.
-            up.push_back(s.at(t + 0.32 * a - 0.05 * a * a, -a));
-            down.push_back(s.at(t + (chevron ? 0.3 : -0.24) * a + 0.03 * a * a, a));
+            up.push_back(s.at(t + 0.32 * a - 0.05 * a * a + wander, -a));
+            down.push_back(s.at(t + (chevron ? 0.3 : -0.24) * a + 0.03 * a * a - wander, a));
         }
-        strokeInside(p, b.body, curveThrough(up), colour, width);
-        strokeInside(p, b.body, curveThrough(down), colour, width);
+        // No two lines are quite as strong or as wide as the next.
+        const double weight = 0.75 + 0.3 * std::sin(k * 1.9 + 0.7);
+        const QColor shade =
+            withAlpha(colour, int(colour.alpha() * (0.7 + 0.3 * std::cos(k * 2.6))));
+        strokeInside(p, b.body, curveThrough(up), shade, width * weight);
+        strokeInside(p, b.body, curveThrough(down), shade, width * (1.7 - weight));
     }
 }
 
