@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace backdrop {
 
@@ -334,14 +335,19 @@ void paintDiver(QPainter &p, QPointF head, double length, QColor colour)
     p.translate(head);
     p.scale(length / 66.0, length / 66.0);
     const QColor tank = colour.lighter(135), glint(200, 235, 255, colour.alpha());
-    // Legs kicking, one up and one down, each ending in a long fin.
-    for (const double kick : {-1.0, 1.0}) {
-        const QPointF knee(36, -1 + kick * 2.5), ankle(46, -2 + kick * 4.5);
-        stroke(p, curve({23, 0.5}, knee, ankle), colour, 4.2);
-        p.fillPath(smoothClosedPath({ankle + QPointF(-1, -2), ankle + QPointF(16, -2 + kick * 4),
-                                     ankle + QPointF(20, kick * 5.5),
-                                     ankle + QPointF(14, 1.5 + kick * 3), ankle + QPointF(-1, 2)}),
-                   colour);
+    // Streamlined and a little head-down, as divers swim: the legs trail
+    // behind in a flutter kick, one knee bent and its fin raised, the other
+    // leg nearly straight, each fin following on from its shin.
+    p.rotate(-6);
+    for (const auto &[knee, ankle] : {std::pair{QPointF(35, -3.2), QPointF(44, -8.5)},
+                                      std::pair{QPointF(36.5, 1.6), QPointF(48, 2.8)}}) {
+        stroke(p, curve({23, 0.5}, knee, ankle), colour, 4.0);
+        const QPointF d = (ankle - knee) / QLineF(knee, ankle).length();
+        const QPointF n(-d.y(), d.x());
+        p.fillPath(
+            smoothClosedPath({ankle - n * 2.2, ankle + d * 12 - n * 2.6, ankle + d * 19 - n * 0.8,
+                              ankle + d * 19 + n * 1.6, ankle + d * 11 + n * 2.6, ankle + n * 2.0}),
+            colour);
     }
     p.fillPath(smoothClosedPath({{2, -2}, {12, -4}, {24, -3}, {26, 2}, {14, 4.5}, {3, 3}}), colour);
     // The tank on the back, its valve towards the head, and the hose to the mouth.
@@ -349,9 +355,9 @@ void paintDiver(QPainter &p, QPointF head, double length, QColor colour)
     p.setBrush(tank);
     p.drawRoundedRect(QRectF(6, -8.5, 17, 5.2), 2.4, 2.4);
     stroke(p, curve({6, -6}, {1, -7}, {-2, 0}), tank, 0.8);
-    // Arms held in front, one reaching forward.
-    stroke(p, curve({5, 0}, {-2, 6}, {-8, 5.5}), colour, 2.6);
-    stroke(p, curve({6, 1}, {4, 8}, {-1, 8}), colour, 2.4);
+    // One arm reaching ahead, the other held along the body.
+    stroke(p, curve({5, 0}, {-4, 2.5}, {-13, 2}), colour, 2.5);
+    stroke(p, curve({7, 1.5}, {12, 4.5}, {19, 4}), colour, 2.3);
     p.setBrush(colour);
     p.drawEllipse(QPointF(-1, -1), 4.2, 4.0);
     // The mask catches the light.

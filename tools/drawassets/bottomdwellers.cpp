@@ -134,27 +134,55 @@ void paintNeonGoby(QPainter &p, double w, double h)
         const QPainterPath belly = ribbon(spine.translated(0, 16), {0, 22, 22, 22, 20, 16, 12});
         fillBody(p, belly, QColor(120, 130, 140), QColor(170, 178, 184), QColor(214, 218, 220));
         // The glow makes the stripe read as the luminous blue it is underwater.
+        // It starts at the very tip of the snout and runs over the eye to the tail.
         const QPainterPath stripe = spine.translated(-6, -7);
-        p.fillPath(ribbon(stripe, {10, 15, 15, 14, 13.5, 13, 12.5, 12, 11.5, 11, 10}),
+        const QPainterPath snout = curve({35, 151}, {40, 146.5}, stripe.pointAtPercent(0));
+        p.fillPath(ribbon(stripe, {10, 15, 15, 14, 13.5, 13, 12.5, 12, 11.5, 11, 10})
+                       .united(ribbon(snout, {6, 9, 10})),
                    QColor(40, 170, 255, 90));
-        fillBody(p, ribbon(stripe, {5, 9, 9, 8.5, 8, 7.6, 7.2, 6.6, 6.2, 5.6, 5}),
+        fillBody(p,
+                 ribbon(stripe, {5, 9, 9, 8.5, 8, 7.6, 7.2, 6.6, 6.2, 5.6, 5})
+                     .united(ribbon(snout, {2.6, 4.2, 5})),
                  QColor(120, 230, 255), QColor(70, 190, 255), QColor(20, 150, 255));
     }
     shadeBody(p, body, QColor(10, 20, 35, 130), 0.6);
 
     const QPointF eye = above(0.08, 6);
-    // The pelvic fins, joined into a cup it props itself on, and the round pectoral.
-    paintFin(p,
-             fin(eye + QPointF(26, 24), {eye + QPointF(34, 38), eye + QPointF(50, 38)},
-                 eye + QPointF(42, 24)),
-             QColor(200, 215, 225, 150), QColor(120, 140, 160, 120), 5);
+    // The pelvic fins, joined into a round cup under the chest that it props
+    // itself on: seen from the side a shallow bowl, its rays fanning from
+    // the root to a rim that rests on the coral, the membrane across its front.
+    {
+        const QPointF root = eye + QPointF(32, 19);
+        const QPainterPath cup =
+            smoothClosedPath({root + QPointF(-9, 0), root + QPointF(9, 0), root + QPointF(14, 7),
+                              root + QPointF(10, 13), root + QPointF(0, 15),
+                              root + QPointF(-10, 12), root + QPointF(-13, 6)});
+        QLinearGradient clear(root, root + QPointF(0, 15));
+        clear.setColorAt(0.0, QColor(150, 160, 172, 200));
+        clear.setColorAt(1.0, QColor(210, 220, 228, 150));
+        p.fillPath(cup, clear);
+        for (int i = 0; i <= 8; ++i) {
+            const double a = (200 - i * 25.0) * std::numbers::pi / 180;
+            strokeInside(p, cup,
+                         curve(root, root + QPointF(std::cos(a) * 6, 4),
+                               root + QPointF(std::cos(a) * 14, 14 - std::abs(std::cos(a)) * 6)),
+                         QColor(110, 126, 140, 140), 0.5);
+        }
+        stroke(p, curve(root + QPointF(-10, 4), root + QPointF(0, 8), root + QPointF(11, 4)),
+               QColor(230, 236, 240, 170), 0.7);
+        stroke(p, cup, QColor(80, 96, 110, 150), 0.6);
+    }
     paintFin(p,
              fin(eye + QPointF(28, 4), {eye + QPointF(48, -2), eye + QPointF(58, 12)},
                  eye + QPointF(30, 18)),
              QColor(200, 215, 225, 110), QColor(120, 140, 160, 120), 8);
     stroke(p, curveThrough({eye + QPointF(24, -10), eye + QPointF(28, 6), eye + QPointF(24, 22)}),
            QColor(70, 80, 90, 160), 1.0);
-    stroke(p, curve({38, 160}, {42, 163}, {48, 162}), QColor(150, 160, 170), 1.1);
+    // The mouth, a short gape slanting back from under the snout tip, below the stripe.
+    strokeInside(p, body, curveThrough({{36, 154}, {42, 157}, {49, 157.6}}), QColor(90, 100, 112),
+                 1.2);
+    strokeInside(p, body, curve({38, 158.6}, {43, 160.4}, {48, 160}), QColor(120, 130, 140, 150),
+                 0.8);
     anatomy::paintNaturalEye(p, eye, 8.5, QColor(70, 110, 140));
 }
 
@@ -189,17 +217,18 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
                                        {160, 178},
                                        {172, 190},
                                        {183, 192}});
-    // The tail winds one and a half times round the whip, one smooth coil
-    // tapering to its tip; where it passes in front of the whip it hides it.
-    const QPointF stalk(193, 192);
+    // The tail winds twice round the whip in a tight spiral, each turn
+    // lying against the one above, tapering to its tip; where it passes in
+    // front of the whip it hides it.
+    const QPointF stalk(194, 194);
     std::vector<QPointF> turns;
     QPainterPath inFront, run;
     QPainterPathStroker band;
-    band.setWidth(16);
+    band.setWidth(12);
     band.setCapStyle(Qt::FlatCap);
-    for (int i = 0; i <= 30; ++i) {
-        const double a = i * 2.8 * std::numbers::pi / 30, r = 10 - i * 0.1;
-        const QPointF at = stalk + QPointF(-r * std::cos(a), a * 3.1 + 2 * std::sin(a));
+    for (int i = 0; i <= 40; ++i) {
+        const double a = i * 4.3 * std::numbers::pi / 40, r = 7.5 - i * 0.08;
+        const QPointF at = stalk + QPointF(-r * std::cos(a), a * 1.45 + 1.6 * std::sin(a));
         if (std::sin(a + 0.1) >= 0) {
             if (run.isEmpty())
                 run.moveTo(turns.empty() ? at : turns.back());
@@ -225,7 +254,7 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
         QPainterPath piece(coilLine.pointAtPercent(double(k) / pieces));
         for (int j = 1; j <= 4; ++j)
             piece.lineTo(coilLine.pointAtPercent((k + j / 4.0) / pieces));
-        tube.setWidth(9.0 - 6.4 * k / pieces);
+        tube.setWidth(8.6 - 6.2 * k / pieces);
         coil = coil.united(tube.createStroke(piece));
     }
     const auto paintCoil = [&](bool front, QColor fill) {
@@ -282,9 +311,18 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
                                                 {126, 52},
                                                 {138, 42}});
     fillBody(p, head, orange, yellow, yellow.lighter(110));
-    // The Longnose's coronet is low: a few blunt knobs.
-    const QPainterPath coronet = smoothClosedPath(
-        {{139, 47}, {141, 40}, {144, 42}, {147, 37}, {150, 42}, {154, 39}, {157, 48}, {148, 50}});
+    // The coronet: a low, rounded crown of blunt bony knobs on the top of the head.
+    const QPainterPath coronet = smoothClosedPath({{137, 48},
+                                                   {138.5, 39},
+                                                   {141.5, 40.5},
+                                                   {143, 33.5},
+                                                   {146.5, 37},
+                                                   {149, 31.5},
+                                                   {151.5, 36.5},
+                                                   {155, 34},
+                                                   {156.5, 41},
+                                                   {159, 46},
+                                                   {150, 51}});
     fillBody(p, coronet, orange.darker(110), orange, yellow);
     {
         // Outlined only where it stands clear of the head.
@@ -347,7 +385,10 @@ void paintFlounder(QPainter &p, double w, double h)
     castShadow(p, fringe.united(caudal.shape), QPointF(4, 5), 50);
 
     const QColor sand(214, 196, 156), ringDark(30, 90, 190), ringBright(80, 170, 255);
-    paintFin(p, caudal, QColor(200, 180, 140, 230), QColor(120, 96, 60, 150), 14);
+    // The tail is skin and fine rays like the body, mottled as it is.
+    paintFin(p, caudal, QColor(204, 184, 144, 235), QColor(120, 96, 60, 80), 20);
+    paintSpots(p, caudal.shape, 8, 1.5, 4, QColor(150, 126, 88, 70), 4105);
+    paintSpots(p, caudal.shape, 9, 0.7, 1.3, QColor(80, 170, 255, 200), 4106);
     p.fillPath(fringe, QColor(206, 186, 146, 225));
     {
         const Saved s(p);
@@ -375,39 +416,53 @@ void paintFlounder(QPainter &p, double w, double h)
         const Saved s(p);
         p.setClipPath(disc, Qt::IntersectClip);
         QRandomGenerator rng(41);
-        for (const QPointF &c : spreadPoints(disc, 14, 5, 4141)) {
+        // Uneven in size, brightness and spacing: large rings on the middle
+        // of the body, small ones and dots towards the edges, some faded,
+        // some with a spot inside, a few crowded together.
+        for (const QPointF &c : spreadPoints(disc, 10, 6, 4141)) {
             if (c.x() < -70 && std::abs(c.y()) < 24)
                 continue;
-            const double r = 2.0 + rng.generateDouble() * 4.5;
-            const int kind = int(rng.bounded(5));
-            const double dot = kind >= 3 ? 1.0 + r * 0.2 : (kind == 0 && r > 4 ? 1.2 : 0.0);
-            paintDisc(p, c, dot, dot, ringBright);
-            if (kind >= 3)
+            if (rng.bounded(9) == 0)
                 continue;
-            paintDisc(p, c, r, r * 0.85, Qt::transparent, ringDark, 2.2);
-            paintDisc(p, c, r, r * 0.85, Qt::transparent, ringBright, 1.2);
+            const double middle = 1.0 - std::min(1.0, std::hypot(c.x() / 110, c.y() / 64));
+            const double roll = rng.generateDouble();
+            const double r = 1.4 + roll * roll * (3.0 + 5.0 * middle);
+            const int kind = int(rng.bounded(5));
+            const int strength = 110 + int(rng.bounded(146));
+            const QColor bright = withAlpha(ringBright, strength);
+            const QColor deep = withAlpha(ringDark, strength);
+            const double dot = kind >= 3 ? 0.8 + r * 0.2 : (kind == 0 && r > 4 ? 1.2 : 0.0);
+            paintDisc(p, c, dot, dot, bright);
+            if (kind >= 3 || r < 1.8)
+                continue;
+            const double squash = 0.75 + rng.generateDouble() * 0.2;
+            const double weight = 0.6 + r * 0.12;
+            if (kind == 2 && r > 3)
+                paintDisc(p, c, r * 0.3, r * 0.3 * squash, bright);
+            paintDisc(p, c, r, r * squash, Qt::transparent, deep, weight + 1.0);
+            paintDisc(p, c, r, r * squash, Qt::transparent, bright, weight);
         }
     }
     // Blue dots crowd the head around the eyes.
     paintSpots(p, disc.intersected(oval({-92, 0}, 26, 30)), 5, 0.8, 1.3, ringBright, 4104);
+    // The lateral line, arched high over the pectoral fin, then straight
+    // along the middle of the body to the tail.
+    const QPainterPath lateral = curveThrough(
+        {{-62, -6}, {-54, -22}, {-40, -28}, {-26, -18}, {-14, -4}, {20, -1}, {60, 0}, {102, 0}});
+    strokeInside(p, disc, lateral.translated(0.5, 0.7), QColor(250, 240, 214, 110), 1.2);
+    strokeInside(p, disc, lateral, QColor(110, 86, 56, 150), 0.8);
     stroke(p, disc, QColor(140, 116, 80, 140), 0.8);
 
-    // The one long pectoral fin of the upper side, raised off the body like a
-    // flag: a narrow blade of fine rays, clear between them, banded dark,
-    // its shadow falling well clear of it on the back.
-    const Fin pectoral = pairedFin({-62, -22}, 58, -14, 11, 0.85, 13);
+    // The pectoral fin of the upper side lies back along the body from
+    // behind the gill cover: a fan of fine rays, clear between them, its
+    // shadow just beside it.
+    const Fin pectoral = pairedFin({-60, -14}, 38, -8, 13, 0.55, 12);
     {
         const Saved s(p);
         p.setClipPath(disc, Qt::IntersectClip);
-        p.fillPath(pectoral.shape.translated(5, 8), QColor(70, 54, 36, 55));
+        p.fillPath(pectoral.shape.translated(2, 3.5), QColor(70, 54, 36, 45));
     }
-    paintSheerFin(p, pectoral, QColor(196, 178, 136, 170), QColor(100, 78, 50, 180), 0);
-    {
-        const Saved s(p);
-        p.setClipPath(pectoral.shape, Qt::IntersectClip);
-        for (const double x : {-44.0, -28.0, -12.0})
-            stroke(p, curve({x, -40}, {x + 2, -24}, {x, -8}), QColor(90, 70, 44, 70), 3.0);
-    }
+    paintSheerFin(p, pectoral, QColor(200, 182, 140, 130), QColor(110, 86, 56, 150), 0);
     // The edge of the gill cover, behind which the pectoral fin springs.
     stroke(p, curveThrough({{-76, -40}, {-62, -26}, {-58, -4}, {-66, 20}, {-80, 34}}),
            QColor(120, 96, 64, 130), 1.1);
@@ -422,13 +477,18 @@ void paintFlounder(QPainter &p, double w, double h)
     // The mouth is twisted towards the eyed side: the gape climbs from the
     // snout tip up and back below the lower eye, the lower jaw jutting past
     // the upper as a firm, pale lip.
-    const QPainterPath lowerJaw = smoothClosedPath(
-        {{-121.5, 10}, {-120, 4}, {-115, -1}, {-108, -4}, {-109, 0}, {-114, 6}, {-118, 11}});
-    fillBody(p, lowerJaw, QColor(226, 212, 176), QColor(210, 192, 152), QColor(180, 160, 120));
-    stroke(p, lowerJaw, QColor(120, 96, 64, 150), 0.6);
-    const QPainterPath gape = curveThrough({{-120.5, 5}, {-116, 0}, {-110, -3.5}, {-104, -5}});
-    stroke(p, gape.translated(0.6, -0.8), QColor(250, 240, 210, 90), 1.2);
-    stroke(p, gape, QColor(80, 60, 40, 220), 1.0);
+    const QPainterPath lowerJaw = smoothClosedPath({{-118, 9.5},
+                                                    {-116.5, 4.5},
+                                                    {-112, 0.5},
+                                                    {-106, -2},
+                                                    {-106.5, 1.5},
+                                                    {-111, 5.5},
+                                                    {-115, 10.5}});
+    fillBody(p, lowerJaw, QColor(214, 198, 160), QColor(204, 186, 146), QColor(180, 160, 120));
+    strokeInside(p, disc, lowerJaw, QColor(120, 96, 64, 130), 0.6);
+    const QPainterPath gape = curveThrough({{-117.5, 5}, {-113, 1}, {-108, -1.6}, {-103, -2.6}});
+    strokeInside(p, disc, gape.translated(0.6, -0.8), QColor(250, 240, 210, 90), 1.2);
+    strokeInside(p, disc, gape, QColor(80, 60, 40, 220), 1.0);
 }
 
 } // namespace fishart

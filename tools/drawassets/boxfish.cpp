@@ -16,6 +16,8 @@
 #include <cmath>
 #include <functional>
 #include <numbers>
+#include <tuple>
+#include <utility>
 
 // Boxfish, puffers and triggerfish: rigid boxes, spiny balls, deep triggers.
 
@@ -26,6 +28,13 @@ using namespace fishkit;
 namespace {
 
 constexpr double pi = std::numbers::pi;
+
+QColor mix(QColor a, QColor b, double t)
+{
+    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
+                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
+                            float(a.blueF() + (b.blueF() - a.blueF()) * t));
+}
 
 // The three boxfish share one build, a rigid carapace of bony plates,
 // triangular in section: a sharp ridge along the back and a flat belly
@@ -93,20 +102,28 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
     const Carapace &c = b.box;
     const Fin caudal = tail(TailKind::Rounded, {244, 122}, 18, 50, 66);
     paintFin(p, caudal, b.fin, b.ray, 10);
-    // Small dorsal and anal fins stand on the box just before the tail stalk.
-    const QPointF dorsal = c.back(0.74), anal = c.under(0.8);
-    paintFin(p, finAt(dorsal, {{0, 0}, {8, -22}, {24, -20}, {18, 6}}), b.fin, b.ray, 7);
-    paintFin(p, finAt(anal, {{0, 0}, {8, 20}, {24, 18}, {18, -6}}), b.fin, b.ray, 7);
-    // The short tail stalk leaves the rear of the box in a sleeve of soft skin.
-    const QPointF stalkTop = c.rearTop + (c.rearBottom - c.rearTop) * 0.2;
-    const QPointF stalkBottom = c.rearTop + (c.rearBottom - c.rearTop) * 0.8;
+    // Small dorsal and anal fins stand on the box just before the tail stalk:
+    // the dorsal taller and rounded, the anal lower and set further back.
+    const QPointF dorsal = c.back(0.72), anal = c.under(0.84);
+    paintFin(p, finAt(dorsal, {{0, 0}, {3, -20}, {11, -26}, {21, -22}, {22, -12}, {17, 5}}), b.fin,
+             b.ray, 8);
+    paintFin(p, finAt(anal, {{0, 0}, {9, 13}, {20, 17}, {27, 12}, {22, 2}, {16, -5}}), b.fin, b.ray,
+             7);
+    // The tail stalk leaves the rear opening of the box in soft skin: full
+    // at the box, pinched to a waist, then flaring into the root of the tail.
+    const QPointF stalkTop = c.rearTop + (c.rearBottom - c.rearTop) * 0.1;
+    const QPointF stalkBottom = c.rearTop + (c.rearBottom - c.rearTop) * 0.9;
     const QPainterPath stalk = smoothClosedPath({stalkTop + QPointF(-12, 0),
-                                                 stalkTop + QPointF(10, -1),
-                                                 {236, 114},
-                                                 {248, 115},
-                                                 {248, 129},
-                                                 {236, 130},
-                                                 stalkBottom + QPointF(10, 1),
+                                                 stalkTop + QPointF(5, 2),
+                                                 {222, 112.5},
+                                                 {230, 116.5},
+                                                 {240, 115.5},
+                                                 {249, 111},
+                                                 {249, 133},
+                                                 {240, 128.5},
+                                                 {230, 127.5},
+                                                 {222, 131.5},
+                                                 stalkBottom + QPointF(5, -2),
                                                  stalkBottom + QPointF(-12, 0)});
     fillBody(p, stalk, b.back, b.flank, b.belly);
     const QPainterPath box = carapace(c);
@@ -124,15 +141,28 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
     if (Silhouette::active(p))
         return;
     {
-        // The stalk is round, unlike the box: it darkens to both edges.
+        // The stalk is soft and round, unlike the box: it darkens to both
+        // edges, lies in the box's shadow where it leaves the shell, and
+        // creases as it bends.
         const Saved s(p);
         p.setClipPath(stalk.subtracted(box), Qt::IntersectClip);
-        QLinearGradient round(QPointF(0, 112), QPointF(0, 132));
-        round.setColorAt(0.0, QColor(0, 0, 0, 90));
-        round.setColorAt(0.4, QColor(255, 255, 255, 30));
-        round.setColorAt(1.0, QColor(0, 0, 0, 90));
+        QLinearGradient round(QPointF(0, 110), QPointF(0, 134));
+        round.setColorAt(0.0, QColor(0, 0, 0, 70));
+        round.setColorAt(0.35, QColor(255, 255, 255, 26));
+        round.setColorAt(0.6, QColor(0, 0, 0, 0));
+        round.setColorAt(1.0, QColor(0, 0, 0, 80));
         p.fillRect(stalk.boundingRect(), round);
-        stroke(p, stalk, withAlpha(b.back.darker(220), 150), 0.8);
+        QLinearGradient shade(QPointF(c.rearTop.x(), 0), QPointF(c.rearTop.x() + 16, 0));
+        shade.setColorAt(0.0, QColor(0, 0, 20, 90));
+        shade.setColorAt(1.0, QColor(0, 0, 20, 0));
+        p.fillRect(stalk.boundingRect(), shade);
+        for (const double x : {c.rearTop.x() + 9, c.rearTop.x() + 15})
+            stroke(p, curveThrough({{x, 117}, {x + 1.4, 122}, {x, 127}}),
+                   withAlpha(b.back.darker(200), 60), 0.8);
+        QPainterPath away;
+        away.addRect(QRectF(0, 0, 246, 240));
+        p.setClipPath(away, Qt::IntersectClip);
+        stroke(p, stalk, withAlpha(b.back.darker(220), 110), 0.7);
     }
     const Saved s(p);
     p.setClipPath(box, Qt::IntersectClip);
@@ -180,29 +210,39 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
     p.setClipping(false);
     stroke(p, box, withAlpha(b.back.darker(230), 190), 0.9);
 
-    // The pectoral fin whirring behind the eye.
-    paintFin(p, finAt(c.eye() + QPointF(32, 10), {{0, 0}, {16, -12}, {28, -6}, {16, 16}, {0, 10}}),
-             withAlpha(b.fin.lighter(115), 170), b.ray, 8);
-    // The small mouth at the snout tip: one rounded muzzle of thick pale lip
-    // pushed a little out of the carapace, the gape a short straight slit.
-    const QPointF m = c.mouth + QPointF(1.5, 1);
-    const QPainterPath muzzle = smoothClosedPath(
-        {m + QPointF(7, -5), m + QPointF(0, -4.6), m + QPointF(-3.6, -2.4), m + QPointF(-4, 0.8),
-         m + QPointF(-2, 3.8), m + QPointF(3, 5), m + QPointF(8, 4)});
+    // The pectoral fin whirring behind the eye, from a base as long as the
+    // gill slit before it.
+    paintFin(p,
+             finAt(c.eye() + QPointF(30, 4),
+                   {{0, 0}, {12, -10}, {24, -9}, {30, 0}, {24, 14}, {12, 20}, {0, 14}}),
+             withAlpha(b.fin.lighter(108), 236), b.ray, 9);
+    stroke(p, curve(c.eye() + QPointF(27, 2), c.eye() + QPointF(25, 10), c.eye() + QPointF(27, 19)),
+           withAlpha(b.back.darker(220), 140), 0.9);
+    // The small mouth at the snout tip: thick lips of soft skin, the colour
+    // of the box but paler, pushed a little out of the carapace, the upper
+    // lip over the lower with the dark gape between them.
+    const QPointF m = c.mouth + QPointF(0.5, 1);
+    const QColor skin = mix(b.flank, b.lips, 0.5);
+    const QPainterPath upperLip =
+        smoothClosedPath({m + QPointF(7, -5.5), m + QPointF(0, -4.4), m + QPointF(-3.4, -2.2),
+                          m + QPointF(-3.2, 0.2), m + QPointF(2, 0.2), m + QPointF(7, 1)});
+    const QPainterPath lowerLip =
+        smoothClosedPath({m + QPointF(6, 1.6), m + QPointF(-2.2, 1.2), m + QPointF(-2.6, 3.2),
+                          m + QPointF(0.5, 4.6), m + QPointF(6, 4.6)});
     {
-        QRadialGradient lip(m + QPointF(-1.5, -1.5), 8);
-        lip.setColorAt(0.0, b.lips.lighter(108));
-        lip.setColorAt(0.6, b.lips);
-        lip.setColorAt(1.0, withAlpha(b.lips.darker(115), 0));
-        p.fillPath(muzzle, lip);
-        const Saved front(p);
-        p.setClipRect(QRectF(m.x() - 6, m.y() - 7, 8, 14));
-        stroke(p, muzzle, withAlpha(b.back.darker(230), 150), 0.7);
+        const Saved clip(p);
+        QPainterPath front;
+        front.addRect(QRectF(m.x() - 8, m.y() - 9, 12, 18));
+        p.setClipPath(front, Qt::IntersectClip);
+        paintDisc(p, m + QPointF(-0.5, 0.8), 2.6, 1.2, QColor(40, 22, 20));
+        for (const QPainterPath &lip : {lowerLip, upperLip}) {
+            QLinearGradient g(lip.boundingRect().topLeft(), lip.boundingRect().bottomLeft());
+            g.setColorAt(0.0, skin.lighter(106));
+            g.setColorAt(1.0, skin.darker(118));
+            p.fillPath(lip, g);
+            stroke(p, lip, withAlpha(b.back.darker(200), 110), 0.55);
+        }
     }
-    stroke(p, curve(m + QPointF(-3.9, 0.6), m + QPointF(-0.5, 0.9), m + QPointF(2.8, 0.5)),
-           QColor(50, 30, 28, 220), 0.9);
-    stroke(p, curve(m + QPointF(-3.6, 1.6), m + QPointF(-0.5, 1.9), m + QPointF(2.4, 1.5)),
-           QColor(255, 255, 255, 60), 0.6);
     anatomy::paintNaturalEye(p, c.eye(), 6.2, b.iris, 0.5);
 }
 
@@ -263,7 +303,7 @@ void paintChain(QPainter &p, const QPainterPath &area, double spacing, QColor co
 // little of its shadow on the skin beside it.
 void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor colour, QColor edge)
 {
-    const double half = length > 16 ? 1.1 : 0.7;
+    const double half = std::clamp(length * 0.09, 0.8, 1.9);
     const QPointF side = QPointF(-dir.y(), dir.x()) * half;
     const QPointF tip = root + dir * length;
     p.setPen(Qt::NoPen);
@@ -279,8 +319,8 @@ void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor co
 // The raised socket a spine grows from, a small knob of skin.
 void paintSpineBase(QPainter &p, QPointF root, double size, QColor skin)
 {
-    paintGlow(p, root + QPointF(0.4, 0.6), size * 1.6, QColor(40, 30, 10, 70));
-    paintDisc(p, root, size, size * 0.8, skin.lighter(112));
+    paintGlow(p, root + QPointF(0.5, 0.7), size * 1.8, QColor(40, 30, 10, 60));
+    paintGlow(p, root - QPointF(0.4, 0.5), size * 1.3, withAlpha(skin.lighter(110), 150));
 }
 
 } // namespace
@@ -366,15 +406,23 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
         paintFin(p, f, finColour, rays, 20);
         edgeFin(p, f, blue, 3);
     }
-    // The first dorsal: a stout spine that locks upright, raised only a little
-    // here, with a low membrane back to two shorter spines.
+    // The first dorsal: a stout, rough spine that locks upright, half
+    // raised here, with a dark membrane back to the much shorter second spine
+    // and a stub of a third.
     const QPointF trigger = shape.at(0.47, -0.95);
-    paintFin(
-        p,
-        spinyFin(trigger,
-                 {trigger + QPointF(7, -19), trigger + QPointF(15, -12), trigger + QPointF(23, -8)},
-                 trigger + QPointF(30, 3), 3, 0, 0.3),
-        finColour.darker(115), rays.darker(140), 3);
+    const QPointF tip1 = trigger + QPointF(11, -29), tip2 = trigger + QPointF(18, -14);
+    const QPainterPath web = smoothClosedPath({trigger + QPointF(1, 2), tip1 + QPointF(1.5, 2),
+                                               tip2 + QPointF(0.6, 0.5), trigger + QPointF(24, 1)});
+    p.fillPath(web, QColor(58, 80, 70, 210));
+    stroke(p, web, QColor(40, 52, 46, 160), 0.6);
+    for (const auto &[root, end, width] :
+         {std::tuple{trigger, tip1, 4.2}, std::tuple{trigger + QPointF(10, 2), tip2, 2.4},
+          std::tuple{trigger + QPointF(19, 2), trigger + QPointF(22, -4), 1.6}}) {
+        const QPainterPath spine =
+            ribbon(curve(root, (root + end) / 2 + QPointF(-1, 0), end), {width, width * 0.6, 0.4});
+        fillBody(p, spine, QColor(92, 120, 110), QColor(70, 92, 84), QColor(44, 56, 50));
+        stroke(p, spine, QColor(30, 40, 36, 200), 0.5);
+    }
     const QPainterPath body = bodyOutline(shape);
     // Blue-green over the back, warming through olive to yellow below.
     fillBody(p, body, QColor(60, 118, 124), QColor(150, 164, 92), QColor(240, 202, 74), 0.5);
@@ -393,17 +441,21 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     }
     const QPointF eye(118, 100);
     {
-        // Thin dark lines radiate out of the eye across the snout and the cheek.
+        // Short dark lines spread out of the eye over the face like the
+        // spokes of a wheel, tapering and fading well inside the head.
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
-        for (const QPainterPath &line :
-             {curveThrough({eye + QPointF(-7, -1), {96, 102}, {74, 116}, {56, 128}}),
-              curveThrough({eye + QPointF(-6, 4), {98, 112}, {80, 126}, {62, 138}}),
-              curveThrough({eye + QPointF(-2, 7), {108, 118}, {96, 130}, {86, 138}}),
-              curveThrough({eye + QPointF(5, 5), {132, 110}, {146, 116}}),
-              curveThrough({eye + QPointF(6, -3), {136, 94}, {152, 96}})}) {
-            stroke(p, line, QColor(255, 240, 200, 60), 2.4);
-            stroke(p, line, QColor(40, 48, 56, 190), 1.1);
+        for (const auto &[a, r] : {std::pair{-168.0, 19.0},
+                                   {-142.0, 14.0},
+                                   {150.0, 18.0},
+                                   {126.0, 13.0},
+                                   {20.0, 16.0},
+                                   {-14.0, 13.0}}) {
+            const QPointF d(std::cos(a * pi / 180), std::sin(a * pi / 180));
+            const QPointF from = eye + d * 7.0, to = eye + d * (7.0 + r);
+            const QPainterPath spoke =
+                ribbon(curve(from, (from + to) / 2 + QPointF(-d.y(), d.x()) * 1.2, to), {2.2, 0.5});
+            p.fillPath(spoke, QColor(36, 44, 54, 150));
         }
     }
     modelBody(p, body, 236, QColor(50, 70, 60), 1.0);
@@ -444,36 +496,42 @@ void paintPorcupinefish(QPainter &p, double w, double h)
     paintFin(p, fin({200, 166}, {{212, 192}, {234, 188}}, {228, 160}), QColor(200, 185, 140, 220),
              rays, 6);
 
-    // The spines lie swept back towards the tail; round the rim they stand
-    // off the ball, drawn first so that it hides their roots.
+    // Blown up, the spines stand straight out from the ball, only a little
+    // swept back; round the rim they show their whole length, drawn first so
+    // that the ball hides their roots.
     const auto swept = [](QPointF out) {
-        const QPointF d = out + QPointF(1.1, 0);
+        const QPointF d = out + QPointF(0.25, 0);
         return d / std::hypot(d.x(), d.y());
     };
-    for (int k = 0; k < 40; ++k) {
-        const double a = 2 * pi * (k + 0.5) / 40;
+    for (int k = 0; k < 36; ++k) {
+        const double a = 2 * pi * (k + 0.3) / 36;
         const QPointF out(std::cos(a), std::sin(a));
-        if (out.x() < -0.55 || (out.x() > 0.9))
+        if (out.x() < -0.6 || (out.x() > 0.92 && std::abs(out.y()) < 0.3))
             continue;
-        paintSpine(p, c + QPointF(out.x() * (rx - 5), out.y() * (ry - 5)), swept(out), 22,
-                   QColor(214, 198, 156), spineShade);
+        const double length = 20 + 6 * std::sin(k * 1.7) + (out.y() < 0 ? 3 : 0);
+        paintSpine(p, c + QPointF(out.x() * (rx - 6), out.y() * (ry - 6)), swept(out), length,
+                   QColor(220, 204, 160), spineShade);
     }
     const QPainterPath body = oval(c, rx, ry);
     fillBody(p, body, QColor(122, 104, 62), QColor(192, 168, 112), QColor(244, 236, 214));
     paintSpots(p, body.intersected(oval(c + QPointF(0, -28), rx + 4, ry - 12)), 10, 1.3, 2.6,
                QColor(28, 22, 16), 30);
     {
-        // On the ball only the bases and the first part of each quill show.
+        // On the face of the ball the spines point out at the viewer, so
+        // they are foreshortened: short near the middle of the ball, longer
+        // towards its rim, each rising from a low swelling of skin.
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
-        for (int i = 6; i < 130; ++i) {
-            const double t = std::sqrt(i / 130.0);
+        for (int i = 6; i < 120; ++i) {
+            const double t = std::sqrt(i / 120.0);
             const QPointF out(std::cos(i * 2.39996), std::sin(i * 2.39996));
             const QPointF root = c + QPointF(out.x() * rx, out.y() * ry) * t * 0.9;
+            if (QLineF(root, {108, 97}).length() < 17 || QLineF(root, {88, 124}).length() < 12)
+                continue;
             const QColor skin =
                 root.y() > c.y() + 20 ? QColor(226, 214, 184) : QColor(176, 154, 104);
-            paintSpineBase(p, root, 1.5, skin);
-            paintSpine(p, root, swept(out * t), 4 + 7 * t, skin.darker(112),
+            paintSpineBase(p, root, 1.6, skin);
+            paintSpine(p, root, swept(out), 3 + 15 * t * t, skin.lighter(104),
                        withAlpha(spineShade, 200));
         }
     }
@@ -482,17 +540,32 @@ void paintPorcupinefish(QPainter &p, double w, double h)
              QColor(215, 190, 120, 180), QColor(120, 90, 40, 160), 8);
     // The blunt snout is only the front of the ball, a little paler round the mouth.
     paintGlow(p, {88, 124}, 12, QColor(236, 226, 200, 150));
-    // The gape runs back from the snout tip, and the fused beak shows along
-    // it: the white cutting edges of the upper and lower tooth plates.
-    const QPainterPath gape = curveThrough({{82.6, 122}, {88, 123.2}, {96, 126}});
-    stroke(p, gape.translated(0, 1.6), QColor(250, 244, 226, 90), 1.6);
-    p.fillPath(
-        smoothClosedPath({{82.8, 120.7}, {86, 120.3}, {89.5, 121.4}, {88, 122.3}, {83, 121.9}}),
-        QColor(244, 240, 226));
-    p.fillPath(smoothClosedPath({{83, 122.4}, {88, 123}, {90, 124.2}, {86, 124.4}, {82.8, 123.4}}),
-               QColor(226, 220, 200));
-    stroke(p, gape, QColor(60, 44, 28), 0.9);
-    stroke(p, curve({96, 126}, {98, 127}, {98, 129.5}), QColor(110, 90, 60, 150), 0.7);
+    // A broad mouth across the front of the snout, the lips parted on the
+    // fused beak: the upper and lower tooth plates, each one piece of
+    // ivory with a groove down its middle where the two halves fused.
+    const QPainterPath lips = smoothClosedPath(
+        {{80, 117.5}, {86, 116}, {94, 118.5}, {97, 124}, {93, 129.5}, {86, 131}, {80.5, 128}});
+    fillBody(p, lips, QColor(190, 168, 114), QColor(198, 176, 124), QColor(226, 214, 184));
+    {
+        // The lips are the front of the ball itself: outlined only where they stand clear.
+        const Saved s(p);
+        p.setClipPath(oval(c, rx, ry).subtracted(oval(c, rx - 3, ry - 3)), Qt::IntersectClip);
+        stroke(p, lips, QColor(90, 72, 40, 160), 0.8);
+    }
+    p.fillPath(smoothClosedPath(
+                   {{82, 121}, {87, 119.8}, {92.5, 121.6}, {93, 126.6}, {87, 128}, {82, 127}}),
+               QColor(52, 30, 24));
+    const QPainterPath upperPlate = smoothClosedPath(
+        {{82.2, 121.3}, {87, 120.3}, {92, 121.9}, {91, 123.6}, {86.5, 123.3}, {82.6, 123.4}});
+    const QPainterPath lowerPlate = smoothClosedPath(
+        {{82.6, 124.9}, {86.5, 124.6}, {91.2, 124.8}, {92, 126.3}, {87, 127.4}, {82.4, 126.6}});
+    for (const QPainterPath &plate : {upperPlate, lowerPlate}) {
+        fillBody(p, plate, QColor(236, 230, 210), QColor(222, 214, 190), QColor(190, 180, 152));
+        stroke(p, plate, QColor(120, 104, 80, 160), 0.4);
+    }
+    stroke(p, curve({86.6, 120.6}, {86.4, 122}, {86.6, 123.2}), QColor(150, 130, 100, 150), 0.4);
+    stroke(p, curve({86.6, 124.8}, {86.8, 126}, {86.6, 127.2}), QColor(150, 130, 100, 150), 0.4);
+    stroke(p, curve({96, 124}, {99, 127}, {98, 131}), QColor(110, 90, 60, 130), 0.8);
     // The big eyes bulge out of the ball.
     const QPainterPath socket = oval({108, 97}, 14, 13);
     fillBody(p, socket, QColor(190, 168, 112), QColor(166, 144, 94), QColor(130, 110, 70));
@@ -511,7 +584,7 @@ void paintCowfish(QPainter &p, double w, double h)
     const QColor deep(196, 132, 52);
     const QColor blue(40, 130, 235);
     // The far horn and the spine at the rear of the belly stick out from behind the box.
-    p.fillPath(spike({88, 95}, {56, 76}, {106, 92}), deep.darker(120));
+    p.fillPath(spike({82, 95}, {68, 79}, {102, 91}), deep.darker(120));
     p.fillPath(spike({170, 160}, {226, 176}, {186, 154}), deep);
     const Carapace shell{{40, 142},  {62, 98},   {120, 84}, {212, 104},
                          {216, 142}, {120, 172}, {50, 164}};
@@ -521,12 +594,19 @@ void paintCowfish(QPainter &p, double w, double h)
         paintScrawls(p, box, 20, blue, 4040);
         paintSpots(p, box, 13, 1.1, 1.9, blue, 4041);
         paintSpots(p, tail, 9, 1.0, 1.6, blue, 4042);
-        // The near horn: a stout spine growing from the brow right over the
-        // eye and pointing forward and a little up.
-        const QPainterPath horn = spike({78, 100}, {48, 84}, {100, 96});
-        fillBody(p, horn, orange.lighter(110), orange, deep);
-        stroke(p, horn, QColor(150, 70, 10), 0.9);
     });
+    // The near horn: a short, stout cone of bone growing out of the brow
+    // just in front of the eye and pointing forward and up, lit along
+    // its upper side and shaded along its root.
+    const QPainterPath horn = spike({70, 104}, {58, 84}, {95, 97});
+    QLinearGradient bone(QPointF(66, 88), QPointF(74, 100));
+    bone.setColorAt(0.0, orange.lighter(125));
+    bone.setColorAt(0.5, orange);
+    bone.setColorAt(1.0, deep.darker(110));
+    p.fillPath(horn, bone);
+    stroke(p, curve({67, 90}, {72, 92}, {84, 95}), withAlpha(orange.lighter(140), 200), 1.0);
+    stroke(p, curve({74, 101}, {83, 97.5}, {92, 97}), withAlpha(deep.darker(150), 150), 1.0);
+    stroke(p, horn, QColor(150, 70, 10), 0.8);
 }
 
 } // namespace fishart

@@ -13,6 +13,8 @@
 #include <cmath>
 #include <functional>
 #include <numbers>
+#include <utility>
+#include <vector>
 
 // Groupers and squirrelfish: heavy heads, big mouths or big eyes.
 
@@ -40,15 +42,22 @@ Fin paintGrouper(QPainter &p, const Grouper &g,
     const Fin caudal = tail(TailKind::Rounded, s.at(1, 0) - QPointF(6, 0), s.depth * s.stalk + 8,
                             s.depth * 0.45, s.depth * 0.7);
     const QPointF lift(0, -s.depth * 0.14);
-    // The spiny dorsal, notched between its spines, runs into the higher,
-    // rounded soft dorsal.
+    // The spiny dorsal, its membrane hollowed a little between the spines,
+    // runs into the higher, rounded soft dorsal.
     Fin dorsal;
     dorsal.base = QLineF(s.at(0.32, -0.95), s.at(0.9, -0.8));
     dorsal.edge = QPainterPath(s.at(0.32, -0.95));
-    for (int i = 0; i < 10; ++i) {
-        const double t = 0.33 + i * 0.032;
-        dorsal.edge.lineTo(s.at(t, -1) + lift * (i == 0 ? 0.7 : 1.0));
-        dorsal.edge.lineTo(s.at(t + 0.016, -1) + lift * 0.55);
+    std::vector<std::pair<QPointF, QPointF>> spines;
+    for (int i = 0; i < 11; ++i) {
+        const double t = 0.335 + i * 0.03;
+        // The third and fourth spines are the tallest.
+        const double rise = i == 0 ? 0.6 : 1.05 - std::abs(i - 3.0) * 0.035;
+        const QPointF tip = s.at(t, -1) + lift * rise + QPointF(2.5, 0);
+        if (i > 0)
+            dorsal.edge.quadTo(s.at(t - 0.016, -1) + lift * (rise * 0.68), tip);
+        else
+            dorsal.edge.lineTo(tip);
+        spines.emplace_back(s.at(t - 0.004, -0.93), tip);
     }
     dorsal.edge.cubicTo(s.at(0.7, -1) + lift * 1.9, s.at(0.88, -1) + lift * 1.9, s.at(0.9, -0.8));
     dorsal.shape = dorsal.edge;
@@ -57,6 +66,23 @@ Fin paintGrouper(QPainter &p, const Grouper &g,
         fin(s.at(0.7, 0.95), {s.at(0.8, 1) - lift * 1.5, s.at(0.92, 1) - lift}, s.at(0.92, 0.8));
     paintFin(p, caudal, g.fin, g.ray, 14);
     paintFin(p, dorsal, g.fin, g.ray, 20);
+    {
+        // The spiny part's membrane is dusky, each spine a firm darker line
+        // standing just clear of it at the tip.
+        const Saved clip(p);
+        QPainterPath front;
+        front.addRect(QRectF(0, 0, s.at(0.655, -1).x(), 240));
+        p.setClipPath(dorsal.shape.intersected(front), Qt::IntersectClip);
+        QLinearGradient dusk(s.at(0.4, -1.3), s.at(0.4, -0.9));
+        dusk.setColorAt(0.0, withAlpha(g.back.darker(150), 150));
+        dusk.setColorAt(1.0, withAlpha(g.back.darker(115), 120));
+        p.fillRect(dorsal.shape.boundingRect(), dusk);
+    }
+    for (const auto &[root, tip] : spines)
+        p.fillPath(
+            ribbon(curve(root, (root + tip) / 2 + QPointF(0.6, 0), tip + (tip - root) * 0.06),
+                   {1.6, 0.9, 0.3}),
+            withAlpha(g.back.darker(190), 210));
     paintFin(p, anal, g.fin, g.ray, 8);
     const QPainterPath body = bodyOutline(s);
     fillBody(p, body, g.back, g.flank, g.belly);
@@ -72,7 +98,12 @@ Fin paintGrouper(QPainter &p, const Grouper &g,
                       QColor(60, 40, 28));
     stroke(p, curveThrough({s.at(0.33, -0.85), s.at(0.42, 0), s.at(0.32, 0.9)}),
            withAlpha(g.back.darker(160), 200), 1.5);
-    paintFin(p, finAt(s.at(0.36, 0.95), {{0, 0}, {8, 18}, {24, 22}, {22, 2}}), g.pelvic, g.ray, 6);
+    // The pelvic fin hangs below the pectoral's root, its rays longest at
+    // the front, the rear edge rounded.
+    paintFin(
+        p,
+        finAt(s.at(0.35, 0.95), {{0, 0}, {5, 13}, {13, 25}, {21, 29}, {25, 24}, {19, 10}, {12, 1}}),
+        g.pelvic, g.ray, 7);
     paintPectoral(p, body, pectoral, withAlpha(g.fin.lighter(110), 190), g.ray);
     anatomy::paintNaturalEye(p, s.at(0.2, -0.42), g.eye, g.iris);
     return pectoral;
@@ -114,47 +145,59 @@ void paintSquirrelfish(QPainter &p, double w, double h)
     red(fin(anal, {anal + QPointF(18, 22), anal + QPointF(36, 20)}, s.at(0.99, 0.7)), 8);
     stroke(p, curve(anal, anal + QPointF(8, 12), anal + QPointF(20, 21)), QColor(250, 220, 210),
            1.6);
-    // Red membranes between stiff spines, yellow where they reach the spine tips.
+    // One continuous red membrane between stiff spines, nicked only a little
+    // behind each tip, shading to yellow-white along its upper edge, with a
+    // pale spot low in each panel.
     const QPointF tips[] = {{104, 58}, {118, 46}, {132, 42}, {146, 43}, {160, 48},
                             {172, 55}, {184, 63}, {194, 71}, {202, 80}};
-    QPolygonF spiny{s.at(0.29, -0.85)};
+    QPointF roots[9];
     for (int i = 0; i < 9; ++i)
-        spiny << tips[i] << tips[i] + QPointF(5, 10);
-    spiny << s.at(0.8, -0.85);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(200, 40, 36, 190));
-    p.drawPolygon(spiny);
+        roots[i] = s.at(0.29 + i * 0.06, -0.85);
+    QPainterPath membrane(s.at(0.28, -0.82));
+    membrane.lineTo(tips[0]);
+    for (int i = 1; i < 9; ++i) {
+        const QPointF nick = tips[i - 1] + (roots[i - 1] - tips[i - 1]) * 0.2 + QPointF(4, 1);
+        membrane.quadTo(nick + QPointF(-1, -1), nick);
+        membrane.quadTo(tips[i] + (roots[i] - tips[i]) * 0.12 + QPointF(-1.5, 0), tips[i]);
+    }
+    membrane.quadTo(tips[8] + QPointF(4, 8), s.at(0.8, -0.85));
+    membrane.closeSubpath();
+    QLinearGradient redToYellow(QPointF(0, 44), QPointF(0, 86));
+    redToYellow.setColorAt(0.0, QColor(255, 226, 96, 235));
+    redToYellow.setColorAt(0.22, QColor(236, 120, 64, 220));
+    redToYellow.setColorAt(0.5, QColor(206, 44, 38, 205));
+    redToYellow.setColorAt(1.0, QColor(180, 30, 30, 215));
+    p.fillPath(membrane, redToYellow);
+    stroke(p, membrane, QColor(140, 20, 20, 120), 0.6);
     for (int i = 0; i < 9; ++i) {
-        const QPointF root = s.at(0.29 + i * 0.06, -0.85);
-        const QPointF below = tips[i] + (root - tips[i]) * 0.32;
-        const QPointF next = i < 8
-                                 ? tips[i + 1] + (s.at(0.35 + i * 0.06, -0.85) - tips[i + 1]) * 0.3
-                                 : tips[i] + QPointF(6, 14);
-        QLinearGradient tint(tips[i], below);
-        tint.setColorAt(0, QColor(255, 226, 60, 235));
-        tint.setColorAt(1, QColor(255, 200, 40, 0));
-        p.setBrush(tint);
-        p.drawPolygon(QPolygonF({tips[i], tips[i] + QPointF(5, 10), next, below}));
-        // Each spine tapers to a sharp point.
-        const QPointF d = (tips[i] - root) / QLineF(root, tips[i]).length();
-        const QPointF n(-d.y() * 0.9, d.x() * 0.9);
-        p.setBrush(QColor(246, 214, 200));
-        p.drawPolygon(QPolygonF({root + n, tips[i], root - n}));
-        // A white spot in each membrane, low between the spines.
+        // Each spine tapers to a sharp point just clear of the membrane.
+        p.fillPath(ribbon(curve(roots[i], (roots[i] + tips[i]) / 2 + QPointF(-0.6, 0),
+                                tips[i] + (tips[i] - roots[i]) * 0.05),
+                          {1.7, 1.0, 0.25}),
+                   QColor(244, 206, 190, 230));
         if (i < 8)
-            paintDisc(p, root + (tips[i] - root) * 0.42 + QPointF(5.5, 1.5), 2.0, 1.6,
-                      QColor(255, 246, 240, 220));
+            paintDisc(p, roots[i] + (tips[i] - roots[i]) * 0.3 + QPointF(6.5, 1.5),
+                      1.6 + (i % 3) * 0.3, 1.3, QColor(255, 240, 232, 200));
     }
 
     const QPainterPath body = bodyOutline(s);
     fillBody(p, body, QColor(150, 24, 24), QColor(214, 50, 40), QColor(240, 150, 140));
-    paintStripes(p, body, 88, 10, 7, 3.0, QColor(250, 236, 236, 190), 0.5);
+    // Silvery stripes of uneven width, the broadest along the middle of the side.
+    const double widths[] = {2.0, 3.2, 2.6, 4.2, 3.4, 2.4, 1.6};
+    for (int i = 0; i < 7; ++i)
+        paintStripes(p, body, 88 + i * 10 + (i == 3 ? 0.8 : 0), 10, 1, widths[i],
+                     QColor(250, 236, 236, 190), 0.5);
     paintScales(p, body, 9, QColor(120, 10, 10, 110), 0.8);
     modelBody(p, body, s.at(1, 0).x() - 4, QColor(110, 10, 10), 1.1);
     stroke(p, curveThrough({{94, 88}, {110, 120}, {94, 150}}), QColor(110, 10, 10, 220), 1.4);
-    // The sharp spine at the corner of the cheek.
-    p.setBrush(QColor(250, 220, 210));
-    p.drawPolygon(QPolygonF({{88, 142}, {112, 147}, {90, 149}}));
+    // The cheek bone's rim, with the long sharp spine at its corner pointing
+    // back over the gill cover.
+    stroke(p, curveThrough({{84, 94}, {88, 118}, {88, 136}, {76, 146}}), QColor(120, 14, 14, 170),
+           1.1);
+    const QPainterPath cheekSpine =
+        ribbon(curve({86, 137}, {94, 139.5}, {103, 139}), {3.2, 1.6, 0.2});
+    p.fillPath(cheekSpine.translated(0.6, 0.9), QColor(90, 10, 10, 110));
+    fillBody(p, cheekSpine, QColor(255, 236, 228), QColor(236, 190, 180), QColor(190, 120, 110));
     red(finAt(s.at(0.33, 0.92), {{0, 0}, {10, 20}, {24, 24}, {20, 4}}), 5);
     paintFin(p, finAt({104, 122}, {{0, 0}, {20, -10}, {42, -8}, {46, 6}, {26, 14}, {0, 8}}),
              QColor(240, 120, 100, 180), rays, 9);
@@ -181,16 +224,31 @@ void paintNassauGrouper(QPainter &p, double w, double h)
             const Saved saved(p);
             p.setClipPath(all, Qt::IntersectClip);
             QRandomGenerator rng(44);
+            // Each bar has its own slant and width, swells and pinches along
+            // its length, and bends with the curve of the flank.
+            const double slants[] = {0.12, 0.04, 0.1, -0.02, 0.07};
             for (int i = 0; i < 5; ++i) {
-                const double x = 108 + i * 31 - i * i * 0.5;
-                const double half = 7.5 - i * 0.8;
+                const double x = 106 + i * 31 - i * i * 0.6 + rng.bounded(5.0);
+                const double half = 7.8 - i * 0.7 + rng.bounded(2.0);
+                const auto edge = [&](double y, double side) {
+                    const double swell = 1.0 + 0.3 * std::sin(y * 0.05 + i * 1.7);
+                    return QPointF(x + side * half * swell + rng.bounded(5.0) - 2.5 -
+                                       (y - 120) * slants[i] - (y - 120) * (y - 120) * 0.0012,
+                                   y);
+                };
                 std::vector<QPointF> ring;
-                for (double y = 40; y <= 190; y += 15)
-                    ring.emplace_back(x + half + rng.bounded(4.0) - 2 - (y - 120) * 0.08, y);
-                for (double y = 190; y >= 40; y -= 15)
-                    ring.emplace_back(x - half + rng.bounded(4.0) - 2 - (y - 120) * 0.08, y);
-                p.fillPath(smoothClosedPath(ring.data(), int(ring.size())), bar);
+                for (double y = 40; y <= 190; y += 11)
+                    ring.push_back(edge(y, 1));
+                for (double y = 190; y >= 40; y -= 11)
+                    ring.push_back(edge(y, -1));
+                p.fillPath(smoothClosedPath(ring.data(), int(ring.size())),
+                           i == 2 ? bar.darker(108) : bar);
             }
+            // The second and third bars are bridged low on the flank.
+            p.fillPath(
+                smoothClosedPath(
+                    {{136, 150}, {150, 146}, {162, 152}, {160, 160}, {146, 157}, {136, 160}}),
+                bar);
             // The bar through the eye runs from the snout up to the dorsal's origin.
             p.fillPath(ribbon(curveThrough({s.at(0.03, 0.02), s.at(0.2, -0.42), s.at(0.35, -0.95)}),
                               {5, 8, 9, 8, 7}),
@@ -203,10 +261,17 @@ void paintNassauGrouper(QPainter &p, double w, double h)
             const Saved saved(p);
             p.setClipPath(all, Qt::IntersectClip);
             const QColor fork(62, 38, 24, 235);
-            const QPointF split = s.at(0.12, -0.78);
-            stroke(p, curve(s.at(0.03, -0.45), s.at(0.07, -0.66), split), fork, 3.4);
-            stroke(p, curve(split, s.at(0.17, -1.02), s.at(0.27, -1.1)), fork, 3.0);
-            stroke(p, curve(split, s.at(0.18, -0.8), s.at(0.26, -0.82)), fork, 3.0);
+            const QPointF split = s.at(0.11, -0.74);
+            p.fillPath(ribbon(curve(s.at(0.02, -0.3), s.at(0.06, -0.6), split), {2.2, 3.4, 4.0}),
+                       fork);
+            p.fillPath(ribbon(curveThrough(
+                                  {split, s.at(0.16, -0.98), s.at(0.24, -1.08), s.at(0.3, -1.06)}),
+                              {3.6, 3.2, 2.6, 1.0}),
+                       fork);
+            p.fillPath(
+                ribbon(curveThrough({split, s.at(0.15, -0.72), s.at(0.2, -0.74), s.at(0.25, -0.8)}),
+                       {3.6, 3.0, 2.4, 0.8}),
+                fork);
         }
         const QPainterPath body = bodyOutline(s);
         {
@@ -260,10 +325,14 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
     paintFin(p, spiny, membrane.darker(110), rays, 9);
     paintFin(p, soft, membrane, rays, 15);
     paintFin(p, anal, membrane, rays, 9);
-    const QPainterPath body = smoothClosedPath(
-        {{10, 134},  {20, 116},  {44, 98},   {76, 84},   {112, 72},  {150, 66},  {196, 66},
-         {236, 80},  {262, 102}, {276, 112}, {276, 154}, {258, 166}, {222, 184}, {170, 200},
-         {120, 204}, {78, 198},  {48, 184},  {22, 164},  {4, 150},   {6, 142}});
+    // A broad, flattish head sloping straight down to the snout, the back
+    // rising behind it in a low hump, a long straight belly, a deep tail
+    // stalk, and the heavy lower jaw jutting past the upper.
+    const QPainterPath body =
+        smoothClosedPath({{9, 135},   {22, 120},  {42, 106},  {64, 96},   {90, 82},   {122, 70},
+                          {160, 64},  {200, 66},  {236, 80},  {260, 100}, {276, 110}, {276, 156},
+                          {258, 166}, {224, 182}, {176, 194}, {128, 200}, {90, 198},  {60, 188},
+                          {32, 174},  {12, 165},  {3, 161},   {1, 155},   {4, 146}});
     fillBody(p, body, dark, olive, pale, 0.5);
     paintScales(p, body, 5, withAlpha(dark.darker(140), 60), 0.5);
     {
@@ -301,16 +370,40 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
     }
     modelBody(p, body, 270, QColor(60, 48, 24), 1.1);
 
-    // The wide mouth shut: one long line between thick lips, the lower jaw
-    // jutting a little past the upper, a fold of skin at the corner.
-    const QPointF corner(64, 151);
-    const QPainterPath gape = curveThrough({{5, 143}, {24, 145}, {46, 148.5}, corner});
-    stroke(p, gape.translated(0, 2.6), withAlpha(pale.lighter(108), 120), 3.2);
-    stroke(p, gape.translated(0, -2.4), withAlpha(pale, 70), 2.6);
-    stroke(p, gape.translated(0, 0.8), QColor(40, 30, 18, 90), 2.6);
-    stroke(p, gape, QColor(44, 32, 20), 1.4);
-    stroke(p, curve(corner + QPointF(-4, -3), corner + QPointF(3, -1), corner + QPointF(2, 5)),
+    // The huge mouth a little open, as a resting Goliath breathes: the gape
+    // reaching back under the eye, the lower jaw jutting past the upper and
+    // curving up at its tip, thick lips, and the rows of small teeth inside.
+    const QPointF corner(66, 150);
+    const QPainterPath inside = smoothClosedPath(
+        {{9, 139}, {30, 142}, {52, 146}, corner, {50, 153}, {28, 156.5}, {6, 156.5}});
+    {
+        QLinearGradient throat(QPointF(8, 145), corner);
+        throat.setColorAt(0.0, QColor(120, 70, 60));
+        throat.setColorAt(0.4, QColor(58, 32, 26));
+        throat.setColorAt(1.0, QColor(24, 14, 12));
+        p.fillPath(inside, throat);
+    }
+    anatomy::paintFangRow(p, {11, 140}, {46, 145.5}, 1, 16, 1.6);
+    anatomy::paintFangRow(p, {8, 156}, {44, 153.5}, -1, 14, 1.5);
+    // The upper jaw bone, broadening towards the corner of the mouth.
+    const QPainterPath maxilla = smoothClosedPath({{9, 137.5},
+                                                   {34, 139.5},
+                                                   {58, 141},
+                                                   {70, 146},
+                                                   {66, 150.5},
+                                                   {48, 146.5},
+                                                   {26, 143},
+                                                   {9, 140}});
+    fillBody(p, maxilla, pale.darker(105), olive.lighter(112), olive);
+    stroke(p, maxilla, withAlpha(dark.darker(150), 170), 0.8);
+    const QPainterPath lowerLip = curveThrough({{3, 157}, {28, 157.5}, {50, 154}, corner});
+    stroke(p, lowerLip.translated(0, 1.8), withAlpha(pale.lighter(110), 150), 2.6);
+    stroke(p, lowerLip, QColor(44, 32, 20), 1.1);
+    stroke(p, curve(corner + QPointF(-2, -3), corner + QPointF(5, 0), corner + QPointF(3, 6)),
            QColor(60, 46, 26, 150), 1.1);
+    // The groove under the heavy lower jaw.
+    stroke(p, curveThrough({{10, 162}, {34, 170}, {58, 176}}), withAlpha(dark.darker(140), 110),
+           1.0);
     // The gill cover, its edge far back on the broad head.
     stroke(p, curveThrough({{100, 82}, {112, 120}, {110, 150}, {92, 182}}),
            withAlpha(dark.darker(140), 190), 1.6);

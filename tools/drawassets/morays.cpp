@@ -32,25 +32,30 @@ struct Moray
     double size = 1.0; // head length, as a share of 90
     QColor back, belly;
     QColor spots = Qt::transparent;
+    double jowl = 1.0; // how far the throat and jaw muscles swell below
+    QPainterPath den;  // the crevice the eel comes out of
 };
 
 // The long head of a moray, snout at the origin: low over the snout, rising
 // behind the small eye into the bulging jaw muscles, as deep at the back as
-// the neck (`r` is half that depth).
-QPainterPath morayHead(double r)
+// the neck (`r` is half that depth), the throat swollen by `jowl`. The mouth
+// stands open as a moray breathes, the lower jaw dropped at its tip.
+QPainterPath morayHead(double r, double jowl)
 {
     return smoothClosedPath({{0, -1},
-                             {7, -0.38 * r},
-                             {22, -0.58 * r},
-                             {44, -1.04 * r},
-                             {68, -1.3 * r},
+                             {7, -0.4 * r},
+                             {22, -0.62 * r},
+                             {44, -1.06 * r},
+                             {68, -1.3 * r - (jowl - 1) * 0.3 * r},
                              {96, -1.1 * r},
                              {96, r},
-                             {72, 1.16 * r},
-                             {48, 0.94 * r},
-                             {24, 0.66 * r},
-                             {7, 0.42 * r},
-                             {0, 0.16 * r}});
+                             {74, 1.16 * r * jowl},
+                             {50, 1.02 * r * jowl},
+                             {26, 0.8 * r},
+                             {9, 0.7 * r},
+                             {3.5, 0.6 * r},
+                             {4, 0.42 * r},
+                             {1, 0.14 * r}});
 }
 
 // A point `across` (a share of the girth) off the middle of `neck` at `t`,
@@ -106,7 +111,7 @@ void paintMoray(QPainter &p, const Moray &m)
     QTransform place;
     place.translate(m.snout.x(), m.snout.y());
     place.scale(m.size, m.size);
-    const QPainterPath head = place.map(morayHead(r));
+    const QPainterPath head = place.map(morayHead(r, m.jowl));
     const QPainterPath eel = ribbon(m.neck, {m.girth * 0.96, m.girth, m.girth * 1.14}).united(head);
     const bool spotted = m.spots.alpha() > 0;
     const QColor line = m.belly.darker(180);
@@ -118,8 +123,9 @@ void paintMoray(QPainter &p, const Moray &m)
     backSide.lineTo(330, -10);
     backSide.lineTo(330, hole.y());
     const double g = m.girth;
+    // The fin runs on into the hole, narrowing there as the back turns away.
     const QPainterPath dorsal =
-        ribbon(m.neck, {g + 12, g + 12, g + 10, g}).intersected(backSide).subtracted(eel);
+        ribbon(m.neck, {g * 0.9, g + 8, g + 12, g + 10, g}).intersected(backSide).subtracted(eel);
     p.fillPath(dorsal, withAlpha(m.back.lighter(108), 240));
     if (spotted)
         paintSpots(p, dorsal, 4.5, 0.8, 1.3, m.spots, 4601);
@@ -127,21 +133,30 @@ void paintMoray(QPainter &p, const Moray &m)
 
     fillBody(p, eel, m.back.lighter(112), m.back, m.belly, 0.4);
     if (spotted) {
-        paintSpots(p, eel, 4.4, 0.9, 1.6, m.spots, 46);
-        paintSpots(p, eel, 6.5, 0.6, 1.0, m.spots.lighter(140), 4646);
+        // Fine freckles on the snout grow into larger, uneven blotches along
+        // the body, with small ones crowded between them.
+        const Saved c(p);
+        p.setClipPath(eel, Qt::IntersectClip);
+        QRandomGenerator rng(46);
+        const double reach = QLineF(m.snout, hole).length();
+        for (const QPointF &pt : spreadPoints(eel, 4.4, 1.8, 4646)) {
+            const double t = std::min(1.0, QLineF(m.snout, pt).length() / reach);
+            const double big = rng.generateDouble();
+            const double rad = (0.45 + t * 0.8) * (big > 0.8 ? 1.6 : 0.55 + big * 0.5);
+            paintDisc(p, pt, rad * (1.0 + rng.generateDouble() * 0.3), rad,
+                      big > 0.9 ? m.spots.lighter(130) : m.spots);
+        }
     }
     {
         const Saved s(p);
         p.setClipPath(eel, Qt::IntersectClip);
-        // Skin folds on the throat and where the neck bends.
-        for (int i = 0; i < 4; ++i)
-            stroke(p, curve(at(58 + i * 9, 0.55 * r), at(62 + i * 9, 0.8 * r), at(60 + i * 9, r)),
-                   withAlpha(line, 70), 1.0);
-        for (int i = 0; i < (spotted ? 0 : 5); ++i) {
-            const QPointF c = m.neck.pointAtPercent(0.45 + i * 0.1);
-            stroke(p, curve(c + QPointF(-6, -18), c + QPointF(2, 0), c + QPointF(-6, 18)),
-                   withAlpha(line, 50), 1.2);
-        }
+        // Loose skin folds lengthwise under the heavy throat.
+        for (int i = 0; i < 3; ++i)
+            stroke(p,
+                   curveThrough({at(46 + i * 6, (0.7 + i * 0.14) * r * m.jowl),
+                                 at(70 + i * 4, (0.8 + i * 0.13) * r * m.jowl),
+                                 at(92, (0.74 + i * 0.12) * r)}),
+                   withAlpha(line, 55 - i * 10), 1.0);
         // The bulge of the jaw muscles behind the eye.
         paintGlow(p, at(66, -0.45 * r), 18 * m.size, withAlpha(m.back.lighter(140), 110));
         shadeBody(p, eel, withAlpha(line, 170), 0.9);
@@ -173,37 +188,56 @@ void paintMoray(QPainter &p, const Moray &m)
             p.setCompositionMode(QPainter::CompositionMode_SoftLight);
             p.drawImage(area, layer);
         }
-        // Where the body goes back into the hole it falls into shadow.
-        paintGlow(p, hole, g * 1.2, QColor(0, 0, 0, 235));
+    }
+    {
+        // Where the body goes back into the hole it falls into the crevice's
+        // darkness, so neither its cut end nor the fin's shows.
+        const Saved s(p);
+        p.setClipPath(eel.united(dorsal).intersected(m.den), Qt::IntersectClip);
+        QRadialGradient dark(hole, g * 1.5);
+        dark.setColorAt(0.0, QColor(6, 6, 8));
+        dark.setColorAt(0.4, QColor(6, 6, 8, 250));
+        dark.setColorAt(1.0, QColor(6, 6, 8, 190));
+        p.fillRect(m.den.boundingRect(), dark);
+        paintGlow(p, hole, g * 1.2, QColor(0, 0, 0, 120));
     }
 
-    // The long gape, barely parted as a moray breathes, runs from the snout
-    // tip to well behind the eye; the jaw closes over the teeth, so only a
-    // dark slit shows, with the heavy lower jaw's lip below it.
-    const QPointF corner = at(60, 0.2 * r);
-    const QPointF upper = at(3, 0.1 * r), lower = at(5, 0.26 * r);
+    // The gape stands open as the moray breathes, running from the snout to
+    // well behind the eye: a dark mouth lined with fangs, the lower jaw's
+    // lip pale where it catches the light.
+    const QPointF corner = at(58, 0.22 * r);
+    const QPointF upper = at(1.5, 0.14 * r), lower = at(4.2, 0.46 * r);
     {
         QLinearGradient inside(upper, corner);
-        inside.setColorAt(0, QColor(52, 34, 36));
+        inside.setColorAt(0, QColor(96, 54, 58));
+        inside.setColorAt(0.5, QColor(40, 22, 26));
         inside.setColorAt(1, QColor(14, 10, 12));
-        p.fillPath(smoothClosedPath({upper, at(30, 0.12 * r), corner, at(30, 0.3 * r), lower}),
+        p.fillPath(smoothClosedPath(
+                       {upper, at(22, 0.16 * r), corner, at(36, 0.4 * r), at(16, 0.5 * r), lower}),
                    inside);
     }
-    stroke(p, curveThrough({upper, at(30, 0.1 * r), corner}), m.back.darker(150), 1.2);
-    stroke(p, curveThrough({lower, at(30, 0.32 * r), corner}), m.back.lighter(115), 1.4);
+    anatomy::paintFangRow(p, at(3, 0.16 * r), at(40, 0.2 * r), 1, 10, 4.2 * m.size);
+    anatomy::paintFangRow(p, at(6, 0.46 * r), at(38, 0.38 * r), -1, 8, 3.4 * m.size);
+    stroke(p, curveThrough({upper, at(22, 0.14 * r), corner}), m.back.darker(160), 1.1);
+    stroke(p, curveThrough({lower, at(16, 0.52 * r), at(36, 0.42 * r), corner}),
+           m.belly.lighter(118), 1.3);
     // The jaw line runs on past the corner under the bulging cheek muscle,
     // and a groove marks the lower jaw's heavy underside.
-    stroke(p, curve(corner, at(70, 0.3 * r), at(82, 0.52 * r)), withAlpha(line, 170), 1.1);
-    stroke(p, curveThrough({at(10, 0.5 * r), at(36, 0.62 * r), at(62, 0.66 * r)}),
+    stroke(p, curve(corner, at(70, 0.32 * r), at(84, 0.56 * r * m.jowl)), withAlpha(line, 170),
+           1.1);
+    stroke(p, curveThrough({at(8, 0.66 * r), at(36, 0.78 * r), at(62, 0.86 * r * m.jowl)}),
            withAlpha(line, 90), 1.0);
     // The gill opening is only a small hole behind the head.
     paintDisc(p, at(104, 0.35 * r), 1.3 * m.size, 0.9 * m.size, withAlpha(line.darker(150), 100));
     // The short tubular front nostril just behind the tip of the snout, open
     // at its end, and the rear one, a plain pore over the eye.
-    const QPointF tube = at(6, -0.3 * r), tubeEnd = at(2.5, -0.3 * r - 3.4);
-    stroke(p, curve(tube, (tube + tubeEnd) / 2 + QPointF(-0.4, 0), tubeEnd), m.back.darker(135),
-           2.2 * m.size);
-    paintDisc(p, tubeEnd, 0.9 * m.size, 0.6 * m.size, line.darker(200));
+    const QPointF tube = at(6.5, -0.28 * r), tubeEnd = at(0.5, -0.36 * r - 4.2);
+    const QPainterPath nostril =
+        ribbon(curve(tube, (tube + tubeEnd) / 2 + QPointF(1.0, -0.6) * m.size, tubeEnd),
+               {3.0 * m.size, 2.0 * m.size});
+    fillBody(p, nostril, m.back.lighter(104), m.back, m.back.darker(115));
+    stroke(p, nostril, withAlpha(line, 190), 0.6);
+    paintDisc(p, tubeEnd, 0.9 * m.size, 0.7 * m.size, line.darker(220));
     paintDisc(p, at(24, -0.5 * r), 1.2 * m.size, 1.0 * m.size, line.darker(160));
     anatomy::paintNaturalEye(p, at(31, -0.3 * r), 3.1 * m.size, QColor(200, 180, 90));
 }
@@ -322,8 +356,8 @@ void paintGreenMoray(QPainter &p, double w, double h)
 
     QPainterPath neck(QPointF(252, 178));
     neck.cubicTo(QPointF(226, 168), QPointF(216, 108), QPointF(150, 112));
-    paintMoray(p,
-               Moray(neck, 62, QPointF(30, 112), 1.3, QColor(104, 148, 56), QColor(62, 100, 40)));
+    paintMoray(p, Moray(neck, 62, QPointF(30, 112), 1.3, QColor(104, 148, 56), QColor(62, 100, 40),
+                        Qt::transparent, 1.28, crevice));
     paintLip(
         p, boulder, 24, crevice,
         curveThrough({{180, 204}, {196, 200}, {222, 196}, {250, 198}, {298, 190}, {310, 186}}));
@@ -366,7 +400,7 @@ void paintSpottedMoray(QPainter &p, double w, double h)
     QPainterPath neck(QPointF(240, 214));
     neck.cubicTo(QPointF(234, 150), QPointF(214, 100), QPointF(150, 98));
     paintMoray(p, Moray(neck, 50, QPointF(62, 98), 1.0, QColor(246, 238, 204),
-                        QColor(226, 214, 168), QColor(74, 36, 52)));
+                        QColor(226, 214, 168), QColor(74, 36, 52), 1.0, crevice));
     paintLip(
         p, boulder, 46, crevice,
         curveThrough({{176, 218}, {196, 212}, {224, 206}, {256, 208}, {288, 200}, {304, 196}}));

@@ -14,7 +14,9 @@
 #include <cmath>
 #include <functional>
 #include <numbers>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 // Rays and sharks, mostly seen from above or resting on the sand.
 
@@ -104,39 +106,46 @@ struct Stingray
     double ridge = 0.0;  // half width of the raised body down the middle of the disc
 };
 
-// The serrated venomous spine, lying along the tail from `root` towards `to`
-// and standing a little off it, so that it shows against the tail.
+// The pelvic fins behind the disc, two separate lobes either side of the
+// tail's root, the right one through `right` and the left its mirror image.
+QPainterPath pelvicPair(std::initializer_list<QPointF> right)
+{
+    const QPainterPath lobe = smoothClosedPath(right);
+    return lobe.united(QTransform::fromScale(-1, 1).map(lobe));
+}
+
+// The serrated venomous spine, lying flat along the top of the tail from
+// `root` towards `to`: a slim blade of horn-coloured bone whose fine teeth
+// point back towards the root, set off from the skin by its own thin shadow.
 void paintSting(QPainter &p, QPointF root, QPointF to, double length, QColor edge)
 {
     const QPointF d = (to - root) / std::max(1e-6, QLineF(root, to).length());
     const QPointF n(-d.y(), d.x());
-    const double half = length * 0.09;
-    QPolygonF barb{root + n * half};
-    // Teeth point back along both edges, like the barbs on a real sting.
-    for (int i = 1; i <= 6; ++i) {
-        const double t = i / 7.0, w = half * (1.0 - t);
-        barb << root + d * length * (t - 0.04) + n * (w + half * 0.45)
-             << root + d * length * t + n * w;
+    const double half = std::max(1.5, length * 0.065);
+    QPolygonF barb{root + n * half * 0.6};
+    for (int i = 1; i <= 9; ++i) {
+        const double t = i / 10.0, w = half * (1.0 - t * 0.85);
+        barb << root + d * length * (t - 0.05) + n * w << root + d * length * t + n * (w + 0.45);
     }
     barb << root + d * length;
-    for (int i = 6; i >= 1; --i) {
-        const double t = i / 7.0, w = half * (1.0 - t);
-        barb << root + d * length * t - n * w
-             << root + d * length * (t - 0.04) - n * (w + half * 0.45);
+    for (int i = 9; i >= 1; --i) {
+        const double t = i / 10.0, w = half * (1.0 - t * 0.85);
+        barb << root + d * length * t - n * (w + 0.45) << root + d * length * (t - 0.05) - n * w;
     }
-    barb << root - n * half;
-    // Its own shadow on the tail and the sand sets the spine off the skin.
+    barb << root - n * half * 0.6;
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(30, 24, 12, 90));
-    p.drawPolygon(barb.translated(1.2, 1.6));
-    p.setPen(QPen(edge.darker(130), 0.7));
+    p.setBrush(QColor(30, 24, 12, 70));
+    p.drawPolygon(barb.translated(0.6, 0.9));
+    p.setPen(QPen(withAlpha(edge.darker(140), 200), 0.5));
     QLinearGradient bone(root + n * half, root - n * half);
-    bone.setColorAt(0.0, QColor(236, 226, 196));
-    bone.setColorAt(1.0, QColor(150, 134, 100));
+    bone.setColorAt(0.0, QColor(214, 204, 176));
+    bone.setColorAt(0.5, QColor(176, 162, 130));
+    bone.setColorAt(1.0, QColor(112, 100, 76));
     p.setBrush(bone);
     p.drawPolygon(barb);
-    stroke(p, curve(root, root + d * length * 0.5, root + d * length * 0.9), withAlpha(edge, 120),
-           0.5);
+    QPainterPath keel(root + d * length * 0.05);
+    keel.lineTo(root + d * length * 0.92);
+    stroke(p, keel, withAlpha(edge.darker(150), 130), 0.45);
 }
 
 // A rhombic disc: from the snout `nose` out along slightly convex leading
@@ -183,11 +192,19 @@ void paintRidge(QPainter &p, const Stingray &ray)
     across.setColorAt(0.58, QColor(40, 30, 10, 50));
     across.setColorAt(1.0, QColor(40, 30, 10, 0));
     p.fillPath(hump, across);
-    const QColor pale = ray.colour.lighter(150);
-    for (double y = top + 18; y < bottom - 4; y += 5.5) {
-        const double r = 1.0 + 0.6 * std::sin((y - top) / (bottom - top) * 3.1);
-        paintDisc(p, QPointF(0.8, y + 0.8), r, r, withAlpha(ray.colour.darker(200), 120));
-        paintDisc(p, QPointF(0, y), r, r, pale);
+    // Thorny tubercles stand out of the skin unevenly along the spine, a few
+    // of them doubled, lit on their upper left and shaded behind.
+    const QColor pale = ray.colour.lighter(140);
+    QRandomGenerator rng(quint32(ray.ridge * 7));
+    for (double y = top + 20; y < bottom - 10; y += 6.0 + rng.generateDouble() * 7.0) {
+        const double r =
+            0.8 + rng.generateDouble() * 0.9 + 0.4 * std::sin((y - top) / (bottom - top) * 3.1);
+        const double x = (rng.generateDouble() - 0.5) * 2.4;
+        for (const double side : rng.bounded(3) == 0 ? std::vector{-1.0, 1.0} : std::vector{0.0}) {
+            const QPointF c(x + side * 2.6, y + side * 1.5);
+            paintGlow(p, c + QPointF(0.9, 1.1), r * 1.8, withAlpha(ray.colour.darker(190), 90));
+            paintGlow(p, c - QPointF(0.3, 0.4), r * 1.3, withAlpha(pale, 200));
+        }
     }
 }
 
@@ -206,8 +223,15 @@ void paintStingray(QPainter &p, const Stingray &ray,
         pattern(part);
         stroke(p, part, line, 0.8);
     }
-    paintSting(p, ray.tailLine.pointAtPercent(ray.stingAt),
-               ray.tailLine.pointAtPercent(ray.stingAt + 0.1) + QPointF(6, -5), ray.sting, line);
+    {
+        // The sting lies along the tail's upper face, a little to the lit side.
+        const double along = ray.stingAt;
+        const QPointF root = ray.tailLine.pointAtPercent(along);
+        const QPointF ahead = ray.tailLine.pointAtPercent(std::min(1.0, along + 0.12));
+        const QPointF d = (ahead - root) / std::max(1e-6, QLineF(root, ahead).length());
+        const QPointF lift = QPointF(-d.y(), d.x()) * ray.tailRoot * 0.12;
+        paintSting(p, root + lift, root + lift + d * ray.sting, ray.sting, line);
+    }
 
     QRadialGradient g(QPointF(0, -6), ray.disc.boundingRect().width() * 0.55);
     g.setColorAt(0, ray.colour.darker(110));
@@ -251,11 +275,11 @@ void paintNurseShark(QPainter &p, double w, double h)
     const QColor back(146, 112, 60), flank(186, 150, 96), line(104, 76, 38);
     // The trunk runs straight on into the upper lobe of the tail, which has
     // no lower lobe to speak of, only a small flap under its base.
-    const QPainterPath shark =
-        smoothClosedPath({{10, 190},  {14, 180},  {28, 172},  {60, 164},  {100, 157}, {140, 153},
-                          {180, 156}, {214, 164}, {240, 172}, {270, 177}, {298, 182}, {316, 189},
-                          {308, 194}, {294, 196}, {286, 206}, {272, 206}, {258, 200}, {240, 198},
-                          {214, 204}, {170, 210}, {120, 212}, {70, 210},  {36, 206},  {18, 200}});
+    const QPainterPath shark = smoothClosedPath(
+        {{10, 190},    {14, 180},  {28, 172},  {60, 164},  {100, 157}, {140, 153}, {180, 156},
+         {214, 164},   {240, 172}, {270, 177}, {298, 182}, {313, 186}, {318, 191}, {311, 197},
+         {302, 195.5}, {297, 199}, {287, 202}, {278, 208}, {268, 207}, {258, 200}, {240, 198},
+         {214, 204},   {170, 210}, {120, 212}, {70, 210},  {36, 206},  {18, 200}});
     const QPainterPath pectoral = sharkFin({64, 198}, {104, 230}, {120, 220}, {98, 206}, 9);
     const QPainterPath pelvic = sharkFin({156, 206}, {178, 224}, {196, 214}, {182, 207}, 5);
     castShadow(p, shark.united(pectoral).united(pelvic), QPointF(6, 12), 70);
@@ -277,7 +301,6 @@ void paintNurseShark(QPainter &p, double w, double h)
     // The upper lobe's fin rays and its notch near the tip.
     strokeInside(p, shark, curveThrough({{246, 184}, {280, 188}, {310, 190}}), withAlpha(line, 90),
                  0.8);
-    strokeInside(p, shark, curve({288, 196}, {292, 194}, {296, 196}), withAlpha(line, 160), 1.0);
     // Firm fins rise out of the back, so no outline crosses their roots.
     const QColor outline(95, 70, 35);
     shadeBody(p, shark, withAlpha(outline, 0));
@@ -300,16 +323,23 @@ void paintNurseShark(QPainter &p, double w, double h)
         paintGlow(p, {0, 0}, span, withAlpha(back, 230));
     }
     // Five short gill slits, the last two close together over the pectoral.
-    for (const double x : {80.0, 86.0, 92.0, 97.0, 101.0})
-        stroke(p, curveThrough({{x, 176}, {x - 1.5, 184}, {x, 192}}), QColor(105, 75, 40, 170),
-               1.1);
-    // The small mouth lies under the snout, ahead of the eyes, a barbel before
-    // it and a short furrow running back from its corner.
-    stroke(p, curveThrough({{20, 203.2}, {26, 203.6}, {32, 203.4}}), QColor(80, 54, 28), 1.3);
-    stroke(p, curve({32, 203.4}, {36, 203.6}, {39, 205.5}), QColor(90, 62, 32, 150), 0.9);
-    for (const double x : {14.0, 19.0}) {
-        stroke(p, curveThrough({{x, 194}, {x - 1, 201}, {x - 3, 209}}), QColor(150, 112, 64), 1.8);
-        paintDisc(p, QPointF(x + 0.5, 192), 1.5, 1.1, QColor(80, 55, 30));
+    for (const double x : {80.0, 86.0, 91.5, 96.0, 99.0})
+        stroke(p, curveThrough({{x + 0.5, 185}, {x - 0.8, 189.5}, {x, 194}}),
+               QColor(105, 75, 40, 170), 1.0);
+    // The small mouth lies under the snout ahead of the eyes: a dark crescent
+    // of a gape with a fleshy lower lip, and the furrow running back from its corner.
+    const QPainterPath gape = smoothClosedPath(
+        {{19, 201.6}, {25, 200.8}, {31, 201.8}, {33, 203.6}, {26, 204.6}, {20, 203.8}});
+    p.fillPath(gape, QColor(58, 36, 20));
+    stroke(p, curveThrough({{20, 204.4}, {26, 205.4}, {33, 204.2}}), QColor(206, 176, 126), 1.0);
+    stroke(p, curve({33, 203.6}, {37, 204}, {40, 206.5}), QColor(90, 62, 32, 150), 0.9);
+    // A short fleshy barbel points forward from each nostril on the snout's underside.
+    for (const double x : {15.0, 20.0}) {
+        const QPainterPath barbel =
+            ribbon(curveThrough({{x + 2, 197.5}, {x - 1.5, 199.5}, {x - 4.5, 201}}), {2.2, 0.9});
+        p.fillPath(barbel, QColor(174, 136, 84));
+        stroke(p, barbel, QColor(110, 80, 44, 200), 0.5);
+        paintDisc(p, QPointF(x + 2.5, 196.6), 1.4, 0.9, QColor(80, 55, 30));
     }
     anatomy::paintSharkEye(p, QPointF(46, 176), 2.6, 1.5, back);
     paintDisc(p, QPointF(56, 175), 1.2, 0.9, QColor(80, 55, 30));
@@ -333,12 +363,13 @@ void paintSouthernStingray(QPainter &p, double w, double h)
                        .tailLine = whip,
                        .tailRoot = 11,
                        .tailTip = 1,
-                       .hind = mirroredOutline({{0, 50}, {18, 56}, {17, 66}, {7, 71}, {0, 69}}),
+                       .hind =
+                           pelvicPair({{4, 56}, {14, 52}, {21, 58}, {20, 67}, {13, 74}, {6, 73}}),
                        .stingAt = 0.17,
                        .colour = QColor(128, 116, 86),
                        .eye = QPointF(15, -46),
                        .eyeSize = 3.2,
-                       .sting = 30,
+                       .sting = 26,
                        .ridge = 30};
     paintStingray(p, ray, [&p](const QPainterPath &area) {
         paintSpots(p, area, 12, 3, 8, QColor(90, 80, 58, 35), 17);
@@ -371,11 +402,11 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
                                                {15, -153},
                                                {26, -144},
                                                {32, -130},
-                                               {30, -118},
-                                               {21, -106},
-                                               {19, -90},
-                                               {22, -64},
-                                               {23, -38},
+                                               {30, -120},
+                                               {26, -110},
+                                               {24, -96},
+                                               {24, -70},
+                                               {23, -40},
                                                {19, 0},
                                                {13, 40},
                                                {7, 72},
@@ -445,15 +476,26 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
     }
     stroke(p, body, line, 0.9);
 
-    // The dorsal fins stand straight up at the viewer, so only their thin
-    // leading edges show, each casting a narrow shadow on the back.
-    for (const auto &[from, to] : {std::pair{-34.0, -6.0}, std::pair{52.0, 64.0}}) {
-        const double half = (to - from) * 0.12;
-        const QPainterPath fin = smoothClosedPath(
-            {{0, from}, {half, from + (to - from) * 0.5}, {0.6, to}, {-half * 0.6, to - 4}});
-        p.fillPath(fin.translated(3, 4), QColor(30, 36, 44, 70));
-        fillBody(p, fin, pale, grey, dark);
+    // The dorsal fins rise towards the viewer and lean back and a little
+    // aside, so each shows foreshortened as a blade: the lit leading edge
+    // convex, the trailing edge hollow, and a shadow thrown on the back.
+    for (const auto &[from, to, lean] :
+         {std::tuple{-36.0, -8.0, 9.0}, std::tuple{50.0, 62.0, 3.5}}) {
+        const double len = to - from;
+        const QPainterPath fin =
+            sharkFin({0, from}, {lean, to - len * 0.02}, {lean * 0.35, to + len * 0.12},
+                     {0, to - len * 0.1}, len * 0.08);
+        p.fillPath(fin.translated(4, 5), QColor(30, 36, 44, 60));
+        QLinearGradient lit(QPointF(-2, from), QPointF(lean, to));
+        lit.setColorAt(0.0, pale);
+        lit.setColorAt(0.6, grey);
+        lit.setColorAt(1.0, dark);
+        p.fillPath(fin, lit);
         stroke(p, fin, line, 0.7);
+        stroke(
+            p,
+            curve({0.4, from + 1}, {lean * 0.45, from + len * 0.45}, {lean * 0.9, to - len * 0.05}),
+            withAlpha(pale.lighter(120), 170), 0.9);
     }
     // Nostrils along the front edge of the shovel, and the eyes at its ends.
     for (const double side : {-1.0, 1.0}) {
@@ -475,27 +517,30 @@ void paintYellowStingray(QPainter &p, double w, double h)
     paintSeabed(p, Canvas::frame, 46);
 
     const QColor dark(70, 50, 22), pale(246, 226, 140);
-    QPainterPath stub(QPointF(0, 60));
-    stub.cubicTo(QPointF(2, 84), QPointF(3, 104), QPointF(2, 122));
-    // Round but a little wider than long, the pelvic fins showing either side
-    // of the tail's base.
-    const QPainterPath disc = mirroredOutline({{0, -66},
-                                               {18, -65},
-                                               {40, -58},
-                                               {60, -42},
-                                               {71, -20},
-                                               {74, 2},
-                                               {69, 24},
-                                               {56, 44},
-                                               {38, 57},
-                                               {24, 61},
-                                               {20, 67},
-                                               {14, 74},
-                                               {7, 72},
-                                               {0, 66}});
-    const Stingray ray(QPointF(130, 92), -30, disc, stub, 15, 7,
-                       mirroredOutline({{0, 114}, {8, 126}, {8, 146}, {0, 158}}), 0.55,
-                       QColor(184, 146, 62), QPointF(12, -38), 3.8, 13);
+    QPainterPath stub(QPointF(0, 56));
+    stub.cubicTo(QPointF(1, 80), QPointF(3, 100), QPointF(2, 128));
+    // Round but not a coin: a blunt bump of a snout, the widest point ahead of
+    // the middle, the rear edge flatter where the pelvic fins reach out behind.
+    const QPainterPath disc = mirroredOutline({{0, -70},
+                                               {7, -69.5},
+                                               {14, -66},
+                                               {32, -61},
+                                               {52, -49},
+                                               {66, -30},
+                                               {72, -8},
+                                               {70, 14},
+                                               {62, 33},
+                                               {48, 48},
+                                               {32, 56},
+                                               {16, 59},
+                                               {0, 57}});
+    // The tail narrows from a thick root to the caudal fin that wraps its end.
+    const QPainterPath caudal =
+        mirroredOutline({{0, 86}, {3.5, 92}, {6.5, 104}, {7.5, 114}, {6, 124}, {3, 131}, {0, 134}});
+    const QPainterPath pelvics =
+        pelvicPair({{3, 55}, {13, 54}, {22, 59}, {23, 68}, {17, 76}, {9, 77}, {4, 70}});
+    const Stingray ray(QPointF(130, 92), -30, disc, stub, 13, 3.5, pelvics.united(caudal), 0.42,
+                       QColor(184, 146, 62), QPointF(12, -38), 3.8, 17);
     paintStingray(p, ray, [&](const QPainterPath &area) {
         const Saved s(p);
         p.setClipPath(area, Qt::IntersectClip);
@@ -532,7 +577,10 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     const QPainterPath whip = curve({0, 50}, {-3, 155}, {20, 260});
     stroke(p, whip, QColor(18, 24, 40), 3.2);
     stroke(p, whip, QColor(50, 60, 90), 1.0);
-    p.fillPath(smoothClosedPath({{-2, 60}, {0, 82}, {3, 60}}), QColor(80, 80, 90));
+    // Two short venomous spines lie on the tail just behind the pelvic fins.
+    for (const double at : {0.06, 0.085})
+        paintSting(p, whip.pointAtPercent(at) + QPointF(0.8, 0),
+                   whip.pointAtPercent(at + 0.05) + QPointF(0.8, 0), 9, QColor(20, 24, 36));
 
     // Falcate wings: the leading edge bowed forward, the tips swept back and
     // the trailing edge hollowed.
@@ -540,9 +588,16 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
                                                  {134, 10}, {160, 32}, {136, 24}, {104, 20},
                                                  {72, 26},  {42, 38},  {20, 52},  {0, 58}};
     const QPainterPath wings = mirroredOutline(half);
-    // The white belly shows along the banked trailing edge.
-    p.fillPath(wings.translated(0, 4), QColor(236, 240, 244));
-    p.fillPath(mirroredOutline({{0, 54}, {6, 62}, {13, 60}, {10, 48}}), QColor(20, 28, 48));
+    {
+        // Only a sliver of the pale belly catches the light along the banked
+        // trailing edge, fading where the wing turns edge-on.
+        const Saved s(p);
+        p.setClipRect(QRectF(-170, 14, 340, 60));
+        p.fillPath(wings.translated(0, 1.6).subtracted(wings), QColor(196, 206, 220, 150));
+    }
+    // The pelvic fins, slim and pointed, reach back either side of the tail.
+    p.fillPath(pelvicPair({{2, 50}, {9, 51}, {13, 58}, {11, 66}, {7, 61}, {3, 57}}),
+               QColor(20, 28, 48));
     fillBody(p, wings, QColor(30, 44, 74), QColor(22, 32, 58), QColor(14, 20, 38));
     {
         const Saved c(p);
@@ -552,17 +607,22 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
             p.scale(0.6, 1.0);
             paintGlow(p, {0, -10}, 40, QColor(60, 78, 112, 160));
         }
-        // White spots, some of them rings, growing larger out on the wings.
+        // Crisp white spots, small and crowded over the head and shoulders,
+        // larger and sparser out on the wings and back, where some open into
+        // rings with a dark centre.
         QRandomGenerator rng(32);
-        const QColor white(235, 240, 245);
-        for (const QPointF &pt : spreadPoints(wings, 11, 4, 3232)) {
-            const double r =
-                1.4 + rng.generateDouble() * 2.2 + std::min(std::abs(pt.x()), 80.0) / 80;
-            const bool ring = rng.bounded(4) == 0 && r > 2.8;
-            if (ring)
-                paintDisc(p, pt, r, r, Qt::transparent, white, 1.3);
-            else
+        const QColor white(238, 242, 246);
+        for (const QPointF &pt : spreadPoints(wings, 8.5, 2.8, 3232)) {
+            const double out = std::min(1.0, std::hypot(pt.x() / 150, (pt.y() + 44) / 90));
+            if (rng.generateDouble() > 0.97 - out * 0.45)
+                continue;
+            const double r = 0.8 + out * 1.8 + rng.generateDouble() * (0.3 + out * 0.6);
+            if (out > 0.4 && r > 2.0 && rng.bounded(5) == 0) {
+                paintDisc(p, pt, r * 1.1, r * 1.1, white);
+                paintDisc(p, pt, r * 0.78, r * 0.78, QColor(22, 32, 58));
+            } else {
                 paintDisc(p, pt, r * 0.8, r * 0.8, white);
+            }
         }
     }
     stroke(p, wings, QColor(8, 12, 24, 200), 0.8);

@@ -8,8 +8,10 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QTransform>
 
 #include <cmath>
+#include <tuple>
 #include <utility>
 
 // Slender fish: needlefish, barracuda, silversides, trumpetfish.
@@ -20,28 +22,32 @@ using namespace fishkit;
 
 namespace {
 
-// One fish of a group: where, turned how, and how large and clear for its distance.
+// One fish of a group: where, turned how, and how large and clear for its
+// distance; how far it is turned from side-on (`side` 1 is broadside, less
+// shows it foreshortened) and how far its tail is swept (`beat`, degrees).
 struct Member
 {
     double x, y, scale, angle, opacity;
+    double side = 1.0, beat = 0.0;
 };
 
-void paintGroup(QPainter &p, std::initializer_list<Member> group, void (*paintOne)(QPainter &))
+void paintGroup(QPainter &p, std::initializer_list<Member> group,
+                void (*paintOne)(QPainter &, const Member &))
 {
     for (const Member &m : group) {
         const Saved s(p);
         p.setOpacity(m.opacity);
         p.translate(m.x, m.y);
         p.rotate(m.angle);
-        p.scale(m.scale, m.scale);
-        paintOne(p);
+        p.scale(m.scale * (0.6 + 0.4 * m.side), m.scale);
+        paintOne(p, m);
     }
 }
 
 // A needlefish around the origin, snout to the left: a body fifteen times
 // as long as deep, both jaws drawn out into one long needle, the dorsal and
 // anal fins far back opposite each other and the lower tail lobe the longer.
-void paintNeedlefishBody(QPainter &p)
+void paintNeedlefishBody(QPainter &p, const Member &)
 {
     p.translate(-160, -120);
     const QColor rays(30, 70, 80, 140);
@@ -54,10 +60,11 @@ void paintNeedlefishBody(QPainter &p)
     paintFin(p, fin({220, 124.5}, {{224, 133}, {240, 131}, {256, 127}}, {260, 123}),
              QColor(170, 200, 205, 200), rays, 10);
     // The upper and lower jaws, slightly parted, with the fine teeth between.
-    const QPainterPath upper = smoothClosedPath({{10, 119.2}, {60, 116.6}, {96, 114}, {96, 120}});
-    const QPainterPath lower = smoothClosedPath({{4, 121}, {60, 122.4}, {96, 126}, {96, 120.6}});
+    // The lower jaw reaches a little further than the upper.
+    const QPainterPath upper = smoothClosedPath({{14, 119.3}, {60, 116.6}, {96, 114}, {96, 120}});
+    const QPainterPath lower = smoothClosedPath({{2, 121.2}, {60, 122.4}, {96, 126}, {96, 120.6}});
     for (const QPainterPath &jaw : {lower, upper}) {
-        fillBody(p, jaw, QColor(40, 100, 110), QColor(150, 180, 185), QColor(215, 225, 225));
+        fillBody(p, jaw, QColor(24, 66, 84), QColor(140, 172, 180), QColor(215, 225, 225));
         stroke(p, jaw, QColor(20, 50, 60, 180), 0.5);
     }
     p.setPen(QPen(QColor(245, 245, 240), 0.5));
@@ -65,7 +72,8 @@ void paintNeedlefishBody(QPainter &p)
         p.drawLine(QPointF(x, 120.6 - (x - 10) * 0.017),
                    QPointF(x + 0.4, 121.6 - (x - 10) * 0.012));
     const QPainterPath body = bodyOutline({{88, 120}, 182, 15, 0.5, 0.55, 0.42, 0.5});
-    fillBody(p, body, QColor(20, 92, 110), QColor(196, 214, 218), QColor(246, 248, 248), 0.45);
+    // Dark green-blue over the back, to hide it from birds above.
+    fillBody(p, body, QColor(14, 58, 78), QColor(190, 210, 214), QColor(246, 248, 248), 0.45);
     paintStripes(p, body, 119, 4, 1, 1.6, QColor(50, 100, 160, 170), 0);
     paintStripes(p, body, 122, 4, 1, 1.0, QColor(255, 255, 255, 180), 0);
     shadeBody(p, body, QColor(10, 20, 35, 130), 0.7);
@@ -76,32 +84,64 @@ void paintNeedlefishBody(QPainter &p)
 }
 
 // One silverside around the origin, snout to the left, 100 units long: blunt
-// head, big eye, two small separate dorsal fins, clear body with one silver stripe.
-void paintSilversideBody(QPainter &p)
+// head, big eye, two small separate dorsal fins, clear body with one silver
+// stripe. Each in the school beats its tail its own way, and one turned
+// a little away shows its back.
+void paintSilversideBody(QPainter &p, const Member &m)
 {
     const QColor fins(170, 200, 190, 120);
     const QColor rays(90, 120, 110, 120);
-    paintFin(p, tail(TailKind::Forked, {82, 0}, 6, 18, 24, 0.55), fins, rays, 7);
+    const QTransform sweep = QTransform().translate(70, 0).rotate(m.beat).translate(-70, 0);
+    {
+        const Saved s(p);
+        p.setTransform(sweep, true);
+        paintFin(p, tail(TailKind::Forked, {82, 0}, 6, 18, 24, 0.55), fins, rays, 7);
+    }
     paintFin(p, fin({36, -7.5}, {{40, -14}, {46, -12}}, {46, -8}), fins, rays, 4);
     paintFin(p, fin({56, -6.5}, {{60, -13}, {70, -9}}, {72, -5}), fins, rays, 6);
     paintFin(p, fin({52, 7}, {{56, 13}, {70, 9}}, {72, 5}), fins, rays, 6);
-    const QPainterPath body = bodyOutline({{0, 0}, 84, 17, 0.35, 0.55, 0.34, 0.5});
+    // The rear of the body follows the tail round.
+    const QPainterPath front = bodyOutline({{0, 0}, 84, 17, 0.35, 0.55, 0.34, 0.5});
+    QPainterPath ahead;
+    ahead.addRect(QRectF(-4, -20, 74, 40));
+    QPainterPath behind;
+    behind.addRect(QRectF(66, -20, 30, 40));
+    const QPainterPath body =
+        front.intersected(ahead).united(sweep.map(front.intersected(behind))).simplified();
     // A clear body: the water shows through, and the gut and spine faintly.
     fillBody(p, body, QColor(100, 140, 120, 140), QColor(160, 195, 180, 55),
              QColor(220, 235, 230, 85));
     p.fillPath(body.intersected(oval({30, 3.5}, 16, 4)), QColor(230, 235, 240, 120));
-    strokeInside(p, body, curve({18, 0}, {50, -1}, {84, 0}), QColor(80, 110, 100, 110), 0.8);
-    const QPainterPath stripe =
-        smoothClosedPath({{18, -1.6}, {50, -2.0}, {84, -0.9}, {84, 1.0}, {50, 1.2}, {18, 1.0}});
-    strokeInside(p, body, curve({18, -2.3}, {50, -2.7}, {84, -1.4}), QColor(40, 60, 80, 130), 0.6);
+    const QPointF end = sweep.map(QPointF(84, 0));
+    strokeInside(p, body, curve({18, 0}, {50, -1}, end), QColor(80, 110, 100, 110), 0.8);
+    const QPainterPath stripe = smoothClosedPath({{18, -1.6},
+                                                  {50, -2.0},
+                                                  end + QPointF(0, -0.9),
+                                                  end + QPointF(0, 1.0),
+                                                  {50, 1.2},
+                                                  {18, 1.0}});
+    strokeInside(p, body, curve({18, -2.3}, {50, -2.7}, end + QPointF(0, -1.4)),
+                 QColor(40, 60, 80, 130), 0.6);
     fillBody(p, body.intersected(stripe), QColor(255, 255, 255), QColor(225, 235, 245),
              QColor(140, 160, 200), 0.45);
-    // The silvery gill cover.
+    if (m.side < 0.9) {
+        // Turned away, more of the dark back shows.
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        p.fillPath(body.translated(0, -5), QColor(60, 100, 96, 70));
+    }
+    // The silvery gill cover, its rear edge a clear arc, and the small
+    // oblique mouth at the tip of the snout with the jaw running back below the eye.
     p.fillPath(body.intersected(oval({11, 1}, 8, 6)), QColor(210, 225, 230, 170));
+    strokeInside(p, body, curveThrough({{13, -5.5}, {17, -1}, {16, 3}, {12, 6.5}}),
+                 QColor(60, 90, 90, 150), 0.6);
+    strokeInside(p, body, curve({6, 3}, {10, 4.5}, {15, 6}), QColor(70, 100, 100, 90), 0.5);
     stroke(p, body, QColor(60, 90, 80, 110), 0.5);
     paintFin(p, fin({18, -2}, {{26, -3}, {28, 0}}, {18, 0}), fins, rays, 4);
-    stroke(p, curve({0, -1}, {2, -3}, {4, -3.5}), QColor(60, 70, 70), 0.7);
-    anatomy::paintNaturalEye(p, QPointF(7, -1.5), 3.6, QColor(150, 160, 170));
+    stroke(p, curve({0.2, -1.2}, {2.4, -1.6}, {4.6, -0.6}), QColor(50, 60, 64), 0.7);
+    stroke(p, curve({0.8, 0.6}, {2.6, 1.2}, {4.4, 0.4}), QColor(120, 140, 140, 150), 0.5);
+    paintDisc(p, QPointF(3.4, -4), 0.5, 0.4, QColor(40, 50, 54, 180));
+    anatomy::paintNaturalEye(p, QPointF(7.5, -1.5), 3.6, QColor(150, 160, 170));
 }
 
 // Soft-coral sea rods: bendy, knobbly stems a trumpetfish hides among.
@@ -230,26 +270,26 @@ void paintSilverside(QPainter &p, double w, double h)
     anatomy::paintStarCoral(p, oval({90, 296}, 190, 110), 9, QColor(140, 130, 86));
     // Far members first, small and hazy, so the near ones pass in front.
     paintGroup(p,
-               {{200, 30, 0.3, 3, 0.4},
-                {240, 48, 0.28, -2, 0.4},
-                {150, 22, 0.3, 4, 0.4},
-                {280, 120, 0.3, 2, 0.4},
-                {110, 58, 0.32, 1, 0.45},
-                {60, 30, 0.32, 2, 0.45},
-                {290, 84, 0.3, -1, 0.4},
-                {30, 110, 0.3, 3, 0.4},
-                {190, 96, 0.42, 2, 0.6},
-                {96, 128, 0.44, -2, 0.6},
-                {26, 80, 0.44, 1, 0.6},
-                {126, 36, 0.46, -4, 0.65},
-                {250, 106, 0.42, 2, 0.6},
+               {{200, 30, 0.3, 3, 0.4, 0.8, 8},
+                {240, 48, 0.27, -6, 0.4, 1.0, -6},
+                {150, 22, 0.31, 4, 0.4, 0.7, 0},
+                {280, 120, 0.29, 9, 0.4, 1.0, 10},
+                {110, 58, 0.33, 1, 0.45, 0.9, -8},
+                {60, 30, 0.3, -3, 0.45, 1.0, 5},
+                {290, 84, 0.31, -1, 0.4, 0.75, -4},
+                {30, 110, 0.28, 5, 0.4, 1.0, 12},
+                {190, 96, 0.43, 6, 0.6, 0.85, -10},
+                {96, 128, 0.45, -5, 0.6, 1.0, 6},
+                {26, 80, 0.41, 1, 0.6, 0.7, -3},
+                {126, 36, 0.47, -8, 0.65, 1.0, 9},
+                {250, 106, 0.4, 3, 0.6, 0.9, 0},
                 // The near members, clear and as large as they are.
-                {64, 174, 0.6, 3, 1.0},
-                {150, 146, 0.62, -2, 1.0},
-                {20, 138, 0.58, 1, 1.0},
-                {206, 64, 0.6, 4, 1.0},
-                {226, 168, 0.56, 1, 1.0},
-                {70, 84, 0.6, -3, 1.0}},
+                {64, 174, 0.61, 4, 1.0, 1.0, -7},
+                {150, 146, 0.64, -3, 1.0, 0.8, 11},
+                {20, 138, 0.56, 8, 1.0, 1.0, 4},
+                {206, 64, 0.59, -6, 1.0, 0.72, -12},
+                {226, 168, 0.55, 2, 1.0, 1.0, 14},
+                {70, 84, 0.62, -2, 1.0, 0.9, -4}},
                paintSilversideBody);
 }
 
@@ -287,12 +327,30 @@ void paintTrumpetfish(QPainter &p, double w, double h)
     for (const QPointF spot : {QPointF(270, -3), QPointF(274, 3)})
         paintDisc(p, spot, 2.0, 2.0, QColor(30, 10, 5));
     shadeBody(p, body, QColor(70, 30, 20, 160), 0.8);
-    // A dark streak along the snout, and the tiny chin barbel.
-    stroke(p, curve({2, -1.5}, {40, -2.5}, {82, -4}), QColor(70, 30, 20, 180), 1.1);
-    stroke(p, curve({5, 3}, {1, 7}, {-2, 10}), QColor(90, 40, 25), 0.9);
+    // The tube ends in a small oblique mouth, the lower jaw's tip turned up
+    // a little past the upper's, the fleshy barbel hanging from the chin.
+    const QPainterPath jaws = smoothClosedPath(
+        {{-2.6, -1.6}, {1, -3.9}, {6, -3.8}, {6, 3.8}, {1, 3.6}, {-3.2, 1.8}, {-3.6, 0}});
+    fillBody(p, jaws, QColor(112, 52, 34), QColor(160, 80, 48), QColor(200, 130, 88));
+    {
+        // Outlined only round its free front, so that no seam shows where it joins the snout.
+        const Saved front(p);
+        p.setClipRect(QRectF(-8, -8, 10, 16), Qt::IntersectClip);
+        stroke(p, jaws, QColor(70, 30, 20, 170), 0.6);
+    }
+    stroke(p, curve({-3.4, 0.4}, {1, -0.2}, {5, 0.8}), QColor(50, 20, 12), 0.8);
+    const QPainterPath barbel = ribbon(curve({0, 3.4}, {-0.6, 7}, {-2.4, 10}), {1.3, 0.9, 0.4});
+    p.fillPath(barbel, QColor(196, 130, 86));
+    stroke(p, barbel, QColor(90, 40, 25, 160), 0.4);
+    // Dark lines run along the snout above and below, closing in towards its tip.
+    for (const auto &[from, mid, to] :
+         {std::tuple{QPointF(4, -2.6), QPointF(44, -4), QPointF(86, -6.4)},
+          std::tuple{QPointF(4, 2.4), QPointF(44, 3.6), QPointF(86, 5.6)}})
+        strokeInside(p, body.united(jaws), curve(from, mid, to), QColor(60, 24, 14, 200), 0.9);
     stroke(p, curve({108, -11}, {120, 0}, {108, 11}), QColor(70, 30, 20, 180), 1.0);
-    paintFin(p, fin({116, 2}, {{128, -3}, {138, 2}, {128, 7}}, {116, 4}), QColor(210, 140, 96, 180),
-             rays, 4);
+    // The small pectoral, a clear fan of soft rays, low behind the gill cover.
+    paintFin(p, fin({114, 1}, {{121, -4}, {131, -4}, {136, 1}, {131, 6}}, {114, 5}),
+             QColor(220, 160, 110, 120), withAlpha(rays, 120), 8);
     anatomy::paintNaturalEye(p, QPointF(96, -2), 4.6, QColor(220, 170, 80));
 }
 
