@@ -8,6 +8,7 @@ desktop theme whose colours must not reach the screens."""
 import collections
 import glob
 import sys
+import time
 
 from e2e import FINALE, NEXT, Run
 from xsession import check, run_cases
@@ -54,11 +55,25 @@ def text_contrast(pixels):
     return contrast(ink, ground), ink, ground
 
 
+def drawn_pixels(x, window, rect, top, timeout=5):
+    """The pixels of a text as drawn. A window is on screen a moment before
+    its first frame is drawn into it, so the text is read until it shows
+    more than one colour and holds still from one read to the next."""
+    end = time.monotonic() + timeout
+    last = None
+    while True:
+        pixels = x.pixels(window, *rect, client_top=top)
+        if (pixels == last and len(set(pixels)) > 1) or time.monotonic() > end:
+            return pixels
+        last = pixels
+        time.sleep(0.05)
+
+
 def measure(x, run, texts, top=0):
     found = {}
     for name, rect in texts.items():
         try:
-            found[name] = text_contrast(x.pixels(run.window, *rect, client_top=top))
+            found[name] = text_contrast(drawn_pixels(x, run.window, rect, top))
         except AssertionError as error:
             raise AssertionError(f"{name}: {error}") from None
     return found
@@ -67,7 +82,7 @@ def measure(x, run, texts, top=0):
 def menu_bar(x, run):
     """The menu bar of the last question screen, above its client area."""
     _, _, w, _ = x.geometry(run.window)
-    return {"menu bar": text_contrast(x.pixels(run.window, 0, 0, w, run.top))}
+    return {"menu bar": text_contrast(drawn_pixels(x, run.window, (0, 0, w, run.top), 0))}
 
 
 def all_texts(x, binary, env):
