@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <utility>
 
 // Angelfish: tall discs with trailing fin points.
@@ -67,7 +68,7 @@ Build angel(const AngelForm &f)
     return Build(
         s, body, sweep(-1, 0.3, 13, 20), sweep(1, 0.56, 3, 19),
         tail(f.tail, s.at(0.98, 0), d * s.stalk * 1.1, f.tailSize.x(), f.tailSize.y(), f.notch),
-        fanFin(s.at(gill + 0.035, 0.0), s.at(gill + 0.02, 0.26), d * 0.27, 2, 74, 0.05, 16),
+        fanFin(s.at(gill + 0.035, 0.0), s.at(gill + 0.02, 0.24), d * 0.29, 6, 50, 0.25, 16),
         pelvicFin(body, s.at(gill - 0.01, 0), d * 0.09, d * 0.3, 66, f.filament, 7), eye, gill,
         Opercle::Angel, f.spine);
 }
@@ -79,6 +80,23 @@ void glow(QPainter &p, const QPainterPath &area, QPointF centre, double radius, 
     g.setColorAt(0, colour);
     g.setColorAt(1, withAlpha(colour, 0));
     p.fillPath(area, g);
+}
+
+// Thin streamers trailing from the rear corners of the dorsal and anal fins
+// of `a`, built from `form`, thinning to their ends.
+void paintStreamers(QPainter &p, const Build &a, const AngelForm &form, QColor colour)
+{
+    for (const int side : {-1, 1}) {
+        const auto behind = [&](double x, double height) {
+            return QPointF(a.shape.at(1, 0).x() + x,
+                           a.shape.snout.y() + side * a.shape.depth * height);
+        };
+        const QPointF from = (behind(6, form.corner) + behind(2, form.corner - 0.1)) / 2;
+        const QPointF to = behind(form.trail.x(), form.trail.y());
+        p.fillPath(
+            ribbon(curve(from, (from + to) / 2 + QPointF(0, side * 2.0), to), {6.0, 3.2, 1.8, 0.5}),
+            colour);
+    }
 }
 
 } // namespace
@@ -105,24 +123,15 @@ void paintFrenchAngelfish(QPainter &p, double w, double h)
                 QColor(180, 140, 40), 7);
     look.lateral = withAlpha(look.line, 90);
     paintBackFins(p, a, look);
-    // The filaments trailing from the fins' rear corners are yellow, thinning to their ends.
-    for (const int side : {-1, 1}) {
-        const auto behind = [&](double x, double height) {
-            return QPointF(a.shape.at(1, 0).x() + x,
-                           a.shape.snout.y() + side * a.shape.depth * height);
-        };
-        const QPointF from = (behind(6, form.corner) + behind(2, form.corner - 0.1)) / 2;
-        const QPointF to = behind(form.trail.x(), form.trail.y());
-        p.fillPath(
-            ribbon(curve(from, (from + to) / 2 + QPointF(0, side * 2.0), to), {6.0, 3.2, 1.8, 0.5}),
-            QColor(240, 200, 40, 235));
-    }
+    // The filaments trailing from the fins' rear corners are yellow.
+    paintStreamers(p, a, form, QColor(240, 200, 40, 235));
     edgeFin(p, a.caudal, QColor(235, 225, 170), 6);
     paintScales(p, a.dorsal.shape.united(a.anal.shape), 7.5, withAlpha(yellow, 110), 0.9);
     fillBody(p, a.body, QColor(30, 30, 34), QColor(18, 18, 22), QColor(34, 34, 38));
     paintScaleRows(p, a.body, a.shape, 6.2, withAlpha(yellow, 220), 1.0);
     // The scales fade out over the face, which has a pale muzzle.
-    glow(p, a.body, a.shape.snout + QPointF(5, 2), 15, QColor(225, 225, 215, 230));
+    glow(p, a.body, a.shape.snout + QPointF(6, 5), 22, QColor(225, 225, 215, 235));
+    glow(p, a.body, a.shape.snout + QPointF(14, 12), 16, QColor(215, 215, 205, 160));
     stroke(p, curve({118, 80}, {130, 116}, {120, 154}), yellow, 3.5);
     paintDisc(p, a.pectoral.base.center() + QPointF(-1, 0), 3.2, a.pectoral.base.length() * 0.6,
               yellow);
@@ -165,10 +174,38 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
     paintDisc(p, a.pectoral.base.center() + QPointF(-1, 0), 5, a.pectoral.base.length() * 0.7,
               QColor(20, 40, 90), blue, 2);
     // The crown: a dark spot ringed in blue and dotted with blue.
+    // The crown: an irregular dark blotch on the forehead, ringed and
+    // speckled with electric blue.
     const QPointF crown = a.shape.at(0.3, -0.68);
-    paintDisc(p, crown, 10, 9, QColor(15, 25, 60), blue, 3);
-    paintSpots(p, oval(crown, 10, 9), 4.5, 1.0, 1.2, QColor(80, 190, 255), 19);
+    std::vector<QPointF> rim;
+    for (int i = 0; i < 9; ++i) {
+        const double t = 2.0 * std::numbers::pi * i / 9.0;
+        const double r = 1.0 + 0.18 * std::sin(i * 2.7) + 0.1 * std::cos(i * 4.1);
+        rim.push_back(crown + QPointF(std::cos(t) * 11.5 * r, std::sin(t) * 9.5 * r));
+    }
+    const QPainterPath blotch = smoothClosedPath(rim.data(), int(rim.size()));
+    {
+        const Saved clip(p);
+        p.setClipPath(a.body, Qt::IntersectClip);
+        stroke(p, blotch, withAlpha(blue, 110), 6);
+        stroke(p, blotch, blue, 2.4);
+        p.fillPath(blotch, QColor(14, 22, 52));
+        for (const QPointF &c : scatterPoints(blotch, 14, 19))
+            paintDisc(p, c, 0.9, 0.8, QColor(90, 200, 255, 230));
+    }
     paintFront(p, a, look);
+    {
+        // The preopercle's rim and its spine are edged electric blue.
+        const BodyShape &b = a.shape;
+        const double eyeAt = (a.eye.x() - b.snout.x()) / b.length;
+        const double pre = eyeAt + (a.gill - eyeAt) * 0.55;
+        const Saved clip(p);
+        p.setClipPath(a.body, Qt::IntersectClip);
+        stroke(p,
+               curveThrough({b.at(pre, -0.18), b.at(pre + 0.004, 0.1), b.at(pre - 0.005, 0.3),
+                             b.at(pre - 0.02, 0.42), b.at(a.gill + 0.01, 0.5)}),
+               withAlpha(blue, 220), 1.6);
+    }
     stroke(p, a.pelvic.edge, blue, 1.4);
 }
 
@@ -232,20 +269,22 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.45, Floor::Rock, {24, 230}, 40, QColor(150, 150, 100),
                                {300, 226}, 170, QColor(120, 60, 140));
-    const Build a = angel({{{54, 128}, 176, 128, 0.42, 0.6, 0.2, 0.5, 0.14, 0, 0.8},
-                           0.32,
-                           {32, 0.56},
-                           0,
-                           TailKind::Truncate,
-                           {40, 76},
-                           0,
-                           12,
-                           QColor(56, 58, 66)});
+    const AngelForm form{{{54, 128}, 176, 128, 0.42, 0.6, 0.2, 0.5, 0.14, 0, 0.8},
+                         0.32,
+                         {70, 0.62},
+                         0.5,
+                         TailKind::Truncate,
+                         {40, 76},
+                         0,
+                         12,
+                         QColor(56, 58, 66)};
+    const Build a = angel(form);
     const QColor grey(96, 100, 108, 250);
     Livery look(grey, grey, QColor(40, 40, 46, 140), QColor(130, 134, 140, 200),
                 QColor(90, 94, 100, 220), QColor(190, 170, 90), 7);
     look.lateral = withAlpha(look.line, 90);
     paintBackFins(p, a, look);
+    paintStreamers(p, a, form, QColor(70, 74, 82, 235));
     // The pale rim follows the tail's edge and fades into the grey inside it.
     for (const auto &[width, alpha] : {std::pair{14.0, 50}, {9.0, 110}, {5.0, 230}})
         edgeFin(p, a.caudal, QColor(236, 238, 240, alpha), width);
@@ -273,8 +312,8 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
     }
     paintScaleRows(p, a.body, a.shape, 6.4, QColor(200, 204, 210, 150), 1.0);
     // The pale mouth and chin fade back into the grey of the head.
-    glow(p, a.body, a.shape.snout + QPointF(8, 4), 26, QColor(232, 234, 232, 245));
-    glow(p, a.body, a.shape.snout + QPointF(16, 10), 22, QColor(220, 222, 222, 150));
+    glow(p, a.body, a.shape.snout + QPointF(7, 5), 28, QColor(240, 240, 238, 250));
+    glow(p, a.body, a.shape.snout + QPointF(16, 14), 24, QColor(228, 230, 230, 200));
     modelBody(p, a.body, a.caudal.base.x1(), QColor(40, 42, 48), 0.8);
     paintFront(p, a, look);
     // The yellow on the base of the pectoral fin, ending in an even curve

@@ -52,7 +52,7 @@ Build butterfly(const ButterflyForm &f)
         spinyFin(out(0.56, 1, -0.04), {out(0.6, 1, f.soft * 0.4), out(0.76, 1, f.soft), corner(1)},
                  s.at(0.97, 0.45), 3, 18, 0.14),
         tail(f.tail, s.at(0.98, 0), d * s.stalk * 1.1, f.tailSize.x(), f.tailSize.y(), 0),
-        fanFin(s.at(gill + 0.04, 0.06), s.at(gill + 0.03, 0.28), d * 0.22, 14, 52, 0.4, 12),
+        fanFin(s.at(gill + 0.035, 0.04), s.at(gill + 0.025, 0.22), d * 0.25, 8, 30, 0.55, 12),
         pelvicFin(body, s.at(gill + 0.03, 0), d * 0.08, d * 0.27, 60), eye, gill,
         Opercle::Butterfly);
 }
@@ -110,7 +110,7 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
     const BodyShape shape{{52, 130}, 182, 126, 0.52, 0.0, 0.24, 0.52, 0.1, 0, 0.7};
     const Build b = butterfly({shape, 0.13, 0.26, 0.36, TailKind::Truncate, {36, 62}});
     const QColor yellow(255, 212, 0, 250);
-    const Livery look(yellow, yellow, QColor(200, 150, 0, 120), QColor(236, 234, 220, 140), yellow,
+    const Livery look(yellow, yellow, QColor(200, 150, 0, 120), QColor(236, 234, 220, 95), yellow,
                       QColor(60, 50, 40), 6);
     paintBackFins(p, b, look);
     edgeFin(p, b.caudal, QColor(236, 242, 240, 220), 7);
@@ -122,7 +122,9 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
     QPointF spot = b.shape.at(0.8, 0);
     while (b.body.contains(spot))
         spot.ry() -= 1;
-    paintDisc(p, spot + QPointF(0, -9), 7.5, 7, QColor(14, 14, 16));
+    // Straddling the junction, so it reads as pigment in both fin and skin.
+    paintDisc(p, spot + QPointF(0, -4.5), 8, 7.5, QColor(14, 14, 16));
+    paintGlow(p, spot + QPointF(0, -4.5), 10, QColor(14, 14, 16, 90));
     paintFront(p, b, look);
 }
 
@@ -140,7 +142,7 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
                                TailKind::Rounded,
                                {34, 52}});
     const Livery look(QColor(225, 228, 222, 220), QColor(238, 228, 176, 250),
-                      QColor(200, 180, 120, 150), QColor(236, 234, 220, 140),
+                      QColor(200, 180, 120, 150), QColor(236, 234, 220, 95),
                       QColor(240, 200, 50, 240), QColor(60, 50, 40), 6);
     paintBackFins(p, b, look);
     edgeFin(p, b.dorsal, QColor(240, 200, 60, 230), 9);
@@ -180,7 +182,7 @@ void paintBandedButterfly(QPainter &p, double w, double h)
     const Build b = butterfly({shape, 0.17, 0.3, 0.48, TailKind::Truncate, {34, 58}});
     const QColor band(36, 30, 30);
     const QColor white(240, 238, 232, 252);
-    const Livery look(white, white, QColor(110, 110, 110, 150), QColor(236, 234, 220, 140), white,
+    const Livery look(white, white, QColor(110, 110, 110, 150), QColor(236, 234, 220, 95), white,
                       QColor(60, 50, 40), 6);
     paintBackFins(p, b, look);
     const QPointF root = b.caudal.base.center();
@@ -194,7 +196,7 @@ void paintBandedButterfly(QPainter &p, double w, double h)
     fillBody(p, b.body, QColor(224, 224, 220), QColor(250, 250, 246), QColor(236, 236, 232));
     paintSlants(p, b, QColor(150, 150, 150, 70), 0.7, false);
     const QPainterPath all = b.body.united(b.dorsal.shape).united(b.anal.shape);
-    paintEyeBar(p, all, b.eye, band, 20);
+    paintEyeBar(p, all, b.eye, band, 13);
     // The bands wrap round the disc: widest on the flank, narrowing and
     // leaning back as they run up into the dorsal fin and down into the anal.
     {

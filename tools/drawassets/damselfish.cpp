@@ -54,8 +54,8 @@ Build damsel(const DamselForm &f)
                   lobe + QPointF(0, s.at(0.9, 0.7).y() + d * f.soft * 0.4)},
                  s.at(0.93, 0.55), 2, 11),
         tail(TailKind::Forked, s.at(0.97, 0), d * s.stalk * 1.1, f.tail.x(), f.tail.y(), f.notch),
-        fanFin(s.at(gill + 0.03, 0.06), s.at(gill + 0.015, 0.4), d * 0.34, 10, 56, 0.35, 12),
-        pelvicFin(body, s.at(gill, 0), d * 0.07, d * f.pelvic, 62), eye, gill);
+        fanFin(s.at(gill + 0.03, 0.06), s.at(gill + 0.015, 0.36), d * 0.36, 12, 38, 0.45, 12),
+        pelvicFin(body, s.at(gill + 0.02, 0), d * 0.07, d * f.pelvic, 62), eye, gill);
 }
 
 } // namespace
@@ -66,7 +66,7 @@ void paintBlueChromis(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {70, 242}, 70, QColor(170, 150, 100));
     paintCoralHead(p, QPointF(250, 246), 52, QColor(140, 120, 150));
-    const Build d = damsel({{{62, 124}, 170, 68, 0.4, 0.45, 0.2, 0.52, 0, 0, 0.8},
+    const Build d = damsel({{{70, 124}, 160, 76, 0.42, 0.82, 0.19, 0.53, 0.03, 0.01, 0.8},
                             0.14,
                             0.3,
                             0.1,
@@ -78,18 +78,23 @@ void paintBlueChromis(QPainter &p, double w, double h)
     const QColor blue(30, 120, 245, 230);
     const QColor black(16, 20, 30);
     const Livery look(blue, blue, QColor(10, 50, 120, 140), QColor(120, 190, 255, 150), blue,
-                      QColor(60, 100, 160), 4.7);
+                      QColor(60, 100, 160), 5.8);
     paintBackFins(p, d, look);
     const QPointF r = d.shape.at(1, 0);
     for (const double s : {-1.0, 1.0})
-        strokeInside(p, d.caudal.shape,
-                     curve(r + QPointF(0, 12 * s), r + QPointF(40, 38 * s), {306, 124 + 58 * s}),
-                     black, 8);
+        strokeInside(
+            p, d.caudal.shape,
+            curve(r + QPointF(0, 12 * s), r + QPointF(40, 38 * s), r + QPointF(76, 58 * s)), black,
+            8);
     paintFin(p, d.dorsal, withAlpha(black, 230), QColor(60, 90, 150, 150), 20);
     edgeFin(p, d.dorsal, QColor(40, 140, 255, 200), 2);
     fillBody(p, d.body, QColor(20, 100, 230), QColor(40, 140, 255), QColor(110, 190, 255));
     paintScaleRows(p, d.body, d.shape, 6.0, QColor(150, 220, 255, 80), 0.7);
-    strokeInside(p, d.body, curveThrough({{58, 112}, {110, 88}, {170, 84}, {236, 112}}), black, 16);
+    const BodyShape &s = d.shape;
+    strokeInside(
+        p, d.body,
+        curveThrough({s.at(0.02, -0.75), s.at(0.3, -1.12), s.at(0.65, -1.1), s.at(1.03, -0.75)}),
+        black, 16);
     modelBody(p, d.body, d.caudal.base.x1(), QColor(10, 30, 70, 150), 0.8);
     paintFront(p, d, look);
 }
@@ -114,7 +119,7 @@ void paintSergeantMajor(QPainter &p, double w, double h)
     fillBody(p, d.body, QColor(240, 205, 50), QColor(232, 234, 236), QColor(242, 244, 246), 0.45);
     // The bars wrap round the body, narrowing over the back and the belly.
     for (const double along : {0.29, 0.445, 0.6, 0.75, 0.895})
-        p.fillPath(bandAcross(d.shape, along, {8, 13, 15, 16, 15, 12, 7}, 0.015, 0.012, -1.3, 1.3)
+        p.fillPath(bandAcross(d.shape, along, {11, 15, 17, 16, 12, 8, 4}, 0.015, 0.012, -1.3, 1.3)
                        .intersected(d.body),
                    QColor(20, 24, 32, 235));
     paintScaleRows(p, d.body, d.shape, 6, QColor(120, 120, 110, 70));
@@ -155,17 +160,18 @@ void paintBeaugregory(QPainter &p, double w, double h)
         p.fillPath(front, up);
     }
     fillBody(p, d.body, QColor(255, 220, 0), QColor(255, 230, 20), QColor(255, 240, 100));
-    const QPainterPath saddle =
-        smoothClosedPath({s.at(0, 0.3) - QPointF(8, 0), s.at(0.12, 0.2), s.at(0.22, -0.02),
-                          s.at(0.33, -0.14), s.at(0.43, -0.42), s.at(0.52, -0.58), s.at(0.6, -0.86),
-                          s.at(0.64, -1.8), s.at(0.2, -2), s.snout - QPointF(12, 30)})
-            .intersected(d.body);
+    // A band along the back from the snout, deepest over the nape.
+    const QPainterPath band =
+        smoothClosedPath({s.at(-0.02, -0.05) - QPointF(8, 0), s.at(0.12, -0.22), s.at(0.25, -0.4),
+                          s.at(0.4, -0.55), s.at(0.52, -0.68), s.at(0.62, -0.9), s.at(0.66, -1.8),
+                          s.at(0.2, -2), s.snout - QPointF(12, 30)});
+    const QPainterPath saddle = band.intersected(d.body);
     // The blue thins out into the yellow down the flank instead of ending
     // at an edge.
-    for (int i = 6; i >= 1; --i)
-        p.fillPath(QTransform::fromTranslate(i * 0.7, i * 1.6).map(saddle).intersected(d.body),
-                   QColor(70, 120, 150, 26));
-    fillBody(p, saddle, QColor(36, 60, 180), QColor(46, 84, 200), QColor(60, 100, 210));
+    for (int i = 8; i >= 1; --i)
+        p.fillPath(QTransform::fromTranslate(i * 0.5, i * 1.5).map(band).intersected(d.body),
+                   QColor(60, 96, 200, 30));
+    fillBody(p, saddle, QColor(36, 60, 180), QColor(50, 88, 205, 220), QColor(70, 110, 215, 150));
     paintSpots(p, saddle, 11, 0.6, 0.9, QColor(120, 220, 255, 170), 35);
     paintScaleRows(p, d.body, s, 6.5, QColor(200, 140, 0, 80));
     // The spot: black, ringed in blue, at the base of the soft dorsal fin a
@@ -178,13 +184,15 @@ void paintBeaugregory(QPainter &p, double w, double h)
     {
         const Saved saved(p);
         p.setClipPath(d.body.united(d.dorsal.shape), Qt::IntersectClip);
-        QRadialGradient spot(centre, 11);
-        spot.setColorAt(0, QColor(6, 6, 14, 240));
-        spot.setColorAt(0.5, QColor(10, 10, 24, 220));
-        spot.setColorAt(0.66, QColor(40, 140, 255, 170));
-        spot.setColorAt(0.84, QColor(60, 170, 255, 70));
-        spot.setColorAt(1, QColor(60, 170, 255, 0));
-        p.fillRect(QRectF(centre - QPointF(11, 11), QSizeF(22, 22)), spot);
+        paintGlow(p, centre, 12, QColor(60, 170, 255, 110));
+        paintDisc(p, centre, 7.6, 7.2, QColor(70, 170, 255));
+        QRadialGradient spot(centre, 6.2);
+        spot.setColorAt(0, QColor(4, 4, 10));
+        spot.setColorAt(0.85, QColor(10, 10, 24));
+        spot.setColorAt(1, QColor(20, 40, 90));
+        p.setPen(Qt::NoPen);
+        p.setBrush(spot);
+        p.drawEllipse(centre, 6.2, 5.8);
     }
     modelBody(p, d.body, d.caudal.base.x1(), QColor(150, 100, 0, 200), 0.6);
     paintFront(p, d, look);
@@ -200,8 +208,8 @@ void paintYellowtailedDamselfish(QPainter &p, double w, double h)
                             0.15,
                             0.24,
                             0.04,
-                            {62, 112},
-                            0.3,
+                            {60, 104},
+                            0.48,
                             0.34});
     const QColor dark(32, 34, 60, 250);
     const Livery look(QColor(255, 218, 30, 245), dark, QColor(70, 70, 110, 140),

@@ -46,39 +46,76 @@ void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris)
     const Saved s(p);
     p.setPen(Qt::NoPen);
     // The socket: skin darkening softly towards the eyeball, lit below.
-    QRadialGradient socket(centre, radius * 1.5);
-    socket.setColorAt(0.6, QColor(0, 0, 0, 70));
+    QRadialGradient socket(centre, radius * 1.45);
+    socket.setColorAt(0.62, QColor(0, 0, 0, 60));
     socket.setColorAt(1.0, QColor(0, 0, 0, 0));
     p.setBrush(socket);
-    p.drawEllipse(centre, radius * 1.5, radius * 1.5);
+    p.drawEllipse(centre, radius * 1.45, radius * 1.45);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(255, 255, 255, 55), radius * 0.14));
-    p.drawArc(QRectF(centre.x() - radius * 1.18, centre.y() - radius * 1.18, radius * 2.36,
-                     radius * 2.36),
-              200 * 16, 140 * 16);
+    p.setPen(QPen(QColor(255, 255, 255, 40), radius * 0.12));
+    p.drawArc(QRectF(centre.x() - radius * 1.14, centre.y() - radius * 1.14, radius * 2.28,
+                     radius * 2.28),
+              210 * 16, 120 * 16);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(14, 14, 18));
-    p.drawEllipse(centre, radius, radius);
-    QRadialGradient ring(centre, radius * 0.92);
-    ring.setColorAt(0.45, iris.lighter(125));
-    ring.setColorAt(0.75, iris);
-    ring.setColorAt(1.0, iris.darker(190));
+    // The eyeball is a dome: the iris darkens towards its rim and into the
+    // shadow of the orbit above, and is lit from the front below.
+    QRadialGradient ring(centre + QPointF(-0.15, 0.2) * radius, radius * 1.05);
+    ring.setColorAt(0.0, iris.lighter(150));
+    ring.setColorAt(0.45, iris.lighter(115));
+    ring.setColorAt(0.8, iris.darker(130));
+    ring.setColorAt(1.0, iris.darker(260));
     p.setBrush(ring);
-    p.drawEllipse(centre, radius * 0.9, radius * 0.9);
-    // The fold of skin above the eye shades its upper part.
-    QLinearGradient lid(centre - QPointF(0, radius), centre);
-    lid.setColorAt(0, QColor(0, 0, 0, 120));
-    lid.setColorAt(1, QColor(0, 0, 0, 0));
-    p.setBrush(lid);
-    p.drawEllipse(centre, radius * 0.9, radius * 0.9);
-    QRadialGradient pupil(centre, radius * 0.5);
-    pupil.setColorAt(0, QColor(0, 0, 0));
-    pupil.setColorAt(0.85, QColor(6, 8, 12));
-    pupil.setColorAt(1, QColor(20, 22, 28));
+    p.drawEllipse(centre, radius, radius);
+    // Fine radial fibres and flecks keep the iris from reading as a flat ring.
+    if (radius > 2.5) {
+        const Saved fibres(p);
+        p.setClipPath(oval(centre, radius * 0.95, radius * 0.95), Qt::IntersectClip);
+        const int count = 18 + int(radius * 2);
+        for (int i = 0; i < count; ++i) {
+            const double a = 2.0 * pi * i / count + 0.13 * std::sin(i * 7.1);
+            const QPointF dir(std::cos(a), std::sin(a));
+            const bool lit = i % 3 == 0;
+            p.setPen(QPen(lit ? withAlpha(iris.lighter(170), 70) : withAlpha(iris.darker(200), 55),
+                          radius * 0.06, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(centre + dir * radius * 0.55, centre + dir * radius * (0.8 + 0.1 * (i % 2)));
+        }
+    }
+    // A dark limbus where the iris meets the skin.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(withAlpha(iris.darker(320), 170), std::max(0.4, radius * 0.1)));
+    p.drawEllipse(centre, radius * 0.96, radius * 0.96);
+    p.setPen(Qt::NoPen);
+    // The pupil, a little forward of centre as a fish's is, soft at the edge.
+    const QPointF pupilAt = centre + QPointF(-0.04, 0.02) * radius;
+    QRadialGradient pupil(pupilAt, radius * 0.55);
+    pupil.setColorAt(0, QColor(2, 3, 6));
+    pupil.setColorAt(0.78, QColor(6, 8, 12));
+    pupil.setColorAt(0.9, QColor(16, 18, 24, 200));
+    pupil.setColorAt(1, QColor(20, 22, 28, 0));
     p.setBrush(pupil);
-    p.drawEllipse(centre, radius * 0.5, radius * 0.5);
-    p.setBrush(QColor(255, 255, 255, 200));
-    p.drawEllipse(centre + QPointF(-0.28, -0.3) * radius, radius * 0.12, radius * 0.11);
+    p.drawEllipse(pupilAt, radius * 0.55, radius * 0.55);
+    // The rim of the orbit overhangs the eye: a shadowed crescent along the
+    // top, deepest at the edge, with a soft lid line above it.
+    {
+        const Saved lidClip(p);
+        p.setClipPath(oval(centre, radius, radius), Qt::IntersectClip);
+        QLinearGradient lid(centre - QPointF(0, radius), centre + QPointF(0, radius * 0.15));
+        lid.setColorAt(0, QColor(0, 0, 0, 165));
+        lid.setColorAt(0.35, QColor(0, 0, 0, 70));
+        lid.setColorAt(1, QColor(0, 0, 0, 0));
+        p.setBrush(lid);
+        p.drawEllipse(centre, radius, radius);
+    }
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0, 0, 0, 90), std::max(0.5, radius * 0.16), Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(
+        QRectF(centre.x() - radius * 1.05, centre.y() - radius * 1.08, radius * 2.1, radius * 2.1),
+        25 * 16, 130 * 16);
+    p.setPen(Qt::NoPen);
+    // The cornea catches the light as a soft patch, and faintly below.
+    paintGlow(p, centre + QPointF(-0.3, -0.32) * radius, radius * 0.32, QColor(255, 255, 255, 190));
+    paintGlow(p, centre + QPointF(-0.3, -0.32) * radius, radius * 0.12, QColor(255, 255, 255, 200));
+    paintGlow(p, centre + QPointF(0.3, 0.45) * radius, radius * 0.3, QColor(255, 255, 255, 45));
 }
 
 double gillAt(const BodyShape &shape, QPointF eye, double factor)
@@ -157,7 +194,7 @@ void paintGillCover(QPainter &p, const QPainterPath &body, const BodyShape &shap
     paintEdge(p, preopercle, withAlpha(line, 55), {0.8, 0.5}, 0.5);
 }
 
-void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line)
+void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, QColor lining)
 {
     if (Silhouette::active(p))
         return;
@@ -170,6 +207,30 @@ void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line)
     const QPointF sag(0, mouth * 0.05);
     const double lip = std::clamp(mouth * 0.14, 0.9, 2.6);
     const QPainterPath gape = curve(tip, (tip + end) / 2 + sag, end);
+    const bool small = mouth < shape.depth * 0.1;
+    if (small) {
+        // A small terminal mouth: the lips are a little darker, fleshy skin
+        // at the very tip of the snout, parted by a short gape.
+        paintGlow(p, tip + QPointF(mouth * 0.3, 0.2), std::max(2.4, mouth * 0.6),
+                  withAlpha(line, 110));
+        paintDisc(p, tip + QPointF(mouth * 0.06, 0.3), std::max(0.6, mouth * 0.1),
+                  std::max(0.45, mouth * 0.08), withAlpha(line, 220));
+        paintGlow(p, tip + QPointF(mouth * 0.3, -lip * 0.9), std::max(1.4, mouth * 0.45),
+                  QColor(255, 255, 255, 45));
+    }
+    if (lining.isValid()) {
+        // The lips stand a little apart at the corner, showing the red inside.
+        QPainterPath inside(tip + QPointF(mouth * 0.25, 0.2));
+        inside.quadTo((tip + end) / 2 + sag + QPointF(0, -lip * 0.5), end + QPointF(0, -lip * 0.4));
+        inside.quadTo(end + QPointF(lip * 0.5, lip * 0.3), end + QPointF(-lip * 0.2, lip * 0.9));
+        inside.quadTo((tip + end) / 2 + sag + QPointF(0, lip * 0.8),
+                      tip + QPointF(mouth * 0.25, 0.2));
+        QLinearGradient deep(tip, end);
+        deep.setColorAt(0, withAlpha(lining, 0));
+        deep.setColorAt(0.6, withAlpha(lining, 170));
+        deep.setColorAt(1, lining);
+        p.fillPath(inside, deep);
+    }
     stroke(p, QTransform::fromTranslate(0, lip * 0.7).map(gape), withAlpha(line, 45), lip * 1.2);
     stroke(p, QTransform::fromTranslate(0, -lip * 0.55).map(gape), QColor(255, 255, 255, 45),
            lip * 0.8);
@@ -180,7 +241,7 @@ void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line)
                  (tip + end) / 2 + QPointF(0, lip * 1.9 + mouth * 0.05),
                  end + QPointF(-mouth * 0.15, lip * 1.2)),
            withAlpha(line, 55), 0.7);
-    if (mouth > 6) {
+    if (!small && mouth > 6) {
         const QPointF hinge = end + QPointF(mouth * 0.06, -mouth * 0.05);
         QPainterPath bone(tip + QPointF(mouth * 0.3, -lip * 0.6));
         bone.quadTo(end + QPointF(-mouth * 0.25, -mouth * 0.22), hinge + QPointF(0, -mouth * 0.2));
@@ -233,12 +294,12 @@ void paintLateralLine(QPainter &p, const QPainterPath &body, const BodyShape &sh
 }
 
 void paintHead(QPainter &p, const QPainterPath &body, const BodyShape &shape, QPointF eye,
-               double gill, double mouth, QColor line)
+               double gill, double mouth, QColor line, QColor lining)
 {
     paintGillCover(p, body, shape, eye, gill, Opercle::Perch, line);
     const Saved s(p);
     p.setClipPath(body, Qt::IntersectClip);
-    paintMouth(p, shape, mouth, line);
+    paintMouth(p, shape, mouth, line, lining);
     paintNostril(p, shape, eye, std::clamp(shape.depth * 0.018, 0.9, 1.8), line);
 }
 
@@ -319,16 +380,103 @@ Fin pelvicFin(const QPainterPath &body, QPointF inside, double base, double leng
 
 void paintPectoral(QPainter &p, const QPainterPath &body, const Fin &f, QColor membrane, QColor ray)
 {
-    if (!Silhouette::active(p)) {
+    if (Silhouette::record(p, f.shape))
+        return;
+    std::vector<QPointF> tips = f.tips;
+    if (tips.empty()) {
+        const int rays = std::max(6, int(f.base.length() * 1.5));
+        for (int i = 0; i < rays; ++i)
+            tips.push_back(f.edge.pointAtPercent((i + 0.5) / rays));
+    }
+    const QPointF root = f.base.center();
+    QPointF mean(0, 0);
+    for (const QPointF &t : tips)
+        mean += t / double(tips.size());
+    const QPointF axis = mean - root;
+    const double reach = std::max(1.0, std::hypot(axis.x(), axis.y()));
+    // Across the fin, towards its upper, leading edge.
+    QPointF up = QPointF(axis.y(), -axis.x()) / reach;
+    if (up.y() > 0)
+        up = -up;
+    {
+        // The fin stands a little off the flank and casts a soft shadow there.
         const Saved shade(p);
         p.setClipPath(body, Qt::IntersectClip);
-        p.fillPath(QTransform::fromTranslate(1.5, 2.5).map(f.shape), QColor(0, 10, 30, 40));
-        // The fleshy base, in the shadow of the gill cover.
-        const QPointF mid = f.base.center();
-        const QPointF side = QPointF(-f.base.dy(), f.base.dx()) / std::max(1.0, f.base.length());
-        paintGlow(p, mid - side * 1.5, f.base.length() * 0.7, QColor(0, 10, 30, 60));
+        for (int i = 1; i <= 3; ++i)
+            p.fillPath(QTransform::fromTranslate(0.7 * i, 1.1 * i).map(f.shape),
+                       QColor(0, 10, 30, 11));
+    }
+    const Saved s(p);
+    p.setClipPath(f.shape, Qt::IntersectClip);
+    // The membrane is thick and coloured near the body and thins out
+    // towards the free edge, which melts into what lies behind it.
+    QLinearGradient sheet(root, root + axis * 1.15);
+    sheet.setColorAt(0, membrane);
+    sheet.setColorAt(0.4, withAlpha(membrane, int(membrane.alpha() * 0.62)));
+    sheet.setColorAt(0.85, withAlpha(membrane.lighter(115), int(membrane.alpha() * 0.28)));
+    sheet.setColorAt(1, withAlpha(membrane.lighter(120), int(membrane.alpha() * 0.12)));
+    p.fillPath(f.shape, sheet);
+    // Lit along the leading edge and shadowed along the trailing one, as the
+    // flank behind it is.
+    QLinearGradient turn(root + up * reach * 0.45, root - up * reach * 0.45);
+    turn.setColorAt(0, QColor(255, 255, 255, 40));
+    turn.setColorAt(0.45, QColor(255, 255, 255, 0));
+    turn.setColorAt(1, QColor(0, 8, 24, 45));
+    p.fillPath(f.shape, turn);
+    // Soft rays that fade out before the edge, the leading one stoutest.
+    const int count = int(tips.size());
+    for (int i = 0; i < count; ++i) {
+        const QPointF from = f.base.pointAt((i + 0.5) / count);
+        const QPointF to = tips[i] + (tips[i] - from) * 0.06;
+        QLinearGradient fade(from, to);
+        fade.setColorAt(0, withAlpha(ray, int(ray.alpha() * 0.75)));
+        fade.setColorAt(0.7, withAlpha(ray, int(ray.alpha() * 0.35)));
+        fade.setColorAt(1, withAlpha(ray, 0));
+        p.setPen(QPen(QBrush(fade), i == 0 ? 0.95 : 0.5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(from, to);
+        if (i + 1 < count) {
+            // Between two rays the membrane folds and catches a little light.
+            const QPointF mid = (from + f.base.pointAt((i + 1.5) / count)) / 2;
+            const QPointF end = (tips[i] + tips[i + 1]) / 2;
+            QLinearGradient glint(mid, end);
+            glint.setColorAt(0, QColor(255, 255, 255, 0));
+            glint.setColorAt(0.4, QColor(255, 255, 255, 22));
+            glint.setColorAt(1, QColor(255, 255, 255, 0));
+            p.setPen(QPen(QBrush(glint), 0.7));
+            p.drawLine(mid, end);
+        }
+    }
+    // The root grows from under the rear edge of the gill cover, in its shadow.
+    QLinearGradient hidden(root - axis * 0.04, root + axis * 0.38);
+    hidden.setColorAt(0, QColor(0, 8, 24, 80));
+    hidden.setColorAt(0.5, QColor(0, 8, 24, 22));
+    hidden.setColorAt(1, QColor(0, 8, 24, 0));
+    p.fillPath(f.shape, hidden);
+}
+
+void paintPelvicPair(QPainter &p, const Fin &f, QColor membrane, QColor ray)
+{
+    if (!Silhouette::active(p)) {
+        // The far fin of the pair shows just behind the near one, in its shade.
+        const QTransform far = QTransform::fromTranslate(f.base.length() * 0.45 + 1.5, 0.6);
+        Fin other = f;
+        other.shape = far.map(f.shape);
+        other.edge = far.map(f.edge);
+        other.base = far.map(f.base);
+        for (QPointF &t : other.tips)
+            t = far.map(t);
+        paintSheerFin(p, other, withAlpha(membrane.darker(130), int(membrane.alpha() * 0.75)),
+                      withAlpha(ray.darker(120), int(ray.alpha() * 0.7)), 0);
     }
     paintSheerFin(p, f, membrane, ray, 0);
+    if (Silhouette::active(p) || f.tips.empty())
+        return;
+    // The stiff leading spine, pale and stout, catching the light.
+    const QPointF root = f.base.p1();
+    const QPointF tip = f.tips.front();
+    const QPainterPath spine = curve(root, (root + tip) / 2 + QPointF(-0.4, 0), tip);
+    stroke(p, spine, withAlpha(ray.darker(140), 170), 1.4);
+    stroke(p, QTransform::fromTranslate(-0.35, -0.2).map(spine), QColor(255, 255, 255, 110), 0.55);
 }
 
 void modelBody(QPainter &p, const QPainterPath &body, double tailRoot, QColor outline,
@@ -397,11 +545,16 @@ void paintScaleRows(QPainter &p, const QPainterPath &area, const BodyShape &shap
             // a lit rim in front of the dark edge of the scale before it.
             const double catchLight = 0.6 + 0.4 * std::sin(t * 97.0 + row * 2.3);
             const int alpha = int(rim.alpha() * fade * catchLight);
-            p.setPen(QPen(withAlpha(rim, alpha), width, Qt::SolidLine, Qt::RoundCap));
-            p.drawArc(QRectF(c.x() - d * 0.5, c.y() - d * 0.5, d, d), -60 * 16, 120 * 16);
+            // Each scale edge is a soft shadow rather than an inked line: a
+            // broad faint band under a fine core, and the lit scale beyond.
+            const QRectF edge(c.x() - d * 0.5, c.y() - d * 0.5, d, d);
+            p.setPen(QPen(withAlpha(rim, alpha / 4), width * 2.8, Qt::SolidLine, Qt::RoundCap));
+            p.drawArc(edge, -55 * 16, 110 * 16);
+            p.setPen(QPen(withAlpha(rim, alpha * 3 / 5), width * 0.7, Qt::SolidLine, Qt::RoundCap));
+            p.drawArc(edge, -50 * 16, 100 * 16);
             p.setPen(
-                QPen(QColor(255, 255, 255, alpha / 4), width * 0.8, Qt::SolidLine, Qt::RoundCap));
-            p.drawArc(QRectF(c.x() - d * 0.62, c.y() - d * 0.5, d, d), -45 * 16, 90 * 16);
+                QPen(QColor(255, 255, 255, alpha / 6), width * 1.8, Qt::SolidLine, Qt::RoundCap));
+            p.drawArc(QRectF(c.x() - d * 0.68, c.y() - d * 0.5, d, d), -40 * 16, 80 * 16);
             t += d / shape.length;
         }
     }
@@ -411,33 +564,37 @@ void paintScalpel(QPainter &p, QPointF at, double length, QColor blade, QColor s
 {
     if (Silhouette::active(p))
         return;
-    const double w = length * 0.12;
+    const double w = length * 0.14;
     const QPointF front = at - QPointF(length * 0.55, 0);
     const QPointF back = at + QPointF(length * 0.45, 0);
-    // The skin round the groove is pale, so the spine shows from afar.
-    {
-        const Saved s(p);
-        p.translate(at);
-        p.scale(1.0, 0.42);
-        const QColor pale = blade.lightness() > socket.lightness() ? blade : socket;
-        paintGlow(p, {0, 0}, length * 0.85, withAlpha(pale.lighter(105), 150));
-    }
-    // The groove the spine folds into, a slit a little longer than the spine.
-    stroke(
-        p,
-        curve(front - QPointF(1, -w * 0.6), at + QPointF(0, w * 0.9), back + QPointF(2, w * 0.3)),
-        socket, w * 0.7);
-    // Sharp in front, broad at its hinge behind, the lower edge straight.
-    QPainterPath spine(front);
-    spine.quadTo(at + QPointF(length * 0.05, -w * 1.1), back + QPointF(0, -w * 0.7));
-    spine.lineTo(back + QPointF(length * 0.04, w * 0.3));
-    spine.lineTo(front + QPointF(length * 0.1, w * 0.35));
-    spine.closeSubpath();
-    p.fillPath(spine, blade);
-    stroke(p, spine, blade.darker(170), 0.4);
+    const QColor pale = blade.lightness() > socket.lightness() ? blade : socket;
+    // The sheath: a pale almond of thickened skin round the groove, soft
+    // at its rim, so the spine shows from afar.
+    QPainterPath sheath(front - QPointF(length * 0.12, 0));
+    sheath.cubicTo(front + QPointF(length * 0.2, -w * 2.6), back + QPointF(-length * 0.1, -w * 2.4),
+                   back + QPointF(length * 0.1, -w * 0.2));
+    sheath.cubicTo(back + QPointF(-length * 0.1, w * 2.4), front + QPointF(length * 0.2, w * 2.6),
+                   front - QPointF(length * 0.12, 0));
+    for (int i = 3; i >= 1; --i)
+        stroke(p, sheath, withAlpha(pale, 30), i * 1.4);
+    p.fillPath(sheath, withAlpha(pale.lighter(105), 200));
+    // The groove the spine folds into, in shadow along its upper edge.
+    QPainterPath groove(front);
+    groove.quadTo(at + QPointF(0, -w * 1.3), back);
+    groove.quadTo(at + QPointF(0, w * 1.4), front);
+    p.fillPath(groove, socket);
+    // Sharp in front, broad at its hinge behind, lying in the groove.
+    QPainterPath spine(front + QPointF(length * 0.06, 0));
+    spine.quadTo(at + QPointF(length * 0.05, -w * 0.9), back + QPointF(-length * 0.02, -w * 0.5));
+    spine.lineTo(back + QPointF(-length * 0.02, w * 0.4));
+    spine.quadTo(at + QPointF(0, w * 0.5), front + QPointF(length * 0.06, 0));
+    p.fillPath(spine, blade.lighter(112));
+    stroke(p, curve(front + QPointF(length * 0.1, -0.1), at + QPointF(0, -w * 0.55), back),
+           QColor(255, 255, 255, 150), 0.4);
 }
 
-void paintBeakPlates(QPainter &p, const QPainterPath &body, QPointF tip, double size, QColor colour)
+void paintBeakPlates(QPainter &p, const QPainterPath &body, QPointF tip, double size, QColor colour,
+                     QColor lips)
 {
     if (Silhouette::active(p))
         return;
@@ -482,20 +639,36 @@ void paintBeakPlates(QPainter &p, const QPainterPath &body, QPointF tip, double 
             paintGlow(p, lit ? at(0.12, -0.36) : at(0.2, 0.44), s * 0.3,
                       lit ? QColor(255, 255, 255, 90) : QColor(0, 0, 0, 50));
         }
-        stroke(p, plate, withAlpha(colour.darker(230), 150), 0.5);
+        stroke(p, plate, withAlpha(colour.darker(200), 90), 0.4);
     }
     // The seam, running back into the corner of the mouth.
     stroke(p, curve(at(-0.08, 0.11), at(0.3, 0.14), at(0.78, 0.16)), QColor(20, 14, 14, 200),
            std::max(0.7, s * 0.05));
-    // The lips: a fold of skin over the root of each plate, shaded on the
-    // plate's side and lit along its crest.
+    // The lips: fleshy folds over the root of each plate, so that only the
+    // front of the plates shows; lit along the crest, shaded on the plate side.
     p.setClipPath(body, Qt::IntersectClip);
-    for (const QPainterPath &fold : {curve(at(0.18, -0.62), at(0.66, -0.46), at(0.74, 0.08)),
-                                     curve(at(0.74, 0.2), at(0.62, 0.55), at(0.22, 0.62))}) {
-        stroke(p, QTransform::fromTranslate(-s * 0.06, 0).map(fold), QColor(0, 0, 0, 70), s * 0.12);
-        stroke(p, QTransform::fromTranslate(s * 0.04, 0).map(fold), QColor(255, 255, 255, 55),
-               s * 0.08);
+    const QColor flesh = lips.isValid() ? lips : colour.darker(140);
+    QPainterPath upperLip(at(0.02, -0.72));
+    upperLip.cubicTo(at(0.5, -0.8), at(0.9, -0.5), at(0.86, 0.12));
+    upperLip.quadTo(at(0.62, 0.08), at(0.5, -0.08));
+    upperLip.cubicTo(at(0.42, -0.32), at(0.22, -0.46), at(0.02, -0.5));
+    upperLip.closeSubpath();
+    QPainterPath lowerLip(at(0.86, 0.18));
+    lowerLip.cubicTo(at(0.86, 0.5), at(0.55, 0.72), at(0.1, 0.7));
+    lowerLip.quadTo(at(0.24, 0.52), at(0.42, 0.42));
+    lowerLip.quadTo(at(0.58, 0.34), at(0.62, 0.2));
+    lowerLip.closeSubpath();
+    for (const auto &[lip, lit] : {std::pair{upperLip, true}, std::pair{lowerLip, false}}) {
+        p.fillPath(QTransform::fromTranslate(-s * 0.05, lit ? s * 0.04 : -s * 0.02).map(lip),
+                   QColor(0, 0, 0, 60));
+        const QRectF r = lip.boundingRect();
+        QLinearGradient g(r.topLeft(), r.bottomLeft());
+        g.setColorAt(0, flesh.lighter(lit ? 120 : 105));
+        g.setColorAt(1, flesh.darker(lit ? 110 : 130));
+        p.fillPath(lip, g);
     }
+    stroke(p, curve(at(0.1, -0.66), at(0.6, -0.66), at(0.82, -0.1)), QColor(255, 255, 255, 60),
+           s * 0.05);
 }
 
 } // namespace fishkit

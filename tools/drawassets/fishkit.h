@@ -382,9 +382,10 @@ double gillAt(const BodyShape &shape, QPointF eye, double factor = 2.0);
 
 // The head of `shape` with the eye at `eye`: the preopercle and opercle edges
 // ending at `gill` with a soft shadow behind each, and a closed mouth `mouth`
-// long at the snout tip with the jaw bone behind it, in `line`; clipped to `body`.
+// long at the snout tip with the jaw bone behind it, in `line`, its corner
+// showing a `lining` if valid; clipped to `body`.
 void paintHead(QPainter &p, const QPainterPath &body, const BodyShape &shape, QPointF eye,
-               double gill, double mouth, QColor line);
+               double gill, double mouth, QColor line, QColor lining = {});
 
 // The gill cover of `shape` as its family has it, ending at `gill`, in
 // `line`; an angelfish's spine is filled with `spine`. Clipped to `body`.
@@ -392,8 +393,9 @@ void paintGillCover(QPainter &p, const QPainterPath &body, const BodyShape &shap
                     double gill, Opercle kind, QColor line, QColor spine = {});
 
 // A closed mouth `mouth` long at the snout tip of `shape`: the gape, and on a
-// large mouth the upper jaw bone behind it.
-void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line);
+// large mouth the upper jaw bone behind it; a valid `lining` shows between
+// the lips at the corner.
+void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, QColor lining = {});
 
 // The two nostrils of `shape` on the snout ahead of the eye at `eye`, `size` across.
 void paintNostril(QPainter &p, const BodyShape &shape, QPointF eye, double size, QColor line);
@@ -423,6 +425,10 @@ Fin pelvicFin(const QPainterPath &body, QPointF inside, double base, double leng
 void paintPectoral(QPainter &p, const QPainterPath &body, const Fin &f, QColor membrane,
                    QColor ray);
 
+// A pelvic fin `f` and, just behind it, the far fin of the pair; the near
+// one leads with a stiff spine.
+void paintPelvicPair(QPainter &p, const Fin &f, QColor membrane, QColor ray);
+
 // Shading that follows the body: the back darker and the belly in shadow
 // along their own outline, a soft sheen along the upper flank, the outline;
 // none behind `tailRoot`, where the stalk runs on into the tail.
@@ -438,8 +444,9 @@ void paintScaleRows(QPainter &p, const QPainterPath &area, const BodyShape &shap
 // tail stalk in a groove `socket`, `length` long.
 void paintScalpel(QPainter &p, QPointF at, double length, QColor blade, QColor socket);
 
-// Fused tooth plates of a parrotfish at the snout tip `tip` of `body`, `size` deep.
-void paintBeakPlates(QPainter &p, const QPainterPath &body, QPointF tip, double size,
-                     QColor colour);
+// Fused tooth plates of a parrotfish at the snout tip `tip` of `body`, `size`
+// deep, partly hidden under fleshy `lips` (a darker `colour` if invalid).
+void paintBeakPlates(QPainter &p, const QPainterPath &body, QPointF tip, double size, QColor colour,
+                     QColor lips = {});
 
 } // namespace fishkit

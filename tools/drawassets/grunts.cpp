@@ -62,8 +62,9 @@ void paintGrunt(QPainter &p, const Grunt &g, const std::function<void(const QPai
     const double gill = gillAt(s, eye, 1.9);
     // Grunts have a long mouth reaching back under the front of the eye.
     paintLateralLine(p, body, s, gill - 0.02, -0.55, withAlpha(g.back.darker(250), 110));
-    paintHead(p, body, s, eye, gill, d * 0.2, g.back.darker(260));
-    paintFin(p, pelvicFin(body, s.at(gill, 0), d * 0.08, d * 0.3, 62), g.lowerFin, g.ray, 0);
+    paintHead(p, body, s, eye, gill, d * 0.22, g.back.darker(260), QColor(200, 40, 40));
+    paintPelvicPair(p, pelvicFin(body, s.at(gill + 0.02, 0), d * 0.08, d * 0.3, 62), g.lowerFin,
+                    g.ray);
     paintPectoral(
         p, body,
         fanFin(s.at(gill + 0.03, 0.1), s.at(gill + 0.015, 0.42), d * 0.42, 12, 44, 0.85, 15),
@@ -81,16 +82,18 @@ void paintPorkfish(QPainter &p, double w, double h)
     const Canvas canvas(p, w, h);
     paintReef(p, 0.35, 0, 200, {}, 0, {}, {292, 230}, 90, QColor(150, 80, 160));
     const QColor yellow(252, 208, 30);
-    const Grunt pork(BodyShape{{56, 146}, 184, 122, 0.4, 0.55, 0.16, 0.64, 0.3, 0, 0.8},
+    const Grunt pork(BodyShape{{50, 144}, 200, 108, 0.38, 0.72, 0.17, 0.62, 0.22, 0, 0.8},
                      QColor(140, 165, 185), QColor(200, 215, 228), QColor(240, 242, 245),
                      withAlpha(yellow, 225), withAlpha(yellow, 225), withAlpha(yellow, 235),
                      QColor(170, 120, 20, 140), withAlpha(yellow, 200), QColor(210, 190, 120), 0.3,
                      0.18, {48, 90}, 0.38);
     const BodyShape &s = pork.shape;
     paintGrunt(p, pork, [&](const QPainterPath &body) {
-        paintScaleRows(p, body, s, 8, QColor(255, 255, 255, 70));
+        paintScaleRows(p, body, s, 5, QColor(255, 255, 255, 70));
         QPainterPath behindBars;
-        behindBars.addRect(QRectF(s.at(0.42, 0).x(), 0, 320, 240));
+        // The stripes start behind the second bar, following its slant.
+        behindBars.addPolygon(QPolygonF({s.at(0.43, -1.6), s.at(0.39, 0.45), s.at(0.3, 1.6),
+                                         QPointF(320, 240), QPointF(320, 0)}));
         // Yellow stripes take turns with blue-grey ones between them.
         for (int i = 0; i < 8; ++i)
             p.fillPath(stripeAlong(s, -0.74 + i * 0.24, 0.3, 1.0, {2.0, 3.2, 3.6, 3.2, 2.2})
@@ -128,18 +131,18 @@ void paintFrenchGrunt(QPainter &p, double w, double h)
                        withAlpha(yellow, 180), QColor(200, 170, 80), 0.26, 0.17, {52, 92}, 0.42);
     const BodyShape &s = french.shape;
     paintGrunt(p, french, [&](const QPainterPath &body) {
-        paintScaleRows(p, body, s, 8.5, QColor(120, 140, 170, 70));
+        paintScaleRows(p, body, s, 5, QColor(120, 140, 170, 70));
         const auto lateral = [](double t) { return -0.4 + 0.3 * t * t; };
         const Saved saved(p);
         p.setClipPath(body, Qt::IntersectClip);
         // Above the lateral line two bold stripes run level with the back.
-        for (const double across : {-0.86, -0.58})
-            p.fillPath(stripeAlong(s, across, 0.03, 1.0, {5.0, 8.0, 8.6, 8.8, 8.6, 7.4, 5.0}),
+        for (const double across : {-0.9, -0.72, -0.54})
+            p.fillPath(stripeAlong(s, across, 0.03, 1.0, {2.4, 3.6, 4.0, 4.0, 3.8, 3.2, 2.2}),
                        yellow);
         // Below it a few slant up towards the tail, and where they reach the
         // line they bend back along it and run into the lower level stripe.
-        for (int k = 0; k < 5; ++k) {
-            double t = -0.1 + k * 0.19;
+        for (int k = 0; k < 8; ++k) {
+            double t = -0.12 + k * 0.12;
             double across = 1.15;
             std::vector<QPointF> stripe;
             while (t < 1.0 && across > lateral(t)) {
@@ -150,8 +153,8 @@ void paintFrenchGrunt(QPainter &p, double w, double h)
             if (t > 1.0 || stripe.size() < 2)
                 continue;
             for (int i = 1; i <= 4 && t + 0.04 * i < 1.0; ++i)
-                stripe.push_back(s.at(t + 0.04 * i, lateral(t) + (-0.58 - lateral(t)) * i / 4.0));
-            p.fillPath(ribbon(curveThrough(stripe), {6.0, 8.5, 9.0, 9.0, 8.5, 7.5, 5.5}), yellow);
+                stripe.push_back(s.at(t + 0.04 * i, lateral(t) + (-0.54 - lateral(t)) * i / 4.0));
+            p.fillPath(ribbon(curveThrough(stripe), {2.4, 3.6, 4.0, 4.0, 3.8, 3.2, 2.4}), yellow);
         }
         std::vector<QPointF> line;
         for (double t = 0.22; t <= 1.0; t += 0.05)
@@ -168,7 +171,7 @@ void paintBluestripedGrunt(QPainter &p, double w, double h)
     paintReef(p, 0.35, 0, 200, {60, 224}, 40, QColor(170, 150, 100), {300, 220}, 140,
               QColor(160, 90, 140));
     const Grunt bluestriped(
-        BodyShape{{24, 136}, 230, 98, 0.48, 0.45, 0.19, 0.62, 0.07, 0, 0.8}, QColor(232, 180, 20),
+        BodyShape{{30, 136}, 218, 110, 0.42, 0.66, 0.18, 0.6, 0.1, 0.02, 0.8}, QColor(232, 180, 20),
         QColor(252, 210, 40), QColor(255, 232, 120), QColor(55, 52, 48, 235),
         QColor(220, 186, 60, 225), QColor(66, 62, 54, 235), QColor(20, 20, 20, 150),
         QColor(240, 220, 120, 180), QColor(230, 200, 80), 0.24, 0.15, {62, 108}, 0.5);
@@ -191,10 +194,10 @@ void paintBluestripedGrunt(QPainter &p, double w, double h)
                 spine.push_back({follow.x(), level + (follow.y() - level) * 0.45});
             }
             const QPainterPath line = curveThrough(spine);
-            p.fillPath(ribbon(line, {4.5, 5.2, 5.5, 5.2, 4.6, 3.6}), QColor(20, 50, 120));
-            p.fillPath(ribbon(line, {2.8, 3.4, 3.6, 3.4, 2.9, 2.1}), QColor(40, 120, 230));
+            p.fillPath(ribbon(line, {2.6, 3.4, 3.7, 3.5, 3.0, 2.3}), QColor(20, 45, 100, 230));
+            p.fillPath(ribbon(line, {1.4, 2.0, 2.2, 2.1, 1.7, 1.2}), QColor(50, 130, 235));
         }
-        paintScaleRows(p, body, bluestriped.shape, 8.5, QColor(160, 110, 0, 90), 0.5);
+        paintScaleRows(p, body, bluestriped.shape, 5, QColor(160, 110, 0, 90), 0.5);
     });
 }
 

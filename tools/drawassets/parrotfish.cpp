@@ -66,7 +66,7 @@ void paintWrasse(QPainter &p, const Wrasse &f,
     paintFin(p, parts.anal, f.fin, f.ray, 0);
     parts.body = bodyOutline(s);
     fillBody(p, parts.body, f.back, f.flank, f.belly);
-    paintScaleRows(p, parts.body, s, std::max(6.0, s.depth * 0.1),
+    paintScaleRows(p, parts.body, s, std::max(8.0, s.depth * 0.15),
                    withAlpha(f.back.darker(150), 100), 0.9);
     marks(parts);
 
@@ -76,15 +76,17 @@ void paintWrasse(QPainter &p, const Wrasse &f,
     // Parrotfish mouths are closed by the beak; wrasses have a small mouth.
     paintHead(p, parts.body, s, eye, gill, s.depth * (f.beak.alpha() > 0 ? 0.05 : 0.09),
               f.back.darker(220));
-    paintFin(p, pelvicFin(parts.body, s.at(f.pectoralAt, 0), s.depth * 0.08, s.depth * 0.26, 62),
-             f.fin, f.ray, 0);
+    paintPelvicPair(
+        p, pelvicFin(parts.body, s.at(f.pectoralAt + 0.02, 0), s.depth * 0.08, s.depth * 0.26, 62),
+        f.fin, f.ray);
     const Fin pectoral = fanFin(s.at(f.pectoralAt + 0.01, 0.02), s.at(f.pectoralAt, 0.32),
                                 s.depth * 0.38, 8, 40, 0.6, 13);
     paintPectoral(p, parts.body, pectoral, withAlpha(f.fin.lighter(115), 180), f.ray);
     if (f.pectoralTip.isValid() && !Silhouette::active(p)) {
         const Saved tip(p);
         p.setClipPath(pectoral.shape, Qt::IntersectClip);
-        paintGlow(p, pectoral.tips.front(), s.depth * 0.2, f.pectoralTip);
+        for (const QPointF &tip : {pectoral.tips[0], pectoral.tips[1], pectoral.tips[2]})
+            paintGlow(p, tip, s.depth * 0.16, f.pectoralTip);
     }
     if (f.beak.alpha() == 0 && !Silhouette::active(p)) {
         // A wrasse's thick lips close over the mouth at the snout tip, the
@@ -104,7 +106,9 @@ void paintWrasse(QPainter &p, const Wrasse &f,
                QColor(255, 255, 255, 70), 0.6);
     }
     if (f.beak.alpha() > 0)
-        paintBeakPlates(p, parts.body, s.snout + QPointF(-1.5, 0.5), s.depth * 0.17, f.beak);
+        paintBeakPlates(p, parts.body, s.snout + QPointF(-1.5, 0.5), s.depth * 0.17, f.beak,
+                        QColor::fromHsv(f.beak.hsvHue(), std::min(255, f.beak.hsvSaturation() + 40),
+                                        std::min(f.flank.value(), f.beak.value()) * 4 / 5));
     paintNaturalEye(p, eye, std::max(4.6, s.depth * 0.052), f.iris);
 }
 
@@ -119,7 +123,7 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
               QColor(120, 60, 140));
     canvas.faceRight();
     const QColor green(40, 170, 120);
-    const Wrasse wrasse(BodyShape{{32, 124}, 218, 66, 0.3, 0.55, 0.26, 0.54, 0.06, 0.04, 0.9},
+    const Wrasse wrasse(BodyShape{{34, 124}, 216, 66, 0.3, 0.78, 0.26, 0.54, 0.08, 0.04, 0.9},
                         green.darker(140), green, QColor(140, 220, 180), QColor(60, 150, 150, 225),
                         QColor(20, 80, 90, 140), Qt::transparent, QColor(210, 90, 80), {42, 70},
                         0.22, 0.3, 0.52, 0.2, 0.26, {0.12, -0.4}, QColor(10, 20, 40, 230));
@@ -215,7 +219,7 @@ void paintBlueParrotfish(QPainter &p, double w, double h)
               QColor(150, 70, 130));
     paintWrasse(
         p,
-        Wrasse(BodyShape{{26, 142}, 222, 108, 0.44, 0.9, 0.28, 0.6, 0.3, 0.03, 0.8},
+        Wrasse(BodyShape{{28, 144}, 220, 108, 0.44, 1.0, 0.28, 0.6, 0.42, 0.03, 0.8},
                QColor(74, 132, 206), QColor(116, 170, 228), QColor(170, 206, 240),
                QColor(110, 160, 220, 230), QColor(60, 100, 170, 140), QColor(172, 206, 238),
                QColor(230, 200, 110), {62, 130}, 0.36),
@@ -239,7 +243,8 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
     paintWrasse(p, stoplight, [&](const WrasseParts &parts) {
         edgeFin(p, parts.dorsal, withAlpha(salmon, 200), 2);
         edgeFin(p, parts.anal, withAlpha(salmon, 200), 2);
-        paintScaleRows(p, parts.body, s, std::max(6.0, s.depth * 0.1), withAlpha(salmon, 150), 1.0);
+        paintScaleRows(p, parts.body, s, std::max(8.0, s.depth * 0.15), withAlpha(salmon, 150),
+                       1.0);
         const QPointF root = s.at(1, 0);
         strokeInside(p, parts.tail.shape,
                      curve(root + QPointF(40, -40), root + QPointF(12, 0), root + QPointF(40, 40)),
@@ -254,15 +259,11 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
         // Salmon bands slant down and back across the cheek and throat, the
         // upper one from the corner of the mouth, with a blotch on the chin.
         const std::vector<std::vector<QPointF>> bands = {
-            {s.at(0.02, 0.22), s.at(0.09, 0.38), s.at(0.17, 0.62), s.at(0.26, 0.92)},
-            {s.at(0.1, 0.02), s.at(0.17, 0.18), s.at(0.25, 0.42), s.at(0.31, 0.62)}};
-        for (const auto &band : bands) {
-            const QPainterPath ribbonPath = ribbon(curveThrough(band), {2.5, 7.5, 9.5, 8, 3});
-            p.fillPath(QTransform::fromTranslate(0.8, 0.8).map(ribbonPath), withAlpha(salmon, 90));
-            p.fillPath(ribbonPath, withAlpha(salmon.lighter(106), 225));
-        }
-        p.fillPath(oval(s.at(0.07, 0.78), s.depth * 0.07, s.depth * 0.05),
-                   withAlpha(salmon.lighter(106), 210));
+            {s.at(0.0, 0.3), s.at(0.12, 0.58), s.at(0.24, 0.92)},
+            {s.at(0.02, 0.02), s.at(0.16, 0.3), s.at(0.3, 0.62)}};
+        for (const auto &band : bands)
+            p.fillPath(ribbon(curveThrough(band), {4.5, 6.5, 7, 7, 6.5, 5}),
+                       withAlpha(salmon.lighter(106), 230));
         // The yellow spot at the upper corner of the gill cover, its edge soft.
         const QPointF spotAt = s.at(0.3, -0.48);
         QRadialGradient spot(spotAt, 7.5);

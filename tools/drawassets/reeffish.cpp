@@ -112,13 +112,7 @@ void paintFront(QPainter &p, const Build &b, const Livery &look)
     }
     if (look.lateral.isValid())
         paintLateralLine(p, b.body, b.shape, gill - 0.02, look.lateralAt, look.lateral);
-    paintSheerFin(p, b.pelvic, look.pelvic, look.ray, 0);
-    if (!Silhouette::active(p) && !b.pelvic.tips.empty()) {
-        // The stiff leading spine catches the light along the fin's front.
-        const QPointF root = b.pelvic.base.p1();
-        stroke(p, curve(root, (root + b.pelvic.tips.front()) / 2, b.pelvic.tips.front()),
-               QColor(255, 255, 255, 70), 1.1);
-    }
+    paintPelvicPair(p, b.pelvic, look.pelvic, look.ray);
     paintPectoral(p, b.body, b.pectoral, look.pectoral, look.ray);
     paintNaturalEye(p, b.eye, look.eye, look.iris);
 }

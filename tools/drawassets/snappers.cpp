@@ -50,7 +50,7 @@ void paintYellowtailSnapper(QPainter &p, double w, double h)
 
     const QPainterPath body = bodyOutline(s);
     fillBody(p, body, QColor(70, 96, 130), QColor(176, 196, 214), QColor(238, 236, 240), 0.55);
-    paintScaleRows(p, body, s, 8.5, QColor(255, 255, 255, 60));
+    paintScaleRows(p, body, s, 4.8, QColor(255, 255, 255, 60));
     paintStripes(p, body, s.snout.y() + 12, 6, 3, 1.4, QColor(245, 210, 90, 90), 0.2);
     // The stripe: thin at the snout, widening until it fills the stalk and runs into the tail.
     const QPainterPath stripe = smoothClosedPath(
@@ -68,9 +68,9 @@ void paintYellowtailSnapper(QPainter &p, double w, double h)
     const QPointF eye = s.at(0.13, -0.28);
     const double gill = gillAt(s, eye, 1.9);
     paintLateralLine(p, body, s, gill - 0.02, -0.5, QColor(40, 60, 90, 110));
-    paintHead(p, body, s, eye, gill, d * 0.27, QColor(40, 50, 70));
-    paintFin(p, pelvicFin(body, s.at(gill + 0.02, 0), d * 0.1, d * 0.4, 58),
-             QColor(245, 225, 170, 190), QColor(180, 150, 90, 120), 0);
+    paintHead(p, body, s, eye, gill, d * 0.34, QColor(40, 50, 70), QColor(150, 60, 60, 200));
+    paintPelvicPair(p, pelvicFin(body, s.at(gill + 0.03, 0), d * 0.1, d * 0.4, 58),
+                    QColor(245, 225, 170, 190), QColor(180, 150, 90, 120));
     paintPectoral(
         p, body,
         fanFin(s.at(gill + 0.025, 0.1), s.at(gill + 0.015, 0.4), d * 0.55, 10, 36, 0.9, 15),
@@ -118,7 +118,7 @@ void paintCrevalleJack(QPainter &p, double w, double h)
     const Canvas canvas(p, w, h);
     paintWater(p, Canvas::frame, 0.5);
 
-    const BodyShape shape{{38, 126}, 220, 94, 0.4, 0.78, 0.1, 0.56, 0.12, -0.03, 0.7};
+    const BodyShape shape{{38, 128}, 220, 94, 0.4, 0.86, 0.1, 0.56, 0.22, -0.03, 0.7};
     const QPainterPath body = bodyOutline(shape);
     const Fin caudal = tail(TailKind::Forked, {252, 123}, 12, 62, 136, 0.55);
     // A few more jacks further off, as they are seldom alone.
@@ -168,6 +168,16 @@ void paintCrevalleJack(QPainter &p, double w, double h)
     // The scutes: bony shields, each keeled along the middle and overlapping
     // the one behind it as scales do, largest halfway along the row.
     const double first = shape.at(0.74, 0).x();
+    {
+        // The row stands proud of the stalk, so it casts a shadow below it.
+        const Saved shade(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        for (int i = 1; i <= 3; ++i)
+            stroke(p,
+                   curve({first + 4, keel + 1.5 + i}, {first + 32, keel + 4.5 + i},
+                         {first + 62, keel + 1 + i}),
+                   QColor(0, 10, 20, 22), 3.0);
+    }
     for (int i = 15; i >= 0; --i) {
         const double x = first + i * 3.7;
         const double y = keel;
@@ -176,12 +186,17 @@ void paintCrevalleJack(QPainter &p, double w, double h)
         scute.cubicTo(QPointF(x, y - half * 1.2), QPointF(x + 5, y - half), QPointF(x + 9.5, y));
         scute.cubicTo(QPointF(x + 5, y + half), QPointF(x, y + half * 1.2), QPointF(x, y));
         QLinearGradient g(QPointF(0, y - half), QPointF(0, y + half));
-        g.setColorAt(0, QColor(235, 235, 220, 235));
-        g.setColorAt(1, QColor(120, 124, 110, 235));
+        g.setColorAt(0, QColor(245, 245, 232, 245));
+        g.setColorAt(0.45, QColor(205, 208, 196, 245));
+        g.setColorAt(0.55, QColor(110, 116, 104, 245));
+        g.setColorAt(1, QColor(80, 86, 76, 245));
         p.fillPath(scute, g);
-        stroke(p, scute, QColor(70, 75, 60, 110), 0.5);
-        stroke(p, curve({x + 1, y - 0.3}, {x + 5, y - 0.5}, {x + 9, y - 0.1}),
-               QColor(60, 64, 50, 150), 0.5);
+        stroke(p, scute, QColor(50, 55, 45, 140), 0.5);
+        // The keel: a sharp ridge, lit along its crest, pointing back.
+        stroke(p, curve({x + 1, y - 0.3}, {x + 5, y - 0.4}, {x + 9.5, y}), QColor(40, 44, 34, 200),
+               0.7);
+        stroke(p, curve({x + 1, y - 0.9}, {x + 5, y - 1.1}, {x + 9, y - 0.6}),
+               QColor(255, 255, 255, 150), 0.5);
     }
 
     const QPointF eye = shape.at(0.13, -0.3);
@@ -190,8 +205,8 @@ void paintCrevalleJack(QPainter &p, double w, double h)
     paintJackJaws(p, body, shape.snout + QPointF(0.5, 1), eye);
     // The black spot at the upper edge of the gill cover.
     paintDisc(p, shape.at(gill - 0.025, -0.5), 4.6, 3.8, QColor(15, 15, 15, 235));
-    paintFin(p, pelvicFin(body, shape.at(gill + 0.01, 0), 10, 26, 62), QColor(230, 210, 150, 200),
-             yellowRay, 0);
+    paintPelvicPair(p, pelvicFin(body, shape.at(gill + 0.02, 0), 10, 26, 62),
+                    QColor(230, 210, 150, 200), yellowRay);
     // The long sickle pectoral of an open-water hunter, a black spot at its base.
     const Fin pectoral =
         fanFin(shape.at(gill + 0.02, 0.04), shape.at(gill + 0.01, 0.3), 96, 14, 22, 1, 16);

@@ -51,8 +51,8 @@ Build surgeon(const SurgeonForm &f)
                  out(0.95, 1, -0.6), 3, 23, 0.1),
         tail(TailKind::Lunate, s.at(0.98, 0), s.depth * s.stalk * 1.3, f.tail.x(), f.tail.y(),
              f.notch),
-        fanFin(s.at(gill + 0.03, 0.0), s.at(gill + 0.015, 0.3), s.depth * 0.32, 14, 50, 0.8, 13),
-        pelvicFin(body, s.at(gill + 0.01, 0), s.depth * 0.08, s.depth * 0.24, 60), eye, gill,
+        fanFin(s.at(gill + 0.03, 0.0), s.at(gill + 0.015, 0.26), s.depth * 0.33, 12, 34, 0.8, 13),
+        pelvicFin(body, s.at(gill + 0.03, 0), s.depth * 0.08, s.depth * 0.24, 60), eye, gill,
         Opercle::Surgeon);
 }
 
@@ -86,7 +86,7 @@ void paintBlueTang(QPainter &p, double w, double h)
         strokeInside(p, s.body, curveThrough(line), QColor(15, 35, 110, 80), 0.7);
     }
     modelBody(p, s.body, s.caudal.base.x1(), QColor(20, 30, 70), 0.9);
-    paintScalpel(p, s.shape.at(0.945, 0.02), 15, QColor(250, 225, 90), QColor(20, 30, 70, 150));
+    paintScalpel(p, s.shape.at(0.935, 0.02), 19, QColor(250, 225, 90), QColor(20, 30, 70, 170));
     paintFront(p, s, look);
 }
 
@@ -100,11 +100,8 @@ void paintDoctorfish(QPainter &p, double w, double h)
     const QColor fins(92, 100, 112, 235);
     const Livery look(fins, fins, QColor(50, 56, 66, 150), QColor(150, 160, 176, 150),
                       QColor(120, 130, 146, 230), QColor(170, 150, 90), 6.5);
-    const Build s = surgeon({{{48, 128}, 196, 108, 0.42, 0.72, 0.11, 0.6, 0.2, 0.01, 0.8},
-                             false,
-                             0.14,
-                             {52, 98},
-                             0.26});
+    const Build s = surgeon(
+        {{{48, 128}, 196, 108, 0.42, 0.72, 0.11, 0.6, 0.2, 0.01, 0.8}, false, 0.14, {52, 98}, 0.1});
     paintBackFins(p, s, look);
     for (const Fin *f : {&s.dorsal, &s.anal})
         edgeFin(p, *f, QColor(110, 170, 230, 150), 2);
@@ -118,7 +115,7 @@ void paintDoctorfish(QPainter &p, double w, double h)
         for (double across = -1.1; across <= 1.1; across += 0.2)
             bar.push_back(b.at(along + 0.008 * std::sin(across * 5 + i), across) +
                           QPointF(-3 * across * across, 0));
-        const int alpha = 40 + int(18 * std::sin(i * 1.9));
+        const int alpha = 85 + int(25 * std::sin(i * 1.9));
         strokeInside(p, s.body, curveThrough(bar), QColor(46, 50, 60, alpha / 2), 4.2);
         strokeInside(p, s.body, curveThrough(bar), QColor(40, 44, 54, alpha), 1.8 + 0.5 * (i % 3));
     }
