@@ -9,13 +9,13 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPolygonF>
 #include <QRadialGradient>
 #include <QRandomGenerator>
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace anatomy {
 
@@ -59,19 +59,77 @@ void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris, do
 
 void paintFangRow(QPainter &p, QPointF from, QPointF to, double down, int count, double length)
 {
+    // Real fangs are uneven: some long, some broken or half grown, and not
+    // evenly spaced along the jaw.
+    static constexpr double sizes[] = {1.0, 0.42, 0.78, 0.3, 0.92, 0.55, 0.36, 0.7, 0.48};
+    static constexpr double gaps[] = {0.0, 0.28, -0.22, 0.15, -0.3, 0.2, -0.1, 0.32, -0.18};
     p.save();
-    p.setPen(QPen(QColor(80, 84, 90, 160), 0.25));
-    p.setBrush(QColor(248, 248, 242));
+    p.setPen(QPen(QColor(90, 88, 80, 150), 0.2));
     for (int i = 0; i < count; ++i) {
-        const double t = (i + 0.5) / count;
+        const double t = std::clamp((i + 0.5 + gaps[i % 9]) / count, 0.0, 1.0);
         const QPointF root = from + (to - from) * t;
-        // The largest fangs stand at the front, with small ones between them.
-        const double l = length * (i % 2 == 0 ? 1.0 : 0.55) * (1.0 - 0.45 * t);
-        const double half = 0.22 + l * 0.07;
-        const QPointF tip = root + QPointF(l * 0.22, down * l);
-        p.drawPolygon(QPolygonF({root - QPointF(half, 0), tip, root + QPointF(half, 0)}));
+        const double l = length * sizes[(i * 4 + count) % 9] * (1.0 - 0.4 * t);
+        if (l < 0.5)
+            continue;
+        const double half = 0.2 + l * 0.09;
+        const QPointF tip = root + QPointF(l * 0.28, down * l);
+        // Each fang curves back a little, ivory at the tip and dull at the gum.
+        QPainterPath fang(root - QPointF(half, 0));
+        fang.quadTo(root + QPointF(-half * 0.4, down * l * 0.6), tip);
+        fang.quadTo(root + QPointF(half * 1.3, down * l * 0.45), root + QPointF(half, 0));
+        fang.closeSubpath();
+        QLinearGradient shade(root, tip);
+        shade.setColorAt(0.0, QColor(200, 190, 170));
+        shade.setColorAt(0.5, QColor(246, 244, 236));
+        shade.setColorAt(1.0, QColor(255, 255, 250));
+        p.setBrush(shade);
+        p.drawPath(fang);
     }
     p.restore();
+}
+
+QPainterPath paintGrownPectoral(QPainter &p, QPointF upper, QPointF lower,
+                                std::initializer_list<QPointF> edge, QColor skin, QColor membrane,
+                                QColor ray)
+{
+    const fishkit::Saved s(p);
+    std::vector<QPointF> rim{upper};
+    rim.insert(rim.end(), edge.begin(), edge.end());
+    rim.push_back(lower);
+    QPainterPath outer(upper);
+    for (std::size_t i = 1; i + 1 < rim.size(); ++i)
+        outer.quadTo(rim[i], (rim[i] + rim[i + 1]) / 2);
+    outer.lineTo(lower);
+    QPainterPath shape = outer;
+    const QPointF root = (upper + lower) / 2;
+    const QPointF far = rim[rim.size() / 2];
+    shape.quadTo(root + (root - far) * 0.08, upper);
+    // The fin lies close to the flank and shades it a little below.
+    p.setPen(Qt::NoPen);
+    for (int k = 1; k <= 3; ++k)
+        p.fillPath(shape.translated(0.6 * k, 0.9 * k), QColor(0, 0, 0, 16));
+    QLinearGradient along(root, far);
+    along.setColorAt(0.0, skin);
+    along.setColorAt(0.3, backdrop::withAlpha(skin, (skin.alpha() + membrane.alpha()) / 2));
+    along.setColorAt(1.0, membrane);
+    p.fillPath(shape, along);
+    p.setClipPath(shape, Qt::IntersectClip);
+    // Rays fan out from the base, branching faintly towards the edge.
+    const int count = 12;
+    for (int i = 0; i < count; ++i) {
+        const double t = (i + 0.5) / count;
+        const QPointF from = upper + (lower - upper) * t;
+        const QPointF to = outer.pointAtPercent(0.05 + 0.9 * t);
+        const QPointF end = to + (to - from) * 0.1;
+        backdrop::stroke(p, backdrop::curve(from, (from + end) / 2 + QPointF(0, -1.0), end), ray,
+                         0.45);
+    }
+    // The fleshy base keeps the body's colour and light.
+    QRadialGradient base(root, QLineF(root, far).length() * 0.45);
+    base.setColorAt(0.0, backdrop::withAlpha(skin, 200));
+    base.setColorAt(1.0, backdrop::withAlpha(skin, 0));
+    p.fillPath(shape, base);
+    return shape;
 }
 
 void paintRayEye(QPainter &p, QPointF centre, double size, QColor skin, double side)
@@ -201,6 +259,39 @@ void paintJaw(QPainter &p, QPointF tip, QPointF corner, double sag, QColor skin,
     fold.quadTo(corner + QPointF(2, 2.5), corner + QPointF(2.5, 5.5));
     p.drawPath(fold);
     p.restore();
+}
+
+void paintJuttingChin(QPainter &p, QPointF tip, QPointF corner, double jut, QColor skin,
+                      QColor line)
+{
+    const fishkit::Saved s(p);
+    const QPointF d = corner - tip;
+    const double deep = std::max(4.0, d.x() * 0.16);
+    QPainterPath chin(tip + QPointF(-jut, 1.0));
+    chin.quadTo(tip + QPointF(-jut - 1.5, deep * 0.7), tip + QPointF(-jut + 3, deep));
+    chin.quadTo(tip + d * 0.5 + QPointF(0, deep * 1.5), corner + QPointF(2, deep * 0.6));
+    chin.quadTo(corner + QPointF(2, 0), corner);
+    chin.quadTo(tip + d * 0.5 + QPointF(0, 1.5), tip + QPointF(-jut, 1.0));
+    QLinearGradient round(tip, tip + QPointF(0, deep * 1.4));
+    round.setColorAt(0.0, skin.lighter(106));
+    round.setColorAt(0.5, skin);
+    round.setColorAt(1.0, skin.darker(135));
+    p.fillPath(chin, round);
+    // Only the chin's front and underside are edged, fading back into the throat.
+    QLinearGradient fade(tip + QPointF(-jut, 0), corner);
+    fade.setColorAt(0.0, QColor(line.red(), line.green(), line.blue(), 170));
+    fade.setColorAt(1.0, QColor(line.red(), line.green(), line.blue(), 0));
+    p.setPen(QPen(QBrush(fade), 0.8));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath under(tip + QPointF(-jut, 1.0));
+    under.quadTo(tip + QPointF(-jut - 1.5, deep * 0.7), tip + QPointF(-jut + 3, deep));
+    under.quadTo(tip + d * 0.5 + QPointF(0, deep * 1.5), corner + QPointF(2, deep * 0.6));
+    p.drawPath(under);
+    // The lip's upper edge catches the light along the gape.
+    p.setPen(QPen(QColor(255, 250, 235, 90), 1.0, Qt::SolidLine, Qt::RoundCap));
+    QPainterPath lip(tip + QPointF(-jut + 0.5, 1.8));
+    lip.quadTo(tip + d * 0.5 + QPointF(0, 2.4), corner + QPointF(-2, 1.2));
+    p.drawPath(lip);
 }
 
 void paintStarCoral(QPainter &p, const QPainterPath &dome, double cup, QColor colour)

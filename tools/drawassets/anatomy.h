@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QPointF>
 
+#include <initializer_list>
+
 class QPainterPath;
 
 class QPainter;
@@ -24,6 +26,14 @@ void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris, do
 // long and short ones alternating, the longest `length`, leaning back.
 void paintFangRow(QPainter &p, QPointF from, QPointF to, double down, int count, double length);
 
+// A pectoral fin that grows out of the flank just behind the gill opening:
+// its fleshy base from `upper` to `lower` in the body's `skin`, the fin
+// running out through `edge` into translucent `membrane` with fine `ray`s,
+// shading the body beneath and with no drawn outline. Returns the fin's shape.
+QPainterPath paintGrownPectoral(QPainter &p, QPointF upper, QPointF lower,
+                                std::initializer_list<QPointF> edge, QColor skin, QColor membrane,
+                                QColor ray);
+
 // The eye of a ray, a small raised dome of skin `skin` on top of the head
 // with a dark, narrow pupil slit, and behind it (towards +y) the larger
 // spiracle, a dark opening with a fleshy rim through which a resting ray
@@ -39,6 +49,12 @@ void paintSharkEye(QPainter &p, QPointF centre, double rx, double ry, QColor ski
 // widening towards the corner in `skin` with its rear edge as a groove, the
 // lower jaw as firm lip below, a fold of skin at the corner.
 void paintJaw(QPainter &p, QPointF tip, QPointF corner, double sag, QColor skin, QColor line);
+
+// The heavy lower jaw of a predator that juts `jut` past the upper lip at
+// `tip`: a fleshy chin below and in front of the snout, running back under
+// the gape to its `corner`, lit on top and shaded underneath.
+void paintJuttingChin(QPainter &p, QPointF tip, QPointF corner, double jut, QColor skin,
+                      QColor line);
 
 // The surface of a star coral seen close up, as a small fish sees it: polyp
 // cups `cup` across (about a centimetre on the real coral, so they tell the

@@ -3,15 +3,18 @@
 
 #include "backdrop.h"
 
+#include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QRandomGenerator>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <tuple>
 #include <utility>
 
 namespace backdrop {
@@ -94,6 +97,104 @@ void growFanBranch(QPointF from, double angle, double length, double width, int 
     for (int side : {-1, 1})
         growFanBranch(to, angle + side * spread + lean, length * dice(0.74, 0.86), width * 0.7,
                       level - 1, dice, twigs, tips);
+}
+
+// A diver swimming to the left, head at the origin and about 66 long, in
+// shades of one opaque `colour`: fins, legs in a flutter kick, a jacket with
+// its tank and weight belt, arms, a hooded head with mask and regulator, and
+// the bubbles of the last breath rising.
+void paintDiverFigure(QPainter &p, QColor colour)
+{
+    const QColor shade = colour.darker(135), light = colour.lighter(130);
+    const QColor deep = colour.darker(170), glint(200, 230, 250);
+    // A limb tapering from `a` through the joint `j` to `b`.
+    const auto limb = [&](QPointF a, QPointF j, QPointF b, double from, double to) {
+        const QPainterPath bone = curve(a, j, b);
+        const QPointF mid = bone.pointAtPercent(0.5);
+        stroke(p, curve(a, (a + mid) / 2, mid), colour, from);
+        stroke(p, curve(mid, (mid + b) / 2, b), colour, to);
+        stroke(p, bone.translated(0, from * 0.28), withAlpha(shade, 160), from * 0.35);
+    };
+    for (const auto &[knee, ankle, far] :
+         {std::tuple{QPointF(35, -3.6), QPointF(45, -9.0), true},
+          std::tuple{QPointF(36.5, 1.6), QPointF(48, 3.2), false}}) {
+        const QColor tone = far ? shade : colour;
+        const QPointF d = (ankle - knee) / QLineF(knee, ankle).length();
+        const QPointF n(-d.y(), d.x());
+        // The fin blade, stiff rails along its sides and a vent near the foot.
+        const QPainterPath blade =
+            smoothClosedPath({ankle - n * 2.3, ankle + d * 10 - n * 3.0, ankle + d * 20 - n * 2.2,
+                              ankle + d * 21 + n * 0.4, ankle + d * 20 + n * 2.6,
+                              ankle + d * 10 + n * 3.0, ankle + n * 2.3});
+        p.fillPath(blade, far ? deep : shade);
+        stroke(p, curve(ankle - n * 2.2, ankle + d * 10 - n * 3.0, ankle + d * 20 - n * 2.0),
+               withAlpha(light, 150), 0.7);
+        stroke(p, curve(ankle + n * 2.2, ankle + d * 10 + n * 3.0, ankle + d * 20 + n * 2.4),
+               withAlpha(deep, 200), 0.7);
+        limb({22, 0.5}, knee, ankle, 4.6, 3.0);
+        p.fillPath(smoothClosedPath({ankle - n * 2.2, ankle + d * 4 - n * 2.0,
+                                     ankle + d * 4 + n * 2.0, ankle + n * 2.2}),
+                   tone);
+    }
+    // The far arm held back along the body.
+    limb({8, 1.5}, {13, 4.8}, {19, 4.2}, 2.4, 1.8);
+    p.fillPath(smoothClosedPath(
+                   {{2, -2.8}, {12, -4.6}, {22, -3.6}, {26, 0.5}, {23, 3.4}, {13, 4.8}, {3, 3.4}}),
+               colour);
+    {
+        // The jacket's lower edge in shadow and the weight belt with its buckle.
+        stroke(p, curve({3, 3}, {13, 5}, {23, 3.2}), withAlpha(shade, 200), 1.4);
+        stroke(p, curve({19.5, -4}, {20.5, 0}, {19.5, 4.2}), deep, 1.6);
+        p.fillRect(QRectF(19.2, 1.0, 1.6, 1.8), light);
+    }
+    // The tank on the back, a lit cylinder with its strap and the valve
+    // towards the head.
+    {
+        QLinearGradient round(QPointF(0, -10), QPointF(0, -4.2));
+        round.setColorAt(0.0, light);
+        round.setColorAt(0.45, colour.lighter(112));
+        round.setColorAt(1.0, shade);
+        p.setPen(Qt::NoPen);
+        p.setBrush(round);
+        p.drawRoundedRect(QRectF(5, -10, 18.5, 5.8), 2.8, 2.8);
+        p.fillRect(QRectF(14, -10.2, 1.2, 6.2), deep);
+        p.setBrush(shade);
+        p.drawRoundedRect(QRectF(2.8, -8.6, 2.6, 2.8), 0.6, 0.6);
+        stroke(p, curve({3, -7.5}, {-1, -9}, {-3.6, 0.8}), deep, 0.7);
+    }
+    // The near arm reaching ahead, the hand open.
+    limb({6, 0}, {-3, 3.2}, {-11.5, 2.2}, 2.8, 2.0);
+    p.fillPath(smoothClosedPath({{-11, 1}, {-14.6, 1.2}, {-15.4, 2.4}, {-14, 3.4}, {-11, 3.4}}),
+               colour);
+    // The hooded head, the mask's glass catching the light and the
+    // regulator at the mouth.
+    {
+        QRadialGradient hood(QPointF(-1.5, -2.5), 5.0);
+        hood.setColorAt(0.0, colour.lighter(115));
+        hood.setColorAt(1.0, shade);
+        p.setPen(Qt::NoPen);
+        p.setBrush(hood);
+        p.drawEllipse(QPointF(-1, -1), 4.3, 4.0);
+        p.setBrush(deep);
+        p.drawRoundedRect(QRectF(-6.0, -3.4, 4.0, 3.2), 1.0, 1.0);
+        p.setBrush(glint);
+        p.drawRoundedRect(QRectF(-5.6, -3.0, 3.2, 2.4), 0.8, 0.8);
+        p.setBrush(colour.lighter(150));
+        p.drawRect(QRectF(-5.2, -2.8, 0.9, 1.0));
+        p.setBrush(deep);
+        p.drawEllipse(QPointF(-5.0, 1.6), 1.3, 1.2);
+    }
+    // The bubbles of the last breath, wobbling up and growing as they rise.
+    for (int i = 0; i < 9; ++i) {
+        const double r = 0.6 + i * 0.22 + (i % 3) * 0.15;
+        const QPointF at(-5.5 - i * 0.9 + (i % 2 ? 1.4 : -0.8), -5 - i * 4.4 - i * i * 0.1);
+        p.setPen(QPen(withAlpha(glint, 220), 0.35));
+        p.setBrush(withAlpha(glint, 70));
+        p.drawEllipse(at, r, r * 0.9);
+        p.setPen(Qt::NoPen);
+        p.setBrush(withAlpha(QColor(255, 255, 255), 200));
+        p.drawEllipse(at + QPointF(-r * 0.35, -r * 0.35), r * 0.25, r * 0.22);
+    }
 }
 
 } // namespace
@@ -331,41 +432,26 @@ void paintSeabed(QPainter &p, const QRectF &area, double ripple)
 
 void paintDiver(QPainter &p, QPointF head, double length, QColor colour)
 {
-    p.save();
-    p.translate(head);
-    p.scale(length / 66.0, length / 66.0);
-    const QColor tank = colour.lighter(135), glint(200, 235, 255, colour.alpha());
-    // Streamlined and a little head-down, as divers swim: the legs trail
-    // behind in a flutter kick, one knee bent and its fin raised, the other
-    // leg nearly straight, each fin following on from its shin.
-    p.rotate(-6);
-    for (const auto &[knee, ankle] : {std::pair{QPointF(35, -3.2), QPointF(44, -8.5)},
-                                      std::pair{QPointF(36.5, 1.6), QPointF(48, 2.8)}}) {
-        stroke(p, curve({23, 0.5}, knee, ankle), colour, 4.0);
-        const QPointF d = (ankle - knee) / QLineF(knee, ankle).length();
-        const QPointF n(-d.y(), d.x());
-        p.fillPath(
-            smoothClosedPath({ankle - n * 2.2, ankle + d * 12 - n * 2.6, ankle + d * 19 - n * 0.8,
-                              ankle + d * 19 + n * 1.6, ankle + d * 11 + n * 2.6, ankle + n * 2.0}),
-            colour);
+    // Painted solid on a layer, then laid in at the haze's strength, so the
+    // overlapping limbs do not show through each other.
+    const QRectF local(-18, -52, 90, 66);
+    QTransform place = p.transform();
+    place.translate(head.x(), head.y());
+    place.scale(length / 66.0, length / 66.0);
+    place.rotate(-6);
+    const QRect area = place.mapRect(local).toAlignedRect();
+    QImage layer(area.size(), QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    {
+        QPainter d(&layer);
+        d.setRenderHint(QPainter::Antialiasing);
+        d.setTransform(place * QTransform::fromTranslate(-area.left(), -area.top()));
+        paintDiverFigure(d, QColor(colour.red(), colour.green(), colour.blue()));
     }
-    p.fillPath(smoothClosedPath({{2, -2}, {12, -4}, {24, -3}, {26, 2}, {14, 4.5}, {3, 3}}), colour);
-    // The tank on the back, its valve towards the head, and the hose to the mouth.
-    p.setPen(Qt::NoPen);
-    p.setBrush(tank);
-    p.drawRoundedRect(QRectF(6, -8.5, 17, 5.2), 2.4, 2.4);
-    stroke(p, curve({6, -6}, {1, -7}, {-2, 0}), tank, 0.8);
-    // One arm reaching ahead, the other held along the body.
-    stroke(p, curve({5, 0}, {-4, 2.5}, {-13, 2}), colour, 2.5);
-    stroke(p, curve({7, 1.5}, {12, 4.5}, {19, 4}), colour, 2.3);
-    p.setBrush(colour);
-    p.drawEllipse(QPointF(-1, -1), 4.2, 4.0);
-    // The mask catches the light.
-    p.setBrush(glint);
-    p.drawRoundedRect(QRectF(-5.6, -3, 3.4, 2.8), 1, 1);
-    p.setBrush(QColor(220, 240, 255, colour.alpha() * 3 / 4));
-    for (int i = 0; i < 6; ++i)
-        p.drawEllipse(QPointF(-4 - i * 1.5, -7 - i * 5.5), 0.9 + i * 0.3, 0.9 + i * 0.3);
+    p.save();
+    p.resetTransform();
+    p.setOpacity(p.opacity() * colour.alphaF());
+    p.drawImage(area.topLeft(), layer);
     p.restore();
 }
 

@@ -203,8 +203,8 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
     QPainterPath whip(QPointF(196, 240));
     whip.cubicTo(QPointF(186, 160), QPointF(206, 80), QPointF(196, 12));
     const auto paintWhip = [&] {
-        stroke(p, whip, QColor(120, 40, 60), 6.0);
-        stroke(p, whip, QColor(200, 80, 90), 3.6);
+        stroke(p, whip, QColor(120, 40, 60), 7.0);
+        stroke(p, whip, QColor(200, 80, 90), 4.4);
     };
     const QColor yellow(250, 186, 50), orange(228, 120, 30), line(160, 80, 10);
     // Down the trunk, then the tail wound one and a half times round the whip,
@@ -214,60 +214,44 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
                                        {142, 114},
                                        {144, 138},
                                        {150, 160},
-                                       {160, 178},
-                                       {172, 190},
-                                       {183, 192}});
-    // The tail winds twice round the whip in a tight spiral, each turn
-    // lying against the one above, tapering to its tip; where it passes in
-    // front of the whip it hides it.
-    const QPointF stalk(194, 194);
+                                       {158, 176},
+                                       {168, 188},
+                                       {181, 194},
+                                       {191, 195}});
+    // The tail rolls forward into a tight coil that tapers to a fine tip,
+    // gripping the whip: the stem passes behind the coil's lower turn and
+    // in front of its upper one.
+    const QPointF hub(194.5, 205);
     std::vector<QPointF> turns;
-    QPainterPath inFront, run;
-    QPainterPathStroker band;
-    band.setWidth(12);
-    band.setCapStyle(Qt::FlatCap);
-    for (int i = 0; i <= 40; ++i) {
-        const double a = i * 4.3 * std::numbers::pi / 40, r = 7.5 - i * 0.08;
-        const QPointF at = stalk + QPointF(-r * std::cos(a), a * 1.45 + 1.6 * std::sin(a));
-        if (std::sin(a + 0.1) >= 0) {
-            if (run.isEmpty())
-                run.moveTo(turns.empty() ? at : turns.back());
-            run.lineTo(at);
-        } else if (!run.isEmpty()) {
-            run.lineTo(at);
-            inFront.addPath(band.createStroke(run));
-            run = QPainterPath();
-        }
-        turns.push_back(at);
+    for (int i = 0; i <= 80; ++i) {
+        const double t = i / 80.0;
+        const double a = (-150 + 560 * t) * std::numbers::pi / 180,
+                     r = 12.5 - 9.5 * std::pow(t, 0.8);
+        turns.push_back(hub + QPointF(r * std::cos(a), r * std::sin(a)));
     }
-    if (!run.isEmpty())
-        inFront.addPath(band.createStroke(run));
-    inFront.setFillRule(Qt::WindingFill);
     // A round tube tapering to the tip, so it stays round where it turns.
     const QPainterPath coilLine = curveThrough(turns);
     QPainterPath coil;
     QPainterPathStroker tube;
     tube.setCapStyle(Qt::RoundCap);
     tube.setJoinStyle(Qt::RoundJoin);
-    constexpr int pieces = 28;
+    constexpr int pieces = 32;
     for (int k = 0; k < pieces; ++k) {
         QPainterPath piece(coilLine.pointAtPercent(double(k) / pieces));
         for (int j = 1; j <= 4; ++j)
             piece.lineTo(coilLine.pointAtPercent((k + j / 4.0) / pieces));
-        tube.setWidth(8.6 - 6.2 * k / pieces);
+        tube.setWidth(7.0 - 5.6 * k / pieces);
         coil = coil.united(tube.createStroke(piece));
     }
-    const auto paintCoil = [&](bool front, QColor fill) {
+    const auto paintCoil = [&](QColor fill) {
         const Saved s(p);
-        if (front)
-            p.setClipPath(inFront, Qt::IntersectClip);
         fillBody(p, coil, fill, fill, fill.darker(112));
-        stroke(p, coilLine.translated(-0.6, -1.2), withAlpha(fill.lighter(125), 140), 1.6);
+        stroke(p, coilLine.translated(-0.5, -1.0), withAlpha(fill.lighter(125), 140), 1.4);
         stroke(p, coil, withAlpha(QColor(150, 76, 10), 200), 0.7);
         // Fine bony rings go on round the tail, closer as it narrows.
         p.setClipPath(coil, Qt::IntersectClip);
         const double length = coilLine.length();
-        for (double d = 2; d < length; d += 2.6 - 1.2 * d / length) {
+        for (double d = 2; d < length; d += 2.8 - 1.4 * d / length) {
             const double t = coilLine.percentAtLength(d);
             const QPointF at = coilLine.pointAtPercent(t);
             const double angle = coilLine.angleAtPercent(t) * std::numbers::pi / 180.0;
@@ -276,11 +260,10 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
             p.drawLine(at + n, at - n);
         }
     };
-    paintCoil(false, orange);
     paintWhip();
     // The chest keel and belly bulge forward below the neck, the trunk
     // narrowing fast into the tail behind them.
-    const QPainterPath trunk = ribbon(spine, {26, 35, 40, 39, 33, 26, 19, 13, 9})
+    const QPainterPath trunk = ribbon(spine, {26, 35, 40, 39, 33, 25, 17, 11, 8, 6.6})
                                    .united(smoothClosedPath({{146, 82},
                                                              {130, 90},
                                                              {117, 106},
@@ -311,33 +294,47 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
                                                 {126, 52},
                                                 {138, 42}});
     fillBody(p, head, orange, yellow, yellow.lighter(110));
-    // The coronet: a low, rounded crown of blunt bony knobs on the top of the head.
-    const QPainterPath coronet = smoothClosedPath({{137, 48},
-                                                   {138.5, 39},
-                                                   {141.5, 40.5},
-                                                   {143, 33.5},
-                                                   {146.5, 37},
-                                                   {149, 31.5},
-                                                   {151.5, 36.5},
-                                                   {155, 34},
-                                                   {156.5, 41},
-                                                   {159, 46},
-                                                   {150, 51}});
-    fillBody(p, coronet, orange.darker(110), orange, yellow);
+    // The coronet: a low bony column on the crown, tilted back, its top
+    // worn into a few blunt knobs that catch the light.
+    const QPainterPath coronet = smoothClosedPath({{136, 49},
+                                                   {137.5, 43},
+                                                   {140, 40.8},
+                                                   {142, 38.6},
+                                                   {144.6, 39},
+                                                   {146.6, 37},
+                                                   {149.4, 38},
+                                                   {151.6, 37.4},
+                                                   {153.4, 40},
+                                                   {155.4, 43},
+                                                   {158, 47},
+                                                   {150, 52}});
     {
-        // Outlined only where it stands clear of the head.
+        QLinearGradient bone(QPointF(0, 37), QPointF(0, 52));
+        bone.setColorAt(0.0, yellow.lighter(112));
+        bone.setColorAt(0.5, orange);
+        bone.setColorAt(1.0, withAlpha(orange, 0));
+        p.fillPath(coronet, bone);
         const Saved s(p);
         QPainterPath clear;
         clear.addRect(coronet.boundingRect().adjusted(-2, -2, 2, 2));
         p.setClipPath(clear.subtracted(head), Qt::IntersectClip);
-        stroke(p, coronet, QColor(150, 70, 10), 0.7);
+        stroke(p, coronet, withAlpha(line, 120), 0.5);
     }
+    for (const QPointF knob : {QPointF(142.2, 39.6), QPointF(146.8, 38.2), QPointF(151.4, 38.6)})
+        paintDisc(p, knob, 0.9, 0.6, QColor(255, 240, 190, 150));
 
     paintSpots(p, trunk.united(head), 6, 0.5, 1.0, QColor(90, 40, 10), 37);
     shadeBody(p, trunk, line, 0.7);
     stroke(p, head, line, 0.8);
     paintBonyRings(p, trunk, spine, orange, yellow);
-    paintCoil(true, yellow.darker(104));
+    paintCoil(yellow.darker(104));
+    {
+        const Saved s(p);
+        QPainterPath above;
+        above.addRect(QRectF(186, 186, 20, 14));
+        p.setClipPath(above, Qt::IntersectClip);
+        paintWhip();
+    }
     paintFin(p, fin({158, 70}, {{170, 64}, {172, 78}}, {162, 80}), membrane, rays, 5);
     stroke(p, curve({148, 58}, {154, 70}, {144, 80}), withAlpha(line, 180), 1.0);
     stroke(p, curve({75, 66}, {78, 65}, {80, 64}), QColor(60, 20, 0), 1.2);

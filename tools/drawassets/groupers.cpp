@@ -34,9 +34,9 @@ struct Grouper
 };
 
 // Paints the grouper, its pattern by `marks` (given the body with its dorsal
-// and anal fins, and the tail) before the shading; returns the pectoral fin.
-Fin paintGrouper(QPainter &p, const Grouper &g,
-                 const std::function<void(const QPainterPath &, const QPainterPath &)> &marks)
+// and anal fins, and the tail) before the shading.
+void paintGrouper(QPainter &p, const Grouper &g,
+                  const std::function<void(const QPainterPath &, const QPainterPath &)> &marks)
 {
     const BodyShape &s = g.shape;
     const Fin caudal = tail(TailKind::Rounded, s.at(1, 0) - QPointF(6, 0), s.depth * s.stalk + 8,
@@ -87,15 +87,16 @@ Fin paintGrouper(QPainter &p, const Grouper &g,
     const QPainterPath body = bodyOutline(s);
     fillBody(p, body, g.back, g.flank, g.belly);
     paintScales(p, body, 6, withAlpha(g.back.darker(140), 70), 0.5);
-    const Fin pectoral =
-        fanFin(s.at(0.37, -0.05), s.at(0.38, 0.24), s.depth * 0.46, 6, 80, 0.2, 14);
     marks(body.united(dorsal.shape).united(anal.shape), caudal.shape);
 
     // The wide mouth with its jutting lower jaw, the gill cover and the
     // rounded pectoral and pelvic fins.
     modelBody(p, body, s.at(1, 0).x() - 4, g.back.darker(180), 1.1);
-    anatomy::paintJaw(p, s.snout + QPointF(1, 1), s.at(0.2, 0.14), 3.5, g.flank.darker(104),
-                      QColor(60, 40, 28));
+    // A big mouth: the gape reaches back below the rear of the eye, and the
+    // lower jaw juts past the upper.
+    const QPointF lip = s.snout + QPointF(1.5, 1.5), corner = s.at(0.25, 0.16);
+    anatomy::paintJuttingChin(p, lip, corner, 4.5, g.flank.darker(118), g.back.darker(170));
+    anatomy::paintJaw(p, lip, corner, 4.0, g.flank.darker(104), QColor(60, 40, 28));
     stroke(p, curveThrough({s.at(0.33, -0.85), s.at(0.42, 0), s.at(0.32, 0.9)}),
            withAlpha(g.back.darker(160), 200), 1.5);
     // The pelvic fin hangs below the pectoral's root, its rays longest at
@@ -104,9 +105,12 @@ Fin paintGrouper(QPainter &p, const Grouper &g,
         p,
         finAt(s.at(0.35, 0.95), {{0, 0}, {5, 13}, {13, 25}, {21, 29}, {25, 24}, {19, 10}, {12, 1}}),
         g.pelvic, g.ray, 7);
-    paintPectoral(p, body, pectoral, withAlpha(g.fin.lighter(110), 190), g.ray);
+    const QPointF up = s.at(0.37, -0.02), down = s.at(0.375, 0.18);
+    anatomy::paintGrownPectoral(
+        p, up, down,
+        {up + QPointF(22, -5), up + QPointF(36, 4), down + QPointF(30, 2), down + QPointF(16, 7)},
+        withAlpha(g.flank, 225), withAlpha(g.fin.lighter(105), 170), withAlpha(g.ray, 110));
     anatomy::paintNaturalEye(p, s.at(0.2, -0.42), g.eye, g.iris);
-    return pectoral;
 }
 
 } // namespace
@@ -199,8 +203,9 @@ void paintSquirrelfish(QPainter &p, double w, double h)
     p.fillPath(cheekSpine.translated(0.6, 0.9), QColor(90, 10, 10, 110));
     fillBody(p, cheekSpine, QColor(255, 236, 228), QColor(236, 190, 180), QColor(190, 120, 110));
     red(finAt(s.at(0.33, 0.92), {{0, 0}, {10, 20}, {24, 24}, {20, 4}}), 5);
-    paintFin(p, finAt({104, 122}, {{0, 0}, {20, -10}, {42, -8}, {46, 6}, {26, 14}, {0, 8}}),
-             QColor(240, 120, 100, 180), rays, 9);
+    anatomy::paintGrownPectoral(
+        p, {101, 117}, {103, 127}, {{120, 112}, {142, 113}, {146, 123}, {126, 131}},
+        QColor(214, 56, 44, 235), QColor(240, 120, 100, 165), QColor(110, 10, 10, 120));
     stroke(p, curve({41, 124}, {50, 128}, {60, 126}), QColor(100, 10, 10), 1.3);
     // The large night eye: a wide pupil in a red iris with a silvery sheen.
     anatomy::paintNaturalEye(p, {78, 107}, 11.0, QColor(196, 70, 58), 0.58);
@@ -251,8 +256,8 @@ void paintNassauGrouper(QPainter &p, double w, double h)
                 bar);
             // The bar through the eye runs from the snout up to the dorsal's origin.
             p.fillPath(ribbon(curveThrough({s.at(0.03, 0.02), s.at(0.2, -0.42), s.at(0.35, -0.95)}),
-                              {5, 8, 9, 8, 7}),
-                       bar);
+                              {5, 7, 7, 5, 3.5}),
+                       withAlpha(bar, 170));
         }
         {
             // The tuning fork: a dark stem from the upper lip up the middle of
@@ -260,18 +265,20 @@ void paintNassauGrouper(QPainter &p, double w, double h)
             // back over the nape, clear of the eye bar.
             const Saved saved(p);
             p.setClipPath(all, Qt::IntersectClip);
-            const QColor fork(62, 38, 24, 235);
-            const QPointF split = s.at(0.11, -0.74);
-            p.fillPath(ribbon(curve(s.at(0.02, -0.3), s.at(0.06, -0.6), split), {2.2, 3.4, 4.0}),
-                       fork);
-            p.fillPath(ribbon(curveThrough(
-                                  {split, s.at(0.16, -0.98), s.at(0.24, -1.08), s.at(0.3, -1.06)}),
-                              {3.6, 3.2, 2.6, 1.0}),
-                       fork);
-            p.fillPath(
-                ribbon(curveThrough({split, s.at(0.15, -0.72), s.at(0.2, -0.74), s.at(0.25, -0.8)}),
-                       {3.6, 3.0, 2.4, 0.8}),
-                fork);
+            const QColor fork(48, 28, 16, 245);
+            const QPointF split = s.at(0.1, -0.78);
+            const QPainterPath stem =
+                ribbon(curve(s.at(0.012, -0.22), s.at(0.05, -0.6), split), {3.0, 4.2, 4.8});
+            const QPainterPath upperTine = ribbon(
+                curveThrough({split, s.at(0.16, -1.0), s.at(0.22, -1.06), s.at(0.29, -1.06)}),
+                {4.4, 4.0, 3.2, 1.2});
+            const QPainterPath lowerTine =
+                ribbon(curveThrough({split, s.at(0.15, -0.68), s.at(0.2, -0.7), s.at(0.26, -0.78)}),
+                       {4.4, 3.8, 3.0, 1.0});
+            const QPainterPath mark = stem.united(upperTine).united(lowerTine);
+            // A pale seam round the fork sets it off from the eye bar.
+            stroke(p, mark, QColor(236, 222, 192, 200), 2.4);
+            p.fillPath(mark, fork);
         }
         const QPainterPath body = bodyOutline(s);
         {
@@ -370,35 +377,33 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
     }
     modelBody(p, body, 270, QColor(60, 48, 24), 1.1);
 
-    // The huge mouth a little open, as a resting Goliath breathes: the gape
-    // reaching back under the eye, the lower jaw jutting past the upper and
-    // curving up at its tip, thick lips, and the rows of small teeth inside.
-    const QPointF corner(66, 150);
-    const QPainterPath inside = smoothClosedPath(
-        {{9, 139}, {30, 142}, {52, 146}, corner, {50, 153}, {28, 156.5}, {6, 156.5}});
-    {
-        QLinearGradient throat(QPointF(8, 145), corner);
-        throat.setColorAt(0.0, QColor(120, 70, 60));
-        throat.setColorAt(0.4, QColor(58, 32, 26));
-        throat.setColorAt(1.0, QColor(24, 14, 12));
-        p.fillPath(inside, throat);
-    }
-    anatomy::paintFangRow(p, {11, 140}, {46, 145.5}, 1, 16, 1.6);
-    anatomy::paintFangRow(p, {8, 156}, {44, 153.5}, -1, 14, 1.5);
-    // The upper jaw bone, broadening towards the corner of the mouth.
-    const QPainterPath maxilla = smoothClosedPath({{9, 137.5},
+    // The huge mouth barely parted, as a resting Goliath breathes: the gape
+    // reaching back under the eye, thick fleshy lips, and the heavy lower jaw
+    // jutting past the upper and curving up at its tip.
+    const QPointF corner(68, 150);
+    p.fillPath(
+        smoothClosedPath(
+            {{8, 143}, {34, 145.4}, {58, 148.2}, corner, {50, 150.2}, {28, 149.6}, {6, 148.6}}),
+        QColor(34, 24, 16));
+    // The upper lip, a thick roll of skin over the broad upper jaw bone.
+    const QPainterPath maxilla = smoothClosedPath({{7, 138},
                                                    {34, 139.5},
                                                    {58, 141},
-                                                   {70, 146},
-                                                   {66, 150.5},
-                                                   {48, 146.5},
-                                                   {26, 143},
-                                                   {9, 140}});
-    fillBody(p, maxilla, pale.darker(105), olive.lighter(112), olive);
-    stroke(p, maxilla, withAlpha(dark.darker(150), 170), 0.8);
-    const QPainterPath lowerLip = curveThrough({{3, 157}, {28, 157.5}, {50, 154}, corner});
-    stroke(p, lowerLip.translated(0, 1.8), withAlpha(pale.lighter(110), 150), 2.6);
-    stroke(p, lowerLip, QColor(44, 32, 20), 1.1);
+                                                   {72, 145},
+                                                   {69, 150.5},
+                                                   {50, 147.6},
+                                                   {26, 145.6},
+                                                   {7, 144}});
+    fillBody(p, maxilla, olive.darker(104), olive.darker(110), dark, 0.5);
+    stroke(p, curveThrough({{8, 139}, {34, 140.4}, {60, 142.2}}), withAlpha(pale, 60), 1.0);
+    stroke(p, curve({60, 141.5}, {73, 145}, {69, 151}), withAlpha(dark.darker(150), 150), 0.9);
+    // The lower lip, as thick, rolled out over the jutting chin.
+    const QPainterPath lowerLip = smoothClosedPath(
+        {{2, 148.4}, {28, 149.8}, {52, 150.6}, corner, {52, 155.4}, {26, 156.8}, {3, 155.6}});
+    fillBody(p, lowerLip, olive, olive.darker(112), dark.darker(110), 0.4);
+    stroke(p, curveThrough({{3, 149.2}, {28, 150.6}, {54, 151.2}}), withAlpha(pale, 70), 1.2);
+    stroke(p, curveThrough({{2, 156}, {28, 157.4}, {52, 156}, corner}),
+           withAlpha(dark.darker(150), 120), 0.9);
     stroke(p, curve(corner + QPointF(-2, -3), corner + QPointF(5, 0), corner + QPointF(3, 6)),
            QColor(60, 46, 26, 150), 1.1);
     // The groove under the heavy lower jaw.
@@ -409,11 +414,12 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
            withAlpha(dark.darker(140), 190), 1.6);
     // Rounded fans of soft rays, the pectoral's longest in the middle.
     const Fin pelvic = fin({104, 196}, {{108, 220}, {124, 228}, {136, 218}}, {130, 200});
-    const Fin pectoral = fanFin({114, 126}, {117, 152}, 50, 12, 105, 0.0, 15);
     paintFin(p, pelvic, withAlpha(membrane.lighter(112), 225), rays, 9);
-    paintPectoral(p, body, pectoral, withAlpha(membrane.lighter(118), 200), rays);
-    for (const Fin &f : {pelvic, pectoral})
-        for (const QPointF &c : scatterPoints(f.shape, 40, 4545))
+    const QPainterPath pectoral = anatomy::paintGrownPectoral(
+        p, {113, 128}, {115, 152}, {{136, 120}, {156, 128}, {162, 144}, {152, 160}, {134, 162}},
+        withAlpha(olive, 230), withAlpha(membrane.lighter(112), 185), withAlpha(rays, 120));
+    for (const QPainterPath &f : {pelvic.shape, pectoral})
+        for (const QPointF &c : scatterPoints(f, 40, 4545))
             paintDisc(p, c, 0.6, 0.55, withAlpha(black, 200));
     anatomy::paintNaturalEye(p, {60, 112}, 3.4, QColor(160, 130, 60));
 }

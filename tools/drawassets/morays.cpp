@@ -12,6 +12,7 @@
 #include <QTransform>
 
 #include <cmath>
+#include <numbers>
 
 // Morays peering out of the reef.
 
@@ -124,12 +125,29 @@ void paintMoray(QPainter &p, const Moray &m)
     backSide.lineTo(330, hole.y());
     const double g = m.girth;
     // The fin runs on into the hole, narrowing there as the back turns away.
-    const QPainterPath dorsal =
-        ribbon(m.neck, {g * 0.9, g + 8, g + 12, g + 10, g}).intersected(backSide).subtracted(eel);
-    p.fillPath(dorsal, withAlpha(m.back.lighter(108), 240));
-    if (spotted)
-        paintSpots(p, dorsal, 4.5, 0.8, 1.3, m.spots, 4601);
-    stroke(p, dorsal, withAlpha(line, 150), 0.7);
+    const QPainterPath dorsal = ribbon(m.neck, {g * 0.95, g + 9, g + 12, g + 12, g + 9, g + 4})
+                                    .intersected(backSide)
+                                    .subtracted(eel);
+    {
+        // A thick fold of skin, darker at its root and edged paler, with
+        // the rays showing faintly through it.
+        const Saved s(p);
+        p.fillPath(dorsal, withAlpha(m.back.darker(108), 245));
+        p.setClipPath(dorsal, Qt::IntersectClip);
+        const QPainterPath outer = ribbon(m.neck, {g * 0.95, g + 9, g + 12, g + 12, g + 9, g + 4});
+        stroke(p, outer, withAlpha(m.back.lighter(135), 200), 2.4);
+        for (double t = 0.06; t < 0.98; t += 0.022) {
+            const QPointF root = m.neck.pointAtPercent(t);
+            const double angle = m.neck.angleAtPercent(t) * std::numbers::pi / 180.0;
+            const QPointF n(-std::sin(angle), -std::cos(angle));
+            const QPointF out = n.y() < 0 ? n : -n;
+            p.setPen(QPen(withAlpha(line, 60), 0.5));
+            p.drawLine(root + out * g * 0.45, root + out * (g * 0.5 + 7));
+        }
+        if (spotted)
+            paintSpots(p, dorsal, 4.5, 0.8, 1.3, m.spots, 4601);
+    }
+    stroke(p, dorsal, withAlpha(line, 110), 0.6);
 
     fillBody(p, eel, m.back.lighter(112), m.back, m.belly, 0.4);
     if (spotted) {
@@ -193,34 +211,42 @@ void paintMoray(QPainter &p, const Moray &m)
         // Where the body goes back into the hole it falls into the crevice's
         // darkness, so neither its cut end nor the fin's shows.
         const Saved s(p);
-        p.setClipPath(eel.united(dorsal).intersected(m.den), Qt::IntersectClip);
-        QRadialGradient dark(hole, g * 1.5);
-        dark.setColorAt(0.0, QColor(6, 6, 8));
-        dark.setColorAt(0.4, QColor(6, 6, 8, 250));
-        dark.setColorAt(1.0, QColor(6, 6, 8, 190));
-        p.fillRect(m.den.boundingRect(), dark);
-        paintGlow(p, hole, g * 1.2, QColor(0, 0, 0, 120));
+        p.setClipPath(eel.united(dorsal), Qt::IntersectClip);
+        const QPointF deep = hole + (hole - m.neck.pointAtPercent(0.1)) * 0.4;
+        QRadialGradient dark(deep, g * 1.3);
+        dark.setColorAt(0.0, QColor(8, 8, 8, 255));
+        dark.setColorAt(0.45, QColor(10, 9, 8, 235));
+        dark.setColorAt(0.75, QColor(14, 12, 10, 120));
+        dark.setColorAt(1.0, QColor(14, 12, 10, 0));
+        p.fillRect(m.den.boundingRect().adjusted(-g, -g, g, g), dark);
+        // Inside the hole the body and the stone round it sink into one darkness.
+        p.setClipPath(m.den);
+        QRadialGradient hollow(hole, g * 1.1);
+        hollow.setColorAt(0.0, QColor(5, 5, 6, 255));
+        hollow.setColorAt(0.6, QColor(6, 6, 6, 220));
+        hollow.setColorAt(1.0, QColor(6, 6, 6, 0));
+        p.fillRect(m.den.boundingRect(), hollow);
     }
 
     // The gape stands open as the moray breathes, running from the snout to
     // well behind the eye: a dark mouth lined with fangs, the lower jaw's
     // lip pale where it catches the light.
     const QPointF corner = at(58, 0.22 * r);
-    const QPointF upper = at(1.5, 0.14 * r), lower = at(4.2, 0.46 * r);
+    const QPointF upper = at(1.5, 0.14 * r), lower = at(3.5, 0.34 * r);
     {
         QLinearGradient inside(upper, corner);
-        inside.setColorAt(0, QColor(96, 54, 58));
-        inside.setColorAt(0.5, QColor(40, 22, 26));
-        inside.setColorAt(1, QColor(14, 10, 12));
+        inside.setColorAt(0, QColor(62, 44, 44));
+        inside.setColorAt(0.5, QColor(30, 22, 22));
+        inside.setColorAt(1, QColor(12, 10, 10));
         p.fillPath(smoothClosedPath(
-                       {upper, at(22, 0.16 * r), corner, at(36, 0.4 * r), at(16, 0.5 * r), lower}),
+                       {upper, at(22, 0.16 * r), corner, at(36, 0.3 * r), at(16, 0.36 * r), lower}),
                    inside);
     }
-    anatomy::paintFangRow(p, at(3, 0.16 * r), at(40, 0.2 * r), 1, 10, 4.2 * m.size);
-    anatomy::paintFangRow(p, at(6, 0.46 * r), at(38, 0.38 * r), -1, 8, 3.4 * m.size);
-    stroke(p, curveThrough({upper, at(22, 0.14 * r), corner}), m.back.darker(160), 1.1);
-    stroke(p, curveThrough({lower, at(16, 0.52 * r), at(36, 0.42 * r), corner}),
-           m.belly.lighter(118), 1.3);
+    anatomy::paintFangRow(p, at(4, 0.16 * r), at(34, 0.2 * r), 1, 6, 3.6 * m.size);
+    anatomy::paintFangRow(p, at(7, 0.34 * r), at(30, 0.3 * r), -1, 5, 2.8 * m.size);
+    stroke(p, curveThrough({upper, at(22, 0.14 * r), corner}), m.back.darker(160), 1.0);
+    stroke(p, curveThrough({lower, at(16, 0.37 * r), at(36, 0.31 * r), corner}),
+           withAlpha(m.belly.lighter(110), 160), 1.1);
     // The jaw line runs on past the corner under the bulging cheek muscle,
     // and a groove marks the lower jaw's heavy underside.
     stroke(p, curve(corner, at(70, 0.32 * r), at(84, 0.56 * r * m.jowl)), withAlpha(line, 170),
@@ -290,17 +316,47 @@ void paintCrevice(QPainter &p, const QPainterPath &opening)
         return;
     const QRectF r = opening.boundingRect();
     darkenRim(p, opening);
-    QRadialGradient dark(r.center() - QPointF(0, r.height() * 0.15), r.width() * 0.6);
-    dark.setColorAt(0, QColor(4, 6, 8));
-    dark.setColorAt(0.75, QColor(14, 14, 16));
-    dark.setColorAt(1, QColor(34, 30, 26));
+    QRadialGradient dark(r.center() + QPointF(r.width() * 0.05, r.height() * 0.05),
+                         r.width() * 0.62);
+    dark.setColorAt(0, QColor(4, 5, 6));
+    dark.setColorAt(0.55, QColor(12, 12, 12));
+    dark.setColorAt(0.85, QColor(40, 34, 28));
+    dark.setColorAt(1, QColor(70, 62, 50));
     p.fillPath(opening, dark);
     const Saved s(p);
     p.setClipPath(opening, Qt::IntersectClip);
-    stroke(p, opening.translated(0, 4), QColor(0, 0, 0, 110), 8);
+    // The walls are uneven: lumps of stone half lit at the mouth of the hole
+    // give way to soft shadow, with no edge between them.
+    QRandomGenerator rng(quint32(r.left() * 7 + r.top()));
+    for (int i = 0; i < 14; ++i) {
+        const double a = i * 2 * std::numbers::pi / 14 + rng.generateDouble() * 0.3;
+        const QPointF at =
+            r.center() + QPointF(std::cos(a) * r.width() * 0.46, std::sin(a) * r.height() * 0.44);
+        const double size = r.height() * (0.12 + rng.generateDouble() * 0.12);
+        paintGlow(p, at, size, QColor(96, 84, 66, 40 + int(rng.generateDouble() * 50)));
+    }
+    // The overhanging brow of the rock shades the top of the hole deepest.
+    QLinearGradient brow(r.topLeft(), QPointF(r.left(), r.center().y()));
+    brow.setColorAt(0, QColor(0, 0, 0, 200));
+    brow.setColorAt(1, QColor(0, 0, 0, 0));
+    p.fillRect(r, brow);
     p.scale(1.0, 0.4);
     paintGlow(p, QPointF(r.center().x(), r.bottom() / 0.4), r.width() * 0.45,
-              QColor(96, 84, 68, 120));
+              QColor(96, 84, 68, 110));
+}
+
+// The overhanging brow of rock above the crevice: a worn ledge along
+// `ledge` casting a soft shadow down into `opening`.
+void paintBrow(QPainter &p, const QPainterPath &opening, const QPainterPath &ledge)
+{
+    if (Silhouette::active(p))
+        return;
+    const Saved s(p);
+    p.setClipPath(opening, Qt::IntersectClip);
+    for (int i = 1; i <= 5; ++i)
+        stroke(p, ledge.translated(0, 1.6 * i), QColor(0, 0, 0, 34), 3.0 * i);
+    p.setClipping(false);
+    stroke(p, ledge.translated(0, -1.0), QColor(176, 160, 130, 80), 2.0);
 }
 
 // The lower lip of the crevice, the stone in front of the eel's body below
@@ -361,6 +417,7 @@ void paintGreenMoray(QPainter &p, double w, double h)
     paintLip(
         p, boulder, 24, crevice,
         curveThrough({{180, 204}, {196, 200}, {222, 196}, {250, 198}, {298, 190}, {310, 186}}));
+    paintBrow(p, crevice, curveThrough({{246, 133}, {268, 135}, {286, 143}, {299, 160}}));
 }
 
 // Pale, covered with dense dark purple-brown spots, rising out of a hole in
@@ -404,6 +461,7 @@ void paintSpottedMoray(QPainter &p, double w, double h)
     paintLip(
         p, boulder, 46, crevice,
         curveThrough({{176, 218}, {196, 212}, {224, 206}, {256, 208}, {288, 200}, {304, 196}}));
+    paintBrow(p, crevice, curveThrough({{252, 154}, {270, 159}, {288, 171}, {295, 188}}));
 }
 
 } // namespace fishart

@@ -372,16 +372,8 @@ void paintSouthernStingray(QPainter &p, double w, double h)
                        .sting = 26,
                        .ridge = 30};
     paintStingray(p, ray, [&p](const QPainterPath &area) {
-        paintSpots(p, area, 12, 3, 8, QColor(90, 80, 58, 35), 17);
-        // Sand dusted over the edges, as on a ray that has just settled.
-        QRandomGenerator rng(17);
-        p.setPen(Qt::NoPen);
-        for (const QPointF &c : scatterPoints(area, 500, 170)) {
-            if (c.y() < 56 && std::hypot(c.x() / 124, (c.y() + 8) / 72) > 0.72) {
-                p.setBrush(QColor(225, 210, 170, 90 + int(rng.bounded(100))));
-                p.drawEllipse(c, 0.8, 0.8);
-            }
-        }
+        // Plain grey-brown, only faintly mottled where the skin thickens.
+        paintSpots(p, area, 14, 4, 9, QColor(90, 80, 58, 26), 17);
     });
 }
 

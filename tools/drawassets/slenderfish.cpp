@@ -201,12 +201,19 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
     const Fin caudal = tail(TailKind::Forked, {248, 127}, 12, 62, 98, 0.52);
     paintFin(p, caudal, tailColour, QColor(20, 25, 30, 150), 14);
     {
+        // Both lobes end in pale tips, sharply set off from the dark fin.
         const Saved s(p);
         p.setClipPath(caudal.shape, Qt::IntersectClip);
-        for (const QPointF tip : {QPointF(306, 80), QPointF(306, 174)})
-            paintGlow(p, tip, 14, QColor(235, 240, 240, 240));
+        for (const auto &[tip, inner] : {std::pair{QPointF(308, 78), QPointF(290, 100)},
+                                         std::pair{QPointF(308, 176), QPointF(290, 154)}}) {
+            QLinearGradient pale(inner, tip);
+            pale.setColorAt(0.0, QColor(235, 240, 240, 0));
+            pale.setColorAt(0.3, QColor(235, 240, 240, 150));
+            pale.setColorAt(0.6, QColor(240, 244, 244, 235));
+            p.fillRect(QRectF(tip - QPointF(30, 30), QSizeF(60, 60)), pale);
+        }
     }
-    const BodyShape shape{{10, 128}, 246, 52, 0.45, 0.35, 0.2, 0.56, 0, 0, 0.85};
+    const BodyShape shape{{15, 127.5}, 241, 52, 0.45, 0.35, 0.2, 0.56, 0, 0, 0.85};
     const QColor pale(170, 180, 185, 200);
     const QColor rays(30, 40, 45, 150);
     // A fin from `from` to `to` of the length on the back (side -1) or belly (1).
@@ -237,19 +244,40 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
         p.fillPath(body, into);
     }
     modelBody(p, body, 246);
-    // The lower jaw juts past the snout; the gape, barely parted, runs back
-    // under the eye, and only a few separate fangs show.
-    const QPainterPath jaw = smoothClosedPath(
-        {{1.5, 131.8}, {20, 130.6}, {44, 129.9}, {63, 130.6}, {56, 136}, {30, 137.2}, {9, 134.6}});
-    fillBody(p, jaw, QColor(150, 162, 170), QColor(214, 220, 224), QColor(238, 240, 241), 0.4);
-    stroke(p, jaw, QColor(10, 20, 35, 110), 0.7);
-    p.fillPath(smoothClosedPath({{9, 130.6}, {32, 129.5}, {58, 129.1}, {64, 130.4}, {36, 131.1}}),
-               QColor(40, 44, 52));
-    stroke(p, curve({60, 130.2}, {64, 131.5}, {62, 134}), QColor(40, 50, 60, 120), 0.8);
-    anatomy::paintFangRow(p, {12, 129.5}, {50, 129.2}, 1, 9, 3.4);
-    anatomy::paintFangRow(p, {3, 131.6}, {40, 131.4}, -1, 10, 3.0);
+    // The heavy lower jaw juts well past the upper and tilts up at its tip;
+    // the gape, barely parted, runs back under the eye, and the big uneven
+    // fangs of both jaws overlap the lips.
+    const QPainterPath jaw = smoothClosedPath({{2, 125.2},
+                                               {12, 129.4},
+                                               {34, 131.4},
+                                               {64, 132.2},
+                                               {71, 138},
+                                               {52, 141.4},
+                                               {26, 138.4},
+                                               {8, 132.6},
+                                               {1, 127.4}});
+    {
+        const Saved s(p);
+        QLinearGradient chin(QPointF(0, 128), QPointF(0, 142));
+        chin.setColorAt(0.0, QColor(110, 124, 134));
+        chin.setColorAt(0.35, QColor(186, 194, 200));
+        chin.setColorAt(1.0, QColor(234, 236, 238));
+        p.fillPath(jaw, chin);
+        p.setClipPath(jaw, Qt::IntersectClip);
+        stroke(p, curve({4, 130}, {30, 136.6}, {66, 140.4}), QColor(40, 50, 60, 50), 1.6);
+    }
+    stroke(p, curve({8, 133.6}, {30, 139.6}, {64, 141.6}), QColor(10, 20, 35, 70), 0.7);
+    stroke(p, curve({1.4, 126.4}, {4, 124.8}, {8, 128.6}), QColor(20, 30, 40, 120), 0.6);
+    // The mouth a little agape, and at its corner the rear edge of the upper jaw bone.
+    p.fillPath(smoothClosedPath({{8, 127.8}, {36, 128.9}, {64, 131.1}, {36, 131.8}, {10, 130}}),
+               QColor(34, 24, 28));
+    stroke(p, curve({62, 127.2}, {67, 130}, {63, 134.2}), QColor(40, 50, 60, 130), 0.8);
+    anatomy::paintFangRow(p, {16, 128.2}, {58, 130.4}, 1, 9, 6.2);
+    anatomy::paintFangRow(p, {6, 129.6}, {46, 131.6}, -1, 8, 5.4);
     stroke(p, curve({84, 104}, {94, 124}, {82, 142}), QColor(50, 60, 70, 140), 1.1);
-    paintPectoral(p, body, fin({90, 127}, {{116, 132}}, {92, 133}), pale, rays);
+    anatomy::paintGrownPectoral(p, {89, 120.5}, {91, 131.5}, {{110, 122}, {128, 130}, {121, 139}},
+                                QColor(176, 186, 194, 230), QColor(96, 110, 120, 170),
+                                QColor(30, 38, 44, 150));
     paintFin(p, fin({132, 145}, {{140, 160}}, {148, 145}), pale, rays, 4);
     anatomy::paintNaturalEye(p, QPointF(58, 116), 5.2, QColor(190, 186, 150), 0.52);
 }
