@@ -171,7 +171,7 @@ void paintBluestripedGrunt(QPainter &p, double w, double h)
     paintReef(p, 0.35, 0, 200, {60, 224}, 40, QColor(170, 150, 100), {300, 220}, 140,
               QColor(160, 90, 140));
     const Grunt bluestriped(
-        BodyShape{{30, 136}, 218, 110, 0.42, 0.66, 0.18, 0.6, 0.1, 0.02, 0.8}, QColor(232, 180, 20),
+        BodyShape{{26, 136}, 228, 96, 0.44, 0.58, 0.18, 0.6, 0.08, 0.02, 0.8}, QColor(232, 180, 20),
         QColor(252, 210, 40), QColor(255, 232, 120), QColor(55, 52, 48, 235),
         QColor(220, 186, 60, 225), QColor(66, 62, 54, 235), QColor(20, 20, 20, 150),
         QColor(240, 220, 120, 180), QColor(230, 200, 80), 0.24, 0.15, {62, 108}, 0.5);
