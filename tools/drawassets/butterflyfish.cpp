@@ -4,9 +4,13 @@
 #include "fishart.h"
 #include "fishkit.h"
 
+#include <QLinearGradient>
 #include <QRadialGradient>
 
-// Butterflyfish: round, compressed, pointed snouts, eye bars.
+#include <algorithm>
+#include <cmath>
+
+// Butterflyfish: round, compressed, short pointed snouts, eye bars.
 
 namespace fishart {
 
@@ -38,7 +42,7 @@ Build butterfly(const ButterflyForm &f)
     const auto out = [&](double along, int side, double rise) {
         return rimPoint(body, s.at(along, 0), side) + QPointF(0, side * d * rise);
     };
-    const QPointF eye = s.at(0.2, -0.22);
+    const QPointF eye = s.at(0.17 + s.tube * 0.6, -0.22);
     const double gill = gillAt(s, eye, 1.95);
     const auto corner = [&](int side) {
         return QPointF(s.at(1, 0).x() + 6, s.snout.y() + side * d * f.wrap);
@@ -96,6 +100,45 @@ void paintEyeBar(QPainter &p, const QPainterPath &area, QPointF eye, QColor colo
                colour);
 }
 
+// The spiny part of a dorsal fin `f` drawn over whatever lies behind it: a
+// pale membrane stretched between stout spines that taper to free points.
+void paintSpineRow(QPainter &p, const Fin &f, const QPainterPath &body, QColor membrane,
+                   QColor spine)
+{
+    if (Silhouette::active(p) || f.spines < 2)
+        return;
+    const QPointF last = f.tips[size_t(f.spines - 1)];
+    QPainterPath front;
+    front.addRect(QRectF(QPointF(f.base.x1() - 40, last.y() - 60), QPointF(last.x() + 1.5, 240)));
+    const QPainterPath spiny = f.shape.intersected(front).subtracted(body);
+    {
+        const Saved s(p);
+        p.setClipPath(spiny, Qt::IntersectClip);
+        const QRectF r = spiny.boundingRect();
+        QLinearGradient sheet(r.bottomLeft(), r.topLeft());
+        sheet.setColorAt(0, membrane);
+        sheet.setColorAt(1, withAlpha(membrane, membrane.alpha() * 3 / 4));
+        p.fillRect(r, sheet);
+    }
+    for (int i = 0; i < f.spines; ++i) {
+        // Each spine stands up out of the back just ahead of its tip.
+        const QPointF tip = f.tips[size_t(i)];
+        const QPointF root =
+            rimPoint(body, QPointF(tip.x() - 6, body.boundingRect().center().y()), -1) +
+            QPointF(0, 2);
+        const QPointF across = QPointF(tip.y() - root.y(), root.x() - tip.x()) /
+                               std::max(1.0, std::hypot(tip.x() - root.x(), tip.y() - root.y()));
+        // Stout at the root, narrowing to a sharp point, lit along its front.
+        const double w = 1.1 + 0.25 * std::min(i, 4);
+        QPainterPath blade(root + across * w);
+        blade.quadTo((root + tip) / 2 + across * w * 0.55, tip);
+        blade.quadTo((root + tip) / 2 - across * w * 0.55, root - across * w);
+        blade.closeSubpath();
+        p.fillPath(blade, spine);
+        stroke(p, curve(root - across * w * 0.4, (root + tip) / 2 - across * w * 0.25, tip),
+               QColor(255, 255, 255, 90), 0.45);
+    }
+}
 } // namespace
 
 // A white disc with faint slanting lines, broad bright yellow dorsal, anal and
@@ -106,8 +149,8 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {272, 242}, 62, QColor(180, 140, 100),
                                {30, 236}, 96, QColor(180, 80, 140));
-    // Deeper than long behind a drawn-out, pointed snout.
-    const BodyShape shape{{52, 130}, 182, 126, 0.52, 0.0, 0.24, 0.52, 0.1, 0, 0.7};
+    // Deeper than long behind a short pointed snout.
+    const BodyShape shape{{52, 130}, 182, 126, 0.52, 0.45, 0.24, 0.52, 0.1, 0, 0.7, 0.06};
     const Build b = butterfly({shape, 0.13, 0.26, 0.36, TailKind::Truncate, {36, 62}});
     const QColor yellow(255, 212, 0, 250);
     const Livery look(yellow, yellow, QColor(200, 150, 0, 120), QColor(236, 234, 220, 95), yellow,
@@ -135,7 +178,7 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
     const Canvas canvas = reef(p, w, h, 0.35, Floor::Open, {282, 250}, 72, QColor(200, 140, 90),
                                {26, 240}, 140, QColor(170, 70, 110));
     // Round, with a short snout and low, rounded soft fins.
-    const Build b = butterfly({{{76, 128}, 158, 120, 0.4, 0.62, 0.3, 0.5, 0.02, 0.03, 0.7},
+    const Build b = butterfly({{{72, 128}, 162, 120, 0.4, 0.62, 0.3, 0.5, 0.02, 0.03, 0.7, 0.05},
                                0.12,
                                0.21,
                                0.3,
@@ -178,8 +221,8 @@ void paintBandedButterfly(QPainter &p, double w, double h)
     const Canvas canvas = reef(p, w, h, 0.35, Floor::Rock, {284, 228}, 50, QColor(180, 140, 80),
                                {24, 224}, 130, QColor(170, 80, 150));
     // Taller than the others, its soft dorsal and anal fins standing high.
-    const BodyShape shape{{70, 128}, 160, 134, 0.46, 0.3, 0.28, 0.5, 0.06, 0, 0.7};
-    const Build b = butterfly({shape, 0.17, 0.3, 0.48, TailKind::Truncate, {34, 58}});
+    const BodyShape shape{{62, 128}, 168, 134, 0.46, 0.45, 0.28, 0.5, 0.06, 0, 0.7, 0.09};
+    const Build b = butterfly({shape, 0.21, 0.3, 0.48, TailKind::Truncate, {34, 58}});
     const QColor band(36, 30, 30);
     const QColor white(240, 238, 232, 252);
     const Livery look(white, white, QColor(110, 110, 110, 150), QColor(236, 234, 220, 95), white,
@@ -207,6 +250,7 @@ void paintBandedButterfly(QPainter &p, double w, double h)
         p.fillPath(bandAcross(b.shape, 0.83, {16, 22, 28, 30, 30, 26, 20}, 0.07, 0.03, -2.2, 2.1),
                    band);
     }
+    paintSpineRow(p, b.dorsal, b.body, white, QColor(60, 56, 54));
     // A light rim only: a dark one would cut the fins off from the white body.
     modelBody(p, b.body, b.caudal.base.x1(), QColor(60, 60, 60, 110), 0.45);
     paintFront(p, b, look);

@@ -122,7 +122,7 @@ void paintSergeantMajor(QPainter &p, double w, double h)
         p.fillPath(bandAcross(d.shape, along, {11, 15, 17, 16, 12, 8, 4}, 0.015, 0.012, -1.3, 1.3)
                        .intersected(d.body),
                    QColor(20, 24, 32, 235));
-    paintScaleRows(p, d.body, d.shape, 6, QColor(120, 120, 110, 70));
+    paintScaleRows(p, d.body, d.shape, 7.5, QColor(120, 120, 110, 90), 0.7, ScaleStyle::Large);
     modelBody(p, d.body, d.caudal.base.x1(), QColor(70, 72, 80), 0.7);
     paintFront(p, d, look);
 }
@@ -171,7 +171,12 @@ void paintBeaugregory(QPainter &p, double w, double h)
     for (int i = 8; i >= 1; --i)
         p.fillPath(QTransform::fromTranslate(i * 0.5, i * 1.5).map(band).intersected(d.body),
                    QColor(60, 96, 200, 30));
-    fillBody(p, saddle, QColor(36, 60, 180), QColor(50, 88, 205, 220), QColor(70, 110, 215, 150));
+    // Layered upwards, so that the blue deepens from its lower edge to the back.
+    for (int i = 0; i < 7; ++i)
+        p.fillPath(QTransform::fromTranslate(-i * 0.3, -i * 1.6).map(band).intersected(d.body),
+                   QColor(44, 72, 192, 62));
+    const QPainterPath core = QTransform::fromTranslate(-3, -12).map(band).intersected(d.body);
+    fillBody(p, core, QColor(36, 60, 180), QColor(50, 88, 205, 200), QColor(70, 110, 215, 90));
     paintSpots(p, saddle, 11, 0.6, 0.9, QColor(120, 220, 255, 170), 35);
     paintScaleRows(p, d.body, s, 6.5, QColor(200, 140, 0, 80));
     // The spot: black, ringed in blue, at the base of the soft dorsal fin a

@@ -27,18 +27,6 @@ QPointF heading(double degrees)
     return {std::cos(a), std::sin(a)};
 }
 
-// A line of the head: a soft shadow on the side away from the light, then the
-// edge itself and a glint along the lit side, as a bony edge shows on skin.
-void paintEdge(QPainter &p, const QPainterPath &line, QColor colour, QPointF away, double weight)
-{
-    for (int i = 4; i >= 1; --i)
-        stroke(p, QTransform::fromTranslate(away.x() * i * 1.1, away.y() * i * 1.1).map(line),
-               withAlpha(colour, int(colour.alpha() * 0.09 * (5 - i) * weight)), 1.6);
-    stroke(p, QTransform::fromTranslate(-away.x() * 1.1, -away.y() * 1.1).map(line),
-           QColor(255, 255, 255, int(40 * weight)), 1.4);
-    stroke(p, line, colour, 0.9 * weight);
-}
-
 } // namespace
 
 void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris)
@@ -116,191 +104,6 @@ void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris)
     paintGlow(p, centre + QPointF(-0.3, -0.32) * radius, radius * 0.32, QColor(255, 255, 255, 190));
     paintGlow(p, centre + QPointF(-0.3, -0.32) * radius, radius * 0.12, QColor(255, 255, 255, 200));
     paintGlow(p, centre + QPointF(0.3, 0.45) * radius, radius * 0.3, QColor(255, 255, 255, 45));
-}
-
-double gillAt(const BodyShape &shape, QPointF eye, double factor)
-{
-    return (eye.x() - shape.snout.x()) / shape.length * factor;
-}
-
-void paintGillCover(QPainter &p, const QPainterPath &body, const BodyShape &shape, QPointF eye,
-                    double gill, Opercle kind, QColor line, QColor spine)
-{
-    if (Silhouette::active(p))
-        return;
-    const Saved s(p);
-    p.setClipPath(body, Qt::IntersectClip);
-    const BodyShape &b = shape;
-    const double eyeAt = (eye.x() - b.snout.x()) / b.length;
-    const double pre = eyeAt + (gill - eyeAt) * 0.55;
-    QPainterPath opercle;
-    QPainterPath preopercle;
-    switch (kind) {
-    case Opercle::Perch:
-        // The opercle runs from its upper angle behind the eye back to its
-        // rounded rear edge, then forward under the throat; the preopercle
-        // is an L with a rounded corner between the eye and the opercle.
-        opercle =
-            curveThrough({b.at(gill - 0.05, -0.62), b.at(gill - 0.005, -0.3), b.at(gill, 0.05),
-                          b.at(gill - 0.025, 0.45), b.at(gill - 0.055, 0.72)});
-        preopercle = curveThrough({b.at(pre, -0.1), b.at(pre + 0.005, 0.25), b.at(pre - 0.01, 0.46),
-                                   b.at(pre - 0.03, 0.56)});
-        break;
-    case Opercle::Angel: {
-        // A short, upright preopercle whose corner runs out into a long spine
-        // lying back along the lower cheek; the opercle behind it is small.
-        opercle = curveThrough({b.at(gill - 0.03, -0.45), b.at(gill, -0.1), b.at(gill - 0.01, 0.2),
-                                b.at(gill - 0.05, 0.42)});
-        const QPointF corner = b.at(pre - 0.02, 0.42);
-        preopercle = curveThrough({b.at(pre, -0.18), b.at(pre + 0.004, 0.1), b.at(pre - 0.005, 0.3),
-                                   corner, b.at(pre - 0.07, 0.48)});
-        const QPointF point = b.at(gill + 0.01, 0.5);
-        // The spine grows out of the bone with a broad root, so it takes
-        // the bone's colour there and its own only towards the point.
-        QPainterPath blade(corner + QPointF(-3, -4));
-        blade.quadTo((corner + point) / 2 + QPointF(0, -1.4), point);
-        blade.quadTo((corner + point) / 2 + QPointF(0, 2.4), corner + QPointF(-3.5, 3));
-        blade.quadTo(corner + QPointF(-5, 0), corner + QPointF(-3, -4));
-        const QColor fill = spine.isValid() ? spine : line;
-        p.fillPath(QTransform::fromTranslate(0.8, 1.4).map(blade), QColor(0, 0, 0, 50));
-        QLinearGradient grow(corner + QPointF(-4, 0), point);
-        grow.setColorAt(0, withAlpha(line, 60));
-        grow.setColorAt(0.45, withAlpha(fill, 200));
-        grow.setColorAt(1, fill);
-        p.fillPath(blade, grow);
-        stroke(p, curve(corner, (corner + point) / 2 + QPointF(0, -0.8), point),
-               withAlpha(fill.lighter(160), 150), 0.7);
-        break;
-    }
-    case Opercle::Butterfly:
-        // A small rounded opercle behind the eye; the preopercle hides under
-        // the skin, and drawn it reads as a mark behind the eye.
-        opercle = curveThrough({b.at(gill - 0.04, -0.3), b.at(gill - 0.005, -0.1), b.at(gill, 0.1),
-                                b.at(gill - 0.03, 0.3), b.at(gill - 0.07, 0.4)});
-        break;
-    case Opercle::Surgeon:
-        // One long edge from high behind the eye, sloping down and forward
-        // to the throat, with the preopercle a faint line beside the eye.
-        opercle = curveThrough({b.at(gill - 0.01, -0.62), b.at(gill + 0.012, -0.3),
-                                b.at(gill - 0.005, 0.1), b.at(gill - 0.045, 0.5),
-                                b.at(gill - 0.1, 0.85)});
-        preopercle = curveThrough({b.at(pre - 0.02, -0.2), b.at(pre - 0.01, 0.15),
-                                   b.at(pre - 0.04, 0.45), b.at(pre - 0.085, 0.62)});
-        break;
-    }
-    // A butterflyfish's thin skin hides the bone's edge but for a faint line.
-    const double shown = kind == Opercle::Butterfly ? 0.4 : 1.0;
-    paintEdge(p, opercle, withAlpha(line, int(150 * shown)), {1, 0}, shown);
-    paintEdge(p, preopercle, withAlpha(line, 55), {0.8, 0.5}, 0.5);
-}
-
-void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, QColor lining)
-{
-    if (Silhouette::active(p))
-        return;
-    // The gape slopes down and back from the snout tip; the upper lip rolls
-    // over it as a fleshy fold lit from above, the lower jaw closes under it
-    // with a shadow along its edge, and on a longer mouth the upper jaw bone
-    // shows as a plate that widens back to its rounded end above the corner.
-    const QPointF tip = shape.snout + QPointF(0.4, 0.5);
-    const QPointF end = tip + QPointF(mouth, mouth * 0.22);
-    const QPointF sag(0, mouth * 0.05);
-    const double lip = std::clamp(mouth * 0.14, 0.9, 2.6);
-    const QPainterPath gape = curve(tip, (tip + end) / 2 + sag, end);
-    const bool small = mouth < shape.depth * 0.1;
-    if (small) {
-        // A small terminal mouth: the lips are a little darker, fleshy skin
-        // at the very tip of the snout, parted by a short gape.
-        paintGlow(p, tip + QPointF(mouth * 0.3, 0.2), std::max(2.4, mouth * 0.6),
-                  withAlpha(line, 110));
-        paintDisc(p, tip + QPointF(mouth * 0.06, 0.3), std::max(0.6, mouth * 0.1),
-                  std::max(0.45, mouth * 0.08), withAlpha(line, 220));
-        paintGlow(p, tip + QPointF(mouth * 0.3, -lip * 0.9), std::max(1.4, mouth * 0.45),
-                  QColor(255, 255, 255, 45));
-    }
-    if (lining.isValid()) {
-        // The lips stand a little apart at the corner, showing the red inside.
-        QPainterPath inside(tip + QPointF(mouth * 0.25, 0.2));
-        inside.quadTo((tip + end) / 2 + sag + QPointF(0, -lip * 0.5), end + QPointF(0, -lip * 0.4));
-        inside.quadTo(end + QPointF(lip * 0.5, lip * 0.3), end + QPointF(-lip * 0.2, lip * 0.9));
-        inside.quadTo((tip + end) / 2 + sag + QPointF(0, lip * 0.8),
-                      tip + QPointF(mouth * 0.25, 0.2));
-        QLinearGradient deep(tip, end);
-        deep.setColorAt(0, withAlpha(lining, 0));
-        deep.setColorAt(0.6, withAlpha(lining, 170));
-        deep.setColorAt(1, lining);
-        p.fillPath(inside, deep);
-    }
-    stroke(p, QTransform::fromTranslate(0, lip * 0.7).map(gape), withAlpha(line, 45), lip * 1.2);
-    stroke(p, QTransform::fromTranslate(0, -lip * 0.55).map(gape), QColor(255, 255, 255, 45),
-           lip * 0.8);
-    stroke(p, gape, withAlpha(line, 210), std::clamp(mouth * 0.08, 0.8, 1.4));
-    // The chin: the lower jaw's edge curving back under the gape.
-    stroke(p,
-           curve(tip + QPointF(0.6, lip * 1.6),
-                 (tip + end) / 2 + QPointF(0, lip * 1.9 + mouth * 0.05),
-                 end + QPointF(-mouth * 0.15, lip * 1.2)),
-           withAlpha(line, 55), 0.7);
-    if (!small && mouth > 6) {
-        const QPointF hinge = end + QPointF(mouth * 0.06, -mouth * 0.05);
-        QPainterPath bone(tip + QPointF(mouth * 0.3, -lip * 0.6));
-        bone.quadTo(end + QPointF(-mouth * 0.25, -mouth * 0.22), hinge + QPointF(0, -mouth * 0.2));
-        bone.quadTo(hinge + QPointF(mouth * 0.1, -mouth * 0.08), hinge);
-        stroke(p, bone, withAlpha(line, 85), 0.8);
-        stroke(p, QTransform::fromTranslate(-0.6, -0.7).map(bone), QColor(255, 255, 255, 35), 0.7);
-    }
-}
-
-void paintNostril(QPainter &p, const BodyShape &shape, QPointF eye, double size, QColor line)
-{
-    if (Silhouette::active(p))
-        return;
-    // Two small openings on the snout ahead of the eye, the front one
-    // raised on a short rim.
-    const QPointF a = shape.snout + (eye - shape.snout) * 0.55 + QPointF(0, -size * 0.4);
-    const QPointF b = a + QPointF(size * 1.3, -size * 0.15);
-    for (const QPointF &c : {a, b}) {
-        paintDisc(p, c, size * 0.5, size * 0.36, withAlpha(line, 150));
-        stroke(p,
-               curve(c + QPointF(-size * 0.5, size * 0.35), c + QPointF(0, size * 0.6),
-                     c + QPointF(size * 0.5, size * 0.35)),
-               QColor(255, 255, 255, 50), 0.5);
-    }
-}
-
-void paintLateralLine(QPainter &p, const QPainterPath &body, const BodyShape &shape, double from,
-                      double across, QColor colour, double arch)
-{
-    if (Silhouette::active(p))
-        return;
-    // The line runs from the top of the gill cover parallel to the back,
-    // arching highest over the pectoral fin and dropping to the middle of
-    // the stalk; each scale it pierces shows as a short dash along it.
-    std::vector<QPointF> line;
-    for (int k = 0; k <= 20; ++k) {
-        const double t = from + (0.99 - from) * k / 20.0;
-        const double v = double(k) / 20.0;
-        line.push_back(shape.at(t, across * (1.0 - v * v) - arch * std::sin(v * pi) * 0.2));
-    }
-    const QPainterPath path = curveThrough(line);
-    const Saved s(p);
-    p.setClipPath(body, Qt::IntersectClip);
-    stroke(p, QTransform::fromTranslate(0, 0.8).map(path), QColor(255, 255, 255, 40), 0.9);
-    QPen pen(colour, 0.9, Qt::CustomDashLine, Qt::FlatCap);
-    pen.setDashPattern({2.6, 1.4});
-    p.setPen(pen);
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(path);
-}
-
-void paintHead(QPainter &p, const QPainterPath &body, const BodyShape &shape, QPointF eye,
-               double gill, double mouth, QColor line, QColor lining)
-{
-    paintGillCover(p, body, shape, eye, gill, Opercle::Perch, line);
-    const Saved s(p);
-    p.setClipPath(body, Qt::IntersectClip);
-    paintMouth(p, shape, mouth, line, lining);
-    paintNostril(p, shape, eye, std::clamp(shape.depth * 0.018, 0.9, 1.8), line);
 }
 
 Fin fanFin(QPointF top, QPointF bottom, double length, double angle, double spread, double point,
@@ -518,7 +321,7 @@ void modelBody(QPainter &p, const QPainterPath &body, double tailRoot, QColor ou
 }
 
 void paintScaleRows(QPainter &p, const QPainterPath &area, const BodyShape &shape, double size,
-                    QColor rim, double width)
+                    QColor rim, double width, ScaleStyle kind)
 {
     if (Silhouette::active(p))
         return;
@@ -545,16 +348,44 @@ void paintScaleRows(QPainter &p, const QPainterPath &area, const BodyShape &shap
             // a lit rim in front of the dark edge of the scale before it.
             const double catchLight = 0.6 + 0.4 * std::sin(t * 97.0 + row * 2.3);
             const int alpha = int(rim.alpha() * fade * catchLight);
-            // Each scale edge is a soft shadow rather than an inked line: a
-            // broad faint band under a fine core, and the lit scale beyond.
             const QRectF edge(c.x() - d * 0.5, c.y() - d * 0.5, d, d);
-            p.setPen(QPen(withAlpha(rim, alpha / 4), width * 2.8, Qt::SolidLine, Qt::RoundCap));
-            p.drawArc(edge, -55 * 16, 110 * 16);
-            p.setPen(QPen(withAlpha(rim, alpha * 3 / 5), width * 0.7, Qt::SolidLine, Qt::RoundCap));
-            p.drawArc(edge, -50 * 16, 100 * 16);
-            p.setPen(
-                QPen(QColor(255, 255, 255, alpha / 6), width * 1.8, Qt::SolidLine, Qt::RoundCap));
-            p.drawArc(QRectF(c.x() - d * 0.68, c.y() - d * 0.5, d, d), -40 * 16, 80 * 16);
+            switch (kind) {
+            case ScaleStyle::Crescent:
+                // Each scale edge is a soft shadow rather than an inked line:
+                // a broad faint band under a fine core, and the lit scale beyond.
+                p.setPen(QPen(withAlpha(rim, alpha / 4), width * 2.8, Qt::SolidLine, Qt::RoundCap));
+                p.drawArc(edge, -55 * 16, 110 * 16);
+                p.setPen(
+                    QPen(withAlpha(rim, alpha * 3 / 5), width * 0.7, Qt::SolidLine, Qt::RoundCap));
+                p.drawArc(edge, -50 * 16, 100 * 16);
+                p.setPen(QPen(QColor(255, 255, 255, alpha / 6), width * 1.8, Qt::SolidLine,
+                              Qt::RoundCap));
+                p.drawArc(QRectF(c.x() - d * 0.68, c.y() - d * 0.5, d, d), -40 * 16, 80 * 16);
+                break;
+            case ScaleStyle::Fine:
+                // Small scales read only as a grain in the skin: one faint
+                // short edge each, lit or shaded by turns.
+                p.setPen(QPen(row % 3 == 0 ? QColor(255, 255, 255, alpha / 3)
+                                           : withAlpha(rim, alpha * 2 / 5),
+                              width * 0.55, Qt::SolidLine, Qt::RoundCap));
+                p.drawArc(edge, -40 * 16, 80 * 16);
+                break;
+            case ScaleStyle::Large: {
+                // Large scales each show whole: a pigmented margin round the
+                // free edge, a shadow where it overlaps the next, a lit centre.
+                paintGlow(p, c + QPointF(-d * 0.12, -d * 0.1), d * 0.42,
+                          QColor(255, 255, 255, alpha / 5));
+                p.setPen(QPen(withAlpha(rim, alpha / 3), width * 3.2, Qt::SolidLine, Qt::FlatCap));
+                p.drawArc(edge.adjusted(d * 0.06, d * 0.06, -d * 0.06, -d * 0.06), -75 * 16,
+                          150 * 16);
+                p.setPen(QPen(withAlpha(rim, alpha), width * 0.9, Qt::SolidLine, Qt::RoundCap));
+                p.drawArc(edge, -80 * 16, 160 * 16);
+                p.setPen(
+                    QPen(QColor(0, 8, 24, alpha / 4), width * 1.4, Qt::SolidLine, Qt::RoundCap));
+                p.drawArc(edge.translated(d * 0.12, 0), -60 * 16, 120 * 16);
+                break;
+            }
+            }
             t += d / shape.length;
         }
     }

@@ -39,7 +39,14 @@ double profile(const BodyShape &s, double t)
     const double a = std::clamp(s.deepestAt, 0.05, 0.95);
     if (t <= a) {
         const double k = 1.6 - 1.3 * std::clamp(s.bluntness, 0.0, 1.0);
-        return std::pow(std::sin(std::clamp(t / a, 0.0, 1.0) * pi / 2), k);
+        const double q = std::clamp(s.tube, 0.0, a * 0.5);
+        const double head = std::pow(std::sin(std::clamp((t - q) / (a - q), 0.0, 1.0) * pi / 2), k);
+        if (q <= 0)
+            return head;
+        // The snout is a slender cone that the forehead swells out of, the
+        // two joined in a smooth hollow rather than at a corner.
+        const double snout = 0.15 * std::sqrt(std::min(t / q, 2.0));
+        return std::pow(std::pow(head, 4.0) + std::pow(snout, 4.0), 0.25);
     }
     const double v = (t - a) / (1.0 - a);
     // Eased, the stalk runs level into the tail; a quarter wave keeps narrowing.

@@ -98,6 +98,8 @@ struct BodyShape
     double belly = 0.0;      // extra sag of the belly, as a share of the depth
     double taper = 0.0;      // 0 a stalk that runs on level to the tail, 1 one that
                              // narrows all the way to the tail's root
+    double tube = 0.0;       // a short snout drawn out ahead of the forehead, as a
+                             // share of the length; the profile dips in behind it
 
     // A point `along` the length (0 snout, 1 tail root) and `across` the body
     // (-1 on the back, 0 on the midline, 1 on the belly), to place fins,
@@ -255,7 +257,10 @@ enum class Opercle {
     Perch,     // a rounded preopercle corner and a bluntly angled opercle
     Angel,     // a strong spine at the preopercle's lower corner
     Butterfly, // a small rounded opercle close behind the eye
-    Surgeon,   // a long opercle edge sloping down and forward to the throat
+    Surgeon,   // a short, steep gill opening in front of the pectoral fin
+    Serrate,   // a sharp-cornered preopercle with a finely toothed edge (grunts, snappers)
+    Jack,      // a big rounded opercle bulging back over the pectoral fin
+    Parrot,    // one large smooth plate, large scales on the cheek
 };
 
 // A body with its fins laid out, as a family's builder returns it, so that
@@ -383,9 +388,11 @@ double gillAt(const BodyShape &shape, QPointF eye, double factor = 2.0);
 // The head of `shape` with the eye at `eye`: the preopercle and opercle edges
 // ending at `gill` with a soft shadow behind each, and a closed mouth `mouth`
 // long at the snout tip with the jaw bone behind it, in `line`, its corner
-// showing a `lining` if valid; clipped to `body`.
+// showing a `lining` if valid; clipped to `body`. The cover's bones are
+// shaped as `kind` has them.
 void paintHead(QPainter &p, const QPainterPath &body, const BodyShape &shape, QPointF eye,
-               double gill, double mouth, QColor line, QColor lining = {});
+               double gill, double mouth, QColor line, QColor lining = {},
+               Opercle kind = Opercle::Serrate);
 
 // The gill cover of `shape` as its family has it, ending at `gill`, in
 // `line`; an angelfish's spine is filled with `spine`. Clipped to `body`.
@@ -435,10 +442,17 @@ void paintPelvicPair(QPainter &p, const Fin &f, QColor membrane, QColor ray);
 void modelBody(QPainter &p, const QPainterPath &body, double tailRoot,
                QColor outline = QColor(10, 20, 35, 130), double strength = 1.0);
 
+// How the scales of a species show at the size they are drawn.
+enum class ScaleStyle {
+    Crescent, // the soft shadowed edge of each scale
+    Fine,     // small scales that read as a faint grain (grunts, snappers, jacks)
+    Large,    // large scales each outlined whole (parrotfish, Sergeant Major)
+};
+
 // Scale edges in rows that follow `shape`, smaller towards the head, tail
 // and belly, fading out over the head and towards the back and belly.
 void paintScaleRows(QPainter &p, const QPainterPath &area, const BodyShape &shape, double size,
-                    QColor rim, double width = 0.7);
+                    QColor rim, double width = 0.7, ScaleStyle kind = ScaleStyle::Crescent);
 
 // The folding spine of a surgeonfish at `at`, pointing forward along the
 // tail stalk in a groove `socket`, `length` long.

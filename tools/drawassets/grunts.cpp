@@ -89,7 +89,7 @@ void paintPorkfish(QPainter &p, double w, double h)
                      0.18, {48, 90}, 0.38);
     const BodyShape &s = pork.shape;
     paintGrunt(p, pork, [&](const QPainterPath &body) {
-        paintScaleRows(p, body, s, 5, QColor(255, 255, 255, 70));
+        paintScaleRows(p, body, s, 3.6, QColor(255, 255, 255, 80), 0.7, ScaleStyle::Fine);
         QPainterPath behindBars;
         // The stripes start behind the second bar, following its slant.
         behindBars.addPolygon(QPolygonF({s.at(0.43, -1.6), s.at(0.39, 0.45), s.at(0.3, 1.6),
@@ -131,7 +131,7 @@ void paintFrenchGrunt(QPainter &p, double w, double h)
                        withAlpha(yellow, 180), QColor(200, 170, 80), 0.26, 0.17, {52, 92}, 0.42);
     const BodyShape &s = french.shape;
     paintGrunt(p, french, [&](const QPainterPath &body) {
-        paintScaleRows(p, body, s, 5, QColor(120, 140, 170, 70));
+        paintScaleRows(p, body, s, 3.6, QColor(120, 140, 170, 90), 0.7, ScaleStyle::Fine);
         const auto lateral = [](double t) { return -0.4 + 0.3 * t * t; };
         const Saved saved(p);
         p.setClipPath(body, Qt::IntersectClip);
@@ -197,7 +197,8 @@ void paintBluestripedGrunt(QPainter &p, double w, double h)
             p.fillPath(ribbon(line, {2.6, 3.4, 3.7, 3.5, 3.0, 2.3}), QColor(20, 45, 100, 230));
             p.fillPath(ribbon(line, {1.4, 2.0, 2.2, 2.1, 1.7, 1.2}), QColor(50, 130, 235));
         }
-        paintScaleRows(p, body, bluestriped.shape, 5, QColor(160, 110, 0, 90), 0.5);
+        paintScaleRows(p, body, bluestriped.shape, 3.6, QColor(160, 110, 0, 100), 0.6,
+                       ScaleStyle::Fine);
     });
 }
 

@@ -67,7 +67,8 @@ void paintWrasse(QPainter &p, const Wrasse &f,
     parts.body = bodyOutline(s);
     fillBody(p, parts.body, f.back, f.flank, f.belly);
     paintScaleRows(p, parts.body, s, std::max(8.0, s.depth * 0.15),
-                   withAlpha(f.back.darker(150), 100), 0.9);
+                   withAlpha(f.back.darker(150), 110), 0.9,
+                   f.beak.alpha() > 0 ? ScaleStyle::Large : ScaleStyle::Crescent);
     marks(parts);
 
     modelBody(p, parts.body, parts.tail.base.x1() + 2, f.back.darker(200));
@@ -75,7 +76,7 @@ void paintWrasse(QPainter &p, const Wrasse &f,
     const double gill = f.pectoralAt - 0.04;
     // Parrotfish mouths are closed by the beak; wrasses have a small mouth.
     paintHead(p, parts.body, s, eye, gill, s.depth * (f.beak.alpha() > 0 ? 0.05 : 0.09),
-              f.back.darker(220));
+              f.back.darker(220), {}, f.beak.alpha() > 0 ? Opercle::Parrot : Opercle::Perch);
     paintPelvicPair(
         p, pelvicFin(parts.body, s.at(f.pectoralAt + 0.02, 0), s.depth * 0.08, s.depth * 0.26, 62),
         f.fin, f.ray);
@@ -243,8 +244,8 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
     paintWrasse(p, stoplight, [&](const WrasseParts &parts) {
         edgeFin(p, parts.dorsal, withAlpha(salmon, 200), 2);
         edgeFin(p, parts.anal, withAlpha(salmon, 200), 2);
-        paintScaleRows(p, parts.body, s, std::max(8.0, s.depth * 0.15), withAlpha(salmon, 150),
-                       1.0);
+        paintScaleRows(p, parts.body, s, std::max(8.0, s.depth * 0.15), withAlpha(salmon, 150), 1.0,
+                       ScaleStyle::Large);
         const QPointF root = s.at(1, 0);
         strokeInside(p, parts.tail.shape,
                      curve(root + QPointF(40, -40), root + QPointF(12, 0), root + QPointF(40, 40)),

@@ -50,7 +50,7 @@ void paintYellowtailSnapper(QPainter &p, double w, double h)
 
     const QPainterPath body = bodyOutline(s);
     fillBody(p, body, QColor(70, 96, 130), QColor(176, 196, 214), QColor(238, 236, 240), 0.55);
-    paintScaleRows(p, body, s, 4.8, QColor(255, 255, 255, 60));
+    paintScaleRows(p, body, s, 3.4, QColor(255, 255, 255, 75), 0.7, ScaleStyle::Fine);
     paintStripes(p, body, s.snout.y() + 12, 6, 3, 1.4, QColor(245, 210, 90, 90), 0.2);
     // The stripe: thin at the snout, widening until it fills the stalk and runs into the tail.
     const QPainterPath stripe = smoothClosedPath(
@@ -154,7 +154,7 @@ void paintCrevalleJack(QPainter &p, double w, double h)
         p.setClipPath(body, Qt::IntersectClip);
         paintGlow(p, {150, 95}, 90, QColor(200, 170, 90, 90));
     }
-    paintScaleRows(p, body, shape, 4.5, QColor(255, 255, 255, 45));
+    paintScaleRows(p, body, shape, 3.0, QColor(255, 255, 255, 60), 0.7, ScaleStyle::Fine);
     modelBody(p, body, caudal.base.x1());
 
     // The lateral line bends down into the keel of scutes before the tail.
@@ -201,7 +201,7 @@ void paintCrevalleJack(QPainter &p, double w, double h)
 
     const QPointF eye = shape.at(0.13, -0.3);
     const double gill = gillAt(shape, eye, 2.2);
-    paintGillCover(p, body, shape, eye, gill, Opercle::Perch, QColor(40, 50, 40));
+    paintGillCover(p, body, shape, eye, gill, Opercle::Jack, QColor(40, 50, 40));
     paintJackJaws(p, body, shape.snout + QPointF(0.5, 1), eye);
     // The black spot at the upper edge of the gill cover.
     paintDisc(p, shape.at(gill - 0.025, -0.5), 4.6, 3.8, QColor(15, 15, 15, 235));

@@ -119,7 +119,7 @@ void paintDoctorfish(QPainter &p, double w, double h)
         strokeInside(p, s.body, curveThrough(bar), QColor(46, 50, 60, alpha / 2), 4.2);
         strokeInside(p, s.body, curveThrough(bar), QColor(40, 44, 54, alpha), 1.8 + 0.5 * (i % 3));
     }
-    paintScaleRows(p, s.body, b, 4.5, QColor(60, 66, 78, 70), 0.5);
+    paintScaleRows(p, s.body, b, 3.0, QColor(60, 66, 78, 80), 0.6, ScaleStyle::Fine);
     // The pale ring round the stalk, just ahead of the tail.
     const QPointF ring = b.at(0.955, 0);
     strokeInside(p, s.body,
@@ -135,8 +135,9 @@ void paintDoctorfish(QPainter &p, double w, double h)
 void paintAtlanticSpadefish(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.35);
-    // Deep but longer than deep, the blunt head rising steeply to the nape.
-    const BodyShape shape{{58, 130}, 184, 128, 0.42, 0.78, 0.13, 0.57, 0.16, 0.0, 0.6};
+    // Deep but longer than deep: a short blunt snout, the profile dipping in
+    // above the eye, then rising steeply to the nape.
+    const BodyShape shape{{56, 132}, 186, 128, 0.42, 0.85, 0.13, 0.57, 0.16, 0.0, 0.6, 0.05};
     const QPainterPath body = discOutline(shape);
     // The soft dorsal and anal fins rise at their front into tall pointed
     // lobes that sweep back, then run on low to the tail stalk.
@@ -149,7 +150,7 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
             {rim(0.54, 46), rim(0.6, 78) + QPointF(14, 0), rim(0.68, 30), rim(0.84, 14)},
             shape.at(0.98, 0.5 * side), 1, 24, 0.1);
     };
-    const QPointF eye = shape.at(0.16, -0.3);
+    const QPointF eye = shape.at(0.17, -0.3);
     const Build s(shape, body, lobe(-1), lobe(1),
                   tail(TailKind::Lunate, shape.at(0.99, 0), 22, 50, 92, 0.14),
                   fanFin(shape.at(0.37, 0.0), shape.at(0.36, 0.2), 36, 12, 56, 0.5, 13),
@@ -158,7 +159,7 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
                QColor(90, 130, 150, 60), {{8, 18, 0.32}, {250, 150, 0.26}, {228, 2, 0.22}});
     const QColor silver(126, 134, 146, 245);
     const Livery look(silver, silver, QColor(80, 86, 100, 150), QColor(170, 176, 184, 150),
-                      QColor(40, 44, 52, 200), QColor(170, 160, 120), 7.5, 0.055);
+                      QColor(40, 44, 52, 200), QColor(170, 160, 120), 7.5, 0.07);
     paintBackFins(p, s, look);
     // The short spiny first dorsal, its spines joined low by membrane.
     const auto nape = [&](double along, double rise) {
@@ -170,7 +171,7 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
              silver, look.ray, 0);
     const QPainterPath all = s.body.united(s.dorsal.shape).united(s.anal.shape);
     fillBody(p, s.body, QColor(128, 138, 150), QColor(190, 198, 206), QColor(226, 229, 232));
-    paintScaleRows(p, s.body, s.shape, 5, QColor(255, 255, 255, 60));
+    paintScaleRows(p, s.body, s.shape, 3.4, QColor(255, 255, 255, 70), 0.7, ScaleStyle::Fine);
     {
         // The bars wrap round the body and run on, fainter, over the fins.
         const Saved saved(p);

@@ -1,0 +1,342 @@
+// SPDX-FileCopyrightText: 2026 The Reefwise developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "fishkit.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPen>
+#include <QRadialGradient>
+#include <QTransform>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <utility>
+
+// The head as a field guide draws it: the bones of the gill cover as each
+// family has them, the jaws and lips, the nostrils and the lateral line.
+namespace fishkit {
+
+namespace {
+
+constexpr double pi = std::numbers::pi;
+
+// A bone of the gill cover lying under the skin between `front` and its free
+// edge `rim`, both running from top to bottom: the plate bulges, lit high
+// and in front, turning into shade low down and along the rim, and casts a
+// soft shadow on the skin behind it, towards `away`.
+void paintPlate(QPainter &p, const QPainterPath &front, const QPainterPath &rim, QColor line,
+                QPointF away, double weight)
+{
+    QPainterPath plate = rim;
+    plate.connectPath(front.toReversed());
+    plate.closeSubpath();
+    for (int i = 6; i >= 1; --i)
+        stroke(p, QTransform::fromTranslate(away.x() * i * 0.7, away.y() * i * 0.7).map(rim),
+               withAlpha(line, int(line.alpha() * 0.05 * (7 - i) * weight)), 1.5);
+    QLinearGradient across(front.pointAtPercent(0.4), rim.pointAtPercent(0.4));
+    across.setColorAt(0, QColor(255, 255, 255, 0));
+    across.setColorAt(0.5, QColor(255, 255, 255, int(26 * weight)));
+    across.setColorAt(0.82, QColor(255, 255, 255, int(10 * weight)));
+    across.setColorAt(1, withAlpha(line, int(45 * weight)));
+    p.fillPath(plate, across);
+    const QRectF r = plate.boundingRect();
+    QLinearGradient down(r.topLeft(), r.bottomLeft());
+    down.setColorAt(0, QColor(255, 255, 255, int(16 * weight)));
+    down.setColorAt(0.5, QColor(255, 255, 255, 0));
+    down.setColorAt(1, QColor(0, 8, 24, int(38 * weight)));
+    p.fillPath(plate, down);
+    // The free edge: a lit lip just inside it over a fine dark line.
+    stroke(p, QTransform::fromTranslate(-away.x() * 0.9, -away.y() * 0.9).map(rim),
+           QColor(255, 255, 255, int(60 * weight)), 0.9);
+    stroke(p, rim, withAlpha(line, int(line.alpha() * std::min(1.0, 0.55 + 0.4 * weight))),
+           0.55 + 0.35 * weight);
+}
+
+// Fine teeth along `edge` from `from` to `to` of its length, pointing back
+// and down off it, as on the preopercle of a grunt or snapper.
+void paintSerrations(QPainter &p, const QPainterPath &edge, QColor line, double from, double to)
+{
+    const double length = edge.length();
+    const int count = std::max(4, int(length * (to - from) / 1.7));
+    for (int i = 0; i < count; ++i) {
+        const double at = edge.percentAtLength(length * (from + (to - from) * i / (count - 1.0)));
+        const QPointF c = edge.pointAtPercent(at);
+        const QPointF dir = QLineF::fromPolar(1, edge.angleAtPercent(at)).p2();
+        const QPointF back(dir.y(), -dir.x());
+        const double tooth = 0.9 + 0.5 * (i % 2);
+        stroke(p, curve(c - back * 0.2, c + back * tooth * 0.55, c + back * tooth + dir * 0.5),
+               withAlpha(line, int(line.alpha() * 0.7)), 0.45);
+    }
+}
+
+} // namespace
+
+double gillAt(const BodyShape &shape, QPointF eye, double factor)
+{
+    return (eye.x() - shape.snout.x()) / shape.length * factor;
+}
+
+void paintGillCover(QPainter &p, const QPainterPath &body, const BodyShape &shape, QPointF eye,
+                    double gill, Opercle kind, QColor line, QColor spine)
+{
+    if (Silhouette::active(p))
+        return;
+    const Saved s(p);
+    p.setClipPath(body, Qt::IntersectClip);
+    const BodyShape &b = shape;
+    const double eyeAt = (eye.x() - b.snout.x()) / b.length;
+    // A parrotfish's cheek is broad: its preopercle lies close behind the eye.
+    const double pre = eyeAt + (gill - eyeAt) * (kind == Opercle::Parrot ? 0.42 : 0.55);
+    // Each edge runs from top to bottom; the cheek's front edge lies
+    // between the eye and the preopercle.
+    std::vector<QPointF> opercle;
+    std::vector<QPointF> preopercle;
+    double weight = 1.0;
+    switch (kind) {
+    case Opercle::Perch:
+        opercle = {b.at(gill - 0.05, -0.62), b.at(gill - 0.005, -0.3), b.at(gill, 0.05),
+                   b.at(gill - 0.025, 0.45), b.at(gill - 0.055, 0.72)};
+        preopercle = {b.at(pre, -0.12), b.at(pre + 0.005, 0.25), b.at(pre - 0.01, 0.46),
+                      b.at(pre - 0.035, 0.57), b.at(pre - 0.07, 0.62)};
+        break;
+    case Opercle::Serrate:
+        // A flat spine at the opercle's upper rear angle, and a preopercle
+        // with a sharp corner, its rear edge finely toothed.
+        opercle = {b.at(gill - 0.06, -0.6), b.at(gill - 0.012, -0.34), b.at(gill + 0.008, -0.1),
+                   b.at(gill - 0.008, 0.2), b.at(gill - 0.035, 0.5),   b.at(gill - 0.07, 0.7)};
+        preopercle = {b.at(pre, -0.2), b.at(pre + 0.006, 0.2), b.at(pre - 0.002, 0.46),
+                      b.at(pre - 0.025, 0.58), b.at(pre - 0.085, 0.63)};
+        break;
+    case Opercle::Angel:
+        opercle = {b.at(gill - 0.03, -0.45), b.at(gill, -0.1), b.at(gill - 0.01, 0.2),
+                   b.at(gill - 0.05, 0.42)};
+        preopercle = {b.at(pre, -0.18), b.at(pre + 0.004, 0.1), b.at(pre - 0.005, 0.3),
+                      b.at(pre - 0.02, 0.42), b.at(pre - 0.07, 0.48)};
+        break;
+    case Opercle::Butterfly:
+        // Small bones close behind the eye, under thin skin.
+        opercle = {b.at(gill - 0.045, -0.28), b.at(gill - 0.01, -0.1), b.at(gill - 0.004, 0.1),
+                   b.at(gill - 0.03, 0.28), b.at(gill - 0.065, 0.37)};
+        preopercle = {b.at(pre - 0.02, -0.08), b.at(pre - 0.012, 0.12), b.at(pre - 0.03, 0.27),
+                      b.at(pre - 0.06, 0.32)};
+        weight = 0.6;
+        break;
+    case Opercle::Surgeon:
+        // The gill opening is a short steep slit in front of the pectoral.
+        opercle = {b.at(gill - 0.012, -0.34), b.at(gill + 0.004, -0.12), b.at(gill, 0.14),
+                   b.at(gill - 0.022, 0.36)};
+        preopercle = {b.at(pre - 0.015, -0.3), b.at(pre - 0.002, 0.02), b.at(pre - 0.02, 0.3),
+                      b.at(pre - 0.06, 0.44)};
+        weight = 0.85;
+        break;
+    case Opercle::Jack:
+        // A big rounded opercle bulging back over the pectoral's root.
+        opercle = {b.at(gill - 0.07, -0.66), b.at(gill - 0.008, -0.38), b.at(gill + 0.014, 0.02),
+                   b.at(gill - 0.01, 0.42), b.at(gill - 0.065, 0.72)};
+        preopercle = {b.at(pre - 0.01, -0.3), b.at(pre + 0.01, 0.1), b.at(pre - 0.012, 0.44),
+                      b.at(pre - 0.06, 0.62)};
+        break;
+    case Opercle::Parrot:
+        // One large smooth plate, its rim a broad even curve.
+        opercle = {b.at(gill - 0.08, -0.7), b.at(gill - 0.012, -0.4), b.at(gill + 0.01, 0.02),
+                   b.at(gill - 0.01, 0.44), b.at(gill - 0.07, 0.74)};
+        preopercle = {b.at(pre - 0.015, -0.34), b.at(pre + 0.012, 0.06), b.at(pre, 0.42),
+                      b.at(pre - 0.05, 0.64)};
+        weight = 0.75;
+        break;
+    }
+    const QPainterPath rim = curveThrough(opercle);
+    const QPainterPath cheekRim = curveThrough(preopercle);
+    // The cheek plate's front edge follows the preopercle forward, towards the eye.
+    const double cheek = std::max(2.0, (pre - eyeAt) * b.length * 0.75);
+    const QPainterPath cheekFront = QTransform::fromTranslate(-cheek, -1).map(cheekRim);
+    paintPlate(p, cheekFront, cheekRim, withAlpha(line, int(110 * weight)), {0.8, 0.5},
+               weight * 0.55);
+    paintPlate(p, cheekRim, rim, withAlpha(line, int(170 * weight)), {1, 0.1}, weight);
+    if (kind == Opercle::Serrate)
+        paintSerrations(p, cheekRim, withAlpha(line, 140), 0.12, 0.9);
+    if (kind == Opercle::Parrot) {
+        // Two rows of large scales over the cheek, below and behind the eye.
+        const Saved cheekClip(p);
+        QPainterPath area = cheekRim;
+        area.connectPath(QTransform::fromTranslate(-b.length * 0.2, 0).map(cheekRim).toReversed());
+        p.setClipPath(area, Qt::IntersectClip);
+        const double d = b.depth * 0.12;
+        for (int row = 0; row < 2; ++row)
+            for (int k = 0; k < 4; ++k) {
+                const QPointF c = b.at(eyeAt + 0.005 + k * d / b.length + row * 0.3 * d / b.length,
+                                       0.08 + row * 0.22);
+                const QRectF box(c.x() - d * 0.5, c.y() - d * 0.5, d, d);
+                p.setBrush(Qt::NoBrush);
+                p.setPen(QPen(withAlpha(line, 40), 2.0));
+                p.drawArc(box, -60 * 16, 120 * 16);
+                p.setPen(QPen(withAlpha(line, 110), 0.7));
+                p.drawArc(box, -60 * 16, 120 * 16);
+            }
+    }
+    if (kind != Opercle::Angel)
+        return;
+    // The spine at the preopercle's corner grows out of the bone with a broad
+    // root, taking the bone's colour there and its own only towards the point.
+    const QPointF corner = preopercle[3];
+    const QPointF point = b.at(gill + 0.01, 0.5);
+    QPainterPath blade(corner + QPointF(-3, -4));
+    blade.quadTo((corner + point) / 2 + QPointF(0, -1.4), point);
+    blade.quadTo((corner + point) / 2 + QPointF(0, 2.4), corner + QPointF(-3.5, 3));
+    blade.quadTo(corner + QPointF(-5, 0), corner + QPointF(-3, -4));
+    const QColor fill = spine.isValid() ? spine : line;
+    p.fillPath(QTransform::fromTranslate(0.8, 1.4).map(blade), QColor(0, 0, 0, 50));
+    QLinearGradient grow(corner + QPointF(-4, 0), point);
+    grow.setColorAt(0, withAlpha(line, 60));
+    grow.setColorAt(0.45, withAlpha(fill, 200));
+    grow.setColorAt(1, fill);
+    p.fillPath(blade, grow);
+    stroke(p, curve(corner, (corner + point) / 2 + QPointF(0, -0.8), point),
+           withAlpha(fill.lighter(160), 150), 0.7);
+}
+
+void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, QColor lining)
+{
+    if (Silhouette::active(p))
+        return;
+    // The gape slopes down and back from the snout tip; the upper lip rolls
+    // over it as a fleshy fold lit from above, the lower jaw closes under it
+    // with a shadow along its edge, and on a longer mouth the upper jaw bone
+    // shows as a plate that widens back to its rounded end above the corner.
+    const QPointF tip = shape.snout + QPointF(0.4, 0.5);
+    const QPointF end = tip + QPointF(mouth, mouth * 0.22);
+    const QPointF sag(0, mouth * 0.05);
+    const QPointF mid = (tip + end) / 2 + sag;
+    const double lip = std::clamp(mouth * 0.14, 0.9, 2.6);
+    if (mouth < shape.depth * 0.1) {
+        // A small terminal mouth: fleshy lips round the tip of the snout, the
+        // upper a little fuller, parted by a short dark gape.
+        const double r = std::max(1.5, mouth * 0.32);
+        const QPointF front = shape.snout + QPointF(-r * 0.25, r * 0.15);
+        const QPointF corner = front + QPointF(mouth * 0.75, mouth * 0.18);
+        const QPointF middle = (front + corner) / 2 + QPointF(0, r * 0.1);
+        QPainterPath upper(corner);
+        upper.quadTo(middle + QPointF(0, -r * 1.1), front + QPointF(r * 0.2, -r * 0.85));
+        upper.quadTo(front + QPointF(-r * 0.55, -r * 0.4), front);
+        upper.quadTo(middle, corner);
+        QPainterPath lower(corner);
+        lower.quadTo(middle + QPointF(0, r * 0.95), front + QPointF(r * 0.3, r * 0.75));
+        lower.quadTo(front + QPointF(-r * 0.4, r * 0.35), front);
+        lower.quadTo(middle, corner);
+        const Saved s(p);
+        p.setClipping(false);
+        for (const auto &[part, lit] : {std::pair{upper, true}, std::pair{lower, false}}) {
+            const QRectF box = part.boundingRect();
+            QLinearGradient flesh(box.topLeft(), box.bottomLeft());
+            flesh.setColorAt(0, withAlpha(line.lighter(lit ? 150 : 100), lit ? 120 : 210));
+            flesh.setColorAt(1, withAlpha(line.lighter(lit ? 100 : 150), lit ? 210 : 120));
+            p.fillPath(part, flesh);
+            stroke(p, part, withAlpha(line, 140), 0.45);
+        }
+        stroke(p, curve(front, middle, corner), withAlpha(line.darker(200), 230),
+               std::max(0.5, r * 0.3));
+        stroke(p,
+               curve(front + QPointF(0, -r * 0.75), middle + QPointF(0, -r * 0.85),
+                     corner + QPointF(-r * 0.4, -r * 0.3)),
+               QColor(255, 255, 255, 80), std::max(0.35, r * 0.22));
+        return;
+    }
+    const QPainterPath gape = curve(tip, mid, end);
+    if (lining.isValid()) {
+        // The jaws stand a little apart towards the corner, and the red
+        // inside shows between them, darkest deep in the corner.
+        const double open = lip * 1.2;
+        const QPointF from = tip + QPointF(mouth * 0.45, mouth * 0.1);
+        QPainterPath inside(from);
+        inside.quadTo(mid + QPointF(mouth * 0.1, -open * 0.45), end + QPointF(0, -open * 0.45));
+        inside.quadTo(end + QPointF(open * 0.55, 0.1), end + QPointF(-open * 0.1, open * 0.5));
+        inside.quadTo(mid + QPointF(mouth * 0.1, open * 0.7), from);
+        QLinearGradient deep(from, end);
+        deep.setColorAt(0, withAlpha(lining, 150));
+        deep.setColorAt(0.5, lining.darker(115));
+        deep.setColorAt(1, lining.darker(220));
+        p.fillPath(inside, deep);
+        // The upper lip's edge shades the lining; the lower catches light.
+        stroke(
+            p,
+            curve(from, mid + QPointF(mouth * 0.1, -open * 0.45), end + QPointF(0, -open * 0.45)),
+            withAlpha(line, 200), 0.9);
+        stroke(p,
+               curve(end + QPointF(-open * 0.1, open * 0.55),
+                     mid + QPointF(mouth * 0.1, open * 0.78), from + QPointF(0, 0.3)),
+               QColor(255, 255, 255, 70), 0.7);
+    }
+    stroke(p, QTransform::fromTranslate(0, lip * 0.7).map(gape), withAlpha(line, 45), lip * 1.2);
+    stroke(p, QTransform::fromTranslate(0, -lip * 0.55).map(gape), QColor(255, 255, 255, 45),
+           lip * 0.8);
+    stroke(p, lining.isValid() ? curve(tip, (tip * 2 + end) / 3, tip + (end - tip) * 0.47) : gape,
+           withAlpha(line, 210), std::clamp(mouth * 0.08, 0.8, 1.4));
+    // The chin: the lower jaw's edge curving back under the gape.
+    stroke(p,
+           curve(tip + QPointF(0.6, lip * 1.6), mid + QPointF(0, lip * 1.9),
+                 end + QPointF(-mouth * 0.15, lip * 1.2)),
+           withAlpha(line, 55), 0.7);
+    if (mouth > 6) {
+        const QPointF hinge = end + QPointF(mouth * 0.06, -mouth * 0.05);
+        QPainterPath bone(tip + QPointF(mouth * 0.3, -lip * 0.6));
+        bone.quadTo(end + QPointF(-mouth * 0.25, -mouth * 0.22), hinge + QPointF(0, -mouth * 0.2));
+        bone.quadTo(hinge + QPointF(mouth * 0.1, -mouth * 0.08), hinge);
+        stroke(p, bone, withAlpha(line, 85), 0.8);
+        stroke(p, QTransform::fromTranslate(-0.6, -0.7).map(bone), QColor(255, 255, 255, 35), 0.7);
+    }
+}
+void paintNostril(QPainter &p, const BodyShape &shape, QPointF eye, double size, QColor line)
+{
+    if (Silhouette::active(p))
+        return;
+    // Two small openings on the snout ahead of the eye, the front one
+    // raised on a short rim.
+    const QPointF a = shape.snout + (eye - shape.snout) * 0.55 + QPointF(0, -size * 0.4);
+    const QPointF b = a + QPointF(size * 1.3, -size * 0.15);
+    for (const QPointF &c : {a, b}) {
+        paintDisc(p, c, size * 0.5, size * 0.36, withAlpha(line, 150));
+        stroke(p,
+               curve(c + QPointF(-size * 0.5, size * 0.35), c + QPointF(0, size * 0.6),
+                     c + QPointF(size * 0.5, size * 0.35)),
+               QColor(255, 255, 255, 50), 0.5);
+    }
+}
+
+void paintLateralLine(QPainter &p, const QPainterPath &body, const BodyShape &shape, double from,
+                      double across, QColor colour, double arch)
+{
+    if (Silhouette::active(p))
+        return;
+    // The line runs from the top of the gill cover parallel to the back,
+    // arching highest over the pectoral fin and dropping to the middle of
+    // the stalk; each scale it pierces shows as a short dash along it.
+    std::vector<QPointF> line;
+    for (int k = 0; k <= 20; ++k) {
+        const double t = from + (0.99 - from) * k / 20.0;
+        const double v = double(k) / 20.0;
+        line.push_back(shape.at(t, across * (1.0 - v * v) - arch * std::sin(v * pi) * 0.2));
+    }
+    const QPainterPath path = curveThrough(line);
+    const Saved s(p);
+    p.setClipPath(body, Qt::IntersectClip);
+    stroke(p, QTransform::fromTranslate(0, 0.8).map(path), QColor(255, 255, 255, 40), 0.9);
+    QPen pen(colour, 0.9, Qt::CustomDashLine, Qt::FlatCap);
+    pen.setDashPattern({2.6, 1.4});
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+}
+
+void paintHead(QPainter &p, const QPainterPath &body, const BodyShape &shape, QPointF eye,
+               double gill, double mouth, QColor line, QColor lining, Opercle kind)
+{
+    paintGillCover(p, body, shape, eye, gill, kind, line);
+    const Saved s(p);
+    p.setClipPath(body, Qt::IntersectClip);
+    paintMouth(p, shape, mouth, line, lining);
+    paintNostril(p, shape, eye, std::clamp(shape.depth * 0.018, 0.9, 1.8), line);
+}
+
+} // namespace fishkit
