@@ -125,14 +125,25 @@ void paintFrenchAngelfish(QPainter &p, double w, double h)
     paintBackFins(p, a, look);
     // The filaments trailing from the fins' rear corners are yellow.
     paintStreamers(p, a, form, QColor(240, 200, 40, 235));
-    edgeFin(p, a.caudal, QColor(235, 225, 170), 6);
+    // The tail is dark right out to its pale rim, which borders it.
+    p.fillPath(a.caudal.shape, withAlpha(black, 120));
+    edgeFin(p, a.caudal, QColor(235, 225, 170, 230), 3.5);
     paintScales(p, a.dorsal.shape.united(a.anal.shape), 7.5, withAlpha(yellow, 110), 0.9);
     fillBody(p, a.body, QColor(30, 30, 34), QColor(18, 18, 22), QColor(34, 34, 38));
     paintScaleRows(p, a.body, a.shape, 6.2, withAlpha(yellow, 220), 1.0);
     // The scales fade out over the face, which has a pale muzzle.
     glow(p, a.body, a.shape.snout + QPointF(6, 5), 22, QColor(225, 225, 215, 235));
     glow(p, a.body, a.shape.snout + QPointF(14, 12), 16, QColor(215, 215, 205, 160));
-    stroke(p, curve({118, 80}, {130, 116}, {120, 154}), yellow, 3.5);
+    // The yellow bar lies along the rear edge of the gill cover, tapering
+    // at both ends.
+    const auto rim = [&a](double along, double across) {
+        return a.shape.at(a.gill + along, across) + QPointF(1.2, 0);
+    };
+    p.fillPath(
+        ribbon(curveThrough({rim(-0.03, -0.45), rim(0, -0.1), rim(-0.01, 0.2), rim(-0.05, 0.42)}),
+               {0.6, 2.6, 3.2, 2.6, 0.6})
+            .intersected(a.body),
+        yellow);
     paintDisc(p, a.pectoral.base.center() + QPointF(-1, 0), 3.2, a.pectoral.base.length() * 0.6,
               yellow);
     paintDisc(p, a.eye, 8.6, 8.6, Qt::transparent, withAlpha(yellow, 230), 2.4);
@@ -286,7 +297,7 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
     paintBackFins(p, a, look);
     paintStreamers(p, a, form, QColor(70, 74, 82, 235));
     // The pale rim follows the tail's edge and fades into the grey inside it.
-    for (const auto &[width, alpha] : {std::pair{14.0, 50}, {9.0, 110}, {5.0, 230}})
+    for (const auto &[width, alpha] : {std::pair{10.0, 40}, {6.0, 90}, {3.0, 200}})
         edgeFin(p, a.caudal, QColor(236, 238, 240, alpha), width);
     fillBody(p, a.body, QColor(104, 108, 116), QColor(146, 150, 156), QColor(158, 162, 166));
     {
@@ -321,8 +332,8 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
     const Fin &pec = a.pectoral;
     const double r = pec.base.length();
     QRadialGradient yellow(pec.base.center(), r * 0.75);
-    yellow.setColorAt(0, QColor(250, 206, 40, 210));
-    yellow.setColorAt(0.8, QColor(250, 206, 40, 180));
+    yellow.setColorAt(0, QColor(250, 206, 40, 170));
+    yellow.setColorAt(0.55, QColor(250, 206, 40, 120));
     yellow.setColorAt(1, QColor(250, 206, 40, 0));
     p.fillPath(pec.shape.intersected(oval(pec.base.center(), r * 0.75, r * 0.75)), yellow);
 }

@@ -23,7 +23,7 @@ namespace {
 
 // Parrotfish are wrasses with a beak; one build with long low dorsal and anal
 // fins, a crescent tail and big scales serves both. A transparent `beak`
-// leaves the wrasse's thin lips.
+// leaves the wrasse's fleshy lips.
 struct Wrasse
 {
     BodyShape shape;
@@ -88,23 +88,6 @@ void paintWrasse(QPainter &p, const Wrasse &f,
         p.setClipPath(pectoral.shape, Qt::IntersectClip);
         for (const QPointF &tip : {pectoral.tips[0], pectoral.tips[1], pectoral.tips[2]})
             paintGlow(p, tip, s.depth * 0.16, f.pectoralTip);
-    }
-    if (f.beak.alpha() == 0 && !Silhouette::active(p)) {
-        // A wrasse's thick lips close over the mouth at the snout tip, the
-        // upper one lit and the lower one tucked under it.
-        const double lip = s.depth * 0.045;
-        const QPointF tip = s.snout + QPointF(lip * 1.1, lip * 0.1);
-        const QColor flesh = f.flank.darker(112);
-        paintDisc(p, tip + QPointF(lip * 0.6, lip * 0.6), lip * 1.4, lip * 0.5, flesh.darker(115));
-        paintDisc(p, tip + QPointF(lip * 0.4, -lip * 0.05), lip * 1.5, lip * 0.55, flesh);
-        stroke(p,
-               curve(tip + QPointF(-lip * 0.3, lip * 0.3), tip + QPointF(lip, lip * 0.55),
-                     tip + QPointF(lip * 2.2, lip * 0.45)),
-               f.back.darker(260), std::max(0.7, lip * 0.22));
-        stroke(p,
-               curve(tip + QPointF(0, -lip * 0.4), tip + QPointF(lip, -lip * 0.6),
-                     tip + QPointF(lip * 1.9, -lip * 0.35)),
-               QColor(255, 255, 255, 70), 0.6);
     }
     if (f.beak.alpha() > 0)
         paintBeakPlates(p, parts.body, s.snout + QPointF(-1.5, 0.5), s.depth * 0.17, f.beak,

@@ -68,7 +68,7 @@ void paintYellowtailSnapper(QPainter &p, double w, double h)
     const QPointF eye = s.at(0.13, -0.28);
     const double gill = gillAt(s, eye, 1.9);
     paintLateralLine(p, body, s, gill - 0.02, -0.5, QColor(40, 60, 90, 110));
-    paintHead(p, body, s, eye, gill, d * 0.34, QColor(40, 50, 70), QColor(150, 60, 60, 200));
+    paintHead(p, body, s, eye, gill, d * 0.34, QColor(40, 50, 70));
     paintPelvicPair(p, pelvicFin(body, s.at(gill + 0.03, 0), d * 0.1, d * 0.4, 58),
                     QColor(245, 225, 170, 190), QColor(180, 150, 90, 120));
     paintPectoral(
@@ -204,14 +204,17 @@ void paintCrevalleJack(QPainter &p, double w, double h)
     paintGillCover(p, body, shape, eye, gill, Opercle::Jack, QColor(40, 50, 40));
     paintJackJaws(p, body, shape.snout + QPointF(0.5, 1), eye);
     // The black spot at the upper edge of the gill cover.
-    paintDisc(p, shape.at(gill - 0.025, -0.5), 4.6, 3.8, QColor(15, 15, 15, 235));
+    // Pigment in the skin, soft at its edge.
+    paintGlow(p, shape.at(gill - 0.025, -0.5), 7, QColor(15, 15, 15, 110));
+    paintDisc(p, shape.at(gill - 0.025, -0.5), 4.2, 3.5, QColor(15, 15, 15, 225));
     paintPelvicPair(p, pelvicFin(body, shape.at(gill + 0.02, 0), 10, 26, 62),
                     QColor(230, 210, 150, 200), yellowRay);
     // The long sickle pectoral of an open-water hunter, a black spot at its base.
     const Fin pectoral =
         fanFin(shape.at(gill + 0.02, 0.04), shape.at(gill + 0.01, 0.3), 96, 14, 22, 1, 16);
     paintPectoral(p, body, pectoral, QColor(225, 200, 110, 190), yellowRay);
-    paintDisc(p, pectoral.base.center() + QPointF(1, 0), 3.6, 5.0, QColor(15, 15, 15, 235));
+    paintGlow(p, pectoral.base.center() + QPointF(1, 0), 6.5, QColor(15, 15, 15, 100));
+    paintDisc(p, pectoral.base.center() + QPointF(1, 0), 3.3, 4.6, QColor(15, 15, 15, 225));
     paintNaturalEye(p, eye, 7.2, QColor(215, 190, 110));
 }
 
