@@ -134,8 +134,9 @@ void paintNeonGoby(QPainter &p, double w, double h)
         const QPainterPath belly = ribbon(spine.translated(0, 16), {0, 22, 22, 22, 20, 16, 12});
         fillBody(p, belly, QColor(120, 130, 140), QColor(170, 178, 184), QColor(214, 218, 220));
         // The glow makes the stripe read as the luminous blue it is underwater.
-        // It starts at the very tip of the snout and runs over the eye to the tail.
-        const QPainterPath stripe = spine.translated(-6, -7);
+        // It starts at the very tip of the snout and runs through the top of
+        // the eye to the tail.
+        const QPainterPath stripe = spine.translated(-6, -10);
         const QPainterPath snout = curve({35, 151}, {40, 146.5}, stripe.pointAtPercent(0));
         p.fillPath(ribbon(stripe, {10, 15, 15, 14, 13.5, 13, 12.5, 12, 11.5, 11, 10})
                        .united(ribbon(snout, {6, 9, 10})),
@@ -147,30 +148,26 @@ void paintNeonGoby(QPainter &p, double w, double h)
     }
     shadeBody(p, body, QColor(10, 20, 35, 130), 0.6);
 
-    const QPointF eye = above(0.08, 6);
-    // The pelvic fins, joined into a round cup under the chest that it props
-    // itself on: seen from the side a shallow bowl, its rays fanning from
-    // the root to a rim that rests on the coral, the membrane across its front.
+    const QPointF eye = above(0.08, 3);
+    // The pelvic fins, joined into a small round disc under the chest that
+    // it props itself on: a clear film with a few fine rays, hardly seen.
     {
-        const QPointF root = eye + QPointF(32, 19);
-        const QPainterPath cup =
-            smoothClosedPath({root + QPointF(-9, 0), root + QPointF(9, 0), root + QPointF(14, 7),
-                              root + QPointF(10, 13), root + QPointF(0, 15),
-                              root + QPointF(-10, 12), root + QPointF(-13, 6)});
-        QLinearGradient clear(root, root + QPointF(0, 15));
-        clear.setColorAt(0.0, QColor(150, 160, 172, 200));
-        clear.setColorAt(1.0, QColor(210, 220, 228, 150));
-        p.fillPath(cup, clear);
-        for (int i = 0; i <= 8; ++i) {
-            const double a = (200 - i * 25.0) * std::numbers::pi / 180;
-            strokeInside(p, cup,
-                         curve(root, root + QPointF(std::cos(a) * 6, 4),
-                               root + QPointF(std::cos(a) * 14, 14 - std::abs(std::cos(a)) * 6)),
-                         QColor(110, 126, 140, 140), 0.5);
+        const QPointF root = eye + QPointF(30, 20);
+        const QPainterPath disc = smoothClosedPath(
+            {root + QPointF(-6, 0), root + QPointF(6, 0), root + QPointF(9, 6),
+             root + QPointF(5, 10), root + QPointF(-3, 10.5), root + QPointF(-8, 6)});
+        QLinearGradient clear(root, root + QPointF(0, 10));
+        clear.setColorAt(0.0, QColor(190, 200, 210, 70));
+        clear.setColorAt(1.0, QColor(220, 228, 234, 30));
+        p.fillPath(disc, clear);
+        for (int i = 0; i <= 5; ++i) {
+            const double a = (200 - i * 32.0) * std::numbers::pi / 180;
+            strokeInside(p, disc,
+                         curve(root, root + QPointF(std::cos(a) * 4, 3),
+                               root + QPointF(std::cos(a) * 9, 10 - std::abs(std::cos(a)) * 4)),
+                         QColor(170, 184, 196, 70), 0.4);
         }
-        stroke(p, curve(root + QPointF(-10, 4), root + QPointF(0, 8), root + QPointF(11, 4)),
-               QColor(230, 236, 240, 170), 0.7);
-        stroke(p, cup, QColor(80, 96, 110, 150), 0.6);
+        stroke(p, disc, QColor(200, 210, 220, 50), 0.5);
     }
     paintFin(p,
              fin(eye + QPointF(28, 4), {eye + QPointF(48, -2), eye + QPointF(58, 12)},
@@ -404,41 +401,54 @@ void paintFlounder(QPainter &p, double w, double h)
     // Mottling that hides it on the sand, and two dark smudges on its lateral line.
     paintSpots(p, disc, 14, 3, 7, QColor(150, 126, 88, 80), 4101);
     paintSpots(p, disc, 10, 1, 3, QColor(250, 240, 210, 90), 4102);
-    for (const QPointF smudge : {QPointF(-6, 2), QPointF(56, 0)})
-        paintGlow(p, smudge, 11, QColor(70, 54, 36, 170));
+    // Three ragged dark blotches strung along the lateral line.
+    for (const auto &[at, size] :
+         {std::pair{QPointF(-10, 1), 11.0}, {QPointF(24, -1), 6.5}, {QPointF(70, 1), 9.0}}) {
+        paintGlow(p, at, size * 1.3, QColor(70, 54, 36, 120));
+        p.fillPath(
+            smoothClosedPath(
+                {at + QPointF(-size, -0.2 * size), at + QPointF(-0.3 * size, -0.75 * size),
+                 at + QPointF(0.6 * size, -0.55 * size), at + QPointF(0.9 * size, 0.2 * size),
+                 at + QPointF(0.2 * size, 0.7 * size), at + QPointF(-0.7 * size, 0.5 * size)}),
+            QColor(66, 50, 32, 120));
+    }
     paintSpots(p, fringe.subtracted(disc), 8, 1.0, 1.8, ringBright, 4103);
 
     {
-        // Bright blue rings of many sizes, some with a spot inside, and blue dots between.
+        // Blue rings, not too many, of uneven size, brightness and spacing,
+        // many of them broken open; small blue spots scattered between them.
         const Saved s(p);
         p.setClipPath(disc, Qt::IntersectClip);
         QRandomGenerator rng(41);
-        // Uneven in size, brightness and spacing: large rings on the middle
-        // of the body, small ones and dots towards the edges, some faded,
-        // some with a spot inside, a few crowded together.
-        for (const QPointF &c : spreadPoints(disc, 10, 6, 4141)) {
+        for (const QPointF &c : spreadPoints(disc, 14, 7, 4141)) {
             if (c.x() < -70 && std::abs(c.y()) < 24)
                 continue;
-            if (rng.bounded(9) == 0)
+            if (rng.bounded(6) == 0)
                 continue;
             const double middle = 1.0 - std::min(1.0, std::hypot(c.x() / 110, c.y() / 64));
             const double roll = rng.generateDouble();
-            const double r = 1.4 + roll * roll * (3.0 + 5.0 * middle);
-            const int kind = int(rng.bounded(5));
-            const int strength = 110 + int(rng.bounded(146));
+            const double r = 1.3 + roll * (1.6 + 4.2 * middle);
+            const int kind = int(rng.bounded(6));
+            const int strength = 90 + int(rng.bounded(150));
             const QColor bright = withAlpha(ringBright, strength);
             const QColor deep = withAlpha(ringDark, strength);
-            const double dot = kind >= 3 ? 0.8 + r * 0.2 : (kind == 0 && r > 4 ? 1.2 : 0.0);
-            paintDisc(p, c, dot, dot, bright);
-            if (kind >= 3 || r < 1.8)
+            if (kind >= 3 || r < 1.8) {
+                paintDisc(p, c, 0.7 + r * 0.25, 0.7 + r * 0.22, bright);
                 continue;
+            }
             const double squash = 0.75 + rng.generateDouble() * 0.2;
-            const double weight = 0.6 + r * 0.12;
+            const double weight = 0.5 + r * 0.1;
             if (kind == 2 && r > 3)
                 paintDisc(p, c, r * 0.3, r * 0.3 * squash, bright);
-            paintDisc(p, c, r, r * squash, Qt::transparent, deep, weight + 1.0);
-            paintDisc(p, c, r, r * squash, Qt::transparent, bright, weight);
+            QPainterPath ring;
+            const QRectF box(c.x() - r, c.y() - r * squash, 2 * r, 2 * r * squash);
+            const double start = rng.bounded(360.0);
+            ring.arcMoveTo(box, start);
+            ring.arcTo(box, start, kind == 1 ? 250 + rng.bounded(60.0) : 360);
+            stroke(p, ring, deep, weight + 1.0);
+            stroke(p, ring, bright, weight);
         }
+        paintSpots(p, disc, 9, 0.6, 1.1, withAlpha(ringBright, 170), 4107);
     }
     // Blue dots crowd the head around the eyes.
     paintSpots(p, disc.intersected(oval({-92, 0}, 26, 30)), 5, 0.8, 1.3, ringBright, 4104);
@@ -465,7 +475,8 @@ void paintFlounder(QPainter &p, double w, double h)
            QColor(120, 96, 64, 130), 1.1);
     // Both eyes on the upper side, one ahead of the other, each raised on a
     // short turret of skin that throws a shadow back.
-    for (const QPointF eye : {QPointF(-92, -14), QPointF(-80, 6)}) {
+    // In the male they sit far apart, the front eye the lower.
+    for (const QPointF eye : {QPointF(-97, 10), QPointF(-73, -17)}) {
         paintGlow(p, eye + QPointF(2.5, 3.5), 8, QColor(80, 60, 36, 110));
         fillBody(p, oval(eye, 6.0, 5.4), QColor(226, 210, 172), QColor(206, 188, 148),
                  QColor(170, 150, 112));

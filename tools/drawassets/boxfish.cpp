@@ -16,10 +16,9 @@
 #include <cmath>
 #include <functional>
 #include <numbers>
-#include <tuple>
 #include <utility>
 
-// Boxfish, puffers and triggerfish: rigid boxes, spiny balls, deep triggers.
+// Boxfish: rigid boxes of bony plate.
 
 namespace fishart {
 
@@ -60,26 +59,88 @@ struct Boxfish
     bool plates = false; // the honeycomb of plates shows through the pattern
 };
 
-// Straight sides of bony plate meeting at tight corners: a rigid box, the
-// stalk and the tail the only parts of the fish that can bend.
+// Sides of bony plate meeting at rounded corners: a rigid box, but one that
+// grew, so each side swells a little, unevenly, and no corner is sharp. The
+// stalk and the tail are the only parts of the fish that can bend.
 QPainterPath carapace(const Carapace &c)
 {
     const std::vector<QPointF> v{c.mouth, c.brow, c.peak, c.rearTop, c.rearBottom, c.keel, c.chin};
     const size_t n = v.size();
-    // `from` moved 6 towards `to`, or less on a short side.
+    // `from` moved 11 towards `to`, or less on a short side.
     const auto towards = [](QPointF from, QPointF to) {
         const double length = QLineF(from, to).length();
-        return from + (to - from) * (std::min(6.0, length / 3.0) / length);
+        return from + (to - from) * (std::min(11.0, length / 3.0) / length);
     };
     QPainterPath box(towards(v[0], v[n - 1]));
     for (size_t i = 0; i < n; ++i) {
         const QPointF prev = v[(i + n - 1) % n], next = v[(i + 1) % n];
         const QPointF d = v[i] - prev;
-        box.quadTo((prev + v[i]) / 2 + QPointF(d.y(), -d.x()) * 0.025, towards(v[i], prev));
+        const QPointF out(d.y(), -d.x());
+        // The swell leans towards one end of the side, a different one on
+        // each side, so that the box is not ruled.
+        const double lean = i % 2 ? 0.06 : 0.035;
+        const QPointF a = towards(prev, v[i]), b = towards(v[i], prev);
+        box.cubicTo(a + (b - a) * 0.3 + out * lean, a + (b - a) * 0.7 + out * (0.095 - lean), b);
         box.quadTo(v[i], towards(v[i], next));
     }
     box.closeSubpath();
     return box;
+}
+
+// The cells of a net round scattered centres about `spacing` apart over
+// `area`, each shrunk to `shrink` of its share towards its centre.
+std::vector<std::vector<QPointF>> netCells(const QRectF &area, double spacing, double shrink,
+                                           quint32 seed)
+{
+    QPainterPath around;
+    around.addRect(area.adjusted(-spacing, -spacing, spacing, spacing));
+    const std::vector<QPointF> k = spreadPoints(around, spacing, spacing * 0.3, seed);
+    std::vector<std::vector<QPointF>> cells;
+    for (const QPointF &a : k) {
+        QPolygonF cell(QRectF(a - QPointF(spacing, spacing) * 2, QSizeF(4, 4) * spacing));
+        for (const QPointF &b : k) {
+            const QPointF n = (a - b) * (4 * spacing / std::max(QLineF(a, b).length(), 1e-3));
+            const QPointF m = (a + b) / 2, t(-n.y(), n.x());
+            if (a != b && QLineF(a, b).length() < 2.5 * spacing)
+                cell = cell.intersected(QPolygonF({m + t, m + t + n, m - t + n, m - t}));
+        }
+        std::vector<QPointF> ring;
+        for (const QPointF &v : cell)
+            if (ring.empty() || QLineF(v, ring.back()).length() > 0.5)
+                ring.push_back(a + (v - a) * shrink);
+        if (ring.size() > 3 && QLineF(ring.front(), ring.back()).length() < 0.5)
+            ring.pop_back();
+        if (ring.size() > 2)
+            cells.push_back(std::move(ring));
+    }
+    return cells;
+}
+
+// The bony plates of the carapace, uneven polygons joined in soft sutures,
+// each a little domed. The side of the box turns away towards the ridge
+// and the keel, so there the plates crowd together and flatten.
+void paintPlates(QPainter &p, const Carapace &c, const QPainterPath &box, QColor suture)
+{
+    const QRectF r = box.boundingRect();
+    const double top = c.peak.y(), bottom = c.keel.y();
+    const double mid = (top + bottom) / 2, half = (bottom - top) / 2 + 6;
+    const auto curved = [&](QPointF q) {
+        const double u = std::clamp((q.y() - mid) / half, -1.0, 1.0);
+        return QPointF(q.x(), mid + half * std::sin(u * pi / 2));
+    };
+    const Saved s(p);
+    p.setClipPath(box, Qt::IntersectClip);
+    for (std::vector<QPointF> ring : netCells(r, 15, 0.93, 77)) {
+        QPointF centre;
+        for (QPointF &q : ring) {
+            q = curved(q);
+            centre += q / double(ring.size());
+        }
+        const QPainterPath plate = smoothClosedPath(ring.data(), int(ring.size()));
+        stroke(p, plate, withAlpha(suture, suture.alpha() / 3), 1.8);
+        stroke(p, plate, withAlpha(suture, suture.alpha() * 2 / 3), 0.4);
+        paintGlow(p, centre + QPointF(-1.5, -2), 5, QColor(255, 255, 240, 22));
+    }
 }
 
 // A horn or spine of the carapace, from `from` out to `tip` and back to `to`.
@@ -94,6 +155,36 @@ QPainterPath spike(QPointF from, QPointF tip, QPointF to)
     return path;
 }
 
+// A horn of the Cowfish, a short cone of bone from the shell at `root`,
+// `radius` thick there, out to `tip`: round, so lit along its upper side and
+// shaded below, its root sunk in a little shadow on the shell.
+void paintHorn(QPainter &p, QPointF root, QPointF tip, double radius, QColor bone)
+{
+    const QPointF axis = tip - root;
+    const QPointF n = QPointF(-axis.y(), axis.x()) / QLineF(root, tip).length() * radius;
+    const QPointF up = n.y() < 0 ? n : -n;
+    paintGlow(p, root - up * 0.6, radius * 1.8, QColor(40, 10, 0, 60));
+    QPainterPath horn(root + up);
+    horn.quadTo(root + up * 0.45 + axis * 0.6, tip);
+    horn.quadTo(root - up * 0.5 + axis * 0.55, root - up);
+    horn.quadTo(root - axis * (1.4 * radius / QLineF(root, tip).length()), root + up);
+    horn.closeSubpath();
+    QLinearGradient round(root + up, root - up);
+    round.setColorAt(0.0, bone.darker(108));
+    round.setColorAt(0.25, bone.lighter(135));
+    round.setColorAt(0.6, bone);
+    round.setColorAt(1.0, bone.darker(150));
+    p.fillPath(horn, round);
+    // Outlined only along its flanks: at the root the bone is the shell.
+    QPainterPath flanks(root + up);
+    flanks.quadTo(root + up * 0.45 + axis * 0.6, tip);
+    flanks.quadTo(root - up * 0.5 + axis * 0.55, root - up);
+    stroke(p, flanks, withAlpha(bone.darker(230), 150), 0.6);
+    const Saved s(p);
+    p.setClipPath(horn, Qt::IntersectClip);
+    paintGlow(p, root - axis * 0.15, radius * 1.3, withAlpha(bone, 220));
+}
+
 // Paints the boxfish, its pattern by `marks` (given the box and the tail)
 // before the shading. Only the fins behind the box and the tail can move.
 void paintBoxfish(QPainter &p, const Boxfish &b,
@@ -102,13 +193,20 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
     const Carapace &c = b.box;
     const Fin caudal = tail(TailKind::Rounded, {244, 122}, 18, 50, 66);
     paintFin(p, caudal, b.fin, b.ray, 10);
-    // Small dorsal and anal fins stand on the box just before the tail stalk:
-    // the dorsal taller and rounded, the anal lower and set further back.
-    const QPointF dorsal = c.back(0.72), anal = c.under(0.84);
-    paintFin(p, finAt(dorsal, {{0, 0}, {3, -20}, {11, -26}, {21, -22}, {22, -12}, {17, 5}}), b.fin,
-             b.ray, 8);
-    paintFin(p, finAt(anal, {{0, 0}, {9, 13}, {20, 17}, {27, 12}, {22, 2}, {16, -5}}), b.fin, b.ray,
-             7);
+    // Small, rounded dorsal and anal fins rise out of the box just before
+    // the tail stalk, their bases hidden under the rim of the shell: thin
+    // rayed membranes the water shows through, the dorsal the taller.
+    const QPointF dorsal = c.back(0.56) + QPointF(0, 5), dorsalEnd = c.back(0.93) + QPointF(0, 5);
+    const QPointF anal = c.under(0.62) + QPointF(0, -5), analEnd = c.under(0.95) + QPointF(0, -5);
+    for (const Fin &f : {fin(dorsal,
+                             {dorsal + QPointF(5, -17), (dorsal + dorsalEnd) / 2 + QPointF(7, -27),
+                              dorsalEnd + QPointF(9, -19), dorsalEnd + QPointF(11, -8)},
+                             dorsalEnd),
+                         fin(anal,
+                             {anal + QPointF(6, 13), (anal + analEnd) / 2 + QPointF(8, 20),
+                              analEnd + QPointF(9, 13), analEnd + QPointF(10, 5)},
+                             analEnd)})
+        paintSheerFin(p, f, b.fin, b.ray, 9);
     // The tail stalk leaves the rear opening of the box in soft skin: full
     // at the box, pinched to a waist, then flaring into the root of the tail.
     const QPointF stalkTop = c.rearTop + (c.rearBottom - c.rearTop) * 0.1;
@@ -164,10 +262,9 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
         p.setClipPath(away, Qt::IntersectClip);
         stroke(p, stalk, withAlpha(b.back.darker(220), 110), 0.7);
     }
+    paintPlates(p, c, box, withAlpha(b.back.darker(170), b.plates ? 60 : 46));
     const Saved s(p);
     p.setClipPath(box, Qt::IntersectClip);
-    // The bony plates, each a flat hexagon, joined in fine sutures.
-    paintMesh(p, box, 15, withAlpha(b.back.darker(170), b.plates ? 40 : 30), 0.6);
     // Flat sides, not a rounded body: the flank is one plane, lit evenly and
     // only a little darker towards the keel; the back of the box, facing the
     // tail, and the front of the face, are planes turned away from the light.
@@ -195,8 +292,8 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
     // flank and belly: light along its crest, shadow under it.
     const QPainterPath ridge = curveThrough(
         {c.brow + QPointF(4, 1.5), c.peak + QPointF(0, 2.2), c.rearTop + QPointF(-6, 1.5)});
-    stroke(p, ridge, QColor(255, 255, 240, 150), 1.6);
-    stroke(p, ridge.translated(0, 2.5), QColor(255, 255, 240, 50), 2.4);
+    stroke(p, ridge, QColor(255, 255, 240, 70), 1.2);
+    stroke(p, ridge.translated(0, 2.5), QColor(255, 255, 240, 30), 3.0);
     const QPainterPath keel = curveThrough(
         {c.chin + QPointF(4, -10), c.keel + QPointF(0, -11), c.rearBottom + QPointF(-6, -7)});
     stroke(p, keel.translated(0, -1.3), QColor(255, 255, 240, 110), 1.2);
@@ -210,19 +307,25 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
     p.setClipping(false);
     stroke(p, box, withAlpha(b.back.darker(230), 190), 0.9);
 
-    // The pectoral fin whirring behind the eye, from a base as long as the
-    // gill slit before it.
-    paintFin(p,
-             finAt(c.eye() + QPointF(30, 4),
-                   {{0, 0}, {12, -10}, {24, -9}, {30, 0}, {24, 14}, {12, 20}, {0, 14}}),
-             withAlpha(b.fin.lighter(108), 236), b.ray, 9);
-    stroke(p, curve(c.eye() + QPointF(27, 2), c.eye() + QPointF(25, 10), c.eye() + QPointF(27, 19)),
+    // The gill slit, short and upright behind the eye, and the small pectoral
+    // rooted just behind it, fanning so fast that a blur of its last beat
+    // still shows above it.
+    const QPointF e = c.eye();
+    stroke(p, curve(e + QPointF(26, 3), e + QPointF(24.5, 10), e + QPointF(26, 17)),
            withAlpha(b.back.darker(220), 140), 0.9);
+    paintGlow(p, e + QPointF(34, 10), 12, QColor(0, 0, 20, 30));
+    anatomy::paintGrownPectoral(p, e + QPointF(29, 5), e + QPointF(29, 16),
+                                {e + QPointF(36, -6), e + QPointF(46, -7), e + QPointF(51, -1)},
+                                withAlpha(b.flank, 60), withAlpha(b.fin, 70), withAlpha(b.ray, 60));
+    anatomy::paintGrownPectoral(
+        p, e + QPointF(29, 5), e + QPointF(29, 16),
+        {e + QPointF(40, 0), e + QPointF(50, 4), e + QPointF(51, 13), e + QPointF(45, 20)},
+        withAlpha(b.flank, 230), withAlpha(b.fin, 110), withAlpha(b.ray.darker(130), 110));
     // The small mouth at the snout tip: thick lips of soft skin, the colour
     // of the box but paler, pushed a little out of the carapace, the upper
     // lip over the lower with the dark gape between them.
     const QPointF m = c.mouth + QPointF(0.5, 1);
-    const QColor skin = mix(b.flank, b.lips, 0.5);
+    const QColor skin = mix(b.flank, b.lips, 0.25);
     const QPainterPath upperLip =
         smoothClosedPath({m + QPointF(7, -5.5), m + QPointF(0, -4.4), m + QPointF(-3.4, -2.2),
                           m + QPointF(-3.2, 0.2), m + QPointF(2, 0.2), m + QPointF(7, 1)});
@@ -232,7 +335,7 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
     {
         const Saved clip(p);
         QPainterPath front;
-        front.addRect(QRectF(m.x() - 8, m.y() - 9, 12, 18));
+        front.addRect(QRectF(m.x() - 8, m.y() - 9, 15, 18));
         p.setClipPath(front, Qt::IntersectClip);
         paintDisc(p, m + QPointF(-0.5, 0.8), 2.6, 1.2, QColor(40, 22, 20));
         for (const QPainterPath &lip : {lowerLip, upperLip}) {
@@ -242,6 +345,9 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
             p.fillPath(lip, g);
             stroke(p, lip, withAlpha(b.back.darker(200), 110), 0.55);
         }
+        // The lips grow out of the shell's skin, with no seam at their root.
+        p.setClipPath(upperLip.united(lowerLip), Qt::IntersectClip);
+        paintGlow(p, m + QPointF(7.5, 0), 5.5, withAlpha(b.flank, 230));
     }
     anatomy::paintNaturalEye(p, c.eye(), 6.2, b.iris, 0.5);
 }
@@ -273,54 +379,13 @@ void paintScrawls(QPainter &p, const QPainterPath &area, double spacing, QColor 
 // A pale net of rounded, uneven links over `area`, like the chain marks of a
 // Trunkfish: what is left between the rounded cells round scattered centres,
 // where paintMesh lays an even honeycomb.
-void paintChain(QPainter &p, const QPainterPath &area, double spacing, QColor colour, quint32 seed)
+void paintChain(QPainter &p, const QPainterPath &area, double spacing, const QBrush &colour,
+                quint32 seed)
 {
-    QPainterPath around;
-    around.addRect(area.boundingRect().adjusted(-spacing, -spacing, spacing, spacing));
-    const std::vector<QPointF> k = spreadPoints(around, spacing, spacing * 0.3, seed);
     QPainterPath cells;
-    for (const QPointF &a : k) {
-        QPolygonF cell(QRectF(a - QPointF(spacing, spacing) * 2, QSizeF(4, 4) * spacing));
-        for (const QPointF &b : k) {
-            const QPointF n = (a - b) * (4 * spacing / std::max(QLineF(a, b).length(), 1e-3));
-            const QPointF m = (a + b) / 2, t(-n.y(), n.x());
-            if (a != b && QLineF(a, b).length() < 2.5 * spacing)
-                cell = cell.intersected(QPolygonF({m + t, m + t + n, m - t + n, m - t}));
-        }
-        std::vector<QPointF> ring;
-        for (const QPointF &v : cell)
-            if (ring.empty() || QLineF(v, ring.back()).length() > 0.5)
-                ring.push_back(a + (v - a) * 0.7);
-        if (ring.size() > 3 && QLineF(ring.front(), ring.back()).length() < 0.5)
-            ring.pop_back();
+    for (const std::vector<QPointF> &ring : netCells(area.boundingRect(), spacing, 0.7, seed))
         cells.addPath(smoothClosedPath(ring.data(), int(ring.size())));
-    }
     p.fillPath(area.subtracted(cells), colour);
-}
-
-// A slender spine of the Porcupinefish from `root` along `dir`, lying back
-// on the skin: a quill tapering to a point, lit along one side, with a
-// little of its shadow on the skin beside it.
-void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor colour, QColor edge)
-{
-    const double half = std::clamp(length * 0.09, 0.8, 1.9);
-    const QPointF side = QPointF(-dir.y(), dir.x()) * half;
-    const QPointF tip = root + dir * length;
-    p.setPen(Qt::NoPen);
-    p.setBrush(withAlpha(edge, edge.alpha() / 3));
-    p.drawPolygon(QPolygonF({root + side * 1.6 + QPointF(0.6, 0.9), tip + QPointF(0.6, 0.9),
-                             root - side * 0.4 + QPointF(0.6, 0.9)}));
-    p.setBrush(colour);
-    p.drawPolygon(QPolygonF({root + side, tip, root - side}));
-    p.setPen(QPen(withAlpha(colour.lighter(125), 200), half * 0.5, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(root - side * 0.4, root + (tip - root) * 0.7 - side * 0.1);
-}
-
-// The raised socket a spine grows from, a small knob of skin.
-void paintSpineBase(QPainter &p, QPointF root, double size, QColor skin)
-{
-    paintGlow(p, root + QPointF(0.5, 0.7), size * 1.8, QColor(40, 30, 10, 60));
-    paintGlow(p, root - QPointF(0.4, 0.5), size * 1.3, withAlpha(skin.lighter(110), 150));
 }
 
 } // namespace
@@ -353,8 +418,6 @@ void paintTrunkfish(QPainter &p, double w, double h)
     paintReef(p, 0.45, 200, 0, {40, 214}, 56, QColor(160, 140, 100));
     canvas.faceRight();
     const QColor pale(250, 248, 230);
-    const QPainterPath chain = smoothClosedPath(
-        {{128, 108}, {170, 96}, {206, 106}, {214, 134}, {190, 152}, {146, 154}, {124, 134}});
     // Ragged, so that neither reads as a round spot or an eye.
     QPainterPath blotches = smoothClosedPath(
         {{152, 104}, {163, 101}, {170, 108}, {170, 124}, {159, 123}, {152, 128}, {149, 115}});
@@ -365,212 +428,25 @@ void paintTrunkfish(QPainter &p, double w, double h)
     const Boxfish look(shell, QColor(88, 78, 44), QColor(128, 114, 68), QColor(214, 204, 166),
                        QColor(170, 164, 118, 210), QColor(96, 92, 56, 140), QColor(190, 178, 128),
                        QColor(150, 140, 70));
+    // The chain is densest round the two blotches and loosens outwards into
+    // the spotted skin, its links thinning and fading rather than stopping
+    // at an edge.
+    const auto fading = [](QColor colour) {
+        QRadialGradient g(QPointF(0, 0), 1.0);
+        g.setColorAt(0.0, colour);
+        g.setColorAt(0.55, withAlpha(colour, colour.alpha() * 3 / 4));
+        g.setColorAt(1.0, withAlpha(colour, 0));
+        QBrush brush(g);
+        brush.setTransform(QTransform().translate(172, 124).rotate(-14).scale(62, 40));
+        return brush;
+    };
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &) {
-        const QPainterPath patch = chain.intersected(box);
-        paintSpots(p, box.subtracted(patch), 9, 1.0, 1.5, withAlpha(pale, 230), 23);
-        p.fillPath(patch, QColor(104, 92, 50));
-        // The mesh thins out at the edge of the patch instead of stopping there.
-        paintChain(p, patch, 12, withAlpha(pale, 120), 230);
-        paintChain(
-            p, QTransform::fromScale(0.84, 0.84).map(patch).translated(QPointF(170, 125) * 0.16),
-            12, withAlpha(pale, 160), 230);
+        paintSpots(p, box, 9, 1.0, 1.5, withAlpha(pale, 230), 23);
+        p.fillPath(box, fading(QColor(98, 86, 46, 235)));
+        paintChain(p, box, 12, fading(withAlpha(pale, 170)), 230);
+        paintChain(p, box, 7, fading(withAlpha(pale, 70)), 231);
         p.fillPath(blotches, QColor(36, 32, 16, 240));
     });
-}
-
-// A deep triggerfish with streaming tips on the dorsal, anal and both tail
-// lobes, two bright blue bands across the face and thin blue lines running out of
-// the eye over the snout and cheek.
-void paintQueenTriggerfish(QPainter &p, double w, double h)
-{
-    const Canvas canvas(p, w, h);
-    paintReef(p, 0.35, 0, 0, {36, 252}, 66, QColor(170, 140, 100), {296, 240}, 90,
-              QColor(170, 80, 100));
-    const QColor blue(50, 170, 250);
-    const QColor finColour(90, 140, 120, 190);
-    const QColor rays(60, 90, 70, 140);
-    const BodyShape shape{{40, 142}, 206, 134, 0.48, 0.3, 0.26, 0.61};
-    // The dorsal (side -1) and anal (1) fins: a low membrane whose first soft
-    // rays stream out into a long, narrow trailing tip.
-    const auto lobe = [&](double side) {
-        return fin(shape.at(0.64, side * 0.95),
-                   {shape.at(0.7, side) + QPointF(0, side * 22),
-                    {244, 125 + side * 98},
-                    {262, 125 + side * 116},
-                    {250, 125 + side * 90},
-                    shape.at(0.9, side) + QPointF(4, side * 16)},
-                   shape.at(0.99, side * 0.8));
-    };
-    const Fin caudal = tail(TailKind::Lunate, {240, 125}, 32, 76, 146, 0.45);
-    for (const Fin &f : {caudal, lobe(-1), lobe(1)}) {
-        paintFin(p, f, finColour, rays, 20);
-        edgeFin(p, f, blue, 3);
-    }
-    // The first dorsal: a stout, rough spine that locks upright, half
-    // raised here, with a dark membrane back to the much shorter second spine
-    // and a stub of a third.
-    const QPointF trigger = shape.at(0.47, -0.95);
-    const QPointF tip1 = trigger + QPointF(11, -29), tip2 = trigger + QPointF(18, -14);
-    const QPainterPath web = smoothClosedPath({trigger + QPointF(1, 2), tip1 + QPointF(1.5, 2),
-                                               tip2 + QPointF(0.6, 0.5), trigger + QPointF(24, 1)});
-    p.fillPath(web, QColor(58, 80, 70, 210));
-    stroke(p, web, QColor(40, 52, 46, 160), 0.6);
-    for (const auto &[root, end, width] :
-         {std::tuple{trigger, tip1, 4.2}, std::tuple{trigger + QPointF(10, 2), tip2, 2.4},
-          std::tuple{trigger + QPointF(19, 2), trigger + QPointF(22, -4), 1.6}}) {
-        const QPainterPath spine =
-            ribbon(curve(root, (root + end) / 2 + QPointF(-1, 0), end), {width, width * 0.6, 0.4});
-        fillBody(p, spine, QColor(92, 120, 110), QColor(70, 92, 84), QColor(44, 56, 50));
-        stroke(p, spine, QColor(30, 40, 36, 200), 0.5);
-    }
-    const QPainterPath body = bodyOutline(shape);
-    // Blue-green over the back, warming through olive to yellow below.
-    fillBody(p, body, QColor(60, 118, 124), QColor(150, 164, 92), QColor(240, 202, 74), 0.5);
-    paintScales(p, body, 8, QColor(70, 90, 60, 60));
-    {
-        const Saved s(p);
-        p.setClipPath(body, Qt::IntersectClip);
-        paintGlow(p, {92, 138}, 34, QColor(230, 200, 80, 170));
-        for (const QPainterPath &line :
-             {curveThrough({{44, 147}, {72, 136}, {106, 126}, {140, 122}, {162, 127}}),
-              curveThrough({{50, 157}, {80, 166}, {110, 176}, {140, 188}})}) {
-            stroke(p, line, QColor(200, 240, 255, 170), 6);
-            stroke(p, line, blue, 4);
-        }
-        stroke(p, curve({238, 108}, {234, 125}, {238, 140}), blue, 3.5);
-    }
-    const QPointF eye(118, 100);
-    {
-        // Short dark lines spread out of the eye over the face like the
-        // spokes of a wheel, tapering and fading well inside the head.
-        const Saved s(p);
-        p.setClipPath(body, Qt::IntersectClip);
-        for (const auto &[a, r] : {std::pair{-168.0, 19.0},
-                                   {-142.0, 14.0},
-                                   {150.0, 18.0},
-                                   {126.0, 13.0},
-                                   {20.0, 16.0},
-                                   {-14.0, 13.0}}) {
-            const QPointF d(std::cos(a * pi / 180), std::sin(a * pi / 180));
-            const QPointF from = eye + d * 7.0, to = eye + d * (7.0 + r);
-            const QPainterPath spoke =
-                ribbon(curve(from, (from + to) / 2 + QPointF(-d.y(), d.x()) * 1.2, to), {2.2, 0.5});
-            p.fillPath(spoke, QColor(36, 44, 54, 150));
-        }
-    }
-    modelBody(p, body, 236, QColor(50, 70, 60), 1.0);
-    {
-        // The tail springs from the stalk instead of the stalk ending in a knob.
-        const Saved s(p);
-        QPainterPath root;
-        root.addRect(QRectF(230, 0, 90, 240));
-        p.setClipPath(root.subtracted(oval({222, 125}, 20, 36)), Qt::IntersectClip);
-        paintFin(p, caudal, finColour, rays, 20);
-    }
-    anatomy::paintNaturalEye(p, eye, 6.2, QColor(170, 120, 50), 0.46);
-    stroke(p, curve({40, 142}, {44, 144}, {48, 143}), QColor(40, 40, 40), 1.3);
-    stroke(p, curve({142, 104}, {139, 110}, {139, 116}), QColor(60, 70, 60, 90), 1.1);
-    paintFin(p, finAt({148, 118}, {{0, 0}, {20, -10}, {36, -2}, {14, 18}, {0, 8}}),
-             QColor(160, 170, 120, 180), rays, 7);
-}
-
-// Puffed up into a ball of long spines, with big bulging eyes; tan with
-// small black spots.
-void paintPorcupinefish(QPainter &p, double w, double h)
-{
-    const Canvas canvas(p, w, h);
-    paintReef(p, 0.35, 214, 0, {30, 232}, 48, QColor(176, 150, 96), {296, 232}, 150,
-              QColor(140, 70, 130));
-    paintCoralHead(p, QPointF(286, 238), 34, QColor(140, 150, 96));
-    const QPointF c(158, 116);
-    const double rx = 76;
-    const double ry = 72;
-    const QColor finColour(160, 140, 90, 220);
-    const QColor rays(80, 62, 36, 150);
-    const QColor spineShade(110, 90, 55);
-
-    const Fin tailFin = tail(TailKind::Rounded, {222, 118}, 24, 54, 60);
-    paintFin(p, tailFin, finColour, rays, 10);
-    paintSpots(p, tailFin.shape, 8, 0.9, 1.6, QColor(30, 25, 20), 301);
-    paintFin(p, fin({200, 66}, {{212, 40}, {234, 44}}, {228, 72}), finColour, rays, 6);
-    paintFin(p, fin({200, 166}, {{212, 192}, {234, 188}}, {228, 160}), QColor(200, 185, 140, 220),
-             rays, 6);
-
-    // Blown up, the spines stand straight out from the ball, only a little
-    // swept back; round the rim they show their whole length, drawn first so
-    // that the ball hides their roots.
-    const auto swept = [](QPointF out) {
-        const QPointF d = out + QPointF(0.25, 0);
-        return d / std::hypot(d.x(), d.y());
-    };
-    for (int k = 0; k < 36; ++k) {
-        const double a = 2 * pi * (k + 0.3) / 36;
-        const QPointF out(std::cos(a), std::sin(a));
-        if (out.x() < -0.6 || (out.x() > 0.92 && std::abs(out.y()) < 0.3))
-            continue;
-        const double length = 20 + 6 * std::sin(k * 1.7) + (out.y() < 0 ? 3 : 0);
-        paintSpine(p, c + QPointF(out.x() * (rx - 6), out.y() * (ry - 6)), swept(out), length,
-                   QColor(220, 204, 160), spineShade);
-    }
-    const QPainterPath body = oval(c, rx, ry);
-    fillBody(p, body, QColor(122, 104, 62), QColor(192, 168, 112), QColor(244, 236, 214));
-    paintSpots(p, body.intersected(oval(c + QPointF(0, -28), rx + 4, ry - 12)), 10, 1.3, 2.6,
-               QColor(28, 22, 16), 30);
-    {
-        // On the face of the ball the spines point out at the viewer, so
-        // they are foreshortened: short near the middle of the ball, longer
-        // towards its rim, each rising from a low swelling of skin.
-        const Saved s(p);
-        p.setClipPath(body, Qt::IntersectClip);
-        for (int i = 6; i < 120; ++i) {
-            const double t = std::sqrt(i / 120.0);
-            const QPointF out(std::cos(i * 2.39996), std::sin(i * 2.39996));
-            const QPointF root = c + QPointF(out.x() * rx, out.y() * ry) * t * 0.9;
-            if (QLineF(root, {108, 97}).length() < 17 || QLineF(root, {88, 124}).length() < 12)
-                continue;
-            const QColor skin =
-                root.y() > c.y() + 20 ? QColor(226, 214, 184) : QColor(176, 154, 104);
-            paintSpineBase(p, root, 1.6, skin);
-            paintSpine(p, root, swept(out), 3 + 15 * t * t, skin.lighter(104),
-                       withAlpha(spineShade, 200));
-        }
-    }
-    shadeBody(p, body, QColor(90, 72, 40, 160));
-    paintFin(p, fin({132, 112}, {{150, 98}, {168, 104}, {162, 134}}, {136, 126}),
-             QColor(215, 190, 120, 180), QColor(120, 90, 40, 160), 8);
-    // The blunt snout is only the front of the ball, a little paler round the mouth.
-    paintGlow(p, {88, 124}, 12, QColor(236, 226, 200, 150));
-    // A broad mouth across the front of the snout, the lips parted on the
-    // fused beak: the upper and lower tooth plates, each one piece of
-    // ivory with a groove down its middle where the two halves fused.
-    const QPainterPath lips = smoothClosedPath(
-        {{80, 117.5}, {86, 116}, {94, 118.5}, {97, 124}, {93, 129.5}, {86, 131}, {80.5, 128}});
-    fillBody(p, lips, QColor(190, 168, 114), QColor(198, 176, 124), QColor(226, 214, 184));
-    {
-        // The lips are the front of the ball itself: outlined only where they stand clear.
-        const Saved s(p);
-        p.setClipPath(oval(c, rx, ry).subtracted(oval(c, rx - 3, ry - 3)), Qt::IntersectClip);
-        stroke(p, lips, QColor(90, 72, 40, 160), 0.8);
-    }
-    p.fillPath(smoothClosedPath(
-                   {{82, 121}, {87, 119.8}, {92.5, 121.6}, {93, 126.6}, {87, 128}, {82, 127}}),
-               QColor(52, 30, 24));
-    const QPainterPath upperPlate = smoothClosedPath(
-        {{82.2, 121.3}, {87, 120.3}, {92, 121.9}, {91, 123.6}, {86.5, 123.3}, {82.6, 123.4}});
-    const QPainterPath lowerPlate = smoothClosedPath(
-        {{82.6, 124.9}, {86.5, 124.6}, {91.2, 124.8}, {92, 126.3}, {87, 127.4}, {82.4, 126.6}});
-    for (const QPainterPath &plate : {upperPlate, lowerPlate}) {
-        fillBody(p, plate, QColor(236, 230, 210), QColor(222, 214, 190), QColor(190, 180, 152));
-        stroke(p, plate, QColor(120, 104, 80, 160), 0.4);
-    }
-    stroke(p, curve({86.6, 120.6}, {86.4, 122}, {86.6, 123.2}), QColor(150, 130, 100, 150), 0.4);
-    stroke(p, curve({86.6, 124.8}, {86.8, 126}, {86.6, 127.2}), QColor(150, 130, 100, 150), 0.4);
-    stroke(p, curve({96, 124}, {99, 127}, {98, 131}), QColor(110, 90, 60, 130), 0.8);
-    // The big eyes bulge out of the ball.
-    const QPainterPath socket = oval({108, 97}, 14, 13);
-    fillBody(p, socket, QColor(190, 168, 112), QColor(166, 144, 94), QColor(130, 110, 70));
-    stroke(p, curve({96, 104}, {108, 113}, {121, 104}), QColor(90, 72, 40, 120), 1.2);
-    anatomy::paintNaturalEye(p, {108, 96}, 10, QColor(150, 150, 70), 0.56);
 }
 
 // An orange-yellow to tan box with two horns over the eyes, scrawled with
@@ -583,8 +459,9 @@ void paintCowfish(QPainter &p, double w, double h)
     const QColor orange(236, 182, 84);
     const QColor deep(196, 132, 52);
     const QColor blue(40, 130, 235);
-    // The far horn and the spine at the rear of the belly stick out from behind the box.
-    p.fillPath(spike({82, 95}, {68, 79}, {102, 91}), deep.darker(120));
+    // The far horn and the spine at the rear of the belly stick out from
+    // behind the box; the far horn's root is hidden by the near one.
+    paintHorn(p, {86, 93}, {60, 80}, 5.2, deep.darker(115));
     p.fillPath(spike({170, 160}, {226, 176}, {186, 154}), deep);
     const Carapace shell{{40, 142},  {62, 98},   {120, 84}, {212, 104},
                          {216, 142}, {120, 172}, {50, 164}};
@@ -596,17 +473,8 @@ void paintCowfish(QPainter &p, double w, double h)
         paintSpots(p, tail, 9, 1.0, 1.6, blue, 4042);
     });
     // The near horn: a short, stout cone of bone growing out of the brow
-    // just in front of the eye and pointing forward and up, lit along
-    // its upper side and shaded along its root.
-    const QPainterPath horn = spike({70, 104}, {58, 84}, {95, 97});
-    QLinearGradient bone(QPointF(66, 88), QPointF(74, 100));
-    bone.setColorAt(0.0, orange.lighter(125));
-    bone.setColorAt(0.5, orange);
-    bone.setColorAt(1.0, deep.darker(110));
-    p.fillPath(horn, bone);
-    stroke(p, curve({67, 90}, {72, 92}, {84, 95}), withAlpha(orange.lighter(140), 200), 1.0);
-    stroke(p, curve({74, 101}, {83, 97.5}, {92, 97}), withAlpha(deep.darker(150), 150), 1.0);
-    stroke(p, horn, QColor(150, 70, 10), 0.8);
+    // just in front of the eye and pointing forward and a little up.
+    paintHorn(p, {76, 98}, {50, 87}, 6.0, orange);
 }
 
 } // namespace fishart

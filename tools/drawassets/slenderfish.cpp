@@ -10,6 +10,7 @@
 #include <QRandomGenerator>
 #include <QTransform>
 
+#include <algorithm>
 #include <cmath>
 #include <tuple>
 #include <utility>
@@ -24,11 +25,13 @@ namespace {
 
 // One fish of a group: where, turned how, and how large and clear for its
 // distance; how far it is turned from side-on (`side` 1 is broadside, less
-// shows it foreshortened) and how far its tail is swept (`beat`, degrees).
+// shows it foreshortened) and how far its tail is swept (`beat`, degrees);
+// `depth` makes one fish a little deeper or slimmer than the next and
+// `shine` is how much light its flank catches.
 struct Member
 {
     double x, y, scale, angle, opacity;
-    double side = 1.0, beat = 0.0;
+    double side = 1.0, beat = 0.0, depth = 1.0, shine = 1.0;
 };
 
 void paintGroup(QPainter &p, std::initializer_list<Member> group,
@@ -39,7 +42,7 @@ void paintGroup(QPainter &p, std::initializer_list<Member> group,
         p.setOpacity(m.opacity);
         p.translate(m.x, m.y);
         p.rotate(m.angle);
-        p.scale(m.scale * (0.6 + 0.4 * m.side), m.scale);
+        p.scale(m.scale * (0.6 + 0.4 * m.side), m.scale * m.depth);
         paintOne(p, m);
     }
 }
@@ -67,18 +70,50 @@ void paintNeedlefishBody(QPainter &p, const Member &)
         fillBody(p, jaw, QColor(24, 66, 84), QColor(140, 172, 180), QColor(215, 225, 225));
         stroke(p, jaw, QColor(20, 50, 60, 180), 0.5);
     }
-    p.setPen(QPen(QColor(245, 245, 240), 0.5));
-    for (double x = 18; x < 86; x += 3.2)
-        p.drawLine(QPointF(x, 120.6 - (x - 10) * 0.017),
-                   QPointF(x + 0.4, 121.6 - (x - 10) * 0.012));
-    const QPainterPath body = bodyOutline({{88, 120}, 182, 15, 0.5, 0.55, 0.42, 0.5});
+    // Needle-fine teeth, only a glint along the gape.
+    p.setPen(QPen(QColor(235, 240, 235, 110), 0.3));
+    for (double x = 18; x < 80; x += 1.7)
+        p.drawLine(QPointF(x, 120.4 - (x - 10) * 0.017), QPointF(x + 0.2, 121 - (x - 10) * 0.012));
+    // The head swells out of the jaws and runs on into the body without a
+    // neck, the jaws' roots lying under its skin.
+    const QPainterPath body = smoothClosedPath({{50, 120},
+                                                {66, 117.6},
+                                                {84, 115.4},
+                                                {98, 113.4},
+                                                {114, 112.5},
+                                                {150, 112.3},
+                                                {200, 113.2},
+                                                {240, 115.6},
+                                                {270, 116.9},
+                                                {271, 120},
+                                                {270, 123.1},
+                                                {240, 124.6},
+                                                {200, 127.2},
+                                                {150, 128},
+                                                {114, 127.6},
+                                                {98, 126.4},
+                                                {84, 124.4},
+                                                {66, 122.2}});
     // Dark green-blue over the back, to hide it from birds above.
     fillBody(p, body, QColor(14, 58, 78), QColor(190, 210, 214), QColor(246, 248, 248), 0.45);
     paintStripes(p, body, 119, 4, 1, 1.6, QColor(50, 100, 160, 170), 0);
     paintStripes(p, body, 122, 4, 1, 1.0, QColor(255, 255, 255, 180), 0);
+    {
+        // The blue stripe begins behind the head.
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        QLinearGradient head(QPointF(96, 0), QPointF(122, 0));
+        head.setColorAt(0.0, QColor(150, 176, 186));
+        head.setColorAt(1.0, QColor(150, 176, 186, 0));
+        p.fillRect(QRectF(58, 118, 64, 6), head);
+    }
     shadeBody(p, body, QColor(10, 20, 35, 130), 0.7);
-    paintFin(p, fin({112, 119}, {{124, 117}, {130, 121}}, {112, 122}), QColor(160, 200, 205, 180),
-             rays, 4);
+    strokeInside(p, body, curve({50, 120.6}, {76, 120.8}, {97, 121.6}), QColor(20, 50, 60, 200),
+                 0.6);
+    strokeInside(p, body, curve({107, 115}, {110, 119}, {107, 123.5}), QColor(20, 50, 60, 90), 0.6);
+    anatomy::paintGrownPectoral(
+        p, {113, 117.2}, {113.5, 120.2}, {{121, 115.6}, {128, 116.8}, {130, 119.2}},
+        QColor(150, 180, 188, 230), QColor(150, 196, 204, 150), QColor(40, 80, 90, 130));
     paintFin(p, fin({176, 126}, {{186, 131}}, {188, 126}), QColor(180, 205, 210, 170), rays, 3);
     anatomy::paintNaturalEye(p, QPointF(101, 118.5), 3.8, QColor(190, 200, 170));
 }
@@ -122,8 +157,9 @@ void paintSilversideBody(QPainter &p, const Member &m)
                                                   {18, 1.0}});
     strokeInside(p, body, curve({18, -2.3}, {50, -2.7}, end + QPointF(0, -1.4)),
                  QColor(40, 60, 80, 130), 0.6);
-    fillBody(p, body.intersected(stripe), QColor(255, 255, 255), QColor(225, 235, 245),
-             QColor(140, 160, 200), 0.45);
+    const int shine = std::clamp(int(255 * m.shine), 0, 255);
+    fillBody(p, body.intersected(stripe), QColor(255, 255, 255, shine),
+             QColor(225, 235, 245, shine), QColor(140, 160, 200, shine), 0.45);
     if (m.side < 0.9) {
         // Turned away, more of the dark back shows.
         const Saved s(p);
@@ -298,26 +334,29 @@ void paintSilverside(QPainter &p, double w, double h)
     anatomy::paintStarCoral(p, oval({90, 296}, 190, 110), 9, QColor(140, 130, 86));
     // Far members first, small and hazy, so the near ones pass in front.
     paintGroup(p,
-               {{200, 30, 0.3, 3, 0.4, 0.8, 8},
-                {240, 48, 0.27, -6, 0.4, 1.0, -6},
-                {150, 22, 0.31, 4, 0.4, 0.7, 0},
-                {280, 120, 0.29, 9, 0.4, 1.0, 10},
-                {110, 58, 0.33, 1, 0.45, 0.9, -8},
-                {60, 30, 0.3, -3, 0.45, 1.0, 5},
-                {290, 84, 0.31, -1, 0.4, 0.75, -4},
-                {30, 110, 0.28, 5, 0.4, 1.0, 12},
-                {190, 96, 0.43, 6, 0.6, 0.85, -10},
-                {96, 128, 0.45, -5, 0.6, 1.0, 6},
-                {26, 80, 0.41, 1, 0.6, 0.7, -3},
-                {126, 36, 0.47, -8, 0.65, 1.0, 9},
-                {250, 106, 0.4, 3, 0.6, 0.9, 0},
-                // The near members, clear and as large as they are.
-                {64, 174, 0.61, 4, 1.0, 1.0, -7},
-                {150, 146, 0.64, -3, 1.0, 0.8, 11},
-                {20, 138, 0.56, 8, 1.0, 1.0, 4},
-                {206, 64, 0.59, -6, 1.0, 0.72, -12},
-                {226, 168, 0.55, 2, 1.0, 1.0, 14},
-                {70, 84, 0.62, -2, 1.0, 0.9, -4}},
+               {{200, 30, 0.3, 5, 0.4, 0.8, 8, 1.05, 0.7},
+                {240, 48, 0.27, 2, 0.4, 1.0, -6, 0.95, 0.9},
+                {150, 22, 0.31, 6, 0.4, 0.7, 0, 1.0, 0.6},
+                {280, 120, 0.29, 3, 0.4, 1.0, 10, 1.1, 1.0},
+                {110, 58, 0.33, 7, 0.45, 0.9, -8, 0.92, 0.8},
+                {60, 30, 0.3, 4, 0.45, 1.0, 5, 1.0, 0.65},
+                {290, 84, 0.31, 1, 0.4, 0.75, -4, 1.08, 0.9},
+                {30, 110, 0.28, 6, 0.4, 1.0, 12, 0.96, 0.75},
+                {190, 96, 0.43, 8, 0.6, 0.85, -10, 1.04, 0.85},
+                {96, 128, 0.45, 2, 0.6, 1.0, 6, 0.9, 1.0},
+                {26, 80, 0.41, 5, 0.6, 0.7, -3, 1.06, 0.7},
+                {126, 36, 0.47, 3, 0.65, 1.0, 9, 0.97, 0.9},
+                {250, 106, 0.4, 7, 0.6, 0.9, 0, 1.0, 0.8},
+                // The near members, clear and as large as they are; a few
+                // swim so close that one passes over another.
+                {64, 174, 0.61, 6, 1.0, 1.0, -7, 1.04, 0.95},
+                {150, 146, 0.64, 1, 1.0, 0.8, 11, 0.93, 0.7},
+                {184, 153, 0.58, 5, 1.0, 1.0, -5, 1.08, 1.0},
+                {20, 138, 0.56, 8, 1.0, 1.0, 4, 0.97, 0.85},
+                {206, 64, 0.59, 3, 1.0, 0.72, -12, 1.0, 0.75},
+                {228, 71, 0.54, 6, 1.0, 1.0, 7, 0.92, 1.0},
+                {236, 174, 0.55, 4, 1.0, 1.0, 14, 1.02, 0.8},
+                {70, 84, 0.62, 2, 1.0, 0.9, -4, 0.95, 1.0}},
                paintSilversideBody);
 }
 

@@ -1,0 +1,314 @@
+// SPDX-FileCopyrightText: 2026 The Reefwise developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "anatomy.h"
+#include "fishart.h"
+#include "fishkit.h"
+
+#include <QLinearGradient>
+#include <QPolygonF>
+#include <QTransform>
+
+#include <cmath>
+#include <tuple>
+#include <utility>
+
+// Sharks: one resting on the sand, one seen from above.
+
+namespace fishart {
+
+using namespace fishkit;
+
+namespace {
+
+// A shark's fin of firm flesh growing out of the body along `base`: as thick
+// as the body at its root, so the same colour there, thinning towards its free
+// edge, rounded by shade along its rim, and outlined only where it stands free.
+void paintFirmFin(QPainter &p, const QPainterPath &shape, QLineF base, QColor root, QColor edge,
+                  QColor line)
+{
+    fillBody(p, shape, root, root, root);
+    if (Silhouette::active(p))
+        return;
+    QPointF far = base.center();
+    for (int i = 0; i <= 24; ++i) {
+        const QPointF q = shape.pointAtPercent(i / 24.0);
+        if (QLineF(base.center(), q).length() > QLineF(base.center(), far).length())
+            far = q;
+    }
+    QLinearGradient thin(base.center(), far);
+    thin.setColorAt(0.0, withAlpha(edge, 0));
+    thin.setColorAt(1.0, edge);
+    p.fillPath(shape, thin);
+    {
+        const Saved s(p);
+        p.setClipPath(shape, Qt::IntersectClip);
+        stroke(p, shape, withAlpha(line, 40), 6);
+        stroke(p, shape, withAlpha(line, 40), 2.5);
+        paintGlow(p, base.center() + (far - base.center()) * 0.3, base.length() * 0.45,
+                  withAlpha(root.lighter(118), 110));
+    }
+    const QPointF along = base.p2() - base.p1();
+    const QPointF across = QPointF(-along.y(), along.x()) / std::max(1e-6, base.length()) * 2.0;
+    QPainterPath free;
+    free.addRect(shape.boundingRect().adjusted(-3, -3, 3, 3));
+    QPainterPath root2;
+    root2.addPolygon(
+        QPolygonF({base.p1() - along * 0.05 - across, base.p2() + along * 0.05 - across,
+                   base.p2() + along * 0.05 + across, base.p1() - along * 0.05 + across}));
+    const Saved s(p);
+    p.setClipPath(free.subtracted(root2), Qt::IntersectClip);
+    stroke(p, shape, withAlpha(line, 170), 0.7);
+}
+
+// A shark's fin rising from a firm base, `front` to `rear` on the body: a
+// convex leading edge to a rounded `apex`, a hollowed trailing edge out to a
+// free rear `tip`, and the short inner margin from the tip back to the body.
+QPainterPath sharkFin(QPointF front, QPointF apex, QPointF tip, QPointF rear, double round)
+{
+    const auto unit = [](QPointF v) { return v / std::max(1e-6, std::hypot(v.x(), v.y())); };
+    const QPointF lead = apex - front;
+    QPointF bulge(-lead.y(), lead.x());
+    if (QPointF::dotProduct(bulge, rear - front) > 0)
+        bulge = -bulge;
+    const QPointF a1 = apex - unit(lead) * round, a2 = apex + unit(tip - apex) * round;
+    QPainterPath f(rear);
+    f.lineTo(front);
+    f.quadTo(front + lead * 0.5 + bulge * 0.12, a1);
+    f.quadTo(apex, a2);
+    f.quadTo((a2 + tip) / 2 + ((front + rear) / 2 - (a2 + tip) / 2) * 0.16, tip);
+    f.lineTo(rear);
+    f.closeSubpath();
+    return f;
+}
+
+} // namespace
+
+// Tan all over, resting on the sand: a broad flat head with small eyes and
+// barbels at the nostrils, two rounded dorsals set far back over the pelvic
+// fins, and the long upper lobe that makes a quarter of its length.
+void paintNurseShark(QPainter &p, double w, double h)
+{
+    const Canvas canvas(p, w, h);
+    paintWater(p, Canvas::frame, 0.55);
+    // A metre-high sea fan and a coral head, with reef fish a hand long beside them.
+    paintSeaFan(p, QPointF(40, 156), 96, QColor(150, 80, 120));
+    paintCoralHead(p, QPointF(268, 162), 40, QColor(130, 120, 100));
+    paintSand(p, Canvas::frame, 150);
+    const QPainterPath minnow = bodyOutline({{0, 0}, 12, 5, 0.4, 0.5, 0.3})
+                                    .united(tail(TailKind::Forked, {12, 0}, 1.5, 5, 6).shape);
+    paintShoal(p, minnow, QColor(40, 90, 120, 150),
+               {{234, 112, 1}, {252, 120, 0.9}, {262, 104, 1}, {220, 124, 0.85}, {246, 96, 0.8}});
+
+    const QColor back(146, 112, 60), flank(186, 150, 96), line(104, 76, 38);
+    // The trunk runs straight on into the upper lobe of the tail, which has
+    // no lower lobe to speak of, only a small flap under its base.
+    const QPainterPath shark = smoothClosedPath(
+        {{10, 190},  {14, 180},  {28, 172},    {60, 164},  {100, 157}, {140, 153}, {180, 156},
+         {214, 164}, {250, 173}, {290, 180},   {311, 184}, {319, 189}, {316, 194}, {309, 194.6},
+         {304, 194}, {301, 198}, {282, 200.5}, {264, 203}, {252, 201}, {234, 199}, {214, 204},
+         {170, 210}, {120, 212}, {70, 210},    {36, 206},  {18, 200}});
+    const QPainterPath pectoral = sharkFin({64, 198}, {104, 230}, {120, 220}, {98, 206}, 9);
+    const QPainterPath pelvic = sharkFin({156, 206}, {178, 224}, {196, 214}, {182, 207}, 5);
+    castShadow(p, shark.united(pectoral).united(pelvic), QPointF(6, 12), 70);
+
+    // Rounded dorsals, the second nearly as large as the first, and the anal fin.
+    const QPainterPath firstDorsal = sharkFin({144, 157}, {170, 124}, {194, 153}, {182, 159}, 14);
+    const QPainterPath secondDorsal = sharkFin({200, 166}, {216, 140}, {236, 163}, {226, 169}, 10);
+    const QPainterPath anal = sharkFin({212, 201}, {226, 216}, {246, 202}, {234, 199}, 4);
+    paintFirmFin(p, pelvic, {{156, 206}, {182, 207}}, flank, back.darker(110), line);
+    paintFirmFin(p, anal, {{212, 201}, {234, 199}}, flank, back.darker(110), line);
+    paintFirmFin(p, firstDorsal, {{144, 157}, {182, 159}}, back, back.darker(128), line);
+    paintFirmFin(p, secondDorsal, {{200, 166}, {226, 169}}, back, back.darker(128), line);
+    fillBody(p, shark, back, flank, QColor(212, 184, 134), 0.55);
+    // Faint freckles, so that the tan still reads as one colour.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(120, 90, 45, 40));
+    for (const QPointF &c : scatterPoints(shark, 160, 15))
+        p.drawEllipse(c, 1.2, 1.1);
+    // The fin's rays along the upper lobe, and the crease of the notch that
+    // sets its tip off.
+    strokeInside(p, shark, curveThrough({{246, 184}, {280, 188}, {310, 189}}), withAlpha(line, 90),
+                 0.8);
+    strokeInside(p, shark, curve({302, 198}, {303, 193}, {306, 189}), withAlpha(line, 110), 0.8);
+    // Firm fins rise out of the back, so no outline crosses their roots.
+    const QColor outline(95, 70, 35);
+    shadeBody(p, shark, withAlpha(outline, 0));
+    {
+        const Saved s(p);
+        QPainterPath away;
+        away.addRect(Canvas::frame);
+        p.setClipPath(
+            away.subtracted(oval({163, 158}, 17, 4)).subtracted(oval({213, 167}, 11, 3.5)),
+            Qt::IntersectClip);
+        stroke(p, shark, outline, 0.9);
+    }
+    for (const auto &[root, span] :
+         {std::pair{QPointF(163, 159), 18.0}, {QPointF(213, 168), 12.0}}) {
+        // The back's shade fades where the fin's flesh swells out of it.
+        const Saved s(p);
+        p.setClipPath(shark.united(firstDorsal).united(secondDorsal), Qt::IntersectClip);
+        p.translate(root);
+        p.scale(1.0, 0.3);
+        paintGlow(p, {0, 0}, span, withAlpha(back, 230));
+    }
+    // Five short gill slits, the last two close together over the pectoral.
+    for (const double x : {80.0, 86.0, 91.5, 96.0, 99.0})
+        stroke(p, curveThrough({{x + 0.5, 185}, {x - 0.8, 189.5}, {x, 194}}),
+               QColor(105, 75, 40, 170), 1.0);
+    // The small mouth lies under the snout ahead of the eyes: a dark crescent
+    // of a gape with a fleshy lower lip, and the furrow running back from its corner.
+    const QPainterPath gape = smoothClosedPath(
+        {{19, 201.6}, {25, 200.8}, {31, 201.8}, {33, 203.6}, {26, 204.6}, {20, 203.8}});
+    p.fillPath(gape, QColor(58, 36, 20));
+    stroke(p, curveThrough({{20, 204.4}, {26, 205.4}, {33, 204.2}}), QColor(206, 176, 126), 1.0);
+    stroke(p, curve({33, 203.6}, {37, 204}, {40, 206.5}), QColor(90, 62, 32, 150), 0.9);
+    // A short fleshy barbel points forward from each nostril on the snout's underside.
+    for (const double x : {15.0, 20.0}) {
+        const QPainterPath barbel =
+            ribbon(curveThrough({{x + 2, 197.5}, {x - 1.5, 199.5}, {x - 4.5, 201}}), {2.2, 0.9});
+        p.fillPath(barbel, QColor(174, 136, 84));
+        stroke(p, barbel, QColor(110, 80, 44, 200), 0.5);
+        paintDisc(p, QPointF(x + 2.5, 196.6), 1.4, 0.9, QColor(80, 55, 30));
+    }
+    anatomy::paintSharkEye(p, QPointF(46, 176), 2.6, 1.5, back);
+    paintDisc(p, QPointF(56, 175), 1.2, 0.9, QColor(80, 55, 30));
+    paintFirmFin(p, pectoral, {{64, 198}, {98, 206}}, flank, flank.darker(130), line);
+}
+
+// Seen from straight above as it cruises over the sand: the rounded shovel
+// of the head wider than the body, with an eye at each end of it; the
+// pectorals spread, the dorsal fins and the tall tail standing edge-on.
+void paintBonnetheadShark(QPainter &p, double w, double h)
+{
+    const Canvas canvas(p, w, h);
+    // A shark a metre long: sand ripples a hand apart.
+    paintSeabed(p, Canvas::frame, 26);
+    p.translate(176, 116);
+    p.rotate(-104);
+    p.scale(0.9, 0.9);
+
+    // Nose up: the shovel, a short neck behind it, a spindle of a body.
+    const QPainterPath trunk = mirroredOutline({{0, -156},
+                                                {15, -153},
+                                                {26, -144},
+                                                {32, -130},
+                                                {30, -120},
+                                                {26, -110},
+                                                {24, -96},
+                                                {24, -70},
+                                                {23, -40},
+                                                {19, 0},
+                                                {13, 40},
+                                                {7, 72},
+                                                {5, 98},
+                                                {4, 104}});
+    const QPainterPath pectoral = smoothClosedPath(
+        {{19, -74}, {38, -62}, {60, -40}, {68, -24}, {54, -32}, {34, -44}, {21, -48}});
+    // The pelvic fins, a pair of small flaps spread at the sides of the
+    // body by the vent, well behind the pectorals.
+    const QPainterPath pelvic =
+        smoothClosedPath({{10, 36}, {19, 43}, {27, 54}, {24, 56}, {14, 53}, {7, 50}});
+    // The tail stands upright, so from above it is seen edge-on: a narrow
+    // blade running on from the spine, the tip of the upper lobe bent to one
+    // side as the shark sweeps it, the lower lobe a short sliver beside it.
+    const QPainterPath tailBlade = smoothClosedPath({{-4, 96},
+                                                     {4, 97},
+                                                     {5.6, 112},
+                                                     {5.4, 128},
+                                                     {6.6, 140},
+                                                     {10.5, 150},
+                                                     {15, 156},
+                                                     {12.5, 158},
+                                                     {6, 153},
+                                                     {0.5, 145},
+                                                     {-3.4, 130},
+                                                     {-4.6, 112}});
+    const QPainterPath lowerLobe =
+        smoothClosedPath({{-3, 102}, {-6.5, 110}, {-9, 118}, {-7.5, 119}, {-3.5, 113}});
+    // The blade is the spine running on, shaded with the body without a seam.
+    const QPainterPath body = trunk.united(tailBlade);
+    const QTransform mirror = QTransform::fromScale(-1, 1);
+    const QPainterPath shark = body.united(pectoral)
+                                   .united(mirror.map(pectoral))
+                                   .united(pelvic)
+                                   .united(mirror.map(pelvic))
+                                   .united(lowerLobe);
+    // Swimming a hand above the bottom: the shadow falls clear of the shark.
+    castShadow(p, shark, QTransform().rotate(104).map(QPointF(22, 30)), 60);
+
+    const QColor grey(112, 122, 130), pale(150, 158, 164), dark(70, 78, 86), line(52, 58, 66);
+    // Fins of firm flesh, thick at the root and thinning to the edge.
+    for (const double side : {1.0, -1.0}) {
+        const QTransform m = QTransform::fromScale(side, 1);
+        paintFirmFin(p, m.map(pectoral), m.map(QLineF(19, -76, 21, -46)), grey, pale.darker(106),
+                     line);
+        paintFirmFin(p, m.map(pelvic), m.map(QLineF(10, 36, 8, 52)), grey, pale.darker(106), line);
+    }
+    paintFirmFin(p, lowerLobe, QLineF(-3, 102, -3, 112), grey.darker(115), dark, line);
+    fillBody(p, body, grey, grey, grey);
+    {
+        // Lit from the upper left of the picture: one flank catches the
+        // light, the back is darkest along its middle, the other flank falls away.
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        QLinearGradient across(QPointF(0, -36), QPointF(0, 36));
+        across.setColorAt(0.0, withAlpha(pale.lighter(112), 220));
+        across.setColorAt(0.35, withAlpha(grey, 0));
+        across.setColorAt(0.5, withAlpha(dark, 90));
+        across.setColorAt(0.7, withAlpha(grey, 0));
+        across.setColorAt(1.0, withAlpha(dark.darker(120), 200));
+        const Saved turn(p);
+        p.rotate(90);
+        p.fillRect(QRectF(-170, -40, 300, 80), across);
+    }
+    {
+        // The shovel is thin and flat, paler at its rim.
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        const Saved narrow(p);
+        p.scale(1.0, 0.5);
+        paintGlow(p, {0, -272}, 28, QColor(200, 206, 210, 90));
+    }
+    strokeInside(p, tailBlade, curveThrough({{1.5, 104}, {2, 126}, {6, 144}, {13, 156}}),
+                 withAlpha(pale.lighter(115), 150), 1.0);
+    stroke(p, body, line, 0.9);
+
+    // The dorsal fins stand straight up at the viewer, so from above each is
+    // only a narrow raised ridge along the spine, lit on one face and dark on
+    // the other, throwing its shadow across the dark flank; the second is
+    // much the smaller.
+    for (const auto &[from, to, thick] :
+         {std::tuple{-38.0, -2.0, 2.4}, std::tuple{50.0, 64.0, 1.4}}) {
+        const double len = to - from;
+        p.fillPath(smoothClosedPath({{-0.5, from + len * 0.1},
+                                     {-len * 0.3, from + len * 0.55},
+                                     {-len * 0.34, to + len * 0.02},
+                                     {-1, to}}),
+                   QColor(30, 36, 44, 75));
+        const QPainterPath ridge = smoothClosedPath({{0, from},
+                                                     {thick, from + len * 0.4},
+                                                     {thick * 0.8, to - len * 0.1},
+                                                     {0.4, to + len * 0.08},
+                                                     {-thick * 0.7, to - len * 0.12},
+                                                     {-thick, from + len * 0.4}});
+        QLinearGradient lit(QPointF(thick, 0), QPointF(-thick, 0));
+        lit.setColorAt(0.0, pale.lighter(112));
+        lit.setColorAt(0.45, pale);
+        lit.setColorAt(0.55, dark);
+        lit.setColorAt(1.0, dark.darker(115));
+        p.fillPath(ridge, lit);
+        stroke(p, ridge, withAlpha(line, 200), 0.5);
+    }
+    // Nostrils along the front edge of the shovel, and the eyes at its ends.
+    for (const double side : {-1.0, 1.0}) {
+        stroke(p, curveThrough({{side * 8, -150}, {side * 13, -149}, {side * 18, -146}}),
+               QColor(40, 44, 50, 180), 1.0);
+        const Saved turn(p);
+        p.translate(side * 30.5, -126);
+        p.rotate(90);
+        anatomy::paintSharkEye(p, {0, 0}, 2.8, 1.5, grey);
+    }
+}
+
+} // namespace fishart

@@ -1,0 +1,273 @@
+// SPDX-FileCopyrightText: 2026 The Reefwise developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "anatomy.h"
+#include "fishart.h"
+#include "fishkit.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <tuple>
+#include <utility>
+
+// Triggerfish and puffers: a deep trigger, a ball of spines.
+
+namespace fishart {
+
+using namespace fishkit;
+
+namespace {
+
+constexpr double pi = std::numbers::pi;
+
+// A slender spine of the Porcupinefish from `root` along `dir`, lying back
+// on the skin: a quill tapering to a point, lit along one side, with a
+// little of its shadow on the skin beside it.
+void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor colour, QColor edge)
+{
+    const double half = std::clamp(length * 0.09, 0.8, 1.9);
+    const QPointF side = QPointF(-dir.y(), dir.x()) * half;
+    const QPointF tip = root + dir * length;
+    p.setPen(Qt::NoPen);
+    p.setBrush(withAlpha(edge, edge.alpha() / 3));
+    p.drawPolygon(QPolygonF({root + side * 1.6 + QPointF(0.6, 0.9), tip + QPointF(0.6, 0.9),
+                             root - side * 0.4 + QPointF(0.6, 0.9)}));
+    p.setBrush(colour);
+    p.drawPolygon(QPolygonF({root + side, tip, root - side}));
+    p.setPen(QPen(withAlpha(colour.lighter(125), 200), half * 0.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(root - side * 0.4, root + (tip - root) * 0.7 - side * 0.1);
+}
+
+// The raised socket a spine grows from, a small knob of skin.
+void paintSpineBase(QPainter &p, QPointF root, double size, QColor skin)
+{
+    paintGlow(p, root + QPointF(0.5, 0.7), size * 1.8, QColor(40, 30, 10, 60));
+    paintGlow(p, root - QPointF(0.4, 0.5), size * 1.3, withAlpha(skin.lighter(110), 150));
+}
+
+} // namespace
+
+// A deep triggerfish with streaming tips on the dorsal, anal and both tail
+// lobes, two bright blue bands across the face and thin blue lines running out of
+// the eye over the snout and cheek.
+void paintQueenTriggerfish(QPainter &p, double w, double h)
+{
+    const Canvas canvas(p, w, h);
+    paintReef(p, 0.35, 0, 0, {36, 252}, 66, QColor(170, 140, 100), {296, 240}, 90,
+              QColor(170, 80, 100));
+    const QColor blue(50, 170, 250);
+    const QColor finColour(90, 140, 120, 190);
+    const QColor rays(60, 90, 70, 140);
+    const BodyShape shape{{40, 142}, 206, 134, 0.48, 0.3, 0.26, 0.61};
+    // The dorsal (side -1) and anal (1) fins: a low membrane whose first soft
+    // rays stream out into a long, narrow trailing tip.
+    const auto lobe = [&](double side) {
+        return fin(shape.at(0.64, side * 0.95),
+                   {shape.at(0.7, side) + QPointF(0, side * 22),
+                    {244, 125 + side * 98},
+                    {262, 125 + side * 116},
+                    {250, 125 + side * 90},
+                    shape.at(0.9, side) + QPointF(4, side * 16)},
+                   shape.at(0.99, side * 0.8));
+    };
+    const Fin caudal = tail(TailKind::Lunate, {240, 125}, 32, 76, 146, 0.45);
+    for (const Fin &f : {caudal, lobe(-1), lobe(1)}) {
+        paintFin(p, f, finColour, rays, 20);
+        edgeFin(p, f, blue, 3);
+    }
+    // The first dorsal: a tall, stout, rough spine that locks upright, and
+    // two much shorter spines behind it, the last a stub; a low dark web
+    // joins them, hollowed between the spines.
+    const QPointF trigger = shape.at(0.45, -0.95);
+    const QPointF tip1 = trigger + QPointF(7, -40), tip2 = trigger + QPointF(17, -19),
+                  tip3 = trigger + QPointF(23, -8);
+    const QPointF root2 = trigger + QPointF(10, 1.5), root3 = trigger + QPointF(18, 2.5);
+    QPainterPath web(trigger + QPointF(2, 4));
+    web.lineTo(trigger + (tip1 - trigger) * 0.62 + QPointF(2, 0));
+    web.quadTo(root2 + (tip2 - root2) * 0.45 + QPointF(-2, 2), tip2);
+    web.quadTo(root3 + (tip3 - root3) * 0.4 + QPointF(-1, 1), tip3);
+    web.quadTo(root3 + QPointF(5, -1), root3 + QPointF(8, 3));
+    web.closeSubpath();
+    p.fillPath(web, QColor(58, 80, 70, 200));
+    stroke(p, web, QColor(40, 52, 46, 140), 0.5);
+    for (const auto &[root, end, width] :
+         {std::tuple{trigger, tip1, 6.0}, std::tuple{root2, tip2, 3.2},
+          std::tuple{root3, tip3, 2.0}}) {
+        const QPainterPath spine = ribbon(curve(root, (root + end) / 2 + QPointF(-1.2, 0), end),
+                                          {width, width * 0.62, 0.5});
+        fillBody(p, spine, QColor(104, 132, 120), QColor(74, 98, 88), QColor(44, 56, 50));
+        stroke(p, spine, QColor(30, 40, 36, 200), 0.5);
+    }
+    // The trigger's front edge is rough with small knobs.
+    for (int k = 1; k < 8; ++k) {
+        const QPointF at = trigger + (tip1 - trigger) * (k / 8.5) + QPointF(-2.4 + k * 0.24, 0);
+        paintDisc(p, at, 0.45, 0.45, QColor(140, 160, 148, 110));
+    }
+    const QPainterPath body = bodyOutline(shape);
+    // Blue-green over the back, warming through olive to yellow below.
+    fillBody(p, body, QColor(60, 118, 124), QColor(150, 164, 92), QColor(240, 202, 74), 0.5);
+    paintScales(p, body, 8, QColor(70, 90, 60, 60));
+    {
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        paintGlow(p, {92, 138}, 34, QColor(230, 200, 80, 170));
+        for (const QPainterPath &line :
+             {curveThrough({{44, 147}, {72, 136}, {106, 126}, {140, 122}, {162, 127}}),
+              curveThrough({{50, 157}, {80, 166}, {110, 176}, {140, 188}})}) {
+            stroke(p, line, QColor(200, 240, 255, 170), 6);
+            stroke(p, line, blue, 4);
+        }
+        stroke(p, curve({238, 108}, {234, 125}, {238, 140}), blue, 3.5);
+    }
+    const QPointF eye(118, 100);
+    {
+        // Short dark lines spread out of the eye over the face like the
+        // spokes of a wheel, tapering and fading well inside the head.
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        for (const auto &[a, r] : {std::pair{-168.0, 19.0},
+                                   {-142.0, 14.0},
+                                   {150.0, 18.0},
+                                   {126.0, 13.0},
+                                   {20.0, 16.0},
+                                   {-14.0, 13.0}}) {
+            const QPointF d(std::cos(a * pi / 180), std::sin(a * pi / 180));
+            const QPointF from = eye + d * 7.0, to = eye + d * (7.0 + r);
+            const QPainterPath spoke =
+                ribbon(curve(from, (from + to) / 2 + QPointF(-d.y(), d.x()) * 1.2, to), {2.2, 0.5});
+            p.fillPath(spoke, QColor(36, 44, 54, 150));
+        }
+    }
+    modelBody(p, body, 236, QColor(50, 70, 60), 1.0);
+    {
+        // The tail springs from the stalk instead of the stalk ending in a knob.
+        const Saved s(p);
+        QPainterPath root;
+        root.addRect(QRectF(230, 0, 90, 240));
+        p.setClipPath(root.subtracted(oval({222, 125}, 20, 36)), Qt::IntersectClip);
+        paintFin(p, caudal, finColour, rays, 20);
+    }
+    // The groove in the back behind the spines, into which they fold flat.
+    strokeInside(p, body,
+                 curveThrough({shape.at(0.5, -0.9), shape.at(0.56, -0.88), shape.at(0.62, -0.84)}),
+                 QColor(30, 46, 44, 170), 1.2);
+    strokeInside(p, body,
+                 curveThrough({shape.at(0.5, -0.86), shape.at(0.56, -0.84), shape.at(0.62, -0.8)}),
+                 QColor(200, 220, 200, 60), 0.7);
+    anatomy::paintNaturalEye(p, eye, 6.2, QColor(170, 120, 50), 0.46);
+    stroke(p, curve({40, 142}, {44, 144}, {48, 143}), QColor(40, 40, 40), 1.3);
+    stroke(p, curve({142, 104}, {139, 110}, {139, 116}), QColor(60, 70, 60, 90), 1.1);
+    paintFin(p, finAt({148, 118}, {{0, 0}, {20, -10}, {36, -2}, {14, 18}, {0, 8}}),
+             QColor(160, 170, 120, 180), rays, 7);
+}
+
+// Puffed up into a ball of long spines, with big bulging eyes; tan with
+// small black spots.
+void paintPorcupinefish(QPainter &p, double w, double h)
+{
+    const Canvas canvas(p, w, h);
+    paintReef(p, 0.35, 214, 0, {30, 232}, 48, QColor(176, 150, 96), {296, 232}, 150,
+              QColor(140, 70, 130));
+    paintCoralHead(p, QPointF(286, 238), 34, QColor(140, 150, 96));
+    const QPointF c(158, 116);
+    const double rx = 76;
+    const double ry = 72;
+    const QColor finColour(160, 140, 90, 220);
+    const QColor rays(80, 62, 36, 150);
+    const QColor spineShade(110, 90, 55);
+
+    const Fin tailFin = tail(TailKind::Rounded, {222, 118}, 24, 54, 60);
+    paintFin(p, tailFin, finColour, rays, 10);
+    paintSpots(p, tailFin.shape, 8, 0.9, 1.6, QColor(30, 25, 20), 301);
+    paintFin(p, fin({200, 66}, {{212, 40}, {234, 44}}, {228, 72}), finColour, rays, 6);
+    paintFin(p, fin({200, 166}, {{212, 192}, {234, 188}}, {228, 160}), QColor(200, 185, 140, 220),
+             rays, 6);
+
+    // Blown up, the spines stand straight out from the ball, only a little
+    // swept back; round the rim they show their whole length, drawn first so
+    // that the ball hides their roots.
+    const auto swept = [](QPointF out) {
+        const QPointF d = out + QPointF(0.25, 0);
+        return d / std::hypot(d.x(), d.y());
+    };
+    // Short on the face, longest over the back and belly.
+    const auto reach = [&](QPointF out) {
+        return 0.55 + 0.45 * std::clamp(out.x() + 0.6, 0.0, 1.0);
+    };
+    for (int k = 0; k < 72; ++k) {
+        const double a = 2 * pi * (k + 0.3) / 72;
+        const QPointF out(std::cos(a), std::sin(a));
+        if (out.x() > 0.92 && std::abs(out.y()) < 0.3)
+            continue;
+        const double length = (18 + 5 * std::sin(k * 1.7) + (out.y() < 0 ? 3 : 0)) * reach(out);
+        paintSpine(p, c + QPointF(out.x() * (rx - 6), out.y() * (ry - 6)), swept(out), length,
+                   QColor(220, 204, 160), spineShade);
+    }
+    const QPainterPath body = oval(c, rx, ry);
+    fillBody(p, body, QColor(122, 104, 62), QColor(192, 168, 112), QColor(244, 236, 214));
+    paintSpots(p, body.intersected(oval(c + QPointF(0, -28), rx + 4, ry - 12)), 10, 1.3, 2.6,
+               QColor(28, 22, 16), 30);
+    {
+        // On the face of the ball the spines point out at the viewer, so
+        // they are foreshortened: short near the middle of the ball, longer
+        // towards its rim, each rising from a low swelling of skin.
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        for (int i = 10; i < 300; ++i) {
+            const double t = std::sqrt(i / 300.0);
+            const QPointF out(std::cos(i * 2.39996), std::sin(i * 2.39996));
+            const QPointF root = c + QPointF(out.x() * rx, out.y() * ry) * t * 0.93;
+            if (QLineF(root, {108, 97}).length() < 13 || QLineF(root, {88, 124}).length() < 12)
+                continue;
+            const QColor skin =
+                root.y() > c.y() + 20 ? QColor(226, 214, 184) : QColor(176, 154, 104);
+            const QPointF dir = swept(out);
+            paintSpineBase(p, root, 1.3, skin);
+            paintSpine(p, root, dir, (2.5 + 14 * t * t) * reach(dir), skin.lighter(104),
+                       withAlpha(spineShade, 200));
+        }
+    }
+    shadeBody(p, body, QColor(90, 72, 40, 160));
+    anatomy::paintGrownPectoral(p, {134, 110}, {135, 128}, {{150, 100}, {166, 106}, {163, 132}},
+                                QColor(200, 176, 120, 220), QColor(215, 190, 120, 150),
+                                QColor(120, 90, 40, 140));
+    // The blunt snout is only the front of the ball, a little paler round the mouth.
+    paintGlow(p, {88, 124}, 12, QColor(236, 226, 200, 150));
+    // A broad mouth across the front of the snout, the lips parted on the
+    // fused beak: the upper and lower tooth plates, each one piece of
+    // ivory with a groove down its middle where the two halves fused.
+    const QPainterPath lips = smoothClosedPath(
+        {{80, 117.5}, {86, 116}, {94, 118.5}, {97, 124}, {93, 129.5}, {86, 131}, {80.5, 128}});
+    fillBody(p, lips, QColor(190, 168, 114), QColor(198, 176, 124), QColor(226, 214, 184));
+    {
+        // The lips are the front of the ball itself: outlined only where they stand clear.
+        const Saved s(p);
+        p.setClipPath(oval(c, rx, ry).subtracted(oval(c, rx - 3, ry - 3)), Qt::IntersectClip);
+        stroke(p, lips, QColor(90, 72, 40, 160), 0.8);
+    }
+    p.fillPath(smoothClosedPath(
+                   {{82, 121}, {87, 119.8}, {92.5, 121.6}, {93, 126.6}, {87, 128}, {82, 127}}),
+               QColor(112, 84, 56, 200));
+    // Each jaw one smooth plate of ivory, the upper closing over the lower.
+    const QPainterPath upperPlate = smoothClosedPath(
+        {{82.2, 121.6}, {87, 120.3}, {92.2, 121.9}, {91.8, 123.9}, {87, 124.4}, {82.4, 123.8}});
+    const QPainterPath lowerPlate = smoothClosedPath(
+        {{83, 124.2}, {87, 124.6}, {91.4, 124.2}, {91.8, 126}, {87, 127.2}, {83, 126.4}});
+    for (const QPainterPath &plate : {upperPlate, lowerPlate}) {
+        fillBody(p, plate, QColor(240, 234, 214), QColor(226, 218, 194), QColor(196, 186, 158));
+        stroke(p, plate, QColor(120, 104, 80, 120), 0.35);
+    }
+    stroke(p, curve({96, 124}, {99, 127}, {98, 131}), QColor(110, 90, 60, 130), 0.8);
+    // The large eyes bulge out of the ball, dark, with a green-gold iris.
+    const QPainterPath socket = oval({108, 97}, 11, 10);
+    fillBody(p, socket, QColor(190, 168, 112), QColor(166, 144, 94), QColor(130, 110, 70));
+    stroke(p, curve({99, 103}, {108, 109.5}, {118, 103}), QColor(90, 72, 40, 120), 1.1);
+    anatomy::paintNaturalEye(p, {108, 96.5}, 7.5, QColor(104, 108, 44), 0.6);
+}
+
+} // namespace fishart
