@@ -3,6 +3,7 @@
 
 #include "fishkit.h"
 
+#include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPen>
@@ -25,6 +26,39 @@ QPointF heading(double degrees)
 {
     const double a = degrees * pi / 180.0;
     return {std::cos(a), std::sin(a)};
+}
+
+// The colour already painted round `at`, so that skin laid over a fin's root
+// matches the flank it grows out of; `fallback` where nothing can be read.
+QColor colourUnder(QPainter &p, QPointF at, QColor fallback)
+{
+    const auto *image = dynamic_cast<const QImage *>(p.device());
+    if (image == nullptr)
+        return fallback;
+    const QPoint c = p.transform().map(at).toPoint();
+    int r = 0;
+    int g = 0;
+    int b = 0;
+    int n = 0;
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) {
+            const QPoint q = c + QPoint(dx, dy);
+            if (!image->valid(q))
+                continue;
+            const QColor k = image->pixelColor(q);
+            r += k.red();
+            g += k.green();
+            b += k.blue();
+            ++n;
+        }
+    return n == 0 ? fallback : QColor(r / n, g / n, b / n);
+}
+
+QColor blend(QColor a, QColor b, double t)
+{
+    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
+                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
+                            float(a.blueF() + (b.blueF() - a.blueF()) * t));
 }
 
 } // namespace
@@ -197,10 +231,16 @@ void paintPectoral(QPainter &p, const QPainterPath &body, const Fin &f, QColor m
         mean += t / double(tips.size());
     const QPointF axis = mean - root;
     const double reach = std::max(1.0, std::hypot(axis.x(), axis.y()));
+    const QPointF along = axis / reach;
     // Across the fin, towards its upper, leading edge.
     QPointF up = QPointF(axis.y(), -axis.x()) / reach;
     if (up.y() > 0)
         up = -up;
+    const double half = std::max(2.0, f.base.length() / 2);
+    // The skin of the gill cover just ahead of the root, and of the flank under it.
+    const QColor skin = colourUnder(p, root - along * half * 1.1, membrane);
+    const QColor flank = colourUnder(p, root + along * half * 0.3, membrane);
+    const QColor opaque = withAlpha(membrane, 255);
     {
         // The fin stands a little off the flank and casts a soft shadow there.
         const Saved shade(p);
@@ -208,53 +248,121 @@ void paintPectoral(QPainter &p, const QPainterPath &body, const Fin &f, QColor m
         for (int i = 1; i <= 3; ++i)
             p.fillPath(QTransform::fromTranslate(0.7 * i, 1.1 * i).map(f.shape),
                        QColor(0, 10, 30, 11));
+        // The fleshy base the fin hinges on: a rounded pad of muscle under the
+        // skin, in the flank's colour warmed by the fin's, swelling out
+        // behind the gill opening and running on into the membrane.
+        const QPointF centre = root - along * half * 0.05;
+        QTransform turn;
+        turn.translate(centre.x(), centre.y());
+        turn.rotate(std::atan2(along.y(), along.x()) * 180.0 / pi);
+        QPainterPath pad;
+        pad.addEllipse(QPointF(0, 0), half * 0.75, half * 1.18);
+        pad = turn.map(pad);
+        const QColor meat = blend(flank, opaque, 0.4);
+        QLinearGradient swell(root - along * half * 0.8, root + along * half * 0.75);
+        swell.setColorAt(0, meat.darker(135));
+        swell.setColorAt(0.45, meat);
+        swell.setColorAt(0.7, withAlpha(meat.lighter(108), 200));
+        swell.setColorAt(1, withAlpha(meat, 0));
+        p.fillPath(pad, swell);
+        QLinearGradient rounded(root + up * half * 1.2, root - up * half * 1.2);
+        rounded.setColorAt(0, QColor(255, 255, 255, 45));
+        rounded.setColorAt(0.4, QColor(255, 255, 255, 0));
+        rounded.setColorAt(1, QColor(0, 8, 24, 55));
+        p.fillPath(pad, rounded);
     }
-    const Saved s(p);
-    p.setClipPath(f.shape, Qt::IntersectClip);
-    // The membrane is thick and coloured near the body and thins out
-    // towards the free edge, which melts into what lies behind it.
-    QLinearGradient sheet(root, root + axis * 1.15);
-    sheet.setColorAt(0, membrane);
-    sheet.setColorAt(0.4, withAlpha(membrane, int(membrane.alpha() * 0.62)));
-    sheet.setColorAt(0.85, withAlpha(membrane.lighter(115), int(membrane.alpha() * 0.28)));
-    sheet.setColorAt(1, withAlpha(membrane.lighter(120), int(membrane.alpha() * 0.12)));
-    p.fillPath(f.shape, sheet);
-    // Lit along the leading edge and shadowed along the trailing one, as the
-    // flank behind it is.
-    QLinearGradient turn(root + up * reach * 0.45, root - up * reach * 0.45);
-    turn.setColorAt(0, QColor(255, 255, 255, 40));
-    turn.setColorAt(0.45, QColor(255, 255, 255, 0));
-    turn.setColorAt(1, QColor(0, 8, 24, 45));
-    p.fillPath(f.shape, turn);
-    // Soft rays that fade out before the edge, the leading one stoutest.
-    const int count = int(tips.size());
-    for (int i = 0; i < count; ++i) {
-        const QPointF from = f.base.pointAt((i + 0.5) / count);
-        const QPointF to = tips[i] + (tips[i] - from) * 0.06;
-        QLinearGradient fade(from, to);
-        fade.setColorAt(0, withAlpha(ray, int(ray.alpha() * 0.75)));
-        fade.setColorAt(0.7, withAlpha(ray, int(ray.alpha() * 0.35)));
-        fade.setColorAt(1, withAlpha(ray, 0));
-        p.setPen(QPen(QBrush(fade), i == 0 ? 0.95 : 0.5, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(from, to);
-        if (i + 1 < count) {
-            // Between two rays the membrane folds and catches a little light.
-            const QPointF mid = (from + f.base.pointAt((i + 1.5) / count)) / 2;
-            const QPointF end = (tips[i] + tips[i + 1]) / 2;
-            QLinearGradient glint(mid, end);
-            glint.setColorAt(0, QColor(255, 255, 255, 0));
-            glint.setColorAt(0.4, QColor(255, 255, 255, 22));
-            glint.setColorAt(1, QColor(255, 255, 255, 0));
-            p.setPen(QPen(QBrush(glint), 0.7));
-            p.drawLine(mid, end);
+    {
+        const Saved s(p);
+        p.setClipPath(f.shape, Qt::IntersectClip);
+        // The membrane is thick and coloured near the body and thins out
+        // towards the free edge, which melts into what lies behind it.
+        QLinearGradient sheet(root, root + axis * 1.15);
+        sheet.setColorAt(0, withAlpha(membrane, std::max(membrane.alpha(), 225)));
+        sheet.setColorAt(0.12, withAlpha(membrane, std::max(membrane.alpha(), 190)));
+        sheet.setColorAt(0.4, withAlpha(membrane, int(membrane.alpha() * 0.62)));
+        sheet.setColorAt(0.85, withAlpha(membrane.lighter(115), int(membrane.alpha() * 0.28)));
+        sheet.setColorAt(1, withAlpha(membrane.lighter(120), int(membrane.alpha() * 0.12)));
+        p.fillPath(f.shape, sheet);
+        // Lit along the leading edge and shadowed along the trailing one, as the
+        // flank behind it is.
+        QLinearGradient turn(root + up * reach * 0.45, root - up * reach * 0.45);
+        turn.setColorAt(0, QColor(255, 255, 255, 40));
+        turn.setColorAt(0.45, QColor(255, 255, 255, 0));
+        turn.setColorAt(1, QColor(0, 8, 24, 45));
+        p.fillPath(f.shape, turn);
+        // Soft rays fanning from the base, fading out before the edge, the
+        // leading one stoutest.
+        const int count = int(tips.size());
+        for (int i = 0; i < count; ++i) {
+            const QPointF from = f.base.pointAt((i + 0.5) / count) - along * half * 0.15;
+            const QPointF to = tips[i] + (tips[i] - from) * 0.06;
+            QLinearGradient fade(from, to);
+            fade.setColorAt(0, withAlpha(ray, int(ray.alpha() * 0.85)));
+            fade.setColorAt(0.7, withAlpha(ray, int(ray.alpha() * 0.35)));
+            fade.setColorAt(1, withAlpha(ray, 0));
+            p.setPen(QPen(QBrush(fade), i == 0 ? 0.95 : 0.5, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(from, to);
+            if (i + 1 < count) {
+                // Between two rays the membrane folds and catches a little light.
+                const QPointF mid = (from + f.base.pointAt((i + 1.5) / count)) / 2;
+                const QPointF end = (tips[i] + tips[i + 1]) / 2;
+                QLinearGradient glint(mid, end);
+                glint.setColorAt(0, QColor(255, 255, 255, 0));
+                glint.setColorAt(0.4, QColor(255, 255, 255, 22));
+                glint.setColorAt(1, QColor(255, 255, 255, 0));
+                p.setPen(QPen(QBrush(glint), 0.7));
+                p.drawLine(mid, end);
+            }
         }
     }
-    // The root grows from under the rear edge of the gill cover, in its shadow.
-    QLinearGradient hidden(root - axis * 0.04, root + axis * 0.38);
-    hidden.setColorAt(0, QColor(0, 8, 24, 80));
-    hidden.setColorAt(0.5, QColor(0, 8, 24, 22));
-    hidden.setColorAt(1, QColor(0, 8, 24, 0));
-    p.fillPath(f.shape, hidden);
+    // The rear edge of the gill cover lies over the root: a flap of the
+    // cover's own skin, rounded back, with the fin's base in its shadow.
+    const Saved s(p);
+    p.setClipPath(body, Qt::IntersectClip);
+    const QPointF down = (f.base.p2() - f.base.p1()) / (2 * half);
+    std::vector<QPointF> rim;
+    for (int k = 0; k <= 6; ++k) {
+        const double v = -1.7 + 3.4 * k / 6.0;
+        const double u = 0.12 - 0.6 * (v / 1.7) * (v / 1.7);
+        rim.push_back(root + along * half * u + down * half * v);
+    }
+    const QPainterPath edge = curveThrough(rim);
+    const QPointF flapCentre = root - along * half * 0.6;
+    QRadialGradient under(root + along * half * 0.35, half * 1.5);
+    under.setColorAt(0, QColor(0, 8, 24, 70));
+    under.setColorAt(1, QColor(0, 8, 24, 0));
+    p.fillPath(
+        QTransform::fromTranslate(along.x() * 1.4, along.y() * 1.4).map(edge) +
+            [&] {
+                QPainterPath lip = edge;
+                lip.lineTo(flapCentre - down * half * 1.7);
+                lip.closeSubpath();
+                return lip;
+            }(),
+        under);
+    QPainterPath flap = edge;
+    flap.lineTo(flapCentre - along * half * 0.9 + down * half * 1.7);
+    flap.lineTo(flapCentre - along * half * 0.9 - down * half * 1.7);
+    flap.closeSubpath();
+    QRadialGradient cover(flapCentre, half * 1.75);
+    cover.setColorAt(0, skin);
+    cover.setColorAt(0.6, skin);
+    cover.setColorAt(1, withAlpha(skin, 0));
+    p.fillPath(flap, cover);
+    QLinearGradient ends(rim.front(), rim.back());
+    ends.setColorAt(0, withAlpha(skin.darker(170), 0));
+    ends.setColorAt(0.3, withAlpha(skin.darker(170), 170));
+    ends.setColorAt(0.7, withAlpha(skin.darker(170), 170));
+    ends.setColorAt(1, withAlpha(skin.darker(170), 0));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QBrush(ends), 0.65, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(edge);
+    QLinearGradient lit(rim.front(), rim.back());
+    lit.setColorAt(0, QColor(255, 255, 255, 0));
+    lit.setColorAt(0.4, QColor(255, 255, 255, 70));
+    lit.setColorAt(1, QColor(255, 255, 255, 0));
+    p.setPen(QPen(QBrush(lit), 0.5));
+    p.drawPath(QTransform::fromTranslate(-along.x() * 0.7, -along.y() * 0.7).map(edge));
 }
 
 void paintPelvicPair(QPainter &p, const Fin &f, QColor membrane, QColor ray)
