@@ -18,7 +18,7 @@ using namespace fishkit;
 namespace {
 
 // The grunts share one plan: a tall spiny dorsal fin running on into a lower
-// soft one, a forked tail, a big red-lined mouth; each has its own proportions
+// soft one, a forked tail, a big closed mouth; each has its own proportions
 // and fin heights, and its stripes and fin colours.
 struct Grunt
 {
@@ -62,7 +62,7 @@ void paintGrunt(QPainter &p, const Grunt &g, const std::function<void(const QPai
     const double gill = gillAt(s, eye, 1.9);
     // Grunts have a long mouth reaching back under the front of the eye.
     paintLateralLine(p, body, s, gill - 0.02, -0.55, withAlpha(g.back.darker(250), 110));
-    paintHead(p, body, s, eye, gill, d * 0.22, g.back.darker(260), QColor(200, 40, 40));
+    paintHead(p, body, s, eye, gill, d * 0.22, g.back.darker(260));
     paintPelvicPair(p, pelvicFin(body, s.at(gill + 0.02, 0), d * 0.08, d * 0.3, 62), g.lowerFin,
                     g.ray);
     paintPectoral(
