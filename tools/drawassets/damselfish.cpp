@@ -66,12 +66,12 @@ void paintBlueChromis(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {70, 242}, 70, QColor(170, 150, 100));
     paintCoralHead(p, QPointF(250, 246), 52, QColor(140, 120, 150));
-    const Build d = damsel({{{70, 124}, 160, 76, 0.42, 0.82, 0.19, 0.53, 0.03, 0.01, 0.8},
+    const Build d = damsel({{{66, 124}, 166, 66, 0.42, 0.7, 0.2, 0.53, 0.02, 0.01, 0.8},
                             0.14,
                             0.3,
                             0.1,
-                            {76, 112},
-                            0.66,
+                            {62, 98},
+                            0.62,
                             0.34});
     paintShoal(p, d.body.united(d.caudal.shape), QColor(40, 110, 210, 120),
                {{20, 20, 0.26}, {230, 10, 0.22}, {250, 170, 0.2}, {0, 160, 0.22}});
@@ -84,7 +84,7 @@ void paintBlueChromis(QPainter &p, double w, double h)
     for (const double s : {-1.0, 1.0})
         strokeInside(
             p, d.caudal.shape,
-            curve(r + QPointF(0, 12 * s), r + QPointF(40, 38 * s), r + QPointF(76, 58 * s)), black,
+            curve(r + QPointF(0, 11 * s), r + QPointF(33, 33 * s), r + QPointF(62, 51 * s)), black,
             8);
     paintFin(p, d.dorsal, withAlpha(black, 230), QColor(60, 90, 150, 150), 20);
     edgeFin(p, d.dorsal, QColor(40, 140, 255, 200), 2);

@@ -503,33 +503,30 @@ void paintScalpel(QPainter &p, QPointF at, double length, QColor blade, QColor s
 {
     if (Silhouette::active(p))
         return;
-    const double w = length * 0.14;
+    const double w = length * 0.1;
     const QPointF front = at - QPointF(length * 0.55, 0);
     const QPointF back = at + QPointF(length * 0.45, 0);
     const QColor pale = blade.lightness() > socket.lightness() ? blade : socket;
-    // The sheath: a pale almond of thickened skin round the groove, soft
-    // at its rim, so the spine shows from afar.
-    QPainterPath sheath(front - QPointF(length * 0.12, 0));
-    sheath.cubicTo(front + QPointF(length * 0.2, -w * 2.6), back + QPointF(-length * 0.1, -w * 2.4),
-                   back + QPointF(length * 0.1, -w * 0.2));
-    sheath.cubicTo(back + QPointF(-length * 0.1, w * 2.4), front + QPointF(length * 0.2, w * 2.6),
-                   front - QPointF(length * 0.12, 0));
-    for (int i = 3; i >= 1; --i)
-        stroke(p, sheath, withAlpha(pale, 30), i * 1.4);
-    p.fillPath(sheath, withAlpha(pale.lighter(105), 200));
-    // The groove the spine folds into, in shadow along its upper edge.
+    // A slit in the skin of the tail stalk, tapering to a point at the front
+    // and rounded behind where the spine hinges; only its lips are pale.
     QPainterPath groove(front);
-    groove.quadTo(at + QPointF(0, -w * 1.3), back);
-    groove.quadTo(at + QPointF(0, w * 1.4), front);
+    groove.cubicTo(front + QPointF(length * 0.3, -w * 1.2),
+                   back + QPointF(-length * 0.15, -w * 1.5), back + QPointF(0, -w * 0.2));
+    groove.quadTo(back + QPointF(length * 0.03, w * 0.5), back + QPointF(-length * 0.1, w));
+    groove.cubicTo(at + QPointF(0, w * 1.2), front + QPointF(length * 0.3, w * 0.8), front);
+    stroke(p, groove, withAlpha(pale, 60), w * 1.6);
+    stroke(p, groove, withAlpha(pale.lighter(110), 210), w * 0.7);
     p.fillPath(groove, socket);
-    // Sharp in front, broad at its hinge behind, lying in the groove.
-    QPainterPath spine(front + QPointF(length * 0.06, 0));
-    spine.quadTo(at + QPointF(length * 0.05, -w * 0.9), back + QPointF(-length * 0.02, -w * 0.5));
-    spine.lineTo(back + QPointF(-length * 0.02, w * 0.4));
-    spine.quadTo(at + QPointF(0, w * 0.5), front + QPointF(length * 0.06, 0));
-    p.fillPath(spine, blade.lighter(112));
-    stroke(p, curve(front + QPointF(length * 0.1, -0.1), at + QPointF(0, -w * 0.55), back),
-           QColor(255, 255, 255, 150), 0.4);
+    p.fillPath(QTransform::fromTranslate(0, w * 0.35).map(groove), QColor(0, 0, 0, 40));
+    // The spine lies in the groove, sharp in front and broad at its hinge,
+    // its point lifted a little out of the slit.
+    QPainterPath spine(front + QPointF(length * 0.04, -w * 0.35));
+    spine.quadTo(at + QPointF(length * 0.05, -w * 0.75), back + QPointF(-length * 0.03, -w * 0.45));
+    spine.lineTo(back + QPointF(-length * 0.05, w * 0.45));
+    spine.quadTo(at + QPointF(0, w * 0.35), front + QPointF(length * 0.04, -w * 0.35));
+    p.fillPath(spine, blade.lighter(108));
+    stroke(p, curve(front + QPointF(length * 0.08, -w * 0.4), at + QPointF(0, -w * 0.6), back),
+           QColor(255, 255, 255, 140), 0.4);
 }
 
 void paintBeakPlates(QPainter &p, const QPainterPath &body, QPointF tip, double size, QColor colour,
