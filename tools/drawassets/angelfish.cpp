@@ -184,7 +184,6 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
     modelBody(p, a.body, a.caudal.base.x1(), QColor(20, 60, 80), 0.7);
     paintDisc(p, a.pectoral.base.center() + QPointF(-1, 0), 5, a.pectoral.base.length() * 0.7,
               QColor(20, 40, 90), blue, 2);
-    // The crown: a dark spot ringed in blue and dotted with blue.
     // The crown: an irregular dark blotch on the forehead, ringed and
     // speckled with electric blue.
     const QPointF crown = a.shape.at(0.3, -0.68);
@@ -201,8 +200,11 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
         stroke(p, blotch, withAlpha(blue, 110), 6);
         stroke(p, blotch, blue, 2.4);
         p.fillPath(blotch, QColor(14, 22, 52));
-        for (const QPointF &c : scatterPoints(blotch, 14, 19))
-            paintDisc(p, c, 0.9, 0.8, QColor(90, 200, 255, 230));
+        int k = 0;
+        for (const QPointF &c : spreadPoints(blotch, 2.6, 0.9, 19)) {
+            const double r = 0.55 + 0.35 * (0.5 + 0.5 * std::sin(++k * 2.3));
+            paintDisc(p, c, r, r * 0.9, QColor(40, 150, 255, 240));
+        }
     }
     paintFront(p, a, look);
     {

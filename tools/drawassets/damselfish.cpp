@@ -225,8 +225,12 @@ void paintYellowtailedDamselfish(QPainter &p, double w, double h)
     paintFin(p, d.anal, dark, look.ray, 0);
     fillBody(p, d.body, QColor(28, 30, 60), QColor(44, 40, 72), QColor(62, 50, 66));
     paintScaleRows(p, d.body, d.shape, 6.5, QColor(90, 90, 140, 100));
-    paintSpots(p, d.body.intersected(oval({100, 92}, 46, 22)), 17, 1.4, 2.0, QColor(60, 180, 255),
+    // Many small electric-blue spots crowd the upper front of the body and
+    // thin out towards the tail and belly.
+    paintSpots(p, d.body.intersected(oval({96, 96}, 56, 30)), 8, 0.9, 1.6, QColor(60, 180, 255),
                36);
+    paintSpots(p, d.body.intersected(oval({150, 96}, 40, 20)), 12, 0.7, 1.2,
+               QColor(60, 170, 250, 200), 37);
     modelBody(p, d.body, d.caudal.base.x1(), QColor(10, 10, 30, 150), 0.6);
     paintFront(p, d, look);
 }
