@@ -240,21 +240,21 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
         p.fillPath(bandAcross(s, 0.985, {3, 7, 10, 10, 10, 7, 3}, 0, -0.02, -1.6, 1.6),
                    QColor(252, 200, 40));
         p.setClipPath(parts.body);
-        // Salmon bands slant down and back across the cheek and throat, the
-        // upper one from the corner of the mouth, with a blotch on the chin.
+        // Two narrow salmon bands slant up and back from the snout, above and
+        // below the corner of the beak, to end below the eye.
         const std::vector<std::vector<QPointF>> bands = {
-            {s.at(0.0, 0.3), s.at(0.12, 0.58), s.at(0.24, 0.92)},
-            {s.at(0.02, 0.02), s.at(0.16, 0.3), s.at(0.3, 0.62)}};
+            {s.at(0.01, -0.1), s.at(0.1, -0.17), s.at(0.2, -0.24)},
+            {s.at(0.03, 0.2), s.at(0.13, 0.08), s.at(0.23, -0.02)}};
         for (const auto &band : bands)
-            p.fillPath(ribbon(curveThrough(band), {4.5, 6.5, 7, 7, 6.5, 5}),
-                       withAlpha(salmon.lighter(106), 230));
-        // The yellow spot at the upper corner of the gill cover, its edge soft.
-        const QPointF spotAt = s.at(0.3, -0.48);
-        QRadialGradient spot(spotAt, 7.5);
+            p.fillPath(ribbon(curveThrough(band), {1.8, 3.2, 3.8, 3.8, 3.2, 1.6}),
+                       withAlpha(salmon.lighter(106), 235));
+        // The yellow spot on the upper corner of the gill cover, its edge soft.
+        const QPointF spotAt = s.at(0.3, -0.36);
+        QRadialGradient spot(spotAt, 6.5);
         spot.setColorAt(0, QColor(255, 230, 40));
         spot.setColorAt(0.55, QColor(255, 222, 30, 240));
         spot.setColorAt(1, QColor(255, 210, 30, 0));
-        p.fillPath(oval(spotAt, 7.5, 6.5), spot);
+        p.fillPath(oval(spotAt, 6.5, 5.8), spot);
     });
 }
 
