@@ -244,16 +244,19 @@ void paintRockAngelBeauty(QPainter &p, double w, double h)
     paintBackFins(p, a, look);
     fillBody(p, a.body, QColor(250, 196, 10), QColor(255, 204, 20), QColor(255, 226, 90));
     paintScaleRows(p, a.body, a.shape, 5.6, QColor(210, 150, 0, 130));
-    // The black blotch: its front edge bows forward behind the gill cover and
-    // sweeps back into both fins.
+    // The black: an oval over the rear of the body that runs out over the
+    // soft dorsal and anal fins, leaving the head, the belly and the front
+    // of both fins yellow.
     const QPainterPath fins = a.body.united(a.dorsal.shape).united(a.anal.shape);
-    const QPainterPath black = smoothClosedPath({{220, 8},
-                                                 {176, 32},
-                                                 {150, 70},
-                                                 {138, 112},
-                                                 {142, 152},
-                                                 {162, 192},
-                                                 {200, 228},
+    const QPainterPath black = smoothClosedPath({{232, 6},
+                                                 {192, 30},
+                                                 {156, 66},
+                                                 {134, 106},
+                                                 {138, 146},
+                                                 {164, 170},
+                                                 {200, 178},
+                                                 {224, 200},
+                                                 {250, 240},
                                                  {320, 240},
                                                  {320, 0}})
                                    .intersected(fins);
@@ -268,11 +271,14 @@ void paintRockAngelBeauty(QPainter &p, double w, double h)
         edgeFin(p, *f, QColor(250, 110, 30, 200), 2);
     modelBody(p, a.body, a.caudal.base.x1(), QColor(40, 30, 10), 0.6);
     paintFront(p, a, look);
-    // The blue is on the upper half of the ring round the eye.
+    // Electric blue marks above and, shorter, below the eye.
     const Saved saved(p);
     p.setPen(QPen(QColor(40, 110, 240), 2.0, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(a.eye - QPointF(7.6, 7.6), QSizeF(15.2, 15.2)), 20 * 16, 150 * 16);
+    const QRectF ring(a.eye - QPointF(7.6, 7.6), QSizeF(15.2, 15.2));
+    p.drawArc(ring, 20 * 16, 150 * 16);
+    p.setPen(QPen(QColor(40, 110, 240), 1.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(ring, 215 * 16, 95 * 16);
 }
 
 // Grey, freckled by dark scale centres; a pale mouth, a squared-off tail with a
