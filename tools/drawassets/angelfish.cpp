@@ -184,7 +184,6 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
     modelBody(p, a.body, a.caudal.base.x1(), QColor(20, 60, 80), 0.7);
     paintDisc(p, a.pectoral.base.center() + QPointF(-1, 0), 5, a.pectoral.base.length() * 0.7,
               QColor(20, 40, 90), blue, 2);
-    // The crown: a dark spot ringed in blue and dotted with blue.
     // The crown: an irregular dark blotch on the forehead, ringed and
     // speckled with electric blue.
     const QPointF crown = a.shape.at(0.3, -0.68);
@@ -201,8 +200,11 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
         stroke(p, blotch, withAlpha(blue, 110), 6);
         stroke(p, blotch, blue, 2.4);
         p.fillPath(blotch, QColor(14, 22, 52));
-        for (const QPointF &c : scatterPoints(blotch, 14, 19))
-            paintDisc(p, c, 0.9, 0.8, QColor(90, 200, 255, 230));
+        int k = 0;
+        for (const QPointF &c : spreadPoints(blotch, 2.6, 0.9, 19)) {
+            const double r = 0.55 + 0.35 * (0.5 + 0.5 * std::sin(++k * 2.3));
+            paintDisc(p, c, r, r * 0.9, QColor(40, 150, 255, 240));
+        }
     }
     paintFront(p, a, look);
     {
@@ -242,16 +244,19 @@ void paintRockAngelBeauty(QPainter &p, double w, double h)
     paintBackFins(p, a, look);
     fillBody(p, a.body, QColor(250, 196, 10), QColor(255, 204, 20), QColor(255, 226, 90));
     paintScaleRows(p, a.body, a.shape, 5.6, QColor(210, 150, 0, 130));
-    // The black blotch: its front edge bows forward behind the gill cover and
-    // sweeps back into both fins.
+    // The black: an oval over the rear of the body that runs out over the
+    // soft dorsal and anal fins, leaving the head, the belly and the front
+    // of both fins yellow.
     const QPainterPath fins = a.body.united(a.dorsal.shape).united(a.anal.shape);
-    const QPainterPath black = smoothClosedPath({{220, 8},
-                                                 {176, 32},
-                                                 {150, 70},
-                                                 {138, 112},
-                                                 {142, 152},
-                                                 {162, 192},
-                                                 {200, 228},
+    const QPainterPath black = smoothClosedPath({{232, 6},
+                                                 {192, 30},
+                                                 {156, 66},
+                                                 {134, 106},
+                                                 {138, 146},
+                                                 {164, 170},
+                                                 {200, 178},
+                                                 {224, 200},
+                                                 {250, 240},
                                                  {320, 240},
                                                  {320, 0}})
                                    .intersected(fins);
@@ -266,11 +271,14 @@ void paintRockAngelBeauty(QPainter &p, double w, double h)
         edgeFin(p, *f, QColor(250, 110, 30, 200), 2);
     modelBody(p, a.body, a.caudal.base.x1(), QColor(40, 30, 10), 0.6);
     paintFront(p, a, look);
-    // The blue is on the upper half of the ring round the eye.
+    // Electric blue marks above and, shorter, below the eye.
     const Saved saved(p);
     p.setPen(QPen(QColor(40, 110, 240), 2.0, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(a.eye - QPointF(7.6, 7.6), QSizeF(15.2, 15.2)), 20 * 16, 150 * 16);
+    const QRectF ring(a.eye - QPointF(7.6, 7.6), QSizeF(15.2, 15.2));
+    p.drawArc(ring, 20 * 16, 150 * 16);
+    p.setPen(QPen(QColor(40, 110, 240), 1.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(ring, 215 * 16, 95 * 16);
 }
 
 // Grey, freckled by dark scale centres; a pale mouth, a squared-off tail with a

@@ -120,12 +120,36 @@ void paintSpineRow(QPainter &p, const Fin &f, const QPainterPath &body, QColor m
         sheet.setColorAt(1, withAlpha(membrane, membrane.alpha() * 3 / 4));
         p.fillRect(r, sheet);
     }
+    // Each spine leans back from a root well ahead of its tip, as the spines
+    // fold back along the body; the membrane slung between two spines sags
+    // into a fold shaded behind each one.
+    const double middle = body.boundingRect().center().y();
+    std::vector<QPointF> roots;
     for (int i = 0; i < f.spines; ++i) {
-        // Each spine stands up out of the back just ahead of its tip.
         const QPointF tip = f.tips[size_t(i)];
-        const QPointF root =
-            rimPoint(body, QPointF(tip.x() - 6, body.boundingRect().center().y()), -1) +
-            QPointF(0, 2);
+        const double rise = std::max(4.0, rimPoint(body, {tip.x(), middle}, -1).y() - tip.y());
+        roots.push_back(rimPoint(body, {tip.x() - rise * 0.45, middle}, -1) + QPointF(0, 2));
+    }
+    {
+        const Saved s(p);
+        p.setClipPath(spiny, Qt::IntersectClip);
+        for (int i = 0; i + 1 < f.spines; ++i) {
+            const QPointF tip = f.tips[size_t(i)];
+            QPainterPath pleat(roots[size_t(i)]);
+            pleat.lineTo(tip);
+            pleat.lineTo(roots[size_t(i + 1)]);
+            pleat.closeSubpath();
+            const QPointF mid = (roots[size_t(i)] + tip) / 2;
+            QLinearGradient fold(mid, (roots[size_t(i + 1)] + f.tips[size_t(i + 1)]) / 2);
+            fold.setColorAt(0, QColor(0, 10, 30, 55));
+            fold.setColorAt(0.5, QColor(0, 10, 30, 0));
+            fold.setColorAt(1, QColor(255, 255, 255, 30));
+            p.fillPath(pleat, fold);
+        }
+    }
+    for (int i = 0; i < f.spines; ++i) {
+        const QPointF tip = f.tips[size_t(i)];
+        const QPointF root = roots[size_t(i)];
         const QPointF across = QPointF(tip.y() - root.y(), root.x() - tip.x()) /
                                std::max(1.0, std::hypot(tip.x() - root.x(), tip.y() - root.y()));
         // Stout at the root, narrowing to a sharp point, lit along its front.

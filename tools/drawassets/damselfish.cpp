@@ -66,12 +66,12 @@ void paintBlueChromis(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {70, 242}, 70, QColor(170, 150, 100));
     paintCoralHead(p, QPointF(250, 246), 52, QColor(140, 120, 150));
-    const Build d = damsel({{{70, 124}, 160, 76, 0.42, 0.82, 0.19, 0.53, 0.03, 0.01, 0.8},
+    const Build d = damsel({{{66, 124}, 166, 66, 0.42, 0.7, 0.2, 0.53, 0.02, 0.01, 0.8},
                             0.14,
                             0.3,
                             0.1,
-                            {76, 112},
-                            0.66,
+                            {62, 98},
+                            0.62,
                             0.34});
     paintShoal(p, d.body.united(d.caudal.shape), QColor(40, 110, 210, 120),
                {{20, 20, 0.26}, {230, 10, 0.22}, {250, 170, 0.2}, {0, 160, 0.22}});
@@ -84,7 +84,7 @@ void paintBlueChromis(QPainter &p, double w, double h)
     for (const double s : {-1.0, 1.0})
         strokeInside(
             p, d.caudal.shape,
-            curve(r + QPointF(0, 12 * s), r + QPointF(40, 38 * s), r + QPointF(76, 58 * s)), black,
+            curve(r + QPointF(0, 11 * s), r + QPointF(33, 33 * s), r + QPointF(62, 51 * s)), black,
             8);
     paintFin(p, d.dorsal, withAlpha(black, 230), QColor(60, 90, 150, 150), 20);
     edgeFin(p, d.dorsal, QColor(40, 140, 255, 200), 2);
@@ -225,8 +225,12 @@ void paintYellowtailedDamselfish(QPainter &p, double w, double h)
     paintFin(p, d.anal, dark, look.ray, 0);
     fillBody(p, d.body, QColor(28, 30, 60), QColor(44, 40, 72), QColor(62, 50, 66));
     paintScaleRows(p, d.body, d.shape, 6.5, QColor(90, 90, 140, 100));
-    paintSpots(p, d.body.intersected(oval({100, 92}, 46, 22)), 17, 1.4, 2.0, QColor(60, 180, 255),
+    // Many small electric-blue spots crowd the upper front of the body and
+    // thin out towards the tail and belly.
+    paintSpots(p, d.body.intersected(oval({96, 96}, 56, 30)), 8, 0.9, 1.6, QColor(60, 180, 255),
                36);
+    paintSpots(p, d.body.intersected(oval({150, 96}, 40, 20)), 12, 0.7, 1.2,
+               QColor(60, 170, 250, 200), 37);
     modelBody(p, d.body, d.caudal.base.x1(), QColor(10, 10, 30, 150), 0.6);
     paintFront(p, d, look);
 }

@@ -3,6 +3,7 @@
 
 #include "fishkit.h"
 
+#include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPen>
@@ -25,6 +26,39 @@ QPointF heading(double degrees)
 {
     const double a = degrees * pi / 180.0;
     return {std::cos(a), std::sin(a)};
+}
+
+// The colour already painted round `at`, so that skin laid over a fin's root
+// matches the flank it grows out of; `fallback` where nothing can be read.
+QColor colourUnder(QPainter &p, QPointF at, QColor fallback)
+{
+    const auto *image = dynamic_cast<const QImage *>(p.device());
+    if (image == nullptr)
+        return fallback;
+    const QPoint c = p.transform().map(at).toPoint();
+    int r = 0;
+    int g = 0;
+    int b = 0;
+    int n = 0;
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) {
+            const QPoint q = c + QPoint(dx, dy);
+            if (!image->valid(q))
+                continue;
+            const QColor k = image->pixelColor(q);
+            r += k.red();
+            g += k.green();
+            b += k.blue();
+            ++n;
+        }
+    return n == 0 ? fallback : QColor(r / n, g / n, b / n);
+}
+
+QColor blend(QColor a, QColor b, double t)
+{
+    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
+                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
+                            float(a.blueF() + (b.blueF() - a.blueF()) * t));
 }
 
 } // namespace
@@ -197,10 +231,16 @@ void paintPectoral(QPainter &p, const QPainterPath &body, const Fin &f, QColor m
         mean += t / double(tips.size());
     const QPointF axis = mean - root;
     const double reach = std::max(1.0, std::hypot(axis.x(), axis.y()));
+    const QPointF along = axis / reach;
     // Across the fin, towards its upper, leading edge.
     QPointF up = QPointF(axis.y(), -axis.x()) / reach;
     if (up.y() > 0)
         up = -up;
+    const double half = std::max(2.0, f.base.length() / 2);
+    // The skin of the gill cover just ahead of the root, and of the flank under it.
+    const QColor skin = colourUnder(p, root - along * half * 1.1, membrane);
+    const QColor flank = colourUnder(p, root + along * half * 0.3, membrane);
+    const QColor opaque = withAlpha(membrane, 255);
     {
         // The fin stands a little off the flank and casts a soft shadow there.
         const Saved shade(p);
@@ -208,53 +248,121 @@ void paintPectoral(QPainter &p, const QPainterPath &body, const Fin &f, QColor m
         for (int i = 1; i <= 3; ++i)
             p.fillPath(QTransform::fromTranslate(0.7 * i, 1.1 * i).map(f.shape),
                        QColor(0, 10, 30, 11));
+        // The fleshy base the fin hinges on: a rounded pad of muscle under the
+        // skin, in the flank's colour warmed by the fin's, swelling out
+        // behind the gill opening and running on into the membrane.
+        const QPointF centre = root - along * half * 0.05;
+        QTransform turn;
+        turn.translate(centre.x(), centre.y());
+        turn.rotate(std::atan2(along.y(), along.x()) * 180.0 / pi);
+        QPainterPath pad;
+        pad.addEllipse(QPointF(0, 0), half * 0.75, half * 1.18);
+        pad = turn.map(pad);
+        const QColor meat = blend(flank, opaque, 0.4);
+        QLinearGradient swell(root - along * half * 0.8, root + along * half * 0.75);
+        swell.setColorAt(0, meat.darker(135));
+        swell.setColorAt(0.45, meat);
+        swell.setColorAt(0.7, withAlpha(meat.lighter(108), 200));
+        swell.setColorAt(1, withAlpha(meat, 0));
+        p.fillPath(pad, swell);
+        QLinearGradient rounded(root + up * half * 1.2, root - up * half * 1.2);
+        rounded.setColorAt(0, QColor(255, 255, 255, 45));
+        rounded.setColorAt(0.4, QColor(255, 255, 255, 0));
+        rounded.setColorAt(1, QColor(0, 8, 24, 55));
+        p.fillPath(pad, rounded);
     }
-    const Saved s(p);
-    p.setClipPath(f.shape, Qt::IntersectClip);
-    // The membrane is thick and coloured near the body and thins out
-    // towards the free edge, which melts into what lies behind it.
-    QLinearGradient sheet(root, root + axis * 1.15);
-    sheet.setColorAt(0, membrane);
-    sheet.setColorAt(0.4, withAlpha(membrane, int(membrane.alpha() * 0.62)));
-    sheet.setColorAt(0.85, withAlpha(membrane.lighter(115), int(membrane.alpha() * 0.28)));
-    sheet.setColorAt(1, withAlpha(membrane.lighter(120), int(membrane.alpha() * 0.12)));
-    p.fillPath(f.shape, sheet);
-    // Lit along the leading edge and shadowed along the trailing one, as the
-    // flank behind it is.
-    QLinearGradient turn(root + up * reach * 0.45, root - up * reach * 0.45);
-    turn.setColorAt(0, QColor(255, 255, 255, 40));
-    turn.setColorAt(0.45, QColor(255, 255, 255, 0));
-    turn.setColorAt(1, QColor(0, 8, 24, 45));
-    p.fillPath(f.shape, turn);
-    // Soft rays that fade out before the edge, the leading one stoutest.
-    const int count = int(tips.size());
-    for (int i = 0; i < count; ++i) {
-        const QPointF from = f.base.pointAt((i + 0.5) / count);
-        const QPointF to = tips[i] + (tips[i] - from) * 0.06;
-        QLinearGradient fade(from, to);
-        fade.setColorAt(0, withAlpha(ray, int(ray.alpha() * 0.75)));
-        fade.setColorAt(0.7, withAlpha(ray, int(ray.alpha() * 0.35)));
-        fade.setColorAt(1, withAlpha(ray, 0));
-        p.setPen(QPen(QBrush(fade), i == 0 ? 0.95 : 0.5, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(from, to);
-        if (i + 1 < count) {
-            // Between two rays the membrane folds and catches a little light.
-            const QPointF mid = (from + f.base.pointAt((i + 1.5) / count)) / 2;
-            const QPointF end = (tips[i] + tips[i + 1]) / 2;
-            QLinearGradient glint(mid, end);
-            glint.setColorAt(0, QColor(255, 255, 255, 0));
-            glint.setColorAt(0.4, QColor(255, 255, 255, 22));
-            glint.setColorAt(1, QColor(255, 255, 255, 0));
-            p.setPen(QPen(QBrush(glint), 0.7));
-            p.drawLine(mid, end);
+    {
+        const Saved s(p);
+        p.setClipPath(f.shape, Qt::IntersectClip);
+        // The membrane is thick and coloured near the body and thins out
+        // towards the free edge, which melts into what lies behind it.
+        QLinearGradient sheet(root, root + axis * 1.15);
+        sheet.setColorAt(0, withAlpha(membrane, std::max(membrane.alpha(), 225)));
+        sheet.setColorAt(0.12, withAlpha(membrane, std::max(membrane.alpha(), 190)));
+        sheet.setColorAt(0.4, withAlpha(membrane, int(membrane.alpha() * 0.62)));
+        sheet.setColorAt(0.85, withAlpha(membrane.lighter(115), int(membrane.alpha() * 0.28)));
+        sheet.setColorAt(1, withAlpha(membrane.lighter(120), int(membrane.alpha() * 0.12)));
+        p.fillPath(f.shape, sheet);
+        // Lit along the leading edge and shadowed along the trailing one, as the
+        // flank behind it is.
+        QLinearGradient turn(root + up * reach * 0.45, root - up * reach * 0.45);
+        turn.setColorAt(0, QColor(255, 255, 255, 40));
+        turn.setColorAt(0.45, QColor(255, 255, 255, 0));
+        turn.setColorAt(1, QColor(0, 8, 24, 45));
+        p.fillPath(f.shape, turn);
+        // Soft rays fanning from the base, fading out before the edge, the
+        // leading one stoutest.
+        const int count = int(tips.size());
+        for (int i = 0; i < count; ++i) {
+            const QPointF from = f.base.pointAt((i + 0.5) / count) - along * half * 0.15;
+            const QPointF to = tips[i] + (tips[i] - from) * 0.06;
+            QLinearGradient fade(from, to);
+            fade.setColorAt(0, withAlpha(ray, int(ray.alpha() * 0.85)));
+            fade.setColorAt(0.7, withAlpha(ray, int(ray.alpha() * 0.35)));
+            fade.setColorAt(1, withAlpha(ray, 0));
+            p.setPen(QPen(QBrush(fade), i == 0 ? 0.95 : 0.5, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(from, to);
+            if (i + 1 < count) {
+                // Between two rays the membrane folds and catches a little light.
+                const QPointF mid = (from + f.base.pointAt((i + 1.5) / count)) / 2;
+                const QPointF end = (tips[i] + tips[i + 1]) / 2;
+                QLinearGradient glint(mid, end);
+                glint.setColorAt(0, QColor(255, 255, 255, 0));
+                glint.setColorAt(0.4, QColor(255, 255, 255, 22));
+                glint.setColorAt(1, QColor(255, 255, 255, 0));
+                p.setPen(QPen(QBrush(glint), 0.7));
+                p.drawLine(mid, end);
+            }
         }
     }
-    // The root grows from under the rear edge of the gill cover, in its shadow.
-    QLinearGradient hidden(root - axis * 0.04, root + axis * 0.38);
-    hidden.setColorAt(0, QColor(0, 8, 24, 80));
-    hidden.setColorAt(0.5, QColor(0, 8, 24, 22));
-    hidden.setColorAt(1, QColor(0, 8, 24, 0));
-    p.fillPath(f.shape, hidden);
+    // The rear edge of the gill cover lies over the root: a flap of the
+    // cover's own skin, rounded back, with the fin's base in its shadow.
+    const Saved s(p);
+    p.setClipPath(body, Qt::IntersectClip);
+    const QPointF down = (f.base.p2() - f.base.p1()) / (2 * half);
+    std::vector<QPointF> rim;
+    for (int k = 0; k <= 6; ++k) {
+        const double v = -1.7 + 3.4 * k / 6.0;
+        const double u = 0.12 - 0.6 * (v / 1.7) * (v / 1.7);
+        rim.push_back(root + along * half * u + down * half * v);
+    }
+    const QPainterPath edge = curveThrough(rim);
+    const QPointF flapCentre = root - along * half * 0.6;
+    QRadialGradient under(root + along * half * 0.35, half * 1.5);
+    under.setColorAt(0, QColor(0, 8, 24, 70));
+    under.setColorAt(1, QColor(0, 8, 24, 0));
+    p.fillPath(
+        QTransform::fromTranslate(along.x() * 1.4, along.y() * 1.4).map(edge) +
+            [&] {
+                QPainterPath lip = edge;
+                lip.lineTo(flapCentre - down * half * 1.7);
+                lip.closeSubpath();
+                return lip;
+            }(),
+        under);
+    QPainterPath flap = edge;
+    flap.lineTo(flapCentre - along * half * 0.9 + down * half * 1.7);
+    flap.lineTo(flapCentre - along * half * 0.9 - down * half * 1.7);
+    flap.closeSubpath();
+    QRadialGradient cover(flapCentre, half * 1.75);
+    cover.setColorAt(0, skin);
+    cover.setColorAt(0.6, skin);
+    cover.setColorAt(1, withAlpha(skin, 0));
+    p.fillPath(flap, cover);
+    QLinearGradient ends(rim.front(), rim.back());
+    ends.setColorAt(0, withAlpha(skin.darker(170), 0));
+    ends.setColorAt(0.3, withAlpha(skin.darker(170), 170));
+    ends.setColorAt(0.7, withAlpha(skin.darker(170), 170));
+    ends.setColorAt(1, withAlpha(skin.darker(170), 0));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QBrush(ends), 0.65, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(edge);
+    QLinearGradient lit(rim.front(), rim.back());
+    lit.setColorAt(0, QColor(255, 255, 255, 0));
+    lit.setColorAt(0.4, QColor(255, 255, 255, 70));
+    lit.setColorAt(1, QColor(255, 255, 255, 0));
+    p.setPen(QPen(QBrush(lit), 0.5));
+    p.drawPath(QTransform::fromTranslate(-along.x() * 0.7, -along.y() * 0.7).map(edge));
 }
 
 void paintPelvicPair(QPainter &p, const Fin &f, QColor membrane, QColor ray)
@@ -395,33 +503,30 @@ void paintScalpel(QPainter &p, QPointF at, double length, QColor blade, QColor s
 {
     if (Silhouette::active(p))
         return;
-    const double w = length * 0.14;
+    const double w = length * 0.1;
     const QPointF front = at - QPointF(length * 0.55, 0);
     const QPointF back = at + QPointF(length * 0.45, 0);
     const QColor pale = blade.lightness() > socket.lightness() ? blade : socket;
-    // The sheath: a pale almond of thickened skin round the groove, soft
-    // at its rim, so the spine shows from afar.
-    QPainterPath sheath(front - QPointF(length * 0.12, 0));
-    sheath.cubicTo(front + QPointF(length * 0.2, -w * 2.6), back + QPointF(-length * 0.1, -w * 2.4),
-                   back + QPointF(length * 0.1, -w * 0.2));
-    sheath.cubicTo(back + QPointF(-length * 0.1, w * 2.4), front + QPointF(length * 0.2, w * 2.6),
-                   front - QPointF(length * 0.12, 0));
-    for (int i = 3; i >= 1; --i)
-        stroke(p, sheath, withAlpha(pale, 30), i * 1.4);
-    p.fillPath(sheath, withAlpha(pale.lighter(105), 200));
-    // The groove the spine folds into, in shadow along its upper edge.
+    // A slit in the skin of the tail stalk, tapering to a point at the front
+    // and rounded behind where the spine hinges; only its lips are pale.
     QPainterPath groove(front);
-    groove.quadTo(at + QPointF(0, -w * 1.3), back);
-    groove.quadTo(at + QPointF(0, w * 1.4), front);
+    groove.cubicTo(front + QPointF(length * 0.3, -w * 1.2),
+                   back + QPointF(-length * 0.15, -w * 1.5), back + QPointF(0, -w * 0.2));
+    groove.quadTo(back + QPointF(length * 0.03, w * 0.5), back + QPointF(-length * 0.1, w));
+    groove.cubicTo(at + QPointF(0, w * 1.2), front + QPointF(length * 0.3, w * 0.8), front);
+    stroke(p, groove, withAlpha(pale, 60), w * 1.6);
+    stroke(p, groove, withAlpha(pale.lighter(110), 210), w * 0.7);
     p.fillPath(groove, socket);
-    // Sharp in front, broad at its hinge behind, lying in the groove.
-    QPainterPath spine(front + QPointF(length * 0.06, 0));
-    spine.quadTo(at + QPointF(length * 0.05, -w * 0.9), back + QPointF(-length * 0.02, -w * 0.5));
-    spine.lineTo(back + QPointF(-length * 0.02, w * 0.4));
-    spine.quadTo(at + QPointF(0, w * 0.5), front + QPointF(length * 0.06, 0));
-    p.fillPath(spine, blade.lighter(112));
-    stroke(p, curve(front + QPointF(length * 0.1, -0.1), at + QPointF(0, -w * 0.55), back),
-           QColor(255, 255, 255, 150), 0.4);
+    p.fillPath(QTransform::fromTranslate(0, w * 0.35).map(groove), QColor(0, 0, 0, 40));
+    // The spine lies in the groove, sharp in front and broad at its hinge,
+    // its point lifted a little out of the slit.
+    QPainterPath spine(front + QPointF(length * 0.04, -w * 0.35));
+    spine.quadTo(at + QPointF(length * 0.05, -w * 0.75), back + QPointF(-length * 0.03, -w * 0.45));
+    spine.lineTo(back + QPointF(-length * 0.05, w * 0.45));
+    spine.quadTo(at + QPointF(0, w * 0.35), front + QPointF(length * 0.04, -w * 0.35));
+    p.fillPath(spine, blade.lighter(108));
+    stroke(p, curve(front + QPointF(length * 0.08, -w * 0.4), at + QPointF(0, -w * 0.6), back),
+           QColor(255, 255, 255, 140), 0.4);
 }
 
 void paintBeakPlates(QPainter &p, const QPainterPath &body, QPointF tip, double size, QColor colour,
@@ -429,77 +534,99 @@ void paintBeakPlates(QPainter &p, const QPainterPath &body, QPointF tip, double 
 {
     if (Silhouette::active(p))
         return;
-    // Two plates of fused teeth, an upper and a lower, bulge a little out of
-    // the snout; they meet along a dark seam that runs back into the corner
-    // of the mouth, and the lips fold over their roots behind.
-    const double s = size * 0.9;
-    const auto at = [tip, s](double x, double y) { return tip + QPointF((x + 0.14) * s, y * s); };
-    QPainterPath upper(at(0.62, -0.5));
-    upper.cubicTo(at(0.3, -0.62), at(-0.14, -0.42), at(-0.16, -0.1));
-    upper.quadTo(at(-0.15, 0.04), at(-0.06, 0.07));
-    upper.quadTo(at(0.28, 0.1), at(0.6, 0.1));
-    upper.quadTo(at(0.72, -0.2), at(0.62, -0.5));
-    QPainterPath lower(at(0.56, 0.16));
-    lower.quadTo(at(0.26, 0.15), at(-0.02, 0.14));
-    lower.quadTo(at(-0.1, 0.2), at(-0.04, 0.34));
-    lower.cubicTo(at(0.06, 0.52), at(0.3, 0.58), at(0.52, 0.52));
-    lower.quadTo(at(0.64, 0.36), at(0.56, 0.16));
+    // Two hard plates of fused teeth, an upper hooking a little over the
+    // lower, each ending in a straight cutting edge; a notch at the front
+    // marks where the left and right halves of each plate meet. Behind them
+    // the lips are only a thin fold of skin.
+    const double s = size * 0.95;
+    const auto at = [tip, s](double x, double y) { return tip + QPointF((x + 0.16) * s, y * s); };
+    QPainterPath upper(at(0.62, -0.52));
+    upper.cubicTo(at(0.4, -0.56), at(0.06, -0.36), at(-0.12, -0.12));
+    upper.quadTo(at(-0.2, -0.02), at(-0.15, 0.05));
+    upper.lineTo(at(-0.08, 0.03));
+    upper.lineTo(at(-0.05, -0.02));
+    upper.lineTo(at(-0.01, 0.04));
+    upper.quadTo(at(0.3, 0.06), at(0.62, 0.08));
+    upper.closeSubpath();
+    QPainterPath lower(at(0.56, 0.11));
+    lower.quadTo(at(0.26, 0.1), at(0.0, 0.09));
+    lower.lineTo(at(-0.03, 0.13));
+    lower.lineTo(at(-0.07, 0.09));
+    lower.lineTo(at(-0.12, 0.1));
+    lower.cubicTo(at(-0.1, 0.2), at(0.2, 0.4), at(0.56, 0.44));
+    lower.closeSubpath();
     const Saved saved(p);
-    // The mouth's shadow behind the plates.
-    p.fillPath(QTransform::fromTranslate(s * 0.04, s * 0.05).map(upper.united(lower)),
-               QColor(0, 0, 0, 70));
+    // The dark gape between the plates and the shadow under them.
+    p.fillPath(QTransform::fromTranslate(s * 0.03, s * 0.05).map(upper.united(lower)),
+               QColor(0, 0, 0, 80));
+    const QColor enamel = colour;
     for (const auto &[plate, lit] : {std::pair{upper, true}, std::pair{lower, false}}) {
         const QRectF r = plate.boundingRect();
         QLinearGradient g(r.topLeft(), r.bottomLeft());
-        g.setColorAt(0, withAlpha(colour.lighter(lit ? 125 : 110), 250));
-        g.setColorAt(1, withAlpha(colour.darker(lit ? 110 : 135), 250));
-        p.fillPath(plate, g);
-        {
-            const Saved clip(p);
-            p.setClipPath(plate, Qt::IntersectClip);
-            // The fused teeth: small scallops along the cutting edge.
-            const double y = lit ? 0.06 : 0.18;
-            for (int i = 0; i < 5; ++i) {
-                const QPointF c = at(-0.02 + i * 0.13, y + 0.008 * i);
-                const double r2 = s * 0.075;
-                p.setPen(QPen(withAlpha(colour.darker(170), 110), 0.45));
-                p.setBrush(Qt::NoBrush);
-                p.drawArc(QRectF(c.x() - r2, c.y() - r2, 2 * r2, 2 * r2), lit ? 180 * 16 : 0,
-                          180 * 16);
-            }
-            paintGlow(p, lit ? at(0.12, -0.36) : at(0.2, 0.44), s * 0.3,
-                      lit ? QColor(255, 255, 255, 90) : QColor(0, 0, 0, 50));
+        if (lit) {
+            g.setColorAt(0, withAlpha(enamel.darker(118), 255));
+            g.setColorAt(0.55, withAlpha(enamel, 255));
+            g.setColorAt(1, withAlpha(enamel.lighter(135), 255));
+        } else {
+            g.setColorAt(0, withAlpha(enamel.lighter(125), 255));
+            g.setColorAt(0.5, withAlpha(enamel, 255));
+            g.setColorAt(1, withAlpha(enamel.darker(135), 255));
         }
-        stroke(p, plate, withAlpha(colour.darker(200), 90), 0.4);
+        p.fillPath(plate, g);
+        const Saved clip(p);
+        p.setClipPath(plate, Qt::IntersectClip);
+        // The fused teeth show as fine rows of overlapping scallops running
+        // back from the cutting edge, finer towards it.
+        const double y0 = lit ? 0.02 : 0.13;
+        const double dir = lit ? -1 : 1;
+        for (int row = 0; row < 4; ++row) {
+            const double r2 = s * (0.045 + row * 0.012);
+            const double y = y0 + dir * (0.05 + row * 0.1);
+            for (int i = 0; i < 6; ++i) {
+                const QPointF c = at(-0.1 + i * 0.12 + row * 0.05, y + 0.012 * i);
+                p.setPen(QPen(withAlpha(enamel.darker(150), 70 - row * 12), 0.4));
+                p.setBrush(Qt::NoBrush);
+                p.drawArc(QRectF(c.x() - r2, c.y() - r2, 2 * r2, 2 * r2), lit ? 200 * 16 : 20 * 16,
+                          140 * 16);
+            }
+        }
+        // A hard, narrow glint along the curve of the plate, not a soft sheen.
+        stroke(p,
+               lit ? curve(at(-0.1, -0.2), at(0.05, -0.4), at(0.35, -0.48))
+                   : curve(at(-0.06, 0.24), at(0.1, 0.36), at(0.4, 0.4)),
+               QColor(255, 255, 255, lit ? 150 : 70), s * 0.045);
+        p.setClipping(false);
+        stroke(p, plate, withAlpha(enamel.darker(220), 150), 0.45);
     }
-    // The seam, running back into the corner of the mouth.
-    stroke(p, curve(at(-0.08, 0.11), at(0.3, 0.14), at(0.78, 0.16)), QColor(20, 14, 14, 200),
-           std::max(0.7, s * 0.05));
-    // The lips: fleshy folds over the root of each plate, so that only the
-    // front of the plates shows; lit along the crest, shaded on the plate side.
+    // The cutting edges, worn pale, and the dark line where they meet.
+    stroke(p, curve(at(-0.15, 0.05), at(0.3, 0.065), at(0.62, 0.085)),
+           withAlpha(enamel.lighter(170), 230), std::max(0.5, s * 0.035));
+    stroke(p, curve(at(-0.12, 0.105), at(0.26, 0.1), at(0.56, 0.11)), QColor(15, 12, 12, 220),
+           std::max(0.5, s * 0.03));
+    // The seam between left and right halves, running up from the notch.
+    stroke(p, curve(at(-0.05, -0.02), at(-0.06, -0.2), at(0.0, -0.4)),
+           withAlpha(enamel.darker(200), 140), 0.45);
+    // The lips: a thin fold over the root of each plate, lit along its crest.
     p.setClipPath(body, Qt::IntersectClip);
     const QColor flesh = lips.isValid() ? lips : colour.darker(140);
-    QPainterPath upperLip(at(0.02, -0.72));
-    upperLip.cubicTo(at(0.5, -0.8), at(0.9, -0.5), at(0.86, 0.12));
-    upperLip.quadTo(at(0.62, 0.08), at(0.5, -0.08));
-    upperLip.cubicTo(at(0.42, -0.32), at(0.22, -0.46), at(0.02, -0.5));
+    QPainterPath upperLip(at(0.2, -0.66));
+    upperLip.cubicTo(at(0.55, -0.68), at(0.8, -0.42), at(0.74, 0.1));
+    upperLip.quadTo(at(0.66, 0.08), at(0.6, 0.0));
+    upperLip.cubicTo(at(0.62, -0.36), at(0.42, -0.52), at(0.2, -0.66));
     upperLip.closeSubpath();
-    QPainterPath lowerLip(at(0.86, 0.18));
-    lowerLip.cubicTo(at(0.86, 0.5), at(0.55, 0.72), at(0.1, 0.7));
-    lowerLip.quadTo(at(0.24, 0.52), at(0.42, 0.42));
-    lowerLip.quadTo(at(0.58, 0.34), at(0.62, 0.2));
+    QPainterPath lowerLip(at(0.72, 0.12));
+    lowerLip.cubicTo(at(0.76, 0.42), at(0.6, 0.56), at(0.2, 0.56));
+    lowerLip.cubicTo(at(0.45, 0.48), at(0.6, 0.4), at(0.62, 0.13));
     lowerLip.closeSubpath();
     for (const auto &[lip, lit] : {std::pair{upperLip, true}, std::pair{lowerLip, false}}) {
-        p.fillPath(QTransform::fromTranslate(-s * 0.05, lit ? s * 0.04 : -s * 0.02).map(lip),
-                   QColor(0, 0, 0, 60));
+        p.fillPath(QTransform::fromTranslate(-s * 0.04, lit ? s * 0.03 : -s * 0.02).map(lip),
+                   QColor(0, 0, 0, 55));
         const QRectF r = lip.boundingRect();
         QLinearGradient g(r.topLeft(), r.bottomLeft());
-        g.setColorAt(0, flesh.lighter(lit ? 120 : 105));
-        g.setColorAt(1, flesh.darker(lit ? 110 : 130));
+        g.setColorAt(0, flesh.lighter(lit ? 118 : 105));
+        g.setColorAt(1, flesh.darker(lit ? 105 : 125));
         p.fillPath(lip, g);
     }
-    stroke(p, curve(at(0.1, -0.66), at(0.6, -0.66), at(0.82, -0.1)), QColor(255, 255, 255, 60),
-           s * 0.05);
 }
 
 } // namespace fishkit

@@ -3,6 +3,7 @@
 
 #include "fishkit.h"
 
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPen>
 #include <QPolygonF>
@@ -30,20 +31,34 @@ QPointF bow(QPointF a, QPointF b, double amount)
     return (a + b) / 2.0 + QPointF(d.y(), -d.x()) / len * amount;
 }
 
-// One fin ray from `root` to `tip`, thicker at the root, with a glint of
-// `fold` beside it where the membrane folds over the ray (none if invalid).
+// One soft ray from `root` to `tip`: jointed and flexible, it tapers from a
+// stout root, fades into the membrane and splits in two towards its end,
+// with a glint of `fold` beside it where the membrane folds over the ray
+// (none if invalid).
 void paintRay(QPainter &p, QPointF root, QPointF tip, QColor colour, double width, QColor fold)
 {
     const QPointF d = tip - root;
-    const QPointF beside =
-        QPointF(-d.y(), d.x()) / std::max(1e-9, std::hypot(d.x(), d.y())) * width * 1.1;
-    p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(root, root + d * 0.55);
-    p.setPen(QPen(colour, width * 0.7, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(root, tip);
+    const double len = std::max(1e-9, std::hypot(d.x(), d.y()));
+    const QPointF side = QPointF(-d.y(), d.x()) / len;
+    const QPointF split = root + d * 0.62;
+    QLinearGradient fade(root, tip);
+    fade.setColorAt(0, colour);
+    fade.setColorAt(0.6, withAlpha(colour, colour.alpha() * 3 / 4));
+    fade.setColorAt(1, withAlpha(colour, colour.alpha() / 5));
+    QPainterPath stem(root - side * width * 0.55);
+    stem.quadTo(root + d * 0.3 - side * width * 0.4, split - side * width * 0.22);
+    stem.lineTo(split + side * width * 0.22);
+    stem.quadTo(root + d * 0.3 + side * width * 0.4, root + side * width * 0.55);
+    stem.closeSubpath();
+    p.fillPath(stem, fade);
+    const double apart = std::min(len * 0.05, width * 1.6);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QBrush(fade), width * 0.32, Qt::SolidLine, Qt::RoundCap));
+    for (const double k : {-1.0, 1.0})
+        p.drawPath(curve(split, split + d * 0.2 + side * apart * 0.4 * k, tip + side * apart * k));
     if (fold.isValid()) {
-        p.setPen(QPen(withAlpha(fold, 70), width * 0.6, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(root + beside, tip + beside);
+        p.setPen(QPen(withAlpha(fold, 60), width * 0.5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(root + side * width * 1.1, root + d * 0.8 + side * width * 1.1);
     }
 }
 
@@ -146,6 +161,27 @@ void paintMembrane(QPainter &p, const Fin &f, QColor membrane, QColor ray, int r
             paintRay(p, root, tips[i] + (tips[i] - root) * 0.1, ray, 0.95, membrane.lighter(150));
         }
     }
+    {
+        // The membrane hangs slack between two spines: it folds into shadow
+        // just behind each spine and catches the light before the next.
+        const Saved clipped(p);
+        p.setClipPath(f.shape, Qt::IntersectClip);
+        for (int i = 0; i + 1 < std::min(f.spines, count); ++i) {
+            const QPointF root = f.base.pointAt((i + 0.5) / count);
+            const QPointF next = f.base.pointAt((i + 1.5) / count);
+            QPainterPath pleat(root);
+            pleat.lineTo(tips[i]);
+            pleat.lineTo(tips[i + 1]);
+            pleat.lineTo(next);
+            pleat.closeSubpath();
+            QLinearGradient fold((root + tips[i]) / 2, (next + tips[i + 1]) / 2);
+            fold.setColorAt(0, QColor(0, 10, 30, 50));
+            fold.setColorAt(0.45, QColor(0, 10, 30, 0));
+            fold.setColorAt(0.85, QColor(255, 255, 255, 28));
+            fold.setColorAt(1, QColor(255, 255, 255, 0));
+            p.fillPath(pleat, fold);
+        }
+    }
     // Each spine tapers from a stout root to a fine point; the membrane
     // clings to it almost to the end, so only a short tip stands free.
     for (int i = 0; i < std::min(f.spines, count); ++i) {
@@ -157,7 +193,10 @@ void paintMembrane(QPainter &p, const Fin &f, QColor membrane, QColor ray, int r
         spine.quadTo(root + d * 0.6 - side * 0.55, tips[i]);
         spine.quadTo(root + d * 0.6 + side * 0.55, root + side);
         spine.closeSubpath();
-        p.fillPath(spine, withAlpha(ray.darker(115), std::min(255, ray.alpha() + 60)));
+        QLinearGradient stiff(root, tips[i]);
+        stiff.setColorAt(0, withAlpha(ray.darker(115), std::min(255, ray.alpha() + 60)));
+        stiff.setColorAt(1, withAlpha(ray.darker(140), std::min(255, ray.alpha() + 90)));
+        p.fillPath(spine, stiff);
         stroke(p, curve(root - side * 0.6, root + d * 0.5 - side * 0.5, tips[i] - d * 0.12),
                withAlpha(membrane.lighter(170), 90), 0.45);
     }

@@ -311,7 +311,9 @@ void paintLateralLine(QPainter &p, const QPainterPath &body, const BodyShape &sh
         return;
     // The line runs from the top of the gill cover parallel to the back,
     // arching highest over the pectoral fin and dropping to the middle of
-    // the stalk; each scale it pierces shows as a short dash along it.
+    // the stalk. It is no drawn line but a row of pored scales: a faint
+    // crease with a small pore on each scale, each lit on its lower lip, the
+    // whole fading out at both ends.
     std::vector<QPointF> line;
     for (int k = 0; k <= 20; ++k) {
         const double t = from + (0.99 - from) * k / 20.0;
@@ -321,12 +323,34 @@ void paintLateralLine(QPainter &p, const QPainterPath &body, const BodyShape &sh
     const QPainterPath path = curveThrough(line);
     const Saved s(p);
     p.setClipPath(body, Qt::IntersectClip);
-    stroke(p, QTransform::fromTranslate(0, 0.8).map(path), QColor(255, 255, 255, 40), 0.9);
-    QPen pen(colour, 0.9, Qt::CustomDashLine, Qt::FlatCap);
-    pen.setDashPattern({2.6, 1.4});
-    p.setPen(pen);
+    const QPointF a = path.pointAtPercent(0);
+    const QPointF b = path.pointAtPercent(1);
+    QLinearGradient crease(a, b);
+    crease.setColorAt(0, withAlpha(colour, 0));
+    crease.setColorAt(0.12, withAlpha(colour, colour.alpha() / 4));
+    crease.setColorAt(0.8, withAlpha(colour, colour.alpha() / 5));
+    crease.setColorAt(1, withAlpha(colour, 0));
     p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QBrush(crease), 0.5));
     p.drawPath(path);
+    const double step = std::max(2.2, shape.depth * 0.034);
+    const int pores = std::max(4, int(path.length() / step));
+    p.setPen(Qt::NoPen);
+    for (int i = 1; i < pores; ++i) {
+        const double u = double(i) / pores;
+        const double t = path.percentAtLength(path.length() * u);
+        const QPointF c = path.pointAtPercent(t);
+        const double fade = std::min({1.0, u / 0.12, (1.0 - u) / 0.2});
+        const double vary = 0.7 + 0.3 * std::sin(i * 2.7);
+        const double size = step * (0.24 - 0.08 * u);
+        const Saved one(p);
+        p.translate(c);
+        p.rotate(-path.angleAtPercent(t));
+        p.setBrush(withAlpha(colour, int(colour.alpha() * 0.75 * fade * vary)));
+        p.drawEllipse(QPointF(0, 0), size, size * 0.45);
+        p.setBrush(QColor(255, 255, 255, int(45 * fade * vary)));
+        p.drawEllipse(QPointF(0.1 * size, size * 0.7), size * 0.8, size * 0.3);
+    }
 }
 
 void paintHead(QPainter &p, const QPainterPath &body, const BodyShape &shape, QPointF eye,

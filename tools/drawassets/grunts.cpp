@@ -18,7 +18,7 @@ using namespace fishkit;
 namespace {
 
 // The grunts share one plan: a tall spiny dorsal fin running on into a lower
-// soft one, a forked tail, a big red-lined mouth; each has its own proportions
+// soft one, a forked tail, a big closed mouth; each has its own proportions
 // and fin heights, and its stripes and fin colours.
 struct Grunt
 {
@@ -62,7 +62,7 @@ void paintGrunt(QPainter &p, const Grunt &g, const std::function<void(const QPai
     const double gill = gillAt(s, eye, 1.9);
     // Grunts have a long mouth reaching back under the front of the eye.
     paintLateralLine(p, body, s, gill - 0.02, -0.55, withAlpha(g.back.darker(250), 110));
-    paintHead(p, body, s, eye, gill, d * 0.22, g.back.darker(260), QColor(200, 40, 40));
+    paintHead(p, body, s, eye, gill, d * 0.22, g.back.darker(260));
     paintPelvicPair(p, pelvicFin(body, s.at(gill + 0.02, 0), d * 0.08, d * 0.3, 62), g.lowerFin,
                     g.ray);
     paintPectoral(
@@ -92,7 +92,7 @@ void paintPorkfish(QPainter &p, double w, double h)
         paintScaleRows(p, body, s, 3.6, QColor(255, 255, 255, 80), 0.7, ScaleStyle::Fine);
         QPainterPath behindBars;
         // The stripes start behind the second bar, following its slant.
-        behindBars.addPolygon(QPolygonF({s.at(0.43, -1.6), s.at(0.39, 0.45), s.at(0.3, 1.6),
+        behindBars.addPolygon(QPolygonF({s.at(0.48, -1.6), s.at(0.36, 0.45), s.at(0.3, 1.6),
                                          QPointF(320, 240), QPointF(320, 0)}));
         // Yellow stripes take turns with blue-grey ones between them.
         for (int i = 0; i < 8; ++i)
@@ -107,11 +107,12 @@ void paintPorkfish(QPainter &p, double w, double h)
         p.setClipPath(body, Qt::IntersectClip);
         // The snout in front of the eye bar is yellow-bronze.
         paintGlow(p, s.snout + QPointF(8, -4), 28, QColor(240, 196, 70, 230));
-        // One bar slants down and forward through the eye to the chin, the
-        // other drops from the nape to the base of the pectoral fin.
+        // One bar slants down and forward from the nape through the eye to
+        // the corner of the mouth, the other from the front of the dorsal fin
+        // to the base of the pectoral fin.
         const QColor black(18, 18, 22);
-        p.fillPath(bandAcross(s, 0.155, {10, 14, 15, 15, 14, 12, 9}, -0.07, 0, -1.5, 0.9), black);
-        p.fillPath(bandAcross(s, 0.38, {14, 18, 19, 18, 16, 12}, -0.045, 0.01, -1.5, 0.4), black);
+        p.fillPath(bandAcross(s, 0.13, {11, 14, 15, 15, 14, 12, 9}, -0.13, 0, -1.5, 0.45), black);
+        p.fillPath(bandAcross(s, 0.37, {15, 18, 19, 18, 16, 12}, -0.085, 0.01, -1.5, 0.42), black);
     });
 }
 

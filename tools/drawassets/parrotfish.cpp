@@ -116,11 +116,13 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
         edgeFin(p, parts.tail, QColor(20, 60, 90), 5);
         const Saved saved(p);
         p.setClipPath(parts.body, Qt::IntersectClip);
-        // The blue of the head ends along the gill opening, bowed like it.
+        // The blue of the head ends just behind the gill opening and follows
+        // its curve: furthest back at mid-flank, sweeping forward over the
+        // nape and the throat.
         QPainterPath head(s.snout - QPointF(20, 60));
         for (int k = 0; k <= 10; ++k) {
             const double across = -1.3 + 0.26 * k;
-            head.lineTo(s.at(0.3 + 0.02 * (1.0 - across * across), across));
+            head.lineTo(s.at(0.31 - 0.075 * across * across + 0.006 * std::sin(k * 2.1), across));
         }
         head.lineTo(s.snout + QPointF(-20, 60));
         head.closeSubpath();
@@ -131,9 +133,10 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
         // Two black bands with a pale one between, wrapping round the body
         // behind the head and narrowing over the back and belly.
         const QColor black(14, 16, 24);
-        p.fillPath(bandAcross(s, 0.33, {10, 14, 16, 17, 16, 14, 10}, 0, 0.035, -1.3, 1.3), black);
-        p.fillPath(bandAcross(s, 0.455, {7, 10, 12, 12, 12, 10, 7}, 0, 0.035, -1.3, 1.3), black);
-        p.fillPath(bandAcross(s, 0.395, {8, 11, 13, 13, 13, 11, 8}, 0, 0.035, -1.3, 1.3),
+        // Each follows the curve of the head behind it, a little uneven in width.
+        p.fillPath(bandAcross(s, 0.29, {7, 12, 16, 18, 17, 13, 8}, 0.01, 0.07, -1.3, 1.3), black);
+        p.fillPath(bandAcross(s, 0.445, {6, 10, 13, 12, 11, 9, 5}, -0.01, 0.045, -1.3, 1.3), black);
+        p.fillPath(bandAcross(s, 0.38, {7, 12, 14, 13, 14, 11, 7}, 0, 0.055, -1.3, 1.3),
                    QColor(175, 218, 238));
     });
 }
@@ -240,21 +243,21 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
         p.fillPath(bandAcross(s, 0.985, {3, 7, 10, 10, 10, 7, 3}, 0, -0.02, -1.6, 1.6),
                    QColor(252, 200, 40));
         p.setClipPath(parts.body);
-        // Salmon bands slant down and back across the cheek and throat, the
-        // upper one from the corner of the mouth, with a blotch on the chin.
+        // Two narrow salmon bands slant up and back from the snout, above and
+        // below the corner of the beak, to end below the eye.
         const std::vector<std::vector<QPointF>> bands = {
-            {s.at(0.0, 0.3), s.at(0.12, 0.58), s.at(0.24, 0.92)},
-            {s.at(0.02, 0.02), s.at(0.16, 0.3), s.at(0.3, 0.62)}};
+            {s.at(0.01, -0.1), s.at(0.1, -0.17), s.at(0.2, -0.24)},
+            {s.at(0.03, 0.2), s.at(0.13, 0.08), s.at(0.23, -0.02)}};
         for (const auto &band : bands)
-            p.fillPath(ribbon(curveThrough(band), {4.5, 6.5, 7, 7, 6.5, 5}),
-                       withAlpha(salmon.lighter(106), 230));
-        // The yellow spot at the upper corner of the gill cover, its edge soft.
-        const QPointF spotAt = s.at(0.3, -0.48);
-        QRadialGradient spot(spotAt, 7.5);
+            p.fillPath(ribbon(curveThrough(band), {1.8, 3.2, 3.8, 3.8, 3.2, 1.6}),
+                       withAlpha(salmon.lighter(106), 235));
+        // The yellow spot on the upper corner of the gill cover, its edge soft.
+        const QPointF spotAt = s.at(0.3, -0.36);
+        QRadialGradient spot(spotAt, 6.5);
         spot.setColorAt(0, QColor(255, 230, 40));
         spot.setColorAt(0.55, QColor(255, 222, 30, 240));
         spot.setColorAt(1, QColor(255, 210, 30, 0));
-        p.fillPath(oval(spotAt, 7.5, 6.5), spot);
+        p.fillPath(oval(spotAt, 6.5, 5.8), spot);
     });
 }
 

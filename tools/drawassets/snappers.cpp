@@ -52,11 +52,13 @@ void paintYellowtailSnapper(QPainter &p, double w, double h)
     fillBody(p, body, QColor(70, 96, 130), QColor(176, 196, 214), QColor(238, 236, 240), 0.55);
     paintScaleRows(p, body, s, 3.4, QColor(255, 255, 255, 75), 0.7, ScaleStyle::Fine);
     paintStripes(p, body, s.snout.y() + 12, 6, 3, 1.4, QColor(245, 210, 90, 90), 0.2);
-    // The stripe: thin at the snout, widening until it fills the stalk and runs into the tail.
-    const QPainterPath stripe = smoothClosedPath(
-        {s.at(0, -0.05) - QPointF(6, 0), s.at(0.25, -0.16), s.at(0.5, -0.18), s.at(0.75, -0.32),
-         s.at(1, -1.4) + QPointF(14, 0), s.at(1, 1.4) + QPointF(14, 0), s.at(0.75, 0.14),
-         s.at(0.5, 0.04), s.at(0.25, 0.02), s.at(0, 0.08) - QPointF(6, 0)});
+    // The stripe: thin from the very tip of the snout, through the lower part
+    // of the eye, widening until it fills the stalk and runs into the tail.
+    const QPainterPath stripe =
+        smoothClosedPath({s.at(0, -0.03) - QPointF(3, 0), s.at(0.13, -0.2), s.at(0.3, -0.2),
+                          s.at(0.5, -0.23), s.at(0.75, -0.34), s.at(1, -1.4) + QPointF(14, 0),
+                          s.at(1, 1.4) + QPointF(14, 0), s.at(0.75, 0.15), s.at(0.5, 0.06),
+                          s.at(0.3, 0.0), s.at(0.13, -0.04), s.at(0, 0.03) - QPointF(3, 0)});
     p.fillPath(stripe.intersected(body), yellow);
     QPainterPath upperBack;
     upperBack.addRect(QRectF(s.at(0.25, 0).x(), 0, s.length * 0.62, s.snout.y() - 8));
@@ -90,7 +92,7 @@ void paintJackJaws(QPainter &p, const QPainterPath &body, QPointF tip, QPointF e
     const Saved s(p);
     p.setClipPath(body, Qt::IntersectClip);
     // The gape slants down and back from the snout to below the rear of the eye.
-    const QPointF end(eye.x() + 3, eye.y() + 14);
+    const QPointF end(eye.x() + 6, eye.y() + 17);
     const QPointF sag = (tip + end) / 2 + QPointF(1.5, 1.5);
     // The upper jaw bone: narrow at the snout, widening to a rounded end.
     QPainterPath jaw(tip + QPointF(0.5, -1.5));
@@ -98,9 +100,9 @@ void paintJackJaws(QPainter &p, const QPainterPath &body, QPointF tip, QPointF e
     jaw.quadTo(end + QPointF(3.5, -3), end + QPointF(0.5, 0.5));
     jaw.quadTo(sag, tip);
     jaw.closeSubpath();
-    p.fillPath(jaw, QColor(170, 176, 160, 70));
+    p.fillPath(jaw, QColor(170, 176, 160, 110));
     paintGlow(p, end + QPointF(-3, -3.5), 4, QColor(255, 255, 240, 60));
-    stroke(p, jaw, QColor(50, 60, 50, 110), 0.6);
+    stroke(p, jaw, QColor(50, 60, 50, 150), 0.6);
     // The gape itself, in shadow under the jaw bone's lower edge.
     stroke(p, curve(tip, sag, end + QPointF(0.5, 0.5)), QColor(30, 34, 30, 220), 1.2);
     // The lower jaw, its edge running back under the gape to the throat.
@@ -157,14 +159,13 @@ void paintCrevalleJack(QPainter &p, double w, double h)
     paintScaleRows(p, body, shape, 3.0, QColor(255, 255, 255, 60), 0.7, ScaleStyle::Fine);
     modelBody(p, body, caudal.base.x1());
 
-    // The lateral line bends down into the keel of scutes before the tail.
     // The lateral line arches high over the pectoral fin, then bends down
     // into the keel of scutes along the stalk.
     const double keel = shape.at(0.8, 0).y();
     QPainterPath lateral(shape.at(0.27, -0.55));
     lateral.cubicTo(shape.at(0.45, -0.7), shape.at(0.62, -0.3), shape.at(0.75, 0));
     lateral.lineTo(shape.at(1, 0) + QPointF(4, 0));
-    stroke(p, lateral, QColor(70, 80, 70, 170), 1.0);
+    stroke(p, lateral, QColor(70, 80, 70, 110), 0.8);
     // The scutes: bony shields, each keeled along the middle and overlapping
     // the one behind it as scales do, largest halfway along the row.
     const double first = shape.at(0.74, 0).x();
@@ -202,19 +203,21 @@ void paintCrevalleJack(QPainter &p, double w, double h)
     const QPointF eye = shape.at(0.13, -0.3);
     const double gill = gillAt(shape, eye, 2.2);
     paintGillCover(p, body, shape, eye, gill, Opercle::Jack, QColor(40, 50, 40));
-    paintJackJaws(p, body, shape.snout + QPointF(0.5, 1), eye);
-    // The black spot at the upper edge of the gill cover.
-    // Pigment in the skin, soft at its edge.
-    paintGlow(p, shape.at(gill - 0.025, -0.5), 7, QColor(15, 15, 15, 110));
-    paintDisc(p, shape.at(gill - 0.025, -0.5), 4.2, 3.5, QColor(15, 15, 15, 225));
+    paintJackJaws(p, body, shape.snout + QPointF(0.5, -1.5), eye);
+    // The black spot high on the gill cover, pigment in the skin, soft at its edge.
+    const QPointF coverSpot = shape.at(gill - 0.055, -0.42);
+    paintGlow(p, coverSpot, 7, QColor(15, 15, 15, 110));
+    paintDisc(p, coverSpot, 4.2, 3.5, QColor(15, 15, 15, 225));
     paintPelvicPair(p, pelvicFin(body, shape.at(gill + 0.02, 0), 10, 26, 62),
                     QColor(230, 210, 150, 200), yellowRay);
-    // The long sickle pectoral of an open-water hunter, a black spot at its base.
+    // The long sickle pectoral of an open-water hunter, a black spot in the
+    // armpit below its base, half hidden by the fin.
     const Fin pectoral =
         fanFin(shape.at(gill + 0.02, 0.04), shape.at(gill + 0.01, 0.3), 96, 14, 22, 1, 16);
+    const QPointF armpit = pectoral.base.p2() + QPointF(4, 0.5);
+    paintGlow(p, armpit, 6.5, QColor(15, 15, 15, 100));
+    paintDisc(p, armpit, 4.6, 3.4, QColor(15, 15, 15, 225));
     paintPectoral(p, body, pectoral, QColor(225, 200, 110, 190), yellowRay);
-    paintGlow(p, pectoral.base.center() + QPointF(1, 0), 6.5, QColor(15, 15, 15, 100));
-    paintDisc(p, pectoral.base.center() + QPointF(1, 0), 3.3, 4.6, QColor(15, 15, 15, 225));
     paintNaturalEye(p, eye, 7.2, QColor(215, 190, 110));
 }
 

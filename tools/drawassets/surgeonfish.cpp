@@ -52,7 +52,7 @@ Build surgeon(const SurgeonForm &f)
         tail(TailKind::Lunate, s.at(0.98, 0), s.depth * s.stalk * 1.3, f.tail.x(), f.tail.y(),
              f.notch),
         fanFin(s.at(gill + 0.03, 0.0), s.at(gill + 0.015, 0.26), s.depth * 0.33, 12, 34, 0.8, 13),
-        pelvicFin(body, s.at(gill + 0.03, 0), s.depth * 0.08, s.depth * 0.24, 60), eye, gill,
+        pelvicFin(body, s.at(gill - 0.01, 0), s.depth * 0.08, s.depth * 0.24, 60), eye, gill,
         Opercle::Surgeon);
 }
 
@@ -64,9 +64,9 @@ void paintBlueTang(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {60, 244}, 60, QColor(190, 160, 100),
                                {290, 236}, 80, QColor(200, 110, 60));
-    // Nearly a disc, the forehead rising steep and straight over a short snout.
-    const Build s = surgeon({{{58, 130}, 178, 128, 0.44, 0.55, 0.12, 0.56, 0.15, 0.08, 0.7},
-                             true,
+    // A deep oval, the forehead rising steep and straight over a short snout.
+    const Build s = surgeon({{{56, 130}, 184, 116, 0.43, 0.62, 0.13, 0.55, 0.15, 0.08, 0.55},
+                             false,
                              0.12,
                              {44, 88},
                              0.14});
@@ -208,7 +208,7 @@ void paintSurgeonfish(QPainter &p, double w, double h)
     canvas.faceRight();
     // Longer than the other surgeons, with a deep crescent tail whose lobes
     // run out into points.
-    const Build s = surgeon({{{34, 124}, 212, 92, 0.42, 0.58, 0.11, 0.54, 0.13, 0.07, 0.85},
+    const Build s = surgeon({{{38, 126}, 206, 106, 0.4, 0.78, 0.11, 0.54, 0.24, 0.07, 0.8},
                              false,
                              0.13,
                              {62, 132},
