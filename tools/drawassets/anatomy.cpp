@@ -71,7 +71,7 @@ void paintFangRow(QPainter &p, QPointF from, QPointF to, double down, int count,
         const double l = length * sizes[(i * 4 + count) % 9] * (1.0 - 0.4 * t);
         if (l < 0.5)
             continue;
-        const double half = 0.2 + l * 0.09;
+        const double half = 0.3 + l * 0.15;
         const QPointF tip = root + QPointF(l * 0.28, down * l);
         // Each fang curves back a little, ivory at the tip and dull at the gum.
         QPainterPath fang(root - QPointF(half, 0));

@@ -494,9 +494,22 @@ void paintFlounder(QPainter &p, double w, double h)
                                                     {-115, 10.5}});
     fillBody(p, lowerJaw, QColor(214, 198, 160), QColor(204, 186, 146), QColor(180, 160, 120));
     strokeInside(p, disc, lowerJaw, QColor(120, 96, 64, 130), 0.6);
-    const QPainterPath gape = curveThrough({{-117.5, 5}, {-113, 1}, {-108, -1.6}, {-103, -2.6}});
-    strokeInside(p, disc, gape.translated(0.6, -0.8), QColor(250, 240, 210, 90), 1.2);
-    strokeInside(p, disc, gape, QColor(80, 60, 40, 220), 1.0);
+    // The upper jaw a narrow bony plate over the gape, ending in a rounded
+    // rear edge; the gape a short dark wedge between the jaws, not a line.
+    const QPainterPath maxilla = smoothClosedPath({{-117.5, 3.5},
+                                                   {-112, -1.4},
+                                                   {-106, -4.2},
+                                                   {-102.5, -4},
+                                                   {-103, -2},
+                                                   {-108, -0.6},
+                                                   {-116, 5}});
+    fillBody(p, maxilla, QColor(222, 206, 168), QColor(200, 182, 142), QColor(176, 156, 116));
+    strokeInside(p, disc, curve({-106, -4.2}, {-102, -4.6}, {-103, -2}), QColor(120, 96, 64, 150),
+                 0.6);
+    const QPainterPath gape =
+        smoothClosedPath({{-117, 5.4}, {-112, 1.2}, {-106.5, -1}, {-107, 0.6}, {-112, 2.8}});
+    p.fillPath(gape, QColor(70, 50, 34, 220));
+    strokeInside(p, disc, gape, QColor(70, 50, 34, 220), 0.6);
 }
 
 } // namespace fishart

@@ -390,7 +390,8 @@ void paintChain(QPainter &p, const QPainterPath &area, double spacing, const QBr
 
 } // namespace
 
-// A white box with no horns, covered with round black spots; white lips.
+// A white box with no horns, covered with round black spots, smaller on the
+// face and kept whole round the eye and the small grey-lipped mouth.
 void paintSpottedTrunkfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
@@ -400,12 +401,25 @@ void paintSpottedTrunkfish(QPainter &p, double w, double h)
     const Carapace shell{{44, 140},  {60, 100}, {132, 70}, {212, 106},
                          {214, 140}, {96, 176}, {52, 162}};
     const Boxfish look(shell, QColor(212, 214, 220), QColor(238, 238, 240), QColor(206, 206, 214),
-                       QColor(225, 222, 210, 200), QColor(150, 148, 140, 140),
-                       QColor(236, 234, 232), QColor(120, 150, 110), true);
+                       QColor(225, 222, 210, 200), QColor(150, 148, 140, 140), QColor(16, 14, 14),
+                       QColor(150, 118, 66), true);
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &tail) {
         paintSpots(p, tail, 11, 1.8, 2.8, black, 140);
-        const QPainterPath bare = oval(shell.eye(), 12, 12).united(oval(shell.mouth, 9, 9));
-        paintSpots(p, box.subtracted(bare), 12, 2.5, 3.8, black, 14);
+        // Spots are never cut: one that would touch the eye or the lips is left out.
+        const Saved s(p);
+        p.setClipPath(box, Qt::IntersectClip);
+        p.setPen(Qt::NoPen);
+        p.setBrush(black);
+        QRandomGenerator rng(1400);
+        for (const QPointF &c : spreadPoints(box, 12, 3.6, 14)) {
+            const double face = std::clamp((c.x() - shell.mouth.x()) / 70.0, 0.0, 1.0);
+            const double r = (2.5 + 1.3 * rng.generateDouble()) * (0.6 + 0.4 * face);
+            const double squash = 0.85 + 0.3 * rng.generateDouble();
+            if (QLineF(c, shell.eye()).length() < 10.5 + r ||
+                QLineF(c, shell.mouth).length() < 9 + r)
+                continue;
+            p.drawEllipse(c, r * squash, r / squash);
+        }
     });
 }
 

@@ -24,6 +24,66 @@ using namespace fishkit;
 
 namespace {
 
+// A grouper's big mouth, just parted, from the front of the upper lip at
+// `tip` back to the `corner`: the broad plate of the upper jaw bone widening
+// to a rounded rear end past the corner, a thick upper lip, and the heavy
+// lower jaw jutting `jut` ahead of the upper with a thick lip of its own, its
+// underside running back into the throat without an edge.
+void paintGrouperMouth(QPainter &p, QPointF tip, QPointF corner, double jut, QColor skin,
+                       QColor line)
+{
+    const QPointF d = corner - tip;
+    const double l = std::hypot(d.x(), d.y());
+    const QPointF down = QPointF(-d.y(), d.x()) / l;
+    // A point `u` of the way from tip to corner and `v` mouth-lengths below
+    // the upper lip; the lower lip drops `open` below it at the front.
+    const auto at = [&](double u, double v) { return tip + d * u + down * (v * l); };
+    const double open = 0.07;
+    const auto low = [&](double u, double v) { return at(u, v + open * (1 - u) * (1 - u)); };
+    const QPointF front = low(0, 0.02) - d / l * jut;
+    const QPainterPath lowerJaw = smoothClosedPath(
+        {front + down * (-0.02 * l), low(0.3, 0.0), low(0.7, 0.005), at(1.0, 0.0), at(0.9, 0.16),
+         low(0.5, 0.22), low(0.12, 0.2), front + down * (0.12 * l)});
+    QLinearGradient under(low(0.4, 0), low(0.4, 0.24));
+    under.setColorAt(0.0, skin.lighter(108));
+    under.setColorAt(0.45, skin);
+    under.setColorAt(1.0, skin);
+    p.fillPath(lowerJaw, under);
+    // The lower lip's thick rim, lit along the top, its front rounded.
+    const QPainterPath lowerLip =
+        ribbon(curveThrough({front + down * (0.04 * l), low(0.3, 0.035), low(0.7, 0.025), corner}),
+               {0.07 * l, 0.06 * l, 0.04 * l, 0.012 * l});
+    fillBody(p, lowerLip, skin.lighter(108), skin, skin.darker(110), 0.4);
+    strokeInside(p, lowerJaw.united(lowerLip),
+                 curveThrough({front + down * (-0.01 * l), front + down * (0.07 * l),
+                               low(0.06, 0.14), low(0.3, 0.17)}),
+                 withAlpha(line, 130), 0.8);
+    // The parted gape, dark inside.
+    p.fillPath(smoothClosedPath(
+                   {at(0.02, -0.01), at(0.5, 0.0), corner, low(0.5, 0.015), low(0.02, 0.015)}),
+               line);
+    // The broad maxilla under the cheek's skin, only its rear end edged,
+    // reaching back past the corner.
+    const QPainterPath maxilla =
+        smoothClosedPath({at(0.04, -0.03), at(0.45, -0.06), at(0.82, -0.14), at(1.04, -0.2),
+                          at(1.13, -0.12), at(1.08, -0.02), at(0.9, 0.0), at(0.04, 0.0)});
+    QLinearGradient plate(at(0.8, -0.2), at(0.8, 0.0));
+    plate.setColorAt(0.0, skin.lighter(108));
+    plate.setColorAt(1.0, skin.darker(110));
+    p.fillPath(maxilla, plate);
+    stroke(p, curveThrough({at(0.75, -0.12), at(1.04, -0.205), at(1.13, -0.12), at(1.08, -0.02)}),
+           withAlpha(line, 130), 0.9);
+    // The thick upper lip along the front of the gape.
+    const QPainterPath upperLip =
+        ribbon(curveThrough({at(0.0, -0.015), at(0.35, -0.02), at(0.75, -0.01)}),
+               {0.05 * l, 0.04 * l, 0.015 * l});
+    fillBody(p, upperLip, skin.lighter(106), skin.darker(104), skin.darker(120), 0.5);
+    stroke(p,
+           curve(corner + down * 1.5 - d / l * 2, corner + d / l * 3 + down * 2,
+                 corner + d / l * 2 + down * 5),
+           withAlpha(line, 120), 0.8);
+}
+
 // The two groupers share one heavy build with a rounded tail and a big mouth;
 // their size, head and pattern tell them apart.
 struct Grouper
@@ -95,8 +155,7 @@ void paintGrouper(QPainter &p, const Grouper &g,
     // A big mouth: the gape reaches back below the rear of the eye, and the
     // lower jaw juts past the upper.
     const QPointF lip = s.snout + QPointF(1.5, 1.5), corner = s.at(0.25, 0.16);
-    anatomy::paintJuttingChin(p, lip, corner, 4.5, g.flank.darker(118), g.back.darker(170));
-    anatomy::paintJaw(p, lip, corner, 4.0, g.flank.darker(104), QColor(60, 40, 28));
+    paintGrouperMouth(p, lip, corner, 4.0, g.flank.darker(108), QColor(60, 40, 28));
     stroke(p, curveThrough({s.at(0.33, -0.85), s.at(0.42, 0), s.at(0.32, 0.9)}),
            withAlpha(g.back.darker(160), 200), 1.5);
     // The pelvic fin hangs below the pectoral's root, its rays longest at
@@ -108,8 +167,8 @@ void paintGrouper(QPainter &p, const Grouper &g,
     const QPointF up = s.at(0.37, -0.02), down = s.at(0.375, 0.18);
     anatomy::paintGrownPectoral(
         p, up, down,
-        {up + QPointF(22, -5), up + QPointF(36, 4), down + QPointF(30, 2), down + QPointF(16, 7)},
-        withAlpha(g.flank, 225), withAlpha(g.fin.lighter(105), 170), withAlpha(g.ray, 110));
+        {up + QPointF(24, -8), up + QPointF(38, 0), down + QPointF(36, 5), down + QPointF(18, 10)},
+        withAlpha(g.flank, 225), withAlpha(g.fin.darker(135), 190), withAlpha(g.ray, 150));
     anatomy::paintNaturalEye(p, s.at(0.2, -0.42), g.eye, g.iris);
 }
 
@@ -249,11 +308,6 @@ void paintNassauGrouper(QPainter &p, double w, double h)
                 p.fillPath(smoothClosedPath(ring.data(), int(ring.size())),
                            i == 2 ? bar.darker(108) : bar);
             }
-            // The second and third bars are bridged low on the flank.
-            p.fillPath(
-                smoothClosedPath(
-                    {{136, 150}, {150, 146}, {162, 152}, {160, 160}, {146, 157}, {136, 160}}),
-                bar);
             // The bar through the eye runs from the snout up to the dorsal's origin.
             p.fillPath(ribbon(curveThrough({s.at(0.03, 0.02), s.at(0.2, -0.42), s.at(0.35, -0.95)}),
                               {5, 7, 7, 5, 3.5}),
@@ -268,13 +322,13 @@ void paintNassauGrouper(QPainter &p, double w, double h)
             const QColor fork(48, 28, 16, 245);
             const QPointF split = s.at(0.1, -0.78);
             const QPainterPath stem =
-                ribbon(curve(s.at(0.012, -0.22), s.at(0.05, -0.6), split), {3.0, 4.2, 4.8});
+                ribbon(curve(s.at(0.012, -0.22), s.at(0.05, -0.6), split), {3.6, 5.0, 5.8});
             const QPainterPath upperTine = ribbon(
                 curveThrough({split, s.at(0.16, -1.0), s.at(0.22, -1.06), s.at(0.29, -1.06)}),
-                {4.4, 4.0, 3.2, 1.2});
+                {5.4, 4.8, 3.8, 1.4});
             const QPainterPath lowerTine =
                 ribbon(curveThrough({split, s.at(0.15, -0.68), s.at(0.2, -0.7), s.at(0.26, -0.78)}),
-                       {4.4, 3.8, 3.0, 1.0});
+                       {5.2, 4.4, 3.4, 1.2});
             const QPainterPath mark = stem.united(upperTine).united(lowerTine);
             // A pale seam round the fork sets it off from the eye bar.
             stroke(p, mark, QColor(236, 222, 192, 200), 2.4);
@@ -336,10 +390,10 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
     // rising behind it in a low hump, a long straight belly, a deep tail
     // stalk, and the heavy lower jaw jutting past the upper.
     const QPainterPath body =
-        smoothClosedPath({{9, 135},   {22, 120},  {42, 106},  {64, 96},   {90, 82},   {122, 70},
+        smoothClosedPath({{5, 134},   {12, 119},  {28, 106},  {56, 95},   {90, 82},   {122, 70},
                           {160, 64},  {200, 66},  {236, 80},  {260, 100}, {276, 110}, {276, 156},
                           {258, 166}, {224, 182}, {176, 194}, {128, 200}, {90, 198},  {60, 188},
-                          {32, 174},  {12, 165},  {3, 161},   {1, 155},   {4, 146}});
+                          {32, 176},  {12, 168},  {3, 162},   {1, 154},   {2, 144}});
     fillBody(p, body, dark, olive, pale, 0.5);
     paintScales(p, body, 5, withAlpha(dark.darker(140), 60), 0.5);
     {
@@ -377,38 +431,10 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
     }
     modelBody(p, body, 270, QColor(60, 48, 24), 1.1);
 
-    // The huge mouth barely parted, as a resting Goliath breathes: the gape
-    // reaching back under the eye, thick fleshy lips, and the heavy lower jaw
-    // jutting past the upper and curving up at its tip.
-    const QPointF corner(68, 150);
-    p.fillPath(
-        smoothClosedPath(
-            {{8, 143}, {34, 145.4}, {58, 148.2}, corner, {50, 150.2}, {28, 149.6}, {6, 148.6}}),
-        QColor(34, 24, 16));
-    // The upper lip, a thick roll of skin over the broad upper jaw bone.
-    const QPainterPath maxilla = smoothClosedPath({{7, 138},
-                                                   {34, 139.5},
-                                                   {58, 141},
-                                                   {72, 145},
-                                                   {69, 150.5},
-                                                   {50, 147.6},
-                                                   {26, 145.6},
-                                                   {7, 144}});
-    fillBody(p, maxilla, olive.darker(104), olive.darker(110), dark, 0.5);
-    stroke(p, curveThrough({{8, 139}, {34, 140.4}, {60, 142.2}}), withAlpha(pale, 60), 1.0);
-    stroke(p, curve({60, 141.5}, {73, 145}, {69, 151}), withAlpha(dark.darker(150), 150), 0.9);
-    // The lower lip, as thick, rolled out over the jutting chin.
-    const QPainterPath lowerLip = smoothClosedPath(
-        {{2, 148.4}, {28, 149.8}, {52, 150.6}, corner, {52, 155.4}, {26, 156.8}, {3, 155.6}});
-    fillBody(p, lowerLip, olive, olive.darker(112), dark.darker(110), 0.4);
-    stroke(p, curveThrough({{3, 149.2}, {28, 150.6}, {54, 151.2}}), withAlpha(pale, 70), 1.2);
-    stroke(p, curveThrough({{2, 156}, {28, 157.4}, {52, 156}, corner}),
-           withAlpha(dark.darker(150), 120), 0.9);
-    stroke(p, curve(corner + QPointF(-2, -3), corner + QPointF(5, 0), corner + QPointF(3, 6)),
-           QColor(60, 46, 26, 150), 1.1);
-    // The groove under the heavy lower jaw.
-    stroke(p, curveThrough({{10, 162}, {34, 170}, {58, 176}}), withAlpha(dark.darker(140), 110),
-           1.0);
+    // The huge mouth closed as a resting Goliath breathes: the broad upper
+    // jaw plate reaching back past the eye, thick lips, and the heavy lower
+    // jaw jutting past the upper.
+    paintGrouperMouth(p, {8, 142}, {70, 156}, 5.0, olive.darker(106), QColor(34, 24, 16));
     // The gill cover, its edge far back on the broad head.
     stroke(p, curveThrough({{100, 82}, {112, 120}, {110, 150}, {92, 182}}),
            withAlpha(dark.darker(140), 190), 1.6);
@@ -421,7 +447,7 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
     for (const QPainterPath &f : {pelvic.shape, pectoral})
         for (const QPointF &c : scatterPoints(f, 40, 4545))
             paintDisc(p, c, 0.6, 0.55, withAlpha(black, 200));
-    anatomy::paintNaturalEye(p, {60, 112}, 3.4, QColor(160, 130, 60));
+    anatomy::paintNaturalEye(p, {56, 114}, 5.2, QColor(160, 130, 60), 0.55);
 }
 
 } // namespace fishart

@@ -13,6 +13,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <tuple>
 
 // Morays peering out of the reef.
 
@@ -247,25 +248,26 @@ void paintMoray(QPainter &p, const Moray &m)
     stroke(p, curveThrough({upper, at(22, 0.14 * r), corner}), m.back.darker(160), 1.0);
     stroke(p, curveThrough({lower, at(16, 0.37 * r), at(36, 0.31 * r), corner}),
            withAlpha(m.belly.lighter(110), 160), 1.1);
-    // The jaw line runs on past the corner under the bulging cheek muscle,
-    // and a groove marks the lower jaw's heavy underside.
-    stroke(p, curve(corner, at(70, 0.32 * r), at(84, 0.56 * r * m.jowl)), withAlpha(line, 170),
-           1.1);
+    // A groove marks the lower jaw's heavy underside.
     stroke(p, curveThrough({at(8, 0.66 * r), at(36, 0.78 * r), at(62, 0.86 * r * m.jowl)}),
            withAlpha(line, 90), 1.0);
     // The gill opening is only a small hole behind the head.
     paintDisc(p, at(104, 0.35 * r), 1.3 * m.size, 0.9 * m.size, withAlpha(line.darker(150), 100));
-    // The short tubular front nostril just behind the tip of the snout, open
-    // at its end, and the rear one, a plain pore over the eye.
-    const QPointF tube = at(6.5, -0.28 * r), tubeEnd = at(0.5, -0.36 * r - 4.2);
-    const QPainterPath nostril =
-        ribbon(curve(tube, (tube + tubeEnd) / 2 + QPointF(1.0, -0.6) * m.size, tubeEnd),
-               {3.0 * m.size, 2.0 * m.size});
-    fillBody(p, nostril, m.back.lighter(104), m.back, m.back.darker(115));
-    stroke(p, nostril, withAlpha(line, 190), 0.6);
-    paintDisc(p, tubeEnd, 0.9 * m.size, 0.7 * m.size, line.darker(220));
-    paintDisc(p, at(24, -0.5 * r), 1.2 * m.size, 1.0 * m.size, line.darker(160));
-    anatomy::paintNaturalEye(p, at(31, -0.3 * r), 3.1 * m.size, QColor(200, 180, 90));
+    // A pair of short front nostril tubes near the tip of the snout, low
+    // over the lip and pointing forward, the far one half hidden behind the
+    // snout; the rear nostrils are plain pores above the eyes.
+    for (const auto &[base, end, far] : {std::tuple{at(7.5, -0.34 * r), at(3.5, -0.46 * r), true},
+                                         std::tuple{at(6, -0.1 * r), at(1.5, -0.16 * r), false}}) {
+        const QPainterPath nostril =
+            ribbon(curve(base, (base + end) / 2 + QPointF(0.4, -0.6) * m.size, end),
+                   {2.4 * m.size, 1.6 * m.size});
+        const QColor skin = far ? m.back.darker(112) : m.back.lighter(104);
+        fillBody(p, nostril, skin, skin.darker(106), skin.darker(118));
+        stroke(p, nostril, withAlpha(line, far ? 120 : 180), 0.5);
+        paintDisc(p, end, 0.7 * m.size, 0.55 * m.size, line.darker(220));
+    }
+    paintDisc(p, at(40, -0.62 * r), 1.0 * m.size, 0.8 * m.size, line.darker(160));
+    anatomy::paintNaturalEye(p, at(41, -0.32 * r), 3.0 * m.size, QColor(150, 134, 70), 0.56);
 }
 
 // A boulder of reef rock, lumps of stone crusted with sponge and algae. The

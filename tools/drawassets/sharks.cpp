@@ -101,13 +101,46 @@ void paintNurseShark(QPainter &p, double w, double h)
                {{234, 112, 1}, {252, 120, 0.9}, {262, 104, 1}, {220, 124, 0.85}, {246, 96, 0.8}});
 
     const QColor back(146, 112, 60), flank(186, 150, 96), line(104, 76, 38);
-    // The trunk runs straight on into the upper lobe of the tail, which has
-    // no lower lobe to speak of, only a small flap under its base.
-    const QPainterPath shark = smoothClosedPath(
-        {{10, 190},  {14, 180},  {28, 172},    {60, 164},  {100, 157}, {140, 153}, {180, 156},
-         {214, 164}, {250, 173}, {290, 180},   {311, 184}, {319, 189}, {316, 194}, {309, 194.6},
-         {304, 194}, {301, 198}, {282, 200.5}, {264, 203}, {252, 201}, {234, 199}, {214, 204},
-         {170, 210}, {120, 212}, {70, 210},    {36, 206},  {18, 200}});
+    // The trunk narrows to the tail stalk behind the second dorsal and anal
+    // fins; the caudal fin is a quarter of the length, its big upper lobe
+    // rising at a low angle to a notch near the tip, with a short rounded
+    // lower lobe hanging under its base.
+    const QPainterPath trunk = smoothClosedPath({{10, 190},
+                                                 {14, 180},
+                                                 {28, 172},
+                                                 {60, 164},
+                                                 {100, 157},
+                                                 {140, 153},
+                                                 {180, 156},
+                                                 {214, 164},
+                                                 {236, 170},
+                                                 {248, 173},
+                                                 {250, 196},
+                                                 {234, 200},
+                                                 {214, 204},
+                                                 {170, 210},
+                                                 {120, 212},
+                                                 {70, 210},
+                                                 {36, 206},
+                                                 {18, 200}});
+    const QPainterPath caudal = smoothClosedPath({{238, 171},
+                                                  {256, 171},
+                                                  {280, 167},
+                                                  {302, 162},
+                                                  {314, 159},
+                                                  {318, 161},
+                                                  {316, 167},
+                                                  {311, 174},
+                                                  {306, 176},
+                                                  {302, 172.5},
+                                                  {296, 179},
+                                                  {284, 189},
+                                                  {272, 198},
+                                                  {262, 206},
+                                                  {254, 207},
+                                                  {248, 202},
+                                                  {240, 199}});
+    const QPainterPath shark = trunk.united(caudal);
     const QPainterPath pectoral = sharkFin({64, 198}, {104, 230}, {120, 220}, {98, 206}, 9);
     const QPainterPath pelvic = sharkFin({156, 206}, {178, 224}, {196, 214}, {182, 207}, 5);
     castShadow(p, shark.united(pectoral).united(pelvic), QPointF(6, 12), 70);
@@ -126,11 +159,25 @@ void paintNurseShark(QPainter &p, double w, double h)
     p.setBrush(QColor(120, 90, 45, 40));
     for (const QPointF &c : scatterPoints(shark, 160, 15))
         p.drawEllipse(c, 1.2, 1.1);
-    // The fin's rays along the upper lobe, and the crease of the notch that
-    // sets its tip off.
-    strokeInside(p, shark, curveThrough({{246, 184}, {280, 188}, {310, 189}}), withAlpha(line, 90),
-                 0.8);
-    strokeInside(p, shark, curve({302, 198}, {303, 193}, {306, 189}), withAlpha(line, 110), 0.8);
+    {
+        // The caudal is fin, not trunk: thinner and darker out to its margins,
+        // its rays running back and down from the lobe's upper edge.
+        const Saved s(p);
+        p.setClipPath(caudal.subtracted(trunk), Qt::IntersectClip);
+        QLinearGradient thin(QPointF(246, 186), QPointF(312, 166));
+        thin.setColorAt(0.0, withAlpha(back, 0));
+        thin.setColorAt(1.0, withAlpha(back.darker(125), 200));
+        p.fillPath(caudal, thin);
+        for (int i = 0; i < 11; ++i) {
+            const double t = i / 10.0;
+            const QPointF from(250 + t * 56, 173 - t * 11);
+            stroke(p, curve(from, from + QPointF(7, 6), from + QPointF(12 - t * 6, 30 - t * 20)),
+                   withAlpha(line, 60), 0.6);
+        }
+        stroke(p, caudal, withAlpha(line, 60), 4);
+    }
+    // The crease of the notch that sets off the tip of the upper lobe.
+    strokeInside(p, shark, curve({302, 172.5}, {305, 169}, {309, 165}), withAlpha(line, 130), 0.8);
     // Firm fins rise out of the back, so no outline crosses their roots.
     const QColor outline(95, 70, 35);
     shadeBody(p, shark, withAlpha(outline, 0));
@@ -209,23 +256,28 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
     // body by the vent, well behind the pectorals.
     const QPainterPath pelvic =
         smoothClosedPath({{10, 36}, {19, 43}, {27, 54}, {24, 56}, {14, 53}, {7, 50}});
-    // The tail stands upright, so from above it is seen edge-on: a narrow
-    // blade running on from the spine, the tip of the upper lobe bent to one
-    // side as the shark sweeps it, the lower lobe a short sliver beside it.
+    // The tail is swept to one side and canted, so from above its face
+    // shows: the long upper lobe running back to a small terminal lobe set off
+    // by the notch, its trailing edge hollowed to the fork, and the short
+    // lower lobe beside it on the other side.
     const QPainterPath tailBlade = smoothClosedPath({{-4, 96},
                                                      {4, 97},
-                                                     {5.6, 112},
-                                                     {5.4, 128},
-                                                     {6.6, 140},
-                                                     {10.5, 150},
-                                                     {15, 156},
-                                                     {12.5, 158},
-                                                     {6, 153},
-                                                     {0.5, 145},
-                                                     {-3.4, 130},
+                                                     {9, 112},
+                                                     {15, 127},
+                                                     {22, 141},
+                                                     {29, 152},
+                                                     {35, 159},
+                                                     {37.5, 163},
+                                                     {35, 167},
+                                                     {30.5, 164},
+                                                     {27, 155.5},
+                                                     {22, 157},
+                                                     {12, 147},
+                                                     {3, 135},
+                                                     {-3, 126},
                                                      {-4.6, 112}});
     const QPainterPath lowerLobe =
-        smoothClosedPath({{-3, 102}, {-6.5, 110}, {-9, 118}, {-7.5, 119}, {-3.5, 113}});
+        smoothClosedPath({{-3, 102}, {-9, 112}, {-15, 126}, {-17, 133}, {-12, 131}, {-2, 124}});
     // The blade is the spine running on, shaded with the body without a seam.
     const QPainterPath body = trunk.united(tailBlade);
     const QTransform mirror = QTransform::fromScale(-1, 1);
@@ -245,7 +297,7 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
                      line);
         paintFirmFin(p, m.map(pelvic), m.map(QLineF(10, 36, 8, 52)), grey, pale.darker(106), line);
     }
-    paintFirmFin(p, lowerLobe, QLineF(-3, 102, -3, 112), grey.darker(115), dark, line);
+    paintFirmFin(p, lowerLobe, QLineF(-3, 102, -3, 124), grey.darker(108), dark, line);
     fillBody(p, body, grey, grey, grey);
     {
         // Lit from the upper left of the picture: one flank catches the
@@ -270,8 +322,24 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
         p.scale(1.0, 0.5);
         paintGlow(p, {0, -272}, 28, QColor(200, 206, 210, 90));
     }
-    strokeInside(p, tailBlade, curveThrough({{1.5, 104}, {2, 126}, {6, 144}, {13, 156}}),
-                 withAlpha(pale.lighter(115), 150), 1.0);
+    {
+        // Fin, not flesh, past the tail stalk: darker to its margins, with
+        // rays fanning back from the lobe's leading edge.
+        const Saved s(p);
+        p.setClipPath(tailBlade.subtracted(trunk), Qt::IntersectClip);
+        QLinearGradient thin(QPointF(0, 104), QPointF(26, 162));
+        thin.setColorAt(0.0, withAlpha(dark, 0));
+        thin.setColorAt(1.0, withAlpha(dark, 190));
+        p.fillPath(tailBlade, thin);
+        for (int i = 0; i < 9; ++i) {
+            const double t = i / 8.0;
+            const QPointF from(6 + t * 27, 106 + t * 52);
+            stroke(p, curve(from, from + QPointF(-4, 6), from + QPointF(-12 + t * 6, 18 - t * 12)),
+                   withAlpha(line, 70), 0.6);
+        }
+        strokeInside(p, tailBlade, curve({27, 155.5}, {30, 159}, {33, 163}), withAlpha(line, 150),
+                     0.7);
+    }
     stroke(p, body, line, 0.9);
 
     // The dorsal fins stand straight up at the viewer, so from above each is

@@ -304,12 +304,13 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
     }
     stroke(p, curve({8, 133.6}, {30, 139.6}, {64, 141.6}), QColor(10, 20, 35, 70), 0.7);
     stroke(p, curve({1.4, 126.4}, {4, 124.8}, {8, 128.6}), QColor(20, 30, 40, 120), 0.6);
-    // The mouth a little agape, and at its corner the rear edge of the upper jaw bone.
-    p.fillPath(smoothClosedPath({{8, 127.8}, {36, 128.9}, {64, 131.1}, {36, 131.8}, {10, 130}}),
-               QColor(34, 24, 28));
-    stroke(p, curve({62, 127.2}, {67, 130}, {63, 134.2}), QColor(40, 50, 60, 130), 0.8);
-    anatomy::paintFangRow(p, {16, 128.2}, {58, 130.4}, 1, 9, 6.2);
-    anatomy::paintFangRow(p, {6, 129.6}, {46, 131.6}, -1, 8, 5.4);
+    // The mouth a little agape, the dark red-grey of its inside showing
+    // between strong, uneven fangs, the longest at the front of each jaw.
+    p.fillPath(smoothClosedPath({{7, 127.6}, {36, 128.8}, {64, 131.1}, {40, 133.8}, {11, 131.6}}),
+               QColor(70, 40, 44));
+    stroke(p, curve({10, 131.4}, {38, 133.2}, {62, 131.4}), QColor(30, 18, 20, 160), 0.8);
+    anatomy::paintFangRow(p, {12, 128.2}, {58, 130.6}, 1, 8, 7.6);
+    anatomy::paintFangRow(p, {5, 131.4}, {44, 133.6}, -1, 7, 6.6);
     stroke(p, curve({84, 104}, {94, 124}, {82, 142}), QColor(50, 60, 70, 140), 1.1);
     anatomy::paintGrownPectoral(p, {89, 120.5}, {91, 131.5}, {{110, 122}, {128, 130}, {121, 139}},
                                 QColor(176, 186, 194, 230), QColor(96, 110, 120, 170),

@@ -238,30 +238,35 @@ void paintPorcupinefish(QPainter &p, double w, double h)
                                 QColor(120, 90, 40, 140));
     // The blunt snout is only the front of the ball, a little paler round the mouth.
     paintGlow(p, {88, 124}, 12, QColor(236, 226, 200, 150));
-    // A broad mouth across the front of the snout, the lips parted on the
-    // fused beak: the upper and lower tooth plates, each one piece of
-    // ivory with a groove down its middle where the two halves fused.
-    const QPainterPath lips = smoothClosedPath(
-        {{80, 117.5}, {86, 116}, {94, 118.5}, {97, 124}, {93, 129.5}, {86, 131}, {80.5, 128}});
-    fillBody(p, lips, QColor(190, 168, 114), QColor(198, 176, 124), QColor(226, 214, 184));
+    // A small blunt mouth at the front of the snout: thick lips in the skin's
+    // colour, closed but for a dark slit, and between them only the rims of
+    // the fused beak plates showing, ivory dulled by the shade of the gape.
+    const QPainterPath lips = smoothClosedPath({{81, 119},
+                                                {87, 117.6},
+                                                {93, 119.4},
+                                                {95.6, 123.6},
+                                                {93, 128},
+                                                {87, 129.6},
+                                                {81.4, 127.6}});
+    fillBody(p, lips, QColor(188, 166, 112), QColor(198, 176, 124), QColor(222, 208, 176));
     {
         // The lips are the front of the ball itself: outlined only where they stand clear.
         const Saved s(p);
         p.setClipPath(oval(c, rx, ry).subtracted(oval(c, rx - 3, ry - 3)), Qt::IntersectClip);
         stroke(p, lips, QColor(90, 72, 40, 160), 0.8);
     }
-    p.fillPath(smoothClosedPath(
-                   {{82, 121}, {87, 119.8}, {92.5, 121.6}, {93, 126.6}, {87, 128}, {82, 127}}),
-               QColor(112, 84, 56, 200));
-    // Each jaw one smooth plate of ivory, the upper closing over the lower.
-    const QPainterPath upperPlate = smoothClosedPath(
-        {{82.2, 121.6}, {87, 120.3}, {92.2, 121.9}, {91.8, 123.9}, {87, 124.4}, {82.4, 123.8}});
-    const QPainterPath lowerPlate = smoothClosedPath(
-        {{83, 124.2}, {87, 124.6}, {91.4, 124.2}, {91.8, 126}, {87, 127.2}, {83, 126.4}});
-    for (const QPainterPath &plate : {upperPlate, lowerPlate}) {
-        fillBody(p, plate, QColor(240, 234, 214), QColor(226, 218, 194), QColor(196, 186, 158));
-        stroke(p, plate, QColor(120, 104, 80, 120), 0.35);
-    }
+    p.fillPath(
+        smoothClosedPath(
+            {{82.6, 123.3}, {87, 122.3}, {92.6, 123.2}, {93, 124.6}, {87, 125}, {82.6, 124.5}}),
+        QColor(74, 54, 34, 210));
+    p.fillPath(
+        smoothClosedPath(
+            {{84, 123.1}, {87, 122.5}, {91.6, 123.2}, {91.4, 123.8}, {87, 123.4}, {84.2, 123.7}}),
+        QColor(214, 202, 170, 200));
+    p.fillPath(
+        smoothClosedPath(
+            {{84.4, 124.6}, {87, 124.2}, {91, 124.5}, {90.8, 125}, {87, 124.9}, {84.6, 125}}),
+        QColor(200, 188, 156, 160));
     stroke(p, curve({96, 124}, {99, 127}, {98, 131}), QColor(110, 90, 60, 130), 0.8);
     // The large eyes bulge out of the ball, dark, with a green-gold iris.
     const QPainterPath socket = oval({108, 97}, 11, 10);
