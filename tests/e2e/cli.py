@@ -49,31 +49,31 @@ def run(binary, args, env):
 def main():
     binary = sys.argv[1]
     passed = failed = 0
-    runtime = tempfile.mkdtemp(prefix="reefwise-cli-")
-    for name, args, display, status, out, err in CASES:
-        env = {k: v for k, v in os.environ.items()
-               if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
-        env["XDG_RUNTIME_DIR"] = runtime
-        if display:
-            env["DISPLAY"] = display
-        returncode, stdout, stderr = run(binary, args, env)
-        problems = []
-        if returncode != status:
-            problems.append(f"status {returncode}, want {status}")
-        if out and out not in stdout or not out and stdout:
-            problems.append(f"stdout {stdout!r}")
-        lines = [line for line in stderr.splitlines() if line.strip()]
-        # Usage errors add one line pointing at --help.
-        allowed = 2 if status == 2 else 1
-        if err is None and lines or err and (not lines or err not in lines[0]
-                                             or len(lines) > allowed):
-            problems.append(f"stderr {stderr!r}")
-        if problems:
-            failed += 1
-            print(f"FAIL!  : {name}: {'; '.join(problems)}")
-        else:
-            passed += 1
-            print(f"PASS   : {name}")
+    with tempfile.TemporaryDirectory(prefix="reefwise-cli-") as runtime:
+        for name, args, display, status, out, err in CASES:
+            env = {k: v for k, v in os.environ.items()
+                   if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+            env["XDG_RUNTIME_DIR"] = runtime
+            if display:
+                env["DISPLAY"] = display
+            returncode, stdout, stderr = run(binary, args, env)
+            problems = []
+            if returncode != status:
+                problems.append(f"status {returncode}, want {status}")
+            if out and out not in stdout or not out and stdout:
+                problems.append(f"stdout {stdout!r}")
+            lines = [line for line in stderr.splitlines() if line.strip()]
+            # Usage errors add one line pointing at --help.
+            allowed = 2 if status == 2 else 1
+            if err is None and lines or err and (not lines or err not in lines[0]
+                                                 or len(lines) > allowed):
+                problems.append(f"stderr {stderr!r}")
+            if problems:
+                failed += 1
+                print(f"FAIL!  : {name}: {'; '.join(problems)}")
+            else:
+                passed += 1
+                print(f"PASS   : {name}")
     print(f"{passed} passed, {failed} failed")
     return 1 if failed else 0
 

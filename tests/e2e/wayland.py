@@ -8,6 +8,7 @@ leads to question screen 1 without an error."""
 import glob
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -84,6 +85,7 @@ class Weston:
 
     def close(self):
         end_process(self.process)
+        shutil.rmtree(self.runtime, ignore_errors=True)
 
 
 def water_pixels(pixels):

@@ -8,6 +8,7 @@ typing; and to read it back only from the screen: pixels and OCR."""
 import argparse
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -43,6 +44,8 @@ def end_process(process):
 class XSession:
     def __init__(self, width=1024, height=768, window_manager=True):
         self.workdir = tempfile.mkdtemp(prefix="reefwise-e2e-")
+        # Kept after the session only when it holds a failure's screenshot.
+        self.keep_workdir = False
         read_fd, write_fd = os.pipe()
         self.xvfb = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", f"{width}x{height}x24",
@@ -81,6 +84,8 @@ class XSession:
         for p in (self.wm, self.xvfb):
             if p is not None:
                 end_process(p)
+        if not self.keep_workdir:
+            shutil.rmtree(self.workdir, ignore_errors=True)
 
     # -- plumbing -------------------------------------------------------
     def _run(self, args, check=True, data=None):
@@ -261,6 +266,7 @@ def run_cases(cases, session=None):
                 traceback.print_exc(file=sys.stdout)
                 if hasattr(x, "workdir"):
                     x.screenshot(f"{x.workdir}/{case.__name__}.png")
+                    x.keep_workdir = True
                     print(f"         screenshot: {x.workdir}/{case.__name__}.png", flush=True)
             finally:
                 while ProgramRun.started:
