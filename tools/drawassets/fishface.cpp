@@ -237,8 +237,7 @@ void paintPectoral(QPainter &p, const QPainterPath &body, const Fin &f, QColor m
     if (up.y() > 0)
         up = -up;
     const double half = std::max(2.0, f.base.length() / 2);
-    // The skin of the gill cover just ahead of the root, and of the flank under it.
-    const QColor skin = colourUnder(p, root - along * half * 1.1, membrane);
+    // The flank under the root.
     const QColor flank = colourUnder(p, root + along * half * 0.3, membrane);
     const QColor opaque = withAlpha(membrane, 255);
     {
@@ -248,28 +247,12 @@ void paintPectoral(QPainter &p, const QPainterPath &body, const Fin &f, QColor m
         for (int i = 1; i <= 3; ++i)
             p.fillPath(QTransform::fromTranslate(0.7 * i, 1.1 * i).map(f.shape),
                        QColor(0, 10, 30, 11));
-        // The fleshy base the fin hinges on: a rounded pad of muscle under the
-        // skin, in the flank's colour warmed by the fin's, swelling out
-        // behind the gill opening and running on into the membrane.
-        const QPointF centre = root - along * half * 0.05;
-        QTransform turn;
-        turn.translate(centre.x(), centre.y());
-        turn.rotate(std::atan2(along.y(), along.x()) * 180.0 / pi);
-        QPainterPath pad;
-        pad.addEllipse(QPointF(0, 0), half * 0.75, half * 1.18);
-        pad = turn.map(pad);
-        const QColor meat = blend(flank, opaque, 0.4);
-        QLinearGradient swell(root - along * half * 0.8, root + along * half * 0.75);
-        swell.setColorAt(0, meat.darker(135));
-        swell.setColorAt(0.45, meat);
-        swell.setColorAt(0.7, withAlpha(meat.lighter(108), 200));
-        swell.setColorAt(1, withAlpha(meat, 0));
-        p.fillPath(pad, swell);
-        QLinearGradient rounded(root + up * half * 1.2, root - up * half * 1.2);
-        rounded.setColorAt(0, QColor(255, 255, 255, 45));
-        rounded.setColorAt(0.4, QColor(255, 255, 255, 0));
-        rounded.setColorAt(1, QColor(0, 8, 24, 55));
-        p.fillPath(pad, rounded);
+        // Where the fin hinges on the body the flank darkens a little into
+        // the hollow behind the gill opening, with no edge of its own.
+        QRadialGradient hollow(root + along * half * 0.2, half * 1.6);
+        hollow.setColorAt(0, QColor(0, 8, 24, 40));
+        hollow.setColorAt(1, QColor(0, 8, 24, 0));
+        p.fillPath(body, hollow);
     }
     {
         const Saved s(p);
@@ -277,7 +260,8 @@ void paintPectoral(QPainter &p, const QPainterPath &body, const Fin &f, QColor m
         // The membrane is thick and coloured near the body and thins out
         // towards the free edge, which melts into what lies behind it.
         QLinearGradient sheet(root, root + axis * 1.15);
-        sheet.setColorAt(0, withAlpha(membrane, std::max(membrane.alpha(), 225)));
+        // At the root it takes the colour of the flank it grows from.
+        sheet.setColorAt(0, blend(flank, opaque, 0.12));
         sheet.setColorAt(0.12, withAlpha(membrane, std::max(membrane.alpha(), 190)));
         sheet.setColorAt(0.4, withAlpha(membrane, int(membrane.alpha() * 0.62)));
         sheet.setColorAt(0.85, withAlpha(membrane.lighter(115), int(membrane.alpha() * 0.28)));
@@ -315,54 +299,6 @@ void paintPectoral(QPainter &p, const QPainterPath &body, const Fin &f, QColor m
             }
         }
     }
-    // The rear edge of the gill cover lies over the root: a flap of the
-    // cover's own skin, rounded back, with the fin's base in its shadow.
-    const Saved s(p);
-    p.setClipPath(body, Qt::IntersectClip);
-    const QPointF down = (f.base.p2() - f.base.p1()) / (2 * half);
-    std::vector<QPointF> rim;
-    for (int k = 0; k <= 6; ++k) {
-        const double v = -1.7 + 3.4 * k / 6.0;
-        const double u = 0.12 - 0.6 * (v / 1.7) * (v / 1.7);
-        rim.push_back(root + along * half * u + down * half * v);
-    }
-    const QPainterPath edge = curveThrough(rim);
-    const QPointF flapCentre = root - along * half * 0.6;
-    QRadialGradient under(root + along * half * 0.35, half * 1.5);
-    under.setColorAt(0, QColor(0, 8, 24, 70));
-    under.setColorAt(1, QColor(0, 8, 24, 0));
-    p.fillPath(
-        QTransform::fromTranslate(along.x() * 1.4, along.y() * 1.4).map(edge) +
-            [&] {
-                QPainterPath lip = edge;
-                lip.lineTo(flapCentre - down * half * 1.7);
-                lip.closeSubpath();
-                return lip;
-            }(),
-        under);
-    QPainterPath flap = edge;
-    flap.lineTo(flapCentre - along * half * 0.9 + down * half * 1.7);
-    flap.lineTo(flapCentre - along * half * 0.9 - down * half * 1.7);
-    flap.closeSubpath();
-    QRadialGradient cover(flapCentre, half * 1.75);
-    cover.setColorAt(0, skin);
-    cover.setColorAt(0.6, skin);
-    cover.setColorAt(1, withAlpha(skin, 0));
-    p.fillPath(flap, cover);
-    QLinearGradient ends(rim.front(), rim.back());
-    ends.setColorAt(0, withAlpha(skin.darker(170), 0));
-    ends.setColorAt(0.3, withAlpha(skin.darker(170), 170));
-    ends.setColorAt(0.7, withAlpha(skin.darker(170), 170));
-    ends.setColorAt(1, withAlpha(skin.darker(170), 0));
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QBrush(ends), 0.65, Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(edge);
-    QLinearGradient lit(rim.front(), rim.back());
-    lit.setColorAt(0, QColor(255, 255, 255, 0));
-    lit.setColorAt(0.4, QColor(255, 255, 255, 70));
-    lit.setColorAt(1, QColor(255, 255, 255, 0));
-    p.setPen(QPen(QBrush(lit), 0.5));
-    p.drawPath(QTransform::fromTranslate(-along.x() * 0.7, -along.y() * 0.7).map(edge));
 }
 
 void paintPelvicPair(QPainter &p, const Fin &f, QColor membrane, QColor ray)
