@@ -211,36 +211,24 @@ void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, 
     const QPointF mid = (tip + end) / 2 + sag;
     const double lip = std::clamp(mouth * 0.14, 0.9, 2.6);
     if (mouth < shape.depth * 0.1) {
-        // A small terminal mouth: fleshy lips round the tip of the snout, the
-        // upper a little fuller, parted by a short dark gape.
-        const double r = std::max(1.5, mouth * 0.32);
-        const QPointF front = shape.snout + QPointF(-r * 0.25, r * 0.15);
-        const QPointF corner = front + QPointF(mouth * 0.75, mouth * 0.18);
-        const QPointF middle = (front + corner) / 2 + QPointF(0, r * 0.1);
-        QPainterPath upper(corner);
-        upper.quadTo(middle + QPointF(0, -r * 1.1), front + QPointF(r * 0.2, -r * 0.85));
-        upper.quadTo(front + QPointF(-r * 0.55, -r * 0.4), front);
-        upper.quadTo(middle, corner);
-        QPainterPath lower(corner);
-        lower.quadTo(middle + QPointF(0, r * 0.95), front + QPointF(r * 0.3, r * 0.75));
-        lower.quadTo(front + QPointF(-r * 0.4, r * 0.35), front);
-        lower.quadTo(middle, corner);
-        const Saved s(p);
-        p.setClipping(false);
-        for (const auto &[part, lit] : {std::pair{upper, true}, std::pair{lower, false}}) {
-            const QRectF box = part.boundingRect();
-            QLinearGradient flesh(box.topLeft(), box.bottomLeft());
-            flesh.setColorAt(0, withAlpha(line.lighter(lit ? 150 : 100), lit ? 120 : 210));
-            flesh.setColorAt(1, withAlpha(line.lighter(lit ? 100 : 150), lit ? 210 : 120));
-            p.fillPath(part, flesh);
-            stroke(p, part, withAlpha(line, 140), 0.45);
-        }
-        stroke(p, curve(front, middle, corner), withAlpha(line.darker(200), 230),
-               std::max(0.5, r * 0.3));
-        stroke(p,
-               curve(front + QPointF(0, -r * 0.75), middle + QPointF(0, -r * 0.85),
-                     corner + QPointF(-r * 0.4, -r * 0.3)),
-               QColor(255, 255, 255, 80), std::max(0.35, r * 0.22));
+        // A small terminal mouth, closed: the lips are part of the snout's
+        // outline, and show only as the gape between them, the upper lip's
+        // lit rim above it and the lower lip's shadow under it.
+        const double r = std::max(1.2, mouth * 0.28);
+        const QPointF front = shape.snout + QPointF(0, r * 0.2);
+        const QPointF corner = front + QPointF(mouth * 0.8, mouth * 0.16);
+        const QPointF middle = (front + corner) / 2 + QPointF(0, r * 0.12);
+        const QPainterPath gap = curve(front, middle, corner);
+        stroke(p, QTransform::fromTranslate(0, r * 0.55).map(gap), withAlpha(line, 40), r * 0.9);
+        stroke(p, QTransform::fromTranslate(0, -r * 0.45).map(gap), QColor(255, 255, 255, 40),
+               r * 0.5);
+        QLinearGradient fade(front, corner);
+        fade.setColorAt(0, withAlpha(line, 220));
+        fade.setColorAt(0.75, withAlpha(line, 170));
+        fade.setColorAt(1, withAlpha(line, 40));
+        p.setPen(QPen(QBrush(fade), std::max(0.55, r * 0.32), Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(gap);
         return;
     }
     const QPainterPath gape = curve(tip, mid, end);

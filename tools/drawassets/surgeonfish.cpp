@@ -137,7 +137,7 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
     const Canvas canvas = reef(p, w, h, 0.35);
     // Deep but longer than deep: a short blunt snout, the profile dipping in
     // above the eye, then rising steeply to the nape.
-    const BodyShape shape{{56, 132}, 186, 128, 0.42, 0.85, 0.13, 0.57, 0.16, 0.0, 0.6, 0.05};
+    const BodyShape shape{{56, 132}, 186, 128, 0.42, 0.85, 0.13, 0.57, 0.16, 0.0, 0.6, 0.02};
     const QPainterPath body = discOutline(shape);
     // The soft dorsal and anal fins rise at their front into tall pointed
     // lobes that sweep back, then run on low to the tail stalk.
