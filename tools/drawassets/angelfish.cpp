@@ -309,23 +309,31 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
         edgeFin(p, a.caudal, QColor(236, 238, 240, alpha), width);
     fillBody(p, a.body, QColor(104, 108, 116), QColor(146, 150, 156), QColor(158, 162, 166));
     {
-        // Each scale has a dark centre, so the freckles run in the scale
-        // rows, smaller towards the head, back and belly and fading out over
-        // the face; the fins are freckled more finely.
+        // Each scale has a dark centre, so the whole fish is evenly
+        // freckled: the scales overlap in a close, slightly uneven mesh,
+        // their centres fading out over the face and finer on the fins.
+        const QPainterPath fins = a.dorsal.shape.united(a.anal.shape);
+        const QPainterPath area = a.body.united(fins);
         const Saved saved(p);
-        p.setClipPath(a.body.united(a.dorsal.shape).united(a.anal.shape), Qt::IntersectClip);
+        p.setClipPath(area, Qt::IntersectClip);
         p.setPen(Qt::NoPen);
         const BodyShape &b = a.shape;
-        for (int row = 0; row <= 26; ++row) {
-            const double across = -2.1 + row * 0.162;
-            for (double t = 0.16 + (row % 2) * 0.018; t < 1.0; t += 0.036) {
-                const double r = (2.8 + 0.5 * std::sin(row * 7.3 + t * 83)) *
-                                 std::max(0.45, 1.0 - 0.3 * std::abs(across)) *
-                                 std::clamp((t - 0.12) / 0.2, 0.3, 1.0);
-                const int alpha = int(150 * std::clamp((t - 0.14) / 0.14, 0.0, 1.0));
-                p.setBrush(QColor(44, 48, 56, alpha));
-                p.drawEllipse(b.at(t, across) + QPointF(0.8 * std::sin(row * 3.1 + t * 41), 0),
-                              r * 1.1, r * 0.9);
+        const QRectF box = area.boundingRect();
+        const double step = 5.6;
+        for (int row = 0; row * step * 0.86 < box.height(); ++row) {
+            const double y = box.top() + row * step * 0.86;
+            for (int col = 0; col * step < box.width() + step; ++col) {
+                const double x = box.left() + col * step + (row % 2) * step * 0.5;
+                const QPointF c(x + 0.9 * std::sin(row * 12.9898 + col * 78.233),
+                                y + 0.8 * std::sin(row * 39.346 + col * 11.135));
+                const double t = (c.x() - b.snout.x()) / b.length;
+                const double fade = std::clamp((t - 0.16) / 0.16, 0.0, 1.0);
+                if (fade <= 0 || !area.contains(c))
+                    continue;
+                const bool onFin = !a.body.contains(c);
+                const double r = (onFin ? 1.4 : 2.1) + 0.35 * std::sin(row * 5.7 + col * 3.3);
+                p.setBrush(QColor(44, 48, 56, int((onFin ? 110 : 150) * fade)));
+                p.drawEllipse(c, r * 1.1, r * 0.95);
             }
         }
     }
