@@ -161,7 +161,7 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
     const QColor yellow(250, 200, 20, 250);
     const QColor blue(60, 170, 255);
     Livery look(yellow, QColor(46, 128, 130, 240), QColor(240, 170, 40, 200), yellow, yellow,
-                QColor(60, 150, 200), 7);
+                QColor(52, 44, 40), 7);
     look.lateral = withAlpha(look.line, 90);
     const Build a = angel({{{48, 128}, 180, 118, 0.42, 0.58, 0.2, 0.52, 0.15, 0, 0.8},
                            0.3,
@@ -208,16 +208,35 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
     }
     paintFront(p, a, look);
     {
-        // The preopercle's rim and its spine are edged electric blue.
+        // The edges of the gill cover, the preopercle's spine and the lips
+        // are electric blue.
         const BodyShape &b = a.shape;
         const double eyeAt = (a.eye.x() - b.snout.x()) / b.length;
         const double pre = eyeAt + (a.gill - eyeAt) * 0.55;
         const Saved clip(p);
         p.setClipPath(a.body, Qt::IntersectClip);
+        const QPainterPath preEdge =
+            curveThrough({b.at(pre, -0.18), b.at(pre + 0.004, 0.1), b.at(pre - 0.005, 0.3),
+                          b.at(pre - 0.02, 0.42), b.at(a.gill + 0.01, 0.5)});
+        const QPainterPath coverEdge =
+            curveThrough({b.at(a.gill - 0.03, -0.45), b.at(a.gill, -0.1), b.at(a.gill - 0.01, 0.2),
+                          b.at(a.gill - 0.05, 0.42)});
+        for (const QPainterPath &edge : {preEdge, coverEdge}) {
+            stroke(p, edge, withAlpha(blue, 90), 4);
+            stroke(p, edge, withAlpha(blue.lighter(115), 235), 1.8);
+        }
+        // Both lips, either side of the closed gape.
+        for (const double side : {-1.3, 1.5}) {
+            const QPainterPath lip =
+                curve(b.snout + QPointF(0.2, 0.6 + side), b.snout + QPointF(3.5, 1.4 + side),
+                      b.snout + QPointF(6.5, 1.8 + side * 0.6));
+            stroke(p, lip, withAlpha(blue, 80), 3.2);
+            stroke(p, lip, withAlpha(blue.lighter(110), 230), 1.4);
+        }
         stroke(p,
-               curveThrough({b.at(pre, -0.18), b.at(pre + 0.004, 0.1), b.at(pre - 0.005, 0.3),
-                             b.at(pre - 0.02, 0.42), b.at(a.gill + 0.01, 0.5)}),
-               withAlpha(blue, 220), 1.6);
+               curve(b.snout + QPointF(0, 0.6), b.snout + QPointF(3.5, 1.4),
+                     b.snout + QPointF(6.5, 1.8)),
+               QColor(10, 30, 70, 230), 0.9);
     }
     stroke(p, a.pelvic.edge, blue, 1.4);
 }

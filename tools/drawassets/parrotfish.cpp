@@ -80,14 +80,33 @@ void paintWrasse(QPainter &p, const Wrasse &f,
     paintPelvicPair(
         p, pelvicFin(parts.body, s.at(f.pectoralAt + 0.02, 0), s.depth * 0.08, s.depth * 0.26, 62),
         f.fin, f.ray);
-    const Fin pectoral = fanFin(s.at(f.pectoralAt + 0.01, 0.02), s.at(f.pectoralAt, 0.32),
-                                s.depth * 0.38, 8, 40, 0.6, 13);
+    // A dark-tipped pectoral is the long pointed wing of a wrasse that rows
+    // with it.
+    const double reach = s.depth * (f.pectoralTip.isValid() ? 0.5 : 0.38);
+    const Fin pectoral = fanFin(s.at(f.pectoralAt + 0.01, 0.02), s.at(f.pectoralAt, 0.32), reach, 8,
+                                40, f.pectoralTip.isValid() ? 0.85 : 0.6, 13);
     paintPectoral(p, parts.body, pectoral, withAlpha(f.fin.lighter(115), 180), f.ray);
     if (f.pectoralTip.isValid() && !Silhouette::active(p)) {
+        // The outer third of the fin is dark, its edge catching the light so
+        // that it shows even where it lies over dark bands.
         const Saved tip(p);
         p.setClipPath(pectoral.shape, Qt::IntersectClip);
-        for (const QPointF &tip : {pectoral.tips[0], pectoral.tips[1], pectoral.tips[2]})
-            paintGlow(p, tip, s.depth * 0.16, f.pectoralTip);
+        const QPointF root = pectoral.base.center();
+        QRadialGradient dark(root, reach * 1.05);
+        dark.setColorAt(0, withAlpha(f.pectoralTip, 0));
+        dark.setColorAt(0.55, withAlpha(f.pectoralTip, 0));
+        dark.setColorAt(0.72, f.pectoralTip);
+        dark.setColorAt(1, f.pectoralTip);
+        p.fillPath(pectoral.shape, dark);
+        p.setClipping(false);
+        QRadialGradient rim(root, reach * 1.05);
+        rim.setColorAt(0, QColor(220, 240, 250, 0));
+        rim.setColorAt(0.6, QColor(220, 240, 250, 0));
+        rim.setColorAt(0.8, QColor(220, 240, 250, 170));
+        rim.setColorAt(1, QColor(220, 240, 250, 120));
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QBrush(rim), 0.8));
+        p.drawPath(pectoral.edge);
     }
     if (f.beak.alpha() > 0)
         paintBeakPlates(p, parts.body, s.snout + QPointF(-1.5, 0.5), s.depth * 0.21, f.beak,
