@@ -161,7 +161,7 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
     const QColor yellow(250, 200, 20, 250);
     const QColor blue(60, 170, 255);
     Livery look(yellow, QColor(46, 128, 130, 240), QColor(240, 170, 40, 200), yellow, yellow,
-                QColor(60, 150, 200), 7);
+                QColor(52, 44, 40), 7);
     look.lateral = withAlpha(look.line, 90);
     const Build a = angel({{{48, 128}, 180, 118, 0.42, 0.58, 0.2, 0.52, 0.15, 0, 0.8},
                            0.3,
@@ -208,16 +208,35 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
     }
     paintFront(p, a, look);
     {
-        // The preopercle's rim and its spine are edged electric blue.
+        // The edges of the gill cover, the preopercle's spine and the lips
+        // are electric blue.
         const BodyShape &b = a.shape;
         const double eyeAt = (a.eye.x() - b.snout.x()) / b.length;
         const double pre = eyeAt + (a.gill - eyeAt) * 0.55;
         const Saved clip(p);
         p.setClipPath(a.body, Qt::IntersectClip);
+        const QPainterPath preEdge =
+            curveThrough({b.at(pre, -0.18), b.at(pre + 0.004, 0.1), b.at(pre - 0.005, 0.3),
+                          b.at(pre - 0.02, 0.42), b.at(a.gill + 0.01, 0.5)});
+        const QPainterPath coverEdge =
+            curveThrough({b.at(a.gill - 0.03, -0.45), b.at(a.gill, -0.1), b.at(a.gill - 0.01, 0.2),
+                          b.at(a.gill - 0.05, 0.42)});
+        for (const QPainterPath &edge : {preEdge, coverEdge}) {
+            stroke(p, edge, withAlpha(blue, 90), 4);
+            stroke(p, edge, withAlpha(blue.lighter(115), 235), 1.8);
+        }
+        // Both lips, either side of the closed gape.
+        for (const double side : {-1.3, 1.5}) {
+            const QPainterPath lip =
+                curve(b.snout + QPointF(0.2, 0.6 + side), b.snout + QPointF(3.5, 1.4 + side),
+                      b.snout + QPointF(6.5, 1.8 + side * 0.6));
+            stroke(p, lip, withAlpha(blue, 80), 3.2);
+            stroke(p, lip, withAlpha(blue.lighter(110), 230), 1.4);
+        }
         stroke(p,
-               curveThrough({b.at(pre, -0.18), b.at(pre + 0.004, 0.1), b.at(pre - 0.005, 0.3),
-                             b.at(pre - 0.02, 0.42), b.at(a.gill + 0.01, 0.5)}),
-               withAlpha(blue, 220), 1.6);
+               curve(b.snout + QPointF(0, 0.6), b.snout + QPointF(3.5, 1.4),
+                     b.snout + QPointF(6.5, 1.8)),
+               QColor(10, 30, 70, 230), 0.9);
     }
     stroke(p, a.pelvic.edge, blue, 1.4);
 }
@@ -309,23 +328,31 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
         edgeFin(p, a.caudal, QColor(236, 238, 240, alpha), width);
     fillBody(p, a.body, QColor(104, 108, 116), QColor(146, 150, 156), QColor(158, 162, 166));
     {
-        // Each scale has a dark centre, so the freckles run in the scale
-        // rows, smaller towards the head, back and belly and fading out over
-        // the face; the fins are freckled more finely.
+        // Each scale has a dark centre, so the whole fish is evenly
+        // freckled: the scales overlap in a close, slightly uneven mesh,
+        // their centres fading out over the face and finer on the fins.
+        const QPainterPath fins = a.dorsal.shape.united(a.anal.shape);
+        const QPainterPath area = a.body.united(fins);
         const Saved saved(p);
-        p.setClipPath(a.body.united(a.dorsal.shape).united(a.anal.shape), Qt::IntersectClip);
+        p.setClipPath(area, Qt::IntersectClip);
         p.setPen(Qt::NoPen);
         const BodyShape &b = a.shape;
-        for (int row = 0; row <= 26; ++row) {
-            const double across = -2.1 + row * 0.162;
-            for (double t = 0.16 + (row % 2) * 0.018; t < 1.0; t += 0.036) {
-                const double r = (2.8 + 0.5 * std::sin(row * 7.3 + t * 83)) *
-                                 std::max(0.45, 1.0 - 0.3 * std::abs(across)) *
-                                 std::clamp((t - 0.12) / 0.2, 0.3, 1.0);
-                const int alpha = int(150 * std::clamp((t - 0.14) / 0.14, 0.0, 1.0));
-                p.setBrush(QColor(44, 48, 56, alpha));
-                p.drawEllipse(b.at(t, across) + QPointF(0.8 * std::sin(row * 3.1 + t * 41), 0),
-                              r * 1.1, r * 0.9);
+        const QRectF box = area.boundingRect();
+        const double step = 5.6;
+        for (int row = 0; row * step * 0.86 < box.height(); ++row) {
+            const double y = box.top() + row * step * 0.86;
+            for (int col = 0; col * step < box.width() + step; ++col) {
+                const double x = box.left() + col * step + (row % 2) * step * 0.5;
+                const QPointF c(x + 0.9 * std::sin(row * 12.9898 + col * 78.233),
+                                y + 0.8 * std::sin(row * 39.346 + col * 11.135));
+                const double t = (c.x() - b.snout.x()) / b.length;
+                const double fade = std::clamp((t - 0.16) / 0.16, 0.0, 1.0);
+                if (fade <= 0 || !area.contains(c))
+                    continue;
+                const bool onFin = !a.body.contains(c);
+                const double r = (onFin ? 1.4 : 2.1) + 0.35 * std::sin(row * 5.7 + col * 3.3);
+                p.setBrush(QColor(44, 48, 56, int((onFin ? 110 : 150) * fade)));
+                p.drawEllipse(c, r * 1.1, r * 0.95);
             }
         }
     }

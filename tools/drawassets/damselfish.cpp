@@ -7,6 +7,9 @@
 #include <QLinearGradient>
 #include <QRadialGradient>
 #include <QTransform>
+#include <array>
+#include <cmath>
+#include <cstdint>
 
 // Damselfish: small oval reef fish.
 
@@ -117,11 +120,29 @@ void paintSergeantMajor(QPainter &p, double w, double h)
     paintBackFins(p, d, look);
     edgeFin(p, d.caudal, QColor(40, 40, 45, 120), 2);
     fillBody(p, d.body, QColor(240, 205, 50), QColor(232, 234, 236), QColor(242, 244, 246), 0.45);
-    // The bars wrap round the body, narrowing over the back and the belly.
-    for (const double along : {0.29, 0.445, 0.6, 0.75, 0.895})
-        p.fillPath(bandAcross(d.shape, along, {11, 15, 17, 16, 12, 8, 4}, 0.015, 0.012, -1.3, 1.3)
-                       .intersected(d.body),
-                   QColor(20, 24, 32, 235));
+    // The bars wrap round the body, broad on the back and narrowing towards
+    // the belly, each a little different: the first bends back round the
+    // gill cover, the middle ones lean back, the last stands upright.
+    const struct
+    {
+        double along;
+        std::array<double, 5> shift; // from the back down to the belly
+        double width;
+    } bars[] = {{0.29, {0.04, 0.0, -0.02, 0.0, 0.035}, 1.0},
+                {0.445, {0.03, 0.012, 0.0, -0.01, -0.018}, 1.08},
+                {0.6, {0.025, 0.01, 0.0, -0.006, -0.02}, 0.95},
+                {0.75, {0.015, 0.006, 0.0, -0.01, -0.012}, 0.9},
+                {0.895, {0.006, 0.0, 0.0, 0.0, -0.006}, 0.78}};
+    for (const auto &b : bars) {
+        std::vector<QPointF> spine;
+        for (int k = 0; k < 5; ++k)
+            spine.push_back(d.shape.at(b.along + b.shift[size_t(k)], -1.3 + 0.65 * k));
+        const double w = b.width;
+        p.fillPath(
+            ribbon(curveThrough(spine), {17 * w, 18 * w, 16 * w, 13 * w, 9 * w, 5 * w, 3 * w})
+                .intersected(d.body),
+            QColor(20, 24, 32, 235));
+    }
     paintScaleRows(p, d.body, d.shape, 7.5, QColor(120, 120, 110, 90), 0.7, ScaleStyle::Large);
     modelBody(p, d.body, d.caudal.base.x1(), QColor(70, 72, 80), 0.7);
     paintFront(p, d, look);
@@ -225,12 +246,34 @@ void paintYellowtailedDamselfish(QPainter &p, double w, double h)
     paintFin(p, d.anal, dark, look.ray, 0);
     fillBody(p, d.body, QColor(28, 30, 60), QColor(44, 40, 72), QColor(62, 50, 66));
     paintScaleRows(p, d.body, d.shape, 6.5, QColor(90, 90, 140, 100));
-    // Many small electric-blue spots crowd the upper front of the body and
-    // thin out towards the tail and belly.
-    paintSpots(p, d.body.intersected(oval({96, 96}, 56, 30)), 8, 0.9, 1.6, QColor(60, 180, 255),
-               36);
-    paintSpots(p, d.body.intersected(oval({150, 96}, 40, 20)), 12, 0.7, 1.2,
-               QColor(60, 170, 250, 200), 37);
+    {
+        // Electric-blue spots of uneven size scattered over the upper front
+        // of the body behind the head, thickest below the spiny dorsal and
+        // thinning out towards the tail and the midline; none on the face.
+        const Saved saved(p);
+        p.setClipPath(d.body, Qt::IntersectClip);
+        p.setPen(Qt::NoPen);
+        const BodyShape &b = d.shape;
+        const QPointF centre = b.at(0.4, -0.55);
+        std::uint32_t seed = 0x5eed1234u;
+        const auto next = [&seed] {
+            seed = seed * 1664525u + 1013904223u;
+            return double(seed >> 8) / double(1u << 24);
+        };
+        for (int i = 0; i < 150; ++i) {
+            const QPointF c = b.at(0.27 + next() * 0.42, -1.0 + next() * 1.05);
+            const double dx = (c.x() - centre.x()) / (b.length * 0.2);
+            const double dy = (c.y() - centre.y()) / (b.depth * 0.32);
+            const double chance = std::exp(-(dx * dx + dy * dy) * 0.9);
+            const double roll = next(), size = next(), tint = next();
+            if (roll > chance)
+                continue;
+            const double r = 0.6 + 1.2 * size * size + 0.4 * chance;
+            p.setBrush(
+                QColor(50 + int(40 * tint), 160 + int(50 * tint), 255, int(150 + 100 * chance)));
+            p.drawEllipse(c, r, r * 0.9);
+        }
+    }
     modelBody(p, d.body, d.caudal.base.x1(), QColor(10, 10, 30, 150), 0.6);
     paintFront(p, d, look);
 }

@@ -237,8 +237,7 @@ void paintPectoral(QPainter &p, const QPainterPath &body, const Fin &f, QColor m
     if (up.y() > 0)
         up = -up;
     const double half = std::max(2.0, f.base.length() / 2);
-    // The skin of the gill cover just ahead of the root, and of the flank under it.
-    const QColor skin = colourUnder(p, root - along * half * 1.1, membrane);
+    // The flank under the root.
     const QColor flank = colourUnder(p, root + along * half * 0.3, membrane);
     const QColor opaque = withAlpha(membrane, 255);
     {
@@ -248,28 +247,12 @@ void paintPectoral(QPainter &p, const QPainterPath &body, const Fin &f, QColor m
         for (int i = 1; i <= 3; ++i)
             p.fillPath(QTransform::fromTranslate(0.7 * i, 1.1 * i).map(f.shape),
                        QColor(0, 10, 30, 11));
-        // The fleshy base the fin hinges on: a rounded pad of muscle under the
-        // skin, in the flank's colour warmed by the fin's, swelling out
-        // behind the gill opening and running on into the membrane.
-        const QPointF centre = root - along * half * 0.05;
-        QTransform turn;
-        turn.translate(centre.x(), centre.y());
-        turn.rotate(std::atan2(along.y(), along.x()) * 180.0 / pi);
-        QPainterPath pad;
-        pad.addEllipse(QPointF(0, 0), half * 0.75, half * 1.18);
-        pad = turn.map(pad);
-        const QColor meat = blend(flank, opaque, 0.4);
-        QLinearGradient swell(root - along * half * 0.8, root + along * half * 0.75);
-        swell.setColorAt(0, meat.darker(135));
-        swell.setColorAt(0.45, meat);
-        swell.setColorAt(0.7, withAlpha(meat.lighter(108), 200));
-        swell.setColorAt(1, withAlpha(meat, 0));
-        p.fillPath(pad, swell);
-        QLinearGradient rounded(root + up * half * 1.2, root - up * half * 1.2);
-        rounded.setColorAt(0, QColor(255, 255, 255, 45));
-        rounded.setColorAt(0.4, QColor(255, 255, 255, 0));
-        rounded.setColorAt(1, QColor(0, 8, 24, 55));
-        p.fillPath(pad, rounded);
+        // Where the fin hinges on the body the flank darkens a little into
+        // the hollow behind the gill opening, with no edge of its own.
+        QRadialGradient hollow(root + along * half * 0.2, half * 1.6);
+        hollow.setColorAt(0, QColor(0, 8, 24, 40));
+        hollow.setColorAt(1, QColor(0, 8, 24, 0));
+        p.fillPath(body, hollow);
     }
     {
         const Saved s(p);
@@ -277,7 +260,8 @@ void paintPectoral(QPainter &p, const QPainterPath &body, const Fin &f, QColor m
         // The membrane is thick and coloured near the body and thins out
         // towards the free edge, which melts into what lies behind it.
         QLinearGradient sheet(root, root + axis * 1.15);
-        sheet.setColorAt(0, withAlpha(membrane, std::max(membrane.alpha(), 225)));
+        // At the root it takes the colour of the flank it grows from.
+        sheet.setColorAt(0, blend(flank, opaque, 0.12));
         sheet.setColorAt(0.12, withAlpha(membrane, std::max(membrane.alpha(), 190)));
         sheet.setColorAt(0.4, withAlpha(membrane, int(membrane.alpha() * 0.62)));
         sheet.setColorAt(0.85, withAlpha(membrane.lighter(115), int(membrane.alpha() * 0.28)));
@@ -315,54 +299,6 @@ void paintPectoral(QPainter &p, const QPainterPath &body, const Fin &f, QColor m
             }
         }
     }
-    // The rear edge of the gill cover lies over the root: a flap of the
-    // cover's own skin, rounded back, with the fin's base in its shadow.
-    const Saved s(p);
-    p.setClipPath(body, Qt::IntersectClip);
-    const QPointF down = (f.base.p2() - f.base.p1()) / (2 * half);
-    std::vector<QPointF> rim;
-    for (int k = 0; k <= 6; ++k) {
-        const double v = -1.7 + 3.4 * k / 6.0;
-        const double u = 0.12 - 0.6 * (v / 1.7) * (v / 1.7);
-        rim.push_back(root + along * half * u + down * half * v);
-    }
-    const QPainterPath edge = curveThrough(rim);
-    const QPointF flapCentre = root - along * half * 0.6;
-    QRadialGradient under(root + along * half * 0.35, half * 1.5);
-    under.setColorAt(0, QColor(0, 8, 24, 70));
-    under.setColorAt(1, QColor(0, 8, 24, 0));
-    p.fillPath(
-        QTransform::fromTranslate(along.x() * 1.4, along.y() * 1.4).map(edge) +
-            [&] {
-                QPainterPath lip = edge;
-                lip.lineTo(flapCentre - down * half * 1.7);
-                lip.closeSubpath();
-                return lip;
-            }(),
-        under);
-    QPainterPath flap = edge;
-    flap.lineTo(flapCentre - along * half * 0.9 + down * half * 1.7);
-    flap.lineTo(flapCentre - along * half * 0.9 - down * half * 1.7);
-    flap.closeSubpath();
-    QRadialGradient cover(flapCentre, half * 1.75);
-    cover.setColorAt(0, skin);
-    cover.setColorAt(0.6, skin);
-    cover.setColorAt(1, withAlpha(skin, 0));
-    p.fillPath(flap, cover);
-    QLinearGradient ends(rim.front(), rim.back());
-    ends.setColorAt(0, withAlpha(skin.darker(170), 0));
-    ends.setColorAt(0.3, withAlpha(skin.darker(170), 170));
-    ends.setColorAt(0.7, withAlpha(skin.darker(170), 170));
-    ends.setColorAt(1, withAlpha(skin.darker(170), 0));
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QBrush(ends), 0.65, Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(edge);
-    QLinearGradient lit(rim.front(), rim.back());
-    lit.setColorAt(0, QColor(255, 255, 255, 0));
-    lit.setColorAt(0.4, QColor(255, 255, 255, 70));
-    lit.setColorAt(1, QColor(255, 255, 255, 0));
-    p.setPen(QPen(QBrush(lit), 0.5));
-    p.drawPath(QTransform::fromTranslate(-along.x() * 0.7, -along.y() * 0.7).map(edge));
 }
 
 void paintPelvicPair(QPainter &p, const Fin &f, QColor membrane, QColor ray)
@@ -534,99 +470,89 @@ void paintBeakPlates(QPainter &p, const QPainterPath &body, QPointF tip, double 
 {
     if (Silhouette::active(p))
         return;
-    // Two hard plates of fused teeth, an upper hooking a little over the
-    // lower, each ending in a straight cutting edge; a notch at the front
-    // marks where the left and right halves of each plate meet. Behind them
-    // the lips are only a thin fold of skin.
-    const double s = size * 0.95;
-    const auto at = [tip, s](double x, double y) { return tip + QPointF((x + 0.16) * s, y * s); };
-    QPainterPath upper(at(0.62, -0.52));
-    upper.cubicTo(at(0.4, -0.56), at(0.06, -0.36), at(-0.12, -0.12));
-    upper.quadTo(at(-0.2, -0.02), at(-0.15, 0.05));
-    upper.lineTo(at(-0.08, 0.03));
-    upper.lineTo(at(-0.05, -0.02));
-    upper.lineTo(at(-0.01, 0.04));
-    upper.quadTo(at(0.3, 0.06), at(0.62, 0.08));
+    // Two hard plates of fused teeth make the front of the snout itself:
+    // the body's outline is their front, and behind it each plate ends in a
+    // hard edge under a thin fold of lip. They meet in a straight cutting
+    // edge with a small notch at the front, where the left and right halves
+    // of each plate join.
+    const double s = size * 1.05;
+    const auto at = [tip, s](double x, double y) { return tip + QPointF((x + 0.02) * s, y * s); };
+    QPainterPath upper(at(0.12, -0.6));
+    upper.cubicTo(at(-0.1, -0.62), at(-0.3, -0.45), at(-0.4, -0.1));
+    upper.lineTo(at(-0.4, 0.07));
+    upper.quadTo(at(0.2, 0.08), at(0.62, 0.1));
+    upper.cubicTo(at(0.56, -0.2), at(0.36, -0.48), at(0.12, -0.6));
     upper.closeSubpath();
-    QPainterPath lower(at(0.56, 0.11));
-    lower.quadTo(at(0.26, 0.1), at(0.0, 0.09));
-    lower.lineTo(at(-0.03, 0.13));
-    lower.lineTo(at(-0.07, 0.09));
-    lower.lineTo(at(-0.12, 0.1));
-    lower.cubicTo(at(-0.1, 0.2), at(0.2, 0.4), at(0.56, 0.44));
+    QPainterPath lower(at(0.56, 0.12));
+    lower.quadTo(at(0.1, 0.11), at(-0.4, 0.1));
+    lower.lineTo(at(-0.4, 0.3));
+    lower.cubicTo(at(-0.2, 0.48), at(0.0, 0.52), at(0.14, 0.5));
+    lower.cubicTo(at(0.34, 0.42), at(0.52, 0.28), at(0.56, 0.12));
     lower.closeSubpath();
     const Saved saved(p);
-    // The dark gape between the plates and the shadow under them.
-    p.fillPath(QTransform::fromTranslate(s * 0.03, s * 0.05).map(upper.united(lower)),
-               QColor(0, 0, 0, 80));
+    p.setClipPath(body, Qt::IntersectClip);
     const QColor enamel = colour;
+    const QColor flesh = lips.isValid() ? lips : colour.darker(140);
     for (const auto &[plate, lit] : {std::pair{upper, true}, std::pair{lower, false}}) {
         const QRectF r = plate.boundingRect();
         QLinearGradient g(r.topLeft(), r.bottomLeft());
         if (lit) {
-            g.setColorAt(0, withAlpha(enamel.darker(118), 255));
-            g.setColorAt(0.55, withAlpha(enamel, 255));
-            g.setColorAt(1, withAlpha(enamel.lighter(135), 255));
+            g.setColorAt(0, enamel.darker(112));
+            g.setColorAt(0.6, enamel);
+            g.setColorAt(1, enamel.lighter(118));
         } else {
-            g.setColorAt(0, withAlpha(enamel.lighter(125), 255));
-            g.setColorAt(0.5, withAlpha(enamel, 255));
-            g.setColorAt(1, withAlpha(enamel.darker(135), 255));
+            g.setColorAt(0, enamel.lighter(110));
+            g.setColorAt(0.5, enamel);
+            g.setColorAt(1, enamel.darker(130));
         }
         p.fillPath(plate, g);
-        const Saved clip(p);
-        p.setClipPath(plate, Qt::IntersectClip);
-        // The fused teeth show as fine rows of overlapping scallops running
-        // back from the cutting edge, finer towards it.
-        const double y0 = lit ? 0.02 : 0.13;
-        const double dir = lit ? -1 : 1;
-        for (int row = 0; row < 4; ++row) {
-            const double r2 = s * (0.045 + row * 0.012);
-            const double y = y0 + dir * (0.05 + row * 0.1);
-            for (int i = 0; i < 6; ++i) {
-                const QPointF c = at(-0.1 + i * 0.12 + row * 0.05, y + 0.012 * i);
-                p.setPen(QPen(withAlpha(enamel.darker(150), 70 - row * 12), 0.4));
-                p.setBrush(Qt::NoBrush);
-                p.drawArc(QRectF(c.x() - r2, c.y() - r2, 2 * r2, 2 * r2), lit ? 200 * 16 : 20 * 16,
-                          140 * 16);
+        {
+            const Saved clip(p);
+            p.setClipPath(plate, Qt::IntersectClip);
+            // The fused teeth show as fine scallops running back from the
+            // cutting edge.
+            const double y0 = lit ? 0.07 : 0.11;
+            const double dir = lit ? -1 : 1;
+            for (int row = 0; row < 3; ++row) {
+                const double r2 = s * (0.04 + row * 0.012);
+                const double y = y0 + dir * (0.06 + row * 0.1);
+                for (int i = 0; i < 6; ++i) {
+                    const QPointF c = at(-0.3 + i * 0.13 + row * 0.05, y);
+                    p.setPen(QPen(withAlpha(enamel.darker(150), 60 - row * 12), 0.4));
+                    p.setBrush(Qt::NoBrush);
+                    p.drawArc(QRectF(c.x() - r2, c.y() - r2, 2 * r2, 2 * r2),
+                              lit ? 200 * 16 : 20 * 16, 140 * 16);
+                }
             }
+            // Shaded towards the rear where it sinks under the lip.
+            QLinearGradient sink(at(0.0, 0), at(0.62, 0));
+            sink.setColorAt(0, QColor(0, 0, 0, 0));
+            sink.setColorAt(1, QColor(0, 0, 0, 60));
+            p.fillPath(plate, sink);
         }
-        // A hard, narrow glint along the curve of the plate, not a soft sheen.
-        stroke(p,
-               lit ? curve(at(-0.1, -0.2), at(0.05, -0.4), at(0.35, -0.48))
-                   : curve(at(-0.06, 0.24), at(0.1, 0.36), at(0.4, 0.4)),
-               QColor(255, 255, 255, lit ? 150 : 70), s * 0.045);
-        p.setClipping(false);
-        stroke(p, plate, withAlpha(enamel.darker(220), 150), 0.45);
     }
-    // The cutting edges, worn pale, and the dark line where they meet.
-    stroke(p, curve(at(-0.15, 0.05), at(0.3, 0.065), at(0.62, 0.085)),
-           withAlpha(enamel.lighter(170), 230), std::max(0.5, s * 0.035));
-    stroke(p, curve(at(-0.12, 0.105), at(0.26, 0.1), at(0.56, 0.11)), QColor(15, 12, 12, 220),
-           std::max(0.5, s * 0.03));
-    // The seam between left and right halves, running up from the notch.
-    stroke(p, curve(at(-0.05, -0.02), at(-0.06, -0.2), at(0.0, -0.4)),
-           withAlpha(enamel.darker(200), 140), 0.45);
-    // The lips: a thin fold over the root of each plate, lit along its crest.
-    p.setClipPath(body, Qt::IntersectClip);
-    const QColor flesh = lips.isValid() ? lips : colour.darker(140);
-    QPainterPath upperLip(at(0.2, -0.66));
-    upperLip.cubicTo(at(0.55, -0.68), at(0.8, -0.42), at(0.74, 0.1));
-    upperLip.quadTo(at(0.66, 0.08), at(0.6, 0.0));
-    upperLip.cubicTo(at(0.62, -0.36), at(0.42, -0.52), at(0.2, -0.66));
-    upperLip.closeSubpath();
-    QPainterPath lowerLip(at(0.72, 0.12));
-    lowerLip.cubicTo(at(0.76, 0.42), at(0.6, 0.56), at(0.2, 0.56));
-    lowerLip.cubicTo(at(0.45, 0.48), at(0.6, 0.4), at(0.62, 0.13));
-    lowerLip.closeSubpath();
-    for (const auto &[lip, lit] : {std::pair{upperLip, true}, std::pair{lowerLip, false}}) {
-        p.fillPath(QTransform::fromTranslate(-s * 0.04, lit ? s * 0.03 : -s * 0.02).map(lip),
-                   QColor(0, 0, 0, 55));
-        const QRectF r = lip.boundingRect();
-        QLinearGradient g(r.topLeft(), r.bottomLeft());
-        g.setColorAt(0, flesh.lighter(lit ? 118 : 105));
-        g.setColorAt(1, flesh.darker(lit ? 105 : 125));
-        p.fillPath(lip, g);
+    // The hard rear edges of the plates, and the lip folded over them.
+    QPainterPath upperRear(at(0.12, -0.6));
+    upperRear.cubicTo(at(0.36, -0.48), at(0.56, -0.2), at(0.62, 0.1));
+    QPainterPath lowerRear(at(0.56, 0.12));
+    lowerRear.cubicTo(at(0.52, 0.28), at(0.34, 0.42), at(0.14, 0.5));
+    for (const QPainterPath &rear : {upperRear, lowerRear}) {
+        stroke(p, QTransform::fromTranslate(s * 0.07, 0).map(rear), flesh, s * 0.12);
+        stroke(p, QTransform::fromTranslate(s * 0.11, 0).map(rear),
+               withAlpha(flesh.lighter(125), 150), s * 0.03);
+        stroke(p, rear, withAlpha(enamel.darker(250), 200), std::max(0.5, s * 0.03));
     }
+    // The cutting edges meeting, worn pale above the dark line between them,
+    // and the notch at the front where the halves join.
+    stroke(p, curve(at(-0.4, 0.07), at(0.2, 0.08), at(0.56, 0.1)),
+           withAlpha(enamel.lighter(160), 220), std::max(0.5, s * 0.03));
+    stroke(p, curve(at(-0.4, 0.1), at(0.1, 0.11), at(0.5, 0.12)), QColor(15, 12, 12, 220),
+           std::max(0.55, s * 0.035));
+    QPainterPath notch(at(-0.4, -0.03));
+    notch.lineTo(at(0.06, 0.095));
+    notch.lineTo(at(-0.4, 0.22));
+    notch.closeSubpath();
+    p.fillPath(notch, QColor(15, 12, 12, 200));
 }
 
 } // namespace fishkit

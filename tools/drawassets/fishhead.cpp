@@ -29,29 +29,29 @@ constexpr double pi = std::numbers::pi;
 void paintPlate(QPainter &p, const QPainterPath &front, const QPainterPath &rim, QColor line,
                 QPointF away, double weight)
 {
+    // The bone lies under the skin: the only sign of it is a soft shadow
+    // where its free edge overlaps the flank behind, and the edge itself as
+    // a faint line, with no light of its own.
     QPainterPath plate = rim;
     plate.connectPath(front.toReversed());
     plate.closeSubpath();
-    for (int i = 6; i >= 1; --i)
-        stroke(p, QTransform::fromTranslate(away.x() * i * 0.7, away.y() * i * 0.7).map(rim),
-               withAlpha(line, int(line.alpha() * 0.05 * (7 - i) * weight)), 1.5);
+    for (int i = 5; i >= 1; --i)
+        stroke(p, QTransform::fromTranslate(away.x() * i * 0.6, away.y() * i * 0.6).map(rim),
+               withAlpha(line, int(line.alpha() * 0.035 * (6 - i) * weight)), 1.4);
     QLinearGradient across(front.pointAtPercent(0.4), rim.pointAtPercent(0.4));
-    across.setColorAt(0, QColor(255, 255, 255, 0));
-    across.setColorAt(0.5, QColor(255, 255, 255, int(26 * weight)));
-    across.setColorAt(0.82, QColor(255, 255, 255, int(10 * weight)));
-    across.setColorAt(1, withAlpha(line, int(45 * weight)));
+    across.setColorAt(0, withAlpha(line, 0));
+    across.setColorAt(0.7, withAlpha(line, 0));
+    across.setColorAt(1, withAlpha(line, int(22 * weight)));
     p.fillPath(plate, across);
-    const QRectF r = plate.boundingRect();
-    QLinearGradient down(r.topLeft(), r.bottomLeft());
-    down.setColorAt(0, QColor(255, 255, 255, int(16 * weight)));
-    down.setColorAt(0.5, QColor(255, 255, 255, 0));
-    down.setColorAt(1, QColor(0, 8, 24, int(38 * weight)));
-    p.fillPath(plate, down);
-    // The free edge: a lit lip just inside it over a fine dark line.
-    stroke(p, QTransform::fromTranslate(-away.x() * 0.9, -away.y() * 0.9).map(rim),
-           QColor(255, 255, 255, int(60 * weight)), 0.9);
-    stroke(p, rim, withAlpha(line, int(line.alpha() * std::min(1.0, 0.55 + 0.4 * weight))),
-           0.55 + 0.35 * weight);
+    QLinearGradient fade(rim.pointAtPercent(0), rim.pointAtPercent(1));
+    const QColor edge = withAlpha(line, int(line.alpha() * std::min(0.8, 0.35 + 0.35 * weight)));
+    fade.setColorAt(0, withAlpha(edge, 0));
+    fade.setColorAt(0.25, edge);
+    fade.setColorAt(0.75, edge);
+    fade.setColorAt(1, withAlpha(edge, 0));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QBrush(fade), 0.45 + 0.25 * weight, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(rim);
 }
 
 // Fine teeth along `edge` from `from` to `to` of its length, pointing back
@@ -211,36 +211,24 @@ void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, 
     const QPointF mid = (tip + end) / 2 + sag;
     const double lip = std::clamp(mouth * 0.14, 0.9, 2.6);
     if (mouth < shape.depth * 0.1) {
-        // A small terminal mouth: fleshy lips round the tip of the snout, the
-        // upper a little fuller, parted by a short dark gape.
-        const double r = std::max(1.5, mouth * 0.32);
-        const QPointF front = shape.snout + QPointF(-r * 0.25, r * 0.15);
-        const QPointF corner = front + QPointF(mouth * 0.75, mouth * 0.18);
-        const QPointF middle = (front + corner) / 2 + QPointF(0, r * 0.1);
-        QPainterPath upper(corner);
-        upper.quadTo(middle + QPointF(0, -r * 1.1), front + QPointF(r * 0.2, -r * 0.85));
-        upper.quadTo(front + QPointF(-r * 0.55, -r * 0.4), front);
-        upper.quadTo(middle, corner);
-        QPainterPath lower(corner);
-        lower.quadTo(middle + QPointF(0, r * 0.95), front + QPointF(r * 0.3, r * 0.75));
-        lower.quadTo(front + QPointF(-r * 0.4, r * 0.35), front);
-        lower.quadTo(middle, corner);
-        const Saved s(p);
-        p.setClipping(false);
-        for (const auto &[part, lit] : {std::pair{upper, true}, std::pair{lower, false}}) {
-            const QRectF box = part.boundingRect();
-            QLinearGradient flesh(box.topLeft(), box.bottomLeft());
-            flesh.setColorAt(0, withAlpha(line.lighter(lit ? 150 : 100), lit ? 120 : 210));
-            flesh.setColorAt(1, withAlpha(line.lighter(lit ? 100 : 150), lit ? 210 : 120));
-            p.fillPath(part, flesh);
-            stroke(p, part, withAlpha(line, 140), 0.45);
-        }
-        stroke(p, curve(front, middle, corner), withAlpha(line.darker(200), 230),
-               std::max(0.5, r * 0.3));
-        stroke(p,
-               curve(front + QPointF(0, -r * 0.75), middle + QPointF(0, -r * 0.85),
-                     corner + QPointF(-r * 0.4, -r * 0.3)),
-               QColor(255, 255, 255, 80), std::max(0.35, r * 0.22));
+        // A small terminal mouth, closed: the lips are part of the snout's
+        // outline, and show only as the gape between them, the upper lip's
+        // lit rim above it and the lower lip's shadow under it.
+        const double r = std::max(1.2, mouth * 0.28);
+        const QPointF front = shape.snout + QPointF(0, r * 0.2);
+        const QPointF corner = front + QPointF(mouth * 0.8, mouth * 0.16);
+        const QPointF middle = (front + corner) / 2 + QPointF(0, r * 0.12);
+        const QPainterPath gap = curve(front, middle, corner);
+        stroke(p, QTransform::fromTranslate(0, r * 0.55).map(gap), withAlpha(line, 40), r * 0.9);
+        stroke(p, QTransform::fromTranslate(0, -r * 0.45).map(gap), QColor(255, 255, 255, 40),
+               r * 0.5);
+        QLinearGradient fade(front, corner);
+        fade.setColorAt(0, withAlpha(line, 220));
+        fade.setColorAt(0.75, withAlpha(line, 170));
+        fade.setColorAt(1, withAlpha(line, 40));
+        p.setPen(QPen(QBrush(fade), std::max(0.55, r * 0.32), Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(gap);
         return;
     }
     const QPainterPath gape = curve(tip, mid, end);
@@ -291,17 +279,10 @@ void paintNostril(QPainter &p, const BodyShape &shape, QPointF eye, double size,
 {
     if (Silhouette::active(p))
         return;
-    // Two small openings on the snout ahead of the eye, the front one
-    // raised on a short rim.
-    const QPointF a = shape.snout + (eye - shape.snout) * 0.55 + QPointF(0, -size * 0.4);
-    const QPointF b = a + QPointF(size * 1.3, -size * 0.15);
-    for (const QPointF &c : {a, b}) {
-        paintDisc(p, c, size * 0.5, size * 0.36, withAlpha(line, 150));
-        stroke(p,
-               curve(c + QPointF(-size * 0.5, size * 0.35), c + QPointF(0, size * 0.6),
-                     c + QPointF(size * 0.5, size * 0.35)),
-               QColor(255, 255, 255, 50), 0.5);
-    }
+    // One small opening on the snout ahead of the eye, barely darker than
+    // the skin round it.
+    const QPointF c = shape.snout + (eye - shape.snout) * 0.6 + QPointF(0, -size * 0.4);
+    paintDisc(p, c, size * 0.38, size * 0.28, withAlpha(line, 70));
 }
 
 void paintLateralLine(QPainter &p, const QPainterPath &body, const BodyShape &shape, double from,

@@ -404,7 +404,7 @@ void paintGillCover(QPainter &p, const QPainterPath &body, const BodyShape &shap
 // the lips at the corner.
 void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, QColor lining = {});
 
-// The two nostrils of `shape` on the snout ahead of the eye at `eye`, `size` across.
+// The nostril of `shape` on the snout ahead of the eye at `eye`, `size` across.
 void paintNostril(QPainter &p, const BodyShape &shape, QPointF eye, double size, QColor line);
 
 // The lateral line of `shape`, clipped to `body`: from `from` of the length,

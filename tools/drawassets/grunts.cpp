@@ -111,7 +111,10 @@ void paintPorkfish(QPainter &p, double w, double h)
         // the corner of the mouth, the other from the front of the dorsal fin
         // to the base of the pectoral fin.
         const QColor black(18, 18, 22);
-        p.fillPath(bandAcross(s, 0.13, {11, 14, 15, 15, 14, 12, 9}, -0.13, 0, -1.5, 0.45), black);
+        p.fillPath(ribbon(curveThrough({s.at(0.42, -1.3), s.at(0.28, -0.86), s.at(0.18, -0.38),
+                                        s.at(0.14, -0.04), s.at(0.122, 0.12)}),
+                          {16, 16, 15, 13, 9, 3}),
+                   black);
         p.fillPath(bandAcross(s, 0.37, {15, 18, 19, 18, 16, 12}, -0.085, 0.01, -1.5, 0.42), black);
     });
 }
@@ -127,7 +130,7 @@ void paintFrenchGrunt(QPainter &p, double w, double h)
     const QColor yellow(250, 205, 40);
     const QColor finColour = withAlpha(yellow.darker(105), 225);
     const Grunt french(BodyShape{{54, 132}, 184, 98, 0.42, 0.6, 0.2, 0.58, 0.06, 0.02, 0.8},
-                       QColor(170, 190, 218), QColor(232, 240, 250), QColor(246, 246, 240),
+                       QColor(128, 152, 190), QColor(196, 212, 232), QColor(232, 236, 238),
                        finColour, finColour, finColour, QColor(160, 120, 20, 140),
                        withAlpha(yellow, 180), QColor(200, 170, 80), 0.26, 0.17, {52, 92}, 0.42);
     const BodyShape &s = french.shape;

@@ -80,17 +80,36 @@ void paintWrasse(QPainter &p, const Wrasse &f,
     paintPelvicPair(
         p, pelvicFin(parts.body, s.at(f.pectoralAt + 0.02, 0), s.depth * 0.08, s.depth * 0.26, 62),
         f.fin, f.ray);
-    const Fin pectoral = fanFin(s.at(f.pectoralAt + 0.01, 0.02), s.at(f.pectoralAt, 0.32),
-                                s.depth * 0.38, 8, 40, 0.6, 13);
+    // A dark-tipped pectoral is the long pointed wing of a wrasse that rows
+    // with it.
+    const double reach = s.depth * (f.pectoralTip.isValid() ? 0.5 : 0.38);
+    const Fin pectoral = fanFin(s.at(f.pectoralAt + 0.01, 0.02), s.at(f.pectoralAt, 0.32), reach, 8,
+                                40, f.pectoralTip.isValid() ? 0.85 : 0.6, 13);
     paintPectoral(p, parts.body, pectoral, withAlpha(f.fin.lighter(115), 180), f.ray);
     if (f.pectoralTip.isValid() && !Silhouette::active(p)) {
+        // The outer third of the fin is dark, its edge catching the light so
+        // that it shows even where it lies over dark bands.
         const Saved tip(p);
         p.setClipPath(pectoral.shape, Qt::IntersectClip);
-        for (const QPointF &tip : {pectoral.tips[0], pectoral.tips[1], pectoral.tips[2]})
-            paintGlow(p, tip, s.depth * 0.16, f.pectoralTip);
+        const QPointF root = pectoral.base.center();
+        QRadialGradient dark(root, reach * 1.05);
+        dark.setColorAt(0, withAlpha(f.pectoralTip, 0));
+        dark.setColorAt(0.55, withAlpha(f.pectoralTip, 0));
+        dark.setColorAt(0.72, f.pectoralTip);
+        dark.setColorAt(1, f.pectoralTip);
+        p.fillPath(pectoral.shape, dark);
+        p.setClipping(false);
+        QRadialGradient rim(root, reach * 1.05);
+        rim.setColorAt(0, QColor(220, 240, 250, 0));
+        rim.setColorAt(0.6, QColor(220, 240, 250, 0));
+        rim.setColorAt(0.8, QColor(220, 240, 250, 170));
+        rim.setColorAt(1, QColor(220, 240, 250, 120));
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QBrush(rim), 0.8));
+        p.drawPath(pectoral.edge);
     }
     if (f.beak.alpha() > 0)
-        paintBeakPlates(p, parts.body, s.snout + QPointF(-1.5, 0.5), s.depth * 0.17, f.beak,
+        paintBeakPlates(p, parts.body, s.snout + QPointF(-1.5, 0.5), s.depth * 0.21, f.beak,
                         QColor::fromHsv(f.beak.hsvHue(), std::min(255, f.beak.hsvSaturation() + 40),
                                         std::min(f.flank.value(), f.beak.value()) * 4 / 5));
     paintNaturalEye(p, eye, std::max(4.6, s.depth * 0.052), f.iris);
@@ -243,16 +262,18 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
         p.fillPath(bandAcross(s, 0.985, {3, 7, 10, 10, 10, 7, 3}, 0, -0.02, -1.6, 1.6),
                    QColor(252, 200, 40));
         p.setClipPath(parts.body);
-        // Two narrow salmon bands slant up and back from the snout, above and
-        // below the corner of the beak, to end below the eye.
-        const std::vector<std::vector<QPointF>> bands = {
-            {s.at(0.01, -0.1), s.at(0.1, -0.17), s.at(0.2, -0.24)},
-            {s.at(0.03, 0.2), s.at(0.13, 0.08), s.at(0.23, -0.02)}};
-        for (const auto &band : bands)
-            p.fillPath(ribbon(curveThrough(band), {1.8, 3.2, 3.8, 3.8, 3.2, 1.6}),
-                       withAlpha(salmon.lighter(106), 235));
+        // Salmon blotches of uneven size over the lower head and cheek,
+        // below and behind the corner of the beak.
+        const std::vector<std::vector<QPointF>> blotches = {
+            {s.at(0.05, 0.12), s.at(0.1, 0.06), s.at(0.15, 0.1), s.at(0.13, 0.2), s.at(0.07, 0.22)},
+            {s.at(0.15, 0.3), s.at(0.21, 0.22), s.at(0.26, 0.3), s.at(0.23, 0.42), s.at(0.17, 0.4)},
+            {s.at(0.19, 0.02), s.at(0.23, -0.04), s.at(0.27, 0.02), s.at(0.24, 0.1)},
+            {s.at(0.08, 0.4), s.at(0.12, 0.35), s.at(0.14, 0.44), s.at(0.1, 0.48)}};
+        for (const auto &blotch : blotches)
+            p.fillPath(smoothClosedPath(blotch.data(), int(blotch.size())),
+                       withAlpha(salmon.lighter(106), 215));
         // The yellow spot on the upper corner of the gill cover, its edge soft.
-        const QPointF spotAt = s.at(0.3, -0.36);
+        const QPointF spotAt = s.at(0.315, -0.44);
         QRadialGradient spot(spotAt, 6.5);
         spot.setColorAt(0, QColor(255, 230, 40));
         spot.setColorAt(0.55, QColor(255, 222, 30, 240));

@@ -92,8 +92,8 @@ void paintJackJaws(QPainter &p, const QPainterPath &body, QPointF tip, QPointF e
     const Saved s(p);
     p.setClipPath(body, Qt::IntersectClip);
     // The gape slants down and back from the snout to below the rear of the eye.
-    const QPointF end(eye.x() + 6, eye.y() + 17);
-    const QPointF sag = (tip + end) / 2 + QPointF(1.5, 1.5);
+    const QPointF end(eye.x() + 4, eye.y() + 23);
+    const QPointF sag = (tip + end) / 2 + QPointF(1.2, -0.6);
     // The upper jaw bone: narrow at the snout, widening to a rounded end.
     QPainterPath jaw(tip + QPointF(0.5, -1.5));
     jaw.quadTo((tip + end) / 2 + QPointF(-1, -4.5), end + QPointF(-1, -5.5));
@@ -104,7 +104,14 @@ void paintJackJaws(QPainter &p, const QPainterPath &body, QPointF tip, QPointF e
     paintGlow(p, end + QPointF(-3, -3.5), 4, QColor(255, 255, 240, 60));
     stroke(p, jaw, QColor(50, 60, 50, 150), 0.6);
     // The gape itself, in shadow under the jaw bone's lower edge.
-    stroke(p, curve(tip, sag, end + QPointF(0.5, 0.5)), QColor(30, 34, 30, 220), 1.2);
+    // It closes tight at the snout and is deepest in shadow there, fading
+    // where the jaw bone overlaps it towards the corner.
+    QLinearGradient shut(tip, end);
+    shut.setColorAt(0, QColor(30, 34, 30, 220));
+    shut.setColorAt(1, QColor(30, 34, 30, 90));
+    p.setPen(QPen(QBrush(shut), 1.0, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(curve(tip, sag, end + QPointF(0.5, 0.5)));
     // The lower jaw, its edge running back under the gape to the throat.
     stroke(p, curve(tip + QPointF(1, 2.5), sag + QPointF(-1, 5), end + QPointF(-2, 8)),
            QColor(60, 70, 60, 80), 0.8);

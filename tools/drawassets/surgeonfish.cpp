@@ -106,18 +106,36 @@ void paintDoctorfish(QPainter &p, double w, double h)
     for (const Fin *f : {&s.dorsal, &s.anal})
         edgeFin(p, *f, QColor(110, 170, 230, 150), 2);
     fillBody(p, s.body, QColor(92, 100, 112), QColor(140, 148, 158), QColor(186, 190, 196));
-    // Each bar wavers as it goes down the flank, some a little wider or
-    // fainter than the next, and the gaps between them are uneven.
+    // About ten narrow bars, strongest on the upper flank and fading out
+    // towards the belly at different heights; the gaps between them and
+    // their widths vary, and each bows back a little with the body's curve.
     const BodyShape &b = s.shape;
-    for (int i = 0; i < 10; ++i) {
-        const double along = 0.3 + i * 0.061 + 0.012 * std::sin(i * 2.7);
-        std::vector<QPointF> bar;
-        for (double across = -1.1; across <= 1.1; across += 0.2)
-            bar.push_back(b.at(along + 0.008 * std::sin(across * 5 + i), across) +
-                          QPointF(-3 * across * across, 0));
-        const int alpha = 85 + int(25 * std::sin(i * 1.9));
-        strokeInside(p, s.body, curveThrough(bar), QColor(46, 50, 60, alpha / 2), 4.2);
-        strokeInside(p, s.body, curveThrough(bar), QColor(40, 44, 54, alpha), 1.8 + 0.5 * (i % 3));
+    const struct
+    {
+        double along, width, reach;
+        int alpha;
+    } bars[] = {{0.29, 1.0, 0.9, 110},   {0.352, 1.3, 1.0, 120}, {0.405, 0.9, 0.7, 95},
+                {0.468, 1.2, 1.05, 120}, {0.537, 1.0, 0.8, 105}, {0.588, 1.25, 0.95, 115},
+                {0.66, 0.85, 0.6, 90},   {0.71, 1.1, 0.85, 105}, {0.78, 0.95, 0.7, 90},
+                {0.84, 0.8, 0.5, 75}};
+    {
+        const Saved saved(p);
+        p.setClipPath(s.body, Qt::IntersectClip);
+        for (const auto &bar : bars) {
+            std::vector<QPointF> spine;
+            for (int k = 0; k <= 6; ++k) {
+                const double across = -1.2 + (1.2 + bar.reach) * k / 6.0;
+                spine.push_back(b.at(bar.along + 0.012 * (1 - across * across), across));
+            }
+            const double w = bar.width;
+            const QPainterPath band =
+                ribbon(curveThrough(spine), {2.2 * w, 3.0 * w, 2.8 * w, 2.4 * w, 1.7 * w, 0.8 * w});
+            QLinearGradient fade(spine.front(), spine.back());
+            fade.setColorAt(0, QColor(40, 44, 54, bar.alpha));
+            fade.setColorAt(0.55, QColor(40, 44, 54, bar.alpha * 4 / 5));
+            fade.setColorAt(1, QColor(40, 44, 54, 0));
+            p.fillPath(band, fade);
+        }
     }
     paintScaleRows(p, s.body, b, 3.0, QColor(60, 66, 78, 80), 0.6, ScaleStyle::Fine);
     // The pale ring round the stalk, just ahead of the tail.
@@ -137,7 +155,7 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
     const Canvas canvas = reef(p, w, h, 0.35);
     // Deep but longer than deep: a short blunt snout, the profile dipping in
     // above the eye, then rising steeply to the nape.
-    const BodyShape shape{{56, 132}, 186, 128, 0.42, 0.85, 0.13, 0.57, 0.16, 0.0, 0.6, 0.05};
+    const BodyShape shape{{56, 132}, 186, 128, 0.42, 0.85, 0.13, 0.57, 0.16, 0.0, 0.6, 0.02};
     const QPainterPath body = discOutline(shape);
     // The soft dorsal and anal fins rise at their front into tall pointed
     // lobes that sweep back, then run on low to the tail stalk.
