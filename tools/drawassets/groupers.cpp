@@ -365,8 +365,9 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintReef(p, 0.55, 0, 214, {}, 0, {});
-    // A diver of 1.8 m just behind a fish of more than 2 m: nearly as long as it.
-    paintDiver(p, QPointF(70, 30), 200, QColor(40, 66, 92, 215));
+    // A diver of 1.8 m a little way behind a fish of more than 2 m, so he
+    // looks about half its length, wholly in the picture above its back.
+    paintDiver(p, QPointF(96, 44), 132, QColor(40, 66, 92, 200));
     const QPainterPath minnow = bodyOutline({{0, 0}, 14, 5, 0.4, 0.5, 0.3})
                                     .united(tail(TailKind::Forked, {14, 0}, 1.5, 6, 7).shape);
     paintShoal(p, minnow, QColor(150, 170, 150, 170),
