@@ -276,7 +276,7 @@ void paintSquirrelfish(QPainter &p, double w, double h)
     stroke(p, curveThrough({{84, 94}, {88, 118}, {88, 136}, {76, 146}}), QColor(120, 14, 14, 170),
            1.1);
     const QPainterPath cheekSpine =
-        ribbon(curve({86, 137}, {94, 139.5}, {103, 139}), {3.2, 1.6, 0.2});
+        ribbon(curve({85, 136.4}, {95, 139.6}, {106, 139.4}), {3.8, 1.9, 0.2});
     p.fillPath(cheekSpine.translated(0.6, 0.9), QColor(90, 10, 10, 110));
     fillBody(p, cheekSpine, QColor(255, 236, 228), QColor(236, 190, 180), QColor(190, 120, 110));
     red(finAt(s.at(0.33, 0.92), {{0, 0}, {10, 20}, {24, 24}, {20, 4}}), 5);
@@ -285,7 +285,7 @@ void paintSquirrelfish(QPainter &p, double w, double h)
         QColor(214, 56, 44, 235), QColor(240, 120, 100, 165), QColor(110, 10, 10, 120));
     stroke(p, curve({41, 124}, {50, 128}, {60, 126}), QColor(100, 10, 10), 1.3);
     // The large night eye: a wide pupil in a red iris with a silvery sheen.
-    anatomy::paintNaturalEye(p, {78, 107}, 11.0, QColor(196, 70, 58), 0.58);
+    anatomy::paintNaturalEye(p, {78, 107}, 11.0, QColor(222, 84, 62), 0.5);
 }
 
 // A heavy tan grouper with five dark bars, a bar through the eye, a dark
