@@ -57,35 +57,37 @@ void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris, do
     p.restore();
 }
 
+void paintFang(QPainter &p, QPointF root, double down, double length)
+{
+    const fishkit::Saved s(p);
+    p.setPen(QPen(QColor(90, 88, 80, 150), 0.2));
+    const double half = 0.3 + length * 0.15;
+    const QPointF tip = root + QPointF(length * 0.28, down * length);
+    // Each fang curves back a little, ivory at the tip and dull at the gum.
+    QPainterPath fang(root - QPointF(half, 0));
+    fang.quadTo(root + QPointF(-half * 0.4, down * length * 0.6), tip);
+    fang.quadTo(root + QPointF(half * 1.3, down * length * 0.45), root + QPointF(half, 0));
+    fang.closeSubpath();
+    QLinearGradient shade(root, tip);
+    shade.setColorAt(0.0, QColor(200, 190, 170));
+    shade.setColorAt(0.5, QColor(246, 244, 236));
+    shade.setColorAt(1.0, QColor(255, 255, 250));
+    p.setBrush(shade);
+    p.drawPath(fang);
+}
+
 void paintFangRow(QPainter &p, QPointF from, QPointF to, double down, int count, double length)
 {
     // Real fangs are uneven: some long, some broken or half grown, and not
     // evenly spaced along the jaw.
     static constexpr double sizes[] = {1.0, 0.42, 0.78, 0.3, 0.92, 0.55, 0.36, 0.7, 0.48};
     static constexpr double gaps[] = {0.0, 0.28, -0.22, 0.15, -0.3, 0.2, -0.1, 0.32, -0.18};
-    p.save();
-    p.setPen(QPen(QColor(90, 88, 80, 150), 0.2));
     for (int i = 0; i < count; ++i) {
         const double t = std::clamp((i + 0.5 + gaps[i % 9]) / count, 0.0, 1.0);
-        const QPointF root = from + (to - from) * t;
         const double l = length * sizes[(i * 4 + count) % 9] * (1.0 - 0.4 * t);
-        if (l < 0.5)
-            continue;
-        const double half = 0.3 + l * 0.15;
-        const QPointF tip = root + QPointF(l * 0.28, down * l);
-        // Each fang curves back a little, ivory at the tip and dull at the gum.
-        QPainterPath fang(root - QPointF(half, 0));
-        fang.quadTo(root + QPointF(-half * 0.4, down * l * 0.6), tip);
-        fang.quadTo(root + QPointF(half * 1.3, down * l * 0.45), root + QPointF(half, 0));
-        fang.closeSubpath();
-        QLinearGradient shade(root, tip);
-        shade.setColorAt(0.0, QColor(200, 190, 170));
-        shade.setColorAt(0.5, QColor(246, 244, 236));
-        shade.setColorAt(1.0, QColor(255, 255, 250));
-        p.setBrush(shade);
-        p.drawPath(fang);
+        if (l >= 0.5)
+            paintFang(p, from + (to - from) * t, down, l);
     }
-    p.restore();
 }
 
 QPainterPath paintGrownPectoral(QPainter &p, QPointF upper, QPointF lower,

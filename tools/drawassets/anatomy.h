@@ -21,9 +21,12 @@ namespace anatomy {
 // pinpoint of light.
 void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris, double pupil = 0.5);
 
-// A row of `count` fine fangs set along the jaw from `from` to `to`, pointing
-// down (`down` 1) from the upper jaw or up (-1) from the lower: slender cones,
-// long and short ones alternating, the longest `length`, leaning back.
+// One curved fang from its root on the gum, pointing down (`down` 1) from
+// the upper jaw or up (-1) from the lower.
+void paintFang(QPainter &p, QPointF root, double down, double length);
+
+// A row of `count` fine fangs set along the jaw from `from` to `to`: slender
+// cones, long and short ones alternating, the longest `length`, leaning back.
 void paintFangRow(QPainter &p, QPointF from, QPointF to, double down, int count, double length);
 
 // A pectoral fin that grows out of the flank just behind the gill opening:

@@ -391,7 +391,7 @@ void paintChain(QPainter &p, const QPainterPath &area, double spacing, const QBr
 } // namespace
 
 // A white box with no horns, covered with round black spots, smaller on the
-// face and kept whole round the eye and the small grey-lipped mouth.
+// face and kept whole round the eye and the small white-lipped mouth.
 void paintSpottedTrunkfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
@@ -401,8 +401,8 @@ void paintSpottedTrunkfish(QPainter &p, double w, double h)
     const Carapace shell{{44, 140},  {60, 100}, {132, 70}, {212, 106},
                          {214, 140}, {96, 176}, {52, 162}};
     const Boxfish look(shell, QColor(212, 214, 220), QColor(238, 238, 240), QColor(206, 206, 214),
-                       QColor(225, 222, 210, 200), QColor(150, 148, 140, 140), QColor(16, 14, 14),
-                       QColor(150, 118, 66), true);
+                       QColor(225, 222, 210, 200), QColor(150, 148, 140, 140),
+                       QColor(255, 255, 252), QColor(150, 118, 66), true);
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &tail) {
         paintSpots(p, tail, 11, 1.8, 2.8, black, 140);
         // Spots are never cut: one that would touch the eye or the lips is left out.
@@ -459,7 +459,11 @@ void paintTrunkfish(QPainter &p, double w, double h)
         p.fillPath(box, fading(QColor(98, 86, 46, 235)));
         paintChain(p, box, 12, fading(withAlpha(pale, 170)), 230);
         paintChain(p, box, 7, fading(withAlpha(pale, 70)), 231);
-        p.fillPath(blotches, QColor(36, 32, 16, 240));
+        // The blotches are the skin darkening under the mesh, its links still
+        // showing through dimmed, with edges that fade out into the olive.
+        for (int k = 0; k < 4; ++k)
+            stroke(p, blotches, QColor(40, 34, 14, 26), 7.0 - 1.6 * k);
+        p.fillPath(blotches, QColor(40, 34, 14, 185));
     });
 }
 

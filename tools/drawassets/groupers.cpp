@@ -44,16 +44,28 @@ void paintGrouperMouth(QPainter &p, QPointF tip, QPointF corner, double jut, QCo
     const QPainterPath lowerJaw = smoothClosedPath(
         {front + down * (-0.02 * l), low(0.3, 0.0), low(0.7, 0.005), at(1.0, 0.0), at(0.9, 0.16),
          low(0.5, 0.22), low(0.12, 0.2), front + down * (0.12 * l)});
+    // The jaw's skin thins out downwards into the throat's, so the scales and
+    // the head's shading run on under it without an edge.
     QLinearGradient under(low(0.4, 0), low(0.4, 0.24));
-    under.setColorAt(0.0, skin.lighter(108));
-    under.setColorAt(0.45, skin);
-    under.setColorAt(1.0, skin);
+    under.setColorAt(0.0, withAlpha(skin.lighter(104), 210));
+    under.setColorAt(0.4, withAlpha(skin, 110));
+    under.setColorAt(1.0, withAlpha(skin, 0));
     p.fillPath(lowerJaw, under);
-    // The lower lip's thick rim, lit along the top, its front rounded.
+    // The lower lip is the jaw's own thick rim: lit along the top where it
+    // meets the gape, falling into the shade of the jaw below it.
     const QPainterPath lowerLip =
-        ribbon(curveThrough({front + down * (0.04 * l), low(0.3, 0.035), low(0.7, 0.025), corner}),
-               {0.07 * l, 0.06 * l, 0.04 * l, 0.012 * l});
-    fillBody(p, lowerLip, skin.lighter(108), skin, skin.darker(110), 0.4);
+        ribbon(curveThrough({front + down * (0.035 * l), low(0.3, 0.03), low(0.7, 0.022), corner}),
+               {0.055 * l, 0.05 * l, 0.035 * l, 0.01 * l});
+    {
+        QLinearGradient rim(low(0.3, 0.0), low(0.3, 0.07));
+        rim.setColorAt(0.0, withAlpha(skin.lighter(112), 230));
+        rim.setColorAt(0.5, withAlpha(skin, 150));
+        rim.setColorAt(1.0, withAlpha(skin.darker(115), 0));
+        p.fillPath(lowerLip, rim);
+    }
+    strokeInside(p, lowerJaw,
+                 curveThrough({low(0.08, 0.07), low(0.4, 0.065), low(0.8, 0.04), corner}),
+                 withAlpha(line, 50), 1.2);
     strokeInside(p, lowerJaw.united(lowerLip),
                  curveThrough({front + down * (-0.01 * l), front + down * (0.07 * l),
                                low(0.06, 0.14), low(0.3, 0.17)}),
@@ -68,8 +80,8 @@ void paintGrouperMouth(QPainter &p, QPointF tip, QPointF corner, double jut, QCo
         smoothClosedPath({at(0.04, -0.03), at(0.45, -0.06), at(0.82, -0.14), at(1.04, -0.2),
                           at(1.13, -0.12), at(1.08, -0.02), at(0.9, 0.0), at(0.04, 0.0)});
     QLinearGradient plate(at(0.8, -0.2), at(0.8, 0.0));
-    plate.setColorAt(0.0, skin.lighter(108));
-    plate.setColorAt(1.0, skin.darker(110));
+    plate.setColorAt(0.0, withAlpha(skin.lighter(108), 120));
+    plate.setColorAt(1.0, withAlpha(skin.darker(110), 200));
     p.fillPath(maxilla, plate);
     stroke(p, curveThrough({at(0.75, -0.12), at(1.04, -0.205), at(1.13, -0.12), at(1.08, -0.02)}),
            withAlpha(line, 130), 0.9);
@@ -77,7 +89,13 @@ void paintGrouperMouth(QPainter &p, QPointF tip, QPointF corner, double jut, QCo
     const QPainterPath upperLip =
         ribbon(curveThrough({at(0.0, -0.015), at(0.35, -0.02), at(0.75, -0.01)}),
                {0.05 * l, 0.04 * l, 0.015 * l});
-    fillBody(p, upperLip, skin.lighter(106), skin.darker(104), skin.darker(120), 0.5);
+    {
+        QLinearGradient rim(at(0.3, -0.05), at(0.3, 0.0));
+        rim.setColorAt(0.0, withAlpha(skin, 0));
+        rim.setColorAt(0.6, withAlpha(skin.lighter(106), 200));
+        rim.setColorAt(1.0, withAlpha(skin.darker(118), 230));
+        p.fillPath(upperLip, rim);
+    }
     stroke(p,
            curve(corner + down * 1.5 - d / l * 2, corner + d / l * 3 + down * 2,
                  corner + d / l * 2 + down * 5),
@@ -258,7 +276,7 @@ void paintSquirrelfish(QPainter &p, double w, double h)
     stroke(p, curveThrough({{84, 94}, {88, 118}, {88, 136}, {76, 146}}), QColor(120, 14, 14, 170),
            1.1);
     const QPainterPath cheekSpine =
-        ribbon(curve({86, 137}, {94, 139.5}, {103, 139}), {3.2, 1.6, 0.2});
+        ribbon(curve({85, 136.4}, {95, 139.6}, {106, 139.4}), {3.8, 1.9, 0.2});
     p.fillPath(cheekSpine.translated(0.6, 0.9), QColor(90, 10, 10, 110));
     fillBody(p, cheekSpine, QColor(255, 236, 228), QColor(236, 190, 180), QColor(190, 120, 110));
     red(finAt(s.at(0.33, 0.92), {{0, 0}, {10, 20}, {24, 24}, {20, 4}}), 5);
@@ -267,7 +285,7 @@ void paintSquirrelfish(QPainter &p, double w, double h)
         QColor(214, 56, 44, 235), QColor(240, 120, 100, 165), QColor(110, 10, 10, 120));
     stroke(p, curve({41, 124}, {50, 128}, {60, 126}), QColor(100, 10, 10), 1.3);
     // The large night eye: a wide pupil in a red iris with a silvery sheen.
-    anatomy::paintNaturalEye(p, {78, 107}, 11.0, QColor(196, 70, 58), 0.58);
+    anatomy::paintNaturalEye(p, {78, 107}, 11.0, QColor(222, 84, 62), 0.5);
 }
 
 // A heavy tan grouper with five dark bars, a bar through the eye, a dark
@@ -290,20 +308,24 @@ void paintNassauGrouper(QPainter &p, double w, double h)
             QRandomGenerator rng(44);
             // Each bar has its own slant and width, swells and pinches along
             // its length, and bends with the curve of the flank.
-            const double slants[] = {0.12, 0.04, 0.1, -0.02, 0.07};
+            const double slants[] = {0.2, 0.07, 0.17, -0.05, 0.12};
+            // Where each bar nearly breaks, pinched to a thread on the flank.
+            const double breaks[] = {150, 96, 164, 118, 140};
             for (int i = 0; i < 5; ++i) {
                 const double x = 106 + i * 31 - i * i * 0.6 + rng.bounded(5.0);
                 const double half = 7.8 - i * 0.7 + rng.bounded(2.0);
                 const auto edge = [&](double y, double side) {
-                    const double swell = 1.0 + 0.3 * std::sin(y * 0.05 + i * 1.7);
+                    const double pinch = (y - breaks[i]) / 9.0;
+                    const double swell = (1.0 + 0.3 * std::sin(y * 0.05 + i * 1.7)) *
+                                         (1.0 - 0.8 * std::exp(-pinch * pinch));
                     return QPointF(x + side * half * swell + rng.bounded(5.0) - 2.5 -
                                        (y - 120) * slants[i] - (y - 120) * (y - 120) * 0.0012,
                                    y);
                 };
                 std::vector<QPointF> ring;
-                for (double y = 40; y <= 190; y += 11)
+                for (double y = 40; y <= 190; y += 6)
                     ring.push_back(edge(y, 1));
-                for (double y = 190; y >= 40; y -= 11)
+                for (double y = 190; y >= 40; y -= 6)
                     ring.push_back(edge(y, -1));
                 p.fillPath(smoothClosedPath(ring.data(), int(ring.size())),
                            i == 2 ? bar.darker(108) : bar);
@@ -311,7 +333,7 @@ void paintNassauGrouper(QPainter &p, double w, double h)
             // The bar through the eye runs from the snout up to the dorsal's origin.
             p.fillPath(ribbon(curveThrough({s.at(0.03, 0.02), s.at(0.2, -0.42), s.at(0.35, -0.95)}),
                               {5, 7, 7, 5, 3.5}),
-                       withAlpha(bar, 170));
+                       withAlpha(bar, 120));
         }
         {
             // The tuning fork: a dark stem from the upper lip up the middle of
@@ -326,12 +348,12 @@ void paintNassauGrouper(QPainter &p, double w, double h)
             const QPainterPath upperTine = ribbon(
                 curveThrough({split, s.at(0.16, -1.0), s.at(0.22, -1.06), s.at(0.29, -1.06)}),
                 {5.4, 4.8, 3.8, 1.4});
-            const QPainterPath lowerTine =
-                ribbon(curveThrough({split, s.at(0.15, -0.68), s.at(0.2, -0.7), s.at(0.26, -0.78)}),
-                       {5.2, 4.4, 3.4, 1.2});
+            const QPainterPath lowerTine = ribbon(
+                curveThrough({split, s.at(0.15, -0.66), s.at(0.21, -0.64), s.at(0.28, -0.7)}),
+                {5.2, 4.4, 3.4, 1.2});
             const QPainterPath mark = stem.united(upperTine).united(lowerTine);
             // A pale seam round the fork sets it off from the eye bar.
-            stroke(p, mark, QColor(236, 222, 192, 200), 2.4);
+            stroke(p, mark, QColor(236, 222, 192, 220), 3.4);
             p.fillPath(mark, fork);
         }
         const QPainterPath body = bodyOutline(s);
@@ -365,8 +387,9 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintReef(p, 0.55, 0, 214, {}, 0, {});
-    // A diver of 1.8 m just behind a fish of more than 2 m: nearly as long as it.
-    paintDiver(p, QPointF(70, 30), 200, QColor(40, 66, 92, 215));
+    // A diver of 1.8 m a little way behind a fish of more than 2 m, so he
+    // looks about half its length, wholly in the picture above its back.
+    paintDiver(p, QPointF(96, 44), 132, QColor(40, 66, 92, 200));
     const QPainterPath minnow = bodyOutline({{0, 0}, 14, 5, 0.4, 0.5, 0.3})
                                     .united(tail(TailKind::Forked, {14, 0}, 1.5, 6, 7).shape);
     paintShoal(p, minnow, QColor(150, 170, 150, 170),

@@ -161,9 +161,17 @@ void paintMoray(QPainter &p, const Moray &m)
         for (const QPointF &pt : spreadPoints(eel, 4.4, 1.8, 4646)) {
             const double t = std::min(1.0, QLineF(m.snout, pt).length() / reach);
             const double big = rng.generateDouble();
-            const double rad = (0.45 + t * 0.8) * (big > 0.8 ? 1.6 : 0.55 + big * 0.5);
-            paintDisc(p, pt, rad * (1.0 + rng.generateDouble() * 0.3), rad,
-                      big > 0.9 ? m.spots.lighter(130) : m.spots);
+            const double rad = (0.5 + t * 0.8) * (big > 0.85  ? 1.9
+                                                  : big > 0.6 ? 1.15
+                                                              : 0.45 + big * 0.55);
+            const double stretch = 1.0 + rng.generateDouble() * 0.35;
+            paintDisc(p, pt, rad * stretch, rad, m.spots);
+            // The larger spots run together with a neighbour into blotches.
+            if (big > 0.7) {
+                const double a = rng.generateDouble() * 2 * std::numbers::pi;
+                paintDisc(p, pt + QPointF(std::cos(a), std::sin(a)) * rad * 1.15, rad * 0.75,
+                          rad * 0.65, m.spots);
+            }
         }
     }
     {
@@ -458,8 +466,8 @@ void paintSpottedMoray(QPainter &p, double w, double h)
 
     QPainterPath neck(QPointF(240, 214));
     neck.cubicTo(QPointF(234, 150), QPointF(214, 100), QPointF(150, 98));
-    paintMoray(p, Moray(neck, 50, QPointF(62, 98), 1.0, QColor(246, 238, 204),
-                        QColor(226, 214, 168), QColor(74, 36, 52), 1.0, crevice));
+    paintMoray(p, Moray(neck, 50, QPointF(62, 98), 1.0, QColor(244, 236, 194),
+                        QColor(228, 216, 160), QColor(64, 36, 38), 1.0, crevice));
     paintLip(
         p, boulder, 46, crevice,
         curveThrough({{176, 218}, {196, 212}, {224, 206}, {256, 208}, {288, 200}, {304, 196}}));

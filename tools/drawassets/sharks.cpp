@@ -323,37 +323,31 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
         paintGlow(p, {0, -272}, 28, QColor(200, 206, 210, 90));
     }
     {
-        // Fin, not flesh, past the tail stalk: darker to its margins, with
-        // rays fanning back from the lobe's leading edge.
+        // Fin, not flesh, past the tail stalk: smooth skin darkening to its
+        // margins, the rays hidden under it.
         const Saved s(p);
         p.setClipPath(tailBlade.subtracted(trunk), Qt::IntersectClip);
         QLinearGradient thin(QPointF(0, 104), QPointF(26, 162));
         thin.setColorAt(0.0, withAlpha(dark, 0));
         thin.setColorAt(1.0, withAlpha(dark, 190));
         p.fillPath(tailBlade, thin);
-        for (int i = 0; i < 9; ++i) {
-            const double t = i / 8.0;
-            const QPointF from(6 + t * 27, 106 + t * 52);
-            stroke(p, curve(from, from + QPointF(-4, 6), from + QPointF(-12 + t * 6, 18 - t * 12)),
-                   withAlpha(line, 70), 0.6);
-        }
         strokeInside(p, tailBlade, curve({27, 155.5}, {30, 159}, {33, 163}), withAlpha(line, 150),
                      0.7);
     }
     stroke(p, body, line, 0.9);
 
     // The dorsal fins stand straight up at the viewer, so from above each is
-    // only a narrow raised ridge along the spine, lit on one face and dark on
+    // only a thin raised ridge along the spine, grey on one face and dark on
     // the other, throwing its shadow across the dark flank; the second is
     // much the smaller.
     for (const auto &[from, to, thick] :
-         {std::tuple{-38.0, -2.0, 2.4}, std::tuple{50.0, 64.0, 1.4}}) {
+         {std::tuple{-38.0, -2.0, 1.5}, std::tuple{50.0, 64.0, 0.9}}) {
         const double len = to - from;
         p.fillPath(smoothClosedPath({{-0.5, from + len * 0.1},
                                      {-len * 0.3, from + len * 0.55},
                                      {-len * 0.34, to + len * 0.02},
                                      {-1, to}}),
-                   QColor(30, 36, 44, 75));
+                   QColor(30, 36, 44, 45));
         const QPainterPath ridge = smoothClosedPath({{0, from},
                                                      {thick, from + len * 0.4},
                                                      {thick * 0.8, to - len * 0.1},
@@ -361,12 +355,12 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
                                                      {-thick * 0.7, to - len * 0.12},
                                                      {-thick, from + len * 0.4}});
         QLinearGradient lit(QPointF(thick, 0), QPointF(-thick, 0));
-        lit.setColorAt(0.0, pale.lighter(112));
-        lit.setColorAt(0.45, pale);
+        lit.setColorAt(0.0, grey.lighter(106));
+        lit.setColorAt(0.45, grey);
         lit.setColorAt(0.55, dark);
-        lit.setColorAt(1.0, dark.darker(115));
+        lit.setColorAt(1.0, dark.darker(110));
         p.fillPath(ridge, lit);
-        stroke(p, ridge, withAlpha(line, 200), 0.5);
+        stroke(p, ridge, withAlpha(line, 90), 0.4);
     }
     // Nostrils along the front edge of the shovel, and the eyes at its ends.
     for (const double side : {-1.0, 1.0}) {

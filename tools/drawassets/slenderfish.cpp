@@ -265,10 +265,20 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
     const QPainterPath body = bodyOutline(shape);
     fillBody(p, body, QColor(72, 88, 100), QColor(196, 206, 212), QColor(242, 244, 245), 0.45);
     paintScaleRows(p, body, shape, 3.6, QColor(255, 255, 255, 45), 0.45);
-    // About eighteen dark bars slanting back from the back down to the lateral line.
-    for (double x = 80; x < 246; x += 9.5)
-        strokeInside(p, body, curve({x, 96}, {x - 5, 108}, {x - 9, 119}), QColor(40, 50, 60, 80),
-                     4.2);
+    // About eighteen dark bars slanting back from the back towards the
+    // lateral line, each its own width, lean and reach, a few broken short.
+    {
+        static constexpr double gaps[] = {8.2, 11.4, 9.0, 12.6, 7.4, 10.2, 13.0, 8.8, 10.6};
+        static constexpr double reach[] = {1.0, 0.72, 0.92, 0.58, 1.05, 0.85, 0.66, 0.98, 0.8};
+        int i = 0;
+        for (double x = 78; x < 244; x += gaps[i % 9], ++i) {
+            const double r = reach[(i * 5) % 9];
+            const double lean = 7 + (i % 4) * 1.6;
+            strokeInside(p, body,
+                         curve({x, 95}, {x - lean * 0.55, 96 + 11 * r}, {x - lean, 96 + 22 * r}),
+                         QColor(40, 50, 60, 62 + (i * 37) % 36), 3.0 + (i * 7) % 5 * 0.5);
+        }
+    }
     QPainterPath rear;
     rear.addRect(150, 124, 90, 17);
     paintSpots(p, body.intersected(rear), 13, 1.5, 2.6, QColor(15, 15, 20, 210), 8);
@@ -280,37 +290,43 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
         p.fillPath(body, into);
     }
     modelBody(p, body, 246);
-    // The heavy lower jaw juts well past the upper and tilts up at its tip;
-    // the gape, barely parted, runs back under the eye, and the big uneven
-    // fangs of both jaws overlap the lips.
-    const QPainterPath jaw = smoothClosedPath({{2, 125.2},
-                                               {12, 129.4},
-                                               {34, 131.4},
+    // The heavy lower jaw juts well past the blunt tip of the upper and
+    // tilts up at its own tip; the mouth is shut along a gape that runs back
+    // under the eye, and only a few big, uneven fangs show over the lips.
+    const QPainterPath jaw = smoothClosedPath({{1, 122.6},
+                                               {10, 127.4},
+                                               {34, 130.6},
                                                {64, 132.2},
                                                {71, 138},
-                                               {52, 141.4},
-                                               {26, 138.4},
-                                               {8, 132.6},
-                                               {1, 127.4}});
+                                               {52, 142.2},
+                                               {26, 139.6},
+                                               {8, 133.6},
+                                               {0, 126.4}});
     {
         const Saved s(p);
-        QLinearGradient chin(QPointF(0, 128), QPointF(0, 142));
-        chin.setColorAt(0.0, QColor(110, 124, 134));
-        chin.setColorAt(0.35, QColor(186, 194, 200));
-        chin.setColorAt(1.0, QColor(234, 236, 238));
+        QLinearGradient chin(QPointF(0, 127), QPointF(0, 142));
+        chin.setColorAt(0.0, QColor(104, 118, 128));
+        chin.setColorAt(0.35, QColor(182, 190, 196));
+        chin.setColorAt(1.0, QColor(232, 234, 236));
         p.fillPath(jaw, chin);
         p.setClipPath(jaw, Qt::IntersectClip);
-        stroke(p, curve({4, 130}, {30, 136.6}, {66, 140.4}), QColor(40, 50, 60, 50), 1.6);
+        stroke(p, curve({4, 129}, {30, 136}, {66, 140.4}), QColor(40, 50, 60, 50), 1.6);
     }
-    stroke(p, curve({8, 133.6}, {30, 139.6}, {64, 141.6}), QColor(10, 20, 35, 70), 0.7);
-    stroke(p, curve({1.4, 126.4}, {4, 124.8}, {8, 128.6}), QColor(20, 30, 40, 120), 0.6);
-    // The mouth a little agape, the dark red-grey of its inside showing
-    // between strong, uneven fangs, the longest at the front of each jaw.
-    p.fillPath(smoothClosedPath({{7, 127.6}, {36, 128.8}, {64, 131.1}, {40, 133.8}, {11, 131.6}}),
-               QColor(70, 40, 44));
-    stroke(p, curve({10, 131.4}, {38, 133.2}, {62, 131.4}), QColor(30, 18, 20, 160), 0.8);
-    anatomy::paintFangRow(p, {12, 128.2}, {58, 130.6}, 1, 8, 7.6);
-    anatomy::paintFangRow(p, {5, 131.4}, {44, 133.6}, -1, 7, 6.6);
+    stroke(p, curve({8, 134.4}, {30, 140.4}, {64, 141.8}), QColor(10, 20, 35, 70), 0.7);
+    stroke(p, curve({0.6, 125.4}, {3, 122.6}, {7, 125.8}), QColor(20, 30, 40, 120), 0.6);
+    // The closed gape: a dark seam, opening to a hairline slit at the front.
+    p.fillPath(smoothClosedPath({{10, 127.2}, {26, 128.6}, {40, 129.6}, {24, 130}}),
+               QColor(40, 30, 34, 200));
+    stroke(p, curve({10, 127.8}, {38, 130.4}, {64, 131.8}), QColor(25, 20, 24, 200), 0.9);
+    // The lower jaw's tip carries the longest fangs, standing up in front of
+    // the upper snout; the upper jaw's few show behind them, shorter.
+    anatomy::paintFang(p, {6.4, 126.2}, -1, 6.8);
+    anatomy::paintFang(p, {11.6, 128}, -1, 4.2);
+    anatomy::paintFang(p, {27, 130}, -1, 2.6);
+    anatomy::paintFang(p, {17.5, 128.2}, 1, 5.6);
+    anatomy::paintFang(p, {23.5, 128.8}, 1, 3.0);
+    anatomy::paintFang(p, {36, 129.4}, 1, 3.8);
+    anatomy::paintFang(p, {47, 130.4}, 1, 1.8);
     stroke(p, curve({84, 104}, {94, 124}, {82, 142}), QColor(50, 60, 70, 140), 1.1);
     anatomy::paintGrownPectoral(p, {89, 120.5}, {91, 131.5}, {{110, 122}, {128, 130}, {121, 139}},
                                 QColor(176, 186, 194, 230), QColor(96, 110, 120, 170),

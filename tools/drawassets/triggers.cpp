@@ -126,21 +126,17 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     }
     const QPointF eye(118, 100);
     {
-        // Short dark lines spread out of the eye over the face like the
-        // spokes of a wheel, tapering and fading well inside the head.
+        // A few short, thick dark lines spread out of the eye over the face,
+        // tapering and ending well inside the head.
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
-        for (const auto &[a, r] : {std::pair{-168.0, 19.0},
-                                   {-142.0, 14.0},
-                                   {150.0, 18.0},
-                                   {126.0, 13.0},
-                                   {20.0, 16.0},
-                                   {-14.0, 13.0}}) {
+        for (const auto &[a, r] :
+             {std::pair{-166.0, 12.0}, {-136.0, 9.0}, {146.0, 11.0}, {24.0, 10.0}, {-18.0, 8.0}}) {
             const QPointF d(std::cos(a * pi / 180), std::sin(a * pi / 180));
-            const QPointF from = eye + d * 7.0, to = eye + d * (7.0 + r);
-            const QPainterPath spoke =
-                ribbon(curve(from, (from + to) / 2 + QPointF(-d.y(), d.x()) * 1.2, to), {2.2, 0.5});
-            p.fillPath(spoke, QColor(36, 44, 54, 150));
+            const QPointF from = eye + d * 6.6, to = eye + d * (6.6 + r);
+            const QPainterPath spoke = ribbon(
+                curve(from, (from + to) / 2 + QPointF(-d.y(), d.x()) * 0.6, to), {3.4, 2.4, 0.9});
+            p.fillPath(spoke, QColor(34, 40, 48, 185));
         }
     }
     modelBody(p, body, 236, QColor(50, 70, 60), 1.0);
