@@ -186,12 +186,12 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
     paintEyeBar(p, b.body, b.eye, QColor(20, 20, 24), 14);
     modelBody(p, b.body, b.caudal.base.x1(), QColor(90, 90, 80), 0.7);
     // On the soft dorsal fin just above its base, not on the body.
-    QPointF spot = b.shape.at(0.8, 0);
+    QPointF spot = b.shape.at(0.83, 0);
     while (b.body.contains(spot))
         spot.ry() -= 1;
-    // Straddling the junction, so it reads as pigment in both fin and skin.
-    paintDisc(p, spot + QPointF(0, -4.5), 8, 7.5, QColor(14, 14, 16));
-    paintGlow(p, spot + QPointF(0, -4.5), 10, QColor(14, 14, 16, 90));
+    // Its lower edge just touches the fin's base, the rest on the membrane.
+    paintDisc(p, spot + QPointF(0, -9.5), 7.5, 7, QColor(14, 14, 16));
+    paintGlow(p, spot + QPointF(0, -9.5), 9.5, QColor(14, 14, 16, 90));
     paintFront(p, b, look);
 }
 
@@ -216,21 +216,22 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
     edgeFin(p, b.anal, QColor(240, 200, 60, 230), 9);
     fillBody(p, b.body, QColor(206, 206, 210), QColor(236, 236, 238), QColor(242, 238, 226));
     paintSlants(p, b, QColor(70, 70, 82, 100), 0.8, true);
-    // High on the rear of the body, just under the soft dorsal fin.
-    // A black spot in a white ring, both soft-edged like pigment in the skin.
-    const QPointF falseEye = rimPoint(b.body, b.shape.at(0.8, 0), -1) + QPointF(-2, 22);
+    // On the rear upper body under the soft dorsal, just ahead of the tail
+    // stalk; a black spot in a white ring, soft-edged like pigment in the skin
+    // and hardly bigger than the real eye it mimics.
+    const QPointF falseEye = rimPoint(b.body, b.shape.at(0.9, 0), -1) + QPointF(0, 15);
     {
         const Saved saved(p);
         p.setClipPath(b.body, Qt::IntersectClip);
         // The grey of the skin deepens round the ring, which sets it off.
-        QRadialGradient spot(falseEye, 15);
+        QRadialGradient spot(falseEye, 11.5);
         spot.setColorAt(0, QColor(12, 12, 18));
         spot.setColorAt(0.5, QColor(20, 20, 26));
         spot.setColorAt(0.56, QColor(252, 252, 250));
         spot.setColorAt(0.66, QColor(252, 252, 250));
         spot.setColorAt(0.74, QColor(110, 110, 122, 90));
         spot.setColorAt(1, QColor(110, 110, 122, 0));
-        p.fillRect(QRectF(falseEye - QPointF(15, 15), QSizeF(30, 30)), spot);
+        p.fillRect(QRectF(falseEye - QPointF(12, 12), QSizeF(24, 24)), spot);
     }
     paintEyeBar(p, b.body, b.eye, QColor(250, 250, 245), 14);
     paintEyeBar(p, b.body, b.eye, QColor(20, 20, 26), 10);

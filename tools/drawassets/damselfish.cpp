@@ -206,7 +206,7 @@ void paintBeaugregory(QPainter &p, double w, double h)
     const double rays = double(d.dorsal.tips.size());
     const double soft = d.dorsal.spines + (rays - d.dorsal.spines) * 0.3;
     const QPointF centre =
-        rimPoint(d.body, d.dorsal.base.pointAt((soft + 0.5) / rays), -1) + QPointF(0, 1);
+        rimPoint(d.body, d.dorsal.base.pointAt((soft + 0.5) / rays), -1) + QPointF(0, -1.5);
     {
         const Saved saved(p);
         p.setClipPath(d.body.united(d.dorsal.shape), Qt::IntersectClip);

@@ -272,13 +272,19 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
         for (const auto &blotch : blotches)
             p.fillPath(smoothClosedPath(blotch.data(), int(blotch.size())),
                        withAlpha(salmon.lighter(106), 215));
-        // The yellow spot on the upper corner of the gill cover, its edge soft.
-        const QPointF spotAt = s.at(0.315, -0.44);
+        // The gill cover's rear edge, darker where the flap overlaps the body,
+        // so that the spot reads as lying on the cover itself.
+        stroke(p,
+               curveThrough(
+                   {s.at(0.3, -0.62), s.at(0.335, -0.42), s.at(0.345, -0.1), s.at(0.325, 0.25)}),
+               QColor(6, 60, 50, 120), 1.6);
+        // The yellow spot on the upper edge of the gill cover, its edge soft.
+        const QPointF spotAt = s.at(0.318, -0.5);
         QRadialGradient spot(spotAt, 6.5);
         spot.setColorAt(0, QColor(255, 230, 40));
         spot.setColorAt(0.55, QColor(255, 222, 30, 240));
         spot.setColorAt(1, QColor(255, 210, 30, 0));
-        p.fillPath(oval(spotAt, 6.5, 5.8), spot);
+        p.fillPath(oval(spotAt, 5.6, 6.5), spot);
     });
 }
 
