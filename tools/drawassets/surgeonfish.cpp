@@ -25,6 +25,9 @@ struct SurgeonForm
     double fins = 0.14;    // height of the dorsal and anal fins, share of the depth
     QPointF tail{56, 100}; // length and span
     double notch = 0.25;
+    QPointF eye{0.19, -0.52}; // along and across, as BodyShape::at takes them
+    double dorsalFrom = 0.2;  // where the dorsal fin rises from the nape
+    double rear = 1.05;       // height of the soft rear of both fins, share of `fins`
 };
 
 // The surgeons: one long even dorsal fin from the nape to the tail stalk, a
@@ -40,14 +43,17 @@ Build surgeon(const SurgeonForm &f)
         return rimPoint(body, s.at(along, 0), side) + QPointF(0, side * rise * share);
     };
     // The eye sits high and well back, under the steep forehead.
-    const QPointF eye = s.at(0.19, -0.52);
+    const QPointF eye = s.at(f.eye.x(), f.eye.y());
     const double gill = gillAt(s, eye, 1.95);
+    const double from = f.dorsalFrom;
     return Build(
         s, body,
-        spinyFin(out(0.2, -1, -0.3),
-                 {out(0.24, -1, 0.7), out(0.45, -1, 1), out(0.75, -1, 1.05), out(0.9, -1, 0.9)},
+        spinyFin(out(from, -1, -0.3),
+                 {out(from + 0.04, -1, 0.7), out(0.45, -1, 1), out(0.75, -1, f.rear),
+                  out(0.9, -1, f.rear * 0.86)},
                  out(0.95, -1, -0.6), 9, 26, 0.1),
-        spinyFin(out(0.46, 1, -0.3), {out(0.5, 1, 0.8), out(0.75, 1, 1.05), out(0.9, 1, 0.9)},
+        spinyFin(out(0.46, 1, -0.3),
+                 {out(0.5, 1, 0.8), out(0.75, 1, f.rear), out(0.9, 1, f.rear * 0.86)},
                  out(0.95, 1, -0.6), 3, 23, 0.1),
         tail(TailKind::Lunate, s.at(0.98, 0), s.depth * s.stalk * 1.3, f.tail.x(), f.tail.y(),
              f.notch),
@@ -64,12 +70,17 @@ void paintBlueTang(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {60, 244}, 60, QColor(190, 160, 100),
                                {290, 236}, 80, QColor(200, 110, 60));
-    // A deep oval, the forehead rising steep and straight over a short snout.
-    const Build s = surgeon({{{56, 130}, 184, 116, 0.43, 0.62, 0.13, 0.55, 0.15, 0.08, 0.55},
+    // The deepest of the surgeons, almost a disc: the forehead rises steep
+    // and straight over a short snout, the eye high and far forward, the
+    // soft fins tall and rounded at the rear.
+    const Build s = surgeon({{{62, 128}, 176, 128, 0.45, 0.8, 0.13, 0.54, 0.16, 0.08, 0.6},
                              false,
+                             0.13,
+                             {42, 86},
                              0.12,
-                             {44, 88},
-                             0.14});
+                             {0.2, -0.48},
+                             0.17,
+                             1.3});
     const QColor blue(30, 70, 200, 235);
     const Livery look(blue, blue, QColor(15, 30, 90, 150), QColor(60, 110, 225, 150),
                       QColor(50, 100, 215, 230), QColor(40, 70, 160), 6.5);
@@ -100,8 +111,16 @@ void paintDoctorfish(QPainter &p, double w, double h)
     const QColor fins(92, 100, 112, 235);
     const Livery look(fins, fins, QColor(50, 56, 66, 150), QColor(150, 160, 176, 150),
                       QColor(120, 130, 146, 230), QColor(170, 150, 90), 6.5);
-    const Build s = surgeon(
-        {{{48, 128}, 196, 108, 0.42, 0.72, 0.11, 0.6, 0.2, 0.01, 0.8}, false, 0.14, {52, 98}, 0.1});
+    // Slightly deeper than the Ocean Surgeon, with a blunter head and a tail
+    // cut only shallowly concave.
+    const Build s = surgeon({{{52, 128}, 190, 114, 0.4, 0.8, 0.12, 0.57, 0.18, 0.02, 0.75},
+                             false,
+                             0.13,
+                             {48, 96},
+                             0.07,
+                             {0.2, -0.5},
+                             0.22,
+                             1.0});
     paintBackFins(p, s, look);
     for (const Fin *f : {&s.dorsal, &s.anal})
         edgeFin(p, *f, QColor(110, 170, 230, 150), 2);
@@ -226,11 +245,14 @@ void paintSurgeonfish(QPainter &p, double w, double h)
     canvas.faceRight();
     // Longer than the other surgeons, with a deep crescent tail whose lobes
     // run out into points.
-    const Build s = surgeon({{{38, 126}, 206, 106, 0.4, 0.78, 0.11, 0.54, 0.24, 0.07, 0.8},
+    const Build s = surgeon({{{34, 124}, 214, 98, 0.44, 0.76, 0.1, 0.53, 0.14, 0.05, 0.85},
                              false,
-                             0.13,
-                             {62, 132},
-                             0.5});
+                             0.12,
+                             {62, 128},
+                             0.56,
+                             {0.16, -0.5},
+                             0.19,
+                             1.15});
     const QColor fins(104, 98, 90, 240);
     const Livery look(fins, fins, QColor(60, 56, 50, 150), QColor(170, 164, 152, 150),
                       QColor(130, 124, 114, 235), QColor(200, 170, 80), 6.5);
