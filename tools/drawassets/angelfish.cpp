@@ -5,6 +5,7 @@
 #include "fishkit.h"
 
 #include <QPainter>
+#include <QPainterPathStroker>
 #include <QPen>
 #include <QRadialGradient>
 #include <QTransform>
@@ -99,6 +100,36 @@ void paintStreamers(QPainter &p, const Build &a, const AngelForm &form, QColor c
     }
 }
 
+// The strip either side of the body's rim where the dorsal and anal fins of
+// `a` grow out of it, `reach` wide on each side.
+QPainterPath finRoots(const Build &a, double reach)
+{
+    QPainterPathStroker stroker;
+    stroker.setWidth(reach * 2);
+    stroker.setJoinStyle(Qt::RoundJoin);
+    const QPainterPath fins = a.dorsal.shape.united(a.anal.shape);
+    return stroker.createStroke(a.body)
+        .intersected(stroker.createStroke(fins).united(fins))
+        .intersected(fins.united(a.body));
+}
+
+// An angelfish's soft fins are the body drawn out thin: its colour runs on
+// over the join and fades into the fin, so no edge shows where they meet.
+void blendFinRoots(QPainter &p, const Build &a, QColor colour, double reach)
+{
+    if (Silhouette::active(p))
+        return;
+    const Saved saved(p);
+    p.setClipPath(finRoots(a, reach), Qt::IntersectClip);
+    p.setBrush(Qt::NoBrush);
+    for (int i = 1; i <= 7; ++i) {
+        QPen pen(withAlpha(colour, 38), reach * 2 * i / 7.0);
+        pen.setJoinStyle(Qt::RoundJoin);
+        p.setPen(pen);
+        p.drawPath(a.body);
+    }
+}
+
 } // namespace
 
 // Black, speckled by yellow-edged scales; a yellow eye ring, yellow bars at the
@@ -114,7 +145,7 @@ void paintFrenchAngelfish(QPainter &p, double w, double h)
                          {72, 0.56},
                          0.68,
                          TailKind::Rounded,
-                         {44, 66},
+                         {48, 56},
                          0.15,
                          16,
                          QColor(70, 64, 40)};
@@ -148,6 +179,8 @@ void paintFrenchAngelfish(QPainter &p, double w, double h)
               yellow);
     paintDisc(p, a.eye, 8.6, 8.6, Qt::transparent, withAlpha(yellow, 230), 2.4);
     modelBody(p, a.body, a.caudal.base.x1(), QColor(10, 10, 12), 0.6);
+    blendFinRoots(p, a, QColor(22, 22, 26), 8);
+    paintScaleRows(p, finRoots(a, 8), a.shape, 6.2, withAlpha(yellow, 150), 1.0);
     // The front fins have the yellow rays the back fins lack.
     paintFront(p, a, {black, black, withAlpha(yellow, 190), look.pectoral, black, look.iris, 7});
 }
@@ -182,6 +215,8 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
     // The face is plainer and bluer than the scaled body.
     glow(p, a.body, {78, 126}, 42, QColor(70, 150, 200, 220));
     modelBody(p, a.body, a.caudal.base.x1(), QColor(20, 60, 80), 0.7);
+    blendFinRoots(p, a, QColor(44, 128, 136), 8);
+    paintScaleRows(p, finRoots(a, 8), a.shape, 6.8, QColor(240, 200, 45, 150), 1.1);
     paintDisc(p, a.pectoral.base.center() + QPointF(-1, 0), 5, a.pectoral.base.length() * 0.7,
               QColor(20, 40, 90), blue, 2);
     // The crown: an irregular dark blotch on the forehead, ringed and
@@ -361,6 +396,8 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
     glow(p, a.body, a.shape.snout + QPointF(7, 5), 28, QColor(240, 240, 238, 250));
     glow(p, a.body, a.shape.snout + QPointF(16, 14), 24, QColor(228, 230, 230, 200));
     modelBody(p, a.body, a.caudal.base.x1(), QColor(40, 42, 48), 0.8);
+    blendFinRoots(p, a, QColor(130, 134, 142), 8);
+    paintScaleRows(p, finRoots(a, 8), a.shape, 6.4, QColor(200, 204, 210, 110), 1.0);
     paintFront(p, a, look);
     // The yellow on the base of the pectoral fin, ending in an even curve
     // across the rays.
