@@ -60,19 +60,30 @@ void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris, do
 void paintFang(QPainter &p, QPointF root, double down, double length)
 {
     const fishkit::Saved s(p);
-    p.setPen(QPen(QColor(90, 88, 80, 150), 0.2));
-    const double half = 0.3 + length * 0.15;
-    const QPointF tip = root + QPointF(length * 0.28, down * length);
-    // Each fang curves back a little, ivory at the tip and dull at the gum.
+    p.setPen(QPen(QColor(110, 100, 84, 130), 0.18));
+    const double half = 0.2 + length * 0.085;
+    const QPointF tip = root + QPointF(length * 0.34, down * length);
+    // A slender fang curving back to its tip, ivory rather than white, dull
+    // where it leaves the gum.
     QPainterPath fang(root - QPointF(half, 0));
-    fang.quadTo(root + QPointF(-half * 0.4, down * length * 0.6), tip);
-    fang.quadTo(root + QPointF(half * 1.3, down * length * 0.45), root + QPointF(half, 0));
+    fang.cubicTo(root + QPointF(-half * 0.6, down * length * 0.55),
+                 root + QPointF(length * 0.12, down * length * 0.9), tip);
+    fang.cubicTo(root + QPointF(half * 1.6, down * length * 0.7),
+                 root + QPointF(half * 1.4, down * length * 0.3), root + QPointF(half, 0));
     fang.closeSubpath();
-    QLinearGradient shade(root, tip);
-    shade.setColorAt(0.0, QColor(200, 190, 170));
-    shade.setColorAt(0.5, QColor(246, 244, 236));
-    shade.setColorAt(1.0, QColor(255, 255, 250));
-    p.setBrush(shade);
+    QLinearGradient along(root, tip);
+    along.setColorAt(0.0, QColor(176, 150, 128));
+    along.setColorAt(0.35, QColor(226, 216, 190));
+    along.setColorAt(1.0, QColor(246, 240, 222));
+    p.setBrush(along);
+    p.drawPath(fang);
+    // Lit on its front face, in shadow along the back one, so it reads round.
+    QLinearGradient across(root - QPointF(half, 0), root + QPointF(half * 1.6, 0));
+    across.setColorAt(0.0, QColor(255, 255, 250, 70));
+    across.setColorAt(0.5, QColor(255, 255, 250, 0));
+    across.setColorAt(1.0, QColor(96, 80, 60, 110));
+    p.setPen(Qt::NoPen);
+    p.setBrush(across);
     p.drawPath(fang);
 }
 

@@ -321,29 +321,31 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
         p, e + QPointF(29, 5), e + QPointF(29, 16),
         {e + QPointF(40, 0), e + QPointF(50, 4), e + QPointF(51, 13), e + QPointF(45, 20)},
         withAlpha(b.flank, 230), withAlpha(b.fin, 110), withAlpha(b.ray.darker(130), 110));
-    // The small mouth at the snout tip: thick lips of soft skin, the colour
-    // of the box but paler, pushed a little out of the carapace, the upper
-    // lip over the lower with the dark gape between them.
-    const QPointF m = c.mouth + QPointF(0.5, 1);
+    // The small mouth at the snout tip: a pair of pursed lips of soft skin,
+    // paler than the box and set close against it, the upper lip over the
+    // lower with a short dark gape between them.
+    const QPointF m = c.mouth + QPointF(2.6, 1);
     const QColor skin = mix(b.flank, b.lips, 0.25);
     const QPainterPath upperLip =
-        smoothClosedPath({m + QPointF(7, -5.5), m + QPointF(0, -4.4), m + QPointF(-3.4, -2.2),
-                          m + QPointF(-3.2, 0.2), m + QPointF(2, 0.2), m + QPointF(7, 1)});
+        smoothClosedPath({m + QPointF(6, -4.2), m + QPointF(0.6, -3.4), m + QPointF(-1.8, -1.8),
+                          m + QPointF(-1.6, -0.1), m + QPointF(2, 0.2), m + QPointF(6, 0.4)});
     const QPainterPath lowerLip =
-        smoothClosedPath({m + QPointF(6, 1.6), m + QPointF(-2.2, 1.2), m + QPointF(-2.6, 3.2),
-                          m + QPointF(0.5, 4.6), m + QPointF(6, 4.6)});
+        smoothClosedPath({m + QPointF(5, 1.2), m + QPointF(-0.8, 1.0), m + QPointF(-1.1, 2.5),
+                          m + QPointF(1, 3.5), m + QPointF(5, 3.6)});
     {
         const Saved clip(p);
         QPainterPath front;
         front.addRect(QRectF(m.x() - 8, m.y() - 9, 15, 18));
         p.setClipPath(front, Qt::IntersectClip);
-        paintDisc(p, m + QPointF(-0.5, 0.8), 2.6, 1.2, QColor(40, 22, 20));
+        // A soft shadow under the lips keeps them on the face, not stuck on.
+        paintGlow(p, m + QPointF(0.6, 2.2), 4.2, withAlpha(b.back.darker(170), 70));
+        paintDisc(p, m + QPointF(-0.4, 0.6), 1.7, 0.8, QColor(40, 22, 20));
         for (const QPainterPath &lip : {lowerLip, upperLip}) {
             QLinearGradient g(lip.boundingRect().topLeft(), lip.boundingRect().bottomLeft());
-            g.setColorAt(0.0, skin.lighter(106));
-            g.setColorAt(1.0, skin.darker(118));
+            g.setColorAt(0.0, skin.lighter(104));
+            g.setColorAt(1.0, skin.darker(122));
             p.fillPath(lip, g);
-            stroke(p, lip, withAlpha(b.back.darker(200), 110), 0.55);
+            stroke(p, lip, withAlpha(b.back.darker(200), 90), 0.45);
         }
         // The lips grow out of the shell's skin, with no seam at their root.
         p.setClipPath(upperLip.united(lowerLip), Qt::IntersectClip);
@@ -398,13 +400,22 @@ void paintSpottedTrunkfish(QPainter &p, double w, double h)
     paintReef(p, 0.4, 200, 0, {282, 212}, 58, QColor(150, 130, 170), {30, 215}, 130,
               QColor(170, 90, 60));
     const QColor black(22, 22, 28);
-    const Carapace shell{{44, 140},  {60, 100}, {132, 70}, {212, 106},
-                         {214, 140}, {96, 176}, {52, 162}};
+    // Deep at the ridge of the back and flat beneath: near a triangle in
+    // side view.
+    const Carapace shell{{44, 142},  {64, 108},  {126, 60}, {210, 110},
+                         {212, 140}, {118, 174}, {54, 166}};
     const Boxfish look(shell, QColor(212, 214, 220), QColor(238, 238, 240), QColor(206, 206, 214),
                        QColor(225, 222, 210, 200), QColor(150, 148, 140, 140),
                        QColor(255, 255, 252), QColor(150, 118, 66), true);
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &tail) {
         paintSpots(p, tail, 11, 1.8, 2.8, black, 140);
+        // The ridge along the back: lit along its crest, shaded on the flank
+        // just under it.
+        const QPainterPath ridge =
+            curveThrough({shell.brow + QPointF(14, -4), shell.peak + QPointF(0, 8),
+                          shell.back(0.55) + QPointF(-2, 8), shell.back(0.9) + QPointF(-4, 5)});
+        strokeInside(p, box, ridge.translated(0, 3.2), QColor(110, 112, 126, 110), 3.4);
+        strokeInside(p, box, ridge, QColor(255, 255, 255, 200), 1.6);
         // Spots are never cut: one that would touch the eye or the lips is left out.
         const Saved s(p);
         p.setClipPath(box, Qt::IntersectClip);

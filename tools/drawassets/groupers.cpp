@@ -285,7 +285,7 @@ void paintSquirrelfish(QPainter &p, double w, double h)
         QColor(214, 56, 44, 235), QColor(240, 120, 100, 165), QColor(110, 10, 10, 120));
     stroke(p, curve({41, 124}, {50, 128}, {60, 126}), QColor(100, 10, 10), 1.3);
     // The large night eye: a wide pupil in a red iris with a silvery sheen.
-    anatomy::paintNaturalEye(p, {78, 107}, 11.0, QColor(222, 84, 62), 0.5);
+    anatomy::paintNaturalEye(p, {77, 107.5}, 13.2, QColor(214, 60, 44), 0.48);
 }
 
 // A heavy tan grouper with five dark bars, a bar through the eye, a dark

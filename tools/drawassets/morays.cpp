@@ -238,24 +238,29 @@ void paintMoray(QPainter &p, const Moray &m)
     }
 
     // The gape stands open as the moray breathes, running from the snout to
-    // well behind the eye: a dark mouth lined with fangs, the lower jaw's
-    // lip pale where it catches the light.
+    // well behind the eye: a dusky mouth with a few long fangs rooted inside
+    // the lips, which hide their bases; the lower lip pale where it catches
+    // the light.
     const QPointF corner = at(58, 0.22 * r);
     const QPointF upper = at(1.5, 0.14 * r), lower = at(3.5, 0.34 * r);
     {
         QLinearGradient inside(upper, corner);
-        inside.setColorAt(0, QColor(62, 44, 44));
-        inside.setColorAt(0.5, QColor(30, 22, 22));
-        inside.setColorAt(1, QColor(12, 10, 10));
+        inside.setColorAt(0, QColor(104, 70, 68));
+        inside.setColorAt(0.45, QColor(48, 32, 32));
+        inside.setColorAt(1, QColor(16, 12, 12));
         p.fillPath(smoothClosedPath(
                        {upper, at(22, 0.16 * r), corner, at(36, 0.3 * r), at(16, 0.36 * r), lower}),
                    inside);
     }
-    anatomy::paintFangRow(p, at(4, 0.16 * r), at(34, 0.2 * r), 1, 6, 3.6 * m.size);
-    anatomy::paintFangRow(p, at(7, 0.34 * r), at(30, 0.3 * r), -1, 5, 2.8 * m.size);
-    stroke(p, curveThrough({upper, at(22, 0.14 * r), corner}), m.back.darker(160), 1.0);
+    anatomy::paintFangRow(p, at(5, 0.13 * r), at(32, 0.16 * r), 1, 4, 6.4 * m.size);
+    anatomy::paintFangRow(p, at(8, 0.37 * r), at(28, 0.34 * r), -1, 3, 4.8 * m.size);
+    stroke(p, curveThrough({upper, at(22, 0.13 * r), corner}), m.back, 2.4 * m.size);
+    stroke(p, curveThrough({lower, at(16, 0.38 * r), at(36, 0.32 * r), corner}),
+           m.belly.darker(104), 2.0 * m.size);
+    stroke(p, curveThrough({at(1.5, 0.16 * r), at(22, 0.155 * r), corner}), m.back.darker(170),
+           0.7);
     stroke(p, curveThrough({lower, at(16, 0.37 * r), at(36, 0.31 * r), corner}),
-           withAlpha(m.belly.lighter(110), 160), 1.1);
+           withAlpha(m.belly.lighter(112), 170), 0.8);
     // A groove marks the lower jaw's heavy underside.
     stroke(p, curveThrough({at(8, 0.66 * r), at(36, 0.78 * r), at(62, 0.86 * r * m.jowl)}),
            withAlpha(line, 90), 1.0);
@@ -274,8 +279,8 @@ void paintMoray(QPainter &p, const Moray &m)
         stroke(p, nostril, withAlpha(line, far ? 120 : 180), 0.5);
         paintDisc(p, end, 0.7 * m.size, 0.55 * m.size, line.darker(220));
     }
-    paintDisc(p, at(40, -0.62 * r), 1.0 * m.size, 0.8 * m.size, line.darker(160));
-    anatomy::paintNaturalEye(p, at(41, -0.32 * r), 3.0 * m.size, QColor(150, 134, 70), 0.56);
+    paintDisc(p, at(29, -0.64 * r), 1.0 * m.size, 0.8 * m.size, line.darker(160));
+    anatomy::paintNaturalEye(p, at(31, -0.34 * r), 3.8 * m.size, QColor(150, 134, 70), 0.54);
 }
 
 // A boulder of reef rock, lumps of stone crusted with sponge and algae. The
@@ -422,7 +427,7 @@ void paintGreenMoray(QPainter &p, double w, double h)
 
     QPainterPath neck(QPointF(252, 178));
     neck.cubicTo(QPointF(226, 168), QPointF(216, 108), QPointF(150, 112));
-    paintMoray(p, Moray(neck, 62, QPointF(30, 112), 1.3, QColor(104, 148, 56), QColor(62, 100, 40),
+    paintMoray(p, Moray(neck, 62, QPointF(30, 112), 1.3, QColor(112, 124, 48), QColor(74, 86, 36),
                         Qt::transparent, 1.28, crevice));
     paintLip(
         p, boulder, 24, crevice,

@@ -317,16 +317,16 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
     // The closed gape: a dark seam, opening to a hairline slit at the front.
     p.fillPath(smoothClosedPath({{10, 127.2}, {26, 128.6}, {40, 129.6}, {24, 130}}),
                QColor(40, 30, 34, 200));
-    stroke(p, curve({10, 127.8}, {38, 130.4}, {64, 131.8}), QColor(25, 20, 24, 200), 0.9);
-    // The lower jaw's tip carries the longest fangs, standing up in front of
-    // the upper snout; the upper jaw's few show behind them, shorter.
-    anatomy::paintFang(p, {6.4, 126.2}, -1, 6.8);
-    anatomy::paintFang(p, {11.6, 128}, -1, 4.2);
-    anatomy::paintFang(p, {27, 130}, -1, 2.6);
-    anatomy::paintFang(p, {17.5, 128.2}, 1, 5.6);
-    anatomy::paintFang(p, {23.5, 128.8}, 1, 3.0);
-    anatomy::paintFang(p, {36, 129.4}, 1, 3.8);
-    anatomy::paintFang(p, {47, 130.4}, 1, 1.8);
+    // A few fangs of uneven length, rooted inside the lips: the lower jaw's
+    // longest stand up in front of the snout's tip, the upper ones only show
+    // their points below the upper lip.
+    anatomy::paintFang(p, {7.2, 127.6}, -1, 4.6);
+    anatomy::paintFang(p, {12, 129}, -1, 2.6);
+    anatomy::paintFang(p, {17.5, 127.2}, 1, 5.0);
+    anatomy::paintFang(p, {34, 128.8}, 1, 3.8);
+    anatomy::paintFang(p, {45, 129.8}, 1, 2.4);
+    stroke(p, curve({9, 126.6}, {36, 129.2}, {64, 130.8}), QColor(150, 162, 172), 1.1);
+    stroke(p, curve({10, 127.8}, {38, 130.4}, {64, 131.8}), QColor(25, 20, 24, 200), 0.7);
     stroke(p, curve({84, 104}, {94, 124}, {82, 142}), QColor(50, 60, 70, 140), 1.1);
     anatomy::paintGrownPectoral(p, {89, 120.5}, {91, 131.5}, {{110, 122}, {128, 130}, {121, 139}},
                                 QColor(176, 186, 194, 230), QColor(96, 110, 120, 170),

@@ -8,6 +8,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPolygonF>
+#include <QRandomGenerator>
 
 #include <algorithm>
 #include <cmath>
@@ -195,14 +196,26 @@ void paintPorcupinefish(QPainter &p, double w, double h)
     const auto reach = [&](QPointF out) {
         return 0.55 + 0.45 * std::clamp(out.x() + 0.6, 0.0, 1.0);
     };
-    for (int k = 0; k < 72; ++k) {
-        const double a = 2 * pi * (k + 0.3) / 72;
+    // Each spine leans its own way and grows to its own length, some seen
+    // end on and short, so the rim bristles unevenly rather than like a gear.
+    QRandomGenerator rng(3001);
+    const auto turned = [](QPointF d, double by) {
+        return QPointF(d.x() * std::cos(by) - d.y() * std::sin(by),
+                       d.x() * std::sin(by) + d.y() * std::cos(by));
+    };
+    double a = 0.1;
+    while (a < 2 * pi) {
         const QPointF out(std::cos(a), std::sin(a));
+        a += 2 * pi / 84 * (0.55 + 0.9 * rng.generateDouble());
         if (out.x() > 0.92 && std::abs(out.y()) < 0.3)
             continue;
-        const double length = (18 + 5 * std::sin(k * 1.7) + (out.y() < 0 ? 3 : 0)) * reach(out);
-        paintSpine(p, c + QPointF(out.x() * (rx - 6), out.y() * (ry - 6)), swept(out), length,
-                   QColor(220, 204, 160), spineShade);
+        const double end = rng.generateDouble();
+        const double length = (20 + (out.y() < 0 ? 3 : 0)) * reach(out) *
+                              (end < 0.2 ? 0.35 + end : 0.7 + 0.55 * rng.generateDouble());
+        const double sink = 4 + 5 * rng.generateDouble();
+        paintSpine(p, c + QPointF(out.x() * (rx - sink), out.y() * (ry - sink)),
+                   turned(swept(out), 0.7 * (rng.generateDouble() - 0.5)), length,
+                   QColor(220, 204, 160).darker(100 + rng.bounded(14)), spineShade);
     }
     const QPainterPath body = oval(c, rx, ry);
     fillBody(p, body, QColor(122, 104, 62), QColor(192, 168, 112), QColor(244, 236, 214));
@@ -222,10 +235,11 @@ void paintPorcupinefish(QPainter &p, double w, double h)
                 continue;
             const QColor skin =
                 root.y() > c.y() + 20 ? QColor(226, 214, 184) : QColor(176, 154, 104);
-            const QPointF dir = swept(out);
+            const QPointF dir = turned(swept(out), 0.9 * (rng.generateDouble() - 0.5));
             paintSpineBase(p, root, 1.3, skin);
-            paintSpine(p, root, dir, (2.5 + 14 * t * t) * reach(dir), skin.lighter(104),
-                       withAlpha(spineShade, 200));
+            paintSpine(p, root, dir,
+                       (2.5 + 14 * t * t) * reach(dir) * (0.55 + 0.7 * rng.generateDouble()),
+                       skin.lighter(104), withAlpha(spineShade, 200));
         }
     }
     shadeBody(p, body, QColor(90, 72, 40, 160));
