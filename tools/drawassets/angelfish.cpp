@@ -325,14 +325,17 @@ void paintRockAngelBeauty(QPainter &p, double w, double h)
         edgeFin(p, *f, QColor(250, 110, 30, 200), 2);
     modelBody(p, a.body, a.caudal.base.x1(), QColor(40, 30, 10), 0.6);
     paintFront(p, a, look);
-    // Electric blue marks above and, shorter, below the eye.
-    const Saved saved(p);
-    p.setPen(QPen(QColor(40, 110, 240), 2.0, Qt::SolidLine, Qt::RoundCap));
-    p.setBrush(Qt::NoBrush);
-    const QRectF ring(a.eye - QPointF(7.6, 7.6), QSizeF(15.2, 15.2));
-    p.drawArc(ring, 20 * 16, 150 * 16);
-    p.setPen(QPen(QColor(40, 110, 240), 1.6, Qt::SolidLine, Qt::RoundCap));
-    p.drawArc(ring, 215 * 16, 95 * 16);
+    // Electric blue crescents above and, smaller, below the eye, thickest
+    // over its middle and running out to points at either side.
+    const QPainterPath orbit = oval(a.eye, 7.8, 7.8);
+    QPainterPath above;
+    above.addRect(QRectF(a.eye.x() - 12, a.eye.y() - 14, 24, 12.5));
+    QPainterPath below;
+    below.addRect(QRectF(a.eye.x() - 12, a.eye.y() + 2.5, 24, 12));
+    p.fillPath(oval(a.eye + QPointF(0.6, -2.4), 9.0, 9.4).subtracted(orbit).intersected(above),
+               QColor(40, 110, 240));
+    p.fillPath(oval(a.eye + QPointF(-0.4, 1.8), 8.4, 8.8).subtracted(orbit).intersected(below),
+               QColor(40, 110, 240, 230));
 }
 
 // Grey, freckled by dark scale centres; a pale mouth, a squared-off tail with a

@@ -174,7 +174,7 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {272, 242}, 62, QColor(180, 140, 100),
                                {30, 236}, 96, QColor(180, 80, 140));
     // Deeper than long behind a short pointed snout.
-    const BodyShape shape{{52, 130}, 182, 126, 0.52, 0.45, 0.24, 0.52, 0.1, 0, 0.7, 0.06};
+    const BodyShape shape{{50, 130}, 190, 118, 0.5, 0.66, 0.24, 0.53, 0.08, 0, 0.7, 0.03};
     const Build b = butterfly({shape, 0.13, 0.26, 0.36, TailKind::Truncate, {36, 62}});
     const QColor yellow(255, 212, 0, 250);
     const Livery look(yellow, yellow, QColor(200, 150, 0, 120), QColor(236, 234, 220, 95), yellow,
@@ -246,7 +246,7 @@ void paintBandedButterfly(QPainter &p, double w, double h)
     const Canvas canvas = reef(p, w, h, 0.35, Floor::Rock, {284, 228}, 50, QColor(180, 140, 80),
                                {24, 224}, 130, QColor(170, 80, 150));
     // Taller than the others, its soft dorsal and anal fins standing high.
-    const BodyShape shape{{62, 128}, 168, 134, 0.46, 0.45, 0.28, 0.5, 0.06, 0, 0.7, 0.09};
+    const BodyShape shape{{58, 128}, 178, 124, 0.46, 0.64, 0.28, 0.52, 0.05, 0, 0.7, 0.035};
     const Build b = butterfly({shape, 0.21, 0.3, 0.48, TailKind::Truncate, {34, 58}});
     const QColor band(36, 30, 30);
     const QColor white(240, 238, 232, 252);

@@ -239,7 +239,7 @@ void paintYellowtailedDamselfish(QPainter &p, double w, double h)
                             0.34});
     const QColor dark(32, 34, 60, 250);
     const Livery look(QColor(255, 218, 30, 245), dark, QColor(70, 70, 110, 140),
-                      QColor(120, 110, 120, 150), dark, QColor(80, 110, 170), 7.6);
+                      QColor(120, 110, 120, 150), dark, QColor(96, 78, 54), 7.6);
     paintBackFins(p, d, look);
     // The adult's soft fins are as dark as its body, not see-through.
     paintFin(p, d.dorsal, dark, look.ray, 0);

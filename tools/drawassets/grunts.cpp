@@ -129,10 +129,10 @@ void paintFrenchGrunt(QPainter &p, double w, double h)
               QColor(180, 90, 80));
     const QColor yellow(250, 205, 40);
     const QColor finColour = withAlpha(yellow.darker(105), 225);
-    const Grunt french(BodyShape{{54, 132}, 184, 98, 0.42, 0.6, 0.2, 0.58, 0.06, 0.02, 0.8},
+    const Grunt french(BodyShape{{36, 128}, 214, 80, 0.4, 0.52, 0.2, 0.56, 0.04, 0.02, 0.8},
                        QColor(128, 152, 190), QColor(196, 212, 232), QColor(232, 236, 238),
                        finColour, finColour, finColour, QColor(160, 120, 20, 140),
-                       withAlpha(yellow, 180), QColor(200, 170, 80), 0.26, 0.17, {52, 92}, 0.42);
+                       withAlpha(yellow, 180), QColor(200, 170, 80), 0.3, 0.2, {52, 84}, 0.42);
     const BodyShape &s = french.shape;
     paintGrunt(p, french, [&](const QPainterPath &body) {
         paintScaleRows(p, body, s, 3.6, QColor(120, 140, 170, 90), 0.7, ScaleStyle::Fine);

@@ -166,7 +166,7 @@ void paintHogfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintReef(p, 0.4, 212, 0, {290, 222}, 50, QColor(160, 130, 150));
-    const Wrasse hogfish(BodyShape{{22, 146}, 226, 112, 0.55, 0.18, 0.26, 0.66, 0.1, 0, 0.8},
+    const Wrasse hogfish(BodyShape{{20, 140}, 236, 94, 0.5, 0.22, 0.26, 0.64, 0.08, 0, 0.8},
                          QColor(214, 160, 156), QColor(236, 200, 194), QColor(248, 238, 232),
                          QColor(220, 150, 150, 215), QColor(150, 90, 90, 140), Qt::transparent,
                          QColor(210, 80, 60), {70, 156}, 0.42, 0.36, 0.62, 0.21, 0.44,
@@ -214,6 +214,16 @@ void paintHogfish(QPainter &p, double w, double h)
                               s.at(0.3, -0.72), s.at(0.2, -0.6), s.at(0.1, -0.2)}),
             QColor(110, 56, 58, 170));
     });
+    // The thick, fleshy lips at the tip of the snout, which it roots in the
+    // sand with.
+    const QPointF tip = s.snout + QPointF(1, 1);
+    const QColor lip(168, 92, 92);
+    p.fillPath(ribbon(curve(s.at(0.075, -0.16), tip + QPointF(5, -4.5), tip + QPointF(-1, -0.6)),
+                      {1.2, 3.4, 3.0, 1.6}),
+               lip);
+    p.fillPath(ribbon(curve(tip + QPointF(-0.5, 0.8), tip + QPointF(4, 4.5), s.at(0.065, 0.12)),
+                      {1.4, 2.8, 2.4, 1.0}),
+               lip.darker(115));
 }
 
 // A heavy, uniformly powder-blue parrotfish with a rounded hump on the
@@ -225,7 +235,7 @@ void paintBlueParrotfish(QPainter &p, double w, double h)
               QColor(150, 70, 130));
     paintWrasse(
         p,
-        Wrasse(BodyShape{{28, 144}, 220, 108, 0.44, 1.0, 0.28, 0.6, 0.42, 0.03, 0.8},
+        Wrasse(BodyShape{{26, 136}, 226, 96, 0.42, 0.9, 0.26, 0.58, 0.2, 0.02, 0.85},
                QColor(74, 132, 206), QColor(116, 170, 228), QColor(170, 206, 240),
                QColor(110, 160, 220, 230), QColor(60, 100, 170, 140), QColor(172, 206, 238),
                QColor(230, 200, 110), {62, 130}, 0.36),

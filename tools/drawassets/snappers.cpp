@@ -52,13 +52,13 @@ void paintYellowtailSnapper(QPainter &p, double w, double h)
     fillBody(p, body, QColor(70, 96, 130), QColor(176, 196, 214), QColor(238, 236, 240), 0.55);
     paintScaleRows(p, body, s, 3.4, QColor(255, 255, 255, 75), 0.7, ScaleStyle::Fine);
     paintStripes(p, body, s.snout.y() + 12, 6, 3, 1.4, QColor(245, 210, 90, 90), 0.2);
-    // The stripe: thin from the very tip of the snout, through the lower part
-    // of the eye, widening until it fills the stalk and runs into the tail.
+    // The stripe: thin from the very tip of the snout, through the eye, widening until it fills the
+    // stalk and runs into the tail.
     const QPainterPath stripe =
-        smoothClosedPath({s.at(0, -0.03) - QPointF(3, 0), s.at(0.13, -0.2), s.at(0.3, -0.2),
-                          s.at(0.5, -0.23), s.at(0.75, -0.34), s.at(1, -1.4) + QPointF(14, 0),
-                          s.at(1, 1.4) + QPointF(14, 0), s.at(0.75, 0.15), s.at(0.5, 0.06),
-                          s.at(0.3, 0.0), s.at(0.13, -0.04), s.at(0, 0.03) - QPointF(3, 0)});
+        smoothClosedPath({s.at(0, -0.1) - QPointF(3, 0), s.at(0.13, -0.46), s.at(0.3, -0.34),
+                          s.at(0.5, -0.26), s.at(0.75, -0.34), s.at(1, -1.4) + QPointF(14, 0),
+                          s.at(1, 1.4) + QPointF(14, 0), s.at(0.75, 0.15), s.at(0.5, 0.04),
+                          s.at(0.3, -0.08), s.at(0.13, -0.2), s.at(0, -0.02) - QPointF(3, 0)});
     p.fillPath(stripe.intersected(body), yellow);
     QPainterPath upperBack;
     upperBack.addRect(QRectF(s.at(0.25, 0).x(), 0, s.length * 0.62, s.snout.y() - 8));

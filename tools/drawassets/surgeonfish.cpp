@@ -73,7 +73,7 @@ void paintBlueTang(QPainter &p, double w, double h)
     // The deepest of the surgeons, almost a disc: the forehead rises steep
     // and straight over a short snout, the eye high and far forward, the
     // soft fins tall and rounded at the rear.
-    const Build s = surgeon({{{62, 128}, 176, 128, 0.45, 0.8, 0.13, 0.54, 0.16, 0.08, 0.6},
+    const Build s = surgeon({{{58, 128}, 184, 120, 0.45, 0.8, 0.13, 0.54, 0.14, 0.08, 0.6},
                              false,
                              0.13,
                              {42, 86},
@@ -87,16 +87,27 @@ void paintBlueTang(QPainter &p, double w, double h)
     paintBackFins(p, s, look);
     edgeFin(p, s.caudal, QColor(110, 180, 255), 3);
     for (const Fin *f : {&s.dorsal, &s.anal})
-        edgeFin(p, *f, QColor(15, 20, 60), 3);
+        edgeFin(p, *f, QColor(24, 40, 110, 210), 2.2);
     fillBody(p, s.body, QColor(34, 70, 196), QColor(70, 134, 232), QColor(126, 178, 246));
-    // The fine lines run along the body and waver as they go.
-    for (double across = -1.3; across < 1.3; across += 0.085) {
+    // The fine lines run along the body and waver as they go, no two alike:
+    // each starts and stops at its own place, wavers at its own pace and
+    // is stronger or fainter than its neighbours.
+    for (int i = 0; i < 31; ++i) {
+        const double across = -1.3 + i * 0.085;
+        const double pace = 30 + 14 * std::sin(i * 2.3);
+        const double swing = 1.0 + 0.9 * std::sin(i * 1.7 + 0.4) * std::sin(i * 1.7 + 0.4);
+        const double from = 0.08 + 0.1 * std::abs(std::sin(i * 3.1));
+        const double to = 1.0 - 0.14 * std::abs(std::cos(i * 2.2));
         std::vector<QPointF> line;
-        for (double t = 0.08; t < 1.0; t += 0.04)
-            line.push_back(s.shape.at(t, across) + QPointF(0, 1.6 * std::sin(t * 38 + across * 9)));
-        strokeInside(p, s.body, curveThrough(line), QColor(15, 35, 110, 80), 0.7);
+        for (double t = from; t < to; t += 0.035)
+            line.push_back(s.shape.at(t, across) +
+                           QPointF(0, swing * std::sin(t * pace + i * 0.8) +
+                                          0.6 * std::sin(t * pace * 2.3 + i)));
+        strokeInside(p, s.body, curveThrough(line),
+                     QColor(15, 35, 110, 50 + int(45 * std::abs(std::sin(i * 1.3)))),
+                     0.45 + 0.4 * std::abs(std::cos(i * 0.9)));
     }
-    modelBody(p, s.body, s.caudal.base.x1(), QColor(20, 30, 70), 0.9);
+    modelBody(p, s.body, s.caudal.base.x1(), QColor(30, 50, 130, 80), 0.8);
     paintScalpel(p, s.shape.at(0.935, 0.02), 19, QColor(250, 225, 90), QColor(20, 30, 70, 170));
     paintFront(p, s, look);
 }
@@ -113,7 +124,7 @@ void paintDoctorfish(QPainter &p, double w, double h)
                       QColor(120, 130, 146, 230), QColor(170, 150, 90), 6.5);
     // Slightly deeper than the Ocean Surgeon, with a blunter head and a tail
     // cut only shallowly concave.
-    const Build s = surgeon({{{52, 128}, 190, 114, 0.4, 0.8, 0.12, 0.57, 0.18, 0.02, 0.75},
+    const Build s = surgeon({{{42, 128}, 206, 100, 0.42, 0.7, 0.12, 0.56, 0.1, 0.02, 0.75},
                              false,
                              0.13,
                              {48, 96},
@@ -123,7 +134,7 @@ void paintDoctorfish(QPainter &p, double w, double h)
                              1.0});
     paintBackFins(p, s, look);
     for (const Fin *f : {&s.dorsal, &s.anal})
-        edgeFin(p, *f, QColor(110, 170, 230, 150), 2);
+        edgeFin(p, *f, QColor(110, 176, 236, 215), 2.6);
     fillBody(p, s.body, QColor(92, 100, 112), QColor(140, 148, 158), QColor(186, 190, 196));
     // About ten narrow bars, strongest on the upper flank and fading out
     // towards the belly at different heights; the gaps between them and
