@@ -92,8 +92,10 @@ void paintJackJaws(QPainter &p, const QPainterPath &body, QPointF tip, QPointF e
     const Saved s(p);
     p.setClipPath(body, Qt::IntersectClip);
     // The gape slants down and back from the snout to below the rear of the eye.
-    const QPointF end(eye.x() + 4, eye.y() + 23);
-    const QPointF sag = (tip + end) / 2 + QPointF(1.2, -0.6);
+    // It is nearly straight, bowing down a little so that the corner turns
+    // up, as a jack's closed jaws do.
+    const QPointF end(eye.x() + 3, eye.y() + 19);
+    const QPointF sag = (tip + end) / 2 + QPointF(-0.8, 1.4);
     // The upper jaw bone: narrow at the snout, widening to a rounded end.
     QPainterPath jaw(tip + QPointF(0.5, -1.5));
     jaw.quadTo((tip + end) / 2 + QPointF(-1, -4.5), end + QPointF(-1, -5.5));
@@ -180,31 +182,31 @@ void paintCrevalleJack(QPainter &p, double w, double h)
         // The row stands proud of the stalk, so it casts a shadow below it.
         const Saved shade(p);
         p.setClipPath(body, Qt::IntersectClip);
-        for (int i = 1; i <= 3; ++i)
-            stroke(p,
-                   curve({first + 4, keel + 1.5 + i}, {first + 32, keel + 4.5 + i},
-                         {first + 62, keel + 1 + i}),
-                   QColor(0, 10, 20, 22), 3.0);
-    }
-    for (int i = 15; i >= 0; --i) {
-        const double x = first + i * 3.7;
-        const double y = keel;
-        const double half = 2.0 + 2.0 * std::sin(std::numbers::pi * i / 15.0);
-        QPainterPath scute(QPointF(x, y));
-        scute.cubicTo(QPointF(x, y - half * 1.2), QPointF(x + 5, y - half), QPointF(x + 9.5, y));
-        scute.cubicTo(QPointF(x + 5, y + half), QPointF(x, y + half * 1.2), QPointF(x, y));
-        QLinearGradient g(QPointF(0, y - half), QPointF(0, y + half));
-        g.setColorAt(0, QColor(245, 245, 232, 245));
-        g.setColorAt(0.45, QColor(205, 208, 196, 245));
-        g.setColorAt(0.55, QColor(110, 116, 104, 245));
-        g.setColorAt(1, QColor(80, 86, 76, 245));
-        p.fillPath(scute, g);
-        stroke(p, scute, QColor(50, 55, 45, 140), 0.5);
-        // The keel: a sharp ridge, lit along its crest, pointing back.
-        stroke(p, curve({x + 1, y - 0.3}, {x + 5, y - 0.4}, {x + 9.5, y}), QColor(40, 44, 34, 200),
-               0.7);
-        stroke(p, curve({x + 1, y - 0.9}, {x + 5, y - 1.1}, {x + 9, y - 0.6}),
-               QColor(255, 255, 255, 150), 0.5);
+        stroke(p, curve({first + 4, keel + 2.5}, {first + 32, keel + 4.5}, {first + 62, keel + 2}),
+               QColor(0, 10, 20, 26), 2.2);
+        // The scutes are skin-covered scales, so they take the body's own
+        // silver and olive, only a little lighter on the crest.
+        for (int i = 15; i >= 0; --i) {
+            const double x = first + i * 3.6;
+            const double y = keel;
+            const double half = 1.2 + 1.5 * std::sin(std::numbers::pi * (i + 0.5) / 16.0);
+            QPainterPath scute(QPointF(x, y));
+            scute.cubicTo(QPointF(x, y - half * 1.2), QPointF(x + 5, y - half),
+                          QPointF(x + 8.5, y));
+            scute.cubicTo(QPointF(x + 5, y + half), QPointF(x, y + half * 1.2), QPointF(x, y));
+            QLinearGradient g(QPointF(0, y - half), QPointF(0, y + half));
+            g.setColorAt(0, QColor(208, 212, 200, 150));
+            g.setColorAt(0.45, QColor(196, 200, 188, 150));
+            g.setColorAt(0.6, QColor(150, 156, 140, 150));
+            g.setColorAt(1, QColor(170, 172, 150, 110));
+            p.fillPath(scute, g);
+            stroke(p, scute, QColor(70, 76, 64, 70), 0.45);
+            // The keel: a low ridge, lit along its crest, pointing back.
+            stroke(p, curve({x + 1, y - 0.2}, {x + 5, y - 0.3}, {x + 8.5, y}),
+                   QColor(60, 66, 54, 110), 0.5);
+            stroke(p, curve({x + 1, y - 0.7}, {x + 5, y - 0.8}, {x + 8, y - 0.5}),
+                   QColor(255, 255, 255, 90), 0.4);
+        }
     }
 
     const QPointF eye = shape.at(0.13, -0.3);
@@ -225,7 +227,7 @@ void paintCrevalleJack(QPainter &p, double w, double h)
     paintGlow(p, armpit, 6.5, QColor(15, 15, 15, 100));
     paintDisc(p, armpit, 4.6, 3.4, QColor(15, 15, 15, 225));
     paintPectoral(p, body, pectoral, QColor(225, 200, 110, 190), yellowRay);
-    paintNaturalEye(p, eye, 7.2, QColor(215, 190, 110));
+    paintNaturalEye(p, eye, 6.0, QColor(215, 190, 110));
 }
 
 } // namespace fishart
