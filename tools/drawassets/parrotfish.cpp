@@ -314,11 +314,33 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
     paintWrasse(p, rainbow, [&](const WrasseParts &parts) {
         for (const Fin *f : {&parts.tail, &parts.dorsal, &parts.anal})
             edgeFin(p, *f, green, 4);
-        // The green takes over from the middle of the body backwards.
-        QLinearGradient rear(QPointF(110, 0), QPointF(170, 0));
+        const BodyShape &s = rainbow.shape;
+        const Saved saved(p);
+        p.setClipPath(parts.body, Qt::IntersectClip);
+        // The bronze front half has each scale edged in green.
+        QPainterPath front;
+        front.addRect(QRectF(0, 0, s.at(0.62, 0).x(), 240));
+        paintScaleRows(p, parts.body.intersected(front), s, 9.0, withAlpha(green, 150), 1.1,
+                       ScaleStyle::Large);
+        // The green takes over scale by scale, a ragged front of whole
+        // scales turned green running from the middle of the body back.
+        const double cell = s.depth * 0.12;
+        for (int row = -5; row <= 5; ++row)
+            for (int col = 0; col < 14; ++col) {
+                const double t = 0.46 + col * 0.025 + (row % 2 != 0 ? 0.0125 : 0.0);
+                const double jitter = std::sin(row * 3.7 + col * 1.9) * 0.5 + 0.5;
+                const double cover = std::clamp((t - 0.48) / 0.2 + (jitter - 0.5) * 0.6, 0.0, 1.0);
+                if (cover <= 0.05)
+                    continue;
+                paintGlow(p, s.at(t, row * 0.2), cell, withAlpha(green, int(190 * cover)));
+            }
+        QLinearGradient rear(s.at(0.62, 0), s.at(0.74, 0));
         rear.setColorAt(0, withAlpha(green, 0));
-        rear.setColorAt(1, withAlpha(green, 215));
+        rear.setColorAt(1, withAlpha(green, 235));
         p.fillPath(parts.body, rear);
+        // The scale rows run on over the green, edged a deeper green.
+        paintScaleRows(p, parts.body.subtracted(front), s, 9.0, withAlpha(green.darker(160), 120),
+                       0.9, ScaleStyle::Large);
     });
 }
 
