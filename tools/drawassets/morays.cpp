@@ -307,12 +307,7 @@ void paintBoulder(QPainter &p, const QPainterPath &boulder, quint32 seed)
         p.setBrush(lump);
         p.drawEllipse(c, r, r * 0.7);
     }
-    const QColor tints[] = {{200, 120, 140}, {220, 170, 90}, {140, 170, 110}};
-    for (const QPointF &c : scatterPoints(boulder, 70, seed * 10)) {
-        p.setBrush(withAlpha(tints[rng.bounded(3)], 170));
-        const double rx = 1.5 + rng.generateDouble() * 2;
-        p.drawEllipse(c, rx, 1.2 + rng.generateDouble() * 1.5);
-    }
+    anatomy::paintEncrusting(p, boulder, 5.0, seed * 10);
     shadeBody(p, boulder, QColor(60, 54, 46), 0.6);
 }
 
