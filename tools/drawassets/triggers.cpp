@@ -110,13 +110,13 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
         paintDisc(p, at, 0.45, 0.45, QColor(140, 160, 148, 110));
     }
     const QPainterPath body = bodyOutline(shape);
-    // Blue-green over the back, warming through olive to yellow below.
-    fillBody(p, body, QColor(60, 118, 124), QColor(150, 164, 92), QColor(240, 202, 74), 0.5);
+    // Bright blue-green over the back, warming through yellow to orange below.
+    fillBody(p, body, QColor(34, 132, 146), QColor(176, 186, 84), QColor(250, 180, 60), 0.5);
     paintScales(p, body, 8, QColor(70, 90, 60, 60));
     {
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
-        paintGlow(p, {92, 138}, 34, QColor(230, 200, 80, 170));
+        paintGlow(p, {92, 140}, 36, QColor(252, 168, 56, 170));
         for (const QPainterPath &line :
              {curveThrough({{44, 147}, {72, 136}, {106, 126}, {140, 122}, {162, 127}}),
               curveThrough({{50, 157}, {80, 166}, {110, 176}, {140, 188}})}) {
@@ -127,17 +127,26 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     }
     const QPointF eye(118, 100);
     {
-        // A few short, thick dark lines spread out of the eye over the face,
-        // tapering and ending well inside the head.
+        // Fine dark lines run back from the eye over the cheek and nape,
+        // with the blue-green skin showing between them; they taper out
+        // a little way behind the eye.
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
-        for (const auto &[a, r] :
-             {std::pair{-166.0, 12.0}, {-136.0, 9.0}, {146.0, 11.0}, {24.0, 10.0}, {-18.0, 8.0}}) {
+        for (const auto &[a, r] : {std::pair{-62.0, 9.0},
+                                   {-40.0, 12.0},
+                                   {-20.0, 13.0},
+                                   {0.0, 14.0},
+                                   {20.0, 12.0},
+                                   {42.0, 11.0},
+                                   {64.0, 8.0},
+                                   {-150.0, 5.0},
+                                   {160.0, 5.0}}) {
             const QPointF d(std::cos(a * pi / 180), std::sin(a * pi / 180));
-            const QPointF from = eye + d * 6.6, to = eye + d * (6.6 + r);
-            const QPainterPath spoke = ribbon(
-                curve(from, (from + to) / 2 + QPointF(-d.y(), d.x()) * 0.6, to), {3.4, 2.4, 0.9});
-            p.fillPath(spoke, QColor(34, 40, 48, 185));
+            const QPointF n(-d.y(), d.x());
+            const QPointF from = eye + d * 7.0, to = eye + d * (7.0 + r);
+            const QPainterPath line = curve(from, (from + to) / 2 + n * 0.5, to);
+            stroke(p, line.translated(n * 1.3), QColor(110, 190, 220, 120), 1.0);
+            p.fillPath(ribbon(line, {1.3, 0.9, 0.3}), QColor(30, 40, 52, 190));
         }
     }
     modelBody(p, body, 236, QColor(50, 70, 60), 1.0);
