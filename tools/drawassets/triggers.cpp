@@ -28,7 +28,8 @@ constexpr double pi = std::numbers::pi;
 
 // A slender spine of the Porcupinefish from `root` along `dir`, lying back
 // on the skin: a quill tapering to a point, lit along one side, with a
-// little of its shadow on the skin beside it.
+// little of its shadow on the skin beside it; coloured like the skin it
+// grows from, paling towards its translucent tip.
 void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor colour, QColor edge)
 {
     const double half = std::clamp(length * 0.09, 0.8, 1.9);
@@ -38,7 +39,11 @@ void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor co
     p.setBrush(withAlpha(edge, edge.alpha() / 3));
     p.drawPolygon(QPolygonF({root + side * 1.6 + QPointF(0.6, 0.9), tip + QPointF(0.6, 0.9),
                              root - side * 0.4 + QPointF(0.6, 0.9)}));
-    p.setBrush(colour);
+    QLinearGradient quill(root, tip);
+    quill.setColorAt(0.0, colour);
+    quill.setColorAt(0.55, colour.lighter(112));
+    quill.setColorAt(1.0, QColor(244, 238, 222, 200));
+    p.setBrush(quill);
     p.drawPolygon(QPolygonF({root + side, tip, root - side}));
     p.setPen(QPen(withAlpha(colour.lighter(125), 200), half * 0.5, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(root - side * 0.4, root + (tip - root) * 0.7 - side * 0.1);
@@ -183,7 +188,7 @@ void paintPorcupinefish(QPainter &p, double w, double h)
     const QPointF c(158, 116);
     const double rx = 76;
     const double ry = 72;
-    const QColor finColour(160, 140, 90, 220);
+    const QColor finColour(160, 140, 90, 160);
     const QColor rays(80, 62, 36, 150);
     const QColor spineShade(110, 90, 55);
 
@@ -191,7 +196,7 @@ void paintPorcupinefish(QPainter &p, double w, double h)
     paintFin(p, tailFin, finColour, rays, 10);
     paintSpots(p, tailFin.shape, 8, 0.9, 1.6, QColor(30, 25, 20), 301);
     paintFin(p, fin({200, 66}, {{212, 40}, {234, 44}}, {228, 72}), finColour, rays, 6);
-    paintFin(p, fin({200, 166}, {{212, 192}, {234, 188}}, {228, 160}), QColor(200, 185, 140, 220),
+    paintFin(p, fin({200, 166}, {{212, 192}, {234, 188}}, {228, 160}), QColor(200, 185, 140, 160),
              rays, 6);
 
     // Blown up, the spines stand straight out from the ball, only a little
@@ -201,9 +206,13 @@ void paintPorcupinefish(QPainter &p, double w, double h)
         const QPointF d = out + QPointF(0.25, 0);
         return d / std::hypot(d.x(), d.y());
     };
-    // Short on the face, longest over the back and belly.
+    // Short on the face, longest just behind the head, above and below.
     const auto reach = [&](QPointF out) {
-        return 0.55 + 0.45 * std::clamp(out.x() + 0.6, 0.0, 1.0);
+        const double a = std::atan2(out.y(), out.x());
+        const double nape = std::max(0.0, 1.0 - std::abs(a + 1.85) / 1.3);
+        const double throat = std::max(0.0, 1.0 - std::abs(a - 1.95) / 1.2);
+        const double face = std::clamp(-out.x() - 0.75, 0.0, 1.0);
+        return 0.62 + 0.5 * nape + 0.3 * throat - 0.9 * face;
     };
     // Each spine leans its own way and grows to its own length, some seen
     // end on and short, so the rim bristles unevenly rather than like a gear.
@@ -224,7 +233,9 @@ void paintPorcupinefish(QPainter &p, double w, double h)
         const double sink = 4 + 5 * rng.generateDouble();
         paintSpine(p, c + QPointF(out.x() * (rx - sink), out.y() * (ry - sink)),
                    turned(swept(out), 0.7 * (rng.generateDouble() - 0.5)), length,
-                   QColor(220, 204, 160).darker(100 + rng.bounded(14)), spineShade);
+                   (out.y() > 0.3 ? QColor(214, 200, 168) : QColor(172, 150, 100))
+                       .darker(100 + rng.bounded(14)),
+                   spineShade);
     }
     const QPainterPath body = oval(c, rx, ry);
     fillBody(p, body, QColor(122, 104, 62), QColor(192, 168, 112), QColor(244, 236, 214));
