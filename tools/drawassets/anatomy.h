@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QPointF>
+#include <QtGlobal>
 
 #include <initializer_list>
 
@@ -64,5 +65,19 @@ void paintJuttingChin(QPainter &p, QPointF tip, QPointF corner, double jut, QCol
 // fish's size), each with its ring of septa and a mouth in the middle,
 // foreshortened towards the top of `dome` where it curves away.
 void paintStarCoral(QPainter &p, const QPainterPath &dome, double cup, QColor colour);
+
+// Sparse life on bare reef stone: crusts of pink coralline algae, low
+// sponges in dull ochres and browns, tufts of turf algae, patches about
+// `size` across, crowding onto the lit upper faces of `rock`.
+void paintEncrusting(QPainter &p, const QPainterPath &rock, double size, quint32 seed);
+
+// The meandering valleys and ridges of a brain coral over `dome`, valleys
+// about `groove` apart, wandering side by side without crossing.
+void paintBrainGrooves(QPainter &p, const QPainterPath &dome, double groove, QColor colour,
+                       quint32 seed);
+
+// The separate raised polyp cups of a star coral seen from a distance, about
+// `cup` apart and of varied size, each a lit mound round a dark mouth.
+void paintStarCups(QPainter &p, const QPainterPath &dome, double cup, QColor colour, quint32 seed);
 
 } // namespace anatomy

@@ -3,6 +3,7 @@
 
 #include "backdrop.h"
 
+#include "anatomy.h"
 #include "fishkit.h"
 
 #include <QImage>
@@ -367,34 +368,11 @@ void paintCoralHead(QPainter &p, QPointF base, double radius, QColor colour)
     p.setClipPath(dome, Qt::IntersectClip);
 
     const double step = std::clamp(radius / 7.5, 2.2, 6.5);
-    if (kind == 1) {
-        // Meandering ridges and valleys of a brain coral.
-        for (double y = base.y() - radius; y < base.y() + step; y += step * 1.1) {
-            QPainterPath valley(QPointF(base.x() - radius * 1.2, y));
-            const double wave = dice(0.6, 1.4) / step, shift = dice(0, 2 * pi);
-            for (double x = -radius * 1.2; x <= radius * 1.2; x += step * 0.4)
-                valley.lineTo(base.x() + x, y + std::sin(x * wave + shift) * step * 0.45 +
-                                                dice(-0.1, 0.1) * step);
-            p.strokePath(valley, QPen(withAlpha(colour.darker(180), 110), step * 0.28));
-            p.strokePath(valley.translated(-step * 0.12, -step * 0.36),
-                         QPen(withAlpha(colour.lighter(150), 70), step * 0.18));
-        }
-    } else {
-        // Polyp cups in staggered rows; each gets a dark socket and a lit rim.
-        const double cup = kind == 2 ? step * 0.75 : step;
-        int row = 0;
-        for (double y = base.y() - radius * 0.9; y < base.y() + cup; y += cup * 0.87, ++row) {
-            for (double x = base.x() - radius * 1.1 + ((row % 2) ? cup * 0.5 : 0.0);
-                 x < base.x() + radius * 1.1; x += cup) {
-                const double jitter = dice(-0.12, 0.12) * cup;
-                const QPointF c(x + dice(-0.12, 0.12) * cup, y + jitter);
-                const double r = cup * dice(0.28, 0.36);
-                dot(p, withAlpha(colour.darker(170), 100), c, r, r);
-                dot(p, withAlpha(colour.lighter(150), 90), c - QPointF(r * 0.3, r * 0.35), r * 0.42,
-                    r * 0.42);
-            }
-        }
-    }
+    const auto seed = quint32(dice.generate());
+    if (kind == 1)
+        anatomy::paintBrainGrooves(p, dome, step * 1.2, colour, seed);
+    else
+        anatomy::paintStarCups(p, dome, kind == 2 ? step * 0.8 : step, colour, seed);
     if (kind == 2) {
         // The clefts between the lobes fall into shade.
         for (int k = 1; k < 5; ++k) {
@@ -564,19 +542,8 @@ void paintReefRock(QPainter &p, const QRectF &area, double top)
         p.restore();
     }
 
-    // Encrusting sponge, algae and small polyps in reef colours, then grit.
-    const QColor crust[] = {
-        {150, 80, 140}, {210, 120, 60}, {90, 140, 80}, {200, 90, 90}, {120, 150, 110}};
-    for (int i = 0; i < 22; ++i) {
-        const QPointF c = dice.point(left, right, top, bottom);
-        const double r = band * dice(0.012, 0.035);
-        const QColor tint = crust[dice.bounded(int(std::size(crust)))];
-        for (int blob = 0; blob < 4; ++blob) {
-            const QColor shade = withAlpha(tint, int(dice(50, 110)));
-            const double ry = r * dice(0.5, 0.8), rx = r * dice(0.8, 1.4), dy = dice(-r, r) * 0.6;
-            dot(p, shade, c + QPointF(dice(-r, r) * 1.5, dy), rx, ry);
-        }
-    }
+    // Sparse encrusting life, then grit.
+    anatomy::paintEncrusting(p, rock, std::max(2.0, band * 0.04), quint32(dice.generate()));
     for (int i = 0; i < int(area.width() * band / 40.0); ++i) {
         const QPointF c = dice.point(left, right, top, bottom);
         dot(p, dice.bounded(2) == 0 ? QColor(190, 180, 150, 70) : QColor(20, 20, 20, 70), c, 0.6,

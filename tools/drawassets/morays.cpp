@@ -241,26 +241,32 @@ void paintMoray(QPainter &p, const Moray &m)
     // well behind the eye: a dusky mouth with a few long fangs rooted inside
     // the lips, which hide their bases; the lower lip pale where it catches
     // the light.
-    const QPointF corner = at(58, 0.22 * r);
-    const QPointF upper = at(1.5, 0.14 * r), lower = at(3.5, 0.34 * r);
+    const QPointF corner = at(54, 0.24 * r);
+    const QPointF upper = at(2, 0.15 * r), lower = at(4, 0.36 * r);
     {
         QLinearGradient inside(upper, corner);
-        inside.setColorAt(0, QColor(104, 70, 68));
-        inside.setColorAt(0.45, QColor(48, 32, 32));
+        inside.setColorAt(0, QColor(96, 64, 62));
+        inside.setColorAt(0.4, QColor(44, 30, 30));
         inside.setColorAt(1, QColor(16, 12, 12));
-        p.fillPath(smoothClosedPath(
-                       {upper, at(22, 0.16 * r), corner, at(36, 0.3 * r), at(16, 0.36 * r), lower}),
+        p.fillPath(smoothClosedPath({upper, at(22, 0.16 * r), corner, at(34, 0.33 * r),
+                                     at(16, 0.39 * r), lower}),
                    inside);
     }
-    anatomy::paintFangRow(p, at(5, 0.13 * r), at(32, 0.16 * r), 1, 4, 6.4 * m.size);
-    anatomy::paintFangRow(p, at(8, 0.37 * r), at(28, 0.34 * r), -1, 3, 4.8 * m.size);
-    stroke(p, curveThrough({upper, at(22, 0.13 * r), corner}), m.back, 2.4 * m.size);
-    stroke(p, curveThrough({lower, at(16, 0.38 * r), at(36, 0.32 * r), corner}),
-           m.belly.darker(104), 2.0 * m.size);
-    stroke(p, curveThrough({at(1.5, 0.16 * r), at(22, 0.155 * r), corner}), m.back.darker(170),
-           0.7);
-    stroke(p, curveThrough({lower, at(16, 0.37 * r), at(36, 0.31 * r), corner}),
-           withAlpha(m.belly.lighter(112), 170), 0.8);
+    // A few fangs set on the gums, so the thick lips hide all but their tips.
+    anatomy::paintFangRow(p, at(7, 0.14 * r), at(28, 0.16 * r), 1, 3, 5.0 * m.size);
+    anatomy::paintFangRow(p, at(10, 0.4 * r), at(24, 0.37 * r), -1, 2, 3.6 * m.size);
+    // Fleshy lips, thickest at the snout and thinning into the corner.
+    const QPainterPath upperLip = curveThrough({upper, at(22, 0.13 * r), corner});
+    const QPainterPath lowerLip = curveThrough({lower, at(16, 0.41 * r), at(34, 0.35 * r), corner});
+    const QPainterPath lowerFlesh = ribbon(lowerLip, {3.6 * m.size, 1.2 * m.size});
+    const QPainterPath upperFlesh = ribbon(upperLip, {4.2 * m.size, 1.4 * m.size});
+    fillBody(p, lowerFlesh, withAlpha(m.belly, 190), withAlpha(m.belly.darker(108), 190),
+             withAlpha(m.belly.darker(125), 190));
+    stroke(p, lowerFlesh, withAlpha(line, 80), 0.5);
+    // Translucent, so a spotted eel's spots run on over its lips.
+    fillBody(p, upperFlesh, withAlpha(m.back.lighter(108), 190), withAlpha(m.back, 190),
+             withAlpha(m.back.darker(125), 190));
+    stroke(p, upperFlesh, withAlpha(line, 90), 0.5);
     // A groove marks the lower jaw's heavy underside.
     stroke(p, curveThrough({at(8, 0.66 * r), at(36, 0.78 * r), at(62, 0.86 * r * m.jowl)}),
            withAlpha(line, 90), 1.0);
@@ -269,17 +275,17 @@ void paintMoray(QPainter &p, const Moray &m)
     // A pair of short front nostril tubes near the tip of the snout, low
     // over the lip and pointing forward, the far one half hidden behind the
     // snout; the rear nostrils are plain pores above the eyes.
-    for (const auto &[base, end, far] : {std::tuple{at(7.5, -0.34 * r), at(3.5, -0.46 * r), true},
-                                         std::tuple{at(6, -0.1 * r), at(1.5, -0.16 * r), false}}) {
+    for (const auto &[base, end, far] : {std::tuple{at(6.5, -0.3 * r), at(4, -0.38 * r), true},
+                                         std::tuple{at(5, -0.06 * r), at(2.2, -0.1 * r), false}}) {
         const QPainterPath nostril =
-            ribbon(curve(base, (base + end) / 2 + QPointF(0.4, -0.6) * m.size, end),
-                   {2.4 * m.size, 1.6 * m.size});
-        const QColor skin = far ? m.back.darker(112) : m.back.lighter(104);
-        fillBody(p, nostril, skin, skin.darker(106), skin.darker(118));
-        stroke(p, nostril, withAlpha(line, far ? 120 : 180), 0.5);
-        paintDisc(p, end, 0.7 * m.size, 0.55 * m.size, line.darker(220));
+            ribbon(curve(base, (base + end) / 2 + QPointF(0.2, -0.3) * m.size, end),
+                   {1.8 * m.size, 1.3 * m.size});
+        const QColor skin = far ? m.back.darker(110) : m.back.lighter(106);
+        fillBody(p, nostril, skin, skin.darker(106), skin.darker(116));
+        stroke(p, nostril, withAlpha(line, far ? 70 : 100), 0.4);
+        paintDisc(p, end, 0.45 * m.size, 0.4 * m.size, withAlpha(line.darker(160), 200));
     }
-    paintDisc(p, at(29, -0.64 * r), 1.0 * m.size, 0.8 * m.size, line.darker(160));
+    paintDisc(p, at(29, -0.64 * r), 0.8 * m.size, 0.6 * m.size, withAlpha(line.darker(140), 120));
     anatomy::paintNaturalEye(p, at(31, -0.34 * r), 3.8 * m.size, QColor(150, 134, 70), 0.54);
 }
 
@@ -307,12 +313,7 @@ void paintBoulder(QPainter &p, const QPainterPath &boulder, quint32 seed)
         p.setBrush(lump);
         p.drawEllipse(c, r, r * 0.7);
     }
-    const QColor tints[] = {{200, 120, 140}, {220, 170, 90}, {140, 170, 110}};
-    for (const QPointF &c : scatterPoints(boulder, 70, seed * 10)) {
-        p.setBrush(withAlpha(tints[rng.bounded(3)], 170));
-        const double rx = 1.5 + rng.generateDouble() * 2;
-        p.drawEllipse(c, rx, 1.2 + rng.generateDouble() * 1.5);
-    }
+    anatomy::paintEncrusting(p, boulder, 5.0, seed * 10);
     shadeBody(p, boulder, QColor(60, 54, 46), 0.6);
 }
 

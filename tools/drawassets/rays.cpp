@@ -237,20 +237,21 @@ void paintYellowStingray(QPainter &p, double w, double h)
     const QColor dark(70, 50, 22), pale(246, 226, 140);
     QPainterPath stub(QPointF(0, 56));
     stub.cubicTo(QPointF(1, 80), QPointF(3, 100), QPointF(2, 128));
-    // Round but not a coin: a blunt bump of a snout, the widest point ahead of
-    // the middle, the rear edge flatter where the pelvic fins reach out behind.
+    // A little longer than wide, not a coin: a blunt bump of a snout, the
+    // widest point ahead of the middle, the rear edge flatter where the
+    // pelvic fins reach out behind.
     const QPainterPath disc = mirroredOutline({{0, -70},
                                                {7, -69.5},
-                                               {14, -66},
-                                               {32, -61},
-                                               {52, -49},
-                                               {66, -30},
-                                               {72, -8},
-                                               {70, 14},
-                                               {62, 33},
-                                               {48, 48},
-                                               {32, 56},
-                                               {16, 59},
+                                               {12.6, -66},
+                                               {28.8, -61},
+                                               {46.8, -49},
+                                               {59.4, -30},
+                                               {64.8, -8},
+                                               {63, 14},
+                                               {55.8, 33},
+                                               {43.2, 48},
+                                               {28.8, 56},
+                                               {14.4, 59},
                                                {0, 57}});
     // The tail narrows from a thick root to the caudal fin that wraps its end.
     const QPainterPath caudal =

@@ -28,7 +28,8 @@ constexpr double pi = std::numbers::pi;
 
 // A slender spine of the Porcupinefish from `root` along `dir`, lying back
 // on the skin: a quill tapering to a point, lit along one side, with a
-// little of its shadow on the skin beside it.
+// little of its shadow on the skin beside it; coloured like the skin it
+// grows from, paling towards its translucent tip.
 void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor colour, QColor edge)
 {
     const double half = std::clamp(length * 0.09, 0.8, 1.9);
@@ -38,7 +39,11 @@ void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor co
     p.setBrush(withAlpha(edge, edge.alpha() / 3));
     p.drawPolygon(QPolygonF({root + side * 1.6 + QPointF(0.6, 0.9), tip + QPointF(0.6, 0.9),
                              root - side * 0.4 + QPointF(0.6, 0.9)}));
-    p.setBrush(colour);
+    QLinearGradient quill(root, tip);
+    quill.setColorAt(0.0, colour);
+    quill.setColorAt(0.55, colour.lighter(112));
+    quill.setColorAt(1.0, QColor(244, 238, 222, 200));
+    p.setBrush(quill);
     p.drawPolygon(QPolygonF({root + side, tip, root - side}));
     p.setPen(QPen(withAlpha(colour.lighter(125), 200), half * 0.5, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(root - side * 0.4, root + (tip - root) * 0.7 - side * 0.1);
@@ -110,13 +115,13 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
         paintDisc(p, at, 0.45, 0.45, QColor(140, 160, 148, 110));
     }
     const QPainterPath body = bodyOutline(shape);
-    // Blue-green over the back, warming through olive to yellow below.
-    fillBody(p, body, QColor(60, 118, 124), QColor(150, 164, 92), QColor(240, 202, 74), 0.5);
+    // Bright blue-green over the back, warming through yellow to orange below.
+    fillBody(p, body, QColor(34, 132, 146), QColor(176, 186, 84), QColor(250, 180, 60), 0.5);
     paintScales(p, body, 8, QColor(70, 90, 60, 60));
     {
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
-        paintGlow(p, {92, 138}, 34, QColor(230, 200, 80, 170));
+        paintGlow(p, {92, 140}, 36, QColor(252, 168, 56, 170));
         for (const QPainterPath &line :
              {curveThrough({{44, 147}, {72, 136}, {106, 126}, {140, 122}, {162, 127}}),
               curveThrough({{50, 157}, {80, 166}, {110, 176}, {140, 188}})}) {
@@ -127,17 +132,26 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     }
     const QPointF eye(118, 100);
     {
-        // A few short, thick dark lines spread out of the eye over the face,
-        // tapering and ending well inside the head.
+        // Fine dark lines run back from the eye over the cheek and nape,
+        // with the blue-green skin showing between them; they taper out
+        // a little way behind the eye.
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
-        for (const auto &[a, r] :
-             {std::pair{-166.0, 12.0}, {-136.0, 9.0}, {146.0, 11.0}, {24.0, 10.0}, {-18.0, 8.0}}) {
+        for (const auto &[a, r] : {std::pair{-62.0, 9.0},
+                                   {-40.0, 12.0},
+                                   {-20.0, 13.0},
+                                   {0.0, 14.0},
+                                   {20.0, 12.0},
+                                   {42.0, 11.0},
+                                   {64.0, 8.0},
+                                   {-150.0, 5.0},
+                                   {160.0, 5.0}}) {
             const QPointF d(std::cos(a * pi / 180), std::sin(a * pi / 180));
-            const QPointF from = eye + d * 6.6, to = eye + d * (6.6 + r);
-            const QPainterPath spoke = ribbon(
-                curve(from, (from + to) / 2 + QPointF(-d.y(), d.x()) * 0.6, to), {3.4, 2.4, 0.9});
-            p.fillPath(spoke, QColor(34, 40, 48, 185));
+            const QPointF n(-d.y(), d.x());
+            const QPointF from = eye + d * 7.0, to = eye + d * (7.0 + r);
+            const QPainterPath line = curve(from, (from + to) / 2 + n * 0.5, to);
+            stroke(p, line.translated(n * 1.3), QColor(110, 190, 220, 120), 1.0);
+            p.fillPath(ribbon(line, {1.3, 0.9, 0.3}), QColor(30, 40, 52, 190));
         }
     }
     modelBody(p, body, 236, QColor(50, 70, 60), 1.0);
@@ -174,7 +188,7 @@ void paintPorcupinefish(QPainter &p, double w, double h)
     const QPointF c(158, 116);
     const double rx = 76;
     const double ry = 72;
-    const QColor finColour(160, 140, 90, 220);
+    const QColor finColour(160, 140, 90, 160);
     const QColor rays(80, 62, 36, 150);
     const QColor spineShade(110, 90, 55);
 
@@ -182,7 +196,7 @@ void paintPorcupinefish(QPainter &p, double w, double h)
     paintFin(p, tailFin, finColour, rays, 10);
     paintSpots(p, tailFin.shape, 8, 0.9, 1.6, QColor(30, 25, 20), 301);
     paintFin(p, fin({200, 66}, {{212, 40}, {234, 44}}, {228, 72}), finColour, rays, 6);
-    paintFin(p, fin({200, 166}, {{212, 192}, {234, 188}}, {228, 160}), QColor(200, 185, 140, 220),
+    paintFin(p, fin({200, 166}, {{212, 192}, {234, 188}}, {228, 160}), QColor(200, 185, 140, 160),
              rays, 6);
 
     // Blown up, the spines stand straight out from the ball, only a little
@@ -192,9 +206,13 @@ void paintPorcupinefish(QPainter &p, double w, double h)
         const QPointF d = out + QPointF(0.25, 0);
         return d / std::hypot(d.x(), d.y());
     };
-    // Short on the face, longest over the back and belly.
+    // Short on the face, longest just behind the head, above and below.
     const auto reach = [&](QPointF out) {
-        return 0.55 + 0.45 * std::clamp(out.x() + 0.6, 0.0, 1.0);
+        const double a = std::atan2(out.y(), out.x());
+        const double nape = std::max(0.0, 1.0 - std::abs(a + 1.85) / 1.3);
+        const double throat = std::max(0.0, 1.0 - std::abs(a - 1.95) / 1.2);
+        const double face = std::clamp(-out.x() - 0.75, 0.0, 1.0);
+        return 0.62 + 0.5 * nape + 0.3 * throat - 0.9 * face;
     };
     // Each spine leans its own way and grows to its own length, some seen
     // end on and short, so the rim bristles unevenly rather than like a gear.
@@ -215,7 +233,9 @@ void paintPorcupinefish(QPainter &p, double w, double h)
         const double sink = 4 + 5 * rng.generateDouble();
         paintSpine(p, c + QPointF(out.x() * (rx - sink), out.y() * (ry - sink)),
                    turned(swept(out), 0.7 * (rng.generateDouble() - 0.5)), length,
-                   QColor(220, 204, 160).darker(100 + rng.bounded(14)), spineShade);
+                   (out.y() > 0.3 ? QColor(214, 200, 168) : QColor(172, 150, 100))
+                       .darker(100 + rng.bounded(14)),
+                   spineShade);
     }
     const QPainterPath body = oval(c, rx, ry);
     fillBody(p, body, QColor(122, 104, 62), QColor(192, 168, 112), QColor(244, 236, 214));
