@@ -8,7 +8,6 @@ desktop theme whose colours must not reach the screens."""
 import collections
 import glob
 import sys
-import time
 
 from e2e import FINALE, NEXT, Run
 from xsession import check, run_cases
@@ -59,14 +58,15 @@ def drawn_pixels(x, window, rect, top, timeout=5):
     """The pixels of a text as drawn. A window is on screen a moment before
     its first frame is drawn into it, so the text is read until it shows
     more than one colour and holds still from one read to the next."""
-    end = time.monotonic() + timeout
-    last = None
-    while True:
+    reads = [None]
+
+    def settled():
         pixels = x.pixels(window, *rect, client_top=top)
-        if (pixels == last and len(set(pixels)) > 1) or time.monotonic() > end:
-            return pixels
-        last = pixels
-        time.sleep(0.05)
+        still = pixels == reads[-1] and len(set(pixels)) > 1
+        reads.append(pixels)
+        return still
+    x._wait(settled, timeout, step=0.05)
+    return reads[-1]
 
 
 def measure(x, run, texts, top=0):
