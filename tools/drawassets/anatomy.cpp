@@ -51,8 +51,9 @@ void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris, do
     brow.setColorAt(1.0, QColor(0, 0, 0, 0));
     p.setBrush(brow);
     p.drawEllipse(centre, radius, radius);
-    p.setBrush(QColor(255, 255, 255, 170));
-    const double glint = std::max(0.35, radius * 0.11);
+    // A small soft reflection of the surface, never a bright cartoon dot.
+    p.setBrush(QColor(230, 240, 245, 120));
+    const double glint = std::clamp(radius * 0.08, 0.35, 0.9);
     p.drawEllipse(centre + QPointF(-0.3, -0.35) * radius * pupil, glint, glint);
     p.restore();
 }

@@ -230,6 +230,35 @@ void paintDiverFigure(QPainter &p, QColor colour)
     }
 }
 
+// A sea plume: a few tall, slender, bending stems from one holdfast, each
+// feathered with fine side branchlets, swaying together in the surge.
+void paintSeaPlume(QPainter &p, QPointF base, double height, QColor colour, Dice &dice)
+{
+    p.save();
+    const double sway = dice(-0.25, 0.25) * height;
+    const int stems = 3 + int(dice(0, 3));
+    for (int i = 0; i < stems; ++i) {
+        const double lean = dice(-0.3, 0.3) * height, tall = height * dice(0.6, 1.0);
+        const QPointF top = base + QPointF(lean + sway, -tall);
+        const QPainterPath stem =
+            curve(base, base + QPointF(lean * 0.2 + sway * 0.2, -tall * 0.55), top);
+        const double thick = std::max(0.8, height / 70.0);
+        // Branchlets all along the upper stem, shorter towards its tip,
+        // trailing the way the water pushes them.
+        for (double t = 0.25; t < 0.98; t += dice(0.025, 0.05)) {
+            const QPointF at = stem.pointAtPercent(t);
+            const double len = height * 0.1 * (1.1 - t) * dice(0.6, 1.2);
+            for (const double side : {-1.0, 1.0}) {
+                const QPointF tip = at + QPointF(side * len + sway * 0.05, -len * dice(0.4, 0.9));
+                stroke(p, curve(at, (at + tip) / 2.0 + QPointF(0, len * 0.15), tip),
+                       withAlpha(colour, int(dice(70, 130))), thick * 0.5);
+            }
+        }
+        stroke(p, stem, colour.darker(125), thick);
+    }
+    p.restore();
+}
+
 } // namespace
 
 void paintWater(QPainter &p, const QRectF &area, double depth)
@@ -254,13 +283,15 @@ void paintWater(QPainter &p, const QRectF &area, double depth)
     p.fillRect(area, radial({area.right() - w * 0.2, area.center().y()}, w * 0.6,
                             fade({40, 170, 150, 45})));
 
-    // Light shafts slanting down from the surface.
-    Dice shafts(w, h, 3.0);
-    for (int i = 0; i < 6; ++i) {
-        const double x = left + w * (i + shafts(0.1, 0.7)) / 6, topWidth = w * shafts(0.025, 0.07),
-                     spread = w * shafts(0.06, 0.14), slant = w * 0.22,
-                     reach = h * shafts(0.65, 1.0);
-        const int alpha = int(shafts(38, 70) * (1.0 - 0.55 * depth));
+    // A few soft light shafts slanting down from the surface, each water its
+    // own: how many, where and how strong changes with the depth.
+    Dice shafts(w, h, 3.0 + depth * 97.0);
+    const int shaftCount = 3 + int(shafts(0, 3));
+    for (int i = 0; i < shaftCount; ++i) {
+        const double x = left + w * (i + shafts(0.0, 0.8)) / shaftCount,
+                     topWidth = w * shafts(0.02, 0.08), spread = w * shafts(0.05, 0.16),
+                     slant = w * shafts(0.12, 0.3), reach = h * shafts(0.5, 0.95);
+        const int alpha = int(shafts(16, 40) * (1.0 - 0.6 * depth));
         const QPolygonF shaft({QPointF(x, top), QPointF(x + topWidth, top),
                                QPointF(x + topWidth + slant + spread, top + reach),
                                QPointF(x + slant - spread * 0.4, top + reach)});
@@ -271,8 +302,8 @@ void paintWater(QPainter &p, const QRectF &area, double depth)
     }
 
     // The surface shimmers in wavy bright lines, fainter with depth.
-    Dice shimmer(w, h, 5.0);
-    const int alphaBase = int(70 * (1.0 - depth));
+    Dice shimmer(w, h, 5.0 + depth * 53.0);
+    const int alphaBase = int(48 * (1.0 - depth));
     for (int row = 0; alphaBase > 0 && row < 7; ++row) {
         const double y0 = top + h * 0.16 * row / 7.0 + shimmer(0, 3), amp = shimmer(0.8, 2.2),
                      freq = shimmer(0.05, 0.12), phase = shimmer(0, 2 * pi);
@@ -382,6 +413,8 @@ void paintCoralHead(QPainter &p, QPointF base, double radius, QColor colour)
         }
     }
 
+    // A coral head stands back from the fish, softened by the water between.
+    p.fillPath(dome, withAlpha(QColor(60, 120, 145), int(dice(50, 90))));
     // Shade the underside so the dome reads as round.
     p.fillRect(QRectF(base.x() - radius * 1.2, base.y() - radius, radius * 2.4, radius * 1.2),
                vertical(base.y() - radius * 0.5, base.y(),
@@ -468,11 +501,26 @@ void paintDiver(QPainter &p, QPointF head, double length, QColor colour)
 void paintSeaFan(QPainter &p, QPointF base, double height, QColor colour)
 {
     Dice dice(base.x(), base.y(), height);
+    // Gorgonians stand back from the fish in the water's haze, their colour
+    // muted towards the blue; not every one is a fan.
+    const QColor haze(58, 118, 140);
+    const double fog = dice(0.3, 0.5);
+    colour = QColor::fromRgbF(colour.redF() + (haze.redF() - colour.redF()) * fog,
+                              colour.greenF() + (haze.greenF() - colour.greenF()) * fog,
+                              colour.blueF() + (haze.blueF() - colour.blueF()) * fog);
+    if (dice.bounded(3) == 0) {
+        paintSeaPlume(p, base, height, colour, dice);
+        return;
+    }
     p.save();
     Twigs twigs;
     QList<QPointF> tips;
+    // Some fans grow broad and low, others tall and narrow.
+    const double stance = dice(0.75, 1.25);
     growFanBranch(base, -pi / 2, height * 0.24, std::max(1.0, height / 30.0), 5, dice, twigs, tips);
-
+    p.translate(base);
+    p.scale(stance, 1.0 / std::sqrt(stance));
+    p.translate(-base);
     // The living mesh spans the branch tips, so its outline follows the branches.
     std::ranges::sort(tips, {}, [base](QPointF tip) {
         return std::atan2(tip.y() - base.y(), tip.x() - base.x());
@@ -488,11 +536,17 @@ void paintSeaFan(QPainter &p, QPointF base, double height, QColor colour)
     p.fillPath(fan, withAlpha(colour, int(dice(40, 60))));
     p.setClipPath(fan, Qt::IntersectClip);
     p.setPen(QPen(withAlpha(colour.darker(115), int(dice(40, 65))), std::max(0.3, height / 300.0)));
-    const double mesh = std::max(1.4, height / dice(45, 70));
-    for (double d = -height * 1.5; d < height * 1.5; d += mesh) {
-        for (double lean : {height * 1.2, -height * 1.2})
-            p.drawLine(QPointF(base.x() + d, base.y()),
-                       QPointF(base.x() + d + lean, base.y() - height * 1.2));
+    // The mesh is a net of short cross-links between the branches, each at
+    // its own slant, denser where the fan is oldest near its base.
+    const double mesh = std::max(1.4, height / dice(40, 60));
+    const QRectF box = fan.boundingRect();
+    const int links = int(box.width() * box.height() / (mesh * mesh) * 0.9);
+    for (int i = 0; i < links; ++i) {
+        const QPointF at = dice.point(box.left(), box.right(), box.top(), box.bottom());
+        const double a = dice(-0.7, 0.7) + (dice.bounded(2) == 0 ? 0.0 : pi / 2),
+                     len = mesh * dice(0.8, 1.6);
+        const QPointF d(std::cos(a) * len, std::sin(a) * len);
+        p.drawLine(at - d / 2, at + d / 2);
     }
     p.setClipping(false);
     for (const auto &[twig, width] : twigs)
@@ -550,18 +604,22 @@ void paintReefRock(QPainter &p, const QRectF &area, double top)
             0.6);
     }
 
-    // Crevices: dark holes that swallow the light.
-    for (double fx : {0.16, 0.52, 0.84}) {
-        const double y = top + band * dice(0.5, 0.68);
-        const QPointF c(left + area.width() * (fx + dice(-0.04, 0.04)), y);
-        const double rx = band * dice(0.16, 0.24), ry = rx * dice(0.55, 0.7);
+    // Crevices and overhangs in shadow, each its own size and depth; few,
+    // so the rock does not look bored full of holes.
+    for (double fx : {0.2 + dice(-0.1, 0.1), 0.7 + dice(-0.12, 0.12)}) {
+        const double y = top + band * dice(0.5, 0.75);
+        const QPointF c(left + area.width() * fx, y);
+        const double rx = band * dice(0.12, 0.26), ry = rx * dice(0.35, 0.6);
+        const int deep = int(dice(120, 200));
         dot(p,
             radial(c + QPointF(0, ry * 0.2), rx * 1.1,
-                   {{0.0, {4, 6, 10}}, {0.65, {12, 14, 18, 240}}, {1.0, {30, 30, 30, 0}}}),
+                   {{0.0, {8, 10, 14, deep}},
+                    {0.6, {14, 16, 20, deep * 2 / 3}},
+                    {1.0, {30, 30, 30, 0}}}),
             c, rx * 1.1, ry * 1.1);
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(QColor(170, 160, 135, 120), std::max(0.6, band / 60.0)));
-        p.drawArc(QRectF(c.x() - rx, c.y() - ry * 1.05, rx * 2, ry * 2), 20 * 16, 140 * 16);
+        p.setPen(QPen(QColor(170, 160, 135, 60), std::max(0.6, band / 60.0)));
+        p.drawArc(QRectF(c.x() - rx, c.y() - ry * 1.05, rx * 2, ry * 2), 200 * 16, 120 * 16);
     }
 
     // Water between viewer and rock softens its far edge.

@@ -146,7 +146,7 @@ void paintNeonGoby(QPainter &p, double w, double h)
                      .united(ribbon(snout, {2.6, 4.2, 5})),
                  QColor(120, 230, 255), QColor(70, 190, 255), QColor(20, 150, 255));
     }
-    shadeBody(p, body, QColor(10, 20, 35, 130), 0.6);
+    shadeBody(p, body, QColor(10, 20, 35, 80), 0.6);
 
     const QPointF eye = above(0.08, 3);
     // The pelvic fins, joined into a small round disc under the chest that
@@ -173,14 +173,23 @@ void paintNeonGoby(QPainter &p, double w, double h)
              fin(eye + QPointF(28, 4), {eye + QPointF(48, -2), eye + QPointF(58, 12)},
                  eye + QPointF(30, 18)),
              QColor(200, 215, 225, 110), QColor(120, 140, 160, 120), 8);
-    stroke(p, curveThrough({eye + QPointF(24, -10), eye + QPointF(28, 6), eye + QPointF(24, 22)}),
-           QColor(70, 80, 90, 160), 1.0);
+    // The gill cover's edge, a soft fold shaded behind and catching a little
+    // light on its rim, fading out towards the throat.
+    strokeInside(
+        p, body,
+        curveThrough({eye + QPointF(23, -8), eye + QPointF(27.5, 4), eye + QPointF(25, 15)}),
+        QColor(0, 0, 0, 90), 2.2);
+    strokeInside(
+        p, body,
+        curveThrough({eye + QPointF(22, -8), eye + QPointF(26.4, 4), eye + QPointF(24, 15)}),
+        QColor(150, 170, 190, 70), 0.7);
     // The mouth, a short gape slanting back from under the snout tip, below the stripe.
     strokeInside(p, body, curveThrough({{36, 154}, {42, 157}, {49, 157.6}}), QColor(90, 100, 112),
                  1.2);
     strokeInside(p, body, curve({38, 158.6}, {43, 160.4}, {48, 160}), QColor(120, 130, 140, 150),
                  0.8);
-    anatomy::paintNaturalEye(p, eye, 8.5, QColor(70, 110, 140));
+    // A dark eye of a goby's size, the blue stripe running over its top.
+    anatomy::paintNaturalEye(p, eye + QPointF(1, 0.5), 6.2, QColor(58, 62, 60), 0.56);
 }
 
 // An upright yellow-orange seahorse with small dark dots: a horse's head on
@@ -440,13 +449,28 @@ void paintFlounder(QPainter &p, double w, double h)
             const double weight = 0.5 + r * 0.1;
             if (kind == 2 && r > 3)
                 paintDisc(p, c, r * 0.3, r * 0.3 * squash, bright);
-            QPainterPath ring;
-            const QRectF box(c.x() - r, c.y() - r * squash, 2 * r, 2 * r * squash);
-            const double start = rng.bounded(360.0);
-            ring.arcMoveTo(box, start);
-            ring.arcTo(box, start, kind == 1 ? 250 + rng.bounded(60.0) : 360);
-            stroke(p, ring, deep, weight + 1.0);
-            stroke(p, ring, bright, weight);
+            // Drawn freehand: the rim wanders in and out and thickens and
+            // thins, and a broken ring leaves a gap of its own width.
+            const int around = 11;
+            const double start = rng.bounded(2 * std::numbers::pi),
+                         tilt = rng.bounded(std::numbers::pi);
+            std::vector<QPointF> rim;
+            for (int k = 0; k < around; ++k) {
+                const double a = start + k * 2 * std::numbers::pi / around,
+                             wander = 0.86 + rng.bounded(0.24);
+                const QPointF local(std::cos(a) * r * wander, std::sin(a) * r * squash * wander);
+                rim.push_back(c + QPointF(local.x() * std::cos(tilt) - local.y() * std::sin(tilt),
+                                          local.x() * std::sin(tilt) + local.y() * std::cos(tilt)));
+            }
+            if (kind == 1)
+                rim.resize(around - 2 - rng.bounded(2));
+            const QPainterPath ring =
+                kind == 1 ? curveThrough(rim) : smoothClosedPath(rim.data(), int(rim.size()));
+            stroke(p, ring, withAlpha(deep, strength / 2), weight + 0.6 + rng.bounded(0.6));
+            p.fillPath(
+                ribbon(kind == 1 ? ring : curveThrough(rim),
+                       {weight * 0.6, weight * 1.2, weight * 0.9, weight * 1.3, weight * 0.7}),
+                bright);
         }
         paintSpots(p, disc, 9, 0.6, 1.1, withAlpha(ringBright, 170), 4107);
     }
@@ -463,13 +487,13 @@ void paintFlounder(QPainter &p, double w, double h)
     // The pectoral fin of the upper side lies back along the body from
     // behind the gill cover: a fan of fine rays, clear between them, its
     // shadow just beside it.
-    const Fin pectoral = pairedFin({-60, -14}, 38, -8, 13, 0.55, 12);
+    const Fin pectoral = pairedFin({-60, -12}, 46, -4, 17, 0.7, 14);
     {
         const Saved s(p);
         p.setClipPath(disc, Qt::IntersectClip);
         p.fillPath(pectoral.shape.translated(2, 3.5), QColor(70, 54, 36, 45));
     }
-    paintSheerFin(p, pectoral, QColor(200, 182, 140, 130), QColor(110, 86, 56, 150), 0);
+    paintSheerFin(p, pectoral, QColor(196, 178, 136, 110), QColor(110, 86, 56, 120), 0);
     // The edge of the gill cover, behind which the pectoral fin springs.
     stroke(p, curveThrough({{-76, -40}, {-62, -26}, {-58, -4}, {-66, 20}, {-80, 34}}),
            QColor(120, 96, 64, 130), 1.1);

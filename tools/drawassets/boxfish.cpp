@@ -365,16 +365,23 @@ void paintScrawls(QPainter &p, const QPainterPath &area, double spacing, QColor 
         // Mostly lengthwise and gently wavy, broken off after a few bends.
         double heading = rng.bounded(1.0) - 0.5 + (rng.bounded(2) ? pi : 0);
         double turn = rng.bounded(0.4) - 0.2;
-        for (int k = 3 + rng.bounded(4); k > 0; --k) {
-            turn = std::clamp(turn + rng.bounded(0.3) - 0.15, -0.3, 0.3);
+        for (int k = 2 + rng.bounded(5); k > 0; --k) {
+            turn = std::clamp(turn + rng.bounded(0.5) - 0.25, -0.45, 0.45);
+            const double step = 2.5 + rng.bounded(3.5);
             const QPointF bend =
-                at + QPointF(std::cos(heading + turn), std::sin(heading + turn)) * 5;
+                at + QPointF(std::cos(heading + turn), std::sin(heading + turn)) * step;
             heading += 2 * turn;
-            at = bend + QPointF(std::cos(heading), std::sin(heading)) * 5;
+            at = bend + QPointF(std::cos(heading), std::sin(heading)) * step;
             scrawl.quadTo(bend, at);
         }
-        strokeInside(p, area, scrawl, withAlpha(colour.darker(160), 150), 2.4);
-        strokeInside(p, area, scrawl, colour, 1.3);
+        // A fine line that swells and thins along its length like a brush
+        // stroke, with only a faint dark edge.
+        const double w = 0.5 + rng.bounded(0.5);
+        const Saved s(p);
+        p.setClipPath(area, Qt::IntersectClip);
+        p.fillPath(ribbon(scrawl, {w * 1.6, w * 2.2, w * 1.8, w * 2.4, w * 1.4}),
+                   withAlpha(colour.darker(170), 70));
+        p.fillPath(ribbon(scrawl, {w * 0.5, w * 1.3, w, w * 1.4, w * 0.6}), colour);
     }
 }
 
@@ -422,14 +429,30 @@ void paintSpottedTrunkfish(QPainter &p, double w, double h)
         p.setPen(Qt::NoPen);
         p.setBrush(black);
         QRandomGenerator rng(1400);
-        for (const QPointF &c : spreadPoints(box, 12, 3.6, 14)) {
+        // Each spot its own size and a little out of round, small and close
+        // on the snout, larger and looser over the flank, a few crowded pairs.
+        const QRectF bounds = box.boundingRect();
+        for (const QPointF &c : spreadPoints(box, 11, 4.6, 14)) {
+            if (rng.bounded(8) == 0)
+                continue;
             const double face = std::clamp((c.x() - shell.mouth.x()) / 70.0, 0.0, 1.0);
-            const double r = (2.5 + 1.3 * rng.generateDouble()) * (0.6 + 0.4 * face);
-            const double squash = 0.85 + 0.3 * rng.generateDouble();
+            const double roll = rng.generateDouble();
+            // The box turns away at its top and bottom, foreshortening the spots there.
+            const double edge = std::abs(c.y() - bounds.center().y()) / (bounds.height() / 2);
+            const double r = (1.7 + 3.0 * roll * roll) * (0.55 + 0.45 * face);
+            const double squash = 1.0 - 0.3 * edge * edge;
             if (QLineF(c, shell.eye()).length() < 10.5 + r ||
                 QLineF(c, shell.mouth).length() < 9 + r)
                 continue;
-            p.drawEllipse(c, r * squash, r / squash);
+            std::vector<QPointF> rim;
+            const double start = rng.generateDouble() * 2 * pi;
+            for (int k = 0; k < 7; ++k) {
+                const double a = start + k * 2 * pi / 7,
+                             wander = 0.85 + 0.25 * rng.generateDouble();
+                rim.push_back(c +
+                              QPointF(std::cos(a) * r * wander, std::sin(a) * r * wander * squash));
+            }
+            p.drawPath(smoothClosedPath(rim.data(), int(rim.size())));
         }
     });
 }
@@ -468,13 +491,16 @@ void paintTrunkfish(QPainter &p, double w, double h)
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &) {
         paintSpots(p, box, 9, 1.0, 1.5, withAlpha(pale, 230), 23);
         p.fillPath(box, fading(QColor(98, 86, 46, 235)));
+        // The blotches are cells of the chain gone dark: the skin darkens
+        // under the mesh and the pale links run on across it, so they read
+        // as part of the chain, not as patches laid over it.
+        for (int k = 0; k < 4; ++k)
+            stroke(p, blotches, QColor(40, 34, 14, 30), 9.0 - 2.0 * k);
+        p.fillPath(blotches, QColor(36, 30, 12, 215));
         paintChain(p, box, 12, fading(withAlpha(pale, 170)), 230);
         paintChain(p, box, 7, fading(withAlpha(pale, 70)), 231);
-        // The blotches are the skin darkening under the mesh, its links still
-        // showing through dimmed, with edges that fade out into the olive.
-        for (int k = 0; k < 4; ++k)
-            stroke(p, blotches, QColor(40, 34, 14, 26), 7.0 - 1.6 * k);
-        p.fillPath(blotches, QColor(40, 34, 14, 185));
+        // Over the blotches the links are dimmed, not gone.
+        p.fillPath(blotches, QColor(36, 30, 12, 100));
     });
 }
 
@@ -497,7 +523,7 @@ void paintCowfish(QPainter &p, double w, double h)
     const Boxfish look(shell, deep, orange, QColor(246, 218, 150), QColor(240, 200, 120, 210),
                        QColor(170, 110, 40, 160), QColor(226, 176, 96), QColor(150, 120, 60));
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &tail) {
-        paintScrawls(p, box, 20, blue, 4040);
+        paintScrawls(p, box, 15, blue, 4040);
         paintSpots(p, box, 13, 1.1, 1.9, blue, 4041);
         paintSpots(p, tail, 9, 1.0, 1.6, blue, 4042);
     });

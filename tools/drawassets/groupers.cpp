@@ -249,6 +249,21 @@ void paintSquirrelfish(QPainter &p, double w, double h)
     redToYellow.setColorAt(0.5, QColor(206, 44, 38, 205));
     redToYellow.setColorAt(1.0, QColor(180, 30, 30, 215));
     p.fillPath(membrane, redToYellow);
+    {
+        // Each panel ends in its own yellow tip, running further down behind
+        // some spines than others.
+        const Saved c(p);
+        p.setClipPath(membrane, Qt::IntersectClip);
+        static constexpr double reach[] = {0.34, 0.22, 0.3, 0.4, 0.26, 0.36, 0.2, 0.3, 0.24};
+        for (int i = 0; i < 9; ++i) {
+            const QPointF next = i < 8 ? tips[i + 1] : tips[8] + QPointF(8, 10);
+            const QPointF low = tips[i] + (roots[i] - tips[i]) * reach[i];
+            p.fillPath(smoothClosedPath({tips[i] + QPointF(-1, -2), next + QPointF(1, -2),
+                                         next + (low - tips[i]) * 0.5 + QPointF(-2, 0),
+                                         (low + next) / 2.0, low}),
+                       QColor(255, 214, 96, 150 + (i * 41) % 60));
+        }
+    }
     stroke(p, membrane, QColor(140, 20, 20, 120), 0.6);
     for (int i = 0; i < 9; ++i) {
         // Each spine tapers to a sharp point just clear of the membrane.
@@ -284,8 +299,9 @@ void paintSquirrelfish(QPainter &p, double w, double h)
         p, {101, 117}, {103, 127}, {{120, 112}, {142, 113}, {146, 123}, {126, 131}},
         QColor(214, 56, 44, 235), QColor(240, 120, 100, 165), QColor(110, 10, 10, 120));
     stroke(p, curve({41, 124}, {50, 128}, {60, 126}), QColor(100, 10, 10), 1.3);
-    // The large night eye: a wide pupil in a red iris with a silvery sheen.
-    anatomy::paintNaturalEye(p, {77, 107.5}, 13.2, QColor(214, 60, 44), 0.48);
+    // The large night eye, nearly all pupil, in a narrow dark red iris that
+    // the red of the head runs into.
+    anatomy::paintNaturalEye(p, {77, 107.5}, 13.2, QColor(150, 34, 32), 0.62);
 }
 
 // A heavy tan grouper with five dark bars, a bar through the eye, a dark
@@ -327,13 +343,30 @@ void paintNassauGrouper(QPainter &p, double w, double h)
                     ring.push_back(edge(y, 1));
                 for (double y = 190; y >= 40; y -= 6)
                     ring.push_back(edge(y, -1));
-                p.fillPath(smoothClosedPath(ring.data(), int(ring.size())),
-                           i == 2 ? bar.darker(108) : bar);
+                // The bar blurs at its edges into the tan, is broken through
+                // in a place or two, and is mottled with paler flecks.
+                const QPainterPath band = smoothClosedPath(ring.data(), int(ring.size()));
+                QPainterPathStroker soft;
+                soft.setWidth(5.0 + rng.bounded(3.0));
+                soft.setJoinStyle(Qt::RoundJoin);
+                p.fillPath(soft.createStroke(band).united(band), withAlpha(bar, 55));
+                QPainterPath gaps;
+                for (int k = 0; k < 1 + int(rng.bounded(2)); ++k) {
+                    const double y = 60 + rng.bounded(120.0);
+                    QTransform tilt;
+                    tilt.translate(x - (y - 120) * slants[i], y);
+                    tilt.rotate(rng.bounded(60.0) - 30);
+                    gaps.addPath(tilt.map(oval({rng.bounded(6.0) - 3, 0}, 4 + rng.bounded(5.0),
+                                               1.6 + rng.bounded(2.2))));
+                }
+                const QPainterPath broken = band.subtracted(gaps);
+                p.fillPath(broken, i == 2 ? bar.darker(108) : bar);
+                paintSpots(p, broken, 7, 0.8, 2.2, QColor(214, 190, 150, 90), 4410 + i);
             }
             // The bar through the eye runs from the snout up to the dorsal's origin.
             p.fillPath(ribbon(curveThrough({s.at(0.03, 0.02), s.at(0.2, -0.42), s.at(0.35, -0.95)}),
-                              {5, 7, 7, 5, 3.5}),
-                       withAlpha(bar, 120));
+                              {3, 5, 5.5, 4, 2}),
+                       withAlpha(bar, 80));
         }
         {
             // The tuning fork: a dark stem from the upper lip up the middle of

@@ -161,9 +161,9 @@ void paintMoray(QPainter &p, const Moray &m)
         for (const QPointF &pt : spreadPoints(eel, 4.4, 1.8, 4646)) {
             const double t = std::min(1.0, QLineF(m.snout, pt).length() / reach);
             const double big = rng.generateDouble();
-            const double rad = (0.5 + t * 0.8) * (big > 0.85  ? 1.9
-                                                  : big > 0.6 ? 1.15
-                                                              : 0.45 + big * 0.55);
+            const double rad = (0.4 + t * 1.25) * (big > 0.85  ? 1.9
+                                                   : big > 0.6 ? 1.15
+                                                               : 0.45 + big * 0.55);
             const double stretch = 1.0 + rng.generateDouble() * 0.35;
             paintDisc(p, pt, rad * stretch, rad, m.spots);
             // The larger spots run together with a neighbour into blotches.
@@ -172,6 +172,12 @@ void paintMoray(QPainter &p, const Moray &m)
                 paintDisc(p, pt + QPointF(std::cos(a), std::sin(a)) * rad * 1.15, rad * 0.75,
                           rad * 0.65, m.spots);
             }
+        }
+        // On the head the freckles crowd closer still, finest on the snout.
+        for (const QPointF &pt : spreadPoints(head, 2.7, 1.1, 4647)) {
+            const double t = std::min(1.0, QLineF(m.snout, pt).length() / reach);
+            const double rad = (0.3 + t * 0.9) * (0.5 + 0.6 * rng.generateDouble());
+            paintDisc(p, pt, rad * (1.0 + 0.3 * rng.generateDouble()), rad, m.spots);
         }
     }
     {
@@ -410,14 +416,14 @@ void paintGreenMoray(QPainter &p, double w, double h)
     const QPainterPath boulder = smoothClosedPath(
         {{136, 250}, {146, 184}, {172, 128}, {220, 98}, {282, 90}, {332, 102}, {336, 250}});
     paintBoulder(p, boulder, 24);
-    const QPainterPath crevice = smoothClosedPath({{190, 186},
-                                                   {202, 160},
-                                                   {218, 148},
-                                                   {236, 142},
-                                                   {252, 130},
-                                                   {268, 136},
-                                                   {286, 144},
-                                                   {300, 164},
+    const QPainterPath crevice = smoothClosedPath({{188, 190},
+                                                   {190, 156},
+                                                   {202, 130},
+                                                   {224, 116},
+                                                   {250, 116},
+                                                   {270, 126},
+                                                   {290, 140},
+                                                   {302, 164},
                                                    {294, 184},
                                                    {298, 198},
                                                    {274, 206},
@@ -426,14 +432,14 @@ void paintGreenMoray(QPainter &p, double w, double h)
                                                    {204, 202}});
     paintCrevice(p, crevice);
 
-    QPainterPath neck(QPointF(252, 178));
-    neck.cubicTo(QPointF(226, 168), QPointF(216, 108), QPointF(150, 112));
+    QPainterPath neck(QPointF(262, 172));
+    neck.cubicTo(QPointF(226, 170), QPointF(212, 108), QPointF(150, 112));
     paintMoray(p, Moray(neck, 62, QPointF(30, 112), 1.3, QColor(112, 124, 48), QColor(74, 86, 36),
                         Qt::transparent, 1.28, crevice));
     paintLip(
         p, boulder, 24, crevice,
         curveThrough({{180, 204}, {196, 200}, {222, 196}, {250, 198}, {298, 190}, {310, 186}}));
-    paintBrow(p, crevice, curveThrough({{246, 133}, {268, 135}, {286, 143}, {299, 160}}));
+    paintBrow(p, crevice, curveThrough({{212, 122}, {246, 114}, {272, 126}, {300, 160}}));
 }
 
 // Pale, covered with dense dark purple-brown spots, rising out of a hole in
@@ -457,12 +463,12 @@ void paintSpottedMoray(QPainter &p, double w, double h)
                                                    {336, 250}});
     paintBoulder(p, boulder, 46);
     const QPainterPath crevice = smoothClosedPath({{186, 208},
-                                                   {196, 184},
-                                                   {212, 170},
-                                                   {232, 164},
-                                                   {250, 152},
-                                                   {270, 160},
-                                                   {288, 172},
+                                                   {188, 172},
+                                                   {200, 148},
+                                                   {222, 134},
+                                                   {250, 132},
+                                                   {272, 142},
+                                                   {290, 164},
                                                    {296, 192},
                                                    {288, 212},
                                                    {264, 224},
@@ -477,7 +483,7 @@ void paintSpottedMoray(QPainter &p, double w, double h)
     paintLip(
         p, boulder, 46, crevice,
         curveThrough({{176, 218}, {196, 212}, {224, 206}, {256, 208}, {288, 200}, {304, 196}}));
-    paintBrow(p, crevice, curveThrough({{252, 154}, {270, 159}, {288, 171}, {295, 188}}));
+    paintBrow(p, crevice, curveThrough({{212, 138}, {248, 131}, {274, 143}, {294, 176}}));
 }
 
 } // namespace fishart

@@ -135,15 +135,17 @@ void paintRidge(QPainter &p, const Stingray &ray)
     // of them doubled, lit on their upper left and shaded behind.
     const QColor pale = ray.colour.lighter(140);
     QRandomGenerator rng(quint32(ray.ridge * 7));
-    for (double y = top + 20; y < bottom - 10; y += 6.0 + rng.generateDouble() * 7.0) {
+    // They sit mostly over the middle of the back, with gaps, and one or
+    // two stray ones off the line on the shoulders.
+    const double from = top + (bottom - top) * 0.28, to = bottom - (bottom - top) * 0.12;
+    for (double y = from; y < to; y += 5.0 + rng.generateDouble() * 12.0) {
         const double r =
-            0.8 + rng.generateDouble() * 0.9 + 0.4 * std::sin((y - top) / (bottom - top) * 3.1);
-        const double x = (rng.generateDouble() - 0.5) * 2.4;
-        for (const double side : rng.bounded(3) == 0 ? std::vector{-1.0, 1.0} : std::vector{0.0}) {
-            const QPointF c(x + side * 2.6, y + side * 1.5);
-            paintGlow(p, c + QPointF(0.9, 1.1), r * 1.8, withAlpha(ray.colour.darker(190), 90));
-            paintGlow(p, c - QPointF(0.3, 0.4), r * 1.3, withAlpha(pale, 200));
-        }
+            0.6 + rng.generateDouble() * 0.8 + 0.5 * std::sin((y - from) / (to - from) * 3.1);
+        const double x = (rng.generateDouble() - 0.5) * 3.0;
+        const double stray = rng.bounded(6) == 0 ? (rng.bounded(2) ? 1.0 : -1.0) : 0.0;
+        const QPointF c(x + stray * w * (0.3 + rng.generateDouble() * 0.3), y);
+        paintGlow(p, c + QPointF(0.8, 1.0), r * 1.7, withAlpha(ray.colour.darker(190), 60));
+        paintGlow(p, c - QPointF(0.3, 0.4), r * 1.2, withAlpha(pale, 150));
     }
 }
 
@@ -213,7 +215,7 @@ void paintSouthernStingray(QPainter &p, double w, double h)
                        .tailRoot = 11,
                        .tailTip = 1,
                        .hind =
-                           pelvicPair({{4, 56}, {14, 52}, {21, 58}, {20, 67}, {13, 74}, {6, 73}}),
+                           pelvicPair({{4, 56}, {12, 54}, {17, 58}, {16.5, 64}, {11, 69}, {5, 68}}),
                        .stingAt = 0.17,
                        .colour = QColor(128, 116, 86),
                        .eye = QPointF(15, -46),
@@ -236,7 +238,7 @@ void paintYellowStingray(QPainter &p, double w, double h)
 
     const QColor dark(70, 50, 22), pale(246, 226, 140);
     QPainterPath stub(QPointF(0, 56));
-    stub.cubicTo(QPointF(1, 80), QPointF(3, 100), QPointF(2, 128));
+    stub.cubicTo(QPointF(1, 86), QPointF(4, 116), QPointF(2, 152));
     // A little longer than wide, not a coin: a blunt bump of a snout, the
     // widest point ahead of the middle, the rear edge flatter where the
     // pelvic fins reach out behind.
@@ -254,8 +256,8 @@ void paintYellowStingray(QPainter &p, double w, double h)
                                                {14.4, 59},
                                                {0, 57}});
     // The tail narrows from a thick root to the caudal fin that wraps its end.
-    const QPainterPath caudal =
-        mirroredOutline({{0, 86}, {3.5, 92}, {6.5, 104}, {7.5, 114}, {6, 124}, {3, 131}, {0, 134}});
+    const QPainterPath caudal = mirroredOutline(
+        {{0, 108}, {3.5, 114}, {6.5, 126}, {7.5, 136}, {6, 146}, {3, 153}, {0, 156}});
     const QPainterPath pelvics =
         pelvicPair({{3, 55}, {13, 54}, {22, 59}, {23, 68}, {17, 76}, {9, 77}, {4, 70}});
     const Stingray ray(QPointF(130, 92), -30, disc, stub, 13, 3.5, pelvics.united(caudal), 0.42,
@@ -303,9 +305,9 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
 
     // Falcate wings: the leading edge bowed forward, the tips swept back and
     // the trailing edge hollowed.
-    const std::initializer_list<QPointF> half = {{0, -48},  {22, -46}, {52, -34}, {96, -12},
-                                                 {134, 10}, {160, 32}, {136, 24}, {104, 20},
-                                                 {72, 26},  {42, 38},  {20, 52},  {0, 58}};
+    const std::initializer_list<QPointF> half = {
+        {0, -46},  {20, -44}, {40, -41}, {66, -33}, {96, -18}, {126, 0}, {148, 18}, {163, 34},
+        {150, 30}, {128, 24}, {104, 23}, {80, 28},  {56, 36},  {36, 46}, {18, 54},  {0, 58}};
     const QPainterPath wings = mirroredOutline(half);
     {
         // Only a sliver of the pale belly catches the light along the banked
@@ -348,37 +350,38 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
 
     // The head stands out before the wings: widest where the eyes bulge on
     // its sides, then narrowing straight into the flat, pointed duck bill.
-    const QPainterPath head = mirroredOutline({{0, -89},
-                                               {3, -88.4},
-                                               {6, -85.6},
-                                               {8, -80},
-                                               {9.6, -73},
-                                               {11.8, -65},
-                                               {15, -58},
-                                               {18.5, -51},
-                                               {19.5, -44},
-                                               {12, -33},
-                                               {0, -28}});
+    const QPainterPath head = mirroredOutline({{0, -94},
+                                               {6, -93.4},
+                                               {11, -90.6},
+                                               {13.8, -85},
+                                               {14.6, -77},
+                                               {15.2, -69},
+                                               {17, -62},
+                                               {20.5, -56},
+                                               {22.6, -50},
+                                               {22, -44},
+                                               {16, -37},
+                                               {0, -31}});
     fillBody(p, head, QColor(34, 48, 80), QColor(30, 44, 74), QColor(26, 38, 66));
     {
         // The bill dips towards its end, so the light runs along its crown.
         const Saved s(p);
         p.setClipPath(head, Qt::IntersectClip);
-        QLinearGradient bill(QPointF(0, -92), QPointF(0, -62));
+        QLinearGradient bill(QPointF(0, -96), QPointF(0, -64));
         bill.setColorAt(0.0, QColor(64, 80, 112, 200));
         bill.setColorAt(0.5, QColor(46, 60, 92, 120));
         bill.setColorAt(1.0, QColor(46, 60, 92, 0));
-        p.fillRect(QRectF(-14, -92, 28, 30), bill);
+        p.fillRect(QRectF(-16, -96, 32, 32), bill);
         {
             const Saved narrow(p);
             p.scale(0.35, 1.0);
-            paintGlow(p, {0, -80}, 12, QColor(120, 140, 175, 90));
+            paintGlow(p, {0, -82}, 13, QColor(120, 140, 175, 90));
         }
         for (const double side : {-1.0, 1.0})
-            stroke(p, curveThrough({{side * 3.5, -86}, {side * 6.5, -76}, {side * 10, -64}}),
-                   QColor(12, 18, 32, 110), 1.0);
+            stroke(p, curveThrough({{side * 5, -89}, {side * 8.5, -78}, {side * 12.5, -63}}),
+                   QColor(12, 18, 32, 90), 1.0);
     }
-    paintSpots(p, head.subtracted(oval({0, -80}, 14, 14)), 7, 0.8, 1.3, QColor(235, 240, 245, 200),
+    paintSpots(p, head.subtracted(oval({0, -83}, 15, 13)), 7, 0.8, 1.3, QColor(235, 240, 245, 200),
                3233);
     {
         // The head runs on into the body, outlined only where it stands clear.
@@ -388,9 +391,14 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
         p.setClipPath(clear.subtracted(wings), Qt::IntersectClip);
         stroke(p, head, QColor(10, 14, 26), 0.8);
     }
+    // The eyes sit on the sides of the head, bulging out past its rim and
+    // looking sideways, so from above only their domed tops show.
     for (const double side : {-1.0, 1.0}) {
-        paintDisc(p, QPointF(side * 17.5, -52), 4.0, 3.8, QColor(42, 56, 88));
-        anatomy::paintNaturalEye(p, QPointF(side * 18.6, -52), 2.4, QColor(150, 130, 80), 0.55);
+        paintDisc(p, QPointF(side * 21.6, -51), 3.4, 4.6, QColor(36, 50, 82));
+        const Saved s(p);
+        p.translate(side * 23.2, -51);
+        p.scale(0.55, 1.0);
+        anatomy::paintNaturalEye(p, {0, 0}, 2.6, QColor(150, 130, 80), 0.55);
     }
 }
 

@@ -105,24 +105,10 @@ void paintNurseShark(QPainter &p, double w, double h)
     // fins; the caudal fin is a quarter of the length, its big upper lobe
     // rising at a low angle to a notch near the tip, with a short rounded
     // lower lobe hanging under its base.
-    const QPainterPath trunk = smoothClosedPath({{10, 190},
-                                                 {14, 180},
-                                                 {28, 172},
-                                                 {60, 164},
-                                                 {100, 157},
-                                                 {140, 153},
-                                                 {180, 156},
-                                                 {214, 164},
-                                                 {236, 170},
-                                                 {248, 173},
-                                                 {250, 196},
-                                                 {234, 200},
-                                                 {214, 204},
-                                                 {170, 210},
-                                                 {120, 212},
-                                                 {70, 210},
-                                                 {36, 206},
-                                                 {18, 200}});
+    const QPainterPath trunk = smoothClosedPath(
+        {{7.5, 191}, {8.5, 182.5}, {14, 175.5}, {28, 169.5}, {60, 164},  {100, 157}, {140, 153},
+         {180, 156}, {214, 164},   {236, 170},  {248, 173},  {250, 196}, {234, 200}, {214, 204},
+         {170, 210}, {120, 212},   {70, 210},   {36, 206},   {16, 202},  {9.5, 198}});
     const QPainterPath caudal = smoothClosedPath({{238, 171},
                                                   {256, 171},
                                                   {280, 167},
@@ -200,9 +186,23 @@ void paintNurseShark(QPainter &p, double w, double h)
         paintGlow(p, {0, 0}, span, withAlpha(back, 230));
     }
     // Five short gill slits, the last two close together over the pectoral.
-    for (const double x : {80.0, 86.0, 91.5, 96.0, 99.0})
-        stroke(p, curveThrough({{x + 0.5, 185}, {x - 0.8, 189.5}, {x, 194}}),
-               QColor(105, 75, 40, 170), 1.0);
+    // Each is a shadowed cleft under a soft fold of skin whose rear edge
+    // catches the light, each its own length.
+    static constexpr double tops[] = {184.0, 183.2, 184.4, 185.6, 186.8};
+    static constexpr double lows[] = {194.6, 195.4, 195.0, 194.2, 193.4};
+    for (int i = 0; i < 5; ++i) {
+        const double x = 80.0 + i * 5.2 - (i > 2 ? (i - 2) * 1.6 : 0.0);
+        const double top = tops[i], low = lows[i], mid = (top + low) / 2;
+        p.fillPath(smoothClosedPath({{x + 0.6, top},
+                                     {x - 0.4, mid},
+                                     {x + 0.2, low},
+                                     {x + 1.5, low - 1.0},
+                                     {x + 1.0, mid},
+                                     {x + 1.7, top + 1.0}}),
+                   QColor(96, 66, 34, 170));
+        stroke(p, curveThrough({{x + 1.9, top + 0.8}, {x + 1.4, mid}, {x + 1.8, low - 0.8}}),
+               QColor(222, 190, 140, 120), 0.7);
+    }
     // The small mouth lies under the snout ahead of the eyes: a dark crescent
     // of a gape with a fleshy lower lip, and the furrow running back from its corner.
     const QPainterPath gape = smoothClosedPath(
@@ -236,13 +236,14 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
     p.scale(0.9, 0.9);
 
     // Nose up: the shovel, a short neck behind it, a spindle of a body.
-    const QPainterPath trunk = mirroredOutline({{0, -156},
-                                                {15, -153},
-                                                {26, -144},
-                                                {32, -130},
-                                                {30, -120},
-                                                {26, -110},
-                                                {24, -96},
+    const QPainterPath trunk = mirroredOutline({{0, -158},
+                                                {14, -156.5},
+                                                {26, -150},
+                                                {34, -139},
+                                                {37, -128},
+                                                {34.5, -120},
+                                                {27, -112},
+                                                {24, -100},
                                                 {24, -70},
                                                 {23, -40},
                                                 {19, 0},
@@ -256,28 +257,26 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
     // body by the vent, well behind the pectorals.
     const QPainterPath pelvic =
         smoothClosedPath({{10, 36}, {19, 43}, {27, 54}, {24, 56}, {14, 53}, {7, 50}});
-    // The tail is swept to one side and canted, so from above its face
-    // shows: the long upper lobe running back to a small terminal lobe set off
-    // by the notch, its trailing edge hollowed to the fork, and the short
-    // lower lobe beside it on the other side.
-    const QPainterPath tailBlade = smoothClosedPath({{-4, 96},
-                                                     {4, 97},
-                                                     {9, 112},
-                                                     {15, 127},
-                                                     {22, 141},
-                                                     {29, 152},
-                                                     {35, 159},
-                                                     {37.5, 163},
-                                                     {35, 167},
-                                                     {30.5, 164},
-                                                     {27, 155.5},
-                                                     {22, 157},
-                                                     {12, 147},
-                                                     {3, 135},
-                                                     {-3, 126},
-                                                     {-4.6, 112}});
-    const QPainterPath lowerLobe =
-        smoothClosedPath({{-3, 102}, {-9, 112}, {-15, 126}, {-17, 133}, {-12, 131}, {-2, 124}});
+    // The tail, canted in mid-beat so its face shows from above: the tall
+    // upper lobe runs straight on from the spine to a small terminal lobe set
+    // off by the notch, its trailing edge hollowed to the fork, and the short
+    // pointed lower lobe beside it.
+    const QPainterPath tailBlade = smoothClosedPath({{-4.5, 92},
+                                                     {4.5, 92},
+                                                     {7.5, 106},
+                                                     {11, 122},
+                                                     {15, 138},
+                                                     {19, 152},
+                                                     {22.5, 161},
+                                                     {21.5, 166},
+                                                     {16.5, 164},
+                                                     {13.5, 157.5},
+                                                     {8, 147},
+                                                     {2, 135},
+                                                     {-3, 124},
+                                                     {-5, 110}});
+    const QPainterPath lowerLobe = smoothClosedPath(
+        {{-2, 104}, {-9, 112}, {-18, 124}, {-25, 134}, {-21, 135}, {-12, 129}, {-3, 122}});
     // The blade is the spine running on, shaded with the body without a seam.
     const QPainterPath body = trunk.united(tailBlade);
     const QTransform mirror = QTransform::fromScale(-1, 1);
@@ -286,8 +285,23 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
                                    .united(pelvic)
                                    .united(mirror.map(pelvic))
                                    .united(lowerLobe);
-    // Swimming a hand above the bottom: the shadow falls clear of the shark.
-    castShadow(p, shark, QTransform().rotate(104).map(QPointF(22, 30)), 60);
+    // Swimming a hand above the bottom: the shadow falls clear of the shark,
+    // its edges lost in the light scattered by the water, the thin fins
+    // barely darkening the sand.
+    {
+        const Saved s(p);
+        p.translate(QTransform().rotate(104).map(QPointF(26, 34)));
+        p.scale(0.96, 1.02);
+        p.setBrush(Qt::NoBrush);
+        const QPainterPath fleshy = trunk.united(pectoral).united(mirror.map(pectoral));
+        for (int i = 7; i >= 1; --i) {
+            p.setPen(
+                QPen(QColor(60, 44, 18, 12), i * 5.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawPath(fleshy);
+        }
+        p.fillPath(fleshy, QColor(60, 44, 18, 34));
+        p.fillPath(tailBlade.united(lowerLobe), QColor(60, 44, 18, 30));
+    }
 
     const QColor grey(112, 122, 130), pale(150, 158, 164), dark(70, 78, 86), line(52, 58, 66);
     // Fins of firm flesh, thick at the root and thinning to the edge.
@@ -327,11 +341,11 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
         // margins, the rays hidden under it.
         const Saved s(p);
         p.setClipPath(tailBlade.subtracted(trunk), Qt::IntersectClip);
-        QLinearGradient thin(QPointF(0, 104), QPointF(26, 162));
+        QLinearGradient thin(QPointF(0, 100), QPointF(16, 164));
         thin.setColorAt(0.0, withAlpha(dark, 0));
         thin.setColorAt(1.0, withAlpha(dark, 190));
         p.fillPath(tailBlade, thin);
-        strokeInside(p, tailBlade, curve({27, 155.5}, {30, 159}, {33, 163}), withAlpha(line, 150),
+        strokeInside(p, tailBlade, curve({13.5, 157.5}, {17, 160}, {21, 162}), withAlpha(line, 150),
                      0.7);
     }
     stroke(p, body, line, 0.9);
@@ -364,10 +378,10 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
     }
     // Nostrils along the front edge of the shovel, and the eyes at its ends.
     for (const double side : {-1.0, 1.0}) {
-        stroke(p, curveThrough({{side * 8, -150}, {side * 13, -149}, {side * 18, -146}}),
+        stroke(p, curveThrough({{side * 9, -152}, {side * 15, -151}, {side * 21, -148}}),
                QColor(40, 44, 50, 180), 1.0);
         const Saved turn(p);
-        p.translate(side * 30.5, -126);
+        p.translate(side * 35.5, -128);
         p.rotate(90);
         anatomy::paintSharkEye(p, {0, 0}, 2.8, 1.5, grey);
     }

@@ -249,7 +249,7 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
             p.fillRect(QRectF(tip - QPointF(30, 30), QSizeF(60, 60)), pale);
         }
     }
-    const BodyShape shape{{15, 127.5}, 241, 52, 0.45, 0.35, 0.2, 0.56, 0, 0, 0.85};
+    const BodyShape shape{{23, 126.5}, 233, 54, 0.45, 0.52, 0.2, 0.56, 0, 0.04, 0.85};
     const QColor pale(170, 180, 185, 200);
     const QColor rays(30, 40, 45, 150);
     // A fin from `from` to `to` of the length on the back (side -1) or belly (1).
@@ -290,49 +290,86 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
         p.fillPath(body, into);
     }
     modelBody(p, body, 246);
-    // The heavy lower jaw juts well past the blunt tip of the upper and
-    // tilts up at its own tip; the mouth is shut along a gape that runs back
-    // under the eye, and only a few big, uneven fangs show over the lips.
-    const QPainterPath jaw = smoothClosedPath({{1, 122.6},
-                                               {10, 127.4},
-                                               {34, 130.6},
-                                               {64, 132.2},
-                                               {71, 138},
-                                               {52, 142.2},
-                                               {26, 139.6},
-                                               {8, 133.6},
-                                               {0, 126.4}});
+    // The heavy lower jaw juts past the upper and tilts up at its tip; the
+    // mouth stands a little open along a gape that runs back under the eye,
+    // showing the big uneven fangs at the front of both jaws and a row of
+    // small sharp teeth behind them.
+    const QPainterPath jaw = smoothClosedPath({{11, 125.4},
+                                               {15, 127.4},
+                                               {28, 132.4},
+                                               {46, 135.2},
+                                               {64, 135.2},
+                                               {76, 136.6},
+                                               {64, 142.6},
+                                               {40, 143},
+                                               {20, 137.6},
+                                               {11.6, 130.4},
+                                               {9.6, 127}});
+    const QPainterPath gape = smoothClosedPath({{14, 126.6},
+                                                {22, 127.6},
+                                                {36, 129.6},
+                                                {52, 131.6},
+                                                {66, 133.6},
+                                                {50, 134.4},
+                                                {32, 133.4},
+                                                {20, 130.6}});
+    p.fillPath(gape, QColor(48, 30, 36));
+    {
+        // Inside the mouth the far jaw's teeth catch a little light.
+        const Saved s(p);
+        p.setClipPath(gape, Qt::IntersectClip);
+        stroke(p, curve({16, 128}, {40, 131.6}, {64, 133.4}), QColor(120, 80, 84, 120), 1.2);
+    }
+    anatomy::paintFangRow(p, {25, 131.2}, {60, 134.2}, -1, 8, 2.2);
+    anatomy::paintFangRow(p, {27, 128.6}, {58, 132.2}, 1, 7, 1.9);
     {
         const Saved s(p);
-        QLinearGradient chin(QPointF(0, 127), QPointF(0, 142));
-        chin.setColorAt(0.0, QColor(104, 118, 128));
-        chin.setColorAt(0.35, QColor(182, 190, 196));
-        chin.setColorAt(1.0, QColor(232, 234, 236));
+        QLinearGradient chin(QPointF(0, 128), QPointF(0, 144));
+        chin.setColorAt(0.0, QColor(112, 126, 136));
+        chin.setColorAt(0.3, QColor(186, 194, 200));
+        chin.setColorAt(1.0, QColor(234, 236, 238));
         p.fillPath(jaw, chin);
         p.setClipPath(jaw, Qt::IntersectClip);
-        stroke(p, curve({4, 129}, {30, 136}, {66, 140.4}), QColor(40, 50, 60, 50), 1.6);
+        // The bone of the lower jaw shows as a faint ridge along its side.
+        stroke(p, curve({14, 129.6}, {36, 137.4}, {70, 139.6}), QColor(40, 50, 60, 60), 1.8);
+        stroke(p, curve({14, 128.8}, {36, 136.4}, {70, 138.6}), QColor(255, 255, 255, 60), 0.8);
+        // Behind the gape the jaw is the throat's skin, with no edge of its own.
+        QLinearGradient throat(QPointF(54, 0), QPointF(74, 0));
+        throat.setColorAt(0.0, QColor(205, 212, 217, 0));
+        throat.setColorAt(1.0, QColor(205, 212, 217, 255));
+        p.fillRect(QRectF(50, 128, 30, 18), throat);
     }
-    stroke(p, curve({8, 134.4}, {30, 140.4}, {64, 141.8}), QColor(10, 20, 35, 70), 0.7);
-    stroke(p, curve({0.6, 125.4}, {3, 122.6}, {7, 125.8}), QColor(20, 30, 40, 120), 0.6);
-    // The closed gape: a dark seam, opening to a hairline slit at the front.
-    p.fillPath(smoothClosedPath({{10, 127.2}, {26, 128.6}, {40, 129.6}, {24, 130}}),
-               QColor(40, 30, 34, 200));
-    // A few fangs of uneven length, rooted inside the lips: the lower jaw's
-    // longest stand up in front of the snout's tip, the upper ones only show
-    // their points below the upper lip.
-    anatomy::paintFang(p, {7.2, 127.6}, -1, 4.6);
-    anatomy::paintFang(p, {12, 129}, -1, 2.6);
-    anatomy::paintFang(p, {17.5, 127.2}, 1, 5.0);
-    anatomy::paintFang(p, {34, 128.8}, 1, 3.8);
-    anatomy::paintFang(p, {45, 129.8}, 1, 2.4);
-    stroke(p, curve({9, 126.6}, {36, 129.2}, {64, 130.8}), QColor(150, 162, 172), 1.1);
-    stroke(p, curve({10, 127.8}, {38, 130.4}, {64, 131.8}), QColor(25, 20, 24, 200), 0.7);
-    stroke(p, curve({84, 104}, {94, 124}, {82, 142}), QColor(50, 60, 70, 140), 1.1);
+    {
+        const Saved s(p);
+        p.setClipRect(QRectF(0, 100, 58, 50));
+        stroke(p, jaw, QColor(30, 40, 52, 110), 0.7);
+    }
+    // The upper lip and the long plate of the upper jaw above it, its rear
+    // end broad under the eye.
+    const QPainterPath maxilla = smoothClosedPath({{22, 126.4},
+                                                   {40, 127.4},
+                                                   {56, 128.6},
+                                                   {68, 129.4},
+                                                   {69, 133.4},
+                                                   {50, 132.2},
+                                                   {30, 129.2}});
+    p.fillPath(maxilla, QColor(150, 162, 172));
+    stroke(p, curve({30, 127}, {50, 128.6}, {68, 131.2}), QColor(40, 50, 60, 110), 0.8);
+    stroke(p, curve({22, 127.6}, {44, 130.6}, {66, 133.8}), QColor(25, 20, 24, 170), 0.6);
+    // The big fangs: the lower jaw's stand up in front of the snout's tip,
+    // the upper ones hang over the lower lip, each its own length.
+    anatomy::paintFang(p, {13.4, 126.6}, -1, 6.4);
+    anatomy::paintFang(p, {19.5, 128.6}, -1, 3.4);
+    anatomy::paintFang(p, {24.5, 127.4}, 1, 6.8);
+    anatomy::paintFang(p, {31, 128.4}, 1, 3.6);
+    anatomy::paintFang(p, {37.5, 129.2}, 1, 5.2);
+    anatomy::paintFang(p, {46, 130.6}, -1, 3.8);
+    stroke(p, curve({86, 103}, {96, 124}, {84, 143}), QColor(50, 60, 70, 140), 1.1);
     anatomy::paintGrownPectoral(p, {89, 120.5}, {91, 131.5}, {{110, 122}, {128, 130}, {121, 139}},
                                 QColor(176, 186, 194, 230), QColor(96, 110, 120, 170),
                                 QColor(30, 38, 44, 150));
     paintFin(p, fin({132, 145}, {{140, 160}}, {148, 145}), pale, rays, 4);
-    anatomy::paintNaturalEye(p, QPointF(58, 116), 5.2, QColor(190, 186, 150), 0.52);
+    anatomy::paintNaturalEye(p, QPointF(60, 115), 5.6, QColor(190, 186, 150), 0.52);
 }
 
 // A school of small clear silversides, each with one shining silver stripe,
@@ -395,12 +432,27 @@ void paintTrumpetfish(QPainter &p, double w, double h)
     const QPainterPath body =
         ribbon(curve({0, 0}, {140, 0}, {280, 0}), {7, 8, 9, 14, 19, 22, 23, 22, 19, 14, 9});
     paintFin(p, tail(TailKind::Rounded, {276, 0}, 10, 38, 36), QColor(150, 80, 50, 225), rays, 11);
-    // Each dorsal spine stands on its own, with no membrane between them.
-    for (double x = 122; x < 220; x += 11) {
-        const double top = body.intersected(oval({x, -20}, 0.5, 20)).boundingRect().top();
-        stroke(p, curve({x, top + 2}, {x + 1, top - 4}, {x + 4, top - 8}), QColor(90, 40, 24), 1.1);
-        p.fillPath(smoothClosedPath({{x + 1, top + 1}, {x + 3.5, top - 6}, {x + 6, top + 1}}),
-                   withAlpha(membrane, 150));
+    // Each dorsal spine stands on its own, with no membrane between them but
+    // a small flap trailing from it; they stand at odd spacings, some raised
+    // and some half laid back, the middle ones the longest.
+    struct Spine
+    {
+        double x, height, lean;
+    };
+    static constexpr Spine spines[] = {
+        {120, 5.5, 0.9},   {129, 7.5, 0.6}, {142, 6.0, 1.2}, {150, 9.0, 0.5}, {163, 8.5, 0.8},
+        {172, 10.0, 0.45}, {186, 7.0, 1.3}, {196, 8.0, 0.7}, {207, 6.0, 1.0}, {214, 4.5, 1.5}};
+    for (const Spine &k : spines) {
+        const double top = body.intersected(oval({k.x, -20}, 0.5, 20)).boundingRect().top();
+        const QPointF root(k.x, top + 1.5);
+        const QPointF tip = root + QPointF(k.height * k.lean, -k.height);
+        p.fillPath(
+            smoothClosedPath({root + QPointF(0.8, 0), (root + tip) / 2.0 + QPointF(1.4, 0.2),
+                              tip + QPointF(0.6, 1.6), root + QPointF(k.height * 0.6 + 2.0, 0.4)}),
+            withAlpha(membrane, 120));
+        p.fillPath(
+            ribbon(curve(root, (root + tip) / 2.0 + QPointF(-0.3, -0.2), tip), {1.4, 0.9, 0.2}),
+            QColor(90, 40, 24));
     }
     paintFin(p, fin({222, -12}, {{244, -26}, {260, -22}}, {256, -9}), membrane, rays, 8);
     paintFin(p, fin({256, 9}, {{260, 22}, {244, 26}}, {222, 12}), membrane, rays, 8);

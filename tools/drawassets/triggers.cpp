@@ -132,26 +132,34 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     }
     const QPointF eye(118, 100);
     {
-        // Fine dark lines run back from the eye over the cheek and nape,
-        // with the blue-green skin showing between them; they taper out
-        // a little way behind the eye.
+        // Short dark lines radiate from the eye over the cheek and nape,
+        // each its own length, slant and waver; some start a little clear of
+        // the eye, a few fork, and they fade out into the skin.
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
-        for (const auto &[a, r] : {std::pair{-62.0, 9.0},
-                                   {-40.0, 12.0},
-                                   {-20.0, 13.0},
-                                   {0.0, 14.0},
-                                   {20.0, 12.0},
-                                   {42.0, 11.0},
-                                   {64.0, 8.0},
-                                   {-150.0, 5.0},
-                                   {160.0, 5.0}}) {
-            const QPointF d(std::cos(a * pi / 180), std::sin(a * pi / 180));
+        struct Streak
+        {
+            double angle, gap, length, bend, width;
+        };
+        static constexpr Streak streaks[] = {
+            {-74, 1.5, 7, 0.8, 1.0},   {-52, 0.4, 11, -1.2, 1.2}, {-33, 2.6, 9, 1.0, 0.9},
+            {-14, 0.8, 14, -0.8, 1.3}, {4, 0.2, 10, 1.4, 1.1},    {19, 3.0, 12, -1.0, 1.0},
+            {36, 0.6, 9, 0.6, 1.2},    {57, 1.8, 7, -0.7, 0.9},   {-166, 0.8, 5, 0.6, 0.8},
+            {-128, 2.2, 4, -0.5, 0.7}, {148, 1.0, 6, 0.8, 0.8}};
+        for (const Streak &k : streaks) {
+            const QPointF d(std::cos(k.angle * pi / 180), std::sin(k.angle * pi / 180));
             const QPointF n(-d.y(), d.x());
-            const QPointF from = eye + d * 7.0, to = eye + d * (7.0 + r);
-            const QPainterPath line = curve(from, (from + to) / 2 + n * 0.5, to);
-            stroke(p, line.translated(n * 1.3), QColor(110, 190, 220, 120), 1.0);
-            p.fillPath(ribbon(line, {1.3, 0.9, 0.3}), QColor(30, 40, 52, 190));
+            const QPointF from = eye + d * (6.6 + k.gap), to = from + d * k.length;
+            const QPainterPath line =
+                curveThrough({from, from + d * k.length * 0.4 + n * k.bend, to - n * k.bend * 0.4});
+            p.fillPath(ribbon(line, {k.width * 1.1, k.width, k.width * 0.7, 0.15}),
+                       QColor(30, 40, 50, 170));
+            if (k.length > 10)
+                p.fillPath(ribbon(curve(from + d * k.length * 0.55,
+                                        from + d * k.length * 0.7 + n * k.bend * 2.5,
+                                        from + d * k.length * 0.8 + n * (k.bend * 4 + 2)),
+                                  {k.width * 0.7, 0.15}),
+                           QColor(30, 40, 50, 130));
         }
     }
     modelBody(p, body, 236, QColor(50, 70, 60), 1.0);
