@@ -422,7 +422,9 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
     paintReef(p, 0.55, 0, 214, {}, 0, {});
     // A diver of 1.8 m a little way behind a fish of more than 2 m, so he
     // looks about half its length, wholly in the picture above its back.
-    paintDiver(p, QPointF(96, 44), 132, QColor(40, 66, 92, 200));
+    // The water between them takes most of his colour and all his detail
+    // but the shape, as it would at that distance.
+    paintDiver(p, QPointF(96, 44), 132, QColor(56, 98, 126, 150));
     const QPainterPath minnow = bodyOutline({{0, 0}, 14, 5, 0.4, 0.5, 0.3})
                                     .united(tail(TailKind::Forked, {14, 0}, 1.5, 6, 7).shape);
     paintShoal(p, minnow, QColor(150, 170, 150, 170),
@@ -481,8 +483,12 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
         p.setBrush(black);
         for (const QPointF &c : scatterPoints(body.united(fins), 900, 451)) {
             const double r = 0.4 + rng.bounded(0.8) * (c.x() < 110 ? 1.0 : 0.8);
+            // Out on the fins the spots thin out and shrink towards the edge.
+            const bool onFin = !body.contains(c);
+            if (onFin && rng.bounded(5) < 2)
+                continue;
             if (rng.bounded(3) != 0 || c.x() < 110)
-                p.drawEllipse(c, r * 1.1, r);
+                p.drawEllipse(c, r * (onFin ? 0.8 : 1.1), r * (onFin ? 0.7 : 1.0));
         }
     }
     modelBody(p, body, 270, QColor(60, 48, 24), 1.1);
@@ -501,8 +507,10 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
         p, {113, 128}, {115, 152}, {{136, 120}, {156, 128}, {162, 144}, {152, 160}, {134, 162}},
         withAlpha(olive, 230), withAlpha(membrane.lighter(112), 185), withAlpha(rays, 120));
     for (const QPainterPath &f : {pelvic.shape, pectoral})
-        for (const QPointF &c : scatterPoints(f, 40, 4545))
-            paintDisc(p, c, 0.6, 0.55, withAlpha(black, 200));
+        for (const QPointF &c : scatterPoints(f, 40, 4545)) {
+            const double r = 0.3 + 0.008 * std::fmod(c.x() * 37.0 + c.y() * 53.0, 90.0);
+            paintDisc(p, c, r * 1.1, r, withAlpha(black, 200));
+        }
     anatomy::paintNaturalEye(p, {56, 114}, 5.2, QColor(160, 130, 60), 0.55);
 }
 

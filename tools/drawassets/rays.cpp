@@ -291,7 +291,7 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     const Canvas canvas(p, w, h);
     paintWater(p, Canvas::frame, 0.25);
     // A diver far below, his whole length a third of the ray's span.
-    paintDiver(p, QPointF(212, 206), 70, QColor(28, 66, 96, 215));
+    paintDiver(p, QPointF(212, 206), 70, QColor(40, 86, 118, 170));
     p.translate(152, 104);
     p.rotate(-14);
 
