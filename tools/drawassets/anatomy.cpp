@@ -320,9 +320,13 @@ void paintStarCoral(QPainter &p, const QPainterPath &dome, double cup, QColor co
     p.setClipPath(dome, Qt::IntersectClip);
     QRandomGenerator rng(303);
     for (const QPointF &c :
-         fishkit::spreadPoints(dome.united(dome.translated(0, -cup)), cup, cup * 0.12, 33)) {
-        const double r = cup * (0.36 + rng.generateDouble() * 0.06);
-        const double squash = 0.4 + 0.6 * std::min(1.0, (c.y() - box.top() + cup * 0.3) / 90.0);
+         fishkit::spreadPoints(dome.united(dome.translated(0, -cup)), cup, cup * 0.28, 33)) {
+        // Cups grow to their own sizes, crowding and leaving gaps, and turn
+        // away with the dome towards its top and sides.
+        const double r = cup * (0.3 + rng.generateDouble() * 0.16);
+        const double side = std::abs(c.x() - box.center().x()) / (box.width() / 2);
+        const double squash = (0.4 + 0.6 * std::min(1.0, (c.y() - box.top() + cup * 0.3) / 90.0)) *
+                              (1.0 - 0.25 * side * side);
         const double light = std::clamp(1.0 - (c.y() - box.top()) / box.height() * 1.4, 0.25, 1.0);
         fishkit::paintDisc(p, c + QPointF(0, r * squash * 0.25), r * 1.1, r * squash * 1.1,
                            QColor(30, 40, 20, 90));
@@ -338,12 +342,15 @@ void paintStarCoral(QPainter &p, const QPainterPath &dome, double cup, QColor co
         p.setPen(Qt::NoPen);
         p.setBrush(rim);
         p.drawEllipse(c, r, r);
-        p.setPen(QPen(backdrop::withAlpha(colour.lighter(160), int(140 * light)),
+        p.setPen(QPen(backdrop::withAlpha(colour.lighter(150), int(110 * light)),
                       std::max(0.5, r / 14)));
-        for (int k = 0; k < 16; ++k) {
-            const double a = k * std::numbers::pi / 8;
+        const int septa = 12 + 2 * int(rng.bounded(4));
+        const double turn = rng.generateDouble();
+        for (int k = 0; k < septa; ++k) {
+            const double a = (k + turn) * 2 * std::numbers::pi / septa;
             const QPointF d(std::cos(a), std::sin(a));
-            p.drawLine(c + d * r * 0.42, c + d * r * (k % 2 ? 0.78 : 0.95));
+            p.drawLine(c + d * r * 0.42,
+                       c + d * r * ((k % 2 ? 0.72 : 0.88) + 0.1 * rng.generateDouble()));
         }
         fishkit::paintDisc(p, c, r * 0.22, r * 0.18, QColor(20, 30, 16));
     }

@@ -466,10 +466,10 @@ void paintFlounder(QPainter &p, double w, double h)
                 rim.resize(around - 2 - rng.bounded(2));
             const QPainterPath ring =
                 kind == 1 ? curveThrough(rim) : smoothClosedPath(rim.data(), int(rim.size()));
-            stroke(p, ring, withAlpha(deep, strength / 2), weight + 0.6 + rng.bounded(0.6));
+            stroke(p, ring, withAlpha(deep, strength * 3 / 4), weight + 1.0 + rng.bounded(0.6));
             p.fillPath(
                 ribbon(kind == 1 ? ring : curveThrough(rim),
-                       {weight * 0.6, weight * 1.2, weight * 0.9, weight * 1.3, weight * 0.7}),
+                       {weight * 0.9, weight * 1.7, weight * 1.3, weight * 1.8, weight * 1.0}),
                 bright);
         }
         paintSpots(p, disc, 9, 0.6, 1.1, withAlpha(ringBright, 170), 4107);

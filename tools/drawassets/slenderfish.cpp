@@ -124,17 +124,30 @@ void paintNeedlefishBody(QPainter &p, const Member &)
 // a little away shows its back.
 void paintSilversideBody(QPainter &p, const Member &m)
 {
-    const QColor fins(170, 200, 190, 120);
-    const QColor rays(90, 120, 110, 120);
+    const QColor fins(170, 200, 190, 80);
+    const QColor rays(90, 120, 110, 100);
+    // Each fish holds its fins raised or folded its own way.
+    const double raise = 0.75 + 0.5 * std::clamp(0.5 + m.beat / 24.0, 0.0, 1.0);
     const QTransform sweep = QTransform().translate(70, 0).rotate(m.beat).translate(-70, 0);
     {
         const Saved s(p);
         p.setTransform(sweep, true);
         paintFin(p, tail(TailKind::Forked, {82, 0}, 6, 18, 24, 0.55), fins, rays, 7);
     }
-    paintFin(p, fin({36, -7.5}, {{40, -14}, {46, -12}}, {46, -8}), fins, rays, 4);
-    paintFin(p, fin({56, -6.5}, {{60, -13}, {70, -9}}, {72, -5}), fins, rays, 6);
-    paintFin(p, fin({52, 7}, {{56, 13}, {70, 9}}, {72, 5}), fins, rays, 6);
+    // The fins are rooted inside the outline, so the body covers their
+    // bases and they grow out of it: a small spiny first dorsal, the soft
+    // second dorsal sloping back, and the anal fin under it.
+    paintFin(p, fin({35, -5}, {{38, -5 - 7 * raise}, {42, -4.5 - 6.5 * raise}}, {46, -4.5}), fins,
+             rays, 4);
+    paintFin(p,
+             fin({55, -4},
+                 {{57, -4 - 7.5 * raise}, {62, -4 - 6.5 * raise}, {70, -3.5 - 2.5 * raise}},
+                 {72, -3}),
+             fins, rays, 7);
+    paintFin(p,
+             fin({72, 3}, {{70, 3.5 + 2.5 * raise}, {61, 4 + 6.5 * raise}, {53, 4 + 7 * raise}},
+                 {50, 4}),
+             fins, rays, 7);
     // The rear of the body follows the tail round.
     const QPainterPath front = bodyOutline({{0, 0}, 84, 17, 0.35, 0.55, 0.34, 0.5});
     QPainterPath ahead;
@@ -224,7 +237,9 @@ void paintNeedlefish(QPainter &p, double w, double h)
                         4 + i * 5.0 + 1.8 * std::sin(x * 0.08 + i * 2.1) + std::sin(x * 0.21 + i));
         stroke(p, wave, QColor(255, 255, 255, 150 - i * 25), 1.3);
     }
-    paintGroup(p, {{206, 179, 0.55, 2, 0.45}, {172, 78, 1.0, -4, 1}}, paintNeedlefishBody);
+    // The far one is turning away and down, so it shows foreshortened.
+    paintGroup(p, {{214, 182, 0.6, 9, 0.42, 0.45, 0, 1.25}, {172, 78, 1.0, -4, 1}},
+               paintNeedlefishBody);
 }
 
 // A long silver torpedo with a jutting, fanged lower jaw: dark slanting bars
