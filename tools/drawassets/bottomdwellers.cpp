@@ -208,9 +208,17 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
 
     QPainterPath whip(QPointF(196, 240));
     whip.cubicTo(QPointF(186, 160), QPointF(206, 80), QPointF(196, 12));
+    // A round, muted stem, lit down one side and knobbly with closed polyps.
     const auto paintWhip = [&] {
-        stroke(p, whip, QColor(120, 40, 60), 7.0);
-        stroke(p, whip, QColor(200, 80, 90), 4.4);
+        stroke(p, whip, QColor(96, 40, 56), 6.6);
+        stroke(p, whip, QColor(150, 62, 78), 4.8);
+        stroke(p, whip.translated(-1.2, 0), QColor(196, 120, 120, 110), 1.4);
+        QRandomGenerator rng(3737);
+        for (double t = 0.0; t < 1.0; t += 0.008 + rng.bounded(0.012)) {
+            const QPointF at = whip.pointAtPercent(t) + QPointF(rng.bounded(5.0) - 2.5, 0);
+            const double r = 0.5 + rng.bounded(0.6);
+            paintDisc(p, at, r, r * 0.8, QColor(210, 140, 130, 60 + rng.bounded(60)));
+        }
     };
     const QColor yellow(250, 186, 50), orange(228, 120, 30), line(160, 80, 10);
     // Down the trunk, then the tail wound one and a half times round the whip,
@@ -278,7 +286,9 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
                                                              {140, 160},
                                                              {150, 120}}));
     const QColor membrane(255, 220, 120, 170), rays(200, 120, 30, 160);
-    paintFin(p, fin({162, 124}, {{180, 116}, {186, 134}, {178, 154}}, {164, 152}), membrane, rays,
+    // The small dorsal fin stands on the lower back, over the last trunk
+    // rings where the tail begins.
+    paintFin(p, fin({160, 138}, {{176, 131}, {185, 147}, {180, 166}}, {166, 163}), membrane, rays,
              10);
     QLinearGradient side(QPointF(120, 0), QPointF(180, 0));
     side.setColorAt(0, yellow.lighter(115));
