@@ -275,6 +275,17 @@ void paintJaw(QPainter &p, QPointF tip, QPointF corner, double sag, QColor skin,
     p.restore();
 }
 
+void paintPlateEdge(QPainter &p, const QPainterPath &edge, QPointF behind, QColor skin, QColor line,
+                    double weight)
+{
+    backdrop::stroke(p, edge.translated(behind), backdrop::withAlpha(line, 30), weight * 4.5);
+    backdrop::stroke(p, edge.translated(behind * 0.45), backdrop::withAlpha(line, 55),
+                     weight * 2.0);
+    backdrop::stroke(p, edge, backdrop::withAlpha(line, 175), weight * 0.75);
+    backdrop::stroke(p, edge.translated(-behind * 0.55),
+                     backdrop::withAlpha(skin.lighter(140), 110), weight * 0.7);
+}
+
 void paintJuttingChin(QPainter &p, QPointF tip, QPointF corner, double jut, QColor skin,
                       QColor line)
 {

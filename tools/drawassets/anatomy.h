@@ -60,6 +60,12 @@ void paintJaw(QPainter &p, QPointF tip, QPointF corner, double sag, QColor skin,
 void paintJuttingChin(QPainter &p, QPointF tip, QPointF corner, double jut, QColor skin,
                       QColor line);
 
+// The free edge of a bony plate of the gill cover along `edge`: a fine dark
+// seam, the plate's rim catching the light in front of it, and its shadow
+// falling on the skin `behind` it.
+void paintPlateEdge(QPainter &p, const QPainterPath &edge, QPointF behind, QColor skin, QColor line,
+                    double weight);
+
 // The surface of a star coral seen close up, as a small fish sees it: polyp
 // cups `cup` across (about a centimetre on the real coral, so they tell the
 // fish's size), each with its ring of septa and a mouth in the middle,

@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
+#include <vector>
 
 // Goby, seahorse and flounder: small fish that keep to coral, sea whips or sand.
 
@@ -48,46 +50,88 @@ QPointF exitPoint(const QPainterPath &area, QPointF from, QPointF dir)
 void paintBonyRings(QPainter &p, const QPainterPath &trunk, const QPainterPath &spine, QColor plate,
                     QColor light)
 {
-    std::vector<double> rings;
-    for (double t = 0.06; t < 0.5; t += 0.072)
-        rings.push_back(t);
-    for (double t = 0.52; t < 0.99; t += 0.052)
-        rings.push_back(t);
-    std::vector<QPointF> flankRidge, lowRidge;
-    const Saved s(p);
-    for (const double t : rings) {
+    struct Ring
+    {
+        QPointF top, ridge, low, bottom, down;
+        double t;
+    };
+    // Each ring is about a quarter as long as the body is deep there, so they
+    // close up gradually down the tail, and no two are quite alike.
+    QRandomGenerator rng(3707);
+    std::vector<Ring> rings;
+    const double length = spine.length();
+    for (double d = length * 0.05; d < length * 0.985;) {
+        const double t = spine.percentAtLength(d);
         const QPointF c = spine.pointAtPercent(t);
         const QPointF back = beside(spine, t, 1) - c, down(back.y(), -back.x());
         const QPointF top = exitPoint(trunk, c, back), bottom = exitPoint(trunk, c, -back);
-        const QPointF bow = down * QLineF(top, bottom).length() * 0.12;
-        const QPainterPath ring = curve(top, (top + bottom) / 2 + bow, bottom);
-        {
-            const Saved clip(p);
-            p.setClipPath(trunk, Qt::IntersectClip);
-            stroke(p, ring.translated(-down * 1.0), withAlpha(light.lighter(125), 170), 1.2);
-            stroke(p, ring.translated(down * 0.8), QColor(150, 70, 10, 170), 1.1);
-        }
-        const QPointF ridge = top + (bottom - top) * 0.3 + bow * 0.8;
-        flankRidge.push_back(ridge);
-        if (t < 0.5)
-            lowRidge.push_back(top + (bottom - top) * 0.72 + bow * 0.8);
-        const double size = t < 0.5 ? 1.7 : 1.7 - (t - 0.5) * 1.6;
-        std::vector<QPointF> knobs{top, ridge};
-        if (t < 0.5)
-            knobs.push_back(lowRidge.back());
-        for (const QPointF &k : knobs) {
-            paintGlow(p, k + QPointF(0.6, 0.9), size * 1.8, QColor(110, 50, 0, 90));
-            paintDisc(p, k, size, size, plate.darker(108));
-            paintDisc(p, k - QPointF(0.4, 0.5), size * 0.45, size * 0.45, light.lighter(125));
+        const double depth = QLineF(top, bottom).length();
+        const QPointF bow = down * depth * 0.12;
+        rings.push_back({top, top + (bottom - top) * 0.3 + bow * 0.8,
+                         top + (bottom - top) * 0.72 + bow * 0.8, bottom, down, t});
+        d += std::clamp(depth * (t < 0.5 ? 0.26 : 0.3), 3.4, 11.0) *
+             (0.9 + 0.2 * rng.generateDouble());
+    }
+    // The edges of a ring run from ridge to ridge, each stretch of plate
+    // bowed a little towards the tail.
+    const auto stretches = [](const Ring &r) {
+        std::vector<std::pair<QPointF, QPointF>> out{{r.top, r.ridge}};
+        if (r.t < 0.5)
+            out.insert(out.end(), {{r.ridge, r.low}, {r.low, r.bottom}});
+        else
+            out.emplace_back(r.ridge, r.bottom);
+        return out;
+    };
+    p.save();
+    p.setClipPath(trunk, Qt::IntersectClip);
+    // Each plate swells between its rims, catching the light in its middle.
+    for (size_t i = 0; i + 1 < rings.size(); ++i) {
+        const auto here = stretches(rings[i]), next = stretches(rings[i + 1]);
+        for (size_t k = 0; k < std::min(here.size(), next.size()); ++k) {
+            const QPointF mid =
+                (here[k].first + here[k].second + next[k].first + next[k].second) / 4.0;
+            const double size = std::min(QLineF(here[k].first, here[k].second).length(),
+                                         QLineF(here[k].first, next[k].first).length() + 2.0);
+            paintGlow(p, mid - QPointF(0.4, 0.4), size * 0.55, withAlpha(light.lighter(118), 70));
         }
     }
-    // The ridge along the flank, a low crest joining its knobs.
-    const Saved clip(p);
-    p.setClipPath(trunk, Qt::IntersectClip);
+    std::vector<QPointF> flankRidge, lowRidge;
+    for (const Ring &r : rings) {
+        for (const auto &[from, to] : stretches(r)) {
+            const QPointF sag = r.down * QLineF(from, to).length() * 0.12;
+            const QPainterPath rim = curve(from, (from + to) / 2 + sag, to);
+            // A raised rim: its shade falls soft behind it, its crest is lit.
+            stroke(p, rim.translated(r.down * 1.1), QColor(150, 70, 10, 45), 2.4);
+            stroke(p, rim.translated(r.down * 0.5), QColor(150, 70, 10, 95), 0.8);
+            stroke(p, rim.translated(-r.down * 0.5), withAlpha(light.lighter(125), 150),
+                   1.1 + 0.5 * rng.generateDouble());
+        }
+        flankRidge.push_back(r.ridge);
+        if (r.t < 0.5)
+            lowRidge.push_back(r.low);
+    }
+    // The ridges along the flank, low crests joining the rings' corners.
     for (const std::vector<QPointF> *line : {&flankRidge, &lowRidge}) {
         const QPainterPath crest = curveThrough(*line);
         stroke(p, crest.translated(-0.6, -0.6), withAlpha(light.lighter(130), 140), 1.2);
         stroke(p, crest.translated(0.6, 0.8), QColor(150, 70, 10, 110), 1.0);
+    }
+    p.restore();
+    // Where the rings cross the ridges stand blunt knobs, the largest on
+    // the back of the trunk, smaller and fewer down the tail.
+    for (const Ring &r : rings) {
+        std::vector<QPointF> knobs{r.top, r.ridge};
+        if (r.t < 0.5)
+            knobs.push_back(r.low);
+        for (const QPointF &k : knobs) {
+            const double size = (r.t < 0.5 ? 1.7 : 1.7 - (r.t - 0.5) * 1.8) *
+                                (k == r.top ? 1.0 : 0.8) * (0.6 + 0.7 * rng.generateDouble());
+            if (size < 0.5 || (r.t > 0.6 && rng.bounded(3) == 0))
+                continue;
+            paintGlow(p, k + QPointF(0.6, 0.9), size * 1.8, QColor(110, 50, 0, 90));
+            paintDisc(p, k, size, size * (0.8 + 0.3 * rng.generateDouble()), plate.darker(108));
+            paintDisc(p, k - QPointF(0.4, 0.5), size * 0.45, size * 0.4, light.lighter(125));
+        }
     }
 }
 
@@ -310,6 +354,22 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
                                                 {126, 52},
                                                 {138, 42}});
     fillBody(p, head, orange, yellow, yellow.lighter(110));
+    {
+        // The snout is a bony tube, lit along its top and shaded beneath,
+        // that flares where it grows into the deep head: the cheek swells
+        // out behind it under the eye, and the crown rises into the coronet.
+        const Saved s(p);
+        p.setClipPath(head, Qt::IntersectClip);
+        stroke(p, curveThrough({{78, 62.4}, {100, 62}, {116, 58.6}, {128, 51}}),
+               QColor(255, 238, 176, 170), 2.2);
+        stroke(p, curveThrough({{78, 69.6}, {102, 70.4}, {118, 72.4}, {130, 77}}),
+               withAlpha(line, 95), 3.6);
+        paintGlow(p, {140, 68}, 12, withAlpha(yellow.lighter(118), 110));
+        paintGlow(p, {124, 67}, 8, withAlpha(line, 35));
+        paintGlow(p, {144, 48}, 9, withAlpha(yellow.lighter(120), 90));
+        // The bony ridge from the snout's root up over the eye.
+        stroke(p, curveThrough({{112, 60.6}, {122, 57.4}, {130, 53.6}}), withAlpha(line, 60), 0.8);
+    }
     // The coronet: a low bony column on the crown, tilted back, its top
     // worn into a few blunt knobs that catch the light.
     const QPainterPath coronet = smoothClosedPath({{136, 49},
@@ -340,9 +400,16 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
         paintDisc(p, knob, 0.9, 0.6, QColor(255, 240, 190, 150));
 
     paintSpots(p, trunk.united(head), 6, 0.5, 1.0, QColor(90, 40, 10), 37);
-    shadeBody(p, trunk, line, 0.7);
+    {
+        // The neck goes in under the back of the head.
+        const Saved s(p);
+        QPainterPath open;
+        open.addRect(Canvas::frame);
+        p.setClipPath(open.subtracted(head), Qt::IntersectClip);
+        shadeBody(p, trunk, line, 0.7);
+        paintBonyRings(p, trunk, spine, orange, yellow);
+    }
     stroke(p, head, line, 0.8);
-    paintBonyRings(p, trunk, spine, orange, yellow);
     paintCoil(yellow.darker(104));
     {
         const Saved s(p);

@@ -497,9 +497,31 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
     // jaw plate reaching back past the eye, thick lips, and the heavy lower
     // jaw jutting past the upper.
     paintGrouperMouth(p, {8, 142}, {70, 156}, 5.0, olive.darker(106), QColor(34, 24, 16));
-    // The gill cover, its edge far back on the broad head.
-    stroke(p, curveThrough({{100, 82}, {112, 120}, {110, 150}, {92, 182}}),
-           withAlpha(dark.darker(140), 190), 1.6);
+    // The gill cover far back on the broad head, in bony plates: the
+    // preopercle's rounded edge behind the cheek, sweeping forward under it,
+    // then the broad opercle whose rear edge bears three flat blunt spines,
+    // the gill flap overlapping the flank behind it, and the seam of the
+    // interopercle below.
+    const QColor bone = dark.darker(150);
+    paintGlow(p, {104, 118}, 20, withAlpha(pale, 55));
+    paintGlow(p, {80, 134}, 16, withAlpha(pale, 35));
+    anatomy::paintPlateEdge(
+        p, curveThrough({{84, 94}, {88, 116}, {89.5, 140}, {86, 158}, {77, 170}, {66, 175}}),
+        {1.6, 0.3}, olive, bone, 1.3);
+    anatomy::paintPlateEdge(p, curveThrough({{80, 172}, {90, 177}, {101, 180}}), {0.2, 1.2}, olive,
+                            bone, 0.9);
+    anatomy::paintPlateEdge(p,
+                            curveThrough({{100, 84},
+                                          {108, 102},
+                                          {113, 117},
+                                          {115.5, 122},
+                                          {113.5, 127},
+                                          {116, 133},
+                                          {114, 140},
+                                          {112, 150},
+                                          {104, 168},
+                                          {94, 184}}),
+                            {2.6, 0.4}, olive, bone, 1.5);
     // Rounded fans of soft rays, the pectoral's longest in the middle.
     const Fin pelvic = fin({104, 196}, {{108, 220}, {124, 228}, {136, 218}}, {130, 200});
     paintFin(p, pelvic, withAlpha(membrane.lighter(112), 225), rays, 9);

@@ -96,11 +96,12 @@ void paintMuscle(QPainter &p, const QPainterPath &neck, double girth, QColor ski
     };
     const Saved s(p);
     p.setCompositionMode(QPainter::CompositionMode_Multiply);
-    for (int i = 0; i < 4; ++i)
-        band(side(0.36), withAlpha(skin.darker(170), 40), girth * (0.36 - i * 0.08));
+    // Many faint bands rather than a few strong ones, so that no step shows.
+    for (int i = 0; i < 12; ++i)
+        band(side(0.36), withAlpha(skin.darker(170), 14), girth * (0.36 - i * 0.027));
     p.setCompositionMode(QPainter::CompositionMode_SoftLight);
-    for (int i = 0; i < 4; ++i)
-        band(side(-0.22), QColor(255, 255, 255, 60), girth * (0.42 - i * 0.09));
+    for (int i = 0; i < 12; ++i)
+        band(side(-0.22), QColor(255, 255, 255, 21), girth * (0.42 - i * 0.03));
     for (int i = 0; i < 6; ++i)
         paintGlow(p, besideNeck(neck, 0.35 + i * 0.11, -0.18), girth * 0.26,
                   QColor(255, 255, 255, 90));
@@ -223,22 +224,35 @@ void paintMoray(QPainter &p, const Moray &m)
         }
     }
     {
-        // Where the body goes back into the hole it falls into the crevice's
-        // darkness, so neither its cut end nor the fin's shows.
+        // Where the body goes back into the hole it dims along its length,
+        // from the light outside through the shade of the opening to the dark
+        // where it turns away, so neither its cut end nor the fin's shows.
         const Saved s(p);
         p.setClipPath(eel.united(dorsal), Qt::IntersectClip);
-        const QPointF deep = hole + (hole - m.neck.pointAtPercent(0.1)) * 0.4;
-        QRadialGradient dark(deep, g * 1.3);
-        dark.setColorAt(0.0, QColor(8, 8, 8, 255));
-        dark.setColorAt(0.45, QColor(10, 9, 8, 235));
-        dark.setColorAt(0.75, QColor(14, 12, 10, 120));
-        dark.setColorAt(1.0, QColor(14, 12, 10, 0));
-        p.fillRect(m.den.boundingRect().adjusted(-g, -g, g, g), dark);
-        // Inside the hole the body and the stone round it sink into one darkness.
+        const QPointF out = m.neck.pointAtPercent(0.34), deep = m.neck.pointAtPercent(0.02);
+        QLinearGradient dark(out, deep);
+        dark.setColorAt(0.0, QColor(8, 8, 7, 0));
+        dark.setColorAt(0.3, QColor(8, 8, 7, 90));
+        dark.setColorAt(0.62, QColor(7, 7, 6, 200));
+        dark.setColorAt(0.85, QColor(6, 6, 6, 250));
+        dark.setColorAt(1.0, QColor(6, 6, 6, 255));
+        p.fillRect(m.den.boundingRect().adjusted(-g * 2, -g * 2, g, g), dark);
+        // A little of the light from the opening still runs along the back
+        // and belly as they go in, fading with the depth.
+        QLinearGradient dim(out, deep);
+        dim.setColorAt(0.0, withAlpha(m.back.lighter(120), 0));
+        dim.setColorAt(0.35, withAlpha(m.back.lighter(120), 55));
+        dim.setColorAt(0.8, withAlpha(m.back.lighter(120), 0));
+        p.strokePath(eel, QPen(dim, 2.0));
+        p.strokePath(dorsal, QPen(dim, 1.2));
+    }
+    {
+        // Deep in the hole the body and the stone round it sink into one darkness.
+        const Saved s(p);
         p.setClipPath(m.den);
-        QRadialGradient hollow(hole, g * 1.1);
+        QRadialGradient hollow(hole, g * 0.8);
         hollow.setColorAt(0.0, QColor(5, 5, 6, 255));
-        hollow.setColorAt(0.6, QColor(6, 6, 6, 220));
+        hollow.setColorAt(0.6, QColor(6, 6, 6, 200));
         hollow.setColorAt(1.0, QColor(6, 6, 6, 0));
         p.fillRect(m.den.boundingRect(), hollow);
     }
@@ -439,7 +453,7 @@ void paintGreenMoray(QPainter &p, double w, double h)
     paintLip(
         p, boulder, 24, crevice,
         curveThrough({{180, 204}, {196, 200}, {222, 196}, {250, 198}, {298, 190}, {310, 186}}));
-    paintBrow(p, crevice, curveThrough({{212, 122}, {246, 114}, {272, 126}, {300, 160}}));
+    paintBrow(p, crevice, curveThrough({{254, 115}, {268, 120}, {284, 134}, {300, 160}}));
 }
 
 // Pale, covered with dense dark purple-brown spots, rising out of a hole in

@@ -87,21 +87,22 @@ void paintSting(QPainter &p, QPointF root, QPointF to, double length, QColor edg
     stroke(p, keel, withAlpha(edge.darker(150), 130), 0.45);
 }
 
-// A rhombic disc: from the snout `nose` out along slightly convex leading
-// edges to wing tips rounded off at (`span`, `cornerY`), then back in to the
-// rear at `rear`.
+// A rhombic disc: from an obtuse snout tip at `nose` out along leading edges
+// bowed gently forwards to wing tips that come to a point at (`span`,
+// `cornerY`), then back along a fuller rounded trailing edge to `rear`.
 QPainterPath rhombus(double nose, double span, double cornerY, double rear)
 {
     QPainterPath disc(QPointF(0, nose));
     for (const double x : {1.0, -1.0}) {
         if (x < 0)
             disc.moveTo(0, nose);
-        // The wing tip itself comes to a point, only its very end softened.
-        disc.cubicTo(QPointF(x * span * 0.36, nose + (cornerY - nose) * 0.25),
-                     QPointF(x * span * 0.74, nose + (cornerY - nose) * 0.62),
-                     QPointF(x * (span - 2.5), cornerY - 1.5));
+        const QPointF tip(x * (span - 2.5), cornerY - 1.5);
+        const QPointF start(0, nose);
+        const QPointF along = tip - start;
+        const QPointF bow = QPointF(along.y(), -along.x()) * (x * 0.075);
+        disc.cubicTo(start + along * 0.3 + bow * 0.95, start + along * 0.68 + bow * 1.1, tip);
         disc.quadTo(QPointF(x * (span + 0.5), cornerY), QPointF(x * (span - 2.5), cornerY + 2));
-        disc.cubicTo(QPointF(x * span * 0.72, cornerY + 24), QPointF(x * span * 0.36, rear - 8),
+        disc.cubicTo(QPointF(x * span * 0.8, cornerY + 30), QPointF(x * span * 0.42, rear - 1),
                      QPointF(x * span * 0.1, rear));
         disc.lineTo(0, rear + 1);
     }
@@ -116,21 +117,31 @@ void paintRidge(QPainter &p, const Stingray &ray)
     p.setClipPath(ray.disc, Qt::IntersectClip);
     const QRectF box = ray.disc.boundingRect();
     const double w = ray.ridge, top = box.top() + box.height() * 0.22, bottom = box.bottom();
-    const QPainterPath hump = smoothClosedPath({{0, top},
-                                                {w * 0.8, top + 12},
-                                                {w, (top + bottom) / 2},
-                                                {w * 0.5, bottom - 6},
-                                                {0, bottom},
-                                                {-w * 0.5, bottom - 6},
-                                                {-w, (top + bottom) / 2},
-                                                {-w * 0.8, top + 12}});
-    QLinearGradient across(QPointF(-w, 0), QPointF(w, 0));
-    across.setColorAt(0.0, QColor(255, 245, 210, 0));
-    across.setColorAt(0.35, QColor(255, 245, 210, 70));
-    across.setColorAt(0.5, QColor(255, 245, 210, 95));
-    across.setColorAt(0.58, QColor(40, 30, 10, 50));
-    across.setColorAt(1.0, QColor(40, 30, 10, 0));
-    p.fillPath(hump, across);
+    // The flat wings thin out to a paler, almost translucent margin.
+    {
+        const Saved r(p);
+        p.setClipPath(ray.disc, Qt::IntersectClip);
+        stroke(p, ray.disc, withAlpha(ray.colour.lighter(122), 70), 9);
+        stroke(p, ray.disc, withAlpha(ray.colour.lighter(130), 60), 3.5);
+    }
+    // The body is a long low dome from behind the eyes to the tail, widest at
+    // the shoulders, rising out of the wings: lit on its left flank, in its own
+    // shade on the right.
+    {
+        const Saved d(p);
+        const double mid = top + (bottom - top) * 0.4, squeeze = 0.4;
+        p.scale(squeeze, 1.0);
+        paintGlow(p, {-w * 0.55 / squeeze, mid}, (bottom - top) * 0.58, QColor(255, 245, 210, 75));
+        paintGlow(p, {w * 0.75 / squeeze, mid + 6}, (bottom - top) * 0.5, QColor(40, 30, 10, 55));
+    }
+    // Where the dome meets the wing the skin creases in a soft shadow.
+    for (const double x : {-1.0, 1.0})
+        stroke(p,
+               curveThrough({{x * w * 0.9, top + 14},
+                             {x * w * 1.35, top + (bottom - top) * 0.36},
+                             {x * w * 1.1, top + (bottom - top) * 0.68},
+                             {x * w * 0.45, bottom - 6}}),
+               withAlpha(ray.colour.darker(150), x > 0 ? 55 : 30), 2.2);
     // Thorny tubercles stand out of the skin unevenly along the spine, a few
     // of them doubled, lit on their upper left and shaded behind.
     const QColor pale = ray.colour.lighter(140);
@@ -328,21 +339,39 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
             p.scale(0.6, 1.0);
             paintGlow(p, {0, -10}, 40, QColor(60, 78, 112, 160));
         }
-        // Crisp white spots, small and crowded over the head and shoulders,
-        // larger and sparser out on the wings and back, where some open into
-        // rings with a dark centre.
+        // White spots of every size, small and crowded over the head and
+        // shoulders, largest over the middle of each wing and shrinking again
+        // towards its thin edges; a good few of the larger ones open into rings
+        // with a dark centre, no two quite round.
         QRandomGenerator rng(32);
         const QColor white(238, 242, 246);
+        const auto inset = [&wings](QPointF pt) {
+            for (double d = 2; d < 22; d += 2)
+                for (int k = 0; k < 8; ++k)
+                    if (!wings.contains(pt + QPointF(std::cos(k * std::numbers::pi / 4),
+                                                     std::sin(k * std::numbers::pi / 4)) *
+                                                 d))
+                        return d;
+            return 22.0;
+        };
         for (const QPointF &pt : spreadPoints(wings, 8.5, 2.8, 3232)) {
             const double out = std::min(1.0, std::hypot(pt.x() / 150, (pt.y() + 44) / 90));
             if (rng.generateDouble() > 0.97 - out * 0.45)
                 continue;
-            const double r = 0.8 + out * 1.8 + rng.generateDouble() * (0.3 + out * 0.6);
-            if (out > 0.4 && r > 2.0 && rng.bounded(5) == 0) {
-                paintDisc(p, pt, r * 1.1, r * 1.1, white);
-                paintDisc(p, pt, r * 0.78, r * 0.78, QColor(22, 32, 58));
+            const double edge = 0.4 + 0.6 * inset(pt) / 22.0;
+            const double size = rng.generateDouble();
+            const double r = (0.8 + out * 1.6 + size * size * (0.6 + out * 1.4)) * edge;
+            const double rx = r * (0.85 + 0.3 * rng.generateDouble());
+            const double ry = r * (0.85 + 0.3 * rng.generateDouble());
+            if (out > 0.3 && r > 1.7 && rng.bounded(4) == 0) {
+                const double hole = 0.36 + 0.24 * rng.generateDouble();
+                paintDisc(p, pt, rx * 1.15, ry * 1.15, white);
+                paintDisc(p,
+                          pt + QPointF(rng.generateDouble() - 0.5, rng.generateDouble() - 0.5) * r *
+                                   0.2,
+                          rx * 1.15 * hole, ry * 1.15 * hole, QColor(22, 32, 58));
             } else {
-                paintDisc(p, pt, r * 0.8, r * 0.8, white);
+                paintDisc(p, pt, rx * 0.8, ry * 0.8, white);
             }
         }
     }

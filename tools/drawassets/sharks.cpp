@@ -109,23 +109,30 @@ void paintNurseShark(QPainter &p, double w, double h)
         {{7.5, 191}, {8.5, 182.5}, {14, 175.5}, {28, 169.5}, {60, 164},  {100, 157}, {140, 153},
          {180, 156}, {214, 164},   {236, 170},  {248, 173},  {250, 196}, {234, 200}, {214, 204},
          {170, 210}, {120, 212},   {70, 210},   {36, 206},   {16, 202},  {9.5, 198}});
-    const QPainterPath caudal = smoothClosedPath({{238, 171},
-                                                  {256, 171},
-                                                  {280, 167},
-                                                  {302, 162},
-                                                  {314, 159},
-                                                  {318, 161},
-                                                  {316, 167},
-                                                  {311, 174},
-                                                  {306, 176},
-                                                  {302, 172.5},
-                                                  {296, 179},
-                                                  {284, 189},
-                                                  {272, 198},
-                                                  {262, 206},
-                                                  {254, 207},
-                                                  {248, 202},
-                                                  {240, 199}});
+    // Lying on the sand the tail is held only a little above the line of the
+    // back, its upper lobe straight and stiff, a quarter of the whole length.
+    QTransform lift;
+    lift.translate(240, 184);
+    lift.rotate(-4);
+    lift.scale(0.93, 1.0);
+    lift.translate(-240, -184);
+    const QPainterPath caudal = lift.map(smoothClosedPath({{238, 171},
+                                                           {256, 171},
+                                                           {280, 167},
+                                                           {302, 162},
+                                                           {314, 159},
+                                                           {318, 161},
+                                                           {316, 167},
+                                                           {311, 174},
+                                                           {306, 176},
+                                                           {302, 172.5},
+                                                           {296, 179},
+                                                           {284, 189},
+                                                           {272, 198},
+                                                           {262, 206},
+                                                           {254, 207},
+                                                           {248, 202},
+                                                           {240, 199}}));
     const QPainterPath shark = trunk.united(caudal);
     const QPainterPath pectoral = sharkFin({64, 198}, {104, 230}, {120, 220}, {98, 206}, 9);
     const QPainterPath pelvic = sharkFin({156, 206}, {178, 224}, {196, 214}, {182, 207}, 5);
@@ -150,20 +157,23 @@ void paintNurseShark(QPainter &p, double w, double h)
         // its rays running back and down from the lobe's upper edge.
         const Saved s(p);
         p.setClipPath(caudal.subtracted(trunk), Qt::IntersectClip);
+        p.setTransform(lift, true);
         QLinearGradient thin(QPointF(246, 186), QPointF(312, 166));
         thin.setColorAt(0.0, withAlpha(back, 0));
         thin.setColorAt(1.0, withAlpha(back.darker(125), 200));
-        p.fillPath(caudal, thin);
+        p.fillPath(lift.inverted().map(caudal), thin);
         for (int i = 0; i < 11; ++i) {
             const double t = i / 10.0;
             const QPointF from(250 + t * 56, 173 - t * 11);
             stroke(p, curve(from, from + QPointF(7, 6), from + QPointF(12 - t * 6, 30 - t * 20)),
                    withAlpha(line, 60), 0.6);
         }
+        p.setTransform(lift.inverted(), true);
         stroke(p, caudal, withAlpha(line, 60), 4);
     }
     // The crease of the notch that sets off the tip of the upper lobe.
-    strokeInside(p, shark, curve({302, 172.5}, {305, 169}, {309, 165}), withAlpha(line, 130), 0.8);
+    strokeInside(p, shark, lift.map(curve({302, 172.5}, {305, 169}, {309, 165})),
+                 withAlpha(line, 130), 0.8);
     // Firm fins rise out of the back, so no outline crosses their roots.
     const QColor outline(95, 70, 35);
     shadeBody(p, shark, withAlpha(outline, 0));

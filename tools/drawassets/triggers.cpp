@@ -15,6 +15,7 @@
 #include <numbers>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 // Triggerfish and puffers: a deep trigger, a ball of spines.
 
@@ -203,15 +204,27 @@ void paintPorcupinefish(QPainter &p, double w, double h)
     const Fin tailFin = tail(TailKind::Rounded, {222, 118}, 24, 54, 60);
     paintFin(p, tailFin, finColour, rays, 10);
     paintSpots(p, tailFin.shape, 8, 0.9, 1.6, QColor(30, 25, 20), 301);
-    paintFin(p, fin({200, 66}, {{212, 40}, {234, 44}}, {228, 72}), finColour, rays, 6);
-    paintFin(p, fin({200, 166}, {{212, 192}, {234, 188}}, {228, 160}), QColor(200, 185, 140, 160),
-             rays, 6);
+    const Fin dorsal = fin({200, 66}, {{212, 40}, {234, 44}}, {228, 72});
+    const Fin anal = fin({200, 166}, {{212, 192}, {234, 188}}, {228, 160});
+    paintFin(p, dorsal, finColour, rays, 6);
+    paintFin(p, anal, QColor(200, 185, 140, 160), rays, 6);
+    paintSpots(p, dorsal.shape, 9, 0.8, 1.4, QColor(30, 25, 20, 200), 302);
+    // Each fin grows out of a fleshy base that carries the skin's colour a
+    // little way up its rays before the membrane clears.
+    for (const auto &[f, root, skin] :
+         {std::tuple{&tailFin, QPointF(233, 118), QColor(176, 150, 98)},
+          std::tuple{&dorsal, QPointF(210, 66), QColor(150, 128, 80)},
+          std::tuple{&anal, QPointF(210, 166), QColor(214, 198, 160)}}) {
+        const Saved s(p);
+        p.setClipPath(f->shape, Qt::IntersectClip);
+        paintGlow(p, root, 19, withAlpha(skin, 220));
+    }
 
     // Blown up, the spines stand straight out from the ball, only a little
     // swept back; round the rim they show their whole length, drawn first so
     // that the ball hides their roots.
     const auto swept = [](QPointF out) {
-        const QPointF d = out + QPointF(0.25, 0);
+        const QPointF d = out + QPointF(0.45, 0);
         return d / std::hypot(d.x(), d.y());
     };
     // Short on the face, longest just behind the head, above and below.
@@ -250,23 +263,31 @@ void paintPorcupinefish(QPainter &p, double w, double h)
     paintSpots(p, body.intersected(oval(c + QPointF(0, -28), rx + 4, ry - 12)), 10, 1.3, 2.6,
                QColor(28, 22, 16), 30);
     {
-        // On the face of the ball the spines point out at the viewer, so
-        // they are foreshortened: short near the middle of the ball, longer
-        // towards its rim, each rising from a low swelling of skin.
+        // Over the face of the ball the spines lie back along the skin like
+        // a mane, each from its own low socket, short and crowded on the
+        // snout, longest over the nape and shoulders, shortening again
+        // towards the tail; they grow at odd spacings and lengths and lean
+        // a little every way. Drawn from the tail forwards, each front spine
+        // lies over the roots of those behind it.
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
-        for (int i = 10; i < 300; ++i) {
-            const double t = std::sqrt(i / 300.0);
-            const QPointF out(std::cos(i * 2.39996), std::sin(i * 2.39996));
-            const QPointF root = c + QPointF(out.x() * rx, out.y() * ry) * t * 0.93;
-            if (QLineF(root, {108, 97}).length() < 13 || QLineF(root, {88, 124}).length() < 12)
+        std::vector<QPointF> roots = spreadPoints(body, 10.5, 4.6, 3002);
+        std::sort(roots.begin(), roots.end(),
+                  [](QPointF a, QPointF b) { return a.x() + a.y() * 0.3 > b.x() + b.y() * 0.3; });
+        for (const QPointF &root : roots) {
+            if (QLineF(root, {108, 97}).length() < 13 || QLineF(root, {88, 124}).length() < 12 ||
+                rng.bounded(7) == 0)
                 continue;
+            const QPointF out((root.x() - c.x()) / rx, (root.y() - c.y()) / ry);
+            const double u = (root.x() - (c.x() - rx)) / (2 * rx);
+            const double grow = u < 0.45 ? 0.3 + 0.7 * u / 0.45 : 1.0 - 0.5 * (u - 0.45) / 0.55;
+            const QPointF lie = QPointF(1.0, 0.25 * out.y()) + out * 0.45;
+            const QPointF dir =
+                turned(lie / std::hypot(lie.x(), lie.y()), 0.7 * (rng.generateDouble() - 0.5));
             const QColor skin =
                 root.y() > c.y() + 20 ? QColor(226, 214, 184) : QColor(176, 154, 104);
-            const QPointF dir = turned(swept(out), 0.9 * (rng.generateDouble() - 0.5));
-            paintSpineBase(p, root, 1.3, skin);
-            paintSpine(p, root, dir,
-                       (2.5 + 14 * t * t) * reach(dir) * (0.55 + 0.7 * rng.generateDouble()),
+            paintSpineBase(p, root, 1.6, skin);
+            paintSpine(p, root, dir, 17 * grow * (0.55 + 0.7 * rng.generateDouble()),
                        skin.lighter(104), withAlpha(spineShade, 200));
         }
     }
@@ -293,18 +314,50 @@ void paintPorcupinefish(QPainter &p, double w, double h)
         p.setClipPath(oval(c, rx, ry).subtracted(oval(c, rx - 3, ry - 3)), Qt::IntersectClip);
         stroke(p, lips, QColor(90, 72, 40, 160), 0.8);
     }
+    // The mouth stands a little open: a dark gape, the ivory rims of the
+    // fused upper and lower beak plates set into it, and over them the thick
+    // upper and lower lips, each a rounded roll lit on top and shaded below.
     p.fillPath(
         smoothClosedPath(
-            {{82.6, 123.3}, {87, 122.3}, {92.6, 123.2}, {93, 124.6}, {87, 125}, {82.6, 124.5}}),
-        QColor(74, 54, 34, 210));
-    p.fillPath(
-        smoothClosedPath(
-            {{84, 123.1}, {87, 122.5}, {91.6, 123.2}, {91.4, 123.8}, {87, 123.4}, {84.2, 123.7}}),
-        QColor(214, 202, 170, 200));
-    p.fillPath(
-        smoothClosedPath(
-            {{84.4, 124.6}, {87, 124.2}, {91, 124.5}, {90.8, 125}, {87, 124.9}, {84.6, 125}}),
-        QColor(200, 188, 156, 160));
+            {{81.4, 122.6}, {87, 121.6}, {93.6, 122.2}, {94.4, 124.4}, {87, 125.8}, {81.6, 125.4}}),
+        QColor(62, 44, 28, 235));
+    const auto plate = [&p](std::initializer_list<QPointF> edge, QColor from, QColor to) {
+        QLinearGradient g(QPointF(0, 121.8), QPointF(0, 126));
+        g.setColorAt(0.0, from);
+        g.setColorAt(1.0, to);
+        p.fillPath(smoothClosedPath(edge), g);
+    };
+    plate({{82.2, 122.7}, {87, 121.9}, {92.8, 122.4}, {92.4, 123.9}, {87, 123.5}, {82.4, 123.9}},
+          QColor(236, 226, 200), QColor(176, 160, 126));
+    plate({{82.6, 124.5}, {87, 124.2}, {91.8, 124.4}, {91.4, 125.6}, {87, 125.9}, {82.8, 125.5}},
+          QColor(196, 182, 150), QColor(150, 134, 104));
+    const QPainterPath upperLip = smoothClosedPath({{80.4, 122.8},
+                                                    {82, 119.4},
+                                                    {87, 118.2},
+                                                    {92.8, 119.6},
+                                                    {95.4, 122.4},
+                                                    {92.6, 122.7},
+                                                    {87, 122.2},
+                                                    {82.4, 123.1}});
+    const QPainterPath lowerLip = smoothClosedPath({{81, 125.6},
+                                                    {83, 125.2},
+                                                    {87, 125.8},
+                                                    {91.8, 125.2},
+                                                    {94.8, 125},
+                                                    {93.4, 128.4},
+                                                    {87, 130},
+                                                    {82, 128.6}});
+    for (const auto &[lip, top, bottom] :
+         {std::tuple{&upperLip, QColor(224, 208, 168), QColor(170, 146, 98)},
+          std::tuple{&lowerLip, QColor(214, 198, 160), QColor(160, 138, 94)}}) {
+        QLinearGradient roll(QPointF(0, lip->boundingRect().top()),
+                             QPointF(0, lip->boundingRect().bottom()));
+        roll.setColorAt(0.0, top);
+        roll.setColorAt(0.45, top.darker(104));
+        roll.setColorAt(1.0, bottom);
+        p.fillPath(*lip, roll);
+        stroke(p, *lip, QColor(96, 74, 42, 90), 0.45);
+    }
     stroke(p, curve({96, 124}, {99, 127}, {98, 131}), QColor(110, 90, 60, 130), 0.8);
     // The large eyes bulge out of the ball, dark, with a green-gold iris.
     const QPainterPath socket = oval({108, 97}, 11, 10);
