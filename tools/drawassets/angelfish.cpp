@@ -69,7 +69,7 @@ Build angel(const AngelForm &f)
     return Build(
         s, body, sweep(-1, 0.3, 13, 20), sweep(1, 0.56, 3, 19),
         tail(f.tail, s.at(0.98, 0), d * s.stalk * 1.1, f.tailSize.x(), f.tailSize.y(), f.notch),
-        fanFin(s.at(gill + 0.035, 0.0), s.at(gill + 0.02, 0.24), d * 0.29, 6, 50, 0.25, 16),
+        fanFin(s.at(gill + 0.04, -0.04), s.at(gill + 0.018, 0.26), d * 0.36, 2, 72, 0.0, 18),
         pelvicFin(body, s.at(gill - 0.01, 0), d * 0.09, d * 0.3, 66, f.filament, 7), eye, gill,
         Opercle::Angel, f.spine);
 }

@@ -56,7 +56,7 @@ Build butterfly(const ButterflyForm &f)
         spinyFin(out(0.56, 1, -0.04), {out(0.6, 1, f.soft * 0.4), out(0.76, 1, f.soft), corner(1)},
                  s.at(0.97, 0.45), 3, 18, 0.14),
         tail(f.tail, s.at(0.98, 0), d * s.stalk * 1.1, f.tailSize.x(), f.tailSize.y(), 0),
-        fanFin(s.at(gill + 0.035, 0.04), s.at(gill + 0.025, 0.22), d * 0.25, 8, 30, 0.55, 12),
+        fanFin(s.at(gill + 0.035, 0.06), s.at(gill + 0.025, 0.24), d * 0.22, 16, 58, 0.12, 13),
         pelvicFin(body, s.at(gill + 0.03, 0), d * 0.08, d * 0.27, 60), eye, gill,
         Opercle::Butterfly);
 }

@@ -57,7 +57,7 @@ Build damsel(const DamselForm &f)
                   lobe + QPointF(0, s.at(0.9, 0.7).y() + d * f.soft * 0.4)},
                  s.at(0.93, 0.55), 2, 11),
         tail(TailKind::Forked, s.at(0.97, 0), d * s.stalk * 1.1, f.tail.x(), f.tail.y(), f.notch),
-        fanFin(s.at(gill + 0.03, 0.06), s.at(gill + 0.015, 0.36), d * 0.36, 12, 38, 0.45, 12),
+        fanFin(s.at(gill + 0.035, 0.02), s.at(gill + 0.012, 0.36), d * 0.4, 14, 64, 0.05, 14),
         pelvicFin(body, s.at(gill + 0.02, 0), d * 0.07, d * f.pelvic, 62), eye, gill);
 }
 

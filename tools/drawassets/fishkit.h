@@ -377,6 +377,10 @@ void paintFront(QPainter &p, const Build &b, const Livery &look);
 // The face and the paired fins as a field guide draws them.
 namespace fishkit {
 
+// The colour already painted round `at`, so that skin laid over a fin's root
+// or a lip matches what it grows out of; `fallback` where nothing can be read.
+QColor colourUnder(QPainter &p, QPointF at, QColor fallback);
+
 // A fish eye in its orbit: a soft socket of skin round it, the iris coloured
 // as the species has it, a large round pupil and one small catch-light.
 void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris);

@@ -82,9 +82,11 @@ void paintWrasse(QPainter &p, const Wrasse &f,
         f.fin, f.ray);
     // A dark-tipped pectoral is the long pointed wing of a wrasse that rows
     // with it.
-    const double reach = s.depth * (f.pectoralTip.isValid() ? 0.5 : 0.38);
-    const Fin pectoral = fanFin(s.at(f.pectoralAt + 0.01, 0.02), s.at(f.pectoralAt, 0.32), reach, 8,
-                                40, f.pectoralTip.isValid() ? 0.85 : 0.6, 13);
+    // A parrotfish's is a long blade held close along the flank.
+    const double reach = s.depth * (f.pectoralTip.isValid() ? 0.5 : 0.46);
+    const Fin pectoral = fanFin(s.at(f.pectoralAt + 0.015, -0.02), s.at(f.pectoralAt, 0.3), reach,
+                                f.pectoralTip.isValid() ? 8 : 2, f.pectoralTip.isValid() ? 40 : 30,
+                                f.pectoralTip.isValid() ? 0.85 : 1.0, 14);
     paintPectoral(p, parts.body, pectoral, withAlpha(f.fin.lighter(115), 180), f.ray);
     if (f.pectoralTip.isValid() && !Silhouette::active(p)) {
         // The outer third of the fin is dark, its edge catching the light so
@@ -109,9 +111,7 @@ void paintWrasse(QPainter &p, const Wrasse &f,
         p.drawPath(pectoral.edge);
     }
     if (f.beak.alpha() > 0)
-        paintBeakPlates(p, parts.body, s.snout + QPointF(-1.5, 0.5), s.depth * 0.21, f.beak,
-                        QColor::fromHsv(f.beak.hsvHue(), std::min(255, f.beak.hsvSaturation() + 40),
-                                        std::min(f.flank.value(), f.beak.value()) * 4 / 5));
+        paintBeakPlates(p, parts.body, s.snout + QPointF(-1.5, 0.5), s.depth * 0.21, f.beak);
     paintNaturalEye(p, eye, std::max(4.6, s.depth * 0.052), f.iris);
 }
 

@@ -46,20 +46,20 @@ Build surgeon(const SurgeonForm &f)
     const QPointF eye = s.at(f.eye.x(), f.eye.y());
     const double gill = gillAt(s, eye, 1.95);
     const double from = f.dorsalFrom;
-    return Build(
-        s, body,
-        spinyFin(out(from, -1, -0.3),
-                 {out(from + 0.04, -1, 0.7), out(0.45, -1, 1), out(0.75, -1, f.rear),
-                  out(0.9, -1, f.rear * 0.86)},
-                 out(0.95, -1, -0.6), 9, 26, 0.1),
-        spinyFin(out(0.46, 1, -0.3),
-                 {out(0.5, 1, 0.8), out(0.75, 1, f.rear), out(0.9, 1, f.rear * 0.86)},
-                 out(0.95, 1, -0.6), 3, 23, 0.1),
-        tail(TailKind::Lunate, s.at(0.98, 0), s.depth * s.stalk * 1.3, f.tail.x(), f.tail.y(),
-             f.notch),
-        fanFin(s.at(gill + 0.03, 0.0), s.at(gill + 0.015, 0.26), s.depth * 0.33, 12, 34, 0.8, 13),
-        pelvicFin(body, s.at(gill - 0.01, 0), s.depth * 0.08, s.depth * 0.24, 60), eye, gill,
-        Opercle::Surgeon);
+    return Build(s, body,
+                 spinyFin(out(from, -1, -0.3),
+                          {out(from + 0.04, -1, 0.7), out(0.45, -1, 1), out(0.75, -1, f.rear),
+                           out(0.9, -1, f.rear * 0.86)},
+                          out(0.95, -1, -0.6), 9, 26, 0.1),
+                 spinyFin(out(0.46, 1, -0.3),
+                          {out(0.5, 1, 0.8), out(0.75, 1, f.rear), out(0.9, 1, f.rear * 0.86)},
+                          out(0.95, 1, -0.6), 3, 23, 0.1),
+                 tail(TailKind::Lunate, s.at(0.98, 0), s.depth * s.stalk * 1.3, f.tail.x(),
+                      f.tail.y(), f.notch),
+                 fanFin(s.at(gill + 0.035, -0.04), s.at(gill + 0.015, 0.24), s.depth * 0.42, 4, 40,
+                        0.95, 15),
+                 pelvicFin(body, s.at(gill - 0.01, 0), s.depth * 0.08, s.depth * 0.24, 60), eye,
+                 gill, Opercle::Surgeon);
 }
 
 } // namespace
@@ -201,7 +201,7 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
     const QPointF eye = shape.at(0.17, -0.3);
     const Build s(shape, body, lobe(-1), lobe(1),
                   tail(TailKind::Lunate, shape.at(0.99, 0), 22, 50, 92, 0.14),
-                  fanFin(shape.at(0.37, 0.0), shape.at(0.36, 0.2), 36, 12, 56, 0.5, 13),
+                  fanFin(shape.at(0.37, 0.02), shape.at(0.355, 0.2), 30, 22, 66, 0.2, 14),
                   pelvicFin(body, shape.at(0.31, 0), 9, 36, 58), eye);
     paintShoal(p, s.body.united(s.dorsal.shape).united(s.anal.shape).united(s.caudal.shape),
                QColor(90, 130, 150, 60), {{8, 18, 0.32}, {250, 150, 0.26}, {228, 2, 0.22}});
@@ -269,9 +269,31 @@ void paintSurgeonfish(QPainter &p, double w, double h)
                       QColor(130, 124, 114, 235), QColor(200, 170, 80), 6.5);
     paintBackFins(p, s, look);
     edgeFin(p, s.caudal, QColor(236, 234, 222, 170), 3);
-    edgeFin(p, s.dorsal, QColor(120, 190, 255), 3);
-    edgeFin(p, s.anal, QColor(120, 190, 255), 3);
+    edgeFin(p, s.dorsal, QColor(120, 190, 255, 220), 2.4);
+    edgeFin(p, s.anal, QColor(120, 190, 255, 220), 2.4);
     fillBody(p, s.body, QColor(100, 94, 86), QColor(148, 142, 134), QColor(200, 196, 188));
+    {
+        // Fine, faintly bluish lengthwise lines run with the body from behind
+        // the gill cover to the stalk, wavering and breaking here and there,
+        // strongest over the mid-flank.
+        const Saved saved(p);
+        p.setClipPath(s.body, Qt::IntersectClip);
+        for (int k = 0; k < 11; ++k) {
+            const double across = -0.78 + k * 0.15;
+            const double from = 0.22 + 0.03 * std::sin(k * 1.9);
+            const double to = 0.9 - 0.04 * std::cos(k * 2.7);
+            const QPainterPath line =
+                stripeAlong(s.shape, across, from, to, {0.2, 0.7, 0.8, 0.6, 0.2}, 0.018);
+            const int alpha = int(70 * (1.0 - 0.6 * std::abs(across)));
+            QLinearGradient fade(s.shape.at(from, across), s.shape.at(to, across));
+            fade.setColorAt(0, QColor(70, 80, 104, 0));
+            fade.setColorAt(0.2, QColor(70, 80, 104, alpha));
+            fade.setColorAt(0.8, QColor(70, 80, 104, alpha));
+            fade.setColorAt(1, QColor(70, 80, 104, 0));
+            p.fillPath(line, fade);
+        }
+    }
+    paintScaleRows(p, s.body, s.shape, 3.0, QColor(60, 56, 50, 70), 0.6, ScaleStyle::Fine);
     modelBody(p, s.body, s.caudal.base.x1(), QColor(48, 44, 40));
     paintScalpel(p, s.shape.at(0.945, 0.02), 14, QColor(36, 34, 40), QColor(220, 226, 230, 200));
     paintFront(p, s, look);
