@@ -207,8 +207,8 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
                            blue});
     paintBackFins(p, a, look);
     for (const Fin *f : {&a.dorsal, &a.anal}) {
-        edgeFin(p, *f, QColor(240, 170, 40, 200), 8);
-        edgeFin(p, *f, blue, 4);
+        edgeFin(p, *f, QColor(240, 170, 40, 170), 6);
+        edgeFin(p, *f, withAlpha(blue, 210), 2.2);
     }
     fillBody(p, a.body, QColor(30, 100, 130), QColor(50, 140, 140), QColor(100, 160, 120));
     paintScaleRows(p, a.body, a.shape, 6.8, QColor(240, 200, 45, 230), 1.1);

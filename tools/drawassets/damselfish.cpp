@@ -133,17 +133,22 @@ void paintSergeantMajor(QPainter &p, double w, double h)
                 {0.6, {0.025, 0.01, 0.0, -0.006, -0.02}, 0.95},
                 {0.75, {0.015, 0.006, 0.0, -0.01, -0.012}, 0.9},
                 {0.895, {0.006, 0.0, 0.0, 0.0, -0.006}, 0.78}};
+    QPainterPath dark;
     for (const auto &b : bars) {
         std::vector<QPointF> spine;
         for (int k = 0; k < 5; ++k)
             spine.push_back(d.shape.at(b.along + b.shift[size_t(k)], -1.3 + 0.65 * k));
         const double w = b.width;
-        p.fillPath(
-            ribbon(curveThrough(spine), {17 * w, 18 * w, 16 * w, 13 * w, 9 * w, 5 * w, 3 * w})
-                .intersected(d.body),
-            QColor(20, 24, 32, 235));
+        dark.addPath(
+            ribbon(curveThrough(spine), {17 * w, 18 * w, 16 * w, 13 * w, 9 * w, 5 * w, 3 * w}));
     }
-    paintScaleRows(p, d.body, d.shape, 7.5, QColor(120, 120, 110, 90), 0.7, ScaleStyle::Large);
+    dark = dark.intersected(d.body);
+    p.fillPath(dark, QColor(20, 24, 32, 235));
+    // Grey scale edges on the pale skin; on the black bars only the sheen
+    // of a scale's free edge shows.
+    paintScaleRows(p, d.body.subtracted(dark), d.shape, 7.5, QColor(120, 120, 110, 90), 0.7,
+                   ScaleStyle::Large);
+    paintScaleRows(p, dark, d.shape, 7.5, QColor(150, 160, 180, 22), 0.6, ScaleStyle::Large);
     modelBody(p, d.body, d.caudal.base.x1(), QColor(70, 72, 80), 0.7);
     paintFront(p, d, look);
 }
@@ -210,15 +215,23 @@ void paintBeaugregory(QPainter &p, double w, double h)
     {
         const Saved saved(p);
         p.setClipPath(d.body.united(d.dorsal.shape), Qt::IntersectClip);
-        paintGlow(p, centre, 12, QColor(60, 170, 255, 110));
-        paintDisc(p, centre, 7.6, 7.2, QColor(70, 170, 255));
-        QRadialGradient spot(centre, 6.2);
-        spot.setColorAt(0, QColor(4, 4, 10));
-        spot.setColorAt(0.85, QColor(10, 10, 24));
-        spot.setColorAt(1, QColor(20, 40, 90));
+        // An ocellus is pigment, not paint: the black deepens to its centre
+        // and its blue ring is brightest just outside the black and thins
+        // out into the yellow, a little wider below than on the fin.
+        const Saved ring(p);
+        p.translate(centre);
+        p.rotate(-12);
+        p.scale(1.0, 0.93);
+        QRadialGradient spot(QPointF(0.3, 0.4), 8.6, QPointF(-0.4, -0.2));
+        spot.setColorAt(0, QColor(2, 2, 8));
+        spot.setColorAt(0.55, QColor(12, 12, 26));
+        spot.setColorAt(0.66, QColor(28, 50, 120));
+        spot.setColorAt(0.74, QColor(70, 160, 240));
+        spot.setColorAt(0.84, QColor(90, 170, 240, 150));
+        spot.setColorAt(1, QColor(90, 170, 240, 0));
         p.setPen(Qt::NoPen);
         p.setBrush(spot);
-        p.drawEllipse(centre, 6.2, 5.8);
+        p.drawEllipse(QPointF(0.3, 0.4), 8.6, 8.6);
     }
     modelBody(p, d.body, d.caudal.base.x1(), QColor(150, 100, 0, 200), 0.6);
     paintFront(p, d, look);

@@ -321,9 +321,42 @@ void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, 
                      mid + QPointF(mouth * 0.1, open * 0.78), from + QPointF(0, 0.3)),
                QColor(255, 255, 255, 70), 0.7);
     }
-    stroke(p, QTransform::fromTranslate(0, lip * 0.7).map(gape), withAlpha(line, 45), lip * 1.2);
-    stroke(p, QTransform::fromTranslate(0, -lip * 0.55).map(gape), QColor(255, 255, 255, 45),
-           lip * 0.8);
+    {
+        // Thick fleshy lips along the gape, standing a little proud of the
+        // snout in front: each a rounded pad lit along its upper side, with
+        // a crease where it folds into the snout above or the chin below.
+        // Stripes may cross the snout: the lips take the skin's ground colour,
+        // the palest found round the mouth.
+        QColor skin = line.lighter(300);
+        for (const QPointF at : {QPointF(0, -lip * 3.2), QPointF(-mouth * 0.2, -lip * 2.4),
+                                 QPointF(mouth * 0.2, lip * 3.4)}) {
+            const QColor c = colourUnder(p, mid + at, skin);
+            if (c.lightness() > skin.lightness())
+                skin = c;
+        }
+        const Saved proud(p);
+        p.setClipping(false);
+        const struct
+        {
+            double side, thick;
+            int shade;
+        } pads[] = {{-1.0, 1.0, 104}, {1.0, 1.25, 122}};
+        for (const auto &pad : pads) {
+            const double o = pad.side * lip * 0.8 * pad.thick;
+            const QPainterPath spine = curve(tip + QPointF(-lip * 0.35, o * 0.9),
+                                             mid + QPointF(0, o), end + QPointF(0, o * 0.5));
+            const double t = lip * pad.thick;
+            const QPainterPath pad2 = ribbon(spine, {t * 1.2, t * 1.6, t * 1.4, t * 0.9, t * 0.3});
+            const QRectF r = pad2.boundingRect();
+            QLinearGradient round(r.topLeft(), r.bottomLeft());
+            round.setColorAt(0, skin.lighter(112));
+            round.setColorAt(1, skin.darker(pad.shade));
+            p.fillPath(pad2, round);
+            stroke(p, QTransform::fromTranslate(0, o * 1.05).map(spine), withAlpha(line, 70), 0.5);
+        }
+        stroke(p, QTransform::fromTranslate(0, -lip * 0.75).map(gape), QColor(255, 255, 255, 55),
+               lip * 0.45);
+    }
     stroke(p, lining.isValid() ? curve(tip, (tip * 2 + end) / 3, tip + (end - tip) * 0.47) : gape,
            withAlpha(line, 210), std::clamp(mouth * 0.08, 0.8, 1.4));
     // The chin: the lower jaw's edge curving back under the gape.

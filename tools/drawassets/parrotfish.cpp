@@ -279,9 +279,18 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
             {s.at(0.15, 0.3), s.at(0.21, 0.22), s.at(0.26, 0.3), s.at(0.23, 0.42), s.at(0.17, 0.4)},
             {s.at(0.19, 0.02), s.at(0.23, -0.04), s.at(0.27, 0.02), s.at(0.24, 0.1)},
             {s.at(0.08, 0.4), s.at(0.12, 0.35), s.at(0.14, 0.44), s.at(0.1, 0.48)}};
-        for (const auto &blotch : blotches)
-            p.fillPath(smoothClosedPath(blotch.data(), int(blotch.size())),
-                       withAlpha(salmon.lighter(106), 215));
+        // Each soft at its edge, where the pink thins into the green.
+        for (const auto &blotch : blotches) {
+            const QPainterPath shape = smoothClosedPath(blotch.data(), int(blotch.size()));
+            const QPointF c = shape.boundingRect().center();
+            for (const auto &[grow, alpha] : {std::pair{1.25, 60}, std::pair{1.1, 90},
+                                              std::pair{1.0, 150}, std::pair{0.8, 120}}) {
+                const QTransform t = QTransform::fromTranslate(c.x(), c.y())
+                                         .scale(grow, grow)
+                                         .translate(-c.x(), -c.y());
+                p.fillPath(t.map(shape), withAlpha(salmon.lighter(106), alpha));
+            }
+        }
         // The gill cover's rear edge, darker where the flap overlaps the body,
         // so that the spot reads as lying on the cover itself.
         stroke(p,
@@ -290,11 +299,14 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
                QColor(6, 60, 50, 120), 1.6);
         // The yellow spot on the upper edge of the gill cover, its edge soft.
         const QPointF spotAt = s.at(0.318, -0.5);
-        QRadialGradient spot(spotAt, 6.5);
-        spot.setColorAt(0, QColor(255, 230, 40));
-        spot.setColorAt(0.55, QColor(255, 222, 30, 240));
-        spot.setColorAt(1, QColor(255, 210, 30, 0));
-        p.fillPath(oval(spotAt, 5.6, 6.5), spot);
+        // A pigment patch, not a light: an uneven spot of flat yellow, a
+        // little longer along the cover's edge, its rim soft for a hair.
+        const QPainterPath patch = smoothClosedPath(
+            {spotAt + QPointF(-4.6, -2.8), spotAt + QPointF(0.4, -5.6), spotAt + QPointF(4.4, -2.2),
+             spotAt + QPointF(3.8, 3.4), spotAt + QPointF(-0.6, 5.4), spotAt + QPointF(-4.4, 2.4)});
+        stroke(p, patch, QColor(236, 200, 30, 110), 1.4);
+        p.fillPath(patch, QColor(246, 214, 36));
+        paintGlow(p, spotAt + QPointF(-1, -1.5), 3, QColor(255, 250, 190, 60));
     });
 }
 

@@ -77,7 +77,7 @@ void paintYellowtailSnapper(QPainter &p, double w, double h)
         p, body,
         fanFin(s.at(gill + 0.025, 0.1), s.at(gill + 0.015, 0.4), d * 0.55, 10, 36, 0.9, 15),
         QColor(240, 220, 200, 150), QColor(170, 140, 120, 120));
-    paintNaturalEye(p, eye, 6.8, QColor(205, 80, 55));
+    paintNaturalEye(p, eye, 6.8, QColor(172, 104, 84));
 }
 
 namespace {
