@@ -165,7 +165,7 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
 void paintHogfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintReef(p, 0.4, 212, 0, {290, 222}, 50, QColor(160, 130, 150));
+    paintReef(p, 0.4, 212, 0, {46, 226}, 40, QColor(160, 130, 150));
     const Wrasse hogfish(BodyShape{{20, 140}, 236, 94, 0.5, 0.22, 0.26, 0.64, 0.08, 0, 0.8},
                          QColor(214, 160, 156), QColor(236, 200, 194), QColor(248, 238, 232),
                          QColor(220, 150, 150, 215), QColor(150, 90, 90, 140), Qt::transparent,
@@ -192,16 +192,24 @@ void paintHogfish(QPainter &p, double w, double h)
             const QPointF a = root(i), end = spineEnd(i);
             const QPointF next = spineEnd(i + 1);
             const QPointF nextRoot = root(i + 1);
-            const QPointF high = a + (end - a) * 0.55;
-            const QPointF low = nextRoot + (next - nextRoot) * (i < 2 ? 0.45 : 1.0);
+            // The membrane climbs most of the way up each filament, thinning
+            // as it goes, and its edge sags between them.
+            const QPointF high = a + (end - a) * 0.78;
+            const QPointF low = nextRoot + (next - nextRoot) * (i < 2 ? 0.7 : 1.0);
             QPainterPath membrane(a);
             membrane.lineTo(high);
-            membrane.quadTo((high + low) / 2 + QPointF(3, 4), low);
+            membrane.quadTo((high + low) / 2 + QPointF(4, 6), low);
             membrane.lineTo(nextRoot);
             membrane.closeSubpath();
-            p.fillPath(membrane, withAlpha(hogfish.fin, 215));
-            p.fillPath(ribbon(curve(a, (a + end) / 2 + QPointF(-1.5, 0), end), {3.0, 2.0, 0.6}),
-                       spineColour);
+            QLinearGradient thin(a, high);
+            thin.setColorAt(0, withAlpha(hogfish.fin, 225));
+            thin.setColorAt(1, withAlpha(hogfish.fin.lighter(110), 120));
+            p.fillPath(membrane, thin);
+            QLinearGradient ray(a, end);
+            ray.setColorAt(0, withAlpha(spineColour, 230));
+            ray.setColorAt(1, withAlpha(spineColour.lighter(115), 170));
+            p.fillPath(ribbon(curve(a, (a + end) / 2 + QPointF(-1.2, 0), end), {1.9, 1.2, 0.4}),
+                       ray);
         }
         p.setClipping(false);
         // The black spot at the rear base of the soft dorsal fin, half on the fin.
