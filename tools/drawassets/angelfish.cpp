@@ -159,9 +159,10 @@ void paintFrenchAngelfish(QPainter &p, double w, double h)
     // The tail is dark right out to its pale rim, which borders it.
     p.fillPath(a.caudal.shape, withAlpha(black, 120));
     edgeFin(p, a.caudal, QColor(235, 225, 170, 230), 3.5);
-    paintScales(p, a.dorsal.shape.united(a.anal.shape), 7.5, withAlpha(yellow, 110), 0.9);
+    paintScales(p, a.dorsal.shape.united(a.anal.shape), 7.5, withAlpha(yellow, 70), 0.8);
     fillBody(p, a.body, QColor(30, 30, 34), QColor(18, 18, 22), QColor(34, 34, 38));
-    paintScaleRows(p, a.body, a.shape, 6.2, withAlpha(yellow, 220), 1.0);
+    // Each black scale is rimmed in yellow all round its free edge.
+    paintScaleRows(p, a.body, a.shape, 7.4, withAlpha(yellow, 235), 0.8, ScaleStyle::Large);
     // The scales fade out over the face, which has a pale muzzle.
     glow(p, a.body, a.shape.snout + QPointF(6, 5), 22, QColor(225, 225, 215, 235));
     glow(p, a.body, a.shape.snout + QPointF(14, 12), 16, QColor(215, 215, 205, 160));
@@ -180,7 +181,7 @@ void paintFrenchAngelfish(QPainter &p, double w, double h)
     paintDisc(p, a.eye, 8.6, 8.6, Qt::transparent, withAlpha(yellow, 230), 2.4);
     modelBody(p, a.body, a.caudal.base.x1(), QColor(10, 10, 12), 0.6);
     blendFinRoots(p, a, QColor(22, 22, 26), 8);
-    paintScaleRows(p, finRoots(a, 8), a.shape, 6.2, withAlpha(yellow, 150), 1.0);
+    paintScaleRows(p, finRoots(a, 8), a.shape, 7.4, withAlpha(yellow, 150), 0.8, ScaleStyle::Large);
     // The front fins have the yellow rays the back fins lack.
     paintFront(p, a, {black, black, withAlpha(yellow, 190), look.pectoral, black, look.iris, 7});
 }

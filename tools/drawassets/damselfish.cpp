@@ -92,12 +92,20 @@ void paintBlueChromis(QPainter &p, double w, double h)
     paintFin(p, d.dorsal, withAlpha(black, 230), QColor(60, 90, 150, 150), 20);
     edgeFin(p, d.dorsal, QColor(40, 140, 255, 200), 2);
     fillBody(p, d.body, QColor(20, 100, 230), QColor(40, 140, 255), QColor(110, 190, 255));
-    paintScaleRows(p, d.body, d.shape, 6.0, QColor(150, 220, 255, 80), 0.7);
+    paintScaleRows(p, d.body, d.shape, 5.6, QColor(150, 220, 255, 50), 0.6);
     const BodyShape &s = d.shape;
-    strokeInside(
-        p, d.body,
-        curveThrough({s.at(0.02, -0.75), s.at(0.3, -1.12), s.at(0.65, -1.1), s.at(1.03, -0.75)}),
-        black, 16);
+    {
+        // The dark of the back is pigment that thins out down the flank: a
+        // dense core along the back, narrow over the snout and widest over
+        // the shoulder, fading through deep blue into the electric blue.
+        const Saved saved(p);
+        p.setClipPath(d.body, Qt::IntersectClip);
+        const QPainterPath spine =
+            curveThrough({s.at(0.0, -0.7), s.at(0.3, -1.1), s.at(0.65, -1.08), s.at(1.03, -0.78)});
+        p.fillPath(ribbon(spine, {6, 20, 24, 22, 20, 18}), QColor(14, 40, 110, 110));
+        p.fillPath(ribbon(spine, {4, 16, 19, 18, 16, 15}), QColor(12, 24, 60, 170));
+        p.fillPath(ribbon(spine, {2, 12, 15, 14, 13, 12}), black);
+    }
     modelBody(p, d.body, d.caudal.base.x1(), QColor(10, 30, 70, 150), 0.8);
     paintFront(p, d, look);
 }

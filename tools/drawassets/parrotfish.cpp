@@ -350,14 +350,33 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
                 const double t = 0.46 + col * 0.025 + (row % 2 != 0 ? 0.0125 : 0.0);
                 const double jitter = std::sin(row * 3.7 + col * 1.9) * 0.5 + 0.5;
                 const double cover = std::clamp((t - 0.48) / 0.2 + (jitter - 0.5) * 0.6, 0.0, 1.0);
-                if (cover <= 0.05)
+                if (cover <= 0.3)
                     continue;
-                paintGlow(p, s.at(t, row * 0.2), cell, withAlpha(green, int(190 * cover)));
+                // Each scale is one colour or the other, a few caught between
+                // as olive; only their own edges are soft.
+                const QColor tint = cover > 0.65 ? green
+                                                 : QColor((green.red() + bronze.red()) / 2,
+                                                          (green.green() + bronze.green()) / 2,
+                                                          (green.blue() + bronze.blue()) / 2);
+                const QPointF c = s.at(t, row * 0.2);
+                p.fillPath(oval(c, cell * 0.7, cell * 0.62), withAlpha(tint, 90));
+                p.fillPath(oval(c + QPointF(0.3, 0), cell * 0.6, cell * 0.54),
+                           withAlpha(tint, 235));
             }
-        QLinearGradient rear(s.at(0.62, 0), s.at(0.74, 0));
-        rear.setColorAt(0, withAlpha(green, 0));
-        rear.setColorAt(1, withAlpha(green, 235));
-        p.fillPath(parts.body, rear);
+        // Behind the scattered scales the green is solid, its front ragged
+        // scale by scale.
+        std::vector<QPointF> edge;
+        for (int k = 0; k <= 14; ++k) {
+            const double across = -1.5 + k * 3.0 / 14;
+            edge.push_back(
+                s.at(0.66 + 0.025 * std::sin(k * 2.9) + 0.015 * std::cos(k * 5.3), across));
+        }
+        QPainterPath solid = curveThrough(edge);
+        solid.lineTo(s.at(1.1, 1.5));
+        solid.lineTo(s.at(1.1, -1.5));
+        solid.closeSubpath();
+        p.fillPath(solid, withAlpha(green, 120));
+        p.fillPath(QTransform::fromTranslate(cell * 0.35, 0).map(solid), withAlpha(green, 235));
         // The scale rows run on over the green, edged a deeper green.
         paintScaleRows(p, parts.body.subtracted(front), s, 9.0, withAlpha(green.darker(160), 120),
                        0.9, ScaleStyle::Large);
