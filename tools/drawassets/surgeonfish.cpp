@@ -4,6 +4,7 @@
 #include "fishart.h"
 #include "fishkit.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -92,20 +93,33 @@ void paintBlueTang(QPainter &p, double w, double h)
     // The fine lines run along the body and waver as they go, no two alike:
     // each starts and stops at its own place, wavers at its own pace and
     // is stronger or fainter than its neighbours.
+    // They break here and there and start again a little off, and fade
+    // towards the belly, where the blue is paler.
     for (int i = 0; i < 31; ++i) {
         const double across = -1.3 + i * 0.085;
         const double pace = 30 + 14 * std::sin(i * 2.3);
         const double swing = 1.0 + 0.9 * std::sin(i * 1.7 + 0.4) * std::sin(i * 1.7 + 0.4);
         const double from = 0.08 + 0.1 * std::abs(std::sin(i * 3.1));
         const double to = 1.0 - 0.14 * std::abs(std::cos(i * 2.2));
+        const int alpha = int((50 + 45 * std::abs(std::sin(i * 1.3))) *
+                              (1.0 - 0.45 * std::clamp(across, 0.0, 1.0)));
+        const double width = 0.45 + 0.4 * std::abs(std::cos(i * 0.9));
         std::vector<QPointF> line;
-        for (double t = from; t < to; t += 0.035)
-            line.push_back(s.shape.at(t, across) +
-                           QPointF(0, swing * std::sin(t * pace + i * 0.8) +
-                                          0.6 * std::sin(t * pace * 2.3 + i)));
-        strokeInside(p, s.body, curveThrough(line),
-                     QColor(15, 35, 110, 50 + int(45 * std::abs(std::sin(i * 1.3)))),
-                     0.45 + 0.4 * std::abs(std::cos(i * 0.9)));
+        int piece = 0;
+        for (double t = from; t < to; t += 0.025) {
+            const bool gap = std::sin(t * (17 + i % 5) + i * 3.3) < -0.82;
+            if (!gap)
+                line.push_back(s.shape.at(t, across + 0.02 * piece) +
+                               QPointF(0, swing * std::sin(t * pace + i * 0.8) +
+                                              0.6 * std::sin(t * pace * 2.3 + i) +
+                                              0.4 * std::sin(t * 71.0 + i * 1.9)));
+            if ((gap || t + 0.025 >= to) && line.size() > 2) {
+                strokeInside(p, s.body, curveThrough(line), QColor(15, 35, 110, alpha), width);
+                ++piece;
+            }
+            if (gap)
+                line.clear();
+        }
     }
     modelBody(p, s.body, s.caudal.base.x1(), QColor(30, 50, 130, 80), 0.8);
     paintScalpel(p, s.shape.at(0.935, 0.02), 19, QColor(250, 225, 90), QColor(20, 30, 70, 170));
