@@ -197,7 +197,7 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
     Livery look(yellow, QColor(46, 128, 130, 240), QColor(240, 170, 40, 200), yellow, yellow,
                 QColor(52, 44, 40), 7);
     look.lateral = withAlpha(look.line, 90);
-    const Build a = angel({{{48, 128}, 180, 118, 0.42, 0.58, 0.2, 0.52, 0.15, 0, 0.8},
+    const Build a = angel({{{48, 128}, 180, 118, 0.42, 0.66, 0.2, 0.52, 0.15, 0, 0.8},
                            0.3,
                            {68, 0.8},
                            0,

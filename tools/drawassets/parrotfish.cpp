@@ -288,8 +288,21 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
             {s.at(0.19, 0.02), s.at(0.23, -0.04), s.at(0.27, 0.02), s.at(0.24, 0.1)},
             {s.at(0.08, 0.4), s.at(0.12, 0.35), s.at(0.14, 0.44), s.at(0.1, 0.48)}};
         // Each soft at its edge, where the pink thins into the green.
+        QPainterPath pink;
+        int seed = 0;
         for (const auto &blotch : blotches) {
-            const QPainterPath shape = smoothClosedPath(blotch.data(), int(blotch.size()));
+            // Ragged: between two corners the edge bulges or bites in.
+            std::vector<QPointF> ragged;
+            for (size_t i = 0; i < blotch.size(); ++i) {
+                const QPointF a = blotch[i];
+                const QPointF b = blotch[(i + 1) % blotch.size()];
+                const QPointF d = b - a;
+                ragged.push_back(a);
+                ragged.push_back((a + b) / 2 +
+                                 QPointF(d.y(), -d.x()) * 0.22 * std::sin(++seed * 2.7 + 0.5));
+            }
+            const QPainterPath shape = smoothClosedPath(ragged.data(), int(ragged.size()));
+            pink.addPath(shape);
             const QPointF c = shape.boundingRect().center();
             for (const auto &[grow, alpha] : {std::pair{1.25, 60}, std::pair{1.1, 90},
                                               std::pair{1.0, 150}, std::pair{0.8, 120}}) {
@@ -299,6 +312,9 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
                 p.fillPath(t.map(shape), withAlpha(salmon.lighter(106), alpha));
             }
         }
+        // The cheek's scales show through the pink as they do through the green.
+        paintScaleRows(p, pink, s, std::max(8.0, s.depth * 0.15),
+                       withAlpha(salmon.darker(150), 110), 0.9, ScaleStyle::Large);
         // The gill cover's rear edge, darker where the flap overlaps the body,
         // so that the spot reads as lying on the cover itself.
         stroke(p,
