@@ -334,6 +334,7 @@ void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, 
             if (c.lightness() > skin.lightness())
                 skin = c;
         }
+        skin = skin.darker(108);
         const Saved proud(p);
         p.setClipping(false);
         const struct
@@ -343,7 +344,7 @@ void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, 
         } pads[] = {{-1.0, 1.0, 104}, {1.0, 1.25, 122}};
         for (const auto &pad : pads) {
             const double o = pad.side * lip * 0.8 * pad.thick;
-            const QPainterPath spine = curve(tip + QPointF(-lip * 0.35, o * 0.9),
+            const QPainterPath spine = curve(tip + QPointF(-lip * 0.12, o * 0.9),
                                              mid + QPointF(0, o), end + QPointF(0, o * 0.5));
             const double t = lip * pad.thick;
             const QPainterPath pad2 = ribbon(spine, {t * 1.2, t * 1.6, t * 1.4, t * 0.9, t * 0.3});
@@ -359,11 +360,6 @@ void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, 
     }
     stroke(p, lining.isValid() ? curve(tip, (tip * 2 + end) / 3, tip + (end - tip) * 0.47) : gape,
            withAlpha(line, 210), std::clamp(mouth * 0.08, 0.8, 1.4));
-    // The chin: the lower jaw's edge curving back under the gape.
-    stroke(p,
-           curve(tip + QPointF(0.6, lip * 1.6), mid + QPointF(0, lip * 1.9),
-                 end + QPointF(-mouth * 0.15, lip * 1.2)),
-           withAlpha(line, 55), 0.7);
     if (mouth > 6) {
         const QPointF hinge = end + QPointF(mouth * 0.06, -mouth * 0.05);
         QPainterPath bone(tip + QPointF(mouth * 0.3, -lip * 0.6));

@@ -66,9 +66,12 @@ void paintWrasse(QPainter &p, const Wrasse &f,
     paintFin(p, parts.anal, f.fin, f.ray, 0);
     parts.body = bodyOutline(s);
     fillBody(p, parts.body, f.back, f.flank, f.belly);
-    paintScaleRows(p, parts.body, s, std::max(8.0, s.depth * 0.15),
-                   withAlpha(f.back.darker(150), 110), 0.9,
-                   f.beak.alpha() > 0 ? ScaleStyle::Large : ScaleStyle::Crescent);
+    // A parrotfish's scales are large and plain to see; a wrasse's smaller,
+    // showing only as soft edges.
+    const bool parrot = f.beak.alpha() > 0;
+    paintScaleRows(p, parts.body, s, std::max(8.0, s.depth * (parrot ? 0.15 : 0.115)),
+                   withAlpha(f.back.darker(150), parrot ? 110 : 95), 0.9,
+                   parrot ? ScaleStyle::Large : ScaleStyle::Crescent);
     marks(parts);
 
     modelBody(p, parts.body, parts.tail.base.x1() + 2, f.back.darker(200));
