@@ -367,9 +367,9 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
         edgeFin(p, a.caudal, QColor(236, 238, 240, alpha), width);
     fillBody(p, a.body, QColor(104, 108, 116), QColor(146, 150, 156), QColor(158, 162, 166));
     {
-        // Each scale has a dark centre, so the whole fish is evenly
-        // freckled: the scales overlap in a close, slightly uneven mesh,
-        // their centres fading out over the face and finer on the fins.
+        // Each scale has a dark centre, so the whole fish is freckled: on
+        // the fins the small scales lie in a close, slightly uneven mesh,
+        // their centres fading out towards the face.
         const QPainterPath fins = a.dorsal.shape.united(a.anal.shape);
         const QPainterPath area = a.body.united(fins);
         const Saved saved(p);
@@ -386,9 +386,7 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
                                 y + 0.8 * std::sin(row * 39.346 + col * 11.135));
                 const double t = (c.x() - b.snout.x()) / b.length;
                 const double fade = std::clamp((t - 0.16) / 0.16, 0.0, 1.0);
-                if (fade <= 0 || !area.contains(c))
-                    continue;
-                if (a.body.contains(c))
+                if (fade <= 0 || !fins.contains(c) || a.body.contains(c))
                     continue;
                 const double r = 1.4 + 0.35 * std::sin(row * 5.7 + col * 3.3);
                 p.setBrush(QColor(44, 48, 56, int(110 * fade)));
@@ -398,33 +396,20 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
         // On the body the centres lie in the scale rows, which follow its
         // curve: largest mid-flank, smaller and closer towards the head,
         // back, belly and stalk, each set along its row.
-        const double gap = 2.6 / 22;
-        for (int row = 0; row <= 22; ++row) {
-            const double across = -1.3 + row * gap;
-            double t = 0.15 + (row % 2) * 0.016;
-            int n = 0;
-            while (t < 1.0) {
-                ++n;
-                const QPointF c = b.at(t, across);
-                const QPointF ahead = b.at(t + 0.01, across) - c;
-                const QPointF below = b.at(t, across + gap) - c;
-                const double apart = std::hypot(below.x(), below.y());
-                const double head = 0.6 + 0.4 * std::clamp((t - 0.15) / 0.3, 0.0, 1.0);
-                const double stalk = 1.0 - 0.35 * std::clamp((t - 0.72) / 0.28, 0.0, 1.0);
-                const double d = std::min(6.4 * head * stalk, apart * 1.15) *
-                                 (1.0 + 0.1 * std::sin(n * 2.3 + row * 1.1));
-                const double fade = std::clamp((t - 0.16) / 0.16, 0.0, 1.0);
-                const Saved one(p);
-                p.translate(c + QPointF(0.5 * std::sin(n * 3.1 + row),
-                                        0.4 * std::cos(n * 1.3 + row * 2.0)));
-                p.rotate(std::atan2(ahead.y(), ahead.x()) * 180.0 / std::numbers::pi);
-                p.setBrush(QColor(44, 48, 56, int(60 * fade)));
-                p.drawEllipse(QPointF(0, 0), d * 0.5, d * 0.44);
-                p.setBrush(
-                    QColor(40, 44, 52, int(120 * fade * (0.75 + 0.25 * std::sin(n * 1.7 + row)))));
-                p.drawEllipse(QPointF(-d * 0.04, 0), d * 0.38, d * 0.34);
-                t += d / b.length;
-            }
+        for (const ScaleSite &site : scaleSites(b, 6.4, 22)) {
+            const double d = site.length;
+            const double fade = std::clamp((site.along - 0.16) / 0.16, 0.0, 1.0);
+            const int n = site.index;
+            const int row = site.row;
+            const Saved one(p);
+            p.translate(site.centre + QPointF(0.5 * std::sin(n * 3.1 + row),
+                                              0.4 * std::cos(n * 1.3 + row * 2.0)));
+            p.rotate(site.angle);
+            p.setBrush(QColor(44, 48, 56, int(60 * fade)));
+            p.drawEllipse(QPointF(0, 0), d * 0.5, d * 0.44);
+            p.setBrush(
+                QColor(40, 44, 52, int(120 * fade * (0.75 + 0.25 * std::sin(n * 1.7 + row)))));
+            p.drawEllipse(QPointF(-d * 0.04, 0), d * 0.38, d * 0.34);
         }
     }
     paintScaleRows(p, a.body, a.shape, 6.4, QColor(200, 204, 210, 150), 1.0);

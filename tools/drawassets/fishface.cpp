@@ -370,18 +370,11 @@ void modelBody(QPainter &p, const QPainterPath &body, double tailRoot, QColor ou
     p.drawPath(body);
 }
 
-void paintScaleRows(QPainter &p, const QPainterPath &area, const BodyShape &shape, double size,
-                    QColor rim, double width, ScaleStyle kind)
+std::vector<ScaleSite> scaleSites(const BodyShape &shape, double size, int rows)
 {
-    if (Silhouette::active(p))
-        return;
-    const Saved s(p);
-    p.setClipPath(area, Qt::IntersectClip);
-    p.setBrush(Qt::NoBrush);
-    const QRectF box = area.boundingRect();
-    const double rows = std::ceil(box.height() / (size * 0.62));
+    std::vector<ScaleSite> sites;
     const double step = 2.6 / rows;
-    for (int row = 0; row <= int(rows); ++row) {
+    for (int row = 0; row <= rows; ++row) {
         // Rows run from the back to the belly, spaced by the body's depth,
         // so they close in on each other towards the snout and the tail.
         const double across = -1.3 + step * row;
@@ -400,58 +393,74 @@ void paintScaleRows(QPainter &p, const QPainterPath &area, const BodyShape &shap
             const double head = 0.55 + 0.45 * std::clamp((t - 0.16) / 0.3, 0.0, 1.0);
             const double stalk = 1.0 - 0.4 * std::clamp((t - 0.7) / 0.3, 0.0, 1.0);
             const double local = std::max(0.4, (1.0 - 0.5 * across * across) * head * stalk);
-            const double fade = std::clamp((t - 0.18) / 0.16, 0.0, 1.0) *
-                                (1.0 - 0.65 * std::min(1.0, std::abs(across)));
             // No two scales quite alike in size or set.
             const double vary = 1.0 + 0.08 * std::sin(n * 2.1 + row * 1.7);
             const double d = std::min(size * local, gap * 1.75) * vary;
-            const double h = std::min(d, gap * 1.7);
-            // No two scale edges catch the light alike, and each pocket has
-            // a lit rim in front of the dark edge of the scale before it.
-            const double catchLight = 0.6 + 0.4 * std::sin(t * 97.0 + row * 2.3);
-            const int alpha = int(rim.alpha() * fade * catchLight);
-            const Saved one(p);
-            p.translate(c + QPointF(0, gap * 0.08 * std::sin(n * 1.3 + row)));
-            p.rotate(std::atan2(ahead.y(), ahead.x()) * 180.0 / pi);
-            const QRectF edge(-d * 0.5, -h * 0.5, d, h);
-            switch (kind) {
-            case ScaleStyle::Crescent:
-                // Each scale edge is a soft shadow rather than an inked line:
-                // a broad faint band under a fine core, and the lit scale beyond.
-                p.setPen(QPen(withAlpha(rim, alpha / 4), width * 2.8, Qt::SolidLine, Qt::RoundCap));
-                p.drawArc(edge, -55 * 16, 110 * 16);
-                p.setPen(
-                    QPen(withAlpha(rim, alpha * 3 / 5), width * 0.7, Qt::SolidLine, Qt::RoundCap));
-                p.drawArc(edge, -50 * 16, 100 * 16);
-                p.setPen(QPen(QColor(255, 255, 255, alpha / 6), width * 1.8, Qt::SolidLine,
-                              Qt::RoundCap));
-                p.drawArc(QRectF(-d * 0.68, -h * 0.5, d, h), -40 * 16, 80 * 16);
-                break;
-            case ScaleStyle::Fine:
-                // Small scales read only as a grain in the skin: one faint
-                // short edge each, lit or shaded by turns.
-                p.setPen(QPen(row % 3 == 0 ? QColor(255, 255, 255, alpha / 3)
-                                           : withAlpha(rim, alpha * 2 / 5),
-                              width * 0.55, Qt::SolidLine, Qt::RoundCap));
-                p.drawArc(edge, -40 * 16, 80 * 16);
-                break;
-            case ScaleStyle::Large: {
-                // Large scales each show whole: a pigmented margin round the
-                // free edge, a shadow where it overlaps the next, a lit centre.
-                paintGlow(p, QPointF(-d * 0.12, -h * 0.1), d * 0.42,
-                          QColor(255, 255, 255, alpha / 5));
-                p.setPen(QPen(withAlpha(rim, alpha / 3), width * 3.2, Qt::SolidLine, Qt::FlatCap));
-                p.drawArc(edge.adjusted(d * 0.06, h * 0.06, -d * 0.06, -h * 0.06), -75 * 16,
-                          150 * 16);
-                p.setPen(QPen(withAlpha(rim, alpha), width * 0.9, Qt::SolidLine, Qt::RoundCap));
-                p.drawArc(edge, -80 * 16, 160 * 16);
-                p.setPen(
-                    QPen(QColor(0, 8, 24, alpha / 4), width * 1.4, Qt::SolidLine, Qt::RoundCap));
-                p.drawArc(edge.translated(d * 0.12, 0), -60 * 16, 120 * 16);
-                break;
-            }
-            }
+            sites.push_back({c + QPointF(0, gap * 0.08 * std::sin(n * 1.3 + row)),
+                             std::atan2(ahead.y(), ahead.x()) * 180.0 / pi, d,
+                             std::min(d, gap * 1.7), t, across, row, n});
             t += d / shape.length;
+        }
+    }
+    return sites;
+}
+
+void paintScaleRows(QPainter &p, const QPainterPath &area, const BodyShape &shape, double size,
+                    QColor rim, double width, ScaleStyle kind)
+{
+    if (Silhouette::active(p))
+        return;
+    const Saved s(p);
+    p.setClipPath(area, Qt::IntersectClip);
+    p.setBrush(Qt::NoBrush);
+    const int rows = int(std::ceil(area.boundingRect().height() / (size * 0.62)));
+    for (const ScaleSite &site : scaleSites(shape, size, rows)) {
+        const double t = site.along;
+        const int row = site.row;
+        const double d = site.length;
+        const double h = site.height;
+        const double fade = std::clamp((t - 0.18) / 0.16, 0.0, 1.0) *
+                            (1.0 - 0.65 * std::min(1.0, std::abs(site.across)));
+        // No two scale edges catch the light alike, and each pocket has
+        // a lit rim in front of the dark edge of the scale before it.
+        const double catchLight = 0.6 + 0.4 * std::sin(t * 97.0 + row * 2.3);
+        const int alpha = int(rim.alpha() * fade * catchLight);
+        const Saved one(p);
+        p.translate(site.centre);
+        p.rotate(site.angle);
+        const QRectF edge(-d * 0.5, -h * 0.5, d, h);
+        switch (kind) {
+        case ScaleStyle::Crescent:
+            // Each scale edge is a soft shadow rather than an inked line:
+            // a broad faint band under a fine core, and the lit scale beyond.
+            p.setPen(QPen(withAlpha(rim, alpha / 4), width * 2.8, Qt::SolidLine, Qt::RoundCap));
+            p.drawArc(edge, -55 * 16, 110 * 16);
+            p.setPen(QPen(withAlpha(rim, alpha * 3 / 5), width * 0.7, Qt::SolidLine, Qt::RoundCap));
+            p.drawArc(edge, -50 * 16, 100 * 16);
+            p.setPen(
+                QPen(QColor(255, 255, 255, alpha / 6), width * 1.8, Qt::SolidLine, Qt::RoundCap));
+            p.drawArc(QRectF(-d * 0.68, -h * 0.5, d, h), -40 * 16, 80 * 16);
+            break;
+        case ScaleStyle::Fine:
+            // Small scales read only as a grain in the skin: one faint
+            // short edge each, lit or shaded by turns.
+            p.setPen(QPen(row % 3 == 0 ? QColor(255, 255, 255, alpha / 3)
+                                       : withAlpha(rim, alpha * 2 / 5),
+                          width * 0.55, Qt::SolidLine, Qt::RoundCap));
+            p.drawArc(edge, -40 * 16, 80 * 16);
+            break;
+        case ScaleStyle::Large: {
+            // Large scales each show whole: a pigmented margin round the
+            // free edge, a shadow where it overlaps the next, a lit centre.
+            paintGlow(p, QPointF(-d * 0.12, -h * 0.1), d * 0.42, QColor(255, 255, 255, alpha / 5));
+            p.setPen(QPen(withAlpha(rim, alpha / 3), width * 3.2, Qt::SolidLine, Qt::FlatCap));
+            p.drawArc(edge.adjusted(d * 0.06, h * 0.06, -d * 0.06, -h * 0.06), -75 * 16, 150 * 16);
+            p.setPen(QPen(withAlpha(rim, alpha), width * 0.9, Qt::SolidLine, Qt::RoundCap));
+            p.drawArc(edge, -80 * 16, 160 * 16);
+            p.setPen(QPen(QColor(0, 8, 24, alpha / 4), width * 1.4, Qt::SolidLine, Qt::RoundCap));
+            p.drawArc(edge.translated(d * 0.12, 0), -60 * 16, 120 * 16);
+            break;
+        }
         }
     }
 }

@@ -453,6 +453,26 @@ enum class ScaleStyle {
     Large,    // large scales each outlined whole (parrotfish, Sergeant Major)
 };
 
+// One scale in the rows laid over a body: where it lies, the direction of
+// its row in degrees, its length along the row and its height, where it
+// lies on the body (see BodyShape::at), its row and its place in the row.
+struct ScaleSite
+{
+    QPointF centre;
+    double angle = 0;
+    double length = 0;
+    double height = 0;
+    double along = 0;
+    double across = 0;
+    int row = 0;
+    int index = 0;
+};
+
+// The scales of `shape` in `rows` rows from back to belly, `size` long over
+// the middle of the flank and smaller towards the head, tail, back and
+// belly, each row following the body's curve.
+std::vector<ScaleSite> scaleSites(const BodyShape &shape, double size, int rows);
+
 // Scale edges in rows that follow `shape`, smaller towards the head, tail
 // and belly, fading out over the head and towards the back and belly.
 void paintScaleRows(QPainter &p, const QPainterPath &area, const BodyShape &shape, double size,
