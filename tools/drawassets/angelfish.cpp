@@ -159,7 +159,14 @@ void paintFrenchAngelfish(QPainter &p, double w, double h)
     // The tail is dark right out to its pale rim, which borders it.
     p.fillPath(a.caudal.shape, withAlpha(black, 120));
     edgeFin(p, a.caudal, QColor(235, 225, 170, 230), 3.5);
-    paintScales(p, a.dorsal.shape.united(a.anal.shape), 7.5, withAlpha(yellow, 70), 0.8);
+    {
+        // Scales run far out over the soft dorsal and anal fins, in rows that
+        // carry on those of the body, growing smaller towards the fins' edges.
+        BodyShape wide = a.shape;
+        wide.depth *= 1.7;
+        paintScaleRows(p, a.dorsal.shape.united(a.anal.shape), wide, 7.0, withAlpha(yellow, 150),
+                       0.7, ScaleStyle::Large);
+    }
     fillBody(p, a.body, QColor(30, 30, 34), QColor(18, 18, 22), QColor(34, 34, 38));
     // Each black scale is rimmed in yellow all round its free edge.
     paintScaleRows(p, a.body, a.shape, 7.4, withAlpha(yellow, 235), 0.8, ScaleStyle::Large);
