@@ -84,11 +84,18 @@ void paintBlueChromis(QPainter &p, double w, double h)
                       QColor(60, 100, 160), 5.8);
     paintBackFins(p, d, look);
     const QPointF r = d.shape.at(1, 0);
-    for (const double s : {-1.0, 1.0})
-        strokeInside(
-            p, d.caudal.shape,
-            curve(r + QPointF(0, 11 * s), r + QPointF(33, 33 * s), r + QPointF(62, 51 * s)), black,
-            8);
+    {
+        // The dark of the back runs out along each lobe's outer rays,
+        // broad at the root and thinning to the tip, its inner edge soft.
+        const Saved saved(p);
+        p.setClipPath(d.caudal.shape, Qt::IntersectClip);
+        for (const double s : {-1.0, 1.0}) {
+            const QPainterPath lobe =
+                curve(r + QPointF(0, 11 * s), r + QPointF(33, 33 * s), r + QPointF(64, 52 * s));
+            p.fillPath(ribbon(lobe, {12, 11, 9, 6, 3}), withAlpha(black, 90));
+            p.fillPath(ribbon(lobe, {9, 8, 6.5, 4, 1.5}), withAlpha(black, 235));
+        }
+    }
     paintFin(p, d.dorsal, withAlpha(black, 230), QColor(60, 90, 150, 150), 20);
     edgeFin(p, d.dorsal, QColor(40, 140, 255, 200), 2);
     fillBody(p, d.body, QColor(20, 100, 230), QColor(40, 140, 255), QColor(110, 190, 255));
