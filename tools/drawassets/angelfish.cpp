@@ -164,8 +164,8 @@ void paintFrenchAngelfish(QPainter &p, double w, double h)
         // carry on those of the body, growing smaller towards the fins' edges.
         BodyShape wide = a.shape;
         wide.depth *= 1.7;
-        paintScaleRows(p, a.dorsal.shape.united(a.anal.shape), wide, 7.0, withAlpha(yellow, 150),
-                       0.7, ScaleStyle::Large);
+        paintScaleRows(p, a.dorsal.shape.united(a.anal.shape), wide, 7.2, withAlpha(yellow, 225),
+                       0.8, ScaleStyle::Large);
     }
     fillBody(p, a.body, QColor(30, 30, 34), QColor(18, 18, 22), QColor(34, 34, 38));
     // Each black scale is rimmed in yellow all round its free edge.
@@ -240,13 +240,37 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
     {
         const Saved clip(p);
         p.setClipPath(a.body, Qt::IntersectClip);
-        stroke(p, blotch, withAlpha(blue, 110), 6);
-        stroke(p, blotch, blue, 2.4);
-        p.fillPath(blotch, QColor(14, 22, 52));
+        // The ring is pigment too: wider and brighter over the top of the
+        // crown, thinning and breaking towards the eye, soft on both sides.
+        const QRectF box = blotch.boundingRect();
+        QLinearGradient ringTone(box.topLeft(), box.bottomRight());
+        ringTone.setColorAt(0, withAlpha(blue.lighter(112), 235));
+        ringTone.setColorAt(0.55, withAlpha(blue, 200));
+        ringTone.setColorAt(1, withAlpha(blue.darker(115), 90));
+        for (const auto &[grow, alpha] :
+             {std::pair{1.42, 40}, std::pair{1.3, 90}, std::pair{1.2, 170}, std::pair{1.14, 255}}) {
+            const QTransform t = QTransform::fromTranslate(crown.x(), crown.y())
+                                     .scale(grow, grow * 0.96)
+                                     .translate(-crown.x(), -crown.y());
+            const Saved layer(p);
+            p.setOpacity(alpha / 255.0);
+            p.fillPath(t.map(blotch), ringTone);
+        }
+        // The core darkens to its middle and takes a blue cast at its rim.
+        QRadialGradient core(crown + QPointF(1, 1), 12);
+        core.setColorAt(0, QColor(10, 16, 40));
+        core.setColorAt(0.7, QColor(16, 30, 68));
+        core.setColorAt(1, QColor(30, 70, 130));
+        p.fillPath(blotch, core);
+        // Speckles of every size, a few run together, densest in the middle.
         int k = 0;
-        for (const QPointF &c : spreadPoints(blotch, 2.6, 0.9, 19)) {
-            const double r = 0.55 + 0.35 * (0.5 + 0.5 * std::sin(++k * 2.3));
-            paintDisc(p, c, r, r * 0.9, QColor(40, 150, 255, 240));
+        for (const QPointF &c : spreadPoints(blotch, 2.4, 0.9, 19)) {
+            const double wave = 0.5 + 0.5 * std::sin(++k * 2.3);
+            const double r = 0.35 + 0.75 * wave * wave;
+            const QPointF d = c - crown;
+            const double fade = std::clamp(1.2 - std::hypot(d.x(), d.y() * 1.2) / 12.0, 0.5, 1.0);
+            paintDisc(p, c, r * 1.15, r * 0.85,
+                      QColor(60, 160, 255, int(240 * fade * (0.6 + 0.4 * wave))));
         }
     }
     paintFront(p, a, look);
@@ -264,9 +288,13 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
         const QPainterPath coverEdge =
             curveThrough({b.at(a.gill - 0.03, -0.45), b.at(a.gill, -0.1), b.at(a.gill - 0.01, 0.2),
                           b.at(a.gill - 0.05, 0.42)});
-        for (const QPainterPath &edge : {preEdge, coverEdge}) {
-            stroke(p, edge, withAlpha(blue, 90), 4);
-            stroke(p, edge, withAlpha(blue.lighter(115), 235), 1.8);
+        // Painted lines of pigment along the bony edges: they swell and thin
+        // along their length, fade out at both ends and blur into the skin.
+        for (const auto &[edge, lean] : {std::pair{&preEdge, 0.0}, std::pair{&coverEdge, 1.0}}) {
+            const std::initializer_list<double> halo{0.6, 3.6, 4.4, 3.2, 3.8, 1.0};
+            const std::initializer_list<double> core{0.2, 1.5, 2.1 - lean * 0.4, 1.2, 1.6, 0.3};
+            p.fillPath(ribbon(*edge, halo), withAlpha(blue, 60));
+            p.fillPath(ribbon(*edge, core), withAlpha(blue.lighter(112), 215));
         }
         // Both lips, either side of the closed gape.
         for (const double side : {-1.3, 1.5}) {
@@ -334,16 +362,29 @@ void paintRockAngelBeauty(QPainter &p, double w, double h)
     modelBody(p, a.body, a.caudal.base.x1(), QColor(40, 30, 10), 0.6);
     paintFront(p, a, look);
     // Electric blue crescents above and, smaller, below the eye, thickest
-    // over its middle and running out to points at either side.
-    const QPainterPath orbit = oval(a.eye, 7.8, 7.8);
-    QPainterPath above;
-    above.addRect(QRectF(a.eye.x() - 12, a.eye.y() - 14, 24, 12.5));
-    QPainterPath below;
-    below.addRect(QRectF(a.eye.x() - 12, a.eye.y() + 2.5, 24, 12));
-    p.fillPath(oval(a.eye + QPointF(0.6, -2.4), 9.0, 9.4).subtracted(orbit).intersected(above),
-               QColor(40, 110, 240));
-    p.fillPath(oval(a.eye + QPointF(-0.4, 1.8), 8.4, 8.8).subtracted(orbit).intersected(below),
-               QColor(40, 110, 240, 230));
+    // over its middle and running out to points at either side: pigment in
+    // the skin, so each is dense at its heart and fades at its rim, the
+    // upper one brighter where it catches the light.
+    const auto arc = [&a](double from, double to, double radius) {
+        std::vector<QPointF> points;
+        for (int i = 0; i <= 6; ++i) {
+            const double t = (from + (to - from) * i / 6.0) * std::numbers::pi / 180.0;
+            points.push_back(a.eye + QPointF(std::cos(t), std::sin(t)) * radius);
+        }
+        return curveThrough(points);
+    };
+    const QPainterPath over = arc(192, 348, 8.4);
+    const QPainterPath under = arc(28, 152, 7.9);
+    for (const auto &[grow, alpha] :
+         {std::pair{1.7, 45}, std::pair{1.35, 90}, std::pair{1.0, 235}}) {
+        const double g = grow;
+        QLinearGradient lit(a.eye + QPointF(-9, -10), a.eye + QPointF(9, -2));
+        lit.setColorAt(0, QColor(70, 150, 255, alpha));
+        lit.setColorAt(1, QColor(30, 90, 220, alpha));
+        p.fillPath(ribbon(over, {0.2, 2.2 * g, 3.6 * g, 3.2 * g, 1.8 * g, 0.2}), lit);
+        p.fillPath(ribbon(under, {0.2, 1.4 * g, 2.4 * g, 1.8 * g, 0.2}),
+                   QColor(40, 100, 230, alpha * 4 / 5));
+    }
 }
 
 // Grey, freckled by dark scale centres; a pale mouth, a squared-off tail with a

@@ -96,12 +96,18 @@ void paintEyeBar(QPainter &p, const QPainterPath &area, QPointF eye, QColor colo
                                              eye + QPointF(-1, 32), eye + QPointF(3, 64)});
     const Saved s(p);
     p.setClipPath(area, Qt::IntersectClip);
-    // Pigment in the skin: a soft fringe round a dense core.
-    p.fillPath(ribbon(spine, {width * 0.5, width * 1.0, width * 1.15, width * 1.15, width * 0.95,
-                              width * 0.45}),
-               withAlpha(colour, colour.alpha() / 4));
-    p.fillPath(ribbon(spine, {width * 0.25, width * 0.8, width, width, width * 0.75, width * 0.25}),
-               colour);
+    // Pigment in the skin thins out over a few scale rows on each side, so
+    // the bar is laid down as a stack of ever narrower, denser bands, each a
+    // little uneven along its length as the scales under it are.
+    constexpr int layers = 6;
+    for (int i = 0; i < layers; ++i) {
+        const double f = 1.3 - 0.1 * i;
+        const double wob = 0.05 * std::sin(i * 1.7);
+        p.fillPath(
+            ribbon(spine, {width * 0.2 * f, width * (0.78 + wob) * f, width * (1.0 - wob) * f,
+                           width * (0.96 + wob) * f, width * (0.72 - wob) * f, width * 0.2 * f}),
+            withAlpha(colour, i == layers - 1 ? colour.alpha() : colour.alpha() * (i + 2) / 12));
+    }
 }
 
 // The spiny part of a dorsal fin `f` drawn over whatever lies behind it: a
@@ -238,8 +244,7 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
         spot.setColorAt(1, QColor(110, 110, 122, 0));
         p.fillRect(QRectF(falseEye - QPointF(15, 15), QSizeF(30, 30)), spot);
     }
-    paintEyeBar(p, b.body, b.eye, QColor(250, 250, 245), 14);
-    paintEyeBar(p, b.body, b.eye, QColor(20, 20, 26), 10);
+    paintEyeBar(p, b.body, b.eye, QColor(20, 20, 26), 10.5);
     modelBody(p, b.body, b.caudal.base.x1(), QColor(90, 90, 100), 0.8);
     paintFront(p, b, look);
 }

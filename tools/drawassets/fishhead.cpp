@@ -234,7 +234,9 @@ void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, 
         // skin-coloured, lit along the top, the upper one creased where it
         // folds back into the snout, the lower one fuller, rounding under
         // into the chin.
-        const double pad = std::max(1.3, r * 1.1);
+        // Never under a pixel and a half thick, or they blur into the snout
+        // at the small size.
+        const double pad = std::max(1.7, r * 1.25);
         const QColor skin =
             colourUnder(p, front + QPointF(mouth * 0.9, -pad * 0.2), line.lighter(300));
         const Saved proud(p);
@@ -260,12 +262,12 @@ void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, 
                curve(front + QPointF(mouth * 0.35, -pad * 1.35),
                      front + QPointF(-pad * 0.55, -pad * 1.2),
                      front + QPointF(-pad * 0.35, -pad * 0.05)),
-               withAlpha(line, 100), 0.45);
+               withAlpha(line, 120), 0.6);
         stroke(p,
                curve(front + QPointF(mouth * 0.1, -pad * 0.9),
                      front + QPointF(mouth * 0.4, -pad * 1.0),
                      corner + QPointF(-mouth * 0.05, -pad * 0.5)),
-               QColor(255, 255, 255, 50), 0.5);
+               QColor(255, 255, 255, 70), 0.6);
         QPainterPath lower(front + QPointF(-pad * 0.25, pad * 0.1));
         lower.quadTo(middle + QPointF(0, 0.1), corner);
         lower.quadTo(corner + QPointF(-mouth * 0.15, pad * 1.2),
@@ -278,20 +280,20 @@ void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, 
                curve(front + QPointF(-pad * 0.25, pad * 0.1),
                      front + QPointF(-pad * 0.45, pad * 1.3),
                      front + QPointF(mouth * 0.25, pad * 1.55)),
-               withAlpha(line, 100), 0.45);
+               withAlpha(line, 120), 0.6);
         // The chin's crease under the lower lip.
         stroke(p,
                curve(front + QPointF(mouth * 0.1, pad * 1.6),
                      corner + QPointF(-mouth * 0.2, pad * 1.5),
                      corner + QPointF(mouth * 0.1, pad * 0.5)),
-               withAlpha(line, 45), 0.5);
+               withAlpha(line, 80), 0.7);
         // The corner of the mouth sinks into a small dimple.
         paintDisc(p, corner + QPointF(0.2, 0), pad * 0.3, pad * 0.24, withAlpha(line, 120));
         QLinearGradient fade(front, corner);
         fade.setColorAt(0, withAlpha(line, 220));
         fade.setColorAt(0.75, withAlpha(line, 170));
         fade.setColorAt(1, withAlpha(line, 40));
-        p.setPen(QPen(QBrush(fade), std::max(0.55, r * 0.32), Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(QBrush(fade), std::max(0.8, r * 0.36), Qt::SolidLine, Qt::RoundCap));
         p.setBrush(Qt::NoBrush);
         p.drawPath(gap);
         return;

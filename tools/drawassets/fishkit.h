@@ -100,6 +100,8 @@ struct BodyShape
                              // narrows all the way to the tail's root
     double tube = 0.0;       // a short snout drawn out ahead of the forehead, as a
                              // share of the length; the profile dips in behind it
+    double brow = 0.0;       // 0 a head rounded alike above and below, 1 a forehead
+                             // that climbs steep and straight from a small blunt snout
 
     // A point `along` the length (0 snout, 1 tail root) and `across` the body
     // (-1 on the back, 0 on the midline, 1 on the belly), to place fins,

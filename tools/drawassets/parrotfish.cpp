@@ -62,8 +62,10 @@ void paintWrasse(QPainter &p, const Wrasse &f,
                            s.at(0.94, 0.9) - lift * 0.6},
                           s.at(0.97, 0.75), 3, 9, 0.08);
     paintFin(p, parts.tail, f.fin, f.ray, 16);
-    paintFin(p, parts.dorsal, f.fin, f.ray, 0);
-    paintFin(p, parts.anal, f.fin, f.ray, 0);
+    // The long dorsal and anal fins are thin membrane: clearer out towards
+    // their edges, so the water shows through between the rays.
+    paintSheerFin(p, parts.dorsal, f.fin, f.ray, 0);
+    paintSheerFin(p, parts.anal, f.fin, f.ray, 0);
     parts.body = bodyOutline(s);
     fillBody(p, parts.body, f.back, f.flank, f.belly);
     // A parrotfish's scales are large and plain to see; a wrasse's smaller,
@@ -215,9 +217,33 @@ void paintHogfish(QPainter &p, double w, double h)
                        ray);
         }
         p.setClipping(false);
-        // The black spot at the rear base of the soft dorsal fin, half on the fin.
-        paintDisc(p, rimPoint(parts.body, dorsal.base.pointAt(0.88), -1) + QPointF(0, -1), 6.5, 6,
-                  QColor(20, 15, 18));
+        // The black spot at the rear base of the soft dorsal fin, half on the
+        // fin: pigment, so its edge is uneven and soft, denser on the body
+        // than on the thin membrane above, where the rays cross it.
+        const QPointF spot = rimPoint(parts.body, dorsal.base.pointAt(0.88), -1) + QPointF(0, -1);
+        std::vector<QPointF> rim;
+        for (int i = 0; i < 10; ++i) {
+            const double a = 2 * std::numbers::pi * i / 10;
+            const double r = 1.0 + 0.12 * std::sin(i * 2.9 + 1.1) + 0.07 * std::cos(i * 4.3);
+            rim.push_back(spot + QPointF(std::cos(a) * 7.2 * r, std::sin(a) * 6.2 * r));
+        }
+        const QPainterPath patch = smoothClosedPath(rim.data(), int(rim.size()));
+        for (const auto &[grow, alpha] :
+             {std::pair{1.3, 40}, std::pair{1.14, 90}, std::pair{1.0, 170}, std::pair{0.86, 235}}) {
+            const QTransform t = QTransform::fromTranslate(spot.x(), spot.y())
+                                     .scale(grow, grow)
+                                     .translate(-spot.x(), -spot.y());
+            p.fillPath(t.map(patch).intersected(parts.body), QColor(20, 15, 18, alpha));
+            p.fillPath(t.map(patch).subtracted(parts.body).intersected(dorsal.shape),
+                       QColor(20, 15, 18, alpha * 3 / 4));
+        }
+        const Saved rays(p);
+        p.setClipPath(patch.subtracted(parts.body).intersected(dorsal.shape));
+        for (int i = 0; i < 4; ++i) {
+            const QPointF root = spot + QPointF(-6 + i * 4.0, 1);
+            stroke(p, curve(root, root + QPointF(1.5, -4), root + QPointF(3.5, -9)),
+                   QColor(120, 90, 95, 90), 0.6);
+        }
         p.setClipPath(parts.body);
         // The male's dark mask over the snout and forehead.
         p.fillPath(
@@ -324,16 +350,30 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
                curveThrough(
                    {s.at(0.3, -0.62), s.at(0.335, -0.42), s.at(0.345, -0.1), s.at(0.325, 0.25)}),
                QColor(6, 60, 50, 120), 1.6);
-        // The yellow spot on the upper edge of the gill cover, its edge soft.
+        // The yellow spot on the upper edge of the gill cover: a patch of
+        // pigment drawn out along the cover's edge, wider above than below,
+        // its outline as uneven as the scales it covers.
         const QPointF spotAt = s.at(0.318, -0.5);
-        // A pigment patch, not a light: an uneven spot of flat yellow, a
-        // little longer along the cover's edge, its rim soft for a hair.
-        const QPainterPath patch = smoothClosedPath(
-            {spotAt + QPointF(-4.6, -2.8), spotAt + QPointF(0.4, -5.6), spotAt + QPointF(4.4, -2.2),
-             spotAt + QPointF(3.8, 3.4), spotAt + QPointF(-0.6, 5.4), spotAt + QPointF(-4.4, 2.4)});
-        stroke(p, patch, QColor(236, 200, 30, 110), 1.4);
-        p.fillPath(patch, QColor(246, 214, 36));
-        paintGlow(p, spotAt + QPointF(-1, -1.5), 3, QColor(255, 250, 190, 60));
+        const QPointF along = s.at(0.335, -0.42) - s.at(0.3, -0.62);
+        const QPointF u = along / std::hypot(along.x(), along.y());
+        const QPointF v(-u.y(), u.x());
+        std::vector<QPointF> rim;
+        for (int i = 0; i < 11; ++i) {
+            const double a = 2 * std::numbers::pi * i / 11;
+            const double r = 1.0 + 0.16 * std::sin(i * 2.3 + 0.4) + 0.1 * std::cos(i * 3.7);
+            const double wide = 4.8 + 1.2 * std::cos(a);
+            rim.push_back(spotAt + u * (7.2 * std::cos(a) * r) - v * (wide * std::sin(a) * r));
+        }
+        const QPainterPath patch = smoothClosedPath(rim.data(), int(rim.size()));
+        const QRectF box = patch.boundingRect();
+        QLinearGradient tone(box.topLeft(), box.bottomRight());
+        tone.setColorAt(0, QColor(250, 224, 50));
+        tone.setColorAt(1, QColor(232, 184, 28));
+        stroke(p, patch, QColor(226, 190, 30, 90), 1.6);
+        p.fillPath(patch, tone);
+        // The cover's scales show faintly through the pigment.
+        paintScaleRows(p, patch, s, std::max(8.0, s.depth * 0.15), QColor(150, 120, 10, 70), 0.7,
+                       ScaleStyle::Large);
     });
 }
 
@@ -348,11 +388,11 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
     const QColor bronze(214, 118, 38);
     const Wrasse rainbow(BodyShape{{20, 126}, 234, 96, 0.38, 0.85, 0.28, 0.56, 0.1, 0.04, 0.85},
                          bronze.darker(140), bronze, QColor(240, 170, 90),
-                         QColor(220, 130, 50, 230), QColor(120, 60, 20, 150), QColor(70, 160, 130),
+                         QColor(220, 130, 50, 215), QColor(150, 80, 30, 95), QColor(70, 160, 130),
                          QColor(240, 170, 60), {58, 170}, 0.42);
     paintWrasse(p, rainbow, [&](const WrasseParts &parts) {
         for (const Fin *f : {&parts.tail, &parts.dorsal, &parts.anal})
-            edgeFin(p, *f, green, 4);
+            edgeFin(p, *f, withAlpha(green, 210), 2.6);
         const BodyShape &s = rainbow.shape;
         const Saved saved(p);
         p.setClipPath(parts.body, Qt::IntersectClip);
@@ -361,41 +401,37 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
         front.addRect(QRectF(0, 0, s.at(0.62, 0).x(), 240));
         paintScaleRows(p, parts.body.intersected(front), s, 9.0, withAlpha(green, 150), 1.1,
                        ScaleStyle::Large);
-        // The green takes over scale by scale, a ragged front of whole
-        // scales turned green running from the middle of the body back.
-        const double cell = s.depth * 0.12;
-        for (int row = -5; row <= 5; ++row)
-            for (int col = 0; col < 14; ++col) {
-                const double t = 0.46 + col * 0.025 + (row % 2 != 0 ? 0.0125 : 0.0);
-                const double jitter = std::sin(row * 3.7 + col * 1.9) * 0.5 + 0.5;
-                const double cover = std::clamp((t - 0.48) / 0.2 + (jitter - 0.5) * 0.6, 0.0, 1.0);
-                if (cover <= 0.3)
-                    continue;
-                // Each scale is one colour or the other, a few caught between
-                // as olive; only their own edges are soft.
-                const QColor tint = cover > 0.65 ? green
-                                                 : QColor((green.red() + bronze.red()) / 2,
-                                                          (green.green() + bronze.green()) / 2,
-                                                          (green.blue() + bronze.blue()) / 2);
-                const QPointF c = s.at(t, row * 0.2);
-                p.fillPath(oval(c, cell * 0.7, cell * 0.62), withAlpha(tint, 90));
-                p.fillPath(oval(c + QPointF(0.3, 0), cell * 0.6, cell * 0.54),
-                           withAlpha(tint, 235));
+        // The green takes over scale by scale: each row of scales turns at
+        // its own point, so the front is ragged row by row, each step the
+        // rounded free edge of the last bronze scale lying over the green.
+        const double size = std::max(8.0, s.depth * 0.15);
+        const int rows = int(std::ceil(parts.body.boundingRect().height() / (size * 0.62)));
+        const double step = 2.6 / rows;
+        const auto greenFrom = [&](double shift) {
+            QPainterPath green(s.at(1.1, -1.6));
+            for (int row = 0; row <= rows; ++row) {
+                const double across = -1.3 + step * row;
+                const double turn =
+                    0.6 + 0.05 * std::sin(row * 2.3 + 0.7) + 0.025 * std::cos(row * 5.1) + shift;
+                const QPointF top = s.at(turn, across - step * 0.5);
+                const QPointF mid = s.at(turn, across);
+                const QPointF bottom = s.at(turn, across + step * 0.5);
+                if (row == 0)
+                    green.lineTo(top);
+                else
+                    green.lineTo(top + QPointF(size * 0.12, 0));
+                green.quadTo(mid + QPointF(size * 0.55, 0), bottom);
             }
-        // Behind the scattered scales the green is solid, its front ragged
-        // scale by scale.
-        std::vector<QPointF> edge;
-        for (int k = 0; k <= 14; ++k) {
-            const double across = -1.5 + k * 3.0 / 14;
-            edge.push_back(
-                s.at(0.66 + 0.025 * std::sin(k * 2.9) + 0.015 * std::cos(k * 5.3), across));
-        }
-        QPainterPath solid = curveThrough(edge);
-        solid.lineTo(s.at(1.1, 1.5));
-        solid.lineTo(s.at(1.1, -1.5));
-        solid.closeSubpath();
-        p.fillPath(solid, withAlpha(green, 120));
-        p.fillPath(QTransform::fromTranslate(cell * 0.35, 0).map(solid), withAlpha(green, 235));
+            green.lineTo(s.at(1.1, 1.6));
+            green.closeSubpath();
+            return green;
+        };
+        p.fillPath(greenFrom(-0.035),
+                   QColor((green.red() + bronze.red()) / 2, (green.green() + bronze.green()) / 2,
+                          (green.blue() + bronze.blue()) / 2, 170));
+        const QPainterPath turned = greenFrom(0);
+        stroke(p, turned, withAlpha(green, 90), 1.6);
+        p.fillPath(turned, withAlpha(green, 240));
         // The scale rows run on over the green, edged a deeper green.
         paintScaleRows(p, parts.body.subtracted(front), s, 9.0, withAlpha(green.darker(160), 120),
                        0.9, ScaleStyle::Large);

@@ -153,7 +153,7 @@ void paintCrevalleJack(QPainter &p, double w, double h)
     const Canvas canvas(p, w, h);
     paintWater(p, Canvas::frame, 0.5);
 
-    const BodyShape shape{{38, 128}, 220, 94, 0.4, 0.82, 0.1, 0.56, 0.15, -0.03, 0.7};
+    const BodyShape shape{{38, 134}, 220, 96, 0.4, 0.62, 0.1, 0.62, 0.06, -0.02, 0.7, 0, 0.88};
     const QPainterPath body = bodyOutline(shape);
     const Fin caudal = tail(TailKind::Forked, {252, 123}, 12, 62, 136, 0.55);
     // A few more jacks further off, as they are seldom alone.

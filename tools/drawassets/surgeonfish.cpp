@@ -247,13 +247,37 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
                     {0.375, 1.8, 1.12, 200},
                     {0.6, 2.1, 0.9, 160},
                     {0.8, 2.8, 0.8, 120}};
+        const QRectF box = all.boundingRect();
+        int n = 0;
         for (const auto &b : bars) {
-            const double k = b.width;
-            const QPainterPath bar =
-                bandAcross(s.shape, b.along, {7 * k, 11 * k, 13 * k, 14 * k, 13 * k, 10 * k, 6 * k},
-                           0.012, 0.015, -b.reach, b.reach);
-            p.fillPath(bar.intersected(s.body), QColor(28, 32, 40, b.alpha));
-            p.fillPath(bar.subtracted(s.body), QColor(28, 32, 40, b.alpha / 3));
+            ++n;
+            // Each bar swells and pinches a little along its length, no two
+            // alike, and bows back with the curve of the flank.
+            const auto wide = [&](int j, double base) {
+                return base * b.width * (1.0 + 0.2 * std::sin(j * 2.1 + n * 1.7));
+            };
+            const auto band = [&](double f) {
+                return bandAcross(s.shape, b.along,
+                                  {wide(0, 7) * f, wide(1, 11) * f, wide(2, 13) * f,
+                                   wide(3, 14) * f, wide(4, 13) * f, wide(5, 10) * f,
+                                   wide(6, 6) * f},
+                                  0.012, 0.022 + 0.004 * n, -b.reach, b.reach);
+            };
+            // Darkest over the back; the pigment thins towards the pale belly.
+            QLinearGradient fade(box.topLeft(), box.bottomLeft());
+            fade.setColorAt(0.2, QColor(24, 28, 36, b.alpha));
+            fade.setColorAt(0.6, QColor(28, 32, 40, b.alpha * 4 / 5));
+            fade.setColorAt(0.9, QColor(40, 44, 52, b.alpha / 3));
+            // A soft edge a scale row wide on each side of a dense core.
+            for (const auto &[f, share] :
+                 {std::pair{1.22, 0.22}, std::pair{1.1, 0.3}, std::pair{0.94, 0.75}}) {
+                const QPainterPath bar = band(f);
+                const Saved layer(p);
+                p.setOpacity(share);
+                p.fillPath(bar.intersected(s.body), fade);
+                p.setOpacity(share / 3);
+                p.fillPath(bar.subtracted(s.body), fade);
+            }
         }
     }
     modelBody(p, s.body, s.caudal.base.x1(), QColor(60, 66, 76));
