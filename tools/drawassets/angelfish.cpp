@@ -436,9 +436,12 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
                 const double fade = std::clamp((t - 0.16) / 0.16, 0.0, 1.0);
                 if (fade <= 0 || !fins.contains(c) || a.body.contains(c))
                     continue;
-                const double r = 1.4 + 0.35 * std::sin(row * 5.7 + col * 3.3);
-                p.setBrush(QColor(44, 48, 56, int(110 * fade)));
-                p.drawEllipse(c, r * 1.1, r * 0.95);
+                const double r = 1.5 + 0.4 * std::sin(row * 5.7 + col * 3.3);
+                QRadialGradient pigment(c, r * 1.2);
+                pigment.setColorAt(0, QColor(44, 48, 56, int(130 * fade)));
+                pigment.setColorAt(1, QColor(44, 48, 56, 0));
+                p.setBrush(pigment);
+                p.drawEllipse(c, r * 1.2, r * 1.05);
             }
         }
         // On the body the centres lie in the scale rows, which follow its
@@ -453,11 +456,17 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
             p.translate(site.centre + QPointF(0.5 * std::sin(n * 3.1 + row),
                                               0.4 * std::cos(n * 1.3 + row * 2.0)));
             p.rotate(site.angle);
-            p.setBrush(QColor(44, 48, 56, int(60 * fade)));
-            p.drawEllipse(QPointF(0, 0), d * 0.5, d * 0.44);
-            p.setBrush(
-                QColor(40, 44, 52, int(120 * fade * (0.75 + 0.25 * std::sin(n * 1.7 + row)))));
-            p.drawEllipse(QPointF(-d * 0.04, 0), d * 0.38, d * 0.34);
+            // The pigment lies in the base of the scale, so it is densest
+            // towards the front, where the scale before overlaps it, and
+            // thins out into the pale rim without an edge of its own.
+            const double depth = fade * (0.6 + 0.4 * std::sin(n * 1.7 + row * 2.3));
+            p.scale(1.0, 0.86);
+            QRadialGradient pigment(QPointF(-d * 0.08, 0), d * 0.5, QPointF(-d * 0.16, 0));
+            pigment.setColorAt(0, QColor(36, 40, 48, int(210 * depth)));
+            pigment.setColorAt(0.55, QColor(44, 48, 56, int(140 * depth)));
+            pigment.setColorAt(1, QColor(44, 48, 56, 0));
+            p.setBrush(pigment);
+            p.drawEllipse(QPointF(-d * 0.08, 0), d * 0.5, d * 0.5);
         }
     }
     paintScaleRows(p, a.body, a.shape, 6.4, QColor(200, 204, 210, 150), 1.0);

@@ -148,16 +148,26 @@ void paintSergeantMajor(QPainter &p, double w, double h)
                 {0.6, {0.025, 0.01, 0.0, -0.006, -0.02}, 0.95},
                 {0.75, {0.015, 0.006, 0.0, -0.01, -0.012}, 0.9},
                 {0.895, {0.006, 0.0, 0.0, 0.0, -0.006}, 0.78}};
+    // Each bar is pigment with a dense core and an edge that softens over a
+    // pixel or two.
     QPainterPath dark;
+    QPainterPath fringe;
+    QPainterPath halo;
     for (const auto &b : bars) {
         std::vector<QPointF> spine;
         for (int k = 0; k < 5; ++k)
             spine.push_back(d.shape.at(b.along + b.shift[size_t(k)], -1.3 + 0.65 * k));
-        const double w = b.width;
-        dark.addPath(
-            ribbon(curveThrough(spine), {17 * w, 18 * w, 16 * w, 13 * w, 9 * w, 5 * w, 3 * w}));
+        const QPainterPath line = curveThrough(spine);
+        const auto band = [&](double w) {
+            return ribbon(line, {17 * w, 18 * w, 16 * w, 13 * w, 9 * w, 5 * w, 3 * w});
+        };
+        dark.addPath(band(b.width));
+        fringe.addPath(band(b.width * 1.09));
+        halo.addPath(band(b.width * 1.2));
     }
     dark = dark.intersected(d.body);
+    p.fillPath(halo.intersected(d.body), QColor(20, 24, 32, 45));
+    p.fillPath(fringe.intersected(d.body), QColor(20, 24, 32, 110));
     p.fillPath(dark, QColor(20, 24, 32, 235));
     // Grey scale edges on the pale skin; on the black bars only the sheen
     // of a scale's free edge shows.
