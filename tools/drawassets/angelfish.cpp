@@ -69,7 +69,7 @@ Build angel(const AngelForm &f)
     return Build(
         s, body, sweep(-1, 0.3, 13, 20), sweep(1, 0.56, 3, 19),
         tail(f.tail, s.at(0.98, 0), d * s.stalk * 1.1, f.tailSize.x(), f.tailSize.y(), f.notch),
-        fanFin(s.at(gill + 0.035, 0.0), s.at(gill + 0.02, 0.24), d * 0.29, 6, 50, 0.25, 16),
+        fanFin(s.at(gill + 0.04, -0.04), s.at(gill + 0.018, 0.26), d * 0.36, 2, 72, 0.0, 18),
         pelvicFin(body, s.at(gill - 0.01, 0), d * 0.09, d * 0.3, 66, f.filament, 7), eye, gill,
         Opercle::Angel, f.spine);
 }
@@ -159,9 +159,17 @@ void paintFrenchAngelfish(QPainter &p, double w, double h)
     // The tail is dark right out to its pale rim, which borders it.
     p.fillPath(a.caudal.shape, withAlpha(black, 120));
     edgeFin(p, a.caudal, QColor(235, 225, 170, 230), 3.5);
-    paintScales(p, a.dorsal.shape.united(a.anal.shape), 7.5, withAlpha(yellow, 110), 0.9);
+    {
+        // Scales run far out over the soft dorsal and anal fins, in rows that
+        // carry on those of the body, growing smaller towards the fins' edges.
+        BodyShape wide = a.shape;
+        wide.depth *= 1.7;
+        paintScaleRows(p, a.dorsal.shape.united(a.anal.shape), wide, 7.2, withAlpha(yellow, 225),
+                       0.8, ScaleStyle::Large);
+    }
     fillBody(p, a.body, QColor(30, 30, 34), QColor(18, 18, 22), QColor(34, 34, 38));
-    paintScaleRows(p, a.body, a.shape, 6.2, withAlpha(yellow, 220), 1.0);
+    // Each black scale is rimmed in yellow all round its free edge.
+    paintScaleRows(p, a.body, a.shape, 7.4, withAlpha(yellow, 235), 0.8, ScaleStyle::Large);
     // The scales fade out over the face, which has a pale muzzle.
     glow(p, a.body, a.shape.snout + QPointF(6, 5), 22, QColor(225, 225, 215, 235));
     glow(p, a.body, a.shape.snout + QPointF(14, 12), 16, QColor(215, 215, 205, 160));
@@ -180,7 +188,7 @@ void paintFrenchAngelfish(QPainter &p, double w, double h)
     paintDisc(p, a.eye, 8.6, 8.6, Qt::transparent, withAlpha(yellow, 230), 2.4);
     modelBody(p, a.body, a.caudal.base.x1(), QColor(10, 10, 12), 0.6);
     blendFinRoots(p, a, QColor(22, 22, 26), 8);
-    paintScaleRows(p, finRoots(a, 8), a.shape, 6.2, withAlpha(yellow, 150), 1.0);
+    paintScaleRows(p, finRoots(a, 8), a.shape, 7.4, withAlpha(yellow, 150), 0.8, ScaleStyle::Large);
     // The front fins have the yellow rays the back fins lack.
     paintFront(p, a, {black, black, withAlpha(yellow, 190), look.pectoral, black, look.iris, 7});
 }
@@ -196,7 +204,7 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
     Livery look(yellow, QColor(46, 128, 130, 240), QColor(240, 170, 40, 200), yellow, yellow,
                 QColor(52, 44, 40), 7);
     look.lateral = withAlpha(look.line, 90);
-    const Build a = angel({{{48, 128}, 180, 118, 0.42, 0.58, 0.2, 0.52, 0.15, 0, 0.8},
+    const Build a = angel({{{48, 128}, 180, 118, 0.42, 0.66, 0.2, 0.52, 0.15, 0, 0.8},
                            0.3,
                            {68, 0.8},
                            0,
@@ -207,8 +215,8 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
                            blue});
     paintBackFins(p, a, look);
     for (const Fin *f : {&a.dorsal, &a.anal}) {
-        edgeFin(p, *f, QColor(240, 170, 40, 200), 8);
-        edgeFin(p, *f, blue, 4);
+        edgeFin(p, *f, QColor(240, 170, 40, 170), 6);
+        edgeFin(p, *f, withAlpha(blue, 210), 2.2);
     }
     fillBody(p, a.body, QColor(30, 100, 130), QColor(50, 140, 140), QColor(100, 160, 120));
     paintScaleRows(p, a.body, a.shape, 6.8, QColor(240, 200, 45, 230), 1.1);
@@ -232,13 +240,37 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
     {
         const Saved clip(p);
         p.setClipPath(a.body, Qt::IntersectClip);
-        stroke(p, blotch, withAlpha(blue, 110), 6);
-        stroke(p, blotch, blue, 2.4);
-        p.fillPath(blotch, QColor(14, 22, 52));
+        // The ring is pigment too: wider and brighter over the top of the
+        // crown, thinning and breaking towards the eye, soft on both sides.
+        const QRectF box = blotch.boundingRect();
+        QLinearGradient ringTone(box.topLeft(), box.bottomRight());
+        ringTone.setColorAt(0, withAlpha(blue.lighter(112), 235));
+        ringTone.setColorAt(0.55, withAlpha(blue, 200));
+        ringTone.setColorAt(1, withAlpha(blue.darker(115), 90));
+        for (const auto &[grow, alpha] :
+             {std::pair{1.42, 40}, std::pair{1.3, 90}, std::pair{1.2, 170}, std::pair{1.14, 255}}) {
+            const QTransform t = QTransform::fromTranslate(crown.x(), crown.y())
+                                     .scale(grow, grow * 0.96)
+                                     .translate(-crown.x(), -crown.y());
+            const Saved layer(p);
+            p.setOpacity(alpha / 255.0);
+            p.fillPath(t.map(blotch), ringTone);
+        }
+        // The core darkens to its middle and takes a blue cast at its rim.
+        QRadialGradient core(crown + QPointF(1, 1), 12);
+        core.setColorAt(0, QColor(10, 16, 40));
+        core.setColorAt(0.7, QColor(16, 30, 68));
+        core.setColorAt(1, QColor(30, 70, 130));
+        p.fillPath(blotch, core);
+        // Speckles of every size, a few run together, densest in the middle.
         int k = 0;
-        for (const QPointF &c : spreadPoints(blotch, 2.6, 0.9, 19)) {
-            const double r = 0.55 + 0.35 * (0.5 + 0.5 * std::sin(++k * 2.3));
-            paintDisc(p, c, r, r * 0.9, QColor(40, 150, 255, 240));
+        for (const QPointF &c : spreadPoints(blotch, 2.4, 0.9, 19)) {
+            const double wave = 0.5 + 0.5 * std::sin(++k * 2.3);
+            const double r = 0.35 + 0.75 * wave * wave;
+            const QPointF d = c - crown;
+            const double fade = std::clamp(1.2 - std::hypot(d.x(), d.y() * 1.2) / 12.0, 0.5, 1.0);
+            paintDisc(p, c, r * 1.15, r * 0.85,
+                      QColor(60, 160, 255, int(240 * fade * (0.6 + 0.4 * wave))));
         }
     }
     paintFront(p, a, look);
@@ -256,9 +288,13 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
         const QPainterPath coverEdge =
             curveThrough({b.at(a.gill - 0.03, -0.45), b.at(a.gill, -0.1), b.at(a.gill - 0.01, 0.2),
                           b.at(a.gill - 0.05, 0.42)});
-        for (const QPainterPath &edge : {preEdge, coverEdge}) {
-            stroke(p, edge, withAlpha(blue, 90), 4);
-            stroke(p, edge, withAlpha(blue.lighter(115), 235), 1.8);
+        // Painted lines of pigment along the bony edges: they swell and thin
+        // along their length, fade out at both ends and blur into the skin.
+        for (const auto &[edge, lean] : {std::pair{&preEdge, 0.0}, std::pair{&coverEdge, 1.0}}) {
+            const std::initializer_list<double> halo{0.6, 3.6, 4.4, 3.2, 3.8, 1.0};
+            const std::initializer_list<double> core{0.2, 1.5, 2.1 - lean * 0.4, 1.2, 1.6, 0.3};
+            p.fillPath(ribbon(*edge, halo), withAlpha(blue, 60));
+            p.fillPath(ribbon(*edge, core), withAlpha(blue.lighter(112), 215));
         }
         // Both lips, either side of the closed gape.
         for (const double side : {-1.3, 1.5}) {
@@ -326,16 +362,29 @@ void paintRockAngelBeauty(QPainter &p, double w, double h)
     modelBody(p, a.body, a.caudal.base.x1(), QColor(40, 30, 10), 0.6);
     paintFront(p, a, look);
     // Electric blue crescents above and, smaller, below the eye, thickest
-    // over its middle and running out to points at either side.
-    const QPainterPath orbit = oval(a.eye, 7.8, 7.8);
-    QPainterPath above;
-    above.addRect(QRectF(a.eye.x() - 12, a.eye.y() - 14, 24, 12.5));
-    QPainterPath below;
-    below.addRect(QRectF(a.eye.x() - 12, a.eye.y() + 2.5, 24, 12));
-    p.fillPath(oval(a.eye + QPointF(0.6, -2.4), 9.0, 9.4).subtracted(orbit).intersected(above),
-               QColor(40, 110, 240));
-    p.fillPath(oval(a.eye + QPointF(-0.4, 1.8), 8.4, 8.8).subtracted(orbit).intersected(below),
-               QColor(40, 110, 240, 230));
+    // over its middle and running out to points at either side: pigment in
+    // the skin, so each is dense at its heart and fades at its rim, the
+    // upper one brighter where it catches the light.
+    const auto arc = [&a](double from, double to, double radius) {
+        std::vector<QPointF> points;
+        for (int i = 0; i <= 6; ++i) {
+            const double t = (from + (to - from) * i / 6.0) * std::numbers::pi / 180.0;
+            points.push_back(a.eye + QPointF(std::cos(t), std::sin(t)) * radius);
+        }
+        return curveThrough(points);
+    };
+    const QPainterPath over = arc(192, 348, 8.4);
+    const QPainterPath under = arc(28, 152, 7.9);
+    for (const auto &[grow, alpha] :
+         {std::pair{1.7, 45}, std::pair{1.35, 90}, std::pair{1.0, 235}}) {
+        const double g = grow;
+        QLinearGradient lit(a.eye + QPointF(-9, -10), a.eye + QPointF(9, -2));
+        lit.setColorAt(0, QColor(70, 150, 255, alpha));
+        lit.setColorAt(1, QColor(30, 90, 220, alpha));
+        p.fillPath(ribbon(over, {0.2, 2.2 * g, 3.6 * g, 3.2 * g, 1.8 * g, 0.2}), lit);
+        p.fillPath(ribbon(under, {0.2, 1.4 * g, 2.4 * g, 1.8 * g, 0.2}),
+                   QColor(40, 100, 230, alpha * 4 / 5));
+    }
 }
 
 // Grey, freckled by dark scale centres; a pale mouth, a squared-off tail with a
@@ -366,9 +415,9 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
         edgeFin(p, a.caudal, QColor(236, 238, 240, alpha), width);
     fillBody(p, a.body, QColor(104, 108, 116), QColor(146, 150, 156), QColor(158, 162, 166));
     {
-        // Each scale has a dark centre, so the whole fish is evenly
-        // freckled: the scales overlap in a close, slightly uneven mesh,
-        // their centres fading out over the face and finer on the fins.
+        // Each scale has a dark centre, so the whole fish is freckled: on
+        // the fins the small scales lie in a close, slightly uneven mesh,
+        // their centres fading out towards the face.
         const QPainterPath fins = a.dorsal.shape.united(a.anal.shape);
         const QPainterPath area = a.body.united(fins);
         const Saved saved(p);
@@ -385,13 +434,39 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
                                 y + 0.8 * std::sin(row * 39.346 + col * 11.135));
                 const double t = (c.x() - b.snout.x()) / b.length;
                 const double fade = std::clamp((t - 0.16) / 0.16, 0.0, 1.0);
-                if (fade <= 0 || !area.contains(c))
+                if (fade <= 0 || !fins.contains(c) || a.body.contains(c))
                     continue;
-                const bool onFin = !a.body.contains(c);
-                const double r = (onFin ? 1.4 : 2.1) + 0.35 * std::sin(row * 5.7 + col * 3.3);
-                p.setBrush(QColor(44, 48, 56, int((onFin ? 110 : 150) * fade)));
-                p.drawEllipse(c, r * 1.1, r * 0.95);
+                const double r = 1.5 + 0.4 * std::sin(row * 5.7 + col * 3.3);
+                QRadialGradient pigment(c, r * 1.2);
+                pigment.setColorAt(0, QColor(44, 48, 56, int(130 * fade)));
+                pigment.setColorAt(1, QColor(44, 48, 56, 0));
+                p.setBrush(pigment);
+                p.drawEllipse(c, r * 1.2, r * 1.05);
             }
+        }
+        // On the body the centres lie in the scale rows, which follow its
+        // curve: largest mid-flank, smaller and closer towards the head,
+        // back, belly and stalk, each set along its row.
+        for (const ScaleSite &site : scaleSites(b, 6.4, 22)) {
+            const double d = site.length;
+            const double fade = std::clamp((site.along - 0.16) / 0.16, 0.0, 1.0);
+            const int n = site.index;
+            const int row = site.row;
+            const Saved one(p);
+            p.translate(site.centre + QPointF(0.5 * std::sin(n * 3.1 + row),
+                                              0.4 * std::cos(n * 1.3 + row * 2.0)));
+            p.rotate(site.angle);
+            // The pigment lies in the base of the scale, so it is densest
+            // towards the front, where the scale before overlaps it, and
+            // thins out into the pale rim without an edge of its own.
+            const double depth = fade * (0.6 + 0.4 * std::sin(n * 1.7 + row * 2.3));
+            p.scale(1.0, 0.86);
+            QRadialGradient pigment(QPointF(-d * 0.08, 0), d * 0.5, QPointF(-d * 0.16, 0));
+            pigment.setColorAt(0, QColor(36, 40, 48, int(210 * depth)));
+            pigment.setColorAt(0.55, QColor(44, 48, 56, int(140 * depth)));
+            pigment.setColorAt(1, QColor(44, 48, 56, 0));
+            p.setBrush(pigment);
+            p.drawEllipse(QPointF(-d * 0.08, 0), d * 0.5, d * 0.5);
         }
     }
     paintScaleRows(p, a.body, a.shape, 6.4, QColor(200, 204, 210, 150), 1.0);

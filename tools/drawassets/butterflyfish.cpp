@@ -56,7 +56,7 @@ Build butterfly(const ButterflyForm &f)
         spinyFin(out(0.56, 1, -0.04), {out(0.6, 1, f.soft * 0.4), out(0.76, 1, f.soft), corner(1)},
                  s.at(0.97, 0.45), 3, 18, 0.14),
         tail(f.tail, s.at(0.98, 0), d * s.stalk * 1.1, f.tailSize.x(), f.tailSize.y(), 0),
-        fanFin(s.at(gill + 0.035, 0.04), s.at(gill + 0.025, 0.22), d * 0.25, 8, 30, 0.55, 12),
+        fanFin(s.at(gill + 0.035, 0.06), s.at(gill + 0.025, 0.24), d * 0.22, 16, 58, 0.12, 13),
         pelvicFin(body, s.at(gill + 0.03, 0), d * 0.08, d * 0.27, 60), eye, gill,
         Opercle::Butterfly);
 }
@@ -92,12 +92,22 @@ void paintSlants(QPainter &p, const Build &b, QColor colour, double width, bool 
 // eye: it bends with the head and narrows at both ends, `width` wide.
 void paintEyeBar(QPainter &p, const QPainterPath &area, QPointF eye, QColor colour, double width)
 {
-    const QPainterPath spine = curveThrough({eye + QPointF(13, -62), eye + QPointF(5, -30), eye,
-                                             eye + QPointF(-1, 34), eye + QPointF(3, 70)});
+    const QPainterPath spine = curveThrough({eye + QPointF(12, -54), eye + QPointF(5, -28), eye,
+                                             eye + QPointF(-1, 32), eye + QPointF(3, 64)});
     const Saved s(p);
     p.setClipPath(area, Qt::IntersectClip);
-    p.fillPath(ribbon(spine, {width * 0.6, width * 0.9, width, width, width * 0.9, width * 0.7}),
-               colour);
+    // Pigment in the skin thins out over a few scale rows on each side, so
+    // the bar is laid down as a stack of ever narrower, denser bands, each a
+    // little uneven along its length as the scales under it are.
+    constexpr int layers = 6;
+    for (int i = 0; i < layers; ++i) {
+        const double f = 1.3 - 0.1 * i;
+        const double wob = 0.05 * std::sin(i * 1.7);
+        p.fillPath(
+            ribbon(spine, {width * 0.2 * f, width * (0.78 + wob) * f, width * (1.0 - wob) * f,
+                           width * (0.96 + wob) * f, width * (0.72 - wob) * f, width * 0.2 * f}),
+            withAlpha(colour, i == layers - 1 ? colour.alpha() : colour.alpha() * (i + 2) / 12));
+    }
 }
 
 // The spiny part of a dorsal fin `f` drawn over whatever lies behind it: a
@@ -153,7 +163,7 @@ void paintSpineRow(QPainter &p, const Fin &f, const QPainterPath &body, QColor m
         const QPointF across = QPointF(tip.y() - root.y(), root.x() - tip.x()) /
                                std::max(1.0, std::hypot(tip.x() - root.x(), tip.y() - root.y()));
         // Stout at the root, narrowing to a sharp point, lit along its front.
-        const double w = 1.1 + 0.25 * std::min(i, 4);
+        const double w = 0.7 + 0.15 * std::min(i, 4);
         QPainterPath blade(root + across * w);
         blade.quadTo((root + tip) / 2 + across * w * 0.55, tip);
         blade.quadTo((root + tip) / 2 - across * w * 0.55, root - across * w);
@@ -207,7 +217,7 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
                                0.21,
                                0.3,
                                TailKind::Rounded,
-                               {34, 52}});
+                               {46, 68}});
     const Livery look(QColor(225, 228, 222, 220), QColor(238, 228, 176, 250),
                       QColor(200, 180, 120, 150), QColor(236, 234, 220, 95),
                       QColor(240, 200, 50, 240), QColor(60, 50, 40), 6);
@@ -224,17 +234,17 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
         const Saved saved(p);
         p.setClipPath(b.body, Qt::IntersectClip);
         // The grey of the skin deepens round the ring, which sets it off.
-        QRadialGradient spot(falseEye, 11.5);
+        QRadialGradient spot(falseEye, 15);
         spot.setColorAt(0, QColor(12, 12, 18));
-        spot.setColorAt(0.5, QColor(20, 20, 26));
-        spot.setColorAt(0.56, QColor(252, 252, 250));
-        spot.setColorAt(0.66, QColor(252, 252, 250));
-        spot.setColorAt(0.74, QColor(110, 110, 122, 90));
+        spot.setColorAt(0.44, QColor(20, 20, 26));
+        spot.setColorAt(0.5, QColor(252, 252, 250));
+        spot.setColorAt(0.62, QColor(252, 252, 250));
+        spot.setColorAt(0.68, QColor(70, 70, 84, 190));
+        spot.setColorAt(0.8, QColor(96, 96, 110, 110));
         spot.setColorAt(1, QColor(110, 110, 122, 0));
-        p.fillRect(QRectF(falseEye - QPointF(12, 12), QSizeF(24, 24)), spot);
+        p.fillRect(QRectF(falseEye - QPointF(15, 15), QSizeF(30, 30)), spot);
     }
-    paintEyeBar(p, b.body, b.eye, QColor(250, 250, 245), 14);
-    paintEyeBar(p, b.body, b.eye, QColor(20, 20, 26), 10);
+    paintEyeBar(p, b.body, b.eye, QColor(20, 20, 26), 10.5);
     modelBody(p, b.body, b.caudal.base.x1(), QColor(90, 90, 100), 0.8);
     paintFront(p, b, look);
 }
@@ -275,7 +285,7 @@ void paintBandedButterfly(QPainter &p, double w, double h)
         p.fillPath(bandAcross(b.shape, 0.83, {16, 22, 28, 30, 30, 26, 20}, 0.07, 0.03, -2.2, 2.1),
                    band);
     }
-    paintSpineRow(p, b.dorsal, b.body, white, QColor(60, 56, 54));
+    paintSpineRow(p, b.dorsal, b.body, white, QColor(120, 114, 108, 210));
     // A light rim only: a dark one would cut the fins off from the white body.
     modelBody(p, b.body, b.caudal.base.x1(), QColor(60, 60, 60, 110), 0.45);
     paintFront(p, b, look);

@@ -57,7 +57,7 @@ Build damsel(const DamselForm &f)
                   lobe + QPointF(0, s.at(0.9, 0.7).y() + d * f.soft * 0.4)},
                  s.at(0.93, 0.55), 2, 11),
         tail(TailKind::Forked, s.at(0.97, 0), d * s.stalk * 1.1, f.tail.x(), f.tail.y(), f.notch),
-        fanFin(s.at(gill + 0.03, 0.06), s.at(gill + 0.015, 0.36), d * 0.36, 12, 38, 0.45, 12),
+        fanFin(s.at(gill + 0.035, 0.02), s.at(gill + 0.012, 0.36), d * 0.4, 14, 64, 0.05, 14),
         pelvicFin(body, s.at(gill + 0.02, 0), d * 0.07, d * f.pelvic, 62), eye, gill);
 }
 
@@ -84,20 +84,35 @@ void paintBlueChromis(QPainter &p, double w, double h)
                       QColor(60, 100, 160), 5.8);
     paintBackFins(p, d, look);
     const QPointF r = d.shape.at(1, 0);
-    for (const double s : {-1.0, 1.0})
-        strokeInside(
-            p, d.caudal.shape,
-            curve(r + QPointF(0, 11 * s), r + QPointF(33, 33 * s), r + QPointF(62, 51 * s)), black,
-            8);
+    {
+        // The dark of the back runs out along each lobe's outer rays,
+        // broad at the root and thinning to the tip, its inner edge soft.
+        const Saved saved(p);
+        p.setClipPath(d.caudal.shape, Qt::IntersectClip);
+        for (const double s : {-1.0, 1.0}) {
+            const QPainterPath lobe =
+                curve(r + QPointF(0, 11 * s), r + QPointF(33, 33 * s), r + QPointF(64, 52 * s));
+            p.fillPath(ribbon(lobe, {12, 11, 9, 6, 3}), withAlpha(black, 90));
+            p.fillPath(ribbon(lobe, {9, 8, 6.5, 4, 1.5}), withAlpha(black, 235));
+        }
+    }
     paintFin(p, d.dorsal, withAlpha(black, 230), QColor(60, 90, 150, 150), 20);
     edgeFin(p, d.dorsal, QColor(40, 140, 255, 200), 2);
     fillBody(p, d.body, QColor(20, 100, 230), QColor(40, 140, 255), QColor(110, 190, 255));
-    paintScaleRows(p, d.body, d.shape, 6.0, QColor(150, 220, 255, 80), 0.7);
+    paintScaleRows(p, d.body, d.shape, 5.6, QColor(150, 220, 255, 50), 0.6);
     const BodyShape &s = d.shape;
-    strokeInside(
-        p, d.body,
-        curveThrough({s.at(0.02, -0.75), s.at(0.3, -1.12), s.at(0.65, -1.1), s.at(1.03, -0.75)}),
-        black, 16);
+    {
+        // The dark of the back is pigment that thins out down the flank: a
+        // dense core along the back, narrow over the snout and widest over
+        // the shoulder, fading through deep blue into the electric blue.
+        const Saved saved(p);
+        p.setClipPath(d.body, Qt::IntersectClip);
+        const QPainterPath spine =
+            curveThrough({s.at(0.0, -0.7), s.at(0.3, -1.1), s.at(0.65, -1.08), s.at(1.03, -0.78)});
+        p.fillPath(ribbon(spine, {6, 20, 24, 22, 20, 18}), QColor(14, 40, 110, 110));
+        p.fillPath(ribbon(spine, {4, 16, 19, 18, 16, 15}), QColor(12, 24, 60, 170));
+        p.fillPath(ribbon(spine, {2, 12, 15, 14, 13, 12}), black);
+    }
     modelBody(p, d.body, d.caudal.base.x1(), QColor(10, 30, 70, 150), 0.8);
     paintFront(p, d, look);
 }
@@ -133,17 +148,32 @@ void paintSergeantMajor(QPainter &p, double w, double h)
                 {0.6, {0.025, 0.01, 0.0, -0.006, -0.02}, 0.95},
                 {0.75, {0.015, 0.006, 0.0, -0.01, -0.012}, 0.9},
                 {0.895, {0.006, 0.0, 0.0, 0.0, -0.006}, 0.78}};
+    // Each bar is pigment with a dense core and an edge that softens over a
+    // pixel or two.
+    QPainterPath dark;
+    QPainterPath fringe;
+    QPainterPath halo;
     for (const auto &b : bars) {
         std::vector<QPointF> spine;
         for (int k = 0; k < 5; ++k)
             spine.push_back(d.shape.at(b.along + b.shift[size_t(k)], -1.3 + 0.65 * k));
-        const double w = b.width;
-        p.fillPath(
-            ribbon(curveThrough(spine), {17 * w, 18 * w, 16 * w, 13 * w, 9 * w, 5 * w, 3 * w})
-                .intersected(d.body),
-            QColor(20, 24, 32, 235));
+        const QPainterPath line = curveThrough(spine);
+        const auto band = [&](double w) {
+            return ribbon(line, {17 * w, 18 * w, 16 * w, 13 * w, 9 * w, 5 * w, 3 * w});
+        };
+        dark.addPath(band(b.width));
+        fringe.addPath(band(b.width * 1.09));
+        halo.addPath(band(b.width * 1.2));
     }
-    paintScaleRows(p, d.body, d.shape, 7.5, QColor(120, 120, 110, 90), 0.7, ScaleStyle::Large);
+    dark = dark.intersected(d.body);
+    p.fillPath(halo.intersected(d.body), QColor(20, 24, 32, 45));
+    p.fillPath(fringe.intersected(d.body), QColor(20, 24, 32, 110));
+    p.fillPath(dark, QColor(20, 24, 32, 235));
+    // Grey scale edges on the pale skin; on the black bars only the sheen
+    // of a scale's free edge shows.
+    paintScaleRows(p, d.body.subtracted(dark), d.shape, 7.5, QColor(120, 120, 110, 90), 0.7,
+                   ScaleStyle::Large);
+    paintScaleRows(p, dark, d.shape, 7.5, QColor(150, 160, 180, 22), 0.6, ScaleStyle::Large);
     modelBody(p, d.body, d.caudal.base.x1(), QColor(70, 72, 80), 0.7);
     paintFront(p, d, look);
 }
@@ -210,15 +240,23 @@ void paintBeaugregory(QPainter &p, double w, double h)
     {
         const Saved saved(p);
         p.setClipPath(d.body.united(d.dorsal.shape), Qt::IntersectClip);
-        paintGlow(p, centre, 12, QColor(60, 170, 255, 110));
-        paintDisc(p, centre, 7.6, 7.2, QColor(70, 170, 255));
-        QRadialGradient spot(centre, 6.2);
-        spot.setColorAt(0, QColor(4, 4, 10));
-        spot.setColorAt(0.85, QColor(10, 10, 24));
-        spot.setColorAt(1, QColor(20, 40, 90));
+        // An ocellus is pigment, not paint: the black deepens to its centre
+        // and its blue ring is brightest just outside the black and thins
+        // out into the yellow, a little wider below than on the fin.
+        const Saved ring(p);
+        p.translate(centre);
+        p.rotate(-12);
+        p.scale(1.0, 0.93);
+        QRadialGradient spot(QPointF(0.3, 0.4), 8.6, QPointF(-0.4, -0.2));
+        spot.setColorAt(0, QColor(2, 2, 8));
+        spot.setColorAt(0.55, QColor(12, 12, 26));
+        spot.setColorAt(0.66, QColor(28, 50, 120));
+        spot.setColorAt(0.74, QColor(70, 160, 240));
+        spot.setColorAt(0.84, QColor(90, 170, 240, 150));
+        spot.setColorAt(1, QColor(90, 170, 240, 0));
         p.setPen(Qt::NoPen);
         p.setBrush(spot);
-        p.drawEllipse(centre, 6.2, 5.8);
+        p.drawEllipse(QPointF(0.3, 0.4), 8.6, 8.6);
     }
     modelBody(p, d.body, d.caudal.base.x1(), QColor(150, 100, 0, 200), 0.6);
     paintFront(p, d, look);

@@ -28,8 +28,15 @@ QPointF heading(double degrees)
     return {std::cos(a), std::sin(a)};
 }
 
-// The colour already painted round `at`, so that skin laid over a fin's root
-// matches the flank it grows out of; `fallback` where nothing can be read.
+QColor blend(QColor a, QColor b, double t)
+{
+    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
+                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
+                            float(a.blueF() + (b.blueF() - a.blueF()) * t));
+}
+
+} // namespace
+
 QColor colourUnder(QPainter &p, QPointF at, QColor fallback)
 {
     const auto *image = dynamic_cast<const QImage *>(p.device());
@@ -53,15 +60,6 @@ QColor colourUnder(QPainter &p, QPointF at, QColor fallback)
         }
     return n == 0 ? fallback : QColor(r / n, g / n, b / n);
 }
-
-QColor blend(QColor a, QColor b, double t)
-{
-    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
-                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            float(a.blueF() + (b.blueF() - a.blueF()) * t));
-}
-
-} // namespace
 
 void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris)
 {
@@ -299,6 +297,14 @@ void paintPectoral(QPainter &p, const QPainterPath &body, const Fin &f, QColor m
             }
         }
     }
+    // The free edge is thinnest, a fine rim where the ray tips bind the
+    // membrane, seen most plainly along the leading edge.
+    QLinearGradient rim(root + up * reach * 0.5, root - up * reach * 0.5);
+    rim.setColorAt(0, withAlpha(ray, int(ray.alpha() * 0.75)));
+    rim.setColorAt(1, withAlpha(ray, int(ray.alpha() * 0.25)));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QBrush(rim), 0.45, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(f.edge);
 }
 
 void paintPelvicPair(QPainter &p, const Fin &f, QColor membrane, QColor ray)
@@ -364,6 +370,41 @@ void modelBody(QPainter &p, const QPainterPath &body, double tailRoot, QColor ou
     p.drawPath(body);
 }
 
+std::vector<ScaleSite> scaleSites(const BodyShape &shape, double size, int rows)
+{
+    std::vector<ScaleSite> sites;
+    const double step = 2.6 / rows;
+    for (int row = 0; row <= rows; ++row) {
+        // Rows run from the back to the belly, spaced by the body's depth,
+        // so they close in on each other towards the snout and the tail.
+        const double across = -1.3 + step * row;
+        double t = 0.18 + (row % 2) * 0.5 * size / shape.length;
+        int n = 0;
+        while (t < 1.02) {
+            ++n;
+            const QPointF c = shape.at(t, across);
+            // The row's own direction and the gap to the next row here: each
+            // scale lies along its row and is no taller than the row allows.
+            const QPointF ahead = shape.at(t + 0.01, across) - c;
+            const QPointF below = shape.at(t, across + step) - c;
+            const double gap = std::hypot(below.x(), below.y());
+            // Largest over the middle of the flank, smaller towards the head,
+            // towards the fins along back and belly and down the stalk.
+            const double head = 0.55 + 0.45 * std::clamp((t - 0.16) / 0.3, 0.0, 1.0);
+            const double stalk = 1.0 - 0.4 * std::clamp((t - 0.7) / 0.3, 0.0, 1.0);
+            const double local = std::max(0.4, (1.0 - 0.5 * across * across) * head * stalk);
+            // No two scales quite alike in size or set.
+            const double vary = 1.0 + 0.08 * std::sin(n * 2.1 + row * 1.7);
+            const double d = std::min(size * local, gap * 1.75) * vary;
+            sites.push_back({c + QPointF(0, gap * 0.08 * std::sin(n * 1.3 + row)),
+                             std::atan2(ahead.y(), ahead.x()) * 180.0 / pi, d,
+                             std::min(d, gap * 1.7), t, across, row, n});
+            t += d / shape.length;
+        }
+    }
+    return sites;
+}
+
 void paintScaleRows(QPainter &p, const QPainterPath &area, const BodyShape &shape, double size,
                     QColor rim, double width, ScaleStyle kind)
 {
@@ -372,65 +413,54 @@ void paintScaleRows(QPainter &p, const QPainterPath &area, const BodyShape &shap
     const Saved s(p);
     p.setClipPath(area, Qt::IntersectClip);
     p.setBrush(Qt::NoBrush);
-    const QRectF box = area.boundingRect();
-    const double rows = std::ceil(box.height() / (size * 0.62));
-    for (int row = 0; row <= int(rows); ++row) {
-        // Rows run from the back to the belly, spaced by the body's depth.
-        const double across = -1.3 + 2.6 * row / rows;
-        double t = 0.18 + (row % 2) * 0.5 * size / shape.length;
-        while (t < 1.02) {
-            const QPointF c = shape.at(t, across);
-            // Largest over the middle of the flank, smaller towards the head,
-            // towards the fins along back and belly and down the stalk.
-            const double head = 0.6 + 0.4 * std::clamp((t - 0.16) / 0.26, 0.0, 1.0);
-            const double stalk = 1.0 - 0.35 * std::clamp((t - 0.72) / 0.28, 0.0, 1.0);
-            const double local = std::max(0.45, (1.0 - 0.45 * across * across) * head * stalk);
-            const double fade = std::clamp((t - 0.18) / 0.14, 0.0, 1.0) *
-                                (1.0 - 0.55 * std::min(1.0, std::abs(across)));
-            const double d = size * local;
-            // No two scale edges catch the light alike, and each pocket has
-            // a lit rim in front of the dark edge of the scale before it.
-            const double catchLight = 0.6 + 0.4 * std::sin(t * 97.0 + row * 2.3);
-            const int alpha = int(rim.alpha() * fade * catchLight);
-            const QRectF edge(c.x() - d * 0.5, c.y() - d * 0.5, d, d);
-            switch (kind) {
-            case ScaleStyle::Crescent:
-                // Each scale edge is a soft shadow rather than an inked line:
-                // a broad faint band under a fine core, and the lit scale beyond.
-                p.setPen(QPen(withAlpha(rim, alpha / 4), width * 2.8, Qt::SolidLine, Qt::RoundCap));
-                p.drawArc(edge, -55 * 16, 110 * 16);
-                p.setPen(
-                    QPen(withAlpha(rim, alpha * 3 / 5), width * 0.7, Qt::SolidLine, Qt::RoundCap));
-                p.drawArc(edge, -50 * 16, 100 * 16);
-                p.setPen(QPen(QColor(255, 255, 255, alpha / 6), width * 1.8, Qt::SolidLine,
-                              Qt::RoundCap));
-                p.drawArc(QRectF(c.x() - d * 0.68, c.y() - d * 0.5, d, d), -40 * 16, 80 * 16);
-                break;
-            case ScaleStyle::Fine:
-                // Small scales read only as a grain in the skin: one faint
-                // short edge each, lit or shaded by turns.
-                p.setPen(QPen(row % 3 == 0 ? QColor(255, 255, 255, alpha / 3)
-                                           : withAlpha(rim, alpha * 2 / 5),
-                              width * 0.55, Qt::SolidLine, Qt::RoundCap));
-                p.drawArc(edge, -40 * 16, 80 * 16);
-                break;
-            case ScaleStyle::Large: {
-                // Large scales each show whole: a pigmented margin round the
-                // free edge, a shadow where it overlaps the next, a lit centre.
-                paintGlow(p, c + QPointF(-d * 0.12, -d * 0.1), d * 0.42,
-                          QColor(255, 255, 255, alpha / 5));
-                p.setPen(QPen(withAlpha(rim, alpha / 3), width * 3.2, Qt::SolidLine, Qt::FlatCap));
-                p.drawArc(edge.adjusted(d * 0.06, d * 0.06, -d * 0.06, -d * 0.06), -75 * 16,
-                          150 * 16);
-                p.setPen(QPen(withAlpha(rim, alpha), width * 0.9, Qt::SolidLine, Qt::RoundCap));
-                p.drawArc(edge, -80 * 16, 160 * 16);
-                p.setPen(
-                    QPen(QColor(0, 8, 24, alpha / 4), width * 1.4, Qt::SolidLine, Qt::RoundCap));
-                p.drawArc(edge.translated(d * 0.12, 0), -60 * 16, 120 * 16);
-                break;
-            }
-            }
-            t += d / shape.length;
+    const int rows = int(std::ceil(area.boundingRect().height() / (size * 0.62)));
+    for (const ScaleSite &site : scaleSites(shape, size, rows)) {
+        const double t = site.along;
+        const int row = site.row;
+        const double d = site.length;
+        const double h = site.height;
+        const double fade = std::clamp((t - 0.18) / 0.16, 0.0, 1.0) *
+                            (1.0 - 0.65 * std::min(1.0, std::abs(site.across)));
+        // No two scale edges catch the light alike, and each pocket has
+        // a lit rim in front of the dark edge of the scale before it.
+        const double catchLight = 0.6 + 0.4 * std::sin(t * 97.0 + row * 2.3);
+        const int alpha = int(rim.alpha() * fade * catchLight);
+        const Saved one(p);
+        p.translate(site.centre);
+        p.rotate(site.angle);
+        const QRectF edge(-d * 0.5, -h * 0.5, d, h);
+        switch (kind) {
+        case ScaleStyle::Crescent:
+            // Each scale edge is a soft shadow rather than an inked line:
+            // a broad faint band under a fine core, and the lit scale beyond.
+            p.setPen(QPen(withAlpha(rim, alpha / 4), width * 2.8, Qt::SolidLine, Qt::RoundCap));
+            p.drawArc(edge, -55 * 16, 110 * 16);
+            p.setPen(QPen(withAlpha(rim, alpha * 3 / 5), width * 0.7, Qt::SolidLine, Qt::RoundCap));
+            p.drawArc(edge, -50 * 16, 100 * 16);
+            p.setPen(
+                QPen(QColor(255, 255, 255, alpha / 6), width * 1.8, Qt::SolidLine, Qt::RoundCap));
+            p.drawArc(QRectF(-d * 0.68, -h * 0.5, d, h), -40 * 16, 80 * 16);
+            break;
+        case ScaleStyle::Fine:
+            // Small scales read only as a grain in the skin: one faint
+            // short edge each, lit or shaded by turns.
+            p.setPen(QPen(row % 3 == 0 ? QColor(255, 255, 255, alpha / 3)
+                                       : withAlpha(rim, alpha * 2 / 5),
+                          width * 0.55, Qt::SolidLine, Qt::RoundCap));
+            p.drawArc(edge, -40 * 16, 80 * 16);
+            break;
+        case ScaleStyle::Large: {
+            // Large scales each show whole: a pigmented margin round the
+            // free edge, a shadow where it overlaps the next, a lit centre.
+            paintGlow(p, QPointF(-d * 0.12, -h * 0.1), d * 0.42, QColor(255, 255, 255, alpha / 5));
+            p.setPen(QPen(withAlpha(rim, alpha / 3), width * 3.2, Qt::SolidLine, Qt::FlatCap));
+            p.drawArc(edge.adjusted(d * 0.06, h * 0.06, -d * 0.06, -h * 0.06), -75 * 16, 150 * 16);
+            p.setPen(QPen(withAlpha(rim, alpha), width * 0.9, Qt::SolidLine, Qt::RoundCap));
+            p.drawArc(edge, -80 * 16, 160 * 16);
+            p.setPen(QPen(QColor(0, 8, 24, alpha / 4), width * 1.4, Qt::SolidLine, Qt::RoundCap));
+            p.drawArc(edge.translated(d * 0.12, 0), -60 * 16, 120 * 16);
+            break;
+        }
         }
     }
 }
@@ -442,27 +472,43 @@ void paintScalpel(QPainter &p, QPointF at, double length, QColor blade, QColor s
     const double w = length * 0.1;
     const QPointF front = at - QPointF(length * 0.55, 0);
     const QPointF back = at + QPointF(length * 0.45, 0);
-    const QColor pale = blade.lightness() > socket.lightness() ? blade : socket;
-    // A slit in the skin of the tail stalk, tapering to a point at the front
-    // and rounded behind where the spine hinges; only its lips are pale.
-    QPainterPath groove(front);
-    groove.cubicTo(front + QPointF(length * 0.3, -w * 1.2),
-                   back + QPointF(-length * 0.15, -w * 1.5), back + QPointF(0, -w * 0.2));
-    groove.quadTo(back + QPointF(length * 0.03, w * 0.5), back + QPointF(-length * 0.1, w));
-    groove.cubicTo(at + QPointF(0, w * 1.2), front + QPointF(length * 0.3, w * 0.8), front);
-    stroke(p, groove, withAlpha(pale, 60), w * 1.6);
-    stroke(p, groove, withAlpha(pale.lighter(110), 210), w * 0.7);
-    p.fillPath(groove, socket);
-    p.fillPath(QTransform::fromTranslate(0, w * 0.35).map(groove), QColor(0, 0, 0, 40));
-    // The spine lies in the groove, sharp in front and broad at its hinge,
-    // its point lifted a little out of the slit.
-    QPainterPath spine(front + QPointF(length * 0.04, -w * 0.35));
-    spine.quadTo(at + QPointF(length * 0.05, -w * 0.75), back + QPointF(-length * 0.03, -w * 0.45));
-    spine.lineTo(back + QPointF(-length * 0.05, w * 0.45));
-    spine.quadTo(at + QPointF(0, w * 0.35), front + QPointF(length * 0.04, -w * 0.35));
-    p.fillPath(spine, blade.lighter(108));
-    stroke(p, curve(front + QPointF(length * 0.08, -w * 0.4), at + QPointF(0, -w * 0.6), back),
-           QColor(255, 255, 255, 140), 0.4);
+    const bool paleBlade = blade.lightness() > socket.lightness();
+    const QColor pale = paleBlade ? blade : socket;
+    const QColor dark = paleBlade ? socket : blade;
+    // The skin round the spine's sheath is pale, a patch that fades into
+    // the stalk with no edge of its own, a little longer than the blade.
+    {
+        const Saved s(p);
+        p.translate(at + QPointF(-length * 0.04, w * 0.1));
+        p.scale(1.0, 0.42);
+        QRadialGradient patch(QPointF(0, 0), length * 0.62);
+        patch.setColorAt(0, withAlpha(pale, 235));
+        patch.setColorAt(0.55, withAlpha(pale, 200));
+        patch.setColorAt(0.8, withAlpha(pale, 70));
+        patch.setColorAt(1, withAlpha(pale, 0));
+        p.fillRect(QRectF(-length * 0.7, -length * 0.7, length * 1.4, length * 1.4), patch);
+    }
+    // The slit the spine folds into, finer at the front, with its lower
+    // lip in shadow and its upper lip catching the light.
+    const QPainterPath slit =
+        curve(front + QPointF(length * 0.1, w * 0.1), at + QPointF(0, -w * 0.25),
+              back + QPointF(-length * 0.06, w * 0.2));
+    stroke(p, QTransform::fromTranslate(0, w * 0.45).map(slit), withAlpha(dark, 70), w * 0.9);
+    stroke(p, slit, withAlpha(dark, 200), w * 0.55);
+    stroke(p, QTransform::fromTranslate(0, -w * 0.5).map(slit), QColor(255, 255, 255, 70),
+           w * 0.35);
+    // The spine itself lies in the slit, sharp in front and broad at its
+    // hinge behind, its point lifted a little out of the groove.
+    QPainterPath spine(front + QPointF(length * 0.12, -w * 0.2));
+    spine.quadTo(at + QPointF(length * 0.05, -w * 0.5), back + QPointF(-length * 0.08, -w * 0.2));
+    spine.quadTo(back + QPointF(-length * 0.03, w * 0.15),
+                 back + QPointF(-length * 0.09, w * 0.35));
+    spine.quadTo(at + QPointF(0, w * 0.15), front + QPointF(length * 0.12, -w * 0.2));
+    p.fillPath(spine, withAlpha(dark.lighter(paleBlade ? 130 : 115), 230));
+    stroke(p,
+           curve(front + QPointF(length * 0.16, -w * 0.25), at + QPointF(0, -w * 0.45),
+                 back + QPointF(-length * 0.1, -w * 0.15)),
+           QColor(255, 255, 255, 90), 0.35);
 }
 
 void paintBeakPlates(QPainter &p, const QPainterPath &body, QPointF tip, double size, QColor colour,
@@ -492,7 +538,8 @@ void paintBeakPlates(QPainter &p, const QPainterPath &body, QPointF tip, double 
     const Saved saved(p);
     p.setClipPath(body, Qt::IntersectClip);
     const QColor enamel = colour;
-    const QColor flesh = lips.isValid() ? lips : colour.darker(140);
+    // Without a colour of their own the lips take the skin's behind them.
+    const QColor flesh = lips.isValid() ? lips : colourUnder(p, at(1.1, -0.1), colour.darker(140));
     for (const auto &[plate, lit] : {std::pair{upper, true}, std::pair{lower, false}}) {
         const QRectF r = plate.boundingRect();
         QLinearGradient g(r.topLeft(), r.bottomLeft());
@@ -531,28 +578,32 @@ void paintBeakPlates(QPainter &p, const QPainterPath &body, QPointF tip, double 
             p.fillPath(plate, sink);
         }
     }
-    // The hard rear edges of the plates, and the lip folded over them.
-    QPainterPath upperRear(at(0.12, -0.6));
-    upperRear.cubicTo(at(0.36, -0.48), at(0.56, -0.2), at(0.62, 0.1));
-    QPainterPath lowerRear(at(0.56, 0.12));
-    lowerRear.cubicTo(at(0.52, 0.28), at(0.34, 0.42), at(0.14, 0.5));
-    for (const QPainterPath &rear : {upperRear, lowerRear}) {
-        stroke(p, QTransform::fromTranslate(s * 0.07, 0).map(rear), flesh, s * 0.12);
-        stroke(p, QTransform::fromTranslate(s * 0.11, 0).map(rear),
-               withAlpha(flesh.lighter(125), 150), s * 0.03);
-        stroke(p, rear, withAlpha(enamel.darker(250), 200), std::max(0.5, s * 0.03));
-    }
-    // The cutting edges meeting, worn pale above the dark line between them,
-    // and the notch at the front where the halves join.
+    // The cutting edges meeting, worn pale above the dark line between them.
     stroke(p, curve(at(-0.4, 0.07), at(0.2, 0.08), at(0.56, 0.1)),
-           withAlpha(enamel.lighter(160), 220), std::max(0.5, s * 0.03));
-    stroke(p, curve(at(-0.4, 0.1), at(0.1, 0.11), at(0.5, 0.12)), QColor(15, 12, 12, 220),
-           std::max(0.55, s * 0.035));
-    QPainterPath notch(at(-0.4, -0.03));
-    notch.lineTo(at(0.06, 0.095));
-    notch.lineTo(at(-0.4, 0.22));
-    notch.closeSubpath();
-    p.fillPath(notch, QColor(15, 12, 12, 200));
+           withAlpha(enamel.lighter(160), 200), std::max(0.5, s * 0.03));
+    stroke(p, curve(at(-0.42, 0.1), at(0.1, 0.11), at(0.5, 0.12)), QColor(15, 12, 12, 200),
+           std::max(0.5, s * 0.03));
+    // Thick fleshy lips roll over the rear of both plates, so that only the
+    // front of the beak shows between them: skin-coloured, lit along the
+    // top, with a crease where each meets the enamel.
+    QPainterPath upperRear(at(0.02, -0.66));
+    upperRear.cubicTo(at(0.3, -0.54), at(0.5, -0.24), at(0.56, 0.09));
+    QPainterPath lowerRear(at(0.52, 0.13));
+    lowerRear.cubicTo(at(0.48, 0.3), at(0.3, 0.46), at(0.04, 0.56));
+    for (const QPainterPath &rear : {upperRear, lowerRear}) {
+        const QPainterPath spine = QTransform::fromTranslate(s * 0.04, 0).map(rear);
+        const QPainterPath lip = ribbon(spine, {s * 0.1, s * 0.24, s * 0.24, s * 0.14});
+        const QRectF r = lip.boundingRect();
+        QLinearGradient fold(r.topLeft(), r.topRight());
+        fold.setColorAt(0, flesh.lighter(112));
+        fold.setColorAt(0.45, flesh);
+        fold.setColorAt(1, withAlpha(flesh, 0));
+        p.fillPath(lip, fold);
+        stroke(p, QTransform::fromTranslate(-s * 0.07, 0).map(rear),
+               withAlpha(enamel.darker(260), 140), std::max(0.45, s * 0.025));
+        stroke(p, QTransform::fromTranslate(-s * 0.02, -s * 0.03).map(rear),
+               withAlpha(flesh.lighter(140), 110), std::max(0.4, s * 0.03));
+    }
 }
 
 } // namespace fishkit

@@ -174,10 +174,12 @@ void paintMembrane(QPainter &p, const Fin &f, QColor membrane, QColor ray, int r
             pleat.lineTo(tips[i + 1]);
             pleat.lineTo(next);
             pleat.closeSubpath();
+            // No two folds hang alike: some deep, some nearly flat.
+            const double slack = 0.45 + 0.55 * std::pow(std::sin(i * 2.7 + 0.9), 2);
             QLinearGradient fold((root + tips[i]) / 2, (next + tips[i + 1]) / 2);
-            fold.setColorAt(0, QColor(0, 10, 30, 50));
+            fold.setColorAt(0, QColor(0, 10, 30, int(50 * slack)));
             fold.setColorAt(0.45, QColor(0, 10, 30, 0));
-            fold.setColorAt(0.85, QColor(255, 255, 255, 28));
+            fold.setColorAt(0.85, QColor(255, 255, 255, int(28 * slack)));
             fold.setColorAt(1, QColor(255, 255, 255, 0));
             p.fillPath(pleat, fold);
         }

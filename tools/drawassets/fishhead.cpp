@@ -38,11 +38,18 @@ void paintPlate(QPainter &p, const QPainterPath &front, const QPainterPath &rim,
     for (int i = 5; i >= 1; --i)
         stroke(p, QTransform::fromTranslate(away.x() * i * 0.6, away.y() * i * 0.6).map(rim),
                withAlpha(line, int(line.alpha() * 0.035 * (6 - i) * weight)), 1.4);
-    QLinearGradient across(front.pointAtPercent(0.4), rim.pointAtPercent(0.4));
-    across.setColorAt(0, withAlpha(line, 0));
-    across.setColorAt(0.7, withAlpha(line, 0));
-    across.setColorAt(1, withAlpha(line, int(22 * weight)));
+    // The plate is domed: lit across its upper front, rolling into shade
+    // towards its lower rear rim.
+    QLinearGradient across(front.pointAtPercent(0.25), rim.pointAtPercent(0.7));
+    across.setColorAt(0, QColor(255, 255, 255, 0));
+    across.setColorAt(0.25, QColor(255, 255, 255, int(26 * weight)));
+    across.setColorAt(0.5, QColor(255, 255, 255, 0));
+    across.setColorAt(0.7, withAlpha(line, int(14 * weight)));
+    across.setColorAt(1, withAlpha(line, int(58 * weight)));
     p.fillPath(plate, across);
+    // Just behind the bony rim the thin gill membrane catches the light.
+    stroke(p, QTransform::fromTranslate(away.x() * 1.3, away.y() * 1.3).map(rim),
+           QColor(255, 255, 255, int(38 * weight)), 0.9);
     QLinearGradient fade(rim.pointAtPercent(0), rim.pointAtPercent(1));
     const QColor edge = withAlpha(line, int(line.alpha() * std::min(0.8, 0.35 + 0.35 * weight)));
     fade.setColorAt(0, withAlpha(edge, 0));
@@ -152,8 +159,8 @@ void paintGillCover(QPainter &p, const QPainterPath &body, const BodyShape &shap
     // The cheek plate's front edge follows the preopercle forward, towards the eye.
     const double cheek = std::max(2.0, (pre - eyeAt) * b.length * 0.75);
     const QPainterPath cheekFront = QTransform::fromTranslate(-cheek, -1).map(cheekRim);
-    paintPlate(p, cheekFront, cheekRim, withAlpha(line, int(110 * weight)), {0.8, 0.5},
-               weight * 0.55);
+    paintPlate(p, cheekFront, cheekRim, withAlpha(line, int(150 * weight)), {0.8, 0.5},
+               weight * 0.85);
     paintPlate(p, cheekRim, rim, withAlpha(line, int(170 * weight)), {1, 0.1}, weight);
     if (kind == Opercle::Serrate)
         paintSerrations(p, cheekRim, withAlpha(line, 140), 0.12, 0.9);
@@ -163,17 +170,21 @@ void paintGillCover(QPainter &p, const QPainterPath &body, const BodyShape &shap
         QPainterPath area = cheekRim;
         area.connectPath(QTransform::fromTranslate(-b.length * 0.2, 0).map(cheekRim).toReversed());
         p.setClipPath(area, Qt::IntersectClip);
-        const double d = b.depth * 0.12;
-        for (int row = 0; row < 2; ++row)
+        // They are set in skin and show only as soft overlapping edges,
+        // each a little different, fading out towards the eye.
+        const double d = b.depth * 0.1;
+        p.setBrush(Qt::NoBrush);
+        for (int row = 0; row < 3; ++row)
             for (int k = 0; k < 4; ++k) {
-                const QPointF c = b.at(eyeAt + 0.005 + k * d / b.length + row * 0.3 * d / b.length,
-                                       0.08 + row * 0.22);
-                const QRectF box(c.x() - d * 0.5, c.y() - d * 0.5, d, d);
-                p.setBrush(Qt::NoBrush);
-                p.setPen(QPen(withAlpha(line, 40), 2.0));
-                p.drawArc(box, -60 * 16, 120 * 16);
-                p.setPen(QPen(withAlpha(line, 110), 0.7));
-                p.drawArc(box, -60 * 16, 120 * 16);
+                const QPointF c =
+                    b.at(eyeAt + 0.01 + (k + 0.5 * (row % 2)) * d / b.length, 0.06 + row * 0.17);
+                const double w = d * (0.9 + 0.12 * std::sin(k * 2.3 + row));
+                const QRectF box(c.x() - w * 0.35, c.y() - w * 0.5, w * 0.7, w);
+                const int a = int((14 + 12 * k) * (1.0 - 0.2 * row));
+                p.setPen(QPen(withAlpha(line, a / 2), 1.6, Qt::SolidLine, Qt::RoundCap));
+                p.drawArc(box, -50 * 16, 100 * 16);
+                p.setPen(QPen(withAlpha(line, a), 0.45, Qt::SolidLine, Qt::RoundCap));
+                p.drawArc(box, -45 * 16, 90 * 16);
             }
     }
     if (kind != Opercle::Angel)
@@ -219,14 +230,70 @@ void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, 
         const QPointF corner = front + QPointF(mouth * 0.8, mouth * 0.16);
         const QPointF middle = (front + corner) / 2 + QPointF(0, r * 0.12);
         const QPainterPath gap = curve(front, middle, corner);
-        stroke(p, QTransform::fromTranslate(0, r * 0.55).map(gap), withAlpha(line, 40), r * 0.9);
-        stroke(p, QTransform::fromTranslate(0, -r * 0.45).map(gap), QColor(255, 255, 255, 40),
-               r * 0.5);
+        // Both lips are fleshy pads standing a little proud of the snout:
+        // skin-coloured, lit along the top, the upper one creased where it
+        // folds back into the snout, the lower one fuller, rounding under
+        // into the chin.
+        // Never under a pixel and a half thick, or they blur into the snout
+        // at the small size.
+        const double pad = std::max(1.7, r * 1.25);
+        const QColor skin =
+            colourUnder(p, front + QPointF(mouth * 0.9, -pad * 0.2), line.lighter(300));
+        const Saved proud(p);
+        p.setClipping(false);
+        QPainterPath upper(front + QPointF(mouth * 0.55, -pad * 1.35));
+        upper.cubicTo(front + QPointF(-pad * 0.2, -pad * 1.45),
+                      front + QPointF(-pad * 0.75, -pad * 0.5),
+                      front + QPointF(-pad * 0.35, -pad * 0.05));
+        upper.quadTo(middle + QPointF(0, -0.05), corner);
+        upper.quadTo(corner + QPointF(-mouth * 0.1, -pad * 0.7),
+                     front + QPointF(mouth * 0.55, -pad * 1.35));
+        // Opaque where they stand out over the water, the pads melt back
+        // into the snout's skin towards the corner.
+        auto fleshy = [&](const QPainterPath &lip, double lit) {
+            QLinearGradient back(front + QPointF(-pad, 0), corner + QPointF(mouth * 0.2, 0));
+            back.setColorAt(0, skin.lighter(100 + int(lit)));
+            back.setColorAt(0.45, withAlpha(skin.lighter(100 + int(lit)), 230));
+            back.setColorAt(1, withAlpha(skin, 0));
+            p.fillPath(lip, back);
+        };
+        fleshy(upper, 10);
+        stroke(p,
+               curve(front + QPointF(mouth * 0.35, -pad * 1.35),
+                     front + QPointF(-pad * 0.55, -pad * 1.2),
+                     front + QPointF(-pad * 0.35, -pad * 0.05)),
+               withAlpha(line, 120), 0.6);
+        stroke(p,
+               curve(front + QPointF(mouth * 0.1, -pad * 0.9),
+                     front + QPointF(mouth * 0.4, -pad * 1.0),
+                     corner + QPointF(-mouth * 0.05, -pad * 0.5)),
+               QColor(255, 255, 255, 70), 0.6);
+        QPainterPath lower(front + QPointF(-pad * 0.25, pad * 0.1));
+        lower.quadTo(middle + QPointF(0, 0.1), corner);
+        lower.quadTo(corner + QPointF(-mouth * 0.15, pad * 1.2),
+                     front + QPointF(mouth * 0.35, pad * 1.55));
+        lower.cubicTo(front + QPointF(-pad * 0.3, pad * 1.5),
+                      front + QPointF(-pad * 0.6, pad * 0.6),
+                      front + QPointF(-pad * 0.25, pad * 0.1));
+        fleshy(lower, -8);
+        stroke(p,
+               curve(front + QPointF(-pad * 0.25, pad * 0.1),
+                     front + QPointF(-pad * 0.45, pad * 1.3),
+                     front + QPointF(mouth * 0.25, pad * 1.55)),
+               withAlpha(line, 120), 0.6);
+        // The chin's crease under the lower lip.
+        stroke(p,
+               curve(front + QPointF(mouth * 0.1, pad * 1.6),
+                     corner + QPointF(-mouth * 0.2, pad * 1.5),
+                     corner + QPointF(mouth * 0.1, pad * 0.5)),
+               withAlpha(line, 80), 0.7);
+        // The corner of the mouth sinks into a small dimple.
+        paintDisc(p, corner + QPointF(0.2, 0), pad * 0.3, pad * 0.24, withAlpha(line, 120));
         QLinearGradient fade(front, corner);
         fade.setColorAt(0, withAlpha(line, 220));
         fade.setColorAt(0.75, withAlpha(line, 170));
         fade.setColorAt(1, withAlpha(line, 40));
-        p.setPen(QPen(QBrush(fade), std::max(0.55, r * 0.32), Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(QBrush(fade), std::max(0.8, r * 0.36), Qt::SolidLine, Qt::RoundCap));
         p.setBrush(Qt::NoBrush);
         p.drawPath(gap);
         return;
@@ -256,16 +323,45 @@ void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, 
                      mid + QPointF(mouth * 0.1, open * 0.78), from + QPointF(0, 0.3)),
                QColor(255, 255, 255, 70), 0.7);
     }
-    stroke(p, QTransform::fromTranslate(0, lip * 0.7).map(gape), withAlpha(line, 45), lip * 1.2);
-    stroke(p, QTransform::fromTranslate(0, -lip * 0.55).map(gape), QColor(255, 255, 255, 45),
-           lip * 0.8);
+    {
+        // Thick fleshy lips along the gape, standing a little proud of the
+        // snout in front: each a rounded pad lit along its upper side, with
+        // a crease where it folds into the snout above or the chin below.
+        // Stripes may cross the snout: the lips take the skin's ground colour,
+        // the palest found round the mouth.
+        QColor skin = line.lighter(300);
+        for (const QPointF at : {QPointF(0, -lip * 3.2), QPointF(-mouth * 0.2, -lip * 2.4),
+                                 QPointF(mouth * 0.2, lip * 3.4)}) {
+            const QColor c = colourUnder(p, mid + at, skin);
+            if (c.lightness() > skin.lightness())
+                skin = c;
+        }
+        skin = skin.darker(108);
+        const Saved proud(p);
+        p.setClipping(false);
+        const struct
+        {
+            double side, thick;
+            int shade;
+        } pads[] = {{-1.0, 1.0, 104}, {1.0, 1.25, 122}};
+        for (const auto &pad : pads) {
+            const double o = pad.side * lip * 0.8 * pad.thick;
+            const QPainterPath spine = curve(tip + QPointF(-lip * 0.12, o * 0.9),
+                                             mid + QPointF(0, o), end + QPointF(0, o * 0.5));
+            const double t = lip * pad.thick;
+            const QPainterPath pad2 = ribbon(spine, {t * 1.2, t * 1.6, t * 1.4, t * 0.9, t * 0.3});
+            const QRectF r = pad2.boundingRect();
+            QLinearGradient round(r.topLeft(), r.bottomLeft());
+            round.setColorAt(0, skin.lighter(112));
+            round.setColorAt(1, skin.darker(pad.shade));
+            p.fillPath(pad2, round);
+            stroke(p, QTransform::fromTranslate(0, o * 1.05).map(spine), withAlpha(line, 70), 0.5);
+        }
+        stroke(p, QTransform::fromTranslate(0, -lip * 0.75).map(gape), QColor(255, 255, 255, 55),
+               lip * 0.45);
+    }
     stroke(p, lining.isValid() ? curve(tip, (tip * 2 + end) / 3, tip + (end - tip) * 0.47) : gape,
            withAlpha(line, 210), std::clamp(mouth * 0.08, 0.8, 1.4));
-    // The chin: the lower jaw's edge curving back under the gape.
-    stroke(p,
-           curve(tip + QPointF(0.6, lip * 1.6), mid + QPointF(0, lip * 1.9),
-                 end + QPointF(-mouth * 0.15, lip * 1.2)),
-           withAlpha(line, 55), 0.7);
     if (mouth > 6) {
         const QPointF hinge = end + QPointF(mouth * 0.06, -mouth * 0.05);
         QPainterPath bone(tip + QPointF(mouth * 0.3, -lip * 0.6));

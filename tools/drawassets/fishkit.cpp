@@ -95,7 +95,15 @@ double bump(double t, double centre, double width)
 QPointF BodyShape::at(double along, double across) const
 {
     const double t = std::clamp(along, 0.0, 1.0);
-    const double full = depth * profile(*this, t);
+    double full = depth * profile(*this, t);
+    const double a = std::clamp(deepestAt, 0.05, 0.95);
+    if (across < 0 && brow > 0 && t < a) {
+        // A jack's forehead is a steep ramp easing over at the nape; only a
+        // small rounded nub of the head's own curve is left at the snout.
+        const double ramp = 1.0 - std::pow(1.0 - t / a, 3.0);
+        const double k = std::clamp(brow, 0.0, 1.0);
+        full = depth * ((1.0 - k) * profile(*this, t) + k * ramp);
+    }
     const double headRise = std::sin(std::min(1.0, t / std::max(0.05, deepestAt)) * pi / 2);
     const double top = full * back + hump * depth * bump(t, deepestAt * 0.55, 0.2) * headRise;
     const double bottom = full * (1.0 - back) + belly * depth * bump(t, 0.45, 0.22);

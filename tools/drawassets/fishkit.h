@@ -100,6 +100,8 @@ struct BodyShape
                              // narrows all the way to the tail's root
     double tube = 0.0;       // a short snout drawn out ahead of the forehead, as a
                              // share of the length; the profile dips in behind it
+    double brow = 0.0;       // 0 a head rounded alike above and below, 1 a forehead
+                             // that climbs steep and straight from a small blunt snout
 
     // A point `along` the length (0 snout, 1 tail root) and `across` the body
     // (-1 on the back, 0 on the midline, 1 on the belly), to place fins,
@@ -377,6 +379,10 @@ void paintFront(QPainter &p, const Build &b, const Livery &look);
 // The face and the paired fins as a field guide draws them.
 namespace fishkit {
 
+// The colour already painted round `at`, so that skin laid over a fin's root
+// or a lip matches what it grows out of; `fallback` where nothing can be read.
+QColor colourUnder(QPainter &p, QPointF at, QColor fallback);
+
 // A fish eye in its orbit: a soft socket of skin round it, the iris coloured
 // as the species has it, a large round pupil and one small catch-light.
 void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris);
@@ -448,6 +454,26 @@ enum class ScaleStyle {
     Fine,     // small scales that read as a faint grain (grunts, snappers, jacks)
     Large,    // large scales each outlined whole (parrotfish, Sergeant Major)
 };
+
+// One scale in the rows laid over a body: where it lies, the direction of
+// its row in degrees, its length along the row and its height, where it
+// lies on the body (see BodyShape::at), its row and its place in the row.
+struct ScaleSite
+{
+    QPointF centre;
+    double angle = 0;
+    double length = 0;
+    double height = 0;
+    double along = 0;
+    double across = 0;
+    int row = 0;
+    int index = 0;
+};
+
+// The scales of `shape` in `rows` rows from back to belly, `size` long over
+// the middle of the flank and smaller towards the head, tail, back and
+// belly, each row following the body's curve.
+std::vector<ScaleSite> scaleSites(const BodyShape &shape, double size, int rows);
 
 // Scale edges in rows that follow `shape`, smaller towards the head, tail
 // and belly, fading out over the head and towards the back and belly.

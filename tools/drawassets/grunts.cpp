@@ -6,6 +6,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -185,21 +186,31 @@ void paintBluestripedGrunt(QPainter &p, double w, double h)
         const BodyShape &s = bluestriped.shape;
         const Saved saved(p);
         p.setClipPath(body, Qt::IntersectClip);
-        // The stripes run nearly parallel along the flank, only bending a
-        // little with the back and belly; the outline cuts them off at the
-        // head instead of drawing them together at the snout.
+        // The stripes follow the flank's curve along the body, and over the
+        // head turn down and forward, slanting across the cheek and snout
+        // towards the mouth; no two are quite as wide, and each wavers a
+        // little as it crosses the scale rows.
         for (int i = 0; i < 11; ++i) {
             const double across = -1.05 + i * 0.21;
+            const double w = 0.85 + 0.2 * std::sin(i * 2.3 + 0.4);
             std::vector<QPointF> spine;
-            for (int k = 0; k <= 12; ++k) {
-                const double t = -0.02 + 1.04 * k / 12.0;
+            for (int k = 0; k <= 16; ++k) {
+                const double t = -0.02 + 1.04 * k / 16.0;
                 const QPointF follow = s.at(t, across);
                 const double level = s.snout.y() + across * s.depth * 0.44 - s.depth * 0.03;
-                spine.push_back({follow.x(), level + (follow.y() - level) * 0.45});
+                const double head = std::clamp((0.32 - t) / 0.32, 0.0, 1.0);
+                const double waver = s.depth * 0.006 * std::sin(t * 31.0 + i * 1.7);
+                spine.push_back({follow.x(), level + (follow.y() - level) * 0.75 +
+                                                 head * head * s.depth * (0.1 + 0.06 * across) +
+                                                 waver});
             }
             const QPainterPath line = curveThrough(spine);
-            p.fillPath(ribbon(line, {2.6, 3.4, 3.7, 3.5, 3.0, 2.3}), QColor(20, 45, 100, 230));
-            p.fillPath(ribbon(line, {1.4, 2.0, 2.2, 2.1, 1.7, 1.2}), QColor(50, 130, 235));
+            p.fillPath(
+                ribbon(line, {1.8 * w, 3.0 * w, 3.6 * w, 3.8 * w, 3.4 * w, 2.8 * w, 2.0 * w}),
+                QColor(20, 45, 100, 215));
+            p.fillPath(
+                ribbon(line, {0.9 * w, 1.7 * w, 2.1 * w, 2.2 * w, 1.9 * w, 1.5 * w, 1.0 * w}),
+                QColor(50, 130, 235));
         }
         paintScaleRows(p, body, bluestriped.shape, 3.6, QColor(160, 110, 0, 100), 0.6,
                        ScaleStyle::Fine);

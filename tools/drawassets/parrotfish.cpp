@@ -62,13 +62,18 @@ void paintWrasse(QPainter &p, const Wrasse &f,
                            s.at(0.94, 0.9) - lift * 0.6},
                           s.at(0.97, 0.75), 3, 9, 0.08);
     paintFin(p, parts.tail, f.fin, f.ray, 16);
-    paintFin(p, parts.dorsal, f.fin, f.ray, 0);
-    paintFin(p, parts.anal, f.fin, f.ray, 0);
+    // The long dorsal and anal fins are thin membrane: clearer out towards
+    // their edges, so the water shows through between the rays.
+    paintSheerFin(p, parts.dorsal, f.fin, f.ray, 0);
+    paintSheerFin(p, parts.anal, f.fin, f.ray, 0);
     parts.body = bodyOutline(s);
     fillBody(p, parts.body, f.back, f.flank, f.belly);
-    paintScaleRows(p, parts.body, s, std::max(8.0, s.depth * 0.15),
-                   withAlpha(f.back.darker(150), 110), 0.9,
-                   f.beak.alpha() > 0 ? ScaleStyle::Large : ScaleStyle::Crescent);
+    // A parrotfish's scales are large and plain to see; a wrasse's smaller,
+    // showing only as soft edges.
+    const bool parrot = f.beak.alpha() > 0;
+    paintScaleRows(p, parts.body, s, std::max(8.0, s.depth * (parrot ? 0.15 : 0.115)),
+                   withAlpha(f.back.darker(150), parrot ? 110 : 95), 0.9,
+                   parrot ? ScaleStyle::Large : ScaleStyle::Crescent);
     marks(parts);
 
     modelBody(p, parts.body, parts.tail.base.x1() + 2, f.back.darker(200));
@@ -82,9 +87,11 @@ void paintWrasse(QPainter &p, const Wrasse &f,
         f.fin, f.ray);
     // A dark-tipped pectoral is the long pointed wing of a wrasse that rows
     // with it.
-    const double reach = s.depth * (f.pectoralTip.isValid() ? 0.5 : 0.38);
-    const Fin pectoral = fanFin(s.at(f.pectoralAt + 0.01, 0.02), s.at(f.pectoralAt, 0.32), reach, 8,
-                                40, f.pectoralTip.isValid() ? 0.85 : 0.6, 13);
+    // A parrotfish's is a long blade held close along the flank.
+    const double reach = s.depth * (f.pectoralTip.isValid() ? 0.5 : 0.46);
+    const Fin pectoral = fanFin(s.at(f.pectoralAt + 0.015, -0.02), s.at(f.pectoralAt, 0.3), reach,
+                                f.pectoralTip.isValid() ? 8 : 2, f.pectoralTip.isValid() ? 40 : 30,
+                                f.pectoralTip.isValid() ? 0.85 : 1.0, 14);
     paintPectoral(p, parts.body, pectoral, withAlpha(f.fin.lighter(115), 180), f.ray);
     if (f.pectoralTip.isValid() && !Silhouette::active(p)) {
         // The outer third of the fin is dark, its edge catching the light so
@@ -109,9 +116,7 @@ void paintWrasse(QPainter &p, const Wrasse &f,
         p.drawPath(pectoral.edge);
     }
     if (f.beak.alpha() > 0)
-        paintBeakPlates(p, parts.body, s.snout + QPointF(-1.5, 0.5), s.depth * 0.21, f.beak,
-                        QColor::fromHsv(f.beak.hsvHue(), std::min(255, f.beak.hsvSaturation() + 40),
-                                        std::min(f.flank.value(), f.beak.value()) * 4 / 5));
+        paintBeakPlates(p, parts.body, s.snout + QPointF(-1.5, 0.5), s.depth * 0.21, f.beak);
     paintNaturalEye(p, eye, std::max(4.6, s.depth * 0.052), f.iris);
 }
 
@@ -165,7 +170,7 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
 void paintHogfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintReef(p, 0.4, 212, 0, {290, 222}, 50, QColor(160, 130, 150));
+    paintReef(p, 0.4, 212, 0, {46, 226}, 40, QColor(160, 130, 150));
     const Wrasse hogfish(BodyShape{{20, 140}, 236, 94, 0.5, 0.22, 0.26, 0.64, 0.08, 0, 0.8},
                          QColor(214, 160, 156), QColor(236, 200, 194), QColor(248, 238, 232),
                          QColor(220, 150, 150, 215), QColor(150, 90, 90, 140), Qt::transparent,
@@ -192,21 +197,53 @@ void paintHogfish(QPainter &p, double w, double h)
             const QPointF a = root(i), end = spineEnd(i);
             const QPointF next = spineEnd(i + 1);
             const QPointF nextRoot = root(i + 1);
-            const QPointF high = a + (end - a) * 0.55;
-            const QPointF low = nextRoot + (next - nextRoot) * (i < 2 ? 0.45 : 1.0);
+            // The membrane climbs most of the way up each filament, thinning
+            // as it goes, and its edge sags between them.
+            const QPointF high = a + (end - a) * 0.78;
+            const QPointF low = nextRoot + (next - nextRoot) * (i < 2 ? 0.7 : 1.0);
             QPainterPath membrane(a);
             membrane.lineTo(high);
-            membrane.quadTo((high + low) / 2 + QPointF(3, 4), low);
+            membrane.quadTo((high + low) / 2 + QPointF(4, 6), low);
             membrane.lineTo(nextRoot);
             membrane.closeSubpath();
-            p.fillPath(membrane, withAlpha(hogfish.fin, 215));
-            p.fillPath(ribbon(curve(a, (a + end) / 2 + QPointF(-1.5, 0), end), {3.0, 2.0, 0.6}),
-                       spineColour);
+            QLinearGradient thin(a, high);
+            thin.setColorAt(0, withAlpha(hogfish.fin, 225));
+            thin.setColorAt(1, withAlpha(hogfish.fin.lighter(110), 120));
+            p.fillPath(membrane, thin);
+            QLinearGradient ray(a, end);
+            ray.setColorAt(0, withAlpha(spineColour, 230));
+            ray.setColorAt(1, withAlpha(spineColour.lighter(115), 170));
+            p.fillPath(ribbon(curve(a, (a + end) / 2 + QPointF(-1.2, 0), end), {1.9, 1.2, 0.4}),
+                       ray);
         }
         p.setClipping(false);
-        // The black spot at the rear base of the soft dorsal fin, half on the fin.
-        paintDisc(p, rimPoint(parts.body, dorsal.base.pointAt(0.88), -1) + QPointF(0, -1), 6.5, 6,
-                  QColor(20, 15, 18));
+        // The black spot at the rear base of the soft dorsal fin, half on the
+        // fin: pigment, so its edge is uneven and soft, denser on the body
+        // than on the thin membrane above, where the rays cross it.
+        const QPointF spot = rimPoint(parts.body, dorsal.base.pointAt(0.88), -1) + QPointF(0, -1);
+        std::vector<QPointF> rim;
+        for (int i = 0; i < 10; ++i) {
+            const double a = 2 * std::numbers::pi * i / 10;
+            const double r = 1.0 + 0.12 * std::sin(i * 2.9 + 1.1) + 0.07 * std::cos(i * 4.3);
+            rim.push_back(spot + QPointF(std::cos(a) * 7.2 * r, std::sin(a) * 6.2 * r));
+        }
+        const QPainterPath patch = smoothClosedPath(rim.data(), int(rim.size()));
+        for (const auto &[grow, alpha] :
+             {std::pair{1.3, 40}, std::pair{1.14, 90}, std::pair{1.0, 170}, std::pair{0.86, 235}}) {
+            const QTransform t = QTransform::fromTranslate(spot.x(), spot.y())
+                                     .scale(grow, grow)
+                                     .translate(-spot.x(), -spot.y());
+            p.fillPath(t.map(patch).intersected(parts.body), QColor(20, 15, 18, alpha));
+            p.fillPath(t.map(patch).subtracted(parts.body).intersected(dorsal.shape),
+                       QColor(20, 15, 18, alpha * 3 / 4));
+        }
+        const Saved rays(p);
+        p.setClipPath(patch.subtracted(parts.body).intersected(dorsal.shape));
+        for (int i = 0; i < 4; ++i) {
+            const QPointF root = spot + QPointF(-6 + i * 4.0, 1);
+            stroke(p, curve(root, root + QPointF(1.5, -4), root + QPointF(3.5, -9)),
+                   QColor(120, 90, 95, 90), 0.6);
+        }
         p.setClipPath(parts.body);
         // The male's dark mask over the snout and forehead.
         p.fillPath(
@@ -279,22 +316,64 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
             {s.at(0.15, 0.3), s.at(0.21, 0.22), s.at(0.26, 0.3), s.at(0.23, 0.42), s.at(0.17, 0.4)},
             {s.at(0.19, 0.02), s.at(0.23, -0.04), s.at(0.27, 0.02), s.at(0.24, 0.1)},
             {s.at(0.08, 0.4), s.at(0.12, 0.35), s.at(0.14, 0.44), s.at(0.1, 0.48)}};
-        for (const auto &blotch : blotches)
-            p.fillPath(smoothClosedPath(blotch.data(), int(blotch.size())),
-                       withAlpha(salmon.lighter(106), 215));
+        // Each soft at its edge, where the pink thins into the green.
+        QPainterPath pink;
+        int seed = 0;
+        for (const auto &blotch : blotches) {
+            // Ragged: between two corners the edge bulges or bites in.
+            std::vector<QPointF> ragged;
+            for (size_t i = 0; i < blotch.size(); ++i) {
+                const QPointF a = blotch[i];
+                const QPointF b = blotch[(i + 1) % blotch.size()];
+                const QPointF d = b - a;
+                ragged.push_back(a);
+                ragged.push_back((a + b) / 2 +
+                                 QPointF(d.y(), -d.x()) * 0.22 * std::sin(++seed * 2.7 + 0.5));
+            }
+            const QPainterPath shape = smoothClosedPath(ragged.data(), int(ragged.size()));
+            pink.addPath(shape);
+            const QPointF c = shape.boundingRect().center();
+            for (const auto &[grow, alpha] : {std::pair{1.25, 60}, std::pair{1.1, 90},
+                                              std::pair{1.0, 150}, std::pair{0.8, 120}}) {
+                const QTransform t = QTransform::fromTranslate(c.x(), c.y())
+                                         .scale(grow, grow)
+                                         .translate(-c.x(), -c.y());
+                p.fillPath(t.map(shape), withAlpha(salmon.lighter(106), alpha));
+            }
+        }
+        // The cheek's scales show through the pink as they do through the green.
+        paintScaleRows(p, pink, s, std::max(8.0, s.depth * 0.15),
+                       withAlpha(salmon.darker(150), 110), 0.9, ScaleStyle::Large);
         // The gill cover's rear edge, darker where the flap overlaps the body,
         // so that the spot reads as lying on the cover itself.
         stroke(p,
                curveThrough(
                    {s.at(0.3, -0.62), s.at(0.335, -0.42), s.at(0.345, -0.1), s.at(0.325, 0.25)}),
                QColor(6, 60, 50, 120), 1.6);
-        // The yellow spot on the upper edge of the gill cover, its edge soft.
+        // The yellow spot on the upper edge of the gill cover: a patch of
+        // pigment drawn out along the cover's edge, wider above than below,
+        // its outline as uneven as the scales it covers.
         const QPointF spotAt = s.at(0.318, -0.5);
-        QRadialGradient spot(spotAt, 6.5);
-        spot.setColorAt(0, QColor(255, 230, 40));
-        spot.setColorAt(0.55, QColor(255, 222, 30, 240));
-        spot.setColorAt(1, QColor(255, 210, 30, 0));
-        p.fillPath(oval(spotAt, 5.6, 6.5), spot);
+        const QPointF along = s.at(0.335, -0.42) - s.at(0.3, -0.62);
+        const QPointF u = along / std::hypot(along.x(), along.y());
+        const QPointF v(-u.y(), u.x());
+        std::vector<QPointF> rim;
+        for (int i = 0; i < 11; ++i) {
+            const double a = 2 * std::numbers::pi * i / 11;
+            const double r = 1.0 + 0.16 * std::sin(i * 2.3 + 0.4) + 0.1 * std::cos(i * 3.7);
+            const double wide = 4.8 + 1.2 * std::cos(a);
+            rim.push_back(spotAt + u * (7.2 * std::cos(a) * r) - v * (wide * std::sin(a) * r));
+        }
+        const QPainterPath patch = smoothClosedPath(rim.data(), int(rim.size()));
+        const QRectF box = patch.boundingRect();
+        QLinearGradient tone(box.topLeft(), box.bottomRight());
+        tone.setColorAt(0, QColor(250, 224, 50));
+        tone.setColorAt(1, QColor(232, 184, 28));
+        stroke(p, patch, QColor(226, 190, 30, 90), 1.6);
+        p.fillPath(patch, tone);
+        // The cover's scales show faintly through the pigment.
+        paintScaleRows(p, patch, s, std::max(8.0, s.depth * 0.15), QColor(150, 120, 10, 70), 0.7,
+                       ScaleStyle::Large);
     });
 }
 
@@ -309,11 +388,11 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
     const QColor bronze(214, 118, 38);
     const Wrasse rainbow(BodyShape{{20, 126}, 234, 96, 0.38, 0.85, 0.28, 0.56, 0.1, 0.04, 0.85},
                          bronze.darker(140), bronze, QColor(240, 170, 90),
-                         QColor(220, 130, 50, 230), QColor(120, 60, 20, 150), QColor(70, 160, 130),
+                         QColor(220, 130, 50, 215), QColor(150, 80, 30, 95), QColor(70, 160, 130),
                          QColor(240, 170, 60), {58, 170}, 0.42);
     paintWrasse(p, rainbow, [&](const WrasseParts &parts) {
         for (const Fin *f : {&parts.tail, &parts.dorsal, &parts.anal})
-            edgeFin(p, *f, green, 4);
+            edgeFin(p, *f, withAlpha(green, 210), 2.6);
         const BodyShape &s = rainbow.shape;
         const Saved saved(p);
         p.setClipPath(parts.body, Qt::IntersectClip);
@@ -322,22 +401,37 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
         front.addRect(QRectF(0, 0, s.at(0.62, 0).x(), 240));
         paintScaleRows(p, parts.body.intersected(front), s, 9.0, withAlpha(green, 150), 1.1,
                        ScaleStyle::Large);
-        // The green takes over scale by scale, a ragged front of whole
-        // scales turned green running from the middle of the body back.
-        const double cell = s.depth * 0.12;
-        for (int row = -5; row <= 5; ++row)
-            for (int col = 0; col < 14; ++col) {
-                const double t = 0.46 + col * 0.025 + (row % 2 != 0 ? 0.0125 : 0.0);
-                const double jitter = std::sin(row * 3.7 + col * 1.9) * 0.5 + 0.5;
-                const double cover = std::clamp((t - 0.48) / 0.2 + (jitter - 0.5) * 0.6, 0.0, 1.0);
-                if (cover <= 0.05)
-                    continue;
-                paintGlow(p, s.at(t, row * 0.2), cell, withAlpha(green, int(190 * cover)));
+        // The green takes over scale by scale: each row of scales turns at
+        // its own point, so the front is ragged row by row, each step the
+        // rounded free edge of the last bronze scale lying over the green.
+        const double size = std::max(8.0, s.depth * 0.15);
+        const int rows = int(std::ceil(parts.body.boundingRect().height() / (size * 0.62)));
+        const double step = 2.6 / rows;
+        const auto greenFrom = [&](double shift) {
+            QPainterPath green(s.at(1.1, -1.6));
+            for (int row = 0; row <= rows; ++row) {
+                const double across = -1.3 + step * row;
+                const double turn =
+                    0.6 + 0.05 * std::sin(row * 2.3 + 0.7) + 0.025 * std::cos(row * 5.1) + shift;
+                const QPointF top = s.at(turn, across - step * 0.5);
+                const QPointF mid = s.at(turn, across);
+                const QPointF bottom = s.at(turn, across + step * 0.5);
+                if (row == 0)
+                    green.lineTo(top);
+                else
+                    green.lineTo(top + QPointF(size * 0.12, 0));
+                green.quadTo(mid + QPointF(size * 0.55, 0), bottom);
             }
-        QLinearGradient rear(s.at(0.62, 0), s.at(0.74, 0));
-        rear.setColorAt(0, withAlpha(green, 0));
-        rear.setColorAt(1, withAlpha(green, 235));
-        p.fillPath(parts.body, rear);
+            green.lineTo(s.at(1.1, 1.6));
+            green.closeSubpath();
+            return green;
+        };
+        p.fillPath(greenFrom(-0.035),
+                   QColor((green.red() + bronze.red()) / 2, (green.green() + bronze.green()) / 2,
+                          (green.blue() + bronze.blue()) / 2, 170));
+        const QPainterPath turned = greenFrom(0);
+        stroke(p, turned, withAlpha(green, 90), 1.6);
+        p.fillPath(turned, withAlpha(green, 240));
         // The scale rows run on over the green, edged a deeper green.
         paintScaleRows(p, parts.body.subtracted(front), s, 9.0, withAlpha(green.darker(160), 120),
                        0.9, ScaleStyle::Large);

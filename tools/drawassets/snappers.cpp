@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <tuple>
 
 // Snapper and jack: streamlined open-water fish with forked tails.
 
@@ -77,7 +78,7 @@ void paintYellowtailSnapper(QPainter &p, double w, double h)
         p, body,
         fanFin(s.at(gill + 0.025, 0.1), s.at(gill + 0.015, 0.4), d * 0.55, 10, 36, 0.9, 15),
         QColor(240, 220, 200, 150), QColor(170, 140, 120, 120));
-    paintNaturalEye(p, eye, 6.8, QColor(205, 80, 55));
+    paintNaturalEye(p, eye, 6.8, QColor(172, 104, 84));
 }
 
 namespace {
@@ -94,7 +95,7 @@ void paintJackJaws(QPainter &p, const QPainterPath &body, QPointF tip, QPointF e
     // The gape slants down and back from the snout to below the rear of the eye.
     // It is nearly straight, bowing down a little so that the corner turns
     // up, as a jack's closed jaws do.
-    const QPointF end(eye.x() + 3, eye.y() + 19);
+    const QPointF end(eye.x() + 4, eye.y() + 27);
     const QPointF sag = (tip + end) / 2 + QPointF(-0.8, 1.4);
     // The upper jaw bone: narrow at the snout, widening to a rounded end.
     QPainterPath jaw(tip + QPointF(0.5, -1.5));
@@ -102,9 +103,15 @@ void paintJackJaws(QPainter &p, const QPainterPath &body, QPointF tip, QPointF e
     jaw.quadTo(end + QPointF(3.5, -3), end + QPointF(0.5, 0.5));
     jaw.quadTo(sag, tip);
     jaw.closeSubpath();
-    p.fillPath(jaw, QColor(170, 176, 160, 110));
+    // A bony plate under thin skin: shaded below, lit along its top, its
+    // rear end standing out over the cheek.
+    QLinearGradient plate(end + QPointF(0, -6), end + QPointF(0, 1));
+    plate.setColorAt(0, QColor(236, 236, 222, 70));
+    plate.setColorAt(1, QColor(120, 126, 110, 110));
+    p.fillPath(jaw, plate);
     paintGlow(p, end + QPointF(-3, -3.5), 4, QColor(255, 255, 240, 60));
-    stroke(p, jaw, QColor(50, 60, 50, 150), 0.6);
+    stroke(p, jaw, QColor(50, 60, 50, 70), 0.5);
+    stroke(p, QTransform::fromTranslate(0.8, 0.6).map(jaw), QColor(0, 10, 0, 22), 1.2);
     // The gape itself, in shadow under the jaw bone's lower edge.
     // It closes tight at the snout and is deepest in shadow there, fading
     // where the jaw bone overlaps it towards the corner.
@@ -117,6 +124,23 @@ void paintJackJaws(QPainter &p, const QPainterPath &body, QPointF tip, QPointF e
     // The lower jaw, its edge running back under the gape to the throat.
     stroke(p, curve(tip + QPointF(1, 2.5), sag + QPointF(-1, 5), end + QPointF(-2, 8)),
            QColor(60, 70, 60, 80), 0.8);
+    // Firm lips round the front of both jaws, the lower jutting a little
+    // past the upper, each a rounded pad of the snout's own silver.
+    const QColor skin = colourUnder(p, tip + QPointF(8, -7), QColor(200, 204, 196));
+    p.setClipping(false);
+    const QPointF along = (end - tip) / 3.0;
+    for (const auto &[off, thick, shade] :
+         {std::tuple{-1.0, 1.2, 108}, std::tuple{1.6, 1.6, 125}}) {
+        const QPainterPath spine =
+            curve(tip + QPointF(-1.2, off * 0.6), tip + along * 0.5 + QPointF(0, off), tip + along);
+        const QPainterPath pad = ribbon(spine, {thick * 0.9, thick, thick * 0.7, thick * 0.25});
+        const QRectF r = pad.boundingRect();
+        QLinearGradient round(r.topLeft(), r.bottomLeft());
+        round.setColorAt(0, skin.lighter(112));
+        round.setColorAt(1, skin.darker(shade));
+        p.fillPath(pad, round);
+        stroke(p, QTransform::fromTranslate(0, off * 0.6).map(spine), QColor(40, 48, 40, 80), 0.5);
+    }
 }
 
 } // namespace
@@ -129,7 +153,7 @@ void paintCrevalleJack(QPainter &p, double w, double h)
     const Canvas canvas(p, w, h);
     paintWater(p, Canvas::frame, 0.5);
 
-    const BodyShape shape{{38, 128}, 220, 94, 0.4, 0.86, 0.1, 0.56, 0.22, -0.03, 0.7};
+    const BodyShape shape{{38, 134}, 220, 96, 0.4, 0.62, 0.1, 0.62, 0.06, -0.02, 0.7, 0, 0.88};
     const QPainterPath body = bodyOutline(shape);
     const Fin caudal = tail(TailKind::Forked, {252, 123}, 12, 62, 136, 0.55);
     // A few more jacks further off, as they are seldom alone.
@@ -147,14 +171,14 @@ void paintCrevalleJack(QPainter &p, double w, double h)
              olive, oliveRay, 0);
     paintFin(p,
              spinyFin(shape.at(0.55, -0.94),
-                      {shape.at(0.57, -1.3), shape.at(0.62, -1.78) + QPointF(14, 0),
-                       shape.at(0.67, -1.12), shape.at(0.85, -1.22)},
+                      {shape.at(0.57, -1.5), shape.at(0.6, -2.35) + QPointF(16, 0),
+                       shape.at(0.66, -1.3), shape.at(0.72, -1.12), shape.at(0.85, -1.18)},
                       shape.at(0.95, -0.6), 1, 20, 0.1),
              olive, oliveRay, 0);
     paintFin(p,
              spinyFin(shape.at(0.62, 0.92),
-                      {shape.at(0.65, 1.4), shape.at(0.7, 1.85) + QPointF(14, 0),
-                       shape.at(0.75, 1.18), shape.at(0.87, 1.28)},
+                      {shape.at(0.65, 1.55), shape.at(0.68, 2.3) + QPointF(16, 0),
+                       shape.at(0.74, 1.3), shape.at(0.78, 1.14), shape.at(0.87, 1.22)},
                       shape.at(0.95, 0.6), 1, 17, 0.1),
              yellow, yellowRay, 0);
 
@@ -209,12 +233,12 @@ void paintCrevalleJack(QPainter &p, double w, double h)
         }
     }
 
-    const QPointF eye = shape.at(0.13, -0.3);
+    const QPointF eye = shape.at(0.125, -0.4);
     const double gill = gillAt(shape, eye, 2.2);
     paintGillCover(p, body, shape, eye, gill, Opercle::Jack, QColor(40, 50, 40));
     paintJackJaws(p, body, shape.snout + QPointF(0.5, -1.5), eye);
     // The black spot high on the gill cover, pigment in the skin, soft at its edge.
-    const QPointF coverSpot = shape.at(gill - 0.055, -0.42);
+    const QPointF coverSpot = shape.at(gill - 0.025, -0.4);
     paintGlow(p, coverSpot, 7, QColor(15, 15, 15, 110));
     paintDisc(p, coverSpot, 4.2, 3.5, QColor(15, 15, 15, 225));
     paintPelvicPair(p, pelvicFin(body, shape.at(gill + 0.02, 0), 10, 26, 62),
@@ -227,7 +251,10 @@ void paintCrevalleJack(QPainter &p, double w, double h)
     paintGlow(p, armpit, 6.5, QColor(15, 15, 15, 100));
     paintDisc(p, armpit, 4.6, 3.4, QColor(15, 15, 15, 225));
     paintPectoral(p, body, pectoral, QColor(225, 200, 110, 190), yellowRay);
-    paintNaturalEye(p, eye, 6.0, QColor(215, 190, 110));
+    paintNaturalEye(p, eye, 7.2, QColor(215, 190, 110));
+    // The clear fatty eyelid of a jack, a film over the front and back of the eye.
+    for (const double side : {-1.0, 1.0})
+        paintGlow(p, eye + QPointF(side * 7.5, 0), 5.5, QColor(236, 236, 220, 70));
 }
 
 } // namespace fishart

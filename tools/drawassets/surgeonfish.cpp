@@ -4,6 +4,7 @@
 #include "fishart.h"
 #include "fishkit.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -46,20 +47,20 @@ Build surgeon(const SurgeonForm &f)
     const QPointF eye = s.at(f.eye.x(), f.eye.y());
     const double gill = gillAt(s, eye, 1.95);
     const double from = f.dorsalFrom;
-    return Build(
-        s, body,
-        spinyFin(out(from, -1, -0.3),
-                 {out(from + 0.04, -1, 0.7), out(0.45, -1, 1), out(0.75, -1, f.rear),
-                  out(0.9, -1, f.rear * 0.86)},
-                 out(0.95, -1, -0.6), 9, 26, 0.1),
-        spinyFin(out(0.46, 1, -0.3),
-                 {out(0.5, 1, 0.8), out(0.75, 1, f.rear), out(0.9, 1, f.rear * 0.86)},
-                 out(0.95, 1, -0.6), 3, 23, 0.1),
-        tail(TailKind::Lunate, s.at(0.98, 0), s.depth * s.stalk * 1.3, f.tail.x(), f.tail.y(),
-             f.notch),
-        fanFin(s.at(gill + 0.03, 0.0), s.at(gill + 0.015, 0.26), s.depth * 0.33, 12, 34, 0.8, 13),
-        pelvicFin(body, s.at(gill - 0.01, 0), s.depth * 0.08, s.depth * 0.24, 60), eye, gill,
-        Opercle::Surgeon);
+    return Build(s, body,
+                 spinyFin(out(from, -1, -0.3),
+                          {out(from + 0.04, -1, 0.7), out(0.45, -1, 1), out(0.75, -1, f.rear),
+                           out(0.9, -1, f.rear * 0.86)},
+                          out(0.95, -1, -0.6), 9, 26, 0.1),
+                 spinyFin(out(0.46, 1, -0.3),
+                          {out(0.5, 1, 0.8), out(0.75, 1, f.rear), out(0.9, 1, f.rear * 0.86)},
+                          out(0.95, 1, -0.6), 3, 23, 0.1),
+                 tail(TailKind::Lunate, s.at(0.98, 0), s.depth * s.stalk * 1.3, f.tail.x(),
+                      f.tail.y(), f.notch),
+                 fanFin(s.at(gill + 0.035, -0.04), s.at(gill + 0.015, 0.24), s.depth * 0.42, 4, 40,
+                        0.95, 15),
+                 pelvicFin(body, s.at(gill - 0.01, 0), s.depth * 0.08, s.depth * 0.24, 60), eye,
+                 gill, Opercle::Surgeon);
 }
 
 } // namespace
@@ -92,20 +93,33 @@ void paintBlueTang(QPainter &p, double w, double h)
     // The fine lines run along the body and waver as they go, no two alike:
     // each starts and stops at its own place, wavers at its own pace and
     // is stronger or fainter than its neighbours.
+    // They break here and there and start again a little off, and fade
+    // towards the belly, where the blue is paler.
     for (int i = 0; i < 31; ++i) {
         const double across = -1.3 + i * 0.085;
         const double pace = 30 + 14 * std::sin(i * 2.3);
         const double swing = 1.0 + 0.9 * std::sin(i * 1.7 + 0.4) * std::sin(i * 1.7 + 0.4);
         const double from = 0.08 + 0.1 * std::abs(std::sin(i * 3.1));
         const double to = 1.0 - 0.14 * std::abs(std::cos(i * 2.2));
+        const int alpha = int((50 + 45 * std::abs(std::sin(i * 1.3))) *
+                              (1.0 - 0.45 * std::clamp(across, 0.0, 1.0)));
+        const double width = 0.45 + 0.4 * std::abs(std::cos(i * 0.9));
         std::vector<QPointF> line;
-        for (double t = from; t < to; t += 0.035)
-            line.push_back(s.shape.at(t, across) +
-                           QPointF(0, swing * std::sin(t * pace + i * 0.8) +
-                                          0.6 * std::sin(t * pace * 2.3 + i)));
-        strokeInside(p, s.body, curveThrough(line),
-                     QColor(15, 35, 110, 50 + int(45 * std::abs(std::sin(i * 1.3)))),
-                     0.45 + 0.4 * std::abs(std::cos(i * 0.9)));
+        int piece = 0;
+        for (double t = from; t < to; t += 0.025) {
+            const bool gap = std::sin(t * (17 + i % 5) + i * 3.3) < -0.82;
+            if (!gap)
+                line.push_back(s.shape.at(t, across + 0.02 * piece) +
+                               QPointF(0, swing * std::sin(t * pace + i * 0.8) +
+                                              0.6 * std::sin(t * pace * 2.3 + i) +
+                                              0.4 * std::sin(t * 71.0 + i * 1.9)));
+            if ((gap || t + 0.025 >= to) && line.size() > 2) {
+                strokeInside(p, s.body, curveThrough(line), QColor(15, 35, 110, alpha), width);
+                ++piece;
+            }
+            if (gap)
+                line.clear();
+        }
     }
     modelBody(p, s.body, s.caudal.base.x1(), QColor(30, 50, 130, 80), 0.8);
     paintScalpel(p, s.shape.at(0.935, 0.02), 19, QColor(250, 225, 90), QColor(20, 30, 70, 170));
@@ -201,7 +215,7 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
     const QPointF eye = shape.at(0.17, -0.3);
     const Build s(shape, body, lobe(-1), lobe(1),
                   tail(TailKind::Lunate, shape.at(0.99, 0), 22, 50, 92, 0.14),
-                  fanFin(shape.at(0.37, 0.0), shape.at(0.36, 0.2), 36, 12, 56, 0.5, 13),
+                  fanFin(shape.at(0.37, 0.02), shape.at(0.355, 0.2), 30, 22, 66, 0.2, 14),
                   pelvicFin(body, shape.at(0.31, 0), 9, 36, 58), eye);
     paintShoal(p, s.body.united(s.dorsal.shape).united(s.anal.shape).united(s.caudal.shape),
                QColor(90, 130, 150, 60), {{8, 18, 0.32}, {250, 150, 0.26}, {228, 2, 0.22}});
@@ -233,13 +247,37 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
                     {0.375, 1.8, 1.12, 200},
                     {0.6, 2.1, 0.9, 160},
                     {0.8, 2.8, 0.8, 120}};
+        const QRectF box = all.boundingRect();
+        int n = 0;
         for (const auto &b : bars) {
-            const double k = b.width;
-            const QPainterPath bar =
-                bandAcross(s.shape, b.along, {7 * k, 11 * k, 13 * k, 14 * k, 13 * k, 10 * k, 6 * k},
-                           0.012, 0.015, -b.reach, b.reach);
-            p.fillPath(bar.intersected(s.body), QColor(28, 32, 40, b.alpha));
-            p.fillPath(bar.subtracted(s.body), QColor(28, 32, 40, b.alpha / 3));
+            ++n;
+            // Each bar swells and pinches a little along its length, no two
+            // alike, and bows back with the curve of the flank.
+            const auto wide = [&](int j, double base) {
+                return base * b.width * (1.0 + 0.2 * std::sin(j * 2.1 + n * 1.7));
+            };
+            const auto band = [&](double f) {
+                return bandAcross(s.shape, b.along,
+                                  {wide(0, 7) * f, wide(1, 11) * f, wide(2, 13) * f,
+                                   wide(3, 14) * f, wide(4, 13) * f, wide(5, 10) * f,
+                                   wide(6, 6) * f},
+                                  0.012, 0.022 + 0.004 * n, -b.reach, b.reach);
+            };
+            // Darkest over the back; the pigment thins towards the pale belly.
+            QLinearGradient fade(box.topLeft(), box.bottomLeft());
+            fade.setColorAt(0.2, QColor(24, 28, 36, b.alpha));
+            fade.setColorAt(0.6, QColor(28, 32, 40, b.alpha * 4 / 5));
+            fade.setColorAt(0.9, QColor(40, 44, 52, b.alpha / 3));
+            // A soft edge a scale row wide on each side of a dense core.
+            for (const auto &[f, share] :
+                 {std::pair{1.22, 0.22}, std::pair{1.1, 0.3}, std::pair{0.94, 0.75}}) {
+                const QPainterPath bar = band(f);
+                const Saved layer(p);
+                p.setOpacity(share);
+                p.fillPath(bar.intersected(s.body), fade);
+                p.setOpacity(share / 3);
+                p.fillPath(bar.subtracted(s.body), fade);
+            }
         }
     }
     modelBody(p, s.body, s.caudal.base.x1(), QColor(60, 66, 76));
@@ -269,9 +307,31 @@ void paintSurgeonfish(QPainter &p, double w, double h)
                       QColor(130, 124, 114, 235), QColor(200, 170, 80), 6.5);
     paintBackFins(p, s, look);
     edgeFin(p, s.caudal, QColor(236, 234, 222, 170), 3);
-    edgeFin(p, s.dorsal, QColor(120, 190, 255), 3);
-    edgeFin(p, s.anal, QColor(120, 190, 255), 3);
+    edgeFin(p, s.dorsal, QColor(120, 190, 255, 220), 2.4);
+    edgeFin(p, s.anal, QColor(120, 190, 255, 220), 2.4);
     fillBody(p, s.body, QColor(100, 94, 86), QColor(148, 142, 134), QColor(200, 196, 188));
+    {
+        // Fine, faintly bluish lengthwise lines run with the body from behind
+        // the gill cover to the stalk, wavering and breaking here and there,
+        // strongest over the mid-flank.
+        const Saved saved(p);
+        p.setClipPath(s.body, Qt::IntersectClip);
+        for (int k = 0; k < 11; ++k) {
+            const double across = -0.78 + k * 0.15;
+            const double from = 0.22 + 0.03 * std::sin(k * 1.9);
+            const double to = 0.9 - 0.04 * std::cos(k * 2.7);
+            const QPainterPath line =
+                stripeAlong(s.shape, across, from, to, {0.2, 0.7, 0.8, 0.6, 0.2}, 0.018);
+            const int alpha = int(70 * (1.0 - 0.6 * std::abs(across)));
+            QLinearGradient fade(s.shape.at(from, across), s.shape.at(to, across));
+            fade.setColorAt(0, QColor(70, 80, 104, 0));
+            fade.setColorAt(0.2, QColor(70, 80, 104, alpha));
+            fade.setColorAt(0.8, QColor(70, 80, 104, alpha));
+            fade.setColorAt(1, QColor(70, 80, 104, 0));
+            p.fillPath(line, fade);
+        }
+    }
+    paintScaleRows(p, s.body, s.shape, 3.0, QColor(60, 56, 50, 70), 0.6, ScaleStyle::Fine);
     modelBody(p, s.body, s.caudal.base.x1(), QColor(48, 44, 40));
     paintScalpel(p, s.shape.at(0.945, 0.02), 14, QColor(36, 34, 40), QColor(220, 226, 230, 200));
     paintFront(p, s, look);
