@@ -217,11 +217,11 @@ void paintBeaugregory(QPainter &p, double w, double h)
                           s.at(0.4, -0.55), s.at(0.52, -0.68), s.at(0.62, -0.9), s.at(0.66, -1.8),
                           s.at(0.2, -2), s.snout - QPointF(12, 30)});
     const QPainterPath saddle = band.intersected(d.body);
-    // The blue thins out into the yellow down the flank instead of ending
-    // at an edge.
-    for (int i = 8; i >= 1; --i)
-        p.fillPath(QTransform::fromTranslate(i * 0.5, i * 1.5).map(band).intersected(d.body),
-                   QColor(60, 96, 200, 30));
+    // The saddle's lower edge is sharp, as in life, with only a hair of
+    // blending so that it does not look cut out.
+    for (int i = 2; i >= 1; --i)
+        p.fillPath(QTransform::fromTranslate(i * 0.3, i * 0.7).map(band).intersected(d.body),
+                   QColor(60, 96, 200, 60));
     // Layered upwards, so that the blue deepens from its lower edge to the back.
     for (int i = 0; i < 7; ++i)
         p.fillPath(QTransform::fromTranslate(-i * 0.3, -i * 1.6).map(band).intersected(d.body),
