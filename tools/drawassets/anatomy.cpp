@@ -162,40 +162,37 @@ void paintRayEye(QPainter &p, QPointF centre, double size, QColor skin, double s
     dome.setColorAt(1.0, skin.darker(135));
     p.setBrush(dome);
     p.drawEllipse(centre, size * 1.05, size * 1.25);
-    // The eyeball shows only as a dark lens in the top of the dome, its
-    // pupil a narrow horizontal slit under a lid of skin.
-    const QPointF ball = centre + QPointF(-side * size * 0.15, -size * 0.1);
-    QRadialGradient iris(ball, size * 0.62);
-    iris.setColorAt(0.0, QColor(96, 84, 52));
-    iris.setColorAt(0.8, QColor(54, 46, 28));
-    iris.setColorAt(1.0, QColor(30, 24, 14));
+    // Seen from above the eyeball shows only as a dull lens half hidden
+    // under the skin of the socket: no bright pupil to stare back.
+    const QPointF ball = centre + QPointF(-side * size * 0.1, -size * 0.05);
+    QRadialGradient iris(ball, size * 0.6);
+    iris.setColorAt(0.0, skin.darker(260));
+    iris.setColorAt(0.7, skin.darker(200));
+    iris.setColorAt(1.0, skin.darker(150));
     p.setBrush(iris);
-    p.drawEllipse(ball, size * 0.62, size * 0.5);
-    p.setBrush(QColor(6, 6, 6));
-    p.drawEllipse(ball, size * 0.42, size * 0.12);
-    p.setBrush(skin.darker(112));
-    QPainterPath lid(ball + QPointF(-size * 0.75, -size * 0.05));
-    lid.quadTo(ball + QPointF(0, -size * 0.7), ball + QPointF(size * 0.75, -size * 0.05));
-    lid.quadTo(ball + QPointF(0, -size * 0.35), ball + QPointF(-size * 0.75, -size * 0.05));
+    p.drawEllipse(ball, size * 0.58, size * 0.46);
+    p.setBrush(skin.darker(106));
+    QPainterPath lid(ball + QPointF(-size * 0.78, size * 0.05));
+    lid.quadTo(ball + QPointF(0, -size * 0.8), ball + QPointF(size * 0.78, size * 0.05));
+    lid.quadTo(ball + QPointF(0, -size * 0.2), ball + QPointF(-size * 0.78, size * 0.05));
     p.drawPath(lid);
-    p.setBrush(QColor(255, 255, 240, 140));
-    p.drawEllipse(ball + QPointF(-size * 0.2, -size * 0.15), size * 0.12, size * 0.08);
+    p.setBrush(QColor(255, 250, 230, 50));
+    p.drawEllipse(ball + QPointF(-size * 0.15, size * 0.12), size * 0.2, size * 0.1);
 
-    // The spiracle: an opening wider than the eye, its front lip raised.
-    const QPointF hole = centre + QPointF(side * size * 0.25, size * 2.3);
-    QRadialGradient rim(hole, size * 1.1);
-    rim.setColorAt(0.6, skin.lighter(115));
+    // The spiracle just behind the eye: a slit in a soft, raised rim, a
+    // little darker than the skin, not a hole punched in it.
+    const QPointF hole = centre + QPointF(side * size * 0.35, size * 1.8);
+    QRadialGradient rim(hole, size * 0.9);
+    rim.setColorAt(0.5, backdrop::withAlpha(skin.lighter(110), 160));
     rim.setColorAt(1.0, backdrop::withAlpha(skin, 0));
     p.setBrush(rim);
-    p.drawEllipse(hole, size * 1.1, size * 0.9);
-    QPainterPath opening(hole + QPointF(-size * 0.8, -size * 0.1));
-    opening.quadTo(hole + QPointF(0, -size * 0.55), hole + QPointF(size * 0.8, -size * 0.1));
-    opening.quadTo(hole + QPointF(side * size * 0.3, size * 0.7),
-                   hole + QPointF(-size * 0.8, -size * 0.1));
-    QLinearGradient deep(hole - QPointF(0, size * 0.5), hole + QPointF(0, size * 0.6));
-    deep.setColorAt(0.0, QColor(18, 12, 6));
-    deep.setColorAt(1.0, QColor(70, 52, 30));
-    p.setBrush(deep);
+    p.drawEllipse(hole, size * 0.8, size * 0.9);
+    QPainterPath opening(hole + QPointF(-side * size * 0.2, -size * 0.55));
+    opening.quadTo(hole + QPointF(side * size * 0.35, 0),
+                   hole + QPointF(-side * size * 0.05, size * 0.55));
+    opening.quadTo(hole + QPointF(-side * size * 0.15, 0),
+                   hole + QPointF(-side * size * 0.2, -size * 0.55));
+    p.setBrush(backdrop::withAlpha(skin.darker(190), 200));
     p.drawPath(opening);
     p.restore();
 }

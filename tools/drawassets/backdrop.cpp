@@ -156,14 +156,16 @@ void paintWater(QPainter &p, const QRectF &area, double depth)
                             fade({40, 170, 150, 45})));
 
     // A few soft light shafts slanting down from the surface, each water its
-    // own: how many, where and how strong changes with the depth.
+    // own: how many, where and how strong changes with the depth. Deep down
+    // they are all but gone.
     Dice shafts(w, h, 3.0 + depth * 97.0);
-    const int shaftCount = 3 + int(shafts(0, 3));
+    const int shaftCount = 2 + int(shafts(0, 3));
+    const double shaftLight = std::max(0.0, 1.0 - depth * 1.7);
     for (int i = 0; i < shaftCount; ++i) {
         const double x = left + w * (i + shafts(0.0, 0.8)) / shaftCount,
                      topWidth = w * shafts(0.02, 0.08), spread = w * shafts(0.05, 0.16),
                      slant = w * shafts(0.12, 0.3), reach = h * shafts(0.5, 0.95);
-        const int alpha = int(shafts(16, 40) * (1.0 - 0.6 * depth));
+        const int alpha = int(shafts(12, 36) * shaftLight);
         const QPolygonF shaft({QPointF(x, top), QPointF(x + topWidth, top),
                                QPointF(x + topWidth + slant + spread, top + reach),
                                QPointF(x + slant - spread * 0.4, top + reach)});
@@ -173,9 +175,9 @@ void paintWater(QPainter &p, const QRectF &area, double depth)
                                               {1.0, {200, 245, 255, 0}}}));
     }
 
-    // The surface shimmers in wavy bright lines, fainter with depth.
+    // The surface shimmers in wavy bright lines, seen only from just below it.
     Dice shimmer(w, h, 5.0 + depth * 53.0);
-    const int alphaBase = int(48 * (1.0 - depth));
+    const int alphaBase = int(48 * std::max(0.0, 1.0 - depth / 0.28));
     for (int row = 0; alphaBase > 0 && row < 7; ++row) {
         const double y0 = top + h * 0.16 * row / 7.0 + shimmer(0, 3), amp = shimmer(0.8, 2.2),
                      freq = shimmer(0.05, 0.12), phase = shimmer(0, 2 * pi);
@@ -200,6 +202,7 @@ void paintWater(QPainter &p, const QRectF &area, double depth)
 
 void paintSand(QPainter &p, const QRectF &area, double top)
 {
+    paintDistantReef(p, area, top);
     Dice dice(area.width(), top, 17.0);
     p.save();
     p.setClipRect(area, Qt::IntersectClip);
@@ -251,9 +254,22 @@ void paintCoralHead(QPainter &p, QPointF base, double radius, QColor colour)
     dot(p, radial(shadowAt, radius * 1.25, fade({10, 30, 40, 110})), shadowAt, radius * 1.25,
         radius * 0.22);
 
+    // The smaller the head, the farther off it stands and the more the water
+    // between takes of its colour and its edge.
+    const double fog = std::clamp((90.0 - radius) / 110.0, 0.15, 0.55);
     // A lumpy dome, a brain coral or a cluster of lobes: a wobbling half
-    // ellipse closed along the base, of its own height.
-    const int kind = int(dice(0, 3));
+    // ellipse closed along the base, of its own height. Not every head on the
+    // bottom is coral: some are sponges or heaps of coral rubble.
+    const int kind = int(dice(0, 5));
+    if (kind == 3 || kind == 4) {
+        const auto seed = quint32(dice.generate());
+        if (kind == 3)
+            paintTubeSponges(p, base, radius * 0.8, colour, seed, fog);
+        else
+            paintRubbleMound(p, base, radius, colour, seed, fog);
+        p.restore();
+        return;
+    }
     const double tall = dice(0.66, 0.95), lobes = dice(3, 5), phase = dice(0, 2 * pi);
     QPolygonF rim;
     for (int i = 0; i <= 20; ++i) {
@@ -286,13 +302,14 @@ void paintCoralHead(QPainter &p, QPointF base, double radius, QColor colour)
     }
 
     // A coral head stands back from the fish, softened by the water between.
-    p.fillPath(dome, withAlpha(QColor(60, 120, 145), int(dice(50, 90))));
+    p.fillPath(dome, withAlpha(QColor(60, 120, 145), int(255 * fog * dice(0.8, 1.1))));
     // Shade the underside so the dome reads as round.
     p.fillRect(QRectF(base.x() - radius * 1.2, base.y() - radius, radius * 2.4, radius * 1.2),
                vertical(base.y() - radius * 0.5, base.y(),
                         {{0.0, {0, 20, 40, 0}}, {1.0, {0, 20, 40, 110}}}));
     p.setClipping(false);
-    p.strokePath(dome, QPen(withAlpha(colour.darker(260), 160), std::max(0.6, radius / 40.0)));
+    p.strokePath(dome, QPen(withAlpha(colour.darker(260), int(110 * (1.0 - fog))),
+                            std::max(0.5, radius / 50.0)));
     p.restore();
 }
 
@@ -351,7 +368,7 @@ void paintSeaFan(QPainter &p, QPointF base, double height, QColor colour)
     // Gorgonians stand back from the fish in the water's haze, their colour
     // muted towards the blue; not every one is a fan.
     const QColor haze(58, 118, 140);
-    const double fog = dice(0.3, 0.5);
+    const double fog = std::clamp(dice(0.3, 0.45) + (150.0 - height) / 300.0, 0.3, 0.72);
     colour = QColor::fromRgbF(colour.redF() + (haze.redF() - colour.redF()) * fog,
                               colour.greenF() + (haze.greenF() - colour.greenF()) * fog,
                               colour.blueF() + (haze.blueF() - colour.blueF()) * fog);
@@ -404,6 +421,7 @@ void paintSeaFan(QPainter &p, QPointF base, double height, QColor colour)
 void paintReefRock(QPainter &p, const QRectF &area, double top)
 {
     Dice dice(area.width(), top, 23.0);
+    paintDistantReef(p, area, top - (area.bottom() - top) * 0.05);
     p.save();
     p.setClipRect(area, Qt::IntersectClip);
     const double left = area.left(), right = area.right(), bottom = area.bottom(),

@@ -26,9 +26,19 @@ void paintCoralHead(QPainter &p, QPointF base, double radius, QColor colour);
 // (about 10 cm on a real bottom, so they tell how large the fish on them is),
 // with grains and a few shell fragments.
 void paintSeabed(QPainter &p, const QRectF &area, double ripple);
-// A diver swimming to the left, `length` from fingertips to fin tips, in one
-// hazy `colour`, as a far-off yardstick for a large fish.
+// A diver swimming to the left, `length` from fingertips to fin tips, as a
+// far-off yardstick for a large fish, seen through water of `haze`'s colour:
+// its alpha is how much of his own colour and shading the distance takes.
 void paintDiver(QPainter &p, QPointF head, double length, QColor colour);
+// The reef far off on the horizon at y = `horizon`, only a darker blue in the blue.
+void paintDistantReef(QPainter &p, const QRectF &area, double horizon);
+// A clump of tube sponges about `radius` across standing on `base`, turned `fog`
+// (0..1) of the way to the water's blue by the distance.
+void paintTubeSponges(QPainter &p, QPointF base, double radius, QColor colour, quint32 seed,
+                      double fog);
+// A low heap of broken coral, with a fuzz of algae on some pieces.
+void paintRubbleMound(QPainter &p, QPointF base, double radius, QColor colour, quint32 seed,
+                      double fog);
 // A sea fan rising from `base` to the given height.
 void paintSeaFan(QPainter &p, QPointF base, double height, QColor colour);
 // A rocky reef band from `top` down to the bottom of `area`, with crevices for

@@ -153,8 +153,9 @@ void paintNeonGoby(QPainter &p, double w, double h)
     // Gobies perch with the head a little raised, following the coral's curve.
     const QPainterPath spine = curve({52, 152}, {150, 126}, {246, 150});
     const auto above = [&spine](double t, double offset) { return beside(spine, t, offset); };
-    const QPainterPath body = ribbon(spine, {30, 40, 41, 39, 36, 33, 30, 27, 24, 21, 19})
-                                  .united(oval(spine.pointAtPercent(0.03), 15, 16));
+    // Slender, about six times as long as deep, tapering evenly to the tail.
+    const QPainterPath body = ribbon(spine, {27, 33, 33, 32, 30, 28, 26, 23, 21, 19, 17})
+                                  .united(oval(spine.pointAtPercent(0.03), 14, 14.5));
     const QColor fins(30, 35, 45, 210), rays(90, 110, 130, 130);
     {
         const Saved s(p);
@@ -169,18 +170,18 @@ void paintNeonGoby(QPainter &p, double w, double h)
     paintFin(p, fin(above(0.53, 13), {above(0.57, 29), above(0.9, 22)}, above(0.95, 9)), fins, rays,
              13);
     paintFin(p, fin(above(0.95, -9), {above(0.9, -22), above(0.6, -25)}, above(0.56, -13)),
-             QColor(190, 200, 210, 170), rays, 10);
+             QColor(70, 80, 96, 150), rays, 10);
 
     p.fillPath(body, QColor(16, 18, 24));
     {
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
-        const QPainterPath belly = ribbon(spine.translated(0, 16), {0, 22, 22, 22, 20, 16, 12});
+        const QPainterPath belly = ribbon(spine.translated(0, 14), {0, 20, 20, 20, 18, 15, 12});
         fillBody(p, belly, QColor(120, 130, 140), QColor(170, 178, 184), QColor(214, 218, 220));
         // The glow makes the stripe read as the luminous blue it is underwater.
         // It starts at the very tip of the snout and runs through the top of
         // the eye to the tail.
-        const QPainterPath stripe = spine.translated(-6, -10);
+        const QPainterPath stripe = spine.translated(-6, -8.5);
         const QPainterPath snout = curve({35, 151}, {40, 146.5}, stripe.pointAtPercent(0));
         p.fillPath(ribbon(stripe, {10, 15, 15, 14, 13.5, 13, 12.5, 12, 11.5, 11, 10})
                        .united(ribbon(snout, {6, 9, 10})),
@@ -194,24 +195,24 @@ void paintNeonGoby(QPainter &p, double w, double h)
 
     const QPointF eye = above(0.08, 3);
     // The pelvic fins, joined into a small round disc under the chest that
-    // it props itself on: a clear film with a few fine rays, hardly seen.
+    // it props itself on: a clear film with a few fine rays, mostly hidden
+    // under the body and seen only by the coral through it.
     {
-        const QPointF root = eye + QPointF(30, 20);
+        const QPointF root = eye + QPointF(30, 15);
         const QPainterPath disc = smoothClosedPath(
             {root + QPointF(-6, 0), root + QPointF(6, 0), root + QPointF(9, 6),
              root + QPointF(5, 10), root + QPointF(-3, 10.5), root + QPointF(-8, 6)});
         QLinearGradient clear(root, root + QPointF(0, 10));
-        clear.setColorAt(0.0, QColor(190, 200, 210, 70));
-        clear.setColorAt(1.0, QColor(220, 228, 234, 30));
+        clear.setColorAt(0.0, QColor(190, 200, 210, 45));
+        clear.setColorAt(1.0, QColor(220, 228, 234, 0));
         p.fillPath(disc, clear);
         for (int i = 0; i <= 5; ++i) {
             const double a = (200 - i * 32.0) * std::numbers::pi / 180;
             strokeInside(p, disc,
                          curve(root, root + QPointF(std::cos(a) * 4, 3),
                                root + QPointF(std::cos(a) * 9, 10 - std::abs(std::cos(a)) * 4)),
-                         QColor(170, 184, 196, 70), 0.4);
+                         QColor(170, 184, 196, 55), 0.4);
         }
-        stroke(p, disc, QColor(200, 210, 220, 50), 0.5);
     }
     paintFin(p,
              fin(eye + QPointF(28, 4), {eye + QPointF(48, -2), eye + QPointF(58, 12)},

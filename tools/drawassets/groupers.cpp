@@ -301,7 +301,7 @@ void paintSquirrelfish(QPainter &p, double w, double h)
     stroke(p, curve({41, 124}, {50, 128}, {60, 126}), QColor(100, 10, 10), 1.3);
     // The large night eye, nearly all pupil, in a narrow dark red iris that
     // the red of the head runs into.
-    anatomy::paintNaturalEye(p, {77, 107.5}, 13.2, QColor(150, 34, 32), 0.62);
+    anatomy::paintNaturalEye(p, {76, 107}, 11.2, QColor(160, 52, 44), 0.58);
 }
 
 // A heavy tan grouper with five dark bars, a bar through the eye, a dark
@@ -422,9 +422,9 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
     paintReef(p, 0.55, 0, 214, {}, 0, {});
     // A diver of 1.8 m a little way behind a fish of more than 2 m, so he
     // looks about half its length, wholly in the picture above its back.
-    // The water between them takes most of his colour and all his detail
-    // but the shape, as it would at that distance.
-    paintDiver(p, QPointF(96, 44), 132, QColor(56, 98, 126, 150));
+    // The water between them takes much of his colour and softens his
+    // light and shade, as it would at that distance.
+    paintDiver(p, QPointF(96, 44), 132, QColor(52, 110, 140, 145));
     const QPainterPath minnow = bodyOutline({{0, 0}, 14, 5, 0.4, 0.5, 0.3})
                                     .united(tail(TailKind::Forked, {14, 0}, 1.5, 6, 7).shape);
     paintShoal(p, minnow, QColor(150, 170, 150, 170),

@@ -233,10 +233,8 @@ void paintSouthernStingray(QPainter &p, double w, double h)
                        .eyeSize = 3.2,
                        .sting = 26,
                        .ridge = 30};
-    paintStingray(p, ray, [&p](const QPainterPath &area) {
-        // Plain grey-brown, only faintly mottled where the skin thickens.
-        paintSpots(p, area, 14, 4, 9, QColor(90, 80, 58, 26), 17);
-    });
+    // Plain grey-brown: the rise of the body and its shading are all its pattern.
+    paintStingray(p, ray, [](const QPainterPath &) {});
 }
 
 // A small round disc, yellow-brown under a fine mesh of dark and pale spots
@@ -302,13 +300,18 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     const Canvas canvas(p, w, h);
     paintWater(p, Canvas::frame, 0.25);
     // A diver far below, his whole length a third of the ray's span.
-    paintDiver(p, QPointF(212, 206), 70, QColor(40, 86, 118, 170));
+    paintDiver(p, QPointF(212, 206), 70, QColor(30, 84, 122, 150));
     p.translate(152, 104);
     p.rotate(-14);
 
     const QPainterPath whip = curve({0, 50}, {-3, 155}, {20, 260});
-    stroke(p, whip, QColor(18, 24, 40), 3.2);
-    stroke(p, whip, QColor(50, 60, 90), 1.0);
+    // The tail is thick where it leaves the body and thins to a thread, lit
+    // along its upper side.
+    p.fillPath(ribbon(whip, {5.0, 3.4, 2.2, 1.5, 1.0, 0.6, 0.3}), QColor(18, 24, 40));
+    stroke(p,
+           curve(whip.pointAtPercent(0.02) + QPointF(-0.8, 0), QPointF(-3.8, 120),
+                 whip.pointAtPercent(0.55) + QPointF(-0.4, 0)),
+           QColor(70, 82, 112, 150), 0.8);
     // Two short venomous spines lie on the tail just behind the pelvic fins.
     for (const double at : {0.06, 0.085})
         paintSting(p, whip.pointAtPercent(at) + QPointF(0.8, 0),
@@ -380,15 +383,15 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     // The head stands out before the wings: widest where the eyes bulge on
     // its sides, then narrowing straight into the flat, pointed duck bill.
     const QPainterPath head = mirroredOutline({{0, -94},
-                                               {6, -93.4},
-                                               {11, -90.6},
-                                               {13.8, -85},
-                                               {14.6, -77},
-                                               {15.2, -69},
-                                               {17, -62},
-                                               {20.5, -56},
-                                               {22.6, -50},
-                                               {22, -44},
+                                               {5, -93.3},
+                                               {8.8, -90.8},
+                                               {11.2, -86.4},
+                                               {12.8, -80},
+                                               {14.6, -72},
+                                               {17, -64},
+                                               {19.8, -57},
+                                               {21.8, -51},
+                                               {21.6, -44},
                                                {16, -37},
                                                {0, -31}});
     fillBody(p, head, QColor(34, 48, 80), QColor(30, 44, 74), QColor(26, 38, 66));

@@ -372,10 +372,10 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
     // showing the big uneven fangs at the front of both jaws and a row of
     // small sharp teeth behind them.
     const QPainterPath jaw = smoothClosedPath({{11, 125.4},
-                                               {15, 127.4},
-                                               {28, 132.4},
-                                               {46, 135.2},
-                                               {64, 135.2},
+                                               {15, 128.4},
+                                               {28, 133.6},
+                                               {46, 136.4},
+                                               {64, 136.2},
                                                {76, 136.6},
                                                {64, 142.6},
                                                {40, 143},
@@ -387,18 +387,19 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
                                                 {36, 129.6},
                                                 {52, 131.6},
                                                 {66, 133.6},
-                                                {50, 134.4},
-                                                {32, 133.4},
-                                                {20, 130.6}});
+                                                {50, 136},
+                                                {32, 135},
+                                                {20, 132}});
     p.fillPath(gape, QColor(48, 30, 36));
     {
         // Inside the mouth the far jaw's teeth catch a little light.
         const Saved s(p);
         p.setClipPath(gape, Qt::IntersectClip);
         stroke(p, curve({16, 128}, {40, 131.6}, {64, 133.4}), QColor(120, 80, 84, 120), 1.2);
+        // The teeth stand inside the open mouth, between the lips, never over them.
+        anatomy::paintFangRow(p, {25, 133.4}, {60, 136.2}, -1, 8, 2.4);
+        anatomy::paintFangRow(p, {27, 128.4}, {58, 132}, 1, 7, 2.0);
     }
-    anatomy::paintFangRow(p, {25, 131.2}, {60, 134.2}, -1, 8, 2.2);
-    anatomy::paintFangRow(p, {27, 128.6}, {58, 132.2}, 1, 7, 1.9);
     {
         const Saved s(p);
         QLinearGradient chin(QPointF(0, 128), QPointF(0, 144));
@@ -433,14 +434,19 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
     p.fillPath(maxilla, QColor(150, 162, 172));
     stroke(p, curve({30, 127}, {50, 128.6}, {68, 131.2}), QColor(40, 50, 60, 110), 0.8);
     stroke(p, curve({22, 127.6}, {44, 130.6}, {66, 133.8}), QColor(25, 20, 24, 170), 0.6);
-    // The big fangs: the lower jaw's stand up in front of the snout's tip,
-    // the upper ones hang over the lower lip, each its own length.
-    anatomy::paintFang(p, {13.4, 126.6}, -1, 6.4);
-    anatomy::paintFang(p, {19.5, 128.6}, -1, 3.4);
-    anatomy::paintFang(p, {24.5, 127.4}, 1, 6.8);
-    anatomy::paintFang(p, {31, 128.4}, 1, 3.6);
-    anatomy::paintFang(p, {37.5, 129.2}, 1, 5.2);
-    anatomy::paintFang(p, {46, 130.6}, -1, 3.8);
+    // The big fangs: the first of the lower jaw stands up just in front of
+    // the snout's tip; the rest, each its own length, stand in the open
+    // mouth and end short of the opposite lip.
+    anatomy::paintFang(p, {13.4, 127}, -1, 4.4);
+    {
+        const Saved s(p);
+        p.setClipPath(gape, Qt::IntersectClip);
+        anatomy::paintFang(p, {19.5, 131.4}, -1, 2.8);
+        anatomy::paintFang(p, {24.5, 127.6}, 1, 4.2);
+        anatomy::paintFang(p, {31, 128.6}, 1, 2.8);
+        anatomy::paintFang(p, {37.5, 129.4}, 1, 3.8);
+        anatomy::paintFang(p, {46, 135.8}, -1, 3.2);
+    }
     stroke(p, curve({86, 103}, {96, 124}, {84, 143}), QColor(50, 60, 70, 140), 1.1);
     anatomy::paintGrownPectoral(p, {89, 120.5}, {91, 131.5}, {{110, 122}, {128, 130}, {121, 139}},
                                 QColor(176, 186, 194, 230), QColor(96, 110, 120, 170),

@@ -7,7 +7,7 @@
 
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPolygonF>
+#include <QRadialGradient>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -27,34 +27,59 @@ namespace {
 
 constexpr double pi = std::numbers::pi;
 
-// A slender spine of the Porcupinefish from `root` along `dir`, lying back
-// on the skin: a quill tapering to a point, lit along one side, with a
-// little of its shadow on the skin beside it; coloured like the skin it
-// grows from, paling towards its translucent tip.
+// A spine of the Porcupinefish from `root` along `dir`: a quill thick at its
+// root and tapering in a gentle curve to a point, coloured like the skin it
+// grows from and paling a little towards its tip, lit along one side, with
+// its shadow on the skin beside it, darkest where it leaves the skin.
 void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor colour, QColor edge)
 {
-    const double half = std::clamp(length * 0.09, 0.8, 1.9);
+    const double half = std::clamp(length * 0.13, 1.0, 2.8);
     const QPointF side = QPointF(-dir.y(), dir.x()) * half;
-    const QPointF tip = root + dir * length;
-    p.setPen(Qt::NoPen);
-    p.setBrush(withAlpha(edge, edge.alpha() / 3));
-    p.drawPolygon(QPolygonF({root + side * 1.6 + QPointF(0.6, 0.9), tip + QPointF(0.6, 0.9),
-                             root - side * 0.4 + QPointF(0.6, 0.9)}));
-    QLinearGradient quill(root, tip);
-    quill.setColorAt(0.0, colour);
-    quill.setColorAt(0.55, colour.lighter(112));
-    quill.setColorAt(1.0, QColor(244, 238, 222, 200));
-    p.setBrush(quill);
-    p.drawPolygon(QPolygonF({root + side, tip, root - side}));
-    p.setPen(QPen(withAlpha(colour.lighter(125), 200), half * 0.5, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(root - side * 0.4, root + (tip - root) * 0.7 - side * 0.1);
+    const QPointF tip = root + dir * length, fall(0.7, 1.1);
+    QPainterPath shadow(root + side * 0.6 + fall * 0.4);
+    shadow.quadTo(root + dir * length * 0.35 + side * 0.8 + fall, tip + fall * 1.3);
+    shadow.quadTo(root + dir * length * 0.3 - side * 0.2 + fall, root - side * 0.4 + fall * 0.4);
+    QLinearGradient dusk(root, tip);
+    dusk.setColorAt(0.0, edge);
+    dusk.setColorAt(1.0, withAlpha(edge, 0));
+    p.fillPath(shadow, dusk);
+    QPainterPath quill(root + side);
+    quill.quadTo(root + dir * length * 0.35 + side * 0.6, tip);
+    quill.quadTo(root + dir * length * 0.35 - side * 0.6, root - side);
+    quill.closeSubpath();
+    QLinearGradient along(root, tip);
+    along.setColorAt(0.0, colour.darker(106));
+    along.setColorAt(0.6, colour.lighter(112));
+    along.setColorAt(1.0, withAlpha(colour.lighter(120), 190));
+    p.fillPath(quill, along);
+    // The lit flank of the quill, and its shaded one.
+    stroke(
+        p,
+        curve(root - side * 0.5, root + dir * length * 0.3 - side * 0.35, tip - dir * length * 0.2),
+        withAlpha(colour.lighter(118), 150), half * 0.4);
+    stroke(
+        p,
+        curve(root + side * 0.6, root + dir * length * 0.3 + side * 0.4, tip - dir * length * 0.3),
+        withAlpha(colour.darker(140), 110), half * 0.4);
 }
 
-// The raised socket a spine grows from, a small knob of skin.
-void paintSpineBase(QPainter &p, QPointF root, double size, QColor skin)
+// The skin drawn up into a low sheath round the foot of a spine lying back
+// along `dir`, lit from above, so the spine grows out of the body.
+void paintSpineBase(QPainter &p, QPointF root, QPointF dir, double length, QColor skin)
 {
-    paintGlow(p, root + QPointF(0.5, 0.7), size * 1.8, QColor(40, 30, 10, 60));
-    paintGlow(p, root - QPointF(0.4, 0.5), size * 1.3, withAlpha(skin.lighter(110), 150));
+    const Saved s(p);
+    p.translate(root + dir * length * 0.08);
+    p.rotate(std::atan2(dir.y(), dir.x()) * 180.0 / pi);
+    const double along = std::max(2.4, length * 0.26), across = std::clamp(length * 0.17, 1.4, 3.4);
+    QRadialGradient mound(QPointF(-along * 0.2, -across * 0.3), along * 1.2);
+    mound.setColorAt(0.0, withAlpha(skin.lighter(104), 200));
+    mound.setColorAt(0.7, withAlpha(skin.darker(104), 150));
+    mound.setColorAt(1.0, withAlpha(skin.darker(120), 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 30, 10, 50));
+    p.drawEllipse(QPointF(along * 0.15, across * 0.5), along, across);
+    p.setBrush(mound);
+    p.drawEllipse(QPointF(0, 0), along, across);
 }
 
 } // namespace
@@ -283,12 +308,12 @@ void paintPorcupinefish(QPainter &p, double w, double h)
             const double grow = u < 0.45 ? 0.3 + 0.7 * u / 0.45 : 1.0 - 0.5 * (u - 0.45) / 0.55;
             const QPointF lie = QPointF(1.0, 0.25 * out.y()) + out * 0.45;
             const QPointF dir =
-                turned(lie / std::hypot(lie.x(), lie.y()), 0.7 * (rng.generateDouble() - 0.5));
+                turned(lie / std::hypot(lie.x(), lie.y()), 0.35 * (rng.generateDouble() - 0.5));
             const QColor skin =
                 root.y() > c.y() + 20 ? QColor(226, 214, 184) : QColor(176, 154, 104);
-            paintSpineBase(p, root, 1.6, skin);
-            paintSpine(p, root, dir, 17 * grow * (0.55 + 0.7 * rng.generateDouble()),
-                       skin.lighter(104), withAlpha(spineShade, 200));
+            const double length = 17 * grow * (0.55 + 0.7 * rng.generateDouble());
+            paintSpineBase(p, root, dir, length, skin);
+            paintSpine(p, root, dir, length, skin.darker(104), withAlpha(spineShade, 150));
         }
     }
     shadeBody(p, body, QColor(90, 72, 40, 160));
