@@ -362,21 +362,21 @@ void paintScrawls(QPainter &p, const QPainterPath &area, double spacing, QColor 
     for (const QPointF &start : spreadPoints(area, spacing, spacing * 0.4, seed)) {
         QPainterPath scrawl(start);
         QPointF at = start;
-        // Mostly lengthwise and gently wavy, broken off after a few bends.
-        double heading = rng.bounded(1.0) - 0.5 + (rng.bounded(2) ? pi : 0);
-        double turn = rng.bounded(0.4) - 0.2;
-        for (int k = 2 + rng.bounded(5); k > 0; --k) {
-            turn = std::clamp(turn + rng.bounded(0.5) - 0.25, -0.45, 0.45);
-            const double step = 2.5 + rng.bounded(3.5);
+        // Mostly lengthwise and gently wavy, broken off after a bend or two:
+        // a wave that swings back and forth about its heading, never a curl.
+        const double heading = rng.bounded(0.7) - 0.35 + (rng.bounded(2) ? pi : 0);
+        double swing = rng.bounded(0.8) - 0.4;
+        for (int k = 2 + rng.bounded(3); k > 0; --k) {
+            swing = std::clamp(-swing + rng.bounded(0.3) - 0.15, -0.5, 0.5);
+            const double step = 2.0 + rng.bounded(2.5);
             const QPointF bend =
-                at + QPointF(std::cos(heading + turn), std::sin(heading + turn)) * step;
-            heading += 2 * turn;
+                at + QPointF(std::cos(heading + swing), std::sin(heading + swing)) * step;
             at = bend + QPointF(std::cos(heading), std::sin(heading)) * step;
             scrawl.quadTo(bend, at);
         }
         // A fine line that swells and thins along its length like a brush
         // stroke, with only a faint dark edge.
-        const double w = 0.5 + rng.bounded(0.5);
+        const double w = 0.4 + rng.bounded(0.4);
         const Saved s(p);
         p.setClipPath(area, Qt::IntersectClip);
         p.fillPath(ribbon(scrawl, {w * 1.6, w * 2.2, w * 1.8, w * 2.4, w * 1.4}),
@@ -523,8 +523,8 @@ void paintCowfish(QPainter &p, double w, double h)
     const Boxfish look(shell, deep, orange, QColor(246, 218, 150), QColor(240, 200, 120, 210),
                        QColor(170, 110, 40, 160), QColor(226, 176, 96), QColor(150, 120, 60));
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &tail) {
-        paintScrawls(p, box, 15, blue, 4040);
-        paintSpots(p, box, 13, 1.1, 1.9, blue, 4041);
+        paintScrawls(p, box, 11, blue, 4040);
+        paintSpots(p, box, 12, 0.8, 2.0, blue, 4041);
         paintSpots(p, tail, 9, 1.0, 1.6, blue, 4042);
     });
     // The near horn: a short, stout cone of bone growing out of the brow

@@ -195,13 +195,28 @@ void paintNurseShark(QPainter &p, double w, double h)
         p.scale(1.0, 0.3);
         paintGlow(p, {0, 0}, span, withAlpha(back, 230));
     }
-    // Five short gill slits, the last two close together over the pectoral.
+    {
+        // A round, heavy body: light along the top of the flank, the lower
+        // flank turning away into shade where it rests on the sand.
+        const Saved s(p);
+        p.setClipPath(trunk, Qt::IntersectClip);
+        for (const auto &[at, reach, squash, tone] :
+             {std::tuple{QPointF(120, 172), 118.0, 0.1, QColor(236, 210, 160, 110)},
+              std::tuple{QPointF(130, 209), 124.0, 0.08, QColor(80, 54, 24, 90)},
+              std::tuple{QPointF(40, 178), 30.0, 0.35, QColor(236, 210, 160, 70)}}) {
+            const Saved one(p);
+            p.translate(at);
+            p.scale(1.0, squash);
+            paintGlow(p, {0, 0}, reach, tone);
+        }
+    }
+    // Five short gill slits at mid-side, the last two close together over the pectoral.
     // Each is a shadowed cleft under a soft fold of skin whose rear edge
     // catches the light, each its own length.
-    static constexpr double tops[] = {184.0, 183.2, 184.4, 185.6, 186.8};
-    static constexpr double lows[] = {194.6, 195.4, 195.0, 194.2, 193.4};
+    static constexpr double tops[] = {178.6, 177.6, 178.4, 179.6, 181.0};
+    static constexpr double lows[] = {189.6, 190.6, 190.4, 189.8, 189.0};
     for (int i = 0; i < 5; ++i) {
-        const double x = 80.0 + i * 5.2 - (i > 2 ? (i - 2) * 1.6 : 0.0);
+        const double x = 86.0 + i * 5.2 - (i > 2 ? (i - 2) * 1.6 : 0.0);
         const double top = tops[i], low = lows[i], mid = (top + low) / 2;
         p.fillPath(smoothClosedPath({{x + 0.6, top},
                                      {x - 0.4, mid},
@@ -300,17 +315,17 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
     // barely darkening the sand.
     {
         const Saved s(p);
-        p.translate(QTransform().rotate(104).map(QPointF(26, 34)));
-        p.scale(0.96, 1.02);
+        p.translate(QTransform().rotate(104).map(QPointF(44, 56)));
+        p.scale(0.94, 1.0);
         p.setBrush(Qt::NoBrush);
         const QPainterPath fleshy = trunk.united(pectoral).united(mirror.map(pectoral));
-        for (int i = 7; i >= 1; --i) {
+        for (int i = 8; i >= 1; --i) {
             p.setPen(
-                QPen(QColor(60, 44, 18, 12), i * 5.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                QPen(QColor(60, 44, 18, 9), i * 6.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             p.drawPath(fleshy);
         }
-        p.fillPath(fleshy, QColor(60, 44, 18, 34));
-        p.fillPath(tailBlade.united(lowerLobe), QColor(60, 44, 18, 30));
+        p.fillPath(fleshy, QColor(60, 44, 18, 22));
+        p.fillPath(tailBlade.united(lowerLobe), QColor(60, 44, 18, 18));
     }
 
     const QColor grey(112, 122, 130), pale(150, 158, 164), dark(70, 78, 86), line(52, 58, 66);
@@ -329,14 +344,22 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
         QLinearGradient across(QPointF(0, -36), QPointF(0, 36));
-        across.setColorAt(0.0, withAlpha(pale.lighter(112), 220));
-        across.setColorAt(0.35, withAlpha(grey, 0));
-        across.setColorAt(0.5, withAlpha(dark, 90));
-        across.setColorAt(0.7, withAlpha(grey, 0));
-        across.setColorAt(1.0, withAlpha(dark.darker(120), 200));
+        across.setColorAt(0.0, withAlpha(pale.lighter(122), 235));
+        across.setColorAt(0.22, withAlpha(pale.lighter(110), 120));
+        across.setColorAt(0.4, withAlpha(grey, 0));
+        across.setColorAt(0.5, withAlpha(dark, 110));
+        across.setColorAt(0.66, withAlpha(grey, 0));
+        across.setColorAt(1.0, withAlpha(dark.darker(145), 235));
         const Saved turn(p);
         p.rotate(90);
         p.fillRect(QRectF(-170, -40, 300, 80), across);
+        p.rotate(-90);
+        // A soft sheen runs down the lit side of the back, where the round
+        // of the body turns towards the light.
+        const QPainterPath sheen =
+            curveThrough({{12, -104}, {15, -60}, {13, -10}, {8, 40}, {4, 80}});
+        for (const double width : {9.0, 6.0, 3.5})
+            stroke(p, sheen, QColor(214, 222, 228, 20), width);
     }
     {
         // The shovel is thin and flat, paler at its rim.

@@ -528,14 +528,26 @@ void paintTrumpetfish(QPainter &p, double w, double h)
     for (const Spine &k : spines) {
         const double top = body.intersected(oval({k.x, -20}, 0.5, 20)).boundingRect().top();
         const QPointF root(k.x, top + 1.5);
-        const QPointF tip = root + QPointF(k.height * k.lean, -k.height);
-        p.fillPath(
-            smoothClosedPath({root + QPointF(0.8, 0), (root + tip) / 2.0 + QPointF(1.4, 0.2),
-                              tip + QPointF(0.6, 1.6), root + QPointF(k.height * 0.6 + 2.0, 0.4)}),
-            withAlpha(membrane, 120));
-        p.fillPath(
-            ribbon(curve(root, (root + tip) / 2.0 + QPointF(-0.3, -0.2), tip), {1.4, 0.9, 0.2}),
-            QColor(90, 40, 24));
+        const double tall = k.height * 1.35;
+        const QPointF tip = root + QPointF(tall * k.lean * 0.8, -tall);
+        // The flap: a small triangle of the body's own skin, from the spine's
+        // upper part down to the back behind it, its free edge ragged.
+        const QPainterPath flap = smoothClosedPath(
+            {root + QPointF(0.6, 0), root + (tip - root) * 0.55 + QPointF(0.9, 0),
+             tip + QPointF(0.4, 1.0), root + (tip - root) * 0.45 + QPointF(tall * 0.35 + 1.4, 0.6),
+             root + QPointF(tall * 0.5 + 2.4, 0.6)});
+        p.fillPath(flap, withAlpha(membrane, 175));
+        strokeInside(p, flap,
+                     curve(tip, root + (tip - root) * 0.4 + QPointF(tall * 0.4, 0),
+                           root + QPointF(tall * 0.5 + 2.4, 0.6)),
+                     withAlpha(rays, 120), 0.6);
+        // The spine itself: stiff, thick where it leaves the back, lit on
+        // its front edge.
+        const QPainterPath spine =
+            ribbon(curve(root, (root + tip) / 2.0 + QPointF(-0.3, -0.2), tip), {2.2, 1.2, 0.25});
+        p.fillPath(spine, QColor(100, 44, 26));
+        stroke(p, curve(root + QPointF(-0.6, 0), (root + tip) / 2.0 + QPointF(-0.7, -0.2), tip),
+               QColor(214, 150, 110, 110), 0.4);
     }
     paintFin(p, fin({222, -12}, {{244, -26}, {260, -22}}, {256, -9}), membrane, rays, 8);
     paintFin(p, fin({256, 9}, {{260, 22}, {244, 26}}, {222, 12}), membrane, rays, 8);

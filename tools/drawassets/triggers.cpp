@@ -175,11 +175,13 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
         for (const Streak &k : streaks) {
             const QPointF d(std::cos(k.angle * pi / 180), std::sin(k.angle * pi / 180));
             const QPointF n(-d.y(), d.x());
-            const QPointF from = eye + d * (6.6 + k.gap), to = from + d * k.length;
+            const QPointF from = eye + d * (7.4 + k.gap * 1.3), to = from + d * k.length;
             const QPainterPath line =
                 curveThrough({from, from + d * k.length * 0.4 + n * k.bend, to - n * k.bend * 0.4});
-            p.fillPath(ribbon(line, {k.width * 1.1, k.width, k.width * 0.7, 0.15}),
-                       QColor(30, 40, 50, 170));
+            // Each begins as a faint thread, is darkest along its middle and
+            // fades out into the skin.
+            p.fillPath(ribbon(line, {k.width * 0.4, k.width, k.width * 0.8, 0.15}),
+                       QColor(40, 48, 44, 130));
             if (k.length > 10)
                 p.fillPath(ribbon(curve(from + d * k.length * 0.55,
                                         from + d * k.length * 0.7 + n * k.bend * 2.5,
