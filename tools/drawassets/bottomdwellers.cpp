@@ -562,16 +562,22 @@ void paintFlounder(QPainter &p, double w, double h)
     strokeInside(p, disc, lateral, QColor(110, 86, 56, 150), 0.8);
     stroke(p, disc, QColor(140, 116, 80, 140), 0.8);
 
-    // The pectoral fin of the upper side lies back along the body from
-    // behind the gill cover: a fan of fine rays, clear between them, its
-    // shadow just beside it.
-    const Fin pectoral = pairedFin({-60, -12}, 46, -4, 17, 0.7, 14);
+    // The pectoral fin of the upper side lies flat back along the body from
+    // behind the gill cover: a fan of fine rays so thin that the sand colour
+    // and rings show through it, a faint shadow at its free edge only, and a
+    // fleshy base of the body's own skin.
+    const Fin pectoral = pairedFin({-60, -12}, 44, -2, 16, 0.7, 14);
     {
         const Saved s(p);
-        p.setClipPath(disc, Qt::IntersectClip);
-        p.fillPath(pectoral.shape.translated(2, 3.5), QColor(70, 54, 36, 45));
+        p.setClipPath(disc.subtracted(pectoral.shape), Qt::IntersectClip);
+        p.fillPath(pectoral.shape.translated(1, 1.6), QColor(70, 54, 36, 35));
     }
-    paintSheerFin(p, pectoral, QColor(196, 178, 136, 110), QColor(110, 86, 56, 120), 0);
+    paintSheerFin(p, pectoral, QColor(196, 178, 136, 60), QColor(110, 86, 56, 95), 0);
+    {
+        const Saved s(p);
+        p.setClipPath(pectoral.shape, Qt::IntersectClip);
+        paintGlow(p, {-60, -12}, 12, QColor(206, 188, 148, 200));
+    }
     // The edge of the gill cover, behind which the pectoral fin springs.
     stroke(p, curveThrough({{-76, -40}, {-62, -26}, {-58, -4}, {-66, 20}, {-80, 34}}),
            QColor(120, 96, 64, 130), 1.1);

@@ -13,6 +13,7 @@
 #include <cmath>
 #include <functional>
 #include <numbers>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -38,7 +39,7 @@ void paintGrouperMouth(QPainter &p, QPointF tip, QPointF corner, double jut, QCo
     // A point `u` of the way from tip to corner and `v` mouth-lengths below
     // the upper lip; the lower lip drops `open` below it at the front.
     const auto at = [&](double u, double v) { return tip + d * u + down * (v * l); };
-    const double open = 0.07;
+    const double open = 0.1;
     const auto low = [&](double u, double v) { return at(u, v + open * (1 - u) * (1 - u)); };
     const QPointF front = low(0, 0.02) - d / l * jut;
     const QPainterPath lowerJaw = smoothClosedPath(
@@ -55,10 +56,10 @@ void paintGrouperMouth(QPainter &p, QPointF tip, QPointF corner, double jut, QCo
     // meets the gape, falling into the shade of the jaw below it.
     const QPainterPath lowerLip =
         ribbon(curveThrough({front + down * (0.035 * l), low(0.3, 0.03), low(0.7, 0.022), corner}),
-               {0.055 * l, 0.05 * l, 0.035 * l, 0.01 * l});
+               {0.07 * l, 0.062 * l, 0.04 * l, 0.01 * l});
     {
         QLinearGradient rim(low(0.3, 0.0), low(0.3, 0.07));
-        rim.setColorAt(0.0, withAlpha(skin.lighter(112), 230));
+        rim.setColorAt(0.0, withAlpha(skin.lighter(124), 240));
         rim.setColorAt(0.5, withAlpha(skin, 150));
         rim.setColorAt(1.0, withAlpha(skin.darker(115), 0));
         p.fillPath(lowerLip, rim);
@@ -70,10 +71,13 @@ void paintGrouperMouth(QPainter &p, QPointF tip, QPointF corner, double jut, QCo
                  curveThrough({front + down * (-0.01 * l), front + down * (0.07 * l),
                                low(0.06, 0.14), low(0.3, 0.17)}),
                  withAlpha(line, 130), 0.8);
-    // The parted gape, dark inside.
-    p.fillPath(smoothClosedPath(
-                   {at(0.02, -0.01), at(0.5, 0.0), corner, low(0.5, 0.015), low(0.02, 0.015)}),
-               line);
+    // The parted gape, dark inside, the pale gum of the lower jaw just
+    // showing along its floor.
+    const QPainterPath gape =
+        smoothClosedPath({at(0.02, -0.01), at(0.5, 0.0), corner, low(0.5, 0.028), low(0.02, 0.02)});
+    p.fillPath(gape, line);
+    strokeInside(p, gape, curveThrough({low(0.06, 0.018), low(0.4, 0.024), at(0.85, 0.012)}),
+                 QColor(150, 96, 80, 110), 0.05 * l);
     // The broad maxilla under the cheek's skin, only its rear end edged,
     // reaching back past the corner.
     const QPainterPath maxilla =
@@ -88,7 +92,7 @@ void paintGrouperMouth(QPainter &p, QPointF tip, QPointF corner, double jut, QCo
     // The thick upper lip along the front of the gape.
     const QPainterPath upperLip =
         ribbon(curveThrough({at(0.0, -0.015), at(0.35, -0.02), at(0.75, -0.01)}),
-               {0.05 * l, 0.04 * l, 0.015 * l});
+               {0.06 * l, 0.048 * l, 0.018 * l});
     {
         QLinearGradient rim(at(0.3, -0.05), at(0.3, 0.0));
         rim.setColorAt(0.0, withAlpha(skin, 0));
@@ -96,6 +100,14 @@ void paintGrouperMouth(QPainter &p, QPointF tip, QPointF corner, double jut, QCo
         rim.setColorAt(1.0, withAlpha(skin.darker(118), 230));
         p.fillPath(upperLip, rim);
     }
+    // The lips stand out from the face: a soft shadow in the fold above the
+    // upper lip and under the lower one, and light along the lower lip's crown.
+    for (const auto &[from, mid, to, width] :
+         {std::tuple{at(0.02, -0.07), at(0.4, -0.075), at(0.8, -0.05), 0.035},
+          std::tuple{low(0.02, 0.1), low(0.4, 0.1), corner + down * (0.05 * l), 0.04}})
+        stroke(p, curveThrough({from, mid, to}), withAlpha(line, 55), width * l);
+    stroke(p, curveThrough({low(0.04, 0.035), low(0.35, 0.04), low(0.7, 0.03)}),
+           withAlpha(skin.lighter(135), 120), 0.018 * l);
     stroke(p,
            curve(corner + down * 1.5 - d / l * 2, corner + d / l * 3 + down * 2,
                  corner + d / l * 2 + down * 5),
