@@ -11,9 +11,13 @@
 #include <QRandomGenerator>
 #include <QTransform>
 
+#include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <numbers>
+#include <numeric>
 #include <tuple>
+#include <vector>
 
 // Morays peering out of the reef.
 
@@ -232,10 +236,10 @@ void paintMoray(QPainter &p, const Moray &m)
         const QPointF out = m.neck.pointAtPercent(0.34), deep = m.neck.pointAtPercent(0.02);
         QLinearGradient dark(out, deep);
         dark.setColorAt(0.0, QColor(8, 8, 7, 0));
-        dark.setColorAt(0.3, QColor(8, 8, 7, 90));
-        dark.setColorAt(0.62, QColor(7, 7, 6, 200));
-        dark.setColorAt(0.85, QColor(6, 6, 6, 250));
-        dark.setColorAt(1.0, QColor(6, 6, 6, 255));
+        dark.setColorAt(0.3, QColor(8, 8, 7, 80));
+        dark.setColorAt(0.62, QColor(7, 7, 6, 170));
+        dark.setColorAt(0.85, QColor(6, 6, 6, 205));
+        dark.setColorAt(1.0, QColor(6, 6, 6, 225));
         p.fillRect(m.den.boundingRect().adjusted(-g * 2, -g * 2, g, g), dark);
         // A little of the light from the opening still runs along the back
         // and belly as they go in, fading with the depth.
@@ -251,8 +255,8 @@ void paintMoray(QPainter &p, const Moray &m)
         const Saved s(p);
         p.setClipPath(m.den);
         QRadialGradient hollow(hole, g * 0.8);
-        hollow.setColorAt(0.0, QColor(5, 5, 6, 255));
-        hollow.setColorAt(0.6, QColor(6, 6, 6, 200));
+        hollow.setColorAt(0.0, QColor(5, 5, 6, 225));
+        hollow.setColorAt(0.6, QColor(6, 6, 6, 170));
         hollow.setColorAt(1.0, QColor(6, 6, 6, 0));
         p.fillRect(m.den.boundingRect(), hollow);
     }
@@ -309,6 +313,30 @@ void paintMoray(QPainter &p, const Moray &m)
     anatomy::paintNaturalEye(p, at(31, -0.34 * r), 3.8 * m.size, QColor(150, 134, 70), 0.54);
 }
 
+// A boulder's outline through `points`, broken by knobs and dips between
+// them as weathered reef rock is, never a smooth dome.
+QPainterPath lumpyOutline(std::initializer_list<QPointF> points, quint32 seed)
+{
+    QRandomGenerator rng(seed);
+    const std::vector<QPointF> corners(points);
+    std::vector<QPointF> rim;
+    const QPointF middle =
+        std::accumulate(corners.begin(), corners.end(), QPointF()) / double(corners.size());
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+        const QPointF a = corners[i], b = corners[(i + 1) % corners.size()];
+        rim.push_back(a);
+        // The straight sides along the frame's edges stay as they are.
+        if (QLineF(a, b).length() < 30 || std::min(a.y(), b.y()) > 240)
+            continue;
+        for (const double t : {0.33, 0.66}) {
+            const QPointF on = a + (b - a) * t, out = on - middle;
+            const double bump = (rng.generateDouble() - 0.35) * 7.0;
+            rim.push_back(on + out / std::hypot(out.x(), out.y()) * bump);
+        }
+    }
+    return smoothClosedPath(rim.data(), int(rim.size()));
+}
+
 // A boulder of reef rock, lumps of stone crusted with sponge and algae. The
 // same `seed` paints the same stone, so a part of it can be laid over the eel.
 void paintBoulder(QPainter &p, const QPainterPath &boulder, quint32 seed)
@@ -334,6 +362,18 @@ void paintBoulder(QPainter &p, const QPainterPath &boulder, quint32 seed)
         p.drawEllipse(c, r, r * 0.7);
     }
     anatomy::paintEncrusting(p, boulder, 5.0, seed * 10);
+    // Weathering has cracked the stone: each crack a dark cleft with the
+    // light catching the lip of stone below it.
+    for (int i = 0; i < 5; ++i) {
+        const QPointF from(box.left() + box.width() * (0.1 + 0.8 * rng.generateDouble()),
+                           box.top() + box.height() * (0.25 + 0.6 * rng.generateDouble()));
+        const QPointF to =
+            from + QPointF(14 + 20 * rng.generateDouble(), (rng.generateDouble() - 0.5) * 14);
+        const QPainterPath crack =
+            curve(from, (from + to) / 2.0 + QPointF(0, (rng.generateDouble() - 0.5) * 8), to);
+        stroke(p, crack.translated(0, 1.2), QColor(190, 176, 146, 60), 1.4);
+        stroke(p, crack, QColor(30, 26, 22, 120), 1.1);
+    }
     shadeBody(p, boulder, QColor(60, 54, 46), 0.6);
 }
 
@@ -427,8 +467,8 @@ void paintGreenMoray(QPainter &p, double w, double h)
     paintSeaFan(p, QPointF(34, 196), 120, QColor(160, 70, 120));
     paintReefRock(p, Canvas::frame, 176);
 
-    const QPainterPath boulder = smoothClosedPath(
-        {{136, 250}, {146, 184}, {172, 128}, {220, 98}, {282, 90}, {332, 102}, {336, 250}});
+    const QPainterPath boulder = lumpyOutline(
+        {{136, 250}, {146, 184}, {172, 128}, {220, 98}, {282, 90}, {332, 102}, {336, 250}}, 2401);
     paintBoulder(p, boulder, 24);
     const QPainterPath crevice = smoothClosedPath({{188, 190},
                                                    {190, 156},
@@ -467,14 +507,15 @@ void paintSpottedMoray(QPainter &p, double w, double h)
     paintSeaFan(p, QPointF(292, 120), 100, QColor(160, 80, 140));
 
     // An outcrop of the reef, the moray's crevice in its face.
-    const QPainterPath boulder = smoothClosedPath({{112, 250},
-                                                   {120, 196},
-                                                   {146, 160},
-                                                   {196, 136},
-                                                   {262, 128},
-                                                   {312, 140},
-                                                   {334, 172},
-                                                   {336, 250}});
+    const QPainterPath boulder = lumpyOutline({{112, 250},
+                                               {120, 196},
+                                               {146, 160},
+                                               {196, 136},
+                                               {262, 128},
+                                               {312, 140},
+                                               {334, 172},
+                                               {336, 250}},
+                                              4601);
     paintBoulder(p, boulder, 46);
     const QPainterPath crevice = smoothClosedPath({{186, 208},
                                                    {188, 172},
