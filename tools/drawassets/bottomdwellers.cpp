@@ -370,7 +370,19 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
         paintGlow(p, {144, 48}, 9, withAlpha(yellow.lighter(120), 90));
         // The bony ridge from the snout's root up over the eye.
         stroke(p, curveThrough({{112, 60.6}, {122, 57.4}, {130, 53.6}}), withAlpha(line, 60), 0.8);
+        // The tube is made of fused bony rings: faint creases across it,
+        // closer together towards the tip.
+        for (const double x : {86.0, 93.0, 101.0, 110.0}) {
+            stroke(p, curve({x, 61}, {x + 1.2, 65.5}, {x, 70.5}), withAlpha(line, 45), 0.7);
+            stroke(p, curve({x + 0.9, 61}, {x + 2.1, 65.5}, {x + 0.9, 70.5}),
+                   QColor(255, 238, 176, 60), 0.5);
+        }
     }
+    // The tip of the snout swells a little round the small upturned mouth.
+    const QPainterPath lips = smoothClosedPath(
+        {{80, 60.2}, {75.5, 60.6}, {72.6, 63.4}, {73.2, 67.6}, {76.4, 70.4}, {81, 70.6}});
+    fillBody(p, lips, orange, yellow, yellow.lighter(108));
+    stroke(p, curve({73.2, 64.4}, {74.6, 65.6}, {74.2, 67.2}), QColor(70, 30, 8, 200), 0.9);
     // The coronet: a low bony column on the crown, tilted back, its top
     // worn into a few blunt knobs that catch the light.
     const QPainterPath coronet = smoothClosedPath({{136, 49},
@@ -397,8 +409,19 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
         p.setClipPath(clear.subtracted(head), Qt::IntersectClip);
         stroke(p, coronet, withAlpha(line, 120), 0.5);
     }
-    for (const QPointF knob : {QPointF(142.2, 39.6), QPointF(146.8, 38.2), QPointF(151.4, 38.6)})
-        paintDisc(p, knob, 0.9, 0.6, QColor(255, 240, 190, 150));
+    // Each knob of the crown and the small spine over the eye is a bony
+    // bump, lit on top with its shadow under it.
+    for (const auto &[knob, size] : {std::pair{QPointF(139.8, 41.4), 1.2},
+                                     {QPointF(142.4, 39.2), 1.5},
+                                     {QPointF(146.8, 37.8), 1.6},
+                                     {QPointF(151.4, 38.2), 1.5},
+                                     {QPointF(154.6, 41.6), 1.2},
+                                     {QPointF(132.6, 56.8), 1.4}}) {
+        paintDisc(p, knob + QPointF(0.3, size * 0.6), size, size * 0.7, withAlpha(line, 70));
+        paintDisc(p, knob, size * 0.9, size * 0.65, orange.lighter(110));
+        paintDisc(p, knob - QPointF(size * 0.2, size * 0.25), size * 0.45, size * 0.3,
+                  QColor(255, 240, 190, 170));
+    }
 
     paintSpots(p, trunk.united(head), 6, 0.5, 1.0, QColor(90, 40, 10), 37);
     {
@@ -410,7 +433,7 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
         shadeBody(p, trunk, line, 0.7);
         paintBonyRings(p, trunk, spine, orange, yellow);
     }
-    stroke(p, head, line, 0.8);
+    stroke(p, head, withAlpha(line, 150), 0.7);
     paintCoil(yellow.darker(104));
     {
         const Saved s(p);

@@ -482,22 +482,25 @@ void paintTrunkfish(QPainter &p, double w, double h)
     const auto fading = [](QColor colour) {
         QRadialGradient g(QPointF(0, 0), 1.0);
         g.setColorAt(0.0, colour);
-        g.setColorAt(0.55, withAlpha(colour, colour.alpha() * 3 / 4));
+        g.setColorAt(0.4, withAlpha(colour, colour.alpha() * 3 / 4));
+        g.setColorAt(0.75, withAlpha(colour, colour.alpha() / 4));
         g.setColorAt(1.0, withAlpha(colour, 0));
         QBrush brush(g);
-        brush.setTransform(QTransform().translate(172, 124).rotate(-14).scale(62, 40));
+        brush.setTransform(QTransform().translate(172, 124).rotate(-14).scale(70, 46));
         return brush;
     };
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &) {
         paintSpots(p, box, 9, 1.0, 1.5, withAlpha(pale, 230), 23);
-        p.fillPath(box, fading(QColor(98, 86, 46, 235)));
+        // The skin under the chain is only a little darker, so the white
+        // spots still show faintly through it towards its edge.
+        p.fillPath(box, fading(QColor(98, 86, 46, 150)));
         // The blotches are cells of the chain gone dark: the skin darkens
         // under the mesh and the pale links run on across it, so they read
         // as part of the chain, not as patches laid over it.
         for (int k = 0; k < 4; ++k)
             stroke(p, blotches, QColor(40, 34, 14, 30), 9.0 - 2.0 * k);
         p.fillPath(blotches, QColor(36, 30, 12, 215));
-        paintChain(p, box, 12, fading(withAlpha(pale, 170)), 230);
+        paintChain(p, box, 12, fading(withAlpha(pale, 140)), 230);
         paintChain(p, box, 7, fading(withAlpha(pale, 70)), 231);
         // Over the blotches the links are dimmed, not gone.
         p.fillPath(blotches, QColor(36, 30, 12, 100));

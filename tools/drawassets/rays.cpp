@@ -291,6 +291,23 @@ void paintYellowStingray(QPainter &p, double w, double h)
             p.drawEllipse(pt, 1.0 + rng.generateDouble(), ry);
         }
     });
+    // The caudal fin round the end of the tail is thin skin over fine rays:
+    // the pattern fades on it towards its rim, and the rays show through.
+    const Saved s(p);
+    p.translate(ray.at);
+    p.rotate(ray.turn);
+    const QPainterPath fin = caudal.subtracted(ribbon(stub, {ray.tailRoot * 0.6, ray.tailTip}));
+    p.setClipPath(fin, Qt::IntersectClip);
+    QRadialGradient veil(QPointF(0, 132), 11);
+    veil.setColorAt(0.0, QColor(190, 156, 76, 60));
+    veil.setColorAt(1.0, QColor(206, 176, 104, 200));
+    p.fillPath(fin, veil);
+    for (int i = 0; i < 9; ++i) {
+        const double y = 111 + i * 5.2;
+        for (const double side : {-1.0, 1.0})
+            stroke(p, curve({0, y}, {side * 3.5, y + 2.6}, {side * 8.5, y + 6.5 - i * 0.9}),
+                   withAlpha(dark, 80), 0.5);
+    }
 }
 
 // Wide pointed wings, a duck-bill snout and a very long thin tail, gliding in
