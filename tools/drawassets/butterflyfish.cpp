@@ -274,9 +274,11 @@ void paintBandedButterfly(QPainter &p, double w, double h)
     fillBody(p, b.body, QColor(224, 224, 220), QColor(250, 250, 246), QColor(236, 236, 232));
     paintSlants(p, b, QColor(150, 150, 150, 70), 0.7, false);
     const QPainterPath all = b.body.united(b.dorsal.shape).united(b.anal.shape);
+    paintSpineRow(p, b.dorsal, b.body, white, QColor(120, 114, 108, 210));
     paintEyeBar(p, all, b.eye, band, 13);
     // The bands wrap round the disc: widest on the flank, narrowing and
-    // leaning back as they run up into the dorsal fin and down into the anal.
+    // leaning back as they run up into the dorsal fin, spines and all, and
+    // down into the anal.
     {
         const Saved saved(p);
         p.setClipPath(all, Qt::IntersectClip);
@@ -285,7 +287,6 @@ void paintBandedButterfly(QPainter &p, double w, double h)
         p.fillPath(bandAcross(b.shape, 0.83, {16, 22, 28, 30, 30, 26, 20}, 0.07, 0.03, -2.2, 2.1),
                    band);
     }
-    paintSpineRow(p, b.dorsal, b.body, white, QColor(120, 114, 108, 210));
     // A light rim only: a dark one would cut the fins off from the white body.
     modelBody(p, b.body, b.caudal.base.x1(), QColor(60, 60, 60, 110), 0.45);
     paintFront(p, b, look);

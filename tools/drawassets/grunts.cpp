@@ -95,14 +95,30 @@ void paintPorkfish(QPainter &p, double w, double h)
         // The stripes start behind the second bar, following its slant.
         behindBars.addPolygon(QPolygonF({s.at(0.48, -1.6), s.at(0.36, 0.45), s.at(0.3, 1.6),
                                          QPointF(320, 240), QPointF(320, 0)}));
-        // Yellow stripes take turns with blue-grey ones between them.
+        // Yellow stripes take turns with blue-grey ones between them. They
+        // run lengthwise: those high on the body follow the curve of the
+        // back, those lower down lie nearly level, and each ends where the
+        // body's outline cuts it off rather than crowding into the stalk.
+        const auto stripe = [&](double across, std::initializer_list<double> widths) {
+            const double follow = std::clamp(0.9 - (across + 0.9) * 0.55, 0.1, 0.9);
+            const double backAt = s.at(0.4, -1).y();
+            std::vector<QPointF> spine;
+            for (int k = 0; k <= 14; ++k) {
+                const double t = 0.3 + 0.72 * k / 14.0;
+                const double rise = (s.at(std::min(t, 1.0), -1).y() - backAt) * follow;
+                spine.push_back(
+                    QPointF(s.at(t, 0).x(), s.at(0.4, across).y() + rise +
+                                                0.5 * std::sin(t * 19.0 + across * 7.0)));
+            }
+            return ribbon(curveThrough(spine), widths).intersected(body.intersected(behindBars));
+        };
         for (int i = 0; i < 8; ++i)
-            p.fillPath(stripeAlong(s, -0.74 + i * 0.24, 0.3, 1.0, {2.0, 3.2, 3.6, 3.2, 2.2})
-                           .intersected(body.intersected(behindBars)),
+            p.fillPath(stripe(-0.74 + i * 0.24 + 0.025 * std::sin(i * 2.1),
+                              {2.0, 3.0, 3.2, 3.0, 2.6, 2.2}),
                        QColor(96, 128, 168, 190));
         for (int i = 0; i < 9; ++i)
-            p.fillPath(stripeAlong(s, -0.86 + i * 0.24, 0.3, 1.0, {3.0, 4.5, 5.0, 4.6, 3.4}, 0.02)
-                           .intersected(body.intersected(behindBars)),
+            p.fillPath(stripe(-0.86 + i * 0.24 + 0.02 * std::sin(i * 1.3 + 0.5),
+                              {3.0, 4.5, 5.0, 4.6, 4.2, 3.6}),
                        yellow);
         const Saved saved(p);
         p.setClipPath(body, Qt::IntersectClip);

@@ -250,8 +250,8 @@ void paintCrevalleJack(QPainter &p, double w, double h)
     const QPointF armpit = pectoral.base.p2() + QPointF(4, 0.5);
     paintGlow(p, armpit, 6.5, QColor(15, 15, 15, 100));
     paintDisc(p, armpit, 4.6, 3.4, QColor(15, 15, 15, 225));
-    paintPectoral(p, body, pectoral, QColor(225, 200, 110, 190), yellowRay);
-    paintNaturalEye(p, eye, 7.2, QColor(215, 190, 110));
+    paintPectoral(p, body, pectoral, QColor(225, 200, 110, 215), yellowRay);
+    paintNaturalEye(p, eye, 6.4, QColor(215, 190, 110));
     // The clear fatty eyelid of a jack, a film over the front and back of the eye.
     for (const double side : {-1.0, 1.0})
         paintGlow(p, eye + QPointF(side * 7.5, 0), 5.5, QColor(236, 236, 220, 70));
