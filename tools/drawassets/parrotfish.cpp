@@ -284,13 +284,24 @@ void paintBlueParrotfish(QPainter &p, double w, double h)
     const Canvas canvas(p, w, h);
     paintReef(p, 0.35, 0, 0, {240, 252}, 80, QColor(180, 150, 90), {20, 240}, 110,
               QColor(150, 70, 130));
-    paintWrasse(
-        p,
-        Wrasse(BodyShape{{26, 136}, 226, 98, 0.42, 0.95, 0.26, 0.58, 0.3, 0.02, 0.85},
-               QColor(74, 132, 206), QColor(116, 170, 228), QColor(170, 206, 240),
-               QColor(110, 160, 220, 230), QColor(60, 100, 170, 140), QColor(172, 206, 238),
-               QColor(230, 200, 110), {62, 130}, 0.36),
-        [&](const WrasseParts &parts) { edgeFin(p, parts.tail, QColor(190, 220, 250, 170), 3); });
+    // Long tail lobes streaming out behind a deep crescent.
+    const Wrasse blue(BodyShape{{26, 136}, 226, 98, 0.42, 0.95, 0.26, 0.58, 0.3, 0.02, 0.85},
+                      QColor(74, 132, 206), QColor(116, 170, 228), QColor(170, 206, 240),
+                      QColor(110, 160, 220, 230), QColor(60, 100, 170, 140), QColor(172, 206, 238),
+                      QColor(230, 200, 110), {72, 150}, 0.44);
+    const BodyShape &s = blue.shape;
+    paintWrasse(p, blue, [&](const WrasseParts &parts) {
+        edgeFin(p, parts.tail, QColor(190, 220, 250, 170), 3);
+        // The rounded bony hump of an old fish overhangs the beak: lit on
+        // its crown, darker under its brow above the mouth, and the head in
+        // front of the scales plain, bare skin.
+        const Saved saved(p);
+        p.setClipPath(parts.body, Qt::IntersectClip);
+        paintGlow(p, s.at(0.1, -0.75), s.depth * 0.3, QColor(200, 226, 250, 110));
+        paintGlow(p, s.at(0.04, -0.15), s.depth * 0.16, QColor(30, 70, 140, 70));
+        // The cheek below the eye is a paler, greyer blue.
+        paintGlow(p, s.at(0.16, 0.25), s.depth * 0.22, QColor(170, 200, 230, 90));
+    });
 }
 
 // The terminal male: green with salmon-pink scale edges, pink-orange blotches
@@ -312,8 +323,8 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
     paintWrasse(p, stoplight, [&](const WrasseParts &parts) {
         edgeFin(p, parts.dorsal, withAlpha(salmon, 200), 2);
         edgeFin(p, parts.anal, withAlpha(salmon, 200), 2);
-        paintScaleRows(p, parts.body, s, std::max(8.0, s.depth * 0.15), withAlpha(salmon, 150), 1.0,
-                       ScaleStyle::Large);
+        paintScaleRows(p, parts.body, s, std::max(8.0, s.depth * 0.15), withAlpha(salmon, 210),
+                       1.05, ScaleStyle::Large);
         const QPointF root = s.at(1, 0);
         strokeInside(p, parts.tail.shape,
                      curve(root + QPointF(40, -40), root + QPointF(12, 0), root + QPointF(40, 40)),

@@ -148,7 +148,7 @@ void paintDoctorfish(QPainter &p, double w, double h)
                              1.0});
     paintBackFins(p, s, look);
     for (const Fin *f : {&s.dorsal, &s.anal})
-        edgeFin(p, *f, QColor(110, 176, 236, 215), 2.6);
+        edgeFin(p, *f, QColor(84, 132, 186, 175), 1.8);
     fillBody(p, s.body, QColor(92, 100, 112), QColor(140, 148, 158), QColor(186, 190, 196));
     // About ten narrow bars, strongest on the upper flank and fading out
     // towards the belly at different heights; the gaps between them and
