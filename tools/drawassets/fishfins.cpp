@@ -284,10 +284,11 @@ Fin spinyFin(QPointF front, const std::vector<QPointF> &edge, QPointF rear, int 
         const double shortfall = i == 0 ? 0.0 : 0.09 * std::pow(std::sin(i * 2.7 + 1.3), 2);
         f.tips.push_back(tip + (root - tip) * shortfall);
     }
-    // The soft rays share out what is left of the edge.
+    // The soft rays share out what is left of the edge, not quite evenly.
     for (int i = stiff; i < count; ++i) {
-        const double share =
+        const double even =
             stiff > 0 ? double(i - stiff + 1) / (count - stiff + 0.6) : (i + 0.5) / count;
+        const double share = std::clamp(even + 0.22 / count * std::sin(i * 2.3 + 0.8), 0.0, 1.0);
         f.tips.push_back(guide.pointAtPercent(reached + (1.0 - reached) * share));
     }
 

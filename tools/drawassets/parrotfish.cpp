@@ -415,7 +415,7 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
     const QColor bronze(214, 118, 38);
     Wrasse rainbow(BodyShape{{20, 126}, 234, 96, 0.38, 0.85, 0.28, 0.56, 0.1, 0.04, 0.85},
                    bronze.darker(140), bronze, QColor(240, 170, 90), QColor(220, 130, 50, 215),
-                   QColor(150, 80, 30, 95), QColor(70, 160, 130), QColor(240, 170, 60), {58, 170},
+                   QColor(140, 70, 26, 150), QColor(70, 160, 130), QColor(240, 170, 60), {58, 170},
                    0.42);
     // Its scale rows are edged green on the bronze and deeper green on the
     // green, one set of rows that changes colour where the body does.
