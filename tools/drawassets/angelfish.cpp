@@ -92,11 +92,21 @@ void paintStreamers(QPainter &p, const Build &a, const AngelForm &form, QColor c
             return QPointF(a.shape.at(1, 0).x() + x,
                            a.shape.snout.y() + side * a.shape.depth * height);
         };
-        const QPointF from = (behind(6, form.corner) + behind(2, form.corner - 0.1)) / 2;
+        // The streamer is the fin's last soft rays drawn out: it starts
+        // inside the fin in the fin's own colour, with no root of its own,
+        // and darkens and thins to its end.
+        const QPointF corner = (behind(6, form.corner) + behind(2, form.corner - 0.1)) / 2;
         const QPointF to = behind(form.trail.x(), form.trail.y());
-        p.fillPath(
-            ribbon(curve(from, (from + to) / 2 + QPointF(0, side * 2.0), to), {6.0, 3.2, 1.8, 0.5}),
-            colour);
+        const QPointF from = corner - (to - corner) * 0.35;
+        QLinearGradient grow(from, to);
+        grow.setColorAt(0, withAlpha(colour, 0));
+        grow.setColorAt(0.3, withAlpha(colour, colour.alpha() * 3 / 5));
+        grow.setColorAt(0.5, colour);
+        grow.setColorAt(1, withAlpha(colour.darker(115), colour.alpha()));
+        const QPainterPath spine = curve(from, (from + to) / 2 + QPointF(0, side * 2.0), to);
+        p.fillPath(ribbon(spine, {9.0, 6.0, 3.2, 1.8, 0.5}), grow);
+        // The rays that make it up run out along it.
+        stroke(p, spine, withAlpha(colour.darker(140), colour.alpha() / 3), 0.5);
     }
 }
 
@@ -201,7 +211,7 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
                                {300, 240}, 120, QColor(130, 60, 150));
     const QColor yellow(250, 200, 20, 250);
     const QColor blue(60, 170, 255);
-    Livery look(yellow, QColor(46, 128, 130, 240), QColor(240, 170, 40, 200), yellow, yellow,
+    Livery look(yellow, QColor(48, 110, 160, 240), QColor(240, 170, 40, 200), yellow, yellow,
                 QColor(52, 44, 40), 7);
     look.lateral = withAlpha(look.line, 90);
     const Build a = angel({{{48, 128}, 180, 118, 0.42, 0.66, 0.2, 0.52, 0.15, 0, 0.8},
@@ -218,12 +228,14 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
         edgeFin(p, *f, QColor(240, 170, 40, 170), 6);
         edgeFin(p, *f, withAlpha(blue, 210), 2.2);
     }
-    fillBody(p, a.body, QColor(30, 100, 130), QColor(50, 140, 140), QColor(100, 160, 120));
+    // Blue-green: blue over the back, greener only low on the flank, where
+    // the yellow scale rims tint it.
+    fillBody(p, a.body, QColor(26, 80, 140), QColor(44, 124, 160), QColor(96, 156, 140));
     paintScaleRows(p, a.body, a.shape, 6.8, QColor(240, 200, 45, 230), 1.1);
     // The face is plainer and bluer than the scaled body.
     glow(p, a.body, {78, 126}, 42, QColor(70, 150, 200, 220));
     modelBody(p, a.body, a.caudal.base.x1(), QColor(20, 60, 80), 0.7);
-    blendFinRoots(p, a, QColor(44, 128, 136), 8);
+    blendFinRoots(p, a, QColor(44, 112, 164), 8);
     paintScaleRows(p, finRoots(a, 8), a.shape, 6.8, QColor(240, 200, 45, 150), 1.1);
     paintDisc(p, a.pectoral.base.center() + QPointF(-1, 0), 5, a.pectoral.base.length() * 0.7,
               QColor(20, 40, 90), blue, 2);
@@ -322,9 +334,11 @@ void paintRockAngelBeauty(QPainter &p, double w, double h)
     Livery look(yellow, yellow, QColor(200, 130, 0, 170), QColor(255, 230, 110, 200), yellow,
                 QColor(150, 110, 50), 6.5);
     look.lateral = withAlpha(look.line, 90);
-    const Build a = angel({{{58, 128}, 172, 112, 0.44, 0.7, 0.22, 0.52, 0.04, 0, 0.7},
-                           0.3,
-                           {14, 0.4},
+    // An oval rather than a disc: longer than the other angels, the soft
+    // fins rounded off behind rather than squared.
+    const Build a = angel({{{54, 128}, 180, 104, 0.42, 0.66, 0.22, 0.52, 0.04, 0.02, 0.75},
+                           0.27,
+                           {8, 0.34},
                            0,
                            TailKind::Lunate,
                            {42, 80},
@@ -394,7 +408,9 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.45, Floor::Rock, {24, 230}, 40, QColor(150, 150, 100),
                                {300, 226}, 170, QColor(120, 60, 140));
-    const AngelForm form{{{54, 128}, 176, 128, 0.42, 0.6, 0.2, 0.5, 0.14, 0, 0.8},
+    // Nearly as deep as long, the forehead climbing steeply from a short,
+    // blunt snout with a small mouth at its tip.
+    const AngelForm form{{{54, 128}, 176, 134, 0.45, 0.8, 0.2, 0.5, 0.1, 0.02, 0.8, 0.045, 0.5},
                          0.32,
                          {70, 0.62},
                          0.5,
@@ -459,7 +475,10 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
             // The pigment lies in the base of the scale, so it is densest
             // towards the front, where the scale before overlaps it, and
             // thins out into the pale rim without an edge of its own.
-            const double depth = fade * (0.6 + 0.4 * std::sin(n * 1.7 + row * 2.3));
+            // Some centres dense, some hardly there, in no order.
+            const double hash = std::sin(n * 12.99 + row * 78.23) * 43758.5;
+            const double depth = fade * (0.3 + 0.7 * (hash - std::floor(hash))) *
+                                 (1.0 - 0.45 * std::clamp(site.across, 0.0, 1.0));
             p.scale(1.0, 0.86);
             QRadialGradient pigment(QPointF(-d * 0.08, 0), d * 0.5, QPointF(-d * 0.16, 0));
             pigment.setColorAt(0, QColor(36, 40, 48, int(210 * depth)));

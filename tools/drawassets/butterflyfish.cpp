@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 // Butterflyfish: round, compressed, short pointed snouts, eye bars.
 
@@ -68,7 +69,7 @@ void paintSlants(QPainter &p, const Build &b, QColor colour, double width, bool 
 {
     const BodyShape &s = b.shape;
     for (int k = -7; k < 14; ++k) {
-        const double t = 0.08 + k * 0.065;
+        const double t = 0.08 + k * 0.065 + 0.01 * std::sin(k * 3.7 + 0.2);
         std::vector<QPointF> up;
         std::vector<QPointF> down;
         for (int i = 0; i <= 8; ++i) {
@@ -79,12 +80,25 @@ void paintSlants(QPainter &p, const Build &b, QColor colour, double width, bool 
             up.push_back(s.at(t + 0.32 * a - 0.05 * a * a + wander, -a));
             down.push_back(s.at(t + (chevron ? 0.3 : -0.24) * a + 0.03 * a * a - wander, a));
         }
-        // No two lines are quite as strong or as wide as the next.
+        // No two lines are quite as strong or as wide as the next; each is
+        // strongest over the mid-flank and fades out over the back and into
+        // the shadow of the belly, as pigment along a scale row does.
         const double weight = 0.75 + 0.3 * std::sin(k * 1.9 + 0.7);
         const QColor shade =
             withAlpha(colour, int(colour.alpha() * (0.7 + 0.3 * std::cos(k * 2.6))));
-        strokeInside(p, b.body, curveThrough(up), shade, width * weight);
-        strokeInside(p, b.body, curveThrough(down), shade, width * (1.7 - weight));
+        const Saved s(p);
+        p.setClipPath(b.body, Qt::IntersectClip);
+        p.setBrush(Qt::NoBrush);
+        for (const auto &[line, w, tail] :
+             {std::tuple{&up, weight, 0.35}, {&down, 1.7 - weight, 0.2}}) {
+            QLinearGradient fade(line->front(), line->back());
+            fade.setColorAt(0, withAlpha(shade, shade.alpha() * 3 / 4));
+            fade.setColorAt(0.3, shade);
+            fade.setColorAt(0.7, withAlpha(shade, int(shade.alpha() * (0.5 + tail))));
+            fade.setColorAt(1, withAlpha(shade, int(shade.alpha() * tail)));
+            p.setPen(QPen(QBrush(fade), width * w, Qt::SolidLine, Qt::RoundCap));
+            p.drawPath(curveThrough(*line));
+        }
     }
 }
 
@@ -274,9 +288,11 @@ void paintBandedButterfly(QPainter &p, double w, double h)
     fillBody(p, b.body, QColor(224, 224, 220), QColor(250, 250, 246), QColor(236, 236, 232));
     paintSlants(p, b, QColor(150, 150, 150, 70), 0.7, false);
     const QPainterPath all = b.body.united(b.dorsal.shape).united(b.anal.shape);
+    paintSpineRow(p, b.dorsal, b.body, white, QColor(120, 114, 108, 210));
     paintEyeBar(p, all, b.eye, band, 13);
     // The bands wrap round the disc: widest on the flank, narrowing and
-    // leaning back as they run up into the dorsal fin and down into the anal.
+    // leaning back as they run up into the dorsal fin, spines and all, and
+    // down into the anal.
     {
         const Saved saved(p);
         p.setClipPath(all, Qt::IntersectClip);
@@ -285,7 +301,6 @@ void paintBandedButterfly(QPainter &p, double w, double h)
         p.fillPath(bandAcross(b.shape, 0.83, {16, 22, 28, 30, 30, 26, 20}, 0.07, 0.03, -2.2, 2.1),
                    band);
     }
-    paintSpineRow(p, b.dorsal, b.body, white, QColor(120, 114, 108, 210));
     // A light rim only: a dark one would cut the fins off from the white body.
     modelBody(p, b.body, b.caudal.base.x1(), QColor(60, 60, 60, 110), 0.45);
     paintFront(p, b, look);

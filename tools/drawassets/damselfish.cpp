@@ -76,8 +76,12 @@ void paintBlueChromis(QPainter &p, double w, double h)
                             {62, 98},
                             0.62,
                             0.34});
-    paintShoal(p, d.body.united(d.caudal.shape), QColor(40, 110, 210, 120),
-               {{20, 20, 0.26}, {230, 10, 0.22}, {250, 170, 0.2}, {0, 160, 0.22}});
+    const QPainterPath farBack =
+        ribbon(curveThrough({d.shape.at(0.0, -0.7), d.shape.at(0.3, -1.1), d.shape.at(0.65, -1.08),
+                             d.shape.at(1.03, -0.78)}),
+               {4, 16, 19, 18, 16, 15});
+    paintShoal(p, d.body.united(d.caudal.shape).united(d.dorsal.shape), QColor(40, 110, 210, 120),
+               {{20, 20, 0.26}, {230, 10, 0.22}, {250, 170, 0.2}, {0, 160, 0.22}}, farBack);
     const QColor blue(30, 120, 245, 230);
     const QColor black(16, 20, 30);
     const Livery look(blue, blue, QColor(10, 50, 120, 140), QColor(120, 190, 255, 150), blue,
@@ -123,15 +127,16 @@ void paintSergeantMajor(QPainter &p, double w, double h)
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Open, {280, 252}, 76, QColor(180, 150, 100),
                                {30, 240}, 120, QColor(160, 70, 140));
     const Build d = damsel({{{52, 128}, 184, 114, 0.43, 0.72, 0.2, 0.54, 0.04, 0.02, 0.8},
-                            0.16,
-                            0.42,
-                            0.13,
+                            0.14,
+                            0.3,
+                            0.1,
                             {58, 104},
                             0.45,
                             0.32});
-    const Livery look(QColor(200, 200, 180, 215), QColor(200, 196, 150, 240),
-                      QColor(120, 120, 110, 150), QColor(230, 230, 220, 150),
-                      QColor(60, 60, 70, 230), QColor(210, 190, 90), 7.4);
+    // Dusky grey fins, only faintly yellow where the back is.
+    const Livery look(QColor(176, 180, 176, 205), QColor(168, 168, 150, 235),
+                      QColor(96, 98, 96, 150), QColor(230, 230, 220, 150), QColor(60, 60, 70, 230),
+                      QColor(200, 184, 100), 6.4);
     paintBackFins(p, d, look);
     edgeFin(p, d.caudal, QColor(40, 40, 45, 120), 2);
     fillBody(p, d.body, QColor(240, 205, 50), QColor(232, 234, 236), QColor(242, 244, 246), 0.45);
@@ -171,9 +176,8 @@ void paintSergeantMajor(QPainter &p, double w, double h)
     p.fillPath(dark, QColor(20, 24, 32, 235));
     // Grey scale edges on the pale skin; on the black bars only the sheen
     // of a scale's free edge shows.
-    paintScaleRows(p, d.body.subtracted(dark), d.shape, 7.5, QColor(120, 120, 110, 90), 0.7,
-                   ScaleStyle::Large);
-    paintScaleRows(p, dark, d.shape, 7.5, QColor(150, 160, 180, 22), 0.6, ScaleStyle::Large);
+    paintScaleRows(p, d.body.subtracted(dark), d.shape, 7.0, QColor(110, 110, 100, 110), 0.7);
+    paintScaleRows(p, dark, d.shape, 7.0, QColor(150, 160, 180, 26), 0.6);
     modelBody(p, d.body, d.caudal.base.x1(), QColor(70, 72, 80), 0.7);
     paintFront(p, d, look);
 }

@@ -132,10 +132,10 @@ void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris)
         QRectF(centre.x() - radius * 1.05, centre.y() - radius * 1.08, radius * 2.1, radius * 2.1),
         25 * 16, 130 * 16);
     p.setPen(Qt::NoPen);
-    // The cornea catches the light as a soft patch, and faintly below.
-    paintGlow(p, centre + QPointF(-0.3, -0.32) * radius, radius * 0.32, QColor(255, 255, 255, 190));
-    paintGlow(p, centre + QPointF(-0.3, -0.32) * radius, radius * 0.12, QColor(255, 255, 255, 200));
-    paintGlow(p, centre + QPointF(0.3, 0.45) * radius, radius * 0.3, QColor(255, 255, 255, 45));
+    // The flat cornea of a fish catches the light only as a small soft
+    // patch, never a glossy ball.
+    paintGlow(p, centre + QPointF(-0.28, -0.3) * radius, radius * 0.2, QColor(255, 255, 255, 120));
+    paintGlow(p, centre + QPointF(-0.28, -0.3) * radius, radius * 0.07, QColor(255, 255, 255, 130));
 }
 
 Fin fanFin(QPointF top, QPointF bottom, double length, double angle, double spread, double point,
@@ -230,81 +230,66 @@ void paintPectoral(QPainter &p, const QPainterPath &body, const Fin &f, QColor m
     const QPointF axis = mean - root;
     const double reach = std::max(1.0, std::hypot(axis.x(), axis.y()));
     const QPointF along = axis / reach;
-    // Across the fin, towards its upper, leading edge.
-    QPointF up = QPointF(axis.y(), -axis.x()) / reach;
-    if (up.y() > 0)
-        up = -up;
     const double half = std::max(2.0, f.base.length() / 2);
     // The flank under the root.
     const QColor flank = colourUnder(p, root + along * half * 0.3, membrane);
-    const QColor opaque = withAlpha(membrane, 255);
     {
-        // The fin stands a little off the flank and casts a soft shadow there.
-        const Saved shade(p);
-        p.setClipPath(body, Qt::IntersectClip);
-        for (int i = 1; i <= 3; ++i)
-            p.fillPath(QTransform::fromTranslate(0.7 * i, 1.1 * i).map(f.shape),
-                       QColor(0, 10, 30, 11));
         // Where the fin hinges on the body the flank darkens a little into
         // the hollow behind the gill opening, with no edge of its own.
-        QRadialGradient hollow(root + along * half * 0.2, half * 1.6);
-        hollow.setColorAt(0, QColor(0, 8, 24, 40));
+        const Saved shade(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        QRadialGradient hollow(root + along * half * 0.2, half * 1.5);
+        hollow.setColorAt(0, QColor(0, 8, 24, 34));
         hollow.setColorAt(1, QColor(0, 8, 24, 0));
         p.fillPath(body, hollow);
     }
-    {
-        const Saved s(p);
-        p.setClipPath(f.shape, Qt::IntersectClip);
-        // The membrane is thick and coloured near the body and thins out
-        // towards the free edge, which melts into what lies behind it.
-        QLinearGradient sheet(root, root + axis * 1.15);
-        // At the root it takes the colour of the flank it grows from.
-        sheet.setColorAt(0, blend(flank, opaque, 0.12));
-        sheet.setColorAt(0.12, withAlpha(membrane, std::max(membrane.alpha(), 190)));
-        sheet.setColorAt(0.4, withAlpha(membrane, int(membrane.alpha() * 0.62)));
-        sheet.setColorAt(0.85, withAlpha(membrane.lighter(115), int(membrane.alpha() * 0.28)));
-        sheet.setColorAt(1, withAlpha(membrane.lighter(120), int(membrane.alpha() * 0.12)));
-        p.fillPath(f.shape, sheet);
-        // Lit along the leading edge and shadowed along the trailing one, as the
-        // flank behind it is.
-        QLinearGradient turn(root + up * reach * 0.45, root - up * reach * 0.45);
-        turn.setColorAt(0, QColor(255, 255, 255, 40));
-        turn.setColorAt(0.45, QColor(255, 255, 255, 0));
-        turn.setColorAt(1, QColor(0, 8, 24, 45));
-        p.fillPath(f.shape, turn);
-        // Soft rays fanning from the base, fading out before the edge, the
-        // leading one stoutest.
-        const int count = int(tips.size());
-        for (int i = 0; i < count; ++i) {
-            const QPointF from = f.base.pointAt((i + 0.5) / count) - along * half * 0.15;
-            const QPointF to = tips[i] + (tips[i] - from) * 0.06;
-            QLinearGradient fade(from, to);
-            fade.setColorAt(0, withAlpha(ray, int(ray.alpha() * 0.85)));
-            fade.setColorAt(0.7, withAlpha(ray, int(ray.alpha() * 0.35)));
-            fade.setColorAt(1, withAlpha(ray, 0));
-            p.setPen(QPen(QBrush(fade), i == 0 ? 0.95 : 0.5, Qt::SolidLine, Qt::RoundCap));
-            p.drawLine(from, to);
-            if (i + 1 < count) {
-                // Between two rays the membrane folds and catches a little light.
-                const QPointF mid = (from + f.base.pointAt((i + 1.5) / count)) / 2;
-                const QPointF end = (tips[i] + tips[i + 1]) / 2;
-                QLinearGradient glint(mid, end);
-                glint.setColorAt(0, QColor(255, 255, 255, 0));
-                glint.setColorAt(0.4, QColor(255, 255, 255, 22));
-                glint.setColorAt(1, QColor(255, 255, 255, 0));
-                p.setPen(QPen(QBrush(glint), 0.7));
-                p.drawLine(mid, end);
-            }
-        }
+    const Saved s(p);
+    p.setClipPath(f.shape, Qt::IntersectClip);
+    // A living pectoral is nearly clear: only its fleshy base is coloured,
+    // and the membrane beyond it is a faint tint through which the flank's
+    // markings show, thinning to nothing well before the rays end. A fin
+    // given a near-opaque colour is pigmented (the Queen Angelfish's
+    // yellow) and keeps more of it out towards the edge.
+    const double pigment = std::clamp((membrane.alpha() - 185) / 65.0, 0.0, 1.0);
+    const auto tint = [&](double clear, double pigmented) {
+        return withAlpha(membrane, int(membrane.alpha() * (clear + (pigmented - clear) * pigment)));
+    };
+    QRadialGradient sheet(root - along * half * 0.2, reach * 1.2);
+    sheet.setColorAt(0, withAlpha(blend(flank, membrane.darker(125), 0.55), 235));
+    sheet.setColorAt(
+        0.14, withAlpha(blend(flank, membrane, 0.6 + 0.4 * pigment), 150 + int(90 * pigment)));
+    sheet.setColorAt(0.3, tint(0.22, 0.8));
+    sheet.setColorAt(0.7, tint(0.08, 0.5));
+    sheet.setColorAt(1, tint(0, 0.15));
+    p.fillPath(f.shape, sheet);
+    // The rays: fine, jointed, each set a little differently, seen mostly
+    // near the base and lost in the water towards the edge, the leading
+    // one stoutest. They, not an outline, give the fin its shape.
+    const int count = int(tips.size());
+    for (int i = 0; i < count; ++i) {
+        const QPointF from = f.base.pointAt((i + 0.5) / count) - along * half * 0.1;
+        const QPointF d = tips[i] - from;
+        const double len = std::max(1e-9, std::hypot(d.x(), d.y()));
+        const QPointF side = QPointF(-d.y(), d.x()) / len;
+        const double sway = len * 0.035 * std::sin(i * 2.3 + 0.7);
+        const double strength = i == 0 ? 1.0 : 0.7 + 0.2 * std::sin(i * 1.9);
+        QLinearGradient fade(from, tips[i]);
+        fade.setColorAt(0, withAlpha(ray, int(ray.alpha() * 0.8 * strength)));
+        fade.setColorAt(0.55, withAlpha(ray, int(ray.alpha() * 0.32 * strength)));
+        fade.setColorAt(1, withAlpha(ray, 0));
+        p.setPen(QPen(QBrush(fade), i == 0 ? 0.75 : 0.42, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(curve(from, from + d * 0.5 + side * sway, tips[i]));
     }
-    // The free edge is thinnest, a fine rim where the ray tips bind the
-    // membrane, seen most plainly along the leading edge.
-    QLinearGradient rim(root + up * reach * 0.5, root - up * reach * 0.5);
-    rim.setColorAt(0, withAlpha(ray, int(ray.alpha() * 0.75)));
-    rim.setColorAt(1, withAlpha(ray, int(ray.alpha() * 0.25)));
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QBrush(rim), 0.45, Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(f.edge);
+    // The leading edge alone catches a thread of light.
+    if (count > 0) {
+        const QPointF from = f.base.pointAt(0.5 / count);
+        QLinearGradient glint(from, tips.front());
+        glint.setColorAt(0, QColor(255, 255, 255, 50));
+        glint.setColorAt(1, QColor(255, 255, 255, 0));
+        p.setPen(QPen(QBrush(glint), 0.4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(from - QPointF(0, 0.5), tips.front() - QPointF(0, 0.5));
+    }
 }
 
 void paintPelvicPair(QPainter &p, const Fin &f, QColor membrane, QColor ray)
@@ -392,7 +377,8 @@ std::vector<ScaleSite> scaleSites(const BodyShape &shape, double size, int rows)
             // towards the fins along back and belly and down the stalk.
             const double head = 0.55 + 0.45 * std::clamp((t - 0.16) / 0.3, 0.0, 1.0);
             const double stalk = 1.0 - 0.4 * std::clamp((t - 0.7) / 0.3, 0.0, 1.0);
-            const double local = std::max(0.4, (1.0 - 0.5 * across * across) * head * stalk);
+            const double side = across > 0 ? 0.62 : 0.5;
+            const double local = std::max(0.4, (1.0 - side * across * across) * head * stalk);
             // No two scales quite alike in size or set.
             const double vary = 1.0 + 0.08 * std::sin(n * 2.1 + row * 1.7);
             const double d = std::min(size * local, gap * 1.75) * vary;
@@ -413,18 +399,29 @@ void paintScaleRows(QPainter &p, const QPainterPath &area, const BodyShape &shap
     const Saved s(p);
     p.setClipPath(area, Qt::IntersectClip);
     p.setBrush(Qt::NoBrush);
-    const int rows = int(std::ceil(area.boundingRect().height() / (size * 0.62)));
+    // Counted from the whole body, not the area, so that the rows laid over
+    // two parts of one body meet without a seam.
+    const int rows = int(std::ceil(shape.depth / (size * 0.62)));
     for (const ScaleSite &site : scaleSites(shape, size, rows)) {
         const double t = site.along;
         const int row = site.row;
         const double d = site.length;
         const double h = site.height;
-        const double fade = std::clamp((t - 0.18) / 0.16, 0.0, 1.0) *
-                            (1.0 - 0.65 * std::min(1.0, std::abs(site.across)));
+        // Lit from above, the scales show plainest over the upper flank,
+        // a little less along the back as it turns away, and sink into the
+        // shadow of the belly until they can hardly be seen.
+        const double a = site.across;
+        const double shade = a < 0 ? 1.0 - 0.35 * std::min(1.0, -a) * std::min(1.0, -a)
+                                   : 1.0 - 0.92 * std::min(1.0, a / 1.05);
+        const double fade = std::clamp((t - 0.18) / 0.16, 0.0, 1.0) * std::max(0.0, shade) *
+                            (1.0 - 0.35 * std::clamp((t - 0.85) / 0.15, 0.0, 1.0));
+        // How much of the light from above the scale's free edge catches.
+        const double lit = std::clamp(0.5 - a * 0.6, 0.0, 1.0);
         // No two scale edges catch the light alike, and each pocket has
         // a lit rim in front of the dark edge of the scale before it.
         const double catchLight = 0.6 + 0.4 * std::sin(t * 97.0 + row * 2.3);
         const int alpha = int(rim.alpha() * fade * catchLight);
+        const int shine = int(std::min(255.0, rim.alpha() * fade * (0.3 + 0.7 * lit)));
         const Saved one(p);
         p.translate(site.centre);
         p.rotate(site.angle);
@@ -438,7 +435,7 @@ void paintScaleRows(QPainter &p, const QPainterPath &area, const BodyShape &shap
             p.setPen(QPen(withAlpha(rim, alpha * 3 / 5), width * 0.7, Qt::SolidLine, Qt::RoundCap));
             p.drawArc(edge, -50 * 16, 100 * 16);
             p.setPen(
-                QPen(QColor(255, 255, 255, alpha / 6), width * 1.8, Qt::SolidLine, Qt::RoundCap));
+                QPen(QColor(255, 255, 255, shine / 5), width * 1.8, Qt::SolidLine, Qt::RoundCap));
             p.drawArc(QRectF(-d * 0.68, -h * 0.5, d, h), -40 * 16, 80 * 16);
             break;
         case ScaleStyle::Fine:
@@ -452,11 +449,20 @@ void paintScaleRows(QPainter &p, const QPainterPath &area, const BodyShape &shap
         case ScaleStyle::Large: {
             // Large scales each show whole: a pigmented margin round the
             // free edge, a shadow where it overlaps the next, a lit centre.
-            paintGlow(p, QPointF(-d * 0.12, -h * 0.1), d * 0.42, QColor(255, 255, 255, alpha / 5));
-            p.setPen(QPen(withAlpha(rim, alpha / 3), width * 3.2, Qt::SolidLine, Qt::FlatCap));
-            p.drawArc(edge.adjusted(d * 0.06, h * 0.06, -d * 0.06, -h * 0.06), -75 * 16, 150 * 16);
-            p.setPen(QPen(withAlpha(rim, alpha), width * 0.9, Qt::SolidLine, Qt::RoundCap));
-            p.drawArc(edge, -80 * 16, 160 * 16);
+            // Each lies at its own slight tilt and holds its own tone, so
+            // no two repeat.
+            const double hash = std::sin(site.index * 12.99 + row * 78.23) * 43758.5;
+            const double own = hash - std::floor(hash);
+            const int span = int((140 + 30 * own) * 16);
+            p.fillPath(oval(QPointF(0, 0), d * 0.46, h * 0.46),
+                       own < 0.5 ? QColor(0, 8, 24, int(alpha * (0.5 - own) * 0.25))
+                                 : QColor(255, 255, 255, int(shine * (own - 0.5) * 0.22)));
+            paintGlow(p, QPointF(-d * 0.12, -h * 0.1), d * 0.42, QColor(255, 255, 255, shine / 5));
+            p.setPen(QPen(withAlpha(rim, alpha / 4), width * 3.0, Qt::SolidLine, Qt::FlatCap));
+            p.drawArc(edge.adjusted(d * 0.06, h * 0.06, -d * 0.06, -h * 0.06), -span / 2, span);
+            p.setPen(QPen(withAlpha(rim, alpha * (7 + int(own * 3)) / 10), width * 0.9,
+                          Qt::SolidLine, Qt::RoundCap));
+            p.drawArc(edge, -span / 2 - 80, span + 160);
             p.setPen(QPen(QColor(0, 8, 24, alpha / 4), width * 1.4, Qt::SolidLine, Qt::RoundCap));
             p.drawArc(edge.translated(d * 0.12, 0), -60 * 16, 120 * 16);
             break;

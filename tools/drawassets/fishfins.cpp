@@ -41,21 +41,32 @@ void paintRay(QPainter &p, QPointF root, QPointF tip, QColor colour, double widt
     const double len = std::max(1e-9, std::hypot(d.x(), d.y()));
     const QPointF side = QPointF(-d.y(), d.x()) / len;
     const QPointF split = root + d * 0.62;
+    // No ray runs quite straight: each bends a little its own way.
+    const QPointF sway = side * len * 0.03 * std::sin(root.x() * 0.37 + root.y() * 0.11);
     QLinearGradient fade(root, tip);
     fade.setColorAt(0, colour);
     fade.setColorAt(0.6, withAlpha(colour, colour.alpha() * 3 / 4));
     fade.setColorAt(1, withAlpha(colour, colour.alpha() / 5));
     QPainterPath stem(root - side * width * 0.55);
-    stem.quadTo(root + d * 0.3 - side * width * 0.4, split - side * width * 0.22);
+    stem.quadTo(root + d * 0.3 + sway - side * width * 0.4, split - side * width * 0.22);
     stem.lineTo(split + side * width * 0.22);
-    stem.quadTo(root + d * 0.3 + side * width * 0.4, root + side * width * 0.55);
+    stem.quadTo(root + d * 0.3 + sway + side * width * 0.4, root + side * width * 0.55);
     stem.closeSubpath();
     p.fillPath(stem, fade);
+    // A soft ray is jointed: short pale joints, closer together towards its tip.
+    if (len > 14) {
+        p.setPen(QPen(withAlpha(fold.isValid() ? fold : colour.lighter(160), 45), width * 0.3));
+        for (double u = 0.2; u < 0.9; u += 0.16 * (1.0 - u * 0.6)) {
+            const QPointF at = root + d * u + sway * (2.0 * u * (1.0 - u)) * 2.0;
+            p.drawLine(at - side * width * 0.45, at + side * width * 0.45);
+        }
+    }
     const double apart = std::min(len * 0.05, width * 1.6);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QBrush(fade), width * 0.32, Qt::SolidLine, Qt::RoundCap));
     for (const double k : {-1.0, 1.0})
-        p.drawPath(curve(split, split + d * 0.2 + side * apart * 0.4 * k, tip + side * apart * k));
+        p.drawPath(curve(split + sway * 0.5, split + d * 0.2 + side * apart * 0.4 * k,
+                         tip + side * apart * k));
     if (fold.isValid()) {
         p.setPen(QPen(withAlpha(fold, 60), width * 0.5, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(root + side * width * 1.1, root + d * 0.8 + side * width * 1.1);
@@ -190,7 +201,10 @@ void paintMembrane(QPainter &p, const Fin &f, QColor membrane, QColor ray, int r
         const QPointF root = f.base.pointAt((i + 0.5) / count);
         const QPointF d = tips[i] - root;
         const double len = std::max(1e-9, std::hypot(d.x(), d.y()));
-        const QPointF side = QPointF(-d.y(), d.x()) / len * std::clamp(len * 0.045, 0.6, 1.2);
+        // Each spine a little stouter or slighter than the next.
+        const double stout = 0.85 + 0.3 * std::pow(std::sin(i * 1.9 + 0.6), 2);
+        const QPointF side =
+            QPointF(-d.y(), d.x()) / len * std::clamp(len * 0.045, 0.6, 1.2) * stout;
         QPainterPath spine(root - side);
         spine.quadTo(root + d * 0.6 - side * 0.55, tips[i]);
         spine.quadTo(root + d * 0.6 + side * 0.55, root + side);
@@ -264,12 +278,17 @@ Fin spinyFin(QPointF front, const std::vector<QPointF> &edge, QPointF rear, int 
                    wanted)
             ++sample;
         reached = double(sample) / samples;
-        f.tips.push_back(guide.pointAtPercent(reached));
+        // Spines grow unevenly: some stand a little short of the fin's line.
+        const QPointF tip = guide.pointAtPercent(reached);
+        const QPointF root = f.base.pointAt(wanted);
+        const double shortfall = i == 0 ? 0.0 : 0.09 * std::pow(std::sin(i * 2.7 + 1.3), 2);
+        f.tips.push_back(tip + (root - tip) * shortfall);
     }
-    // The soft rays share out what is left of the edge.
+    // The soft rays share out what is left of the edge, not quite evenly.
     for (int i = stiff; i < count; ++i) {
-        const double share =
+        const double even =
             stiff > 0 ? double(i - stiff + 1) / (count - stiff + 0.6) : (i + 0.5) / count;
+        const double share = std::clamp(even + 0.22 / count * std::sin(i * 2.3 + 0.8), 0.0, 1.0);
         f.tips.push_back(guide.pointAtPercent(reached + (1.0 - reached) * share));
     }
 

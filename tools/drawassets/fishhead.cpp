@@ -54,7 +54,7 @@ void paintPlate(QPainter &p, const QPainterPath &front, const QPainterPath &rim,
     const QColor edge = withAlpha(line, int(line.alpha() * std::min(0.8, 0.35 + 0.35 * weight)));
     fade.setColorAt(0, withAlpha(edge, 0));
     fade.setColorAt(0.25, edge);
-    fade.setColorAt(0.75, edge);
+    fade.setColorAt(0.65, edge);
     fade.setColorAt(1, withAlpha(edge, 0));
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QBrush(fade), 0.45 + 0.25 * weight, Qt::SolidLine, Qt::RoundCap));
@@ -105,8 +105,10 @@ void paintGillCover(QPainter &p, const QPainterPath &body, const BodyShape &shap
     case Opercle::Perch:
         opercle = {b.at(gill - 0.05, -0.62), b.at(gill - 0.005, -0.3), b.at(gill, 0.05),
                    b.at(gill - 0.025, 0.45), b.at(gill - 0.055, 0.72)};
-        preopercle = {b.at(pre, -0.12), b.at(pre + 0.005, 0.25), b.at(pre - 0.01, 0.46),
-                      b.at(pre - 0.035, 0.57), b.at(pre - 0.07, 0.62)};
+        // The lower limb turns forward only a little: a long forward hook
+        // under the eye reads as a smiling mouth.
+        preopercle = {b.at(pre, -0.12), b.at(pre + 0.006, 0.25), b.at(pre - 0.004, 0.46),
+                      b.at(pre - 0.02, 0.57), b.at(pre - 0.04, 0.62)};
         break;
     case Opercle::Serrate:
         // A flat spine at the opercle's upper rear angle, and a preopercle
@@ -220,7 +222,7 @@ void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, 
     const QPointF end = tip + QPointF(mouth, mouth * 0.22);
     const QPointF sag(0, mouth * 0.05);
     const QPointF mid = (tip + end) / 2 + sag;
-    const double lip = std::clamp(mouth * 0.14, 0.9, 2.6);
+    const double lip = std::clamp(mouth * 0.14, 0.9, 3.0);
     if (mouth < shape.depth * 0.1) {
         // A small terminal mouth, closed: the lips are part of the snout's
         // outline, and show only as the gape between them, the upper lip's
@@ -336,7 +338,7 @@ void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, 
             if (c.lightness() > skin.lightness())
                 skin = c;
         }
-        skin = skin.darker(108);
+        skin = skin.darker(116);
         const Saved proud(p);
         p.setClipping(false);
         const struct
@@ -361,8 +363,19 @@ void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, 
                lip * 0.45);
     }
     stroke(p, lining.isValid() ? curve(tip, (tip * 2 + end) / 3, tip + (end - tip) * 0.47) : gape,
-           withAlpha(line, 210), std::clamp(mouth * 0.08, 0.8, 1.4));
+           withAlpha(line, 220), std::clamp(mouth * 0.08, 0.8, 1.8));
     if (mouth > 6) {
+        // The lower jaw is a bone of its own: its edge runs back under the
+        // chin from behind the lower lip and rises to the corner, shaded
+        // below where the throat turns under, lit along the jaw above.
+        const QPainterPath chin =
+            curve(tip + QPointF(lip * 0.6, lip * 2.9), (tip + end) / 2 + QPointF(0, mouth * 0.3),
+                  end + QPointF(mouth * 0.12, mouth * 0.1));
+        stroke(p, QTransform::fromTranslate(0, lip * 0.5).map(chin), QColor(0, 8, 24, 55),
+               lip * 0.9);
+        stroke(p, chin, withAlpha(line, 130), 0.85);
+        stroke(p, QTransform::fromTranslate(0, -lip * 0.45).map(chin), QColor(255, 255, 255, 50),
+               0.6);
         const QPointF hinge = end + QPointF(mouth * 0.06, -mouth * 0.05);
         QPainterPath bone(tip + QPointF(mouth * 0.3, -lip * 0.6));
         bone.quadTo(end + QPointF(-mouth * 0.25, -mouth * 0.22), hinge + QPointF(0, -mouth * 0.2));

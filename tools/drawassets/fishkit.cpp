@@ -108,7 +108,11 @@ QPointF BodyShape::at(double along, double across) const
     const double top = full * back + hump * depth * bump(t, deepestAt * 0.55, 0.2) * headRise;
     const double bottom = full * (1.0 - back) + belly * depth * bump(t, 0.45, 0.22);
     const double y = across < 0 ? -top * -across : bottom * across;
-    return QPointF(snout.x() + length * t, snout.y() + y);
+    // The midline arches up towards the middle of the body and the tail
+    // swings down behind it; the snout stays where it is.
+    const auto sway = [](double u) { return 4.0 * (u - 0.42) * (u - 0.42) - 0.16 * (1.0 - u); };
+    const double arch = bend * length * (sway(t) - sway(0));
+    return QPointF(snout.x() + length * t, snout.y() + y + arch);
 }
 
 QPainterPath bodyOutline(const BodyShape &shape)

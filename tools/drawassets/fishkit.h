@@ -102,6 +102,8 @@ struct BodyShape
                              // share of the length; the profile dips in behind it
     double brow = 0.0;       // 0 a head rounded alike above and below, 1 a forehead
                              // that climbs steep and straight from a small blunt snout
+    double bend = 0.0;       // how far the midline arches up between snout and tail,
+                             // as a share of the length: a fish flexing as it swims
 
     // A point `along` the length (0 snout, 1 tail root) and `across` the body
     // (-1 on the back, 0 on the midline, 1 on the belly), to place fins,
@@ -322,9 +324,10 @@ struct Distant
     double scale = 1;
 };
 
-// Far-off copies of `fish` in one hazy `colour`, a shoal behind the fish.
+// Far-off copies of `fish` in one hazy `colour`, a shoal behind the fish,
+// shaded as bodies, with an eye and the species' `marks` darker.
 void paintShoal(QPainter &p, const QPainterPath &fish, QColor colour,
-                std::initializer_list<Distant> copies);
+                std::initializer_list<Distant> copies, const QPainterPath &marks = {});
 
 // An ellipse `rx` by `ry` filled with `fill`, ringed by `rim` `rimWidth` wide
 // (eye spots, false eyes, scalpels, rings round the eye).

@@ -95,14 +95,30 @@ void paintPorkfish(QPainter &p, double w, double h)
         // The stripes start behind the second bar, following its slant.
         behindBars.addPolygon(QPolygonF({s.at(0.48, -1.6), s.at(0.36, 0.45), s.at(0.3, 1.6),
                                          QPointF(320, 240), QPointF(320, 0)}));
-        // Yellow stripes take turns with blue-grey ones between them.
+        // Yellow stripes take turns with blue-grey ones between them. They
+        // run lengthwise: those high on the body follow the curve of the
+        // back, those lower down lie nearly level, and each ends where the
+        // body's outline cuts it off rather than crowding into the stalk.
+        const auto stripe = [&](double across, std::initializer_list<double> widths) {
+            const double follow = std::clamp(0.9 - (across + 0.9) * 0.55, 0.1, 0.9);
+            const double backAt = s.at(0.4, -1).y();
+            std::vector<QPointF> spine;
+            for (int k = 0; k <= 14; ++k) {
+                const double t = 0.3 + 0.72 * k / 14.0;
+                const double rise = (s.at(std::min(t, 1.0), -1).y() - backAt) * follow;
+                spine.push_back(
+                    QPointF(s.at(t, 0).x(), s.at(0.4, across).y() + rise +
+                                                0.5 * std::sin(t * 19.0 + across * 7.0)));
+            }
+            return ribbon(curveThrough(spine), widths).intersected(body.intersected(behindBars));
+        };
         for (int i = 0; i < 8; ++i)
-            p.fillPath(stripeAlong(s, -0.74 + i * 0.24, 0.3, 1.0, {2.0, 3.2, 3.6, 3.2, 2.2})
-                           .intersected(body.intersected(behindBars)),
+            p.fillPath(stripe(-0.74 + i * 0.24 + 0.025 * std::sin(i * 2.1),
+                              {2.0, 3.0, 3.2, 3.0, 2.6, 2.2}),
                        QColor(96, 128, 168, 190));
         for (int i = 0; i < 9; ++i)
-            p.fillPath(stripeAlong(s, -0.86 + i * 0.24, 0.3, 1.0, {3.0, 4.5, 5.0, 4.6, 3.4}, 0.02)
-                           .intersected(body.intersected(behindBars)),
+            p.fillPath(stripe(-0.86 + i * 0.24 + 0.02 * std::sin(i * 1.3 + 0.5),
+                              {3.0, 4.5, 5.0, 4.6, 4.2, 3.6}),
                        yellow);
         const Saved saved(p);
         p.setClipPath(body, Qt::IntersectClip);
@@ -140,26 +156,45 @@ void paintFrenchGrunt(QPainter &p, double w, double h)
         const auto lateral = [](double t) { return -0.4 + 0.3 * t * t; };
         const Saved saved(p);
         p.setClipPath(body, Qt::IntersectClip);
-        // Above the lateral line two bold stripes run level with the back.
-        for (const double across : {-0.9, -0.72, -0.54})
-            p.fillPath(stripeAlong(s, across, 0.03, 1.0, {2.4, 3.6, 4.0, 4.0, 3.8, 3.2, 2.2}),
-                       yellow);
-        // Below it a few slant up towards the tail, and where they reach the
-        // line they bend back along it and run into the lower level stripe.
+        // Each stripe is pigment with a darker bronze edge that softens into
+        // the blue-white between, and no two are quite as wide.
+        const auto paintStripe = [&](const QPainterPath &spine, double wide) {
+            const auto band = [&](double f) {
+                const double w = wide * f;
+                return ribbon(spine,
+                              {2.2 * w, 3.4 * w, 3.9 * w, 4.0 * w, 3.7 * w, 3.1 * w, 2.1 * w});
+            };
+            p.fillPath(band(1.4), QColor(200, 140, 30, 60));
+            p.fillPath(band(1.22), QColor(214, 160, 30, 120));
+            p.fillPath(band(1.08), yellow);
+        };
+        // Above the lateral line the stripes run level with the back.
+        for (const double across : {-0.9, -0.72, -0.54}) {
+            std::vector<QPointF> spine;
+            for (int k = 0; k <= 16; ++k) {
+                const double t = 0.03 + 0.97 * k / 16.0;
+                spine.push_back(s.at(t, across + 0.015 * std::sin(t * 17.0 + across * 9.0)));
+            }
+            paintStripe(curveThrough(spine), 0.9 + 0.15 * std::sin(across * 21.0));
+        }
+        // Below it a few slant up towards the tail, each at its own slope and
+        // wavering a little, and where they reach the line they bend back
+        // along it and run into the lower level stripe.
         for (int k = 0; k < 8; ++k) {
-            double t = -0.12 + k * 0.12;
+            double t = -0.12 + k * 0.12 + 0.025 * std::sin(k * 2.3);
             double across = 1.15;
+            const double slope = 2.2 + 0.35 * std::sin(k * 1.7 + 0.4);
             std::vector<QPointF> stripe;
             while (t < 1.0 && across > lateral(t)) {
-                stripe.push_back(s.at(std::max(0.0, t), across));
+                stripe.push_back(s.at(std::max(0.0, t), across + 0.03 * std::sin(t * 29.0 + k)));
                 t += 0.03;
-                across -= 0.03 * 2.2;
+                across -= 0.03 * slope;
             }
             if (t > 1.0 || stripe.size() < 2)
                 continue;
             for (int i = 1; i <= 4 && t + 0.04 * i < 1.0; ++i)
                 stripe.push_back(s.at(t + 0.04 * i, lateral(t) + (-0.54 - lateral(t)) * i / 4.0));
-            p.fillPath(ribbon(curveThrough(stripe), {2.4, 3.6, 4.0, 4.0, 3.8, 3.2, 2.4}), yellow);
+            paintStripe(curveThrough(stripe), 0.85 + 0.25 * std::abs(std::sin(k * 2.9 + 0.3)));
         }
         std::vector<QPointF> line;
         for (double t = 0.22; t <= 1.0; t += 0.05)

@@ -34,7 +34,8 @@ struct Wrasse
     double lift = 0.16; // height of the dorsal and anal fins, as a share of the depth
     double pectoralAt = 0.37;
     QPointF eye{0.2, -0.42};
-    QColor pectoralTip{}; // a dark tip on the pectoral fin; none if invalid
+    QColor pectoralTip{};   // a dark tip on the pectoral fin; none if invalid
+    bool ownScales = false; // the species lays its own scale rows with its marks
 };
 
 struct WrasseParts
@@ -64,16 +65,22 @@ void paintWrasse(QPainter &p, const Wrasse &f,
     paintFin(p, parts.tail, f.fin, f.ray, 16);
     // The long dorsal and anal fins are thin membrane: clearer out towards
     // their edges, so the water shows through between the rays.
-    paintSheerFin(p, parts.dorsal, f.fin, f.ray, 0);
-    paintSheerFin(p, parts.anal, f.fin, f.ray, 0);
+    // A parrotfish's are thicker and carry the body's colour out to the edge.
+    const bool parrot = f.beak.alpha() > 0;
+    for (const Fin *fin : {&parts.dorsal, &parts.anal}) {
+        if (parrot)
+            paintFin(p, *fin, f.fin, f.ray, 0);
+        else
+            paintSheerFin(p, *fin, f.fin, f.ray, 0);
+    }
     parts.body = bodyOutline(s);
     fillBody(p, parts.body, f.back, f.flank, f.belly);
     // A parrotfish's scales are large and plain to see; a wrasse's smaller,
     // showing only as soft edges.
-    const bool parrot = f.beak.alpha() > 0;
-    paintScaleRows(p, parts.body, s, std::max(8.0, s.depth * (parrot ? 0.15 : 0.115)),
-                   withAlpha(f.back.darker(150), parrot ? 110 : 95), 0.9,
-                   parrot ? ScaleStyle::Large : ScaleStyle::Crescent);
+    if (!f.ownScales)
+        paintScaleRows(p, parts.body, s, std::max(8.0, s.depth * (parrot ? 0.15 : 0.115)),
+                       withAlpha(f.back.darker(150), parrot ? 90 : 95), 0.9,
+                       parrot ? ScaleStyle::Large : ScaleStyle::Crescent);
     marks(parts);
 
     modelBody(p, parts.body, parts.tail.base.x1() + 2, f.back.darker(200));
@@ -131,10 +138,13 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
               QColor(120, 60, 140));
     canvas.faceRight();
     const QColor green(40, 170, 120);
-    const Wrasse wrasse(BodyShape{{34, 124}, 216, 66, 0.3, 0.78, 0.26, 0.54, 0.08, 0.04, 0.9},
-                        green.darker(140), green, QColor(140, 220, 180), QColor(60, 150, 150, 225),
-                        QColor(20, 80, 90, 140), Qt::transparent, QColor(210, 90, 80), {42, 70},
-                        0.22, 0.3, 0.52, 0.2, 0.26, {0.12, -0.4}, QColor(10, 20, 40, 230));
+    // Slender and tapering all the way back to a narrow stalk, the body
+    // flexing a little as the fish rows along with its pectorals.
+    const Wrasse wrasse(
+        BodyShape{{34, 122}, 216, 68, 0.3, 0.78, 0.19, 0.54, 0.08, 0.05, 1.0, 0, 0, 0.035},
+        green.darker(140), green, QColor(140, 220, 180), QColor(60, 150, 150, 225),
+        QColor(20, 80, 90, 140), Qt::transparent, QColor(210, 90, 80), {42, 70}, 0.22, 0.3, 0.52,
+        0.2, 0.26, {0.12, -0.4}, QColor(10, 20, 40, 230));
     const BodyShape &s = wrasse.shape;
     paintWrasse(p, wrasse, [&](const WrasseParts &parts) {
         edgeFin(p, parts.tail, QColor(20, 60, 90), 5);
@@ -188,9 +198,13 @@ void paintHogfish(QPainter &p, double w, double h)
         const Saved outside(p);
         p.setClipPath(water.subtracted(parts.body), Qt::IntersectClip);
         const auto root = [&](int i) { return dorsal.base.pointAt((i + 0.5) / count); };
-        const QPointF lean = QPointF(0.55, -1) / std::hypot(0.55, 1.0);
+        // They fan apart as they rise, the first nearly upright and each
+        // behind it leaning further back, so that all three stand clear.
         const auto spineEnd = [&](int i) {
-            return i < 3 ? root(i) + lean * (80.0 - 12.0 * i) : dorsal.tips[size_t(i)];
+            if (i >= 3)
+                return dorsal.tips[size_t(i)];
+            const QPointF lean(0.22 + 0.36 * i, -1);
+            return root(i) + lean / std::hypot(lean.x(), lean.y()) * (74.0 - 5.0 * i);
         };
         const QColor spineColour(176, 104, 104);
         for (int i = 2; i >= 0; --i) {
@@ -213,7 +227,7 @@ void paintHogfish(QPainter &p, double w, double h)
             QLinearGradient ray(a, end);
             ray.setColorAt(0, withAlpha(spineColour, 230));
             ray.setColorAt(1, withAlpha(spineColour.lighter(115), 170));
-            p.fillPath(ribbon(curve(a, (a + end) / 2 + QPointF(-1.2, 0), end), {1.9, 1.2, 0.4}),
+            p.fillPath(ribbon(curve(a, (a + end) / 2 + QPointF(-1.2, 0), end), {2.3, 1.5, 0.5}),
                        ray);
         }
         p.setClipping(false);
@@ -270,13 +284,24 @@ void paintBlueParrotfish(QPainter &p, double w, double h)
     const Canvas canvas(p, w, h);
     paintReef(p, 0.35, 0, 0, {240, 252}, 80, QColor(180, 150, 90), {20, 240}, 110,
               QColor(150, 70, 130));
-    paintWrasse(
-        p,
-        Wrasse(BodyShape{{26, 136}, 226, 96, 0.42, 0.9, 0.26, 0.58, 0.2, 0.02, 0.85},
-               QColor(74, 132, 206), QColor(116, 170, 228), QColor(170, 206, 240),
-               QColor(110, 160, 220, 230), QColor(60, 100, 170, 140), QColor(172, 206, 238),
-               QColor(230, 200, 110), {62, 130}, 0.36),
-        [&](const WrasseParts &parts) { edgeFin(p, parts.tail, QColor(190, 220, 250, 170), 3); });
+    // Long tail lobes streaming out behind a deep crescent.
+    const Wrasse blue(BodyShape{{26, 136}, 226, 98, 0.42, 0.95, 0.26, 0.58, 0.3, 0.02, 0.85},
+                      QColor(74, 132, 206), QColor(116, 170, 228), QColor(170, 206, 240),
+                      QColor(110, 160, 220, 230), QColor(60, 100, 170, 140), QColor(172, 206, 238),
+                      QColor(230, 200, 110), {72, 150}, 0.44);
+    const BodyShape &s = blue.shape;
+    paintWrasse(p, blue, [&](const WrasseParts &parts) {
+        edgeFin(p, parts.tail, QColor(190, 220, 250, 170), 3);
+        // The rounded bony hump of an old fish overhangs the beak: lit on
+        // its crown, darker under its brow above the mouth, and the head in
+        // front of the scales plain, bare skin.
+        const Saved saved(p);
+        p.setClipPath(parts.body, Qt::IntersectClip);
+        paintGlow(p, s.at(0.1, -0.75), s.depth * 0.3, QColor(200, 226, 250, 110));
+        paintGlow(p, s.at(0.04, -0.15), s.depth * 0.16, QColor(30, 70, 140, 70));
+        // The cheek below the eye is a paler, greyer blue.
+        paintGlow(p, s.at(0.16, 0.25), s.depth * 0.22, QColor(170, 200, 230, 90));
+    });
 }
 
 // The terminal male: green with salmon-pink scale edges, pink-orange blotches
@@ -288,16 +313,18 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
     paintReef(p, 0.3, 0, 206, {286, 226}, 50, QColor(160, 150, 100), {20, 220}, 120,
               QColor(150, 70, 140));
     const QColor salmon(250, 130, 110);
-    const Wrasse stoplight(BodyShape{{38, 128}, 208, 114, 0.46, 0.72, 0.28, 0.56, 0.06, 0.03, 0.8},
-                           QColor(14, 104, 84), QColor(30, 160, 110), QColor(70, 190, 130),
-                           QColor(40, 150, 130, 235), QColor(10, 70, 60, 150), QColor(70, 180, 150),
-                           QColor(240, 170, 60), {48, 100}, 0.12);
+    Wrasse stoplight(BodyShape{{38, 128}, 208, 114, 0.46, 0.72, 0.28, 0.56, 0.06, 0.03, 0.8},
+                     QColor(14, 104, 84), QColor(30, 160, 110), QColor(70, 190, 130),
+                     QColor(40, 150, 130, 235), QColor(10, 70, 60, 150), QColor(70, 180, 150),
+                     QColor(240, 170, 60), {48, 100}, 0.12);
+    // Its scales are edged salmon, not a darker green.
+    stoplight.ownScales = true;
     const BodyShape &s = stoplight.shape;
     paintWrasse(p, stoplight, [&](const WrasseParts &parts) {
         edgeFin(p, parts.dorsal, withAlpha(salmon, 200), 2);
         edgeFin(p, parts.anal, withAlpha(salmon, 200), 2);
-        paintScaleRows(p, parts.body, s, std::max(8.0, s.depth * 0.15), withAlpha(salmon, 150), 1.0,
-                       ScaleStyle::Large);
+        paintScaleRows(p, parts.body, s, std::max(8.0, s.depth * 0.15), withAlpha(salmon, 210),
+                       1.05, ScaleStyle::Large);
         const QPointF root = s.at(1, 0);
         strokeInside(p, parts.tail.shape,
                      curve(root + QPointF(40, -40), root + QPointF(12, 0), root + QPointF(40, 40)),
@@ -386,26 +413,24 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
               QColor(160, 80, 140));
     const QColor green(40, 166, 84);
     const QColor bronze(214, 118, 38);
-    const Wrasse rainbow(BodyShape{{20, 126}, 234, 96, 0.38, 0.85, 0.28, 0.56, 0.1, 0.04, 0.85},
-                         bronze.darker(140), bronze, QColor(240, 170, 90),
-                         QColor(220, 130, 50, 215), QColor(150, 80, 30, 95), QColor(70, 160, 130),
-                         QColor(240, 170, 60), {58, 170}, 0.42);
+    Wrasse rainbow(BodyShape{{20, 126}, 234, 96, 0.38, 0.85, 0.28, 0.56, 0.1, 0.04, 0.85},
+                   bronze.darker(140), bronze, QColor(240, 170, 90), QColor(220, 130, 50, 215),
+                   QColor(140, 70, 26, 150), QColor(70, 160, 130), QColor(240, 170, 60), {58, 170},
+                   0.42);
+    // Its scale rows are edged green on the bronze and deeper green on the
+    // green, one set of rows that changes colour where the body does.
+    rainbow.ownScales = true;
     paintWrasse(p, rainbow, [&](const WrasseParts &parts) {
         for (const Fin *f : {&parts.tail, &parts.dorsal, &parts.anal})
             edgeFin(p, *f, withAlpha(green, 210), 2.6);
         const BodyShape &s = rainbow.shape;
         const Saved saved(p);
         p.setClipPath(parts.body, Qt::IntersectClip);
-        // The bronze front half has each scale edged in green.
-        QPainterPath front;
-        front.addRect(QRectF(0, 0, s.at(0.62, 0).x(), 240));
-        paintScaleRows(p, parts.body.intersected(front), s, 9.0, withAlpha(green, 150), 1.1,
-                       ScaleStyle::Large);
         // The green takes over scale by scale: each row of scales turns at
         // its own point, so the front is ragged row by row, each step the
         // rounded free edge of the last bronze scale lying over the green.
-        const double size = std::max(8.0, s.depth * 0.15);
-        const int rows = int(std::ceil(parts.body.boundingRect().height() / (size * 0.62)));
+        const double size = 10.5;
+        const int rows = int(std::ceil(s.depth / (size * 0.62)));
         const double step = 2.6 / rows;
         const auto greenFrom = [&](double shift) {
             QPainterPath green(s.at(1.1, -1.6));
@@ -420,21 +445,25 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
                     green.lineTo(top);
                 else
                     green.lineTo(top + QPointF(size * 0.12, 0));
-                green.quadTo(mid + QPointF(size * 0.55, 0), bottom);
+                green.quadTo(mid + QPointF(size * (0.4 + 0.25 * std::sin(row * 1.7 + 0.3)), 0),
+                             bottom);
             }
             green.lineTo(s.at(1.1, 1.6));
             green.closeSubpath();
             return green;
         };
+        const QPainterPath turned = greenFrom(0);
+        // The bronze front has each scale edged in green.
+        paintScaleRows(p, parts.body.subtracted(turned), s, size, withAlpha(green, 130), 0.9,
+                       ScaleStyle::Large);
         p.fillPath(greenFrom(-0.035),
                    QColor((green.red() + bronze.red()) / 2, (green.green() + bronze.green()) / 2,
                           (green.blue() + bronze.blue()) / 2, 170));
-        const QPainterPath turned = greenFrom(0);
         stroke(p, turned, withAlpha(green, 90), 1.6);
         p.fillPath(turned, withAlpha(green, 240));
-        // The scale rows run on over the green, edged a deeper green.
-        paintScaleRows(p, parts.body.subtracted(front), s, 9.0, withAlpha(green.darker(160), 120),
-                       0.9, ScaleStyle::Large);
+        // The same rows run on over the green, edged a deeper green.
+        paintScaleRows(p, parts.body.intersected(turned), s, size,
+                       withAlpha(green.darker(160), 120), 0.9, ScaleStyle::Large);
     });
 }
 

@@ -63,8 +63,28 @@ void paintYellowtailSnapper(QPainter &p, double w, double h)
     p.fillPath(stripe.intersected(body), yellow);
     QPainterPath upperBack;
     upperBack.addRect(QRectF(s.at(0.25, 0).x(), 0, s.length * 0.62, s.snout.y() - 8));
-    paintSpots(p, body.intersected(upperBack).subtracted(stripe), 8.5, 1.0, 2.3,
-               QColor(250, 220, 60, 230), 1);
+    {
+        // The spots are pigment in the scales, each of its own size and a
+        // little drawn out along its row, soft at the edge, fewer and fainter
+        // high on the back where it turns into shadow.
+        const QPainterPath spotted = body.intersected(upperBack).subtracted(stripe);
+        const Saved spots(p);
+        p.setClipPath(spotted, Qt::IntersectClip);
+        int n = 0;
+        for (const QPointF c : spreadPoints(spotted, 7.4, 2.6, 7)) {
+            const double hash = std::sin(++n * 12.99 + c.x() * 0.73) * 43758.5;
+            const double own = hash - std::floor(hash);
+            const double high = std::clamp(
+                (s.at((c.x() - s.snout.x()) / s.length, -0.6).y() - c.y()) / (d * 0.25), 0.0, 1.0);
+            const double r = (0.8 + 1.6 * own) * (1.0 - 0.35 * high);
+            const int alpha = int(230 * (1.0 - 0.5 * high));
+            paintGlow(p, c, r * 1.9, QColor(250, 220, 60, alpha / 3));
+            const Saved one(p);
+            p.translate(c);
+            p.rotate(-8 + 16 * own);
+            p.fillPath(oval({0, 0}, r * 1.25, r * 0.85), QColor(250, 220, 60, alpha));
+        }
+    }
     modelBody(p, body, caudal.base.x1(), QColor(10, 20, 35, 130));
     paintFin(p, caudal, yellow, ray, 18);
 
@@ -78,7 +98,7 @@ void paintYellowtailSnapper(QPainter &p, double w, double h)
         p, body,
         fanFin(s.at(gill + 0.025, 0.1), s.at(gill + 0.015, 0.4), d * 0.55, 10, 36, 0.9, 15),
         QColor(240, 220, 200, 150), QColor(170, 140, 120, 120));
-    paintNaturalEye(p, eye, 6.8, QColor(172, 104, 84));
+    paintNaturalEye(p, eye, 6.0, QColor(172, 104, 84));
 }
 
 namespace {
@@ -250,8 +270,8 @@ void paintCrevalleJack(QPainter &p, double w, double h)
     const QPointF armpit = pectoral.base.p2() + QPointF(4, 0.5);
     paintGlow(p, armpit, 6.5, QColor(15, 15, 15, 100));
     paintDisc(p, armpit, 4.6, 3.4, QColor(15, 15, 15, 225));
-    paintPectoral(p, body, pectoral, QColor(225, 200, 110, 190), yellowRay);
-    paintNaturalEye(p, eye, 7.2, QColor(215, 190, 110));
+    paintPectoral(p, body, pectoral, QColor(225, 200, 110, 215), yellowRay);
+    paintNaturalEye(p, eye, 6.4, QColor(215, 190, 110));
     // The clear fatty eyelid of a jack, a film over the front and back of the eye.
     for (const double side : {-1.0, 1.0})
         paintGlow(p, eye + QPointF(side * 7.5, 0), 5.5, QColor(236, 236, 220, 70));

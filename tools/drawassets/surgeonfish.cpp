@@ -74,7 +74,7 @@ void paintBlueTang(QPainter &p, double w, double h)
     // The deepest of the surgeons, almost a disc: the forehead rises steep
     // and straight over a short snout, the eye high and far forward, the
     // soft fins tall and rounded at the rear.
-    const Build s = surgeon({{{58, 128}, 184, 120, 0.45, 0.8, 0.13, 0.54, 0.14, 0.08, 0.6},
+    const Build s = surgeon({{{54, 128}, 194, 110, 0.44, 0.72, 0.13, 0.53, 0.11, 0.05, 0.55},
                              false,
                              0.13,
                              {42, 86},
@@ -84,7 +84,7 @@ void paintBlueTang(QPainter &p, double w, double h)
                              1.3});
     const QColor blue(30, 70, 200, 235);
     const Livery look(blue, blue, QColor(15, 30, 90, 150), QColor(60, 110, 225, 150),
-                      QColor(50, 100, 215, 230), QColor(40, 70, 160), 6.5);
+                      QColor(50, 100, 215, 230), QColor(40, 70, 160), 5.2);
     paintBackFins(p, s, look);
     edgeFin(p, s.caudal, QColor(110, 180, 255), 3);
     for (const Fin *f : {&s.dorsal, &s.anal})
@@ -135,7 +135,7 @@ void paintDoctorfish(QPainter &p, double w, double h)
                                {292, 240}, 150, QColor(150, 70, 130));
     const QColor fins(92, 100, 112, 235);
     const Livery look(fins, fins, QColor(50, 56, 66, 150), QColor(150, 160, 176, 150),
-                      QColor(120, 130, 146, 230), QColor(170, 150, 90), 6.5);
+                      QColor(120, 130, 146, 230), QColor(170, 150, 90), 5.4);
     // Slightly deeper than the Ocean Surgeon, with a blunter head and a tail
     // cut only shallowly concave.
     const Build s = surgeon({{{42, 128}, 206, 100, 0.42, 0.7, 0.12, 0.56, 0.1, 0.02, 0.75},
@@ -148,7 +148,7 @@ void paintDoctorfish(QPainter &p, double w, double h)
                              1.0});
     paintBackFins(p, s, look);
     for (const Fin *f : {&s.dorsal, &s.anal})
-        edgeFin(p, *f, QColor(110, 176, 236, 215), 2.6);
+        edgeFin(p, *f, QColor(84, 132, 186, 175), 1.8);
     fillBody(p, s.body, QColor(92, 100, 112), QColor(140, 148, 158), QColor(186, 190, 196));
     // About ten narrow bars, strongest on the upper flank and fading out
     // towards the belly at different heights; the gaps between them and
@@ -158,10 +158,10 @@ void paintDoctorfish(QPainter &p, double w, double h)
     {
         double along, width, reach;
         int alpha;
-    } bars[] = {{0.29, 1.0, 0.9, 110},   {0.352, 1.3, 1.0, 120}, {0.405, 0.9, 0.7, 95},
-                {0.468, 1.2, 1.05, 120}, {0.537, 1.0, 0.8, 105}, {0.588, 1.25, 0.95, 115},
-                {0.66, 0.85, 0.6, 90},   {0.71, 1.1, 0.85, 105}, {0.78, 0.95, 0.7, 90},
-                {0.84, 0.8, 0.5, 75}};
+    } bars[] = {{0.285, 1.0, 0.9, 110}, {0.347, 1.3, 1.0, 120},  {0.412, 0.8, 0.7, 95},
+                {0.46, 1.2, 1.05, 120}, {0.541, 1.0, 0.8, 105},  {0.583, 1.3, 0.95, 115},
+                {0.657, 0.75, 0.6, 90}, {0.718, 1.1, 0.85, 105}, {0.772, 0.95, 0.7, 90},
+                {0.846, 0.8, 0.5, 75}};
     {
         const Saved saved(p);
         p.setClipPath(s.body, Qt::IntersectClip);
@@ -169,11 +169,16 @@ void paintDoctorfish(QPainter &p, double w, double h)
             std::vector<QPointF> spine;
             for (int k = 0; k <= 6; ++k) {
                 const double across = -1.2 + (1.2 + bar.reach) * k / 6.0;
-                spine.push_back(b.at(bar.along + 0.012 * (1 - across * across), across));
+                // Pigment laid down unevenly: each bar wavers and swells on its way down.
+                const double waver = 0.007 * std::sin(k * 2.4 + bar.along * 41.0);
+                spine.push_back(b.at(bar.along + 0.012 * (1 - across * across) + waver, across));
             }
-            const double w = bar.width;
+            const auto w = [&bar](int j) {
+                return bar.width * (1.0 + 0.28 * std::sin(j * 1.9 + bar.along * 57.0));
+            };
             const QPainterPath band =
-                ribbon(curveThrough(spine), {2.2 * w, 3.0 * w, 2.8 * w, 2.4 * w, 1.7 * w, 0.8 * w});
+                ribbon(curveThrough(spine),
+                       {2.2 * w(0), 3.0 * w(1), 2.8 * w(2), 2.4 * w(3), 1.7 * w(4), 0.8 * w(5)});
             QLinearGradient fade(spine.front(), spine.back());
             fade.setColorAt(0, QColor(40, 44, 54, bar.alpha));
             fade.setColorAt(0.55, QColor(40, 44, 54, bar.alpha * 4 / 5));
@@ -217,8 +222,12 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
                   tail(TailKind::Lunate, shape.at(0.99, 0), 22, 50, 92, 0.14),
                   fanFin(shape.at(0.37, 0.02), shape.at(0.355, 0.2), 30, 22, 66, 0.2, 14),
                   pelvicFin(body, shape.at(0.31, 0), 9, 36, 58), eye);
+    QPainterPath farBars;
+    for (const double along : {0.15, 0.375, 0.6, 0.8})
+        farBars.addPath(bandAcross(s.shape, along, {9, 13, 14, 13, 9}, 0.012, 0.03, -1.8, 1.8));
     paintShoal(p, s.body.united(s.dorsal.shape).united(s.anal.shape).united(s.caudal.shape),
-               QColor(90, 130, 150, 60), {{8, 18, 0.32}, {250, 150, 0.26}, {228, 2, 0.22}});
+               QColor(90, 130, 150, 70), {{8, 18, 0.32}, {250, 150, 0.26}, {228, 2, 0.22}},
+               farBars);
     const QColor silver(126, 134, 146, 245);
     const Livery look(silver, silver, QColor(80, 86, 100, 150), QColor(170, 176, 184, 150),
                       QColor(40, 44, 52, 200), QColor(170, 160, 120), 7.5, 0.07);
@@ -275,7 +284,7 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
                 const Saved layer(p);
                 p.setOpacity(share);
                 p.fillPath(bar.intersected(s.body), fade);
-                p.setOpacity(share / 3);
+                p.setOpacity(share * 0.7);
                 p.fillPath(bar.subtracted(s.body), fade);
             }
         }
@@ -304,11 +313,12 @@ void paintSurgeonfish(QPainter &p, double w, double h)
                              1.15});
     const QColor fins(104, 98, 90, 240);
     const Livery look(fins, fins, QColor(60, 56, 50, 150), QColor(170, 164, 152, 150),
-                      QColor(130, 124, 114, 235), QColor(200, 170, 80), 6.5);
+                      QColor(130, 124, 114, 235), QColor(200, 170, 80), 5.4);
     paintBackFins(p, s, look);
     edgeFin(p, s.caudal, QColor(236, 234, 222, 170), 3);
-    edgeFin(p, s.dorsal, QColor(120, 190, 255, 220), 2.4);
-    edgeFin(p, s.anal, QColor(120, 190, 255, 220), 2.4);
+    // The margins are a dusky blue pigment in the fin, not a glow round it.
+    edgeFin(p, s.dorsal, QColor(60, 96, 140, 150), 1.5);
+    edgeFin(p, s.anal, QColor(60, 96, 140, 150), 1.5);
     fillBody(p, s.body, QColor(100, 94, 86), QColor(148, 142, 134), QColor(200, 196, 188));
     {
         // Fine, faintly bluish lengthwise lines run with the body from behind
