@@ -436,8 +436,10 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
             QPainterPath green(s.at(1.1, -1.6));
             for (int row = 0; row <= rows; ++row) {
                 const double across = -1.3 + step * row;
-                const double turn =
-                    0.6 + 0.05 * std::sin(row * 2.3 + 0.7) + 0.025 * std::cos(row * 5.1) + shift;
+                // The front slants back toward the belly and wavers a
+                // little from row to row, never in even steps.
+                const double turn = 0.6 + 0.045 * across + 0.014 * std::sin(row * 2.3 + 0.7) +
+                                    0.008 * std::cos(row * 5.1) + shift;
                 const QPointF top = s.at(turn, across - step * 0.5);
                 const QPointF mid = s.at(turn, across);
                 const QPointF bottom = s.at(turn, across + step * 0.5);
@@ -445,7 +447,7 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
                     green.lineTo(top);
                 else
                     green.lineTo(top + QPointF(size * 0.12, 0));
-                green.quadTo(mid + QPointF(size * (0.4 + 0.25 * std::sin(row * 1.7 + 0.3)), 0),
+                green.quadTo(mid + QPointF(size * (0.22 + 0.1 * std::sin(row * 1.7 + 0.3)), 0),
                              bottom);
             }
             green.lineTo(s.at(1.1, 1.6));
