@@ -48,8 +48,12 @@ class XSession:
         self.keep_workdir = False
         read_fd, write_fd = os.pipe()
         self.xvfb = subprocess.Popen(
+            # Without -noreset the server resets whenever its last client
+            # leaves, as each xprop that asks after openbox does, and drops a
+            # client that is connecting at that moment: openbox itself, now
+            # and then.
             ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", f"{width}x{height}x24",
-             "-nolisten", "tcp"],
+             "-nolisten", "tcp", "-noreset"],
             pass_fds=[write_fd], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_fd)
         with os.fdopen(read_fd) as f:
