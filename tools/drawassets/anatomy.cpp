@@ -369,4 +369,25 @@ void paintStarCoral(QPainter &p, const QPainterPath &dome, double cup, QColor co
     p.fillRect(box, foot);
 }
 
+void paintMottle(QPainter &p, const QPainterPath &area, double size, QColor dark, QColor light,
+                 quint32 seed)
+{
+    const fishkit::Saved s(p);
+    p.setClipPath(area, Qt::IntersectClip);
+    const QRectF box = area.boundingRect();
+    QRandomGenerator rng(seed);
+    const int patches = int(box.width() * box.height() / (size * size * 0.9));
+    for (int i = 0; i < patches; ++i) {
+        const QPointF c(box.left() + rng.bounded(box.width()),
+                        box.top() + rng.bounded(box.height()));
+        const QColor tone = rng.bounded(2) == 0 ? dark : light;
+        const fishkit::Saved one(p);
+        p.translate(c);
+        p.rotate(rng.bounded(180.0));
+        p.scale(1.0, 0.45 + rng.bounded(0.55));
+        fishkit::paintGlow(p, {0, 0}, size * (0.4 + rng.bounded(0.8)),
+                           backdrop::withAlpha(tone, int(tone.alpha() * (0.5 + rng.bounded(0.5)))));
+    }
+}
+
 } // namespace anatomy

@@ -86,4 +86,10 @@ void paintBrainGrooves(QPainter &p, const QPainterPath &dome, double groove, QCo
 // `cup` apart and of varied size, each a lit mound round a dark mouth.
 void paintStarCups(QPainter &p, const QPainterPath &dome, double cup, QColor colour, quint32 seed);
 
+// A cloudy mottling of tone over `area`: soft-edged patches about `size`
+// across, each its own shape, slant and strength, some darker (`dark`) and
+// some paler (`light`), with no outline; the alphas are the strongest.
+void paintMottle(QPainter &p, const QPainterPath &area, double size, QColor dark, QColor light,
+                 quint32 seed);
+
 } // namespace anatomy

@@ -249,6 +249,8 @@ void paintSand(QPainter &p, const QRectF &area, double top)
 void paintCoralHead(QPainter &p, QPointF base, double radius, QColor colour)
 {
     Dice dice(base.x(), base.y(), radius);
+    // Heads keep well behind the fish and smaller than it, so it stays the subject.
+    radius *= 0.7;
     p.save();
     const QPointF shadowAt(base.x() + radius * 0.15, base.y() + radius * 0.04);
     dot(p, radial(shadowAt, radius * 1.25, fade({10, 30, 40, 110})), shadowAt, radius * 1.25,
@@ -345,19 +347,11 @@ void paintSeabed(QPainter &p, const QRectF &area, double ripple)
         dot(p, dice.bounded(3) == 0 ? QColor(120, 100, 70, 90) : QColor(255, 250, 235, 100), c, r,
             r);
     }
-    // Broken shell, a few millimetres to a couple of centimetres across.
-    for (int i = 0; i < 7; ++i) {
+    // A film of diatoms browns the sand in soft, shapeless patches.
+    for (int i = 0; i < 5; ++i) {
         const QPointF c = dice.point(left, right, area.top(), area.bottom());
-        const double r = ripple * dice(0.08, 0.2), a = dice(0, 360);
-        p.save();
-        p.translate(c);
-        p.rotate(a);
-        dot(p, QColor(120, 100, 70, 70), QPointF(r * 0.2, r * 0.25), r, r * 0.6);
-        dot(p, QColor(250, 244, 230), {}, r, r * 0.6);
-        p.setPen(QPen(QColor(190, 170, 140), std::max(0.3, r / 8)));
-        for (double k : {-0.4, 0.0, 0.4})
-            p.drawLine(QPointF(0, r * 0.55), QPointF(k * r, -r * 0.5));
-        p.restore();
+        const double r = ripple * dice(1.5, 4.0);
+        dot(p, radial(c, r, fade({150, 128, 84, int(dice(16, 30))})), c, r, r * dice(0.5, 0.9));
     }
     p.restore();
 }
@@ -372,9 +366,21 @@ void paintSeaFan(QPainter &p, QPointF base, double height, QColor colour)
     colour = QColor::fromRgbF(colour.redF() + (haze.redF() - colour.redF()) * fog,
                               colour.greenF() + (haze.greenF() - colour.greenF()) * fog,
                               colour.blueF() + (haze.blueF() - colour.blueF()) * fog);
-    if (dice.bounded(3) == 0) {
+    // Props stay small beside the fish, and a fan is the rarest of them: most
+    // gorgonians on these reefs are plumes, and many holdfasts carry sponges.
+    height *= 0.8;
+    switch (dice.bounded(5)) {
+    case 0:
+    case 1:
         paintSeaPlume(p, base, height, colour, dice);
         return;
+    case 2:
+    case 3:
+        paintTubeSponges(p, base, height * 0.22, colour.darker(110), quint32(dice.generate()),
+                         fog * 0.6);
+        return;
+    default:
+        break;
     }
     p.save();
     Twigs twigs;
@@ -431,11 +437,14 @@ void paintReefRock(QPainter &p, const QRectF &area, double top)
     QPointF from(left, top + band * dice(-0.08, 0.22));
     QPainterPath rock(QPointF(left - 2, bottom + 2));
     rock.lineTo(left - 2, from.y());
+    QPainterPath skyline(QPointF(left - 2, from.y()));
     for (int i = 1; i <= 9; ++i) {
         const QPointF to(left + area.width() * i / 9, top + band * dice(-0.08, 0.22));
         const double run = to.x() - from.x();
-        rock.quadTo(from + QPointF(run * 0.2, -band * 0.1), (from + to) / 2.0);
-        rock.quadTo(to - QPointF(run * 0.2, band * 0.08), to);
+        for (QPainterPath *edge : {&rock, &skyline}) {
+            edge->quadTo(from + QPointF(run * 0.2, -band * 0.1), (from + to) / 2.0);
+            edge->quadTo(to - QPointF(run * 0.2, band * 0.08), to);
+        }
         from = to;
     }
     rock.lineTo(right + 2, bottom + 2);
@@ -482,16 +491,18 @@ void paintReefRock(QPainter &p, const QRectF &area, double top)
                     {0.6, {14, 16, 20, deep * 2 / 3}},
                     {1.0, {30, 30, 30, 0}}}),
             c, rx * 1.1, ry * 1.1);
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(QColor(170, 160, 135, 60), std::max(0.6, band / 60.0)));
-        p.drawArc(QRectF(c.x() - rx, c.y() - ry * 1.05, rx * 2, ry * 2), 200 * 16, 120 * 16);
+        // The stone below the hole is a worn lip catching the light.
+        dot(p, radial(c + QPointF(0, ry * 1.2), rx, fade({170, 160, 135, 50})),
+            c + QPointF(0, ry * 1.2), rx, ry * 0.5);
     }
+
+    // The tops of the rock catch the light, fading down into its face,
+    // with no drawn edge against the water.
+    for (const double width : {band * 0.16, band * 0.07})
+        p.strokePath(skyline, QPen(QColor(196, 190, 160, 34), width));
 
     // Water between viewer and rock softens its far edge.
     p.fillRect(area, vertical(top - band * 0.1, top + band * 0.5, fade({40, 120, 160, 90})));
-    p.setClipping(false);
-    p.setClipRect(area, Qt::IntersectClip);
-    p.strokePath(rock, QPen(QColor(190, 200, 180, 90), std::max(0.8, band / 50.0)));
     p.restore();
 }
 

@@ -148,7 +148,20 @@ void paintNeonGoby(QPainter &p, double w, double h)
     paintSeaFan(p, QPointF(282, 170), 120, QColor(150, 70, 160));
     paintSeaFan(p, QPointF(26, 180), 90, QColor(200, 110, 60));
     p.fillRect(Canvas::frame, QColor(30, 110, 150, 70));
-    anatomy::paintStarCoral(p, oval({160, 328}, 250, 178), 36, QColor(150, 134, 80));
+    // Only the top of the coral head, running out of the picture: a low,
+    // uneven boulder surface rather than a dome, its far side falling away.
+    anatomy::paintStarCoral(p,
+                            smoothClosedPath({{-30, 250},
+                                              {-24, 206},
+                                              {20, 182},
+                                              {80, 166},
+                                              {150, 158},
+                                              {214, 160},
+                                              {262, 170},
+                                              {300, 186},
+                                              {346, 204},
+                                              {350, 260}}),
+                            36, QColor(150, 134, 80));
 
     // Gobies perch with the head a little raised, following the coral's curve.
     const QPainterPath spine = curve({52, 152}, {150, 126}, {246, 150});
@@ -157,6 +170,7 @@ void paintNeonGoby(QPainter &p, double w, double h)
     const QPainterPath body = ribbon(spine, {27, 33, 33, 32, 30, 28, 26, 23, 21, 19, 17})
                                   .united(oval(spine.pointAtPercent(0.03), 14, 14.5));
     const QColor fins(30, 35, 45, 210), rays(90, 110, 130, 130);
+    const QPointF eye = above(0.08, 3);
     {
         const Saved s(p);
         p.translate(spine.pointAtPercent(1));
@@ -170,8 +184,28 @@ void paintNeonGoby(QPainter &p, double w, double h)
     paintFin(p, fin(above(0.53, 13), {above(0.57, 29), above(0.9, 22)}, above(0.95, 9)), fins, rays,
              13);
     paintFin(p, fin(above(0.95, -9), {above(0.9, -22), above(0.6, -25)}, above(0.56, -13)),
-             QColor(70, 80, 96, 150), rays, 10);
+             QColor(36, 42, 54, 215), rays, 10);
 
+    // The pelvic fins, joined into a small round disc under the chest that
+    // it props itself on: a dusky film with a few fine rays, its root hidden
+    // under the body so only its rim shows below the belly.
+    {
+        const QPointF root = eye + QPointF(30, 15);
+        const QPainterPath disc = smoothClosedPath(
+            {root + QPointF(-6, 0), root + QPointF(6, 0), root + QPointF(9, 6),
+             root + QPointF(5, 10), root + QPointF(-3, 10.5), root + QPointF(-8, 6)});
+        QLinearGradient clear(root, root + QPointF(0, 10));
+        clear.setColorAt(0.0, QColor(60, 70, 84, 200));
+        clear.setColorAt(1.0, QColor(120, 134, 148, 120));
+        p.fillPath(disc, clear);
+        for (int i = 0; i <= 5; ++i) {
+            const double a = (200 - i * 32.0) * std::numbers::pi / 180;
+            strokeInside(p, disc,
+                         curve(root, root + QPointF(std::cos(a) * 4, 3),
+                               root + QPointF(std::cos(a) * 9, 10 - std::abs(std::cos(a)) * 4)),
+                         QColor(150, 164, 178, 90), 0.4);
+        }
+    }
     p.fillPath(body, QColor(16, 18, 24));
     {
         const Saved s(p);
@@ -192,32 +226,12 @@ void paintNeonGoby(QPainter &p, double w, double h)
                  QColor(120, 230, 255), QColor(70, 190, 255), QColor(20, 150, 255));
     }
     shadeBody(p, body, QColor(10, 20, 35, 80), 0.6);
-
-    const QPointF eye = above(0.08, 3);
-    // The pelvic fins, joined into a small round disc under the chest that
-    // it props itself on: a clear film with a few fine rays, mostly hidden
-    // under the body and seen only by the coral through it.
-    {
-        const QPointF root = eye + QPointF(30, 15);
-        const QPainterPath disc = smoothClosedPath(
-            {root + QPointF(-6, 0), root + QPointF(6, 0), root + QPointF(9, 6),
-             root + QPointF(5, 10), root + QPointF(-3, 10.5), root + QPointF(-8, 6)});
-        QLinearGradient clear(root, root + QPointF(0, 10));
-        clear.setColorAt(0.0, QColor(190, 200, 210, 45));
-        clear.setColorAt(1.0, QColor(220, 228, 234, 0));
-        p.fillPath(disc, clear);
-        for (int i = 0; i <= 5; ++i) {
-            const double a = (200 - i * 32.0) * std::numbers::pi / 180;
-            strokeInside(p, disc,
-                         curve(root, root + QPointF(std::cos(a) * 4, 3),
-                               root + QPointF(std::cos(a) * 9, 10 - std::abs(std::cos(a)) * 4)),
-                         QColor(170, 184, 196, 55), 0.4);
-        }
-    }
-    paintFin(p,
-             fin(eye + QPointF(28, 4), {eye + QPointF(48, -2), eye + QPointF(58, 12)},
-                 eye + QPointF(30, 18)),
-             QColor(200, 215, 225, 110), QColor(120, 140, 160, 120), 8);
+    // The pectoral, a small clear fan growing from behind the gill cover,
+    // seen mostly by its fine rays over the pale belly.
+    anatomy::paintGrownPectoral(
+        p, eye + QPointF(27, 3), eye + QPointF(29, 15),
+        {eye + QPointF(44, 0), eye + QPointF(54, 6), eye + QPointF(50, 15), eye + QPointF(38, 19)},
+        QColor(60, 66, 78, 150), QColor(190, 204, 216, 60), QColor(110, 126, 144, 150));
     // The gill cover's edge, a soft fold shaded behind and catching a little
     // light on its rim, fading out towards the throat.
     strokeInside(
@@ -509,8 +523,7 @@ void paintFlounder(QPainter &p, double w, double h)
     shade.setColorAt(1, QColor(168, 146, 108));
     p.fillPath(disc, shade);
     // Mottling that hides it on the sand, and two dark smudges on its lateral line.
-    paintSpots(p, disc, 14, 3, 7, QColor(150, 126, 88, 80), 4101);
-    paintSpots(p, disc, 10, 1, 3, QColor(250, 240, 210, 90), 4102);
+    anatomy::paintMottle(p, disc, 9, QColor(140, 114, 76, 110), QColor(250, 240, 210, 100), 4101);
     // Three ragged dark blotches strung along the lateral line.
     for (const auto &[at, size] :
          {std::pair{QPointF(-10, 1), 11.0}, {QPointF(24, -1), 6.5}, {QPointF(70, 1), 9.0}}) {
@@ -551,7 +564,8 @@ void paintFlounder(QPainter &p, double w, double h)
             if (kind == 2 && r > 3)
                 paintDisc(p, c, r * 0.3, r * 0.3 * squash, bright);
             // Drawn freehand: the rim wanders in and out and thickens and
-            // thins, and a broken ring leaves a gap of its own width.
+            // thins; every ring is closed, but on some the bright part fades
+            // round one side, leaving only the darker blue there.
             const int around = 11;
             const double start = rng.bounded(2 * std::numbers::pi),
                          tilt = rng.bounded(std::numbers::pi);
@@ -563,15 +577,15 @@ void paintFlounder(QPainter &p, double w, double h)
                 rim.push_back(c + QPointF(local.x() * std::cos(tilt) - local.y() * std::sin(tilt),
                                           local.x() * std::sin(tilt) + local.y() * std::cos(tilt)));
             }
-            if (kind == 1)
-                rim.resize(around - 2 - rng.bounded(2));
-            const QPainterPath ring =
-                kind == 1 ? curveThrough(rim) : smoothClosedPath(rim.data(), int(rim.size()));
+            const QPainterPath ring = smoothClosedPath(rim.data(), int(rim.size()));
             stroke(p, ring, withAlpha(deep, strength * 3 / 4), weight + 1.0 + rng.bounded(0.6));
-            p.fillPath(
-                ribbon(kind == 1 ? ring : curveThrough(rim),
-                       {weight * 0.9, weight * 1.7, weight * 1.3, weight * 1.8, weight * 1.0}),
-                bright);
+            std::vector<QPointF> lit(rim);
+            lit.push_back(rim.front());
+            if (kind == 1)
+                lit.resize(around - 2 - rng.bounded(2));
+            p.fillPath(ribbon(curveThrough(lit), {weight * 0.9, weight * 1.7, weight * 1.3,
+                                                  weight * 1.8, weight * 1.0}),
+                       bright);
         }
         paintSpots(p, disc, 9, 0.6, 1.1, withAlpha(ringBright, 170), 4107);
     }

@@ -45,6 +45,8 @@ struct Carapace
     // to the brow, the peak of the back's ridge, the two rear corners where
     // the tail stalk leaves the box, the lowest point of the keel, the chin.
     QPointF mouth, brow, peak, rearTop, rearBottom, keel, chin;
+    // How far the sides bow out between the corners: a humped back is fuller.
+    double swell = 1.0;
 
     QPointF eye() const { return brow + QPointF(30, 7); }
     // A point `t` of the way along the back (peak to rear) or along the keel.
@@ -80,7 +82,8 @@ QPainterPath carapace(const Carapace &c)
         // each side, so that the box is not ruled.
         const double lean = i % 2 ? 0.06 : 0.035;
         const QPointF a = towards(prev, v[i]), b = towards(v[i], prev);
-        box.cubicTo(a + (b - a) * 0.3 + out * lean, a + (b - a) * 0.7 + out * (0.095 - lean), b);
+        box.cubicTo(a + (b - a) * 0.3 + out * lean * c.swell,
+                    a + (b - a) * 0.7 + out * (0.095 - lean) * c.swell, b);
         box.quadTo(v[i], towards(v[i], next));
     }
     box.closeSubpath();
@@ -320,7 +323,7 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
     anatomy::paintGrownPectoral(
         p, e + QPointF(29, 5), e + QPointF(29, 16),
         {e + QPointF(40, 0), e + QPointF(50, 4), e + QPointF(51, 13), e + QPointF(45, 20)},
-        withAlpha(b.flank, 230), withAlpha(b.fin, 110), withAlpha(b.ray.darker(130), 110));
+        withAlpha(b.flank, 230), withAlpha(b.fin, 175), withAlpha(b.ray.darker(150), 170));
     // The small mouth at the snout tip: a pair of pursed lips of soft skin,
     // paler than the box and set close against it, the upper lip over the
     // lower with a short dark gape between them.
@@ -471,8 +474,10 @@ void paintTrunkfish(QPainter &p, double w, double h)
         {{152, 104}, {163, 101}, {170, 108}, {170, 124}, {159, 123}, {152, 128}, {149, 115}});
     blotches.addPath(smoothClosedPath(
         {{173, 129}, {184, 123}, {196, 126}, {204, 133}, {197, 141}, {186, 145}, {176, 140}}));
-    const Carapace shell{{44, 144},  {62, 106},  {156, 56}, {214, 104},
-                         {214, 142}, {100, 178}, {54, 166}};
+    // A humped back rounding down to a narrow rear, the belly flat and
+    // full: no straight side anywhere.
+    const Carapace shell{{44, 146},  {64, 104},  {146, 60}, {216, 110},
+                         {216, 138}, {118, 178}, {56, 168}, 1.5};
     const Boxfish look(shell, QColor(88, 78, 44), QColor(128, 114, 68), QColor(214, 204, 166),
                        QColor(170, 164, 118, 210), QColor(96, 92, 56, 140), QColor(190, 178, 128),
                        QColor(150, 140, 70));

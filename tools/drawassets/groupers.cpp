@@ -375,30 +375,45 @@ void paintNassauGrouper(QPainter &p, double w, double h)
                 p.fillPath(broken, i == 2 ? bar.darker(108) : bar);
                 paintSpots(p, broken, 7, 0.8, 2.2, QColor(214, 190, 150, 90), 4410 + i);
             }
-            // The bar through the eye runs from the snout up to the dorsal's origin.
-            p.fillPath(ribbon(curveThrough({s.at(0.03, 0.02), s.at(0.2, -0.42), s.at(0.35, -0.95)}),
-                              {3, 5, 5.5, 4, 2}),
-                       withAlpha(bar, 80));
+            // The bar through the eye runs from the snout up to the dorsal's
+            // origin, swelling behind the eye and fading out at both ends.
+            const QPainterPath eyeBar =
+                ribbon(curveThrough({s.at(0.03, 0.02), s.at(0.1, -0.2), s.at(0.2, -0.44),
+                                     s.at(0.28, -0.72), s.at(0.35, -0.95)}),
+                       {2, 4.5, 6.5, 5, 4.5, 1.5});
+            QPainterPathStroker blur;
+            blur.setWidth(4);
+            blur.setJoinStyle(Qt::RoundJoin);
+            p.fillPath(blur.createStroke(eyeBar).united(eyeBar), withAlpha(bar, 30));
+            p.fillPath(eyeBar, withAlpha(bar, 70));
         }
         {
             // The tuning fork: a dark stem from the upper lip up the middle of
-            // the snout, splitting on the forehead into two tines that run
-            // back over the nape, clear of the eye bar.
+            // the snout, splitting on the forehead into two tines that bend
+            // back over the nape and the top of the eye, clear of the eye bar,
+            // tapering and softening where they end.
             const Saved saved(p);
             p.setClipPath(all, Qt::IntersectClip);
-            const QColor fork(48, 28, 16, 245);
+            const QColor fork(48, 28, 16, 235);
             const QPointF split = s.at(0.1, -0.78);
             const QPainterPath stem =
-                ribbon(curve(s.at(0.012, -0.22), s.at(0.05, -0.6), split), {3.6, 5.0, 5.8});
-            const QPainterPath upperTine = ribbon(
-                curveThrough({split, s.at(0.16, -1.0), s.at(0.22, -1.06), s.at(0.29, -1.06)}),
-                {5.4, 4.8, 3.8, 1.4});
-            const QPainterPath lowerTine = ribbon(
-                curveThrough({split, s.at(0.15, -0.66), s.at(0.21, -0.64), s.at(0.28, -0.7)}),
-                {5.2, 4.4, 3.4, 1.2});
+                ribbon(curveThrough({s.at(0.012, -0.22), s.at(0.035, -0.45), s.at(0.06, -0.64),
+                                     split}),
+                       {3.4, 4.4, 5.4, 5.8});
+            const QPainterPath upperTine =
+                ribbon(curveThrough({split, s.at(0.15, -0.96), s.at(0.2, -1.07), s.at(0.255, -1.1),
+                                     s.at(0.3, -1.04)}),
+                       {5.4, 5.0, 4.2, 3.0, 0.8});
+            const QPainterPath lowerTine =
+                ribbon(curveThrough({split, s.at(0.14, -0.7), s.at(0.185, -0.63),
+                                     s.at(0.235, -0.64), s.at(0.29, -0.74)}),
+                       {5.2, 4.6, 3.8, 2.6, 0.6});
             const QPainterPath mark = stem.united(upperTine).united(lowerTine);
-            // A pale seam round the fork sets it off from the eye bar.
-            stroke(p, mark, QColor(236, 222, 192, 220), 3.4);
+            // Paler skin round the fork sets it off from the eye bar, melting
+            // into the tan, and the fork's own edge is soft.
+            stroke(p, mark, QColor(236, 222, 192, 70), 5.0);
+            stroke(p, mark, QColor(236, 222, 192, 90), 2.4);
+            stroke(p, mark, withAlpha(fork, 70), 1.2);
             p.fillPath(mark, fork);
         }
         const QPainterPath body = bodyOutline(s);
@@ -437,10 +452,6 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
     // The water between them takes much of his colour and softens his
     // light and shade, as it would at that distance.
     paintDiver(p, QPointF(96, 44), 132, QColor(52, 110, 140, 145));
-    const QPainterPath minnow = bodyOutline({{0, 0}, 14, 5, 0.4, 0.5, 0.3})
-                                    .united(tail(TailKind::Forked, {14, 0}, 1.5, 6, 7).shape);
-    paintShoal(p, minnow, QColor(150, 170, 150, 170),
-               {{30, 206, 1}, {48, 214, 0.9}, {18, 220, 0.95}, {40, 226, 0.85}});
 
     const QColor olive(132, 116, 66), dark(90, 76, 40), pale(196, 182, 130);
     const QColor membrane(118, 102, 60, 205), rays(56, 46, 26, 160);
@@ -481,26 +492,33 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
                     const double reach = r * (0.6 + rng.bounded(0.6));
                     ragged.push_back(c + QPointF(std::cos(a) * reach * 0.8, std::sin(a) * reach));
                 }
-                p.fillPath(smoothClosedPath(ragged.data(), int(ragged.size())),
-                           QColor(58, 46, 20, 50 + int(rng.bounded(40))));
+                // Each blotch melts into the olive round a denser core.
+                const QPainterPath blotch = smoothClosedPath(ragged.data(), int(ragged.size()));
+                const int alpha = 40 + int(rng.bounded(40));
+                for (const double grow : {1.3, 1.15})
+                    p.fillPath(QTransform()
+                                   .translate(c.x(), c.y())
+                                   .scale(grow, grow)
+                                   .translate(-c.x(), -c.y())
+                                   .map(blotch),
+                               QColor(58, 46, 20, alpha / 3));
+                p.fillPath(blotch, QColor(58, 46, 20, alpha));
             }
         }
     }
     {
-        // Small black spots, clumped and of uneven size, denser on the head.
+        // Small dark spots, sparse: most on the head and out on the fins,
+        // only a scatter over the flank, each of its own size and softness.
         const Saved s(p);
         p.setClipPath(body.united(fins), Qt::IntersectClip);
         QRandomGenerator rng(4500);
-        p.setPen(Qt::NoPen);
-        p.setBrush(black);
-        for (const QPointF &c : scatterPoints(body.united(fins), 900, 451)) {
-            const double r = 0.4 + rng.bounded(0.8) * (c.x() < 110 ? 1.0 : 0.8);
-            // Out on the fins the spots thin out and shrink towards the edge.
-            const bool onFin = !body.contains(c);
-            if (onFin && rng.bounded(5) < 2)
+        for (const QPointF &c : scatterPoints(body.united(fins), 520, 451)) {
+            const bool onFin = !body.contains(c), onHead = c.x() < 112;
+            const int keep = onHead ? 55 : onFin ? 45 : 14;
+            if (int(rng.bounded(100)) >= keep)
                 continue;
-            if (rng.bounded(3) != 0 || c.x() < 110)
-                p.drawEllipse(c, r * (onFin ? 0.8 : 1.1), r * (onFin ? 0.7 : 1.0));
+            const double r = (0.45 + rng.bounded(0.6)) * (onFin ? 0.85 : 1.0);
+            paintDisc(p, c, r * 1.1, r, QColor(24, 18, 10, 150 + int(rng.bounded(80))));
         }
     }
     modelBody(p, body, 270, QColor(60, 48, 24), 1.1);
@@ -518,22 +536,23 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
     paintGlow(p, {104, 118}, 20, withAlpha(pale, 55));
     paintGlow(p, {80, 134}, 16, withAlpha(pale, 35));
     anatomy::paintPlateEdge(
-        p, curveThrough({{84, 94}, {88, 116}, {89.5, 140}, {86, 158}, {77, 170}, {66, 175}}),
-        {1.6, 0.3}, olive, bone, 1.3);
-    anatomy::paintPlateEdge(p, curveThrough({{80, 172}, {90, 177}, {101, 180}}), {0.2, 1.2}, olive,
-                            bone, 0.9);
+        p, curveThrough({{83, 100}, {87.5, 120}, {88.5, 140}, {85, 156}, {77, 165}, {65, 170}}),
+        {1.6, 0.3}, olive, bone, 1.2);
+    // The interopercle's seam leaves the preopercle's corner without crossing it.
+    anatomy::paintPlateEdge(p, curveThrough({{80, 166.5}, {88, 172.5}, {97, 176.5}}), {0.2, 0.9},
+                            olive, bone, 0.8);
     anatomy::paintPlateEdge(p,
-                            curveThrough({{100, 84},
-                                          {108, 102},
-                                          {113, 117},
-                                          {115.5, 122},
-                                          {113.5, 127},
+                            curveThrough({{104, 96},
+                                          {110.5, 110},
+                                          {114, 120},
+                                          {115.5, 123},
+                                          {113.5, 127.5},
                                           {116, 133},
-                                          {114, 140},
-                                          {112, 150},
-                                          {104, 168},
-                                          {94, 184}}),
-                            {2.6, 0.4}, olive, bone, 1.5);
+                                          {114, 141},
+                                          {110, 153},
+                                          {103.5, 166},
+                                          {96, 178}}),
+                            {2.4, 0.4}, olive, bone, 1.4);
     // Rounded fans of soft rays, the pectoral's longest in the middle.
     const Fin pelvic = fin({104, 196}, {{108, 220}, {124, 228}, {136, 218}}, {130, 200});
     paintFin(p, pelvic, withAlpha(membrane.lighter(112), 225), rays, 9);

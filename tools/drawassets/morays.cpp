@@ -467,33 +467,58 @@ void paintGreenMoray(QPainter &p, double w, double h)
     paintSeaFan(p, QPointF(34, 196), 120, QColor(160, 70, 120));
     paintReefRock(p, Canvas::frame, 176);
 
-    const QPainterPath boulder = lumpyOutline(
-        {{136, 250}, {146, 184}, {172, 128}, {220, 98}, {282, 90}, {332, 102}, {336, 250}}, 2401);
+    // Not a lone boulder but the foot of a reef wall rising out of the
+    // picture, so the hole is a cleft in the reef, not the end of a pipe.
+    const QPainterPath boulder = lumpyOutline({{128, 250},
+                                               {138, 190},
+                                               {156, 146},
+                                               {190, 114},
+                                               {228, 88},
+                                               {256, 50},
+                                               {292, 18},
+                                               {336, 0},
+                                               {336, 250}},
+                                              2401);
     paintBoulder(p, boulder, 24);
-    const QPainterPath crevice = smoothClosedPath({{188, 190},
-                                                   {190, 156},
-                                                   {202, 130},
-                                                   {224, 116},
-                                                   {250, 116},
-                                                   {270, 126},
-                                                   {290, 140},
-                                                   {302, 164},
-                                                   {294, 184},
-                                                   {298, 198},
-                                                   {274, 206},
-                                                   {248, 204},
-                                                   {226, 210},
-                                                   {204, 202}});
+    // An uneven cleft, wider than tall, its edges notched by broken stone.
+    const QPainterPath crevice = smoothClosedPath({{192, 194},
+                                                   {188, 172},
+                                                   {196, 152},
+                                                   {203, 138},
+                                                   {216, 126},
+                                                   {231, 121},
+                                                   {244, 114},
+                                                   {259, 119},
+                                                   {272, 128},
+                                                   {289, 136},
+                                                   {299, 153},
+                                                   {295, 170},
+                                                   {301, 187},
+                                                   {287, 199},
+                                                   {268, 203},
+                                                   {252, 199},
+                                                   {236, 206},
+                                                   {215, 207},
+                                                   {201, 204}});
     paintCrevice(p, crevice);
 
     QPainterPath neck(QPointF(262, 172));
     neck.cubicTo(QPointF(226, 170), QPointF(212, 108), QPointF(150, 112));
     paintMoray(p, Moray(neck, 62, QPointF(30, 112), 1.3, QColor(112, 124, 48), QColor(74, 86, 36),
                         Qt::transparent, 1.28, crevice));
-    paintLip(
-        p, boulder, 24, crevice,
-        curveThrough({{180, 204}, {196, 200}, {222, 196}, {250, 198}, {298, 190}, {310, 186}}));
-    paintBrow(p, crevice, curveThrough({{254, 115}, {268, 120}, {284, 134}, {300, 160}}));
+    paintLip(p, boulder, 24, crevice,
+             curveThrough({{180, 205},
+                           {194, 199},
+                           {208, 200},
+                           {222, 194},
+                           {238, 197},
+                           {252, 195},
+                           {268, 199},
+                           {284, 190},
+                           {298, 191},
+                           {310, 185}}));
+    paintBrow(p, crevice,
+              curveThrough({{246, 113}, {260, 118}, {273, 127}, {289, 135}, {300, 158}}));
 }
 
 // Pale, covered with dense dark purple-brown spots, rising out of a hole in
@@ -506,39 +531,56 @@ void paintSpottedMoray(QPainter &p, double w, double h)
     paintCoralHead(p, QPointF(44, 124), 40, QColor(160, 150, 100));
     paintSeaFan(p, QPointF(292, 120), 100, QColor(160, 80, 140));
 
-    // An outcrop of the reef, the moray's crevice in its face.
+    // The face of the reef rising out of the picture, the moray's crevice in it.
     const QPainterPath boulder = lumpyOutline({{112, 250},
-                                               {120, 196},
-                                               {146, 160},
-                                               {196, 136},
-                                               {262, 128},
-                                               {312, 140},
-                                               {334, 172},
+                                               {120, 198},
+                                               {142, 160},
+                                               {180, 132},
+                                               {214, 100},
+                                               {244, 60},
+                                               {282, 26},
+                                               {336, 8},
                                                {336, 250}},
                                               4601);
     paintBoulder(p, boulder, 46);
-    const QPainterPath crevice = smoothClosedPath({{186, 208},
-                                                   {188, 172},
-                                                   {200, 148},
-                                                   {222, 134},
-                                                   {250, 132},
-                                                   {272, 142},
-                                                   {290, 164},
-                                                   {296, 192},
-                                                   {288, 212},
-                                                   {264, 224},
-                                                   {238, 220},
-                                                   {212, 226}});
+    const QPainterPath crevice = smoothClosedPath({{187, 208},
+                                                   {186, 188},
+                                                   {191, 170},
+                                                   {201, 152},
+                                                   {214, 141},
+                                                   {226, 133},
+                                                   {241, 134},
+                                                   {252, 129},
+                                                   {267, 137},
+                                                   {281, 150},
+                                                   {291, 166},
+                                                   {293, 182},
+                                                   {298, 195},
+                                                   {287, 211},
+                                                   {271, 221},
+                                                   {257, 218},
+                                                   {238, 222},
+                                                   {221, 220},
+                                                   {206, 226}});
     paintCrevice(p, crevice);
 
     QPainterPath neck(QPointF(240, 214));
     neck.cubicTo(QPointF(234, 150), QPointF(214, 100), QPointF(150, 98));
     paintMoray(p, Moray(neck, 50, QPointF(62, 98), 1.0, QColor(244, 236, 194),
                         QColor(228, 216, 160), QColor(64, 36, 38), 1.0, crevice));
-    paintLip(
-        p, boulder, 46, crevice,
-        curveThrough({{176, 218}, {196, 212}, {224, 206}, {256, 208}, {288, 200}, {304, 196}}));
-    paintBrow(p, crevice, curveThrough({{212, 138}, {248, 131}, {274, 143}, {294, 176}}));
+    paintLip(p, boulder, 46, crevice,
+             curveThrough({{176, 219},
+                           {190, 212},
+                           {206, 213},
+                           {222, 205},
+                           {240, 209},
+                           {256, 206},
+                           {272, 209},
+                           {288, 200},
+                           {304, 197}}));
+    paintBrow(
+        p, crevice,
+        curveThrough({{212, 140}, {228, 132}, {250, 130}, {268, 138}, {282, 151}, {294, 176}}));
 }
 
 } // namespace fishart

@@ -200,7 +200,7 @@ void paintStingray(QPainter &p, const Stingray &ray,
     }
     if (ray.ridge > 0)
         paintRidge(p, ray);
-    shadeBody(p, ray.disc, line, 0.6);
+    shadeBody(p, ray.disc, withAlpha(line, 150), 0.6);
 
     for (const double x : {-1.0, 1.0})
         anatomy::paintRayEye(p, QPointF(ray.eye.x() * x, ray.eye.y()), ray.eyeSize, ray.colour, x);
@@ -233,8 +233,34 @@ void paintSouthernStingray(QPainter &p, double w, double h)
                        .eyeSize = 3.2,
                        .sting = 26,
                        .ridge = 30};
-    // Plain grey-brown: the rise of the body and its shading are all its pattern.
-    paintStingray(p, ray, [](const QPainterPath &) {});
+    // Plain grey-brown, its only pattern a faint, cloudy mottling of tone; the
+    // rest is form: the disc a low dome, its left slope catching the light and
+    // its right falling into shade, thinning to the wings' margins.
+    paintStingray(p, ray, [&p, &ray](const QPainterPath &part) {
+        const QRectF box = part.boundingRect();
+        anatomy::paintMottle(p, part, 14, withAlpha(ray.colour.darker(135), 46),
+                             withAlpha(ray.colour.lighter(125), 38),
+                             quint32(box.width() * 13 + box.height()));
+        const Saved s(p);
+        p.setClipPath(part, Qt::IntersectClip);
+        if (box.width() < 100)
+            return;
+        QLinearGradient slope(QPointF(box.left(), 0), QPointF(box.right(), 0));
+        slope.setColorAt(0.0, QColor(255, 244, 214, 0));
+        slope.setColorAt(0.3, QColor(255, 244, 214, 70));
+        slope.setColorAt(0.47, QColor(255, 244, 214, 20));
+        slope.setColorAt(0.55, QColor(40, 30, 14, 30));
+        slope.setColorAt(0.72, QColor(40, 30, 14, 75));
+        slope.setColorAt(1.0, QColor(40, 30, 14, 10));
+        p.fillRect(box, slope);
+        // The dome falls away towards the snout and the rear edge as well.
+        QLinearGradient length(QPointF(0, box.top()), QPointF(0, box.bottom()));
+        length.setColorAt(0.0, QColor(255, 244, 214, 30));
+        length.setColorAt(0.35, QColor(255, 244, 214, 0));
+        length.setColorAt(0.8, QColor(40, 30, 14, 0));
+        length.setColorAt(1.0, QColor(40, 30, 14, 45));
+        p.fillRect(box, length);
+    });
 }
 
 // A small round disc, yellow-brown under a fine mesh of dark and pale spots

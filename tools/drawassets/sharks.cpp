@@ -91,14 +91,10 @@ void paintNurseShark(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintWater(p, Canvas::frame, 0.55);
-    // A metre-high sea fan and a coral head, with reef fish a hand long beside them.
+    // A metre-high sea fan and a coral head far off behind it tell its size.
     paintSeaFan(p, QPointF(40, 156), 96, QColor(150, 80, 120));
     paintCoralHead(p, QPointF(268, 162), 40, QColor(130, 120, 100));
     paintSand(p, Canvas::frame, 150);
-    const QPainterPath minnow = bodyOutline({{0, 0}, 12, 5, 0.4, 0.5, 0.3})
-                                    .united(tail(TailKind::Forked, {12, 0}, 1.5, 5, 6).shape);
-    paintShoal(p, minnow, QColor(40, 90, 120, 150),
-               {{234, 112, 1}, {252, 120, 0.9}, {262, 104, 1}, {220, 124, 0.85}, {246, 96, 0.8}});
 
     const QColor back(146, 112, 60), flank(186, 150, 96), line(104, 76, 38);
     // The trunk narrows to the tail stalk behind the second dorsal and anal
@@ -119,18 +115,18 @@ void paintNurseShark(QPainter &p, double w, double h)
     const QPainterPath caudal = lift.map(smoothClosedPath({{238, 171},
                                                            {256, 171},
                                                            {280, 167},
-                                                           {302, 162},
-                                                           {314, 159},
-                                                           {318, 161},
-                                                           {316, 167},
-                                                           {311, 174},
-                                                           {306, 176},
-                                                           {302, 172.5},
-                                                           {296, 179},
-                                                           {284, 189},
-                                                           {272, 198},
-                                                           {262, 206},
-                                                           {254, 207},
+                                                           {300, 163.5},
+                                                           {312, 162},
+                                                           {319, 163.2},
+                                                           {318.5, 166.5},
+                                                           {312, 170.5},
+                                                           {305, 172.6},
+                                                           {301, 174.5},
+                                                           {294, 180},
+                                                           {284, 188},
+                                                           {272, 197},
+                                                           {263, 204.5},
+                                                           {255, 206.5},
                                                            {248, 202},
                                                            {240, 199}}));
     const QPainterPath shark = trunk.united(caudal);
@@ -153,27 +149,23 @@ void paintNurseShark(QPainter &p, double w, double h)
     for (const QPointF &c : scatterPoints(shark, 160, 15))
         p.drawEllipse(c, 1.2, 1.1);
     {
-        // The caudal is fin, not trunk: thinner and darker out to its margins,
-        // its rays running back and down from the lobe's upper edge.
+        // The caudal is fin, not trunk: smooth skin like the rest, only thinner
+        // and darker out to its margins, with no rays to show.
         const Saved s(p);
         p.setClipPath(caudal.subtracted(trunk), Qt::IntersectClip);
-        p.setTransform(lift, true);
-        QLinearGradient thin(QPointF(246, 186), QPointF(312, 166));
+        QLinearGradient thin(lift.map(QPointF(246, 186)), lift.map(QPointF(316, 164)));
         thin.setColorAt(0.0, withAlpha(back, 0));
-        thin.setColorAt(1.0, withAlpha(back.darker(125), 200));
-        p.fillPath(lift.inverted().map(caudal), thin);
-        for (int i = 0; i < 11; ++i) {
-            const double t = i / 10.0;
-            const QPointF from(250 + t * 56, 173 - t * 11);
-            stroke(p, curve(from, from + QPointF(7, 6), from + QPointF(12 - t * 6, 30 - t * 20)),
-                   withAlpha(line, 60), 0.6);
-        }
-        p.setTransform(lift.inverted(), true);
-        stroke(p, caudal, withAlpha(line, 60), 4);
+        thin.setColorAt(0.6, withAlpha(back.darker(112), 120));
+        thin.setColorAt(1.0, withAlpha(back.darker(128), 190));
+        p.fillPath(caudal, thin);
+        // The upper lobe is a round fold of flesh: lit along its top, shaded below.
+        stroke(p, lift.map(curveThrough({{250, 174}, {280, 170}, {306, 166}})),
+               QColor(230, 200, 150, 60), 3.0);
+        stroke(p, caudal, withAlpha(line, 50), 4);
     }
     // The crease of the notch that sets off the tip of the upper lobe.
-    strokeInside(p, shark, lift.map(curve({302, 172.5}, {305, 169}, {309, 165})),
-                 withAlpha(line, 130), 0.8);
+    strokeInside(p, shark, lift.map(curve({305, 172.6}, {306.5, 169.5}, {309, 166.5})),
+                 withAlpha(line, 90), 0.7);
     // Firm fins rise out of the back, so no outline crosses their roots.
     const QColor outline(95, 70, 35);
     shadeBody(p, shark, withAlpha(outline, 0));
@@ -256,9 +248,9 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
     const Canvas canvas(p, w, h);
     // A shark a metre long: sand ripples a hand apart.
     paintSeabed(p, Canvas::frame, 26);
-    p.translate(176, 116);
-    p.rotate(-104);
-    p.scale(0.9, 0.9);
+    p.translate(170, 112);
+    p.rotate(-98);
+    p.scale(0.86, 0.86);
 
     // Nose up: the shovel, a short neck behind it, a spindle of a body.
     const QPainterPath trunk = mirroredOutline({{0, -158},
@@ -315,17 +307,17 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
     // barely darkening the sand.
     {
         const Saved s(p);
-        p.translate(QTransform().rotate(104).map(QPointF(44, 56)));
-        p.scale(0.94, 1.0);
+        p.translate(QTransform().rotate(98).map(QPointF(78, 92)));
+        p.scale(0.84, 0.9);
         p.setBrush(Qt::NoBrush);
         const QPainterPath fleshy = trunk.united(pectoral).united(mirror.map(pectoral));
-        for (int i = 8; i >= 1; --i) {
+        for (int i = 12; i >= 1; --i) {
             p.setPen(
-                QPen(QColor(60, 44, 18, 9), i * 6.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                QPen(QColor(60, 44, 18, 6), i * 7.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             p.drawPath(fleshy);
         }
-        p.fillPath(fleshy, QColor(60, 44, 18, 22));
-        p.fillPath(tailBlade.united(lowerLobe), QColor(60, 44, 18, 18));
+        p.fillPath(fleshy, QColor(60, 44, 18, 14));
+        p.fillPath(tailBlade.united(lowerLobe), QColor(60, 44, 18, 10));
     }
 
     const QColor grey(112, 122, 130), pale(150, 158, 164), dark(70, 78, 86), line(52, 58, 66);
@@ -383,31 +375,32 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
     }
     stroke(p, body, line, 0.9);
 
-    // The dorsal fins stand straight up at the viewer, so from above each is
-    // only a thin raised ridge along the spine, grey on one face and dark on
-    // the other, throwing its shadow across the dark flank; the second is
-    // much the smaller.
-    for (const auto &[from, to, thick] :
-         {std::tuple{-38.0, -2.0, 1.5}, std::tuple{50.0, 64.0, 0.9}}) {
+    // Seen a little from the lit side, each dorsal fin shows as a narrow
+    // sail leaning over the dark flank: its lit face pale at the root,
+    // its trailing edge hollowed, and its shadow thrown across the back;
+    // the second is much the smaller.
+    for (const auto &[from, to, lean] :
+         {std::tuple{-40.0, -4.0, 18.0}, std::tuple{50.0, 64.0, 7.0}}) {
         const double len = to - from;
-        p.fillPath(smoothClosedPath({{-0.5, from + len * 0.1},
-                                     {-len * 0.3, from + len * 0.55},
-                                     {-len * 0.34, to + len * 0.02},
+        const QPointF apex(-lean, to + len * 0.12);
+        p.fillPath(smoothClosedPath({{-1, from + len * 0.15},
+                                     {-lean * 1.5, from + len * 0.7},
+                                     {-lean * 1.7, to + len * 0.3},
                                      {-1, to}}),
-                   QColor(30, 36, 44, 45));
-        const QPainterPath ridge = smoothClosedPath({{0, from},
-                                                     {thick, from + len * 0.4},
-                                                     {thick * 0.8, to - len * 0.1},
-                                                     {0.4, to + len * 0.08},
-                                                     {-thick * 0.7, to - len * 0.12},
-                                                     {-thick, from + len * 0.4}});
-        QLinearGradient lit(QPointF(thick, 0), QPointF(-thick, 0));
-        lit.setColorAt(0.0, grey.lighter(106));
-        lit.setColorAt(0.45, grey);
-        lit.setColorAt(0.55, dark);
-        lit.setColorAt(1.0, dark.darker(110));
-        p.fillPath(ridge, lit);
-        stroke(p, ridge, withAlpha(line, 90), 0.4);
+                   QColor(30, 36, 44, 40));
+        QPainterPath sail(QPointF(0.8, from));
+        sail.quadTo(QPointF(-lean * 0.2, from + len * 0.55), apex);
+        sail.quadTo(QPointF(-lean * 0.25, to - len * 0.02), QPointF(0.2, to));
+        sail.lineTo(QPointF(1.8, (from + to) / 2));
+        sail.closeSubpath();
+        QLinearGradient lit(QPointF(0, from), apex);
+        lit.setColorAt(0.0, grey.lighter(112));
+        lit.setColorAt(0.6, grey);
+        lit.setColorAt(1.0, dark);
+        p.fillPath(sail, lit);
+        strokeInside(p, sail, curve({0.4, to}, {-lean * 0.3, to}, apex), withAlpha(dark, 160),
+                     1.2);
+        stroke(p, sail, withAlpha(line, 120), 0.5);
     }
     // Nostrils along the front edge of the shovel, and the eyes at its ends.
     for (const double side : {-1.0, 1.0}) {

@@ -382,23 +382,20 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
                                                {20, 137.6},
                                                {11.6, 130.4},
                                                {9.6, 127}});
-    const QPainterPath gape = smoothClosedPath({{14, 126.6},
-                                                {22, 127.6},
-                                                {36, 129.6},
-                                                {52, 131.6},
+    const QPainterPath gape = smoothClosedPath({{14, 126.8},
+                                                {22, 128},
+                                                {36, 130},
+                                                {52, 132},
                                                 {66, 133.6},
-                                                {50, 136},
-                                                {32, 135},
-                                                {20, 132}});
-    p.fillPath(gape, QColor(48, 30, 36));
+                                                {50, 134.8},
+                                                {32, 133.6},
+                                                {20, 131.2}});
     {
-        // Inside the mouth the far jaw's teeth catch a little light.
-        const Saved s(p);
-        p.setClipPath(gape, Qt::IntersectClip);
-        stroke(p, curve({16, 128}, {40, 131.6}, {64, 133.4}), QColor(120, 80, 84, 120), 1.2);
-        // The teeth stand inside the open mouth, between the lips, never over them.
-        anatomy::paintFangRow(p, {25, 133.4}, {60, 136.2}, -1, 8, 2.4);
-        anatomy::paintFangRow(p, {27, 128.4}, {58, 132}, 1, 7, 2.0);
+        // A narrow dark gap between the jaws, deepest in shadow under the upper lip.
+        QLinearGradient dark(QPointF(0, 127), QPointF(0, 135));
+        dark.setColorAt(0.0, QColor(14, 16, 22));
+        dark.setColorAt(1.0, QColor(52, 50, 58));
+        p.fillPath(gape, dark);
     }
     {
         const Saved s(p);
@@ -434,19 +431,15 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
     p.fillPath(maxilla, QColor(150, 162, 172));
     stroke(p, curve({30, 127}, {50, 128.6}, {68, 131.2}), QColor(40, 50, 60, 110), 0.8);
     stroke(p, curve({22, 127.6}, {44, 130.6}, {66, 133.8}), QColor(25, 20, 24, 170), 0.6);
-    // The big fangs: the first of the lower jaw stands up just in front of
-    // the snout's tip; the rest, each its own length, stand in the open
-    // mouth and end short of the opposite lip.
+    // The big fangs, few and each its own length, stand out past the lips
+    // of the nearly closed mouth: the first of the lower jaw up in front of
+    // the snout's tip, the rest spaced unevenly back along both jaws.
     anatomy::paintFang(p, {13.4, 127}, -1, 4.4);
-    {
-        const Saved s(p);
-        p.setClipPath(gape, Qt::IntersectClip);
-        anatomy::paintFang(p, {19.5, 131.4}, -1, 2.8);
-        anatomy::paintFang(p, {24.5, 127.6}, 1, 4.2);
-        anatomy::paintFang(p, {31, 128.6}, 1, 2.8);
-        anatomy::paintFang(p, {37.5, 129.4}, 1, 3.8);
-        anatomy::paintFang(p, {46, 135.8}, -1, 3.2);
-    }
+    anatomy::paintFang(p, {20.5, 131.2}, -1, 2.6);
+    anatomy::paintFang(p, {25, 128.2}, 1, 4.0);
+    anatomy::paintFang(p, {38, 129.8}, 1, 3.4);
+    anatomy::paintFang(p, {47, 134.2}, -1, 2.8);
+    anatomy::paintFang(p, {56, 131}, 1, 2.2);
     stroke(p, curve({86, 103}, {96, 124}, {84, 143}), QColor(50, 60, 70, 140), 1.1);
     anatomy::paintGrownPectoral(p, {89, 120.5}, {91, 131.5}, {{110, 122}, {128, 130}, {121, 139}},
                                 QColor(176, 186, 194, 230), QColor(96, 110, 120, 170),
@@ -468,7 +461,28 @@ void paintSilverside(QPainter &p, double w, double h)
         haze.setColorAt(1, QColor(40, 120, 160, 110));
         p.fillRect(Canvas::frame, haze);
     }
-    anatomy::paintStarCoral(p, oval({90, 296}, 190, 110), 9, QColor(140, 130, 86));
+    // Below, a bed of turtle grass rising out of the haze, its blades a
+    // centimetre wide telling how small the fish are.
+    QRandomGenerator grass(909);
+    for (int i = 0; i < 90; ++i) {
+        const double x = grass.bounded(336.0) - 8, near = double(i) / 90;
+        const QPointF foot(x, 244);
+        const double tall = (10 + 22 * grass.generateDouble()) * (0.6 + 0.7 * near),
+                     lean = (grass.generateDouble() - 0.3) * tall * 0.5;
+        const QPainterPath blade = ribbon(
+            curve(foot, foot + QPointF(lean * 0.2, -tall * 0.6), foot + QPointF(lean, -tall)),
+            {1.6 + 1.4 * near, 1.5 + 1.3 * near, 0.9 + 0.6 * near});
+        // The far blades are hazed almost to the water's blue.
+        const double fog = 0.75 - 0.55 * near;
+        const QColor own(70 + grass.bounded(40), 120 + grass.bounded(30), 70);
+        const QColor tint = QColor::fromRgbF(own.redF() + (0.18 - own.redF()) * fog,
+                                             own.greenF() + (0.45 - own.greenF()) * fog,
+                                             own.blueF() + (0.58 - own.blueF()) * fog);
+        QLinearGradient lit(foot, foot + QPointF(lean, -tall));
+        lit.setColorAt(0.0, tint.darker(140));
+        lit.setColorAt(1.0, tint.lighter(112));
+        p.fillPath(blade, lit);
+    }
     // Far members first, small and hazy, so the near ones pass in front.
     paintGroup(p,
                {{200, 30, 0.3, 5, 0.4, 0.8, 8, 1.05, 0.7},
@@ -486,14 +500,14 @@ void paintSilverside(QPainter &p, double w, double h)
                 {250, 106, 0.4, 7, 0.6, 0.9, 0, 1.0, 0.8},
                 // The near members, clear and as large as they are; a few
                 // swim so close that one passes over another.
-                {64, 174, 0.61, 6, 1.0, 1.0, -7, 1.04, 0.95},
-                {150, 146, 0.64, 1, 1.0, 0.8, 11, 0.93, 0.7},
+                {64, 174, 0.61, -4, 1.0, 1.0, -7, 1.04, 0.95},
+                {150, 146, 0.64, 14, 1.0, 0.62, 11, 0.93, 0.55},
                 {184, 153, 0.58, 5, 1.0, 1.0, -5, 1.08, 1.0},
-                {20, 138, 0.56, 8, 1.0, 1.0, 4, 0.97, 0.85},
-                {206, 64, 0.59, 3, 1.0, 0.72, -12, 1.0, 0.75},
+                {20, 138, 0.56, -16, 1.0, 0.7, 4, 0.97, 0.85},
+                {206, 64, 0.59, 9, 1.0, 0.55, -12, 1.08, 0.6},
                 {228, 71, 0.54, 6, 1.0, 1.0, 7, 0.92, 1.0},
-                {236, 174, 0.55, 4, 1.0, 1.0, 14, 1.02, 0.8},
-                {70, 84, 0.62, 2, 1.0, 0.9, -4, 0.95, 1.0}},
+                {236, 170, 0.55, -10, 1.0, 0.85, 14, 1.02, 0.8},
+                {70, 84, 0.62, 19, 1.0, 0.9, -4, 0.95, 1.0}},
                paintSilversideBody);
 }
 

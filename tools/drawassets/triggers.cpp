@@ -50,8 +50,10 @@ void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor co
     QLinearGradient along(root, tip);
     along.setColorAt(0.0, colour.darker(106));
     along.setColorAt(0.6, colour.lighter(112));
-    along.setColorAt(1.0, withAlpha(colour.lighter(120), 190));
+    along.setColorAt(1.0, colour.lighter(116));
     p.fillPath(quill, along);
+    // A hard quill, not a hair: its edge reads against the skin.
+    stroke(p, quill, withAlpha(edge.darker(115), 80), 0.35);
     // The lit flank of the quill, and its shaded one.
     stroke(
         p,
@@ -82,6 +84,28 @@ void paintSpineBase(QPainter &p, QPointF root, QPointF dir, double length, QColo
     p.drawEllipse(QPointF(0, 0), along, across);
 }
 
+// The blue margin of a trigger's fin: a band just inside the free edge that
+// swells and thins along it, brightest where the fin is widest and fading
+// out towards the tips, with a dark thread along the very edge.
+void paintFinMargin(QPainter &p, const QPainterPath &shape, QColor blue)
+{
+    const Saved s(p);
+    p.setClipPath(shape, Qt::IntersectClip);
+    constexpr int steps = 140;
+    for (int i = 0; i < steps; ++i) {
+        const double t = double(i) / steps, next = double(i + 1) / steps;
+        const double swell = 0.5 + 0.5 * std::sin(t * 2 * pi * 5 + 1.3) * std::sin(t * 2 * pi * 2);
+        const double width = 1.6 + 3.2 * swell * swell;
+        const QLineF piece(shape.pointAtPercent(t), shape.pointAtPercent(next));
+        p.setPen(QPen(withAlpha(blue, int(110 + 110 * swell)), width, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(piece);
+        p.setPen(QPen(withAlpha(blue.lighter(130), int(60 * swell)), width * 2.2, Qt::SolidLine,
+                      Qt::RoundCap));
+        p.drawLine(piece);
+    }
+    stroke(p, shape, QColor(20, 50, 70, 90), 0.6);
+}
+
 } // namespace
 
 // A deep triggerfish with streaming tips on the dorsal, anal and both tail
@@ -110,7 +134,7 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     const Fin caudal = tail(TailKind::Lunate, {240, 125}, 32, 76, 146, 0.45);
     for (const Fin &f : {caudal, lobe(-1), lobe(1)}) {
         paintFin(p, f, finColour, rays, 20);
-        edgeFin(p, f, blue, 3);
+        paintFinMargin(p, f.shape, blue);
     }
     // The first dorsal: a tall, stout, rough spine that locks upright, and
     // two much shorter spines behind it, the last a stub; a low dark web
@@ -198,6 +222,7 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
         root.addRect(QRectF(230, 0, 90, 240));
         p.setClipPath(root.subtracted(oval({222, 125}, 20, 36)), Qt::IntersectClip);
         paintFin(p, caudal, finColour, rays, 20);
+        paintFinMargin(p, caudal.shape, blue);
     }
     // The groove in the back behind the spines, into which they fold flat.
     strokeInside(p, body,
@@ -209,188 +234,204 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     anatomy::paintNaturalEye(p, eye, 6.2, QColor(170, 120, 50), 0.46);
     stroke(p, curve({40, 142}, {44, 144}, {48, 143}), QColor(40, 40, 40), 1.3);
     stroke(p, curve({142, 104}, {139, 110}, {139, 116}), QColor(60, 70, 60, 90), 1.1);
-    paintFin(p, finAt({148, 118}, {{0, 0}, {20, -10}, {36, -2}, {14, 18}, {0, 8}}),
-             QColor(160, 170, 120, 180), rays, 7);
+    // The small pectoral grows from behind the gill slit, clear of the face
+    // line, and shows its yellow-green base only.
+    anatomy::paintGrownPectoral(
+        p, {146, 110}, {147, 121}, {{160, 104}, {175, 106}, {181, 113}, {168, 121}, {154, 124}},
+        QColor(150, 170, 90, 220), QColor(170, 186, 120, 140), QColor(90, 110, 70, 130));
+    {
+        // The pelvic rudiment at the end of the belly: a short rough spine
+        // lying back, and the fold of skin behind it running back to the anal fin.
+        const QPointF knob = shape.at(0.42, 0.99);
+        const QPainterPath flap =
+            smoothClosedPath({shape.at(0.4, 0.96), knob + QPointF(4, 5), knob + QPointF(16, 4.5),
+                              shape.at(0.62, 0.97), shape.at(0.55, 0.9)});
+        fillBody(p, flap, QColor(220, 160, 60), QColor(200, 140, 50), QColor(150, 100, 40));
+        strokeInside(
+            p, QPainterPath().united(flap),
+            curve(knob + QPointF(4, 4.5), knob + QPointF(10, 5.5), knob + QPointF(16, 4.3)),
+            QColor(90, 60, 30, 120), 0.6);
+        const QPainterPath spine =
+            ribbon(curve(knob, knob + QPointF(4, 3), knob + QPointF(9, 4.6)), {3.2, 2.0, 0.4});
+        fillBody(p, spine, QColor(120, 110, 80), QColor(90, 80, 60), QColor(60, 52, 40));
+        stroke(p, spine, QColor(40, 36, 30, 160), 0.4);
+    }
 }
 
-// Puffed up into a ball of long spines, with big bulging eyes; tan with
-// small black spots.
+// Slim, as it cruises when left alone, its spines laid back along the skin:
+// a broad, blunt head with large eyes and a beak of fused teeth in thick
+// lips; the body tapering behind the broad pectorals to a narrow stalk, the
+// short rounded dorsal and anal fins set far back by a rounded tail; tan to
+// olive above, pale below, with small black spots over back, flanks and fins.
 void paintPorcupinefish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintReef(p, 0.35, 214, 0, {30, 232}, 48, QColor(176, 150, 96), {296, 232}, 150,
               QColor(140, 70, 130));
     paintCoralHead(p, QPointF(286, 238), 34, QColor(140, 150, 96));
-    const QPointF c(158, 116);
-    const double rx = 76;
-    const double ry = 72;
-    const QColor finColour(160, 140, 90, 160);
-    const QColor rays(80, 62, 36, 150);
-    const QColor spineShade(110, 90, 55);
+    const QColor back(118, 102, 60), flank(184, 162, 110), belly(240, 232, 210);
+    const QColor finColour(170, 150, 100, 190), rays(80, 62, 36, 150), spineShade(96, 76, 44);
+    const QColor spot(28, 22, 16);
 
-    const Fin tailFin = tail(TailKind::Rounded, {222, 118}, 24, 54, 60);
-    paintFin(p, tailFin, finColour, rays, 10);
-    paintSpots(p, tailFin.shape, 8, 0.9, 1.6, QColor(30, 25, 20), 301);
-    const Fin dorsal = fin({200, 66}, {{212, 40}, {234, 44}}, {228, 72});
-    const Fin anal = fin({200, 166}, {{212, 192}, {234, 188}}, {228, 160});
-    paintFin(p, dorsal, finColour, rays, 6);
-    paintFin(p, anal, QColor(200, 185, 140, 160), rays, 6);
-    paintSpots(p, dorsal.shape, 9, 0.8, 1.4, QColor(30, 25, 20, 200), 302);
-    // Each fin grows out of a fleshy base that carries the skin's colour a
-    // little way up its rays before the membrane clears.
+    // Widest across the head and shoulders, the back arching low over the
+    // pectorals and falling to a stalk a fifth of the depth.
+    const QPainterPath body = smoothClosedPath(
+        {{35, 124},  {39, 108},  {52, 94},   {72, 84},   {100, 78},  {132, 79},  {162, 86},
+         {190, 96},  {214, 106}, {232, 112}, {246, 114}, {246, 132}, {232, 134}, {212, 140},
+         {188, 150}, {160, 160}, {128, 167}, {98, 167},  {70, 161},  {50, 151},  {38, 139}});
+
+    const Fin tailFin = tail(TailKind::Rounded, {240, 123}, 20, 40, 48);
+    const Fin dorsal = fin({206, 103}, {{211, 89}, {221, 83}, {231, 90}}, {236, 110});
+    const Fin anal = fin({206, 145}, {{211, 158}, {221, 164}, {231, 157}}, {236, 136});
+    paintFin(p, tailFin, finColour, rays, 12);
+    paintFin(p, dorsal, finColour, rays, 8);
+    paintFin(p, anal, QColor(206, 192, 150, 190), rays, 8);
     for (const auto &[f, root, skin] :
-         {std::tuple{&tailFin, QPointF(233, 118), QColor(176, 150, 98)},
-          std::tuple{&dorsal, QPointF(210, 66), QColor(150, 128, 80)},
-          std::tuple{&anal, QPointF(210, 166), QColor(214, 198, 160)}}) {
+         {std::tuple{&tailFin, QPointF(244, 123), QColor(170, 146, 96)},
+          std::tuple{&dorsal, QPointF(218, 104), QColor(150, 128, 80)},
+          std::tuple{&anal, QPointF(218, 144), QColor(214, 198, 160)}}) {
         const Saved s(p);
         p.setClipPath(f->shape, Qt::IntersectClip);
-        paintGlow(p, root, 19, withAlpha(skin, 220));
+        paintGlow(p, root, 14, withAlpha(skin, 200));
+    }
+    // Fewer, smaller spots out on the fins, none on their clear margins.
+    paintSpots(p, tailFin.shape.intersected(oval({258, 123}, 22, 26)), 9, 0.7, 1.3,
+               withAlpha(spot, 210), 301);
+    paintSpots(p, dorsal.shape.intersected(oval({220, 98}, 10, 10)), 8, 0.6, 1.1,
+               withAlpha(spot, 200), 302);
+
+    QRandomGenerator rng(3001);
+    const auto unit = [](QPointF v) { return v / std::max(1e-6, std::hypot(v.x(), v.y())); };
+    // Longest over the nape and shoulders, short on the snout and the stalk.
+    const auto reach = [&rng](double x) {
+        const double hump = std::exp(-std::pow((x - 120) / 58, 2));
+        return (7 + 17 * hump) * (0.6 + 0.55 * rng.generateDouble());
+    };
+    // Along the back and belly the laid-back spines stand a little off the
+    // skin, so their points break the outline; their roots are under the skin.
+    for (double t = 0.02; t < 0.98; t += 0.012 + 0.014 * rng.generateDouble()) {
+        const QPointF at = body.pointAtPercent(t);
+        if (at.x() < 56 || at.x() > 226 || rng.bounded(4) == 0)
+            continue;
+        const double a = body.angleAtPercent(t) * pi / 180;
+        QPointF along(std::cos(a), -std::sin(a));
+        if (along.x() < 0)
+            along = -along;
+        const QPointF out(0, at.y() < 123 ? -1 : 1);
+        const QPointF dir = unit(along + out * (0.3 + 0.25 * rng.generateDouble()));
+        paintSpine(p, at - out * 3 - dir * 2, dir, reach(at.x()),
+                   at.y() < 123 ? QColor(150, 130, 84) : QColor(214, 202, 170), spineShade);
     }
 
-    // Blown up, the spines stand straight out from the ball, only a little
-    // swept back; round the rim they show their whole length, drawn first so
-    // that the ball hides their roots.
-    const auto swept = [](QPointF out) {
-        const QPointF d = out + QPointF(0.45, 0);
-        return d / std::hypot(d.x(), d.y());
-    };
-    // Short on the face, longest just behind the head, above and below.
-    const auto reach = [&](QPointF out) {
-        const double a = std::atan2(out.y(), out.x());
-        const double nape = std::max(0.0, 1.0 - std::abs(a + 1.85) / 1.3);
-        const double throat = std::max(0.0, 1.0 - std::abs(a - 1.95) / 1.2);
-        const double face = std::clamp(-out.x() - 0.75, 0.0, 1.0);
-        return 0.62 + 0.5 * nape + 0.3 * throat - 0.9 * face;
-    };
-    // Each spine leans its own way and grows to its own length, some seen
-    // end on and short, so the rim bristles unevenly rather than like a gear.
-    QRandomGenerator rng(3001);
-    const auto turned = [](QPointF d, double by) {
-        return QPointF(d.x() * std::cos(by) - d.y() * std::sin(by),
-                       d.x() * std::sin(by) + d.y() * std::cos(by));
-    };
-    double a = 0.1;
-    while (a < 2 * pi) {
-        const QPointF out(std::cos(a), std::sin(a));
-        a += 2 * pi / 84 * (0.55 + 0.9 * rng.generateDouble());
-        if (out.x() > 0.92 && std::abs(out.y()) < 0.3)
-            continue;
-        const double end = rng.generateDouble();
-        const double length = (20 + (out.y() < 0 ? 3 : 0)) * reach(out) *
-                              (end < 0.2 ? 0.35 + end : 0.7 + 0.55 * rng.generateDouble());
-        const double sink = 4 + 5 * rng.generateDouble();
-        paintSpine(p, c + QPointF(out.x() * (rx - sink), out.y() * (ry - sink)),
-                   turned(swept(out), 0.7 * (rng.generateDouble() - 0.5)), length,
-                   (out.y() > 0.3 ? QColor(214, 200, 168) : QColor(172, 150, 100))
-                       .darker(100 + rng.bounded(14)),
-                   spineShade);
-    }
-    const QPainterPath body = oval(c, rx, ry);
-    fillBody(p, body, QColor(122, 104, 62), QColor(192, 168, 112), QColor(244, 236, 214));
-    paintSpots(p, body.intersected(oval(c + QPointF(0, -28), rx + 4, ry - 12)), 10, 1.3, 2.6,
-               QColor(28, 22, 16), 30);
+    fillBody(p, body, back, flank, belly);
     {
-        // Over the face of the ball the spines lie back along the skin like
-        // a mane, each from its own low socket, short and crowded on the
-        // snout, longest over the nape and shoulders, shortening again
-        // towards the tail; they grow at odd spacings and lengths and lean
-        // a little every way. Drawn from the tail forwards, each front spine
-        // lies over the roots of those behind it.
+        // The spots keep to the back and flanks, smaller on the head.
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
-        std::vector<QPointF> roots = spreadPoints(body, 10.5, 4.6, 3002);
-        std::sort(roots.begin(), roots.end(),
-                  [](QPointF a, QPointF b) { return a.x() + a.y() * 0.3 > b.x() + b.y() * 0.3; });
-        for (const QPointF &root : roots) {
-            if (QLineF(root, {108, 97}).length() < 13 || QLineF(root, {88, 124}).length() < 12 ||
-                rng.bounded(7) == 0)
+        QRandomGenerator dots(3003);
+        for (const QPointF &c : spreadPoints(body, 8.5, 3.6, 3004)) {
+            if (c.y() > 128 + (c.x() - 60) * 0.08 || QLineF(c, {78, 103}).length() < 12 ||
+                c.x() < 48)
                 continue;
-            const QPointF out((root.x() - c.x()) / rx, (root.y() - c.y()) / ry);
-            const double u = (root.x() - (c.x() - rx)) / (2 * rx);
-            const double grow = u < 0.45 ? 0.3 + 0.7 * u / 0.45 : 1.0 - 0.5 * (u - 0.45) / 0.55;
-            const QPointF lie = QPointF(1.0, 0.25 * out.y()) + out * 0.45;
-            const QPointF dir =
-                turned(lie / std::hypot(lie.x(), lie.y()), 0.35 * (rng.generateDouble() - 0.5));
-            const QColor skin =
-                root.y() > c.y() + 20 ? QColor(226, 214, 184) : QColor(176, 154, 104);
-            const double length = 17 * grow * (0.55 + 0.7 * rng.generateDouble());
+            const double r = (c.x() < 100 ? 0.8 : 1.1) + dots.generateDouble() * 1.1;
+            paintDisc(p, c, r * 1.1, r, withAlpha(spot, 170 + int(dots.bounded(70))));
+        }
+    }
+    {
+        // Over the skin the spines lie back towards the tail, each from its
+        // own low socket, at odd spacings and lengths; drawn from the tail
+        // forwards, so each front spine lies over the roots of those behind.
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        std::vector<QPointF> roots = spreadPoints(body, 12.5, 5.0, 3002);
+        std::sort(roots.begin(), roots.end(),
+                  [](QPointF a, QPointF b) { return a.x() + a.y() * 0.2 > b.x() + b.y() * 0.2; });
+        for (const QPointF &root : roots) {
+            if (QLineF(root, {78, 103}).length() < 14 || root.x() < 50 || root.x() > 232 ||
+                QLineF(root, {116, 124}).length() < 20 || rng.bounded(6) == 0)
+                continue;
+            // The spines follow the taper of the body towards the tail stalk.
+            const QPointF dir = unit(unit(QPointF(246, 123) - root) + QPointF(0.6, 0) +
+                                     QPointF(0, 0.25 * (rng.generateDouble() - 0.5)));
+            const QColor skin = root.y() > 130 ? QColor(228, 218, 190)
+                                               : QColor(168, 146, 98).darker(100 + rng.bounded(10));
+            const double length = reach(root.x()) * 0.9;
             paintSpineBase(p, root, dir, length, skin);
-            paintSpine(p, root, dir, length, skin.darker(104), withAlpha(spineShade, 150));
+            paintSpine(p, root, dir, length, skin.lighter(root.y() > 130 ? 100 : 122),
+                       withAlpha(spineShade, 170));
         }
     }
     shadeBody(p, body, QColor(90, 72, 40, 160));
-    anatomy::paintGrownPectoral(p, {134, 110}, {135, 128}, {{150, 100}, {166, 106}, {163, 132}},
-                                QColor(200, 176, 120, 220), QColor(215, 190, 120, 150),
-                                QColor(120, 90, 40, 140));
-    // The blunt snout is only the front of the ball, a little paler round the mouth.
-    paintGlow(p, {88, 124}, 12, QColor(236, 226, 200, 150));
-    // A small blunt mouth at the front of the snout: thick lips in the skin's
-    // colour, closed but for a dark slit, and between them only the rims of
-    // the fused beak plates showing, ivory dulled by the shade of the gape.
-    const QPainterPath lips = smoothClosedPath({{81, 119},
-                                                {87, 117.6},
-                                                {93, 119.4},
-                                                {95.6, 123.6},
-                                                {93, 128},
-                                                {87, 129.6},
-                                                {81.4, 127.6}});
-    fillBody(p, lips, QColor(188, 166, 112), QColor(198, 176, 124), QColor(222, 208, 176));
+    // The small gill opening just in front of the pectoral's base.
+    stroke(p, curveThrough({{103, 113}, {101.5, 122}, {103, 131}}), QColor(70, 54, 30, 150), 1.1);
+    anatomy::paintGrownPectoral(
+        p, {106, 111}, {107, 135}, {{118, 104}, {132, 107}, {138, 121}, {133, 137}, {118, 143}},
+        QColor(190, 166, 112, 220), QColor(210, 188, 130, 140), QColor(120, 90, 40, 140));
+    paintSpots(p, oval({126, 122}, 9, 13), 7, 0.5, 0.9, withAlpha(spot, 120), 303);
+
+    // The broad, blunt snout is paler round the mouth.
+    paintGlow(p, {42, 128}, 12, QColor(236, 226, 200, 150));
     {
-        // The lips are the front of the ball itself: outlined only where they stand clear.
+        // The mouth at the tip of the snout, a little open: the ivory rims of
+        // the fused upper and lower beak plates in a dark gape, and over them
+        // the thick upper and lower lips, each a rounded roll lit on top.
         const Saved s(p);
-        p.setClipPath(oval(c, rx, ry).subtracted(oval(c, rx - 3, ry - 3)), Qt::IntersectClip);
-        stroke(p, lips, QColor(90, 72, 40, 160), 0.8);
+        p.translate(-46, 5);
+        p.fillPath(smoothClosedPath({{81.4, 122.6},
+                                     {87, 121.6},
+                                     {93.6, 122.2},
+                                     {94.4, 124.4},
+                                     {87, 125.8},
+                                     {81.6, 125.4}}),
+                   QColor(62, 44, 28, 235));
+        const auto plate = [&p](std::initializer_list<QPointF> edge, QColor from, QColor to) {
+            QLinearGradient g(QPointF(0, 121.8), QPointF(0, 126));
+            g.setColorAt(0.0, from);
+            g.setColorAt(1.0, to);
+            p.fillPath(smoothClosedPath(edge), g);
+        };
+        plate(
+            {{82.2, 122.7}, {87, 121.9}, {92.8, 122.4}, {92.4, 123.9}, {87, 123.5}, {82.4, 123.9}},
+            QColor(236, 226, 200), QColor(176, 160, 126));
+        plate(
+            {{82.6, 124.5}, {87, 124.2}, {91.8, 124.4}, {91.4, 125.6}, {87, 125.9}, {82.8, 125.5}},
+            QColor(196, 182, 150), QColor(150, 134, 104));
+        const QPainterPath upperLip = smoothClosedPath({{80.4, 122.8},
+                                                        {82, 119.4},
+                                                        {87, 118.2},
+                                                        {92.8, 119.6},
+                                                        {95.4, 122.4},
+                                                        {92.6, 122.7},
+                                                        {87, 122.2},
+                                                        {82.4, 123.1}});
+        const QPainterPath lowerLip = smoothClosedPath({{81, 125.6},
+                                                        {83, 125.2},
+                                                        {87, 125.8},
+                                                        {91.8, 125.2},
+                                                        {94.8, 125},
+                                                        {93.4, 128.4},
+                                                        {87, 130},
+                                                        {82, 128.6}});
+        for (const auto &[lip, top, bottom] :
+             {std::tuple{&upperLip, QColor(224, 208, 168), QColor(170, 146, 98)},
+              std::tuple{&lowerLip, QColor(214, 198, 160), QColor(160, 138, 94)}}) {
+            QLinearGradient roll(QPointF(0, lip->boundingRect().top()),
+                                 QPointF(0, lip->boundingRect().bottom()));
+            roll.setColorAt(0.0, top);
+            roll.setColorAt(0.45, top.darker(104));
+            roll.setColorAt(1.0, bottom);
+            p.fillPath(*lip, roll);
+            stroke(p, *lip, QColor(96, 74, 42, 110), 0.45);
+        }
+        // The fold of the cheek running back and down from the corner of the mouth.
+        stroke(p, curve({96, 124}, {100, 127}, {100, 132}), QColor(110, 90, 60, 130), 0.8);
     }
-    // The mouth stands a little open: a dark gape, the ivory rims of the
-    // fused upper and lower beak plates set into it, and over them the thick
-    // upper and lower lips, each a rounded roll lit on top and shaded below.
-    p.fillPath(
-        smoothClosedPath(
-            {{81.4, 122.6}, {87, 121.6}, {93.6, 122.2}, {94.4, 124.4}, {87, 125.8}, {81.6, 125.4}}),
-        QColor(62, 44, 28, 235));
-    const auto plate = [&p](std::initializer_list<QPointF> edge, QColor from, QColor to) {
-        QLinearGradient g(QPointF(0, 121.8), QPointF(0, 126));
-        g.setColorAt(0.0, from);
-        g.setColorAt(1.0, to);
-        p.fillPath(smoothClosedPath(edge), g);
-    };
-    plate({{82.2, 122.7}, {87, 121.9}, {92.8, 122.4}, {92.4, 123.9}, {87, 123.5}, {82.4, 123.9}},
-          QColor(236, 226, 200), QColor(176, 160, 126));
-    plate({{82.6, 124.5}, {87, 124.2}, {91.8, 124.4}, {91.4, 125.6}, {87, 125.9}, {82.8, 125.5}},
-          QColor(196, 182, 150), QColor(150, 134, 104));
-    const QPainterPath upperLip = smoothClosedPath({{80.4, 122.8},
-                                                    {82, 119.4},
-                                                    {87, 118.2},
-                                                    {92.8, 119.6},
-                                                    {95.4, 122.4},
-                                                    {92.6, 122.7},
-                                                    {87, 122.2},
-                                                    {82.4, 123.1}});
-    const QPainterPath lowerLip = smoothClosedPath({{81, 125.6},
-                                                    {83, 125.2},
-                                                    {87, 125.8},
-                                                    {91.8, 125.2},
-                                                    {94.8, 125},
-                                                    {93.4, 128.4},
-                                                    {87, 130},
-                                                    {82, 128.6}});
-    for (const auto &[lip, top, bottom] :
-         {std::tuple{&upperLip, QColor(224, 208, 168), QColor(170, 146, 98)},
-          std::tuple{&lowerLip, QColor(214, 198, 160), QColor(160, 138, 94)}}) {
-        QLinearGradient roll(QPointF(0, lip->boundingRect().top()),
-                             QPointF(0, lip->boundingRect().bottom()));
-        roll.setColorAt(0.0, top);
-        roll.setColorAt(0.45, top.darker(104));
-        roll.setColorAt(1.0, bottom);
-        p.fillPath(*lip, roll);
-        stroke(p, *lip, QColor(96, 74, 42, 90), 0.45);
-    }
-    stroke(p, curve({96, 124}, {99, 127}, {98, 131}), QColor(110, 90, 60, 130), 0.8);
-    // The large eyes bulge out of the ball, dark, with a green-gold iris.
-    const QPainterPath socket = oval({108, 97}, 11, 10);
-    fillBody(p, socket, QColor(190, 168, 112), QColor(166, 144, 94), QColor(130, 110, 70));
-    stroke(p, curve({99, 103}, {108, 109.5}, {118, 103}), QColor(90, 72, 40, 120), 1.1);
-    anatomy::paintNaturalEye(p, {108, 96.5}, 7.5, QColor(104, 108, 44), 0.6);
+    // The large eye sits high on the broad head, bulging in a rim of skin
+    // with a fold beneath it.
+    const QPainterPath socket = oval({78, 103}, 11, 10);
+    fillBody(p, socket, QColor(176, 154, 102), QColor(160, 138, 90), QColor(130, 110, 70));
+    stroke(p, curve({69, 110}, {78, 115.5}, {88, 110}), QColor(90, 72, 40, 120), 1.1);
+    anatomy::paintNaturalEye(p, {78, 102.5}, 7.6, QColor(104, 108, 44), 0.6);
 }
 
 } // namespace fishart
