@@ -390,4 +390,59 @@ void paintMottle(QPainter &p, const QPainterPath &area, double size, QColor dark
     }
 }
 
+void paintRodStem(QPainter &p, const QPainterPath &rod, double width, QColor colour,
+                  QRandomGenerator &rng)
+{
+    const QPainterPath stem =
+        fishkit::ribbon(rod, {width, width * 0.9, width * 0.72, width * 0.55});
+    const QPointF end = rod.pointAtPercent(1.0);
+    const double tipRadius = width * 0.55 / 2;
+    p.fillPath(stem, colour.darker(125));
+    fishkit::paintDisc(p, end, tipRadius, tipRadius, colour.darker(125));
+    fishkit::paintDisc(p, end + QPointF(-0.3, -0.2), tipRadius * 0.7, tipRadius * 0.7,
+                       backdrop::withAlpha(colour, 230));
+    p.fillPath(fishkit::ribbon(rod, {width * 0.62, width * 0.55, width * 0.44, width * 0.3})
+                   .translated(-width * 0.14, -width * 0.06),
+               backdrop::withAlpha(colour, 230));
+    p.fillPath(fishkit::ribbon(rod, {width * 0.22, width * 0.2, width * 0.16, width * 0.1})
+                   .translated(-width * 0.24, -width * 0.1),
+               backdrop::withAlpha(colour.lighter(128), 120));
+    const double length = rod.length();
+    const int pores = int(length / 1.6);
+    const fishkit::Saved s(p);
+    p.setClipPath(stem, Qt::IntersectClip);
+    for (int i = 0; i < pores; ++i) {
+        const double t = 0.02 + 0.97 * rng.generateDouble();
+        // Clusters: skip about half the pores where a slow wave runs low.
+        if (std::sin(t * length * 0.09 + width) + rng.generateDouble() < 0.1)
+            continue;
+        const double a = rod.angleAtPercent(t) * std::numbers::pi / 180.0;
+        const QPointF n(std::sin(a), std::cos(a));
+        const double across = rng.generateDouble() * 2 - 1;
+        const double half = width * (1 - 0.45 * t) / 2;
+        const QPointF at = rod.pointAtPercent(t) + n * across * half * 0.9;
+        // Pores on the rounded flanks are seen obliquely, as slits.
+        const double r = 0.6 + 0.7 * rng.generateDouble();
+        const double squash = std::sqrt(std::max(0.15, 1 - across * across));
+        fishkit::paintDisc(p, at, r * (0.6 + 0.4 * squash), r,
+                           backdrop::withAlpha(colour.lighter(140), 95));
+        fishkit::paintDisc(p, at + QPointF(0.15, 0.15), r * 0.32 * squash, r * 0.36,
+                           backdrop::withAlpha(colour.darker(170), 130));
+    }
+    p.setClipping(false);
+    for (int i = 0; i < pores / 5; ++i) {
+        const double t = 0.05 + 0.93 * rng.generateDouble();
+        const double a = rod.angleAtPercent(t) * std::numbers::pi / 180.0;
+        const QPointF d(std::cos(a), -std::sin(a));
+        const QPointF n(-d.y(), d.x());
+        const double side = rng.bounded(2) ? 1.0 : -1.0;
+        const double half = width * (1 - 0.45 * t) / 2;
+        const QPointF root = rod.pointAtPercent(t) + n * side * half * 0.85;
+        const QPointF tip =
+            root + n * side * (1.2 + 1.4 * rng.generateDouble()) + d * (rng.generateDouble() - 0.3);
+        backdrop::stroke(p, backdrop::curve(root, (root + tip) / 2 + d * 0.4, tip),
+                         backdrop::withAlpha(colour.lighter(160), 110), 0.6);
+    }
+}
+
 } // namespace anatomy

@@ -12,6 +12,7 @@
 class QPainterPath;
 
 class QPainter;
+class QRandomGenerator;
 
 // Details the boxfish, groupers, rays, eels, slender fish and bottom dwellers
 // draw their own way.
@@ -91,5 +92,12 @@ void paintStarCups(QPainter &p, const QPainterPath &dome, double cup, QColor col
 // some paler (`light`), with no outline; the alphas are the strongest.
 void paintMottle(QPainter &p, const QPainterPath &area, double size, QColor dark, QColor light,
                  quint32 seed);
+
+// One stem of a sea rod along `rod`, `width` thick at its foot and tapering
+// to a blunt tip: round, lit from the upper left, its skin pitted with the
+// pores of the polyps in no order, crowding and thinning along the stem, with
+// a few polyps open as pale tufts standing off its silhouette.
+void paintRodStem(QPainter &p, const QPainterPath &rod, double width, QColor colour,
+                  QRandomGenerator &rng);
 
 } // namespace anatomy

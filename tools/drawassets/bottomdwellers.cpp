@@ -267,17 +267,12 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
 
     QPainterPath whip(QPointF(196, 240));
     whip.cubicTo(QPointF(186, 160), QPointF(206, 80), QPointF(196, 12));
-    // A round, muted stem, lit down one side and knobbly with closed polyps.
+    // A sea whip, a slender gorgonian: a round, muted stem pitted with the
+    // pores of its polyps, a few of them open, lit down one side. Drawn the
+    // same each time, so the coil can pass in front of it and behind it.
     const auto paintWhip = [&] {
-        stroke(p, whip, QColor(96, 40, 56), 6.6);
-        stroke(p, whip, QColor(150, 62, 78), 4.8);
-        stroke(p, whip.translated(-1.2, 0), QColor(196, 120, 120, 110), 1.4);
         QRandomGenerator rng(3737);
-        for (double t = 0.0; t < 1.0; t += 0.008 + rng.bounded(0.012)) {
-            const QPointF at = whip.pointAtPercent(t) + QPointF(rng.bounded(5.0) - 2.5, 0);
-            const double r = 0.5 + rng.bounded(0.6);
-            paintDisc(p, at, r, r * 0.8, QColor(210, 140, 130, 60 + rng.bounded(60)));
-        }
+        anatomy::paintRodStem(p, whip, 6.4, QColor(150, 62, 78), rng);
     };
     const QColor yellow(250, 186, 50), orange(228, 120, 30), line(160, 80, 10);
     // Down the trunk, then the tail wound one and a half times round the whip,

@@ -194,63 +194,6 @@ void paintSilversideBody(QPainter &p, const Member &m)
     anatomy::paintNaturalEye(p, QPointF(7.5, -1.5), 3.6, QColor(150, 160, 170));
 }
 
-// One stem of a sea rod along `rod`, `width` thick at its foot and tapering
-// to a blunt tip: round, lit from the upper left, its skin pitted with the
-// pores of the polyps in no order, crowding and thinning along the stem, with
-// a few polyps open as pale tufts standing off its silhouette.
-void paintRodStem(QPainter &p, const QPainterPath &rod, double width, QColor colour,
-                  QRandomGenerator &rng)
-{
-    const QPainterPath stem = ribbon(rod, {width, width * 0.9, width * 0.72, width * 0.55});
-    const QPointF end = rod.pointAtPercent(1.0);
-    const double tipRadius = width * 0.55 / 2;
-    p.fillPath(stem, colour.darker(125));
-    paintDisc(p, end, tipRadius, tipRadius, colour.darker(125));
-    paintDisc(p, end + QPointF(-0.3, -0.2), tipRadius * 0.7, tipRadius * 0.7,
-              withAlpha(colour, 230));
-    p.fillPath(ribbon(rod, {width * 0.62, width * 0.55, width * 0.44, width * 0.3})
-                   .translated(-width * 0.14, -width * 0.06),
-               withAlpha(colour, 230));
-    p.fillPath(ribbon(rod, {width * 0.22, width * 0.2, width * 0.16, width * 0.1})
-                   .translated(-width * 0.24, -width * 0.1),
-               withAlpha(colour.lighter(128), 120));
-    const double length = rod.length();
-    const int pores = int(length / 1.6);
-    const Saved s(p);
-    p.setClipPath(stem, Qt::IntersectClip);
-    for (int i = 0; i < pores; ++i) {
-        const double t = 0.02 + 0.97 * rng.generateDouble();
-        // Clusters: skip about half the pores where a slow wave runs low.
-        if (std::sin(t * length * 0.09 + width) + rng.generateDouble() < 0.1)
-            continue;
-        const double a = rod.angleAtPercent(t) * std::numbers::pi / 180.0;
-        const QPointF n(std::sin(a), std::cos(a));
-        const double across = rng.generateDouble() * 2 - 1;
-        const double half = width * (1 - 0.45 * t) / 2;
-        const QPointF at = rod.pointAtPercent(t) + n * across * half * 0.9;
-        // Pores on the rounded flanks are seen obliquely, as slits.
-        const double r = 0.6 + 0.7 * rng.generateDouble();
-        const double squash = std::sqrt(std::max(0.15, 1 - across * across));
-        paintDisc(p, at, r * (0.6 + 0.4 * squash), r, withAlpha(colour.lighter(140), 95));
-        paintDisc(p, at + QPointF(0.15, 0.15), r * 0.32 * squash, r * 0.36,
-                  withAlpha(colour.darker(170), 130));
-    }
-    p.setClipping(false);
-    for (int i = 0; i < pores / 5; ++i) {
-        const double t = 0.05 + 0.93 * rng.generateDouble();
-        const double a = rod.angleAtPercent(t) * std::numbers::pi / 180.0;
-        const QPointF d(std::cos(a), -std::sin(a));
-        const QPointF n(-d.y(), d.x());
-        const double side = rng.bounded(2) ? 1.0 : -1.0;
-        const double half = width * (1 - 0.45 * t) / 2;
-        const QPointF root = rod.pointAtPercent(t) + n * side * half * 0.85;
-        const QPointF tip =
-            root + n * side * (1.2 + 1.4 * rng.generateDouble()) + d * (rng.generateDouble() - 0.3);
-        stroke(p, curve(root, (root + tip) / 2 + d * 0.4, tip), withAlpha(colour.lighter(160), 110),
-               0.6);
-    }
-}
-
 // Soft-coral sea rods a trumpetfish hides among: a few bending stems from
 // one holdfast, each its own height and thickness, some forking once.
 void paintSeaRods(QPainter &p, QPointF base, double height, QColor colour, quint32 seed)
@@ -271,11 +214,11 @@ void paintSeaRods(QPainter &p, QPointF base, double height, QColor colour, quint
             const QPointF fork = rod.pointAtPercent(at);
             const double out = (lean > 0 ? 1.0 : -1.0) * (10 + 14 * rng.generateDouble());
             const double rise = height * (0.2 + 0.15 * rng.generateDouble());
-            paintRodStem(
+            anatomy::paintRodStem(
                 p, curve(fork, fork + QPointF(out * 0.9, -rise * 0.3), fork + QPointF(out, -rise)),
                 width * (0.9 - 0.4 * at), colour.darker(108), rng);
         }
-        paintRodStem(p, rod, width, colour, rng);
+        anatomy::paintRodStem(p, rod, width, colour, rng);
     }
 }
 
