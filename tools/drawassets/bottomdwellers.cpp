@@ -97,14 +97,23 @@ void paintBonyRings(QPainter &p, const QPainterPath &trunk, const QPainterPath &
     }
     std::vector<QPointF> flankRidge, lowRidge;
     for (const Ring &r : rings) {
-        for (const auto &[from, to] : stretches(r)) {
+        const auto parts = stretches(r);
+        for (size_t k = 0; k < parts.size(); ++k) {
+            const auto &[from, to] = parts[k];
             const QPointF sag = r.down * QLineF(from, to).length() * 0.12;
             const QPainterPath rim = curve(from, (from + to) / 2 + sag, to);
             // A raised rim: its shade falls soft behind it, its crest is lit.
-            stroke(p, rim.translated(r.down * 1.1), QColor(150, 70, 10, 45), 2.4);
-            stroke(p, rim.translated(r.down * 0.5), QColor(150, 70, 10, 95), 0.8);
-            stroke(p, rim.translated(-r.down * 0.5), withAlpha(light.lighter(125), 150),
-                   1.1 + 0.5 * rng.generateDouble());
+            // The rims stand highest over the back and flatten towards the
+            // soft belly, where some all but vanish.
+            const double relief = (k == 0                  ? 1.0
+                                   : k + 1 == parts.size() ? 0.45
+                                                           : 0.7) *
+                                  (0.7 + 0.5 * rng.generateDouble());
+            stroke(p, rim.translated(r.down * 1.1), QColor(150, 70, 10, int(45 * relief)), 2.4);
+            stroke(p, rim.translated(r.down * 0.5), QColor(150, 70, 10, int(95 * relief)), 0.8);
+            stroke(p, rim.translated(-r.down * 0.5),
+                   withAlpha(light.lighter(125), int(std::min(1.0, relief) * 150)),
+                   0.8 + 0.6 * relief);
         }
         flankRidge.push_back(r.ridge);
         if (r.t < 0.5)
@@ -129,6 +138,16 @@ void paintBonyRings(QPainter &p, const QPainterPath &trunk, const QPainterPath &
             if (size < 0.5 || (r.t > 0.6 && rng.bounded(3) == 0))
                 continue;
             paintGlow(p, k + QPointF(0.6, 0.9), size * 1.8, QColor(110, 50, 0, 90));
+            if (k == r.top) {
+                // Along the back the knobs rise into short blunt spines
+                // standing out of the outline, each leaning its own way.
+                const QPointF back(-r.down.y(), r.down.x());
+                const QPointF tip = k + (back * (1.6 + rng.generateDouble()) +
+                                         r.down * (0.3 + 0.5 * rng.generateDouble())) *
+                                            size;
+                const QPainterPath spine = ribbon(curve(k, (k + tip) / 2, tip), {size * 1.9, 0.6});
+                fillBody(p, spine, light.lighter(115), plate, plate.darker(125));
+            }
             paintDisc(p, k, size, size * (0.8 + 0.3 * rng.generateDouble()), plate.darker(108));
             paintDisc(p, k - QPointF(0.4, 0.5), size * 0.45, size * 0.4, light.lighter(125));
         }
