@@ -566,12 +566,14 @@ void paintBeakPlates(QPainter &p, const QPainterPath &body, QPointF tip, double 
             // cutting edge.
             const double y0 = lit ? 0.07 : 0.11;
             const double dir = lit ? -1 : 1;
+            // Larger and plainer near the cutting edge, where the newest
+            // teeth are worn flat, smaller and fainter deeper in the plate.
             for (int row = 0; row < 3; ++row) {
-                const double r2 = s * (0.04 + row * 0.012);
-                const double y = y0 + dir * (0.06 + row * 0.1);
-                for (int i = 0; i < 6; ++i) {
-                    const QPointF c = at(-0.3 + i * 0.13 + row * 0.05, y);
-                    p.setPen(QPen(withAlpha(enamel.darker(150), 60 - row * 12), 0.4));
+                const double r2 = s * (0.075 - row * 0.015);
+                const double y = y0 + dir * (0.07 + row * 0.11);
+                for (int i = 0; i < 5 + row; ++i) {
+                    const QPointF c = at(-0.32 + i * (0.17 - row * 0.02) + row * 0.04, y);
+                    p.setPen(QPen(withAlpha(enamel.darker(175), 150 - row * 40), 0.6));
                     p.setBrush(Qt::NoBrush);
                     p.drawArc(QRectF(c.x() - r2, c.y() - r2, 2 * r2, 2 * r2),
                               lit ? 200 * 16 : 20 * 16, 140 * 16);
