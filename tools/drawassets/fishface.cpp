@@ -420,8 +420,15 @@ void paintScaleRows(QPainter &p, const QPainterPath &area, const BodyShape &shap
         // No two scale edges catch the light alike, and each pocket has
         // a lit rim in front of the dark edge of the scale before it.
         const double catchLight = 0.6 + 0.4 * std::sin(t * 97.0 + row * 2.3);
-        const int alpha = int(rim.alpha() * fade * catchLight);
-        const int shine = int(std::min(255.0, rim.alpha() * fade * (0.3 + 0.7 * lit)));
+        // Faint scale edges are texture that shows only where the light
+        // catches the flank, in broad uneven patches, and sinks into the
+        // shading between; strongly pigmented edges show everywhere.
+        const double texture = 1.0 - rim.alpha() / 255.0;
+        const double sheen =
+            0.5 + 0.5 * std::sin(t * 6.3 + a * 2.9 + 0.7) * std::sin(t * 3.7 - a * 4.6 + 1.9);
+        const double patchy = 1.0 - texture * 0.8 * (1.0 - sheen);
+        const int alpha = int(rim.alpha() * fade * catchLight * patchy);
+        const int shine = int(std::min(255.0, rim.alpha() * fade * (0.3 + 0.7 * lit) * patchy));
         const Saved one(p);
         p.translate(site.centre);
         p.rotate(site.angle);
