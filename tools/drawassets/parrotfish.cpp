@@ -359,24 +359,33 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
         p.setClipPath(parts.body);
         // Salmon blotches of uneven size over the lower head and cheek,
         // below and behind the corner of the beak.
-        const std::vector<std::vector<QPointF>> blotches = {
-            {s.at(0.05, 0.12), s.at(0.1, 0.06), s.at(0.15, 0.1), s.at(0.13, 0.2), s.at(0.07, 0.22)},
-            {s.at(0.15, 0.3), s.at(0.21, 0.22), s.at(0.26, 0.3), s.at(0.23, 0.42), s.at(0.17, 0.4)},
-            {s.at(0.19, 0.02), s.at(0.23, -0.04), s.at(0.27, 0.02), s.at(0.24, 0.1)},
-            {s.at(0.08, 0.4), s.at(0.12, 0.35), s.at(0.14, 0.44), s.at(0.1, 0.48)}};
+        // Each is placed on the head but sized in its own right, so that the
+        // narrowing snout does not squash it into a streak.
+        struct Blotch
+        {
+            QPointF at;
+            QPointF size;
+            double tilt;
+        };
+        const std::vector<Blotch> blotches = {{s.at(0.09, 0.2), {6.5, 4.2}, -0.3},
+                                              {s.at(0.2, 0.34), {7.5, 5.6}, 0.2},
+                                              {s.at(0.235, 0.04), {4.6, 3.8}, 0.5},
+                                              {s.at(0.12, 0.47), {4.4, 3.2}, -0.1},
+                                              {s.at(0.285, 0.42), {3.4, 2.8}, 0.8}};
         // Each soft at its edge, where the pink thins into the green.
         QPainterPath pink;
         int seed = 0;
-        for (const auto &blotch : blotches) {
-            // Ragged: between two corners the edge bulges or bites in.
+        for (const Blotch &blotch : blotches) {
+            // Ragged: the edge bulges and bites in at uneven points.
             std::vector<QPointF> ragged;
-            for (size_t i = 0; i < blotch.size(); ++i) {
-                const QPointF a = blotch[i];
-                const QPointF b = blotch[(i + 1) % blotch.size()];
-                const QPointF d = b - a;
-                ragged.push_back(a);
-                ragged.push_back((a + b) / 2 +
-                                 QPointF(d.y(), -d.x()) * 0.22 * std::sin(++seed * 2.7 + 0.5));
+            for (int i = 0; i < 9; ++i) {
+                const double a = 2 * std::numbers::pi * i / 9 + blotch.tilt;
+                ++seed;
+                const double r =
+                    1.0 + 0.2 * std::sin(seed * 2.7 + 0.5) + 0.1 * std::cos(seed * 4.1);
+                const QPointF q(std::cos(a) * blotch.size.x() * r,
+                                std::sin(a) * blotch.size.y() * r);
+                ragged.push_back(blotch.at + QTransform().rotateRadians(blotch.tilt).map(q));
             }
             const QPainterPath shape = smoothClosedPath(ragged.data(), int(ragged.size()));
             pink.addPath(shape);
