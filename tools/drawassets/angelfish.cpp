@@ -507,6 +507,16 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
     // root and on the membrane just beyond it, the clear fin and its rays
     // running on past it.
     const Fin &pec = a.pectoral;
+    {
+        // Clear as it is, the fin shows by the soft shadow it casts on the
+        // flank below it, the faint sheen of its membrane and its lit rim.
+        const Saved clip(p);
+        p.setClipPath(a.body, Qt::IntersectClip);
+        p.fillPath(QTransform::fromTranslate(1.2, 2.4).map(pec.shape).subtracted(pec.shape),
+                   QColor(20, 24, 32, 45));
+    }
+    p.fillPath(pec.shape, QColor(226, 230, 236, 45));
+    edgeFin(p, pec, QColor(236, 238, 242, 95), 1.0);
     const double r = pec.base.length();
     QRadialGradient yellow(pec.base.center(), r * 0.6);
     yellow.setColorAt(0, QColor(246, 200, 40, 200));
