@@ -40,9 +40,10 @@ struct AngelForm
     QColor spine{};      // the preopercle spine
 };
 
-// The angelfish: a tall disc with a short snout, a dorsal fin low and spiny in
-// front and a tall soft lobe behind that sweeps back into a trailing point, an
-// anal fin mirroring it, long pointed pelvic fins and a rounded pectoral.
+// The angelfish: a tall disc whose steep, blunt forehead ends in a short snout
+// with the small mouth low on it, a dorsal fin low and spiny in front and a
+// tall soft lobe behind that sweeps back into a trailing point, an anal fin
+// mirroring it, long pointed pelvic fins and a rounded pectoral.
 Build angel(const AngelForm &f)
 {
     const BodyShape &s = f.shape;
@@ -150,7 +151,7 @@ void paintFrenchAngelfish(QPainter &p, double w, double h)
                                {36, 230}, 110, QColor(170, 70, 150));
     const QColor black(22, 22, 26, 245);
     const QColor yellow(240, 200, 40);
-    const AngelForm form{{{52, 126}, 178, 122, 0.42, 0.55, 0.2, 0.52, 0.17, 0, 0.8},
+    const AngelForm form{{{52, 132}, 176, 126, 0.4, 0.72, 0.2, 0.6, 0.13, 0, 0.8, 0.025, 0.55},
                          0.42,
                          {72, 0.56},
                          0.68,
@@ -211,10 +212,12 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
                                {300, 240}, 120, QColor(130, 60, 150));
     const QColor yellow(250, 200, 20, 250);
     const QColor blue(60, 170, 255);
-    Livery look(yellow, QColor(48, 110, 160, 240), QColor(240, 170, 40, 200), yellow, yellow,
+    // The rays a muted gold, so that the fins' outline shows only where
+    // their own margins colour it.
+    Livery look(yellow, QColor(48, 110, 160, 240), QColor(200, 160, 60, 120), yellow, yellow,
                 QColor(52, 44, 40), 7);
     look.lateral = withAlpha(look.line, 90);
-    const Build a = angel({{{48, 128}, 180, 118, 0.42, 0.66, 0.2, 0.52, 0.15, 0, 0.8},
+    const Build a = angel({{{48, 134}, 178, 122, 0.41, 0.76, 0.2, 0.6, 0.12, 0, 0.8, 0.03, 0.5},
                            0.3,
                            {68, 0.8},
                            0,
@@ -224,10 +227,13 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
                            10,
                            blue});
     paintBackFins(p, a, look);
-    for (const Fin *f : {&a.dorsal, &a.anal}) {
-        edgeFin(p, *f, QColor(240, 170, 40, 170), 6);
-        edgeFin(p, *f, withAlpha(blue, 210), 2.2);
-    }
+    // The rear of the soft fins turns orange-yellow towards the trailing
+    // points; the electric-blue margin is thin in front and broken where
+    // the orange runs out to the edge.
+    paintFinMargin(p, a.dorsal, QColor(240, 170, 40, 150), {0, 0, 1, 3, 7, 12, 16, 9});
+    paintFinMargin(p, a.anal, QColor(240, 170, 40, 150), {0, 1, 3, 6, 11, 14, 8});
+    for (const Fin *f : {&a.dorsal, &a.anal})
+        paintFinMargin(p, *f, withAlpha(blue, 215), {0.4, 2.2, 3.4, 2.4, 3.8, 2.0, 1.2, 2.8, 0.8});
     // Blue-green: blue over the back, greener only low on the flank, where
     // the yellow scale rims tint it.
     fillBody(p, a.body, QColor(26, 80, 140), QColor(44, 124, 160), QColor(96, 156, 140));
@@ -331,20 +337,21 @@ void paintRockAngelBeauty(QPainter &p, double w, double h)
     const Canvas canvas = reef(p, w, h, 0.4, Floor::Rock, {290, 226}, 44, QColor(160, 140, 90),
                                {34, 222}, 170, QColor(170, 80, 150));
     const QColor yellow(255, 204, 20, 245);
-    Livery look(yellow, yellow, QColor(200, 130, 0, 170), QColor(255, 230, 110, 200), yellow,
+    Livery look(yellow, yellow, QColor(200, 130, 0, 170), QColor(255, 230, 110, 150), yellow,
                 QColor(150, 110, 50), 6.5);
     look.lateral = withAlpha(look.line, 90);
     // An oval rather than a disc: longer than the other angels, the soft
     // fins rounded off behind rather than squared.
-    const Build a = angel({{{54, 128}, 180, 104, 0.42, 0.66, 0.22, 0.52, 0.04, 0.02, 0.75},
-                           0.27,
-                           {8, 0.34},
-                           0,
-                           TailKind::Lunate,
-                           {42, 80},
-                           0.1,
-                           0,
-                           QColor(214, 150, 10)});
+    const Build a =
+        angel({{{54, 132}, 180, 108, 0.42, 0.8, 0.22, 0.58, 0.05, 0.02, 0.75, 0.02, 0.4},
+               0.27,
+               {8, 0.34},
+               0,
+               TailKind::Lunate,
+               {42, 80},
+               0.1,
+               0,
+               QColor(214, 150, 10)});
     paintBackFins(p, a, look);
     fillBody(p, a.body, QColor(250, 196, 10), QColor(255, 204, 20), QColor(255, 226, 90));
     paintScaleRows(p, a.body, a.shape, 5.6, QColor(210, 150, 0, 130));
@@ -410,7 +417,7 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
                                {300, 226}, 170, QColor(120, 60, 140));
     // Nearly as deep as long, the forehead climbing steeply from a short,
     // blunt snout with a small mouth at its tip.
-    const AngelForm form{{{54, 128}, 176, 134, 0.45, 0.8, 0.2, 0.5, 0.1, 0.02, 0.8, 0.045, 0.5},
+    const AngelForm form{{{54, 132}, 176, 134, 0.45, 0.8, 0.2, 0.57, 0.1, 0.02, 0.8, 0.035, 0.62},
                          0.32,
                          {70, 0.62},
                          0.5,
@@ -421,7 +428,7 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
                          QColor(56, 58, 66)};
     const Build a = angel(form);
     const QColor grey(96, 100, 108, 250);
-    Livery look(grey, grey, QColor(40, 40, 46, 140), QColor(130, 134, 140, 200),
+    Livery look(grey, grey, QColor(40, 40, 46, 140), QColor(196, 200, 206, 120),
                 QColor(90, 94, 100, 220), QColor(190, 170, 90), 7);
     look.lateral = withAlpha(look.line, 90);
     paintBackFins(p, a, look);
@@ -496,15 +503,28 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
     blendFinRoots(p, a, QColor(130, 134, 142), 8);
     paintScaleRows(p, finRoots(a, 8), a.shape, 6.4, QColor(200, 204, 210, 110), 1.0);
     paintFront(p, a, look);
-    // The yellow on the base of the pectoral fin, ending in an even curve
-    // across the rays.
+    // The yellow on the base of the pectoral fin: pigment in the fleshy
+    // root and on the membrane just beyond it, the clear fin and its rays
+    // running on past it.
     const Fin &pec = a.pectoral;
+    {
+        // Clear as it is, the fin shows by the soft shadow it casts on the
+        // flank below it, the faint sheen of its membrane and its lit rim.
+        const Saved clip(p);
+        p.setClipPath(a.body, Qt::IntersectClip);
+        p.fillPath(QTransform::fromTranslate(1.2, 2.4).map(pec.shape).subtracted(pec.shape),
+                   QColor(20, 24, 32, 45));
+    }
+    p.fillPath(pec.shape, QColor(226, 230, 236, 45));
+    edgeFin(p, pec, QColor(236, 238, 242, 95), 1.0);
     const double r = pec.base.length();
-    QRadialGradient yellow(pec.base.center(), r * 0.75);
-    yellow.setColorAt(0, QColor(250, 206, 40, 170));
-    yellow.setColorAt(0.55, QColor(250, 206, 40, 120));
-    yellow.setColorAt(1, QColor(250, 206, 40, 0));
-    p.fillPath(pec.shape.intersected(oval(pec.base.center(), r * 0.75, r * 0.75)), yellow);
+    QRadialGradient yellow(pec.base.center(), r * 0.6);
+    yellow.setColorAt(0, QColor(246, 200, 40, 200));
+    yellow.setColorAt(0.6, QColor(246, 200, 40, 150));
+    yellow.setColorAt(1, QColor(246, 200, 40, 0));
+    p.fillPath(pec.shape.intersected(oval(pec.base.center(), r * 0.6, r * 0.7)), yellow);
+    stroke(p, curve(pec.base.p1(), pec.base.center() + QPointF(-1.5, 0), pec.base.p2()),
+           QColor(200, 150, 20, 200), 1.6);
 }
 
 } // namespace fishart

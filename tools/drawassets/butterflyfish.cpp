@@ -198,7 +198,7 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {272, 242}, 62, QColor(180, 140, 100),
                                {30, 236}, 96, QColor(180, 80, 140));
     // Deeper than long behind a short pointed snout.
-    const BodyShape shape{{50, 130}, 190, 118, 0.5, 0.66, 0.24, 0.53, 0.08, 0, 0.7, 0.03};
+    const BodyShape shape{{44, 130}, 196, 132, 0.5, 0.82, 0.22, 0.55, 0.08, 0, 0.7, 0.085};
     const Build b = butterfly({shape, 0.13, 0.26, 0.36, TailKind::Truncate, {36, 62}});
     const QColor yellow(255, 212, 0, 250);
     const Livery look(yellow, yellow, QColor(200, 150, 0, 120), QColor(236, 234, 220, 95), yellow,
@@ -226,7 +226,7 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
     const Canvas canvas = reef(p, w, h, 0.35, Floor::Open, {282, 250}, 72, QColor(200, 140, 90),
                                {26, 240}, 140, QColor(170, 70, 110));
     // Round, with a short snout and low, rounded soft fins.
-    const Build b = butterfly({{{72, 128}, 162, 120, 0.4, 0.62, 0.3, 0.5, 0.02, 0.03, 0.7, 0.05},
+    const Build b = butterfly({{{68, 128}, 166, 128, 0.42, 0.8, 0.28, 0.52, 0.04, 0.03, 0.7, 0.075},
                                0.12,
                                0.21,
                                0.3,
@@ -270,8 +270,8 @@ void paintBandedButterfly(QPainter &p, double w, double h)
     const Canvas canvas = reef(p, w, h, 0.35, Floor::Rock, {284, 228}, 50, QColor(180, 140, 80),
                                {24, 224}, 130, QColor(170, 80, 150));
     // Taller than the others, its soft dorsal and anal fins standing high.
-    const BodyShape shape{{58, 128}, 178, 124, 0.46, 0.64, 0.28, 0.52, 0.05, 0, 0.7, 0.035};
-    const Build b = butterfly({shape, 0.21, 0.3, 0.48, TailKind::Truncate, {34, 58}});
+    const BodyShape shape{{54, 128}, 182, 134, 0.47, 0.8, 0.26, 0.54, 0.07, 0, 0.7, 0.07};
+    const Build b = butterfly({shape, 0.15, 0.3, 0.48, TailKind::Truncate, {34, 58}});
     const QColor band(36, 30, 30);
     const QColor white(240, 238, 232, 252);
     const Livery look(white, white, QColor(110, 110, 110, 150), QColor(236, 234, 220, 95), white,
@@ -293,16 +293,34 @@ void paintBandedButterfly(QPainter &p, double w, double h)
     // The bands wrap round the disc: widest on the flank, narrowing and
     // leaning back as they run up into the dorsal fin, spines and all, and
     // down into the anal.
+    const QPainterPath middle =
+        bandAcross(b.shape, 0.5, {14, 24, 30, 32, 31, 28, 22}, 0.05, 0.025, -2.1, 1.9)
+            .intersected(all);
+    QPainterPath bands = middle.subtracted(b.dorsal.shape.subtracted(b.body));
+    bands.addPath(bandAcross(b.shape, 0.83, {16, 22, 28, 30, 30, 26, 20}, 0.07, 0.03, -2.2, 2.1)
+                      .intersected(all));
+    p.fillPath(bands, band);
     {
-        const Saved saved(p);
-        p.setClipPath(all, Qt::IntersectClip);
-        p.fillPath(bandAcross(b.shape, 0.5, {14, 24, 30, 32, 31, 28, 22}, 0.05, 0.025, -2.1, 1.9),
-                   band);
-        p.fillPath(bandAcross(b.shape, 0.83, {16, 22, 28, 30, 30, 26, 20}, 0.07, 0.03, -2.2, 2.1),
-                   band);
+        // Up among the spines the pigment thins out, so their points stand
+        // pale above the band rather than as a black crown.
+        const QPainterPath spines = middle.intersected(b.dorsal.shape).subtracted(b.body);
+        const QRectF r = spines.boundingRect();
+        QLinearGradient fade(r.bottomLeft(), r.topLeft());
+        fade.setColorAt(0, band);
+        fade.setColorAt(0.45, withAlpha(band, 200));
+        fade.setColorAt(1, withAlpha(band, 30));
+        p.fillPath(spines, fade);
+        bands.addPath(spines);
     }
     // A light rim only: a dark one would cut the fins off from the white body.
     modelBody(p, b.body, b.caudal.base.x1(), QColor(60, 60, 60, 110), 0.45);
+    {
+        // Where a band runs on from the body into a fin it is one band of
+        // pigment: the body's rim does not show through it.
+        const Saved saved(p);
+        p.setClipPath(bands, Qt::IntersectClip);
+        stroke(p, b.body, withAlpha(band, 235), 2.2);
+    }
     paintFront(p, b, look);
 }
 

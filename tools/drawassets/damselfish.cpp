@@ -76,12 +76,6 @@ void paintBlueChromis(QPainter &p, double w, double h)
                             {62, 98},
                             0.62,
                             0.34});
-    const QPainterPath farBack =
-        ribbon(curveThrough({d.shape.at(0.0, -0.7), d.shape.at(0.3, -1.1), d.shape.at(0.65, -1.08),
-                             d.shape.at(1.03, -0.78)}),
-               {4, 16, 19, 18, 16, 15});
-    paintShoal(p, d.body.united(d.caudal.shape).united(d.dorsal.shape), QColor(40, 110, 210, 120),
-               {{20, 20, 0.26}, {230, 10, 0.22}, {250, 170, 0.2}, {0, 160, 0.22}}, farBack);
     const QColor blue(30, 120, 245, 230);
     const QColor black(16, 20, 30);
     const Livery look(blue, blue, QColor(10, 50, 120, 140), QColor(120, 190, 255, 150), blue,

@@ -420,8 +420,15 @@ void paintScaleRows(QPainter &p, const QPainterPath &area, const BodyShape &shap
         // No two scale edges catch the light alike, and each pocket has
         // a lit rim in front of the dark edge of the scale before it.
         const double catchLight = 0.6 + 0.4 * std::sin(t * 97.0 + row * 2.3);
-        const int alpha = int(rim.alpha() * fade * catchLight);
-        const int shine = int(std::min(255.0, rim.alpha() * fade * (0.3 + 0.7 * lit)));
+        // Faint scale edges are texture that shows only where the light
+        // catches the flank, in broad uneven patches, and sinks into the
+        // shading between; strongly pigmented edges show everywhere.
+        const double texture = 1.0 - rim.alpha() / 255.0;
+        const double sheen =
+            0.5 + 0.5 * std::sin(t * 6.3 + a * 2.9 + 0.7) * std::sin(t * 3.7 - a * 4.6 + 1.9);
+        const double patchy = 1.0 - texture * 0.8 * (1.0 - sheen);
+        const int alpha = int(rim.alpha() * fade * catchLight * patchy);
+        const int shine = int(std::min(255.0, rim.alpha() * fade * (0.3 + 0.7 * lit) * patchy));
         const Saved one(p);
         p.translate(site.centre);
         p.rotate(site.angle);
@@ -566,12 +573,14 @@ void paintBeakPlates(QPainter &p, const QPainterPath &body, QPointF tip, double 
             // cutting edge.
             const double y0 = lit ? 0.07 : 0.11;
             const double dir = lit ? -1 : 1;
+            // Larger and plainer near the cutting edge, where the newest
+            // teeth are worn flat, smaller and fainter deeper in the plate.
             for (int row = 0; row < 3; ++row) {
-                const double r2 = s * (0.04 + row * 0.012);
-                const double y = y0 + dir * (0.06 + row * 0.1);
-                for (int i = 0; i < 6; ++i) {
-                    const QPointF c = at(-0.3 + i * 0.13 + row * 0.05, y);
-                    p.setPen(QPen(withAlpha(enamel.darker(150), 60 - row * 12), 0.4));
+                const double r2 = s * (0.075 - row * 0.015);
+                const double y = y0 + dir * (0.07 + row * 0.11);
+                for (int i = 0; i < 5 + row; ++i) {
+                    const QPointF c = at(-0.32 + i * (0.17 - row * 0.02) + row * 0.04, y);
+                    p.setPen(QPen(withAlpha(enamel.darker(175), 150 - row * 40), 0.6));
                     p.setBrush(Qt::NoBrush);
                     p.drawArc(QRectF(c.x() - r2, c.y() - r2, 2 * r2, 2 * r2),
                               lit ? 200 * 16 : 20 * 16, 140 * 16);

@@ -381,4 +381,17 @@ void edgeFin(QPainter &p, const Fin &f, QColor colour, double width)
     stroke(p, f.edge, colour, width);
 }
 
+void paintFinMargin(QPainter &p, const Fin &f, QColor colour, std::initializer_list<double> widths)
+{
+    if (Silhouette::active(p))
+        return;
+    const Saved s(p);
+    p.setClipPath(f.shape, Qt::IntersectClip);
+    // Half of the band lies outside the fin and is clipped away, so the
+    // margin shows at half the widths given, its inner edge softened by a
+    // faint hairline of the same colour just inside it.
+    p.fillPath(ribbon(f.edge, widths), colour);
+    stroke(p, f.edge, withAlpha(colour, colour.alpha() / 3), 0.6);
+}
+
 } // namespace fishkit

@@ -181,17 +181,14 @@ Fin fin(QPointF front, std::initializer_list<QPointF> edge, QPointF rear)
 
 void paintScales(QPainter &p, const QPainterPath &area, double size, QColor rim, double width)
 {
-    const Saved s(p);
-    p.setClipPath(area, Qt::IntersectClip);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(rim, width, Qt::SolidLine, Qt::RoundCap));
+    // Without a body shape of its own, the area's box stands in for one, so
+    // that the rows still bend with the body and shrink towards its edges.
     const QRectF box = area.boundingRect();
-    int row = 0;
-    for (double y = box.top(); y < box.bottom() + size; y += size * 0.62, ++row) {
-        const double shift = (row % 2) ? size * 0.5 : 0.0;
-        for (double x = box.left() - size + shift; x < box.right() + size; x += size)
-            p.drawArc(QRectF(x - size * 0.5, y - size * 0.5, size, size), -70 * 16, 140 * 16);
-    }
+    BodyShape shape;
+    shape.snout = QPointF(box.left(), box.center().y());
+    shape.length = box.width();
+    shape.depth = box.height();
+    paintScaleRows(p, area, shape, size, rim, width);
 }
 
 void paintSpots(QPainter &p, const QPainterPath &area, double spacing, double rMin, double rMax,

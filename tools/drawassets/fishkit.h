@@ -210,7 +210,12 @@ void paintSheerFin(QPainter &p, const Fin &f, QColor membrane, QColor ray, int r
 // A coloured rim along a fin's free edge (pale tail margins, blue fin edges).
 void edgeFin(QPainter &p, const Fin &f, QColor colour, double width);
 
-// Overlapping scale edges in staggered rows, open towards the head.
+// A pigmented margin along the free edge of `f` that swells and thins from
+// front to rear through `widths`, as real fin margins do.
+void paintFinMargin(QPainter &p, const Fin &f, QColor colour, std::initializer_list<double> widths);
+
+// Overlapping scale edges in rows that follow an area with no body shape of
+// its own, smaller and fainter towards its head and edges.
 void paintScales(QPainter &p, const QPainterPath &area, double size, QColor rim,
                  double width = 0.6);
 

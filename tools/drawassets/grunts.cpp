@@ -83,7 +83,7 @@ void paintPorkfish(QPainter &p, double w, double h)
     const Canvas canvas(p, w, h);
     paintReef(p, 0.35, 0, 200, {}, 0, {}, {292, 230}, 90, QColor(150, 80, 160));
     const QColor yellow(252, 208, 30);
-    const Grunt pork(BodyShape{{50, 144}, 200, 108, 0.38, 0.72, 0.17, 0.62, 0.22, 0, 0.8},
+    const Grunt pork(BodyShape{{50, 142}, 200, 106, 0.4, 0.84, 0.17, 0.6, 0.17, 0.07, 0.8},
                      QColor(140, 165, 185), QColor(200, 215, 228), QColor(240, 242, 245),
                      withAlpha(yellow, 225), withAlpha(yellow, 225), withAlpha(yellow, 235),
                      QColor(170, 120, 20, 140), withAlpha(yellow, 200), QColor(210, 190, 120), 0.3,
@@ -177,24 +177,21 @@ void paintFrenchGrunt(QPainter &p, double w, double h)
             }
             paintStripe(curveThrough(spine), 0.9 + 0.15 * std::sin(across * 21.0));
         }
-        // Below it a few slant up towards the tail, each at its own slope and
-        // wavering a little, and where they reach the line they bend back
-        // along it and run into the lower level stripe.
-        for (int k = 0; k < 8; ++k) {
-            double t = -0.12 + k * 0.12 + 0.025 * std::sin(k * 2.3);
+        // Below it the stripes run in clean oblique rows up and back along
+        // the scale rows, near enough parallel, each ending at the line.
+        for (int k = 0; k < 13; ++k) {
+            double t = 0.06 + k * 0.078 + 0.01 * std::sin(k * 2.3);
             double across = 1.15;
-            const double slope = 2.2 + 0.35 * std::sin(k * 1.7 + 0.4);
+            const double slope = 2.7 + 0.15 * std::sin(k * 1.7 + 0.4);
             std::vector<QPointF> stripe;
-            while (t < 1.0 && across > lateral(t)) {
-                stripe.push_back(s.at(std::max(0.0, t), across + 0.03 * std::sin(t * 29.0 + k)));
-                t += 0.03;
-                across -= 0.03 * slope;
+            while (t < 0.99 && across > lateral(t) + 0.06) {
+                stripe.push_back(s.at(t, across + 0.008 * std::sin(t * 13.0 + k)));
+                t += 0.025;
+                across -= 0.025 * slope;
             }
-            if (t > 1.0 || stripe.size() < 2)
+            if (stripe.size() < 3)
                 continue;
-            for (int i = 1; i <= 4 && t + 0.04 * i < 1.0; ++i)
-                stripe.push_back(s.at(t + 0.04 * i, lateral(t) + (-0.54 - lateral(t)) * i / 4.0));
-            paintStripe(curveThrough(stripe), 0.85 + 0.25 * std::abs(std::sin(k * 2.9 + 0.3)));
+            paintStripe(curveThrough(stripe), 0.85 + 0.2 * std::abs(std::sin(k * 2.9 + 0.3)));
         }
         std::vector<QPointF> line;
         for (double t = 0.22; t <= 1.0; t += 0.05)

@@ -101,17 +101,25 @@ void paintWrasse(QPainter &p, const Wrasse &f,
                                 f.pectoralTip.isValid() ? 0.85 : 1.0, 14);
     paintPectoral(p, parts.body, pectoral, withAlpha(f.fin.lighter(115), 180), f.ray);
     if (f.pectoralTip.isValid() && !Silhouette::active(p)) {
-        // The outer third of the fin is dark, its edge catching the light so
-        // that it shows even where it lies over dark bands.
+        // The outer third of the fin is dark pigment in the membrane: it
+        // gathers gradually along the rays, the rays themselves showing
+        // through it, and its edge catches the light so that it shows even
+        // where it lies over dark bands.
         const Saved tip(p);
         p.setClipPath(pectoral.shape, Qt::IntersectClip);
         const QPointF root = pectoral.base.center();
         QRadialGradient dark(root, reach * 1.05);
         dark.setColorAt(0, withAlpha(f.pectoralTip, 0));
-        dark.setColorAt(0.55, withAlpha(f.pectoralTip, 0));
-        dark.setColorAt(0.72, f.pectoralTip);
+        dark.setColorAt(0.45, withAlpha(f.pectoralTip, 0));
+        dark.setColorAt(0.62, withAlpha(f.pectoralTip, f.pectoralTip.alpha() / 3));
+        dark.setColorAt(0.8, withAlpha(f.pectoralTip, f.pectoralTip.alpha() * 5 / 6));
         dark.setColorAt(1, f.pectoralTip);
         p.fillPath(pectoral.shape, dark);
+        for (int i = 0; i < 9; ++i) {
+            const QPointF end = pectoral.edge.pointAtPercent((i + 0.5) / 9.0);
+            stroke(p, curve(root, (root + end) / 2 + QPointF(0, 0.4), end + (end - root) * 0.1),
+                   QColor(150, 190, 200, 45), 0.5);
+        }
         p.setClipping(false);
         QRadialGradient rim(root, reach * 1.05);
         rim.setColorAt(0, QColor(220, 240, 250, 0));
@@ -259,22 +267,35 @@ void paintHogfish(QPainter &p, double w, double h)
                    QColor(120, 90, 95, 90), 0.6);
         }
         p.setClipPath(parts.body);
-        // The male's dark mask over the snout and forehead.
-        p.fillPath(
-            smoothClosedPath({s.at(0.0, -0.3), s.at(0.1, -1.0), s.at(0.3, -1.4), s.at(0.38, -1.0),
-                              s.at(0.3, -0.72), s.at(0.2, -0.6), s.at(0.1, -0.2)}),
-            QColor(110, 56, 58, 170));
+        // The male's dark patch covers the whole upper snout and forehead
+        // above a line from the lips to over the eye and back to the nape;
+        // pigment, so it is dense within and its edge soft.
+        const QPainterPath mask =
+            smoothClosedPath({s.at(0.0, -0.08), s.at(0.04, -1.4), s.at(0.34, -1.5),
+                              s.at(0.38, -1.0), s.at(0.3, -0.8), s.at(0.235, -0.56),
+                              s.at(0.16, -0.36), s.at(0.08, -0.18), s.at(0.02, -0.06)});
+        const QPointF middle = s.at(0.16, -0.7);
+        for (const auto &[grow, alpha] : {std::pair{1.12, 35}, std::pair{1.06, 70},
+                                          std::pair{1.0, 120}, std::pair{0.92, 150}}) {
+            const QTransform t = QTransform::fromTranslate(middle.x(), middle.y())
+                                     .scale(grow, grow)
+                                     .translate(-middle.x(), -middle.y());
+            p.fillPath(t.map(mask), QColor(92, 40, 44, alpha));
+        }
     });
     // The thick, fleshy lips at the tip of the snout, which it roots in the
     // sand with.
-    const QPointF tip = s.snout + QPointF(1, 1);
-    const QColor lip(168, 92, 92);
-    p.fillPath(ribbon(curve(s.at(0.075, -0.16), tip + QPointF(5, -4.5), tip + QPointF(-1, -0.6)),
-                      {1.2, 3.4, 3.0, 1.6}),
-               lip);
-    p.fillPath(ribbon(curve(tip + QPointF(-0.5, 0.8), tip + QPointF(4, 4.5), s.at(0.065, 0.12)),
-                      {1.4, 2.8, 2.4, 1.0}),
-               lip.darker(115));
+    const QPointF tip = s.snout + QPointF(1.5, 1);
+    const QColor lip(150, 90, 90);
+    p.fillPath(ribbon(curve(s.at(0.075, -0.15), tip + QPointF(4, -3), tip + QPointF(-0.5, -0.5)),
+                      {0.8, 2.4, 2.2, 1.2}),
+               withAlpha(lip, 210));
+    p.fillPath(ribbon(curve(tip + QPointF(0, 0.7), tip + QPointF(4, 3.2), s.at(0.065, 0.11)),
+                      {1.0, 2.0, 1.7, 0.7}),
+               withAlpha(lip.lighter(118), 200));
+    // The gape between them, shadowed where the lips part.
+    stroke(p, curve(tip + QPointF(-0.3, 0.15), tip + QPointF(4, 0.6), s.at(0.06, 0.01)),
+           QColor(60, 30, 34, 170), 0.7);
 }
 
 // A heavy, uniformly powder-blue parrotfish with a rounded hump on the
@@ -287,7 +308,7 @@ void paintBlueParrotfish(QPainter &p, double w, double h)
     // Long tail lobes streaming out behind a deep crescent.
     const Wrasse blue(BodyShape{{26, 136}, 226, 98, 0.42, 0.95, 0.26, 0.58, 0.3, 0.02, 0.85},
                       QColor(74, 132, 206), QColor(116, 170, 228), QColor(170, 206, 240),
-                      QColor(110, 160, 220, 230), QColor(60, 100, 170, 140), QColor(172, 206, 238),
+                      QColor(110, 160, 220, 230), QColor(60, 100, 170, 140), QColor(190, 214, 232),
                       QColor(230, 200, 110), {72, 150}, 0.44);
     const BodyShape &s = blue.shape;
     paintWrasse(p, blue, [&](const WrasseParts &parts) {
@@ -338,24 +359,33 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
         p.setClipPath(parts.body);
         // Salmon blotches of uneven size over the lower head and cheek,
         // below and behind the corner of the beak.
-        const std::vector<std::vector<QPointF>> blotches = {
-            {s.at(0.05, 0.12), s.at(0.1, 0.06), s.at(0.15, 0.1), s.at(0.13, 0.2), s.at(0.07, 0.22)},
-            {s.at(0.15, 0.3), s.at(0.21, 0.22), s.at(0.26, 0.3), s.at(0.23, 0.42), s.at(0.17, 0.4)},
-            {s.at(0.19, 0.02), s.at(0.23, -0.04), s.at(0.27, 0.02), s.at(0.24, 0.1)},
-            {s.at(0.08, 0.4), s.at(0.12, 0.35), s.at(0.14, 0.44), s.at(0.1, 0.48)}};
+        // Each is placed on the head but sized in its own right, so that the
+        // narrowing snout does not squash it into a streak.
+        struct Blotch
+        {
+            QPointF at;
+            QPointF size;
+            double tilt;
+        };
+        const std::vector<Blotch> blotches = {{s.at(0.09, 0.2), {6.5, 4.2}, -0.3},
+                                              {s.at(0.2, 0.34), {7.5, 5.6}, 0.2},
+                                              {s.at(0.235, 0.04), {4.6, 3.8}, 0.5},
+                                              {s.at(0.12, 0.47), {4.4, 3.2}, -0.1},
+                                              {s.at(0.285, 0.42), {3.4, 2.8}, 0.8}};
         // Each soft at its edge, where the pink thins into the green.
         QPainterPath pink;
         int seed = 0;
-        for (const auto &blotch : blotches) {
-            // Ragged: between two corners the edge bulges or bites in.
+        for (const Blotch &blotch : blotches) {
+            // Ragged: the edge bulges and bites in at uneven points.
             std::vector<QPointF> ragged;
-            for (size_t i = 0; i < blotch.size(); ++i) {
-                const QPointF a = blotch[i];
-                const QPointF b = blotch[(i + 1) % blotch.size()];
-                const QPointF d = b - a;
-                ragged.push_back(a);
-                ragged.push_back((a + b) / 2 +
-                                 QPointF(d.y(), -d.x()) * 0.22 * std::sin(++seed * 2.7 + 0.5));
+            for (int i = 0; i < 9; ++i) {
+                const double a = 2 * std::numbers::pi * i / 9 + blotch.tilt;
+                ++seed;
+                const double r =
+                    1.0 + 0.2 * std::sin(seed * 2.7 + 0.5) + 0.1 * std::cos(seed * 4.1);
+                const QPointF q(std::cos(a) * blotch.size.x() * r,
+                                std::sin(a) * blotch.size.y() * r);
+                ragged.push_back(blotch.at + QTransform().rotateRadians(blotch.tilt).map(q));
             }
             const QPainterPath shape = smoothClosedPath(ragged.data(), int(ragged.size()));
             pink.addPath(shape);
@@ -454,15 +484,16 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
             green.closeSubpath();
             return green;
         };
-        const QPainterPath turned = greenFrom(0);
+        const QPainterPath turned = greenFrom(-0.02);
         // The bronze front has each scale edged in green.
         paintScaleRows(p, parts.body.subtracted(turned), s, size, withAlpha(green, 130), 0.9,
                        ScaleStyle::Large);
-        p.fillPath(greenFrom(-0.035),
-                   QColor((green.red() + bronze.red()) / 2, (green.green() + bronze.green()) / 2,
-                          (green.blue() + bronze.blue()) / 2, 170));
-        stroke(p, turned, withAlpha(green, 90), 1.6);
-        p.fillPath(turned, withAlpha(green, 240));
+        // The green comes on over several scales, through olive, in thin
+        // washes each reaching a little further forward, so that no edge of
+        // the front shows for itself.
+        for (int i = 0; i < 12; ++i)
+            p.fillPath(greenFrom(0.05 - i * 0.011), withAlpha(green, 42));
+        p.fillPath(greenFrom(0.07), withAlpha(green, 200));
         // The same rows run on over the green, edged a deeper green.
         paintScaleRows(p, parts.body.intersected(turned), s, size,
                        withAlpha(green.darker(160), 120), 0.9, ScaleStyle::Large);

@@ -176,9 +176,6 @@ void paintCrevalleJack(QPainter &p, double w, double h)
     const BodyShape shape{{38, 134}, 220, 96, 0.4, 0.62, 0.1, 0.62, 0.06, -0.02, 0.7, 0, 0.88};
     const QPainterPath body = bodyOutline(shape);
     const Fin caudal = tail(TailKind::Forked, {252, 123}, 12, 62, 136, 0.55);
-    // A few more jacks further off, as they are seldom alone.
-    paintShoal(p, body.united(caudal.shape), QColor(40, 80, 110, 70),
-               {{200, 18, 0.28}, {250, 40, 0.22}, {20, 190, 0.25}});
 
     const QColor olive(90, 105, 80, 200), yellow(220, 190, 90, 215);
     const QColor oliveRay(40, 50, 40, 150), yellowRay(130, 110, 50, 140);

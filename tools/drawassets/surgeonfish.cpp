@@ -32,8 +32,9 @@ struct SurgeonForm
 };
 
 // The surgeons: one long even dorsal fin from the nape to the tail stalk, a
-// long anal fin, a small mouth low on a short snout, the eye set high, a
-// pointed pectoral fin and small spined pelvic fins.
+// long anal fin, a small mouth low and forward under a steep rounded
+// forehead, the eye set high, a pointed pectoral fin and small spined pelvic
+// fins.
 Build surgeon(const SurgeonForm &f)
 {
     const BodyShape &s = f.shape;
@@ -72,16 +73,17 @@ void paintBlueTang(QPainter &p, double w, double h)
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {60, 244}, 60, QColor(190, 160, 100),
                                {290, 236}, 80, QColor(200, 110, 60));
     // The deepest of the surgeons, almost a disc: the forehead rises steep
-    // and straight over a short snout, the eye high and far forward, the
-    // soft fins tall and rounded at the rear.
-    const Build s = surgeon({{{54, 128}, 194, 110, 0.44, 0.72, 0.13, 0.53, 0.11, 0.05, 0.55},
-                             false,
-                             0.13,
-                             {42, 86},
-                             0.12,
-                             {0.2, -0.48},
-                             0.17,
-                             1.3});
+    // and rounded straight from the small, low mouth with no snout, the eye
+    // high and far forward, the soft fins tall and rounded at the rear.
+    const Build s =
+        surgeon({{{54, 134}, 192, 114, 0.42, 0.92, 0.13, 0.62, 0.12, 0.05, 0.55, 0, 0.3},
+                 false,
+                 0.13,
+                 {42, 86},
+                 0.12,
+                 {0.2, -0.48},
+                 0.17,
+                 1.3});
     const QColor blue(30, 70, 200, 235);
     const Livery look(blue, blue, QColor(15, 30, 90, 150), QColor(60, 110, 225, 150),
                       QColor(50, 100, 215, 230), QColor(40, 70, 160), 5.2);
@@ -90,35 +92,32 @@ void paintBlueTang(QPainter &p, double w, double h)
     for (const Fin *f : {&s.dorsal, &s.anal})
         edgeFin(p, *f, QColor(24, 40, 110, 210), 2.2);
     fillBody(p, s.body, QColor(34, 70, 196), QColor(70, 134, 232), QColor(126, 178, 246));
-    // The fine lines run along the body and waver as they go, no two alike:
-    // each starts and stops at its own place, wavers at its own pace and
-    // is stronger or fainter than its neighbours.
-    // They break here and there and start again a little off, and fade
-    // towards the belly, where the blue is paler.
-    for (int i = 0; i < 31; ++i) {
-        const double across = -1.3 + i * 0.085;
-        const double pace = 30 + 14 * std::sin(i * 2.3);
-        const double swing = 1.0 + 0.9 * std::sin(i * 1.7 + 0.4) * std::sin(i * 1.7 + 0.4);
-        const double from = 0.08 + 0.1 * std::abs(std::sin(i * 3.1));
-        const double to = 1.0 - 0.14 * std::abs(std::cos(i * 2.2));
-        const int alpha = int((50 + 45 * std::abs(std::sin(i * 1.3))) *
-                              (1.0 - 0.45 * std::clamp(across, 0.0, 1.0)));
-        const double width = 0.45 + 0.4 * std::abs(std::cos(i * 0.9));
+    // Fine lines run the length of the body, following its rows and roughly
+    // parallel: each starts and ends at its own place, wavers gently and
+    // slowly, and fades towards the pale belly and into the head.
+    for (int i = 0; i < 27; ++i) {
+        const double across = -1.25 + i * 0.094 + 0.02 * std::sin(i * 2.9);
+        const double pace = 9 + 3 * std::sin(i * 2.3);
+        const double from = 0.12 + 0.07 * std::abs(std::sin(i * 3.1));
+        const double to = 0.97 - 0.06 * std::abs(std::cos(i * 2.2));
+        const double strength =
+            (0.7 + 0.3 * std::abs(std::sin(i * 1.3))) * (1.0 - 0.6 * std::clamp(across, 0.0, 1.0));
+        const double width = 0.4 + 0.15 * std::abs(std::cos(i * 0.9));
         std::vector<QPointF> line;
-        int piece = 0;
-        for (double t = from; t < to; t += 0.025) {
-            const bool gap = std::sin(t * (17 + i % 5) + i * 3.3) < -0.82;
-            if (!gap)
-                line.push_back(s.shape.at(t, across + 0.02 * piece) +
-                               QPointF(0, swing * std::sin(t * pace + i * 0.8) +
-                                              0.6 * std::sin(t * pace * 2.3 + i) +
-                                              0.4 * std::sin(t * 71.0 + i * 1.9)));
-            if ((gap || t + 0.025 >= to) && line.size() > 2) {
-                strokeInside(p, s.body, curveThrough(line), QColor(15, 35, 110, alpha), width);
-                ++piece;
-            }
-            if (gap)
-                line.clear();
+        for (double t = from; t <= to; t += 0.02)
+            line.push_back(s.shape.at(t, across) +
+                           QPointF(0, 0.9 * std::sin(t * pace + i * 0.8) +
+                                          0.35 * std::sin(t * pace * 2.7 + i)));
+        // The middle of each line shows plainest; its ends thin out.
+        const QPainterPath path = curveThrough(line);
+        for (int k = 0; k < 3; ++k) {
+            const double cut = 0.12 * k;
+            QPolygonF part;
+            for (double u = cut; u <= 1.0 - cut; u += 0.01)
+                part << path.pointAtPercent(u);
+            QPainterPath piece;
+            piece.addPolygon(part);
+            strokeInside(p, s.body, piece, QColor(15, 35, 110, int(22 * strength)), width);
         }
     }
     modelBody(p, s.body, s.caudal.base.x1(), QColor(30, 50, 130, 80), 0.8);
@@ -138,14 +137,15 @@ void paintDoctorfish(QPainter &p, double w, double h)
                       QColor(120, 130, 146, 230), QColor(170, 150, 90), 5.4);
     // Slightly deeper than the Ocean Surgeon, with a blunter head and a tail
     // cut only shallowly concave.
-    const Build s = surgeon({{{42, 128}, 206, 100, 0.42, 0.7, 0.12, 0.56, 0.1, 0.02, 0.75},
-                             false,
-                             0.13,
-                             {48, 96},
-                             0.07,
-                             {0.2, -0.5},
-                             0.22,
-                             1.0});
+    const Build s =
+        surgeon({{{42, 134}, 204, 104, 0.44, 0.88, 0.12, 0.62, 0.1, 0.02, 0.75, 0, 0.25},
+                 false,
+                 0.13,
+                 {48, 96},
+                 0.07,
+                 {0.2, -0.5},
+                 0.22,
+                 1.0});
     paintBackFins(p, s, look);
     for (const Fin *f : {&s.dorsal, &s.anal})
         edgeFin(p, *f, QColor(84, 132, 186, 175), 1.8);
@@ -222,12 +222,6 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
                   tail(TailKind::Lunate, shape.at(0.99, 0), 22, 50, 92, 0.14),
                   fanFin(shape.at(0.37, 0.02), shape.at(0.355, 0.2), 30, 22, 66, 0.2, 14),
                   pelvicFin(body, shape.at(0.31, 0), 9, 36, 58), eye);
-    QPainterPath farBars;
-    for (const double along : {0.15, 0.375, 0.6, 0.8})
-        farBars.addPath(bandAcross(s.shape, along, {9, 13, 14, 13, 9}, 0.012, 0.03, -1.8, 1.8));
-    paintShoal(p, s.body.united(s.dorsal.shape).united(s.anal.shape).united(s.caudal.shape),
-               QColor(90, 130, 150, 70), {{8, 18, 0.32}, {250, 150, 0.26}, {228, 2, 0.22}},
-               farBars);
     const QColor silver(126, 134, 146, 245);
     const Livery look(silver, silver, QColor(80, 86, 100, 150), QColor(170, 176, 184, 150),
                       QColor(40, 44, 52, 200), QColor(170, 160, 120), 7.5, 0.07);
@@ -303,11 +297,11 @@ void paintSurgeonfish(QPainter &p, double w, double h)
     canvas.faceRight();
     // Longer than the other surgeons, with a deep crescent tail whose lobes
     // run out into points.
-    const Build s = surgeon({{{34, 124}, 214, 98, 0.44, 0.76, 0.1, 0.53, 0.14, 0.05, 0.85},
+    const Build s = surgeon({{{34, 130}, 212, 100, 0.46, 0.88, 0.1, 0.6, 0.12, 0.05, 0.85, 0, 0.35},
                              false,
                              0.12,
-                             {62, 128},
-                             0.56,
+                             {56, 108},
+                             0.5,
                              {0.16, -0.5},
                              0.19,
                              1.15});
@@ -343,7 +337,8 @@ void paintSurgeonfish(QPainter &p, double w, double h)
     }
     paintScaleRows(p, s.body, s.shape, 3.0, QColor(60, 56, 50, 70), 0.6, ScaleStyle::Fine);
     modelBody(p, s.body, s.caudal.base.x1(), QColor(48, 44, 40));
-    paintScalpel(p, s.shape.at(0.945, 0.02), 14, QColor(36, 34, 40), QColor(220, 226, 230, 200));
+    // A dark spine in a sheath ringed with paler skin, not a white mark.
+    paintScalpel(p, s.shape.at(0.945, 0.02), 14, QColor(44, 42, 48), QColor(178, 182, 186));
     paintFront(p, s, look);
 }
 
