@@ -146,6 +146,52 @@ QPainterPath paintGrownPectoral(QPainter &p, QPointF upper, QPointF lower,
     return shape;
 }
 
+void paintClearPectoral(QPainter &p, QPointF upper, QPointF lower,
+                        std::initializer_list<QPointF> edge, QColor tint, QColor shell)
+{
+    const fishkit::Saved s(p);
+    const QPointF root = (upper + lower) / 2;
+    const QPointF across = lower - upper;
+    const QPointF back = QPointF(-across.y(), across.x()) * -0.25;
+    // The notch the fin sits in: a short, soft hollow in the shell, shaded on
+    // its front wall and catching the light on its rear lip.
+    backdrop::stroke(p, backdrop::curve(upper - back * 0.3, root - back * 0.55, lower - back * 0.3),
+                     backdrop::withAlpha(shell.darker(240), 60), 2.6);
+    backdrop::stroke(p,
+                     backdrop::curve(upper + back * 0.15, root + back * 0.05, lower + back * 0.15),
+                     backdrop::withAlpha(shell.lighter(135), 90), 0.7);
+    std::vector<QPointF> rim{upper};
+    rim.insert(rim.end(), edge.begin(), edge.end());
+    rim.push_back(lower);
+    QPainterPath outer = fishkit::curveThrough(rim);
+    QPainterPath shape = outer;
+    shape.quadTo(root - back * 0.2, upper);
+    const QPointF far = rim[rim.size() / 2];
+    // Held a little off the flank, the thin fin throws a faint shadow on it.
+    p.fillPath(shape.translated(0.9, 1.3), backdrop::withAlpha(shell.darker(220), 34));
+    QLinearGradient veil(root, far);
+    veil.setColorAt(0.0, backdrop::withAlpha(tint.lighter(112), 100));
+    veil.setColorAt(0.6, backdrop::withAlpha(tint.lighter(118), 70));
+    veil.setColorAt(1.0, backdrop::withAlpha(tint.lighter(125), 85));
+    p.fillPath(shape, veil);
+    p.setClipPath(shape, Qt::IntersectClip);
+    // The thin rim of membrane catches the light.
+    backdrop::stroke(p, outer, QColor(255, 250, 235, 45), 0.8);
+    // Ten soft rays, not quite evenly spaced, each a pale line with a faint
+    // shade beside it, thinning out before the rim.
+    const int count = 10;
+    for (int i = 0; i < count; ++i) {
+        const double t = (i + 0.5 + 0.18 * std::sin(i * 2.3)) / count;
+        const QPointF from = upper + across * t;
+        const QPointF to = outer.pointAtPercent(0.04 + 0.92 * t);
+        const QPointF end = from + (to - from) * (0.86 + 0.06 * std::cos(i * 1.7));
+        const QPointF bow = (from + end) / 2 + QPointF(0.4, -0.5);
+        backdrop::stroke(p, backdrop::curve(from, bow, end).translated(0.35, 0.35),
+                         backdrop::withAlpha(shell.darker(200), 55), 0.4);
+        backdrop::stroke(p, backdrop::curve(from, bow, end), QColor(255, 250, 235, 60), 0.35);
+    }
+}
+
 void paintRayEye(QPainter &p, QPointF centre, double size, QColor skin, double side)
 {
     p.save();

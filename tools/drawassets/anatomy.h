@@ -39,6 +39,13 @@ QPainterPath paintGrownPectoral(QPainter &p, QPointF upper, QPointF lower,
                                 std::initializer_list<QPointF> edge, QColor skin, QColor membrane,
                                 QColor ray);
 
+// The small, almost clear pectoral of a boxfish, rooted in a notch of the
+// carapace from `upper` to `lower` and running out through `edge` into a
+// rounded rim: a faint `tint` of membrane over fine pale rays that fade
+// before the rim, no outline, and only the notch's shadow at its base.
+void paintClearPectoral(QPainter &p, QPointF upper, QPointF lower,
+                        std::initializer_list<QPointF> edge, QColor tint, QColor shell);
+
 // The eye of a ray, a small raised dome of skin `skin` on top of the head
 // with a dark, narrow pupil slit, and behind it (towards +y) the larger
 // spiracle, a dark opening with a fleshy rim through which a resting ray

@@ -311,19 +311,14 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
     stroke(p, box, withAlpha(b.back.darker(230), 190), 0.9);
 
     // The gill slit, short and upright behind the eye, and the small pectoral
-    // rooted just behind it, fanning so fast that a blur of its last beat
-    // still shows above it.
+    // rooted just behind it in a notch of the shell.
     const QPointF e = c.eye();
     stroke(p, curve(e + QPointF(26, 3), e + QPointF(24.5, 10), e + QPointF(26, 17)),
            withAlpha(b.back.darker(220), 140), 0.9);
-    paintGlow(p, e + QPointF(34, 10), 12, QColor(0, 0, 20, 30));
-    anatomy::paintGrownPectoral(p, e + QPointF(29, 5), e + QPointF(29, 16),
-                                {e + QPointF(36, -6), e + QPointF(46, -7), e + QPointF(51, -1)},
-                                withAlpha(b.flank, 60), withAlpha(b.fin, 70), withAlpha(b.ray, 60));
-    anatomy::paintGrownPectoral(
-        p, e + QPointF(29, 5), e + QPointF(29, 16),
-        {e + QPointF(40, 0), e + QPointF(50, 4), e + QPointF(51, 13), e + QPointF(45, 20)},
-        withAlpha(b.flank, 230), withAlpha(b.fin, 175), withAlpha(b.ray.darker(150), 170));
+    anatomy::paintClearPectoral(p, e + QPointF(29, 5), e + QPointF(29, 16),
+                                {e + QPointF(37, 0.5), e + QPointF(45, 3), e + QPointF(48, 9.5),
+                                 e + QPointF(45, 16), e + QPointF(37, 19)},
+                                b.fin, b.flank);
     // The small mouth at the snout tip: a pair of pursed lips of soft skin,
     // paler than the box and set close against it, the upper lip over the
     // lower with a short dark gape between them.

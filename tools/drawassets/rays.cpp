@@ -42,7 +42,6 @@ struct Stingray
     QPointF eye; // the right eye; the left one mirrors it
     double eyeSize = 3.0;
     double sting = 10.0; // length of the sting
-    double ridge = 0.0;  // half width of the raised body down the middle of the disc
 };
 
 // The pelvic fins behind the disc, two separate lobes either side of the
@@ -87,79 +86,6 @@ void paintSting(QPainter &p, QPointF root, QPointF to, double length, QColor edg
     stroke(p, keel, withAlpha(edge.darker(150), 130), 0.45);
 }
 
-// A rhombic disc: from an obtuse snout tip at `nose` out along leading edges
-// bowed gently forwards to wing tips that come to a point at (`span`,
-// `cornerY`), then back along a fuller rounded trailing edge to `rear`.
-QPainterPath rhombus(double nose, double span, double cornerY, double rear)
-{
-    QPainterPath disc(QPointF(0, nose));
-    for (const double x : {1.0, -1.0}) {
-        if (x < 0)
-            disc.moveTo(0, nose);
-        const QPointF tip(x * (span - 2.5), cornerY - 1.5);
-        const QPointF start(0, nose);
-        const QPointF along = tip - start;
-        const QPointF bow = QPointF(along.y(), -along.x()) * (x * 0.075);
-        disc.cubicTo(start + along * 0.3 + bow * 0.95, start + along * 0.68 + bow * 1.1, tip);
-        disc.quadTo(QPointF(x * (span + 0.5), cornerY), QPointF(x * (span - 2.5), cornerY + 2));
-        disc.cubicTo(QPointF(x * span * 0.8, cornerY + 30), QPointF(x * span * 0.42, rear - 1),
-                     QPointF(x * span * 0.1, rear));
-        disc.lineTo(0, rear + 1);
-    }
-    return disc.simplified();
-}
-
-// The raised body down the middle of the disc, lit from the upper left, with
-// its row of thorny bumps along the spine.
-void paintRidge(QPainter &p, const Stingray &ray)
-{
-    const Saved c(p);
-    p.setClipPath(ray.disc, Qt::IntersectClip);
-    const QRectF box = ray.disc.boundingRect();
-    const double w = ray.ridge, top = box.top() + box.height() * 0.22, bottom = box.bottom();
-    // The flat wings thin out to a paler, almost translucent margin.
-    {
-        const Saved r(p);
-        p.setClipPath(ray.disc, Qt::IntersectClip);
-        stroke(p, ray.disc, withAlpha(ray.colour.lighter(122), 70), 9);
-        stroke(p, ray.disc, withAlpha(ray.colour.lighter(130), 60), 3.5);
-    }
-    // The body is a long low dome from behind the eyes to the tail, widest at
-    // the shoulders, rising out of the wings: lit on its left flank, in its own
-    // shade on the right.
-    {
-        const Saved d(p);
-        const double mid = top + (bottom - top) * 0.4, squeeze = 0.4;
-        p.scale(squeeze, 1.0);
-        paintGlow(p, {-w * 0.55 / squeeze, mid}, (bottom - top) * 0.58, QColor(255, 245, 210, 75));
-        paintGlow(p, {w * 0.75 / squeeze, mid + 6}, (bottom - top) * 0.5, QColor(40, 30, 10, 55));
-    }
-    // Where the dome meets the wing the skin creases in a soft shadow.
-    for (const double x : {-1.0, 1.0})
-        stroke(p,
-               curveThrough({{x * w * 0.9, top + 14},
-                             {x * w * 1.35, top + (bottom - top) * 0.36},
-                             {x * w * 1.1, top + (bottom - top) * 0.68},
-                             {x * w * 0.45, bottom - 6}}),
-               withAlpha(ray.colour.darker(150), x > 0 ? 55 : 30), 2.2);
-    // Thorny tubercles stand out of the skin unevenly along the spine, a few
-    // of them doubled, lit on their upper left and shaded behind.
-    const QColor pale = ray.colour.lighter(140);
-    QRandomGenerator rng(quint32(ray.ridge * 7));
-    // They sit mostly over the middle of the back, with gaps, and one or
-    // two stray ones off the line on the shoulders.
-    const double from = top + (bottom - top) * 0.28, to = bottom - (bottom - top) * 0.12;
-    for (double y = from; y < to; y += 5.0 + rng.generateDouble() * 12.0) {
-        const double r =
-            0.6 + rng.generateDouble() * 0.8 + 0.5 * std::sin((y - from) / (to - from) * 3.1);
-        const double x = (rng.generateDouble() - 0.5) * 3.0;
-        const double stray = rng.bounded(6) == 0 ? (rng.bounded(2) ? 1.0 : -1.0) : 0.0;
-        const QPointF c(x + stray * w * (0.3 + rng.generateDouble() * 0.3), y);
-        paintGlow(p, c + QPointF(0.8, 1.0), r * 1.7, withAlpha(ray.colour.darker(190), 60));
-        paintGlow(p, c - QPointF(0.3, 0.4), r * 1.2, withAlpha(pale, 150));
-    }
-}
-
 void paintStingray(QPainter &p, const Stingray &ray,
                    const std::function<void(const QPainterPath &)> &pattern)
 {
@@ -198,8 +124,6 @@ void paintStingray(QPainter &p, const Stingray &ray,
         p.scale(0.55, 1.0);
         paintGlow(p, {0, -6}, ray.disc.boundingRect().height() * 0.6, QColor(255, 240, 190, 70));
     }
-    if (ray.ridge > 0)
-        paintRidge(p, ray);
     shadeBody(p, ray.disc, withAlpha(line, 150), 0.6);
 
     for (const double x : {-1.0, 1.0})
@@ -208,59 +132,182 @@ void paintStingray(QPainter &p, const Stingray &ray,
 
 } // namespace
 
-// Grey-brown on a rhombus of a disc with sharp outer corners and a raised
-// ridge down the middle, lying on rippled sand; a whip of a tail far longer
-// than the Yellow Stingray's stub, with the serrated sting near its root.
+namespace {
+
+// The Southern Stingray's disc, head up: an obtuse snout, leading edges
+// almost straight with a faint S, wing tips rounded off over a finger's
+// width, fuller trailing edges, and the pelvic fins growing out of the rear
+// margin either side of the tail's root.
+QPainterPath southernDisc()
+{
+    return mirroredOutline(
+        {{0, -84},      {3, -82.6},    {7, -79.9},  {13.5, -75},   {29.8, -67.7}, {51.8, -53.7},
+         {72.5, -37.9}, {86.2, -26.6}, {92.5, -21}, {92.6, -18.6}, {89.8, -15},   {77.3, 1.7},
+         {63.1, 17.9},  {47.6, 32.8},  {31, 46.6},  {19, 56.5},    {14, 60.5},    {14.5, 66},
+         {12, 71},      {7, 73},       {3, 71.5},   {0, 70}});
+}
+
+// Points along `line` pushed `off` across it (to the right of its run) at
+// each of `count` steps from `from` to `to` along its length.
+std::vector<QPointF> alongside(const QPainterPath &line, double from, double to, double off,
+                               int count)
+{
+    std::vector<QPointF> points;
+    for (int i = 0; i <= count; ++i) {
+        const double t = from + (to - from) * i / count;
+        const double a = line.angleAtPercent(t) * std::numbers::pi / 180.0;
+        points.push_back(line.pointAtPercent(t) + QPointF(std::sin(a), std::cos(a)) * off);
+    }
+    return points;
+}
+
+// The whip of a tail: thick at its root under the pelvic fins, drawn out to
+// a thread, with the low keel along its top lit on one side and shaded on
+// the other, and the serrated spine lying on it a hand behind the disc.
+void paintWhip(QPainter &p, const QPainterPath &whip, QColor skin)
+{
+    const QPainterPath tail = ribbon(whip, {8.4, 6.4, 4.6, 3.3, 2.4, 1.7, 1.2, 0.8, 0.5});
+    fillBody(p, tail, skin.darker(104), skin.darker(110), skin.darker(125));
+    stroke(p, curveThrough(alongside(whip, 0.05, 0.75, -0.9, 12)),
+           withAlpha(skin.lighter(135), 120), 0.9);
+    stroke(p, curveThrough(alongside(whip, 0.05, 0.6, 1.2, 10)), withAlpha(skin.darker(160), 90),
+           0.7);
+    stroke(p, tail, withAlpha(skin.darker(175), 90), 0.5);
+    const QPointF root = whip.pointAtPercent(0.13), ahead = whip.pointAtPercent(0.2);
+    const QPointF d = (ahead - root) / std::max(1e-6, QLineF(root, ahead).length());
+    paintSting(p, root, root + d * 24, 24, skin.darker(170));
+}
+
+// An eye seen from above: a low mound of skin round a dull dark lens that
+// looks out sideways, and close behind it the larger spiracle, an opening
+// whose front wall lies in shade and whose back rim catches the light.
+void paintMoundEye(QPainter &p, QPointF eye, double size, QColor skin, double side, QPointF light)
+{
+    paintGlow(p, eye - light * size * 0.8, size * 2.1, withAlpha(skin.darker(165), 100));
+    paintGlow(p, eye + light * size * 0.6, size * 1.7, withAlpha(skin.lighter(135), 130));
+    {
+        const Saved s(p);
+        p.translate(eye);
+        p.rotate(side * 14);
+        QRadialGradient lens(QPointF(side * size * 0.15, -size * 0.1), size);
+        lens.setColorAt(0.0, QColor(84, 78, 58));
+        lens.setColorAt(0.6, QColor(52, 46, 32));
+        lens.setColorAt(1.0, skin.darker(170));
+        p.setPen(Qt::NoPen);
+        p.setBrush(lens);
+        p.drawEllipse(QPointF(side * size * 0.15, 0), size * 0.5, size * 0.75);
+        // The skin of the socket folds over the inner half of the lens.
+        QPainterPath lid(QPointF(-side * size * 0.3, -size * 0.95));
+        lid.quadTo(QPointF(side * size * 0.25, 0), QPointF(-side * size * 0.3, size * 0.95));
+        lid.quadTo(QPointF(-side * size * 0.9, 0), QPointF(-side * size * 0.3, -size * 0.95));
+        p.setBrush(withAlpha(skin.lighter(104), 220));
+        p.drawPath(lid);
+        paintGlow(p, QPointF(side * size * 0.15, 0) + light * size * 0.35, size * 0.35,
+                  QColor(200, 196, 170, 60));
+    }
+    const Saved s(p);
+    p.translate(eye + QPointF(side * size * 0.6, size * 2.5));
+    p.rotate(side * 20);
+    paintGlow(p, {0, 0}, size * 1.8, withAlpha(skin.lighter(118), 70));
+    QRadialGradient hole(QPointF(0, -size * 0.3), size * 1.1);
+    hole.setColorAt(0.0, skin.darker(145));
+    hole.setColorAt(0.7, skin.darker(122));
+    hole.setColorAt(1.0, skin.darker(106));
+    p.setPen(Qt::NoPen);
+    p.setBrush(hole);
+    p.drawEllipse(QPointF(0, 0), size * 0.75, size * 1.1);
+    stroke(p, curveThrough({{-size * 0.7, size * 0.3}, {0, size * 1.1}, {size * 0.7, size * 0.3}}),
+           withAlpha(skin.lighter(140), 120), 0.6);
+}
+
+// The skin of the back: a fine grain of denticles, a few thorny tubercles
+// standing out of it unevenly down the midline, and a dusting of sand left
+// on the wings where the ray has shuffled down into the bottom.
+void paintRaySkin(QPainter &p, const QPainterPath &disc, QColor skin, QPointF light)
+{
+    const Saved s(p);
+    p.setClipPath(disc, Qt::IntersectClip);
+    QRandomGenerator rng(1717);
+    for (const QPointF &pt : spreadPoints(disc, 2.4, 1.1, 1718)) {
+        const bool dark = rng.bounded(2) == 0;
+        const double r = 0.3 + rng.generateDouble() * 0.35;
+        paintDisc(p, pt, r, r,
+                  dark ? withAlpha(skin.darker(140), 30) : withAlpha(skin.lighter(125), 18));
+    }
+    for (double y = -34; y < 62; y += 6.0 + rng.generateDouble() * 11.0) {
+        const double r = 0.6 + rng.generateDouble() * 0.7;
+        const QPointF c((rng.generateDouble() - 0.5) * 2.4, y);
+        paintGlow(p, c - light, r * 1.8, withAlpha(skin.darker(170), 55));
+        paintGlow(p, c + light * 0.4, r * 1.2, withAlpha(skin.lighter(132), 130));
+    }
+    const QPainterPath wings = disc.subtracted(oval({0, -4}, 44, 74));
+    for (const QPointF &pt : scatterPoints(wings, 90, 1719)) {
+        const double r = 0.35 + rng.generateDouble() * 0.5;
+        paintDisc(p, pt, r, r * 0.8, QColor(228, 210, 166, 40 + rng.bounded(60)));
+    }
+}
+
+// The body down the middle of the flat disc: a long low dome from behind the
+// eyes to the tail, widest at the shoulders, lit on its left slope and in its
+// own shade on the right, rounding off towards snout and rear with no edge.
+void paintDome(QPainter &p, const QPainterPath &disc, QColor skin, QPointF light)
+{
+    const Saved s(p);
+    p.setClipPath(disc, Qt::IntersectClip);
+    stroke(p, disc, withAlpha(skin.lighter(120), 60), 10);
+    stroke(p, disc, withAlpha(skin.lighter(128), 55), 3.5);
+    const QRectF box = disc.boundingRect();
+    QLinearGradient slope(-light * 96, light * 96);
+    slope.setColorAt(0.0, QColor(255, 244, 214, 0));
+    slope.setColorAt(0.33, QColor(255, 244, 214, 45));
+    slope.setColorAt(0.5, QColor(255, 244, 214, 10));
+    slope.setColorAt(0.6, QColor(40, 30, 14, 30));
+    slope.setColorAt(0.8, QColor(40, 30, 14, 40));
+    slope.setColorAt(1.0, QColor(40, 30, 14, 10));
+    p.fillRect(box, slope);
+    const double lit = light.x() > 0 ? 1.0 : -1.0;
+    p.scale(0.42, 1.0);
+    paintGlow(p, {lit * 22 / 0.42, 4}, 78, QColor(255, 244, 210, 70));
+    paintGlow(p, {lit * 8 / 0.42, 0}, 62, QColor(255, 244, 210, 45));
+    paintGlow(p, {-lit * 26 / 0.42, 10}, 70, QColor(40, 30, 12, 42));
+}
+
+} // namespace
+
+// Grey-brown, a rhombus of a disc with blunted outer corners lying on rippled
+// sand, the body a low dome down its middle, the eyes and spiracles close
+// together near the snout, and a whip of a tail far longer than the Yellow
+// Stingray's stub, with the serrated sting near its root.
 void paintSouthernStingray(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     // A disc a metre and more across: the ripples, a hand apart, look small beside it.
     paintSeabed(p, Canvas::frame, 22);
 
-    QPainterPath whip(QPointF(0, 58));
-    whip.cubicTo(QPointF(2, 120), QPointF(60, 136), QPointF(190, 150));
-    const Stingray ray{.at = QPointF(150, 96),
-                       .turn = -8,
-                       .disc = rhombus(-84, 132, 0, 62),
-                       .tailLine = whip,
-                       .tailRoot = 11,
-                       .tailTip = 1,
-                       .hind =
-                           pelvicPair({{4, 56}, {12, 54}, {17, 58}, {16.5, 64}, {11, 69}, {5, 68}}),
-                       .stingAt = 0.17,
-                       .colour = QColor(128, 116, 86),
-                       .eye = QPointF(15, -46),
-                       .eyeSize = 3.2,
-                       .sting = 26,
-                       .ridge = 30};
-    // Plain grey-brown, its only pattern a faint, cloudy mottling of tone; the
-    // rest is form: the disc a low dome, its left slope catching the light and
-    // its right falling into shade, thinning to the wings' margins.
-    paintStingray(p, ray, [&p, &ray](const QPainterPath &part) {
-        const QRectF box = part.boundingRect();
-        anatomy::paintMottle(p, part, 14, withAlpha(ray.colour.darker(135), 46),
-                             withAlpha(ray.colour.lighter(125), 38),
-                             quint32(box.width() * 13 + box.height()));
-        const Saved s(p);
-        p.setClipPath(part, Qt::IntersectClip);
-        if (box.width() < 100)
-            return;
-        QLinearGradient slope(QPointF(box.left(), 0), QPointF(box.right(), 0));
-        slope.setColorAt(0.0, QColor(255, 244, 214, 0));
-        slope.setColorAt(0.3, QColor(255, 244, 214, 70));
-        slope.setColorAt(0.47, QColor(255, 244, 214, 20));
-        slope.setColorAt(0.55, QColor(40, 30, 14, 30));
-        slope.setColorAt(0.72, QColor(40, 30, 14, 75));
-        slope.setColorAt(1.0, QColor(40, 30, 14, 10));
-        p.fillRect(box, slope);
-        // The dome falls away towards the snout and the rear edge as well.
-        QLinearGradient length(QPointF(0, box.top()), QPointF(0, box.bottom()));
-        length.setColorAt(0.0, QColor(255, 244, 214, 30));
-        length.setColorAt(0.35, QColor(255, 244, 214, 0));
-        length.setColorAt(0.8, QColor(40, 30, 14, 0));
-        length.setColorAt(1.0, QColor(40, 30, 14, 45));
-        p.fillRect(box, length);
-    });
+    const QColor skin(134, 118, 86);
+    const QPainterPath disc = southernDisc();
+    const QPainterPath whip = curveThrough({{0, 60}, {-1, 100}, {-6, 140}, {-16, 180}, {-30, 220}});
+    const Saved s(p);
+    p.translate(116, 122);
+    const double turn = -84;
+    p.rotate(turn);
+    // The light falls from the picture's upper left, whichever way the ray lies.
+    const QPointF light = QTransform().rotate(-turn).map(QPointF(-0.64, -0.77));
+    castShadow(p, disc.united(ribbon(whip, {8, 4, 2, 1})), -light * 7, 55);
+    paintWhip(p, whip, skin);
+
+    QRadialGradient body(QPointF(0, -4), 96);
+    body.setColorAt(0.0, skin.darker(106));
+    body.setColorAt(0.65, skin);
+    body.setColorAt(1.0, skin.lighter(110));
+    p.fillPath(disc, body);
+    anatomy::paintMottle(p, disc, 16, withAlpha(skin.darker(135), 40),
+                         withAlpha(skin.lighter(125), 34), 1716);
+    paintDome(p, disc, skin, light);
+    paintRaySkin(p, disc, skin, light);
+    stroke(p, disc, withAlpha(skin.darker(180), 110), 0.6);
+    for (const double side : {-1.0, 1.0})
+        paintMoundEye(p, QPointF(side * 11, -52), 2.8, skin, side, light);
 }
 
 // A small round disc, yellow-brown under a fine mesh of dark and pale spots

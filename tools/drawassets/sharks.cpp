@@ -91,9 +91,8 @@ void paintNurseShark(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintWater(p, Canvas::frame, 0.55);
-    // A metre-high sea fan and a coral head far off behind it tell its size.
+    // A metre-high sea fan far off behind it tells its size.
     paintSeaFan(p, QPointF(40, 156), 96, QColor(150, 80, 120));
-    paintCoralHead(p, QPointF(268, 162), 40, QColor(130, 120, 100));
     paintSand(p, Canvas::frame, 150);
 
     const QColor back(146, 112, 60), flank(186, 150, 96), line(104, 76, 38);

@@ -149,15 +149,15 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     web.quadTo(root3 + (tip3 - root3) * 0.4 + QPointF(-1, 1), tip3);
     web.quadTo(root3 + QPointF(5, -1), root3 + QPointF(8, 3));
     web.closeSubpath();
-    p.fillPath(web, QColor(58, 80, 70, 200));
-    stroke(p, web, QColor(40, 52, 46, 140), 0.5);
+    p.fillPath(web, QColor(70, 104, 94, 150));
+    stroke(p, web, QColor(40, 60, 54, 90), 0.5);
     for (const auto &[root, end, width] :
          {std::tuple{trigger, tip1, 6.0}, std::tuple{root2, tip2, 3.2},
           std::tuple{root3, tip3, 2.0}}) {
         const QPainterPath spine = ribbon(curve(root, (root + end) / 2 + QPointF(-1.2, 0), end),
                                           {width, width * 0.62, 0.5});
-        fillBody(p, spine, QColor(104, 132, 120), QColor(74, 98, 88), QColor(44, 56, 50));
-        stroke(p, spine, QColor(30, 40, 36, 200), 0.5);
+        fillBody(p, spine, QColor(120, 164, 150), QColor(84, 126, 114), QColor(58, 88, 80));
+        stroke(p, spine, QColor(34, 56, 50, 120), 0.5);
     }
     // The trigger's front edge is rough with small knobs.
     for (int k = 1; k < 8; ++k) {
@@ -182,36 +182,27 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     }
     const QPointF eye(118, 100);
     {
-        // Short dark lines radiate from the eye over the cheek and nape,
-        // each its own length, slant and waver; some start a little clear of
-        // the eye, a few fork, and they fade out into the skin.
+        // A few short, broad, dark bands radiate from the eye over the nape
+        // and cheek, each its own length and slant, soft at the edges and
+        // fading out into the skin.
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
-        struct Streak
+        struct Band
         {
-            double angle, gap, length, bend, width;
+            double angle, length, bend, width;
         };
-        static constexpr Streak streaks[] = {
-            {-74, 1.5, 7, 0.8, 1.0},   {-52, 0.4, 11, -1.2, 1.2}, {-33, 2.6, 9, 1.0, 0.9},
-            {-14, 0.8, 14, -0.8, 1.3}, {4, 0.2, 10, 1.4, 1.1},    {19, 3.0, 12, -1.0, 1.0},
-            {36, 0.6, 9, 0.6, 1.2},    {57, 1.8, 7, -0.7, 0.9},   {-166, 0.8, 5, 0.6, 0.8},
-            {-128, 2.2, 4, -0.5, 0.7}, {148, 1.0, 6, 0.8, 0.8}};
-        for (const Streak &k : streaks) {
+        static constexpr Band bands[] = {
+            {-58, 8, 1.0, 3.6}, {-18, 11, -1.2, 4.0}, {30, 9, 1.4, 3.8}, {118, 6, -0.8, 3.0}};
+        for (const Band &k : bands) {
             const QPointF d(std::cos(k.angle * pi / 180), std::sin(k.angle * pi / 180));
             const QPointF n(-d.y(), d.x());
-            const QPointF from = eye + d * (7.4 + k.gap * 1.3), to = from + d * k.length;
+            const QPointF from = eye + d * 6.0, to = from + d * k.length;
             const QPainterPath line =
-                curveThrough({from, from + d * k.length * 0.4 + n * k.bend, to - n * k.bend * 0.4});
-            // Each begins as a faint thread, is darkest along its middle and
-            // fades out into the skin.
-            p.fillPath(ribbon(line, {k.width * 0.4, k.width, k.width * 0.8, 0.15}),
-                       QColor(40, 48, 44, 130));
-            if (k.length > 10)
-                p.fillPath(ribbon(curve(from + d * k.length * 0.55,
-                                        from + d * k.length * 0.7 + n * k.bend * 2.5,
-                                        from + d * k.length * 0.8 + n * (k.bend * 4 + 2)),
-                                  {k.width * 0.7, 0.15}),
-                           QColor(30, 40, 50, 130));
+                curveThrough({from, from + d * k.length * 0.5 + n * k.bend, to});
+            p.fillPath(ribbon(line, {k.width * 1.7, k.width * 1.5, k.width * 0.6}),
+                       QColor(40, 52, 46, 26));
+            p.fillPath(ribbon(line, {k.width, k.width * 0.85, k.width * 0.3}),
+                       QColor(36, 46, 42, 52));
         }
     }
     modelBody(p, body, 236, QColor(50, 70, 60), 1.0);
@@ -232,7 +223,23 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
                  curveThrough({shape.at(0.5, -0.86), shape.at(0.56, -0.84), shape.at(0.62, -0.8)}),
                  QColor(200, 220, 200, 60), 0.7);
     anatomy::paintNaturalEye(p, eye, 6.2, QColor(170, 120, 50), 0.46);
-    stroke(p, curve({40, 142}, {44, 144}, {48, 143}), QColor(40, 40, 40), 1.3);
+    {
+        // The small mouth at the snout tip between strong, fleshy lips that
+        // close over the teeth, a short dark gape between them.
+        const QPointF m(41.5, 142.2);
+        const QPainterPath upper = smoothClosedPath(
+            {m + QPointF(-1.4, -0.2), m + QPointF(0.6, -2.2), m + QPointF(4.5, -4.4),
+             m + QPointF(7.5, -3.4), m + QPointF(4, -0.6), m + QPointF(1, 0)});
+        const QPainterPath lower =
+            smoothClosedPath({m + QPointF(-1, 0.4), m + QPointF(3, 0.6), m + QPointF(7, 2.6),
+                              m + QPointF(5, 4.2), m + QPointF(1.2, 2.6)});
+        fillBody(p, lower, QColor(214, 164, 80), QColor(200, 146, 66), QColor(160, 108, 46));
+        fillBody(p, upper, QColor(120, 150, 110), QColor(170, 162, 90), QColor(176, 130, 62));
+        stroke(p, curve(m + QPointF(-1, 0.1), m + QPointF(3, 0.5), m + QPointF(7, 0.3)),
+               QColor(50, 36, 24, 190), 0.7);
+        stroke(p, curve(m + QPointF(6.8, -1.6), m + QPointF(8.6, 0.3), m + QPointF(6.4, 2.4)),
+               QColor(90, 66, 40, 110), 0.6);
+    }
     stroke(p, curve({142, 104}, {139, 110}, {139, 116}), QColor(60, 70, 60, 90), 1.1);
     // The small pectoral grows from behind the gill slit, clear of the face
     // line, and shows its yellow-green base only.
