@@ -29,9 +29,10 @@ namespace {
 // `tip` back to the `corner`: the broad plate of the upper jaw bone widening
 // to a rounded rear end past the corner, a thick upper lip, and the heavy
 // lower jaw jutting `jut` ahead of the upper with a thick lip of its own, its
-// underside running back into the throat without an edge.
-void paintGrouperMouth(QPainter &p, QPointF tip, QPointF corner, double jut, QColor skin,
-                       QColor line)
+// underside running back into the throat without an edge, inside the head's
+// `body` but for the jutting lip.
+void paintGrouperMouth(QPainter &p, const QPainterPath &body, QPointF tip, QPointF corner,
+                       double jut, QColor skin, QColor line)
 {
     const QPointF d = corner - tip;
     const double l = std::hypot(d.x(), d.y());
@@ -42,21 +43,23 @@ void paintGrouperMouth(QPainter &p, QPointF tip, QPointF corner, double jut, QCo
     const double open = 0.1;
     const auto low = [&](double u, double v) { return at(u, v + open * (1 - u) * (1 - u)); };
     const QPointF front = low(0, 0.02) - d / l * jut;
-    const QPainterPath lowerJaw = smoothClosedPath(
-        {front + down * (-0.02 * l), low(0.3, 0.0), low(0.7, 0.005), at(1.0, 0.0), at(0.9, 0.16),
-         low(0.5, 0.22), low(0.12, 0.2), front + down * (0.12 * l)});
+    const QPainterPath lowerLip =
+        ribbon(curveThrough({front + down * (0.035 * l), low(0.3, 0.03), low(0.7, 0.022), corner}),
+               {0.07 * l, 0.062 * l, 0.04 * l, 0.01 * l});
+    const QPainterPath lowerJaw =
+        smoothClosedPath({front + down * (-0.02 * l), low(0.3, 0.0), low(0.7, 0.005), at(1.0, 0.0),
+                          at(0.9, 0.16), low(0.5, 0.22), low(0.12, 0.2), front + down * (0.12 * l)})
+            .intersected(body.united(lowerLip));
     // The jaw's skin thins out downwards into the throat's, so the scales and
     // the head's shading run on under it without an edge.
     QLinearGradient under(low(0.4, 0), low(0.4, 0.24));
     under.setColorAt(0.0, withAlpha(skin.lighter(104), 210));
     under.setColorAt(0.4, withAlpha(skin, 110));
     under.setColorAt(1.0, withAlpha(skin, 0));
+    p.fillPath(lowerJaw.subtracted(body), skin.darker(104));
     p.fillPath(lowerJaw, under);
     // The lower lip is the jaw's own thick rim: lit along the top where it
     // meets the gape, falling into the shade of the jaw below it.
-    const QPainterPath lowerLip =
-        ribbon(curveThrough({front + down * (0.035 * l), low(0.3, 0.03), low(0.7, 0.022), corner}),
-               {0.07 * l, 0.062 * l, 0.04 * l, 0.01 * l});
     {
         QLinearGradient rim(low(0.3, 0.0), low(0.3, 0.07));
         rim.setColorAt(0.0, withAlpha(skin.lighter(124), 240));
@@ -185,7 +188,7 @@ void paintGrouper(QPainter &p, const Grouper &g,
     // A big mouth: the gape reaches back below the rear of the eye, and the
     // lower jaw juts past the upper.
     const QPointF lip = s.snout + QPointF(1.5, 1.5), corner = s.at(0.25, 0.16);
-    paintGrouperMouth(p, lip, corner, 4.0, g.flank.darker(108), QColor(60, 40, 28));
+    paintGrouperMouth(p, body, lip, corner, 1.5, g.flank.darker(108), QColor(60, 40, 28));
     stroke(p, curveThrough({s.at(0.33, -0.85), s.at(0.42, 0), s.at(0.32, 0.9)}),
            withAlpha(g.back.darker(160), 200), 1.5);
     // The pelvic fin hangs below the pectoral's root, its rays longest at
@@ -396,10 +399,9 @@ void paintNassauGrouper(QPainter &p, double w, double h)
             p.setClipPath(all, Qt::IntersectClip);
             const QColor fork(48, 28, 16, 235);
             const QPointF split = s.at(0.1, -0.78);
-            const QPainterPath stem =
-                ribbon(curveThrough({s.at(0.012, -0.22), s.at(0.035, -0.45), s.at(0.06, -0.64),
-                                     split}),
-                       {3.4, 4.4, 5.4, 5.8});
+            const QPainterPath stem = ribbon(
+                curveThrough({s.at(0.012, -0.22), s.at(0.035, -0.45), s.at(0.06, -0.64), split}),
+                {3.4, 4.4, 5.4, 5.8});
             const QPainterPath upperTine =
                 ribbon(curveThrough({split, s.at(0.15, -0.96), s.at(0.2, -1.07), s.at(0.255, -1.1),
                                      s.at(0.3, -1.04)}),
@@ -526,7 +528,7 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
     // The huge mouth closed as a resting Goliath breathes: the broad upper
     // jaw plate reaching back past the eye, thick lips, and the heavy lower
     // jaw jutting past the upper.
-    paintGrouperMouth(p, {8, 142}, {70, 156}, 5.0, olive.darker(106), QColor(34, 24, 16));
+    paintGrouperMouth(p, body, {8, 142}, {70, 156}, 5.0, olive.darker(106), QColor(34, 24, 16));
     // The gill cover far back on the broad head, in bony plates: the
     // preopercle's rounded edge behind the cheek, sweeping forward under it,
     // then the broad opercle whose rear edge bears three flat blunt spines,
