@@ -375,11 +375,16 @@ void paintYellowStingray(QPainter &p, double w, double h)
     veil.setColorAt(0.0, QColor(190, 156, 76, 60));
     veil.setColorAt(1.0, QColor(206, 176, 104, 200));
     p.fillPath(fin, veil);
-    for (int i = 0; i < 9; ++i) {
-        const double y = 111 + i * 5.2;
-        for (const double side : {-1.0, 1.0})
-            stroke(p, curve({0, y}, {side * 3.5, y + 2.6}, {side * 8.5, y + 6.5 - i * 0.9}),
-                   withAlpha(dark, 80), 0.5);
+    // Fine rays run out from the tail to the rim, sloping back towards the
+    // tip, those on either side offset from each other and a little uneven.
+    for (int i = 0; i < 14; ++i) {
+        for (const double side : {-1.0, 1.0}) {
+            const double y = 109 + i * 3.1 + (side > 0 ? 1.5 : 0) + 0.6 * std::sin(i * 2.1 + side);
+            const double reach = 8.0 - std::abs(i - 7.5) * 0.45;
+            stroke(p,
+                   curve({side * 1.2, y}, {side * reach * 0.5, y + 2.0}, {side * reach, y + 5.5}),
+                   withAlpha(dark, 48), 0.35);
+        }
     }
 }
 
