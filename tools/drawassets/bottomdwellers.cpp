@@ -188,22 +188,23 @@ void paintNeonGoby(QPainter &p, double w, double h)
     // Slender, about six times as long as deep, tapering evenly to the tail.
     const QPainterPath body = ribbon(spine, {27, 33, 33, 32, 30, 28, 26, 23, 21, 19, 17})
                                   .united(oval(spine.pointAtPercent(0.03), 14, 14.5));
-    const QColor fins(30, 35, 45, 210), rays(90, 110, 130, 130);
+    const QColor fins(40, 48, 62, 130), rays(120, 140, 160, 120);
     const QPointF eye = above(0.08, 3);
     {
         const Saved s(p);
         p.translate(spine.pointAtPercent(1));
         p.rotate(-spine.angleAtPercent(1));
-        paintFin(p, tail(TailKind::Rounded, {-4, 0}, 19, 44, 38), QColor(25, 30, 40, 220), rays,
+        paintFin(p, tail(TailKind::Rounded, {-4, 0}, 17, 30, 28), QColor(34, 40, 52, 150), rays,
                  12);
     }
-    // The short first dorsal, the long second one and the anal fin beneath it.
-    paintFin(p, fin(above(0.3, 16), {above(0.33, 32), above(0.42, 30)}, above(0.47, 14)), fins,
+    // The short, rounded first dorsal, the low second one and the anal fin
+    // beneath it: small, clear fins, only their rays dusky.
+    paintFin(p, fin(above(0.3, 15), {above(0.33, 26), above(0.4, 25.5)}, above(0.45, 14)), fins,
              rays, 6);
-    paintFin(p, fin(above(0.53, 13), {above(0.57, 29), above(0.9, 22)}, above(0.95, 9)), fins, rays,
-             13);
-    paintFin(p, fin(above(0.95, -9), {above(0.9, -22), above(0.6, -25)}, above(0.56, -13)),
-             QColor(36, 42, 54, 215), rays, 10);
+    paintFin(p, fin(above(0.52, 13), {above(0.56, 23), above(0.88, 19)}, above(0.93, 9)), fins,
+             rays, 13);
+    paintFin(p, fin(above(0.93, -9), {above(0.88, -18), above(0.6, -21)}, above(0.56, -13)),
+             QColor(44, 50, 62, 140), rays, 10);
 
     // The pelvic fins, joined into a small round disc under the chest that
     // it props itself on: a dusky film with a few fine rays, its root hidden
