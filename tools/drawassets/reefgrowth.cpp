@@ -38,13 +38,21 @@ QPainterPath ragged(QRandomGenerator &rng, QPointF c, double r, double flat)
     return backdrop::smoothClosedPath(rim, 9);
 }
 
-// Coralline algae: a thin pink crust that follows the stone, paler at its growing edge.
+// Coralline algae: a thin, dull mauve crust stained into the stone, built up
+// of overlapping films so that it has no edge of its own, only a faint grain.
 void paintCoralline(QPainter &p, QRandomGenerator &rng, QPointF c, double r)
 {
-    const QPainterPath crust = ragged(rng, c, r * between(rng, 1.2, 2.2), 0.55);
-    p.fillPath(crust, QColor(164, 124, 128, 95));
-    p.fillPath(ragged(rng, c, r * 0.7, 0.5), QColor(186, 150, 150, 60));
-    p.strokePath(crust, QPen(QColor(214, 182, 184, 90), std::max(0.4, r * 0.12)));
+    const double reach = r * between(rng, 1.2, 2.2);
+    for (int i = 0; i < 3; ++i) {
+        const QPointF at = c + QPointF(between(rng, -0.4, 0.4), between(rng, -0.2, 0.2)) * reach;
+        p.fillPath(ragged(rng, at, reach * between(rng, 0.5, 0.9), 0.55),
+                   QColor(140, 110, 112, 30));
+    }
+    const QPainterPath crust = ragged(rng, c, reach, 0.55);
+    for (const QPointF &grain :
+         fishkit::scatterPoints(crust, int(reach * reach * 0.5), rng.generate()))
+        fishkit::paintDisc(p, grain, 0.35, 0.3,
+                           rng.bounded(2) ? QColor(176, 146, 146, 60) : QColor(96, 74, 76, 50));
 }
 
 // A low encrusting sponge, a lumpy cushion lit from above with one or two oscula.
