@@ -527,60 +527,56 @@ void paintSpottedMoray(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintWater(p, Canvas::frame, 0.45);
-    paintReefRock(p, Canvas::frame, 112);
-    paintCoralHead(p, QPointF(44, 124), 40, QColor(160, 150, 100));
-    paintSeaFan(p, QPointF(292, 120), 100, QColor(160, 80, 140));
+    // A sand patch at the foot of the reef, a few tube sponges far off in the
+    // haze, and the moray's hole under a low ledge of reef rock.
+    paintSand(p, Canvas::frame, 168);
+    paintTubeSponges(p, QPointF(46, 170), 20, QColor(120, 96, 130), 4602, 0.55);
 
-    // The face of the reef rising out of the picture, the moray's crevice in it.
-    const QPainterPath boulder = lumpyOutline({{112, 250},
-                                               {120, 198},
-                                               {142, 160},
-                                               {180, 132},
-                                               {214, 100},
-                                               {244, 60},
-                                               {282, 26},
-                                               {336, 8},
+    const QPainterPath boulder = lumpyOutline({{96, 250},
+                                               {102, 214},
+                                               {122, 192},
+                                               {158, 178},
+                                               {204, 170},
+                                               {250, 160},
+                                               {292, 150},
+                                               {336, 144},
                                                {336, 250}},
                                               4601);
     paintBoulder(p, boulder, 46);
-    const QPainterPath crevice = smoothClosedPath({{187, 208},
-                                                   {186, 188},
-                                                   {191, 170},
-                                                   {201, 152},
-                                                   {214, 141},
-                                                   {226, 133},
-                                                   {241, 134},
-                                                   {252, 129},
-                                                   {267, 137},
-                                                   {281, 150},
-                                                   {291, 166},
-                                                   {293, 182},
-                                                   {298, 195},
-                                                   {287, 211},
-                                                   {271, 221},
-                                                   {257, 218},
-                                                   {238, 222},
-                                                   {221, 220},
-                                                   {206, 226}});
+    const QPainterPath crevice = smoothClosedPath({{182, 236},
+                                                   {181, 220},
+                                                   {190, 206},
+                                                   {204, 198},
+                                                   {222, 194},
+                                                   {240, 192},
+                                                   {258, 190},
+                                                   {274, 196},
+                                                   {288, 206},
+                                                   {296, 220},
+                                                   {292, 234},
+                                                   {276, 242},
+                                                   {250, 244},
+                                                   {220, 244},
+                                                   {196, 243}});
     paintCrevice(p, crevice);
 
-    QPainterPath neck(QPointF(240, 214));
-    neck.cubicTo(QPointF(234, 150), QPointF(214, 100), QPointF(150, 98));
+    QPainterPath neck(QPointF(244, 236));
+    neck.cubicTo(QPointF(236, 160), QPointF(216, 104), QPointF(150, 98));
     paintMoray(p, Moray(neck, 50, QPointF(62, 98), 1.0, QColor(244, 236, 194),
                         QColor(228, 216, 160), QColor(64, 36, 38), 1.0, crevice));
     paintLip(p, boulder, 46, crevice,
-             curveThrough({{176, 219},
-                           {190, 212},
-                           {206, 213},
-                           {222, 205},
-                           {240, 209},
-                           {256, 206},
-                           {272, 209},
-                           {288, 200},
-                           {304, 197}}));
+             curveThrough({{172, 240},
+                           {186, 236},
+                           {202, 238},
+                           {220, 234},
+                           {238, 237},
+                           {256, 235},
+                           {272, 238},
+                           {290, 231},
+                           {306, 228}}));
     paintBrow(
         p, crevice,
-        curveThrough({{212, 140}, {228, 132}, {250, 130}, {268, 138}, {282, 151}, {294, 176}}));
+        curveThrough({{196, 200}, {214, 194}, {238, 191}, {260, 190}, {280, 198}, {296, 216}}));
 }
 
 } // namespace fishart
