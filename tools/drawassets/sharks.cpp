@@ -374,32 +374,21 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
     }
     stroke(p, body, line, 0.9);
 
-    // Seen a little from the lit side, each dorsal fin shows as a narrow
-    // sail leaning over the dark flank: its lit face pale at the root,
-    // its trailing edge hollowed, and its shadow thrown across the back;
-    // the second is much the smaller.
-    for (const auto &[from, to, lean] :
-         {std::tuple{-40.0, -4.0, 18.0}, std::tuple{50.0, 64.0, 7.0}}) {
+    // From above each dorsal fin stands edge-on: a thin dark blade along the
+    // midline, thickest at its root and running back into its free rear tip,
+    // lit along one face and throwing a narrow shadow across the back.
+    for (const auto &[from, to, width] :
+         {std::tuple{-40.0, -4.0, 2.8}, std::tuple{50.0, 64.0, 1.7}}) {
         const double len = to - from;
-        const QPointF apex(-lean, to + len * 0.12);
-        p.fillPath(smoothClosedPath({{-1, from + len * 0.15},
-                                     {-lean * 1.5, from + len * 0.7},
-                                     {-lean * 1.7, to + len * 0.3},
-                                     {-1, to}}),
-                   QColor(30, 36, 44, 40));
-        QPainterPath sail(QPointF(0.8, from));
-        sail.quadTo(QPointF(-lean * 0.2, from + len * 0.55), apex);
-        sail.quadTo(QPointF(-lean * 0.25, to - len * 0.02), QPointF(0.2, to));
-        sail.lineTo(QPointF(1.8, (from + to) / 2));
-        sail.closeSubpath();
-        QLinearGradient lit(QPointF(0, from), apex);
-        lit.setColorAt(0.0, grey.lighter(112));
-        lit.setColorAt(0.6, grey);
-        lit.setColorAt(1.0, dark);
-        p.fillPath(sail, lit);
-        strokeInside(p, sail, curve({0.4, to}, {-lean * 0.3, to}, apex), withAlpha(dark, 160),
-                     1.2);
-        stroke(p, sail, withAlpha(line, 120), 0.5);
+        const QPainterPath blade =
+            curveThrough({{0, from}, {-0.3, from + len * 0.5}, {-0.2, to}, {0.4, to + len * 0.25}});
+        for (int i = 3; i >= 1; --i)
+            p.fillPath(ribbon(blade.translated(-1.2 - i * 0.9, 1.0 + i * 0.5),
+                              {width * 0.6 * i, width * 0.9 * i, width * 0.5 * i, 0.2}),
+                       QColor(30, 36, 44, 22));
+        p.fillPath(ribbon(blade, {width * 0.7, width, width * 0.55, 0.2}), dark.darker(115));
+        stroke(p, curveThrough({{0.5, from + len * 0.1}, {0.3, from + len * 0.5}, {0.4, to}}),
+               withAlpha(grey.lighter(125), 140), 0.5);
     }
     // Nostrils along the front edge of the shovel, and the eyes at its ends.
     for (const double side : {-1.0, 1.0}) {
