@@ -27,6 +27,14 @@ namespace {
 
 constexpr double pi = std::numbers::pi;
 
+// `a` turned `t` of the way to `b`.
+QColor blend(QColor a, QColor b, double t)
+{
+    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
+                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
+                            float(a.blueF() + (b.blueF() - a.blueF()) * t));
+}
+
 // A spine of the Porcupinefish from `root` along `dir`: a quill thick at its
 // root and tapering in a gentle curve to a point, coloured like the skin it
 // grows from and paling a little towards its tip, lit along one side, with
@@ -52,13 +60,13 @@ void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor co
     along.setColorAt(0.6, colour.lighter(112));
     along.setColorAt(1.0, colour.lighter(116));
     p.fillPath(quill, along);
-    // A hard quill, not a hair: its edge reads against the skin.
-    stroke(p, quill, withAlpha(edge.darker(115), 80), 0.35);
+    // A hard quill, not a hair: its edge reads faintly against the skin.
+    stroke(p, quill, withAlpha(edge.darker(115), 50), 0.35);
     // The lit flank of the quill, and its shaded one.
     stroke(
         p,
         curve(root - side * 0.5, root + dir * length * 0.3 - side * 0.35, tip - dir * length * 0.2),
-        withAlpha(colour.lighter(118), 150), half * 0.4);
+        withAlpha(colour.lighter(116), 100), half * 0.4);
     stroke(
         p,
         curve(root + side * 0.6, root + dir * length * 0.3 + side * 0.4, tip - dir * length * 0.3),
@@ -327,7 +335,7 @@ void paintPorcupinefish(QPainter &p, double w, double h)
         const QPointF out(0, at.y() < 123 ? -1 : 1);
         const QPointF dir = unit(along + out * (0.3 + 0.25 * rng.generateDouble()));
         paintSpine(p, at - out * 3 - dir * 2, dir, reach(at.x()),
-                   at.y() < 123 ? QColor(150, 130, 84) : QColor(214, 202, 170), spineShade);
+                   at.y() < 123 ? QColor(150, 130, 84) : QColor(196, 182, 146), spineShade);
     }
 
     fillBody(p, body, back, flank, belly);
@@ -350,22 +358,25 @@ void paintPorcupinefish(QPainter &p, double w, double h)
         // forwards, so each front spine lies over the roots of those behind.
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
-        std::vector<QPointF> roots = spreadPoints(body, 12.5, 5.0, 3002);
+        std::vector<QPointF> roots = spreadPoints(body, 14.5, 6.0, 3002);
         std::sort(roots.begin(), roots.end(),
                   [](QPointF a, QPointF b) { return a.x() + a.y() * 0.2 > b.x() + b.y() * 0.2; });
         for (const QPointF &root : roots) {
             if (QLineF(root, {78, 103}).length() < 14 || root.x() < 50 || root.x() > 232 ||
-                QLineF(root, {116, 124}).length() < 20 || rng.bounded(6) == 0)
+                QLineF(root, {116, 124}).length() < 20 || rng.bounded(4) == 0)
                 continue;
             // The spines follow the taper of the body towards the tail stalk.
             const QPointF dir = unit(unit(QPointF(246, 123) - root) + QPointF(0.6, 0) +
                                      QPointF(0, 0.25 * (rng.generateDouble() - 0.5)));
-            const QColor skin = root.y() > 130 ? QColor(228, 218, 190)
-                                               : QColor(168, 146, 98).darker(100 + rng.bounded(10));
-            const double length = reach(root.x()) * 0.9;
+            // Each quill is the colour of the skin it grows from, darkening
+            // with it into the shade of the lower flank.
+            const double down = std::clamp((root.y() - 80) / 86, 0.0, 1.0);
+            const QColor tone = down < 0.5 ? blend(back, flank, down * 2)
+                                           : blend(flank, belly.darker(112), down * 2 - 1);
+            const QColor skin = tone.darker(98 + rng.bounded(12));
+            const double length = reach(root.x()) * (0.7 + 0.4 * rng.generateDouble());
             paintSpineBase(p, root, dir, length, skin);
-            paintSpine(p, root, dir, length, skin.lighter(root.y() > 130 ? 100 : 122),
-                       withAlpha(spineShade, 170));
+            paintSpine(p, root, dir, length, skin.lighter(106), withAlpha(spineShade, 150));
         }
     }
     shadeBody(p, body, QColor(90, 72, 40, 160));
