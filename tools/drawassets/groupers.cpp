@@ -451,9 +451,9 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
     paintReef(p, 0.55, 0, 214, {}, 0, {});
     // A diver of 1.8 m a little way behind a fish of more than 2 m, so he
     // looks about half its length, wholly in the picture above its back.
-    // The water between them takes much of his colour and softens his
-    // light and shade, as it would at that distance.
-    paintDiver(p, QPointF(96, 44), 132, QColor(52, 110, 140, 145));
+    // The water between them cools his colours and softens his light and
+    // shade a little, but his suit, jacket and tank still read.
+    paintDiver(p, QPointF(96, 44), 132, QColor(52, 110, 140, 100));
 
     const QColor olive(132, 116, 66), dark(90, 76, 40), pale(196, 182, 130);
     const QColor membrane(118, 102, 60, 205), rays(56, 46, 26, 160);
