@@ -211,19 +211,20 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
                              analEnd)})
         paintSheerFin(p, f, b.fin, b.ray, 9);
     // The tail stalk leaves the rear opening of the box in soft skin: full
-    // at the box, pinched to a waist, then flaring into the root of the tail.
+    // at the box, narrowing in one smooth sweep and flaring a little into
+    // the root of the tail.
     const QPointF stalkTop = c.rearTop + (c.rearBottom - c.rearTop) * 0.1;
     const QPointF stalkBottom = c.rearTop + (c.rearBottom - c.rearTop) * 0.9;
     const QPainterPath stalk = smoothClosedPath({stalkTop + QPointF(-12, 0),
                                                  stalkTop + QPointF(5, 2),
-                                                 {222, 112.5},
-                                                 {230, 116.5},
-                                                 {240, 115.5},
-                                                 {249, 111},
-                                                 {249, 133},
-                                                 {240, 128.5},
-                                                 {230, 127.5},
-                                                 {222, 131.5},
+                                                 {224, 114.5},
+                                                 {234, 117},
+                                                 {242, 116.2},
+                                                 {249, 112.5},
+                                                 {249, 131.5},
+                                                 {242, 127.8},
+                                                 {234, 127},
+                                                 {224, 129.5},
                                                  stalkBottom + QPointF(5, -2),
                                                  stalkBottom + QPointF(-12, 0)});
     fillBody(p, stalk, b.back, b.flank, b.belly);
@@ -243,8 +244,7 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
         return;
     {
         // The stalk is soft and round, unlike the box: it darkens to both
-        // edges, lies in the box's shadow where it leaves the shell, and
-        // creases as it bends.
+        // edges and lies in the box's shadow where it leaves the shell.
         const Saved s(p);
         p.setClipPath(stalk.subtracted(box), Qt::IntersectClip);
         QLinearGradient round(QPointF(0, 110), QPointF(0, 134));
@@ -257,9 +257,6 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
         shade.setColorAt(0.0, QColor(0, 0, 20, 90));
         shade.setColorAt(1.0, QColor(0, 0, 20, 0));
         p.fillRect(stalk.boundingRect(), shade);
-        for (const double x : {c.rearTop.x() + 9, c.rearTop.x() + 15})
-            stroke(p, curveThrough({{x, 117}, {x + 1.4, 122}, {x, 127}}),
-                   withAlpha(b.back.darker(200), 60), 0.8);
         QPainterPath away;
         away.addRect(QRectF(0, 0, 246, 240));
         p.setClipPath(away, Qt::IntersectClip);
