@@ -7,6 +7,7 @@
 
 #include <QLinearGradient>
 #include <QPolygonF>
+#include <QRandomGenerator>
 #include <QTransform>
 
 #include <cmath>
@@ -351,6 +352,26 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
             curveThrough({{12, -104}, {15, -60}, {13, -10}, {8, 40}, {4, 80}});
         for (const double width : {9.0, 6.0, 3.5})
             stroke(p, sheen, QColor(214, 222, 228, 20), width);
+    }
+    {
+        // The gill slits show at the sides of the neck, each a shallow
+        // crease with its rear lip catching the light, the last the shortest;
+        // and a fine grain of denticles dulls the skin.
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        for (const double side : {-1.0, 1.0})
+            for (int i = 0; i < 5; ++i) {
+                const double y = -97 + i * 5.4, reach = 5.5 - i * 0.5;
+                const QPainterPath slit =
+                    curve({side * (24.5 - reach), y - 1.5}, {side * (23.5 - reach * 0.4), y + 0.4},
+                          {side * 24.6, y + 2.2});
+                stroke(p, slit, withAlpha(dark.darker(130), side > 0 ? 80 : 60), 0.7);
+                stroke(p, slit.translated(0, 1.0), withAlpha(pale.lighter(115), 45), 0.6);
+            }
+        QRandomGenerator grain(2202);
+        for (const QPointF &pt : spreadPoints(body, 2.6, 1.2, 2203))
+            paintDisc(p, pt, 0.35, 0.35,
+                      grain.bounded(2) ? QColor(40, 46, 54, 22) : QColor(200, 208, 214, 18));
     }
     {
         // The shovel is thin and flat, paler at its rim.
