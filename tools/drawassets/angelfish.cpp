@@ -214,8 +214,10 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
     const QColor blue(60, 170, 255);
     // The rays a muted gold, so that the fins' outline shows only where
     // their own margins colour it.
-    Livery look(yellow, QColor(48, 110, 160, 240), QColor(200, 160, 60, 120), yellow, yellow,
-                QColor(52, 44, 40), 7);
+    // The pectoral's yellow is strongest at its fleshy base and thins out
+    // between the rays towards the edge, where the blue flank shows through.
+    Livery look(yellow, QColor(48, 110, 160, 240), QColor(200, 160, 60, 120),
+                QColor(250, 200, 20, 236), yellow, QColor(52, 44, 40), 7);
     look.lateral = withAlpha(look.line, 90);
     const Build a = angel({{{48, 134}, 178, 122, 0.41, 0.76, 0.2, 0.6, 0.12, 0, 0.8, 0.03, 0.5},
                            0.3,

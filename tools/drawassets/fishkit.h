@@ -416,7 +416,8 @@ void paintGillCover(QPainter &p, const QPainterPath &body, const BodyShape &shap
 // A closed mouth `mouth` long at the snout tip of `shape`: the gape, and on a
 // large mouth the upper jaw bone behind it; a valid `lining` shows between
 // the lips at the corner.
-void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, QColor lining = {});
+void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, QColor lining = {},
+                Opercle kind = Opercle::Perch);
 
 // The nostril of `shape` on the snout ahead of the eye at `eye`, `size` across.
 void paintNostril(QPainter &p, const BodyShape &shape, QPointF eye, double size, QColor line);
