@@ -496,12 +496,27 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
         // The bronze front has each scale edged in green.
         paintScaleRows(p, parts.body.subtracted(turned), s, size, withAlpha(green, 130), 0.9,
                        ScaleStyle::Large);
-        // The green comes on over several scales, through olive, in thin
-        // washes each reaching a little further forward, so that no edge of
-        // the front shows for itself.
-        for (int i = 0; i < 12; ++i)
-            p.fillPath(greenFrom(0.05 - i * 0.011), withAlpha(green, 42));
-        p.fillPath(greenFrom(0.07), withAlpha(green, 200));
+        p.fillPath(greenFrom(0.08), withAlpha(green, 210));
+        // Ahead of it the green comes on scale by scale: on each bronze
+        // scale it spreads from the covered base towards the free edge, so
+        // that along the change each scale is green in front and bronze
+        // behind, some further on than their neighbours.
+        for (const ScaleSite &site : scaleSites(s, size, rows)) {
+            const double uneven = 0.03 * std::sin(site.row * 2.3 + site.index * 1.7) +
+                                  0.02 * std::cos(site.index * 3.1 + site.row * 0.9);
+            const double f = (site.along - (0.5 + 0.045 * site.across + uneven)) / 0.18;
+            if (f <= 0 || f >= 1.1)
+                continue;
+            const Saved scale(p);
+            p.translate(site.centre);
+            p.rotate(site.angle);
+            const double d = site.length;
+            const double reach = -d * 0.5 + std::min(1.0, f) * d * 1.1;
+            QLinearGradient front(QPointF(reach - d * 0.3, 0), QPointF(reach, 0));
+            front.setColorAt(0, withAlpha(green, 200));
+            front.setColorAt(1, withAlpha(green, 0));
+            p.fillPath(oval(QPointF(0, 0), d * 0.54, site.height * 0.54), front);
+        }
         // The same rows run on over the green, edged a deeper green.
         paintScaleRows(p, parts.body.intersected(turned), s, size,
                        withAlpha(green.darker(160), 120), 0.9, ScaleStyle::Large);
