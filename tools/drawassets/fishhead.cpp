@@ -133,11 +133,14 @@ void paintGillCover(QPainter &p, const QPainterPath &body, const BodyShape &shap
         weight = 0.6;
         break;
     case Opercle::Surgeon:
-        // The gill opening is a short steep slit in front of the pectoral.
-        opercle = {b.at(gill - 0.012, -0.34), b.at(gill + 0.004, -0.12), b.at(gill, 0.14),
-                   b.at(gill - 0.022, 0.36)};
-        preopercle = {b.at(pre - 0.015, -0.3), b.at(pre - 0.002, 0.02), b.at(pre - 0.02, 0.3),
-                      b.at(pre - 0.06, 0.44)};
+        // The gill opening is a short steep slit in front of the pectoral,
+        // bowed back in the middle and closing forward at the throat; the
+        // preopercle shows only as a short low hook turning forward under
+        // the cheek, so the two edges never run side by side.
+        opercle = {b.at(gill - 0.03, -0.36), b.at(gill + 0.006, -0.1), b.at(gill - 0.004, 0.16),
+                   b.at(gill - 0.04, 0.34), b.at(gill - 0.09, 0.43)};
+        preopercle = {b.at(pre - 0.004, -0.02), b.at(pre - 0.01, 0.16), b.at(pre - 0.04, 0.28),
+                      b.at(pre - 0.09, 0.33)};
         weight = 0.85;
         break;
     case Opercle::Jack:
