@@ -255,6 +255,7 @@ QPainterPath curveThrough(const std::vector<QPointF> &points);
 // A band along `spine`, as wide as `widths` spread evenly along its length
 // (eel necks, whip tails, tube snouts, seahorse trunks).
 QPainterPath ribbon(const QPainterPath &spine, std::initializer_list<double> widths);
+QPainterPath ribbon(const QPainterPath &spine, const std::vector<double> &widths);
 
 // The closed outline of a disc-shaped body: like bodyOutline, but behind its
 // deepest point the body stays full and rounds off into the tail stalk
