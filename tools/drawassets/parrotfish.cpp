@@ -307,7 +307,7 @@ void paintBlueParrotfish(QPainter &p, double w, double h)
     paintReef(p, 0.35, 0, 0, {240, 252}, 80, QColor(180, 150, 90), {20, 240}, 110,
               QColor(150, 70, 130));
     // Long tail lobes streaming out behind a deep crescent.
-    const Wrasse blue(BodyShape{{26, 136}, 226, 98, 0.42, 0.95, 0.26, 0.58, 0.3, 0.02, 0.85},
+    const Wrasse blue(BodyShape{{26, 136}, 226, 98, 0.42, 0.95, 0.26, 0.58, 0.44, 0.02, 0.85},
                       QColor(74, 132, 206), QColor(116, 170, 228), QColor(170, 206, 240),
                       QColor(110, 160, 220, 230), QColor(60, 100, 170, 140), QColor(190, 214, 232),
                       QColor(230, 200, 110), {72, 150}, 0.44);
