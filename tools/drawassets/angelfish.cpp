@@ -214,8 +214,10 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
     const QColor blue(60, 170, 255);
     // The rays a muted gold, so that the fins' outline shows only where
     // their own margins colour it.
-    Livery look(yellow, QColor(48, 110, 160, 240), QColor(200, 160, 60, 120), yellow, yellow,
-                QColor(52, 44, 40), 7);
+    // The pectoral's yellow is strongest at its fleshy base and thins out
+    // between the rays towards the edge, where the blue flank shows through.
+    Livery look(yellow, QColor(48, 110, 160, 240), QColor(200, 160, 60, 120),
+                QColor(250, 200, 20, 236), yellow, QColor(52, 44, 40), 7);
     look.lateral = withAlpha(look.line, 90);
     const Build a = angel({{{48, 134}, 178, 122, 0.41, 0.76, 0.2, 0.6, 0.12, 0, 0.8, 0.03, 0.5},
                            0.3,
@@ -433,6 +435,27 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
     look.lateral = withAlpha(look.line, 90);
     paintBackFins(p, a, look);
     paintStreamers(p, a, form, QColor(70, 74, 82, 235));
+    {
+        // The tail is thick and dark at its root and thins out towards the
+        // edge, where the water shows through between the rays, and it is
+        // shaded a little along each lobe as the fin bends.
+        const Saved clip(p);
+        p.setClipPath(a.caudal.shape, Qt::IntersectClip);
+        const QLineF root = a.caudal.base;
+        const QPointF out = root.center() + QPointF(form.tailSize.x(), 0);
+        QLinearGradient thin(root.center(), out);
+        thin.setColorAt(0, QColor(40, 42, 50, 110));
+        thin.setColorAt(0.35, QColor(40, 42, 50, 30));
+        thin.setColorAt(0.75, QColor(150, 170, 190, 40));
+        thin.setColorAt(1, QColor(150, 170, 190, 70));
+        p.fillPath(a.caudal.shape, thin);
+        QLinearGradient bend(out + QPointF(0, -form.tailSize.y() / 2),
+                             out + QPointF(0, form.tailSize.y() / 2));
+        bend.setColorAt(0, QColor(255, 255, 255, 26));
+        bend.setColorAt(0.45, QColor(255, 255, 255, 0));
+        bend.setColorAt(1, QColor(0, 8, 24, 50));
+        p.fillPath(a.caudal.shape, bend);
+    }
     // The pale rim follows the tail's edge and fades into the grey inside it.
     for (const auto &[width, alpha] : {std::pair{10.0, 40}, {6.0, 90}, {3.0, 200}})
         edgeFin(p, a.caudal, QColor(236, 238, 240, alpha), width);
@@ -509,14 +532,23 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
     const Fin &pec = a.pectoral;
     {
         // Clear as it is, the fin shows by the soft shadow it casts on the
-        // flank below it, the faint sheen of its membrane and its lit rim.
+        // flank below it, blurred as the fin stands off the body, and by the
+        // faint sheen of its membrane, strongest near the root and lost
+        // towards the edge, where only the rays catch the light.
         const Saved clip(p);
         p.setClipPath(a.body, Qt::IntersectClip);
-        p.fillPath(QTransform::fromTranslate(1.2, 2.4).map(pec.shape).subtracted(pec.shape),
-                   QColor(20, 24, 32, 45));
+        for (int i = 1; i <= 4; ++i)
+            p.fillPath(QTransform::fromTranslate(0.5 + 0.4 * i, 1.0 + 0.8 * i)
+                           .map(pec.shape)
+                           .subtracted(pec.shape),
+                       QColor(20, 24, 32, 14));
     }
-    p.fillPath(pec.shape, QColor(226, 230, 236, 45));
-    edgeFin(p, pec, QColor(236, 238, 242, 95), 1.0);
+    const double reach = pec.shape.boundingRect().width();
+    QRadialGradient sheen(pec.base.center(), reach);
+    sheen.setColorAt(0, QColor(226, 230, 236, 70));
+    sheen.setColorAt(0.6, QColor(226, 230, 236, 30));
+    sheen.setColorAt(1, QColor(226, 230, 236, 0));
+    p.fillPath(pec.shape, sheen);
     const double r = pec.base.length();
     QRadialGradient yellow(pec.base.center(), r * 0.6);
     yellow.setColorAt(0, QColor(246, 200, 40, 200));

@@ -29,6 +29,8 @@ struct ButterflyForm
     double wrap = 0.32;  // height of their rear corners above and below the midline
     TailKind tail = TailKind::Rounded;
     QPointF tailSize{38, 56};
+    double shoulder = 0.76; // how far back the soft fins keep their full height
+    double eyeAt = 0.17;
 };
 
 // The butterflyfish: a compressed disc with a pointed snout, a dorsal fin of
@@ -43,7 +45,7 @@ Build butterfly(const ButterflyForm &f)
     const auto out = [&](double along, int side, double rise) {
         return rimPoint(body, s.at(along, 0), side) + QPointF(0, side * d * rise);
     };
-    const QPointF eye = s.at(0.17 + s.tube * 0.6, -0.22);
+    const QPointF eye = s.at(f.eyeAt, -0.22);
     const double gill = gillAt(s, eye, 1.95);
     const auto corner = [&](int side) {
         return QPointF(s.at(1, 0).x() + 6, s.snout.y() + side * d * f.wrap);
@@ -52,9 +54,11 @@ Build butterfly(const ButterflyForm &f)
         s, body,
         spinyFin(out(0.3, -1, -0.04),
                  {out(0.34, -1, f.spiny * 0.7), out(0.44, -1, f.spiny), out(0.58, -1, f.spiny),
-                  out(0.76, -1, f.soft), corner(-1)},
+                  out(f.shoulder, -1, f.soft), corner(-1)},
                  s.at(0.97, -0.45), 12, 22, 0.14),
-        spinyFin(out(0.56, 1, -0.04), {out(0.6, 1, f.soft * 0.4), out(0.76, 1, f.soft), corner(1)},
+        spinyFin(out(0.5, 1, -0.04),
+                 {out(0.56, 1, f.soft * 0.45), out(0.66, 1, f.soft * 0.85),
+                  out(f.shoulder + 0.04, 1, f.soft), corner(1)},
                  s.at(0.97, 0.45), 3, 18, 0.14),
         tail(f.tail, s.at(0.98, 0), d * s.stalk * 1.1, f.tailSize.x(), f.tailSize.y(), 0),
         fanFin(s.at(gill + 0.035, 0.06), s.at(gill + 0.025, 0.24), d * 0.22, 16, 58, 0.12, 13),
@@ -198,8 +202,8 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {272, 242}, 62, QColor(180, 140, 100),
                                {30, 236}, 96, QColor(180, 80, 140));
     // Deeper than long behind a short pointed snout.
-    const BodyShape shape{{44, 130}, 196, 132, 0.5, 0.82, 0.22, 0.55, 0.08, 0, 0.7, 0.085};
-    const Build b = butterfly({shape, 0.13, 0.26, 0.36, TailKind::Truncate, {36, 62}});
+    const BodyShape shape{{46, 130}, 190, 128, 0.44, 0.42, 0.22, 0.55, 0.02, 0, 0.7};
+    const Build b = butterfly({shape, 0.13, 0.26, 0.38, TailKind::Truncate, {36, 62}, 0.86, 0.2});
     const QColor yellow(255, 212, 0, 250);
     const Livery look(yellow, yellow, QColor(200, 150, 0, 120), QColor(236, 234, 220, 95), yellow,
                       QColor(60, 50, 40), 6);
@@ -226,18 +230,21 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
     const Canvas canvas = reef(p, w, h, 0.35, Floor::Open, {282, 250}, 72, QColor(200, 140, 90),
                                {26, 240}, 140, QColor(170, 70, 110));
     // Round, with a short snout and low, rounded soft fins.
-    const Build b = butterfly({{{68, 128}, 166, 128, 0.42, 0.8, 0.28, 0.52, 0.04, 0.03, 0.7, 0.075},
-                               0.12,
-                               0.21,
+    const Build b = butterfly({{{72, 128}, 150, 138, 0.46, 0.3, 0.28, 0.52, 0.0, 0.03, 0.7},
+                               0.13,
                                0.3,
+                               0.36,
                                TailKind::Rounded,
                                {46, 68}});
-    const Livery look(QColor(225, 228, 222, 220), QColor(238, 228, 176, 250),
+    const Livery look(QColor(225, 228, 222, 220), QColor(236, 222, 150, 240),
                       QColor(200, 180, 120, 150), QColor(236, 234, 220, 95),
                       QColor(240, 200, 50, 240), QColor(60, 50, 40), 6);
     paintBackFins(p, b, look);
-    edgeFin(p, b.dorsal, QColor(240, 200, 60, 230), 9);
-    edgeFin(p, b.anal, QColor(240, 200, 60, 230), 9);
+    // A dark line runs just inside the yellow margin of the soft fins.
+    for (const Fin *f : {&b.dorsal, &b.anal}) {
+        edgeFin(p, *f, QColor(80, 66, 40, 120), 7.5);
+        edgeFin(p, *f, QColor(236, 190, 40, 240), 4);
+    }
     fillBody(p, b.body, QColor(206, 206, 210), QColor(236, 236, 238), QColor(242, 238, 226));
     paintSlants(p, b, QColor(70, 70, 82, 100), 0.8, true);
     // On the rear upper body under the soft dorsal, just ahead of the tail
@@ -270,8 +277,8 @@ void paintBandedButterfly(QPainter &p, double w, double h)
     const Canvas canvas = reef(p, w, h, 0.35, Floor::Rock, {284, 228}, 50, QColor(180, 140, 80),
                                {24, 224}, 130, QColor(170, 80, 150));
     // Taller than the others, its soft dorsal and anal fins standing high.
-    const BodyShape shape{{54, 128}, 182, 134, 0.47, 0.8, 0.26, 0.54, 0.07, 0, 0.7, 0.07};
-    const Build b = butterfly({shape, 0.15, 0.3, 0.48, TailKind::Truncate, {34, 58}});
+    const BodyShape shape{{56, 132}, 172, 138, 0.47, 0.15, 0.26, 0.54, 0.02, 0, 0.7};
+    const Build b = butterfly({shape, 0.21, 0.3, 0.48, TailKind::Truncate, {34, 58}, 0.7, 0.18});
     const QColor band(36, 30, 30);
     const QColor white(240, 238, 232, 252);
     const Livery look(white, white, QColor(110, 110, 110, 150), QColor(236, 234, 220, 95), white,
@@ -282,7 +289,7 @@ void paintBandedButterfly(QPainter &p, double w, double h)
                  curve(root + QPointF(22, -34), root + QPointF(18, 0), root + QPointF(22, 34)),
                  band, 5);
     for (const Fin *f : {&b.dorsal, &b.anal}) {
-        edgeFin(p, *f, band, 9);
+        edgeFin(p, *f, withAlpha(band, 200), 4);
         edgeFin(p, *f, withAlpha(white, 110), 1.2);
     }
     fillBody(p, b.body, QColor(224, 224, 220), QColor(250, 250, 246), QColor(236, 236, 232));

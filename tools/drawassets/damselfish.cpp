@@ -184,8 +184,8 @@ void paintBeaugregory(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {270, 236}, 70, QColor(170, 150, 90),
                                {34, 240}, 100, QColor(170, 80, 140));
-    // An oval juvenile with a short, bluntly rounded snout.
-    const Build d = damsel({{{58, 130}, 182, 94, 0.42, 0.85, 0.27, 0.55, 0.08, 0.0, 0.6},
+    // A deep oval juvenile with a short, bluntly rounded snout.
+    const Build d = damsel({{{58, 130}, 174, 106, 0.41, 0.86, 0.26, 0.55, 0.09, 0.02, 0.6},
                             0.2,
                             0.32,
                             0.07,
@@ -229,12 +229,12 @@ void paintBeaugregory(QPainter &p, double w, double h)
     paintSpots(p, saddle, 11, 0.6, 0.9, QColor(120, 220, 255, 170), 35);
     paintScaleRows(p, d.body, s, 6.5, QColor(200, 140, 0, 80));
     // The spot: black, ringed in blue, at the base of the soft dorsal fin a
-    // third of the way along it, its upper half on the fin and its lower
-    // half on the back, both soft at the edge.
+    // third of the way along it, most of it on the fin and only its lower
+    // edge on the back, soft all round.
     const double rays = double(d.dorsal.tips.size());
     const double soft = d.dorsal.spines + (rays - d.dorsal.spines) * 0.3;
     const QPointF centre =
-        rimPoint(d.body, d.dorsal.base.pointAt((soft + 0.5) / rays), -1) + QPointF(0, -1.5);
+        rimPoint(d.body, d.dorsal.base.pointAt((soft + 0.5) / rays), -1) + QPointF(0, -5.5);
     {
         const Saved saved(p);
         p.setClipPath(d.body.united(d.dorsal.shape), Qt::IntersectClip);

@@ -295,8 +295,14 @@ void paintPectoral(QPainter &p, const QPainterPath &body, const Fin &f, QColor m
 void paintPelvicPair(QPainter &p, const Fin &f, QColor membrane, QColor ray)
 {
     if (!Silhouette::active(p)) {
-        // The far fin of the pair shows just behind the near one, in its shade.
-        const QTransform far = QTransform::fromTranslate(f.base.length() * 0.45 + 1.5, 0.6);
+        // The far fin of the pair hangs from the other side of the belly,
+        // swung a little further back and foreshortened, so that only a
+        // sliver of it shows behind the near one, in its shade.
+        const QPointF root = f.base.p1();
+        const QTransform far =
+            QTransform::fromTranslate(-root.x(), -root.y()) *
+            QTransform().rotate(-3).scale(0.95, 0.92) *
+            QTransform::fromTranslate(root.x() + f.base.length() * 0.2 + 0.8, root.y() + 0.4);
         Fin other = f;
         other.shape = far.map(f.shape);
         other.edge = far.map(f.edge);

@@ -133,11 +133,14 @@ void paintGillCover(QPainter &p, const QPainterPath &body, const BodyShape &shap
         weight = 0.6;
         break;
     case Opercle::Surgeon:
-        // The gill opening is a short steep slit in front of the pectoral.
-        opercle = {b.at(gill - 0.012, -0.34), b.at(gill + 0.004, -0.12), b.at(gill, 0.14),
-                   b.at(gill - 0.022, 0.36)};
-        preopercle = {b.at(pre - 0.015, -0.3), b.at(pre - 0.002, 0.02), b.at(pre - 0.02, 0.3),
-                      b.at(pre - 0.06, 0.44)};
+        // The gill opening is a short steep slit in front of the pectoral,
+        // bowed back in the middle and closing forward at the throat; the
+        // preopercle shows only as a short low hook turning forward under
+        // the cheek, so the two edges never run side by side.
+        opercle = {b.at(gill - 0.03, -0.36), b.at(gill + 0.006, -0.1), b.at(gill - 0.004, 0.16),
+                   b.at(gill - 0.04, 0.34), b.at(gill - 0.09, 0.43)};
+        preopercle = {b.at(pre - 0.004, -0.02), b.at(pre - 0.01, 0.16), b.at(pre - 0.04, 0.28),
+                      b.at(pre - 0.09, 0.33)};
         weight = 0.85;
         break;
     case Opercle::Jack:
@@ -210,7 +213,120 @@ void paintGillCover(QPainter &p, const QPainterPath &body, const BodyShape &shap
            withAlpha(fill.lighter(160), 150), 0.7);
 }
 
-void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, QColor lining)
+namespace {
+
+// How a family's small mouth sits in its snout.
+struct SmallMouth
+{
+    double slope; // fall of the gape from the snout tip to its corner, share of its length
+    double lips;  // thickness of the lips against the mouth's size
+    bool jaw;     // the upper jaw bone shows as a plate above the corner
+    double pout;  // how far the lips round out ahead of the snout, share of their thickness
+};
+
+SmallMouth smallMouthOf(Opercle kind)
+{
+    switch (kind) {
+    case Opercle::Angel:
+        // Thick lips on a short, slightly underslung snout.
+        return {0.3, 1.3, false, 0.22};
+    case Opercle::Butterfly:
+        // A tiny mouth at the end of a tapering snout, lips thin and level.
+        return {0.06, 0.7, false, 0.15};
+    case Opercle::Surgeon:
+        // Small and low, the gape falling steeply to a corner under the nostril.
+        return {0.42, 1.1, false, 0.18};
+    default:
+        return {0.18, 1.0, true, 0.12};
+    }
+}
+
+// A small closed mouth at the snout tip: the gape between two lips that run
+// back from the tip, thick in front and thinning into the corner, the upper
+// one bounded by the groove of the snout above it, the lower by the chin's
+// crease; on a perch-like fish the end of the upper jaw bone shows above the
+// corner.
+void paintSmallMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, Opercle kind)
+{
+    const SmallMouth m = smallMouthOf(kind);
+    // Never under a pixel and a quarter thick, or they blur into the snout
+    // at the small size.
+    const double t = std::max(1.4, mouth * 0.26) * m.lips;
+    const QPointF front = shape.snout + QPointF(0, t * 0.15);
+    const QPointF corner = front + QPointF(mouth, mouth * m.slope);
+    const QPointF middle = (front + corner) / 2 + QPointF(0, t * 0.12);
+    // The lower jaw closes a little behind the upper lip's rounded front.
+    const QPointF chin = front + QPointF(t * 0.45, t * 0.1);
+    const QColor skin = colourUnder(p, corner + QPointF(mouth * 0.6, -t * 2.2), line.lighter(300));
+    const Saved proud(p);
+    p.setClipping(false);
+    // Each lip is a fleshy roll of the head's own skin, lit along the top
+    // where it stands out over the water and melting back into the snout
+    // towards the corner.
+    const auto fleshy = [&](const QPainterPath &lip, int lit) {
+        QLinearGradient back(front - QPointF(t, 0), corner);
+        back.setColorAt(0, skin.lighter(lit));
+        back.setColorAt(0.6, withAlpha(skin.lighter(lit), 200));
+        back.setColorAt(1, withAlpha(skin.lighter(lit), 40));
+        p.fillPath(lip, back);
+    };
+    QPainterPath upper(corner);
+    upper.quadTo(middle + QPointF(0, -t * 0.05), front);
+    upper.cubicTo(front + QPointF(-t * m.pout * 1.3, -t * 0.1),
+                  front + QPointF(-t * m.pout * 1.1, -t * 1.2), front + QPointF(t * 0.4, -t * 1.2));
+    upper.quadTo(middle + QPointF(0, -t * 1.05), corner + QPointF(t * 0.1, -t * 0.35));
+    upper.closeSubpath();
+    QPainterPath lower(corner);
+    lower.quadTo(middle + QPointF(0, t * 0.1), chin);
+    lower.cubicTo(chin + QPointF(-t * m.pout, t * 0.1), chin + QPointF(-t * m.pout * 0.8, t * 1.1),
+                  chin + QPointF(t * 0.4, t * 1.1));
+    lower.quadTo(middle + QPointF(0, t * 1.05), corner + QPointF(-t * 0.1, t * 0.35));
+    lower.closeSubpath();
+    fleshy(lower, 96);
+    fleshy(upper, 104);
+    // The groove above the upper lip and the chin's crease under the lower,
+    // both running back from behind the front so the head's outline flows
+    // on into the lips.
+    stroke(p,
+           curve(front + QPointF(t * 0.7, -t * 1.2), middle + QPointF(t * 0.2, -t * 1.05),
+                 corner + QPointF(t * 0.2, -t * 0.35)),
+           withAlpha(line, 100), 0.6);
+    stroke(p,
+           curve(chin + QPointF(t * 0.6, t * 1.15), middle + QPointF(t * 0.3, t * 1.1),
+                 corner + QPointF(0, t * 0.5)),
+           withAlpha(line, 90), 0.6);
+    // Under the overhang of the upper lip the lower one lies in shadow.
+    stroke(p, curve(chin + QPointF(t * 0.1, t * 0.4), middle + QPointF(0, t * 0.45), corner),
+           QColor(0, 8, 24, 45), t * 0.5);
+    if (m.jaw) {
+        // The rounded end of the upper jaw bone, lying in a sheath of skin
+        // above and just behind the corner.
+        QPainterPath bone(front + QPointF(t * 0.6, -t * 1.15));
+        bone.quadTo(corner + QPointF(-t * 0.2, -t * 1.5), corner + QPointF(t * 0.9, -t * 0.9));
+        bone.quadTo(corner + QPointF(t * 1.3, -t * 0.2), corner + QPointF(t * 0.3, t * 0.2));
+        stroke(p, QTransform::fromTranslate(0.3, 0.5).map(bone), QColor(0, 8, 24, 40), t * 0.6);
+        stroke(p, bone, withAlpha(line, 110), 0.6);
+    } else {
+        // The fold of the cheek behind the corner.
+        stroke(p,
+               curve(corner + QPointF(t * 0.2, t * 0.1), corner + QPointF(t * 0.8, -t * 0.2),
+                     corner + QPointF(t * 1.1, -t * 0.9)),
+               withAlpha(line, 70), 0.6);
+    }
+    // The gape, darkest at the front where the lips part over the water.
+    QLinearGradient fade(front, corner);
+    fade.setColorAt(0, withAlpha(line, 230));
+    fade.setColorAt(0.7, withAlpha(line, 180));
+    fade.setColorAt(1, withAlpha(line, 70));
+    p.setPen(QPen(QBrush(fade), std::max(0.8, t * 0.4), Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(curve(front + QPointF(-t * 0.2, 0), middle, corner));
+}
+
+} // namespace
+
+void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, QColor lining,
+                Opercle kind)
 {
     if (Silhouette::active(p))
         return;
@@ -224,80 +340,7 @@ void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, 
     const QPointF mid = (tip + end) / 2 + sag;
     const double lip = std::clamp(mouth * 0.14, 0.9, 3.0);
     if (mouth < shape.depth * 0.1) {
-        // A small terminal mouth, closed: the lips are part of the snout's
-        // outline, and show only as the gape between them, the upper lip's
-        // lit rim above it and the lower lip's shadow under it.
-        const double r = std::max(1.2, mouth * 0.28);
-        const QPointF front = shape.snout + QPointF(0, r * 0.2);
-        const QPointF corner = front + QPointF(mouth * 0.8, mouth * 0.16);
-        const QPointF middle = (front + corner) / 2 + QPointF(0, r * 0.12);
-        const QPainterPath gap = curve(front, middle, corner);
-        // Both lips are fleshy pads standing a little proud of the snout:
-        // skin-coloured, lit along the top, the upper one creased where it
-        // folds back into the snout, the lower one fuller, rounding under
-        // into the chin.
-        // Never under a pixel and a half thick, or they blur into the snout
-        // at the small size.
-        const double pad = std::max(1.7, r * 1.25);
-        const QColor skin =
-            colourUnder(p, front + QPointF(mouth * 0.9, -pad * 0.2), line.lighter(300));
-        const Saved proud(p);
-        p.setClipping(false);
-        QPainterPath upper(front + QPointF(mouth * 0.55, -pad * 1.35));
-        upper.cubicTo(front + QPointF(-pad * 0.2, -pad * 1.45),
-                      front + QPointF(-pad * 0.75, -pad * 0.5),
-                      front + QPointF(-pad * 0.35, -pad * 0.05));
-        upper.quadTo(middle + QPointF(0, -0.05), corner);
-        upper.quadTo(corner + QPointF(-mouth * 0.1, -pad * 0.7),
-                     front + QPointF(mouth * 0.55, -pad * 1.35));
-        // Opaque where they stand out over the water, the pads melt back
-        // into the snout's skin towards the corner.
-        auto fleshy = [&](const QPainterPath &lip, double lit) {
-            QLinearGradient back(front + QPointF(-pad, 0), corner + QPointF(mouth * 0.2, 0));
-            back.setColorAt(0, skin.lighter(100 + int(lit)));
-            back.setColorAt(0.45, withAlpha(skin.lighter(100 + int(lit)), 230));
-            back.setColorAt(1, withAlpha(skin, 0));
-            p.fillPath(lip, back);
-        };
-        fleshy(upper, 10);
-        stroke(p,
-               curve(front + QPointF(mouth * 0.35, -pad * 1.35),
-                     front + QPointF(-pad * 0.55, -pad * 1.2),
-                     front + QPointF(-pad * 0.35, -pad * 0.05)),
-               withAlpha(line, 120), 0.6);
-        stroke(p,
-               curve(front + QPointF(mouth * 0.1, -pad * 0.9),
-                     front + QPointF(mouth * 0.4, -pad * 1.0),
-                     corner + QPointF(-mouth * 0.05, -pad * 0.5)),
-               QColor(255, 255, 255, 70), 0.6);
-        QPainterPath lower(front + QPointF(-pad * 0.25, pad * 0.1));
-        lower.quadTo(middle + QPointF(0, 0.1), corner);
-        lower.quadTo(corner + QPointF(-mouth * 0.15, pad * 1.2),
-                     front + QPointF(mouth * 0.35, pad * 1.55));
-        lower.cubicTo(front + QPointF(-pad * 0.3, pad * 1.5),
-                      front + QPointF(-pad * 0.6, pad * 0.6),
-                      front + QPointF(-pad * 0.25, pad * 0.1));
-        fleshy(lower, -8);
-        stroke(p,
-               curve(front + QPointF(-pad * 0.25, pad * 0.1),
-                     front + QPointF(-pad * 0.45, pad * 1.3),
-                     front + QPointF(mouth * 0.25, pad * 1.55)),
-               withAlpha(line, 120), 0.6);
-        // The chin's crease under the lower lip.
-        stroke(p,
-               curve(front + QPointF(mouth * 0.1, pad * 1.6),
-                     corner + QPointF(-mouth * 0.2, pad * 1.5),
-                     corner + QPointF(mouth * 0.1, pad * 0.5)),
-               withAlpha(line, 80), 0.7);
-        // The corner of the mouth sinks into a small dimple.
-        paintDisc(p, corner + QPointF(0.2, 0), pad * 0.3, pad * 0.24, withAlpha(line, 120));
-        QLinearGradient fade(front, corner);
-        fade.setColorAt(0, withAlpha(line, 220));
-        fade.setColorAt(0.75, withAlpha(line, 170));
-        fade.setColorAt(1, withAlpha(line, 40));
-        p.setPen(QPen(QBrush(fade), std::max(0.8, r * 0.36), Qt::SolidLine, Qt::RoundCap));
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(gap);
+        paintSmallMouth(p, shape, mouth, line, kind);
         return;
     }
     const QPainterPath gape = curve(tip, mid, end);
@@ -449,7 +492,7 @@ void paintHead(QPainter &p, const QPainterPath &body, const BodyShape &shape, QP
     paintGillCover(p, body, shape, eye, gill, kind, line);
     const Saved s(p);
     p.setClipPath(body, Qt::IntersectClip);
-    paintMouth(p, shape, mouth, line, lining);
+    paintMouth(p, shape, mouth, line, lining, kind);
     paintNostril(p, shape, eye, std::clamp(shape.depth * 0.018, 0.9, 1.8), line);
 }
 

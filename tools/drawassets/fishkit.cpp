@@ -326,7 +326,11 @@ QPainterPath curveThrough(const std::vector<QPointF> &points)
 
 QPainterPath ribbon(const QPainterPath &spine, std::initializer_list<double> widths)
 {
-    const std::vector<double> w(widths);
+    return ribbon(spine, std::vector<double>(widths));
+}
+
+QPainterPath ribbon(const QPainterPath &spine, const std::vector<double> &w)
+{
     constexpr int steps = 64;
     QPolygonF left;
     QPolygonF right;

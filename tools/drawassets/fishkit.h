@@ -255,6 +255,7 @@ QPainterPath curveThrough(const std::vector<QPointF> &points);
 // A band along `spine`, as wide as `widths` spread evenly along its length
 // (eel necks, whip tails, tube snouts, seahorse trunks).
 QPainterPath ribbon(const QPainterPath &spine, std::initializer_list<double> widths);
+QPainterPath ribbon(const QPainterPath &spine, const std::vector<double> &widths);
 
 // The closed outline of a disc-shaped body: like bodyOutline, but behind its
 // deepest point the body stays full and rounds off into the tail stalk
@@ -416,7 +417,8 @@ void paintGillCover(QPainter &p, const QPainterPath &body, const BodyShape &shap
 // A closed mouth `mouth` long at the snout tip of `shape`: the gape, and on a
 // large mouth the upper jaw bone behind it; a valid `lining` shows between
 // the lips at the corner.
-void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, QColor lining = {});
+void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, QColor lining = {},
+                Opercle kind = Opercle::Perch);
 
 // The nostril of `shape` on the snout ahead of the eye at `eye`, `size` across.
 void paintNostril(QPainter &p, const BodyShape &shape, QPointF eye, double size, QColor line);

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <numbers>
+#include <vector>
 
 // Grunts and the Porkfish: deep, striped, sloping heads.
 
@@ -223,26 +225,43 @@ void paintBluestripedGrunt(QPainter &p, double w, double h)
         // towards the mouth; no two are quite as wide, and each wavers a
         // little as it crosses the scale rows.
         for (int i = 0; i < 11; ++i) {
-            const double across = -1.05 + i * 0.21;
+            // Spaced unevenly, a pair here running closer than the next.
+            const double across = -1.05 + i * 0.21 + 0.04 * std::sin(i * 3.7 + 1.1);
             const double w = 0.85 + 0.2 * std::sin(i * 2.3 + 0.4);
+            // Not every stripe runs the whole way: some start behind the
+            // snout or give out before the stalk.
+            const double from = -0.02 + 0.07 * std::max(0.0, std::sin(i * 2.9 + 0.3));
+            const double to = 1.02 - 0.08 * std::max(0.0, std::cos(i * 1.3 + 0.5));
             std::vector<QPointF> spine;
             for (int k = 0; k <= 16; ++k) {
-                const double t = -0.02 + 1.04 * k / 16.0;
+                const double t = from + (to - from) * k / 16.0;
                 const QPointF follow = s.at(t, across);
                 const double level = s.snout.y() + across * s.depth * 0.44 - s.depth * 0.03;
                 const double head = std::clamp((0.32 - t) / 0.32, 0.0, 1.0);
-                const double waver = s.depth * 0.006 * std::sin(t * 31.0 + i * 1.7);
+                const double waver = s.depth * 0.008 * std::sin(t * 23.0 + i * 1.7) +
+                                     s.depth * 0.004 * std::sin(t * 51.0 + i * 4.1);
                 spine.push_back({follow.x(), level + (follow.y() - level) * 0.75 +
                                                  head * head * s.depth * (0.1 + 0.06 * across) +
                                                  waver});
             }
             const QPainterPath line = curveThrough(spine);
-            p.fillPath(
-                ribbon(line, {1.8 * w, 3.0 * w, 3.6 * w, 3.8 * w, 3.4 * w, 2.8 * w, 2.0 * w}),
-                QColor(20, 45, 100, 215));
-            p.fillPath(
-                ribbon(line, {0.9 * w, 1.7 * w, 2.1 * w, 2.2 * w, 1.9 * w, 1.5 * w, 1.0 * w}),
-                QColor(50, 130, 235));
+            // Each swells and pinches along its length in its own way.
+            std::vector<double> swell;
+            for (int k = 0; k < 7; ++k) {
+                const double end = std::sin(std::numbers::pi * (k + 0.5) / 7.0);
+                swell.push_back(w * (0.45 + 0.55 * end) *
+                                (1.0 + 0.18 * std::sin(k * 2.1 + i * 1.9)));
+            }
+            const auto widths = [&](double scale) {
+                std::vector<double> scaled;
+                for (const double v : swell)
+                    scaled.push_back(v * scale);
+                return ribbon(line, scaled);
+            };
+            // Lower on the flank the blue sinks into the belly's shade.
+            const int deep = int(std::clamp(across, 0.0, 1.0) * 50);
+            p.fillPath(widths(3.8), QColor(20, 45, 100, 215 - deep));
+            p.fillPath(widths(2.2), QColor(50, 130 - deep / 2, 235 - deep, 255 - deep));
         }
         paintScaleRows(p, body, bluestriped.shape, 3.6, QColor(160, 110, 0, 100), 0.6,
                        ScaleStyle::Fine);

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <functional>
 #include <numbers>
+#include <tuple>
 
 // Parrotfish and wrasses: heavy or cigar-shaped, beaks and crescent tails.
 
@@ -306,7 +307,7 @@ void paintBlueParrotfish(QPainter &p, double w, double h)
     paintReef(p, 0.35, 0, 0, {240, 252}, 80, QColor(180, 150, 90), {20, 240}, 110,
               QColor(150, 70, 130));
     // Long tail lobes streaming out behind a deep crescent.
-    const Wrasse blue(BodyShape{{26, 136}, 226, 98, 0.42, 0.95, 0.26, 0.58, 0.3, 0.02, 0.85},
+    const Wrasse blue(BodyShape{{26, 136}, 226, 98, 0.42, 0.95, 0.26, 0.58, 0.44, 0.02, 0.85},
                       QColor(74, 132, 206), QColor(116, 170, 228), QColor(170, 206, 240),
                       QColor(110, 160, 220, 230), QColor(60, 100, 170, 140), QColor(190, 214, 232),
                       QColor(230, 200, 110), {72, 150}, 0.44);
@@ -334,9 +335,11 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
     paintReef(p, 0.3, 0, 206, {286, 226}, 50, QColor(160, 150, 100), {20, 220}, 120,
               QColor(150, 70, 140));
     const QColor salmon(250, 130, 110);
-    Wrasse stoplight(BodyShape{{38, 128}, 208, 114, 0.46, 0.72, 0.28, 0.56, 0.06, 0.03, 0.8},
+    // A long oval, about two and a third times as long as deep, the head
+    // rounded over a beak of pale green fused teeth.
+    Wrasse stoplight(BodyShape{{34, 130}, 218, 92, 0.44, 0.82, 0.27, 0.55, 0.1, 0.02, 0.8},
                      QColor(14, 104, 84), QColor(30, 160, 110), QColor(70, 190, 130),
-                     QColor(40, 150, 130, 235), QColor(10, 70, 60, 150), QColor(70, 180, 150),
+                     QColor(40, 150, 130, 235), QColor(10, 70, 60, 150), QColor(176, 226, 200),
                      QColor(240, 170, 60), {48, 100}, 0.12);
     // Its scales are edged salmon, not a darker green.
     stoplight.ownScales = true;
@@ -344,8 +347,8 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
     paintWrasse(p, stoplight, [&](const WrasseParts &parts) {
         edgeFin(p, parts.dorsal, withAlpha(salmon, 200), 2);
         edgeFin(p, parts.anal, withAlpha(salmon, 200), 2);
-        paintScaleRows(p, parts.body, s, std::max(8.0, s.depth * 0.15), withAlpha(salmon, 210),
-                       1.05, ScaleStyle::Large);
+        paintScaleRows(p, parts.body, s, s.depth * 0.105, withAlpha(salmon, 200), 1.0,
+                       ScaleStyle::Large);
         const QPointF root = s.at(1, 0);
         strokeInside(p, parts.tail.shape,
                      curve(root + QPointF(40, -40), root + QPointF(12, 0), root + QPointF(40, 40)),
@@ -378,11 +381,11 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
         for (const Blotch &blotch : blotches) {
             // Ragged: the edge bulges and bites in at uneven points.
             std::vector<QPointF> ragged;
-            for (int i = 0; i < 9; ++i) {
-                const double a = 2 * std::numbers::pi * i / 9 + blotch.tilt;
+            for (int i = 0; i < 13; ++i) {
+                const double a = 2 * std::numbers::pi * i / 13 + blotch.tilt;
                 ++seed;
                 const double r =
-                    1.0 + 0.2 * std::sin(seed * 2.7 + 0.5) + 0.1 * std::cos(seed * 4.1);
+                    1.0 + 0.24 * std::sin(seed * 2.7 + 0.5) + 0.14 * std::cos(seed * 4.1);
                 const QPointF q(std::cos(a) * blotch.size.x() * r,
                                 std::sin(a) * blotch.size.y() * r);
                 ragged.push_back(blotch.at + QTransform().rotateRadians(blotch.tilt).map(q));
@@ -390,12 +393,17 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
             const QPainterPath shape = smoothClosedPath(ragged.data(), int(ragged.size()));
             pink.addPath(shape);
             const QPointF c = shape.boundingRect().center();
-            for (const auto &[grow, alpha] : {std::pair{1.25, 60}, std::pair{1.1, 90},
-                                              std::pair{1.0, 150}, std::pair{0.8, 120}}) {
-                const QTransform t = QTransform::fromTranslate(c.x(), c.y())
+            // Pigment in the skin: the green shows through the thin edge and
+            // the colour gathers unevenly towards one side of the blotch.
+            for (const auto &[grow, alpha, shift] :
+                 {std::tuple{1.3, 36, 0.0}, std::tuple{1.12, 70, 0.3}, std::tuple{1.0, 125, 0.6},
+                  std::tuple{0.72, 110, 1.0}}) {
+                const QPointF lean = QPointF(std::cos(seed * 1.3), std::sin(seed * 1.3)) *
+                                     blotch.size.y() * 0.25 * shift;
+                const QTransform t = QTransform::fromTranslate(c.x() + lean.x(), c.y() + lean.y())
                                          .scale(grow, grow)
                                          .translate(-c.x(), -c.y());
-                p.fillPath(t.map(shape), withAlpha(salmon.lighter(106), alpha));
+                p.fillPath(t.map(shape), withAlpha(salmon, alpha));
             }
         }
         // The cheek's scales show through the pink as they do through the green.
@@ -488,12 +496,27 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
         // The bronze front has each scale edged in green.
         paintScaleRows(p, parts.body.subtracted(turned), s, size, withAlpha(green, 130), 0.9,
                        ScaleStyle::Large);
-        // The green comes on over several scales, through olive, in thin
-        // washes each reaching a little further forward, so that no edge of
-        // the front shows for itself.
-        for (int i = 0; i < 12; ++i)
-            p.fillPath(greenFrom(0.05 - i * 0.011), withAlpha(green, 42));
-        p.fillPath(greenFrom(0.07), withAlpha(green, 200));
+        p.fillPath(greenFrom(0.08), withAlpha(green, 210));
+        // Ahead of it the green comes on scale by scale: on each bronze
+        // scale it spreads from the covered base towards the free edge, so
+        // that along the change each scale is green in front and bronze
+        // behind, some further on than their neighbours.
+        for (const ScaleSite &site : scaleSites(s, size, rows)) {
+            const double uneven = 0.03 * std::sin(site.row * 2.3 + site.index * 1.7) +
+                                  0.02 * std::cos(site.index * 3.1 + site.row * 0.9);
+            const double f = (site.along - (0.5 + 0.045 * site.across + uneven)) / 0.18;
+            if (f <= 0 || f >= 1.1)
+                continue;
+            const Saved scale(p);
+            p.translate(site.centre);
+            p.rotate(site.angle);
+            const double d = site.length;
+            const double reach = -d * 0.5 + std::min(1.0, f) * d * 1.1;
+            QLinearGradient front(QPointF(reach - d * 0.3, 0), QPointF(reach, 0));
+            front.setColorAt(0, withAlpha(green, 200));
+            front.setColorAt(1, withAlpha(green, 0));
+            p.fillPath(oval(QPointF(0, 0), d * 0.54, site.height * 0.54), front);
+        }
         // The same rows run on over the green, edged a deeper green.
         paintScaleRows(p, parts.body.intersected(turned), s, size,
                        withAlpha(green.darker(160), 120), 0.9, ScaleStyle::Large);

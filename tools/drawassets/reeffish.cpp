@@ -152,7 +152,7 @@ void paintFront(QPainter &p, const Build &b, const Livery &look)
     {
         const Saved s(p);
         p.setClipPath(b.body, Qt::IntersectClip);
-        paintMouth(p, b.shape, b.shape.depth * look.mouth, look.line);
+        paintMouth(p, b.shape, b.shape.depth * look.mouth, look.line, {}, b.cover);
         paintNostril(p, b.shape, b.eye, std::clamp(look.eye * 0.24, 0.9, 1.8), look.line);
     }
     if (look.lateral.isValid())

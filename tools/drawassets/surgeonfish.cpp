@@ -204,7 +204,8 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
     const Canvas canvas = reef(p, w, h, 0.35);
     // Deep but longer than deep: a short blunt snout, the profile dipping in
     // above the eye, then rising steeply to the nape.
-    const BodyShape shape{{56, 132}, 186, 128, 0.42, 0.85, 0.13, 0.57, 0.16, 0.0, 0.6, 0.02};
+    const BodyShape shape{{54, 134}, 190,  126,  0.38, 0.88, 0.13,
+                          0.56,      0.18, 0.04, 0.75, 0.02, 0.35};
     const QPainterPath body = discOutline(shape);
     // The soft dorsal and anal fins rise at their front into tall pointed
     // lobes that sweep back, then run on low to the tail stalk.
@@ -306,7 +307,9 @@ void paintSurgeonfish(QPainter &p, double w, double h)
                              0.19,
                              1.15});
     const QColor fins(104, 98, 90, 240);
-    const Livery look(fins, fins, QColor(60, 56, 50, 150), QColor(170, 164, 152, 150),
+    // The pectoral is clear but smoky, darkest at its fleshy base, so that
+    // it shows over the grey flank.
+    const Livery look(fins, fins, QColor(60, 56, 50, 170), QColor(92, 88, 86, 206),
                       QColor(130, 124, 114, 235), QColor(200, 170, 80), 5.4);
     paintBackFins(p, s, look);
     edgeFin(p, s.caudal, QColor(236, 234, 222, 170), 3);
@@ -326,7 +329,7 @@ void paintSurgeonfish(QPainter &p, double w, double h)
             const double to = 0.9 - 0.04 * std::cos(k * 2.7);
             const QPainterPath line =
                 stripeAlong(s.shape, across, from, to, {0.2, 0.7, 0.8, 0.6, 0.2}, 0.018);
-            const int alpha = int(70 * (1.0 - 0.6 * std::abs(across)));
+            const int alpha = int(96 * (1.0 - 0.6 * std::abs(across)));
             QLinearGradient fade(s.shape.at(from, across), s.shape.at(to, across));
             fade.setColorAt(0, QColor(70, 80, 104, 0));
             fade.setColorAt(0.2, QColor(70, 80, 104, alpha));
@@ -338,7 +341,7 @@ void paintSurgeonfish(QPainter &p, double w, double h)
     paintScaleRows(p, s.body, s.shape, 3.0, QColor(60, 56, 50, 70), 0.6, ScaleStyle::Fine);
     modelBody(p, s.body, s.caudal.base.x1(), QColor(48, 44, 40));
     // A dark spine in a sheath ringed with paler skin, not a white mark.
-    paintScalpel(p, s.shape.at(0.945, 0.02), 14, QColor(44, 42, 48), QColor(178, 182, 186));
+    paintScalpel(p, s.shape.at(0.945, 0.02), 15, QColor(44, 42, 48), QColor(168, 178, 192));
     paintFront(p, s, look);
 }
 
