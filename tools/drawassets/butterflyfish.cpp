@@ -5,6 +5,7 @@
 #include "fishkit.h"
 
 #include <QLinearGradient>
+#include <QPainterPathStroker>
 #include <QRadialGradient>
 
 #include <algorithm>
@@ -297,15 +298,22 @@ void paintBandedButterfly(QPainter &p, double w, double h)
     const QPainterPath all = b.body.united(b.dorsal.shape).united(b.anal.shape);
     paintSpineRow(p, b.dorsal, b.body, white, QColor(120, 114, 108, 210));
     paintEyeBar(p, all, b.eye, band, 13);
+    // The fins' outer edges are clear membrane, so the bands stop short of them.
+    QPainterPathStroker margin;
+    margin.setWidth(9);
+    const QPainterPath pigmented = b.body.united(
+        b.dorsal.shape.united(b.anal.shape)
+            .subtracted(
+                margin.createStroke(b.dorsal.shape).united(margin.createStroke(b.anal.shape))));
     // The bands wrap round the disc: widest on the flank, narrowing and
     // leaning back as they run up into the dorsal fin, spines and all, and
     // down into the anal.
     const QPainterPath middle =
         bandAcross(b.shape, 0.5, {14, 24, 30, 32, 31, 28, 22}, 0.05, 0.025, -2.1, 1.9)
-            .intersected(all);
+            .intersected(pigmented);
     QPainterPath bands = middle.subtracted(b.dorsal.shape.subtracted(b.body));
     bands.addPath(bandAcross(b.shape, 0.83, {16, 22, 28, 30, 30, 26, 20}, 0.07, 0.03, -2.2, 2.1)
-                      .intersected(all));
+                      .intersected(pigmented));
     p.fillPath(bands, band);
     {
         // Up among the spines the pigment thins out, so their points stand
