@@ -168,12 +168,15 @@ void paintClearPectoral(QPainter &p, QPointF upper, QPointF lower,
     shape.quadTo(root - back * 0.2, upper);
     const QPointF far = rim[rim.size() / 2];
     // Held a little off the flank, the thin fin throws a faint shadow on it.
-    p.fillPath(shape.translated(0.9, 1.3), backdrop::withAlpha(shell.darker(220), 34));
+    p.fillPath(shape.translated(0.9, 1.3), backdrop::withAlpha(shell.darker(220), 22));
+    // Thin and clear, so the pattern behind shows through almost unveiled:
+    // the fin is told by its rays and its rim, not by a tinted patch.
     QLinearGradient veil(root, far);
-    veil.setColorAt(0.0, backdrop::withAlpha(tint.lighter(112), 100));
-    veil.setColorAt(0.6, backdrop::withAlpha(tint.lighter(118), 70));
-    veil.setColorAt(1.0, backdrop::withAlpha(tint.lighter(125), 85));
+    veil.setColorAt(0.0, backdrop::withAlpha(tint.lighter(112), 70));
+    veil.setColorAt(0.5, backdrop::withAlpha(tint.lighter(118), 30));
+    veil.setColorAt(1.0, backdrop::withAlpha(tint.lighter(125), 45));
     p.fillPath(shape, veil);
+    backdrop::stroke(p, outer, backdrop::withAlpha(shell.darker(190), 70), 0.5);
     p.setClipPath(shape, Qt::IntersectClip);
     // The thin rim of membrane catches the light.
     backdrop::stroke(p, outer, QColor(255, 250, 235, 45), 0.8);
@@ -187,8 +190,8 @@ void paintClearPectoral(QPainter &p, QPointF upper, QPointF lower,
         const QPointF end = from + (to - from) * (0.86 + 0.06 * std::cos(i * 1.7));
         const QPointF bow = (from + end) / 2 + QPointF(0.4, -0.5);
         backdrop::stroke(p, backdrop::curve(from, bow, end).translated(0.35, 0.35),
-                         backdrop::withAlpha(shell.darker(200), 55), 0.4);
-        backdrop::stroke(p, backdrop::curve(from, bow, end), QColor(255, 250, 235, 60), 0.35);
+                         backdrop::withAlpha(shell.darker(200), 120), 0.5);
+        backdrop::stroke(p, backdrop::curve(from, bow, end), QColor(255, 250, 235, 95), 0.4);
     }
 }
 

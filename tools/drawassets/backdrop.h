@@ -30,6 +30,8 @@ void paintSeabed(QPainter &p, const QRectF &area, double ripple);
 // far-off yardstick for a large fish, seen through water of `haze`'s colour:
 // its alpha is how much of his own colour and shading the distance takes.
 void paintDiver(QPainter &p, QPointF head, double length, QColor colour);
+// The same diver seen from straight above, for a fish that is seen so too.
+void paintDiverFromAbove(QPainter &p, QPointF head, double length, QColor colour);
 // The reef far off on the horizon at y = `horizon`, only a darker blue in the blue.
 void paintDistantReef(QPainter &p, const QRectF &area, double horizon);
 // A clump of tube sponges about `radius` across standing on `base`, turned `fog`

@@ -146,18 +146,6 @@ void paintPlates(QPainter &p, const Carapace &c, const QPainterPath &box, QColor
     }
 }
 
-// A horn or spine of the carapace, from `from` out to `tip` and back to `to`.
-// Its sides are hollowed a little, so that it tapers like a thorn.
-QPainterPath spike(QPointF from, QPointF tip, QPointF to)
-{
-    const QPointF middle = (from + to) / 2;
-    QPainterPath path(from);
-    path.quadTo(middle + (tip - middle) * 0.45 + (from - middle) * 0.25, tip);
-    path.quadTo(middle + (tip - middle) * 0.45 + (to - middle) * 0.25, to);
-    path.closeSubpath();
-    return path;
-}
-
 // A horn of the Cowfish, a short cone of bone from the shell at `root`,
 // `radius` thick there, out to `tip`: round, so lit along its upper side and
 // shaded below, its root sunk in a little shadow on the shell.
@@ -312,9 +300,12 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
     const QPointF e = c.eye();
     stroke(p, curve(e + QPointF(26, 3), e + QPointF(24.5, 10), e + QPointF(26, 17)),
            withAlpha(b.back.darker(220), 140), 0.9);
-    anatomy::paintClearPectoral(p, e + QPointF(29, 5), e + QPointF(29, 16),
-                                {e + QPointF(37, 0.5), e + QPointF(45, 3), e + QPointF(48, 9.5),
-                                 e + QPointF(45, 16), e + QPointF(37, 19)},
+    // A small fan, narrow at its root and spreading back and a little down,
+    // its rays the fin's structure, never a round disc.
+    anatomy::paintClearPectoral(p, e + QPointF(29, 6), e + QPointF(29.5, 14.5),
+                                {e + QPointF(35, -0.5), e + QPointF(43, 0), e + QPointF(49.5, 4),
+                                 e + QPointF(52.5, 10), e + QPointF(50, 16.5),
+                                 e + QPointF(42, 20.5), e + QPointF(35, 19.5)},
                                 b.fin, b.flank);
     // The small mouth at the snout tip: a pair of pursed lips of soft skin,
     // paler than the box and set close against it, the upper lip over the
@@ -434,7 +425,8 @@ void paintSpottedTrunkfish(QPainter &p, double w, double h)
             const double roll = rng.generateDouble();
             // The box turns away at its top and bottom, foreshortening the spots there.
             const double edge = std::abs(c.y() - bounds.center().y()) / (bounds.height() / 2);
-            const double r = (1.7 + 3.0 * roll * roll) * (0.55 + 0.45 * face);
+            // Mostly middling, a few much larger over the flank, some small.
+            const double r = (1.3 + 2.4 * roll + 2.8 * std::pow(roll, 5.0)) * (0.5 + 0.5 * face);
             const double squash = 1.0 - 0.3 * edge * edge;
             if (QLineF(c, shell.eye()).length() < 10.5 + r ||
                 QLineF(c, shell.mouth).length() < 9 + r)
@@ -514,10 +506,8 @@ void paintCowfish(QPainter &p, double w, double h)
     const QColor orange(236, 182, 84);
     const QColor deep(196, 132, 52);
     const QColor blue(40, 130, 235);
-    // The far horn and the spine at the rear of the belly stick out from
-    // behind the box; the far horn's root is hidden by the near one.
+    // The far horn sticks out from behind the box, its root hidden by the near one.
     paintHorn(p, {86, 93}, {60, 80}, 5.2, deep.darker(115));
-    p.fillPath(spike({170, 160}, {226, 176}, {186, 154}), deep);
     const Carapace shell{{40, 142},  {62, 98},   {120, 84}, {212, 104},
                          {216, 142}, {120, 172}, {50, 164}};
     const Boxfish look(shell, deep, orange, QColor(246, 218, 150), QColor(240, 200, 120, 210),
@@ -530,6 +520,9 @@ void paintCowfish(QPainter &p, double w, double h)
     // The near horn: a short, stout cone of bone growing out of the brow
     // just in front of the eye and pointing forward and a little up.
     paintHorn(p, {76, 98}, {50, 87}, 6.0, orange);
+    // The shell's rear spine on the near keel, a short, stout cone pointing
+    // back, in front of the fin that grows from the middle of the belly.
+    paintHorn(p, {181, 151}, {199, 161}, 4.2, deep);
 }
 
 } // namespace fishart

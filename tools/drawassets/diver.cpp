@@ -12,6 +12,11 @@
 #include <QRadialGradient>
 #include <QTransform>
 
+#include <initializer_list>
+#include <iterator>
+#include <tuple>
+#include <vector>
+
 // The far-off diver that gives the very large fish their size.
 namespace backdrop {
 
@@ -21,10 +26,14 @@ namespace {
 QBrush litFrom(const QPainterPath &path, QColor colour)
 {
     const QRectF box = path.boundingRect();
+    // Round like a limb: the brightest band just below the top edge, the
+    // core of the shadow low down and a little light thrown back from below.
     QLinearGradient lit(box.topLeft(), box.bottomLeft());
-    lit.setColorAt(0.0, colour.lighter(150));
-    lit.setColorAt(0.4, colour);
-    lit.setColorAt(1.0, colour.darker(170));
+    lit.setColorAt(0.0, colour.lighter(125));
+    lit.setColorAt(0.2, colour.lighter(155));
+    lit.setColorAt(0.45, colour);
+    lit.setColorAt(0.8, colour.darker(185));
+    lit.setColorAt(1.0, colour.darker(140));
     return lit;
 }
 
@@ -48,6 +57,35 @@ void paintDiveFin(QPainter &p, QPointF ankle, QPointF d, QPointF n, double flex,
                      ankle + d * 19.6 + n * flex * 2.5 + off * 1.2),
                rail, 0.8);
     }
+}
+
+// The tank, a metal cylinder lying in `body`, lit along its crest `crest`
+// of the way down from its top edge, bound by the jacket's straps at `straps`.
+void paintTank(QPainter &p, const QRectF &body, double crest, QColor tank, QColor strap,
+               std::initializer_list<double> straps)
+{
+    QLinearGradient round(QPointF(0, body.top()), QPointF(0, body.bottom()));
+    if (crest > 0)
+        round.setColorAt(0.0, tank.darker(150));
+    round.setColorAt(crest, tank.lighter(128));
+    round.setColorAt(crest + 0.25, tank);
+    round.setColorAt(1.0, tank.darker(215));
+    p.setPen(Qt::NoPen);
+    p.setBrush(round);
+    const double r = body.height() / 2;
+    p.drawRoundedRect(body, r, r);
+    for (const double x : straps)
+        p.fillRect(QRectF(x, body.top() - 0.1, 1.1, body.height() + 0.2), strap);
+}
+
+// The hooded head through `outline`, rounded by the light falling on `crown`.
+void paintHood(QPainter &p, const QPainterPath &outline, QPointF crown, double radius, QColor suit)
+{
+    QRadialGradient hood(crown, radius);
+    hood.setColorAt(0.0, suit.lighter(170));
+    hood.setColorAt(0.55, suit);
+    hood.setColorAt(1.0, suit.darker(160));
+    p.fillPath(outline, hood);
 }
 
 // A diver swimming to the left, head at the origin and about 66 long, in his
@@ -102,21 +140,26 @@ void paintDiverFigure(QPainter &p)
     stroke(p, fishkit::curveThrough({{26, -2}, {35, 0.4}, {45, -0.6}}),
            withAlpha(suit.lighter(200), 90), 0.5);
     paintDiveFin(p, {46, 1.2}, {0.99, -0.12}, {0.12, 0.99}, 1.4, fin, withAlpha(rail, 120));
+    // The neoprene creases behind the bent knee and under the seat.
+    for (const auto &[from, via, to] :
+         {std::tuple{QPointF(34.2, 4.2), QPointF(35.6, 3.2), QPointF(37.4, 3.6)},
+          std::tuple{QPointF(35.0, 5.0), QPointF(36.6, 4.2), QPointF(38.2, 4.6)},
+          std::tuple{QPointF(24.6, 3.4), QPointF(27.4, 2.2), QPointF(30.0, 3.0)}})
+        stroke(p, curve(from, via, to), withAlpha(suit.darker(200), 170), 0.45);
     // The tank on the back, a lit cylinder with its strap, the valve towards
-    // the head and the hose over the shoulder to the mouth.
+    // the head and the hose over the shoulder to the mouth; it shades the
+    // jacket under it.
+    {
+        const fishkit::Saved s(p);
+        p.setClipPath(torso, Qt::IntersectClip);
+        for (int i = 1; i <= 3; ++i)
+            stroke(p, curve({5, -3.8}, {14, -3.4}, {23, -2.4}), QColor(0, 0, 10, 40), i * 1.2);
+    }
     {
         const fishkit::Saved s(p);
         p.translate(14, -7.4);
         p.rotate(4);
-        QLinearGradient round(QPointF(0, -2.9), QPointF(0, 2.9));
-        round.setColorAt(0.0, tank.lighter(125));
-        round.setColorAt(0.25, tank);
-        round.setColorAt(1.0, tank.darker(210));
-        p.setPen(Qt::NoPen);
-        p.setBrush(round);
-        p.drawRoundedRect(QRectF(-9.5, -2.9, 19, 5.8), 2.9, 2.9);
-        p.fillRect(QRectF(0.5, -3.0, 1.2, 6.0), jacket.darker(150));
-        p.fillRect(QRectF(-6.0, -3.0, 1.0, 6.0), jacket.darker(150));
+        paintTank(p, QRectF(-9.5, -2.9, 19, 5.8), 0.0, tank, jacket.darker(150), {-6.0, 0.5});
         p.setBrush(metal);
         p.drawRoundedRect(QRectF(-12, -1.6, 2.8, 2.8), 0.6, 0.6);
         p.fillRect(QRectF(-12.6, -2.2, 1.2, 1.0), metal.darker(150));
@@ -136,18 +179,15 @@ void paintDiverFigure(QPainter &p)
     // The hooded head, a little longer than high, turned forward; the mask's
     // glass catching the light, its strap round the hood, the regulator.
     {
-        const QPainterPath head = smoothClosedPath({{4.4, -1.4},
-                                                    {1.6, -4.2},
-                                                    {-2.2, -3.9},
-                                                    {-4.6, -1.2},
-                                                    {-4.0, 2.0},
-                                                    {-1.0, 3.6},
-                                                    {3.6, 2.8}});
-        QRadialGradient hood(QPointF(-0.5, -2.8), 6.0);
-        hood.setColorAt(0.0, suit.lighter(170));
-        hood.setColorAt(0.5, suit);
-        hood.setColorAt(1.0, suit.darker(160));
-        p.fillPath(head, hood);
+        paintHood(p,
+                  smoothClosedPath({{4.4, -1.4},
+                                    {1.6, -4.2},
+                                    {-2.2, -3.9},
+                                    {-4.6, -1.2},
+                                    {-4.0, 2.0},
+                                    {-1.0, 3.6},
+                                    {3.6, 2.8}}),
+                  {-0.5, -2.8}, 6.0, suit);
         stroke(p, curve({-2.6, -2.4}, {1, -2.8}, {4.2, -1.2}), fin, 0.7);
         const QPainterPath mask =
             smoothClosedPath({{-2.0, -3.4}, {-5.0, -2.9}, {-5.6, -0.7}, {-2.2, -0.3}});
@@ -184,12 +224,92 @@ void paintDiverFigure(QPainter &p)
     }
 }
 
-} // namespace
-
-void paintDiver(QPainter &p, QPointF head, double length, QColor colour)
+// The same diver seen from straight above, as a ray gliding over him sees
+// him: swimming to the left, head at the origin and about 66 long; the tank
+// down the middle of his back between the wings of the jacket, the elbows
+// out to the sides, the legs a little apart in the kick and the fins flat to
+// us, and the bubbles of his last breath rising towards us round the head.
+void paintDiverFromAboveFigure(QPainter &p)
 {
-    // Painted solid on a layer, then laid in at the haze's strength, so the
-    // overlapping limbs do not show through each other.
+    const QColor suit(38, 44, 56), fin(26, 28, 34), rail(120, 160, 190), jacket(44, 62, 96),
+        trim(70, 120, 170), tank(178, 182, 180), metal(120, 124, 126), belt(18, 18, 20),
+        glint(200, 230, 250);
+    // Legs and fins first: the far leg (above in the picture) a little
+    // shorter, drawn up on the kick.
+    for (const auto &[hip, knee, ankle, flex, shade] :
+         {std::tuple{QPointF(25, -2.6), QPointF(35, -5.0), QPointF(44.5, -5.4), -1.2, 118},
+          std::tuple{QPointF(25, 2.6), QPointF(36, 4.8), QPointF(46.5, 6.2), 1.0, 100}}) {
+        const QPointF d = (ankle - knee) / QLineF(knee, ankle).length();
+        paintDiveFin(p, ankle, d, QPointF(-d.y(), d.x()), flex, fin.darker(shade),
+                     withAlpha(rail, 100));
+        fillLit(p, fishkit::ribbon(fishkit::curveThrough({hip, knee, ankle}), {5.6, 4.4, 3.2, 2.4}),
+                suit.darker(shade));
+    }
+    // The arms folded in front of the chest, the elbows out beyond the
+    // shoulders, the forearms going in under the body.
+    for (const double side : {-1.0, 1.0})
+        fillLit(p,
+                fishkit::ribbon(
+                    fishkit::curveThrough(
+                        {{5, side * 5.6}, {9.5, side * 9.2}, {5.6, side * 8.4}, {2.0, side * 5.2}}),
+                    {3.0, 2.6, 2.2, 1.8}),
+                side < 0 ? suit.darker(110) : suit);
+    // Broad at the shoulders, narrowing to the waist over the hips.
+    // The two sides mirror each other about the spine.
+    static constexpr QPointF side[] = {{0.8, 0},  {2.0, 5.6},  {8, 7.0}, {16, 5.8},
+                                       {22, 4.4}, {27.6, 4.0}, {28.8, 0}};
+    std::vector<QPointF> rim(std::begin(side), std::end(side));
+    for (int i = 5; i >= 1; --i)
+        rim.emplace_back(side[i].x(), -side[i].y());
+    const QPainterPath torso = smoothClosedPath(rim.data(), int(rim.size()));
+    fillLit(p, torso, suit);
+    {
+        const fishkit::Saved s(p);
+        p.setClipPath(torso, Qt::IntersectClip);
+        const QPainterPath vest = smoothClosedPath(
+            {{2.2, -6.2}, {10, -7.6}, {18.6, -6.0}, {18.6, 6.0}, {10, 7.6}, {2.2, 6.2}});
+        fillLit(p, vest, jacket);
+        for (const double side : {-1.0, 1.0})
+            stroke(p, curve({3.4, side * 5.4}, {11, side * 6.8}, {18, side * 5.2}),
+                   withAlpha(trim, 170), 0.7);
+        stroke(p, curve({20.4, -5}, {21, 0}, {20.4, 5}), belt, 1.6);
+        p.fillRect(QRectF(20.0, -0.9, 1.6, 1.8), metal.lighter(150));
+    }
+    // The tank along the spine: a cylinder lit along its crest, with its
+    // two straps and the valve towards the head.
+    {
+        const fishkit::Saved s(p);
+        p.translate(11, -0.3);
+        paintTank(p, QRectF(-8.6, -3.0, 17.6, 6.0), 0.3, tank, jacket.darker(150), {-4.0, 3.4});
+        p.setBrush(metal);
+        p.drawRoundedRect(QRectF(-11, -1.3, 2.8, 2.6), 0.6, 0.6);
+    }
+    stroke(p, curve({0.2, -0.8}, {-1.0, 3.4}, {-3.6, 3.0}), belt, 0.7);
+    // The hooded head from above, the mask strap round its back and the
+    // rim of the mask showing in front.
+    {
+        paintHood(p, fishkit::oval({-1.7, 0}, 3.7, 3.8), {-1.6, -0.8}, 5.0, suit);
+        stroke(p, curve({-3.0, -3.6}, {0.4, 0}, {-3.0, 3.6}), fin, 0.8);
+        stroke(p, curve({-4.8, -2.6}, {-6.0, 0}, {-4.8, 2.6}), fin, 1.3);
+        stroke(p, curve({-5.2, -1.6}, {-5.9, 0}, {-5.2, 1.6}), withAlpha(glint, 140), 0.4);
+    }
+    // Bubbles rising towards us, spread round the head, each a ring of light.
+    static constexpr double spot[][3] = {{-7.4, -3.0, 0.9},  {-9.0, 1.6, 1.3},  {-6.2, 4.4, 0.7},
+                                         {-11.6, -1.2, 1.6}, {-4.6, -5.4, 0.6}, {-10.4, 4.6, 0.8}};
+    for (const auto &[x, y, r] : spot) {
+        p.setPen(QPen(withAlpha(glint, 220), 0.35));
+        p.setBrush(withAlpha(glint, 60));
+        p.drawEllipse(QPointF(x, y), r, r);
+        p.setPen(Qt::NoPen);
+        p.setBrush(withAlpha(QColor(255, 255, 255), 200));
+        p.drawEllipse(QPointF(x - r * 0.35, y - r * 0.35), r * 0.25, r * 0.25);
+    }
+}
+
+// Paints `figure` solid on a layer, then lays it in at the haze's strength,
+// so the overlapping limbs do not show through each other.
+void layDiver(QPainter &p, QPointF head, double length, QColor colour, void (*figure)(QPainter &))
+{
     const QRectF local(-18, -36, 92, 52);
     QTransform place = p.transform();
     place.translate(head.x(), head.y());
@@ -202,7 +322,7 @@ void paintDiver(QPainter &p, QPointF head, double length, QColor colour)
         QPainter d(&layer);
         d.setRenderHint(QPainter::Antialiasing);
         d.setTransform(place * QTransform::fromTranslate(-area.left(), -area.top()));
-        paintDiverFigure(d);
+        figure(d);
         // The water between takes his colours towards its own blue and
         // flattens his light and shade, the more the farther off he is.
         d.resetTransform();
@@ -213,6 +333,18 @@ void paintDiver(QPainter &p, QPointF head, double length, QColor colour)
     p.resetTransform();
     p.drawImage(area.topLeft(), layer);
     p.restore();
+}
+
+} // namespace
+
+void paintDiver(QPainter &p, QPointF head, double length, QColor colour)
+{
+    layDiver(p, head, length, colour, paintDiverFigure);
+}
+
+void paintDiverFromAbove(QPainter &p, QPointF head, double length, QColor colour)
+{
+    layDiver(p, head, length, colour, paintDiverFromAboveFigure);
 }
 
 } // namespace backdrop

@@ -218,19 +218,20 @@ void paintSquirrelfish(QPainter &p, double w, double h)
     const QColor rays(110, 10, 10, 150);
     const BodyShape s{{40, 122}, 208, 80, 0.45, 0.6, 0.24, 0.54};
     const auto red = [&](const Fin &f, int count) { paintFin(p, f, fins, rays, count); };
-    // Deeply forked, the upper lobe drawn out longer than the lower.
+    // Deeply forked, the upper lobe drawn out longer than the lower, the
+    // lobes about a quarter of the body's length.
     red(finAt({238, 120}, {{0, -11},
-                           {22, -30},
-                           {50, -52},
-                           {80, -70},
-                           {60, -40},
-                           {40, -12},
-                           {36, 0},
-                           {42, 14},
-                           {58, 36},
-                           {64, 50},
-                           {36, 36},
-                           {16, 22},
+                           {17, -23},
+                           {38, -40},
+                           {61, -53},
+                           {46, -30},
+                           {30, -9},
+                           {27, 0},
+                           {32, 11},
+                           {44, 27},
+                           {49, 38},
+                           {27, 27},
+                           {12, 17},
                            {0, 11}}),
         16);
     const QPointF soft = s.at(0.8, -0.9);

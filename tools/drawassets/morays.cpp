@@ -238,8 +238,8 @@ void paintMoray(QPainter &p, const Moray &m)
         dark.setColorAt(0.0, QColor(8, 8, 7, 0));
         dark.setColorAt(0.3, QColor(8, 8, 7, 80));
         dark.setColorAt(0.62, QColor(7, 7, 6, 170));
-        dark.setColorAt(0.85, QColor(6, 6, 6, 205));
-        dark.setColorAt(1.0, QColor(6, 6, 6, 225));
+        dark.setColorAt(0.85, QColor(6, 6, 6, 228));
+        dark.setColorAt(1.0, QColor(5, 5, 6, 252));
         p.fillRect(m.den.boundingRect().adjusted(-g * 2, -g * 2, g, g), dark);
         // A little of the light from the opening still runs along the back
         // and belly as they go in, fading with the depth.
@@ -502,6 +502,9 @@ void paintGreenMoray(QPainter &p, double w, double h)
                                                    {201, 204}});
     paintCrevice(p, crevice);
 
+    // The brow of the hole is behind the eel, which comes out towards us.
+    paintBrow(p, crevice,
+              curveThrough({{246, 113}, {260, 118}, {273, 127}, {289, 135}, {300, 158}}));
     QPainterPath neck(QPointF(262, 172));
     neck.cubicTo(QPointF(226, 170), QPointF(212, 108), QPointF(150, 112));
     paintMoray(p, Moray(neck, 62, QPointF(30, 112), 1.3, QColor(112, 124, 48), QColor(74, 86, 36),
@@ -517,8 +520,6 @@ void paintGreenMoray(QPainter &p, double w, double h)
                            {284, 190},
                            {298, 191},
                            {310, 185}}));
-    paintBrow(p, crevice,
-              curveThrough({{246, 113}, {260, 118}, {273, 127}, {289, 135}, {300, 158}}));
 }
 
 // Pale, covered with dense dark purple-brown spots, rising out of a hole in
@@ -560,6 +561,9 @@ void paintSpottedMoray(QPainter &p, double w, double h)
                                                    {196, 243}});
     paintCrevice(p, crevice);
 
+    paintBrow(
+        p, crevice,
+        curveThrough({{196, 200}, {214, 194}, {238, 191}, {260, 190}, {280, 198}, {296, 216}}));
     QPainterPath neck(QPointF(244, 236));
     neck.cubicTo(QPointF(236, 160), QPointF(216, 104), QPointF(150, 98));
     paintMoray(p, Moray(neck, 50, QPointF(62, 98), 1.0, QColor(244, 236, 194),
@@ -574,9 +578,6 @@ void paintSpottedMoray(QPainter &p, double w, double h)
                            {272, 238},
                            {290, 231},
                            {306, 228}}));
-    paintBrow(
-        p, crevice,
-        curveThrough({{196, 200}, {214, 194}, {238, 191}, {260, 190}, {280, 198}, {296, 216}}));
 }
 
 } // namespace fishart

@@ -135,16 +135,64 @@ void paintStingray(QPainter &p, const Stingray &ray,
 namespace {
 
 // The Southern Stingray's disc, head up: an obtuse snout, leading edges
-// almost straight with a faint S, wing tips rounded off over a finger's
-// width, fuller trailing edges, and the pelvic fins growing out of the rear
-// margin either side of the tail's root.
+// bowed gently outwards, the outer corners pointed but rounded off over a
+// finger's width, fuller trailing edges, and the pelvic fins growing out of
+// the rear margin either side of the tail's root.
 QPainterPath southernDisc()
 {
-    return mirroredOutline(
-        {{0, -84},      {3, -82.6},    {7, -79.9},  {13.5, -75},   {29.8, -67.7}, {51.8, -53.7},
-         {72.5, -37.9}, {86.2, -26.6}, {92.5, -21}, {92.6, -18.6}, {89.8, -15},   {77.3, 1.7},
-         {63.1, 17.9},  {47.6, 32.8},  {31, 46.6},  {19, 56.5},    {14, 60.5},    {14.5, 66},
-         {12, 71},      {7, 73},       {3, 71.5},   {0, 70}});
+    return mirroredOutline({{0, -84},      {4, -82.5},   {9, -79.6},  {17, -74.6},   {32, -66.2},
+                            {50, -54.2},   {66, -41.4},  {78.5, -30}, {86.5, -21.8}, {90.2, -16.6},
+                            {89.8, -12.4}, {86.2, -6.6}, {77, 6},     {64, 20.6},    {49, 34.6},
+                            {34, 47},      {21, 56},     {14, 60.5},  {14.5, 66},    {12, 71},
+                            {7, 73},       {3, 71.5},    {0, 70}});
+}
+
+// A ray lying on the bottom casts no shadow apart from itself: the sand only
+// darkens in a narrow soft band where the rim meets it, a little deeper on
+// the side turned `away` from the light.
+void paintContactShadow(QPainter &p, const QPainterPath &shape, QPointF away)
+{
+    if (Silhouette::active(p))
+        return;
+    const Saved s(p);
+    QPainterPath around;
+    around.addRect(shape.boundingRect().adjusted(-20, -20, 20, 20));
+    p.setClipPath(around.subtracted(shape), Qt::IntersectClip);
+    for (int i = 4; i >= 1; --i)
+        stroke(p, shape.translated(away * (0.4 * i)), QColor(64, 46, 20, 26), 2.1 * i);
+}
+
+// The ray has shuffled down into the bottom: in drifts here and there along
+// the rim the sand lies over the edge of the disc, thinning onto the skin,
+// with loose grains scattered a little further in.
+void paintSandDrift(QPainter &p, const QPainterPath &disc, quint32 seed)
+{
+    if (Silhouette::active(p))
+        return;
+    const Saved s(p);
+    p.setClipPath(disc, Qt::IntersectClip);
+    QRandomGenerator rng(seed);
+    const QPointF middle = disc.boundingRect().center();
+    for (double t = rng.generateDouble() * 0.08; t < 0.97;) {
+        const double length = 0.025 + rng.generateDouble() * 0.07;
+        const double depth = 0.6 + rng.generateDouble() * 0.8;
+        for (double u = t; u < std::min(1.0, t + length); u += 0.003) {
+            const double swell = std::sin((u - t) / length * std::numbers::pi);
+            const QPointF at = disc.pointAtPercent(u);
+            paintGlow(p, at, (2.5 + 6.0 * swell) * depth,
+                      QColor(224, 206, 162, int(12 + 44 * swell)));
+            if (rng.bounded(3) == 0) {
+                const QPointF in = middle - at;
+                const QPointF grain = at + in / std::hypot(in.x(), in.y()) *
+                                               (rng.generateDouble() * 8 * depth * swell);
+                const double r = 0.3 + rng.generateDouble() * 0.45;
+                paintDisc(p, grain, r, r,
+                          rng.bounded(3) == 0 ? QColor(120, 100, 70, 110)
+                                              : QColor(250, 242, 220, 130));
+            }
+        }
+        t += length + 0.03 + rng.generateDouble() * 0.1;
+    }
 }
 
 // Points along `line` pushed `off` across it (to the right of its run) at
@@ -293,7 +341,7 @@ void paintSouthernStingray(QPainter &p, double w, double h)
     p.rotate(turn);
     // The light falls from the picture's upper left, whichever way the ray lies.
     const QPointF light = QTransform().rotate(-turn).map(QPointF(-0.64, -0.77));
-    castShadow(p, disc.united(ribbon(whip, {8, 4, 2, 1})), -light * 7, 55);
+    paintContactShadow(p, disc.united(ribbon(whip, {8, 4, 2, 1})), -light);
     paintWhip(p, whip, skin);
 
     QRadialGradient body(QPointF(0, -4), 96);
@@ -306,6 +354,7 @@ void paintSouthernStingray(QPainter &p, double w, double h)
     paintDome(p, disc, skin, light);
     paintRaySkin(p, disc, skin, light);
     stroke(p, disc, withAlpha(skin.darker(180), 110), 0.6);
+    paintSandDrift(p, disc, 1720);
     for (const double side : {-1.0, 1.0})
         paintMoundEye(p, QPointF(side * 11, -52), 2.8, skin, side, light);
 }
@@ -395,7 +444,7 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     const Canvas canvas(p, w, h);
     paintWater(p, Canvas::frame, 0.25);
     // A diver far below, his whole length a third of the ray's span.
-    paintDiver(p, QPointF(212, 206), 70, QColor(30, 84, 122, 150));
+    paintDiverFromAbove(p, QPointF(212, 210), 70, QColor(30, 84, 122, 150));
     p.translate(152, 104);
     p.rotate(-14);
 

@@ -395,21 +395,31 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
     }
     stroke(p, body, line, 0.9);
 
-    // From above each dorsal fin stands edge-on: a thin dark blade along the
-    // midline, thickest at its root and running back into its free rear tip,
-    // lit along one face and throwing a narrow shadow across the back.
-    for (const auto &[from, to, width] :
-         {std::tuple{-40.0, -4.0, 2.8}, std::tuple{50.0, 64.0, 1.7}}) {
-        const double len = to - from;
-        const QPainterPath blade =
-            curveThrough({{0, from}, {-0.3, from + len * 0.5}, {-0.2, to}, {0.4, to + len * 0.25}});
-        for (int i = 3; i >= 1; --i)
-            p.fillPath(ribbon(blade.translated(-1.2 - i * 0.9, 1.0 + i * 0.5),
-                              {width * 0.6 * i, width * 0.9 * i, width * 0.5 * i, 0.2}),
-                       QColor(30, 36, 44, 22));
-        p.fillPath(ribbon(blade, {width * 0.7, width, width * 0.55, 0.2}), dark.darker(115));
-        stroke(p, curveThrough({{0.5, from + len * 0.1}, {0.3, from + len * 0.5}, {0.4, to}}),
-               withAlpha(grey.lighter(125), 140), 0.5);
+    // Seen from a little above and to one side, each dorsal fin shows its
+    // face foreshortened, leaning over from its root along the midline: the
+    // first a firm triangle with a curved front edge, a hollowed trailing edge
+    // and a free rear tip, the second much smaller; each throws a soft shadow
+    // across the back.
+    for (const auto &[front, rear, height] :
+         {std::tuple{-44.0, -2.0, 13.0}, std::tuple{49.0, 66.0, 5.0}}) {
+        const double len = rear - front;
+        const QPainterPath dorsal = smoothClosedPath({{0, front},
+                                                      {height * 0.45, front + len * 0.28},
+                                                      {height * 0.9, front + len * 0.55},
+                                                      {height, front + len * 0.66},
+                                                      {height * 0.55, front + len * 0.74},
+                                                      {height * 0.22, front + len * 0.88},
+                                                      {height * 0.12, rear},
+                                                      {-0.6, front + len * 0.84},
+                                                      {-1.2, front + len * 0.4}});
+        {
+            const Saved clip(p);
+            p.setClipPath(body, Qt::IntersectClip);
+            for (int i = 3; i >= 1; --i)
+                p.fillPath(dorsal.translated(-1.5 * i, 1.2 * i), QColor(30, 36, 44, 20));
+        }
+        paintFirmFin(p, dorsal, QLineF(0, front, 0, front + len * 0.84), grey.lighter(104), dark,
+                     line);
     }
     // Nostrils along the front edge of the shovel, and the eyes at its ends.
     for (const double side : {-1.0, 1.0}) {

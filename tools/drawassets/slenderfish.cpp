@@ -374,15 +374,16 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
     p.fillPath(maxilla, QColor(150, 162, 172));
     stroke(p, curve({30, 127}, {50, 128.6}, {68, 131.2}), QColor(40, 50, 60, 110), 0.8);
     stroke(p, curve({22, 127.6}, {44, 130.6}, {66, 133.8}), QColor(25, 20, 24, 170), 0.6);
-    // The big fangs, few and each its own length, stand out past the lips
-    // of the nearly closed mouth: the first of the lower jaw up in front of
-    // the snout's tip, the rest spaced unevenly back along both jaws.
-    anatomy::paintFang(p, {13.4, 127}, -1, 4.4);
-    anatomy::paintFang(p, {20.5, 131.2}, -1, 2.6);
-    anatomy::paintFang(p, {25, 128.2}, 1, 4.0);
-    anatomy::paintFang(p, {38, 129.8}, 1, 3.4);
-    anatomy::paintFang(p, {47, 134.2}, -1, 2.8);
-    anatomy::paintFang(p, {56, 131}, 1, 2.2);
+    // Rows of small, sharp teeth of uneven sizes line both jaws, set so
+    // close along the gape that they read as a saw edge, not as pegs; only a
+    // few big fangs stand out of them: the first of the lower jaw up in front
+    // of the snout's tip, a canine at the front of the upper jaw and one more
+    // in the lower jaw.
+    anatomy::paintFangRow(p, {28, 129.4}, {64, 133.4}, 1, 11, 2.0);
+    anatomy::paintFangRow(p, {24, 132}, {58, 135}, -1, 10, 1.7);
+    anatomy::paintFang(p, {13.4, 127}, -1, 4.6);
+    anatomy::paintFang(p, {21.5, 128.4}, 1, 4.4);
+    anatomy::paintFang(p, {33, 133.4}, -1, 3.0);
     stroke(p, curve({86, 103}, {96, 124}, {84, 143}), QColor(50, 60, 70, 140), 1.1);
     anatomy::paintGrownPectoral(p, {89, 120.5}, {91, 131.5}, {{110, 122}, {128, 130}, {121, 139}},
                                 QColor(176, 186, 194, 230), QColor(96, 110, 120, 170),

@@ -144,28 +144,38 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
         paintFin(p, f, finColour, rays, 20);
         paintFinMargin(p, f.shape, blue);
     }
-    // The first dorsal: a tall, stout, rough spine that locks upright, and
-    // two much shorter spines behind it, the last a stub; a low dark web
-    // joins them, hollowed between the spines.
+    // The first dorsal: a tall, stout, rough spine that locks upright, raked
+    // a little back, and two much shorter spines behind it, the last a stub;
+    // a thin dusky membrane joins them, slung in shallow curves from high on
+    // each spine to the next, darker at its root.
     const QPointF trigger = shape.at(0.45, -0.95);
-    const QPointF tip1 = trigger + QPointF(7, -40), tip2 = trigger + QPointF(17, -19),
-                  tip3 = trigger + QPointF(23, -8);
+    const QPointF tip1 = trigger + QPointF(9, -38), tip2 = trigger + QPointF(18, -19),
+                  tip3 = trigger + QPointF(24, -9);
     const QPointF root2 = trigger + QPointF(10, 1.5), root3 = trigger + QPointF(18, 2.5);
+    const auto on = [](QPointF root, QPointF tip, double t) { return root + (tip - root) * t; };
     QPainterPath web(trigger + QPointF(2, 4));
-    web.lineTo(trigger + (tip1 - trigger) * 0.62 + QPointF(2, 0));
-    web.quadTo(root2 + (tip2 - root2) * 0.45 + QPointF(-2, 2), tip2);
-    web.quadTo(root3 + (tip3 - root3) * 0.4 + QPointF(-1, 1), tip3);
+    web.lineTo(on(trigger, tip1, 0.78) + QPointF(1.5, 0));
+    web.quadTo(on(trigger, tip1, 0.5) + QPointF(7, 2), on(root2, tip2, 0.86));
+    web.quadTo(on(root2, tip2, 0.45) + QPointF(4, 2), on(root3, tip3, 0.82));
     web.quadTo(root3 + QPointF(5, -1), root3 + QPointF(8, 3));
     web.closeSubpath();
-    p.fillPath(web, QColor(70, 104, 94, 150));
-    stroke(p, web, QColor(40, 60, 54, 90), 0.5);
+    {
+        QLinearGradient dusk(QPointF(0, tip1.y()), QPointF(0, trigger.y() + 4));
+        dusk.setColorAt(0.0, QColor(96, 128, 118, 80));
+        dusk.setColorAt(0.6, QColor(70, 104, 94, 140));
+        dusk.setColorAt(1.0, QColor(52, 82, 74, 190));
+        p.fillPath(web, dusk);
+    }
+    stroke(p, web, QColor(40, 60, 54, 70), 0.4);
     for (const auto &[root, end, width] :
          {std::tuple{trigger, tip1, 6.0}, std::tuple{root2, tip2, 3.2},
-          std::tuple{root3, tip3, 2.0}}) {
-        const QPainterPath spine = ribbon(curve(root, (root + end) / 2 + QPointF(-1.2, 0), end),
-                                          {width, width * 0.62, 0.5});
+          std::tuple{root3, tip3, 2.2}}) {
+        // Stout and round, blunt at the tip rather than a needle.
+        const QPainterPath axis = curve(root, (root + end) / 2 + QPointF(-1.2, 0), end);
+        const QPainterPath spine = ribbon(axis, {width, width * 0.66, width * 0.3});
         fillBody(p, spine, QColor(120, 164, 150), QColor(84, 126, 114), QColor(58, 88, 80));
-        stroke(p, spine, QColor(34, 56, 50, 120), 0.5);
+        stroke(p, spine, QColor(34, 56, 50, 110), 0.5);
+        stroke(p, axis.translated(-width * 0.18, 0), QColor(190, 220, 206, 70), width * 0.2);
     }
     // The trigger's front edge is rough with small knobs.
     for (int k = 1; k < 8; ++k) {
