@@ -306,30 +306,36 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
                                        {168, 188},
                                        {181, 194},
                                        {191, 195}});
-    // The tail rolls forward into a tight coil that tapers to a fine tip,
-    // gripping the whip: the stem passes behind the coil's lower turn and
-    // in front of its upper one.
-    const QPointF hub(194.5, 205);
+    // The tail winds on round the whip in a tapering helix, one and three
+    // quarter turns seen a little from above: each turn crosses in front of
+    // the stem, goes round behind it, and shows again beside it.
+    constexpr double stemX = 193.4;
     std::vector<QPointF> turns;
+    std::vector<double> facing;
     for (int i = 0; i <= 80; ++i) {
         const double t = i / 80.0;
-        const double a = (-150 + 560 * t) * std::numbers::pi / 180,
-                     r = 12.5 - 9.5 * std::pow(t, 0.8);
-        turns.push_back(hub + QPointF(r * std::cos(a), r * std::sin(a)));
+        const double a = (-0.5 + 3.75 * t) * std::numbers::pi;
+        const double r = 7.6 - 2.6 * t;
+        turns.push_back(
+            QPointF(stemX + r * std::sin(a) - 1.0 * t, 194 + 21 * t + 3.0 * std::cos(a)));
+        facing.push_back(std::cos(a));
     }
     // A round tube tapering to the tip, so it stays round where it turns.
     const QPainterPath coilLine = curveThrough(turns);
-    QPainterPath coil;
+    QPainterPath coil, behind;
     QPainterPathStroker tube;
     tube.setCapStyle(Qt::RoundCap);
     tube.setJoinStyle(Qt::RoundJoin);
-    constexpr int pieces = 32;
+    constexpr int pieces = 40;
     for (int k = 0; k < pieces; ++k) {
         QPainterPath piece(coilLine.pointAtPercent(double(k) / pieces));
         for (int j = 1; j <= 4; ++j)
             piece.lineTo(coilLine.pointAtPercent((k + j / 4.0) / pieces));
-        tube.setWidth(7.0 - 5.6 * k / pieces);
-        coil = coil.united(tube.createStroke(piece));
+        tube.setWidth(6.6 - 4.6 * k / pieces);
+        const QPainterPath round = tube.createStroke(piece);
+        coil = coil.united(round);
+        if (facing[std::size_t((k + 0.5) * 80 / pieces)] < 0)
+            behind = behind.united(round);
     }
     const auto paintCoil = [&](QColor fill) {
         const Saved s(p);
@@ -465,10 +471,12 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
     stroke(p, head, withAlpha(line, 150), 0.7);
     paintCoil(yellow.darker(104));
     {
+        // The turns behind the stem lie in its shade, and the stem hides
+        // them where it passes in front; the front turns stay over it.
         const Saved s(p);
-        QPainterPath above;
-        above.addRect(QRectF(186, 186, 20, 14));
-        p.setClipPath(above, Qt::IntersectClip);
+        const QPainterPath front = coil.subtracted(behind);
+        p.setClipPath(behind.subtracted(front), Qt::IntersectClip);
+        p.fillRect(behind.boundingRect(), QColor(90, 40, 10, 70));
         paintWhip();
     }
     paintFin(p, fin({158, 70}, {{170, 64}, {172, 78}}, {162, 80}), membrane, rays, 5);
@@ -558,10 +566,14 @@ void paintFlounder(QPainter &p, double w, double h)
         const Saved s(p);
         p.setClipPath(disc, Qt::IntersectClip);
         QRandomGenerator rng(41);
-        for (const QPointF &c : spreadPoints(disc, 14, 7, 4141)) {
+        for (const QPointF &c : spreadPoints(disc, 11, 6, 4141)) {
             if (c.x() < -70 && std::abs(c.y()) < 24)
                 continue;
-            if (rng.bounded(6) == 0)
+            // Not an even sprinkle: the rings gather in loose drifts and
+            // leave patches of plain mottled sand between them.
+            const double drift =
+                std::sin(c.x() * 0.047 + 1.3) + std::sin(c.y() * 0.083 + c.x() * 0.021);
+            if (rng.bounded(6) == 0 || drift < -0.5 - rng.bounded(0.6))
                 continue;
             const double middle = 1.0 - std::min(1.0, std::hypot(c.x() / 110, c.y() / 64));
             const double roll = rng.generateDouble();

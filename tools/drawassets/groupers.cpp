@@ -368,7 +368,7 @@ void paintNassauGrouper(QPainter &p, double w, double h)
                 p.fillPath(soft.createStroke(band).united(band), withAlpha(bar, 55));
                 QPainterPath gaps;
                 for (int k = 0; k < 1 + int(rng.bounded(2)); ++k) {
-                    const double y = 60 + rng.bounded(120.0);
+                    const double y = 100 + rng.bounded(80.0);
                     QTransform tilt;
                     tilt.translate(x - (y - 120) * slants[i], y);
                     tilt.rotate(rng.bounded(60.0) - 30);
@@ -377,7 +377,20 @@ void paintNassauGrouper(QPainter &p, double w, double h)
                 }
                 const QPainterPath broken = band.subtracted(gaps);
                 p.fillPath(broken, i == 2 ? bar.darker(108) : bar);
-                paintSpots(p, broken, 7, 0.8, 2.2, QColor(214, 190, 150, 90), 4410 + i);
+                paintSpots(p, broken.intersected(bodyOutline(s)), 7, 0.8, 2.2,
+                           QColor(214, 190, 150, 90), 4410 + i);
+            }
+            // Over the fins the pale flecks are no stamp: scattered unevenly,
+            // some crowded and some alone, each drawn out along the rays,
+            // faint or plain, small or as broad as a ray's gap.
+            const QPainterPath fins = all.subtracted(bodyOutline(s));
+            for (const QPointF &c : scatterPoints(fins, 70, 4420)) {
+                const double r = 0.5 + 2.0 * std::pow(rng.generateDouble(), 2.0);
+                const QColor fleck(226, 204, 164, 50 + rng.bounded(90));
+                const Saved turn(p);
+                p.translate(c);
+                p.rotate(rng.bounded(40.0) - 20);
+                paintDisc(p, {0, 0}, r * (0.5 + 0.3 * rng.generateDouble()), r * 1.4, fleck);
             }
             // The bar through the eye runs from the snout up to the dorsal's
             // origin, swelling behind the eye and fading out at both ends.
