@@ -43,7 +43,7 @@ void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor co
 {
     const double half = std::clamp(length * 0.13, 1.0, 2.8);
     const QPointF side = QPointF(-dir.y(), dir.x()) * half;
-    const QPointF tip = root + dir * length, fall(0.7, 1.1);
+    const QPointF tip = root + dir * length, fall(1.0, 1.5);
     QPainterPath shadow(root + side * 0.6 + fall * 0.4);
     shadow.quadTo(root + dir * length * 0.35 + side * 0.8 + fall, tip + fall * 1.3);
     shadow.quadTo(root + dir * length * 0.3 - side * 0.2 + fall, root - side * 0.4 + fall * 0.4);
@@ -66,11 +66,13 @@ void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor co
     stroke(
         p,
         curve(root - side * 0.5, root + dir * length * 0.3 - side * 0.35, tip - dir * length * 0.2),
-        withAlpha(colour.lighter(116), 100), half * 0.4);
+        withAlpha(colour.lighter(135), 150), half * 0.4);
     stroke(
         p,
         curve(root + side * 0.6, root + dir * length * 0.3 + side * 0.4, tip - dir * length * 0.3),
-        withAlpha(colour.darker(140), 110), half * 0.4);
+        withAlpha(colour.darker(165), 160), half * 0.45);
+    // Where the quill leaves the skin it is darker, set in its socket.
+    paintGlow(p, root + dir * half * 0.6, half * 1.3, withAlpha(edge.darker(120), 120));
 }
 
 // The skin drawn up into a low sheath round the foot of a spine lying back
@@ -392,10 +394,13 @@ void paintPorcupinefish(QPainter &p, double w, double h)
     shadeBody(p, body, QColor(90, 72, 40, 160));
     // The small gill opening just in front of the pectoral's base.
     stroke(p, curveThrough({{103, 113}, {101.5, 122}, {103, 131}}), QColor(70, 54, 30, 150), 1.1);
+    // A broad fin swept back from a fleshy base, its upper rays the longest,
+    // clear towards its wavy edge so the flank shows through it.
     anatomy::paintGrownPectoral(
-        p, {106, 111}, {107, 135}, {{118, 104}, {132, 107}, {138, 121}, {133, 137}, {118, 143}},
-        QColor(190, 166, 112, 220), QColor(210, 188, 130, 140), QColor(120, 90, 40, 140));
-    paintSpots(p, oval({126, 122}, 9, 13), 7, 0.5, 0.9, withAlpha(spot, 120), 303);
+        p, {105, 112}, {106, 134},
+        {{113, 104}, {126, 101}, {138, 106}, {142, 115}, {139, 125}, {132, 133}, {121, 140}},
+        QColor(190, 166, 112, 225), QColor(214, 194, 140, 95), QColor(120, 90, 40, 150));
+    paintSpots(p, oval({122, 121}, 8, 11), 7, 0.5, 0.9, withAlpha(spot, 110), 303);
 
     // The broad, blunt snout is paler round the mouth.
     paintGlow(p, {42, 128}, 12, QColor(236, 226, 200, 150));
