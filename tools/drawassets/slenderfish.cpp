@@ -27,12 +27,13 @@ namespace {
 // One fish of a group: where, turned how, and how large and clear for its
 // distance; how far it is turned from side-on (`side` 1 is broadside, less
 // shows it foreshortened) and how far its tail is swept (`beat`, degrees);
-// `depth` makes one fish a little deeper or slimmer than the next and
-// `shine` is how much light its flank catches.
+// `depth` makes one fish a little deeper or slimmer than the next,
+// `shine` is how much light its flank catches and `bend` how far its head
+// is turned (degrees), so that with the tail's sweep the body curves.
 struct Member
 {
     double x, y, scale, angle, opacity;
-    double side = 1.0, beat = 0.0, depth = 1.0, shine = 1.0;
+    double side = 1.0, beat = 0.0, depth = 1.0, shine = 1.0, bend = 0.0;
 };
 
 void paintGroup(QPainter &p, std::initializer_list<Member> group,
@@ -149,14 +150,20 @@ void paintSilversideBody(QPainter &p, const Member &m)
              fin({72, 3}, {{70, 3.5 + 2.5 * raise}, {61, 4 + 6.5 * raise}, {53, 4 + 7 * raise}},
                  {50, 4}),
              fins, rays, 7);
-    // The rear of the body follows the tail round.
+    // The rear of the body follows the tail round, and the head turns the
+    // other way or the same, so the whole body bends as it swims.
+    const QTransform turn = QTransform().translate(24, 0).rotate(-m.bend).translate(-24, 0);
     const QPainterPath front = bodyOutline({{0, 0}, 84, 17, 0.35, 0.55, 0.34, 0.5});
-    QPainterPath ahead;
-    ahead.addRect(QRectF(-4, -20, 74, 40));
+    QPainterPath head;
+    head.addRect(QRectF(-4, -20, 30, 40));
+    QPainterPath middle;
+    middle.addRect(QRectF(22, -20, 48, 40));
     QPainterPath behind;
     behind.addRect(QRectF(66, -20, 30, 40));
-    const QPainterPath body =
-        front.intersected(ahead).united(sweep.map(front.intersected(behind))).simplified();
+    const QPainterPath body = turn.map(front.intersected(head))
+                                  .united(front.intersected(middle))
+                                  .united(sweep.map(front.intersected(behind)))
+                                  .simplified();
     // A clear body: the water shows through, and the gut and spine faintly.
     fillBody(p, body, QColor(100, 140, 120, 140), QColor(160, 195, 180, 55),
              QColor(220, 235, 230, 85));
@@ -180,14 +187,16 @@ void paintSilversideBody(QPainter &p, const Member &m)
         p.setClipPath(body, Qt::IntersectClip);
         p.fillPath(body.translated(0, -5), QColor(60, 100, 96, 70));
     }
-    // The silvery gill cover, its rear edge a clear arc, and the small
-    // oblique mouth at the tip of the snout with the jaw running back below the eye.
-    p.fillPath(body.intersected(oval({11, 1}, 8, 6)), QColor(210, 225, 230, 170));
-    strokeInside(p, body, curveThrough({{13, -5.5}, {17, -1}, {16, 3}, {12, 6.5}}),
-                 QColor(60, 90, 90, 150), 0.6);
-    strokeInside(p, body, curve({6, 3}, {10, 4.5}, {15, 6}), QColor(70, 100, 100, 90), 0.5);
     stroke(p, body, QColor(60, 90, 80, 110), 0.5);
     paintFin(p, fin({18, -2}, {{26, -3}, {28, 0}}, {18, 0}), fins, rays, 4);
+    // The head's parts turn with it.
+    p.setTransform(turn, true);
+    // The silvery gill cover, its rear edge a clear arc, and the small
+    // oblique mouth at the tip of the snout with the jaw running back below the eye.
+    p.fillPath(front.intersected(oval({11, 1}, 8, 6)), QColor(210, 225, 230, 170));
+    strokeInside(p, front, curveThrough({{13, -5.5}, {17, -1}, {16, 3}, {12, 6.5}}),
+                 QColor(60, 90, 90, 150), 0.6);
+    strokeInside(p, front, curve({6, 3}, {10, 4.5}, {15, 6}), QColor(70, 100, 100, 90), 0.5);
     stroke(p, curve({0.2, -1.2}, {2.4, -1.6}, {4.6, -0.6}), QColor(50, 60, 64), 0.7);
     stroke(p, curve({0.8, 0.6}, {2.6, 1.2}, {4.4, 0.4}), QColor(120, 140, 140, 150), 0.5);
     paintDisc(p, QPointF(3.4, -4), 0.5, 0.4, QColor(40, 50, 54, 180));
@@ -428,31 +437,48 @@ void paintSilverside(QPainter &p, double w, double h)
         p.fillPath(blade, lit);
     }
     // Far members first, small and hazy, so the near ones pass in front.
+    // Each holds its own bend; a few are turning towards us or away, seen
+    // short, and some of the near ones are half behind the grass.
     paintGroup(p,
-               {{200, 30, 0.3, 5, 0.4, 0.8, 8, 1.05, 0.7},
-                {240, 48, 0.27, 2, 0.4, 1.0, -6, 0.95, 0.9},
-                {150, 22, 0.31, 6, 0.4, 0.7, 0, 1.0, 0.6},
-                {280, 120, 0.29, 3, 0.4, 1.0, 10, 1.1, 1.0},
-                {110, 58, 0.33, 7, 0.45, 0.9, -8, 0.92, 0.8},
-                {60, 30, 0.3, 4, 0.45, 1.0, 5, 1.0, 0.65},
-                {290, 84, 0.31, 1, 0.4, 0.75, -4, 1.08, 0.9},
-                {30, 110, 0.28, 6, 0.4, 1.0, 12, 0.96, 0.75},
-                {190, 96, 0.43, 8, 0.6, 0.85, -10, 1.04, 0.85},
-                {96, 128, 0.45, 2, 0.6, 1.0, 6, 0.9, 1.0},
-                {26, 80, 0.41, 5, 0.6, 0.7, -3, 1.06, 0.7},
-                {126, 36, 0.47, 3, 0.65, 1.0, 9, 0.97, 0.9},
-                {250, 106, 0.4, 7, 0.6, 0.9, 0, 1.0, 0.8},
+               {{200, 30, 0.3, 5, 0.4, 0.8, 8, 1.05, 0.7, -6},
+                {240, 48, 0.27, 2, 0.4, 1.0, -6, 0.95, 0.9, 4},
+                {150, 22, 0.31, 6, 0.4, 0.25, 0, 1.0, 0.6, 0},
+                {280, 120, 0.29, 3, 0.4, 1.0, 10, 1.1, 1.0, -9},
+                {110, 58, 0.33, 7, 0.45, 0.9, -8, 0.92, 0.8, 10},
+                {60, 30, 0.3, 4, 0.45, 1.0, 5, 1.0, 0.65, 2},
+                {290, 84, 0.31, 1, 0.4, 0.2, -4, 1.08, 0.9, 3},
+                {30, 110, 0.28, 6, 0.4, 1.0, 12, 0.96, 0.75, -12},
+                {190, 96, 0.43, 8, 0.6, 0.85, -10, 1.04, 0.85, 7},
+                {96, 128, 0.45, 2, 0.6, 1.0, 6, 0.9, 1.0, -3},
+                {26, 80, 0.41, 5, 0.6, 0.3, -3, 1.06, 0.7, 8},
+                {126, 36, 0.47, 3, 0.65, 1.0, 9, 0.97, 0.9, -11},
+                {250, 106, 0.4, 7, 0.6, 0.9, 0, 1.0, 0.8, 12},
                 // The near members, clear and as large as they are; where one
                 // passes over another, the one behind is smaller and hazier.
-                {64, 174, 0.61, -4, 1.0, 1.0, -7, 1.04, 0.95},
-                {146, 141, 0.5, 14, 0.72, 0.62, 11, 0.93, 0.5},
-                {186, 156, 0.64, 5, 1.0, 1.0, -5, 1.08, 1.0},
-                {20, 138, 0.56, -16, 1.0, 0.7, 4, 0.97, 0.85},
-                {202, 60, 0.47, 9, 0.72, 0.55, -12, 1.08, 0.5},
-                {230, 74, 0.6, 6, 1.0, 1.0, 7, 0.92, 1.0},
-                {236, 170, 0.55, -10, 1.0, 0.85, 14, 1.02, 0.8},
-                {70, 84, 0.62, 19, 1.0, 0.9, -4, 0.95, 1.0}},
+                {64, 174, 0.61, -4, 1.0, 1.0, -7, 1.04, 0.95, 9},
+                {146, 141, 0.5, 14, 0.72, 0.2, 11, 0.93, 0.5, -4},
+                {186, 156, 0.64, 5, 1.0, 1.0, -5, 1.08, 1.0, -10},
+                {20, 138, 0.56, -16, 1.0, 0.7, 4, 0.97, 0.85, 6},
+                {202, 60, 0.47, 9, 0.72, 0.35, -12, 1.08, 0.5, 5},
+                {230, 74, 0.6, 6, 1.0, 1.0, 7, 0.92, 1.0, 13},
+                {236, 170, 0.55, -10, 1.0, 0.85, 14, 1.02, 0.8, -7},
+                {70, 84, 0.62, 19, 1.0, 0.9, -4, 0.95, 1.0, -14}},
                paintSilversideBody);
+    // A few tall blades close in front, standing over the lowest of the
+    // near fish and hiding part of them.
+    for (const auto &[foot, top, width] : {std::tuple{QPointF(88, 246), QPointF(76, 150), 2.6},
+                                           std::tuple{QPointF(94, 246), QPointF(104, 164), 2.2},
+                                           std::tuple{QPointF(252, 246), QPointF(240, 146), 2.8},
+                                           std::tuple{QPointF(262, 246), QPointF(276, 172), 2.0}}) {
+        const QPainterPath blade =
+            ribbon(curve(foot, (foot + top) / 2 + QPointF((top.x() - foot.x()) * -0.3, 0), top),
+                   {width, width * 0.95, width * 0.5});
+        QLinearGradient lit(foot, top);
+        lit.setColorAt(0.0, QColor(40, 80, 50));
+        lit.setColorAt(1.0, QColor(96, 140, 80));
+        p.fillPath(blade, lit);
+        stroke(p, blade, QColor(30, 60, 40, 120), 0.4);
+    }
 }
 
 // A long brown stick of a fish hanging head down among sea rods: tube snout,
