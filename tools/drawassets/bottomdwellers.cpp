@@ -169,32 +169,42 @@ void paintNeonGoby(QPainter &p, double w, double h)
     p.fillRect(Canvas::frame, QColor(30, 110, 150, 70));
     // Only the top of the coral head, running out of the picture: a low,
     // uneven boulder surface rather than a dome, its far side falling away.
-    anatomy::paintStarCoral(p,
-                            smoothClosedPath({{-30, 250},
-                                              {-24, 206},
-                                              {20, 182},
-                                              {80, 166},
-                                              {150, 158},
-                                              {214, 160},
-                                              {262, 170},
-                                              {300, 186},
-                                              {346, 204},
-                                              {350, 260}}),
-                            36, QColor(150, 134, 80));
+    const QPainterPath coral = smoothClosedPath({{-30, 250},
+                                                 {-24, 206},
+                                                 {20, 182},
+                                                 {80, 166},
+                                                 {150, 158},
+                                                 {214, 160},
+                                                 {262, 170},
+                                                 {300, 186},
+                                                 {346, 204},
+                                                 {350, 260}});
+    anatomy::paintStarCoral(p, coral, 36, QColor(150, 134, 80));
 
     // Gobies perch with the head a little raised, following the coral's curve.
-    const QPainterPath spine = curve({52, 152}, {150, 126}, {246, 150});
+    // It rests on the coral: the belly lies along the surface and only the
+    // tail is lifted a little off it.
+    const QPainterPath spine = curve({64, 156}, {146, 134}, {228, 150});
     const auto above = [&spine](double t, double offset) { return beside(spine, t, offset); };
-    // Slender, about six times as long as deep, tapering evenly to the tail.
-    const QPainterPath body = ribbon(spine, {27, 33, 33, 32, 30, 28, 26, 23, 21, 19, 17})
+    // Slender, about five times as long as deep: a full head and trunk
+    // tapering to a narrow stalk.
+    const QPainterPath body = ribbon(spine, {26, 33, 34, 33, 31, 28, 25, 21, 17, 14, 12})
                                   .united(oval(spine.pointAtPercent(0.03), 14, 14.5));
+    {
+        // Where it lies on the coral the polyps under it are in its shade.
+        const Saved s(p);
+        p.setClipPath(coral, Qt::IntersectClip);
+        for (int i = 1; i <= 4; ++i)
+            stroke(p, curve({60, 171}, {146, 150}, {220, 160}).translated(2, 1.5 * i),
+                   QColor(10, 20, 20, 40), 4.0 * i);
+    }
     const QColor fins(40, 48, 62, 130), rays(120, 140, 160, 120);
     const QPointF eye = above(0.08, 3);
     {
         const Saved s(p);
         p.translate(spine.pointAtPercent(1));
         p.rotate(-spine.angleAtPercent(1));
-        paintFin(p, tail(TailKind::Rounded, {-4, 0}, 17, 30, 28), QColor(34, 40, 52, 150), rays,
+        paintFin(p, tail(TailKind::Rounded, {-4, 0}, 12, 28, 26), QColor(34, 40, 52, 150), rays,
                  12);
     }
     // The short, rounded first dorsal, the low second one and the anal fin
@@ -235,13 +245,14 @@ void paintNeonGoby(QPainter &p, double w, double h)
         // The glow makes the stripe read as the luminous blue it is underwater.
         // It starts at the very tip of the snout and runs through the top of
         // the eye to the tail.
-        const QPainterPath stripe = spine.translated(-6, -8.5);
-        const QPainterPath snout = curve({35, 151}, {40, 146.5}, stripe.pointAtPercent(0));
-        p.fillPath(ribbon(stripe, {10, 15, 15, 14, 13.5, 13, 12.5, 12, 11.5, 11, 10})
+        // It keeps to the upper side, drawing in with the back towards the tail.
+        const QPainterPath stripe = curve({58, 147.5}, {140, 126}, {224, 146});
+        const QPainterPath snout = curve({47, 155}, {52, 150.5}, stripe.pointAtPercent(0));
+        p.fillPath(ribbon(stripe, {10, 15, 15, 14, 13.5, 12.5, 11.5, 10.5, 9.5, 8.5, 7.5})
                        .united(ribbon(snout, {6, 9, 10})),
                    QColor(40, 170, 255, 90));
         fillBody(p,
-                 ribbon(stripe, {5, 9, 9, 8.5, 8, 7.6, 7.2, 6.6, 6.2, 5.6, 5})
+                 ribbon(stripe, {5, 9, 9, 8.5, 8, 7.4, 6.8, 6, 5.2, 4.4, 3.8})
                      .united(ribbon(snout, {2.6, 4.2, 5})),
                  QColor(120, 230, 255), QColor(70, 190, 255), QColor(20, 150, 255));
     }
@@ -263,9 +274,9 @@ void paintNeonGoby(QPainter &p, double w, double h)
         curveThrough({eye + QPointF(22, -8), eye + QPointF(26.4, 4), eye + QPointF(24, 15)}),
         QColor(150, 170, 190, 70), 0.7);
     // The mouth, a short gape slanting back from under the snout tip, below the stripe.
-    strokeInside(p, body, curveThrough({{36, 154}, {42, 157}, {49, 157.6}}), QColor(90, 100, 112),
+    strokeInside(p, body, curveThrough({{48, 158}, {54, 161}, {61, 161.6}}), QColor(90, 100, 112),
                  1.2);
-    strokeInside(p, body, curve({38, 158.6}, {43, 160.4}, {48, 160}), QColor(120, 130, 140, 150),
+    strokeInside(p, body, curve({50, 162.6}, {55, 164.4}, {60, 164}), QColor(120, 130, 140, 150),
                  0.8);
     // A dark eye of a goby's size, the blue stripe running over its top.
     anatomy::paintNaturalEye(p, eye + QPointF(1, 0.5), 6.2, QColor(58, 62, 60), 0.56);
