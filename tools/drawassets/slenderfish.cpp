@@ -466,6 +466,8 @@ void paintSilverside(QPainter &p, double w, double h)
                paintSilversideBody);
     // A few tall blades close in front, standing over the lowest of the
     // near fish and hiding part of them.
+    if (Silhouette::active(p))
+        return;
     for (const auto &[foot, top, width] : {std::tuple{QPointF(88, 246), QPointF(76, 150), 2.6},
                                            std::tuple{QPointF(94, 246), QPointF(104, 164), 2.2},
                                            std::tuple{QPointF(252, 246), QPointF(240, 146), 2.8},
