@@ -377,11 +377,15 @@ void paintRockAngelBeauty(QPainter &p, double w, double h)
                                                  {320, 240},
                                                  {320, 0}})
                                    .intersected(fins);
-    // The yellow darkens into the black over a few scale rows.
-    for (int i = 6; i >= 1; --i)
-        p.fillPath(QTransform::fromTranslate(-2.2 * i, 0).map(black).intersected(fins),
-                   QColor(14, 14, 20, 32));
-    p.fillPath(black, QColor(14, 14, 20));
+    // The yellow darkens into the black over a few scale rows: a pigment
+    // edge, soft over its last few pixels yet plain at a glance, and
+    // rougher where it runs along the scale rows than a cut-out would be.
+    const auto shifted = [&black, &fins](double dx, double dy) {
+        return QTransform::fromTranslate(dx, dy).map(black).intersected(fins);
+    };
+    for (int i = 0; i < 10; ++i)
+        p.fillPath(shifted(4.5 - 1.1 * i, 0.6 * std::sin(i * 2.3)), QColor(14, 14, 20, 40));
+    p.fillPath(shifted(4.5, 0), QColor(14, 14, 20));
     glow(p, black, {196, 104}, 110, QColor(52, 52, 66));
     paintScaleRows(p, black.intersected(a.body), a.shape, 5.6, QColor(80, 80, 100, 120));
     for (const Fin *f : {&a.dorsal, &a.anal})
