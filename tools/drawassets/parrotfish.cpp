@@ -323,6 +323,37 @@ void paintBlueParrotfish(QPainter &p, double w, double h)
         paintGlow(p, s.at(0.04, -0.15), s.depth * 0.16, QColor(30, 70, 140, 70));
         // The cheek below the eye is a paler, greyer blue.
         paintGlow(p, s.at(0.16, 0.25), s.depth * 0.22, QColor(170, 200, 230, 90));
+        // Each big body scale holds its own shade of blue, some paler and
+        // greyer, some deeper, so the rows never repeat one stamp.
+        const double size = std::max(8.0, s.depth * 0.15);
+        for (const ScaleSite &site : scaleSites(s, size, int(std::ceil(s.depth / (size * 0.62))))) {
+            if (site.along < 0.3)
+                continue;
+            const double hash = std::sin(site.index * 7.31 + site.row * 19.7) * 9137.5;
+            const double own = hash - std::floor(hash);
+            const Saved one(p);
+            p.translate(site.centre);
+            p.rotate(site.angle);
+            p.fillPath(oval({-site.length * 0.04, 0}, site.length * 0.5, site.height * 0.48),
+                       own < 0.5 ? QColor(40, 80, 160, int(50 * (0.5 - own)))
+                                 : QColor(200, 220, 245, int(34 * (own - 0.5))));
+        }
+        // The parrotfish's few rows of big cheek scales under the eye, their
+        // rims faint in the bare skin of the head.
+        for (int row = 0; row < 2; ++row)
+            for (int k = 0; k < 3 - row; ++k) {
+                const QPointF c = s.at(0.15 + 0.045 * k + 0.02 * row, 0.08 + 0.2 * row);
+                const QRectF rim(c - QPointF(4.5, 4), QSizeF(9, 8));
+                const QPainterPath arc = [&rim] {
+                    QPainterPath a;
+                    a.arcMoveTo(rim, -60);
+                    a.arcTo(rim, -60, 120);
+                    return a;
+                }();
+                stroke(p, arc, QColor(40, 80, 150, 70), 0.8);
+                stroke(p, QTransform::fromTranslate(-0.8, -0.4).map(arc), QColor(225, 238, 252, 60),
+                       0.6);
+            }
     });
 }
 
