@@ -38,6 +38,7 @@ struct AngelForm
     double notch = 0.15;
     double filament = 0; // how far the pelvic fins trail out past their tips
     QColor spine{};      // the preopercle spine
+    int spines = 13;     // dorsal spines standing free of the membrane
 };
 
 // The angelfish: a tall disc whose steep, blunt forehead ends in a short snout
@@ -68,7 +69,7 @@ Build angel(const AngelForm &f)
     const QPointF eye = s.at(0.2, -0.3);
     const double gill = gillAt(s, eye, 1.85);
     return Build(
-        s, body, sweep(-1, 0.3, 13, 20), sweep(1, 0.56, 3, 19),
+        s, body, sweep(-1, 0.3, f.spines, 33 - f.spines), sweep(1, 0.56, 3, 19),
         tail(f.tail, s.at(0.98, 0), d * s.stalk * 1.1, f.tailSize.x(), f.tailSize.y(), f.notch),
         fanFin(s.at(gill + 0.04, -0.04), s.at(gill + 0.018, 0.26), d * 0.36, 2, 72, 0.0, 18),
         pelvicFin(body, s.at(gill - 0.01, 0), d * 0.09, d * 0.3, 66, f.filament, 7), eye, gill,
@@ -159,7 +160,10 @@ void paintFrenchAngelfish(QPainter &p, double w, double h)
                          {48, 56},
                          0.15,
                          16,
-                         QColor(70, 64, 40)};
+                         QColor(70, 64, 40),
+                         // The scaled membrane runs right up the spines, so
+                         // the fin's edge is smooth.
+                         0};
     const Build a = angel(form);
     Livery look(black, black, QColor(70, 70, 70, 170), QColor(40, 40, 40, 200), black,
                 QColor(180, 140, 40), 7);
@@ -217,11 +221,11 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
     // The pectoral's yellow is strongest at its fleshy base and thins out
     // between the rays towards the edge, where the blue flank shows through.
     Livery look(yellow, QColor(48, 110, 160, 240), QColor(200, 160, 60, 120),
-                QColor(250, 200, 20, 236), yellow, QColor(52, 44, 40), 7);
+                QColor(250, 200, 20, 214), yellow, QColor(52, 44, 40), 7);
     look.lateral = withAlpha(look.line, 90);
     const Build a = angel({{{48, 134}, 178, 122, 0.41, 0.76, 0.2, 0.6, 0.12, 0, 0.8, 0.03, 0.5},
-                           0.3,
-                           {68, 0.8},
+                           0.28,
+                           {56, 0.72},
                            0,
                            TailKind::Rounded,
                            {44, 66},
@@ -236,12 +240,12 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
     paintFinMargin(p, a.anal, QColor(240, 170, 40, 150), {0, 1, 3, 6, 11, 14, 8});
     for (const Fin *f : {&a.dorsal, &a.anal})
         paintFinMargin(p, *f, withAlpha(blue, 215), {0.4, 2.2, 3.4, 2.4, 3.8, 2.0, 1.2, 2.8, 0.8});
-    // Blue-green: blue over the back, greener only low on the flank, where
-    // the yellow scale rims tint it.
-    fillBody(p, a.body, QColor(26, 80, 140), QColor(44, 124, 160), QColor(96, 156, 140));
+    // Blue-green: bluer over the back, greener down the flank, where the
+    // yellow scale rims tint it towards yellow-green.
+    fillBody(p, a.body, QColor(28, 94, 128), QColor(58, 140, 136), QColor(118, 168, 116));
     paintScaleRows(p, a.body, a.shape, 6.8, QColor(240, 200, 45, 230), 1.1);
     // The face is plainer and bluer than the scaled body.
-    glow(p, a.body, {78, 126}, 42, QColor(70, 150, 200, 220));
+    glow(p, a.body, {78, 126}, 42, QColor(70, 150, 190, 210));
     modelBody(p, a.body, a.caudal.base.x1(), QColor(20, 60, 80), 0.7);
     blendFinRoots(p, a, QColor(44, 112, 164), 8);
     paintScaleRows(p, finRoots(a, 8), a.shape, 6.8, QColor(240, 200, 45, 150), 1.1);
@@ -373,11 +377,15 @@ void paintRockAngelBeauty(QPainter &p, double w, double h)
                                                  {320, 240},
                                                  {320, 0}})
                                    .intersected(fins);
-    // The yellow darkens into the black over a few scale rows.
-    for (int i = 6; i >= 1; --i)
-        p.fillPath(QTransform::fromTranslate(-2.2 * i, 0).map(black).intersected(fins),
-                   QColor(14, 14, 20, 32));
-    p.fillPath(black, QColor(14, 14, 20));
+    // The yellow darkens into the black over a few scale rows: a pigment
+    // edge, soft over its last few pixels yet plain at a glance, and
+    // rougher where it runs along the scale rows than a cut-out would be.
+    const auto shifted = [&black, &fins](double dx, double dy) {
+        return QTransform::fromTranslate(dx, dy).map(black).intersected(fins);
+    };
+    for (int i = 0; i < 10; ++i)
+        p.fillPath(shifted(4.5 - 1.1 * i, 0.6 * std::sin(i * 2.3)), QColor(14, 14, 20, 40));
+    p.fillPath(shifted(4.5, 0), QColor(14, 14, 20));
     glow(p, black, {196, 104}, 110, QColor(52, 52, 66));
     paintScaleRows(p, black.intersected(a.body), a.shape, 5.6, QColor(80, 80, 100, 120));
     for (const Fin *f : {&a.dorsal, &a.anal})

@@ -202,16 +202,18 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {272, 242}, 62, QColor(180, 140, 100),
                                {30, 236}, 96, QColor(180, 80, 140));
-    // Deeper than long behind a short pointed snout.
-    const BodyShape shape{{46, 130}, 190, 128, 0.44, 0.42, 0.22, 0.55, 0.02, 0, 0.7};
+    // Deeper than long behind a short pointed snout, the forehead climbing
+    // straight from it to the high shoulder under the dorsal fin.
+    const BodyShape shape{{46, 130}, 190, 128, 0.5, 0.3, 0.22, 0.55, 0.05, 0, 0.7, 0.03};
     const Build b = butterfly({shape, 0.13, 0.26, 0.38, TailKind::Truncate, {36, 62}, 0.86, 0.2});
     const QColor yellow(255, 212, 0, 250);
     const Livery look(yellow, yellow, QColor(200, 150, 0, 120), QColor(236, 234, 220, 95), yellow,
                       QColor(60, 50, 40), 6);
     paintBackFins(p, b, look);
     edgeFin(p, b.caudal, QColor(236, 242, 240, 220), 7);
-    fillBody(p, b.body, QColor(238, 236, 222), QColor(250, 250, 246), QColor(244, 242, 236));
-    paintSlants(p, b, QColor(150, 150, 140, 75), 0.7, false);
+    fillBody(p, b.body, QColor(222, 220, 204), QColor(248, 248, 242), QColor(240, 238, 230));
+    // The thin lines along the scale rows are faint, yet plain at a glance.
+    paintSlants(p, b, QColor(118, 114, 100, 125), 0.95, false);
     paintEyeBar(p, b.body, b.eye, QColor(20, 20, 24), 14);
     modelBody(p, b.body, b.caudal.base.x1(), QColor(90, 90, 80), 0.7);
     // On the soft dorsal fin just above its base, not on the body.
@@ -256,15 +258,22 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
         const Saved saved(p);
         p.setClipPath(b.body, Qt::IntersectClip);
         // The grey of the skin deepens round the ring, which sets it off.
-        QRadialGradient spot(falseEye, 15);
-        spot.setColorAt(0, QColor(12, 12, 18));
-        spot.setColorAt(0.44, QColor(20, 20, 26));
-        spot.setColorAt(0.5, QColor(252, 252, 250));
-        spot.setColorAt(0.62, QColor(252, 252, 250));
-        spot.setColorAt(0.68, QColor(70, 70, 84, 190));
-        spot.setColorAt(0.8, QColor(96, 96, 110, 110));
-        spot.setColorAt(1, QColor(110, 110, 122, 0));
-        p.fillRect(QRectF(falseEye - QPointF(15, 15), QSizeF(30, 30)), spot);
+        // The spot is a little longer than high and tilted with the scale
+        // rows, and its black bleeds into the ring, which is the skin's own
+        // off-white rather than paint: a mark, not a glass eye.
+        p.setTransform(
+            QTransform::fromTranslate(falseEye.x(), falseEye.y()).rotate(-14).scale(1.0, 0.9),
+            true);
+        QRadialGradient spot(QPointF(0, 0), 15);
+        spot.setStops({{0, QColor(16, 14, 18)},
+                       {0.4, QColor(24, 22, 28)},
+                       {0.47, QColor(120, 120, 122)},
+                       {0.53, QColor(238, 238, 232)},
+                       {0.6, QColor(236, 236, 230)},
+                       {0.68, QColor(80, 80, 92, 170)},
+                       {0.82, QColor(100, 100, 112, 90)},
+                       {1, QColor(110, 110, 122, 0)}});
+        p.fillRect(QRectF(-15, -15, 30, 30), spot);
     }
     paintEyeBar(p, b.body, b.eye, QColor(20, 20, 26), 10.5);
     modelBody(p, b.body, b.caudal.base.x1(), QColor(90, 90, 100), 0.8);

@@ -494,16 +494,18 @@ void paintScalpel(QPainter &p, QPointF at, double length, QColor blade, QColor s
     const bool paleBlade = blade.lightness() > socket.lightness();
     const QColor pale = paleBlade ? blade : socket;
     const QColor dark = paleBlade ? socket : blade;
-    // The skin round the spine's sheath is pale, a patch that fades into
-    // the stalk with no edge of its own, a little longer than the blade.
+    // The skin round the spine's sheath is a pale ring, brightest just
+    // round the slit and fading into the stalk with no edge of its own; the
+    // sheath inside it keeps some of the stalk's own tone.
     {
         const Saved s(p);
         p.translate(at + QPointF(-length * 0.04, w * 0.1));
-        p.scale(1.0, 0.42);
-        QRadialGradient patch(QPointF(0, 0), length * 0.62);
-        patch.setColorAt(0, withAlpha(pale, 235));
-        patch.setColorAt(0.55, withAlpha(pale, 200));
-        patch.setColorAt(0.8, withAlpha(pale, 70));
+        p.scale(1.0, 0.52);
+        QRadialGradient patch(QPointF(0, 0), length * 0.66);
+        patch.setColorAt(0, withAlpha(pale, 120));
+        patch.setColorAt(0.35, withAlpha(pale, 190));
+        patch.setColorAt(0.55, withAlpha(pale, 150));
+        patch.setColorAt(0.8, withAlpha(pale, 45));
         patch.setColorAt(1, withAlpha(pale, 0));
         p.fillRect(QRectF(-length * 0.7, -length * 0.7, length * 1.4, length * 1.4), patch);
     }

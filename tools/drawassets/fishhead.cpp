@@ -391,14 +391,20 @@ void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, 
         } pads[] = {{-1.0, 1.0, 104}, {1.0, 1.25, 122}};
         for (const auto &pad : pads) {
             const double o = pad.side * lip * 0.8 * pad.thick;
+            // Each lip takes the colour of the skin it grows from, so that it
+            // reads as part of the snout rather than painted on, unless a
+            // dark band crosses there.
+            QColor own = colourUnder(p, mid + QPointF(mouth * 0.3, o * 1.8), skin);
+            if (own.lightness() < skin.lightness() * 0.6)
+                own = skin;
             const QPainterPath spine = curve(tip + QPointF(-lip * 0.12, o * 0.9),
                                              mid + QPointF(0, o), end + QPointF(0, o * 0.5));
             const double t = lip * pad.thick;
             const QPainterPath pad2 = ribbon(spine, {t * 1.2, t * 1.6, t * 1.4, t * 0.9, t * 0.3});
             const QRectF r = pad2.boundingRect();
             QLinearGradient round(r.topLeft(), r.bottomLeft());
-            round.setColorAt(0, skin.lighter(112));
-            round.setColorAt(1, skin.darker(pad.shade));
+            round.setColorAt(0, own.lighter(112));
+            round.setColorAt(1, own.darker(pad.shade));
             p.fillPath(pad2, round);
             stroke(p, QTransform::fromTranslate(0, o * 1.05).map(spine), withAlpha(line, 70), 0.5);
         }

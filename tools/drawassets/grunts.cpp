@@ -99,27 +99,32 @@ void paintPorkfish(QPainter &p, double w, double h)
                                          QPointF(320, 240), QPointF(320, 0)}));
         // Yellow stripes take turns with blue-grey ones between them. They
         // run lengthwise: those high on the body follow the curve of the
-        // back, those lower down lie nearly level, and each ends where the
-        // body's outline cuts it off rather than crowding into the stalk.
-        const auto stripe = [&](double across, std::initializer_list<double> widths) {
+        // back, those lower down lie nearly level, all closing in a little
+        // as the body narrows to the stalk. Each wavers and swells along its
+        // own length, and ends where the body's outline cuts it off.
+        const auto stripe = [&](double across, int k, std::vector<double> widths) {
             const double follow = std::clamp(0.9 - (across + 0.9) * 0.55, 0.1, 0.9);
             const double backAt = s.at(0.4, -1).y();
             std::vector<QPointF> spine;
-            for (int k = 0; k <= 14; ++k) {
-                const double t = 0.3 + 0.72 * k / 14.0;
+            for (int j = 0; j <= 14; ++j) {
+                const double t = 0.3 + 0.72 * j / 14.0;
                 const double rise = (s.at(std::min(t, 1.0), -1).y() - backAt) * follow;
-                spine.push_back(
-                    QPointF(s.at(t, 0).x(), s.at(0.4, across).y() + rise +
-                                                0.5 * std::sin(t * 19.0 + across * 7.0)));
+                const double level = s.at(0.4, across).y() + rise;
+                const double narrowing = s.at(std::min(t, 1.0), across).y() - level;
+                spine.push_back(QPointF(
+                    s.at(t, 0).x(), level + narrowing * 0.3 + 1.4 * std::sin(t * 5.3 + k * 1.9) +
+                                        0.5 * std::sin(t * 19.0 + across * 7.0)));
             }
+            for (size_t j = 0; j < widths.size(); ++j)
+                widths[j] *= 0.82 + 0.3 * std::pow(std::sin(k * 2.7 + double(j) * 1.3), 2);
             return ribbon(curveThrough(spine), widths).intersected(body.intersected(behindBars));
         };
         for (int i = 0; i < 8; ++i)
-            p.fillPath(stripe(-0.74 + i * 0.24 + 0.025 * std::sin(i * 2.1),
+            p.fillPath(stripe(-0.74 + i * 0.24 + 0.025 * std::sin(i * 2.1), i,
                               {2.0, 3.0, 3.2, 3.0, 2.6, 2.2}),
                        QColor(96, 128, 168, 190));
         for (int i = 0; i < 9; ++i)
-            p.fillPath(stripe(-0.86 + i * 0.24 + 0.02 * std::sin(i * 1.3 + 0.5),
+            p.fillPath(stripe(-0.86 + i * 0.24 + 0.02 * std::sin(i * 1.3 + 0.5), i + 11,
                               {3.0, 4.5, 5.0, 4.6, 4.2, 3.6}),
                        yellow);
         const Saved saved(p);

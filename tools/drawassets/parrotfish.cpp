@@ -323,6 +323,37 @@ void paintBlueParrotfish(QPainter &p, double w, double h)
         paintGlow(p, s.at(0.04, -0.15), s.depth * 0.16, QColor(30, 70, 140, 70));
         // The cheek below the eye is a paler, greyer blue.
         paintGlow(p, s.at(0.16, 0.25), s.depth * 0.22, QColor(170, 200, 230, 90));
+        // Each big body scale holds its own shade of blue, some paler and
+        // greyer, some deeper, so the rows never repeat one stamp.
+        const double size = std::max(8.0, s.depth * 0.15);
+        for (const ScaleSite &site : scaleSites(s, size, int(std::ceil(s.depth / (size * 0.62))))) {
+            if (site.along < 0.3)
+                continue;
+            const double hash = std::sin(site.index * 7.31 + site.row * 19.7) * 9137.5;
+            const double own = hash - std::floor(hash);
+            const Saved one(p);
+            p.translate(site.centre);
+            p.rotate(site.angle);
+            p.fillPath(oval({-site.length * 0.04, 0}, site.length * 0.5, site.height * 0.48),
+                       own < 0.5 ? QColor(40, 80, 160, int(50 * (0.5 - own)))
+                                 : QColor(200, 220, 245, int(34 * (own - 0.5))));
+        }
+        // The parrotfish's few rows of big cheek scales under the eye, their
+        // rims faint in the bare skin of the head.
+        for (int row = 0; row < 2; ++row)
+            for (int k = 0; k < 3 - row; ++k) {
+                const QPointF c = s.at(0.15 + 0.045 * k + 0.02 * row, 0.08 + 0.2 * row);
+                const QRectF rim(c - QPointF(4.5, 4), QSizeF(9, 8));
+                const QPainterPath arc = [&rim] {
+                    QPainterPath a;
+                    a.arcMoveTo(rim, -60);
+                    a.arcTo(rim, -60, 120);
+                    return a;
+                }();
+                stroke(p, arc, QColor(40, 80, 150, 70), 0.8);
+                stroke(p, QTransform::fromTranslate(-0.8, -0.4).map(arc), QColor(225, 238, 252, 60),
+                       0.6);
+            }
     });
 }
 
@@ -374,18 +405,27 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
                                               {s.at(0.2, 0.34), {7.5, 5.6}, 0.2},
                                               {s.at(0.235, 0.04), {4.6, 3.8}, 0.5},
                                               {s.at(0.12, 0.47), {4.4, 3.2}, -0.1},
-                                              {s.at(0.285, 0.42), {3.4, 2.8}, 0.8}};
+                                              {s.at(0.285, 0.42), {3.4, 2.8}, 0.8},
+                                              // Flecks broken off round the
+                                              // big ones.
+                                              {s.at(0.155, 0.27), {2.2, 1.7}, 0.4},
+                                              {s.at(0.262, 0.2), {2.0, 1.5}, 1.1},
+                                              {s.at(0.055, 0.36), {2.3, 1.5}, -0.5},
+                                              {s.at(0.315, 0.28), {1.7, 1.4}, 0.2},
+                                              {s.at(0.19, 0.52), {2.6, 1.6}, -0.2}};
         // Each soft at its edge, where the pink thins into the green.
         QPainterPath pink;
         int seed = 0;
         for (const Blotch &blotch : blotches) {
-            // Ragged: the edge bulges and bites in at uneven points.
+            // Lumpy: the edge swells into a few broad lobes and bites in
+            // between them, each blotch with lobes of its own.
             std::vector<QPointF> ragged;
+            const double k = double(seed / 13);
             for (int i = 0; i < 13; ++i) {
                 const double a = 2 * std::numbers::pi * i / 13 + blotch.tilt;
                 ++seed;
-                const double r =
-                    1.0 + 0.24 * std::sin(seed * 2.7 + 0.5) + 0.14 * std::cos(seed * 4.1);
+                const double r = 1.0 + 0.17 * std::sin(a * 2.0 + k * 1.9) +
+                                 0.1 * std::cos(a * 3.0 + k * 2.6) + 0.04 * std::sin(seed * 2.7);
                 const QPointF q(std::cos(a) * blotch.size.x() * r,
                                 std::sin(a) * blotch.size.y() * r);
                 ragged.push_back(blotch.at + QTransform().rotateRadians(blotch.tilt).map(q));
@@ -393,6 +433,10 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
             const QPainterPath shape = smoothClosedPath(ragged.data(), int(ragged.size()));
             pink.addPath(shape);
             const QPointF c = shape.boundingRect().center();
+            // No two quite the same pink: some rosier, some nearer orange.
+            QColor tone = salmon;
+            tone.setHsv(salmon.hue() + int(9 * std::sin(seed * 0.9)),
+                        salmon.saturation() + int(24 * std::cos(seed * 1.7)), salmon.value());
             // Pigment in the skin: the green shows through the thin edge and
             // the colour gathers unevenly towards one side of the blotch.
             for (const auto &[grow, alpha, shift] :
@@ -403,8 +447,19 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
                 const QTransform t = QTransform::fromTranslate(c.x() + lean.x(), c.y() + lean.y())
                                          .scale(grow, grow)
                                          .translate(-c.x(), -c.y());
-                p.fillPath(t.map(shape), withAlpha(salmon, alpha));
+                p.fillPath(t.map(shape), withAlpha(tone, alpha));
             }
+        }
+        {
+            // The pink lies on the rounded cheek: lit above, it turns into
+            // shadow towards the throat with the skin under it.
+            const Saved onCheek(p);
+            p.setClipPath(pink, Qt::IntersectClip);
+            QLinearGradient turn(s.at(0.2, -0.1), s.at(0.2, 0.7));
+            turn.setColorAt(0, QColor(255, 240, 220, 50));
+            turn.setColorAt(0.45, QColor(255, 240, 220, 0));
+            turn.setColorAt(1, QColor(40, 10, 20, 70));
+            p.fillRect(pink.boundingRect().adjusted(-4, -4, 4, 4), turn);
         }
         // The cheek's scales show through the pink as they do through the green.
         paintScaleRows(p, pink, s, std::max(8.0, s.depth * 0.15),

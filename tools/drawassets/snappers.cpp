@@ -254,10 +254,13 @@ void paintCrevalleJack(QPainter &p, double w, double h)
     const double gill = gillAt(shape, eye, 2.2);
     paintGillCover(p, body, shape, eye, gill, Opercle::Jack, QColor(40, 50, 40));
     paintJackJaws(p, body, shape.snout + QPointF(0.5, -1.5), eye);
-    // The black spot high on the gill cover, pigment in the skin, soft at its edge.
-    const QPointF coverSpot = shape.at(gill - 0.025, -0.4);
-    paintGlow(p, coverSpot, 7, QColor(15, 15, 15, 110));
-    paintDisc(p, coverSpot, 4.2, 3.5, QColor(15, 15, 15, 225));
+    // The black spot on the upper rear corner of the gill cover, well below
+    // and behind the eye: pigment in the skin, taller than wide along the
+    // cover's edge, blurring out into it.
+    const QPointF coverSpot = shape.at(gill - 0.012, -0.2);
+    paintGlow(p, coverSpot, 6, QColor(15, 15, 15, 120));
+    paintDisc(p, coverSpot, 2.3, 3.0, QColor(15, 15, 15, 150));
+    paintGlow(p, coverSpot + QPointF(-0.3, 0), 2.6, QColor(10, 10, 10, 170));
     paintPelvicPair(p, pelvicFin(body, shape.at(gill + 0.02, 0), 10, 26, 62),
                     QColor(230, 210, 150, 200), yellowRay);
     // The long sickle pectoral of an open-water hunter, a black spot in the

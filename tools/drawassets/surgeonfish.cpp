@@ -187,13 +187,16 @@ void paintDoctorfish(QPainter &p, double w, double h)
         }
     }
     paintScaleRows(p, s.body, b, 3.0, QColor(60, 66, 78, 80), 0.6, ScaleStyle::Fine);
-    // The pale ring round the stalk, just ahead of the tail.
+    // The pale ring round the stalk, just ahead of the tail, a band of
+    // lighter skin that blurs out at both sides.
     const QPointF ring = b.at(0.955, 0);
-    strokeInside(p, s.body,
-                 curve(ring + QPointF(2, -20), ring + QPointF(-2, 0), ring + QPointF(2, 20)),
-                 QColor(225, 230, 236, 170), 6);
+    const QPainterPath round =
+        curve(ring + QPointF(2, -20), ring + QPointF(-2, 0), ring + QPointF(2, 20));
+    strokeInside(p, s.body, round, QColor(225, 230, 236, 60), 9);
+    strokeInside(p, s.body, round, QColor(225, 230, 236, 90), 5);
+    strokeInside(p, s.body, round, QColor(225, 230, 236, 70), 2.5);
     modelBody(p, s.body, s.caudal.base.x1(), QColor(40, 46, 56));
-    paintScalpel(p, b.at(0.945, 0.02), 14, QColor(236, 238, 240), QColor(40, 44, 54, 170));
+    paintScalpel(p, b.at(0.945, 0.02), 14, QColor(214, 224, 234), QColor(40, 44, 54, 170));
     paintFront(p, s, look);
 }
 
