@@ -363,9 +363,7 @@ void paintSeaFan(QPainter &p, QPointF base, double height, QColor colour)
     // muted towards the blue; not every one is a fan.
     const QColor haze(58, 118, 140);
     const double fog = std::clamp(dice(0.3, 0.45) + (150.0 - height) / 300.0, 0.3, 0.72);
-    colour = QColor::fromRgbF(colour.redF() + (haze.redF() - colour.redF()) * fog,
-                              colour.greenF() + (haze.greenF() - colour.greenF()) * fog,
-                              colour.blueF() + (haze.blueF() - colour.blueF()) * fog);
+    colour = blend(colour, haze, fog);
     // Props stay small beside the fish, and a fan is the rarest of them: most
     // gorgonians on these reefs are plumes, and many holdfasts carry sponges.
     height *= 0.8;
@@ -558,6 +556,13 @@ QColor withAlpha(QColor colour, int alpha)
 {
     colour.setAlpha(alpha);
     return colour;
+}
+
+QColor blend(QColor a, QColor b, double t)
+{
+    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
+                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
+                            float(a.blueF() + (b.blueF() - a.blueF()) * t));
 }
 
 } // namespace backdrop

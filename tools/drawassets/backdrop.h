@@ -57,5 +57,7 @@ QPainterPath curve(QPointF a, QPointF c, QPointF b);
 // Draws `path` as a round-capped line, leaving the painter as it was.
 void stroke(QPainter &p, const QPainterPath &path, const QColor &colour, double width);
 QColor withAlpha(QColor colour, int alpha);
+// `a` turned `t` of the way to `b`, opaque.
+QColor blend(QColor a, QColor b, double t);
 
 } // namespace backdrop

@@ -28,13 +28,6 @@ namespace {
 
 constexpr double pi = std::numbers::pi;
 
-QColor mix(QColor a, QColor b, double t)
-{
-    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
-                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            float(a.blueF() + (b.blueF() - a.blueF()) * t));
-}
-
 // The three boxfish share one build, a rigid carapace of bony plates,
 // triangular in section: a sharp ridge along the back and a flat belly
 // between two keels. What tells them apart is the outline of the box, the
@@ -311,7 +304,7 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
     // paler than the box and set close against it, the upper lip over the
     // lower with a short dark gape between them.
     const QPointF m = c.mouth + QPointF(2.6, 1);
-    const QColor skin = mix(b.flank, b.lips, 0.25);
+    const QColor skin = blend(b.flank, b.lips, 0.25);
     const QPainterPath upperLip =
         smoothClosedPath({m + QPointF(6, -4.2), m + QPointF(0.6, -3.4), m + QPointF(-1.8, -1.8),
                           m + QPointF(-1.6, -0.1), m + QPointF(2, 0.2), m + QPointF(6, 0.4)});

@@ -28,13 +28,6 @@ QPointF heading(double degrees)
     return {std::cos(a), std::sin(a)};
 }
 
-QColor blend(QColor a, QColor b, double t)
-{
-    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
-                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            float(a.blueF() + (b.blueF() - a.blueF()) * t));
-}
-
 } // namespace
 
 QColor colourUnder(QPainter &p, QPointF at, QColor fallback)

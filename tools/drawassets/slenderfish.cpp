@@ -428,9 +428,7 @@ void paintSilverside(QPainter &p, double w, double h)
         // The far blades are hazed almost to the water's blue.
         const double fog = 0.75 - 0.55 * near;
         const QColor own(70 + grass.bounded(40), 120 + grass.bounded(30), 70);
-        const QColor tint = QColor::fromRgbF(own.redF() + (0.18 - own.redF()) * fog,
-                                             own.greenF() + (0.45 - own.greenF()) * fog,
-                                             own.blueF() + (0.58 - own.blueF()) * fog);
+        const QColor tint = blend(own, QColor::fromRgbF(0.18f, 0.45f, 0.58f), fog);
         QLinearGradient lit(foot, foot + QPointF(lean, -tall));
         lit.setColorAt(0.0, tint.darker(140));
         lit.setColorAt(1.0, tint.lighter(112));

@@ -27,14 +27,6 @@ namespace {
 
 constexpr double pi = std::numbers::pi;
 
-// `a` turned `t` of the way to `b`.
-QColor blend(QColor a, QColor b, double t)
-{
-    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
-                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            float(a.blueF() + (b.blueF() - a.blueF()) * t));
-}
-
 // A spine of the Porcupinefish from `root` along `dir`: a quill thick at its
 // root and tapering in a gentle curve to a point, coloured like the skin it
 // grows from and paling a little towards its tip, lit along one side, with
