@@ -228,13 +228,13 @@ void paintBeaugregory(QPainter &p, double w, double h)
     fillBody(p, core, QColor(36, 60, 180), QColor(50, 88, 205, 200), QColor(70, 110, 215, 90));
     paintSpots(p, saddle, 11, 0.6, 0.9, QColor(120, 220, 255, 170), 35);
     paintScaleRows(p, d.body, s, 6.5, QColor(200, 140, 0, 80));
-    // The spot: black, ringed in blue, at the base of the soft dorsal fin a
-    // third of the way along it, most of it on the fin and only its lower
-    // edge on the back, soft all round.
+    // The spot: black, ringed in blue, at the base of the soft dorsal fin
+    // about halfway along it, well behind the last spine, straddling the
+    // line where the fin grows from the back.
     const double rays = double(d.dorsal.tips.size());
-    const double soft = d.dorsal.spines + (rays - d.dorsal.spines) * 0.3;
+    const double soft = d.dorsal.spines + (rays - d.dorsal.spines) * 0.5;
     const QPointF centre =
-        rimPoint(d.body, d.dorsal.base.pointAt((soft + 0.5) / rays), -1) + QPointF(0, -5.5);
+        rimPoint(d.body, d.dorsal.base.pointAt((soft + 0.5) / rays), -1) + QPointF(0, -2.5);
     {
         const Saved saved(p);
         p.setClipPath(d.body.united(d.dorsal.shape), Qt::IntersectClip);

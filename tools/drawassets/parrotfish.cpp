@@ -233,11 +233,34 @@ void paintHogfish(QPainter &p, double w, double h)
             thin.setColorAt(0, withAlpha(hogfish.fin, 225));
             thin.setColorAt(1, withAlpha(hogfish.fin.lighter(110), 120));
             p.fillPath(membrane, thin);
+            // Fine folds in the membrane fan up from the base towards its edge.
+            {
+                const Saved folds(p);
+                p.setClipPath(membrane, Qt::IntersectClip);
+                for (int k = 1; k <= 3; ++k) {
+                    const double u = k / 4.0 + 0.04 * std::sin(i * 2.1 + k);
+                    const QPointF from = a + (nextRoot - a) * u;
+                    const QPointF to = high + (low - high) * u;
+                    stroke(p, curve(from, (from + to) / 2 + QPointF(-0.6, 0), to),
+                           withAlpha(spineColour, 45), 0.5);
+                }
+            }
+            // Past the membrane's edge a narrow flag of skin trails each
+            // filament, so that it grows thinner rather than ending in a stick.
+            const QPainterPath filament = curve(a, (a + end) / 2 + QPointF(-1.2, 0), end);
+            p.fillPath(
+                ribbon(QTransform::fromTranslate(1.4, 0.6).map(curve(high, (high + end) / 2, end)),
+                       {2.6, 1.6, 0.3}),
+                withAlpha(hogfish.fin, 110));
+            // A stout spine, round in section: shaded along its rear side,
+            // lit along its front, broad at its root and tapering to a hair.
             QLinearGradient ray(a, end);
-            ray.setColorAt(0, withAlpha(spineColour, 230));
-            ray.setColorAt(1, withAlpha(spineColour.lighter(115), 170));
-            p.fillPath(ribbon(curve(a, (a + end) / 2 + QPointF(-1.2, 0), end), {2.3, 1.5, 0.5}),
-                       ray);
+            ray.setColorAt(0, withAlpha(spineColour.darker(118), 240));
+            ray.setColorAt(0.6, withAlpha(spineColour, 220));
+            ray.setColorAt(1, withAlpha(spineColour.lighter(115), 160));
+            p.fillPath(ribbon(filament, {3.4, 2.4, 1.4, 0.8, 0.3}), ray);
+            p.fillPath(ribbon(QTransform::fromTranslate(-0.5, 0).map(filament), {1.2, 0.8, 0.4, 0}),
+                       QColor(255, 226, 222, 110));
         }
         p.setClipping(false);
         // The black spot at the rear base of the soft dorsal fin, half on the
