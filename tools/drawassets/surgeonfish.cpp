@@ -250,10 +250,10 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
         {
             double along, reach, width;
             int alpha;
-        } bars[] = {{0.15, 1.7, 1.0, 220},
-                    {0.375, 1.8, 1.12, 200},
-                    {0.6, 2.1, 0.9, 160},
-                    {0.8, 2.8, 0.8, 120}};
+        } bars[] = {{0.15, 1.7, 1.0, 250},
+                    {0.375, 1.8, 1.12, 240},
+                    {0.6, 2.1, 0.9, 205},
+                    {0.8, 2.8, 0.8, 160}};
         const QRectF box = all.boundingRect();
         int n = 0;
         for (const auto &b : bars) {
@@ -272,12 +272,13 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
             };
             // Darkest over the back; the pigment thins towards the pale belly.
             QLinearGradient fade(box.topLeft(), box.bottomLeft());
-            fade.setColorAt(0.2, QColor(24, 28, 36, b.alpha));
-            fade.setColorAt(0.6, QColor(28, 32, 40, b.alpha * 4 / 5));
-            fade.setColorAt(0.9, QColor(40, 44, 52, b.alpha / 3));
-            // A soft edge a scale row wide on each side of a dense core.
+            fade.setColorAt(0.2, QColor(12, 14, 20, b.alpha));
+            fade.setColorAt(0.6, QColor(16, 18, 26, b.alpha * 9 / 10));
+            fade.setColorAt(0.9, QColor(30, 34, 42, b.alpha / 2));
+            // Black pigment with a narrow blended edge, no wider than a
+            // scale, round a dense core.
             for (const auto &[f, share] :
-                 {std::pair{1.22, 0.22}, std::pair{1.1, 0.3}, std::pair{0.94, 0.75}}) {
+                 {std::pair{1.1, 0.25}, std::pair{1.03, 0.45}, std::pair{0.95, 0.9}}) {
                 const QPainterPath bar = band(f);
                 const Saved layer(p);
                 p.setOpacity(share);
