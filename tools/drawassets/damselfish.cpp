@@ -122,8 +122,8 @@ void paintSergeantMajor(QPainter &p, double w, double h)
                                {30, 240}, 120, QColor(160, 70, 140));
     const Build d = damsel({{{52, 128}, 184, 114, 0.43, 0.72, 0.2, 0.54, 0.04, 0.02, 0.8},
                             0.14,
-                            0.3,
-                            0.1,
+                            0.34,
+                            0.13,
                             {58, 104},
                             0.45,
                             0.32});
@@ -266,12 +266,14 @@ void paintYellowtailedDamselfish(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Rock, {40, 224}, 56, QColor(190, 130, 90),
                                {300, 214}, 150, QColor(200, 120, 60));
-    const Build d = damsel({{{44, 130}, 196, 104, 0.42, 0.8, 0.24, 0.56, 0.08, 0.0, 0.8},
+    // Longer and lower than the Sergeant Major, with a blunt, steep head and
+    // a tail only shallowly forked, its lobes rounded.
+    const Build d = damsel({{{40, 130}, 206, 96, 0.42, 0.92, 0.24, 0.56, 0.08, 0.0, 0.8},
                             0.15,
                             0.24,
                             0.04,
-                            {60, 104},
-                            0.48,
+                            {54, 92},
+                            0.3,
                             0.34});
     const QColor dark(32, 34, 60, 250);
     const Livery look(QColor(255, 218, 30, 245), dark, QColor(70, 70, 110, 140),
