@@ -208,8 +208,19 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
         // Each follows the curve of the head behind it, a little uneven in width.
         p.fillPath(bandAcross(s, 0.29, {7, 12, 16, 18, 17, 13, 8}, 0.01, 0.07, -1.3, 1.3), black);
         p.fillPath(bandAcross(s, 0.445, {6, 10, 13, 12, 11, 9, 5}, -0.01, 0.045, -1.3, 1.3), black);
-        p.fillPath(bandAcross(s, 0.38, {7, 12, 14, 13, 14, 11, 7}, 0, 0.055, -1.3, 1.3),
-                   QColor(175, 218, 238));
+        const QPainterPath pale =
+            bandAcross(s, 0.38, {7, 12, 14, 13, 14, 11, 7}, 0, 0.055, -1.3, 1.3);
+        p.fillPath(pale, QColor(175, 218, 238));
+        // The bands are colour in the scaled skin: the scale rows run on
+        // through them, lit edges on the black, shaded ones on the pale.
+        const double size = std::max(8.0, s.depth * 0.115);
+        paintScaleRows(p, parts.body.intersected(pale), s, size, QColor(60, 110, 140, 80), 0.9);
+        paintScaleRows(
+            p,
+            bandAcross(s, 0.29, {7, 12, 16, 18, 17, 13, 8}, 0.01, 0.07, -1.3, 1.3)
+                .united(bandAcross(s, 0.445, {6, 10, 13, 12, 11, 9, 5}, -0.01, 0.045, -1.3, 1.3))
+                .subtracted(pale),
+            s, size, QColor(120, 140, 170, 70), 0.9);
     });
 }
 
