@@ -615,8 +615,8 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
         };
         const QPainterPath turned = greenFrom(-0.02);
         // The bronze front has each scale edged in green.
-        paintScaleRows(p, parts.body.subtracted(turned), s, size, withAlpha(green, 130), 0.9,
-                       ScaleStyle::Large);
+        paintScaleRows(p, parts.body.subtracted(turned), s, size, withAlpha(green, 200), 0.9,
+                       ScaleStyle::Flat);
         p.fillPath(greenFrom(0.08), withAlpha(green, 210));
         // Ahead of it the green comes on scale by scale: on each bronze
         // scale it spreads from the covered base towards the free edge, so
@@ -634,13 +634,13 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
             const double d = site.length;
             const double reach = -d * 0.5 + std::min(1.0, f) * d * 1.1;
             QLinearGradient front(QPointF(reach - d * 0.3, 0), QPointF(reach, 0));
-            front.setColorAt(0, withAlpha(green, 200));
+            front.setColorAt(0, withAlpha(green, 120));
             front.setColorAt(1, withAlpha(green, 0));
             p.fillPath(oval(QPointF(0, 0), d * 0.54, site.height * 0.54), front);
         }
         // The same rows run on over the green, edged a deeper green.
         paintScaleRows(p, parts.body.intersected(turned), s, size,
-                       withAlpha(green.darker(160), 120), 0.9, ScaleStyle::Large);
+                       withAlpha(green.darker(160), 120), 0.9, ScaleStyle::Flat);
     });
 }
 
