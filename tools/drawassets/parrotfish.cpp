@@ -433,8 +433,8 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
     paintWrasse(p, stoplight, [&](const WrasseParts &parts) {
         edgeFin(p, parts.dorsal, withAlpha(salmon, 200), 2);
         edgeFin(p, parts.anal, withAlpha(salmon, 200), 2);
-        paintScaleRows(p, parts.body, s, s.depth * 0.105, withAlpha(salmon, 200), 1.0,
-                       ScaleStyle::Large);
+        paintScaleRows(p, parts.body, s, s.depth * 0.105, withAlpha(salmon, 230), 1.0,
+                       ScaleStyle::Flat);
         const QPointF root = s.at(1, 0);
         strokeInside(p, parts.tail.shape,
                      curve(root + QPointF(40, -40), root + QPointF(12, 0), root + QPointF(40, 40)),
