@@ -76,7 +76,7 @@ void paintBlueTang(QPainter &p, double w, double h)
     // and rounded straight from the small, low mouth with no snout, the eye
     // high and far forward, the soft fins tall and rounded at the rear.
     const Build s =
-        surgeon({{{54, 134}, 192, 114, 0.42, 0.92, 0.13, 0.62, 0.12, 0.05, 0.55, 0, 0.3},
+        surgeon({{{56, 134}, 186, 122, 0.42, 0.92, 0.13, 0.62, 0.12, 0.05, 0.55, 0, 0.3},
                  false,
                  0.13,
                  {42, 86},
