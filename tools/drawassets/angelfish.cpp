@@ -365,32 +365,47 @@ void paintRockAngelBeauty(QPainter &p, double w, double h)
     // soft dorsal and anal fins, leaving the head, the belly and the front
     // of both fins yellow.
     const QPainterPath fins = a.body.united(a.dorsal.shape).united(a.anal.shape);
+    // The edge wanders a little, as pigment does, following no ruler.
     const QPainterPath black = smoothClosedPath({{232, 6},
                                                  {192, 30},
-                                                 {156, 66},
-                                                 {134, 106},
-                                                 {138, 146},
-                                                 {164, 170},
-                                                 {200, 178},
+                                                 {171, 50},
+                                                 {157, 67},
+                                                 {145, 84},
+                                                 {136, 105},
+                                                 {134, 126},
+                                                 {139, 147},
+                                                 {150, 160},
+                                                 {165, 171},
+                                                 {184, 175},
+                                                 {201, 179},
                                                  {224, 200},
                                                  {250, 240},
                                                  {320, 240},
                                                  {320, 0}})
                                    .intersected(fins);
-    // The yellow darkens into the black over a few scale rows: a pigment
-    // edge, soft over its last few pixels yet plain at a glance, and
-    // rougher where it runs along the scale rows than a cut-out would be.
-    const auto shifted = [&black, &fins](double dx, double dy) {
-        return QTransform::fromTranslate(dx, dy).map(black).intersected(fins);
-    };
-    for (int i = 0; i < 10; ++i)
-        p.fillPath(shifted(4.5 - 1.1 * i, 0.6 * std::sin(i * 2.3)), QColor(14, 14, 20, 40));
-    p.fillPath(shifted(4.5, 0), QColor(14, 14, 20));
-    glow(p, black, {196, 104}, 110, QColor(52, 52, 66));
-    paintScaleRows(p, black.intersected(a.body), a.shape, 5.6, QColor(80, 80, 100, 120));
+    // A pigment boundary: crisp, only the last pixel blended, the black
+    // laid into the skin so the scale rows run on across it.
+    p.fillPath(QTransform::fromTranslate(-0.7, 0).map(black).intersected(fins),
+               QColor(14, 14, 20, 110));
+    p.fillPath(black, QColor(14, 14, 20));
+    glow(p, black, {204, 104}, 104, QColor(50, 50, 64));
+    paintScaleRows(p, black.intersected(a.body), a.shape, 5.6, QColor(78, 78, 96, 95));
     for (const Fin *f : {&a.dorsal, &a.anal})
         edgeFin(p, *f, QColor(250, 110, 30, 200), 2);
     modelBody(p, a.body, a.caudal.base.x1(), QColor(40, 30, 10), 0.6);
+    // Where the fins grow from the body no outline shows, in either colour.
+    {
+        const Saved saved(p);
+        p.setClipPath(black, Qt::IntersectClip);
+        blendFinRoots(p, a, QColor(20, 20, 28), 6);
+    }
+    {
+        const Saved saved(p);
+        QPainterPath frame;
+        frame.addRect(QRectF(0, 0, w, h));
+        p.setClipPath(frame.subtracted(black), Qt::IntersectClip);
+        blendFinRoots(p, a, QColor(250, 198, 16), 6);
+    }
     paintFront(p, a, look);
     // Electric blue crescents above and, smaller, below the eye, thickest
     // over its middle and running out to points at either side: pigment in

@@ -298,9 +298,13 @@ void paintBandedButterfly(QPainter &p, double w, double h)
     strokeInside(p, b.caudal.shape,
                  curve(root + QPointF(22, -34), root + QPointF(18, 0), root + QPointF(22, 34)),
                  band, 5);
+    // The dark edge is pigment in the membrane just inside the fin's rim,
+    // darkest at the rim and thinning inwards, not a line drawn round it;
+    // the very margin is clear.
     for (const Fin *f : {&b.dorsal, &b.anal}) {
-        edgeFin(p, *f, withAlpha(band, 200), 4);
-        edgeFin(p, *f, withAlpha(white, 110), 1.2);
+        strokeInside(p, f->shape, f->edge, withAlpha(band, 60), 9);
+        strokeInside(p, f->shape, f->edge, withAlpha(band, 150), 4.4);
+        strokeInside(p, f->shape, f->edge, withAlpha(white, 120), 1.1);
     }
     fillBody(p, b.body, QColor(224, 224, 220), QColor(250, 250, 246), QColor(236, 236, 232));
     paintSlants(p, b, QColor(150, 150, 150, 70), 0.7, false);
@@ -338,6 +342,22 @@ void paintBandedButterfly(QPainter &p, double w, double h)
     }
     // A light rim only: a dark one would cut the fins off from the white body.
     modelBody(p, b.body, b.caudal.base.x1(), QColor(60, 60, 60, 110), 0.45);
+    if (!Silhouette::active(p)) {
+        // The soft fins are the white skin drawn out thin: it runs on over
+        // the join and fades into the membrane, so no rim shows under them.
+        const Saved saved(p);
+        const QPainterPath fins = b.dorsal.shape.united(b.anal.shape);
+        QPainterPathStroker near;
+        near.setWidth(16);
+        p.setClipPath(
+            near.createStroke(fins).united(fins).intersected(fins.united(b.body)).subtracted(bands),
+            Qt::IntersectClip);
+        p.setBrush(Qt::NoBrush);
+        for (int i = 1; i <= 6; ++i) {
+            p.setPen(QPen(QColor(244, 244, 240, 56), 2.4 * i));
+            p.drawPath(b.body);
+        }
+    }
     {
         // Where a band runs on from the body into a fin it is one band of
         // pigment: the body's rim does not show through it.

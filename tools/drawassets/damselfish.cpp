@@ -122,8 +122,8 @@ void paintSergeantMajor(QPainter &p, double w, double h)
                                {30, 240}, 120, QColor(160, 70, 140));
     const Build d = damsel({{{52, 128}, 184, 114, 0.43, 0.72, 0.2, 0.54, 0.04, 0.02, 0.8},
                             0.14,
-                            0.3,
-                            0.1,
+                            0.34,
+                            0.13,
                             {58, 104},
                             0.45,
                             0.32});
@@ -228,13 +228,13 @@ void paintBeaugregory(QPainter &p, double w, double h)
     fillBody(p, core, QColor(36, 60, 180), QColor(50, 88, 205, 200), QColor(70, 110, 215, 90));
     paintSpots(p, saddle, 11, 0.6, 0.9, QColor(120, 220, 255, 170), 35);
     paintScaleRows(p, d.body, s, 6.5, QColor(200, 140, 0, 80));
-    // The spot: black, ringed in blue, at the base of the soft dorsal fin a
-    // third of the way along it, most of it on the fin and only its lower
-    // edge on the back, soft all round.
+    // The spot: black, ringed in blue, at the base of the soft dorsal fin
+    // about halfway along it, well behind the last spine, straddling the
+    // line where the fin grows from the back.
     const double rays = double(d.dorsal.tips.size());
-    const double soft = d.dorsal.spines + (rays - d.dorsal.spines) * 0.3;
+    const double soft = d.dorsal.spines + (rays - d.dorsal.spines) * 0.5;
     const QPointF centre =
-        rimPoint(d.body, d.dorsal.base.pointAt((soft + 0.5) / rays), -1) + QPointF(0, -5.5);
+        rimPoint(d.body, d.dorsal.base.pointAt((soft + 0.5) / rays), -1) + QPointF(0, -2.5);
     {
         const Saved saved(p);
         p.setClipPath(d.body.united(d.dorsal.shape), Qt::IntersectClip);
@@ -266,12 +266,14 @@ void paintYellowtailedDamselfish(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Rock, {40, 224}, 56, QColor(190, 130, 90),
                                {300, 214}, 150, QColor(200, 120, 60));
-    const Build d = damsel({{{44, 130}, 196, 104, 0.42, 0.8, 0.24, 0.56, 0.08, 0.0, 0.8},
+    // Longer and lower than the Sergeant Major, with a blunt, steep head and
+    // a tail only shallowly forked, its lobes rounded.
+    const Build d = damsel({{{40, 130}, 206, 96, 0.42, 0.92, 0.24, 0.56, 0.08, 0.0, 0.8},
                             0.15,
                             0.24,
                             0.04,
-                            {60, 104},
-                            0.48,
+                            {54, 92},
+                            0.3,
                             0.34});
     const QColor dark(32, 34, 60, 250);
     const Livery look(QColor(255, 218, 30, 245), dark, QColor(70, 70, 110, 140),

@@ -473,6 +473,20 @@ void paintScaleRows(QPainter &p, const QPainterPath &area, const BodyShape &shap
             p.drawArc(edge.translated(d * 0.12, 0), -60 * 16, 120 * 16);
             break;
         }
+        case ScaleStyle::Flat: {
+            // Big scales pressed flat into a smooth skin: only a pigmented
+            // margin along the free edge, its span varying from scale to
+            // scale, and the light passing over them all alike.
+            const double hash = std::sin(site.index * 12.99 + row * 78.23) * 43758.5;
+            const double own = hash - std::floor(hash);
+            const int span = int((100 + 40 * own) * 16);
+            p.setPen(QPen(withAlpha(rim, alpha / 4), width * 2.6, Qt::SolidLine, Qt::FlatCap));
+            p.drawArc(edge.adjusted(d * 0.05, 0, -d * 0.05, 0), -span / 2, span);
+            p.setPen(QPen(withAlpha(rim, alpha * (5 + int(own * 3)) / 10), width * 0.75,
+                          Qt::SolidLine, Qt::RoundCap));
+            p.drawArc(edge, -span / 2, span);
+            break;
+        }
         }
     }
 }

@@ -463,6 +463,7 @@ enum class ScaleStyle {
     Crescent, // the soft shadowed edge of each scale
     Fine,     // small scales that read as a faint grain (grunts, snappers, jacks)
     Large,    // large scales each outlined whole (parrotfish, Sergeant Major)
+    Flat,     // large scales lying flat: a low margin, no lit centre
 };
 
 // One scale in the rows laid over a body: where it lies, the direction of

@@ -153,7 +153,7 @@ void paintFrenchGrunt(QPainter &p, double w, double h)
               QColor(180, 90, 80));
     const QColor yellow(250, 205, 40);
     const QColor finColour = withAlpha(yellow.darker(105), 225);
-    const Grunt french(BodyShape{{36, 128}, 214, 80, 0.4, 0.52, 0.2, 0.56, 0.04, 0.02, 0.8},
+    const Grunt french(BodyShape{{50, 128}, 192, 86, 0.4, 0.62, 0.19, 0.56, 0.08, 0.04, 0.8},
                        QColor(128, 152, 190), QColor(196, 212, 232), QColor(232, 236, 238),
                        finColour, finColour, finColour, QColor(160, 120, 20, 140),
                        withAlpha(yellow, 180), QColor(200, 170, 80), 0.3, 0.2, {52, 84}, 0.42);
@@ -215,7 +215,7 @@ void paintBluestripedGrunt(QPainter &p, double w, double h)
     paintReef(p, 0.35, 0, 200, {60, 224}, 40, QColor(170, 150, 100), {300, 220}, 140,
               QColor(160, 90, 140));
     const Grunt bluestriped(
-        BodyShape{{26, 136}, 228, 96, 0.44, 0.58, 0.18, 0.6, 0.08, 0.02, 0.8}, QColor(232, 180, 20),
+        BodyShape{{24, 136}, 232, 92, 0.46, 0.42, 0.18, 0.6, 0.08, 0.02, 0.8}, QColor(232, 180, 20),
         QColor(252, 210, 40), QColor(255, 232, 120), QColor(55, 52, 48, 235),
         QColor(220, 186, 60, 225), QColor(66, 62, 54, 235), QColor(20, 20, 20, 150),
         QColor(240, 220, 120, 180), QColor(230, 200, 80), 0.24, 0.15, {62, 108}, 0.5);

@@ -23,12 +23,12 @@ using namespace fishkit;
 namespace {
 
 // Parrotfish are wrasses with a beak; one build with long low dorsal and anal
-// fins, a crescent tail and big scales serves both. A transparent `beak`
+// fins, a crescent tail and big scales serves both. Transparent `teeth`
 // leaves the wrasse's fleshy lips.
 struct Wrasse
 {
     BodyShape shape;
-    QColor back, flank, belly, fin, ray, beak, iris;
+    QColor back, flank, belly, fin, ray, teeth, iris;
     QPointF tail{56, 112}; // length and span
     double notch = 0.28;
     double dorsalFrom = 0.3, analFrom = 0.6;
@@ -37,6 +37,8 @@ struct Wrasse
     QPointF eye{0.2, -0.42};
     QColor pectoralTip{};   // a dark tip on the pectoral fin; none if invalid
     bool ownScales = false; // the species lays its own scale rows with its marks
+    double beak = 0.21;     // depth of the tooth plates, share of the depth
+    QColor pectoralEdge{};  // a margin on the pectoral fin; none if invalid
 };
 
 struct WrasseParts
@@ -67,7 +69,7 @@ void paintWrasse(QPainter &p, const Wrasse &f,
     // The long dorsal and anal fins are thin membrane: clearer out towards
     // their edges, so the water shows through between the rays.
     // A parrotfish's are thicker and carry the body's colour out to the edge.
-    const bool parrot = f.beak.alpha() > 0;
+    const bool parrot = f.teeth.alpha() > 0;
     for (const Fin *fin : {&parts.dorsal, &parts.anal}) {
         if (parrot)
             paintFin(p, *fin, f.fin, f.ray, 0);
@@ -88,8 +90,8 @@ void paintWrasse(QPainter &p, const Wrasse &f,
     const QPointF eye = s.at(f.eye.x(), f.eye.y());
     const double gill = f.pectoralAt - 0.04;
     // Parrotfish mouths are closed by the beak; wrasses have a small mouth.
-    paintHead(p, parts.body, s, eye, gill, s.depth * (f.beak.alpha() > 0 ? 0.05 : 0.09),
-              f.back.darker(220), {}, f.beak.alpha() > 0 ? Opercle::Parrot : Opercle::Perch);
+    paintHead(p, parts.body, s, eye, gill, s.depth * (f.teeth.alpha() > 0 ? 0.05 : 0.09),
+              f.back.darker(220), {}, f.teeth.alpha() > 0 ? Opercle::Parrot : Opercle::Perch);
     paintPelvicPair(
         p, pelvicFin(parts.body, s.at(f.pectoralAt + 0.02, 0), s.depth * 0.08, s.depth * 0.26, 62),
         f.fin, f.ray);
@@ -97,10 +99,37 @@ void paintWrasse(QPainter &p, const Wrasse &f,
     // with it.
     // A parrotfish's is a long blade held close along the flank.
     const double reach = s.depth * (f.pectoralTip.isValid() ? 0.5 : 0.46);
-    const Fin pectoral = fanFin(s.at(f.pectoralAt + 0.015, -0.02), s.at(f.pectoralAt, 0.3), reach,
-                                f.pectoralTip.isValid() ? 8 : 2, f.pectoralTip.isValid() ? 40 : 30,
-                                f.pectoralTip.isValid() ? 0.85 : 1.0, 14);
-    paintPectoral(p, parts.body, pectoral, withAlpha(f.fin.lighter(115), 180), f.ray);
+    // It grows from just behind the gill cover's edge.
+    const double root = f.pectoralAt + (parrot ? -0.012 : 0.0);
+    const Fin pectoral =
+        fanFin(s.at(root + 0.015, -0.02), s.at(root, 0.3), reach, f.pectoralTip.isValid() ? 8 : 2,
+               f.pectoralTip.isValid() ? 40 : 30, f.pectoralTip.isValid() ? 0.85 : 1.0, 14);
+    if (!Silhouette::active(p)) {
+        // Held close along the flank, the fin throws a soft shadow on the
+        // body below and behind it, which sets it on the skin, not over it.
+        const Saved shade(p);
+        p.setClipPath(parts.body, Qt::IntersectClip);
+        for (const auto &[dx, dy, alpha] : {std::tuple{2.4, 3.2, 22}, std::tuple{1.4, 1.9, 30}})
+            p.fillPath(QTransform::fromTranslate(dx, dy).map(pectoral.shape),
+                       QColor(0, 12, 24, alpha));
+    }
+    // A parrotfish's pectoral is fleshy and coloured like its other fins,
+    // a little deeper in tone than the flank it lies on; a wrasse's clear.
+    paintPectoral(p, parts.body, pectoral,
+                  parrot ? withAlpha(f.fin.darker(112), 225) : withAlpha(f.fin.lighter(115), 180),
+                  f.ray);
+    if (f.pectoralEdge.isValid() && !Silhouette::active(p)) {
+        // The margin colours only the rays' ends, out at the fin's tip.
+        const Saved margin(p);
+        p.setClipPath(pectoral.shape, Qt::IntersectClip);
+        QRadialGradient out(pectoral.base.center(), reach * 1.02);
+        out.setColorAt(0.62, withAlpha(f.pectoralEdge, 0));
+        out.setColorAt(0.9, f.pectoralEdge);
+        out.setColorAt(1, f.pectoralEdge);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QBrush(out), 2.6));
+        p.drawPath(pectoral.edge);
+    }
     if (f.pectoralTip.isValid() && !Silhouette::active(p)) {
         // The outer third of the fin is dark pigment in the membrane: it
         // gathers gradually along the rays, the rays themselves showing
@@ -111,10 +140,10 @@ void paintWrasse(QPainter &p, const Wrasse &f,
         const QPointF root = pectoral.base.center();
         QRadialGradient dark(root, reach * 1.05);
         dark.setColorAt(0, withAlpha(f.pectoralTip, 0));
-        dark.setColorAt(0.45, withAlpha(f.pectoralTip, 0));
-        dark.setColorAt(0.62, withAlpha(f.pectoralTip, f.pectoralTip.alpha() / 3));
-        dark.setColorAt(0.8, withAlpha(f.pectoralTip, f.pectoralTip.alpha() * 5 / 6));
-        dark.setColorAt(1, f.pectoralTip);
+        dark.setColorAt(0.5, withAlpha(f.pectoralTip, 0));
+        dark.setColorAt(0.68, withAlpha(f.pectoralTip, f.pectoralTip.alpha() / 4));
+        dark.setColorAt(0.86, withAlpha(f.pectoralTip, f.pectoralTip.alpha() * 2 / 3));
+        dark.setColorAt(1, withAlpha(f.pectoralTip, f.pectoralTip.alpha() * 5 / 6));
         p.fillPath(pectoral.shape, dark);
         for (int i = 0; i < 9; ++i) {
             const QPointF end = pectoral.edge.pointAtPercent((i + 0.5) / 9.0);
@@ -125,14 +154,14 @@ void paintWrasse(QPainter &p, const Wrasse &f,
         QRadialGradient rim(root, reach * 1.05);
         rim.setColorAt(0, QColor(220, 240, 250, 0));
         rim.setColorAt(0.6, QColor(220, 240, 250, 0));
-        rim.setColorAt(0.8, QColor(220, 240, 250, 170));
-        rim.setColorAt(1, QColor(220, 240, 250, 120));
+        rim.setColorAt(0.8, QColor(220, 240, 250, 80));
+        rim.setColorAt(1, QColor(220, 240, 250, 55));
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QBrush(rim), 0.8));
         p.drawPath(pectoral.edge);
     }
-    if (f.beak.alpha() > 0)
-        paintBeakPlates(p, parts.body, s.snout + QPointF(-1.5, 0.5), s.depth * 0.21, f.beak);
+    if (f.teeth.alpha() > 0)
+        paintBeakPlates(p, parts.body, s.snout + QPointF(-1.5, 0.5), s.depth * f.beak, f.teeth);
     paintNaturalEye(p, eye, std::max(4.6, s.depth * 0.052), f.iris);
 }
 
@@ -179,8 +208,19 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
         // Each follows the curve of the head behind it, a little uneven in width.
         p.fillPath(bandAcross(s, 0.29, {7, 12, 16, 18, 17, 13, 8}, 0.01, 0.07, -1.3, 1.3), black);
         p.fillPath(bandAcross(s, 0.445, {6, 10, 13, 12, 11, 9, 5}, -0.01, 0.045, -1.3, 1.3), black);
-        p.fillPath(bandAcross(s, 0.38, {7, 12, 14, 13, 14, 11, 7}, 0, 0.055, -1.3, 1.3),
-                   QColor(175, 218, 238));
+        const QPainterPath pale =
+            bandAcross(s, 0.38, {7, 12, 14, 13, 14, 11, 7}, 0, 0.055, -1.3, 1.3);
+        p.fillPath(pale, QColor(175, 218, 238));
+        // The bands are colour in the scaled skin: the scale rows run on
+        // through them, lit edges on the black, shaded ones on the pale.
+        const double size = std::max(8.0, s.depth * 0.115);
+        paintScaleRows(p, parts.body.intersected(pale), s, size, QColor(60, 110, 140, 80), 0.9);
+        paintScaleRows(
+            p,
+            bandAcross(s, 0.29, {7, 12, 16, 18, 17, 13, 8}, 0.01, 0.07, -1.3, 1.3)
+                .united(bandAcross(s, 0.445, {6, 10, 13, 12, 11, 9, 5}, -0.01, 0.045, -1.3, 1.3))
+                .subtracted(pale),
+            s, size, QColor(120, 140, 170, 70), 0.9);
     });
 }
 
@@ -233,11 +273,34 @@ void paintHogfish(QPainter &p, double w, double h)
             thin.setColorAt(0, withAlpha(hogfish.fin, 225));
             thin.setColorAt(1, withAlpha(hogfish.fin.lighter(110), 120));
             p.fillPath(membrane, thin);
+            // Fine folds in the membrane fan up from the base towards its edge.
+            {
+                const Saved folds(p);
+                p.setClipPath(membrane, Qt::IntersectClip);
+                for (int k = 1; k <= 3; ++k) {
+                    const double u = k / 4.0 + 0.04 * std::sin(i * 2.1 + k);
+                    const QPointF from = a + (nextRoot - a) * u;
+                    const QPointF to = high + (low - high) * u;
+                    stroke(p, curve(from, (from + to) / 2 + QPointF(-0.6, 0), to),
+                           withAlpha(spineColour, 45), 0.5);
+                }
+            }
+            // Past the membrane's edge a narrow flag of skin trails each
+            // filament, so that it grows thinner rather than ending in a stick.
+            const QPainterPath filament = curve(a, (a + end) / 2 + QPointF(-1.2, 0), end);
+            p.fillPath(
+                ribbon(QTransform::fromTranslate(1.4, 0.6).map(curve(high, (high + end) / 2, end)),
+                       {2.6, 1.6, 0.3}),
+                withAlpha(hogfish.fin, 110));
+            // A stout spine, round in section: shaded along its rear side,
+            // lit along its front, broad at its root and tapering to a hair.
             QLinearGradient ray(a, end);
-            ray.setColorAt(0, withAlpha(spineColour, 230));
-            ray.setColorAt(1, withAlpha(spineColour.lighter(115), 170));
-            p.fillPath(ribbon(curve(a, (a + end) / 2 + QPointF(-1.2, 0), end), {2.3, 1.5, 0.5}),
-                       ray);
+            ray.setColorAt(0, withAlpha(spineColour.darker(118), 240));
+            ray.setColorAt(0.6, withAlpha(spineColour, 220));
+            ray.setColorAt(1, withAlpha(spineColour.lighter(115), 160));
+            p.fillPath(ribbon(filament, {3.4, 2.4, 1.4, 0.8, 0.3}), ray);
+            p.fillPath(ribbon(QTransform::fromTranslate(-0.5, 0).map(filament), {1.2, 0.8, 0.4, 0}),
+                       QColor(255, 226, 222, 110));
         }
         p.setClipping(false);
         // The black spot at the rear base of the soft dorsal fin, half on the
@@ -307,10 +370,11 @@ void paintBlueParrotfish(QPainter &p, double w, double h)
     paintReef(p, 0.35, 0, 0, {240, 252}, 80, QColor(180, 150, 90), {20, 240}, 110,
               QColor(150, 70, 130));
     // Long tail lobes streaming out behind a deep crescent.
-    const Wrasse blue(BodyShape{{26, 136}, 226, 98, 0.42, 0.95, 0.26, 0.58, 0.44, 0.02, 0.85},
-                      QColor(74, 132, 206), QColor(116, 170, 228), QColor(170, 206, 240),
-                      QColor(110, 160, 220, 230), QColor(60, 100, 170, 140), QColor(190, 214, 232),
-                      QColor(230, 200, 110), {72, 150}, 0.44);
+    Wrasse blue(BodyShape{{26, 138}, 226, 100, 0.4, 0.85, 0.26, 0.57, 0.38, 0.06, 0.7},
+                QColor(74, 132, 206), QColor(116, 170, 228), QColor(170, 206, 240),
+                QColor(110, 160, 220, 230), QColor(60, 100, 170, 140), QColor(190, 214, 232),
+                QColor(230, 200, 110), {72, 150}, 0.44);
+    blue.ownScales = true;
     const BodyShape &s = blue.shape;
     paintWrasse(p, blue, [&](const WrasseParts &parts) {
         edgeFin(p, parts.tail, QColor(190, 220, 250, 170), 3);
@@ -323,21 +387,10 @@ void paintBlueParrotfish(QPainter &p, double w, double h)
         paintGlow(p, s.at(0.04, -0.15), s.depth * 0.16, QColor(30, 70, 140, 70));
         // The cheek below the eye is a paler, greyer blue.
         paintGlow(p, s.at(0.16, 0.25), s.depth * 0.22, QColor(170, 200, 230, 90));
-        // Each big body scale holds its own shade of blue, some paler and
-        // greyer, some deeper, so the rows never repeat one stamp.
-        const double size = std::max(8.0, s.depth * 0.15);
-        for (const ScaleSite &site : scaleSites(s, size, int(std::ceil(s.depth / (size * 0.62))))) {
-            if (site.along < 0.3)
-                continue;
-            const double hash = std::sin(site.index * 7.31 + site.row * 19.7) * 9137.5;
-            const double own = hash - std::floor(hash);
-            const Saved one(p);
-            p.translate(site.centre);
-            p.rotate(site.angle);
-            p.fillPath(oval({-site.length * 0.04, 0}, site.length * 0.5, site.height * 0.48),
-                       own < 0.5 ? QColor(40, 80, 160, int(50 * (0.5 - own)))
-                                 : QColor(200, 220, 245, int(34 * (own - 0.5))));
-        }
+        // The scales lie flat under the skin's own shading: low margins
+        // of a deeper blue, no lit centre to any of them.
+        paintScaleRows(p, parts.body, s, std::max(8.0, s.depth * 0.15), QColor(46, 92, 170, 80),
+                       0.9, ScaleStyle::Flat);
         // The parrotfish's few rows of big cheek scales under the eye, their
         // rims faint in the bare skin of the head.
         for (int row = 0; row < 2; ++row)
@@ -370,16 +423,18 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
     // rounded over a beak of pale green fused teeth.
     Wrasse stoplight(BodyShape{{34, 130}, 218, 92, 0.44, 0.82, 0.27, 0.55, 0.1, 0.02, 0.8},
                      QColor(14, 104, 84), QColor(30, 160, 110), QColor(70, 190, 130),
-                     QColor(40, 150, 130, 235), QColor(10, 70, 60, 150), QColor(176, 226, 200),
+                     QColor(40, 150, 130, 235), QColor(10, 70, 60, 150), QColor(140, 214, 170),
                      QColor(240, 170, 60), {48, 100}, 0.12);
-    // Its scales are edged salmon, not a darker green.
+    // Its scales are edged salmon, not a darker green; its beak is big and
+    // the pale green of old teeth.
     stoplight.ownScales = true;
+    stoplight.beak = 0.27;
     const BodyShape &s = stoplight.shape;
     paintWrasse(p, stoplight, [&](const WrasseParts &parts) {
         edgeFin(p, parts.dorsal, withAlpha(salmon, 200), 2);
         edgeFin(p, parts.anal, withAlpha(salmon, 200), 2);
-        paintScaleRows(p, parts.body, s, s.depth * 0.105, withAlpha(salmon, 200), 1.0,
-                       ScaleStyle::Large);
+        paintScaleRows(p, parts.body, s, s.depth * 0.105, withAlpha(salmon, 230), 1.0,
+                       ScaleStyle::Flat);
         const QPointF root = s.at(1, 0);
         strokeInside(p, parts.tail.shape,
                      curve(root + QPointF(40, -40), root + QPointF(12, 0), root + QPointF(40, 40)),
@@ -417,20 +472,30 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
         QPainterPath pink;
         int seed = 0;
         for (const Blotch &blotch : blotches) {
-            // Lumpy: the edge swells into a few broad lobes and bites in
-            // between them, each blotch with lobes of its own.
-            std::vector<QPointF> ragged;
+            // The pigment fills whole scales of the cheek: each blotch is the
+            // scales it covers, so its edge is scalloped by them and lobed
+            // where a few more of them have coloured, never a smooth blob.
             const double k = double(seed / 13);
-            for (int i = 0; i < 13; ++i) {
-                const double a = 2 * std::numbers::pi * i / 13 + blotch.tilt;
-                ++seed;
-                const double r = 1.0 + 0.17 * std::sin(a * 2.0 + k * 1.9) +
-                                 0.1 * std::cos(a * 3.0 + k * 2.6) + 0.04 * std::sin(seed * 2.7);
-                const QPointF q(std::cos(a) * blotch.size.x() * r,
-                                std::sin(a) * blotch.size.y() * r);
-                ragged.push_back(blotch.at + QTransform().rotateRadians(blotch.tilt).map(q));
-            }
-            const QPainterPath shape = smoothClosedPath(ragged.data(), int(ragged.size()));
+            const QTransform turn = QTransform().rotateRadians(blotch.tilt);
+            QPainterPath shape;
+            shape.setFillRule(Qt::WindingFill);
+            const double cell = 2.1;
+            for (int row = -4; row <= 4; ++row)
+                for (int col = -5; col <= 5; ++col) {
+                    ++seed;
+                    const QPointF q((col + 0.5 * (row & 1)) * cell * 1.55, row * cell * 1.3);
+                    const double a = std::atan2(q.y() / blotch.size.y(), q.x() / blotch.size.x());
+                    const double reach = 1.0 + 0.22 * std::sin(a * 2.0 + k * 1.9) +
+                                         0.14 * std::cos(a * 3.0 + k * 2.6) +
+                                         0.12 * std::sin(seed * 2.7);
+                    if (std::hypot(q.x() / blotch.size.x(), q.y() / blotch.size.y()) > reach)
+                        continue;
+                    shape.addPath(oval(blotch.at + turn.map(q),
+                                       cell * (1.5 + 0.15 * std::sin(seed)), cell * 1.3));
+                }
+            shape = shape.simplified();
+            if (shape.isEmpty())
+                shape = oval(blotch.at, cell, cell * 0.9);
             pink.addPath(shape);
             const QPointF c = shape.boundingRect().center();
             // No two quite the same pink: some rosier, some nearer orange.
@@ -440,8 +505,8 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
             // Pigment in the skin: the green shows through the thin edge and
             // the colour gathers unevenly towards one side of the blotch.
             for (const auto &[grow, alpha, shift] :
-                 {std::tuple{1.3, 36, 0.0}, std::tuple{1.12, 70, 0.3}, std::tuple{1.0, 125, 0.6},
-                  std::tuple{0.72, 110, 1.0}}) {
+                 {std::tuple{1.06, 60, 0.0}, std::tuple{1.0, 170, 0.2},
+                  std::tuple{0.75, 60, 1.0}}) {
                 const QPointF lean = QPointF(std::cos(seed * 1.3), std::sin(seed * 1.3)) *
                                      blotch.size.y() * 0.25 * shift;
                 const QTransform t = QTransform::fromTranslate(c.x() + lean.x(), c.y() + lean.y())
@@ -513,6 +578,7 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
     // Its scale rows are edged green on the bronze and deeper green on the
     // green, one set of rows that changes colour where the body does.
     rainbow.ownScales = true;
+    rainbow.pectoralEdge = withAlpha(green, 190);
     paintWrasse(p, rainbow, [&](const WrasseParts &parts) {
         for (const Fin *f : {&parts.tail, &parts.dorsal, &parts.anal})
             edgeFin(p, *f, withAlpha(green, 210), 2.6);
@@ -549,8 +615,8 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
         };
         const QPainterPath turned = greenFrom(-0.02);
         // The bronze front has each scale edged in green.
-        paintScaleRows(p, parts.body.subtracted(turned), s, size, withAlpha(green, 130), 0.9,
-                       ScaleStyle::Large);
+        paintScaleRows(p, parts.body.subtracted(turned), s, size, withAlpha(green, 200), 0.9,
+                       ScaleStyle::Flat);
         p.fillPath(greenFrom(0.08), withAlpha(green, 210));
         // Ahead of it the green comes on scale by scale: on each bronze
         // scale it spreads from the covered base towards the free edge, so
@@ -568,13 +634,13 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
             const double d = site.length;
             const double reach = -d * 0.5 + std::min(1.0, f) * d * 1.1;
             QLinearGradient front(QPointF(reach - d * 0.3, 0), QPointF(reach, 0));
-            front.setColorAt(0, withAlpha(green, 200));
+            front.setColorAt(0, withAlpha(green, 120));
             front.setColorAt(1, withAlpha(green, 0));
             p.fillPath(oval(QPointF(0, 0), d * 0.54, site.height * 0.54), front);
         }
         // The same rows run on over the green, edged a deeper green.
         paintScaleRows(p, parts.body.intersected(turned), s, size,
-                       withAlpha(green.darker(160), 120), 0.9, ScaleStyle::Large);
+                       withAlpha(green.darker(160), 120), 0.9, ScaleStyle::Flat);
     });
 }
 

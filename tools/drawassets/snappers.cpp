@@ -126,24 +126,27 @@ void paintJackJaws(QPainter &p, const QPainterPath &body, QPointF tip, QPointF e
     // A bony plate under thin skin: shaded below, lit along its top, its
     // rear end standing out over the cheek.
     QLinearGradient plate(end + QPointF(0, -6), end + QPointF(0, 1));
-    plate.setColorAt(0, QColor(236, 236, 222, 70));
-    plate.setColorAt(1, QColor(120, 126, 110, 110));
+    plate.setColorAt(0, QColor(236, 236, 222, 110));
+    plate.setColorAt(0.6, QColor(160, 166, 150, 140));
+    plate.setColorAt(1, QColor(96, 104, 90, 180));
     p.fillPath(jaw, plate);
-    paintGlow(p, end + QPointF(-3, -3.5), 4, QColor(255, 255, 240, 60));
-    stroke(p, jaw, QColor(50, 60, 50, 70), 0.5);
-    stroke(p, QTransform::fromTranslate(0.8, 0.6).map(jaw), QColor(0, 10, 0, 22), 1.2);
+    paintGlow(p, end + QPointF(-3, -3.5), 4, QColor(255, 255, 240, 80));
+    stroke(p, jaw, QColor(50, 60, 50, 120), 0.6);
+    stroke(p, QTransform::fromTranslate(0.8, 0.8).map(jaw), QColor(0, 10, 0, 40), 1.4);
     // The gape itself, in shadow under the jaw bone's lower edge.
     // It closes tight at the snout and is deepest in shadow there, fading
     // where the jaw bone overlaps it towards the corner.
     QLinearGradient shut(tip, end);
-    shut.setColorAt(0, QColor(30, 34, 30, 220));
-    shut.setColorAt(1, QColor(30, 34, 30, 90));
-    p.setPen(QPen(QBrush(shut), 1.0, Qt::SolidLine, Qt::RoundCap));
+    shut.setColorAt(0, QColor(24, 28, 24, 235));
+    shut.setColorAt(1, QColor(24, 28, 24, 120));
+    p.setPen(QPen(QBrush(shut), 1.4, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     p.drawPath(curve(tip, sag, end + QPointF(0.5, 0.5)));
     // The lower jaw, its edge running back under the gape to the throat.
-    stroke(p, curve(tip + QPointF(1, 2.5), sag + QPointF(-1, 5), end + QPointF(-2, 8)),
-           QColor(60, 70, 60, 80), 0.8);
+    const QPainterPath chin =
+        curve(tip + QPointF(1, 2.5), sag + QPointF(-1, 5), end + QPointF(-2, 8));
+    stroke(p, QTransform::fromTranslate(0, 0.9).map(chin), QColor(255, 255, 240, 50), 0.8);
+    stroke(p, chin, QColor(60, 70, 60, 130), 0.9);
     // Firm lips round the front of both jaws, the lower jutting a little
     // past the upper, each a rounded pad of the snout's own silver.
     const QColor skin = colourUnder(p, tip + QPointF(8, -7), QColor(200, 204, 196));
@@ -257,10 +260,10 @@ void paintCrevalleJack(QPainter &p, double w, double h)
     // The black spot on the upper rear corner of the gill cover, well below
     // and behind the eye: pigment in the skin, taller than wide along the
     // cover's edge, blurring out into it.
-    const QPointF coverSpot = shape.at(gill - 0.012, -0.2);
-    paintGlow(p, coverSpot, 6, QColor(15, 15, 15, 120));
-    paintDisc(p, coverSpot, 2.3, 3.0, QColor(15, 15, 15, 150));
-    paintGlow(p, coverSpot + QPointF(-0.3, 0), 2.6, QColor(10, 10, 10, 170));
+    const QPointF coverSpot = shape.at(gill - 0.004, -0.3);
+    paintGlow(p, coverSpot + QPointF(0, 1), 8, QColor(15, 15, 15, 100));
+    paintDisc(p, coverSpot, 2.6, 5.2, QColor(15, 15, 15, 170));
+    paintGlow(p, coverSpot + QPointF(0.4, -1), 3.2, QColor(10, 10, 10, 190));
     paintPelvicPair(p, pelvicFin(body, shape.at(gill + 0.02, 0), 10, 26, 62),
                     QColor(230, 210, 150, 200), yellowRay);
     // The long sickle pectoral of an open-water hunter, a black spot in the
@@ -271,6 +274,14 @@ void paintCrevalleJack(QPainter &p, double w, double h)
     paintGlow(p, armpit, 6.5, QColor(15, 15, 15, 100));
     paintDisc(p, armpit, 4.6, 3.4, QColor(15, 15, 15, 225));
     paintPectoral(p, body, pectoral, QColor(225, 200, 110, 215), yellowRay);
+    {
+        // The black runs on from the armpit over the lowest rays near their
+        // base, ending in a soft edge out on the fin.
+        const Saved onFin(p);
+        p.setClipPath(pectoral.shape, Qt::IntersectClip);
+        paintGlow(p, armpit + QPointF(8, -1.5), 9, QColor(12, 12, 12, 130));
+        paintGlow(p, armpit + QPointF(14, -2.5), 7, QColor(12, 12, 12, 70));
+    }
     paintNaturalEye(p, eye, 6.4, QColor(215, 190, 110));
     // The clear fatty eyelid of a jack, a film over the front and back of the eye.
     for (const double side : {-1.0, 1.0})

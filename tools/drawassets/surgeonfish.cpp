@@ -76,7 +76,7 @@ void paintBlueTang(QPainter &p, double w, double h)
     // and rounded straight from the small, low mouth with no snout, the eye
     // high and far forward, the soft fins tall and rounded at the rear.
     const Build s =
-        surgeon({{{54, 134}, 192, 114, 0.42, 0.92, 0.13, 0.62, 0.12, 0.05, 0.55, 0, 0.3},
+        surgeon({{{56, 134}, 186, 122, 0.42, 0.92, 0.13, 0.62, 0.12, 0.05, 0.55, 0, 0.3},
                  false,
                  0.13,
                  {42, 86},
@@ -250,10 +250,10 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
         {
             double along, reach, width;
             int alpha;
-        } bars[] = {{0.15, 1.7, 1.0, 220},
-                    {0.375, 1.8, 1.12, 200},
-                    {0.6, 2.1, 0.9, 160},
-                    {0.8, 2.8, 0.8, 120}};
+        } bars[] = {{0.15, 1.7, 1.0, 250},
+                    {0.375, 1.8, 1.12, 240},
+                    {0.6, 2.1, 0.9, 205},
+                    {0.8, 2.8, 0.8, 160}};
         const QRectF box = all.boundingRect();
         int n = 0;
         for (const auto &b : bars) {
@@ -272,12 +272,13 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
             };
             // Darkest over the back; the pigment thins towards the pale belly.
             QLinearGradient fade(box.topLeft(), box.bottomLeft());
-            fade.setColorAt(0.2, QColor(24, 28, 36, b.alpha));
-            fade.setColorAt(0.6, QColor(28, 32, 40, b.alpha * 4 / 5));
-            fade.setColorAt(0.9, QColor(40, 44, 52, b.alpha / 3));
-            // A soft edge a scale row wide on each side of a dense core.
+            fade.setColorAt(0.2, QColor(12, 14, 20, b.alpha));
+            fade.setColorAt(0.6, QColor(16, 18, 26, b.alpha * 9 / 10));
+            fade.setColorAt(0.9, QColor(30, 34, 42, b.alpha / 2));
+            // Black pigment with a narrow blended edge, no wider than a
+            // scale, round a dense core.
             for (const auto &[f, share] :
-                 {std::pair{1.22, 0.22}, std::pair{1.1, 0.3}, std::pair{0.94, 0.75}}) {
+                 {std::pair{1.1, 0.25}, std::pair{1.03, 0.45}, std::pair{0.95, 0.9}}) {
                 const QPainterPath bar = band(f);
                 const Saved layer(p);
                 p.setOpacity(share);
@@ -301,24 +302,27 @@ void paintSurgeonfish(QPainter &p, double w, double h)
     canvas.faceRight();
     // Longer than the other surgeons, with a deep crescent tail whose lobes
     // run out into points.
-    const Build s = surgeon({{{34, 130}, 212, 100, 0.46, 0.88, 0.1, 0.6, 0.12, 0.05, 0.85, 0, 0.35},
+    const Build s = surgeon({{{30, 128}, 216, 86, 0.42, 0.8, 0.1, 0.57, 0.08, 0.03, 0.85, 0, 0.3},
                              false,
                              0.12,
-                             {56, 108},
-                             0.5,
-                             {0.16, -0.5},
-                             0.19,
-                             1.15});
+                             {64, 128},
+                             0.54,
+                             {0.15, -0.46},
+                             0.2,
+                             1.1});
     const QColor fins(104, 98, 90, 240);
     // The pectoral is clear but smoky, darkest at its fleshy base, so that
     // it shows over the grey flank.
     const Livery look(fins, fins, QColor(60, 56, 50, 170), QColor(92, 88, 86, 206),
                       QColor(130, 124, 114, 235), QColor(200, 170, 80), 5.4);
     paintBackFins(p, s, look);
-    edgeFin(p, s.caudal, QColor(236, 234, 222, 170), 3);
-    // The margins are a dusky blue pigment in the fin, not a glow round it.
-    edgeFin(p, s.dorsal, QColor(60, 96, 140, 150), 1.5);
-    edgeFin(p, s.anal, QColor(60, 96, 140, 150), 1.5);
+    edgeFin(p, s.caudal, QColor(236, 236, 226, 200), 4.2);
+    // The margins are a blue pigment in the fin, not a glow round it: a
+    // dusky band inside a brighter hairline.
+    for (const Fin *f : {&s.dorsal, &s.anal}) {
+        edgeFin(p, *f, QColor(60, 100, 160, 150), 3.2);
+        edgeFin(p, *f, QColor(110, 160, 220, 200), 1.4);
+    }
     fillBody(p, s.body, QColor(100, 94, 86), QColor(148, 142, 134), QColor(200, 196, 188));
     {
         // Fine, faintly bluish lengthwise lines run with the body from behind
@@ -342,9 +346,9 @@ void paintSurgeonfish(QPainter &p, double w, double h)
         }
     }
     paintScaleRows(p, s.body, s.shape, 3.0, QColor(60, 56, 50, 70), 0.6, ScaleStyle::Fine);
-    modelBody(p, s.body, s.caudal.base.x1(), QColor(48, 44, 40));
+    modelBody(p, s.body, s.caudal.base.x1(), QColor(48, 44, 40, 120));
     // A dark spine in a sheath ringed with paler skin, not a white mark.
-    paintScalpel(p, s.shape.at(0.945, 0.02), 15, QColor(44, 42, 48), QColor(168, 178, 192));
+    paintScalpel(p, s.shape.at(0.94, 0.02), 19, QColor(40, 38, 44), QColor(196, 204, 214));
     paintFront(p, s, look);
 }
 
