@@ -92,9 +92,11 @@ void paintNurseShark(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintWater(p, Canvas::frame, 0.55);
-    // A metre-high sea fan far off behind it tells its size.
-    paintSeaFan(p, QPointF(40, 156), 96, QColor(150, 80, 120));
-    paintSand(p, Canvas::frame, 150);
+    // Seen from a little above, so the sand runs well up the picture behind
+    // it; a metre-high sea fan far off tells its size.
+    paintSeaFan(p, QPointF(40, 110), 84, QColor(150, 80, 120));
+    paintSand(p, Canvas::frame, 104);
+    p.translate(0, -34);
 
     const QColor back(146, 112, 60), flank(186, 150, 96), line(104, 76, 38);
     // The trunk narrows to the tail stalk behind the second dorsal and anal
@@ -132,7 +134,15 @@ void paintNurseShark(QPainter &p, double w, double h)
     const QPainterPath shark = trunk.united(caudal);
     const QPainterPath pectoral = sharkFin({64, 198}, {104, 230}, {120, 220}, {98, 206}, 9);
     const QPainterPath pelvic = sharkFin({156, 206}, {178, 224}, {196, 214}, {182, 207}, 5);
-    castShadow(p, shark.united(pectoral).united(pelvic), QPointF(6, 12), 70);
+    {
+        // Where its belly rests, the sand under it lies in deep shade, and a
+        // softer shadow spreads out on the side away from the light.
+        const Saved s(p);
+        p.translate(136, 212);
+        p.scale(1.0, 0.11);
+        paintGlow(p, {0, 0}, 134, QColor(40, 28, 10, 120));
+    }
+    castShadow(p, shark.united(pectoral).united(pelvic), QPointF(6, 11), 80);
 
     // Rounded dorsals, the second nearly as large as the first, and the anal fin.
     const QPainterPath firstDorsal = sharkFin({144, 157}, {170, 124}, {194, 153}, {182, 159}, 14);
@@ -220,13 +230,21 @@ void paintNurseShark(QPainter &p, double w, double h)
         stroke(p, curveThrough({{x + 1.9, top + 0.8}, {x + 1.4, mid}, {x + 1.8, low - 0.8}}),
                QColor(222, 190, 140, 120), 0.7);
     }
-    // The small mouth lies under the snout ahead of the eyes: a dark crescent
-    // of a gape with a fleshy lower lip, and the furrow running back from its corner.
+    // The small mouth lies under the snout ahead of the eyes, seen nearly
+    // edge-on: a narrow dark gape between a shaded upper lip and a fleshy
+    // lower lip that catches the light, the labial fold curling round its
+    // corner, and a groove running up from it to the nostril.
     const QPainterPath gape = smoothClosedPath(
-        {{19, 201.6}, {25, 200.8}, {31, 201.8}, {33, 203.6}, {26, 204.6}, {20, 203.8}});
-    p.fillPath(gape, QColor(58, 36, 20));
-    stroke(p, curveThrough({{20, 204.4}, {26, 205.4}, {33, 204.2}}), QColor(206, 176, 126), 1.0);
-    stroke(p, curve({33, 203.6}, {37, 204}, {40, 206.5}), QColor(90, 62, 32, 150), 0.9);
+        {{19, 202.2}, {25, 201.6}, {31, 202.2}, {33.5, 203.2}, {26, 203.3}, {20, 203.2}});
+    p.fillPath(ribbon(curveThrough({{18, 201.2}, {25, 200.2}, {33, 201.6}}), {1.2, 2.0, 1.0}),
+               QColor(110, 78, 40, 120));
+    p.fillPath(gape, QColor(58, 36, 20, 230));
+    const QPainterPath lowerLip =
+        ribbon(curveThrough({{19.5, 204.2}, {26, 204.6}, {33.5, 203.8}}), {1.0, 1.8, 0.8});
+    fillBody(p, lowerLip, QColor(214, 184, 134), QColor(196, 164, 114), QColor(150, 116, 70));
+    stroke(p, curve({33.5, 203.2}, {36.5, 201.8}, {37.5, 204.5}), QColor(90, 62, 32, 150), 0.8);
+    stroke(p, curve({37.5, 204.5}, {38.5, 206.5}, {41, 207.5}), QColor(90, 62, 32, 110), 0.7);
+    stroke(p, curve({20.5, 201.6}, {21.5, 199.5}, {22, 197.4}), QColor(100, 70, 36, 110), 0.6);
     // A short fleshy barbel points forward from each nostril on the snout's underside.
     for (const double x : {15.0, 20.0}) {
         const QPainterPath barbel =
