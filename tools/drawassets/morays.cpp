@@ -38,8 +38,9 @@ struct Moray
     double size = 1.0; // head length, as a share of 90
     QColor back, belly;
     QColor spots = Qt::transparent;
-    double jowl = 1.0; // how far the throat and jaw muscles swell below
-    QPainterPath den;  // the crevice the eel comes out of
+    double jowl = 1.0;   // how far the throat and jaw muscles swell below
+    QPainterPath den;    // the crevice the eel comes out of
+    double length = 1.0; // how long the head is for its depth
 };
 
 // The long head of a moray, snout at the origin: low over the snout, rising
@@ -114,10 +115,12 @@ void paintMuscle(QPainter &p, const QPainterPath &neck, double girth, QColor ski
 void paintMoray(QPainter &p, const Moray &m)
 {
     const double r = m.girth / 2 / m.size;
-    const auto at = [&m](double x, double y) { return m.snout + QPointF(x, y) * m.size; };
+    const auto at = [&m](double x, double y) {
+        return m.snout + QPointF(x * m.length, y) * m.size;
+    };
     QTransform place;
     place.translate(m.snout.x(), m.snout.y());
-    place.scale(m.size, m.size);
+    place.scale(m.size * m.length, m.size);
     const QPainterPath head = place.map(morayHead(r, m.jowl));
     const QPainterPath eel = ribbon(m.neck, {m.girth * 0.96, m.girth, m.girth * 1.14}).united(head);
     const bool spotted = m.spots.alpha() > 0;
@@ -309,8 +312,10 @@ void paintMoray(QPainter &p, const Moray &m)
         stroke(p, nostril, withAlpha(line, far ? 70 : 100), 0.4);
         paintDisc(p, end, 0.45 * m.size, 0.4 * m.size, withAlpha(line.darker(160), 200));
     }
-    paintDisc(p, at(29, -0.64 * r), 0.8 * m.size, 0.6 * m.size, withAlpha(line.darker(140), 120));
-    anatomy::paintNaturalEye(p, at(31, -0.34 * r), 3.8 * m.size, QColor(150, 134, 70), 0.54);
+    // The eye small and high on the long head, just under its upper profile.
+    paintDisc(p, at(27, -0.72 * r), 0.8 * m.size, 0.6 * m.size, withAlpha(line.darker(140), 120));
+    anatomy::paintNaturalEye(p, at(30, -0.5 * r), 3.8 * m.size / m.length, QColor(150, 134, 70),
+                             0.54);
 }
 
 // A boulder's outline through `points`, broken by knobs and dips between
@@ -507,8 +512,9 @@ void paintGreenMoray(QPainter &p, double w, double h)
               curveThrough({{246, 113}, {260, 118}, {273, 127}, {289, 135}, {300, 158}}));
     QPainterPath neck(QPointF(262, 172));
     neck.cubicTo(QPointF(226, 170), QPointF(212, 108), QPointF(150, 112));
-    paintMoray(p, Moray(neck, 62, QPointF(30, 112), 1.3, QColor(112, 124, 48), QColor(74, 86, 36),
-                        Qt::transparent, 1.28, crevice));
+    // A long, heavy-jawed head, its depth no greater than the neck's.
+    paintMoray(p, Moray(neck, 62, QPointF(14, 112), 1.1, QColor(112, 124, 48), QColor(74, 86, 36),
+                        Qt::transparent, 1.1, crevice, 1.3));
     paintLip(p, boulder, 24, crevice,
              curveThrough({{180, 205},
                            {194, 199},

@@ -132,7 +132,20 @@ void paintNurseShark(QPainter &p, double w, double h)
                                                            {248, 202},
                                                            {240, 199}}));
     const QPainterPath shark = trunk.united(caudal);
-    const QPainterPath pectoral = sharkFin({64, 198}, {104, 230}, {120, 220}, {98, 206}, 9);
+    // The pectoral braced on the sand, its near face towards us: a broad
+    // fleshy fin, the leading edge bowed, the tip wide and round, the rear
+    // margin rounded too, as in all nurse sharks.
+    const QPainterPath pectoral = smoothClosedPath({{62, 197},
+                                                    {72, 208},
+                                                    {84, 219},
+                                                    {96, 228},
+                                                    {106, 233.5},
+                                                    {114, 234},
+                                                    {118.5, 229.5},
+                                                    {117, 222.5},
+                                                    {111, 215.5},
+                                                    {103, 210},
+                                                    {98, 206}});
     const QPainterPath pelvic = sharkFin({156, 206}, {178, 224}, {196, 214}, {182, 207}, 5);
     {
         // Where its belly rests, the sand under it lies in deep shade, and a
@@ -256,6 +269,19 @@ void paintNurseShark(QPainter &p, double w, double h)
     anatomy::paintSharkEye(p, QPointF(46, 176), 2.6, 1.5, back);
     paintDisc(p, QPointF(56, 175), 1.2, 0.9, QColor(80, 55, 30));
     paintFirmFin(p, pectoral, {{64, 198}, {98, 206}}, flank, flank.darker(130), line);
+    {
+        // The fin is thick and muscled: its leading edge rounds over into
+        // the light, the face dips a little behind it, and the rear of the
+        // fin, bent down onto the sand, lies in shade.
+        const Saved s(p);
+        p.setClipPath(pectoral, Qt::IntersectClip);
+        stroke(p, curveThrough({{66, 201}, {82, 216}, {100, 228}, {112, 232.5}}),
+               QColor(236, 208, 156, 90), 3.2);
+        stroke(p, curveThrough({{78, 206}, {92, 216}, {106, 224}, {114, 229}}),
+               QColor(120, 86, 44, 50), 4.0);
+        stroke(p, curveThrough({{100, 207}, {110, 214}, {117, 223}, {117, 230}}),
+               QColor(96, 66, 32, 90), 3.0);
+    }
 }
 
 // Seen from straight above as it cruises over the sand: the rounded shovel
@@ -286,12 +312,25 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
                                                 {7, 72},
                                                 {5, 98},
                                                 {4, 104}});
-    const QPainterPath pectoral = smoothClosedPath(
-        {{19, -74}, {38, -62}, {60, -40}, {68, -24}, {54, -32}, {34, -44}, {21, -48}});
+    // A shark's pectoral: a bowed leading edge, a narrow tip swept back, the
+    // trailing edge hollowed and ending in a free rear tip by the body.
+    const QPainterPath pectoral = smoothClosedPath({{18, -77},
+                                                    {30, -72},
+                                                    {43, -62},
+                                                    {55, -48},
+                                                    {63, -34},
+                                                    {67, -25},
+                                                    {64.5, -23.5},
+                                                    {57, -30},
+                                                    {47, -36.5},
+                                                    {37, -40},
+                                                    {29.5, -40.5},
+                                                    {26, -42.5},
+                                                    {22, -50}});
     // The pelvic fins, a pair of small flaps spread at the sides of the
-    // body by the vent, well behind the pectorals.
-    const QPainterPath pelvic =
-        smoothClosedPath({{10, 36}, {19, 43}, {27, 54}, {24, 56}, {14, 53}, {7, 50}});
+    // body by the vent, well behind the pectorals, squared off behind.
+    const QPainterPath pelvic = smoothClosedPath(
+        {{10, 35}, {16, 39}, {22, 45}, {26.5, 52.5}, {25, 55}, {19, 53.5}, {15, 52}, {8, 50}});
     // The tail, canted in mid-beat so its face shows from above: the tall
     // upper lobe runs straight on from the spine to a small terminal lobe set
     // off by the notch, its trailing edge hollowed to the fork, and the short
@@ -325,24 +364,27 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
     // barely darkening the sand.
     {
         const Saved s(p);
-        p.translate(QTransform().rotate(98).map(QPointF(78, 92)));
+        p.translate(QTransform().rotate(98).map(QPointF(84, 100)));
         p.scale(0.84, 0.9);
         p.setBrush(Qt::NoBrush);
         const QPainterPath fleshy = trunk.united(pectoral).united(mirror.map(pectoral));
         for (int i = 12; i >= 1; --i) {
             p.setPen(
-                QPen(QColor(60, 44, 18, 6), i * 7.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                QPen(QColor(60, 44, 18, 10), i * 8.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             p.drawPath(fleshy);
         }
-        p.fillPath(fleshy, QColor(60, 44, 18, 14));
-        p.fillPath(tailBlade.united(lowerLobe), QColor(60, 44, 18, 10));
+        p.fillPath(fleshy, QColor(60, 44, 18, 16));
+        p.fillPath(tailBlade.united(lowerLobe), QColor(60, 44, 18, 14));
     }
+    // A hand of water between shark and sand: the bottom and its shadow lie
+    // a little hazed and cooler, the shark over them in clear colour.
+    p.fillRect(QRectF(-400, -400, 800, 800), QColor(96, 150, 160, 46));
 
     const QColor grey(112, 122, 130), pale(150, 158, 164), dark(70, 78, 86), line(52, 58, 66);
     // Fins of firm flesh, thick at the root and thinning to the edge.
     for (const double side : {1.0, -1.0}) {
         const QTransform m = QTransform::fromScale(side, 1);
-        paintFirmFin(p, m.map(pectoral), m.map(QLineF(19, -76, 21, -46)), grey, pale.darker(106),
+        paintFirmFin(p, m.map(pectoral), m.map(QLineF(19, -76, 23, -48)), grey, pale.darker(106),
                      line);
         paintFirmFin(p, m.map(pelvic), m.map(QLineF(10, 36, 8, 52)), grey, pale.darker(106), line);
     }
