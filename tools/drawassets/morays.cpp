@@ -269,22 +269,22 @@ void paintMoray(QPainter &p, const Moray &m)
     // the lips, which hide their bases; the lower lip pale where it catches
     // the light.
     const QPointF corner = at(54, 0.24 * r);
-    const QPointF upper = at(2, 0.15 * r), lower = at(4, 0.36 * r);
+    const QPointF upper = at(2, 0.15 * r), lower = at(4, 0.4 * r);
     {
         QLinearGradient inside(upper, corner);
         inside.setColorAt(0, QColor(96, 64, 62));
         inside.setColorAt(0.4, QColor(44, 30, 30));
         inside.setColorAt(1, QColor(16, 12, 12));
-        p.fillPath(smoothClosedPath({upper, at(22, 0.16 * r), corner, at(34, 0.33 * r),
-                                     at(16, 0.39 * r), lower}),
+        p.fillPath(smoothClosedPath(
+                       {upper, at(22, 0.16 * r), corner, at(34, 0.41 * r), at(16, 0.5 * r), lower}),
                    inside);
     }
     // A few fangs set on the gums, so the thick lips hide all but their tips.
-    anatomy::paintFangRow(p, at(7, 0.14 * r), at(28, 0.16 * r), 1, 3, 5.0 * m.size);
-    anatomy::paintFangRow(p, at(10, 0.4 * r), at(24, 0.37 * r), -1, 2, 3.6 * m.size);
+    anatomy::paintFangRow(p, at(7, 0.14 * r), at(30, 0.16 * r), 1, 4, 5.0 * m.size);
+    anatomy::paintFangRow(p, at(9, 0.49 * r), at(26, 0.45 * r), -1, 3, 3.8 * m.size);
     // Fleshy lips, thickest at the snout and thinning into the corner.
     const QPainterPath upperLip = curveThrough({upper, at(22, 0.13 * r), corner});
-    const QPainterPath lowerLip = curveThrough({lower, at(16, 0.41 * r), at(34, 0.35 * r), corner});
+    const QPainterPath lowerLip = curveThrough({lower, at(16, 0.52 * r), at(34, 0.43 * r), corner});
     const QPainterPath lowerFlesh = ribbon(lowerLip, {3.6 * m.size, 1.2 * m.size});
     const QPainterPath upperFlesh = ribbon(upperLip, {4.2 * m.size, 1.4 * m.size});
     fillBody(p, lowerFlesh, withAlpha(m.belly, 190), withAlpha(m.belly.darker(108), 190),

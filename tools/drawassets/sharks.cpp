@@ -414,6 +414,20 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
             stroke(p, sheen, QColor(214, 222, 228, 20), width);
     }
     {
+        // Tilted a little as it swims, the shark shows a sliver of its white
+        // belly along the flank turned away from us.
+        const Saved s(p);
+        QPainterPath flank;
+        flank.addRect(QRectF(-40, -104, 80, 168));
+        const QPainterPath belly = body.subtracted(body.translated(2.4, 0)).intersected(flank);
+        QLinearGradient along(QPointF(0, -104), QPointF(0, 64));
+        along.setColorAt(0.0, QColor(226, 230, 232, 0));
+        along.setColorAt(0.15, QColor(226, 230, 232, 170));
+        along.setColorAt(0.8, QColor(226, 230, 232, 150));
+        along.setColorAt(1.0, QColor(226, 230, 232, 0));
+        p.fillPath(belly, along);
+    }
+    {
         // The gill slits show at the sides of the neck, each a shallow
         // crease with its rear lip catching the light, the last the shortest;
         // and a fine grain of denticles dulls the skin.
