@@ -178,6 +178,24 @@ void paintSilversideBody(QPainter &p, const Member &m)
                                                   {18, 1.0}});
     strokeInside(p, body, curve({18, -2.3}, {50, -2.7}, end + QPointF(0, -1.4)),
                  QColor(40, 60, 80, 130), 0.6);
+    {
+        // Pepper-dot pigment cells along the back and over the gut, never
+        // the same on two fish.
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        QRandomGenerator cells(quint32(m.x * 131 + m.y * 17));
+        const QPainterPath back = curve({14, -5.2}, {48, -7.4}, end + QPointF(0, -2.6));
+        for (double t = cells.generateDouble() * 0.04; t < 1.0;
+             t += 0.02 + cells.generateDouble() * 0.05) {
+            const QPointF at = back.pointAtPercent(t) + QPointF(0, cells.generateDouble() * 1.6);
+            const double r = 0.35 + cells.generateDouble() * 0.5;
+            paintDisc(p, at, r, r * 0.8, QColor(30, 46, 50, 90 + cells.bounded(90)));
+        }
+        for (int i = 0; i < 6 + cells.bounded(6); ++i)
+            paintDisc(p,
+                      QPointF(20 + cells.generateDouble() * 26, 2.5 + cells.generateDouble() * 3),
+                      0.4, 0.35, QColor(40, 50, 56, 80));
+    }
     const int shine = std::clamp(int(255 * m.shine), 0, 255);
     fillBody(p, body.intersected(stripe), QColor(255, 255, 255, shine),
              QColor(225, 235, 245, shine), QColor(140, 160, 200, shine), 0.45);
