@@ -547,13 +547,6 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
             p.scale(0.6, 1.0);
             paintGlow(p, {0, -10}, 40, QColor(60, 78, 112, 160));
         }
-        // The raised wing turns its face to the light; the lowered one dims.
-        QLinearGradient bank(QPointF(-170, 0), QPointF(150, -20));
-        bank.setColorAt(0.0, QColor(6, 10, 22, 90));
-        bank.setColorAt(0.45, QColor(6, 10, 22, 0));
-        bank.setColorAt(0.75, QColor(90, 110, 150, 0));
-        bank.setColorAt(1.0, QColor(90, 110, 150, 70));
-        p.fillRect(QRectF(-180, -60, 360, 130), bank);
         // White spots of every size, small and crowded over the head and
         // shoulders, largest over the middle of each wing and shrinking again
         // towards its thin edges; a good few of the larger ones open into rings
@@ -589,6 +582,14 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
                 paintDisc(p, pt, rx * 0.8, ry * 0.8, white);
             }
         }
+        // The raised wing turns its face to the light; the lowered one dims,
+        // spots and all.
+        QLinearGradient bank(QPointF(-170, 0), QPointF(150, -20));
+        bank.setColorAt(0.0, QColor(6, 10, 22, 90));
+        bank.setColorAt(0.45, QColor(6, 10, 22, 0));
+        bank.setColorAt(0.75, QColor(90, 110, 150, 0));
+        bank.setColorAt(1.0, QColor(90, 110, 150, 70));
+        p.fillRect(QRectF(-180, -60, 360, 130), bank);
     }
     stroke(p, wings, QColor(8, 12, 24, 200), 0.8);
 
