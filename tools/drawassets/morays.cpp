@@ -44,8 +44,8 @@ struct Moray
 };
 
 // The long head of a moray, snout at the origin: low over the snout, rising
-// behind the small eye into the bulging jaw muscles, as deep at the back as
-// the neck (`r` is half that depth), the throat swollen by `jowl`. The mouth
+// behind the small eye into the bulging jaw muscles, running on flush into
+// the neck (`r` is half the neck's depth), the throat swollen by `jowl`. The mouth
 // stands open as a moray breathes, the lower jaw dropped at its tip.
 QPainterPath morayHead(double r, double jowl)
 {
@@ -54,8 +54,10 @@ QPainterPath morayHead(double r, double jowl)
                              {22, -0.62 * r},
                              {44, -1.06 * r},
                              {68, -1.3 * r - (jowl - 1) * 0.3 * r},
-                             {96, -1.1 * r},
-                             {96, r},
+                             {90, -1.2 * r},
+                             {100, -0.95 * r},
+                             {100, 0.95 * r},
+                             {90, 1.14 * r * jowl},
                              {74, 1.16 * r * jowl},
                              {50, 1.02 * r * jowl},
                              {26, 0.8 * r},
