@@ -457,14 +457,17 @@ void paintSilverside(QPainter &p, double w, double h)
                      lean = (grass.generateDouble() - 0.3) * tall * 0.5;
         const QPainterPath blade = ribbon(
             curve(foot, foot + QPointF(lean * 0.2, -tall * 0.6), foot + QPointF(lean, -tall)),
-            {1.6 + 1.4 * near, 1.5 + 1.3 * near, 0.9 + 0.6 * near});
+            {1.6 + 1.4 * near, 1.6 + 1.4 * near, 1.4 + 1.1 * near});
         // The far blades are hazed almost to the water's blue.
         const double fog = 0.75 - 0.55 * near;
         const QColor own(70 + grass.bounded(40), 120 + grass.bounded(30), 70);
         const QColor tint = blend(own, QColor::fromRgbF(0.18f, 0.45f, 0.58f), fog);
+        // Strap-like blades with blunt ends, the older ones browned at the tip.
         QLinearGradient lit(foot, foot + QPointF(lean, -tall));
         lit.setColorAt(0.0, tint.darker(140));
-        lit.setColorAt(1.0, tint.lighter(112));
+        lit.setColorAt(0.75, tint.lighter(112));
+        lit.setColorAt(1.0, grass.bounded(3) == 0 ? blend(tint, QColor(120, 104, 60), 0.6)
+                                                  : tint.lighter(112));
         p.fillPath(blade, lit);
     }
     // Far members first, small and hazy, so the near ones pass in front.
