@@ -328,9 +328,17 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
                                                     {26, -42.5},
                                                     {22, -50}});
     // The pelvic fins, a pair of small flaps spread at the sides of the
-    // body by the vent, well behind the pectorals, squared off behind.
-    const QPainterPath pelvic = smoothClosedPath(
-        {{10, 35}, {16, 39}, {22, 45}, {26.5, 52.5}, {25, 55}, {19, 53.5}, {15, 52}, {8, 50}});
+    // body by the vent, well behind the pectorals, their rear edges hollowed
+    // to a free inner tip.
+    const QPainterPath pelvic = smoothClosedPath({{10, 35},
+                                                  {16, 38.5},
+                                                  {22, 44},
+                                                  {27, 52},
+                                                  {25.5, 55},
+                                                  {21, 53},
+                                                  {17, 52.2},
+                                                  {13, 54},
+                                                  {9, 52}});
     // The tail, canted in mid-beat so its face shows from above: the tall
     // upper lobe runs straight on from the spine to a small terminal lobe set
     // off by the notch, its trailing edge hollowed to the fork, and the short
@@ -349,8 +357,16 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
                                                      {2, 135},
                                                      {-3, 124},
                                                      {-5, 110}});
-    const QPainterPath lowerLobe = smoothClosedPath(
-        {{-2, 104}, {-9, 112}, {-18, 124}, {-25, 134}, {-21, 135}, {-12, 129}, {-3, 122}});
+    const QPainterPath lowerLobe = smoothClosedPath({{-2, 104},
+                                                     {-8, 109},
+                                                     {-15, 117},
+                                                     {-22, 127},
+                                                     {-26, 134.5},
+                                                     {-23, 135},
+                                                     {-17, 129},
+                                                     {-11, 125.5},
+                                                     {-6, 124},
+                                                     {-3, 122}});
     // The blade is the spine running on, shaded with the body without a seam.
     const QPainterPath body = trunk.united(tailBlade);
     const QTransform mirror = QTransform::fromScale(-1, 1);
