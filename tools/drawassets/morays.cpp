@@ -93,11 +93,13 @@ void paintMuscle(QPainter &p, const QPainterPath &neck, double girth, QColor ski
     // Fading out at both ends, so that neither the hole nor the head shows a seam;
     // light and shade blend into the skin so spots stay as dark as they are.
     const QPointF from = neck.pointAtPercent(0.25), to = neck.pointAtPercent(1);
-    const auto band = [&](const QPainterPath &path, QColor colour, double width) {
+    // Each band fades over its own stretch: faint bands fading together would
+    // stack their few alpha steps into creases across the neck.
+    const auto band = [&](const QPainterPath &path, QColor colour, double width, int i) {
         QLinearGradient fade(from, to);
         fade.setColorAt(0.0, withAlpha(colour, 0));
-        fade.setColorAt(0.3, colour);
-        fade.setColorAt(0.7, colour);
+        fade.setColorAt(0.2 + i * 0.018, colour);
+        fade.setColorAt(0.58 + i * 0.022, colour);
         fade.setColorAt(1.0, withAlpha(colour, 0));
         p.strokePath(path, QPen(fade, width, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
     };
@@ -105,10 +107,10 @@ void paintMuscle(QPainter &p, const QPainterPath &neck, double girth, QColor ski
     p.setCompositionMode(QPainter::CompositionMode_Multiply);
     // Many faint bands rather than a few strong ones, so that no step shows.
     for (int i = 0; i < 12; ++i)
-        band(side(0.36), withAlpha(skin.darker(170), 14), girth * (0.36 - i * 0.027));
+        band(side(0.36), withAlpha(skin.darker(170), 14), girth * (0.36 - i * 0.027), i);
     p.setCompositionMode(QPainter::CompositionMode_SoftLight);
     for (int i = 0; i < 12; ++i)
-        band(side(-0.22), QColor(255, 255, 255, 21), girth * (0.42 - i * 0.03));
+        band(side(-0.22), QColor(255, 255, 255, 21), girth * (0.42 - i * 0.03), i);
     for (int i = 0; i < 6; ++i)
         paintGlow(p, besideNeck(neck, 0.35 + i * 0.11, -0.18), girth * 0.26,
                   QColor(255, 255, 255, 90));
