@@ -400,7 +400,7 @@ void paintSouthernStingray(QPainter &p, double w, double h)
     stroke(p, disc, withAlpha(skin.darker(180), 110), 0.6);
     paintSandDrift(p, disc, 1720);
     for (const double side : {-1.0, 1.0})
-        paintMoundEye(p, QPointF(side * 11, -52), 2.8, skin, side, light);
+        paintMoundEye(p, QPointF(side * 11, -52), 3.3, skin, side, light);
 }
 
 // A small round disc, yellow-brown under a fine mesh of dark and pale spots
