@@ -118,6 +118,24 @@ QPainterPath paintGrownPectoral(QPainter &p, QPointF upper, QPointF lower,
     const QPointF root = (upper + lower) / 2;
     const QPointF far = rim[rim.size() / 2];
     shape.quadTo(root + (root - far) * 0.08, upper);
+    const double span = QLineF(root, far).length();
+    const int count = std::clamp(int(span / 2.6), 9, 16);
+    std::vector<QPointF> from, to;
+    for (int i = 0; i <= count; ++i) {
+        const double t = double(i) / count;
+        from.push_back(upper + (lower - upper) * t);
+        to.push_back(outer.pointAtPercent(0.02 + 0.96 * t));
+    }
+    // At the rim the membrane is nicked in between the ray tips.
+    for (int i = 1; i < count; ++i) {
+        const QPointF at = to[i], in = (root - at) / std::max(1e-6, QLineF(root, at).length());
+        const QPointF along(-in.y(), in.x());
+        QPainterPath nick(at + in * 1.6);
+        nick.lineTo(at - in * 1.2 + along * 0.9);
+        nick.lineTo(at - in * 1.2 - along * 0.9);
+        nick.closeSubpath();
+        shape = shape.subtracted(nick);
+    }
     // The fin lies close to the flank and shades it a little below.
     p.setPen(Qt::NoPen);
     for (int k = 1; k <= 3; ++k)
@@ -128,15 +146,26 @@ QPainterPath paintGrownPectoral(QPainter &p, QPointF upper, QPointF lower,
     along.setColorAt(1.0, membrane);
     p.fillPath(shape, along);
     p.setClipPath(shape, Qt::IntersectClip);
-    // Rays fan out from the base, branching faintly towards the edge.
-    const int count = 12;
+    // Rays fan out from the base, more of them on a bigger fin. The membrane
+    // between them is pleated, each fold catching the light a little
+    // differently.
+    for (int i = 0; i < count; ++i) {
+        QPainterPath pleat(from[i]);
+        pleat.lineTo(to[i] + (to[i] - from[i]) * 0.1);
+        pleat.lineTo(to[i + 1] + (to[i + 1] - from[i + 1]) * 0.1);
+        pleat.lineTo(from[i + 1]);
+        pleat.closeSubpath();
+        const int shade = int(14 + 10 * std::sin(i * 2.1 + 0.5));
+        p.fillPath(pleat, i % 2 ? QColor(255, 250, 240, shade) : backdrop::withAlpha(ray, shade));
+    }
     for (int i = 0; i < count; ++i) {
         const double t = (i + 0.5) / count;
-        const QPointF from = upper + (lower - upper) * t;
-        const QPointF to = outer.pointAtPercent(0.05 + 0.9 * t);
-        const QPointF end = to + (to - from) * 0.1;
-        backdrop::stroke(p, backdrop::curve(from, (from + end) / 2 + QPointF(0, -1.0), end), ray,
-                         0.45);
+        const QPointF start = upper + (lower - upper) * t;
+        const QPointF tip = outer.pointAtPercent(0.05 + 0.9 * t);
+        const QPointF end = tip + (tip - start) * 0.1;
+        const QPainterPath axis = backdrop::curve(start, (start + end) / 2 + QPointF(0, -1.0), end);
+        backdrop::stroke(p, axis, ray, 0.45);
+        backdrop::stroke(p, axis.translated(-0.3, -0.35), QColor(255, 250, 240, 35), 0.3);
     }
     // The fleshy base keeps the body's colour and light.
     QRadialGradient base(root, QLineF(root, far).length() * 0.45);
@@ -387,18 +416,32 @@ void paintStarCoral(QPainter &p, const QPainterPath &dome, double cup, QColor co
         const double light = std::clamp(1.0 - (c.y() - box.top()) / box.height() * 1.4, 0.25, 1.0);
         fishkit::paintDisc(p, c + QPointF(0, r * squash * 0.25), r * 1.1, r * squash * 1.1,
                            QColor(30, 40, 20, 90));
-        QRadialGradient rim(c, r);
-        rim.setColorAt(0.0, QColor(60, 150, 80));
-        rim.setColorAt(0.45, colour.darker(150));
-        rim.setColorAt(0.8, colour.lighter(int(110 + 40 * light)));
-        rim.setColorAt(1.0, colour.darker(110));
+        // Each polyp its own tint, as on a living colony: greenish, brown,
+        // grey or ochre at the centre, the wall a little paler or darker.
+        static constexpr QRgb hearts[] = {qRgb(70, 140, 84), qRgb(96, 112, 60), qRgb(110, 96, 70),
+                                          qRgb(84, 110, 100), qRgb(130, 116, 58)};
+        const QColor heart = QColor::fromRgb(hearts[rng.bounded(5)]).darker(90 + rng.bounded(30));
+        const QColor wall = colour.lighter(int(92 + rng.bounded(22)));
+        QRadialGradient rim(c + QPointF(0, r * 0.08), r);
+        rim.setColorAt(0.0, heart);
+        rim.setColorAt(0.4, backdrop::blend(heart, colour.darker(150), 0.6));
+        rim.setColorAt(0.78, wall.lighter(int(108 + 40 * light)));
+        rim.setColorAt(1.0, wall.darker(112));
         const fishkit::Saved q(p);
         p.translate(c);
         p.scale(1.0, squash);
         p.translate(-c);
+        // Crowded cups press into each other, so none is a true circle.
+        std::vector<QPointF> edge;
+        const double start = rng.generateDouble() * 2 * std::numbers::pi;
+        for (int k = 0; k < 9; ++k) {
+            const double a = start + k * 2 * std::numbers::pi / 9;
+            const double reach = r * (0.88 + 0.2 * rng.generateDouble());
+            edge.emplace_back(c + QPointF(std::cos(a), std::sin(a)) * reach);
+        }
+        const QPainterPath cupPath = backdrop::smoothClosedPath(edge.data(), int(edge.size()));
         p.setPen(Qt::NoPen);
-        p.setBrush(rim);
-        p.drawEllipse(c, r, r);
+        p.fillPath(cupPath, rim);
         p.setPen(QPen(backdrop::withAlpha(colour.lighter(150), int(110 * light)),
                       std::max(0.5, r / 14)));
         const int septa = 12 + 2 * int(rng.bounded(4));
@@ -406,10 +449,17 @@ void paintStarCoral(QPainter &p, const QPainterPath &dome, double cup, QColor co
         for (int k = 0; k < septa; ++k) {
             const double a = (k + turn) * 2 * std::numbers::pi / septa;
             const QPointF d(std::cos(a), std::sin(a));
-            p.drawLine(c + d * r * 0.42,
+            p.drawLine(c + d * r * (0.36 + 0.1 * rng.generateDouble()),
                        c + d * r * ((k % 2 ? 0.72 : 0.88) + 0.1 * rng.generateDouble()));
         }
-        fishkit::paintDisc(p, c, r * 0.22, r * 0.18, QColor(20, 30, 16));
+        // The hollow at the centre is shaded on its upper wall, where the
+        // rim keeps the light out, and lit low down.
+        const double mouth = r * (0.14 + 0.12 * rng.generateDouble());
+        fishkit::paintGlow(p, c - QPointF(0, mouth * 0.6), mouth * 2.2,
+                           backdrop::withAlpha(heart.darker(260), 150));
+        fishkit::paintDisc(p, c - QPointF(0, mouth * 0.25),
+                           mouth * (0.9 + 0.4 * rng.generateDouble()), mouth * 0.8,
+                           QColor(20, 30, 16, 200 + int(rng.bounded(50))));
     }
     // The dome curves away from the light at its foot.
     QLinearGradient foot(box.topLeft(), box.bottomLeft());

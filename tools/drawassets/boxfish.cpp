@@ -40,6 +40,8 @@ struct Carapace
     QPointF mouth, brow, peak, rearTop, rearBottom, keel, chin;
     // How far the sides bow out between the corners: a humped back is fuller.
     double swell = 1.0;
+    // How far back from the peak its rounding starts: an arched back, not a gable.
+    double peakRound = 11.0;
 
     QPointF eye() const { return brow + QPointF(30, 7); }
     // A point `t` of the way along the back (peak to rear) or along the keel.
@@ -61,23 +63,25 @@ QPainterPath carapace(const Carapace &c)
 {
     const std::vector<QPointF> v{c.mouth, c.brow, c.peak, c.rearTop, c.rearBottom, c.keel, c.chin};
     const size_t n = v.size();
-    // `from` moved 11 towards `to`, or less on a short side.
-    const auto towards = [](QPointF from, QPointF to) {
+    // `from`, corner `i`, moved its rounding towards `to`, or less on a short side.
+    const auto towards = [&c](QPointF from, size_t i, QPointF to) {
         const double length = QLineF(from, to).length();
-        return from + (to - from) * (std::min(11.0, length / 3.0) / length);
+        const double round = i == 2 ? c.peakRound : 11.0;
+        return from + (to - from) * (std::min(round, length / 3.0) / length);
     };
-    QPainterPath box(towards(v[0], v[n - 1]));
+    QPainterPath box(towards(v[0], 0, v[n - 1]));
     for (size_t i = 0; i < n; ++i) {
-        const QPointF prev = v[(i + n - 1) % n], next = v[(i + 1) % n];
+        const size_t before = (i + n - 1) % n;
+        const QPointF prev = v[before], next = v[(i + 1) % n];
         const QPointF d = v[i] - prev;
         const QPointF out(d.y(), -d.x());
         // The swell leans towards one end of the side, a different one on
         // each side, so that the box is not ruled.
         const double lean = i % 2 ? 0.06 : 0.035;
-        const QPointF a = towards(prev, v[i]), b = towards(v[i], prev);
+        const QPointF a = towards(prev, before, v[i]), b = towards(v[i], i, prev);
         box.cubicTo(a + (b - a) * 0.3 + out * lean * c.swell,
                     a + (b - a) * 0.7 + out * (0.095 - lean) * c.swell, b);
-        box.quadTo(v[i], towards(v[i], next));
+        box.quadTo(v[i], towards(v[i], i, next));
     }
     box.closeSubpath();
     return box;
@@ -331,6 +335,11 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
         paintGlow(p, m + QPointF(7.5, 0), 5.5, withAlpha(b.flank, 230));
     }
     anatomy::paintNaturalEye(p, c.eye(), 6.2, b.iris, 0.5);
+    // The eye is wet and bulges from the shell: the sky shows in it as a
+    // soft window high on the front, with a brighter point inside.
+    const QPointF glint = c.eye() + QPointF(-1.9, -2.3);
+    paintGlow(p, glint, 2.6, QColor(220, 236, 245, 70));
+    paintDisc(p, glint, 1.0, 0.8, QColor(240, 248, 250, 170));
 }
 
 // Short wandering strokes, like the scrawls on a Cowfish.
@@ -388,8 +397,8 @@ void paintSpottedTrunkfish(QPainter &p, double w, double h)
     const QColor black(22, 22, 28);
     // Deep at the ridge of the back and flat beneath: near a triangle in
     // side view.
-    const Carapace shell{{44, 142},  {64, 108},  {126, 60}, {210, 110},
-                         {212, 140}, {118, 174}, {54, 166}};
+    Carapace shell{{44, 142}, {64, 108}, {128, 62}, {210, 110}, {212, 140}, {118, 174}, {54, 166}};
+    shell.peakRound = 24;
     const Boxfish look(shell, QColor(212, 214, 220), QColor(238, 238, 240), QColor(206, 206, 214),
                        QColor(225, 222, 210, 200), QColor(150, 148, 140, 140),
                        QColor(255, 255, 252), QColor(150, 118, 66), true);
@@ -408,22 +417,31 @@ void paintSpottedTrunkfish(QPainter &p, double w, double h)
         p.setPen(Qt::NoPen);
         p.setBrush(black);
         QRandomGenerator rng(1400);
-        // Each spot its own size and a little out of round, small and close
-        // on the snout, larger and looser over the flank, a few crowded pairs.
+        // The spots grade with the plates they sit on: small and crowded on
+        // the snout, along the ridge and over the keel, where the box turns
+        // away; broadest and looser over the middle of the flank. Each its own
+        // size within that, a little out of round, and never touching another.
         const QRectF bounds = box.boundingRect();
-        for (const QPointF &c : spreadPoints(box, 11, 4.6, 14)) {
-            if (rng.bounded(8) == 0)
+        const QPointF middle = bounds.center() + QPointF(14, 4);
+        std::vector<std::pair<QPointF, double>> placed;
+        for (const QPointF &c : spreadPoints(box, 7.2, 3.0, 14)) {
+            if (rng.bounded(7) == 0)
                 continue;
-            const double face = std::clamp((c.x() - shell.mouth.x()) / 70.0, 0.0, 1.0);
-            const double roll = rng.generateDouble();
+            const double face = std::clamp((c.x() - shell.mouth.x()) / 80.0, 0.0, 1.0);
             // The box turns away at its top and bottom, foreshortening the spots there.
             const double edge = std::abs(c.y() - bounds.center().y()) / (bounds.height() / 2);
-            // Mostly middling, a few much larger over the flank, some small.
-            const double r = (1.3 + 2.4 * roll + 2.8 * std::pow(roll, 5.0)) * (0.5 + 0.5 * face);
+            const double centre = std::exp(-std::pow(QLineF(c, middle).length() / 62.0, 2.0));
+            const double r =
+                (1.1 + 2.6 * centre) * (0.55 + 0.45 * face) * (0.78 + 0.44 * rng.generateDouble());
             const double squash = 1.0 - 0.3 * edge * edge;
             if (QLineF(c, shell.eye()).length() < 10.5 + r ||
                 QLineF(c, shell.mouth).length() < 9 + r)
                 continue;
+            if (std::any_of(placed.begin(), placed.end(), [&](const auto &o) {
+                    return QLineF(c, o.first).length() < r + o.second + 1.6;
+                }))
+                continue;
+            placed.emplace_back(c, r);
             std::vector<QPointF> rim;
             const double start = rng.generateDouble() * 2 * pi;
             for (int k = 0; k < 7; ++k) {

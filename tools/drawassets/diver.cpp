@@ -12,6 +12,7 @@
 #include <QRadialGradient>
 #include <QTransform>
 
+#include <algorithm>
 #include <initializer_list>
 #include <iterator>
 #include <tuple>
@@ -325,9 +326,14 @@ void layDiver(QPainter &p, QPointF head, double length, QColor colour, void (*fi
         figure(d);
         // The water between takes his colours towards its own blue and
         // flattens his light and shade, the more the farther off he is.
+        // The light comes from the surface, so the haze is paler over his
+        // upper side and deeper below.
         d.resetTransform();
         d.setCompositionMode(QPainter::CompositionMode_SourceAtop);
-        d.fillRect(layer.rect(), colour);
+        QLinearGradient light(QPointF(0, 0), QPointF(0, layer.height()));
+        light.setColorAt(0.0, withAlpha(colour.lighter(118), colour.alpha()));
+        light.setColorAt(1.0, withAlpha(colour.darker(122), std::min(255, colour.alpha() + 25)));
+        d.fillRect(layer.rect(), light);
     }
     p.save();
     p.resetTransform();

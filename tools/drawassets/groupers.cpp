@@ -311,9 +311,11 @@ void paintSquirrelfish(QPainter &p, double w, double h)
     p.fillPath(cheekSpine.translated(0.6, 0.9), QColor(90, 10, 10, 110));
     fillBody(p, cheekSpine, QColor(255, 236, 228), QColor(236, 190, 180), QColor(190, 120, 110));
     red(finAt(s.at(0.33, 0.92), {{0, 0}, {10, 20}, {24, 24}, {20, 4}}), 5);
+    // A long fan swept back and a little up, its upper rays the longest.
     anatomy::paintGrownPectoral(
-        p, {101, 117}, {103, 127}, {{120, 112}, {142, 113}, {146, 123}, {126, 131}},
-        QColor(214, 56, 44, 235), QColor(240, 120, 100, 165), QColor(110, 10, 10, 120));
+        p, {101, 116.5}, {103, 128},
+        {{111, 110}, {127, 106.5}, {145, 109}, {153, 114.5}, {146, 122}, {131, 129}, {116, 133}},
+        QColor(214, 56, 44, 235), QColor(240, 130, 112, 100), QColor(120, 14, 14, 130));
     stroke(p, curve({41, 124}, {50, 128}, {60, 126}), QColor(100, 10, 10), 1.3);
     // The large night eye, nearly all pupil, in a narrow dark red iris that
     // the red of the head runs into.
@@ -463,19 +465,22 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintReef(p, 0.55, 0, 214, {}, 0, {});
-    // A diver of 1.8 m a little way behind a fish of more than 2 m, so he
-    // looks about half its length, wholly in the picture above its back.
-    // The water between them cools his colours and softens his light and
-    // shade a little, but his suit, jacket and tank still read.
-    paintDiver(p, QPointF(96, 44), 132, QColor(52, 110, 140, 100));
+    // A diver of 1.8 m some way behind a fish of more than 2 m, so he looks
+    // well under half its length, up and back in the open water, clear of
+    // its fins. The water between them cools his colours and flattens his
+    // light and shade, but his suit, jacket and tank still read.
+    paintDiver(p, QPointF(158, 26), 100, QColor(60, 122, 154, 135));
 
     const QColor olive(132, 116, 66), dark(90, 76, 40), pale(196, 182, 130);
     const QColor membrane(118, 102, 60, 205), rays(56, 46, 26, 160);
     const QColor black(22, 18, 12);
     const Fin caudal =
         finAt({270, 133}, {{0, -24}, {22, -54}, {44, -40}, {50, 0}, {44, 40}, {22, 54}, {0, 24}});
-    const Fin spiny = fin({118, 72}, {{124, 58}, {138, 56}, {152, 54}, {166, 54}}, {178, 66});
-    const Fin soft = fin({174, 66}, {{194, 44}, {222, 40}, {246, 56}, {260, 84}}, {262, 104});
+    // One long, low dorsal: the short spines rise little from the back and
+    // run on without a notch into the soft part, a little higher and
+    // rounded behind.
+    const Fin spiny = fin({118, 72}, {{125, 63}, {140, 59}, {156, 57}, {170, 56}}, {182, 64});
+    const Fin soft = fin({172, 64}, {{190, 55}, {220, 51}, {246, 60}, {261, 84}}, {262, 104});
     const Fin anal = fin({216, 180}, {{230, 204}, {250, 204}, {262, 184}}, {266, 158});
     const QPainterPath fins =
         caudal.shape.united(spiny.shape).united(soft.shape).united(anal.shape);

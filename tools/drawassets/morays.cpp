@@ -38,13 +38,14 @@ struct Moray
     double size = 1.0; // head length, as a share of 90
     QColor back, belly;
     QColor spots = Qt::transparent;
-    double jowl = 1.0; // how far the throat and jaw muscles swell below
-    QPainterPath den;  // the crevice the eel comes out of
+    double jowl = 1.0;   // how far the throat and jaw muscles swell below
+    QPainterPath den;    // the crevice the eel comes out of
+    double length = 1.0; // how long the head is for its depth
 };
 
 // The long head of a moray, snout at the origin: low over the snout, rising
-// behind the small eye into the bulging jaw muscles, as deep at the back as
-// the neck (`r` is half that depth), the throat swollen by `jowl`. The mouth
+// behind the small eye into the bulging jaw muscles, running on flush into
+// the neck (`r` is half the neck's depth), the throat swollen by `jowl`. The mouth
 // stands open as a moray breathes, the lower jaw dropped at its tip.
 QPainterPath morayHead(double r, double jowl)
 {
@@ -53,8 +54,10 @@ QPainterPath morayHead(double r, double jowl)
                              {22, -0.62 * r},
                              {44, -1.06 * r},
                              {68, -1.3 * r - (jowl - 1) * 0.3 * r},
-                             {96, -1.1 * r},
-                             {96, r},
+                             {90, -1.2 * r},
+                             {100, -0.95 * r},
+                             {100, 0.95 * r},
+                             {90, 1.14 * r * jowl},
                              {74, 1.16 * r * jowl},
                              {50, 1.02 * r * jowl},
                              {26, 0.8 * r},
@@ -90,11 +93,13 @@ void paintMuscle(QPainter &p, const QPainterPath &neck, double girth, QColor ski
     // Fading out at both ends, so that neither the hole nor the head shows a seam;
     // light and shade blend into the skin so spots stay as dark as they are.
     const QPointF from = neck.pointAtPercent(0.25), to = neck.pointAtPercent(1);
-    const auto band = [&](const QPainterPath &path, QColor colour, double width) {
+    // Each band fades over its own stretch: faint bands fading together would
+    // stack their few alpha steps into creases across the neck.
+    const auto band = [&](const QPainterPath &path, QColor colour, double width, int i) {
         QLinearGradient fade(from, to);
         fade.setColorAt(0.0, withAlpha(colour, 0));
-        fade.setColorAt(0.3, colour);
-        fade.setColorAt(0.7, colour);
+        fade.setColorAt(0.2 + i * 0.018, colour);
+        fade.setColorAt(0.58 + i * 0.022, colour);
         fade.setColorAt(1.0, withAlpha(colour, 0));
         p.strokePath(path, QPen(fade, width, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
     };
@@ -102,10 +107,10 @@ void paintMuscle(QPainter &p, const QPainterPath &neck, double girth, QColor ski
     p.setCompositionMode(QPainter::CompositionMode_Multiply);
     // Many faint bands rather than a few strong ones, so that no step shows.
     for (int i = 0; i < 12; ++i)
-        band(side(0.36), withAlpha(skin.darker(170), 14), girth * (0.36 - i * 0.027));
+        band(side(0.36), withAlpha(skin.darker(170), 14), girth * (0.36 - i * 0.027), i);
     p.setCompositionMode(QPainter::CompositionMode_SoftLight);
     for (int i = 0; i < 12; ++i)
-        band(side(-0.22), QColor(255, 255, 255, 21), girth * (0.42 - i * 0.03));
+        band(side(-0.22), QColor(255, 255, 255, 21), girth * (0.42 - i * 0.03), i);
     for (int i = 0; i < 6; ++i)
         paintGlow(p, besideNeck(neck, 0.35 + i * 0.11, -0.18), girth * 0.26,
                   QColor(255, 255, 255, 90));
@@ -114,10 +119,12 @@ void paintMuscle(QPainter &p, const QPainterPath &neck, double girth, QColor ski
 void paintMoray(QPainter &p, const Moray &m)
 {
     const double r = m.girth / 2 / m.size;
-    const auto at = [&m](double x, double y) { return m.snout + QPointF(x, y) * m.size; };
+    const auto at = [&m](double x, double y) {
+        return m.snout + QPointF(x * m.length, y) * m.size;
+    };
     QTransform place;
     place.translate(m.snout.x(), m.snout.y());
-    place.scale(m.size, m.size);
+    place.scale(m.size * m.length, m.size);
     const QPainterPath head = place.map(morayHead(r, m.jowl));
     const QPainterPath eel = ribbon(m.neck, {m.girth * 0.96, m.girth, m.girth * 1.14}).united(head);
     const bool spotted = m.spots.alpha() > 0;
@@ -266,22 +273,22 @@ void paintMoray(QPainter &p, const Moray &m)
     // the lips, which hide their bases; the lower lip pale where it catches
     // the light.
     const QPointF corner = at(54, 0.24 * r);
-    const QPointF upper = at(2, 0.15 * r), lower = at(4, 0.36 * r);
+    const QPointF upper = at(2, 0.15 * r), lower = at(4, 0.4 * r);
     {
         QLinearGradient inside(upper, corner);
         inside.setColorAt(0, QColor(96, 64, 62));
         inside.setColorAt(0.4, QColor(44, 30, 30));
         inside.setColorAt(1, QColor(16, 12, 12));
-        p.fillPath(smoothClosedPath({upper, at(22, 0.16 * r), corner, at(34, 0.33 * r),
-                                     at(16, 0.39 * r), lower}),
+        p.fillPath(smoothClosedPath(
+                       {upper, at(22, 0.16 * r), corner, at(34, 0.41 * r), at(16, 0.5 * r), lower}),
                    inside);
     }
     // A few fangs set on the gums, so the thick lips hide all but their tips.
-    anatomy::paintFangRow(p, at(7, 0.14 * r), at(28, 0.16 * r), 1, 3, 5.0 * m.size);
-    anatomy::paintFangRow(p, at(10, 0.4 * r), at(24, 0.37 * r), -1, 2, 3.6 * m.size);
+    anatomy::paintFangRow(p, at(7, 0.14 * r), at(30, 0.16 * r), 1, 4, 5.0 * m.size);
+    anatomy::paintFangRow(p, at(9, 0.49 * r), at(26, 0.45 * r), -1, 3, 3.8 * m.size);
     // Fleshy lips, thickest at the snout and thinning into the corner.
     const QPainterPath upperLip = curveThrough({upper, at(22, 0.13 * r), corner});
-    const QPainterPath lowerLip = curveThrough({lower, at(16, 0.41 * r), at(34, 0.35 * r), corner});
+    const QPainterPath lowerLip = curveThrough({lower, at(16, 0.52 * r), at(34, 0.43 * r), corner});
     const QPainterPath lowerFlesh = ribbon(lowerLip, {3.6 * m.size, 1.2 * m.size});
     const QPainterPath upperFlesh = ribbon(upperLip, {4.2 * m.size, 1.4 * m.size});
     fillBody(p, lowerFlesh, withAlpha(m.belly, 190), withAlpha(m.belly.darker(108), 190),
@@ -309,8 +316,10 @@ void paintMoray(QPainter &p, const Moray &m)
         stroke(p, nostril, withAlpha(line, far ? 70 : 100), 0.4);
         paintDisc(p, end, 0.45 * m.size, 0.4 * m.size, withAlpha(line.darker(160), 200));
     }
-    paintDisc(p, at(29, -0.64 * r), 0.8 * m.size, 0.6 * m.size, withAlpha(line.darker(140), 120));
-    anatomy::paintNaturalEye(p, at(31, -0.34 * r), 3.8 * m.size, QColor(150, 134, 70), 0.54);
+    // The eye small and high on the long head, just under its upper profile.
+    paintDisc(p, at(27, -0.72 * r), 0.8 * m.size, 0.6 * m.size, withAlpha(line.darker(140), 120));
+    anatomy::paintNaturalEye(p, at(30, -0.5 * r), 3.8 * m.size / m.length, QColor(150, 134, 70),
+                             0.54);
 }
 
 // A boulder's outline through `points`, broken by knobs and dips between
@@ -507,8 +516,9 @@ void paintGreenMoray(QPainter &p, double w, double h)
               curveThrough({{246, 113}, {260, 118}, {273, 127}, {289, 135}, {300, 158}}));
     QPainterPath neck(QPointF(262, 172));
     neck.cubicTo(QPointF(226, 170), QPointF(212, 108), QPointF(150, 112));
-    paintMoray(p, Moray(neck, 62, QPointF(30, 112), 1.3, QColor(112, 124, 48), QColor(74, 86, 36),
-                        Qt::transparent, 1.28, crevice));
+    // A long, heavy-jawed head, its depth no greater than the neck's.
+    paintMoray(p, Moray(neck, 62, QPointF(14, 112), 1.1, QColor(112, 124, 48), QColor(74, 86, 36),
+                        Qt::transparent, 1.1, crevice, 1.3));
     paintLip(p, boulder, 24, crevice,
              curveThrough({{180, 205},
                            {194, 199},

@@ -179,8 +179,9 @@ void paintSandDrift(QPainter &p, const QPainterPath &disc, quint32 seed)
         for (double u = t; u < std::min(1.0, t + length); u += 0.003) {
             const double swell = std::sin((u - t) / length * std::numbers::pi);
             const QPointF at = disc.pointAtPercent(u);
-            paintGlow(p, at, (2.5 + 6.0 * swell) * depth,
-                      QColor(224, 206, 162, int(12 + 44 * swell)));
+            // A narrow drift at the very rim, so that the disc keeps an even tone.
+            paintGlow(p, at, (1.5 + 3.2 * swell) * depth,
+                      QColor(224, 206, 162, int(10 + 36 * swell)));
             if (rng.bounded(3) == 0) {
                 const QPointF in = middle - at;
                 const QPointF grain = at + in / std::hypot(in.x(), in.y()) *
@@ -305,19 +306,59 @@ void paintDome(QPainter &p, const QPainterPath &disc, QColor skin, QPointF light
     stroke(p, disc, withAlpha(skin.lighter(120), 60), 10);
     stroke(p, disc, withAlpha(skin.lighter(128), 55), 3.5);
     const QRectF box = disc.boundingRect();
-    QLinearGradient slope(-light * 96, light * 96);
+    QLinearGradient slope(light * 96, -light * 96);
     slope.setColorAt(0.0, QColor(255, 244, 214, 0));
     slope.setColorAt(0.33, QColor(255, 244, 214, 45));
     slope.setColorAt(0.5, QColor(255, 244, 214, 10));
-    slope.setColorAt(0.6, QColor(40, 30, 14, 30));
-    slope.setColorAt(0.8, QColor(40, 30, 14, 40));
+    slope.setColorAt(0.6, QColor(40, 30, 14, 26));
+    slope.setColorAt(0.8, QColor(40, 30, 14, 36));
     slope.setColorAt(1.0, QColor(40, 30, 14, 10));
     p.fillRect(box, slope);
     const double lit = light.x() > 0 ? 1.0 : -1.0;
     p.scale(0.42, 1.0);
-    paintGlow(p, {lit * 22 / 0.42, 4}, 78, QColor(255, 244, 210, 70));
+    paintGlow(p, {lit * 22 / 0.42, 4}, 78, QColor(255, 244, 210, 90));
     paintGlow(p, {lit * 8 / 0.42, 0}, 62, QColor(255, 244, 210, 45));
-    paintGlow(p, {-lit * 26 / 0.42, 10}, 70, QColor(40, 30, 12, 42));
+    paintGlow(p, {-lit * 26 / 0.42, 10}, 70, QColor(40, 30, 12, 14));
+}
+
+// The wings are fins: under the skin their cartilage rays fan out from the
+// sides of the body to the rim, each a faint groove with a lit ridge beside
+// it, fading towards the thin margin; the body's edge shows as a low step
+// between the raised trunk and the flat wing.
+void paintWingRays(QPainter &p, const QPainterPath &disc, QColor skin, QPointF light)
+{
+    const Saved s(p);
+    const QPainterPath trunk = oval({0, -4}, 26, 62);
+    p.setClipPath(disc.subtracted(trunk), Qt::IntersectClip);
+    QRandomGenerator rng(1721);
+    for (int i = 0; i < 64; ++i) {
+        const double a =
+            std::numbers::pi * (0.08 + 0.84 * ((i % 32) + rng.generateDouble() * 0.7) / 31.7);
+        const double side = i < 32 ? 1.0 : -1.0;
+        const QPointF from(side * 24 * std::sin(a), -4 - 60 * std::cos(a));
+        const QPointF out(side * std::sin(a) * 1.6, -std::cos(a) * 0.8 + 0.25);
+        const QPointF to = from + out * (70 + rng.bounded(12.0));
+        const QPainterPath rib = curve(from, (from + to) / 2 + QPointF(0, 4), to);
+        QLinearGradient fade(from, to);
+        const int depth = 22 + rng.bounded(16);
+        fade.setColorAt(0.0, withAlpha(skin.darker(150), 0));
+        fade.setColorAt(0.2, withAlpha(skin.darker(150), depth));
+        fade.setColorAt(0.7, withAlpha(skin.darker(150), depth / 3));
+        fade.setColorAt(1.0, withAlpha(skin.darker(150), 0));
+        p.strokePath(rib, QPen(fade, 0.5 + rng.generateDouble() * 0.5));
+        QLinearGradient shine(from, to);
+        shine.setColorAt(0.0, withAlpha(skin.lighter(135), 0));
+        shine.setColorAt(0.2, withAlpha(skin.lighter(135), depth));
+        shine.setColorAt(1.0, withAlpha(skin.lighter(135), 0));
+        p.strokePath(rib.translated(-light * 0.9), QPen(shine, 0.6));
+    }
+    // The step at the trunk's edge: shaded on the side away from the light.
+    for (const double width : {5.0, 2.5}) {
+        stroke(p, trunk.translated(-light * 1.2), withAlpha(skin.darker(160), 16), width);
+        stroke(p, trunk.translated(light * 1.2), withAlpha(skin.lighter(140), 14), width);
+    }
+    // The thin outer margin is paler, the light passing through it.
+    stroke(p, disc, withAlpha(skin.lighter(118), 70), 3.0);
 }
 
 } // namespace
@@ -344,19 +385,22 @@ void paintSouthernStingray(QPainter &p, double w, double h)
     paintContactShadow(p, disc.united(ribbon(whip, {8, 4, 2, 1})), -light);
     paintWhip(p, whip, skin);
 
+    // Darker and browner over the trunk, greyer and paler out to the thin rim.
     QRadialGradient body(QPointF(0, -4), 96);
-    body.setColorAt(0.0, skin.darker(106));
-    body.setColorAt(0.65, skin);
-    body.setColorAt(1.0, skin.lighter(110));
+    body.setColorAt(0.0, skin.darker(118));
+    body.setColorAt(0.45, skin.darker(104));
+    body.setColorAt(0.8, skin);
+    body.setColorAt(1.0, blend(skin, QColor(160, 156, 140), 0.4));
     p.fillPath(disc, body);
     anatomy::paintMottle(p, disc, 16, withAlpha(skin.darker(135), 40),
                          withAlpha(skin.lighter(125), 34), 1716);
     paintDome(p, disc, skin, light);
+    paintWingRays(p, disc, skin, light);
     paintRaySkin(p, disc, skin, light);
     stroke(p, disc, withAlpha(skin.darker(180), 110), 0.6);
     paintSandDrift(p, disc, 1720);
     for (const double side : {-1.0, 1.0})
-        paintMoundEye(p, QPointF(side * 11, -52), 2.8, skin, side, light);
+        paintMoundEye(p, QPointF(side * 11, -52), 3.3, skin, side, light);
 }
 
 // A small round disc, yellow-brown under a fine mesh of dark and pale spots
@@ -396,21 +440,25 @@ void paintYellowStingray(QPainter &p, double w, double h)
     paintStingray(p, ray, [&](const QPainterPath &area) {
         const Saved s(p);
         p.setClipPath(area, Qt::IntersectClip);
-        const int many = int(area.boundingRect().width() * area.boundingRect().height() / 22);
+        // Few and broad enough to read at a glance: soft-edged squiggles,
+        // dark spots of mixed size and pale spots between them, each seen as
+        // a blot of pigment under the skin rather than a speck on it.
+        const int many = int(area.boundingRect().width() * area.boundingRect().height() / 190);
         QRandomGenerator rng(26);
-        for (const QPointF &pt : scatterPoints(area, many / 2, 262)) {
+        for (const QPointF &pt : scatterPoints(area, many, 262)) {
             const double a = rng.generateDouble() * 2 * std::numbers::pi;
-            const QPointF d = QPointF(std::cos(a), std::sin(a)) * (2 + rng.generateDouble() * 3);
-            const QPointF bend = QPointF(-d.y(), d.x()) * (rng.generateDouble() - 0.5) * 1.4;
-            stroke(p, curveThrough({pt - d, pt + bend, pt + d}), withAlpha(dark, 190), 1.0);
+            const QPointF d =
+                QPointF(std::cos(a), std::sin(a)) * (4.5 + rng.generateDouble() * 4.0);
+            const QPointF bend = QPointF(-d.y(), d.x()) * (rng.generateDouble() - 0.5) * 1.6;
+            const QPainterPath worm = curveThrough({pt - d, pt + bend, pt + d});
+            stroke(p, worm, withAlpha(dark, 40), 3.8);
+            stroke(p, worm, withAlpha(dark, 105), 1.8);
         }
-        paintSpots(p, area, 6.0, 0.8, 1.8, withAlpha(dark, 210), 26);
-        p.setPen(QPen(withAlpha(dark, 150), 0.7));
-        p.setBrush(withAlpha(pale, 220));
-        for (const QPointF &pt : scatterPoints(area, many / 4, 263)) {
-            // Drawn height first: the order the checked-in picture was made with.
-            const double ry = 1.0 + rng.generateDouble();
-            p.drawEllipse(pt, 1.0 + rng.generateDouble(), ry);
+        paintSpots(p, area, 13.0, 1.8, 3.4, withAlpha(dark, 100), 26);
+        for (const QPointF &pt : scatterPoints(area, many / 2, 263)) {
+            const double r = 2.2 + rng.generateDouble() * 1.6;
+            paintGlow(p, pt, r * 1.8, withAlpha(pale, 80));
+            paintDisc(p, pt, r, r * (0.8 + rng.generateDouble() * 0.3), withAlpha(pale, 105));
         }
     });
     // The caudal fin round the end of the tail is thin skin over fine rays:
@@ -466,7 +514,20 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     const std::initializer_list<QPointF> half = {
         {0, -46},  {20, -44}, {40, -41}, {66, -33}, {96, -18}, {126, 0}, {148, 18}, {163, 34},
         {150, 30}, {128, 24}, {104, 23}, {80, 28},  {56, 36},  {36, 46}, {18, 54},  {0, 58}};
-    const QPainterPath wings = mirroredOutline(half);
+    // Banking in mid-stroke, the wings are not a mirror pair: the right one
+    // raised and curling up at the tip, seen shorter, the left one pressed
+    // down at the end of its beat and spread to its full span.
+    std::vector<QPointF> ring;
+    for (const QPointF &q : half) {
+        const double t = q.x() / 163;
+        ring.emplace_back(q.x() * (0.9 - 0.04 * t), q.y() - 18 * t * t);
+    }
+    for (auto q = std::rbegin(half); q != std::rend(half); ++q) {
+        const double t = q->x() / 163;
+        if (q->x() != 0.0)
+            ring.emplace_back(-q->x() * (0.98 + 0.02 * t), q->y() + 9 * t * t + 3 * t);
+    }
+    const QPainterPath wings = smoothClosedPath(ring.data(), int(ring.size()));
     {
         // Only a sliver of the pale belly catches the light along the banked
         // trailing edge, fading where the wing turns edge-on.
@@ -521,6 +582,14 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
                 paintDisc(p, pt, rx * 0.8, ry * 0.8, white);
             }
         }
+        // The raised wing turns its face to the light; the lowered one dims,
+        // spots and all.
+        QLinearGradient bank(QPointF(-170, 0), QPointF(150, -20));
+        bank.setColorAt(0.0, QColor(6, 10, 22, 90));
+        bank.setColorAt(0.45, QColor(6, 10, 22, 0));
+        bank.setColorAt(0.75, QColor(90, 110, 150, 0));
+        bank.setColorAt(1.0, QColor(90, 110, 150, 70));
+        p.fillRect(QRectF(-180, -60, 360, 130), bank);
     }
     stroke(p, wings, QColor(8, 12, 24, 200), 0.8);
 

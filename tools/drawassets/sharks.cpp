@@ -92,9 +92,11 @@ void paintNurseShark(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintWater(p, Canvas::frame, 0.55);
-    // A metre-high sea fan far off behind it tells its size.
-    paintSeaFan(p, QPointF(40, 156), 96, QColor(150, 80, 120));
-    paintSand(p, Canvas::frame, 150);
+    // Seen from a little above, so the sand runs well up the picture behind
+    // it; a metre-high sea fan far off tells its size.
+    paintSeaFan(p, QPointF(40, 110), 84, QColor(150, 80, 120));
+    paintSand(p, Canvas::frame, 104);
+    p.translate(0, -34);
 
     const QColor back(146, 112, 60), flank(186, 150, 96), line(104, 76, 38);
     // The trunk narrows to the tail stalk behind the second dorsal and anal
@@ -130,9 +132,30 @@ void paintNurseShark(QPainter &p, double w, double h)
                                                            {248, 202},
                                                            {240, 199}}));
     const QPainterPath shark = trunk.united(caudal);
-    const QPainterPath pectoral = sharkFin({64, 198}, {104, 230}, {120, 220}, {98, 206}, 9);
+    // The pectoral braced on the sand, its near face towards us: a broad
+    // fleshy fin, the leading edge bowed, the tip wide and round, the rear
+    // margin rounded too, as in all nurse sharks.
+    const QPainterPath pectoral = smoothClosedPath({{62, 197},
+                                                    {72, 208},
+                                                    {84, 219},
+                                                    {96, 228},
+                                                    {106, 233.5},
+                                                    {114, 234},
+                                                    {118.5, 229.5},
+                                                    {117, 222.5},
+                                                    {111, 215.5},
+                                                    {103, 210},
+                                                    {98, 206}});
     const QPainterPath pelvic = sharkFin({156, 206}, {178, 224}, {196, 214}, {182, 207}, 5);
-    castShadow(p, shark.united(pectoral).united(pelvic), QPointF(6, 12), 70);
+    {
+        // Where its belly rests, the sand under it lies in deep shade, and a
+        // softer shadow spreads out on the side away from the light.
+        const Saved s(p);
+        p.translate(136, 212);
+        p.scale(1.0, 0.11);
+        paintGlow(p, {0, 0}, 134, QColor(40, 28, 10, 120));
+    }
+    castShadow(p, shark.united(pectoral).united(pelvic), QPointF(6, 11), 80);
 
     // Rounded dorsals, the second nearly as large as the first, and the anal fin.
     const QPainterPath firstDorsal = sharkFin({144, 157}, {170, 124}, {194, 153}, {182, 159}, 14);
@@ -220,13 +243,21 @@ void paintNurseShark(QPainter &p, double w, double h)
         stroke(p, curveThrough({{x + 1.9, top + 0.8}, {x + 1.4, mid}, {x + 1.8, low - 0.8}}),
                QColor(222, 190, 140, 120), 0.7);
     }
-    // The small mouth lies under the snout ahead of the eyes: a dark crescent
-    // of a gape with a fleshy lower lip, and the furrow running back from its corner.
+    // The small mouth lies under the snout ahead of the eyes, seen nearly
+    // edge-on: a narrow dark gape between a shaded upper lip and a fleshy
+    // lower lip that catches the light, the labial fold curling round its
+    // corner, and a groove running up from it to the nostril.
     const QPainterPath gape = smoothClosedPath(
-        {{19, 201.6}, {25, 200.8}, {31, 201.8}, {33, 203.6}, {26, 204.6}, {20, 203.8}});
-    p.fillPath(gape, QColor(58, 36, 20));
-    stroke(p, curveThrough({{20, 204.4}, {26, 205.4}, {33, 204.2}}), QColor(206, 176, 126), 1.0);
-    stroke(p, curve({33, 203.6}, {37, 204}, {40, 206.5}), QColor(90, 62, 32, 150), 0.9);
+        {{19, 202.2}, {25, 201.6}, {31, 202.2}, {33.5, 203.2}, {26, 203.3}, {20, 203.2}});
+    p.fillPath(ribbon(curveThrough({{18, 201.2}, {25, 200.2}, {33, 201.6}}), {1.2, 2.0, 1.0}),
+               QColor(110, 78, 40, 120));
+    p.fillPath(gape, QColor(58, 36, 20, 230));
+    const QPainterPath lowerLip =
+        ribbon(curveThrough({{19.5, 204.2}, {26, 204.6}, {33.5, 203.8}}), {1.0, 1.8, 0.8});
+    fillBody(p, lowerLip, QColor(214, 184, 134), QColor(196, 164, 114), QColor(150, 116, 70));
+    stroke(p, curve({33.5, 203.2}, {36.5, 201.8}, {37.5, 204.5}), QColor(90, 62, 32, 150), 0.8);
+    stroke(p, curve({37.5, 204.5}, {38.5, 206.5}, {41, 207.5}), QColor(90, 62, 32, 110), 0.7);
+    stroke(p, curve({20.5, 201.6}, {21.5, 199.5}, {22, 197.4}), QColor(100, 70, 36, 110), 0.6);
     // A short fleshy barbel points forward from each nostril on the snout's underside.
     for (const double x : {15.0, 20.0}) {
         const QPainterPath barbel =
@@ -238,6 +269,19 @@ void paintNurseShark(QPainter &p, double w, double h)
     anatomy::paintSharkEye(p, QPointF(46, 176), 2.6, 1.5, back);
     paintDisc(p, QPointF(56, 175), 1.2, 0.9, QColor(80, 55, 30));
     paintFirmFin(p, pectoral, {{64, 198}, {98, 206}}, flank, flank.darker(130), line);
+    {
+        // The fin is thick and muscled: its leading edge rounds over into
+        // the light, the face dips a little behind it, and the rear of the
+        // fin, bent down onto the sand, lies in shade.
+        const Saved s(p);
+        p.setClipPath(pectoral, Qt::IntersectClip);
+        stroke(p, curveThrough({{66, 201}, {82, 216}, {100, 228}, {112, 232.5}}),
+               QColor(236, 208, 156, 90), 3.2);
+        stroke(p, curveThrough({{78, 206}, {92, 216}, {106, 224}, {114, 229}}),
+               QColor(120, 86, 44, 50), 4.0);
+        stroke(p, curveThrough({{100, 207}, {110, 214}, {117, 223}, {117, 230}}),
+               QColor(96, 66, 32, 90), 3.0);
+    }
 }
 
 // Seen from straight above as it cruises over the sand: the rounded shovel
@@ -268,12 +312,33 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
                                                 {7, 72},
                                                 {5, 98},
                                                 {4, 104}});
-    const QPainterPath pectoral = smoothClosedPath(
-        {{19, -74}, {38, -62}, {60, -40}, {68, -24}, {54, -32}, {34, -44}, {21, -48}});
+    // A shark's pectoral: a bowed leading edge, a narrow tip swept back, the
+    // trailing edge hollowed and ending in a free rear tip by the body.
+    const QPainterPath pectoral = smoothClosedPath({{18, -77},
+                                                    {30, -72},
+                                                    {43, -62},
+                                                    {55, -48},
+                                                    {63, -34},
+                                                    {67, -25},
+                                                    {64.5, -23.5},
+                                                    {57, -30},
+                                                    {47, -36.5},
+                                                    {37, -40},
+                                                    {29.5, -40.5},
+                                                    {26, -42.5},
+                                                    {22, -50}});
     // The pelvic fins, a pair of small flaps spread at the sides of the
-    // body by the vent, well behind the pectorals.
-    const QPainterPath pelvic =
-        smoothClosedPath({{10, 36}, {19, 43}, {27, 54}, {24, 56}, {14, 53}, {7, 50}});
+    // body by the vent, well behind the pectorals, their rear edges hollowed
+    // to a free inner tip.
+    const QPainterPath pelvic = smoothClosedPath({{10, 35},
+                                                  {16, 38.5},
+                                                  {22, 44},
+                                                  {27, 52},
+                                                  {25.5, 55},
+                                                  {21, 53},
+                                                  {17, 52.2},
+                                                  {13, 54},
+                                                  {9, 52}});
     // The tail, canted in mid-beat so its face shows from above: the tall
     // upper lobe runs straight on from the spine to a small terminal lobe set
     // off by the notch, its trailing edge hollowed to the fork, and the short
@@ -292,8 +357,16 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
                                                      {2, 135},
                                                      {-3, 124},
                                                      {-5, 110}});
-    const QPainterPath lowerLobe = smoothClosedPath(
-        {{-2, 104}, {-9, 112}, {-18, 124}, {-25, 134}, {-21, 135}, {-12, 129}, {-3, 122}});
+    const QPainterPath lowerLobe = smoothClosedPath({{-2, 104},
+                                                     {-8, 109},
+                                                     {-15, 117},
+                                                     {-22, 127},
+                                                     {-26, 134.5},
+                                                     {-23, 135},
+                                                     {-17, 129},
+                                                     {-11, 125.5},
+                                                     {-6, 124},
+                                                     {-3, 122}});
     // The blade is the spine running on, shaded with the body without a seam.
     const QPainterPath body = trunk.united(tailBlade);
     const QTransform mirror = QTransform::fromScale(-1, 1);
@@ -307,24 +380,27 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
     // barely darkening the sand.
     {
         const Saved s(p);
-        p.translate(QTransform().rotate(98).map(QPointF(78, 92)));
+        p.translate(QTransform().rotate(98).map(QPointF(84, 100)));
         p.scale(0.84, 0.9);
         p.setBrush(Qt::NoBrush);
         const QPainterPath fleshy = trunk.united(pectoral).united(mirror.map(pectoral));
         for (int i = 12; i >= 1; --i) {
             p.setPen(
-                QPen(QColor(60, 44, 18, 6), i * 7.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                QPen(QColor(60, 44, 18, 10), i * 8.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             p.drawPath(fleshy);
         }
-        p.fillPath(fleshy, QColor(60, 44, 18, 14));
-        p.fillPath(tailBlade.united(lowerLobe), QColor(60, 44, 18, 10));
+        p.fillPath(fleshy, QColor(60, 44, 18, 16));
+        p.fillPath(tailBlade.united(lowerLobe), QColor(60, 44, 18, 14));
     }
+    // A hand of water between shark and sand: the bottom and its shadow lie
+    // a little hazed and cooler, the shark over them in clear colour.
+    p.fillRect(QRectF(-400, -400, 800, 800), QColor(96, 150, 160, 46));
 
     const QColor grey(112, 122, 130), pale(150, 158, 164), dark(70, 78, 86), line(52, 58, 66);
     // Fins of firm flesh, thick at the root and thinning to the edge.
     for (const double side : {1.0, -1.0}) {
         const QTransform m = QTransform::fromScale(side, 1);
-        paintFirmFin(p, m.map(pectoral), m.map(QLineF(19, -76, 21, -46)), grey, pale.darker(106),
+        paintFirmFin(p, m.map(pectoral), m.map(QLineF(19, -76, 23, -48)), grey, pale.darker(106),
                      line);
         paintFirmFin(p, m.map(pelvic), m.map(QLineF(10, 36, 8, 52)), grey, pale.darker(106), line);
     }
@@ -352,6 +428,20 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
             curveThrough({{12, -104}, {15, -60}, {13, -10}, {8, 40}, {4, 80}});
         for (const double width : {9.0, 6.0, 3.5})
             stroke(p, sheen, QColor(214, 222, 228, 20), width);
+    }
+    {
+        // Tilted a little as it swims, the shark shows a sliver of its white
+        // belly along the flank turned away from us.
+        const Saved s(p);
+        QPainterPath flank;
+        flank.addRect(QRectF(-40, -104, 80, 168));
+        const QPainterPath belly = body.subtracted(body.translated(2.4, 0)).intersected(flank);
+        QLinearGradient along(QPointF(0, -104), QPointF(0, 64));
+        along.setColorAt(0.0, QColor(226, 230, 232, 0));
+        along.setColorAt(0.15, QColor(226, 230, 232, 170));
+        along.setColorAt(0.8, QColor(226, 230, 232, 150));
+        along.setColorAt(1.0, QColor(226, 230, 232, 0));
+        p.fillPath(belly, along);
     }
     {
         // The gill slits show at the sides of the neck, each a shallow

@@ -178,9 +178,41 @@ void paintSilversideBody(QPainter &p, const Member &m)
                                                   {18, 1.0}});
     strokeInside(p, body, curve({18, -2.3}, {50, -2.7}, end + QPointF(0, -1.4)),
                  QColor(40, 60, 80, 130), 0.6);
+    {
+        // Pepper-dot pigment cells along the back and over the gut, never
+        // the same on two fish.
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        QRandomGenerator cells(quint32(m.x * 131 + m.y * 17));
+        const QPainterPath back = curve({14, -5.2}, {48, -7.4}, end + QPointF(0, -2.6));
+        for (double t = cells.generateDouble() * 0.04; t < 1.0;
+             t += 0.02 + cells.generateDouble() * 0.05) {
+            const QPointF at = back.pointAtPercent(t) + QPointF(0, cells.generateDouble() * 1.6);
+            const double r = 0.35 + cells.generateDouble() * 0.5;
+            paintDisc(p, at, r, r * 0.8, QColor(30, 46, 50, 90 + cells.bounded(90)));
+        }
+        for (int i = 0; i < 6 + cells.bounded(6); ++i)
+            paintDisc(p,
+                      QPointF(20 + cells.generateDouble() * 26, 2.5 + cells.generateDouble() * 3),
+                      0.4, 0.35, QColor(40, 50, 56, 80));
+    }
     const int shine = std::clamp(int(255 * m.shine), 0, 255);
     fillBody(p, body.intersected(stripe), QColor(255, 255, 255, shine),
              QColor(225, 235, 245, shine), QColor(140, 160, 200, shine), 0.45);
+    {
+        // A school flickers: one fish rolled towards the light flashes silver
+        // down its whole lower flank, one rolled away shows a duller side.
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        const double flash = std::clamp((m.shine - 0.8) * 5.0, 0.0, 1.0);
+        QLinearGradient roll(QPointF(0, -9), QPointF(0, 9));
+        roll.setColorAt(0.0, QColor(230, 240, 248, 0));
+        roll.setColorAt(0.45, QColor(230, 240, 248, int(60 * flash)));
+        roll.setColorAt(1.0, QColor(236, 244, 252, int(170 * flash)));
+        p.fillPath(body, roll);
+        p.fillPath(body,
+                   QColor(40, 70, 84, int(110 * std::clamp((0.8 - m.shine) * 3.3, 0.0, 1.0))));
+    }
     if (m.side < 0.9) {
         // Turned away, more of the dark back shows.
         const Saved s(p);
@@ -205,11 +237,12 @@ void paintSilversideBody(QPainter &p, const Member &m)
 
 // Soft-coral sea rods a trumpetfish hides among: a few bending stems from
 // one holdfast, each its own height and thickness, some forking once.
-void paintSeaRods(QPainter &p, QPointF base, double height, QColor colour, quint32 seed)
+void paintSeaRods(QPainter &p, QPointF base, double height, QColor colour, quint32 seed,
+                  int stems = 4)
 {
     QRandomGenerator rng(seed);
     p.setPen(Qt::NoPen);
-    for (int stem = 0; stem < 4; ++stem) {
+    for (int stem = 0; stem < stems; ++stem) {
         const double lean = rng.bounded(70.0) - 35.0;
         const QPointF top = base + QPointF(lean, -height * (0.65 + rng.bounded(0.35)));
         const double sway = rng.bounded(20.0) - 10;
@@ -424,43 +457,46 @@ void paintSilverside(QPainter &p, double w, double h)
                      lean = (grass.generateDouble() - 0.3) * tall * 0.5;
         const QPainterPath blade = ribbon(
             curve(foot, foot + QPointF(lean * 0.2, -tall * 0.6), foot + QPointF(lean, -tall)),
-            {1.6 + 1.4 * near, 1.5 + 1.3 * near, 0.9 + 0.6 * near});
+            {1.6 + 1.4 * near, 1.6 + 1.4 * near, 1.4 + 1.1 * near});
         // The far blades are hazed almost to the water's blue.
         const double fog = 0.75 - 0.55 * near;
         const QColor own(70 + grass.bounded(40), 120 + grass.bounded(30), 70);
         const QColor tint = blend(own, QColor::fromRgbF(0.18f, 0.45f, 0.58f), fog);
+        // Strap-like blades with blunt ends, the older ones browned at the tip.
         QLinearGradient lit(foot, foot + QPointF(lean, -tall));
         lit.setColorAt(0.0, tint.darker(140));
-        lit.setColorAt(1.0, tint.lighter(112));
+        lit.setColorAt(0.75, tint.lighter(112));
+        lit.setColorAt(1.0, grass.bounded(3) == 0 ? blend(tint, QColor(120, 104, 60), 0.6)
+                                                  : tint.lighter(112));
         p.fillPath(blade, lit);
     }
     // Far members first, small and hazy, so the near ones pass in front.
     // Each holds its own bend; a few are turning towards us or away, seen
     // short, and some of the near ones are half behind the grass.
     paintGroup(p,
-               {{200, 30, 0.3, 5, 0.4, 0.8, 8, 1.05, 0.7, -6},
-                {240, 48, 0.27, 2, 0.4, 1.0, -6, 0.95, 0.9, 4},
-                {150, 22, 0.31, 6, 0.4, 0.25, 0, 1.0, 0.6, 0},
-                {280, 120, 0.29, 3, 0.4, 1.0, 10, 1.1, 1.0, -9},
-                {110, 58, 0.33, 7, 0.45, 0.9, -8, 0.92, 0.8, 10},
-                {60, 30, 0.3, 4, 0.45, 1.0, 5, 1.0, 0.65, 2},
-                {290, 84, 0.31, 1, 0.4, 0.2, -4, 1.08, 0.9, 3},
-                {30, 110, 0.28, 6, 0.4, 1.0, 12, 0.96, 0.75, -12},
-                {190, 96, 0.43, 8, 0.6, 0.85, -10, 1.04, 0.85, 7},
-                {96, 128, 0.45, 2, 0.6, 1.0, 6, 0.9, 1.0, -3},
-                {26, 80, 0.41, 5, 0.6, 0.3, -3, 1.06, 0.7, 8},
-                {126, 36, 0.47, 3, 0.65, 1.0, 9, 0.97, 0.9, -11},
-                {250, 106, 0.4, 7, 0.6, 0.9, 0, 1.0, 0.8, 12},
+               {{200, 30, 0.3, 2.5, 0.4, 0.8, 8, 1.05, 0.7, -6},
+                {240, 48, 0.27, 1, 0.4, 1.0, -6, 0.95, 0.9, 4},
+                {150, 22, 0.31, 3, 0.4, 0.25, 0, 1.0, 0.6, 0},
+                {280, 120, 0.29, 1.5, 0.4, 1.0, 10, 1.1, 1.0, -9},
+                {110, 58, 0.33, 3.5, 0.45, 0.9, -8, 0.92, 0.8, 10},
+                {60, 30, 0.3, 2, 0.45, 1.0, 5, 1.0, 0.65, 2},
+                {290, 84, 0.31, 0.5, 0.4, 0.2, -4, 1.08, 0.9, 3},
+                {30, 110, 0.28, 3, 0.4, 1.0, 12, 0.96, 0.75, -12},
+                {190, 96, 0.43, 4, 0.6, 0.85, -10, 1.04, 0.85, 7},
+                {96, 128, 0.45, 1, 0.6, 1.0, 6, 0.9, 1.0, -3},
+                {26, 80, 0.41, 2.5, 0.6, 0.3, -3, 1.06, 0.7, 8},
+                {126, 36, 0.47, 1.5, 0.65, 1.0, 9, 0.97, 0.9, -11},
+                {250, 106, 0.4, 3.5, 0.6, 0.9, 0, 1.0, 0.8, 12},
                 // The near members, clear and as large as they are; where one
                 // passes over another, the one behind is smaller and hazier.
-                {64, 174, 0.61, -4, 1.0, 1.0, -7, 1.04, 0.95, 9},
-                {146, 141, 0.5, 14, 0.72, 0.2, 11, 0.93, 0.5, -4},
-                {186, 156, 0.64, 5, 1.0, 1.0, -5, 1.08, 1.0, -10},
-                {20, 138, 0.56, -16, 1.0, 0.7, 4, 0.97, 0.85, 6},
-                {202, 60, 0.47, 9, 0.72, 0.35, -12, 1.08, 0.5, 5},
-                {230, 74, 0.6, 6, 1.0, 1.0, 7, 0.92, 1.0, 13},
-                {236, 170, 0.55, -10, 1.0, 0.85, 14, 1.02, 0.8, -7},
-                {70, 84, 0.62, 19, 1.0, 0.9, -4, 0.95, 1.0, -14}},
+                {64, 174, 0.61, -2, 1.0, 1.0, -7, 1.04, 0.95, 9},
+                {146, 141, 0.5, 7, 0.72, 0.2, 11, 0.93, 0.5, -4},
+                {186, 156, 0.64, 2.5, 1.0, 1.0, -5, 1.08, 1.0, -10},
+                {20, 138, 0.56, -8, 1.0, 0.7, 4, 0.97, 0.85, 6},
+                {202, 60, 0.47, 4.5, 0.72, 0.35, -12, 1.08, 0.5, 5},
+                {230, 74, 0.6, 3, 1.0, 1.0, 7, 0.92, 1.0, 13},
+                {236, 170, 0.55, -5, 1.0, 0.85, 14, 1.02, 0.8, -7},
+                {70, 84, 0.62, 9.5, 1.0, 0.9, -4, 0.95, 1.0, -14}},
                paintSilversideBody);
     // A few tall blades close in front, standing over the lowest of the
     // near fish and hiding part of them.
@@ -477,7 +513,24 @@ void paintSilverside(QPainter &p, double w, double h)
         lit.setColorAt(0.0, QColor(40, 80, 50));
         lit.setColorAt(1.0, QColor(96, 140, 80));
         p.fillPath(blade, lit);
+        // A flat blade: a faint midrib, the tip worn brown, a crust of
+        // growth on its older lower part.
         stroke(p, blade, QColor(30, 60, 40, 120), 0.4);
+        const Saved clip(p);
+        p.setClipPath(blade, Qt::IntersectClip);
+        stroke(p, curve(foot, (foot + top) / 2 + QPointF((top.x() - foot.x()) * -0.3, 0), top),
+               QColor(130, 170, 110, 70), width * 0.25);
+        QLinearGradient worn(top + (foot - top) * 0.25, top);
+        worn.setColorAt(0.0, QColor(120, 110, 60, 0));
+        worn.setColorAt(1.0, QColor(130, 112, 66, 200));
+        p.fillPath(blade, worn);
+        QRandomGenerator crust(int(foot.x() * 7));
+        for (int i = 0; i < 7; ++i) {
+            const double t = 0.1 + 0.45 * crust.generateDouble();
+            const QPointF at =
+                foot + (top - foot) * t + QPointF((crust.generateDouble() - 0.5) * width, 0);
+            paintDisc(p, at, 0.5 + 0.5 * crust.generateDouble(), 0.4, QColor(190, 180, 150, 110));
+        }
     }
 }
 
@@ -491,6 +544,7 @@ void paintTrumpetfish(QPainter &p, double w, double h)
     paintSeaRods(p, QPointF(120, 240), 150, QColor(150, 110, 70), 4202);
     // Laid out level, snout at the origin, then stood on its head.
     const Saved s(p);
+    const QTransform scene = p.transform();
     p.translate(86, 234);
     p.rotate(-56);
     p.scale(0.87, 0.87);
@@ -567,6 +621,12 @@ void paintTrumpetfish(QPainter &p, double w, double h)
     paintFin(p, fin({114, 1}, {{121, -4}, {131, -4}, {136, 1}, {131, 6}}, {114, 5}),
              QColor(220, 160, 110, 120), withAlpha(rays, 120), 8);
     anatomy::paintNaturalEye(p, QPointF(96, -2), 4.6, QColor(220, 170, 80));
+    // It hides among the rods, not before them: a few nearer stems of the
+    // same colony cross in front of its body.
+    if (Silhouette::active(p))
+        return;
+    p.setTransform(scene);
+    paintSeaRods(p, QPointF(150, 240), 170, QColor(156, 114, 72), 4203, 2);
 }
 
 } // namespace fishart

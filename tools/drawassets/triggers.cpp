@@ -33,36 +33,45 @@ constexpr double pi = std::numbers::pi;
 // its shadow on the skin beside it, darkest where it leaves the skin.
 void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor colour, QColor edge)
 {
-    const double half = std::clamp(length * 0.13, 1.0, 2.8);
-    const QPointF side = QPointF(-dir.y(), dir.x()) * half;
-    const QPointF tip = root + dir * length, fall(1.0, 1.5);
-    QPainterPath shadow(root + side * 0.6 + fall * 0.4);
-    shadow.quadTo(root + dir * length * 0.35 + side * 0.8 + fall, tip + fall * 1.3);
-    shadow.quadTo(root + dir * length * 0.3 - side * 0.2 + fall, root - side * 0.4 + fall * 0.4);
-    QLinearGradient dusk(root, tip);
-    dusk.setColorAt(0.0, edge);
+    const double half = std::clamp(length * 0.14, 1.1, 3.0);
+    // `side` points to the quill's lower, shaded flank: the light is above.
+    QPointF side = QPointF(-dir.y(), dir.x()) * half;
+    if (side.y() < 0)
+        side = -side;
+    const QPointF tip = root + dir * length, fall = side / half * (0.9 + half * 0.5) + dir * 0.6;
+    // The cast shadow lies on the skin below the quill, sharp near the root
+    // where the quill is close to the skin, fading as it rises to the tip.
+    QPainterPath shadow(root + side * 0.9);
+    shadow.quadTo(root + dir * length * 0.4 + side * 1.1 + fall, tip + fall * 1.6);
+    shadow.quadTo(root + dir * length * 0.4 + side * 0.1 + fall * 0.6, root);
+    QLinearGradient dusk(root, tip + fall);
+    dusk.setColorAt(0.0, withAlpha(edge, std::min(255, edge.alpha() + 60)));
+    dusk.setColorAt(0.5, withAlpha(edge, edge.alpha() / 2));
     dusk.setColorAt(1.0, withAlpha(edge, 0));
     p.fillPath(shadow, dusk);
     QPainterPath quill(root + side);
     quill.quadTo(root + dir * length * 0.35 + side * 0.6, tip);
     quill.quadTo(root + dir * length * 0.35 - side * 0.6, root - side);
     quill.closeSubpath();
+    // Round in section: lit along its upper flank, shaded along the lower.
+    QLinearGradient across(root - side, root + side);
+    across.setColorAt(0.0, colour.lighter(112));
+    across.setColorAt(0.4, colour);
+    across.setColorAt(1.0, colour.darker(150));
+    p.fillPath(quill, across);
+    // Horn-coloured towards the point, as the skin gives way to bare spine.
     QLinearGradient along(root, tip);
-    along.setColorAt(0.0, colour.darker(106));
-    along.setColorAt(0.6, colour.lighter(112));
-    along.setColorAt(1.0, colour.lighter(116));
+    along.setColorAt(0.0, withAlpha(colour.darker(125), 90));
+    along.setColorAt(0.35, withAlpha(colour, 0));
+    along.setColorAt(0.75, withAlpha(QColor(120, 96, 60), 0));
+    along.setColorAt(1.0, withAlpha(QColor(120, 96, 60), 150));
     p.fillPath(quill, along);
-    // A hard quill, not a hair: its edge reads faintly against the skin.
-    stroke(p, quill, withAlpha(edge.darker(115), 50), 0.35);
-    // The lit flank of the quill, and its shaded one.
+    stroke(p, quill, withAlpha(edge.darker(130), 90), 0.35);
+    // A thin glint along the lit flank, stopping short of the point.
     stroke(
         p,
-        curve(root - side * 0.5, root + dir * length * 0.3 - side * 0.35, tip - dir * length * 0.2),
-        withAlpha(colour.lighter(135), 150), half * 0.4);
-    stroke(
-        p,
-        curve(root + side * 0.6, root + dir * length * 0.3 + side * 0.4, tip - dir * length * 0.3),
-        withAlpha(colour.darker(165), 160), half * 0.45);
+        curve(root - side * 0.55, root + dir * length * 0.3 - side * 0.4, tip - dir * length * 0.3),
+        withAlpha(colour.lighter(128), 100), half * 0.3);
     // Where the quill leaves the skin it is darker, set in its socket.
     paintGlow(p, root + dir * half * 0.6, half * 1.3, withAlpha(edge.darker(120), 120));
 }
@@ -121,7 +130,10 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     const QColor blue(50, 170, 250);
     const QColor finColour(90, 140, 120, 190);
     const QColor rays(60, 90, 70, 140);
-    const BodyShape shape{{40, 142}, 206, 134, 0.48, 0.3, 0.26, 0.61};
+    // The profile climbs in a long straight slope from the pointed snout to the
+    // trigger, the back falls away more gently behind it, and the belly hangs
+    // deepest under the pelvic knob: a rhomboid, not a lens.
+    const BodyShape shape{{40, 142}, 206, 134, 0.46, 0.22, 0.24, 0.6, 0, 0.08, 0.55, 0, 0.2};
     // The dorsal (side -1) and anal (1) fins: a low membrane whose first soft
     // rays stream out into a long, narrow trailing tip.
     const auto lobe = [&](double side) {
@@ -143,7 +155,7 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     // a thin dusky membrane joins them, slung in shallow curves from high on
     // each spine to the next, darker at its root.
     const QPointF trigger = shape.at(0.45, -0.95);
-    const QPointF tip1 = trigger + QPointF(9, -38), tip2 = trigger + QPointF(18, -19),
+    const QPointF tip1 = trigger + QPointF(10, -44), tip2 = trigger + QPointF(18, -19),
                   tip3 = trigger + QPointF(24, -9);
     const QPointF root2 = trigger + QPointF(10, 1.5), root3 = trigger + QPointF(18, 2.5);
     const auto on = [](QPointF root, QPointF tip, double t) { return root + (tip - root) * t; };
@@ -162,13 +174,13 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     }
     stroke(p, web, QColor(40, 60, 54, 70), 0.4);
     for (const auto &[root, end, width] :
-         {std::tuple{trigger, tip1, 6.0}, std::tuple{root2, tip2, 3.2},
+         {std::tuple{trigger, tip1, 8.0}, std::tuple{root2, tip2, 3.2},
           std::tuple{root3, tip3, 2.2}}) {
         // Stout and round, blunt at the tip rather than a needle.
         const QPainterPath axis = curve(root, (root + end) / 2 + QPointF(-1.2, 0), end);
         const QPainterPath spine = ribbon(axis, {width, width * 0.66, width * 0.3});
         fillBody(p, spine, QColor(120, 164, 150), QColor(84, 126, 114), QColor(58, 88, 80));
-        stroke(p, spine, QColor(34, 56, 50, 110), 0.5);
+        stroke(p, spine, QColor(26, 44, 40, 170), 0.7);
         stroke(p, axis.translated(-width * 0.18, 0), QColor(190, 220, 206, 70), width * 0.2);
     }
     // The trigger's front edge is rough with small knobs.
@@ -194,27 +206,29 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     }
     const QPointF eye(118, 100);
     {
-        // A few short, broad, dark bands radiate from the eye over the nape
-        // and cheek, each its own length and slant, soft at the edges and
-        // fading out into the skin.
+        // Fine dark lines in the skin's own dusky green radiate from just
+        // off the eye over cheek, snout and nape, each its own length, slant
+        // and bend, thinning and fading as they run out.
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
-        struct Band
+        struct Line
         {
-            double angle, length, bend, width;
+            double angle, gap, length, bend, width;
         };
-        static constexpr Band bands[] = {
-            {-58, 8, 1.0, 3.6}, {-18, 11, -1.2, 4.0}, {30, 9, 1.4, 3.8}, {118, 6, -0.8, 3.0}};
-        for (const Band &k : bands) {
+        static constexpr Line lines[] = {{-122, 4.5, 12, -1.4, 1.0}, {-92, 2.0, 21, 2.6, 1.3},
+                                         {-57, 5.0, 15, -2.4, 1.1},  {-14, 3.0, 10, 1.0, 0.9},
+                                         {66, 4.0, 17, -2.6, 1.2},   {98, 2.2, 23, 3.2, 1.3},
+                                         {166, 5.5, 14, 1.8, 1.0},   {-164, 3.0, 19, -2.0, 1.1}};
+        for (const Line &k : lines) {
             const QPointF d(std::cos(k.angle * pi / 180), std::sin(k.angle * pi / 180));
             const QPointF n(-d.y(), d.x());
-            const QPointF from = eye + d * 6.0, to = from + d * k.length;
+            const QPointF from = eye + d * (7.4 + k.gap), to = from + d * k.length + n * k.bend;
             const QPainterPath line =
-                curveThrough({from, from + d * k.length * 0.5 + n * k.bend, to});
-            p.fillPath(ribbon(line, {k.width * 1.7, k.width * 1.5, k.width * 0.6}),
-                       QColor(40, 52, 46, 26));
-            p.fillPath(ribbon(line, {k.width, k.width * 0.85, k.width * 0.3}),
-                       QColor(36, 46, 42, 52));
+                curveThrough({from, from + d * k.length * 0.45 + n * k.bend * 0.9, to});
+            p.fillPath(ribbon(line, {k.width * 1.9, k.width * 1.5, k.width * 0.5}),
+                       QColor(40, 70, 62, 30));
+            p.fillPath(ribbon(line, {k.width, k.width * 0.8, k.width * 0.2}),
+                       QColor(44, 66, 50, 105));
         }
     }
     modelBody(p, body, 236, QColor(50, 70, 60), 1.0);

@@ -1,0 +1,254 @@
+// SPDX-FileCopyrightText: 2026 The Reefwise developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "anatomy.h"
+#include "fishart.h"
+#include "fishkit.h"
+
+#include <QLinearGradient>
+#include <QPainterPathStroker>
+#include <QRadialGradient>
+#include <QRandomGenerator>
+#include <QTransform>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <utility>
+#include <vector>
+
+// The flounder, drawn from above on its sand flat.
+
+namespace fishart {
+
+using namespace fishkit;
+
+// A peacock flounder seen from above, lying flat on the sand: both eyes on
+// the upper side, one long pectoral fin, a fringe of fin rays all round, and
+// a pale sandy body covered with bright blue rings and spots.
+void paintFlounder(QPainter &p, double w, double h)
+{
+    const Canvas canvas(p, w, h);
+    // Looking straight down on sand whose ripples are a third of the fish long.
+    paintSeabed(p, Canvas::frame, 60);
+    p.translate(160, 124);
+    p.rotate(-8);
+
+    // The body proper: a small snout, the forehead hollowed in front of the
+    // upper eye, widest behind the middle and drawn in to a short tail stalk.
+    const QPainterPath disc =
+        smoothClosedPath({{-119, 8}, {-116, -6}, {-108, -16}, {-98, -31}, {-80, -48}, {-42, -65},
+                          {0, -69},  {44, -60},  {76, -40},   {94, -16},  {102, -9},  {108, -8},
+                          {108, 8},  {102, 9},   {92, 18},    {74, 42},   {44, 60},   {10, 64},
+                          {-36, 58}, {-76, 44},  {-102, 30},  {-116, 20}});
+    // The dorsal and anal fins run right round it as one fringe of rays, from
+    // over the eyes to the tail stalk. The dorsal begins over the snout and is
+    // widest just ahead of the middle; the anal begins only behind the head
+    // and is widest behind the middle, so the outline is no ellipse.
+    constexpr int rayCount = 180;
+    std::vector<QPointF> roots, edge;
+    for (int i = 0; i < rayCount; ++i) {
+        const QPointF at = disc.pointAtPercent(double(i) / rayCount);
+        const QPointF d = disc.pointAtPercent(double(i + 1) / rayCount) -
+                          disc.pointAtPercent(double((i + rayCount - 1) % rayCount) / rayCount);
+        QPointF out = QPointF(d.y(), -d.x()) / std::max(1e-6, std::hypot(d.x(), d.y()));
+        if (disc.contains(at + out * 2))
+            out = -out;
+        const bool dorsal = at.y() < 0;
+        const double head =
+            std::clamp((at.x() + (dorsal ? 112 : 84)) / (dorsal ? 30 : 24), 0.0, 1.0);
+        const double stalk = std::clamp((92 - at.x()) / 16, 0.0, 1.0);
+        const double swell = dorsal ? 0.9 + 0.3 * std::exp(-std::pow((at.x() + 8) / 50, 2))
+                                    : 0.84 + 0.3 * std::exp(-std::pow((at.x() - 28) / 44, 2));
+        const double width = 16 * swell * std::sin(head * std::numbers::pi / 2) * stalk *
+                             (1 + 0.06 * std::sin(i * 1.7));
+        roots.push_back(at - out * 2);
+        edge.push_back(at + out * width);
+    }
+    const QPainterPath fringe = smoothClosedPath(edge.data(), int(edge.size())).united(disc);
+    const Fin caudal = tail(TailKind::Rounded, {104, 0}, 20, 46, 58);
+    castShadow(p, fringe.united(caudal.shape), QPointF(4, 5), 50);
+
+    const QColor sand(214, 196, 156), ringDark(30, 90, 190), ringBright(80, 170, 255);
+    // The tail is skin and fine rays like the body, mottled as it is.
+    paintFin(p, caudal, QColor(204, 184, 144, 235), QColor(120, 96, 60, 80), 20);
+    paintSpots(p, caudal.shape, 8, 1.5, 4, QColor(150, 126, 88, 70), 4105);
+    paintSpots(p, caudal.shape, 9, 0.7, 1.3, QColor(80, 170, 255, 200), 4106);
+    p.fillPath(fringe, QColor(206, 186, 146, 225));
+    {
+        const Saved s(p);
+        p.setClipPath(fringe.subtracted(disc), Qt::IntersectClip);
+        p.setPen(QPen(QColor(120, 96, 60, 120), 0.7));
+        for (size_t i = 0; i < roots.size(); ++i)
+            p.drawLine(roots[i], edge[i]);
+    }
+    stroke(p, fringe, QColor(120, 96, 60, 150), 0.6);
+
+    QRadialGradient shade(QPointF(-10, -10), 120);
+    shade.setColorAt(0, sand.lighter(108));
+    shade.setColorAt(0.8, sand);
+    shade.setColorAt(1, QColor(168, 146, 108));
+    p.fillPath(disc, shade);
+    // Mottling that hides it on the sand, and two dark smudges on its lateral line.
+    anatomy::paintMottle(p, disc, 9, QColor(140, 114, 76, 110), QColor(250, 240, 210, 100), 4101);
+    // Three ragged dark blotches strung along the lateral line.
+    for (const auto &[at, size] :
+         {std::pair{QPointF(-10, 1), 11.0}, {QPointF(24, -1), 6.5}, {QPointF(70, 1), 9.0}}) {
+        paintGlow(p, at, size * 1.3, QColor(70, 54, 36, 120));
+        p.fillPath(
+            smoothClosedPath(
+                {at + QPointF(-size, -0.2 * size), at + QPointF(-0.3 * size, -0.75 * size),
+                 at + QPointF(0.6 * size, -0.55 * size), at + QPointF(0.9 * size, 0.2 * size),
+                 at + QPointF(0.2 * size, 0.7 * size), at + QPointF(-0.7 * size, 0.5 * size)}),
+            QColor(66, 50, 32, 120));
+    }
+    paintSpots(p, fringe.subtracted(disc), 8, 1.0, 1.8, ringBright, 4103);
+
+    {
+        // Blue rings, not too many, of uneven size, brightness and spacing,
+        // many of them broken open; small blue spots scattered between them.
+        const Saved s(p);
+        p.setClipPath(disc, Qt::IntersectClip);
+        QRandomGenerator rng(41);
+        for (const QPointF &c : spreadPoints(disc, 11, 6, 4141)) {
+            if (c.x() < -70 && std::abs(c.y()) < 24)
+                continue;
+            // Not an even sprinkle: the rings gather in loose drifts and
+            // leave patches of plain mottled sand between them.
+            const double drift =
+                std::sin(c.x() * 0.047 + 1.3) + std::sin(c.y() * 0.083 + c.x() * 0.021);
+            if (rng.bounded(6) == 0 || drift < -0.5 - rng.bounded(0.6))
+                continue;
+            const double middle = 1.0 - std::min(1.0, std::hypot(c.x() / 110, c.y() / 64));
+            const double roll = rng.generateDouble();
+            const double r = 1.3 + roll * (1.6 + 4.2 * middle);
+            const int kind = int(rng.bounded(6));
+            const int strength = 90 + int(rng.bounded(150));
+            const QColor bright = withAlpha(ringBright, strength);
+            const QColor deep = withAlpha(ringDark, strength);
+            if (kind >= 3 || r < 1.8) {
+                paintDisc(p, c, 0.7 + r * 0.25, 0.7 + r * 0.22, bright);
+                continue;
+            }
+            const double squash = 0.75 + rng.generateDouble() * 0.2;
+            const double weight = 0.5 + r * 0.1;
+            if (kind == 2 && r > 3)
+                paintDisc(p, c, r * 0.3, r * 0.3 * squash, bright);
+            // Drawn freehand: the rim wanders in and out and thickens and
+            // thins; every ring is closed, but on some the bright part fades
+            // round one side, leaving only the darker blue there.
+            const int around = 11;
+            const double start = rng.bounded(2 * std::numbers::pi),
+                         tilt = rng.bounded(std::numbers::pi);
+            std::vector<QPointF> rim;
+            for (int k = 0; k < around; ++k) {
+                const double a = start + k * 2 * std::numbers::pi / around,
+                             wander = 0.86 + rng.bounded(0.24);
+                const QPointF local(std::cos(a) * r * wander, std::sin(a) * r * squash * wander);
+                rim.push_back(c + QPointF(local.x() * std::cos(tilt) - local.y() * std::sin(tilt),
+                                          local.x() * std::sin(tilt) + local.y() * std::cos(tilt)));
+            }
+            const QPainterPath ring = smoothClosedPath(rim.data(), int(rim.size()));
+            stroke(p, ring, withAlpha(deep, strength * 3 / 4), weight + 1.0 + rng.bounded(0.6));
+            std::vector<QPointF> lit(rim);
+            lit.push_back(rim.front());
+            if (kind == 1)
+                lit.resize(around - 2 - rng.bounded(2));
+            p.fillPath(ribbon(curveThrough(lit), {weight * 0.9, weight * 1.7, weight * 1.3,
+                                                  weight * 1.8, weight * 1.0}),
+                       bright);
+        }
+        // The small blue spots drift too, crowding in some places and thin in
+        // others, each its own size and strength.
+        for (const QPointF &c : spreadPoints(disc, 6.5, 2.8, 4107)) {
+            const double drift =
+                std::sin(c.x() * 0.061 + 0.4) + std::sin(c.y() * 0.07 - c.x() * 0.032 + 2.0);
+            if (drift < -0.2 - rng.bounded(1.2) || rng.bounded(3) == 0)
+                continue;
+            const double r = 0.45 + rng.bounded(0.8) + (drift > 1.2 ? 0.35 : 0.0);
+            paintDisc(p, c, r * 1.1, r, withAlpha(ringBright, 90 + int(rng.bounded(130))));
+        }
+    }
+    // Blue dots crowd the head around the eyes.
+    paintSpots(p, disc.intersected(oval({-92, 0}, 26, 30)), 5, 0.8, 1.3, ringBright, 4104);
+    // The lateral line, arched high over the pectoral fin, then straight
+    // along the middle of the body to the tail.
+    const QPainterPath lateral = curveThrough(
+        {{-62, -6}, {-54, -22}, {-40, -28}, {-26, -18}, {-14, -4}, {20, -1}, {60, 0}, {102, 0}});
+    strokeInside(p, disc, lateral.translated(0.5, 0.7), QColor(250, 240, 214, 110), 1.2);
+    strokeInside(p, disc, lateral, QColor(110, 86, 56, 150), 0.8);
+    stroke(p, disc, QColor(140, 116, 80, 140), 0.8);
+
+    // The pectoral fin of the upper side lies flat back along the body from
+    // behind the gill cover: a fan of fine rays so thin that the sand colour
+    // and rings show through it, a faint shadow at its free edge only, and a
+    // fleshy base of the body's own skin.
+    const Fin pectoral = pairedFin({-60, -12}, 50, -4, 22, 0.35, 16);
+    {
+        const Saved s(p);
+        p.setClipPath(disc.subtracted(pectoral.shape), Qt::IntersectClip);
+        p.fillPath(pectoral.shape.translated(1.2, 2.0), QColor(70, 54, 36, 55));
+    }
+    paintSheerFin(p, pectoral, QColor(196, 178, 136, 70), QColor(110, 86, 56, 110), 0);
+    {
+        // Its rays carry broken dark bars across the fin, as on the body, so
+        // the fin is part of the fish's own pattern and not a clear leaf.
+        const Saved s(p);
+        p.setClipPath(pectoral.shape, Qt::IntersectClip);
+        for (const auto &[along, wobble] :
+             {std::pair{15.0, 1.5}, {25.0, -1.0}, {34.0, 2.0}, {43.0, -0.5}}) {
+            const QPointF at = QPointF(-60, -12) + QPointF(along, -2 - along * 0.05);
+            p.fillPath(ribbon(curveThrough({at + QPointF(-1, -12), at + QPointF(wobble, 0),
+                                            at + QPointF(0.5, 12)}),
+                              {1.0, 2.2, 1.6, 0.8}),
+                       QColor(96, 74, 46, 80));
+        }
+    }
+    {
+        const Saved s(p);
+        p.setClipPath(pectoral.shape, Qt::IntersectClip);
+        paintGlow(p, {-60, -12}, 12, QColor(206, 188, 148, 200));
+    }
+    // The edge of the gill cover, behind which the pectoral fin springs.
+    stroke(p, curveThrough({{-76, -40}, {-62, -26}, {-58, -4}, {-66, 20}, {-80, 34}}),
+           QColor(120, 96, 64, 130), 1.1);
+    // Both eyes on the upper side, one ahead of the other, each raised on a
+    // short turret of skin that throws a shadow back.
+    // In the male they sit far apart, the front eye the lower.
+    for (const QPointF eye : {QPointF(-97, 10), QPointF(-73, -17)}) {
+        paintGlow(p, eye + QPointF(2.5, 3.5), 8, QColor(80, 60, 36, 110));
+        fillBody(p, oval(eye, 6.0, 5.4), QColor(226, 210, 172), QColor(206, 188, 148),
+                 QColor(170, 150, 112));
+        anatomy::paintNaturalEye(p, eye, 4.2, QColor(150, 130, 84), 0.5);
+    }
+    // The mouth is twisted towards the eyed side: the gape climbs from the
+    // snout tip up and back below the lower eye, the lower jaw jutting past
+    // the upper as a firm, pale lip.
+    const QPainterPath lowerJaw = smoothClosedPath({{-118, 9.5},
+                                                    {-116.5, 4.5},
+                                                    {-112, 0.5},
+                                                    {-106, -2},
+                                                    {-106.5, 1.5},
+                                                    {-111, 5.5},
+                                                    {-115, 10.5}});
+    fillBody(p, lowerJaw, QColor(214, 198, 160), QColor(204, 186, 146), QColor(180, 160, 120));
+    strokeInside(p, disc, lowerJaw, QColor(120, 96, 64, 130), 0.6);
+    // The upper jaw a narrow bony plate over the gape, ending in a rounded
+    // rear edge; the gape a short dark wedge between the jaws, not a line.
+    const QPainterPath maxilla = smoothClosedPath({{-117.5, 3.5},
+                                                   {-112, -1.4},
+                                                   {-106, -4.2},
+                                                   {-102.5, -4},
+                                                   {-103, -2},
+                                                   {-108, -0.6},
+                                                   {-116, 5}});
+    fillBody(p, maxilla, QColor(222, 206, 168), QColor(200, 182, 142), QColor(176, 156, 116));
+    strokeInside(p, disc, curve({-106, -4.2}, {-102, -4.6}, {-103, -2}), QColor(120, 96, 64, 150),
+                 0.6);
+    const QPainterPath gape =
+        smoothClosedPath({{-117, 5.4}, {-112, 1.2}, {-106.5, -1}, {-107, 0.6}, {-112, 2.8}});
+    p.fillPath(gape, QColor(70, 50, 34, 220));
+    strokeInside(p, disc, gape, QColor(70, 50, 34, 220), 0.6);
+}
+
+} // namespace fishart
