@@ -54,10 +54,74 @@ QColor colourUnder(QPainter &p, QPointF at, QColor fallback)
     return n == 0 ? fallback : QColor(r / n, g / n, b / n);
 }
 
-void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris)
+EyeLook familyEye(Opercle kind)
+{
+    EyeLook look;
+    switch (kind) {
+    case Opercle::Jack:
+        look.ring = QColor(226, 196, 110);
+        look.pupil = 0.5;
+        look.rim = 0.16;
+        look.glint = {-0.34, -0.22};
+        break;
+    case Opercle::Serrate:
+        look.ring = QColor(214, 176, 86);
+        look.pupil = 0.5;
+        look.glintSize = 0.16;
+        break;
+    case Opercle::Parrot:
+        look.ring = QColor(236, 150, 60);
+        look.pupil = 0.42;
+        look.rim = 0.22;
+        look.glint = {-0.2, -0.36};
+        look.glintSize = 0.14;
+        look.glintAlpha = 90;
+        break;
+    case Opercle::Butterfly:
+        look.bar = QColor(14, 14, 18, 215);
+        look.pupil = 0.6;
+        look.glintAlpha = 80;
+        break;
+    case Opercle::Angel:
+        look.pupil = 0.5;
+        look.rim = 0.12;
+        look.glint = {-0.18, -0.38};
+        look.glintSize = 0.24;
+        look.glintAlpha = 80;
+        break;
+    case Opercle::Surgeon:
+        look.pupil = 0.58;
+        look.rim = 0.18;
+        look.glint = {-0.3, -0.18};
+        look.glintSize = 0.12;
+        break;
+    case Opercle::Perch:
+        look.pupil = 0.64;
+        look.glint = {-0.36, -0.26};
+        look.glintSize = 0.26;
+        look.glintAlpha = 100;
+        break;
+    }
+    return look;
+}
+
+void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris, const EyeLook &look)
 {
     const Saved s(p);
     p.setPen(Qt::NoPen);
+    // A fleshy rim stands round the orbit in the colour of the skin it
+    // grows from, lit along its lower edge.
+    if (look.rim > 0) {
+        const QColor skin = colourUnder(p, centre + QPointF(radius * 1.9, radius * 0.4), iris);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(withAlpha(skin.lighter(112), 150), radius * look.rim * 1.4));
+        p.drawEllipse(centre, radius * (1.06 + look.rim * 0.5), radius * (1.04 + look.rim * 0.5));
+        p.setPen(QPen(withAlpha(skin.darker(150), 110), radius * look.rim * 0.5));
+        p.drawArc(QRectF(centre.x() - radius * 1.02, centre.y() - radius * 1.02, radius * 2.04,
+                         radius * 2.04),
+                  200 * 16, 150 * 16);
+        p.setPen(Qt::NoPen);
+    }
     // The socket: skin darkening softly towards the eyeball, lit below.
     QRadialGradient socket(centre, radius * 1.45);
     socket.setColorAt(0.62, QColor(0, 0, 0, 60));
@@ -93,6 +157,18 @@ void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris)
             p.drawLine(centre + dir * radius * 0.55, centre + dir * radius * (0.8 + 0.1 * (i % 2)));
         }
     }
+    // Pigment of a bar through the head runs on across the iris.
+    if (look.bar.isValid()) {
+        const Saved barClip(p);
+        p.setClipPath(oval(centre, radius, radius), Qt::IntersectClip);
+        QLinearGradient across(centre - QPointF(radius, 0), centre + QPointF(radius, 0));
+        across.setColorAt(0.0, withAlpha(look.bar, look.bar.alpha() / 3));
+        across.setColorAt(0.3, look.bar);
+        across.setColorAt(0.7, look.bar);
+        across.setColorAt(1.0, withAlpha(look.bar, look.bar.alpha() / 3));
+        p.setBrush(across);
+        p.drawEllipse(centre, radius, radius);
+    }
     // A dark limbus where the iris meets the skin.
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(withAlpha(iris.darker(320), 170), std::max(0.4, radius * 0.1)));
@@ -100,13 +176,23 @@ void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris)
     p.setPen(Qt::NoPen);
     // The pupil, a little forward of centre as a fish's is, soft at the edge.
     const QPointF pupilAt = centre + QPointF(-0.04, 0.02) * radius;
-    QRadialGradient pupil(pupilAt, radius * 0.55);
+    const double pr = radius * look.pupil;
+    if (look.ring.isValid()) {
+        QRadialGradient band(pupilAt, pr * 1.45);
+        band.setColorAt(0.6, withAlpha(look.ring, 0));
+        band.setColorAt(0.72, withAlpha(look.ring, 220));
+        band.setColorAt(0.84, withAlpha(look.ring, 150));
+        band.setColorAt(1.0, withAlpha(look.ring, 0));
+        p.setBrush(band);
+        p.drawEllipse(pupilAt, pr * 1.45, pr * 1.45);
+    }
+    QRadialGradient pupil(pupilAt, pr);
     pupil.setColorAt(0, QColor(2, 3, 6));
     pupil.setColorAt(0.78, QColor(6, 8, 12));
     pupil.setColorAt(0.9, QColor(16, 18, 24, 200));
     pupil.setColorAt(1, QColor(20, 22, 28, 0));
     p.setBrush(pupil);
-    p.drawEllipse(pupilAt, radius * 0.55, radius * 0.55);
+    p.drawEllipse(pupilAt, pr, pr);
     // The rim of the orbit overhangs the eye: a shadowed crescent along the
     // top, deepest at the edge, with a soft lid line above it.
     {
@@ -127,8 +213,11 @@ void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris)
     p.setPen(Qt::NoPen);
     // The flat cornea of a fish catches the light only as a small soft
     // patch, never a glossy ball.
-    paintGlow(p, centre + QPointF(-0.28, -0.3) * radius, radius * 0.2, QColor(255, 255, 255, 120));
-    paintGlow(p, centre + QPointF(-0.28, -0.3) * radius, radius * 0.07, QColor(255, 255, 255, 130));
+    const QPointF glint = centre + look.glint * radius;
+    const int bright = int(look.glintAlpha);
+    paintGlow(p, glint, radius * look.glintSize, QColor(255, 255, 255, bright));
+    paintGlow(p, glint + QPointF(0.05, 0.04) * radius, radius * look.glintSize * 0.35,
+              QColor(255, 255, 255, bright * 11 / 10));
 }
 
 Fin fanFin(QPointF top, QPointF bottom, double length, double angle, double spread, double point,
@@ -345,13 +434,7 @@ void modelBody(QPainter &p, const QPainterPath &body, double tailRoot, QColor ou
             p.fillPath(band.map(body), QColor(255, 255, 255, int(8 * strength)));
         }
     }
-    const Saved s(p);
-    QPainterPath keep;
-    keep.addRect(QRectF(r.left() - 2, r.top() - 2, tailRoot - r.left() + 2, depth + 4));
-    p.setClipPath(keep, Qt::IntersectClip);
-    p.setPen(QPen(outline, 0.9));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(body);
+    paintBodyEdge(p, body, outline, tailRoot);
 }
 
 std::vector<ScaleSite> scaleSites(const BodyShape &shape, double size, int rows)

@@ -165,9 +165,34 @@ void shadeBody(QPainter &p, const QPainterPath &body, QColor outline, double str
         p.setBrush(sheen);
         p.drawEllipse(QPointF(0, 0), radius, radius);
     }
+    paintBodyEdge(p, body, outline, r.right());
+}
+
+void paintBodyEdge(QPainter &p, const QPainterPath &body, QColor outline, double tailRoot)
+{
+    const QRectF r = body.boundingRect();
     const Saved s(p);
-    p.setPen(QPen(outline, 0.9));
+    p.setClipPath(body, Qt::IntersectClip);
+    p.setClipRect(QRectF(r.left() - 2, r.top() - 2, tailRoot - r.left() + 2, r.height() + 4),
+                  Qt::IntersectClip);
+    // Multiplying keeps the skin's own hue: the edge is the body darkened
+    // where it turns away from the light below, and lost along the lit back.
+    p.setCompositionMode(QPainter::CompositionMode_Multiply);
+    const double weight = outline.alphaF();
+    const auto shade = [&outline, weight](double darkening) {
+        const QColor tint = blend(QColor(255, 255, 255), outline, 0.35);
+        return blend(QColor(255, 255, 255), tint.darker(100 + int(90 * darkening)),
+                     std::min(1.0, weight * darkening * 1.6));
+    };
+    QLinearGradient side(r.topLeft(), r.bottomLeft());
+    side.setColorAt(0.0, QColor(255, 255, 255));
+    side.setColorAt(0.3, shade(0.12));
+    side.setColorAt(0.6, shade(0.35));
+    side.setColorAt(1.0, shade(0.7));
     p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QBrush(side), 3.2));
+    p.drawPath(body);
+    p.setPen(QPen(QBrush(side), 1.4));
     p.drawPath(body);
 }
 

@@ -14,6 +14,7 @@
 #include <QRectF>
 
 #include <initializer_list>
+#include <optional>
 #include <vector>
 
 // The one vocabulary every fish painter is written in. A painter is a short
@@ -123,6 +124,12 @@ void fillBody(QPainter &p, const QPainterPath &body, QColor back, QColor flank, 
 // the light falls, then outlines it.
 void shadeBody(QPainter &p, const QPainterPath &body, QColor outline = QColor(10, 20, 35, 130),
                double strength = 1.0);
+
+// The edge of `body` where it meets the water: the skin darkened a little
+// towards the shaded belly, by as much as `outline`'s alpha says, and lost
+// along the lit back; none behind `tailRoot`, where the stalk runs on into
+// the tail.
+void paintBodyEdge(QPainter &p, const QPainterPath &body, QColor outline, double tailRoot);
 
 // A fin: its outline, the line where it joins the body and its free edge; rays
 // run from the base to the free edge.
@@ -360,20 +367,33 @@ QPainterPath bandAcross(const BodyShape &shape, double along, std::initializer_l
 QPainterPath stripeAlong(const BodyShape &shape, double across, double from, double to,
                          std::initializer_list<double> widths, double wave = 0);
 
+// What sets one family's eye apart from another's, beyond its size and iris.
+struct EyeLook
+{
+    double pupil = 0.55;        // pupil radius, as a share of the eye's
+    QColor ring{};              // a narrow ring of its own round the pupil; none if invalid
+    QColor bar{};               // a pigment bar running down through the eye; none if invalid
+    double rim = 0.0;           // how thick the fleshy rim of the orbit stands, 0 none
+    QPointF glint{-0.28, -0.3}; // where the soft catch-light falls, in eye radii
+    double glintSize = 0.2;     // how large it is, in eye radii
+    double glintAlpha = 120;    // and how bright
+};
+
 // The fin and face colours of a Build; the body's own colours go to fillBody.
 struct Livery
 {
-    QColor tail;             // tail fin membrane
-    QColor fins;             // dorsal and anal fin membranes
-    QColor ray;              // fin rays and the gill cover's line
-    QColor pectoral;         // pectoral fin membrane
-    QColor pelvic;           // pelvic fin membrane
-    QColor iris;             // ring round the pupil
-    double eye = 6.5;        // eye radius
-    double mouth = 0.07;     // length of the closed mouth, as a share of the depth
-    QColor line{25, 30, 40}; // the lines of the mouth and gill cover
-    QColor lateral{};        // the lateral line; none if invalid
-    double lateralAt = -0.5; // where it leaves the gill cover, across the body
+    QColor tail;                      // tail fin membrane
+    QColor fins;                      // dorsal and anal fin membranes
+    QColor ray;                       // fin rays and the gill cover's line
+    QColor pectoral;                  // pectoral fin membrane
+    QColor pelvic;                    // pelvic fin membrane
+    QColor iris;                      // ring round the pupil
+    double eye = 6.5;                 // eye radius
+    double mouth = 0.07;              // length of the closed mouth, as a share of the depth
+    QColor line{25, 30, 40};          // the lines of the mouth and gill cover
+    QColor lateral{};                 // the lateral line; none if invalid
+    double lateralAt = -0.5;          // where it leaves the gill cover, across the body
+    std::optional<EyeLook> eyeLook{}; // the family's eye if unset
 };
 
 // The tail, dorsal and anal fins of `b`, behind its body, their rays spaced
@@ -392,9 +412,15 @@ namespace fishkit {
 // or a lip matches what it grows out of; `fallback` where nothing can be read.
 QColor colourUnder(QPainter &p, QPointF at, QColor fallback);
 
+// The eye as a family with gill covers of `kind` has it: the jack's and the
+// grunt's golden ring, the parrotfish's small ringed eye, the butterflyfish's
+// dark eye behind its bar, the damselfish's large dark pupil.
+EyeLook familyEye(Opercle kind);
+
 // A fish eye in its orbit: a soft socket of skin round it, the iris coloured
-// as the species has it, a large round pupil and one small catch-light.
-void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris);
+// as the species has it, the pupil, and a soft catch-light, as `look` says.
+void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris,
+                     const EyeLook &look = {});
 
 // Where the gill cover of `shape` ends, as a share of its length, for an eye
 // at `eye`: about twice as far behind the snout, `factor` times.

@@ -72,7 +72,7 @@ void paintGrunt(QPainter &p, const Grunt &g, const std::function<void(const QPai
         p, body,
         fanFin(s.at(gill + 0.03, 0.1), s.at(gill + 0.015, 0.42), d * 0.42, 12, 44, 0.85, 15),
         g.pectoral, g.ray);
-    paintNaturalEye(p, eye, d * 0.065, g.iris);
+    paintNaturalEye(p, eye, d * 0.065, g.iris, familyEye(Opercle::Serrate));
 }
 
 } // namespace

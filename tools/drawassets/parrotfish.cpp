@@ -162,7 +162,7 @@ void paintWrasse(QPainter &p, const Wrasse &f,
     }
     if (f.teeth.alpha() > 0)
         paintBeakPlates(p, parts.body, s.snout + QPointF(-1.5, 0.5), s.depth * f.beak, f.teeth);
-    paintNaturalEye(p, eye, std::max(4.6, s.depth * 0.052), f.iris);
+    paintNaturalEye(p, eye, std::max(4.2, s.depth * 0.047), f.iris, familyEye(Opercle::Parrot));
 }
 
 } // namespace

@@ -159,7 +159,7 @@ void paintFront(QPainter &p, const Build &b, const Livery &look)
         paintLateralLine(p, b.body, b.shape, gill - 0.02, look.lateralAt, look.lateral);
     paintPelvicPair(p, b.pelvic, look.pelvic, look.ray);
     paintPectoral(p, b.body, b.pectoral, look.pectoral, look.ray);
-    paintNaturalEye(p, b.eye, look.eye, look.iris);
+    paintNaturalEye(p, b.eye, look.eye, look.iris, look.eyeLook.value_or(familyEye(b.cover)));
 }
 
 } // namespace fishkit

@@ -98,7 +98,9 @@ void paintYellowtailSnapper(QPainter &p, double w, double h)
         p, body,
         fanFin(s.at(gill + 0.025, 0.1), s.at(gill + 0.015, 0.4), d * 0.55, 10, 36, 0.9, 15),
         QColor(240, 220, 200, 150), QColor(170, 140, 120, 120));
-    paintNaturalEye(p, eye, 6.0, QColor(172, 104, 84));
+    EyeLook reddish = familyEye(Opercle::Serrate);
+    reddish.ring = QColor(196, 120, 96);
+    paintNaturalEye(p, eye, 6.0, QColor(172, 104, 84), reddish);
 }
 
 namespace {
@@ -282,7 +284,7 @@ void paintCrevalleJack(QPainter &p, double w, double h)
         paintGlow(p, armpit + QPointF(8, -1.5), 9, QColor(12, 12, 12, 130));
         paintGlow(p, armpit + QPointF(14, -2.5), 7, QColor(12, 12, 12, 70));
     }
-    paintNaturalEye(p, eye, 6.4, QColor(215, 190, 110));
+    paintNaturalEye(p, eye, 6.8, QColor(215, 190, 110), familyEye(Opercle::Jack));
     // The clear fatty eyelid of a jack, a film over the front and back of the eye.
     for (const double side : {-1.0, 1.0})
         paintGlow(p, eye + QPointF(side * 7.5, 0), 5.5, QColor(236, 236, 220, 70));
