@@ -440,16 +440,25 @@ void modelBody(QPainter &p, const QPainterPath &body, double tailRoot, QColor ou
 std::vector<ScaleSite> scaleSites(const BodyShape &shape, double size, int rows)
 {
     std::vector<ScaleSite> sites;
-    const double step = 2.6 / rows;
+    // Rows run from the back to the belly, spaced by the body's depth, so
+    // they close in on each other towards the snout and the tail; and as
+    // the flank turns away towards back and belly they crowd together, as
+    // rows round a drum do.
+    const auto rowAt = [rows](double row) {
+        const double u = std::clamp(-1.0 + 2.0 * row / rows, -1.0, 1.0);
+        return 1.3 * (0.45 * u + 0.55 * std::sin(u * pi / 2));
+    };
     for (int row = 0; row <= rows; ++row) {
-        // Rows run from the back to the belly, spaced by the body's depth,
-        // so they close in on each other towards the snout and the tail.
-        const double across = -1.3 + step * row;
+        const double across = rowAt(row);
+        const double step = std::max(0.02, rowAt(row + 1) - across);
         double t = 0.18 + (row % 2) * 0.5 * size / shape.length;
         int n = 0;
         while (t < 1.02) {
             ++n;
-            const QPointF c = shape.at(t, across);
+            // Each scale a little off the set of its neighbours.
+            const double hash = std::sin(n * 12.99 + row * 78.23) * 43758.5;
+            const double own = hash - std::floor(hash);
+            const QPointF c = shape.at(t + (own - 0.5) * 0.2 * size / shape.length, across);
             // The row's own direction and the gap to the next row here: each
             // scale lies along its row and is no taller than the row allows.
             const QPointF ahead = shape.at(t + 0.01, across) - c;
@@ -462,10 +471,10 @@ std::vector<ScaleSite> scaleSites(const BodyShape &shape, double size, int rows)
             const double side = across > 0 ? 0.62 : 0.5;
             const double local = std::max(0.4, (1.0 - side * across * across) * head * stalk);
             // No two scales quite alike in size or set.
-            const double vary = 1.0 + 0.08 * std::sin(n * 2.1 + row * 1.7);
+            const double vary = 1.0 + 0.08 * std::sin(n * 2.1 + row * 1.7) + 0.14 * (own - 0.5);
             const double d = std::min(size * local, gap * 1.75) * vary;
             sites.push_back({c + QPointF(0, gap * 0.08 * std::sin(n * 1.3 + row)),
-                             std::atan2(ahead.y(), ahead.x()) * 180.0 / pi, d,
+                             std::atan2(ahead.y(), ahead.x()) * 180.0 / pi + (own - 0.5) * 9.0, d,
                              std::min(d, gap * 1.7), t, across, row, n});
             t += d / shape.length;
         }
@@ -495,8 +504,10 @@ void paintScaleRows(QPainter &p, const QPainterPath &area, const BodyShape &shap
         const double a = site.across;
         const double shade = a < 0 ? 1.0 - 0.35 * std::min(1.0, -a) * std::min(1.0, -a)
                                    : 1.0 - 0.92 * std::min(1.0, a / 1.05);
+        // In the sheen along the upper flank the light washes them out too.
+        const double washed = 1.0 - 0.45 * std::exp(-std::pow((a + 0.32) / 0.24, 2.0));
         const double fade = std::clamp((t - 0.18) / 0.16, 0.0, 1.0) * std::max(0.0, shade) *
-                            (1.0 - 0.35 * std::clamp((t - 0.85) / 0.15, 0.0, 1.0));
+                            washed * (1.0 - 0.35 * std::clamp((t - 0.85) / 0.15, 0.0, 1.0));
         // How much of the light from above the scale's free edge catches.
         const double lit = std::clamp(0.5 - a * 0.6, 0.0, 1.0);
         // No two scale edges catch the light alike, and each pocket has

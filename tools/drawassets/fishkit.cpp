@@ -220,14 +220,33 @@ void paintSpots(QPainter &p, const QPainterPath &area, double spacing, double rM
                 QColor colour, quint32 seed)
 {
     QRandomGenerator rng(seed ^ 0x5bd1e995u);
+    const QRectF box = area.boundingRect();
     const Saved s(p);
     p.setClipPath(area, Qt::IntersectClip);
     p.setPen(Qt::NoPen);
     p.setBrush(colour);
-    for (const QPointF &pt : spreadPoints(area, spacing, spacing * 0.3, seed)) {
-        const double r = rMin + (rMax - rMin) * rng.generateDouble();
+    for (const QPointF &pt : spreadPoints(area, spacing, spacing * 0.42, seed)) {
+        // Towards the upper and lower outline the body turns away: spots
+        // there are smaller and pressed flat across the turn.
+        const double v = std::clamp((pt.y() - box.center().y()) / (box.height() * 0.5), -1.0, 1.0);
+        const double turn = std::sqrt(std::max(0.0, 1.0 - v * v));
+        const double r = (rMin + (rMax - rMin) * rng.generateDouble()) * (0.7 + 0.3 * turn);
         const double squash = 0.85 + 0.3 * rng.generateDouble();
-        p.drawEllipse(pt, r * squash, r / squash);
+        const double rx = r * squash;
+        const double ry = r / squash * std::max(0.5, turn);
+        // Pigment spreads unevenly: each spot a blot with a wandering edge.
+        QPolygonF blot;
+        const double phase = rng.generateDouble() * 2.0 * pi;
+        for (int k = 0; k < 9; ++k) {
+            const double a = phase + k * 2.0 * pi / 9;
+            const double wander = 0.8 + 0.32 * rng.generateDouble();
+            blot << pt + QPointF(std::cos(a) * rx, std::sin(a) * ry) * wander;
+        }
+        if (r < 0.9)
+            p.drawEllipse(pt, rx, ry);
+        else
+            p.drawPath(curveThrough({blot[0], blot[1], blot[2], blot[3], blot[4], blot[5], blot[6],
+                                     blot[7], blot[8], blot[0], blot[1]}));
     }
 }
 
