@@ -74,13 +74,16 @@ void paintSlants(QPainter &p, const Build &b, QColor colour, double width, bool 
 {
     const BodyShape &s = b.shape;
     for (int k = -7; k < 14; ++k) {
-        const double t = 0.08 + k * 0.065 + 0.01 * std::sin(k * 3.7 + 0.2);
+        // Set as the scale rows happen to lie, not ruled at one pitch.
+        const double t =
+            0.08 + k * 0.065 + 0.017 * std::sin(k * 3.7 + 0.2) + 0.009 * std::sin(k * 1.3 + 2.0);
         std::vector<QPointF> up;
         std::vector<QPointF> down;
         for (int i = 0; i <= 8; ++i) {
             const double a = i / 8.0 * 1.6;
             // Each line wanders a little as it follows its scale row.
-            const double wander = 0.007 * std::sin(a * 4.7 + k * 2.3);
+            const double wander =
+                0.007 * std::sin(a * 4.7 + k * 2.3) + 0.005 * std::sin(a * 9.1 + k);
             // Steeper high on the flank, where the rows turn over the back.
             up.push_back(s.at(t + 0.32 * a - 0.05 * a * a + wander, -a));
             down.push_back(s.at(t + (chevron ? 0.3 : -0.24) * a + 0.03 * a * a - wander, a));
@@ -192,6 +195,41 @@ void paintSpineRow(QPainter &p, const Fin &f, const QPainterPath &body, QColor m
                QColor(255, 255, 255, 90), 0.45);
     }
 }
+
+// A compressed disc seen side-on is flat: lit almost evenly from above and
+// in front, darkening only where it turns at its edge. Where the soft fins
+// grow from it, the scaled skin runs on into them and their `colour` climbs
+// back over the join, so that body and fins are one.
+void paintFlatSide(QPainter &p, const Build &b, QColor colour)
+{
+    if (Silhouette::active(p))
+        return;
+    const QRectF r = b.body.boundingRect();
+    {
+        const Saved s(p);
+        p.setClipPath(b.body, Qt::IntersectClip);
+        QLinearGradient light(r.topLeft(), r.bottomRight());
+        light.setColorAt(0, QColor(255, 255, 255, 46));
+        light.setColorAt(0.45, QColor(255, 255, 255, 0));
+        light.setColorAt(1, QColor(0, 10, 30, 34));
+        p.fillRect(r, light);
+    }
+    const QPainterPath fins = b.dorsal.shape.united(b.anal.shape);
+    QPainterPathStroker near;
+    near.setWidth(30);
+    // Only behind the spines: the spiny dorsal stands off the back on its own.
+    QPainterPath soft;
+    soft.addRect(
+        QRectF(QPointF(b.shape.at(0.42, 0).x(), r.top() - 40), r.bottomRight() + QPointF(4, 40)));
+    const Saved s(p);
+    p.setClipPath(b.body.intersected(near.createStroke(fins).united(fins)).intersected(soft),
+                  Qt::IntersectClip);
+    p.setBrush(Qt::NoBrush);
+    for (int i = 6; i >= 1; --i) {
+        p.setPen(QPen(withAlpha(colour, colour.alpha() * (7 - i) / 16), 4.0 * i));
+        p.drawPath(b.body);
+    }
+}
 } // namespace
 
 // A white disc with faint slanting lines, broad bright yellow dorsal, anal and
@@ -204,7 +242,7 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
                                {30, 236}, 96, QColor(180, 80, 140));
     // Deeper than long behind a short pointed snout, the forehead climbing
     // straight from it to the high shoulder under the dorsal fin.
-    const BodyShape shape{{46, 130}, 190, 128, 0.5, 0.3, 0.22, 0.55, 0.05, 0, 0.7, 0.03};
+    const BodyShape shape{{44, 130}, 192, 126, 0.5, 0.18, 0.22, 0.55, 0.04, 0, 0.7, 0.0};
     const Build b = butterfly({shape, 0.13, 0.26, 0.38, TailKind::Truncate, {36, 62}, 0.86, 0.2});
     const QColor yellow(255, 212, 0, 250);
     const Livery look(yellow, yellow, QColor(200, 150, 0, 120), QColor(236, 234, 220, 95), yellow,
@@ -215,7 +253,8 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
     // The thin lines along the scale rows are faint, yet plain at a glance.
     paintSlants(p, b, QColor(118, 114, 100, 125), 0.95, false);
     paintEyeBar(p, b.body, b.eye, QColor(20, 20, 24), 14);
-    modelBody(p, b.body, b.caudal.base.x1(), QColor(90, 90, 80), 0.7);
+    modelBody(p, b.body, b.caudal.base.x1(), QColor(90, 90, 80), 0.45);
+    paintFlatSide(p, b, QColor(255, 206, 0, 210));
     // On the soft dorsal fin just above its base, not on the body.
     QPointF spot = b.shape.at(0.83, 0);
     while (b.body.contains(spot))
@@ -233,10 +272,10 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
     const Canvas canvas = reef(p, w, h, 0.35, Floor::Open, {282, 250}, 72, QColor(200, 140, 90),
                                {26, 240}, 140, QColor(170, 70, 110));
     // Round, with a short snout and low, rounded soft fins.
-    const Build b = butterfly({{{72, 128}, 150, 138, 0.46, 0.3, 0.28, 0.52, 0.0, 0.03, 0.7},
-                               0.13,
-                               0.3,
-                               0.36,
+    const Build b = butterfly({{{68, 128}, 160, 118, 0.46, 0.28, 0.26, 0.52, 0.0, 0.03, 0.7},
+                               0.15,
+                               0.38,
+                               0.42,
                                TailKind::Rounded,
                                {46, 68}});
     const Livery look(QColor(225, 228, 222, 220), QColor(236, 222, 150, 240),
@@ -262,21 +301,34 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
         // rows, and its black bleeds into the ring, which is the skin's own
         // off-white rather than paint: a mark, not a glass eye.
         p.setTransform(
-            QTransform::fromTranslate(falseEye.x(), falseEye.y()).rotate(-14).scale(1.0, 0.9),
+            QTransform::fromTranslate(falseEye.x(), falseEye.y()).rotate(-20).scale(1.0, 0.82),
             true);
-        QRadialGradient spot(QPointF(0, 0), 15);
-        spot.setStops({{0, QColor(16, 14, 18)},
-                       {0.4, QColor(24, 22, 28)},
-                       {0.47, QColor(120, 120, 122)},
-                       {0.53, QColor(238, 238, 232)},
-                       {0.6, QColor(236, 236, 230)},
-                       {0.68, QColor(80, 80, 92, 170)},
-                       {0.82, QColor(100, 100, 112, 90)},
-                       {1, QColor(110, 110, 122, 0)}});
-        p.fillRect(QRectF(-15, -15, 30, 30), spot);
+        // Larger than the real eye and a blot rather than a ball: no socket
+        // round it, no pupil or light in it, the white ring fading out into
+        // the grey skin on its outer side.
+        QRadialGradient ring(QPointF(0, 0), 19);
+        // The skin round the ring is a shade greyer, which sets it off.
+        ring.setStops({{0.4, QColor(250, 250, 246, 0)},
+                       {0.5, QColor(252, 252, 250, 255)},
+                       {0.64, QColor(250, 250, 246, 240)},
+                       {0.72, QColor(120, 120, 132, 130)},
+                       {0.84, QColor(130, 130, 140, 60)},
+                       {1, QColor(140, 140, 150, 0)}});
+        p.fillRect(QRectF(-19, -19, 38, 38), ring);
+        QPainterPath blot;
+        blot.moveTo(-10.2, 0.5);
+        blot.cubicTo(-10.4, -6.4, -5.0, -10.3, 1.0, -10.0);
+        blot.cubicTo(7.2, -9.6, 10.8, -5.0, 10.4, 0.8);
+        blot.cubicTo(10.0, 6.8, 5.2, 10.2, -0.6, 9.8);
+        blot.cubicTo(-6.4, 9.4, -10.0, 6.0, -10.2, 0.5);
+        p.fillPath(blot, QColor(18, 16, 20));
+        p.setPen(QPen(QColor(60, 58, 64, 120), 1.6));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(blot);
     }
     paintEyeBar(p, b.body, b.eye, QColor(20, 20, 26), 10.5);
-    modelBody(p, b.body, b.caudal.base.x1(), QColor(90, 90, 100), 0.8);
+    modelBody(p, b.body, b.caudal.base.x1(), QColor(90, 90, 100), 0.45);
+    paintFlatSide(p, b, QColor(232, 220, 160, 220));
     paintFront(p, b, look);
 }
 
