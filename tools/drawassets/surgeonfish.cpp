@@ -72,11 +72,11 @@ void paintBlueTang(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {60, 244}, 60, QColor(190, 160, 100),
                                {290, 236}, 80, QColor(200, 110, 60));
-    // The deepest of the surgeons, almost a disc: the forehead rises steep
-    // and rounded straight from the small, low mouth with no snout, the eye
-    // high and far forward, the soft fins tall and rounded at the rear.
+    // The deepest of the surgeons, an oval flattened side to side: the
+    // forehead climbs steep from a small pointed snout with the mouth at its
+    // tip, the eye high, the soft fins tall and rounded at the rear.
     const Build s =
-        surgeon({{{56, 134}, 186, 122, 0.42, 0.92, 0.13, 0.62, 0.12, 0.05, 0.55, 0, 0.3},
+        surgeon({{{54, 134}, 196, 114, 0.45, 0.64, 0.13, 0.6, 0.06, 0.0, 0.55, 0.03, 0.7},
                  false,
                  0.13,
                  {42, 86},
