@@ -60,7 +60,7 @@ void paintWrasse(QPainter &p, const Wrasse &f,
     parts.dorsal = spinyFin(s.at(f.dorsalFrom, -0.9),
                             {s.at(f.dorsalFrom + 0.03, -1) + lift * 0.8, s.at(0.55, -1) + lift,
                              s.at(0.82, -1) + lift * 0.95, s.at(0.93, -0.9) + lift * 0.7},
-                            s.at(0.97, -0.75), 9, 10, 0.08);
+                            s.at(0.97, -0.75), 9, 10, 0.04);
     parts.anal = spinyFin(s.at(f.analFrom, 0.88),
                           {s.at(f.analFrom + 0.04, 1) - lift * 0.8, s.at(0.84, 1) - lift * 0.9,
                            s.at(0.94, 0.9) - lift * 0.6},
@@ -71,10 +71,14 @@ void paintWrasse(QPainter &p, const Wrasse &f,
     // A parrotfish's are thicker and carry the body's colour out to the edge.
     const bool parrot = f.teeth.alpha() > 0;
     for (const Fin *fin : {&parts.dorsal, &parts.anal}) {
-        if (parrot)
+        if (parrot) {
             paintFin(p, *fin, f.fin, f.ray, 0);
-        else
+            // The fleshy membrane evens out the folds between the rays.
+            if (!Silhouette::active(p))
+                p.fillPath(fin->shape, withAlpha(f.fin, 120));
+        } else {
             paintSheerFin(p, *fin, f.fin, f.ray, 0);
+        }
     }
     parts.body = bodyOutline(s);
     fillBody(p, parts.body, f.back, f.flank, f.belly);
@@ -370,7 +374,9 @@ void paintBlueParrotfish(QPainter &p, double w, double h)
     paintReef(p, 0.35, 0, 0, {240, 252}, 80, QColor(180, 150, 90), {20, 240}, 110,
               QColor(150, 70, 130));
     // Long tail lobes streaming out behind a deep crescent.
-    Wrasse blue(BodyShape{{26, 138}, 226, 100, 0.4, 0.85, 0.26, 0.57, 0.38, 0.06, 0.7},
+    // The hump rounds the forehead off above a snout that still juts
+    // forward to the beak, not a square-fronted head.
+    Wrasse blue(BodyShape{{22, 140}, 230, 98, 0.42, 0.72, 0.26, 0.56, 0.3, 0.06, 0.7, 0.025, 0.0},
                 QColor(74, 132, 206), QColor(116, 170, 228), QColor(170, 206, 240),
                 QColor(110, 160, 220, 230), QColor(60, 100, 170, 140), QColor(190, 214, 232),
                 QColor(230, 200, 110), {72, 150}, 0.44);
@@ -389,7 +395,7 @@ void paintBlueParrotfish(QPainter &p, double w, double h)
         paintGlow(p, s.at(0.16, 0.25), s.depth * 0.22, QColor(170, 200, 230, 90));
         // The scales lie flat under the skin's own shading: low margins
         // of a deeper blue, no lit centre to any of them.
-        paintScaleRows(p, parts.body, s, std::max(8.0, s.depth * 0.15), QColor(46, 92, 170, 80),
+        paintScaleRows(p, parts.body, s, std::max(8.0, s.depth * 0.15), QColor(46, 92, 170, 130),
                        0.9, ScaleStyle::Flat);
         // The parrotfish's few rows of big cheek scales under the eye, their
         // rims faint in the bare skin of the head.
