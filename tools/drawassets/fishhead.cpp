@@ -369,9 +369,9 @@ void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, 
                QColor(255, 255, 255, 70), 0.7);
     }
     {
-        // Thick fleshy lips along the gape, standing a little proud of the
-        // snout in front: each a rounded pad lit along its upper side, with
-        // a crease where it folds into the snout above or the chin below.
+        // Thick fleshy lips along the gape: each a rounded pad lit along its
+        // upper side, with a crease where it folds into the snout above or
+        // the chin below.
         // Stripes may cross the snout: the lips take the skin's ground colour,
         // the palest found round the mouth.
         QColor skin = line.lighter(300);
@@ -381,9 +381,9 @@ void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, 
             if (c.lightness() > skin.lightness())
                 skin = c;
         }
+        // The lips are the snout's own front: its outline is theirs, so they
+        // are shaded inside it rather than stuck on in front.
         skin = skin.darker(116);
-        const Saved proud(p);
-        p.setClipping(false);
         const struct
         {
             double side, thick;
@@ -397,16 +397,33 @@ void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, 
             QColor own = colourUnder(p, mid + QPointF(mouth * 0.3, o * 1.8), skin);
             if (own.lightness() < skin.lightness() * 0.6)
                 own = skin;
-            const QPainterPath spine = curve(tip + QPointF(-lip * 0.12, o * 0.9),
+            // The pads round off at the snout tip rather than jut past it
+            // as a block, and swell most a little behind it.
+            const QPainterPath spine = curve(tip + QPointF(lip * 0.35, o * 0.8),
                                              mid + QPointF(0, o), end + QPointF(0, o * 0.5));
             const double t = lip * pad.thick;
-            const QPainterPath pad2 = ribbon(spine, {t * 1.2, t * 1.6, t * 1.4, t * 0.9, t * 0.3});
+            const QPainterPath pad2 =
+                ribbon(spine, {t * 0.8, t * 1.45, t * 1.55, t * 1.35, t * 0.9, t * 0.3});
             const QRectF r = pad2.boundingRect();
             QLinearGradient round(r.topLeft(), r.bottomLeft());
-            round.setColorAt(0, own.lighter(112));
-            round.setColorAt(1, own.darker(pad.shade));
+            round.setColorAt(0, own.lighter(107));
+            round.setColorAt(1, own.darker(pad.shade - 6));
             p.fillPath(pad2, round);
-            stroke(p, QTransform::fromTranslate(0, o * 1.05).map(spine), withAlpha(line, 70), 0.5);
+            // Towards the gape the lip's skin thins and flushes with blood.
+            if (lining.isValid()) {
+                QLinearGradient flush(spine.pointAtPercent(0), spine.pointAtPercent(1));
+                flush.setColorAt(0, withAlpha(lining, 0));
+                flush.setColorAt(0.7, withAlpha(lining, 30));
+                flush.setColorAt(1, withAlpha(lining, 10));
+                p.fillPath(pad2, flush);
+            }
+            // The crease is a soft fold, deepest at the corner, not a cut.
+            QLinearGradient fold(spine.pointAtPercent(0), spine.pointAtPercent(1));
+            fold.setColorAt(0, withAlpha(line, 10));
+            fold.setColorAt(1, withAlpha(line, 60));
+            p.setPen(QPen(QBrush(fold), 0.7));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(QTransform::fromTranslate(0, o * 1.05).map(spine));
         }
         stroke(p, QTransform::fromTranslate(0, -lip * 0.75).map(gape), QColor(255, 255, 255, 55),
                lip * 0.45);

@@ -65,7 +65,9 @@ void paintGrunt(QPainter &p, const Grunt &g, const std::function<void(const QPai
     const double gill = gillAt(s, eye, 1.9);
     // Grunts have a long mouth reaching back under the front of the eye.
     paintLateralLine(p, body, s, gill - 0.02, -0.55, withAlpha(g.back.darker(250), 110));
-    paintHead(p, body, s, eye, gill, d * 0.22, g.back.darker(260));
+    // Grunts are named for the noise they make grinding their teeth; the
+    // inside of the mouth is red, and shows at the corner of the closed jaws.
+    paintHead(p, body, s, eye, gill, d * 0.22, g.back.darker(260), QColor(206, 58, 50));
     paintPelvicPair(p, pelvicFin(body, s.at(gill + 0.02, 0), d * 0.08, d * 0.3, 62), g.lowerFin,
                     g.ray);
     paintPectoral(
@@ -153,10 +155,12 @@ void paintFrenchGrunt(QPainter &p, double w, double h)
               QColor(180, 90, 80));
     const QColor yellow(250, 205, 40);
     const QColor finColour = withAlpha(yellow.darker(105), 225);
-    const Grunt french(BodyShape{{50, 128}, 192, 86, 0.4, 0.62, 0.19, 0.56, 0.08, 0.04, 0.8},
+    // An oblong body, moderately deep, the head sloping evenly to a pointed
+    // snout: clearly shallower than the Porkfish's.
+    const Grunt french(BodyShape{{42, 130}, 208, 80, 0.42, 0.6, 0.2, 0.58, 0.03, 0.03, 0.8, 0.0},
                        QColor(128, 152, 190), QColor(196, 212, 232), QColor(232, 236, 238),
                        finColour, finColour, finColour, QColor(160, 120, 20, 140),
-                       withAlpha(yellow, 180), QColor(200, 170, 80), 0.3, 0.2, {52, 84}, 0.42);
+                       withAlpha(yellow, 180), QColor(200, 170, 80), 0.34, 0.15, {54, 82}, 0.46);
     const BodyShape &s = french.shape;
     paintGrunt(p, french, [&](const QPainterPath &body) {
         paintScaleRows(p, body, s, 3.6, QColor(120, 140, 170, 90), 0.7, ScaleStyle::Fine);
