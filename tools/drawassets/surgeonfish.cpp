@@ -300,13 +300,14 @@ void paintSurgeonfish(QPainter &p, double w, double h)
     Canvas canvas = reef(p, w, h, 0.4, Floor::Open, {60, 250}, 76, QColor(150, 160, 110),
                          {250, 240}, 100, QColor(170, 80, 110));
     canvas.faceRight();
-    // Longer than the other surgeons, with a deep crescent tail whose lobes
-    // run out into points.
-    const Build s = surgeon({{{30, 128}, 216, 86, 0.42, 0.8, 0.1, 0.57, 0.08, 0.03, 0.85, 0, 0.3},
+    // An oval a little shallower than the Doctorfish, full to the stalk
+    // rather than tapering, with a deep crescent tail whose long lobes run
+    // out into points.
+    const Build s = surgeon({{{40, 128}, 202, 96, 0.46, 0.82, 0.11, 0.58, 0.07, 0.03, 0.45, 0, 0.3},
                              false,
                              0.12,
-                             {64, 128},
-                             0.54,
+                             {62, 132},
+                             0.56,
                              {0.15, -0.46},
                              0.2,
                              1.1});
@@ -317,12 +318,10 @@ void paintSurgeonfish(QPainter &p, double w, double h)
                       QColor(130, 124, 114, 235), QColor(200, 170, 80), 5.4);
     paintBackFins(p, s, look);
     edgeFin(p, s.caudal, QColor(236, 236, 226, 200), 4.2);
-    // The margins are a blue pigment in the fin, not a glow round it: a
-    // dusky band inside a brighter hairline.
-    for (const Fin *f : {&s.dorsal, &s.anal}) {
-        edgeFin(p, *f, QColor(60, 100, 160, 150), 3.2);
-        edgeFin(p, *f, QColor(110, 160, 220, 200), 1.4);
-    }
+    // The margins are a dusky blue pigment in the fin, swelling and
+    // thinning along it, not a bright line round it.
+    paintFinMargin(p, s.dorsal, QColor(74, 100, 146, 150), {1.0, 2.6, 3.4, 2.2, 3.0, 2.4, 1.2});
+    paintFinMargin(p, s.anal, QColor(74, 100, 146, 150), {1.0, 2.2, 3.2, 2.6, 2.0, 1.0});
     fillBody(p, s.body, QColor(100, 94, 86), QColor(148, 142, 134), QColor(200, 196, 188));
     {
         // Fine, faintly bluish lengthwise lines run with the body from behind
@@ -330,13 +329,13 @@ void paintSurgeonfish(QPainter &p, double w, double h)
         // strongest over the mid-flank.
         const Saved saved(p);
         p.setClipPath(s.body, Qt::IntersectClip);
-        for (int k = 0; k < 11; ++k) {
-            const double across = -0.78 + k * 0.15;
+        for (int k = 0; k < 14; ++k) {
+            const double across = -0.86 + k * 0.128 + 0.03 * std::sin(k * 2.3);
             const double from = 0.22 + 0.03 * std::sin(k * 1.9);
             const double to = 0.9 - 0.04 * std::cos(k * 2.7);
             const QPainterPath line =
                 stripeAlong(s.shape, across, from, to, {0.2, 0.7, 0.8, 0.6, 0.2}, 0.018);
-            const int alpha = int(96 * (1.0 - 0.6 * std::abs(across)));
+            const int alpha = int((100 + 30 * std::sin(k * 1.7)) * (1.0 - 0.6 * std::abs(across)));
             QLinearGradient fade(s.shape.at(from, across), s.shape.at(to, across));
             fade.setColorAt(0, QColor(70, 80, 104, 0));
             fade.setColorAt(0.2, QColor(70, 80, 104, alpha));
@@ -347,8 +346,16 @@ void paintSurgeonfish(QPainter &p, double w, double h)
     }
     paintScaleRows(p, s.body, s.shape, 3.0, QColor(60, 56, 50, 70), 0.6, ScaleStyle::Fine);
     modelBody(p, s.body, s.caudal.base.x1(), QColor(48, 44, 40, 120));
-    // A dark spine in a sheath ringed with paler skin, not a white mark.
-    paintScalpel(p, s.shape.at(0.94, 0.02), 19, QColor(40, 38, 44), QColor(196, 204, 214));
+    // A dark spine in a sheath ringed with paler skin, not a white mark;
+    // the pale ring blurs out into the stalk.
+    {
+        const Saved ring(p);
+        p.setClipPath(s.body, Qt::IntersectClip);
+        p.translate(s.shape.at(0.935, 0.02));
+        p.scale(1.0, 0.55);
+        paintGlow(p, {0, 0}, 17, QColor(214, 218, 222, 150));
+    }
+    paintScalpel(p, s.shape.at(0.935, 0.02), 17, QColor(40, 38, 44), QColor(196, 204, 214));
     paintFront(p, s, look);
 }
 
