@@ -69,17 +69,19 @@ void paintBlueChromis(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {70, 242}, 70, QColor(170, 150, 100));
     paintCoralHead(p, QPointF(250, 246), 52, QColor(140, 120, 150));
-    const Build d = damsel({{{66, 124}, 166, 66, 0.42, 0.7, 0.2, 0.53, 0.02, 0.01, 0.8},
-                            0.14,
-                            0.3,
+    // Small and slim: an oval with a short rounded snout, not a snapper's
+    // long head, and a deeply forked tail on thin lobes.
+    const Build d = damsel({{{80, 124}, 150, 60, 0.4, 0.86, 0.17, 0.52, 0.0, 0.02, 0.85},
+                            0.13,
+                            0.28,
                             0.1,
-                            {62, 98},
-                            0.62,
+                            {52, 84},
+                            0.72,
                             0.34});
     const QColor blue(30, 120, 245, 230);
     const QColor black(16, 20, 30);
     const Livery look(blue, blue, QColor(10, 50, 120, 140), QColor(120, 190, 255, 150), blue,
-                      QColor(60, 100, 160), 5.8);
+                      QColor(60, 100, 160), 6.6, 0.06);
     paintBackFins(p, d, look);
     const QPointF r = d.shape.at(1, 0);
     {
@@ -89,13 +91,14 @@ void paintBlueChromis(QPainter &p, double w, double h)
         p.setClipPath(d.caudal.shape, Qt::IntersectClip);
         for (const double s : {-1.0, 1.0}) {
             const QPainterPath lobe =
-                curve(r + QPointF(0, 11 * s), r + QPointF(33, 33 * s), r + QPointF(64, 52 * s));
-            p.fillPath(ribbon(lobe, {12, 11, 9, 6, 3}), withAlpha(black, 90));
-            p.fillPath(ribbon(lobe, {9, 8, 6.5, 4, 1.5}), withAlpha(black, 235));
+                curve(r + QPointF(0, 9 * s), r + QPointF(28, 27 * s), r + QPointF(54, 44 * s));
+            p.fillPath(ribbon(lobe, {10, 9, 7.5, 5, 2.5}), withAlpha(black, 90));
+            p.fillPath(ribbon(lobe, {7.5, 6.5, 5.5, 3.4, 1.2}), withAlpha(black, 235));
         }
     }
-    paintFin(p, d.dorsal, withAlpha(black, 230), QColor(60, 90, 150, 150), 20);
-    edgeFin(p, d.dorsal, QColor(40, 140, 255, 200), 2);
+    // Soft, flexible membrane: dark at its base and thinning out between
+    // the rays towards the edge, where the blue of the water shows.
+    paintSheerFin(p, d.dorsal, withAlpha(black, 230), QColor(60, 90, 150, 120), 20);
     fillBody(p, d.body, QColor(20, 100, 230), QColor(40, 140, 255), QColor(110, 190, 255));
     paintScaleRows(p, d.body, d.shape, 5.6, QColor(150, 220, 255, 50), 0.6);
     const BodyShape &s = d.shape;
