@@ -148,8 +148,17 @@ void blendFinRoots(QPainter &p, const Build &a, QColor colour, double reach)
 // gill cover and the pectoral base, a pale muzzle and a pale tail rim.
 void paintFrenchAngelfish(QPainter &p, double w, double h)
 {
-    const Canvas canvas = reef(p, w, h, 0.35, Floor::Rock, {262, 236}, 50, QColor(170, 130, 90),
-                               {36, 230}, 110, QColor(170, 70, 150));
+    // The smaller frame has room for a band of reef rock only if it starts
+    // higher, and the fish drawn a little smaller stays clear of it.
+    const Canvas canvas = reef(p, w, h, 0.35);
+    if (!Silhouette::active(p)) {
+        paintReefRock(p, Canvas::frame, 196);
+        paintSeaFan(p, {34, 218}, 96, QColor(170, 70, 150));
+        paintCoralHead(p, {266, 226}, 44, QColor(170, 130, 90));
+    }
+    p.translate(160, 104);
+    p.scale(0.86, 0.86);
+    p.translate(-160, -120);
     const QColor black(22, 22, 26, 245);
     const QColor yellow(240, 200, 40);
     const AngelForm form{{{52, 132}, 176, 126, 0.4, 0.72, 0.2, 0.6, 0.13, 0, 0.8, 0.025, 0.55},
@@ -185,9 +194,28 @@ void paintFrenchAngelfish(QPainter &p, double w, double h)
     fillBody(p, a.body, QColor(30, 30, 34), QColor(18, 18, 22), QColor(34, 34, 38));
     // Each black scale is rimmed in yellow all round its free edge.
     paintScaleRows(p, a.body, a.shape, 7.4, withAlpha(yellow, 235), 0.8, ScaleStyle::Large);
-    // The scales fade out over the face, which has a pale muzzle.
-    glow(p, a.body, a.shape.snout + QPointF(6, 5), 22, QColor(225, 225, 215, 235));
-    glow(p, a.body, a.shape.snout + QPointF(14, 12), 16, QColor(215, 215, 205, 160));
+    // The scales fade out over the face, which has a grey-white muzzle and
+    // chin: pale skin flecked and clouded, its edge breaking up into the
+    // black, darkest where the lips turn in.
+    {
+        const QPointF chin = a.shape.snout;
+        const struct
+        {
+            double dx, dy, radius;
+            int alpha;
+        } clouds[] = {{5, 4, 15, 200},  {10, 10, 13, 170}, {3, -3, 9, 150},
+                      {16, 15, 9, 120}, {12, 2, 8, 110},   {7, 16, 8, 130}};
+        for (const auto &c : clouds)
+            glow(p, a.body, chin + QPointF(c.dx, c.dy), c.radius, QColor(206, 206, 198, c.alpha));
+        const Saved flecks(p);
+        p.setClipPath(a.body.intersected(oval(chin + QPointF(9, 7), 17, 15)), Qt::IntersectClip);
+        p.setPen(Qt::NoPen);
+        for (const QPointF &at : scatterPoints(oval(chin + QPointF(9, 7), 16, 14), 26, 404)) {
+            const double fade = std::hypot(at.x() - chin.x() - 6, at.y() - chin.y() - 5) / 16;
+            p.setBrush(QColor(40, 40, 44, int(40 + 110 * std::clamp(fade, 0.0, 1.0))));
+            p.drawEllipse(at, 0.7 + 0.5 * fade, 0.6 + 0.4 * fade);
+        }
+    }
     // The yellow bar lies along the rear edge of the gill cover, tapering
     // at both ends.
     const auto rim = [&a](double along, double across) {
