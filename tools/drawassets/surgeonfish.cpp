@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <utility>
 
 // Surgeonfish and spadefish: ovals and discs with crescent tails, the
@@ -258,27 +259,44 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
         int n = 0;
         for (const auto &b : bars) {
             ++n;
-            // Each bar swells and pinches a little along its length, no two
-            // alike, and bows back with the curve of the flank.
-            const auto wide = [&](int j, double base) {
-                return base * b.width * (1.0 + 0.2 * std::sin(j * 2.1 + n * 1.7));
-            };
+            // Each bar wanders as it crosses the scale rows and bows back
+            // with the curve of the flank, swelling and pinching unevenly
+            // along its length, no two alike.
+            std::vector<QPointF> spine;
+            std::vector<double> widths;
+            constexpr int steps = 12;
+            for (int j = 0; j <= steps; ++j) {
+                const double across = -b.reach + 2.0 * b.reach * j / steps;
+                const double bow = (0.022 + 0.004 * n) * (1.0 - across * across / 2.0);
+                const double wander =
+                    0.003 * std::sin(j * 1.3 + n * 2.6) + 0.002 * std::sin(j * 3.1 + n * 0.7);
+                spine.push_back(s.shape.at(b.along + 0.012 * across + bow + wander, across));
+                const double end = std::sin(std::numbers::pi * (j + 0.6) / (steps + 1.2));
+                widths.push_back(
+                    b.width * (5.0 + 9.0 * std::sqrt(end)) *
+                    (1.0 + 0.1 * std::sin(j * 1.4 + n * 1.7) + 0.06 * std::sin(j * 3.3 + n)));
+            }
+            const QPainterPath line = curveThrough(spine);
             const auto band = [&](double f) {
-                return bandAcross(s.shape, b.along,
-                                  {wide(0, 7) * f, wide(1, 11) * f, wide(2, 13) * f,
-                                   wide(3, 14) * f, wide(4, 13) * f, wide(5, 10) * f,
-                                   wide(6, 6) * f},
-                                  0.012, 0.022 + 0.004 * n, -b.reach, b.reach);
+                std::vector<double> scaled;
+                for (const double v : widths)
+                    scaled.push_back(v * f);
+                return ribbon(line, scaled);
             };
-            // Darkest over the back; the pigment thins towards the pale belly.
+            // Darkest over the back; the pigment thins towards the pale belly,
+            // and unevenly, in clouds, as it fades with age.
             QLinearGradient fade(box.topLeft(), box.bottomLeft());
-            fade.setColorAt(0.2, QColor(12, 14, 20, b.alpha));
-            fade.setColorAt(0.6, QColor(16, 18, 26, b.alpha * 9 / 10));
-            fade.setColorAt(0.9, QColor(30, 34, 42, b.alpha / 2));
+            for (int k = 0; k <= 6; ++k) {
+                const double y = 0.1 + 0.8 * k / 6.0;
+                const double down = y < 0.55 ? 1.0 : 1.0 - (y - 0.55) * 1.4;
+                const double cloud = 0.82 + 0.18 * std::sin(k * 2.7 + n * 1.3);
+                fade.setColorAt(y, QColor(14 + 3 * k, 16 + 3 * k, 22 + 3 * k,
+                                          int(b.alpha * std::max(0.3, down) * cloud)));
+            }
             // Black pigment with a narrow blended edge, no wider than a
             // scale, round a dense core.
-            for (const auto &[f, share] :
-                 {std::pair{1.1, 0.25}, std::pair{1.03, 0.45}, std::pair{0.95, 0.9}}) {
+            for (const auto &[f, share] : {std::pair{1.28, 0.14}, std::pair{1.14, 0.26},
+                                           std::pair{1.03, 0.42}, std::pair{0.92, 0.85}}) {
                 const QPainterPath bar = band(f);
                 const Saved layer(p);
                 p.setOpacity(share);
