@@ -278,11 +278,24 @@ void paintCrevalleJack(QPainter &p, double w, double h)
     paintPectoral(p, body, pectoral, QColor(225, 200, 110, 215), yellowRay);
     {
         // The black runs on from the armpit over the lowest rays near their
-        // base, ending in a soft edge out on the fin.
+        // base: a defined oblong mark lying along the rays, its edge only a
+        // little softened, the rays showing faintly through it.
         const Saved onFin(p);
         p.setClipPath(pectoral.shape, Qt::IntersectClip);
-        paintGlow(p, armpit + QPointF(8, -1.5), 9, QColor(12, 12, 12, 130));
-        paintGlow(p, armpit + QPointF(14, -2.5), 7, QColor(12, 12, 12, 70));
+        p.translate(armpit + QPointF(7.5, -1.8));
+        p.rotate(12);
+        QPainterPath mark(QPointF(-7.5, 0.6));
+        mark.cubicTo(QPointF(-7.2, -3.4), QPointF(2.0, -3.9), QPointF(8.5, -1.6));
+        mark.cubicTo(QPointF(10.4, -0.8), QPointF(10.0, 1.6), QPointF(7.6, 2.2));
+        mark.cubicTo(QPointF(1.5, 3.8), QPointF(-7.6, 4.0), QPointF(-7.5, 0.6));
+        p.setPen(QPen(QColor(14, 14, 14, 70), 1.4));
+        p.setBrush(QColor(14, 14, 14, 215));
+        p.drawPath(mark);
+        for (int i = 0; i < 4; ++i)
+            stroke(p,
+                   curve(QPointF(-7, -1.6 + i * 1.3), QPointF(1, -1.9 + i * 1.35),
+                         QPointF(9, -1.3 + i * 0.9)),
+                   QColor(120, 110, 80, 55), 0.45);
     }
     paintNaturalEye(p, eye, 6.8, QColor(215, 190, 110), familyEye(Opercle::Jack));
     // The clear fatty eyelid of a jack, a film over the front and back of the eye.
