@@ -394,23 +394,44 @@ void paintRockAngelBeauty(QPainter &p, double w, double h)
     // of both fins yellow.
     const QPainterPath fins = a.body.united(a.dorsal.shape).united(a.anal.shape);
     // The edge wanders a little, as pigment does, following no ruler.
-    const QPainterPath black = smoothClosedPath({{232, 6},
-                                                 {192, 30},
-                                                 {171, 50},
-                                                 {157, 67},
-                                                 {145, 84},
-                                                 {136, 105},
-                                                 {134, 126},
-                                                 {139, 147},
-                                                 {150, 160},
-                                                 {165, 171},
-                                                 {184, 175},
-                                                 {201, 179},
-                                                 {224, 200},
-                                                 {250, 240},
-                                                 {320, 240},
-                                                 {320, 0}})
-                                   .intersected(fins);
+    const QPainterPath outline = smoothClosedPath({{232, 6},
+                                                   {192, 30},
+                                                   {171, 50},
+                                                   {157, 67},
+                                                   {145, 84},
+                                                   {136, 105},
+                                                   {134, 126},
+                                                   {139, 147},
+                                                   {150, 160},
+                                                   {165, 171},
+                                                   {184, 175},
+                                                   {201, 179},
+                                                   {224, 200},
+                                                   {250, 240},
+                                                   {320, 240},
+                                                   {320, 0}});
+    // Close to, the pigment stops scale by scale: the line breaks into
+    // shallow scallops a scale wide, and drifts in and out over a few.
+    QPolygonF wandering;
+    {
+        const double length = outline.length();
+        for (double d = 0; d < length; d += 1.2) {
+            const double t = outline.percentAtLength(d);
+            const QPointF at = outline.pointAtPercent(t);
+            const double a = outline.angleAtPercent(t) * std::numbers::pi / 180.0;
+            const QPointF normal(std::sin(a), std::cos(a));
+            const bool inside = at.x() > 1 && at.x() < 319 && at.y() > 1 && at.y() < 239;
+            const double scallop =
+                (0.6 + 0.7 * std::pow(std::sin(d * 0.31 + 0.5), 2)) *
+                std::abs(std::sin(d * std::numbers::pi / (5.6 + 0.9 * std::sin(d * 0.05))));
+            const double drift = 1.6 * std::sin(d * 0.09 + 0.4) + 0.9 * std::sin(d * 0.23 + 1.7);
+            wandering << at + normal * (inside ? scallop + drift : 0.0);
+        }
+    }
+    QPainterPath traced;
+    traced.addPolygon(wandering);
+    traced.closeSubpath();
+    const QPainterPath black = traced.intersected(fins);
     // A pigment boundary: crisp, only the last pixel blended, the black
     // laid into the skin so the scale rows run on across it.
     p.fillPath(QTransform::fromTranslate(-0.7, 0).map(black).intersected(fins),
