@@ -260,16 +260,29 @@ void paintHogfish(QPainter &p, double w, double h)
             return root(i) + lean / std::hypot(lean.x(), lean.y()) * (74.0 - 5.0 * i);
         };
         const QColor spineColour(176, 104, 104);
-        for (int i = 2; i >= 0; --i) {
+        // Each filament is a flexible spine: it springs from the fin's base
+        // stiff and nearly straight, then bows and its tip trails back in
+        // the water, each a little differently.
+        const auto filamentOf = [&](int i) {
             const QPointF a = root(i), end = spineEnd(i);
+            const QPointF up = end - a;
+            const double bend = 1.0 + 0.35 * i;
+            return curveThrough({a, a + up * 0.38 + QPointF(-1.4 * bend, 0),
+                                 a + up * 0.72 + QPointF(0.4 * bend, 0.6),
+                                 end + QPointF(6.5 * bend, 5.5 + 1.5 * i)});
+        };
+        for (int i = 2; i >= 0; --i) {
+            const QPointF a = root(i);
             const QPointF next = spineEnd(i + 1);
             const QPointF nextRoot = root(i + 1);
+            const QPainterPath filament = filamentOf(i);
             // The membrane climbs most of the way up each filament, thinning
             // as it goes, and its edge sags between them.
-            const QPointF high = a + (end - a) * 0.78;
-            const QPointF low = nextRoot + (next - nextRoot) * (i < 2 ? 0.7 : 1.0);
+            const QPointF high = filament.pointAtPercent(0.74);
+            const QPointF low = i < 2 ? filamentOf(i + 1).pointAtPercent(0.7) : next;
             QPainterPath membrane(a);
-            membrane.lineTo(high);
+            for (int k = 1; k <= 12; ++k)
+                membrane.lineTo(filament.pointAtPercent(0.74 * k / 12.0));
             membrane.quadTo((high + low) / 2 + QPointF(4, 6), low);
             membrane.lineTo(nextRoot);
             membrane.closeSubpath();
@@ -291,14 +304,14 @@ void paintHogfish(QPainter &p, double w, double h)
             }
             // Past the membrane's edge a narrow flag of skin trails each
             // filament, so that it grows thinner rather than ending in a stick.
-            const QPainterPath filament = curve(a, (a + end) / 2 + QPointF(-1.2, 0), end);
-            p.fillPath(
-                ribbon(QTransform::fromTranslate(1.4, 0.6).map(curve(high, (high + end) / 2, end)),
-                       {2.6, 1.6, 0.3}),
-                withAlpha(hogfish.fin, 110));
+            const QPointF tip = filament.pointAtPercent(1.0);
+            p.fillPath(ribbon(QTransform::fromTranslate(1.4, 0.6).map(
+                                  curve(high, filament.pointAtPercent(0.87), tip)),
+                              {2.6, 1.6, 0.3}),
+                       withAlpha(hogfish.fin, 110));
             // A stout spine, round in section: shaded along its rear side,
             // lit along its front, broad at its root and tapering to a hair.
-            QLinearGradient ray(a, end);
+            QLinearGradient ray(a, tip);
             ray.setColorAt(0, withAlpha(spineColour.darker(118), 240));
             ray.setColorAt(0.6, withAlpha(spineColour, 220));
             ray.setColorAt(1, withAlpha(spineColour.lighter(115), 160));
