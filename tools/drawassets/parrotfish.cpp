@@ -119,9 +119,12 @@ void paintWrasse(QPainter &p, const Wrasse &f,
     }
     // A parrotfish's pectoral is fleshy and coloured like its other fins,
     // a little deeper in tone than the flank it lies on; a wrasse's clear.
-    paintPectoral(p, parts.body, pectoral,
-                  parrot ? withAlpha(f.fin.darker(112), 225) : withAlpha(f.fin.lighter(115), 180),
-                  f.ray);
+    // A dark-tipped one is otherwise clear: the colours of the flank show
+    // through it, and only its rays and lit edge make it out.
+    const QColor membrane = parrot                    ? withAlpha(f.fin.darker(112), 225)
+                            : f.pectoralTip.isValid() ? QColor(206, 226, 236, 60)
+                                                      : withAlpha(f.fin.lighter(115), 180);
+    paintPectoral(p, parts.body, pectoral, membrane, f.ray);
     if (f.pectoralEdge.isValid() && !Silhouette::active(p)) {
         // The margin colours only the rays' ends, out at the fin's tip.
         const Saved margin(p);
@@ -144,15 +147,16 @@ void paintWrasse(QPainter &p, const Wrasse &f,
         const QPointF root = pectoral.base.center();
         QRadialGradient dark(root, reach * 1.05);
         dark.setColorAt(0, withAlpha(f.pectoralTip, 0));
-        dark.setColorAt(0.5, withAlpha(f.pectoralTip, 0));
-        dark.setColorAt(0.68, withAlpha(f.pectoralTip, f.pectoralTip.alpha() / 4));
-        dark.setColorAt(0.86, withAlpha(f.pectoralTip, f.pectoralTip.alpha() * 2 / 3));
+        dark.setColorAt(0.64, withAlpha(f.pectoralTip, 0));
+        dark.setColorAt(0.76, withAlpha(f.pectoralTip, f.pectoralTip.alpha() / 4));
+        dark.setColorAt(0.9, withAlpha(f.pectoralTip, f.pectoralTip.alpha() * 2 / 3));
         dark.setColorAt(1, withAlpha(f.pectoralTip, f.pectoralTip.alpha() * 5 / 6));
         p.fillPath(pectoral.shape, dark);
+        // The rays catch the light the length of the clear fin.
         for (int i = 0; i < 9; ++i) {
             const QPointF end = pectoral.edge.pointAtPercent((i + 0.5) / 9.0);
             stroke(p, curve(root, (root + end) / 2 + QPointF(0, 0.4), end + (end - root) * 0.1),
-                   QColor(150, 190, 200, 45), 0.5);
+                   QColor(200, 226, 236, 80), 0.5);
         }
         p.setClipping(false);
         QRadialGradient rim(root, reach * 1.05);
