@@ -479,18 +479,36 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
             QPointF size;
             double tilt;
         };
-        const std::vector<Blotch> blotches = {{s.at(0.09, 0.2), {6.5, 4.2}, -0.3},
-                                              {s.at(0.2, 0.34), {7.5, 5.6}, 0.2},
-                                              {s.at(0.235, 0.04), {4.6, 3.8}, 0.5},
-                                              {s.at(0.12, 0.47), {4.4, 3.2}, -0.1},
-                                              {s.at(0.285, 0.42), {3.4, 2.8}, 0.8},
-                                              // Flecks broken off round the
-                                              // big ones.
-                                              {s.at(0.155, 0.27), {2.2, 1.7}, 0.4},
-                                              {s.at(0.262, 0.2), {2.0, 1.5}, 1.1},
-                                              {s.at(0.055, 0.36), {2.3, 1.5}, -0.5},
-                                              {s.at(0.315, 0.28), {1.7, 1.4}, 0.2},
-                                              {s.at(0.19, 0.52), {2.6, 1.6}, -0.2}};
+        // They lie in two broken streaks slanting down and back from the
+        // corner of the beak over the cheek and the throat, each streak
+        // breaking up into patches and flecks as it goes, the colour
+        // filling some scales along it and missing others.
+        std::vector<Blotch> blotches;
+        const struct
+        {
+            QPointF from, to;
+            double size;
+        } streaks[] = {{s.at(0.07, 0.08), s.at(0.31, 0.32), 5.6},
+                       {s.at(0.11, 0.48), s.at(0.26, 0.64), 4.4}};
+        int n = 0;
+        for (const auto &streak : streaks) {
+            const QPointF run = streak.to - streak.from;
+            const double tilt = std::atan2(run.y(), run.x());
+            for (double u = 0.0; u <= 1.0; u += 0.2 + 0.06 * std::sin(n * 2.3)) {
+                ++n;
+                const double fall = 1.0 - 0.45 * u;
+                const QPointF side = QPointF(-run.y(), run.x()) / std::hypot(run.x(), run.y()) *
+                                     1.8 * std::sin(n * 3.1);
+                blotches.push_back({streak.from + run * u + side,
+                                    QPointF(streak.size * fall * (1.0 + 0.2 * std::sin(n * 1.7)),
+                                            streak.size * 0.6 * fall),
+                                    tilt + 0.2 * std::sin(n * 2.9)});
+                // A fleck broken off beside the larger patches.
+                if (n % 2 == 0)
+                    blotches.push_back({streak.from + run * (u + 0.08) - side * 2.2,
+                                        QPointF(2.0, 1.5) * fall, tilt});
+            }
+        }
         // Each soft at its edge, where the pink thins into the green.
         QPainterPath pink;
         int seed = 0;
@@ -519,24 +537,26 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
             shape = shape.simplified();
             if (shape.isEmpty())
                 shape = oval(blotch.at, cell, cell * 0.9);
-            pink.addPath(shape);
-            const QPointF c = shape.boundingRect().center();
-            // No two quite the same pink: some rosier, some nearer orange.
-            QColor tone = salmon;
-            tone.setHsv(salmon.hue() + int(9 * std::sin(seed * 0.9)),
-                        salmon.saturation() + int(24 * std::cos(seed * 1.7)), salmon.value());
-            // Pigment in the skin: the green shows through the thin edge and
-            // the colour gathers unevenly towards one side of the blotch.
-            for (const auto &[grow, alpha, shift] :
-                 {std::tuple{1.06, 60, 0.0}, std::tuple{1.0, 170, 0.2},
-                  std::tuple{0.75, 60, 1.0}}) {
-                const QPointF lean = QPointF(std::cos(seed * 1.3), std::sin(seed * 1.3)) *
-                                     blotch.size.y() * 0.25 * shift;
-                const QTransform t = QTransform::fromTranslate(c.x() + lean.x(), c.y() + lean.y())
-                                         .scale(grow, grow)
-                                         .translate(-c.x(), -c.y());
-                p.fillPath(t.map(shape), withAlpha(tone, alpha));
-            }
+            pink = pink.united(shape);
+        }
+        {
+            // Pigment in the skin, laid as one: the green shows through its
+            // thin edge, and the colour runs rosier along one streak and
+            // nearer orange along the other, gathering unevenly.
+            QColor rosy = salmon;
+            rosy.setHsv(salmon.hue() - 8, std::min(255, salmon.saturation() + 20), salmon.value());
+            QColor orange = salmon;
+            orange.setHsv(salmon.hue() + 9, salmon.saturation(), salmon.value());
+            QLinearGradient tone(s.at(0.1, 0.0), s.at(0.16, 0.62));
+            tone.setColorAt(0, withAlpha(orange, 190));
+            tone.setColorAt(0.5, withAlpha(salmon, 200));
+            tone.setColorAt(1, withAlpha(rosy, 180));
+            p.fillPath(pink, tone);
+            stroke(p, pink, withAlpha(salmon, 70), 1.2);
+            const Saved heart(p);
+            p.setClipPath(pink, Qt::IntersectClip);
+            for (const Blotch &blotch : blotches)
+                paintGlow(p, blotch.at, blotch.size.y() * 0.9, withAlpha(salmon.lighter(108), 70));
         }
         {
             // The pink lies on the rounded cheek: lit above, it turns into
