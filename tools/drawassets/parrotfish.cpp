@@ -628,59 +628,50 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
         const BodyShape &s = rainbow.shape;
         const Saved saved(p);
         p.setClipPath(parts.body, Qt::IntersectClip);
-        // The green takes over scale by scale: each row of scales turns at
-        // its own point, so the front is ragged row by row, each step the
-        // rounded free edge of the last bronze scale lying over the green.
+        // The green takes over scale by scale in a zone across the middle of
+        // the body: each scale is wholly one colour or the other, a few
+        // caught half-way, more of them green the further back they lie,
+        // so the front is a ragged mosaic, not a blend.
         const double size = 10.5;
         const int rows = int(std::ceil(s.depth / (size * 0.62)));
-        const double step = 2.6 / rows;
-        const auto greenFrom = [&](double shift) {
-            QPainterPath green(s.at(1.1, -1.6));
-            for (int row = 0; row <= rows; ++row) {
-                const double across = -1.3 + step * row;
-                // The front slants back toward the belly and wavers a
-                // little from row to row, never in even steps.
-                const double turn = 0.6 + 0.045 * across + 0.014 * std::sin(row * 2.3 + 0.7) +
-                                    0.008 * std::cos(row * 5.1) + shift;
-                const QPointF top = s.at(turn, across - step * 0.5);
-                const QPointF mid = s.at(turn, across);
-                const QPointF bottom = s.at(turn, across + step * 0.5);
-                if (row == 0)
-                    green.lineTo(top);
-                else
-                    green.lineTo(top + QPointF(size * 0.12, 0));
-                green.quadTo(mid + QPointF(size * (0.22 + 0.1 * std::sin(row * 1.7 + 0.3)), 0),
-                             bottom);
-            }
-            green.lineTo(s.at(1.1, 1.6));
-            green.closeSubpath();
-            return green;
-        };
-        const QPainterPath turned = greenFrom(-0.02);
-        // The bronze front has each scale edged in green.
-        paintScaleRows(p, parts.body.subtracted(turned), s, size, withAlpha(green, 200), 0.9,
-                       ScaleStyle::Flat);
-        p.fillPath(greenFrom(0.08), withAlpha(green, 210));
-        // Ahead of it the green comes on scale by scale: on each bronze
-        // scale it spreads from the covered base towards the free edge, so
-        // that along the change each scale is green in front and bronze
-        // behind, some further on than their neighbours.
-        for (const ScaleSite &site : scaleSites(s, size, rows)) {
-            const double uneven = 0.03 * std::sin(site.row * 2.3 + site.index * 1.7) +
-                                  0.02 * std::cos(site.index * 3.1 + site.row * 0.9);
-            const double f = (site.along - (0.5 + 0.045 * site.across + uneven)) / 0.18;
-            if (f <= 0 || f >= 1.1)
+        const auto zone = [](double across) { return 0.5 + 0.045 * across; };
+        // Behind the zone the whole body is green, under its scales.
+        QPainterPath turned(s.at(1.1, -1.6));
+        for (int k = 0; k <= 12; ++k) {
+            const double across = -1.5 + 0.25 * k;
+            turned.lineTo(s.at(zone(across) + 0.17 + 0.01 * std::sin(k * 2.7), across));
+        }
+        turned.lineTo(s.at(1.1, 1.6));
+        turned.closeSubpath();
+        p.fillPath(turned, withAlpha(green, 220));
+        std::vector<ScaleSite> sites = scaleSites(s, size, rows);
+        // Each scale overlaps the one behind it, so the rear ones go down first.
+        std::sort(sites.begin(), sites.end(),
+                  [](const ScaleSite &a, const ScaleSite &b) { return a.along > b.along; });
+        for (const ScaleSite &site : sites) {
+            const double u = (site.along - zone(site.across)) / 0.2;
+            if (u <= -0.05 || u >= 1.0)
                 continue;
+            const double hash = std::sin(site.index * 12.99 + site.row * 78.23) * 43758.5;
+            const double own = hash - std::floor(hash);
+            const double chance = std::clamp(u * 1.15, 0.0, 1.0);
+            const double mix = own < chance
+                                   ? 0.86 + 0.14 * std::sin(own * 23.0)
+                                   : (own < chance + 0.12 ? 0.45 + 0.2 * std::sin(own * 40) : 0.0);
             const Saved scale(p);
             p.translate(site.centre);
             p.rotate(site.angle);
-            const double d = site.length;
-            const double reach = -d * 0.5 + std::min(1.0, f) * d * 1.1;
-            QLinearGradient front(QPointF(reach - d * 0.3, 0), QPointF(reach, 0));
-            front.setColorAt(0, withAlpha(green, 120));
-            front.setColorAt(1, withAlpha(green, 0));
-            p.fillPath(oval(QPointF(0, 0), d * 0.54, site.height * 0.54), front);
+            // The whole scale, rounded, its front hidden under the one ahead.
+            const QPainterPath piece =
+                oval(QPointF(site.length * 0.12, 0), site.length * 0.74, site.height * 0.92);
+            if (mix > 0)
+                p.fillPath(piece, withAlpha(blend(bronze, green, mix), 235));
+            else if (u < 0.8)
+                p.fillPath(piece, withAlpha(bronze, 200));
         }
+        // The bronze front has each scale edged in green.
+        paintScaleRows(p, parts.body.subtracted(turned), s, size, withAlpha(green, 200), 0.9,
+                       ScaleStyle::Flat);
         // The same rows run on over the green, edged a deeper green.
         paintScaleRows(p, parts.body.intersected(turned), s, size,
                        withAlpha(green.darker(160), 120), 0.9, ScaleStyle::Flat);
