@@ -288,9 +288,11 @@ void paintYellowtailedDamselfish(QPainter &p, double w, double h)
     fillBody(p, d.body, QColor(28, 30, 60), QColor(44, 40, 72), QColor(62, 50, 66));
     paintScaleRows(p, d.body, d.shape, 6.5, QColor(90, 90, 140, 100));
     {
-        // Electric-blue spots of uneven size scattered over the upper front
-        // of the body behind the head, thickest below the spiny dorsal and
-        // thinning out towards the tail and the midline; none on the face.
+        // Electric-blue spots of uneven size over the upper front of the
+        // body behind the head, thickest below the spiny dorsal and thinning
+        // out towards the tail and the midline; none on the face. Each is
+        // iridescence in the centre of one scale, so they lie in the scale
+        // rows, drawn out along them and smaller where the rows crowd.
         const Saved saved(p);
         p.setClipPath(d.body, Qt::IntersectClip);
         p.setPen(Qt::NoPen);
@@ -301,18 +303,21 @@ void paintYellowtailedDamselfish(QPainter &p, double w, double h)
             seed = seed * 1664525u + 1013904223u;
             return double(seed >> 8) / double(1u << 24);
         };
-        for (int i = 0; i < 150; ++i) {
-            const QPointF c = b.at(0.27 + next() * 0.42, -1.0 + next() * 1.05);
+        for (const ScaleSite &site : scaleSites(b, 6.5, int(std::ceil(b.depth / (6.5 * 0.62))))) {
+            const QPointF c = site.centre + QPointF(site.length * 0.1, 0);
             const double dx = (c.x() - centre.x()) / (b.length * 0.2);
             const double dy = (c.y() - centre.y()) / (b.depth * 0.32);
-            const double chance = std::exp(-(dx * dx + dy * dy) * 0.9);
+            const double chance = std::exp(-(dx * dx + dy * dy) * 0.9) * 1.15;
             const double roll = next(), size = next(), tint = next();
-            if (roll > chance)
+            if (roll > chance || site.along < 0.25)
                 continue;
-            const double r = 0.6 + 1.2 * size * size + 0.4 * chance;
+            const double r = (0.35 + 0.75 * size * size + 0.3 * chance) * site.height / 3.3;
+            const Saved one(p);
+            p.translate(c);
+            p.rotate(site.angle + 10 * (tint - 0.5));
             p.setBrush(
                 QColor(50 + int(40 * tint), 160 + int(50 * tint), 255, int(150 + 100 * chance)));
-            p.drawEllipse(c, r, r * 0.9);
+            p.drawEllipse(QPointF(0, 0), r * (1.2 + 0.4 * tint), r * 0.8);
         }
     }
     modelBody(p, d.body, d.caudal.base.x1(), QColor(10, 10, 30, 150), 0.6);
