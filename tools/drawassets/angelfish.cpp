@@ -274,21 +274,19 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
     paintScaleRows(p, a.body, a.shape, 6.8, QColor(240, 200, 45, 230), 1.1);
     // The face is plainer and bluer than the scaled body.
     glow(p, a.body, {78, 126}, 42, QColor(70, 150, 190, 210));
-    modelBody(p, a.body, a.caudal.base.x1(), QColor(20, 60, 80), 0.7);
-    blendFinRoots(p, a, QColor(44, 112, 164), 8);
-    paintScaleRows(p, finRoots(a, 8), a.shape, 6.8, QColor(240, 200, 45, 150), 1.1);
-    paintDisc(p, a.pectoral.base.center() + QPointF(-1, 0), 5, a.pectoral.base.length() * 0.7,
-              QColor(20, 40, 90), blue, 2);
     // The crown: an irregular dark blotch on the forehead, ringed and
     // speckled with electric blue.
     const QPointF crown = a.shape.at(0.3, -0.68);
     std::vector<QPointF> rim;
-    for (int i = 0; i < 9; ++i) {
-        const double t = 2.0 * std::numbers::pi * i / 9.0;
-        const double r = 1.0 + 0.18 * std::sin(i * 2.7) + 0.1 * std::cos(i * 4.1);
+    for (int i = 0; i < 13; ++i) {
+        const double t = 2.0 * std::numbers::pi * i / 13.0;
+        const double r = 1.0 + 0.16 * std::sin(i * 2.7) + 0.1 * std::cos(i * 4.1) +
+                         0.07 * std::sin(i * 6.3 + 1.0);
         rim.push_back(crown + QPointF(std::cos(t) * 11.5 * r, std::sin(t) * 9.5 * r));
     }
     const QPainterPath blotch = smoothClosedPath(rim.data(), int(rim.size()));
+    // It is pigment in the scaled skin like the rest: laid before the body
+    // is shaded, with the scale rows running on across it.
     {
         const Saved clip(p);
         p.setClipPath(a.body, Qt::IntersectClip);
@@ -325,6 +323,18 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
                       QColor(60, 160, 255, int(240 * fade * (0.6 + 0.4 * wave))));
         }
     }
+    paintScaleRows(p,
+                   QTransform::fromTranslate(crown.x(), crown.y())
+                       .scale(1.3, 1.3)
+                       .translate(-crown.x(), -crown.y())
+                       .map(blotch)
+                       .intersected(a.body),
+                   a.shape, 6.8, QColor(110, 190, 255, 110), 0.9);
+    modelBody(p, a.body, a.caudal.base.x1(), QColor(20, 60, 80), 0.7);
+    blendFinRoots(p, a, QColor(44, 112, 164), 8);
+    paintScaleRows(p, finRoots(a, 8), a.shape, 6.8, QColor(240, 200, 45, 150), 1.1);
+    paintDisc(p, a.pectoral.base.center() + QPointF(-1, 0), 5, a.pectoral.base.length() * 0.7,
+              QColor(20, 40, 90), blue, 2);
     paintFront(p, a, look);
     {
         // The edges of the gill cover, the preopercle's spine and the lips

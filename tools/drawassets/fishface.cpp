@@ -520,7 +520,10 @@ void paintScaleRows(QPainter &p, const QPainterPath &area, const BodyShape &shap
         const double sheen =
             0.5 + 0.5 * std::sin(t * 6.3 + a * 2.9 + 0.7) * std::sin(t * 3.7 - a * 4.6 + 1.9);
         const double patchy = 1.0 - texture * 0.8 * (1.0 - sheen);
-        const int alpha = int(rim.alpha() * fade * catchLight * patchy);
+        // Nor are any two rims quite as strongly pigmented.
+        const double hash = std::sin(site.index * 12.99 + row * 78.23 + 3.1) * 43758.5;
+        const double own = 0.72 + 0.28 * (hash - std::floor(hash));
+        const int alpha = int(rim.alpha() * fade * catchLight * patchy * own);
         const int shine = int(std::min(255.0, rim.alpha() * fade * (0.3 + 0.7 * lit) * patchy));
         const Saved one(p);
         p.translate(site.centre);
