@@ -552,25 +552,22 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
         p.setClipPath(area, Qt::IntersectClip);
         p.setPen(Qt::NoPen);
         const BodyShape &b = a.shape;
-        const QRectF box = area.boundingRect();
-        const double step = 5.6;
-        for (int row = 0; row * step * 0.86 < box.height(); ++row) {
-            const double y = box.top() + row * step * 0.86;
-            for (int col = 0; col * step < box.width() + step; ++col) {
-                const double x = box.left() + col * step + (row % 2) * step * 0.5;
-                const QPointF c(x + 0.9 * std::sin(row * 12.9898 + col * 78.233),
-                                y + 0.8 * std::sin(row * 39.346 + col * 11.135));
-                const double t = (c.x() - b.snout.x()) / b.length;
-                const double fade = std::clamp((t - 0.16) / 0.16, 0.0, 1.0);
-                if (fade <= 0 || !fins.contains(c) || a.body.contains(c))
-                    continue;
-                const double r = 1.5 + 0.4 * std::sin(row * 5.7 + col * 3.3);
-                QRadialGradient pigment(c, r * 1.2);
-                pigment.setColorAt(0, QColor(44, 48, 56, int(130 * fade)));
-                pigment.setColorAt(1, QColor(44, 48, 56, 0));
-                p.setBrush(pigment);
-                p.drawEllipse(c, r * 1.2, r * 1.05);
-            }
+        // Out on the fins the scales grow smaller and their centres fainter
+        // towards the free edge, in no ruled order.
+        int n = 0;
+        for (const QPointF &c : spreadPoints(fins.subtracted(a.body), 5.2, 2.0, 3407)) {
+            ++n;
+            const double t = (c.x() - b.snout.x()) / b.length;
+            const double fade = std::clamp((t - 0.16) / 0.16, 0.0, 1.0);
+            const QPointF rim =
+                rimPoint(a.body, {c.x(), b.snout.y()}, c.y() < b.snout.y() ? -1 : 1);
+            const double out = std::clamp(std::abs(c.y() - rim.y()) / 60.0, 0.0, 1.0);
+            const double r = (1.8 - 0.7 * out) * (1.0 + 0.2 * std::sin(n * 5.7));
+            QRadialGradient pigment(c, r * 1.2);
+            pigment.setColorAt(0, QColor(40, 44, 52, int(170 * fade * (1.0 - 0.4 * out))));
+            pigment.setColorAt(1, QColor(44, 48, 56, 0));
+            p.setBrush(pigment);
+            p.drawEllipse(c, r * 1.2, r * (0.9 + 0.2 * std::cos(n * 2.3)));
         }
         // On the body the centres lie in the scale rows, which follow its
         // curve: largest mid-flank, smaller and closer towards the head,
@@ -581,8 +578,8 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
             const int n = site.index;
             const int row = site.row;
             const Saved one(p);
-            p.translate(site.centre + QPointF(0.5 * std::sin(n * 3.1 + row),
-                                              0.4 * std::cos(n * 1.3 + row * 2.0)));
+            p.translate(site.centre + QPointF(0.9 * std::sin(n * 3.1 + row),
+                                              0.7 * std::cos(n * 1.3 + row * 2.0)));
             p.rotate(site.angle);
             // The pigment lies in the base of the scale, so it is densest
             // towards the front, where the scale before overlaps it, and
