@@ -170,8 +170,10 @@ void paintDoctorfish(QPainter &p, double w, double h)
             std::vector<QPointF> spine;
             for (int k = 0; k <= 6; ++k) {
                 const double across = -1.2 + (1.2 + bar.reach) * k / 6.0;
-                // Pigment laid down unevenly: each bar wavers and swells on its way down.
-                const double waver = 0.007 * std::sin(k * 2.4 + bar.along * 41.0);
+                // Pigment laid down unevenly: each bar drifts a little off
+                // true on its way down, in its own way, and swells and thins.
+                const double waver = 0.004 * std::sin(k * 1.1 + bar.along * 41.0) +
+                                     0.003 * std::sin(k * 2.9 + bar.along * 17.0);
                 spine.push_back(b.at(bar.along + 0.012 * (1 - across * across) + waver, across));
             }
             const auto w = [&bar](int j) {
@@ -180,11 +182,22 @@ void paintDoctorfish(QPainter &p, double w, double h)
             const QPainterPath band =
                 ribbon(curveThrough(spine),
                        {2.2 * w(0), 3.0 * w(1), 2.8 * w(2), 2.4 * w(3), 1.7 * w(4), 0.8 * w(5)});
+            // The pigment is patchy down its length: stronger in places,
+            // almost gone in others, before it fades out towards the belly.
             QLinearGradient fade(spine.front(), spine.back());
-            fade.setColorAt(0, QColor(40, 44, 54, bar.alpha));
-            fade.setColorAt(0.55, QColor(40, 44, 54, bar.alpha * 4 / 5));
-            fade.setColorAt(1, QColor(40, 44, 54, 0));
+            for (int k = 0; k <= 5; ++k) {
+                const double u = k / 5.0;
+                const double patch = 0.65 + 0.35 * std::sin(k * 2.2 + bar.along * 31.0);
+                const double down = u < 0.5 ? 1.0 : 1.0 - (u - 0.5) * 2.0;
+                fade.setColorAt(u, QColor(40, 44, 54, int(bar.alpha * patch * down)));
+            }
             p.fillPath(band, fade);
+            // Its edges blur over a scale's width into the skin.
+            const Saved soft(p);
+            p.setOpacity(0.35);
+            p.setPen(QPen(QBrush(fade), 1.6));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(band);
         }
     }
     paintScaleRows(p, s.body, b, 3.0, QColor(60, 66, 78, 80), 0.6, ScaleStyle::Fine);
