@@ -79,14 +79,19 @@ void paintSlants(QPainter &p, const Build &b, QColor colour, double width, bool 
             0.08 + k * 0.065 + 0.017 * std::sin(k * 3.7 + 0.2) + 0.009 * std::sin(k * 1.3 + 2.0);
         std::vector<QPointF> up;
         std::vector<QPointF> down;
+        // The two halves of a chevron need not meet exactly, and some lines
+        // give out before they reach the outline.
+        const double offset = chevron ? 0.014 * std::sin(k * 4.1 + 0.3) : 0.0;
+        const double reach = 1.6 - 0.35 * std::max(0.0, std::sin(k * 2.9 + 1.2));
         for (int i = 0; i <= 8; ++i) {
-            const double a = i / 8.0 * 1.6;
+            const double a = i / 8.0 * reach;
             // Each line wanders a little as it follows its scale row.
             const double wander =
                 0.007 * std::sin(a * 4.7 + k * 2.3) + 0.005 * std::sin(a * 9.1 + k);
             // Steeper high on the flank, where the rows turn over the back.
             up.push_back(s.at(t + 0.32 * a - 0.05 * a * a + wander, -a));
-            down.push_back(s.at(t + (chevron ? 0.3 : -0.24) * a + 0.03 * a * a - wander, a));
+            down.push_back(
+                s.at(t + offset + (chevron ? 0.3 : -0.24) * a + 0.03 * a * a - wander, a));
         }
         // No two lines are quite as strong or as wide as the next; each is
         // strongest over the mid-flank and fades out over the back and into
@@ -292,7 +297,7 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
     // On the rear upper body under the soft dorsal, just ahead of the tail
     // stalk; a black spot in a white ring, soft-edged like pigment in the skin
     // and hardly bigger than the real eye it mimics.
-    const QPointF falseEye = rimPoint(b.body, b.shape.at(0.9, 0), -1) + QPointF(0, 15);
+    const QPointF falseEye = rimPoint(b.body, b.shape.at(0.86, 0), -1) + QPointF(0, 21);
     {
         const Saved saved(p);
         p.setClipPath(b.body, Qt::IntersectClip);
@@ -311,8 +316,8 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
         ring.setStops({{0.4, QColor(250, 250, 246, 0)},
                        {0.5, QColor(252, 252, 250, 255)},
                        {0.64, QColor(250, 250, 246, 240)},
-                       {0.72, QColor(120, 120, 132, 130)},
-                       {0.84, QColor(130, 130, 140, 60)},
+                       {0.72, QColor(150, 150, 160, 95)},
+                       {0.84, QColor(160, 160, 170, 40)},
                        {1, QColor(140, 140, 150, 0)}});
         p.fillRect(QRectF(-19, -19, 38, 38), ring);
         QPainterPath blot;
