@@ -241,23 +241,37 @@ void paintBeaugregory(QPainter &p, double w, double h)
     {
         const Saved saved(p);
         p.setClipPath(d.body.united(d.dorsal.shape), Qt::IntersectClip);
-        // An ocellus is pigment, not paint: the black deepens to its centre
-        // and its blue ring is brightest just outside the black and thins
-        // out into the yellow, a little wider below than on the fin.
+        // An ocellus is pigment, not paint: a blot with an uneven edge, the
+        // black deepening to its centre, and its blue ring brightest just
+        // outside the black, thinning out into the yellow, broader below
+        // than on the fin and all but broken in one place.
         const Saved ring(p);
         p.translate(centre);
         p.rotate(-12);
-        p.scale(1.0, 0.93);
-        QRadialGradient spot(QPointF(0.3, 0.4), 8.6, QPointF(-0.4, -0.2));
-        spot.setColorAt(0, QColor(2, 2, 8));
-        spot.setColorAt(0.55, QColor(12, 12, 26));
-        spot.setColorAt(0.66, QColor(28, 50, 120));
-        spot.setColorAt(0.74, QColor(70, 160, 240));
-        spot.setColorAt(0.84, QColor(90, 170, 240, 150));
-        spot.setColorAt(1, QColor(90, 170, 240, 0));
+        std::vector<QPointF> rim;
+        for (int i = 0; i < 11; ++i) {
+            const double a = 2.0 * std::numbers::pi * i / 11.0;
+            const double r = 5.2 * (1.0 + 0.09 * std::sin(i * 2.7 + 0.4) +
+                                    0.06 * std::cos(i * 4.3) + 0.08 * std::max(0.0, std::sin(a)));
+            rim.push_back(QPointF(std::cos(a) * r * 1.06, std::sin(a) * r * 0.94));
+        }
+        const QPainterPath blot = smoothClosedPath(rim.data(), int(rim.size()));
+        const QTransform grow = QTransform::fromScale(1.32, 1.36);
+        QLinearGradient round(QPointF(0, -7), QPointF(0, 7));
+        round.setColorAt(0, QColor(60, 140, 230, 120));
+        round.setColorAt(0.3, QColor(70, 160, 240, 60));
+        round.setColorAt(0.7, QColor(80, 170, 245, 210));
+        round.setColorAt(1, QColor(90, 175, 245, 170));
+        p.fillPath(grow.map(blot), round);
+        p.setPen(QPen(QColor(90, 170, 240, 60), 2.4));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(QTransform::fromScale(1.5, 1.52).map(blot));
         p.setPen(Qt::NoPen);
-        p.setBrush(spot);
-        p.drawEllipse(QPointF(0.3, 0.4), 8.6, 8.6);
+        QRadialGradient black(QPointF(0.3, 0.4), 6.2);
+        black.setColorAt(0, QColor(2, 2, 8));
+        black.setColorAt(0.8, QColor(12, 12, 26));
+        black.setColorAt(1, QColor(24, 34, 80));
+        p.fillPath(blot, black);
     }
     modelBody(p, d.body, d.caudal.base.x1(), QColor(150, 100, 0, 200), 0.6);
     paintFront(p, d, look);
