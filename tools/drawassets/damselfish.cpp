@@ -156,12 +156,29 @@ void paintSergeantMajor(QPainter &p, double w, double h)
     QPainterPath fringe;
     QPainterPath halo;
     for (const auto &b : bars) {
+        // Between the set points the bar drifts a little as it crosses the
+        // scale rows, and swells and pinches unevenly on its way down.
         std::vector<QPointF> spine;
-        for (int k = 0; k < 5; ++k)
-            spine.push_back(d.shape.at(b.along + b.shift[size_t(k)], -1.3 + 0.65 * k));
+        for (int k = 0; k <= 8; ++k) {
+            const double u = k / 2.0;
+            const size_t i = std::min<size_t>(3, size_t(u));
+            const double f = u - double(i);
+            const double shift = b.shift[i] * (1.0 - f) + b.shift[i + 1] * f;
+            const double drift = 0.004 * std::sin(k * 1.9 + b.along * 40.0);
+            spine.push_back(d.shape.at(b.along + shift + drift, -1.3 + 0.325 * k));
+        }
         const QPainterPath line = curveThrough(spine);
+        std::vector<double> taper;
+        for (int j = 0; j < 9; ++j) {
+            const double base = 18.0 - 1.9 * j * (j > 1 ? 1.0 : 0.3);
+            taper.push_back(std::max(2.5, base) * (1.0 + 0.07 * std::sin(j * 2.3 + b.along * 30.0) +
+                                                   0.04 * std::sin(j * 5.1 + b.along * 11.0)));
+        }
         const auto band = [&](double w) {
-            return ribbon(line, {17 * w, 18 * w, 16 * w, 13 * w, 9 * w, 5 * w, 3 * w});
+            std::vector<double> scaled;
+            for (const double v : taper)
+                scaled.push_back(v * w);
+            return ribbon(line, scaled);
         };
         dark.addPath(band(b.width));
         fringe.addPath(band(b.width * 1.09));
