@@ -137,10 +137,10 @@ void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris, co
     // The eyeball is a dome: the iris darkens towards its rim and into the
     // shadow of the orbit above, and is lit from the front below.
     QRadialGradient ring(centre + QPointF(-0.15, 0.2) * radius, radius * 1.05);
-    ring.setColorAt(0.0, iris.lighter(150));
-    ring.setColorAt(0.45, iris.lighter(115));
-    ring.setColorAt(0.8, iris.darker(130));
-    ring.setColorAt(1.0, iris.darker(260));
+    ring.setColorAt(0.0, iris.darker(105));
+    ring.setColorAt(0.5, iris);
+    ring.setColorAt(0.82, iris.darker(115));
+    ring.setColorAt(1.0, iris.darker(220));
     p.setBrush(ring);
     p.drawEllipse(centre, radius, radius);
     // Fine radial fibres and flecks keep the iris from reading as a flat ring.
@@ -152,7 +152,7 @@ void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris, co
             const double a = 2.0 * pi * i / count + 0.13 * std::sin(i * 7.1);
             const QPointF dir(std::cos(a), std::sin(a));
             const bool lit = i % 3 == 0;
-            p.setPen(QPen(lit ? withAlpha(iris.lighter(170), 70) : withAlpha(iris.darker(200), 55),
+            p.setPen(QPen(lit ? withAlpha(iris.lighter(150), 45) : withAlpha(iris.darker(200), 55),
                           radius * 0.06, Qt::SolidLine, Qt::RoundCap));
             p.drawLine(centre + dir * radius * 0.55, centre + dir * radius * (0.8 + 0.1 * (i % 2)));
         }
@@ -171,7 +171,7 @@ void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris, co
     }
     // A dark limbus where the iris meets the skin.
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(withAlpha(iris.darker(320), 170), std::max(0.4, radius * 0.1)));
+    p.setPen(QPen(withAlpha(iris.darker(300), 110), std::max(0.4, radius * 0.1)));
     p.drawEllipse(centre, radius * 0.96, radius * 0.96);
     p.setPen(Qt::NoPen);
     // The pupil, a little forward of centre as a fish's is, soft at the edge.

@@ -98,9 +98,10 @@ void paintYellowtailSnapper(QPainter &p, double w, double h)
         p, body,
         fanFin(s.at(gill + 0.025, 0.1), s.at(gill + 0.015, 0.4), d * 0.55, 10, 36, 0.9, 15),
         QColor(240, 220, 200, 150), QColor(170, 140, 120, 120));
-    EyeLook reddish = familyEye(Opercle::Serrate);
-    reddish.ring = QColor(196, 120, 96);
-    paintNaturalEye(p, eye, 6.0, QColor(172, 104, 84), reddish);
+    // The snapper's eye is only subtly reddish, with no ring of its own.
+    EyeLook plain = familyEye(Opercle::Serrate);
+    plain.ring = QColor();
+    paintNaturalEye(p, eye, 6.0, QColor(136, 94, 80), plain);
 }
 
 namespace {
