@@ -386,6 +386,16 @@ void paintBandedButterfly(QPainter &p, double w, double h)
                       .intersected(pigmented));
     p.fillPath(bands, band);
     {
+        // Pigment, not tape: each band's edge blurs over a scale's width.
+        const Saved soft(p);
+        p.setClipPath(pigmented, Qt::IntersectClip);
+        p.setBrush(Qt::NoBrush);
+        for (const auto &[width, alpha] : {std::pair{3.4, 50}, std::pair{1.6, 110}}) {
+            p.setPen(QPen(withAlpha(band, alpha), width));
+            p.drawPath(bands);
+        }
+    }
+    {
         // Up among the spines the pigment thins out, so their points stand
         // pale above the band rather than as a black crown.
         const QPainterPath spines = middle.intersected(b.dorsal.shape).subtracted(b.body);
