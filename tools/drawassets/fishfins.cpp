@@ -227,8 +227,15 @@ void paintMembrane(QPainter &p, const Fin &f, QColor membrane, QColor ray, int r
                                f.base.p2() + over + across, f.base.p1() - over + across}));
     QPainterPath free;
     free.addRect(f.shape.boundingRect().adjusted(-4, -4, 4, 4));
+    // The edge is the membrane's own rim, thickened where the rays end: a
+    // little darker than the fin, not an inked line round it, and fainter
+    // on the side the light comes from.
     p.setClipPath(free.subtracted(base), Qt::IntersectClip);
-    p.setPen(QPen(withAlpha(ray, std::min(255, ray.alpha() + 40)), 0.6));
+    const QRectF box = f.shape.boundingRect();
+    QLinearGradient rim(box.topLeft(), box.bottomLeft());
+    rim.setColorAt(0, withAlpha(ray, ray.alpha() * 2 / 5));
+    rim.setColorAt(1, withAlpha(ray, std::min(255, ray.alpha() * 4 / 5)));
+    p.setPen(QPen(QBrush(rim), 0.6));
     p.setBrush(Qt::NoBrush);
     p.drawPath(f.shape);
 }
