@@ -400,6 +400,11 @@ struct Livery
 // by the fins' size.
 void paintBackFins(QPainter &p, const Build &b, const Livery &look);
 
+// The scaled skin of `b` running on over the base of its dorsal and anal
+// fins for `reach`, fading into the membrane, so that no seam shows where
+// they grow from the body.
+void growFinRoots(QPainter &p, const Build &b, double reach);
+
 // Gill cover, mouth, pelvic and pectoral fins and eye, in front of the body.
 void paintFront(QPainter &p, const Build &b, const Livery &look);
 

@@ -4,11 +4,13 @@
 #include "fishkit.h"
 
 #include <QLinearGradient>
+#include <QPainterPathStroker>
 #include <QPen>
 #include <QTransform>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 // Damselfish, angelfish, butterflyfish and surgeonfish.
 namespace fishkit {
@@ -145,8 +147,39 @@ void paintBackFins(QPainter &p, const Build &b, const Livery &look)
     paintFin(p, b.anal, look.fins, look.ray, int(b.anal.base.length() / 5.8));
 }
 
+void growFinRoots(QPainter &p, const Build &b, double reach)
+{
+    if (Silhouette::active(p))
+        return;
+    QPainterPathStroker stroker;
+    stroker.setWidth(reach * 2);
+    stroker.setJoinStyle(Qt::RoundJoin);
+    const QPainterPath rim = stroker.createStroke(b.body);
+    for (const auto &[fin, side] : {std::pair{&b.dorsal, 1.0}, std::pair{&b.anal, -1.0}}) {
+        if (fin->shape.isEmpty())
+            continue;
+        // The skin's own colour just inside the body, where the fin grows.
+        const QPointF inside = fin->base.center() + QPointF(0, side * reach * 1.2);
+        const QColor skin = colourUnder(p, inside, QColor());
+        if (!skin.isValid())
+            continue;
+        const Saved s(p);
+        p.setClipPath(rim.intersected(fin->shape.subtracted(b.body)), Qt::IntersectClip);
+        p.setBrush(Qt::NoBrush);
+        for (int i = 1; i <= 10; ++i) {
+            QPen pen(withAlpha(skin, 8 + 3 * (10 - i)), reach * 2 * i / 10.0);
+            pen.setJoinStyle(Qt::RoundJoin);
+            p.setPen(pen);
+            p.drawPath(b.body);
+        }
+    }
+}
+
 void paintFront(QPainter &p, const Build &b, const Livery &look)
 {
+    // Angels and butterflies carry their skin out over the fins their own way.
+    if (b.cover != Opercle::Angel && b.cover != Opercle::Butterfly)
+        growFinRoots(p, b, 3.5);
     const double gill = b.gill > 0 ? b.gill : gillAt(b.shape, b.eye);
     paintGillCover(p, b.body, b.shape, b.eye, gill, b.cover, look.line, b.spine);
     {
