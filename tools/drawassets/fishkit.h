@@ -404,6 +404,8 @@ void paintBackFins(QPainter &p, const Build &b, const Livery &look);
 // fins for `reach`, fading into the membrane, so that no seam shows where
 // they grow from the body.
 void growFinRoots(QPainter &p, const Build &b, double reach);
+void growFinRoots(QPainter &p, const QPainterPath &body, std::initializer_list<const Fin *> fins,
+                  double reach);
 
 // Gill cover, mouth, pelvic and pectoral fins and eye, in front of the body.
 void paintFront(QPainter &p, const Build &b, const Livery &look);

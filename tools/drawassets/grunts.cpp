@@ -48,20 +48,20 @@ void paintGrunt(QPainter &p, const Grunt &g, const std::function<void(const QPai
                   g.tail.y(), g.notch),
              g.tailFin, g.ray, 16);
     // One fin, cut down low where the spines end and the soft rays begin.
-    paintFin(p,
-             spinyFin(s.at(0.3, -0.93),
-                      {out(0.36, -1, g.spiny), out(0.46, -1, g.spiny * 0.85),
-                       out(0.6, -1, g.soft * 0.45), out(0.7, -1, g.soft), out(0.9, -0.9, g.soft)},
-                      s.at(0.95, -0.7), 12, 15, 0.12),
-             g.fin, g.ray, 0);
-    paintFin(p,
-             spinyFin(s.at(0.7, 0.93), {out(0.75, 1, g.soft * 1.2), out(0.9, 0.9, g.soft)},
-                      s.at(0.95, 0.7), 3, 8),
-             g.lowerFin, g.ray, 0);
+    const Fin dorsal =
+        spinyFin(s.at(0.3, -0.93),
+                 {out(0.36, -1, g.spiny), out(0.46, -1, g.spiny * 0.85),
+                  out(0.6, -1, g.soft * 0.45), out(0.7, -1, g.soft), out(0.9, -0.9, g.soft)},
+                 s.at(0.95, -0.7), 12, 15, 0.12);
+    const Fin anal = spinyFin(s.at(0.7, 0.93), {out(0.75, 1, g.soft * 1.2), out(0.9, 0.9, g.soft)},
+                              s.at(0.95, 0.7), 3, 8);
+    paintFin(p, dorsal, g.fin, g.ray, 0);
+    paintFin(p, anal, g.lowerFin, g.ray, 0);
     const QPainterPath body = bodyOutline(s);
     fillBody(p, body, g.back, g.flank, g.belly);
     marks(body);
     modelBody(p, body, s.at(0.99, 0).x(), g.back.darker(200), 0.8);
+    growFinRoots(p, body, {&dorsal, &anal}, 3.5);
     const QPointF eye = s.at(0.18, -0.38);
     const double gill = gillAt(s, eye, 1.9);
     // Grunts have a long mouth reaching back under the front of the eye.

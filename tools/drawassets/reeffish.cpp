@@ -149,28 +149,36 @@ void paintBackFins(QPainter &p, const Build &b, const Livery &look)
 
 void growFinRoots(QPainter &p, const Build &b, double reach)
 {
+    growFinRoots(p, b.body, {&b.dorsal, &b.anal}, reach);
+}
+
+void growFinRoots(QPainter &p, const QPainterPath &body, std::initializer_list<const Fin *> fins,
+                  double reach)
+{
     if (Silhouette::active(p))
         return;
     QPainterPathStroker stroker;
     stroker.setWidth(reach * 2);
     stroker.setJoinStyle(Qt::RoundJoin);
-    const QPainterPath rim = stroker.createStroke(b.body);
-    for (const auto &[fin, side] : {std::pair{&b.dorsal, 1.0}, std::pair{&b.anal, -1.0}}) {
+    const QPainterPath rim = stroker.createStroke(body);
+    const double middle = body.boundingRect().center().y();
+    for (const Fin *fin : fins) {
         if (fin->shape.isEmpty())
             continue;
         // The skin's own colour just inside the body, where the fin grows.
+        const double side = fin->base.center().y() < middle ? 1.0 : -1.0;
         const QPointF inside = fin->base.center() + QPointF(0, side * reach * 1.2);
         const QColor skin = colourUnder(p, inside, QColor());
         if (!skin.isValid())
             continue;
         const Saved s(p);
-        p.setClipPath(rim.intersected(fin->shape.subtracted(b.body)), Qt::IntersectClip);
+        p.setClipPath(rim.intersected(fin->shape.subtracted(body)), Qt::IntersectClip);
         p.setBrush(Qt::NoBrush);
         for (int i = 1; i <= 10; ++i) {
             QPen pen(withAlpha(skin, 8 + 3 * (10 - i)), reach * 2 * i / 10.0);
             pen.setJoinStyle(Qt::RoundJoin);
             p.setPen(pen);
-            p.drawPath(b.body);
+            p.drawPath(body);
         }
     }
 }
