@@ -181,8 +181,8 @@ void paintBodyEdge(QPainter &p, const QPainterPath &body, QColor outline, double
     const double weight = outline.alphaF();
     const auto shade = [&outline, weight](double darkening) {
         const QColor tint = blend(QColor(255, 255, 255), outline, 0.35);
-        return blend(QColor(255, 255, 255), tint.darker(100 + int(90 * darkening)),
-                     std::min(1.0, weight * darkening * 1.6));
+        return blend(QColor(255, 255, 255), tint.darker(100 + int(70 * darkening)),
+                     std::min(1.0, weight * darkening * 1.3));
     };
     QLinearGradient side(r.topLeft(), r.bottomLeft());
     side.setColorAt(0.0, QColor(255, 255, 255));

@@ -72,7 +72,11 @@ void paintWrasse(QPainter &p, const Wrasse &f,
     const bool parrot = f.teeth.alpha() > 0;
     for (const Fin *fin : {&parts.dorsal, &parts.anal}) {
         if (parrot) {
-            paintFin(p, *fin, f.fin, f.ray, 0);
+            // Its spines are flexible and hardly stand out from the soft
+            // rays: the membrane hangs between them without pleats.
+            Fin flexible = *fin;
+            flexible.spines = 0;
+            paintFin(p, flexible, f.fin, f.ray, 0);
             // The fleshy membrane evens out the folds between the rays.
             if (!Silhouette::active(p))
                 p.fillPath(fin->shape, withAlpha(f.fin, 120));
