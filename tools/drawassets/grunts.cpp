@@ -98,8 +98,9 @@ void paintPorkfish(QPainter &p, double w, double h)
         paintScaleRows(p, body, s, 3.6, QColor(255, 255, 255, 80), 0.7, ScaleStyle::Fine);
         QPainterPath behindBars;
         // The stripes start behind the second bar, following its slant.
-        behindBars.addPolygon(QPolygonF({s.at(0.48, -1.6), s.at(0.36, 0.45), s.at(0.3, 1.6),
-                                         QPointF(320, 240), QPointF(320, 0)}));
+        // Below the bar the stripes are not cut off: each tapers out on its own.
+        behindBars.addPolygon(QPolygonF({s.at(0.48, -1.6), s.at(0.36, 0.3), s.at(0.22, 0.7),
+                                         s.at(0.12, 1.6), QPointF(320, 240), QPointF(320, 0)}));
         // Yellow stripes take turns with blue-grey ones between them. They
         // run lengthwise: those high on the body follow the curve of the
         // back, those lower down lie nearly level, all closing in a little
@@ -124,11 +125,11 @@ void paintPorkfish(QPainter &p, double w, double h)
         };
         for (int i = 0; i < 8; ++i)
             p.fillPath(stripe(-0.74 + i * 0.24 + 0.025 * std::sin(i * 2.1), i,
-                              {2.0, 3.0, 3.2, 3.0, 2.6, 2.2}),
+                              {0.6, 2.6, 3.2, 3.0, 2.6, 2.2}),
                        QColor(96, 128, 168, 190));
         for (int i = 0; i < 9; ++i)
             p.fillPath(stripe(-0.86 + i * 0.24 + 0.02 * std::sin(i * 1.3 + 0.5), i + 11,
-                              {3.0, 4.5, 5.0, 4.6, 4.2, 3.6}),
+                              {0.9, 4.0, 5.0, 4.6, 4.2, 3.6}),
                        yellow);
         const Saved saved(p);
         p.setClipPath(body, Qt::IntersectClip);
