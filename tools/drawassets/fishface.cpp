@@ -251,21 +251,22 @@ void modelBody(QPainter &p, const QPainterPath &body, double tailRoot, QColor ou
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
         // The back turns away from the light, in bands that follow its line.
-        for (int i = 1; i <= 8; ++i)
-            p.fillPath(body.subtracted(shifted(depth * 0.032 * i)),
-                       QColor(0, 8, 24, int(10 * strength)));
+        // Fine steps, so that no step shows as a contour line.
+        for (int i = 1; i <= 24; ++i)
+            p.fillPath(body.subtracted(shifted(depth * 0.032 * i / 3.0)),
+                       QColor(0, 8, 24, int(10 * strength / 3.0 + 0.5)));
         // The belly curves under into shadow.
-        for (int i = 1; i <= 6; ++i)
-            p.fillPath(body.subtracted(shifted(-depth * 0.03 * i)),
-                       QColor(0, 8, 24, int(9 * strength)));
+        for (int i = 1; i <= 18; ++i)
+            p.fillPath(body.subtracted(shifted(-depth * 0.03 * i / 3.0)),
+                       QColor(0, 8, 24, int(9 * strength / 3.0 + 0.5)));
         // A sheen along the upper flank, shaped by the outline above it.
         QTransform squeeze;
         squeeze.translate(0, r.top() + depth * 0.36);
-        for (int i = 0; i < 8; ++i) {
+        for (int i = 0; i < 16; ++i) {
             QTransform band = squeeze;
-            band.scale(1.0 - 0.025 * i, 0.34 - 0.04 * i);
+            band.scale(1.0 - 0.0125 * i, 0.34 - 0.02 * i);
             band.translate(0, -(r.top() + depth * 0.36));
-            p.fillPath(band.map(body), QColor(255, 255, 255, int(8 * strength)));
+            p.fillPath(band.map(body), QColor(255, 255, 255, int(4 * strength + 0.5)));
         }
     }
     paintBodyEdge(p, body, outline, tailRoot);
