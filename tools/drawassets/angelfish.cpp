@@ -333,8 +333,35 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
     modelBody(p, a.body, a.caudal.base.x1(), QColor(20, 60, 80), 0.7);
     blendFinRoots(p, a, QColor(44, 112, 164), 8);
     paintScaleRows(p, finRoots(a, 8), a.shape, 6.8, QColor(240, 200, 45, 150), 1.1);
-    paintDisc(p, a.pectoral.base.center() + QPointF(-1, 0), 5, a.pectoral.base.length() * 0.7,
-              QColor(20, 40, 90), blue, 2);
+    {
+        // The dark patch at the pectoral's base is pigment with an uneven
+        // edge, its blue margin bright in places and lost in others.
+        const QPointF base = a.pectoral.base.center() + QPointF(-1, 0);
+        const double tall = a.pectoral.base.length() * 0.7;
+        std::vector<QPointF> edge;
+        for (int i = 0; i < 10; ++i) {
+            const double t = 2.0 * std::numbers::pi * i / 10.0;
+            const double r = 1.0 + 0.12 * std::sin(i * 2.3 + 0.5) + 0.07 * std::cos(i * 3.9);
+            edge.push_back(base + QPointF(std::cos(t) * 4.6 * r, std::sin(t) * tall * r));
+        }
+        const QPainterPath patch = smoothClosedPath(edge.data(), int(edge.size()));
+        const QRectF box = patch.boundingRect();
+        QLinearGradient margin(box.topLeft(), box.bottomRight());
+        margin.setColorAt(0, withAlpha(blue, 70));
+        margin.setColorAt(0.4, withAlpha(blue, 200));
+        margin.setColorAt(0.7, withAlpha(blue, 40));
+        margin.setColorAt(1, withAlpha(blue, 150));
+        const Saved onBody(p);
+        p.setClipPath(a.body, Qt::IntersectClip);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QBrush(margin), 2.6));
+        p.drawPath(patch);
+        QRadialGradient dark(base, tall);
+        dark.setColorAt(0, QColor(16, 30, 72));
+        dark.setColorAt(0.7, QColor(22, 40, 90, 235));
+        dark.setColorAt(1, QColor(34, 60, 120, 200));
+        p.fillPath(patch, dark);
+    }
     paintFront(p, a, look);
     {
         // The edges of the gill cover, the preopercle's spine and the lips
@@ -354,9 +381,9 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
         // along their length, fade out at both ends and blur into the skin.
         for (const auto &[edge, lean] : {std::pair{&preEdge, 0.0}, std::pair{&coverEdge, 1.0}}) {
             const std::initializer_list<double> halo{0.6, 3.6, 4.4, 3.2, 3.8, 1.0};
-            const std::initializer_list<double> core{0.2, 1.5, 2.1 - lean * 0.4, 1.2, 1.6, 0.3};
-            p.fillPath(ribbon(*edge, halo), withAlpha(blue, 60));
-            p.fillPath(ribbon(*edge, core), withAlpha(blue.lighter(112), 215));
+            const std::initializer_list<double> core{0.2, 1.2, 1.8 - lean * 0.4, 0.8, 1.3, 0.3};
+            p.fillPath(ribbon(*edge, halo), withAlpha(blue, 45));
+            p.fillPath(ribbon(*edge, core), withAlpha(blue, 175));
         }
         // Both lips, either side of the closed gape.
         for (const double side : {-1.3, 1.5}) {
