@@ -110,9 +110,17 @@ void paintBlueChromis(QPainter &p, double w, double h)
         p.setClipPath(d.body, Qt::IntersectClip);
         const QPainterPath spine =
             curveThrough({s.at(0.0, -0.7), s.at(0.3, -1.1), s.at(0.65, -1.08), s.at(1.03, -0.78)});
-        p.fillPath(ribbon(spine, {6, 20, 24, 22, 20, 18}), QColor(14, 40, 110, 110));
-        p.fillPath(ribbon(spine, {4, 16, 19, 18, 16, 15}), QColor(12, 24, 60, 170));
-        p.fillPath(ribbon(spine, {2, 12, 15, 14, 13, 12}), black);
+        // Laid in many thin layers, each a little higher, so the dark
+        // deepens steadily up the flank with no edge of its own.
+        for (int i = 0; i < 8; ++i) {
+            const double f = 1.0 - 0.06 * i;
+            const QPainterPath layer =
+                QTransform::fromTranslate(0, -0.9 * i)
+                    .map(ribbon(spine, {6 * f, 20 * f, 24 * f, 22 * f, 20 * f, 18 * f}));
+            p.fillPath(layer, i < 3 ? QColor(14, 40, 110, 60) : QColor(12, 22, 56, 95));
+        }
+        p.fillPath(QTransform::fromTranslate(0, -2.5).map(ribbon(spine, {2, 12, 15, 14, 13, 12})),
+                   withAlpha(black, 225));
     }
     modelBody(p, d.body, d.caudal.base.x1(), QColor(10, 30, 70, 150), 0.8);
     paintFront(p, d, look);
