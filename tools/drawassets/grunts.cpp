@@ -193,12 +193,15 @@ void paintFrenchGrunt(QPainter &p, double w, double h)
         // Below it the stripes run in clean oblique rows up and back along
         // the scale rows, near enough parallel, each ending at the line.
         for (int k = 0; k < 13; ++k) {
-            double t = 0.06 + k * 0.078 + 0.01 * std::sin(k * 2.3);
+            // Not quite parallel, nor evenly spaced, and some give out
+            // before they reach the line.
+            double t = 0.06 + k * 0.078 + 0.018 * std::sin(k * 2.3) + 0.008 * std::sin(k * 5.1);
             double across = 1.15;
-            const double slope = 2.7 + 0.15 * std::sin(k * 1.7 + 0.4);
+            const double slope = 2.7 + 0.35 * std::sin(k * 1.7 + 0.4);
+            const double shortfall = 0.2 * std::max(0.0, std::sin(k * 3.3 + 0.6));
             std::vector<QPointF> stripe;
-            while (t < 0.99 && across > lateral(t) + 0.06) {
-                stripe.push_back(s.at(t, across + 0.008 * std::sin(t * 13.0 + k)));
+            while (t < 0.99 && across > lateral(t) + 0.06 + shortfall) {
+                stripe.push_back(s.at(t, across + 0.014 * std::sin(t * 9.0 + k * 1.3)));
                 t += 0.025;
                 across -= 0.025 * slope;
             }
