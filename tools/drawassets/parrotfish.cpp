@@ -649,6 +649,12 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
         turned.lineTo(s.at(1.1, 1.6));
         turned.closeSubpath();
         p.fillPath(turned, withAlpha(green, 220));
+        QPainterPath zoneBand(s.at(zone(-1.6) - 0.04, -1.6));
+        for (int k = 0; k <= 8; ++k)
+            zoneBand.lineTo(s.at(zone(-1.6 + 0.4 * k) + 0.21, -1.6 + 0.4 * k));
+        for (int k = 8; k >= 0; --k)
+            zoneBand.lineTo(s.at(zone(-1.6 + 0.4 * k) - 0.04, -1.6 + 0.4 * k));
+        zoneBand.closeSubpath();
         std::vector<ScaleSite> sites = scaleSites(s, size, rows);
         // Each scale overlaps the one behind it, so the rear ones go down first.
         std::sort(sites.begin(), sites.end(),
@@ -677,9 +683,10 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
         // The bronze front has each scale edged in green.
         paintScaleRows(p, parts.body.subtracted(turned), s, size, withAlpha(green, 200), 0.9,
                        ScaleStyle::Flat);
-        // The same rows run on over the green, edged a deeper green.
-        paintScaleRows(p, parts.body.intersected(turned), s, size,
-                       withAlpha(green.darker(160), 120), 0.9, ScaleStyle::Flat);
+        // The same rows run on over the green and through the change, edged
+        // a deeper tone, so that every scale there shows its own margin.
+        paintScaleRows(p, parts.body.intersected(turned.united(zoneBand)), s, size,
+                       withAlpha(green.darker(170), 150), 0.9, ScaleStyle::Flat);
     });
 }
 
