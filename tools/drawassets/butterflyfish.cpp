@@ -250,7 +250,7 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
     const BodyShape shape{{44, 130}, 192, 126, 0.5, 0.18, 0.22, 0.55, 0.04, 0, 0.7, 0.0};
     const Build b = butterfly({shape, 0.13, 0.26, 0.38, TailKind::Truncate, {36, 62}, 0.86, 0.2});
     const QColor yellow(255, 212, 0, 250);
-    const Livery look(yellow, yellow, QColor(200, 150, 0, 120), QColor(236, 234, 220, 95), yellow,
+    const Livery look(yellow, yellow, QColor(200, 150, 0, 120), QColor(218, 214, 192, 150), yellow,
                       QColor(60, 50, 40), 6);
     paintBackFins(p, b, look);
     edgeFin(p, b.caudal, QColor(236, 242, 240, 220), 7);
@@ -284,7 +284,7 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
                                TailKind::Rounded,
                                {46, 68}});
     const Livery look(QColor(225, 228, 222, 220), QColor(236, 222, 150, 240),
-                      QColor(200, 180, 120, 150), QColor(236, 234, 220, 95),
+                      QColor(200, 180, 120, 150), QColor(218, 214, 192, 150),
                       QColor(240, 200, 50, 240), QColor(60, 50, 40), 6);
     paintBackFins(p, b, look);
     // A dark line runs just inside the yellow margin of the soft fins.
@@ -348,7 +348,7 @@ void paintBandedButterfly(QPainter &p, double w, double h)
     const Build b = butterfly({shape, 0.21, 0.3, 0.48, TailKind::Truncate, {34, 58}, 0.7, 0.18});
     const QColor band(36, 30, 30);
     const QColor white(240, 238, 232, 252);
-    const Livery look(white, white, QColor(110, 110, 110, 150), QColor(236, 234, 220, 95), white,
+    const Livery look(white, white, QColor(110, 110, 110, 150), QColor(218, 214, 192, 150), white,
                       QColor(60, 50, 40), 6);
     paintBackFins(p, b, look);
     const QPointF root = b.caudal.base.center();

@@ -158,6 +158,12 @@ void paintPectoral(QPainter &p, const QPainterPath &body, const Fin &f, QColor m
         hollow.setColorAt(0, QColor(0, 8, 24, 34));
         hollow.setColorAt(1, QColor(0, 8, 24, 0));
         p.fillPath(body, hollow);
+        // The fin stands a little off the flank and throws a faint shadow
+        // on it below and behind, which gives a clear fin its outline.
+        const QPainterPath cast = QTransform::fromTranslate(1.2, 1.8).map(f.shape);
+        p.fillPath(cast.subtracted(f.shape), QColor(0, 8, 24, 26));
+        p.fillPath(QTransform::fromTranslate(0.6, 0.9).map(f.shape).subtracted(f.shape),
+                   QColor(0, 8, 24, 22));
     }
     const Saved s(p);
     p.setClipPath(f.shape, Qt::IntersectClip);
