@@ -10,7 +10,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <tuple>
+#include <vector>
 
 // Butterflyfish: round, compressed, short pointed snouts, eye bars.
 
@@ -265,8 +267,29 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
     while (b.body.contains(spot))
         spot.ry() -= 1;
     // Its lower edge just touches the fin's base, the rest on the membrane.
-    paintDisc(p, spot + QPointF(0, -9.5), 7.5, 7, QColor(14, 14, 16));
-    paintGlow(p, spot + QPointF(0, -9.5), 9.5, QColor(14, 14, 16, 90));
+    // Pigment in the membrane: a blot with an uneven edge, the fin's rays
+    // faintly showing through it.
+    const QPointF at = spot + QPointF(0, -9.5);
+    QPolygonF rim;
+    for (int i = 0; i < 36; ++i) {
+        const double a = 2.0 * std::numbers::pi * i / 36.0;
+        const double r = 1.0 + 0.05 * std::sin(a * 3.0 + 0.3) + 0.03 * std::cos(a * 5.0);
+        rim << at + QPointF(std::cos(a) * 7.6 * r, std::sin(a) * 7.0 * r);
+    }
+    QPainterPath blot;
+    blot.addPolygon(rim);
+    blot.closeSubpath();
+    paintGlow(p, at, 9.8, QColor(14, 14, 16, 80));
+    p.fillPath(blot, QColor(16, 16, 18, 245));
+    {
+        const Saved rays(p);
+        p.setClipPath(blot, Qt::IntersectClip);
+        for (int i = -3; i <= 3; ++i)
+            stroke(p,
+                   curve(at + QPointF(i * 2.2 - 3, 9), at + QPointF(i * 2.3, 0),
+                         at + QPointF(i * 2.4 + 3, -9)),
+                   QColor(90, 80, 40, 60), 0.5);
+    }
     paintFront(p, b, look);
 }
 
