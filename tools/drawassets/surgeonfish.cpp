@@ -90,8 +90,10 @@ void paintBlueTang(QPainter &p, double w, double h)
                       QColor(50, 100, 215, 230), QColor(40, 70, 160), 5.2);
     paintBackFins(p, s, look);
     edgeFin(p, s.caudal, QColor(110, 180, 255), 3);
-    for (const Fin *f : {&s.dorsal, &s.anal})
-        edgeFin(p, *f, QColor(24, 40, 110, 210), 2.2);
+    // The margins of the long fins are a brighter blue, swelling and
+    // thinning along them, not a dark line drawn round.
+    paintFinMargin(p, s.dorsal, QColor(90, 150, 245, 190), {0.8, 2.2, 3.0, 2.0, 2.8, 2.2, 1.0});
+    paintFinMargin(p, s.anal, QColor(90, 150, 245, 190), {0.8, 2.4, 2.0, 2.8, 1.8, 0.8});
     fillBody(p, s.body, QColor(34, 70, 196), QColor(70, 134, 232), QColor(126, 178, 246));
     // Fine lines run the length of the body, following its rows and roughly
     // parallel: each starts and ends at its own place, wavers gently and
