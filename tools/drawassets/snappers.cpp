@@ -70,19 +70,28 @@ void paintYellowtailSnapper(QPainter &p, double w, double h)
         const QPainterPath spotted = body.intersected(upperBack).subtracted(stripe);
         const Saved spots(p);
         p.setClipPath(spotted, Qt::IntersectClip);
-        int n = 0;
-        for (const QPointF c : spreadPoints(spotted, 7.4, 2.6, 7)) {
-            const double hash = std::sin(++n * 12.99 + c.x() * 0.73) * 43758.5;
+        // Each lies on a scale, so they run in the scale rows, crowding and
+        // shrinking as the rows do over the back; about half the scales
+        // carry one, in no order.
+        const double size = 6.8;
+        for (const ScaleSite &site : scaleSites(s, size, int(std::ceil(d / (size * 0.62))))) {
+            const QPointF c = site.centre;
+            if (!spotted.contains(c))
+                continue;
+            const double hash = std::sin(site.index * 12.99 + site.row * 78.23 + 1.7) * 43758.5;
             const double own = hash - std::floor(hash);
+            if (own < 0.42)
+                continue;
             const double high = std::clamp(
                 (s.at((c.x() - s.snout.x()) / s.length, -0.6).y() - c.y()) / (d * 0.25), 0.0, 1.0);
-            const double r = (0.8 + 1.6 * own) * (1.0 - 0.35 * high);
+            const double r =
+                (0.5 + 1.9 * (own - 0.42)) * (1.0 - 0.35 * high) * site.height / size * 1.6;
             const int alpha = int(230 * (1.0 - 0.5 * high));
             paintGlow(p, c, r * 1.9, QColor(250, 220, 60, alpha / 3));
             const Saved one(p);
             p.translate(c);
-            p.rotate(-8 + 16 * own);
-            p.fillPath(oval({0, 0}, r * 1.25, r * 0.85), QColor(250, 220, 60, alpha));
+            p.rotate(site.angle - 6 + 12 * own);
+            p.fillPath(oval({0, 0}, r * 1.3, r * 0.85), QColor(250, 220, 60, alpha));
         }
     }
     modelBody(p, body, caudal.base.x1(), QColor(10, 20, 35, 130));
