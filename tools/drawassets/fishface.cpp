@@ -371,17 +371,21 @@ void paintScaleRows(QPainter &p, const QPainterPath &area, const BodyShape &shap
         p.rotate(site.angle);
         const QRectF edge(-d * 0.5, -h * 0.5, d, h);
         switch (kind) {
-        case ScaleStyle::Crescent:
+        case ScaleStyle::Crescent: {
             // Each scale edge is a soft shadow rather than an inked line:
-            // a broad faint band under a fine core, and the lit scale beyond.
+            // a broad faint band under a fine core, and the lit scale beyond;
+            // each shows a little more or less of its edge, a little off centre.
+            const int span = int((86 + 34 * (own - 0.72) / 0.28) * 16);
+            const int tilt = int(12 * std::sin(site.index * 2.9 + row * 1.3) * 16);
             p.setPen(QPen(withAlpha(rim, alpha / 4), width * 2.8, Qt::SolidLine, Qt::RoundCap));
-            p.drawArc(edge, -55 * 16, 110 * 16);
+            p.drawArc(edge, tilt - span / 2 - 80, span + 160);
             p.setPen(QPen(withAlpha(rim, alpha * 3 / 5), width * 0.7, Qt::SolidLine, Qt::RoundCap));
-            p.drawArc(edge, -50 * 16, 100 * 16);
+            p.drawArc(edge, tilt - span / 2, span);
             p.setPen(
                 QPen(QColor(255, 255, 255, shine / 5), width * 1.8, Qt::SolidLine, Qt::RoundCap));
             p.drawArc(QRectF(-d * 0.68, -h * 0.5, d, h), -40 * 16, 80 * 16);
             break;
+        }
         case ScaleStyle::Fine:
             // Small scales read only as a grain in the skin: one faint
             // short edge each, lit or shaded by turns.
