@@ -228,7 +228,15 @@ void paintFrenchAngelfish(QPainter &p, double w, double h)
         yellow);
     paintDisc(p, a.pectoral.base.center() + QPointF(-1, 0), 3.2, a.pectoral.base.length() * 0.6,
               yellow);
-    paintDisc(p, a.eye, 8.6, 8.6, Qt::transparent, withAlpha(yellow, 230), 2.4);
+    {
+        // The yellow round the eye is a ring of skin pigment: broader behind
+        // and below, thinner in front, its width wandering as it goes.
+        QPainterPath round;
+        round.arcMoveTo(QRectF(a.eye - QPointF(8.6, 8.6), QSizeF(17.2, 17.2)), 100);
+        round.arcTo(QRectF(a.eye - QPointF(8.6, 8.6), QSizeF(17.2, 17.2)), 100, 358);
+        p.fillPath(ribbon(round, {1.6, 2.2, 3.0, 3.4, 2.6, 3.2, 2.4, 1.8, 1.4, 1.7}),
+                   withAlpha(yellow, 225));
+    }
     modelBody(p, a.body, a.caudal.base.x1(), QColor(10, 10, 12), 0.6);
     blendFinRoots(p, a, QColor(22, 22, 26), 8);
     paintScaleRows(p, finRoots(a, 8), a.shape, 7.4, withAlpha(yellow, 150), 0.8, ScaleStyle::Large);
