@@ -354,7 +354,7 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
         p.setBrush(Qt::NoBrush);
         p.drawPath(blot);
     }
-    paintEyeBar(p, b.body, b.eye, QColor(20, 20, 26), 10.5);
+    paintEyeBar(p, b.body, b.eye, QColor(20, 20, 26), 12.5);
     modelBody(p, b.body, b.caudal.base.x1(), QColor(90, 90, 100), 0.45);
     paintFlatSide(p, b, QColor(232, 220, 160, 220));
     paintFront(p, b, look);
