@@ -553,9 +553,9 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
             QColor orange = salmon;
             orange.setHsv(salmon.hue() + 9, salmon.saturation(), salmon.value());
             QLinearGradient tone(s.at(0.1, 0.0), s.at(0.16, 0.62));
-            tone.setColorAt(0, withAlpha(orange, 190));
-            tone.setColorAt(0.5, withAlpha(salmon, 200));
-            tone.setColorAt(1, withAlpha(rosy, 180));
+            tone.setColorAt(0, withAlpha(orange, 225));
+            tone.setColorAt(0.5, withAlpha(salmon, 235));
+            tone.setColorAt(1, withAlpha(rosy, 215));
             p.fillPath(pink, tone);
             stroke(p, pink, withAlpha(salmon, 70), 1.2);
             const Saved heart(p);
@@ -571,12 +571,12 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
             QLinearGradient turn(s.at(0.2, -0.1), s.at(0.2, 0.7));
             turn.setColorAt(0, QColor(255, 240, 220, 50));
             turn.setColorAt(0.45, QColor(255, 240, 220, 0));
-            turn.setColorAt(1, QColor(40, 10, 20, 70));
+            turn.setColorAt(1, QColor(40, 10, 20, 40));
             p.fillRect(pink.boundingRect().adjusted(-4, -4, 4, 4), turn);
         }
         // The cheek's scales show through the pink as they do through the green.
-        paintScaleRows(p, pink, s, std::max(8.0, s.depth * 0.15),
-                       withAlpha(salmon.darker(150), 110), 0.9, ScaleStyle::Large);
+        paintScaleRows(p, pink, s, std::max(8.0, s.depth * 0.15), withAlpha(salmon.darker(140), 70),
+                       0.9, ScaleStyle::Large);
         // The gill cover's rear edge, darker where the flap overlaps the body,
         // so that the spot reads as lying on the cover itself.
         stroke(p,
