@@ -423,8 +423,11 @@ void paintBlueParrotfish(QPainter &p, double w, double h)
         // rims faint in the bare skin of the head.
         for (int row = 0; row < 2; ++row)
             for (int k = 0; k < 3 - row; ++k) {
-                const QPointF c = s.at(0.15 + 0.045 * k + 0.02 * row, 0.08 + 0.2 * row);
-                const QRectF rim(c - QPointF(4.5, 4), QSizeF(9, 8));
+                // Each its own size and a little out of line with the next.
+                const double grow = 0.85 + 0.3 * std::pow(std::sin(k * 2.3 + row * 1.7), 2);
+                const QPointF c = s.at(0.15 + 0.045 * k + 0.02 * row + 0.006 * std::sin(k * 3.1),
+                                       0.08 + 0.2 * row + 0.04 * std::cos(k * 2.7 + row));
+                const QRectF rim(c - QPointF(4.5, 4) * grow, QSizeF(9, 8) * grow);
                 const QPainterPath arc = [&rim] {
                     QPainterPath a;
                     a.arcMoveTo(rim, -60);
