@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "fishart.h"
-#include "fishkit.h"
+#include "labrid.h"
 
 #include <QLinearGradient>
 #include <QRadialGradient>
@@ -14,42 +14,16 @@
 #include <numbers>
 #include <tuple>
 
-// Parrotfish and wrasses: heavy or cigar-shaped, beaks and crescent tails.
+// Parrotfish: heavy wrasses with beaks and crescent tails.
 
 namespace fishart {
 
 using namespace fishkit;
-
-namespace {
-
-// Parrotfish are wrasses with a beak; one build with long low dorsal and anal
-// fins, a crescent tail and big scales serves both. Transparent `teeth`
-// leaves the wrasse's fleshy lips.
-struct Wrasse
-{
-    BodyShape shape;
-    QColor back, flank, belly, fin, ray, teeth, iris;
-    QPointF tail{56, 112}; // length and span
-    double notch = 0.28;
-    double dorsalFrom = 0.3, analFrom = 0.6;
-    double lift = 0.16; // height of the dorsal and anal fins, as a share of the depth
-    double pectoralAt = 0.37;
-    QPointF eye{0.2, -0.42};
-    QColor pectoralTip{};   // a dark tip on the pectoral fin; none if invalid
-    bool ownScales = false; // the species lays its own scale rows with its marks
-    double beak = 0.21;     // depth of the tooth plates, share of the depth
-    QColor pectoralEdge{};  // a margin on the pectoral fin; none if invalid
-};
-
-struct WrasseParts
-{
-    QPainterPath body;
-    Fin tail, dorsal, anal;
-};
+using namespace labrid;
 
 // Paints the fish, its colour pattern by `marks` before the shading.
-void paintWrasse(QPainter &p, const Wrasse &f,
-                 const std::function<void(const WrasseParts &)> &marks)
+void labrid::paintWrasse(QPainter &p, const Wrasse &f,
+                         const std::function<void(const WrasseParts &)> &marks)
 {
     const BodyShape &s = f.shape;
     const QPointF lift(0, -s.depth * f.lift);
@@ -176,216 +150,6 @@ void paintWrasse(QPainter &p, const Wrasse &f,
     if (f.teeth.alpha() > 0)
         paintBeakPlates(p, parts.body, s.snout + QPointF(-1.5, 0.5), s.depth * f.beak, f.teeth);
     paintNaturalEye(p, eye, std::max(4.2, s.depth * 0.047), f.iris, familyEye(Opercle::Parrot));
-}
-
-} // namespace
-
-// The bluehead wrasse's terminal male: a blue head, then two black bands with
-// a pale band between them behind the pectoral fin, and a green body.
-void paintBluegreenWrasse(QPainter &p, double w, double h)
-{
-    Canvas canvas(p, w, h);
-    paintReef(p, 0.3, 0, 0, {70, 250}, 80, QColor(190, 160, 90), {270, 240}, 120,
-              QColor(120, 60, 140));
-    canvas.faceRight();
-    const QColor green(40, 170, 120);
-    // Slender and tapering all the way back to a narrow stalk, the body
-    // flexing a little as the fish rows along with its pectorals.
-    const Wrasse wrasse(
-        BodyShape{{34, 122}, 216, 68, 0.3, 0.78, 0.19, 0.54, 0.08, 0.05, 1.0, 0, 0, 0.035},
-        green.darker(140), green, QColor(140, 220, 180), QColor(60, 150, 150, 225),
-        QColor(20, 80, 90, 140), Qt::transparent, QColor(210, 90, 80), {42, 70}, 0.22, 0.3, 0.52,
-        0.2, 0.26, {0.12, -0.4}, QColor(10, 20, 40, 230));
-    const BodyShape &s = wrasse.shape;
-    paintWrasse(p, wrasse, [&](const WrasseParts &parts) {
-        edgeFin(p, parts.tail, QColor(20, 60, 90), 5);
-        const Saved saved(p);
-        p.setClipPath(parts.body, Qt::IntersectClip);
-        // The blue of the head ends just behind the gill opening and follows
-        // its curve: furthest back at mid-flank, sweeping forward over the
-        // nape and the throat.
-        QPainterPath head(s.snout - QPointF(20, 60));
-        for (int k = 0; k <= 10; ++k) {
-            const double across = -1.3 + 0.26 * k;
-            head.lineTo(s.at(0.31 - 0.075 * across * across + 0.006 * std::sin(k * 2.1), across));
-        }
-        head.lineTo(s.snout + QPointF(-20, 60));
-        head.closeSubpath();
-        QLinearGradient blue(0, s.at(0.2, -1).y(), 0, s.at(0.2, 1).y());
-        blue.setColorAt(0, QColor(20, 60, 190));
-        blue.setColorAt(1, QColor(70, 130, 235));
-        p.fillPath(head, blue);
-        // Two black bands with a pale one between, wrapping round the body
-        // behind the head and narrowing over the back and belly.
-        const QColor black(14, 16, 24);
-        // Each follows the curve of the head behind it, a little uneven in width.
-        p.fillPath(bandAcross(s, 0.29, {7, 12, 16, 18, 17, 13, 8}, 0.01, 0.07, -1.3, 1.3), black);
-        p.fillPath(bandAcross(s, 0.445, {6, 10, 13, 12, 11, 9, 5}, -0.01, 0.045, -1.3, 1.3), black);
-        const QPainterPath pale =
-            bandAcross(s, 0.38, {7, 12, 14, 13, 14, 11, 7}, 0, 0.055, -1.3, 1.3);
-        p.fillPath(pale, QColor(175, 218, 238));
-        // The bands are colour in the scaled skin: the scale rows run on
-        // through them, lit edges on the black, shaded ones on the pale.
-        const double size = std::max(8.0, s.depth * 0.115);
-        paintScaleRows(p, parts.body.intersected(pale), s, size, QColor(60, 110, 140, 80), 0.9);
-        paintScaleRows(
-            p,
-            bandAcross(s, 0.29, {7, 12, 16, 18, 17, 13, 8}, 0.01, 0.07, -1.3, 1.3)
-                .united(bandAcross(s, 0.445, {6, 10, 13, 12, 11, 9, 5}, -0.01, 0.045, -1.3, 1.3))
-                .subtracted(pale),
-            s, size, QColor(120, 140, 170, 70), 0.9);
-    });
-}
-
-// A big pinkish wrasse with a long pig-like snout, a dark patch over the
-// snout, three long dorsal filaments and a black spot at the rear of the dorsal.
-void paintHogfish(QPainter &p, double w, double h)
-{
-    const Canvas canvas(p, w, h);
-    paintReef(p, 0.4, 212, 0, {46, 226}, 40, QColor(160, 130, 150));
-    const Wrasse hogfish(BodyShape{{20, 140}, 236, 94, 0.5, 0.22, 0.26, 0.64, 0.08, 0, 0.8},
-                         QColor(214, 160, 156), QColor(236, 200, 194), QColor(248, 238, 232),
-                         QColor(220, 150, 150, 215), QColor(150, 90, 90, 140), Qt::transparent,
-                         QColor(210, 80, 60), {70, 156}, 0.42, 0.36, 0.62, 0.21, 0.44,
-                         {0.27, -0.6});
-    const BodyShape &s = hogfish.shape;
-    paintWrasse(p, hogfish, [&](const WrasseParts &parts) {
-        // The first three dorsal spines run on as long filaments, leaning
-        // back side by side like the spines behind them; the membrane joins
-        // each to the next for part of its height and the rest stands free.
-        const Fin &dorsal = parts.dorsal;
-        const double count = double(dorsal.tips.size());
-        QPainterPath water;
-        water.addRect(Canvas::frame);
-        const Saved outside(p);
-        p.setClipPath(water.subtracted(parts.body), Qt::IntersectClip);
-        const auto root = [&](int i) { return dorsal.base.pointAt((i + 0.5) / count); };
-        // They fan apart as they rise, the first nearly upright and each
-        // behind it leaning further back, so that all three stand clear.
-        const auto spineEnd = [&](int i) {
-            if (i >= 3)
-                return dorsal.tips[size_t(i)];
-            const QPointF lean(0.22 + 0.36 * i, -1);
-            return root(i) + lean / std::hypot(lean.x(), lean.y()) * (74.0 - 5.0 * i);
-        };
-        const QColor spineColour(176, 104, 104);
-        // Each filament is a flexible spine: it springs from the fin's base
-        // stiff and nearly straight, then bows and its tip trails back in
-        // the water, each a little differently.
-        const auto filamentOf = [&](int i) {
-            const QPointF a = root(i), end = spineEnd(i);
-            const QPointF up = end - a;
-            const double bend = 1.0 + 0.35 * i;
-            return curveThrough({a, a + up * 0.38 + QPointF(-1.4 * bend, 0),
-                                 a + up * 0.72 + QPointF(0.4 * bend, 0.6),
-                                 end + QPointF(6.5 * bend, 5.5 + 1.5 * i)});
-        };
-        for (int i = 2; i >= 0; --i) {
-            const QPointF a = root(i);
-            const QPointF next = spineEnd(i + 1);
-            const QPointF nextRoot = root(i + 1);
-            const QPainterPath filament = filamentOf(i);
-            // The membrane climbs most of the way up each filament, thinning
-            // as it goes, and its edge sags between them.
-            const QPointF high = filament.pointAtPercent(0.74);
-            const QPointF low = i < 2 ? filamentOf(i + 1).pointAtPercent(0.7) : next;
-            QPainterPath membrane(a);
-            for (int k = 1; k <= 12; ++k)
-                membrane.lineTo(filament.pointAtPercent(0.74 * k / 12.0));
-            membrane.quadTo((high + low) / 2 + QPointF(4, 6), low);
-            membrane.lineTo(nextRoot);
-            membrane.closeSubpath();
-            QLinearGradient thin(a, high);
-            thin.setColorAt(0, withAlpha(hogfish.fin, 225));
-            thin.setColorAt(1, withAlpha(hogfish.fin.lighter(110), 120));
-            p.fillPath(membrane, thin);
-            // Fine folds in the membrane fan up from the base towards its edge.
-            {
-                const Saved folds(p);
-                p.setClipPath(membrane, Qt::IntersectClip);
-                for (int k = 1; k <= 3; ++k) {
-                    const double u = k / 4.0 + 0.04 * std::sin(i * 2.1 + k);
-                    const QPointF from = a + (nextRoot - a) * u;
-                    const QPointF to = high + (low - high) * u;
-                    stroke(p, curve(from, (from + to) / 2 + QPointF(-0.6, 0), to),
-                           withAlpha(spineColour, 45), 0.5);
-                }
-            }
-            // Past the membrane's edge a narrow flag of skin trails each
-            // filament, so that it grows thinner rather than ending in a stick.
-            const QPointF tip = filament.pointAtPercent(1.0);
-            p.fillPath(ribbon(QTransform::fromTranslate(1.4, 0.6).map(
-                                  curve(high, filament.pointAtPercent(0.87), tip)),
-                              {2.6, 1.6, 0.3}),
-                       withAlpha(hogfish.fin, 110));
-            // A stout spine, round in section: shaded along its rear side,
-            // lit along its front, broad at its root and tapering to a hair.
-            QLinearGradient ray(a, tip);
-            ray.setColorAt(0, withAlpha(spineColour.darker(118), 240));
-            ray.setColorAt(0.6, withAlpha(spineColour, 220));
-            ray.setColorAt(1, withAlpha(spineColour.lighter(115), 160));
-            p.fillPath(ribbon(filament, {3.4, 2.4, 1.4, 0.8, 0.3}), ray);
-            p.fillPath(ribbon(QTransform::fromTranslate(-0.5, 0).map(filament), {1.2, 0.8, 0.4, 0}),
-                       QColor(255, 226, 222, 110));
-        }
-        p.setClipping(false);
-        // The black spot at the rear base of the soft dorsal fin, half on the
-        // fin: pigment, so its edge is uneven and soft, denser on the body
-        // than on the thin membrane above, where the rays cross it.
-        const QPointF spot = rimPoint(parts.body, dorsal.base.pointAt(0.88), -1) + QPointF(0, -1);
-        std::vector<QPointF> rim;
-        for (int i = 0; i < 10; ++i) {
-            const double a = 2 * std::numbers::pi * i / 10;
-            const double r = 1.0 + 0.12 * std::sin(i * 2.9 + 1.1) + 0.07 * std::cos(i * 4.3);
-            rim.push_back(spot + QPointF(std::cos(a) * 7.2 * r, std::sin(a) * 6.2 * r));
-        }
-        const QPainterPath patch = smoothClosedPath(rim.data(), int(rim.size()));
-        for (const auto &[grow, alpha] :
-             {std::pair{1.3, 40}, std::pair{1.14, 90}, std::pair{1.0, 170}, std::pair{0.86, 235}}) {
-            const QTransform t = QTransform::fromTranslate(spot.x(), spot.y())
-                                     .scale(grow, grow)
-                                     .translate(-spot.x(), -spot.y());
-            p.fillPath(t.map(patch).intersected(parts.body), QColor(20, 15, 18, alpha));
-            p.fillPath(t.map(patch).subtracted(parts.body).intersected(dorsal.shape),
-                       QColor(20, 15, 18, alpha * 3 / 4));
-        }
-        const Saved rays(p);
-        p.setClipPath(patch.subtracted(parts.body).intersected(dorsal.shape));
-        for (int i = 0; i < 4; ++i) {
-            const QPointF root = spot + QPointF(-6 + i * 4.0, 1);
-            stroke(p, curve(root, root + QPointF(1.5, -4), root + QPointF(3.5, -9)),
-                   QColor(120, 90, 95, 90), 0.6);
-        }
-        p.setClipPath(parts.body);
-        // The male's dark patch covers the whole upper snout and forehead
-        // above a line from the lips to over the eye and back to the nape;
-        // pigment, so it is dense within and its edge soft.
-        const QPainterPath mask =
-            smoothClosedPath({s.at(0.0, -0.08), s.at(0.04, -1.4), s.at(0.34, -1.5),
-                              s.at(0.38, -1.0), s.at(0.3, -0.8), s.at(0.235, -0.56),
-                              s.at(0.16, -0.36), s.at(0.08, -0.18), s.at(0.02, -0.06)});
-        const QPointF middle = s.at(0.16, -0.7);
-        for (const auto &[grow, alpha] : {std::pair{1.12, 35}, std::pair{1.06, 70},
-                                          std::pair{1.0, 120}, std::pair{0.92, 150}}) {
-            const QTransform t = QTransform::fromTranslate(middle.x(), middle.y())
-                                     .scale(grow, grow)
-                                     .translate(-middle.x(), -middle.y());
-            p.fillPath(t.map(mask), QColor(92, 40, 44, alpha));
-        }
-    });
-    // The thick, fleshy lips at the tip of the snout, which it roots in the
-    // sand with.
-    const QPointF tip = s.snout + QPointF(1.5, 1);
-    const QColor lip(150, 90, 90);
-    p.fillPath(ribbon(curve(s.at(0.075, -0.15), tip + QPointF(4, -3), tip + QPointF(-0.5, -0.5)),
-                      {0.8, 2.4, 2.2, 1.2}),
-               withAlpha(lip, 210));
-    p.fillPath(ribbon(curve(tip + QPointF(0, 0.7), tip + QPointF(4, 3.2), s.at(0.065, 0.11)),
-                      {1.0, 2.0, 1.7, 0.7}),
-               withAlpha(lip.lighter(118), 200));
-    // The gape between them, shadowed where the lips part.
-    stroke(p, curve(tip + QPointF(-0.3, 0.15), tip + QPointF(4, 0.6), s.at(0.06, 0.01)),
-           QColor(60, 30, 34, 170), 0.7);
 }
 
 // A heavy, uniformly powder-blue parrotfish with a rounded hump on the

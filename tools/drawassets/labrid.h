@@ -1,0 +1,45 @@
+// SPDX-FileCopyrightText: 2026 The Reefwise developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "fishkit.h"
+
+#include <functional>
+
+// The one build the wrasses and parrotfish share, drawn by parrotfish.cpp
+// and used by it and by wrasses.cpp.
+namespace fishart::labrid {
+
+using namespace fishkit;
+
+// Parrotfish are wrasses with a beak; one build with long low dorsal and anal
+// fins, a crescent tail and big scales serves both. Transparent `teeth`
+// leaves the wrasse's fleshy lips.
+struct Wrasse
+{
+    BodyShape shape;
+    QColor back, flank, belly, fin, ray, teeth, iris;
+    QPointF tail{56, 112}; // length and span
+    double notch = 0.28;
+    double dorsalFrom = 0.3, analFrom = 0.6;
+    double lift = 0.16; // height of the dorsal and anal fins, as a share of the depth
+    double pectoralAt = 0.37;
+    QPointF eye{0.2, -0.42};
+    QColor pectoralTip{};   // a dark tip on the pectoral fin; none if invalid
+    bool ownScales = false; // the species lays its own scale rows with its marks
+    double beak = 0.21;     // depth of the tooth plates, share of the depth
+    QColor pectoralEdge{};  // a margin on the pectoral fin; none if invalid
+};
+
+struct WrasseParts
+{
+    QPainterPath body;
+    Fin tail, dorsal, anal;
+};
+
+// Paints the fish, its colour pattern by `marks` before the shading.
+void paintWrasse(QPainter &p, const Wrasse &f,
+                 const std::function<void(const WrasseParts &)> &marks);
+
+} // namespace fishart::labrid
