@@ -5,6 +5,7 @@
 #include "fishkit.h"
 
 #include <QLinearGradient>
+#include <QTransform>
 
 #include <cmath>
 #include <numbers>
@@ -274,7 +275,21 @@ void paintCrevalleJack(QPainter &p, double w, double h)
     // cover's edge, blurring out into it.
     const QPointF coverSpot = shape.at(gill - 0.004, -0.3);
     paintGlow(p, coverSpot + QPointF(0, 1), 8, QColor(15, 15, 15, 100));
-    paintDisc(p, coverSpot, 2.6, 5.2, QColor(15, 15, 15, 170));
+    {
+        // A blot of uneven outline lying along the cover's edge, not a disc.
+        QPolygonF blot;
+        for (int i = 0; i < 28; ++i) {
+            const double a = 2.0 * std::numbers::pi * i / 28.0;
+            const double r = 1.0 + 0.1 * std::sin(a * 3.0 + 0.8) + 0.06 * std::cos(a * 5.0);
+            blot << coverSpot +
+                        QTransform().rotate(12).map(QPointF(std::cos(a) * 2.8, std::sin(a) * 5.4)) *
+                            r;
+        }
+        QPainterPath mark;
+        mark.addPolygon(blot);
+        mark.closeSubpath();
+        p.fillPath(mark, QColor(15, 15, 15, 175));
+    }
     paintGlow(p, coverSpot + QPointF(0.4, -1), 3.2, QColor(10, 10, 10, 190));
     paintPelvicPair(p, pelvicFin(body, shape.at(gill + 0.02, 0), 10, 26, 62),
                     QColor(230, 210, 150, 200), yellowRay);
