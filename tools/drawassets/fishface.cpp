@@ -261,6 +261,17 @@ void modelBody(QPainter &p, const QPainterPath &body, double tailRoot, QColor ou
         for (int i = 1; i <= 24; ++i)
             p.fillPath(body.subtracted(shifted(depth * 0.032 * i / 3.0)),
                        QColor(0, 8, 24, int(10 * strength / 3.0 + 0.5)));
+        // The skin is never one flat tone: broad, faint clouds of lighter
+        // and darker, placed by the body's own size so each fish has its own.
+        const double seed = r.width() * 0.37 + r.height() * 1.91;
+        for (int i = 0; i < 12; ++i) {
+            const double u = 0.5 + 0.45 * std::sin(seed + i * 2.399);
+            const double v = 0.5 + 0.4 * std::sin(seed * 1.7 + i * 1.618);
+            const double size = depth * (0.18 + 0.12 * std::abs(std::sin(seed * 0.3 + i)));
+            paintGlow(p, QPointF(r.left() + r.width() * u, r.top() + depth * v), size,
+                      i % 2 == 0 ? QColor(255, 255, 255, int(12 * strength))
+                                 : QColor(0, 8, 24, int(14 * strength)));
+        }
         // The belly curves under into shadow.
         for (int i = 1; i <= 18; ++i)
             p.fillPath(body.subtracted(shifted(-depth * 0.03 * i / 3.0)),
