@@ -223,8 +223,7 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
     const Canvas canvas = reef(p, w, h, 0.35);
     // Deep but longer than deep: a short blunt snout, the profile dipping in
     // above the eye, then rising steeply to the nape.
-    const BodyShape shape{{54, 134}, 190,  126,  0.38, 0.88, 0.13,
-                          0.56,      0.18, 0.04, 0.75, 0.02, 0.35};
+    const BodyShape shape{{54, 134}, 190, 126, 0.38, 0.84, 0.13, 0.56, 0.11, 0.04, 0.75, 0.02, 0.3};
     const QPainterPath body = discOutline(shape);
     // The soft dorsal and anal fins rise at their front into tall pointed
     // lobes that sweep back, then run on low to the tail stalk.
