@@ -668,7 +668,17 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
     yellow.setColorAt(0, QColor(246, 200, 40, 200));
     yellow.setColorAt(0.6, QColor(246, 200, 40, 150));
     yellow.setColorAt(1, QColor(246, 200, 40, 0));
-    p.fillPath(pec.shape.intersected(oval(pec.base.center(), r * 0.6, r * 0.7)), yellow);
+    // The yellow runs out further along some rays than others.
+    QPolygonF reachOut;
+    for (int i = 0; i < 32; ++i) {
+        const double a = 2.0 * std::numbers::pi * i / 32.0;
+        const double out = 1.0 + 0.22 * std::sin(a * 5.0 + 0.6) + 0.1 * std::sin(a * 11.0);
+        reachOut << pec.base.center() + QPointF(std::cos(a) * r * 0.6, std::sin(a) * r * 0.7) * out;
+    }
+    QPainterPath patch;
+    patch.addPolygon(reachOut);
+    patch.closeSubpath();
+    p.fillPath(pec.shape.intersected(patch), yellow);
     stroke(p, curve(pec.base.p1(), pec.base.center() + QPointF(-1.5, 0), pec.base.p2()),
            QColor(200, 150, 20, 200), 1.6);
 }
