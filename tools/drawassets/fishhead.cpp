@@ -406,8 +406,8 @@ void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, 
                 ribbon(spine, {t * 0.8, t * 1.45, t * 1.55, t * 1.35, t * 0.9, t * 0.3});
             const QRectF r = pad2.boundingRect();
             QLinearGradient round(r.topLeft(), r.bottomLeft());
-            round.setColorAt(0, own.lighter(107));
-            round.setColorAt(1, own.darker(pad.shade - 6));
+            round.setColorAt(0, own.lighter(103));
+            round.setColorAt(1, own.darker(pad.shade - 10));
             p.fillPath(pad2, round);
             // Towards the gape the lip's skin thins and flushes with blood.
             if (lining.isValid()) {
@@ -420,7 +420,7 @@ void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, 
             // The crease is a soft fold, deepest at the corner, not a cut.
             QLinearGradient fold(spine.pointAtPercent(0), spine.pointAtPercent(1));
             fold.setColorAt(0, withAlpha(line, 10));
-            fold.setColorAt(1, withAlpha(line, 60));
+            fold.setColorAt(1, withAlpha(line, 38));
             p.setPen(QPen(QBrush(fold), 0.7));
             p.setBrush(Qt::NoBrush);
             p.drawPath(QTransform::fromTranslate(0, o * 1.05).map(spine));
@@ -437,9 +437,9 @@ void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, 
         const QPainterPath chin =
             curve(tip + QPointF(lip * 0.6, lip * 2.9), (tip + end) / 2 + QPointF(0, mouth * 0.3),
                   end + QPointF(mouth * 0.12, mouth * 0.1));
-        stroke(p, QTransform::fromTranslate(0, lip * 0.5).map(chin), QColor(0, 8, 24, 55),
-               lip * 0.9);
-        stroke(p, chin, withAlpha(line, 130), 0.85);
+        stroke(p, QTransform::fromTranslate(0, lip * 0.5).map(chin), QColor(0, 8, 24, 35),
+               lip * 1.1);
+        stroke(p, chin, withAlpha(line, 75), 0.7);
         stroke(p, QTransform::fromTranslate(0, -lip * 0.45).map(chin), QColor(255, 255, 255, 50),
                0.6);
         const QPointF hinge = end + QPointF(mouth * 0.06, -mouth * 0.05);
