@@ -26,12 +26,14 @@ EyeLook familyEye(Opercle kind)
     EyeLook look;
     switch (kind) {
     case Opercle::Jack:
+        look.notch = 0.35;
         look.ring = QColor(226, 196, 110);
         look.pupil = 0.5;
         look.rim = 0.16;
         look.glint = {-0.34, -0.22};
         break;
     case Opercle::Serrate:
+        look.notch = 0.3;
         look.ring = QColor(214, 176, 86);
         look.pupil = 0.5;
         look.glintSize = 0.16;
@@ -63,6 +65,7 @@ EyeLook familyEye(Opercle kind)
         look.glintSize = 0.12;
         break;
     case Opercle::Perch:
+        look.notch = 0.2;
         look.pupil = 0.64;
         look.glint = {-0.36, -0.26};
         look.glintSize = 0.26;
@@ -160,6 +163,17 @@ void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris, co
     pupil.setColorAt(1, QColor(20, 22, 28, 0));
     p.setBrush(pupil);
     p.drawEllipse(pupilAt, pr, pr);
+    // Many fish have a gap in front of the lens: the pupil runs forward
+    // into a soft point towards the snout.
+    if (look.notch > 0) {
+        QPainterPath gap(pupilAt + QPointF(-pr * 0.3, -pr * 0.55));
+        gap.quadTo(pupilAt + QPointF(-pr * (1.0 + look.notch * 0.6), -pr * 0.1),
+                   pupilAt + QPointF(-pr * (1.0 + look.notch), pr * 0.08));
+        gap.quadTo(pupilAt + QPointF(-pr * (1.0 + look.notch * 0.5), pr * 0.3),
+                   pupilAt + QPointF(-pr * 0.3, pr * 0.55));
+        gap.closeSubpath();
+        p.fillPath(gap, QColor(6, 8, 12, 235));
+    }
     // The rim of the orbit overhangs the eye: a shadowed crescent along the
     // top, deepest at the edge, with a soft lid line above it.
     {

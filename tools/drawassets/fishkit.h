@@ -377,6 +377,7 @@ struct EyeLook
     QPointF glint{-0.28, -0.3}; // where the soft catch-light falls, in eye radii
     double glintSize = 0.2;     // how large it is, in eye radii
     double glintAlpha = 120;    // and how bright
+    double notch = 0;           // how far the pupil draws out to a point in front, 0 round
 };
 
 // The fin and face colours of a Build; the body's own colours go to fillBody.
