@@ -39,6 +39,7 @@ EyeLook familyEye(Opercle kind)
         look.glintSize = 0.16;
         break;
     case Opercle::Parrot:
+        look.spokes = QColor(60, 150, 150);
         look.ring = QColor(236, 150, 60);
         look.pupil = 0.42;
         look.rim = 0.22;
@@ -125,6 +126,19 @@ void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris, co
             p.setPen(QPen(lit ? withAlpha(iris.lighter(150), 45) : withAlpha(iris.darker(200), 55),
                           radius * 0.06, Qt::SolidLine, Qt::RoundCap));
             p.drawLine(centre + dir * radius * 0.55, centre + dir * radius * (0.8 + 0.1 * (i % 2)));
+        }
+    }
+    // Some irises are streaked boldly from the pupil outwards, unevenly.
+    if (look.spokes.isValid() && radius > 2.5) {
+        const Saved streaks(p);
+        p.setClipPath(oval(centre, radius * 0.94, radius * 0.94), Qt::IntersectClip);
+        for (int i = 0; i < 7; ++i) {
+            const double a = 2.0 * pi * i / 7.0 + 0.35 * std::sin(i * 2.3);
+            const QPointF dir(std::cos(a), std::sin(a));
+            p.setPen(QPen(withAlpha(look.spokes, 120 + 60 * (i % 2)),
+                          radius * (0.12 + 0.06 * std::abs(std::sin(i * 1.7))), Qt::SolidLine,
+                          Qt::RoundCap));
+            p.drawLine(centre + dir * radius * 0.45, centre + dir * radius * 0.9);
         }
     }
     // Pigment of a bar through the head runs on across the iris.

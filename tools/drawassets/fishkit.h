@@ -378,6 +378,7 @@ struct EyeLook
     double glintSize = 0.2;     // how large it is, in eye radii
     double glintAlpha = 120;    // and how bright
     double notch = 0;           // how far the pupil draws out to a point in front, 0 round
+    QColor spokes{};            // bold streaks of colour radiating in the iris; none if invalid
 };
 
 // The fin and face colours of a Build; the body's own colours go to fillBody.
