@@ -139,11 +139,16 @@ void paintPorkfish(QPainter &p, double w, double h)
         // the corner of the mouth, the other from the front of the dorsal fin
         // to the base of the pectoral fin.
         const QColor black(18, 18, 22);
-        p.fillPath(ribbon(curveThrough({s.at(0.42, -1.3), s.at(0.28, -0.86), s.at(0.18, -0.38),
-                                        s.at(0.14, -0.04), s.at(0.122, 0.12)}),
-                          {16, 16, 15, 13, 9, 3}),
-                   black);
-        p.fillPath(bandAcross(s, 0.37, {15, 18, 19, 18, 16, 12}, -0.085, 0.01, -1.5, 0.42), black);
+        QPainterPath bars =
+            ribbon(curveThrough({s.at(0.42, -1.3), s.at(0.28, -0.86), s.at(0.18, -0.38),
+                                 s.at(0.14, -0.04), s.at(0.122, 0.12)}),
+                   {16, 16, 15, 13, 9, 3});
+        bars.addPath(bandAcross(s, 0.37, {15, 18, 19, 18, 16, 12}, -0.085, 0.01, -1.5, 0.42));
+        // Black pigment whose edge blurs over a scale's width into the silver.
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(withAlpha(black, 60), 2.6));
+        p.drawPath(bars);
+        p.fillPath(bars, black);
     });
 }
 
