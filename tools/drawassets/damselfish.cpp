@@ -249,12 +249,30 @@ void paintBeaugregory(QPainter &p, double w, double h)
         p.fillPath(QTransform::fromTranslate(i * 0.3, i * 0.7).map(band).intersected(d.body),
                    QColor(60, 96, 200, 60));
     // Layered upwards, so that the blue deepens from its lower edge to the back.
-    for (int i = 0; i < 7; ++i)
-        p.fillPath(QTransform::fromTranslate(-i * 0.3, -i * 1.6).map(band).intersected(d.body),
-                   QColor(44, 72, 192, 62));
+    for (int i = 0; i < 14; ++i)
+        p.fillPath(QTransform::fromTranslate(-i * 0.15, -i * 0.8).map(band).intersected(d.body),
+                   QColor(44, 72, 192, 33));
     const QPainterPath core = QTransform::fromTranslate(-3, -12).map(band).intersected(d.body);
     fillBody(p, core, QColor(36, 60, 180), QColor(50, 88, 205, 200), QColor(70, 110, 215, 90));
-    paintSpots(p, saddle, 11, 0.6, 0.9, QColor(120, 220, 255, 170), 35);
+    if (!Silhouette::active(p)) {
+        // The bright dots sit on scales, so they follow the scale rows over
+        // the saddle, a scale here and there, smaller where the rows crowd.
+        const Saved dots(p);
+        p.setClipPath(saddle, Qt::IntersectClip);
+        p.setPen(Qt::NoPen);
+        for (const ScaleSite &site : scaleSites(s, 6.5, int(std::ceil(s.depth / (6.5 * 0.62))))) {
+            const double hash = std::sin(site.index * 12.99 + site.row * 78.23 + 0.9) * 43758.5;
+            const double own = hash - std::floor(hash);
+            if (own < 0.62 || !saddle.contains(site.centre))
+                continue;
+            const double r = (0.45 + 0.6 * (own - 0.62)) * site.height / 4.0;
+            const Saved one(p);
+            p.translate(site.centre);
+            p.rotate(site.angle);
+            p.setBrush(QColor(120, 220, 255, int(140 + 100 * (own - 0.62) / 0.38)));
+            p.drawEllipse(QPointF(0, 0), r * 1.3, r);
+        }
+    }
     paintScaleRows(p, d.body, s, 6.5, QColor(200, 140, 0, 80));
     // The spot: black, ringed in blue, at the base of the soft dorsal fin
     // about halfway along it, well behind the last spine, straddling the
