@@ -43,10 +43,9 @@ void paintGrunt(QPainter &p, const Grunt &g, const std::function<void(const QPai
     const auto out = [&s, d](double along, double side, double rise) {
         return s.at(along, side) + QPointF(0, side * d * rise);
     };
-    paintFin(p,
-             tail(TailKind::Forked, s.at(1, 0) - QPointF(5, 0), d * s.stalk + 3, g.tail.x(),
-                  g.tail.y(), g.notch),
-             g.tailFin, g.ray, 16);
+    const Fin caudal = tail(TailKind::Forked, s.at(1, 0) - QPointF(5, 0), d * s.stalk + 3,
+                            g.tail.x(), g.tail.y(), g.notch);
+    paintFin(p, caudal, g.tailFin, g.ray, 16);
     // One fin, cut down low where the spines end and the soft rays begin.
     const Fin dorsal =
         spinyFin(s.at(0.3, -0.93),
@@ -61,7 +60,7 @@ void paintGrunt(QPainter &p, const Grunt &g, const std::function<void(const QPai
     fillBody(p, body, g.back, g.flank, g.belly);
     marks(body);
     modelBody(p, body, s.at(0.99, 0).x(), g.back.darker(200), 0.8);
-    growFinRoots(p, body, {&dorsal, &anal}, 3.5);
+    growFinRoots(p, body, {&dorsal, &anal, &caudal}, 3.5);
     const QPointF eye = s.at(0.18, -0.38);
     const double gill = gillAt(s, eye, 1.9);
     // Grunts have a long mouth reaching back under the front of the eye.

@@ -69,7 +69,7 @@ void labrid::paintWrasse(QPainter &p, const Wrasse &f,
     marks(parts);
 
     modelBody(p, parts.body, parts.tail.base.x1() + 2, f.back.darker(200));
-    growFinRoots(p, parts.body, {&parts.dorsal, &parts.anal}, 3.5);
+    growFinRoots(p, parts.body, {&parts.dorsal, &parts.anal, &parts.tail}, 3.5);
     const QPointF eye = s.at(f.eye.x(), f.eye.y());
     const double gill = f.pectoralAt - 0.04;
     // Parrotfish mouths are closed by the beak; wrasses have a small mouth.

@@ -149,7 +149,7 @@ void paintBackFins(QPainter &p, const Build &b, const Livery &look)
 
 void growFinRoots(QPainter &p, const Build &b, double reach)
 {
-    growFinRoots(p, b.body, {&b.dorsal, &b.anal}, reach);
+    growFinRoots(p, b.body, {&b.dorsal, &b.anal, &b.caudal}, reach);
 }
 
 void growFinRoots(QPainter &p, const QPainterPath &body, std::initializer_list<const Fin *> fins,
@@ -161,13 +161,18 @@ void growFinRoots(QPainter &p, const QPainterPath &body, std::initializer_list<c
     stroker.setWidth(reach * 2);
     stroker.setJoinStyle(Qt::RoundJoin);
     const QPainterPath rim = stroker.createStroke(body);
-    const double middle = body.boundingRect().center().y();
+    const QPointF middle = body.boundingRect().center();
     for (const Fin *fin : fins) {
         if (fin->shape.isEmpty())
             continue;
-        // The skin's own colour just inside the body, where the fin grows.
-        const double side = fin->base.center().y() < middle ? 1.0 : -1.0;
-        const QPointF inside = fin->base.center() + QPointF(0, side * reach * 1.2);
+        // The skin's own colour just inside the body, where the fin grows:
+        // below a dorsal fin, above an anal fin, ahead of the tail.
+        const QPointF base = fin->base.center();
+        const QPointF toward =
+            std::abs(base.y() - middle.y()) > std::abs(base.x() - middle.x()) * 0.3
+                ? QPointF(0, base.y() < middle.y() ? 1.0 : -1.0)
+                : QPointF(base.x() < middle.x() ? 1.0 : -1.0, 0);
+        const QPointF inside = base + toward * reach * 1.2;
         const QColor skin = colourUnder(p, inside, QColor());
         if (!skin.isValid())
             continue;
