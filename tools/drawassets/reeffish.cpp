@@ -172,18 +172,37 @@ void growFinRoots(QPainter &p, const QPainterPath &body, std::initializer_list<c
             std::abs(base.y() - middle.y()) > std::abs(base.x() - middle.x()) * 0.3
                 ? QPointF(0, base.y() < middle.y() ? 1.0 : -1.0)
                 : QPointF(base.x() < middle.x() ? 1.0 : -1.0, 0);
-        const QPointF inside = base + toward * reach * 1.2;
-        const QColor skin = colourUnder(p, inside, QColor());
-        if (!skin.isValid())
-            continue;
-        const Saved s(p);
-        p.setClipPath(rim.intersected(fin->shape.subtracted(body)), Qt::IntersectClip);
-        p.setBrush(Qt::NoBrush);
-        for (int i = 1; i <= 10; ++i) {
-            QPen pen(withAlpha(skin, 8 + 3 * (10 - i)), reach * 2 * i / 10.0);
-            pen.setJoinStyle(Qt::RoundJoin);
-            p.setPen(pen);
-            p.drawPath(body);
+        // Taken piece by piece along the base, where the body's colours change.
+        const QPainterPath root = rim.intersected(fin->shape.subtracted(body));
+        const QRectF box = root.boundingRect().adjusted(-1, -1, 1, 1);
+        const bool level = toward.x() == 0;
+        constexpr int pieces = 4;
+        for (int k = 0; k < pieces; ++k) {
+            const QPointF at = fin->base.pointAt((k + 0.5) / pieces) + toward * reach * 1.2;
+            const QColor skin = colourUnder(p, at, QColor());
+            if (!skin.isValid())
+                continue;
+            const double from = k == 0 ? -1e4
+                                       : (level ? fin->base.pointAt(double(k) / pieces).x()
+                                                : fin->base.pointAt(double(k) / pieces).y());
+            const double to = k == pieces - 1 ? 1e4
+                                              : (level ? fin->base.pointAt((k + 1.0) / pieces).x()
+                                                       : fin->base.pointAt((k + 1.0) / pieces).y());
+            QRectF strip = level ? QRectF(QPointF(std::min(from, to), box.top()),
+                                          QPointF(std::max(from, to), box.bottom()))
+                                 : QRectF(QPointF(box.left(), std::min(from, to)),
+                                          QPointF(box.right(), std::max(from, to)));
+            strip = strip.intersected(box);
+            const Saved s(p);
+            p.setClipPath(root, Qt::IntersectClip);
+            p.setClipRect(strip, Qt::IntersectClip);
+            p.setBrush(Qt::NoBrush);
+            for (int i = 1; i <= 10; ++i) {
+                QPen pen(withAlpha(skin, 8 + 3 * (10 - i)), reach * 2 * i / 10.0);
+                pen.setJoinStyle(Qt::RoundJoin);
+                p.setPen(pen);
+                p.drawPath(body);
+            }
         }
     }
 }
