@@ -349,7 +349,10 @@ void paintSurgeonfish(QPainter &p, double w, double h)
     const Livery look(fins, fins, QColor(60, 56, 50, 170), QColor(92, 88, 86, 206),
                       QColor(130, 124, 114, 235), QColor(200, 170, 80), 5.4);
     paintBackFins(p, s, look);
-    edgeFin(p, s.caudal, QColor(236, 236, 226, 200), 4.2);
+    // The pale margin is broadest at the centre of the crescent and thins
+    // out along each lobe to its tip.
+    paintFinMargin(p, s.caudal, QColor(232, 232, 222, 200),
+                   {0.6, 2.2, 3.6, 4.8, 5.2, 4.6, 3.4, 2.0, 0.6});
     // The margins are a dusky blue pigment in the fin, swelling and
     // thinning along it, not a bright line round it.
     paintFinMargin(p, s.dorsal, QColor(74, 100, 146, 150), {1.0, 2.6, 3.4, 2.2, 3.0, 2.4, 1.2});
