@@ -80,8 +80,9 @@ void paintBlueChromis(QPainter &p, double w, double h)
                             0.34});
     const QColor blue(30, 120, 245, 230);
     const QColor black(16, 20, 30);
-    const Livery look(blue, blue, QColor(10, 50, 120, 140), QColor(120, 190, 255, 150), blue,
-                      QColor(60, 100, 160), 6.6, 0.06);
+    // The soft fins are thin, the water showing through them.
+    const Livery look(blue, withAlpha(blue, 175), QColor(10, 50, 120, 140),
+                      QColor(120, 190, 255, 150), blue, QColor(60, 100, 160), 6.6, 0.06);
     paintBackFins(p, d, look);
     const QPointF r = d.shape.at(1, 0);
     {
