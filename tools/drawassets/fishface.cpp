@@ -562,9 +562,10 @@ void paintBeakPlates(QPainter &p, const QPainterPath &body, QPointF tip, double 
         }
     }
     // The cutting edges meeting, worn pale above the dark line between them.
-    stroke(p, curve(at(-0.4, 0.07), at(0.2, 0.08), at(0.56, 0.1)),
+    // They end where the lips close over them, not out on the cheek.
+    stroke(p, curve(at(-0.4, 0.07), at(0.05, 0.08), at(0.42, 0.1)),
            withAlpha(enamel.lighter(160), 200), std::max(0.5, s * 0.03));
-    stroke(p, curve(at(-0.42, 0.1), at(0.1, 0.11), at(0.5, 0.12)), QColor(15, 12, 12, 200),
+    stroke(p, curve(at(-0.42, 0.1), at(0.0, 0.11), at(0.4, 0.12)), QColor(15, 12, 12, 200),
            std::max(0.5, s * 0.03));
     // Thick fleshy lips roll over the rear of both plates, so that only the
     // front of the beak shows between them: skin-coloured, lit along the
