@@ -45,17 +45,17 @@ void labrid::paintWrasse(QPainter &p, const Wrasse &f,
     // A parrotfish's are thicker and carry the body's colour out to the edge.
     const bool parrot = f.teeth.alpha() > 0;
     for (const Fin *fin : {&parts.dorsal, &parts.anal}) {
+        // A wrasse's spines are flexible and hardly stand out from the soft
+        // rays: the membrane hangs between them without pleats.
+        Fin flexible = *fin;
+        flexible.spines = 0;
         if (parrot) {
-            // Its spines are flexible and hardly stand out from the soft
-            // rays: the membrane hangs between them without pleats.
-            Fin flexible = *fin;
-            flexible.spines = 0;
             paintFin(p, flexible, f.fin, f.ray, 0);
             // The fleshy membrane evens out the folds between the rays.
             if (!Silhouette::active(p))
                 p.fillPath(fin->shape, withAlpha(f.fin, 120));
         } else {
-            paintSheerFin(p, *fin, f.fin, f.ray, 0);
+            paintSheerFin(p, flexible, f.fin, f.ray, 0);
         }
     }
     parts.body = bodyOutline(s);
