@@ -85,6 +85,34 @@ void glow(QPainter &p, const QPainterPath &area, QPointF centre, double radius, 
     p.fillPath(area, g);
 }
 
+// The pale skin of an angelfish's muzzle and chin in `pale`, `scale` times
+// the French Angelfish's: clouded rather than one smooth patch, and flecked
+// with `fleck` more thickly towards its edge, where it breaks up into the
+// darker head.
+void paleMuzzle(QPainter &p, const Build &a, QColor pale, QColor fleck, double scale)
+{
+    const QPointF chin = a.shape.snout;
+    const struct
+    {
+        double dx, dy, radius;
+        int alpha;
+    } clouds[] = {{5, 4, 15, 200},  {10, 10, 13, 170}, {3, -3, 9, 150},
+                  {16, 15, 9, 120}, {12, 2, 8, 110},   {7, 16, 8, 130}};
+    for (const auto &c : clouds)
+        glow(p, a.body, chin + QPointF(c.dx, c.dy) * scale, c.radius * scale,
+             withAlpha(pale, c.alpha));
+    const Saved flecks(p);
+    const QPainterPath area = oval(chin + QPointF(9, 7) * scale, 16 * scale, 14 * scale);
+    p.setClipPath(a.body.intersected(area), Qt::IntersectClip);
+    p.setPen(Qt::NoPen);
+    for (const QPointF &at : scatterPoints(area, int(26 * scale), 404)) {
+        const double fade =
+            std::hypot(at.x() - chin.x() - 6 * scale, at.y() - chin.y() - 5 * scale) / (16 * scale);
+        p.setBrush(withAlpha(fleck, int(40 + 110 * std::clamp(fade, 0.0, 1.0))));
+        p.drawEllipse(at, 0.7 + 0.5 * fade, 0.6 + 0.4 * fade);
+    }
+}
+
 // Thin streamers trailing from the rear corners of the dorsal and anal fins
 // of `a`, built from `form`, thinning to their ends.
 void paintStreamers(QPainter &p, const Build &a, const AngelForm &form, QColor colour)
@@ -197,25 +225,7 @@ void paintFrenchAngelfish(QPainter &p, double w, double h)
     // The scales fade out over the face, which has a grey-white muzzle and
     // chin: pale skin flecked and clouded, its edge breaking up into the
     // black, darkest where the lips turn in.
-    {
-        const QPointF chin = a.shape.snout;
-        const struct
-        {
-            double dx, dy, radius;
-            int alpha;
-        } clouds[] = {{5, 4, 15, 200},  {10, 10, 13, 170}, {3, -3, 9, 150},
-                      {16, 15, 9, 120}, {12, 2, 8, 110},   {7, 16, 8, 130}};
-        for (const auto &c : clouds)
-            glow(p, a.body, chin + QPointF(c.dx, c.dy), c.radius, QColor(206, 206, 198, c.alpha));
-        const Saved flecks(p);
-        p.setClipPath(a.body.intersected(oval(chin + QPointF(9, 7), 17, 15)), Qt::IntersectClip);
-        p.setPen(Qt::NoPen);
-        for (const QPointF &at : scatterPoints(oval(chin + QPointF(9, 7), 16, 14), 26, 404)) {
-            const double fade = std::hypot(at.x() - chin.x() - 6, at.y() - chin.y() - 5) / 16;
-            p.setBrush(QColor(40, 40, 44, int(40 + 110 * std::clamp(fade, 0.0, 1.0))));
-            p.drawEllipse(at, 0.7 + 0.5 * fade, 0.6 + 0.4 * fade);
-        }
-    }
+    paleMuzzle(p, a, QColor(206, 206, 198), QColor(40, 40, 44), 1.0);
     // The yellow bar lies along the rear edge of the gill cover, tapering
     // at both ends.
     const auto rim = [&a](double along, double across) {
@@ -634,8 +644,7 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
     }
     paintScaleRows(p, a.body, a.shape, 6.4, QColor(200, 204, 210, 150), 1.0);
     // The pale mouth and chin fade back into the grey of the head.
-    glow(p, a.body, a.shape.snout + QPointF(7, 5), 28, QColor(240, 240, 238, 250));
-    glow(p, a.body, a.shape.snout + QPointF(16, 14), 24, QColor(228, 230, 230, 200));
+    paleMuzzle(p, a, QColor(236, 236, 234), QColor(128, 132, 140), 1.6);
     modelBody(p, a.body, a.caudal.base.x1(), QColor(40, 42, 48), 0.8);
     blendFinRoots(p, a, QColor(130, 134, 142), 8);
     paintScaleRows(p, finRoots(a, 8), a.shape, 6.4, QColor(200, 204, 210, 110), 1.0);
