@@ -375,9 +375,16 @@ void paintBandedButterfly(QPainter &p, double w, double h)
                       QColor(60, 50, 40), 6);
     paintBackFins(p, b, look);
     const QPointF root = b.caudal.base.center();
-    strokeInside(p, b.caudal.shape,
-                 curve(root + QPointF(22, -34), root + QPointF(18, 0), root + QPointF(22, 34)),
-                 band, 5);
+    {
+        // The tail's band is pigment across the rays: it swells and thins
+        // from lobe to lobe, its edges blurred.
+        const Saved onTail(p);
+        p.setClipPath(b.caudal.shape, Qt::IntersectClip);
+        const QPainterPath across =
+            curve(root + QPointF(22, -36), root + QPointF(18, 0), root + QPointF(22, 36));
+        p.fillPath(ribbon(across, {6.5, 8.0, 7.2, 8.6, 7.6, 6.8, 7.8}), withAlpha(band, 60));
+        p.fillPath(ribbon(across, {4.0, 5.6, 4.8, 6.0, 5.2, 4.4, 5.4}), band);
+    }
     // The dark edge is pigment in the membrane just inside the fin's rim,
     // darkest at the rim and thinning inwards, not a line drawn round it;
     // the very margin is clear.
