@@ -10,6 +10,7 @@
 #include <cmath>
 #include <numbers>
 #include <tuple>
+#include <vector>
 
 // Snapper and jack: streamlined open-water fish with forked tails.
 
@@ -243,9 +244,14 @@ void paintCrevalleJack(QPainter &p, double w, double h)
                QColor(0, 10, 20, 26), 2.2);
         // The scutes are skin-covered scales, so they take the body's own
         // silver and olive, only a little lighter on the crest.
+        // Spaced by their size, closer where they are small at either end,
+        // and each set a touch off the line.
+        std::vector<double> at{first};
+        for (int i = 1; i < 16; ++i)
+            at.push_back(at.back() + 2.7 + 1.5 * std::sin(std::numbers::pi * (i + 0.5) / 16.0));
         for (int i = 15; i >= 0; --i) {
-            const double x = first + i * 3.6;
-            const double y = keel;
+            const double x = at[size_t(i)];
+            const double y = keel + 0.35 * std::sin(i * 2.3 + 0.4);
             const double half = 1.2 + 1.5 * std::sin(std::numbers::pi * (i + 0.5) / 16.0);
             QPainterPath scute(QPointF(x, y));
             scute.cubicTo(QPointF(x, y - half * 1.2), QPointF(x + 5, y - half),
