@@ -150,8 +150,9 @@ void paintDoctorfish(QPainter &p, double w, double h)
                  0.22,
                  1.0});
     paintBackFins(p, s, look);
+    // Narrow blue margins that swell and thin along the long fins.
     for (const Fin *f : {&s.dorsal, &s.anal})
-        edgeFin(p, *f, QColor(84, 132, 186, 175), 1.8);
+        paintFinMargin(p, *f, QColor(84, 132, 186, 175), {0.6, 1.8, 2.6, 1.6, 2.4, 1.8, 0.8});
     fillBody(p, s.body, QColor(92, 100, 112), QColor(140, 148, 158), QColor(186, 190, 196));
     // About ten narrow bars, strongest on the upper flank and fading out
     // towards the belly at different heights; the gaps between them and
