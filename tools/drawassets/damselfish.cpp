@@ -82,7 +82,7 @@ void paintBlueChromis(QPainter &p, double w, double h)
     const QColor black(16, 20, 30);
     // The soft fins are thin, the water showing through them.
     const Livery look(blue, withAlpha(blue, 175), QColor(10, 50, 120, 140),
-                      QColor(120, 190, 255, 150), blue, QColor(60, 100, 160), 6.6, 0.06);
+                      QColor(120, 190, 255, 150), blue, QColor(44, 70, 116), 6.6, 0.06);
     paintBackFins(p, d, look);
     const QPointF r = d.shape.at(1, 0);
     {
