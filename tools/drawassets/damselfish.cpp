@@ -275,9 +275,12 @@ void paintBeaugregory(QPainter &p, double w, double h)
         }
     }
     paintScaleRows(p, d.body, s, 6.5, QColor(200, 140, 0, 80));
+    modelBody(p, d.body, d.caudal.base.x1(), QColor(150, 100, 0, 200), 0.6);
+    paintFront(p, d, look);
     // The spot: black, ringed in blue, at the base of the soft dorsal fin
     // about halfway along it, well behind the last spine, straddling the
-    // line where the fin grows from the back.
+    // line where the fin grows from the back; laid after the fin has grown
+    // from the body, so that the skin there does not veil it.
     const double rays = double(d.dorsal.tips.size());
     const double soft = d.dorsal.spines + (rays - d.dorsal.spines) * 0.5;
     const QPointF centre =
@@ -317,8 +320,6 @@ void paintBeaugregory(QPainter &p, double w, double h)
         black.setColorAt(1, QColor(24, 34, 80));
         p.fillPath(blot, black);
     }
-    modelBody(p, d.body, d.caudal.base.x1(), QColor(150, 100, 0, 200), 0.6);
-    paintFront(p, d, look);
 }
 
 // The adult: dark navy to blue-brown with a few electric-blue
