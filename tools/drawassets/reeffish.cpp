@@ -176,7 +176,9 @@ void growFinRoots(QPainter &p, const QPainterPath &body, std::initializer_list<c
         const QPainterPath root = rim.intersected(fin->shape.subtracted(body));
         const QRectF box = root.boundingRect().adjusted(-1, -1, 1, 1);
         const bool level = toward.x() == 0;
-        constexpr int pieces = 4;
+        // A piece about every few scales, so a bar or a spot at the fin's
+        // base runs on into it and does not end at the join.
+        const int pieces = std::max(4, int(fin->base.length() / 6.0));
         for (int k = 0; k < pieces; ++k) {
             const QPointF at = fin->base.pointAt((k + 0.5) / pieces) + toward * reach * 1.2;
             const QColor skin = colourUnder(p, at, QColor());
