@@ -231,9 +231,16 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
         paintScaleRows(p, parts.body, s, s.depth * 0.105, withAlpha(salmon, 230), 1.0,
                        ScaleStyle::Flat);
         const QPointF root = s.at(1, 0);
-        strokeInside(p, parts.tail.shape,
-                     curve(root + QPointF(40, -40), root + QPointF(12, 0), root + QPointF(40, 40)),
-                     QColor(250, 140, 40), 7);
+        {
+            // The orange crescent swells at its middle and runs out thin
+            // along each lobe.
+            const Saved onTail(p);
+            p.setClipPath(parts.tail.shape, Qt::IntersectClip);
+            p.fillPath(ribbon(curve(root + QPointF(44, -46), root + QPointF(12, 0),
+                                    root + QPointF(44, 46)),
+                              {2.0, 5.0, 7.4, 8.6, 7.6, 5.2, 2.2}),
+                       QColor(250, 140, 40));
+        }
         const Saved saved(p);
         p.setClipPath(parts.body.united(parts.tail.shape), Qt::IntersectClip);
         // The bar at the tail base wraps round the stalk, bowed like it and
