@@ -39,7 +39,8 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
         0.2, 0.26, {0.12, -0.4}, QColor(10, 20, 40, 230));
     const BodyShape &s = wrasse.shape;
     paintWrasse(p, wrasse, [&](const WrasseParts &parts) {
-        edgeFin(p, parts.tail, QColor(20, 60, 90), 5);
+        // The dark edging broadest out along the lobes, thin in the crescent.
+        paintFinMargin(p, parts.tail, QColor(20, 60, 90), {6.0, 5.0, 3.0, 1.6, 3.0, 5.0, 6.0});
         const Saved saved(p);
         p.setClipPath(parts.body, Qt::IntersectClip);
         // The blue of the head ends just behind the gill opening and follows
