@@ -144,7 +144,7 @@ void paintSergeantMajor(QPainter &p, double w, double h)
                       QColor(96, 98, 96, 150), QColor(230, 230, 220, 150), QColor(60, 60, 70, 230),
                       QColor(200, 184, 100), 6.4);
     paintBackFins(p, d, look);
-    edgeFin(p, d.caudal, QColor(40, 40, 45, 120), 2);
+    paintFinMargin(p, d.caudal, QColor(40, 40, 45, 120), {2.6, 2.0, 1.2, 0.6, 1.2, 2.0, 2.6});
     fillBody(p, d.body, QColor(240, 205, 50), QColor(232, 234, 236), QColor(242, 244, 246), 0.45);
     // The bars wrap round the body, broad on the back and narrowing towards
     // the belly, each a little different: the first bends back round the

@@ -169,7 +169,8 @@ void paintBlueParrotfish(QPainter &p, double w, double h)
     blue.ownScales = true;
     const BodyShape &s = blue.shape;
     paintWrasse(p, blue, [&](const WrasseParts &parts) {
-        edgeFin(p, parts.tail, QColor(190, 220, 250, 170), 3);
+        paintFinMargin(p, parts.tail, QColor(190, 220, 250, 170),
+                       {1.4, 3.0, 3.6, 2.2, 3.4, 2.8, 1.4});
         // The rounded bony hump of an old fish overhangs the beak: lit on
         // its crown, darker under its brow above the mouth, and the head in
         // front of the scales plain, bare skin.
@@ -226,8 +227,8 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
     stoplight.beak = 0.27;
     const BodyShape &s = stoplight.shape;
     paintWrasse(p, stoplight, [&](const WrasseParts &parts) {
-        edgeFin(p, parts.dorsal, withAlpha(salmon, 200), 2);
-        edgeFin(p, parts.anal, withAlpha(salmon, 200), 2);
+        for (const Fin *f : {&parts.dorsal, &parts.anal})
+            paintFinMargin(p, *f, withAlpha(salmon, 200), {0.8, 2.0, 2.8, 1.8, 2.6, 2.0, 1.0});
         paintScaleRows(p, parts.body, s, s.depth * 0.105, withAlpha(salmon, 230), 1.0,
                        ScaleStyle::Flat);
         const QPointF root = s.at(1, 0);
@@ -403,7 +404,7 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
     rainbow.pectoralEdge = withAlpha(green, 190);
     paintWrasse(p, rainbow, [&](const WrasseParts &parts) {
         for (const Fin *f : {&parts.tail, &parts.dorsal, &parts.anal})
-            edgeFin(p, *f, withAlpha(green, 210), 2.6);
+            paintFinMargin(p, *f, withAlpha(green, 210), {1.0, 2.4, 3.4, 2.4, 3.2, 2.6, 1.2});
         const BodyShape &s = rainbow.shape;
         const Saved saved(p);
         p.setClipPath(parts.body, Qt::IntersectClip);

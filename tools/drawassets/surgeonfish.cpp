@@ -89,7 +89,7 @@ void paintBlueTang(QPainter &p, double w, double h)
     const Livery look(blue, blue, QColor(15, 30, 90, 150), QColor(60, 110, 225, 150),
                       QColor(50, 100, 215, 230), QColor(40, 70, 160), 5.2);
     paintBackFins(p, s, look);
-    edgeFin(p, s.caudal, QColor(110, 180, 255), 3);
+    paintFinMargin(p, s.caudal, QColor(110, 180, 255), {1.2, 2.6, 3.4, 2.4, 3.2, 2.6, 1.2});
     // The margins of the long fins are a brighter blue, swelling and
     // thinning along them, not a dark line drawn round.
     paintFinMargin(p, s.dorsal, QColor(90, 150, 245, 190), {0.8, 2.2, 3.0, 2.0, 2.8, 2.2, 1.0});
