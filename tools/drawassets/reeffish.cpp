@@ -172,39 +172,33 @@ void growFinRoots(QPainter &p, const QPainterPath &body, std::initializer_list<c
             std::abs(base.y() - middle.y()) > std::abs(base.x() - middle.x()) * 0.3
                 ? QPointF(0, base.y() < middle.y() ? 1.0 : -1.0)
                 : QPointF(base.x() < middle.x() ? 1.0 : -1.0, 0);
-        // Taken piece by piece along the base, where the body's colours change.
+        // Taken every few scales along the base and blended from one to the
+        // next, so a bar or a spot at the fin's base runs on into it and the
+        // skin's colour follows the body's own changes without seams.
         const QPainterPath root = rim.intersected(fin->shape.subtracted(body));
-        const QRectF box = root.boundingRect().adjusted(-1, -1, 1, 1);
-        const bool level = toward.x() == 0;
-        // A piece about every few scales, so a bar or a spot at the fin's
-        // base runs on into it and does not end at the join.
-        const int pieces = std::max(4, int(fin->base.length() / 6.0));
-        for (int k = 0; k < pieces; ++k) {
-            const QPointF at = fin->base.pointAt((k + 0.5) / pieces) + toward * reach * 1.2;
-            const QColor skin = colourUnder(p, at, QColor());
-            if (!skin.isValid())
-                continue;
-            const double from = k == 0 ? -1e4
-                                       : (level ? fin->base.pointAt(double(k) / pieces).x()
-                                                : fin->base.pointAt(double(k) / pieces).y());
-            const double to = k == pieces - 1 ? 1e4
-                                              : (level ? fin->base.pointAt((k + 1.0) / pieces).x()
-                                                       : fin->base.pointAt((k + 1.0) / pieces).y());
-            QRectF strip = level ? QRectF(QPointF(std::min(from, to), box.top()),
-                                          QPointF(std::max(from, to), box.bottom()))
-                                 : QRectF(QPointF(box.left(), std::min(from, to)),
-                                          QPointF(box.right(), std::max(from, to)));
-            strip = strip.intersected(box);
-            const Saved s(p);
-            p.setClipPath(root, Qt::IntersectClip);
-            p.setClipRect(strip, Qt::IntersectClip);
-            p.setBrush(Qt::NoBrush);
-            for (int i = 1; i <= 10; ++i) {
-                QPen pen(withAlpha(skin, 8 + 3 * (10 - i)), reach * 2 * i / 10.0);
-                pen.setJoinStyle(Qt::RoundJoin);
-                p.setPen(pen);
-                p.drawPath(body);
+        const int samples = std::max(4, int(fin->base.length() / 6.0));
+        QLinearGradient along(fin->base.p1(), fin->base.p2());
+        int found = 0;
+        for (int k = 0; k <= samples; ++k) {
+            const double t = double(k) / samples;
+            const QColor skin =
+                colourUnder(p, fin->base.pointAt(t) + toward * reach * 1.2, QColor());
+            if (skin.isValid()) {
+                along.setColorAt(t, skin);
+                ++found;
             }
+        }
+        if (found == 0)
+            continue;
+        const Saved s(p);
+        p.setClipPath(root, Qt::IntersectClip);
+        p.setBrush(Qt::NoBrush);
+        for (int i = 1; i <= 10; ++i) {
+            p.setOpacity((8 + 3 * (10 - i)) / 255.0);
+            QPen pen(QBrush(along), reach * 2 * i / 10.0);
+            pen.setJoinStyle(Qt::RoundJoin);
+            p.setPen(pen);
+            p.drawPath(body);
         }
     }
 }
