@@ -3,6 +3,8 @@
 
 #include "backdrop.h"
 
+#include "anatomy.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -80,6 +82,18 @@ void paintSkyline(QPainter &p, QRandomGenerator &rng, const QRectF &area, double
     }
 }
 
+// Fills `wall` lit from the surface and a little from the left, as a round
+// wall from `left` to `right`, and clips the painter to it for the detail.
+void paintRoundWall(QPainter &p, const QPainterPath &wall, double left, double right, QColor tint)
+{
+    QLinearGradient round(left, 0, right, 0);
+    round.setColorAt(0.0, tint.lighter(112));
+    round.setColorAt(0.35, tint.lighter(125));
+    round.setColorAt(1.0, tint.darker(175));
+    p.fillPath(wall, round);
+    p.setClipPath(wall, Qt::IntersectClip);
+}
+
 // One sponge tube standing from `foot`, `tall` high and `wide` across its mouth.
 void paintTube(QPainter &p, QRandomGenerator &rng, QPointF foot, double tall, double wide,
                QColor tint)
@@ -100,14 +114,8 @@ void paintTube(QPainter &p, QRandomGenerator &rng, QPointF foot, double tall, do
     tube.cubicTo(mid + QPointF(swell / 2, tall * 0.1), foot + QPointF(waist / 2, -tall * 0.25),
                  foot + QPointF(waist / 2, 0));
     tube.closeSubpath();
-    // Lit from the surface and a little from the left: a round wall.
-    QLinearGradient round(mouth.x() - wide / 2, 0, mouth.x() + wide / 2, 0);
-    round.setColorAt(0.0, tint.lighter(112));
-    round.setColorAt(0.35, tint.lighter(125));
-    round.setColorAt(1.0, tint.darker(175));
-    p.fillPath(tube, round);
     p.save();
-    p.setClipPath(tube, Qt::IntersectClip);
+    paintRoundWall(p, tube, mouth.x() - wide / 2, mouth.x() + wide / 2, tint);
     // The wall is pitted with small pores, and grows darker towards its foot.
     for (int i = 0, n = int(tall * wide / 6); i < n; ++i) {
         const double t = between(rng, 0.05, 0.95), s = between(rng, -0.45, 0.45);
@@ -207,6 +215,244 @@ void paintRubbleMound(QPainter &p, QPointF base, double radius, QColor colour, q
                        withAlpha(algae, 170), std::max(0.4, r / 10));
             }
         }
+    }
+}
+
+void paintSeagrass(QPainter &p, const QRectF &area, double top, quint32 seed)
+{
+    QRandomGenerator rng(seed);
+    const double depthOfBed = area.bottom() - top;
+    // Turtle grass grows in tufts of a few flat ribbons from one runner,
+    // short and hazed far off, longer and greener near the viewer, the old
+    // blade tips browned and furred with growth.
+    for (int row = 0; row < 8; ++row) {
+        const double t = (row + 0.5) / 8.0, y = top + depthOfBed * t * t + between(rng, -1, 1);
+        const double fog = 0.6 * (1.0 - t), tall = (4.0 + 16.0 * t) * between(rng, 0.8, 1.2);
+        const double sway = between(rng, -0.35, 0.1);
+        // The grass grows in meadows with bare sand between, thick in the
+        // middle of a meadow and thinning to stray blades at its edges.
+        const double meadow = between(rng, 0, tau), spell = between(rng, 0.02, 0.05);
+        for (double x = area.left() + between(rng, -8, 8); x < area.right() + 8;
+             x += between(rng, 2, 9) * (0.6 + t)) {
+            const double thick = 0.5 + 0.5 * std::sin(x * spell + meadow + row * 1.7);
+            if (between(rng, 0, 1) > thick * thick + 0.08)
+                continue;
+            for (int i = 0, n = 1 + rng.bounded(2 + int(thick * 3)); i < n; ++i) {
+                const QPointF root(x + between(rng, -2, 2), y + between(rng, -2, 2));
+                const double len = tall * between(rng, 0.5, 1.1),
+                             lean = sway + between(rng, -0.25, 0.25);
+                const QPointF tip = root + QPointF(lean * len, -len);
+                const QColor green =
+                    hazed(QColor::fromHsv(int(between(rng, 70, 95)), int(between(rng, 110, 170)),
+                                          int(between(rng, 90, 140))),
+                          fog);
+                const QPainterPath blade =
+                    curve(root, root + QPointF(lean * len * 0.1, -len * 0.6), tip);
+                const double width = std::max(0.6, (0.8 + 1.6 * t) * between(rng, 0.7, 1.1));
+                stroke(p, blade, green, width);
+                stroke(p, blade.translated(-width * 0.25, 0), withAlpha(green.lighter(130), 90),
+                       width * 0.35);
+                if (rng.bounded(2) == 0)
+                    stroke(p, curve(blade.pointAtPercent(0.8), blade.pointAtPercent(0.9), tip),
+                           hazed(QColor(150, 130, 80), fog), width);
+            }
+        }
+    }
+}
+
+void paintRubbleScatter(QPainter &p, const QRectF &area, double top, quint32 seed)
+{
+    QRandomGenerator rng(seed);
+    const double depthOfBed = area.bottom() - top;
+    // Coral rubble and shell washed over the sand, small and crowded far
+    // off, larger and fewer near the viewer, each piece its own shape.
+    for (int i = 0, n = int(area.width() * depthOfBed / 90.0); i < n; ++i) {
+        const double t = std::pow(between(rng, 0, 1), 0.7), y = top + depthOfBed * t;
+        const QPointF c(between(rng, area.left(), area.right()), y);
+        const double r = (0.8 + 4.0 * t) * between(rng, 0.4, 1.2);
+        const double turn = between(rng, 0, tau), stretch = between(rng, 1.0, 2.6);
+        QPointF rim[6];
+        for (int k = 0; k < 6; ++k) {
+            const double a = tau * k / 6 + between(rng, -0.3, 0.3),
+                         reach = r * between(rng, 0.6, 1.1);
+            const QPointF q(std::cos(a) * reach * stretch, std::sin(a) * reach);
+            rim[k] = c + QPointF(q.x() * std::cos(turn) - q.y() * std::sin(turn),
+                                 (q.x() * std::sin(turn) + q.y() * std::cos(turn)) * 0.45);
+        }
+        const QPainterPath piece = smoothClosedPath(rim, 6);
+        const int grey = int(between(rng, 150, 215));
+        const QColor stone = hazed(QColor(grey, grey - 8, grey - 26), 0.45 * (1.0 - t));
+        p.fillPath(piece.translated(r * 0.2, r * 0.25), QColor(60, 50, 30, 50));
+        QRadialGradient lit(c - QPointF(r * 0.4, r * 0.3), r * stretch * 1.2);
+        lit.setColorAt(0.0, stone.lighter(112));
+        lit.setColorAt(1.0, stone.darker(140));
+        p.fillPath(piece, lit);
+    }
+}
+
+void paintHardBottom(QPainter &p, const QRectF &area, double top, quint32 seed)
+{
+    QRandomGenerator rng(seed);
+    const double depthOfBed = area.bottom() - top;
+    // Flat limestone pavement with a short turf of algae, sand lying in its
+    // hollows: low patches of darker, greener stone, foreshortened with distance.
+    for (int i = 0, n = int(area.width() / 14); i < n; ++i) {
+        const double t = between(rng, 0.05, 1.0), y = top + depthOfBed * t * t;
+        const QPointF c(between(rng, area.left() - 10, area.right() + 10), y);
+        const double r = (6 + 30 * t) * between(rng, 0.6, 1.3);
+        QPointF rim[9];
+        for (int k = 0; k < 9; ++k) {
+            const double a = tau * k / 9 + between(rng, -0.2, 0.2);
+            rim[k] = c + QPointF(std::cos(a), std::sin(a) * (0.12 + 0.25 * t)) * r *
+                             between(rng, 0.55, 1.1);
+        }
+        const QPainterPath slab = smoothClosedPath(rim, 9);
+        const QColor turf =
+            hazed(QColor::fromHsv(int(between(rng, 35, 60)), int(between(rng, 40, 80)),
+                                  int(between(rng, 140, 180))),
+                  0.5 * (1.0 - t));
+        // Low slabs: only a thin shade along the front lip, and the stone
+        // fading into the sand drifted over its back.
+        p.fillPath(slab.translated(0, std::max(0.6, r * 0.03)), QColor(70, 60, 40, 50));
+        QLinearGradient lit(0, c.y() - r * 0.25, 0, c.y() + r * 0.2);
+        lit.setColorAt(0.0, withAlpha(turf.lighter(110), 40));
+        lit.setColorAt(0.5, withAlpha(turf, 150));
+        lit.setColorAt(1.0, withAlpha(turf.darker(115), 170));
+        p.fillPath(slab, lit);
+        // The turf is a fuzz of fine dark and pale grains over the stone.
+        p.save();
+        p.setClipPath(slab, Qt::IntersectClip);
+        for (int k = 0, m = int(r * r * 0.08); k < m; ++k) {
+            const QPointF at = c + QPointF(between(rng, -r, r), between(rng, -r, r) * 0.4);
+            p.setPen(Qt::NoPen);
+            p.setBrush(rng.bounded(2) ? withAlpha(turf.darker(150), 70)
+                                      : withAlpha(turf.lighter(140), 60));
+            p.drawEllipse(at, 0.5 + t * 0.6, 0.4 + t * 0.3);
+        }
+        p.restore();
+    }
+}
+
+void paintFingerCoral(QPainter &p, QPointF base, double radius, QColor colour, quint32 seed,
+                      double fog)
+{
+    QRandomGenerator rng(seed);
+    // Finger coral is tan to lilac-brown; the given colour only leans it.
+    const QColor stone = hazed(blend(colour, QColor(190, 150, 100), 0.7), fog * 0.6);
+    struct Finger
+    {
+        QPointF foot, tip;
+        double thick;
+    };
+    std::vector<Finger> fingers;
+    for (int i = 0, n = 9 + rng.bounded(6); i < n; ++i) {
+        const double x = between(rng, -0.8, 0.8);
+        const double tall = radius * (0.95 - 0.5 * std::abs(x)) * between(rng, 0.55, 1.05);
+        const QPointF foot = base + QPointF(x * radius, between(rng, -1, 1));
+        fingers.push_back({foot, foot + QPointF(x * tall * 0.35 + between(rng, -2, 2), -tall),
+                           radius * between(rng, 0.1, 0.15)});
+    }
+    // The ones at the back first.
+    std::ranges::sort(fingers, std::greater{},
+                      [](const Finger &f) { return f.foot.y() - f.tip.y(); });
+    for (const Finger &f : fingers) {
+        const QPainterPath axis = curve(f.foot, (f.foot + f.tip) / 2.0, f.tip);
+        stroke(p, axis.translated(f.thick * 0.35, 0), stone.darker(170), f.thick * 1.15);
+        stroke(p, axis, stone, f.thick);
+        stroke(p, axis.translated(-f.thick * 0.25, 0), withAlpha(stone.lighter(125), 150),
+               f.thick * 0.4);
+        // Polyps leave the surface finely fuzzed; the tip is a little swollen.
+        for (int k = 0; k < int(f.thick * 3); ++k) {
+            const QPointF at = axis.pointAtPercent(between(rng, 0.1, 1.0)) +
+                               QPointF(between(rng, -0.4, 0.4) * f.thick, 0);
+            p.setPen(Qt::NoPen);
+            p.setBrush(withAlpha(stone.darker(140), 90));
+            p.drawEllipse(at, 0.45, 0.45);
+        }
+        p.setBrush(stone.lighter(108));
+        p.drawEllipse(f.tip, f.thick * 0.6, f.thick * 0.5);
+    }
+    QLinearGradient shade(0, base.y() - radius * 0.4, 0, base.y());
+    shade.setColorAt(0.0, QColor(0, 20, 30, 0));
+    shade.setColorAt(1.0, QColor(0, 20, 30, 90));
+    p.fillRect(QRectF(base.x() - radius, base.y() - radius * 0.4, radius * 2, radius * 0.4), shade);
+}
+
+void paintBarrelSponge(QPainter &p, QPointF base, double radius, QColor colour, quint32 seed,
+                       double fog)
+{
+    QRandomGenerator rng(seed);
+    const QColor skin = hazed(blend(colour, QColor(150, 96, 80), 0.55), fog);
+    const double wide = radius * between(rng, 0.75, 0.95), tall = radius * between(rng, 0.7, 1.0),
+                 lean = between(rng, -0.1, 0.1) * tall;
+    const QPointF mouth = base + QPointF(lean, -tall);
+    const double bulgeL = between(rng, 0.7, 0.95), bulgeR = between(rng, 0.7, 0.95);
+    QPainterPath vase(base + QPointF(-wide * 0.45, 0));
+    vase.cubicTo(base + QPointF(-wide * bulgeL, -tall * 0.35),
+                 mouth + QPointF(-wide * 0.8, tall * 0.35), mouth + QPointF(-wide * 0.62, 0));
+    vase.lineTo(mouth + QPointF(wide * 0.62, 0));
+    vase.cubicTo(mouth + QPointF(wide * 0.8, tall * 0.35),
+                 base + QPointF(wide * bulgeR, -tall * 0.35), base + QPointF(wide * 0.5, 0));
+    vase.closeSubpath();
+    p.save();
+    paintRoundWall(p, vase, base.x() - wide * 0.8, base.x() + wide * 0.8, skin);
+    // The wall is built of ridges running up it in ragged tiers.
+    for (double u = -0.9; u <= 0.9; u += between(rng, 0.12, 0.2)) {
+        QPolygonF ridge;
+        for (double v = 0; v <= 1.0; v += 0.1)
+            ridge << base +
+                         QPointF(lean * v + u * wide * 0.7 * (1.0 + 0.15 * std::sin(v * 3.0)),
+                                 -tall * v) +
+                         QPointF(between(rng, -0.6, 0.6), 0);
+        QPainterPath line;
+        line.addPolygon(ridge);
+        stroke(p, line, withAlpha(skin.darker(150), 55), std::max(0.5, wide / 16));
+    }
+    for (double v = between(rng, 0.15, 0.3); v < 0.9; v += between(rng, 0.18, 0.3)) {
+        const QPointF mid = base + QPointF(lean * v, -tall * v);
+        stroke(p,
+               curve(mid - QPointF(wide, 0), mid + QPointF(0, wide * 0.2), mid + QPointF(wide, 0)),
+               withAlpha(skin.darker(160), 30), std::max(0.6, wide / 10));
+    }
+    p.restore();
+    // The rim is ragged, worn down here and grown up there, and the dark
+    // hollow shows only at the back of the mouth.
+    QPointF lip[12], hollow[12];
+    for (int i = 0; i < 12; ++i) {
+        const double a = tau * i / 12, ragged = between(rng, 0.88, 1.08);
+        const QPointF d(std::cos(a) * wide * 0.62, std::sin(a) * wide * 0.13);
+        lip[i] = mouth + d * ragged + QPointF(0, between(rng, -0.04, 0.04) * wide);
+        hollow[i] = mouth + d * ragged * 0.8 + QPointF(0, wide * 0.02);
+    }
+    p.fillPath(smoothClosedPath(lip, 12), skin.lighter(112));
+    QRadialGradient deep(mouth - QPointF(0, wide * 0.05), wide * 0.5);
+    deep.setColorAt(0.0, skin.darker(380));
+    deep.setColorAt(1.0, skin.darker(200));
+    p.fillPath(smoothClosedPath(hollow, 12), deep);
+}
+
+void paintSeaRods(QPainter &p, QPointF base, double height, QColor colour, quint32 seed)
+{
+    QRandomGenerator rng(seed);
+    for (int i = 0, n = 2 + rng.bounded(3); i < n; ++i) {
+        const QPointF foot = base + QPointF(between(rng, -0.15, 0.15) * height, 0);
+        const double lean = between(rng, -0.35, 0.35) * height,
+                     tall = height * between(rng, 0.55, 1.0);
+        const QPointF top = foot + QPointF(lean, -tall);
+        QPainterPath rod(foot);
+        rod.cubicTo(foot + QPointF(lean * 0.1, -tall * 0.4), top + QPointF(-lean * 0.3, tall * 0.3),
+                    top);
+        const double width = std::max(1.2, height / 28.0) * between(rng, 0.8, 1.2);
+        // A branch or two forks off and turns up.
+        for (int k = 0, m = rng.bounded(3); k < m; ++k) {
+            const QPointF fork = rod.pointAtPercent(between(rng, 0.3, 0.6));
+            const double out = (rng.bounded(2) ? 1.0 : -1.0) * height * between(rng, 0.1, 0.2);
+            anatomy::paintRodStem(p,
+                                  curve(fork, fork + QPointF(out, -height * 0.05),
+                                        fork + QPointF(out * 1.1, -tall * between(rng, 0.3, 0.5))),
+                                  width * 0.7, colour.darker(108), rng);
+        }
+        anatomy::paintRodStem(p, rod, width, colour, rng);
     }
 }
 
