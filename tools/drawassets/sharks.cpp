@@ -11,6 +11,7 @@
 #include <QTransform>
 
 #include <cmath>
+#include <numbers>
 #include <tuple>
 #include <utility>
 
@@ -375,22 +376,25 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
                                    .united(pelvic)
                                    .united(mirror.map(pelvic))
                                    .united(lowerLobe);
-    // Swimming a hand above the bottom: the shadow falls clear of the shark,
-    // its edges lost in the light scattered by the water, the thin fins
-    // barely darkening the sand.
+    // Swimming a hand above the bottom: the shadow falls clear of the shark
+    // and keeps its outline, head, fins and tail, the edge softened by the
+    // light the water scatters, the thin fins fainter than the body.
     {
         const Saved s(p);
-        p.translate(QTransform().rotate(98).map(QPointF(84, 100)));
-        p.scale(0.84, 0.9);
-        p.setBrush(Qt::NoBrush);
+        p.translate(QTransform().rotate(98).map(QPointF(38, 52)));
+        p.scale(1.03, 1.03);
         const QPainterPath fleshy = trunk.united(pectoral).united(mirror.map(pectoral));
-        for (int i = 12; i >= 1; --i) {
-            p.setPen(
-                QPen(QColor(60, 44, 18, 10), i * 8.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            p.drawPath(fleshy);
+        const QPainterPath thin =
+            tailBlade.united(lowerLobe).united(pelvic).united(mirror.map(pelvic));
+        for (int ring = 3; ring >= 0; --ring) {
+            const double blur = ring * 1.6;
+            for (int k = 0; k < 8; ++k) {
+                const double a = k * std::numbers::pi / 4;
+                const QPointF off(std::cos(a) * blur, std::sin(a) * blur);
+                p.fillPath(fleshy.translated(off), QColor(60, 46, 22, 4));
+                p.fillPath(thin.translated(off), QColor(60, 46, 22, 3));
+            }
         }
-        p.fillPath(fleshy, QColor(60, 44, 18, 16));
-        p.fillPath(tailBlade.united(lowerLobe), QColor(60, 44, 18, 14));
     }
     // A hand of water between shark and sand: the bottom and its shadow lie
     // a little hazed and cooler, the shark over them in clear colour.
