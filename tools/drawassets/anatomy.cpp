@@ -544,4 +544,48 @@ void paintRodStem(QPainter &p, const QPainterPath &rod, double width, QColor col
     }
 }
 
+void paintFreckles(QPainter &p, const QPainterPath &area, double spacing, double rMin, double rMax,
+                   QColor colour, quint32 seed, QPointF largest, double reach)
+{
+    QRandomGenerator rng(seed);
+    const fishkit::Saved s(p);
+    p.setClipPath(area, Qt::IntersectClip);
+    for (const QPointF &c : fishkit::spreadPoints(area, spacing, spacing * 0.6, seed)) {
+        // Gaps where a spot or two is missing, so the spacing is never even.
+        if (rng.bounded(6) == 0)
+            continue;
+        const double grade =
+            reach > 0 ? std::exp(-std::pow(QLineF(c, largest).length() / reach, 2.0)) : 0.6;
+        const double r =
+            rMin + (rMax - rMin) * grade * (0.45 + 0.7 * rng.generateDouble()) + rMin * 0.1;
+        // Where the body turns away near its outline the spot is seen
+        // obliquely, narrowed across the edge.
+        QPointF away;
+        int outside = 0;
+        for (int k = 0; k < 8; ++k) {
+            const double a = k * std::numbers::pi / 4;
+            const QPointF d(std::cos(a), std::sin(a));
+            if (!area.contains(c + d * spacing * 1.3)) {
+                away += d;
+                ++outside;
+            }
+        }
+        const double squash = 1.0 - 0.55 * std::min(1.0, outside / 3.0);
+        const double turn = outside > 0 ? std::atan2(away.y(), away.x()) * 180 / std::numbers::pi
+                                        : rng.bounded(180.0);
+        QPointF rim[7];
+        for (int k = 0; k < 7; ++k) {
+            const double a = 2 * std::numbers::pi * k / 7,
+                         out = r * (0.75 + 0.4 * rng.generateDouble());
+            rim[k] = QPointF(std::cos(a) * out * squash, std::sin(a) * out);
+        }
+        const fishkit::Saved spot(p);
+        p.translate(c);
+        p.rotate(turn);
+        p.fillPath(
+            backdrop::smoothClosedPath(rim, 7),
+            backdrop::withAlpha(colour, int(colour.alpha() * (0.7 + 0.3 * rng.generateDouble()))));
+    }
+}
+
 } // namespace anatomy

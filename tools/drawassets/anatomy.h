@@ -107,4 +107,11 @@ void paintMottle(QPainter &p, const QPainterPath &area, double size, QColor dark
 void paintRodStem(QPainter &p, const QPainterPath &rod, double width, QColor colour,
                   QRandomGenerator &rng);
 
+// Spots over `area` about `spacing` apart and never evenly, each a little out
+// of round: largest (up to `rMax`) near `largest` and smaller (down to
+// `rMin`) over `reach` from it, narrowed across the outline where the body
+// turns away; with no `reach`, middling everywhere.
+void paintFreckles(QPainter &p, const QPainterPath &area, double spacing, double rMin, double rMax,
+                   QColor colour, quint32 seed, QPointF largest = {}, double reach = 0);
+
 } // namespace anatomy

@@ -469,7 +469,8 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
                   QColor(255, 240, 190, 170));
     }
 
-    paintSpots(p, trunk.united(head), 6, 0.5, 1.0, QColor(90, 40, 10), 37);
+    anatomy::paintFreckles(p, trunk.united(head), 6, 0.35, 1.3, QColor(90, 40, 10), 37,
+                           trunk.boundingRect().center(), 55);
     {
         // The neck goes in under the back of the head.
         const Saved s(p);

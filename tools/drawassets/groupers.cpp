@@ -379,8 +379,8 @@ void paintNassauGrouper(QPainter &p, double w, double h)
                 }
                 const QPainterPath broken = band.subtracted(gaps);
                 p.fillPath(broken, i == 2 ? bar.darker(108) : bar);
-                paintSpots(p, broken.intersected(bodyOutline(s)), 7, 0.8, 2.2,
-                           QColor(214, 190, 150, 90), 4410 + i);
+                anatomy::paintFreckles(p, broken.intersected(bodyOutline(s)), 7, 0.5, 2.4,
+                                       QColor(214, 190, 150, 90), 4410 + i, s.at(0.5, 0), 80);
             }
             // Over the fins the pale flecks are no stamp: scattered unevenly,
             // some crowded and some alone, each drawn out along the rays,
@@ -451,9 +451,10 @@ void paintNassauGrouper(QPainter &p, double w, double h)
                            QColor(14, 10, 8, i == 0 ? 200 : 36));
             }
         }
-        paintSpots(p, body, 11, 0.8, 1.4, QColor(250, 240, 220, 110), 4401);
-        paintSpots(p, body.intersected(oval(s.at(0.22, -0.1), 30, 20)), 6, 0.6, 1.1,
-                   QColor(60, 40, 25), 44);
+        anatomy::paintFreckles(p, body, 11, 0.5, 1.8, QColor(250, 240, 220, 110), 4401,
+                               s.at(0.5, 0), 90);
+        anatomy::paintFreckles(p, body.intersected(oval(s.at(0.22, -0.1), 30, 20)), 4.6, 0.4, 1.3,
+                               QColor(60, 40, 25), 44, s.at(0.2, -0.15), 18);
     });
 }
 

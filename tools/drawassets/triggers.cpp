@@ -328,10 +328,10 @@ void paintPorcupinefish(QPainter &p, double w, double h)
         paintGlow(p, root, 14, withAlpha(skin, 200));
     }
     // Fewer, smaller spots out on the fins, none on their clear margins.
-    paintSpots(p, tailFin.shape.intersected(oval({258, 123}, 22, 26)), 9, 0.7, 1.3,
-               withAlpha(spot, 210), 301);
-    paintSpots(p, dorsal.shape.intersected(oval({220, 98}, 10, 10)), 8, 0.6, 1.1,
-               withAlpha(spot, 200), 302);
+    anatomy::paintFreckles(p, tailFin.shape.intersected(oval({258, 123}, 22, 26)), 9, 0.4, 1.4,
+                           withAlpha(spot, 210), 301, {248, 123}, 20);
+    anatomy::paintFreckles(p, dorsal.shape.intersected(oval({220, 98}, 10, 10)), 8, 0.4, 1.2,
+                           withAlpha(spot, 200), 302, {216, 102}, 10);
 
     QRandomGenerator rng(3001);
     const auto unit = [](QPointF v) { return v / std::max(1e-6, std::hypot(v.x(), v.y())); };
@@ -358,17 +358,15 @@ void paintPorcupinefish(QPainter &p, double w, double h)
 
     fillBody(p, body, back, flank, belly);
     {
-        // The spots keep to the back and flanks, smaller on the head.
-        const Saved s(p);
-        p.setClipPath(body, Qt::IntersectClip);
-        QRandomGenerator dots(3003);
-        for (const QPointF &c : spreadPoints(body, 8.5, 3.6, 3004)) {
-            if (c.y() > 128 + (c.x() - 60) * 0.08 || QLineF(c, {78, 103}).length() < 12 ||
-                c.x() < 48)
-                continue;
-            const double r = (c.x() < 100 ? 0.8 : 1.1) + dots.generateDouble() * 1.1;
-            paintDisc(p, c, r * 1.1, r, withAlpha(spot, 170 + int(dots.bounded(70))));
-        }
+        // The spots keep to the back and flanks, largest over the shoulders,
+        // smaller on the head and towards the tail, none on the pale belly.
+        QPainterPath upper;
+        upper.addPolygon(QPolygonF({QPointF(0, 0), QPointF(320, 0), QPointF(320, 128 + 260 * 0.08),
+                                    QPointF(0, 128 - 60 * 0.08)}));
+        const QPainterPath spotted = body.intersected(upper)
+                                         .subtracted(oval({78, 103}, 12, 12))
+                                         .subtracted(oval({30, 124}, 18, 40));
+        anatomy::paintFreckles(p, spotted, 8, 0.6, 2.3, withAlpha(spot, 225), 3004, {140, 104}, 80);
     }
     {
         // Over the skin the spines lie back towards the tail, each from its
