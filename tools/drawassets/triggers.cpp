@@ -206,29 +206,34 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     }
     const QPointF eye(118, 100);
     {
-        // Fine dark lines in the skin's own dusky green radiate from just
-        // off the eye over cheek, snout and nape, each its own length, slant
-        // and bend, thinning and fading as they run out.
+        // Broad bands of darker skin radiate from the eye, each beginning
+        // clear of its rim and fading out over cheek, snout and nape, each
+        // its own width, length and bend, their edges soft as pigment is.
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
-        struct Line
+        struct Band
         {
             double angle, gap, length, bend, width;
         };
-        static constexpr Line lines[] = {{-122, 4.5, 12, -1.4, 1.0}, {-92, 2.0, 21, 2.6, 1.3},
-                                         {-57, 5.0, 15, -2.4, 1.1},  {-14, 3.0, 10, 1.0, 0.9},
-                                         {66, 4.0, 17, -2.6, 1.2},   {98, 2.2, 23, 3.2, 1.3},
-                                         {166, 5.5, 14, 1.8, 1.0},   {-164, 3.0, 19, -2.0, 1.1}};
-        for (const Line &k : lines) {
+        static constexpr Band bands[] = {{-126, 5.0, 12, -3.0, 3.0}, {-88, 3.0, 23, 5.0, 4.2},
+                                         {-52, 6.5, 16, -4.0, 2.6},  {76, 4.0, 17, -4.6, 3.4},
+                                         {108, 3.0, 27, 6.4, 4.4},   {150, 7.0, 12, 3.0, 2.6},
+                                         {-168, 4.0, 19, -4.4, 3.2}};
+        for (const Band &k : bands) {
             const QPointF d(std::cos(k.angle * pi / 180), std::sin(k.angle * pi / 180));
             const QPointF n(-d.y(), d.x());
             const QPointF from = eye + d * (7.4 + k.gap), to = from + d * k.length + n * k.bend;
             const QPainterPath line =
                 curveThrough({from, from + d * k.length * 0.45 + n * k.bend * 0.9, to});
-            p.fillPath(ribbon(line, {k.width * 1.9, k.width * 1.5, k.width * 0.5}),
-                       QColor(40, 70, 62, 30));
-            p.fillPath(ribbon(line, {k.width, k.width * 0.8, k.width * 0.2}),
-                       QColor(44, 66, 50, 105));
+            QLinearGradient fading(from, to);
+            fading.setColorAt(0.0, QColor(36, 62, 54, 8));
+            fading.setColorAt(0.3, QColor(36, 62, 54, 32));
+            fading.setColorAt(0.6, QColor(36, 62, 54, 22));
+            fading.setColorAt(1.0, QColor(36, 62, 54, 0));
+            for (const double spread : {1.5, 1.2, 1.0, 0.75})
+                p.fillPath(ribbon(line, {k.width * 0.7 * spread, k.width * spread,
+                                         k.width * 0.75 * spread, k.width * 0.3 * spread}),
+                           fading);
         }
     }
     modelBody(p, body, 236, QColor(50, 70, 60), 1.0);
@@ -269,9 +274,17 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     stroke(p, curve({142, 104}, {139, 110}, {139, 116}), QColor(60, 70, 60, 90), 1.1);
     // The small pectoral grows from behind the gill slit, clear of the face
     // line, and shows its yellow-green base only.
-    anatomy::paintGrownPectoral(
-        p, {146, 110}, {147, 121}, {{160, 104}, {175, 106}, {181, 113}, {168, 121}, {154, 124}},
-        QColor(150, 170, 90, 220), QColor(170, 186, 120, 140), QColor(90, 110, 70, 130));
+    anatomy::paintGrownPectoral(p, {145, 107}, {147, 123},
+                                {{157, 100},
+                                 {170, 98.5},
+                                 {182, 102},
+                                 {189, 109},
+                                 {187, 116},
+                                 {178, 122},
+                                 {164, 127},
+                                 {153, 127}},
+                                QColor(150, 170, 90, 200), QColor(176, 192, 130, 95),
+                                QColor(90, 110, 70, 140));
     {
         // The pelvic rudiment at the end of the belly: a short rough spine
         // lying back, and the fold of skin behind it running back to the anal fin.
