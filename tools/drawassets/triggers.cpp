@@ -33,7 +33,8 @@ constexpr double pi = std::numbers::pi;
 // its shadow on the skin beside it, darkest where it leaves the skin.
 void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor colour, QColor edge)
 {
-    const double half = std::clamp(length * 0.14, 1.1, 3.0);
+    // A quill is slender, a needle of horn rather than a blade.
+    const double half = std::clamp(length * 0.06, 0.6, 1.5);
     // `side` points to the quill's lower, shaded flank: the light is above.
     QPointF side = QPointF(-dir.y(), dir.x()) * half;
     if (side.y() < 0)
@@ -66,7 +67,6 @@ void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor co
     along.setColorAt(0.75, withAlpha(QColor(120, 96, 60), 0));
     along.setColorAt(1.0, withAlpha(QColor(120, 96, 60), 150));
     p.fillPath(quill, along);
-    stroke(p, quill, withAlpha(edge.darker(130), 90), 0.35);
     // A thin glint along the lit flank, stopping short of the point.
     stroke(
         p,
@@ -83,13 +83,13 @@ void paintSpineBase(QPainter &p, QPointF root, QPointF dir, double length, QColo
     const Saved s(p);
     p.translate(root + dir * length * 0.08);
     p.rotate(std::atan2(dir.y(), dir.x()) * 180.0 / pi);
-    const double along = std::max(2.4, length * 0.26), across = std::clamp(length * 0.17, 1.4, 3.4);
+    const double along = std::max(2.0, length * 0.15), across = std::clamp(length * 0.09, 1.1, 2.2);
     QRadialGradient mound(QPointF(-along * 0.2, -across * 0.3), along * 1.2);
     mound.setColorAt(0.0, withAlpha(skin.lighter(104), 200));
     mound.setColorAt(0.7, withAlpha(skin.darker(104), 150));
     mound.setColorAt(1.0, withAlpha(skin.darker(120), 0));
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(40, 30, 10, 50));
+    p.setBrush(QColor(40, 30, 10, 30));
     p.drawEllipse(QPointF(along * 0.15, across * 0.5), along, across);
     p.setBrush(mound);
     p.drawEllipse(QPointF(0, 0), along, across);
@@ -351,7 +351,7 @@ void paintPorcupinefish(QPainter &p, double w, double h)
     // Longest over the nape and shoulders, short on the snout and the stalk.
     const auto reach = [&rng](double x) {
         const double hump = std::exp(-std::pow((x - 120) / 58, 2));
-        return (7 + 17 * hump) * (0.6 + 0.55 * rng.generateDouble());
+        return (9 + 22 * hump) * (0.6 + 0.55 * rng.generateDouble());
     };
     // Along the back and belly the laid-back spines stand a little off the
     // skin, so their points break the outline; their roots are under the skin.
@@ -404,8 +404,10 @@ void paintPorcupinefish(QPainter &p, double w, double h)
                                            : blend(flank, belly.darker(112), down * 2 - 1);
             const QColor skin = tone.darker(98 + rng.bounded(12));
             const double length = reach(root.x()) * (0.7 + 0.4 * rng.generateDouble());
+            // The quill runs out from under a sheath of skin over its root.
+            paintSpine(p, root, dir, length, blend(skin.lighter(115), QColor(236, 222, 182), 0.45),
+                       withAlpha(spineShade, 170));
             paintSpineBase(p, root, dir, length, skin);
-            paintSpine(p, root, dir, length, skin.lighter(106), withAlpha(spineShade, 150));
         }
     }
     shadeBody(p, body, QColor(90, 72, 40, 160));
