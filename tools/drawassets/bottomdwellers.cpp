@@ -139,17 +139,22 @@ void paintBonyRings(QPainter &p, const QPainterPath &trunk, const QPainterPath &
                 continue;
             paintGlow(p, k + QPointF(0.6, 0.9), size * 1.8, QColor(110, 50, 0, 90));
             if (k == r.top) {
-                // Along the back the knobs rise into short blunt spines
-                // standing out of the outline, each leaning its own way.
+                // Along the back the knobs rise into low, rounded tubercles
+                // breaking the outline, part of the ring's plate, not set on it.
                 const QPointF back(-r.down.y(), r.down.x());
-                const QPointF tip = k + (back * (1.6 + rng.generateDouble()) +
-                                         r.down * (0.3 + 0.5 * rng.generateDouble())) *
+                const QPointF tip = k + (back * (0.9 + 0.6 * rng.generateDouble()) +
+                                         r.down * (0.2 + 0.4 * rng.generateDouble())) *
                                             size;
-                const QPainterPath spine = ribbon(curve(k, (k + tip) / 2, tip), {size * 1.9, 0.6});
-                fillBody(p, spine, light.lighter(115), plate, plate.darker(125));
+                const QPainterPath bump = ribbon(curve(k - back * size * 0.6, (k + tip) / 2, tip),
+                                                 {size * 2.8, size * 2.2, size * 1.1});
+                fillBody(p, bump, light.lighter(108), plate, plate.darker(118));
+                paintGlow(p, tip - back * size * 0.3 - r.down * size * 0.2, size * 0.9,
+                          withAlpha(light.lighter(125), 150));
+                continue;
             }
-            paintDisc(p, k, size, size * (0.8 + 0.3 * rng.generateDouble()), plate.darker(108));
-            paintDisc(p, k - QPointF(0.4, 0.5), size * 0.45, size * 0.4, light.lighter(125));
+            // On the flank the ridges carry only low swellings of the plate.
+            paintGlow(p, k, size * 1.2, withAlpha(plate.darker(104), 160));
+            paintGlow(p, k - QPointF(0.4, 0.5), size * 0.6, withAlpha(light.lighter(125), 140));
         }
     }
 }
@@ -424,11 +429,21 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
                    QColor(255, 238, 176, 60), 0.5);
         }
     }
-    // The tip of the snout swells a little round the small upturned mouth.
-    const QPainterPath lips = smoothClosedPath(
-        {{80, 60.2}, {75.5, 60.6}, {72.6, 63.4}, {73.2, 67.6}, {76.4, 70.4}, {81, 70.6}});
-    fillBody(p, lips, orange, yellow, yellow.lighter(108));
-    stroke(p, curve({73.2, 64.4}, {74.6, 65.6}, {74.2, 67.2}), QColor(70, 30, 8, 200), 0.9);
+    {
+        // The tube ends squarely in a small round mouth, a pipette with no
+        // lips and no gape: a bony rim seen a little from the front and
+        // above, the opening dark inside it, tilted up to sip its prey.
+        const Saved s(p);
+        p.translate(75.6, 65.6);
+        p.rotate(12);
+        const QPainterPath rim = oval({0, 0}, 2.3, 4.9);
+        fillBody(p, rim, yellow.lighter(112), yellow, orange);
+        stroke(p, rim, withAlpha(line, 130), 0.45);
+        QRadialGradient mouth(QPointF(0.3, -0.6), 2.6);
+        mouth.setColorAt(0.0, QColor(40, 14, 4));
+        mouth.setColorAt(1.0, QColor(120, 50, 14));
+        p.fillPath(oval({-0.2, -0.5}, 1.2, 3.0), mouth);
+    }
     // The coronet: a low bony column on the crown, tilted back, its top
     // worn into a few blunt knobs that catch the light.
     const QPainterPath coronet = smoothClosedPath({{136, 49},
@@ -493,7 +508,6 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
     }
     paintFin(p, fin({158, 70}, {{170, 64}, {172, 78}}, {162, 80}), membrane, rays, 5);
     stroke(p, curve({148, 58}, {154, 70}, {144, 80}), withAlpha(line, 180), 1.0);
-    stroke(p, curve({75, 66}, {78, 65}, {80, 64}), QColor(60, 20, 0), 1.2);
     anatomy::paintNaturalEye(p, QPointF(134, 58), 4.6, QColor(210, 150, 60), 0.5);
 }
 
