@@ -126,30 +126,41 @@ void paintNeedlefishBody(QPainter &p, const Member &)
 // a little away shows its back.
 void paintSilversideBody(QPainter &p, const Member &m)
 {
-    const QColor fins(170, 200, 190, 80);
-    const QColor rays(90, 120, 110, 100);
+    // Fins so thin the water shows through them but for the rays near their roots.
+    const QColor fins(180, 210, 200, 70);
+    const QColor rays(110, 140, 130, 90);
     // Each fish holds its fins raised or folded its own way.
     const double raise = 0.75 + 0.5 * std::clamp(0.5 + m.beat / 24.0, 0.0, 1.0);
     const QTransform sweep = QTransform().translate(70, 0).rotate(m.beat).translate(-70, 0);
     {
         const Saved s(p);
         p.setTransform(sweep, true);
-        paintFin(p, tail(TailKind::Forked, {82, 0}, 6, 18, 24, 0.55), fins, rays, 7);
+        paintSheerFin(p, tail(TailKind::Forked, {82, 0}, 6, 18, 24, 0.55), fins, rays, 9);
     }
     // The fins are rooted inside the outline, so the body covers their
     // bases and they grow out of it: a small spiny first dorsal, the soft
     // second dorsal sloping back, and the anal fin under it.
-    paintFin(p, fin({35, -5}, {{38, -5 - 7 * raise}, {42, -4.5 - 6.5 * raise}}, {46, -4.5}), fins,
-             rays, 4);
-    paintFin(p,
-             fin({55, -4},
-                 {{57, -4 - 7.5 * raise}, {62, -4 - 6.5 * raise}, {70, -3.5 - 2.5 * raise}},
-                 {72, -3}),
-             fins, rays, 7);
-    paintFin(p,
-             fin({72, 3}, {{70, 3.5 + 2.5 * raise}, {61, 4 + 6.5 * raise}, {53, 4 + 7 * raise}},
-                 {50, 4}),
-             fins, rays, 7);
+    paintSheerFin(p,
+                  fin({35, -5},
+                      {{37.5, -5 - 6 * raise}, {40, -5 - 6.8 * raise}, {43.5, -4.8 - 4 * raise}},
+                      {46, -4.5}),
+                  fins, rays, 5);
+    paintSheerFin(p,
+                  fin({55, -4},
+                      {{57, -4 - 7 * raise},
+                       {60, -4 - 7.2 * raise},
+                       {66, -3.8 - 4.5 * raise},
+                       {71, -3.2 - 1.6 * raise}},
+                      {73, -3}),
+                  fins, rays, 9);
+    paintSheerFin(p,
+                  fin({73, 3},
+                      {{71, 3.2 + 1.6 * raise},
+                       {65, 3.8 + 4.5 * raise},
+                       {57, 4 + 7 * raise},
+                       {53, 4 + 6.5 * raise}},
+                      {50, 4}),
+                  fins, rays, 9);
     // The rear of the body follows the tail round, and the head turns the
     // other way or the same, so the whole body bends as it swims.
     const QTransform turn = QTransform().translate(24, 0).rotate(-m.bend).translate(-24, 0);
@@ -220,7 +231,7 @@ void paintSilversideBody(QPainter &p, const Member &m)
         p.fillPath(body.translated(0, -5), QColor(60, 100, 96, 70));
     }
     stroke(p, body, QColor(60, 90, 80, 110), 0.5);
-    paintFin(p, fin({18, -2}, {{26, -3}, {28, 0}}, {18, 0}), fins, rays, 4);
+    paintSheerFin(p, fin({18, -2}, {{24, -3.4}, {28, -1.6}, {27, 0.2}}, {18, 0}), fins, rays, 6);
     // The head's parts turn with it.
     p.setTransform(turn, true);
     // The silvery gill cover, its rear edge a clear arc, and the small
@@ -233,6 +244,29 @@ void paintSilversideBody(QPainter &p, const Member &m)
     stroke(p, curve({0.8, 0.6}, {2.6, 1.2}, {4.4, 0.4}), QColor(120, 140, 140, 150), 0.5);
     paintDisc(p, QPointF(3.4, -4), 0.5, 0.4, QColor(40, 50, 54, 180));
     anatomy::paintNaturalEye(p, QPointF(7.5, -1.5), 3.6, QColor(150, 160, 170));
+}
+
+// A far silverside, too far off for fins or an eye: a slim sliver of dusky
+// back over the bright lateral stripe, lost into the blue at both ends.
+void paintSilversideGlint(QPainter &p, const Member &m)
+{
+    const QPainterPath body = bodyOutline({{0, 0}, 84, 15, 0.35, 0.55, 0.34, 0.5});
+    QLinearGradient along(QPointF(0, 0), QPointF(96, 0));
+    along.setColorAt(0.0, QColor(170, 205, 215, 170));
+    along.setColorAt(0.3, QColor(170, 205, 215, 210));
+    along.setColorAt(0.85, QColor(130, 175, 185, 170));
+    along.setColorAt(1.0, QColor(130, 175, 185, 60));
+    p.fillPath(body, along);
+    p.fillPath(body.subtracted(QPainterPath(body).translated(0, 4)), QColor(50, 90, 96, 150));
+    const QPainterPath stripe = curve({10, -0.6}, {46, -1.4}, {84, 0});
+    stroke(p, stripe, QColor(240, 250, 255, std::clamp(int(220 * m.shine), 0, 255)), 2.0);
+    paintDisc(p, QPointF(7, -1.5), 2.4, 2.2, QColor(30, 40, 46, 170));
+    QPainterPath tailFork(QPointF(82, 0));
+    tailFork.lineTo(94, -7);
+    tailFork.lineTo(89, 0);
+    tailFork.lineTo(94, 7);
+    tailFork.closeSubpath();
+    p.fillPath(tailFork, QColor(150, 190, 200, 120));
 }
 
 // Soft-coral sea rods a trumpetfish hides among: a few bending stems from
@@ -486,8 +520,10 @@ void paintSilverside(QPainter &p, double w, double h)
                 {96, 128, 0.45, 1, 0.6, 1.0, 6, 0.9, 1.0, -3},
                 {26, 80, 0.41, 2.5, 0.6, 0.3, -3, 1.06, 0.7, 8},
                 {126, 36, 0.47, 1.5, 0.65, 1.0, 9, 0.97, 0.9, -11},
-                {250, 106, 0.4, 3.5, 0.6, 0.9, 0, 1.0, 0.8, 12},
-                // The near members, clear and as large as they are; where one
+                {250, 106, 0.4, 3.5, 0.6, 0.9, 0, 1.0, 0.8, 12}},
+               paintSilversideGlint);
+    paintGroup(p,
+               {// The near members, clear and as large as they are; where one
                 // passes over another, the one behind is smaller and hazier.
                 {64, 174, 0.61, -2, 1.0, 1.0, -7, 1.04, 0.95, 9},
                 {146, 141, 0.5, 7, 0.72, 0.2, 11, 0.93, 0.5, -4},
