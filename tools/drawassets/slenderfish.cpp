@@ -252,10 +252,10 @@ void paintSilversideGlint(QPainter &p, const Member &m)
 {
     const QPainterPath body = bodyOutline({{0, 0}, 84, 15, 0.35, 0.55, 0.34, 0.5});
     QLinearGradient along(QPointF(0, 0), QPointF(96, 0));
-    along.setColorAt(0.0, QColor(170, 205, 215, 170));
-    along.setColorAt(0.3, QColor(170, 205, 215, 210));
-    along.setColorAt(0.85, QColor(130, 175, 185, 170));
-    along.setColorAt(1.0, QColor(130, 175, 185, 60));
+    along.setStops({{0.0, QColor(170, 205, 215, 170)},
+                    {0.3, QColor(170, 205, 215, 210)},
+                    {0.85, QColor(130, 175, 185, 170)},
+                    {1.0, QColor(130, 175, 185, 60)}});
     p.fillPath(body, along);
     p.fillPath(body.subtracted(QPainterPath(body).translated(0, 4)), QColor(50, 90, 96, 150));
     const QPainterPath stripe = curve({10, -0.6}, {46, -1.4}, {84, 0});
