@@ -59,31 +59,31 @@ void paintSting(QPainter &p, QPointF root, QPointF to, double length, QColor edg
 {
     const QPointF d = (to - root) / std::max(1e-6, QLineF(root, to).length());
     const QPointF n(-d.y(), d.x());
-    const double half = std::max(1.5, length * 0.065);
-    QPolygonF barb{root + n * half * 0.6};
+    const double half = std::max(1.1, length * 0.045);
+    QPolygonF barb{root + n * half * 0.7};
     for (int i = 1; i <= 9; ++i) {
         const double t = i / 10.0, w = half * (1.0 - t * 0.85);
-        barb << root + d * length * (t - 0.05) + n * w << root + d * length * t + n * (w + 0.45);
+        barb << root + d * length * (t - 0.05) + n * w << root + d * length * t + n * (w + 0.3);
     }
     barb << root + d * length;
     for (int i = 9; i >= 1; --i) {
         const double t = i / 10.0, w = half * (1.0 - t * 0.85);
-        barb << root + d * length * t - n * (w + 0.45) << root + d * length * (t - 0.05) - n * w;
+        barb << root + d * length * t - n * (w + 0.3) << root + d * length * (t - 0.05) - n * w;
     }
-    barb << root - n * half * 0.6;
+    barb << root - n * half * 0.7;
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(30, 24, 12, 70));
-    p.drawPolygon(barb.translated(0.6, 0.9));
-    p.setPen(QPen(withAlpha(edge.darker(140), 200), 0.5));
-    QLinearGradient bone(root + n * half, root - n * half);
-    bone.setColorAt(0.0, QColor(214, 204, 176));
-    bone.setColorAt(0.5, QColor(176, 162, 130));
-    bone.setColorAt(1.0, QColor(112, 100, 76));
+    p.drawPolygon(barb.translated(0.4, 0.6));
+    // Sheathed in the tail's skin at its root, bare bone towards the point.
+    QLinearGradient bone(root, root + d * length);
+    bone.setColorAt(0.0, withAlpha(edge.lighter(150), 0));
+    bone.setColorAt(0.3, withAlpha(QColor(204, 194, 164), 235));
+    bone.setColorAt(1.0, QColor(160, 148, 118));
     p.setBrush(bone);
     p.drawPolygon(barb);
-    QPainterPath keel(root + d * length * 0.05);
-    keel.lineTo(root + d * length * 0.92);
-    stroke(p, keel, withAlpha(edge.darker(150), 130), 0.45);
+    QPainterPath ridge(root + d * length * 0.3 + n * half * 0.2);
+    ridge.lineTo(root + d * length * 0.9);
+    stroke(p, ridge, QColor(230, 222, 196, 90), 0.4);
 }
 
 void paintStingray(QPainter &p, const Stingray &ray,
@@ -334,13 +334,16 @@ void paintWingRays(QPainter &p, const QPainterPath &disc, QColor skin, QPointF l
     for (int i = 0; i < 64; ++i) {
         const double a =
             std::numbers::pi * (0.08 + 0.84 * ((i % 32) + rng.generateDouble() * 0.7) / 31.7);
+        // Under thick skin only some of the rays show, here and there.
+        if (rng.bounded(5) < 2)
+            continue;
         const double side = i < 32 ? 1.0 : -1.0;
         const QPointF from(side * 24 * std::sin(a), -4 - 60 * std::cos(a));
         const QPointF out(side * std::sin(a) * 1.6, -std::cos(a) * 0.8 + 0.25);
-        const QPointF to = from + out * (70 + rng.bounded(12.0));
+        const QPointF to = from + out * (40 + rng.bounded(40.0));
         const QPainterPath rib = curve(from, (from + to) / 2 + QPointF(0, 4), to);
         QLinearGradient fade(from, to);
-        const int depth = 22 + rng.bounded(16);
+        const int depth = 10 + rng.bounded(18);
         fade.setColorAt(0.0, withAlpha(skin.darker(150), 0));
         fade.setColorAt(0.2, withAlpha(skin.darker(150), depth));
         fade.setColorAt(0.7, withAlpha(skin.darker(150), depth / 3));
@@ -400,7 +403,7 @@ void paintSouthernStingray(QPainter &p, double w, double h)
     stroke(p, disc, withAlpha(skin.darker(180), 110), 0.6);
     paintSandDrift(p, disc, 1720);
     for (const double side : {-1.0, 1.0})
-        paintMoundEye(p, QPointF(side * 11, -52), 3.3, skin, side, light);
+        paintMoundEye(p, QPointF(side * 11.5, -52), 4.4, skin, side, light);
 }
 
 // A small round disc, yellow-brown under a fine mesh of dark and pale spots
