@@ -378,6 +378,10 @@ void paintSeabed(QPainter &p, const QRectF &area, double ripple)
                radial(area.topLeft(), std::hypot(area.width(), area.height()),
                       {{0.0, {238, 222, 180}}, {0.6, {216, 198, 154}}, {1.0, {182, 164, 124}}}));
 
+    // Each bottom its own: fine ripples where the current runs strong, faint
+    // ones strewn with shell, flat sand worked over by burrowers in calm
+    // water, and broad low ripples in coarse sand.
+    const double calm = ripple < 24 ? 1.0 : ripple < 30 ? 0.5 : ripple < 50 ? 0.12 : 0.7;
     // Ripples run across the current, evenly spaced but never quite straight.
     const double slant = dice(-0.12, 0.12);
     for (double y0 = area.top() - ripple; y0 < area.bottom() + ripple; y0 += ripple) {
@@ -391,8 +395,8 @@ void paintSeabed(QPainter &p, const QRectF &area, double ripple)
             lee << QPointF(x, yy + ripple * 0.14);
         }
         const double w = std::max(0.6, ripple / 14.0);
-        p.strokePath(polyline(lee), QPen(QColor(150, 128, 90, int(80 * fade)), w * 2.4));
-        p.strokePath(polyline(crest), QPen(QColor(255, 250, 230, int(110 * fade)), w));
+        p.strokePath(polyline(lee), QPen(QColor(150, 128, 90, int(80 * fade * calm)), w * 2.4));
+        p.strokePath(polyline(crest), QPen(QColor(255, 250, 230, int(110 * fade * calm)), w));
     }
     for (int i = 0; i < int(area.width() * area.height() / 50.0); ++i) {
         const QPointF c = dice.point(left, right, area.top(), area.bottom());
@@ -400,6 +404,10 @@ void paintSeabed(QPainter &p, const QRectF &area, double ripple)
         dot(p, dice.bounded(3) == 0 ? QColor(120, 100, 70, 90) : QColor(255, 250, 235, 100), c, r,
             r);
     }
+    if (calm < 0.2)
+        paintBurrows(p, area, ripple, quint32(dice.generate()));
+    else if (calm < 0.6)
+        paintShellHash(p, area, ripple, quint32(dice.generate()));
     // A film of diatoms browns the sand in soft, shapeless patches.
     for (int i = 0; i < 5; ++i) {
         const QPointF c = dice.point(left, right, area.top(), area.bottom());

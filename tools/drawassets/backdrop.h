@@ -33,6 +33,12 @@ void paintCoralHead(QPainter &p, QPointF base, double radius, QColor colour);
 // (about 10 cm on a real bottom, so they tell how large the fish on them is),
 // with grains and a few shell fragments.
 void paintSeabed(QPainter &p, const QRectF &area, double ripple);
+// Sand seen from above worked over by burrowing shrimps and worms: low
+// mounds of ejected sand, each with its hole, and the pits between them,
+// sized against `scale` (what paintSeabed takes as the ripple spacing).
+void paintBurrows(QPainter &p, const QRectF &area, double scale, quint32 seed);
+// Broken shell and coral grit strewn over sand seen from above.
+void paintShellHash(QPainter &p, const QRectF &area, double scale, quint32 seed);
 // A diver swimming to the left, `length` from fingertips to fin tips, as a
 // far-off yardstick for a large fish, seen through water of `haze`'s colour:
 // its alpha is how much of his own colour and shading the distance takes.

@@ -456,4 +456,67 @@ void paintSeaRods(QPainter &p, QPointF base, double height, QColor colour, quint
     }
 }
 
+void paintBurrows(QPainter &p, const QRectF &area, double scale, quint32 seed)
+{
+    QRandomGenerator rng(seed);
+    p.save();
+    p.setPen(Qt::NoPen);
+    for (int i = 0, n = 5 + rng.bounded(4); i < n; ++i) {
+        const QPointF c(between(rng, area.left(), area.right()),
+                        between(rng, area.top(), area.bottom()));
+        const double r = scale * between(rng, 0.25, 0.6);
+        // A low cone of paler, finer sand, lit on its upper left, with a dark
+        // hole a little off its top.
+        QRadialGradient mound(c - QPointF(r * 0.3, r * 0.35), r * 1.3);
+        mound.setColorAt(0.0, QColor(250, 238, 206, 90));
+        mound.setColorAt(0.6, QColor(220, 200, 160, 50));
+        mound.setColorAt(1.0, QColor(160, 136, 96, 0));
+        p.setBrush(mound);
+        p.drawEllipse(c, r * 1.3, r * 1.1);
+        const QPointF hole = c + QPointF(between(rng, -0.2, 0.2), between(rng, -0.2, 0.2)) * r;
+        QRadialGradient deep(hole, r * 0.22);
+        deep.setColorAt(0.0, QColor(70, 54, 30, 200));
+        deep.setColorAt(1.0, QColor(110, 90, 60, 0));
+        p.setBrush(deep);
+        p.drawEllipse(hole, r * 0.22, r * 0.18);
+    }
+    // Feeding pits and trails: soft shallow hollows, shaded on the lit side.
+    for (int i = 0, n = 4 + rng.bounded(4); i < n; ++i) {
+        const QPointF c(between(rng, area.left(), area.right()),
+                        between(rng, area.top(), area.bottom()));
+        const double r = scale * between(rng, 0.3, 0.7);
+        QRadialGradient pit(c - QPointF(r * 0.3, r * 0.3), r);
+        pit.setColorAt(0.0, QColor(120, 98, 64, 50));
+        pit.setColorAt(1.0, QColor(120, 98, 64, 0));
+        p.setBrush(pit);
+        p.drawEllipse(c, r, r * between(rng, 0.6, 0.9));
+    }
+    p.restore();
+}
+
+void paintShellHash(QPainter &p, const QRectF &area, double scale, quint32 seed)
+{
+    QRandomGenerator rng(seed);
+    p.save();
+    p.setPen(Qt::NoPen);
+    // Mostly grit, a few larger broken valves, collected in the ripple troughs.
+    for (int i = 0, n = int(area.width() * area.height() / (scale * scale) * 1.2); i < n; ++i) {
+        const QPointF c(between(rng, area.left(), area.right()),
+                        between(rng, area.top(), area.bottom()));
+        const double r =
+            scale * (rng.bounded(8) == 0 ? between(rng, 0.08, 0.16) : between(rng, 0.025, 0.06));
+        const double turn = between(rng, 0, tau);
+        QPointF rim[5];
+        for (int k = 0; k < 5; ++k) {
+            const double a = tau * k / 5 + turn + between(rng, -0.3, 0.3);
+            rim[k] = c + QPointF(std::cos(a), std::sin(a)) * r * between(rng, 0.5, 1.1);
+        }
+        const QPainterPath piece = smoothClosedPath(rim, 5);
+        p.fillPath(piece.translated(r * 0.25, r * 0.3), QColor(90, 70, 40, 60));
+        const int tone = int(between(rng, 200, 250));
+        p.fillPath(piece, QColor(tone, tone - int(between(rng, 4, 30)), tone - 40, 220));
+    }
+    p.restore();
+}
+
 } // namespace backdrop
