@@ -209,18 +209,25 @@ void paintClearPectoral(QPainter &p, QPointF upper, QPointF lower,
     p.setClipPath(shape, Qt::IntersectClip);
     // The thin rim of membrane catches the light.
     backdrop::stroke(p, outer, QColor(255, 250, 235, 45), 0.8);
-    // Ten soft rays, not quite evenly spaced, each a pale line with a faint
-    // shade beside it, thinning out before the rim.
-    const int count = 10;
+    // Many fine soft rays, not quite evenly spaced, each branching out of
+    // sight long before the rim: seen as faint creases near the root that
+    // fade into the clear membrane.
+    const int count = 15;
     for (int i = 0; i < count; ++i) {
-        const double t = (i + 0.5 + 0.18 * std::sin(i * 2.3)) / count;
+        const double t = (i + 0.5 + 0.22 * std::sin(i * 2.3)) / count;
         const QPointF from = upper + across * t;
         const QPointF to = outer.pointAtPercent(0.04 + 0.92 * t);
-        const QPointF end = from + (to - from) * (0.86 + 0.06 * std::cos(i * 1.7));
+        const QPointF end =
+            from + (to - from) * (0.62 + 0.2 * std::cos(i * 1.7) * std::cos(i * 0.6));
         const QPointF bow = (from + end) / 2 + QPointF(0.4, -0.5);
-        backdrop::stroke(p, backdrop::curve(from, bow, end).translated(0.35, 0.35),
-                         backdrop::withAlpha(shell.darker(200), 120), 0.5);
-        backdrop::stroke(p, backdrop::curve(from, bow, end), QColor(255, 250, 235, 95), 0.4);
+        QLinearGradient shade(from, end), light(from, end);
+        shade.setColorAt(0.0, backdrop::withAlpha(shell.darker(200), 110));
+        shade.setColorAt(1.0, backdrop::withAlpha(shell.darker(200), 0));
+        light.setColorAt(0.0, QColor(255, 250, 235, 90));
+        light.setColorAt(1.0, QColor(255, 250, 235, 0));
+        const QPainterPath ray = backdrop::curve(from, bow, end);
+        p.strokePath(ray.translated(0.3, 0.3), QPen(shade, 0.4, Qt::SolidLine, Qt::RoundCap));
+        p.strokePath(ray, QPen(light, 0.35, Qt::SolidLine, Qt::RoundCap));
     }
 }
 

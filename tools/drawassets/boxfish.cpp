@@ -299,10 +299,10 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
            withAlpha(b.back.darker(220), 140), 0.9);
     // A small fan, narrow at its root and spreading back and a little down,
     // its rays the fin's structure, never a round disc.
-    anatomy::paintClearPectoral(p, e + QPointF(29, 6), e + QPointF(29.5, 14.5),
-                                {e + QPointF(35, -0.5), e + QPointF(43, 0), e + QPointF(49.5, 4),
-                                 e + QPointF(52.5, 10), e + QPointF(50, 16.5),
-                                 e + QPointF(42, 20.5), e + QPointF(35, 19.5)},
+    anatomy::paintClearPectoral(p, e + QPointF(29, 4.5), e + QPointF(30, 16.5),
+                                {e + QPointF(36, 1.5), e + QPointF(45, 2.5), e + QPointF(53, 6.5),
+                                 e + QPointF(57, 11.5), e + QPointF(55, 17.5),
+                                 e + QPointF(46, 21.5), e + QPointF(37, 20.5)},
                                 b.fin, b.flank);
     // The small mouth at the snout tip: a pair of pursed lips of soft skin,
     // paler than the box and set close against it, the upper lip over the
@@ -342,34 +342,45 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
     paintDisc(p, glint, 1.0, 0.8, QColor(240, 248, 250, 170));
 }
 
-// Short wandering strokes, like the scrawls on a Cowfish.
+// Wandering blue lines, like the scrawls on a Cowfish: no two alike, some
+// long and looping, some a short tick, some branching off another, crowded
+// here and sparse there, most fine and a few broad.
 void paintScrawls(QPainter &p, const QPainterPath &area, double spacing, QColor colour,
                   quint32 seed)
 {
     QRandomGenerator rng(seed);
-    for (const QPointF &start : spreadPoints(area, spacing, spacing * 0.4, seed)) {
+    const Saved s(p);
+    p.setClipPath(area, Qt::IntersectClip);
+    const QRectF box = area.boundingRect();
+    const int count = int(box.width() * box.height() / (spacing * spacing) * 0.55);
+    std::vector<QPointF> starts = scatterPoints(area, count, seed);
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+        const QPointF start = starts[i];
         QPainterPath scrawl(start);
         QPointF at = start;
-        // Mostly lengthwise and gently wavy, broken off after a bend or two:
-        // a wave that swings back and forth about its heading, never a curl.
-        const double heading = rng.bounded(0.7) - 0.35 + (rng.bounded(2) ? pi : 0);
+        // Mostly lengthwise, swinging about its heading; some turn right round.
+        double heading = rng.bounded(1.2) - 0.6 + (rng.bounded(2) ? pi : 0);
         double swing = rng.bounded(0.8) - 0.4;
-        for (int k = 2 + rng.bounded(3); k > 0; --k) {
-            swing = std::clamp(-swing + rng.bounded(0.3) - 0.15, -0.5, 0.5);
-            const double step = 2.0 + rng.bounded(2.5);
+        const int bends = rng.bounded(5) == 0 ? 1 : 2 + rng.bounded(5);
+        for (int k = bends; k > 0; --k) {
+            swing = std::clamp(-swing + rng.bounded(0.5) - 0.25, -0.7, 0.7);
+            heading += rng.bounded(0.6) - 0.3;
+            const double step = 1.4 + rng.bounded(3.0);
             const QPointF bend =
                 at + QPointF(std::cos(heading + swing), std::sin(heading + swing)) * step;
             at = bend + QPointF(std::cos(heading), std::sin(heading)) * step;
             scrawl.quadTo(bend, at);
+            // Now and then another line branches off here.
+            if (starts.size() < std::size_t(count) * 3 / 2 && rng.bounded(9) == 0)
+                starts.push_back(bend);
         }
-        // A fine line that swells and thins along its length like a brush
-        // stroke, with only a faint dark edge.
-        const double w = 0.4 + rng.bounded(0.4);
-        const Saved s(p);
-        p.setClipPath(area, Qt::IntersectClip);
+        // A line that swells and thins like a brush stroke, with only a faint
+        // dark edge; the broad ones are few.
+        const double w = 0.3 + 0.9 * std::pow(rng.generateDouble(), 2.5);
+        const QColor own = withAlpha(colour.lighter(90 + rng.bounded(30)), 150 + rng.bounded(105));
         p.fillPath(ribbon(scrawl, {w * 1.6, w * 2.2, w * 1.8, w * 2.4, w * 1.4}),
-                   withAlpha(colour.darker(170), 70));
-        p.fillPath(ribbon(scrawl, {w * 0.5, w * 1.3, w, w * 1.4, w * 0.6}), colour);
+                   withAlpha(colour.darker(170), 50));
+        p.fillPath(ribbon(scrawl, {w * 0.5, w * 1.3, w, w * 1.4, w * 0.6}), own);
     }
 }
 
@@ -525,8 +536,8 @@ void paintCowfish(QPainter &p, double w, double h)
                        QColor(170, 110, 40, 160), QColor(226, 176, 96), QColor(150, 120, 60));
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &tail) {
         paintScrawls(p, box, 11, blue, 4040);
-        paintSpots(p, box, 12, 0.8, 2.0, blue, 4041);
-        paintSpots(p, tail, 9, 1.0, 1.6, blue, 4042);
+        anatomy::paintFreckles(p, box, 12, 0.5, 2.1, blue, 4041, {150, 126}, 70);
+        anatomy::paintFreckles(p, tail, 9, 0.6, 1.6, blue, 4042);
     });
     // The near horn: a short, stout cone of bone growing out of the brow
     // just in front of the eye and pointing forward and a little up.
