@@ -7,6 +7,7 @@
 
 #include <QLinearGradient>
 #include <QPainter>
+#include <QRadialGradient>
 #include <QRandomGenerator>
 #include <QTransform>
 
@@ -311,12 +312,33 @@ void paintNeedlefish(QPainter &p, double w, double h)
     surface.setColorAt(0.4, QColor(170, 235, 245, 120));
     surface.setColorAt(1.0, QColor(170, 235, 245, 0));
     p.fillRect(QRectF(0, 0, 320, 34), surface);
-    for (int i = 0; i < 5; ++i) {
-        QPainterPath wave(QPointF(0, 4 + i * 5.0 + std::sin(i * 1.0)));
-        for (double x = 4; x <= 324; x += 4)
-            wave.lineTo(x,
-                        4 + i * 5.0 + 1.8 * std::sin(x * 0.08 + i * 2.1) + std::sin(x * 0.21 + i));
-        stroke(p, wave, QColor(255, 255, 255, 150 - i * 25), 1.3);
+    // The underside of the wavelets: facets tilted to mirror the sky flash
+    // white, those tilted the other way show the dark water below, in a
+    // broken mosaic that grows finer and flatter towards the horizon.
+    QRandomGenerator facets(707);
+    for (double y = 31; y > 0.5;) {
+        const double near = y / 31.0, tall = 0.6 + 3.2 * near;
+        for (double x = -10 + facets.bounded(8.0); x < 330;) {
+            const double wide = (4 + 14 * near) * (0.5 + facets.generateDouble());
+            const QPointF c(x + wide / 2, y + facets.bounded(tall) - tall / 2);
+            const bool bright = facets.bounded(3) != 0;
+            QRadialGradient flash(c, wide / 2);
+            const QColor tone = bright ? QColor(240, 255, 255) : QColor(40, 110, 140);
+            const int alpha = int((bright ? 60 + facets.bounded(110) : 40 + facets.bounded(40)) *
+                                  (1.1 - near * 0.5));
+            flash.setColorAt(0.0, withAlpha(tone, alpha));
+            flash.setColorAt(0.7, withAlpha(tone, alpha / 2));
+            flash.setColorAt(1.0, withAlpha(tone, 0));
+            const Saved squash(p);
+            p.translate(c);
+            p.scale(1.0, tall / wide * (0.8 + 0.6 * facets.generateDouble()));
+            p.translate(-c);
+            p.setPen(Qt::NoPen);
+            p.setBrush(flash);
+            p.drawEllipse(c, wide / 2, wide / 2);
+            x += wide * (0.6 + 0.5 * facets.generateDouble());
+        }
+        y -= tall * 0.8;
     }
     // The far one is turning away and down, so it shows foreshortened.
     paintGroup(p, {{214, 182, 0.6, 9, 0.42, 0.45, 0, 1.25}, {172, 78, 1.0, -4, 1}},
