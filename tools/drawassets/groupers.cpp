@@ -294,11 +294,49 @@ void paintSquirrelfish(QPainter &p, double w, double h)
 
     const QPainterPath body = bodyOutline(s);
     fillBody(p, body, QColor(150, 24, 24), QColor(214, 50, 40), QColor(240, 150, 140));
-    // Silvery stripes of uneven width, the broadest along the middle of the side.
-    const double widths[] = {2.0, 3.2, 2.6, 4.2, 3.4, 2.4, 1.6};
-    for (int i = 0; i < 7; ++i)
-        paintStripes(p, body, 88 + i * 10 + (i == 3 ? 0.8 : 0), 10, 1, widths[i],
-                     QColor(250, 236, 236, 190), 0.5);
+    {
+        // Silvery stripes along the scale rows, following the body's curve
+        // and closing up over the back and belly, each of its own width
+        // that swells and thins along it, some broken, fading out at the
+        // head and into the tail.
+        const Saved c(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        struct Stripe
+        {
+            double across, width, from, to, gap;
+        };
+        static constexpr Stripe stripes[] = {
+            {-0.74, 1.6, 0.36, 0.86, 0.0}, {-0.5, 2.8, 0.3, 0.93, 0.62},
+            {-0.24, 2.4, 0.33, 0.95, 0.0}, {0.02, 4.0, 0.3, 0.98, 0.0},
+            {0.27, 3.3, 0.32, 0.96, 0.74}, {0.5, 2.2, 0.35, 0.9, 0.0},
+            {0.72, 1.5, 0.4, 0.82, 0.58}};
+        QRandomGenerator wave(4301);
+        for (const Stripe &k : stripes) {
+            const auto piece = [&](double from, double to) {
+                std::vector<QPointF> line;
+                std::vector<double> widths;
+                for (int j = 0; j <= 8; ++j) {
+                    const double t = from + (to - from) * j / 8.0;
+                    line.push_back(s.at(t, k.across * (1.0 - 0.12 * std::pow(t - 0.6, 2.0))) +
+                                   QPointF(0, wave.bounded(0.4) - 0.2));
+                    const double end = std::min(j, 8 - j) / 2.0;
+                    widths.push_back(k.width * std::min(1.0, 0.25 + end) *
+                                     (0.85 + 0.3 * wave.generateDouble()));
+                }
+                QLinearGradient fade(line.front(), line.back());
+                fade.setColorAt(0.0, QColor(250, 236, 236, 120));
+                fade.setColorAt(0.3, QColor(250, 236, 236, 200));
+                fade.setColorAt(1.0, QColor(250, 236, 236, 110));
+                p.fillPath(ribbon(curveThrough(line), widths), fade);
+            };
+            if (k.gap > 0) {
+                piece(k.from, k.gap - 0.03);
+                piece(k.gap + 0.02, k.to);
+            } else {
+                piece(k.from, k.to);
+            }
+        }
+    }
     paintScales(p, body, 9, QColor(120, 10, 10, 110), 0.8);
     modelBody(p, body, s.at(1, 0).x() - 4, QColor(110, 10, 10), 1.1);
     stroke(p, curveThrough({{94, 88}, {110, 120}, {94, 150}}), QColor(110, 10, 10, 220), 1.4);
