@@ -368,6 +368,22 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
                                                      {-11, 125.5},
                                                      {-6, 124},
                                                      {-3, 122}});
+    // Seen from a little above and to one side, each dorsal fin shows its
+    // face foreshortened, leaning over from its root along the midline: a
+    // firm triangle with a curved front edge, a hollowed trailing edge and a
+    // free rear tip, `height` across as it leans.
+    const auto dorsalFace = [](double front, double rear, double height) {
+        const double len = rear - front;
+        return smoothClosedPath({{0, front},
+                                 {height * 0.45, front + len * 0.28},
+                                 {height * 0.9, front + len * 0.55},
+                                 {height, front + len * 0.66},
+                                 {height * 0.55, front + len * 0.74},
+                                 {height * 0.22, front + len * 0.88},
+                                 {height * 0.12, rear},
+                                 {-0.6, front + len * 0.84},
+                                 {-1.2, front + len * 0.4}});
+    };
     // The blade is the spine running on, shaded with the body without a seam.
     const QPainterPath body = trunk.united(tailBlade);
     const QTransform mirror = QTransform::fromScale(-1, 1);
@@ -383,7 +399,11 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
         const Saved s(p);
         p.translate(QTransform().rotate(98).map(QPointF(38, 52)));
         p.scale(1.03, 1.03);
-        const QPainterPath fleshy = trunk.united(pectoral).united(mirror.map(pectoral));
+        // The standing dorsals cast their full height on the sand, off to one side.
+        const QPainterPath fleshy = trunk.united(pectoral)
+                                        .united(mirror.map(pectoral))
+                                        .united(dorsalFace(-44, -2, -30))
+                                        .united(dorsalFace(49, 66, -12));
         const QPainterPath thin =
             tailBlade.united(lowerLobe).united(pelvic).united(mirror.map(pelvic));
         for (int ring = 3; ring >= 0; --ring) {
@@ -489,31 +509,33 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
     }
     stroke(p, body, line, 0.9);
 
-    // Seen from a little above and to one side, each dorsal fin shows its
-    // face foreshortened, leaning over from its root along the midline: the
-    // first a firm triangle with a curved front edge, a hollowed trailing edge
-    // and a free rear tip, the second much smaller; each throws a soft shadow
-    // across the back.
+    // The first dorsal tall, the second much smaller.
     for (const auto &[front, rear, height] :
-         {std::tuple{-44.0, -2.0, 13.0}, std::tuple{49.0, 66.0, 5.0}}) {
-        const double len = rear - front;
-        const QPainterPath dorsal = smoothClosedPath({{0, front},
-                                                      {height * 0.45, front + len * 0.28},
-                                                      {height * 0.9, front + len * 0.55},
-                                                      {height, front + len * 0.66},
-                                                      {height * 0.55, front + len * 0.74},
-                                                      {height * 0.22, front + len * 0.88},
-                                                      {height * 0.12, rear},
-                                                      {-0.6, front + len * 0.84},
-                                                      {-1.2, front + len * 0.4}});
+         {std::tuple{-44.0, -2.0, 9.0}, std::tuple{49.0, 66.0, 4.0}}) {
+        const QPainterPath dorsal = dorsalFace(front, rear, height);
         {
+            // A standing fin throws a long shadow across the back.
             const Saved clip(p);
             p.setClipPath(body, Qt::IntersectClip);
-            for (int i = 3; i >= 1; --i)
-                p.fillPath(dorsal.translated(-1.5 * i, 1.2 * i), QColor(30, 36, 44, 20));
+            for (int i = 4; i >= 1; --i)
+                p.fillPath(dorsalFace(front, rear, height * 1.6).translated(-1.4 * i, 1.1 * i),
+                           QColor(30, 36, 44, 18));
         }
+        const double len = rear - front;
         paintFirmFin(p, dorsal, QLineF(0, front, 0, front + len * 0.84), grey.lighter(104), dark,
                      line);
+        // Its thick leading edge catches the light, standing up off the back.
+        const Saved clip(p);
+        p.setClipPath(dorsal, Qt::IntersectClip);
+        stroke(p,
+               curveThrough({{-0.6, front},
+                             {height * 0.5, front + len * 0.3},
+                             {height * 0.95, front + len * 0.6}}),
+               withAlpha(pale.lighter(125), 200), std::max(1.0, height * 0.18));
+        QLinearGradient rising(QPointF(0, 0), QPointF(height, 0));
+        rising.setColorAt(0.0, withAlpha(dark.darker(120), 120));
+        rising.setColorAt(1.0, withAlpha(dark, 0));
+        p.fillPath(dorsal, rising);
     }
     // Nostrils along the front edge of the shovel, and the eyes at its ends.
     for (const double side : {-1.0, 1.0}) {
