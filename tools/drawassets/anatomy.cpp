@@ -237,16 +237,18 @@ void paintRayEye(QPainter &p, QPointF centre, double size, QColor skin, double s
     p.setPen(Qt::NoPen);
     // The dome casts a little shadow down and to the right of the light.
     QRadialGradient shade(centre + QPointF(size * 0.5, size * 0.6), size * 1.5);
-    shade.setColorAt(0.0, QColor(20, 16, 8, 90));
+    shade.setColorAt(0.0, QColor(20, 16, 8, 55));
     shade.setColorAt(1.0, QColor(20, 16, 8, 0));
     p.setBrush(shade);
     p.drawEllipse(centre + QPointF(size * 0.5, size * 0.6), size * 1.5, size * 1.4);
-    QRadialGradient dome(centre - QPointF(size * 0.35, size * 0.45), size * 1.4);
-    dome.setColorAt(0.0, skin.lighter(122));
-    dome.setColorAt(0.6, skin);
-    dome.setColorAt(1.0, skin.darker(135));
+    // A low swelling of the skin with no edge of its own: lit on its upper
+    // left, in shade on its lower right, fading into the disc all round.
+    QRadialGradient dome(centre - QPointF(size * 0.35, size * 0.45), size * 1.6);
+    dome.setColorAt(0.0, backdrop::withAlpha(skin.lighter(120), 230));
+    dome.setColorAt(0.55, backdrop::withAlpha(skin, 170));
+    dome.setColorAt(1.0, backdrop::withAlpha(skin, 0));
     p.setBrush(dome);
-    p.drawEllipse(centre, size * 1.05, size * 1.25);
+    p.drawEllipse(centre, size * 1.35, size * 1.55);
     // Seen from above the eyeball shows only as a dull lens half hidden
     // under the skin of the socket: no bright pupil to stare back.
     const QPointF ball = centre + QPointF(-side * size * 0.1, -size * 0.05);

@@ -96,11 +96,12 @@ void paintStingray(QPainter &p, const Stingray &ray,
     castShadow(p, ray.disc.united(ray.hind).united(tail), QPointF(5, 7), 60);
 
     const QColor line = ray.colour.darker(170);
-    for (const QPainterPath &part : {ray.hind, tail}) {
-        fillBody(p, part, ray.colour.darker(110), ray.colour, ray.colour.darker(104));
-        pattern(part);
-        stroke(p, part, line, 0.8);
-    }
+    // Tail and pelvic fins are one skin with the disc: the same colour and
+    // pattern, only a faint edge where they stand free on the sand.
+    const QPainterPath hindParts = ray.hind.united(tail);
+    fillBody(p, hindParts, ray.colour.darker(106), ray.colour, ray.colour.darker(104));
+    pattern(hindParts);
+    stroke(p, hindParts, withAlpha(line, 110), 0.5);
     {
         // The sting lies along the tail's upper face, a little to the lit side.
         const double along = ray.stingAt;
@@ -125,6 +126,14 @@ void paintStingray(QPainter &p, const Stingray &ray,
         paintGlow(p, {0, -6}, ray.disc.boundingRect().height() * 0.6, QColor(255, 240, 190, 70));
     }
     shadeBody(p, ray.disc, withAlpha(line, 150), 0.6);
+    {
+        // The thick rim of the disc lies over the roots of the pelvic fins
+        // and the tail, shading them where they go in under it.
+        const Saved c(p);
+        p.setClipPath(hindParts.subtracted(ray.disc), Qt::IntersectClip);
+        for (const double width : {7.0, 3.5})
+            stroke(p, ray.disc.translated(0.6, 1.0), withAlpha(line, 40), width);
+    }
 
     for (const double x : {-1.0, 1.0})
         anatomy::paintRayEye(p, QPointF(ray.eye.x() * x, ray.eye.y()), ray.eyeSize, ray.colour, x);
@@ -420,24 +429,24 @@ void paintYellowStingray(QPainter &p, double w, double h)
     // A little longer than wide, not a coin: a blunt bump of a snout, the
     // widest point ahead of the middle, the rear edge flatter where the
     // pelvic fins reach out behind.
-    const QPainterPath disc = mirroredOutline({{0, -70},
-                                               {7, -69.5},
-                                               {12.6, -66},
-                                               {28.8, -61},
-                                               {46.8, -49},
-                                               {59.4, -30},
-                                               {64.8, -8},
-                                               {63, 14},
-                                               {55.8, 33},
-                                               {43.2, 48},
-                                               {28.8, 56},
-                                               {14.4, 59},
-                                               {0, 57}});
+    const QPainterPath disc = mirroredOutline({{0, -72},
+                                               {6, -71},
+                                               {11, -67.5},
+                                               {25, -62},
+                                               {41, -51},
+                                               {53.5, -33},
+                                               {58.5, -11},
+                                               {57.5, 12},
+                                               {51, 31},
+                                               {40, 46},
+                                               {27, 54.5},
+                                               {14, 58},
+                                               {0, 56}});
     // The tail narrows from a thick root to the caudal fin that wraps its end.
     const QPainterPath caudal = mirroredOutline(
         {{0, 108}, {3.5, 114}, {6.5, 126}, {7.5, 136}, {6, 146}, {3, 153}, {0, 156}});
     const QPainterPath pelvics =
-        pelvicPair({{3, 55}, {13, 54}, {22, 59}, {23, 68}, {17, 76}, {9, 77}, {4, 70}});
+        pelvicPair({{3, 50}, {14, 50}, {21, 56}, {21.5, 64}, {16, 71}, {8, 72.5}, {3.5, 67}});
     const Stingray ray(QPointF(130, 92), -30, disc, stub, 13, 3.5, pelvics.united(caudal), 0.42,
                        QColor(184, 146, 62), QPointF(12, -38), 3.8, 17);
     paintStingray(p, ray, [&](const QPainterPath &area) {
@@ -446,20 +455,20 @@ void paintYellowStingray(QPainter &p, double w, double h)
         // Few and broad enough to read at a glance: soft-edged squiggles,
         // dark spots of mixed size and pale spots between them, each seen as
         // a blot of pigment under the skin rather than a speck on it.
-        const int many = int(area.boundingRect().width() * area.boundingRect().height() / 190);
+        const int many = int(area.boundingRect().width() * area.boundingRect().height() / 120);
         QRandomGenerator rng(26);
         for (const QPointF &pt : scatterPoints(area, many, 262)) {
             const double a = rng.generateDouble() * 2 * std::numbers::pi;
             const QPointF d =
-                QPointF(std::cos(a), std::sin(a)) * (4.5 + rng.generateDouble() * 4.0);
+                QPointF(std::cos(a), std::sin(a)) * (2.5 + rng.generateDouble() * 3.5);
             const QPointF bend = QPointF(-d.y(), d.x()) * (rng.generateDouble() - 0.5) * 1.6;
             const QPainterPath worm = curveThrough({pt - d, pt + bend, pt + d});
-            stroke(p, worm, withAlpha(dark, 40), 3.8);
-            stroke(p, worm, withAlpha(dark, 105), 1.8);
+            stroke(p, worm, withAlpha(dark, 35), 2.8);
+            stroke(p, worm, withAlpha(dark, 100), 1.1 + rng.generateDouble() * 0.6);
         }
-        paintSpots(p, area, 13.0, 1.8, 3.4, withAlpha(dark, 100), 26);
+        anatomy::paintFreckles(p, area, 9.0, 0.8, 2.6, withAlpha(dark, 100), 26, {0, -10}, 60);
         for (const QPointF &pt : scatterPoints(area, many / 2, 263)) {
-            const double r = 2.2 + rng.generateDouble() * 1.6;
+            const double r = 1.2 + rng.generateDouble() * 1.6;
             paintGlow(p, pt, r * 1.8, withAlpha(pale, 80));
             paintDisc(p, pt, r, r * (0.8 + rng.generateDouble() * 0.3), withAlpha(pale, 105));
         }
