@@ -137,9 +137,23 @@ void paintPlates(QPainter &p, const Carapace &c, const QPainterPath &box, QColor
             centre += q / double(ring.size());
         }
         const QPainterPath plate = smoothClosedPath(ring.data(), int(ring.size()));
-        stroke(p, plate, withAlpha(suture, suture.alpha() / 3), 1.8);
-        stroke(p, plate, withAlpha(suture, suture.alpha() * 2 / 3), 0.4);
-        paintGlow(p, centre + QPointF(-1.5, -2), 5, QColor(255, 255, 240, 22));
+        // The sutures show in the mid-tones of the flank and are lost in the
+        // light along the back and the shade low on the side; even there
+        // some stretches are worn faint and others stand out.
+        const double u = std::clamp((centre.y() - mid) / half, -1.0, 1.0);
+        const double seen = std::clamp(1.0 - std::pow(std::abs(u + 0.1) * 1.25, 2.0), 0.15, 1.0);
+        constexpr int pieces = 12;
+        for (int k = 0; k < pieces; ++k) {
+            const double worn =
+                0.35 + 0.65 * std::abs(std::sin(centre.x() * 0.37 + k * 1.9 + centre.y() * 0.21));
+            QPainterPath edge(plate.pointAtPercent(double(k) / pieces));
+            edge.lineTo(plate.pointAtPercent((k + 0.5) / pieces));
+            edge.lineTo(plate.pointAtPercent((k + 1.0) / pieces));
+            const int alpha = int(suture.alpha() * seen * worn);
+            stroke(p, edge, withAlpha(suture, alpha / 3), 1.8);
+            stroke(p, edge, withAlpha(suture, alpha * 2 / 3), 0.4);
+        }
+        paintGlow(p, centre + QPointF(-1.5, -2), 5, QColor(255, 255, 240, int(22 * (0.5 + seen))));
     }
 }
 
@@ -501,7 +515,7 @@ void paintTrunkfish(QPainter &p, double w, double h)
         return brush;
     };
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &) {
-        paintSpots(p, box, 9, 1.0, 1.5, withAlpha(pale, 230), 23);
+        anatomy::paintFreckles(p, box, 8.5, 0.6, 1.8, withAlpha(pale, 230), 23, {150, 110}, 70);
         // The skin under the chain is only a little darker, so the white
         // spots still show faintly through it towards its edge.
         p.fillPath(box, fading(QColor(98, 86, 46, 150)));
