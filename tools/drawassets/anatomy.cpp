@@ -414,11 +414,16 @@ void paintStarCoral(QPainter &p, const QPainterPath &dome, double cup, QColor co
     const fishkit::Saved s(p);
     p.setClipPath(dome, Qt::IntersectClip);
     QRandomGenerator rng(303);
+    // The living tissue between the cups is mottled, not a flat fill.
+    paintMottle(p, dome, cup * 0.8, backdrop::withAlpha(colour.darker(150), 60),
+                backdrop::withAlpha(colour.lighter(130), 45), 304);
     for (const QPointF &c :
-         fishkit::spreadPoints(dome.united(dome.translated(0, -cup)), cup, cup * 0.28, 33)) {
+         fishkit::spreadPoints(dome.united(dome.translated(0, -cup)), cup, cup * 0.42, 33)) {
         // Cups grow to their own sizes, crowding and leaving gaps, and turn
         // away with the dome towards its top and sides.
-        const double r = cup * (0.3 + rng.generateDouble() * 0.16);
+        if (rng.bounded(9) == 0)
+            continue;
+        const double r = cup * (0.22 + 0.3 * std::pow(rng.generateDouble(), 1.4));
         const double side = std::abs(c.x() - box.center().x()) / (box.width() / 2);
         const double squash = (0.4 + 0.6 * std::min(1.0, (c.y() - box.top() + cup * 0.3) / 90.0)) *
                               (1.0 - 0.25 * side * side);
@@ -469,6 +474,17 @@ void paintStarCoral(QPainter &p, const QPainterPath &dome, double cup, QColor co
         fishkit::paintDisc(p, c - QPointF(0, mouth * 0.25),
                            mouth * (0.9 + 0.4 * rng.generateDouble()), mouth * 0.8,
                            QColor(20, 30, 16, 200 + int(rng.bounded(50))));
+        // Some polyps are out, their short tentacles a pale fuzz over the cup.
+        if (rng.bounded(4) == 0) {
+            const QColor tentacle = backdrop::withAlpha(heart.lighter(160), 110);
+            for (int k = 0; k < 16; ++k) {
+                const double a = k * 2 * std::numbers::pi / 16 + rng.generateDouble() * 0.3;
+                const QPointF d(std::cos(a), std::sin(a));
+                backdrop::stroke(
+                    p, backdrop::curve(c + d * r * 0.3, c + d * r * 0.7, c + d * r * 1.05),
+                    tentacle, std::max(0.4, r / 10));
+            }
+        }
     }
     // The dome curves away from the light at its foot.
     QLinearGradient foot(box.topLeft(), box.bottomLeft());

@@ -203,23 +203,36 @@ void paintNeonGoby(QPainter &p, double w, double h)
             stroke(p, curve({60, 171}, {146, 150}, {220, 160}).translated(2, 1.5 * i),
                    QColor(10, 20, 20, 40), 4.0 * i);
     }
-    const QColor fins(40, 48, 62, 130), rays(120, 140, 160, 120);
+    const QColor fins(40, 48, 62, 120), rays(150, 170, 190, 160);
     const QPointF eye = above(0.08, 3);
     {
         const Saved s(p);
         p.translate(spine.pointAtPercent(1));
         p.rotate(-spine.angleAtPercent(1));
-        paintFin(p, tail(TailKind::Rounded, {-4, 0}, 12, 28, 26), QColor(34, 40, 52, 150), rays,
-                 12);
+        paintSheerFin(p, tail(TailKind::Rounded, {-4, 0}, 12, 28, 26), QColor(34, 40, 52, 150),
+                      rays, 14);
     }
     // The short, rounded first dorsal, the low second one and the anal fin
-    // beneath it: small, clear fins, only their rays dusky.
-    paintFin(p, fin(above(0.3, 15), {above(0.33, 26), above(0.4, 25.5)}, above(0.45, 14)), fins,
-             rays, 6);
-    paintFin(p, fin(above(0.52, 13), {above(0.56, 23), above(0.88, 19)}, above(0.93, 9)), fins,
-             rays, 13);
-    paintFin(p, fin(above(0.93, -9), {above(0.88, -18), above(0.6, -21)}, above(0.56, -13)),
-             QColor(44, 50, 62, 140), rays, 10);
+    // beneath it: small, clear fins, dusky at the root and thinning to
+    // nothing at the edge, their rays showing through.
+    const Fin first = fin(above(0.3, 15), {above(0.33, 26), above(0.4, 25.5)}, above(0.45, 14));
+    const Fin second = fin(above(0.52, 13), {above(0.56, 23), above(0.88, 19)}, above(0.93, 9));
+    const Fin anal = fin(above(0.93, -9), {above(0.88, -18), above(0.6, -21)}, above(0.56, -13));
+    for (const auto &[f, count] : {std::pair{&first, 7}, {&second, 14}, {&anal, 11}}) {
+        paintSheerFin(p, *f, fins, rays, count);
+        const Saved s(p);
+        p.setClipPath(f->shape, Qt::IntersectClip);
+        const QPointF mid = f->base.center();
+        const QRectF box = f->shape.boundingRect();
+        const QPointF far = std::abs(box.top() - mid.y()) > std::abs(box.bottom() - mid.y())
+                                ? QPointF(mid.x(), box.top())
+                                : QPointF(mid.x(), box.bottom());
+        QLinearGradient dusk(mid, far);
+        dusk.setColorAt(0.0, QColor(24, 30, 42, 170));
+        dusk.setColorAt(0.6, QColor(40, 50, 66, 70));
+        dusk.setColorAt(1.0, QColor(60, 72, 90, 20));
+        p.fillPath(f->shape, dusk);
+    }
 
     // The pelvic fins, joined into a small round disc under the chest that
     // it props itself on: a dusky film with a few fine rays, its root hidden
