@@ -412,31 +412,42 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
     // mouth stands a little open along a gape that runs back under the eye,
     // showing the big uneven fangs at the front of both jaws and a row of
     // small sharp teeth behind them.
-    const QPainterPath jaw = smoothClosedPath({{11, 125.4},
-                                               {15, 128.4},
-                                               {28, 133.6},
-                                               {46, 136.4},
-                                               {64, 136.2},
-                                               {76, 136.6},
-                                               {64, 142.6},
-                                               {40, 143},
-                                               {20, 137.6},
-                                               {11.6, 130.4},
-                                               {9.6, 127}});
+    // The lower jaw hangs a little open, turned down about its hinge under the eye.
+    const QTransform drop = QTransform().translate(68, 134).rotate(-5).translate(-68, -134);
+    const QPainterPath jaw = drop.map(smoothClosedPath({{11, 125.4},
+                                                        {15, 128.4},
+                                                        {28, 133.6},
+                                                        {46, 136.4},
+                                                        {64, 136.2},
+                                                        {76, 136.6},
+                                                        {64, 142.6},
+                                                        {40, 143},
+                                                        {20, 137.6},
+                                                        {11.6, 130.4},
+                                                        {9.6, 127}}));
     const QPainterPath gape = smoothClosedPath({{14, 126.8},
                                                 {22, 128},
                                                 {36, 130},
                                                 {52, 132},
                                                 {66, 133.6},
-                                                {50, 134.8},
-                                                {32, 133.6},
-                                                {20, 131.2}});
+                                                drop.map(QPointF(50, 134.8)),
+                                                drop.map(QPointF(32, 133.6)),
+                                                drop.map(QPointF(20, 131.2)),
+                                                drop.map(QPointF(14, 128.6))});
     {
-        // A narrow dark gap between the jaws, deepest in shadow under the upper lip.
-        QLinearGradient dark(QPointF(0, 127), QPointF(0, 135));
-        dark.setColorAt(0.0, QColor(14, 16, 22));
-        dark.setColorAt(1.0, QColor(52, 50, 58));
+        // The dark mouth, its lining greyish pink at the front where the
+        // light gets in, deepest in shadow under the upper lip and at the back.
+        QLinearGradient dark(QPointF(14, 0), QPointF(66, 0));
+        dark.setColorAt(0.0, QColor(92, 70, 76));
+        dark.setColorAt(0.4, QColor(40, 34, 40));
+        dark.setColorAt(1.0, QColor(12, 12, 16));
         p.fillPath(gape, dark);
+        const Saved s(p);
+        p.setClipPath(gape, Qt::IntersectClip);
+        QLinearGradient lip(QPointF(0, 126), QPointF(0, 131));
+        lip.setColorAt(0.0, QColor(8, 10, 14, 200));
+        lip.setColorAt(1.0, QColor(8, 10, 14, 0));
+        p.fillRect(gape.boundingRect(), lip);
     }
     {
         const Saved s(p);
@@ -477,11 +488,21 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
     // few big fangs stand out of them: the first of the lower jaw up in front
     // of the snout's tip, a canine at the front of the upper jaw and one more
     // in the lower jaw.
-    anatomy::paintFangRow(p, {28, 129.4}, {64, 133.4}, 1, 11, 2.0);
-    anatomy::paintFangRow(p, {24, 132}, {58, 135}, -1, 10, 1.7);
-    anatomy::paintFang(p, {13.4, 127}, -1, 4.6);
-    anatomy::paintFang(p, {21.5, 128.4}, 1, 4.4);
-    anatomy::paintFang(p, {33, 133.4}, -1, 3.0);
+    anatomy::paintFangRow(p, {26, 129.2}, {62, 133.2}, 1, 11, 3.0);
+    anatomy::paintFangRow(p, drop.map(QPointF(24, 132)), drop.map(QPointF(58, 135)), -1, 10, 2.5);
+    anatomy::paintFang(p, drop.map(QPointF(14, 128.2)), -1, 6.4);
+    anatomy::paintFang(p, {20.5, 128.2}, 1, 6.0);
+    anatomy::paintFang(p, {25, 128.9}, 1, 3.6);
+    anatomy::paintFang(p, drop.map(QPointF(33, 133.4)), -1, 4.2);
+    {
+        // The teeth further back are lost in the shadow of the mouth.
+        const Saved s(p);
+        p.setClipPath(gape, Qt::IntersectClip);
+        QLinearGradient gloom(QPointF(34, 0), QPointF(66, 0));
+        gloom.setColorAt(0.0, QColor(12, 12, 16, 0));
+        gloom.setColorAt(1.0, QColor(12, 12, 16, 190));
+        p.fillRect(gape.boundingRect().adjusted(-4, -4, 4, 4), gloom);
+    }
     stroke(p, curve({86, 103}, {96, 124}, {84, 143}), QColor(50, 60, 70, 140), 1.1);
     anatomy::paintGrownPectoral(p, {89, 120.5}, {91, 131.5}, {{110, 122}, {128, 130}, {121, 139}},
                                 QColor(176, 186, 194, 230), QColor(96, 110, 120, 170),
