@@ -45,10 +45,25 @@ void paintFirmFin(QPainter &p, const QPainterPath &shape, QLineF base, QColor ro
     {
         const Saved s(p);
         p.setClipPath(shape, Qt::IntersectClip);
-        stroke(p, shape, withAlpha(line, 40), 6);
-        stroke(p, shape, withAlpha(line, 40), 2.5);
+        stroke(p, shape, withAlpha(line, 30), 6);
+        stroke(p, shape, withAlpha(line, 30), 2.5);
         paintGlow(p, base.center() + (far - base.center()) * 0.3, base.length() * 0.45,
                   withAlpha(root.lighter(118), 110));
+        // The stiff horny fibres inside the fin show as fine striations
+        // running out from its base, strongest midway and lost at both ends.
+        for (int k = 0; k < 14; ++k) {
+            const double t = (k + 0.5 + 0.3 * std::sin(k * 2.7)) / 14.0;
+            const QPointF from = base.pointAt(t);
+            const QPointF to = far + (from - base.center()) * 0.9;
+            QLinearGradient fibre(from, to);
+            fibre.setColorAt(0.0, withAlpha(line, 0));
+            fibre.setColorAt(0.4, withAlpha(line, 26 + (k * 7) % 14));
+            fibre.setColorAt(1.0, withAlpha(line, 0));
+            p.strokePath(curve(from, (from + to) / 2.0 + QPointF(0.6, 0.4), to),
+                         QPen(fibre, 0.5, Qt::SolidLine, Qt::RoundCap));
+        }
+        // The thin trailing margin lets the light through.
+        stroke(p, shape, withAlpha(edge.lighter(150), 40), 1.4);
     }
     const QPointF along = base.p2() - base.p1();
     const QPointF across = QPointF(-along.y(), along.x()) / std::max(1e-6, base.length()) * 2.0;
@@ -60,7 +75,7 @@ void paintFirmFin(QPainter &p, const QPainterPath &shape, QLineF base, QColor ro
                    base.p2() + along * 0.05 + across, base.p1() - along * 0.05 + across}));
     const Saved s(p);
     p.setClipPath(free.subtracted(root2), Qt::IntersectClip);
-    stroke(p, shape, withAlpha(line, 170), 0.7);
+    stroke(p, shape, withAlpha(line, 130), 0.6);
 }
 
 // A shark's fin rising from a firm base, `front` to `rear` on the body: a
@@ -159,8 +174,8 @@ void paintNurseShark(QPainter &p, double w, double h)
     castShadow(p, shark.united(pectoral).united(pelvic), QPointF(6, 11), 80);
 
     // Rounded dorsals, the second nearly as large as the first, and the anal fin.
-    const QPainterPath firstDorsal = sharkFin({144, 157}, {170, 124}, {194, 153}, {182, 159}, 14);
-    const QPainterPath secondDorsal = sharkFin({200, 166}, {216, 140}, {236, 163}, {226, 169}, 10);
+    const QPainterPath firstDorsal = sharkFin({144, 157}, {170, 124}, {196, 154}, {182, 159}, 9);
+    const QPainterPath secondDorsal = sharkFin({200, 166}, {216, 140}, {238, 164}, {226, 169}, 7);
     const QPainterPath anal = sharkFin({212, 201}, {226, 216}, {246, 202}, {234, 199}, 4);
     paintFirmFin(p, pelvic, {{156, 206}, {182, 207}}, flank, back.darker(110), line);
     paintFirmFin(p, anal, {{212, 201}, {234, 199}}, flank, back.darker(110), line);
