@@ -497,6 +497,37 @@ void paintReefRock(QPainter &p, const QRectF &area, double top)
     p.setClipRect(area, Qt::IntersectClip);
     const double left = area.left(), right = area.right(), bottom = area.bottom(),
                  band = bottom - top;
+    // Not every reef floor is a bank of boulders: some are slopes of coral
+    // rubble, some flat pavement with a turf of algae.
+    const int ground = int(std::lround(top * 0.5)) % 3;
+    if (ground != 0) {
+        QPolygonF edge{QPointF(left, bottom + 2)};
+        const double phase = dice(0, 2 * pi);
+        for (double x = left; x <= right + 6; x += 6)
+            edge << QPointF(x, top + band * 0.06 * std::sin(x * 0.017 + phase) +
+                                   band * 0.03 * std::sin(x * 0.053));
+        edge << QPointF(right, bottom + 2);
+        const QPainterPath floor = polyline(edge);
+        p.fillPath(floor, vertical(top - 3, bottom,
+                                   ground == 1 ? QGradientStops{{0.0, {120, 140, 136}},
+                                                                {0.4, {168, 160, 132}},
+                                                                {1.0, {196, 184, 150}}}
+                                               : QGradientStops{{0.0, {112, 132, 120}},
+                                                                {0.4, {150, 150, 118}},
+                                                                {1.0, {176, 170, 132}}}));
+        p.setClipPath(floor, Qt::IntersectClip);
+        const auto seed = quint32(dice.generate());
+        if (ground == 1) {
+            paintRubbleScatter(p, area, top, seed);
+            paintRubbleScatter(p, area, top + band * 0.3, seed + 1);
+        } else {
+            paintHardBottom(p, area, top, seed);
+        }
+        anatomy::paintEncrusting(p, floor, std::max(2.0, band * 0.03), seed + 2);
+        p.fillRect(area, vertical(top - band * 0.1, top + band * 0.5, fade({40, 120, 160, 110})));
+        p.restore();
+        return;
+    }
 
     // A bumpy skyline: each bump rises from one edge point and settles on the next.
     QPointF from(left, top + band * dice(-0.08, 0.22));
