@@ -442,28 +442,34 @@ void paintPorcupinefish(QPainter &p, double w, double h)
             g.setColorAt(1.0, to);
             p.fillPath(smoothClosedPath(edge), g);
         };
+        // The beak: the fused tooth plates of each jaw, ivory, standing a
+        // little proud of the lips at the front, each with its middle seam.
         plate(
-            {{82.2, 122.7}, {87, 121.9}, {92.8, 122.4}, {92.4, 123.9}, {87, 123.5}, {82.4, 123.9}},
-            QColor(236, 226, 200), QColor(176, 160, 126));
+            {{81.2, 122.6}, {87, 121.4}, {92.8, 122.2}, {92.4, 124.1}, {87, 123.8}, {81.6, 124.2}},
+            QColor(246, 238, 216), QColor(196, 184, 156));
         plate(
-            {{82.6, 124.5}, {87, 124.2}, {91.8, 124.4}, {91.4, 125.6}, {87, 125.9}, {82.8, 125.5}},
-            QColor(196, 182, 150), QColor(150, 134, 104));
-        const QPainterPath upperLip = smoothClosedPath({{80.4, 122.8},
-                                                        {82, 119.4},
-                                                        {87, 118.2},
-                                                        {92.8, 119.6},
-                                                        {95.4, 122.4},
-                                                        {92.6, 122.7},
-                                                        {87, 122.2},
-                                                        {82.4, 123.1}});
-        const QPainterPath lowerLip = smoothClosedPath({{81, 125.6},
-                                                        {83, 125.2},
-                                                        {87, 125.8},
-                                                        {91.8, 125.2},
-                                                        {94.8, 125},
-                                                        {93.4, 128.4},
-                                                        {87, 130},
-                                                        {82, 128.6}});
+            {{81.8, 124.6}, {87, 124.3}, {91.8, 124.5}, {91.4, 126.0}, {87, 126.3}, {82.2, 125.8}},
+            QColor(232, 222, 196), QColor(170, 156, 126));
+        stroke(p, curve({86.8, 121.6}, {87.1, 122.7}, {86.9, 123.7}), QColor(140, 120, 90, 150),
+               0.35);
+        stroke(p, curve({86.9, 124.4}, {87.1, 125.3}, {86.9, 126.2}), QColor(120, 100, 76, 150),
+               0.35);
+        // Thin fleshy lips only round the back of the beak.
+        const QPainterPath upperLip = smoothClosedPath({{83.5, 121.6},
+                                                        {86, 119.8},
+                                                        {90, 119.4},
+                                                        {94, 120.4},
+                                                        {95.6, 122.4},
+                                                        {93.2, 122.3},
+                                                        {89, 121.2},
+                                                        {85.4, 121.8}});
+        const QPainterPath lowerLip = smoothClosedPath({{84, 126.6},
+                                                        {88, 126.5},
+                                                        {92.2, 125.8},
+                                                        {95, 125.4},
+                                                        {93.8, 128.2},
+                                                        {89, 129.2},
+                                                        {85, 128.2}});
         for (const auto &[lip, top, bottom] :
              {std::tuple{&upperLip, QColor(224, 208, 168), QColor(170, 146, 98)},
               std::tuple{&lowerLip, QColor(214, 198, 160), QColor(160, 138, 94)}}) {
@@ -473,7 +479,7 @@ void paintPorcupinefish(QPainter &p, double w, double h)
             roll.setColorAt(0.45, top.darker(104));
             roll.setColorAt(1.0, bottom);
             p.fillPath(*lip, roll);
-            stroke(p, *lip, QColor(96, 74, 42, 110), 0.45);
+            stroke(p, *lip, QColor(96, 74, 42, 60), 0.35);
         }
         // The fold of the cheek running back and down from the corner of the mouth.
         stroke(p, curve({96, 124}, {100, 127}, {100, 132}), QColor(110, 90, 60, 130), 0.8);
