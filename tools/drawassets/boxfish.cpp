@@ -428,7 +428,7 @@ void paintSpottedTrunkfish(QPainter &p, double w, double h)
                        QColor(225, 222, 210, 200), QColor(150, 148, 140, 140),
                        QColor(255, 255, 252), QColor(150, 118, 66), true);
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &tail) {
-        paintSpots(p, tail, 11, 1.8, 2.8, black, 140);
+        anatomy::paintFreckles(p, tail, 7, 1.3, 2.8, black, 140, tail.boundingRect().center(), 34);
         // The ridge along the back: lit along its crest, shaded on the flank
         // just under it.
         const QPainterPath ridge =
@@ -457,7 +457,7 @@ void paintSpottedTrunkfish(QPainter &p, double w, double h)
             const double edge = std::abs(c.y() - bounds.center().y()) / (bounds.height() / 2);
             const double centre = std::exp(-std::pow(QLineF(c, middle).length() / 62.0, 2.0));
             const double r =
-                (1.1 + 2.6 * centre) * (0.55 + 0.45 * face) * (0.78 + 0.44 * rng.generateDouble());
+                (1.1 + 2.6 * centre) * (0.55 + 0.45 * face) * (0.6 + 0.8 * rng.generateDouble());
             const double squash = 1.0 - 0.3 * edge * edge;
             if (QLineF(c, shell.eye()).length() < 10.5 + r ||
                 QLineF(c, shell.mouth).length() < 9 + r)
