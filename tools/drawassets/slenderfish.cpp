@@ -671,7 +671,8 @@ void paintTrumpetfish(QPainter &p, double w, double h)
     fillBody(p, body, QColor(112, 52, 34), QColor(170, 84, 50), QColor(210, 140, 96));
     paintStripes(p, body.intersected(oval({184, 0}, 110, 20)), -7, 7, 3, 1.4,
                  QColor(240, 210, 170, 170), 0.4);
-    paintSpots(p, body.intersected(oval({196, 0}, 96, 20)), 8, 0.8, 1.5, QColor(50, 20, 10), 42);
+    anatomy::paintFreckles(p, body.intersected(oval({196, 0}, 96, 20)), 5.5, 0.4, 1.8,
+                           QColor(50, 20, 10), 42, {214, 0}, 70);
     for (const QPointF spot : {QPointF(270, -3), QPointF(274, 3)})
         paintDisc(p, spot, 2.0, 2.0, QColor(30, 10, 5));
     shadeBody(p, body, QColor(70, 30, 20, 160), 0.8);
