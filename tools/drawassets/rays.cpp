@@ -583,15 +583,27 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
             const double r = (0.8 + out * 1.6 + size * size * (0.6 + out * 1.4)) * edge;
             const double rx = r * (0.85 + 0.3 * rng.generateDouble());
             const double ry = r * (0.85 + 0.3 * rng.generateDouble());
+            // Pigment, not paint: each spot a little lopsided, its edge soft.
+            const auto blob = [&](QPointF c, double bx, double by, QColor colour) {
+                QPointF rim[7];
+                const double start = rng.generateDouble() * 2 * std::numbers::pi;
+                for (int k = 0; k < 7; ++k) {
+                    const double a = start + k * 2 * std::numbers::pi / 7,
+                                 wander = 0.8 + 0.35 * rng.generateDouble();
+                    rim[k] = c + QPointF(std::cos(a) * bx, std::sin(a) * by) * wander;
+                }
+                const QPainterPath shape = smoothClosedPath(rim, 7);
+                stroke(p, shape, withAlpha(colour, colour.alpha() / 4), 0.9);
+                p.fillPath(shape, colour);
+            };
+            const QColor own = withAlpha(white, 190 + rng.bounded(65));
             if (out > 0.3 && r > 1.7 && rng.bounded(4) == 0) {
                 const double hole = 0.36 + 0.24 * rng.generateDouble();
-                paintDisc(p, pt, rx * 1.15, ry * 1.15, white);
-                paintDisc(p,
-                          pt + QPointF(rng.generateDouble() - 0.5, rng.generateDouble() - 0.5) * r *
-                                   0.2,
-                          rx * 1.15 * hole, ry * 1.15 * hole, QColor(22, 32, 58));
+                blob(pt, rx * 1.15, ry * 1.15, own);
+                blob(pt + QPointF(rng.generateDouble() - 0.5, rng.generateDouble() - 0.5) * r * 0.3,
+                     rx * 1.15 * hole, ry * 1.15 * hole, QColor(22, 32, 58));
             } else {
-                paintDisc(p, pt, rx * 0.8, ry * 0.8, white);
+                blob(pt, rx * 0.8, ry * 0.8, own);
             }
         }
         // The raised wing turns its face to the light; the lowered one dims,
@@ -638,8 +650,8 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
             stroke(p, curveThrough({{side * 5, -89}, {side * 8.5, -78}, {side * 12.5, -63}}),
                    QColor(12, 18, 32, 90), 1.0);
     }
-    paintSpots(p, head.subtracted(oval({0, -83}, 15, 13)), 7, 0.8, 1.3, QColor(235, 240, 245, 200),
-               3233);
+    anatomy::paintFreckles(p, head.subtracted(oval({0, -83}, 15, 13)), 6.5, 0.5, 1.5,
+                           QColor(235, 240, 245, 200), 3233, {0, -60}, 30);
     {
         // The head runs on into the body, outlined only where it stands clear.
         const Saved s(p);
