@@ -304,12 +304,12 @@ void paintHardBottom(QPainter &p, const QRectF &area, double top, quint32 seed)
         for (int k = 0; k < 9; ++k) {
             const double a = tau * k / 9 + between(rng, -0.2, 0.2);
             rim[k] = c + QPointF(std::cos(a), std::sin(a) * (0.12 + 0.25 * t)) * r *
-                             between(rng, 0.55, 1.1);
+                             between(rng, 0.6, 1.1);
         }
         const QPainterPath slab = smoothClosedPath(rim, 9);
         const QColor turf =
             hazed(QColor::fromHsv(int(between(rng, 35, 60)), int(between(rng, 40, 80)),
-                                  int(between(rng, 140, 180))),
+                                  int(between(rng, 112, 150))),
                   0.5 * (1.0 - t));
         // Low slabs: only a thin shade along the front lip, and the stone
         // fading into the sand drifted over its back.
@@ -319,6 +319,10 @@ void paintHardBottom(QPainter &p, const QRectF &area, double top, quint32 seed)
         lit.setColorAt(0.5, withAlpha(turf, 150));
         lit.setColorAt(1.0, withAlpha(turf.darker(115), 170));
         p.fillPath(slab, lit);
+        // The worn far rim of the slab catches the light, its near lip is in shade.
+        const double step = 0.6 + 1.2 * t;
+        p.fillPath(slab.subtracted(slab.translated(0, step)), withAlpha(turf.lighter(135), 120));
+        p.fillPath(slab.subtracted(slab.translated(0, -step)), withAlpha(turf.darker(160), 110));
         // The turf is a fuzz of fine dark and pale grains over the stone.
         p.save();
         p.setClipPath(slab, Qt::IntersectClip);
