@@ -249,15 +249,34 @@ void paintNurseShark(QPainter &p, double w, double h)
     for (int i = 0; i < 5; ++i) {
         const double x = 86.0 + i * 5.2 - (i > 2 ? (i - 2) * 1.6 : 0.0);
         const double top = tops[i], low = lows[i], mid = (top + low) / 2;
-        p.fillPath(smoothClosedPath({{x + 0.6, top},
-                                     {x - 0.4, mid},
-                                     {x + 0.2, low},
-                                     {x + 1.5, low - 1.0},
-                                     {x + 1.0, mid},
-                                     {x + 1.7, top + 1.0}}),
-                   QColor(96, 66, 34, 170));
-        stroke(p, curveThrough({{x + 1.9, top + 0.8}, {x + 1.4, mid}, {x + 1.8, low - 0.8}}),
-               QColor(222, 190, 140, 120), 0.7);
+        // The skin ahead of the cleft dips into it, shading softly.
+        QLinearGradient dip(QPointF(x - 3.0, 0), QPointF(x + 0.6, 0));
+        dip.setColorAt(0.0, QColor(96, 66, 34, 0));
+        dip.setColorAt(1.0, QColor(96, 66, 34, 70));
+        p.fillPath(smoothClosedPath({{x - 2.2, top + 1.4},
+                                     {x - 3.0, mid},
+                                     {x - 2.0, low - 1.4},
+                                     {x + 0.6, low - 0.4},
+                                     {x, mid},
+                                     {x + 0.8, top + 0.4}}),
+                   dip);
+        // The cleft deepest in its middle, closing to nothing at its ends.
+        QLinearGradient deep(QPointF(0, top), QPointF(0, low));
+        deep.setColorAt(0.0, QColor(96, 66, 34, 40));
+        deep.setColorAt(0.5, QColor(80, 54, 28, 190));
+        deep.setColorAt(1.0, QColor(96, 66, 34, 40));
+        p.fillPath(smoothClosedPath({{x + 0.7, top},
+                                     {x - 0.1, mid},
+                                     {x + 0.3, low},
+                                     {x + 1.2, low - 1.2},
+                                     {x + 0.9, mid},
+                                     {x + 1.5, top + 1.2}}),
+                   deep);
+        // The fold behind it, a rounded lip of skin lit along its edge.
+        const QPainterPath lip =
+            curveThrough({{x + 1.9, top + 0.8}, {x + 1.4, mid}, {x + 1.8, low - 0.8}});
+        stroke(p, lip.translated(0.9, 0), QColor(222, 190, 140, 45), 2.0);
+        stroke(p, lip, QColor(232, 204, 156, 110), 0.7);
     }
     // The small mouth lies under the snout ahead of the eyes, seen nearly
     // edge-on: a narrow dark gape between a shaded upper lip and a fleshy
