@@ -424,6 +424,10 @@ void paintSeaFan(QPainter &p, QPointF base, double height, QColor colour)
     // muted towards the blue; not every one is a fan.
     const QColor haze(58, 118, 140);
     const double fog = std::clamp(dice(0.3, 0.45) + (150.0 - height) / 300.0, 0.3, 0.72);
+    // Most gorgonians are dull browns, ochres and grey-violets; only a few
+    // keep the bright colour asked for.
+    static constexpr QRgb earthy[] = {qRgb(120, 92, 70), qRgb(150, 126, 70), qRgb(108, 96, 118)};
+    colour = blend(colour, QColor::fromRgb(earthy[dice.bounded(3)]), dice(0.3, 0.7));
     colour = blend(colour, haze, fog);
     // Props stay small beside the fish, and a fan is the rarest of them: most
     // gorgonians on these reefs are plumes, and many holdfasts carry sponges.
