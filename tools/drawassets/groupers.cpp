@@ -7,6 +7,7 @@
 
 #include <QLinearGradient>
 #include <QPolygonF>
+#include <QRadialGradient>
 #include <QRandomGenerator>
 #include <QTransform>
 
@@ -547,22 +548,24 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
                 const QPointF c(x + rng.bounded(14.0) - (y - 130) * 0.18, y);
                 std::vector<QPointF> ragged;
                 const double r = 8 + rng.bounded(7.0);
-                for (int k = 0; k < 9; ++k) {
-                    const double a = k * 2 * std::numbers::pi / 9;
-                    const double reach = r * (0.6 + rng.bounded(0.6));
+                for (int k = 0; k < 13; ++k) {
+                    const double a = k * 2 * std::numbers::pi / 13;
+                    const double reach = r * (0.72 + rng.bounded(0.4));
                     ragged.push_back(c + QPointF(std::cos(a) * reach * 0.8, std::sin(a) * reach));
                 }
-                // Each blotch melts into the olive round a denser core.
+                // Each blotch melts into the olive from a denser core, with no edge.
                 const QPainterPath blotch = smoothClosedPath(ragged.data(), int(ragged.size()));
-                const int alpha = 40 + int(rng.bounded(40));
-                for (const double grow : {1.3, 1.15})
-                    p.fillPath(QTransform()
-                                   .translate(c.x(), c.y())
-                                   .scale(grow, grow)
-                                   .translate(-c.x(), -c.y())
-                                   .map(blotch),
-                               QColor(58, 46, 20, alpha / 3));
-                p.fillPath(blotch, QColor(58, 46, 20, alpha));
+                const int alpha = 50 + int(rng.bounded(45));
+                QRadialGradient melt(c, r * 1.3);
+                melt.setColorAt(0.0, QColor(58, 46, 20, alpha));
+                melt.setColorAt(0.55, QColor(58, 46, 20, alpha * 4 / 5));
+                melt.setColorAt(1.0, QColor(58, 46, 20, 0));
+                p.fillPath(QTransform()
+                               .translate(c.x(), c.y())
+                               .scale(1.3, 1.3)
+                               .translate(-c.x(), -c.y())
+                               .map(blotch),
+                           melt);
             }
         }
     }
