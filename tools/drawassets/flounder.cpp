@@ -203,11 +203,11 @@ void paintFlounder(QPainter &p, double w, double h)
         p.setClipPath(disc.subtracted(pectoral.shape), Qt::IntersectClip);
         p.fillPath(pectoral.shape.translated(1.0, 1.6), QColor(70, 54, 36, 45));
     }
-    paintSheerFin(p, pectoral, QColor(196, 178, 136, 60), QColor(110, 86, 56, 90), 0);
+    paintSheerFin(p, pectoral, QColor(196, 178, 136, 120), QColor(110, 86, 56, 110), 0);
     {
         const Saved s(p);
         p.setClipPath(pectoral.shape, Qt::IntersectClip);
-        anatomy::paintMottle(p, pectoral.shape, 5, QColor(110, 86, 56, 70),
+        anatomy::paintMottle(p, pectoral.shape, 5, QColor(110, 86, 56, 90),
                              QColor(250, 240, 210, 50), 4110);
         paintGlow(p, {-64, -12}, 10, QColor(206, 188, 148, 160));
     }
