@@ -35,26 +35,54 @@ void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris, do
     ball.setColorAt(1.0, iris.darker(190));
     p.setBrush(ball);
     p.drawEllipse(centre, radius, radius);
-    // Fine radial flecks give the iris its grain.
-    p.setPen(QPen(QColor(0, 0, 0, 30), radius * 0.06));
-    for (int i = 0; i < 18; ++i) {
-        const double a = i * 2 * std::numbers::pi / 18 + 0.1;
+    // Every eye its own: the grain of the iris, where it is darker, the
+    // shape of the pupil and the window of light are drawn from its place.
+    QRandomGenerator own(quint32(std::lround(centre.x() * 131 + centre.y() * 71 + radius * 977)));
+    // The iris darkens towards one side, most often below, where the
+    // pigment is heaviest, and is shaded by the brow above.
+    QLinearGradient cast(centre - QPointF(0, radius), centre + QPointF(0, radius));
+    const bool darkBelow = own.bounded(4) != 0;
+    cast.setColorAt(0.0, QColor(0, 0, 0, darkBelow ? 0 : 70));
+    cast.setColorAt(1.0, QColor(0, 0, 0, darkBelow ? 70 : 0));
+    p.setBrush(cast);
+    p.drawEllipse(centre, radius, radius);
+    // Uneven radial flecks and a few pale streaks give the iris its grain.
+    const int flecks = 14 + own.bounded(12);
+    for (int i = 0; i < flecks; ++i) {
+        const double a = (i + own.generateDouble() * 0.7) * 2 * std::numbers::pi / flecks;
         const QPointF d(std::cos(a), std::sin(a));
-        p.drawLine(centre + d * radius * (pupil + 0.08), centre + d * radius * 0.92);
+        const bool pale = own.bounded(5) == 0;
+        p.setPen(QPen(pale ? QColor(255, 245, 210, 40) : QColor(0, 0, 0, 20 + own.bounded(25)),
+                      radius * (0.04 + own.generateDouble() * 0.05)));
+        p.drawLine(centre + d * radius * (pupil + 0.06),
+                   centre + d * radius * (0.7 + own.generateDouble() * 0.24));
     }
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(6, 6, 10));
     p.drawEllipse(centre, radius * pupil, radius * pupil * 0.96);
+    // The gap in front of the lens, through which the fish looks forward,
+    // draws the pupil out a little towards the snout on some eyes.
+    if (own.bounded(2) == 0) {
+        QPainterPath gap(centre + QPointF(0, -radius * pupil * 0.7));
+        gap.quadTo(centre + QPointF(-radius * pupil * 1.35, -radius * pupil * 0.1),
+                   centre + QPointF(0, radius * pupil * 0.7));
+        gap.closeSubpath();
+        p.drawPath(gap);
+    }
     // The brow's shadow over the top of the eyeball.
     QRadialGradient brow(centre - QPointF(0, radius * 1.1), radius * 1.2);
     brow.setColorAt(0.0, QColor(0, 0, 0, 110));
     brow.setColorAt(1.0, QColor(0, 0, 0, 0));
     p.setBrush(brow);
     p.drawEllipse(centre, radius, radius);
-    // A small soft reflection of the surface, never a bright cartoon dot.
-    p.setBrush(QColor(230, 240, 245, 120));
-    const double glint = std::clamp(radius * 0.08, 0.35, 0.9);
-    p.drawEllipse(centre + QPointF(-0.3, -0.35) * radius * pupil, glint, glint);
+    // A small soft reflection of the surface, never a bright cartoon dot,
+    // and never quite in the same place or of the same strength.
+    p.setBrush(QColor(230, 240, 245, 70 + own.bounded(60)));
+    const double glint = std::clamp(radius * (0.06 + own.generateDouble() * 0.05), 0.35, 0.9);
+    p.drawEllipse(
+        centre + QPointF(-0.2 - own.generateDouble() * 0.3, -0.2 - own.generateDouble() * 0.3) *
+                     radius * pupil,
+        glint * (1.0 + own.generateDouble() * 0.6), glint);
     p.restore();
 }
 
