@@ -641,4 +641,15 @@ void paintFreckles(QPainter &p, const QPainterPath &area, double spacing, double
     }
 }
 
+void paintShadedEdge(QPainter &p, const QPainterPath &shape, QColor colour, double width)
+{
+    // The light comes from above and a little from the left: the edge shows
+    // as a darkening of the body's own colour on the far side, and not at
+    // all where the body turns towards the light.
+    for (const auto &[reach, share] : {std::pair{width * 2.4, 3}, {width, 1}}) {
+        const QPainterPath rim = shape.subtracted(shape.translated(-reach * 0.5, -reach));
+        p.fillPath(rim, backdrop::withAlpha(colour, colour.alpha() / share));
+    }
+}
+
 } // namespace anatomy

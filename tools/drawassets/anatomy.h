@@ -114,4 +114,9 @@ void paintRodStem(QPainter &p, const QPainterPath &rod, double width, QColor col
 void paintFreckles(QPainter &p, const QPainterPath &area, double spacing, double rMin, double rMax,
                    QColor colour, quint32 seed, QPointF largest = {}, double reach = 0);
 
+// The edge of `shape` against the water as a field guide paints it: no line,
+// only `colour` deepening the body along its shaded lower and far side,
+// about `width` in, and lost where the body turns to the light.
+void paintShadedEdge(QPainter &p, const QPainterPath &shape, QColor colour, double width);
+
 } // namespace anatomy

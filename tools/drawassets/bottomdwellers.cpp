@@ -508,7 +508,7 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
         shadeBody(p, trunk, line, 0.7);
         paintBonyRings(p, trunk, spine, orange, yellow);
     }
-    stroke(p, head, withAlpha(line, 150), 0.7);
+    anatomy::paintShadedEdge(p, head, withAlpha(line, 150), 1.2);
     paintCoil(yellow.darker(104));
     {
         // The turns behind the stem lie in its shade, and the stem hides

@@ -304,7 +304,7 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
                       c.rearBottom + QPointF(-3, -3)}),
         QColor(20, 20, 30, 90), 1.2);
     p.setClipping(false);
-    stroke(p, box, withAlpha(b.back.darker(230), 190), 0.9);
+    anatomy::paintShadedEdge(p, box, withAlpha(b.back.darker(230), 150), 1.4);
 
     // The gill slit, short and upright behind the eye, and the small pectoral
     // rooted just behind it in a notch of the shell.

@@ -191,7 +191,7 @@ void paintFlounder(QPainter &p, double w, double h)
         {{-62, -6}, {-54, -22}, {-40, -28}, {-26, -18}, {-14, -4}, {20, -1}, {60, 0}, {102, 0}});
     strokeInside(p, disc, lateral.translated(0.5, 0.7), QColor(250, 240, 214, 110), 1.2);
     strokeInside(p, disc, lateral, QColor(110, 86, 56, 150), 0.8);
-    stroke(p, disc, QColor(140, 116, 80, 140), 0.8);
+    anatomy::paintShadedEdge(p, disc, QColor(140, 116, 80, 140), 1.3);
 
     // The pectoral fin of the upper side springs from under the gill cover
     // and lies back along the body: a long, narrow fan of fine rays so thin

@@ -409,7 +409,7 @@ void paintSouthernStingray(QPainter &p, double w, double h)
     paintDome(p, disc, skin, light);
     paintWingRays(p, disc, skin, light);
     paintRaySkin(p, disc, skin, light);
-    stroke(p, disc, withAlpha(skin.darker(180), 110), 0.6);
+    anatomy::paintShadedEdge(p, disc, withAlpha(skin.darker(180), 110), 1.0);
     paintSandDrift(p, disc, 1720);
     for (const double side : {-1.0, 1.0})
         paintMoundEye(p, QPointF(side * 11.5, -52), 4.4, skin, side, light);
@@ -615,7 +615,7 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
         bank.setColorAt(1.0, QColor(90, 110, 150, 70));
         p.fillRect(QRectF(-180, -60, 360, 130), bank);
     }
-    stroke(p, wings, QColor(8, 12, 24, 200), 0.8);
+    anatomy::paintShadedEdge(p, wings, QColor(8, 12, 24, 170), 1.3);
 
     // The head stands out before the wings: widest where the eyes bulge on
     // its sides, then narrowing straight into the flat, pointed duck bill.
@@ -658,7 +658,7 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
         QPainterPath clear;
         clear.addRect(head.boundingRect().adjusted(-2, -2, 2, 2));
         p.setClipPath(clear.subtracted(wings), Qt::IntersectClip);
-        stroke(p, head, QColor(10, 14, 26), 0.8);
+        anatomy::paintShadedEdge(p, head, QColor(10, 14, 26, 190), 1.3);
     }
     // The eyes sit on the sides of the head, bulging out past its rim and
     // looking sideways, so from above only their domed tops show.

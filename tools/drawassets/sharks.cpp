@@ -215,7 +215,7 @@ void paintNurseShark(QPainter &p, double w, double h)
         p.setClipPath(
             away.subtracted(oval({163, 158}, 17, 4)).subtracted(oval({213, 167}, 11, 3.5)),
             Qt::IntersectClip);
-        stroke(p, shark, outline, 0.9);
+        anatomy::paintShadedEdge(p, shark, outline, 1.4);
     }
     for (const auto &[root, span] :
          {std::pair{QPointF(163, 159), 18.0}, {QPointF(213, 168), 12.0}}) {
@@ -541,7 +541,7 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
         strokeInside(p, tailBlade, curve({13.5, 157.5}, {17, 160}, {21, 162}), withAlpha(line, 150),
                      0.7);
     }
-    stroke(p, body, line, 0.9);
+    anatomy::paintShadedEdge(p, body, line, 1.4);
 
     // The first dorsal tall, the second much smaller.
     for (const auto &[front, rear, height] :
