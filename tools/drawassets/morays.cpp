@@ -160,7 +160,7 @@ void paintMoray(QPainter &p, const Moray &m)
         if (spotted)
             paintSpots(p, dorsal, 4.5, 0.8, 1.3, m.spots, 4601);
     }
-    stroke(p, dorsal, withAlpha(line, 110), 0.6);
+    anatomy::paintShadedEdge(p, dorsal, withAlpha(line, 110), 1.0);
 
     fillBody(p, eel, m.back.lighter(112), m.back, m.belly, 0.4);
     if (spotted) {

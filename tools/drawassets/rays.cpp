@@ -230,7 +230,7 @@ void paintWhip(QPainter &p, const QPainterPath &whip, QColor skin)
            withAlpha(skin.lighter(135), 120), 0.9);
     stroke(p, curveThrough(alongside(whip, 0.05, 0.6, 1.2, 10)), withAlpha(skin.darker(160), 90),
            0.7);
-    stroke(p, tail, withAlpha(skin.darker(175), 90), 0.5);
+    anatomy::paintShadedEdge(p, tail, withAlpha(skin.darker(175), 90), 0.8);
     const QPointF root = whip.pointAtPercent(0.13), ahead = whip.pointAtPercent(0.2);
     const QPointF d = (ahead - root) / std::max(1e-6, QLineF(root, ahead).length());
     paintSting(p, root, root + d * 24, 24, skin.darker(170));

@@ -231,7 +231,7 @@ void paintSilversideBody(QPainter &p, const Member &m)
         p.setClipPath(body, Qt::IntersectClip);
         p.fillPath(body.translated(0, -5), QColor(60, 100, 96, 70));
     }
-    stroke(p, body, QColor(60, 90, 80, 110), 0.5);
+    anatomy::paintShadedEdge(p, body, QColor(60, 90, 80, 110), 0.8);
     paintSheerFin(p, fin({18, -2}, {{24, -3.4}, {28, -1.6}, {27, 0.2}}, {18, 0}), fins, rays, 6);
     // The head's parts turn with it.
     p.setTransform(turn, true);
