@@ -448,7 +448,7 @@ void paintYellowStingray(QPainter &p, double w, double h)
     const QPainterPath pelvics =
         pelvicPair({{3, 50}, {14, 50}, {21, 56}, {21.5, 64}, {16, 71}, {8, 72.5}, {3.5, 67}});
     const Stingray ray(QPointF(130, 92), -30, disc, stub, 13, 3.5, pelvics.united(caudal), 0.42,
-                       QColor(184, 146, 62), QPointF(12, -38), 3.8, 17);
+                       QColor(184, 146, 62), QPointF(12, -38), 4.6, 17);
     paintStingray(p, ray, [&](const QPainterPath &area) {
         const Saved s(p);
         p.setClipPath(area, Qt::IntersectClip);
