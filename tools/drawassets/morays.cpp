@@ -149,16 +149,20 @@ void paintMoray(QPainter &p, const Moray &m)
         p.setClipPath(dorsal, Qt::IntersectClip);
         const QPainterPath outer = ribbon(m.neck, {g * 0.95, g + 9, g + 12, g + 12, g + 9, g + 4});
         stroke(p, outer, withAlpha(m.back.lighter(135), 200), 2.4);
-        for (double t = 0.06; t < 0.98; t += 0.022) {
+        // The rays slant back towards the tail under the thick skin, seen
+        // only here and there.
+        int k = 0;
+        for (double t = 0.06; t < 0.98; t += 0.016 + 0.012 * std::abs(std::sin(k * 2.3)), ++k) {
             const QPointF root = m.neck.pointAtPercent(t);
             const double angle = m.neck.angleAtPercent(t) * std::numbers::pi / 180.0;
             const QPointF n(-std::sin(angle), -std::cos(angle));
             const QPointF out = n.y() < 0 ? n : -n;
-            p.setPen(QPen(withAlpha(line, 60), 0.5));
-            p.drawLine(root + out * g * 0.45, root + out * (g * 0.5 + 7));
+            const QPointF back(-std::cos(angle), std::sin(angle));
+            p.setPen(QPen(withAlpha(line, 25 + (k * 37) % 40), 0.5));
+            p.drawLine(root + out * g * 0.45, root + out * (g * 0.5 + 7) + back * 3.0);
         }
         if (spotted)
-            paintSpots(p, dorsal, 4.5, 0.8, 1.3, m.spots, 4601);
+            anatomy::paintFreckles(p, dorsal, 4.5, 0.5, 1.4, m.spots, 4601);
     }
     anatomy::paintShadedEdge(p, dorsal, withAlpha(line, 110), 1.0);
 
