@@ -150,10 +150,43 @@ void paintDistantReef(QPainter &p, const QRectF &area, double horizon)
     p.save();
     p.setClipRect(area, Qt::IntersectClip);
     const double rise = area.height() * 0.09;
-    // Two ranges: the farthest barely darker than the water, the nearer a
-    // little firmer and taller, neither with any detail.
-    paintSkyline(p, rng, area, horizon + 1, rise * 0.6, QColor(44, 104, 134, 110));
-    paintSkyline(p, rng, area, horizon + 3, rise, QColor(34, 88, 114, 150));
+    // Not every bottom has the reef on its horizon: some lie out on an open
+    // plain with only a low far line, and some at the foot of a reef slope
+    // rising out of the picture at one side.
+    const int view = int(std::lround(horizon)) % 3;
+    paintSkyline(p, rng, area, horizon + 1, rise * (view == 1 ? 0.25 : 0.6),
+                 QColor(44, 104, 134, view == 1 ? 70 : 110));
+    if (view == 0)
+        paintSkyline(p, rng, area, horizon + 3, rise, QColor(34, 88, 114, 150));
+    if (view == 2) {
+        // The slope loses itself in the blue as it climbs.
+        const bool left = rng.bounded(2) == 0;
+        const double foot = area.width() * between(rng, 0.3, 0.45);
+        const double x0 = left ? area.left() : area.right();
+        const double dir = left ? 1.0 : -1.0;
+        // Its face is lumpy with coral heads and ledges, never a smooth curve.
+        QPainterPath slope(QPointF(x0, horizon + 4));
+        QPointF last(x0 + dir * foot, horizon + 4);
+        slope.lineTo(last);
+        for (int i = 1; i <= 14; ++i) {
+            const double t = i / 14.0;
+            const QPointF next(x0 + dir * foot * (1.0 - 0.8 * std::pow(t, 0.7)) *
+                                        (1.0 + between(rng, -0.06, 0.06)),
+                               horizon + 4 - (horizon + 4 - area.top()) * t);
+            const QPointF bump =
+                (last + next) / 2.0 + QPointF(dir * foot * between(rng, 0.0, 0.08), 0);
+            slope.quadTo(bump, next);
+            last = next;
+        }
+        slope.lineTo(x0, area.top());
+        slope.closeSubpath();
+        QLinearGradient fadeUp(0, horizon, 0, area.top());
+        fadeUp.setColorAt(0.0, QColor(30, 80, 104, 150));
+        fadeUp.setColorAt(0.6, QColor(36, 92, 120, 70));
+        fadeUp.setColorAt(1.0, QColor(40, 100, 130, 0));
+        p.fillPath(slope, fadeUp);
+        paintSkyline(p, rng, area, horizon + 3, rise * 0.7, QColor(34, 88, 114, 120));
+    }
     p.restore();
 }
 
