@@ -72,8 +72,9 @@ void paintFlounder(QPainter &p, double w, double h)
     const QColor sand(214, 196, 156), ringDark(30, 90, 190), ringBright(80, 170, 255);
     // The tail is skin and fine rays like the body, mottled as it is.
     paintFin(p, caudal, QColor(204, 184, 144, 235), QColor(120, 96, 60, 80), 20);
-    paintSpots(p, caudal.shape, 8, 1.5, 4, QColor(150, 126, 88, 70), 4105);
-    paintSpots(p, caudal.shape, 9, 0.7, 1.3, QColor(80, 170, 255, 200), 4106);
+    anatomy::paintFreckles(p, caudal.shape, 8, 1.2, 4, QColor(150, 126, 88, 70), 4105);
+    anatomy::paintFreckles(p, caudal.shape, 8, 0.4, 1.4, QColor(80, 170, 255, 200), 4106, {112, 0},
+                           30);
     p.fillPath(fringe, QColor(206, 186, 146, 215));
     {
         // Soft rays sweeping back towards the tail, some plain and some
@@ -116,7 +117,8 @@ void paintFlounder(QPainter &p, double w, double h)
                  at + QPointF(0.2 * size, 0.7 * size), at + QPointF(-0.7 * size, 0.5 * size)}),
             QColor(66, 50, 32, 120));
     }
-    paintSpots(p, fringe.subtracted(disc), 8, 1.0, 1.8, ringBright, 4103);
+    anatomy::paintFreckles(p, fringe.subtracted(disc), 7.5, 0.5, 1.9, ringBright, 4103, {0, 0},
+                           110);
 
     {
         // Blue rings, not too many, of uneven size, brightness and spacing,
@@ -184,7 +186,8 @@ void paintFlounder(QPainter &p, double w, double h)
         }
     }
     // Blue dots crowd the head around the eyes.
-    paintSpots(p, disc.intersected(oval({-92, 0}, 26, 30)), 5, 0.8, 1.3, ringBright, 4104);
+    anatomy::paintFreckles(p, disc.intersected(oval({-92, 0}, 26, 30)), 4.6, 0.5, 1.4, ringBright,
+                           4104, {-80, 0}, 24);
     // The lateral line, arched high over the pectoral fin, then straight
     // along the middle of the body to the tail.
     const QPainterPath lateral = curveThrough(

@@ -399,7 +399,13 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
     }
     QPainterPath rear;
     rear.addRect(150, 124, 90, 17);
-    paintSpots(p, body.intersected(rear), 13, 1.5, 2.6, QColor(15, 15, 20, 210), 8);
+    {
+        // Blotches of every size, rounder where the flank faces us.
+        const Saved s(p);
+        p.setClipPath(rear, Qt::IntersectClip);
+        anatomy::paintFreckles(p, body, 11, 1.2, 3.4, QColor(15, 15, 20, 210), 8,
+                               rear.boundingRect().center(), 45);
+    }
     // The stalk darkens into the tail, so the fin grows out of it.
     {
         QLinearGradient into(QPointF(226, 0), QPointF(254, 0));
