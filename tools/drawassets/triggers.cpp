@@ -419,7 +419,7 @@ void paintPorcupinefish(QPainter &p, double w, double h)
         p, {105, 112}, {106, 134},
         {{113, 104}, {126, 101}, {138, 106}, {142, 115}, {139, 125}, {132, 133}, {121, 140}},
         QColor(190, 166, 112, 225), QColor(214, 194, 140, 95), QColor(120, 90, 40, 150));
-    paintSpots(p, oval({122, 121}, 8, 11), 7, 0.5, 0.9, withAlpha(spot, 110), 303);
+    anatomy::paintFreckles(p, oval({122, 121}, 8, 11), 6, 0.4, 1.0, withAlpha(spot, 110), 303);
 
     // The broad, blunt snout is paler round the mouth.
     paintGlow(p, {42, 128}, 12, QColor(236, 226, 200, 150));
