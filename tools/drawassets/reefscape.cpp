@@ -282,12 +282,15 @@ void paintSeagrass(QPainter &p, const QRectF &area, double top, quint32 seed)
                 const QPainterPath blade =
                     curve(root, root + QPointF(lean * len * 0.1, -len * 0.6), tip);
                 const double width = std::max(0.6, (0.8 + 1.6 * t) * between(rng, 0.7, 1.1));
-                stroke(p, blade, green, width);
-                stroke(p, blade.translated(-width * 0.25, 0), withAlpha(green.lighter(130), 90),
-                       width * 0.35);
+                // Flat straps with blunt, square-cut ends, lit along one edge.
+                p.strokePath(blade, QPen(green, width, Qt::SolidLine, Qt::FlatCap));
+                p.strokePath(blade.translated(-width * 0.25, 0),
+                             QPen(withAlpha(green.lighter(130), 90), width * 0.35, Qt::SolidLine,
+                                  Qt::FlatCap));
                 if (rng.bounded(2) == 0)
-                    stroke(p, curve(blade.pointAtPercent(0.8), blade.pointAtPercent(0.9), tip),
-                           hazed(QColor(150, 130, 80), fog), width);
+                    p.strokePath(
+                        curve(blade.pointAtPercent(0.8), blade.pointAtPercent(0.9), tip),
+                        QPen(hazed(QColor(150, 130, 80), fog), width, Qt::SolidLine, Qt::FlatCap));
             }
         }
     }
