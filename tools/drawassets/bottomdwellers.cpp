@@ -292,10 +292,18 @@ void paintNeonGoby(QPainter &p, double w, double h)
         curveThrough({eye + QPointF(22, -8), eye + QPointF(26.4, 4), eye + QPointF(24, 15)}),
         QColor(150, 170, 190, 70), 0.7);
     // The mouth, a short gape slanting back from under the snout tip, below the stripe.
-    strokeInside(p, body, curveThrough({{48, 158}, {54, 161}, {61, 161.6}}), QColor(90, 100, 112),
-                 1.2);
-    strokeInside(p, body, curve({50, 162.6}, {55, 164.4}, {60, 164}), QColor(120, 130, 140, 150),
-                 0.8);
+    // A dark gape between a thin upper lip and the fuller, pale lower jaw.
+    {
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        const QPainterPath gape = curveThrough({{47.6, 158.6}, {54, 161.4}, {61, 161.8}});
+        p.fillPath(ribbon(curve({48.6, 162.6}, {55, 164.8}, {60.6, 163.6}), {2.0, 1.8, 0.6}),
+                   QColor(176, 184, 194, 220));
+        p.fillPath(ribbon(curveThrough({{47.4, 157.4}, {54, 160.2}, {61, 160.9}}), {1.6, 1.4, 0.5}),
+                   QColor(52, 58, 70));
+        stroke(p, gape, QColor(6, 6, 10), 1.0);
+        stroke(p, gape.translated(0, 1.0), QColor(90, 96, 108, 140), 0.5);
+    }
     // A dark eye of a goby's size, the blue stripe running over its top.
     anatomy::paintNaturalEye(p, eye + QPointF(1, 0.5), 6.2, QColor(58, 62, 60), 0.56);
 }
