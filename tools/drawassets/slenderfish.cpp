@@ -130,6 +130,9 @@ void paintSilversideBody(QPainter &p, const Member &m)
     // Fins so thin the water shows through them but for the rays near their roots.
     const QColor fins(180, 210, 200, 70);
     const QColor rays(110, 140, 130, 90);
+    // No two of the school quite alike: some a little longer and slimmer,
+    // some shorter, as fish of one year's brood are.
+    p.scale(0.92 + 0.16 * std::fmod(std::abs(m.x * 0.37 + m.y * 0.13), 1.0), 1.0);
     // Each fish holds its fins raised or folded its own way.
     const double raise = 0.75 + 0.5 * std::clamp(0.5 + m.beat / 24.0, 0.0, 1.0);
     const QTransform sweep = QTransform().translate(70, 0).rotate(m.beat).translate(-70, 0);
