@@ -363,8 +363,9 @@ void paintCoralHead(QPainter &p, QPointF base, double radius, QColor colour)
                vertical(base.y() - radius * 0.5, base.y(),
                         {{0.0, {0, 20, 40, 0}}, {1.0, {0, 20, 40, 110}}}));
     p.setClipping(false);
-    p.strokePath(dome, QPen(withAlpha(colour.darker(260), int(110 * (1.0 - fog))),
-                            std::max(0.5, radius / 50.0)));
+    // No drawn rim: the dome's edge is only its own shade on the far side.
+    anatomy::paintShadedEdge(p, dome, withAlpha(colour.darker(220), int(90 * (1.0 - fog))),
+                             std::max(0.8, radius / 30.0));
     p.restore();
 }
 
