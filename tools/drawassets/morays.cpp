@@ -571,10 +571,10 @@ void paintSpottedMoray(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintWater(p, Canvas::frame, 0.45);
-    // A sand patch at the foot of the reef, a few tube sponges far off in the
+    // A sand patch at the foot of the reef, a few yellow tube sponges far off in the
     // haze, and the moray's hole under a low ledge of reef rock.
     paintSand(p, Canvas::frame, 168);
-    paintTubeSponges(p, QPointF(46, 170), 20, QColor(120, 96, 130), 4602, 0.55);
+    paintTubeSponges(p, QPointF(46, 170), 20, QColor(176, 150, 70), 4602, 0.55);
 
     const QPainterPath boulder = lumpyOutline({{96, 250},
                                                {102, 214},
