@@ -194,7 +194,7 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
 {
     const Carapace &c = b.box;
     const Fin caudal = tail(TailKind::Rounded, {244, 122}, 18, 50, 66);
-    paintFin(p, caudal, b.fin, b.ray, 10);
+    paintSheerFin(p, caudal, b.fin, b.ray, 15);
     // Small, rounded dorsal and anal fins rise out of the box just before
     // the tail stalk, their bases hidden under the rim of the shell: thin
     // rayed membranes the water shows through, the dorsal the taller.
@@ -227,6 +227,12 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
                                                  stalkBottom + QPointF(5, -2),
                                                  stalkBottom + QPointF(-12, 0)});
     fillBody(p, stalk, b.back, b.flank, b.belly);
+    {
+        // The skin of the stalk runs on over the roots of the tail's rays.
+        const Saved s(p);
+        p.setClipPath(caudal.shape.subtracted(stalk), Qt::IntersectClip);
+        paintGlow(p, {248, 122}, 14, withAlpha(b.flank, 210));
+    }
     const QPainterPath box = carapace(c);
     fillBody(p, box, b.back, b.flank, b.belly);
     // The flat belly between the keels, seen from a little below.
