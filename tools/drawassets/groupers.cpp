@@ -466,12 +466,10 @@ void paintNassauGrouper(QPainter &p, double w, double h)
                                      s.at(0.235, -0.64), s.at(0.29, -0.74)}),
                        {5.2, 4.6, 3.8, 2.6, 0.6});
             const QPainterPath mark = stem.united(upperTine).united(lowerTine);
-            // Paler skin round the fork sets it off from the eye bar, melting
-            // into the tan, and the fork's own edge is soft.
-            stroke(p, mark, QColor(236, 222, 192, 70), 5.0);
-            stroke(p, mark, QColor(236, 222, 192, 90), 2.4);
-            stroke(p, mark, withAlpha(fork, 70), 1.2);
-            p.fillPath(mark, fork);
+            // Pigment, not ink: the fork's edge thins out into the tan.
+            stroke(p, mark, withAlpha(fork, 28), 3.2);
+            stroke(p, mark, withAlpha(fork, 60), 1.4);
+            p.fillPath(mark, withAlpha(fork, 215));
         }
         const QPainterPath body = bodyOutline(s);
         {
