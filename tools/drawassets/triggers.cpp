@@ -196,13 +196,18 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
         paintGlow(p, {92, 140}, 36, QColor(252, 168, 56, 170));
+        // The blue bands are pigment in the skin: each swells and thins along
+        // its length, a paler glow round it, and tapers out at its ends.
         for (const QPainterPath &line :
              {curveThrough({{44, 147}, {72, 136}, {106, 126}, {140, 122}, {162, 127}}),
               curveThrough({{50, 157}, {80, 166}, {110, 176}, {140, 188}})}) {
-            stroke(p, line, QColor(200, 240, 255, 170), 6);
-            stroke(p, line, blue, 4);
+            stroke(p, line, QColor(170, 230, 255, 60), 7);
+            p.fillPath(ribbon(line, {2.6, 4.2, 3.6, 4.4, 3.4, 1.2}), blue);
+            p.fillPath(ribbon(line.translated(0, -0.6), {0.6, 1.4, 1.0, 1.4, 0.8, 0.2}),
+                       withAlpha(blue.lighter(140), 150));
         }
-        stroke(p, curve({238, 108}, {234, 125}, {238, 140}), blue, 3.5);
+        p.fillPath(ribbon(curve({238, 108}, {234, 125}, {238, 140}), {1.2, 3.4, 3.8, 3.0, 1.0}),
+                   blue);
     }
     const QPointF eye(118, 100);
     {
