@@ -334,9 +334,10 @@ void paintPorcupinefish(QPainter &p, double w, double h)
     const Fin tailFin = tail(TailKind::Rounded, {240, 123}, 20, 40, 48);
     const Fin dorsal = fin({206, 103}, {{211, 89}, {221, 83}, {231, 90}}, {236, 110});
     const Fin anal = fin({206, 145}, {{211, 158}, {221, 164}, {231, 157}}, {236, 136});
-    paintFin(p, tailFin, finColour, rays, 12);
-    paintFin(p, dorsal, finColour, rays, 8);
-    paintFin(p, anal, QColor(206, 192, 150, 190), rays, 8);
+    // Thin soft-rayed fins the water shows through towards their edges.
+    paintSheerFin(p, tailFin, finColour, rays, 16);
+    paintSheerFin(p, dorsal, finColour, rays, 11);
+    paintSheerFin(p, anal, QColor(206, 192, 150, 190), rays, 11);
     for (const auto &[f, root, skin] :
          {std::tuple{&tailFin, QPointF(244, 123), QColor(170, 146, 96)},
           std::tuple{&dorsal, QPointF(218, 104), QColor(150, 128, 80)},
