@@ -405,8 +405,8 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
     const QColor membrane(255, 220, 120, 170), rays(200, 120, 30, 160);
     // The small dorsal fin stands on the lower back, over the last trunk
     // rings where the tail begins.
-    paintFin(p, fin({160, 138}, {{176, 131}, {185, 147}, {180, 166}}, {166, 163}), membrane, rays,
-             10);
+    paintSheerFin(p, fin({160, 138}, {{176, 131}, {185, 147}, {180, 166}}, {166, 163}), membrane,
+                  rays, 10);
     QLinearGradient side(QPointF(120, 0), QPointF(180, 0));
     side.setColorAt(0, yellow.lighter(115));
     side.setColorAt(0.6, yellow);
@@ -527,7 +527,7 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
         p.fillRect(behind.boundingRect(), QColor(90, 40, 10, 70));
         paintWhip();
     }
-    paintFin(p, fin({158, 70}, {{170, 64}, {172, 78}}, {162, 80}), membrane, rays, 5);
+    paintSheerFin(p, fin({158, 70}, {{170, 64}, {172, 78}}, {162, 80}), membrane, rays, 8);
     stroke(p, curve({148, 58}, {154, 70}, {144, 80}), withAlpha(line, 180), 1.0);
     anatomy::paintNaturalEye(p, QPointF(134, 58), 4.6, QColor(210, 150, 60), 0.5);
 }
