@@ -68,7 +68,8 @@ void paintTrumpetfish(QPainter &p, double w, double h)
     const QColor rays(70, 30, 20, 160);
     const QPainterPath body =
         ribbon(curve({0, 0}, {140, 0}, {280, 0}), {7, 8, 9, 14, 19, 22, 23, 22, 19, 14, 9});
-    paintFin(p, tail(TailKind::Rounded, {276, 0}, 10, 38, 36), QColor(150, 80, 50, 225), rays, 11);
+    paintSheerFin(p, tail(TailKind::Rounded, {276, 0}, 10, 38, 36), QColor(150, 80, 50, 225), rays,
+                  15);
     // Each dorsal spine stands on its own, with no membrane between them but
     // a small flap trailing from it; they stand at odd spacings, some raised
     // and some half laid back, the middle ones the longest.
@@ -103,8 +104,8 @@ void paintTrumpetfish(QPainter &p, double w, double h)
         stroke(p, curve(root + QPointF(-0.6, 0), (root + tip) / 2.0 + QPointF(-0.7, -0.2), tip),
                QColor(214, 150, 110, 110), 0.4);
     }
-    paintFin(p, fin({222, -12}, {{244, -26}, {260, -22}}, {256, -9}), membrane, rays, 8);
-    paintFin(p, fin({256, 9}, {{260, 22}, {244, 26}}, {222, 12}), membrane, rays, 8);
+    paintSheerFin(p, fin({222, -12}, {{244, -26}, {260, -22}}, {256, -9}), membrane, rays, 12);
+    paintSheerFin(p, fin({256, 9}, {{260, 22}, {244, 26}}, {222, 12}), membrane, rays, 12);
     fillBody(p, body, QColor(112, 52, 34), QColor(170, 84, 50), QColor(210, 140, 96));
     paintStripes(p, body.intersected(oval({184, 0}, 110, 20)), -7, 7, 3, 1.4,
                  QColor(240, 210, 170, 170), 0.4);
