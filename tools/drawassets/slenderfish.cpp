@@ -61,10 +61,10 @@ void paintNeedlefishBody(QPainter &p, const Member &)
         p,
         finAt({266, 120}, {{0, -3.5}, {14, -8}, {28, -15}, {21, 1}, {36, 19}, {16, 8}, {0, 3.5}}),
         QColor(80, 140, 150, 210), QColor(40, 80, 90, 140), 10);
-    paintFin(p, fin({222, 115.5}, {{226, 107}, {240, 109}, {258, 113}}, {262, 117}),
-             QColor(60, 120, 130, 220), rays, 10);
-    paintFin(p, fin({220, 124.5}, {{224, 133}, {240, 131}, {256, 127}}, {260, 123}),
-             QColor(170, 200, 205, 200), rays, 10);
+    paintSheerFin(p, fin({222, 115.5}, {{226, 107}, {240, 109}, {258, 113}}, {262, 117}),
+                  QColor(60, 120, 130, 220), rays, 14);
+    paintSheerFin(p, fin({220, 124.5}, {{224, 133}, {240, 131}, {256, 127}}, {260, 123}),
+                  QColor(170, 200, 205, 200), rays, 14);
     // The upper and lower jaws, slightly parted, with the fine teeth between.
     // The lower jaw reaches a little further than the upper.
     const QPainterPath upper = smoothClosedPath({{14, 119.3}, {60, 116.6}, {96, 114}, {96, 120}});
@@ -348,8 +348,8 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
     const auto finOn = [&](double from, double to, double side, QPointF tip, int count) {
         const QPointF a = shape.at(from, side * 0.85);
         const QPointF b = shape.at(to, side * 0.85);
-        paintFin(p, fin(a, {a + tip, (a + tip + b) / 2 + QPointF(0, tip.y() * 0.2)}, b),
-                 side < 0 ? QColor(70, 85, 95, 200) : pale, rays, count);
+        paintSheerFin(p, fin(a, {a + tip, (a + tip + b) / 2 + QPointF(0, tip.y() * 0.2)}, b),
+                      side < 0 ? QColor(70, 85, 95, 200) : pale, rays, count + 3);
     };
     finOn(0.43, 0.57, -1, {12, -24}, 7);
     finOn(0.78, 0.88, -1, {8, -16}, 6);
