@@ -217,7 +217,7 @@ void paintWater(QPainter &p, const QRectF &area, double depth)
             r * shimmer(0.2, 0.45));
     }
 
-    // Specks drifting in the water; coastal water carries many more.
+    // Motes drifting in the water; coastal water carries many more.
     Dice specks(w, h, 11.0);
     const double turbid = kind == Water::Coastal ? 2.5 : kind == Water::Deep ? 0.5 : 1.0;
     for (int i = 0; i < int(w * h / 1800.0 * turbid); ++i) {
