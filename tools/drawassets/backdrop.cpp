@@ -218,12 +218,12 @@ void paintWater(QPainter &p, const QRectF &area, double depth)
     }
 
     // Motes drifting in the water; coastal water carries many more.
-    Dice specks(w, h, 11.0);
+    Dice motes(w, h, 11.0);
     const double turbid = kind == Water::Coastal ? 2.5 : kind == Water::Deep ? 0.5 : 1.0;
     for (int i = 0; i < int(w * h / 1800.0 * turbid); ++i) {
-        const QPointF c = specks.point(left, area.right(), top, area.bottom());
-        const double r = specks(0.35, 1.1);
-        dot(p, QColor(220, 245, 255, int(specks(25, 90) / std::sqrt(turbid))), c, r, r);
+        const QPointF c = motes.point(left, area.right(), top, area.bottom());
+        const double r = motes(0.35, 1.1);
+        dot(p, QColor(220, 245, 255, int(motes(25, 90) / std::sqrt(turbid))), c, r, r);
     }
     p.fillRect(area,
                radial(area.center(), std::hypot(w, h) * 0.6,
