@@ -652,4 +652,22 @@ void paintShadedEdge(QPainter &p, const QPainterPath &shape, QColor colour, doub
     }
 }
 
+void paintSoftShadow(QPainter &p, const QPainterPath &shape, QPointF offset, int alpha)
+{
+    if (fishkit::Silhouette::active(p))
+        return;
+    const fishkit::Saved s(p);
+    p.translate(offset);
+    p.setBrush(Qt::NoBrush);
+    // Many fine steps, so the penumbra falls off smoothly with no rings.
+    for (int i = 14; i >= 1; --i) {
+        p.setPen(QPen(QColor(40, 30, 10, std::max(1, alpha / 12)), i * 1.3, Qt::SolidLine,
+                      Qt::RoundCap, Qt::RoundJoin));
+        p.drawPath(shape);
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 30, 10, alpha));
+    p.drawPath(shape);
+}
+
 } // namespace anatomy

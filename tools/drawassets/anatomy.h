@@ -119,4 +119,8 @@ void paintFreckles(QPainter &p, const QPainterPath &area, double spacing, double
 // about `width` in, and lost where the body turns to the light.
 void paintShadedEdge(QPainter &p, const QPainterPath &shape, QColor colour, double width);
 
+// The shadow of `shape` on the bottom just under it, moved by `offset`: its
+// core `alpha` dark, its edge falling off smoothly with the light the water scatters.
+void paintSoftShadow(QPainter &p, const QPainterPath &shape, QPointF offset, int alpha);
+
 } // namespace anatomy

@@ -67,7 +67,7 @@ void paintFlounder(QPainter &p, double w, double h)
     }
     const QPainterPath fringe = smoothClosedPath(edge.data(), int(edge.size())).united(disc);
     const Fin caudal = tail(TailKind::Rounded, {104, 0}, 20, 46, 58);
-    castShadow(p, fringe.united(caudal.shape), QPointF(4, 5), 50);
+    anatomy::paintSoftShadow(p, fringe.united(caudal.shape), QPointF(4, 5), 50);
 
     const QColor sand(214, 196, 156), ringDark(30, 90, 190), ringBright(80, 170, 255);
     // The tail is skin and fine rays like the body, mottled as it is.

@@ -93,7 +93,7 @@ void paintStingray(QPainter &p, const Stingray &ray,
     p.translate(ray.at);
     p.rotate(ray.turn);
     const QPainterPath tail = ribbon(ray.tailLine, {ray.tailRoot, ray.tailTip});
-    castShadow(p, ray.disc.united(ray.hind).united(tail), QPointF(5, 7), 60);
+    anatomy::paintSoftShadow(p, ray.disc.united(ray.hind).united(tail), QPointF(5, 7), 60);
 
     const QColor line = ray.colour.darker(170);
     // Tail and pelvic fins are one skin with the disc: the same colour and

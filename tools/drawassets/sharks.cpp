@@ -171,7 +171,7 @@ void paintNurseShark(QPainter &p, double w, double h)
         p.scale(1.0, 0.11);
         paintGlow(p, {0, 0}, 134, QColor(40, 28, 10, 120));
     }
-    castShadow(p, shark.united(pectoral).united(pelvic), QPointF(6, 11), 80);
+    anatomy::paintSoftShadow(p, shark.united(pectoral).united(pelvic), QPointF(6, 11), 80);
 
     // Rounded dorsals, the second nearly as large as the first, and the anal fin.
     const QPainterPath firstDorsal = sharkFin({144, 157}, {170, 124}, {196, 154}, {182, 159}, 9);
