@@ -167,8 +167,8 @@ void paintContactShadow(QPainter &p, const QPainterPath &shape, QPointF away)
     QPainterPath around;
     around.addRect(shape.boundingRect().adjusted(-20, -20, 20, 20));
     p.setClipPath(around.subtracted(shape), Qt::IntersectClip);
-    for (int i = 4; i >= 1; --i)
-        stroke(p, shape.translated(away * (0.4 * i)), QColor(64, 46, 20, 26), 2.1 * i);
+    for (int i = 10; i >= 1; --i)
+        stroke(p, shape.translated(away * (0.16 * i)), QColor(64, 46, 20, 11), 0.84 * i);
 }
 
 // The ray has shuffled down into the bottom: in drifts here and there along
