@@ -183,8 +183,10 @@ QPainterPath paintGrownPectoral(QPainter &p, QPointF upper, QPointF lower,
         pleat.lineTo(to[i + 1] + (to[i + 1] - from[i + 1]) * 0.1);
         pleat.lineTo(from[i + 1]);
         pleat.closeSubpath();
-        const int shade = int(14 + 10 * std::sin(i * 2.1 + 0.5));
-        p.fillPath(pleat, i % 2 ? QColor(255, 250, 240, shade) : backdrop::withAlpha(ray, shade));
+        const double fold = std::sin(i * 2.1 + 0.5) + 0.6 * std::sin(i * 0.9);
+        const int shade = int(6 + 8 * std::abs(fold));
+        p.fillPath(pleat,
+                   fold > 0 ? QColor(255, 250, 240, shade) : backdrop::withAlpha(ray, shade));
     }
     for (int i = 0; i < count; ++i) {
         const double t = (i + 0.5) / count;
@@ -192,8 +194,12 @@ QPainterPath paintGrownPectoral(QPainter &p, QPointF upper, QPointF lower,
         const QPointF tip = outer.pointAtPercent(0.05 + 0.9 * t);
         const QPointF end = tip + (tip - start) * 0.1;
         const QPainterPath axis = backdrop::curve(start, (start + end) / 2 + QPointF(0, -1.0), end);
-        backdrop::stroke(p, axis, ray, 0.45);
-        backdrop::stroke(p, axis.translated(-0.3, -0.35), QColor(255, 250, 240, 35), 0.3);
+        // Each ray plain near the base and fading out towards the thin rim.
+        QLinearGradient fading(start, end);
+        fading.setColorAt(0.0, ray);
+        fading.setColorAt(1.0, backdrop::withAlpha(ray, ray.alpha() / 4));
+        p.strokePath(axis, QPen(fading, 0.45, Qt::SolidLine, Qt::RoundCap));
+        backdrop::stroke(p, axis.translated(-0.3, -0.35), QColor(255, 250, 240, 30), 0.3);
     }
     // The fleshy base keeps the body's colour and light.
     QRadialGradient base(root, QLineF(root, far).length() * 0.45);

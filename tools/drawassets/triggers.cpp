@@ -418,7 +418,12 @@ void paintPorcupinefish(QPainter &p, double w, double h)
     }
     shadeBody(p, body, QColor(90, 72, 40, 160));
     // The small gill opening just in front of the pectoral's base.
-    stroke(p, curveThrough({{103, 113}, {101.5, 122}, {103, 131}}), QColor(70, 54, 30, 150), 1.1);
+    {
+        const QPainterPath slit = curveThrough({{103, 113}, {101.5, 122}, {103, 131}});
+        p.fillPath(ribbon(slit, {0.3, 1.6, 1.2, 0.3}), QColor(70, 54, 30, 150));
+        p.fillPath(ribbon(slit.translated(1.2, 0), {0.2, 1.0, 0.8, 0.2}),
+                   QColor(236, 222, 184, 70));
+    }
     // A broad fin swept back from a fleshy base, its upper rays the longest,
     // clear towards its wavy edge so the flank shows through it.
     anatomy::paintGrownPectoral(
