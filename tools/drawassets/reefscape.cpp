@@ -446,13 +446,16 @@ void paintBarrelSponge(QPainter &p, QPointF base, double radius, QColor colour, 
                          QPointF(between(rng, -0.6, 0.6), 0);
         QPainterPath line;
         line.addPolygon(ridge);
-        stroke(p, line, withAlpha(skin.darker(150), 55), std::max(0.5, wide / 16));
+        stroke(p, line, withAlpha(skin.darker(150), int(between(rng, 25, 60))),
+               std::max(0.5, wide / between(rng, 12, 20)));
     }
-    for (double v = between(rng, 0.15, 0.3); v < 0.9; v += between(rng, 0.18, 0.3)) {
-        const QPointF mid = base + QPointF(lean * v, -tall * v);
-        stroke(p,
-               curve(mid - QPointF(wide, 0), mid + QPointF(0, wide * 0.2), mid + QPointF(wide, 0)),
-               withAlpha(skin.darker(160), 30), std::max(0.6, wide / 10));
+    // Pitted all over, the pits crowding in the grooves.
+    for (int i = 0, n = int(wide * tall / 5); i < n; ++i) {
+        const double v = between(rng, 0.05, 0.95), u = between(rng, -0.8, 0.8);
+        const QPointF at = base + QPointF(lean * v + u * wide * 0.7, -tall * v);
+        p.setPen(Qt::NoPen);
+        p.setBrush(withAlpha(skin.darker(170), int(between(rng, 30, 90))));
+        p.drawEllipse(at, 0.5, 0.4);
     }
     p.restore();
     // The rim is ragged, worn down here and grown up there, and the dark
