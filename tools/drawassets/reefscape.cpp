@@ -4,6 +4,7 @@
 #include "backdrop.h"
 
 #include "anatomy.h"
+#include "fishkit.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -395,27 +396,48 @@ void paintFingerCoral(QPainter &p, QPointF base, double radius, QColor colour, q
     // The ones at the back first.
     std::ranges::sort(fingers, std::greater{},
                       [](const Finger &f) { return f.foot.y() - f.tip.y(); });
+    QPainterPath clump;
     for (const Finger &f : fingers) {
-        const QPainterPath axis = curve(f.foot, (f.foot + f.tip) / 2.0, f.tip);
-        stroke(p, axis.translated(f.thick * 0.35, 0), stone.darker(170), f.thick * 1.15);
-        stroke(p, axis, stone, f.thick);
-        stroke(p, axis.translated(-f.thick * 0.25, 0), withAlpha(stone.lighter(125), 150),
-               f.thick * 0.4);
-        // Polyps leave the surface finely fuzzed; the tip is a little swollen.
-        for (int k = 0; k < int(f.thick * 3); ++k) {
-            const QPointF at = axis.pointAtPercent(between(rng, 0.1, 1.0)) +
-                               QPointF(between(rng, -0.4, 0.4) * f.thick, 0);
+        // Each finger bends a little and swells and pinches along its
+        // length, knobbly, with a rounded tip; they grow fused at the foot.
+        const QPointF bend((f.tip - f.foot).y() * between(rng, -0.12, 0.12), 0);
+        const QPainterPath axis = curve(f.foot, (f.foot + f.tip) / 2.0 + bend, f.tip);
+        const QPainterPath finger =
+            fishkit::ribbon(axis, {f.thick * 1.5, f.thick * between(rng, 0.85, 1.05),
+                                   f.thick * between(rng, 0.9, 1.15),
+                                   f.thick * between(rng, 0.8, 1.0), f.thick * 0.9, f.thick * 0.55})
+                .united(fishkit::oval(f.tip, f.thick * 0.47, f.thick * 0.45));
+        p.fillPath(finger.translated(f.thick * 0.3, f.thick * 0.1),
+                   withAlpha(stone.darker(190), 120));
+        QLinearGradient round(axis.pointAtPercent(0.5) - QPointF(f.thick * 0.55, 0),
+                              axis.pointAtPercent(0.5) + QPointF(f.thick * 0.55, 0));
+        round.setColorAt(0.0, stone.lighter(112));
+        round.setColorAt(0.35, stone.lighter(120));
+        round.setColorAt(1.0, stone.darker(150));
+        p.fillPath(finger, round);
+        clump.addPath(finger);
+        // Polyps leave the surface finely fuzzed.
+        p.save();
+        p.setClipPath(finger, Qt::IntersectClip);
+        for (int k = 0; k < int(f.thick * 4); ++k) {
+            const QPointF at = axis.pointAtPercent(between(rng, 0.05, 1.0)) +
+                               QPointF(between(rng, -0.5, 0.5) * f.thick, 0);
             p.setPen(Qt::NoPen);
-            p.setBrush(withAlpha(stone.darker(140), 90));
+            p.setBrush(withAlpha(stone.darker(140), 80));
             p.drawEllipse(at, 0.45, 0.45);
         }
-        p.setBrush(stone.lighter(108));
-        p.drawEllipse(f.tip, f.thick * 0.6, f.thick * 0.5);
+        p.restore();
     }
+    // The foot of the clump lies in its own shade.
+    p.save();
+    p.setClipPath(clump, Qt::IntersectClip);
     QLinearGradient shade(0, base.y() - radius * 0.4, 0, base.y());
     shade.setColorAt(0.0, QColor(0, 20, 30, 0));
     shade.setColorAt(1.0, QColor(0, 20, 30, 90));
-    p.fillRect(QRectF(base.x() - radius, base.y() - radius * 0.4, radius * 2, radius * 0.4), shade);
+    p.fillRect(
+        QRectF(base.x() - radius * 1.2, base.y() - radius * 0.4, radius * 2.4, radius * 0.45),
+        shade);
+    p.restore();
 }
 
 void paintBarrelSponge(QPainter &p, QPointF base, double radius, QColor colour, quint32 seed,
