@@ -207,7 +207,9 @@ void paintTubeSponges(QPainter &p, QPointF base, double radius, QColor colour, q
     // The tallest stand at the back of the clump.
     std::ranges::sort(tubes, std::greater{}, &Tube::tall);
     for (const Tube &t : tubes)
-        paintTube(p, rng, base + QPointF(t.dx, between(rng, -1.0, 1.0)), t.tall, t.wide, tint);
+        // Tubes of one clump differ a little in colour as they age.
+        paintTube(p, rng, base + QPointF(t.dx, between(rng, -1.0, 1.0)), t.tall, t.wide,
+                  tint.lighter(int(between(rng, 86, 118))));
 }
 
 void paintRubbleMound(QPainter &p, QPointF base, double radius, QColor colour, quint32 seed,
