@@ -59,7 +59,7 @@ void paintSting(QPainter &p, QPointF root, QPointF to, double length, QColor edg
 {
     const QPointF d = (to - root) / std::max(1e-6, QLineF(root, to).length());
     const QPointF n(-d.y(), d.x());
-    const double half = std::max(1.1, length * 0.045);
+    const double half = std::max(1.3, length * 0.05);
     QPolygonF barb{root + n * half * 0.7};
     for (int i = 1; i <= 9; ++i) {
         const double t = i / 10.0, w = half * (1.0 - t * 0.85);
@@ -77,7 +77,7 @@ void paintSting(QPainter &p, QPointF root, QPointF to, double length, QColor edg
     // Sheathed in the tail's skin at its root, bare bone towards the point.
     QLinearGradient bone(root, root + d * length);
     bone.setColorAt(0.0, withAlpha(edge.lighter(150), 0));
-    bone.setColorAt(0.3, withAlpha(QColor(204, 194, 164), 235));
+    bone.setColorAt(0.3, withAlpha(QColor(222, 214, 188), 240));
     bone.setColorAt(1.0, QColor(160, 148, 118));
     p.setBrush(bone);
     p.drawPolygon(barb);
