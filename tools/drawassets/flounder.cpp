@@ -200,13 +200,13 @@ void paintFlounder(QPainter &p, double w, double h)
     // and lies back along the body: a long, narrow fan of fine rays so thin
     // that the sand colour and the rings show through it, the body's own
     // dappling running on over it, a faint shadow at its free edge only.
-    const Fin pectoral = pairedFin({-64, -12}, 56, -6, 17, 0.45, 18);
+    const Fin pectoral = pairedFin({-64, -12}, 56, -6, 20, 0.45, 18);
     {
         const Saved s(p);
         p.setClipPath(disc.subtracted(pectoral.shape), Qt::IntersectClip);
         p.fillPath(pectoral.shape.translated(1.0, 1.6), QColor(70, 54, 36, 45));
     }
-    paintSheerFin(p, pectoral, QColor(196, 178, 136, 120), QColor(110, 86, 56, 110), 0);
+    paintSheerFin(p, pectoral, QColor(188, 168, 124, 150), QColor(100, 76, 46, 140), 0);
     {
         const Saved s(p);
         p.setClipPath(pectoral.shape, Qt::IntersectClip);
