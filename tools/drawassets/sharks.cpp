@@ -150,7 +150,8 @@ void paintNurseShark(QPainter &p, double w, double h)
     const QPainterPath shark = trunk.united(caudal);
     // The pectoral braced on the sand, its near face towards us: a broad
     // fleshy fin, the leading edge bowed, the tip wide and round, the rear
-    // margin rounded too, as in all nurse sharks.
+    // margin rounded too, as in all nurse sharks, ending in a short free
+    // inner tip by the body.
     const QPainterPath pectoral = smoothClosedPath({{62, 197},
                                                     {72, 208},
                                                     {84, 219},
@@ -159,8 +160,10 @@ void paintNurseShark(QPainter &p, double w, double h)
                                                     {114, 234},
                                                     {118.5, 229.5},
                                                     {117, 222.5},
-                                                    {111, 215.5},
-                                                    {103, 210},
+                                                    {112, 216.5},
+                                                    {106.5, 213.2},
+                                                    {103.5, 212.4},
+                                                    {100, 208.6},
                                                     {98, 206}});
     const QPainterPath pelvic = sharkFin({156, 206}, {178, 224}, {196, 214}, {182, 207}, 5);
     {
