@@ -347,6 +347,10 @@ void paintCoralHead(QPainter &p, QPointF base, double radius, QColor colour)
         anatomy::paintBrainGrooves(p, dome, step * 1.2, colour, seed);
     else
         anatomy::paintStarCups(p, dome, kind == 2 ? step * 0.8 : step, colour, seed);
+    // Old colonies are not alive all over: patches have died back under a
+    // film of turf and silt, softening the cups there.
+    anatomy::paintMottle(p, dome, radius * 0.3, QColor(92, 96, 60, 90),
+                         withAlpha(colour.lighter(115), 60), seed + 1);
     if (kind == 2) {
         // The clefts between the lobes fall into shade.
         for (int k = 1; k < 5; ++k) {
