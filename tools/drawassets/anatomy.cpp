@@ -11,6 +11,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QRandomGenerator>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -652,8 +653,13 @@ void paintShadedEdge(QPainter &p, const QPainterPath &shape, QColor colour, doub
     // The light comes from above and a little from the left: the edge shows
     // as a darkening of the body's own colour on the far side, and not at
     // all where the body turns towards the light.
+    // The light's direction is the picture's, however the painter is turned
+    // or mirrored for this body.
+    const QTransform inverse = p.worldTransform().inverted();
+    QPointF towards = inverse.map(QPointF(-0.5, -1.0)) - inverse.map(QPointF(0, 0));
+    towards *= std::hypot(0.5, 1.0) / std::max(1e-9, std::hypot(towards.x(), towards.y()));
     for (const auto &[reach, share] : {std::pair{width * 2.4, 3}, {width, 1}}) {
-        const QPainterPath rim = shape.subtracted(shape.translated(-reach * 0.5, -reach));
+        const QPainterPath rim = shape.subtracted(shape.translated(towards * reach));
         p.fillPath(rim, backdrop::withAlpha(colour, colour.alpha() / share));
     }
 }
