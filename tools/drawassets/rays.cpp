@@ -488,11 +488,12 @@ void paintYellowStingray(QPainter &p, double w, double h)
     // tip, those on either side offset from each other and a little uneven.
     for (int i = 0; i < 14; ++i) {
         for (const double side : {-1.0, 1.0}) {
-            const double y = 109 + i * 3.1 + (side > 0 ? 1.5 : 0) + 0.6 * std::sin(i * 2.1 + side);
-            const double reach = 8.0 - std::abs(i - 7.5) * 0.45;
+            const double y = 109 + i * 3.1 + (side > 0 ? 1.5 : 0) + 0.9 * std::sin(i * 2.1 + side);
+            const double reach = (8.0 - std::abs(i - 7.5) * 0.45) *
+                                 (0.75 + 0.25 * std::abs(std::sin(i * 1.3 + side * 0.7)));
             stroke(p,
                    curve({side * 1.2, y}, {side * reach * 0.5, y + 2.0}, {side * reach, y + 5.5}),
-                   withAlpha(dark, 48), 0.35);
+                   withAlpha(dark, 30 + int(24 * std::abs(std::sin(i * 0.9 + side)))), 0.35);
         }
     }
 }
