@@ -224,7 +224,7 @@ void paintRubbleMound(QPainter &p, QPointF base, double radius, QColor colour, q
                                          -radius * 0.42 * (1.0 - t) * between(rng, 0.6, 1.0));
         const double r = radius * between(rng, 0.12, 0.26);
         // Broken branches lie every way, some long, some stubby.
-        const double stretch = between(rng, 1.0, 2.2), turn = between(rng, -0.5, 0.5);
+        const double stretch = between(rng, 1.2, 3.0), turn = between(rng, -0.5, 0.5);
         QPointF rim[7];
         for (int k = 0; k < 7; ++k) {
             const double a = tau * k / 7 + between(rng, -0.25, 0.25),
@@ -234,11 +234,12 @@ void paintRubbleMound(QPainter &p, QPointF base, double radius, QColor colour, q
                                  q.x() * std::sin(turn) * 0.5 + q.y() * std::cos(turn));
         }
         const QPainterPath piece = smoothClosedPath(rim, 7);
-        const QColor own = stone.lighter(int(between(rng, 85, 125)));
+        // Dead coral bleaches pale; the pieces are lit on top, not dark lumps.
+        const QColor own = stone.lighter(int(between(rng, 105, 150)));
         QRadialGradient lit(c - QPointF(r * 0.3, r * 0.5), r * 1.4);
-        lit.setColorAt(0.0, own.lighter(125));
-        lit.setColorAt(1.0, own.darker(190));
-        p.fillPath(piece.translated(r * 0.1, r * 0.2), QColor(10, 20, 26, 70));
+        lit.setColorAt(0.0, own.lighter(118));
+        lit.setColorAt(1.0, own.darker(145));
+        p.fillPath(piece.translated(r * 0.1, r * 0.2), QColor(10, 20, 26, 45));
         p.fillPath(piece, lit);
         // Old broken branches keep a few pores; the live ones carry a fuzz of algae.
         if (rng.bounded(3) == 0) {
