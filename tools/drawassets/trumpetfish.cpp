@@ -5,11 +5,14 @@
 #include "fishart.h"
 #include "fishkit.h"
 
+#include <QLinearGradient>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QTransform>
 
+#include <cmath>
 #include <tuple>
+#include <vector>
 
 // The trumpetfish, a slender fish hanging head down among its sea rods.
 
@@ -107,8 +110,29 @@ void paintTrumpetfish(QPainter &p, double w, double h)
     paintSheerFin(p, fin({222, -12}, {{244, -26}, {260, -22}}, {256, -9}), membrane, rays, 12);
     paintSheerFin(p, fin({256, 9}, {{260, 22}, {244, 26}}, {222, 12}), membrane, rays, 12);
     fillBody(p, body, QColor(112, 52, 34), QColor(170, 84, 50), QColor(210, 140, 96));
-    paintStripes(p, body.intersected(oval({184, 0}, 110, 20)), -7, 7, 3, 1.4,
-                 QColor(240, 210, 170, 170), 0.4);
+    {
+        // Pale lines along the back and flank, wavering a little, each
+        // swelling and thinning and fading out at its ends, drawn together
+        // towards the snout and the tail as the body narrows.
+        const Saved lines(p);
+        p.setClipPath(body.intersected(oval({184, 0}, 110, 20)), Qt::IntersectClip);
+        for (const double across : {-7.0, 0.0, 7.0}) {
+            std::vector<QPointF> run;
+            std::vector<double> widths;
+            for (int k = 0; k <= 10; ++k) {
+                const double x = 80 + k * 20.0;
+                const double narrow = 1.0 - 0.45 * std::abs(x - 190) / 110;
+                run.emplace_back(x, across * narrow + 0.5 * std::sin(k * 1.7 + across));
+                widths.push_back(1.4 * (0.7 + 0.5 * std::abs(std::sin(k * 0.9 + across * 0.3))));
+            }
+            QLinearGradient fade(run.front(), run.back());
+            fade.setColorAt(0.0, QColor(240, 210, 170, 0));
+            fade.setColorAt(0.2, QColor(240, 210, 170, 170));
+            fade.setColorAt(0.85, QColor(240, 210, 170, 150));
+            fade.setColorAt(1.0, QColor(240, 210, 170, 0));
+            p.fillPath(ribbon(curveThrough(run), widths), fade);
+        }
+    }
     anatomy::paintFreckles(p, body.intersected(oval({196, 0}, 96, 20)), 5.5, 0.4, 1.8,
                            QColor(50, 20, 10), 42, {214, 0}, 70);
     for (const QPointF spot : {QPointF(270, -3), QPointF(274, 3)})
