@@ -11,6 +11,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QRandomGenerator>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -35,26 +36,54 @@ void paintNaturalEye(QPainter &p, QPointF centre, double radius, QColor iris, do
     ball.setColorAt(1.0, iris.darker(190));
     p.setBrush(ball);
     p.drawEllipse(centre, radius, radius);
-    // Fine radial flecks give the iris its grain.
-    p.setPen(QPen(QColor(0, 0, 0, 30), radius * 0.06));
-    for (int i = 0; i < 18; ++i) {
-        const double a = i * 2 * std::numbers::pi / 18 + 0.1;
+    // Every eye its own: the grain of the iris, where it is darker, the
+    // shape of the pupil and the window of light are drawn from its place.
+    QRandomGenerator own(quint32(std::lround(centre.x() * 131 + centre.y() * 71 + radius * 977)));
+    // The iris darkens towards one side, most often below, where the
+    // pigment is heaviest, and is shaded by the brow above.
+    QLinearGradient cast(centre - QPointF(0, radius), centre + QPointF(0, radius));
+    const bool darkBelow = own.bounded(4) != 0;
+    cast.setColorAt(0.0, QColor(0, 0, 0, darkBelow ? 0 : 70));
+    cast.setColorAt(1.0, QColor(0, 0, 0, darkBelow ? 70 : 0));
+    p.setBrush(cast);
+    p.drawEllipse(centre, radius, radius);
+    // Uneven radial flecks and a few pale streaks give the iris its grain.
+    const int flecks = 14 + own.bounded(12);
+    for (int i = 0; i < flecks; ++i) {
+        const double a = (i + own.generateDouble() * 0.7) * 2 * std::numbers::pi / flecks;
         const QPointF d(std::cos(a), std::sin(a));
-        p.drawLine(centre + d * radius * (pupil + 0.08), centre + d * radius * 0.92);
+        const bool pale = own.bounded(5) == 0;
+        p.setPen(QPen(pale ? QColor(255, 245, 210, 40) : QColor(0, 0, 0, 20 + own.bounded(25)),
+                      radius * (0.04 + own.generateDouble() * 0.05)));
+        p.drawLine(centre + d * radius * (pupil + 0.06),
+                   centre + d * radius * (0.7 + own.generateDouble() * 0.24));
     }
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(6, 6, 10));
     p.drawEllipse(centre, radius * pupil, radius * pupil * 0.96);
+    // The gap in front of the lens, through which the fish looks forward,
+    // draws the pupil out a little towards the snout on some eyes.
+    if (own.bounded(2) == 0) {
+        QPainterPath gap(centre + QPointF(0, -radius * pupil * 0.7));
+        gap.quadTo(centre + QPointF(-radius * pupil * 1.35, -radius * pupil * 0.1),
+                   centre + QPointF(0, radius * pupil * 0.7));
+        gap.closeSubpath();
+        p.drawPath(gap);
+    }
     // The brow's shadow over the top of the eyeball.
     QRadialGradient brow(centre - QPointF(0, radius * 1.1), radius * 1.2);
     brow.setColorAt(0.0, QColor(0, 0, 0, 110));
     brow.setColorAt(1.0, QColor(0, 0, 0, 0));
     p.setBrush(brow);
     p.drawEllipse(centre, radius, radius);
-    // A small soft reflection of the surface, never a bright cartoon dot.
-    p.setBrush(QColor(230, 240, 245, 120));
-    const double glint = std::clamp(radius * 0.08, 0.35, 0.9);
-    p.drawEllipse(centre + QPointF(-0.3, -0.35) * radius * pupil, glint, glint);
+    // A small soft reflection of the surface, never a bright cartoon dot,
+    // and never quite in the same place or of the same strength.
+    p.setBrush(QColor(230, 240, 245, 70 + own.bounded(60)));
+    const double glint = std::clamp(radius * (0.06 + own.generateDouble() * 0.05), 0.35, 0.9);
+    p.drawEllipse(
+        centre + QPointF(-0.2 - own.generateDouble() * 0.3, -0.2 - own.generateDouble() * 0.3) *
+                     radius * pupil,
+        glint * (1.0 + own.generateDouble() * 0.6), glint);
     p.restore();
 }
 
@@ -155,8 +184,10 @@ QPainterPath paintGrownPectoral(QPainter &p, QPointF upper, QPointF lower,
         pleat.lineTo(to[i + 1] + (to[i + 1] - from[i + 1]) * 0.1);
         pleat.lineTo(from[i + 1]);
         pleat.closeSubpath();
-        const int shade = int(14 + 10 * std::sin(i * 2.1 + 0.5));
-        p.fillPath(pleat, i % 2 ? QColor(255, 250, 240, shade) : backdrop::withAlpha(ray, shade));
+        const double fold = std::sin(i * 2.1 + 0.5) + 0.6 * std::sin(i * 0.9);
+        const int shade = int(6 + 8 * std::abs(fold));
+        p.fillPath(pleat,
+                   fold > 0 ? QColor(255, 250, 240, shade) : backdrop::withAlpha(ray, shade));
     }
     for (int i = 0; i < count; ++i) {
         const double t = (i + 0.5) / count;
@@ -164,8 +195,12 @@ QPainterPath paintGrownPectoral(QPainter &p, QPointF upper, QPointF lower,
         const QPointF tip = outer.pointAtPercent(0.05 + 0.9 * t);
         const QPointF end = tip + (tip - start) * 0.1;
         const QPainterPath axis = backdrop::curve(start, (start + end) / 2 + QPointF(0, -1.0), end);
-        backdrop::stroke(p, axis, ray, 0.45);
-        backdrop::stroke(p, axis.translated(-0.3, -0.35), QColor(255, 250, 240, 35), 0.3);
+        // Each ray plain near the base and fading out towards the thin rim.
+        QLinearGradient fading(start, end);
+        fading.setColorAt(0.0, ray);
+        fading.setColorAt(1.0, backdrop::withAlpha(ray, ray.alpha() / 4));
+        p.strokePath(axis, QPen(fading, 0.45, Qt::SolidLine, Qt::RoundCap));
+        backdrop::stroke(p, axis.translated(-0.3, -0.35), QColor(255, 250, 240, 30), 0.3);
     }
     // The fleshy base keeps the body's colour and light.
     QRadialGradient base(root, QLineF(root, far).length() * 0.45);
@@ -209,18 +244,25 @@ void paintClearPectoral(QPainter &p, QPointF upper, QPointF lower,
     p.setClipPath(shape, Qt::IntersectClip);
     // The thin rim of membrane catches the light.
     backdrop::stroke(p, outer, QColor(255, 250, 235, 45), 0.8);
-    // Ten soft rays, not quite evenly spaced, each a pale line with a faint
-    // shade beside it, thinning out before the rim.
-    const int count = 10;
+    // Many fine soft rays, not quite evenly spaced, each branching out of
+    // sight long before the rim: seen as faint creases near the root that
+    // fade into the clear membrane.
+    const int count = 15;
     for (int i = 0; i < count; ++i) {
-        const double t = (i + 0.5 + 0.18 * std::sin(i * 2.3)) / count;
+        const double t = (i + 0.5 + 0.22 * std::sin(i * 2.3)) / count;
         const QPointF from = upper + across * t;
         const QPointF to = outer.pointAtPercent(0.04 + 0.92 * t);
-        const QPointF end = from + (to - from) * (0.86 + 0.06 * std::cos(i * 1.7));
+        const QPointF end =
+            from + (to - from) * (0.62 + 0.2 * std::cos(i * 1.7) * std::cos(i * 0.6));
         const QPointF bow = (from + end) / 2 + QPointF(0.4, -0.5);
-        backdrop::stroke(p, backdrop::curve(from, bow, end).translated(0.35, 0.35),
-                         backdrop::withAlpha(shell.darker(200), 120), 0.5);
-        backdrop::stroke(p, backdrop::curve(from, bow, end), QColor(255, 250, 235, 95), 0.4);
+        QLinearGradient shade(from, end), light(from, end);
+        shade.setColorAt(0.0, backdrop::withAlpha(shell.darker(200), 110));
+        shade.setColorAt(1.0, backdrop::withAlpha(shell.darker(200), 0));
+        light.setColorAt(0.0, QColor(255, 250, 235, 90));
+        light.setColorAt(1.0, QColor(255, 250, 235, 0));
+        const QPainterPath ray = backdrop::curve(from, bow, end);
+        p.strokePath(ray.translated(0.3, 0.3), QPen(shade, 0.4, Qt::SolidLine, Qt::RoundCap));
+        p.strokePath(ray, QPen(light, 0.35, Qt::SolidLine, Qt::RoundCap));
     }
 }
 
@@ -230,16 +272,18 @@ void paintRayEye(QPainter &p, QPointF centre, double size, QColor skin, double s
     p.setPen(Qt::NoPen);
     // The dome casts a little shadow down and to the right of the light.
     QRadialGradient shade(centre + QPointF(size * 0.5, size * 0.6), size * 1.5);
-    shade.setColorAt(0.0, QColor(20, 16, 8, 90));
+    shade.setColorAt(0.0, QColor(20, 16, 8, 55));
     shade.setColorAt(1.0, QColor(20, 16, 8, 0));
     p.setBrush(shade);
     p.drawEllipse(centre + QPointF(size * 0.5, size * 0.6), size * 1.5, size * 1.4);
-    QRadialGradient dome(centre - QPointF(size * 0.35, size * 0.45), size * 1.4);
-    dome.setColorAt(0.0, skin.lighter(122));
-    dome.setColorAt(0.6, skin);
-    dome.setColorAt(1.0, skin.darker(135));
+    // A low swelling of the skin with no edge of its own: lit on its upper
+    // left, in shade on its lower right, fading into the disc all round.
+    QRadialGradient dome(centre - QPointF(size * 0.35, size * 0.45), size * 1.6);
+    dome.setColorAt(0.0, backdrop::withAlpha(skin.lighter(120), 230));
+    dome.setColorAt(0.55, backdrop::withAlpha(skin, 170));
+    dome.setColorAt(1.0, backdrop::withAlpha(skin, 0));
     p.setBrush(dome);
-    p.drawEllipse(centre, size * 1.05, size * 1.25);
+    p.drawEllipse(centre, size * 1.35, size * 1.55);
     // Seen from above the eyeball shows only as a dull lens half hidden
     // under the skin of the socket: no bright pupil to stare back.
     const QPointF ball = centre + QPointF(-side * size * 0.1, -size * 0.05);
@@ -405,11 +449,16 @@ void paintStarCoral(QPainter &p, const QPainterPath &dome, double cup, QColor co
     const fishkit::Saved s(p);
     p.setClipPath(dome, Qt::IntersectClip);
     QRandomGenerator rng(303);
+    // The living tissue between the cups is mottled, not a flat fill.
+    paintMottle(p, dome, cup * 0.8, backdrop::withAlpha(colour.darker(150), 60),
+                backdrop::withAlpha(colour.lighter(130), 45), 304);
     for (const QPointF &c :
-         fishkit::spreadPoints(dome.united(dome.translated(0, -cup)), cup, cup * 0.28, 33)) {
+         fishkit::spreadPoints(dome.united(dome.translated(0, -cup)), cup, cup * 0.42, 33)) {
         // Cups grow to their own sizes, crowding and leaving gaps, and turn
         // away with the dome towards its top and sides.
-        const double r = cup * (0.3 + rng.generateDouble() * 0.16);
+        if (rng.bounded(9) == 0)
+            continue;
+        const double r = cup * (0.22 + 0.3 * std::pow(rng.generateDouble(), 1.4));
         const double side = std::abs(c.x() - box.center().x()) / (box.width() / 2);
         const double squash = (0.4 + 0.6 * std::min(1.0, (c.y() - box.top() + cup * 0.3) / 90.0)) *
                               (1.0 - 0.25 * side * side);
@@ -460,6 +509,17 @@ void paintStarCoral(QPainter &p, const QPainterPath &dome, double cup, QColor co
         fishkit::paintDisc(p, c - QPointF(0, mouth * 0.25),
                            mouth * (0.9 + 0.4 * rng.generateDouble()), mouth * 0.8,
                            QColor(20, 30, 16, 200 + int(rng.bounded(50))));
+        // Some polyps are out, their short tentacles a pale fuzz over the cup.
+        if (rng.bounded(4) == 0) {
+            const QColor tentacle = backdrop::withAlpha(heart.lighter(160), 110);
+            for (int k = 0; k < 16; ++k) {
+                const double a = k * 2 * std::numbers::pi / 16 + rng.generateDouble() * 0.3;
+                const QPointF d(std::cos(a), std::sin(a));
+                backdrop::stroke(
+                    p, backdrop::curve(c + d * r * 0.3, c + d * r * 0.7, c + d * r * 1.05),
+                    tentacle, std::max(0.4, r / 10));
+            }
+        }
     }
     // The dome curves away from the light at its foot.
     QLinearGradient foot(box.topLeft(), box.bottomLeft());
@@ -542,6 +602,84 @@ void paintRodStem(QPainter &p, const QPainterPath &rod, double width, QColor col
         backdrop::stroke(p, backdrop::curve(root, (root + tip) / 2 + d * 0.4, tip),
                          backdrop::withAlpha(colour.lighter(160), 110), 0.6);
     }
+}
+
+void paintFreckles(QPainter &p, const QPainterPath &area, double spacing, double rMin, double rMax,
+                   QColor colour, quint32 seed, QPointF largest, double reach)
+{
+    QRandomGenerator rng(seed);
+    const fishkit::Saved s(p);
+    p.setClipPath(area, Qt::IntersectClip);
+    for (const QPointF &c : fishkit::spreadPoints(area, spacing, spacing * 0.6, seed)) {
+        // Gaps where a spot or two is missing, so the spacing is never even.
+        if (rng.bounded(6) == 0)
+            continue;
+        const double grade =
+            reach > 0 ? std::exp(-std::pow(QLineF(c, largest).length() / reach, 2.0)) : 0.6;
+        const double r =
+            rMin + (rMax - rMin) * grade * (0.45 + 0.7 * rng.generateDouble()) + rMin * 0.1;
+        // Where the body turns away near its outline the spot is seen
+        // obliquely, narrowed across the edge.
+        QPointF away;
+        int outside = 0;
+        for (int k = 0; k < 8; ++k) {
+            const double a = k * std::numbers::pi / 4;
+            const QPointF d(std::cos(a), std::sin(a));
+            if (!area.contains(c + d * spacing * 1.3)) {
+                away += d;
+                ++outside;
+            }
+        }
+        const double squash = 1.0 - 0.55 * std::min(1.0, outside / 3.0);
+        const double turn = outside > 0 ? std::atan2(away.y(), away.x()) * 180 / std::numbers::pi
+                                        : rng.bounded(180.0);
+        QPointF rim[7];
+        for (int k = 0; k < 7; ++k) {
+            const double a = 2 * std::numbers::pi * k / 7,
+                         out = r * (0.75 + 0.4 * rng.generateDouble());
+            rim[k] = QPointF(std::cos(a) * out * squash, std::sin(a) * out);
+        }
+        const fishkit::Saved spot(p);
+        p.translate(c);
+        p.rotate(turn);
+        p.fillPath(
+            backdrop::smoothClosedPath(rim, 7),
+            backdrop::withAlpha(colour, int(colour.alpha() * (0.7 + 0.3 * rng.generateDouble()))));
+    }
+}
+
+void paintShadedEdge(QPainter &p, const QPainterPath &shape, QColor colour, double width)
+{
+    // The light comes from above and a little from the left: the edge shows
+    // as a darkening of the body's own colour on the far side, and not at
+    // all where the body turns towards the light.
+    // The light's direction is the picture's, however the painter is turned
+    // or mirrored for this body.
+    const QTransform inverse = p.worldTransform().inverted();
+    QPointF towards = inverse.map(QPointF(-0.5, -1.0)) - inverse.map(QPointF(0, 0));
+    towards *= std::hypot(0.5, 1.0) / std::max(1e-9, std::hypot(towards.x(), towards.y()));
+    for (const auto &[reach, share] : {std::pair{width * 2.4, 3}, {width, 1}}) {
+        const QPainterPath rim = shape.subtracted(shape.translated(towards * reach));
+        p.fillPath(rim, backdrop::withAlpha(colour, colour.alpha() / share));
+    }
+}
+
+void paintSoftShadow(QPainter &p, const QPainterPath &shape, QPointF offset, int alpha)
+{
+    if (fishkit::Silhouette::active(p))
+        return;
+    const fishkit::Saved s(p);
+    p.translate(offset);
+    p.setBrush(Qt::NoBrush);
+    // Many fine steps, so the penumbra falls off smoothly with no rings.
+    for (int i = 14; i >= 1; --i) {
+        p.setPen(QPen(QColor(40, 30, 10, std::max(1, alpha / 12)), i * 1.3, Qt::SolidLine,
+                      Qt::RoundCap, Qt::RoundJoin));
+        p.drawPath(shape);
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 30, 10, alpha));
+    p.drawPath(shape);
 }
 
 } // namespace anatomy

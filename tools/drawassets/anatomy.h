@@ -107,4 +107,20 @@ void paintMottle(QPainter &p, const QPainterPath &area, double size, QColor dark
 void paintRodStem(QPainter &p, const QPainterPath &rod, double width, QColor colour,
                   QRandomGenerator &rng);
 
+// Spots over `area` about `spacing` apart and never evenly, each a little out
+// of round: largest (up to `rMax`) near `largest` and smaller (down to
+// `rMin`) over `reach` from it, narrowed across the outline where the body
+// turns away; with no `reach`, middling everywhere.
+void paintFreckles(QPainter &p, const QPainterPath &area, double spacing, double rMin, double rMax,
+                   QColor colour, quint32 seed, QPointF largest = {}, double reach = 0);
+
+// The edge of `shape` against the water as a field guide paints it: no line,
+// only `colour` deepening the body along its shaded lower and far side,
+// about `width` in, and lost where the body turns to the light.
+void paintShadedEdge(QPainter &p, const QPainterPath &shape, QColor colour, double width);
+
+// The shadow of `shape` on the bottom just under it, moved by `offset`: its
+// core `alpha` dark, its edge falling off smoothly with the light the water scatters.
+void paintSoftShadow(QPainter &p, const QPainterPath &shape, QPointF offset, int alpha);
+
 } // namespace anatomy

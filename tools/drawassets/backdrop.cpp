@@ -131,6 +131,20 @@ void paintSeaPlume(QPainter &p, QPointF base, double height, QColor colour, Dice
     p.restore();
 }
 
+enum class Water { Open, Coastal, Shallow, Deep };
+
+// The water's character from how deep the picture is set, so that the scenes
+// set at different depths do not all share one water.
+Water waterAt(double depth)
+{
+    if (depth < 0.22)
+        return Water::Shallow;
+    if (depth > 0.5)
+        return Water::Deep;
+    constexpr Water middle[] = {Water::Deep, Water::Coastal, Water::Open, Water::Shallow};
+    return middle[int(std::lround(depth * 20)) % 4];
+}
+
 } // namespace
 
 void paintWater(QPainter &p, const QRectF &area, double depth)
@@ -139,32 +153,49 @@ void paintWater(QPainter &p, const QRectF &area, double depth)
     p.save();
     p.setClipRect(area, Qt::IntersectClip);
     const double left = area.left(), top = area.top(), w = area.width(), h = area.height();
+    // Each place has its own water: open blue over the reef, greener water
+    // near the coast, bright shallows under the surface, and the deep blue of
+    // a drop-off where no shaft of sunlight reaches.
+    const Water kind = waterAt(depth);
     auto mix = [depth](QColor a, QColor b) {
         auto lerp = [depth](int x, int y) { return int(std::lround(x + (y - x) * depth)); };
         return QColor(lerp(a.red(), b.red()), lerp(a.green(), b.green()), lerp(a.blue(), b.blue()));
     };
+    const QColor tint = kind == Water::Coastal ? QColor(40, 150, 110)
+                        : kind == Water::Deep  ? QColor(20, 40, 140)
+                                               : QColor(30, 120, 170);
+    const double tinted = kind == Water::Open ? 0.0 : kind == Water::Shallow ? 0.12 : 0.3;
+    auto water = [&](QColor a, QColor b) { return blend(mix(a, b), tint, tinted); };
     p.fillRect(area, vertical(top, area.bottom(),
-                              {{0.0, mix({120, 214, 232}, {44, 128, 178})},
-                               {0.35, mix({52, 164, 196}, {24, 96, 150})},
-                               {0.7, mix({22, 112, 158}, {12, 62, 112})},
-                               {1.0, mix({12, 76, 126}, {6, 34, 72})}}));
-    // Sunlight from up to the left warms the water there.
-    p.fillRect(area, radial({left + w * 0.3, top - h * 0.1}, w * 0.75,
-                            fade({220, 255, 245, int(90 * (1.0 - 0.6 * depth))})));
-    // A touch of green in the middle distance keeps the blue from looking flat.
-    p.fillRect(area, radial({area.right() - w * 0.2, area.center().y()}, w * 0.6,
-                            fade({40, 170, 150, 45})));
+                              {{0.0, water({120, 214, 232}, {44, 128, 178})},
+                               {kind == Water::Shallow ? 0.22 : 0.35,
+                                water({52, 164, 196}, {24, 96, 150})},
+                               {0.7, water({22, 112, 158}, {12, 62, 112})},
+                               {1.0, water({12, 76, 126}, {6, 34, 72})}}));
+    // Sunlight from above warms the water there, from the left in one place
+    // and the right in another.
+    Dice sun(w, h, 7.0 + depth * 41.0);
+    const double sunX = left + w * sun(0.15, 0.85);
+    const double glow = kind == Water::Deep ? 0.45 : kind == Water::Shallow ? 1.2 : 1.0;
+    p.fillRect(area, radial({sunX, top - h * 0.1}, w * 0.75,
+                            fade({220, 255, 245, int(90 * glow * (1.0 - 0.6 * depth))})));
+    if (kind != Water::Deep)
+        p.fillRect(area, radial({left + w - (sunX - left), area.center().y()}, w * 0.6,
+                                fade({40, 170, 150, kind == Water::Coastal ? 70 : 40})));
 
-    // A few soft light shafts slanting down from the surface, each water its
-    // own: how many, where and how strong changes with the depth. Deep down
-    // they are all but gone.
+    // Light shafts only where the sun reaches down through clear water: how
+    // many, where and how strong changes with the place.
     Dice shafts(w, h, 3.0 + depth * 97.0);
-    const int shaftCount = 2 + int(shafts(0, 3));
+    const int shaftCount = kind == Water::Shallow ? 4 + int(shafts(0, 3))
+                           : kind == Water::Open  ? 2 + int(shafts(0, 2))
+                                                  : 0;
     const double shaftLight = std::max(0.0, 1.0 - depth * 1.7);
     for (int i = 0; i < shaftCount; ++i) {
         const double x = left + w * (i + shafts(0.0, 0.8)) / shaftCount,
-                     topWidth = w * shafts(0.02, 0.08), spread = w * shafts(0.05, 0.16),
-                     slant = w * shafts(0.12, 0.3), reach = h * shafts(0.5, 0.95);
+                     topWidth = w * shafts(0.01, kind == Water::Shallow ? 0.04 : 0.08),
+                     spread = w * shafts(0.05, 0.16),
+                     slant = (sunX - left - w * 0.5) * -0.6 + w * shafts(-0.05, 0.1),
+                     reach = h * shafts(0.5, 0.95);
         const int alpha = int(shafts(12, 36) * shaftLight);
         const QPolygonF shaft({QPointF(x, top), QPointF(x + topWidth, top),
                                QPointF(x + topWidth + slant + spread, top + reach),
@@ -175,28 +206,28 @@ void paintWater(QPainter &p, const QRectF &area, double depth)
                                               {1.0, {200, 245, 255, 0}}}));
     }
 
-    // The surface shimmers in wavy bright lines, seen only from just below it.
+    // The underside of the surface, seen only from just below it: a band of
+    // broken light, brightest in patches, not lines.
     Dice shimmer(w, h, 5.0 + depth * 53.0);
-    const int alphaBase = int(48 * std::max(0.0, 1.0 - depth / 0.28));
-    for (int row = 0; alphaBase > 0 && row < 7; ++row) {
-        const double y0 = top + h * 0.16 * row / 7.0 + shimmer(0, 3), amp = shimmer(0.8, 2.2),
-                     freq = shimmer(0.05, 0.12), phase = shimmer(0, 2 * pi);
-        QPolygonF line;
-        for (double x = left; x <= area.right() + 4; x += 4)
-            line << QPointF(x, y0 + amp * std::sin(x * freq + phase));
-        p.strokePath(polyline(line),
-                     QPen(QColor(230, 255, 255, alphaBase * (7 - row) / 7), 0.9 + 0.1 * (7 - row)));
+    const double surfaceLight = std::max(0.0, 1.0 - depth / (kind == Water::Shallow ? 0.4 : 0.28));
+    for (int i = 0; surfaceLight > 0 && i < int(w / 5); ++i) {
+        const QPointF c(shimmer(left, area.right()), top + h * 0.1 * std::pow(shimmer(0, 1), 2));
+        const double r = shimmer(2, 9) * (1.2 - (c.y() - top) / (h * 0.1));
+        dot(p, radial(c, r, fade({235, 255, 255, int(shimmer(20, 60) * surfaceLight)})), c, r,
+            r * shimmer(0.2, 0.45));
     }
 
-    // Specks drifting in the water.
-    Dice specks(w, h, 11.0);
-    for (int i = 0; i < int(w * h / 1800.0); ++i) {
-        const QPointF c = specks.point(left, area.right(), top, area.bottom());
-        const double r = specks(0.35, 1.1);
-        dot(p, QColor(220, 245, 255, int(specks(25, 90))), c, r, r);
+    // Motes drifting in the water; coastal water carries many more.
+    Dice motes(w, h, 11.0);
+    const double turbid = kind == Water::Coastal ? 2.5 : kind == Water::Deep ? 0.5 : 1.0;
+    for (int i = 0; i < int(w * h / 1800.0 * turbid); ++i) {
+        const QPointF c = motes.point(left, area.right(), top, area.bottom());
+        const double r = motes(0.35, 1.1);
+        dot(p, QColor(220, 245, 255, int(motes(25, 90) / std::sqrt(turbid))), c, r, r);
     }
-    p.fillRect(area, radial(area.center(), std::hypot(w, h) * 0.6,
-                            {{0.6, {0, 20, 50, 0}}, {1.0, {0, 20, 50, 70}}}));
+    p.fillRect(area,
+               radial(area.center(), std::hypot(w, h) * 0.6,
+                      {{0.6, {0, 20, 50, 0}}, {1.0, {0, 20, 50, kind == Water::Deep ? 110 : 70}}}));
     p.restore();
 }
 
@@ -212,10 +243,18 @@ void paintSand(QPainter &p, const QRectF &area, double top)
     for (double x = left; x <= right + 6; x += 6)
         edge << QPointF(x, top + 2.0 * std::sin(x * 0.021 + phase) + 1.2 * std::sin(x * 0.057));
     const QPainterPath sand = polyline(edge << QPointF(right, bottom));
-    p.fillPath(sand,
-               vertical(top - 3, bottom,
-                        {{0.0, {150, 176, 170}}, {0.25, {200, 196, 160}}, {1.0, {236, 218, 172}}}));
+    // Not every bottom by the reef is clean rippled sand.
+    enum { Rippled, Grass, Rubble, Hard };
+    const int cover = int(std::lround(top * 0.5)) % 4;
+    const QColor near = cover == Hard    ? QColor(206, 198, 170)
+                        : cover == Grass ? QColor(220, 206, 168)
+                                         : QColor(236, 218, 172);
+    p.fillPath(
+        sand,
+        vertical(top - 3, bottom,
+                 {{0.0, {150, 176, 170}}, {0.25, blend({200, 196, 160}, near, 0.3)}, {1.0, near}}));
     p.setClipPath(sand, Qt::IntersectClip);
+    const double rippling = cover == Rippled ? 1.0 : cover == Rubble ? 0.45 : 0.25;
 
     // Ripples crowd together in the distance and open out towards the viewer.
     for (double t = 0.04; t < 1.0; t += 0.05 + 0.09 * t) {
@@ -228,8 +267,10 @@ void paintSand(QPainter &p, const QRectF &area, double top)
             crest << QPointF(x, y);
             trough << QPointF(x, y + 0.8 + 1.4 * t);
         }
-        p.strokePath(polyline(trough), QPen(QColor(140, 118, 82, int(50 + 60 * t)), 0.6 + 1.6 * t));
-        p.strokePath(polyline(crest), QPen(QColor(255, 248, 222, int(70 + 80 * t)), 0.5 + 1.2 * t));
+        p.strokePath(polyline(trough),
+                     QPen(QColor(140, 118, 82, int((50 + 60 * t) * rippling)), 0.6 + 1.6 * t));
+        p.strokePath(polyline(crest),
+                     QPen(QColor(255, 248, 222, int((70 + 80 * t) * rippling)), 0.5 + 1.2 * t));
     }
 
     // Grains, bigger towards the viewer.
@@ -239,6 +280,14 @@ void paintSand(QPainter &p, const QRectF &area, double top)
                                                   : QColor(255, 250, 235, int(dice(40, 120)));
         dot(p, grain, QPointF(dice(left, right), y), r, r * 0.8);
     }
+
+    const auto seed = quint32(dice.generate());
+    if (cover == Grass)
+        paintSeagrass(p, area, top, seed);
+    else if (cover == Rubble)
+        paintRubbleScatter(p, area, top, seed);
+    else if (cover == Hard)
+        paintHardBottom(p, area, top, seed);
 
     // Far sand fades into the water haze.
     p.fillRect(QRectF(left, top - 4, area.width(), height + 4),
@@ -262,13 +311,17 @@ void paintCoralHead(QPainter &p, QPointF base, double radius, QColor colour)
     // A lumpy dome, a brain coral or a cluster of lobes: a wobbling half
     // ellipse closed along the base, of its own height. Not every head on the
     // bottom is coral: some are sponges or heaps of coral rubble.
-    const int kind = int(dice(0, 5));
-    if (kind == 3 || kind == 4) {
+    const int kind = int(dice(0, 7));
+    if (kind >= 3) {
         const auto seed = quint32(dice.generate());
         if (kind == 3)
             paintTubeSponges(p, base, radius * 0.8, colour, seed, fog);
-        else
+        else if (kind == 4)
             paintRubbleMound(p, base, radius, colour, seed, fog);
+        else if (kind == 5)
+            paintFingerCoral(p, base, radius, colour, seed, fog);
+        else
+            paintBarrelSponge(p, base, radius, colour, seed, fog);
         p.restore();
         return;
     }
@@ -294,6 +347,10 @@ void paintCoralHead(QPainter &p, QPointF base, double radius, QColor colour)
         anatomy::paintBrainGrooves(p, dome, step * 1.2, colour, seed);
     else
         anatomy::paintStarCups(p, dome, kind == 2 ? step * 0.8 : step, colour, seed);
+    // Old colonies are not alive all over: patches have died back under a
+    // film of turf and silt, softening the cups there.
+    anatomy::paintMottle(p, dome, radius * 0.3, QColor(92, 96, 60, 90),
+                         withAlpha(colour.lighter(115), 60), seed + 1);
     if (kind == 2) {
         // The clefts between the lobes fall into shade.
         for (int k = 1; k < 5; ++k) {
@@ -310,8 +367,9 @@ void paintCoralHead(QPainter &p, QPointF base, double radius, QColor colour)
                vertical(base.y() - radius * 0.5, base.y(),
                         {{0.0, {0, 20, 40, 0}}, {1.0, {0, 20, 40, 110}}}));
     p.setClipping(false);
-    p.strokePath(dome, QPen(withAlpha(colour.darker(260), int(110 * (1.0 - fog))),
-                            std::max(0.5, radius / 50.0)));
+    // No drawn rim: the dome's edge is only its own shade on the far side.
+    anatomy::paintShadedEdge(p, dome, withAlpha(colour.darker(220), int(90 * (1.0 - fog))),
+                             std::max(0.8, radius / 30.0));
     p.restore();
 }
 
@@ -325,6 +383,10 @@ void paintSeabed(QPainter &p, const QRectF &area, double ripple)
                radial(area.topLeft(), std::hypot(area.width(), area.height()),
                       {{0.0, {238, 222, 180}}, {0.6, {216, 198, 154}}, {1.0, {182, 164, 124}}}));
 
+    // Each bottom its own: fine ripples where the current runs strong, faint
+    // ones strewn with shell, flat sand worked over by burrowers in calm
+    // water, and broad low ripples in coarse sand.
+    const double calm = ripple < 24 ? 1.0 : ripple < 30 ? 0.5 : ripple < 50 ? 0.12 : 0.7;
     // Ripples run across the current, evenly spaced but never quite straight.
     const double slant = dice(-0.12, 0.12);
     for (double y0 = area.top() - ripple; y0 < area.bottom() + ripple; y0 += ripple) {
@@ -338,8 +400,8 @@ void paintSeabed(QPainter &p, const QRectF &area, double ripple)
             lee << QPointF(x, yy + ripple * 0.14);
         }
         const double w = std::max(0.6, ripple / 14.0);
-        p.strokePath(polyline(lee), QPen(QColor(150, 128, 90, int(80 * fade)), w * 2.4));
-        p.strokePath(polyline(crest), QPen(QColor(255, 250, 230, int(110 * fade)), w));
+        p.strokePath(polyline(lee), QPen(QColor(150, 128, 90, int(80 * fade * calm)), w * 2.4));
+        p.strokePath(polyline(crest), QPen(QColor(255, 250, 230, int(110 * fade * calm)), w));
     }
     for (int i = 0; i < int(area.width() * area.height() / 50.0); ++i) {
         const QPointF c = dice.point(left, right, area.top(), area.bottom());
@@ -347,6 +409,10 @@ void paintSeabed(QPainter &p, const QRectF &area, double ripple)
         dot(p, dice.bounded(3) == 0 ? QColor(120, 100, 70, 90) : QColor(255, 250, 235, 100), c, r,
             r);
     }
+    if (calm < 0.2)
+        paintBurrows(p, area, ripple, quint32(dice.generate()));
+    else if (calm < 0.6)
+        paintShellHash(p, area, ripple, quint32(dice.generate()));
     // A film of diatoms browns the sand in soft, shapeless patches.
     for (int i = 0; i < 5; ++i) {
         const QPointF c = dice.point(left, right, area.top(), area.bottom());
@@ -363,19 +429,29 @@ void paintSeaFan(QPainter &p, QPointF base, double height, QColor colour)
     // muted towards the blue; not every one is a fan.
     const QColor haze(58, 118, 140);
     const double fog = std::clamp(dice(0.3, 0.45) + (150.0 - height) / 300.0, 0.3, 0.72);
+    // Most gorgonians are dull browns, ochres and grey-violets; only a few
+    // keep the bright colour asked for.
+    static constexpr QRgb earthy[] = {qRgb(120, 92, 70), qRgb(150, 126, 70), qRgb(108, 96, 118)};
+    colour = blend(colour, QColor::fromRgb(earthy[dice.bounded(3)]), dice(0.3, 0.7));
     colour = blend(colour, haze, fog);
     // Props stay small beside the fish, and a fan is the rarest of them: most
     // gorgonians on these reefs are plumes, and many holdfasts carry sponges.
     height *= 0.8;
-    switch (dice.bounded(5)) {
+    switch (dice.bounded(6)) {
     case 0:
     case 1:
         paintSeaPlume(p, base, height, colour, dice);
         return;
     case 2:
-    case 3:
         paintTubeSponges(p, base, height * 0.22, colour.darker(110), quint32(dice.generate()),
                          fog * 0.6);
+        return;
+    case 3:
+        // Sea rods are brown or dull purple whatever the fan beside them.
+        paintSeaRods(
+            p, base, height * 0.8,
+            blend(dice.bounded(2) ? QColor(120, 92, 70) : QColor(112, 82, 104), haze, fog * 0.8),
+            quint32(dice.generate()));
         return;
     default:
         break;
@@ -430,6 +506,37 @@ void paintReefRock(QPainter &p, const QRectF &area, double top)
     p.setClipRect(area, Qt::IntersectClip);
     const double left = area.left(), right = area.right(), bottom = area.bottom(),
                  band = bottom - top;
+    // Not every reef floor is a bank of boulders: some are slopes of coral
+    // rubble, some flat pavement with a turf of algae.
+    const int ground = int(std::lround(top * 0.5)) % 3;
+    if (ground != 0) {
+        QPolygonF edge{QPointF(left, bottom + 2)};
+        const double phase = dice(0, 2 * pi);
+        for (double x = left; x <= right + 6; x += 6)
+            edge << QPointF(x, top + band * 0.06 * std::sin(x * 0.017 + phase) +
+                                   band * 0.03 * std::sin(x * 0.053));
+        edge << QPointF(right, bottom + 2);
+        const QPainterPath floor = polyline(edge);
+        p.fillPath(floor, vertical(top - 3, bottom,
+                                   ground == 1 ? QGradientStops{{0.0, {120, 140, 136}},
+                                                                {0.4, {168, 160, 132}},
+                                                                {1.0, {196, 184, 150}}}
+                                               : QGradientStops{{0.0, {112, 132, 120}},
+                                                                {0.4, {150, 150, 118}},
+                                                                {1.0, {176, 170, 132}}}));
+        p.setClipPath(floor, Qt::IntersectClip);
+        const auto seed = quint32(dice.generate());
+        if (ground == 1) {
+            paintRubbleScatter(p, area, top, seed);
+            paintRubbleScatter(p, area, top + band * 0.3, seed + 1);
+        } else {
+            paintHardBottom(p, area, top, seed);
+        }
+        anatomy::paintEncrusting(p, floor, std::max(2.0, band * 0.03), seed + 2);
+        p.fillRect(area, vertical(top - band * 0.1, top + band * 0.5, fade({40, 120, 160, 110})));
+        p.restore();
+        return;
+    }
 
     // A bumpy skyline: each bump rises from one edge point and settles on the next.
     QPointF from(left, top + band * dice(-0.08, 0.22));

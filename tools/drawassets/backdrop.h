@@ -18,14 +18,27 @@ namespace backdrop {
 // Open tropical water filling `area`, lighter towards the top, with light shafts
 // from the surface. `depth` 0 is shallow and bright, 1 is deep and dark.
 void paintWater(QPainter &p, const QRectF &area, double depth = 0.4);
-// A rippled sand bottom from `top` down to the bottom of `area`.
+// A sand bottom from `top` down to the bottom of `area`: rippled sand, sand
+// strewn with rubble, a seagrass bed or hard bottom, as the place has it.
 void paintSand(QPainter &p, const QRectF &area, double top);
+// Tufts of turtle grass over a sand bottom from `top` to the bottom of `area`.
+void paintSeagrass(QPainter &p, const QRectF &area, double top, quint32 seed);
+// Broken coral and shell scattered over a sand bottom.
+void paintRubbleScatter(QPainter &p, const QRectF &area, double top, quint32 seed);
+// Flat patches of algae-turfed limestone with sand in the hollows.
+void paintHardBottom(QPainter &p, const QRectF &area, double top, quint32 seed);
 // A boulder coral head `radius` wide standing on y = base.y(), with polyp texture.
 void paintCoralHead(QPainter &p, QPointF base, double radius, QColor colour);
 // Sand seen straight from above, filling `area`: ripple crests `ripple` apart
 // (about 10 cm on a real bottom, so they tell how large the fish on them is),
 // with grains and a few shell fragments.
 void paintSeabed(QPainter &p, const QRectF &area, double ripple);
+// Sand seen from above worked over by burrowing shrimps and worms: low
+// mounds of ejected sand, each with its hole, and the pits between them,
+// sized against `scale` (what paintSeabed takes as the ripple spacing).
+void paintBurrows(QPainter &p, const QRectF &area, double scale, quint32 seed);
+// Broken shell and coral grit strewn over sand seen from above.
+void paintShellHash(QPainter &p, const QRectF &area, double scale, quint32 seed);
 // A diver swimming to the left, `length` from fingertips to fin tips, as a
 // far-off yardstick for a large fish, seen through water of `haze`'s colour:
 // its alpha is how much of his own colour and shading the distance takes.
@@ -41,6 +54,14 @@ void paintTubeSponges(QPainter &p, QPointF base, double radius, QColor colour, q
 // A low heap of broken coral, with a fuzz of algae on some pieces.
 void paintRubbleMound(QPainter &p, QPointF base, double radius, QColor colour, quint32 seed,
                       double fog);
+// A thicket of finger coral: blunt, knobbly fingers standing close together.
+void paintFingerCoral(QPainter &p, QPointF base, double radius, QColor colour, quint32 seed,
+                      double fog);
+// A barrel sponge: a squat, ridged vase with a dark open top.
+void paintBarrelSponge(QPainter &p, QPointF base, double radius, QColor colour, quint32 seed,
+                       double fog);
+// A few branching sea rods, round-stemmed and bushy, `height` tall.
+void paintSeaRods(QPainter &p, QPointF base, double height, QColor colour, quint32 seed);
 // A sea fan rising from `base` to the given height.
 void paintSeaFan(QPainter &p, QPointF base, double height, QColor colour);
 // A rocky reef band from `top` down to the bottom of `area`, with crevices for

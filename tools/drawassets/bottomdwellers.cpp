@@ -139,17 +139,22 @@ void paintBonyRings(QPainter &p, const QPainterPath &trunk, const QPainterPath &
                 continue;
             paintGlow(p, k + QPointF(0.6, 0.9), size * 1.8, QColor(110, 50, 0, 90));
             if (k == r.top) {
-                // Along the back the knobs rise into short blunt spines
-                // standing out of the outline, each leaning its own way.
+                // Along the back the knobs rise into low, rounded tubercles
+                // breaking the outline, part of the ring's plate, not set on it.
                 const QPointF back(-r.down.y(), r.down.x());
-                const QPointF tip = k + (back * (1.6 + rng.generateDouble()) +
-                                         r.down * (0.3 + 0.5 * rng.generateDouble())) *
+                const QPointF tip = k + (back * (0.9 + 0.6 * rng.generateDouble()) +
+                                         r.down * (0.2 + 0.4 * rng.generateDouble())) *
                                             size;
-                const QPainterPath spine = ribbon(curve(k, (k + tip) / 2, tip), {size * 1.9, 0.6});
-                fillBody(p, spine, light.lighter(115), plate, plate.darker(125));
+                const QPainterPath bump = ribbon(curve(k - back * size * 0.6, (k + tip) / 2, tip),
+                                                 {size * 2.8, size * 2.2, size * 1.1});
+                fillBody(p, bump, light.lighter(108), plate, plate.darker(118));
+                paintGlow(p, tip - back * size * 0.3 - r.down * size * 0.2, size * 0.9,
+                          withAlpha(light.lighter(125), 150));
+                continue;
             }
-            paintDisc(p, k, size, size * (0.8 + 0.3 * rng.generateDouble()), plate.darker(108));
-            paintDisc(p, k - QPointF(0.4, 0.5), size * 0.45, size * 0.4, light.lighter(125));
+            // On the flank the ridges carry only low swellings of the plate.
+            paintGlow(p, k, size * 1.2, withAlpha(plate.darker(104), 160));
+            paintGlow(p, k - QPointF(0.4, 0.5), size * 0.6, withAlpha(light.lighter(125), 140));
         }
     }
 }
@@ -198,23 +203,36 @@ void paintNeonGoby(QPainter &p, double w, double h)
             stroke(p, curve({60, 171}, {146, 150}, {220, 160}).translated(2, 1.5 * i),
                    QColor(10, 20, 20, 40), 4.0 * i);
     }
-    const QColor fins(40, 48, 62, 130), rays(120, 140, 160, 120);
+    const QColor fins(40, 48, 62, 120), rays(150, 170, 190, 160);
     const QPointF eye = above(0.08, 3);
     {
         const Saved s(p);
         p.translate(spine.pointAtPercent(1));
         p.rotate(-spine.angleAtPercent(1));
-        paintFin(p, tail(TailKind::Rounded, {-4, 0}, 12, 28, 26), QColor(34, 40, 52, 150), rays,
-                 12);
+        paintSheerFin(p, tail(TailKind::Rounded, {-4, 0}, 12, 28, 26), QColor(34, 40, 52, 150),
+                      rays, 14);
     }
     // The short, rounded first dorsal, the low second one and the anal fin
-    // beneath it: small, clear fins, only their rays dusky.
-    paintFin(p, fin(above(0.3, 15), {above(0.33, 26), above(0.4, 25.5)}, above(0.45, 14)), fins,
-             rays, 6);
-    paintFin(p, fin(above(0.52, 13), {above(0.56, 23), above(0.88, 19)}, above(0.93, 9)), fins,
-             rays, 13);
-    paintFin(p, fin(above(0.93, -9), {above(0.88, -18), above(0.6, -21)}, above(0.56, -13)),
-             QColor(44, 50, 62, 140), rays, 10);
+    // beneath it: small, clear fins, dusky at the root and thinning to
+    // nothing at the edge, their rays showing through.
+    const Fin first = fin(above(0.3, 15), {above(0.33, 26), above(0.4, 25.5)}, above(0.45, 14));
+    const Fin second = fin(above(0.52, 13), {above(0.56, 23), above(0.88, 19)}, above(0.93, 9));
+    const Fin anal = fin(above(0.93, -9), {above(0.88, -18), above(0.6, -21)}, above(0.56, -13));
+    for (const auto &[f, count] : {std::pair{&first, 7}, {&second, 14}, {&anal, 11}}) {
+        paintSheerFin(p, *f, fins, rays, count);
+        const Saved s(p);
+        p.setClipPath(f->shape, Qt::IntersectClip);
+        const QPointF mid = f->base.center();
+        const QRectF box = f->shape.boundingRect();
+        const QPointF far = std::abs(box.top() - mid.y()) > std::abs(box.bottom() - mid.y())
+                                ? QPointF(mid.x(), box.top())
+                                : QPointF(mid.x(), box.bottom());
+        QLinearGradient dusk(mid, far);
+        dusk.setColorAt(0.0, QColor(24, 30, 42, 170));
+        dusk.setColorAt(0.6, QColor(40, 50, 66, 70));
+        dusk.setColorAt(1.0, QColor(60, 72, 90, 20));
+        p.fillPath(f->shape, dusk);
+    }
 
     // The pelvic fins, joined into a small round disc under the chest that
     // it props itself on: a dusky film with a few fine rays, its root hidden
@@ -274,10 +292,18 @@ void paintNeonGoby(QPainter &p, double w, double h)
         curveThrough({eye + QPointF(22, -8), eye + QPointF(26.4, 4), eye + QPointF(24, 15)}),
         QColor(150, 170, 190, 70), 0.7);
     // The mouth, a short gape slanting back from under the snout tip, below the stripe.
-    strokeInside(p, body, curveThrough({{48, 158}, {54, 161}, {61, 161.6}}), QColor(90, 100, 112),
-                 1.2);
-    strokeInside(p, body, curve({50, 162.6}, {55, 164.4}, {60, 164}), QColor(120, 130, 140, 150),
-                 0.8);
+    // A dark gape between a thin upper lip and the fuller, pale lower jaw.
+    {
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        const QPainterPath gape = curveThrough({{47.6, 158.6}, {54, 161.4}, {61, 161.8}});
+        p.fillPath(ribbon(curve({48.6, 162.6}, {55, 164.8}, {60.6, 163.6}), {2.0, 1.8, 0.6}),
+                   QColor(176, 184, 194, 220));
+        p.fillPath(ribbon(curveThrough({{47.4, 157.4}, {54, 160.2}, {61, 160.9}}), {1.6, 1.4, 0.5}),
+                   QColor(52, 58, 70));
+        stroke(p, gape, QColor(6, 6, 10), 1.0);
+        stroke(p, gape.translated(0, 1.0), QColor(90, 96, 108, 140), 0.5);
+    }
     // A dark eye of a goby's size, the blue stripe running over its top.
     anatomy::paintNaturalEye(p, eye + QPointF(1, 0.5), 6.2, QColor(58, 62, 60), 0.56);
 }
@@ -379,8 +405,8 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
     const QColor membrane(255, 220, 120, 170), rays(200, 120, 30, 160);
     // The small dorsal fin stands on the lower back, over the last trunk
     // rings where the tail begins.
-    paintFin(p, fin({160, 138}, {{176, 131}, {185, 147}, {180, 166}}, {166, 163}), membrane, rays,
-             10);
+    paintSheerFin(p, fin({160, 138}, {{176, 131}, {185, 147}, {180, 166}}, {166, 163}), membrane,
+                  rays, 10);
     QLinearGradient side(QPointF(120, 0), QPointF(180, 0));
     side.setColorAt(0, yellow.lighter(115));
     side.setColorAt(0.6, yellow);
@@ -424,11 +450,21 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
                    QColor(255, 238, 176, 60), 0.5);
         }
     }
-    // The tip of the snout swells a little round the small upturned mouth.
-    const QPainterPath lips = smoothClosedPath(
-        {{80, 60.2}, {75.5, 60.6}, {72.6, 63.4}, {73.2, 67.6}, {76.4, 70.4}, {81, 70.6}});
-    fillBody(p, lips, orange, yellow, yellow.lighter(108));
-    stroke(p, curve({73.2, 64.4}, {74.6, 65.6}, {74.2, 67.2}), QColor(70, 30, 8, 200), 0.9);
+    {
+        // The tube ends squarely in a small round mouth, a pipette with no
+        // lips and no gape: a bony rim seen a little from the front and
+        // above, the opening dark inside it, tilted up to sip its prey.
+        const Saved s(p);
+        p.translate(75.6, 65.6);
+        p.rotate(12);
+        const QPainterPath rim = oval({0, 0}, 2.3, 4.9);
+        fillBody(p, rim, yellow.lighter(112), yellow, orange);
+        stroke(p, rim, withAlpha(line, 130), 0.45);
+        QRadialGradient mouth(QPointF(0.3, -0.6), 2.6);
+        mouth.setColorAt(0.0, QColor(40, 14, 4));
+        mouth.setColorAt(1.0, QColor(120, 50, 14));
+        p.fillPath(oval({-0.2, -0.5}, 1.2, 3.0), mouth);
+    }
     // The coronet: a low bony column on the crown, tilted back, its top
     // worn into a few blunt knobs that catch the light.
     const QPainterPath coronet = smoothClosedPath({{136, 49},
@@ -469,7 +505,8 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
                   QColor(255, 240, 190, 170));
     }
 
-    paintSpots(p, trunk.united(head), 6, 0.5, 1.0, QColor(90, 40, 10), 37);
+    anatomy::paintFreckles(p, trunk.united(head), 6, 0.35, 1.3, QColor(90, 40, 10), 37,
+                           trunk.boundingRect().center(), 55);
     {
         // The neck goes in under the back of the head.
         const Saved s(p);
@@ -479,7 +516,7 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
         shadeBody(p, trunk, line, 0.7);
         paintBonyRings(p, trunk, spine, orange, yellow);
     }
-    stroke(p, head, withAlpha(line, 150), 0.7);
+    anatomy::paintShadedEdge(p, head, withAlpha(line, 150), 1.2);
     paintCoil(yellow.darker(104));
     {
         // The turns behind the stem lie in its shade, and the stem hides
@@ -490,9 +527,8 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
         p.fillRect(behind.boundingRect(), QColor(90, 40, 10, 70));
         paintWhip();
     }
-    paintFin(p, fin({158, 70}, {{170, 64}, {172, 78}}, {162, 80}), membrane, rays, 5);
+    paintSheerFin(p, fin({158, 70}, {{170, 64}, {172, 78}}, {162, 80}), membrane, rays, 8);
     stroke(p, curve({148, 58}, {154, 70}, {144, 80}), withAlpha(line, 180), 1.0);
-    stroke(p, curve({75, 66}, {78, 65}, {80, 64}), QColor(60, 20, 0), 1.2);
     anatomy::paintNaturalEye(p, QPointF(134, 58), 4.6, QColor(210, 150, 60), 0.5);
 }
 

@@ -137,9 +137,23 @@ void paintPlates(QPainter &p, const Carapace &c, const QPainterPath &box, QColor
             centre += q / double(ring.size());
         }
         const QPainterPath plate = smoothClosedPath(ring.data(), int(ring.size()));
-        stroke(p, plate, withAlpha(suture, suture.alpha() / 3), 1.8);
-        stroke(p, plate, withAlpha(suture, suture.alpha() * 2 / 3), 0.4);
-        paintGlow(p, centre + QPointF(-1.5, -2), 5, QColor(255, 255, 240, 22));
+        // The sutures show in the mid-tones of the flank and are lost in the
+        // light along the back and the shade low on the side; even there
+        // some stretches are worn faint and others stand out.
+        const double u = std::clamp((centre.y() - mid) / half, -1.0, 1.0);
+        const double seen = std::clamp(1.0 - std::pow(std::abs(u + 0.1) * 1.25, 2.0), 0.15, 1.0);
+        constexpr int pieces = 12;
+        for (int k = 0; k < pieces; ++k) {
+            const double worn =
+                0.35 + 0.65 * std::abs(std::sin(centre.x() * 0.37 + k * 1.9 + centre.y() * 0.21));
+            QPainterPath edge(plate.pointAtPercent(double(k) / pieces));
+            edge.lineTo(plate.pointAtPercent((k + 0.5) / pieces));
+            edge.lineTo(plate.pointAtPercent((k + 1.0) / pieces));
+            const int alpha = int(suture.alpha() * seen * worn);
+            stroke(p, edge, withAlpha(suture, alpha / 3), 1.8);
+            stroke(p, edge, withAlpha(suture, alpha * 2 / 3), 0.4);
+        }
+        paintGlow(p, centre + QPointF(-1.5, -2), 5, QColor(255, 255, 240, int(22 * (0.5 + seen))));
     }
 }
 
@@ -180,7 +194,7 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
 {
     const Carapace &c = b.box;
     const Fin caudal = tail(TailKind::Rounded, {244, 122}, 18, 50, 66);
-    paintFin(p, caudal, b.fin, b.ray, 10);
+    paintSheerFin(p, caudal, b.fin, b.ray, 15);
     // Small, rounded dorsal and anal fins rise out of the box just before
     // the tail stalk, their bases hidden under the rim of the shell: thin
     // rayed membranes the water shows through, the dorsal the taller.
@@ -213,6 +227,12 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
                                                  stalkBottom + QPointF(5, -2),
                                                  stalkBottom + QPointF(-12, 0)});
     fillBody(p, stalk, b.back, b.flank, b.belly);
+    {
+        // The skin of the stalk runs on over the roots of the tail's rays.
+        const Saved s(p);
+        p.setClipPath(caudal.shape.subtracted(stalk), Qt::IntersectClip);
+        paintGlow(p, {248, 122}, 14, withAlpha(b.flank, 210));
+    }
     const QPainterPath box = carapace(c);
     fillBody(p, box, b.back, b.flank, b.belly);
     // The flat belly between the keels, seen from a little below.
@@ -290,7 +310,7 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
                       c.rearBottom + QPointF(-3, -3)}),
         QColor(20, 20, 30, 90), 1.2);
     p.setClipping(false);
-    stroke(p, box, withAlpha(b.back.darker(230), 190), 0.9);
+    anatomy::paintShadedEdge(p, box, withAlpha(b.back.darker(230), 150), 1.4);
 
     // The gill slit, short and upright behind the eye, and the small pectoral
     // rooted just behind it in a notch of the shell.
@@ -299,10 +319,10 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
            withAlpha(b.back.darker(220), 140), 0.9);
     // A small fan, narrow at its root and spreading back and a little down,
     // its rays the fin's structure, never a round disc.
-    anatomy::paintClearPectoral(p, e + QPointF(29, 6), e + QPointF(29.5, 14.5),
-                                {e + QPointF(35, -0.5), e + QPointF(43, 0), e + QPointF(49.5, 4),
-                                 e + QPointF(52.5, 10), e + QPointF(50, 16.5),
-                                 e + QPointF(42, 20.5), e + QPointF(35, 19.5)},
+    anatomy::paintClearPectoral(p, e + QPointF(29, 4.5), e + QPointF(30, 16.5),
+                                {e + QPointF(36, 1.5), e + QPointF(45, 2.5), e + QPointF(53, 6.5),
+                                 e + QPointF(57, 11.5), e + QPointF(55, 17.5),
+                                 e + QPointF(46, 21.5), e + QPointF(37, 20.5)},
                                 b.fin, b.flank);
     // The small mouth at the snout tip: a pair of pursed lips of soft skin,
     // paler than the box and set close against it, the upper lip over the
@@ -342,34 +362,45 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
     paintDisc(p, glint, 1.0, 0.8, QColor(240, 248, 250, 170));
 }
 
-// Short wandering strokes, like the scrawls on a Cowfish.
+// Wandering blue lines, like the scrawls on a Cowfish: no two alike, some
+// long and looping, some a short tick, some branching off another, crowded
+// here and sparse there, most fine and a few broad.
 void paintScrawls(QPainter &p, const QPainterPath &area, double spacing, QColor colour,
                   quint32 seed)
 {
     QRandomGenerator rng(seed);
-    for (const QPointF &start : spreadPoints(area, spacing, spacing * 0.4, seed)) {
+    const Saved s(p);
+    p.setClipPath(area, Qt::IntersectClip);
+    const QRectF box = area.boundingRect();
+    const int count = int(box.width() * box.height() / (spacing * spacing) * 0.55);
+    std::vector<QPointF> starts = scatterPoints(area, count, seed);
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+        const QPointF start = starts[i];
         QPainterPath scrawl(start);
         QPointF at = start;
-        // Mostly lengthwise and gently wavy, broken off after a bend or two:
-        // a wave that swings back and forth about its heading, never a curl.
-        const double heading = rng.bounded(0.7) - 0.35 + (rng.bounded(2) ? pi : 0);
+        // Mostly lengthwise, swinging about its heading; some turn right round.
+        double heading = rng.bounded(1.2) - 0.6 + (rng.bounded(2) ? pi : 0);
         double swing = rng.bounded(0.8) - 0.4;
-        for (int k = 2 + rng.bounded(3); k > 0; --k) {
-            swing = std::clamp(-swing + rng.bounded(0.3) - 0.15, -0.5, 0.5);
-            const double step = 2.0 + rng.bounded(2.5);
+        const int bends = rng.bounded(5) == 0 ? 1 : 2 + rng.bounded(5);
+        for (int k = bends; k > 0; --k) {
+            swing = std::clamp(-swing + rng.bounded(0.5) - 0.25, -0.7, 0.7);
+            heading += rng.bounded(0.6) - 0.3;
+            const double step = 1.4 + rng.bounded(3.0);
             const QPointF bend =
                 at + QPointF(std::cos(heading + swing), std::sin(heading + swing)) * step;
             at = bend + QPointF(std::cos(heading), std::sin(heading)) * step;
             scrawl.quadTo(bend, at);
+            // Now and then another line branches off here.
+            if (starts.size() < std::size_t(count) * 3 / 2 && rng.bounded(9) == 0)
+                starts.push_back(bend);
         }
-        // A fine line that swells and thins along its length like a brush
-        // stroke, with only a faint dark edge.
-        const double w = 0.4 + rng.bounded(0.4);
-        const Saved s(p);
-        p.setClipPath(area, Qt::IntersectClip);
+        // A line that swells and thins like a brush stroke, with only a faint
+        // dark edge; the broad ones are few.
+        const double w = 0.3 + 0.9 * std::pow(rng.generateDouble(), 2.5);
+        const QColor own = withAlpha(colour.lighter(90 + rng.bounded(30)), 150 + rng.bounded(105));
         p.fillPath(ribbon(scrawl, {w * 1.6, w * 2.2, w * 1.8, w * 2.4, w * 1.4}),
-                   withAlpha(colour.darker(170), 70));
-        p.fillPath(ribbon(scrawl, {w * 0.5, w * 1.3, w, w * 1.4, w * 0.6}), colour);
+                   withAlpha(colour.darker(170), 50));
+        p.fillPath(ribbon(scrawl, {w * 0.5, w * 1.3, w, w * 1.4, w * 0.6}), own);
     }
 }
 
@@ -403,7 +434,7 @@ void paintSpottedTrunkfish(QPainter &p, double w, double h)
                        QColor(225, 222, 210, 200), QColor(150, 148, 140, 140),
                        QColor(255, 255, 252), QColor(150, 118, 66), true);
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &tail) {
-        paintSpots(p, tail, 11, 1.8, 2.8, black, 140);
+        anatomy::paintFreckles(p, tail, 7, 1.3, 2.8, black, 140, tail.boundingRect().center(), 34);
         // The ridge along the back: lit along its crest, shaded on the flank
         // just under it.
         const QPainterPath ridge =
@@ -432,7 +463,7 @@ void paintSpottedTrunkfish(QPainter &p, double w, double h)
             const double edge = std::abs(c.y() - bounds.center().y()) / (bounds.height() / 2);
             const double centre = std::exp(-std::pow(QLineF(c, middle).length() / 62.0, 2.0));
             const double r =
-                (1.1 + 2.6 * centre) * (0.55 + 0.45 * face) * (0.78 + 0.44 * rng.generateDouble());
+                (1.1 + 2.6 * centre) * (0.55 + 0.45 * face) * (0.6 + 0.8 * rng.generateDouble());
             const double squash = 1.0 - 0.3 * edge * edge;
             if (QLineF(c, shell.eye()).length() < 10.5 + r ||
                 QLineF(c, shell.mouth).length() < 9 + r)
@@ -490,7 +521,7 @@ void paintTrunkfish(QPainter &p, double w, double h)
         return brush;
     };
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &) {
-        paintSpots(p, box, 9, 1.0, 1.5, withAlpha(pale, 230), 23);
+        anatomy::paintFreckles(p, box, 8.5, 0.6, 1.8, withAlpha(pale, 230), 23, {150, 110}, 70);
         // The skin under the chain is only a little darker, so the white
         // spots still show faintly through it towards its edge.
         p.fillPath(box, fading(QColor(98, 86, 46, 150)));
@@ -525,8 +556,8 @@ void paintCowfish(QPainter &p, double w, double h)
                        QColor(170, 110, 40, 160), QColor(226, 176, 96), QColor(150, 120, 60));
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &tail) {
         paintScrawls(p, box, 11, blue, 4040);
-        paintSpots(p, box, 12, 0.8, 2.0, blue, 4041);
-        paintSpots(p, tail, 9, 1.0, 1.6, blue, 4042);
+        anatomy::paintFreckles(p, box, 12, 0.5, 2.1, blue, 4041, {150, 126}, 70);
+        anatomy::paintFreckles(p, tail, 9, 0.6, 1.6, blue, 4042);
     });
     // The near horn: a short, stout cone of bone growing out of the brow
     // just in front of the eye and pointing forward and a little up.

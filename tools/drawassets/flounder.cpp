@@ -61,28 +61,43 @@ void paintFlounder(QPainter &p, double w, double h)
         const double swell = dorsal ? 0.9 + 0.3 * std::exp(-std::pow((at.x() + 8) / 50, 2))
                                     : 0.84 + 0.3 * std::exp(-std::pow((at.x() - 28) / 44, 2));
         const double width = 16 * swell * std::sin(head * std::numbers::pi / 2) * stalk *
-                             (1 + 0.06 * std::sin(i * 1.7));
+                             (1 + 0.05 * std::sin(i * 0.23 + 1.0) + 0.03 * std::sin(i * 0.61));
         roots.push_back(at - out * 2);
         edge.push_back(at + out * width);
     }
     const QPainterPath fringe = smoothClosedPath(edge.data(), int(edge.size())).united(disc);
     const Fin caudal = tail(TailKind::Rounded, {104, 0}, 20, 46, 58);
-    castShadow(p, fringe.united(caudal.shape), QPointF(4, 5), 50);
+    anatomy::paintSoftShadow(p, fringe.united(caudal.shape), QPointF(4, 5), 50);
 
     const QColor sand(214, 196, 156), ringDark(30, 90, 190), ringBright(80, 170, 255);
     // The tail is skin and fine rays like the body, mottled as it is.
     paintFin(p, caudal, QColor(204, 184, 144, 235), QColor(120, 96, 60, 80), 20);
-    paintSpots(p, caudal.shape, 8, 1.5, 4, QColor(150, 126, 88, 70), 4105);
-    paintSpots(p, caudal.shape, 9, 0.7, 1.3, QColor(80, 170, 255, 200), 4106);
-    p.fillPath(fringe, QColor(206, 186, 146, 225));
+    anatomy::paintFreckles(p, caudal.shape, 8, 1.2, 4, QColor(150, 126, 88, 70), 4105);
+    anatomy::paintFreckles(p, caudal.shape, 8, 0.4, 1.4, QColor(80, 170, 255, 200), 4106, {112, 0},
+                           30);
+    p.fillPath(fringe, QColor(206, 186, 146, 215));
     {
+        // Soft rays sweeping back towards the tail, some plain and some
+        // faint, fading out into the thin membrane towards the edge; the
+        // body's mottle runs on over them.
         const Saved s(p);
-        p.setClipPath(fringe.subtracted(disc), Qt::IntersectClip);
-        p.setPen(QPen(QColor(120, 96, 60, 120), 0.7));
-        for (size_t i = 0; i < roots.size(); ++i)
-            p.drawLine(roots[i], edge[i]);
+        const QPainterPath fins = fringe.subtracted(disc);
+        p.setClipPath(fins, Qt::IntersectClip);
+        anatomy::paintMottle(p, fins, 7, QColor(140, 114, 76, 90), QColor(250, 240, 210, 70), 4108);
+        QRandomGenerator rays(4109);
+        for (size_t i = 0; i < roots.size(); ++i) {
+            const QPointF from = roots[i], to = edge[i];
+            const QPointF sweep = QPointF(QLineF(from, to).length() * 0.25, 0);
+            QLinearGradient fade(from, to);
+            const int alpha = 50 + rays.bounded(90);
+            fade.setColorAt(0.0, QColor(120, 96, 60, alpha));
+            fade.setColorAt(0.75, QColor(120, 96, 60, alpha / 3));
+            fade.setColorAt(1.0, QColor(120, 96, 60, 0));
+            p.strokePath(curve(from, (from + to) / 2.0 + sweep * 0.3, to + sweep),
+                         QPen(fade, 0.5 + rays.generateDouble() * 0.4));
+        }
     }
-    stroke(p, fringe, QColor(120, 96, 60, 150), 0.6);
+    stroke(p, fringe, QColor(120, 96, 60, 90), 0.5);
 
     QRadialGradient shade(QPointF(-10, -10), 120);
     shade.setColorAt(0, sand.lighter(108));
@@ -102,7 +117,8 @@ void paintFlounder(QPainter &p, double w, double h)
                  at + QPointF(0.2 * size, 0.7 * size), at + QPointF(-0.7 * size, 0.5 * size)}),
             QColor(66, 50, 32, 120));
     }
-    paintSpots(p, fringe.subtracted(disc), 8, 1.0, 1.8, ringBright, 4103);
+    anatomy::paintFreckles(p, fringe.subtracted(disc), 7.5, 0.5, 1.9, ringBright, 4103, {0, 0},
+                           110);
 
     {
         // Blue rings, not too many, of uneven size, brightness and spacing,
@@ -170,46 +186,48 @@ void paintFlounder(QPainter &p, double w, double h)
         }
     }
     // Blue dots crowd the head around the eyes.
-    paintSpots(p, disc.intersected(oval({-92, 0}, 26, 30)), 5, 0.8, 1.3, ringBright, 4104);
+    anatomy::paintFreckles(p, disc.intersected(oval({-92, 0}, 26, 30)), 4.6, 0.5, 1.4, ringBright,
+                           4104, {-80, 0}, 24);
     // The lateral line, arched high over the pectoral fin, then straight
     // along the middle of the body to the tail.
     const QPainterPath lateral = curveThrough(
         {{-62, -6}, {-54, -22}, {-40, -28}, {-26, -18}, {-14, -4}, {20, -1}, {60, 0}, {102, 0}});
     strokeInside(p, disc, lateral.translated(0.5, 0.7), QColor(250, 240, 214, 110), 1.2);
     strokeInside(p, disc, lateral, QColor(110, 86, 56, 150), 0.8);
-    stroke(p, disc, QColor(140, 116, 80, 140), 0.8);
+    anatomy::paintShadedEdge(p, disc, QColor(140, 116, 80, 140), 1.3);
 
-    // The pectoral fin of the upper side lies flat back along the body from
-    // behind the gill cover: a fan of fine rays so thin that the sand colour
-    // and rings show through it, a faint shadow at its free edge only, and a
-    // fleshy base of the body's own skin.
-    const Fin pectoral = pairedFin({-60, -12}, 50, -4, 22, 0.35, 16);
+    // The pectoral fin of the upper side springs from under the gill cover
+    // and lies back along the body: a long, narrow fan of fine rays so thin
+    // that the sand colour and the rings show through it, the body's own
+    // dappling running on over it, a faint shadow at its free edge only.
+    const Fin pectoral = pairedFin({-64, -12}, 56, -6, 20, 0.45, 18);
     {
         const Saved s(p);
         p.setClipPath(disc.subtracted(pectoral.shape), Qt::IntersectClip);
-        p.fillPath(pectoral.shape.translated(1.2, 2.0), QColor(70, 54, 36, 55));
+        p.fillPath(pectoral.shape.translated(1.0, 1.6), QColor(70, 54, 36, 45));
     }
-    paintSheerFin(p, pectoral, QColor(196, 178, 136, 70), QColor(110, 86, 56, 110), 0);
-    {
-        // Its rays carry broken dark bars across the fin, as on the body, so
-        // the fin is part of the fish's own pattern and not a clear leaf.
-        const Saved s(p);
-        p.setClipPath(pectoral.shape, Qt::IntersectClip);
-        for (const auto &[along, wobble] :
-             {std::pair{15.0, 1.5}, {25.0, -1.0}, {34.0, 2.0}, {43.0, -0.5}}) {
-            const QPointF at = QPointF(-60, -12) + QPointF(along, -2 - along * 0.05);
-            p.fillPath(ribbon(curveThrough({at + QPointF(-1, -12), at + QPointF(wobble, 0),
-                                            at + QPointF(0.5, 12)}),
-                              {1.0, 2.2, 1.6, 0.8}),
-                       QColor(96, 74, 46, 80));
-        }
-    }
+    paintSheerFin(p, pectoral, QColor(188, 168, 124, 150), QColor(100, 76, 46, 140), 0);
     {
         const Saved s(p);
         p.setClipPath(pectoral.shape, Qt::IntersectClip);
-        paintGlow(p, {-60, -12}, 12, QColor(206, 188, 148, 200));
+        anatomy::paintMottle(p, pectoral.shape, 5, QColor(110, 86, 56, 90),
+                             QColor(250, 240, 210, 50), 4110);
+        paintGlow(p, {-64, -12}, 10, QColor(206, 188, 148, 160));
     }
-    // The edge of the gill cover, behind which the pectoral fin springs.
+    // The edge of the gill cover, behind which the pectoral fin springs: the
+    // cover's skin lies over the fin's root.
+    {
+        const Saved s(p);
+        QPainterPath cover =
+            curveThrough({{-76, -40}, {-62, -26}, {-58, -4}, {-66, 20}, {-80, 34}});
+        cover.lineTo(-120, 34);
+        cover.lineTo(-120, -40);
+        cover.closeSubpath();
+        p.setClipPath(cover.intersected(pectoral.shape), Qt::IntersectClip);
+        p.fillRect(QRectF(-80, -30, 30, 40), QColor(212, 194, 154, 235));
+        anatomy::paintMottle(p, cover, 9, QColor(140, 114, 76, 110), QColor(250, 240, 210, 100),
+                             4101);
+    }
     stroke(p, curveThrough({{-76, -40}, {-62, -26}, {-58, -4}, {-66, 20}, {-80, 34}}),
            QColor(120, 96, 64, 130), 1.1);
     // Both eyes on the upper side, one ahead of the other, each raised on a

@@ -7,6 +7,7 @@
 
 #include <QLinearGradient>
 #include <QPolygonF>
+#include <QRadialGradient>
 #include <QRandomGenerator>
 #include <QTransform>
 
@@ -217,7 +218,7 @@ void paintSquirrelfish(QPainter &p, double w, double h)
     const QColor fins(220, 66, 56, 195);
     const QColor rays(110, 10, 10, 150);
     const BodyShape s{{40, 122}, 208, 80, 0.45, 0.6, 0.24, 0.54};
-    const auto red = [&](const Fin &f, int count) { paintFin(p, f, fins, rays, count); };
+    const auto red = [&](const Fin &f, int count) { paintSheerFin(p, f, fins, rays, count + 3); };
     // Deeply forked, the upper lobe drawn out longer than the lower, the
     // lobes about a quarter of the body's length.
     red(finAt({238, 120}, {{0, -11},
@@ -294,11 +295,49 @@ void paintSquirrelfish(QPainter &p, double w, double h)
 
     const QPainterPath body = bodyOutline(s);
     fillBody(p, body, QColor(150, 24, 24), QColor(214, 50, 40), QColor(240, 150, 140));
-    // Silvery stripes of uneven width, the broadest along the middle of the side.
-    const double widths[] = {2.0, 3.2, 2.6, 4.2, 3.4, 2.4, 1.6};
-    for (int i = 0; i < 7; ++i)
-        paintStripes(p, body, 88 + i * 10 + (i == 3 ? 0.8 : 0), 10, 1, widths[i],
-                     QColor(250, 236, 236, 190), 0.5);
+    {
+        // Silvery stripes along the scale rows, following the body's curve
+        // and closing up over the back and belly, each of its own width
+        // that swells and thins along it, some broken, fading out at the
+        // head and into the tail.
+        const Saved c(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        struct Stripe
+        {
+            double across, width, from, to, gap;
+        };
+        static constexpr Stripe stripes[] = {
+            {-0.74, 1.6, 0.36, 0.86, 0.0}, {-0.5, 2.8, 0.3, 0.93, 0.62},
+            {-0.24, 2.4, 0.33, 0.95, 0.0}, {0.02, 4.0, 0.3, 0.98, 0.0},
+            {0.27, 3.3, 0.32, 0.96, 0.74}, {0.5, 2.2, 0.35, 0.9, 0.0},
+            {0.72, 1.5, 0.4, 0.82, 0.58}};
+        QRandomGenerator wave(4301);
+        for (const Stripe &k : stripes) {
+            const auto piece = [&](double from, double to) {
+                std::vector<QPointF> line;
+                std::vector<double> widths;
+                for (int j = 0; j <= 8; ++j) {
+                    const double t = from + (to - from) * j / 8.0;
+                    line.push_back(s.at(t, k.across * (1.0 - 0.12 * std::pow(t - 0.6, 2.0))) +
+                                   QPointF(0, wave.bounded(0.4) - 0.2));
+                    const double end = std::min(j, 8 - j) / 2.0;
+                    widths.push_back(k.width * std::min(1.0, 0.25 + end) *
+                                     (0.85 + 0.3 * wave.generateDouble()));
+                }
+                QLinearGradient fade(line.front(), line.back());
+                fade.setColorAt(0.0, QColor(250, 236, 236, 120));
+                fade.setColorAt(0.3, QColor(250, 236, 236, 200));
+                fade.setColorAt(1.0, QColor(250, 236, 236, 110));
+                p.fillPath(ribbon(curveThrough(line), widths), fade);
+            };
+            if (k.gap > 0) {
+                piece(k.from, k.gap - 0.03);
+                piece(k.gap + 0.02, k.to);
+            } else {
+                piece(k.from, k.to);
+            }
+        }
+    }
     paintScales(p, body, 9, QColor(120, 10, 10, 110), 0.8);
     modelBody(p, body, s.at(1, 0).x() - 4, QColor(110, 10, 10), 1.1);
     stroke(p, curveThrough({{94, 88}, {110, 120}, {94, 150}}), QColor(110, 10, 10, 220), 1.4);
@@ -379,8 +418,8 @@ void paintNassauGrouper(QPainter &p, double w, double h)
                 }
                 const QPainterPath broken = band.subtracted(gaps);
                 p.fillPath(broken, i == 2 ? bar.darker(108) : bar);
-                paintSpots(p, broken.intersected(bodyOutline(s)), 7, 0.8, 2.2,
-                           QColor(214, 190, 150, 90), 4410 + i);
+                anatomy::paintFreckles(p, broken.intersected(bodyOutline(s)), 7, 0.5, 2.4,
+                                       QColor(214, 190, 150, 90), 4410 + i, s.at(0.5, 0), 80);
             }
             // Over the fins the pale flecks are no stamp: scattered unevenly,
             // some crowded and some alone, each drawn out along the rays,
@@ -427,12 +466,10 @@ void paintNassauGrouper(QPainter &p, double w, double h)
                                      s.at(0.235, -0.64), s.at(0.29, -0.74)}),
                        {5.2, 4.6, 3.8, 2.6, 0.6});
             const QPainterPath mark = stem.united(upperTine).united(lowerTine);
-            // Paler skin round the fork sets it off from the eye bar, melting
-            // into the tan, and the fork's own edge is soft.
-            stroke(p, mark, QColor(236, 222, 192, 70), 5.0);
-            stroke(p, mark, QColor(236, 222, 192, 90), 2.4);
-            stroke(p, mark, withAlpha(fork, 70), 1.2);
-            p.fillPath(mark, fork);
+            // Pigment, not ink: the fork's edge thins out into the tan.
+            stroke(p, mark, withAlpha(fork, 28), 3.2);
+            stroke(p, mark, withAlpha(fork, 60), 1.4);
+            p.fillPath(mark, withAlpha(fork, 215));
         }
         const QPainterPath body = bodyOutline(s);
         {
@@ -451,9 +488,10 @@ void paintNassauGrouper(QPainter &p, double w, double h)
                            QColor(14, 10, 8, i == 0 ? 200 : 36));
             }
         }
-        paintSpots(p, body, 11, 0.8, 1.4, QColor(250, 240, 220, 110), 4401);
-        paintSpots(p, body.intersected(oval(s.at(0.22, -0.1), 30, 20)), 6, 0.6, 1.1,
-                   QColor(60, 40, 25), 44);
+        anatomy::paintFreckles(p, body, 11, 0.5, 1.8, QColor(250, 240, 220, 110), 4401,
+                               s.at(0.5, 0), 90);
+        anatomy::paintFreckles(p, body.intersected(oval(s.at(0.22, -0.1), 30, 20)), 4.6, 0.4, 1.3,
+                               QColor(60, 40, 25), 44, s.at(0.2, -0.15), 18);
     });
 }
 
@@ -508,22 +546,24 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
                 const QPointF c(x + rng.bounded(14.0) - (y - 130) * 0.18, y);
                 std::vector<QPointF> ragged;
                 const double r = 8 + rng.bounded(7.0);
-                for (int k = 0; k < 9; ++k) {
-                    const double a = k * 2 * std::numbers::pi / 9;
-                    const double reach = r * (0.6 + rng.bounded(0.6));
+                for (int k = 0; k < 13; ++k) {
+                    const double a = k * 2 * std::numbers::pi / 13;
+                    const double reach = r * (0.72 + rng.bounded(0.4));
                     ragged.push_back(c + QPointF(std::cos(a) * reach * 0.8, std::sin(a) * reach));
                 }
-                // Each blotch melts into the olive round a denser core.
+                // Each blotch melts into the olive from a denser core, with no edge.
                 const QPainterPath blotch = smoothClosedPath(ragged.data(), int(ragged.size()));
-                const int alpha = 40 + int(rng.bounded(40));
-                for (const double grow : {1.3, 1.15})
-                    p.fillPath(QTransform()
-                                   .translate(c.x(), c.y())
-                                   .scale(grow, grow)
-                                   .translate(-c.x(), -c.y())
-                                   .map(blotch),
-                               QColor(58, 46, 20, alpha / 3));
-                p.fillPath(blotch, QColor(58, 46, 20, alpha));
+                const int alpha = 50 + int(rng.bounded(45));
+                QRadialGradient melt(c, r * 1.3);
+                melt.setColorAt(0.0, QColor(58, 46, 20, alpha));
+                melt.setColorAt(0.55, QColor(58, 46, 20, alpha * 4 / 5));
+                melt.setColorAt(1.0, QColor(58, 46, 20, 0));
+                p.fillPath(QTransform()
+                               .translate(c.x(), c.y())
+                               .scale(1.3, 1.3)
+                               .translate(-c.x(), -c.y())
+                               .map(blotch),
+                           melt);
             }
         }
     }

@@ -149,18 +149,22 @@ void paintMoray(QPainter &p, const Moray &m)
         p.setClipPath(dorsal, Qt::IntersectClip);
         const QPainterPath outer = ribbon(m.neck, {g * 0.95, g + 9, g + 12, g + 12, g + 9, g + 4});
         stroke(p, outer, withAlpha(m.back.lighter(135), 200), 2.4);
-        for (double t = 0.06; t < 0.98; t += 0.022) {
+        // The rays slant back towards the tail under the thick skin, seen
+        // only here and there.
+        int k = 0;
+        for (double t = 0.06; t < 0.98; t += 0.016 + 0.012 * std::abs(std::sin(k * 2.3)), ++k) {
             const QPointF root = m.neck.pointAtPercent(t);
             const double angle = m.neck.angleAtPercent(t) * std::numbers::pi / 180.0;
             const QPointF n(-std::sin(angle), -std::cos(angle));
             const QPointF out = n.y() < 0 ? n : -n;
-            p.setPen(QPen(withAlpha(line, 60), 0.5));
-            p.drawLine(root + out * g * 0.45, root + out * (g * 0.5 + 7));
+            const QPointF back(-std::cos(angle), std::sin(angle));
+            p.setPen(QPen(withAlpha(line, 25 + (k * 37) % 40), 0.5));
+            p.drawLine(root + out * g * 0.45, root + out * (g * 0.5 + 7) + back * 3.0);
         }
         if (spotted)
-            paintSpots(p, dorsal, 4.5, 0.8, 1.3, m.spots, 4601);
+            anatomy::paintFreckles(p, dorsal, 4.5, 0.5, 1.4, m.spots, 4601);
     }
-    stroke(p, dorsal, withAlpha(line, 110), 0.6);
+    anatomy::paintShadedEdge(p, dorsal, withAlpha(line, 110), 1.0);
 
     fillBody(p, eel, m.back.lighter(112), m.back, m.belly, 0.4);
     if (spotted) {
@@ -243,16 +247,32 @@ void paintMoray(QPainter &p, const Moray &m)
         const QPointF out = m.neck.pointAtPercent(0.34), deep = m.neck.pointAtPercent(0.02);
         QLinearGradient dark(out, deep);
         dark.setColorAt(0.0, QColor(8, 8, 7, 0));
-        dark.setColorAt(0.3, QColor(8, 8, 7, 80));
-        dark.setColorAt(0.62, QColor(7, 7, 6, 170));
-        dark.setColorAt(0.85, QColor(6, 6, 6, 228));
-        dark.setColorAt(1.0, QColor(5, 5, 6, 252));
+        dark.setColorAt(0.3, QColor(8, 8, 7, 50));
+        dark.setColorAt(0.62, QColor(7, 7, 6, 110));
+        dark.setColorAt(0.85, QColor(6, 6, 6, 160));
+        dark.setColorAt(1.0, QColor(5, 5, 6, 200));
         p.fillRect(m.den.boundingRect().adjusted(-g * 2, -g * 2, g, g), dark);
+        // Inside the opening the overhang shades the body more the deeper it
+        // goes, with no edge at the mouth of the hole: the shade builds up
+        // from the rim inwards, heaviest under the brow.
+        const QRectF den = m.den.boundingRect();
+        QLinearGradient overhang(den.topLeft(), den.bottomLeft());
+        overhang.setColorAt(0.0, QColor(4, 4, 4, 17));
+        overhang.setColorAt(0.6, QColor(4, 4, 4, 8));
+        overhang.setColorAt(1.0, QColor(4, 4, 4, 2));
+        for (int k = 0; k < 14; ++k) {
+            const double shrink = 1.0 - 0.0225 * k;
+            QTransform in;
+            in.translate(den.center().x(), den.center().y());
+            in.scale(shrink, shrink);
+            in.translate(-den.center().x(), -den.center().y());
+            p.fillPath(in.map(m.den), overhang);
+        }
         // A little of the light from the opening still runs along the back
         // and belly as they go in, fading with the depth.
         QLinearGradient dim(out, deep);
         dim.setColorAt(0.0, withAlpha(m.back.lighter(120), 0));
-        dim.setColorAt(0.35, withAlpha(m.back.lighter(120), 55));
+        dim.setColorAt(0.35, withAlpha(m.back.lighter(120), 80));
         dim.setColorAt(0.8, withAlpha(m.back.lighter(120), 0));
         p.strokePath(eel, QPen(dim, 2.0));
         p.strokePath(dorsal, QPen(dim, 1.2));
@@ -274,18 +294,31 @@ void paintMoray(QPainter &p, const Moray &m)
     // the light.
     const QPointF corner = at(54, 0.24 * r);
     const QPointF upper = at(2, 0.15 * r), lower = at(4, 0.4 * r);
+    const QPainterPath mouth = smoothClosedPath(
+        {upper, at(22, 0.16 * r), corner, at(34, 0.41 * r), at(16, 0.5 * r), lower});
     {
         QLinearGradient inside(upper, corner);
         inside.setColorAt(0, QColor(96, 64, 62));
         inside.setColorAt(0.4, QColor(44, 30, 30));
         inside.setColorAt(1, QColor(16, 12, 12));
-        p.fillPath(smoothClosedPath(
-                       {upper, at(22, 0.16 * r), corner, at(34, 0.41 * r), at(16, 0.5 * r), lower}),
-                   inside);
+        p.fillPath(mouth, inside);
     }
-    // A few fangs set on the gums, so the thick lips hide all but their tips.
-    anatomy::paintFangRow(p, at(7, 0.14 * r), at(30, 0.16 * r), 1, 4, 5.0 * m.size);
-    anatomy::paintFangRow(p, at(9, 0.49 * r), at(26, 0.45 * r), -1, 3, 3.8 * m.size);
+    // Uneven teeth set on the gums, so the thick lips hide their bases: a
+    // row of small ones along each jaw, a long fang or two at the front of
+    // the upper jaw standing inside the row, and those further back lost in
+    // the shadow of the gape.
+    anatomy::paintFangRow(p, at(8, 0.13 * r), at(38, 0.17 * r), 1, 8, 3.4 * m.size);
+    anatomy::paintFangRow(p, at(9, 0.49 * r), at(34, 0.43 * r), -1, 7, 2.8 * m.size);
+    anatomy::paintFang(p, at(5.2, 0.16 * r), 1, 6.4 * m.size);
+    anatomy::paintFang(p, at(12, 0.2 * r), 1, 4.6 * m.size);
+    {
+        const Saved s(p);
+        p.setClipPath(mouth, Qt::IntersectClip);
+        QLinearGradient gloom(at(14, 0), corner);
+        gloom.setColorAt(0, QColor(16, 12, 12, 0));
+        gloom.setColorAt(1, QColor(16, 12, 12, 200));
+        p.fillRect(mouth.boundingRect().adjusted(-6, -6, 6, 6), gloom);
+    }
     // Fleshy lips, thickest at the snout and thinning into the corner.
     const QPainterPath upperLip = curveThrough({upper, at(22, 0.13 * r), corner});
     const QPainterPath lowerLip = curveThrough({lower, at(16, 0.52 * r), at(34, 0.43 * r), corner});
@@ -538,10 +571,10 @@ void paintSpottedMoray(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintWater(p, Canvas::frame, 0.45);
-    // A sand patch at the foot of the reef, a few tube sponges far off in the
+    // A sand patch at the foot of the reef, a few yellow tube sponges far off in the
     // haze, and the moray's hole under a low ledge of reef rock.
     paintSand(p, Canvas::frame, 168);
-    paintTubeSponges(p, QPointF(46, 170), 20, QColor(120, 96, 130), 4602, 0.55);
+    paintTubeSponges(p, QPointF(46, 170), 20, QColor(176, 150, 70), 4602, 0.55);
 
     const QPainterPath boulder = lumpyOutline({{96, 250},
                                                {102, 214},

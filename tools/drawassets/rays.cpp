@@ -59,31 +59,31 @@ void paintSting(QPainter &p, QPointF root, QPointF to, double length, QColor edg
 {
     const QPointF d = (to - root) / std::max(1e-6, QLineF(root, to).length());
     const QPointF n(-d.y(), d.x());
-    const double half = std::max(1.5, length * 0.065);
-    QPolygonF barb{root + n * half * 0.6};
+    const double half = std::max(1.3, length * 0.05);
+    QPolygonF barb{root + n * half * 0.7};
     for (int i = 1; i <= 9; ++i) {
         const double t = i / 10.0, w = half * (1.0 - t * 0.85);
-        barb << root + d * length * (t - 0.05) + n * w << root + d * length * t + n * (w + 0.45);
+        barb << root + d * length * (t - 0.05) + n * w << root + d * length * t + n * (w + 0.3);
     }
     barb << root + d * length;
     for (int i = 9; i >= 1; --i) {
         const double t = i / 10.0, w = half * (1.0 - t * 0.85);
-        barb << root + d * length * t - n * (w + 0.45) << root + d * length * (t - 0.05) - n * w;
+        barb << root + d * length * t - n * (w + 0.3) << root + d * length * (t - 0.05) - n * w;
     }
-    barb << root - n * half * 0.6;
+    barb << root - n * half * 0.7;
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(30, 24, 12, 70));
-    p.drawPolygon(barb.translated(0.6, 0.9));
-    p.setPen(QPen(withAlpha(edge.darker(140), 200), 0.5));
-    QLinearGradient bone(root + n * half, root - n * half);
-    bone.setColorAt(0.0, QColor(214, 204, 176));
-    bone.setColorAt(0.5, QColor(176, 162, 130));
-    bone.setColorAt(1.0, QColor(112, 100, 76));
+    p.drawPolygon(barb.translated(0.4, 0.6));
+    // Sheathed in the tail's skin at its root, bare bone towards the point.
+    QLinearGradient bone(root, root + d * length);
+    bone.setColorAt(0.0, withAlpha(edge.lighter(150), 0));
+    bone.setColorAt(0.3, withAlpha(QColor(222, 214, 188), 240));
+    bone.setColorAt(1.0, QColor(160, 148, 118));
     p.setBrush(bone);
     p.drawPolygon(barb);
-    QPainterPath keel(root + d * length * 0.05);
-    keel.lineTo(root + d * length * 0.92);
-    stroke(p, keel, withAlpha(edge.darker(150), 130), 0.45);
+    QPainterPath ridge(root + d * length * 0.3 + n * half * 0.2);
+    ridge.lineTo(root + d * length * 0.9);
+    stroke(p, ridge, QColor(230, 222, 196, 90), 0.4);
 }
 
 void paintStingray(QPainter &p, const Stingray &ray,
@@ -93,14 +93,15 @@ void paintStingray(QPainter &p, const Stingray &ray,
     p.translate(ray.at);
     p.rotate(ray.turn);
     const QPainterPath tail = ribbon(ray.tailLine, {ray.tailRoot, ray.tailTip});
-    castShadow(p, ray.disc.united(ray.hind).united(tail), QPointF(5, 7), 60);
+    anatomy::paintSoftShadow(p, ray.disc.united(ray.hind).united(tail), QPointF(5, 7), 60);
 
     const QColor line = ray.colour.darker(170);
-    for (const QPainterPath &part : {ray.hind, tail}) {
-        fillBody(p, part, ray.colour.darker(110), ray.colour, ray.colour.darker(104));
-        pattern(part);
-        stroke(p, part, line, 0.8);
-    }
+    // Tail and pelvic fins are one skin with the disc: the same colour and
+    // pattern, only a faint edge where they stand free on the sand.
+    const QPainterPath hindParts = ray.hind.united(tail);
+    fillBody(p, hindParts, ray.colour.darker(106), ray.colour, ray.colour.darker(104));
+    pattern(hindParts);
+    stroke(p, hindParts, withAlpha(line, 110), 0.5);
     {
         // The sting lies along the tail's upper face, a little to the lit side.
         const double along = ray.stingAt;
@@ -125,6 +126,14 @@ void paintStingray(QPainter &p, const Stingray &ray,
         paintGlow(p, {0, -6}, ray.disc.boundingRect().height() * 0.6, QColor(255, 240, 190, 70));
     }
     shadeBody(p, ray.disc, withAlpha(line, 150), 0.6);
+    {
+        // The thick rim of the disc lies over the roots of the pelvic fins
+        // and the tail, shading them where they go in under it.
+        const Saved c(p);
+        p.setClipPath(hindParts.subtracted(ray.disc), Qt::IntersectClip);
+        for (const double width : {7.0, 3.5})
+            stroke(p, ray.disc.translated(0.6, 1.0), withAlpha(line, 40), width);
+    }
 
     for (const double x : {-1.0, 1.0})
         anatomy::paintRayEye(p, QPointF(ray.eye.x() * x, ray.eye.y()), ray.eyeSize, ray.colour, x);
@@ -158,8 +167,8 @@ void paintContactShadow(QPainter &p, const QPainterPath &shape, QPointF away)
     QPainterPath around;
     around.addRect(shape.boundingRect().adjusted(-20, -20, 20, 20));
     p.setClipPath(around.subtracted(shape), Qt::IntersectClip);
-    for (int i = 4; i >= 1; --i)
-        stroke(p, shape.translated(away * (0.4 * i)), QColor(64, 46, 20, 26), 2.1 * i);
+    for (int i = 10; i >= 1; --i)
+        stroke(p, shape.translated(away * (0.16 * i)), QColor(64, 46, 20, 11), 0.84 * i);
 }
 
 // The ray has shuffled down into the bottom: in drifts here and there along
@@ -221,7 +230,7 @@ void paintWhip(QPainter &p, const QPainterPath &whip, QColor skin)
            withAlpha(skin.lighter(135), 120), 0.9);
     stroke(p, curveThrough(alongside(whip, 0.05, 0.6, 1.2, 10)), withAlpha(skin.darker(160), 90),
            0.7);
-    stroke(p, tail, withAlpha(skin.darker(175), 90), 0.5);
+    anatomy::paintShadedEdge(p, tail, withAlpha(skin.darker(175), 90), 0.8);
     const QPointF root = whip.pointAtPercent(0.13), ahead = whip.pointAtPercent(0.2);
     const QPointF d = (ahead - root) / std::max(1e-6, QLineF(root, ahead).length());
     paintSting(p, root, root + d * 24, 24, skin.darker(170));
@@ -334,13 +343,16 @@ void paintWingRays(QPainter &p, const QPainterPath &disc, QColor skin, QPointF l
     for (int i = 0; i < 64; ++i) {
         const double a =
             std::numbers::pi * (0.08 + 0.84 * ((i % 32) + rng.generateDouble() * 0.7) / 31.7);
+        // Under thick skin only some of the rays show, here and there.
+        if (rng.bounded(5) < 2)
+            continue;
         const double side = i < 32 ? 1.0 : -1.0;
         const QPointF from(side * 24 * std::sin(a), -4 - 60 * std::cos(a));
         const QPointF out(side * std::sin(a) * 1.6, -std::cos(a) * 0.8 + 0.25);
-        const QPointF to = from + out * (70 + rng.bounded(12.0));
+        const QPointF to = from + out * (40 + rng.bounded(40.0));
         const QPainterPath rib = curve(from, (from + to) / 2 + QPointF(0, 4), to);
         QLinearGradient fade(from, to);
-        const int depth = 22 + rng.bounded(16);
+        const int depth = 10 + rng.bounded(18);
         fade.setColorAt(0.0, withAlpha(skin.darker(150), 0));
         fade.setColorAt(0.2, withAlpha(skin.darker(150), depth));
         fade.setColorAt(0.7, withAlpha(skin.darker(150), depth / 3));
@@ -397,10 +409,10 @@ void paintSouthernStingray(QPainter &p, double w, double h)
     paintDome(p, disc, skin, light);
     paintWingRays(p, disc, skin, light);
     paintRaySkin(p, disc, skin, light);
-    stroke(p, disc, withAlpha(skin.darker(180), 110), 0.6);
+    anatomy::paintShadedEdge(p, disc, withAlpha(skin.darker(180), 110), 1.0);
     paintSandDrift(p, disc, 1720);
     for (const double side : {-1.0, 1.0})
-        paintMoundEye(p, QPointF(side * 11, -52), 3.3, skin, side, light);
+        paintMoundEye(p, QPointF(side * 11.5, -52), 4.4, skin, side, light);
 }
 
 // A small round disc, yellow-brown under a fine mesh of dark and pale spots
@@ -417,46 +429,46 @@ void paintYellowStingray(QPainter &p, double w, double h)
     // A little longer than wide, not a coin: a blunt bump of a snout, the
     // widest point ahead of the middle, the rear edge flatter where the
     // pelvic fins reach out behind.
-    const QPainterPath disc = mirroredOutline({{0, -70},
-                                               {7, -69.5},
-                                               {12.6, -66},
-                                               {28.8, -61},
-                                               {46.8, -49},
-                                               {59.4, -30},
-                                               {64.8, -8},
-                                               {63, 14},
-                                               {55.8, 33},
-                                               {43.2, 48},
-                                               {28.8, 56},
-                                               {14.4, 59},
-                                               {0, 57}});
+    const QPainterPath disc = mirroredOutline({{0, -72},
+                                               {6, -71},
+                                               {11, -67.5},
+                                               {25, -62},
+                                               {41, -51},
+                                               {53.5, -33},
+                                               {58.5, -11},
+                                               {57.5, 12},
+                                               {51, 31},
+                                               {40, 46},
+                                               {27, 54.5},
+                                               {14, 58},
+                                               {0, 56}});
     // The tail narrows from a thick root to the caudal fin that wraps its end.
     const QPainterPath caudal = mirroredOutline(
         {{0, 108}, {3.5, 114}, {6.5, 126}, {7.5, 136}, {6, 146}, {3, 153}, {0, 156}});
     const QPainterPath pelvics =
-        pelvicPair({{3, 55}, {13, 54}, {22, 59}, {23, 68}, {17, 76}, {9, 77}, {4, 70}});
+        pelvicPair({{3, 50}, {14, 50}, {21, 56}, {21.5, 64}, {16, 71}, {8, 72.5}, {3.5, 67}});
     const Stingray ray(QPointF(130, 92), -30, disc, stub, 13, 3.5, pelvics.united(caudal), 0.42,
-                       QColor(184, 146, 62), QPointF(12, -38), 3.8, 17);
+                       QColor(184, 146, 62), QPointF(12, -38), 4.6, 17);
     paintStingray(p, ray, [&](const QPainterPath &area) {
         const Saved s(p);
         p.setClipPath(area, Qt::IntersectClip);
         // Few and broad enough to read at a glance: soft-edged squiggles,
         // dark spots of mixed size and pale spots between them, each seen as
         // a blot of pigment under the skin rather than a speck on it.
-        const int many = int(area.boundingRect().width() * area.boundingRect().height() / 190);
+        const int many = int(area.boundingRect().width() * area.boundingRect().height() / 120);
         QRandomGenerator rng(26);
         for (const QPointF &pt : scatterPoints(area, many, 262)) {
             const double a = rng.generateDouble() * 2 * std::numbers::pi;
             const QPointF d =
-                QPointF(std::cos(a), std::sin(a)) * (4.5 + rng.generateDouble() * 4.0);
+                QPointF(std::cos(a), std::sin(a)) * (2.5 + rng.generateDouble() * 3.5);
             const QPointF bend = QPointF(-d.y(), d.x()) * (rng.generateDouble() - 0.5) * 1.6;
             const QPainterPath worm = curveThrough({pt - d, pt + bend, pt + d});
-            stroke(p, worm, withAlpha(dark, 40), 3.8);
-            stroke(p, worm, withAlpha(dark, 105), 1.8);
+            stroke(p, worm, withAlpha(dark, 35), 2.8);
+            stroke(p, worm, withAlpha(dark, 100), 1.1 + rng.generateDouble() * 0.6);
         }
-        paintSpots(p, area, 13.0, 1.8, 3.4, withAlpha(dark, 100), 26);
+        anatomy::paintFreckles(p, area, 9.0, 0.8, 2.6, withAlpha(dark, 100), 26, {0, -10}, 60);
         for (const QPointF &pt : scatterPoints(area, many / 2, 263)) {
-            const double r = 2.2 + rng.generateDouble() * 1.6;
+            const double r = 1.2 + rng.generateDouble() * 1.6;
             paintGlow(p, pt, r * 1.8, withAlpha(pale, 80));
             paintDisc(p, pt, r, r * (0.8 + rng.generateDouble() * 0.3), withAlpha(pale, 105));
         }
@@ -476,11 +488,12 @@ void paintYellowStingray(QPainter &p, double w, double h)
     // tip, those on either side offset from each other and a little uneven.
     for (int i = 0; i < 14; ++i) {
         for (const double side : {-1.0, 1.0}) {
-            const double y = 109 + i * 3.1 + (side > 0 ? 1.5 : 0) + 0.6 * std::sin(i * 2.1 + side);
-            const double reach = 8.0 - std::abs(i - 7.5) * 0.45;
+            const double y = 109 + i * 3.1 + (side > 0 ? 1.5 : 0) + 0.9 * std::sin(i * 2.1 + side);
+            const double reach = (8.0 - std::abs(i - 7.5) * 0.45) *
+                                 (0.75 + 0.25 * std::abs(std::sin(i * 1.3 + side * 0.7)));
             stroke(p,
                    curve({side * 1.2, y}, {side * reach * 0.5, y + 2.0}, {side * reach, y + 5.5}),
-                   withAlpha(dark, 48), 0.35);
+                   withAlpha(dark, 30 + int(24 * std::abs(std::sin(i * 0.9 + side)))), 0.35);
         }
     }
 }
@@ -490,7 +503,7 @@ void paintYellowStingray(QPainter &p, double w, double h)
 void paintSpottedEagleRay(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintWater(p, Canvas::frame, 0.25);
+    paintWater(p, Canvas::frame, 0.3);
     // A diver far below, his whole length a third of the ray's span.
     paintDiverFromAbove(p, QPointF(212, 210), 70, QColor(30, 84, 122, 150));
     p.translate(152, 104);
@@ -571,15 +584,27 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
             const double r = (0.8 + out * 1.6 + size * size * (0.6 + out * 1.4)) * edge;
             const double rx = r * (0.85 + 0.3 * rng.generateDouble());
             const double ry = r * (0.85 + 0.3 * rng.generateDouble());
+            // Pigment, not paint: each spot a little lopsided, its edge soft.
+            const auto blob = [&](QPointF c, double bx, double by, QColor colour) {
+                QPointF rim[7];
+                const double start = rng.generateDouble() * 2 * std::numbers::pi;
+                for (int k = 0; k < 7; ++k) {
+                    const double a = start + k * 2 * std::numbers::pi / 7,
+                                 wander = 0.8 + 0.35 * rng.generateDouble();
+                    rim[k] = c + QPointF(std::cos(a) * bx, std::sin(a) * by) * wander;
+                }
+                const QPainterPath shape = smoothClosedPath(rim, 7);
+                stroke(p, shape, withAlpha(colour, colour.alpha() / 4), 0.9);
+                p.fillPath(shape, colour);
+            };
+            const QColor own = withAlpha(white, 190 + rng.bounded(65));
             if (out > 0.3 && r > 1.7 && rng.bounded(4) == 0) {
                 const double hole = 0.36 + 0.24 * rng.generateDouble();
-                paintDisc(p, pt, rx * 1.15, ry * 1.15, white);
-                paintDisc(p,
-                          pt + QPointF(rng.generateDouble() - 0.5, rng.generateDouble() - 0.5) * r *
-                                   0.2,
-                          rx * 1.15 * hole, ry * 1.15 * hole, QColor(22, 32, 58));
+                blob(pt, rx * 1.15, ry * 1.15, own);
+                blob(pt + QPointF(rng.generateDouble() - 0.5, rng.generateDouble() - 0.5) * r * 0.3,
+                     rx * 1.15 * hole, ry * 1.15 * hole, QColor(22, 32, 58));
             } else {
-                paintDisc(p, pt, rx * 0.8, ry * 0.8, white);
+                blob(pt, rx * 0.8, ry * 0.8, own);
             }
         }
         // The raised wing turns its face to the light; the lowered one dims,
@@ -591,7 +616,7 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
         bank.setColorAt(1.0, QColor(90, 110, 150, 70));
         p.fillRect(QRectF(-180, -60, 360, 130), bank);
     }
-    stroke(p, wings, QColor(8, 12, 24, 200), 0.8);
+    anatomy::paintShadedEdge(p, wings, QColor(8, 12, 24, 170), 1.3);
 
     // The head stands out before the wings: widest where the eyes bulge on
     // its sides, then narrowing straight into the flat, pointed duck bill.
@@ -626,15 +651,15 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
             stroke(p, curveThrough({{side * 5, -89}, {side * 8.5, -78}, {side * 12.5, -63}}),
                    QColor(12, 18, 32, 90), 1.0);
     }
-    paintSpots(p, head.subtracted(oval({0, -83}, 15, 13)), 7, 0.8, 1.3, QColor(235, 240, 245, 200),
-               3233);
+    anatomy::paintFreckles(p, head.subtracted(oval({0, -83}, 15, 13)), 6.5, 0.5, 1.5,
+                           QColor(235, 240, 245, 200), 3233, {0, -60}, 30);
     {
         // The head runs on into the body, outlined only where it stands clear.
         const Saved s(p);
         QPainterPath clear;
         clear.addRect(head.boundingRect().adjusted(-2, -2, 2, 2));
         p.setClipPath(clear.subtracted(wings), Qt::IntersectClip);
-        stroke(p, head, QColor(10, 14, 26), 0.8);
+        anatomy::paintShadedEdge(p, head, QColor(10, 14, 26, 190), 1.3);
     }
     // The eyes sit on the sides of the head, bulging out past its rim and
     // looking sideways, so from above only their domed tops show.

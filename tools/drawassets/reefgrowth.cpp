@@ -170,21 +170,26 @@ void paintStarCups(QPainter &p, const QPainterPath &dome, double cup, QColor col
     const QRectF box = dome.boundingRect();
     const fishkit::Saved s(p);
     p.setClipPath(dome, Qt::IntersectClip);
-    for (const QPointF &c : fishkit::spreadPoints(dome, cup * 1.25, cup * 0.3, seed)) {
-        // Young cups bud between the old ones, so sizes vary across the head.
-        const double r = cup * between(rng, 0.3, 0.55);
+    for (const QPointF &c : fishkit::spreadPoints(dome, cup * 1.25, cup * 0.5, seed)) {
+        // Gaps where cups have died, and young cups budding between the old
+        // ones, so sizes and spacing vary across the head.
+        if (rng.bounded(6) == 0)
+            continue;
+        const double r = cup * (0.22 + 0.4 * std::pow(rng.generateDouble(), 1.3));
         const double light =
             std::clamp(1.1 - (c.y() - box.top()) / std::max(1.0, box.height()), 0.3, 1.0);
-        fishkit::paintDisc(p, c + QPointF(r * 0.25, r * 0.35), r * 1.05, r * 0.9,
+        // Near the top of the dome the cups are seen edge-on, flattened.
+        const double flat = 0.55 + 0.45 * std::min(1.0, (c.y() - box.top()) / (cup * 3.0));
+        fishkit::paintDisc(p, c + QPointF(r * 0.25, r * 0.35), r * 1.05, r * 0.9 * flat,
                            QColor(20, 24, 18, 80));
         QRadialGradient raised(c - QPointF(r * 0.3, r * 0.35), r * 1.1);
-        raised.setColorAt(0.0, colour.lighter(int(115 + 35 * light)));
-        raised.setColorAt(1.0, colour.darker(125));
+        raised.setColorAt(0.0, colour.lighter(int(110 + 30 * light)));
+        raised.setColorAt(1.0, colour.darker(120));
         p.setPen(Qt::NoPen);
         p.setBrush(raised);
-        p.drawEllipse(c, r, r * 0.92);
-        fishkit::paintDisc(p, c + QPointF(r * 0.06, r * 0.08), r * 0.5, r * 0.45,
-                           colour.darker(int(190 + 40 * rng.generateDouble())));
+        p.drawEllipse(c, r, r * 0.92 * flat);
+        fishkit::paintDisc(p, c + QPointF(r * 0.06, r * 0.08), r * 0.5, r * 0.45 * flat,
+                           colour.darker(int(150 + 80 * rng.generateDouble())));
         if (r * std::abs(p.transform().m11()) > 3.5) {
             p.setPen(QPen(backdrop::withAlpha(colour.lighter(150), 110), r * 0.08));
             for (int i = 0; i < 12; ++i) {

@@ -3,6 +3,9 @@
 
 #include "backdrop.h"
 
+#include "anatomy.h"
+#include "fishkit.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -80,6 +83,18 @@ void paintSkyline(QPainter &p, QRandomGenerator &rng, const QRectF &area, double
     }
 }
 
+// Fills `wall` lit from the surface and a little from the left, as a round
+// wall from `left` to `right`, and clips the painter to it for the detail.
+void paintRoundWall(QPainter &p, const QPainterPath &wall, double left, double right, QColor tint)
+{
+    QLinearGradient round(left, 0, right, 0);
+    round.setColorAt(0.0, tint.lighter(112));
+    round.setColorAt(0.35, tint.lighter(125));
+    round.setColorAt(1.0, tint.darker(175));
+    p.fillPath(wall, round);
+    p.setClipPath(wall, Qt::IntersectClip);
+}
+
 // One sponge tube standing from `foot`, `tall` high and `wide` across its mouth.
 void paintTube(QPainter &p, QRandomGenerator &rng, QPointF foot, double tall, double wide,
                QColor tint)
@@ -100,14 +115,8 @@ void paintTube(QPainter &p, QRandomGenerator &rng, QPointF foot, double tall, do
     tube.cubicTo(mid + QPointF(swell / 2, tall * 0.1), foot + QPointF(waist / 2, -tall * 0.25),
                  foot + QPointF(waist / 2, 0));
     tube.closeSubpath();
-    // Lit from the surface and a little from the left: a round wall.
-    QLinearGradient round(mouth.x() - wide / 2, 0, mouth.x() + wide / 2, 0);
-    round.setColorAt(0.0, tint.lighter(112));
-    round.setColorAt(0.35, tint.lighter(125));
-    round.setColorAt(1.0, tint.darker(175));
-    p.fillPath(tube, round);
     p.save();
-    p.setClipPath(tube, Qt::IntersectClip);
+    paintRoundWall(p, tube, mouth.x() - wide / 2, mouth.x() + wide / 2, tint);
     // The wall is pitted with small pores, and grows darker towards its foot.
     for (int i = 0, n = int(tall * wide / 6); i < n; ++i) {
         const double t = between(rng, 0.05, 0.95), s = between(rng, -0.45, 0.45);
@@ -142,10 +151,43 @@ void paintDistantReef(QPainter &p, const QRectF &area, double horizon)
     p.save();
     p.setClipRect(area, Qt::IntersectClip);
     const double rise = area.height() * 0.09;
-    // Two ranges: the farthest barely darker than the water, the nearer a
-    // little firmer and taller, neither with any detail.
-    paintSkyline(p, rng, area, horizon + 1, rise * 0.6, QColor(44, 104, 134, 110));
-    paintSkyline(p, rng, area, horizon + 3, rise, QColor(34, 88, 114, 150));
+    // Not every bottom has the reef on its horizon: some lie out on an open
+    // plain with only a low far line, and some at the foot of a reef slope
+    // rising out of the picture at one side.
+    const int view = int(std::lround(horizon)) % 3;
+    paintSkyline(p, rng, area, horizon + 1, rise * (view == 1 ? 0.25 : 0.6),
+                 QColor(44, 104, 134, view == 1 ? 70 : 110));
+    if (view == 0)
+        paintSkyline(p, rng, area, horizon + 3, rise, QColor(34, 88, 114, 150));
+    if (view == 2) {
+        // The slope loses itself in the blue as it climbs.
+        const bool left = rng.bounded(2) == 0;
+        const double foot = area.width() * between(rng, 0.3, 0.45);
+        const double x0 = left ? area.left() : area.right();
+        const double dir = left ? 1.0 : -1.0;
+        // Its face is lumpy with coral heads and ledges, never a smooth curve.
+        QPainterPath slope(QPointF(x0, horizon + 4));
+        QPointF last(x0 + dir * foot, horizon + 4);
+        slope.lineTo(last);
+        for (int i = 1; i <= 14; ++i) {
+            const double t = i / 14.0;
+            const QPointF next(x0 + dir * foot * (1.0 - 0.8 * std::pow(t, 0.7)) *
+                                        (1.0 + between(rng, -0.06, 0.06)),
+                               horizon + 4 - (horizon + 4 - area.top()) * t);
+            const QPointF bump =
+                (last + next) / 2.0 + QPointF(dir * foot * between(rng, 0.0, 0.08), 0);
+            slope.quadTo(bump, next);
+            last = next;
+        }
+        slope.lineTo(x0, area.top());
+        slope.closeSubpath();
+        QLinearGradient fadeUp(0, horizon, 0, area.top());
+        fadeUp.setColorAt(0.0, QColor(30, 80, 104, 150));
+        fadeUp.setColorAt(0.6, QColor(36, 92, 120, 70));
+        fadeUp.setColorAt(1.0, QColor(40, 100, 130, 0));
+        p.fillPath(slope, fadeUp);
+        paintSkyline(p, rng, area, horizon + 3, rise * 0.7, QColor(34, 88, 114, 120));
+    }
     p.restore();
 }
 
@@ -165,7 +207,9 @@ void paintTubeSponges(QPainter &p, QPointF base, double radius, QColor colour, q
     // The tallest stand at the back of the clump.
     std::ranges::sort(tubes, std::greater{}, &Tube::tall);
     for (const Tube &t : tubes)
-        paintTube(p, rng, base + QPointF(t.dx, between(rng, -1.0, 1.0)), t.tall, t.wide, tint);
+        // Tubes of one clump differ a little in colour as they age.
+        paintTube(p, rng, base + QPointF(t.dx, between(rng, -1.0, 1.0)), t.tall, t.wide,
+                  tint.lighter(int(between(rng, 86, 118))));
 }
 
 void paintRubbleMound(QPainter &p, QPointF base, double radius, QColor colour, quint32 seed,
@@ -180,7 +224,7 @@ void paintRubbleMound(QPainter &p, QPointF base, double radius, QColor colour, q
                                          -radius * 0.42 * (1.0 - t) * between(rng, 0.6, 1.0));
         const double r = radius * between(rng, 0.12, 0.26);
         // Broken branches lie every way, some long, some stubby.
-        const double stretch = between(rng, 1.0, 2.2), turn = between(rng, -0.5, 0.5);
+        const double stretch = between(rng, 1.2, 3.0), turn = between(rng, -0.5, 0.5);
         QPointF rim[7];
         for (int k = 0; k < 7; ++k) {
             const double a = tau * k / 7 + between(rng, -0.25, 0.25),
@@ -190,11 +234,12 @@ void paintRubbleMound(QPainter &p, QPointF base, double radius, QColor colour, q
                                  q.x() * std::sin(turn) * 0.5 + q.y() * std::cos(turn));
         }
         const QPainterPath piece = smoothClosedPath(rim, 7);
-        const QColor own = stone.lighter(int(between(rng, 85, 125)));
+        // Dead coral bleaches pale; the pieces are lit on top, not dark lumps.
+        const QColor own = stone.lighter(int(between(rng, 105, 150)));
         QRadialGradient lit(c - QPointF(r * 0.3, r * 0.5), r * 1.4);
-        lit.setColorAt(0.0, own.lighter(125));
-        lit.setColorAt(1.0, own.darker(190));
-        p.fillPath(piece.translated(r * 0.1, r * 0.2), QColor(10, 20, 26, 70));
+        lit.setColorAt(0.0, own.lighter(118));
+        lit.setColorAt(1.0, own.darker(145));
+        p.fillPath(piece.translated(r * 0.1, r * 0.2), QColor(10, 20, 26, 45));
         p.fillPath(piece, lit);
         // Old broken branches keep a few pores; the live ones carry a fuzz of algae.
         if (rng.bounded(3) == 0) {
@@ -208,6 +253,338 @@ void paintRubbleMound(QPainter &p, QPointF base, double radius, QColor colour, q
             }
         }
     }
+}
+
+void paintSeagrass(QPainter &p, const QRectF &area, double top, quint32 seed)
+{
+    QRandomGenerator rng(seed);
+    const double depthOfBed = area.bottom() - top;
+    // Turtle grass grows in tufts of a few flat ribbons from one runner,
+    // short and hazed far off, longer and greener near the viewer, the old
+    // blade tips browned and furred with growth.
+    for (int row = 0; row < 8; ++row) {
+        const double t = (row + 0.5) / 8.0, y = top + depthOfBed * t * t + between(rng, -1, 1);
+        const double fog = 0.6 * (1.0 - t), tall = (4.0 + 16.0 * t) * between(rng, 0.8, 1.2);
+        const double sway = between(rng, -0.35, 0.1);
+        // The grass grows in meadows with bare sand between, thick in the
+        // middle of a meadow and thinning to stray blades at its edges.
+        const double meadow = between(rng, 0, tau), spell = between(rng, 0.02, 0.05);
+        for (double x = area.left() + between(rng, -8, 8); x < area.right() + 8;
+             x += between(rng, 2, 9) * (0.6 + t)) {
+            const double thick = 0.5 + 0.5 * std::sin(x * spell + meadow + row * 1.7);
+            if (between(rng, 0, 1) > thick * thick + 0.08)
+                continue;
+            for (int i = 0, n = 1 + rng.bounded(2 + int(thick * 3)); i < n; ++i) {
+                const QPointF root(x + between(rng, -2, 2), y + between(rng, -2, 2));
+                const double len = tall * between(rng, 0.5, 1.1),
+                             lean = sway + between(rng, -0.25, 0.25);
+                const QPointF tip = root + QPointF(lean * len, -len);
+                const QColor green =
+                    hazed(QColor::fromHsv(int(between(rng, 70, 95)), int(between(rng, 110, 170)),
+                                          int(between(rng, 90, 140))),
+                          fog);
+                const QPainterPath blade =
+                    curve(root, root + QPointF(lean * len * 0.1, -len * 0.6), tip);
+                const double width = std::max(0.6, (0.8 + 1.6 * t) * between(rng, 0.7, 1.1));
+                // Flat straps with blunt, square-cut ends, lit along one edge.
+                p.strokePath(blade, QPen(green, width, Qt::SolidLine, Qt::FlatCap));
+                p.strokePath(blade.translated(-width * 0.25, 0),
+                             QPen(withAlpha(green.lighter(130), 90), width * 0.35, Qt::SolidLine,
+                                  Qt::FlatCap));
+                if (rng.bounded(2) == 0)
+                    p.strokePath(
+                        curve(blade.pointAtPercent(0.8), blade.pointAtPercent(0.9), tip),
+                        QPen(hazed(QColor(150, 130, 80), fog), width, Qt::SolidLine, Qt::FlatCap));
+            }
+        }
+    }
+}
+
+void paintRubbleScatter(QPainter &p, const QRectF &area, double top, quint32 seed)
+{
+    QRandomGenerator rng(seed);
+    const double depthOfBed = area.bottom() - top;
+    // Coral rubble and shell washed over the sand, small and crowded far
+    // off, larger and fewer near the viewer, each piece its own shape.
+    for (int i = 0, n = int(area.width() * depthOfBed / 90.0); i < n; ++i) {
+        const double t = std::pow(between(rng, 0, 1), 0.7), y = top + depthOfBed * t;
+        const QPointF c(between(rng, area.left(), area.right()), y);
+        const double r = (0.8 + 4.0 * t) * between(rng, 0.4, 1.2);
+        const double turn = between(rng, 0, tau), stretch = between(rng, 1.0, 2.6);
+        QPointF rim[6];
+        for (int k = 0; k < 6; ++k) {
+            const double a = tau * k / 6 + between(rng, -0.3, 0.3),
+                         reach = r * between(rng, 0.6, 1.1);
+            const QPointF q(std::cos(a) * reach * stretch, std::sin(a) * reach);
+            rim[k] = c + QPointF(q.x() * std::cos(turn) - q.y() * std::sin(turn),
+                                 (q.x() * std::sin(turn) + q.y() * std::cos(turn)) * 0.45);
+        }
+        const QPainterPath piece = smoothClosedPath(rim, 6);
+        const int grey = int(between(rng, 150, 215));
+        const QColor stone = hazed(QColor(grey, grey - 8, grey - 26), 0.45 * (1.0 - t));
+        p.fillPath(piece.translated(r * 0.2, r * 0.25), QColor(60, 50, 30, 50));
+        QRadialGradient lit(c - QPointF(r * 0.4, r * 0.3), r * stretch * 1.2);
+        lit.setColorAt(0.0, stone.lighter(112));
+        lit.setColorAt(1.0, stone.darker(140));
+        p.fillPath(piece, lit);
+    }
+}
+
+void paintHardBottom(QPainter &p, const QRectF &area, double top, quint32 seed)
+{
+    QRandomGenerator rng(seed);
+    const double depthOfBed = area.bottom() - top;
+    // Flat limestone pavement with a short turf of algae, sand lying in its
+    // hollows: low patches of darker, greener stone, foreshortened with distance.
+    for (int i = 0, n = int(area.width() / 14); i < n; ++i) {
+        const double t = between(rng, 0.05, 1.0), y = top + depthOfBed * t * t;
+        const QPointF c(between(rng, area.left() - 10, area.right() + 10), y);
+        const double r = (6 + 30 * t) * between(rng, 0.6, 1.3);
+        QPointF rim[9];
+        for (int k = 0; k < 9; ++k) {
+            const double a = tau * k / 9 + between(rng, -0.2, 0.2);
+            rim[k] = c + QPointF(std::cos(a), std::sin(a) * (0.12 + 0.25 * t)) * r *
+                             between(rng, 0.6, 1.1);
+        }
+        const QPainterPath slab = smoothClosedPath(rim, 9);
+        const QColor turf =
+            hazed(QColor::fromHsv(int(between(rng, 35, 60)), int(between(rng, 40, 80)),
+                                  int(between(rng, 112, 150))),
+                  0.5 * (1.0 - t));
+        // Low slabs: only a thin shade along the front lip, and the stone
+        // fading into the sand drifted over its back.
+        p.fillPath(slab.translated(0, std::max(0.6, r * 0.03)), QColor(70, 60, 40, 50));
+        QLinearGradient lit(0, c.y() - r * 0.25, 0, c.y() + r * 0.2);
+        lit.setColorAt(0.0, withAlpha(turf.lighter(110), 40));
+        lit.setColorAt(0.5, withAlpha(turf, 150));
+        lit.setColorAt(1.0, withAlpha(turf.darker(115), 170));
+        p.fillPath(slab, lit);
+        // The worn far rim of the slab catches the light, its near lip is in shade.
+        const double step = 0.6 + 1.2 * t;
+        p.fillPath(slab.subtracted(slab.translated(0, step)), withAlpha(turf.lighter(135), 120));
+        p.fillPath(slab.subtracted(slab.translated(0, -step)), withAlpha(turf.darker(160), 110));
+        // The turf is a fuzz of fine dark and pale grains over the stone.
+        p.save();
+        p.setClipPath(slab, Qt::IntersectClip);
+        for (int k = 0, m = int(r * r * 0.08); k < m; ++k) {
+            const QPointF at = c + QPointF(between(rng, -r, r), between(rng, -r, r) * 0.4);
+            p.setPen(Qt::NoPen);
+            p.setBrush(rng.bounded(2) ? withAlpha(turf.darker(150), 70)
+                                      : withAlpha(turf.lighter(140), 60));
+            p.drawEllipse(at, 0.5 + t * 0.6, 0.4 + t * 0.3);
+        }
+        p.restore();
+    }
+}
+
+void paintFingerCoral(QPainter &p, QPointF base, double radius, QColor colour, quint32 seed,
+                      double fog)
+{
+    QRandomGenerator rng(seed);
+    // Finger coral is tan to lilac-brown; the given colour only leans it.
+    const QColor stone = hazed(blend(colour, QColor(190, 150, 100), 0.7), fog * 0.6);
+    struct Finger
+    {
+        QPointF foot, tip;
+        double thick;
+    };
+    std::vector<Finger> fingers;
+    for (int i = 0, n = 9 + rng.bounded(6); i < n; ++i) {
+        const double x = between(rng, -0.8, 0.8);
+        const double tall = radius * (0.95 - 0.5 * std::abs(x)) * between(rng, 0.55, 1.05);
+        const QPointF foot = base + QPointF(x * radius, between(rng, -1, 1));
+        fingers.push_back({foot, foot + QPointF(x * tall * 0.35 + between(rng, -2, 2), -tall),
+                           radius * between(rng, 0.1, 0.15)});
+    }
+    // The ones at the back first.
+    std::ranges::sort(fingers, std::greater{},
+                      [](const Finger &f) { return f.foot.y() - f.tip.y(); });
+    QPainterPath clump;
+    for (const Finger &f : fingers) {
+        // Each finger bends a little and swells and pinches along its
+        // length, knobbly, with a rounded tip; they grow fused at the foot.
+        const QPointF bend((f.tip - f.foot).y() * between(rng, -0.12, 0.12), 0);
+        const QPainterPath axis = curve(f.foot, (f.foot + f.tip) / 2.0 + bend, f.tip);
+        const QPainterPath finger =
+            fishkit::ribbon(axis, {f.thick * 1.5, f.thick * between(rng, 0.85, 1.05),
+                                   f.thick * between(rng, 0.9, 1.15),
+                                   f.thick * between(rng, 0.8, 1.0), f.thick * 0.9, f.thick * 0.55})
+                .united(fishkit::oval(f.tip, f.thick * 0.47, f.thick * 0.45));
+        p.fillPath(finger.translated(f.thick * 0.3, f.thick * 0.1),
+                   withAlpha(stone.darker(190), 120));
+        QLinearGradient round(axis.pointAtPercent(0.5) - QPointF(f.thick * 0.55, 0),
+                              axis.pointAtPercent(0.5) + QPointF(f.thick * 0.55, 0));
+        round.setColorAt(0.0, stone.lighter(112));
+        round.setColorAt(0.35, stone.lighter(120));
+        round.setColorAt(1.0, stone.darker(150));
+        p.fillPath(finger, round);
+        clump.addPath(finger);
+        // Polyps leave the surface finely fuzzed.
+        p.save();
+        p.setClipPath(finger, Qt::IntersectClip);
+        for (int k = 0; k < int(f.thick * 4); ++k) {
+            const QPointF at = axis.pointAtPercent(between(rng, 0.05, 1.0)) +
+                               QPointF(between(rng, -0.5, 0.5) * f.thick, 0);
+            p.setPen(Qt::NoPen);
+            p.setBrush(withAlpha(stone.darker(140), 80));
+            p.drawEllipse(at, 0.45, 0.45);
+        }
+        p.restore();
+    }
+    // The foot of the clump lies in its own shade.
+    p.save();
+    p.setClipPath(clump, Qt::IntersectClip);
+    QLinearGradient shade(0, base.y() - radius * 0.4, 0, base.y());
+    shade.setColorAt(0.0, QColor(0, 20, 30, 0));
+    shade.setColorAt(1.0, QColor(0, 20, 30, 90));
+    p.fillRect(
+        QRectF(base.x() - radius * 1.2, base.y() - radius * 0.4, radius * 2.4, radius * 0.45),
+        shade);
+    p.restore();
+}
+
+void paintBarrelSponge(QPainter &p, QPointF base, double radius, QColor colour, quint32 seed,
+                       double fog)
+{
+    QRandomGenerator rng(seed);
+    const QColor skin = hazed(blend(colour, QColor(150, 96, 80), 0.55), fog);
+    const double wide = radius * between(rng, 0.75, 0.95), tall = radius * between(rng, 0.7, 1.0),
+                 lean = between(rng, -0.1, 0.1) * tall;
+    const QPointF mouth = base + QPointF(lean, -tall);
+    const double bulgeL = between(rng, 0.7, 0.95), bulgeR = between(rng, 0.7, 0.95);
+    QPainterPath vase(base + QPointF(-wide * 0.45, 0));
+    vase.cubicTo(base + QPointF(-wide * bulgeL, -tall * 0.35),
+                 mouth + QPointF(-wide * 0.8, tall * 0.35), mouth + QPointF(-wide * 0.62, 0));
+    vase.lineTo(mouth + QPointF(wide * 0.62, 0));
+    vase.cubicTo(mouth + QPointF(wide * 0.8, tall * 0.35),
+                 base + QPointF(wide * bulgeR, -tall * 0.35), base + QPointF(wide * 0.5, 0));
+    vase.closeSubpath();
+    p.save();
+    paintRoundWall(p, vase, base.x() - wide * 0.8, base.x() + wide * 0.8, skin);
+    // The wall is built of ridges running up it in ragged tiers.
+    for (double u = -0.9; u <= 0.9; u += between(rng, 0.12, 0.2)) {
+        QPolygonF ridge;
+        for (double v = 0; v <= 1.0; v += 0.1)
+            ridge << base +
+                         QPointF(lean * v + u * wide * 0.7 * (1.0 + 0.15 * std::sin(v * 3.0)),
+                                 -tall * v) +
+                         QPointF(between(rng, -0.6, 0.6), 0);
+        QPainterPath line;
+        line.addPolygon(ridge);
+        stroke(p, line, withAlpha(skin.darker(150), int(between(rng, 25, 60))),
+               std::max(0.5, wide / between(rng, 12, 20)));
+    }
+    // Pitted all over, the pits crowding in the grooves.
+    for (int i = 0, n = int(wide * tall / 5); i < n; ++i) {
+        const double v = between(rng, 0.05, 0.95), u = between(rng, -0.8, 0.8);
+        const QPointF at = base + QPointF(lean * v + u * wide * 0.7, -tall * v);
+        p.setPen(Qt::NoPen);
+        p.setBrush(withAlpha(skin.darker(170), int(between(rng, 30, 90))));
+        p.drawEllipse(at, 0.5, 0.4);
+    }
+    p.restore();
+    // The rim is ragged, worn down here and grown up there, and the dark
+    // hollow shows only at the back of the mouth.
+    QPointF lip[12], hollow[12];
+    for (int i = 0; i < 12; ++i) {
+        const double a = tau * i / 12, ragged = between(rng, 0.88, 1.08);
+        const QPointF d(std::cos(a) * wide * 0.62, std::sin(a) * wide * 0.13);
+        lip[i] = mouth + d * ragged + QPointF(0, between(rng, -0.04, 0.04) * wide);
+        hollow[i] = mouth + d * ragged * 0.8 + QPointF(0, wide * 0.02);
+    }
+    p.fillPath(smoothClosedPath(lip, 12), skin.lighter(112));
+    QRadialGradient deep(mouth - QPointF(0, wide * 0.05), wide * 0.5);
+    deep.setColorAt(0.0, skin.darker(380));
+    deep.setColorAt(1.0, skin.darker(200));
+    p.fillPath(smoothClosedPath(hollow, 12), deep);
+}
+
+void paintSeaRods(QPainter &p, QPointF base, double height, QColor colour, quint32 seed)
+{
+    QRandomGenerator rng(seed);
+    for (int i = 0, n = 2 + rng.bounded(3); i < n; ++i) {
+        const QPointF foot = base + QPointF(between(rng, -0.15, 0.15) * height, 0);
+        const double lean = between(rng, -0.35, 0.35) * height,
+                     tall = height * between(rng, 0.55, 1.0);
+        const QPointF top = foot + QPointF(lean, -tall);
+        QPainterPath rod(foot);
+        rod.cubicTo(foot + QPointF(lean * 0.1, -tall * 0.4), top + QPointF(-lean * 0.3, tall * 0.3),
+                    top);
+        const double width = std::max(1.2, height / 28.0) * between(rng, 0.8, 1.2);
+        // A branch or two forks off and turns up.
+        for (int k = 0, m = rng.bounded(3); k < m; ++k) {
+            const QPointF fork = rod.pointAtPercent(between(rng, 0.3, 0.6));
+            const double out = (rng.bounded(2) ? 1.0 : -1.0) * height * between(rng, 0.1, 0.2);
+            anatomy::paintRodStem(p,
+                                  curve(fork, fork + QPointF(out, -height * 0.05),
+                                        fork + QPointF(out * 1.1, -tall * between(rng, 0.3, 0.5))),
+                                  width * 0.7, colour.darker(108), rng);
+        }
+        anatomy::paintRodStem(p, rod, width, colour, rng);
+    }
+}
+
+void paintBurrows(QPainter &p, const QRectF &area, double scale, quint32 seed)
+{
+    QRandomGenerator rng(seed);
+    p.save();
+    p.setPen(Qt::NoPen);
+    for (int i = 0, n = 5 + rng.bounded(4); i < n; ++i) {
+        const QPointF c(between(rng, area.left(), area.right()),
+                        between(rng, area.top(), area.bottom()));
+        const double r = scale * between(rng, 0.25, 0.6);
+        // A low cone of paler, finer sand, lit on its upper left, with a dark
+        // hole a little off its top.
+        QRadialGradient mound(c - QPointF(r * 0.3, r * 0.35), r * 1.3);
+        mound.setColorAt(0.0, QColor(250, 238, 206, 90));
+        mound.setColorAt(0.6, QColor(220, 200, 160, 50));
+        mound.setColorAt(1.0, QColor(160, 136, 96, 0));
+        p.setBrush(mound);
+        p.drawEllipse(c, r * 1.3, r * 1.1);
+        const QPointF hole = c + QPointF(between(rng, -0.2, 0.2), between(rng, -0.2, 0.2)) * r;
+        QRadialGradient deep(hole, r * 0.22);
+        deep.setColorAt(0.0, QColor(70, 54, 30, 200));
+        deep.setColorAt(1.0, QColor(110, 90, 60, 0));
+        p.setBrush(deep);
+        p.drawEllipse(hole, r * 0.22, r * 0.18);
+    }
+    // Feeding pits and trails: soft shallow hollows, shaded on the lit side.
+    for (int i = 0, n = 4 + rng.bounded(4); i < n; ++i) {
+        const QPointF c(between(rng, area.left(), area.right()),
+                        between(rng, area.top(), area.bottom()));
+        const double r = scale * between(rng, 0.3, 0.7);
+        QRadialGradient pit(c - QPointF(r * 0.3, r * 0.3), r);
+        pit.setColorAt(0.0, QColor(120, 98, 64, 50));
+        pit.setColorAt(1.0, QColor(120, 98, 64, 0));
+        p.setBrush(pit);
+        p.drawEllipse(c, r, r * between(rng, 0.6, 0.9));
+    }
+    p.restore();
+}
+
+void paintShellHash(QPainter &p, const QRectF &area, double scale, quint32 seed)
+{
+    QRandomGenerator rng(seed);
+    p.save();
+    p.setPen(Qt::NoPen);
+    // Mostly grit, a few larger broken valves, collected in the ripple troughs.
+    for (int i = 0, n = int(area.width() * area.height() / (scale * scale) * 1.2); i < n; ++i) {
+        const QPointF c(between(rng, area.left(), area.right()),
+                        between(rng, area.top(), area.bottom()));
+        const double r =
+            scale * (rng.bounded(8) == 0 ? between(rng, 0.08, 0.16) : between(rng, 0.025, 0.06));
+        const double turn = between(rng, 0, tau);
+        QPointF rim[5];
+        for (int k = 0; k < 5; ++k) {
+            const double a = tau * k / 5 + turn + between(rng, -0.3, 0.3);
+            rim[k] = c + QPointF(std::cos(a), std::sin(a)) * r * between(rng, 0.5, 1.1);
+        }
+        const QPainterPath piece = smoothClosedPath(rim, 5);
+        p.fillPath(piece.translated(r * 0.25, r * 0.3), QColor(90, 70, 40, 60));
+        const int tone = int(between(rng, 200, 250));
+        p.fillPath(piece, QColor(tone, tone - int(between(rng, 4, 30)), tone - 40, 220));
+    }
+    p.restore();
 }
 
 } // namespace backdrop

@@ -11,6 +11,7 @@
 #include <QTransform>
 
 #include <cmath>
+#include <numbers>
 #include <tuple>
 #include <utility>
 
@@ -44,10 +45,25 @@ void paintFirmFin(QPainter &p, const QPainterPath &shape, QLineF base, QColor ro
     {
         const Saved s(p);
         p.setClipPath(shape, Qt::IntersectClip);
-        stroke(p, shape, withAlpha(line, 40), 6);
-        stroke(p, shape, withAlpha(line, 40), 2.5);
+        stroke(p, shape, withAlpha(line, 30), 6);
+        stroke(p, shape, withAlpha(line, 30), 2.5);
         paintGlow(p, base.center() + (far - base.center()) * 0.3, base.length() * 0.45,
                   withAlpha(root.lighter(118), 110));
+        // The stiff horny fibres inside the fin show as fine striations
+        // running out from its base, strongest midway and lost at both ends.
+        for (int k = 0; k < 14; ++k) {
+            const double t = (k + 0.5 + 0.3 * std::sin(k * 2.7)) / 14.0;
+            const QPointF from = base.pointAt(t);
+            const QPointF to = far + (from - base.center()) * 0.9;
+            QLinearGradient fibre(from, to);
+            fibre.setColorAt(0.0, withAlpha(line, 0));
+            fibre.setColorAt(0.4, withAlpha(line, 26 + (k * 7) % 14));
+            fibre.setColorAt(1.0, withAlpha(line, 0));
+            p.strokePath(curve(from, (from + to) / 2.0 + QPointF(0.6, 0.4), to),
+                         QPen(fibre, 0.5, Qt::SolidLine, Qt::RoundCap));
+        }
+        // The thin trailing margin lets the light through.
+        stroke(p, shape, withAlpha(edge.lighter(150), 40), 1.4);
     }
     const QPointF along = base.p2() - base.p1();
     const QPointF across = QPointF(-along.y(), along.x()) / std::max(1e-6, base.length()) * 2.0;
@@ -59,7 +75,7 @@ void paintFirmFin(QPainter &p, const QPainterPath &shape, QLineF base, QColor ro
                    base.p2() + along * 0.05 + across, base.p1() - along * 0.05 + across}));
     const Saved s(p);
     p.setClipPath(free.subtracted(root2), Qt::IntersectClip);
-    stroke(p, shape, withAlpha(line, 170), 0.7);
+    stroke(p, shape, withAlpha(line, 130), 0.6);
 }
 
 // A shark's fin rising from a firm base, `front` to `rear` on the body: a
@@ -134,7 +150,8 @@ void paintNurseShark(QPainter &p, double w, double h)
     const QPainterPath shark = trunk.united(caudal);
     // The pectoral braced on the sand, its near face towards us: a broad
     // fleshy fin, the leading edge bowed, the tip wide and round, the rear
-    // margin rounded too, as in all nurse sharks.
+    // margin rounded too, as in all nurse sharks, ending in a short free
+    // inner tip by the body.
     const QPainterPath pectoral = smoothClosedPath({{62, 197},
                                                     {72, 208},
                                                     {84, 219},
@@ -143,8 +160,10 @@ void paintNurseShark(QPainter &p, double w, double h)
                                                     {114, 234},
                                                     {118.5, 229.5},
                                                     {117, 222.5},
-                                                    {111, 215.5},
-                                                    {103, 210},
+                                                    {112, 216.5},
+                                                    {106.5, 213.2},
+                                                    {103.5, 212.4},
+                                                    {100, 208.6},
                                                     {98, 206}});
     const QPainterPath pelvic = sharkFin({156, 206}, {178, 224}, {196, 214}, {182, 207}, 5);
     {
@@ -155,11 +174,11 @@ void paintNurseShark(QPainter &p, double w, double h)
         p.scale(1.0, 0.11);
         paintGlow(p, {0, 0}, 134, QColor(40, 28, 10, 120));
     }
-    castShadow(p, shark.united(pectoral).united(pelvic), QPointF(6, 11), 80);
+    anatomy::paintSoftShadow(p, shark.united(pectoral).united(pelvic), QPointF(6, 11), 80);
 
     // Rounded dorsals, the second nearly as large as the first, and the anal fin.
-    const QPainterPath firstDorsal = sharkFin({144, 157}, {170, 124}, {194, 153}, {182, 159}, 14);
-    const QPainterPath secondDorsal = sharkFin({200, 166}, {216, 140}, {236, 163}, {226, 169}, 10);
+    const QPainterPath firstDorsal = sharkFin({144, 157}, {170, 124}, {196, 154}, {182, 159}, 9);
+    const QPainterPath secondDorsal = sharkFin({200, 166}, {216, 140}, {238, 164}, {226, 169}, 7);
     const QPainterPath anal = sharkFin({212, 201}, {226, 216}, {246, 202}, {234, 199}, 4);
     paintFirmFin(p, pelvic, {{156, 206}, {182, 207}}, flank, back.darker(110), line);
     paintFirmFin(p, anal, {{212, 201}, {234, 199}}, flank, back.darker(110), line);
@@ -199,7 +218,7 @@ void paintNurseShark(QPainter &p, double w, double h)
         p.setClipPath(
             away.subtracted(oval({163, 158}, 17, 4)).subtracted(oval({213, 167}, 11, 3.5)),
             Qt::IntersectClip);
-        stroke(p, shark, outline, 0.9);
+        anatomy::paintShadedEdge(p, shark, outline, 1.4);
     }
     for (const auto &[root, span] :
          {std::pair{QPointF(163, 159), 18.0}, {QPointF(213, 168), 12.0}}) {
@@ -233,15 +252,34 @@ void paintNurseShark(QPainter &p, double w, double h)
     for (int i = 0; i < 5; ++i) {
         const double x = 86.0 + i * 5.2 - (i > 2 ? (i - 2) * 1.6 : 0.0);
         const double top = tops[i], low = lows[i], mid = (top + low) / 2;
-        p.fillPath(smoothClosedPath({{x + 0.6, top},
-                                     {x - 0.4, mid},
-                                     {x + 0.2, low},
-                                     {x + 1.5, low - 1.0},
-                                     {x + 1.0, mid},
-                                     {x + 1.7, top + 1.0}}),
-                   QColor(96, 66, 34, 170));
-        stroke(p, curveThrough({{x + 1.9, top + 0.8}, {x + 1.4, mid}, {x + 1.8, low - 0.8}}),
-               QColor(222, 190, 140, 120), 0.7);
+        // The skin ahead of the cleft dips into it, shading softly.
+        QLinearGradient dip(QPointF(x - 3.0, 0), QPointF(x + 0.6, 0));
+        dip.setColorAt(0.0, QColor(96, 66, 34, 0));
+        dip.setColorAt(1.0, QColor(96, 66, 34, 70));
+        p.fillPath(smoothClosedPath({{x - 2.2, top + 1.4},
+                                     {x - 3.0, mid},
+                                     {x - 2.0, low - 1.4},
+                                     {x + 0.6, low - 0.4},
+                                     {x, mid},
+                                     {x + 0.8, top + 0.4}}),
+                   dip);
+        // The cleft deepest in its middle, closing to nothing at its ends.
+        QLinearGradient deep(QPointF(0, top), QPointF(0, low));
+        deep.setColorAt(0.0, QColor(96, 66, 34, 40));
+        deep.setColorAt(0.5, QColor(80, 54, 28, 190));
+        deep.setColorAt(1.0, QColor(96, 66, 34, 40));
+        p.fillPath(smoothClosedPath({{x + 0.7, top},
+                                     {x - 0.1, mid},
+                                     {x + 0.3, low},
+                                     {x + 1.2, low - 1.2},
+                                     {x + 0.9, mid},
+                                     {x + 1.5, top + 1.2}}),
+                   deep);
+        // The fold behind it, a rounded lip of skin lit along its edge.
+        const QPainterPath lip =
+            curveThrough({{x + 1.9, top + 0.8}, {x + 1.4, mid}, {x + 1.8, low - 0.8}});
+        stroke(p, lip.translated(0.9, 0), QColor(222, 190, 140, 45), 2.0);
+        stroke(p, lip, QColor(232, 204, 156, 110), 0.7);
     }
     // The small mouth lies under the snout ahead of the eyes, seen nearly
     // edge-on: a narrow dark gape between a shaded upper lip and a fleshy
@@ -367,6 +405,22 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
                                                      {-11, 125.5},
                                                      {-6, 124},
                                                      {-3, 122}});
+    // Seen from a little above and to one side, each dorsal fin shows its
+    // face foreshortened, leaning over from its root along the midline: a
+    // firm triangle with a curved front edge, a hollowed trailing edge and a
+    // free rear tip, `height` across as it leans.
+    const auto dorsalFace = [](double front, double rear, double height) {
+        const double len = rear - front;
+        return smoothClosedPath({{0, front},
+                                 {height * 0.45, front + len * 0.28},
+                                 {height * 0.9, front + len * 0.55},
+                                 {height, front + len * 0.66},
+                                 {height * 0.55, front + len * 0.74},
+                                 {height * 0.22, front + len * 0.88},
+                                 {height * 0.12, rear},
+                                 {-0.6, front + len * 0.84},
+                                 {-1.2, front + len * 0.4}});
+    };
     // The blade is the spine running on, shaded with the body without a seam.
     const QPainterPath body = trunk.united(tailBlade);
     const QTransform mirror = QTransform::fromScale(-1, 1);
@@ -375,22 +429,29 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
                                    .united(pelvic)
                                    .united(mirror.map(pelvic))
                                    .united(lowerLobe);
-    // Swimming a hand above the bottom: the shadow falls clear of the shark,
-    // its edges lost in the light scattered by the water, the thin fins
-    // barely darkening the sand.
+    // Swimming a hand above the bottom: the shadow falls clear of the shark
+    // and keeps its outline, head, fins and tail, the edge softened by the
+    // light the water scatters, the thin fins fainter than the body.
     {
         const Saved s(p);
-        p.translate(QTransform().rotate(98).map(QPointF(84, 100)));
-        p.scale(0.84, 0.9);
-        p.setBrush(Qt::NoBrush);
-        const QPainterPath fleshy = trunk.united(pectoral).united(mirror.map(pectoral));
-        for (int i = 12; i >= 1; --i) {
-            p.setPen(
-                QPen(QColor(60, 44, 18, 10), i * 8.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            p.drawPath(fleshy);
+        p.translate(QTransform().rotate(98).map(QPointF(38, 52)));
+        p.scale(1.03, 1.03);
+        // The standing dorsals cast their full height on the sand, off to one side.
+        const QPainterPath fleshy = trunk.united(pectoral)
+                                        .united(mirror.map(pectoral))
+                                        .united(dorsalFace(-44, -2, -30))
+                                        .united(dorsalFace(49, 66, -12));
+        const QPainterPath thin =
+            tailBlade.united(lowerLobe).united(pelvic).united(mirror.map(pelvic));
+        for (int ring = 3; ring >= 0; --ring) {
+            const double blur = ring * 1.6;
+            for (int k = 0; k < 8; ++k) {
+                const double a = k * std::numbers::pi / 4;
+                const QPointF off(std::cos(a) * blur, std::sin(a) * blur);
+                p.fillPath(fleshy.translated(off), QColor(60, 46, 22, 4));
+                p.fillPath(thin.translated(off), QColor(60, 46, 22, 3));
+            }
         }
-        p.fillPath(fleshy, QColor(60, 44, 18, 16));
-        p.fillPath(tailBlade.united(lowerLobe), QColor(60, 44, 18, 14));
     }
     // A hand of water between shark and sand: the bottom and its shadow lie
     // a little hazed and cooler, the shark over them in clear colour.
@@ -483,33 +544,35 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
         strokeInside(p, tailBlade, curve({13.5, 157.5}, {17, 160}, {21, 162}), withAlpha(line, 150),
                      0.7);
     }
-    stroke(p, body, line, 0.9);
+    anatomy::paintShadedEdge(p, body, line, 1.4);
 
-    // Seen from a little above and to one side, each dorsal fin shows its
-    // face foreshortened, leaning over from its root along the midline: the
-    // first a firm triangle with a curved front edge, a hollowed trailing edge
-    // and a free rear tip, the second much smaller; each throws a soft shadow
-    // across the back.
+    // The first dorsal tall, the second much smaller.
     for (const auto &[front, rear, height] :
-         {std::tuple{-44.0, -2.0, 13.0}, std::tuple{49.0, 66.0, 5.0}}) {
-        const double len = rear - front;
-        const QPainterPath dorsal = smoothClosedPath({{0, front},
-                                                      {height * 0.45, front + len * 0.28},
-                                                      {height * 0.9, front + len * 0.55},
-                                                      {height, front + len * 0.66},
-                                                      {height * 0.55, front + len * 0.74},
-                                                      {height * 0.22, front + len * 0.88},
-                                                      {height * 0.12, rear},
-                                                      {-0.6, front + len * 0.84},
-                                                      {-1.2, front + len * 0.4}});
+         {std::tuple{-44.0, -2.0, 9.0}, std::tuple{49.0, 66.0, 4.0}}) {
+        const QPainterPath dorsal = dorsalFace(front, rear, height);
         {
+            // A standing fin throws a long shadow across the back.
             const Saved clip(p);
             p.setClipPath(body, Qt::IntersectClip);
-            for (int i = 3; i >= 1; --i)
-                p.fillPath(dorsal.translated(-1.5 * i, 1.2 * i), QColor(30, 36, 44, 20));
+            for (int i = 4; i >= 1; --i)
+                p.fillPath(dorsalFace(front, rear, height * 1.6).translated(-1.4 * i, 1.1 * i),
+                           QColor(30, 36, 44, 18));
         }
+        const double len = rear - front;
         paintFirmFin(p, dorsal, QLineF(0, front, 0, front + len * 0.84), grey.lighter(104), dark,
                      line);
+        // Its thick leading edge catches the light, standing up off the back.
+        const Saved clip(p);
+        p.setClipPath(dorsal, Qt::IntersectClip);
+        stroke(p,
+               curveThrough({{-0.6, front},
+                             {height * 0.5, front + len * 0.3},
+                             {height * 0.95, front + len * 0.6}}),
+               withAlpha(pale.lighter(125), 200), std::max(1.0, height * 0.18));
+        QLinearGradient rising(QPointF(0, 0), QPointF(height, 0));
+        rising.setColorAt(0.0, withAlpha(dark.darker(120), 120));
+        rising.setColorAt(1.0, withAlpha(dark, 0));
+        p.fillPath(dorsal, rising);
     }
     // Nostrils along the front edge of the shovel, and the eyes at its ends.
     for (const double side : {-1.0, 1.0}) {

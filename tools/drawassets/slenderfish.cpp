@@ -7,6 +7,7 @@
 
 #include <QLinearGradient>
 #include <QPainter>
+#include <QRadialGradient>
 #include <QRandomGenerator>
 #include <QTransform>
 
@@ -16,7 +17,7 @@
 #include <tuple>
 #include <utility>
 
-// Slender fish: needlefish, barracuda, silversides, trumpetfish.
+// Slender fish: needlefish, barracuda and silversides.
 
 namespace fishart {
 
@@ -60,10 +61,10 @@ void paintNeedlefishBody(QPainter &p, const Member &)
         p,
         finAt({266, 120}, {{0, -3.5}, {14, -8}, {28, -15}, {21, 1}, {36, 19}, {16, 8}, {0, 3.5}}),
         QColor(80, 140, 150, 210), QColor(40, 80, 90, 140), 10);
-    paintFin(p, fin({222, 115.5}, {{226, 107}, {240, 109}, {258, 113}}, {262, 117}),
-             QColor(60, 120, 130, 220), rays, 10);
-    paintFin(p, fin({220, 124.5}, {{224, 133}, {240, 131}, {256, 127}}, {260, 123}),
-             QColor(170, 200, 205, 200), rays, 10);
+    paintSheerFin(p, fin({222, 115.5}, {{226, 107}, {240, 109}, {258, 113}}, {262, 117}),
+                  QColor(60, 120, 130, 220), rays, 14);
+    paintSheerFin(p, fin({220, 124.5}, {{224, 133}, {240, 131}, {256, 127}}, {260, 123}),
+                  QColor(170, 200, 205, 200), rays, 14);
     // The upper and lower jaws, slightly parted, with the fine teeth between.
     // The lower jaw reaches a little further than the upper.
     const QPainterPath upper = smoothClosedPath({{14, 119.3}, {60, 116.6}, {96, 114}, {96, 120}});
@@ -126,30 +127,44 @@ void paintNeedlefishBody(QPainter &p, const Member &)
 // a little away shows its back.
 void paintSilversideBody(QPainter &p, const Member &m)
 {
-    const QColor fins(170, 200, 190, 80);
-    const QColor rays(90, 120, 110, 100);
+    // Fins so thin the water shows through them but for the rays near their roots.
+    const QColor fins(180, 210, 200, 70);
+    const QColor rays(110, 140, 130, 90);
+    // No two of the school quite alike: some a little longer and slimmer,
+    // some shorter, as fish of one year's brood are.
+    p.scale(0.92 + 0.16 * std::fmod(std::abs(m.x * 0.37 + m.y * 0.13), 1.0), 1.0);
     // Each fish holds its fins raised or folded its own way.
     const double raise = 0.75 + 0.5 * std::clamp(0.5 + m.beat / 24.0, 0.0, 1.0);
     const QTransform sweep = QTransform().translate(70, 0).rotate(m.beat).translate(-70, 0);
     {
         const Saved s(p);
         p.setTransform(sweep, true);
-        paintFin(p, tail(TailKind::Forked, {82, 0}, 6, 18, 24, 0.55), fins, rays, 7);
+        paintSheerFin(p, tail(TailKind::Forked, {82, 0}, 6, 18, 24, 0.55), fins, rays, 9);
     }
     // The fins are rooted inside the outline, so the body covers their
     // bases and they grow out of it: a small spiny first dorsal, the soft
     // second dorsal sloping back, and the anal fin under it.
-    paintFin(p, fin({35, -5}, {{38, -5 - 7 * raise}, {42, -4.5 - 6.5 * raise}}, {46, -4.5}), fins,
-             rays, 4);
-    paintFin(p,
-             fin({55, -4},
-                 {{57, -4 - 7.5 * raise}, {62, -4 - 6.5 * raise}, {70, -3.5 - 2.5 * raise}},
-                 {72, -3}),
-             fins, rays, 7);
-    paintFin(p,
-             fin({72, 3}, {{70, 3.5 + 2.5 * raise}, {61, 4 + 6.5 * raise}, {53, 4 + 7 * raise}},
-                 {50, 4}),
-             fins, rays, 7);
+    paintSheerFin(p,
+                  fin({35, -5},
+                      {{37.5, -5 - 6 * raise}, {40, -5 - 6.8 * raise}, {43.5, -4.8 - 4 * raise}},
+                      {46, -4.5}),
+                  fins, rays, 5);
+    paintSheerFin(p,
+                  fin({55, -4},
+                      {{57, -4 - 7 * raise},
+                       {60, -4 - 7.2 * raise},
+                       {66, -3.8 - 4.5 * raise},
+                       {71, -3.2 - 1.6 * raise}},
+                      {73, -3}),
+                  fins, rays, 9);
+    paintSheerFin(p,
+                  fin({73, 3},
+                      {{71, 3.2 + 1.6 * raise},
+                       {65, 3.8 + 4.5 * raise},
+                       {57, 4 + 7 * raise},
+                       {53, 4 + 6.5 * raise}},
+                      {50, 4}),
+                  fins, rays, 9);
     // The rear of the body follows the tail round, and the head turns the
     // other way or the same, so the whole body bends as it swims.
     const QTransform turn = QTransform().translate(24, 0).rotate(-m.bend).translate(-24, 0);
@@ -219,8 +234,8 @@ void paintSilversideBody(QPainter &p, const Member &m)
         p.setClipPath(body, Qt::IntersectClip);
         p.fillPath(body.translated(0, -5), QColor(60, 100, 96, 70));
     }
-    stroke(p, body, QColor(60, 90, 80, 110), 0.5);
-    paintFin(p, fin({18, -2}, {{26, -3}, {28, 0}}, {18, 0}), fins, rays, 4);
+    anatomy::paintShadedEdge(p, body, QColor(60, 90, 80, 110), 0.8);
+    paintSheerFin(p, fin({18, -2}, {{24, -3.4}, {28, -1.6}, {27, 0.2}}, {18, 0}), fins, rays, 6);
     // The head's parts turn with it.
     p.setTransform(turn, true);
     // The silvery gill cover, its rear edge a clear arc, and the small
@@ -235,33 +250,27 @@ void paintSilversideBody(QPainter &p, const Member &m)
     anatomy::paintNaturalEye(p, QPointF(7.5, -1.5), 3.6, QColor(150, 160, 170));
 }
 
-// Soft-coral sea rods a trumpetfish hides among: a few bending stems from
-// one holdfast, each its own height and thickness, some forking once.
-void paintSeaRods(QPainter &p, QPointF base, double height, QColor colour, quint32 seed,
-                  int stems = 4)
+// A far silverside, too far off for fins or an eye: a slim sliver of dusky
+// back over the bright lateral stripe, lost into the blue at both ends.
+void paintSilversideGlint(QPainter &p, const Member &m)
 {
-    QRandomGenerator rng(seed);
-    p.setPen(Qt::NoPen);
-    for (int stem = 0; stem < stems; ++stem) {
-        const double lean = rng.bounded(70.0) - 35.0;
-        const QPointF top = base + QPointF(lean, -height * (0.65 + rng.bounded(0.35)));
-        const double sway = rng.bounded(20.0) - 10;
-        const double bend = rng.bounded(24.0) - 12;
-        QPainterPath rod(base);
-        rod.cubicTo(base + QPointF(lean * 0.1 + sway, -height * 0.4),
-                    top + QPointF(bend, height * 0.3), top);
-        const double width = 6.2 + 2.4 * rng.generateDouble();
-        if (rng.bounded(2) == 0) {
-            const double at = 0.4 + 0.25 * rng.generateDouble();
-            const QPointF fork = rod.pointAtPercent(at);
-            const double out = (lean > 0 ? 1.0 : -1.0) * (10 + 14 * rng.generateDouble());
-            const double rise = height * (0.2 + 0.15 * rng.generateDouble());
-            anatomy::paintRodStem(
-                p, curve(fork, fork + QPointF(out * 0.9, -rise * 0.3), fork + QPointF(out, -rise)),
-                width * (0.9 - 0.4 * at), colour.darker(108), rng);
-        }
-        anatomy::paintRodStem(p, rod, width, colour, rng);
-    }
+    const QPainterPath body = bodyOutline({{0, 0}, 84, 15, 0.35, 0.55, 0.34, 0.5});
+    QLinearGradient along(QPointF(0, 0), QPointF(96, 0));
+    along.setStops({{0.0, QColor(170, 205, 215, 170)},
+                    {0.3, QColor(170, 205, 215, 210)},
+                    {0.85, QColor(130, 175, 185, 170)},
+                    {1.0, QColor(130, 175, 185, 60)}});
+    p.fillPath(body, along);
+    p.fillPath(body.subtracted(QPainterPath(body).translated(0, 4)), QColor(50, 90, 96, 150));
+    const QPainterPath stripe = curve({10, -0.6}, {46, -1.4}, {84, 0});
+    stroke(p, stripe, QColor(240, 250, 255, std::clamp(int(220 * m.shine), 0, 255)), 2.0);
+    paintDisc(p, QPointF(7, -1.5), 2.4, 2.2, QColor(30, 40, 46, 170));
+    QPainterPath tailFork(QPointF(82, 0));
+    tailFork.lineTo(94, -7);
+    tailFork.lineTo(89, 0);
+    tailFork.lineTo(94, 7);
+    tailFork.closeSubpath();
+    p.fillPath(tailFork, QColor(150, 190, 200, 120));
 }
 
 } // namespace
@@ -277,12 +286,33 @@ void paintNeedlefish(QPainter &p, double w, double h)
     surface.setColorAt(0.4, QColor(170, 235, 245, 120));
     surface.setColorAt(1.0, QColor(170, 235, 245, 0));
     p.fillRect(QRectF(0, 0, 320, 34), surface);
-    for (int i = 0; i < 5; ++i) {
-        QPainterPath wave(QPointF(0, 4 + i * 5.0 + std::sin(i * 1.0)));
-        for (double x = 4; x <= 324; x += 4)
-            wave.lineTo(x,
-                        4 + i * 5.0 + 1.8 * std::sin(x * 0.08 + i * 2.1) + std::sin(x * 0.21 + i));
-        stroke(p, wave, QColor(255, 255, 255, 150 - i * 25), 1.3);
+    // The underside of the wavelets: facets tilted to mirror the sky flash
+    // white, those tilted the other way show the dark water below, in a
+    // broken mosaic that grows finer and flatter towards the horizon.
+    QRandomGenerator facets(707);
+    for (double y = 31; y > 0.5;) {
+        const double near = y / 31.0, tall = 0.6 + 3.2 * near;
+        for (double x = -10 + facets.bounded(8.0); x < 330;) {
+            const double wide = (4 + 14 * near) * (0.5 + facets.generateDouble());
+            const QPointF c(x + wide / 2, y + facets.bounded(tall) - tall / 2);
+            const bool bright = facets.bounded(3) != 0;
+            QRadialGradient flash(c, wide / 2);
+            const QColor tone = bright ? QColor(240, 255, 255) : QColor(40, 110, 140);
+            const int alpha = int((bright ? 60 + facets.bounded(110) : 40 + facets.bounded(40)) *
+                                  (1.1 - near * 0.5));
+            flash.setColorAt(0.0, withAlpha(tone, alpha));
+            flash.setColorAt(0.7, withAlpha(tone, alpha / 2));
+            flash.setColorAt(1.0, withAlpha(tone, 0));
+            const Saved squash(p);
+            p.translate(c);
+            p.scale(1.0, tall / wide * (0.8 + 0.6 * facets.generateDouble()));
+            p.translate(-c);
+            p.setPen(Qt::NoPen);
+            p.setBrush(flash);
+            p.drawEllipse(c, wide / 2, wide / 2);
+            x += wide * (0.6 + 0.5 * facets.generateDouble());
+        }
+        y -= tall * 0.8;
     }
     // The far one is turning away and down, so it shows foreshortened.
     paintGroup(p, {{214, 182, 0.6, 9, 0.42, 0.45, 0, 1.25}, {172, 78, 1.0, -4, 1}},
@@ -318,8 +348,8 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
     const auto finOn = [&](double from, double to, double side, QPointF tip, int count) {
         const QPointF a = shape.at(from, side * 0.85);
         const QPointF b = shape.at(to, side * 0.85);
-        paintFin(p, fin(a, {a + tip, (a + tip + b) / 2 + QPointF(0, tip.y() * 0.2)}, b),
-                 side < 0 ? QColor(70, 85, 95, 200) : pale, rays, count);
+        paintSheerFin(p, fin(a, {a + tip, (a + tip + b) / 2 + QPointF(0, tip.y() * 0.2)}, b),
+                      side < 0 ? QColor(70, 85, 95, 200) : pale, rays, count + 3);
     };
     finOn(0.43, 0.57, -1, {12, -24}, 7);
     finOn(0.78, 0.88, -1, {8, -16}, 6);
@@ -343,7 +373,13 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
     }
     QPainterPath rear;
     rear.addRect(150, 124, 90, 17);
-    paintSpots(p, body.intersected(rear), 13, 1.5, 2.6, QColor(15, 15, 20, 210), 8);
+    {
+        // Blotches of every size, rounder where the flank faces us.
+        const Saved s(p);
+        p.setClipPath(rear, Qt::IntersectClip);
+        anatomy::paintFreckles(p, body, 11, 1.2, 3.4, QColor(15, 15, 20, 210), 8,
+                               rear.boundingRect().center(), 45);
+    }
     // The stalk darkens into the tail, so the fin grows out of it.
     {
         QLinearGradient into(QPointF(226, 0), QPointF(254, 0));
@@ -356,31 +392,42 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
     // mouth stands a little open along a gape that runs back under the eye,
     // showing the big uneven fangs at the front of both jaws and a row of
     // small sharp teeth behind them.
-    const QPainterPath jaw = smoothClosedPath({{11, 125.4},
-                                               {15, 128.4},
-                                               {28, 133.6},
-                                               {46, 136.4},
-                                               {64, 136.2},
-                                               {76, 136.6},
-                                               {64, 142.6},
-                                               {40, 143},
-                                               {20, 137.6},
-                                               {11.6, 130.4},
-                                               {9.6, 127}});
+    // The lower jaw hangs a little open, turned down about its hinge under the eye.
+    const QTransform drop = QTransform().translate(68, 134).rotate(-5).translate(-68, -134);
+    const QPainterPath jaw = drop.map(smoothClosedPath({{11, 125.4},
+                                                        {15, 128.4},
+                                                        {28, 133.6},
+                                                        {46, 136.4},
+                                                        {64, 136.2},
+                                                        {76, 136.6},
+                                                        {64, 142.6},
+                                                        {40, 143},
+                                                        {20, 137.6},
+                                                        {11.6, 130.4},
+                                                        {9.6, 127}}));
     const QPainterPath gape = smoothClosedPath({{14, 126.8},
                                                 {22, 128},
                                                 {36, 130},
                                                 {52, 132},
                                                 {66, 133.6},
-                                                {50, 134.8},
-                                                {32, 133.6},
-                                                {20, 131.2}});
+                                                drop.map(QPointF(50, 134.8)),
+                                                drop.map(QPointF(32, 133.6)),
+                                                drop.map(QPointF(20, 131.2)),
+                                                drop.map(QPointF(14, 128.6))});
     {
-        // A narrow dark gap between the jaws, deepest in shadow under the upper lip.
-        QLinearGradient dark(QPointF(0, 127), QPointF(0, 135));
-        dark.setColorAt(0.0, QColor(14, 16, 22));
-        dark.setColorAt(1.0, QColor(52, 50, 58));
+        // The dark mouth, its lining greyish pink at the front where the
+        // light gets in, deepest in shadow under the upper lip and at the back.
+        QLinearGradient dark(QPointF(14, 0), QPointF(66, 0));
+        dark.setColorAt(0.0, QColor(92, 70, 76));
+        dark.setColorAt(0.4, QColor(40, 34, 40));
+        dark.setColorAt(1.0, QColor(12, 12, 16));
         p.fillPath(gape, dark);
+        const Saved s(p);
+        p.setClipPath(gape, Qt::IntersectClip);
+        QLinearGradient lip(QPointF(0, 126), QPointF(0, 131));
+        lip.setColorAt(0.0, QColor(8, 10, 14, 200));
+        lip.setColorAt(1.0, QColor(8, 10, 14, 0));
+        p.fillRect(gape.boundingRect(), lip);
     }
     {
         const Saved s(p);
@@ -421,11 +468,21 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
     // few big fangs stand out of them: the first of the lower jaw up in front
     // of the snout's tip, a canine at the front of the upper jaw and one more
     // in the lower jaw.
-    anatomy::paintFangRow(p, {28, 129.4}, {64, 133.4}, 1, 11, 2.0);
-    anatomy::paintFangRow(p, {24, 132}, {58, 135}, -1, 10, 1.7);
-    anatomy::paintFang(p, {13.4, 127}, -1, 4.6);
-    anatomy::paintFang(p, {21.5, 128.4}, 1, 4.4);
-    anatomy::paintFang(p, {33, 133.4}, -1, 3.0);
+    anatomy::paintFangRow(p, {26, 129.2}, {62, 133.2}, 1, 11, 3.0);
+    anatomy::paintFangRow(p, drop.map(QPointF(24, 132)), drop.map(QPointF(58, 135)), -1, 10, 2.5);
+    anatomy::paintFang(p, drop.map(QPointF(14, 128.2)), -1, 6.4);
+    anatomy::paintFang(p, {20.5, 128.2}, 1, 6.0);
+    anatomy::paintFang(p, {25, 128.9}, 1, 3.6);
+    anatomy::paintFang(p, drop.map(QPointF(33, 133.4)), -1, 4.2);
+    {
+        // The teeth further back are lost in the shadow of the mouth.
+        const Saved s(p);
+        p.setClipPath(gape, Qt::IntersectClip);
+        QLinearGradient gloom(QPointF(34, 0), QPointF(66, 0));
+        gloom.setColorAt(0.0, QColor(12, 12, 16, 0));
+        gloom.setColorAt(1.0, QColor(12, 12, 16, 190));
+        p.fillRect(gape.boundingRect().adjusted(-4, -4, 4, 4), gloom);
+    }
     stroke(p, curve({86, 103}, {96, 124}, {84, 143}), QColor(50, 60, 70, 140), 1.1);
     anatomy::paintGrownPectoral(p, {89, 120.5}, {91, 131.5}, {{110, 122}, {128, 130}, {121, 139}},
                                 QColor(176, 186, 194, 230), QColor(96, 110, 120, 170),
@@ -486,8 +543,10 @@ void paintSilverside(QPainter &p, double w, double h)
                 {96, 128, 0.45, 1, 0.6, 1.0, 6, 0.9, 1.0, -3},
                 {26, 80, 0.41, 2.5, 0.6, 0.3, -3, 1.06, 0.7, 8},
                 {126, 36, 0.47, 1.5, 0.65, 1.0, 9, 0.97, 0.9, -11},
-                {250, 106, 0.4, 3.5, 0.6, 0.9, 0, 1.0, 0.8, 12},
-                // The near members, clear and as large as they are; where one
+                {250, 106, 0.4, 3.5, 0.6, 0.9, 0, 1.0, 0.8, 12}},
+               paintSilversideGlint);
+    paintGroup(p,
+               {// The near members, clear and as large as they are; where one
                 // passes over another, the one behind is smaller and hazier.
                 {64, 174, 0.61, -2, 1.0, 1.0, -7, 1.04, 0.95, 9},
                 {146, 141, 0.5, 7, 0.72, 0.2, 11, 0.93, 0.5, -4},
@@ -532,101 +591,6 @@ void paintSilverside(QPainter &p, double w, double h)
             paintDisc(p, at, 0.5 + 0.5 * crust.generateDouble(), 0.4, QColor(190, 180, 150, 110));
         }
     }
-}
-
-// A long brown stick of a fish hanging head down among sea rods: tube snout,
-// a row of separate spines along the back, pale lines and small dark spots.
-void paintTrumpetfish(QPainter &p, double w, double h)
-{
-    const Canvas canvas(p, w, h);
-    paintReef(p, 0.35, 0, 216, {}, 0, {}, {30, 228}, 120, QColor(120, 80, 130));
-    paintSeaRods(p, QPointF(232, 240), 200, QColor(130, 70, 110), 4201);
-    paintSeaRods(p, QPointF(120, 240), 150, QColor(150, 110, 70), 4202);
-    // Laid out level, snout at the origin, then stood on its head.
-    const Saved s(p);
-    const QTransform scene = p.transform();
-    p.translate(86, 234);
-    p.rotate(-56);
-    p.scale(0.87, 0.87);
-    const QColor membrane(176, 100, 62, 225);
-    const QColor rays(70, 30, 20, 160);
-    const QPainterPath body =
-        ribbon(curve({0, 0}, {140, 0}, {280, 0}), {7, 8, 9, 14, 19, 22, 23, 22, 19, 14, 9});
-    paintFin(p, tail(TailKind::Rounded, {276, 0}, 10, 38, 36), QColor(150, 80, 50, 225), rays, 11);
-    // Each dorsal spine stands on its own, with no membrane between them but
-    // a small flap trailing from it; they stand at odd spacings, some raised
-    // and some half laid back, the middle ones the longest.
-    struct Spine
-    {
-        double x, height, lean;
-    };
-    static constexpr Spine spines[] = {
-        {120, 5.5, 0.9},   {129, 7.5, 0.6}, {142, 6.0, 1.2}, {150, 9.0, 0.5}, {163, 8.5, 0.8},
-        {172, 10.0, 0.45}, {186, 7.0, 1.3}, {196, 8.0, 0.7}, {207, 6.0, 1.0}, {214, 4.5, 1.5}};
-    for (const Spine &k : spines) {
-        const double top = body.intersected(oval({k.x, -20}, 0.5, 20)).boundingRect().top();
-        const QPointF root(k.x, top + 1.5);
-        const double tall = k.height * 1.35;
-        const QPointF tip = root + QPointF(tall * k.lean * 0.8, -tall);
-        // The flap: a small triangle of the body's own skin, from the spine's
-        // upper part down to the back behind it, its free edge ragged.
-        const QPainterPath flap = smoothClosedPath(
-            {root + QPointF(0.6, 0), root + (tip - root) * 0.55 + QPointF(0.9, 0),
-             tip + QPointF(0.4, 1.0), root + (tip - root) * 0.45 + QPointF(tall * 0.35 + 1.4, 0.6),
-             root + QPointF(tall * 0.5 + 2.4, 0.6)});
-        p.fillPath(flap, withAlpha(membrane, 175));
-        strokeInside(p, flap,
-                     curve(tip, root + (tip - root) * 0.4 + QPointF(tall * 0.4, 0),
-                           root + QPointF(tall * 0.5 + 2.4, 0.6)),
-                     withAlpha(rays, 120), 0.6);
-        // The spine itself: stiff, thick where it leaves the back, lit on
-        // its front edge.
-        const QPainterPath spine =
-            ribbon(curve(root, (root + tip) / 2.0 + QPointF(-0.3, -0.2), tip), {2.2, 1.2, 0.25});
-        p.fillPath(spine, QColor(100, 44, 26));
-        stroke(p, curve(root + QPointF(-0.6, 0), (root + tip) / 2.0 + QPointF(-0.7, -0.2), tip),
-               QColor(214, 150, 110, 110), 0.4);
-    }
-    paintFin(p, fin({222, -12}, {{244, -26}, {260, -22}}, {256, -9}), membrane, rays, 8);
-    paintFin(p, fin({256, 9}, {{260, 22}, {244, 26}}, {222, 12}), membrane, rays, 8);
-    fillBody(p, body, QColor(112, 52, 34), QColor(170, 84, 50), QColor(210, 140, 96));
-    paintStripes(p, body.intersected(oval({184, 0}, 110, 20)), -7, 7, 3, 1.4,
-                 QColor(240, 210, 170, 170), 0.4);
-    paintSpots(p, body.intersected(oval({196, 0}, 96, 20)), 8, 0.8, 1.5, QColor(50, 20, 10), 42);
-    for (const QPointF spot : {QPointF(270, -3), QPointF(274, 3)})
-        paintDisc(p, spot, 2.0, 2.0, QColor(30, 10, 5));
-    shadeBody(p, body, QColor(70, 30, 20, 160), 0.8);
-    // The tube ends in a small oblique mouth, the lower jaw's tip turned up
-    // a little past the upper's, the fleshy barbel hanging from the chin.
-    const QPainterPath jaws = smoothClosedPath(
-        {{-2.6, -1.6}, {1, -3.9}, {6, -3.8}, {6, 3.8}, {1, 3.6}, {-3.2, 1.8}, {-3.6, 0}});
-    fillBody(p, jaws, QColor(112, 52, 34), QColor(160, 80, 48), QColor(200, 130, 88));
-    {
-        // Outlined only round its free front, so that no seam shows where it joins the snout.
-        const Saved front(p);
-        p.setClipRect(QRectF(-8, -8, 10, 16), Qt::IntersectClip);
-        stroke(p, jaws, QColor(70, 30, 20, 170), 0.6);
-    }
-    stroke(p, curve({-3.4, 0.4}, {1, -0.2}, {5, 0.8}), QColor(50, 20, 12), 0.8);
-    const QPainterPath barbel = ribbon(curve({0, 3.4}, {-0.6, 7}, {-2.4, 10}), {1.3, 0.9, 0.4});
-    p.fillPath(barbel, QColor(196, 130, 86));
-    stroke(p, barbel, QColor(90, 40, 25, 160), 0.4);
-    // Dark lines run along the snout above and below, closing in towards its tip.
-    for (const auto &[from, mid, to] :
-         {std::tuple{QPointF(4, -2.6), QPointF(44, -4), QPointF(86, -6.4)},
-          std::tuple{QPointF(4, 2.4), QPointF(44, 3.6), QPointF(86, 5.6)}})
-        strokeInside(p, body.united(jaws), curve(from, mid, to), QColor(60, 24, 14, 200), 0.9);
-    stroke(p, curve({108, -11}, {120, 0}, {108, 11}), QColor(70, 30, 20, 180), 1.0);
-    // The small pectoral, a clear fan of soft rays, low behind the gill cover.
-    paintFin(p, fin({114, 1}, {{121, -4}, {131, -4}, {136, 1}, {131, 6}}, {114, 5}),
-             QColor(220, 160, 110, 120), withAlpha(rays, 120), 8);
-    anatomy::paintNaturalEye(p, QPointF(96, -2), 4.6, QColor(220, 170, 80));
-    // It hides among the rods, not before them: a few nearer stems of the
-    // same colony cross in front of its body.
-    if (Silhouette::active(p))
-        return;
-    p.setTransform(scene);
-    paintSeaRods(p, QPointF(150, 240), 170, QColor(156, 114, 72), 4203, 2);
 }
 
 } // namespace fishart

@@ -33,7 +33,8 @@ constexpr double pi = std::numbers::pi;
 // its shadow on the skin beside it, darkest where it leaves the skin.
 void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor colour, QColor edge)
 {
-    const double half = std::clamp(length * 0.14, 1.1, 3.0);
+    // A quill is slender, a needle of horn rather than a blade.
+    const double half = std::clamp(length * 0.06, 0.6, 1.5);
     // `side` points to the quill's lower, shaded flank: the light is above.
     QPointF side = QPointF(-dir.y(), dir.x()) * half;
     if (side.y() < 0)
@@ -66,7 +67,6 @@ void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor co
     along.setColorAt(0.75, withAlpha(QColor(120, 96, 60), 0));
     along.setColorAt(1.0, withAlpha(QColor(120, 96, 60), 150));
     p.fillPath(quill, along);
-    stroke(p, quill, withAlpha(edge.darker(130), 90), 0.35);
     // A thin glint along the lit flank, stopping short of the point.
     stroke(
         p,
@@ -83,13 +83,13 @@ void paintSpineBase(QPainter &p, QPointF root, QPointF dir, double length, QColo
     const Saved s(p);
     p.translate(root + dir * length * 0.08);
     p.rotate(std::atan2(dir.y(), dir.x()) * 180.0 / pi);
-    const double along = std::max(2.4, length * 0.26), across = std::clamp(length * 0.17, 1.4, 3.4);
+    const double along = std::max(2.0, length * 0.15), across = std::clamp(length * 0.09, 1.1, 2.2);
     QRadialGradient mound(QPointF(-along * 0.2, -across * 0.3), along * 1.2);
     mound.setColorAt(0.0, withAlpha(skin.lighter(104), 200));
     mound.setColorAt(0.7, withAlpha(skin.darker(104), 150));
     mound.setColorAt(1.0, withAlpha(skin.darker(120), 0));
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(40, 30, 10, 50));
+    p.setBrush(QColor(40, 30, 10, 30));
     p.drawEllipse(QPointF(along * 0.15, across * 0.5), along, across);
     p.setBrush(mound);
     p.drawEllipse(QPointF(0, 0), along, across);
@@ -196,39 +196,49 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
         paintGlow(p, {92, 140}, 36, QColor(252, 168, 56, 170));
+        // The blue bands are pigment in the skin: each swells and thins along
+        // its length, a paler glow round it, and tapers out at its ends.
         for (const QPainterPath &line :
              {curveThrough({{44, 147}, {72, 136}, {106, 126}, {140, 122}, {162, 127}}),
               curveThrough({{50, 157}, {80, 166}, {110, 176}, {140, 188}})}) {
-            stroke(p, line, QColor(200, 240, 255, 170), 6);
-            stroke(p, line, blue, 4);
+            stroke(p, line, QColor(170, 230, 255, 60), 7);
+            p.fillPath(ribbon(line, {2.6, 4.2, 3.6, 4.4, 3.4, 1.2}), blue);
+            p.fillPath(ribbon(line.translated(0, -0.6), {0.6, 1.4, 1.0, 1.4, 0.8, 0.2}),
+                       withAlpha(blue.lighter(140), 150));
         }
-        stroke(p, curve({238, 108}, {234, 125}, {238, 140}), blue, 3.5);
+        p.fillPath(ribbon(curve({238, 108}, {234, 125}, {238, 140}), {1.2, 3.4, 3.8, 3.0, 1.0}),
+                   blue);
     }
     const QPointF eye(118, 100);
     {
-        // Fine dark lines in the skin's own dusky green radiate from just
-        // off the eye over cheek, snout and nape, each its own length, slant
-        // and bend, thinning and fading as they run out.
+        // Broad bands of darker skin radiate from the eye, each beginning
+        // clear of its rim and fading out over cheek, snout and nape, each
+        // its own width, length and bend, their edges soft as pigment is.
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
-        struct Line
+        struct Band
         {
             double angle, gap, length, bend, width;
         };
-        static constexpr Line lines[] = {{-122, 4.5, 12, -1.4, 1.0}, {-92, 2.0, 21, 2.6, 1.3},
-                                         {-57, 5.0, 15, -2.4, 1.1},  {-14, 3.0, 10, 1.0, 0.9},
-                                         {66, 4.0, 17, -2.6, 1.2},   {98, 2.2, 23, 3.2, 1.3},
-                                         {166, 5.5, 14, 1.8, 1.0},   {-164, 3.0, 19, -2.0, 1.1}};
-        for (const Line &k : lines) {
+        static constexpr Band bands[] = {{-126, 5.0, 12, -3.0, 3.0}, {-88, 3.0, 23, 5.0, 4.2},
+                                         {-52, 6.5, 16, -4.0, 2.6},  {76, 4.0, 17, -4.6, 3.4},
+                                         {108, 3.0, 27, 6.4, 4.4},   {150, 7.0, 12, 3.0, 2.6},
+                                         {-168, 4.0, 19, -4.4, 3.2}};
+        for (const Band &k : bands) {
             const QPointF d(std::cos(k.angle * pi / 180), std::sin(k.angle * pi / 180));
             const QPointF n(-d.y(), d.x());
             const QPointF from = eye + d * (7.4 + k.gap), to = from + d * k.length + n * k.bend;
             const QPainterPath line =
                 curveThrough({from, from + d * k.length * 0.45 + n * k.bend * 0.9, to});
-            p.fillPath(ribbon(line, {k.width * 1.9, k.width * 1.5, k.width * 0.5}),
-                       QColor(40, 70, 62, 30));
-            p.fillPath(ribbon(line, {k.width, k.width * 0.8, k.width * 0.2}),
-                       QColor(44, 66, 50, 105));
+            QLinearGradient fading(from, to);
+            fading.setColorAt(0.0, QColor(36, 62, 54, 8));
+            fading.setColorAt(0.3, QColor(36, 62, 54, 32));
+            fading.setColorAt(0.6, QColor(36, 62, 54, 22));
+            fading.setColorAt(1.0, QColor(36, 62, 54, 0));
+            for (const double spread : {1.5, 1.2, 1.0, 0.75})
+                p.fillPath(ribbon(line, {k.width * 0.7 * spread, k.width * spread,
+                                         k.width * 0.75 * spread, k.width * 0.3 * spread}),
+                           fading);
         }
     }
     modelBody(p, body, 236, QColor(50, 70, 60), 1.0);
@@ -269,9 +279,17 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     stroke(p, curve({142, 104}, {139, 110}, {139, 116}), QColor(60, 70, 60, 90), 1.1);
     // The small pectoral grows from behind the gill slit, clear of the face
     // line, and shows its yellow-green base only.
-    anatomy::paintGrownPectoral(
-        p, {146, 110}, {147, 121}, {{160, 104}, {175, 106}, {181, 113}, {168, 121}, {154, 124}},
-        QColor(150, 170, 90, 220), QColor(170, 186, 120, 140), QColor(90, 110, 70, 130));
+    anatomy::paintGrownPectoral(p, {145, 107}, {147, 123},
+                                {{157, 100},
+                                 {170, 98.5},
+                                 {182, 102},
+                                 {189, 109},
+                                 {187, 116},
+                                 {178, 122},
+                                 {164, 127},
+                                 {153, 127}},
+                                QColor(150, 170, 90, 200), QColor(176, 192, 130, 95),
+                                QColor(90, 110, 70, 140));
     {
         // The pelvic rudiment at the end of the belly: a short rough spine
         // lying back, and the fold of skin behind it running back to the anal fin.
@@ -316,9 +334,10 @@ void paintPorcupinefish(QPainter &p, double w, double h)
     const Fin tailFin = tail(TailKind::Rounded, {240, 123}, 20, 40, 48);
     const Fin dorsal = fin({206, 103}, {{211, 89}, {221, 83}, {231, 90}}, {236, 110});
     const Fin anal = fin({206, 145}, {{211, 158}, {221, 164}, {231, 157}}, {236, 136});
-    paintFin(p, tailFin, finColour, rays, 12);
-    paintFin(p, dorsal, finColour, rays, 8);
-    paintFin(p, anal, QColor(206, 192, 150, 190), rays, 8);
+    // Thin soft-rayed fins the water shows through towards their edges.
+    paintSheerFin(p, tailFin, finColour, rays, 16);
+    paintSheerFin(p, dorsal, finColour, rays, 11);
+    paintSheerFin(p, anal, QColor(206, 192, 150, 190), rays, 11);
     for (const auto &[f, root, skin] :
          {std::tuple{&tailFin, QPointF(244, 123), QColor(170, 146, 96)},
           std::tuple{&dorsal, QPointF(218, 104), QColor(150, 128, 80)},
@@ -328,17 +347,17 @@ void paintPorcupinefish(QPainter &p, double w, double h)
         paintGlow(p, root, 14, withAlpha(skin, 200));
     }
     // Fewer, smaller spots out on the fins, none on their clear margins.
-    paintSpots(p, tailFin.shape.intersected(oval({258, 123}, 22, 26)), 9, 0.7, 1.3,
-               withAlpha(spot, 210), 301);
-    paintSpots(p, dorsal.shape.intersected(oval({220, 98}, 10, 10)), 8, 0.6, 1.1,
-               withAlpha(spot, 200), 302);
+    anatomy::paintFreckles(p, tailFin.shape.intersected(oval({258, 123}, 22, 26)), 9, 0.4, 1.4,
+                           withAlpha(spot, 210), 301, {248, 123}, 20);
+    anatomy::paintFreckles(p, dorsal.shape.intersected(oval({220, 98}, 10, 10)), 8, 0.4, 1.2,
+                           withAlpha(spot, 200), 302, {216, 102}, 10);
 
     QRandomGenerator rng(3001);
     const auto unit = [](QPointF v) { return v / std::max(1e-6, std::hypot(v.x(), v.y())); };
     // Longest over the nape and shoulders, short on the snout and the stalk.
     const auto reach = [&rng](double x) {
         const double hump = std::exp(-std::pow((x - 120) / 58, 2));
-        return (7 + 17 * hump) * (0.6 + 0.55 * rng.generateDouble());
+        return (9 + 22 * hump) * (0.6 + 0.55 * rng.generateDouble());
     };
     // Along the back and belly the laid-back spines stand a little off the
     // skin, so their points break the outline; their roots are under the skin.
@@ -358,17 +377,15 @@ void paintPorcupinefish(QPainter &p, double w, double h)
 
     fillBody(p, body, back, flank, belly);
     {
-        // The spots keep to the back and flanks, smaller on the head.
-        const Saved s(p);
-        p.setClipPath(body, Qt::IntersectClip);
-        QRandomGenerator dots(3003);
-        for (const QPointF &c : spreadPoints(body, 8.5, 3.6, 3004)) {
-            if (c.y() > 128 + (c.x() - 60) * 0.08 || QLineF(c, {78, 103}).length() < 12 ||
-                c.x() < 48)
-                continue;
-            const double r = (c.x() < 100 ? 0.8 : 1.1) + dots.generateDouble() * 1.1;
-            paintDisc(p, c, r * 1.1, r, withAlpha(spot, 170 + int(dots.bounded(70))));
-        }
+        // The spots keep to the back and flanks, largest over the shoulders,
+        // smaller on the head and towards the tail, none on the pale belly.
+        QPainterPath upper;
+        upper.addPolygon(QPolygonF({QPointF(0, 0), QPointF(320, 0), QPointF(320, 128 + 260 * 0.08),
+                                    QPointF(0, 128 - 60 * 0.08)}));
+        const QPainterPath spotted = body.intersected(upper)
+                                         .subtracted(oval({78, 103}, 12, 12))
+                                         .subtracted(oval({30, 124}, 18, 40));
+        anatomy::paintFreckles(p, spotted, 8, 0.6, 2.3, withAlpha(spot, 225), 3004, {140, 104}, 80);
     }
     {
         // Over the skin the spines lie back towards the tail, each from its
@@ -393,20 +410,27 @@ void paintPorcupinefish(QPainter &p, double w, double h)
                                            : blend(flank, belly.darker(112), down * 2 - 1);
             const QColor skin = tone.darker(98 + rng.bounded(12));
             const double length = reach(root.x()) * (0.7 + 0.4 * rng.generateDouble());
+            // The quill runs out from under a sheath of skin over its root.
+            paintSpine(p, root, dir, length, blend(skin.lighter(115), QColor(236, 222, 182), 0.45),
+                       withAlpha(spineShade, 170));
             paintSpineBase(p, root, dir, length, skin);
-            paintSpine(p, root, dir, length, skin.lighter(106), withAlpha(spineShade, 150));
         }
     }
     shadeBody(p, body, QColor(90, 72, 40, 160));
     // The small gill opening just in front of the pectoral's base.
-    stroke(p, curveThrough({{103, 113}, {101.5, 122}, {103, 131}}), QColor(70, 54, 30, 150), 1.1);
+    {
+        const QPainterPath slit = curveThrough({{103, 113}, {101.5, 122}, {103, 131}});
+        p.fillPath(ribbon(slit, {0.3, 1.6, 1.2, 0.3}), QColor(70, 54, 30, 150));
+        p.fillPath(ribbon(slit.translated(1.2, 0), {0.2, 1.0, 0.8, 0.2}),
+                   QColor(236, 222, 184, 70));
+    }
     // A broad fin swept back from a fleshy base, its upper rays the longest,
     // clear towards its wavy edge so the flank shows through it.
     anatomy::paintGrownPectoral(
         p, {105, 112}, {106, 134},
         {{113, 104}, {126, 101}, {138, 106}, {142, 115}, {139, 125}, {132, 133}, {121, 140}},
         QColor(190, 166, 112, 225), QColor(214, 194, 140, 95), QColor(120, 90, 40, 150));
-    paintSpots(p, oval({122, 121}, 8, 11), 7, 0.5, 0.9, withAlpha(spot, 110), 303);
+    anatomy::paintFreckles(p, oval({122, 121}, 8, 11), 6, 0.4, 1.0, withAlpha(spot, 110), 303);
 
     // The broad, blunt snout is paler round the mouth.
     paintGlow(p, {42, 128}, 12, QColor(236, 226, 200, 150));
@@ -429,28 +453,34 @@ void paintPorcupinefish(QPainter &p, double w, double h)
             g.setColorAt(1.0, to);
             p.fillPath(smoothClosedPath(edge), g);
         };
+        // The beak: the fused tooth plates of each jaw, ivory, standing a
+        // little proud of the lips at the front, each with its middle seam.
         plate(
-            {{82.2, 122.7}, {87, 121.9}, {92.8, 122.4}, {92.4, 123.9}, {87, 123.5}, {82.4, 123.9}},
-            QColor(236, 226, 200), QColor(176, 160, 126));
+            {{81.2, 122.6}, {87, 121.4}, {92.8, 122.2}, {92.4, 124.1}, {87, 123.8}, {81.6, 124.2}},
+            QColor(246, 238, 216), QColor(196, 184, 156));
         plate(
-            {{82.6, 124.5}, {87, 124.2}, {91.8, 124.4}, {91.4, 125.6}, {87, 125.9}, {82.8, 125.5}},
-            QColor(196, 182, 150), QColor(150, 134, 104));
-        const QPainterPath upperLip = smoothClosedPath({{80.4, 122.8},
-                                                        {82, 119.4},
-                                                        {87, 118.2},
-                                                        {92.8, 119.6},
-                                                        {95.4, 122.4},
-                                                        {92.6, 122.7},
-                                                        {87, 122.2},
-                                                        {82.4, 123.1}});
-        const QPainterPath lowerLip = smoothClosedPath({{81, 125.6},
-                                                        {83, 125.2},
-                                                        {87, 125.8},
-                                                        {91.8, 125.2},
-                                                        {94.8, 125},
-                                                        {93.4, 128.4},
-                                                        {87, 130},
-                                                        {82, 128.6}});
+            {{81.8, 124.6}, {87, 124.3}, {91.8, 124.5}, {91.4, 126.0}, {87, 126.3}, {82.2, 125.8}},
+            QColor(232, 222, 196), QColor(170, 156, 126));
+        stroke(p, curve({86.8, 121.6}, {87.1, 122.7}, {86.9, 123.7}), QColor(140, 120, 90, 150),
+               0.35);
+        stroke(p, curve({86.9, 124.4}, {87.1, 125.3}, {86.9, 126.2}), QColor(120, 100, 76, 150),
+               0.35);
+        // Thin fleshy lips only round the back of the beak.
+        const QPainterPath upperLip = smoothClosedPath({{83.5, 121.6},
+                                                        {86, 119.8},
+                                                        {90, 119.4},
+                                                        {94, 120.4},
+                                                        {95.6, 122.4},
+                                                        {93.2, 122.3},
+                                                        {89, 121.2},
+                                                        {85.4, 121.8}});
+        const QPainterPath lowerLip = smoothClosedPath({{84, 126.6},
+                                                        {88, 126.5},
+                                                        {92.2, 125.8},
+                                                        {95, 125.4},
+                                                        {93.8, 128.2},
+                                                        {89, 129.2},
+                                                        {85, 128.2}});
         for (const auto &[lip, top, bottom] :
              {std::tuple{&upperLip, QColor(224, 208, 168), QColor(170, 146, 98)},
               std::tuple{&lowerLip, QColor(214, 198, 160), QColor(160, 138, 94)}}) {
@@ -460,7 +490,7 @@ void paintPorcupinefish(QPainter &p, double w, double h)
             roll.setColorAt(0.45, top.darker(104));
             roll.setColorAt(1.0, bottom);
             p.fillPath(*lip, roll);
-            stroke(p, *lip, QColor(96, 74, 42, 110), 0.45);
+            stroke(p, *lip, QColor(96, 74, 42, 60), 0.35);
         }
         // The fold of the cheek running back and down from the corner of the mouth.
         stroke(p, curve({96, 124}, {100, 127}, {100, 132}), QColor(110, 90, 60, 130), 0.8);
