@@ -73,18 +73,19 @@ void paintBlueTang(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {60, 244}, 60, QColor(190, 160, 100),
                                {290, 236}, 80, QColor(200, 110, 60));
-    // The deepest of the surgeons, an oval flattened side to side: the
-    // forehead climbs steep from a small pointed snout with the mouth at its
-    // tip, the eye high, the soft fins tall and rounded at the rear.
+    // The deepest of the surgeons, its back rising high and round behind an
+    // almost vertical forehead; the small mouth sits low on a short snout,
+    // the eye high, and the soft fins are tall and rounded at the rear over a
+    // moderate crescent tail.
     const Build s =
-        surgeon({{{54, 134}, 196, 114, 0.45, 0.64, 0.13, 0.6, 0.06, 0.0, 0.55, 0.03, 0.7},
+        surgeon({{{58, 140}, 190, 118, 0.42, 0.84, 0.13, 0.66, 0.12, 0.0, 0.5, 0.02, 0.35},
                  false,
-                 0.13,
-                 {42, 86},
                  0.12,
-                 {0.2, -0.48},
-                 0.17,
-                 1.3});
+                 {44, 92},
+                 0.2,
+                 {0.19, -0.5},
+                 0.16,
+                 1.35});
     const QColor blue(30, 70, 200, 235);
     const Livery look(blue, blue, QColor(15, 30, 90, 150), QColor(60, 110, 225, 150),
                       QColor(50, 100, 215, 230), QColor(40, 70, 160), 5.2);
@@ -138,17 +139,17 @@ void paintDoctorfish(QPainter &p, double w, double h)
     const QColor fins(92, 100, 112, 235);
     const Livery look(fins, fins, QColor(50, 56, 66, 150), QColor(150, 160, 176, 150),
                       QColor(120, 130, 146, 230), QColor(170, 150, 90), 5.4);
-    // Slightly deeper than the Ocean Surgeon, with a blunter head and a tail
-    // cut only shallowly concave.
-    const Build s =
-        surgeon({{{42, 134}, 204, 104, 0.44, 0.88, 0.12, 0.62, 0.1, 0.02, 0.75, 0, 0.25},
-                 false,
-                 0.13,
-                 {48, 96},
-                 0.07,
-                 {0.2, -0.5},
-                 0.22,
-                 1.0});
+    // The smallest of the three: an even oval, its snout blunt and rounded
+    // rather than steep, the back and belly curving alike, low fins, and a
+    // tail cut only slightly concave.
+    const Build s = surgeon({{{62, 128}, 176, 92, 0.47, 0.95, 0.14, 0.54, 0.03, 0.03, 0.7, 0, 0.1},
+                             false,
+                             0.1,
+                             {40, 78},
+                             0.05,
+                             {0.2, -0.46},
+                             0.24,
+                             0.9});
     paintBackFins(p, s, look);
     // Narrow blue margins that swell and thin along the long fins.
     for (const Fin *f : {&s.dorsal, &s.anal})
@@ -333,17 +334,19 @@ void paintSurgeonfish(QPainter &p, double w, double h)
     Canvas canvas = reef(p, w, h, 0.4, Floor::Open, {60, 250}, 76, QColor(150, 160, 110),
                          {250, 240}, 100, QColor(170, 80, 110));
     canvas.faceRight();
-    // An oval a little shallower than the Doctorfish, full to the stalk
-    // rather than tapering, with a deep crescent tail whose long lobes run
-    // out into points.
-    const Build s = surgeon({{{40, 128}, 202, 96, 0.46, 0.82, 0.11, 0.58, 0.07, 0.03, 0.45, 0, 0.3},
-                             false,
-                             0.12,
-                             {62, 132},
-                             0.56,
-                             {0.15, -0.46},
-                             0.2,
-                             1.1});
+    // An oval a little shallower than the Doctorfish and longer, full to the
+    // stalk rather than tapering, with a more pointed snout; the soft dorsal
+    // and anal fins grow taller towards the rear into angled lobes, and the
+    // deep crescent tail runs out into long points.
+    const Build s =
+        surgeon({{{40, 128}, 200, 92, 0.48, 0.7, 0.11, 0.56, 0.05, 0.03, 0.45, 0.025, 0.15},
+                 false,
+                 0.15,
+                 {66, 142},
+                 0.62,
+                 {0.16, -0.44},
+                 0.2,
+                 1.75});
     const QColor fins(104, 98, 90, 240);
     // The pectoral is clear but smoky, darkest at its fleshy base, so that
     // it shows over the grey flank.
