@@ -132,12 +132,16 @@ void paintSergeantMajor(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Open, {280, 252}, 76, QColor(180, 150, 100),
                                {30, 240}, 120, QColor(160, 70, 140));
-    const Build d = damsel({{{52, 128}, 184, 114, 0.43, 0.72, 0.2, 0.54, 0.04, 0.02, 0.8},
-                            0.14,
-                            0.34,
+    // The deepest of the damsels and flattest side to side, its snout
+    // comparatively pointed under a straight sloping forehead; the soft
+    // dorsal and anal fins run back into pointed lobes and the tail is
+    // forked into pointed lobes.
+    const Build d = damsel({{{54, 130}, 184, 116, 0.44, 0.7, 0.19, 0.56, 0.04, 0.03, 0.85},
                             0.13,
-                            {58, 104},
-                            0.45,
+                            0.32,
+                            0.13,
+                            {60, 112},
+                            0.56,
                             0.32});
     // Dusky grey fins, only faintly yellow where the back is.
     const Livery look(QColor(176, 180, 176, 205), QColor(168, 168, 150, 235),
@@ -213,13 +217,15 @@ void paintBeaugregory(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {270, 236}, 70, QColor(170, 150, 90),
                                {34, 240}, 100, QColor(170, 80, 140));
-    // A deep oval juvenile with a short, bluntly rounded snout.
-    const Build d = damsel({{{58, 130}, 174, 106, 0.41, 0.86, 0.26, 0.55, 0.09, 0.02, 0.6},
+    // A small, plump oval juvenile with a short, bluntly rounded snout and a
+    // thick stalk; its soft fins end in short rounded lobes and the tail is
+    // only notched.
+    const Build d = damsel({{{72, 128}, 160, 92, 0.42, 0.98, 0.28, 0.53, 0.06, 0.04, 0.5},
                             0.2,
-                            0.32,
-                            0.07,
-                            {50, 82},
-                            0.24,
+                            0.26,
+                            0.04,
+                            {44, 74},
+                            0.16,
                             0.3});
     const QColor yellow(255, 224, 0, 250);
     const Livery look(yellow, QColor(255, 222, 70, 200), QColor(190, 120, 0, 170),
@@ -328,14 +334,16 @@ void paintYellowtailedDamselfish(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Rock, {40, 224}, 56, QColor(190, 130, 90),
                                {300, 214}, 150, QColor(200, 120, 60));
-    // Longer and lower than the Sergeant Major, with a blunt, steep head and
-    // a tail only shallowly forked, its lobes rounded.
-    const Build d = damsel({{{40, 130}, 206, 96, 0.42, 0.92, 0.24, 0.56, 0.08, 0.0, 0.8},
-                            0.15,
-                            0.24,
-                            0.04,
-                            {54, 92},
-                            0.3,
+    // Longer and heavier than the Sergeant Major, its forehead climbing
+    // steep and straight from a thick-lipped snout to a rounded nape; the
+    // spiny dorsal is long and low, the soft dorsal and anal fins drawn out
+    // into long pointed lobes, and the tail only shallowly forked.
+    const Build d = damsel({{{40, 134}, 208, 104, 0.38, 0.8, 0.23, 0.6, 0.13, 0.0, 0.75, 0.0, 0.65},
+                            0.12,
+                            0.33,
+                            0.11,
+                            {52, 90},
+                            0.22,
                             0.34});
     const QColor dark(32, 34, 60, 250);
     const Livery look(QColor(255, 218, 30, 245), dark, QColor(70, 70, 110, 140),
