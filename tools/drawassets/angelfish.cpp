@@ -270,8 +270,8 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
                 QColor(250, 200, 20, 214), yellow, QColor(52, 44, 40), 7);
     look.lateral = withAlpha(look.line, 90);
     const Build a = angel({{{48, 134}, 178, 122, 0.41, 0.76, 0.2, 0.6, 0.12, 0, 0.8, 0.03, 0.5},
-                           0.28,
-                           {56, 0.72},
+                           0.3,
+                           {74, 0.74},
                            0,
                            TailKind::Rounded,
                            {44, 66},
@@ -547,9 +547,9 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
     // Nearly as deep as long, the forehead climbing steeply from a short,
     // blunt snout with a small mouth at its tip.
     const AngelForm form{{{54, 132}, 176, 134, 0.45, 0.8, 0.2, 0.57, 0.1, 0.02, 0.8, 0.035, 0.62},
-                         0.32,
-                         {70, 0.62},
-                         0.5,
+                         0.36,
+                         {30, 0.7},
+                         0.6,
                          TailKind::Truncate,
                          {40, 76},
                          0,
