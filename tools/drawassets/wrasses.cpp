@@ -31,9 +31,11 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
     canvas.faceRight();
     const QColor green(40, 170, 120);
     // Slender and tapering all the way back to a narrow stalk, the body
-    // flexing a little as the fish rows along with its pectorals.
+    // flexing a little as the fish rows along with its pectorals: a solid
+    // head with a short pointed snout, the back rising behind it over the
+    // shoulder, and a full belly under the pectorals.
     const Wrasse wrasse(
-        BodyShape{{34, 122}, 216, 68, 0.3, 0.78, 0.19, 0.54, 0.08, 0.05, 1.0, 0, 0, 0.035},
+        BodyShape{{34, 124}, 214, 70, 0.34, 0.76, 0.18, 0.55, 0.14, 0.11, 1.0, 0.012, 0, 0.04},
         green.darker(140), green, QColor(140, 220, 180), QColor(60, 150, 150, 225),
         QColor(20, 80, 90, 140), Qt::transparent, QColor(210, 90, 80), {42, 70}, 0.22, 0.3, 0.52,
         0.2, 0.26, {0.12, -0.4}, QColor(10, 20, 40, 230));
@@ -53,9 +55,12 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
         }
         head.lineTo(s.snout + QPointF(-20, 60));
         head.closeSubpath();
-        QLinearGradient blue(0, s.at(0.2, -1).y(), 0, s.at(0.2, 1).y());
-        blue.setColorAt(0, QColor(20, 60, 190));
-        blue.setColorAt(1, QColor(70, 130, 235));
+        // The head is a solid: lit on the cheek, turning away into deeper
+        // blue over the forehead and nape and under the throat.
+        QRadialGradient blue(s.at(0.15, 0.12), s.depth * 0.8, s.at(0.13, 0.25));
+        blue.setColorAt(0, QColor(86, 146, 240));
+        blue.setColorAt(0.5, QColor(44, 96, 216));
+        blue.setColorAt(1, QColor(14, 40, 160));
         p.fillPath(head, blue);
         // Two black bands with a pale one between, wrapping round the body
         // behind the head and narrowing over the back and belly.
