@@ -56,7 +56,8 @@ Build damsel(const DamselForm &f)
                  {out(0.63, 1, f.spiny), out(0.76, 1, f.soft * 0.9),
                   lobe + QPointF(0, s.at(0.9, 0.7).y() + d * f.soft * 0.4)},
                  s.at(0.93, 0.55), 2, 11),
-        tail(TailKind::Forked, s.at(0.97, 0), d * s.stalk * 1.1, f.tail.x(), f.tail.y(), f.notch),
+        followBend(s, tail(TailKind::Forked, s.at(0.97, 0), d * s.stalk * 1.1, f.tail.x(),
+                           f.tail.y(), f.notch)),
         fanFin(s.at(gill + 0.035, 0.02), s.at(gill + 0.012, 0.36), d * 0.4, 14, 64, 0.05, 14),
         pelvicFin(body, s.at(gill + 0.02, 0), d * 0.07, d * f.pelvic, 62), eye, gill);
 }
@@ -71,13 +72,17 @@ void paintBlueChromis(QPainter &p, double w, double h)
     paintCoralHead(p, QPointF(250, 246), 52, QColor(140, 120, 150));
     // Small and slim: an oval with a short rounded snout, not a snapper's
     // long head, and a deeply forked tail on thin lobes.
-    const Build d = damsel({{{80, 124}, 150, 60, 0.4, 0.86, 0.17, 0.52, 0.0, 0.02, 0.85},
-                            0.13,
-                            0.28,
-                            0.1,
-                            {52, 84},
-                            0.72,
-                            0.34});
+    // It hangs in the current picking at plankton, nose a little up and
+    // the tail flexed, never held level and stiff.
+    canvas.tilt({150, 124}, -5);
+    const Build d =
+        damsel({{{80, 124}, 150, 60, 0.4, 0.86, 0.17, 0.52, 0.0, 0.02, 0.85, 0, 0, 0.035},
+                0.13,
+                0.28,
+                0.1,
+                {52, 84},
+                0.72,
+                0.34});
     const QColor blue(30, 120, 245, 230);
     const QColor black(16, 20, 30);
     // The soft fins are thin, the water showing through them.
@@ -90,6 +95,7 @@ void paintBlueChromis(QPainter &p, double w, double h)
         // broad at the root and thinning to the tip, its inner edge soft.
         const Saved saved(p);
         p.setClipPath(d.caudal.shape, Qt::IntersectClip);
+        p.setTransform(tailSwing(d.shape, d.caudal.base.center()), true);
         for (const double s : {-1.0, 1.0}) {
             const QPainterPath lobe =
                 curve(r + QPointF(0, 9 * s), r + QPointF(28, 27 * s), r + QPointF(54, 44 * s));

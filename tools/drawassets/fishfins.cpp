@@ -8,6 +8,7 @@
 #include <QPen>
 #include <QPolygonF>
 #include <QRadialGradient>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -131,6 +132,27 @@ Fin tail(TailKind kind, QPointF root, double rootDepth, double length, double sp
                    rootBottom);
     f.shape.closeSubpath();
     f.shape.setFillRule(Qt::WindingFill);
+    return f;
+}
+
+QTransform tailSwing(const BodyShape &shape, QPointF pivot)
+{
+    const QLineF stalk(shape.at(0.96, 0), shape.at(1.0, 0));
+    QTransform swing;
+    swing.translate(pivot.x(), pivot.y());
+    swing.rotate(-stalk.angle());
+    swing.translate(-pivot.x(), -pivot.y());
+    return swing;
+}
+
+Fin followBend(const BodyShape &shape, Fin f)
+{
+    const QTransform swing = tailSwing(shape, f.base.center());
+    f.shape = swing.map(f.shape);
+    f.edge = swing.map(f.edge);
+    f.base = swing.map(f.base);
+    for (QPointF &tip : f.tips)
+        tip = swing.map(tip);
     return f;
 }
 

@@ -12,6 +12,7 @@
 #include <QPainterPath>
 #include <QPointF>
 #include <QRectF>
+#include <QTransform>
 
 #include <initializer_list>
 #include <optional>
@@ -61,6 +62,15 @@ public:
     {
         m_p.translate(frame.width(), 0);
         m_p.scale(-1, 1);
+    }
+
+    // Tips what follows `degrees` about `centre`, positive nose-down for a
+    // fish facing left: a fish grazing or rising is seldom held level.
+    void tilt(QPointF centre, double degrees) const
+    {
+        m_p.translate(centre);
+        m_p.rotate(-degrees);
+        m_p.translate(-centre);
     }
 
 private:
@@ -161,6 +171,15 @@ enum class TailKind {
 // `notch` is how far the fork or crescent cuts in, as a share of the length.
 Fin tail(TailKind kind, QPointF root, double rootDepth, double length, double span,
          double notch = 0.5);
+
+// `f` swung about the middle of its base to follow the midline of `shape`
+// where it meets the tail root, so that the tail of a fish flexing as it
+// swims carries on the bend of the stalk instead of standing level.
+Fin followBend(const BodyShape &shape, Fin f);
+
+// The swing followBend gives a tail whose base is centred on `pivot`, for
+// marks laid on that tail.
+QTransform tailSwing(const BodyShape &shape, QPointF pivot);
 
 // A translucent membrane, solid at the base and thinner at the free edge,
 // with `rays` rays across it (a fin built ray by ray has its own). Only the

@@ -28,8 +28,9 @@ void labrid::paintWrasse(QPainter &p, const Wrasse &f,
     const BodyShape &s = f.shape;
     const QPointF lift(0, -s.depth * f.lift);
     WrasseParts parts;
-    parts.tail = tail(TailKind::Lunate, (s.at(1, -1) + s.at(1, 1)) / 2 - QPointF(6, 0),
-                      s.depth * s.stalk + 6, f.tail.x(), f.tail.y(), f.notch);
+    parts.tail =
+        followBend(s, tail(TailKind::Lunate, (s.at(1, -1) + s.at(1, 1)) / 2 - QPointF(6, 0),
+                           s.depth * s.stalk + 6, f.tail.x(), f.tail.y(), f.notch));
     // Both fins long and even, their flexible spines hardly standing out.
     parts.dorsal = spinyFin(s.at(f.dorsalFrom, -0.9),
                             {s.at(f.dorsalFrom + 0.03, -1) + lift * 0.8, s.at(0.55, -1) + lift,
@@ -392,6 +393,8 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
     const Canvas canvas(p, w, h);
     paintReef(p, 0.3, 214, 0, {36, 230}, 40, QColor(160, 150, 100), {300, 230}, 110,
               QColor(160, 80, 140));
+    // Heading down to graze, nose tipped towards the bottom.
+    canvas.tilt({140, 126}, 6);
     const QColor green(40, 166, 84);
     const QColor bronze(214, 118, 38);
     Wrasse rainbow(BodyShape{{20, 126}, 234, 96, 0.38, 0.85, 0.28, 0.56, 0.1, 0.04, 0.85},

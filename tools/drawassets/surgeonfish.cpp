@@ -57,8 +57,8 @@ Build surgeon(const SurgeonForm &f)
                  spinyFin(out(0.46, 1, -0.3),
                           {out(0.5, 1, 0.8), out(0.75, 1, f.rear), out(0.9, 1, f.rear * 0.86)},
                           out(0.95, 1, -0.6), 3, 23, 0.1),
-                 tail(TailKind::Lunate, s.at(0.98, 0), s.depth * s.stalk * 1.3, f.tail.x(),
-                      f.tail.y(), f.notch),
+                 followBend(s, tail(TailKind::Lunate, s.at(0.98, 0), s.depth * s.stalk * 1.3,
+                                    f.tail.x(), f.tail.y(), f.notch)),
                  fanFin(s.at(gill + 0.035, -0.04), s.at(gill + 0.015, 0.24), s.depth * 0.42, 4, 40,
                         0.95, 15),
                  pelvicFin(body, s.at(gill - 0.01, 0), s.depth * 0.08, s.depth * 0.24, 60), eye,
@@ -339,7 +339,7 @@ void paintSurgeonfish(QPainter &p, double w, double h)
     // and anal fins grow taller towards the rear into angled lobes, and the
     // deep crescent tail runs out into long points.
     const Build s =
-        surgeon({{{40, 128}, 200, 92, 0.48, 0.7, 0.11, 0.56, 0.05, 0.03, 0.45, 0.025, 0.15},
+        surgeon({{{40, 128}, 200, 92, 0.48, 0.7, 0.11, 0.56, 0.05, 0.03, 0.45, 0.025, 0.15, 0.03},
                  false,
                  0.15,
                  {66, 142},
