@@ -504,17 +504,18 @@ void paintBeakPlates(QPainter &p, const QPainterPath &body, QPointF tip, double 
     // of each plate join.
     const double s = size * 1.05;
     const auto at = [tip, s](double x, double y) { return tip + QPointF((x + 0.02) * s, y * s); };
-    QPainterPath upper(at(0.12, -0.6));
-    upper.cubicTo(at(-0.1, -0.62), at(-0.3, -0.45), at(-0.4, -0.1));
-    upper.lineTo(at(-0.4, 0.07));
-    upper.quadTo(at(0.2, 0.08), at(0.62, 0.1));
-    upper.cubicTo(at(0.56, -0.2), at(0.36, -0.48), at(0.12, -0.6));
+    // Only the edges of the plates show between the lips: a band along
+    // each jaw, deepest at the front where the upper one hooks a little
+    // over the lower, narrowing back to the corner of the mouth.
+    QPainterPath upper(at(-0.44, 0.1));
+    upper.cubicTo(at(-0.5, 0.0), at(-0.48, -0.14), at(-0.4, -0.22));
+    upper.cubicTo(at(-0.2, -0.28), at(0.22, -0.2), at(0.6, 0.09));
+    upper.quadTo(at(0.2, 0.08), at(-0.44, 0.1));
     upper.closeSubpath();
     QPainterPath lower(at(0.56, 0.12));
-    lower.quadTo(at(0.1, 0.11), at(-0.4, 0.1));
-    lower.lineTo(at(-0.4, 0.3));
-    lower.cubicTo(at(-0.2, 0.48), at(0.0, 0.52), at(0.14, 0.5));
-    lower.cubicTo(at(0.34, 0.42), at(0.52, 0.28), at(0.56, 0.12));
+    lower.quadTo(at(0.1, 0.11), at(-0.42, 0.12));
+    lower.cubicTo(at(-0.44, 0.22), at(-0.38, 0.32), at(-0.26, 0.36));
+    lower.cubicTo(at(0.0, 0.38), at(0.36, 0.26), at(0.56, 0.12));
     lower.closeSubpath();
     const Saved saved(p);
     p.setClipPath(body, Qt::IntersectClip);
@@ -525,55 +526,67 @@ void paintBeakPlates(QPainter &p, const QPainterPath &body, QPointF tip, double 
         const QRectF r = plate.boundingRect();
         QLinearGradient g(r.topLeft(), r.bottomLeft());
         if (lit) {
-            g.setColorAt(0, enamel.darker(112));
+            g.setColorAt(0, enamel.darker(118));
             g.setColorAt(0.6, enamel);
-            g.setColorAt(1, enamel.lighter(118));
+            g.setColorAt(1, enamel.lighter(116));
         } else {
-            g.setColorAt(0, enamel.lighter(110));
-            g.setColorAt(0.5, enamel);
-            g.setColorAt(1, enamel.darker(130));
+            g.setColorAt(0, enamel.lighter(108));
+            g.setColorAt(0.5, enamel.darker(104));
+            g.setColorAt(1, enamel.darker(135));
         }
         p.fillPath(plate, g);
         {
             const Saved clip(p);
             p.setClipPath(plate, Qt::IntersectClip);
-            // The fused teeth show as fine scallops running back from the
-            // cutting edge.
-            const double y0 = lit ? 0.07 : 0.11;
+            // The fused teeth are a pavement of small rounded crowns set in
+            // slanting rows, worn flat and largest along the cutting edge,
+            // smaller and lost in the enamel further in.
+            const double edgeY = lit ? 0.08 : 0.12;
             const double dir = lit ? -1 : 1;
-            // Larger and plainer near the cutting edge, where the newest
-            // teeth are worn flat, smaller and fainter deeper in the plate.
             for (int row = 0; row < 3; ++row) {
-                const double r2 = s * (0.075 - row * 0.015);
-                const double y = y0 + dir * (0.07 + row * 0.11);
-                for (int i = 0; i < 5 + row; ++i) {
-                    const QPointF c = at(-0.32 + i * (0.17 - row * 0.02) + row * 0.04, y);
-                    p.setPen(QPen(withAlpha(enamel.darker(175), 150 - row * 40), 0.6));
+                const double r2 = s * (0.045 - row * 0.008);
+                const double y = edgeY + dir * (0.05 + row * 0.075);
+                const int alpha = 120 - row * 34;
+                for (int i = 0; i < 12; ++i) {
+                    const double x = -0.44 + i * (0.09 - row * 0.004) + row * 0.045 +
+                                     0.012 * std::sin(i * 2.3 + row * 1.7);
+                    const QPointF c = at(x, y + 0.01 * std::sin(i * 1.9 + row));
+                    const QRectF crown(c.x() - r2 * 1.1, c.y() - r2 * 0.8, r2 * 2.2, r2 * 1.6);
+                    p.setPen(Qt::NoPen);
+                    p.setBrush(withAlpha(enamel.lighter(122), alpha * 2 / 3));
+                    p.drawEllipse(crown.translated(0, -dir * r2 * 0.2));
+                    // The seam between one crown and the next row.
+                    p.setPen(
+                        QPen(withAlpha(enamel.darker(160), alpha / 2), std::max(0.3, s * 0.012)));
                     p.setBrush(Qt::NoBrush);
-                    p.drawArc(QRectF(c.x() - r2, c.y() - r2, 2 * r2, 2 * r2),
-                              lit ? 200 * 16 : 20 * 16, 140 * 16);
+                    p.drawArc(crown, lit ? 200 * 16 : 20 * 16, 140 * 16);
                 }
             }
             // Shaded towards the rear where it sinks under the lip.
             QLinearGradient sink(at(0.0, 0), at(0.62, 0));
             sink.setColorAt(0, QColor(0, 0, 0, 0));
-            sink.setColorAt(1, QColor(0, 0, 0, 60));
+            sink.setColorAt(1, QColor(0, 0, 0, 70));
             p.fillPath(plate, sink);
         }
     }
-    // The cutting edges meeting, worn pale above the dark line between them.
-    // They end where the lips close over them, not out on the cheek.
-    stroke(p, curve(at(-0.4, 0.07), at(0.05, 0.08), at(0.42, 0.1)),
-           withAlpha(enamel.lighter(160), 200), std::max(0.5, s * 0.03));
-    stroke(p, curve(at(-0.42, 0.1), at(0.0, 0.11), at(0.4, 0.12)), QColor(15, 12, 12, 200),
-           std::max(0.5, s * 0.03));
+    // The cutting edges meet in a line nicked by the worn crowns along it,
+    // pale above the dark gap between the plates. They end where the lips
+    // close over them, not out on the cheek.
+    std::vector<QPointF> bite;
+    for (int i = 0; i <= 16; ++i) {
+        const double u = i / 16.0;
+        bite.push_back(at(-0.42 + 0.84 * u, 0.1 + 0.02 * u + (i % 2 ? 0.012 : -0.006)));
+    }
+    stroke(p, curveThrough(bite), QColor(15, 12, 12, 190), std::max(0.5, s * 0.032));
+    stroke(p, QTransform::fromTranslate(0, -s * 0.03).map(curveThrough(bite)),
+           withAlpha(enamel.lighter(160), 170), std::max(0.4, s * 0.022));
     // Thick fleshy lips roll over the rear of both plates, so that only the
     // front of the beak shows between them: skin-coloured, lit along the
     // top, with a crease where each meets the enamel.
-    QPainterPath upperRear(at(0.02, -0.66));
-    upperRear.cubicTo(at(0.3, -0.54), at(0.5, -0.24), at(0.56, 0.09));
-    QPainterPath lowerRear(at(0.52, 0.13));
-    lowerRear.cubicTo(at(0.48, 0.3), at(0.3, 0.46), at(0.04, 0.56));
+    QPainterPath upperRear(at(-0.46, -0.3));
+    upperRear.cubicTo(at(-0.1, -0.38), at(0.34, -0.24), at(0.6, 0.09));
+    QPainterPath lowerRear(at(0.54, 0.13));
+    lowerRear.cubicTo(at(0.36, 0.32), at(0.0, 0.46), at(-0.34, 0.44));
     for (const QPainterPath &rear : {upperRear, lowerRear}) {
         const QPainterPath spine = QTransform::fromTranslate(s * 0.04, 0).map(rear);
         const QPainterPath lip = ribbon(spine, {s * 0.1, s * 0.24, s * 0.24, s * 0.14});

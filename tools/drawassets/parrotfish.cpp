@@ -269,13 +269,13 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
         {
             QPointF from, to;
             double size;
-        } streaks[] = {{s.at(0.07, 0.08), s.at(0.31, 0.32), 5.6},
-                       {s.at(0.11, 0.48), s.at(0.26, 0.64), 4.4}};
+        } streaks[] = {{s.at(0.075, 0.1), s.at(0.31, 0.32), 8.4},
+                       {s.at(0.12, 0.48), s.at(0.27, 0.64), 7.0}};
         int n = 0;
         for (const auto &streak : streaks) {
             const QPointF run = streak.to - streak.from;
             const double tilt = std::atan2(run.y(), run.x());
-            for (double u = 0.0; u <= 1.0; u += 0.2 + 0.06 * std::sin(n * 2.3)) {
+            for (double u = 0.0; u <= 1.0; u += 0.27 + 0.08 * std::sin(n * 2.3)) {
                 ++n;
                 const double fall = 1.0 - 0.45 * u;
                 const QPointF side = QPointF(-run.y(), run.x()) / std::hypot(run.x(), run.y()) *
@@ -290,35 +290,26 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
                                         QPointF(2.0, 1.5) * fall, tilt});
             }
         }
-        // Each soft at its edge, where the pink thins into the green.
+        // Each an irregular patch of pigment, its edge wandering in and out
+        // in its own way, with a lobe or two where it spread further, never
+        // a round blob nor a chain of beads.
         QPainterPath pink;
         int seed = 0;
         for (const Blotch &blotch : blotches) {
-            // The pigment fills whole scales of the cheek: each blotch is the
-            // scales it covers, so its edge is scalloped by them and lobed
-            // where a few more of them have coloured, never a smooth blob.
-            const double k = double(seed / 13);
+            ++seed;
             const QTransform turn = QTransform().rotateRadians(blotch.tilt);
-            QPainterPath shape;
-            shape.setFillRule(Qt::WindingFill);
-            const double cell = 2.1;
-            for (int row = -4; row <= 4; ++row)
-                for (int col = -5; col <= 5; ++col) {
-                    ++seed;
-                    const QPointF q((col + 0.5 * (row & 1)) * cell * 1.55, row * cell * 1.3);
-                    const double a = std::atan2(q.y() / blotch.size.y(), q.x() / blotch.size.x());
-                    const double reach = 1.0 + 0.22 * std::sin(a * 2.0 + k * 1.9) +
-                                         0.14 * std::cos(a * 3.0 + k * 2.6) +
-                                         0.12 * std::sin(seed * 2.7);
-                    if (std::hypot(q.x() / blotch.size.x(), q.y() / blotch.size.y()) > reach)
-                        continue;
-                    shape.addPath(oval(blotch.at + turn.map(q),
-                                       cell * (1.5 + 0.15 * std::sin(seed)), cell * 1.3));
-                }
-            shape = shape.simplified();
-            if (shape.isEmpty())
-                shape = oval(blotch.at, cell, cell * 0.9);
-            pink = pink.united(shape);
+            std::vector<QPointF> rim;
+            constexpr int points = 14;
+            for (int i = 0; i < points; ++i) {
+                const double a = 2 * std::numbers::pi * i / points;
+                const double reach = 1.0 + 0.2 * std::sin(a * 2.0 + seed * 1.9) +
+                                     0.13 * std::cos(a * 3.0 + seed * 2.6) +
+                                     0.09 * std::sin(a * 5.0 + seed * 0.7);
+                rim.push_back(blotch.at + turn.map(QPointF(blotch.size.x() * std::cos(a),
+                                                           blotch.size.y() * std::sin(a)) *
+                                                   reach));
+            }
+            pink = pink.united(smoothClosedPath(rim.data(), int(rim.size())));
         }
         {
             // Pigment in the skin, laid as one: the green shows through its
