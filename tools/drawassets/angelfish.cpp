@@ -189,7 +189,7 @@ void paintFrenchAngelfish(QPainter &p, double w, double h)
     p.translate(-160, -120);
     const QColor black(22, 22, 26, 245);
     const QColor yellow(240, 200, 40);
-    const AngelForm form{{{52, 132}, 176, 126, 0.4, 0.72, 0.2, 0.6, 0.13, 0, 0.8, 0.025, 0.55},
+    const AngelForm form{{{50, 132}, 178, 126, 0.4, 0.95, 0.2, 0.6, 0.13, 0, 0.8, 0.018, 0.3},
                          0.42,
                          {72, 0.56},
                          0.68,
@@ -225,7 +225,7 @@ void paintFrenchAngelfish(QPainter &p, double w, double h)
     // The scales fade out over the face, which has a grey-white muzzle and
     // chin: pale skin flecked and clouded, its edge breaking up into the
     // black, darkest where the lips turn in.
-    paleMuzzle(p, a, QColor(206, 206, 198), QColor(40, 40, 44), 1.0);
+    paleMuzzle(p, a, QColor(170, 172, 166), QColor(40, 40, 44), 0.78);
     // The yellow bar lies along the rear edge of the gill cover, tapering
     // at both ends.
     const auto rim = [&a](double along, double across) {

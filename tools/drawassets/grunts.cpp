@@ -87,7 +87,7 @@ void paintPorkfish(QPainter &p, double w, double h)
     const Canvas canvas(p, w, h);
     paintReef(p, 0.35, 0, 200, {}, 0, {}, {292, 230}, 90, QColor(150, 80, 160));
     const QColor yellow(252, 208, 30);
-    const Grunt pork(BodyShape{{50, 142}, 200, 106, 0.4, 0.84, 0.17, 0.6, 0.17, 0.07, 0.8},
+    const Grunt pork(BodyShape{{52, 142}, 198, 106, 0.38, 0.94, 0.17, 0.6, 0.15, 0.09, 0.8},
                      QColor(140, 165, 185), QColor(200, 215, 228), QColor(240, 242, 245),
                      withAlpha(yellow, 225), withAlpha(yellow, 225), withAlpha(yellow, 235),
                      QColor(170, 120, 20, 140), withAlpha(yellow, 200), QColor(210, 190, 120), 0.3,
