@@ -21,10 +21,16 @@ Canvas reef(QPainter &p, double width, double height, double light, Floor floor,
     if (!Silhouette::active(p)) {
         const Canvas scenery(p, width, height);
         paintWater(p, Canvas::frame, light);
+        // The bottom's line, and with it the kind of ground and its lay,
+        // follows from the scene's own layout, so that no two pictures share
+        // one bed of seagrass or one bank of boulders.
+        const long layout = std::lround(coral.x()) + 4 * std::lround(coralRadius) +
+                            std::lround(fanHeight) + 3 * std::lround(light * 100);
+        const double top = 206 + double(layout % 8);
         if (floor == Floor::Sand)
-            paintSand(p, Canvas::frame, 210);
+            paintSand(p, Canvas::frame, top);
         else if (floor == Floor::Rock)
-            paintReefRock(p, Canvas::frame, 210);
+            paintReefRock(p, Canvas::frame, top);
         if (fanHeight > 0)
             paintSeaFan(p, fan, fanHeight, fanColour);
         if (coralRadius > 0)
