@@ -183,25 +183,30 @@ void paintDoctorfish(QPainter &p, double w, double h)
             const auto w = [&bar](int j) {
                 return bar.width * (1.0 + 0.28 * std::sin(j * 1.9 + bar.along * 57.0));
             };
-            const QPainterPath band =
-                ribbon(curveThrough(spine),
-                       {2.2 * w(0), 3.0 * w(1), 2.8 * w(2), 2.4 * w(3), 1.7 * w(4), 0.8 * w(5)});
+            // Bands of pigment a scale or two wide, not drawn lines: broad
+            // over the upper flank, pinching and swelling on the way down.
+            const auto band = [&](double f) {
+                return ribbon(curveThrough(spine),
+                              {3.6 * w(0) * f, 5.0 * w(1) * f, 4.2 * w(2) * f, 4.6 * w(3) * f,
+                               3.0 * w(4) * f, 1.4 * w(5) * f});
+            };
             // The pigment is patchy down its length: stronger in places,
             // almost gone in others, before it fades out towards the belly.
             QLinearGradient fade(spine.front(), spine.back());
             for (int k = 0; k <= 5; ++k) {
                 const double u = k / 5.0;
-                const double patch = 0.65 + 0.35 * std::sin(k * 2.2 + bar.along * 31.0);
+                const double patch = 0.6 + 0.4 * std::sin(k * 2.2 + bar.along * 31.0);
                 const double down = u < 0.5 ? 1.0 : 1.0 - (u - 0.5) * 2.0;
-                fade.setColorAt(u, QColor(40, 44, 54, int(bar.alpha * patch * down)));
+                fade.setColorAt(u, QColor(46, 50, 62, int(bar.alpha * 0.8 * patch * down)));
             }
-            p.fillPath(band, fade);
-            // Its edges blur over a scale's width into the skin.
-            const Saved soft(p);
-            p.setOpacity(0.35);
-            p.setPen(QPen(QBrush(fade), 1.6));
-            p.setBrush(Qt::NoBrush);
-            p.drawPath(band);
+            // A denser core inside edges that blur over a scale's width into
+            // the skin.
+            for (const auto &[f, share] :
+                 {std::pair{1.5, 0.2}, std::pair{1.2, 0.35}, std::pair{0.8, 0.75}}) {
+                const Saved layer(p);
+                p.setOpacity(share);
+                p.fillPath(band(f), fade);
+            }
         }
     }
     paintScaleRows(p, s.body, b, 3.0, QColor(60, 66, 78, 80), 0.6, ScaleStyle::Fine);
