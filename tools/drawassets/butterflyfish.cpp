@@ -323,37 +323,51 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
     // and hardly bigger than the real eye it mimics.
     const QPointF falseEye = rimPoint(b.body, b.shape.at(0.86, 0), -1) + QPointF(0, 21);
     {
+        // The spot is a little longer than high and tilted with the scale
+        // rows: pigment in the skin, not a glass eye, with no socket, pupil
+        // or light in it.
+        const QTransform onSkin = QTransform().scale(1.0, 0.82) * QTransform().rotate(-20) *
+                                  QTransform::fromTranslate(falseEye.x(), falseEye.y());
+        // Each outline wanders a little, as a patch of pigment does.
+        const auto patch = [&onSkin](double radius, double phase) {
+            std::vector<QPointF> rim;
+            for (int i = 0; i < 12; ++i) {
+                const double a = 2 * std::numbers::pi * i / 12;
+                const double r = radius * (1.0 + 0.045 * std::sin(a * 3 + phase) +
+                                           0.03 * std::cos(a * 5 + phase * 1.7));
+                rim.push_back(onSkin.map(QPointF(r * std::cos(a), r * std::sin(a))));
+            }
+            return smoothClosedPath(rim.data(), int(rim.size()));
+        };
+        const QPainterPath ring = patch(15.0, 0.8);
+        const QPainterPath blot = patch(10.4, 2.3);
         const Saved saved(p);
         p.setClipPath(b.body, Qt::IntersectClip);
-        // The grey of the skin deepens round the ring, which sets it off.
-        // The spot is a little longer than high and tilted with the scale
-        // rows, and its black bleeds into the ring, which is the skin's own
-        // off-white rather than paint: a mark, not a glass eye.
-        p.setTransform(
-            QTransform::fromTranslate(falseEye.x(), falseEye.y()).rotate(-20).scale(1.0, 0.82),
-            true);
-        // Larger than the real eye and a blot rather than a ball: no socket
-        // round it, no pupil or light in it, the white ring fading out into
-        // the grey skin on its outer side.
-        QRadialGradient ring(QPointF(0, 0), 19);
-        // The skin round the ring is a shade greyer, which sets it off.
-        ring.setStops({{0.4, QColor(250, 250, 246, 0)},
-                       {0.5, QColor(252, 252, 250, 255)},
-                       {0.64, QColor(250, 250, 246, 240)},
-                       {0.72, QColor(150, 150, 160, 95)},
-                       {0.84, QColor(160, 160, 170, 40)},
-                       {1, QColor(140, 140, 150, 0)}});
-        p.fillRect(QRectF(-19, -19, 38, 38), ring);
-        QPainterPath blot;
-        blot.moveTo(-10.2, 0.5);
-        blot.cubicTo(-10.4, -6.4, -5.0, -10.3, 1.0, -10.0);
-        blot.cubicTo(7.2, -9.6, 10.8, -5.0, 10.4, 0.8);
-        blot.cubicTo(10.0, 6.8, 5.2, 10.2, -0.6, 9.8);
-        blot.cubicTo(-6.4, 9.4, -10.0, 6.0, -10.2, 0.5);
-        p.fillPath(blot, QColor(18, 16, 20));
-        p.setPen(QPen(QColor(60, 58, 64, 120), 1.6));
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(blot);
+        // The skin round the ring is a shade greyer, fading out over a few
+        // scale rows, which is what sets the white ring off the pale body.
+        for (const auto &[grow, alpha] :
+             {std::pair{1.7, 22}, std::pair{1.45, 34}, std::pair{1.25, 46}})
+            p.fillPath(patch(15.0 * grow, 1.4), QColor(120, 122, 136, alpha));
+        p.fillPath(patch(15.6, 0.8), QColor(250, 250, 247, 150));
+        p.fillPath(ring, QColor(253, 253, 250));
+        // The black is deepest in the middle and browner towards its rim,
+        // where it bleeds a hair into the white.
+        QRadialGradient velvet(falseEye, 11.5);
+        velvet.setColorAt(0, QColor(12, 10, 14));
+        velvet.setColorAt(0.75, QColor(16, 14, 17));
+        velvet.setColorAt(1, QColor(30, 26, 28));
+        stroke(p, blot, QColor(60, 56, 60, 70), 1.0);
+        p.fillPath(blot, velvet);
+        // The chevron rows of the scales run on across the whole mark, a
+        // little paler on the black and darker on the white.
+        {
+            const Saved through(p);
+            p.setClipPath(blot, Qt::IntersectClip);
+            paintSlants(p, b, QColor(120, 116, 124, 70), 0.7, true);
+        }
+        const Saved rimmed(p);
+        p.setClipPath(ring.subtracted(blot), Qt::IntersectClip);
+        paintSlants(p, b, QColor(90, 90, 100, 45), 0.7, true);
     }
     paintEyeBar(p, b.body, b.eye, QColor(20, 20, 26), 12.5);
     modelBody(p, b.body, b.caudal.base.x1(), QColor(90, 90, 100), 0.45);
