@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Reefwise developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "angelkit.h"
 #include "fishart.h"
-#include "fishkit.h"
 
 #include <QPainter>
 #include <QPainterPathStroker>
@@ -20,157 +20,7 @@
 namespace fishart {
 
 using namespace fishkit;
-
-namespace {
-
-// What sets one angelfish's outline apart: the disc, how tall the soft
-// dorsal and anal fins stand, where their trailing points end and the tail.
-struct AngelForm
-{
-    BodyShape shape;
-    double lobe = 0.28;     // height of the soft dorsal and anal fins, share of the depth
-    QPointF trail{40, 0.5}; // the points' reach behind the tail root, and their height
-                            // above (and below) the midline as a share of the depth
-    double corner = 0;      // height of the fins' rear corners, from which a thin
-                            // filament trails; 0 for fins tapering into a point
-    TailKind tail = TailKind::Rounded;
-    QPointF tailSize{44, 66}; // length and span
-    double notch = 0.15;
-    double filament = 0; // how far the pelvic fins trail out past their tips
-    QColor spine{};      // the preopercle spine
-    int spines = 13;     // dorsal spines standing free of the membrane
-};
-
-// The angelfish: a tall disc whose steep, blunt forehead ends in a short snout
-// with the small mouth low on it, a dorsal fin low and spiny in front and a
-// tall soft lobe behind that sweeps back into a trailing point, an anal fin
-// mirroring it, long pointed pelvic fins and a rounded pectoral.
-Build angel(const AngelForm &f)
-{
-    const BodyShape &s = f.shape;
-    const double d = s.depth;
-    const auto out = [&s, d](double along, double side, double rise) {
-        return s.at(along, side) + QPointF(0, side * d * rise);
-    };
-    const auto sweep = [&](double side, double from, int spines, int rays) {
-        const auto behind = [&](double x, double height) {
-            return QPointF(s.at(1, 0).x() + x, s.snout.y() + side * d * height);
-        };
-        std::vector<QPointF> edge{out(from + 0.05, side, 0.1), out(0.58, side, f.lobe * 0.8),
-                                  out(0.8, side, f.lobe)};
-        if (f.corner > 0)
-            edge.push_back(behind(6, f.corner));
-        edge.push_back(behind(f.trail.x(), f.trail.y()));
-        if (f.corner > 0)
-            edge.push_back(behind(2, f.corner - 0.1));
-        return spinyFin(s.at(from, 0.9 * side), edge, s.at(0.96, 0.5 * side), spines, rays, 0.1);
-    };
-    const QPainterPath body = discOutline(s);
-    const QPointF eye = s.at(0.2, -0.3);
-    const double gill = gillAt(s, eye, 1.85);
-    return Build(
-        s, body, sweep(-1, 0.3, f.spines, 33 - f.spines), sweep(1, 0.56, 3, 19),
-        tail(f.tail, s.at(0.98, 0), d * s.stalk * 1.1, f.tailSize.x(), f.tailSize.y(), f.notch),
-        fanFin(s.at(gill + 0.04, -0.04), s.at(gill + 0.018, 0.26), d * 0.36, 2, 72, 0.0, 18),
-        pelvicFin(body, s.at(gill - 0.01, 0), d * 0.09, d * 0.3, 66, f.filament, 7), eye, gill,
-        Opercle::Angel, f.spine);
-}
-
-// A wash of `colour` fading out from `centre`, inside `area` only.
-void glow(QPainter &p, const QPainterPath &area, QPointF centre, double radius, QColor colour)
-{
-    QRadialGradient g(centre, radius);
-    g.setColorAt(0, colour);
-    g.setColorAt(1, withAlpha(colour, 0));
-    p.fillPath(area, g);
-}
-
-// The pale skin of an angelfish's muzzle and chin in `pale`, `scale` times
-// the French Angelfish's: clouded rather than one smooth patch, and flecked
-// with `fleck` more thickly towards its edge, where it breaks up into the
-// darker head.
-void paleMuzzle(QPainter &p, const Build &a, QColor pale, QColor fleck, double scale)
-{
-    const QPointF chin = a.shape.snout;
-    const struct
-    {
-        double dx, dy, radius;
-        int alpha;
-    } clouds[] = {{5, 4, 15, 200},  {10, 10, 13, 170}, {3, -3, 9, 150},
-                  {16, 15, 9, 120}, {12, 2, 8, 110},   {7, 16, 8, 130}};
-    for (const auto &c : clouds)
-        glow(p, a.body, chin + QPointF(c.dx, c.dy) * scale, c.radius * scale,
-             withAlpha(pale, c.alpha));
-    const Saved flecks(p);
-    const QPainterPath area = oval(chin + QPointF(9, 7) * scale, 16 * scale, 14 * scale);
-    p.setClipPath(a.body.intersected(area), Qt::IntersectClip);
-    p.setPen(Qt::NoPen);
-    for (const QPointF &at : scatterPoints(area, int(26 * scale), 404)) {
-        const double fade =
-            std::hypot(at.x() - chin.x() - 6 * scale, at.y() - chin.y() - 5 * scale) / (16 * scale);
-        p.setBrush(withAlpha(fleck, int(40 + 110 * std::clamp(fade, 0.0, 1.0))));
-        p.drawEllipse(at, 0.7 + 0.5 * fade, 0.6 + 0.4 * fade);
-    }
-}
-
-// Thin streamers trailing from the rear corners of the dorsal and anal fins
-// of `a`, built from `form`, thinning to their ends.
-void paintStreamers(QPainter &p, const Build &a, const AngelForm &form, QColor colour)
-{
-    for (const int side : {-1, 1}) {
-        const auto behind = [&](double x, double height) {
-            return QPointF(a.shape.at(1, 0).x() + x,
-                           a.shape.snout.y() + side * a.shape.depth * height);
-        };
-        // The streamer is the fin's last soft rays drawn out: it starts
-        // inside the fin in the fin's own colour, with no root of its own,
-        // and darkens and thins to its end.
-        const QPointF corner = (behind(6, form.corner) + behind(2, form.corner - 0.1)) / 2;
-        const QPointF to = behind(form.trail.x(), form.trail.y());
-        const QPointF from = corner - (to - corner) * 0.35;
-        QLinearGradient grow(from, to);
-        grow.setColorAt(0, withAlpha(colour, 0));
-        grow.setColorAt(0.3, withAlpha(colour, colour.alpha() * 3 / 5));
-        grow.setColorAt(0.5, colour);
-        grow.setColorAt(1, withAlpha(colour.darker(115), colour.alpha()));
-        const QPainterPath spine = curve(from, (from + to) / 2 + QPointF(0, side * 2.0), to);
-        p.fillPath(ribbon(spine, {9.0, 6.0, 3.2, 1.8, 0.5}), grow);
-        // The rays that make it up run out along it.
-        stroke(p, spine, withAlpha(colour.darker(140), colour.alpha() / 3), 0.5);
-    }
-}
-
-// The strip either side of the body's rim where the dorsal and anal fins of
-// `a` grow out of it, `reach` wide on each side.
-QPainterPath finRoots(const Build &a, double reach)
-{
-    QPainterPathStroker stroker;
-    stroker.setWidth(reach * 2);
-    stroker.setJoinStyle(Qt::RoundJoin);
-    const QPainterPath fins = a.dorsal.shape.united(a.anal.shape);
-    return stroker.createStroke(a.body)
-        .intersected(stroker.createStroke(fins).united(fins))
-        .intersected(fins.united(a.body));
-}
-
-// An angelfish's soft fins are the body drawn out thin: its colour runs on
-// over the join and fades into the fin, so no edge shows where they meet.
-void blendFinRoots(QPainter &p, const Build &a, QColor colour, double reach)
-{
-    if (Silhouette::active(p))
-        return;
-    const Saved saved(p);
-    p.setClipPath(finRoots(a, reach), Qt::IntersectClip);
-    p.setBrush(Qt::NoBrush);
-    for (int i = 1; i <= 7; ++i) {
-        QPen pen(withAlpha(colour, 38), reach * 2 * i / 7.0);
-        pen.setJoinStyle(Qt::RoundJoin);
-        p.setPen(pen);
-        p.drawPath(a.body);
-    }
-}
-
-} // namespace
+using namespace angelkit;
 
 // Black, speckled by yellow-edged scales; a yellow eye ring, yellow bars at the
 // gill cover and the pectoral base, a pale muzzle and a pale tail rim.
@@ -279,6 +129,21 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
                            10,
                            blue});
     paintBackFins(p, a, look);
+    if (!Silhouette::active(p)) {
+        // The soft dorsal and anal fins are thick, scaled far out and as
+        // opaque as the body: blue-green from the body out along the fin,
+        // warming to orange-yellow towards the trailing points, the rays
+        // only just showing through.
+        for (const Fin *f : {&a.dorsal, &a.anal}) {
+            const QRectF box = f->shape.boundingRect();
+            QLinearGradient out(box.left(), 0, box.right(), 0);
+            out.setColorAt(0, QColor(36, 104, 138, 170));
+            out.setColorAt(0.55, QColor(44, 116, 140, 175));
+            out.setColorAt(0.8, QColor(120, 140, 90, 170));
+            out.setColorAt(1, QColor(236, 176, 40, 190));
+            p.fillPath(f->shape, out);
+        }
+    }
     // The rear of the soft fins turns orange-yellow towards the trailing
     // points; the electric-blue margin is thin in front and broken where
     // the orange runs out to the edge.
@@ -308,28 +173,36 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
     {
         const Saved clip(p);
         p.setClipPath(a.body, Qt::IntersectClip);
-        // The ring is pigment too: wider and brighter over the top of the
-        // crown, thinning and breaking towards the eye, soft on both sides.
-        const QRectF box = blotch.boundingRect();
-        QLinearGradient ringTone(box.topLeft(), box.bottomRight());
-        ringTone.setColorAt(0, withAlpha(blue.lighter(112), 235));
-        ringTone.setColorAt(0.55, withAlpha(blue, 200));
-        ringTone.setColorAt(1, withAlpha(blue.darker(115), 90));
-        for (const auto &[grow, alpha] :
-             {std::pair{1.42, 40}, std::pair{1.3, 90}, std::pair{1.2, 170}, std::pair{1.14, 255}}) {
-            const QTransform t = QTransform::fromTranslate(crown.x(), crown.y())
-                                     .scale(grow, grow * 0.96)
-                                     .translate(-crown.x(), -crown.y());
-            const Saved layer(p);
-            p.setOpacity(alpha / 255.0);
-            p.fillPath(t.map(blotch), ringTone);
-        }
-        // The core darkens to its middle and takes a blue cast at its rim.
+        // A faint blue cast in the skin round it, then the core, darkest in
+        // its middle and its edge soft over a scale's width.
+        const auto grown = [&](double f) {
+            return QTransform::fromTranslate(crown.x(), crown.y())
+                .scale(f, f * 0.96)
+                .translate(-crown.x(), -crown.y())
+                .map(blotch);
+        };
+        p.fillPath(grown(1.45), withAlpha(blue, 40));
+        p.fillPath(grown(1.12), QColor(24, 50, 96, 120));
         QRadialGradient core(crown + QPointF(1, 1), 12);
         core.setColorAt(0, QColor(10, 16, 40));
         core.setColorAt(0.7, QColor(16, 30, 68));
-        core.setColorAt(1, QColor(30, 70, 130));
+        core.setColorAt(1, QColor(30, 60, 116));
         p.fillPath(blotch, core);
+        // The ring is a border of electric-blue flecks crowded along the
+        // rim, not a line: flecks of every size, some run together, more
+        // and brighter over the top of the crown, thinning towards the eye.
+        for (int i = 0; i < 38; ++i) {
+            const double u = (i + 0.45 * std::sin(i * 3.7)) / 38.0;
+            const QPointF on = blotch.pointAtPercent(u);
+            const QPointF out = on - crown;
+            const double lean = 1.0 + 0.2 * std::sin(i * 2.9) + 0.1 * std::cos(i * 5.3);
+            const QPointF at = crown + out * lean;
+            const double top = std::clamp(-out.y() / 10.0, -1.0, 1.0);
+            const double r =
+                (0.7 + 0.9 * std::pow(std::abs(std::sin(i * 1.7)), 2)) * (1.0 + 0.25 * top);
+            paintDisc(p, at, r * 1.25, r * 0.9,
+                      QColor(36, 140, 255, int(std::clamp(190 + 50 * top, 90.0, 250.0))));
+        }
         // Speckles of every size, a few run together, densest in the middle.
         int k = 0;
         for (const QPointF &c : spreadPoints(blotch, 2.4, 0.9, 19)) {
