@@ -223,7 +223,39 @@ void paintCrevalleJack(QPainter &p, double w, double h)
         p.setClipPath(body, Qt::IntersectClip);
         paintGlow(p, {150, 95}, 90, QColor(200, 170, 90, 90));
     }
-    paintScaleRows(p, body, shape, 3.0, QColor(255, 255, 255, 60), 0.7, ScaleStyle::Fine);
+    {
+        // Silver is a mirror: the flank throws back the light in long soft
+        // bands that run with the scale rows, brighter and darker by turns,
+        // each starting and fading out at its own place.
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        for (int k = 0; k < 9; ++k) {
+            const double across = -0.7 + k * 0.19 + 0.04 * std::sin(k * 2.7);
+            const double from = 0.2 + 0.08 * std::abs(std::sin(k * 1.9));
+            const double to = 0.78 + 0.14 * std::abs(std::cos(k * 2.3));
+            const double wide = 1.6 + 1.4 * std::abs(std::sin(k * 1.3));
+            const QPainterPath band = stripeAlong(
+                shape, across, from, to, {0.2 * wide, wide, 1.3 * wide, wide, 0.2 * wide}, 0.012);
+            const bool lit = k % 3 != 1;
+            QLinearGradient fade(shape.at(from, across), shape.at(to, across));
+            const QColor tone = lit ? QColor(255, 255, 250) : QColor(60, 76, 70);
+            const int alpha = lit ? 34 + int(16 * std::sin(k * 2.1)) : 30;
+            fade.setColorAt(0, withAlpha(tone, 0));
+            fade.setColorAt(0.3, withAlpha(tone, alpha));
+            fade.setColorAt(0.7, withAlpha(tone, alpha));
+            fade.setColorAt(1, withAlpha(tone, 0));
+            p.fillPath(band, fade);
+        }
+        // The breast in front of the pelvic fins is bare of scales but for
+        // a small patch, smooth and a shade paler than the scaled flank.
+        paintGlow(p, shape.at(0.25, 0.62), 16, QColor(246, 240, 214, 80));
+    }
+    // The scales are small and set close, showing as a fine grain that
+    // catches the light in the mid-tones, lost on the bare breast.
+    paintScaleRows(p, body.subtracted(oval(shape.at(0.25, 0.66), 16, 11)), shape, 2.6,
+                   QColor(255, 255, 255, 70), 0.6, ScaleStyle::Fine);
+    paintScaleRows(p, body.subtracted(oval(shape.at(0.25, 0.66), 16, 11)), shape, 2.6,
+                   QColor(50, 60, 50, 40), 0.5, ScaleStyle::Crescent);
     modelBody(p, body, caudal.base.x1());
 
     // The lateral line arches high over the pectoral fin, then bends down
