@@ -276,14 +276,16 @@ void modelBody(QPainter &p, const QPainterPath &body, double tailRoot, QColor ou
         for (int i = 1; i <= 18; ++i)
             p.fillPath(body.subtracted(shifted(-depth * 0.03 * i / 3.0)),
                        QColor(0, 8, 24, int(9 * strength / 3.0 + 0.5)));
-        // A sheen along the upper flank, shaped by the outline above it.
-        QTransform squeeze;
-        squeeze.translate(0, r.top() + depth * 0.36);
-        for (int i = 0; i < 16; ++i) {
-            QTransform band = squeeze;
-            band.scale(1.0 - 0.0125 * i, 0.34 - 0.02 * i);
-            band.translate(0, -(r.top() + depth * 0.36));
-            p.fillPath(band.map(body), QColor(255, 255, 255, int(4 * strength + 0.5)));
+        // A sheen along the upper flank, shaped by the outline above it and
+        // spread wide and thin, so that it lifts the flank without reading
+        // as a pale band with edges of its own.
+        const QPointF centre(r.center().x(), r.top() + depth * 0.38);
+        for (int i = 0; i < 20; ++i) {
+            QTransform band;
+            band.translate(centre.x(), centre.y());
+            band.scale(1.0 - 0.012 * i, 0.62 - 0.029 * i);
+            band.translate(-centre.x(), -centre.y());
+            p.fillPath(band.map(body), QColor(255, 255, 255, int(2.6 * strength + 0.5)));
         }
     }
     paintBodyEdge(p, body, outline, tailRoot);

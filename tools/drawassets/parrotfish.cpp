@@ -52,9 +52,28 @@ void labrid::paintWrasse(QPainter &p, const Wrasse &f,
         flexible.spines = 0;
         if (parrot) {
             paintFin(p, flexible, f.fin, f.ray, 0);
-            // The fleshy membrane evens out the folds between the rays.
-            if (!Silhouette::active(p))
-                p.fillPath(fin->shape, withAlpha(f.fin, 120));
+            if (!Silhouette::active(p)) {
+                // The fleshy membrane evens out the folds between the rays,
+                // which show only as fine lines running out through it,
+                // each a little off the even spacing and fading before the
+                // edge.
+                p.fillPath(fin->shape, withAlpha(f.fin, 205));
+                const Saved rays(p);
+                p.setClipPath(fin->shape, Qt::IntersectClip);
+                const int n = int(fin->tips.size());
+                for (int i = 0; i < n; ++i) {
+                    const double u = (i + 0.5 + 0.25 * std::sin(i * 2.7)) / n;
+                    const QPointF root = fin->base.pointAt(std::clamp(u, 0.0, 1.0));
+                    const QPointF tip = fin->tips[size_t(i)];
+                    QLinearGradient fade(root, tip);
+                    fade.setColorAt(0, withAlpha(f.ray, f.ray.alpha() / 2));
+                    fade.setColorAt(0.7, withAlpha(f.ray, f.ray.alpha() / 3));
+                    fade.setColorAt(1, withAlpha(f.ray, 0));
+                    p.setPen(QPen(QBrush(fade), 0.5));
+                    p.setBrush(Qt::NoBrush);
+                    p.drawLine(root, tip);
+                }
+            }
         } else {
             paintSheerFin(p, flexible, f.fin, f.ray, 0);
         }
@@ -403,9 +422,9 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
         const Saved saved(p);
         p.setClipPath(parts.body, Qt::IntersectClip);
         // The green takes over scale by scale in a zone across the middle of
-        // the body: each scale is wholly one colour or the other, a few
-        // caught half-way, more of them green the further back they lie,
-        // so the front is a ragged mosaic, not a blend.
+        // the body: each scale a little greener than the one ahead of it,
+        // so the change is in the scales' own colours, not a blend laid
+        // over them.
         const double size = 10.5;
         const int rows = int(std::ceil(s.depth / (size * 0.62)));
         const auto zone = [](double across) { return 0.5 + 0.045 * across; };
@@ -434,20 +453,26 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
                 continue;
             const double hash = std::sin(site.index * 12.99 + site.row * 78.23) * 43758.5;
             const double own = hash - std::floor(hash);
-            const double chance = std::clamp(u * 1.15, 0.0, 1.0);
-            const double mix = own < chance
-                                   ? 0.86 + 0.14 * std::sin(own * 23.0)
-                                   : (own < chance + 0.12 ? 0.45 + 0.2 * std::sin(own * 40) : 0.0);
+            // Each scale turns by its own amount, a little ahead of or
+            // behind its neighbours, so the change runs scale by scale
+            // through olive and bronze-green without blotches of either.
+            const double turn = std::clamp(u + 0.4 * (own - 0.5), 0.0, 1.0);
+            const double mix = turn * turn * (3.0 - 2.0 * turn);
             const Saved scale(p);
             p.translate(site.centre);
             p.rotate(site.angle);
-            // The whole scale, rounded, its front hidden under the one ahead.
+            // The whole scale, rounded, its front hidden under the one ahead;
+            // its exposed rear turns first, its base keeps the older colour.
             const QPainterPath piece =
                 oval(QPointF(site.length * 0.12, 0), site.length * 0.74, site.height * 0.92);
-            if (mix > 0)
-                p.fillPath(piece, withAlpha(blend(bronze, green, mix), 235));
-            else if (u < 0.8)
-                p.fillPath(piece, withAlpha(bronze, 200));
+            QLinearGradient across(QPointF(-site.length * 0.6, 0), QPointF(site.length * 0.8, 0));
+            // At the front of the zone the first to turn are no more than
+            // a tint in the bronze.
+            const double show = std::clamp((u + 0.05) * 4.0, 0.0, 1.0);
+            across.setColorAt(0, withAlpha(blend(bronze, green, mix * 0.8), int(225 * show)));
+            across.setColorAt(
+                1, withAlpha(blend(bronze, green, std::min(1.0, mix * 1.15)), int(235 * show)));
+            p.fillPath(piece, across);
         }
         // The bronze front has each scale edged in green.
         paintScaleRows(p, parts.body.subtracted(turned), s, size, withAlpha(green, 200), 0.9,
