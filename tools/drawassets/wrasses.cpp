@@ -211,10 +211,13 @@ void paintHogfish(QPainter &p, double w, double h)
         // The male's dark patch covers the whole upper snout and forehead
         // above a line from the lips to over the eye and back to the nape;
         // pigment, so it is dense within and its edge soft.
-        const QPainterPath mask =
-            smoothClosedPath({s.at(0.0, -0.08), s.at(0.04, -1.4), s.at(0.34, -1.5),
-                              s.at(0.38, -1.0), s.at(0.3, -0.8), s.at(0.235, -0.56),
-                              s.at(0.16, -0.36), s.at(0.08, -0.18), s.at(0.02, -0.06)});
+        // Its lower edge is not ruled: it dips and bulges as it climbs from
+        // the lips past the eye to the nape.
+        const QPainterPath mask = smoothClosedPath(
+            {s.at(0.0, -0.08), s.at(0.04, -1.4), s.at(0.34, -1.5), s.at(0.385, -1.02),
+             s.at(0.345, -0.92), s.at(0.3, -0.76), s.at(0.262, -0.7), s.at(0.235, -0.54),
+             s.at(0.2, -0.5), s.at(0.16, -0.34), s.at(0.12, -0.3), s.at(0.08, -0.17),
+             s.at(0.04, -0.13), s.at(0.02, -0.05)});
         const QPointF middle = s.at(0.16, -0.7);
         for (const auto &[grow, alpha] : {std::pair{1.12, 35}, std::pair{1.06, 70},
                                           std::pair{1.0, 120}, std::pair{0.92, 150}}) {
@@ -223,6 +226,23 @@ void paintHogfish(QPainter &p, double w, double h)
                                      .translate(-middle.x(), -middle.y());
             p.fillPath(t.map(mask), QColor(92, 40, 44, alpha));
         }
+        // The pigment is uneven, clouded darker and lighter, and lies on
+        // the rounded head: lit along the ridge of the snout and forehead,
+        // deepest where it turns down over the cheek.
+        const Saved onPatch(p);
+        p.setClipPath(mask, Qt::IntersectClip);
+        for (int i = 0; i < 9; ++i) {
+            const QPointF at = s.at(0.04 + 0.035 * i + 0.012 * std::sin(i * 2.7),
+                                    -0.35 - 0.55 * std::abs(std::sin(i * 1.9 + 0.4)));
+            paintGlow(p, at, 5.0 + 3.5 * std::abs(std::sin(i * 3.3)),
+                      i % 2 ? QColor(50, 16, 22, 70) : QColor(150, 84, 84, 45));
+        }
+        QLinearGradient round(s.at(0.15, -1.1), s.at(0.15, -0.3));
+        round.setColorAt(0, QColor(255, 230, 225, 24));
+        round.setColorAt(0.35, QColor(255, 230, 225, 0));
+        round.setColorAt(0.75, QColor(40, 10, 16, 0));
+        round.setColorAt(1, QColor(40, 10, 16, 70));
+        p.fillPath(mask, round);
     });
     // The thick, fleshy lips at the tip of the snout, which it roots in the
     // sand with.
