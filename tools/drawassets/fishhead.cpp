@@ -405,9 +405,19 @@ void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, 
             const QPainterPath pad2 =
                 ribbon(spine, {t * 0.8, t * 1.45, t * 1.55, t * 1.35, t * 0.9, t * 0.3});
             const QRectF r = pad2.boundingRect();
+            // Each pad melts into the skin it grows from, the snout above the
+            // upper lip and the chin below the lower, so that only the edge
+            // along the gape stands out: no lip reads as a pill laid on.
             QLinearGradient round(r.topLeft(), r.bottomLeft());
-            round.setColorAt(0, own.lighter(103));
-            round.setColorAt(1, own.darker(pad.shade - 10));
+            if (pad.side < 0) {
+                round.setColorAt(0, withAlpha(own, 0));
+                round.setColorAt(0.45, own.lighter(103));
+                round.setColorAt(1, own.darker(pad.shade - 10));
+            } else {
+                round.setColorAt(0, own.lighter(106));
+                round.setColorAt(0.45, own.darker(pad.shade - 14));
+                round.setColorAt(1, withAlpha(own.darker(pad.shade), 0));
+            }
             p.fillPath(pad2, round);
             // Towards the gape the lip's skin thins and flushes with blood.
             if (lining.isValid()) {
@@ -425,29 +435,61 @@ void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, 
             p.setBrush(Qt::NoBrush);
             p.drawPath(QTransform::fromTranslate(0, o * 1.05).map(spine));
         }
-        stroke(p, QTransform::fromTranslate(0, -lip * 0.75).map(gape), QColor(255, 255, 255, 55),
-               lip * 0.45);
+        // The light catches the upper lip's roll along its middle only.
+        QLinearGradient catchLight(tip, end);
+        catchLight.setColorAt(0, QColor(255, 255, 255, 0));
+        catchLight.setColorAt(0.45, QColor(255, 255, 255, 55));
+        catchLight.setColorAt(1, QColor(255, 255, 255, 0));
+        p.setPen(QPen(QBrush(catchLight), lip * 0.45));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(QTransform::fromTranslate(0, -lip * 0.75).map(gape));
     }
-    stroke(p, lining.isValid() ? curve(tip, (tip * 2 + end) / 3, tip + (end - tip) * 0.47) : gape,
-           withAlpha(line, 220), std::clamp(mouth * 0.08, 0.8, 1.8));
+    // The line where the lips meet is finest at the snout tip, where they
+    // are pressed together, and opens towards the corner.
+    const double seam = std::clamp(mouth * 0.08, 0.8, 1.8);
+    p.fillPath(
+        ribbon(lining.isValid() ? curve(tip, (tip * 2 + end) / 3, tip + (end - tip) * 0.47) : gape,
+               {seam * 0.25, seam * 0.8, seam, seam * 1.1}),
+        withAlpha(line, 190));
     if (mouth > 6) {
         // The lower jaw is a bone of its own: its edge runs back under the
         // chin from behind the lower lip and rises to the corner, shaded
         // below where the throat turns under, lit along the jaw above.
-        const QPainterPath chin =
-            curve(tip + QPointF(lip * 0.6, lip * 2.9), (tip + end) / 2 + QPointF(0, mouth * 0.3),
-                  end + QPointF(mouth * 0.12, mouth * 0.1));
-        stroke(p, QTransform::fromTranslate(0, lip * 0.5).map(chin), QColor(0, 8, 24, 35),
+        // It starts clear of the lower lip, under the chin, so that the
+        // lip and jaw read as one piece rather than the lip outlined.
+        const QPainterPath chin = curve(tip + QPointF(mouth * 0.22, lip * 4.2),
+                                        (tip + end) / 2 + QPointF(0, mouth * 0.34),
+                                        end + QPointF(mouth * 0.12, mouth * 0.1));
+        QLinearGradient under(chin.pointAtPercent(0), chin.pointAtPercent(1));
+        under.setColorAt(0, withAlpha(line, 0));
+        under.setColorAt(0.4, withAlpha(line, 60));
+        under.setColorAt(1, withAlpha(line, 70));
+        stroke(p, QTransform::fromTranslate(0, lip * 0.5).map(chin), QColor(0, 8, 24, 26),
                lip * 1.1);
-        stroke(p, chin, withAlpha(line, 75), 0.7);
+        p.setPen(QPen(QBrush(under), 0.7));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(chin);
         stroke(p, QTransform::fromTranslate(0, -lip * 0.45).map(chin), QColor(255, 255, 255, 50),
                0.6);
         const QPointF hinge = end + QPointF(mouth * 0.06, -mouth * 0.05);
         QPainterPath bone(tip + QPointF(mouth * 0.3, -lip * 0.6));
         bone.quadTo(end + QPointF(-mouth * 0.25, -mouth * 0.22), hinge + QPointF(0, -mouth * 0.2));
         bone.quadTo(hinge + QPointF(mouth * 0.1, -mouth * 0.08), hinge);
-        stroke(p, bone, withAlpha(line, 85), 0.8);
-        stroke(p, QTransform::fromTranslate(-0.6, -0.7).map(bone), QColor(255, 255, 255, 35), 0.7);
+        // A low ridge under the skin, seen only towards its rounded rear
+        // end where it stands out from the cheek; forward it slides under
+        // the bone below the eye and is lost.
+        QLinearGradient ridge(tip, hinge);
+        ridge.setColorAt(0, withAlpha(line, 0));
+        ridge.setColorAt(0.55, withAlpha(line, 0));
+        ridge.setColorAt(1, withAlpha(line, 60));
+        p.setPen(QPen(QBrush(ridge), 0.7));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(bone);
+        QLinearGradient lit(tip, hinge);
+        lit.setColorAt(0.5, QColor(255, 255, 255, 0));
+        lit.setColorAt(1, QColor(255, 255, 255, 34));
+        p.setPen(QPen(QBrush(lit), 0.7));
+        p.drawPath(QTransform::fromTranslate(-0.6, -0.7).map(bone));
     }
 }
 void paintNostril(QPainter &p, const BodyShape &shape, QPointF eye, double size, QColor line)
