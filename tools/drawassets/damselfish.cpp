@@ -377,20 +377,26 @@ void paintYellowtailedDamselfish(QPainter &p, double w, double h)
             return double(seed >> 8) / double(1u << 24);
         };
         for (const ScaleSite &site : scaleSites(b, 6.5, int(std::ceil(b.depth / (6.5 * 0.62))))) {
-            const QPointF c = site.centre + QPointF(site.length * 0.1, 0);
+            // Not every spot sits square in its scale: some lie towards its
+            // edge, so the rows show only loosely through them.
+            const double driftX = next() - 0.5, driftY = next() - 0.5;
+            const QPointF c = site.centre + QPointF(site.length * (0.1 + 0.5 * driftX),
+                                                    site.height * 0.55 * driftY);
             const double dx = (c.x() - centre.x()) / (b.length * 0.2);
             const double dy = (c.y() - centre.y()) / (b.depth * 0.32);
-            const double chance = std::exp(-(dx * dx + dy * dy) * 0.9) * 1.15;
+            const double chance = std::exp(-(dx * dx + dy * dy) * 1.1) * 0.8;
             const double roll = next(), size = next(), tint = next();
             if (roll > chance || site.along < 0.25)
                 continue;
-            const double r = (0.35 + 0.75 * size * size + 0.3 * chance) * site.height / 3.3;
+            const double r = (0.3 + 0.95 * size * size * size + 0.3 * chance) * site.height / 3.3;
             const Saved one(p);
             p.translate(c);
-            p.rotate(site.angle + 10 * (tint - 0.5));
+            p.rotate(site.angle + 30 * (tint - 0.5));
+            // Iridescence, not paint: a bright core in a faint blue haze.
+            paintGlow(p, {0, 0}, r * 2.2, QColor(40, 140, 255, int(40 + 50 * chance)));
             p.setBrush(
                 QColor(50 + int(40 * tint), 160 + int(50 * tint), 255, int(150 + 100 * chance)));
-            p.drawEllipse(QPointF(0, 0), r * (1.2 + 0.4 * tint), r * 0.8);
+            p.drawEllipse(QPointF(0, 0), r * (1.0 + 0.5 * tint), r * (0.7 + 0.2 * size));
         }
     }
     modelBody(p, d.body, d.caudal.base.x1(), QColor(10, 10, 30, 150), 0.6);
