@@ -403,7 +403,7 @@ void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, 
                                              mid + QPointF(0, o), end + QPointF(0, o * 0.5));
             const double t = lip * pad.thick;
             const QPainterPath pad2 =
-                ribbon(spine, {t * 0.8, t * 1.45, t * 1.55, t * 1.35, t * 0.9, t * 0.3});
+                ribbon(spine, {t * 0.7, t * 1.4, t * 1.5, t * 1.15, t * 0.55, 0.0});
             const QRectF r = pad2.boundingRect();
             // Each pad melts into the skin it grows from, the snout above the
             // upper lip and the chin below the lower, so that only the edge
@@ -438,7 +438,7 @@ void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, 
         // The light catches the upper lip's roll along its middle only.
         QLinearGradient catchLight(tip, end);
         catchLight.setColorAt(0, QColor(255, 255, 255, 0));
-        catchLight.setColorAt(0.45, QColor(255, 255, 255, 55));
+        catchLight.setColorAt(0.45, QColor(255, 255, 255, 36));
         catchLight.setColorAt(1, QColor(255, 255, 255, 0));
         p.setPen(QPen(QBrush(catchLight), lip * 0.45));
         p.setBrush(Qt::NoBrush);
@@ -474,7 +474,8 @@ void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, 
         const QPointF hinge = end + QPointF(mouth * 0.06, -mouth * 0.05);
         QPainterPath bone(tip + QPointF(mouth * 0.3, -lip * 0.6));
         bone.quadTo(end + QPointF(-mouth * 0.25, -mouth * 0.22), hinge + QPointF(0, -mouth * 0.2));
-        bone.quadTo(hinge + QPointF(mouth * 0.1, -mouth * 0.08), hinge);
+        bone.quadTo(hinge + QPointF(mouth * 0.08, -mouth * 0.16),
+                    hinge + QPointF(mouth * 0.07, -mouth * 0.09));
         // A low ridge under the skin, seen only towards its rounded rear
         // end where it stands out from the cheek; forward it slides under
         // the bone below the eye and is lost.
