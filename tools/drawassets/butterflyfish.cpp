@@ -90,10 +90,17 @@ void paintSlants(QPainter &p, const Build &b, QColor colour, double width, bool 
             // Each line wanders a little as it follows its scale row.
             const double wander =
                 0.007 * std::sin(a * 4.7 + k * 2.3) + 0.005 * std::sin(a * 9.1 + k);
-            // Steeper high on the flank, where the rows turn over the back.
-            up.push_back(s.at(t + 0.32 * a - 0.05 * a * a + wander, -a));
+            // The flank is flat, so the rows run on nearly straight across
+            // it rather than bowing in round the head and tail like the
+            // lines on a ball; only high on the back do they steepen a
+            // little as the rows turn over it.
+            const QPointF mid = s.at(t, 0);
+            const double half = s.depth * 0.55;
+            up.push_back(mid + QPointF((0.32 * a - 0.05 * a * a + wander) * s.length, -a * half));
             down.push_back(
-                s.at(t + offset + (chevron ? 0.3 : -0.24) * a + 0.03 * a * a - wander, a));
+                mid +
+                QPointF((offset + (chevron ? 0.3 : -0.24) * a + 0.03 * a * a - wander) * s.length,
+                        a * half));
         }
         // No two lines are quite as strong or as wide as the next; each is
         // strongest over the mid-flank and fades out over the back and into
