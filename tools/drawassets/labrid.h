@@ -30,6 +30,7 @@ struct Wrasse
     bool ownScales = false; // the species lays its own scale rows with its marks
     double beak = 0.21;     // depth of the tooth plates, share of the depth
     QColor pectoralEdge{};  // a margin on the pectoral fin; none if invalid
+    double modelling = 1.0; // how strongly the body is shaded round
 };
 
 struct WrasseParts

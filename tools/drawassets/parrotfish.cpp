@@ -88,7 +88,7 @@ void labrid::paintWrasse(QPainter &p, const Wrasse &f,
                        parrot ? ScaleStyle::Large : ScaleStyle::Crescent);
     marks(parts);
 
-    modelBody(p, parts.body, parts.tail.base.x1() + 2, f.back.darker(200));
+    modelBody(p, parts.body, parts.tail.base.x1() + 2, f.back.darker(200), f.modelling);
     growFinRoots(p, parts.body, {&parts.dorsal, &parts.anal, &parts.tail}, 3.5);
     const QPointF eye = s.at(f.eye.x(), f.eye.y());
     const double gill = f.pectoralAt - 0.04;
