@@ -202,7 +202,7 @@ void paintDoctorfish(QPainter &p, double w, double h)
             // A denser core inside edges that blur over a scale's width into
             // the skin.
             for (const auto &[f, share] :
-                 {std::pair{1.5, 0.2}, std::pair{1.2, 0.35}, std::pair{0.8, 0.75}}) {
+                 {std::pair{1.25, 0.2}, std::pair{0.95, 0.35}, std::pair{0.6, 0.8}}) {
                 const Saved layer(p);
                 p.setOpacity(share);
                 p.fillPath(band(f), fade);
