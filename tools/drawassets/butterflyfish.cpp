@@ -430,26 +430,15 @@ void paintBandedButterfly(QPainter &p, double w, double h)
     // The bands wrap round the disc: widest on the flank, narrowing and
     // leaning back as they run up into the dorsal fin, spines and all, and
     // down into the anal.
-    // Their edges wander a little as pigment's do, each in its own way,
-    // never ruled straight.
-    const auto wandering = [](QPainterPath path, double seed) {
-        for (int i = 0; i < path.elementCount(); ++i) {
-            const QPainterPath::Element e = path.elementAt(i);
-            const double dx = 0.9 * std::sin(e.y * 0.09 + e.x * 0.13 + seed) +
-                              0.4 * std::sin(e.y * 0.31 + seed * 2.3) +
-                              0.2 * std::sin(e.y * 0.9 + e.x * 0.4 + seed * 0.7);
-            path.setElementPositionAt(i, e.x + dx, e.y);
-        }
-        return path;
-    };
+    // Their edges wander a little as pigment's do, never ruled straight.
     const QPainterPath middle =
-        wandering(bandAcross(b.shape, 0.5, {14, 24, 30, 32, 31, 28, 22}, 0.05, 0.025, -2.1, 1.9),
-                  0.7)
+        wanderingEdges(
+            bandAcross(b.shape, 0.5, {14, 24, 30, 32, 31, 28, 22}, 0.05, 0.025, -2.1, 1.9), 0.7)
             .intersected(pigmented);
     QPainterPath bands = middle.subtracted(b.dorsal.shape.subtracted(b.body));
     bands.addPath(
-        wandering(bandAcross(b.shape, 0.83, {16, 22, 28, 30, 30, 26, 20}, 0.07, 0.03, -2.2, 2.1),
-                  2.9)
+        wanderingEdges(
+            bandAcross(b.shape, 0.83, {16, 22, 28, 30, 30, 26, 20}, 0.07, 0.03, -2.2, 2.1), 2.9)
             .intersected(pigmented));
     {
         // Deep brown-black, a shade warmer down towards the belly, with the

@@ -395,6 +395,18 @@ QPainterPath ribbon(const QPainterPath &spine, const std::vector<double> &w)
     return band;
 }
 
+QPainterPath wanderingEdges(QPainterPath band, double seed, double amount)
+{
+    for (int i = 0; i < band.elementCount(); ++i) {
+        const QPainterPath::Element e = band.elementAt(i);
+        const double dx = 0.9 * std::sin(e.y * 0.09 + e.x * 0.13 + seed) +
+                          0.4 * std::sin(e.y * 0.31 + seed * 2.3) +
+                          0.2 * std::sin(e.y * 0.9 + e.x * 0.4 + seed * 0.7);
+        band.setElementPositionAt(i, e.x + dx * amount, e.y);
+    }
+    return band;
+}
+
 QPainterPath discOutline(const BodyShape &shape)
 {
     const double a = std::clamp(shape.deepestAt, 0.05, 0.95);

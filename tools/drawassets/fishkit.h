@@ -283,6 +283,10 @@ QPainterPath curveThrough(const std::vector<QPointF> &points);
 QPainterPath ribbon(const QPainterPath &spine, std::initializer_list<double> widths);
 QPainterPath ribbon(const QPainterPath &spine, const std::vector<double> &widths);
 
+// `band` with its edges set wandering gently sideways, each edge in its own
+// way, as the edge of a patch of pigment does; `amount` scales the wander.
+QPainterPath wanderingEdges(QPainterPath band, double seed, double amount = 1.0);
+
 // The closed outline of a disc-shaped body: like bodyOutline, but behind its
 // deepest point the body stays full and rounds off into the tail stalk
 // instead of tapering; `at` still places marks inside it.

@@ -298,11 +298,13 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
                     (1.0 + 0.1 * std::sin(j * 1.4 + n * 1.7) + 0.06 * std::sin(j * 3.3 + n)));
             }
             const QPainterPath line = curveThrough(spine);
+            // The edges wander a little as they cross the scale rows, not
+            // cut straight like tape.
             const auto band = [&](double f) {
                 std::vector<double> scaled;
                 for (const double v : widths)
                     scaled.push_back(v * f);
-                return ribbon(line, scaled);
+                return wanderingEdges(ribbon(line, scaled), n * 1.7, 0.7);
             };
             // Darkest over the back; the pigment thins towards the pale belly,
             // and unevenly, in clouds, as it fades with age.
