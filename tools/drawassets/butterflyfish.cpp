@@ -378,7 +378,10 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
     }
     paintEyeBar(p, b.body, b.eye, QColor(20, 20, 26), 12.5);
     modelBody(p, b.body, b.caudal.base.x1(), QColor(90, 90, 100), 0.45);
-    paintFlatSide(p, b, QColor(232, 220, 160, 220));
+    // The soft fins are the flank drawn out thin: its grey-white runs on
+    // well out into them before the yellow of the margin takes over.
+    growFinRoots(p, b.body, {&b.dorsal, &b.anal}, 9);
+    paintFlatSide(p, b, QColor(236, 232, 210, 190));
     paintFront(p, b, look);
 }
 
