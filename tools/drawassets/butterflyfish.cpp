@@ -110,6 +110,17 @@ void paintSlants(QPainter &p, const Build &b, QColor colour, double width, bool 
             withAlpha(colour, int(colour.alpha() * (0.7 + 0.3 * std::cos(k * 2.6))));
         const Saved s(p);
         p.setClipPath(b.body, Qt::IntersectClip);
+        // The head is bare of them: they start at the gill cover's rounded
+        // rear edge.
+        const QRectF box = b.body.boundingRect();
+        QPainterPath behind(QPointF(box.right() + 4, box.top() - 4));
+        for (int i = 0; i <= 12; ++i) {
+            const double across = -1.6 + i * 0.2667;
+            behind.lineTo(b.shape.at(b.gill - 0.005 - 0.05 * across * across, across));
+        }
+        behind.lineTo(QPointF(box.right() + 4, box.bottom() + 4));
+        behind.closeSubpath();
+        p.setClipPath(behind, Qt::IntersectClip);
         p.setBrush(Qt::NoBrush);
         for (const auto &[line, w, tail] :
              {std::tuple{&up, weight, 0.35}, {&down, 1.7 - weight, 0.2}}) {
