@@ -273,8 +273,15 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
         for (const auto &[edge, lean] : {std::pair{&preEdge, 0.0}, std::pair{&coverEdge, 1.0}}) {
             const std::initializer_list<double> halo{0.6, 3.6, 4.4, 3.2, 3.8, 1.0};
             const std::initializer_list<double> core{0.2, 1.2, 1.8 - lean * 0.4, 0.8, 1.3, 0.3};
-            p.fillPath(ribbon(*edge, halo), withAlpha(blue, 45));
-            p.fillPath(ribbon(*edge, core), withAlpha(blue, 175));
+            // Stronger in places and fainter in others, as the pigment lies
+            // thicker or thinner along the bone.
+            QLinearGradient patchy(edge->pointAtPercent(0), edge->pointAtPercent(1));
+            for (int k = 0; k <= 6; ++k)
+                patchy.setColorAt(k / 6.0,
+                                  withAlpha(blue, int(std::sin(k * 0.5236) * 175 *
+                                                      (0.6 + 0.4 * std::sin(k * 2.3 + lean)))));
+            p.fillPath(ribbon(*edge, halo), withAlpha(blue, 35));
+            p.fillPath(ribbon(*edge, core), patchy);
         }
         // Both lips, either side of the closed gape.
         for (const double side : {-1.3, 1.5}) {
