@@ -257,18 +257,33 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
             // along each lobe.
             const Saved onTail(p);
             p.setClipPath(parts.tail.shape, Qt::IntersectClip);
-            p.fillPath(ribbon(curve(root + QPointF(44, -46), root + QPointF(12, 0),
-                                    root + QPointF(44, 46)),
-                              {2.0, 5.0, 7.4, 8.6, 7.6, 5.2, 2.2}),
-                       QColor(250, 140, 40));
+            // Pigment across the rays: a dense core whose edges blur into
+            // the green membrane, the rays showing faintly through it.
+            const QPainterPath arc =
+                curve(root + QPointF(44, -46), root + QPointF(12, 0), root + QPointF(44, 46));
+            p.fillPath(ribbon(arc, {3.0, 7.0, 10.0, 11.4, 10.2, 7.2, 3.2}),
+                       QColor(250, 140, 40, 70));
+            p.fillPath(ribbon(arc, {2.0, 5.0, 7.4, 8.6, 7.6, 5.2, 2.2}), QColor(250, 140, 40, 225));
         }
         const Saved saved(p);
         p.setClipPath(parts.body.united(parts.tail.shape), Qt::IntersectClip);
         // The bar at the tail base wraps round the stalk, bowed like it and
         // thinning where it runs out onto the fin's edges.
-        p.fillPath(bandAcross(s, 0.985, {3, 7, 10, 10, 10, 7, 3}, 0, -0.02, -1.6, 1.6),
-                   QColor(252, 200, 40));
+        // Pigment in the scales of the stalk: its edges blur over a scale's
+        // width, it is deeper orange-yellow at its heart, and the scale rows
+        // run on through it.
+        const auto bar = [&s](double f) {
+            return wanderingEdges(bandAcross(s, 0.985,
+                                             {3 * f, 7 * f, 10 * f, 10 * f, 10 * f, 7 * f, 3 * f},
+                                             0, -0.02, -1.6, 1.6),
+                                  4.1, 0.6);
+        };
+        p.fillPath(bar(1.3), QColor(252, 200, 40, 70));
+        p.fillPath(bar(1.0), QColor(252, 204, 46, 235));
+        p.fillPath(bar(0.6), QColor(248, 180, 36, 120));
         p.setClipPath(parts.body);
+        paintScaleRows(p, bar(1.1).intersected(parts.body), s, s.depth * 0.105,
+                       QColor(200, 130, 20, 110), 1.0, ScaleStyle::Flat);
         // Salmon blotches of uneven size over the lower head and cheek,
         // below and behind the corner of the beak.
         // Each is placed on the head but sized in its own right, so that the
