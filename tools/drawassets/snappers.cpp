@@ -140,13 +140,23 @@ void paintJackJaws(QPainter &p, const QPainterPath &body, QPointF tip, QPointF e
     // A bony plate under thin skin: shaded below, lit along its top, its
     // rear end standing out over the cheek.
     QLinearGradient plate(end + QPointF(0, -6), end + QPointF(0, 1));
-    plate.setColorAt(0, QColor(236, 236, 222, 110));
-    plate.setColorAt(0.6, QColor(160, 166, 150, 140));
-    plate.setColorAt(1, QColor(96, 104, 90, 180));
+    plate.setColorAt(0, QColor(236, 236, 222, 80));
+    plate.setColorAt(0.6, QColor(160, 166, 150, 100));
+    plate.setColorAt(1, QColor(96, 104, 90, 150));
     p.fillPath(jaw, plate);
     paintGlow(p, end + QPointF(-3, -3.5), 4, QColor(255, 255, 240, 80));
-    stroke(p, jaw, QColor(50, 60, 50, 120), 0.6);
-    stroke(p, QTransform::fromTranslate(0.8, 0.8).map(jaw), QColor(0, 10, 0, 40), 1.4);
+    // Its edge shows where the plate stands free of the cheek at its rear;
+    // forward it lies flush under the skin of the snout and is lost.
+    for (const auto &[shift, colour, width] : {std::tuple{0.8, QColor(0, 10, 0, 40), 1.4},
+                                               std::tuple{0.0, QColor(50, 60, 50, 120), 0.6}}) {
+        QLinearGradient fade(tip, end);
+        fade.setColorAt(0, withAlpha(colour, 0));
+        fade.setColorAt(0.45, withAlpha(colour, colour.alpha() / 4));
+        fade.setColorAt(1, colour);
+        p.setPen(QPen(QBrush(fade), width));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(QTransform::fromTranslate(shift, shift).map(jaw));
+    }
     // The gape itself, in shadow under the jaw bone's lower edge.
     // It closes tight at the snout and is deepest in shadow there, fading
     // where the jaw bone overlaps it towards the corner.
