@@ -263,11 +263,12 @@ void paintSmallMouth(QPainter &p, const BodyShape &shape, double mouth, QColor l
     // Each lip is a fleshy roll of the head's own skin, lit along the top
     // where it stands out over the water and melting back into the snout
     // towards the corner.
-    const auto fleshy = [&](const QPainterPath &lip, int lit) {
+    // A shade deeper than the snout, as lips are, never a paler clip.
+    const auto fleshy = [&](const QPainterPath &lip, int shade) {
         QLinearGradient back(front - QPointF(t, 0), corner);
-        back.setColorAt(0, skin.lighter(lit));
-        back.setColorAt(0.6, withAlpha(skin.lighter(lit), 200));
-        back.setColorAt(1, withAlpha(skin.lighter(lit), 40));
+        back.setColorAt(0, skin.darker(shade));
+        back.setColorAt(0.6, withAlpha(skin.darker(shade), 200));
+        back.setColorAt(1, withAlpha(skin.darker(shade), 40));
         p.fillPath(lip, back);
     };
     QPainterPath upper(corner);
@@ -282,19 +283,19 @@ void paintSmallMouth(QPainter &p, const BodyShape &shape, double mouth, QColor l
                   chin + QPointF(t * 0.4, t * 1.1));
     lower.quadTo(middle + QPointF(0, t * 1.05), corner + QPointF(-t * 0.1, t * 0.35));
     lower.closeSubpath();
-    fleshy(lower, 96);
-    fleshy(upper, 104);
+    fleshy(lower, 112);
+    fleshy(upper, 103);
     // The groove above the upper lip and the chin's crease under the lower,
     // both running back from behind the front so the head's outline flows
     // on into the lips.
     stroke(p,
            curve(front + QPointF(t * 0.7, -t * 1.2), middle + QPointF(t * 0.2, -t * 1.05),
                  corner + QPointF(t * 0.2, -t * 0.35)),
-           withAlpha(line, 100), 0.6);
+           withAlpha(line, 60), 0.6);
     stroke(p,
            curve(chin + QPointF(t * 0.6, t * 1.15), middle + QPointF(t * 0.3, t * 1.1),
                  corner + QPointF(0, t * 0.5)),
-           withAlpha(line, 90), 0.6);
+           withAlpha(line, 55), 0.6);
     // Under the overhang of the upper lip the lower one lies in shadow.
     stroke(p, curve(chin + QPointF(t * 0.1, t * 0.4), middle + QPointF(0, t * 0.45), corner),
            QColor(0, 8, 24, 45), t * 0.5);
