@@ -5,6 +5,7 @@
 
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPainterPathStroker>
 #include <QPen>
 #include <QRadialGradient>
 #include <QTransform>
@@ -229,15 +230,15 @@ SmallMouth smallMouthOf(Opercle kind)
     switch (kind) {
     case Opercle::Angel:
         // Thick lips on a short, slightly underslung snout.
-        return {0.3, 1.3, false, 0.22};
+        return {0.3, 1.3, false, 0.14};
     case Opercle::Butterfly:
         // A tiny mouth at the end of a tapering snout, lips thin and level.
         return {0.06, 0.7, false, 0.15};
     case Opercle::Surgeon:
         // Small and low, the gape falling steeply to a corner under the nostril.
-        return {0.42, 1.1, false, 0.18};
+        return {0.42, 1.1, false, 0.1};
     default:
-        return {0.18, 1.0, true, 0.12};
+        return {0.18, 1.0, true, 0.06};
     }
 }
 
@@ -258,8 +259,13 @@ void paintSmallMouth(QPainter &p, const BodyShape &shape, double mouth, QColor l
     // The lower jaw closes a little behind the upper lip's rounded front.
     const QPointF chin = front + QPointF(t * 0.45, t * 0.1);
     const QColor skin = colourUnder(p, corner + QPointF(mouth * 0.6, -t * 2.2), line.lighter(300));
+    // The lips stand only a little proud of the head's outline: a pout of
+    // flesh at the snout tip, not a clip of pale lips set on in front.
     const Saved proud(p);
-    p.setClipping(false);
+    const QPainterPath head = bodyOutline(shape);
+    QPainterPathStroker pout;
+    pout.setWidth(t * 0.7);
+    p.setClipPath(head.united(pout.createStroke(head)));
     // Each lip is a fleshy roll of the head's own skin, lit along the top
     // where it stands out over the water and melting back into the snout
     // towards the corner.
@@ -305,8 +311,21 @@ void paintSmallMouth(QPainter &p, const BodyShape &shape, double mouth, QColor l
         QPainterPath bone(front + QPointF(t * 0.6, -t * 1.15));
         bone.quadTo(corner + QPointF(-t * 0.2, -t * 1.5), corner + QPointF(t * 0.9, -t * 0.9));
         bone.quadTo(corner + QPointF(t * 1.3, -t * 0.2), corner + QPointF(t * 0.3, t * 0.2));
-        stroke(p, QTransform::fromTranslate(0.3, 0.5).map(bone), QColor(0, 8, 24, 40), t * 0.6);
-        stroke(p, bone, withAlpha(line, 110), 0.6);
+        // Only its rounded rear end shows; forward it lies flush under the
+        // skin, so it does not loop round the lips like a clip.
+        QLinearGradient shadow(front, corner + QPointF(t, 0));
+        shadow.setColorAt(0, QColor(0, 8, 24, 0));
+        shadow.setColorAt(0.6, QColor(0, 8, 24, 8));
+        shadow.setColorAt(1, QColor(0, 8, 24, 34));
+        p.setPen(QPen(QBrush(shadow), t * 0.6));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(QTransform::fromTranslate(0.3, 0.5).map(bone));
+        QLinearGradient edge(front, corner + QPointF(t, 0));
+        edge.setColorAt(0, withAlpha(line, 0));
+        edge.setColorAt(0.6, withAlpha(line, 20));
+        edge.setColorAt(1, withAlpha(line, 80));
+        p.setPen(QPen(QBrush(edge), 0.6));
+        p.drawPath(bone);
     } else {
         // The fold of the cheek behind the corner.
         stroke(p,
@@ -321,7 +340,7 @@ void paintSmallMouth(QPainter &p, const BodyShape &shape, double mouth, QColor l
     fade.setColorAt(1, withAlpha(line, 70));
     p.setPen(QPen(QBrush(fade), std::max(0.8, t * 0.4), Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
-    p.drawPath(curve(front + QPointF(-t * 0.2, 0), middle, corner));
+    p.drawPath(curve(front + QPointF(t * 0.05, 0), middle, corner));
 }
 
 } // namespace
