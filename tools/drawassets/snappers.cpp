@@ -28,6 +28,8 @@ void paintYellowtailSnapper(QPainter &p, double w, double h)
     paintSeaFan(p, QPointF(296, 236), 70, QColor(160, 80, 150));
     paintCoralHead(p, QPointF(40, 240), 56, QColor(160, 140, 90));
     paintCoralHead(p, QPointF(200, 244), 40, QColor(120, 140, 100));
+    // Rising a little as it cruises up off the bottom.
+    canvas.tilt({150, 124}, -3.5);
 
     const QColor yellow(250, 214, 40);
     const BodyShape s{{28, 124}, 206, 62, 0.42, 0.52, 0.22, 0.56, 0.03, 0, 0.6};
