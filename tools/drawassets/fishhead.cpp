@@ -484,13 +484,17 @@ void paintMouth(QPainter &p, const BodyShape &shape, double mouth, QColor line, 
         under.setColorAt(0, withAlpha(line, 0));
         under.setColorAt(0.4, withAlpha(line, 60));
         under.setColorAt(1, withAlpha(line, 70));
-        stroke(p, QTransform::fromTranslate(0, lip * 0.5).map(chin), QColor(0, 8, 24, 26),
+        stroke(p, QTransform::fromTranslate(0, lip * 0.5).map(chin), QColor(0, 8, 24, 18),
                lip * 1.1);
         p.setPen(QPen(QBrush(under), 0.7));
         p.setBrush(Qt::NoBrush);
         p.drawPath(chin);
-        stroke(p, QTransform::fromTranslate(0, -lip * 0.45).map(chin), QColor(255, 255, 255, 50),
-               0.6);
+        QLinearGradient litJaw(chin.pointAtPercent(0), chin.pointAtPercent(1));
+        litJaw.setColorAt(0, QColor(255, 255, 255, 0));
+        litJaw.setColorAt(0.6, QColor(255, 255, 255, 34));
+        litJaw.setColorAt(1, QColor(255, 255, 255, 10));
+        p.setPen(QPen(QBrush(litJaw), 0.6));
+        p.drawPath(QTransform::fromTranslate(0, -lip * 0.45).map(chin));
         const QPointF hinge = end + QPointF(mouth * 0.06, -mouth * 0.05);
         QPainterPath bone(tip + QPointF(mouth * 0.3, -lip * 0.6));
         bone.quadTo(end + QPointF(-mouth * 0.25, -mouth * 0.22), hinge + QPointF(0, -mouth * 0.2));
