@@ -514,13 +514,16 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
             const double hash = std::sin(n * 12.99 + row * 78.23) * 43758.5;
             const double depth = fade * (0.3 + 0.7 * (hash - std::floor(hash))) *
                                  (1.0 - 0.45 * std::clamp(site.across, 0.0, 1.0));
+            // And each of its own size, some spreading into the next.
+            const double spread = 0.75 + 0.55 * std::abs(std::sin(n * 7.31 + row * 3.17));
             p.scale(1.0, 0.86);
-            QRadialGradient pigment(QPointF(-d * 0.08, 0), d * 0.5, QPointF(-d * 0.16, 0));
+            const double r = d * 0.5 * spread;
+            QRadialGradient pigment(QPointF(-d * 0.08, 0), r, QPointF(-d * 0.16, 0));
             pigment.setColorAt(0, QColor(36, 40, 48, int(210 * depth)));
             pigment.setColorAt(0.55, QColor(44, 48, 56, int(140 * depth)));
             pigment.setColorAt(1, QColor(44, 48, 56, 0));
             p.setBrush(pigment);
-            p.drawEllipse(QPointF(-d * 0.08, 0), d * 0.5, d * 0.5);
+            p.drawEllipse(QPointF(-d * 0.08, 0), r, r);
         }
     }
     paintScaleRows(p, a.body, a.shape, 6.4, QColor(200, 204, 210, 150), 1.0);
