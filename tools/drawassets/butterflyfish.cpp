@@ -331,8 +331,10 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
     // A dark line runs just inside the yellow margin of the soft fins.
     // Both swell and thin along the fin, as pigment in a margin does.
     for (const Fin *f : {&b.dorsal, &b.anal}) {
-        paintFinMargin(p, *f, QColor(80, 66, 40, 120), {3.0, 6.0, 8.0, 7.0, 8.6, 6.4, 3.6});
-        paintFinMargin(p, *f, QColor(236, 190, 40, 240), {1.4, 3.2, 4.6, 3.8, 4.8, 3.4, 1.8});
+        // Over the spines in front the margin is only a trace: the spine
+        // tips stand pale, not ringed in yellow.
+        paintFinMargin(p, *f, QColor(80, 66, 40, 120), {0.4, 1.6, 6.0, 8.0, 7.0, 8.6, 6.4, 3.6});
+        paintFinMargin(p, *f, QColor(236, 190, 40, 240), {0.2, 0.7, 2.6, 4.6, 3.8, 4.8, 3.4, 1.8});
     }
     fillBody(p, b.body, QColor(206, 206, 210), QColor(236, 236, 238), QColor(242, 238, 226));
     paintSlants(p, b, QColor(70, 70, 82, 100), 0.8, true);
