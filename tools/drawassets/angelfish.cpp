@@ -225,6 +225,17 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
     blendFinRoots(p, a, QColor(44, 112, 164), 8);
     paintScaleRows(p, finRoots(a, 8), a.shape, 6.8, QColor(240, 200, 45, 150), 1.1);
     {
+        // The scales run on well out over the thick soft fins, smaller and
+        // fainter the further out they lie, before the bare membrane.
+        BodyShape wide = a.shape;
+        wide.depth *= 1.6;
+        const QPainterPath fins = a.dorsal.shape.united(a.anal.shape);
+        for (const auto &[reach, alpha] :
+             {std::pair{24.0, 40}, std::pair{16.0, 50}, std::pair{9.0, 60}})
+            paintScaleRows(p, finRoots(a, reach).intersected(fins).subtracted(a.body), wide, 5.6,
+                           QColor(240, 200, 45, alpha), 0.9);
+    }
+    {
         // The dark patch at the pectoral's base is pigment with an uneven
         // edge, its blue margin bright in places and lost in others.
         const QPointF base = a.pectoral.base.center() + QPointF(-1, 0);
