@@ -249,8 +249,10 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
     paintWrasse(p, stoplight, [&](const WrasseParts &parts) {
         for (const Fin *f : {&parts.dorsal, &parts.anal})
             paintFinMargin(p, *f, withAlpha(salmon, 200), {0.8, 2.0, 2.8, 1.8, 2.6, 2.0, 1.0});
-        paintScaleRows(p, parts.body, s, s.depth * 0.105, withAlpha(salmon, 230), 1.0,
-                       ScaleStyle::Flat);
+        // Each scale edged salmon all round its free edge, so that the
+        // edges join into a net over the green rather than loose crescents.
+        paintScaleRows(p, parts.body, s, s.depth * 0.105, withAlpha(salmon, 170), 1.0,
+                       ScaleStyle::Large);
         const QPointF root = s.at(1, 0);
         {
             // The orange crescent swells at its middle and runs out thin
