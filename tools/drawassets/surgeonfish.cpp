@@ -136,6 +136,8 @@ void paintDoctorfish(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.45, Floor::Open, {38, 246}, 62, QColor(176, 150, 96),
                                {292, 240}, 150, QColor(150, 70, 130));
+    // A grazer, tipped a little nose-down as it heads for the algae below.
+    canvas.tilt({150, 128}, 4);
     const QColor fins(92, 100, 112, 235);
     const Livery look(fins, fins, QColor(50, 56, 66, 150), QColor(150, 160, 176, 150),
                       QColor(120, 130, 146, 230), QColor(170, 150, 90), 5.4);
