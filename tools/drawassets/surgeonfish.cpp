@@ -143,12 +143,12 @@ void paintDoctorfish(QPainter &p, double w, double h)
                       QColor(120, 130, 146, 230), QColor(170, 150, 90), 5.4);
     // The smallest of the three: an even oval, its snout blunt and rounded
     // rather than steep, the back and belly curving alike, low fins, and a
-    // tail cut only slightly concave.
+    // tail cut in only a shallow crescent.
     const Build s = surgeon({{{62, 128}, 176, 92, 0.47, 0.95, 0.14, 0.54, 0.03, 0.03, 0.7, 0, 0.1},
                              false,
                              0.1,
                              {40, 78},
-                             0.05,
+                             0.1,
                              {0.2, -0.46},
                              0.24,
                              0.9});
