@@ -510,14 +510,14 @@ void paintBeakPlates(QPainter &p, const QPainterPath &body, QPointF tip, double 
     // each jaw, deepest at the front where the upper one hooks a little
     // over the lower, narrowing back to the corner of the mouth.
     QPainterPath upper(at(-0.44, 0.1));
-    upper.cubicTo(at(-0.5, 0.0), at(-0.48, -0.14), at(-0.4, -0.22));
-    upper.cubicTo(at(-0.2, -0.28), at(0.22, -0.2), at(0.6, 0.09));
+    upper.cubicTo(at(-0.52, 0.0), at(-0.5, -0.2), at(-0.4, -0.3));
+    upper.cubicTo(at(-0.2, -0.36), at(0.22, -0.26), at(0.6, 0.09));
     upper.quadTo(at(0.2, 0.08), at(-0.44, 0.1));
     upper.closeSubpath();
     QPainterPath lower(at(0.56, 0.12));
     lower.quadTo(at(0.1, 0.11), at(-0.42, 0.12));
-    lower.cubicTo(at(-0.44, 0.22), at(-0.38, 0.32), at(-0.26, 0.36));
-    lower.cubicTo(at(0.0, 0.38), at(0.36, 0.26), at(0.56, 0.12));
+    lower.cubicTo(at(-0.46, 0.26), at(-0.38, 0.4), at(-0.24, 0.44));
+    lower.cubicTo(at(0.0, 0.46), at(0.36, 0.32), at(0.56, 0.12));
     lower.closeSubpath();
     const Saved saved(p);
     p.setClipPath(body, Qt::IntersectClip);
@@ -585,10 +585,10 @@ void paintBeakPlates(QPainter &p, const QPainterPath &body, QPointF tip, double 
     // Thick fleshy lips roll over the rear of both plates, so that only the
     // front of the beak shows between them: skin-coloured, lit along the
     // top, with a crease where each meets the enamel.
-    QPainterPath upperRear(at(-0.46, -0.3));
-    upperRear.cubicTo(at(-0.1, -0.38), at(0.34, -0.24), at(0.6, 0.09));
+    QPainterPath upperRear(at(-0.46, -0.38));
+    upperRear.cubicTo(at(-0.1, -0.46), at(0.34, -0.3), at(0.6, 0.09));
     QPainterPath lowerRear(at(0.54, 0.13));
-    lowerRear.cubicTo(at(0.36, 0.32), at(0.0, 0.46), at(-0.34, 0.44));
+    lowerRear.cubicTo(at(0.36, 0.38), at(0.0, 0.54), at(-0.34, 0.52));
     for (const QPainterPath &rear : {upperRear, lowerRear}) {
         const QPainterPath spine = QTransform::fromTranslate(s * 0.04, 0).map(rear);
         const QPainterPath lip = ribbon(spine, {s * 0.1, s * 0.24, s * 0.24, s * 0.14});
