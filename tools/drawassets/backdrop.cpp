@@ -131,108 +131,12 @@ void paintSeaPlume(QPainter &p, QPointF base, double height, QColor colour, Dice
     p.restore();
 }
 
-enum class Water { Open, Coastal, Shallow, Deep };
-
-// The water's character from how deep the picture is set, so that the scenes
-// set at different depths do not all share one water.
-Water waterAt(double depth)
-{
-    if (depth < 0.22)
-        return Water::Shallow;
-    if (depth > 0.5)
-        return Water::Deep;
-    constexpr Water middle[] = {Water::Deep, Water::Coastal, Water::Open, Water::Shallow};
-    return middle[int(std::lround(depth * 20)) % 4];
-}
-
 } // namespace
-
-void paintWater(QPainter &p, const QRectF &area, double depth)
-{
-    depth = std::clamp(depth, 0.0, 1.0);
-    p.save();
-    p.setClipRect(area, Qt::IntersectClip);
-    const double left = area.left(), top = area.top(), w = area.width(), h = area.height();
-    // Each place has its own water: open blue over the reef, greener water
-    // near the coast, bright shallows under the surface, and the deep blue of
-    // a drop-off where no shaft of sunlight reaches.
-    const Water kind = waterAt(depth);
-    auto mix = [depth](QColor a, QColor b) {
-        auto lerp = [depth](int x, int y) { return int(std::lround(x + (y - x) * depth)); };
-        return QColor(lerp(a.red(), b.red()), lerp(a.green(), b.green()), lerp(a.blue(), b.blue()));
-    };
-    const QColor tint = kind == Water::Coastal ? QColor(40, 150, 110)
-                        : kind == Water::Deep  ? QColor(20, 40, 140)
-                                               : QColor(30, 120, 170);
-    const double tinted = kind == Water::Open ? 0.0 : kind == Water::Shallow ? 0.12 : 0.3;
-    auto water = [&](QColor a, QColor b) { return blend(mix(a, b), tint, tinted); };
-    p.fillRect(area, vertical(top, area.bottom(),
-                              {{0.0, water({120, 214, 232}, {44, 128, 178})},
-                               {kind == Water::Shallow ? 0.22 : 0.35,
-                                water({52, 164, 196}, {24, 96, 150})},
-                               {0.7, water({22, 112, 158}, {12, 62, 112})},
-                               {1.0, water({12, 76, 126}, {6, 34, 72})}}));
-    // Sunlight from above warms the water there, from the left in one place
-    // and the right in another.
-    Dice sun(w, h, 7.0 + depth * 41.0);
-    const double sunX = left + w * sun(0.15, 0.85);
-    const double glow = kind == Water::Deep ? 0.45 : kind == Water::Shallow ? 1.2 : 1.0;
-    p.fillRect(area, radial({sunX, top - h * 0.1}, w * 0.75,
-                            fade({220, 255, 245, int(90 * glow * (1.0 - 0.6 * depth))})));
-    if (kind != Water::Deep)
-        p.fillRect(area, radial({left + w - (sunX - left), area.center().y()}, w * 0.6,
-                                fade({40, 170, 150, kind == Water::Coastal ? 70 : 40})));
-
-    // Light shafts only where the sun reaches down through clear water: how
-    // many, where and how strong changes with the place.
-    Dice shafts(w, h, 3.0 + depth * 97.0);
-    const int shaftCount = kind == Water::Shallow ? 4 + int(shafts(0, 3))
-                           : kind == Water::Open  ? 2 + int(shafts(0, 2))
-                                                  : 0;
-    const double shaftLight = std::max(0.0, 1.0 - depth * 1.7);
-    for (int i = 0; i < shaftCount; ++i) {
-        const double x = left + w * (i + shafts(0.0, 0.8)) / shaftCount,
-                     topWidth = w * shafts(0.01, kind == Water::Shallow ? 0.04 : 0.08),
-                     spread = w * shafts(0.05, 0.16),
-                     slant = (sunX - left - w * 0.5) * -0.6 + w * shafts(-0.05, 0.1),
-                     reach = h * shafts(0.5, 0.95);
-        const int alpha = int(shafts(12, 36) * shaftLight);
-        const QPolygonF shaft({QPointF(x, top), QPointF(x + topWidth, top),
-                               QPointF(x + topWidth + slant + spread, top + reach),
-                               QPointF(x + slant - spread * 0.4, top + reach)});
-        p.fillPath(polyline(shaft), vertical(top, top + reach,
-                                             {{0.0, {235, 255, 255, alpha}},
-                                              {0.55, {200, 245, 255, alpha / 3}},
-                                              {1.0, {200, 245, 255, 0}}}));
-    }
-
-    // The underside of the surface, seen only from just below it: a band of
-    // broken light, brightest in patches, not lines.
-    Dice shimmer(w, h, 5.0 + depth * 53.0);
-    const double surfaceLight = std::max(0.0, 1.0 - depth / (kind == Water::Shallow ? 0.4 : 0.28));
-    for (int i = 0; surfaceLight > 0 && i < int(w / 5); ++i) {
-        const QPointF c(shimmer(left, area.right()), top + h * 0.1 * std::pow(shimmer(0, 1), 2));
-        const double r = shimmer(2, 9) * (1.2 - (c.y() - top) / (h * 0.1));
-        dot(p, radial(c, r, fade({235, 255, 255, int(shimmer(20, 60) * surfaceLight)})), c, r,
-            r * shimmer(0.2, 0.45));
-    }
-
-    // Motes drifting in the water; coastal water carries many more.
-    Dice motes(w, h, 11.0);
-    const double turbid = kind == Water::Coastal ? 2.5 : kind == Water::Deep ? 0.5 : 1.0;
-    for (int i = 0; i < int(w * h / 1800.0 * turbid); ++i) {
-        const QPointF c = motes.point(left, area.right(), top, area.bottom());
-        const double r = motes(0.35, 1.1);
-        dot(p, QColor(220, 245, 255, int(motes(25, 90) / std::sqrt(turbid))), c, r, r);
-    }
-    p.fillRect(area,
-               radial(area.center(), std::hypot(w, h) * 0.6,
-                      {{0.6, {0, 20, 50, 0}}, {1.0, {0, 20, 50, kind == Water::Deep ? 110 : 70}}}));
-    p.restore();
-}
 
 void paintSand(QPainter &p, const QRectF &area, double top)
 {
+    // Sand is seen through the water over it, and takes a little of its colour.
+    const QColor water = waterBehind(p, QPointF(area.center().x(), top - 12));
     paintDistantReef(p, area, top);
     Dice dice(area.width(), top, 17.0);
     p.save();
@@ -249,10 +153,10 @@ void paintSand(QPainter &p, const QRectF &area, double top)
     const QColor near = cover == Hard    ? QColor(206, 198, 170)
                         : cover == Grass ? QColor(220, 206, 168)
                                          : QColor(236, 218, 172);
-    p.fillPath(
-        sand,
-        vertical(top - 3, bottom,
-                 {{0.0, {150, 176, 170}}, {0.25, blend({200, 196, 160}, near, 0.3)}, {1.0, near}}));
+    p.fillPath(sand, vertical(top - 3, bottom,
+                              {{0.0, blend({150, 176, 170}, water, 0.5)},
+                               {0.25, blend(blend({200, 196, 160}, near, 0.3), water, 0.2)},
+                               {1.0, blend(near, water, 0.1)}}));
     p.setClipPath(sand, Qt::IntersectClip);
     const double rippling = cover == Rippled ? 1.0 : cover == Rubble ? 0.45 : 0.25;
 
@@ -290,8 +194,10 @@ void paintSand(QPainter &p, const QRectF &area, double top)
         paintHardBottom(p, area, top, seed);
 
     // Far sand fades into the water haze.
-    p.fillRect(QRectF(left, top - 4, area.width(), height + 4),
-               vertical(top - 4, top + height * 0.35, fade({60, 140, 170, 120})));
+    p.fillRect(
+        QRectF(left, top - 4, area.width(), height + 4),
+        vertical(top - 4, top + height * 0.35,
+                 fade(withAlpha(waterBehind(p, QPointF(area.center().x(), top - 12)), 120))));
     p.restore();
 }
 
@@ -361,7 +267,8 @@ void paintCoralHead(QPainter &p, QPointF base, double radius, QColor colour)
     }
 
     // A coral head stands back from the fish, softened by the water between.
-    p.fillPath(dome, withAlpha(QColor(60, 120, 145), int(255 * fog * dice(0.8, 1.1))));
+    p.fillPath(dome, withAlpha(waterBehind(p, QPointF(base.x(), base.y() - radius * 2.0)),
+                               int(255 * fog * dice(0.8, 1.1))));
     // Shade the underside so the dome reads as round.
     p.fillRect(QRectF(base.x() - radius * 1.2, base.y() - radius, radius * 2.4, radius * 1.2),
                vertical(base.y() - radius * 0.5, base.y(),
@@ -427,7 +334,7 @@ void paintSeaFan(QPainter &p, QPointF base, double height, QColor colour)
     Dice dice(base.x(), base.y(), height);
     // Gorgonians stand back from the fish in the water's haze, their colour
     // muted towards the blue; not every one is a fan.
-    const QColor haze(58, 118, 140);
+    const QColor haze = waterBehind(p, QPointF(base.x(), base.y() - height));
     const double fog = std::clamp(dice(0.3, 0.45) + (150.0 - height) / 300.0, 0.3, 0.72);
     // Most gorgonians are dull browns, ochres and grey-violets; only a few
     // keep the bright colour asked for.

@@ -15,9 +15,17 @@ class QPainterPath;
 // sits in the same kind of water and the painters only draw what is theirs.
 namespace backdrop {
 
-// Open tropical water filling `area`, lighter towards the top, with light shafts
-// from the surface. `depth` 0 is shallow and bright, 1 is deep and dark.
-void paintWater(QPainter &p, const QRectF &area, double depth = 0.4);
+// The kinds of water a scene is set in: clear blue over the reef, the deeper
+// blue offshore, green coastal water, bright shallows under the surface, the
+// dark of a drop-off and the pale water of a lagoon. ByDepth picks one from
+// the depth.
+enum class Water { ByDepth, Open, Blue, Coastal, Shallow, Deep, Lagoon };
+// Water of `kind` filling `area`, lit from the surface on one side. `depth`
+// 0 is shallow and bright, 1 is deep and dark.
+void paintWater(QPainter &p, const QRectF &area, double depth = 0.4, Water kind = Water::ByDepth);
+// The colour of the water already painted behind `at`, so that whatever stands
+// in it far off takes that water's colour, green or blue, and not a stock blue.
+QColor waterBehind(const QPainter &p, QPointF at);
 // A sand bottom from `top` down to the bottom of `area`: rippled sand, sand
 // strewn with rubble, a seagrass bed or hard bottom, as the place has it.
 void paintSand(QPainter &p, const QRectF &area, double top);

@@ -168,7 +168,7 @@ void paintBonyRings(QPainter &p, const QPainterPath &trunk, const QPainterPath &
 void paintNeonGoby(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintWater(p, Canvas::frame, 0.35);
+    paintWater(p, Canvas::frame, 0.35, Water::Open);
     paintSeaFan(p, QPointF(282, 170), 120, QColor(150, 70, 160));
     paintSeaFan(p, QPointF(26, 180), 90, QColor(200, 110, 60));
     p.fillRect(Canvas::frame, QColor(30, 110, 150, 70));
@@ -313,7 +313,7 @@ void paintNeonGoby(QPainter &p, double w, double h)
 void paintLongnosedSeahorse(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintWater(p, Canvas::frame, 0.35);
+    paintWater(p, Canvas::frame, 0.35, Water::Coastal);
     paintSand(p, Canvas::frame, 222);
     paintSeaFan(p, QPointF(40, 236), 160, QColor(150, 70, 130));
     paintSeaFan(p, QPointF(286, 236), 120, QColor(120, 60, 150));

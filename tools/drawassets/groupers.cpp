@@ -213,7 +213,7 @@ void paintGrouper(QPainter &p, const Grouper &g,
 void paintSquirrelfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintReef(p, 0.45, 0, 200, {270, 222}, 60, QColor(150, 130, 90), {24, 214}, 140,
+    paintReef(p, 0.55, 0, 200, {270, 222}, 60, QColor(150, 130, 90), {24, 214}, 140,
               QColor(160, 80, 140));
     const QColor fins(220, 66, 56, 195);
     const QColor rays(110, 10, 10, 150);
@@ -366,7 +366,7 @@ void paintSquirrelfish(QPainter &p, double w, double h)
 void paintNassauGrouper(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintReef(p, 0.45, 0, 196, {296, 210}, 46, QColor(150, 140, 100), {16, 206}, 140,
+    paintReef(p, 0.3, 0, 196, {296, 210}, 46, QColor(150, 140, 100), {16, 206}, 140,
               QColor(150, 70, 140));
     const QColor bar(96, 64, 42, 210);
     const Grouper nassau(BodyShape{{22, 134}, 222, 114, 0.5, 0.5, 0.3, 0.61}, QColor(180, 154, 114),
@@ -502,7 +502,7 @@ void paintNassauGrouper(QPainter &p, double w, double h)
 void paintSpottedJewfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintReef(p, 0.55, 0, 214, {}, 0, {});
+    paintReef(p, 0.45, 0, 214, {}, 0, {});
     // A diver of 1.8 m some way behind a fish of more than 2 m, so he looks
     // well under half its length, up and back in the open water, clear of
     // its fins. The water between them cools his colours and flattens his

@@ -505,7 +505,7 @@ void paintLip(QPainter &p, const QPainterPath &boulder, quint32 seed, const QPai
 void paintGreenMoray(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintWater(p, Canvas::frame, 0.55);
+    paintWater(p, Canvas::frame, 0.45, Water::Blue);
     paintSeaFan(p, QPointF(34, 196), 120, QColor(160, 70, 120));
     paintReefRock(p, Canvas::frame, 176);
 
@@ -570,7 +570,7 @@ void paintGreenMoray(QPainter &p, double w, double h)
 void paintSpottedMoray(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintWater(p, Canvas::frame, 0.45);
+    paintWater(p, Canvas::frame, 0.3, Water::Lagoon);
     // A sand patch at the foot of the reef, a few yellow tube sponges far off in the
     // haze, and the moray's hole under a low ledge of reef rock.
     paintSand(p, Canvas::frame, 168);

@@ -503,7 +503,7 @@ void paintYellowStingray(QPainter &p, double w, double h)
 void paintSpottedEagleRay(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintWater(p, Canvas::frame, 0.3);
+    paintWater(p, Canvas::frame, 0.3, Water::Blue);
     // A diver far below, his whole length a third of the ray's span.
     paintDiverFromAbove(p, QPointF(212, 210), 70, QColor(30, 84, 122, 150));
     p.translate(152, 104);

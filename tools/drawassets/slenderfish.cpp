@@ -497,7 +497,7 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
 void paintSilverside(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintWater(p, Canvas::frame, 0.2);
+    paintWater(p, Canvas::frame, 0.15, Water::Coastal);
     {
         QLinearGradient haze(QPointF(0, 120), QPointF(0, 240));
         haze.setColorAt(0, QColor(40, 120, 160, 0));

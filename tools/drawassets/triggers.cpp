@@ -125,7 +125,7 @@ void paintFinMargin(QPainter &p, const QPainterPath &shape, QColor blue)
 void paintQueenTriggerfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintReef(p, 0.35, 0, 0, {36, 252}, 66, QColor(170, 140, 100), {296, 240}, 90,
+    paintReef(p, 0.4, 0, 0, {36, 252}, 66, QColor(170, 140, 100), {296, 240}, 90,
               QColor(170, 80, 100));
     const QColor blue(50, 170, 250);
     const QColor finColour(90, 140, 120, 190);
@@ -317,7 +317,7 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
 void paintPorcupinefish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintReef(p, 0.35, 214, 0, {30, 232}, 48, QColor(176, 150, 96), {296, 232}, 150,
+    paintReef(p, 0.3, 214, 0, {30, 232}, 48, QColor(176, 150, 96), {296, 232}, 150,
               QColor(140, 70, 130));
     paintCoralHead(p, QPointF(286, 238), 34, QColor(140, 150, 96));
     const QColor back(118, 102, 60), flank(184, 162, 110), belly(240, 232, 210);
