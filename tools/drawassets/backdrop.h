@@ -47,12 +47,14 @@ void paintSeabed(QPainter &p, const QRectF &area, double ripple);
 void paintBurrows(QPainter &p, const QRectF &area, double scale, quint32 seed);
 // Broken shell and coral grit strewn over sand seen from above.
 void paintShellHash(QPainter &p, const QRectF &area, double scale, quint32 seed);
-// A diver swimming to the left, `length` from fingertips to fin tips, as a
-// far-off yardstick for a large fish, seen through water of `haze`'s colour:
-// its alpha is how much of his own colour and shading the distance takes.
-void paintDiver(QPainter &p, QPointF head, double length, QColor colour);
-// The same diver seen from straight above, for a fish that is seen so too.
-void paintDiverFromAbove(QPainter &p, QPointF head, double length, QColor colour);
+// A school of `count` French grunts, each about `length` long, swimming to the
+// left some way off within `region`: a yardstick a diver knows for a very
+// large fish, hazed by the water between.
+void paintGruntSchool(QPainter &p, const QRectF &region, double length, int count, quint32 seed);
+// A few jacks far below a fish seen from above, heading `heading` degrees
+// from the left, each about `length` long.
+void paintJacksFromAbove(QPainter &p, const QRectF &region, double length, int count,
+                         double heading, quint32 seed);
 // The reef far off on the horizon at y = `horizon`, only a darker blue in the blue.
 void paintDistantReef(QPainter &p, const QRectF &area, double horizon);
 // A clump of tube sponges about `radius` across standing on `base`, turned `fog`

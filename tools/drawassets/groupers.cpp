@@ -495,19 +495,17 @@ void paintNassauGrouper(QPainter &p, double w, double h)
     });
 }
 
-// A massive grouper filling the picture, with a diver behind it not much
-// longer than it is: a broad, flat-topped head with a small eye and a jutting
+// A massive grouper filling the picture, small grunts schooling behind it
+// for its size: a broad, flat-topped head with a small eye and a jutting
 // lower jaw, rounded fins, brown-yellow to olive with small black spots over
 // head, body and fins and faint dark blotches.
 void paintSpottedJewfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintReef(p, 0.45, 0, 214, {}, 0, {});
-    // A diver of 1.8 m some way behind a fish of more than 2 m, so he looks
-    // well under half its length, up and back in the open water, clear of
-    // its fins. The water between them cools his colours and flattens his
-    // light and shade, but his suit, jacket and tank still read.
-    paintDiver(p, QPointF(158, 26), 100, QColor(60, 122, 154, 135));
+    // French grunts of a hand's length schooling up and behind a fish of
+    // more than 2 m, clear of its fins: a ruler any diver can read.
+    paintGruntSchool(p, QRectF(120, 4, 170, 46), 26, 11, 45);
 
     const QColor olive(132, 116, 66), dark(90, 76, 40), pale(196, 182, 130);
     const QColor membrane(118, 102, 60, 205), rays(56, 46, 26, 160);

@@ -504,8 +504,8 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintWater(p, Canvas::frame, 0.3, Water::Blue);
-    // A diver far below, his whole length a third of the ray's span.
-    paintDiverFromAbove(p, QPointF(212, 210), 70, QColor(30, 84, 122, 150));
+    // Bar jacks far below, each about a sixth of the ray's span.
+    paintJacksFromAbove(p, QRectF(178, 178, 120, 50), 30, 6, -10, 32);
     p.translate(152, 104);
     p.rotate(-14);
 
