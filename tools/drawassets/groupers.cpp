@@ -41,7 +41,7 @@ void paintGrouperMouth(QPainter &p, const QPainterPath &body, QPointF tip, QPoin
     // A point `u` of the way from tip to corner and `v` mouth-lengths below
     // the upper lip; the lower lip drops `open` below it at the front.
     const auto at = [&](double u, double v) { return tip + d * u + down * (v * l); };
-    const double open = 0.1;
+    const double open = 0.06;
     const auto low = [&](double u, double v) { return at(u, v + open * (1 - u) * (1 - u)); };
     const QPointF front = low(0, 0.02) - d / l * jut;
     const QPainterPath lowerLip =
@@ -63,8 +63,8 @@ void paintGrouperMouth(QPainter &p, const QPainterPath &body, QPointF tip, QPoin
     // meets the gape, falling into the shade of the jaw below it.
     {
         QLinearGradient rim(low(0.3, 0.0), low(0.3, 0.07));
-        rim.setColorAt(0.0, withAlpha(skin.lighter(124), 240));
-        rim.setColorAt(0.5, withAlpha(skin, 150));
+        rim.setColorAt(0.0, withAlpha(skin.lighter(112), 190));
+        rim.setColorAt(0.5, withAlpha(skin, 120));
         rim.setColorAt(1.0, withAlpha(skin.darker(115), 0));
         p.fillPath(lowerLip, rim);
     }
@@ -75,11 +75,16 @@ void paintGrouperMouth(QPainter &p, const QPainterPath &body, QPointF tip, QPoin
                  curveThrough({front + down * (-0.01 * l), front + down * (0.07 * l),
                                low(0.06, 0.14), low(0.3, 0.17)}),
                  withAlpha(line, 130), 0.8);
-    // The parted gape, dark inside, the pale gum of the lower jaw just
-    // showing along its floor.
-    const QPainterPath gape =
-        smoothClosedPath({at(0.02, -0.01), at(0.5, 0.0), corner, low(0.5, 0.028), low(0.02, 0.02)});
-    p.fillPath(gape, line);
+    // The parted gape, dark inside but not black, the pale gum of the lower
+    // jaw just showing along its floor; it sags a little along its length
+    // and closes to a point at the corner.
+    const QPainterPath gape = smoothClosedPath(
+        {at(0.02, -0.005), at(0.5, 0.01), corner, low(0.55, 0.02), low(0.02, 0.016)});
+    QLinearGradient deep(tip, corner);
+    deep.setColorAt(0.0, line.lighter(150));
+    deep.setColorAt(0.6, line);
+    deep.setColorAt(1.0, line.darker(130));
+    p.fillPath(gape, deep);
     strokeInside(p, gape, curveThrough({low(0.06, 0.018), low(0.4, 0.024), at(0.85, 0.012)}),
                  QColor(150, 96, 80, 110), 0.05 * l);
     // The broad maxilla under the cheek's skin, only its rear end edged,
@@ -100,8 +105,8 @@ void paintGrouperMouth(QPainter &p, const QPainterPath &body, QPointF tip, QPoin
     {
         QLinearGradient rim(at(0.3, -0.05), at(0.3, 0.0));
         rim.setColorAt(0.0, withAlpha(skin, 0));
-        rim.setColorAt(0.6, withAlpha(skin.lighter(106), 200));
-        rim.setColorAt(1.0, withAlpha(skin.darker(118), 230));
+        rim.setColorAt(0.6, withAlpha(skin.lighter(104), 160));
+        rim.setColorAt(1.0, withAlpha(skin.darker(112), 170));
         p.fillPath(upperLip, rim);
     }
     // The lips stand out from the face: a soft shadow in the fold above the
@@ -111,7 +116,7 @@ void paintGrouperMouth(QPainter &p, const QPainterPath &body, QPointF tip, QPoin
           std::tuple{low(0.02, 0.1), low(0.4, 0.1), corner + down * (0.05 * l), 0.04}})
         stroke(p, curveThrough({from, mid, to}), withAlpha(line, 55), width * l);
     stroke(p, curveThrough({low(0.04, 0.035), low(0.35, 0.04), low(0.7, 0.03)}),
-           withAlpha(skin.lighter(135), 120), 0.018 * l);
+           withAlpha(skin.lighter(120), 60), 0.018 * l);
     stroke(p,
            curve(corner + down * 1.5 - d / l * 2, corner + d / l * 3 + down * 2,
                  corner + d / l * 2 + down * 5),
@@ -369,9 +374,10 @@ void paintNassauGrouper(QPainter &p, double w, double h)
     paintReef(p, 0.3, 0, 196, {296, 210}, 46, QColor(150, 140, 100), {16, 206}, 140,
               QColor(150, 70, 140));
     const QColor bar(96, 64, 42, 210);
-    const Grouper nassau(BodyShape{{22, 134}, 222, 114, 0.5, 0.5, 0.3, 0.61}, QColor(180, 154, 114),
-                         QColor(218, 196, 156), QColor(238, 226, 200), QColor(196, 168, 128, 200),
-                         QColor(90, 60, 40, 160), QColor(140, 100, 70, 220), QColor(180, 140, 70));
+    const Grouper nassau(BodyShape{{22, 133}, 222, 110, 0.46, 0.5, 0.3, 0.57, 0, 0.08},
+                         QColor(180, 154, 114), QColor(218, 196, 156), QColor(238, 226, 200),
+                         QColor(196, 168, 128, 200), QColor(90, 60, 40, 160),
+                         QColor(140, 100, 70, 220), QColor(180, 140, 70));
     const BodyShape &s = nassau.shape;
     paintGrouper(p, nassau, [&](const QPainterPath &all, const QPainterPath &) {
         {
