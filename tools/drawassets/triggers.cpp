@@ -34,7 +34,7 @@ constexpr double pi = std::numbers::pi;
 void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor colour, QColor edge)
 {
     // A quill is slender, a needle of horn rather than a blade.
-    const double half = std::clamp(length * 0.06, 0.6, 1.5);
+    const double half = std::clamp(length * 0.075, 0.8, 2.0);
     // `side` points to the quill's lower, shaded flank: the light is above.
     QPointF side = QPointF(-dir.y(), dir.x()) * half;
     if (side.y() < 0)
@@ -46,8 +46,8 @@ void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor co
     shadow.quadTo(root + dir * length * 0.4 + side * 1.1 + fall, tip + fall * 1.6);
     shadow.quadTo(root + dir * length * 0.4 + side * 0.1 + fall * 0.6, root);
     QLinearGradient dusk(root, tip + fall);
-    dusk.setColorAt(0.0, withAlpha(edge, std::min(255, edge.alpha() + 60)));
-    dusk.setColorAt(0.5, withAlpha(edge, edge.alpha() / 2));
+    dusk.setColorAt(0.0, withAlpha(edge, std::min(255, edge.alpha() + 80)));
+    dusk.setColorAt(0.6, withAlpha(edge, edge.alpha() * 2 / 3));
     dusk.setColorAt(1.0, withAlpha(edge, 0));
     p.fillPath(shadow, dusk);
     QPainterPath quill(root + side);
@@ -56,10 +56,14 @@ void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor co
     quill.closeSubpath();
     // Round in section: lit along its upper flank, shaded along the lower.
     QLinearGradient across(root - side, root + side);
-    across.setColorAt(0.0, colour.lighter(112));
-    across.setColorAt(0.4, colour);
-    across.setColorAt(1.0, colour.darker(150));
+    across.setColorAt(0.0, colour.lighter(116));
+    across.setColorAt(0.35, colour);
+    across.setColorAt(1.0, colour.darker(175));
     p.fillPath(quill, across);
+    // The shaded flank turns away from the light to a firm edge, so the
+    // quill stands as a solid rod, not a streak of light.
+    stroke(p, curve(root + side * 0.85, root + dir * length * 0.35 + side * 0.5, tip),
+           withAlpha(edge.darker(140), 170), std::max(0.3, half * 0.28));
     // Horn-coloured towards the point, as the skin gives way to bare spine.
     QLinearGradient along(root, tip);
     along.setColorAt(0.0, withAlpha(colour.darker(125), 90));
@@ -457,33 +461,34 @@ void paintPorcupinefish(QPainter &p, double w, double h)
         // little proud of the lips at the front, each with its middle seam.
         plate(
             {{81.2, 122.6}, {87, 121.4}, {92.8, 122.2}, {92.4, 124.1}, {87, 123.8}, {81.6, 124.2}},
-            QColor(246, 238, 216), QColor(196, 184, 156));
+            QColor(216, 202, 168), QColor(168, 152, 118));
         plate(
             {{81.8, 124.6}, {87, 124.3}, {91.8, 124.5}, {91.4, 126.0}, {87, 126.3}, {82.2, 125.8}},
-            QColor(232, 222, 196), QColor(170, 156, 126));
+            QColor(198, 184, 150), QColor(140, 124, 94));
         stroke(p, curve({86.8, 121.6}, {87.1, 122.7}, {86.9, 123.7}), QColor(140, 120, 90, 150),
                0.35);
         stroke(p, curve({86.9, 124.4}, {87.1, 125.3}, {86.9, 126.2}), QColor(120, 100, 76, 150),
                0.35);
-        // Thin fleshy lips only round the back of the beak.
-        const QPainterPath upperLip = smoothClosedPath({{83.5, 121.6},
-                                                        {86, 119.8},
-                                                        {90, 119.4},
+        // The thick lips close over most of the beak, so only its front
+        // edge and a thin line of plate show between them.
+        const QPainterPath upperLip = smoothClosedPath({{82.4, 122.6},
+                                                        {85.4, 119.8},
+                                                        {90, 119.2},
                                                         {94, 120.4},
-                                                        {95.6, 122.4},
-                                                        {93.2, 122.3},
-                                                        {89, 121.2},
-                                                        {85.4, 121.8}});
-        const QPainterPath lowerLip = smoothClosedPath({{84, 126.6},
-                                                        {88, 126.5},
-                                                        {92.2, 125.8},
-                                                        {95, 125.4},
+                                                        {95.8, 123.4},
+                                                        {93.2, 123.4},
+                                                        {89, 123.1},
+                                                        {85.4, 123.2}});
+        const QPainterPath lowerLip = smoothClosedPath({{83.4, 125.2},
+                                                        {88, 124.9},
+                                                        {92.2, 124.8},
+                                                        {95.4, 124.6},
                                                         {93.8, 128.2},
                                                         {89, 129.2},
                                                         {85, 128.2}});
         for (const auto &[lip, top, bottom] :
-             {std::tuple{&upperLip, QColor(224, 208, 168), QColor(170, 146, 98)},
-              std::tuple{&lowerLip, QColor(214, 198, 160), QColor(160, 138, 94)}}) {
+             {std::tuple{&upperLip, QColor(204, 184, 134), QColor(150, 126, 80)},
+              std::tuple{&lowerLip, QColor(208, 192, 150), QColor(146, 124, 82)}}) {
             QLinearGradient roll(QPointF(0, lip->boundingRect().top()),
                                  QPointF(0, lip->boundingRect().bottom()));
             roll.setColorAt(0.0, top);
@@ -493,7 +498,7 @@ void paintPorcupinefish(QPainter &p, double w, double h)
             stroke(p, *lip, QColor(96, 74, 42, 60), 0.35);
         }
         // The fold of the cheek running back and down from the corner of the mouth.
-        stroke(p, curve({96, 124}, {100, 127}, {100, 132}), QColor(110, 90, 60, 130), 0.8);
+        stroke(p, curve({96, 124}, {100, 127}, {100, 132}), QColor(110, 90, 60, 60), 1.6);
     }
     // The large eye sits high on the broad head, bulging in a rim of skin
     // with a fold beneath it.
