@@ -525,12 +525,12 @@ void paintGreenMoray(QPainter &p, double w, double h)
     // An uneven cleft, wider than tall, its edges notched by broken stone.
     const QPainterPath crevice = smoothClosedPath({{192, 194},
                                                    {188, 172},
-                                                   {196, 152},
-                                                   {203, 138},
-                                                   {216, 126},
-                                                   {231, 121},
-                                                   {244, 114},
-                                                   {259, 119},
+                                                   {191, 138},
+                                                   {198, 120},
+                                                   {212, 108},
+                                                   {230, 103},
+                                                   {246, 104},
+                                                   {261, 112},
                                                    {272, 128},
                                                    {289, 136},
                                                    {299, 153},
@@ -544,13 +544,22 @@ void paintGreenMoray(QPainter &p, double w, double h)
                                                    {201, 204}});
     paintCrevice(p, crevice);
 
-    // The brow of the hole is behind the eel, which comes out towards us.
+    // The brow of the hole is behind the eel, which comes out towards us
+    // through the whole depth of the cleft, its body never crossing the
+    // rock beside it.
     paintBrow(p, crevice,
-              curveThrough({{246, 113}, {260, 118}, {273, 127}, {289, 135}, {300, 158}}));
-    QPainterPath neck(QPointF(262, 172));
-    neck.cubicTo(QPointF(226, 170), QPointF(212, 108), QPointF(150, 112));
+              curveThrough({{200, 119},
+                            {214, 107},
+                            {232, 102},
+                            {248, 103},
+                            {262, 111},
+                            {275, 124},
+                            {289, 135},
+                            {300, 158}}));
+    QPainterPath neck(QPointF(266, 170));
+    neck.cubicTo(QPointF(232, 168), QPointF(208, 138), QPointF(150, 136));
     // A long, heavy-jawed head, its depth no greater than the neck's.
-    paintMoray(p, Moray(neck, 62, QPointF(14, 112), 1.1, QColor(112, 124, 48), QColor(74, 86, 36),
+    paintMoray(p, Moray(neck, 62, QPointF(14, 136), 1.1, QColor(112, 124, 48), QColor(74, 86, 36),
                         Qt::transparent, 1.1, crevice, 1.3));
     paintLip(p, boulder, 24, crevice,
              curveThrough({{180, 205},
