@@ -361,9 +361,9 @@ void paintSquirrelfish(QPainter &p, double w, double h)
         {{111, 110}, {127, 106.5}, {145, 109}, {153, 114.5}, {146, 122}, {131, 129}, {116, 133}},
         QColor(214, 56, 44, 235), QColor(240, 130, 112, 100), QColor(120, 14, 14, 130));
     stroke(p, curve({41, 124}, {50, 128}, {60, 126}), QColor(100, 10, 10), 1.3);
-    // The large night eye, nearly all pupil, in a narrow dark red iris that
-    // the red of the head runs into.
-    anatomy::paintNaturalEye(p, {76, 107}, 11.2, QColor(160, 52, 44), 0.58);
+    // The large night eye: a broad pupil in a flecked red iris that catches
+    // the light, darker than the head round it.
+    anatomy::paintNaturalEye(p, {76, 107}, 10.4, QColor(178, 44, 40), 0.44);
 }
 
 // A heavy tan grouper with five dark bars, a bar through the eye, a dark
