@@ -525,8 +525,8 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     // Falcate wings: the leading edge bowed forward, the tips swept back and
     // the trailing edge hollowed.
     const std::initializer_list<QPointF> half = {
-        {0, -46},  {20, -44}, {40, -41}, {66, -33}, {96, -18}, {126, 0}, {148, 18}, {163, 34},
-        {150, 30}, {128, 24}, {104, 23}, {80, 28},  {56, 36},  {36, 46}, {18, 54},  {0, 58}};
+        {0, -46},  {22, -44}, {46, -39}, {74, -29}, {104, -13}, {132, 6}, {152, 23}, {166, 37},
+        {156, 32}, {134, 25}, {106, 22}, {80, 27},  {56, 36},   {36, 46}, {18, 54},  {0, 58}};
     // Banking in mid-stroke, the wings are not a mirror pair: the right one
     // raised and curling up at the tip, seen shorter, the left one pressed
     // down at the end of its beat and spread to its full span.
@@ -618,20 +618,21 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     }
     anatomy::paintShadedEdge(p, wings, QColor(8, 12, 24, 170), 1.3);
 
-    // The head stands out before the wings: widest where the eyes bulge on
-    // its sides, then narrowing straight into the flat, pointed duck bill.
-    const QPainterPath head = mirroredOutline({{0, -94},
-                                               {5, -93.3},
-                                               {8.8, -90.8},
-                                               {11.2, -86.4},
-                                               {12.8, -80},
-                                               {14.6, -72},
-                                               {17, -64},
-                                               {19.8, -57},
-                                               {21.8, -51},
-                                               {21.6, -44},
-                                               {16, -37},
-                                               {0, -31}});
+    // The head stands out before the wings, nearly parallel-sided, the eyes
+    // set flush in its sides where it is widest, and runs on into the flat
+    // duck bill, broad and rounded at its end.
+    const QPainterPath head = mirroredOutline({{0, -93},
+                                               {6.4, -92.2},
+                                               {10.2, -89.6},
+                                               {12, -85.4},
+                                               {12.8, -79},
+                                               {13.8, -71},
+                                               {15.4, -63},
+                                               {17.2, -56},
+                                               {18, -50},
+                                               {17.4, -43},
+                                               {13.6, -36.5},
+                                               {0, -32}});
     fillBody(p, head, QColor(34, 48, 80), QColor(30, 44, 74), QColor(26, 38, 66));
     {
         // The bill dips towards its end, so the light runs along its crown.
@@ -661,14 +662,16 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
         p.setClipPath(clear.subtracted(wings), Qt::IntersectClip);
         anatomy::paintShadedEdge(p, head, QColor(10, 14, 26, 190), 1.3);
     }
-    // The eyes sit on the sides of the head, bulging out past its rim and
-    // looking sideways, so from above only their domed tops show.
+    // The eyes sit in the sides of the head looking sideways, so from above
+    // only a narrow slice of each shows along the rim, under a fold of skin.
     for (const double side : {-1.0, 1.0}) {
-        paintDisc(p, QPointF(side * 21.6, -51), 3.4, 4.6, QColor(36, 50, 82));
         const Saved s(p);
-        p.translate(side * 23.2, -51);
-        p.scale(0.55, 1.0);
-        anatomy::paintNaturalEye(p, {0, 0}, 2.6, QColor(150, 130, 80), 0.55);
+        p.setClipPath(head, Qt::IntersectClip);
+        p.translate(side * 17.2, -51);
+        p.scale(0.42, 1.0);
+        anatomy::paintNaturalEye(p, {0, 0}, 2.8, QColor(150, 130, 80), 0.55);
+        stroke(p, curve({-side * 3.5, -3.6}, {-side * 5.5, 0}, {-side * 3.5, 3.6}),
+               QColor(12, 18, 32, 120), 1.6);
     }
 }
 
