@@ -597,15 +597,17 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
     // then the broad opercle whose rear edge bears three flat blunt spines,
     // the gill flap overlapping the flank behind it, and the seam of the
     // interopercle below.
-    const QColor bone = dark.darker(150);
+    // On so big a head the seams are soft folds of thick skin, barely
+    // darker than it, not drawn lines.
+    const QColor bone = dark.darker(118);
     paintGlow(p, {104, 118}, 20, withAlpha(pale, 55));
     paintGlow(p, {80, 134}, 16, withAlpha(pale, 35));
     anatomy::paintPlateEdge(
         p, curveThrough({{83, 100}, {87.5, 120}, {88.5, 140}, {85, 156}, {77, 165}, {65, 170}}),
-        {1.6, 0.3}, olive, bone, 1.2);
+        {1.6, 0.3}, olive, bone, 0.75);
     // The interopercle's seam leaves the preopercle's corner without crossing it.
     anatomy::paintPlateEdge(p, curveThrough({{80, 166.5}, {88, 172.5}, {97, 176.5}}), {0.2, 0.9},
-                            olive, bone, 0.8);
+                            olive, bone, 0.5);
     anatomy::paintPlateEdge(p,
                             curveThrough({{104, 96},
                                           {110.5, 110},
@@ -617,7 +619,7 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
                                           {110, 153},
                                           {103.5, 166},
                                           {96, 178}}),
-                            {2.4, 0.4}, olive, bone, 1.4);
+                            {2.4, 0.4}, olive, bone, 1.0);
     // Rounded fans of soft rays, the pectoral's longest in the middle.
     const Fin pelvic = fin({104, 196}, {{108, 220}, {124, 228}, {136, 218}}, {130, 200});
     paintFin(p, pelvic, withAlpha(membrane.lighter(112), 225), rays, 9);
