@@ -451,19 +451,19 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
         }
     }
     {
-        // The tube ends squarely in a small round mouth, a pipette with no
-        // lips and no gape: a bony rim seen a little from the front and
-        // above, the opening dark inside it, tilted up to sip its prey.
+        // The tube ends in a small closed mouth: its tip rounded off and
+        // turned a little up, the lips only a short dark crease across the
+        // end, shut between sips.
         const Saved s(p);
-        p.translate(75.6, 65.6);
+        p.translate(77.4, 65.8);
         p.rotate(12);
-        const QPainterPath rim = oval({0, 0}, 2.3, 4.9);
-        fillBody(p, rim, yellow.lighter(112), yellow, orange);
-        stroke(p, rim, withAlpha(line, 130), 0.45);
-        QRadialGradient mouth(QPointF(0.3, -0.6), 2.6);
-        mouth.setColorAt(0.0, QColor(40, 14, 4));
-        mouth.setColorAt(1.0, QColor(120, 50, 14));
-        p.fillPath(oval({-0.2, -0.5}, 1.2, 3.0), mouth);
+        const QPainterPath tip = smoothClosedPath(
+            {{3.0, -4.6}, {-0.6, -4.0}, {-2.4, -1.6}, {-2.6, 1.2}, {-1.2, 3.8}, {3.0, 4.6}});
+        fillBody(p, tip, yellow.lighter(104), yellow.darker(102), orange);
+        // Edged only round its end: behind, it is the tube running on.
+        p.setClipRect(QRectF(-4, -6, 4.4, 12), Qt::IntersectClip);
+        anatomy::paintShadedEdge(p, tip, withAlpha(line, 110), 0.8);
+        stroke(p, curve({-2.5, -0.8}, {-1.4, -0.4}, {-0.2, -0.9}), withAlpha(line, 190), 0.6);
     }
     // The coronet: a low bony column on the crown, tilted back, its top
     // worn into a few blunt knobs that catch the light.
@@ -529,7 +529,9 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
     }
     paintSheerFin(p, fin({158, 70}, {{170, 64}, {172, 78}}, {162, 80}), membrane, rays, 8);
     stroke(p, curve({148, 58}, {154, 70}, {144, 80}), withAlpha(line, 180), 1.0);
-    anatomy::paintNaturalEye(p, QPointF(134, 58), 4.6, QColor(210, 150, 60), 0.5);
+    // A small eye for the long head, under a bony brow.
+    anatomy::paintNaturalEye(p, QPointF(134, 58), 3.5, QColor(200, 140, 56), 0.5);
+    stroke(p, curve({129.6, 54.6}, {134, 52.6}, {138.4, 54.4}), withAlpha(line, 110), 0.9);
 }
 
 } // namespace fishart
