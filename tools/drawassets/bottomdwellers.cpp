@@ -205,6 +205,13 @@ void paintNeonGoby(QPainter &p, double w, double h)
     }
     const QColor fins(40, 48, 62, 120), rays(150, 170, 190, 160);
     const QPointF eye = above(0.08, 3);
+    // A neon goby is slimmer than the other gobies: the whole fish drawn a
+    // little shallower, its belly still along the coral.
+    constexpr double slim = 0.84, rest = 166;
+    p.save();
+    p.translate(0, rest);
+    p.scale(1, slim);
+    p.translate(0, -rest);
     {
         const Saved s(p);
         p.translate(spine.pointAtPercent(1));
@@ -304,8 +311,13 @@ void paintNeonGoby(QPainter &p, double w, double h)
         stroke(p, gape, QColor(6, 6, 10), 1.0);
         stroke(p, gape.translated(0, 1.0), QColor(90, 96, 108, 140), 0.5);
     }
-    // A dark eye of a goby's size, the blue stripe running over its top.
-    anatomy::paintNaturalEye(p, eye + QPointF(1, 0.5), 6.2, QColor(58, 62, 60), 0.56);
+    // A dark eye of a goby's size, the blue stripe running over its top;
+    // round, whatever the body's depth.
+    const QPointF centre = eye + QPointF(1, 0.5);
+    p.translate(centre);
+    p.scale(1, 1 / slim);
+    anatomy::paintNaturalEye(p, {0, 0}, 5.8, QColor(58, 62, 60), 0.56);
+    p.restore();
 }
 
 // An upright yellow-orange seahorse with small dark dots: a horse's head on
