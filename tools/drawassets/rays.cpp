@@ -86,6 +86,21 @@ void paintSting(QPainter &p, QPointF root, QPointF to, double length, QColor edg
     stroke(p, ridge, QColor(230, 222, 196, 90), 0.4);
 }
 
+// A ray lying on the bottom casts no shadow apart from itself: the sand only
+// darkens in a narrow soft band where the rim meets it, a little deeper on
+// the side turned `away` from the light.
+void paintContactShadow(QPainter &p, const QPainterPath &shape, QPointF away)
+{
+    if (Silhouette::active(p))
+        return;
+    const Saved s(p);
+    QPainterPath around;
+    around.addRect(shape.boundingRect().adjusted(-20, -20, 20, 20));
+    p.setClipPath(around.subtracted(shape), Qt::IntersectClip);
+    for (int i = 10; i >= 1; --i)
+        stroke(p, shape.translated(away * (0.16 * i)), QColor(64, 46, 20, 11), 0.84 * i);
+}
+
 void paintStingray(QPainter &p, const Stingray &ray,
                    const std::function<void(const QPainterPath &)> &pattern)
 {
@@ -93,7 +108,8 @@ void paintStingray(QPainter &p, const Stingray &ray,
     p.translate(ray.at);
     p.rotate(ray.turn);
     const QPainterPath tail = ribbon(ray.tailLine, {ray.tailRoot, ray.tailTip});
-    anatomy::paintSoftShadow(p, ray.disc.united(ray.hind).united(tail), QPointF(5, 7), 60);
+    // It lies on the sand, so no drop shadow: only the sand darkening along its rim.
+    paintContactShadow(p, ray.disc.united(ray.hind).united(tail), QPointF(1.0, 1.4));
 
     const QColor line = ray.colour.darker(170);
     // Tail and pelvic fins are one skin with the disc: the same colour and
@@ -154,21 +170,6 @@ QPainterPath southernDisc()
                             {89.8, -12.4}, {86.2, -6.6}, {77, 6},     {64, 20.6},    {49, 34.6},
                             {34, 47},      {21, 56},     {14, 60.5},  {14.5, 66},    {12, 71},
                             {7, 73},       {3, 71.5},    {0, 70}});
-}
-
-// A ray lying on the bottom casts no shadow apart from itself: the sand only
-// darkens in a narrow soft band where the rim meets it, a little deeper on
-// the side turned `away` from the light.
-void paintContactShadow(QPainter &p, const QPainterPath &shape, QPointF away)
-{
-    if (Silhouette::active(p))
-        return;
-    const Saved s(p);
-    QPainterPath around;
-    around.addRect(shape.boundingRect().adjusted(-20, -20, 20, 20));
-    p.setClipPath(around.subtracted(shape), Qt::IntersectClip);
-    for (int i = 10; i >= 1; --i)
-        stroke(p, shape.translated(away * (0.16 * i)), QColor(64, 46, 20, 11), 0.84 * i);
 }
 
 // The ray has shuffled down into the bottom: in drifts here and there along
