@@ -294,21 +294,57 @@ void paintSeabed(QPainter &p, const QRectF &area, double ripple)
     // ones strewn with shell, flat sand worked over by burrowers in calm
     // water, and broad low ripples in coarse sand.
     const double calm = ripple < 24 ? 1.0 : ripple < 30 ? 0.5 : ripple < 50 ? 0.12 : 0.7;
-    // Ripples run across the current, evenly spaced but never quite straight.
+    // Ripples run across the current, never quite straight nor evenly
+    // spaced: each crest sharpens and dies away along its length, breaks off
+    // and starts again a little out of line, and now and then forks.
     const double slant = dice(-0.12, 0.12);
-    for (double y0 = area.top() - ripple; y0 < area.bottom() + ripple; y0 += ripple) {
+    for (double y0 = area.top() - ripple; y0 < area.bottom() + ripple;
+         y0 += ripple * dice(0.75, 1.25)) {
         const double ph = dice(0, 2 * pi), amp = ripple * dice(0.12, 0.22),
-                     y = y0 + dice(-0.15, 0.15) * ripple, fade = dice(0.5, 1.0);
-        QPolygonF crest, lee;
+                     y = y0 + dice(-0.15, 0.15) * ripple, fade = dice(0.5, 1.0),
+                     along = dice(0, 2 * pi), fork = dice(left, right);
+        double shift = 0;
+        QPolygonF crest;
         for (double x = left - 4; x <= right + 4; x += 3) {
-            const double yy = y + slant * (x - left) + amp * std::sin(x / ripple * 0.7 + ph) +
-                              amp * 0.6 * std::sin(x / ripple * 1.9 + ph * 1.3);
-            crest << QPointF(x, yy);
-            lee << QPointF(x, yy + ripple * 0.14);
+            // Where a crest breaks off, the next one starts a little off its line.
+            if (dice.bounded(60) == 0)
+                shift = dice(-0.25, 0.25) * ripple;
+            crest << QPointF(x, y + shift + slant * (x - left) +
+                                    amp * std::sin(x / ripple * 0.7 + ph) +
+                                    amp * 0.6 * std::sin(x / ripple * 1.9 + ph * 1.3));
         }
         const double w = std::max(0.6, ripple / 14.0);
-        p.strokePath(polyline(lee), QPen(QColor(150, 128, 90, int(80 * fade * calm)), w * 2.4));
-        p.strokePath(polyline(crest), QPen(QColor(255, 250, 230, int(110 * fade * calm)), w));
+        for (qsizetype i = 0; i + 1 < crest.size(); i += 3) {
+            const double x = crest[i].x();
+            const double strength = std::clamp(0.55 + 0.5 * std::sin(x / (ripple * 2.3) + along) +
+                                                   0.3 * std::sin(x / (ripple * 0.9) + ph),
+                                               0.0, 1.0) *
+                                    fade * calm;
+            if (strength < 0.08)
+                continue;
+            const QPolygonF piece = crest.mid(i, 4);
+            // The lee slope falls into shade behind the crest, softly.
+            for (const auto &[drop, width, alpha] :
+                 {std::tuple{0.22, 3.2, 30.0}, std::tuple{0.14, 1.8, 55.0}})
+                p.strokePath(polyline(piece.translated(0, ripple * drop)),
+                             QPen(QColor(150, 128, 90, int(alpha * strength)), w * width,
+                                  Qt::SolidLine, Qt::FlatCap));
+            p.strokePath(polyline(piece),
+                         QPen(QColor(255, 250, 230, int(110 * strength)),
+                              w * (0.6 + 0.6 * strength), Qt::SolidLine, Qt::FlatCap));
+        }
+        // A fork: a short crest splitting off and bending towards the next.
+        if (calm > 0.4 && dice.bounded(3) == 0) {
+            const qsizetype at =
+                std::clamp<qsizetype>(qsizetype((fork - left) / 3), 0, crest.size() - 1);
+            const QPointF from = crest[at];
+            const double reach = ripple * dice(1.5, 3.0);
+            const QPainterPath branch = curve(from, from + QPointF(reach * 0.5, ripple * 0.1),
+                                              from + QPointF(reach, ripple * dice(0.4, 0.6)));
+            p.strokePath(branch.translated(0, ripple * 0.14),
+                         QPen(QColor(150, 128, 90, int(45 * fade * calm)), w * 2.0));
+            p.strokePath(branch, QPen(QColor(255, 250, 230, int(90 * fade * calm)), w * 0.8));
+        }
     }
     for (int i = 0; i < int(area.width() * area.height() / 50.0); ++i) {
         const QPointF c = dice.point(left, right, area.top(), area.bottom());
