@@ -185,11 +185,30 @@ void paintNurseShark(QPainter &p, double w, double h)
     paintFirmFin(p, firstDorsal, {{144, 157}, {182, 159}}, back, back.darker(128), line);
     paintFirmFin(p, secondDorsal, {{200, 166}, {226, 169}}, back, back.darker(128), line);
     fillBody(p, shark, back, flank, QColor(212, 184, 134), 0.55);
-    // Faint freckles, so that the tan still reads as one colour.
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(120, 90, 45, 40));
-    for (const QPointF &c : scatterPoints(shark, 160, 15))
-        p.drawEllipse(c, 1.2, 1.1);
+    {
+        // The skin is rough with denticles: a fine grain, stronger along the
+        // back and finer on the head, under a faint cloudy mottle and a few
+        // small freckles, so that the tan still reads as one colour.
+        const Saved s(p);
+        p.setClipPath(shark, Qt::IntersectClip);
+        anatomy::paintMottle(p, shark, 16, QColor(110, 80, 40, 46), QColor(244, 220, 170, 40),
+                             1501);
+        QRandomGenerator grain(1502);
+        p.setPen(Qt::NoPen);
+        for (const QPointF &c : scatterPoints(shark, 1400, 1503)) {
+            const double head = std::clamp((c.x() - 20) / 80.0, 0.35, 1.0);
+            const double r = (0.25 + 0.35 * grain.generateDouble()) * head;
+            const bool lit = grain.bounded(3) == 0;
+            p.setBrush(lit ? QColor(250, 228, 180, 20 + int(grain.bounded(30)))
+                           : QColor(90, 64, 30, 18 + int(grain.bounded(34))));
+            p.drawEllipse(c, r, r);
+        }
+        for (const QPointF &c : scatterPoints(shark, 70, 15)) {
+            const double r = 0.5 + 0.9 * std::pow(grain.generateDouble(), 2.0);
+            p.setBrush(QColor(110, 80, 40, 26 + int(grain.bounded(30))));
+            p.drawEllipse(c, r * 1.2, r);
+        }
+    }
     {
         // The caudal is fin, not trunk: smooth skin like the rest, only thinner
         // and darker out to its margins, with no rays to show.
