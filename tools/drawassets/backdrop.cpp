@@ -160,10 +160,12 @@ void paintSand(QPainter &p, const QRectF &area, double top)
     p.setClipPath(sand, Qt::IntersectClip);
     const double rippling = cover == Rippled ? 1.0 : cover == Rubble ? 0.45 : 0.25;
 
-    // Ripples crowd together in the distance and open out towards the viewer.
-    for (double t = 0.04; t < 1.0; t += 0.05 + 0.09 * t) {
+    // Ripples crowd together in the distance and open out towards the
+    // viewer, at uneven spacing, each fading in and out along its length.
+    for (double t = 0.04; t < 1.0; t += (0.05 + 0.09 * t) * dice(0.7, 1.3)) {
         const double y0 = top + height * std::pow(t, 1.35), amp = 0.8 + 2.6 * t,
-                     freq = 0.045 / (0.5 + t), ph = dice(0, 2 * pi), tilt = dice(-0.03, 0.03);
+                     freq = 0.045 / (0.5 + t), ph = dice(0, 2 * pi), tilt = dice(-0.03, 0.03),
+                     along = dice(0, 2 * pi), span = dice(40, 90);
         QPolygonF crest, trough;
         for (double x = left - 4; x <= right + 4; x += 3) {
             const double y = y0 + amp * std::sin(x * freq + ph) + tilt * (x - left) +
@@ -171,10 +173,21 @@ void paintSand(QPainter &p, const QRectF &area, double top)
             crest << QPointF(x, y);
             trough << QPointF(x, y + 0.8 + 1.4 * t);
         }
-        p.strokePath(polyline(trough),
-                     QPen(QColor(140, 118, 82, int((50 + 60 * t) * rippling)), 0.6 + 1.6 * t));
-        p.strokePath(polyline(crest),
-                     QPen(QColor(255, 248, 222, int((70 + 80 * t) * rippling)), 0.5 + 1.2 * t));
+        for (qsizetype i = 0; i + 1 < crest.size(); i += 3) {
+            const double strength =
+                std::clamp(0.6 + 0.55 * std::sin(crest[i].x() / span + along) +
+                               0.25 * std::sin(crest[i].x() / (span * 0.37) + ph),
+                           0.0, 1.0);
+            if (strength < 0.06)
+                continue;
+            p.strokePath(polyline(trough.mid(i, 4)),
+                         QPen(QColor(140, 118, 82, int((50 + 60 * t) * rippling * strength)),
+                              0.6 + 1.6 * t, Qt::SolidLine, Qt::FlatCap));
+            p.strokePath(polyline(crest.mid(i, 4)),
+                         QPen(QColor(255, 248, 222, int((70 + 80 * t) * rippling * strength)),
+                              (0.5 + 1.2 * t) * (0.6 + 0.5 * strength), Qt::SolidLine,
+                              Qt::FlatCap));
+        }
     }
 
     // Grains, bigger towards the viewer.
