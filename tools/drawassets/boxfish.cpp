@@ -5,6 +5,7 @@
 #include "fishart.h"
 #include "fishkit.h"
 
+#include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPolygonF>
@@ -157,34 +158,57 @@ void paintPlates(QPainter &p, const Carapace &c, const QPainterPath &box, QColor
     }
 }
 
-// A horn of the Cowfish, a short cone of bone from the shell at `root`,
-// `radius` thick there, out to `tip`: round, so lit along its upper side and
-// shaded below, its root sunk in a little shadow on the shell.
+// A horn of the Cowfish, a cone of bone out to `tip` that is the shell's
+// ridge at `root` drawn out: `radius` thick where it leaves the shell, its
+// base flaring into the ridge behind with no seam, round, so lit along its
+// upper side and shaded below, the ridge's lit crest running on into it.
 void paintHorn(QPainter &p, QPointF root, QPointF tip, double radius, QColor bone)
 {
     const QPointF axis = tip - root;
-    const QPointF n = QPointF(-axis.y(), axis.x()) / QLineF(root, tip).length() * radius;
+    const double length = QLineF(root, tip).length();
+    const QPointF u = axis / length;
+    const QPointF n = QPointF(-axis.y(), axis.x()) / length * radius;
     const QPointF up = n.y() < 0 ? n : -n;
-    paintGlow(p, root - up * 0.6, radius * 1.8, QColor(40, 10, 0, 60));
-    QPainterPath horn(root + up);
-    horn.quadTo(root + up * 0.45 + axis * 0.6, tip);
+    const QPointF back = -u * radius * 1.3;
+    // Only the underside of the horn shades the shell below it.
+    paintGlow(p, root - up * 1.2 + u * radius, radius * 1.5, QColor(40, 10, 0, 50));
+    QPainterPath horn(root + back + up * 1.5);
+    horn.quadTo(root + up * 0.9, root + up * 0.45 + axis * 0.6);
+    horn.quadTo(root + up * 0.2 + axis * 0.9, tip);
     horn.quadTo(root - up * 0.5 + axis * 0.55, root - up);
-    horn.quadTo(root - axis * (1.4 * radius / QLineF(root, tip).length()), root + up);
+    horn.quadTo(root + back * 0.6 - up * 1.5, root + back - up * 1.2);
     horn.closeSubpath();
     QLinearGradient round(root + up, root - up);
     round.setColorAt(0.0, bone.darker(108));
     round.setColorAt(0.25, bone.lighter(135));
     round.setColorAt(0.6, bone);
     round.setColorAt(1.0, bone.darker(150));
-    p.fillPath(horn, round);
-    // Outlined only along its flanks: at the root the bone is the shell.
-    QPainterPath flanks(root + up);
-    flanks.quadTo(root + up * 0.45 + axis * 0.6, tip);
-    flanks.quadTo(root - up * 0.5 + axis * 0.55, root - up);
-    stroke(p, flanks, withAlpha(bone.darker(230), 150), 0.6);
-    const Saved s(p);
-    p.setClipPath(horn, Qt::IntersectClip);
-    paintGlow(p, root - axis * 0.15, radius * 1.3, withAlpha(bone, 220));
+    // The flared base thins into the shell: clear at the ridge behind,
+    // opaque where the horn stands free, so the pattern under it shows through.
+    const QRectF area = horn.boundingRect().adjusted(-1, -1, 1, 1);
+    QImage layer((area.size() * 4).toSize() + QSize(1, 1), QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    {
+        QPainter lp(&layer);
+        lp.setRenderHint(QPainter::Antialiasing);
+        lp.scale(4, 4);
+        lp.translate(-area.topLeft());
+        lp.fillPath(horn, round);
+        lp.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+        QLinearGradient grow(root + back, root + u * radius * 0.8);
+        grow.setColorAt(0.0, QColor(0, 0, 0, 0));
+        grow.setColorAt(1.0, QColor(0, 0, 0, 255));
+        lp.fillRect(area, grow);
+    }
+    p.drawImage(area, layer);
+    // Edged only along its free flanks: at the root the bone is the shell.
+    QPainterPath flanks(root + up * 0.45 + axis * 0.6);
+    flanks.quadTo(root + up * 0.2 + axis * 0.9, tip);
+    flanks.quadTo(root - up * 0.5 + axis * 0.55, root - up * 0.9);
+    stroke(p, flanks, withAlpha(bone.darker(230), 130), 0.6);
+    // The ridge's lit crest runs on along the top of the horn to its point.
+    stroke(p, curve(root + back * 1.4 + up * 1.1, root + up * 0.75, tip - u * radius * 0.6),
+           withAlpha(bone.lighter(140), 110), std::max(0.6, radius * 0.22));
 }
 
 // Paints the boxfish, its pattern by `marks` (given the box and the tail)
