@@ -462,10 +462,35 @@ void paintSpottedTrunkfish(QPainter &p, double w, double h)
         // The ridge along the back: lit along its crest, shaded on the flank
         // just under it.
         const QPainterPath ridge =
-            curveThrough({shell.brow + QPointF(14, -4), shell.peak + QPointF(0, 8),
-                          shell.back(0.55) + QPointF(-2, 8), shell.back(0.9) + QPointF(-4, 5)});
-        strokeInside(p, box, ridge.translated(0, 3.2), QColor(110, 112, 126, 110), 3.4);
-        strokeInside(p, box, ridge, QColor(255, 255, 255, 200), 1.6);
+            curveThrough({shell.brow + QPointF(14, 1), shell.peak + QPointF(0, 16),
+                          shell.back(0.55) + QPointF(-2, 14), shell.back(0.9) + QPointF(-4, 8)});
+        // The shell is three-sided: above the ridge the narrow top face
+        // turns up to the light, and under the keel low on the side the flat
+        // belly turns away into shade, each face with its own tone and the
+        // edges between them sharp.
+        {
+            const Saved faces(p);
+            p.setClipPath(box, Qt::IntersectClip);
+            QPainterPath far = ridge;
+            far.lineTo(240, 40);
+            far.lineTo(20, 40);
+            far.closeSubpath();
+            p.fillPath(far, QColor(255, 255, 255, 90));
+            const QPainterPath keel =
+                curveThrough({{58, 155}, {100, 161}, {150, 158}, {186, 149}, {210, 137}});
+            QPainterPath under = keel;
+            under.lineTo(240, 200);
+            under.lineTo(20, 200);
+            under.closeSubpath();
+            QLinearGradient turn(QPointF(0, 150), QPointF(0, 176));
+            turn.setColorAt(0.0, QColor(90, 94, 120, 105));
+            turn.setColorAt(1.0, QColor(70, 74, 100, 160));
+            p.fillPath(under, turn);
+            stroke(p, keel.translated(0, 1.8), QColor(100, 104, 122, 120), 2.4);
+            stroke(p, keel, QColor(255, 255, 255, 210), 1.3);
+        }
+        strokeInside(p, box, ridge.translated(0, 3.2), QColor(110, 112, 126, 130), 3.6);
+        strokeInside(p, box, ridge, QColor(255, 255, 255, 235), 1.8);
         // Spots are never cut: one that would touch the eye or the lips is left out.
         const Saved s(p);
         p.setClipPath(box, Qt::IntersectClip);
