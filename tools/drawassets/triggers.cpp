@@ -154,13 +154,14 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
         paintFin(p, f, finColour, rays, 20);
         paintFinMargin(p, f.shape, blue);
     }
-    // The first dorsal: a tall, stout, rough spine that locks upright, raked
-    // a little back, and two much shorter spines behind it, the last a stub;
+    // The first dorsal: a tall, stout, rough spine, half raised and raked
+    // well back as the fish cruises, and two much shorter spines behind it
+    // lying lower still, the last a stub;
     // a thin dusky membrane joins them, slung in shallow curves from high on
     // each spine to the next, darker at its root.
     const QPointF trigger = shape.at(0.45, -0.95);
-    const QPointF tip1 = trigger + QPointF(10, -44), tip2 = trigger + QPointF(18, -19),
-                  tip3 = trigger + QPointF(24, -9);
+    const QPointF tip1 = trigger + QPointF(27, -33), tip2 = trigger + QPointF(25, -13),
+                  tip3 = trigger + QPointF(27, -5.5);
     const QPointF root2 = trigger + QPointF(10, 1.5), root3 = trigger + QPointF(18, 2.5);
     const auto on = [](QPointF root, QPointF tip, double t) { return root + (tip - root) * t; };
     QPainterPath web(trigger + QPointF(2, 4));
@@ -181,7 +182,8 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
          {std::tuple{trigger, tip1, 8.0}, std::tuple{root2, tip2, 3.2},
           std::tuple{root3, tip3, 2.2}}) {
         // Stout and round, blunt at the tip rather than a needle.
-        const QPainterPath axis = curve(root, (root + end) / 2 + QPointF(-1.2, 0), end);
+        // Curving back a little towards its tip.
+        const QPainterPath axis = curve(root, (root + end) / 2 + QPointF(-1.6, -1.4), end);
         const QPainterPath spine = ribbon(axis, {width, width * 0.66, width * 0.3});
         fillBody(p, spine, QColor(120, 164, 150), QColor(84, 126, 114), QColor(58, 88, 80));
         stroke(p, spine, QColor(26, 44, 40, 170), 0.7);
@@ -189,7 +191,8 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     }
     // The trigger's front edge is rough with small knobs.
     for (int k = 1; k < 8; ++k) {
-        const QPointF at = trigger + (tip1 - trigger) * (k / 8.5) + QPointF(-2.4 + k * 0.24, 0);
+        const QPointF at =
+            trigger + (tip1 - trigger) * (k / 8.5) + QPointF(-2.0 + k * 0.2, -1.4 + k * 0.14);
         paintDisc(p, at, 0.45, 0.45, QColor(140, 160, 148, 110));
     }
     const QPainterPath body = bodyOutline(shape);
@@ -235,11 +238,11 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
             const QPainterPath line =
                 curveThrough({from, from + d * k.length * 0.45 + n * k.bend * 0.9, to});
             QLinearGradient fading(from, to);
-            fading.setColorAt(0.0, QColor(36, 62, 54, 8));
-            fading.setColorAt(0.3, QColor(36, 62, 54, 32));
-            fading.setColorAt(0.6, QColor(36, 62, 54, 22));
+            fading.setColorAt(0.0, QColor(36, 62, 54, 6));
+            fading.setColorAt(0.3, QColor(36, 62, 54, 24));
+            fading.setColorAt(0.6, QColor(36, 62, 54, 17));
             fading.setColorAt(1.0, QColor(36, 62, 54, 0));
-            for (const double spread : {1.5, 1.2, 1.0, 0.75})
+            for (const double spread : {2.4, 1.9, 1.5, 1.15, 0.85})
                 p.fillPath(ribbon(line, {k.width * 0.7 * spread, k.width * spread,
                                          k.width * 0.75 * spread, k.width * 0.3 * spread}),
                            fading);
