@@ -165,11 +165,11 @@ namespace {
 // the rear margin either side of the tail's root.
 QPainterPath southernDisc()
 {
-    return mirroredOutline({{0, -84},      {4, -82.5},   {9, -79.6},  {17, -74.6},   {32, -66.2},
-                            {50, -54.2},   {66, -41.4},  {78.5, -30}, {86.5, -21.8}, {90.2, -16.6},
-                            {89.8, -12.4}, {86.2, -6.6}, {77, 6},     {64, 20.6},    {49, 34.6},
-                            {34, 47},      {21, 56},     {14, 60.5},  {14.5, 66},    {12, 71},
-                            {7, 73},       {3, 71.5},    {0, 70}});
+    return mirroredOutline({{0, -84},      {4, -82.5},   {9, -79.6},   {17, -74.6},   {32, -66.2},
+                            {50, -54.2},   {66, -41.4},  {78.5, -30},  {86.5, -21.8}, {90.2, -16.6},
+                            {89.8, -12.4}, {86.2, -6.6}, {77, 6},      {64, 20.6},    {49, 34.6},
+                            {34, 47},      {22, 55.5},   {16.5, 58.5}, {18.6, 63},    {19, 69},
+                            {16, 74.5},    {10, 77},     {4, 75.5},    {0, 73}});
 }
 
 // The ray has shuffled down into the bottom: in drifts here and there along
@@ -234,7 +234,8 @@ void paintWhip(QPainter &p, const QPainterPath &whip, QColor skin)
     anatomy::paintShadedEdge(p, tail, withAlpha(skin.darker(175), 90), 0.8);
     const QPointF root = whip.pointAtPercent(0.13), ahead = whip.pointAtPercent(0.2);
     const QPointF d = (ahead - root) / std::max(1e-6, QLineF(root, ahead).length());
-    paintSting(p, root, root + d * 24, 24, skin.darker(170));
+    // Horn-coloured, so that it reads against the skin of the tail.
+    paintSting(p, root, root + d * 28, 28, blend(skin, QColor(226, 214, 182), 0.55));
 }
 
 // An eye seen from above: a low mound of skin round a dull dark lens that
@@ -412,6 +413,14 @@ void paintSouthernStingray(QPainter &p, double w, double h)
     paintRaySkin(p, disc, skin, light);
     anatomy::paintShadedEdge(p, disc, withAlpha(skin.darker(180), 110), 1.0);
     paintSandDrift(p, disc, 1720);
+    // Each pelvic fin a lobe of its own behind the disc, set off from it by
+    // a fold, its rear edge lifted off the sand.
+    for (const double side : {-1.0, 1.0}) {
+        const QPainterPath fold =
+            curveThrough({{side * 17.5, 58.5}, {side * 11, 61.5}, {side * 4, 62.5}});
+        strokeInside(p, disc, fold.translated(0, 1.0), withAlpha(skin.lighter(130), 110), 0.9);
+        strokeInside(p, disc, fold, withAlpha(skin.darker(170), 150), 0.9);
+    }
     for (const double side : {-1.0, 1.0})
         paintMoundEye(p, QPointF(side * 11.5, -52), 4.4, skin, side, light);
 }
