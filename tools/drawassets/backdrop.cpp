@@ -384,12 +384,12 @@ void paintSeaFan(QPainter &p, QPointF base, double height, QColor colour)
     // Gorgonians stand back from the fish in the water's haze, their colour
     // muted towards the blue; not every one is a fan.
     const QColor haze = waterBehind(p, QPointF(base.x(), base.y() - height));
-    const double fog = std::clamp(dice(0.3, 0.45) + (150.0 - height) / 300.0, 0.3, 0.72);
+    const double fog = std::clamp(dice(0.22, 0.36) + (150.0 - height) / 420.0, 0.22, 0.58);
     // Most gorgonians are dull browns, ochres and grey-violets; only a few
     // keep the bright colour asked for.
     static constexpr QRgb earthy[] = {qRgb(120, 92, 70), qRgb(150, 126, 70), qRgb(108, 96, 118)};
     colour = blend(colour, QColor::fromRgb(earthy[dice.bounded(3)]), dice(0.3, 0.7));
-    colour = blend(colour, haze, fog);
+    colour = blend(colour, haze, fog * 0.7);
     // Props stay small beside the fish, and a fan is the rarest of them: most
     // gorgonians on these reefs are plumes, and many holdfasts carry sponges.
     height *= 0.8;
@@ -406,7 +406,7 @@ void paintSeaFan(QPainter &p, QPointF base, double height, QColor colour)
         // Sea rods are brown or dull purple whatever the fan beside them.
         paintSeaRods(
             p, base, height * 0.8,
-            blend(dice.bounded(2) ? QColor(120, 92, 70) : QColor(112, 82, 104), haze, fog * 0.8),
+            blend(dice.bounded(2) ? QColor(120, 92, 70) : QColor(112, 82, 104), haze, fog * 0.5),
             quint32(dice.generate()));
         return;
     default:
