@@ -26,6 +26,9 @@ void paintWater(QPainter &p, const QRectF &area, double depth = 0.4, Water kind 
 // The colour of the water already painted behind `at`, so that whatever stands
 // in it far off takes that water's colour, green or blue, and not a stock blue.
 QColor waterBehind(const QPainter &p, QPointF at);
+// The soft shadow a fish swimming over the bottom casts on it at y = `floor`,
+// from the outline of its `body`.
+void paintCastShadow(QPainter &p, const QPainterPath &body, double floor);
 // A sand bottom from `top` down to the bottom of `area`: rippled sand, sand
 // strewn with rubble, a seagrass bed or hard bottom, as the place has it.
 void paintSand(QPainter &p, const QRectF &area, double top);

@@ -457,6 +457,7 @@ void paintSpottedTrunkfish(QPainter &p, double w, double h)
     const Boxfish look(shell, QColor(212, 214, 220), QColor(238, 238, 240), QColor(206, 206, 214),
                        QColor(225, 222, 210, 200), QColor(150, 148, 140, 140),
                        QColor(255, 255, 252), QColor(150, 118, 66), true);
+    paintCastShadow(p, carapace(shell), 216);
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &tail) {
         anatomy::paintFreckles(p, tail, 7, 1.3, 2.8, black, 140, tail.boundingRect().center(), 34);
         // The ridge along the back: lit along its crest, shaded on the flank
@@ -569,6 +570,7 @@ void paintTrunkfish(QPainter &p, double w, double h)
         brush.setTransform(QTransform().translate(172, 124).rotate(-14).scale(70, 46));
         return brush;
     };
+    paintCastShadow(p, carapace(shell), 216);
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &) {
         anatomy::paintFreckles(p, box, 8.5, 0.6, 1.8, withAlpha(pale, 230), 23, {150, 110}, 70);
         // The skin under the chain is only a little darker, so the white
@@ -603,6 +605,7 @@ void paintCowfish(QPainter &p, double w, double h)
                          {216, 142}, {120, 172}, {50, 164}};
     const Boxfish look(shell, deep, orange, QColor(246, 218, 150), QColor(240, 200, 120, 210),
                        QColor(170, 110, 40, 160), QColor(226, 176, 96), QColor(150, 120, 60));
+    paintCastShadow(p, carapace(shell), 222);
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &tail) {
         paintScrawls(p, box, 11, blue, 4040);
         anatomy::paintFreckles(p, box, 12, 0.5, 2.1, blue, 4041, {150, 126}, 70);

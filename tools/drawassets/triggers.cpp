@@ -338,6 +338,7 @@ void paintPorcupinefish(QPainter &p, double w, double h)
          {190, 96},  {214, 106}, {232, 112}, {246, 114}, {246, 132}, {232, 134}, {212, 140},
          {188, 150}, {160, 160}, {128, 167}, {98, 167},  {70, 161},  {50, 151},  {38, 139}});
 
+    paintCastShadow(p, body, 222);
     const Fin tailFin = tail(TailKind::Rounded, {240, 123}, 20, 40, 48);
     const Fin dorsal = fin({206, 103}, {{211, 89}, {221, 83}, {231, 90}}, {236, 110});
     const Fin anal = fin({206, 145}, {{211, 158}, {221, 164}, {231, 157}}, {236, 136});

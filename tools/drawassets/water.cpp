@@ -3,10 +3,13 @@
 
 #include "backdrop.h"
 
+#include "fishkit.h"
+
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QRadialGradient>
 #include <QRandomGenerator>
 
@@ -200,6 +203,32 @@ QColor waterBehind(const QPainter &p, QPointF at)
                                       std::clamp(px.y(), 0, image->height() - 1));
     colour.setAlpha(255);
     return colour;
+}
+
+void paintCastShadow(QPainter &p, const QPainterPath &body, double floor)
+{
+    if (fishkit::Silhouette::active(p))
+        return;
+    const QRectF box = body.boundingRect();
+    const double lift = std::max(0.0, floor - box.bottom());
+    // The light comes down from the surface, so the shadow lies under the
+    // fish, flattened on the bottom; the higher the fish swims, the wider,
+    // softer and fainter it falls.
+    QTransform flat;
+    flat.translate(box.center().x() + lift * 0.12, floor + 1.5 + lift * 0.03);
+    flat.scale(1.0 + lift * 0.003, 0.12);
+    flat.translate(-box.center().x(), -box.center().y());
+    const QPainterPath shadow = flat.map(body);
+    const double soft = 0.6 + lift * 0.035;
+    const int alpha = int(std::clamp(130.0 - lift * 1.2, 40.0, 130.0));
+    p.save();
+    for (int ring = 4; ring >= 0; --ring) {
+        QPainterPathStroker blur;
+        blur.setWidth(std::max(0.1, soft * ring * 2.0));
+        blur.setJoinStyle(Qt::RoundJoin);
+        p.fillPath(blur.createStroke(shadow).united(shadow), QColor(24, 30, 30, alpha / 4));
+    }
+    p.restore();
 }
 
 } // namespace backdrop
