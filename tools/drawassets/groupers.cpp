@@ -130,6 +130,7 @@ struct Grouper
     BodyShape shape;
     QColor back, flank, belly, fin, ray, pelvic, iris;
     double eye = 7.5;
+    double floor = 0; // the bottom it swims over, for its shadow; 0 for none
 };
 
 // Paints the grouper, its pattern by `marks` (given the body with its dorsal
@@ -138,6 +139,8 @@ void paintGrouper(QPainter &p, const Grouper &g,
                   const std::function<void(const QPainterPath &, const QPainterPath &)> &marks)
 {
     const BodyShape &s = g.shape;
+    if (g.floor > 0)
+        paintCastShadow(p, bodyOutline(s), g.floor);
     const Fin caudal = tail(TailKind::Rounded, s.at(1, 0) - QPointF(6, 0), s.depth * s.stalk + 8,
                             s.depth * 0.45, s.depth * 0.7);
     const QPointF lift(0, -s.depth * 0.14);
@@ -377,7 +380,7 @@ void paintNassauGrouper(QPainter &p, double w, double h)
     const Grouper nassau(BodyShape{{22, 133}, 222, 110, 0.46, 0.5, 0.3, 0.57, 0, 0.08},
                          QColor(180, 154, 114), QColor(218, 196, 156), QColor(238, 226, 200),
                          QColor(196, 168, 128, 200), QColor(90, 60, 40, 160),
-                         QColor(140, 100, 70, 220), QColor(180, 140, 70));
+                         QColor(140, 100, 70, 220), QColor(180, 140, 70), 7.5, 214);
     const BodyShape &s = nassau.shape;
     paintGrouper(p, nassau, [&](const QPainterPath &all, const QPainterPath &) {
         {
@@ -513,6 +516,15 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
     // more than 2 m, clear of its fins: a ruler any diver can read.
     paintGruntSchool(p, QRectF(120, 4, 170, 46), 26, 11, 45);
 
+    // A broad, flattish head sloping straight down to the snout, the back
+    // rising behind it in a low hump, a long straight belly, a deep tail
+    // stalk, and the heavy lower jaw jutting past the upper.
+    const QPainterPath body =
+        smoothClosedPath({{5, 134},   {12, 119},  {28, 106},  {56, 95},   {90, 82},   {122, 70},
+                          {160, 64},  {200, 66},  {236, 80},  {260, 100}, {276, 110}, {276, 156},
+                          {258, 166}, {224, 182}, {176, 194}, {128, 200}, {90, 198},  {60, 188},
+                          {32, 176},  {12, 168},  {3, 162},   {1, 154},   {2, 144}});
+    paintCastShadow(p, body, 228);
     const QColor olive(132, 116, 66), dark(90, 76, 40), pale(196, 182, 130);
     const QColor membrane(118, 102, 60, 205), rays(56, 46, 26, 160);
     const QColor black(22, 18, 12);
@@ -530,14 +542,6 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
     paintFin(p, spiny, membrane.darker(110), rays, 9);
     paintFin(p, soft, membrane, rays, 15);
     paintFin(p, anal, membrane, rays, 9);
-    // A broad, flattish head sloping straight down to the snout, the back
-    // rising behind it in a low hump, a long straight belly, a deep tail
-    // stalk, and the heavy lower jaw jutting past the upper.
-    const QPainterPath body =
-        smoothClosedPath({{5, 134},   {12, 119},  {28, 106},  {56, 95},   {90, 82},   {122, 70},
-                          {160, 64},  {200, 66},  {236, 80},  {260, 100}, {276, 110}, {276, 156},
-                          {258, 166}, {224, 182}, {176, 194}, {128, 200}, {90, 198},  {60, 188},
-                          {32, 176},  {12, 168},  {3, 162},   {1, 154},   {2, 144}});
     fillBody(p, body, dark, olive, pale, 0.5);
     paintScales(p, body, 5, withAlpha(dark.darker(140), 60), 0.5);
     {
