@@ -556,7 +556,7 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
         // trailing edge, fading where the wing turns edge-on.
         const Saved s(p);
         p.setClipRect(QRectF(-170, 14, 340, 60));
-        p.fillPath(wings.translated(0, 1.6).subtracted(wings), QColor(196, 206, 220, 150));
+        p.fillPath(wings.translated(0, 1.1).subtracted(wings), QColor(176, 190, 210, 110));
     }
     // The pelvic fins, slim and pointed, reach back either side of the tail.
     p.fillPath(pelvicPair({{2, 50}, {9, 51}, {13, 58}, {11, 66}, {7, 61}, {3, 57}}),
