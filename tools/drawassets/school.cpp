@@ -27,6 +27,7 @@ struct Member
     double angle = 0;
     double size = 1;
     double flex = 0; // how far the tail is bent out of line, in body lengths
+    double deep = 1; // each fish a little deeper or slimmer than the next
 };
 
 // The members of a school of `count` in `region`, the farther ones smaller
@@ -47,6 +48,8 @@ std::vector<Member> gather(const QRectF &region, int count, double heading, quin
         m.angle = heading + pick(-9, 9);
         m.size = (1.0 - 0.35 * m.distance) * pick(0.88, 1.1);
         m.flex = pick(-0.06, 0.06);
+        // Some turn a little towards or away from us, and look shorter.
+        m.deep = pick(0.88, 1.12);
         school.push_back(m);
     }
     // Paint the far ones first, so the near ones swim in front.
@@ -105,7 +108,7 @@ QTransform placed(const Member &m, double length)
     QTransform t;
     t.translate(m.at.x(), m.at.y());
     t.rotate(m.angle);
-    t.scale(length * m.size, length * m.size);
+    t.scale(length * m.size / std::sqrt(m.deep), length * m.size * m.deep);
     t.translate(-0.5, 0);
     return t;
 }
@@ -124,6 +127,20 @@ void paintGruntSchool(QPainter &p, const QRectF &region, double length, int coun
         // nearest keep their stripes, the farthest are only shapes.
         const QColor water = waterBehind(p, m.at);
         const double fog = 0.45 + 0.4 * m.distance;
+        // The spiny and soft dorsal as one low fin along the back, and the
+        // anal fin under the rear, thin enough for the water to show through.
+        const QColor fin = withAlpha(blend(QColor(120, 118, 96), water, fog), 150);
+        p.fillPath(t.map(smoothClosedPath({{0.2, -0.13},
+                                           {0.27, -0.225},
+                                           {0.42, -0.22},
+                                           {0.56, -0.2},
+                                           {0.66, -0.15},
+                                           {0.74, -0.08},
+                                           {0.5, -0.12}})),
+                   fin);
+        p.fillPath(t.map(smoothClosedPath(
+                       {{0.56, 0.1}, {0.62, 0.17}, {0.7, 0.15}, {0.75, 0.07}, {0.66, 0.08}})),
+                   fin);
         QLinearGradient lit(box.topLeft(), box.bottomLeft());
         lit.setColorAt(0.0, blend(QColor(70, 84, 96), water, fog));
         lit.setColorAt(0.45, blend(QColor(150, 150, 120), water, fog));
