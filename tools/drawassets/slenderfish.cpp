@@ -438,7 +438,8 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
         lip.setColorAt(1.0, QColor(8, 10, 14, 0));
         p.fillRect(gape.boundingRect(), lip);
     }
-    {
+    // Where it hangs below the head the jaw is part of the fish's outline.
+    if (!Silhouette::record(p, jaw.subtracted(body))) {
         const Saved s(p);
         // The jaw is the head's own silver, darker along its upper edge
         // where it turns in under the upper jaw, palest on the chin.
