@@ -165,11 +165,11 @@ namespace {
 // the rear margin either side of the tail's root.
 QPainterPath southernDisc()
 {
-    return mirroredOutline({{0, -84},      {4, -82.5},   {9, -79.6},   {17, -74.6},   {32, -66.2},
-                            {50, -54.2},   {66, -41.4},  {78.5, -30},  {86.5, -21.8}, {90.2, -16.6},
-                            {89.8, -12.4}, {86.2, -6.6}, {77, 6},      {64, 20.6},    {49, 34.6},
-                            {34, 47},      {22, 55.5},   {16.5, 58.5}, {18.6, 63},    {19, 69},
-                            {16, 74.5},    {10, 77},     {4, 75.5},    {0, 73}});
+    return mirroredOutline({{0, -84},      {4, -82.5},   {9, -79.6},  {17, -74.6},   {32, -66.2},
+                            {50, -54.2},   {66, -41.4},  {78.5, -30}, {86.5, -21.8}, {90.2, -16.6},
+                            {89.8, -12.4}, {86.2, -6.6}, {77, 6},     {64, 20.6},    {49, 34.6},
+                            {34, 47},      {22, 55.5},   {15.5, 59},  {14.6, 64},    {13.6, 70},
+                            {10.6, 75.5},  {6.4, 77.6},  {2.6, 76},   {0, 73}});
 }
 
 // The ray has shuffled down into the bottom: in drifts here and there along
@@ -319,17 +319,18 @@ void paintDome(QPainter &p, const QPainterPath &disc, QColor skin, QPointF light
     const QRectF box = disc.boundingRect();
     QLinearGradient slope(light * 96, -light * 96);
     slope.setColorAt(0.0, QColor(255, 244, 214, 0));
-    slope.setColorAt(0.33, QColor(255, 244, 214, 45));
+    slope.setColorAt(0.33, QColor(255, 244, 214, 60));
     slope.setColorAt(0.5, QColor(255, 244, 214, 10));
-    slope.setColorAt(0.6, QColor(40, 30, 14, 26));
-    slope.setColorAt(0.8, QColor(40, 30, 14, 36));
+    slope.setColorAt(0.6, QColor(40, 30, 14, 40));
+    slope.setColorAt(0.8, QColor(40, 30, 14, 55));
     slope.setColorAt(1.0, QColor(40, 30, 14, 10));
     p.fillRect(box, slope);
     const double lit = light.x() > 0 ? 1.0 : -1.0;
     p.scale(0.42, 1.0);
-    paintGlow(p, {lit * 22 / 0.42, 4}, 78, QColor(255, 244, 210, 90));
-    paintGlow(p, {lit * 8 / 0.42, 0}, 62, QColor(255, 244, 210, 45));
-    paintGlow(p, {-lit * 26 / 0.42, 10}, 70, QColor(40, 30, 12, 14));
+    paintGlow(p, {lit * 22 / 0.42, 4}, 78, QColor(255, 244, 210, 105));
+    paintGlow(p, {lit * 8 / 0.42, 0}, 62, QColor(255, 244, 210, 55));
+    // The trunk's far flank falls into shade where it slopes down to the wing.
+    paintGlow(p, {-lit * 26 / 0.42, 10}, 70, QColor(40, 30, 12, 40));
 }
 
 // The wings are fins: under the skin their cartilage rays fan out from the
@@ -417,7 +418,7 @@ void paintSouthernStingray(QPainter &p, double w, double h)
     // a fold, its rear edge lifted off the sand.
     for (const double side : {-1.0, 1.0}) {
         const QPainterPath fold =
-            curveThrough({{side * 17.5, 58.5}, {side * 11, 61.5}, {side * 4, 62.5}});
+            curveThrough({{side * 16.5, 58.6}, {side * 10.5, 61.2}, {side * 4, 62.2}});
         strokeInside(p, disc, fold.translated(0, 1.0), withAlpha(skin.lighter(130), 110), 0.9);
         strokeInside(p, disc, fold, withAlpha(skin.darker(170), 150), 0.9);
     }
