@@ -75,8 +75,8 @@ Character characterOf(Water kind)
     }
     return {{QColor(104, 196, 222), QColor(40, 140, 186), QColor(20, 96, 146), QColor(10, 62, 108)},
             1.0,
-            2,
-            0.3,
+            0,
+            0.15,
             0.4};
 }
 
