@@ -99,7 +99,7 @@ void paintMuscle(QPainter &p, const QPainterPath &neck, double girth, QColor ski
         QLinearGradient fade(from, to);
         fade.setColorAt(0.0, withAlpha(colour, 0));
         fade.setColorAt(0.2 + i * 0.018, colour);
-        fade.setColorAt(0.58 + i * 0.022, colour);
+        fade.setColorAt(0.3 + i * 0.02, colour);
         fade.setColorAt(1.0, withAlpha(colour, 0));
         p.strokePath(path, QPen(fade, width, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
     };
