@@ -63,7 +63,7 @@ void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor co
     // The shaded flank turns away from the light to a firm edge, so the
     // quill stands as a solid rod, not a streak of light.
     stroke(p, curve(root + side * 0.85, root + dir * length * 0.35 + side * 0.5, tip),
-           withAlpha(edge.darker(140), 170), std::max(0.3, half * 0.28));
+           withAlpha(edge.darker(140), 200), std::max(0.35, half * 0.4));
     // Horn-coloured towards the point, as the skin gives way to bare spine.
     QLinearGradient along(root, tip);
     along.setColorAt(0.0, withAlpha(colour.darker(125), 90));
@@ -420,7 +420,7 @@ void paintPorcupinefish(QPainter &p, double w, double h)
             const double length = reach(root.x()) * (0.7 + 0.4 * rng.generateDouble());
             // The quill runs out from under a sheath of skin over its root.
             paintSpine(p, root, dir, length, blend(skin.lighter(115), QColor(236, 222, 182), 0.45),
-                       withAlpha(spineShade, 170));
+                       withAlpha(spineShade, 215));
             paintSpineBase(p, root, dir, length, skin);
         }
     }
