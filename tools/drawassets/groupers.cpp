@@ -86,7 +86,7 @@ void paintGrouperMouth(QPainter &p, const QPainterPath &body, QPointF tip, QPoin
     deep.setColorAt(1.0, line.darker(130));
     p.fillPath(gape, deep);
     strokeInside(p, gape, curveThrough({low(0.06, 0.018), low(0.4, 0.024), at(0.85, 0.012)}),
-                 QColor(150, 96, 80, 110), 0.05 * l);
+                 QColor(150, 96, 80, 60), 0.035 * l);
     // The broad maxilla under the cheek's skin, only its rear end edged,
     // reaching back past the corner.
     const QPainterPath maxilla =
