@@ -632,10 +632,10 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     // The head stands out before the wings, nearly parallel-sided, the eyes
     // set flush in its sides where it is widest, and runs on into the flat
     // duck bill, broad and rounded at its end.
-    const QPainterPath head = mirroredOutline({{0, -93},
-                                               {6.4, -92.2},
-                                               {10.2, -89.6},
-                                               {12, -85.4},
+    const QPainterPath head = mirroredOutline({{0, -94.6},
+                                               {4.6, -93.8},
+                                               {8.6, -91.4},
+                                               {11.4, -86.8},
                                                {12.8, -79},
                                                {13.8, -71},
                                                {15.4, -63},
