@@ -484,13 +484,13 @@ void paintSpottedTrunkfish(QPainter &p, double w, double h)
             under.lineTo(20, 200);
             under.closeSubpath();
             QLinearGradient turn(QPointF(0, 150), QPointF(0, 176));
-            turn.setColorAt(0.0, QColor(90, 94, 120, 105));
-            turn.setColorAt(1.0, QColor(70, 74, 100, 160));
+            turn.setColorAt(0.0, QColor(90, 94, 120, 140));
+            turn.setColorAt(1.0, QColor(70, 74, 100, 200));
             p.fillPath(under, turn);
             stroke(p, keel.translated(0, 1.8), QColor(100, 104, 122, 120), 2.4);
             stroke(p, keel, QColor(255, 255, 255, 210), 1.3);
         }
-        strokeInside(p, box, ridge.translated(0, 3.2), QColor(110, 112, 126, 130), 3.6);
+        strokeInside(p, box, ridge.translated(0, 3.4), QColor(100, 104, 124, 165), 4.0);
         strokeInside(p, box, ridge, QColor(255, 255, 255, 235), 1.8);
         // Spots are never cut: one that would touch the eye or the lips is left out.
         const Saved s(p);
