@@ -525,10 +525,10 @@ void paintGreenMoray(QPainter &p, double w, double h)
     // An uneven cleft, wider than tall, its edges notched by broken stone.
     const QPainterPath crevice = smoothClosedPath({{192, 194},
                                                    {188, 172},
-                                                   {191, 138},
-                                                   {198, 120},
-                                                   {212, 108},
-                                                   {230, 103},
+                                                   {189, 136},
+                                                   {193, 116},
+                                                   {208, 102},
+                                                   {228, 98},
                                                    {246, 104},
                                                    {261, 112},
                                                    {272, 128},
@@ -548,9 +548,9 @@ void paintGreenMoray(QPainter &p, double w, double h)
     // through the whole depth of the cleft, its body never crossing the
     // rock beside it.
     paintBrow(p, crevice,
-              curveThrough({{200, 119},
-                            {214, 107},
-                            {232, 102},
+              curveThrough({{195, 115},
+                            {210, 101},
+                            {230, 97},
                             {248, 103},
                             {262, 111},
                             {275, 124},
