@@ -145,6 +145,8 @@ void paintGruntSchool(QPainter &p, const QRectF &region, double length, int coun
         lit.setColorAt(0.0, blend(QColor(70, 84, 96), water, fog));
         lit.setColorAt(0.45, blend(QColor(150, 150, 120), water, fog));
         lit.setColorAt(1.0, blend(QColor(206, 206, 190), water, fog));
+        p.strokePath(body, QPen(withAlpha(blend(QColor(150, 150, 120), water, fog), 50),
+                                0.6 + 1.2 * m.distance));
         p.fillPath(body, lit);
         p.save();
         p.setClipPath(body);
