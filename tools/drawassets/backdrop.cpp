@@ -286,6 +286,15 @@ void paintCoralHead(QPainter &p, QPointF base, double radius, QColor colour)
     p.fillRect(QRectF(base.x() - radius * 1.2, base.y() - radius, radius * 2.4, radius * 1.2),
                vertical(base.y() - radius * 0.5, base.y(),
                         {{0.0, {0, 20, 40, 0}}, {1.0, {0, 20, 40, 110}}}));
+    // The light comes down from the side where the water is brighter, and
+    // the dome's shoulder on that side catches it, as the fish's back does.
+    const double sun = waterBehind(p, QPointF(base.x() - radius * 3, 4)).lightnessF() >
+                               waterBehind(p, QPointF(base.x() + radius * 3, 4)).lightnessF()
+                           ? -1.0
+                           : 1.0;
+    const QPointF shoulder(base.x() + sun * radius * 0.45, base.y() - radius * 0.7);
+    dot(p, radial(shoulder, radius * 0.8, fade({255, 250, 230, int(70 * (1.0 - fog))})), shoulder,
+        radius * 0.8, radius * 0.8);
     p.setClipping(false);
     // No drawn rim: the dome's edge is only its own shade on the far side.
     anatomy::paintShadedEdge(p, dome, withAlpha(colour.darker(220), int(90 * (1.0 - fog))),
