@@ -61,13 +61,15 @@ void paintFlounder(QPainter &p, double w, double h)
         const double swell = dorsal ? 0.9 + 0.3 * std::exp(-std::pow((at.x() + 8) / 50, 2))
                                     : 0.84 + 0.3 * std::exp(-std::pow((at.x() - 28) / 44, 2));
         const double width = 16 * swell * std::sin(head * std::numbers::pi / 2) * stalk *
-                             (1 + 0.05 * std::sin(i * 0.23 + 1.0) + 0.03 * std::sin(i * 0.61));
+                             (1 + 0.05 * std::sin(i * 0.23 + 1.0) + 0.03 * std::sin(i * 0.61) +
+                              0.045 * std::sin(i * 2.9) * std::sin(i * 0.37));
         roots.push_back(at - out * 2);
         edge.push_back(at + out * width);
     }
     const QPainterPath fringe = smoothClosedPath(edge.data(), int(edge.size())).united(disc);
     const Fin caudal = tail(TailKind::Rounded, {104, 0}, 20, 46, 58);
-    anatomy::paintSoftShadow(p, fringe.united(caudal.shape), QPointF(4, 5), 50);
+    // Lying flat on the sand it throws only a thin shadow from its lifted rim.
+    anatomy::paintSoftShadow(p, fringe.united(caudal.shape), QPointF(1.2, 1.8), 45);
 
     const QColor sand(214, 196, 156), ringDark(30, 90, 190), ringBright(80, 170, 255);
     // The tail is skin and fine rays like the body, mottled as it is.
