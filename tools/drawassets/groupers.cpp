@@ -63,7 +63,7 @@ void paintGrouperMouth(QPainter &p, const QPainterPath &body, QPointF tip, QPoin
     // meets the gape, falling into the shade of the jaw below it.
     {
         QLinearGradient rim(low(0.3, 0.0), low(0.3, 0.07));
-        rim.setColorAt(0.0, withAlpha(skin.lighter(112), 190));
+        rim.setColorAt(0.0, withAlpha(skin.lighter(108), 140));
         rim.setColorAt(0.5, withAlpha(skin, 120));
         rim.setColorAt(1.0, withAlpha(skin.darker(115), 0));
         p.fillPath(lowerLip, rim);
