@@ -12,6 +12,7 @@
 #include <QPainterPathStroker>
 #include <QRadialGradient>
 #include <QRandomGenerator>
+#include <QTransform>
 
 #include <algorithm>
 #include <array>
