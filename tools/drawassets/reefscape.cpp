@@ -510,6 +510,9 @@ void paintBarrelSponge(QPainter &p, QPointF base, double radius, QColor colour, 
 
 void paintSeaRods(QPainter &p, QPointF base, double height, QColor colour, quint32 seed)
 {
+    // Even the near rods stand in the same water as the fish and take a
+    // little of its colour.
+    colour = blend(colour, waterBehind(p, base - QPointF(0, height * 0.6)), 0.2);
     QRandomGenerator rng(seed);
     for (int i = 0, n = 2 + rng.bounded(3); i < n; ++i) {
         const QPointF foot = base + QPointF(between(rng, -0.15, 0.15) * height, 0);
