@@ -133,12 +133,12 @@ void paintSeaPlume(QPainter &p, QPointF base, double height, QColor colour, Dice
 
 } // namespace
 
-void paintSand(QPainter &p, const QRectF &area, double top)
+void paintSand(QPainter &p, const QRectF &area, double top, int variant)
 {
     // Sand is seen through the water over it, and takes a little of its colour.
     const QColor water = waterBehind(p, QPointF(area.center().x(), top - 12));
     paintDistantReef(p, area, top);
-    Dice dice(area.width(), top, 17.0);
+    Dice dice(area.width(), top, 17.0 + std::max(0, variant) * 29.0);
     p.save();
     p.setClipRect(area, Qt::IntersectClip);
     const double left = area.left(), right = area.right(), bottom = area.bottom(),
@@ -149,7 +149,7 @@ void paintSand(QPainter &p, const QRectF &area, double top)
     const QPainterPath sand = polyline(edge << QPointF(right, bottom));
     // Not every bottom by the reef is clean rippled sand.
     enum { Rippled, Grass, Rubble, Hard };
-    const int cover = int(std::lround(top * 0.5)) % 4;
+    const int cover = variant >= 0 ? variant % 4 : int(std::lround(top * 0.5)) % 4;
     const QColor near = cover == Hard    ? QColor(206, 198, 170)
                         : cover == Grass ? QColor(220, 206, 168)
                                          : QColor(236, 218, 172);

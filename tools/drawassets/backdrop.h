@@ -31,7 +31,9 @@ QColor waterBehind(const QPainter &p, QPointF at);
 void paintCastShadow(QPainter &p, const QPainterPath &body, double floor);
 // A sand bottom from `top` down to the bottom of `area`: rippled sand, sand
 // strewn with rubble, a seagrass bed or hard bottom, as the place has it.
-void paintSand(QPainter &p, const QRectF &area, double top);
+// `variant`, when given, picks the bottom and its lie for a picture of its
+// own; otherwise both follow from `top`.
+void paintSand(QPainter &p, const QRectF &area, double top, int variant = -1);
 // Tufts of turtle grass over a sand bottom from `top` to the bottom of `area`.
 void paintSeagrass(QPainter &p, const QRectF &area, double top, quint32 seed);
 // Broken coral and shell scattered over a sand bottom.
