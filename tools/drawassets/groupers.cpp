@@ -96,8 +96,11 @@ void paintGrouperMouth(QPainter &p, const QPainterPath &body, QPointF tip, QPoin
     plate.setColorAt(0.0, withAlpha(skin.lighter(108), 120));
     plate.setColorAt(1.0, withAlpha(skin.darker(110), 200));
     p.fillPath(maxilla, plate);
-    stroke(p, curveThrough({at(0.75, -0.12), at(1.04, -0.205), at(1.13, -0.12), at(1.08, -0.02)}),
-           withAlpha(line, 130), 0.9);
+    // Its rear edge is a soft step in the cheek, shaded behind, not a drawn line.
+    const QPainterPath rear =
+        curveThrough({at(0.75, -0.12), at(1.04, -0.205), at(1.13, -0.12), at(1.08, -0.02)});
+    stroke(p, rear.translated(d / l * 1.0), withAlpha(line, 40), 2.4);
+    stroke(p, rear, withAlpha(line, 85), 0.7);
     // The thick upper lip along the front of the gape.
     const QPainterPath upperLip =
         ribbon(curveThrough({at(0.0, -0.015), at(0.35, -0.02), at(0.75, -0.01)}),
@@ -120,7 +123,7 @@ void paintGrouperMouth(QPainter &p, const QPainterPath &body, QPointF tip, QPoin
     stroke(p,
            curve(corner + down * 1.5 - d / l * 2, corner + d / l * 3 + down * 2,
                  corner + d / l * 2 + down * 5),
-           withAlpha(line, 120), 0.8);
+           withAlpha(line, 75), 1.0);
 }
 
 // The two groupers share one heavy build with a rounded tail and a big mouth;
