@@ -11,8 +11,9 @@
 class QPainter;
 class QPainterPath;
 
-// Shared scenery and anatomy for the fish painters, so that every picture
-// sits in the same kind of water and the painters only draw what is theirs.
+// Shared scenery and anatomy for the fish painters, so that the water and the
+// bottom are drawn one way for every picture and the painters only draw what
+// is theirs.
 namespace backdrop {
 
 // The kinds of water a scene is set in: clear blue over the reef, the deeper
@@ -60,10 +61,10 @@ void paintGruntSchool(QPainter &p, const QRectF &region, double length, int coun
 // from the left, each about `length` long.
 void paintJacksFromAbove(QPainter &p, const QRectF &region, double length, int count,
                          double heading, quint32 seed);
-// The reef far off on the horizon at y = `horizon`, only a darker blue in the blue.
+// The reef far off on the horizon at y = `horizon`, only a darker shade of the water.
 void paintDistantReef(QPainter &p, const QRectF &area, double horizon);
 // A clump of tube sponges about `radius` across standing on `base`, turned `fog`
-// (0..1) of the way to the water's blue by the distance.
+// (0..1) of the way to the water's colour by the distance.
 void paintTubeSponges(QPainter &p, QPointF base, double radius, QColor colour, quint32 seed,
                       double fog);
 // A low heap of broken coral, with a fuzz of algae on some pieces.
