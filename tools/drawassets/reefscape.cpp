@@ -554,11 +554,18 @@ void paintBurrows(QPainter &p, const QRectF &area, double scale, quint32 seed)
         p.setBrush(mound);
         p.drawEllipse(c, r * 1.3, r * 1.1);
         const QPointF hole = c + QPointF(between(rng, -0.2, 0.2), between(rng, -0.2, 0.2)) * r;
-        QRadialGradient deep(hole, r * 0.22);
-        deep.setColorAt(0.0, QColor(70, 54, 30, 200));
+        // A small, clean-edged opening: its near wall in shade, the far rim
+        // catching the light, not a soft dark smudge.
+        QRadialGradient deep(hole - QPointF(r * 0.03, r * 0.03), r * 0.15);
+        deep.setColorAt(0.0, QColor(58, 44, 24, 230));
+        deep.setColorAt(0.75, QColor(86, 68, 40, 200));
         deep.setColorAt(1.0, QColor(110, 90, 60, 0));
         p.setBrush(deep);
-        p.drawEllipse(hole, r * 0.22, r * 0.18);
+        p.drawEllipse(hole, r * 0.15, r * 0.12);
+        stroke(p,
+               curve(hole + QPointF(r * 0.14, -r * 0.02), hole + QPointF(r * 0.13, r * 0.13),
+                     hole + QPointF(-r * 0.02, r * 0.13)),
+               QColor(255, 246, 220, 110), std::max(0.4, r * 0.05));
     }
     // Feeding pits and trails: soft shallow hollows, shaded on the lit side.
     for (int i = 0, n = 4 + rng.bounded(4); i < n; ++i) {
