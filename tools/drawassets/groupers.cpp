@@ -229,6 +229,7 @@ void paintSquirrelfish(QPainter &p, double w, double h)
     const QColor fins(220, 66, 56, 195);
     const QColor rays(110, 10, 10, 150);
     const BodyShape s{{40, 122}, 208, 80, 0.45, 0.6, 0.24, 0.54};
+    paintCastShadow(p, bodyOutline(s), 216);
     const auto red = [&](const Fin &f, int count) { paintSheerFin(p, f, fins, rays, count + 3); };
     // Deeply forked, the upper lobe drawn out longer than the lower, the
     // lobes about a quarter of the body's length.
