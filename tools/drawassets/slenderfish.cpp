@@ -355,6 +355,7 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
     finOn(0.78, 0.88, -1, {8, -16}, 6);
     finOn(0.8, 0.9, 1, {8, 16}, 6);
     const QPainterPath body = bodyOutline(shape);
+    paintCastShadow(p, body, 232);
     fillBody(p, body, QColor(72, 88, 100), QColor(196, 206, 212), QColor(242, 244, 245), 0.45);
     paintScaleRows(p, body, shape, 3.6, QColor(255, 255, 255, 45), 0.45);
     // About eighteen dark bars slanting back from the back towards the
