@@ -339,9 +339,11 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
     // A sea whip, a slender gorgonian: a round, muted stem pitted with the
     // pores of its polyps, a few of them open, lit down one side. Drawn the
     // same each time, so the coil can pass in front of it and behind it.
+    // It stands in the same water as the seahorse and takes a little of its colour.
+    const QColor stem = blend(QColor(150, 62, 78), waterBehind(p, QPointF(120, 120)), 0.15);
     const auto paintWhip = [&] {
         QRandomGenerator rng(3737);
-        anatomy::paintRodStem(p, whip, 6.4, QColor(150, 62, 78), rng);
+        anatomy::paintRodStem(p, whip, 6.4, stem, rng);
     };
     const QColor yellow(250, 186, 50), orange(228, 120, 30), line(160, 80, 10);
     // Down the trunk, then the tail wound one and a half times round the whip,
