@@ -557,9 +557,9 @@ void paintBurrows(QPainter &p, const QRectF &area, double scale, quint32 seed)
         // A small, clean-edged opening: its near wall in shade, the far rim
         // catching the light, not a soft dark smudge.
         QRadialGradient deep(hole - QPointF(r * 0.03, r * 0.03), r * 0.15);
-        deep.setColorAt(0.0, QColor(58, 44, 24, 230));
-        deep.setColorAt(0.75, QColor(86, 68, 40, 200));
-        deep.setColorAt(1.0, QColor(110, 90, 60, 0));
+        deep.setStops({{0.0, QColor(58, 44, 24, 230)},
+                       {0.75, QColor(86, 68, 40, 200)},
+                       {1.0, QColor(110, 90, 60, 0)}});
         p.setBrush(deep);
         p.drawEllipse(hole, r * 0.15, r * 0.12);
         stroke(p,
