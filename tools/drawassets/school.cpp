@@ -123,8 +123,8 @@ void paintGruntSchool(QPainter &p, const QRectF &region, double length, int coun
         const QTransform t = placed(m, length);
         const QPainterPath body = t.map(gruntSide(m.flex));
         const QRectF box = body.boundingRect();
-        // The water between takes the fish towards its own colour: the
-        // nearest keep their stripes, the farthest are only shapes.
+        // The water between takes the fish towards its own colour, the
+        // farther ones the more, stripes and all.
         const QColor water = waterBehind(p, m.at);
         const double fog = 0.45 + 0.4 * m.distance;
         // The spiny and soft dorsal as one low fin along the back, and the
@@ -150,8 +150,8 @@ void paintGruntSchool(QPainter &p, const QRectF &region, double length, int coun
         p.fillPath(body, lit);
         p.save();
         p.setClipPath(body);
-        // French grunts: yellow stripes, straight behind and slanting
-        // forward and down below the eye.
+        // French grunts: yellow stripes, nearly level behind and sloping
+        // down towards the head.
         const QColor stripe = withAlpha(blend(QColor(236, 196, 70), water, fog), 200);
         for (int k = 0; k < 4; ++k) {
             const double y = -0.09 + 0.055 * k;
