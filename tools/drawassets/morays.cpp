@@ -110,7 +110,7 @@ void paintMuscle(QPainter &p, const QPainterPath &neck, double girth, QColor ski
         band(side(0.36), withAlpha(skin.darker(170), 14), girth * (0.36 - i * 0.027), i);
     p.setCompositionMode(QPainter::CompositionMode_SoftLight);
     for (int i = 0; i < 12; ++i)
-        band(side(-0.22), QColor(255, 255, 255, 21), girth * (0.42 - i * 0.03), i);
+        band(side(-0.22), QColor(255, 255, 255, 11), girth * (0.42 - i * 0.03), i);
     for (int i = 0; i < 6; ++i)
         paintGlow(p, besideNeck(neck, 0.35 + i * 0.11, -0.18), girth * 0.26,
                   QColor(255, 255, 255, 90));
