@@ -131,110 +131,14 @@ void paintSeaPlume(QPainter &p, QPointF base, double height, QColor colour, Dice
     p.restore();
 }
 
-enum class Water { Open, Coastal, Shallow, Deep };
-
-// The water's character from how deep the picture is set, so that the scenes
-// set at different depths do not all share one water.
-Water waterAt(double depth)
-{
-    if (depth < 0.22)
-        return Water::Shallow;
-    if (depth > 0.5)
-        return Water::Deep;
-    constexpr Water middle[] = {Water::Deep, Water::Coastal, Water::Open, Water::Shallow};
-    return middle[int(std::lround(depth * 20)) % 4];
-}
-
 } // namespace
 
-void paintWater(QPainter &p, const QRectF &area, double depth)
+void paintSand(QPainter &p, const QRectF &area, double top, int variant)
 {
-    depth = std::clamp(depth, 0.0, 1.0);
-    p.save();
-    p.setClipRect(area, Qt::IntersectClip);
-    const double left = area.left(), top = area.top(), w = area.width(), h = area.height();
-    // Each place has its own water: open blue over the reef, greener water
-    // near the coast, bright shallows under the surface, and the deep blue of
-    // a drop-off where no shaft of sunlight reaches.
-    const Water kind = waterAt(depth);
-    auto mix = [depth](QColor a, QColor b) {
-        auto lerp = [depth](int x, int y) { return int(std::lround(x + (y - x) * depth)); };
-        return QColor(lerp(a.red(), b.red()), lerp(a.green(), b.green()), lerp(a.blue(), b.blue()));
-    };
-    const QColor tint = kind == Water::Coastal ? QColor(40, 150, 110)
-                        : kind == Water::Deep  ? QColor(20, 40, 140)
-                                               : QColor(30, 120, 170);
-    const double tinted = kind == Water::Open ? 0.0 : kind == Water::Shallow ? 0.12 : 0.3;
-    auto water = [&](QColor a, QColor b) { return blend(mix(a, b), tint, tinted); };
-    p.fillRect(area, vertical(top, area.bottom(),
-                              {{0.0, water({120, 214, 232}, {44, 128, 178})},
-                               {kind == Water::Shallow ? 0.22 : 0.35,
-                                water({52, 164, 196}, {24, 96, 150})},
-                               {0.7, water({22, 112, 158}, {12, 62, 112})},
-                               {1.0, water({12, 76, 126}, {6, 34, 72})}}));
-    // Sunlight from above warms the water there, from the left in one place
-    // and the right in another.
-    Dice sun(w, h, 7.0 + depth * 41.0);
-    const double sunX = left + w * sun(0.15, 0.85);
-    const double glow = kind == Water::Deep ? 0.45 : kind == Water::Shallow ? 1.2 : 1.0;
-    p.fillRect(area, radial({sunX, top - h * 0.1}, w * 0.75,
-                            fade({220, 255, 245, int(90 * glow * (1.0 - 0.6 * depth))})));
-    if (kind != Water::Deep)
-        p.fillRect(area, radial({left + w - (sunX - left), area.center().y()}, w * 0.6,
-                                fade({40, 170, 150, kind == Water::Coastal ? 70 : 40})));
-
-    // Light shafts only where the sun reaches down through clear water: how
-    // many, where and how strong changes with the place.
-    Dice shafts(w, h, 3.0 + depth * 97.0);
-    const int shaftCount = kind == Water::Shallow ? 4 + int(shafts(0, 3))
-                           : kind == Water::Open  ? 2 + int(shafts(0, 2))
-                                                  : 0;
-    const double shaftLight = std::max(0.0, 1.0 - depth * 1.7);
-    for (int i = 0; i < shaftCount; ++i) {
-        const double x = left + w * (i + shafts(0.0, 0.8)) / shaftCount,
-                     topWidth = w * shafts(0.01, kind == Water::Shallow ? 0.04 : 0.08),
-                     spread = w * shafts(0.05, 0.16),
-                     slant = (sunX - left - w * 0.5) * -0.6 + w * shafts(-0.05, 0.1),
-                     reach = h * shafts(0.5, 0.95);
-        const int alpha = int(shafts(12, 36) * shaftLight);
-        const QPolygonF shaft({QPointF(x, top), QPointF(x + topWidth, top),
-                               QPointF(x + topWidth + slant + spread, top + reach),
-                               QPointF(x + slant - spread * 0.4, top + reach)});
-        p.fillPath(polyline(shaft), vertical(top, top + reach,
-                                             {{0.0, {235, 255, 255, alpha}},
-                                              {0.55, {200, 245, 255, alpha / 3}},
-                                              {1.0, {200, 245, 255, 0}}}));
-    }
-
-    // The underside of the surface, seen only from just below it: a band of
-    // broken light, brightest in patches, not lines.
-    Dice shimmer(w, h, 5.0 + depth * 53.0);
-    const double surfaceLight = std::max(0.0, 1.0 - depth / (kind == Water::Shallow ? 0.4 : 0.28));
-    for (int i = 0; surfaceLight > 0 && i < int(w / 5); ++i) {
-        const QPointF c(shimmer(left, area.right()), top + h * 0.1 * std::pow(shimmer(0, 1), 2));
-        const double r = shimmer(2, 9) * (1.2 - (c.y() - top) / (h * 0.1));
-        dot(p, radial(c, r, fade({235, 255, 255, int(shimmer(20, 60) * surfaceLight)})), c, r,
-            r * shimmer(0.2, 0.45));
-    }
-
-    // Motes drifting in the water; coastal water carries many more.
-    Dice motes(w, h, 11.0);
-    const double turbid = kind == Water::Coastal ? 2.5 : kind == Water::Deep ? 0.5 : 1.0;
-    for (int i = 0; i < int(w * h / 1800.0 * turbid); ++i) {
-        const QPointF c = motes.point(left, area.right(), top, area.bottom());
-        const double r = motes(0.35, 1.1);
-        dot(p, QColor(220, 245, 255, int(motes(25, 90) / std::sqrt(turbid))), c, r, r);
-    }
-    p.fillRect(area,
-               radial(area.center(), std::hypot(w, h) * 0.6,
-                      {{0.6, {0, 20, 50, 0}}, {1.0, {0, 20, 50, kind == Water::Deep ? 110 : 70}}}));
-    p.restore();
-}
-
-void paintSand(QPainter &p, const QRectF &area, double top)
-{
+    // Sand is seen through the water over it, and takes a little of its colour.
+    const QColor water = waterBehind(p, QPointF(area.center().x(), top - 12));
     paintDistantReef(p, area, top);
-    Dice dice(area.width(), top, 17.0);
+    Dice dice(area.width(), top, 17.0 + std::max(0, variant) * 29.0);
     p.save();
     p.setClipRect(area, Qt::IntersectClip);
     const double left = area.left(), right = area.right(), bottom = area.bottom(),
@@ -245,21 +149,23 @@ void paintSand(QPainter &p, const QRectF &area, double top)
     const QPainterPath sand = polyline(edge << QPointF(right, bottom));
     // Not every bottom by the reef is clean rippled sand.
     enum { Rippled, Grass, Rubble, Hard };
-    const int cover = int(std::lround(top * 0.5)) % 4;
+    const int cover = variant >= 0 ? variant % 4 : int(std::lround(top * 0.5)) % 4;
     const QColor near = cover == Hard    ? QColor(206, 198, 170)
                         : cover == Grass ? QColor(220, 206, 168)
                                          : QColor(236, 218, 172);
-    p.fillPath(
-        sand,
-        vertical(top - 3, bottom,
-                 {{0.0, {150, 176, 170}}, {0.25, blend({200, 196, 160}, near, 0.3)}, {1.0, near}}));
+    p.fillPath(sand, vertical(top - 3, bottom,
+                              {{0.0, blend({150, 176, 170}, water, 0.5)},
+                               {0.25, blend(blend({200, 196, 160}, near, 0.3), water, 0.2)},
+                               {1.0, blend(near, water, 0.1)}}));
     p.setClipPath(sand, Qt::IntersectClip);
     const double rippling = cover == Rippled ? 1.0 : cover == Rubble ? 0.45 : 0.25;
 
-    // Ripples crowd together in the distance and open out towards the viewer.
-    for (double t = 0.04; t < 1.0; t += 0.05 + 0.09 * t) {
+    // Ripples crowd together in the distance and open out towards the
+    // viewer, at uneven spacing, each fading in and out along its length.
+    for (double t = 0.04; t < 1.0; t += (0.05 + 0.09 * t) * dice(0.7, 1.3)) {
         const double y0 = top + height * std::pow(t, 1.35), amp = 0.8 + 2.6 * t,
-                     freq = 0.045 / (0.5 + t), ph = dice(0, 2 * pi), tilt = dice(-0.03, 0.03);
+                     freq = 0.045 / (0.5 + t), ph = dice(0, 2 * pi), tilt = dice(-0.03, 0.03),
+                     along = dice(0, 2 * pi), span = dice(40, 90);
         QPolygonF crest, trough;
         for (double x = left - 4; x <= right + 4; x += 3) {
             const double y = y0 + amp * std::sin(x * freq + ph) + tilt * (x - left) +
@@ -267,10 +173,21 @@ void paintSand(QPainter &p, const QRectF &area, double top)
             crest << QPointF(x, y);
             trough << QPointF(x, y + 0.8 + 1.4 * t);
         }
-        p.strokePath(polyline(trough),
-                     QPen(QColor(140, 118, 82, int((50 + 60 * t) * rippling)), 0.6 + 1.6 * t));
-        p.strokePath(polyline(crest),
-                     QPen(QColor(255, 248, 222, int((70 + 80 * t) * rippling)), 0.5 + 1.2 * t));
+        for (qsizetype i = 0; i + 1 < crest.size(); i += 3) {
+            const double strength =
+                std::clamp(0.6 + 0.55 * std::sin(crest[i].x() / span + along) +
+                               0.25 * std::sin(crest[i].x() / (span * 0.37) + ph),
+                           0.0, 1.0);
+            if (strength < 0.06)
+                continue;
+            p.strokePath(polyline(trough.mid(i, 4)),
+                         QPen(QColor(140, 118, 82, int((50 + 60 * t) * rippling * strength)),
+                              0.6 + 1.6 * t, Qt::SolidLine, Qt::FlatCap));
+            p.strokePath(polyline(crest.mid(i, 4)),
+                         QPen(QColor(255, 248, 222, int((70 + 80 * t) * rippling * strength)),
+                              (0.5 + 1.2 * t) * (0.6 + 0.5 * strength), Qt::SolidLine,
+                              Qt::FlatCap));
+        }
     }
 
     // Grains, bigger towards the viewer.
@@ -290,8 +207,10 @@ void paintSand(QPainter &p, const QRectF &area, double top)
         paintHardBottom(p, area, top, seed);
 
     // Far sand fades into the water haze.
-    p.fillRect(QRectF(left, top - 4, area.width(), height + 4),
-               vertical(top - 4, top + height * 0.35, fade({60, 140, 170, 120})));
+    p.fillRect(
+        QRectF(left, top - 4, area.width(), height + 4),
+        vertical(top - 4, top + height * 0.35,
+                 fade(withAlpha(waterBehind(p, QPointF(area.center().x(), top - 12)), 120))));
     p.restore();
 }
 
@@ -361,11 +280,21 @@ void paintCoralHead(QPainter &p, QPointF base, double radius, QColor colour)
     }
 
     // A coral head stands back from the fish, softened by the water between.
-    p.fillPath(dome, withAlpha(QColor(60, 120, 145), int(255 * fog * dice(0.8, 1.1))));
+    p.fillPath(dome, withAlpha(waterBehind(p, QPointF(base.x(), base.y() - radius * 2.0)),
+                               int(255 * fog * dice(0.8, 1.1))));
     // Shade the underside so the dome reads as round.
     p.fillRect(QRectF(base.x() - radius * 1.2, base.y() - radius, radius * 2.4, radius * 1.2),
                vertical(base.y() - radius * 0.5, base.y(),
                         {{0.0, {0, 20, 40, 0}}, {1.0, {0, 20, 40, 110}}}));
+    // The light comes down from the side where the water is brighter, and
+    // the dome's shoulder on that side catches it, as the fish's back does.
+    const double sun = waterBehind(p, QPointF(base.x() - radius * 3, 4)).lightnessF() >
+                               waterBehind(p, QPointF(base.x() + radius * 3, 4)).lightnessF()
+                           ? -1.0
+                           : 1.0;
+    const QPointF shoulder(base.x() + sun * radius * 0.45, base.y() - radius * 0.7);
+    dot(p, radial(shoulder, radius * 0.8, fade({255, 250, 230, int(70 * (1.0 - fog))})), shoulder,
+        radius * 0.8, radius * 0.8);
     p.setClipping(false);
     // No drawn rim: the dome's edge is only its own shade on the far side.
     anatomy::paintShadedEdge(p, dome, withAlpha(colour.darker(220), int(90 * (1.0 - fog))),
@@ -387,21 +316,57 @@ void paintSeabed(QPainter &p, const QRectF &area, double ripple)
     // ones strewn with shell, flat sand worked over by burrowers in calm
     // water, and broad low ripples in coarse sand.
     const double calm = ripple < 24 ? 1.0 : ripple < 30 ? 0.5 : ripple < 50 ? 0.12 : 0.7;
-    // Ripples run across the current, evenly spaced but never quite straight.
+    // Ripples run across the current, never quite straight nor evenly
+    // spaced: each crest sharpens and dies away along its length, breaks off
+    // and starts again a little out of line, and now and then forks.
     const double slant = dice(-0.12, 0.12);
-    for (double y0 = area.top() - ripple; y0 < area.bottom() + ripple; y0 += ripple) {
+    for (double y0 = area.top() - ripple; y0 < area.bottom() + ripple;
+         y0 += ripple * dice(0.75, 1.25)) {
         const double ph = dice(0, 2 * pi), amp = ripple * dice(0.12, 0.22),
-                     y = y0 + dice(-0.15, 0.15) * ripple, fade = dice(0.5, 1.0);
-        QPolygonF crest, lee;
+                     y = y0 + dice(-0.15, 0.15) * ripple, fade = dice(0.5, 1.0),
+                     along = dice(0, 2 * pi), fork = dice(left, right);
+        double shift = 0;
+        QPolygonF crest;
         for (double x = left - 4; x <= right + 4; x += 3) {
-            const double yy = y + slant * (x - left) + amp * std::sin(x / ripple * 0.7 + ph) +
-                              amp * 0.6 * std::sin(x / ripple * 1.9 + ph * 1.3);
-            crest << QPointF(x, yy);
-            lee << QPointF(x, yy + ripple * 0.14);
+            // Where a crest breaks off, the next one starts a little off its line.
+            if (dice.bounded(60) == 0)
+                shift = dice(-0.25, 0.25) * ripple;
+            crest << QPointF(x, y + shift + slant * (x - left) +
+                                    amp * std::sin(x / ripple * 0.7 + ph) +
+                                    amp * 0.6 * std::sin(x / ripple * 1.9 + ph * 1.3));
         }
         const double w = std::max(0.6, ripple / 14.0);
-        p.strokePath(polyline(lee), QPen(QColor(150, 128, 90, int(80 * fade * calm)), w * 2.4));
-        p.strokePath(polyline(crest), QPen(QColor(255, 250, 230, int(110 * fade * calm)), w));
+        for (qsizetype i = 0; i + 1 < crest.size(); i += 3) {
+            const double x = crest[i].x();
+            const double strength = std::clamp(0.55 + 0.5 * std::sin(x / (ripple * 2.3) + along) +
+                                                   0.3 * std::sin(x / (ripple * 0.9) + ph),
+                                               0.0, 1.0) *
+                                    fade * calm;
+            if (strength < 0.08)
+                continue;
+            const QPolygonF piece = crest.mid(i, 4);
+            // The lee slope falls into shade behind the crest, softly.
+            for (const auto &[drop, width, alpha] :
+                 {std::tuple{0.22, 3.2, 30.0}, std::tuple{0.14, 1.8, 55.0}})
+                p.strokePath(polyline(piece.translated(0, ripple * drop)),
+                             QPen(QColor(150, 128, 90, int(alpha * strength)), w * width,
+                                  Qt::SolidLine, Qt::FlatCap));
+            p.strokePath(polyline(piece),
+                         QPen(QColor(255, 250, 230, int(110 * strength)),
+                              w * (0.6 + 0.6 * strength), Qt::SolidLine, Qt::FlatCap));
+        }
+        // A fork: a short crest splitting off and bending towards the next.
+        if (calm > 0.4 && dice.bounded(3) == 0) {
+            const qsizetype at =
+                std::clamp<qsizetype>(qsizetype((fork - left) / 3), 0, crest.size() - 1);
+            const QPointF from = crest[at];
+            const double reach = ripple * dice(1.5, 3.0);
+            const QPainterPath branch = curve(from, from + QPointF(reach * 0.5, ripple * 0.1),
+                                              from + QPointF(reach, ripple * dice(0.4, 0.6)));
+            p.strokePath(branch.translated(0, ripple * 0.14),
+                         QPen(QColor(150, 128, 90, int(45 * fade * calm)), w * 2.0));
+            p.strokePath(branch, QPen(QColor(255, 250, 230, int(90 * fade * calm)), w * 0.8));
+        }
     }
     for (int i = 0; i < int(area.width() * area.height() / 50.0); ++i) {
         const QPointF c = dice.point(left, right, area.top(), area.bottom());
@@ -427,13 +392,13 @@ void paintSeaFan(QPainter &p, QPointF base, double height, QColor colour)
     Dice dice(base.x(), base.y(), height);
     // Gorgonians stand back from the fish in the water's haze, their colour
     // muted towards the blue; not every one is a fan.
-    const QColor haze(58, 118, 140);
-    const double fog = std::clamp(dice(0.3, 0.45) + (150.0 - height) / 300.0, 0.3, 0.72);
+    const QColor haze = waterBehind(p, QPointF(base.x(), base.y() - height));
+    const double fog = std::clamp(dice(0.22, 0.36) + (150.0 - height) / 420.0, 0.22, 0.58);
     // Most gorgonians are dull browns, ochres and grey-violets; only a few
     // keep the bright colour asked for.
     static constexpr QRgb earthy[] = {qRgb(120, 92, 70), qRgb(150, 126, 70), qRgb(108, 96, 118)};
     colour = blend(colour, QColor::fromRgb(earthy[dice.bounded(3)]), dice(0.3, 0.7));
-    colour = blend(colour, haze, fog);
+    colour = blend(colour, haze, fog * 0.7);
     // Props stay small beside the fish, and a fan is the rarest of them: most
     // gorgonians on these reefs are plumes, and many holdfasts carry sponges.
     height *= 0.8;
@@ -450,7 +415,7 @@ void paintSeaFan(QPainter &p, QPointF base, double height, QColor colour)
         // Sea rods are brown or dull purple whatever the fan beside them.
         paintSeaRods(
             p, base, height * 0.8,
-            blend(dice.bounded(2) ? QColor(120, 92, 70) : QColor(112, 82, 104), haze, fog * 0.8),
+            blend(dice.bounded(2) ? QColor(120, 92, 70) : QColor(112, 82, 104), haze, fog * 0.5),
             quint32(dice.generate()));
         return;
     default:

@@ -11,16 +11,30 @@
 class QPainter;
 class QPainterPath;
 
-// Shared scenery and anatomy for the fish painters, so that every picture
-// sits in the same kind of water and the painters only draw what is theirs.
+// Shared scenery and anatomy for the fish painters, so that the water and the
+// bottom are drawn one way for every picture and the painters only draw what
+// is theirs.
 namespace backdrop {
 
-// Open tropical water filling `area`, lighter towards the top, with light shafts
-// from the surface. `depth` 0 is shallow and bright, 1 is deep and dark.
-void paintWater(QPainter &p, const QRectF &area, double depth = 0.4);
+// The kinds of water a scene is set in: clear blue over the reef, the deeper
+// blue offshore, green coastal water, bright shallows under the surface, the
+// dark of a drop-off and the pale water of a lagoon. ByDepth picks one from
+// the depth.
+enum class Water { ByDepth, Open, Blue, Coastal, Shallow, Deep, Lagoon };
+// Water of `kind` filling `area`, lit from the surface on one side. `depth`
+// 0 is shallow and bright, 1 is deep and dark.
+void paintWater(QPainter &p, const QRectF &area, double depth = 0.4, Water kind = Water::ByDepth);
+// The colour of the water already painted behind `at`, so that whatever stands
+// in it far off takes that water's colour, green or blue, and not a stock blue.
+QColor waterBehind(const QPainter &p, QPointF at);
+// The soft shadow a fish swimming over the bottom casts on it at y = `floor`,
+// from the outline of its `body`.
+void paintCastShadow(QPainter &p, const QPainterPath &body, double floor);
 // A sand bottom from `top` down to the bottom of `area`: rippled sand, sand
 // strewn with rubble, a seagrass bed or hard bottom, as the place has it.
-void paintSand(QPainter &p, const QRectF &area, double top);
+// `variant`, when given, picks the bottom and its lie for a picture of its
+// own; otherwise both follow from `top`.
+void paintSand(QPainter &p, const QRectF &area, double top, int variant = -1);
 // Tufts of turtle grass over a sand bottom from `top` to the bottom of `area`.
 void paintSeagrass(QPainter &p, const QRectF &area, double top, quint32 seed);
 // Broken coral and shell scattered over a sand bottom.
@@ -39,16 +53,18 @@ void paintSeabed(QPainter &p, const QRectF &area, double ripple);
 void paintBurrows(QPainter &p, const QRectF &area, double scale, quint32 seed);
 // Broken shell and coral grit strewn over sand seen from above.
 void paintShellHash(QPainter &p, const QRectF &area, double scale, quint32 seed);
-// A diver swimming to the left, `length` from fingertips to fin tips, as a
-// far-off yardstick for a large fish, seen through water of `haze`'s colour:
-// its alpha is how much of his own colour and shading the distance takes.
-void paintDiver(QPainter &p, QPointF head, double length, QColor colour);
-// The same diver seen from straight above, for a fish that is seen so too.
-void paintDiverFromAbove(QPainter &p, QPointF head, double length, QColor colour);
-// The reef far off on the horizon at y = `horizon`, only a darker blue in the blue.
+// A school of `count` French grunts, each about `length` long, swimming to the
+// left some way off within `region`: a yardstick a diver knows for a very
+// large fish, hazed by the water between.
+void paintGruntSchool(QPainter &p, const QRectF &region, double length, int count, quint32 seed);
+// A few jacks far below a fish seen from above, heading `heading` degrees
+// from the left, each about `length` long.
+void paintJacksFromAbove(QPainter &p, const QRectF &region, double length, int count,
+                         double heading, quint32 seed);
+// The reef far off on the horizon at y = `horizon`, only a darker shade of the water.
 void paintDistantReef(QPainter &p, const QRectF &area, double horizon);
 // A clump of tube sponges about `radius` across standing on `base`, turned `fog`
-// (0..1) of the way to the water's blue by the distance.
+// (0..1) of the way to the water's colour by the distance.
 void paintTubeSponges(QPainter &p, QPointF base, double radius, QColor colour, quint32 seed,
                       double fog);
 // A low heap of broken coral, with a fuzz of algae on some pieces.

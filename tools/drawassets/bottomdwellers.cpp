@@ -168,7 +168,7 @@ void paintBonyRings(QPainter &p, const QPainterPath &trunk, const QPainterPath &
 void paintNeonGoby(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintWater(p, Canvas::frame, 0.35);
+    paintWater(p, Canvas::frame, 0.35, Water::Open);
     paintSeaFan(p, QPointF(282, 170), 120, QColor(150, 70, 160));
     paintSeaFan(p, QPointF(26, 180), 90, QColor(200, 110, 60));
     p.fillRect(Canvas::frame, QColor(30, 110, 150, 70));
@@ -205,6 +205,13 @@ void paintNeonGoby(QPainter &p, double w, double h)
     }
     const QColor fins(40, 48, 62, 120), rays(150, 170, 190, 160);
     const QPointF eye = above(0.08, 3);
+    // A neon goby is slimmer than the other gobies: the whole fish drawn a
+    // little shallower, its belly still along the coral.
+    constexpr double slim = 0.84, rest = 166;
+    p.save();
+    p.translate(0, rest);
+    p.scale(1, slim);
+    p.translate(0, -rest);
     {
         const Saved s(p);
         p.translate(spine.pointAtPercent(1));
@@ -304,8 +311,13 @@ void paintNeonGoby(QPainter &p, double w, double h)
         stroke(p, gape, QColor(6, 6, 10), 1.0);
         stroke(p, gape.translated(0, 1.0), QColor(90, 96, 108, 140), 0.5);
     }
-    // A dark eye of a goby's size, the blue stripe running over its top.
-    anatomy::paintNaturalEye(p, eye + QPointF(1, 0.5), 6.2, QColor(58, 62, 60), 0.56);
+    // A dark eye of a goby's size, the blue stripe running over its top;
+    // round, whatever the body's depth.
+    const QPointF centre = eye + QPointF(1, 0.5);
+    p.translate(centre);
+    p.scale(1, 1 / slim);
+    anatomy::paintNaturalEye(p, {0, 0}, 5.8, QColor(58, 62, 60), 0.56);
+    p.restore();
 }
 
 // An upright yellow-orange seahorse with small dark dots: a horse's head on
@@ -313,7 +325,7 @@ void paintNeonGoby(QPainter &p, double w, double h)
 void paintLongnosedSeahorse(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintWater(p, Canvas::frame, 0.35);
+    paintWater(p, Canvas::frame, 0.35, Water::Coastal);
     paintSand(p, Canvas::frame, 222);
     paintSeaFan(p, QPointF(40, 236), 160, QColor(150, 70, 130));
     paintSeaFan(p, QPointF(286, 236), 120, QColor(120, 60, 150));
@@ -327,9 +339,11 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
     // A sea whip, a slender gorgonian: a round, muted stem pitted with the
     // pores of its polyps, a few of them open, lit down one side. Drawn the
     // same each time, so the coil can pass in front of it and behind it.
+    // It stands in the same water as the seahorse and takes a little of its colour.
+    const QColor stem = blend(QColor(150, 62, 78), waterBehind(p, QPointF(120, 120)), 0.15);
     const auto paintWhip = [&] {
         QRandomGenerator rng(3737);
-        anatomy::paintRodStem(p, whip, 6.4, QColor(150, 62, 78), rng);
+        anatomy::paintRodStem(p, whip, 6.4, stem, rng);
     };
     const QColor yellow(250, 186, 50), orange(228, 120, 30), line(160, 80, 10);
     // Down the trunk, then the tail wound one and a half times round the whip,
@@ -451,19 +465,19 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
         }
     }
     {
-        // The tube ends squarely in a small round mouth, a pipette with no
-        // lips and no gape: a bony rim seen a little from the front and
-        // above, the opening dark inside it, tilted up to sip its prey.
+        // The tube ends in a small closed mouth: its tip rounded off and
+        // turned a little up, the lips only a short dark crease across the
+        // end, shut between sips.
         const Saved s(p);
-        p.translate(75.6, 65.6);
+        p.translate(77.4, 65.8);
         p.rotate(12);
-        const QPainterPath rim = oval({0, 0}, 2.3, 4.9);
-        fillBody(p, rim, yellow.lighter(112), yellow, orange);
-        stroke(p, rim, withAlpha(line, 130), 0.45);
-        QRadialGradient mouth(QPointF(0.3, -0.6), 2.6);
-        mouth.setColorAt(0.0, QColor(40, 14, 4));
-        mouth.setColorAt(1.0, QColor(120, 50, 14));
-        p.fillPath(oval({-0.2, -0.5}, 1.2, 3.0), mouth);
+        const QPainterPath tip = smoothClosedPath(
+            {{3.0, -4.6}, {-0.6, -4.0}, {-2.4, -1.6}, {-2.6, 1.2}, {-1.2, 3.8}, {3.0, 4.6}});
+        fillBody(p, tip, yellow.lighter(104), yellow.darker(102), orange);
+        // Edged only round its end: behind, it is the tube running on.
+        p.setClipRect(QRectF(-4, -6, 4.4, 12), Qt::IntersectClip);
+        anatomy::paintShadedEdge(p, tip, withAlpha(line, 110), 0.8);
+        stroke(p, curve({-2.5, -0.8}, {-1.4, -0.4}, {-0.2, -0.9}), withAlpha(line, 190), 0.6);
     }
     // The coronet: a low bony column on the crown, tilted back, its top
     // worn into a few blunt knobs that catch the light.
@@ -529,7 +543,9 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
     }
     paintSheerFin(p, fin({158, 70}, {{170, 64}, {172, 78}}, {162, 80}), membrane, rays, 8);
     stroke(p, curve({148, 58}, {154, 70}, {144, 80}), withAlpha(line, 180), 1.0);
-    anatomy::paintNaturalEye(p, QPointF(134, 58), 4.6, QColor(210, 150, 60), 0.5);
+    // A small eye for the long head, under a bony brow.
+    anatomy::paintNaturalEye(p, QPointF(134, 58), 3.5, QColor(200, 140, 56), 0.5);
+    stroke(p, curve({129.6, 54.6}, {134, 52.6}, {138.4, 54.4}), withAlpha(line, 110), 0.9);
 }
 
 } // namespace fishart

@@ -5,6 +5,7 @@
 #include "fishart.h"
 #include "fishkit.h"
 
+#include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPolygonF>
@@ -157,34 +158,57 @@ void paintPlates(QPainter &p, const Carapace &c, const QPainterPath &box, QColor
     }
 }
 
-// A horn of the Cowfish, a short cone of bone from the shell at `root`,
-// `radius` thick there, out to `tip`: round, so lit along its upper side and
-// shaded below, its root sunk in a little shadow on the shell.
+// A horn of the Cowfish, a cone of bone out to `tip` that is the shell's
+// ridge at `root` drawn out: `radius` thick where it leaves the shell, its
+// base flaring into the ridge behind with no seam, round, so lit along its
+// upper side and shaded below, the ridge's lit crest running on into it.
 void paintHorn(QPainter &p, QPointF root, QPointF tip, double radius, QColor bone)
 {
     const QPointF axis = tip - root;
-    const QPointF n = QPointF(-axis.y(), axis.x()) / QLineF(root, tip).length() * radius;
+    const double length = QLineF(root, tip).length();
+    const QPointF u = axis / length;
+    const QPointF n = QPointF(-axis.y(), axis.x()) / length * radius;
     const QPointF up = n.y() < 0 ? n : -n;
-    paintGlow(p, root - up * 0.6, radius * 1.8, QColor(40, 10, 0, 60));
-    QPainterPath horn(root + up);
-    horn.quadTo(root + up * 0.45 + axis * 0.6, tip);
+    const QPointF back = -u * radius * 1.3;
+    // Only the underside of the horn shades the shell below it.
+    paintGlow(p, root - up * 1.2 + u * radius, radius * 1.5, QColor(40, 10, 0, 50));
+    QPainterPath horn(root + back + up * 1.5);
+    horn.quadTo(root + up * 0.9, root + up * 0.45 + axis * 0.6);
+    horn.quadTo(root + up * 0.2 + axis * 0.9, tip);
     horn.quadTo(root - up * 0.5 + axis * 0.55, root - up);
-    horn.quadTo(root - axis * (1.4 * radius / QLineF(root, tip).length()), root + up);
+    horn.quadTo(root + back * 0.6 - up * 1.5, root + back - up * 1.2);
     horn.closeSubpath();
     QLinearGradient round(root + up, root - up);
     round.setColorAt(0.0, bone.darker(108));
     round.setColorAt(0.25, bone.lighter(135));
     round.setColorAt(0.6, bone);
     round.setColorAt(1.0, bone.darker(150));
-    p.fillPath(horn, round);
-    // Outlined only along its flanks: at the root the bone is the shell.
-    QPainterPath flanks(root + up);
-    flanks.quadTo(root + up * 0.45 + axis * 0.6, tip);
-    flanks.quadTo(root - up * 0.5 + axis * 0.55, root - up);
-    stroke(p, flanks, withAlpha(bone.darker(230), 150), 0.6);
-    const Saved s(p);
-    p.setClipPath(horn, Qt::IntersectClip);
-    paintGlow(p, root - axis * 0.15, radius * 1.3, withAlpha(bone, 220));
+    // The flared base thins into the shell: clear at the ridge behind,
+    // opaque where the horn stands free, so the pattern under it shows through.
+    const QRectF area = horn.boundingRect().adjusted(-1, -1, 1, 1);
+    QImage layer((area.size() * 4).toSize() + QSize(1, 1), QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    {
+        QPainter lp(&layer);
+        lp.setRenderHint(QPainter::Antialiasing);
+        lp.scale(4, 4);
+        lp.translate(-area.topLeft());
+        lp.fillPath(horn, round);
+        lp.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+        QLinearGradient grow(root + back, root + u * radius * 0.8);
+        grow.setColorAt(0.0, QColor(0, 0, 0, 0));
+        grow.setColorAt(1.0, QColor(0, 0, 0, 255));
+        lp.fillRect(area, grow);
+    }
+    p.drawImage(area, layer);
+    // Edged only along its free flanks: at the root the bone is the shell.
+    QPainterPath flanks(root + up * 0.45 + axis * 0.6);
+    flanks.quadTo(root + up * 0.2 + axis * 0.9, tip);
+    flanks.quadTo(root - up * 0.5 + axis * 0.55, root - up * 0.9);
+    stroke(p, flanks, withAlpha(bone.darker(230), 130), 0.6);
+    // The ridge's lit crest runs on along the top of the horn to its point.
+    stroke(p, curve(root + back * 1.4 + up * 1.1, root + up * 0.75, tip - u * radius * 0.6),
+           withAlpha(bone.lighter(140), 110), std::max(0.6, radius * 0.22));
 }
 
 // Paints the boxfish, its pattern by `marks` (given the box and the tail)
@@ -433,15 +457,41 @@ void paintSpottedTrunkfish(QPainter &p, double w, double h)
     const Boxfish look(shell, QColor(212, 214, 220), QColor(238, 238, 240), QColor(206, 206, 214),
                        QColor(225, 222, 210, 200), QColor(150, 148, 140, 140),
                        QColor(255, 255, 252), QColor(150, 118, 66), true);
+    paintCastShadow(p, carapace(shell), 216);
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &tail) {
         anatomy::paintFreckles(p, tail, 7, 1.3, 2.8, black, 140, tail.boundingRect().center(), 34);
         // The ridge along the back: lit along its crest, shaded on the flank
         // just under it.
         const QPainterPath ridge =
-            curveThrough({shell.brow + QPointF(14, -4), shell.peak + QPointF(0, 8),
-                          shell.back(0.55) + QPointF(-2, 8), shell.back(0.9) + QPointF(-4, 5)});
-        strokeInside(p, box, ridge.translated(0, 3.2), QColor(110, 112, 126, 110), 3.4);
-        strokeInside(p, box, ridge, QColor(255, 255, 255, 200), 1.6);
+            curveThrough({shell.brow + QPointF(14, 1), shell.peak + QPointF(0, 16),
+                          shell.back(0.55) + QPointF(-2, 14), shell.back(0.9) + QPointF(-4, 8)});
+        // The shell is three-sided: above the ridge the narrow top face
+        // turns up to the light, and under the keel low on the side the flat
+        // belly turns away into shade, each face with its own tone and the
+        // edges between them sharp.
+        {
+            const Saved faces(p);
+            p.setClipPath(box, Qt::IntersectClip);
+            QPainterPath far = ridge;
+            far.lineTo(240, 40);
+            far.lineTo(20, 40);
+            far.closeSubpath();
+            p.fillPath(far, QColor(255, 255, 255, 90));
+            const QPainterPath keel =
+                curveThrough({{58, 155}, {100, 161}, {150, 158}, {186, 149}, {210, 137}});
+            QPainterPath under = keel;
+            under.lineTo(240, 200);
+            under.lineTo(20, 200);
+            under.closeSubpath();
+            QLinearGradient turn(QPointF(0, 150), QPointF(0, 176));
+            turn.setColorAt(0.0, QColor(90, 94, 120, 140));
+            turn.setColorAt(1.0, QColor(70, 74, 100, 200));
+            p.fillPath(under, turn);
+            stroke(p, keel.translated(0, 1.8), QColor(100, 104, 122, 120), 2.4);
+            stroke(p, keel, QColor(255, 255, 255, 210), 1.3);
+        }
+        strokeInside(p, box, ridge.translated(0, 3.4), QColor(100, 104, 124, 165), 4.0);
+        strokeInside(p, box, ridge, QColor(255, 255, 255, 235), 1.8);
         // Spots are never cut: one that would touch the eye or the lips is left out.
         const Saved s(p);
         p.setClipPath(box, Qt::IntersectClip);
@@ -520,6 +570,7 @@ void paintTrunkfish(QPainter &p, double w, double h)
         brush.setTransform(QTransform().translate(172, 124).rotate(-14).scale(70, 46));
         return brush;
     };
+    paintCastShadow(p, carapace(shell), 216);
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &) {
         anatomy::paintFreckles(p, box, 8.5, 0.6, 1.8, withAlpha(pale, 230), 23, {150, 110}, 70);
         // The skin under the chain is only a little darker, so the white
@@ -554,6 +605,7 @@ void paintCowfish(QPainter &p, double w, double h)
                          {216, 142}, {120, 172}, {50, 164}};
     const Boxfish look(shell, deep, orange, QColor(246, 218, 150), QColor(240, 200, 120, 210),
                        QColor(170, 110, 40, 160), QColor(226, 176, 96), QColor(150, 120, 60));
+    paintCastShadow(p, carapace(shell), 222);
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &tail) {
         paintScrawls(p, box, 11, blue, 4040);
         anatomy::paintFreckles(p, box, 12, 0.5, 2.1, blue, 4041, {150, 126}, 70);

@@ -61,13 +61,15 @@ void paintFlounder(QPainter &p, double w, double h)
         const double swell = dorsal ? 0.9 + 0.3 * std::exp(-std::pow((at.x() + 8) / 50, 2))
                                     : 0.84 + 0.3 * std::exp(-std::pow((at.x() - 28) / 44, 2));
         const double width = 16 * swell * std::sin(head * std::numbers::pi / 2) * stalk *
-                             (1 + 0.05 * std::sin(i * 0.23 + 1.0) + 0.03 * std::sin(i * 0.61));
+                             (1 + 0.05 * std::sin(i * 0.23 + 1.0) + 0.03 * std::sin(i * 0.61) +
+                              0.045 * std::sin(i * 2.9) * std::sin(i * 0.37));
         roots.push_back(at - out * 2);
         edge.push_back(at + out * width);
     }
     const QPainterPath fringe = smoothClosedPath(edge.data(), int(edge.size())).united(disc);
     const Fin caudal = tail(TailKind::Rounded, {104, 0}, 20, 46, 58);
-    anatomy::paintSoftShadow(p, fringe.united(caudal.shape), QPointF(4, 5), 50);
+    // Lying flat on the sand it throws only a thin shadow from its lifted rim.
+    anatomy::paintSoftShadow(p, fringe.united(caudal.shape), QPointF(1.2, 1.8), 45);
 
     const QColor sand(214, 196, 156), ringDark(30, 90, 190), ringBright(80, 170, 255);
     // The tail is skin and fine rays like the body, mottled as it is.
@@ -200,13 +202,15 @@ void paintFlounder(QPainter &p, double w, double h)
     // and lies back along the body: a long, narrow fan of fine rays so thin
     // that the sand colour and the rings show through it, the body's own
     // dappling running on over it, a faint shadow at its free edge only.
-    const Fin pectoral = pairedFin({-64, -12}, 56, -6, 20, 0.45, 18);
+    // Held a little off the body and swept up from its root, it throws a
+    // shadow of its own onto the flank.
+    const Fin pectoral = pairedFin({-64, -12}, 54, -15, 21, 0.4, 18);
     {
         const Saved s(p);
         p.setClipPath(disc.subtracted(pectoral.shape), Qt::IntersectClip);
-        p.fillPath(pectoral.shape.translated(1.0, 1.6), QColor(70, 54, 36, 45));
+        p.fillPath(pectoral.shape.translated(2.4, 3.4), QColor(70, 54, 36, 60));
     }
-    paintSheerFin(p, pectoral, QColor(188, 168, 124, 150), QColor(100, 76, 46, 140), 0);
+    paintSheerFin(p, pectoral, QColor(178, 156, 112, 175), QColor(92, 68, 40, 170), 14);
     {
         const Saved s(p);
         p.setClipPath(pectoral.shape, Qt::IntersectClip);
@@ -233,11 +237,16 @@ void paintFlounder(QPainter &p, double w, double h)
     // Both eyes on the upper side, one ahead of the other, each raised on a
     // short turret of skin that throws a shadow back.
     // In the male they sit far apart, the front eye the lower.
-    for (const QPointF eye : {QPointF(-97, 10), QPointF(-73, -17)}) {
+    // Each turns on its own turret, the two not quite alike.
+    for (const auto &[eye, turn, size] :
+         {std::tuple{QPointF(-97, 10), 28.0, 4.3}, std::tuple{QPointF(-73, -17), -22.0, 3.9}}) {
         paintGlow(p, eye + QPointF(2.5, 3.5), 8, QColor(80, 60, 36, 110));
-        fillBody(p, oval(eye, 6.0, 5.4), QColor(226, 210, 172), QColor(206, 188, 148),
-                 QColor(170, 150, 112));
-        anatomy::paintNaturalEye(p, eye, 4.2, QColor(150, 130, 84), 0.5);
+        const Saved s(p);
+        p.translate(eye);
+        p.rotate(turn);
+        fillBody(p, oval({0.6, 0}, size * 1.55, size * 1.2), QColor(226, 210, 172),
+                 QColor(206, 188, 148), QColor(170, 150, 112));
+        anatomy::paintNaturalEye(p, {0, 0}, size, QColor(150, 130, 84), 0.5);
     }
     // The mouth is twisted towards the eyed side: the gape climbs from the
     // snout tip up and back below the lower eye, the lower jaw jutting past

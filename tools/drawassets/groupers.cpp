@@ -41,7 +41,7 @@ void paintGrouperMouth(QPainter &p, const QPainterPath &body, QPointF tip, QPoin
     // A point `u` of the way from tip to corner and `v` mouth-lengths below
     // the upper lip; the lower lip drops `open` below it at the front.
     const auto at = [&](double u, double v) { return tip + d * u + down * (v * l); };
-    const double open = 0.1;
+    const double open = 0.06;
     const auto low = [&](double u, double v) { return at(u, v + open * (1 - u) * (1 - u)); };
     const QPointF front = low(0, 0.02) - d / l * jut;
     const QPainterPath lowerLip =
@@ -63,8 +63,8 @@ void paintGrouperMouth(QPainter &p, const QPainterPath &body, QPointF tip, QPoin
     // meets the gape, falling into the shade of the jaw below it.
     {
         QLinearGradient rim(low(0.3, 0.0), low(0.3, 0.07));
-        rim.setColorAt(0.0, withAlpha(skin.lighter(124), 240));
-        rim.setColorAt(0.5, withAlpha(skin, 150));
+        rim.setColorAt(0.0, withAlpha(skin.lighter(108), 140));
+        rim.setColorAt(0.5, withAlpha(skin, 120));
         rim.setColorAt(1.0, withAlpha(skin.darker(115), 0));
         p.fillPath(lowerLip, rim);
     }
@@ -75,13 +75,18 @@ void paintGrouperMouth(QPainter &p, const QPainterPath &body, QPointF tip, QPoin
                  curveThrough({front + down * (-0.01 * l), front + down * (0.07 * l),
                                low(0.06, 0.14), low(0.3, 0.17)}),
                  withAlpha(line, 130), 0.8);
-    // The parted gape, dark inside, the pale gum of the lower jaw just
-    // showing along its floor.
-    const QPainterPath gape =
-        smoothClosedPath({at(0.02, -0.01), at(0.5, 0.0), corner, low(0.5, 0.028), low(0.02, 0.02)});
-    p.fillPath(gape, line);
+    // The parted gape, dark inside but not black, the pale gum of the lower
+    // jaw just showing along its floor; it sags a little along its length
+    // and closes to a point at the corner.
+    const QPainterPath gape = smoothClosedPath(
+        {at(0.02, -0.005), at(0.5, 0.01), corner, low(0.55, 0.02), low(0.02, 0.016)});
+    QLinearGradient deep(tip, corner);
+    deep.setColorAt(0.0, line.lighter(150));
+    deep.setColorAt(0.6, line);
+    deep.setColorAt(1.0, line.darker(130));
+    p.fillPath(gape, deep);
     strokeInside(p, gape, curveThrough({low(0.06, 0.018), low(0.4, 0.024), at(0.85, 0.012)}),
-                 QColor(150, 96, 80, 110), 0.05 * l);
+                 QColor(150, 96, 80, 60), 0.035 * l);
     // The broad maxilla under the cheek's skin, only its rear end edged,
     // reaching back past the corner.
     const QPainterPath maxilla =
@@ -91,8 +96,11 @@ void paintGrouperMouth(QPainter &p, const QPainterPath &body, QPointF tip, QPoin
     plate.setColorAt(0.0, withAlpha(skin.lighter(108), 120));
     plate.setColorAt(1.0, withAlpha(skin.darker(110), 200));
     p.fillPath(maxilla, plate);
-    stroke(p, curveThrough({at(0.75, -0.12), at(1.04, -0.205), at(1.13, -0.12), at(1.08, -0.02)}),
-           withAlpha(line, 130), 0.9);
+    // Its rear edge is a soft step in the cheek, shaded behind, not a drawn line.
+    const QPainterPath rear =
+        curveThrough({at(0.75, -0.12), at(1.04, -0.205), at(1.13, -0.12), at(1.08, -0.02)});
+    stroke(p, rear.translated(d / l * 1.0), withAlpha(line, 40), 2.4);
+    stroke(p, rear, withAlpha(line, 85), 0.7);
     // The thick upper lip along the front of the gape.
     const QPainterPath upperLip =
         ribbon(curveThrough({at(0.0, -0.015), at(0.35, -0.02), at(0.75, -0.01)}),
@@ -100,8 +108,8 @@ void paintGrouperMouth(QPainter &p, const QPainterPath &body, QPointF tip, QPoin
     {
         QLinearGradient rim(at(0.3, -0.05), at(0.3, 0.0));
         rim.setColorAt(0.0, withAlpha(skin, 0));
-        rim.setColorAt(0.6, withAlpha(skin.lighter(106), 200));
-        rim.setColorAt(1.0, withAlpha(skin.darker(118), 230));
+        rim.setColorAt(0.6, withAlpha(skin.lighter(104), 160));
+        rim.setColorAt(1.0, withAlpha(skin.darker(112), 170));
         p.fillPath(upperLip, rim);
     }
     // The lips stand out from the face: a soft shadow in the fold above the
@@ -111,11 +119,11 @@ void paintGrouperMouth(QPainter &p, const QPainterPath &body, QPointF tip, QPoin
           std::tuple{low(0.02, 0.1), low(0.4, 0.1), corner + down * (0.05 * l), 0.04}})
         stroke(p, curveThrough({from, mid, to}), withAlpha(line, 55), width * l);
     stroke(p, curveThrough({low(0.04, 0.035), low(0.35, 0.04), low(0.7, 0.03)}),
-           withAlpha(skin.lighter(135), 120), 0.018 * l);
+           withAlpha(skin.lighter(120), 60), 0.018 * l);
     stroke(p,
            curve(corner + down * 1.5 - d / l * 2, corner + d / l * 3 + down * 2,
                  corner + d / l * 2 + down * 5),
-           withAlpha(line, 120), 0.8);
+           withAlpha(line, 75), 1.0);
 }
 
 // The two groupers share one heavy build with a rounded tail and a big mouth;
@@ -125,6 +133,7 @@ struct Grouper
     BodyShape shape;
     QColor back, flank, belly, fin, ray, pelvic, iris;
     double eye = 7.5;
+    double floor = 0; // the bottom it swims over, for its shadow; 0 for none
 };
 
 // Paints the grouper, its pattern by `marks` (given the body with its dorsal
@@ -133,6 +142,8 @@ void paintGrouper(QPainter &p, const Grouper &g,
                   const std::function<void(const QPainterPath &, const QPainterPath &)> &marks)
 {
     const BodyShape &s = g.shape;
+    if (g.floor > 0)
+        paintCastShadow(p, bodyOutline(s), g.floor);
     const Fin caudal = tail(TailKind::Rounded, s.at(1, 0) - QPointF(6, 0), s.depth * s.stalk + 8,
                             s.depth * 0.45, s.depth * 0.7);
     const QPointF lift(0, -s.depth * 0.14);
@@ -213,11 +224,12 @@ void paintGrouper(QPainter &p, const Grouper &g,
 void paintSquirrelfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintReef(p, 0.45, 0, 200, {270, 222}, 60, QColor(150, 130, 90), {24, 214}, 140,
+    paintReef(p, 0.55, 0, 200, {270, 222}, 60, QColor(150, 130, 90), {24, 214}, 140,
               QColor(160, 80, 140));
     const QColor fins(220, 66, 56, 195);
     const QColor rays(110, 10, 10, 150);
     const BodyShape s{{40, 122}, 208, 80, 0.45, 0.6, 0.24, 0.54};
+    paintCastShadow(p, bodyOutline(s), 216);
     const auto red = [&](const Fin &f, int count) { paintSheerFin(p, f, fins, rays, count + 3); };
     // Deeply forked, the upper lobe drawn out longer than the lower, the
     // lobes about a quarter of the body's length.
@@ -356,9 +368,9 @@ void paintSquirrelfish(QPainter &p, double w, double h)
         {{111, 110}, {127, 106.5}, {145, 109}, {153, 114.5}, {146, 122}, {131, 129}, {116, 133}},
         QColor(214, 56, 44, 235), QColor(240, 130, 112, 100), QColor(120, 14, 14, 130));
     stroke(p, curve({41, 124}, {50, 128}, {60, 126}), QColor(100, 10, 10), 1.3);
-    // The large night eye, nearly all pupil, in a narrow dark red iris that
-    // the red of the head runs into.
-    anatomy::paintNaturalEye(p, {76, 107}, 11.2, QColor(160, 52, 44), 0.58);
+    // The large night eye: a broad pupil in a flecked red iris that catches
+    // the light, darker than the head round it.
+    anatomy::paintNaturalEye(p, {76, 107}, 10.4, QColor(178, 44, 40), 0.44);
 }
 
 // A heavy tan grouper with five dark bars, a bar through the eye, a dark
@@ -366,12 +378,13 @@ void paintSquirrelfish(QPainter &p, double w, double h)
 void paintNassauGrouper(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintReef(p, 0.45, 0, 196, {296, 210}, 46, QColor(150, 140, 100), {16, 206}, 140,
+    paintReef(p, 0.3, 0, 196, {296, 210}, 46, QColor(150, 140, 100), {16, 206}, 140,
               QColor(150, 70, 140));
     const QColor bar(96, 64, 42, 210);
-    const Grouper nassau(BodyShape{{22, 134}, 222, 114, 0.5, 0.5, 0.3, 0.61}, QColor(180, 154, 114),
-                         QColor(218, 196, 156), QColor(238, 226, 200), QColor(196, 168, 128, 200),
-                         QColor(90, 60, 40, 160), QColor(140, 100, 70, 220), QColor(180, 140, 70));
+    const Grouper nassau(BodyShape{{22, 133}, 222, 110, 0.46, 0.5, 0.3, 0.57, 0, 0.08},
+                         QColor(180, 154, 114), QColor(218, 196, 156), QColor(238, 226, 200),
+                         QColor(196, 168, 128, 200), QColor(90, 60, 40, 160),
+                         QColor(140, 100, 70, 220), QColor(180, 140, 70), 7.5, 214);
     const BodyShape &s = nassau.shape;
     paintGrouper(p, nassau, [&](const QPainterPath &all, const QPainterPath &) {
         {
@@ -495,20 +508,27 @@ void paintNassauGrouper(QPainter &p, double w, double h)
     });
 }
 
-// A massive grouper filling the picture, with a diver behind it not much
-// longer than it is: a broad, flat-topped head with a small eye and a jutting
+// A massive grouper filling the picture, small grunts schooling behind it
+// for its size: a broad, flat-topped head with a small eye and a jutting
 // lower jaw, rounded fins, brown-yellow to olive with small black spots over
 // head, body and fins and faint dark blotches.
 void paintSpottedJewfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintReef(p, 0.55, 0, 214, {}, 0, {});
-    // A diver of 1.8 m some way behind a fish of more than 2 m, so he looks
-    // well under half its length, up and back in the open water, clear of
-    // its fins. The water between them cools his colours and flattens his
-    // light and shade, but his suit, jacket and tank still read.
-    paintDiver(p, QPointF(158, 26), 100, QColor(60, 122, 154, 135));
+    paintReef(p, 0.45, 0, 214, {}, 0, {});
+    // French grunts of a hand's length schooling up and behind a fish of
+    // more than 2 m, clear of its fins: a ruler any diver can read.
+    paintGruntSchool(p, QRectF(120, 4, 170, 46), 26, 11, 45);
 
+    // A broad, flattish head sloping straight down to the snout, the back
+    // rising behind it in a low hump, a long straight belly, a deep tail
+    // stalk, and the heavy lower jaw jutting past the upper.
+    const QPainterPath body =
+        smoothClosedPath({{5, 134},   {12, 119},  {28, 106},  {56, 95},   {90, 82},   {122, 70},
+                          {160, 64},  {200, 66},  {236, 80},  {260, 100}, {276, 110}, {276, 156},
+                          {258, 166}, {224, 182}, {176, 194}, {128, 200}, {90, 198},  {60, 188},
+                          {32, 176},  {12, 168},  {3, 162},   {1, 154},   {2, 144}});
+    paintCastShadow(p, body, 228);
     const QColor olive(132, 116, 66), dark(90, 76, 40), pale(196, 182, 130);
     const QColor membrane(118, 102, 60, 205), rays(56, 46, 26, 160);
     const QColor black(22, 18, 12);
@@ -526,14 +546,6 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
     paintFin(p, spiny, membrane.darker(110), rays, 9);
     paintFin(p, soft, membrane, rays, 15);
     paintFin(p, anal, membrane, rays, 9);
-    // A broad, flattish head sloping straight down to the snout, the back
-    // rising behind it in a low hump, a long straight belly, a deep tail
-    // stalk, and the heavy lower jaw jutting past the upper.
-    const QPainterPath body =
-        smoothClosedPath({{5, 134},   {12, 119},  {28, 106},  {56, 95},   {90, 82},   {122, 70},
-                          {160, 64},  {200, 66},  {236, 80},  {260, 100}, {276, 110}, {276, 156},
-                          {258, 166}, {224, 182}, {176, 194}, {128, 200}, {90, 198},  {60, 188},
-                          {32, 176},  {12, 168},  {3, 162},   {1, 154},   {2, 144}});
     fillBody(p, body, dark, olive, pale, 0.5);
     paintScales(p, body, 5, withAlpha(dark.darker(140), 60), 0.5);
     {
@@ -593,15 +605,17 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
     // then the broad opercle whose rear edge bears three flat blunt spines,
     // the gill flap overlapping the flank behind it, and the seam of the
     // interopercle below.
-    const QColor bone = dark.darker(150);
+    // On so big a head the seams are soft folds of thick skin, barely
+    // darker than it, not drawn lines.
+    const QColor bone = dark.darker(118);
     paintGlow(p, {104, 118}, 20, withAlpha(pale, 55));
     paintGlow(p, {80, 134}, 16, withAlpha(pale, 35));
     anatomy::paintPlateEdge(
         p, curveThrough({{83, 100}, {87.5, 120}, {88.5, 140}, {85, 156}, {77, 165}, {65, 170}}),
-        {1.6, 0.3}, olive, bone, 1.2);
+        {1.6, 0.3}, olive, bone, 0.75);
     // The interopercle's seam leaves the preopercle's corner without crossing it.
     anatomy::paintPlateEdge(p, curveThrough({{80, 166.5}, {88, 172.5}, {97, 176.5}}), {0.2, 0.9},
-                            olive, bone, 0.8);
+                            olive, bone, 0.5);
     anatomy::paintPlateEdge(p,
                             curveThrough({{104, 96},
                                           {110.5, 110},
@@ -613,7 +627,7 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
                                           {110, 153},
                                           {103.5, 166},
                                           {96, 178}}),
-                            {2.4, 0.4}, olive, bone, 1.4);
+                            {2.4, 0.4}, olive, bone, 1.0);
     // Rounded fans of soft rays, the pectoral's longest in the middle.
     const Fin pelvic = fin({104, 196}, {{108, 220}, {124, 228}, {136, 218}}, {130, 200});
     paintFin(p, pelvic, withAlpha(membrane.lighter(112), 225), rays, 9);

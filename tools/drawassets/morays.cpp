@@ -99,7 +99,7 @@ void paintMuscle(QPainter &p, const QPainterPath &neck, double girth, QColor ski
         QLinearGradient fade(from, to);
         fade.setColorAt(0.0, withAlpha(colour, 0));
         fade.setColorAt(0.2 + i * 0.018, colour);
-        fade.setColorAt(0.58 + i * 0.022, colour);
+        fade.setColorAt(0.3 + i * 0.02, colour);
         fade.setColorAt(1.0, withAlpha(colour, 0));
         p.strokePath(path, QPen(fade, width, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
     };
@@ -110,7 +110,7 @@ void paintMuscle(QPainter &p, const QPainterPath &neck, double girth, QColor ski
         band(side(0.36), withAlpha(skin.darker(170), 14), girth * (0.36 - i * 0.027), i);
     p.setCompositionMode(QPainter::CompositionMode_SoftLight);
     for (int i = 0; i < 12; ++i)
-        band(side(-0.22), QColor(255, 255, 255, 21), girth * (0.42 - i * 0.03), i);
+        band(side(-0.22), QColor(255, 255, 255, 11), girth * (0.42 - i * 0.03), i);
     for (int i = 0; i < 6; ++i)
         paintGlow(p, besideNeck(neck, 0.35 + i * 0.11, -0.18), girth * 0.26,
                   QColor(255, 255, 255, 90));
@@ -505,7 +505,7 @@ void paintLip(QPainter &p, const QPainterPath &boulder, quint32 seed, const QPai
 void paintGreenMoray(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintWater(p, Canvas::frame, 0.55);
+    paintWater(p, Canvas::frame, 0.45, Water::Blue);
     paintSeaFan(p, QPointF(34, 196), 120, QColor(160, 70, 120));
     paintReefRock(p, Canvas::frame, 176);
 
@@ -525,12 +525,12 @@ void paintGreenMoray(QPainter &p, double w, double h)
     // An uneven cleft, wider than tall, its edges notched by broken stone.
     const QPainterPath crevice = smoothClosedPath({{192, 194},
                                                    {188, 172},
-                                                   {196, 152},
-                                                   {203, 138},
-                                                   {216, 126},
-                                                   {231, 121},
-                                                   {244, 114},
-                                                   {259, 119},
+                                                   {189, 136},
+                                                   {193, 116},
+                                                   {208, 102},
+                                                   {228, 98},
+                                                   {246, 104},
+                                                   {261, 112},
                                                    {272, 128},
                                                    {289, 136},
                                                    {299, 153},
@@ -544,13 +544,22 @@ void paintGreenMoray(QPainter &p, double w, double h)
                                                    {201, 204}});
     paintCrevice(p, crevice);
 
-    // The brow of the hole is behind the eel, which comes out towards us.
+    // The brow of the hole is behind the eel, which comes out towards us
+    // through the whole depth of the cleft, its body never crossing the
+    // rock beside it.
     paintBrow(p, crevice,
-              curveThrough({{246, 113}, {260, 118}, {273, 127}, {289, 135}, {300, 158}}));
-    QPainterPath neck(QPointF(262, 172));
-    neck.cubicTo(QPointF(226, 170), QPointF(212, 108), QPointF(150, 112));
+              curveThrough({{195, 115},
+                            {210, 101},
+                            {230, 97},
+                            {248, 103},
+                            {262, 111},
+                            {275, 124},
+                            {289, 135},
+                            {300, 158}}));
+    QPainterPath neck(QPointF(266, 170));
+    neck.cubicTo(QPointF(232, 168), QPointF(208, 138), QPointF(150, 136));
     // A long, heavy-jawed head, its depth no greater than the neck's.
-    paintMoray(p, Moray(neck, 62, QPointF(14, 112), 1.1, QColor(112, 124, 48), QColor(74, 86, 36),
+    paintMoray(p, Moray(neck, 62, QPointF(14, 136), 1.1, QColor(112, 124, 48), QColor(74, 86, 36),
                         Qt::transparent, 1.1, crevice, 1.3));
     paintLip(p, boulder, 24, crevice,
              curveThrough({{180, 205},
@@ -570,7 +579,7 @@ void paintGreenMoray(QPainter &p, double w, double h)
 void paintSpottedMoray(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintWater(p, Canvas::frame, 0.45);
+    paintWater(p, Canvas::frame, 0.3, Water::Lagoon);
     // A sand patch at the foot of the reef, a few yellow tube sponges far off in the
     // haze, and the moray's hole under a low ledge of reef rock.
     paintSand(p, Canvas::frame, 168);

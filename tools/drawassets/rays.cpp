@@ -86,6 +86,21 @@ void paintSting(QPainter &p, QPointF root, QPointF to, double length, QColor edg
     stroke(p, ridge, QColor(230, 222, 196, 90), 0.4);
 }
 
+// A ray lying on the bottom casts no shadow apart from itself: the sand only
+// darkens in a narrow soft band where the rim meets it, a little deeper on
+// the side turned `away` from the light.
+void paintContactShadow(QPainter &p, const QPainterPath &shape, QPointF away)
+{
+    if (Silhouette::active(p))
+        return;
+    const Saved s(p);
+    QPainterPath around;
+    around.addRect(shape.boundingRect().adjusted(-20, -20, 20, 20));
+    p.setClipPath(around.subtracted(shape), Qt::IntersectClip);
+    for (int i = 10; i >= 1; --i)
+        stroke(p, shape.translated(away * (0.16 * i)), QColor(64, 46, 20, 11), 0.84 * i);
+}
+
 void paintStingray(QPainter &p, const Stingray &ray,
                    const std::function<void(const QPainterPath &)> &pattern)
 {
@@ -93,7 +108,8 @@ void paintStingray(QPainter &p, const Stingray &ray,
     p.translate(ray.at);
     p.rotate(ray.turn);
     const QPainterPath tail = ribbon(ray.tailLine, {ray.tailRoot, ray.tailTip});
-    anatomy::paintSoftShadow(p, ray.disc.united(ray.hind).united(tail), QPointF(5, 7), 60);
+    // It lies on the sand, so no drop shadow: only the sand darkening along its rim.
+    paintContactShadow(p, ray.disc.united(ray.hind).united(tail), QPointF(1.0, 1.4));
 
     const QColor line = ray.colour.darker(170);
     // Tail and pelvic fins are one skin with the disc: the same colour and
@@ -152,23 +168,8 @@ QPainterPath southernDisc()
     return mirroredOutline({{0, -84},      {4, -82.5},   {9, -79.6},  {17, -74.6},   {32, -66.2},
                             {50, -54.2},   {66, -41.4},  {78.5, -30}, {86.5, -21.8}, {90.2, -16.6},
                             {89.8, -12.4}, {86.2, -6.6}, {77, 6},     {64, 20.6},    {49, 34.6},
-                            {34, 47},      {21, 56},     {14, 60.5},  {14.5, 66},    {12, 71},
-                            {7, 73},       {3, 71.5},    {0, 70}});
-}
-
-// A ray lying on the bottom casts no shadow apart from itself: the sand only
-// darkens in a narrow soft band where the rim meets it, a little deeper on
-// the side turned `away` from the light.
-void paintContactShadow(QPainter &p, const QPainterPath &shape, QPointF away)
-{
-    if (Silhouette::active(p))
-        return;
-    const Saved s(p);
-    QPainterPath around;
-    around.addRect(shape.boundingRect().adjusted(-20, -20, 20, 20));
-    p.setClipPath(around.subtracted(shape), Qt::IntersectClip);
-    for (int i = 10; i >= 1; --i)
-        stroke(p, shape.translated(away * (0.16 * i)), QColor(64, 46, 20, 11), 0.84 * i);
+                            {34, 47},      {22, 55.5},   {15.5, 59},  {14.6, 64},    {13.6, 70},
+                            {10.6, 75.5},  {6.4, 77.6},  {2.6, 76},   {0, 73}});
 }
 
 // The ray has shuffled down into the bottom: in drifts here and there along
@@ -233,7 +234,8 @@ void paintWhip(QPainter &p, const QPainterPath &whip, QColor skin)
     anatomy::paintShadedEdge(p, tail, withAlpha(skin.darker(175), 90), 0.8);
     const QPointF root = whip.pointAtPercent(0.13), ahead = whip.pointAtPercent(0.2);
     const QPointF d = (ahead - root) / std::max(1e-6, QLineF(root, ahead).length());
-    paintSting(p, root, root + d * 24, 24, skin.darker(170));
+    // Horn-coloured, so that it reads against the skin of the tail.
+    paintSting(p, root, root + d * 28, 28, blend(skin, QColor(226, 214, 182), 0.55));
 }
 
 // An eye seen from above: a low mound of skin round a dull dark lens that
@@ -317,17 +319,18 @@ void paintDome(QPainter &p, const QPainterPath &disc, QColor skin, QPointF light
     const QRectF box = disc.boundingRect();
     QLinearGradient slope(light * 96, -light * 96);
     slope.setColorAt(0.0, QColor(255, 244, 214, 0));
-    slope.setColorAt(0.33, QColor(255, 244, 214, 45));
+    slope.setColorAt(0.33, QColor(255, 244, 214, 60));
     slope.setColorAt(0.5, QColor(255, 244, 214, 10));
-    slope.setColorAt(0.6, QColor(40, 30, 14, 26));
-    slope.setColorAt(0.8, QColor(40, 30, 14, 36));
+    slope.setColorAt(0.6, QColor(40, 30, 14, 40));
+    slope.setColorAt(0.8, QColor(40, 30, 14, 55));
     slope.setColorAt(1.0, QColor(40, 30, 14, 10));
     p.fillRect(box, slope);
     const double lit = light.x() > 0 ? 1.0 : -1.0;
     p.scale(0.42, 1.0);
-    paintGlow(p, {lit * 22 / 0.42, 4}, 78, QColor(255, 244, 210, 90));
-    paintGlow(p, {lit * 8 / 0.42, 0}, 62, QColor(255, 244, 210, 45));
-    paintGlow(p, {-lit * 26 / 0.42, 10}, 70, QColor(40, 30, 12, 14));
+    paintGlow(p, {lit * 22 / 0.42, 4}, 78, QColor(255, 244, 210, 105));
+    paintGlow(p, {lit * 8 / 0.42, 0}, 62, QColor(255, 244, 210, 55));
+    // The trunk's far flank falls into shade where it slopes down to the wing.
+    paintGlow(p, {-lit * 26 / 0.42, 10}, 70, QColor(40, 30, 12, 40));
 }
 
 // The wings are fins: under the skin their cartilage rays fan out from the
@@ -411,6 +414,14 @@ void paintSouthernStingray(QPainter &p, double w, double h)
     paintRaySkin(p, disc, skin, light);
     anatomy::paintShadedEdge(p, disc, withAlpha(skin.darker(180), 110), 1.0);
     paintSandDrift(p, disc, 1720);
+    // Each pelvic fin a lobe of its own behind the disc, set off from it by
+    // a fold, its rear edge lifted off the sand.
+    for (const double side : {-1.0, 1.0}) {
+        const QPainterPath fold =
+            curveThrough({{side * 16.5, 58.6}, {side * 10.5, 61.2}, {side * 4, 62.2}});
+        strokeInside(p, disc, fold.translated(0, 1.0), withAlpha(skin.lighter(130), 110), 0.9);
+        strokeInside(p, disc, fold, withAlpha(skin.darker(170), 150), 0.9);
+    }
     for (const double side : {-1.0, 1.0})
         paintMoundEye(p, QPointF(side * 11.5, -52), 4.4, skin, side, light);
 }
@@ -503,9 +514,9 @@ void paintYellowStingray(QPainter &p, double w, double h)
 void paintSpottedEagleRay(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintWater(p, Canvas::frame, 0.3);
-    // A diver far below, his whole length a third of the ray's span.
-    paintDiverFromAbove(p, QPointF(212, 210), 70, QColor(30, 84, 122, 150));
+    paintWater(p, Canvas::frame, 0.3, Water::Blue);
+    // Bar jacks far below, each about a sixth of the ray's span.
+    paintJacksFromAbove(p, QRectF(178, 178, 120, 50), 30, 6, -10, 32);
     p.translate(152, 104);
     p.rotate(-14);
 
@@ -525,8 +536,8 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     // Falcate wings: the leading edge bowed forward, the tips swept back and
     // the trailing edge hollowed.
     const std::initializer_list<QPointF> half = {
-        {0, -46},  {20, -44}, {40, -41}, {66, -33}, {96, -18}, {126, 0}, {148, 18}, {163, 34},
-        {150, 30}, {128, 24}, {104, 23}, {80, 28},  {56, 36},  {36, 46}, {18, 54},  {0, 58}};
+        {0, -46},  {22, -44}, {46, -39}, {74, -29}, {104, -13}, {132, 6}, {152, 23}, {166, 37},
+        {156, 32}, {134, 25}, {106, 22}, {80, 27},  {56, 36},   {36, 46}, {18, 54},  {0, 58}};
     // Banking in mid-stroke, the wings are not a mirror pair: the right one
     // raised and curling up at the tip, seen shorter, the left one pressed
     // down at the end of its beat and spread to its full span.
@@ -546,7 +557,7 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
         // trailing edge, fading where the wing turns edge-on.
         const Saved s(p);
         p.setClipRect(QRectF(-170, 14, 340, 60));
-        p.fillPath(wings.translated(0, 1.6).subtracted(wings), QColor(196, 206, 220, 150));
+        p.fillPath(wings.translated(0, 1.1).subtracted(wings), QColor(176, 190, 210, 110));
     }
     // The pelvic fins, slim and pointed, reach back either side of the tail.
     p.fillPath(pelvicPair({{2, 50}, {9, 51}, {13, 58}, {11, 66}, {7, 61}, {3, 57}}),
@@ -618,20 +629,21 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     }
     anatomy::paintShadedEdge(p, wings, QColor(8, 12, 24, 170), 1.3);
 
-    // The head stands out before the wings: widest where the eyes bulge on
-    // its sides, then narrowing straight into the flat, pointed duck bill.
-    const QPainterPath head = mirroredOutline({{0, -94},
-                                               {5, -93.3},
-                                               {8.8, -90.8},
-                                               {11.2, -86.4},
-                                               {12.8, -80},
-                                               {14.6, -72},
-                                               {17, -64},
-                                               {19.8, -57},
-                                               {21.8, -51},
-                                               {21.6, -44},
-                                               {16, -37},
-                                               {0, -31}});
+    // The head stands out before the wings, nearly parallel-sided, the eyes
+    // set flush in its sides where it is widest, and runs on into the flat
+    // duck bill, broad and rounded at its end.
+    const QPainterPath head = mirroredOutline({{0, -94.6},
+                                               {4.6, -93.8},
+                                               {8.6, -91.4},
+                                               {11.4, -86.8},
+                                               {12.8, -79},
+                                               {13.8, -71},
+                                               {15.4, -63},
+                                               {17.2, -56},
+                                               {18, -50},
+                                               {17.4, -43},
+                                               {13.6, -36.5},
+                                               {0, -32}});
     fillBody(p, head, QColor(34, 48, 80), QColor(30, 44, 74), QColor(26, 38, 66));
     {
         // The bill dips towards its end, so the light runs along its crown.
@@ -661,14 +673,16 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
         p.setClipPath(clear.subtracted(wings), Qt::IntersectClip);
         anatomy::paintShadedEdge(p, head, QColor(10, 14, 26, 190), 1.3);
     }
-    // The eyes sit on the sides of the head, bulging out past its rim and
-    // looking sideways, so from above only their domed tops show.
+    // The eyes sit in the sides of the head looking sideways, so from above
+    // only a narrow slice of each shows along the rim, under a fold of skin.
     for (const double side : {-1.0, 1.0}) {
-        paintDisc(p, QPointF(side * 21.6, -51), 3.4, 4.6, QColor(36, 50, 82));
         const Saved s(p);
-        p.translate(side * 23.2, -51);
-        p.scale(0.55, 1.0);
-        anatomy::paintNaturalEye(p, {0, 0}, 2.6, QColor(150, 130, 80), 0.55);
+        p.setClipPath(head, Qt::IntersectClip);
+        p.translate(side * 17.2, -51);
+        p.scale(0.42, 1.0);
+        anatomy::paintNaturalEye(p, {0, 0}, 2.8, QColor(150, 130, 80), 0.55);
+        stroke(p, curve({-side * 3.5, -3.6}, {-side * 5.5, 0}, {-side * 3.5, 3.6}),
+               QColor(12, 18, 32, 120), 1.6);
     }
 }
 

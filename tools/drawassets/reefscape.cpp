@@ -30,10 +30,9 @@ double between(QRandomGenerator &rng, double lo, double hi)
     return lo + (hi - lo) * rng.generateDouble();
 }
 
-// How far the water has turned `colour` towards its own blue at `fog` (0..1).
-QColor hazed(QColor colour, double fog)
+// How far `water` has turned `colour` towards its own hue at `fog` (0..1).
+QColor hazed(QColor colour, double fog, QColor water)
 {
-    const QColor water(52, 118, 146);
     auto mix = [fog](int a, int b) { return int(std::lround(a + (b - a) * fog)); };
     return QColor(mix(colour.red(), water.red()), mix(colour.green(), water.green()),
                   mix(colour.blue(), water.blue()), colour.alpha());
@@ -155,10 +154,13 @@ void paintDistantReef(QPainter &p, const QRectF &area, double horizon)
     // plain with only a low far line, and some at the foot of a reef slope
     // rising out of the picture at one side.
     const int view = int(std::lround(horizon)) % 3;
+    // The far reef is only a darker shade of whatever water it stands in.
+    const QColor far = waterBehind(p, QPointF(area.center().x(), horizon - rise * 2.0));
+    auto shade = [&far](int darker, int alpha) { return withAlpha(far.darker(darker), alpha); };
     paintSkyline(p, rng, area, horizon + 1, rise * (view == 1 ? 0.25 : 0.6),
-                 QColor(44, 104, 134, view == 1 ? 70 : 110));
+                 shade(125, view == 1 ? 70 : 110));
     if (view == 0)
-        paintSkyline(p, rng, area, horizon + 3, rise, QColor(34, 88, 114, 150));
+        paintSkyline(p, rng, area, horizon + 3, rise, shade(150, 150));
     if (view == 2) {
         // The slope loses itself in the blue as it climbs.
         const bool left = rng.bounded(2) == 0;
@@ -182,11 +184,11 @@ void paintDistantReef(QPainter &p, const QRectF &area, double horizon)
         slope.lineTo(x0, area.top());
         slope.closeSubpath();
         QLinearGradient fadeUp(0, horizon, 0, area.top());
-        fadeUp.setColorAt(0.0, QColor(30, 80, 104, 150));
-        fadeUp.setColorAt(0.6, QColor(36, 92, 120, 70));
-        fadeUp.setColorAt(1.0, QColor(40, 100, 130, 0));
+        fadeUp.setColorAt(0.0, shade(160, 150));
+        fadeUp.setColorAt(0.6, shade(140, 70));
+        fadeUp.setColorAt(1.0, shade(130, 0));
         p.fillPath(slope, fadeUp);
-        paintSkyline(p, rng, area, horizon + 3, rise * 0.7, QColor(34, 88, 114, 120));
+        paintSkyline(p, rng, area, horizon + 3, rise * 0.7, shade(150, 120));
     }
     p.restore();
 }
@@ -194,8 +196,9 @@ void paintDistantReef(QPainter &p, const QRectF &area, double horizon)
 void paintTubeSponges(QPainter &p, QPointF base, double radius, QColor colour, quint32 seed,
                       double fog)
 {
+    const QColor water = waterBehind(p, QPointF(base.x(), base.y() * 0.5));
     QRandomGenerator rng(seed);
-    const QColor tint = hazed(colour, fog);
+    const QColor tint = hazed(colour, fog, water);
     struct Tube
     {
         double dx, tall, wide;
@@ -215,8 +218,9 @@ void paintTubeSponges(QPainter &p, QPointF base, double radius, QColor colour, q
 void paintRubbleMound(QPainter &p, QPointF base, double radius, QColor colour, quint32 seed,
                       double fog)
 {
+    const QColor water = waterBehind(p, QPointF(base.x(), base.y() * 0.5));
     QRandomGenerator rng(seed);
-    const QColor stone = hazed(colour.darker(115), fog);
+    const QColor stone = hazed(colour.darker(115), fog, water);
     // Broken coral piled in a low heap: the back pieces first, higher up.
     for (int i = 0, n = 14 + rng.bounded(8); i < n; ++i) {
         const double t = double(i) / n, spread = 1.0 - 0.5 * (1.0 - t);
@@ -243,7 +247,7 @@ void paintRubbleMound(QPainter &p, QPointF base, double radius, QColor colour, q
         p.fillPath(piece, lit);
         // Old broken branches keep a few pores; the live ones carry a fuzz of algae.
         if (rng.bounded(3) == 0) {
-            const QColor algae = hazed(QColor(96, 112, 52), fog);
+            const QColor algae = hazed(QColor(96, 112, 52), fog, water);
             for (int k = 0; k < 5; ++k) {
                 const QPointF at = c + QPointF(between(rng, -0.6, 0.6) * r, -r * 0.4);
                 stroke(p,
@@ -257,6 +261,7 @@ void paintRubbleMound(QPainter &p, QPointF base, double radius, QColor colour, q
 
 void paintSeagrass(QPainter &p, const QRectF &area, double top, quint32 seed)
 {
+    const QColor water = waterBehind(p, QPointF(area.center().x(), top * 0.6));
     QRandomGenerator rng(seed);
     const double depthOfBed = area.bottom() - top;
     // Turtle grass grows in tufts of a few flat ribbons from one runner,
@@ -282,7 +287,7 @@ void paintSeagrass(QPainter &p, const QRectF &area, double top, quint32 seed)
                 const QColor green =
                     hazed(QColor::fromHsv(int(between(rng, 70, 95)), int(between(rng, 110, 170)),
                                           int(between(rng, 90, 140))),
-                          fog);
+                          fog, water);
                 const QPainterPath blade =
                     curve(root, root + QPointF(lean * len * 0.1, -len * 0.6), tip);
                 const double width = std::max(0.6, (0.8 + 1.6 * t) * between(rng, 0.7, 1.1));
@@ -292,9 +297,9 @@ void paintSeagrass(QPainter &p, const QRectF &area, double top, quint32 seed)
                              QPen(withAlpha(green.lighter(130), 90), width * 0.35, Qt::SolidLine,
                                   Qt::FlatCap));
                 if (rng.bounded(2) == 0)
-                    p.strokePath(
-                        curve(blade.pointAtPercent(0.8), blade.pointAtPercent(0.9), tip),
-                        QPen(hazed(QColor(150, 130, 80), fog), width, Qt::SolidLine, Qt::FlatCap));
+                    p.strokePath(curve(blade.pointAtPercent(0.8), blade.pointAtPercent(0.9), tip),
+                                 QPen(hazed(QColor(150, 130, 80), fog, water), width, Qt::SolidLine,
+                                      Qt::FlatCap));
             }
         }
     }
@@ -302,6 +307,7 @@ void paintSeagrass(QPainter &p, const QRectF &area, double top, quint32 seed)
 
 void paintRubbleScatter(QPainter &p, const QRectF &area, double top, quint32 seed)
 {
+    const QColor water = waterBehind(p, QPointF(area.center().x(), top * 0.6));
     QRandomGenerator rng(seed);
     const double depthOfBed = area.bottom() - top;
     // Coral rubble and shell washed over the sand, small and crowded far
@@ -321,7 +327,7 @@ void paintRubbleScatter(QPainter &p, const QRectF &area, double top, quint32 see
         }
         const QPainterPath piece = smoothClosedPath(rim, 6);
         const int grey = int(between(rng, 150, 215));
-        const QColor stone = hazed(QColor(grey, grey - 8, grey - 26), 0.45 * (1.0 - t));
+        const QColor stone = hazed(QColor(grey, grey - 8, grey - 26), 0.45 * (1.0 - t), water);
         p.fillPath(piece.translated(r * 0.2, r * 0.25), QColor(60, 50, 30, 50));
         QRadialGradient lit(c - QPointF(r * 0.4, r * 0.3), r * stretch * 1.2);
         lit.setColorAt(0.0, stone.lighter(112));
@@ -332,6 +338,7 @@ void paintRubbleScatter(QPainter &p, const QRectF &area, double top, quint32 see
 
 void paintHardBottom(QPainter &p, const QRectF &area, double top, quint32 seed)
 {
+    const QColor water = waterBehind(p, QPointF(area.center().x(), top * 0.6));
     QRandomGenerator rng(seed);
     const double depthOfBed = area.bottom() - top;
     // Flat limestone pavement with a short turf of algae, sand lying in its
@@ -350,7 +357,7 @@ void paintHardBottom(QPainter &p, const QRectF &area, double top, quint32 seed)
         const QColor turf =
             hazed(QColor::fromHsv(int(between(rng, 35, 60)), int(between(rng, 40, 80)),
                                   int(between(rng, 112, 150))),
-                  0.5 * (1.0 - t));
+                  0.5 * (1.0 - t), water);
         // Low slabs: only a thin shade along the front lip, and the stone
         // fading into the sand drifted over its back.
         p.fillPath(slab.translated(0, std::max(0.6, r * 0.03)), QColor(70, 60, 40, 50));
@@ -380,9 +387,10 @@ void paintHardBottom(QPainter &p, const QRectF &area, double top, quint32 seed)
 void paintFingerCoral(QPainter &p, QPointF base, double radius, QColor colour, quint32 seed,
                       double fog)
 {
+    const QColor water = waterBehind(p, QPointF(base.x(), base.y() * 0.5));
     QRandomGenerator rng(seed);
     // Finger coral is tan to lilac-brown; the given colour only leans it.
-    const QColor stone = hazed(blend(colour, QColor(190, 150, 100), 0.7), fog * 0.6);
+    const QColor stone = hazed(blend(colour, QColor(190, 150, 100), 0.7), fog * 0.6, water);
     struct Finger
     {
         QPointF foot, tip;
@@ -446,8 +454,9 @@ void paintFingerCoral(QPainter &p, QPointF base, double radius, QColor colour, q
 void paintBarrelSponge(QPainter &p, QPointF base, double radius, QColor colour, quint32 seed,
                        double fog)
 {
+    const QColor water = waterBehind(p, QPointF(base.x(), base.y() * 0.5));
     QRandomGenerator rng(seed);
-    const QColor skin = hazed(blend(colour, QColor(150, 96, 80), 0.55), fog);
+    const QColor skin = hazed(blend(colour, QColor(150, 96, 80), 0.55), fog, water);
     const double wide = radius * between(rng, 0.75, 0.95), tall = radius * between(rng, 0.7, 1.0),
                  lean = between(rng, -0.1, 0.1) * tall;
     const QPointF mouth = base + QPointF(lean, -tall);
@@ -501,6 +510,9 @@ void paintBarrelSponge(QPainter &p, QPointF base, double radius, QColor colour, 
 
 void paintSeaRods(QPainter &p, QPointF base, double height, QColor colour, quint32 seed)
 {
+    // Even the near rods stand in the same water as the fish and take a
+    // little of its colour.
+    colour = blend(colour, waterBehind(p, base - QPointF(0, height * 0.6)), 0.2);
     QRandomGenerator rng(seed);
     for (int i = 0, n = 2 + rng.bounded(3); i < n; ++i) {
         const QPointF foot = base + QPointF(between(rng, -0.15, 0.15) * height, 0);
@@ -542,11 +554,18 @@ void paintBurrows(QPainter &p, const QRectF &area, double scale, quint32 seed)
         p.setBrush(mound);
         p.drawEllipse(c, r * 1.3, r * 1.1);
         const QPointF hole = c + QPointF(between(rng, -0.2, 0.2), between(rng, -0.2, 0.2)) * r;
-        QRadialGradient deep(hole, r * 0.22);
-        deep.setColorAt(0.0, QColor(70, 54, 30, 200));
-        deep.setColorAt(1.0, QColor(110, 90, 60, 0));
+        // A small, clean-edged opening: its near wall in shade, the far rim
+        // catching the light, not a soft dark smudge.
+        QRadialGradient deep(hole - QPointF(r * 0.03, r * 0.03), r * 0.15);
+        deep.setStops({{0.0, QColor(58, 44, 24, 230)},
+                       {0.75, QColor(86, 68, 40, 200)},
+                       {1.0, QColor(110, 90, 60, 0)}});
         p.setBrush(deep);
-        p.drawEllipse(hole, r * 0.22, r * 0.18);
+        p.drawEllipse(hole, r * 0.15, r * 0.12);
+        stroke(p,
+               curve(hole + QPointF(r * 0.14, -r * 0.02), hole + QPointF(r * 0.13, r * 0.13),
+                     hole + QPointF(-r * 0.02, r * 0.13)),
+               QColor(255, 246, 220, 110), std::max(0.4, r * 0.05));
     }
     // Feeding pits and trails: soft shallow hollows, shaded on the lit side.
     for (int i = 0, n = 4 + rng.bounded(4); i < n; ++i) {

@@ -185,11 +185,30 @@ void paintNurseShark(QPainter &p, double w, double h)
     paintFirmFin(p, firstDorsal, {{144, 157}, {182, 159}}, back, back.darker(128), line);
     paintFirmFin(p, secondDorsal, {{200, 166}, {226, 169}}, back, back.darker(128), line);
     fillBody(p, shark, back, flank, QColor(212, 184, 134), 0.55);
-    // Faint freckles, so that the tan still reads as one colour.
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(120, 90, 45, 40));
-    for (const QPointF &c : scatterPoints(shark, 160, 15))
-        p.drawEllipse(c, 1.2, 1.1);
+    {
+        // The skin is rough with denticles: a fine grain, stronger along the
+        // back and finer on the head, under a faint cloudy mottle and a few
+        // small freckles, so that the tan still reads as one colour.
+        const Saved s(p);
+        p.setClipPath(shark, Qt::IntersectClip);
+        anatomy::paintMottle(p, shark, 16, QColor(110, 80, 40, 46), QColor(244, 220, 170, 40),
+                             1501);
+        QRandomGenerator grain(1502);
+        p.setPen(Qt::NoPen);
+        for (const QPointF &c : scatterPoints(shark, 1400, 1503)) {
+            const double head = std::clamp((c.x() - 20) / 80.0, 0.35, 1.0);
+            const double r = (0.25 + 0.35 * grain.generateDouble()) * head;
+            const bool lit = grain.bounded(3) == 0;
+            p.setBrush(lit ? QColor(250, 228, 180, 20 + int(grain.bounded(30)))
+                           : QColor(90, 64, 30, 18 + int(grain.bounded(34))));
+            p.drawEllipse(c, r, r);
+        }
+        for (const QPointF &c : scatterPoints(shark, 70, 15)) {
+            const double r = 0.5 + 0.9 * std::pow(grain.generateDouble(), 2.0);
+            p.setBrush(QColor(110, 80, 40, 26 + int(grain.bounded(30))));
+            p.drawEllipse(c, r * 1.2, r);
+        }
+    }
     {
         // The caudal is fin, not trunk: smooth skin like the rest, only thinner
         // and darker out to its margins, with no rays to show.
@@ -405,10 +424,9 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
                                                      {-11, 125.5},
                                                      {-6, 124},
                                                      {-3, 122}});
-    // Seen from a little above and to one side, each dorsal fin shows its
-    // face foreshortened, leaning over from its root along the midline: a
-    // firm triangle with a curved front edge, a hollowed trailing edge and a
-    // free rear tip, `height` across as it leans.
+    // A dorsal fin's side: a firm triangle with a curved front edge, a
+    // hollowed trailing edge and a free rear tip, `height` tall. Seen from
+    // above only its shadows show this shape, laid over on the back and the sand.
     const auto dorsalFace = [](double front, double rear, double height) {
         const double len = rear - front;
         return smoothClosedPath({{0, front},
@@ -546,10 +564,24 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
     }
     anatomy::paintShadedEdge(p, body, line, 1.4);
 
-    // The first dorsal tall, the second much smaller.
+    // The first dorsal tall, the second much smaller. From straight above
+    // each is a blade seen edge-on: a narrow sliver along the midline,
+    // thickest at its root's middle, its free rear tip trailing behind.
+    const auto dorsalEdge = [](double front, double rear, double thick) {
+        const double len = rear - front;
+        return smoothClosedPath({{0, front},
+                                 {thick * 0.9, front + len * 0.3},
+                                 {thick, front + len * 0.55},
+                                 {thick * 0.45, front + len * 0.85},
+                                 {0.2, rear + len * 0.06},
+                                 {-thick * 0.4, front + len * 0.85},
+                                 {-thick * 0.8, front + len * 0.55},
+                                 {-thick * 0.7, front + len * 0.3}});
+    };
     for (const auto &[front, rear, height] :
          {std::tuple{-44.0, -2.0, 9.0}, std::tuple{49.0, 66.0, 4.0}}) {
-        const QPainterPath dorsal = dorsalFace(front, rear, height);
+        const double thick = 1.0 + height * 0.16;
+        const QPainterPath dorsal = dorsalEdge(front, rear, thick);
         {
             // A standing fin throws a long shadow across the back.
             const Saved clip(p);
@@ -561,18 +593,18 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
         const double len = rear - front;
         paintFirmFin(p, dorsal, QLineF(0, front, 0, front + len * 0.84), grey.lighter(104), dark,
                      line);
-        // Its thick leading edge catches the light, standing up off the back.
+        // The crest of the blade catches the light along the side facing
+        // the sun; the other side falls into shade.
         const Saved clip(p);
         p.setClipPath(dorsal, Qt::IntersectClip);
+        QLinearGradient across(QPointF(-thick, 0), QPointF(thick, 0));
+        across.setColorAt(0.0, withAlpha(pale.lighter(120), 220));
+        across.setColorAt(0.45, withAlpha(grey, 120));
+        across.setColorAt(1.0, withAlpha(dark.darker(130), 200));
+        p.fillPath(dorsal, across);
         stroke(p,
-               curveThrough({{-0.6, front},
-                             {height * 0.5, front + len * 0.3},
-                             {height * 0.95, front + len * 0.6}}),
-               withAlpha(pale.lighter(125), 200), std::max(1.0, height * 0.18));
-        QLinearGradient rising(QPointF(0, 0), QPointF(height, 0));
-        rising.setColorAt(0.0, withAlpha(dark.darker(120), 120));
-        rising.setColorAt(1.0, withAlpha(dark, 0));
-        p.fillPath(dorsal, rising);
+               curve({-0.2, front + len * 0.05}, {-0.3, front + len * 0.4}, {0, front + len * 0.9}),
+               withAlpha(pale.lighter(130), 200), std::max(0.5, thick * 0.35));
     }
     // Nostrils along the front edge of the shovel, and the eyes at its ends.
     for (const double side : {-1.0, 1.0}) {

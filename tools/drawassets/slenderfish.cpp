@@ -355,6 +355,7 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
     finOn(0.78, 0.88, -1, {8, -16}, 6);
     finOn(0.8, 0.9, 1, {8, 16}, 6);
     const QPainterPath body = bodyOutline(shape);
+    paintCastShadow(p, body, 232);
     fillBody(p, body, QColor(72, 88, 100), QColor(196, 206, 212), QColor(242, 244, 245), 0.45);
     paintScaleRows(p, body, shape, 3.6, QColor(255, 255, 255, 45), 0.45);
     // About eighteen dark bars slanting back from the back towards the
@@ -392,16 +393,25 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
     // mouth stands a little open along a gape that runs back under the eye,
     // showing the big uneven fangs at the front of both jaws and a row of
     // small sharp teeth behind them.
-    // The lower jaw hangs a little open, turned down about its hinge under the eye.
-    const QTransform drop = QTransform().translate(68, 134).rotate(-5).translate(-68, -134);
+    // The lower jaw hangs only a little open, turned down about its hinge
+    // under the eye, so the mouth reads as a long slit between bony jaws.
+    // The underside of the head at `x`, where the jaw's rear edge runs into it.
+    const auto belly = [&body](double x) {
+        double y = 112;
+        while (y < 160 && body.contains(QPointF(x, y + 0.5)))
+            y += 0.5;
+        return QPointF(x, y);
+    };
+    const QTransform drop = QTransform().translate(68, 134).rotate(-2.4).translate(-68, -134);
     const QPainterPath jaw = drop.map(smoothClosedPath({{11, 125.4},
                                                         {15, 128.4},
-                                                        {28, 133.6},
-                                                        {46, 136.4},
-                                                        {64, 136.2},
-                                                        {76, 136.6},
-                                                        {64, 142.6},
-                                                        {40, 143},
+                                                        {28, 132.2},
+                                                        {46, 134.0},
+                                                        {64, 134.8},
+                                                        {76, 135.8},
+                                                        belly(88),
+                                                        belly(66) + QPointF(0, 0.4),
+                                                        {40, 142.6},
                                                         {20, 137.6},
                                                         {11.6, 130.4},
                                                         {9.6, 127}}));
@@ -410,10 +420,10 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
                                                 {36, 130},
                                                 {52, 132},
                                                 {66, 133.6},
-                                                drop.map(QPointF(50, 134.8)),
-                                                drop.map(QPointF(32, 133.6)),
-                                                drop.map(QPointF(20, 131.2)),
-                                                drop.map(QPointF(14, 128.6))});
+                                                drop.map(QPointF(50, 133.6)),
+                                                drop.map(QPointF(32, 131.6)),
+                                                drop.map(QPointF(20, 129.4)),
+                                                drop.map(QPointF(14, 128.2))});
     {
         // The dark mouth, its lining greyish pink at the front where the
         // light gets in, deepest in shadow under the upper lip and at the back.
@@ -429,27 +439,37 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
         lip.setColorAt(1.0, QColor(8, 10, 14, 0));
         p.fillRect(gape.boundingRect(), lip);
     }
-    {
+    // Where it hangs below the head the jaw is part of the fish's outline.
+    if (!Silhouette::record(p, jaw.subtracted(body))) {
         const Saved s(p);
+        // The jaw is the head's own silver, darker along its upper edge
+        // where it turns in under the upper jaw, palest on the chin.
         QLinearGradient chin(QPointF(0, 128), QPointF(0, 144));
-        chin.setColorAt(0.0, QColor(112, 126, 136));
-        chin.setColorAt(0.3, QColor(186, 194, 200));
-        chin.setColorAt(1.0, QColor(234, 236, 238));
-        p.fillPath(jaw, chin);
+        chin.setColorAt(0.0, QColor(128, 140, 150));
+        chin.setColorAt(0.35, QColor(200, 208, 213));
+        chin.setColorAt(1.0, QColor(238, 240, 241));
+        // Where it hangs below the head the jaw is the profile; behind the
+        // gape it is only the throat's skin, thinning out into the body
+        // there instead of ending at an edge.
+        p.fillPath(jaw.subtracted(body), chin);
+        for (double x = 0; x < 88; x += 1.0) {
+            const Saved strip(p);
+            p.setOpacity(std::clamp((86.0 - x) / 24.0, 0.0, 1.0));
+            p.setClipRect(QRectF(x, 110, 1.0, 40), Qt::IntersectClip);
+            p.setClipPath(body, Qt::IntersectClip);
+            p.fillPath(jaw, chin);
+        }
         p.setClipPath(jaw, Qt::IntersectClip);
+        p.setClipRect(QRectF(0, 110, 54, 40), Qt::IntersectClip);
         // The bone of the lower jaw shows as a faint ridge along its side.
-        stroke(p, curve({14, 129.6}, {36, 137.4}, {70, 139.6}), QColor(40, 50, 60, 60), 1.8);
-        stroke(p, curve({14, 128.8}, {36, 136.4}, {70, 138.6}), QColor(255, 255, 255, 60), 0.8);
-        // Behind the gape the jaw is the throat's skin, with no edge of its own.
-        QLinearGradient throat(QPointF(54, 0), QPointF(74, 0));
-        throat.setColorAt(0.0, QColor(205, 212, 217, 0));
-        throat.setColorAt(1.0, QColor(205, 212, 217, 255));
-        p.fillRect(QRectF(50, 128, 30, 18), throat);
+        stroke(p, curve({14, 129.6}, {36, 137.4}, {70, 139.6}), QColor(40, 50, 60, 50), 1.6);
+        stroke(p, curve({14, 128.8}, {36, 136.4}, {70, 138.6}), QColor(255, 255, 255, 50), 0.8);
     }
     {
+        // No line round the jaw: only its underside turns away into shade.
         const Saved s(p);
-        p.setClipRect(QRectF(0, 100, 58, 50));
-        stroke(p, jaw, QColor(30, 40, 52, 110), 0.7);
+        p.setClipRect(QRectF(0, 132, 58, 20));
+        anatomy::paintShadedEdge(p, jaw, QColor(60, 74, 86, 90), 1.4);
     }
     // The upper lip and the long plate of the upper jaw above it, its rear
     // end broad under the eye.
@@ -460,20 +480,31 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
                                                    {69, 133.4},
                                                    {50, 132.2},
                                                    {30, 129.2}});
-    p.fillPath(maxilla, QColor(150, 162, 172));
-    stroke(p, curve({30, 127}, {50, 128.6}, {68, 131.2}), QColor(40, 50, 60, 110), 0.8);
-    stroke(p, curve({22, 127.6}, {44, 130.6}, {66, 133.8}), QColor(25, 20, 24, 170), 0.6);
+    {
+        // The bony plate is the head's skin over bone: the body's silver,
+        // shaded along its lower rim where it folds over the gape.
+        QLinearGradient plate(QPointF(0, 126), QPointF(0, 133.6));
+        plate.setColorAt(0.0, QColor(184, 194, 200, 0));
+        plate.setColorAt(0.5, QColor(176, 186, 194, 200));
+        plate.setColorAt(1.0, QColor(110, 122, 132, 230));
+        p.fillPath(maxilla, plate);
+    }
+    stroke(p, curve({34, 127.6}, {52, 129.2}, {68, 131.4}), QColor(60, 72, 84, 60), 0.7);
+    stroke(p, curve({22, 127.6}, {44, 130.6}, {66, 133.8}), QColor(25, 20, 24, 150), 0.5);
     // Rows of small, sharp teeth of uneven sizes line both jaws, set so
     // close along the gape that they read as a saw edge, not as pegs; only a
     // few big fangs stand out of them: the first of the lower jaw up in front
     // of the snout's tip, a canine at the front of the upper jaw and one more
     // in the lower jaw.
-    anatomy::paintFangRow(p, {26, 129.2}, {62, 133.2}, 1, 11, 3.0);
-    anatomy::paintFangRow(p, drop.map(QPointF(24, 132)), drop.map(QPointF(58, 135)), -1, 10, 2.5);
-    anatomy::paintFang(p, drop.map(QPointF(14, 128.2)), -1, 6.4);
-    anatomy::paintFang(p, {20.5, 128.2}, 1, 6.0);
-    anatomy::paintFang(p, {25, 128.9}, 1, 3.6);
-    anatomy::paintFang(p, drop.map(QPointF(33, 133.4)), -1, 4.2);
+    anatomy::paintFangRow(p, {28, 129.4}, {62, 133.2}, 1, 9, 2.4);
+    anatomy::paintFangRow(p, drop.map(QPointF(26, 131)), drop.map(QPointF(58, 134)), -1, 8, 2.0);
+    // The great fangs stand over the closed lips, the lower front pair
+    // rising in front of the snout and the upper canines hanging past the chin.
+    anatomy::paintFang(p, drop.map(QPointF(14.6, 128.6)), -1, 7.6);
+    anatomy::paintFang(p, drop.map(QPointF(17.6, 129.4)), -1, 5.2);
+    anatomy::paintFang(p, {20.5, 128.0}, 1, 6.8);
+    anatomy::paintFang(p, {24.6, 128.7}, 1, 4.4);
+    anatomy::paintFang(p, drop.map(QPointF(34, 131.8)), -1, 4.0);
     {
         // The teeth further back are lost in the shadow of the mouth.
         const Saved s(p);
@@ -497,7 +528,7 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
 void paintSilverside(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintWater(p, Canvas::frame, 0.2);
+    paintWater(p, Canvas::frame, 0.15, Water::Coastal);
     {
         QLinearGradient haze(QPointF(0, 120), QPointF(0, 240));
         haze.setColorAt(0, QColor(40, 120, 160, 0));

@@ -34,7 +34,7 @@ constexpr double pi = std::numbers::pi;
 void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor colour, QColor edge)
 {
     // A quill is slender, a needle of horn rather than a blade.
-    const double half = std::clamp(length * 0.06, 0.6, 1.5);
+    const double half = std::clamp(length * 0.075, 0.8, 2.0);
     // `side` points to the quill's lower, shaded flank: the light is above.
     QPointF side = QPointF(-dir.y(), dir.x()) * half;
     if (side.y() < 0)
@@ -46,8 +46,8 @@ void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor co
     shadow.quadTo(root + dir * length * 0.4 + side * 1.1 + fall, tip + fall * 1.6);
     shadow.quadTo(root + dir * length * 0.4 + side * 0.1 + fall * 0.6, root);
     QLinearGradient dusk(root, tip + fall);
-    dusk.setColorAt(0.0, withAlpha(edge, std::min(255, edge.alpha() + 60)));
-    dusk.setColorAt(0.5, withAlpha(edge, edge.alpha() / 2));
+    dusk.setColorAt(0.0, withAlpha(edge, std::min(255, edge.alpha() + 80)));
+    dusk.setColorAt(0.6, withAlpha(edge, edge.alpha() * 2 / 3));
     dusk.setColorAt(1.0, withAlpha(edge, 0));
     p.fillPath(shadow, dusk);
     QPainterPath quill(root + side);
@@ -56,10 +56,14 @@ void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor co
     quill.closeSubpath();
     // Round in section: lit along its upper flank, shaded along the lower.
     QLinearGradient across(root - side, root + side);
-    across.setColorAt(0.0, colour.lighter(112));
-    across.setColorAt(0.4, colour);
-    across.setColorAt(1.0, colour.darker(150));
+    across.setColorAt(0.0, colour.lighter(116));
+    across.setColorAt(0.35, colour);
+    across.setColorAt(1.0, colour.darker(175));
     p.fillPath(quill, across);
+    // The shaded flank turns away from the light to a firm edge, so the
+    // quill stands as a solid rod, not a streak of light.
+    stroke(p, curve(root + side * 0.85, root + dir * length * 0.35 + side * 0.5, tip),
+           withAlpha(edge.darker(140), 200), std::max(0.35, half * 0.4));
     // Horn-coloured towards the point, as the skin gives way to bare spine.
     QLinearGradient along(root, tip);
     along.setColorAt(0.0, withAlpha(colour.darker(125), 90));
@@ -125,7 +129,7 @@ void paintFinMargin(QPainter &p, const QPainterPath &shape, QColor blue)
 void paintQueenTriggerfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintReef(p, 0.35, 0, 0, {36, 252}, 66, QColor(170, 140, 100), {296, 240}, 90,
+    paintReef(p, 0.4, 0, 0, {36, 252}, 66, QColor(170, 140, 100), {296, 240}, 90,
               QColor(170, 80, 100));
     const QColor blue(50, 170, 250);
     const QColor finColour(90, 140, 120, 190);
@@ -150,13 +154,14 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
         paintFin(p, f, finColour, rays, 20);
         paintFinMargin(p, f.shape, blue);
     }
-    // The first dorsal: a tall, stout, rough spine that locks upright, raked
-    // a little back, and two much shorter spines behind it, the last a stub;
+    // The first dorsal: a tall, stout, rough spine, half raised and raked
+    // well back as the fish cruises, and two much shorter spines behind it
+    // lying lower still, the last a stub;
     // a thin dusky membrane joins them, slung in shallow curves from high on
     // each spine to the next, darker at its root.
     const QPointF trigger = shape.at(0.45, -0.95);
-    const QPointF tip1 = trigger + QPointF(10, -44), tip2 = trigger + QPointF(18, -19),
-                  tip3 = trigger + QPointF(24, -9);
+    const QPointF tip1 = trigger + QPointF(27, -33), tip2 = trigger + QPointF(25, -13),
+                  tip3 = trigger + QPointF(27, -5.5);
     const QPointF root2 = trigger + QPointF(10, 1.5), root3 = trigger + QPointF(18, 2.5);
     const auto on = [](QPointF root, QPointF tip, double t) { return root + (tip - root) * t; };
     QPainterPath web(trigger + QPointF(2, 4));
@@ -177,7 +182,8 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
          {std::tuple{trigger, tip1, 8.0}, std::tuple{root2, tip2, 3.2},
           std::tuple{root3, tip3, 2.2}}) {
         // Stout and round, blunt at the tip rather than a needle.
-        const QPainterPath axis = curve(root, (root + end) / 2 + QPointF(-1.2, 0), end);
+        // Curving back a little towards its tip.
+        const QPainterPath axis = curve(root, (root + end) / 2 + QPointF(-1.6, -1.4), end);
         const QPainterPath spine = ribbon(axis, {width, width * 0.66, width * 0.3});
         fillBody(p, spine, QColor(120, 164, 150), QColor(84, 126, 114), QColor(58, 88, 80));
         stroke(p, spine, QColor(26, 44, 40, 170), 0.7);
@@ -185,7 +191,8 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     }
     // The trigger's front edge is rough with small knobs.
     for (int k = 1; k < 8; ++k) {
-        const QPointF at = trigger + (tip1 - trigger) * (k / 8.5) + QPointF(-2.4 + k * 0.24, 0);
+        const QPointF at =
+            trigger + (tip1 - trigger) * (k / 8.5) + QPointF(-2.0 + k * 0.2, -1.4 + k * 0.14);
         paintDisc(p, at, 0.45, 0.45, QColor(140, 160, 148, 110));
     }
     const QPainterPath body = bodyOutline(shape);
@@ -231,11 +238,11 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
             const QPainterPath line =
                 curveThrough({from, from + d * k.length * 0.45 + n * k.bend * 0.9, to});
             QLinearGradient fading(from, to);
-            fading.setColorAt(0.0, QColor(36, 62, 54, 8));
-            fading.setColorAt(0.3, QColor(36, 62, 54, 32));
-            fading.setColorAt(0.6, QColor(36, 62, 54, 22));
+            fading.setColorAt(0.0, QColor(36, 62, 54, 6));
+            fading.setColorAt(0.3, QColor(36, 62, 54, 24));
+            fading.setColorAt(0.6, QColor(36, 62, 54, 17));
             fading.setColorAt(1.0, QColor(36, 62, 54, 0));
-            for (const double spread : {1.5, 1.2, 1.0, 0.75})
+            for (const double spread : {2.4, 1.9, 1.5, 1.15, 0.85})
                 p.fillPath(ribbon(line, {k.width * 0.7 * spread, k.width * spread,
                                          k.width * 0.75 * spread, k.width * 0.3 * spread}),
                            fading);
@@ -317,7 +324,7 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
 void paintPorcupinefish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
-    paintReef(p, 0.35, 214, 0, {30, 232}, 48, QColor(176, 150, 96), {296, 232}, 150,
+    paintReef(p, 0.3, 214, 0, {30, 232}, 48, QColor(176, 150, 96), {296, 232}, 150,
               QColor(140, 70, 130));
     paintCoralHead(p, QPointF(286, 238), 34, QColor(140, 150, 96));
     const QColor back(118, 102, 60), flank(184, 162, 110), belly(240, 232, 210);
@@ -331,6 +338,7 @@ void paintPorcupinefish(QPainter &p, double w, double h)
          {190, 96},  {214, 106}, {232, 112}, {246, 114}, {246, 132}, {232, 134}, {212, 140},
          {188, 150}, {160, 160}, {128, 167}, {98, 167},  {70, 161},  {50, 151},  {38, 139}});
 
+    paintCastShadow(p, body, 222);
     const Fin tailFin = tail(TailKind::Rounded, {240, 123}, 20, 40, 48);
     const Fin dorsal = fin({206, 103}, {{211, 89}, {221, 83}, {231, 90}}, {236, 110});
     const Fin anal = fin({206, 145}, {{211, 158}, {221, 164}, {231, 157}}, {236, 136});
@@ -412,7 +420,7 @@ void paintPorcupinefish(QPainter &p, double w, double h)
             const double length = reach(root.x()) * (0.7 + 0.4 * rng.generateDouble());
             // The quill runs out from under a sheath of skin over its root.
             paintSpine(p, root, dir, length, blend(skin.lighter(115), QColor(236, 222, 182), 0.45),
-                       withAlpha(spineShade, 170));
+                       withAlpha(spineShade, 215));
             paintSpineBase(p, root, dir, length, skin);
         }
     }
@@ -457,33 +465,34 @@ void paintPorcupinefish(QPainter &p, double w, double h)
         // little proud of the lips at the front, each with its middle seam.
         plate(
             {{81.2, 122.6}, {87, 121.4}, {92.8, 122.2}, {92.4, 124.1}, {87, 123.8}, {81.6, 124.2}},
-            QColor(246, 238, 216), QColor(196, 184, 156));
+            QColor(216, 202, 168), QColor(168, 152, 118));
         plate(
             {{81.8, 124.6}, {87, 124.3}, {91.8, 124.5}, {91.4, 126.0}, {87, 126.3}, {82.2, 125.8}},
-            QColor(232, 222, 196), QColor(170, 156, 126));
+            QColor(198, 184, 150), QColor(140, 124, 94));
         stroke(p, curve({86.8, 121.6}, {87.1, 122.7}, {86.9, 123.7}), QColor(140, 120, 90, 150),
                0.35);
         stroke(p, curve({86.9, 124.4}, {87.1, 125.3}, {86.9, 126.2}), QColor(120, 100, 76, 150),
                0.35);
-        // Thin fleshy lips only round the back of the beak.
-        const QPainterPath upperLip = smoothClosedPath({{83.5, 121.6},
-                                                        {86, 119.8},
-                                                        {90, 119.4},
+        // The thick lips close over most of the beak, so only its front
+        // edge and a thin line of plate show between them.
+        const QPainterPath upperLip = smoothClosedPath({{82.4, 122.6},
+                                                        {85.4, 119.8},
+                                                        {90, 119.2},
                                                         {94, 120.4},
-                                                        {95.6, 122.4},
-                                                        {93.2, 122.3},
-                                                        {89, 121.2},
-                                                        {85.4, 121.8}});
-        const QPainterPath lowerLip = smoothClosedPath({{84, 126.6},
-                                                        {88, 126.5},
-                                                        {92.2, 125.8},
-                                                        {95, 125.4},
+                                                        {95.8, 123.4},
+                                                        {93.2, 123.4},
+                                                        {89, 123.1},
+                                                        {85.4, 123.2}});
+        const QPainterPath lowerLip = smoothClosedPath({{83.4, 125.2},
+                                                        {88, 124.9},
+                                                        {92.2, 124.8},
+                                                        {95.4, 124.6},
                                                         {93.8, 128.2},
                                                         {89, 129.2},
                                                         {85, 128.2}});
         for (const auto &[lip, top, bottom] :
-             {std::tuple{&upperLip, QColor(224, 208, 168), QColor(170, 146, 98)},
-              std::tuple{&lowerLip, QColor(214, 198, 160), QColor(160, 138, 94)}}) {
+             {std::tuple{&upperLip, QColor(204, 184, 134), QColor(150, 126, 80)},
+              std::tuple{&lowerLip, QColor(208, 192, 150), QColor(146, 124, 82)}}) {
             QLinearGradient roll(QPointF(0, lip->boundingRect().top()),
                                  QPointF(0, lip->boundingRect().bottom()));
             roll.setColorAt(0.0, top);
@@ -493,7 +502,7 @@ void paintPorcupinefish(QPainter &p, double w, double h)
             stroke(p, *lip, QColor(96, 74, 42, 60), 0.35);
         }
         // The fold of the cheek running back and down from the corner of the mouth.
-        stroke(p, curve({96, 124}, {100, 127}, {100, 132}), QColor(110, 90, 60, 130), 0.8);
+        stroke(p, curve({96, 124}, {100, 127}, {100, 132}), QColor(110, 90, 60, 60), 1.6);
     }
     // The large eye sits high on the broad head, bulging in a rim of skin
     // with a fold beneath it.

@@ -27,6 +27,9 @@ namespace {
 void paintSeaRods(QPainter &p, QPointF base, double height, QColor colour, quint32 seed,
                   int stems = 4)
 {
+    // Near as they are, they stand in the same water as the fish and take a
+    // little of its colour.
+    colour = blend(colour, waterBehind(p, base - QPointF(0, height * 0.6)), 0.22);
     QRandomGenerator rng(seed);
     p.setPen(Qt::NoPen);
     for (int stem = 0; stem < stems; ++stem) {
