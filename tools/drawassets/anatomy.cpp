@@ -217,13 +217,15 @@ void paintClearPectoral(QPainter &p, QPointF upper, QPointF lower,
     const QPointF root = (upper + lower) / 2;
     const QPointF across = lower - upper;
     const QPointF back = QPointF(-across.y(), across.x()) * -0.25;
-    // The notch the fin sits in: a short, soft hollow in the shell, shaded on
-    // its front wall and catching the light on its rear lip.
-    backdrop::stroke(p, backdrop::curve(upper - back * 0.3, root - back * 0.55, lower - back * 0.3),
-                     backdrop::withAlpha(shell.darker(240), 60), 2.6);
-    backdrop::stroke(p,
-                     backdrop::curve(upper + back * 0.15, root + back * 0.05, lower + back * 0.15),
-                     backdrop::withAlpha(shell.lighter(135), 90), 0.7);
+    // The notch the fin sits in, which is also the gill opening: a crescent
+    // hollow bowed forward, tapering to nothing at both ends so that it never
+    // reads as a ruled edge, shaded inside and lit along its rear lip.
+    QPainterPath notch(upper);
+    notch.quadTo(root - back * 0.9, lower);
+    notch.quadTo(root - back * 0.25, upper);
+    p.fillPath(notch, backdrop::withAlpha(shell.darker(240), 55));
+    backdrop::stroke(p, backdrop::curve(upper + back * 0.1, root - back * 0.15, lower + back * 0.1),
+                     backdrop::withAlpha(shell.lighter(135), 60), 0.6);
     std::vector<QPointF> rim{upper};
     rim.insert(rim.end(), edge.begin(), edge.end());
     rim.push_back(lower);

@@ -336,11 +336,9 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
     p.setClipping(false);
     anatomy::paintShadedEdge(p, box, withAlpha(b.back.darker(230), 150), 1.4);
 
-    // The gill slit, short and upright behind the eye, and the small pectoral
-    // rooted just behind it in a notch of the shell.
+    // The small pectoral rooted behind the eye in a notch of the shell, the
+    // gill opening hidden in the front of that notch.
     const QPointF e = c.eye();
-    stroke(p, curve(e + QPointF(26, 3), e + QPointF(24.5, 10), e + QPointF(26, 17)),
-           withAlpha(b.back.darker(220), 140), 0.9);
     // A small fan, narrow at its root and spreading back and a little down,
     // its rays the fin's structure, never a round disc.
     anatomy::paintClearPectoral(p, e + QPointF(29, 4.5), e + QPointF(30, 16.5),
