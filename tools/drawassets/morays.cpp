@@ -477,26 +477,28 @@ void paintBrow(QPainter &p, const QPainterPath &opening, const QPainterPath &led
     stroke(p, ledge.translated(0, -1.0), QColor(176, 160, 130, 80), 2.0);
 }
 
-// The lower lip of the crevice, the stone in front of the eel's body below
-// the line `lip`, laid over the eel with its shadow on it.
+// The near rim of the crevice, the stone in front of the eel's body on the
+// far side of the line `lip` (towards `away`, below it unless told), laid
+// over the eel with its shadow on it.
 void paintLip(QPainter &p, const QPainterPath &boulder, quint32 seed, const QPainterPath &opening,
-              const QPainterPath &lip)
+              const QPainterPath &lip, QPointF away = QPointF(0, 80))
 {
     if (Silhouette::active(p))
         return;
-    QPainterPath below(lip);
-    below.lineTo(lip.currentPosition() + QPointF(0, 80));
-    below.lineTo(lip.pointAtPercent(0) + QPointF(0, 80));
-    below.closeSubpath();
+    QPainterPath beyond(lip);
+    beyond.lineTo(lip.currentPosition() + away);
+    beyond.lineTo(lip.pointAtPercent(0) + away);
+    beyond.closeSubpath();
+    const QPointF step = away / QLineF(QPointF(), away).length();
     const Saved s(p);
     p.setClipPath(opening, Qt::IntersectClip);
     for (int i = 1; i <= 4; ++i)
-        stroke(p, lip.translated(0, -1.5 * i), QColor(0, 0, 0, 40), 2.5 * i);
-    p.setClipPath(below.intersected(boulder).intersected(opening));
+        stroke(p, lip.translated(step * -1.5 * i), QColor(0, 0, 0, 40), 2.5 * i);
+    p.setClipPath(beyond.intersected(boulder).intersected(opening));
     paintBoulder(p, boulder, seed);
     darkenRim(p, opening);
     // The worn edge of the stone catches a little light.
-    stroke(p, lip.translated(0, 1.2), QColor(170, 156, 128, 90), 2.4);
+    stroke(p, lip.translated(step * 1.2), QColor(170, 156, 128, 90), 2.4);
 }
 
 } // namespace
@@ -506,7 +508,6 @@ void paintGreenMoray(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintWater(p, Canvas::frame, 0.45, Water::Blue);
-    paintSeaFan(p, QPointF(34, 196), 120, QColor(160, 70, 120));
     paintReefRock(p, Canvas::frame, 176);
 
     // Not a lone boulder but the foot of a reef wall rising out of the
@@ -556,8 +557,8 @@ void paintGreenMoray(QPainter &p, double w, double h)
                             {275, 124},
                             {289, 135},
                             {300, 158}}));
-    QPainterPath neck(QPointF(266, 170));
-    neck.cubicTo(QPointF(232, 168), QPointF(208, 138), QPointF(150, 136));
+    QPainterPath neck(QPointF(292, 168));
+    neck.cubicTo(QPointF(240, 168), QPointF(208, 138), QPointF(150, 136));
     // A long, heavy-jawed head, its depth no greater than the neck's.
     paintMoray(p, Moray(neck, 62, QPointF(14, 136), 1.1, QColor(112, 124, 48), QColor(74, 86, 36),
                         Qt::transparent, 1.1, crevice, 1.3));
@@ -572,6 +573,11 @@ void paintGreenMoray(QPainter &p, double w, double h)
                            {284, 190},
                            {298, 191},
                            {310, 185}}));
+    // The cleft's right-hand wall stands in front of the body, which passes
+    // behind it into the reef instead of fading out in the open.
+    paintLip(p, boulder, 24, crevice,
+             curveThrough({{270, 112}, {262, 130}, {257, 152}, {259, 176}, {266, 196}, {274, 210}}),
+             QPointF(80, 0));
 }
 
 // Pale, covered with dense dark purple-brown spots, rising out of a hole in
