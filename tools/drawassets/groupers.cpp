@@ -203,11 +203,11 @@ void paintGrouper(QPainter &p, const Grouper &g,
     paintGrouperMouth(p, body, lip, corner, 1.5, g.flank.darker(108), QColor(60, 40, 28));
     stroke(p, curveThrough({s.at(0.33, -0.85), s.at(0.42, 0), s.at(0.32, 0.9)}),
            withAlpha(g.back.darker(160), 200), 1.5);
-    // The pelvic fin hangs below the pectoral's root, its rays longest at
-    // the front, the rear edge rounded.
+    // The pelvic fin sits under the pectoral, close against the belly: short
+    // and rounded, its rays swept back rather than hanging down.
     paintFin(
         p,
-        finAt(s.at(0.35, 0.95), {{0, 0}, {5, 13}, {13, 25}, {21, 29}, {25, 24}, {19, 10}, {12, 1}}),
+        finAt(s.at(0.36, 0.9), {{0, 0}, {5, 7}, {12, 11}, {21, 13}, {26, 11}, {22, 5}, {13, -1}}),
         g.pelvic, g.ray, 7);
     const QPointF up = s.at(0.37, -0.02), down = s.at(0.375, 0.18);
     anatomy::paintGrownPectoral(
@@ -629,7 +629,8 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
                                           {96, 178}}),
                             {2.4, 0.4}, olive, bone, 1.0);
     // Rounded fans of soft rays, the pectoral's longest in the middle.
-    const Fin pelvic = fin({104, 196}, {{108, 220}, {124, 228}, {136, 218}}, {130, 200});
+    const Fin pelvic =
+        fin({106, 193}, {{110, 203}, {120, 210}, {132, 213}, {140, 209}}, {126, 196});
     paintFin(p, pelvic, withAlpha(membrane.lighter(112), 225), rays, 9);
     const QPainterPath pectoral = anatomy::paintGrownPectoral(
         p, {113, 128}, {115, 152}, {{136, 120}, {156, 128}, {162, 144}, {152, 160}, {134, 162}},
