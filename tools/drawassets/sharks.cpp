@@ -426,7 +426,7 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
                                                      {-3, 122}});
     // A dorsal fin's side: a firm triangle with a curved front edge, a
     // hollowed trailing edge and a free rear tip, `height` tall. Seen from
-    // above only its shadows show this shape, laid over on the back and the sand.
+    // above only its shadow shows this shape, laid over on the back.
     const auto dorsalFace = [](double front, double rear, double height) {
         const double len = rear - front;
         return smoothClosedPath({{0, front},
@@ -447,18 +447,14 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
                                    .united(pelvic)
                                    .united(mirror.map(pelvic))
                                    .united(lowerLobe);
-    // Swimming a hand above the bottom: the shadow falls clear of the shark
-    // and keeps its outline, head, fins and tail, the edge softened by the
-    // light the water scatters, the thin fins fainter than the body.
+    // Swimming a hand above the bottom in light from high overhead: the
+    // shadow falls clear of the shark as its own outline at its own size,
+    // head, fins and tail, the edge softened by the light the water
+    // scatters, the thin fins fainter than the body.
     {
         const Saved s(p);
         p.translate(QTransform().rotate(98).map(QPointF(38, 52)));
-        p.scale(1.03, 1.03);
-        // The standing dorsals cast their full height on the sand, off to one side.
-        const QPainterPath fleshy = trunk.united(pectoral)
-                                        .united(mirror.map(pectoral))
-                                        .united(dorsalFace(-44, -2, -30))
-                                        .united(dorsalFace(49, 66, -12));
+        const QPainterPath fleshy = trunk.united(pectoral).united(mirror.map(pectoral));
         const QPainterPath thin =
             tailBlade.united(lowerLobe).united(pelvic).united(mirror.map(pelvic));
         for (int ring = 3; ring >= 0; --ring) {
@@ -523,14 +519,15 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
         p.fillPath(belly, along);
     }
     {
-        // The gill slits show at the sides of the neck, each a shallow
-        // crease with its rear lip catching the light, the last the shortest;
-        // and a fine grain of denticles dulls the skin.
+        // The gill slits lie on the sides of the neck, out of sight from
+        // above but for their upper ends, short nicks at the body's edge
+        // with the rear lip catching the light; and a fine grain of
+        // denticles dulls the skin.
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
         for (const double side : {-1.0, 1.0})
             for (int i = 0; i < 5; ++i) {
-                const double y = -97 + i * 5.4, reach = 5.5 - i * 0.5;
+                const double y = -97 + i * 5.4, reach = 1.8 - i * 0.15;
                 const QPainterPath slit =
                     curve({side * (24.5 - reach), y - 1.5}, {side * (23.5 - reach * 0.4), y + 0.4},
                           {side * 24.6, y + 2.2});
