@@ -351,7 +351,7 @@ void paintSurgeonfish(QPainter &p, double w, double h)
         surgeon({{{40, 128}, 200, 92, 0.48, 0.7, 0.11, 0.56, 0.05, 0.03, 0.45, 0.025, 0.15, 0.03},
                  false,
                  0.15,
-                 {64, 136},
+                 {52, 106},
                  0.54,
                  {0.16, -0.44},
                  0.2,
@@ -362,10 +362,10 @@ void paintSurgeonfish(QPainter &p, double w, double h)
     const Livery look(fins, fins, QColor(60, 56, 50, 170), QColor(92, 88, 86, 206),
                       QColor(130, 124, 114, 235), QColor(200, 170, 80), 5.4);
     paintBackFins(p, s, look);
-    // The pale margin is broadest at the centre of the crescent and thins
-    // out along each lobe to its tip.
-    paintFinMargin(p, s.caudal, QColor(232, 232, 222, 200),
-                   {0.6, 2.2, 3.6, 4.8, 5.2, 4.6, 3.4, 2.0, 0.6});
+    // The pale margin is a narrow band, broadest at the centre of the
+    // crescent and gone before the tip of each lobe.
+    paintFinMargin(p, s.caudal, QColor(226, 226, 216, 170),
+                   {0.0, 0.8, 1.8, 2.6, 3.0, 2.6, 1.8, 0.8, 0.0});
     // The margins are a dusky blue pigment in the fin, swelling and
     // thinning along it, not a bright line round it.
     paintFinMargin(p, s.dorsal, QColor(74, 100, 146, 150), {1.0, 2.6, 3.4, 2.2, 3.0, 2.4, 1.2});
