@@ -353,49 +353,6 @@ void paintSharkEye(QPainter &p, QPointF centre, double rx, double ry, QColor ski
     p.restore();
 }
 
-void paintJaw(QPainter &p, QPointF tip, QPointF corner, double sag, QColor skin, QColor line)
-{
-    p.save();
-    const QPointF d = corner - tip;
-    const QPointF mid = tip + d * 0.55 + QPointF(0, sag);
-    // The maxilla: a plate of bone under the skin of the cheek, narrow at the
-    // snout and broad over the corner of the mouth.
-    QPainterPath maxilla(tip + QPointF(d.x() * 0.12, -1.2));
-    maxilla.quadTo(mid + QPointF(0, -3.0), corner + QPointF(1.5, -5.5));
-    maxilla.quadTo(corner + QPointF(3.5, -1.5), corner + QPointF(1.0, 0.8));
-    maxilla.quadTo(mid + QPointF(0, 0.4), tip + QPointF(d.x() * 0.12, 0));
-    QLinearGradient plate(corner + QPointF(0, -6), corner + QPointF(0, 1));
-    plate.setColorAt(0.0, skin.lighter(112));
-    plate.setColorAt(1.0, skin.darker(112));
-    p.setPen(Qt::NoPen);
-    p.setBrush(plate);
-    p.drawPath(maxilla);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(
-        QPen(QColor(line.red(), line.green(), line.blue(), 120), 0.8, Qt::SolidLine, Qt::RoundCap));
-    QPainterPath groove(corner + QPointF(1.5, -5.5));
-    groove.quadTo(corner + QPointF(3.5, -1.5), corner + QPointF(1.0, 0.8));
-    p.drawPath(groove);
-    // The gape itself, darkest in the middle where the lips meet deepest.
-    QPainterPath gape(tip);
-    gape.quadTo(mid + QPointF(0, sag * 0.2), corner);
-    p.setPen(
-        QPen(QColor(line.red(), line.green(), line.blue(), 90), 2.4, Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(gape.translated(0, 0.9));
-    p.setPen(QPen(line, 1.2, Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(gape);
-    // The lower jaw's firm lip catches the light beneath the gape.
-    p.setPen(QPen(QColor(255, 250, 235, 70), 1.4, Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(gape.translated(0, 1.8));
-    // A fold of skin at the corner, and the chin's underside.
-    p.setPen(
-        QPen(QColor(line.red(), line.green(), line.blue(), 130), 0.8, Qt::SolidLine, Qt::RoundCap));
-    QPainterPath fold(corner + QPointF(-2.5, 2.5));
-    fold.quadTo(corner + QPointF(2, 2.5), corner + QPointF(2.5, 5.5));
-    p.drawPath(fold);
-    p.restore();
-}
-
 void paintPlateEdge(QPainter &p, const QPainterPath &edge, QPointF behind, QColor skin, QColor line,
                     double weight)
 {
@@ -405,39 +362,6 @@ void paintPlateEdge(QPainter &p, const QPainterPath &edge, QPointF behind, QColo
     backdrop::stroke(p, edge, backdrop::withAlpha(line, 175), weight * 0.75);
     backdrop::stroke(p, edge.translated(-behind * 0.55),
                      backdrop::withAlpha(skin.lighter(140), 110), weight * 0.7);
-}
-
-void paintJuttingChin(QPainter &p, QPointF tip, QPointF corner, double jut, QColor skin,
-                      QColor line)
-{
-    const fishkit::Saved s(p);
-    const QPointF d = corner - tip;
-    const double deep = std::max(4.0, d.x() * 0.16);
-    QPainterPath chin(tip + QPointF(-jut, 1.0));
-    chin.quadTo(tip + QPointF(-jut - 1.5, deep * 0.7), tip + QPointF(-jut + 3, deep));
-    chin.quadTo(tip + d * 0.5 + QPointF(0, deep * 1.5), corner + QPointF(2, deep * 0.6));
-    chin.quadTo(corner + QPointF(2, 0), corner);
-    chin.quadTo(tip + d * 0.5 + QPointF(0, 1.5), tip + QPointF(-jut, 1.0));
-    QLinearGradient round(tip, tip + QPointF(0, deep * 1.4));
-    round.setColorAt(0.0, skin.lighter(106));
-    round.setColorAt(0.5, skin);
-    round.setColorAt(1.0, skin.darker(135));
-    p.fillPath(chin, round);
-    // Only the chin's front and underside are edged, fading back into the throat.
-    QLinearGradient fade(tip + QPointF(-jut, 0), corner);
-    fade.setColorAt(0.0, QColor(line.red(), line.green(), line.blue(), 170));
-    fade.setColorAt(1.0, QColor(line.red(), line.green(), line.blue(), 0));
-    p.setPen(QPen(QBrush(fade), 0.8));
-    p.setBrush(Qt::NoBrush);
-    QPainterPath under(tip + QPointF(-jut, 1.0));
-    under.quadTo(tip + QPointF(-jut - 1.5, deep * 0.7), tip + QPointF(-jut + 3, deep));
-    under.quadTo(tip + d * 0.5 + QPointF(0, deep * 1.5), corner + QPointF(2, deep * 0.6));
-    p.drawPath(under);
-    // The lip's upper edge catches the light along the gape.
-    p.setPen(QPen(QColor(255, 250, 235, 90), 1.0, Qt::SolidLine, Qt::RoundCap));
-    QPainterPath lip(tip + QPointF(-jut + 0.5, 1.8));
-    lip.quadTo(tip + d * 0.5 + QPointF(0, 2.4), corner + QPointF(-2, 1.2));
-    p.drawPath(lip);
 }
 
 void paintStarCoral(QPainter &p, const QPainterPath &dome, double cup, QColor colour)

@@ -56,18 +56,6 @@ void paintRayEye(QPainter &p, QPointF centre, double size, QColor skin, double s
 // pupil a vertical slit in a deep iris, one dull glint.
 void paintSharkEye(QPainter &p, QPointF centre, double rx, double ry, QColor skin);
 
-// A real jaw seen from the side, the gape running from the snout `tip` back
-// to its `corner` and bending down by `sag`: the upper jaw bone (maxilla)
-// widening towards the corner in `skin` with its rear edge as a groove, the
-// lower jaw as firm lip below, a fold of skin at the corner.
-void paintJaw(QPainter &p, QPointF tip, QPointF corner, double sag, QColor skin, QColor line);
-
-// The heavy lower jaw of a predator that juts `jut` past the upper lip at
-// `tip`: a fleshy chin below and in front of the snout, running back under
-// the gape to its `corner`, lit on top and shaded underneath.
-void paintJuttingChin(QPainter &p, QPointF tip, QPointF corner, double jut, QColor skin,
-                      QColor line);
-
 // The free edge of a bony plate of the gill cover along `edge`: a fine dark
 // seam, the plate's rim catching the light in front of it, and its shadow
 // falling on the skin `behind` it.

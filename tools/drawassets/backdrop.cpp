@@ -576,24 +576,6 @@ void paintReefRock(QPainter &p, const QRectF &area, double top)
     p.restore();
 }
 
-void paintEye(QPainter &p, QPointF centre, double radius, QColor iris)
-{
-    p.save();
-    auto disc = [&](const QBrush &brush, QPointF offset, double r) {
-        dot(p, brush, centre + offset * radius, r * radius, r * radius);
-    };
-    disc(QColor(18, 18, 24), {}, 1);
-    disc(radial(centre - QPointF(radius * 0.2, radius * 0.25), radius,
-                {{0.0, iris.lighter(140)}, {0.7, iris}, {1.0, iris.darker(170)}}),
-         {}, 0.86);
-    disc(
-        radial(centre, radius * 0.52, {{0.0, {0, 0, 0}}, {0.85, {8, 10, 16}}, {1.0, {30, 30, 40}}}),
-        {}, 0.52);
-    disc(QColor(255, 255, 255, 235), {-0.24, -0.28}, 0.2);
-    disc(QColor(255, 255, 255, 120), {0.26, 0.24}, 0.09);
-    p.restore();
-}
-
 QPainterPath smoothClosedPath(const QPointF *points, int count)
 {
     if (count < 3)

@@ -83,8 +83,6 @@ void paintSeaFan(QPainter &p, QPointF base, double height, QColor colour);
 // A rocky reef band from `top` down to the bottom of `area`, with crevices for
 // morays to peer out of.
 void paintReefRock(QPainter &p, const QRectF &area, double top);
-// A fish eye: dark pupil, coloured iris ring and a small highlight.
-void paintEye(QPainter &p, QPointF centre, double radius, QColor iris = QColor(200, 170, 60));
 
 // A closed smooth outline through the points (a Catmull-Rom spline), for bodies and fins.
 QPainterPath smoothClosedPath(const QPointF *points, int count);

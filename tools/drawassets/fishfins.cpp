@@ -403,13 +403,6 @@ Fin pairedFin(QPointF root, double length, double angle, double width, double po
     return f;
 }
 
-void edgeFin(QPainter &p, const Fin &f, QColor colour, double width)
-{
-    const Saved s(p);
-    p.setClipPath(f.shape, Qt::IntersectClip);
-    stroke(p, f.edge, colour, width);
-}
-
 void paintFinMargin(QPainter &p, const Fin &f, QColor colour, std::initializer_list<double> widths)
 {
     if (Silhouette::active(p))

@@ -216,56 +216,6 @@ void paintScales(QPainter &p, const QPainterPath &area, double size, QColor rim,
     paintScaleRows(p, area, shape, size, rim, width);
 }
 
-void paintSpots(QPainter &p, const QPainterPath &area, double spacing, double rMin, double rMax,
-                QColor colour, quint32 seed)
-{
-    QRandomGenerator rng(seed ^ 0x5bd1e995u);
-    const QRectF box = area.boundingRect();
-    const Saved s(p);
-    p.setClipPath(area, Qt::IntersectClip);
-    p.setPen(Qt::NoPen);
-    p.setBrush(colour);
-    for (const QPointF &pt : spreadPoints(area, spacing, spacing * 0.42, seed)) {
-        // Towards the upper and lower outline the body turns away: spots
-        // there are smaller and pressed flat across the turn.
-        const double v = std::clamp((pt.y() - box.center().y()) / (box.height() * 0.5), -1.0, 1.0);
-        const double turn = std::sqrt(std::max(0.0, 1.0 - v * v));
-        const double r = (rMin + (rMax - rMin) * rng.generateDouble()) * (0.7 + 0.3 * turn);
-        const double squash = 0.85 + 0.3 * rng.generateDouble();
-        const double rx = r * squash;
-        const double ry = r / squash * std::max(0.5, turn);
-        // Pigment spreads unevenly: each spot a blot with a wandering edge.
-        QPolygonF blot;
-        const double phase = rng.generateDouble() * 2.0 * pi;
-        for (int k = 0; k < 9; ++k) {
-            const double a = phase + k * 2.0 * pi / 9;
-            const double wander = 0.8 + 0.32 * rng.generateDouble();
-            blot << pt + QPointF(std::cos(a) * rx, std::sin(a) * ry) * wander;
-        }
-        if (r < 0.9)
-            p.drawEllipse(pt, rx, ry);
-        else
-            p.drawPath(curveThrough({blot[0], blot[1], blot[2], blot[3], blot[4], blot[5], blot[6],
-                                     blot[7], blot[8], blot[0], blot[1]}));
-    }
-}
-
-void paintBars(QPainter &p, const QPainterPath &area, double firstX, double spacing, int count,
-               double width, QColor colour, double bow)
-{
-    const QRectF box = area.boundingRect();
-    const Saved s(p);
-    p.setClipPath(area, Qt::IntersectClip);
-    for (int i = 0; i < count; ++i) {
-        const double x = firstX + i * spacing;
-        stroke(p,
-               curveThrough({{x + bow, box.top() - 4},
-                             {x, box.center().y()},
-                             {x + bow * 0.8, box.bottom() + 4}}),
-               colour, width);
-    }
-}
-
 void paintStripes(QPainter &p, const QPainterPath &area, double firstY, double spacing, int count,
                   double width, QColor colour, double converge)
 {
@@ -339,23 +289,6 @@ std::vector<QPointF> spreadPoints(const QPainterPath &area, double spacing, doub
         }
     }
     return points;
-}
-
-void castShadow(QPainter &p, const QPainterPath &shape, QPointF offset, int alpha)
-{
-    if (Silhouette::active(p))
-        return;
-    const Saved s(p);
-    p.translate(offset);
-    p.setBrush(Qt::NoBrush);
-    for (int i = 4; i >= 1; --i) {
-        p.setPen(QPen(QColor(40, 30, 10, alpha / 5), i * 4.0, Qt::SolidLine, Qt::RoundCap,
-                      Qt::RoundJoin));
-        p.drawPath(shape);
-    }
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(40, 30, 10, alpha));
-    p.drawPath(shape);
 }
 
 QPainterPath curveThrough(std::initializer_list<QPointF> points)

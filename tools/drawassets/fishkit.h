@@ -25,11 +25,12 @@
 //      reef rock, coral heads or sea fans where the fish lives;
 //   2. the fins behind the body: tail(), fin() for dorsal and anal, paintFin();
 //   3. the body: bodyOutline() from a BodyShape, fillBody();
-//   4. patterns clipped to the body: paintScales, paintSpots, paintBars,
-//      paintStripes, paintMesh, or scatterPoints/spreadPoints for anything else;
-//      then shadeBody() to round the body off and outline it;
+//   4. patterns clipped to the body: paintScales, paintStripes, paintMesh,
+//      anatomy::paintFreckles for spots, or scatterPoints/spreadPoints for
+//      anything else; then shadeBody() to round the body off and darken its
+//      edge on the shaded side;
 //   5. the fins in front of the body (pectoral, pelvic), gill cover and mouth
-//      as stroke(curveThrough(...)), and paintEye() last.
+//      as stroke(curveThrough(...)), and paintNaturalEye() last.
 //
 // Coordinates are design units on the 320 x 240 canvas with the head to the
 // left; Canvas::faceRight() turns a fish that should look the other way.
@@ -233,9 +234,6 @@ private:
 // water shows through it between the rays.
 void paintSheerFin(QPainter &p, const Fin &f, QColor membrane, QColor ray, int rays);
 
-// A coloured rim along a fin's free edge (pale tail margins, blue fin edges).
-void edgeFin(QPainter &p, const Fin &f, QColor colour, double width);
-
 // A pigmented margin along the free edge of `f` that swells and thins from
 // front to rear through `widths`, as real fin margins do.
 void paintFinMargin(QPainter &p, const Fin &f, QColor colour, std::initializer_list<double> widths);
@@ -244,16 +242,6 @@ void paintFinMargin(QPainter &p, const Fin &f, QColor colour, std::initializer_l
 // its own, smaller and fainter towards its head and edges.
 void paintScales(QPainter &p, const QPainterPath &area, double size, QColor rim,
                  double width = 0.6);
-
-// Round spots spread evenly over `area`, `spacing` apart, radius between
-// rMin and rMax.
-void paintSpots(QPainter &p, const QPainterPath &area, double spacing, double rMin, double rMax,
-                QColor colour, quint32 seed);
-
-// `count` upright bars across `area`, `spacing` apart from `firstX`, each
-// bowed towards the head by `bow` to follow the roundness of the body.
-void paintBars(QPainter &p, const QPainterPath &area, double firstX, double spacing, int count,
-               double width, QColor colour, double bow = 4.0);
 
 // `count` lengthwise stripes across `area`, `spacing` apart from `firstY`,
 // drawn together towards the midline at snout and tail by `converge` (0-1).
@@ -270,9 +258,6 @@ std::vector<QPointF> scatterPoints(const QPainterPath &area, int count, quint32 
 // never clump, like the spots of a pattern.
 std::vector<QPointF> spreadPoints(const QPainterPath &area, double spacing, double jitter,
                                   quint32 seed);
-
-// The soft shadow a fish lying on or just above the sand casts there.
-void castShadow(QPainter &p, const QPainterPath &shape, QPointF offset, int alpha);
 
 // An open smooth curve through `points`, for gill covers, mouths and lines.
 QPainterPath curveThrough(std::initializer_list<QPointF> points);
@@ -351,19 +336,6 @@ enum class Floor { Open, Sand, Rock };
 Canvas reef(QPainter &p, double width, double height, double light, Floor floor = Floor::Open,
             QPointF coral = {}, double coralRadius = 0, QColor coralColour = {}, QPointF fan = {},
             double fanHeight = 0, QColor fanColour = {});
-
-// Where a far-off copy of a fish swims: moved by `dx`, `dy` and shrunk to `scale`.
-struct Distant
-{
-    double dx = 0;
-    double dy = 0;
-    double scale = 1;
-};
-
-// Far-off copies of `fish` in one hazy `colour`, a shoal behind the fish,
-// shaded as bodies, with an eye and the species' `marks` darker.
-void paintShoal(QPainter &p, const QPainterPath &fish, QColor colour,
-                std::initializer_list<Distant> copies, const QPainterPath &marks = {});
 
 // An ellipse `rx` by `ry` filled with `fill`, ringed by `rim` `rimWidth` wide
 // (eye spots, false eyes, scalpels, rings round the eye).

@@ -39,62 +39,6 @@ Canvas reef(QPainter &p, double width, double height, double light, Floor floor,
     return Canvas(p, width, height);
 }
 
-void paintShoal(QPainter &p, const QPainterPath &fish, QColor colour,
-                std::initializer_list<Distant> copies, const QPainterPath &marks)
-{
-    if (Silhouette::active(p))
-        return;
-    for (const Distant &o : copies) {
-        QTransform far;
-        far.translate(o.dx, o.dy);
-        far.scale(o.scale, o.scale);
-        const QPainterPath shape = far.map(fish);
-        const QRectF r = shape.boundingRect();
-        // Seen through the water the fish keeps its form but loses its
-        // edges and contrast: darker along the back, paler below, the
-        // smaller ones, further off, paler still.
-        const int alpha = colour.alpha();
-        const QColor hazed = colour.lighter(100 + int(25 * std::clamp(1.0 - o.scale, 0.0, 1.0)));
-        QLinearGradient body(r.topLeft(), r.bottomLeft());
-        body.setColorAt(0.2, withAlpha(hazed.darker(135), alpha));
-        body.setColorAt(0.5, withAlpha(hazed, alpha));
-        body.setColorAt(0.85, withAlpha(hazed.lighter(140), alpha * 4 / 5));
-        const Saved s(p);
-        p.setPen(QPen(withAlpha(hazed, alpha / 3), std::max(0.5, r.height() * 0.03)));
-        p.setBrush(body);
-        p.drawPath(shape);
-        // The head: where the front of the body stands deepest, the eye
-        // sits above the middle of it, and a faint light runs back along
-        // the flank from there.
-        const double x = r.left() + r.width() * 0.07;
-        double top = r.bottom();
-        double bottom = r.top();
-        for (int i = 0; i <= 40; ++i) {
-            const double y = r.top() + r.height() * i / 40.0;
-            if (shape.contains(QPointF(x, y))) {
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
-        }
-        if (bottom <= top)
-            continue;
-        const double deep = bottom - top;
-        const QPointF eye(x + deep * 0.05, top + deep * 0.4);
-        p.setClipPath(shape, Qt::IntersectClip);
-        // The species' own marks, softened by the water between.
-        if (!marks.isEmpty()) {
-            const QPainterPath worn = far.map(marks);
-            p.setPen(QPen(withAlpha(hazed.darker(170), alpha / 3), std::max(0.6, deep * 0.06)));
-            p.setBrush(withAlpha(hazed.darker(190), alpha * 3 / 4));
-            p.drawPath(worn);
-        }
-        // A little light on the upper flank behind the head.
-        paintGlow(p, QPointF(r.left() + r.width() * 0.3, top + deep * 0.35), deep * 0.35,
-                  withAlpha(hazed.lighter(160), alpha / 3));
-        paintGlow(p, eye, std::max(0.7, deep * 0.14), withAlpha(hazed.darker(260), alpha));
-    }
-}
-
 void paintDisc(QPainter &p, QPointF centre, double rx, double ry, QColor fill, QColor rim,
                double rimWidth)
 {
