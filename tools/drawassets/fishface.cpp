@@ -30,12 +30,15 @@ QPointF heading(double degrees)
 
 } // namespace
 
-QColor colourUnder(QPainter &p, QPointF at, QColor fallback)
+QColor colourUnder(const QPainter &p, QPointF at, QColor fallback)
 {
     const auto *image = dynamic_cast<const QImage *>(p.device());
-    if (image == nullptr)
+    if (image == nullptr || image->isNull())
         return fallback;
-    const QPoint c = p.transform().map(at).toPoint();
+    // A point off the picture reads the nearest colour on its edge.
+    const QPoint mapped = p.transform().map(at).toPoint();
+    const QPoint c(std::clamp(mapped.x(), 0, image->width() - 1),
+                   std::clamp(mapped.y(), 0, image->height() - 1));
     int r = 0;
     int g = 0;
     int b = 0;

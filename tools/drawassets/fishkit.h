@@ -414,7 +414,7 @@ namespace fishkit {
 
 // The colour already painted round `at`, so that skin laid over a fin's root
 // or a lip matches what it grows out of; `fallback` where nothing can be read.
-QColor colourUnder(QPainter &p, QPointF at, QColor fallback);
+QColor colourUnder(const QPainter &p, QPointF at, QColor fallback);
 
 // The eye as a family with gill covers of `kind` has it: the jack's and the
 // grunt's golden ring, the parrotfish's small ringed eye, the butterflyfish's

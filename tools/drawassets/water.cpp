@@ -196,14 +196,7 @@ void paintWater(QPainter &p, const QRectF &area, double depth, Water kind)
 
 QColor waterBehind(const QPainter &p, QPointF at)
 {
-    const auto *image = dynamic_cast<const QImage *>(p.device());
-    if (image == nullptr || image->isNull())
-        return QColor(52, 118, 146);
-    const QPoint px = p.transform().map(at).toPoint();
-    QColor colour = image->pixelColor(std::clamp(px.x(), 0, image->width() - 1),
-                                      std::clamp(px.y(), 0, image->height() - 1));
-    colour.setAlpha(255);
-    return colour;
+    return fishkit::colourUnder(p, at, QColor(52, 118, 146));
 }
 
 void paintCastShadow(QPainter &p, const QPainterPath &body, double floor)
