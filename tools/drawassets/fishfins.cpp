@@ -35,15 +35,16 @@ QPointF bow(QPointF a, QPointF b, double amount)
 // One soft ray from `root` to `tip`: jointed and flexible, it tapers from a
 // stout root, fades into the membrane and splits in two towards its end,
 // with a glint of `fold` beside it where the membrane folds over the ray
-// (none if invalid).
-void paintRay(QPainter &p, QPointF root, QPointF tip, QColor colour, double width, QColor fold)
+// (none if invalid). Its middle is carried `bow` off the straight line.
+void paintRay(QPainter &p, QPointF root, QPointF tip, QColor colour, double width, QColor fold,
+              QPointF bow)
 {
     const QPointF d = tip - root;
     const double len = std::max(1e-9, std::hypot(d.x(), d.y()));
     const QPointF side = QPointF(-d.y(), d.x()) / len;
-    const QPointF split = root + d * 0.62;
-    // No ray runs quite straight: each bends a little its own way.
-    const QPointF sway = side * len * 0.03 * std::sin(root.x() * 0.37 + root.y() * 0.11);
+    const QPointF split = root + d * 0.62 + bow * 0.7;
+    // No ray runs quite true to its neighbours: each bends a little its own way too.
+    const QPointF sway = bow + side * len * 0.02 * std::sin(root.x() * 0.37 + root.y() * 0.11);
     QLinearGradient fade(root, tip);
     fade.setColorAt(0, colour);
     fade.setColorAt(0.6, withAlpha(colour, colour.alpha() * 3 / 4));
@@ -66,8 +67,7 @@ void paintRay(QPainter &p, QPointF root, QPointF tip, QColor colour, double widt
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QBrush(fade), width * 0.32, Qt::SolidLine, Qt::RoundCap));
     for (const double k : {-1.0, 1.0})
-        p.drawPath(curve(split + sway * 0.5, split + d * 0.2 + side * apart * 0.4 * k,
-                         tip + side * apart * k));
+        p.drawPath(curve(split, split + d * 0.2 + side * apart * 0.4 * k, tip + side * apart * k));
     if (fold.isValid()) {
         p.setPen(QPen(withAlpha(fold, 60), width * 0.5, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(root + side * width * 1.1, root + d * 0.8 + side * width * 1.1);
@@ -166,18 +166,16 @@ void paintMembrane(QPainter &p, const Fin &f, QColor membrane, QColor ray, int r
         return;
     const Saved s(p);
     const QPointF from = f.base.center();
+    const QPointF baseAlong = f.base.p2() - f.base.p1();
+    const QPointF baseDir = baseAlong / std::max(1e-9, std::hypot(baseAlong.x(), baseAlong.y()));
+    // Straight out of the body, towards the free edge.
+    QPointF outward(-baseDir.y(), baseDir.x());
+    if (QPointF::dotProduct(f.edge.pointAtPercent(0.5) - from, outward) < 0)
+        outward = -outward;
     double reach = 1.0;
-    for (int i = 0; i <= 16; ++i) {
-        const QPointF q = f.edge.pointAtPercent(i / 16.0) - from;
-        reach = std::max(reach, std::hypot(q.x(), q.y()));
-    }
-    QRadialGradient g(from, reach);
-    g.setColorAt(0.0, membrane);
-    if (sheer > 0)
-        g.setColorAt(0.45, withAlpha(membrane, int(membrane.alpha() * (1.0 - 0.2 * sheer))));
-    g.setColorAt(1.0,
-                 withAlpha(membrane.lighter(125), int(membrane.alpha() * (0.75 - 0.4 * sheer))));
-    p.fillPath(f.shape, g);
+    for (int i = 0; i <= 16; ++i)
+        reach =
+            std::max(reach, QPointF::dotProduct(f.edge.pointAtPercent(i / 16.0) - from, outward));
 
     std::vector<QPointF> tips = f.tips;
     if (tips.empty()) {
@@ -185,20 +183,87 @@ void paintMembrane(QPainter &p, const Fin &f, QColor membrane, QColor ray, int r
             tips.push_back(f.edge.pointAtPercent((i + 0.5) / rays));
     }
     const int count = int(tips.size());
+    // A soft fin's edge is held out by its rays: between two ray tips the
+    // membrane falls back a little, more where the rays stand further apart.
+    QPainterPath sheet = f.shape;
+    for (int i = std::max(0, f.spines); i + 1 < count; ++i) {
+        const QPointF a = tips[size_t(i)];
+        const QPointF b = tips[size_t(i) + 1];
+        const QPointF gap = b - a;
+        const double apart = std::hypot(gap.x(), gap.y());
+        if (apart < 2.5 || apart > 14)
+            continue;
+        const QPointF mid = (a + b) / 2.0;
+        QPointF in = f.base.pointAt((i + 1.0) / count) - mid;
+        in /= std::max(1e-9, std::hypot(in.x(), in.y()));
+        const double dip = std::min(1.1, apart * (0.07 + 0.03 * std::sin(i * 2.1 + 0.4)));
+        QPainterPath cut(a - in * 3.0);
+        cut.lineTo(b - in * 3.0);
+        cut.lineTo(b + in * 0.05);
+        cut.quadTo(mid + in * dip * 2.0, a + in * 0.05);
+        cut.closeSubpath();
+        sheet = sheet.subtracted(cut);
+    }
+
+    // The membrane is thick and carries the skin's colour where it grows
+    // from the body, thinning out towards its free edge.
+    QLinearGradient g(from, from + outward * reach);
+    g.setColorAt(0.0, withAlpha(membrane.darker(108), std::min(255, membrane.alpha() + 25)));
+    g.setColorAt(0.25, membrane);
+    if (sheer > 0)
+        g.setColorAt(0.55, withAlpha(membrane, int(membrane.alpha() * (1.0 - 0.25 * sheer))));
+    g.setColorAt(1.0,
+                 withAlpha(membrane.lighter(125), int(membrane.alpha() * (0.7 - 0.4 * sheer))));
+    p.fillPath(sheet, g);
+
     {
         const Saved clipped(p);
-        p.setClipPath(f.shape, Qt::IntersectClip);
+        p.setClipPath(sheet, Qt::IntersectClip);
+        // Between two soft rays the membrane is not flat: it dips into a
+        // shallow fold, shaded behind one ray and lit before the next, each
+        // fold a little deeper or flatter than its neighbours.
+        for (int i = f.spines; i + 1 < count; ++i) {
+            const QPointF root = f.base.pointAt((i + 0.5) / count);
+            const QPointF next = f.base.pointAt((i + 1.5) / count);
+            const QPointF a = tips[size_t(i)];
+            const QPointF b = tips[size_t(i) + 1];
+            QPainterPath panel(root);
+            panel.lineTo(a + (a - root) * 0.1);
+            panel.lineTo(b + (b - next) * 0.1);
+            panel.lineTo(next);
+            panel.closeSubpath();
+            const double slack = 0.35 + 0.65 * std::pow(std::sin(i * 2.3 + 1.1), 2);
+            QLinearGradient fold((root + a) / 2, (next + b) / 2);
+            fold.setColorAt(0, QColor(0, 10, 30, int(30 * slack)));
+            fold.setColorAt(0.5, QColor(0, 10, 30, 0));
+            fold.setColorAt(0.9, QColor(255, 255, 255, int(16 * slack)));
+            fold.setColorAt(1, QColor(255, 255, 255, 0));
+            p.fillPath(panel, fold);
+        }
+        const bool upright = std::abs(baseDir.x()) > std::abs(baseDir.y());
         for (int i = f.spines; i < count; ++i) {
             const QPointF root = f.base.pointAt((i + 0.5) / count);
+            const QPointF d = tips[size_t(i)] - root;
+            const double len = std::hypot(d.x(), d.y());
+            // The rays of a dorsal or anal fin sweep back and bend as they go;
+            // those of a tail curve out towards the tips of its lobes.
+            const double lean = QPointF::dotProduct(d, baseDir);
+            const QPointF bow = -baseDir * (lean * 0.1 + (upright ? len * 0.035 : 0.0));
+            // The leading soft rays, or a tail's outermost, are the stoutest.
+            const double u =
+                count - f.spines > 1 ? double(i - f.spines) / (count - f.spines - 1) : 0;
+            const double weight = (upright ? 1.3 - 0.55 * u : 0.8 + 0.5 * std::abs(2 * u - 1)) *
+                                  (1.0 + 0.12 * std::sin(i * 2.9 + 0.5));
             // Rays run on a little past the edge so the clip, not the ray, ends them.
-            paintRay(p, root, tips[i] + (tips[i] - root) * 0.1, ray, 0.95, membrane.lighter(150));
+            paintRay(p, root, tips[size_t(i)] + d * 0.1, ray, 0.95 * weight, membrane.lighter(150),
+                     bow);
         }
     }
     {
         // The membrane hangs slack between two spines: it folds into shadow
         // just behind each spine and catches the light before the next.
         const Saved clipped(p);
-        p.setClipPath(f.shape, Qt::IntersectClip);
+        p.setClipPath(sheet, Qt::IntersectClip);
         for (int i = 0; i + 1 < std::min(f.spines, count); ++i) {
             const QPointF root = f.base.pointAt((i + 0.5) / count);
             const QPointF next = f.base.pointAt((i + 1.5) / count);
@@ -248,18 +313,18 @@ void paintMembrane(QPainter &p, const Fin &f, QColor membrane, QColor ray, int r
     base.addPolygon(QPolygonF({f.base.p1() - over - across, f.base.p2() + over - across,
                                f.base.p2() + over + across, f.base.p1() - over + across}));
     QPainterPath free;
-    free.addRect(f.shape.boundingRect().adjusted(-4, -4, 4, 4));
+    free.addRect(sheet.boundingRect().adjusted(-4, -4, 4, 4));
     // The edge is the membrane's own rim, thickened where the rays end: a
     // little darker than the fin, not an inked line round it, and fainter
     // on the side the light comes from.
     p.setClipPath(free.subtracted(base), Qt::IntersectClip);
-    const QRectF box = f.shape.boundingRect();
+    const QRectF box = sheet.boundingRect();
     QLinearGradient rim(box.topLeft(), box.bottomLeft());
     rim.setColorAt(0, withAlpha(ray, ray.alpha() * 2 / 5));
     rim.setColorAt(1, withAlpha(ray, std::min(255, ray.alpha() * 4 / 5)));
     p.setPen(QPen(QBrush(rim), 0.6));
     p.setBrush(Qt::NoBrush);
-    p.drawPath(f.shape);
+    p.drawPath(sheet);
 }
 
 } // namespace

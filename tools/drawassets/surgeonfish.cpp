@@ -340,9 +340,8 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
 // a pale margin, and a dark scalpel in a pale socket.
 void paintSurgeonfish(QPainter &p, double w, double h)
 {
-    Canvas canvas = reef(p, w, h, 0.4, Floor::Open, {60, 250}, 76, QColor(150, 160, 110),
-                         {250, 240}, 100, QColor(170, 80, 110));
-    canvas.faceRight();
+    const Canvas canvas = reef(p, w, h, 0.4, Floor::Open, {292, 250}, 76, QColor(150, 160, 110),
+                               {34, 240}, 100, QColor(170, 80, 110));
     // An oval a little shallower than the Doctorfish and longer, full to the
     // stalk rather than tapering, with a more pointed snout; the soft dorsal
     // and anal fins grow taller towards the rear into angled lobes, and the
@@ -364,13 +363,31 @@ void paintSurgeonfish(QPainter &p, double w, double h)
     paintBackFins(p, s, look);
     // The pale margin is a narrow band, broadest at the centre of the
     // crescent and gone before the tip of each lobe.
-    paintFinMargin(p, s.caudal, QColor(226, 226, 216, 170),
-                   {0.0, 0.8, 1.8, 2.6, 3.0, 2.6, 1.8, 0.8, 0.0});
-    // The margins are a dusky blue pigment in the fin, swelling and
-    // thinning along it, not a bright line round it.
-    paintFinMargin(p, s.dorsal, QColor(74, 100, 146, 150), {1.0, 2.6, 3.4, 2.2, 3.0, 2.4, 1.2});
-    paintFinMargin(p, s.anal, QColor(74, 100, 146, 150), {1.0, 2.2, 3.2, 2.6, 2.0, 1.0});
-    fillBody(p, s.body, QColor(100, 94, 86), QColor(148, 142, 134), QColor(200, 196, 188));
+    paintFinMargin(p, s.caudal, QColor(232, 232, 222, 215),
+                   {0.0, 1.4, 3.0, 4.2, 4.8, 4.2, 3.0, 1.4, 0.0});
+    // The margins are a blue pigment in the fin, swelling and thinning along
+    // it and deepening towards the edge, not a bright line round it.
+    for (const auto &[colour, scale] :
+         {std::pair{QColor(66, 110, 186, 130), 1.0}, std::pair{QColor(52, 94, 176, 150), 0.55}}) {
+        paintFinMargin(p, s.dorsal, colour,
+                       {2.4 * scale, 6.0 * scale, 7.6 * scale, 5.4 * scale, 7.0 * scale,
+                        5.8 * scale, 2.6 * scale});
+        paintFinMargin(
+            p, s.anal, colour,
+            {2.4 * scale, 5.6 * scale, 7.2 * scale, 6.0 * scale, 4.6 * scale, 2.4 * scale});
+    }
+    fillBody(p, s.body, QColor(88, 84, 80), QColor(146, 140, 132), QColor(204, 200, 192), 0.55);
+    {
+        // The flank is not one grey: a cooler blue-grey over the upper
+        // flank where the light falls, a warmer brown over the back and
+        // towards the stalk, the cheek a little paler.
+        const Saved tone(p);
+        p.setClipPath(s.body, Qt::IntersectClip);
+        paintGlow(p, s.shape.at(0.45, -0.25), 56, QColor(160, 178, 204, 80));
+        paintGlow(p, s.shape.at(0.8, 0.05), 44, QColor(96, 76, 56, 70));
+        paintGlow(p, s.shape.at(0.16, 0.25), 22, QColor(220, 218, 210, 60));
+        paintGlow(p, s.shape.at(0.6, -0.85), 46, QColor(70, 62, 56, 60));
+    }
     {
         // Fine, faintly bluish lengthwise lines run with the body from behind
         // the gill cover to the stalk, wavering and breaking here and there,
@@ -393,7 +410,7 @@ void paintSurgeonfish(QPainter &p, double w, double h)
         }
     }
     paintScaleRows(p, s.body, s.shape, 3.0, QColor(60, 56, 50, 70), 0.6, ScaleStyle::Fine);
-    modelBody(p, s.body, s.caudal.base.x1(), QColor(48, 44, 40, 120));
+    modelBody(p, s.body, s.caudal.base.x1(), QColor(48, 44, 40, 120), 1.5);
     // A dark spine in a sheath ringed with paler skin, not a white mark;
     // the pale ring blurs out into the stalk.
     {
@@ -401,9 +418,9 @@ void paintSurgeonfish(QPainter &p, double w, double h)
         p.setClipPath(s.body, Qt::IntersectClip);
         p.translate(s.shape.at(0.935, 0.02));
         p.scale(1.0, 0.55);
-        paintGlow(p, {0, 0}, 17, QColor(214, 218, 222, 150));
+        paintGlow(p, {0, 0}, 20, QColor(220, 224, 228, 190));
     }
-    paintScalpel(p, s.shape.at(0.935, 0.02), 17, QColor(40, 38, 44), QColor(196, 204, 214));
+    paintScalpel(p, s.shape.at(0.935, 0.02), 19, QColor(30, 28, 36), QColor(206, 212, 222));
     paintFront(p, s, look);
 }
 
