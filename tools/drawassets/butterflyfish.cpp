@@ -267,7 +267,7 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
                                {30, 236}, 96, QColor(180, 80, 140));
     // Deeper than long behind a short pointed snout, the forehead climbing
     // straight from it to the high shoulder under the dorsal fin.
-    const BodyShape shape{{44, 130}, 192, 126, 0.5, 0.18, 0.22, 0.55, 0.04, 0, 0.7, 0.0};
+    const BodyShape shape{{44, 130}, 192, 126, 0.5, 0.3, 0.22, 0.55, 0.04, 0, 0.7, 0.025};
     const Build b = butterfly({shape, 0.13, 0.26, 0.38, TailKind::Truncate, {36, 62}, 0.86, 0.2});
     const QColor yellow(255, 212, 0, 250);
     const Livery look(yellow, yellow, QColor(200, 150, 0, 120), QColor(218, 214, 192, 150), yellow,

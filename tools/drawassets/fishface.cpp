@@ -68,9 +68,13 @@ Fin fanFin(QPointF top, QPointF bottom, double length, double angle, double spre
         const double fan = 0.6 + 0.4 * std::sin(pi * (0.18 + 0.82 * u));
         const double wing = u < 0.15 ? 0.9 + u / 0.15 * 0.1 : 1.0 - 0.78 * (u - 0.15) / 0.85;
         const QPointF root = top + (bottom - top) * ((i + 0.5) / count);
-        const QPointF tip =
-            root + heading(angle - spread * (0.5 - u)) * length * (fan + (wing - fan) * k);
-        tips.push_back(tip);
+        const QPointF reach =
+            heading(angle - spread * (0.5 - u)) * length * (fan + (wing - fan) * k);
+        // The fin lies back along the flank, turned a little away from the
+        // viewer, so its fan shows narrower across than it really spreads.
+        const QPointF axis = heading(angle);
+        const double lengthwise = QPointF::dotProduct(reach, axis);
+        tips.push_back(root + axis * lengthwise + (reach - axis * lengthwise) * 0.8);
     }
     // Through every other tip, so the free edge runs smooth past the rays.
     std::vector<QPointF> rim{top};
@@ -161,32 +165,54 @@ void paintPectoral(QPainter &p, const QPainterPath &body, const Fin &f, QColor m
         hollow.setColorAt(0, QColor(0, 8, 24, 34));
         hollow.setColorAt(1, QColor(0, 8, 24, 0));
         p.fillPath(body, hollow);
-        // The fin stands a little off the flank and throws a faint shadow
-        // on it below and behind, which gives a clear fin its outline.
-        const QPainterPath cast = QTransform::fromTranslate(1.2, 1.8).map(f.shape);
-        p.fillPath(cast.subtracted(f.shape), QColor(0, 8, 24, 26));
-        p.fillPath(QTransform::fromTranslate(0.6, 0.9).map(f.shape).subtracted(f.shape),
-                   QColor(0, 8, 24, 22));
+        // The fin lies close along the flank and shades it below and
+        // behind, softly, darkest where it touches.
+        for (int k = 4; k >= 1; --k) {
+            const QPainterPath cast = QTransform::fromTranslate(0.5 * k, 0.9 * k).map(f.shape);
+            p.fillPath(cast.subtracted(f.shape), QColor(0, 8, 24, 13));
+        }
     }
     const Saved s(p);
     p.setClipPath(f.shape, Qt::IntersectClip);
-    // A living pectoral is nearly clear: only its fleshy base is coloured,
-    // and the membrane beyond it is a faint tint through which the flank's
-    // markings show, thinning to nothing well before the rays end. A fin
-    // given a near-opaque colour is pigmented (the Queen Angelfish's
-    // yellow) and keeps more of it out towards the edge.
+    // The membrane carries the skin's colour out from the fleshy base, a
+    // little darker than the flank it lies on, and thins towards its edge,
+    // where the flank's markings show through. A fin given a near-opaque
+    // colour is pigmented (the Queen Angelfish's yellow) and keeps more of
+    // it out towards the edge.
     const double pigment = std::clamp((membrane.alpha() - 185) / 65.0, 0.0, 1.0);
+    const QColor film = blend(flank.darker(118), membrane, 0.45 + 0.5 * pigment);
     const auto tint = [&](double clear, double pigmented) {
-        return withAlpha(membrane, int(membrane.alpha() * (clear + (pigmented - clear) * pigment)));
+        return withAlpha(film, int(255 * (clear + (pigmented - clear) * pigment)));
     };
     QRadialGradient sheet(root - along * half * 0.2, reach * 1.2);
-    sheet.setColorAt(0, withAlpha(blend(flank, membrane.darker(125), 0.55), 235));
-    sheet.setColorAt(
-        0.14, withAlpha(blend(flank, membrane, 0.6 + 0.4 * pigment), 150 + int(90 * pigment)));
-    sheet.setColorAt(0.3, tint(0.22, 0.8));
-    sheet.setColorAt(0.7, tint(0.08, 0.5));
-    sheet.setColorAt(1, tint(0, 0.15));
+    sheet.setColorAt(0, withAlpha(blend(flank, membrane.darker(125), 0.45), 240));
+    sheet.setColorAt(0.16, withAlpha(blend(flank, membrane, 0.4 + 0.5 * pigment), 205));
+    sheet.setColorAt(0.32, tint(0.5, 0.85));
+    sheet.setColorAt(0.7, tint(0.3, 0.6));
+    sheet.setColorAt(1, tint(0.12, 0.25));
     p.fillPath(f.shape, sheet);
+    {
+        // The fleshy base the fin swings on: skin over the girdle, lit along
+        // its top and creased into shadow where it leaves the body.
+        const QPointF across(-along.y(), along.x());
+        QPainterPath lobe(f.base.p1() - along * half * 0.3);
+        lobe.quadTo(root + along * reach * 0.26 - across * half * 0.5, root + along * reach * 0.3);
+        lobe.quadTo(root + along * reach * 0.26 + across * half * 0.5,
+                    f.base.p2() - along * half * 0.3);
+        lobe.closeSubpath();
+        QLinearGradient flesh(root - across * half, root + across * half);
+        flesh.setColorAt(0, withAlpha(flank.lighter(112), 200));
+        flesh.setColorAt(0.5, withAlpha(flank, 150));
+        flesh.setColorAt(1, withAlpha(flank.darker(135), 190));
+        const Saved lobeLayer(p);
+        p.setOpacity(0.85);
+        p.fillPath(lobe, flesh);
+        p.setOpacity(1.0);
+        const QPainterPath crease = curve(f.base.p1(), root - along * half * 0.15, f.base.p2());
+        stroke(p, QTransform::fromTranslate(along.x() * 0.8, along.y() * 0.8).map(crease),
+               QColor(0, 8, 24, 60), 1.1);
+    }
+    paintMembraneFolds(p, f, tips, 0.8);
     // The rays: fine, jointed, each set a little differently, seen mostly
     // near the base and lost in the water towards the edge, the leading
     // one stoutest. They, not an outline, give the fin its shape.

@@ -156,6 +156,33 @@ Fin followBend(const BodyShape &shape, Fin f)
     return f;
 }
 
+void paintMembraneFolds(QPainter &p, const Fin &f, const std::vector<QPointF> &tips,
+                        double strength)
+{
+    // Between two soft rays the membrane is not flat: it dips into a
+    // shallow fold, shaded behind one ray and lit before the next, each
+    // fold a little deeper or flatter than its neighbours.
+    const int count = int(tips.size());
+    for (int i = f.spines; i + 1 < count; ++i) {
+        const QPointF root = f.base.pointAt((i + 0.5) / count);
+        const QPointF next = f.base.pointAt((i + 1.5) / count);
+        const QPointF a = tips[size_t(i)];
+        const QPointF b = tips[size_t(i) + 1];
+        QPainterPath panel(root);
+        panel.lineTo(a + (a - root) * 0.1);
+        panel.lineTo(b + (b - next) * 0.1);
+        panel.lineTo(next);
+        panel.closeSubpath();
+        const double slack = strength * (0.35 + 0.65 * std::pow(std::sin(i * 2.3 + 1.1), 2));
+        QLinearGradient fold((root + a) / 2, (next + b) / 2);
+        fold.setColorAt(0, QColor(0, 10, 30, int(30 * slack)));
+        fold.setColorAt(0.5, QColor(0, 10, 30, 0));
+        fold.setColorAt(0.9, QColor(255, 255, 255, int(16 * slack)));
+        fold.setColorAt(1, QColor(255, 255, 255, 0));
+        p.fillPath(panel, fold);
+    }
+}
+
 namespace {
 
 // A fin membrane, `sheer` 0 thinning a little towards its free edge and 1
@@ -219,27 +246,7 @@ void paintMembrane(QPainter &p, const Fin &f, QColor membrane, QColor ray, int r
     {
         const Saved clipped(p);
         p.setClipPath(sheet, Qt::IntersectClip);
-        // Between two soft rays the membrane is not flat: it dips into a
-        // shallow fold, shaded behind one ray and lit before the next, each
-        // fold a little deeper or flatter than its neighbours.
-        for (int i = f.spines; i + 1 < count; ++i) {
-            const QPointF root = f.base.pointAt((i + 0.5) / count);
-            const QPointF next = f.base.pointAt((i + 1.5) / count);
-            const QPointF a = tips[size_t(i)];
-            const QPointF b = tips[size_t(i) + 1];
-            QPainterPath panel(root);
-            panel.lineTo(a + (a - root) * 0.1);
-            panel.lineTo(b + (b - next) * 0.1);
-            panel.lineTo(next);
-            panel.closeSubpath();
-            const double slack = 0.35 + 0.65 * std::pow(std::sin(i * 2.3 + 1.1), 2);
-            QLinearGradient fold((root + a) / 2, (next + b) / 2);
-            fold.setColorAt(0, QColor(0, 10, 30, int(30 * slack)));
-            fold.setColorAt(0.5, QColor(0, 10, 30, 0));
-            fold.setColorAt(0.9, QColor(255, 255, 255, int(16 * slack)));
-            fold.setColorAt(1, QColor(255, 255, 255, 0));
-            p.fillPath(panel, fold);
-        }
+        paintMembraneFolds(p, f, tips, 1.0);
         const bool upright = std::abs(baseDir.x()) > std::abs(baseDir.y());
         for (int i = f.spines; i < count; ++i) {
             const QPointF root = f.base.pointAt((i + 0.5) / count);

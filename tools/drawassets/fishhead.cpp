@@ -233,7 +233,7 @@ SmallMouth smallMouthOf(Opercle kind)
         return {0.3, 1.3, false, 0.14};
     case Opercle::Butterfly:
         // A tiny mouth at the end of a tapering snout, lips thin and level.
-        return {0.06, 0.7, false, 0.15};
+        return {0.08, 0.85, false, 0.22};
     case Opercle::Surgeon:
         // Small and low, the gape falling steeply to a corner under the nostril.
         return {0.42, 1.1, false, 0.1};

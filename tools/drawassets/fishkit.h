@@ -234,6 +234,12 @@ private:
 // water shows through it between the rays.
 void paintSheerFin(QPainter &p, const Fin &f, QColor membrane, QColor ray, int rays);
 
+// The shallow folds of the membrane between the soft rays of `f` ending at
+// `tips`, shaded behind one ray and lit before the next; `strength` 1 as a
+// dorsal fin has them. Clip to the fin first.
+void paintMembraneFolds(QPainter &p, const Fin &f, const std::vector<QPointF> &tips,
+                        double strength);
+
 // A pigmented margin along the free edge of `f` that swells and thins from
 // front to rear through `widths`, as real fin margins do.
 void paintFinMargin(QPainter &p, const Fin &f, QColor colour, std::initializer_list<double> widths);
