@@ -34,6 +34,7 @@ struct ButterflyForm
     QPointF tailSize{38, 56};
     double shoulder = 0.76; // how far back the soft fins keep their full height
     double eyeAt = 0.17;
+    double notch = 0.14; // how deep the membrane dips between two dorsal spines
 };
 
 // The butterflyfish: a compressed disc with a pointed snout, a dorsal fin of
@@ -58,7 +59,7 @@ Build butterfly(const ButterflyForm &f)
         spinyFin(out(0.3, -1, -0.04),
                  {out(0.34, -1, f.spiny * 0.7), out(0.44, -1, f.spiny), out(0.58, -1, f.spiny),
                   out(f.shoulder, -1, f.soft), corner(-1)},
-                 s.at(0.97, -0.45), 12, 22, 0.14),
+                 s.at(0.97, -0.45), 12, 22, f.notch),
         spinyFin(out(0.5, 1, -0.04),
                  {out(0.56, 1, f.soft * 0.45), out(0.66, 1, f.soft * 0.85),
                   out(f.shoulder + 0.04, 1, f.soft), corner(1)},
@@ -323,7 +324,10 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
                                0.38,
                                0.42,
                                TailKind::Rounded,
-                               {46, 68}});
+                               {46, 68},
+                               0.76,
+                               0.17,
+                               0.07});
     const Livery look(QColor(225, 228, 222, 220), QColor(236, 222, 150, 240),
                       QColor(200, 180, 120, 150), QColor(218, 214, 192, 150),
                       QColor(240, 200, 50, 240), QColor(60, 50, 40), 6);
@@ -331,10 +335,18 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
     // A dark line runs just inside the yellow margin of the soft fins.
     // Both swell and thin along the fin, as pigment in a margin does.
     for (const Fin *f : {&b.dorsal, &b.anal}) {
-        // Over the spines in front the margin is only a trace: the spine
-        // tips stand pale, not ringed in yellow.
-        paintFinMargin(p, *f, QColor(80, 66, 40, 120), {0.4, 1.6, 6.0, 8.0, 7.0, 8.6, 6.4, 3.6});
-        paintFinMargin(p, *f, QColor(236, 190, 40, 240), {0.2, 0.7, 2.6, 4.6, 3.8, 4.8, 3.4, 1.8});
+        // Over the spines in front there is no margin: the spine tips stand
+        // pale, not ringed in yellow. Behind them the yellow is pigment in
+        // the membrane, deepest at the edge and blurring inward.
+        const Saved soft(p);
+        const QPointF last = f->tips[size_t(f->spines - 1)];
+        p.setClipRect(QRectF(QPointF(last.x() + 2, 0), QPointF(320, 240)), Qt::IntersectClip);
+        paintFinMargin(p, *f, QColor(80, 66, 40, 60), {0.0, 1.6, 6.0, 8.0, 7.0, 8.6, 6.4, 3.6});
+        for (const auto &[scale, alpha] :
+             {std::pair{1.6, 60}, std::pair{1.15, 90}, std::pair{0.7, 170}})
+            paintFinMargin(p, *f, QColor(236, 190, 40, alpha),
+                           {0.0, 0.9 * scale, 2.6 * scale, 4.6 * scale, 3.8 * scale, 4.8 * scale,
+                            3.4 * scale, 1.8 * scale});
     }
     fillBody(p, b.body, QColor(206, 206, 210), QColor(236, 236, 238), QColor(242, 238, 226));
     paintSlants(p, b, QColor(70, 70, 82, 100), 0.8, true);

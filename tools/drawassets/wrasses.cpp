@@ -37,7 +37,7 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
     Wrasse wrasse(
         BodyShape{{34, 124}, 214, 70, 0.34, 0.76, 0.18, 0.55, 0.14, 0.11, 1.0, 0.012, 0, 0.04},
         green.darker(140), green, QColor(140, 220, 180), QColor(60, 150, 150, 225),
-        QColor(20, 80, 90, 140), Qt::transparent, QColor(210, 90, 80), {42, 70}, 0.22, 0.3, 0.52,
+        QColor(20, 80, 90, 140), Qt::transparent, QColor(210, 90, 80), {50, 96}, 0.44, 0.3, 0.52,
         0.2, 0.26, {0.12, -0.4}, QColor(10, 20, 40, 230));
     // Round in section, not flat like a parrotfish: it is shaded deeply
     // over the back and under the belly.
