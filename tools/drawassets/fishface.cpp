@@ -516,7 +516,9 @@ void paintScalpel(QPainter &p, QPointF at, double length, QColor blade, QColor s
     spine.quadTo(back + QPointF(-length * 0.03, w * 0.15),
                  back + QPointF(-length * 0.09, w * 0.35));
     spine.quadTo(at + QPointF(0, w * 0.15), front + QPointF(length * 0.12, -w * 0.2));
-    p.fillPath(spine, withAlpha(dark.lighter(paleBlade ? 130 : 115), 230));
+    // A pale blade shows as itself against the dark of its groove.
+    p.fillPath(spine,
+               paleBlade ? withAlpha(blade.darker(104), 245) : withAlpha(dark.lighter(115), 230));
     stroke(p,
            curve(front + QPointF(length * 0.16, -w * 0.25), at + QPointF(0, -w * 0.45),
                  back + QPointF(-length * 0.1, -w * 0.15)),

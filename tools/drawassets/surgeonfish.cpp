@@ -95,7 +95,18 @@ void paintBlueTang(QPainter &p, double w, double h)
     // thinning along them, not a dark line drawn round.
     paintFinMargin(p, s.dorsal, QColor(90, 150, 245, 190), {0.8, 2.2, 3.0, 2.0, 2.8, 2.2, 1.0});
     paintFinMargin(p, s.anal, QColor(90, 150, 245, 190), {0.8, 2.4, 2.0, 2.8, 1.8, 0.8});
-    fillBody(p, s.body, QColor(34, 70, 196), QColor(70, 134, 232), QColor(126, 178, 246));
+    fillBody(p, s.body, QColor(28, 58, 176), QColor(66, 126, 228), QColor(120, 170, 240));
+    {
+        // Not one flat blue: powder blue where the light falls on the upper
+        // flank and cheek, deepening to royal blue over the back, towards
+        // the stalk and under the belly.
+        const Saved tone(p);
+        p.setClipPath(s.body, Qt::IntersectClip);
+        paintGlow(p, s.shape.at(0.4, -0.3), 60, QColor(150, 196, 255, 70));
+        paintGlow(p, s.shape.at(0.16, 0.1), 26, QColor(160, 200, 255, 60));
+        paintGlow(p, s.shape.at(0.85, 0.1), 46, QColor(20, 36, 130, 80));
+        paintGlow(p, s.shape.at(0.55, 0.95), 50, QColor(20, 36, 130, 60));
+    }
     // Fine lines run the length of the body, following its rows and roughly
     // parallel: each starts and ends at its own place, wavers gently and
     // slowly, and fades towards the pale belly and into the head.
@@ -121,11 +132,11 @@ void paintBlueTang(QPainter &p, double w, double h)
                 part << path.pointAtPercent(u);
             QPainterPath piece;
             piece.addPolygon(part);
-            strokeInside(p, s.body, piece, QColor(15, 35, 110, int(22 * strength)), width);
+            strokeInside(p, s.body, piece, QColor(12, 28, 104, int(30 * strength)), width);
         }
     }
     modelBody(p, s.body, s.caudal.base.x1(), QColor(30, 50, 130, 80), 0.8);
-    paintScalpel(p, s.shape.at(0.935, 0.02), 19, QColor(250, 225, 90), QColor(20, 30, 70, 170));
+    paintScalpel(p, s.shape.at(0.93, 0.02), 24, QColor(252, 222, 80), QColor(20, 30, 70, 170));
     paintFront(p, s, look);
 }
 
@@ -199,12 +210,12 @@ void paintDoctorfish(QPainter &p, double w, double h)
                 const double u = k / 5.0;
                 const double patch = 0.6 + 0.4 * std::sin(k * 2.2 + bar.along * 31.0);
                 const double down = u < 0.5 ? 1.0 : 1.0 - (u - 0.5) * 2.0;
-                fade.setColorAt(u, QColor(46, 50, 62, int(bar.alpha * 0.8 * patch * down)));
+                fade.setColorAt(u, QColor(42, 46, 58, int(bar.alpha * 0.95 * patch * down)));
             }
             // A denser core inside edges that blur over a scale's width into
             // the skin.
             for (const auto &[f, share] :
-                 {std::pair{1.25, 0.2}, std::pair{0.95, 0.35}, std::pair{0.6, 0.8}}) {
+                 {std::pair{1.05, 0.22}, std::pair{0.88, 0.4}, std::pair{0.68, 0.95}}) {
                 const Saved layer(p);
                 p.setOpacity(share);
                 p.fillPath(band(f), fade);
@@ -232,8 +243,8 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
     const Canvas canvas = reef(p, w, h, 0.35);
     // Deep but longer than deep: a short blunt snout, the profile dipping in
     // above the eye, then rising steeply to the nape.
-    const BodyShape shape{{54, 134}, 190, 126, 0.38, 0.84, 0.13, 0.56, 0.11, 0.04, 0.75, 0.02, 0.3};
-    const QPainterPath body = discOutline(shape);
+    const BodyShape shape{{50, 136}, 200, 124, 0.4, 0.8, 0.12, 0.57, 0.12, 0.02, 0.35, 0.03, 0.55};
+    const QPainterPath body = bodyOutline(shape);
     // The soft dorsal and anal fins rise at their front into tall pointed
     // lobes that sweep back, then run on low to the tail stalk.
     const auto lobe = [&](int side) {
@@ -252,7 +263,7 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
                   pelvicFin(body, shape.at(0.31, 0), 9, 36, 58), eye);
     const QColor silver(126, 134, 146, 245);
     const Livery look(silver, silver, QColor(80, 86, 100, 150), QColor(170, 176, 184, 150),
-                      QColor(40, 44, 52, 200), QColor(170, 160, 120), 7.5, 0.07);
+                      QColor(40, 44, 52, 200), QColor(170, 160, 120), 7.5, 0.1);
     paintBackFins(p, s, look);
     // The short spiny first dorsal, its spines joined low by membrane.
     const auto nape = [&](double along, double rise) {
