@@ -127,7 +127,9 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
                            {44, 66},
                            0.15,
                            10,
-                           blue});
+                           blue,
+                           14,
+                           0.16});
     paintBackFins(p, a, look);
     if (!Silhouette::active(p)) {
         // The soft dorsal and anal fins are thick, scaled far out and as
@@ -137,10 +139,10 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
         for (const Fin *f : {&a.dorsal, &a.anal}) {
             const QRectF box = f->shape.boundingRect();
             QLinearGradient out(box.left(), 0, box.right(), 0);
-            out.setColorAt(0, QColor(36, 104, 138, 170));
-            out.setColorAt(0.55, QColor(44, 116, 140, 175));
-            out.setColorAt(0.8, QColor(120, 140, 90, 170));
-            out.setColorAt(1, QColor(236, 176, 40, 190));
+            out.setColorAt(0, QColor(36, 104, 138, 225));
+            out.setColorAt(0.5, QColor(44, 116, 140, 225));
+            out.setColorAt(0.75, QColor(130, 146, 84, 225));
+            out.setColorAt(1, QColor(240, 176, 36, 235));
             p.fillPath(f->shape, out);
         }
     }
@@ -149,8 +151,14 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
     // the orange runs out to the edge.
     paintFinMargin(p, a.dorsal, QColor(240, 170, 40, 150), {0, 0, 1, 3, 7, 12, 16, 9});
     paintFinMargin(p, a.anal, QColor(240, 170, 40, 150), {0, 1, 3, 6, 11, 14, 8});
+    // The electric blue is pigment at the edge of the membrane, brightest
+    // at the very rim and blurring inward, not a line laid round the fin.
     for (const Fin *f : {&a.dorsal, &a.anal})
-        paintFinMargin(p, *f, withAlpha(blue, 215), {0.4, 2.2, 3.4, 2.4, 3.8, 2.0, 1.2, 2.8, 0.8});
+        for (const auto &[scale, alpha] :
+             {std::pair{1.8, 50}, std::pair{1.2, 90}, std::pair{0.7, 170}})
+            paintFinMargin(p, *f, withAlpha(blue, alpha),
+                           {0.4 * scale, 2.2 * scale, 3.4 * scale, 2.4 * scale, 3.8 * scale,
+                            2.0 * scale, 1.2 * scale, 2.8 * scale, 0.8 * scale});
     // Blue-green: bluer over the back, greener down the flank, where the
     // yellow scale rims tint it towards yellow-green.
     fillBody(p, a.body, QColor(28, 94, 128), QColor(58, 140, 136), QColor(118, 168, 116));

@@ -34,6 +34,10 @@ Build angel(const AngelForm &f)
         if (f.corner > 0)
             edge.push_back(behind(6, f.corner));
         edge.push_back(behind(f.trail.x(), f.trail.y()));
+        // A point drawn out long and narrow: its trailing edge runs back
+        // close under the leading one before it turns down to the stalk.
+        if (f.slender > 0)
+            edge.push_back(behind(f.trail.x() * 0.45, f.trail.y() - f.slender));
         if (f.corner > 0)
             edge.push_back(behind(2, f.corner - 0.1));
         return spinyFin(s.at(from, 0.9 * side), edge, s.at(0.96, 0.5 * side), spines, rays, 0.1);
