@@ -97,9 +97,9 @@ void paintHogfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintReef(p, 0.4, 212, 0, {46, 226}, 40, QColor(160, 130, 150));
-    const Wrasse hogfish(BodyShape{{20, 140}, 236, 94, 0.5, 0.22, 0.26, 0.64, 0.08, 0, 0.8},
+    const Wrasse hogfish(BodyShape{{20, 140}, 236, 96, 0.4, 0.25, 0.26, 0.64, 0.12, 0.05, 0.5},
                          QColor(214, 160, 156), QColor(236, 200, 194), QColor(248, 238, 232),
-                         QColor(220, 150, 150, 215), QColor(150, 90, 90, 140), Qt::transparent,
+                         QColor(214, 146, 144, 235), QColor(150, 86, 86, 150), Qt::transparent,
                          QColor(210, 80, 60), {70, 156}, 0.42, 0.36, 0.62, 0.21, 0.44,
                          {0.27, -0.6});
     const BodyShape &s = hogfish.shape;
