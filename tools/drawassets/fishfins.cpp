@@ -221,8 +221,13 @@ void paintMembrane(QPainter &p, const Fin &f, QColor membrane, QColor ray, int r
         if (apart < 2.5 || apart > 14)
             continue;
         const QPointF mid = (a + b) / 2.0;
-        QPointF in = f.base.pointAt((i + 1.0) / count) - mid;
-        in /= std::max(1e-9, std::hypot(in.x(), in.y()));
+        // Square to the edge between the two tips, towards the fin's base.
+        QPointF in = QPointF(-gap.y(), gap.x()) / apart;
+        if (QPointF::dotProduct(in, f.base.pointAt((i + 1.0) / count) - mid) < 0)
+            in = -in;
+        // Only where the two tips are neighbours on the free edge.
+        if (!f.shape.contains(mid + in * 2.5) || f.shape.contains(mid - in * 1.5))
+            continue;
         const double dip = std::min(1.1, apart * (0.07 + 0.03 * std::sin(i * 2.1 + 0.4)));
         QPainterPath cut(a - in * 3.0);
         cut.lineTo(b - in * 3.0);

@@ -284,35 +284,43 @@ void paintCrevalleJack(QPainter &p, double w, double h)
         // The row stands proud of the stalk, so it casts a shadow below it.
         const Saved shade(p);
         p.setClipPath(body, Qt::IntersectClip);
-        stroke(p, curve({first + 4, keel + 2.5}, {first + 32, keel + 4.5}, {first + 62, keel + 2}),
-               QColor(0, 10, 20, 26), 2.2);
+        stroke(p, curve({first + 4, keel + 3.5}, {first + 34, keel + 6}, {first + 66, keel + 3}),
+               QColor(0, 10, 20, 30), 3.2);
         // The scutes are skin-covered scales, so they take the body's own
         // silver and olive, only a little lighter on the crest.
         // Spaced by their size, closer where they are small at either end,
         // and each set a touch off the line.
         std::vector<double> at{first};
         for (int i = 1; i < 16; ++i)
-            at.push_back(at.back() + 2.7 + 1.5 * std::sin(std::numbers::pi * (i + 0.5) / 16.0));
+            at.push_back(at.back() + 2.9 + 1.6 * std::sin(std::numbers::pi * (i + 0.5) / 16.0));
         for (int i = 15; i >= 0; --i) {
             const double x = at[size_t(i)];
             const double y = keel + 0.35 * std::sin(i * 2.3 + 0.4);
-            const double half = 1.2 + 1.5 * std::sin(std::numbers::pi * (i + 0.5) / 16.0);
+            const double half = 1.6 + 2.3 * std::sin(std::numbers::pi * (i + 0.5) / 16.0);
             QPainterPath scute(QPointF(x, y));
-            scute.cubicTo(QPointF(x, y - half * 1.2), QPointF(x + 5, y - half),
-                          QPointF(x + 8.5, y));
-            scute.cubicTo(QPointF(x + 5, y + half), QPointF(x, y + half * 1.2), QPointF(x, y));
+            scute.cubicTo(QPointF(x, y - half * 1.2), QPointF(x + 6, y - half),
+                          QPointF(x + 9.5, y));
+            scute.cubicTo(QPointF(x + 6, y + half), QPointF(x, y + half * 1.2), QPointF(x, y));
+            // Each shield stands out of the skin: lit above its keel, in
+            // shade below it, its free rear edge darker where it overlaps.
             QLinearGradient g(QPointF(0, y - half), QPointF(0, y + half));
-            g.setColorAt(0, QColor(208, 212, 200, 150));
-            g.setColorAt(0.45, QColor(196, 200, 188, 150));
-            g.setColorAt(0.6, QColor(150, 156, 140, 150));
-            g.setColorAt(1, QColor(170, 172, 150, 110));
+            g.setColorAt(0, QColor(214, 218, 204, 190));
+            g.setColorAt(0.45, QColor(198, 202, 188, 190));
+            g.setColorAt(0.6, QColor(136, 142, 126, 190));
+            g.setColorAt(1, QColor(160, 162, 140, 150));
             p.fillPath(scute, g);
-            stroke(p, scute, QColor(70, 76, 64, 70), 0.45);
+            QLinearGradient rear(QPointF(x, y), QPointF(x + 9.5, y));
+            rear.setColorAt(0, QColor(50, 56, 46, 20));
+            rear.setColorAt(0.7, QColor(50, 56, 46, 60));
+            rear.setColorAt(1, QColor(50, 56, 46, 140));
+            p.setPen(QPen(QBrush(rear), 0.6));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(scute);
             // The keel: a low ridge, lit along its crest, pointing back.
-            stroke(p, curve({x + 1, y - 0.2}, {x + 5, y - 0.3}, {x + 8.5, y}),
-                   QColor(60, 66, 54, 110), 0.5);
-            stroke(p, curve({x + 1, y - 0.7}, {x + 5, y - 0.8}, {x + 8, y - 0.5}),
-                   QColor(255, 255, 255, 90), 0.4);
+            stroke(p, curve({x + 1, y - 0.2}, {x + 5.5, y - 0.3}, {x + 9.5, y}),
+                   QColor(60, 66, 54, 130), 0.6);
+            stroke(p, curve({x + 1, y - 0.8}, {x + 5.5, y - 0.9}, {x + 9, y - 0.6}),
+                   QColor(255, 255, 255, 110), 0.45);
         }
     }
 
