@@ -482,11 +482,18 @@ void paintBandedButterfly(QPainter &p, double w, double h)
         paintSlants(p, b, QColor(120, 110, 100, 50), 0.7, false);
     }
     {
-        // Pigment, not tape: each band's edge blurs over a scale's width.
+        // Pigment, not tape: each band's edge blurs over a scale's width or
+        // two, and out towards the fins' clear edges it thins away.
+        QPainterPathStroker clear;
+        clear.setWidth(3);
         const Saved soft(p);
-        p.setClipPath(pigmented, Qt::IntersectClip);
+        p.setClipPath(b.body.united(b.dorsal.shape.united(b.anal.shape)
+                                        .subtracted(clear.createStroke(b.dorsal.shape)
+                                                        .united(clear.createStroke(b.anal.shape)))),
+                      Qt::IntersectClip);
         p.setBrush(Qt::NoBrush);
-        for (const auto &[width, alpha] : {std::pair{3.4, 50}, std::pair{1.6, 110}}) {
+        for (const auto &[width, alpha] :
+             {std::pair{7.0, 16}, std::pair{5.0, 26}, std::pair{3.2, 45}, std::pair{1.6, 90}}) {
             p.setPen(QPen(withAlpha(band, alpha), width));
             p.drawPath(bands);
         }
