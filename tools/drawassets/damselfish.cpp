@@ -99,13 +99,13 @@ void paintBlueChromis(QPainter &p, double w, double h)
         for (const double s : {-1.0, 1.0}) {
             const QPainterPath lobe =
                 curve(r + QPointF(0, 9 * s), r + QPointF(28, 27 * s), r + QPointF(54, 44 * s));
-            p.fillPath(ribbon(lobe, {10, 9, 7.5, 5, 2.5}), withAlpha(black, 90));
-            p.fillPath(ribbon(lobe, {7.5, 6.5, 5.5, 3.4, 1.2}), withAlpha(black, 235));
+            p.fillPath(ribbon(lobe, {9, 8, 6.5, 4.4, 2.2}), withAlpha(black, 70));
+            p.fillPath(ribbon(lobe, {6.4, 5.4, 4.4, 2.8, 1.0}), QColor(18, 30, 62, 185));
         }
     }
     // Soft, flexible membrane: dark at its base and thinning out between
     // the rays towards the edge, where the blue of the water shows.
-    paintSheerFin(p, d.dorsal, withAlpha(black, 230), QColor(60, 90, 150, 120), 20);
+    paintSheerFin(p, d.dorsal, QColor(22, 40, 86, 205), QColor(60, 90, 150, 120), 20);
     fillBody(p, d.body, QColor(20, 100, 230), QColor(40, 140, 255), QColor(110, 190, 255));
     paintScaleRows(p, d.body, d.shape, 5.6, QColor(150, 220, 255, 50), 0.6);
     const BodyShape &s = d.shape;
