@@ -255,6 +255,23 @@ void paintBeaugregory(QPainter &p, double w, double h)
         smoothClosedPath({s.at(-0.02, -0.05) - QPointF(8, 0), s.at(0.12, -0.22), s.at(0.25, -0.4),
                           s.at(0.4, -0.55), s.at(0.52, -0.68), s.at(0.62, -0.9), s.at(0.66, -1.8),
                           s.at(0.2, -2), s.snout - QPointF(12, 30)});
+    // The pigment ends scale by scale: along the edge some scales of the
+    // next row are blue too, so the edge steps along the rows instead of
+    // running as one smooth cut.
+    QPainterPath scales;
+    {
+        for (const ScaleSite &site : scaleSites(s, 6.5, int(std::ceil(s.depth / (6.5 * 0.62))))) {
+            const QPointF above = site.centre - QPointF(0, site.height * 0.5);
+            const double hash = std::sin(site.index * 7.31 + site.row * 19.7 + 0.3) * 24634.6;
+            if (band.contains(site.centre) || !band.contains(above) ||
+                hash - std::floor(hash) < 0.4)
+                continue;
+            scales.addPath(QTransform()
+                               .translate(site.centre.x(), site.centre.y() - site.height * 0.3)
+                               .rotate(site.angle)
+                               .map(oval({0, 0}, site.length * 0.5, site.height * 0.45)));
+        }
+    }
     const QPainterPath saddle = band.intersected(d.body);
     // The saddle's lower edge is sharp, as in life, with only a hair of
     // blending so that it does not look cut out.
@@ -265,6 +282,7 @@ void paintBeaugregory(QPainter &p, double w, double h)
     for (int i = 0; i < 14; ++i)
         p.fillPath(QTransform::fromTranslate(-i * 0.15, -i * 0.8).map(band).intersected(d.body),
                    QColor(44, 72, 192, 33));
+    p.fillPath(scales.subtracted(band).intersected(d.body), QColor(58, 90, 198, 190));
     const QPainterPath core = QTransform::fromTranslate(-3, -12).map(band).intersected(d.body);
     fillBody(p, core, QColor(36, 60, 180), QColor(50, 88, 205, 200), QColor(70, 110, 215, 90));
     if (!Silhouette::active(p)) {
