@@ -602,15 +602,17 @@ void paintBeakPlates(QPainter &p, const QPainterPath &body, QPointF tip, double 
             p.fillPath(plate, sink);
         }
     }
-    // The cutting edges meet in a line nicked by the worn crowns along it,
-    // pale above the dark gap between the plates. They end where the lips
-    // close over them, not out on the cheek.
+    // The cutting edges meet in a line, worn smooth and only gently uneven,
+    // pale above the dark gap between the plates, which narrows towards
+    // the corner. They end where the lips close over them, not out on the
+    // cheek.
     std::vector<QPointF> bite;
-    for (int i = 0; i <= 16; ++i) {
-        const double u = i / 16.0;
-        bite.push_back(at(-0.42 + 0.84 * u, 0.1 + 0.02 * u + (i % 2 ? 0.012 : -0.006)));
+    for (int i = 0; i <= 12; ++i) {
+        const double u = i / 12.0;
+        bite.push_back(at(-0.42 + 0.84 * u, 0.1 + 0.02 * u + 0.005 * std::sin(u * 9.0 + 0.6)));
     }
-    stroke(p, curveThrough(bite), QColor(15, 12, 12, 190), std::max(0.5, s * 0.032));
+    p.fillPath(ribbon(curveThrough(bite), {s * 0.05, s * 0.04, s * 0.03, s * 0.015}),
+               QColor(15, 12, 12, 170));
     stroke(p, QTransform::fromTranslate(0, -s * 0.03).map(curveThrough(bite)),
            withAlpha(enamel.lighter(160), 170), std::max(0.4, s * 0.022));
     // Thick fleshy lips roll over the rear of both plates, so that only the

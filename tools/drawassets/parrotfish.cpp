@@ -182,11 +182,13 @@ void paintBlueParrotfish(QPainter &p, double w, double h)
     // Long tail lobes streaming out behind a deep crescent.
     // The hump rounds the forehead off above a snout that still juts
     // forward to the beak, not a square-fronted head.
-    Wrasse blue(BodyShape{{22, 140}, 230, 98, 0.44, 0.72, 0.26, 0.56, 0.3, 0.1, 0.45, 0.025, 0.0},
+    Wrasse blue(BodyShape{{22, 144}, 230, 100, 0.44, 0.9, 0.26, 0.56, 0.3, 0.1, 0.45, 0.02, 0.55},
                 QColor(74, 132, 206), QColor(116, 170, 228), QColor(170, 206, 240),
                 QColor(110, 160, 220, 230), QColor(60, 100, 170, 140), QColor(190, 214, 232),
                 QColor(230, 200, 110), {72, 150}, 0.44);
     blue.ownScales = true;
+    // An old fish's fused teeth are massive, the beak filling the snout.
+    blue.beak = 0.3;
     const BodyShape &s = blue.shape;
     paintWrasse(p, blue, [&](const WrasseParts &parts) {
         paintFinMargin(p, parts.tail, QColor(190, 220, 250, 170),
