@@ -440,6 +440,13 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
         const BodyShape &s = rainbow.shape;
         const Saved saved(p);
         p.setClipPath(parts.body, Qt::IntersectClip);
+        // The head is a solid of bone under bare skin: the blunt forehead
+        // lit on its crown and darker bronze under the brow above the beak,
+        // a paler cheek below the eye and the throat turning into shade.
+        paintGlow(p, s.at(0.12, -0.65), s.depth * 0.32, QColor(252, 196, 130, 150));
+        paintGlow(p, s.at(0.04, -0.25), s.depth * 0.2, QColor(110, 44, 8, 130));
+        paintGlow(p, s.at(0.17, 0.25), s.depth * 0.22, QColor(246, 180, 110, 90));
+        paintGlow(p, s.at(0.12, 0.85), s.depth * 0.28, QColor(100, 44, 16, 120));
         // The green takes over scale by scale in a zone across the middle of
         // the body: each scale a little greener than the one ahead of it,
         // so the change is in the scales' own colours, not a blend laid
@@ -451,14 +458,14 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
         QPainterPath turned(s.at(1.1, -1.6));
         for (int k = 0; k <= 12; ++k) {
             const double across = -1.5 + 0.25 * k;
-            turned.lineTo(s.at(zone(across) + 0.17 + 0.01 * std::sin(k * 2.7), across));
+            turned.lineTo(s.at(zone(across) + 0.12 + 0.006 * std::sin(k * 2.7), across));
         }
         turned.lineTo(s.at(1.1, 1.6));
         turned.closeSubpath();
         p.fillPath(turned, withAlpha(green, 220));
         QPainterPath zoneBand(s.at(zone(-1.6) - 0.04, -1.6));
         for (int k = 0; k <= 8; ++k)
-            zoneBand.lineTo(s.at(zone(-1.6 + 0.4 * k) + 0.21, -1.6 + 0.4 * k));
+            zoneBand.lineTo(s.at(zone(-1.6 + 0.4 * k) + 0.15, -1.6 + 0.4 * k));
         for (int k = 8; k >= 0; --k)
             zoneBand.lineTo(s.at(zone(-1.6 + 0.4 * k) - 0.04, -1.6 + 0.4 * k));
         zoneBand.closeSubpath();
@@ -467,7 +474,7 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
         std::sort(sites.begin(), sites.end(),
                   [](const ScaleSite &a, const ScaleSite &b) { return a.along > b.along; });
         for (const ScaleSite &site : sites) {
-            const double u = (site.along - zone(site.across)) / 0.2;
+            const double u = (site.along - zone(site.across)) / 0.14;
             if (u <= -0.05 || u >= 1.0)
                 continue;
             const double hash = std::sin(site.index * 12.99 + site.row * 78.23) * 43758.5;
@@ -475,7 +482,7 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
             // Each scale turns by its own amount, a little ahead of or
             // behind its neighbours, so the change runs scale by scale
             // through olive and bronze-green without blotches of either.
-            const double turn = std::clamp(u + 0.4 * (own - 0.5), 0.0, 1.0);
+            const double turn = std::clamp(u + 0.16 * (own - 0.5), 0.0, 1.0);
             const double mix = turn * turn * (3.0 - 2.0 * turn);
             const Saved scale(p);
             p.translate(site.centre);
