@@ -313,7 +313,7 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
         for (const auto &streak : streaks) {
             const QPointF run = streak.to - streak.from;
             const double tilt = std::atan2(run.y(), run.x());
-            for (double u = 0.0; u <= 1.0; u += 0.27 + 0.08 * std::sin(n * 2.3)) {
+            for (double u = 0.0; u <= 1.0; u += 0.23 + 0.08 * std::sin(n * 2.3)) {
                 ++n;
                 const double fall = 1.0 - 0.45 * u;
                 const QPointF side = QPointF(-run.y(), run.x()) / std::hypot(run.x(), run.y()) *
@@ -323,7 +323,7 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
                                             streak.size * 0.6 * fall),
                                     tilt + 0.2 * std::sin(n * 2.9)});
                 // A fleck broken off beside the larger patches.
-                if (n % 2 == 0)
+                if (n % 4 == 0)
                     blotches.push_back({streak.from + run * (u + 0.08) - side * 2.2,
                                         QPointF(2.0, 1.5) * fall, tilt});
             }
@@ -362,7 +362,8 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
             tone.setColorAt(0.5, withAlpha(salmon, 235));
             tone.setColorAt(1, withAlpha(rosy, 215));
             p.fillPath(pink, tone);
-            stroke(p, pink, withAlpha(salmon, 70), 1.2);
+            // Its edge is the pigment at its densest, a shade deeper.
+            stroke(p, pink, withAlpha(salmon.darker(112), 130), 0.9);
             const Saved heart(p);
             p.setClipPath(pink, Qt::IntersectClip);
             for (const Blotch &blotch : blotches)
