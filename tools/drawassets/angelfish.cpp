@@ -325,7 +325,7 @@ void paintRockAngelBeauty(QPainter &p, double w, double h)
     const Canvas canvas = reef(p, w, h, 0.4, Floor::Rock, {290, 226}, 44, QColor(160, 140, 90),
                                {34, 222}, 170, QColor(170, 80, 150));
     const QColor yellow(255, 204, 20, 245);
-    Livery look(yellow, yellow, QColor(200, 130, 0, 170), QColor(255, 230, 110, 150), yellow,
+    Livery look(yellow, yellow, QColor(200, 130, 0, 170), QColor(255, 214, 60, 218), yellow,
                 QColor(150, 110, 50), 6.5);
     look.lateral = withAlpha(look.line, 90);
     // An oval rather than a disc: longer than the other angels, the soft

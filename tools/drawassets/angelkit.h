@@ -25,7 +25,7 @@ struct AngelForm
     double notch = 0.15;
     double filament = 0; // how far the pelvic fins trail out past their tips
     QColor spine{};      // the preopercle spine
-    int spines = 13;     // dorsal spines standing free of the membrane
+    int spines = 14;     // dorsal spines standing free of the membrane
     double slender = 0;  // how narrow the trailing points are drawn out, 0 broad
 };
 
