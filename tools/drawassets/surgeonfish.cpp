@@ -374,8 +374,11 @@ void paintSurgeonfish(QPainter &p, double w, double h)
     paintBackFins(p, s, look);
     // The pale margin is a narrow band, broadest at the centre of the
     // crescent and gone before the tip of each lobe.
-    paintFinMargin(p, s.caudal, QColor(232, 232, 222, 215),
-                   {0.0, 1.4, 3.0, 4.2, 4.8, 4.2, 3.0, 1.4, 0.0});
+    for (const auto &[scale, alpha] :
+         {std::pair{1.6, 60}, std::pair{1.1, 100}, std::pair{0.6, 150}})
+        paintFinMargin(p, s.caudal, QColor(232, 232, 222, alpha),
+                       {0.0, 1.4 * scale, 3.0 * scale, 4.2 * scale, 4.8 * scale, 4.2 * scale,
+                        3.0 * scale, 1.4 * scale, 0.0});
     // The margins are a blue pigment in the fin, swelling and thinning along
     // it and deepening towards the edge, not a bright line round it.
     for (const auto &[colour, scale] :
