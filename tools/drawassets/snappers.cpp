@@ -265,9 +265,20 @@ void paintCrevalleJack(QPainter &p, double w, double h)
     // The scales are small and set close, showing as a fine grain that
     // catches the light in the mid-tones, lost on the bare breast.
     paintScaleRows(p, body.subtracted(oval(shape.at(0.25, 0.66), 16, 11)), shape, 2.6,
-                   QColor(255, 255, 255, 70), 0.6, ScaleStyle::Fine);
+                   QColor(255, 255, 255, 100), 0.6, ScaleStyle::Fine);
     paintScaleRows(p, body.subtracted(oval(shape.at(0.25, 0.66), 16, 11)), shape, 2.6,
-                   QColor(50, 60, 50, 40), 0.5, ScaleStyle::Crescent);
+                   QColor(50, 60, 50, 60), 0.5, ScaleStyle::Crescent);
+    {
+        // The bronze of the back does not fade evenly into the silver: it
+        // breaks up along its lower edge in soft clouds over the scale rows.
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        for (int k = 0; k < 9; ++k) {
+            const double along = 0.2 + k * 0.085 + 0.02 * std::sin(k * 2.9);
+            paintGlow(p, shape.at(along, -0.45 + 0.08 * std::sin(k * 1.7)),
+                      9 + 4 * std::abs(std::sin(k * 2.3)), QColor(90, 100, 60, 65));
+        }
+    }
     modelBody(p, body, caudal.base.x1());
 
     // The lateral line arches high over the pectoral fin, then bends down
