@@ -411,6 +411,22 @@ void paintScaleRows(QPainter &p, const QPainterPath &area, const BodyShape &shap
         const Saved one(p);
         p.translate(site.centre);
         p.rotate(site.angle);
+        if (kind == ScaleStyle::Large || kind == ScaleStyle::Flat) {
+            // Large scales are grown, not printed: each sits a little off
+            // its place in the row, a little larger or smaller and turned
+            // its own way, and the margins' pigment gathers in broad
+            // patches, strong in some and faint in others.
+            const double first = std::sin(site.index * 12.99 + row * 78.23) * 43758.5;
+            const double other = std::sin(site.index * 4.71 + row * 17.3 + 0.5) * 24634.6;
+            const double own = first - std::floor(first);
+            const double jig = other - std::floor(other);
+            p.translate(d * 0.1 * (own - 0.5), h * 0.1 * (jig - 0.5));
+            p.rotate(14.0 * (jig - 0.5));
+            p.scale(0.9 + 0.2 * jig, 0.92 + 0.16 * own);
+            const double cloud = 0.6 + 0.4 * (0.5 + 0.5 * std::sin(t * 11.0 + a * 3.7 + 0.4) *
+                                                        std::cos(t * 5.3 - a * 2.1 + 1.2));
+            alpha = int(alpha * cloud);
+        }
         const QRectF edge(-d * 0.5, -h * 0.5, d, h);
         switch (kind) {
         case ScaleStyle::Crescent: {
@@ -444,18 +460,6 @@ void paintScaleRows(QPainter &p, const QPainterPath &area, const BodyShape &shap
             const double hash = std::sin(site.index * 12.99 + row * 78.23) * 43758.5;
             const double own = hash - std::floor(hash);
             const int span = int((140 + 30 * own) * 16);
-            // Grown, not printed: each sits a little off its place in the
-            // row, a little larger or smaller and turned its own way, and the
-            // margins' pigment gathers in broad patches, strong in some and
-            // faint in others.
-            const double other = std::sin(site.index * 4.71 + row * 17.3 + 0.5) * 24634.6;
-            const double jig = other - std::floor(other);
-            p.translate(d * 0.1 * (own - 0.5), h * 0.1 * (jig - 0.5));
-            p.rotate(14.0 * (jig - 0.5));
-            p.scale(0.9 + 0.2 * jig, 0.92 + 0.16 * own);
-            const double cloud = 0.6 + 0.4 * (0.5 + 0.5 * std::sin(t * 11.0 + a * 3.7 + 0.4) *
-                                                        std::cos(t * 5.3 - a * 2.1 + 1.2));
-            alpha = int(alpha * cloud);
             p.fillPath(oval(QPointF(0, 0), d * 0.46, h * 0.46),
                        own < 0.5 ? QColor(0, 8, 24, int(alpha * (0.5 - own) * 0.25))
                                  : QColor(255, 255, 255, int(shine * (own - 0.5) * 0.22)));
