@@ -60,18 +60,24 @@ void labrid::paintWrasse(QPainter &p, const Wrasse &f,
                 p.fillPath(fin->shape, withAlpha(f.fin, 205));
                 const Saved rays(p);
                 p.setClipPath(fin->shape, Qt::IntersectClip);
+                paintMembraneFolds(p, flexible, fin->tips, 0.3);
                 const int n = int(fin->tips.size());
+                const QPointF back = (fin->base.p2() - fin->base.p1()) / fin->base.length();
                 for (int i = 0; i < n; ++i) {
                     const double u = (i + 0.5 + 0.25 * std::sin(i * 2.7)) / n;
                     const QPointF root = fin->base.pointAt(std::clamp(u, 0.0, 1.0));
                     const QPointF tip = fin->tips[size_t(i)];
+                    const QPointF d = tip - root;
+                    // Each ray sweeps back a little as it rises, the front
+                    // ones stouter than those behind.
+                    const QPointF bow = -back * std::hypot(d.x(), d.y()) * 0.06;
                     QLinearGradient fade(root, tip);
                     fade.setColorAt(0, withAlpha(f.ray, f.ray.alpha() / 2));
                     fade.setColorAt(0.7, withAlpha(f.ray, f.ray.alpha() / 3));
                     fade.setColorAt(1, withAlpha(f.ray, 0));
-                    p.setPen(QPen(QBrush(fade), 0.5));
+                    p.setPen(QPen(QBrush(fade), 0.7 - 0.35 * i / n));
                     p.setBrush(Qt::NoBrush);
-                    p.drawLine(root, tip);
+                    p.drawPath(curve(root, root + d * 0.5 + bow, tip));
                 }
             }
         } else {
