@@ -263,9 +263,25 @@ void paintPelvicPair(QPainter &p, const Fin &f, QColor membrane, QColor ray)
         paintSheerFin(p, other, withAlpha(membrane.darker(130), int(membrane.alpha() * 0.75)),
                       withAlpha(ray.darker(120), int(ray.alpha() * 0.7)), 0);
     }
+    // The skin of the belly, read before the fin covers it.
+    const QColor belly = Silhouette::active(p)
+                             ? membrane
+                             : colourUnder(p, f.base.center() - QPointF(0, 2.5), membrane);
     paintSheerFin(p, f, membrane, ray, 0);
     if (Silhouette::active(p) || f.tips.empty())
         return;
+    {
+        // The fin grows from a fleshy root in the belly's own colour, which
+        // runs a little way out along it before the membrane takes over.
+        const Saved root(p);
+        p.setClipPath(f.shape, Qt::IntersectClip);
+        const QPointF out = (f.tips.front() + f.tips.back()) / 2 - f.base.center();
+        QLinearGradient flesh(f.base.center(), f.base.center() + out * 0.4);
+        flesh.setColorAt(0, withAlpha(belly, 220));
+        flesh.setColorAt(0.5, withAlpha(belly, 110));
+        flesh.setColorAt(1, withAlpha(belly, 0));
+        p.fillPath(f.shape, flesh);
+    }
     // The stiff leading spine, pale and stout, catching the light.
     const QPointF root = f.base.p1();
     const QPointF tip = f.tips.front();
