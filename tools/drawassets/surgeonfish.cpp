@@ -390,6 +390,24 @@ void paintSurgeonfish(QPainter &p, double w, double h)
             p, s.anal, colour,
             {2.4 * scale, 5.6 * scale, 7.2 * scale, 6.0 * scale, 4.6 * scale, 2.4 * scale});
     }
+    // Faint bluish lines run the length of the soft dorsal and anal fins,
+    // each following the fin's own outline part way out from its base.
+    for (const Fin *fin : {&s.dorsal, &s.anal}) {
+        const Saved inFin(p);
+        p.setClipPath(fin->shape, Qt::IntersectClip);
+        const int n = int(fin->tips.size());
+        for (const double share : {0.3, 0.52, 0.74}) {
+            std::vector<QPointF> line;
+            for (int k = fin->spines; k < n; k += 2) {
+                const QPointF root = fin->base.pointAt((k + 0.5) / n);
+                const double wave = 0.03 * std::sin(k * 0.9 + share * 11.0);
+                line.push_back(root + (fin->tips[size_t(k)] - root) * (share + wave));
+            }
+            if (line.size() < 3)
+                continue;
+            stroke(p, curveThrough(line), QColor(120, 150, 196, 70), 0.9);
+        }
+    }
     fillBody(p, s.body, QColor(88, 84, 80), QColor(146, 140, 132), QColor(204, 200, 192), 0.55);
     {
         // The flank is not one grey: a cooler blue-grey over the upper
