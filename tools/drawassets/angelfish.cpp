@@ -154,11 +154,7 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
     // The electric blue is pigment at the edge of the membrane, brightest
     // at the very rim and blurring inward, not a line laid round the fin.
     for (const Fin *f : {&a.dorsal, &a.anal})
-        for (const auto &[scale, alpha] :
-             {std::pair{1.8, 50}, std::pair{1.2, 90}, std::pair{0.7, 170}})
-            paintFinMargin(p, *f, withAlpha(blue, alpha),
-                           {0.4 * scale, 2.2 * scale, 3.4 * scale, 2.4 * scale, 3.8 * scale,
-                            2.0 * scale, 1.2 * scale, 2.8 * scale, 0.8 * scale});
+        paintSoftMargin(p, *f, withAlpha(blue, 170), {0.4, 2.2, 3.4, 2.4, 3.8, 2.0, 1.2, 2.8, 0.8});
     // Blue-green: bluer over the back, greener down the flank, where the
     // yellow scale rims tint it towards yellow-green.
     fillBody(p, a.body, QColor(28, 94, 128), QColor(58, 140, 136), QColor(118, 168, 116));

@@ -342,11 +342,7 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
         const QPointF last = f->tips[size_t(f->spines - 1)];
         p.setClipRect(QRectF(QPointF(last.x() + 2, 0), QPointF(320, 240)), Qt::IntersectClip);
         paintFinMargin(p, *f, QColor(80, 66, 40, 60), {0.0, 1.6, 6.0, 8.0, 7.0, 8.6, 6.4, 3.6});
-        for (const auto &[scale, alpha] :
-             {std::pair{1.6, 60}, std::pair{1.15, 90}, std::pair{0.7, 170}})
-            paintFinMargin(p, *f, QColor(236, 190, 40, alpha),
-                           {0.0, 0.9 * scale, 2.6 * scale, 4.6 * scale, 3.8 * scale, 4.8 * scale,
-                            3.4 * scale, 1.8 * scale});
+        paintSoftMargin(p, *f, QColor(236, 190, 40, 135), {0.0, 1.2, 3.4, 6.0, 5.0, 6.2, 4.4, 2.4});
     }
     fillBody(p, b.body, QColor(206, 206, 210), QColor(236, 236, 238), QColor(242, 238, 226));
     paintSlants(p, b, QColor(70, 70, 82, 100), 0.8, true);

@@ -480,10 +480,10 @@ Fin pairedFin(QPointF root, double length, double angle, double width, double po
     return f;
 }
 
-void paintFinMargin(QPainter &p, const Fin &f, QColor colour, std::initializer_list<double> widths)
+namespace {
+
+void paintMarginBand(QPainter &p, const Fin &f, QColor colour, const std::vector<double> &widths)
 {
-    if (Silhouette::active(p))
-        return;
     const Saved s(p);
     p.setClipPath(f.shape, Qt::IntersectClip);
     // Half of the band lies outside the fin and is clipped away, so the
@@ -491,6 +491,30 @@ void paintFinMargin(QPainter &p, const Fin &f, QColor colour, std::initializer_l
     // faint hairline of the same colour just inside it.
     p.fillPath(ribbon(f.edge, widths), colour);
     stroke(p, f.edge, withAlpha(colour, colour.alpha() / 3), 0.6);
+}
+
+} // namespace
+
+void paintFinMargin(QPainter &p, const Fin &f, QColor colour, std::initializer_list<double> widths)
+{
+    if (Silhouette::active(p))
+        return;
+    paintMarginBand(p, f, colour, std::vector<double>(widths));
+}
+
+void paintSoftMargin(QPainter &p, const Fin &f, QColor colour, std::initializer_list<double> widths)
+{
+    if (Silhouette::active(p))
+        return;
+    // Pigment densest at the rim and thinning inward: a broad faint band
+    // under narrower, denser ones.
+    for (const auto &[scale, share] :
+         {std::pair{1.65, 0.35}, std::pair{1.12, 0.58}, std::pair{0.65, 1.0}}) {
+        std::vector<double> scaled;
+        for (const double w : widths)
+            scaled.push_back(w * scale);
+        paintMarginBand(p, f, withAlpha(colour, int(colour.alpha() * share)), scaled);
+    }
 }
 
 } // namespace fishkit

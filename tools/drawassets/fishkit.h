@@ -244,6 +244,11 @@ void paintMembraneFolds(QPainter &p, const Fin &f, const std::vector<QPointF> &t
 // front to rear through `widths`, as real fin margins do.
 void paintFinMargin(QPainter &p, const Fin &f, QColor colour, std::initializer_list<double> widths);
 
+// Like paintFinMargin, but the pigment is densest at the rim and blurs
+// inward over about the width of the band, with no edge of its own.
+void paintSoftMargin(QPainter &p, const Fin &f, QColor colour,
+                     std::initializer_list<double> widths);
+
 // Overlapping scale edges in rows that follow an area with no body shape of
 // its own, smaller and fainter towards its head and edges.
 void paintScales(QPainter &p, const QPainterPath &area, double size, QColor rim,

@@ -90,7 +90,7 @@ void paintBlueTang(QPainter &p, double w, double h)
     const Livery look(blue, blue, QColor(15, 30, 90, 150), QColor(60, 110, 225, 150),
                       QColor(50, 100, 215, 230), QColor(40, 70, 160), 5.2);
     paintBackFins(p, s, look);
-    paintFinMargin(p, s.caudal, QColor(110, 180, 255), {1.2, 2.6, 3.4, 2.4, 3.2, 2.6, 1.2});
+    paintSoftMargin(p, s.caudal, QColor(110, 180, 255, 210), {1.2, 2.6, 3.4, 2.4, 3.2, 2.6, 1.2});
     // The margins of the long fins are a brighter blue, swelling and
     // thinning along them, not a dark line drawn round.
     paintFinMargin(p, s.dorsal, QColor(90, 150, 245, 190), {0.8, 2.2, 3.0, 2.0, 2.8, 2.2, 1.0});
@@ -374,11 +374,8 @@ void paintSurgeonfish(QPainter &p, double w, double h)
     paintBackFins(p, s, look);
     // The pale margin is a narrow band, broadest at the centre of the
     // crescent and gone before the tip of each lobe.
-    for (const auto &[scale, alpha] :
-         {std::pair{1.6, 60}, std::pair{1.1, 100}, std::pair{0.6, 150}})
-        paintFinMargin(p, s.caudal, QColor(232, 232, 222, alpha),
-                       {0.0, 1.4 * scale, 3.0 * scale, 4.2 * scale, 4.8 * scale, 4.2 * scale,
-                        3.0 * scale, 1.4 * scale, 0.0});
+    paintSoftMargin(p, s.caudal, QColor(232, 232, 222, 150),
+                    {0.0, 1.4, 3.0, 4.2, 4.8, 4.2, 3.0, 1.4, 0.0});
     // The margins are a blue pigment in the fin, swelling and thinning along
     // it and deepening towards the edge, not a bright line round it.
     for (const auto &[colour, scale] :
