@@ -154,6 +154,18 @@ void paintSergeantMajor(QPainter &p, double w, double h)
                       QColor(96, 98, 96, 150), QColor(230, 230, 220, 150), QColor(60, 60, 70, 230),
                       QColor(200, 184, 100), 6.4);
     paintBackFins(p, d, look);
+    if (!Silhouette::active(p)) {
+        // The yellow of the back runs on up into the base of the spiny
+        // dorsal fin and fades out towards its edge and its soft rear.
+        const Saved onFin(p);
+        p.setClipPath(d.dorsal.shape, Qt::IntersectClip);
+        const QRectF r = d.dorsal.shape.boundingRect();
+        QRadialGradient spread(d.dorsal.base.pointAt(0.2), r.width() * 0.55);
+        spread.setColorAt(0, QColor(236, 200, 60, 150));
+        spread.setColorAt(0.5, QColor(236, 200, 60, 60));
+        spread.setColorAt(1, QColor(236, 200, 60, 0));
+        p.fillRect(r, spread);
+    }
     paintFinMargin(p, d.caudal, QColor(40, 40, 45, 120), {2.6, 2.0, 1.2, 0.6, 1.2, 2.0, 2.6});
     fillBody(p, d.body, QColor(240, 205, 50), QColor(232, 234, 236), QColor(242, 244, 246), 0.45);
     // The bars wrap round the body, broad on the back and narrowing towards
