@@ -74,6 +74,14 @@ void paintRay(QPainter &p, QPointF root, QPointF tip, QColor colour, double widt
     }
 }
 
+// Where the `i`th of `count` rays of `f` grows from its base: spaced along
+// it, but not ruled, each a little off the even spacing.
+QPointF rayRoot(const Fin &f, int i, int count)
+{
+    const double off = i == 0 || i + 1 == count ? 0.0 : 0.2 * std::sin(i * 2.7 + 0.4);
+    return f.base.pointAt(std::clamp((i + 0.5 + off) / count, 0.0, 1.0));
+}
+
 } // namespace
 
 Fin tail(TailKind kind, QPointF root, double rootDepth, double length, double span, double notch)
@@ -164,8 +172,8 @@ void paintMembraneFolds(QPainter &p, const Fin &f, const std::vector<QPointF> &t
     // fold a little deeper or flatter than its neighbours.
     const int count = int(tips.size());
     for (int i = f.spines; i + 1 < count; ++i) {
-        const QPointF root = f.base.pointAt((i + 0.5) / count);
-        const QPointF next = f.base.pointAt((i + 1.5) / count);
+        const QPointF root = rayRoot(f, i, count);
+        const QPointF next = rayRoot(f, i + 1, count);
         const QPointF a = tips[size_t(i)];
         const QPointF b = tips[size_t(i) + 1];
         QPainterPath panel(root);
@@ -254,7 +262,7 @@ void paintMembrane(QPainter &p, const Fin &f, QColor membrane, QColor ray, int r
         paintMembraneFolds(p, f, tips, 1.0);
         const bool upright = std::abs(baseDir.x()) > std::abs(baseDir.y());
         for (int i = f.spines; i < count; ++i) {
-            const QPointF root = f.base.pointAt((i + 0.5) / count);
+            const QPointF root = rayRoot(f, i, count);
             const QPointF d = tips[size_t(i)] - root;
             const double len = std::hypot(d.x(), d.y());
             // The rays of a dorsal or anal fin sweep back and bend as they go;
@@ -277,8 +285,8 @@ void paintMembrane(QPainter &p, const Fin &f, QColor membrane, QColor ray, int r
         const Saved clipped(p);
         p.setClipPath(sheet, Qt::IntersectClip);
         for (int i = 0; i + 1 < std::min(f.spines, count); ++i) {
-            const QPointF root = f.base.pointAt((i + 0.5) / count);
-            const QPointF next = f.base.pointAt((i + 1.5) / count);
+            const QPointF root = rayRoot(f, i, count);
+            const QPointF next = rayRoot(f, i + 1, count);
             QPainterPath pleat(root);
             pleat.lineTo(tips[i]);
             pleat.lineTo(tips[i + 1]);
@@ -297,7 +305,7 @@ void paintMembrane(QPainter &p, const Fin &f, QColor membrane, QColor ray, int r
     // Each spine tapers from a stout root to a fine point; the membrane
     // clings to it almost to the end, so only a short tip stands free.
     for (int i = 0; i < std::min(f.spines, count); ++i) {
-        const QPointF root = f.base.pointAt((i + 0.5) / count);
+        const QPointF root = rayRoot(f, i, count);
         const QPointF d = tips[i] - root;
         const double len = std::max(1e-9, std::hypot(d.x(), d.y()));
         // Each spine a little stouter or slighter than the next.
