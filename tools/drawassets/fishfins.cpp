@@ -214,8 +214,10 @@ void paintMembrane(QPainter &p, const Fin &f, QColor membrane, QColor ray, int r
 
     std::vector<QPointF> tips = f.tips;
     if (tips.empty()) {
+        // Spread along the edge, but not ruled.
         for (int i = 0; i < rays; ++i)
-            tips.push_back(f.edge.pointAtPercent((i + 0.5) / rays));
+            tips.push_back(f.edge.pointAtPercent(
+                std::clamp((i + 0.5 + 0.15 * std::sin(i * 2.3 + 1.7)) / rays, 0.0, 1.0)));
     }
     const int count = int(tips.size());
     // A soft fin's edge is held out by its rays: between two ray tips the
