@@ -167,9 +167,9 @@ void paintPectoral(QPainter &p, const QPainterPath &body, const Fin &f, QColor m
         p.fillPath(body, hollow);
         // The fin lies close along the flank and shades it below and
         // behind, softly, darkest where it touches.
-        for (int k = 4; k >= 1; --k) {
-            const QPainterPath cast = QTransform::fromTranslate(0.5 * k, 0.9 * k).map(f.shape);
-            p.fillPath(cast.subtracted(f.shape), QColor(0, 8, 24, 13));
+        for (int k = 3; k >= 1; --k) {
+            const QPainterPath cast = QTransform::fromTranslate(0.35 * k, 0.6 * k).map(f.shape);
+            p.fillPath(cast.subtracted(f.shape), QColor(0, 8, 24, 12));
         }
     }
     const Saved s(p);
