@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <tuple>
 #include <utility>
 
 // Angelfish: tall discs with trailing fin points.
@@ -153,8 +154,18 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
     paintFinMargin(p, a.anal, QColor(240, 170, 40, 150), {0, 1, 3, 6, 11, 14, 8});
     // The electric blue is pigment at the edge of the membrane, brightest
     // at the very rim and blurring inward, not a line laid round the fin.
-    for (const Fin *f : {&a.dorsal, &a.anal})
-        paintSoftMargin(p, *f, withAlpha(blue, 170), {0.4, 2.2, 3.4, 2.4, 3.8, 2.0, 1.2, 2.8, 0.8});
+    // Over the spines it is only a faint tint at their tips, not a rim
+    // tracing every notch between them.
+    for (const Fin *f : {&a.dorsal, &a.anal}) {
+        const double last = f->tips[size_t(std::max(0, f->spines - 1))].x() + 2;
+        for (const auto &[from, to, alpha] :
+             {std::tuple{0.0, last, 60}, std::tuple{last, 320.0, 170}}) {
+            const Saved part(p);
+            p.setClipRect(QRectF(from, 0, to - from, 240), Qt::IntersectClip);
+            paintSoftMargin(p, *f, withAlpha(blue, alpha),
+                            {0.4, 2.2, 3.4, 2.4, 3.8, 2.0, 1.2, 2.8, 0.8});
+        }
+    }
     // Blue-green: bluer over the back, greener down the flank, where the
     // yellow scale rims tint it towards yellow-green.
     fillBody(p, a.body, QColor(28, 94, 128), QColor(58, 140, 136), QColor(118, 168, 116));
