@@ -184,7 +184,11 @@ void paintPectoral(QPainter &p, const QPainterPath &body, const Fin &f, QColor m
     const auto tint = [&](double clear, double pigmented) {
         return withAlpha(film, int(255 * (clear + (pigmented - clear) * pigment)));
     };
-    QRadialGradient sheet(root - along * half * 0.2, reach * 1.2);
+    // Spread over the whole fin, out to its longest ray.
+    double farthest = reach;
+    for (const QPointF &t : tips)
+        farthest = std::max(farthest, std::hypot(t.x() - root.x(), t.y() - root.y()));
+    QRadialGradient sheet(root - along * half * 0.2, farthest * 1.05);
     sheet.setColorAt(0, withAlpha(blend(flank, membrane.darker(125), 0.45), 240));
     sheet.setColorAt(0.16, withAlpha(blend(flank, membrane, 0.4 + 0.5 * pigment), 205));
     sheet.setColorAt(0.32, tint(0.5, 0.85));

@@ -231,7 +231,7 @@ void paintBluestripedGrunt(QPainter &p, double w, double h)
         BodyShape{{24, 136}, 232, 92, 0.46, 0.42, 0.18, 0.6, 0.08, 0.02, 0.8}, QColor(232, 180, 20),
         QColor(252, 210, 40), QColor(255, 232, 120), QColor(55, 52, 48, 235),
         QColor(220, 186, 60, 225), QColor(66, 62, 54, 235), QColor(20, 20, 20, 150),
-        QColor(236, 196, 60, 210), QColor(230, 200, 80), 0.24, 0.15, {62, 108}, 0.5);
+        QColor(196, 140, 36, 236), QColor(230, 200, 80), 0.24, 0.15, {62, 108}, 0.5);
     paintGrunt(p, bluestriped, [&](const QPainterPath &body) {
         // The stripes follow the body, closing in towards the snout and the
         // tail and thinning as they go; each is dark-edged electric blue.
