@@ -238,7 +238,7 @@ void paintMembrane(QPainter &p, const Fin &f, QColor membrane, QColor ray, int r
         // Only where the two tips are neighbours on the free edge.
         if (!f.shape.contains(mid + in * 2.5) || f.shape.contains(mid - in * 1.5))
             continue;
-        const double dip = std::min(1.1, apart * (0.07 + 0.03 * std::sin(i * 2.1 + 0.4)));
+        const double dip = std::min(0.8, apart * (0.05 + 0.025 * std::sin(i * 2.1 + 0.4)));
         QPainterPath cut(a - in * 3.0);
         cut.lineTo(b - in * 3.0);
         cut.lineTo(b + in * 0.05);

@@ -125,7 +125,9 @@ void growFinRoots(QPainter &p, const QPainterPath &body, std::initializer_list<c
         // Taken every few scales along the base and blended from one to the
         // next, so a bar or a spot at the fin's base runs on into it and the
         // skin's colour follows the body's own changes without seams.
-        const QPainterPath root = rim.intersected(fin->shape.subtracted(body));
+        // It runs in over the body's own edge too, so that no line is left
+        // along the base where the fin grows out of the skin.
+        const QPainterPath root = rim.intersected(fin->shape);
         const int samples = std::max(4, int(fin->base.length() / 6.0));
         QLinearGradient along(fin->base.p1(), fin->base.p2());
         int found = 0;
@@ -157,7 +159,7 @@ void paintFront(QPainter &p, const Build &b, const Livery &look)
 {
     // Angels and butterflies carry their skin out over the fins their own way.
     if (b.cover != Opercle::Angel && b.cover != Opercle::Butterfly)
-        growFinRoots(p, b, 3.5);
+        growFinRoots(p, b, 5.0);
     const double gill = b.gill > 0 ? b.gill : gillAt(b.shape, b.eye);
     paintGillCover(p, b.body, b.shape, b.eye, gill, b.cover, look.line, b.spine);
     {
