@@ -69,13 +69,17 @@ void paintSerrations(QPainter &p, const QPainterPath &edge, QColor line, double 
     const double length = edge.length();
     const int count = std::max(4, int(length * (to - from) / 1.7));
     for (int i = 0; i < count; ++i) {
-        const double at = edge.percentAtLength(length * (from + (to - from) * i / (count - 1.0)));
+        // Small bony teeth, not a ruler's marks: set a little unevenly, each
+        // its own length, largest round the corner and dying out at the ends.
+        const double u = std::clamp((i + 0.3 * std::sin(i * 2.9 + 0.5)) / (count - 1.0), 0.0, 1.0);
+        const double at = edge.percentAtLength(length * (from + (to - from) * u));
         const QPointF c = edge.pointAtPercent(at);
         const QPointF dir = QLineF::fromPolar(1, edge.angleAtPercent(at)).p2();
         const QPointF back(dir.y(), -dir.x());
-        const double tooth = 0.9 + 0.5 * (i % 2);
+        const double swell = std::sin(std::numbers::pi * (0.15 + 0.85 * u));
+        const double tooth = (0.5 + 0.5 * std::abs(std::sin(i * 2.3 + 0.9))) * (0.5 + 0.7 * swell);
         stroke(p, curve(c - back * 0.2, c + back * tooth * 0.55, c + back * tooth + dir * 0.5),
-               withAlpha(line, int(line.alpha() * 0.7)), 0.45);
+               withAlpha(line, int(line.alpha() * (0.3 + 0.35 * swell))), 0.38);
     }
 }
 
