@@ -121,7 +121,7 @@ void paintBlueTang(QPainter &p, double w, double h)
         std::vector<QPointF> line;
         for (double t = from; t <= to; t += 0.02)
             line.push_back(s.shape.at(t, across) +
-                           QPointF(0, 1.3 * std::sin(t * pace + i * 0.8) +
+                           QPointF(0, 1.9 * std::sin(t * pace + i * 0.8) +
                                           0.55 * std::sin(t * pace * 2.7 + i)));
         // The middle of each line shows plainest; its ends thin out.
         const QPainterPath path = curveThrough(line);
