@@ -31,6 +31,8 @@ struct Wrasse
     double beak = 0.21;     // depth of the tooth plates, share of the depth
     QColor pectoralEdge{};  // a margin on the pectoral fin; none if invalid
     double modelling = 1.0; // how strongly the body is shaded round
+    int spines = 9;         // dorsal spines, and the soft rays behind them
+    int softRays = 10;
 };
 
 struct WrasseParts

@@ -35,7 +35,7 @@ void labrid::paintWrasse(QPainter &p, const Wrasse &f,
     parts.dorsal = spinyFin(s.at(f.dorsalFrom, -0.9),
                             {s.at(f.dorsalFrom + 0.03, -1) + lift * 0.8, s.at(0.55, -1) + lift,
                              s.at(0.82, -1) + lift * 0.95, s.at(0.93, -0.9) + lift * 0.7},
-                            s.at(0.97, -0.75), 9, 10, 0.04);
+                            s.at(0.97, -0.75), f.spines, f.softRays, 0.04);
     parts.anal = spinyFin(s.at(f.analFrom, 0.88),
                           {s.at(f.analFrom + 0.04, 1) - lift * 0.8, s.at(0.84, 1) - lift * 0.9,
                            s.at(0.94, 0.9) - lift * 0.6},

@@ -42,6 +42,8 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
     // Round in section, not flat like a parrotfish: it is shaded deeply
     // over the back and under the belly.
     wrasse.modelling = 1.7;
+    wrasse.spines = 8;
+    wrasse.softRays = 12;
     const BodyShape &s = wrasse.shape;
     paintWrasse(p, wrasse, [&](const WrasseParts &parts) {
         // The dark edging broadest out along the lobes, thin in the crescent.
@@ -113,11 +115,13 @@ void paintHogfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintReef(p, 0.4, 212, 0, {46, 226}, 40, QColor(160, 130, 150));
-    const Wrasse hogfish(BodyShape{{20, 140}, 236, 96, 0.4, 0.25, 0.26, 0.64, 0.12, 0.05, 0.5},
-                         QColor(214, 160, 156), QColor(236, 200, 194), QColor(248, 238, 232),
-                         QColor(214, 146, 144, 235), QColor(150, 86, 86, 150), Qt::transparent,
-                         QColor(210, 80, 60), {70, 156}, 0.42, 0.36, 0.62, 0.21, 0.44,
-                         {0.27, -0.6});
+    Wrasse hogfish(BodyShape{{20, 140}, 236, 96, 0.4, 0.25, 0.26, 0.64, 0.12, 0.05, 0.5},
+                   QColor(214, 160, 156), QColor(236, 200, 194), QColor(248, 238, 232),
+                   QColor(214, 146, 144, 235), QColor(150, 86, 86, 150), Qt::transparent,
+                   QColor(210, 80, 60), {70, 156}, 0.42, 0.36, 0.62, 0.21, 0.44, {0.27, -0.6});
+    // Fourteen spines, the first three drawn out into filaments.
+    hogfish.spines = 14;
+    hogfish.softRays = 11;
     const BodyShape &s = hogfish.shape;
     paintWrasse(p, hogfish, [&](const WrasseParts &parts) {
         // The first three dorsal spines run on as long filaments, leaning
