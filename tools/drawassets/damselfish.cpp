@@ -262,11 +262,14 @@ void paintBeaugregory(QPainter &p, double w, double h)
         p.fillPath(front, up);
     }
     fillBody(p, d.body, QColor(255, 220, 0), QColor(255, 230, 20), QColor(255, 240, 100));
-    // A band along the back from the snout, deepest over the nape.
+    // A band along the back from the snout, deepest over the nape; its
+    // lower edge is sharp but wanders a little, as a boundary of pigment in
+    // scaled skin does, never one smooth sweep.
     const QPainterPath band =
-        smoothClosedPath({s.at(-0.02, -0.05) - QPointF(8, 0), s.at(0.12, -0.22), s.at(0.25, -0.4),
-                          s.at(0.4, -0.55), s.at(0.52, -0.68), s.at(0.62, -0.9), s.at(0.66, -1.8),
-                          s.at(0.2, -2), s.snout - QPointF(12, 30)});
+        smoothClosedPath({s.at(-0.02, -0.05) - QPointF(8, 0), s.at(0.06, -0.15), s.at(0.12, -0.22),
+                          s.at(0.185, -0.29), s.at(0.25, -0.4), s.at(0.325, -0.5), s.at(0.4, -0.55),
+                          s.at(0.465, -0.6), s.at(0.52, -0.68), s.at(0.575, -0.8), s.at(0.62, -0.9),
+                          s.at(0.66, -1.8), s.at(0.2, -2), s.snout - QPointF(12, 30)});
     // The pigment ends scale by scale: along the edge some scales of the
     // next row are blue too, so the edge steps along the rows instead of
     // running as one smooth cut.
