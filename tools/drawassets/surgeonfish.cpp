@@ -93,8 +93,8 @@ void paintBlueTang(QPainter &p, double w, double h)
     paintSoftMargin(p, s.caudal, QColor(110, 180, 255, 210), {1.2, 2.6, 3.4, 2.4, 3.2, 2.6, 1.2});
     // The margins of the long fins are a brighter blue, swelling and
     // thinning along them, not a dark line drawn round.
-    paintFinMargin(p, s.dorsal, QColor(90, 150, 245, 190), {0.8, 2.2, 3.0, 2.0, 2.8, 2.2, 1.0});
-    paintFinMargin(p, s.anal, QColor(90, 150, 245, 190), {0.8, 2.4, 2.0, 2.8, 1.8, 0.8});
+    paintSoftMargin(p, s.dorsal, QColor(90, 150, 245, 170), {0.8, 2.2, 3.0, 2.0, 2.8, 2.2, 1.0});
+    paintSoftMargin(p, s.anal, QColor(90, 150, 245, 170), {0.8, 2.4, 2.0, 2.8, 1.8, 0.8});
     fillBody(p, s.body, QColor(28, 58, 176), QColor(66, 126, 228), QColor(120, 170, 240));
     {
         // Not one flat blue: powder blue where the light falls on the upper
@@ -166,7 +166,7 @@ void paintDoctorfish(QPainter &p, double w, double h)
     paintBackFins(p, s, look);
     // Narrow blue margins that swell and thin along the long fins.
     for (const Fin *f : {&s.dorsal, &s.anal})
-        paintFinMargin(p, *f, QColor(84, 132, 186, 175), {0.6, 1.8, 2.6, 1.6, 2.4, 1.8, 0.8});
+        paintSoftMargin(p, *f, QColor(80, 120, 176, 150), {1.0, 2.6, 3.6, 2.4, 3.4, 2.6, 1.2});
     fillBody(p, s.body, QColor(92, 100, 112), QColor(140, 148, 158), QColor(186, 190, 196));
     // About ten narrow bars, strongest on the upper flank and fading out
     // towards the belly at different heights; the gaps between them and
