@@ -191,9 +191,9 @@ void paintPectoral(QPainter &p, const QPainterPath &body, const Fin &f, QColor m
     QRadialGradient sheet(root - along * half * 0.2, farthest * 1.05);
     sheet.setColorAt(0, withAlpha(blend(flank, membrane.darker(125), 0.45), 240));
     sheet.setColorAt(0.16, withAlpha(blend(flank, membrane, 0.4 + 0.5 * pigment), 205));
-    sheet.setColorAt(0.32, tint(0.5, 0.85));
-    sheet.setColorAt(0.7, tint(0.3, 0.6));
-    sheet.setColorAt(1, tint(0.12, 0.25));
+    sheet.setColorAt(0.32, tint(0.36, 0.85));
+    sheet.setColorAt(0.7, tint(0.2, 0.6));
+    sheet.setColorAt(1, tint(0.08, 0.25));
     p.fillPath(f.shape, sheet);
     {
         // The fleshy base the fin swings on: skin over the girdle, lit along
