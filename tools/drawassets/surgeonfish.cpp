@@ -61,7 +61,7 @@ Build surgeon(const SurgeonForm &f)
                                     f.tail.x(), f.tail.y(), f.notch)),
                  fanFin(s.at(gill + 0.035, -0.04), s.at(gill + 0.015, 0.24), s.depth * 0.42, 4, 40,
                         0.95, 15),
-                 pelvicFin(body, s.at(gill - 0.01, 0), s.depth * 0.08, s.depth * 0.24, 60), eye,
+                 pelvicFin(body, s.at(gill - 0.01, 0), s.depth * 0.09, s.depth * 0.3, 58), eye,
                  gill, Opercle::Surgeon);
 }
 
