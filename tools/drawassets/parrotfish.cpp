@@ -157,11 +157,21 @@ void labrid::paintWrasse(QPainter &p, const Wrasse &f,
         dark.setColorAt(0.9, withAlpha(f.pectoralTip, f.pectoralTip.alpha() * 2 / 3));
         dark.setColorAt(1, withAlpha(f.pectoralTip, f.pectoralTip.alpha() * 5 / 6));
         p.fillPath(pectoral.shape, dark);
-        // The rays catch the light the length of the clear fin.
-        for (int i = 0; i < 9; ++i) {
-            const QPointF end = pectoral.edge.pointAtPercent((i + 0.5) / 9.0);
-            stroke(p, curve(root, (root + end) / 2 + QPointF(0, 0.4), end + (end - root) * 0.1),
-                   QColor(200, 226, 236, 80), 0.5);
+        // The rays catch the light where the dark of the tip lies behind
+        // them; each grows from its own place on the fin's base and is
+        // barely seen over the clear part nearer the body.
+        const int n = int(pectoral.tips.size());
+        for (int i = 0; i < n; i += 2) {
+            const QPointF from = pectoral.base.pointAt((i + 0.5) / n);
+            const QPointF end = pectoral.tips[size_t(i)];
+            QLinearGradient glint(from, end);
+            glint.setColorAt(0, QColor(200, 226, 236, 10));
+            glint.setColorAt(0.55, QColor(200, 226, 236, 30));
+            glint.setColorAt(0.85, QColor(200, 226, 236, 75 - 3 * i));
+            glint.setColorAt(1, QColor(200, 226, 236, 40));
+            p.setPen(QPen(QBrush(glint), 0.5, Qt::SolidLine, Qt::RoundCap));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(curve(from, (from + end) / 2 + QPointF(0, 0.4), end + (end - from) * 0.1));
         }
         p.setClipping(false);
         QRadialGradient rim(root, reach * 1.05);
