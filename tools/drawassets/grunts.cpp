@@ -90,7 +90,7 @@ void paintPorkfish(QPainter &p, double w, double h)
     const Grunt pork(BodyShape{{52, 142}, 198, 106, 0.38, 0.94, 0.17, 0.6, 0.15, 0.09, 0.8},
                      QColor(140, 165, 185), QColor(200, 215, 228), QColor(240, 242, 245),
                      withAlpha(yellow, 225), withAlpha(yellow, 225), withAlpha(yellow, 235),
-                     QColor(170, 120, 20, 140), withAlpha(yellow, 200), QColor(210, 190, 120), 0.3,
+                     QColor(170, 120, 20, 140), withAlpha(yellow, 228), QColor(210, 190, 120), 0.3,
                      0.18, {48, 90}, 0.38);
     const BodyShape &s = pork.shape;
     paintGrunt(p, pork, [&](const QPainterPath &body) {
