@@ -287,7 +287,18 @@ void paintCrevalleJack(QPainter &p, double w, double h)
     QPainterPath lateral(shape.at(0.27, -0.55));
     lateral.cubicTo(shape.at(0.45, -0.7), shape.at(0.62, -0.3), shape.at(0.75, 0));
     lateral.lineTo(shape.at(1, 0) + QPointF(4, 0));
-    stroke(p, lateral, QColor(70, 80, 70, 110), 0.8);
+    {
+        // A row of pored scales, not a drawn line: short dark pores one
+        // after the next, a lit edge above them.
+        const Saved pores(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        QPen pen(QColor(60, 72, 62, 95), 0.75, Qt::CustomDashLine, Qt::RoundCap);
+        pen.setDashPattern({2.6, 1.2, 2.1, 1.5, 3.0, 1.1, 2.4, 1.6, 1.9, 1.3});
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(lateral);
+        stroke(p, QTransform::fromTranslate(0, -0.8).map(lateral), QColor(255, 255, 250, 45), 0.6);
+    }
     // The scutes: bony shields, each keeled along the middle and overlapping
     // the one behind it as scales do, largest halfway along the row.
     const double first = shape.at(0.74, 0).x();
