@@ -431,7 +431,7 @@ void paintScaleRows(QPainter &p, const QPainterPath &area, const BodyShape &shap
         const Saved one(p);
         p.translate(site.centre);
         p.rotate(site.angle);
-        if (kind != ScaleStyle::Fine) {
+        {
             // Scales are grown, not printed: each sits a little off
             // its place in the row, a little larger or smaller and turned
             // its own way, and the margins' pigment gathers in broad
