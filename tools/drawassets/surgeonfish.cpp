@@ -263,7 +263,7 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
                   pelvicFin(body, shape.at(0.31, 0), 9, 36, 58), eye);
     const QColor silver(126, 134, 146, 245);
     const Livery look(silver, silver, QColor(80, 86, 100, 150), QColor(170, 176, 184, 150),
-                      QColor(40, 44, 52, 200), QColor(170, 160, 120), 7.5, 0.1);
+                      QColor(40, 44, 52, 200), QColor(170, 160, 120), 7.5, 0.095);
     paintBackFins(p, s, look);
     // The short spiny first dorsal, its spines joined low by membrane.
     const auto nape = [&](double along, double rise) {
