@@ -269,7 +269,8 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
     // Deeper than long behind a short pointed snout, the forehead climbing
     // straight from it to the high shoulder under the dorsal fin.
     const BodyShape shape{{44, 130}, 192, 126, 0.5, 0.3, 0.22, 0.55, 0.04, 0, 0.7, 0.025};
-    const Build b = butterfly({shape, 0.13, 0.26, 0.38, TailKind::Truncate, {36, 62}, 0.86, 0.2});
+    const Build b =
+        butterfly({shape, 0.13, 0.26, 0.38, TailKind::Truncate, {36, 62}, 0.86, 0.2, 0.09});
     const QColor yellow(255, 212, 0, 250);
     const Livery look(yellow, yellow, QColor(200, 150, 0, 120), QColor(218, 214, 192, 150), yellow,
                       QColor(60, 50, 40), 6);
@@ -414,7 +415,8 @@ void paintBandedButterfly(QPainter &p, double w, double h)
                                {24, 224}, 130, QColor(170, 80, 150));
     // Taller than the others, its soft dorsal and anal fins standing high.
     const BodyShape shape{{56, 132}, 172, 138, 0.47, 0.15, 0.26, 0.54, 0.02, 0, 0.7, 0.014};
-    const Build b = butterfly({shape, 0.21, 0.3, 0.48, TailKind::Truncate, {34, 58}, 0.7, 0.18});
+    const Build b =
+        butterfly({shape, 0.21, 0.3, 0.48, TailKind::Truncate, {34, 58}, 0.7, 0.18, 0.1});
     const QColor band(36, 30, 30);
     const QColor white(240, 238, 232, 252);
     const Livery look(white, white, QColor(110, 110, 110, 150), QColor(218, 214, 192, 150), white,
