@@ -41,6 +41,12 @@ struct WrasseParts
     Fin tail, dorsal, anal;
 };
 
+// Each scale of `shape` (rows `size` long) tinted its own way, by up to
+// `strength` of `cool` or `warm`, as large scales catch the light: so that a
+// plain-coloured body is not one smooth gradient.
+void tintScales(QPainter &p, const BodyShape &shape, double size, QColor cool, QColor warm,
+                double strength);
+
 // Paints the fish, its colour pattern by `marks` before the shading.
 void paintWrasse(QPainter &p, const Wrasse &f,
                  const std::function<void(const WrasseParts &)> &marks);

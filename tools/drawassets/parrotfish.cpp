@@ -22,6 +22,27 @@ using namespace fishkit;
 using namespace labrid;
 
 // Paints the fish, its colour pattern by `marks` before the shading.
+void labrid::tintScales(QPainter &p, const BodyShape &shape, double size, QColor cool, QColor warm,
+                        double strength)
+{
+    if (Silhouette::active(p))
+        return;
+    for (const ScaleSite &site :
+         scaleSites(shape, size, int(std::ceil(shape.depth / (size * 0.62))))) {
+        const double hash = std::sin(site.index * 9.13 + site.row * 41.7 + 0.2) * 31871.3;
+        const double own = hash - std::floor(hash);
+        const Saved one(p);
+        p.translate(site.centre);
+        p.rotate(site.angle);
+        // Soft, with no edge of its own: the scale's margin is drawn apart.
+        const QColor tone = own < 0.5 ? cool : warm;
+        QRadialGradient shine(QPointF(site.length * 0.1, 0), site.length * 0.5);
+        shine.setColorAt(0, withAlpha(tone, int(strength * 2 * std::abs(own - 0.5))));
+        shine.setColorAt(1, withAlpha(tone, 0));
+        p.fillPath(oval({site.length * 0.1, 0}, site.length * 0.5, site.height * 0.5), shine);
+    }
+}
+
 void labrid::paintWrasse(QPainter &p, const Wrasse &f,
                          const std::function<void(const WrasseParts &)> &marks)
 {
@@ -222,6 +243,9 @@ void paintBlueParrotfish(QPainter &p, double w, double h)
         // of a deeper blue, no lit centre to any of them.
         paintScaleRows(p, parts.body, s, std::max(8.0, s.depth * 0.15), QColor(46, 92, 170, 130),
                        0.9, ScaleStyle::Flat);
+        // Each large scale holds the light its own way, paler or deeper blue.
+        tintScales(p, s, std::max(8.0, s.depth * 0.15), QColor(40, 80, 170), QColor(190, 216, 246),
+                   40);
         // The parrotfish's few rows of big cheek scales under the eye, their
         // rims faint in the bare skin of the head.
         for (int row = 0; row < 2; ++row)

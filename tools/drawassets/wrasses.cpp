@@ -50,22 +50,10 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
         paintFinMargin(p, parts.tail, QColor(20, 60, 90), {6.0, 5.0, 3.0, 1.6, 3.0, 5.0, 6.0});
         const Saved saved(p);
         p.setClipPath(parts.body, Qt::IntersectClip);
-        {
-            // The green is not one flat tone: each scale shines its own way,
-            // some bluer, some more yellow-green, deepening over the back.
-            const double size = std::max(8.0, s.depth * 0.115);
-            for (const ScaleSite &site :
-                 scaleSites(s, size, int(std::ceil(s.depth / (size * 0.62))))) {
-                const double hash = std::sin(site.index * 9.13 + site.row * 41.7 + 0.2) * 31871.3;
-                const double own = hash - std::floor(hash);
-                const QColor tint = own < 0.5 ? QColor(40, 150, 170) : QColor(120, 200, 90);
-                const Saved one(p);
-                p.translate(site.centre);
-                p.rotate(site.angle);
-                p.fillPath(oval({site.length * 0.1, 0}, site.length * 0.45, site.height * 0.45),
-                           withAlpha(tint, int(70 * std::abs(own - 0.5))));
-            }
-        }
+        // The green is not one flat tone: each scale shines its own way,
+        // some bluer, some more yellow-green.
+        tintScales(p, s, std::max(8.0, s.depth * 0.115), QColor(40, 150, 170), QColor(120, 200, 90),
+                   35);
         // The blue of the head ends just behind the gill opening and follows
         // its curve: furthest back at mid-flank, sweeping forward over the
         // nape and the throat.
