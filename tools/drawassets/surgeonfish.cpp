@@ -65,6 +65,27 @@ Build surgeon(const SurgeonForm &f)
                  gill, Opercle::Surgeon);
 }
 
+// Lines running the length of `fin` in `colour`, each following the fin's
+// own outline part way out from its base and wavering a little.
+void paintFinLines(QPainter &p, const Fin &fin, QColor colour)
+{
+    if (Silhouette::active(p))
+        return;
+    const Saved inFin(p);
+    p.setClipPath(fin.shape, Qt::IntersectClip);
+    const int n = int(fin.tips.size());
+    for (const double share : {0.3, 0.52, 0.74}) {
+        std::vector<QPointF> line;
+        for (int k = fin.spines; k < n; k += 2) {
+            const QPointF root = fin.base.pointAt((k + 0.5) / n);
+            const double wave = 0.03 * std::sin(k * 0.9 + share * 11.0);
+            line.push_back(root + (fin.tips[size_t(k)] - root) * (share + wave));
+        }
+        if (line.size() >= 3)
+            stroke(p, curveThrough(line), colour, 0.9);
+    }
+}
+
 } // namespace
 
 // All powder-blue to royal blue with fine darker wavy lines, dark-edged fins,
@@ -95,6 +116,9 @@ void paintBlueTang(QPainter &p, double w, double h)
     // thinning along them, not a dark line drawn round.
     paintSoftMargin(p, s.dorsal, QColor(90, 150, 245, 170), {0.8, 2.2, 3.0, 2.0, 2.8, 2.2, 1.0});
     paintSoftMargin(p, s.anal, QColor(90, 150, 245, 170), {0.8, 2.4, 2.0, 2.8, 1.8, 0.8});
+    // The body's fine dark lines run on along the soft fins.
+    for (const Fin *fin : {&s.dorsal, &s.anal})
+        paintFinLines(p, *fin, QColor(16, 34, 120, 70));
     fillBody(p, s.body, QColor(28, 58, 176), QColor(66, 126, 228), QColor(120, 170, 240));
     {
         // Not one flat blue: powder blue where the light falls on the upper
@@ -387,24 +411,9 @@ void paintSurgeonfish(QPainter &p, double w, double h)
             p, s.anal, colour,
             {2.4 * scale, 5.6 * scale, 7.2 * scale, 6.0 * scale, 4.6 * scale, 2.4 * scale});
     }
-    // Faint bluish lines run the length of the soft dorsal and anal fins,
-    // each following the fin's own outline part way out from its base.
-    for (const Fin *fin : {&s.dorsal, &s.anal}) {
-        const Saved inFin(p);
-        p.setClipPath(fin->shape, Qt::IntersectClip);
-        const int n = int(fin->tips.size());
-        for (const double share : {0.3, 0.52, 0.74}) {
-            std::vector<QPointF> line;
-            for (int k = fin->spines; k < n; k += 2) {
-                const QPointF root = fin->base.pointAt((k + 0.5) / n);
-                const double wave = 0.03 * std::sin(k * 0.9 + share * 11.0);
-                line.push_back(root + (fin->tips[size_t(k)] - root) * (share + wave));
-            }
-            if (line.size() < 3)
-                continue;
-            stroke(p, curveThrough(line), QColor(120, 150, 196, 70), 0.9);
-        }
-    }
+    // Faint bluish lines run the length of the soft dorsal and anal fins.
+    for (const Fin *fin : {&s.dorsal, &s.anal})
+        paintFinLines(p, *fin, QColor(120, 150, 196, 70));
     fillBody(p, s.body, QColor(88, 84, 80), QColor(146, 140, 132), QColor(204, 200, 192), 0.55);
     {
         // The flank is not one grey: a cooler blue-grey over the upper
