@@ -29,6 +29,7 @@ struct DamselForm
     QPointF tail{60, 100}; // tail length and span
     double notch = 0.45;
     double pelvic = 0.3; // pelvic fin length, share of depth
+    int spines = 12;     // dorsal spines; the rest of its 25 rays are soft
 };
 
 // All four damsels: one long dorsal fin, low and spiny in front and rising to
@@ -51,7 +52,7 @@ Build damsel(const DamselForm &f)
                  {out(0.31, -1, f.spiny * 0.7), out(0.4, -1, f.spiny), out(0.6, -1, f.spiny * 0.95),
                   out(0.74, -1, f.soft * 0.9),
                   lobe + QPointF(0, s.at(0.9, -0.7).y() - d * f.soft * 0.4)},
-                 s.at(0.93, -0.55), 13, 12),
+                 s.at(0.93, -0.55), f.spines, 25 - f.spines),
         spinyFin(s.at(0.6, 0.9),
                  {out(0.63, 1, f.spiny), out(0.76, 1, f.soft * 0.9),
                   lobe + QPointF(0, s.at(0.9, 0.7).y() + d * f.soft * 0.4)},
@@ -148,7 +149,8 @@ void paintSergeantMajor(QPainter &p, double w, double h)
                             0.13,
                             {60, 112},
                             0.56,
-                            0.32});
+                            0.32,
+                            13});
     // Dusky grey fins, only faintly yellow where the back is.
     const Livery look(QColor(176, 180, 176, 205), QColor(168, 168, 150, 235),
                       QColor(96, 98, 96, 150), QColor(230, 230, 220, 150), QColor(60, 60, 70, 230),
