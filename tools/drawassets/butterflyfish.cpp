@@ -35,6 +35,7 @@ struct ButterflyForm
     double shoulder = 0.76; // how far back the soft fins keep their full height
     double eyeAt = 0.17;
     double notch = 0.14; // how deep the membrane dips between two dorsal spines
+    int spines = 12;     // dorsal spines; the rest of its 34 rays are soft
 };
 
 // The butterflyfish: a compressed disc with a pointed snout, a dorsal fin of
@@ -59,7 +60,7 @@ Build butterfly(const ButterflyForm &f)
         spinyFin(out(0.3, -1, -0.04),
                  {out(0.34, -1, f.spiny * 0.7), out(0.44, -1, f.spiny), out(0.58, -1, f.spiny),
                   out(f.shoulder, -1, f.soft), corner(-1)},
-                 s.at(0.97, -0.45), 12, 22, f.notch),
+                 s.at(0.97, -0.45), f.spines, 34 - f.spines, f.notch),
         spinyFin(out(0.5, 1, -0.04),
                  {out(0.56, 1, f.soft * 0.45), out(0.66, 1, f.soft * 0.85),
                   out(f.shoulder + 0.04, 1, f.soft), corner(1)},
@@ -328,7 +329,8 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
                                {46, 68},
                                0.76,
                                0.17,
-                               0.07});
+                               0.07,
+                               13});
     const Livery look(QColor(225, 228, 222, 220), QColor(236, 222, 150, 240),
                       QColor(200, 180, 120, 150), QColor(218, 214, 192, 150),
                       QColor(240, 200, 50, 240), QColor(60, 50, 40), 6);
