@@ -321,7 +321,7 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
     const Canvas canvas = reef(p, w, h, 0.35, Floor::Open, {282, 250}, 72, QColor(200, 140, 90),
                                {26, 240}, 140, QColor(170, 70, 110));
     // Round, with a short snout and low, rounded soft fins.
-    const Build b = butterfly({{{68, 128}, 160, 118, 0.46, 0.28, 0.26, 0.52, 0.0, 0.03, 0.7, 0.014},
+    const Build b = butterfly({{{68, 128}, 160, 118, 0.46, 0.28, 0.26, 0.52, 0.0, 0.03, 0.7},
                                0.15,
                                0.38,
                                0.42,
@@ -416,7 +416,7 @@ void paintBandedButterfly(QPainter &p, double w, double h)
     const Canvas canvas = reef(p, w, h, 0.35, Floor::Rock, {284, 228}, 50, QColor(180, 140, 80),
                                {24, 224}, 130, QColor(170, 80, 150));
     // Taller than the others, its soft dorsal and anal fins standing high.
-    const BodyShape shape{{56, 132}, 172, 138, 0.47, 0.15, 0.26, 0.54, 0.02, 0, 0.7, 0.014};
+    const BodyShape shape{{56, 132}, 172, 138, 0.47, 0.15, 0.26, 0.54, 0.02, 0, 0.7};
     const Build b =
         butterfly({shape, 0.21, 0.3, 0.48, TailKind::Truncate, {34, 58}, 0.7, 0.18, 0.1});
     const QColor band(36, 30, 30);
