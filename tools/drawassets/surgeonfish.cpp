@@ -267,7 +267,7 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
     const Canvas canvas = reef(p, w, h, 0.35);
     // Deep but longer than deep: a short blunt snout, the profile dipping in
     // above the eye, then rising steeply to the nape.
-    const BodyShape shape{{50, 136}, 200, 124, 0.4, 0.8, 0.12, 0.57, 0.12, 0.02, 0.35, 0.03, 0.55};
+    const BodyShape shape{{50, 136}, 200, 124, 0.4, 0.66, 0.12, 0.57, 0.16, 0.02, 0.35, 0.03, 0.55};
     const QPainterPath body = bodyOutline(shape);
     // The soft dorsal and anal fins rise at their front into tall pointed
     // lobes that sweep back, then run on low to the tail stalk.
