@@ -158,8 +158,8 @@ void paintHogfish(QPainter &p, double w, double h)
             membrane.lineTo(nextRoot);
             membrane.closeSubpath();
             QLinearGradient thin(a, high);
-            thin.setColorAt(0, withAlpha(hogfish.fin, 225));
-            thin.setColorAt(1, withAlpha(hogfish.fin.lighter(110), 120));
+            thin.setColorAt(0, withAlpha(hogfish.fin, 235));
+            thin.setColorAt(1, withAlpha(hogfish.fin.lighter(106), 175));
             p.fillPath(membrane, thin);
             // Fine folds in the membrane fan up from the base towards its edge.
             {
