@@ -239,10 +239,16 @@ void paintMembrane(QPainter &p, const Fin &f, QColor membrane, QColor ray, int r
         if (!f.shape.contains(mid + in * 2.5) || f.shape.contains(mid - in * 1.5))
             continue;
         const double dip = std::min(0.8, apart * (0.05 + 0.025 * std::sin(i * 2.1 + 0.4)));
+        // How far the edge bows out past the chord between the tips, so that
+        // a rounded edge keeps its curve and only dips between them.
+        double bulge = 0.0;
+        for (double step = 0.75; step > 0.02; step /= 2)
+            if (f.shape.contains(mid - in * (bulge + step)))
+                bulge += step;
         QPainterPath cut(a - in * 3.0);
-        cut.lineTo(b - in * 3.0);
+        cut.quadTo(mid - in * (bulge * 2 + 6.0), b - in * 3.0);
         cut.lineTo(b + in * 0.05);
-        cut.quadTo(mid + in * dip * 2.0, a + in * 0.05);
+        cut.quadTo(mid - in * (bulge - dip) * 2.0, a + in * 0.05);
         cut.closeSubpath();
         sheet = sheet.subtracted(cut);
     }
