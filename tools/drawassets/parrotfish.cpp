@@ -477,7 +477,7 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
     rainbow.pectoralEdge = withAlpha(green, 190);
     paintWrasse(p, rainbow, [&](const WrasseParts &parts) {
         for (const Fin *f : {&parts.tail, &parts.dorsal, &parts.anal})
-            paintFinMargin(p, *f, withAlpha(green, 210), {1.0, 2.4, 3.4, 2.4, 3.2, 2.6, 1.2});
+            paintSoftMargin(p, *f, withAlpha(green, 200), {1.2, 2.8, 3.8, 2.8, 3.6, 3.0, 1.4});
         const BodyShape &s = rainbow.shape;
         const Saved saved(p);
         p.setClipPath(parts.body, Qt::IntersectClip);
