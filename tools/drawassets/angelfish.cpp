@@ -403,7 +403,7 @@ void paintRockAngelBeauty(QPainter &p, double w, double h)
     glow(p, black, {204, 104}, 104, QColor(50, 50, 64));
     paintScaleRows(p, black.intersected(a.body), a.shape, 5.6, QColor(78, 78, 96, 95));
     for (const Fin *f : {&a.dorsal, &a.anal})
-        paintFinMargin(p, *f, QColor(250, 110, 30, 200), {0.8, 2.0, 2.8, 1.8, 2.6, 2.0, 1.0});
+        paintSoftMargin(p, *f, QColor(250, 110, 30, 190), {1.0, 2.4, 3.2, 2.2, 3.0, 2.4, 1.2});
     modelBody(p, a.body, a.caudal.base.x1(), QColor(40, 30, 10), 0.6);
     // Where the fins grow from the body no outline shows, in either colour.
     {

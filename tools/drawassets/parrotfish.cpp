@@ -290,7 +290,7 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
     const BodyShape &s = stoplight.shape;
     paintWrasse(p, stoplight, [&](const WrasseParts &parts) {
         for (const Fin *f : {&parts.dorsal, &parts.anal})
-            paintFinMargin(p, *f, withAlpha(salmon, 200), {0.8, 2.0, 2.8, 1.8, 2.6, 2.0, 1.0});
+            paintSoftMargin(p, *f, withAlpha(salmon, 190), {1.0, 2.4, 3.2, 2.2, 3.0, 2.4, 1.2});
         // Each scale edged salmon all round its free edge, so that the
         // edges join into a net over the green rather than loose crescents.
         paintScaleRows(p, parts.body, s, s.depth * 0.105, withAlpha(salmon, 170), 1.0,

@@ -47,7 +47,8 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
     const BodyShape &s = wrasse.shape;
     paintWrasse(p, wrasse, [&](const WrasseParts &parts) {
         // The dark edging broadest out along the lobes, thin in the crescent.
-        paintFinMargin(p, parts.tail, QColor(20, 60, 90), {6.0, 5.0, 3.0, 1.6, 3.0, 5.0, 6.0});
+        paintSoftMargin(p, parts.tail, QColor(20, 60, 90, 230),
+                        {6.0, 5.0, 3.0, 1.6, 3.0, 5.0, 6.0});
         const Saved saved(p);
         p.setClipPath(parts.body, Qt::IntersectClip);
         // The green is not one flat tone: each scale shines its own way,
