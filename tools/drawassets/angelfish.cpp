@@ -61,7 +61,7 @@ void paintFrenchAngelfish(QPainter &p, double w, double h)
     paintStreamers(p, a, form, QColor(240, 200, 40, 235));
     // The tail is dark right out to its pale rim, which borders it.
     p.fillPath(a.caudal.shape, withAlpha(black, 120));
-    paintFinMargin(p, a.caudal, QColor(235, 225, 170, 230), {2.0, 3.6, 4.4, 3.2, 4.0, 3.4, 1.8});
+    paintSoftMargin(p, a.caudal, QColor(235, 225, 170, 230), {2.0, 3.6, 4.4, 3.2, 4.0, 3.4, 1.8});
     {
         // Scales run far out over the soft dorsal and anal fins, in rows that
         // carry on those of the body, growing smaller towards the fins' edges.
