@@ -168,7 +168,7 @@ void paintSergeantMajor(QPainter &p, double w, double h)
         spread.setColorAt(1, QColor(236, 200, 60, 0));
         p.fillRect(r, spread);
     }
-    paintFinMargin(p, d.caudal, QColor(40, 40, 45, 120), {2.6, 2.0, 1.2, 0.6, 1.2, 2.0, 2.6});
+    paintSoftMargin(p, d.caudal, QColor(40, 40, 45, 120), {2.6, 2.0, 1.2, 0.6, 1.2, 2.0, 2.6});
     fillBody(p, d.body, QColor(240, 205, 50), QColor(232, 234, 236), QColor(242, 244, 246), 0.45);
     // The bars wrap round the body, broad on the back and narrowing towards
     // the belly, each a little different: the first bends back round the
