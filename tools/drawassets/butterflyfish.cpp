@@ -276,7 +276,7 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
     const Livery look(yellow, yellow, QColor(200, 150, 0, 120), QColor(218, 214, 192, 150), yellow,
                       QColor(60, 50, 40), 6);
     paintBackFins(p, b, look);
-    paintFinMargin(p, b.caudal, QColor(236, 242, 240, 210), {2.0, 5.0, 6.6, 7.4, 6.2, 4.4, 2.0});
+    paintSoftMargin(p, b.caudal, QColor(236, 242, 240, 210), {2.0, 5.0, 6.6, 7.4, 6.2, 4.4, 2.0});
     fillBody(p, b.body, QColor(222, 220, 204), QColor(248, 248, 242), QColor(240, 238, 230));
     // The thin lines along the scale rows are faint, yet plain at a glance.
     paintSlants(p, b, QColor(118, 114, 100, 125), 0.95, false);
