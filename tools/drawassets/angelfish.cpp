@@ -492,9 +492,7 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
         p.fillPath(a.caudal.shape, bend);
     }
     // The pale rim follows the tail's edge and fades into the grey inside it.
-    for (const auto &[width, alpha] : {std::pair{3.2, 40}, {1.9, 90}, {1.0, 200}})
-        paintFinMargin(p, a.caudal, QColor(236, 238, 240, alpha),
-                       {2.4 * width, 3.2 * width, 2.8 * width, 3.4 * width, 2.6 * width});
+    paintSoftMargin(p, a.caudal, QColor(236, 238, 240, 200), {3.9, 5.2, 4.5, 5.5, 4.2});
     fillBody(p, a.body, QColor(104, 108, 116), QColor(146, 150, 156), QColor(158, 162, 166));
     {
         // Each scale has a dark centre, so the whole fish is freckled: on
