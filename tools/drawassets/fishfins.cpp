@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QPen>
 #include <QPolygonF>
-#include <QRadialGradient>
 #include <QTransform>
 
 #include <algorithm>
