@@ -355,10 +355,10 @@ void paintSquirrelfish(QPainter &p, double w, double h)
     stroke(p, curveThrough({{94, 88}, {110, 120}, {94, 150}}), QColor(110, 10, 10, 220), 1.4);
     // The cheek bone's rim, with the long sharp spine at its corner pointing
     // back over the gill cover.
-    stroke(p, curveThrough({{84, 94}, {88, 118}, {88, 136}, {76, 146}}), QColor(120, 14, 14, 170),
+    stroke(p, curveThrough({{90, 96}, {93, 118}, {93, 136}, {80, 146}}), QColor(120, 14, 14, 170),
            1.1);
     const QPainterPath cheekSpine =
-        ribbon(curve({85, 136.4}, {95, 139.6}, {106, 139.4}), {3.8, 1.9, 0.2});
+        ribbon(curve({90, 136.4}, {99, 139.6}, {109, 139.4}), {3.8, 1.9, 0.2});
     p.fillPath(cheekSpine.translated(0.6, 0.9), QColor(90, 10, 10, 110));
     fillBody(p, cheekSpine, QColor(255, 236, 228), QColor(236, 190, 180), QColor(190, 120, 110));
     red(finAt(s.at(0.33, 0.92), {{0, 0}, {10, 20}, {24, 24}, {20, 4}}), 5);
@@ -367,10 +367,39 @@ void paintSquirrelfish(QPainter &p, double w, double h)
         p, {101, 116.5}, {103, 128},
         {{111, 110}, {127, 106.5}, {145, 109}, {153, 114.5}, {146, 122}, {131, 129}, {116, 133}},
         QColor(214, 56, 44, 235), QColor(240, 130, 112, 100), QColor(120, 14, 14, 130));
-    stroke(p, curve({41, 124}, {50, 128}, {60, 126}), QColor(100, 10, 10), 1.3);
-    // The large night eye: a broad pupil in a flecked red iris that catches
-    // the light, darker than the head round it.
-    anatomy::paintNaturalEye(p, {76, 107}, 10.4, QColor(178, 44, 40), 0.44);
+    {
+        // A straight mouth sloping a little down and back: the upper jaw bone
+        // a plate widening to below the front of the eye, full lips, and the
+        // gape only a dark seam between them.
+        const QPointF tip(40.5, 122.2), corner(64.5, 130.2);
+        const QPainterPath maxilla = smoothClosedPath({tip + QPointF(4, -1.6),
+                                                       {56, 123.4},
+                                                       {66.5, 122.6},
+                                                       {70.5, 125.6},
+                                                       {68.5, 130.4},
+                                                       corner + QPointF(-3, -0.8),
+                                                       {52, 126.4}});
+        QLinearGradient bone(QPointF(0, 122), QPointF(0, 131));
+        bone.setColorAt(0.0, QColor(226, 92, 80, 200));
+        bone.setColorAt(1.0, QColor(168, 34, 30, 200));
+        p.fillPath(maxilla, bone);
+        anatomy::paintPlateEdge(
+            p, curveThrough({{58, 123.2}, {66.5, 122.6}, {70.5, 125.6}, {68.5, 130.4}}), {1.2, 0.6},
+            QColor(214, 70, 60), QColor(110, 12, 12), 0.8);
+        const QPainterPath gape = curveThrough({tip, {52, 126.6}, corner});
+        p.fillPath(
+            ribbon(curveThrough({tip + QPointF(0.2, -0.6), {52, 125.6}, corner + QPointF(0, -0.8)}),
+                   {2.4, 2.0, 0.8}),
+            QColor(236, 128, 112));
+        p.fillPath(
+            ribbon(curveThrough({tip + QPointF(1.6, 1.8), {52, 128.4}, corner + QPointF(-1, 0.9)}),
+                   {2.6, 2.2, 0.7}),
+            QColor(212, 84, 72));
+        stroke(p, gape, QColor(70, 6, 8, 230), 0.9);
+    }
+    // The large night eye, a third of the head's depth: a broad pupil in a
+    // dark red iris that catches the light, darker than the head round it.
+    anatomy::paintNaturalEye(p, {77, 106.5}, 13.2, QColor(150, 30, 30), 0.5);
 }
 
 // A heavy tan grouper with five dark bars, a bar through the eye, a dark
