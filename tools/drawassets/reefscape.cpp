@@ -198,15 +198,33 @@ void paintTubeSponges(QPainter &p, QPointF base, double radius, QColor colour, q
 {
     const QColor water = waterBehind(p, QPointF(base.x(), base.y() * 0.5));
     QRandomGenerator rng(seed);
-    const QColor tint = hazed(colour, fog, water);
+    // Not one kind of tube sponge everywhere: tall, slender stove-pipes in
+    // lavender or grey, short stout yellow tubes crowded on one base, and
+    // brown or dull orange clumps of middling tubes; the colour asked for
+    // only leans the sponge's own.
+    const int kind = int(rng.bounded(3));
+    static constexpr QRgb own[] = {qRgb(150, 128, 168), qRgb(196, 170, 70), qRgb(150, 104, 72),
+                                   qRgb(132, 130, 124), qRgb(176, 100, 66)};
+    const QColor body = kind == 0   ? QColor::fromRgb(own[rng.bounded(2) ? 0 : 3])
+                        : kind == 1 ? QColor::fromRgb(own[1])
+                                    : QColor::fromRgb(own[rng.bounded(2) ? 2 : 4]);
+    const QColor tint = hazed(blend(body, colour, between(rng, 0.2, 0.45)), fog, water);
     struct Tube
     {
         double dx, tall, wide;
     };
     std::vector<Tube> tubes;
-    for (int i = 0, n = 3 + rng.bounded(3); i < n; ++i)
-        tubes.push_back({between(rng, -0.7, 0.7) * radius, radius * between(rng, 0.7, 1.7),
-                         radius * between(rng, 0.2, 0.32)});
+    for (int i = 0, n = kind == 0 ? 2 + rng.bounded(3) : 3 + rng.bounded(3); i < n; ++i) {
+        if (kind == 0)
+            tubes.push_back({between(rng, -0.6, 0.6) * radius, radius * between(rng, 1.3, 2.2),
+                             radius * between(rng, 0.15, 0.22)});
+        else if (kind == 1)
+            tubes.push_back({between(rng, -0.4, 0.4) * radius, radius * between(rng, 0.5, 1.0),
+                             radius * between(rng, 0.3, 0.42)});
+        else
+            tubes.push_back({between(rng, -0.7, 0.7) * radius, radius * between(rng, 0.7, 1.7),
+                             radius * between(rng, 0.2, 0.32)});
+    }
     // The tallest stand at the back of the clump.
     std::ranges::sort(tubes, std::greater{}, &Tube::tall);
     for (const Tube &t : tubes)
@@ -312,7 +330,7 @@ void paintRubbleScatter(QPainter &p, const QRectF &area, double top, quint32 see
     const double depthOfBed = area.bottom() - top;
     // Coral rubble and shell washed over the sand, small and crowded far
     // off, larger and fewer near the viewer, each piece its own shape.
-    for (int i = 0, n = int(area.width() * depthOfBed / 90.0); i < n; ++i) {
+    for (int i = 0, n = int(area.width() * depthOfBed / 120.0); i < n; ++i) {
         const double t = std::pow(between(rng, 0, 1), 0.7), y = top + depthOfBed * t;
         const QPointF c(between(rng, area.left(), area.right()), y);
         const double r = (0.8 + 4.0 * t) * between(rng, 0.4, 1.2);
@@ -326,8 +344,14 @@ void paintRubbleScatter(QPainter &p, const QRectF &area, double top, quint32 see
                                  (q.x() * std::sin(turn) + q.y() * std::cos(turn)) * 0.45);
         }
         const QPainterPath piece = smoothClosedPath(rim, 6);
-        const int grey = int(between(rng, 150, 215));
-        const QColor stone = hazed(QColor(grey, grey - 8, grey - 26), 0.45 * (1.0 - t), water);
+        // Mostly bleached coral and shell, some pink with coralline crust,
+        // a few dark pieces of old stone.
+        static constexpr QRgb kinds[] = {qRgb(226, 218, 196), qRgb(214, 198, 170),
+                                         qRgb(200, 160, 156), qRgb(124, 114, 98),
+                                         qRgb(230, 222, 206)};
+        const QColor stone =
+            hazed(QColor::fromRgb(kinds[rng.bounded(5)]).darker(int(between(rng, 95, 118))),
+                  0.45 * (1.0 - t), water);
         p.fillPath(piece.translated(r * 0.2, r * 0.25), QColor(60, 50, 30, 50));
         QRadialGradient lit(c - QPointF(r * 0.4, r * 0.3), r * stretch * 1.2);
         lit.setColorAt(0.0, stone.lighter(112));
@@ -341,44 +365,74 @@ void paintHardBottom(QPainter &p, const QRectF &area, double top, quint32 seed)
     const QColor water = waterBehind(p, QPointF(area.center().x(), top * 0.6));
     QRandomGenerator rng(seed);
     const double depthOfBed = area.bottom() - top;
-    // Flat limestone pavement with a short turf of algae, sand lying in its
-    // hollows: low patches of darker, greener stone, foreshortened with distance.
-    for (int i = 0, n = int(area.width() / 14); i < n; ++i) {
+    // Limestone pavement with a short turf of algae, sand lying in its
+    // hollows: low ledges of pitted stone, each its own ragged shape, solid
+    // and lit from above, foreshortened and hazed with distance, spotted
+    // here and there with coralline crust and small encrusting sponges.
+    for (int i = 0, n = int(area.width() / 16); i < n; ++i) {
         const double t = between(rng, 0.05, 1.0), y = top + depthOfBed * t * t;
         const QPointF c(between(rng, area.left() - 10, area.right() + 10), y);
         const double r = (6 + 30 * t) * between(rng, 0.6, 1.3);
-        QPointF rim[9];
-        for (int k = 0; k < 9; ++k) {
-            const double a = tau * k / 9 + between(rng, -0.2, 0.2);
-            rim[k] = c + QPointF(std::cos(a), std::sin(a) * (0.12 + 0.25 * t)) * r *
-                             between(rng, 0.6, 1.1);
+        QPointF rim[13];
+        for (int k = 0; k < 13; ++k) {
+            const double a = tau * k / 13 + between(rng, -0.15, 0.15);
+            // Eroded: here and there a deep bite out of the edge.
+            const double reach =
+                rng.bounded(5) == 0 ? between(rng, 0.45, 0.65) : between(rng, 0.8, 1.1);
+            rim[k] = c + QPointF(std::cos(a), std::sin(a) * (0.14 + 0.25 * t)) * r * reach;
         }
-        const QPainterPath slab = smoothClosedPath(rim, 9);
+        const QPainterPath slab = smoothClosedPath(rim, 13);
+        const double fog = 0.55 * (1.0 - t);
         const QColor turf =
-            hazed(QColor::fromHsv(int(between(rng, 35, 60)), int(between(rng, 40, 80)),
-                                  int(between(rng, 112, 150))),
-                  0.5 * (1.0 - t), water);
-        // Low slabs: only a thin shade along the front lip, and the stone
-        // fading into the sand drifted over its back.
-        p.fillPath(slab.translated(0, std::max(0.6, r * 0.03)), QColor(70, 60, 40, 50));
+            hazed(QColor::fromHsv(int(between(rng, 30, 58)), int(between(rng, 50, 95)),
+                                  int(between(rng, 120, 160))),
+                  fog, water);
+        // A low ledge: its front face in shade below the lit top, a soft
+        // shadow on the sand in front of it.
+        const double ledge = std::max(0.8, r * between(rng, 0.06, 0.12));
+        p.fillPath(slab.translated(r * 0.04, ledge * 1.8), QColor(70, 60, 40, 45));
+        p.fillPath(slab.translated(0, ledge), turf.darker(150));
         QLinearGradient lit(0, c.y() - r * 0.25, 0, c.y() + r * 0.2);
-        lit.setColorAt(0.0, withAlpha(turf.lighter(110), 40));
-        lit.setColorAt(0.5, withAlpha(turf, 150));
-        lit.setColorAt(1.0, withAlpha(turf.darker(115), 170));
+        lit.setColorAt(0.0, turf.lighter(114));
+        lit.setColorAt(1.0, turf.darker(108));
         p.fillPath(slab, lit);
-        // The worn far rim of the slab catches the light, its near lip is in shade.
-        const double step = 0.6 + 1.2 * t;
-        p.fillPath(slab.subtracted(slab.translated(0, step)), withAlpha(turf.lighter(135), 120));
-        p.fillPath(slab.subtracted(slab.translated(0, -step)), withAlpha(turf.darker(160), 110));
-        // The turf is a fuzz of fine dark and pale grains over the stone.
+        // The worn far rim of the slab catches the light.
+        p.fillPath(slab.subtracted(slab.translated(0, 0.6 + 0.8 * t)),
+                   withAlpha(turf.lighter(135), 120));
         p.save();
-        p.setClipPath(slab, Qt::IntersectClip);
+        p.setClipPath(slab.united(slab.translated(0, ledge)), Qt::IntersectClip);
+        // The turf is a fuzz of fine dark and pale grains over the stone,
+        // pitted with the holes of boring worms and urchins.
         for (int k = 0, m = int(r * r * 0.08); k < m; ++k) {
             const QPointF at = c + QPointF(between(rng, -r, r), between(rng, -r, r) * 0.4);
             p.setPen(Qt::NoPen);
-            p.setBrush(rng.bounded(2) ? withAlpha(turf.darker(150), 70)
-                                      : withAlpha(turf.lighter(140), 60));
+            p.setBrush(rng.bounded(2) ? withAlpha(turf.darker(150), 80)
+                                      : withAlpha(turf.lighter(140), 70));
             p.drawEllipse(at, 0.5 + t * 0.6, 0.4 + t * 0.3);
+        }
+        for (int k = 0, m = int(r * 0.25); k < m; ++k) {
+            const QPointF at =
+                c + QPointF(between(rng, -0.8, 0.8) * r, between(rng, -0.3, 0.3) * r);
+            const double hole = (0.4 + 0.8 * t) * between(rng, 0.6, 1.3);
+            p.setBrush(withAlpha(turf.darker(220), 150));
+            p.drawEllipse(at, hole, hole * 0.55);
+        }
+        // Now and then a patch of pink coralline or a small lilac, orange or
+        // yellow sponge crust on the stone.
+        for (int k = 0, m = int(rng.bounded(3)); k < m; ++k) {
+            static constexpr QRgb crusts[] = {qRgb(186, 120, 140), qRgb(150, 110, 170),
+                                              qRgb(210, 130, 60), qRgb(200, 180, 70)};
+            const QColor crust = hazed(QColor::fromRgb(crusts[rng.bounded(4)]), fog, water);
+            const QPointF at =
+                c + QPointF(between(rng, -0.6, 0.6) * r, between(rng, -0.2, 0.1) * r);
+            const double size = r * between(rng, 0.1, 0.22);
+            QPointF edge[7];
+            for (int e = 0; e < 7; ++e) {
+                const double a = tau * e / 7 + between(rng, -0.3, 0.3);
+                edge[e] = at + QPointF(std::cos(a), std::sin(a) * (0.3 + 0.25 * t)) * size *
+                                   between(rng, 0.5, 1.1);
+            }
+            p.fillPath(smoothClosedPath(edge, 7), withAlpha(crust, 190));
         }
         p.restore();
     }
