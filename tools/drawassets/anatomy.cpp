@@ -190,17 +190,26 @@ QPainterPath paintGrownPectoral(QPainter &p, QPointF upper, QPointF lower,
                    fold > 0 ? QColor(255, 250, 240, shade) : backdrop::withAlpha(ray, shade));
     }
     for (int i = 0; i < count; ++i) {
-        const double t = (i + 0.5) / count;
+        // The rays are not evenly spaced nor of one weight: the leading ray
+        // is the stoutest, the others thin out down the fin, and each bows a
+        // little more than the one above it as the fin trails back.
+        const double t = std::clamp((i + 0.5 + 0.2 * std::sin(i * 2.7 + 1.1)) / count, 0.02, 0.98);
+        const double weight = 0.32 + 0.6 * (1.0 - t) * (1.0 - t) + (i == 0 ? 0.3 : 0.0);
         const QPointF start = upper + (lower - upper) * t;
         const QPointF tip = outer.pointAtPercent(0.05 + 0.9 * t);
         const QPointF end = tip + (tip - start) * 0.1;
-        const QPainterPath axis = backdrop::curve(start, (start + end) / 2 + QPointF(0, -1.0), end);
+        const double length = QLineF(start, end).length();
+        QPointF bow = QPointF(-(end - start).y(), (end - start).x()) / std::max(1e-6, length);
+        if (bow.y() > 0)
+            bow = -bow;
+        const QPainterPath axis =
+            backdrop::curve(start, (start + end) / 2 + bow * length * (0.025 + 0.05 * t), end);
         // Each ray plain near the base and fading out towards the thin rim.
         QLinearGradient fading(start, end);
         fading.setColorAt(0.0, ray);
         fading.setColorAt(1.0, backdrop::withAlpha(ray, ray.alpha() / 4));
-        p.strokePath(axis, QPen(fading, 0.45, Qt::SolidLine, Qt::RoundCap));
-        backdrop::stroke(p, axis.translated(-0.3, -0.35), QColor(255, 250, 240, 30), 0.3);
+        p.fillPath(fishkit::ribbon(axis, {weight * 1.1, weight, weight * 0.5}), fading);
+        backdrop::stroke(p, axis.translated(-0.3, -0.35), QColor(255, 250, 240, 30), weight * 0.6);
     }
     // The fleshy base keeps the body's colour and light.
     QRadialGradient base(root, QLineF(root, far).length() * 0.45);

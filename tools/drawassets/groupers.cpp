@@ -33,7 +33,7 @@ namespace {
 // underside running back into the throat without an edge, inside the head's
 // `body` but for the jutting lip.
 void paintGrouperMouth(QPainter &p, const QPainterPath &body, QPointF tip, QPointF corner,
-                       double jut, QColor skin, QColor line)
+                       double jut, QColor skin, QColor line, double open = 0.06)
 {
     const QPointF d = corner - tip;
     const double l = std::hypot(d.x(), d.y());
@@ -41,7 +41,6 @@ void paintGrouperMouth(QPainter &p, const QPainterPath &body, QPointF tip, QPoin
     // A point `u` of the way from tip to corner and `v` mouth-lengths below
     // the upper lip; the lower lip drops `open` below it at the front.
     const auto at = [&](double u, double v) { return tip + d * u + down * (v * l); };
-    const double open = 0.06;
     const auto low = [&](double u, double v) { return at(u, v + open * (1 - u) * (1 - u)); };
     const QPointF front = low(0, 0.02) - d / l * jut;
     const QPainterPath lowerLip =
@@ -86,7 +85,7 @@ void paintGrouperMouth(QPainter &p, const QPainterPath &body, QPointF tip, QPoin
     deep.setColorAt(1.0, line.darker(130));
     p.fillPath(gape, deep);
     strokeInside(p, gape, curveThrough({low(0.06, 0.018), low(0.4, 0.024), at(0.85, 0.012)}),
-                 QColor(150, 96, 80, 60), 0.035 * l);
+                 QColor(150, 96, 80, int(1000 * open)), 0.6 * open * l);
     // The broad maxilla under the cheek's skin, only its rear end edged,
     // reaching back past the corner.
     const QPainterPath maxilla =
@@ -553,10 +552,10 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
     // rising behind it in a low hump, a long straight belly, a deep tail
     // stalk, and the heavy lower jaw jutting past the upper.
     const QPainterPath body =
-        smoothClosedPath({{5, 134},   {12, 119},  {28, 106},  {56, 95},   {90, 82},   {122, 70},
+        smoothClosedPath({{5, 137},   {14, 124},  {30, 109},  {56, 96},   {90, 82},   {122, 70},
                           {160, 64},  {200, 66},  {236, 80},  {260, 100}, {276, 110}, {276, 156},
                           {258, 166}, {224, 182}, {176, 194}, {128, 200}, {90, 198},  {60, 188},
-                          {32, 176},  {12, 168},  {3, 162},   {1, 154},   {2, 144}});
+                          {34, 178},  {16, 170},  {6, 162},   {2, 154},   {3, 145}});
     paintCastShadow(p, body, 228);
     const QColor olive(132, 116, 66), dark(90, 76, 40), pale(196, 182, 130);
     const QColor membrane(118, 102, 60, 205), rays(56, 46, 26, 160);
@@ -628,7 +627,8 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
     // The huge mouth closed as a resting Goliath breathes: the broad upper
     // jaw plate reaching back past the eye, thick lips, and the heavy lower
     // jaw jutting past the upper.
-    paintGrouperMouth(p, body, {8, 142}, {70, 156}, 5.0, olive.darker(106), QColor(34, 24, 16));
+    paintGrouperMouth(p, body, {8, 142}, {70, 156}, 5.0, olive.darker(106), QColor(34, 24, 16),
+                      0.03);
     // The gill cover far back on the broad head, in bony plates: the
     // preopercle's rounded edge behind the cheek, sweeping forward under it,
     // then the broad opercle whose rear edge bears three flat blunt spines,
@@ -657,18 +657,34 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
                                           {103.5, 166},
                                           {96, 178}}),
                             {2.4, 0.4}, olive, bone, 1.0);
-    // Rounded fans of soft rays, the pectoral's longest in the middle.
+    // The pelvic fin hangs under the pectoral, angled back and down from
+    // the belly, its stout first ray along the front; the pectoral is a big
+    // rounded fan, lying back against the flank, its rim shaped by the tips
+    // of its rays, the longest in the middle.
     const Fin pelvic =
-        fin({106, 193}, {{110, 203}, {120, 210}, {132, 213}, {140, 209}}, {126, 196});
-    paintFin(p, pelvic, withAlpha(membrane.lighter(112), 225), rays, 9);
+        fin({106, 191}, {{111, 201}, {121, 211}, {135, 218}, {148, 219}, {151, 213}}, {130, 195});
+    paintFin(p, pelvic, withAlpha(membrane, 225), rays, 9);
+    p.fillPath(ribbon(curveThrough({{107, 191}, {118, 206}, {134, 216.5}, {147, 218.6}}),
+                      {2.4, 1.8, 1.1, 0.4}),
+               withAlpha(dark, 170));
     const QPainterPath pectoral = anatomy::paintGrownPectoral(
-        p, {113, 128}, {115, 152}, {{136, 120}, {156, 128}, {162, 144}, {152, 160}, {134, 162}},
-        withAlpha(olive, 230), withAlpha(membrane.lighter(112), 185), withAlpha(rays, 120));
-    for (const QPainterPath &f : {pelvic.shape, pectoral})
-        for (const QPointF &c : scatterPoints(f, 40, 4545)) {
-            const double r = 0.3 + 0.008 * std::fmod(c.x() * 37.0 + c.y() * 53.0, 90.0);
-            paintDisc(p, c, r * 1.1, r, withAlpha(black, 200));
+        p, {113, 127}, {115, 153},
+        {{131, 118}, {151, 120}, {165, 129}, {170, 143}, {164, 157}, {149, 165}, {131, 164}},
+        QColor(114, 99, 56, 235), QColor(80, 67, 38, 185), withAlpha(rays, 150));
+    // The fins carry the body's small spots, smaller and crowding out
+    // towards their rims, few on the fleshy bases.
+    for (const auto &[f, base] :
+         {std::pair{pelvic.shape, QPointF(110, 193)}, std::pair{pectoral, QPointF(114, 140)}}) {
+        const double reach = f.boundingRect().width();
+        for (const QPointF &c : scatterPoints(f, 70, 4545)) {
+            const double out = QLineF(base, c).length() / reach;
+            const double hash = std::fmod(c.x() * 37.0 + c.y() * 53.0, 90.0) / 90.0;
+            if (hash > out * 1.3)
+                continue;
+            const double r = 0.28 + 0.35 * hash + 0.2 * (1.0 - out);
+            paintDisc(p, c, r * 1.1, r, withAlpha(black, 140 + int(70 * hash)));
         }
+    }
     anatomy::paintNaturalEye(p, {56, 114}, 5.2, QColor(160, 130, 60), 0.55);
 }
 
