@@ -202,12 +202,17 @@ void paintGrouper(QPainter &p, const Grouper &g,
     paintGrouperMouth(p, body, lip, corner, 1.5, g.flank.darker(108), QColor(60, 40, 28));
     stroke(p, curveThrough({s.at(0.33, -0.85), s.at(0.42, 0), s.at(0.32, 0.9)}),
            withAlpha(g.back.darker(160), 200), 1.5);
-    // The pelvic fin sits under the pectoral, close against the belly: short
-    // and rounded, its rays swept back rather than hanging down.
-    paintFin(
-        p,
-        finAt(s.at(0.36, 0.9), {{0, 0}, {5, 7}, {12, 11}, {21, 13}, {26, 11}, {22, 5}, {13, -1}}),
-        g.pelvic, g.ray, 7);
+    // The pelvic fin sits under the pectoral, angled back and down from the
+    // belly, rounded at its tip, its first ray stout along the front.
+    const QPointF pelvicRoot = s.at(0.35, 0.88);
+    paintFin(p,
+             finAt(pelvicRoot,
+                   {{0, 0}, {4, 9}, {11, 17}, {21, 22}, {29, 23}, {31, 18}, {25, 9}, {15, 1}}),
+             g.pelvic, g.ray, 9);
+    p.fillPath(ribbon(curveThrough({pelvicRoot, pelvicRoot + QPointF(6, 11),
+                                    pelvicRoot + QPointF(16, 19.5), pelvicRoot + QPointF(27, 23)}),
+                      {2.0, 1.5, 0.9, 0.3}),
+               withAlpha(g.ray.darker(130), 150));
     const QPointF up = s.at(0.37, -0.02), down = s.at(0.375, 0.18);
     anatomy::paintGrownPectoral(
         p, up, down,
@@ -409,7 +414,7 @@ void paintNassauGrouper(QPainter &p, double w, double h)
     paintReef(p, 0.3, 0, 196, {296, 210}, 46, QColor(150, 140, 100), {16, 206}, 140,
               QColor(150, 70, 140));
     const QColor bar(96, 64, 42, 210);
-    const Grouper nassau(BodyShape{{22, 133}, 222, 110, 0.46, 0.5, 0.3, 0.57, 0, 0.08},
+    const Grouper nassau(BodyShape{{22, 133}, 222, 94, 0.42, 0.66, 0.34, 0.55, 0, 0.03},
                          QColor(180, 154, 114), QColor(218, 196, 156), QColor(238, 226, 200),
                          QColor(196, 168, 128, 200), QColor(90, 60, 40, 160),
                          QColor(140, 100, 70, 220), QColor(180, 140, 70), 7.5, 214);
