@@ -411,10 +411,10 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
                                                         {76, 135.8},
                                                         belly(88),
                                                         belly(66) + QPointF(0, 0.4),
-                                                        {40, 142.6},
-                                                        {20, 137.6},
-                                                        {11.6, 130.4},
-                                                        {9.6, 127}}));
+                                                        {40, 141.6},
+                                                        {22, 135.6},
+                                                        {13, 130.4},
+                                                        {8.6, 126.6}}));
     const QPainterPath gape = smoothClosedPath({{14, 126.8},
                                                 {22, 128},
                                                 {36, 130},
@@ -498,13 +498,14 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
     // in the lower jaw.
     anatomy::paintFangRow(p, {28, 129.4}, {62, 133.2}, 1, 9, 2.4);
     anatomy::paintFangRow(p, drop.map(QPointF(26, 131)), drop.map(QPointF(58, 134)), -1, 8, 2.0);
-    // The great fangs stand over the closed lips, the lower front pair
-    // rising in front of the snout and the upper canines hanging past the chin.
-    anatomy::paintFang(p, drop.map(QPointF(14.6, 128.6)), -1, 7.6);
-    anatomy::paintFang(p, drop.map(QPointF(17.6, 129.4)), -1, 5.2);
-    anatomy::paintFang(p, {20.5, 128.0}, 1, 6.8);
-    anatomy::paintFang(p, {24.6, 128.7}, 1, 4.4);
-    anatomy::paintFang(p, drop.map(QPointF(34, 131.8)), -1, 4.0);
+    // The great fangs show only where the lips part: the lower front pair
+    // rising just past the upper lip at the snout's tip, the upper canines
+    // reaching down to the lower lip, not beyond it.
+    anatomy::paintFang(p, drop.map(QPointF(15.2, 128.6)), -1, 4.4);
+    anatomy::paintFang(p, drop.map(QPointF(18.2, 129.4)), -1, 3.2);
+    anatomy::paintFang(p, {21.5, 128.0}, 1, 3.8);
+    anatomy::paintFang(p, {25.4, 128.7}, 1, 2.8);
+    anatomy::paintFang(p, drop.map(QPointF(34, 131.8)), -1, 2.8);
     {
         // The teeth further back are lost in the shadow of the mouth.
         const Saved s(p);
