@@ -247,11 +247,28 @@ void paintMoray(QPainter &p, const Moray &m)
         const QPointF out = m.neck.pointAtPercent(0.34), deep = m.neck.pointAtPercent(0.02);
         QLinearGradient dark(out, deep);
         dark.setColorAt(0.0, QColor(8, 8, 7, 0));
-        dark.setColorAt(0.3, QColor(8, 8, 7, 50));
-        dark.setColorAt(0.62, QColor(7, 7, 6, 110));
-        dark.setColorAt(0.85, QColor(6, 6, 6, 160));
-        dark.setColorAt(1.0, QColor(5, 5, 6, 200));
+        dark.setColorAt(0.25, QColor(8, 8, 7, 60));
+        dark.setColorAt(0.5, QColor(7, 7, 6, 150));
+        dark.setColorAt(0.75, QColor(6, 6, 6, 215));
+        dark.setColorAt(1.0, QColor(5, 5, 6, 245));
         p.fillRect(m.den.boundingRect().adjusted(-g * 2, -g * 2, g, g), dark);
+        // Inside the rim the brow's shadow falls across the body with a soft
+        // but definite edge, slanting down the way the light comes in, so
+        // the body goes into shade, not into a haze.
+        {
+            const Saved shade(p);
+            p.setClipPath(m.den, Qt::IntersectClip);
+            const QRectF den = m.den.boundingRect();
+            const QPointF edgeTop(den.left() + den.width() * 0.1, den.top()),
+                edgeBottom(den.left() + den.width() * 0.3, den.bottom());
+            QPainterPath shadow(edgeTop);
+            shadow.quadTo(QPointF(edgeTop.x() - den.width() * 0.04, den.center().y()), edgeBottom);
+            shadow.lineTo(den.bottomRight() + QPointF(g, g));
+            shadow.lineTo(den.topRight() + QPointF(g, -g));
+            shadow.closeSubpath();
+            for (int k = 0; k < 4; ++k)
+                p.fillPath(shadow.translated(k * 1.6, 0), QColor(5, 5, 6, 40));
+        }
         // Inside the opening the overhang shades the body more the deeper it
         // goes, with no edge at the mouth of the hole: the shade builds up
         // from the rim inwards, heaviest under the brow.
