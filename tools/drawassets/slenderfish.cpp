@@ -5,6 +5,7 @@
 #include "fishart.h"
 #include "fishkit.h"
 
+#include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
@@ -47,6 +48,50 @@ void paintGroup(QPainter &p, std::initializer_list<Member> group,
         p.rotate(m.angle);
         p.scale(m.scale * (0.6 + 0.4 * m.side), m.scale * m.depth);
         paintOne(p, m);
+    }
+}
+
+// A school spread out in depth, every member drawn alike: each is solid,
+// not see-through, and the water between it and the eye turns it towards
+// the water's own colour, the more the farther off (the smaller) it is,
+// so the far fish are pale, blue and low in contrast, the near ones clear.
+void paintSchoolInDepth(QPainter &p, const std::vector<Member> &group, double nearScale,
+                        void (*paintOne)(QPainter &, const Member &))
+{
+    if (Silhouette::active(p)) {
+        for (const Member &m : group) {
+            const Saved s(p);
+            p.translate(m.x, m.y);
+            p.rotate(m.angle);
+            p.scale(m.scale * (0.6 + 0.4 * m.side), m.scale * m.depth);
+            paintOne(p, m);
+        }
+        return;
+    }
+    std::vector<QColor> water;
+    for (const Member &m : group)
+        water.push_back(waterBehind(p, QPointF(m.x, std::min(m.y, 120.0))));
+    const QSize size(p.device()->width(), p.device()->height());
+    for (std::size_t i = 0; i < group.size(); ++i) {
+        const Member &m = group[i];
+        const double haze = std::clamp((nearScale - m.scale) / (nearScale * 0.62), 0.0, 0.78);
+        QImage layer(size, QImage::Format_ARGB32_Premultiplied);
+        layer.fill(Qt::transparent);
+        {
+            QPainter lp(&layer);
+            lp.setRenderHints(p.renderHints());
+            lp.setTransform(p.transform());
+            lp.translate(m.x, m.y);
+            lp.rotate(m.angle);
+            lp.scale(m.scale * (0.6 + 0.4 * m.side), m.scale * m.depth);
+            paintOne(lp, m);
+            lp.resetTransform();
+            lp.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+            lp.fillRect(layer.rect(), withAlpha(water[i], int(255 * haze)));
+        }
+        const Saved s(p);
+        p.resetTransform();
+        p.drawImage(0, 0, layer);
     }
 }
 
@@ -248,29 +293,6 @@ void paintSilversideBody(QPainter &p, const Member &m)
     stroke(p, curve({0.8, 0.6}, {2.6, 1.2}, {4.4, 0.4}), QColor(120, 140, 140, 150), 0.5);
     paintDisc(p, QPointF(3.4, -4), 0.5, 0.4, QColor(40, 50, 54, 180));
     anatomy::paintNaturalEye(p, QPointF(7.5, -1.5), 3.6, QColor(150, 160, 170));
-}
-
-// A far silverside, too far off for fins or an eye: a slim sliver of dusky
-// back over the bright lateral stripe, lost into the blue at both ends.
-void paintSilversideGlint(QPainter &p, const Member &m)
-{
-    const QPainterPath body = bodyOutline({{0, 0}, 84, 15, 0.35, 0.55, 0.34, 0.5});
-    QLinearGradient along(QPointF(0, 0), QPointF(96, 0));
-    along.setStops({{0.0, QColor(170, 205, 215, 170)},
-                    {0.3, QColor(170, 205, 215, 210)},
-                    {0.85, QColor(130, 175, 185, 170)},
-                    {1.0, QColor(130, 175, 185, 60)}});
-    p.fillPath(body, along);
-    p.fillPath(body.subtracted(QPainterPath(body).translated(0, 4)), QColor(50, 90, 96, 150));
-    const QPainterPath stripe = curve({10, -0.6}, {46, -1.4}, {84, 0});
-    stroke(p, stripe, QColor(240, 250, 255, std::clamp(int(220 * m.shine), 0, 255)), 2.0);
-    paintDisc(p, QPointF(7, -1.5), 2.4, 2.2, QColor(30, 40, 46, 170));
-    QPainterPath tailFork(QPointF(82, 0));
-    tailFork.lineTo(94, -7);
-    tailFork.lineTo(89, 0);
-    tailFork.lineTo(94, 7);
-    tailFork.closeSubpath();
-    p.fillPath(tailFork, QColor(150, 190, 200, 120));
 }
 
 } // namespace
@@ -559,36 +581,32 @@ void paintSilverside(QPainter &p, double w, double h)
                                                   : tint.lighter(112));
         p.fillPath(blade, lit);
     }
-    // Far members first, small and hazy, so the near ones pass in front.
-    // Each holds its own bend; a few are turning towards us or away, seen
-    // short, and some of the near ones are half behind the grass.
-    paintGroup(p,
-               {{200, 30, 0.3, 2.5, 0.4, 0.8, 8, 1.05, 0.7, -6},
-                {240, 48, 0.27, 1, 0.4, 1.0, -6, 0.95, 0.9, 4},
-                {150, 22, 0.31, 3, 0.4, 0.25, 0, 1.0, 0.6, 0},
-                {280, 120, 0.29, 1.5, 0.4, 1.0, 10, 1.1, 1.0, -9},
-                {110, 58, 0.33, 3.5, 0.45, 0.9, -8, 0.92, 0.8, 10},
-                {60, 30, 0.3, 2, 0.45, 1.0, 5, 1.0, 0.65, 2},
-                {290, 84, 0.31, 0.5, 0.4, 0.2, -4, 1.08, 0.9, 3},
-                {30, 110, 0.28, 3, 0.4, 1.0, 12, 0.96, 0.75, -12},
-                {190, 96, 0.43, 4, 0.6, 0.85, -10, 1.04, 0.85, 7},
-                {96, 128, 0.45, 1, 0.6, 1.0, 6, 0.9, 1.0, -3},
-                {26, 80, 0.41, 2.5, 0.6, 0.3, -3, 1.06, 0.7, 8},
-                {126, 36, 0.47, 1.5, 0.65, 1.0, 9, 0.97, 0.9, -11},
-                {250, 106, 0.4, 3.5, 0.6, 0.9, 0, 1.0, 0.8, 12}},
-               paintSilversideGlint);
-    paintGroup(p,
-               {// The near members, clear and as large as they are; where one
-                // passes over another, the one behind is smaller and hazier.
-                {64, 174, 0.61, -2, 1.0, 1.0, -7, 1.04, 0.95, 9},
-                {146, 141, 0.5, 7, 0.72, 0.2, 11, 0.93, 0.5, -4},
-                {186, 156, 0.64, 2.5, 1.0, 1.0, -5, 1.08, 1.0, -10},
-                {20, 138, 0.56, -8, 1.0, 0.7, 4, 0.97, 0.85, 6},
-                {202, 60, 0.47, 4.5, 0.72, 0.35, -12, 1.08, 0.5, 5},
-                {230, 74, 0.6, 3, 1.0, 1.0, 7, 0.92, 1.0, 13},
-                {236, 170, 0.55, -5, 1.0, 0.85, 14, 1.02, 0.8, -7},
-                {70, 84, 0.62, 9.5, 1.0, 0.9, -4, 0.95, 1.0, -14}},
-               paintSilversideBody);
+    // Far members first, so the near ones pass in front: smaller, paler and
+    // bluer the farther off. Each holds its own bend; a few are turning
+    // towards us or away, seen short, and some of the near ones are half
+    // behind the grass.
+    std::vector<Member> school{{200, 30, 0.3, 2.5, 1, 0.8, 8, 1.05, 0.7, -6},
+                               {240, 48, 0.27, 1, 1, 1.0, -6, 0.95, 0.9, 4},
+                               {150, 22, 0.31, 3, 1, 0.25, 0, 1.0, 0.6, 0},
+                               {280, 120, 0.29, 1.5, 1, 1.0, 10, 1.1, 1.0, -9},
+                               {110, 58, 0.33, 3.5, 1, 0.9, -8, 0.92, 0.8, 10},
+                               {60, 30, 0.3, 2, 1, 1.0, 5, 1.0, 0.65, 2},
+                               {290, 84, 0.31, 0.5, 1, 0.2, -4, 1.08, 0.9, 3},
+                               {30, 110, 0.28, 3, 1, 1.0, 12, 0.96, 0.75, -12},
+                               {190, 96, 0.43, 4, 1, 0.85, -10, 1.04, 0.85, 7},
+                               {96, 128, 0.45, 1, 1, 1.0, 6, 0.9, 1.0, -3},
+                               {26, 80, 0.41, 2.5, 1, 0.3, -3, 1.06, 0.7, 8},
+                               {126, 36, 0.47, 1.5, 1, 1.0, 9, 0.97, 0.9, -11},
+                               {250, 106, 0.4, 3.5, 1, 0.9, 0, 1.0, 0.8, 12},
+                               {146, 141, 0.5, 7, 1, 0.2, 11, 0.93, 0.5, -4},
+                               {202, 60, 0.47, 4.5, 1, 0.35, -12, 1.08, 0.5, 5},
+                               {20, 138, 0.56, -8, 1, 0.7, 4, 0.97, 0.85, 6},
+                               {236, 170, 0.55, -5, 1, 0.85, 14, 1.02, 0.8, -7},
+                               {64, 174, 0.61, -2, 1, 1.0, -7, 1.04, 0.95, 9},
+                               {230, 74, 0.6, 3, 1, 1.0, 7, 0.92, 1.0, 13},
+                               {70, 84, 0.62, 9.5, 1, 0.9, -4, 0.95, 1.0, -14},
+                               {186, 156, 0.64, 2.5, 1, 1.0, -5, 1.08, 1.0, -10}};
+    paintSchoolInDepth(p, school, 0.64, paintSilversideBody);
     // A few tall blades close in front, standing over the lowest of the
     // near fish and hiding part of them.
     if (Silhouette::active(p))
