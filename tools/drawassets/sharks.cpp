@@ -254,8 +254,9 @@ void paintNurseShark(QPainter &p, double w, double h)
         const Saved s(p);
         p.setClipPath(trunk, Qt::IntersectClip);
         for (const auto &[at, reach, squash, tone] :
-             {std::tuple{QPointF(120, 172), 118.0, 0.1, QColor(236, 210, 160, 110)},
-              std::tuple{QPointF(130, 209), 124.0, 0.08, QColor(80, 54, 24, 90)},
+             {std::tuple{QPointF(120, 172), 118.0, 0.1, QColor(236, 210, 160, 140)},
+              std::tuple{QPointF(130, 209), 124.0, 0.09, QColor(80, 54, 24, 130)},
+              std::tuple{QPointF(130, 156), 110.0, 0.06, QColor(96, 68, 30, 90)},
               std::tuple{QPointF(40, 178), 30.0, 0.35, QColor(236, 210, 160, 70)}}) {
             const Saved one(p);
             p.translate(at);
@@ -263,13 +264,14 @@ void paintNurseShark(QPainter &p, double w, double h)
             paintGlow(p, {0, 0}, reach, tone);
         }
     }
-    // Five short gill slits at mid-side, the last two close together over the pectoral.
+    // Five short gill slits low on the side a little behind the eye, the
+    // last two close together over the front of the pectoral.
     // Each is a shadowed cleft under a soft fold of skin whose rear edge
     // catches the light, each its own length.
-    static constexpr double tops[] = {178.6, 177.6, 178.4, 179.6, 181.0};
-    static constexpr double lows[] = {189.6, 190.6, 190.4, 189.8, 189.0};
+    static constexpr double tops[] = {181.6, 180.8, 181.4, 182.4, 183.6};
+    static constexpr double lows[] = {191.0, 192.0, 192.2, 191.8, 191.2};
     for (int i = 0; i < 5; ++i) {
-        const double x = 86.0 + i * 5.2 - (i > 2 ? (i - 2) * 1.6 : 0.0);
+        const double x = 60.0 + i * 4.6 - (i > 2 ? (i - 2) * 1.4 : 0.0);
         const double top = tops[i], low = lows[i], mid = (top + low) / 2;
         // The skin ahead of the cleft dips into it, shading softly.
         QLinearGradient dip(QPointF(x - 3.0, 0), QPointF(x + 0.6, 0));
@@ -325,15 +327,26 @@ void paintNurseShark(QPainter &p, double w, double h)
     }
     anatomy::paintSharkEye(p, QPointF(46, 176), 2.6, 1.5, back);
     paintDisc(p, QPointF(56, 175), 1.2, 0.9, QColor(80, 55, 30));
-    paintFirmFin(p, pectoral, {{64, 198}, {98, 206}}, flank, flank.darker(130), line);
+    // The fin's root is the lower flank's own shaded skin, and the body
+    // folds in over it along a shadowed crease where the fin leaves it.
+    paintFirmFin(p, pectoral, {{64, 198}, {98, 206}}, blend(flank, back, 0.25).darker(108),
+                 flank.darker(130), line);
+    {
+        const Saved s(p);
+        p.setClipPath(trunk.subtracted(pectoral), Qt::IntersectClip);
+        const QPainterPath crease =
+            curveThrough({{60, 195.5}, {74, 198.5}, {90, 202.5}, {100, 205}});
+        stroke(p, crease.translated(0, -1.2), QColor(80, 54, 24, 50), 4.0);
+        stroke(p, crease.translated(0, -0.4), QColor(70, 46, 20, 90), 1.4);
+    }
     {
         // The fin is thick and muscled: its leading edge rounds over into
         // the light, the face dips a little behind it, and the rear of the
         // fin, bent down onto the sand, lies in shade.
         const Saved s(p);
         p.setClipPath(pectoral, Qt::IntersectClip);
-        stroke(p, curveThrough({{66, 201}, {82, 216}, {100, 228}, {112, 232.5}}),
-               QColor(236, 208, 156, 90), 3.2);
+        stroke(p, curveThrough({{69, 202}, {84, 215.5}, {101, 226.5}, {111, 230.5}}),
+               QColor(236, 208, 156, 50), 4.0);
         stroke(p, curveThrough({{78, 206}, {92, 216}, {106, 224}, {114, 229}}),
                QColor(120, 86, 44, 50), 4.0);
         stroke(p, curveThrough({{100, 207}, {110, 214}, {117, 223}, {117, 230}}),
