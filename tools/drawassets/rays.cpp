@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Reefwise developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "rays.h"
+
 #include "anatomy.h"
 #include "fishart.h"
 #include "fishkit.h"
@@ -24,37 +26,14 @@ namespace fishart {
 
 using namespace fishkit;
 
-namespace {
+namespace rays {
 
-// A stingray on the sand seen from above, head up, around the origin of a
-// frame moved to `at` and turned by `turn` degrees. What tells the stingrays
-// apart is the outline of the disc, the tail and the skin `pattern`.
-struct Stingray
-{
-    QPointF at;
-    double turn = 0.0;
-    QPainterPath disc;
-    QPainterPath tailLine; // from under the disc to the tip
-    double tailRoot = 10.0, tailTip = 1.0;
-    QPainterPath hind;    // pelvic fins peeping out behind, or the fin at the tail's end
-    double stingAt = 0.2; // where the sting sits along the tail
-    QColor colour;
-    QPointF eye; // the right eye; the left one mirrors it
-    double eyeSize = 3.0;
-    double sting = 10.0; // length of the sting
-};
-
-// The pelvic fins behind the disc, two separate lobes either side of the
-// tail's root, the right one through `right` and the left its mirror image.
 QPainterPath pelvicPair(std::initializer_list<QPointF> right)
 {
     const QPainterPath lobe = smoothClosedPath(right);
     return lobe.united(QTransform::fromScale(-1, 1).map(lobe));
 }
 
-// The serrated venomous spine, lying flat along the top of the tail from
-// `root` towards `to`: a slim blade of horn-coloured bone whose fine teeth
-// point back towards the root, set off from the skin by its own thin shadow.
 void paintSting(QPainter &p, QPointF root, QPointF to, double length, QColor edge)
 {
     const QPointF d = (to - root) / std::max(1e-6, QLineF(root, to).length());
@@ -85,6 +64,30 @@ void paintSting(QPainter &p, QPointF root, QPointF to, double length, QColor edg
     ridge.lineTo(root + d * length * 0.9);
     stroke(p, ridge, QColor(230, 222, 196, 90), 0.4);
 }
+
+} // namespace rays
+
+using namespace rays;
+
+namespace {
+
+// A stingray on the sand seen from above, head up, around the origin of a
+// frame moved to `at` and turned by `turn` degrees. What tells the stingrays
+// apart is the outline of the disc, the tail and the skin `pattern`.
+struct Stingray
+{
+    QPointF at;
+    double turn = 0.0;
+    QPainterPath disc;
+    QPainterPath tailLine; // from under the disc to the tip
+    double tailRoot = 10.0, tailTip = 1.0;
+    QPainterPath hind;    // pelvic fins peeping out behind, or the fin at the tail's end
+    double stingAt = 0.2; // where the sting sits along the tail
+    QColor colour;
+    QPointF eye; // the right eye; the left one mirrors it
+    double eyeSize = 3.0;
+    double sting = 10.0; // length of the sting
+};
 
 // A ray lying on the bottom casts no shadow apart from itself: the sand only
 // darkens in a narrow soft band where the rim meets it, a little deeper on
@@ -506,183 +509,6 @@ void paintYellowStingray(QPainter &p, double w, double h)
                    curve({side * 1.2, y}, {side * reach * 0.5, y + 2.0}, {side * reach, y + 5.5}),
                    withAlpha(dark, 30 + int(24 * std::abs(std::sin(i * 0.9 + side)))), 0.35);
         }
-    }
-}
-
-// Wide pointed wings, a duck-bill snout and a very long thin tail, gliding in
-// open water: blue-black above with white spots and rings, white below.
-void paintSpottedEagleRay(QPainter &p, double w, double h)
-{
-    const Canvas canvas(p, w, h);
-    paintWater(p, Canvas::frame, 0.3, Water::Blue);
-    // Bar jacks far below, each about a sixth of the ray's span.
-    paintJacksFromAbove(p, QRectF(178, 178, 120, 50), 30, 6, -10, 32);
-    p.translate(152, 104);
-    p.rotate(-14);
-
-    const QPainterPath whip = curve({0, 50}, {-3, 155}, {20, 260});
-    // The tail is thick where it leaves the body and thins to a thread, lit
-    // along its upper side.
-    p.fillPath(ribbon(whip, {5.0, 3.4, 2.2, 1.5, 1.0, 0.6, 0.3}), QColor(18, 24, 40));
-    stroke(p,
-           curve(whip.pointAtPercent(0.02) + QPointF(-0.8, 0), QPointF(-3.8, 120),
-                 whip.pointAtPercent(0.55) + QPointF(-0.4, 0)),
-           QColor(70, 82, 112, 150), 0.8);
-    // Two short venomous spines lie on the tail just behind the pelvic fins.
-    for (const double at : {0.06, 0.085})
-        paintSting(p, whip.pointAtPercent(at) + QPointF(0.8, 0),
-                   whip.pointAtPercent(at + 0.05) + QPointF(0.8, 0), 9, QColor(20, 24, 36));
-
-    // Falcate wings: the leading edge bowed forward, the tips swept back and
-    // the trailing edge hollowed.
-    const std::initializer_list<QPointF> half = {
-        {0, -46},  {22, -44}, {46, -39}, {74, -29}, {104, -13}, {132, 6}, {152, 23}, {166, 37},
-        {156, 32}, {134, 25}, {106, 22}, {80, 27},  {56, 36},   {36, 46}, {18, 54},  {0, 58}};
-    // Banking in mid-stroke, the wings are not a mirror pair: the right one
-    // raised and curling up at the tip, seen shorter, the left one pressed
-    // down at the end of its beat and spread to its full span.
-    std::vector<QPointF> ring;
-    for (const QPointF &q : half) {
-        const double t = q.x() / 163;
-        ring.emplace_back(q.x() * (0.9 - 0.04 * t), q.y() - 18 * t * t);
-    }
-    for (auto q = std::rbegin(half); q != std::rend(half); ++q) {
-        const double t = q->x() / 163;
-        if (q->x() != 0.0)
-            ring.emplace_back(-q->x() * (0.98 + 0.02 * t), q->y() + 9 * t * t + 3 * t);
-    }
-    const QPainterPath wings = smoothClosedPath(ring.data(), int(ring.size()));
-    {
-        // Only a sliver of the pale belly catches the light along the banked
-        // trailing edge, fading where the wing turns edge-on.
-        const Saved s(p);
-        p.setClipRect(QRectF(-170, 14, 340, 60));
-        p.fillPath(wings.translated(0, 1.1).subtracted(wings), QColor(176, 190, 210, 110));
-    }
-    // The pelvic fins, slim and pointed, reach back either side of the tail.
-    p.fillPath(pelvicPair({{2, 50}, {9, 51}, {13, 58}, {11, 66}, {7, 61}, {3, 57}}),
-               QColor(20, 28, 48));
-    fillBody(p, wings, QColor(30, 44, 74), QColor(22, 32, 58), QColor(14, 20, 38));
-    {
-        const Saved c(p);
-        p.setClipPath(wings, Qt::IntersectClip);
-        {
-            const Saved ridge(p);
-            p.scale(0.6, 1.0);
-            paintGlow(p, {0, -10}, 40, QColor(60, 78, 112, 160));
-        }
-        // White spots of every size, small and crowded over the head and
-        // shoulders, largest over the middle of each wing and shrinking again
-        // towards its thin edges; a good few of the larger ones open into rings
-        // with a dark centre, no two quite round.
-        QRandomGenerator rng(32);
-        const QColor white(238, 242, 246);
-        const auto inset = [&wings](QPointF pt) {
-            for (double d = 2; d < 22; d += 2)
-                for (int k = 0; k < 8; ++k)
-                    if (!wings.contains(pt + QPointF(std::cos(k * std::numbers::pi / 4),
-                                                     std::sin(k * std::numbers::pi / 4)) *
-                                                 d))
-                        return d;
-            return 22.0;
-        };
-        for (const QPointF &pt : spreadPoints(wings, 8.5, 2.8, 3232)) {
-            const double out = std::min(1.0, std::hypot(pt.x() / 150, (pt.y() + 44) / 90));
-            if (rng.generateDouble() > 0.97 - out * 0.45)
-                continue;
-            const double edge = 0.4 + 0.6 * inset(pt) / 22.0;
-            const double size = rng.generateDouble();
-            const double r = (0.8 + out * 1.6 + size * size * (0.6 + out * 1.4)) * edge;
-            const double rx = r * (0.85 + 0.3 * rng.generateDouble());
-            const double ry = r * (0.85 + 0.3 * rng.generateDouble());
-            // Pigment, not paint: each spot a little lopsided, its edge soft.
-            const auto blob = [&](QPointF c, double bx, double by, QColor colour) {
-                QPointF rim[7];
-                const double start = rng.generateDouble() * 2 * std::numbers::pi;
-                for (int k = 0; k < 7; ++k) {
-                    const double a = start + k * 2 * std::numbers::pi / 7,
-                                 wander = 0.8 + 0.35 * rng.generateDouble();
-                    rim[k] = c + QPointF(std::cos(a) * bx, std::sin(a) * by) * wander;
-                }
-                const QPainterPath shape = smoothClosedPath(rim, 7);
-                stroke(p, shape, withAlpha(colour, colour.alpha() / 4), 0.9);
-                p.fillPath(shape, colour);
-            };
-            const QColor own = withAlpha(white, 190 + rng.bounded(65));
-            if (out > 0.3 && r > 1.7 && rng.bounded(4) == 0) {
-                const double hole = 0.36 + 0.24 * rng.generateDouble();
-                blob(pt, rx * 1.15, ry * 1.15, own);
-                blob(pt + QPointF(rng.generateDouble() - 0.5, rng.generateDouble() - 0.5) * r * 0.3,
-                     rx * 1.15 * hole, ry * 1.15 * hole, QColor(22, 32, 58));
-            } else {
-                blob(pt, rx * 0.8, ry * 0.8, own);
-            }
-        }
-        // The raised wing turns its face to the light; the lowered one dims,
-        // spots and all.
-        QLinearGradient bank(QPointF(-170, 0), QPointF(150, -20));
-        bank.setColorAt(0.0, QColor(6, 10, 22, 90));
-        bank.setColorAt(0.45, QColor(6, 10, 22, 0));
-        bank.setColorAt(0.75, QColor(90, 110, 150, 0));
-        bank.setColorAt(1.0, QColor(90, 110, 150, 70));
-        p.fillRect(QRectF(-180, -60, 360, 130), bank);
-    }
-    anatomy::paintShadedEdge(p, wings, QColor(8, 12, 24, 170), 1.3);
-
-    // The head stands out before the wings, nearly parallel-sided, the eyes
-    // set flush in its sides where it is widest, and runs on into the flat
-    // duck bill, broad and rounded at its end.
-    const QPainterPath head = mirroredOutline({{0, -94.6},
-                                               {4.6, -93.8},
-                                               {8.6, -91.4},
-                                               {11.4, -86.8},
-                                               {12.8, -79},
-                                               {13.8, -71},
-                                               {15.4, -63},
-                                               {17.2, -56},
-                                               {18, -50},
-                                               {17.4, -43},
-                                               {13.6, -36.5},
-                                               {0, -32}});
-    fillBody(p, head, QColor(34, 48, 80), QColor(30, 44, 74), QColor(26, 38, 66));
-    {
-        // The bill dips towards its end, so the light runs along its crown.
-        const Saved s(p);
-        p.setClipPath(head, Qt::IntersectClip);
-        QLinearGradient bill(QPointF(0, -96), QPointF(0, -64));
-        bill.setColorAt(0.0, QColor(64, 80, 112, 200));
-        bill.setColorAt(0.5, QColor(46, 60, 92, 120));
-        bill.setColorAt(1.0, QColor(46, 60, 92, 0));
-        p.fillRect(QRectF(-16, -96, 32, 32), bill);
-        {
-            const Saved narrow(p);
-            p.scale(0.35, 1.0);
-            paintGlow(p, {0, -82}, 13, QColor(120, 140, 175, 90));
-        }
-        for (const double side : {-1.0, 1.0})
-            stroke(p, curveThrough({{side * 5, -89}, {side * 8.5, -78}, {side * 12.5, -63}}),
-                   QColor(12, 18, 32, 90), 1.0);
-    }
-    anatomy::paintFreckles(p, head.subtracted(oval({0, -83}, 15, 13)), 6.5, 0.5, 1.5,
-                           QColor(235, 240, 245, 200), 3233, {0, -60}, 30);
-    {
-        // The head runs on into the body, outlined only where it stands clear.
-        const Saved s(p);
-        QPainterPath clear;
-        clear.addRect(head.boundingRect().adjusted(-2, -2, 2, 2));
-        p.setClipPath(clear.subtracted(wings), Qt::IntersectClip);
-        anatomy::paintShadedEdge(p, head, QColor(10, 14, 26, 190), 1.3);
-    }
-    // The eyes sit in the sides of the head looking sideways, so from above
-    // only a narrow slice of each shows along the rim, under a fold of skin.
-    for (const double side : {-1.0, 1.0}) {
-        const Saved s(p);
-        p.setClipPath(head, Qt::IntersectClip);
-        p.translate(side * 17.2, -51);
-        p.scale(0.42, 1.0);
-        anatomy::paintNaturalEye(p, {0, 0}, 2.8, QColor(150, 130, 80), 0.55);
-        stroke(p, curve({-side * 3.5, -3.6}, {-side * 5.5, 0}, {-side * 3.5, 3.6}),
-               QColor(12, 18, 32, 120), 1.6);
     }
 }
 
