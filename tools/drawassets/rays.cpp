@@ -38,7 +38,7 @@ void paintSting(QPainter &p, QPointF root, QPointF to, double length, QColor edg
 {
     const QPointF d = (to - root) / std::max(1e-6, QLineF(root, to).length());
     const QPointF n(-d.y(), d.x());
-    const double half = std::max(1.3, length * 0.05);
+    const double half = std::max(1.5, length * 0.058);
     QPolygonF barb{root + n * half * 0.7};
     for (int i = 1; i <= 9; ++i) {
         const double t = i / 10.0, w = half * (1.0 - t * 0.85);
@@ -51,14 +51,18 @@ void paintSting(QPainter &p, QPointF root, QPointF to, double length, QColor edg
     }
     barb << root - n * half * 0.7;
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(30, 24, 12, 70));
-    p.drawPolygon(barb.translated(0.4, 0.6));
+    p.setBrush(QColor(30, 24, 12, 110));
+    p.drawPolygon(barb.translated(0.5, 0.7));
     // Sheathed in the tail's skin at its root, bare bone towards the point.
     QLinearGradient bone(root, root + d * length);
     bone.setColorAt(0.0, withAlpha(edge.lighter(150), 0));
     bone.setColorAt(0.3, withAlpha(QColor(222, 214, 188), 240));
     bone.setColorAt(1.0, QColor(160, 148, 118));
     p.setBrush(bone);
+    p.drawPolygon(barb);
+    // Its toothed edges are a darker horn, so the blade reads on a pale tail.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(withAlpha(edge.darker(160), 170), 0.45));
     p.drawPolygon(barb);
     QPainterPath ridge(root + d * length * 0.3 + n * half * 0.2);
     ridge.lineTo(root + d * length * 0.9);
@@ -171,8 +175,8 @@ QPainterPath southernDisc()
     return mirroredOutline({{0, -84},      {4, -82.5},   {9, -79.6},  {17, -74.6},   {32, -66.2},
                             {50, -54.2},   {66, -41.4},  {78.5, -30}, {86.5, -21.8}, {90.2, -16.6},
                             {89.8, -12.4}, {86.2, -6.6}, {77, 6},     {64, 20.6},    {49, 34.6},
-                            {34, 47},      {22, 55.5},   {15.5, 59},  {14.6, 64},    {13.6, 70},
-                            {10.6, 75.5},  {6.4, 77.6},  {2.6, 76},   {0, 73}});
+                            {34, 47},      {23, 55},     {20.5, 60},  {20, 67},      {18, 74},
+                            {13.5, 80},    {8, 82.5},    {3.4, 80},   {0, 76}});
 }
 
 // The ray has shuffled down into the bottom: in drifts here and there along
@@ -297,11 +301,25 @@ void paintRaySkin(QPainter &p, const QPainterPath &disc, QColor skin, QPointF li
         paintDisc(p, pt, r, r,
                   dark ? withAlpha(skin.darker(140), 30) : withAlpha(skin.lighter(125), 18));
     }
-    for (double y = -34; y < 62; y += 6.0 + rng.generateDouble() * 11.0) {
-        const double r = 0.6 + rng.generateDouble() * 0.7;
-        const QPointF c((rng.generateDouble() - 0.5) * 2.4, y);
-        paintGlow(p, c - light, r * 1.8, withAlpha(skin.darker(170), 55));
-        paintGlow(p, c + light * 0.4, r * 1.2, withAlpha(skin.lighter(132), 130));
+    // The thorns: a ragged, broken row down the middle of the back, larger
+    // over the shoulders and smaller towards the tail, each a hard little
+    // cone drawn out backwards, lit on the light's side and throwing a short
+    // shadow on the other.
+    std::vector<std::pair<QPointF, double>> thorns;
+    for (double y = -34; y < 62; y += 4.0 + rng.generateDouble() * 9.0)
+        if (rng.bounded(5) != 0)
+            thorns.emplace_back(QPointF((rng.generateDouble() - 0.5) * 2.6, y),
+                                (1.1 - 0.006 * (y + 34)) * (0.6 + 0.6 * rng.generateDouble()));
+    for (const auto &[c, r] : thorns) {
+        paintDisc(p, c - light * r * 0.9 + QPointF(0, r * 0.3), r * 1.0, r * 1.5,
+                  withAlpha(skin.darker(190), 80));
+        QRadialGradient cone(c + light * r * 0.45, r * 1.3);
+        cone.setColorAt(0.0, skin.lighter(165));
+        cone.setColorAt(0.6, skin.lighter(118));
+        cone.setColorAt(1.0, skin.darker(130));
+        p.setPen(Qt::NoPen);
+        p.setBrush(cone);
+        p.drawEllipse(c + QPointF(0, r * 0.3), r * 0.8, r * 1.4);
     }
     const QPainterPath wings = disc.subtracted(oval({0, -4}, 44, 74));
     for (const QPointF &pt : scatterPoints(wings, 90, 1719)) {
@@ -421,7 +439,7 @@ void paintSouthernStingray(QPainter &p, double w, double h)
     // a fold, its rear edge lifted off the sand.
     for (const double side : {-1.0, 1.0}) {
         const QPainterPath fold =
-            curveThrough({{side * 16.5, 58.6}, {side * 10.5, 61.2}, {side * 4, 62.2}});
+            curveThrough({{side * 21, 58.2}, {side * 13, 61.6}, {side * 4, 62.6}});
         strokeInside(p, disc, fold.translated(0, 1.0), withAlpha(skin.lighter(130), 110), 0.9);
         strokeInside(p, disc, fold, withAlpha(skin.darker(170), 150), 0.9);
     }
