@@ -76,8 +76,19 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
         p.fillPath(wings.translated(0, 1.1).subtracted(wings), QColor(176, 190, 210, 110));
     }
     // The pelvic fins, slim and pointed, reach back either side of the tail.
-    p.fillPath(pelvicPair({{2, 50}, {9, 51}, {13, 58}, {11, 66}, {7, 61}, {3, 57}}),
-               QColor(20, 28, 48));
+    // Each a thick lobe of flesh, rounded over its top into the light, its
+    // thin rear tip paler where the belly's white shows through.
+    const QPainterPath pelvics =
+        pelvicPair({{2, 48}, {10, 49.5}, {14.6, 56}, {15, 63.5}, {11.6, 70}, {7.4, 64.6}, {3, 58}});
+    fillBody(p, pelvics, QColor(34, 46, 76), QColor(22, 30, 52), QColor(40, 50, 74));
+    {
+        const Saved c(p);
+        p.setClipPath(pelvics, Qt::IntersectClip);
+        for (const double side : {-1.0, 1.0})
+            stroke(p, curveThrough({{side * 5, 51}, {side * 11, 54}, {side * 13.4, 62}}),
+                   QColor(90, 110, 150, 90), 1.4);
+    }
+    anatomy::paintShadedEdge(p, pelvics, QColor(8, 12, 24, 150), 0.9);
     fillBody(p, wings, QColor(30, 44, 74), QColor(22, 32, 58), QColor(14, 20, 38));
     {
         const Saved c(p);
@@ -145,39 +156,42 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     }
     anatomy::paintShadedEdge(p, wings, QColor(8, 12, 24, 170), 1.3);
 
-    // The head stands out before the wings, nearly parallel-sided, the eyes
-    // set flush in its sides where it is widest, and runs on into the flat
-    // duck bill, broad and rounded at its end.
-    const QPainterPath head = mirroredOutline({{0, -94.6},
-                                               {4.6, -93.8},
-                                               {8.6, -91.4},
-                                               {11.4, -86.8},
-                                               {12.8, -79},
-                                               {13.8, -71},
-                                               {15.4, -63},
-                                               {17.2, -56},
-                                               {18, -50},
-                                               {17.4, -43},
-                                               {13.6, -36.5},
+    // The head stands out before the wings, widening a little back to the
+    // eyes set flush in its sides, and runs forward into the duck bill: a
+    // flat, thin-edged lobe, broad and squarely rounded at its end.
+    const QPainterPath head = mirroredOutline({{0, -95},
+                                               {6.4, -94.6},
+                                               {10.6, -93},
+                                               {12.6, -89.4},
+                                               {13.2, -83},
+                                               {13.6, -76},
+                                               {14.6, -68},
+                                               {16, -62},
+                                               {17.4, -57},
+                                               {18.6, -51},
+                                               {17.6, -44},
+                                               {13.6, -37},
                                                {0, -32}});
     fillBody(p, head, QColor(34, 48, 80), QColor(30, 44, 74), QColor(26, 38, 66));
     {
         // The bill dips towards its end, so the light runs along its crown.
         const Saved s(p);
         p.setClipPath(head, Qt::IntersectClip);
-        QLinearGradient bill(QPointF(0, -96), QPointF(0, -64));
-        bill.setColorAt(0.0, QColor(64, 80, 112, 200));
-        bill.setColorAt(0.5, QColor(46, 60, 92, 120));
+        QLinearGradient bill(QPointF(0, -96), QPointF(0, -70));
+        bill.setColorAt(0.0, QColor(56, 72, 104, 150));
         bill.setColorAt(1.0, QColor(46, 60, 92, 0));
-        p.fillRect(QRectF(-16, -96, 32, 32), bill);
+        p.fillRect(QRectF(-16, -97, 32, 30), bill);
+        // The bill is flat, so its thin rim catches the light all round,
+        // and the head behind it rises to a low crown between the eyes.
+        stroke(p, head.translated(0, 0.6), QColor(96, 116, 150, 70), 1.6);
         {
             const Saved narrow(p);
-            p.scale(0.35, 1.0);
-            paintGlow(p, {0, -82}, 13, QColor(120, 140, 175, 90));
+            p.scale(0.5, 1.0);
+            paintGlow(p, {0, -58}, 16, QColor(90, 110, 150, 80));
         }
         for (const double side : {-1.0, 1.0})
-            stroke(p, curveThrough({{side * 5, -89}, {side * 8.5, -78}, {side * 12.5, -63}}),
-                   QColor(12, 18, 32, 90), 1.0);
+            stroke(p, curveThrough({{side * 8.5, -70}, {side * 11.5, -62}, {side * 14, -54}}),
+                   QColor(12, 18, 32, 70), 0.9);
     }
     anatomy::paintFreckles(p, head.subtracted(oval({0, -83}, 15, 13)), 6.5, 0.5, 1.5,
                            QColor(235, 240, 245, 200), 3233, {0, -60}, 30);
