@@ -367,13 +367,20 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
     p.scale(0.86, 0.86);
 
     // Nose up: the shovel, a short neck behind it, a spindle of a body.
+    // The shovel's front is an even arc out to a blunt corner at each side
+    // where the eye sits; behind the eyes its rear edge runs in, nearly
+    // straight, to the neck.
     const QPainterPath trunk = mirroredOutline({{0, -158},
-                                                {14, -156.5},
-                                                {26, -150},
-                                                {34, -139},
-                                                {37, -128},
-                                                {34.5, -120},
-                                                {27, -112},
+                                                {12, -157},
+                                                {22, -153},
+                                                {30, -146.5},
+                                                {35.5, -138.5},
+                                                {38.6, -131},
+                                                {39.4, -127},
+                                                {37.6, -124.6},
+                                                {31.5, -121.6},
+                                                {26, -117.6},
+                                                {23.8, -109},
                                                 {24, -100},
                                                 {24, -70},
                                                 {23, -40},
@@ -590,7 +597,7 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
     };
     for (const auto &[front, rear, height] :
          {std::tuple{-44.0, -2.0, 9.0}, std::tuple{49.0, 66.0, 4.0}}) {
-        const double thick = 1.0 + height * 0.16;
+        const double thick = 1.2 + height * 0.26;
         const QPainterPath dorsal = dorsalEdge(front, rear, thick);
         {
             // A standing fin throws a long shadow across the back.
@@ -598,7 +605,7 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
             p.setClipPath(body, Qt::IntersectClip);
             for (int i = 4; i >= 1; --i)
                 p.fillPath(dorsalFace(front, rear, height * 1.6).translated(-1.4 * i, 1.1 * i),
-                           QColor(30, 36, 44, 18));
+                           QColor(30, 36, 44, 26));
         }
         const double len = rear - front;
         paintFirmFin(p, dorsal, QLineF(0, front, 0, front + len * 0.84), grey.lighter(104), dark,
@@ -616,14 +623,30 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
                curve({-0.2, front + len * 0.05}, {-0.3, front + len * 0.4}, {0, front + len * 0.9}),
                withAlpha(pale.lighter(130), 200), std::max(0.5, thick * 0.35));
     }
-    // Nostrils along the front edge of the shovel, and the eyes at its ends.
+    // The nostrils lie close inside the front edge of the shovel, each a
+    // slit with a shaded groove running on from it along the rim and a lit
+    // flap over it; the eyes sit on the blunt corners, looking out sideways,
+    // under a ridge of skin, so from above each shows as a bulge with a
+    // slice of dark eye along its outer side.
     for (const double side : {-1.0, 1.0}) {
-        stroke(p, curveThrough({{side * 9, -152}, {side * 15, -151}, {side * 21, -148}}),
-               QColor(40, 44, 50, 180), 1.0);
+        const QPainterPath groove = curveThrough(
+            {{side * 6, -154.6}, {side * 13, -153.6}, {side * 20, -150.6}, {side * 26, -146.4}});
+        stroke(p, groove, QColor(50, 56, 64, 70), 2.0);
+        const QPainterPath slit =
+            curveThrough({{side * 10.5, -152.8}, {side * 14.5, -152.2}, {side * 18.5, -150.4}});
+        stroke(p, slit, QColor(30, 34, 40, 150), 0.9);
+        stroke(p, slit.translated(0, 1.1), QColor(190, 198, 204, 110), 0.7);
+        {
+            const Saved brow(p);
+            p.setClipPath(body, Qt::IntersectClip);
+            paintGlow(p, {side * 35, -128.5}, 5.5, QColor(190, 198, 204, 90));
+            stroke(p, curveThrough({{side * 31, -134}, {side * 34, -129}, {side * 33.5, -124}}),
+                   QColor(50, 56, 64, 90), 0.9);
+        }
         const Saved turn(p);
-        p.translate(side * 35.5, -128);
+        p.translate(side * 37.6, -128);
         p.rotate(90);
-        anatomy::paintSharkEye(p, {0, 0}, 2.8, 1.5, grey);
+        anatomy::paintSharkEye(p, {0, 0}, 3.6, 1.9, grey);
     }
 }
 
