@@ -34,7 +34,7 @@ constexpr double pi = std::numbers::pi;
 void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor colour, QColor edge)
 {
     // A quill is slender, a needle of horn rather than a blade.
-    const double half = std::clamp(length * 0.075, 0.8, 2.0);
+    const double half = std::clamp(length * 0.1, 1.0, 2.4);
     // `side` points to the quill's lower, shaded flank: the light is above.
     QPointF side = QPointF(-dir.y(), dir.x()) * half;
     if (side.y() < 0)
@@ -426,8 +426,8 @@ void paintPorcupinefish(QPainter &p, double w, double h)
             const QColor skin = tone.darker(98 + rng.bounded(12));
             const double length = reach(root.x()) * (0.7 + 0.4 * rng.generateDouble());
             // The quill runs out from under a sheath of skin over its root.
-            paintSpine(p, root, dir, length, blend(skin.lighter(115), QColor(236, 222, 182), 0.45),
-                       withAlpha(spineShade, 215));
+            paintSpine(p, root, dir, length, blend(skin, QColor(150, 120, 72), 0.3),
+                       withAlpha(spineShade, 230));
             paintSpineBase(p, root, dir, length, skin);
         }
     }
@@ -440,11 +440,12 @@ void paintPorcupinefish(QPainter &p, double w, double h)
                    QColor(236, 222, 184, 70));
     }
     // A broad fin swept back from a fleshy base, its upper rays the longest,
-    // clear towards its wavy edge so the flank shows through it.
+    // lying back against the flank and seen a little edge-on, the skin's
+    // colour running out into it and clearing only towards its wavy edge.
     anatomy::paintGrownPectoral(
-        p, {105, 112}, {106, 134},
-        {{113, 104}, {126, 101}, {138, 106}, {142, 115}, {139, 125}, {132, 133}, {121, 140}},
-        QColor(190, 166, 112, 225), QColor(214, 194, 140, 95), QColor(120, 90, 40, 150));
+        p, {104.5, 109}, {106, 136},
+        {{114, 104.5}, {126, 104}, {135, 108}, {138.5, 115}, {137, 123}, {131, 130.5}, {119, 138}},
+        QColor(176, 150, 98, 235), QColor(190, 166, 112, 160), QColor(110, 82, 36, 170));
     anatomy::paintFreckles(p, oval({122, 121}, 8, 11), 6, 0.4, 1.0, withAlpha(spot, 110), 303);
 
     // The broad, blunt snout is paler round the mouth.
