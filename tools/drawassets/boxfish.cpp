@@ -510,8 +510,8 @@ void paintSpottedTrunkfish(QPainter &p, double w, double h)
             // The box turns away at its top and bottom, foreshortening the spots there.
             const double edge = std::abs(c.y() - bounds.center().y()) / (bounds.height() / 2);
             const double centre = std::exp(-std::pow(QLineF(c, middle).length() / 62.0, 2.0));
-            const double r =
-                (1.1 + 2.6 * centre) * (0.55 + 0.45 * face) * (0.6 + 0.8 * rng.generateDouble());
+            const double r = (1.1 + 2.6 * centre) * (0.55 + 0.45 * face) *
+                             (0.45 + 1.1 * std::pow(rng.generateDouble(), 1.4));
             const double squash = 1.0 - 0.3 * edge * edge;
             if (QLineF(c, shell.eye()).length() < 10.5 + r ||
                 QLineF(c, shell.mouth).length() < 9 + r)
@@ -525,11 +525,25 @@ void paintSpottedTrunkfish(QPainter &p, double w, double h)
             const double start = rng.generateDouble() * 2 * pi;
             for (int k = 0; k < 7; ++k) {
                 const double a = start + k * 2 * pi / 7,
-                             wander = 0.85 + 0.25 * rng.generateDouble();
+                             wander = 0.78 + 0.36 * rng.generateDouble();
                 rim.push_back(c +
                               QPointF(std::cos(a) * r * wander, std::sin(a) * r * wander * squash));
             }
-            p.drawPath(smoothClosedPath(rim.data(), int(rim.size())));
+            // Pigment in the skin, not ink on it: each spot's edge a little
+            // soft, and the spots on the upper face, turned to the light,
+            // greyed by the sheen on the shell like the white round them.
+            const QPainterPath spot = smoothClosedPath(rim.data(), int(rim.size()));
+            const double lit = std::clamp((middle.y() - c.y()) / 46.0, 0.0, 1.0);
+            const QColor tone =
+                blend(black, QColor(96, 98, 110), 0.4 * lit * lit + 0.12 * rng.generateDouble());
+            p.setBrush(withAlpha(tone, 70));
+            p.drawPath(QTransform()
+                           .translate(c.x(), c.y())
+                           .scale(1.18, 1.18)
+                           .translate(-c.x(), -c.y())
+                           .map(spot));
+            p.setBrush(tone);
+            p.drawPath(spot);
         }
     });
 }
