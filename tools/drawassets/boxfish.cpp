@@ -179,10 +179,11 @@ void paintHorn(QPainter &p, QPointF root, QPointF tip, double radius, QColor bon
     horn.quadTo(root + back * 0.6 - up * 1.5, root + back - up * 1.2);
     horn.closeSubpath();
     QLinearGradient round(root + up, root - up);
-    round.setColorAt(0.0, bone.darker(108));
-    round.setColorAt(0.25, bone.lighter(135));
-    round.setColorAt(0.6, bone);
-    round.setColorAt(1.0, bone.darker(150));
+    round.setColorAt(0.0, bone.darker(112));
+    round.setColorAt(0.22, bone.lighter(140));
+    round.setColorAt(0.45, bone);
+    round.setColorAt(0.8, bone.darker(145));
+    round.setColorAt(1.0, bone.darker(185));
     // The flared base thins into the shell: clear at the ridge behind,
     // opaque where the horn stands free, so the pattern under it shows through.
     const QRectF area = horn.boundingRect().adjusted(-1, -1, 1, 1);
@@ -206,6 +207,12 @@ void paintHorn(QPainter &p, QPointF root, QPointF tip, double radius, QColor bon
     flanks.quadTo(root + up * 0.2 + axis * 0.9, tip);
     flanks.quadTo(root - up * 0.5 + axis * 0.55, root - up * 0.9);
     stroke(p, flanks, withAlpha(bone.darker(230), 130), 0.6);
+    // Bone, not a smooth cone: fine ridges run along it to the point.
+    for (const double across : {0.25, -0.2})
+        stroke(
+            p,
+            curve(root + up * across * 1.6, root + up * across * 0.9 + axis * 0.5, tip - u * 1.0),
+            withAlpha(bone.darker(170), 80), 0.4);
     // The ridge's lit crest runs on along the top of the horn to its point.
     stroke(p, curve(root + back * 1.4 + up * 1.1, root + up * 0.75, tip - u * radius * 0.6),
            withAlpha(bone.lighter(140), 110), std::max(0.6, radius * 0.22));
@@ -384,11 +391,13 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
     paintDisc(p, glint, 1.0, 0.8, QColor(240, 248, 250, 170));
 }
 
-// Wandering blue lines, like the scrawls on a Cowfish: no two alike, some
-// long and looping, some a short tick, some branching off another, crowded
-// here and sparse there, most fine and a few broad.
+// Wandering blue lines, like the scrawls on a Cowfish: no two alike, but
+// not strewn at random either: they run the way `flow` gives at each place
+// (along the body on the flanks, down from the eye across the cheek),
+// wavering about it, some long and broken into dashes, some a short tick,
+// some branching off another, most fine and a few broad.
 void paintScrawls(QPainter &p, const QPainterPath &area, double spacing, QColor colour,
-                  quint32 seed)
+                  quint32 seed, const std::function<double(QPointF)> &flow)
 {
     QRandomGenerator rng(seed);
     const Saved s(p);
@@ -400,18 +409,22 @@ void paintScrawls(QPainter &p, const QPainterPath &area, double spacing, QColor 
         const QPointF start = starts[i];
         QPainterPath scrawl(start);
         QPointF at = start;
-        // Mostly lengthwise, swinging about its heading; some turn right round.
-        double heading = rng.bounded(1.2) - 0.6 + (rng.bounded(2) ? pi : 0);
+        // Along the flow, either way, wavering to and fro about it.
+        const double turn = rng.bounded(2) ? pi : 0.0;
         double swing = rng.bounded(0.8) - 0.4;
-        const int bends = rng.bounded(5) == 0 ? 1 : 2 + rng.bounded(5);
+        const int bends = rng.bounded(5) == 0 ? 1 : 3 + rng.bounded(6);
         for (int k = bends; k > 0; --k) {
-            swing = std::clamp(-swing + rng.bounded(0.5) - 0.25, -0.7, 0.7);
-            heading += rng.bounded(0.6) - 0.3;
-            const double step = 1.4 + rng.bounded(3.0);
+            swing = std::clamp(-swing + rng.bounded(0.5) - 0.25, -0.6, 0.6);
+            const double heading = flow(at) + turn + rng.bounded(0.3) - 0.15;
+            const double step = 1.6 + rng.bounded(2.6);
             const QPointF bend =
                 at + QPointF(std::cos(heading + swing), std::sin(heading + swing)) * step;
             at = bend + QPointF(std::cos(heading), std::sin(heading)) * step;
-            scrawl.quadTo(bend, at);
+            // A long line breaks now and then and runs on a little out of line.
+            if (k < bends && rng.bounded(6) == 0)
+                scrawl.moveTo(bend + QPointF(0, rng.bounded(1.2) - 0.6));
+            else
+                scrawl.quadTo(bend, at);
             // Now and then another line branches off here.
             if (starts.size() < std::size_t(count) * 3 / 2 && rng.bounded(9) == 0)
                 starts.push_back(bend);
@@ -619,7 +632,18 @@ void paintCowfish(QPainter &p, double w, double h)
                        QColor(170, 110, 40, 160), QColor(226, 176, 96), QColor(150, 120, 60));
     paintCastShadow(p, carapace(shell), 222);
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &tail) {
-        paintScrawls(p, box, 11, blue, 4040);
+        // On the flanks the lines run along the box, closing in with its
+        // top and keel towards the tail; on the cheek they run down and
+        // forward from the eye towards the mouth.
+        const QPointF eye = shell.eye();
+        paintScrawls(p, box, 11, blue, 4040, [eye](QPointF at) {
+            const double v = std::clamp((at.y() - 96) / 70.0, 0.0, 1.0);
+            const double along = 0.04 * (1 - v) - 0.14 * v;
+            const QPointF from = at - eye;
+            const double cheek = std::exp(-std::pow(std::hypot(from.x(), from.y()) / 26.0, 2.0));
+            const double down = std::atan2(from.y() + 8, from.x() - 4);
+            return at.x() < eye.x() + 14 ? along * (1 - cheek) + down * cheek : along;
+        });
         anatomy::paintFreckles(p, box, 12, 0.5, 2.1, blue, 4041, {150, 126}, 70);
         anatomy::paintFreckles(p, tail, 9, 0.6, 1.6, blue, 4042);
     });
