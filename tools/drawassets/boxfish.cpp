@@ -117,26 +117,35 @@ std::vector<std::vector<QPointF>> netCells(const QRectF &area, double spacing, d
     return cells;
 }
 
-// The bony plates of the carapace, uneven polygons joined in soft sutures,
-// each a little domed. The side of the box turns away towards the ridge
-// and the keel, so there the plates crowd together and flatten.
-void paintPlates(QPainter &p, const Carapace &c, const QPainterPath &box, QColor suture)
+// The outlines of the carapace's bony plates, each shrunk `shrink` of the
+// way to its own seed: uneven polygons that crowd together and flatten
+// towards the ridge and the keel, where the side of the box turns away.
+std::vector<std::vector<QPointF>> plateCells(const Carapace &c, const QPainterPath &box,
+                                             double shrink)
 {
-    const QRectF r = box.boundingRect();
     const double top = c.peak.y(), bottom = c.keel.y();
     const double mid = (top + bottom) / 2, half = (bottom - top) / 2 + 6;
-    const auto curved = [&](QPointF q) {
-        const double u = std::clamp((q.y() - mid) / half, -1.0, 1.0);
-        return QPointF(q.x(), mid + half * std::sin(u * pi / 2));
-    };
+    std::vector<std::vector<QPointF>> cells = netCells(box.boundingRect(), 15, shrink, 77);
+    for (std::vector<QPointF> &ring : cells)
+        for (QPointF &q : ring) {
+            const double u = std::clamp((q.y() - mid) / half, -1.0, 1.0);
+            q = QPointF(q.x(), mid + half * std::sin(u * pi / 2));
+        }
+    return cells;
+}
+
+// The bony plates of the carapace, uneven polygons joined in soft sutures,
+// each a little domed.
+void paintPlates(QPainter &p, const Carapace &c, const QPainterPath &box, QColor suture)
+{
+    const double top = c.peak.y(), bottom = c.keel.y();
+    const double mid = (top + bottom) / 2, half = (bottom - top) / 2 + 6;
     const Saved s(p);
     p.setClipPath(box, Qt::IntersectClip);
-    for (std::vector<QPointF> ring : netCells(r, 15, 0.93, 77)) {
+    for (const std::vector<QPointF> &ring : plateCells(c, box, 0.93)) {
         QPointF centre;
-        for (QPointF &q : ring) {
-            q = curved(q);
+        for (const QPointF &q : ring)
             centre += q / double(ring.size());
-        }
         const QPainterPath plate = smoothClosedPath(ring.data(), int(ring.size()));
         // The sutures show in the mid-tones of the flank and are lost in the
         // light along the back and the shade low on the side; even there
@@ -439,15 +448,24 @@ void paintScrawls(QPainter &p, const QPainterPath &area, double spacing, QColor 
     }
 }
 
-// A pale net of rounded, uneven links over `area`, like the chain marks of a
-// Trunkfish: what is left between the rounded cells round scattered centres,
-// where paintMesh lays an even honeycomb.
-void paintChain(QPainter &p, const QPainterPath &area, double spacing, const QBrush &colour,
-                quint32 seed)
+// A pale net of rounded, uneven links over `area` of the carapace `c`, like
+// the chain marks of a Trunkfish: what is left between the rounded centres
+// of its plates, where paintMesh lays an even honeycomb.
+void paintChain(QPainter &p, const Carapace &c, const QPainterPath &area, const QBrush &colour)
 {
+    // The links are the pale seams between the plates themselves, so they
+    // crowd and narrow where the plates do; each plate keeps a dark centre
+    // of its own size, so the links swell and thin from one to the next.
     QPainterPath cells;
-    for (const std::vector<QPointF> &ring : netCells(area.boundingRect(), spacing, 0.7, seed))
+    for (std::vector<QPointF> ring : plateCells(c, area, 1.0)) {
+        QPointF centre;
+        for (const QPointF &q : ring)
+            centre += q / double(ring.size());
+        const double keep = 0.56 + 0.18 * std::abs(std::sin(centre.x() * 0.31 + centre.y() * 0.17));
+        for (QPointF &q : ring)
+            q = centre + (q - centre) * keep;
         cells.addPath(smoothClosedPath(ring.data(), int(ring.size())));
+    }
     p.fillPath(area.subtracted(cells), colour);
 }
 
@@ -607,8 +625,7 @@ void paintTrunkfish(QPainter &p, double w, double h)
         for (int k = 0; k < 4; ++k)
             stroke(p, blotches, QColor(40, 34, 14, 30), 9.0 - 2.0 * k);
         p.fillPath(blotches, QColor(36, 30, 12, 215));
-        paintChain(p, box, 12, fading(withAlpha(pale, 140)), 230);
-        paintChain(p, box, 7, fading(withAlpha(pale, 70)), 231);
+        paintChain(p, shell, box, fading(withAlpha(pale, 150)));
         // Over the blotches the links are dimmed, not gone.
         p.fillPath(blotches, QColor(36, 30, 12, 100));
     });
