@@ -479,31 +479,51 @@ void paintYellowStingray(QPainter &p, double w, double h)
         {{0, 108}, {3.5, 114}, {6.5, 126}, {7.5, 136}, {6, 146}, {3, 153}, {0, 156}});
     const QPainterPath pelvics =
         pelvicPair({{3, 50}, {14, 50}, {21, 56}, {21.5, 64}, {16, 71}, {8, 72.5}, {3.5, 67}});
-    const Stingray ray(QPointF(130, 92), -30, disc, stub, 13, 3.5, pelvics.united(caudal), 0.42,
+    const Stingray ray(QPointF(130, 92), -30, disc, stub, 9.5, 3.2, pelvics.united(caudal), 0.42,
                        QColor(184, 146, 62), QPointF(12, -38), 4.6, 17);
     paintStingray(p, ray, [&](const QPainterPath &area) {
         const Saved s(p);
         p.setClipPath(area, Qt::IntersectClip);
-        // Few and broad enough to read at a glance: soft-edged squiggles,
-        // dark spots of mixed size and pale spots between them, each seen as
-        // a blot of pigment under the skin rather than a speck on it.
-        const int many = int(area.boundingRect().width() * area.boundingRect().height() / 120);
+        // A reticulation, not a scribble: the skin is a close net of dark
+        // lines round pale yellow cells of uneven size and shape, the lines
+        // thickening where three cells meet, with a paler fleck in a good
+        // few of the cells and a few dark spots over the net.
+        p.fillPath(area, withAlpha(dark, 150));
         QRandomGenerator rng(26);
-        for (const QPointF &pt : scatterPoints(area, many, 262)) {
-            const double a = rng.generateDouble() * 2 * std::numbers::pi;
-            const QPointF d =
-                QPointF(std::cos(a), std::sin(a)) * (2.5 + rng.generateDouble() * 3.5);
-            const QPointF bend = QPointF(-d.y(), d.x()) * (rng.generateDouble() - 0.5) * 1.6;
-            const QPainterPath worm = curveThrough({pt - d, pt + bend, pt + d});
-            stroke(p, worm, withAlpha(dark, 35), 2.8);
-            stroke(p, worm, withAlpha(dark, 100), 1.1 + rng.generateDouble() * 0.6);
+        QPainterPath cells;
+        // Some cells are missing, so their neighbours spread into the gap:
+        // the net is uneven, its cells of many sizes.
+        std::vector<QPointF> centres;
+        for (const QPointF &c : spreadPoints(area, 4.6, 0.9, 262))
+            if (rng.bounded(10) >= 3)
+                centres.push_back(c);
+        for (const QPointF &c : centres) {
+            // Each cell fills most of the room its neighbours leave it.
+            double room = 11.0;
+            for (const QPointF &o : centres)
+                if (o != c)
+                    room = std::min(room, QLineF(c, o).length());
+            const double r = room * (0.5 + 0.12 * rng.generateDouble());
+            QPointF rim[7];
+            const double start = rng.generateDouble() * std::numbers::pi;
+            for (int k = 0; k < 7; ++k) {
+                const double a = start + k * 2 * std::numbers::pi / 7;
+                rim[k] =
+                    c + QPointF(std::cos(a), std::sin(a)) * r * (0.88 + 0.3 * rng.generateDouble());
+            }
+            cells.addPath(smoothClosedPath(rim, 7));
         }
-        anatomy::paintFreckles(p, area, 9.0, 0.8, 2.6, withAlpha(dark, 100), 26, {0, -10}, 60);
-        for (const QPointF &pt : scatterPoints(area, many / 2, 263)) {
-            const double r = 1.2 + rng.generateDouble() * 1.6;
-            paintGlow(p, pt, r * 1.8, withAlpha(pale, 80));
-            paintDisc(p, pt, r, r * (0.8 + rng.generateDouble() * 0.3), withAlpha(pale, 105));
+        cells.setFillRule(Qt::WindingFill);
+        p.fillPath(cells, QColor(196, 158, 70, 235));
+        for (const QPointF &c : centres) {
+            if (rng.bounded(3) != 0)
+                continue;
+            const double r = 0.7 + rng.generateDouble() * 0.9;
+            paintDisc(p, c + QPointF(rng.generateDouble() - 0.5, rng.generateDouble() - 0.5), r,
+                      r * (0.75 + rng.generateDouble() * 0.3), withAlpha(pale, 150));
         }
+        anatomy::paintFreckles(p, area, 11.0, 0.7, 1.6, withAlpha(dark.darker(120), 140), 26,
+                               {0, -10}, 60);
     });
     // The caudal fin round the end of the tail is thin skin over fine rays:
     // the pattern fades on it towards its rim, and the rays show through.
