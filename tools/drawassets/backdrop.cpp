@@ -230,7 +230,7 @@ void paintCoralHead(QPainter &p, QPointF base, double radius, QColor colour)
     // A lumpy dome, a brain coral or a cluster of lobes: a wobbling half
     // ellipse closed along the base, of its own height. Not every head on the
     // bottom is coral: some are sponges or heaps of coral rubble.
-    const int kind = int(dice(0, 7));
+    const int kind = int(dice(0, 8));
     if (kind >= 3) {
         const auto seed = quint32(dice.generate());
         if (kind == 3)
@@ -239,6 +239,8 @@ void paintCoralHead(QPainter &p, QPointF base, double radius, QColor colour)
             paintRubbleMound(p, base, radius, colour, seed, fog);
         else if (kind == 5)
             paintFingerCoral(p, base, radius, colour, seed, fog);
+        else if (kind == 7)
+            paintPlateCoral(p, base, radius, colour, seed, fog);
         else
             paintBarrelSponge(p, base, radius, colour, seed, fog);
         p.restore();

@@ -7,10 +7,12 @@
 #include "fishkit.h"
 
 #include <QImage>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QRandomGenerator>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -201,3 +203,67 @@ void paintStarCups(QPainter &p, const QPainterPath &dome, double cup, QColor col
 }
 
 } // namespace anatomy
+
+namespace backdrop {
+
+void paintPlateCoral(QPainter &p, QPointF base, double radius, QColor colour, quint32 seed,
+                     double fog)
+{
+    const QColor water = waterBehind(p, QPointF(base.x(), base.y() * 0.5));
+    QRandomGenerator rng(seed);
+    const auto between = [&rng](double lo, double hi) {
+        return lo + (hi - lo) * rng.generateDouble();
+    };
+    constexpr double tau = 2.0 * std::numbers::pi;
+    // Lettuce and sheet corals are tan to yellow-brown; the colour asked for
+    // only leans them, and the water between turns them towards its own.
+    const QColor tan = blend(blend(colour, QColor(184, 150, 80), 0.65), water, fog);
+    p.save();
+    // A dark, knobbly foot of dead coral that the tiers grow out of.
+    const QPainterPath foot = smoothClosedPath(
+        {base + QPointF(-radius * 0.45, 0.5), base + QPointF(-radius * 0.3, -radius * 0.3),
+         base + QPointF(radius * 0.1, -radius * 0.42), base + QPointF(radius * 0.4, -radius * 0.25),
+         base + QPointF(radius * 0.5, 0.5)});
+    p.fillPath(foot, tan.darker(190));
+    // Thin shelves stacked in tiers, each narrower and set further back than
+    // the one below, lit on top, the thin front edge a pale line over the
+    // shade of its underside, which darkens the tier below it.
+    const int tiers = 3 + int(rng.bounded(3));
+    for (int i = 0; i < tiers; ++i) {
+        const double width = radius * (1.0 - 0.14 * i) * between(0.8, 1.05);
+        const QPointF c =
+            base + QPointF(radius * between(-0.25, 0.25), -radius * (0.22 + 0.26 * i));
+        // The growing edge is thin and frilled: it waves up and down and
+        // in and out along its length, like a lettuce leaf.
+        QPointF rim[16];
+        const double phase = between(0, tau), waves = 3 + int(rng.bounded(3));
+        for (int k = 0; k < 16; ++k) {
+            const double a = tau * k / 16 + between(-0.08, 0.08);
+            rim[k] = c +
+                     QPointF(std::cos(a) * width, std::sin(a) * width * 0.18) * between(0.8, 1.06) +
+                     QPointF(0, std::sin(a * waves + phase) * width * 0.07);
+        }
+        const QPainterPath top = smoothClosedPath(rim, 16);
+        const double thick = std::max(0.6, width * 0.035);
+        p.fillPath(top.translated(width * 0.04, thick * 3.0), QColor(10, 16, 24, 45));
+        p.fillPath(top.translated(0, thick), tan.darker(165));
+        QLinearGradient lit(c - QPointF(0, width * 0.2), c + QPointF(0, width * 0.2));
+        lit.setColorAt(0.0, tan.lighter(125));
+        lit.setColorAt(1.0, tan.darker(108));
+        p.fillPath(top, lit);
+        // Fine ridges run round the shelf, parallel to its growing edge.
+        for (const double in : {0.72, 0.45})
+            stroke(p,
+                   QTransform()
+                       .translate(c.x(), c.y())
+                       .scale(in, in)
+                       .translate(-c.x(), -c.y())
+                       .map(top),
+                   withAlpha(tan.darker(150), 70), std::max(0.3, width / 60));
+        stroke(p, top.translated(0, thick * 0.6), withAlpha(tan.lighter(140), 90),
+               std::max(0.4, thick * 0.5));
+    }
+    p.restore();
+}
+
+} // namespace backdrop
