@@ -511,31 +511,36 @@ void paintBarrelSponge(QPainter &p, QPointF base, double radius, QColor colour, 
     const QColor water = waterBehind(p, QPointF(base.x(), base.y() * 0.5));
     QRandomGenerator rng(seed);
     const QColor skin = hazed(blend(colour, QColor(150, 96, 80), 0.55), fog, water);
-    const double wide = radius * between(rng, 0.75, 0.95), tall = radius * between(rng, 0.7, 1.0),
+    // A barrel, not a pot: the sides climb nearly straight from a narrower
+    // foot, widening a little towards the flared mouth.
+    const double wide = radius * between(rng, 0.75, 0.95), tall = radius * between(rng, 0.85, 1.25),
                  lean = between(rng, -0.1, 0.1) * tall;
     const QPointF mouth = base + QPointF(lean, -tall);
-    const double bulgeL = between(rng, 0.7, 0.95), bulgeR = between(rng, 0.7, 0.95);
+    const double bulgeL = between(rng, 0.58, 0.7), bulgeR = between(rng, 0.58, 0.7);
     QPainterPath vase(base + QPointF(-wide * 0.45, 0));
     vase.cubicTo(base + QPointF(-wide * bulgeL, -tall * 0.35),
-                 mouth + QPointF(-wide * 0.8, tall * 0.35), mouth + QPointF(-wide * 0.62, 0));
-    vase.lineTo(mouth + QPointF(wide * 0.62, 0));
-    vase.cubicTo(mouth + QPointF(wide * 0.8, tall * 0.35),
+                 mouth + QPointF(-wide * 0.66, tall * 0.35), mouth + QPointF(-wide * 0.7, 0));
+    vase.lineTo(mouth + QPointF(wide * 0.7, 0));
+    vase.cubicTo(mouth + QPointF(wide * 0.66, tall * 0.35),
                  base + QPointF(wide * bulgeR, -tall * 0.35), base + QPointF(wide * 0.5, 0));
     vase.closeSubpath();
     p.save();
     paintRoundWall(p, vase, base.x() - wide * 0.8, base.x() + wide * 0.8, skin);
-    // The wall is built of ridges running up it in ragged tiers.
-    for (double u = -0.9; u <= 0.9; u += between(rng, 0.12, 0.2)) {
+    // The wall is built of deep ridges running up it, each a lit crest with
+    // a shaded groove beside it, wavering and knobbly, fanning out with the
+    // wall towards the mouth and crowding together towards the sides as the
+    // barrel turns away.
+    for (double t = -0.92; t <= 0.92; t += between(rng, 0.14, 0.22)) {
+        const double u = std::sin(t * std::numbers::pi / 2);
         QPolygonF ridge;
         for (double v = 0; v <= 1.0; v += 0.1)
-            ridge << base +
-                         QPointF(lean * v + u * wide * 0.7 * (1.0 + 0.15 * std::sin(v * 3.0)),
-                                 -tall * v) +
-                         QPointF(between(rng, -0.6, 0.6), 0);
+            ridge << base + QPointF(lean * v + u * wide * (0.5 + 0.18 * v), -tall * v) +
+                         QPointF(between(rng, -0.5, 0.5) * std::max(0.6, wide / 30), 0);
         QPainterPath line;
         line.addPolygon(ridge);
-        stroke(p, line, withAlpha(skin.darker(150), int(between(rng, 25, 60))),
-               std::max(0.5, wide / between(rng, 12, 20)));
+        const double w = std::max(0.6, wide / between(rng, 10, 14)) * (1.0 - 0.5 * std::abs(u));
+        stroke(p, line.translated(w * 0.8, 0), withAlpha(skin.darker(175), 90), w * 1.1);
+        stroke(p, line, withAlpha(skin.lighter(130), int(70 * (1.0 - 0.6 * std::abs(u)))), w * 0.7);
     }
     // Pitted all over, the pits crowding in the grooves.
     for (int i = 0, n = int(wide * tall / 5); i < n; ++i) {
@@ -551,7 +556,7 @@ void paintBarrelSponge(QPainter &p, QPointF base, double radius, QColor colour, 
     QPointF lip[12], hollow[12];
     for (int i = 0; i < 12; ++i) {
         const double a = tau * i / 12, ragged = between(rng, 0.88, 1.08);
-        const QPointF d(std::cos(a) * wide * 0.62, std::sin(a) * wide * 0.13);
+        const QPointF d(std::cos(a) * wide * 0.7, std::sin(a) * wide * 0.14);
         lip[i] = mouth + d * ragged + QPointF(0, between(rng, -0.04, 0.04) * wide);
         hollow[i] = mouth + d * ragged * 0.8 + QPointF(0, wide * 0.02);
     }
