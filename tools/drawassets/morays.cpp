@@ -266,8 +266,10 @@ void paintMoray(QPainter &p, const Moray &m)
             shadow.lineTo(den.bottomRight() + QPointF(g, g));
             shadow.lineTo(den.topRight() + QPointF(g, -g));
             shadow.closeSubpath();
-            for (int k = 0; k < 4; ++k)
-                p.fillPath(shadow.translated(k * 1.6, 0), QColor(5, 5, 6, 40));
+            QLinearGradient into(QPointF(edgeTop.x() - 2, 0), QPointF(edgeTop.x() + 12, 0));
+            into.setColorAt(0.0, QColor(5, 5, 6, 0));
+            into.setColorAt(1.0, QColor(5, 5, 6, 150));
+            p.fillPath(shadow, into);
         }
         // Inside the opening the overhang shades the body more the deeper it
         // goes, with no edge at the mouth of the hole: the shade builds up
@@ -515,7 +517,7 @@ void paintLip(QPainter &p, const QPainterPath &boulder, quint32 seed, const QPai
     paintBoulder(p, boulder, seed);
     darkenRim(p, opening);
     // The worn edge of the stone catches a little light.
-    stroke(p, lip.translated(step * 1.2), QColor(170, 156, 128, 90), 2.4);
+    stroke(p, lip.translated(step * 1.2), QColor(170, 156, 128, 55), 1.8);
 }
 
 } // namespace
