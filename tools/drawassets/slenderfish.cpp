@@ -541,7 +541,14 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
     anatomy::paintGrownPectoral(p, {89, 120.5}, {91, 131.5}, {{110, 122}, {128, 130}, {121, 139}},
                                 QColor(176, 186, 194, 230), QColor(96, 110, 120, 170),
                                 QColor(30, 38, 44, 150));
-    paintFin(p, fin({132, 145}, {{140, 160}}, {148, 145}), pale, rays, 4);
+    // The pelvic fin hangs from the belly under the first dorsal, angled back
+    // and down, its first ray the stoutest.
+    const Fin pelvic =
+        fin({131, 144.5}, {{134, 151}, {141, 158.5}, {150, 161}, {152, 157.5}}, {149, 146.5});
+    paintSheerFin(p, pelvic, pale, rays, 7);
+    p.fillPath(ribbon(curveThrough({{131.5, 144.5}, {135, 151.5}, {142, 158.4}, {149.5, 160.8}}),
+                      {1.4, 1.0, 0.6, 0.2}),
+               QColor(120, 132, 140, 170));
     anatomy::paintNaturalEye(p, QPointF(60, 115), 5.6, QColor(190, 186, 150), 0.52);
 }
 
