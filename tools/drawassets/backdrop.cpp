@@ -122,8 +122,10 @@ void paintSeaPlume(QPainter &p, QPointF base, double height, QColor colour, Dice
             const double len = height * 0.1 * (1.1 - t) * dice(0.6, 1.2);
             for (const double side : {-1.0, 1.0}) {
                 const QPointF tip = at + QPointF(side * len + sway * 0.05, -len * dice(0.4, 0.9));
+                // Solid, like the stem: the water hazes the plume's colour,
+                // it does not thin it.
                 stroke(p, curve(at, (at + tip) / 2.0 + QPointF(0, len * 0.15), tip),
-                       withAlpha(colour, int(dice(70, 130))), thick * 0.5);
+                       colour.lighter(int(dice(92, 118))), thick * 0.4);
             }
         }
         stroke(p, stem, colour.darker(125), thick);
