@@ -478,7 +478,7 @@ void paintYellowStingray(QPainter &p, double w, double h)
     const QPainterPath caudal = mirroredOutline(
         {{0, 108}, {3.5, 114}, {6.5, 126}, {7.5, 136}, {6, 146}, {3, 153}, {0, 156}});
     const QPainterPath pelvics =
-        pelvicPair({{3, 50}, {14, 50}, {21, 56}, {21.5, 64}, {16, 71}, {8, 72.5}, {3.5, 67}});
+        pelvicPair({{3, 50}, {13, 50}, {17.5, 54.5}, {18, 60.5}, {14, 66}, {8, 67.5}, {3.5, 64}});
     const Stingray ray(QPointF(130, 92), -30, disc, stub, 9.5, 3.2, pelvics.united(caudal), 0.42,
                        QColor(184, 146, 62), QPointF(12, -38), 4.6, 17);
     paintStingray(p, ray, [&](const QPainterPath &area) {
