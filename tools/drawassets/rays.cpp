@@ -435,6 +435,18 @@ void paintSouthernStingray(QPainter &p, double w, double h)
     paintRaySkin(p, disc, skin, light);
     anatomy::paintShadedEdge(p, disc, withAlpha(skin.darker(180), 110), 1.0);
     paintSandDrift(p, disc, 1720);
+    {
+        // The disc's thin margin stays crisp under the drifts: it catches
+        // the light on the side the light comes from and darkens on the other.
+        const Saved rim(p);
+        p.setClipPath(disc, Qt::IntersectClip);
+        QLinearGradient edge(light * 90, -light * 90);
+        edge.setColorAt(0.0, withAlpha(skin.lighter(150), 130));
+        edge.setColorAt(0.45, withAlpha(skin.lighter(120), 30));
+        edge.setColorAt(0.55, withAlpha(skin.darker(160), 30));
+        edge.setColorAt(1.0, withAlpha(skin.darker(180), 120));
+        p.strokePath(disc, QPen(QBrush(edge), 1.6));
+    }
     // Each pelvic fin a lobe of its own behind the disc, set off from it by
     // a fold, its rear edge lifted off the sand.
     for (const double side : {-1.0, 1.0}) {
