@@ -249,12 +249,22 @@ void paintClearPectoral(QPainter &p, QPointF upper, QPointF lower,
     QLinearGradient veil(root, far);
     veil.setColorAt(0.0, backdrop::withAlpha(tint.lighter(112), 70));
     veil.setColorAt(0.5, backdrop::withAlpha(tint.lighter(118), 30));
+    veil.setColorAt(0.75, backdrop::withAlpha(tint.lighter(118), 30));
     veil.setColorAt(1.0, backdrop::withAlpha(tint.lighter(125), 45));
     p.fillPath(shape, veil);
     backdrop::stroke(p, outer, backdrop::withAlpha(shell.darker(190), 70), 0.5);
     p.setClipPath(shape, Qt::IntersectClip);
     // The thin rim of membrane catches the light.
     backdrop::stroke(p, outer, QColor(255, 250, 235, 45), 0.8);
+    // At its root the fin is fleshy and keeps the colour of the shell it
+    // grows from, clearing within a short way.
+    {
+        QRadialGradient flesh(root, QLineF(root, far).length() * 0.4);
+        flesh.setColorAt(0.0, backdrop::withAlpha(shell, 170));
+        flesh.setColorAt(0.6, backdrop::withAlpha(shell, 60));
+        flesh.setColorAt(1.0, backdrop::withAlpha(shell, 0));
+        p.fillPath(shape, flesh);
+    }
     // Many fine soft rays, not quite evenly spaced, each branching out of
     // sight long before the rim: seen as faint creases near the root that
     // fade into the clear membrane.
@@ -271,9 +281,12 @@ void paintClearPectoral(QPainter &p, QPointF upper, QPointF lower,
         shade.setColorAt(1.0, backdrop::withAlpha(shell.darker(200), 0));
         light.setColorAt(0.0, QColor(255, 250, 235, 90));
         light.setColorAt(1.0, QColor(255, 250, 235, 0));
+        // The leading ray is the stoutest, the rest thinning down the fin.
+        const double weight = 0.3 + 0.4 * (1.0 - t) * (1.0 - t) + (i == 0 ? 0.35 : 0.0);
         const QPainterPath ray = backdrop::curve(from, bow, end);
-        p.strokePath(ray.translated(0.3, 0.3), QPen(shade, 0.4, Qt::SolidLine, Qt::RoundCap));
-        p.strokePath(ray, QPen(light, 0.35, Qt::SolidLine, Qt::RoundCap));
+        p.strokePath(ray.translated(0.3, 0.3),
+                     QPen(shade, weight * 1.1, Qt::SolidLine, Qt::RoundCap));
+        p.strokePath(ray, QPen(light, weight, Qt::SolidLine, Qt::RoundCap));
     }
 }
 
