@@ -163,7 +163,23 @@ void paintGrouper(QPainter &p, const Grouper &g,
             dorsal.edge.lineTo(tip);
         spines.emplace_back(s.at(t - 0.004, -0.93), tip);
     }
-    dorsal.edge.cubicTo(s.at(0.7, -1) + lift * 1.9, s.at(0.88, -1) + lift * 1.9, s.at(0.9, -0.8));
+    {
+        // The soft dorsal's rounded edge is made by its ray tips: the
+        // membrane dips a little between one tip and the next.
+        QPainterPath round(dorsal.edge.currentPosition());
+        round.cubicTo(s.at(0.7, -1) + lift * 1.9, s.at(0.88, -1) + lift * 1.9, s.at(0.9, -0.8));
+        constexpr int tips = 14;
+        QPointF last = round.pointAtPercent(0);
+        for (int i = 1; i <= tips; ++i) {
+            const QPointF tip = round.pointAtPercent(double(i) / tips);
+            const QPointF mid = round.pointAtPercent((i - 0.5) / tips);
+            const QPointF d = tip - last;
+            const QPointF inward =
+                QPointF(-d.y(), d.x()) / std::max(1e-6, std::hypot(d.x(), d.y())) * -1.1;
+            dorsal.edge.quadTo(mid + inward * (i == tips ? 0.0 : 1.0), tip);
+            last = tip;
+        }
+    }
     dorsal.shape = dorsal.edge;
     dorsal.shape.closeSubpath();
     const Fin anal =
