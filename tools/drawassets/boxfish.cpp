@@ -461,7 +461,7 @@ void paintChain(QPainter &p, const Carapace &c, const QPainterPath &area, const 
         QPointF centre;
         for (const QPointF &q : ring)
             centre += q / double(ring.size());
-        const double keep = 0.56 + 0.18 * std::abs(std::sin(centre.x() * 0.31 + centre.y() * 0.17));
+        const double keep = 0.63 + 0.15 * std::abs(std::sin(centre.x() * 0.31 + centre.y() * 0.17));
         for (QPointF &q : ring)
             q = centre + (q - centre) * keep;
         cells.addPath(smoothClosedPath(ring.data(), int(ring.size())));
@@ -625,7 +625,7 @@ void paintTrunkfish(QPainter &p, double w, double h)
         for (int k = 0; k < 4; ++k)
             stroke(p, blotches, QColor(40, 34, 14, 30), 9.0 - 2.0 * k);
         p.fillPath(blotches, QColor(36, 30, 12, 215));
-        paintChain(p, shell, box, fading(withAlpha(pale, 150)));
+        paintChain(p, shell, box, fading(withAlpha(pale, 120)));
         // Over the blotches the links are dimmed, not gone.
         p.fillPath(blotches, QColor(36, 30, 12, 100));
     });
