@@ -39,11 +39,22 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     const QPainterPath whip = curve({0, 50}, {-3, 155}, {20, 260});
     // The tail is thick where it leaves the body and thins to a thread, lit
     // along its upper side.
-    p.fillPath(ribbon(whip, {5.0, 3.4, 2.2, 1.5, 1.0, 0.6, 0.3}), QColor(18, 24, 40));
+    // Round in section: lit along its upper side, shaded along the other,
+    // and a little paler beneath where the white belly runs on into it.
+    const QPainterPath tail = ribbon(whip, {6.0, 4.0, 2.6, 1.7, 1.1, 0.6, 0.3});
+    QLinearGradient round(QPointF(-4, 0), QPointF(4, 0));
+    round.setColorAt(0.0, QColor(44, 56, 86));
+    round.setColorAt(0.45, QColor(22, 30, 50));
+    round.setColorAt(1.0, QColor(10, 14, 26));
+    p.fillPath(tail, round);
     stroke(p,
-           curve(whip.pointAtPercent(0.02) + QPointF(-0.8, 0), QPointF(-3.8, 120),
-                 whip.pointAtPercent(0.55) + QPointF(-0.4, 0)),
-           QColor(70, 82, 112, 150), 0.8);
+           curve(whip.pointAtPercent(0.02) + QPointF(-0.9, 0), QPointF(-4.2, 120),
+                 whip.pointAtPercent(0.6) + QPointF(-0.4, 0)),
+           QColor(90, 104, 136, 150), 0.8);
+    stroke(p,
+           curve(whip.pointAtPercent(0.02) + QPointF(1.6, 0), QPointF(-1.2, 110),
+                 whip.pointAtPercent(0.35) + QPointF(0.6, 0)),
+           QColor(150, 164, 190, 70), 0.5);
     // Two short venomous spines lie on the tail just behind the pelvic fins.
     for (const double at : {0.06, 0.085})
         paintSting(p, whip.pointAtPercent(at) + QPointF(0.8, 0),
