@@ -63,6 +63,15 @@ void paintSkyline(QPainter &p, QRandomGenerator &rng, const QRectF &area, double
     fade.setColorAt(0.0, withAlpha(tone, tone.alpha() / 3));
     fade.setColorAt(1.0, tone);
     p.fillPath(reef, fade);
+    {
+        // Even far off the reef is lit from the surface: its tops catch a
+        // little of the light, so it reads as ground with form, not a
+        // cut-out shadow.
+        const fishkit::Saved s(p);
+        p.setClipPath(reef, Qt::IntersectClip);
+        stroke(p, reef.translated(0, rise * 0.06), withAlpha(tone.lighter(160), tone.alpha() / 3),
+               std::max(0.8, rise * 0.12));
+    }
     // Here and there a far sea fan or rod, no more than a smudge in the blue.
     for (int i = 0, n = 1 + rng.bounded(3); i < n; ++i) {
         const QPointF foot(between(rng, area.left(), area.right()), ground - rise * 0.3);
