@@ -248,7 +248,13 @@ void paintCoralHead(QPainter &p, QPointF base, double radius, QColor colour)
         p.restore();
         return;
     }
-    const double tall = dice(0.66, 0.95), lobes = dice(3, 5), phase = dice(0, 2 * pi);
+    // Star coral spreads in low, broad mounds, brain coral rounds into a
+    // dome, and lobed colonies stand up taller than they are wide.
+    const double reach = dice(0, 1);
+    const double tall = kind == 0   ? 0.45 + 0.25 * reach
+                        : kind == 1 ? 0.7 + 0.25 * reach
+                                    : 0.85 + 0.3 * reach,
+                 lobes = dice(3, 5), phase = dice(0, 2 * pi);
     QPolygonF rim;
     for (int i = 0; i <= 20; ++i) {
         const double a = pi + pi * i / 20, wobble = 1.0 + dice(-0.04, 0.04);
