@@ -80,7 +80,7 @@ void paintGrouperMouth(QPainter &p, const QPainterPath &body, QPointF tip, QPoin
     const QPainterPath gape = smoothClosedPath(
         {at(0.02, -0.005), at(0.5, 0.01), corner, low(0.55, 0.02), low(0.02, 0.016)});
     QLinearGradient deep(tip, corner);
-    deep.setColorAt(0.0, line.lighter(150));
+    deep.setColorAt(0.0, line.lighter(122));
     deep.setColorAt(0.6, line);
     deep.setColorAt(1.0, line.darker(130));
     p.fillPath(gape, deep);
