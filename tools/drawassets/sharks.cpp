@@ -152,18 +152,19 @@ void paintNurseShark(QPainter &p, double w, double h)
     // fleshy fin, the leading edge bowed, the tip wide and round, the rear
     // margin rounded too, as in all nurse sharks, ending in a short free
     // inner tip by the body.
+    // Spread out towards us and seen from a little above, its upper face
+    // is foreshortened: broad but short, not a paddle hanging down.
     const QPainterPath pectoral = smoothClosedPath({{62, 197},
-                                                    {72, 208},
-                                                    {84, 219},
-                                                    {96, 228},
-                                                    {106, 233.5},
-                                                    {114, 234},
-                                                    {118.5, 229.5},
-                                                    {117, 222.5},
-                                                    {112, 216.5},
-                                                    {106.5, 213.2},
-                                                    {103.5, 212.4},
-                                                    {100, 208.6},
+                                                    {70, 206},
+                                                    {80, 214.5},
+                                                    {92, 221},
+                                                    {104, 224.5},
+                                                    {113, 224},
+                                                    {117, 220},
+                                                    {115, 215},
+                                                    {109, 211.5},
+                                                    {104.5, 209.8},
+                                                    {101, 208.2},
                                                     {98, 206}});
     const QPainterPath pelvic = sharkFin({156, 206}, {178, 224}, {196, 214}, {182, 207}, 5);
     {
@@ -345,11 +346,11 @@ void paintNurseShark(QPainter &p, double w, double h)
         // fin, bent down onto the sand, lies in shade.
         const Saved s(p);
         p.setClipPath(pectoral, Qt::IntersectClip);
-        stroke(p, curveThrough({{69, 202}, {84, 215.5}, {101, 226.5}, {111, 230.5}}),
+        stroke(p, curveThrough({{68, 202}, {80, 211.5}, {94, 218.5}, {108, 221.5}}),
                QColor(236, 208, 156, 50), 4.0);
-        stroke(p, curveThrough({{78, 206}, {92, 216}, {106, 224}, {114, 229}}),
+        stroke(p, curveThrough({{80, 207}, {92, 213}, {104, 216.5}, {113, 217}}),
                QColor(120, 86, 44, 50), 4.0);
-        stroke(p, curveThrough({{100, 207}, {110, 214}, {117, 223}, {117, 230}}),
+        stroke(p, curveThrough({{100, 207}, {108, 211}, {114, 215}, {116, 220}}),
                QColor(96, 66, 32, 90), 3.0);
     }
 }
