@@ -471,7 +471,7 @@ void paintFingerCoral(QPainter &p, QPointF base, double radius, QColor colour, q
     std::ranges::sort(fingers, std::greater{},
                       [](const Finger &f) { return f.foot.y() - f.tip.y(); });
     QPainterPath clump;
-    for (const Finger &f : fingers) {
+    const auto paintFinger = [&](const Finger &f) {
         // Each finger bends a little and swells and pinches along its
         // length, knobbly, with a rounded tip; they grow fused at the foot.
         const QPointF bend((f.tip - f.foot).y() * between(rng, -0.12, 0.12), 0);
@@ -501,6 +501,19 @@ void paintFingerCoral(QPainter &p, QPointF base, double radius, QColor colour, q
             p.drawEllipse(at, 0.45, 0.45);
         }
         p.restore();
+        return axis;
+    };
+    for (const Finger &f : fingers) {
+        const QPainterPath axis = paintFinger(f);
+        // Many fingers fork once on the way up, the branch shorter and
+        // leaning out, so the clump is a thicket and not a row of pipes.
+        if (rng.bounded(5) < 3) {
+            const QPointF from = axis.pointAtPercent(between(rng, 0.35, 0.6));
+            const double side = f.tip.x() >= f.foot.x() ? 1.0 : -1.0;
+            const double reach = QLineF(from, f.tip).length() * between(rng, 0.55, 0.85);
+            paintFinger({from, from + QPointF(side * reach * between(rng, 0.35, 0.6), -reach),
+                         f.thick * 0.85});
+        }
     }
     // The foot of the clump lies in its own shade.
     p.save();
