@@ -200,10 +200,10 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     // rounds into a deep belly that hangs lowest at the pelvic flap, well
     // behind the point where the back is highest.
     const QPainterPath body = smoothClosedPath(
-        {{40, 141},  {52, 131},  {68, 118},  {86, 103},  {104, 88},  {120, 75},  {134, 65},
-         {148, 60},  {166, 64},  {186, 75},  {206, 90},  {226, 106}, {240, 117}, {247, 121},
-         {247, 155}, {238, 158}, {222, 165}, {203, 176}, {184, 189}, {166, 201}, {148, 209},
-         {130, 212}, {112, 208}, {95, 199},  {79, 187},  {64, 173},  {52, 159},  {44, 149}});
+        {{40, 141},  {52, 131.5}, {68, 119.5}, {86, 104.5}, {104, 88.5}, {120, 75},  {134, 65},
+         {148, 60},  {166, 64},   {186, 75},   {206, 90},   {226, 106},  {240, 117}, {247, 121},
+         {247, 155}, {238, 158},  {222, 166},  {204, 179},  {186, 194},  {168, 206}, {150, 213},
+         {132, 214}, {112, 210},  {94, 202},   {78, 191},   {64, 178},   {53, 164},  {45, 151}});
     // Bright blue-green over the back, warming through yellow to orange below.
     fillBody(p, body, QColor(34, 132, 146), QColor(176, 186, 84), QColor(250, 180, 60), 0.5);
     paintScales(p, body, 8, QColor(70, 90, 60, 60));
