@@ -268,7 +268,7 @@ void paintMoray(QPainter &p, const Moray &m)
             shadow.closeSubpath();
             QLinearGradient into(QPointF(edgeTop.x() - 2, 0), QPointF(edgeTop.x() + 12, 0));
             into.setColorAt(0.0, QColor(5, 5, 6, 0));
-            into.setColorAt(1.0, QColor(5, 5, 6, 150));
+            into.setColorAt(1.0, QColor(5, 5, 6, 185));
             p.fillPath(shadow, into);
         }
         // Inside the opening the overhang shades the body more the deeper it
