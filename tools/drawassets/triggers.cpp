@@ -445,7 +445,7 @@ void paintPorcupinefish(QPainter &p, double w, double h)
     anatomy::paintGrownPectoral(
         p, {104.5, 109}, {106, 136},
         {{114, 104.5}, {126, 104}, {135, 108}, {138.5, 115}, {137, 123}, {131, 130.5}, {119, 138}},
-        QColor(176, 150, 98, 235), QColor(190, 166, 112, 160), QColor(110, 82, 36, 170));
+        QColor(188, 164, 112, 225), QColor(200, 180, 128, 120), QColor(110, 82, 36, 160));
     anatomy::paintFreckles(p, oval({122, 121}, 8, 11), 6, 0.4, 1.0, withAlpha(spot, 110), 303);
 
     // The broad, blunt snout is paler round the mouth.
