@@ -487,6 +487,13 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
     // darker than it, not drawn lines.
     const QColor bone = dark.darker(118);
     paintGlow(p, {104, 118}, 20, withAlpha(pale, 55));
+    // The head is broad and flat on top: that flat face catches the light
+    // from above in a band along the profile, and the head's side turns
+    // down from it at a soft shoulder over the eye.
+    strokeInside(p, body, curveThrough({{16, 125}, {32, 112.5}, {58, 100.5}, {92, 87.5}}),
+                 withAlpha(pale.lighter(108), 50), 9.0);
+    strokeInside(p, body, curveThrough({{22, 131}, {38, 119.5}, {62, 107.5}, {94, 95}}),
+                 withAlpha(dark, 26), 5.0);
     paintGlow(p, {80, 134}, 16, withAlpha(pale, 35));
     anatomy::paintPlateEdge(
         p, curveThrough({{83, 100}, {87.5, 120}, {88.5, 140}, {85, 156}, {77, 165}, {65, 170}}),
