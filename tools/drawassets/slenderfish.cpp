@@ -466,10 +466,14 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
         const Saved s(p);
         // The jaw is the head's own silver, darker along its upper edge
         // where it turns in under the upper jaw, palest on the chin.
+        // A flat bony side, not a round tube: one even silver down to the
+        // angle where it turns under, then the pale underside.
         QLinearGradient chin(QPointF(0, 128), QPointF(0, 144));
-        chin.setColorAt(0.0, QColor(128, 140, 150));
-        chin.setColorAt(0.35, QColor(200, 208, 213));
-        chin.setColorAt(1.0, QColor(238, 240, 241));
+        chin.setColorAt(0.0, QColor(132, 144, 154));
+        chin.setColorAt(0.18, QColor(184, 192, 198));
+        chin.setColorAt(0.55, QColor(194, 202, 207));
+        chin.setColorAt(0.66, QColor(228, 231, 233));
+        chin.setColorAt(1.0, QColor(240, 242, 243));
         // Where it hangs below the head the jaw is the profile; behind the
         // gape it is only the throat's skin, thinning out into the body
         // there instead of ending at an edge.
