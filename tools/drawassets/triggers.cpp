@@ -206,7 +206,9 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
          {132, 214}, {112, 210},  {94, 202},   {78, 191},   {64, 178},   {53, 164},  {45, 151}});
     // Bright blue-green over the back, warming through yellow to orange below.
     fillBody(p, body, QColor(34, 132, 146), QColor(176, 186, 84), QColor(250, 180, 60), 0.5);
-    paintScales(p, body, 8, QColor(70, 90, 60, 60));
+    // Large, rough plate-like scales in rows that follow the body, finer
+    // towards the head and the tail stalk.
+    paintScaleRows(p, body, shape, 7.5, QColor(60, 80, 50, 70), 0.6, ScaleStyle::Flat);
     {
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
