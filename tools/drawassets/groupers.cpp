@@ -206,7 +206,7 @@ void paintGrouper(QPainter &p, const Grouper &g,
     paintFin(p, anal, g.fin, g.ray, 8);
     const QPainterPath body = bodyOutline(s);
     fillBody(p, body, g.back, g.flank, g.belly);
-    paintScales(p, body, 6, withAlpha(g.back.darker(140), 70), 0.5);
+    paintScaleRows(p, body, s, 6, withAlpha(g.back.darker(140), 70), 0.5);
     marks(body.united(dorsal.shape).united(anal.shape), caudal.shape);
 
     // The wide mouth with its jutting lower jaw, the gill cover and the

@@ -150,7 +150,7 @@ void paintSquirrelfish(QPainter &p, double w, double h)
             }
         }
     }
-    paintScales(p, body, 9, QColor(120, 10, 10, 110), 0.8);
+    paintScaleRows(p, body, s, 9, QColor(120, 10, 10, 110), 0.8);
     modelBody(p, body, s.at(1, 0).x() - 4, QColor(110, 10, 10), 1.1);
     stroke(p, curveThrough({{94, 88}, {110, 120}, {94, 150}}), QColor(110, 10, 10, 220), 1.4);
     // The cheek bone's rim, with the long sharp spine at its corner pointing
