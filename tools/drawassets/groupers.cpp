@@ -413,7 +413,10 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
     paintFin(p, soft, membrane, rays, 15);
     paintFin(p, anal, membrane, rays, 9);
     fillBody(p, body, dark, olive, pale, 0.5);
-    paintScales(p, body, 5, withAlpha(dark.darker(140), 60), 0.5);
+    // Small scales in rows that follow the body's own curve, finer on the
+    // head and towards the tail stalk.
+    paintScaleRows(p, body, BodyShape{{3, 142}, 270, 134, 0.45, 0.85, 0.34, 0.58}, 5,
+                   withAlpha(dark.darker(140), 60), 0.5, ScaleStyle::Fine);
     {
         // Faint, irregular dark blotches gathered into broken slanting bars.
         const Saved s(p);
