@@ -309,6 +309,9 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     {
         // The pelvic rudiment at the end of the belly: a short rough spine
         // lying back, and the fold of skin behind it running back to the anal fin.
+        // The belly hangs lower than the placing shape's, so it goes down with it.
+        const Saved lowered(p);
+        p.translate(0, 9.5);
         const QPointF knob = shape.at(0.42, 0.99);
         const QPainterPath flap =
             smoothClosedPath({shape.at(0.4, 0.96), knob + QPointF(4, 5), knob + QPointF(16, 4.5),
