@@ -55,10 +55,12 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
            curve(whip.pointAtPercent(0.02) + QPointF(1.6, 0), QPointF(-1.2, 110),
                  whip.pointAtPercent(0.35) + QPointF(0.6, 0)),
            QColor(150, 164, 190, 70), 0.5);
-    // Two short venomous spines lie on the tail just behind the pelvic fins.
+    // Two short venomous spines lie on the tail just behind the pelvic fins,
+    // dark horn, not bright bone, on the dark tail.
     for (const double at : {0.06, 0.085})
         paintSting(p, whip.pointAtPercent(at) + QPointF(0.8, 0),
-                   whip.pointAtPercent(at + 0.05) + QPointF(0.8, 0), 9, QColor(20, 24, 36));
+                   whip.pointAtPercent(at + 0.05) + QPointF(0.8, 0), 9, QColor(20, 24, 36),
+                   QColor(118, 124, 136));
 
     // Falcate wings: the leading edge bowed forward, the tips swept back and
     // the trailing edge hollowed.

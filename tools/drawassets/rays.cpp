@@ -34,7 +34,7 @@ QPainterPath pelvicPair(std::initializer_list<QPointF> right)
     return lobe.united(QTransform::fromScale(-1, 1).map(lobe));
 }
 
-void paintSting(QPainter &p, QPointF root, QPointF to, double length, QColor edge)
+void paintSting(QPainter &p, QPointF root, QPointF to, double length, QColor edge, QColor bone)
 {
     const QPointF d = (to - root) / std::max(1e-6, QLineF(root, to).length());
     const QPointF n(-d.y(), d.x());
@@ -54,11 +54,11 @@ void paintSting(QPainter &p, QPointF root, QPointF to, double length, QColor edg
     p.setBrush(QColor(30, 24, 12, 110));
     p.drawPolygon(barb.translated(0.5, 0.7));
     // Sheathed in the tail's skin at its root, bare bone towards the point.
-    QLinearGradient bone(root, root + d * length);
-    bone.setColorAt(0.0, withAlpha(edge.lighter(150), 0));
-    bone.setColorAt(0.3, withAlpha(QColor(222, 214, 188), 240));
-    bone.setColorAt(1.0, QColor(160, 148, 118));
-    p.setBrush(bone);
+    QLinearGradient blade(root, root + d * length);
+    blade.setColorAt(0.0, withAlpha(edge.lighter(150), 0));
+    blade.setColorAt(0.3, withAlpha(bone, 240));
+    blade.setColorAt(1.0, bone.darker(139));
+    p.setBrush(blade);
     p.drawPolygon(barb);
     // Its toothed edges are a darker horn, so the blade reads on a pale tail.
     p.setBrush(Qt::NoBrush);

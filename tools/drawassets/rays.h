@@ -20,7 +20,9 @@ QPainterPath pelvicPair(std::initializer_list<QPointF> right);
 
 // The serrated venomous spine, lying flat along the top of the tail from
 // `root` towards `to`: a slim blade of horn-coloured bone whose fine teeth
-// point back towards the root, set off from the skin by its own thin shadow.
-void paintSting(QPainter &p, QPointF root, QPointF to, double length, QColor edge);
+// point back towards the root, set off from the skin by its own thin shadow;
+// `bone` is the colour of its bare blade.
+void paintSting(QPainter &p, QPointF root, QPointF to, double length, QColor edge,
+                QColor bone = QColor(222, 214, 188));
 
 } // namespace fishart::rays
