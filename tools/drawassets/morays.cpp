@@ -244,7 +244,15 @@ void paintMoray(QPainter &p, const Moray &m)
         // where it turns away, so neither its cut end nor the fin's shows.
         const Saved s(p);
         p.setClipPath(eel.united(dorsal), Qt::IntersectClip);
-        const QPointF out = m.neck.pointAtPercent(0.34), deep = m.neck.pointAtPercent(0.02);
+        // Out in the open the body is in full light: the shade begins only
+        // where the body passes the rim of the hole.
+        double rim = 0.34;
+        for (double t = 0.98; t > 0.02; t -= 0.01)
+            if (m.den.contains(m.neck.pointAtPercent(t))) {
+                rim = std::min(0.98, t + 0.02);
+                break;
+            }
+        const QPointF out = m.neck.pointAtPercent(rim), deep = m.neck.pointAtPercent(0.02);
         QLinearGradient dark(out, deep);
         dark.setColorAt(0.0, QColor(8, 8, 7, 0));
         dark.setColorAt(0.25, QColor(8, 8, 7, 60));
