@@ -190,17 +190,26 @@ QPainterPath paintGrownPectoral(QPainter &p, QPointF upper, QPointF lower,
                    fold > 0 ? QColor(255, 250, 240, shade) : backdrop::withAlpha(ray, shade));
     }
     for (int i = 0; i < count; ++i) {
-        const double t = (i + 0.5) / count;
+        // The rays are not evenly spaced nor of one weight: the leading ray
+        // is the stoutest, the others thin out down the fin, and each bows a
+        // little more than the one above it as the fin trails back.
+        const double t = std::clamp((i + 0.5 + 0.2 * std::sin(i * 2.7 + 1.1)) / count, 0.02, 0.98);
+        const double weight = 0.32 + 0.6 * (1.0 - t) * (1.0 - t) + (i == 0 ? 0.3 : 0.0);
         const QPointF start = upper + (lower - upper) * t;
         const QPointF tip = outer.pointAtPercent(0.05 + 0.9 * t);
         const QPointF end = tip + (tip - start) * 0.1;
-        const QPainterPath axis = backdrop::curve(start, (start + end) / 2 + QPointF(0, -1.0), end);
+        const double length = QLineF(start, end).length();
+        QPointF bow = QPointF(-(end - start).y(), (end - start).x()) / std::max(1e-6, length);
+        if (bow.y() > 0)
+            bow = -bow;
+        const QPainterPath axis =
+            backdrop::curve(start, (start + end) / 2 + bow * length * (0.025 + 0.05 * t), end);
         // Each ray plain near the base and fading out towards the thin rim.
         QLinearGradient fading(start, end);
         fading.setColorAt(0.0, ray);
         fading.setColorAt(1.0, backdrop::withAlpha(ray, ray.alpha() / 4));
-        p.strokePath(axis, QPen(fading, 0.45, Qt::SolidLine, Qt::RoundCap));
-        backdrop::stroke(p, axis.translated(-0.3, -0.35), QColor(255, 250, 240, 30), 0.3);
+        p.fillPath(fishkit::ribbon(axis, {weight * 1.1, weight, weight * 0.5}), fading);
+        backdrop::stroke(p, axis.translated(-0.3, -0.35), QColor(255, 250, 240, 30), weight * 0.6);
     }
     // The fleshy base keeps the body's colour and light.
     QRadialGradient base(root, QLineF(root, far).length() * 0.45);
@@ -240,12 +249,22 @@ void paintClearPectoral(QPainter &p, QPointF upper, QPointF lower,
     QLinearGradient veil(root, far);
     veil.setColorAt(0.0, backdrop::withAlpha(tint.lighter(112), 70));
     veil.setColorAt(0.5, backdrop::withAlpha(tint.lighter(118), 30));
+    veil.setColorAt(0.75, backdrop::withAlpha(tint.lighter(118), 30));
     veil.setColorAt(1.0, backdrop::withAlpha(tint.lighter(125), 45));
     p.fillPath(shape, veil);
     backdrop::stroke(p, outer, backdrop::withAlpha(shell.darker(190), 70), 0.5);
     p.setClipPath(shape, Qt::IntersectClip);
     // The thin rim of membrane catches the light.
     backdrop::stroke(p, outer, QColor(255, 250, 235, 45), 0.8);
+    // At its root the fin is fleshy and keeps the colour of the shell it
+    // grows from, clearing within a short way.
+    {
+        QRadialGradient flesh(root, QLineF(root, far).length() * 0.4);
+        flesh.setColorAt(0.0, backdrop::withAlpha(shell, 170));
+        flesh.setColorAt(0.6, backdrop::withAlpha(shell, 60));
+        flesh.setColorAt(1.0, backdrop::withAlpha(shell, 0));
+        p.fillPath(shape, flesh);
+    }
     // Many fine soft rays, not quite evenly spaced, each branching out of
     // sight long before the rim: seen as faint creases near the root that
     // fade into the clear membrane.
@@ -262,9 +281,12 @@ void paintClearPectoral(QPainter &p, QPointF upper, QPointF lower,
         shade.setColorAt(1.0, backdrop::withAlpha(shell.darker(200), 0));
         light.setColorAt(0.0, QColor(255, 250, 235, 90));
         light.setColorAt(1.0, QColor(255, 250, 235, 0));
+        // The leading ray is the stoutest, the rest thinning down the fin.
+        const double weight = 0.3 + 0.4 * (1.0 - t) * (1.0 - t) + (i == 0 ? 0.35 : 0.0);
         const QPainterPath ray = backdrop::curve(from, bow, end);
-        p.strokePath(ray.translated(0.3, 0.3), QPen(shade, 0.4, Qt::SolidLine, Qt::RoundCap));
-        p.strokePath(ray, QPen(light, 0.35, Qt::SolidLine, Qt::RoundCap));
+        p.strokePath(ray.translated(0.3, 0.3),
+                     QPen(shade, weight * 1.1, Qt::SolidLine, Qt::RoundCap));
+        p.strokePath(ray, QPen(light, weight, Qt::SolidLine, Qt::RoundCap));
     }
 }
 

@@ -84,7 +84,7 @@ void dot(QPainter &p, const QBrush &brush, QPointF centre, double rx, double ry)
 using Twigs = QList<std::pair<QPainterPath, double>>; // each with its width
 
 void growFanBranch(QPointF from, double angle, double length, double width, int level, Dice &dice,
-                   Twigs &twigs, QList<QPointF> &tips)
+                   Twigs &twigs, QList<QPointF> &tips, double fork = 1.0)
 {
     const double bend = dice(-0.15, 0.15);
     const QPointF to = from + QPointF(std::cos(angle), std::sin(angle)) * length;
@@ -94,12 +94,12 @@ void growFanBranch(QPointF from, double angle, double length, double width, int 
         tips.append(to);
         return;
     }
-    const double spread = dice(0.26, 0.4) * (level > 3 ? 1.3 : 1.0);
+    const double spread = dice(0.26, 0.4) * (level > 3 ? 1.3 : 1.0) * fork;
     // Branches lean back towards upright so the fan stays a fan, not a bush.
     const double lean = (-pi / 2 - angle) * 0.18;
     for (int side : {-1, 1})
         growFanBranch(to, angle + side * spread + lean, length * dice(0.74, 0.86), width * 0.7,
-                      level - 1, dice, twigs, tips);
+                      level - 1, dice, twigs, tips, fork);
 }
 
 // A sea plume: a few tall, slender, bending stems from one holdfast, each
@@ -122,8 +122,10 @@ void paintSeaPlume(QPainter &p, QPointF base, double height, QColor colour, Dice
             const double len = height * 0.1 * (1.1 - t) * dice(0.6, 1.2);
             for (const double side : {-1.0, 1.0}) {
                 const QPointF tip = at + QPointF(side * len + sway * 0.05, -len * dice(0.4, 0.9));
+                // Solid, like the stem: the water hazes the plume's colour,
+                // it does not thin it.
                 stroke(p, curve(at, (at + tip) / 2.0 + QPointF(0, len * 0.15), tip),
-                       withAlpha(colour, int(dice(70, 130))), thick * 0.5);
+                       colour.lighter(int(dice(92, 118))), thick * 0.4);
             }
         }
         stroke(p, stem, colour.darker(125), thick);
@@ -230,7 +232,7 @@ void paintCoralHead(QPainter &p, QPointF base, double radius, QColor colour)
     // A lumpy dome, a brain coral or a cluster of lobes: a wobbling half
     // ellipse closed along the base, of its own height. Not every head on the
     // bottom is coral: some are sponges or heaps of coral rubble.
-    const int kind = int(dice(0, 7));
+    const int kind = int(dice(0, 8));
     if (kind >= 3) {
         const auto seed = quint32(dice.generate());
         if (kind == 3)
@@ -239,12 +241,20 @@ void paintCoralHead(QPainter &p, QPointF base, double radius, QColor colour)
             paintRubbleMound(p, base, radius, colour, seed, fog);
         else if (kind == 5)
             paintFingerCoral(p, base, radius, colour, seed, fog);
+        else if (kind == 7)
+            paintPlateCoral(p, base, radius, colour, seed, fog);
         else
             paintBarrelSponge(p, base, radius, colour, seed, fog);
         p.restore();
         return;
     }
-    const double tall = dice(0.66, 0.95), lobes = dice(3, 5), phase = dice(0, 2 * pi);
+    // Star coral spreads in low, broad mounds, brain coral rounds into a
+    // dome, and lobed colonies stand up taller than they are wide.
+    const double reach = dice(0, 1);
+    const double tall = kind == 0   ? 0.45 + 0.25 * reach
+                        : kind == 1 ? 0.7 + 0.25 * reach
+                                    : 0.85 + 0.3 * reach,
+                 lobes = dice(3, 5), phase = dice(0, 2 * pi);
     QPolygonF rim;
     for (int i = 0; i <= 20; ++i) {
         const double a = pi + pi * i / 20, wobble = 1.0 + dice(-0.04, 0.04);
@@ -396,9 +406,10 @@ void paintSeaFan(QPainter &p, QPointF base, double height, QColor colour)
     const double fog = std::clamp(dice(0.22, 0.36) + (150.0 - height) / 420.0, 0.22, 0.58);
     // Most gorgonians are dull browns, ochres and grey-violets; only a few
     // keep the bright colour asked for.
-    static constexpr QRgb earthy[] = {qRgb(120, 92, 70), qRgb(150, 126, 70), qRgb(108, 96, 118)};
-    colour = blend(colour, QColor::fromRgb(earthy[dice.bounded(3)]), dice(0.3, 0.7));
-    colour = blend(colour, haze, fog * 0.7);
+    static constexpr QRgb earthy[] = {qRgb(120, 92, 70), qRgb(150, 126, 70), qRgb(108, 96, 118),
+                                      qRgb(116, 62, 118), qRgb(176, 146, 62)};
+    colour = blend(colour, QColor::fromRgb(earthy[dice.bounded(5)]), dice(0.3, 0.7));
+    colour = blend(colour, haze, fog * 0.85);
     // Props stay small beside the fish, and a fan is the rarest of them: most
     // gorgonians on these reefs are plumes, and many holdfasts carry sponges.
     height *= 0.8;
@@ -424,9 +435,16 @@ void paintSeaFan(QPainter &p, QPointF base, double height, QColor colour)
     p.save();
     Twigs twigs;
     QList<QPointF> tips;
-    // Some fans grow broad and low, others tall and narrow.
-    const double stance = dice(0.75, 1.25);
-    growFanBranch(base, -pi / 2, height * 0.24, std::max(1.0, height / 30.0), 5, dice, twigs, tips);
+    // Some fans grow broad and low, others tall and narrow; some rise from
+    // one trunk, others from two or three stems on the holdfast, and each
+    // forks at its own angle and fineness.
+    const double stance = dice(0.75, 1.25), fork = dice(0.8, 1.2);
+    const int stems = 1 + int(dice.bounded(3)), levels = stems == 1 ? 5 : 4;
+    for (int i = 0; i < stems; ++i) {
+        const double angle = -pi / 2 + (i - (stems - 1) / 2.0) * dice(0.3, 0.5);
+        growFanBranch(base, angle, height * (stems == 1 ? 0.24 : 0.27) * dice(0.85, 1.05),
+                      std::max(1.0, height / 30.0), levels, dice, twigs, tips, fork);
+    }
     p.translate(base);
     p.scale(stance, 1.0 / std::sqrt(stance));
     p.translate(-base);
@@ -434,32 +452,70 @@ void paintSeaFan(QPainter &p, QPointF base, double height, QColor colour)
     std::ranges::sort(tips, {}, [base](QPointF tip) {
         return std::atan2(tip.y() - base.y(), tip.x() - base.x());
     });
+    // The rim runs smoothly over the tips, the mesh filling in between them.
     QPolygonF outline{base - QPointF(0, height * 0.15)};
-    for (const QPointF &tip : tips)
-        outline << base + (tip - base) * 1.04;
+    for (qsizetype i = 0; i < tips.size(); ++i) {
+        const auto reach = [&](qsizetype k) {
+            const QPointF d = tips[std::clamp<qsizetype>(k, 0, tips.size() - 1)] - base;
+            return std::hypot(d.x(), d.y());
+        };
+        const QPointF d = tips[i] - base;
+        outline << base + d / reach(i) *
+                              (0.25 * reach(i - 1) + 0.5 * reach(i) + 0.25 * reach(i + 1)) * 1.06;
+    }
     const QPainterPath fan = smoothClosedPath(outline.constData(), int(outline.size()));
-    // Each fan leans its own way and has its own fineness of mesh.
+    // Each fan leans its own way.
     p.translate(base);
     p.rotate(dice(-10, 10));
     p.translate(-base);
-    p.fillPath(fan, withAlpha(colour, int(dice(40, 60))));
-    p.setClipPath(fan, Qt::IntersectClip);
-    p.setPen(QPen(withAlpha(colour.darker(115), int(dice(40, 65))), std::max(0.3, height / 300.0)));
-    // The mesh is a net of short cross-links between the branches, each at
-    // its own slant, denser where the fan is oldest near its base.
-    const double mesh = std::max(1.4, height / dice(40, 60));
+    // The mesh is a lattice of fine threads running out from the holdfast
+    // with the branches, tied across by short links at uneven intervals, so
+    // that its openings are longer than wide, tight low down where the fan
+    // is oldest and opening towards the rim. It is lit on the side the light
+    // comes from and darker low down, where it is thickest; the water shows
+    // through the openings, never through the threads.
     const QRectF box = fan.boundingRect();
-    const int links = int(box.width() * box.height() / (mesh * mesh) * 0.9);
-    for (int i = 0; i < links; ++i) {
-        const QPointF at = dice.point(box.left(), box.right(), box.top(), box.bottom());
-        const double a = dice(-0.7, 0.7) + (dice.bounded(2) == 0 ? 0.0 : pi / 2),
-                     len = mesh * dice(0.8, 1.6);
-        const QPointF d(std::cos(a) * len, std::sin(a) * len);
-        p.drawLine(at - d / 2, at + d / 2);
+    const double sun = waterBehind(p, QPointF(base.x() - height, 4)).lightnessF() >
+                               waterBehind(p, QPointF(base.x() + height, 4)).lightnessF()
+                           ? -1.0
+                           : 1.0;
+    const QBrush lit =
+        radial(QPointF(box.center().x() + sun * box.width() * 0.3, box.top()), box.height() * 1.2,
+               {{0.0, colour.lighter(118)},
+                {0.55, colour},
+                {1.0, blend(colour.darker(150), haze, fog * 0.5)}});
+    p.setClipPath(fan, Qt::IntersectClip);
+    p.fillPath(fan, QBrush(withAlpha(blend(colour, haze, 0.35), 105)));
+    const double pitch = std::max(1.8, height / dice(30, 42));
+    QPainterPath threads, links;
+    QList<QPolygonF> spokes;
+    for (double a = -pi; a < 0; a += pitch / height * 1.3 * dice(0.8, 1.2)) {
+        QPolygonF spoke;
+        const double wave = dice(0, 2 * pi);
+        for (double r = height * 0.1; r < height * 1.3; r += pitch) {
+            const double turn = a + 0.03 * std::sin(r / height * 7 + wave);
+            spoke << base + QPointF(std::cos(turn), std::sin(turn)) * r;
+        }
+        threads.addPolygon(spoke);
+        spokes.append(spoke);
     }
+    for (qsizetype i = 0; i + 1 < spokes.size(); ++i) {
+        const QPolygonF &from = spokes[i], &to = spokes[i + 1];
+        for (qsizetype k = qsizetype(dice(2, 5)); k + 1 < std::min(from.size(), to.size());
+             k += qsizetype(dice(1, 3.4))) {
+            links.moveTo(from[k]);
+            links.lineTo(to[k + (dice.bounded(3) == 0 ? 1 : 0)]);
+        }
+    }
+    p.strokePath(threads, QPen(lit, pitch * 0.32));
+    p.strokePath(links, QPen(lit, pitch * 0.4));
     p.setClipping(false);
-    for (const auto &[twig, width] : twigs)
-        p.strokePath(twig, QPen(colour.darker(125), width, Qt::SolidLine, Qt::RoundCap));
+    for (const auto &[twig, width] : twigs) {
+        p.strokePath(twig, QPen(colour.darker(135), width, Qt::SolidLine, Qt::RoundCap));
+        p.strokePath(
+            twig.translated(-sun * width * 0.25, -width * 0.2),
+            QPen(withAlpha(colour.lighter(125), 120), width * 0.35, Qt::SolidLine, Qt::RoundCap));
+    }
     p.restore();
 }
 

@@ -73,6 +73,9 @@ void paintRubbleMound(QPainter &p, QPointF base, double radius, QColor colour, q
 // A thicket of finger coral: blunt, knobbly fingers standing close together.
 void paintFingerCoral(QPainter &p, QPointF base, double radius, QColor colour, quint32 seed,
                       double fog);
+// Lettuce or sheet coral: thin, ridged shelves stacked in tiers on a dark foot.
+void paintPlateCoral(QPainter &p, QPointF base, double radius, QColor colour, quint32 seed,
+                     double fog);
 // A barrel sponge: a squat, ridged vase with a dark open top.
 void paintBarrelSponge(QPainter &p, QPointF base, double radius, QColor colour, quint32 seed,
                        double fog);

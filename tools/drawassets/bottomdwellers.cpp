@@ -171,7 +171,8 @@ void paintNeonGoby(QPainter &p, double w, double h)
     paintWater(p, Canvas::frame, 0.35, Water::Open);
     paintSeaFan(p, QPointF(282, 170), 120, QColor(150, 70, 160));
     paintSeaFan(p, QPointF(26, 180), 90, QColor(200, 110, 60));
-    p.fillRect(Canvas::frame, QColor(30, 110, 150, 70));
+    // At this scale the fans stand far back, softened by the water between.
+    p.fillRect(Canvas::frame, QColor(30, 110, 150, 100));
     // Only the top of the coral head, running out of the picture: a low,
     // uneven boulder surface rather than a dome, its far side falling away.
     const QPainterPath coral = smoothClosedPath({{-30, 250},

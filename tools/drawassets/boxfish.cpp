@@ -117,26 +117,35 @@ std::vector<std::vector<QPointF>> netCells(const QRectF &area, double spacing, d
     return cells;
 }
 
-// The bony plates of the carapace, uneven polygons joined in soft sutures,
-// each a little domed. The side of the box turns away towards the ridge
-// and the keel, so there the plates crowd together and flatten.
-void paintPlates(QPainter &p, const Carapace &c, const QPainterPath &box, QColor suture)
+// The outlines of the carapace's bony plates, each shrunk `shrink` of the
+// way to its own seed: uneven polygons that crowd together and flatten
+// towards the ridge and the keel, where the side of the box turns away.
+std::vector<std::vector<QPointF>> plateCells(const Carapace &c, const QPainterPath &box,
+                                             double shrink)
 {
-    const QRectF r = box.boundingRect();
     const double top = c.peak.y(), bottom = c.keel.y();
     const double mid = (top + bottom) / 2, half = (bottom - top) / 2 + 6;
-    const auto curved = [&](QPointF q) {
-        const double u = std::clamp((q.y() - mid) / half, -1.0, 1.0);
-        return QPointF(q.x(), mid + half * std::sin(u * pi / 2));
-    };
+    std::vector<std::vector<QPointF>> cells = netCells(box.boundingRect(), 15, shrink, 77);
+    for (std::vector<QPointF> &ring : cells)
+        for (QPointF &q : ring) {
+            const double u = std::clamp((q.y() - mid) / half, -1.0, 1.0);
+            q = QPointF(q.x(), mid + half * std::sin(u * pi / 2));
+        }
+    return cells;
+}
+
+// The bony plates of the carapace, uneven polygons joined in soft sutures,
+// each a little domed.
+void paintPlates(QPainter &p, const Carapace &c, const QPainterPath &box, QColor suture)
+{
+    const double top = c.peak.y(), bottom = c.keel.y();
+    const double mid = (top + bottom) / 2, half = (bottom - top) / 2 + 6;
     const Saved s(p);
     p.setClipPath(box, Qt::IntersectClip);
-    for (std::vector<QPointF> ring : netCells(r, 15, 0.93, 77)) {
+    for (const std::vector<QPointF> &ring : plateCells(c, box, 0.93)) {
         QPointF centre;
-        for (QPointF &q : ring) {
-            q = curved(q);
+        for (const QPointF &q : ring)
             centre += q / double(ring.size());
-        }
         const QPainterPath plate = smoothClosedPath(ring.data(), int(ring.size()));
         // The sutures show in the mid-tones of the flank and are lost in the
         // light along the back and the shade low on the side; even there
@@ -179,10 +188,11 @@ void paintHorn(QPainter &p, QPointF root, QPointF tip, double radius, QColor bon
     horn.quadTo(root + back * 0.6 - up * 1.5, root + back - up * 1.2);
     horn.closeSubpath();
     QLinearGradient round(root + up, root - up);
-    round.setColorAt(0.0, bone.darker(108));
-    round.setColorAt(0.25, bone.lighter(135));
-    round.setColorAt(0.6, bone);
-    round.setColorAt(1.0, bone.darker(150));
+    round.setColorAt(0.0, bone.darker(112));
+    round.setColorAt(0.22, bone.lighter(140));
+    round.setColorAt(0.45, bone);
+    round.setColorAt(0.8, bone.darker(145));
+    round.setColorAt(1.0, bone.darker(185));
     // The flared base thins into the shell: clear at the ridge behind,
     // opaque where the horn stands free, so the pattern under it shows through.
     const QRectF area = horn.boundingRect().adjusted(-1, -1, 1, 1);
@@ -206,6 +216,12 @@ void paintHorn(QPainter &p, QPointF root, QPointF tip, double radius, QColor bon
     flanks.quadTo(root + up * 0.2 + axis * 0.9, tip);
     flanks.quadTo(root - up * 0.5 + axis * 0.55, root - up * 0.9);
     stroke(p, flanks, withAlpha(bone.darker(230), 130), 0.6);
+    // Bone, not a smooth cone: fine ridges run along it to the point.
+    for (const double across : {0.25, -0.2})
+        stroke(
+            p,
+            curve(root + up * across * 1.6, root + up * across * 0.9 + axis * 0.5, tip - u * 1.0),
+            withAlpha(bone.darker(170), 80), 0.4);
     // The ridge's lit crest runs on along the top of the horn to its point.
     stroke(p, curve(root + back * 1.4 + up * 1.1, root + up * 0.75, tip - u * radius * 0.6),
            withAlpha(bone.lighter(140), 110), std::max(0.6, radius * 0.22));
@@ -384,11 +400,13 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
     paintDisc(p, glint, 1.0, 0.8, QColor(240, 248, 250, 170));
 }
 
-// Wandering blue lines, like the scrawls on a Cowfish: no two alike, some
-// long and looping, some a short tick, some branching off another, crowded
-// here and sparse there, most fine and a few broad.
+// Wandering blue lines, like the scrawls on a Cowfish: no two alike, but
+// not strewn at random either: they run the way `flow` gives at each place
+// (along the body on the flanks, down from the eye across the cheek),
+// wavering about it, some long and broken into dashes, some a short tick,
+// some branching off another, most fine and a few broad.
 void paintScrawls(QPainter &p, const QPainterPath &area, double spacing, QColor colour,
-                  quint32 seed)
+                  quint32 seed, const std::function<double(QPointF)> &flow)
 {
     QRandomGenerator rng(seed);
     const Saved s(p);
@@ -400,18 +418,22 @@ void paintScrawls(QPainter &p, const QPainterPath &area, double spacing, QColor 
         const QPointF start = starts[i];
         QPainterPath scrawl(start);
         QPointF at = start;
-        // Mostly lengthwise, swinging about its heading; some turn right round.
-        double heading = rng.bounded(1.2) - 0.6 + (rng.bounded(2) ? pi : 0);
+        // Along the flow, either way, wavering to and fro about it.
+        const double turn = rng.bounded(2) ? pi : 0.0;
         double swing = rng.bounded(0.8) - 0.4;
-        const int bends = rng.bounded(5) == 0 ? 1 : 2 + rng.bounded(5);
+        const int bends = rng.bounded(5) == 0 ? 1 : 3 + rng.bounded(6);
         for (int k = bends; k > 0; --k) {
-            swing = std::clamp(-swing + rng.bounded(0.5) - 0.25, -0.7, 0.7);
-            heading += rng.bounded(0.6) - 0.3;
-            const double step = 1.4 + rng.bounded(3.0);
+            swing = std::clamp(-swing + rng.bounded(0.5) - 0.25, -0.6, 0.6);
+            const double heading = flow(at) + turn + rng.bounded(0.3) - 0.15;
+            const double step = 1.6 + rng.bounded(2.6);
             const QPointF bend =
                 at + QPointF(std::cos(heading + swing), std::sin(heading + swing)) * step;
             at = bend + QPointF(std::cos(heading), std::sin(heading)) * step;
-            scrawl.quadTo(bend, at);
+            // A long line breaks now and then and runs on a little out of line.
+            if (k < bends && rng.bounded(6) == 0)
+                scrawl.moveTo(bend + QPointF(0, rng.bounded(1.2) - 0.6));
+            else
+                scrawl.quadTo(bend, at);
             // Now and then another line branches off here.
             if (starts.size() < std::size_t(count) * 3 / 2 && rng.bounded(9) == 0)
                 starts.push_back(bend);
@@ -426,15 +448,24 @@ void paintScrawls(QPainter &p, const QPainterPath &area, double spacing, QColor 
     }
 }
 
-// A pale net of rounded, uneven links over `area`, like the chain marks of a
-// Trunkfish: what is left between the rounded cells round scattered centres,
-// where paintMesh lays an even honeycomb.
-void paintChain(QPainter &p, const QPainterPath &area, double spacing, const QBrush &colour,
-                quint32 seed)
+// A pale net of rounded, uneven links over `area` of the carapace `c`, like
+// the chain marks of a Trunkfish: what is left between the rounded centres
+// of its plates, where paintMesh lays an even honeycomb.
+void paintChain(QPainter &p, const Carapace &c, const QPainterPath &area, const QBrush &colour)
 {
+    // The links are the pale seams between the plates themselves, so they
+    // crowd and narrow where the plates do; each plate keeps a dark centre
+    // of its own size, so the links swell and thin from one to the next.
     QPainterPath cells;
-    for (const std::vector<QPointF> &ring : netCells(area.boundingRect(), spacing, 0.7, seed))
+    for (std::vector<QPointF> ring : plateCells(c, area, 1.0)) {
+        QPointF centre;
+        for (const QPointF &q : ring)
+            centre += q / double(ring.size());
+        const double keep = 0.63 + 0.15 * std::abs(std::sin(centre.x() * 0.31 + centre.y() * 0.17));
+        for (QPointF &q : ring)
+            q = centre + (q - centre) * keep;
         cells.addPath(smoothClosedPath(ring.data(), int(ring.size())));
+    }
     p.fillPath(area.subtracted(cells), colour);
 }
 
@@ -510,8 +541,8 @@ void paintSpottedTrunkfish(QPainter &p, double w, double h)
             // The box turns away at its top and bottom, foreshortening the spots there.
             const double edge = std::abs(c.y() - bounds.center().y()) / (bounds.height() / 2);
             const double centre = std::exp(-std::pow(QLineF(c, middle).length() / 62.0, 2.0));
-            const double r =
-                (1.1 + 2.6 * centre) * (0.55 + 0.45 * face) * (0.6 + 0.8 * rng.generateDouble());
+            const double r = (1.1 + 2.6 * centre) * (0.55 + 0.45 * face) *
+                             (0.45 + 1.1 * std::pow(rng.generateDouble(), 1.4));
             const double squash = 1.0 - 0.3 * edge * edge;
             if (QLineF(c, shell.eye()).length() < 10.5 + r ||
                 QLineF(c, shell.mouth).length() < 9 + r)
@@ -525,11 +556,25 @@ void paintSpottedTrunkfish(QPainter &p, double w, double h)
             const double start = rng.generateDouble() * 2 * pi;
             for (int k = 0; k < 7; ++k) {
                 const double a = start + k * 2 * pi / 7,
-                             wander = 0.85 + 0.25 * rng.generateDouble();
+                             wander = 0.78 + 0.36 * rng.generateDouble();
                 rim.push_back(c +
                               QPointF(std::cos(a) * r * wander, std::sin(a) * r * wander * squash));
             }
-            p.drawPath(smoothClosedPath(rim.data(), int(rim.size())));
+            // Pigment in the skin, not ink on it: each spot's edge a little
+            // soft, and the spots on the upper face, turned to the light,
+            // greyed by the sheen on the shell like the white round them.
+            const QPainterPath spot = smoothClosedPath(rim.data(), int(rim.size()));
+            const double lit = std::clamp((middle.y() - c.y()) / 46.0, 0.0, 1.0);
+            const QColor tone =
+                blend(black, QColor(96, 98, 110), 0.4 * lit * lit + 0.12 * rng.generateDouble());
+            p.setBrush(withAlpha(tone, 70));
+            p.drawPath(QTransform()
+                           .translate(c.x(), c.y())
+                           .scale(1.18, 1.18)
+                           .translate(-c.x(), -c.y())
+                           .map(spot));
+            p.setBrush(tone);
+            p.drawPath(spot);
         }
     });
 }
@@ -580,8 +625,7 @@ void paintTrunkfish(QPainter &p, double w, double h)
         for (int k = 0; k < 4; ++k)
             stroke(p, blotches, QColor(40, 34, 14, 30), 9.0 - 2.0 * k);
         p.fillPath(blotches, QColor(36, 30, 12, 215));
-        paintChain(p, box, 12, fading(withAlpha(pale, 140)), 230);
-        paintChain(p, box, 7, fading(withAlpha(pale, 70)), 231);
+        paintChain(p, shell, box, fading(withAlpha(pale, 120)));
         // Over the blotches the links are dimmed, not gone.
         p.fillPath(blotches, QColor(36, 30, 12, 100));
     });
@@ -605,7 +649,18 @@ void paintCowfish(QPainter &p, double w, double h)
                        QColor(170, 110, 40, 160), QColor(226, 176, 96), QColor(150, 120, 60));
     paintCastShadow(p, carapace(shell), 222);
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &tail) {
-        paintScrawls(p, box, 11, blue, 4040);
+        // On the flanks the lines run along the box, closing in with its
+        // top and keel towards the tail; on the cheek they run down and
+        // forward from the eye towards the mouth.
+        const QPointF eye = shell.eye();
+        paintScrawls(p, box, 11, blue, 4040, [eye](QPointF at) {
+            const double v = std::clamp((at.y() - 96) / 70.0, 0.0, 1.0);
+            const double along = 0.04 * (1 - v) - 0.14 * v;
+            const QPointF from = at - eye;
+            const double cheek = std::exp(-std::pow(std::hypot(from.x(), from.y()) / 26.0, 2.0));
+            const double down = std::atan2(from.y() + 8, from.x() - 4);
+            return at.x() < eye.x() + 14 ? along * (1 - cheek) + down * cheek : along;
+        });
         anatomy::paintFreckles(p, box, 12, 0.5, 2.1, blue, 4041, {150, 126}, 70);
         anatomy::paintFreckles(p, tail, 9, 0.6, 1.6, blue, 4042);
     });

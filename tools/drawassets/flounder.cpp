@@ -202,15 +202,16 @@ void paintFlounder(QPainter &p, double w, double h)
     // and lies back along the body: a long, narrow fan of fine rays so thin
     // that the sand colour and the rings show through it, the body's own
     // dappling running on over it, a faint shadow at its free edge only.
-    // Held a little off the body and swept up from its root, it throws a
-    // shadow of its own onto the flank.
-    const Fin pectoral = pairedFin({-64, -12}, 54, -15, 21, 0.4, 18);
+    // It lies flat on the body, pointing back along it, not raised like a
+    // fan, so it throws only a thin shadow along its lower edge; its rays
+    // are no darker than the dappling round them.
+    const Fin pectoral = pairedFin({-64, -12}, 46, -5, 15, 0.4, 18);
     {
         const Saved s(p);
         p.setClipPath(disc.subtracted(pectoral.shape), Qt::IntersectClip);
-        p.fillPath(pectoral.shape.translated(2.4, 3.4), QColor(70, 54, 36, 60));
+        p.fillPath(pectoral.shape.translated(0.8, 1.2), QColor(70, 54, 36, 45));
     }
-    paintSheerFin(p, pectoral, QColor(178, 156, 112, 175), QColor(92, 68, 40, 170), 14);
+    paintSheerFin(p, pectoral, QColor(196, 176, 132, 205), QColor(110, 86, 56, 105), 14);
     {
         const Saved s(p);
         p.setClipPath(pectoral.shape, Qt::IntersectClip);

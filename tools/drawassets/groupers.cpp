@@ -18,7 +18,7 @@
 #include <utility>
 #include <vector>
 
-// Groupers and squirrelfish: heavy heads, big mouths or big eyes.
+// Groupers: heavy heads and big mouths.
 
 namespace fishart {
 
@@ -33,7 +33,7 @@ namespace {
 // underside running back into the throat without an edge, inside the head's
 // `body` but for the jutting lip.
 void paintGrouperMouth(QPainter &p, const QPainterPath &body, QPointF tip, QPointF corner,
-                       double jut, QColor skin, QColor line)
+                       double jut, QColor skin, QColor line, double open = 0.06)
 {
     const QPointF d = corner - tip;
     const double l = std::hypot(d.x(), d.y());
@@ -41,7 +41,6 @@ void paintGrouperMouth(QPainter &p, const QPainterPath &body, QPointF tip, QPoin
     // A point `u` of the way from tip to corner and `v` mouth-lengths below
     // the upper lip; the lower lip drops `open` below it at the front.
     const auto at = [&](double u, double v) { return tip + d * u + down * (v * l); };
-    const double open = 0.06;
     const auto low = [&](double u, double v) { return at(u, v + open * (1 - u) * (1 - u)); };
     const QPointF front = low(0, 0.02) - d / l * jut;
     const QPainterPath lowerLip =
@@ -81,12 +80,12 @@ void paintGrouperMouth(QPainter &p, const QPainterPath &body, QPointF tip, QPoin
     const QPainterPath gape = smoothClosedPath(
         {at(0.02, -0.005), at(0.5, 0.01), corner, low(0.55, 0.02), low(0.02, 0.016)});
     QLinearGradient deep(tip, corner);
-    deep.setColorAt(0.0, line.lighter(150));
+    deep.setColorAt(0.0, line.lighter(122));
     deep.setColorAt(0.6, line);
     deep.setColorAt(1.0, line.darker(130));
     p.fillPath(gape, deep);
     strokeInside(p, gape, curveThrough({low(0.06, 0.018), low(0.4, 0.024), at(0.85, 0.012)}),
-                 QColor(150, 96, 80, 60), 0.035 * l);
+                 QColor(150, 96, 80, int(1000 * open)), 0.6 * open * l);
     // The broad maxilla under the cheek's skin, only its rear end edged,
     // reaching back past the corner.
     const QPainterPath maxilla =
@@ -164,7 +163,23 @@ void paintGrouper(QPainter &p, const Grouper &g,
             dorsal.edge.lineTo(tip);
         spines.emplace_back(s.at(t - 0.004, -0.93), tip);
     }
-    dorsal.edge.cubicTo(s.at(0.7, -1) + lift * 1.9, s.at(0.88, -1) + lift * 1.9, s.at(0.9, -0.8));
+    {
+        // The soft dorsal's rounded edge is made by its ray tips: the
+        // membrane dips a little between one tip and the next.
+        QPainterPath round(dorsal.edge.currentPosition());
+        round.cubicTo(s.at(0.7, -1) + lift * 1.9, s.at(0.88, -1) + lift * 1.9, s.at(0.9, -0.8));
+        constexpr int tips = 14;
+        QPointF last = round.pointAtPercent(0);
+        for (int i = 1; i <= tips; ++i) {
+            const QPointF tip = round.pointAtPercent(double(i) / tips);
+            const QPointF mid = round.pointAtPercent((i - 0.5) / tips);
+            const QPointF d = tip - last;
+            const QPointF inward =
+                QPointF(-d.y(), d.x()) / std::max(1e-6, std::hypot(d.x(), d.y())) * -1.1;
+            dorsal.edge.quadTo(mid + inward * (i == tips ? 0.0 : 1.0), tip);
+            last = tip;
+        }
+    }
     dorsal.shape = dorsal.edge;
     dorsal.shape.closeSubpath();
     const Fin anal =
@@ -191,7 +206,7 @@ void paintGrouper(QPainter &p, const Grouper &g,
     paintFin(p, anal, g.fin, g.ray, 8);
     const QPainterPath body = bodyOutline(s);
     fillBody(p, body, g.back, g.flank, g.belly);
-    paintScales(p, body, 6, withAlpha(g.back.darker(140), 70), 0.5);
+    paintScaleRows(p, body, s, 6, withAlpha(g.back.darker(140), 70), 0.5);
     marks(body.united(dorsal.shape).united(anal.shape), caudal.shape);
 
     // The wide mouth with its jutting lower jaw, the gill cover and the
@@ -203,12 +218,17 @@ void paintGrouper(QPainter &p, const Grouper &g,
     paintGrouperMouth(p, body, lip, corner, 1.5, g.flank.darker(108), QColor(60, 40, 28));
     stroke(p, curveThrough({s.at(0.33, -0.85), s.at(0.42, 0), s.at(0.32, 0.9)}),
            withAlpha(g.back.darker(160), 200), 1.5);
-    // The pelvic fin sits under the pectoral, close against the belly: short
-    // and rounded, its rays swept back rather than hanging down.
-    paintFin(
-        p,
-        finAt(s.at(0.36, 0.9), {{0, 0}, {5, 7}, {12, 11}, {21, 13}, {26, 11}, {22, 5}, {13, -1}}),
-        g.pelvic, g.ray, 7);
+    // The pelvic fin sits under the pectoral, angled back and down from the
+    // belly, rounded at its tip, its first ray stout along the front.
+    const QPointF pelvicRoot = s.at(0.35, 0.88);
+    paintFin(p,
+             finAt(pelvicRoot,
+                   {{0, 0}, {4, 9}, {11, 17}, {21, 22}, {29, 23}, {31, 18}, {25, 9}, {15, 1}}),
+             g.pelvic, g.ray, 9);
+    p.fillPath(ribbon(curveThrough({pelvicRoot, pelvicRoot + QPointF(6, 11),
+                                    pelvicRoot + QPointF(16, 19.5), pelvicRoot + QPointF(27, 23)}),
+                      {2.0, 1.5, 0.9, 0.3}),
+               withAlpha(g.ray.darker(130), 150));
     const QPointF up = s.at(0.37, -0.02), down = s.at(0.375, 0.18);
     anatomy::paintGrownPectoral(
         p, up, down,
@@ -219,160 +239,6 @@ void paintGrouper(QPainter &p, const Grouper &g,
 
 } // namespace
 
-// Red with silvery-white stripes, a huge dark eye, a spiny dorsal fin with
-// yellow tips and a deeply forked tail.
-void paintSquirrelfish(QPainter &p, double w, double h)
-{
-    const Canvas canvas(p, w, h);
-    paintReef(p, 0.55, 0, 200, {270, 222}, 60, QColor(150, 130, 90), {24, 214}, 140,
-              QColor(160, 80, 140));
-    const QColor fins(220, 66, 56, 195);
-    const QColor rays(110, 10, 10, 150);
-    const BodyShape s{{40, 122}, 208, 80, 0.45, 0.6, 0.24, 0.54};
-    paintCastShadow(p, bodyOutline(s), 216);
-    const auto red = [&](const Fin &f, int count) { paintSheerFin(p, f, fins, rays, count + 3); };
-    // Deeply forked, the upper lobe drawn out longer than the lower, the
-    // lobes about a quarter of the body's length.
-    red(finAt({238, 120}, {{0, -11},
-                           {17, -23},
-                           {38, -40},
-                           {61, -53},
-                           {46, -30},
-                           {30, -9},
-                           {27, 0},
-                           {32, 11},
-                           {44, 27},
-                           {49, 38},
-                           {27, 27},
-                           {12, 17},
-                           {0, 11}}),
-        16);
-    const QPointF soft = s.at(0.8, -0.9);
-    const QPointF anal = s.at(0.75, 0.9);
-    red(fin(soft, {soft + QPointF(10, -22), soft + QPointF(26, -20), s.at(0.97, -1)},
-            s.at(0.99, -0.7)),
-        8);
-    red(fin(anal, {anal + QPointF(18, 22), anal + QPointF(36, 20)}, s.at(0.99, 0.7)), 8);
-    stroke(p, curve(anal, anal + QPointF(8, 12), anal + QPointF(20, 21)), QColor(250, 220, 210),
-           1.6);
-    // One continuous red membrane between stiff spines, nicked only a little
-    // behind each tip, shading to yellow-white along its upper edge, with a
-    // pale spot low in each panel.
-    const QPointF tips[] = {{104, 58}, {118, 46}, {132, 42}, {146, 43}, {160, 48},
-                            {172, 55}, {184, 63}, {194, 71}, {202, 80}};
-    QPointF roots[9];
-    for (int i = 0; i < 9; ++i)
-        roots[i] = s.at(0.29 + i * 0.06, -0.85);
-    QPainterPath membrane(s.at(0.28, -0.82));
-    membrane.lineTo(tips[0]);
-    for (int i = 1; i < 9; ++i) {
-        const QPointF nick = tips[i - 1] + (roots[i - 1] - tips[i - 1]) * 0.2 + QPointF(4, 1);
-        membrane.quadTo(nick + QPointF(-1, -1), nick);
-        membrane.quadTo(tips[i] + (roots[i] - tips[i]) * 0.12 + QPointF(-1.5, 0), tips[i]);
-    }
-    membrane.quadTo(tips[8] + QPointF(4, 8), s.at(0.8, -0.85));
-    membrane.closeSubpath();
-    QLinearGradient redToYellow(QPointF(0, 44), QPointF(0, 86));
-    redToYellow.setColorAt(0.0, QColor(255, 226, 96, 235));
-    redToYellow.setColorAt(0.22, QColor(236, 120, 64, 220));
-    redToYellow.setColorAt(0.5, QColor(206, 44, 38, 205));
-    redToYellow.setColorAt(1.0, QColor(180, 30, 30, 215));
-    p.fillPath(membrane, redToYellow);
-    {
-        // Each panel ends in its own yellow tip, running further down behind
-        // some spines than others.
-        const Saved c(p);
-        p.setClipPath(membrane, Qt::IntersectClip);
-        static constexpr double reach[] = {0.34, 0.22, 0.3, 0.4, 0.26, 0.36, 0.2, 0.3, 0.24};
-        for (int i = 0; i < 9; ++i) {
-            const QPointF next = i < 8 ? tips[i + 1] : tips[8] + QPointF(8, 10);
-            const QPointF low = tips[i] + (roots[i] - tips[i]) * reach[i];
-            p.fillPath(smoothClosedPath({tips[i] + QPointF(-1, -2), next + QPointF(1, -2),
-                                         next + (low - tips[i]) * 0.5 + QPointF(-2, 0),
-                                         (low + next) / 2.0, low}),
-                       QColor(255, 214, 96, 150 + (i * 41) % 60));
-        }
-    }
-    stroke(p, membrane, QColor(140, 20, 20, 120), 0.6);
-    for (int i = 0; i < 9; ++i) {
-        // Each spine tapers to a sharp point just clear of the membrane.
-        p.fillPath(ribbon(curve(roots[i], (roots[i] + tips[i]) / 2 + QPointF(-0.6, 0),
-                                tips[i] + (tips[i] - roots[i]) * 0.05),
-                          {1.7, 1.0, 0.25}),
-                   QColor(244, 206, 190, 230));
-        if (i < 8)
-            paintDisc(p, roots[i] + (tips[i] - roots[i]) * 0.3 + QPointF(6.5, 1.5),
-                      1.6 + (i % 3) * 0.3, 1.3, QColor(255, 240, 232, 200));
-    }
-
-    const QPainterPath body = bodyOutline(s);
-    fillBody(p, body, QColor(150, 24, 24), QColor(214, 50, 40), QColor(240, 150, 140));
-    {
-        // Silvery stripes along the scale rows, following the body's curve
-        // and closing up over the back and belly, each of its own width
-        // that swells and thins along it, some broken, fading out at the
-        // head and into the tail.
-        const Saved c(p);
-        p.setClipPath(body, Qt::IntersectClip);
-        struct Stripe
-        {
-            double across, width, from, to, gap;
-        };
-        static constexpr Stripe stripes[] = {
-            {-0.74, 1.6, 0.36, 0.86, 0.0}, {-0.5, 2.8, 0.3, 0.93, 0.62},
-            {-0.24, 2.4, 0.33, 0.95, 0.0}, {0.02, 4.0, 0.3, 0.98, 0.0},
-            {0.27, 3.3, 0.32, 0.96, 0.74}, {0.5, 2.2, 0.35, 0.9, 0.0},
-            {0.72, 1.5, 0.4, 0.82, 0.58}};
-        QRandomGenerator wave(4301);
-        for (const Stripe &k : stripes) {
-            const auto piece = [&](double from, double to) {
-                std::vector<QPointF> line;
-                std::vector<double> widths;
-                for (int j = 0; j <= 8; ++j) {
-                    const double t = from + (to - from) * j / 8.0;
-                    line.push_back(s.at(t, k.across * (1.0 - 0.12 * std::pow(t - 0.6, 2.0))) +
-                                   QPointF(0, wave.bounded(0.4) - 0.2));
-                    const double end = std::min(j, 8 - j) / 2.0;
-                    widths.push_back(k.width * std::min(1.0, 0.25 + end) *
-                                     (0.85 + 0.3 * wave.generateDouble()));
-                }
-                QLinearGradient fade(line.front(), line.back());
-                fade.setColorAt(0.0, QColor(250, 236, 236, 120));
-                fade.setColorAt(0.3, QColor(250, 236, 236, 200));
-                fade.setColorAt(1.0, QColor(250, 236, 236, 110));
-                p.fillPath(ribbon(curveThrough(line), widths), fade);
-            };
-            if (k.gap > 0) {
-                piece(k.from, k.gap - 0.03);
-                piece(k.gap + 0.02, k.to);
-            } else {
-                piece(k.from, k.to);
-            }
-        }
-    }
-    paintScales(p, body, 9, QColor(120, 10, 10, 110), 0.8);
-    modelBody(p, body, s.at(1, 0).x() - 4, QColor(110, 10, 10), 1.1);
-    stroke(p, curveThrough({{94, 88}, {110, 120}, {94, 150}}), QColor(110, 10, 10, 220), 1.4);
-    // The cheek bone's rim, with the long sharp spine at its corner pointing
-    // back over the gill cover.
-    stroke(p, curveThrough({{84, 94}, {88, 118}, {88, 136}, {76, 146}}), QColor(120, 14, 14, 170),
-           1.1);
-    const QPainterPath cheekSpine =
-        ribbon(curve({85, 136.4}, {95, 139.6}, {106, 139.4}), {3.8, 1.9, 0.2});
-    p.fillPath(cheekSpine.translated(0.6, 0.9), QColor(90, 10, 10, 110));
-    fillBody(p, cheekSpine, QColor(255, 236, 228), QColor(236, 190, 180), QColor(190, 120, 110));
-    red(finAt(s.at(0.33, 0.92), {{0, 0}, {10, 20}, {24, 24}, {20, 4}}), 5);
-    // A long fan swept back and a little up, its upper rays the longest.
-    anatomy::paintGrownPectoral(
-        p, {101, 116.5}, {103, 128},
-        {{111, 110}, {127, 106.5}, {145, 109}, {153, 114.5}, {146, 122}, {131, 129}, {116, 133}},
-        QColor(214, 56, 44, 235), QColor(240, 130, 112, 100), QColor(120, 14, 14, 130));
-    stroke(p, curve({41, 124}, {50, 128}, {60, 126}), QColor(100, 10, 10), 1.3);
-    // The large night eye: a broad pupil in a flecked red iris that catches
-    // the light, darker than the head round it.
-    anatomy::paintNaturalEye(p, {76, 107}, 10.4, QColor(178, 44, 40), 0.44);
-}
-
 // A heavy tan grouper with five dark bars, a bar through the eye, a dark
 // "tuning fork" on the forehead and a black saddle before the tail.
 void paintNassauGrouper(QPainter &p, double w, double h)
@@ -381,7 +247,7 @@ void paintNassauGrouper(QPainter &p, double w, double h)
     paintReef(p, 0.3, 0, 196, {296, 210}, 46, QColor(150, 140, 100), {16, 206}, 140,
               QColor(150, 70, 140));
     const QColor bar(96, 64, 42, 210);
-    const Grouper nassau(BodyShape{{22, 133}, 222, 110, 0.46, 0.5, 0.3, 0.57, 0, 0.08},
+    const Grouper nassau(BodyShape{{22, 133}, 222, 94, 0.42, 0.66, 0.34, 0.55, 0, 0.03},
                          QColor(180, 154, 114), QColor(218, 196, 156), QColor(238, 226, 200),
                          QColor(196, 168, 128, 200), QColor(90, 60, 40, 160),
                          QColor(140, 100, 70, 220), QColor(180, 140, 70), 7.5, 214);
@@ -524,10 +390,10 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
     // rising behind it in a low hump, a long straight belly, a deep tail
     // stalk, and the heavy lower jaw jutting past the upper.
     const QPainterPath body =
-        smoothClosedPath({{5, 134},   {12, 119},  {28, 106},  {56, 95},   {90, 82},   {122, 70},
+        smoothClosedPath({{5, 137},   {14, 124},  {30, 109},  {56, 96},   {90, 82},   {122, 70},
                           {160, 64},  {200, 66},  {236, 80},  {260, 100}, {276, 110}, {276, 156},
                           {258, 166}, {224, 182}, {176, 194}, {128, 200}, {90, 198},  {60, 188},
-                          {32, 176},  {12, 168},  {3, 162},   {1, 154},   {2, 144}});
+                          {34, 178},  {16, 170},  {6, 162},   {2, 154},   {3, 145}});
     paintCastShadow(p, body, 228);
     const QColor olive(132, 116, 66), dark(90, 76, 40), pale(196, 182, 130);
     const QColor membrane(118, 102, 60, 205), rays(56, 46, 26, 160);
@@ -547,7 +413,10 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
     paintFin(p, soft, membrane, rays, 15);
     paintFin(p, anal, membrane, rays, 9);
     fillBody(p, body, dark, olive, pale, 0.5);
-    paintScales(p, body, 5, withAlpha(dark.darker(140), 60), 0.5);
+    // Small scales in rows that follow the body's own curve, finer on the
+    // head and towards the tail stalk.
+    paintScaleRows(p, body, BodyShape{{3, 142}, 270, 134, 0.45, 0.85, 0.34, 0.58}, 5,
+                   withAlpha(dark.darker(140), 60), 0.5, ScaleStyle::Fine);
     {
         // Faint, irregular dark blotches gathered into broken slanting bars.
         const Saved s(p);
@@ -580,18 +449,29 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
         }
     }
     {
-        // Small dark spots, sparse: most on the head and out on the fins,
-        // only a scatter over the flank, each of its own size and softness.
+        // Small dark spots, spaced as pigment spots are, not in random
+        // clumps: crowded and largest on the head, fewer and smaller back
+        // over the flank, finer again out on the fins; each a little out of
+        // round and foreshortened where the body turns away at the back and
+        // belly, some crisp and some blurred.
         const Saved s(p);
         p.setClipPath(body.united(fins), Qt::IntersectClip);
         QRandomGenerator rng(4500);
-        for (const QPointF &c : scatterPoints(body.united(fins), 520, 451)) {
-            const bool onFin = !body.contains(c), onHead = c.x() < 112;
-            const int keep = onHead ? 55 : onFin ? 45 : 14;
-            if (int(rng.bounded(100)) >= keep)
+        const QRectF box = body.boundingRect();
+        for (const QPointF &c : spreadPoints(body.united(fins), 5.2, 2.0, 451)) {
+            const bool onFin = !body.contains(c);
+            const double back = std::clamp((c.x() - 40) / 200.0, 0.0, 1.0);
+            const double keep = onFin ? 0.45 : 0.8 - 0.62 * back;
+            if (rng.generateDouble() >= keep)
                 continue;
-            const double r = (0.45 + rng.bounded(0.6)) * (onFin ? 0.85 : 1.0);
-            paintDisc(p, c, r * 1.1, r, QColor(24, 18, 10, 150 + int(rng.bounded(80))));
+            const double edge = std::abs(c.y() - box.center().y() + 6) / (box.height() / 2);
+            const double r =
+                (0.5 + 0.55 * (1.0 - back) + rng.generateDouble() * 0.35) * (onFin ? 0.75 : 1.0);
+            const double squash = onFin ? 1.0 : 1.0 - 0.45 * std::clamp(edge, 0.0, 1.0) * edge;
+            const QColor ink(24, 18, 10, 130 + int(rng.bounded(100)));
+            if (rng.bounded(3) == 0)
+                paintDisc(p, c, r * 1.6, r * 1.5 * squash, withAlpha(ink, ink.alpha() / 4));
+            paintDisc(p, c, r * (1.0 + 0.2 * rng.generateDouble()), r * squash, ink);
         }
     }
     modelBody(p, body, 270, QColor(60, 48, 24), 1.1);
@@ -599,7 +479,8 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
     // The huge mouth closed as a resting Goliath breathes: the broad upper
     // jaw plate reaching back past the eye, thick lips, and the heavy lower
     // jaw jutting past the upper.
-    paintGrouperMouth(p, body, {8, 142}, {70, 156}, 5.0, olive.darker(106), QColor(34, 24, 16));
+    paintGrouperMouth(p, body, {8, 142}, {70, 156}, 5.0, olive.darker(106), QColor(34, 24, 16),
+                      0.03);
     // The gill cover far back on the broad head, in bony plates: the
     // preopercle's rounded edge behind the cheek, sweeping forward under it,
     // then the broad opercle whose rear edge bears three flat blunt spines,
@@ -609,6 +490,13 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
     // darker than it, not drawn lines.
     const QColor bone = dark.darker(118);
     paintGlow(p, {104, 118}, 20, withAlpha(pale, 55));
+    // The head is broad and flat on top: that flat face catches the light
+    // from above in a band along the profile, and the head's side turns
+    // down from it at a soft shoulder over the eye.
+    strokeInside(p, body, curveThrough({{16, 125}, {32, 112.5}, {58, 100.5}, {92, 87.5}}),
+                 withAlpha(pale.lighter(108), 50), 9.0);
+    strokeInside(p, body, curveThrough({{22, 131}, {38, 119.5}, {62, 107.5}, {94, 95}}),
+                 withAlpha(dark, 26), 5.0);
     paintGlow(p, {80, 134}, 16, withAlpha(pale, 35));
     anatomy::paintPlateEdge(
         p, curveThrough({{83, 100}, {87.5, 120}, {88.5, 140}, {85, 156}, {77, 165}, {65, 170}}),
@@ -628,18 +516,34 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
                                           {103.5, 166},
                                           {96, 178}}),
                             {2.4, 0.4}, olive, bone, 1.0);
-    // Rounded fans of soft rays, the pectoral's longest in the middle.
+    // The pelvic fin hangs under the pectoral, angled back and down from
+    // the belly, its stout first ray along the front; the pectoral is a big
+    // rounded fan, lying back against the flank, its rim shaped by the tips
+    // of its rays, the longest in the middle.
     const Fin pelvic =
-        fin({106, 193}, {{110, 203}, {120, 210}, {132, 213}, {140, 209}}, {126, 196});
-    paintFin(p, pelvic, withAlpha(membrane.lighter(112), 225), rays, 9);
+        fin({106, 191}, {{111, 201}, {121, 211}, {135, 218}, {148, 219}, {151, 213}}, {130, 195});
+    paintFin(p, pelvic, withAlpha(membrane, 225), rays, 9);
+    p.fillPath(ribbon(curveThrough({{107, 191}, {118, 206}, {134, 216.5}, {147, 218.6}}),
+                      {2.4, 1.8, 1.1, 0.4}),
+               withAlpha(dark, 170));
     const QPainterPath pectoral = anatomy::paintGrownPectoral(
-        p, {113, 128}, {115, 152}, {{136, 120}, {156, 128}, {162, 144}, {152, 160}, {134, 162}},
-        withAlpha(olive, 230), withAlpha(membrane.lighter(112), 185), withAlpha(rays, 120));
-    for (const QPainterPath &f : {pelvic.shape, pectoral})
-        for (const QPointF &c : scatterPoints(f, 40, 4545)) {
-            const double r = 0.3 + 0.008 * std::fmod(c.x() * 37.0 + c.y() * 53.0, 90.0);
-            paintDisc(p, c, r * 1.1, r, withAlpha(black, 200));
+        p, {113, 127}, {115, 153},
+        {{131, 118}, {151, 120}, {165, 129}, {170, 143}, {164, 157}, {149, 165}, {131, 164}},
+        QColor(114, 99, 56, 235), QColor(80, 67, 38, 185), withAlpha(rays, 150));
+    // The fins carry the body's small spots, smaller and crowding out
+    // towards their rims, few on the fleshy bases.
+    for (const auto &[f, base] :
+         {std::pair{pelvic.shape, QPointF(110, 193)}, std::pair{pectoral, QPointF(114, 140)}}) {
+        const double reach = f.boundingRect().width();
+        for (const QPointF &c : scatterPoints(f, 70, 4545)) {
+            const double out = QLineF(base, c).length() / reach;
+            const double hash = std::fmod(c.x() * 37.0 + c.y() * 53.0, 90.0) / 90.0;
+            if (hash > out * 1.3)
+                continue;
+            const double r = 0.28 + 0.35 * hash + 0.2 * (1.0 - out);
+            paintDisc(p, c, r * 1.1, r, withAlpha(black, 140 + int(70 * hash)));
         }
+    }
     anatomy::paintNaturalEye(p, {56, 114}, 5.2, QColor(160, 130, 60), 0.55);
 }
 

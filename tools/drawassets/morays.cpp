@@ -244,14 +244,41 @@ void paintMoray(QPainter &p, const Moray &m)
         // where it turns away, so neither its cut end nor the fin's shows.
         const Saved s(p);
         p.setClipPath(eel.united(dorsal), Qt::IntersectClip);
-        const QPointF out = m.neck.pointAtPercent(0.34), deep = m.neck.pointAtPercent(0.02);
+        // Out in the open the body is in full light: the shade begins only
+        // where the body passes the rim of the hole.
+        double rim = 0.34;
+        for (double t = 0.98; t > 0.02; t -= 0.01)
+            if (m.den.contains(m.neck.pointAtPercent(t))) {
+                rim = std::min(0.98, t + 0.02);
+                break;
+            }
+        const QPointF out = m.neck.pointAtPercent(rim), deep = m.neck.pointAtPercent(0.02);
         QLinearGradient dark(out, deep);
         dark.setColorAt(0.0, QColor(8, 8, 7, 0));
-        dark.setColorAt(0.3, QColor(8, 8, 7, 50));
-        dark.setColorAt(0.62, QColor(7, 7, 6, 110));
-        dark.setColorAt(0.85, QColor(6, 6, 6, 160));
-        dark.setColorAt(1.0, QColor(5, 5, 6, 200));
+        dark.setColorAt(0.25, QColor(8, 8, 7, 60));
+        dark.setColorAt(0.5, QColor(7, 7, 6, 150));
+        dark.setColorAt(0.75, QColor(6, 6, 6, 215));
+        dark.setColorAt(1.0, QColor(5, 5, 6, 245));
         p.fillRect(m.den.boundingRect().adjusted(-g * 2, -g * 2, g, g), dark);
+        // Inside the rim the brow's shadow falls across the body with a soft
+        // but definite edge, slanting down the way the light comes in, so
+        // the body goes into shade, not into a haze.
+        {
+            const Saved shade(p);
+            p.setClipPath(m.den, Qt::IntersectClip);
+            const QRectF den = m.den.boundingRect();
+            const QPointF edgeTop(den.left() + den.width() * 0.1, den.top()),
+                edgeBottom(den.left() + den.width() * 0.3, den.bottom());
+            QPainterPath shadow(edgeTop);
+            shadow.quadTo(QPointF(edgeTop.x() - den.width() * 0.04, den.center().y()), edgeBottom);
+            shadow.lineTo(den.bottomRight() + QPointF(g, g));
+            shadow.lineTo(den.topRight() + QPointF(g, -g));
+            shadow.closeSubpath();
+            QLinearGradient into(QPointF(edgeTop.x() - 2, 0), QPointF(edgeTop.x() + 12, 0));
+            into.setColorAt(0.0, QColor(5, 5, 6, 0));
+            into.setColorAt(1.0, QColor(5, 5, 6, 185));
+            p.fillPath(shadow, into);
+        }
         // Inside the opening the overhang shades the body more the deeper it
         // goes, with no edge at the mouth of the hole: the shade builds up
         // from the rim inwards, heaviest under the brow.
@@ -498,7 +525,7 @@ void paintLip(QPainter &p, const QPainterPath &boulder, quint32 seed, const QPai
     paintBoulder(p, boulder, seed);
     darkenRim(p, opening);
     // The worn edge of the stone catches a little light.
-    stroke(p, lip.translated(step * 1.2), QColor(170, 156, 128, 90), 2.4);
+    stroke(p, lip.translated(step * 1.2), QColor(170, 156, 128, 55), 1.8);
 }
 
 } // namespace

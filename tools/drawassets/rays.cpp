@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Reefwise developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "rays.h"
+
 #include "anatomy.h"
 #include "fishart.h"
 #include "fishkit.h"
@@ -24,6 +26,53 @@ namespace fishart {
 
 using namespace fishkit;
 
+namespace rays {
+
+QPainterPath pelvicPair(std::initializer_list<QPointF> right)
+{
+    const QPainterPath lobe = smoothClosedPath(right);
+    return lobe.united(QTransform::fromScale(-1, 1).map(lobe));
+}
+
+void paintSting(QPainter &p, QPointF root, QPointF to, double length, QColor edge, QColor bone)
+{
+    const QPointF d = (to - root) / std::max(1e-6, QLineF(root, to).length());
+    const QPointF n(-d.y(), d.x());
+    const double half = std::max(1.5, length * 0.058);
+    QPolygonF barb{root + n * half * 0.7};
+    for (int i = 1; i <= 9; ++i) {
+        const double t = i / 10.0, w = half * (1.0 - t * 0.85);
+        barb << root + d * length * (t - 0.05) + n * w << root + d * length * t + n * (w + 0.3);
+    }
+    barb << root + d * length;
+    for (int i = 9; i >= 1; --i) {
+        const double t = i / 10.0, w = half * (1.0 - t * 0.85);
+        barb << root + d * length * t - n * (w + 0.3) << root + d * length * (t - 0.05) - n * w;
+    }
+    barb << root - n * half * 0.7;
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 24, 12, 110));
+    p.drawPolygon(barb.translated(0.5, 0.7));
+    // Sheathed in the tail's skin at its root, bare bone towards the point.
+    QLinearGradient blade(root, root + d * length);
+    blade.setColorAt(0.0, withAlpha(edge.lighter(150), 0));
+    blade.setColorAt(0.3, withAlpha(bone, 240));
+    blade.setColorAt(1.0, bone.darker(139));
+    p.setBrush(blade);
+    p.drawPolygon(barb);
+    // Its toothed edges are a darker horn, so the blade reads on a pale tail.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(withAlpha(edge.darker(160), 170), 0.45));
+    p.drawPolygon(barb);
+    QPainterPath ridge(root + d * length * 0.3 + n * half * 0.2);
+    ridge.lineTo(root + d * length * 0.9);
+    stroke(p, ridge, QColor(230, 222, 196, 90), 0.4);
+}
+
+} // namespace rays
+
+using namespace rays;
+
 namespace {
 
 // A stingray on the sand seen from above, head up, around the origin of a
@@ -43,48 +92,6 @@ struct Stingray
     double eyeSize = 3.0;
     double sting = 10.0; // length of the sting
 };
-
-// The pelvic fins behind the disc, two separate lobes either side of the
-// tail's root, the right one through `right` and the left its mirror image.
-QPainterPath pelvicPair(std::initializer_list<QPointF> right)
-{
-    const QPainterPath lobe = smoothClosedPath(right);
-    return lobe.united(QTransform::fromScale(-1, 1).map(lobe));
-}
-
-// The serrated venomous spine, lying flat along the top of the tail from
-// `root` towards `to`: a slim blade of horn-coloured bone whose fine teeth
-// point back towards the root, set off from the skin by its own thin shadow.
-void paintSting(QPainter &p, QPointF root, QPointF to, double length, QColor edge)
-{
-    const QPointF d = (to - root) / std::max(1e-6, QLineF(root, to).length());
-    const QPointF n(-d.y(), d.x());
-    const double half = std::max(1.3, length * 0.05);
-    QPolygonF barb{root + n * half * 0.7};
-    for (int i = 1; i <= 9; ++i) {
-        const double t = i / 10.0, w = half * (1.0 - t * 0.85);
-        barb << root + d * length * (t - 0.05) + n * w << root + d * length * t + n * (w + 0.3);
-    }
-    barb << root + d * length;
-    for (int i = 9; i >= 1; --i) {
-        const double t = i / 10.0, w = half * (1.0 - t * 0.85);
-        barb << root + d * length * t - n * (w + 0.3) << root + d * length * (t - 0.05) - n * w;
-    }
-    barb << root - n * half * 0.7;
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(30, 24, 12, 70));
-    p.drawPolygon(barb.translated(0.4, 0.6));
-    // Sheathed in the tail's skin at its root, bare bone towards the point.
-    QLinearGradient bone(root, root + d * length);
-    bone.setColorAt(0.0, withAlpha(edge.lighter(150), 0));
-    bone.setColorAt(0.3, withAlpha(QColor(222, 214, 188), 240));
-    bone.setColorAt(1.0, QColor(160, 148, 118));
-    p.setBrush(bone);
-    p.drawPolygon(barb);
-    QPainterPath ridge(root + d * length * 0.3 + n * half * 0.2);
-    ridge.lineTo(root + d * length * 0.9);
-    stroke(p, ridge, QColor(230, 222, 196, 90), 0.4);
-}
 
 // A ray lying on the bottom casts no shadow apart from itself: the sand only
 // darkens in a narrow soft band where the rim meets it, a little deeper on
@@ -168,8 +175,8 @@ QPainterPath southernDisc()
     return mirroredOutline({{0, -84},      {4, -82.5},   {9, -79.6},  {17, -74.6},   {32, -66.2},
                             {50, -54.2},   {66, -41.4},  {78.5, -30}, {86.5, -21.8}, {90.2, -16.6},
                             {89.8, -12.4}, {86.2, -6.6}, {77, 6},     {64, 20.6},    {49, 34.6},
-                            {34, 47},      {22, 55.5},   {15.5, 59},  {14.6, 64},    {13.6, 70},
-                            {10.6, 75.5},  {6.4, 77.6},  {2.6, 76},   {0, 73}});
+                            {34, 47},      {23, 55},     {20.5, 60},  {20, 67},      {18, 74},
+                            {13.5, 80},    {8, 82.5},    {3.4, 80},   {0, 76}});
 }
 
 // The ray has shuffled down into the bottom: in drifts here and there along
@@ -294,11 +301,25 @@ void paintRaySkin(QPainter &p, const QPainterPath &disc, QColor skin, QPointF li
         paintDisc(p, pt, r, r,
                   dark ? withAlpha(skin.darker(140), 30) : withAlpha(skin.lighter(125), 18));
     }
-    for (double y = -34; y < 62; y += 6.0 + rng.generateDouble() * 11.0) {
-        const double r = 0.6 + rng.generateDouble() * 0.7;
-        const QPointF c((rng.generateDouble() - 0.5) * 2.4, y);
-        paintGlow(p, c - light, r * 1.8, withAlpha(skin.darker(170), 55));
-        paintGlow(p, c + light * 0.4, r * 1.2, withAlpha(skin.lighter(132), 130));
+    // The thorns: a ragged, broken row down the middle of the back, larger
+    // over the shoulders and smaller towards the tail, each a hard little
+    // cone drawn out backwards, lit on the light's side and throwing a short
+    // shadow on the other.
+    std::vector<std::pair<QPointF, double>> thorns;
+    for (double y = -34; y < 62; y += 4.0 + rng.generateDouble() * 9.0)
+        if (rng.bounded(5) != 0)
+            thorns.emplace_back(QPointF((rng.generateDouble() - 0.5) * 2.6, y),
+                                (1.1 - 0.006 * (y + 34)) * (0.6 + 0.6 * rng.generateDouble()));
+    for (const auto &[c, r] : thorns) {
+        paintDisc(p, c - light * r * 0.9 + QPointF(0, r * 0.3), r * 1.0, r * 1.5,
+                  withAlpha(skin.darker(190), 80));
+        QRadialGradient cone(c + light * r * 0.45, r * 1.3);
+        cone.setColorAt(0.0, skin.lighter(165));
+        cone.setColorAt(0.6, skin.lighter(118));
+        cone.setColorAt(1.0, skin.darker(130));
+        p.setPen(Qt::NoPen);
+        p.setBrush(cone);
+        p.drawEllipse(c + QPointF(0, r * 0.3), r * 0.8, r * 1.4);
     }
     const QPainterPath wings = disc.subtracted(oval({0, -4}, 44, 74));
     for (const QPointF &pt : scatterPoints(wings, 90, 1719)) {
@@ -414,11 +435,23 @@ void paintSouthernStingray(QPainter &p, double w, double h)
     paintRaySkin(p, disc, skin, light);
     anatomy::paintShadedEdge(p, disc, withAlpha(skin.darker(180), 110), 1.0);
     paintSandDrift(p, disc, 1720);
+    {
+        // The disc's thin margin stays crisp under the drifts: it catches
+        // the light on the side the light comes from and darkens on the other.
+        const Saved rim(p);
+        p.setClipPath(disc, Qt::IntersectClip);
+        QLinearGradient edge(light * 90, -light * 90);
+        edge.setColorAt(0.0, withAlpha(skin.lighter(150), 130));
+        edge.setColorAt(0.45, withAlpha(skin.lighter(120), 30));
+        edge.setColorAt(0.55, withAlpha(skin.darker(160), 30));
+        edge.setColorAt(1.0, withAlpha(skin.darker(180), 120));
+        p.strokePath(disc, QPen(QBrush(edge), 1.6));
+    }
     // Each pelvic fin a lobe of its own behind the disc, set off from it by
     // a fold, its rear edge lifted off the sand.
     for (const double side : {-1.0, 1.0}) {
         const QPainterPath fold =
-            curveThrough({{side * 16.5, 58.6}, {side * 10.5, 61.2}, {side * 4, 62.2}});
+            curveThrough({{side * 21, 58.2}, {side * 13, 61.6}, {side * 4, 62.6}});
         strokeInside(p, disc, fold.translated(0, 1.0), withAlpha(skin.lighter(130), 110), 0.9);
         strokeInside(p, disc, fold, withAlpha(skin.darker(170), 150), 0.9);
     }
@@ -457,32 +490,52 @@ void paintYellowStingray(QPainter &p, double w, double h)
     const QPainterPath caudal = mirroredOutline(
         {{0, 108}, {3.5, 114}, {6.5, 126}, {7.5, 136}, {6, 146}, {3, 153}, {0, 156}});
     const QPainterPath pelvics =
-        pelvicPair({{3, 50}, {14, 50}, {21, 56}, {21.5, 64}, {16, 71}, {8, 72.5}, {3.5, 67}});
-    const Stingray ray(QPointF(130, 92), -30, disc, stub, 13, 3.5, pelvics.united(caudal), 0.42,
+        pelvicPair({{3, 50}, {13, 50}, {17.5, 54.5}, {18, 60.5}, {14, 66}, {8, 67.5}, {3.5, 64}});
+    const Stingray ray(QPointF(130, 92), -30, disc, stub, 9.5, 3.2, pelvics.united(caudal), 0.42,
                        QColor(184, 146, 62), QPointF(12, -38), 4.6, 17);
     paintStingray(p, ray, [&](const QPainterPath &area) {
         const Saved s(p);
         p.setClipPath(area, Qt::IntersectClip);
-        // Few and broad enough to read at a glance: soft-edged squiggles,
-        // dark spots of mixed size and pale spots between them, each seen as
-        // a blot of pigment under the skin rather than a speck on it.
-        const int many = int(area.boundingRect().width() * area.boundingRect().height() / 120);
+        // A reticulation, not a scribble: the skin is a close net of dark
+        // lines round pale yellow cells of uneven size and shape, the lines
+        // thickening where three cells meet, with a paler fleck in a good
+        // few of the cells and a few dark spots over the net.
+        p.fillPath(area, withAlpha(dark, 150));
         QRandomGenerator rng(26);
-        for (const QPointF &pt : scatterPoints(area, many, 262)) {
-            const double a = rng.generateDouble() * 2 * std::numbers::pi;
-            const QPointF d =
-                QPointF(std::cos(a), std::sin(a)) * (2.5 + rng.generateDouble() * 3.5);
-            const QPointF bend = QPointF(-d.y(), d.x()) * (rng.generateDouble() - 0.5) * 1.6;
-            const QPainterPath worm = curveThrough({pt - d, pt + bend, pt + d});
-            stroke(p, worm, withAlpha(dark, 35), 2.8);
-            stroke(p, worm, withAlpha(dark, 100), 1.1 + rng.generateDouble() * 0.6);
+        QPainterPath cells;
+        // Some cells are missing, so their neighbours spread into the gap:
+        // the net is uneven, its cells of many sizes.
+        std::vector<QPointF> centres;
+        for (const QPointF &c : spreadPoints(area, 4.6, 0.9, 262))
+            if (rng.bounded(10) >= 3)
+                centres.push_back(c);
+        for (const QPointF &c : centres) {
+            // Each cell fills most of the room its neighbours leave it.
+            double room = 11.0;
+            for (const QPointF &o : centres)
+                if (o != c)
+                    room = std::min(room, QLineF(c, o).length());
+            const double r = room * (0.5 + 0.12 * rng.generateDouble());
+            QPointF rim[7];
+            const double start = rng.generateDouble() * std::numbers::pi;
+            for (int k = 0; k < 7; ++k) {
+                const double a = start + k * 2 * std::numbers::pi / 7;
+                rim[k] =
+                    c + QPointF(std::cos(a), std::sin(a)) * r * (0.88 + 0.3 * rng.generateDouble());
+            }
+            cells.addPath(smoothClosedPath(rim, 7));
         }
-        anatomy::paintFreckles(p, area, 9.0, 0.8, 2.6, withAlpha(dark, 100), 26, {0, -10}, 60);
-        for (const QPointF &pt : scatterPoints(area, many / 2, 263)) {
-            const double r = 1.2 + rng.generateDouble() * 1.6;
-            paintGlow(p, pt, r * 1.8, withAlpha(pale, 80));
-            paintDisc(p, pt, r, r * (0.8 + rng.generateDouble() * 0.3), withAlpha(pale, 105));
+        cells.setFillRule(Qt::WindingFill);
+        p.fillPath(cells, QColor(196, 158, 70, 235));
+        for (const QPointF &c : centres) {
+            if (rng.bounded(3) != 0)
+                continue;
+            const double r = 0.7 + rng.generateDouble() * 0.9;
+            paintDisc(p, c + QPointF(rng.generateDouble() - 0.5, rng.generateDouble() - 0.5), r,
+                      r * (0.75 + rng.generateDouble() * 0.3), withAlpha(pale, 150));
         }
+        anatomy::paintFreckles(p, area, 11.0, 0.7, 1.6, withAlpha(dark.darker(120), 140), 26,
+                               {0, -10}, 60);
     });
     // The caudal fin round the end of the tail is thin skin over fine rays:
     // the pattern fades on it towards its rim, and the rays show through.
@@ -506,183 +559,6 @@ void paintYellowStingray(QPainter &p, double w, double h)
                    curve({side * 1.2, y}, {side * reach * 0.5, y + 2.0}, {side * reach, y + 5.5}),
                    withAlpha(dark, 30 + int(24 * std::abs(std::sin(i * 0.9 + side)))), 0.35);
         }
-    }
-}
-
-// Wide pointed wings, a duck-bill snout and a very long thin tail, gliding in
-// open water: blue-black above with white spots and rings, white below.
-void paintSpottedEagleRay(QPainter &p, double w, double h)
-{
-    const Canvas canvas(p, w, h);
-    paintWater(p, Canvas::frame, 0.3, Water::Blue);
-    // Bar jacks far below, each about a sixth of the ray's span.
-    paintJacksFromAbove(p, QRectF(178, 178, 120, 50), 30, 6, -10, 32);
-    p.translate(152, 104);
-    p.rotate(-14);
-
-    const QPainterPath whip = curve({0, 50}, {-3, 155}, {20, 260});
-    // The tail is thick where it leaves the body and thins to a thread, lit
-    // along its upper side.
-    p.fillPath(ribbon(whip, {5.0, 3.4, 2.2, 1.5, 1.0, 0.6, 0.3}), QColor(18, 24, 40));
-    stroke(p,
-           curve(whip.pointAtPercent(0.02) + QPointF(-0.8, 0), QPointF(-3.8, 120),
-                 whip.pointAtPercent(0.55) + QPointF(-0.4, 0)),
-           QColor(70, 82, 112, 150), 0.8);
-    // Two short venomous spines lie on the tail just behind the pelvic fins.
-    for (const double at : {0.06, 0.085})
-        paintSting(p, whip.pointAtPercent(at) + QPointF(0.8, 0),
-                   whip.pointAtPercent(at + 0.05) + QPointF(0.8, 0), 9, QColor(20, 24, 36));
-
-    // Falcate wings: the leading edge bowed forward, the tips swept back and
-    // the trailing edge hollowed.
-    const std::initializer_list<QPointF> half = {
-        {0, -46},  {22, -44}, {46, -39}, {74, -29}, {104, -13}, {132, 6}, {152, 23}, {166, 37},
-        {156, 32}, {134, 25}, {106, 22}, {80, 27},  {56, 36},   {36, 46}, {18, 54},  {0, 58}};
-    // Banking in mid-stroke, the wings are not a mirror pair: the right one
-    // raised and curling up at the tip, seen shorter, the left one pressed
-    // down at the end of its beat and spread to its full span.
-    std::vector<QPointF> ring;
-    for (const QPointF &q : half) {
-        const double t = q.x() / 163;
-        ring.emplace_back(q.x() * (0.9 - 0.04 * t), q.y() - 18 * t * t);
-    }
-    for (auto q = std::rbegin(half); q != std::rend(half); ++q) {
-        const double t = q->x() / 163;
-        if (q->x() != 0.0)
-            ring.emplace_back(-q->x() * (0.98 + 0.02 * t), q->y() + 9 * t * t + 3 * t);
-    }
-    const QPainterPath wings = smoothClosedPath(ring.data(), int(ring.size()));
-    {
-        // Only a sliver of the pale belly catches the light along the banked
-        // trailing edge, fading where the wing turns edge-on.
-        const Saved s(p);
-        p.setClipRect(QRectF(-170, 14, 340, 60));
-        p.fillPath(wings.translated(0, 1.1).subtracted(wings), QColor(176, 190, 210, 110));
-    }
-    // The pelvic fins, slim and pointed, reach back either side of the tail.
-    p.fillPath(pelvicPair({{2, 50}, {9, 51}, {13, 58}, {11, 66}, {7, 61}, {3, 57}}),
-               QColor(20, 28, 48));
-    fillBody(p, wings, QColor(30, 44, 74), QColor(22, 32, 58), QColor(14, 20, 38));
-    {
-        const Saved c(p);
-        p.setClipPath(wings, Qt::IntersectClip);
-        {
-            const Saved ridge(p);
-            p.scale(0.6, 1.0);
-            paintGlow(p, {0, -10}, 40, QColor(60, 78, 112, 160));
-        }
-        // White spots of every size, small and crowded over the head and
-        // shoulders, largest over the middle of each wing and shrinking again
-        // towards its thin edges; a good few of the larger ones open into rings
-        // with a dark centre, no two quite round.
-        QRandomGenerator rng(32);
-        const QColor white(238, 242, 246);
-        const auto inset = [&wings](QPointF pt) {
-            for (double d = 2; d < 22; d += 2)
-                for (int k = 0; k < 8; ++k)
-                    if (!wings.contains(pt + QPointF(std::cos(k * std::numbers::pi / 4),
-                                                     std::sin(k * std::numbers::pi / 4)) *
-                                                 d))
-                        return d;
-            return 22.0;
-        };
-        for (const QPointF &pt : spreadPoints(wings, 8.5, 2.8, 3232)) {
-            const double out = std::min(1.0, std::hypot(pt.x() / 150, (pt.y() + 44) / 90));
-            if (rng.generateDouble() > 0.97 - out * 0.45)
-                continue;
-            const double edge = 0.4 + 0.6 * inset(pt) / 22.0;
-            const double size = rng.generateDouble();
-            const double r = (0.8 + out * 1.6 + size * size * (0.6 + out * 1.4)) * edge;
-            const double rx = r * (0.85 + 0.3 * rng.generateDouble());
-            const double ry = r * (0.85 + 0.3 * rng.generateDouble());
-            // Pigment, not paint: each spot a little lopsided, its edge soft.
-            const auto blob = [&](QPointF c, double bx, double by, QColor colour) {
-                QPointF rim[7];
-                const double start = rng.generateDouble() * 2 * std::numbers::pi;
-                for (int k = 0; k < 7; ++k) {
-                    const double a = start + k * 2 * std::numbers::pi / 7,
-                                 wander = 0.8 + 0.35 * rng.generateDouble();
-                    rim[k] = c + QPointF(std::cos(a) * bx, std::sin(a) * by) * wander;
-                }
-                const QPainterPath shape = smoothClosedPath(rim, 7);
-                stroke(p, shape, withAlpha(colour, colour.alpha() / 4), 0.9);
-                p.fillPath(shape, colour);
-            };
-            const QColor own = withAlpha(white, 190 + rng.bounded(65));
-            if (out > 0.3 && r > 1.7 && rng.bounded(4) == 0) {
-                const double hole = 0.36 + 0.24 * rng.generateDouble();
-                blob(pt, rx * 1.15, ry * 1.15, own);
-                blob(pt + QPointF(rng.generateDouble() - 0.5, rng.generateDouble() - 0.5) * r * 0.3,
-                     rx * 1.15 * hole, ry * 1.15 * hole, QColor(22, 32, 58));
-            } else {
-                blob(pt, rx * 0.8, ry * 0.8, own);
-            }
-        }
-        // The raised wing turns its face to the light; the lowered one dims,
-        // spots and all.
-        QLinearGradient bank(QPointF(-170, 0), QPointF(150, -20));
-        bank.setColorAt(0.0, QColor(6, 10, 22, 90));
-        bank.setColorAt(0.45, QColor(6, 10, 22, 0));
-        bank.setColorAt(0.75, QColor(90, 110, 150, 0));
-        bank.setColorAt(1.0, QColor(90, 110, 150, 70));
-        p.fillRect(QRectF(-180, -60, 360, 130), bank);
-    }
-    anatomy::paintShadedEdge(p, wings, QColor(8, 12, 24, 170), 1.3);
-
-    // The head stands out before the wings, nearly parallel-sided, the eyes
-    // set flush in its sides where it is widest, and runs on into the flat
-    // duck bill, broad and rounded at its end.
-    const QPainterPath head = mirroredOutline({{0, -94.6},
-                                               {4.6, -93.8},
-                                               {8.6, -91.4},
-                                               {11.4, -86.8},
-                                               {12.8, -79},
-                                               {13.8, -71},
-                                               {15.4, -63},
-                                               {17.2, -56},
-                                               {18, -50},
-                                               {17.4, -43},
-                                               {13.6, -36.5},
-                                               {0, -32}});
-    fillBody(p, head, QColor(34, 48, 80), QColor(30, 44, 74), QColor(26, 38, 66));
-    {
-        // The bill dips towards its end, so the light runs along its crown.
-        const Saved s(p);
-        p.setClipPath(head, Qt::IntersectClip);
-        QLinearGradient bill(QPointF(0, -96), QPointF(0, -64));
-        bill.setColorAt(0.0, QColor(64, 80, 112, 200));
-        bill.setColorAt(0.5, QColor(46, 60, 92, 120));
-        bill.setColorAt(1.0, QColor(46, 60, 92, 0));
-        p.fillRect(QRectF(-16, -96, 32, 32), bill);
-        {
-            const Saved narrow(p);
-            p.scale(0.35, 1.0);
-            paintGlow(p, {0, -82}, 13, QColor(120, 140, 175, 90));
-        }
-        for (const double side : {-1.0, 1.0})
-            stroke(p, curveThrough({{side * 5, -89}, {side * 8.5, -78}, {side * 12.5, -63}}),
-                   QColor(12, 18, 32, 90), 1.0);
-    }
-    anatomy::paintFreckles(p, head.subtracted(oval({0, -83}, 15, 13)), 6.5, 0.5, 1.5,
-                           QColor(235, 240, 245, 200), 3233, {0, -60}, 30);
-    {
-        // The head runs on into the body, outlined only where it stands clear.
-        const Saved s(p);
-        QPainterPath clear;
-        clear.addRect(head.boundingRect().adjusted(-2, -2, 2, 2));
-        p.setClipPath(clear.subtracted(wings), Qt::IntersectClip);
-        anatomy::paintShadedEdge(p, head, QColor(10, 14, 26, 190), 1.3);
-    }
-    // The eyes sit in the sides of the head looking sideways, so from above
-    // only a narrow slice of each shows along the rim, under a fold of skin.
-    for (const double side : {-1.0, 1.0}) {
-        const Saved s(p);
-        p.setClipPath(head, Qt::IntersectClip);
-        p.translate(side * 17.2, -51);
-        p.scale(0.42, 1.0);
-        anatomy::paintNaturalEye(p, {0, 0}, 2.8, QColor(150, 130, 80), 0.55);
-        stroke(p, curve({-side * 3.5, -3.6}, {-side * 5.5, 0}, {-side * 3.5, 3.6}),
-               QColor(12, 18, 32, 120), 1.6);
     }
 }
 

@@ -7,10 +7,12 @@
 #include "fishkit.h"
 
 #include <QImage>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QRandomGenerator>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -201,3 +203,156 @@ void paintStarCups(QPainter &p, const QPainterPath &dome, double cup, QColor col
 }
 
 } // namespace anatomy
+
+namespace backdrop {
+
+using anatomy::between;
+using anatomy::tau;
+
+void paintPlateCoral(QPainter &p, QPointF base, double radius, QColor colour, quint32 seed,
+                     double fog)
+{
+    const QColor water = waterBehind(p, QPointF(base.x(), base.y() * 0.5));
+    QRandomGenerator rng(seed);
+    const auto pick = [&rng](double lo, double hi) {
+        return lo + (hi - lo) * rng.generateDouble();
+    };
+    // Lettuce and sheet corals are tan to yellow-brown; the colour asked for
+    // only leans them, and the water between turns them towards its own.
+    const QColor tan = blend(blend(colour, QColor(184, 150, 80), 0.65), water, fog);
+    p.save();
+    // A dark, knobbly foot of dead coral that the tiers grow out of.
+    const QPainterPath foot = smoothClosedPath(
+        {base + QPointF(-radius * 0.45, 0.5), base + QPointF(-radius * 0.3, -radius * 0.3),
+         base + QPointF(radius * 0.1, -radius * 0.42), base + QPointF(radius * 0.4, -radius * 0.25),
+         base + QPointF(radius * 0.5, 0.5)});
+    p.fillPath(foot, tan.darker(190));
+    // Thin shelves stacked in tiers, each narrower and set further back than
+    // the one below, lit on top, the thin front edge a pale line over the
+    // shade of its underside, which darkens the tier below it.
+    const int tiers = 3 + int(rng.bounded(3));
+    for (int i = 0; i < tiers; ++i) {
+        const double width = radius * (1.0 - 0.14 * i) * pick(0.8, 1.05);
+        const QPointF c = base + QPointF(radius * pick(-0.25, 0.25), -radius * (0.22 + 0.26 * i));
+        // The growing edge is thin and frilled: it waves up and down and
+        // in and out along its length, like a lettuce leaf.
+        QPointF rim[16];
+        const double phase = pick(0, tau), waves = 3 + int(rng.bounded(3));
+        for (int k = 0; k < 16; ++k) {
+            const double a = tau * k / 16 + pick(-0.08, 0.08);
+            rim[k] = c +
+                     QPointF(std::cos(a) * width, std::sin(a) * width * 0.18) * pick(0.8, 1.06) +
+                     QPointF(0, std::sin(a * waves + phase) * width * 0.07);
+        }
+        const QPainterPath top = smoothClosedPath(rim, 16);
+        const double thick = std::max(0.6, width * 0.035);
+        p.fillPath(top.translated(width * 0.04, thick * 3.0), QColor(10, 16, 24, 45));
+        p.fillPath(top.translated(0, thick), tan.darker(165));
+        QLinearGradient lit(c - QPointF(0, width * 0.2), c + QPointF(0, width * 0.2));
+        lit.setColorAt(0.0, tan.lighter(125));
+        lit.setColorAt(1.0, tan.darker(108));
+        p.fillPath(top, lit);
+        // Fine ridges run round the shelf, parallel to its growing edge.
+        for (const double in : {0.72, 0.45})
+            stroke(p,
+                   QTransform()
+                       .translate(c.x(), c.y())
+                       .scale(in, in)
+                       .translate(-c.x(), -c.y())
+                       .map(top),
+                   withAlpha(tan.darker(150), 70), std::max(0.3, width / 60));
+        stroke(p, top.translated(0, thick * 0.6), withAlpha(tan.lighter(140), 90),
+               std::max(0.4, thick * 0.5));
+    }
+    p.restore();
+}
+
+void paintHardBottom(QPainter &p, const QRectF &area, double top, quint32 seed)
+{
+    const QColor water = waterBehind(p, QPointF(area.center().x(), top * 0.6));
+    QRandomGenerator rng(seed);
+    const double depthOfBed = area.bottom() - top;
+    // Limestone pavement with a short turf of algae, sand lying in its
+    // hollows: low ledges of pitted stone, each its own ragged shape, solid
+    // and lit from above, foreshortened and hazed with distance, spotted
+    // here and there with coralline crust and small encrusting sponges.
+    for (int i = 0, n = int(area.width() / 16); i < n; ++i) {
+        const double t = between(rng, 0.05, 1.0), y = top + depthOfBed * t * t;
+        const QPointF c(between(rng, area.left() - 10, area.right() + 10), y);
+        const double r = (6 + 30 * t) * between(rng, 0.6, 1.3);
+        QPointF rim[13];
+        for (int k = 0; k < 13; ++k) {
+            const double a = tau * k / 13 + between(rng, -0.15, 0.15);
+            // Eroded: here and there a deep bite out of the edge.
+            const double reach =
+                rng.bounded(5) == 0 ? between(rng, 0.45, 0.65) : between(rng, 0.8, 1.1);
+            rim[k] = c + QPointF(std::cos(a), std::sin(a) * (0.14 + 0.25 * t)) * r * reach;
+        }
+        const QPainterPath slab = smoothClosedPath(rim, 13);
+        const double fog = 0.55 * (1.0 - t);
+        const QColor turf =
+            blend(QColor::fromHsv(int(between(rng, 30, 58)), int(between(rng, 50, 95)),
+                                  int(between(rng, 120, 160))),
+                  water, fog);
+        // A low ledge: its front face in shade below the lit top, a soft
+        // shadow on the sand in front of it.
+        const double ledge = std::max(0.8, r * between(rng, 0.06, 0.12));
+        p.fillPath(slab.translated(r * 0.04, ledge * 1.8), QColor(70, 60, 40, 45));
+        p.fillPath(slab.translated(0, ledge), turf.darker(150));
+        // The ledge is not one height all along: here and there it stands
+        // deeper where the sand has been scoured from its foot.
+        for (int k = 0, m = 1 + int(rng.bounded(2)); k < m; ++k) {
+            const double from = c.x() + r * between(rng, -0.9, 0.4);
+            p.save();
+            p.setClipRect(QRectF(from, c.y() - r, r * between(rng, 0.3, 0.6), r * 2),
+                          Qt::IntersectClip);
+            p.fillPath(slab.translated(0, ledge * between(rng, 1.4, 1.9)), turf.darker(165));
+            p.restore();
+        }
+        QLinearGradient lit(0, c.y() - r * 0.25, 0, c.y() + r * 0.2);
+        lit.setColorAt(0.0, turf.lighter(114));
+        lit.setColorAt(1.0, turf.darker(108));
+        p.fillPath(slab, lit);
+        // The worn far rim of the slab catches the light.
+        p.fillPath(slab.subtracted(slab.translated(0, 0.6 + 0.8 * t)),
+                   withAlpha(turf.lighter(135), 120));
+        p.save();
+        p.setClipPath(slab.united(slab.translated(0, ledge)), Qt::IntersectClip);
+        // The turf is a fuzz of fine dark and pale grains over the stone,
+        // pitted with the holes of boring worms and urchins.
+        for (int k = 0, m = int(r * r * 0.08); k < m; ++k) {
+            const QPointF at = c + QPointF(between(rng, -r, r), between(rng, -r, r) * 0.4);
+            p.setPen(Qt::NoPen);
+            p.setBrush(rng.bounded(2) ? withAlpha(turf.darker(150), 80)
+                                      : withAlpha(turf.lighter(140), 70));
+            p.drawEllipse(at, 0.5 + t * 0.6, 0.4 + t * 0.3);
+        }
+        for (int k = 0, m = int(r * 0.25); k < m; ++k) {
+            const QPointF at =
+                c + QPointF(between(rng, -0.8, 0.8) * r, between(rng, -0.3, 0.3) * r);
+            const double hole = (0.4 + 0.8 * t) * between(rng, 0.6, 1.3);
+            p.setBrush(withAlpha(turf.darker(220), 150));
+            p.drawEllipse(at, hole, hole * 0.55);
+        }
+        // Now and then a patch of pink coralline or a small lilac, orange or
+        // yellow sponge crust on the stone.
+        for (int k = 0, m = int(rng.bounded(3)); k < m; ++k) {
+            static constexpr QRgb crusts[] = {qRgb(186, 120, 140), qRgb(150, 110, 170),
+                                              qRgb(210, 130, 60), qRgb(200, 180, 70)};
+            const QColor crust = blend(QColor::fromRgb(crusts[rng.bounded(4)]), water, fog);
+            const QPointF at =
+                c + QPointF(between(rng, -0.6, 0.6) * r, between(rng, -0.2, 0.1) * r);
+            const double size = r * between(rng, 0.1, 0.22);
+            QPointF edge[7];
+            for (int e = 0; e < 7; ++e) {
+                const double a = tau * e / 7 + between(rng, -0.3, 0.3);
+                edge[e] = at + QPointF(std::cos(a), std::sin(a) * (0.3 + 0.25 * t)) * size *
+                                   between(rng, 0.5, 1.1);
+            }
+            p.fillPath(smoothClosedPath(edge, 7), withAlpha(crust, 190));
+        }
+        p.restore();
+    }
+}
+
+} // namespace backdrop

@@ -63,6 +63,15 @@ void paintSkyline(QPainter &p, QRandomGenerator &rng, const QRectF &area, double
     fade.setColorAt(0.0, withAlpha(tone, tone.alpha() / 3));
     fade.setColorAt(1.0, tone);
     p.fillPath(reef, fade);
+    {
+        // Even far off the reef is lit from the surface: its tops catch a
+        // little of the light, so it reads as ground with form, not a
+        // cut-out shadow.
+        const fishkit::Saved s(p);
+        p.setClipPath(reef, Qt::IntersectClip);
+        stroke(p, reef.translated(0, rise * 0.06), withAlpha(tone.lighter(160), tone.alpha() / 3),
+               std::max(0.8, rise * 0.12));
+    }
     // Here and there a far sea fan or rod, no more than a smudge in the blue.
     for (int i = 0, n = 1 + rng.bounded(3); i < n; ++i) {
         const QPointF foot(between(rng, area.left(), area.right()), ground - rise * 0.3);
@@ -198,15 +207,33 @@ void paintTubeSponges(QPainter &p, QPointF base, double radius, QColor colour, q
 {
     const QColor water = waterBehind(p, QPointF(base.x(), base.y() * 0.5));
     QRandomGenerator rng(seed);
-    const QColor tint = hazed(colour, fog, water);
+    // Not one kind of tube sponge everywhere: tall, slender stove-pipes in
+    // lavender or grey, short stout yellow tubes crowded on one base, and
+    // brown or dull orange clumps of middling tubes; the colour asked for
+    // only leans the sponge's own.
+    const int kind = int(rng.bounded(3));
+    static constexpr QRgb own[] = {qRgb(150, 128, 168), qRgb(196, 170, 70), qRgb(150, 104, 72),
+                                   qRgb(132, 130, 124), qRgb(176, 100, 66)};
+    const QColor body = kind == 0   ? QColor::fromRgb(own[rng.bounded(2) ? 0 : 3])
+                        : kind == 1 ? QColor::fromRgb(own[1])
+                                    : QColor::fromRgb(own[rng.bounded(2) ? 2 : 4]);
+    const QColor tint = hazed(blend(body, colour, between(rng, 0.2, 0.45)), fog, water);
     struct Tube
     {
         double dx, tall, wide;
     };
     std::vector<Tube> tubes;
-    for (int i = 0, n = 3 + rng.bounded(3); i < n; ++i)
-        tubes.push_back({between(rng, -0.7, 0.7) * radius, radius * between(rng, 0.7, 1.7),
-                         radius * between(rng, 0.2, 0.32)});
+    for (int i = 0, n = kind == 0 ? 2 + rng.bounded(3) : 3 + rng.bounded(3); i < n; ++i) {
+        if (kind == 0)
+            tubes.push_back({between(rng, -0.6, 0.6) * radius, radius * between(rng, 1.3, 2.2),
+                             radius * between(rng, 0.15, 0.22)});
+        else if (kind == 1)
+            tubes.push_back({between(rng, -0.4, 0.4) * radius, radius * between(rng, 0.5, 1.0),
+                             radius * between(rng, 0.3, 0.42)});
+        else
+            tubes.push_back({between(rng, -0.7, 0.7) * radius, radius * between(rng, 0.7, 1.7),
+                             radius * between(rng, 0.2, 0.32)});
+    }
     // The tallest stand at the back of the clump.
     std::ranges::sort(tubes, std::greater{}, &Tube::tall);
     for (const Tube &t : tubes)
@@ -312,7 +339,7 @@ void paintRubbleScatter(QPainter &p, const QRectF &area, double top, quint32 see
     const double depthOfBed = area.bottom() - top;
     // Coral rubble and shell washed over the sand, small and crowded far
     // off, larger and fewer near the viewer, each piece its own shape.
-    for (int i = 0, n = int(area.width() * depthOfBed / 90.0); i < n; ++i) {
+    for (int i = 0, n = int(area.width() * depthOfBed / 120.0); i < n; ++i) {
         const double t = std::pow(between(rng, 0, 1), 0.7), y = top + depthOfBed * t;
         const QPointF c(between(rng, area.left(), area.right()), y);
         const double r = (0.8 + 4.0 * t) * between(rng, 0.4, 1.2);
@@ -326,61 +353,19 @@ void paintRubbleScatter(QPainter &p, const QRectF &area, double top, quint32 see
                                  (q.x() * std::sin(turn) + q.y() * std::cos(turn)) * 0.45);
         }
         const QPainterPath piece = smoothClosedPath(rim, 6);
-        const int grey = int(between(rng, 150, 215));
-        const QColor stone = hazed(QColor(grey, grey - 8, grey - 26), 0.45 * (1.0 - t), water);
+        // Mostly bleached coral and shell, some pink with coralline crust,
+        // a few dark pieces of old stone.
+        static constexpr QRgb kinds[] = {qRgb(226, 218, 196), qRgb(214, 198, 170),
+                                         qRgb(200, 160, 156), qRgb(124, 114, 98),
+                                         qRgb(230, 222, 206)};
+        const QColor stone =
+            hazed(QColor::fromRgb(kinds[rng.bounded(5)]).darker(int(between(rng, 95, 118))),
+                  0.45 * (1.0 - t), water);
         p.fillPath(piece.translated(r * 0.2, r * 0.25), QColor(60, 50, 30, 50));
         QRadialGradient lit(c - QPointF(r * 0.4, r * 0.3), r * stretch * 1.2);
         lit.setColorAt(0.0, stone.lighter(112));
         lit.setColorAt(1.0, stone.darker(140));
         p.fillPath(piece, lit);
-    }
-}
-
-void paintHardBottom(QPainter &p, const QRectF &area, double top, quint32 seed)
-{
-    const QColor water = waterBehind(p, QPointF(area.center().x(), top * 0.6));
-    QRandomGenerator rng(seed);
-    const double depthOfBed = area.bottom() - top;
-    // Flat limestone pavement with a short turf of algae, sand lying in its
-    // hollows: low patches of darker, greener stone, foreshortened with distance.
-    for (int i = 0, n = int(area.width() / 14); i < n; ++i) {
-        const double t = between(rng, 0.05, 1.0), y = top + depthOfBed * t * t;
-        const QPointF c(between(rng, area.left() - 10, area.right() + 10), y);
-        const double r = (6 + 30 * t) * between(rng, 0.6, 1.3);
-        QPointF rim[9];
-        for (int k = 0; k < 9; ++k) {
-            const double a = tau * k / 9 + between(rng, -0.2, 0.2);
-            rim[k] = c + QPointF(std::cos(a), std::sin(a) * (0.12 + 0.25 * t)) * r *
-                             between(rng, 0.6, 1.1);
-        }
-        const QPainterPath slab = smoothClosedPath(rim, 9);
-        const QColor turf =
-            hazed(QColor::fromHsv(int(between(rng, 35, 60)), int(between(rng, 40, 80)),
-                                  int(between(rng, 112, 150))),
-                  0.5 * (1.0 - t), water);
-        // Low slabs: only a thin shade along the front lip, and the stone
-        // fading into the sand drifted over its back.
-        p.fillPath(slab.translated(0, std::max(0.6, r * 0.03)), QColor(70, 60, 40, 50));
-        QLinearGradient lit(0, c.y() - r * 0.25, 0, c.y() + r * 0.2);
-        lit.setColorAt(0.0, withAlpha(turf.lighter(110), 40));
-        lit.setColorAt(0.5, withAlpha(turf, 150));
-        lit.setColorAt(1.0, withAlpha(turf.darker(115), 170));
-        p.fillPath(slab, lit);
-        // The worn far rim of the slab catches the light, its near lip is in shade.
-        const double step = 0.6 + 1.2 * t;
-        p.fillPath(slab.subtracted(slab.translated(0, step)), withAlpha(turf.lighter(135), 120));
-        p.fillPath(slab.subtracted(slab.translated(0, -step)), withAlpha(turf.darker(160), 110));
-        // The turf is a fuzz of fine dark and pale grains over the stone.
-        p.save();
-        p.setClipPath(slab, Qt::IntersectClip);
-        for (int k = 0, m = int(r * r * 0.08); k < m; ++k) {
-            const QPointF at = c + QPointF(between(rng, -r, r), between(rng, -r, r) * 0.4);
-            p.setPen(Qt::NoPen);
-            p.setBrush(rng.bounded(2) ? withAlpha(turf.darker(150), 70)
-                                      : withAlpha(turf.lighter(140), 60));
-            p.drawEllipse(at, 0.5 + t * 0.6, 0.4 + t * 0.3);
-        }
-        p.restore();
     }
 }
 
@@ -408,7 +393,7 @@ void paintFingerCoral(QPainter &p, QPointF base, double radius, QColor colour, q
     std::ranges::sort(fingers, std::greater{},
                       [](const Finger &f) { return f.foot.y() - f.tip.y(); });
     QPainterPath clump;
-    for (const Finger &f : fingers) {
+    const auto paintFinger = [&](const Finger &f) {
         // Each finger bends a little and swells and pinches along its
         // length, knobbly, with a rounded tip; they grow fused at the foot.
         const QPointF bend((f.tip - f.foot).y() * between(rng, -0.12, 0.12), 0);
@@ -438,6 +423,19 @@ void paintFingerCoral(QPainter &p, QPointF base, double radius, QColor colour, q
             p.drawEllipse(at, 0.45, 0.45);
         }
         p.restore();
+        return axis;
+    };
+    for (const Finger &f : fingers) {
+        const QPainterPath axis = paintFinger(f);
+        // Many fingers fork once on the way up, the branch shorter and
+        // leaning out, so the clump is a thicket and not a row of pipes.
+        if (rng.bounded(5) < 3) {
+            const QPointF from = axis.pointAtPercent(between(rng, 0.35, 0.6));
+            const double side = f.tip.x() >= f.foot.x() ? 1.0 : -1.0;
+            const double reach = QLineF(from, f.tip).length() * between(rng, 0.55, 0.85);
+            paintFinger({from, from + QPointF(side * reach * between(rng, 0.35, 0.6), -reach),
+                         f.thick * 0.85});
+        }
     }
     // The foot of the clump lies in its own shade.
     p.save();
@@ -457,31 +455,36 @@ void paintBarrelSponge(QPainter &p, QPointF base, double radius, QColor colour, 
     const QColor water = waterBehind(p, QPointF(base.x(), base.y() * 0.5));
     QRandomGenerator rng(seed);
     const QColor skin = hazed(blend(colour, QColor(150, 96, 80), 0.55), fog, water);
-    const double wide = radius * between(rng, 0.75, 0.95), tall = radius * between(rng, 0.7, 1.0),
+    // A barrel, not a pot: the sides climb nearly straight from a narrower
+    // foot, widening a little towards the flared mouth.
+    const double wide = radius * between(rng, 0.75, 0.95), tall = radius * between(rng, 0.85, 1.25),
                  lean = between(rng, -0.1, 0.1) * tall;
     const QPointF mouth = base + QPointF(lean, -tall);
-    const double bulgeL = between(rng, 0.7, 0.95), bulgeR = between(rng, 0.7, 0.95);
+    const double bulgeL = between(rng, 0.58, 0.7), bulgeR = between(rng, 0.58, 0.7);
     QPainterPath vase(base + QPointF(-wide * 0.45, 0));
     vase.cubicTo(base + QPointF(-wide * bulgeL, -tall * 0.35),
-                 mouth + QPointF(-wide * 0.8, tall * 0.35), mouth + QPointF(-wide * 0.62, 0));
-    vase.lineTo(mouth + QPointF(wide * 0.62, 0));
-    vase.cubicTo(mouth + QPointF(wide * 0.8, tall * 0.35),
+                 mouth + QPointF(-wide * 0.66, tall * 0.35), mouth + QPointF(-wide * 0.7, 0));
+    vase.lineTo(mouth + QPointF(wide * 0.7, 0));
+    vase.cubicTo(mouth + QPointF(wide * 0.66, tall * 0.35),
                  base + QPointF(wide * bulgeR, -tall * 0.35), base + QPointF(wide * 0.5, 0));
     vase.closeSubpath();
     p.save();
     paintRoundWall(p, vase, base.x() - wide * 0.8, base.x() + wide * 0.8, skin);
-    // The wall is built of ridges running up it in ragged tiers.
-    for (double u = -0.9; u <= 0.9; u += between(rng, 0.12, 0.2)) {
+    // The wall is built of deep ridges running up it, each a lit crest with
+    // a shaded groove beside it, wavering and knobbly, fanning out with the
+    // wall towards the mouth and crowding together towards the sides as the
+    // barrel turns away.
+    for (double t = -0.92; t <= 0.92; t += between(rng, 0.14, 0.22)) {
+        const double u = std::sin(t * std::numbers::pi / 2);
         QPolygonF ridge;
         for (double v = 0; v <= 1.0; v += 0.1)
-            ridge << base +
-                         QPointF(lean * v + u * wide * 0.7 * (1.0 + 0.15 * std::sin(v * 3.0)),
-                                 -tall * v) +
-                         QPointF(between(rng, -0.6, 0.6), 0);
+            ridge << base + QPointF(lean * v + u * wide * (0.5 + 0.18 * v), -tall * v) +
+                         QPointF(between(rng, -0.5, 0.5) * std::max(0.6, wide / 30), 0);
         QPainterPath line;
         line.addPolygon(ridge);
-        stroke(p, line, withAlpha(skin.darker(150), int(between(rng, 25, 60))),
-               std::max(0.5, wide / between(rng, 12, 20)));
+        const double w = std::max(0.6, wide / between(rng, 10, 14)) * (1.0 - 0.5 * std::abs(u));
+        stroke(p, line.translated(w * 0.8, 0), withAlpha(skin.darker(175), 90), w * 1.1);
+        stroke(p, line, withAlpha(skin.lighter(130), int(70 * (1.0 - 0.6 * std::abs(u)))), w * 0.7);
     }
     // Pitted all over, the pits crowding in the grooves.
     for (int i = 0, n = int(wide * tall / 5); i < n; ++i) {
@@ -497,7 +500,7 @@ void paintBarrelSponge(QPainter &p, QPointF base, double radius, QColor colour, 
     QPointF lip[12], hollow[12];
     for (int i = 0; i < 12; ++i) {
         const double a = tau * i / 12, ragged = between(rng, 0.88, 1.08);
-        const QPointF d(std::cos(a) * wide * 0.62, std::sin(a) * wide * 0.13);
+        const QPointF d(std::cos(a) * wide * 0.7, std::sin(a) * wide * 0.14);
         lip[i] = mouth + d * ragged + QPointF(0, between(rng, -0.04, 0.04) * wide);
         hollow[i] = mouth + d * ragged * 0.8 + QPointF(0, wide * 0.02);
     }

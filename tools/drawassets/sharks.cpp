@@ -152,18 +152,19 @@ void paintNurseShark(QPainter &p, double w, double h)
     // fleshy fin, the leading edge bowed, the tip wide and round, the rear
     // margin rounded too, as in all nurse sharks, ending in a short free
     // inner tip by the body.
+    // Spread out towards us and seen from a little above, its upper face
+    // is foreshortened: broad but short, not a paddle hanging down.
     const QPainterPath pectoral = smoothClosedPath({{62, 197},
-                                                    {72, 208},
-                                                    {84, 219},
-                                                    {96, 228},
-                                                    {106, 233.5},
-                                                    {114, 234},
-                                                    {118.5, 229.5},
-                                                    {117, 222.5},
-                                                    {112, 216.5},
-                                                    {106.5, 213.2},
-                                                    {103.5, 212.4},
-                                                    {100, 208.6},
+                                                    {70, 206},
+                                                    {80, 214.5},
+                                                    {92, 221},
+                                                    {104, 224.5},
+                                                    {113, 224},
+                                                    {117, 220},
+                                                    {115, 215},
+                                                    {109, 211.5},
+                                                    {104.5, 209.8},
+                                                    {101, 208.2},
                                                     {98, 206}});
     const QPainterPath pelvic = sharkFin({156, 206}, {178, 224}, {196, 214}, {182, 207}, 5);
     {
@@ -254,8 +255,9 @@ void paintNurseShark(QPainter &p, double w, double h)
         const Saved s(p);
         p.setClipPath(trunk, Qt::IntersectClip);
         for (const auto &[at, reach, squash, tone] :
-             {std::tuple{QPointF(120, 172), 118.0, 0.1, QColor(236, 210, 160, 110)},
-              std::tuple{QPointF(130, 209), 124.0, 0.08, QColor(80, 54, 24, 90)},
+             {std::tuple{QPointF(120, 172), 118.0, 0.1, QColor(236, 210, 160, 140)},
+              std::tuple{QPointF(130, 209), 124.0, 0.09, QColor(80, 54, 24, 130)},
+              std::tuple{QPointF(130, 156), 110.0, 0.06, QColor(96, 68, 30, 90)},
               std::tuple{QPointF(40, 178), 30.0, 0.35, QColor(236, 210, 160, 70)}}) {
             const Saved one(p);
             p.translate(at);
@@ -263,13 +265,14 @@ void paintNurseShark(QPainter &p, double w, double h)
             paintGlow(p, {0, 0}, reach, tone);
         }
     }
-    // Five short gill slits at mid-side, the last two close together over the pectoral.
+    // Five short gill slits low on the side a little behind the eye, the
+    // last two close together over the front of the pectoral.
     // Each is a shadowed cleft under a soft fold of skin whose rear edge
     // catches the light, each its own length.
-    static constexpr double tops[] = {178.6, 177.6, 178.4, 179.6, 181.0};
-    static constexpr double lows[] = {189.6, 190.6, 190.4, 189.8, 189.0};
+    static constexpr double tops[] = {181.6, 180.8, 181.4, 182.4, 183.6};
+    static constexpr double lows[] = {191.0, 192.0, 192.2, 191.8, 191.2};
     for (int i = 0; i < 5; ++i) {
-        const double x = 86.0 + i * 5.2 - (i > 2 ? (i - 2) * 1.6 : 0.0);
+        const double x = 60.0 + i * 4.6 - (i > 2 ? (i - 2) * 1.4 : 0.0);
         const double top = tops[i], low = lows[i], mid = (top + low) / 2;
         // The skin ahead of the cleft dips into it, shading softly.
         QLinearGradient dip(QPointF(x - 3.0, 0), QPointF(x + 0.6, 0));
@@ -325,18 +328,29 @@ void paintNurseShark(QPainter &p, double w, double h)
     }
     anatomy::paintSharkEye(p, QPointF(46, 176), 2.6, 1.5, back);
     paintDisc(p, QPointF(56, 175), 1.2, 0.9, QColor(80, 55, 30));
-    paintFirmFin(p, pectoral, {{64, 198}, {98, 206}}, flank, flank.darker(130), line);
+    // The fin's root is the lower flank's own shaded skin, and the body
+    // folds in over it along a shadowed crease where the fin leaves it.
+    paintFirmFin(p, pectoral, {{64, 198}, {98, 206}}, blend(flank, back, 0.25).darker(108),
+                 flank.darker(130), line);
+    {
+        const Saved s(p);
+        p.setClipPath(trunk.subtracted(pectoral), Qt::IntersectClip);
+        const QPainterPath crease =
+            curveThrough({{60, 195.5}, {74, 198.5}, {90, 202.5}, {100, 205}});
+        stroke(p, crease.translated(0, -1.2), QColor(80, 54, 24, 50), 4.0);
+        stroke(p, crease.translated(0, -0.4), QColor(70, 46, 20, 90), 1.4);
+    }
     {
         // The fin is thick and muscled: its leading edge rounds over into
         // the light, the face dips a little behind it, and the rear of the
         // fin, bent down onto the sand, lies in shade.
         const Saved s(p);
         p.setClipPath(pectoral, Qt::IntersectClip);
-        stroke(p, curveThrough({{66, 201}, {82, 216}, {100, 228}, {112, 232.5}}),
-               QColor(236, 208, 156, 90), 3.2);
-        stroke(p, curveThrough({{78, 206}, {92, 216}, {106, 224}, {114, 229}}),
+        stroke(p, curveThrough({{68, 202}, {80, 211.5}, {94, 218.5}, {108, 221.5}}),
+               QColor(236, 208, 156, 50), 4.0);
+        stroke(p, curveThrough({{80, 207}, {92, 213}, {104, 216.5}, {113, 217}}),
                QColor(120, 86, 44, 50), 4.0);
-        stroke(p, curveThrough({{100, 207}, {110, 214}, {117, 223}, {117, 230}}),
+        stroke(p, curveThrough({{100, 207}, {108, 211}, {114, 215}, {116, 220}}),
                QColor(96, 66, 32, 90), 3.0);
     }
 }
@@ -354,13 +368,20 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
     p.scale(0.86, 0.86);
 
     // Nose up: the shovel, a short neck behind it, a spindle of a body.
+    // The shovel's front is an even arc out to a blunt corner at each side
+    // where the eye sits; behind the eyes its rear edge runs in, nearly
+    // straight, to the neck.
     const QPainterPath trunk = mirroredOutline({{0, -158},
-                                                {14, -156.5},
-                                                {26, -150},
-                                                {34, -139},
-                                                {37, -128},
-                                                {34.5, -120},
-                                                {27, -112},
+                                                {12, -157},
+                                                {22, -153},
+                                                {30, -146.5},
+                                                {35.5, -138.5},
+                                                {38.6, -131},
+                                                {39.4, -127},
+                                                {37.6, -124.6},
+                                                {31.5, -121.6},
+                                                {26, -117.6},
+                                                {23.8, -109},
                                                 {24, -100},
                                                 {24, -70},
                                                 {23, -40},
@@ -577,7 +598,7 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
     };
     for (const auto &[front, rear, height] :
          {std::tuple{-44.0, -2.0, 9.0}, std::tuple{49.0, 66.0, 4.0}}) {
-        const double thick = 1.0 + height * 0.16;
+        const double thick = 1.2 + height * 0.26;
         const QPainterPath dorsal = dorsalEdge(front, rear, thick);
         {
             // A standing fin throws a long shadow across the back.
@@ -585,7 +606,7 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
             p.setClipPath(body, Qt::IntersectClip);
             for (int i = 4; i >= 1; --i)
                 p.fillPath(dorsalFace(front, rear, height * 1.6).translated(-1.4 * i, 1.1 * i),
-                           QColor(30, 36, 44, 18));
+                           QColor(30, 36, 44, 26));
         }
         const double len = rear - front;
         paintFirmFin(p, dorsal, QLineF(0, front, 0, front + len * 0.84), grey.lighter(104), dark,
@@ -603,14 +624,30 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
                curve({-0.2, front + len * 0.05}, {-0.3, front + len * 0.4}, {0, front + len * 0.9}),
                withAlpha(pale.lighter(130), 200), std::max(0.5, thick * 0.35));
     }
-    // Nostrils along the front edge of the shovel, and the eyes at its ends.
+    // The nostrils lie close inside the front edge of the shovel, each a
+    // slit with a shaded groove running on from it along the rim and a lit
+    // flap over it; the eyes sit on the blunt corners, looking out sideways,
+    // under a ridge of skin, so from above each shows as a bulge with a
+    // slice of dark eye along its outer side.
     for (const double side : {-1.0, 1.0}) {
-        stroke(p, curveThrough({{side * 9, -152}, {side * 15, -151}, {side * 21, -148}}),
-               QColor(40, 44, 50, 180), 1.0);
+        const QPainterPath groove = curveThrough(
+            {{side * 6, -154.6}, {side * 13, -153.6}, {side * 20, -150.6}, {side * 26, -146.4}});
+        stroke(p, groove, QColor(50, 56, 64, 70), 2.0);
+        const QPainterPath slit =
+            curveThrough({{side * 10.5, -152.8}, {side * 14.5, -152.2}, {side * 18.5, -150.4}});
+        stroke(p, slit, QColor(30, 34, 40, 150), 0.9);
+        stroke(p, slit.translated(0, 1.1), QColor(190, 198, 204, 110), 0.7);
+        {
+            const Saved brow(p);
+            p.setClipPath(body, Qt::IntersectClip);
+            paintGlow(p, {side * 35, -128.5}, 5.5, QColor(190, 198, 204, 90));
+            stroke(p, curveThrough({{side * 31, -134}, {side * 34, -129}, {side * 33.5, -124}}),
+                   QColor(50, 56, 64, 90), 0.9);
+        }
         const Saved turn(p);
-        p.translate(side * 35.5, -128);
+        p.translate(side * 37.6, -128);
         p.rotate(90);
-        anatomy::paintSharkEye(p, {0, 0}, 2.8, 1.5, grey);
+        anatomy::paintSharkEye(p, {0, 0}, 3.6, 1.9, grey);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "fishart.h"
 #include "fishkit.h"
 
+#include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
@@ -47,6 +48,50 @@ void paintGroup(QPainter &p, std::initializer_list<Member> group,
         p.rotate(m.angle);
         p.scale(m.scale * (0.6 + 0.4 * m.side), m.scale * m.depth);
         paintOne(p, m);
+    }
+}
+
+// A school spread out in depth, every member drawn alike: each is solid,
+// not see-through, and the water between it and the eye turns it towards
+// the water's own colour, the more the farther off (the smaller) it is,
+// so the far fish are pale, blue and low in contrast, the near ones clear.
+void paintSchoolInDepth(QPainter &p, const std::vector<Member> &group, double nearScale,
+                        void (*paintOne)(QPainter &, const Member &))
+{
+    if (Silhouette::active(p)) {
+        for (const Member &m : group) {
+            const Saved s(p);
+            p.translate(m.x, m.y);
+            p.rotate(m.angle);
+            p.scale(m.scale * (0.6 + 0.4 * m.side), m.scale * m.depth);
+            paintOne(p, m);
+        }
+        return;
+    }
+    std::vector<QColor> water;
+    for (const Member &m : group)
+        water.push_back(waterBehind(p, QPointF(m.x, std::min(m.y, 120.0))));
+    const QSize size(p.device()->width(), p.device()->height());
+    for (std::size_t i = 0; i < group.size(); ++i) {
+        const Member &m = group[i];
+        const double haze = std::clamp((nearScale - m.scale) / (nearScale * 0.62), 0.0, 0.78);
+        QImage layer(size, QImage::Format_ARGB32_Premultiplied);
+        layer.fill(Qt::transparent);
+        {
+            QPainter lp(&layer);
+            lp.setRenderHints(p.renderHints());
+            lp.setTransform(p.transform());
+            lp.translate(m.x, m.y);
+            lp.rotate(m.angle);
+            lp.scale(m.scale * (0.6 + 0.4 * m.side), m.scale * m.depth);
+            paintOne(lp, m);
+            lp.resetTransform();
+            lp.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+            lp.fillRect(layer.rect(), withAlpha(water[i], int(255 * haze)));
+        }
+        const Saved s(p);
+        p.resetTransform();
+        p.drawImage(0, 0, layer);
     }
 }
 
@@ -250,29 +295,6 @@ void paintSilversideBody(QPainter &p, const Member &m)
     anatomy::paintNaturalEye(p, QPointF(7.5, -1.5), 3.6, QColor(150, 160, 170));
 }
 
-// A far silverside, too far off for fins or an eye: a slim sliver of dusky
-// back over the bright lateral stripe, lost into the blue at both ends.
-void paintSilversideGlint(QPainter &p, const Member &m)
-{
-    const QPainterPath body = bodyOutline({{0, 0}, 84, 15, 0.35, 0.55, 0.34, 0.5});
-    QLinearGradient along(QPointF(0, 0), QPointF(96, 0));
-    along.setStops({{0.0, QColor(170, 205, 215, 170)},
-                    {0.3, QColor(170, 205, 215, 210)},
-                    {0.85, QColor(130, 175, 185, 170)},
-                    {1.0, QColor(130, 175, 185, 60)}});
-    p.fillPath(body, along);
-    p.fillPath(body.subtracted(QPainterPath(body).translated(0, 4)), QColor(50, 90, 96, 150));
-    const QPainterPath stripe = curve({10, -0.6}, {46, -1.4}, {84, 0});
-    stroke(p, stripe, QColor(240, 250, 255, std::clamp(int(220 * m.shine), 0, 255)), 2.0);
-    paintDisc(p, QPointF(7, -1.5), 2.4, 2.2, QColor(30, 40, 46, 170));
-    QPainterPath tailFork(QPointF(82, 0));
-    tailFork.lineTo(94, -7);
-    tailFork.lineTo(89, 0);
-    tailFork.lineTo(94, 7);
-    tailFork.closeSubpath();
-    p.fillPath(tailFork, QColor(150, 190, 200, 120));
-}
-
 } // namespace
 
 // Two needlefish cruising just under the surface, the far one small and hazy.
@@ -411,10 +433,10 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
                                                         {76, 135.8},
                                                         belly(88),
                                                         belly(66) + QPointF(0, 0.4),
-                                                        {40, 142.6},
-                                                        {20, 137.6},
-                                                        {11.6, 130.4},
-                                                        {9.6, 127}}));
+                                                        {40, 141.6},
+                                                        {22, 135.6},
+                                                        {13, 130.4},
+                                                        {8.6, 126.6}}));
     const QPainterPath gape = smoothClosedPath({{14, 126.8},
                                                 {22, 128},
                                                 {36, 130},
@@ -444,10 +466,14 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
         const Saved s(p);
         // The jaw is the head's own silver, darker along its upper edge
         // where it turns in under the upper jaw, palest on the chin.
+        // A flat bony side, not a round tube: one even silver down to the
+        // angle where it turns under, then the pale underside.
         QLinearGradient chin(QPointF(0, 128), QPointF(0, 144));
-        chin.setColorAt(0.0, QColor(128, 140, 150));
-        chin.setColorAt(0.35, QColor(200, 208, 213));
-        chin.setColorAt(1.0, QColor(238, 240, 241));
+        chin.setColorAt(0.0, QColor(132, 144, 154));
+        chin.setColorAt(0.18, QColor(184, 192, 198));
+        chin.setColorAt(0.55, QColor(194, 202, 207));
+        chin.setColorAt(0.66, QColor(228, 231, 233));
+        chin.setColorAt(1.0, QColor(240, 242, 243));
         // Where it hangs below the head the jaw is the profile; behind the
         // gape it is only the throat's skin, thinning out into the body
         // there instead of ending at an edge.
@@ -498,13 +524,14 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
     // in the lower jaw.
     anatomy::paintFangRow(p, {28, 129.4}, {62, 133.2}, 1, 9, 2.4);
     anatomy::paintFangRow(p, drop.map(QPointF(26, 131)), drop.map(QPointF(58, 134)), -1, 8, 2.0);
-    // The great fangs stand over the closed lips, the lower front pair
-    // rising in front of the snout and the upper canines hanging past the chin.
-    anatomy::paintFang(p, drop.map(QPointF(14.6, 128.6)), -1, 7.6);
-    anatomy::paintFang(p, drop.map(QPointF(17.6, 129.4)), -1, 5.2);
-    anatomy::paintFang(p, {20.5, 128.0}, 1, 6.8);
-    anatomy::paintFang(p, {24.6, 128.7}, 1, 4.4);
-    anatomy::paintFang(p, drop.map(QPointF(34, 131.8)), -1, 4.0);
+    // The great fangs show only where the lips part: the lower front pair
+    // rising just past the upper lip at the snout's tip, the upper canines
+    // reaching down to the lower lip, not beyond it.
+    anatomy::paintFang(p, drop.map(QPointF(15.2, 128.6)), -1, 4.4);
+    anatomy::paintFang(p, drop.map(QPointF(18.2, 129.4)), -1, 3.2);
+    anatomy::paintFang(p, {21.5, 128.0}, 1, 3.8);
+    anatomy::paintFang(p, {25.4, 128.7}, 1, 2.8);
+    anatomy::paintFang(p, drop.map(QPointF(34, 131.8)), -1, 2.8);
     {
         // The teeth further back are lost in the shadow of the mouth.
         const Saved s(p);
@@ -518,7 +545,14 @@ void paintGreatBarracuda(QPainter &p, double w, double h)
     anatomy::paintGrownPectoral(p, {89, 120.5}, {91, 131.5}, {{110, 122}, {128, 130}, {121, 139}},
                                 QColor(176, 186, 194, 230), QColor(96, 110, 120, 170),
                                 QColor(30, 38, 44, 150));
-    paintFin(p, fin({132, 145}, {{140, 160}}, {148, 145}), pale, rays, 4);
+    // The pelvic fin hangs from the belly under the first dorsal, angled back
+    // and down, its first ray the stoutest.
+    const Fin pelvic =
+        fin({131, 144.5}, {{134, 151}, {141, 158.5}, {150, 161}, {152, 157.5}}, {149, 146.5});
+    paintSheerFin(p, pelvic, pale, rays, 7);
+    p.fillPath(ribbon(curveThrough({{131.5, 144.5}, {135, 151.5}, {142, 158.4}, {149.5, 160.8}}),
+                      {1.4, 1.0, 0.6, 0.2}),
+               QColor(120, 132, 140, 170));
     anatomy::paintNaturalEye(p, QPointF(60, 115), 5.6, QColor(190, 186, 150), 0.52);
 }
 
@@ -558,36 +592,32 @@ void paintSilverside(QPainter &p, double w, double h)
                                                   : tint.lighter(112));
         p.fillPath(blade, lit);
     }
-    // Far members first, small and hazy, so the near ones pass in front.
-    // Each holds its own bend; a few are turning towards us or away, seen
-    // short, and some of the near ones are half behind the grass.
-    paintGroup(p,
-               {{200, 30, 0.3, 2.5, 0.4, 0.8, 8, 1.05, 0.7, -6},
-                {240, 48, 0.27, 1, 0.4, 1.0, -6, 0.95, 0.9, 4},
-                {150, 22, 0.31, 3, 0.4, 0.25, 0, 1.0, 0.6, 0},
-                {280, 120, 0.29, 1.5, 0.4, 1.0, 10, 1.1, 1.0, -9},
-                {110, 58, 0.33, 3.5, 0.45, 0.9, -8, 0.92, 0.8, 10},
-                {60, 30, 0.3, 2, 0.45, 1.0, 5, 1.0, 0.65, 2},
-                {290, 84, 0.31, 0.5, 0.4, 0.2, -4, 1.08, 0.9, 3},
-                {30, 110, 0.28, 3, 0.4, 1.0, 12, 0.96, 0.75, -12},
-                {190, 96, 0.43, 4, 0.6, 0.85, -10, 1.04, 0.85, 7},
-                {96, 128, 0.45, 1, 0.6, 1.0, 6, 0.9, 1.0, -3},
-                {26, 80, 0.41, 2.5, 0.6, 0.3, -3, 1.06, 0.7, 8},
-                {126, 36, 0.47, 1.5, 0.65, 1.0, 9, 0.97, 0.9, -11},
-                {250, 106, 0.4, 3.5, 0.6, 0.9, 0, 1.0, 0.8, 12}},
-               paintSilversideGlint);
-    paintGroup(p,
-               {// The near members, clear and as large as they are; where one
-                // passes over another, the one behind is smaller and hazier.
-                {64, 174, 0.61, -2, 1.0, 1.0, -7, 1.04, 0.95, 9},
-                {146, 141, 0.5, 7, 0.72, 0.2, 11, 0.93, 0.5, -4},
-                {186, 156, 0.64, 2.5, 1.0, 1.0, -5, 1.08, 1.0, -10},
-                {20, 138, 0.56, -8, 1.0, 0.7, 4, 0.97, 0.85, 6},
-                {202, 60, 0.47, 4.5, 0.72, 0.35, -12, 1.08, 0.5, 5},
-                {230, 74, 0.6, 3, 1.0, 1.0, 7, 0.92, 1.0, 13},
-                {236, 170, 0.55, -5, 1.0, 0.85, 14, 1.02, 0.8, -7},
-                {70, 84, 0.62, 9.5, 1.0, 0.9, -4, 0.95, 1.0, -14}},
-               paintSilversideBody);
+    // Far members first, so the near ones pass in front: smaller, paler and
+    // bluer the farther off. Each holds its own bend; a few are turning
+    // towards us or away, seen short, and some of the near ones are half
+    // behind the grass.
+    std::vector<Member> school{{200, 30, 0.3, 2.5, 1, 0.8, 8, 1.05, 0.7, -6},
+                               {240, 48, 0.27, 1, 1, 1.0, -6, 0.95, 0.9, 4},
+                               {150, 22, 0.31, 3, 1, 0.25, 0, 1.0, 0.6, 0},
+                               {280, 120, 0.29, 1.5, 1, 1.0, 10, 1.1, 1.0, -9},
+                               {110, 58, 0.33, 3.5, 1, 0.9, -8, 0.92, 0.8, 10},
+                               {60, 30, 0.3, 2, 1, 1.0, 5, 1.0, 0.65, 2},
+                               {290, 84, 0.31, 0.5, 1, 0.2, -4, 1.08, 0.9, 3},
+                               {30, 110, 0.28, 3, 1, 1.0, 12, 0.96, 0.75, -12},
+                               {190, 96, 0.43, 4, 1, 0.85, -10, 1.04, 0.85, 7},
+                               {96, 128, 0.45, 1, 1, 1.0, 6, 0.9, 1.0, -3},
+                               {26, 80, 0.41, 2.5, 1, 0.3, -3, 1.06, 0.7, 8},
+                               {126, 36, 0.47, 1.5, 1, 1.0, 9, 0.97, 0.9, -11},
+                               {250, 106, 0.4, 3.5, 1, 0.9, 0, 1.0, 0.8, 12},
+                               {146, 141, 0.5, 7, 1, 0.2, 11, 0.93, 0.5, -4},
+                               {202, 60, 0.47, 4.5, 1, 0.35, -12, 1.08, 0.5, 5},
+                               {20, 138, 0.56, -8, 1, 0.7, 4, 0.97, 0.85, 6},
+                               {236, 170, 0.55, -5, 1, 0.85, 14, 1.02, 0.8, -7},
+                               {64, 174, 0.61, -2, 1, 1.0, -7, 1.04, 0.95, 9},
+                               {230, 74, 0.6, 3, 1, 1.0, 7, 0.92, 1.0, 13},
+                               {70, 84, 0.62, 9.5, 1, 0.9, -4, 0.95, 1.0, -14},
+                               {186, 156, 0.64, 2.5, 1, 1.0, -5, 1.08, 1.0, -10}};
+    paintSchoolInDepth(p, school, 0.64, paintSilversideBody);
     // A few tall blades close in front, standing over the lowest of the
     // near fish and hiding part of them.
     if (Silhouette::active(p))

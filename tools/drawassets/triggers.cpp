@@ -34,7 +34,7 @@ constexpr double pi = std::numbers::pi;
 void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor colour, QColor edge)
 {
     // A quill is slender, a needle of horn rather than a blade.
-    const double half = std::clamp(length * 0.075, 0.8, 2.0);
+    const double half = std::clamp(length * 0.1, 1.0, 2.4);
     // `side` points to the quill's lower, shaded flank: the light is above.
     QPointF side = QPointF(-dir.y(), dir.x()) * half;
     if (side.y() < 0)
@@ -159,9 +159,9 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     // lying lower still, the last a stub;
     // a thin dusky membrane joins them, slung in shallow curves from high on
     // each spine to the next, darker at its root.
-    const QPointF trigger = shape.at(0.45, -0.95);
-    const QPointF tip1 = trigger + QPointF(27, -33), tip2 = trigger + QPointF(25, -13),
-                  tip3 = trigger + QPointF(27, -5.5);
+    const QPointF trigger = shape.at(0.48, -0.97);
+    const QPointF tip1 = trigger + QPointF(33, -24), tip2 = trigger + QPointF(25, -9),
+                  tip3 = trigger + QPointF(24, -3.5);
     const QPointF root2 = trigger + QPointF(10, 1.5), root3 = trigger + QPointF(18, 2.5);
     const auto on = [](QPointF root, QPointF tip, double t) { return root + (tip - root) * t; };
     QPainterPath web(trigger + QPointF(2, 4));
@@ -185,7 +185,7 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
         // Curving back a little towards its tip.
         const QPainterPath axis = curve(root, (root + end) / 2 + QPointF(-1.6, -1.4), end);
         const QPainterPath spine = ribbon(axis, {width, width * 0.66, width * 0.3});
-        fillBody(p, spine, QColor(120, 164, 150), QColor(84, 126, 114), QColor(58, 88, 80));
+        fillBody(p, spine, QColor(86, 120, 104), QColor(56, 86, 74), QColor(36, 58, 50));
         stroke(p, spine, QColor(26, 44, 40, 170), 0.7);
         stroke(p, axis.translated(-width * 0.18, 0), QColor(190, 220, 206, 70), width * 0.2);
     }
@@ -195,10 +195,20 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
             trigger + (tip1 - trigger) * (k / 8.5) + QPointF(-2.0 + k * 0.2, -1.4 + k * 0.14);
         paintDisc(p, at, 0.45, 0.45, QColor(140, 160, 148, 110));
     }
-    const QPainterPath body = bodyOutline(shape);
+    // Not a kite: the forehead climbs in a long, nearly straight slope from
+    // the small snout to the trigger, while the throat drops steeply and
+    // rounds into a deep belly that hangs lowest at the pelvic flap, well
+    // behind the point where the back is highest.
+    const QPainterPath body = smoothClosedPath(
+        {{40, 141},  {52, 131.5}, {68, 119.5}, {86, 104.5}, {104, 88.5}, {120, 75},  {134, 65},
+         {148, 60},  {166, 64},   {186, 75},   {206, 90},   {226, 106},  {240, 117}, {247, 121},
+         {247, 155}, {238, 158},  {222, 166},  {204, 179},  {186, 194},  {168, 206}, {150, 213},
+         {132, 214}, {112, 210},  {94, 202},   {78, 191},   {64, 178},   {53, 164},  {45, 151}});
     // Bright blue-green over the back, warming through yellow to orange below.
     fillBody(p, body, QColor(34, 132, 146), QColor(176, 186, 84), QColor(250, 180, 60), 0.5);
-    paintScales(p, body, 8, QColor(70, 90, 60, 60));
+    // Large, rough plate-like scales in rows that follow the body, finer
+    // towards the head and the tail stalk.
+    paintScaleRows(p, body, shape, 7.5, QColor(60, 80, 50, 70), 0.6, ScaleStyle::Flat);
     {
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
@@ -206,7 +216,7 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
         // The blue bands are pigment in the skin: each swells and thins along
         // its length, a paler glow round it, and tapers out at its ends.
         for (const QPainterPath &line :
-             {curveThrough({{44, 147}, {72, 136}, {106, 126}, {140, 122}, {162, 127}}),
+             {curveThrough({{44, 146}, {72, 133}, {106, 121}, {136, 116}, {158, 119}}),
               curveThrough({{50, 157}, {80, 166}, {110, 176}, {140, 188}})}) {
             stroke(p, line, QColor(170, 230, 255, 60), 7);
             p.fillPath(ribbon(line, {2.6, 4.2, 3.6, 4.4, 3.4, 1.2}), blue);
@@ -216,7 +226,8 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
         p.fillPath(ribbon(curve({238, 108}, {234, 125}, {238, 140}), {1.2, 3.4, 3.8, 3.0, 1.0}),
                    blue);
     }
-    const QPointF eye(118, 100);
+    // The eye sits far back and high, a long face ahead of it.
+    const QPointF eye(130, 85);
     {
         // Broad bands of darker skin radiate from the eye, each beginning
         // clear of its rim and fading out over cheek, snout and nape, each
@@ -259,11 +270,9 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
         paintFinMargin(p, caudal.shape, blue);
     }
     // The groove in the back behind the spines, into which they fold flat.
-    strokeInside(p, body,
-                 curveThrough({shape.at(0.5, -0.9), shape.at(0.56, -0.88), shape.at(0.62, -0.84)}),
+    strokeInside(p, body, curveThrough({{146, 63}, {158, 64}, {171, 68.5}}),
                  QColor(30, 46, 44, 170), 1.2);
-    strokeInside(p, body,
-                 curveThrough({shape.at(0.5, -0.86), shape.at(0.56, -0.84), shape.at(0.62, -0.8)}),
+    strokeInside(p, body, curveThrough({{146, 64.4}, {158, 65.4}, {171, 70}}),
                  QColor(200, 220, 200, 60), 0.7);
     anatomy::paintNaturalEye(p, eye, 6.2, QColor(170, 120, 50), 0.46);
     {
@@ -283,23 +292,26 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
         stroke(p, curve(m + QPointF(6.8, -1.6), m + QPointF(8.6, 0.3), m + QPointF(6.4, 2.4)),
                QColor(90, 66, 40, 110), 0.6);
     }
-    stroke(p, curve({142, 104}, {139, 110}, {139, 116}), QColor(60, 70, 60, 90), 1.1);
+    stroke(p, curve({151, 100}, {148, 107}, {148, 114}), QColor(60, 70, 60, 90), 1.1);
     // The small pectoral grows from behind the gill slit, clear of the face
     // line, and shows its yellow-green base only.
-    anatomy::paintGrownPectoral(p, {145, 107}, {147, 123},
-                                {{157, 100},
-                                 {170, 98.5},
-                                 {182, 102},
-                                 {189, 109},
-                                 {187, 116},
-                                 {178, 122},
-                                 {164, 127},
-                                 {153, 127}},
+    anatomy::paintGrownPectoral(p, {154, 103}, {156, 119},
+                                {{166, 96},
+                                 {179, 94.5},
+                                 {191, 98},
+                                 {198, 105},
+                                 {196, 112},
+                                 {187, 118},
+                                 {173, 123},
+                                 {162, 123}},
                                 QColor(150, 170, 90, 200), QColor(176, 192, 130, 95),
                                 QColor(90, 110, 70, 140));
     {
         // The pelvic rudiment at the end of the belly: a short rough spine
         // lying back, and the fold of skin behind it running back to the anal fin.
+        // The belly hangs lower than the placing shape's, so it goes down with it.
+        const Saved lowered(p);
+        p.translate(0, 9.5);
         const QPointF knob = shape.at(0.42, 0.99);
         const QPainterPath flap =
             smoothClosedPath({shape.at(0.4, 0.96), knob + QPointF(4, 5), knob + QPointF(16, 4.5),
@@ -419,8 +431,8 @@ void paintPorcupinefish(QPainter &p, double w, double h)
             const QColor skin = tone.darker(98 + rng.bounded(12));
             const double length = reach(root.x()) * (0.7 + 0.4 * rng.generateDouble());
             // The quill runs out from under a sheath of skin over its root.
-            paintSpine(p, root, dir, length, blend(skin.lighter(115), QColor(236, 222, 182), 0.45),
-                       withAlpha(spineShade, 215));
+            paintSpine(p, root, dir, length, blend(skin, QColor(150, 120, 72), 0.3),
+                       withAlpha(spineShade, 230));
             paintSpineBase(p, root, dir, length, skin);
         }
     }
@@ -433,11 +445,12 @@ void paintPorcupinefish(QPainter &p, double w, double h)
                    QColor(236, 222, 184, 70));
     }
     // A broad fin swept back from a fleshy base, its upper rays the longest,
-    // clear towards its wavy edge so the flank shows through it.
+    // lying back against the flank and seen a little edge-on, the skin's
+    // colour running out into it and clearing only towards its wavy edge.
     anatomy::paintGrownPectoral(
-        p, {105, 112}, {106, 134},
-        {{113, 104}, {126, 101}, {138, 106}, {142, 115}, {139, 125}, {132, 133}, {121, 140}},
-        QColor(190, 166, 112, 225), QColor(214, 194, 140, 95), QColor(120, 90, 40, 150));
+        p, {104.5, 109}, {106, 136},
+        {{114, 104.5}, {126, 104}, {135, 108}, {138.5, 115}, {137, 123}, {131, 130.5}, {119, 138}},
+        QColor(188, 164, 112, 225), QColor(200, 180, 128, 120), QColor(110, 82, 36, 160));
     anatomy::paintFreckles(p, oval({122, 121}, 8, 11), 6, 0.4, 1.0, withAlpha(spot, 110), 303);
 
     // The broad, blunt snout is paler round the mouth.

@@ -77,31 +77,28 @@ void paintTrumpetfish(QPainter &p, double w, double h)
     paintSheerFin(p, tail(TailKind::Rounded, {276, 0}, 10, 38, 36), QColor(150, 80, 50, 225), rays,
                   15);
     // Each dorsal spine stands on its own, with no membrane between them but
-    // a small flap trailing from it; they stand at odd spacings, some raised
-    // and some half laid back, the middle ones the longest.
+    // a narrow flap trailing from it; they are short and few, at odd
+    // spacings, most laid back along the back and only a few half raised,
+    // so the back reads as a row of separate spines and not as a saw.
     struct Spine
     {
         double x, height, lean;
     };
-    static constexpr Spine spines[] = {
-        {120, 5.5, 0.9},   {129, 7.5, 0.6}, {142, 6.0, 1.2}, {150, 9.0, 0.5}, {163, 8.5, 0.8},
-        {172, 10.0, 0.45}, {186, 7.0, 1.3}, {196, 8.0, 0.7}, {207, 6.0, 1.0}, {214, 4.5, 1.5}};
+    static constexpr Spine spines[] = {{122, 3.6, 1.8}, {137, 5.0, 1.3}, {149, 6.4, 0.8},
+                                       {165, 5.6, 1.6}, {178, 6.8, 0.9}, {194, 4.6, 2.0},
+                                       {203, 5.2, 1.4}, {215, 3.4, 2.2}};
     for (const Spine &k : spines) {
         const double top = body.intersected(oval({k.x, -20}, 0.5, 20)).boundingRect().top();
         const QPointF root(k.x, top + 1.5);
         const double tall = k.height * 1.35;
         const QPointF tip = root + QPointF(tall * k.lean * 0.8, -tall);
-        // The flap: a small triangle of the body's own skin, from the spine's
-        // upper part down to the back behind it, its free edge ragged.
+        // The flap: a narrow sliver of the body's own skin, from the spine's
+        // upper part down to the back close behind it.
         const QPainterPath flap = smoothClosedPath(
             {root + QPointF(0.6, 0), root + (tip - root) * 0.55 + QPointF(0.9, 0),
-             tip + QPointF(0.4, 1.0), root + (tip - root) * 0.45 + QPointF(tall * 0.35 + 1.4, 0.6),
-             root + QPointF(tall * 0.5 + 2.4, 0.6)});
-        p.fillPath(flap, withAlpha(membrane, 175));
-        strokeInside(p, flap,
-                     curve(tip, root + (tip - root) * 0.4 + QPointF(tall * 0.4, 0),
-                           root + QPointF(tall * 0.5 + 2.4, 0.6)),
-                     withAlpha(rays, 120), 0.6);
+             tip + QPointF(0.4, 1.0), root + (tip - root) * 0.5 + QPointF(tall * 0.18 + 0.8, 0.6),
+             root + QPointF(tall * 0.3 + 1.4, 0.6)});
+        p.fillPath(flap, withAlpha(membrane, 130));
         // The spine itself: stiff, thick where it leaves the back, lit on
         // its front edge.
         const QPainterPath spine =
@@ -153,9 +150,13 @@ void paintTrumpetfish(QPainter &p, double w, double h)
         stroke(p, jaws, QColor(70, 30, 20, 170), 0.6);
     }
     stroke(p, curve({-3.4, 0.4}, {1, -0.2}, {5, 0.8}), QColor(50, 20, 12), 0.8);
-    const QPainterPath barbel = ribbon(curve({0, 3.4}, {-0.6, 7}, {-2.4, 10}), {1.3, 0.9, 0.4});
-    p.fillPath(barbel, QColor(196, 130, 86));
-    stroke(p, barbel, QColor(90, 40, 25, 160), 0.4);
+    // The barbel: a pale, fleshy thread as long as the eye is wide twice
+    // over, hanging from the chin and curling back a little.
+    const QPainterPath barbel = ribbon(
+        curveThrough({{0.4, 3.2}, {-0.4, 7.5}, {0.2, 11.5}, {2.6, 14.6}}), {1.7, 1.3, 0.9, 0.5});
+    p.fillPath(barbel.translated(0.5, 0.4), QColor(40, 16, 8, 90));
+    fillBody(p, barbel, QColor(240, 206, 150), QColor(224, 176, 120), QColor(170, 110, 70));
+    stroke(p, barbel, QColor(90, 40, 25, 150), 0.35);
     // Dark lines run along the snout above and below, closing in towards its tip.
     for (const auto &[from, mid, to] :
          {std::tuple{QPointF(4, -2.6), QPointF(44, -4), QPointF(86, -6.4)},

@@ -1,0 +1,232 @@
+// SPDX-FileCopyrightText: 2026 The Reefwise developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "rays.h"
+
+#include "anatomy.h"
+#include "fishart.h"
+#include "fishkit.h"
+
+#include <QLinearGradient>
+#include <QPolygonF>
+#include <QRadialGradient>
+#include <QRandomGenerator>
+#include <QTransform>
+
+#include <cmath>
+#include <numbers>
+#include <utility>
+#include <vector>
+
+// The eagle ray, gliding in open water seen from above.
+
+namespace fishart {
+
+using namespace fishkit;
+using namespace rays;
+
+// Wide pointed wings, a duck-bill snout and a very long thin tail, gliding in
+// open water: blue-black above with white spots and rings, white below.
+void paintSpottedEagleRay(QPainter &p, double w, double h)
+{
+    const Canvas canvas(p, w, h);
+    paintWater(p, Canvas::frame, 0.3, Water::Blue);
+    // Bar jacks far below, each about a sixth of the ray's span.
+    paintJacksFromAbove(p, QRectF(178, 178, 120, 50), 30, 6, -10, 32);
+    p.translate(152, 104);
+    p.rotate(-14);
+
+    const QPainterPath whip = curve({0, 50}, {-3, 155}, {20, 260});
+    // The tail is thick where it leaves the body and thins to a thread, lit
+    // along its upper side.
+    // Round in section: lit along its upper side, shaded along the other,
+    // and a little paler beneath where the white belly runs on into it.
+    const QPainterPath tail = ribbon(whip, {6.0, 4.0, 2.6, 1.7, 1.1, 0.6, 0.3});
+    QLinearGradient round(QPointF(-4, 0), QPointF(4, 0));
+    round.setColorAt(0.0, QColor(44, 56, 86));
+    round.setColorAt(0.45, QColor(22, 30, 50));
+    round.setColorAt(1.0, QColor(10, 14, 26));
+    p.fillPath(tail, round);
+    stroke(p,
+           curve(whip.pointAtPercent(0.02) + QPointF(-0.9, 0), QPointF(-4.2, 120),
+                 whip.pointAtPercent(0.6) + QPointF(-0.4, 0)),
+           QColor(90, 104, 136, 150), 0.8);
+    stroke(p,
+           curve(whip.pointAtPercent(0.02) + QPointF(1.6, 0), QPointF(-1.2, 110),
+                 whip.pointAtPercent(0.35) + QPointF(0.6, 0)),
+           QColor(150, 164, 190, 70), 0.5);
+    // Two short venomous spines lie on the tail just behind the pelvic fins,
+    // dark horn, not bright bone, on the dark tail.
+    for (const double at : {0.06, 0.085})
+        paintSting(p, whip.pointAtPercent(at) + QPointF(0.8, 0),
+                   whip.pointAtPercent(at + 0.05) + QPointF(0.8, 0), 9, QColor(20, 24, 36),
+                   QColor(118, 124, 136));
+
+    // Falcate wings: the leading edge bowed forward, the tips swept back and
+    // the trailing edge hollowed.
+    const std::initializer_list<QPointF> half = {
+        {0, -46},  {22, -44}, {46, -39}, {74, -29}, {104, -13}, {132, 6}, {152, 23}, {166, 37},
+        {156, 32}, {134, 25}, {106, 22}, {80, 27},  {56, 36},   {36, 46}, {18, 54},  {0, 58}};
+    // Banking in mid-stroke, the wings are not a mirror pair: the right one
+    // raised and curling up at the tip, seen shorter, the left one pressed
+    // down at the end of its beat and spread to its full span.
+    std::vector<QPointF> ring;
+    for (const QPointF &q : half) {
+        const double t = q.x() / 163;
+        ring.emplace_back(q.x() * (0.9 - 0.04 * t), q.y() - 18 * t * t);
+    }
+    for (auto q = std::rbegin(half); q != std::rend(half); ++q) {
+        const double t = q->x() / 163;
+        if (q->x() != 0.0)
+            ring.emplace_back(-q->x() * (0.98 + 0.02 * t), q->y() + 9 * t * t + 3 * t);
+    }
+    const QPainterPath wings = smoothClosedPath(ring.data(), int(ring.size()));
+    {
+        // Only a sliver of the pale belly catches the light along the banked
+        // trailing edge, fading where the wing turns edge-on.
+        const Saved s(p);
+        p.setClipRect(QRectF(-170, 14, 340, 60));
+        p.fillPath(wings.translated(0, 1.1).subtracted(wings), QColor(176, 190, 210, 110));
+    }
+    // The pelvic fins, slim and pointed, reach back either side of the tail.
+    // Each a thick lobe of flesh, rounded over its top into the light, its
+    // thin rear tip paler where the belly's white shows through.
+    const QPainterPath pelvics =
+        pelvicPair({{2, 48}, {10, 49.5}, {14.6, 56}, {15, 63.5}, {11.6, 70}, {7.4, 64.6}, {3, 58}});
+    fillBody(p, pelvics, QColor(34, 46, 76), QColor(22, 30, 52), QColor(40, 50, 74));
+    {
+        const Saved c(p);
+        p.setClipPath(pelvics, Qt::IntersectClip);
+        for (const double side : {-1.0, 1.0})
+            stroke(p, curveThrough({{side * 5, 51}, {side * 11, 54}, {side * 13.4, 62}}),
+                   QColor(90, 110, 150, 90), 1.4);
+    }
+    anatomy::paintShadedEdge(p, pelvics, QColor(8, 12, 24, 150), 0.9);
+    fillBody(p, wings, QColor(30, 44, 74), QColor(22, 32, 58), QColor(14, 20, 38));
+    {
+        const Saved c(p);
+        p.setClipPath(wings, Qt::IntersectClip);
+        {
+            const Saved ridge(p);
+            p.scale(0.6, 1.0);
+            paintGlow(p, {0, -10}, 40, QColor(60, 78, 112, 160));
+        }
+        // White spots of every size, small and crowded over the head and
+        // shoulders, largest over the middle of each wing and shrinking again
+        // towards its thin edges; a good few of the larger ones open into rings
+        // with a dark centre, no two quite round.
+        QRandomGenerator rng(32);
+        const QColor white(238, 242, 246);
+        const auto inset = [&wings](QPointF pt) {
+            for (double d = 2; d < 22; d += 2)
+                for (int k = 0; k < 8; ++k)
+                    if (!wings.contains(pt + QPointF(std::cos(k * std::numbers::pi / 4),
+                                                     std::sin(k * std::numbers::pi / 4)) *
+                                                 d))
+                        return d;
+            return 22.0;
+        };
+        for (const QPointF &pt : spreadPoints(wings, 8.5, 2.8, 3232)) {
+            const double out = std::min(1.0, std::hypot(pt.x() / 150, (pt.y() + 44) / 90));
+            if (rng.generateDouble() > 0.97 - out * 0.45)
+                continue;
+            const double edge = 0.4 + 0.6 * inset(pt) / 22.0;
+            const double size = rng.generateDouble();
+            const double r = (0.8 + out * 1.6 + size * size * (0.6 + out * 1.4)) * edge;
+            const double rx = r * (0.85 + 0.3 * rng.generateDouble());
+            const double ry = r * (0.85 + 0.3 * rng.generateDouble());
+            // Pigment, not paint: each spot a little lopsided, its edge soft.
+            const auto blob = [&](QPointF c, double bx, double by, QColor colour) {
+                QPointF rim[7];
+                const double start = rng.generateDouble() * 2 * std::numbers::pi;
+                for (int k = 0; k < 7; ++k) {
+                    const double a = start + k * 2 * std::numbers::pi / 7,
+                                 wander = 0.8 + 0.35 * rng.generateDouble();
+                    rim[k] = c + QPointF(std::cos(a) * bx, std::sin(a) * by) * wander;
+                }
+                const QPainterPath shape = smoothClosedPath(rim, 7);
+                stroke(p, shape, withAlpha(colour, colour.alpha() / 4), 0.9);
+                p.fillPath(shape, colour);
+            };
+            const QColor own = withAlpha(white, 190 + rng.bounded(65));
+            if (out > 0.3 && r > 1.7 && rng.bounded(4) == 0) {
+                const double hole = 0.36 + 0.24 * rng.generateDouble();
+                blob(pt, rx * 1.15, ry * 1.15, own);
+                blob(pt + QPointF(rng.generateDouble() - 0.5, rng.generateDouble() - 0.5) * r * 0.3,
+                     rx * 1.15 * hole, ry * 1.15 * hole, QColor(22, 32, 58));
+            } else {
+                blob(pt, rx * 0.8, ry * 0.8, own);
+            }
+        }
+        // The raised wing turns its face to the light; the lowered one dims,
+        // spots and all.
+        QLinearGradient bank(QPointF(-170, 0), QPointF(150, -20));
+        bank.setColorAt(0.0, QColor(6, 10, 22, 90));
+        bank.setColorAt(0.45, QColor(6, 10, 22, 0));
+        bank.setColorAt(0.75, QColor(90, 110, 150, 0));
+        bank.setColorAt(1.0, QColor(90, 110, 150, 70));
+        p.fillRect(QRectF(-180, -60, 360, 130), bank);
+    }
+    anatomy::paintShadedEdge(p, wings, QColor(8, 12, 24, 170), 1.3);
+
+    // The head stands out before the wings, widening a little back to the
+    // eyes set flush in its sides, and runs forward into the duck bill: a
+    // flat, thin-edged lobe, broad and squarely rounded at its end.
+    const QPainterPath head = mirroredOutline({{0, -95},
+                                               {6.4, -94.6},
+                                               {10.6, -93},
+                                               {12.6, -89.4},
+                                               {13.2, -83},
+                                               {13.6, -76},
+                                               {14.6, -68},
+                                               {16, -62},
+                                               {17.4, -57},
+                                               {18.6, -51},
+                                               {17.6, -44},
+                                               {13.6, -37},
+                                               {0, -32}});
+    fillBody(p, head, QColor(34, 48, 80), QColor(30, 44, 74), QColor(26, 38, 66));
+    {
+        // The bill dips towards its end, so the light runs along its crown.
+        const Saved s(p);
+        p.setClipPath(head, Qt::IntersectClip);
+        QLinearGradient bill(QPointF(0, -96), QPointF(0, -70));
+        bill.setColorAt(0.0, QColor(56, 72, 104, 150));
+        bill.setColorAt(1.0, QColor(46, 60, 92, 0));
+        p.fillRect(QRectF(-16, -97, 32, 30), bill);
+        // The bill is flat, so its thin rim catches the light all round,
+        // and the head behind it rises to a low crown between the eyes.
+        stroke(p, head.translated(0, 0.6), QColor(96, 116, 150, 70), 1.6);
+        {
+            const Saved narrow(p);
+            p.scale(0.5, 1.0);
+            paintGlow(p, {0, -58}, 16, QColor(90, 110, 150, 80));
+        }
+        for (const double side : {-1.0, 1.0})
+            stroke(p, curveThrough({{side * 8.5, -70}, {side * 11.5, -62}, {side * 14, -54}}),
+                   QColor(12, 18, 32, 70), 0.9);
+    }
+    anatomy::paintFreckles(p, head.subtracted(oval({0, -83}, 15, 13)), 6.5, 0.5, 1.5,
+                           QColor(235, 240, 245, 200), 3233, {0, -60}, 30);
+    {
+        // The head runs on into the body, outlined only where it stands clear.
+        const Saved s(p);
+        QPainterPath clear;
+        clear.addRect(head.boundingRect().adjusted(-2, -2, 2, 2));
+        p.setClipPath(clear.subtracted(wings), Qt::IntersectClip);
+        anatomy::paintShadedEdge(p, head, QColor(10, 14, 26, 190), 1.3);
+    }
+    // The eyes sit in the sides of the head looking sideways, so from above
+    // only a narrow slice of each shows along the rim, under a fold of skin.
+    for (const double side : {-1.0, 1.0}) {
+        const Saved s(p);
+        p.setClipPath(head, Qt::IntersectClip);
+        p.translate(side * 17.2, -51);
+        p.scale(0.42, 1.0);
+        anatomy::paintNaturalEye(p, {0, 0}, 2.8, QColor(150, 130, 80), 0.55);
+        stroke(p, curve({-side * 3.5, -3.6}, {-side * 5.5, 0}, {-side * 3.5, 3.6}),
+               QColor(12, 18, 32, 120), 1.6);
+    }
+}
+
+} // namespace fishart
