@@ -147,6 +147,10 @@ void paintMoray(QPainter &p, const Moray &m)
         const Saved s(p);
         p.fillPath(dorsal, withAlpha(m.back.darker(108), 245));
         p.setClipPath(dorsal, Qt::IntersectClip);
+        // Its pale edge and rays are lost in the shade of the hole.
+        QPainterPath open;
+        open.addRect(dorsal.boundingRect().adjusted(-g, -g, g, g));
+        p.setClipPath(open.subtracted(m.den), Qt::IntersectClip);
         const QPainterPath outer = ribbon(m.neck, {g * 0.95, g + 9, g + 12, g + 12, g + 9, g + 4});
         stroke(p, outer, withAlpha(m.back.lighter(135), 200), 2.4);
         // The rays slant back towards the tail under the thick skin, seen
@@ -239,11 +243,13 @@ void paintMoray(QPainter &p, const Moray &m)
         }
     }
     {
-        // Where the body goes back into the hole it dims along its length,
-        // from the light outside through the shade of the opening to the dark
-        // where it turns away, so neither its cut end nor the fin's shows.
+        // Where the body goes back into the hole it stays solid: its own
+        // colour sinks into shade along its length, multiplied down rather
+        // than laid over with black, so the cave never shows through it and
+        // the rock of the rim, painted later, hides where it goes in.
         const Saved s(p);
         p.setClipPath(eel.united(dorsal), Qt::IntersectClip);
+        p.setCompositionMode(QPainter::CompositionMode_Multiply);
         // Out in the open the body is in full light: the shade begins only
         // where the body passes the rim of the hole.
         double rim = 0.34;
@@ -254,65 +260,11 @@ void paintMoray(QPainter &p, const Moray &m)
             }
         const QPointF out = m.neck.pointAtPercent(rim), deep = m.neck.pointAtPercent(0.02);
         QLinearGradient dark(out, deep);
-        dark.setColorAt(0.0, QColor(8, 8, 7, 0));
-        dark.setColorAt(0.25, QColor(8, 8, 7, 60));
-        dark.setColorAt(0.5, QColor(7, 7, 6, 150));
-        dark.setColorAt(0.75, QColor(6, 6, 6, 215));
-        dark.setColorAt(1.0, QColor(5, 5, 6, 245));
+        dark.setColorAt(0.0, QColor(255, 255, 255));
+        dark.setColorAt(0.2, QColor(190, 188, 180));
+        dark.setColorAt(0.55, QColor(100, 96, 90));
+        dark.setColorAt(1.0, QColor(60, 56, 52));
         p.fillRect(m.den.boundingRect().adjusted(-g * 2, -g * 2, g, g), dark);
-        // Inside the rim the brow's shadow falls across the body with a soft
-        // but definite edge, slanting down the way the light comes in, so
-        // the body goes into shade, not into a haze.
-        {
-            const Saved shade(p);
-            p.setClipPath(m.den, Qt::IntersectClip);
-            const QRectF den = m.den.boundingRect();
-            const QPointF edgeTop(den.left() + den.width() * 0.1, den.top()),
-                edgeBottom(den.left() + den.width() * 0.3, den.bottom());
-            QPainterPath shadow(edgeTop);
-            shadow.quadTo(QPointF(edgeTop.x() - den.width() * 0.04, den.center().y()), edgeBottom);
-            shadow.lineTo(den.bottomRight() + QPointF(g, g));
-            shadow.lineTo(den.topRight() + QPointF(g, -g));
-            shadow.closeSubpath();
-            QLinearGradient into(QPointF(edgeTop.x() - 2, 0), QPointF(edgeTop.x() + 12, 0));
-            into.setColorAt(0.0, QColor(5, 5, 6, 0));
-            into.setColorAt(1.0, QColor(5, 5, 6, 185));
-            p.fillPath(shadow, into);
-        }
-        // Inside the opening the overhang shades the body more the deeper it
-        // goes, with no edge at the mouth of the hole: the shade builds up
-        // from the rim inwards, heaviest under the brow.
-        const QRectF den = m.den.boundingRect();
-        QLinearGradient overhang(den.topLeft(), den.bottomLeft());
-        overhang.setColorAt(0.0, QColor(4, 4, 4, 17));
-        overhang.setColorAt(0.6, QColor(4, 4, 4, 8));
-        overhang.setColorAt(1.0, QColor(4, 4, 4, 2));
-        for (int k = 0; k < 14; ++k) {
-            const double shrink = 1.0 - 0.0225 * k;
-            QTransform in;
-            in.translate(den.center().x(), den.center().y());
-            in.scale(shrink, shrink);
-            in.translate(-den.center().x(), -den.center().y());
-            p.fillPath(in.map(m.den), overhang);
-        }
-        // A little of the light from the opening still runs along the back
-        // and belly as they go in, fading with the depth.
-        QLinearGradient dim(out, deep);
-        dim.setColorAt(0.0, withAlpha(m.back.lighter(120), 0));
-        dim.setColorAt(0.35, withAlpha(m.back.lighter(120), 80));
-        dim.setColorAt(0.8, withAlpha(m.back.lighter(120), 0));
-        p.strokePath(eel, QPen(dim, 2.0));
-        p.strokePath(dorsal, QPen(dim, 1.2));
-    }
-    {
-        // Deep in the hole the body and the stone round it sink into one darkness.
-        const Saved s(p);
-        p.setClipPath(m.den);
-        QRadialGradient hollow(hole, g * 0.8);
-        hollow.setColorAt(0.0, QColor(5, 5, 6, 225));
-        hollow.setColorAt(0.6, QColor(6, 6, 6, 170));
-        hollow.setColorAt(1.0, QColor(6, 6, 6, 0));
-        p.fillRect(m.den.boundingRect(), hollow);
     }
 
     // The gape stands open as the moray breathes, running from the snout to
