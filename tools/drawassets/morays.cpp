@@ -395,6 +395,18 @@ void paintBoulder(QPainter &p, const QPainterPath &boulder, quint32 seed)
         stroke(p, crack.translated(0, 1.2), QColor(190, 176, 146, 60), 1.4);
         stroke(p, crack, QColor(30, 26, 22, 120), 1.1);
     }
+    // Light from above and in front rounds the mass: the crown and the face
+    // turned to the light catch it, the flank turned away falls into shade.
+    {
+        const Saved light(p);
+        p.setCompositionMode(QPainter::CompositionMode_SoftLight);
+        QRadialGradient lit(box.topLeft() + QPointF(box.width() * 0.35, box.height() * 0.2),
+                            std::max(box.width(), box.height()) * 0.85);
+        lit.setColorAt(0, QColor(255, 250, 235, 190));
+        lit.setColorAt(0.45, QColor(200, 195, 185, 40));
+        lit.setColorAt(1, QColor(0, 0, 0, 200));
+        p.fillRect(box, lit);
+    }
     shadeBody(p, boulder, QColor(60, 54, 46), 0.6);
 }
 
