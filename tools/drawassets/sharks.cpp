@@ -469,22 +469,24 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
                                    .united(mirror.map(pelvic))
                                    .united(lowerLobe);
     // Swimming a hand above the bottom in light from high overhead: the
-    // shadow falls clear of the shark as its own outline at its own size,
-    // head, fins and tail, the edge softened by the light the water
-    // scatters, the thin fins fainter than the body.
+    // shadow falls clear of the shark, drawn out a little along the slant of
+    // the light and spread by the light the water scatters, so that only the
+    // solid body darkens the sand fully; the broad fins and the thin tail
+    // blade leave a faint trace, the pelvics none.
     {
         const Saved s(p);
-        p.translate(QTransform().rotate(98).map(QPointF(38, 52)));
-        const QPainterPath fleshy = trunk.united(pectoral).united(mirror.map(pectoral));
-        const QPainterPath thin =
-            tailBlade.united(lowerLobe).united(pelvic).united(mirror.map(pelvic));
-        for (int ring = 3; ring >= 0; --ring) {
-            const double blur = ring * 1.6;
+        p.translate(QTransform().rotate(98).map(QPointF(40, 56)));
+        p.rotate(-4);
+        p.scale(1.1, 1.16);
+        const QPainterPath &fleshy = trunk;
+        const QPainterPath thin = tailBlade.united(pectoral).united(mirror.map(pectoral));
+        for (int ring = 5; ring >= 0; --ring) {
+            const double blur = ring * 2.6;
             for (int k = 0; k < 8; ++k) {
-                const double a = k * std::numbers::pi / 4;
+                const double a = k * std::numbers::pi / 4 + ring * 0.4;
                 const QPointF off(std::cos(a) * blur, std::sin(a) * blur);
-                p.fillPath(fleshy.translated(off), QColor(60, 46, 22, 4));
-                p.fillPath(thin.translated(off), QColor(60, 46, 22, 3));
+                p.fillPath(fleshy.translated(off), QColor(60, 46, 22, 3));
+                p.fillPath(thin.translated(off), QColor(60, 46, 22, 2));
             }
         }
     }
