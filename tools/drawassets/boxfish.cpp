@@ -341,8 +341,26 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
     stroke(p, ridge.translated(0, 2.5), QColor(255, 255, 240, 30), 3.0);
     const QPainterPath keel = curveThrough(
         {c.chin + QPointF(4, -10), c.keel + QPointF(0, -11), c.rearBottom + QPointF(-6, -7)});
-    stroke(p, keel.translated(0, -1.3), QColor(255, 255, 240, 110), 1.2);
-    stroke(p, keel.translated(0, 1.2), QColor(20, 20, 30, 120), 1.4);
+    // The keel is where two faces of the shell meet: the flat belly below
+    // turns away from the light at once, and the crest catches a soft sheen
+    // on the plates, not a drawn line.
+    {
+        // Run on past both ends to the outline, so the face has no corner.
+        const QPainterPath edge = keel.translated(0, 0.6);
+        QPainterPath under(edge.pointAtPercent(0) + QPointF(-30, 0));
+        under.connectPath(edge);
+        under.lineTo(edge.currentPosition() + QPointF(30, 0));
+        under.lineTo(edge.currentPosition() + QPointF(30, 40));
+        under.lineTo(edge.pointAtPercent(0) + QPointF(-30, 40));
+        under.closeSubpath();
+        const QPointF mid = keel.pointAtPercent(0.5);
+        QLinearGradient turn(mid, mid + QPointF(0, 12));
+        turn.setColorAt(0.0, QColor(20, 20, 40, 70));
+        turn.setColorAt(1.0, QColor(20, 20, 40, 30));
+        p.fillPath(under, turn);
+        stroke(p, keel.translated(0, -1.6), QColor(255, 255, 240, 22), 3.6);
+        stroke(p, keel.translated(0, -0.8), QColor(255, 255, 240, 26), 1.2);
+    }
     // The carapace's rear rim stands proud of the stalk it sleeves.
     stroke(
         p,
@@ -516,11 +534,10 @@ void paintSpottedTrunkfish(QPainter &p, double w, double h)
             turn.setColorAt(0.0, QColor(90, 94, 120, 140));
             turn.setColorAt(1.0, QColor(70, 74, 100, 200));
             p.fillPath(under, turn);
-            stroke(p, keel.translated(0, 1.8), QColor(100, 104, 122, 120), 2.4);
-            stroke(p, keel, QColor(255, 255, 255, 210), 1.3);
+            stroke(p, keel, QColor(255, 255, 255, 70), 2.2);
         }
-        strokeInside(p, box, ridge.translated(0, 3.4), QColor(100, 104, 124, 165), 4.0);
-        strokeInside(p, box, ridge, QColor(255, 255, 255, 235), 1.8);
+        strokeInside(p, box, ridge.translated(0, 3.6), QColor(100, 104, 124, 70), 5.0);
+        strokeInside(p, box, ridge, QColor(255, 255, 255, 80), 2.6);
         // Spots are never cut: one that would touch the eye or the lips is left out.
         const Saved s(p);
         p.setClipPath(box, Qt::IntersectClip);
