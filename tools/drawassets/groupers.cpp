@@ -528,8 +528,8 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
                withAlpha(dark, 170));
     const QPainterPath pectoral = anatomy::paintGrownPectoral(
         p, {113, 127}, {115, 153},
-        {{131, 118}, {151, 120}, {165, 129}, {170, 143}, {164, 157}, {149, 165}, {131, 164}},
-        QColor(114, 99, 56, 235), QColor(80, 67, 38, 185), withAlpha(rays, 150));
+        {{128, 121}, {148, 121}, {165, 127}, {175, 139}, {171, 152}, {155, 160}, {133, 161}},
+        QColor(128, 112, 66, 225), QColor(122, 108, 66, 150), withAlpha(rays, 120));
     // The fins carry the body's small spots, smaller and crowding out
     // towards their rims, few on the fleshy bases.
     for (const auto &[f, base] :
