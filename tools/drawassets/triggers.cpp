@@ -185,8 +185,13 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
         // Curving back a little towards its tip.
         const QPainterPath axis = curve(root, (root + end) / 2 + QPointF(-1.6, -1.4), end);
         const QPainterPath spine = ribbon(axis, {width, width * 0.66, width * 0.3});
-        fillBody(p, spine, QColor(86, 120, 104), QColor(56, 86, 74), QColor(36, 58, 50));
-        stroke(p, spine, QColor(26, 44, 40, 170), 0.7);
+        // The back's own blue-green runs up the spine, darkening to horn.
+        QLinearGradient up(root, end);
+        up.setColorAt(0.0, QColor(34, 124, 136));
+        up.setColorAt(0.5, QColor(50, 100, 96));
+        up.setColorAt(1.0, QColor(44, 66, 58));
+        p.fillPath(spine, up);
+        anatomy::paintShadedEdge(p, spine, QColor(20, 50, 50, 90), 0.8);
         stroke(p, axis.translated(-width * 0.18, 0), QColor(190, 220, 206, 70), width * 0.2);
     }
     // The trigger's front edge is rough with small knobs.
@@ -209,6 +214,20 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     // Large, rough plate-like scales in rows that follow the body, finer
     // towards the head and the tail stalk.
     paintScaleRows(p, body, shape, 7.5, QColor(60, 80, 50, 70), 0.6, ScaleStyle::Flat);
+    // The skin of the back rises round the foot of the trigger and its
+    // membrane, so spine and fin grow out of the body rather than sit on it.
+    {
+        const Saved s(p);
+        QPainterPath foot(trigger + QPointF(-5, 5));
+        foot.quadTo(trigger + QPointF(-1, -3), on(trigger, tip1, 0.22));
+        foot.quadTo(trigger + QPointF(12, -4), root3 + QPointF(9, 3));
+        foot.quadTo(trigger + QPointF(8, 7), trigger + QPointF(-5, 5));
+        QLinearGradient rise(QPointF(0, trigger.y() + 6), QPointF(0, trigger.y() - 6));
+        rise.setColorAt(0.0, QColor(34, 132, 146));
+        rise.setColorAt(0.6, QColor(36, 126, 136, 230));
+        rise.setColorAt(1.0, QColor(40, 112, 118, 0));
+        p.fillPath(foot, rise);
+    }
     {
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
