@@ -313,18 +313,18 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     }
     stroke(p, curve({151, 100}, {148, 107}, {148, 114}), QColor(60, 70, 60, 90), 1.1);
     // The small pectoral grows from behind the gill slit, clear of the face
-    // line, and shows its yellow-green base only.
-    anatomy::paintGrownPectoral(p, {154, 103}, {156, 119},
-                                {{166, 96},
-                                 {179, 94.5},
-                                 {191, 98},
-                                 {198, 105},
-                                 {196, 112},
-                                 {187, 118},
-                                 {173, 123},
-                                 {162, 123}},
-                                QColor(150, 170, 90, 200), QColor(176, 192, 130, 95),
-                                QColor(90, 110, 70, 140));
+    // line: a short fan of stiff rays with clear membrane between them.
+    anatomy::paintGrownPectoral(p, {154, 104}, {155, 117},
+                                {{162, 99},
+                                 {172, 96.5},
+                                 {182, 98.5},
+                                 {188, 103},
+                                 {187.5, 108},
+                                 {182, 113},
+                                 {172, 117},
+                                 {162, 119}},
+                                QColor(140, 164, 96, 210), QColor(170, 190, 140, 70),
+                                QColor(70, 96, 60, 190));
     {
         // The pelvic rudiment at the end of the belly: a short rough spine
         // lying back, and the fold of skin behind it running back to the anal fin.
