@@ -63,7 +63,8 @@ void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor co
     // The shaded flank turns away from the light to a firm edge, so the
     // quill stands as a solid rod, not a streak of light.
     stroke(p, curve(root + side * 0.85, root + dir * length * 0.35 + side * 0.5, tip),
-           withAlpha(edge.darker(140), 200), std::max(0.35, half * 0.4));
+           withAlpha(edge.darker(140), std::min(200, edge.alpha() + 40)),
+           std::max(0.35, half * 0.4));
     // Horn-coloured towards the point, as the skin gives way to bare spine.
     QLinearGradient along(root, tip);
     along.setColorAt(0.0, withAlpha(colour.darker(125), 90));
@@ -450,8 +451,10 @@ void paintPorcupinefish(QPainter &p, double w, double h)
             const QColor skin = tone.darker(98 + rng.bounded(12));
             const double length = reach(root.x()) * (0.7 + 0.4 * rng.generateDouble());
             // The quill runs out from under a sheath of skin over its root.
-            paintSpine(p, root, dir, length, blend(skin, QColor(150, 120, 72), 0.3),
-                       withAlpha(spineShade, 230));
+            // Lying close along the skin, it casts only a slight shadow and
+            // stands out by its paler, lit horn instead.
+            paintSpine(p, root, dir, length, blend(skin, QColor(222, 204, 158), 0.4),
+                       withAlpha(spineShade, 90));
             paintSpineBase(p, root, dir, length, skin);
         }
     }
