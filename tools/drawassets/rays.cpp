@@ -175,8 +175,8 @@ QPainterPath southernDisc()
     return mirroredOutline({{0, -84},      {4, -82.5},   {9, -79.6},  {17, -74.6},   {32, -66.2},
                             {50, -54.2},   {66, -41.4},  {78.5, -30}, {86.5, -21.8}, {90.2, -16.6},
                             {89.8, -12.4}, {86.2, -6.6}, {77, 6},     {64, 20.6},    {49, 34.6},
-                            {34, 47},      {23, 55},     {20.5, 60},  {20, 67},      {18, 74},
-                            {13.5, 80},    {8, 82.5},    {3.4, 80},   {0, 76}});
+                            {34, 47},      {24, 54.5},   {20.5, 60},  {18, 67},      {14.5, 74},
+                            {10, 79.5},    {6, 82},      {3, 82.6},   {0, 82.4}});
 }
 
 // The ray has shuffled down into the bottom: in drifts here and there along
@@ -232,7 +232,7 @@ std::vector<QPointF> alongside(const QPainterPath &line, double from, double to,
 // the other, and the serrated spine lying on it a hand behind the disc.
 void paintWhip(QPainter &p, const QPainterPath &whip, QColor skin)
 {
-    const QPainterPath tail = ribbon(whip, {8.4, 6.4, 4.6, 3.3, 2.4, 1.7, 1.2, 0.8, 0.5});
+    const QPainterPath tail = ribbon(whip, {11.0, 7.4, 5.0, 3.4, 2.4, 1.7, 1.2, 0.8, 0.5});
     fillBody(p, tail, skin.darker(104), skin.darker(110), skin.darker(125));
     stroke(p, curveThrough(alongside(whip, 0.05, 0.75, -0.9, 12)),
            withAlpha(skin.lighter(135), 120), 0.9);
@@ -447,13 +447,13 @@ void paintSouthernStingray(QPainter &p, double w, double h)
         edge.setColorAt(1.0, withAlpha(skin.darker(180), 120));
         p.strokePath(disc, QPen(QBrush(edge), 1.6));
     }
-    // Each pelvic fin a lobe of its own behind the disc, set off from it by
-    // a fold, its rear edge lifted off the sand.
+    // Each pelvic fin runs on from the disc's rear margin, set off from it
+    // only by a soft crease, tapering back along the root of the tail.
     for (const double side : {-1.0, 1.0}) {
         const QPainterPath fold =
             curveThrough({{side * 21, 58.2}, {side * 13, 61.6}, {side * 4, 62.6}});
-        strokeInside(p, disc, fold.translated(0, 1.0), withAlpha(skin.lighter(130), 110), 0.9);
-        strokeInside(p, disc, fold, withAlpha(skin.darker(170), 150), 0.9);
+        strokeInside(p, disc, fold.translated(0, 1.2), withAlpha(skin.lighter(125), 50), 1.6);
+        strokeInside(p, disc, fold, withAlpha(skin.darker(150), 60), 1.4);
     }
     for (const double side : {-1.0, 1.0})
         paintMoundEye(p, QPointF(side * 11.5, -52), 4.4, skin, side, light);
