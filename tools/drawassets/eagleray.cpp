@@ -41,7 +41,7 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     // along its upper side.
     // Round in section: lit along its upper side, shaded along the other,
     // and a little paler beneath where the white belly runs on into it.
-    const QPainterPath tail = ribbon(whip, {6.0, 4.0, 2.6, 1.7, 1.1, 0.6, 0.3});
+    const QPainterPath tail = ribbon(whip, {8.4, 5.6, 3.8, 2.6, 1.7, 1.0, 0.5});
     QLinearGradient round(QPointF(-4, 0), QPointF(4, 0));
     round.setColorAt(0.0, QColor(44, 56, 86));
     round.setColorAt(0.45, QColor(22, 30, 50));
@@ -91,8 +91,8 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     // The pelvic fins, slim and pointed, reach back either side of the tail.
     // Each a thick lobe of flesh, rounded over its top into the light, its
     // thin rear tip paler where the belly's white shows through.
-    const QPainterPath pelvics =
-        pelvicPair({{2, 48}, {10, 49.5}, {14.6, 56}, {15, 63.5}, {11.6, 70}, {7.4, 64.6}, {3, 58}});
+    const QPainterPath pelvics = pelvicPair(
+        {{2, 47}, {11, 49}, {17, 56}, {19.4, 65}, {17.6, 74}, {12.6, 79}, {8, 70}, {3, 60}});
     fillBody(p, pelvics, QColor(34, 46, 76), QColor(22, 30, 52), QColor(40, 50, 74));
     {
         const Saved c(p);
@@ -169,20 +169,22 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     }
     anatomy::paintShadedEdge(p, wings, QColor(8, 12, 24, 170), 1.3);
 
-    // The head stands out before the wings, widening a little back to the
-    // eyes set flush in its sides, and runs forward into the duck bill: a
-    // flat, thin-edged lobe, broad and squarely rounded at its end.
-    const QPainterPath head = mirroredOutline({{0, -95},
-                                               {6.4, -94.6},
-                                               {10.6, -93},
-                                               {12.6, -89.4},
-                                               {13.2, -83},
-                                               {13.6, -76},
-                                               {14.6, -68},
-                                               {16, -62},
-                                               {17.4, -57},
-                                               {18.6, -51},
-                                               {17.6, -44},
+    // The head stands out before the wings, widening back to the eyes set
+    // flush in its sides and flaring behind them into the wings' leading
+    // edges, and runs forward into the duck bill: a flat, thin-edged lobe,
+    // broad and squarely rounded at its end.
+    const QPainterPath head = mirroredOutline({{0, -89},
+                                               {6, -88.6},
+                                               {10.2, -87},
+                                               {12.6, -83.6},
+                                               {13.6, -78},
+                                               {14.4, -71},
+                                               {15.8, -64},
+                                               {17.6, -58},
+                                               {19, -52},
+                                               {21, -47.5},
+                                               {25, -44},
+                                               {29, -41.5},
                                                {13.6, -37},
                                                {0, -32}});
     fillBody(p, head, QColor(34, 48, 80), QColor(30, 44, 74), QColor(26, 38, 66));
@@ -190,10 +192,10 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
         // The bill dips towards its end, so the light runs along its crown.
         const Saved s(p);
         p.setClipPath(head, Qt::IntersectClip);
-        QLinearGradient bill(QPointF(0, -96), QPointF(0, -70));
+        QLinearGradient bill(QPointF(0, -90), QPointF(0, -66));
         bill.setColorAt(0.0, QColor(56, 72, 104, 150));
         bill.setColorAt(1.0, QColor(46, 60, 92, 0));
-        p.fillRect(QRectF(-16, -97, 32, 30), bill);
+        p.fillRect(QRectF(-16, -91, 32, 30), bill);
         // The bill is flat, so its thin rim catches the light all round,
         // and the head behind it rises to a low crown between the eyes.
         stroke(p, head.translated(0, 0.6), QColor(96, 116, 150, 70), 1.6);
@@ -206,7 +208,7 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
             stroke(p, curveThrough({{side * 8.5, -70}, {side * 11.5, -62}, {side * 14, -54}}),
                    QColor(12, 18, 32, 70), 0.9);
     }
-    anatomy::paintFreckles(p, head.subtracted(oval({0, -83}, 15, 13)), 6.5, 0.5, 1.5,
+    anatomy::paintFreckles(p, head.subtracted(oval({0, -78}, 15, 12)), 6.5, 0.5, 1.5,
                            QColor(235, 240, 245, 200), 3233, {0, -60}, 30);
     {
         // The head runs on into the body, outlined only where it stands clear.
@@ -221,7 +223,7 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     for (const double side : {-1.0, 1.0}) {
         const Saved s(p);
         p.setClipPath(head, Qt::IntersectClip);
-        p.translate(side * 17.2, -51);
+        p.translate(side * 18.2, -52);
         p.scale(0.42, 1.0);
         anatomy::paintNaturalEye(p, {0, 0}, 2.8, QColor(150, 130, 80), 0.55);
         stroke(p, curve({-side * 3.5, -3.6}, {-side * 5.5, 0}, {-side * 3.5, 3.6}),
