@@ -42,6 +42,15 @@ void paintFirmFin(QPainter &p, const QPainterPath &shape, QLineF base, QColor ro
     thin.setColorAt(0.0, withAlpha(edge, 0));
     thin.setColorAt(1.0, edge);
     p.fillPath(shape, thin);
+    // A fin is curved in section, not a flat blade: its thick leading edge
+    // rounds into the light and the thin trailing part falls into shade.
+    const QPointF front = base.p1() + (base.p1() - base.p2()) * 0.1,
+                  rear = base.p2() + (base.p2() - base.p1()) * 0.4;
+    QLinearGradient section(front, rear);
+    section.setColorAt(0.0, withAlpha(root.lighter(125), 140));
+    section.setColorAt(0.4, withAlpha(root, 0));
+    section.setColorAt(1.0, withAlpha(line, 130));
+    p.fillPath(shape, section);
     {
         const Saved s(p);
         p.setClipPath(shape, Qt::IntersectClip);
@@ -269,10 +278,10 @@ void paintNurseShark(QPainter &p, double w, double h)
     // last two close together over the front of the pectoral.
     // Each is a shadowed cleft under a soft fold of skin whose rear edge
     // catches the light, each its own length.
-    static constexpr double tops[] = {181.6, 180.8, 181.4, 182.4, 183.6};
-    static constexpr double lows[] = {191.0, 192.0, 192.2, 191.8, 191.2};
+    static constexpr double tops[] = {178.8, 177.6, 178.2, 179.6, 181.4};
+    static constexpr double lows[] = {193.2, 194.6, 195.0, 194.6, 193.8};
     for (int i = 0; i < 5; ++i) {
-        const double x = 60.0 + i * 4.6 - (i > 2 ? (i - 2) * 1.4 : 0.0);
+        const double x = 59.0 + i * 5.4 - (i > 2 ? (i - 2) * 1.6 : 0.0);
         const double top = tops[i], low = lows[i], mid = (top + low) / 2;
         // The skin ahead of the cleft dips into it, shading softly.
         QLinearGradient dip(QPointF(x - 3.0, 0), QPointF(x + 0.6, 0));
