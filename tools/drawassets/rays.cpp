@@ -456,7 +456,7 @@ void paintSouthernStingray(QPainter &p, double w, double h)
         strokeInside(p, disc, fold, withAlpha(skin.darker(150), 60), 1.4);
     }
     for (const double side : {-1.0, 1.0})
-        paintMoundEye(p, QPointF(side * 11.5, -52), 4.4, skin, side, light);
+        paintMoundEye(p, QPointF(side * 12, -52), 5.6, skin, side, light);
 }
 
 // A small round disc, yellow-brown under a fine mesh of dark and pale spots
