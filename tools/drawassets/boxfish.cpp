@@ -178,7 +178,7 @@ void paintHorn(QPainter &p, QPointF root, QPointF tip, double radius, QColor bon
     const QPointF u = axis / length;
     const QPointF n = QPointF(-axis.y(), axis.x()) / length * radius;
     const QPointF up = n.y() < 0 ? n : -n;
-    const QPointF back = -u * radius * 1.3;
+    const QPointF back = -u * radius * 2.0;
     // Only the underside of the horn shades the shell below it.
     paintGlow(p, root - up * 1.2 + u * radius, radius * 1.5, QColor(40, 10, 0, 50));
     QPainterPath horn(root + back + up * 1.5);
@@ -215,7 +215,7 @@ void paintHorn(QPainter &p, QPointF root, QPointF tip, double radius, QColor bon
     QPainterPath flanks(root + up * 0.45 + axis * 0.6);
     flanks.quadTo(root + up * 0.2 + axis * 0.9, tip);
     flanks.quadTo(root - up * 0.5 + axis * 0.55, root - up * 0.9);
-    stroke(p, flanks, withAlpha(bone.darker(230), 130), 0.6);
+    stroke(p, flanks, withAlpha(bone.darker(200), 80), 0.6);
     // Bone, not a smooth cone: fine ridges run along it to the point.
     for (const double across : {0.25, -0.2})
         stroke(
