@@ -261,9 +261,10 @@ void paintMoray(QPainter &p, const Moray &m)
         const QPointF out = m.neck.pointAtPercent(rim), deep = m.neck.pointAtPercent(0.02);
         QLinearGradient dark(out, deep);
         dark.setColorAt(0.0, QColor(255, 255, 255));
-        dark.setColorAt(0.2, QColor(190, 188, 180));
-        dark.setColorAt(0.55, QColor(100, 96, 90));
-        dark.setColorAt(1.0, QColor(60, 56, 52));
+        dark.setColorAt(0.15, QColor(200, 198, 190));
+        dark.setColorAt(0.45, QColor(110, 106, 100));
+        dark.setColorAt(0.8, QColor(64, 60, 56));
+        dark.setColorAt(1.0, QColor(50, 47, 44));
         p.fillRect(m.den.boundingRect().adjusted(-g * 2, -g * 2, g, g), dark);
     }
 
