@@ -52,6 +52,15 @@ void paintFirmFin(QPainter &p, const QPainterPath &shape, QLineF base, QColor ro
     section.setColorAt(1.0, withAlpha(line, 130));
     p.fillPath(shape, section);
     {
+        // The thin trailing margin is darker, where the fin is least flesh.
+        const Saved s(p);
+        p.setClipPath(shape, Qt::IntersectClip);
+        QLinearGradient margin(base.center(), rear);
+        margin.setColorAt(0.0, withAlpha(line, 0));
+        margin.setColorAt(1.0, withAlpha(line, 150));
+        p.strokePath(shape, QPen(QBrush(margin), 2.4));
+    }
+    {
         const Saved s(p);
         p.setClipPath(shape, Qt::IntersectClip);
         stroke(p, shape, withAlpha(line, 30), 6);
