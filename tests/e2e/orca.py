@@ -133,9 +133,10 @@ def main():
         if run:
             run.kill()
         orca.close()
+        # The log lives in the session's folder, which closing the session removes.
+        said = orca.spoken()
         x.close()
 
-    said = orca.spoken()
     failures = []
     for i, (start, what, expected) in enumerate(steps):
         end = steps[i + 1][0] if i + 1 < len(steps) else float("inf")
