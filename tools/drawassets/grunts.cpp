@@ -192,14 +192,14 @@ void paintFrenchGrunt(QPainter &p, double w, double h)
                 const double t = 0.03 + 0.97 * k / 16.0;
                 spine.push_back(s.at(t, across + 0.015 * std::sin(t * 17.0 + across * 9.0)));
             }
-            paintStripe(curveThrough(spine), 0.9 + 0.15 * std::sin(across * 21.0));
+            paintStripe(curveThrough(spine), 1.15 + 0.15 * std::sin(across * 21.0));
         }
         // Below it the stripes run in clean oblique rows up and back along
         // the scale rows, near enough parallel, each ending at the line.
-        for (int k = 0; k < 13; ++k) {
+        for (int k = 0; k < 9; ++k) {
             // Not quite parallel, nor evenly spaced, and some give out
             // before they reach the line.
-            double t = 0.06 + k * 0.078 + 0.018 * std::sin(k * 2.3) + 0.008 * std::sin(k * 5.1);
+            double t = 0.06 + k * 0.108 + 0.018 * std::sin(k * 2.3) + 0.008 * std::sin(k * 5.1);
             double across = 1.15;
             const double slope = 2.7 + 0.35 * std::sin(k * 1.7 + 0.4);
             const double shortfall = 0.2 * std::max(0.0, std::sin(k * 3.3 + 0.6));
@@ -211,7 +211,7 @@ void paintFrenchGrunt(QPainter &p, double w, double h)
             }
             if (stripe.size() < 3)
                 continue;
-            paintStripe(curveThrough(stripe), 0.85 + 0.2 * std::abs(std::sin(k * 2.9 + 0.3)));
+            paintStripe(curveThrough(stripe), 1.2 + 0.2 * std::abs(std::sin(k * 2.9 + 0.3)));
         }
         std::vector<QPointF> line;
         for (double t = 0.22; t <= 1.0; t += 0.05)

@@ -487,15 +487,15 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
                                    .united(mirror.map(pelvic))
                                    .united(lowerLobe);
     // Swimming a hand above the bottom in light from high overhead: the
-    // shadow falls clear of the shark, drawn out a little along the slant of
+    // shadow falls just clear of the shark, drawn out a little along the slant of
     // the light and spread by the light the water scatters, so that only the
     // solid body darkens the sand fully; the broad fins and the thin tail
     // blade leave a faint trace, the pelvics none.
     {
         const Saved s(p);
-        p.translate(QTransform().rotate(98).map(QPointF(40, 56)));
-        p.rotate(-4);
-        p.scale(1.1, 1.16);
+        p.translate(QTransform().rotate(98).map(QPointF(20, 30)));
+        p.rotate(-2);
+        p.scale(1.03, 1.05);
         const QPainterPath &fleshy = trunk;
         const QPainterPath thin = tailBlade.united(pectoral).united(mirror.map(pectoral));
         for (int ring = 5; ring >= 0; --ring) {
