@@ -170,16 +170,16 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     anatomy::paintShadedEdge(p, wings, QColor(8, 12, 24, 170), 1.3);
 
     // The head stands well clear of the wings: the eyes bulge from its
-    // sides, and ahead of them it narrows into the duck bill, a long, flat
+    // sides, and ahead of them it narrows into the duck bill, a broad, flat
     // snout that tapers to a rounded tip, as a duck's bill does.
-    const QPainterPath head = mirroredOutline({{0, -99},
-                                               {3.8, -98.4},
-                                               {6.6, -96.4},
-                                               {8.2, -93},
-                                               {8.8, -88},
-                                               {9.4, -81},
-                                               {10.4, -74},
-                                               {12, -67.5},
+    const QPainterPath head = mirroredOutline({{0, -87.9},
+                                               {4.4, -87.5},
+                                               {7.6, -86.1},
+                                               {9.4, -83.7},
+                                               {10.1, -80.2},
+                                               {10.8, -75.3},
+                                               {12, -70.4},
+                                               {13, -65.8},
                                                {14.2, -62},
                                                {17, -58.4},
                                                {20.6, -56},
@@ -197,14 +197,14 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
         p.setClipPath(head, Qt::IntersectClip);
         // The bill is flat and thin-edged, dipping a little towards its end:
         // the light runs along its crown and its rim catches it all round.
-        QLinearGradient bill(QPointF(0, -99), QPointF(0, -64));
+        QLinearGradient bill(QPointF(0, -88), QPointF(0, -64));
         bill.setColorAt(0.0, QColor(60, 78, 110, 150));
         bill.setColorAt(1.0, QColor(46, 60, 92, 0));
-        p.fillRect(QRectF(-12, -100, 24, 38), bill);
+        p.fillRect(QRectF(-13, -89, 26, 27), bill);
         {
             const Saved narrow(p);
             p.scale(0.32, 1.0);
-            paintGlow(p, {0, -84}, 15, QColor(96, 118, 156, 90));
+            paintGlow(p, {0, -78}, 11, QColor(96, 118, 156, 90));
         }
         stroke(p, head.translated(0, 0.6), QColor(96, 116, 150, 70), 1.6);
         // Behind the bill the skull rises to a low crown between the eyes,
@@ -221,7 +221,7 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
                    QColor(100, 122, 160, 60), 0.9);
         }
     }
-    anatomy::paintFreckles(p, head.subtracted(oval({0, -80}, 12, 20)), 6.5, 0.5, 1.5,
+    anatomy::paintFreckles(p, head.subtracted(oval({0, -76}, 13, 14)), 6.5, 0.5, 1.5,
                            QColor(235, 240, 245, 200), 3233, {0, -56}, 26);
     {
         // The head runs on into the body, outlined only where it stands clear.
