@@ -169,47 +169,60 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     }
     anatomy::paintShadedEdge(p, wings, QColor(8, 12, 24, 170), 1.3);
 
-    // The head stands out before the wings, widening back to the eyes set
-    // flush in its sides and flaring behind them into the wings' leading
-    // edges, and runs forward into the duck bill: a flat, thin-edged lobe,
-    // broad and squarely rounded at its end.
-    const QPainterPath head = mirroredOutline({{0, -89},
-                                               {6, -88.6},
-                                               {10.2, -87},
-                                               {12.6, -83.6},
-                                               {13.6, -78},
-                                               {14.4, -71},
-                                               {15.8, -64},
-                                               {17.6, -58},
-                                               {19, -52},
-                                               {21, -47.5},
-                                               {25, -44},
+    // The head stands well clear of the wings: the eyes bulge from its
+    // sides, and ahead of them it narrows into the duck bill, a broad, flat
+    // snout that tapers to a rounded tip, as a duck's bill does.
+    const QPainterPath head = mirroredOutline({{0, -87.9},
+                                               {4.4, -87.5},
+                                               {7.6, -86.1},
+                                               {9.4, -83.7},
+                                               {10.1, -80.2},
+                                               {10.8, -75.3},
+                                               {12, -70.4},
+                                               {13, -65.8},
+                                               {14.2, -62},
+                                               {17, -58.4},
+                                               {20.6, -56},
+                                               {23, -52.6},
+                                               {23.2, -49.6},
+                                               {21.4, -47},
+                                               {22.4, -45},
+                                               {26, -42.6},
                                                {29, -41.5},
                                                {13.6, -37},
                                                {0, -32}});
     fillBody(p, head, QColor(34, 48, 80), QColor(30, 44, 74), QColor(26, 38, 66));
     {
-        // The bill dips towards its end, so the light runs along its crown.
         const Saved s(p);
         p.setClipPath(head, Qt::IntersectClip);
-        QLinearGradient bill(QPointF(0, -90), QPointF(0, -66));
-        bill.setColorAt(0.0, QColor(56, 72, 104, 150));
+        // The bill is flat and thin-edged, dipping a little towards its end:
+        // the light runs along its crown and its rim catches it all round.
+        QLinearGradient bill(QPointF(0, -88), QPointF(0, -64));
+        bill.setColorAt(0.0, QColor(60, 78, 110, 150));
         bill.setColorAt(1.0, QColor(46, 60, 92, 0));
-        p.fillRect(QRectF(-16, -91, 32, 30), bill);
-        // The bill is flat, so its thin rim catches the light all round,
-        // and the head behind it rises to a low crown between the eyes.
+        p.fillRect(QRectF(-13, -89, 26, 27), bill);
+        {
+            const Saved narrow(p);
+            p.scale(0.32, 1.0);
+            paintGlow(p, {0, -78}, 11, QColor(96, 118, 156, 90));
+        }
         stroke(p, head.translated(0, 0.6), QColor(96, 116, 150, 70), 1.6);
+        // Behind the bill the skull rises to a low crown between the eyes,
+        // and falls away in a shallow hollow to each eye.
         {
             const Saved narrow(p);
             p.scale(0.5, 1.0);
-            paintGlow(p, {0, -58}, 16, QColor(90, 110, 150, 80));
+            paintGlow(p, {0, -56}, 16, QColor(90, 110, 150, 80));
         }
-        for (const double side : {-1.0, 1.0})
-            stroke(p, curveThrough({{side * 8.5, -70}, {side * 11.5, -62}, {side * 14, -54}}),
-                   QColor(12, 18, 32, 70), 0.9);
+        for (const double side : {-1.0, 1.0}) {
+            stroke(p, curveThrough({{side * 7.2, -76}, {side * 9.6, -66}, {side * 14.5, -57}}),
+                   QColor(12, 18, 32, 80), 1.1);
+            stroke(p, curveThrough({{side * 8.2, -62}, {side * 13, -58.5}, {side * 17, -55.5}}),
+                   QColor(100, 122, 160, 60), 0.9);
+        }
     }
-    anatomy::paintFreckles(p, head.subtracted(oval({0, -78}, 15, 12)), 6.5, 0.5, 1.5,
-                           QColor(235, 240, 245, 200), 3233, {0, -60}, 30);
+    anatomy::paintFreckles(p, head.subtracted(oval({0, -76}, 13, 14)), 6.5, 0.5, 1.5,
+                           QColor(235, 240, 245, 200), 3233, {0, -56}, 26);
     {
         // The head runs on into the body, outlined only where it stands clear.
         const Saved s(p);
@@ -218,15 +231,17 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
         p.setClipPath(clear.subtracted(wings), Qt::IntersectClip);
         anatomy::paintShadedEdge(p, head, QColor(10, 14, 26, 190), 1.3);
     }
-    // The eyes sit in the sides of the head looking sideways, so from above
-    // only a narrow slice of each shows along the rim, under a fold of skin.
+    // The eyes sit in domes bulging from the sides of the head, looking
+    // sideways, so from above each shows as a slice along the dome's outer
+    // face, the dome itself lit over its top.
     for (const double side : {-1.0, 1.0}) {
         const Saved s(p);
         p.setClipPath(head, Qt::IntersectClip);
-        p.translate(side * 18.2, -52);
-        p.scale(0.42, 1.0);
-        anatomy::paintNaturalEye(p, {0, 0}, 2.8, QColor(150, 130, 80), 0.55);
-        stroke(p, curve({-side * 3.5, -3.6}, {-side * 5.5, 0}, {-side * 3.5, 3.6}),
+        paintGlow(p, {side * 19.4, -53}, 5.0, QColor(100, 122, 160, 100));
+        p.translate(side * 21, -51);
+        p.scale(0.5, 1.0);
+        anatomy::paintNaturalEye(p, {0, 0}, 3.0, QColor(150, 130, 80), 0.55);
+        stroke(p, curve({-side * 3.8, -3.8}, {-side * 6, 0}, {-side * 3.8, 3.8}),
                QColor(12, 18, 32, 120), 1.6);
     }
 }

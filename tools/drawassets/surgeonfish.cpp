@@ -86,6 +86,84 @@ void paintFinLines(QPainter &p, const Fin &fin, QColor colour)
     }
 }
 
+// A band of pigment `widths` wide running along the free edge of `fin`, but
+// `inset` inside it: the rim dips between the ray tips, and a band laid on
+// the rim itself would show in those dips, against the water, as a light
+// round the fin rather than a margin in it.
+void paintInsetMargin(QPainter &p, const Fin &fin, QColor colour,
+                      std::initializer_list<double> widths, double inset)
+{
+    if (Silhouette::active(p))
+        return;
+    const std::vector<double> rim(widths.size(), inset * 2);
+    std::vector<double> band;
+    for (const double w : widths)
+        band.push_back((inset + w) * 2);
+    const Saved s(p);
+    p.setClipPath(fin.shape.subtracted(ribbon(fin.edge, rim)), Qt::IntersectClip);
+    p.fillPath(ribbon(fin.edge, band), colour);
+}
+
+// The scalpel: a lance-shaped spine `length` long lying in its groove on the
+// tail stalk at `at`, its point forward and its hinge behind, pale `blade`
+// against the dark `groove`. A hard blade set in the skin, so it is lit along
+// its upper edge, shaded along its lower and throws a little shadow into the
+// groove. `spot`, if valid, is the patch of pale skin round it.
+void paintScalpelBlade(QPainter &p, QPointF at, double length, QColor blade, QColor groove,
+                       QColor spot = {})
+{
+    if (Silhouette::active(p))
+        return;
+    if (spot.isValid()) {
+        const Saved s(p);
+        p.translate(at);
+        p.scale(1.0, 0.5);
+        paintGlow(p, {0, 0}, length * 0.72, spot);
+    }
+    const double gw = length * 0.1;
+    const QPointF front = at - QPointF(length * 0.58, 0);
+    const QPointF back = at + QPointF(length * 0.52, 0);
+    // The groove is a slit in the skin, widest just behind the middle, its
+    // edges blurring dark into the skin and its lower lip catching the light.
+    QPainterPath slot(front);
+    slot.quadTo(at + QPointF(length * 0.04, -gw * 2.6), back);
+    slot.quadTo(at + QPointF(length * 0.04, gw * 2.8), front);
+    stroke(p, slot, withAlpha(groove, groove.alpha() / 4), gw * 1.4);
+    stroke(p, slot, withAlpha(groove, groove.alpha() / 2), gw * 0.6);
+    p.fillPath(slot, groove);
+    stroke(p,
+           curve(front + QPointF(length * 0.14, gw * 1.0), at + QPointF(0, gw * 2.1),
+                 back - QPointF(length * 0.12, -gw * 0.8)),
+           QColor(255, 255, 255, 70), gw * 0.35);
+    // The blade: drawn out forward into a long sharp point, broadest behind
+    // the middle and rounded off at the hinge behind; it lies high in the
+    // groove, leaving its shadowed floor showing below.
+    const double bw = length * 0.09;
+    const QPointF tip = front + QPointF(length * 0.04, -gw * 0.45);
+    const QPointF widest = at + QPointF(length * 0.14, -gw * 0.35);
+    const QPointF hinge = back - QPointF(length * 0.08, gw * 0.3);
+    const auto side = [&](double y) { return QPointF(0, y); };
+    QPainterPath lance(tip);
+    lance.cubicTo(tip + QPointF(length * 0.3, -bw * 0.45), widest + QPointF(-length * 0.2, -bw),
+                  widest + side(-bw));
+    lance.cubicTo(widest + QPointF(length * 0.1, -bw), hinge + QPointF(0, -bw * 0.8),
+                  hinge + QPointF(length * 0.02, 0));
+    lance.cubicTo(hinge + QPointF(0, bw * 0.8), widest + QPointF(length * 0.1, bw),
+                  widest + side(bw));
+    lance.cubicTo(widest + QPointF(-length * 0.2, bw), tip + QPointF(length * 0.3, bw * 0.35), tip);
+    p.fillPath(lance.translated(length * 0.02, gw * 0.6), withAlpha(groove.darker(160), 130));
+    QLinearGradient lit(widest + side(-bw), widest + side(bw));
+    lit.setColorAt(0, blade.lighter(110));
+    lit.setColorAt(0.4, blade);
+    lit.setColorAt(1, blade.darker(150));
+    p.fillPath(lance, lit);
+    // A low ridge runs down the blade from point to hinge, catching the
+    // light, and its edges are fine and dark.
+    stroke(p, curve(tip + QPointF(length * 0.06, -bw * 0.02), widest + side(-bw * 0.3), hinge),
+           QColor(255, 255, 255, 140), gw * 0.25);
+    stroke(p, lance, withAlpha(groove.darker(130), 150), gw * 0.18);
+}
+
 } // namespace
 
 // All powder-blue to royal blue with fine darker wavy lines, dark-edged fins,
@@ -160,7 +238,8 @@ void paintBlueTang(QPainter &p, double w, double h)
         }
     }
     modelBody(p, s.body, s.caudal.base.x1(), QColor(30, 50, 130, 80), 0.8);
-    paintScalpel(p, s.shape.at(0.93, 0.02), 24, QColor(252, 222, 80), QColor(20, 30, 70, 170));
+    paintScalpelBlade(p, s.shape.at(0.93, 0.02), 22, QColor(252, 230, 120), QColor(16, 24, 66, 210),
+                      QColor(250, 220, 90, 110));
     paintFront(p, s, look);
 }
 
@@ -188,9 +267,13 @@ void paintDoctorfish(QPainter &p, double w, double h)
                              0.24,
                              0.9});
     paintBackFins(p, s, look);
-    // Narrow blue margins that swell and thin along the long fins.
-    for (const Fin *f : {&s.dorsal, &s.anal})
-        paintSoftMargin(p, *f, QColor(80, 120, 176, 150), {1.0, 2.6, 3.6, 2.4, 3.4, 2.6, 1.2});
+    // Narrow blue margins that swell and thin along the long fins, in the
+    // fin just inside its rim.
+    for (const Fin *f : {&s.dorsal, &s.anal}) {
+        paintInsetMargin(p, *f, QColor(80, 120, 176, 80), {0.8, 2.0, 2.6, 2.0, 2.4, 2.0, 0.9}, 1.4);
+        paintInsetMargin(p, *f, QColor(80, 120, 176, 150), {0.5, 1.2, 1.6, 1.2, 1.5, 1.2, 0.6},
+                         1.4);
+    }
     fillBody(p, s.body, QColor(92, 100, 112), QColor(140, 148, 158), QColor(186, 190, 196));
     // About ten narrow bars, strongest on the upper flank and fading out
     // towards the belly at different heights; the gaps between them and
@@ -256,7 +339,7 @@ void paintDoctorfish(QPainter &p, double w, double h)
     strokeInside(p, s.body, round, QColor(225, 230, 236, 90), 5);
     strokeInside(p, s.body, round, QColor(225, 230, 236, 70), 2.5);
     modelBody(p, s.body, s.caudal.base.x1(), QColor(40, 46, 56));
-    paintScalpel(p, b.at(0.945, 0.02), 14, QColor(214, 224, 234), QColor(40, 44, 54, 170));
+    paintScalpelBlade(p, b.at(0.945, 0.02), 15, QColor(226, 232, 238), QColor(30, 34, 44, 210));
     paintFront(p, s, look);
 }
 
@@ -372,7 +455,7 @@ void paintAtlanticSpadefish(QPainter &p, double w, double h)
 
 // Plain grey-brown with no bars, greyer than the olive Doctorfish and nothing
 // like the Blue Tang's blue; thin bluish fin edges, a deep crescent tail with
-// a pale margin, and a dark scalpel in a pale socket.
+// a pale margin, and a pale scalpel in a dark groove.
 void paintSurgeonfish(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.4, Floor::Open, {292, 250}, 76, QColor(150, 160, 110),
@@ -400,16 +483,16 @@ void paintSurgeonfish(QPainter &p, double w, double h)
     // crescent and gone before the tip of each lobe.
     paintSoftMargin(p, s.caudal, QColor(232, 232, 222, 150),
                     {0.0, 1.4, 3.0, 4.2, 4.8, 4.2, 3.0, 1.4, 0.0});
-    // The margins are a blue pigment in the fin, swelling and thinning along
-    // it and deepening towards the edge, not a bright line round it.
-    for (const auto &[colour, scale] :
-         {std::pair{QColor(66, 110, 186, 130), 1.0}, std::pair{QColor(52, 94, 176, 150), 0.55}}) {
-        paintFinMargin(p, s.dorsal, colour,
-                       {2.4 * scale, 6.0 * scale, 7.6 * scale, 5.4 * scale, 7.0 * scale,
-                        5.8 * scale, 2.6 * scale});
-        paintFinMargin(
-            p, s.anal, colour,
-            {2.4 * scale, 5.6 * scale, 7.2 * scale, 6.0 * scale, 4.6 * scale, 2.4 * scale});
+    // The bluish edge is the fin's own margin: the grey membrane runs on
+    // solid nearly to the rim, and the blue is a narrow band of pigment in
+    // it just inside the edge, swelling and thinning along it and blurring
+    // a little into the grey, not a light round the fin.
+    for (const Fin *fin : {&s.dorsal, &s.anal}) {
+        paintInsetMargin(p, *fin, withAlpha(fins, 130), {4, 6, 7, 6, 6.5, 6, 4}, 1.6);
+        paintInsetMargin(p, *fin, QColor(96, 136, 200, 90), {0.9, 2.2, 2.8, 2.2, 2.6, 2.2, 1.0},
+                         1.6);
+        paintInsetMargin(p, *fin, QColor(96, 136, 200, 170), {0.5, 1.3, 1.8, 1.3, 1.6, 1.3, 0.6},
+                         1.6);
     }
     // Faint bluish lines run the length of the soft dorsal and anal fins.
     for (const Fin *fin : {&s.dorsal, &s.anal})
@@ -449,16 +532,8 @@ void paintSurgeonfish(QPainter &p, double w, double h)
     }
     paintScaleRows(p, s.body, s.shape, 3.0, QColor(60, 56, 50, 70), 0.6, ScaleStyle::Fine);
     modelBody(p, s.body, s.caudal.base.x1(), QColor(48, 44, 40, 120), 1.5);
-    // A dark spine in a sheath ringed with paler skin, not a white mark;
-    // the pale ring blurs out into the stalk.
-    {
-        const Saved ring(p);
-        p.setClipPath(s.body, Qt::IntersectClip);
-        p.translate(s.shape.at(0.935, 0.02));
-        p.scale(1.0, 0.55);
-        paintGlow(p, {0, 0}, 20, QColor(220, 224, 228, 190));
-    }
-    paintScalpel(p, s.shape.at(0.935, 0.02), 19, QColor(30, 28, 36), QColor(206, 212, 222));
+    paintScalpelBlade(p, s.shape.at(0.935, 0.02), 18, QColor(226, 228, 230),
+                      QColor(34, 32, 36, 210));
     paintFront(p, s, look);
 }
 

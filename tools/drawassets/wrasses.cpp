@@ -30,15 +30,15 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
               QColor(120, 60, 140));
     canvas.faceRight();
     const QColor green(40, 170, 120);
-    // Slender and tapering all the way back to a narrow stalk, the body
-    // flexing a little as the fish rows along with its pectorals: a solid
-    // head with a short pointed snout, the back rising behind it over the
-    // shoulder, and a full belly under the pectorals.
+    // A slender cigar, its depth under a quarter of its length: a small
+    // pointed snout, the back and belly curving alike and gently, and the
+    // body tapering little by little to a narrow stalk, flexing a little as
+    // the fish rows along with its pectorals.
     Wrasse wrasse(
-        BodyShape{{34, 124}, 214, 70, 0.34, 0.76, 0.18, 0.55, 0.14, 0.11, 1.0, 0.012, 0, 0.04},
+        BodyShape{{38, 122}, 214, 50, 0.36, 0.62, 0.26, 0.53, 0.05, 0.04, 0.7, 0.0, 0, 0.03},
         green.darker(140), green, QColor(140, 220, 180), QColor(60, 150, 150, 225),
-        QColor(20, 80, 90, 140), Qt::transparent, QColor(210, 90, 80), {50, 96}, 0.44, 0.3, 0.52,
-        0.2, 0.26, {0.12, -0.4}, QColor(10, 20, 40, 230));
+        QColor(20, 80, 90, 140), Qt::transparent, QColor(210, 90, 80), {42, 76}, 0.56, 0.27, 0.5,
+        0.22, 0.27, {0.1, -0.36}, QColor(10, 20, 40, 230));
     // Round in section, not flat like a parrotfish: it is shaded deeply
     // over the back and under the belly.
     wrasse.modelling = 1.7;
@@ -48,7 +48,7 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
     paintWrasse(p, wrasse, [&](const WrasseParts &parts) {
         // The dark edging broadest out along the lobes, thin in the crescent.
         paintSoftMargin(p, parts.tail, QColor(20, 60, 90, 230),
-                        {6.0, 5.0, 3.0, 1.6, 3.0, 5.0, 6.0});
+                        {5.0, 4.2, 2.6, 1.4, 2.6, 4.2, 5.0});
         const Saved saved(p);
         p.setClipPath(parts.body, Qt::IntersectClip);
         // The green is not one flat tone: each scale shines its own way,
@@ -61,7 +61,7 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
         QPainterPath head(s.snout - QPointF(20, 60));
         for (int k = 0; k <= 10; ++k) {
             const double across = -1.3 + 0.26 * k;
-            head.lineTo(s.at(0.31 - 0.075 * across * across + 0.006 * std::sin(k * 2.1), across));
+            head.lineTo(s.at(0.32 - 0.045 * across * across + 0.006 * std::sin(k * 2.1), across));
         }
         head.lineTo(s.snout + QPointF(-20, 60));
         head.closeSubpath();
@@ -96,6 +96,17 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
                 .subtracted(pale),
             s, size, QColor(120, 140, 170, 70), 0.9);
     });
+    // The small terminal mouth at the tip of the snout: thin lips a deeper
+    // blue than the head, closed on a short gape.
+    const QPointF tip = s.snout + QPointF(0.8, 0.6);
+    const QColor lip(22, 46, 140);
+    p.fillPath(ribbon(curve(s.at(0.05, -0.16), tip + QPointF(3, -1.6), tip), {0.6, 1.5, 1.1}),
+               withAlpha(lip, 200));
+    p.fillPath(ribbon(curve(tip + QPointF(0, 0.6), tip + QPointF(3, 2), s.at(0.045, 0.12)),
+                      {1.0, 1.2, 0.5}),
+               withAlpha(lip.lighter(130), 190));
+    stroke(p, curve(tip + QPointF(-0.2, 0.3), tip + QPointF(3.4, 0.6), s.at(0.04, 0.03)),
+           QColor(8, 16, 50, 190), 0.7);
 }
 
 // A big pinkish wrasse with a long pig-like snout, a dark patch over the
