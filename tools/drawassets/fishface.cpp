@@ -511,56 +511,6 @@ void paintScaleRows(QPainter &p, const QPainterPath &area, const BodyShape &shap
     }
 }
 
-void paintScalpel(QPainter &p, QPointF at, double length, QColor blade, QColor socket)
-{
-    if (Silhouette::active(p))
-        return;
-    const double w = length * 0.1;
-    const QPointF front = at - QPointF(length * 0.55, 0);
-    const QPointF back = at + QPointF(length * 0.45, 0);
-    const bool paleBlade = blade.lightness() > socket.lightness();
-    const QColor pale = paleBlade ? blade : socket;
-    const QColor dark = paleBlade ? socket : blade;
-    // The skin round the spine's sheath is a pale ring, brightest just
-    // round the slit and fading into the stalk with no edge of its own; the
-    // sheath inside it keeps some of the stalk's own tone.
-    {
-        const Saved s(p);
-        p.translate(at + QPointF(-length * 0.04, w * 0.1));
-        p.scale(1.0, 0.52);
-        QRadialGradient patch(QPointF(0, 0), length * 0.66);
-        patch.setColorAt(0, withAlpha(pale, 120));
-        patch.setColorAt(0.35, withAlpha(pale, 190));
-        patch.setColorAt(0.55, withAlpha(pale, 150));
-        patch.setColorAt(0.8, withAlpha(pale, 45));
-        patch.setColorAt(1, withAlpha(pale, 0));
-        p.fillRect(QRectF(-length * 0.7, -length * 0.7, length * 1.4, length * 1.4), patch);
-    }
-    // The slit the spine folds into, finer at the front, with its lower
-    // lip in shadow and its upper lip catching the light.
-    const QPainterPath slit =
-        curve(front + QPointF(length * 0.1, w * 0.1), at + QPointF(0, -w * 0.25),
-              back + QPointF(-length * 0.06, w * 0.2));
-    stroke(p, QTransform::fromTranslate(0, w * 0.45).map(slit), withAlpha(dark, 70), w * 0.9);
-    stroke(p, slit, withAlpha(dark, 200), w * 0.55);
-    stroke(p, QTransform::fromTranslate(0, -w * 0.5).map(slit), QColor(255, 255, 255, 70),
-           w * 0.35);
-    // The spine itself lies in the slit, sharp in front and broad at its
-    // hinge behind, its point lifted a little out of the groove.
-    QPainterPath spine(front + QPointF(length * 0.12, -w * 0.2));
-    spine.quadTo(at + QPointF(length * 0.05, -w * 0.5), back + QPointF(-length * 0.08, -w * 0.2));
-    spine.quadTo(back + QPointF(-length * 0.03, w * 0.15),
-                 back + QPointF(-length * 0.09, w * 0.35));
-    spine.quadTo(at + QPointF(0, w * 0.15), front + QPointF(length * 0.12, -w * 0.2));
-    // A pale blade shows as itself against the dark of its groove.
-    p.fillPath(spine,
-               paleBlade ? withAlpha(blade.darker(104), 245) : withAlpha(dark.lighter(115), 230));
-    stroke(p,
-           curve(front + QPointF(length * 0.16, -w * 0.25), at + QPointF(0, -w * 0.45),
-                 back + QPointF(-length * 0.1, -w * 0.15)),
-           QColor(255, 255, 255, 90), 0.35);
-}
-
 void paintBeakPlates(QPainter &p, const QPainterPath &body, QPointF tip, double size, QColor colour,
                      QColor lips)
 {

@@ -532,10 +532,6 @@ std::vector<ScaleSite> scaleSites(const BodyShape &shape, double size, int rows)
 void paintScaleRows(QPainter &p, const QPainterPath &area, const BodyShape &shape, double size,
                     QColor rim, double width = 0.7, ScaleStyle kind = ScaleStyle::Crescent);
 
-// The folding spine of a surgeonfish at `at`, pointing forward along the
-// tail stalk in a groove `socket`, `length` long.
-void paintScalpel(QPainter &p, QPointF at, double length, QColor blade, QColor socket);
-
 // Fused tooth plates of a parrotfish at the snout tip `tip` of `body`, `size`
 // deep, partly hidden under fleshy `lips` (a darker `colour` if invalid).
 void paintBeakPlates(QPainter &p, const QPainterPath &body, QPointF tip, double size, QColor colour,
