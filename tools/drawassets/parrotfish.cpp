@@ -290,7 +290,7 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
     const BodyShape &s = stoplight.shape;
     paintWrasse(p, stoplight, [&](const WrasseParts &parts) {
         for (const Fin *f : {&parts.dorsal, &parts.anal})
-            paintSoftMargin(p, *f, withAlpha(salmon, 190), {1.0, 2.4, 3.2, 2.2, 3.0, 2.4, 1.2});
+            paintFinMargin(p, *f, withAlpha(salmon, 220), {1.4, 2.2, 2.8, 2.2, 2.6, 2.2, 1.4});
         // Each scale edged salmon all round its free edge, so that the
         // edges join into a net over the green rather than loose crescents.
         paintScaleRows(p, parts.body, s, s.depth * 0.105, withAlpha(salmon, 170), 1.0,
@@ -328,96 +328,59 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
         p.setClipPath(parts.body);
         paintScaleRows(p, bar(1.1).intersected(parts.body), s, s.depth * 0.105,
                        QColor(200, 130, 20, 110), 1.0, ScaleStyle::Flat);
-        // Salmon blotches of uneven size over the lower head and cheek,
-        // below and behind the corner of the beak.
-        // Each is placed on the head but sized in its own right, so that the
-        // narrowing snout does not squash it into a streak.
-        struct Blotch
+        // Pink-orange patches over the lower head: the largest below the
+        // eye, smaller ones towards the corner of the mouth and back and
+        // down over the cheek, each rounded but uneven in outline, none
+        // drawn out into a stripe.
+        struct Patch
         {
-            QPointF at;
-            QPointF size;
-            double tilt;
+            double along, across, rx, ry, tilt;
         };
-        // They lie in two broken streaks slanting down and back from the
-        // corner of the beak over the cheek and the throat, each streak
-        // breaking up into patches and flecks as it goes, the colour
-        // filling some scales along it and missing others.
-        std::vector<Blotch> blotches;
-        const struct
-        {
-            QPointF from, to;
-            double size;
-        } streaks[] = {{s.at(0.075, 0.1), s.at(0.31, 0.32), 8.4},
-                       {s.at(0.12, 0.48), s.at(0.27, 0.64), 7.0}};
-        int n = 0;
-        for (const auto &streak : streaks) {
-            const QPointF run = streak.to - streak.from;
-            const double tilt = std::atan2(run.y(), run.x());
-            for (double u = 0.0; u <= 1.0; u += 0.23 + 0.08 * std::sin(n * 2.3)) {
-                ++n;
-                const double fall = 1.0 - 0.45 * u;
-                const QPointF side = QPointF(-run.y(), run.x()) / std::hypot(run.x(), run.y()) *
-                                     1.8 * std::sin(n * 3.1);
-                blotches.push_back({streak.from + run * u + side,
-                                    QPointF(streak.size * fall * (1.0 + 0.2 * std::sin(n * 1.7)),
-                                            streak.size * 0.6 * fall),
-                                    tilt + 0.2 * std::sin(n * 2.9)});
-                // A fleck broken off beside the larger patches.
-                if (n % 4 == 0)
-                    blotches.push_back({streak.from + run * (u + 0.08) - side * 2.2,
-                                        QPointF(2.0, 1.5) * fall, tilt});
-            }
-        }
-        // Each an irregular patch of pigment, its edge wandering in and out
-        // in its own way, with a lobe or two where it spread further, never
-        // a round blob nor a chain of beads.
+        static constexpr Patch patches[] = {
+            {0.2, 0.0, 8.4, 6.2, 10},    {0.11, 0.13, 6.0, 4.6, -16}, {0.29, 0.12, 6.0, 4.6, 20},
+            {0.175, 0.42, 5.4, 4.0, 12}, {0.255, 0.46, 4.4, 3.4, 26}, {0.335, 0.36, 3.4, 2.8, 8},
+            {0.085, 0.34, 3.2, 2.5, -6}};
         QPainterPath pink;
         int seed = 0;
-        for (const Blotch &blotch : blotches) {
+        for (const Patch &k : patches) {
             ++seed;
-            const QTransform turn = QTransform().rotateRadians(blotch.tilt);
-            std::vector<QPointF> rim;
-            constexpr int points = 14;
-            for (int i = 0; i < points; ++i) {
-                const double a = 2 * std::numbers::pi * i / points;
-                const double reach = 1.0 + 0.2 * std::sin(a * 2.0 + seed * 1.9) +
-                                     0.13 * std::cos(a * 3.0 + seed * 2.6) +
-                                     0.09 * std::sin(a * 5.0 + seed * 0.7);
-                rim.push_back(blotch.at + turn.map(QPointF(blotch.size.x() * std::cos(a),
-                                                           blotch.size.y() * std::sin(a)) *
-                                                   reach));
-            }
-            pink = pink.united(smoothClosedPath(rim.data(), int(rim.size())));
+            const QPointF c = s.at(k.along, k.across);
+            const QTransform turn = QTransform().rotate(k.tilt);
+            const auto rim = [&](double grow) {
+                std::vector<QPointF> points;
+                for (int i = 0; i < 10; ++i) {
+                    const double a = 2 * std::numbers::pi * i / 10;
+                    const double reach = grow * (1.0 + 0.17 * std::sin(a * 2 + seed * 1.9) +
+                                                 0.08 * std::cos(a * 3 + seed * 2.6));
+                    points.push_back(
+                        c + turn.map(QPointF(k.rx * std::cos(a), k.ry * std::sin(a)) * reach));
+                }
+                return smoothClosedPath(points.data(), int(points.size()));
+            };
+            // Those nearer the mouth run more orange, those on the lower
+            // cheek rosier.
+            const QColor tone = blend(QColor(250, 134, 90), QColor(238, 106, 108),
+                                      std::clamp(k.across / 0.5 + (k.along - 0.1), 0.0, 1.0));
+            // The pigment thins out towards the edge, with no line of its own.
+            for (const auto &[grow, alpha] :
+                 {std::pair{1.2, 40}, std::pair{1.08, 70}, std::pair{0.97, 120}})
+                p.fillPath(rim(grow), withAlpha(tone, alpha));
+            // Its heart is densest, lit on its upper side as the cheek is.
+            QRadialGradient heart(c + QPointF(-k.rx * 0.25, -k.ry * 0.4), k.rx * 1.1);
+            heart.setColorAt(0, withAlpha(tone.lighter(104), 225));
+            heart.setColorAt(1, withAlpha(tone.darker(112), 200));
+            p.fillPath(rim(0.86), heart);
+            pink = pink.united(rim(1.0));
         }
         {
-            // Pigment in the skin, laid as one: the green shows through its
-            // thin edge, and the colour runs rosier along one streak and
-            // nearer orange along the other, gathering unevenly.
-            QColor rosy = salmon;
-            rosy.setHsv(salmon.hue() - 8, std::min(255, salmon.saturation() + 20), salmon.value());
-            QColor orange = salmon;
-            orange.setHsv(salmon.hue() + 9, salmon.saturation(), salmon.value());
-            QLinearGradient tone(s.at(0.1, 0.0), s.at(0.16, 0.62));
-            tone.setColorAt(0, withAlpha(orange, 225));
-            tone.setColorAt(0.5, withAlpha(salmon, 235));
-            tone.setColorAt(1, withAlpha(rosy, 215));
-            p.fillPath(pink, tone);
-            // Its edge is the pigment at its densest, a shade deeper.
-            stroke(p, pink, withAlpha(salmon.darker(112), 130), 0.9);
-            const Saved heart(p);
-            p.setClipPath(pink, Qt::IntersectClip);
-            for (const Blotch &blotch : blotches)
-                paintGlow(p, blotch.at, blotch.size.y() * 0.9, withAlpha(salmon.lighter(108), 70));
-        }
-        {
-            // The pink lies on the rounded cheek: lit above, it turns into
-            // shadow towards the throat with the skin under it.
+            // The cheek is rounded: lit above, it turns into the shadow of
+            // the throat, and the pink turns with it.
             const Saved onCheek(p);
-            p.setClipPath(pink, Qt::IntersectClip);
+            p.setClipPath(pink.united(pink.translated(0, 2)), Qt::IntersectClip);
             QLinearGradient turn(s.at(0.2, -0.1), s.at(0.2, 0.7));
-            turn.setColorAt(0, QColor(255, 240, 220, 50));
+            turn.setColorAt(0, QColor(255, 240, 220, 45));
             turn.setColorAt(0.45, QColor(255, 240, 220, 0));
-            turn.setColorAt(1, QColor(40, 10, 20, 40));
+            turn.setColorAt(1, QColor(60, 14, 24, 60));
             p.fillRect(pink.boundingRect().adjusted(-4, -4, 4, 4), turn);
         }
         // The cheek's scales show through the pink as they do through the green.
@@ -465,19 +428,21 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
               QColor(160, 80, 140));
     // Heading down to graze, nose tipped towards the bottom.
     canvas.tilt({140, 126}, 6);
-    const QColor green(40, 166, 84);
-    const QColor bronze(214, 118, 38);
+    const QColor bronze(222, 120, 36);
+    // The rear is green with a bronze cast, deeper along the back.
+    const QColor greenBack(46, 110, 52), greenFlank(84, 150, 66), greenBelly(124, 168, 84);
+    const QColor margin(34, 150, 96);
     Wrasse rainbow(BodyShape{{20, 126}, 234, 96, 0.38, 0.85, 0.28, 0.56, 0.1, 0.04, 0.85},
-                   bronze.darker(140), bronze, QColor(240, 170, 90), QColor(220, 130, 50, 215),
-                   QColor(140, 70, 26, 150), QColor(70, 160, 130), QColor(240, 170, 60), {58, 170},
-                   0.42);
-    // Its scale rows are edged green on the bronze and deeper green on the
-    // green, one set of rows that changes colour where the body does.
+                   bronze.darker(135), bronze, QColor(244, 172, 92), QColor(226, 132, 48, 225),
+                   QColor(140, 70, 26, 150), QColor(56, 172, 160), QColor(240, 170, 60), {60, 176},
+                   0.46);
     rainbow.ownScales = true;
-    rainbow.pectoralEdge = withAlpha(green, 190);
+    rainbow.beak = 0.25;
+    rainbow.pectoralEdge = withAlpha(margin, 200);
     paintWrasse(p, rainbow, [&](const WrasseParts &parts) {
+        // Each fin's own thin edge is green, sharp against the water.
         for (const Fin *f : {&parts.tail, &parts.dorsal, &parts.anal})
-            paintSoftMargin(p, *f, withAlpha(green, 200), {1.2, 2.8, 3.8, 2.8, 3.6, 3.0, 1.4});
+            paintFinMargin(p, *f, withAlpha(margin, 235), {1.8, 2.6, 3.0, 2.6, 3.0, 2.4, 1.6});
         const BodyShape &s = rainbow.shape;
         const Saved saved(p);
         p.setClipPath(parts.body, Qt::IntersectClip);
@@ -488,66 +453,85 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
         paintGlow(p, s.at(0.04, -0.25), s.depth * 0.2, QColor(110, 44, 8, 130));
         paintGlow(p, s.at(0.17, 0.25), s.depth * 0.22, QColor(246, 180, 110, 90));
         paintGlow(p, s.at(0.12, 0.85), s.depth * 0.28, QColor(100, 44, 16, 120));
-        // The green takes over scale by scale in a zone across the middle of
-        // the body: each scale a little greener than the one ahead of it,
-        // so the change is in the scales' own colours, not a blend laid
-        // over them.
+        // The green takes over whole scales at a time: in each row the
+        // change falls at its own place, so the boundary runs in steps and
+        // scallops along the rows, each bronze scale lying over the green
+        // one behind it.
         const double size = 10.5;
         const int rows = int(std::ceil(s.depth / (size * 0.62)));
-        const auto zone = [](double across) { return 0.5 + 0.045 * across; };
-        // Behind the zone the whole body is green, under its scales.
-        QPainterPath turned(s.at(1.1, -1.6));
-        for (int k = 0; k <= 12; ++k) {
-            const double across = -1.5 + 0.25 * k;
-            turned.lineTo(s.at(zone(across) + 0.12 + 0.006 * std::sin(k * 2.7), across));
-        }
-        turned.lineTo(s.at(1.1, 1.6));
-        turned.closeSubpath();
-        p.fillPath(turned, withAlpha(green, 220));
-        QPainterPath zoneBand(s.at(zone(-1.6) - 0.04, -1.6));
-        for (int k = 0; k <= 8; ++k)
-            zoneBand.lineTo(s.at(zone(-1.6 + 0.4 * k) + 0.15, -1.6 + 0.4 * k));
-        for (int k = 8; k >= 0; --k)
-            zoneBand.lineTo(s.at(zone(-1.6 + 0.4 * k) - 0.04, -1.6 + 0.4 * k));
-        zoneBand.closeSubpath();
-        std::vector<ScaleSite> sites = scaleSites(s, size, rows);
-        // Each scale overlaps the one behind it, so the rear ones go down first.
-        std::sort(sites.begin(), sites.end(),
-                  [](const ScaleSite &a, const ScaleSite &b) { return a.along > b.along; });
+        const auto turnsAt = [](const ScaleSite &site) {
+            return 0.5 + 0.04 * site.across + 0.035 * std::sin(site.row * 2.3 + 0.6);
+        };
+        // A whole scale, its front hidden under the one ahead; or only the
+        // part that shows, out to its free edge.
+        const auto piece = [](const ScaleSite &site, bool whole) {
+            const QTransform at =
+                QTransform().translate(site.centre.x(), site.centre.y()).rotate(site.angle);
+            return at.map(
+                whole ? oval(QPointF(site.length * 0.12, 0), site.length * 0.74, site.height * 0.92)
+                      : oval(QPointF(0, 0), site.length * 0.55, site.height * 0.62));
+        };
+        const std::vector<ScaleSite> sites = scaleSites(s, size, rows);
+        QPainterPath green(s.at(0.72, -1.6));
+        green.lineTo(s.at(1.2, -1.6));
+        green.lineTo(s.at(1.2, 1.6));
+        green.lineTo(s.at(0.72, 1.6));
+        green.closeSubpath();
+        QPainterPath ahead;
+        std::vector<const ScaleSite *> first;
         for (const ScaleSite &site : sites) {
-            const double u = (site.along - zone(site.across)) / 0.14;
-            if (u <= -0.05 || u >= 1.0)
-                continue;
-            const double hash = std::sin(site.index * 12.99 + site.row * 78.23) * 43758.5;
-            const double own = hash - std::floor(hash);
-            // Each scale turns by its own amount, a little ahead of or
-            // behind its neighbours, so the change runs scale by scale
-            // through olive and bronze-green without blotches of either.
-            const double turn = std::clamp(u + 0.16 * (own - 0.5), 0.0, 1.0);
-            const double mix = turn * turn * (3.0 - 2.0 * turn);
-            const Saved scale(p);
-            p.translate(site.centre);
-            p.rotate(site.angle);
-            // The whole scale, rounded, its front hidden under the one ahead;
-            // its exposed rear turns first, its base keeps the older colour.
-            const QPainterPath piece =
-                oval(QPointF(site.length * 0.12, 0), site.length * 0.74, site.height * 0.92);
-            QLinearGradient across(QPointF(-site.length * 0.6, 0), QPointF(site.length * 0.8, 0));
-            // At the front of the zone the first to turn are no more than
-            // a tint in the bronze.
-            const double show = std::clamp((u + 0.05) * 4.0, 0.0, 1.0);
-            across.setColorAt(0, withAlpha(blend(bronze, green, mix * 0.8), int(225 * show)));
-            across.setColorAt(
-                1, withAlpha(blend(bronze, green, std::min(1.0, mix * 1.15)), int(235 * show)));
-            p.fillPath(piece, across);
+            const double past = site.along - turnsAt(site);
+            if (past >= 0 && past < 0.26)
+                green = green.united(piece(site, true));
+            else if (past < 0 && past > -0.1)
+                ahead = ahead.united(piece(site, false));
+            if (past >= 0 && past < site.length / s.length)
+                first.push_back(&site);
         }
-        // The bronze front has each scale edged in green.
-        paintScaleRows(p, parts.body.subtracted(turned), s, size, withAlpha(green, 200), 0.9,
+        green = green.subtracted(ahead);
+        {
+            QLinearGradient down(s.at(0.6, -1), s.at(0.6, 1));
+            down.setColorAt(0, greenBack);
+            down.setColorAt(0.5, greenFlank);
+            down.setColorAt(1, greenBelly);
+            p.fillPath(green, down);
+            // The first green scale of each row still holds some bronze.
+            const Saved edge(p);
+            p.setClipPath(green, Qt::IntersectClip);
+            for (const ScaleSite *site : first)
+                p.fillPath(piece(*site, true), QColor(140, 126, 46, 90));
+        }
+        // The free edge of each bronze scale throws a thin shadow on the
+        // green one it overlaps.
+        stroke(p, green, QColor(80, 46, 10, 105), 0.8);
+        // Each large scale holds the light its own way, paler at its
+        // centre, a little warmer or cooler than its neighbours.
+        {
+            const Saved body(p);
+            p.setClipPath(parts.body.subtracted(oval(s.at(0.1, 0), s.length * 0.22, s.depth)),
+                          Qt::IntersectClip);
+            tintScales(p, s, size, QColor(30, 70, 40), QColor(236, 176, 96), 24);
+        }
+        // Every scale edged a deeper tone of its own colour, so the rows
+        // read from the gill cover to the tail.
+        paintScaleRows(p, parts.body.subtracted(green), s, size, QColor(120, 48, 8, 210), 1.1,
                        ScaleStyle::Flat);
-        // The same rows run on over the green and through the change, edged
-        // a deeper tone, so that every scale there shows its own margin.
-        paintScaleRows(p, parts.body.intersected(turned.united(zoneBand)), s, size,
-                       withAlpha(green.darker(170), 150), 0.9, ScaleStyle::Flat);
+        paintScaleRows(p, green, s, size, QColor(18, 60, 30, 220), 1.1, ScaleStyle::Flat);
+        // The few rows of big cheek scales under the eye, their rims faint
+        // in the bare skin of the head.
+        for (int row = 0; row < 2; ++row)
+            for (int k = 0; k < 3 - row; ++k) {
+                const double grow = 0.85 + 0.3 * std::pow(std::sin(k * 2.3 + row * 1.7), 2);
+                const QPointF c = s.at(0.13 + 0.045 * k + 0.02 * row + 0.006 * std::sin(k * 3.1),
+                                       0.08 + 0.22 * row + 0.04 * std::cos(k * 2.7 + row));
+                const QRectF rim(c - QPointF(4.5, 4) * grow, QSizeF(9, 8) * grow);
+                QPainterPath arc;
+                arc.arcMoveTo(rim, -60);
+                arc.arcTo(rim, -60, 120);
+                stroke(p, arc, QColor(130, 54, 10, 90), 0.8);
+                stroke(p, QTransform::fromTranslate(-0.8, -0.4).map(arc), QColor(255, 214, 160, 70),
+                       0.6);
+            }
     });
 }
 

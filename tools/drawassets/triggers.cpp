@@ -125,8 +125,8 @@ void paintFinMargin(QPainter &p, const QPainterPath &shape, QColor blue)
 } // namespace
 
 // A deep triggerfish with streaming tips on the dorsal, anal and both tail
-// lobes, two bright blue bands across the face and thin blue lines running out of
-// the eye over the snout and cheek.
+// lobes, two bright blue bands across the face and short dark lines radiating
+// from the eye.
 void paintQueenTriggerfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
@@ -141,17 +141,12 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     const BodyShape shape{{40, 142}, 206, 134, 0.46, 0.22, 0.24, 0.6, 0, 0.08, 0.55, 0, 0.2};
     // The dorsal (side -1) and anal (1) fins: a low membrane whose first soft
     // rays stream out into a long, narrow trailing tip.
-    const auto lobe = [&](double side) {
-        return fin(shape.at(0.64, side * 0.95),
-                   {shape.at(0.7, side) + QPointF(0, side * 22),
-                    {244, 125 + side * 98},
-                    {262, 125 + side * 116},
-                    {250, 125 + side * 90},
-                    shape.at(0.9, side) + QPointF(4, side * 16)},
-                   shape.at(0.99, side * 0.8));
-    };
+    const Fin dorsal =
+        fin({172, 69}, {{184, 46}, {244, 27}, {262, 9}, {250, 35}, {230, 80}}, {246, 118});
+    const Fin anal =
+        fin({168, 187}, {{182, 207}, {244, 223}, {262, 241}, {250, 215}, {230, 168}}, {246, 138});
     const Fin caudal = tail(TailKind::Lunate, {240, 125}, 32, 76, 146, 0.45);
-    for (const Fin &f : {caudal, lobe(-1), lobe(1)}) {
+    for (const Fin &f : {caudal, dorsal, anal}) {
         paintFin(p, f, finColour, rays, 20);
         paintFinMargin(p, f.shape, blue);
     }
@@ -201,20 +196,41 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
             trigger + (tip1 - trigger) * (k / 8.5) + QPointF(-2.0 + k * 0.2, -1.4 + k * 0.14);
         paintDisc(p, at, 0.45, 0.45, QColor(140, 160, 148, 110));
     }
-    // Not a kite: the forehead climbs in a long, nearly straight slope from
-    // the small snout to the trigger, while the throat drops steeply and
-    // rounds into a deep belly that hangs lowest at the pelvic flap, well
-    // behind the point where the back is highest.
+    // Deep and thin-sided: the snout a long, gently rounded slope up to a
+    // brow that swells over the eye, the back arching broadly over the
+    // trigger and easing down to a narrow stalk; below, the chin runs back
+    // in a long curve into a deep, full belly that rounds up behind the
+    // pelvic flap to the anal fin.
     const QPainterPath body = smoothClosedPath(
-        {{40, 141},  {52, 131.5}, {68, 119.5}, {86, 104.5}, {104, 88.5}, {120, 75},  {134, 65},
-         {148, 60},  {166, 64},   {186, 75},   {206, 90},   {226, 106},  {240, 117}, {247, 121},
-         {247, 155}, {238, 158},  {222, 166},  {204, 179},  {186, 194},  {168, 206}, {150, 213},
-         {132, 214}, {112, 210},  {94, 202},   {78, 191},   {64, 178},   {53, 164},  {45, 151}});
-    // Bright blue-green over the back, warming through yellow to orange below.
-    fillBody(p, body, QColor(34, 132, 146), QColor(176, 186, 84), QColor(250, 180, 60), 0.5);
+        {{40, 141},   {41, 137.5}, {45, 134},    {56, 124},    {71, 110.5}, {88, 97},
+         {105, 85.5}, {120, 76.5}, {134, 69.5},  {148, 64.5},  {162, 63},   {177, 65.5},
+         {193, 72.5}, {209, 83},   {223, 95},    {235, 106.5}, {244, 114},  {248, 118},
+         {248, 139},  {242, 142},  {230, 149},   {215, 158.5}, {199, 169},  {182, 179},
+         {165, 187},  {148, 192},  {131, 193.5}, {114, 191},   {98, 186},   {82, 179},
+         {68, 170},   {56, 160},   {47, 151},    {41.5, 145}});
+    if (!Silhouette::record(p, body)) {
+        // Blue-green over the back and rear, olive over the
+        // upper flank, yellow below, warming to orange on the chin and
+        // chest; the colours part on a slant, the yellow reaching furthest
+        // up on the head.
+        QLinearGradient wash(QPointF(196, 78), QPointF(104, 198));
+        wash.setColorAt(0.0, QColor(30, 128, 150));
+        wash.setColorAt(0.3, QColor(70, 146, 124));
+        wash.setColorAt(0.48, QColor(150, 170, 90));
+        wash.setColorAt(0.66, QColor(238, 198, 76));
+        wash.setColorAt(1.0, QColor(248, 148, 50));
+        p.fillPath(body, wash);
+        // The back is darker as it turns away from the light.
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        QLinearGradient top(QPointF(0, 60), QPointF(0, 110));
+        top.setColorAt(0.0, QColor(16, 84, 104, 150));
+        top.setColorAt(1.0, QColor(16, 84, 104, 0));
+        p.fillRect(QRectF(30, 55, 230, 60), top);
+    }
     // Large, rough plate-like scales in rows that follow the body, finer
     // towards the head and the tail stalk.
-    paintScaleRows(p, body, shape, 7.5, QColor(60, 80, 50, 70), 0.6, ScaleStyle::Flat);
+    paintScaleRows(p, body, shape, 7.5, QColor(30, 70, 66, 60), 0.6, ScaleStyle::Flat);
     // The skin of the back rises round the foot of the trigger and its
     // membrane, so spine and fin grow out of the body rather than sit on it.
     {
@@ -232,51 +248,45 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     {
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
-        paintGlow(p, {92, 140}, 36, QColor(252, 168, 56, 170));
-        // The blue bands are pigment in the skin: each swells and thins along
-        // its length, a paler glow round it, and tapers out at its ends.
+        // The two blue bands are pigment in the skin, sharp edged: the upper
+        // from the corner of the mouth below the eye to the pectoral's base,
+        // the lower from the chin back across the throat; each swells a
+        // little along its length and tapers at its ends.
         for (const QPainterPath &line :
-             {curveThrough({{44, 146}, {72, 133}, {106, 121}, {136, 116}, {158, 119}}),
-              curveThrough({{50, 157}, {80, 166}, {110, 176}, {140, 188}})}) {
-            stroke(p, line, QColor(170, 230, 255, 60), 7);
-            p.fillPath(ribbon(line, {2.6, 4.2, 3.6, 4.4, 3.4, 1.2}), blue);
-            p.fillPath(ribbon(line.translated(0, -0.6), {0.6, 1.4, 1.0, 1.4, 0.8, 0.2}),
-                       withAlpha(blue.lighter(140), 150));
+             {curveThrough({{45, 143}, {72, 131}, {104, 119}, {132, 113.5}, {154, 116}}),
+              curveThrough({{50, 153}, {78, 161}, {108, 170.5}, {136, 181}})}) {
+            p.fillPath(ribbon(line, {2.2, 4.0, 4.4, 4.6, 4.0, 1.4}), QColor(20, 96, 170, 150));
+            p.fillPath(ribbon(line, {1.6, 3.2, 3.6, 3.8, 3.2, 0.8}), blue);
+            p.fillPath(ribbon(line.translated(0, -0.5), {0.4, 1.2, 1.2, 1.3, 0.9, 0.2}),
+                       QColor(190, 236, 255, 170));
         }
-        p.fillPath(ribbon(curve({238, 108}, {234, 125}, {238, 140}), {1.2, 3.4, 3.8, 3.0, 1.0}),
+        // The ring of blue round the tail stalk.
+        p.fillPath(ribbon(curve({239, 109}, {235, 127}, {239, 145}), {1.2, 3.4, 3.8, 3.0, 1.0}),
                    blue);
     }
-    // The eye sits far back and high, a long face ahead of it.
-    const QPointF eye(130, 85);
+    // The eye sits high and far back, a long face ahead of it.
+    const QPointF eye(130, 84);
     {
-        // Broad bands of darker skin radiate from the eye, each beginning
-        // clear of its rim and fading out over cheek, snout and nape, each
-        // its own width, length and bend, their edges soft as pigment is.
+        // Short dark lines radiate all round the eye, clear of its rim: thin
+        // and sharp, each its own length and a little bent, longest over
+        // the cheek and behind.
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
-        struct Band
+        struct Line
         {
-            double angle, gap, length, bend, width;
+            double angle, gap, length, bend;
         };
-        static constexpr Band bands[] = {{-126, 5.0, 12, -3.0, 3.0}, {-88, 3.0, 23, 5.0, 4.2},
-                                         {-52, 6.5, 16, -4.0, 2.6},  {76, 4.0, 17, -4.6, 3.4},
-                                         {108, 3.0, 27, 6.4, 4.4},   {150, 7.0, 12, 3.0, 2.6},
-                                         {-168, 4.0, 19, -4.4, 3.2}};
-        for (const Band &k : bands) {
+        static constexpr Line lines[] = {{-150, 9.2, 6.0, 0.6}, {-118, 8.4, 7.0, -0.8},
+                                         {-84, 9.4, 5.5, 0.5},  {-50, 8.6, 6.5, -0.6},
+                                         {-16, 8.2, 8.0, 0.8},  {20, 9.0, 8.5, -0.8},
+                                         {56, 8.4, 9.5, 0.9},   {92, 8.8, 10.0, -0.9},
+                                         {128, 8.2, 9.0, 0.8},  {166, 9.4, 7.5, -0.7}};
+        for (const Line &k : lines) {
             const QPointF d(std::cos(k.angle * pi / 180), std::sin(k.angle * pi / 180));
             const QPointF n(-d.y(), d.x());
-            const QPointF from = eye + d * (7.4 + k.gap), to = from + d * k.length + n * k.bend;
-            const QPainterPath line =
-                curveThrough({from, from + d * k.length * 0.45 + n * k.bend * 0.9, to});
-            QLinearGradient fading(from, to);
-            fading.setColorAt(0.0, QColor(36, 62, 54, 6));
-            fading.setColorAt(0.3, QColor(36, 62, 54, 24));
-            fading.setColorAt(0.6, QColor(36, 62, 54, 17));
-            fading.setColorAt(1.0, QColor(36, 62, 54, 0));
-            for (const double spread : {2.4, 1.9, 1.5, 1.15, 0.85})
-                p.fillPath(ribbon(line, {k.width * 0.7 * spread, k.width * spread,
-                                         k.width * 0.75 * spread, k.width * 0.3 * spread}),
-                           fading);
+            const QPointF from = eye + d * k.gap, to = from + d * k.length + n * k.bend;
+            const QPainterPath line = curve(from, from + d * k.length * 0.5 + n * k.bend * 0.8, to);
+            p.fillPath(ribbon(line, {1.3, 1.2, 0.9, 0.3}), QColor(28, 40, 52, 215));
         }
     }
     modelBody(p, body, 236, QColor(50, 70, 60), 1.0);
@@ -329,9 +339,9 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     {
         // The pelvic rudiment at the end of the belly: a short rough spine
         // lying back, and the fold of skin behind it running back to the anal fin.
-        // The belly hangs lower than the placing shape's, so it goes down with it.
-        const Saved lowered(p);
-        p.translate(0, 9.5);
+        // The belly is shallower than the placing shape's, so it goes up with it.
+        const Saved raised(p);
+        p.translate(0, -10);
         const QPointF knob = shape.at(0.42, 0.99);
         const QPainterPath flap =
             smoothClosedPath({shape.at(0.4, 0.96), knob + QPointF(4, 5), knob + QPointF(16, 4.5),
