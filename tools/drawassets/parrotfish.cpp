@@ -469,7 +469,7 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
                 QTransform().translate(site.centre.x(), site.centre.y()).rotate(site.angle);
             return at.map(
                 whole ? oval(QPointF(site.length * 0.12, 0), site.length * 0.74, site.height * 0.92)
-                      : oval(QPointF(0, 0), site.length * 0.55, site.height * 0.62));
+                      : oval(QPointF(0, 0), site.length * 0.5, site.height * 0.5));
         };
         const std::vector<ScaleSite> sites = scaleSites(s, size, rows);
         QPainterPath green(s.at(0.72, -1.6));
@@ -503,7 +503,7 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
         }
         // The free edge of each bronze scale throws a thin shadow on the
         // green one it overlaps.
-        stroke(p, green, QColor(80, 46, 10, 105), 0.8);
+        stroke(p, green, QColor(80, 46, 10, 75), 0.7);
         // Each large scale holds the light its own way, paler at its
         // centre, a little warmer or cooler than its neighbours.
         {

@@ -267,26 +267,26 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     // The eye sits high and far back, a long face ahead of it.
     const QPointF eye(130, 84);
     {
-        // Short dark lines radiate all round the eye, clear of its rim: thin
-        // and sharp, each its own length and a little bent, longest over
-        // the cheek and behind.
+        // Dark lines radiate all round the eye from just clear of its rim:
+        // thin, fading towards their ends, spaced and bent unevenly, short
+        // over the crown and longest down the cheek and behind.
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
         struct Line
         {
             double angle, gap, length, bend;
         };
-        static constexpr Line lines[] = {{-150, 9.2, 6.0, 0.6}, {-118, 8.4, 7.0, -0.8},
-                                         {-84, 9.4, 5.5, 0.5},  {-50, 8.6, 6.5, -0.6},
-                                         {-16, 8.2, 8.0, 0.8},  {20, 9.0, 8.5, -0.8},
-                                         {56, 8.4, 9.5, 0.9},   {92, 8.8, 10.0, -0.9},
-                                         {128, 8.2, 9.0, 0.8},  {166, 9.4, 7.5, -0.7}};
+        static constexpr Line lines[] = {{-158, 7.0, 9.0, 1.2}, {-122, 6.6, 6.0, -1.0},
+                                         {-92, 7.4, 4.5, 0.6},  {-47, 6.8, 5.5, -0.9},
+                                         {-8, 6.4, 9.5, 1.1},   {27, 7.2, 11.0, -1.4},
+                                         {61, 6.6, 12.5, 1.6},  {99, 7.0, 11.5, -1.2},
+                                         {137, 6.4, 12.0, 1.5}, {172, 7.2, 10.0, -1.1}};
         for (const Line &k : lines) {
             const QPointF d(std::cos(k.angle * pi / 180), std::sin(k.angle * pi / 180));
             const QPointF n(-d.y(), d.x());
             const QPointF from = eye + d * k.gap, to = from + d * k.length + n * k.bend;
             const QPainterPath line = curve(from, from + d * k.length * 0.5 + n * k.bend * 0.8, to);
-            p.fillPath(ribbon(line, {1.3, 1.2, 0.9, 0.3}), QColor(28, 40, 52, 215));
+            p.fillPath(ribbon(line, {1.1, 1.0, 0.7, 0.2}), QColor(28, 40, 52, 160));
         }
     }
     modelBody(p, body, 236, QColor(50, 70, 60), 1.0);
