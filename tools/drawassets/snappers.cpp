@@ -380,7 +380,7 @@ void paintCrevalleJack(QPainter &p, double w, double h)
     const QPointF armpit = pectoral.base.p2() + QPointF(4, 0.5);
     paintGlow(p, armpit, 6.5, QColor(15, 15, 15, 100));
     paintDisc(p, armpit, 4.6, 3.4, QColor(15, 15, 15, 225));
-    paintPectoral(p, body, pectoral, QColor(225, 200, 110, 215), yellowRay);
+    paintPectoral(p, body, pectoral, QColor(206, 172, 70, 232), yellowRay.darker(115));
     {
         // The black runs on from the armpit over the lowest rays near their
         // base: a defined oblong mark lying along the rays, its edge only a
