@@ -206,7 +206,7 @@ void paintHogfish(QPainter &p, double w, double h)
         // The black spot at the rear base of the soft dorsal fin, half on the
         // fin: pigment, so its edge is uneven and soft, denser on the body
         // than on the thin membrane above, where the rays cross it.
-        const QPointF spot = rimPoint(parts.body, dorsal.base.pointAt(0.88), -1) + QPointF(0, -1);
+        const QPointF spot = rimPoint(parts.body, dorsal.base.pointAt(0.95), -1) + QPointF(0, -1);
         std::vector<QPointF> rim;
         for (int i = 0; i < 10; ++i) {
             const double a = 2 * std::numbers::pi * i / 10;
@@ -214,8 +214,8 @@ void paintHogfish(QPainter &p, double w, double h)
             rim.push_back(spot + QPointF(std::cos(a) * 7.2 * r, std::sin(a) * 6.2 * r));
         }
         const QPainterPath patch = smoothClosedPath(rim.data(), int(rim.size()));
-        for (const auto &[grow, alpha] :
-             {std::pair{1.3, 40}, std::pair{1.14, 90}, std::pair{1.0, 170}, std::pair{0.86, 235}}) {
+        for (const auto &[grow, alpha] : {std::pair{1.16, 60}, std::pair{1.06, 150},
+                                          std::pair{0.96, 225}, std::pair{0.84, 250}}) {
             const QTransform t = QTransform::fromTranslate(spot.x(), spot.y())
                                      .scale(grow, grow)
                                      .translate(-spot.x(), -spot.y());
