@@ -209,6 +209,30 @@ void labrid::paintWrasse(QPainter &p, const Wrasse &f,
     paintNaturalEye(p, eye, std::max(4.2, s.depth * 0.047), f.iris, familyEye(Opercle::Parrot));
 }
 
+namespace {
+
+// A parrotfish's few rows of big cheek scales under the eye, starting
+// `along` the body and `drop` apart: their rims faint in the bare skin of the
+// head, each its own size and a little out of line with the next.
+void paintCheekScales(QPainter &p, const BodyShape &s, double along, double drop, QColor rim,
+                      QColor light)
+{
+    for (int row = 0; row < 2; ++row)
+        for (int k = 0; k < 3 - row; ++k) {
+            const double grow = 0.85 + 0.3 * std::pow(std::sin(k * 2.3 + row * 1.7), 2);
+            const QPointF c = s.at(along + 0.045 * k + 0.02 * row + 0.006 * std::sin(k * 3.1),
+                                   0.08 + drop * row + 0.04 * std::cos(k * 2.7 + row));
+            const QRectF box(c - QPointF(4.5, 4) * grow, QSizeF(9, 8) * grow);
+            QPainterPath arc;
+            arc.arcMoveTo(box, -60);
+            arc.arcTo(box, -60, 120);
+            stroke(p, arc, rim, 0.8);
+            stroke(p, QTransform::fromTranslate(-0.8, -0.4).map(arc), light, 0.6);
+        }
+}
+
+} // namespace
+
 // A heavy, uniformly powder-blue parrotfish with a rounded hump on the
 // forehead and a white-blue beak.
 void paintBlueParrotfish(QPainter &p, double w, double h)
@@ -246,25 +270,7 @@ void paintBlueParrotfish(QPainter &p, double w, double h)
         // Each large scale holds the light its own way, paler or deeper blue.
         tintScales(p, s, std::max(8.0, s.depth * 0.15), QColor(40, 80, 170), QColor(190, 216, 246),
                    40);
-        // The parrotfish's few rows of big cheek scales under the eye, their
-        // rims faint in the bare skin of the head.
-        for (int row = 0; row < 2; ++row)
-            for (int k = 0; k < 3 - row; ++k) {
-                // Each its own size and a little out of line with the next.
-                const double grow = 0.85 + 0.3 * std::pow(std::sin(k * 2.3 + row * 1.7), 2);
-                const QPointF c = s.at(0.15 + 0.045 * k + 0.02 * row + 0.006 * std::sin(k * 3.1),
-                                       0.08 + 0.2 * row + 0.04 * std::cos(k * 2.7 + row));
-                const QRectF rim(c - QPointF(4.5, 4) * grow, QSizeF(9, 8) * grow);
-                const QPainterPath arc = [&rim] {
-                    QPainterPath a;
-                    a.arcMoveTo(rim, -60);
-                    a.arcTo(rim, -60, 120);
-                    return a;
-                }();
-                stroke(p, arc, QColor(40, 80, 150, 70), 0.8);
-                stroke(p, QTransform::fromTranslate(-0.8, -0.4).map(arc), QColor(225, 238, 252, 60),
-                       0.6);
-            }
+        paintCheekScales(p, s, 0.15, 0.2, QColor(40, 80, 150, 70), QColor(225, 238, 252, 60));
     });
 }
 
@@ -517,21 +523,7 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
         paintScaleRows(p, parts.body.subtracted(green), s, size, QColor(120, 48, 8, 210), 1.1,
                        ScaleStyle::Flat);
         paintScaleRows(p, green, s, size, QColor(18, 60, 30, 220), 1.1, ScaleStyle::Flat);
-        // The few rows of big cheek scales under the eye, their rims faint
-        // in the bare skin of the head.
-        for (int row = 0; row < 2; ++row)
-            for (int k = 0; k < 3 - row; ++k) {
-                const double grow = 0.85 + 0.3 * std::pow(std::sin(k * 2.3 + row * 1.7), 2);
-                const QPointF c = s.at(0.13 + 0.045 * k + 0.02 * row + 0.006 * std::sin(k * 3.1),
-                                       0.08 + 0.22 * row + 0.04 * std::cos(k * 2.7 + row));
-                const QRectF rim(c - QPointF(4.5, 4) * grow, QSizeF(9, 8) * grow);
-                QPainterPath arc;
-                arc.arcMoveTo(rim, -60);
-                arc.arcTo(rim, -60, 120);
-                stroke(p, arc, QColor(130, 54, 10, 90), 0.8);
-                stroke(p, QTransform::fromTranslate(-0.8, -0.4).map(arc), QColor(255, 214, 160, 70),
-                       0.6);
-            }
+        paintCheekScales(p, s, 0.13, 0.22, QColor(130, 54, 10, 90), QColor(255, 214, 160, 70));
     });
 }
 
