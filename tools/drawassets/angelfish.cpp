@@ -23,6 +23,36 @@ namespace fishart {
 using namespace fishkit;
 using namespace angelkit;
 
+namespace {
+
+// The yellow along the edges of a fin's trailing point, which runs out from
+// `from` to its tip at `to`: pigment in the membrane's rim, faint where the
+// point leaves the fin and strongest towards its end.
+void paintTrailEdge(QPainter &p, const Fin &f, double from, double to, QColor colour)
+{
+    if (Silhouette::active(p))
+        return;
+    const Saved s(p);
+    p.setClipPath(f.shape, Qt::IntersectClip);
+    QPainterPath behind;
+    behind.addRect(QRectF(from, 0, to - from + 20, 240));
+    p.setClipPath(behind, Qt::IntersectClip);
+    p.setBrush(Qt::NoBrush);
+    for (const auto &[width, alpha] : {std::pair{5.0, 90}, std::pair{3.0, 235}}) {
+        QLinearGradient out(QPointF(from, 0), QPointF(to, 0));
+        out.setColorAt(0, withAlpha(colour, 0));
+        out.setColorAt(0.3, withAlpha(colour, alpha * 2 / 3));
+        out.setColorAt(0.6, withAlpha(colour, alpha));
+        out.setColorAt(1, withAlpha(colour, alpha));
+        QPen pen(QBrush(out), width);
+        pen.setJoinStyle(Qt::RoundJoin);
+        p.setPen(pen);
+        p.drawPath(f.edge);
+    }
+}
+
+} // namespace
+
 // Black, speckled by yellow-edged scales; a yellow eye ring, yellow bars at the
 // gill cover and the pectoral base, a pale muzzle and a pale tail rim.
 void paintFrenchAngelfish(QPainter &p, double w, double h)
@@ -58,7 +88,12 @@ void paintFrenchAngelfish(QPainter &p, double w, double h)
     look.lateral = withAlpha(look.line, 90);
     paintBackFins(p, a, look);
     // The filaments trailing from the fins' rear corners are yellow.
-    paintStreamers(p, a, form, QColor(240, 200, 40, 235));
+    // Each fin's rear corner is drawn out into its trailing point, black
+    // like the rest of the fin; its edges are yellow, the yellow closing in
+    // as the point narrows until its thin end is all yellow.
+    for (const Fin *f : {&a.dorsal, &a.anal})
+        paintTrailEdge(p, *f, a.shape.at(1, 0).x() + 8, a.shape.at(1, 0).x() + form.trail.x(),
+                       yellow);
     // The tail is dark right out to its pale rim, which borders it.
     p.fillPath(a.caudal.shape, withAlpha(black, 120));
     paintSoftMargin(p, a.caudal, QColor(235, 225, 170, 230), {2.0, 3.6, 4.4, 3.2, 4.0, 3.4, 1.8});

@@ -34,9 +34,28 @@ struct ButterflyForm
     QPointF tailSize{38, 56};
     double shoulder = 0.76; // how far back the soft fins keep their full height
     double eyeAt = 0.17;
-    double notch = 0.14; // how deep the membrane dips between two dorsal spines
-    int spines = 12;     // dorsal spines; the rest of its 34 rays are soft
+    int spines = 12; // dorsal spines; the rest of its 34 rays are soft
 };
+
+// A dorsal or anal fin through `points` (the front of its base, its free
+// edge, the rear of its base) with `spines` spines and `softRays` soft rays.
+// A butterflyfish's spines stand in the membrane rather than above it, so
+// the margin runs on as one smooth curve over spines and soft rays alike.
+Fin wholeFin(const std::vector<QPointF> &points, int spines, int softRays)
+{
+    Fin f = spinyFin(points.front(), std::vector<QPointF>(points.begin() + 1, points.end() - 1),
+                     points.back(), spines, softRays, 0);
+    f.edge = curveThrough(points);
+    // The root reaches a little into the body, behind which it is drawn.
+    const QPointF toward = f.base.center() - f.edge.pointAtPercent(0.5);
+    f.shape = f.edge;
+    f.shape.quadTo(f.base.center() + toward / std::max(1e-9, std::hypot(toward.x(), toward.y())) *
+                                         f.base.length() * 0.15,
+                   points.front());
+    f.shape.closeSubpath();
+    f.shape.setFillRule(Qt::WindingFill);
+    return f;
+}
 
 // The butterflyfish: a compressed disc with a pointed snout, a dorsal fin of
 // stout spines running on into a broad soft fin, and soft dorsal and anal
@@ -57,84 +76,118 @@ Build butterfly(const ButterflyForm &f)
     };
     return Build(
         s, body,
-        spinyFin(out(0.3, -1, -0.04),
-                 {out(0.34, -1, f.spiny * 0.7), out(0.44, -1, f.spiny), out(0.58, -1, f.spiny),
-                  out(f.shoulder, -1, f.soft), corner(-1)},
-                 s.at(0.97, -0.45), f.spines, 34 - f.spines, f.notch),
-        spinyFin(out(0.5, 1, -0.04),
-                 {out(0.56, 1, f.soft * 0.45), out(0.66, 1, f.soft * 0.85),
-                  out(f.shoulder + 0.04, 1, f.soft), corner(1)},
-                 s.at(0.97, 0.45), 3, 18, 0.14),
+        wholeFin({out(0.3, -1, -0.04), out(0.34, -1, f.spiny * 0.7), out(0.44, -1, f.spiny),
+                  out(0.58, -1, f.spiny + (f.soft - f.spiny) * 0.4), out(f.shoulder, -1, f.soft),
+                  corner(-1), s.at(0.97, -0.45)},
+                 f.spines, 34 - f.spines),
+        wholeFin({out(0.5, 1, -0.04), out(0.56, 1, f.soft * 0.45), out(0.66, 1, f.soft * 0.85),
+                  out(f.shoulder + 0.04, 1, f.soft), corner(1), s.at(0.97, 0.45)},
+                 3, 18),
         tail(f.tail, s.at(0.98, 0), d * s.stalk * 1.1, f.tailSize.x(), f.tailSize.y(), 0),
         fanFin(s.at(gill + 0.035, 0.06), s.at(gill + 0.025, 0.24), d * 0.22, 16, 58, 0.12, 13),
         pelvicFin(body, s.at(gill + 0.03, 0), d * 0.08, d * 0.27, 60), eye, gill,
         Opercle::Butterfly);
 }
 
-// Fine lines slanting up towards the tail along the scale rows, bending as
-// the rows wrap round the disc; with `chevron` those below the midline slant
-// back to meet them in points facing the head.
+// Fine dark lines along the scale rows, slanting up towards the tail, evenly
+// spaced as the rows are; with `chevron` those below the midline slant
+// back down to meet them at mid-side in points facing the head, otherwise a
+// line runs on straight through from belly to back. Laid on the skin before
+// the body is shaded, so they round off with it; the head is bare of them.
 void paintSlants(QPainter &p, const Build &b, QColor colour, double width, bool chevron)
 {
+    if (Silhouette::active(p))
+        return;
     const BodyShape &s = b.shape;
-    for (int k = -7; k < 14; ++k) {
-        // Set as the scale rows happen to lie, not ruled at one pitch.
-        const double t =
-            0.08 + k * 0.065 + 0.017 * std::sin(k * 3.7 + 0.2) + 0.009 * std::sin(k * 1.3 + 2.0);
-        std::vector<QPointF> up;
-        std::vector<QPointF> down;
-        // The two halves of a chevron need not meet exactly, and some lines
-        // give out before they reach the outline.
-        const double offset = chevron ? 0.014 * std::sin(k * 4.1 + 0.3) : 0.0;
-        const double reach = 1.6 - 0.35 * std::max(0.0, std::sin(k * 2.9 + 1.2));
-        for (int i = 0; i <= 8; ++i) {
-            const double a = i / 8.0 * reach;
-            // Each line wanders a little as it follows its scale row.
-            const double wander =
-                0.007 * std::sin(a * 4.7 + k * 2.3) + 0.005 * std::sin(a * 9.1 + k);
-            // The flank is flat, so the rows run on nearly straight across
-            // it rather than bowing in round the head and tail like the
-            // lines on a ball; only high on the back do they steepen a
-            // little as the rows turn over it.
-            const QPointF mid = s.at(t, 0);
-            const double half = s.depth * 0.55;
-            up.push_back(mid + QPointF((0.32 * a - 0.05 * a * a + wander) * s.length, -a * half));
-            down.push_back(
-                mid +
-                QPointF((offset + (chevron ? 0.3 : -0.24) * a + 0.03 * a * a - wander) * s.length,
-                        a * half));
-        }
-        // No two lines are quite as strong or as wide as the next; each is
-        // strongest over the mid-flank and fades out over the back and into
-        // the shadow of the belly, as pigment along a scale row does.
-        const double weight = 0.75 + 0.3 * std::sin(k * 1.9 + 0.7);
-        const QColor shade =
-            withAlpha(colour, int(colour.alpha() * (0.7 + 0.3 * std::cos(k * 2.6))));
-        const Saved s(p);
-        p.setClipPath(b.body, Qt::IntersectClip);
-        // The head is bare of them: they start at the gill cover's rounded
-        // rear edge.
-        const QRectF box = b.body.boundingRect();
-        QPainterPath behind(QPointF(box.right() + 4, box.top() - 4));
-        for (int i = 0; i <= 12; ++i) {
-            const double across = -1.6 + i * 0.2667;
-            behind.lineTo(b.shape.at(b.gill - 0.005 - 0.05 * across * across, across));
-        }
-        behind.lineTo(QPointF(box.right() + 4, box.bottom() + 4));
-        behind.closeSubpath();
-        p.setClipPath(behind, Qt::IntersectClip);
-        p.setBrush(Qt::NoBrush);
-        for (const auto &[line, w, tail] :
-             {std::tuple{&up, weight, 0.35}, {&down, 1.7 - weight, 0.2}}) {
-            QLinearGradient fade(line->front(), line->back());
-            fade.setColorAt(0, withAlpha(shade, shade.alpha() * 3 / 4));
-            fade.setColorAt(0.3, shade);
-            fade.setColorAt(0.7, withAlpha(shade, int(shade.alpha() * (0.5 + tail))));
-            fade.setColorAt(1, withAlpha(shade, int(shade.alpha() * tail)));
-            p.setPen(QPen(QBrush(fade), width * w, Qt::SolidLine, Qt::RoundCap));
-            p.drawPath(curveThrough(*line));
-        }
+    const Saved saved(p);
+    p.setClipPath(b.body, Qt::IntersectClip);
+    // They start at the gill cover's rounded rear edge.
+    const QRectF box = b.body.boundingRect();
+    QPainterPath behind(QPointF(box.right() + 4, box.top() - 4));
+    for (int i = 0; i <= 12; ++i) {
+        const double across = -1.6 + i * 0.2667;
+        behind.lineTo(s.at(b.gill - 0.005 - 0.05 * across * across, across));
     }
+    behind.lineTo(QPointF(box.right() + 4, box.bottom() + 4));
+    behind.closeSubpath();
+    p.setClipPath(behind, Qt::IntersectClip);
+    QPen pen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    const double half = s.depth * 0.62;
+    for (double t = b.gill - 0.5; t < 1.3; t += 0.06) {
+        // The rows bow very slightly as they run over the flat flank.
+        const QPointF mid = s.at(t, 0);
+        const QPointF top = mid + QPointF(0.34 * s.length, -half);
+        const QPointF bottom = mid + QPointF((chevron ? 0.3 : -0.26) * s.length, half);
+        QPainterPath line(top);
+        line.quadTo((top + mid) / 2 + QPointF(0.02 * s.length, 0), mid);
+        line.quadTo((mid + bottom) / 2 + QPointF(chevron ? 0.02 * s.length : 0.0, 0), bottom);
+        p.drawPath(line);
+    }
+}
+
+// A butterflyfish's dorsal, anal or tail fin `f` as a field guide shows it:
+// an opaque membrane of `membrane` with a whole, smooth margin, fine rays of
+// `ray` running evenly out to it and the stiff spines in front standing in
+// it. A tail built without ray tips has `rays` spread along its edge.
+void paintPlateFin(QPainter &p, const Fin &f, QColor membrane, QColor ray, int rays)
+{
+    if (Silhouette::record(p, f.shape))
+        return;
+    std::vector<QPointF> tips = f.tips;
+    if (tips.empty())
+        for (int i = 0; i < rays; ++i)
+            tips.push_back(f.edge.pointAtPercent((i + 0.5) / rays));
+    const int count = int(tips.size());
+    const QPointF from = f.base.center();
+    QPointF reach;
+    for (const QPointF &tip : tips)
+        reach += (tip - from) / count;
+    // The membrane is thicker, a shade deeper, where it grows from the body.
+    QLinearGradient sheet(from, from + reach * 1.3);
+    sheet.setColorAt(0, membrane.darker(110));
+    sheet.setColorAt(0.4, membrane);
+    sheet.setColorAt(1, membrane.lighter(104));
+    p.fillPath(f.shape, sheet);
+    const Saved saved(p);
+    p.setClipPath(f.shape, Qt::IntersectClip);
+    for (int i = 0; i < count; ++i) {
+        const QPointF root = f.base.pointAt((i + 0.5) / count);
+        const QPointF tip = tips[size_t(i)];
+        const QPointF d = tip - root;
+        const double len = std::max(1e-9, std::hypot(d.x(), d.y()));
+        const QPointF side = QPointF(-d.y(), d.x()) / len;
+        if (i < f.spines) {
+            // A spine: stout at its root and tapering to its point.
+            QPainterPath spine(root - side * 0.8);
+            spine.quadTo(root + d * 0.55 - side * 0.45, tip);
+            spine.quadTo(root + d * 0.55 + side * 0.45, root + side * 0.8);
+            spine.closeSubpath();
+            p.fillPath(spine, withAlpha(ray, std::min(255, ray.alpha() + 50)));
+            continue;
+        }
+        // A soft ray: a fine line that runs out to the rim, bowing back a
+        // little as the rays of a swept-back fin do.
+        QLinearGradient fade(root, tip);
+        fade.setColorAt(0, ray);
+        fade.setColorAt(1, withAlpha(ray, ray.alpha() / 3));
+        p.setPen(QPen(QBrush(fade), 0.5, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(curve(root, root + d * 0.5 - side * len * 0.03, tip + d * 0.05));
+    }
+    // Only the free edge is drawn: along its base the fin grows out of the body.
+    p.setPen(QPen(membrane.darker(135), 0.7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(f.edge);
+}
+
+// The tail, dorsal and anal fins of `b` as plates, behind its body.
+void paintPlateFins(QPainter &p, const Build &b, const Livery &look)
+{
+    paintPlateFin(p, b.caudal, look.tail, look.ray,
+                  12 + int(b.caudal.shape.boundingRect().height() / 24));
+    for (const Fin *f : {&b.dorsal, &b.anal})
+        paintPlateFin(p, *f, look.fins, look.ray, 0);
 }
 
 // A bar from the nape down through the eye to the throat, which hides the
@@ -223,6 +276,62 @@ void paintSpineRow(QPainter &p, const Fin &f, const QPainterPath &body, QColor m
     }
 }
 
+// Where `band`, laid across `body`, runs on into the dorsal (`side` -1) or
+// anal fin `f`: it carries on along the fin's rays out towards the edge,
+// so it follows the fin rather than running on straight as on the flank.
+// Filled with `colour`, the pigment thinning out along the rays to
+// `endAlpha` near the fin's clear rim; returns the area covered.
+QPainterPath paintBandOnFin(QPainter &p, const Fin &f, const QPainterPath &body,
+                            const QPainterPath &band, int side, QColor colour, int endAlpha)
+{
+    const double middle = body.boundingRect().center().y();
+    const int count = int(f.tips.size());
+    const auto rim = [&](double u) {
+        return rimPoint(body, {f.base.pointAt(u).x(), middle}, side) - QPointF(0, side * 1.5);
+    };
+    // Out from the rim `u` along the base, past the fin's edge: halfway
+    // between the ray that grows there and straight out, as the pigment
+    // runs out along the rays where the band crosses onto them.
+    const auto tip = [&](double u) {
+        const double at = std::clamp(u * count - 0.5, 0.0, count - 1.0);
+        const int i = std::min(int(at), count - 2);
+        const QPointF t =
+            f.tips[size_t(i)] + (f.tips[size_t(i + 1)] - f.tips[size_t(i)]) * (at - i);
+        const QPointF ray = t - rim(u);
+        const double reach = std::max(1e-9, std::hypot(ray.x(), ray.y()));
+        return rim(u) + (ray / reach + QPointF(0, side)) * reach;
+    };
+    constexpr int steps = 160;
+    int first = -1;
+    int last = -1;
+    for (int k = 0; k <= steps; ++k) {
+        if (band.contains(rim(double(k) / steps))) {
+            first = first < 0 ? k : first;
+            last = k;
+        }
+    }
+    if (first < 0 || count < 2)
+        return {};
+    QPolygonF outline;
+    for (int k = first; k <= last; ++k)
+        outline << tip(double(k) / steps);
+    for (int k = last; k >= first; --k)
+        outline << rim(double(k) / steps) - QPointF(0, side * 4.0);
+    QPainterPath covered;
+    covered.addPolygon(outline);
+    covered.closeSubpath();
+    QPainterPathStroker clear;
+    clear.setWidth(2.4);
+    covered = covered.intersected(f.shape).subtracted(body).subtracted(clear.createStroke(f.shape));
+    const double u = (first + last) / 2.0 / steps;
+    QLinearGradient thin(rim(u), tip(u));
+    thin.setColorAt(0, colour);
+    thin.setColorAt(0.5, withAlpha(colour, (colour.alpha() + endAlpha) / 2));
+    thin.setColorAt(1, withAlpha(colour, endAlpha));
+    p.fillPath(covered, thin);
+    return covered;
+}
+
 // A compressed disc seen side-on is flat: lit almost evenly from above and
 // in front, darkening only where it turns at its edge. Where the soft fins
 // grow from it, the scaled skin runs on into them and their `colour` climbs
@@ -270,16 +379,15 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
     // Deeper than long behind a short pointed snout, the forehead climbing
     // straight from it to the high shoulder under the dorsal fin.
     const BodyShape shape{{44, 130}, 192, 126, 0.5, 0.3, 0.22, 0.55, 0.04, 0, 0.7, 0.025};
-    const Build b =
-        butterfly({shape, 0.13, 0.26, 0.38, TailKind::Truncate, {36, 62}, 0.86, 0.2, 0.09});
+    const Build b = butterfly({shape, 0.13, 0.26, 0.38, TailKind::Truncate, {36, 62}, 0.86, 0.2});
     const QColor yellow(255, 212, 0, 250);
     const Livery look(yellow, yellow, QColor(200, 150, 0, 120), QColor(218, 214, 192, 150), yellow,
                       QColor(60, 50, 40), 6);
-    paintBackFins(p, b, look);
+    paintPlateFins(p, b, look);
     paintSoftMargin(p, b.caudal, QColor(236, 242, 240, 210), {2.0, 5.0, 6.6, 7.4, 6.2, 4.4, 2.0});
     fillBody(p, b.body, QColor(222, 220, 204), QColor(248, 248, 242), QColor(240, 238, 230));
     // The thin lines along the scale rows are faint, yet plain at a glance.
-    paintSlants(p, b, QColor(118, 114, 100, 125), 0.95, false);
+    paintSlants(p, b, QColor(118, 114, 100, 90), 0.75, false);
     paintEyeBar(p, b.body, b.eye, QColor(20, 20, 24), 14);
     modelBody(p, b.body, b.caudal.base.x1(), QColor(90, 90, 80), 0.45);
     paintFlatSide(p, b, QColor(255, 206, 0, 210));
@@ -329,83 +437,43 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
                                {46, 68},
                                0.76,
                                0.17,
-                               0.07,
                                13});
     const Livery look(QColor(225, 228, 222, 220), QColor(236, 222, 150, 240),
                       QColor(200, 180, 120, 150), QColor(218, 214, 192, 150),
                       QColor(240, 200, 50, 240), QColor(60, 50, 40), 6);
-    paintBackFins(p, b, look);
-    // A dark line runs just inside the yellow margin of the soft fins.
-    // Both swell and thin along the fin, as pigment in a margin does.
+    paintPlateFins(p, b, look);
+    // A dark line runs just inside the yellow margin of the soft fins; over
+    // the spines in front there is none, and the spine tips stand pale.
+    // Behind them the yellow is pigment in the membrane, deepest at the
+    // edge and blurring inward.
     for (const Fin *f : {&b.dorsal, &b.anal}) {
-        // Over the spines in front there is no margin: the spine tips stand
-        // pale, not ringed in yellow. Behind them the yellow is pigment in
-        // the membrane, deepest at the edge and blurring inward.
-        const Saved soft(p);
-        const QPointF last = f->tips[size_t(f->spines - 1)];
-        p.setClipRect(QRectF(QPointF(last.x() + 2, 0), QPointF(320, 240)), Qt::IntersectClip);
-        paintFinMargin(p, *f, QColor(80, 66, 40, 60), {0.0, 1.6, 6.0, 8.0, 7.0, 8.6, 6.4, 3.6});
-        paintSoftMargin(p, *f, QColor(236, 190, 40, 135), {0.0, 1.2, 3.4, 6.0, 5.0, 6.2, 4.4, 2.4});
+        paintFinMargin(p, *f, QColor(80, 66, 40, 60), {0.0, 0.0, 0.0, 5.0, 7.6, 7.6, 7.0, 4.0});
+        paintSoftMargin(p, *f, QColor(236, 190, 40, 135), {0.0, 0.0, 0.0, 4.0, 5.6, 5.6, 5.0, 2.6});
     }
     fillBody(p, b.body, QColor(206, 206, 210), QColor(236, 236, 238), QColor(242, 238, 226));
     paintSlants(p, b, QColor(70, 70, 82, 100), 0.8, true);
-    // On the rear upper body under the soft dorsal, just ahead of the tail
-    // stalk; a black spot in a white ring, soft-edged like pigment in the skin
-    // and hardly bigger than the real eye it mimics.
-    const QPointF falseEye = rimPoint(b.body, b.shape.at(0.86, 0), -1) + QPointF(0, 21);
-    {
-        // The spot is a little longer than high and tilted with the scale
-        // rows: pigment in the skin, not a glass eye, with no socket, pupil
-        // or light in it.
-        const QTransform onSkin = QTransform().scale(1.0, 0.82) * QTransform().rotate(-20) *
-                                  QTransform::fromTranslate(falseEye.x(), falseEye.y());
-        // Each outline wanders a little, as a patch of pigment does.
-        const auto patch = [&onSkin](double radius, double phase) {
-            std::vector<QPointF> rim;
-            for (int i = 0; i < 12; ++i) {
-                const double a = 2 * std::numbers::pi * i / 12;
-                const double r = radius * (1.0 + 0.045 * std::sin(a * 3 + phase) +
-                                           0.03 * std::cos(a * 5 + phase * 1.7));
-                rim.push_back(onSkin.map(QPointF(r * std::cos(a), r * std::sin(a))));
-            }
-            return smoothClosedPath(rim.data(), int(rim.size()));
-        };
-        const QPainterPath ring = patch(15.0, 0.8);
-        const QPainterPath blot = patch(10.4, 2.3);
-        const Saved saved(p);
-        p.setClipPath(b.body, Qt::IntersectClip);
-        // The skin round the ring is a shade greyer, fading out over a few
-        // scale rows, which is what sets the white ring off the pale body.
-        for (const auto &[grow, alpha] :
-             {std::pair{1.7, 22}, std::pair{1.45, 34}, std::pair{1.25, 46}})
-            p.fillPath(patch(15.0 * grow, 1.4), QColor(120, 122, 136, alpha));
-        p.fillPath(patch(15.6, 0.8), QColor(250, 250, 247, 150));
-        p.fillPath(ring, QColor(253, 253, 250));
-        // The black is deepest in the middle and browner towards its rim,
-        // where it bleeds a hair into the white.
-        QRadialGradient velvet(falseEye, 11.5);
-        velvet.setColorAt(0, QColor(12, 10, 14));
-        velvet.setColorAt(0.75, QColor(16, 14, 17));
-        velvet.setColorAt(1, QColor(30, 26, 28));
-        stroke(p, blot, QColor(60, 56, 60, 70), 1.0);
-        p.fillPath(blot, velvet);
-        // The chevron rows of the scales run on across the whole mark, a
-        // little paler on the black and darker on the white.
-        {
-            const Saved through(p);
-            p.setClipPath(blot, Qt::IntersectClip);
-            paintSlants(p, b, QColor(120, 116, 124, 70), 0.7, true);
-        }
-        const Saved rimmed(p);
-        p.setClipPath(ring.subtracted(blot), Qt::IntersectClip);
-        paintSlants(p, b, QColor(90, 90, 100, 45), 0.7, true);
-    }
     paintEyeBar(p, b.body, b.eye, QColor(20, 20, 26), 12.5);
     modelBody(p, b.body, b.caudal.base.x1(), QColor(90, 90, 100), 0.45);
     // The soft fins are the flank drawn out thin: its grey-white runs on
     // well out into them before the yellow of the margin takes over.
     growFinRoots(p, b.body, {&b.dorsal, &b.anal}, 9);
     paintFlatSide(p, b, QColor(236, 232, 210, 190));
+    // High on the rear of the body, just under the base of the soft dorsal
+    // fin and close ahead of the tail stalk: a round black spot in a clean
+    // white ring, about twice the size of the real eye it mimics.
+    const QPointF falseEye = rimPoint(b.body, b.shape.at(0.9, 0), -1) + QPointF(0, 17);
+    if (!Silhouette::active(p)) {
+        const Saved saved(p);
+        p.setClipPath(b.body, Qt::IntersectClip);
+        // A faint grey halo in the skin sets the white ring off the pale body.
+        paintGlow(p, falseEye, 22, QColor(110, 112, 126, 80));
+        p.fillPath(oval(falseEye, 14, 13), QColor(252, 252, 249));
+        QRadialGradient velvet(falseEye, 9.6);
+        velvet.setColorAt(0, QColor(12, 10, 14));
+        velvet.setColorAt(0.8, QColor(16, 14, 17));
+        velvet.setColorAt(1, QColor(34, 30, 32));
+        p.fillPath(oval(falseEye, 9.6, 8.9), velvet);
+    }
     paintFront(p, b, look);
 }
 
@@ -417,23 +485,22 @@ void paintBandedButterfly(QPainter &p, double w, double h)
                                {24, 224}, 130, QColor(170, 80, 150));
     // Taller than the others, its soft dorsal and anal fins standing high.
     const BodyShape shape{{56, 132}, 172, 138, 0.47, 0.15, 0.26, 0.54, 0.02, 0, 0.7};
-    const Build b =
-        butterfly({shape, 0.21, 0.3, 0.48, TailKind::Truncate, {34, 58}, 0.7, 0.18, 0.1});
+    const Build b = butterfly({shape, 0.21, 0.3, 0.48, TailKind::Truncate, {34, 58}, 0.7, 0.18});
     const QColor band(36, 30, 30);
+    const QColor belly(48, 39, 35); // the bands a shade warmer low down
     const QColor white(240, 238, 232, 252);
     const Livery look(white, white, QColor(110, 110, 110, 150), QColor(218, 214, 192, 150), white,
                       QColor(60, 50, 40), 6);
-    paintBackFins(p, b, look);
+    paintPlateFins(p, b, look);
     const QPointF root = b.caudal.base.center();
     {
-        // The tail's band is pigment across the rays: it swells and thins
-        // from lobe to lobe, its edges blurred.
+        // The tail's band is pigment across the rays, its edges blurred.
         const Saved onTail(p);
         p.setClipPath(b.caudal.shape, Qt::IntersectClip);
         const QPainterPath across =
             curve(root + QPointF(22, -36), root + QPointF(18, 0), root + QPointF(22, 36));
-        p.fillPath(ribbon(across, {6.5, 8.0, 7.2, 8.6, 7.6, 6.8, 7.8}), withAlpha(band, 60));
-        p.fillPath(ribbon(across, {4.0, 5.6, 4.8, 6.0, 5.2, 4.4, 5.4}), band);
+        p.fillPath(ribbon(across, {7.6, 7.6, 7.6}), withAlpha(band, 60));
+        p.fillPath(ribbon(across, {5.2, 5.2, 5.2}), band);
     }
     // The dark edge is pigment in the membrane just inside the fin's rim,
     // darkest at the rim and thinning inwards, not a line drawn round it;
@@ -448,26 +515,13 @@ void paintBandedButterfly(QPainter &p, double w, double h)
     const QPainterPath all = b.body.united(b.dorsal.shape).united(b.anal.shape);
     paintSpineRow(p, b.dorsal, b.body, white, QColor(120, 114, 108, 210));
     paintEyeBar(p, all, b.eye, band, 13);
-    // The fins' outer edges are clear membrane, so the bands stop short of them.
-    QPainterPathStroker margin;
-    margin.setWidth(9);
-    const QPainterPath pigmented = b.body.united(
-        b.dorsal.shape.united(b.anal.shape)
-            .subtracted(
-                margin.createStroke(b.dorsal.shape).united(margin.createStroke(b.anal.shape))));
     // The bands wrap round the disc: widest on the flank, narrowing and
-    // leaning back as they run up into the dorsal fin, spines and all, and
-    // down into the anal.
-    // Their edges wander a little as pigment's do, never ruled straight.
+    // leaning back as they run up to the dorsal fin and down to the anal.
     const QPainterPath middle =
-        wanderingEdges(
-            bandAcross(b.shape, 0.5, {14, 24, 30, 32, 31, 28, 22}, 0.05, 0.025, -2.1, 1.9), 0.7)
-            .intersected(pigmented);
-    QPainterPath bands = middle.subtracted(b.dorsal.shape.subtracted(b.body));
-    bands.addPath(
-        wanderingEdges(
-            bandAcross(b.shape, 0.83, {16, 22, 28, 30, 30, 26, 20}, 0.07, 0.03, -2.2, 2.1), 2.9)
-            .intersected(pigmented));
+        bandAcross(b.shape, 0.5, {14, 24, 30, 32, 31, 28, 22}, 0.05, 0.025, -2.1, 1.9);
+    const QPainterPath rear =
+        bandAcross(b.shape, 0.83, {16, 22, 28, 30, 30, 26, 20}, 0.07, 0.03, -2.2, 2.1);
+    QPainterPath bands = middle.united(rear).intersected(b.body);
     {
         // Deep brown-black, a shade warmer down towards the belly, with the
         // rows of scales showing faintly through it.
@@ -475,40 +529,34 @@ void paintBandedButterfly(QPainter &p, double w, double h)
         QLinearGradient tone(box.topLeft(), box.bottomLeft());
         tone.setColorAt(0, band);
         tone.setColorAt(0.6, QColor(40, 33, 31));
-        tone.setColorAt(1, QColor(58, 46, 40));
+        tone.setColorAt(1, belly);
         p.fillPath(bands, tone);
         const Saved through(p);
         p.setClipPath(bands, Qt::IntersectClip);
         paintSlants(p, b, QColor(120, 110, 100, 50), 0.7, false);
     }
-    {
-        // Pigment, not tape: each band's edge blurs over a scale's width or
-        // two, and out towards the fins' clear edges it thins away.
+    if (!Silhouette::active(p)) {
+        // On the fins the bands run out along the rays and thin towards the
+        // dark margin; up among the spines the pigment thins further, so
+        // their points stand pale.
+        for (const auto &[f, side, colour] :
+             {std::tuple{&b.dorsal, -1, band}, std::tuple{&b.anal, 1, belly}}) {
+            bands = bands.united(paintBandOnFin(p, *f, b.body, rear, side, colour, 110));
+            bands = bands.united(
+                paintBandOnFin(p, *f, b.body, middle, side, colour, side < 0 ? 80 : 110));
+        }
+        // Pigment, not tape: each band's edge blurs over a scale's width,
+        // short of the fins' clear rims.
         QPainterPathStroker clear;
-        clear.setWidth(3);
+        clear.setWidth(2.4);
+        const QPainterPath fins = b.dorsal.shape.united(b.anal.shape);
         const Saved soft(p);
-        p.setClipPath(b.body.united(b.dorsal.shape.united(b.anal.shape)
-                                        .subtracted(clear.createStroke(b.dorsal.shape)
-                                                        .united(clear.createStroke(b.anal.shape)))),
-                      Qt::IntersectClip);
+        p.setClipPath(b.body.united(fins).subtracted(clear.createStroke(fins)), Qt::IntersectClip);
         p.setBrush(Qt::NoBrush);
-        for (const auto &[width, alpha] :
-             {std::pair{7.0, 16}, std::pair{5.0, 26}, std::pair{3.2, 45}, std::pair{1.6, 90}}) {
+        for (const auto &[width, alpha] : {std::pair{4.0, 30}, std::pair{2.0, 70}}) {
             p.setPen(QPen(withAlpha(band, alpha), width));
             p.drawPath(bands);
         }
-    }
-    {
-        // Up among the spines the pigment thins out, so their points stand
-        // pale above the band rather than as a black crown.
-        const QPainterPath spines = middle.intersected(b.dorsal.shape).subtracted(b.body);
-        const QRectF r = spines.boundingRect();
-        QLinearGradient fade(r.bottomLeft(), r.topLeft());
-        fade.setColorAt(0, band);
-        fade.setColorAt(0.45, withAlpha(band, 200));
-        fade.setColorAt(1, withAlpha(band, 30));
-        p.fillPath(spines, fade);
-        bands.addPath(spines);
     }
     // A light rim only: a dark one would cut the fins off from the white body.
     modelBody(p, b.body, b.caudal.base.x1(), QColor(60, 60, 60, 110), 0.45);
