@@ -111,24 +111,19 @@ void paintBlueChromis(QPainter &p, double w, double h)
     paintScaleRows(p, d.body, d.shape, 5.6, QColor(150, 220, 255, 50), 0.6);
     const BodyShape &s = d.shape;
     {
-        // The dark of the back is pigment that thins out down the flank: a
-        // dense core along the back, narrow over the snout and widest over
-        // the shoulder, fading through deep blue into the electric blue.
+        // The dark band lies along the top of the back, from the nape to
+        // the tail, where it runs on out along the lobes' edges; the head
+        // below and in front of it stays blue. It follows the dorsal
+        // profile, densest at the edge and blurring a little into the blue.
         const Saved saved(p);
         p.setClipPath(d.body, Qt::IntersectClip);
-        const QPainterPath spine =
-            curveThrough({s.at(0.0, -0.7), s.at(0.3, -1.1), s.at(0.65, -1.08), s.at(1.03, -0.78)});
-        // Laid in many thin layers, each a little higher, so the dark
-        // deepens steadily up the flank with no edge of its own.
-        for (int i = 0; i < 8; ++i) {
-            const double f = 1.0 - 0.06 * i;
-            const QPainterPath layer =
-                QTransform::fromTranslate(0, -0.9 * i)
-                    .map(ribbon(spine, {6 * f, 20 * f, 24 * f, 22 * f, 20 * f, 18 * f}));
-            p.fillPath(layer, i < 3 ? QColor(14, 40, 110, 60) : QColor(12, 22, 56, 95));
-        }
-        p.fillPath(QTransform::fromTranslate(0, -2.5).map(ribbon(spine, {2, 12, 15, 14, 13, 12})),
-                   withAlpha(black, 225));
+        std::vector<QPointF> ridge;
+        for (int k = 0; k <= 12; ++k)
+            ridge.push_back(s.at(0.2 + 0.82 * k / 12.0, -1));
+        const QPainterPath spine = curveThrough(ridge);
+        p.fillPath(ribbon(spine, {2, 12, 17, 18, 17, 15.5, 14, 12}), QColor(12, 26, 70, 60));
+        p.fillPath(ribbon(spine, {1.5, 10, 14, 15, 14, 13, 12, 10.5}), QColor(12, 24, 60, 110));
+        p.fillPath(ribbon(spine, {1, 7.5, 11, 12, 11.5, 10.5, 9.5, 8.5}), withAlpha(black, 235));
     }
     modelBody(p, d.body, d.caudal.base.x1(), QColor(10, 30, 70, 150), 0.8);
     paintFront(p, d, look);

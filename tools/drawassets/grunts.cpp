@@ -9,8 +9,6 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
-#include <numbers>
-#include <utility>
 #include <vector>
 
 // Grunts and the Porkfish: deep, striped, sloping heads.
@@ -233,70 +231,31 @@ void paintBluestripedGrunt(QPainter &p, double w, double h)
         QColor(220, 186, 60, 225), QColor(66, 62, 54, 235), QColor(20, 20, 20, 150),
         QColor(196, 140, 36, 236), QColor(230, 200, 80), 0.24, 0.15, {62, 108}, 0.5);
     paintGrunt(p, bluestriped, [&](const QPainterPath &body) {
-        // The stripes follow the body, closing in towards the snout and the
-        // tail and thinning as they go; each is dark-edged electric blue.
+        // The stripes are evenly spaced and run parallel, each a smooth
+        // even band of blue finely edged darker: level along the body,
+        // closing in a little towards the tail, and over the head turning
+        // down and forward across the cheek and snout towards the mouth.
         const BodyShape &s = bluestriped.shape;
         const Saved saved(p);
         p.setClipPath(body, Qt::IntersectClip);
-        // The stripes follow the flank's curve along the body, and over the
-        // head turn down and forward, slanting across the cheek and snout
-        // towards the mouth; no two are quite as wide, and each wavers a
-        // little as it crosses the scale rows.
         for (int i = 0; i < 11; ++i) {
-            // Spaced unevenly, a pair here running closer than the next, and
-            // drifting towards or away from a neighbour along the body.
-            const double across =
-                -1.05 + i * 0.21 + 0.06 * std::sin(i * 3.7 + 1.1) + 0.02 * std::sin(i * 1.3);
-            const double drift = 0.05 * std::sin(i * 2.9 + 2.0);
-            const double w = 0.8 + 0.28 * std::pow(std::sin(i * 2.3 + 0.4), 2);
-            // Not every stripe runs the whole way: some start behind the
-            // snout or give out before the stalk, and a few break once.
-            const double from = -0.02 + 0.07 * std::max(0.0, std::sin(i * 2.9 + 0.3));
-            const double to = 1.02 - 0.08 * std::max(0.0, std::cos(i * 1.3 + 0.5));
-            const double gapAt = std::sin(i * 2.2) > 0.55 ? 0.5 + 0.2 * std::sin(i * 4.1) : -1.0;
+            const double a = -1.05 + i * 0.21;
             std::vector<QPointF> spine;
             for (int k = 0; k <= 16; ++k) {
-                const double t = from + (to - from) * k / 16.0;
-                const double a = across + drift * t;
+                const double t = -0.02 + 1.04 * k / 16.0;
                 const QPointF follow = s.at(t, a);
                 const double level = s.snout.y() + a * s.depth * 0.44 - s.depth * 0.03;
                 const double head = std::clamp((0.32 - t) / 0.32, 0.0, 1.0);
-                const double waver = s.depth * 0.008 * std::sin(t * 23.0 + i * 1.7) +
-                                     s.depth * 0.004 * std::sin(t * 51.0 + i * 4.1) +
-                                     s.depth * 0.01 * std::sin(t * 7.0 + i * 2.2);
                 spine.push_back({follow.x(), level + (follow.y() - level) * 0.75 +
-                                                 head * head * s.depth * (0.1 + 0.06 * a) + waver});
+                                                 head * head * s.depth * (0.1 + 0.06 * a)});
             }
-            const QPainterPath whole = curveThrough(spine);
-            // A broken stripe is two, each tapering to its own end at the gap.
-            const double cut = gapAt > 0 ? (gapAt - from) / (to - from) : 2.0;
-            for (const auto &[start, stop] :
-                 {std::pair{0.0, std::min(1.0, cut - 0.025)}, std::pair{cut + 0.025, 1.0}}) {
-                if (stop - start < 0.05)
-                    continue;
-                QPolygonF part;
-                for (double u = start; u <= stop + 1e-9; u += 0.01)
-                    part << whole.pointAtPercent(std::min(u, 1.0));
-                QPainterPath line;
-                line.addPolygon(part);
-                // Each swells and pinches along its length in its own way.
-                std::vector<double> swell;
-                for (int k = 0; k < 7; ++k) {
-                    const double end = std::sin(std::numbers::pi * (k + 0.5) / 7.0);
-                    swell.push_back(w * (0.45 + 0.55 * end) *
-                                    (1.0 + 0.18 * std::sin(k * 2.1 + i * 1.9 + start * 9.0)));
-                }
-                const auto widths = [&](double scale) {
-                    std::vector<double> scaled;
-                    for (const double v : swell)
-                        scaled.push_back(v * scale);
-                    return ribbon(line, scaled);
-                };
-                // Lower on the flank the blue sinks into the belly's shade.
-                const int deep = int(std::clamp(across, 0.0, 1.0) * 50);
-                p.fillPath(widths(3.8), QColor(20, 45, 100, 215 - deep));
-                p.fillPath(widths(2.2), QColor(50, 130 - deep / 2, 235 - deep, 255 - deep));
-            }
+            const QPainterPath line = curveThrough(spine);
+            // Lower on the flank the blue sinks a little into the belly's shade.
+            const int deep = int(std::clamp(a, 0.0, 1.0) * 40);
+            p.fillPath(ribbon(line, {1.2, 2.9, 3.0, 3.0, 2.9, 2.6, 2.2}),
+                       QColor(16, 36, 90, 230 - deep));
+            p.fillPath(ribbon(line, {0.7, 2.0, 2.1, 2.1, 2.0, 1.8, 1.5}),
+                       QColor(44, 126 - deep / 2, 232 - deep));
         }
         paintScaleRows(p, body, bluestriped.shape, 3.6, QColor(160, 110, 0, 100), 0.6,
                        ScaleStyle::Fine);

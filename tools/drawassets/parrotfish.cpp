@@ -334,49 +334,59 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
         p.setClipPath(parts.body);
         paintScaleRows(p, bar(1.1).intersected(parts.body), s, s.depth * 0.105,
                        QColor(200, 130, 20, 110), 1.0, ScaleStyle::Flat);
-        // Pink-orange patches over the lower head: the largest below the
-        // eye, smaller ones towards the corner of the mouth and back and
-        // down over the cheek, each rounded but uneven in outline, none
-        // drawn out into a stripe.
-        struct Patch
+        // Pink-orange blotches over the lower head and cheek: the largest
+        // below the eye, smaller ones towards the corner of the mouth and
+        // back and down over the cheek. Each is its own irregular shape,
+        // lobed and notched, none a round spot nor drawn out into a stripe.
+        struct Blotch
         {
             double along, across, rx, ry, tilt;
         };
-        static constexpr Patch patches[] = {
-            {0.2, 0.0, 8.4, 6.2, 10},    {0.11, 0.13, 6.0, 4.6, -16}, {0.29, 0.12, 6.0, 4.6, 20},
-            {0.175, 0.42, 5.4, 4.0, 12}, {0.255, 0.46, 4.4, 3.4, 26}, {0.335, 0.36, 3.4, 2.8, 8},
-            {0.085, 0.34, 3.2, 2.5, -6}};
+        static constexpr Blotch blotches[] = {
+            {0.19, 0.04, 9.6, 6.0, 8},    {0.105, 0.16, 5.6, 4.0, -20}, {0.285, 0.1, 6.6, 4.4, 24},
+            {0.17, 0.42, 4.8, 3.4, 6},    {0.245, 0.44, 5.8, 3.6, 30},  {0.33, 0.33, 3.6, 2.6, 10},
+            {0.075, 0.36, 3.0, 2.2, -10}, {0.225, 0.25, 2.6, 2.0, 0}};
         QPainterPath pink;
         int seed = 0;
-        for (const Patch &k : patches) {
+        for (const Blotch &k : blotches) {
             ++seed;
             const QPointF c = s.at(k.along, k.across);
             const QTransform turn = QTransform().rotate(k.tilt);
-            const auto rim = [&](double grow) {
+            // An uneven outline round `centre`, `grow` times the blotch's size.
+            const auto rim = [&](QPointF centre, double grow, double own) {
                 std::vector<QPointF> points;
-                for (int i = 0; i < 10; ++i) {
-                    const double a = 2 * std::numbers::pi * i / 10;
-                    const double reach = grow * (1.0 + 0.17 * std::sin(a * 2 + seed * 1.9) +
-                                                 0.08 * std::cos(a * 3 + seed * 2.6));
+                for (int i = 0; i < 16; ++i) {
+                    const double a = 2 * std::numbers::pi * i / 16;
+                    const double reach = grow * (1.0 + 0.2 * std::sin(a * 2 + own * 1.9) +
+                                                 0.12 * std::sin(a * 3 + own * 2.6) +
+                                                 0.06 * std::sin(a * 5 + own * 0.7));
                     points.push_back(
-                        c + turn.map(QPointF(k.rx * std::cos(a), k.ry * std::sin(a)) * reach));
+                        centre + turn.map(QPointF(k.rx * std::cos(a), k.ry * std::sin(a)) * reach));
                 }
                 return smoothClosedPath(points.data(), int(points.size()));
+            };
+            // A smaller lobe run together with the main patch, as pigment
+            // spreads unevenly, so no two outlines are alike.
+            const double side = seed * 2.4;
+            const QPointF lobe =
+                c + turn.map(QPointF(k.rx * 0.7 * std::cos(side), k.ry * 0.6 * std::sin(side)));
+            const auto shape = [&](double grow) {
+                return rim(c, grow, seed).united(rim(lobe, grow * 0.55, seed + 3.3));
             };
             // Those nearer the mouth run more orange, those on the lower
             // cheek rosier.
             const QColor tone = blend(QColor(250, 134, 90), QColor(238, 106, 108),
                                       std::clamp(k.across / 0.5 + (k.along - 0.1), 0.0, 1.0));
-            // The pigment thins out towards the edge, with no line of its own.
-            for (const auto &[grow, alpha] :
-                 {std::pair{1.2, 40}, std::pair{1.08, 70}, std::pair{0.97, 120}})
-                p.fillPath(rim(grow), withAlpha(tone, alpha));
-            // Its heart is densest, lit on its upper side as the cheek is.
-            QRadialGradient heart(c + QPointF(-k.rx * 0.25, -k.ry * 0.4), k.rx * 1.1);
-            heart.setColorAt(0, withAlpha(tone.lighter(104), 225));
-            heart.setColorAt(1, withAlpha(tone.darker(112), 200));
-            p.fillPath(rim(0.86), heart);
-            pink = pink.united(rim(1.0));
+            // A crisp edge, softened by only a hair of pigment beyond it.
+            p.fillPath(shape(1.1), withAlpha(tone, 60));
+            // Lit on its upper side as the cheek is, darker below.
+            const QPainterPath patch = shape(1.0);
+            const QRectF box = patch.boundingRect();
+            QLinearGradient lit(box.topLeft(), box.bottomLeft());
+            lit.setColorAt(0, withAlpha(tone.lighter(116), 240));
+            lit.setColorAt(1, withAlpha(tone.darker(128), 240));
+            p.fillPath(patch, lit);
+            pink = pink.united(patch);
         }
         {
             // The cheek is rounded: lit above, it turns into the shadow of
@@ -452,6 +462,64 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
         const BodyShape &s = rainbow.shape;
         const Saved saved(p);
         p.setClipPath(parts.body, Qt::IntersectClip);
+        // The colour changes scale by scale over several scales' length:
+        // ahead of the change all bronze, behind it all green, and between
+        // them each scale its own mix, a bronze one here and there among
+        // the green, so the eye reads a gradual change, not a border.
+        const double size = 10.5;
+        const QRectF box = parts.body.boundingRect();
+        const auto tone = [&](double green) {
+            QLinearGradient down(box.topLeft(), box.bottomLeft());
+            down.setColorAt(0, blend(bronze.darker(135), greenBack, green));
+            down.setColorAt(0.5, blend(bronze, greenFlank, green));
+            down.setColorAt(1, blend(QColor(244, 172, 92), greenBelly, green));
+            return down;
+        };
+        const double from = 0.36;
+        const double span = 0.3;
+        // Under the scales the skin changes smoothly, so no gap between
+        // them shows a colour of its own.
+        for (int k = 1; k <= 12; ++k) {
+            const double at = from + span * (k - 0.5) / 12;
+            QPainterPath rear(s.at(at, -1.6));
+            rear.lineTo(s.at(1.2, -1.6));
+            rear.lineTo(s.at(1.2, 1.6));
+            rear.lineTo(s.at(at, 1.6));
+            rear.closeSubpath();
+            p.setOpacity(1.0 / (13 - k));
+            p.fillPath(rear, tone(1));
+        }
+        p.setOpacity(1);
+        std::vector<ScaleSite> sites = scaleSites(s, size, int(std::ceil(s.depth / (size * 0.62))));
+        // From the tail forward, so each scale's free edge lies over the
+        // front of the one behind it.
+        std::stable_sort(sites.begin(), sites.end(),
+                         [](const ScaleSite &a, const ScaleSite &b) { return a.along > b.along; });
+        for (const ScaleSite &site : sites) {
+            if (site.along < from - 0.08)
+                continue;
+            const double u = std::clamp((site.along - from + 0.03 * site.across) / span, 0.0, 1.0);
+            const double hash = std::sin(site.index * 5.71 + site.row * 23.9 + 0.8) * 17351.7;
+            const double own = hash - std::floor(hash) - 0.5;
+            const double green = std::clamp(
+                u * u * (3 - 2 * u) + 0.95 * own * std::sin(std::numbers::pi * u), 0.0, 1.0);
+            // Set as the margins drawn over them are, each a little off
+            // its place and turned its own way.
+            const double first = std::sin(site.index * 12.99 + site.row * 78.23) * 43758.5;
+            const double other = std::sin(site.index * 4.71 + site.row * 17.3 + 0.5) * 24634.6;
+            const double set = first - std::floor(first);
+            const double jig = other - std::floor(other);
+            const QTransform at =
+                QTransform()
+                    .translate(site.centre.x(), site.centre.y())
+                    .rotate(site.angle)
+                    .translate(site.length * 0.1 * (set - 0.5), site.height * 0.1 * (jig - 0.5))
+                    .rotate(14.0 * (jig - 0.5))
+                    .scale(0.9 + 0.2 * jig, 0.92 + 0.16 * set);
+            p.fillPath(
+                at.map(oval(QPointF(-site.length * 0.2, 0), site.length * 0.7, site.height * 0.62)),
+                tone(green));
+        }
         // The head is a solid of bone under bare skin: the blunt forehead
         // lit on its crown and darker bronze under the brow above the beak,
         // a paler cheek below the eye and the throat turning into shade.
@@ -459,57 +527,6 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
         paintGlow(p, s.at(0.04, -0.25), s.depth * 0.2, QColor(110, 44, 8, 130));
         paintGlow(p, s.at(0.17, 0.25), s.depth * 0.22, QColor(246, 180, 110, 90));
         paintGlow(p, s.at(0.12, 0.85), s.depth * 0.28, QColor(100, 44, 16, 120));
-        // The green takes over whole scales at a time: in each row the
-        // change falls at its own place, so the boundary runs in steps and
-        // scallops along the rows, each bronze scale lying over the green
-        // one behind it.
-        const double size = 10.5;
-        const int rows = int(std::ceil(s.depth / (size * 0.62)));
-        const auto turnsAt = [](const ScaleSite &site) {
-            return 0.5 + 0.04 * site.across + 0.035 * std::sin(site.row * 2.3 + 0.6);
-        };
-        // A whole scale, its front hidden under the one ahead; or only the
-        // part that shows, out to its free edge.
-        const auto piece = [](const ScaleSite &site, bool whole) {
-            const QTransform at =
-                QTransform().translate(site.centre.x(), site.centre.y()).rotate(site.angle);
-            return at.map(
-                whole ? oval(QPointF(site.length * 0.12, 0), site.length * 0.74, site.height * 0.92)
-                      : oval(QPointF(0, 0), site.length * 0.5, site.height * 0.5));
-        };
-        const std::vector<ScaleSite> sites = scaleSites(s, size, rows);
-        QPainterPath green(s.at(0.72, -1.6));
-        green.lineTo(s.at(1.2, -1.6));
-        green.lineTo(s.at(1.2, 1.6));
-        green.lineTo(s.at(0.72, 1.6));
-        green.closeSubpath();
-        QPainterPath ahead;
-        std::vector<const ScaleSite *> first;
-        for (const ScaleSite &site : sites) {
-            const double past = site.along - turnsAt(site);
-            if (past >= 0 && past < 0.26)
-                green = green.united(piece(site, true));
-            else if (past < 0 && past > -0.1)
-                ahead = ahead.united(piece(site, false));
-            if (past >= 0 && past < site.length / s.length)
-                first.push_back(&site);
-        }
-        green = green.subtracted(ahead);
-        {
-            QLinearGradient down(s.at(0.6, -1), s.at(0.6, 1));
-            down.setColorAt(0, greenBack);
-            down.setColorAt(0.5, greenFlank);
-            down.setColorAt(1, greenBelly);
-            p.fillPath(green, down);
-            // The first green scale of each row still holds some bronze.
-            const Saved edge(p);
-            p.setClipPath(green, Qt::IntersectClip);
-            for (const ScaleSite *site : first)
-                p.fillPath(piece(*site, true), QColor(140, 126, 46, 90));
-        }
-        // The free edge of each bronze scale throws a thin shadow on the
-        // green one it overlaps.
-        stroke(p, green, QColor(80, 46, 10, 75), 0.7);
         // Each large scale holds the light its own way, paler at its
         // centre, a little warmer or cooler than its neighbours.
         {
@@ -518,11 +535,9 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
                           Qt::IntersectClip);
             tintScales(p, s, size, QColor(30, 70, 40), QColor(236, 176, 96), 24);
         }
-        // Every scale edged a deeper tone of its own colour, so the rows
-        // read from the gill cover to the tail.
-        paintScaleRows(p, parts.body.subtracted(green), s, size, QColor(120, 48, 8, 210), 1.1,
-                       ScaleStyle::Flat);
-        paintScaleRows(p, green, s, size, QColor(18, 60, 30, 220), 1.1, ScaleStyle::Flat);
+        // Every scale edged a deeper shade of the colour it lies on, so the
+        // rows read from the gill cover to the tail.
+        paintScaleRows(p, parts.body, s, size, QColor(64, 46, 8, 205), 1.1, ScaleStyle::Flat);
         paintCheekScales(p, s, 0.13, 0.22, QColor(130, 54, 10, 90), QColor(255, 214, 160, 70));
     });
 }
