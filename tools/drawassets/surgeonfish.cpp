@@ -30,7 +30,46 @@ struct SurgeonForm
     QPointF eye{0.19, -0.52}; // along and across, as BodyShape::at takes them
     double dorsalFrom = 0.2;  // where the dorsal fin rises from the nape
     double rear = 1.05;       // height of the soft rear of both fins, share of `fins`
+    bool sickle = false;      // a deep crescent whose lobes run out into fine points
 };
+
+// A deep crescent tail growing back from the stalk at `root`, `rootDepth`
+// deep there, `length` long and `span` from tip to tip, cut in by `notch` of
+// its length: the two lobes mirror each other about the stalk, each with a
+// convex leading edge that sweeps out to a fine point, where the trailing
+// edge turns back in a smooth arc through the middle of the crescent.
+Fin sickleTail(QPointF root, double rootDepth, double length, double span, double notch)
+{
+    const double x = root.x(), y = root.y();
+    const QPointF top(x, y - rootDepth / 2), bottom(x, y + rootDepth / 2);
+    const QPointF upper(x + length, y - span / 2), lower(x + length, y + span / 2);
+    const QPointF cut(x + length * (1.0 - notch), y);
+    // The leading edge bows out a little from the stalk, then runs in
+    // almost straight to the tip.
+    const auto leading = [&](QPointF from, QPointF to, int side) {
+        const QPointF chord = to - from;
+        const QPointF out(0, side * length);
+        return std::pair{from + chord * 0.35 + out * 0.06, to - chord * 0.3 + out * 0.015};
+    };
+    const auto [a1, a2] = leading(top, upper, -1);
+    const auto [b1, b2] = leading(bottom, lower, 1);
+    Fin f;
+    f.base = QLineF(top, bottom);
+    // The trailing edge leaves each tip at a narrow angle to the leading
+    // edge, so the point is fine, then bows in to meet its mirror at the cut.
+    f.edge = QPainterPath(upper);
+    f.edge.cubicTo(upper + QPointF(-length * 0.14, span * 0.17), cut + QPointF(0, -span * 0.2),
+                   cut);
+    f.edge.cubicTo(cut + QPointF(0, span * 0.2), lower + QPointF(-length * 0.14, -span * 0.17),
+                   lower);
+    f.shape = QPainterPath(top);
+    f.shape.cubicTo(a1, a2, upper);
+    f.shape.connectPath(f.edge);
+    f.shape.cubicTo(b2, b1, bottom);
+    f.shape.closeSubpath();
+    f.shape.setFillRule(Qt::WindingFill);
+    return f;
+}
 
 // The surgeons: one long even dorsal fin from the nape to the tail stalk, a
 // long anal fin, a small mouth low and forward under a steep rounded
@@ -57,8 +96,11 @@ Build surgeon(const SurgeonForm &f)
                  spinyFin(out(0.46, 1, -0.3),
                           {out(0.5, 1, 0.8), out(0.75, 1, f.rear), out(0.9, 1, f.rear * 0.86)},
                           out(0.95, 1, -0.6), 3, 23, 0.1),
-                 followBend(s, tail(TailKind::Lunate, s.at(0.98, 0), s.depth * s.stalk * 1.3,
-                                    f.tail.x(), f.tail.y(), f.notch)),
+                 followBend(s, f.sickle
+                                   ? sickleTail(s.at(0.98, 0), s.depth * s.stalk * 1.3, f.tail.x(),
+                                                f.tail.y(), f.notch)
+                                   : tail(TailKind::Lunate, s.at(0.98, 0), s.depth * s.stalk * 1.3,
+                                          f.tail.x(), f.tail.y(), f.notch)),
                  fanFin(s.at(gill + 0.035, -0.04), s.at(gill + 0.015, 0.24), s.depth * 0.42, 4, 40,
                         0.95, 15),
                  pelvicFin(body, s.at(gill - 0.01, 0), s.depth * 0.09, s.depth * 0.3, 58), eye,
@@ -465,14 +507,15 @@ void paintSurgeonfish(QPainter &p, double w, double h)
     // and anal fins grow taller towards the rear into angled lobes, and the
     // deep crescent tail runs out into long points.
     const Build s =
-        surgeon({{{40, 128}, 200, 92, 0.48, 0.7, 0.11, 0.56, 0.05, 0.03, 0.45, 0.025, 0.15, 0.03},
+        surgeon({{{40, 128}, 200, 92, 0.48, 0.7, 0.11, 0.56, 0.05, 0.03, 0.45, 0.025, 0.15},
                  false,
                  0.15,
-                 {52, 106},
-                 0.54,
+                 {54, 112},
+                 0.5,
                  {0.16, -0.44},
                  0.2,
-                 1.75});
+                 1.75,
+                 true});
     const QColor fins(104, 98, 90, 240);
     // The pectoral is clear but smoky, darkest at its fleshy base, so that
     // it shows over the grey flank.
@@ -482,7 +525,7 @@ void paintSurgeonfish(QPainter &p, double w, double h)
     // The pale margin is a narrow band, broadest at the centre of the
     // crescent and gone before the tip of each lobe.
     paintSoftMargin(p, s.caudal, QColor(232, 232, 222, 150),
-                    {0.0, 1.4, 3.0, 4.2, 4.8, 4.2, 3.0, 1.4, 0.0});
+                    {0.3, 1.6, 3.0, 4.0, 4.4, 4.0, 3.0, 1.6, 0.3});
     // The bluish edge is the fin's own margin: the grey membrane runs on
     // solid nearly to the rim, and the blue is a narrow band of pigment in
     // it just inside the edge, swelling and thinning along it and blurring

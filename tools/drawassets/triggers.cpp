@@ -27,75 +27,104 @@ namespace {
 
 constexpr double pi = std::numbers::pi;
 
-// A spine of the Porcupinefish from `root` along `dir`: a quill thick at its
-// root and tapering in a gentle curve to a point, coloured like the skin it
-// grows from and paling a little towards its tip, lit along one side, with
-// its shadow on the skin beside it, darkest where it leaves the skin.
-void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor colour, QColor edge)
+// How wide a Porcupinefish spine `length` long is at its foot, each side.
+double spineHalf(double length)
 {
-    // A quill is slender, a needle of horn rather than a blade.
-    const double half = std::clamp(length * 0.1, 1.0, 2.4);
-    // `side` points to the quill's lower, shaded flank: the light is above.
-    QPointF side = QPointF(-dir.y(), dir.x()) * half;
-    if (side.y() < 0)
-        side = -side;
-    const QPointF tip = root + dir * length, fall = side / half * (0.9 + half * 0.5) + dir * 0.6;
-    // The cast shadow lies on the skin below the quill, sharp near the root
-    // where the quill is close to the skin, fading as it rises to the tip.
-    QPainterPath shadow(root + side * 0.9);
-    shadow.quadTo(root + dir * length * 0.4 + side * 1.1 + fall, tip + fall * 1.6);
-    shadow.quadTo(root + dir * length * 0.4 + side * 0.1 + fall * 0.6, root);
-    QLinearGradient dusk(root, tip + fall);
-    dusk.setColorAt(0.0, withAlpha(edge, std::min(255, edge.alpha() + 80)));
-    dusk.setColorAt(0.6, withAlpha(edge, edge.alpha() * 2 / 3));
-    dusk.setColorAt(1.0, withAlpha(edge, 0));
-    p.fillPath(shadow, dusk);
-    QPainterPath quill(root + side);
-    quill.quadTo(root + dir * length * 0.35 + side * 0.6, tip);
-    quill.quadTo(root + dir * length * 0.35 - side * 0.6, root - side);
-    quill.closeSubpath();
-    // Round in section: lit along its upper flank, shaded along the lower.
-    QLinearGradient across(root - side, root + side);
-    across.setColorAt(0.0, colour.lighter(116));
-    across.setColorAt(0.35, colour);
-    across.setColorAt(1.0, colour.darker(175));
-    p.fillPath(quill, across);
-    // The shaded flank turns away from the light to a firm edge, so the
-    // quill stands as a solid rod, not a streak of light.
-    stroke(p, curve(root + side * 0.85, root + dir * length * 0.35 + side * 0.5, tip),
-           withAlpha(edge.darker(140), std::min(200, edge.alpha() + 40)),
-           std::max(0.35, half * 0.4));
-    // Horn-coloured towards the point, as the skin gives way to bare spine.
-    QLinearGradient along(root, tip);
-    along.setColorAt(0.0, withAlpha(colour.darker(125), 90));
-    along.setColorAt(0.35, withAlpha(colour, 0));
-    along.setColorAt(0.75, withAlpha(QColor(120, 96, 60), 0));
-    along.setColorAt(1.0, withAlpha(QColor(120, 96, 60), 150));
-    p.fillPath(quill, along);
-    // A thin glint along the lit flank, stopping short of the point.
-    stroke(
-        p,
-        curve(root - side * 0.55, root + dir * length * 0.3 - side * 0.4, tip - dir * length * 0.3),
-        withAlpha(colour.lighter(128), 100), half * 0.3);
-    // Where the quill leaves the skin it is darker, set in its socket.
-    paintGlow(p, root + dir * half * 0.6, half * 1.3, withAlpha(edge.darker(120), 120));
+    return std::clamp(length * 0.045, 0.7, 1.4);
 }
 
-// The skin drawn up into a low sheath round the foot of a spine lying back
-// along `dir`, lit from above, so the spine grows out of the body.
-void paintSpineBase(QPainter &p, QPointF root, QPointF dir, double length, QColor skin)
+// The outline of a Porcupinefish spine from `root` along `dir`, `half` wide
+// at its foot each side: flared where it grows out of the skin, then a
+// slender straight taper to a point.
+QPainterPath spineOutline(QPointF root, QPointF dir, double length, double half)
+{
+    const QPointF n(-dir.y(), dir.x());
+    QPolygonF left, right;
+    constexpr int steps = 16;
+    for (int k = 0; k <= steps; ++k) {
+        const double t = double(k) / steps;
+        const double w = t < 0.14 ? half * (1.0 + 0.8 * std::pow(1.0 - t / 0.14, 2))
+                                  : half * std::pow(1.0 - (t - 0.14) / 0.86, 0.85);
+        const QPointF c = root + dir * length * t;
+        left << c + n * w;
+        right.prepend(c - n * w);
+    }
+    QPainterPath path;
+    path.addPolygon(left + right);
+    path.closeSubpath();
+    return path;
+}
+
+// A spine of the Porcupinefish from `root` along `dir`, `length` long: a rod
+// of horn, round in section, lit along its upper side and shaded along its
+// lower, the colour of `skin` at its foot where it grows out of the body and
+// paling to `horn` along its length. A spine lying on the skin
+// (`shadow` valid) throws a soft shadow on the body below it.
+void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor skin, QColor horn,
+                QColor shadow = {})
+{
+    const double half = spineHalf(length);
+    QPointF up(-dir.y(), dir.x());
+    if (up.y() > 0)
+        up = -up;
+    if (shadow.isValid()) {
+        // Cast down and a little back on the skin, sharpest near the foot
+        // where the spine is closest to the body, fading towards the tip.
+        const QPointF cast = -up * (half * 1.6) + dir * 0.4;
+        for (const auto &[grow, share] : {std::pair{2.4, 0.35}, std::pair{1.5, 0.6}}) {
+            QLinearGradient fade(root, root + dir * length);
+            fade.setColorAt(0, withAlpha(shadow, int(shadow.alpha() * share)));
+            fade.setColorAt(1, withAlpha(shadow, 0));
+            p.fillPath(spineOutline(root + cast, dir, length, half * grow), fade);
+        }
+    }
+    const QPainterPath rod = spineOutline(root, dir, length, half);
+    QLinearGradient across(root + up * half, root - up * half);
+    across.setColorAt(0.0, horn.lighter(120));
+    across.setColorAt(0.4, horn);
+    across.setColorAt(0.7, horn.darker(140));
+    across.setColorAt(1.0, horn.darker(190));
+    p.fillPath(rod, across);
+    // The foot is skin, blending up into the bare horn.
+    QLinearGradient along(root, root + dir * length);
+    along.setColorAt(0.0, skin);
+    along.setColorAt(0.06, withAlpha(skin, 200));
+    along.setColorAt(0.2, withAlpha(skin, 0));
+    along.setColorAt(0.8, withAlpha(horn.darker(125), 0));
+    along.setColorAt(1.0, withAlpha(horn.darker(125), 150));
+    p.fillPath(rod, along);
+    // A fine glint along the lit side, stopping short of the point.
+    QPainterPath glint(root + dir * length * 0.18 + up * half * 0.35);
+    glint.lineTo(root + dir * length * 0.7 + up * half * 0.1);
+    stroke(p, glint, withAlpha(horn.lighter(135), 120), half * 0.35);
+    // The shaded side turns away to a firm edge, so the spine reads as a
+    // solid rod.
+    QPainterPath under(root + dir * length * 0.12 - up * half * 0.9);
+    under.lineTo(root + dir * length * 0.96);
+    stroke(p, under, withAlpha(horn.darker(240), 110), half * 0.3);
+}
+
+// The skin raised into a small socket round the foot of a spine at `root`
+// lying back along `dir`: a low mound lit on top and shaded on its lower
+// side, its edge melting into the body.
+void paintSocket(QPainter &p, QPointF root, QPointF dir, double half, QColor skin)
 {
     const Saved s(p);
-    p.translate(root + dir * length * 0.08);
+    p.translate(root + dir * half * 0.8);
     p.rotate(std::atan2(dir.y(), dir.x()) * 180.0 / pi);
-    const double along = std::max(2.0, length * 0.15), across = std::clamp(length * 0.09, 1.1, 2.2);
-    QRadialGradient mound(QPointF(-along * 0.2, -across * 0.3), along * 1.2);
-    mound.setColorAt(0.0, withAlpha(skin.lighter(104), 200));
-    mound.setColorAt(0.7, withAlpha(skin.darker(104), 150));
-    mound.setColorAt(1.0, withAlpha(skin.darker(120), 0));
+    const double along = half * 3.6, across = half * 2.4;
+    // Which way is up once turned along the spine.
+    const double upSide = std::cos(std::atan2(dir.y(), dir.x())) >= 0 ? -1.0 : 1.0;
+    QRadialGradient shade(QPointF(0, -upSide * across * 0.35), along);
+    shade.setColorAt(0.0, withAlpha(skin.darker(135), 110));
+    shade.setColorAt(1.0, withAlpha(skin.darker(135), 0));
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(40, 30, 10, 30));
-    p.drawEllipse(QPointF(along * 0.15, across * 0.5), along, across);
+    p.setBrush(shade);
+    p.drawEllipse(QPointF(0, -upSide * across * 0.35), along, across);
+    QRadialGradient mound(QPointF(0, upSide * across * 0.3), along * 0.9);
+    mound.setColorAt(0.0, withAlpha(skin.lighter(112), 200));
+    mound.setColorAt(0.6, withAlpha(skin, 120));
+    mound.setColorAt(1.0, withAlpha(skin, 0));
     p.setBrush(mound);
     p.drawEllipse(QPointF(0, 0), along, across);
 }
@@ -125,7 +154,7 @@ void paintFinMargin(QPainter &p, const QPainterPath &shape, QColor blue)
 } // namespace
 
 // A deep triggerfish with streaming tips on the dorsal, anal and both tail
-// lobes, two bright blue bands across the face and short dark lines radiating
+// lobes, two bright blue bands across the face and fine dark lines radiating
 // from the eye.
 void paintQueenTriggerfish(QPainter &p, double w, double h)
 {
@@ -267,26 +296,25 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     // The eye sits high and far back, a long face ahead of it.
     const QPointF eye(130, 84);
     {
-        // Dark lines radiate all round the eye from just clear of its rim:
-        // thin, fading towards their ends, spaced and bent unevenly, short
-        // over the crown and longest down the cheek and behind.
+        // Eight fine olive-brown lines radiate from the rim of the eye out
+        // over the head for one to two eye widths, each thinning to nothing
+        // at its end and all bending a little down and back together, as
+        // lines on the rounded head turn away from the eye.
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
         struct Line
         {
-            double angle, gap, length, bend;
+            double angle, length;
         };
-        static constexpr Line lines[] = {{-158, 7.0, 9.0, 1.2}, {-122, 6.6, 6.0, -1.0},
-                                         {-92, 7.4, 4.5, 0.6},  {-47, 6.8, 5.5, -0.9},
-                                         {-8, 6.4, 9.5, 1.1},   {27, 7.2, 11.0, -1.4},
-                                         {61, 6.6, 12.5, 1.6},  {99, 7.0, 11.5, -1.2},
-                                         {137, 6.4, 12.0, 1.5}, {172, 7.2, 10.0, -1.1}};
+        static constexpr Line lines[] = {{-158, 18}, {-116, 13}, {-74, 12}, {-30, 17},
+                                         {14, 22},   {58, 19},   {103, 23}, {147, 21}};
+        const QPointF droop = QPointF(0.45, 1) / std::hypot(0.45, 1.0);
         for (const Line &k : lines) {
             const QPointF d(std::cos(k.angle * pi / 180), std::sin(k.angle * pi / 180));
-            const QPointF n(-d.y(), d.x());
-            const QPointF from = eye + d * k.gap, to = from + d * k.length + n * k.bend;
-            const QPainterPath line = curve(from, from + d * k.length * 0.5 + n * k.bend * 0.8, to);
-            p.fillPath(ribbon(line, {1.1, 1.0, 0.7, 0.2}), QColor(28, 40, 52, 160));
+            const QPointF bend = (droop - d * QPointF::dotProduct(droop, d)) * k.length * 0.1;
+            const QPointF from = eye + d * 6.0, to = from + d * k.length + bend;
+            const QPainterPath line = curve(from, from + d * k.length * 0.5 + bend * 0.9, to);
+            p.fillPath(ribbon(line, {1.3, 1.1, 0.8, 0.45, 0.1}), QColor(74, 62, 30, 150));
         }
     }
     modelBody(p, body, 236, QColor(50, 70, 60), 1.0);
@@ -421,8 +449,9 @@ void paintPorcupinefish(QPainter &p, double w, double h)
             along = -along;
         const QPointF out(0, at.y() < 123 ? -1 : 1);
         const QPointF dir = unit(along + out * (0.3 + 0.25 * rng.generateDouble()));
-        paintSpine(p, at - out * 3 - dir * 2, dir, reach(at.x()),
-                   at.y() < 123 ? QColor(150, 130, 84) : QColor(196, 182, 146), spineShade);
+        const QColor skin = at.y() < 123 ? QColor(150, 130, 84) : QColor(196, 182, 146);
+        paintSpine(p, at - out * 3 - dir * 2, dir, reach(at.x()), skin,
+                   blend(skin, QColor(222, 204, 158), 0.5));
     }
 
     fillBody(p, body, back, flank, belly);
@@ -460,12 +489,11 @@ void paintPorcupinefish(QPainter &p, double w, double h)
                                            : blend(flank, belly.darker(112), down * 2 - 1);
             const QColor skin = tone.darker(98 + rng.bounded(12));
             const double length = reach(root.x()) * (0.7 + 0.4 * rng.generateDouble());
-            // The quill runs out from under a sheath of skin over its root.
-            // Lying close along the skin, it casts only a slight shadow and
-            // stands out by its paler, lit horn instead.
-            paintSpine(p, root, dir, length, blend(skin, QColor(222, 204, 158), 0.4),
-                       withAlpha(spineShade, 90));
-            paintSpineBase(p, root, dir, length, skin);
+            // The spine grows out of a small raised socket of skin and, lying
+            // close along the body, throws a soft shadow on it below.
+            paintSocket(p, root, dir, spineHalf(length), skin);
+            paintSpine(p, root, dir, length, skin, blend(skin, QColor(222, 204, 158), 0.55),
+                       withAlpha(spineShade, 140));
         }
     }
     shadeBody(p, body, QColor(90, 72, 40, 160));

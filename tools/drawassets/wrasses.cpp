@@ -21,6 +21,156 @@ namespace fishart {
 using namespace fishkit;
 using namespace labrid;
 
+namespace {
+
+// A long, low fin joined to the body from `front` to `rear`, its free edge
+// a smooth curve through `edge`, held up by `spines` spines and `rays` soft
+// rays whose tips are spaced evenly along that edge.
+Fin lowFin(QPointF front, std::initializer_list<QPointF> edge, QPointF rear, int spines, int rays)
+{
+    std::vector<QPointF> points{front};
+    points.insert(points.end(), edge.begin(), edge.end());
+    points.push_back(rear);
+    Fin f;
+    f.base = QLineF(front, rear);
+    f.edge = curveThrough(points);
+    f.spines = spines;
+    const int n = spines + rays;
+    for (int i = 0; i < n; ++i)
+        f.tips.push_back(f.edge.pointAtPercent(0.03 + 0.9 * (i + 0.5) / n));
+    // The root reaches a little into the body, which is drawn over it.
+    QPointF in(f.base.dy(), -f.base.dx());
+    if (QPointF::dotProduct(in, f.edge.pointAtPercent(0.5) - f.base.center()) > 0)
+        in = -in;
+    f.shape = f.edge;
+    f.shape.quadTo(f.base.center() + in * 0.12, front);
+    f.shape.closeSubpath();
+    return f;
+}
+
+// A fin as a field guide paints it: solid membrane in `colours` from the
+// front of its base to the rear, a little deeper where it grows from the
+// body, fine regular rays in `ray` (the spines a touch stouter) that lean
+// back from their roots, and a smooth darker margin in `edge`.
+void paintSolidFin(QPainter &p, const Fin &f, const QGradientStops &colours, QColor ray,
+                   QColor edge)
+{
+    if (Silhouette::record(p, f.shape))
+        return;
+    QLinearGradient along(f.base.p1(), f.base.p2());
+    along.setStops(colours);
+    p.fillPath(f.shape, along);
+    const Saved s(p);
+    p.setClipPath(f.shape, Qt::IntersectClip);
+    const double length = std::max(1e-9, f.base.length());
+    const QPointF back = (f.base.p2() - f.base.p1()) / length;
+    QPointF out(back.y(), -back.x());
+    if (QPointF::dotProduct(f.edge.pointAtPercent(0.5) - f.base.center(), out) < 0)
+        out = -out;
+    double height = 1.0;
+    for (const QPointF &tip : f.tips)
+        height = std::max(height, QPointF::dotProduct(tip - f.base.p1(), out));
+    QLinearGradient root(f.base.center(), f.base.center() + out * height);
+    root.setColorAt(0, QColor(0, 10, 20, 70));
+    root.setColorAt(0.45, QColor(0, 10, 20, 0));
+    p.fillPath(f.shape, root);
+    for (int i = 0; i < int(f.tips.size()); ++i) {
+        const QPointF tip = f.tips[size_t(i)];
+        const double rise = QPointF::dotProduct(tip - f.base.p1(), out);
+        const double under = QPointF::dotProduct(tip - f.base.p1(), back);
+        const QPointF from = f.base.pointAt(std::clamp((under - rise * 0.9) / length, 0.0, 1.0));
+        const QPointF d = tip - from;
+        p.setPen(QPen(ray, i < f.spines ? 0.5 : 0.36, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(curve(from, from + d * 0.5 + out * rise * 0.08, tip + d * 0.2));
+    }
+    paintFinMargin(p, f, edge, {1.0, 2.4, 2.6, 2.6, 2.6, 2.4, 1.4});
+    stroke(p, f.edge, withAlpha(edge.darker(130), 160), 0.45);
+}
+
+// Where the hogfish's dorsal fin joins its back, from the nape to the stalk.
+QLineF hogfishDorsalBase(const BodyShape &s)
+{
+    return {s.at(0.35, -0.88), s.at(0.94, -0.72)};
+}
+
+// The hogfish's first three dorsal spines, drawn out into long filaments:
+// close together at their roots, fanning back as they rise, each curving
+// back a little towards its fine tip.
+std::vector<QPainterPath> hogfishFilaments(const BodyShape &s)
+{
+    const QLineF base = hogfishDorsalBase(s);
+    std::vector<QPainterPath> axes;
+    for (int i = 0; i < 3; ++i) {
+        const QPointF root = base.pointAt(0.012 + 0.045 * i);
+        const double lean = 0.32 + 0.2 * i, length = 80.0 - 7.0 * i;
+        const QPointF dir = QPointF(lean, -1) / std::hypot(lean, 1.0);
+        axes.push_back(curve(root, root + dir * length * 0.55,
+                             root + dir * length + QPointF(length * 0.06, 0)));
+    }
+    return axes;
+}
+
+// The hogfish's dorsal fin: the membrane runs up behind each of the three
+// filaments, narrowing to its tip, and is cut in deeply between them; the
+// eleven spines behind stand low and even, and the soft rays rise into a
+// rounded rear lobe over the tail stalk.
+Fin hogfishDorsal(const BodyShape &s)
+{
+    const std::vector<QPainterPath> axes = hogfishFilaments(s);
+    const QLineF base = hogfishDorsalBase(s);
+    const auto up = [&s](double along, double height) {
+        return s.at(along, -1) - QPointF(0, s.depth * height);
+    };
+    const QPainterPath low =
+        curveThrough({up(0.42, 0.15), up(0.5, 0.16), up(0.6, 0.16), up(0.7, 0.19), up(0.8, 0.23),
+                      up(0.87, 0.22), up(0.92, 0.12), base.p2()});
+    const auto along = [](QPainterPath &edge, const QPainterPath &axis, double from) {
+        for (int k = 1; k <= 14; ++k)
+            edge.lineTo(axis.pointAtPercent(from + (1.0 - from) * k / 14.0));
+    };
+    // Behind each filament the membrane is a narrow strip, as wide as a
+    // spine's root low down and narrowing to nothing at the tip; where the
+    // strip ends the edge drops in a smooth round notch to the next spine.
+    const auto trail = [](QPainterPath &edge, const QPainterPath &axis, double to) {
+        for (int k = 1; k <= 10; ++k) {
+            const double t = 1.0 - (1.0 - to) * k / 10.0;
+            const double angle = axis.angleAtPercent(t) * std::numbers::pi / 180;
+            const QPointF behind(std::sin(angle), std::cos(angle));
+            edge.lineTo(axis.pointAtPercent(t) + behind * 3.2 * (1.0 - t) / (1.0 - to));
+        }
+    };
+    const auto down = [](const QPainterPath &axis, double t) {
+        const QPointF d = axis.pointAtPercent(t) - axis.pointAtPercent(t + 0.05);
+        return d / std::max(1e-9, std::hypot(d.x(), d.y()));
+    };
+    Fin f;
+    f.base = base;
+    f.edge = QPainterPath(base.p1());
+    along(f.edge, axes[0], 0.0);
+    for (size_t i = 0; i < 2; ++i) {
+        trail(f.edge, axes[i], 0.62);
+        const QPointF from = f.edge.currentPosition();
+        const QPointF meet = axes[i + 1].pointAtPercent(0.46);
+        f.edge.cubicTo(from + down(axes[i], 0.6) * 7, meet + down(axes[i + 1], 0.46) * 6, meet);
+        along(f.edge, axes[i + 1], 0.46);
+    }
+    trail(f.edge, axes[2], 0.62);
+    const QPointF start = low.pointAtPercent(0);
+    f.edge.cubicTo(f.edge.currentPosition() + down(axes[2], 0.6) * 6, start + QPointF(-5, -1),
+                   start);
+    f.edge.connectPath(low);
+    f.spines = 11;
+    for (int i = 0; i < 22; ++i)
+        f.tips.push_back(low.pointAtPercent(0.02 + 0.93 * (i + 0.5) / 22));
+    f.shape = f.edge;
+    f.shape.quadTo(base.center() + QPointF(0, base.length() * 0.12), base.p1());
+    f.shape.closeSubpath();
+    return f;
+}
+
+} // namespace
+
 // The bluehead wrasse's terminal male: a blue head, then two black bands with
 // a pale band between them behind the pectoral fin, and a green body.
 void paintBluegreenWrasse(QPainter &p, double w, double h)
@@ -42,9 +192,33 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
     // Round in section, not flat like a parrotfish: it is shaded deeply
     // over the back and under the belly.
     wrasse.modelling = 1.7;
-    wrasse.spines = 8;
-    wrasse.softRays = 12;
+    // The kit's sheer fins are tucked inside the body, which covers them;
+    // this wrasse has its own solid ones, drawn here behind the body.
+    wrasse.lift = -0.3;
     const BodyShape &s = wrasse.shape;
+    // One long, low dorsal fin of eight flexible spines and twelve soft
+    // rays, from the nape almost to the tail stalk, a little taller behind;
+    // the anal fin of three spines and eleven rays starts behind the vent,
+    // at mid-body. Both end well ahead of the tail.
+    const QPointF lift(0, -s.depth * 0.17);
+    const Fin dorsal =
+        lowFin(s.at(0.26, -0.86),
+               {s.at(0.285, -1) + lift * 0.75, s.at(0.4, -1) + lift * 0.92, s.at(0.62, -1) + lift,
+                s.at(0.8, -1) + lift * 1.04, s.at(0.88, -0.95) + lift * 0.75},
+               s.at(0.91, -0.7), 8, 12);
+    const Fin anal = lowFin(s.at(0.53, 0.86),
+                            {s.at(0.56, 1) - lift * 0.75, s.at(0.68, 1) - lift * 0.95,
+                             s.at(0.83, 1) - lift, s.at(0.885, 0.95) - lift * 0.75},
+                            s.at(0.91, 0.7), 3, 11);
+    const QColor finGreen(46, 150, 126), finEdge(16, 62, 84, 220), finRay(20, 84, 80, 150);
+    // Over the black bands the dorsal fin is dark too, turning green behind.
+    paintSolidFin(p, dorsal,
+                  {{0, QColor(16, 20, 32)},
+                   {0.3, QColor(18, 24, 38)},
+                   {0.4, QColor(36, 112, 110)},
+                   {1, finGreen}},
+                  finRay, finEdge);
+    paintSolidFin(p, anal, {{0, finGreen.lighter(108)}, {1, finGreen}}, finRay, finEdge);
     paintWrasse(p, wrasse, [&](const WrasseParts &parts) {
         // The dark edging broadest out along the lobes, thin in the crescent.
         paintSoftMargin(p, parts.tail, QColor(20, 60, 90, 230),
@@ -95,6 +269,13 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
                 .united(bandAcross(s, 0.445, {6, 10, 13, 12, 11, 9, 5}, -0.01, 0.045, -1.3, 1.3))
                 .subtracted(pale),
             s, size, QColor(120, 140, 170, 70), 0.9);
+        p.setClipping(false);
+        growFinRoots(p, parts.body, {&anal}, 3.0);
+        // The vent, a small dark slit just ahead of the anal fin.
+        const QPointF vent = s.at(0.505, 0.9);
+        p.fillPath(ribbon(curve(vent - QPointF(1.6, 0.1), vent, vent + QPointF(1.6, 0.1)),
+                          {0.2, 0.9, 0.2}),
+                   QColor(20, 50, 50, 150));
     });
     // The small terminal mouth at the tip of the snout: thin lips a deeper
     // blue than the head, closed on a short gape.
@@ -115,94 +296,36 @@ void paintHogfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintReef(p, 0.4, 212, 0, {46, 226}, 40, QColor(160, 130, 150));
-    Wrasse hogfish(BodyShape{{20, 140}, 236, 96, 0.4, 0.25, 0.26, 0.64, 0.12, 0.05, 0.5},
+    // A long head, a third of the body: the forehead runs down steep and
+    // nearly straight from the nape to a long, protruding snout.
+    Wrasse hogfish(BodyShape{{20, 140}, 236, 96, 0.36, 0.46, 0.26, 0.64, 0.06, 0.05, 0.5, 0.07},
                    QColor(214, 160, 156), QColor(236, 200, 194), QColor(248, 238, 232),
                    QColor(214, 146, 144, 235), QColor(150, 86, 86, 150), Qt::transparent,
                    QColor(210, 80, 60), {70, 156}, 0.42, 0.36, 0.62, 0.21, 0.44, {0.27, -0.6});
-    // Fourteen spines, the first three drawn out into filaments.
-    hogfish.spines = 14;
-    hogfish.softRays = 11;
+    // The kit's sheer fins are tucked inside the body, which covers them;
+    // the hogfish's own solid ones are drawn here behind the body.
+    hogfish.lift = -0.3;
     const BodyShape &s = hogfish.shape;
+    const Fin dorsal = hogfishDorsal(s);
+    const Fin anal = lowFin(s.at(0.6, 0.86),
+                            {s.at(0.63, 1) + QPointF(0, 13), s.at(0.75, 1) + QPointF(0, 17),
+                             s.at(0.86, 0.98) + QPointF(0, 21), s.at(0.91, 0.9) + QPointF(0, 14)},
+                            s.at(0.94, 0.7), 3, 10);
+    const QColor finPink(214, 146, 144), finEdge(140, 70, 76, 220), finRay(150, 86, 86, 140);
+    paintSolidFin(p, dorsal, {{0, finPink.darker(104)}, {1, finPink}}, finRay, finEdge);
+    paintSolidFin(p, anal, {{0, finPink}, {1, finPink.darker(104)}}, finRay, finEdge);
+    // The first three spines: stout at the root and tapering smoothly to a
+    // hair, lit along their front, the membrane running up behind each.
+    for (const QPainterPath &spine : hogfishFilaments(s)) {
+        QLinearGradient ray(spine.pointAtPercent(0), spine.pointAtPercent(1));
+        ray.setColorAt(0, QColor(130, 70, 74, 240));
+        ray.setColorAt(1, QColor(160, 92, 94, 210));
+        p.fillPath(ribbon(spine, {2.2, 1.5, 1.0, 0.6, 0.2}), ray);
+        p.fillPath(ribbon(spine.translated(-0.4, 0), {0.8, 0.5, 0.3, 0}),
+                   QColor(255, 226, 222, 110));
+    }
     paintWrasse(p, hogfish, [&](const WrasseParts &parts) {
-        // The first three dorsal spines run on as long filaments, leaning
-        // back side by side like the spines behind them; the membrane joins
-        // each to the next for part of its height and the rest stands free.
-        const Fin &dorsal = parts.dorsal;
-        const double count = double(dorsal.tips.size());
-        QPainterPath water;
-        water.addRect(Canvas::frame);
-        const Saved outside(p);
-        p.setClipPath(water.subtracted(parts.body), Qt::IntersectClip);
-        const auto root = [&](int i) { return dorsal.base.pointAt((i + 0.5) / count); };
-        // They fan apart as they rise, the first nearly upright and each
-        // behind it leaning further back, so that all three stand clear.
-        const auto spineEnd = [&](int i) {
-            if (i >= 3)
-                return dorsal.tips[size_t(i)];
-            const QPointF lean(0.22 + 0.36 * i, -1);
-            return root(i) + lean / std::hypot(lean.x(), lean.y()) * (74.0 - 5.0 * i);
-        };
-        const QColor spineColour(176, 104, 104);
-        // Each filament is a flexible spine: it springs from the fin's base
-        // stiff and nearly straight, then bows and its tip trails back in
-        // the water, each a little differently.
-        const auto filamentOf = [&](int i) {
-            const QPointF a = root(i), end = spineEnd(i);
-            const QPointF up = end - a;
-            const double bend = 1.0 + 0.35 * i;
-            return curveThrough({a, a + up * 0.38 + QPointF(-1.4 * bend, 0),
-                                 a + up * 0.72 + QPointF(0.4 * bend, 0.6),
-                                 end + QPointF(6.5 * bend, 5.5 + 1.5 * i)});
-        };
-        for (int i = 2; i >= 0; --i) {
-            const QPointF a = root(i);
-            const QPointF next = spineEnd(i + 1);
-            const QPointF nextRoot = root(i + 1);
-            const QPainterPath filament = filamentOf(i);
-            // The membrane climbs most of the way up each filament, thinning
-            // as it goes, and its edge sags between them.
-            const QPointF high = filament.pointAtPercent(0.74);
-            const QPointF low = i < 2 ? filamentOf(i + 1).pointAtPercent(0.7) : next;
-            QPainterPath membrane(a);
-            for (int k = 1; k <= 12; ++k)
-                membrane.lineTo(filament.pointAtPercent(0.74 * k / 12.0));
-            membrane.quadTo((high + low) / 2 + QPointF(4, 6), low);
-            membrane.lineTo(nextRoot);
-            membrane.closeSubpath();
-            QLinearGradient thin(a, high);
-            thin.setColorAt(0, withAlpha(hogfish.fin, 235));
-            thin.setColorAt(1, withAlpha(hogfish.fin.lighter(106), 175));
-            p.fillPath(membrane, thin);
-            // Fine folds in the membrane fan up from the base towards its edge.
-            {
-                const Saved folds(p);
-                p.setClipPath(membrane, Qt::IntersectClip);
-                for (int k = 1; k <= 3; ++k) {
-                    const double u = k / 4.0 + 0.04 * std::sin(i * 2.1 + k);
-                    const QPointF from = a + (nextRoot - a) * u;
-                    const QPointF to = high + (low - high) * u;
-                    stroke(p, curve(from, (from + to) / 2 + QPointF(-0.6, 0), to),
-                           withAlpha(spineColour, 45), 0.5);
-                }
-            }
-            // Past the membrane's edge a narrow flag of skin trails each
-            // filament, so that it grows thinner rather than ending in a stick.
-            const QPointF tip = filament.pointAtPercent(1.0);
-            p.fillPath(ribbon(QTransform::fromTranslate(1.4, 0.6).map(
-                                  curve(high, filament.pointAtPercent(0.87), tip)),
-                              {2.6, 1.6, 0.3}),
-                       withAlpha(hogfish.fin, 110));
-            // A stout spine, round in section: shaded along its rear side,
-            // lit along its front, broad at its root and tapering to a hair.
-            QLinearGradient ray(a, tip);
-            ray.setColorAt(0, withAlpha(spineColour.darker(118), 240));
-            ray.setColorAt(0.6, withAlpha(spineColour, 220));
-            ray.setColorAt(1, withAlpha(spineColour.lighter(115), 160));
-            p.fillPath(ribbon(filament, {3.4, 2.4, 1.4, 0.8, 0.3}), ray);
-            p.fillPath(ribbon(QTransform::fromTranslate(-0.5, 0).map(filament), {1.2, 0.8, 0.4, 0}),
-                       QColor(255, 226, 222, 110));
-        }
-        p.setClipping(false);
+        growFinRoots(p, parts.body, {&dorsal, &anal}, 3.0);
         // The black spot at the rear base of the soft dorsal fin, half on the
         // fin: pigment, so its edge is uneven and soft, denser on the body
         // than on the thin membrane above, where the rays cross it.
@@ -267,19 +390,44 @@ void paintHogfish(QPainter &p, double w, double h)
         round.setColorAt(1, QColor(40, 10, 16, 70));
         p.fillPath(mask, round);
     });
-    // The thick, fleshy lips at the tip of the snout, which it roots in the
-    // sand with.
-    const QPointF tip = s.snout + QPointF(1.5, 1);
-    const QColor lip(150, 90, 90);
-    p.fillPath(ribbon(curve(s.at(0.075, -0.15), tip + QPointF(4, -3), tip + QPointF(-0.5, -0.5)),
-                      {0.8, 2.4, 2.2, 1.2}),
-               withAlpha(lip, 210));
-    p.fillPath(ribbon(curve(tip + QPointF(0, 0.7), tip + QPointF(4, 3.2), s.at(0.065, 0.11)),
-                      {1.0, 2.0, 1.7, 0.7}),
-               withAlpha(lip.lighter(118), 200));
-    // The gape between them, shadowed where the lips part.
-    stroke(p, curve(tip + QPointF(-0.3, 0.15), tip + QPointF(4, 0.6), s.at(0.06, 0.01)),
-           QColor(60, 30, 34, 170), 0.7);
+    // The thick, fleshy lips at the end of the snout, which it roots in the
+    // sand with: each a rounded roll, lit on top, that ends the snout
+    // bluntly, like a pig's.
+    // Each runs back along the snout's own profile, so the snout swells
+    // into them rather than having them stuck on.
+    const QPointF m = s.snout + QPointF(0.5, 0.6);
+    const QPainterPath upper = smoothClosedPath(
+        {s.at(0.07, -0.98), s.at(0.035, -1.06), m + QPointF(-1.6, -4.6), m + QPointF(-3.4, -1.6),
+         m + QPointF(-2.4, -0.1), m + QPointF(5, -0.2), s.at(0.06, -0.1), s.at(0.075, -0.5)});
+    const QPainterPath lower = smoothClosedPath(
+        {m + QPointF(-2.2, 0.5), m + QPointF(-2.8, 2.6), m + QPointF(-0.6, 4.4), s.at(0.03, 1.1),
+         s.at(0.058, 1.0), s.at(0.066, 0.6), m + QPointF(6, 0.6)});
+    if (!Silhouette::record(p, upper.united(lower))) {
+        // Fleshy to the front and blending back into the snout's skin.
+        for (const auto &[lip, colour] :
+             {std::pair{&upper, QColor(124, 62, 68)}, std::pair{&lower, QColor(220, 172, 168)}}) {
+            QLinearGradient back(m - QPointF(3, 0), s.at(0.075, 0));
+            back.setColorAt(0, colour);
+            back.setColorAt(0.55, colour);
+            back.setColorAt(1, withAlpha(colour, 0));
+            p.fillPath(*lip, back);
+        }
+        QLinearGradient round(m + QPointF(0, -5), m + QPointF(0, 5));
+        round.setColorAt(0, QColor(255, 225, 220, 50));
+        round.setColorAt(0.4, QColor(60, 20, 26, 40));
+        round.setColorAt(0.6, QColor(255, 225, 220, 40));
+        round.setColorAt(1, QColor(60, 20, 26, 50));
+        p.fillPath(upper.united(lower).intersected(oval(m + QPointF(2, 0), 6, 6)), round);
+        stroke(p, curve(m + QPointF(-1.6, -3.6), m + QPointF(1.5, -5.2), s.at(0.05, -0.85)),
+               QColor(255, 220, 216, 60), 0.8);
+        const QPointF corner = s.at(0.062, 0.25);
+        stroke(p, curve(m + QPointF(-2.6, 0.2), m + QPointF(5, 0.3), corner),
+               QColor(60, 30, 34, 200), 0.8);
+        stroke(p,
+               curve(corner + QPointF(-0.5, -2.2), corner + QPointF(1.2, 0),
+                     corner + QPointF(-0.6, 2.2)),
+               QColor(90, 50, 54, 110), 0.6);
+    }
 }
 
 } // namespace fishart
