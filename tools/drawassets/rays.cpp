@@ -328,36 +328,34 @@ void paintRaySkin(QPainter &p, const QPainterPath &disc, QColor skin, QPointF li
     }
 }
 
-// The body down the middle of the flat disc: a long low dome from behind the
-// eyes to the tail, widest at the shoulders, lit on its left slope and in its
-// own shade on the right, rounding off towards snout and rear with no edge.
-void paintDome(QPainter &p, const QPainterPath &disc, QColor skin, QPointF light)
+// The disc is flat: only the backbone stands up down its middle as a low
+// ridge from behind the eyes to the tail, its slope towards the light lit,
+// the other in soft shade, both fading out onto the flat wings; the wings
+// thin out to their corners, paler where the light comes through them.
+void paintRidge(QPainter &p, const QPainterPath &disc, QColor skin, QPointF light)
 {
     const Saved s(p);
     p.setClipPath(disc, Qt::IntersectClip);
-    stroke(p, disc, withAlpha(skin.lighter(120), 60), 10);
-    stroke(p, disc, withAlpha(skin.lighter(128), 55), 3.5);
-    const QRectF box = disc.boundingRect();
-    QLinearGradient slope(light * 96, -light * 96);
-    slope.setColorAt(0.0, QColor(255, 244, 214, 0));
-    slope.setColorAt(0.33, QColor(255, 244, 214, 60));
-    slope.setColorAt(0.5, QColor(255, 244, 214, 10));
-    slope.setColorAt(0.6, QColor(40, 30, 14, 40));
-    slope.setColorAt(0.8, QColor(40, 30, 14, 55));
-    slope.setColorAt(1.0, QColor(40, 30, 14, 10));
-    p.fillRect(box, slope);
+    QRadialGradient thin(QPointF(0, -4), 92);
+    thin.setColorAt(0.55, withAlpha(skin.lighter(130), 0));
+    thin.setColorAt(1.0, withAlpha(skin.lighter(130), 150));
+    p.strokePath(disc, QPen(QBrush(thin), 9));
     const double lit = light.x() > 0 ? 1.0 : -1.0;
-    p.scale(0.42, 1.0);
-    paintGlow(p, {lit * 22 / 0.42, 4}, 78, QColor(255, 244, 210, 105));
-    paintGlow(p, {lit * 8 / 0.42, 0}, 62, QColor(255, 244, 210, 55));
-    // The trunk's far flank falls into shade where it slopes down to the wing.
-    paintGlow(p, {-lit * 26 / 0.42, 10}, 70, QColor(40, 30, 12, 40));
+    const Saved narrow(p);
+    p.scale(0.16, 1.0);
+    paintGlow(p, {lit * 6 / 0.16, 10}, 68, withAlpha(skin.lighter(135), 140));
+    paintGlow(p, {-lit * 7 / 0.16, 12}, 64, withAlpha(skin.darker(150), 90));
+    p.scale(1 / 0.16, 1.0);
+    QLinearGradient crest(QPointF(0, -44), QPointF(0, 70));
+    crest.setColorAt(0.0, withAlpha(skin.lighter(150), 0));
+    crest.setColorAt(0.3, withAlpha(skin.lighter(150), 150));
+    crest.setColorAt(1.0, withAlpha(skin.lighter(150), 0));
+    p.strokePath(curve({lit * 0.8, -44}, {lit * 1.2, 10}, {lit * 0.6, 70}), QPen(crest, 1.2));
 }
 
 // The wings are fins: under the skin their cartilage rays fan out from the
 // sides of the body to the rim, each a faint groove with a lit ridge beside
-// it, fading towards the thin margin; the body's edge shows as a low step
-// between the raised trunk and the flat wing.
+// it, fading towards the thin margin.
 void paintWingRays(QPainter &p, const QPainterPath &disc, QColor skin, QPointF light)
 {
     const Saved s(p);
@@ -388,11 +386,6 @@ void paintWingRays(QPainter &p, const QPainterPath &disc, QColor skin, QPointF l
         shine.setColorAt(1.0, withAlpha(skin.lighter(135), 0));
         p.strokePath(rib.translated(-light * 0.9), QPen(shine, 0.6));
     }
-    // The step at the trunk's edge: shaded on the side away from the light.
-    for (const double width : {5.0, 2.5}) {
-        stroke(p, trunk.translated(-light * 1.2), withAlpha(skin.darker(160), 16), width);
-        stroke(p, trunk.translated(light * 1.2), withAlpha(skin.lighter(140), 14), width);
-    }
     // The thin outer margin is paler, the light passing through it.
     stroke(p, disc, withAlpha(skin.lighter(118), 70), 3.0);
 }
@@ -400,7 +393,7 @@ void paintWingRays(QPainter &p, const QPainterPath &disc, QColor skin, QPointF l
 } // namespace
 
 // Grey-brown, a rhombus of a disc with blunted outer corners lying on rippled
-// sand, the body a low dome down its middle, the eyes and spiracles close
+// sand, the backbone a low ridge down its middle, the eyes and spiracles close
 // together near the snout, and a whip of a tail far longer than the Yellow
 // Stingray's stub, with the serrated sting near its root.
 void paintSouthernStingray(QPainter &p, double w, double h)
@@ -421,16 +414,14 @@ void paintSouthernStingray(QPainter &p, double w, double h)
     paintContactShadow(p, disc.united(ribbon(whip, {8, 4, 2, 1})), -light);
     paintWhip(p, whip, skin);
 
-    // Darker and browner over the trunk, greyer and paler out to the thin rim.
+    // One even grey-brown, only greyer and paler out at the thin rim.
     QRadialGradient body(QPointF(0, -4), 96);
-    body.setColorAt(0.0, skin.darker(118));
-    body.setColorAt(0.45, skin.darker(104));
-    body.setColorAt(0.8, skin);
+    body.setColorAt(0.6, skin);
     body.setColorAt(1.0, blend(skin, QColor(160, 156, 140), 0.4));
     p.fillPath(disc, body);
     anatomy::paintMottle(p, disc, 16, withAlpha(skin.darker(135), 40),
                          withAlpha(skin.lighter(125), 34), 1716);
-    paintDome(p, disc, skin, light);
+    paintRidge(p, disc, skin, light);
     paintWingRays(p, disc, skin, light);
     paintRaySkin(p, disc, skin, light);
     anatomy::paintShadedEdge(p, disc, withAlpha(skin.darker(180), 110), 1.0);

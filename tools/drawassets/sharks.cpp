@@ -6,6 +6,7 @@
 #include "fishkit.h"
 
 #include <QLinearGradient>
+#include <QPainterPathStroker>
 #include <QPolygonF>
 #include <QRandomGenerator>
 #include <QTransform>
@@ -117,6 +118,61 @@ QPainterPath sharkFin(QPointF front, QPointF apex, QPointF tip, QPointF rear, do
     return f;
 }
 
+// A nurse shark's fin is solid flesh: palest where it swells out of the
+// body, with a soft shadow in the crease of the join, its thick leading edge
+// rounded into the light and the rest darkening back to a thin trailing edge.
+void paintFleshFin(QPainter &p, const QPainterPath &shape, QLineF base, QColor skin, QColor line)
+{
+    fillBody(p, shape, skin, skin, skin);
+    if (Silhouette::active(p))
+        return;
+    QPointF far = base.center();
+    for (int i = 0; i <= 24; ++i) {
+        const QPointF q = shape.pointAtPercent(i / 24.0);
+        if (QLineF(base.center(), q).length() > QLineF(base.center(), far).length())
+            far = q;
+    }
+    QLinearGradient out(base.center(), far);
+    out.setColorAt(0.0, skin.lighter(120));
+    out.setColorAt(0.3, skin.lighter(106));
+    out.setColorAt(1.0, skin.darker(116));
+    p.fillPath(shape, out);
+    const QPointF along = base.p2() - base.p1();
+    QLinearGradient section(base.p1(), base.p2() + along * 0.6);
+    section.setColorAt(0.0, withAlpha(skin.lighter(130), 150));
+    section.setColorAt(0.3, withAlpha(skin, 0));
+    section.setColorAt(1.0, withAlpha(line, 120));
+    p.fillPath(shape, section);
+    QLinearGradient rim(base.p1(), base.p2() + along * 0.6);
+    rim.setColorAt(0.0, withAlpha(skin.lighter(140), 150));
+    rim.setColorAt(0.45, withAlpha(skin.lighter(140), 0));
+    p.strokePath(shape, QPen(QBrush(rim), 3.2));
+    {
+        const Saved s(p);
+        p.setClipPath(shape, Qt::IntersectClip);
+        const QLineF join(base.p1() - along * 0.2, base.p2() + along * 0.2);
+        QPainterPath crease(join.p1());
+        crease.lineTo(join.p2());
+        stroke(p, crease, withAlpha(line, 24), 7);
+        stroke(p, crease, withAlpha(line, 40), 3);
+        QLinearGradient trailing(base.center(), base.p2() + along * 0.6);
+        trailing.setColorAt(0.0, withAlpha(line, 0));
+        trailing.setColorAt(1.0, withAlpha(line, 140));
+        p.strokePath(shape, QPen(QBrush(trailing), 2.2));
+        stroke(p, shape, withAlpha(skin.lighter(135), 50), 0.7);
+    }
+    // Outlined only where it stands free of the body.
+    QPainterPath root(base.p1() - along * 0.05);
+    root.lineTo(base.p2() + along * 0.05);
+    QPainterPathStroker wide;
+    wide.setWidth(4);
+    QPainterPath free;
+    free.addRect(shape.boundingRect().adjusted(-3, -3, 3, 3));
+    const Saved s(p);
+    p.setClipPath(free.subtracted(wide.createStroke(root)), Qt::IntersectClip);
+    stroke(p, shape, withAlpha(line, 150), 0.6);
+}
+
 } // namespace
 
 // Tan all over, resting on the sand: a broad flat head with small eyes and
@@ -199,10 +255,10 @@ void paintNurseShark(QPainter &p, double w, double h)
     const QPainterPath firstDorsal = sharkFin({144, 157}, {170, 124}, {196, 154}, {182, 159}, 9);
     const QPainterPath secondDorsal = sharkFin({200, 166}, {216, 140}, {238, 164}, {226, 169}, 7);
     const QPainterPath anal = sharkFin({212, 201}, {226, 216}, {246, 202}, {234, 199}, 4);
-    paintFirmFin(p, pelvic, {{156, 206}, {182, 207}}, flank, back.darker(110), line);
-    paintFirmFin(p, anal, {{212, 201}, {234, 199}}, flank, back.darker(110), line);
-    paintFirmFin(p, firstDorsal, {{144, 157}, {182, 159}}, back, back.darker(128), line);
-    paintFirmFin(p, secondDorsal, {{200, 166}, {226, 169}}, back, back.darker(128), line);
+    paintFleshFin(p, pelvic, {{156, 206}, {182, 207}}, blend(flank, back, 0.4), line);
+    paintFleshFin(p, anal, {{212, 201}, {234, 199}}, blend(flank, back, 0.4), line);
+    paintFleshFin(p, firstDorsal, {{144, 157}, {182, 159}}, back, line);
+    paintFleshFin(p, secondDorsal, {{200, 166}, {226, 169}}, back, line);
     fillBody(p, shark, back, flank, QColor(212, 184, 134), 0.55);
     {
         // The skin is rough with denticles: a fine grain, stronger along the
@@ -283,43 +339,21 @@ void paintNurseShark(QPainter &p, double w, double h)
             paintGlow(p, {0, 0}, reach, tone);
         }
     }
-    // Five short gill slits low on the side a little behind the eye, the
-    // last two close together over the front of the pectoral.
-    // Each is a shadowed cleft under a soft fold of skin whose rear edge
-    // catches the light, each its own length.
-    static constexpr double tops[] = {178.8, 177.6, 178.2, 179.6, 181.4};
-    static constexpr double lows[] = {193.2, 194.6, 195.0, 194.6, 193.8};
+    // Five narrow gill slits low on the side a little behind the eye, each
+    // gently bowed, the last two close together over the pectoral's root:
+    // each a dark crease in the skin, shaded softly in front where the skin
+    // dips into it, with the rounded lip of the fold behind it lit.
+    static constexpr double xs[] = {59.0, 64.4, 69.4, 73.6, 76.8};
+    static constexpr double tops[] = {179.0, 178.0, 178.4, 179.6, 181.2};
+    static constexpr double lows[] = {193.0, 194.4, 194.8, 194.4, 193.6};
     for (int i = 0; i < 5; ++i) {
-        const double x = 59.0 + i * 5.4 - (i > 2 ? (i - 2) * 1.6 : 0.0);
-        const double top = tops[i], low = lows[i], mid = (top + low) / 2;
-        // The skin ahead of the cleft dips into it, shading softly.
-        QLinearGradient dip(QPointF(x - 3.0, 0), QPointF(x + 0.6, 0));
-        dip.setColorAt(0.0, QColor(96, 66, 34, 0));
-        dip.setColorAt(1.0, QColor(96, 66, 34, 70));
-        p.fillPath(smoothClosedPath({{x - 2.2, top + 1.4},
-                                     {x - 3.0, mid},
-                                     {x - 2.0, low - 1.4},
-                                     {x + 0.6, low - 0.4},
-                                     {x, mid},
-                                     {x + 0.8, top + 0.4}}),
-                   dip);
-        // The cleft deepest in its middle, closing to nothing at its ends.
-        QLinearGradient deep(QPointF(0, top), QPointF(0, low));
-        deep.setColorAt(0.0, QColor(96, 66, 34, 40));
-        deep.setColorAt(0.5, QColor(80, 54, 28, 190));
-        deep.setColorAt(1.0, QColor(96, 66, 34, 40));
-        p.fillPath(smoothClosedPath({{x + 0.7, top},
-                                     {x - 0.1, mid},
-                                     {x + 0.3, low},
-                                     {x + 1.2, low - 1.2},
-                                     {x + 0.9, mid},
-                                     {x + 1.5, top + 1.2}}),
-                   deep);
-        // The fold behind it, a rounded lip of skin lit along its edge.
-        const QPainterPath lip =
-            curveThrough({{x + 1.9, top + 0.8}, {x + 1.4, mid}, {x + 1.8, low - 0.8}});
-        stroke(p, lip.translated(0.9, 0), QColor(222, 190, 140, 45), 2.0);
-        stroke(p, lip, QColor(232, 204, 156, 110), 0.7);
+        const double x = xs[i], mid = (tops[i] + lows[i]) / 2;
+        const QPainterPath slit =
+            curveThrough({{x + 0.5, tops[i]}, {x - 0.3, mid}, {x + 0.3, lows[i]}});
+        stroke(p, slit.translated(-0.9, 0), QColor(96, 66, 34, 36), 1.8);
+        stroke(p, slit.translated(1.0, 0), QColor(226, 196, 146, 30), 1.2);
+        stroke(p, slit.translated(0.7, 0), QColor(238, 212, 166, 90), 0.4);
+        p.fillPath(ribbon(slit, {0.15, 0.8, 0.7, 0.15}), QColor(74, 48, 24, 200));
     }
     // The small mouth lies under the snout ahead of the eyes, seen nearly
     // edge-on: a narrow dark gape between a shaded upper lip and a fleshy
@@ -348,8 +382,7 @@ void paintNurseShark(QPainter &p, double w, double h)
     paintDisc(p, QPointF(56, 175), 1.2, 0.9, QColor(80, 55, 30));
     // The fin's root is the lower flank's own shaded skin, and the body
     // folds in over it along a shadowed crease where the fin leaves it.
-    paintFirmFin(p, pectoral, {{64, 198}, {98, 206}}, blend(flank, back, 0.25).darker(108),
-                 flank.darker(130), line);
+    paintFleshFin(p, pectoral, {{64, 198}, {98, 206}}, blend(flank, back, 0.25), line);
     {
         const Saved s(p);
         p.setClipPath(trunk.subtracted(pectoral), Qt::IntersectClip);
@@ -357,19 +390,6 @@ void paintNurseShark(QPainter &p, double w, double h)
             curveThrough({{60, 195.5}, {74, 198.5}, {90, 202.5}, {100, 205}});
         stroke(p, crease.translated(0, -1.2), QColor(80, 54, 24, 50), 4.0);
         stroke(p, crease.translated(0, -0.4), QColor(70, 46, 20, 90), 1.4);
-    }
-    {
-        // The fin is thick and muscled: its leading edge rounds over into
-        // the light, the face dips a little behind it, and the rear of the
-        // fin, bent down onto the sand, lies in shade.
-        const Saved s(p);
-        p.setClipPath(pectoral, Qt::IntersectClip);
-        stroke(p, curveThrough({{68, 202}, {80, 211.5}, {94, 218.5}, {108, 221.5}}),
-               QColor(236, 208, 156, 50), 4.0);
-        stroke(p, curveThrough({{80, 207}, {92, 213}, {104, 216.5}, {113, 217}}),
-               QColor(120, 86, 44, 50), 4.0);
-        stroke(p, curveThrough({{100, 207}, {108, 211}, {114, 215}, {116, 220}}),
-               QColor(96, 66, 32, 90), 3.0);
     }
 }
 

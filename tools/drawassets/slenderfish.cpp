@@ -167,14 +167,14 @@ void paintNeedlefishBody(QPainter &p, const Member &)
 }
 
 // One silverside around the origin, snout to the left, 100 units long: blunt
-// head, big eye, two small separate dorsal fins, clear body with one silver
-// stripe. Each in the school beats its tail its own way, and one turned
-// a little away shows its back.
+// head, big eye, two small separate dorsal fins set well back, a clear
+// green-grey body with one silver stripe. Each in the school beats its tail
+// its own way, and one turned a little away shows its back.
 void paintSilversideBody(QPainter &p, const Member &m)
 {
-    // Fins so thin the water shows through them but for the rays near their roots.
-    const QColor fins(180, 210, 200, 70);
-    const QColor rays(110, 140, 130, 90);
+    // Clear fins, but each a crisp fan of fine rays with a smooth margin.
+    const QColor fins(196, 220, 212, 120);
+    const QColor rays(96, 126, 118, 150);
     // No two of the school quite alike: some a little longer and slimmer,
     // some shorter, as fish of one year's brood are.
     p.scale(0.92 + 0.16 * std::fmod(std::abs(m.x * 0.37 + m.y * 0.13), 1.0), 1.0);
@@ -184,32 +184,33 @@ void paintSilversideBody(QPainter &p, const Member &m)
     {
         const Saved s(p);
         p.setTransform(sweep, true);
-        paintSheerFin(p, tail(TailKind::Forked, {82, 0}, 6, 18, 24, 0.55), fins, rays, 9);
+        paintFin(p, tail(TailKind::Forked, {82, 0}, 6, 18, 24, 0.6), fins, rays, 13);
     }
     // The fins are rooted inside the outline, so the body covers their
-    // bases and they grow out of it: a small spiny first dorsal, the soft
-    // second dorsal sloping back, and the anal fin under it.
-    paintSheerFin(p,
-                  fin({35, -5},
-                      {{37.5, -5 - 6 * raise}, {40, -5 - 6.8 * raise}, {43.5, -4.8 - 4 * raise}},
-                      {46, -4.5}),
-                  fins, rays, 5);
-    paintSheerFin(p,
-                  fin({55, -4},
-                      {{57, -4 - 7 * raise},
-                       {60, -4 - 7.2 * raise},
-                       {66, -3.8 - 4.5 * raise},
-                       {71, -3.2 - 1.6 * raise}},
-                      {73, -3}),
-                  fins, rays, 9);
-    paintSheerFin(p,
-                  fin({73, 3},
-                      {{71, 3.2 + 1.6 * raise},
-                       {65, 3.8 + 4.5 * raise},
-                       {57, 4 + 7 * raise},
-                       {53, 4 + 6.5 * raise}},
-                      {50, 4}),
-                  fins, rays, 9);
+    // bases and they grow out of it. Both dorsals are small and set well
+    // back, with a clear gap between them: the spiny first over the vent,
+    // the soft second over the rear of the long anal fin.
+    paintFin(p,
+             fin({44, -5.6},
+                 {{45.5, -5.6 - 5 * raise}, {47.5, -5.6 - 5.2 * raise}, {50.5, -5.2 - 2 * raise}},
+                 {52, -5}),
+             fins, rays, 5);
+    paintFin(p,
+             fin({60, -4.2},
+                 {{61.5, -4.2 - 5.6 * raise},
+                  {64, -4.1 - 5.4 * raise},
+                  {68, -3.6 - 2.8 * raise},
+                  {71, -3.2 - 1.2 * raise}},
+                 {72.5, -3}),
+             fins, rays, 9);
+    paintFin(p,
+             fin({73, 3},
+                 {{71, 3.2 + 1.4 * raise},
+                  {66, 3.8 + 3.6 * raise},
+                  {58, 4.4 + 5.2 * raise},
+                  {54, 4.6 + 5.6 * raise}},
+                 {52, 4.6}),
+             fins, rays, 11);
     // The rear of the body follows the tail round, and the head turns the
     // other way or the same, so the whole body bends as it swims.
     const QTransform turn = QTransform().translate(24, 0).rotate(-m.bend).translate(-24, 0);
@@ -224,10 +225,11 @@ void paintSilversideBody(QPainter &p, const Member &m)
                                   .united(front.intersected(middle))
                                   .united(sweep.map(front.intersected(behind)))
                                   .simplified();
-    // A clear body: the water shows through, and the gut and spine faintly.
-    fillBody(p, body, QColor(100, 140, 120, 140), QColor(160, 195, 180, 55),
-             QColor(220, 235, 230, 85));
-    p.fillPath(body.intersected(oval({30, 3.5}, 16, 4)), QColor(230, 235, 240, 120));
+    // A clear green-grey body: the water shows through, and the silvery gut
+    // and the spine faintly.
+    fillBody(p, body, QColor(96, 132, 112, 175), QColor(140, 172, 156, 95),
+             QColor(176, 202, 192, 85));
+    p.fillPath(body.intersected(oval({30, 3.5}, 16, 4)), QColor(220, 230, 234, 70));
     const QPointF end = sweep.map(QPointF(84, 0));
     strokeInside(p, body, curve({18, 0}, {50, -1}, end), QColor(80, 110, 100, 110), 0.8);
     const QPainterPath stripe = smoothClosedPath({{18, -1.6},
@@ -239,40 +241,21 @@ void paintSilversideBody(QPainter &p, const Member &m)
     strokeInside(p, body, curve({18, -2.3}, {50, -2.7}, end + QPointF(0, -1.4)),
                  QColor(40, 60, 80, 130), 0.6);
     {
-        // Pepper-dot pigment cells along the back and over the gut, never
-        // the same on two fish.
+        // Pigment cells edge the scales of the back, so the upper rows show
+        // as two neat staggered lines of dots.
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
-        QRandomGenerator cells(quint32(m.x * 131 + m.y * 17));
         const QPainterPath back = curve({14, -5.2}, {48, -7.4}, end + QPointF(0, -2.6));
-        for (double t = cells.generateDouble() * 0.04; t < 1.0;
-             t += 0.02 + cells.generateDouble() * 0.05) {
-            const QPointF at = back.pointAtPercent(t) + QPointF(0, cells.generateDouble() * 1.6);
-            const double r = 0.35 + cells.generateDouble() * 0.5;
-            paintDisc(p, at, r, r * 0.8, QColor(30, 46, 50, 90 + cells.bounded(90)));
-        }
-        for (int i = 0; i < 6 + cells.bounded(6); ++i)
-            paintDisc(p,
-                      QPointF(20 + cells.generateDouble() * 26, 2.5 + cells.generateDouble() * 3),
-                      0.4, 0.35, QColor(40, 50, 56, 80));
+        for (int row = 0; row < 2; ++row)
+            for (double t = 0.015 * row; t < 1.0; t += 0.03)
+                paintDisc(p, back.pointAtPercent(t) + QPointF(0, 1.9 * row), 0.42, 0.34,
+                          QColor(30, 46, 50, 130 - 30 * row));
     }
     const int shine = std::clamp(int(255 * m.shine), 0, 255);
     fillBody(p, body.intersected(stripe), QColor(255, 255, 255, shine),
              QColor(225, 235, 245, shine), QColor(140, 160, 200, shine), 0.45);
-    {
-        // A school flickers: one fish rolled towards the light flashes silver
-        // down its whole lower flank, one rolled away shows a duller side.
-        const Saved s(p);
-        p.setClipPath(body, Qt::IntersectClip);
-        const double flash = std::clamp((m.shine - 0.8) * 5.0, 0.0, 1.0);
-        QLinearGradient roll(QPointF(0, -9), QPointF(0, 9));
-        roll.setColorAt(0.0, QColor(230, 240, 248, 0));
-        roll.setColorAt(0.45, QColor(230, 240, 248, int(60 * flash)));
-        roll.setColorAt(1.0, QColor(236, 244, 252, int(170 * flash)));
-        p.fillPath(body, roll);
-        p.fillPath(body,
-                   QColor(40, 70, 84, int(110 * std::clamp((0.8 - m.shine) * 3.3, 0.0, 1.0))));
-    }
+    // A fish rolled away from the light shows a duller side.
+    p.fillPath(body, QColor(40, 70, 84, int(110 * std::clamp((0.8 - m.shine) * 3.3, 0.0, 1.0))));
     if (m.side < 0.9) {
         // Turned away, more of the dark back shows.
         const Saved s(p);
@@ -280,19 +263,19 @@ void paintSilversideBody(QPainter &p, const Member &m)
         p.fillPath(body.translated(0, -5), QColor(60, 100, 96, 70));
     }
     anatomy::paintShadedEdge(p, body, QColor(60, 90, 80, 110), 0.8);
-    paintSheerFin(p, fin({18, -2}, {{24, -3.4}, {28, -1.6}, {27, 0.2}}, {18, 0}), fins, rays, 6);
+    paintFin(p, fin({18, -2}, {{24, -3.4}, {28, -1.6}, {27, 0.2}}, {18, 0}), fins, rays, 6);
     // The head's parts turn with it.
     p.setTransform(turn, true);
     // The silvery gill cover, its rear edge a clear arc, and the small
     // oblique mouth at the tip of the snout with the jaw running back below the eye.
-    p.fillPath(front.intersected(oval({11, 1}, 8, 6)), QColor(210, 225, 230, 170));
+    p.fillPath(front.intersected(oval({11, 1}, 8, 6)), QColor(210, 225, 230, 120));
     strokeInside(p, front, curveThrough({{13, -5.5}, {17, -1}, {16, 3}, {12, 6.5}}),
                  QColor(60, 90, 90, 150), 0.6);
     strokeInside(p, front, curve({6, 3}, {10, 4.5}, {15, 6}), QColor(70, 100, 100, 90), 0.5);
     stroke(p, curve({0.2, -1.2}, {2.4, -1.6}, {4.6, -0.6}), QColor(50, 60, 64), 0.7);
     stroke(p, curve({0.8, 0.6}, {2.6, 1.2}, {4.4, 0.4}), QColor(120, 140, 140, 150), 0.5);
     paintDisc(p, QPointF(3.4, -4), 0.5, 0.4, QColor(40, 50, 54, 180));
-    anatomy::paintNaturalEye(p, QPointF(7.5, -1.5), 3.6, QColor(150, 160, 170));
+    anatomy::paintNaturalEye(p, QPointF(8, -1.2), 4.1, QColor(150, 160, 170));
 }
 
 } // namespace
