@@ -33,6 +33,7 @@ struct Wrasse
     double modelling = 1.0; // how strongly the body is shaded round
     int spines = 9;         // dorsal spines, and the soft rays behind them
     int softRays = 10;
+    bool ownFins = false; // the species draws its own dorsal and anal fins, behind the body
 };
 
 struct WrasseParts

@@ -67,6 +67,8 @@ void labrid::paintWrasse(QPainter &p, const Wrasse &f,
     // A parrotfish's are thicker and carry the body's colour out to the edge.
     const bool parrot = f.teeth.alpha() > 0;
     for (const Fin *fin : {&parts.dorsal, &parts.anal}) {
+        if (f.ownFins)
+            break;
         // A wrasse's spines are flexible and hardly stand out from the soft
         // rays: the membrane hangs between them without pleats.
         Fin flexible = *fin;
@@ -116,7 +118,10 @@ void labrid::paintWrasse(QPainter &p, const Wrasse &f,
     marks(parts);
 
     modelBody(p, parts.body, parts.tail.base.x1() + 2, f.back.darker(200), f.modelling);
-    growFinRoots(p, parts.body, {&parts.dorsal, &parts.anal, &parts.tail}, 3.5);
+    if (f.ownFins)
+        growFinRoots(p, parts.body, {&parts.tail}, 3.5);
+    else
+        growFinRoots(p, parts.body, {&parts.dorsal, &parts.anal, &parts.tail}, 3.5);
     const QPointF eye = s.at(f.eye.x(), f.eye.y());
     const double gill = f.pectoralAt - 0.04;
     // Parrotfish mouths are closed by the beak; wrasses have a small mouth.

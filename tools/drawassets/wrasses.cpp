@@ -192,9 +192,8 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
     // Round in section, not flat like a parrotfish: it is shaded deeply
     // over the back and under the belly.
     wrasse.modelling = 1.7;
-    // The kit's sheer fins are tucked inside the body, which covers them;
-    // this wrasse has its own solid ones, drawn here behind the body.
-    wrasse.lift = -0.3;
+    // Its own solid fins, not the kit's sheer ones.
+    wrasse.ownFins = true;
     const BodyShape &s = wrasse.shape;
     // One long, low dorsal fin of eight flexible spines and twelve soft
     // rays, from the nape almost to the tail stalk, a little taller behind;
@@ -302,9 +301,8 @@ void paintHogfish(QPainter &p, double w, double h)
                    QColor(214, 160, 156), QColor(236, 200, 194), QColor(248, 238, 232),
                    QColor(214, 146, 144, 235), QColor(150, 86, 86, 150), Qt::transparent,
                    QColor(210, 80, 60), {70, 156}, 0.42, 0.36, 0.62, 0.21, 0.44, {0.27, -0.6});
-    // The kit's sheer fins are tucked inside the body, which covers them;
-    // the hogfish's own solid ones are drawn here behind the body.
-    hogfish.lift = -0.3;
+    // Its own solid fins, not the kit's sheer ones.
+    hogfish.ownFins = true;
     const BodyShape &s = hogfish.shape;
     const Fin dorsal = hogfishDorsal(s);
     const Fin anal = lowFin(s.at(0.6, 0.86),
