@@ -24,6 +24,19 @@ using namespace fishkit;
 
 namespace {
 
+// The point of a fin's outline farthest from `from`, the middle of its root:
+// where the fin thins to its free edge.
+QPointF farthestFrom(const QPainterPath &shape, QPointF from)
+{
+    QPointF far = from;
+    for (int i = 0; i <= 24; ++i) {
+        const QPointF q = shape.pointAtPercent(i / 24.0);
+        if (QLineF(from, q).length() > QLineF(from, far).length())
+            far = q;
+    }
+    return far;
+}
+
 // A shark's fin of firm flesh growing out of the body along `base`: as thick
 // as the body at its root, so the same colour there, thinning towards its free
 // edge, rounded by shade along its rim, and outlined only where it stands free.
@@ -33,12 +46,7 @@ void paintFirmFin(QPainter &p, const QPainterPath &shape, QLineF base, QColor ro
     fillBody(p, shape, root, root, root);
     if (Silhouette::active(p))
         return;
-    QPointF far = base.center();
-    for (int i = 0; i <= 24; ++i) {
-        const QPointF q = shape.pointAtPercent(i / 24.0);
-        if (QLineF(base.center(), q).length() > QLineF(base.center(), far).length())
-            far = q;
-    }
+    const QPointF far = farthestFrom(shape, base.center());
     QLinearGradient thin(base.center(), far);
     thin.setColorAt(0.0, withAlpha(edge, 0));
     thin.setColorAt(1.0, edge);
@@ -126,12 +134,7 @@ void paintFleshFin(QPainter &p, const QPainterPath &shape, QLineF base, QColor s
     fillBody(p, shape, skin, skin, skin);
     if (Silhouette::active(p))
         return;
-    QPointF far = base.center();
-    for (int i = 0; i <= 24; ++i) {
-        const QPointF q = shape.pointAtPercent(i / 24.0);
-        if (QLineF(base.center(), q).length() > QLineF(base.center(), far).length())
-            far = q;
-    }
+    const QPointF far = farthestFrom(shape, base.center());
     QLinearGradient out(base.center(), far);
     out.setColorAt(0.0, skin.lighter(120));
     out.setColorAt(0.3, skin.lighter(106));
