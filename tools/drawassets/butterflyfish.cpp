@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <tuple>
 #include <vector>
 
 // Butterflyfish: round, compressed, short pointed snouts, eye bars.
@@ -276,60 +275,60 @@ void paintSpineRow(QPainter &p, const Fin &f, const QPainterPath &body, QColor m
     }
 }
 
-// Where `band`, laid across `body`, runs on into the dorsal (`side` -1) or
-// anal fin `f`: it carries on along the fin's rays out towards the edge,
-// so it follows the fin rather than running on straight as on the flank.
-// Filled with `colour`, the pigment thinning out along the rays to
-// `endAlpha` near the fin's clear rim; returns the area covered.
-QPainterPath paintBandOnFin(QPainter &p, const Fin &f, const QPainterPath &body,
-                            const QPainterPath &band, int side, QColor colour, int endAlpha)
+// Which way the rays of `f` run where they grow from the body at `x`.
+QPointF rayAt(const Fin &f, double x)
 {
-    const double middle = body.boundingRect().center().y();
     const int count = int(f.tips.size());
-    const auto rim = [&](double u) {
-        return rimPoint(body, {f.base.pointAt(u).x(), middle}, side) - QPointF(0, side * 1.5);
+    const double u = std::clamp((x - f.base.x1()) / (f.base.x2() - f.base.x1()), 0.0, 1.0);
+    const double at = std::clamp(u * count - 0.5, 0.0, count - 1.0);
+    const int i = std::min(int(at), count - 2);
+    const QPointF tip = f.tips[size_t(i)] + (f.tips[size_t(i + 1)] - f.tips[size_t(i)]) * (at - i);
+    const QPointF d = tip - f.base.pointAt(u);
+    return d / std::max(1e-9, std::hypot(d.x(), d.y()));
+}
+
+// A band of pigment across the disc of `b` from where it meets the dorsal
+// fin `top` of the length along to where it meets the anal fin at `bottom`:
+// one smooth stripe that bows gently forward over the flank and runs on out
+// along the fins' rays.
+QPainterPath bandLine(const Build &b, double top, double bottom)
+{
+    const BodyShape &s = b.shape;
+    const QPointF up = rimPoint(b.body, s.at(top, 0), -1);
+    const QPointF down = rimPoint(b.body, s.at(bottom, 0), 1);
+    // Between the rays and straight on, so the bend stays gentle.
+    const auto lean = [](QPointF ray, double side) {
+        const QPointF d = ray + QPointF(0, side * 1.6);
+        return d / std::max(1e-9, std::hypot(d.x(), d.y()));
     };
-    // Out from the rim `u` along the base, past the fin's edge: halfway
-    // between the ray that grows there and straight out, as the pigment
-    // runs out along the rays where the band crosses onto them.
-    const auto tip = [&](double u) {
-        const double at = std::clamp(u * count - 0.5, 0.0, count - 1.0);
-        const int i = std::min(int(at), count - 2);
-        const QPointF t =
-            f.tips[size_t(i)] + (f.tips[size_t(i + 1)] - f.tips[size_t(i)]) * (at - i);
-        const QPointF ray = t - rim(u);
-        const double reach = std::max(1e-9, std::hypot(ray.x(), ray.y()));
-        return rim(u) + (ray / reach + QPointF(0, side)) * reach;
-    };
-    constexpr int steps = 160;
-    int first = -1;
-    int last = -1;
-    for (int k = 0; k <= steps; ++k) {
-        if (band.contains(rim(double(k) / steps))) {
-            first = first < 0 ? k : first;
-            last = k;
-        }
+    const QPointF upRay = lean(rayAt(b.dorsal, up.x()), -1);
+    const QPointF downRay = lean(rayAt(b.anal, down.x()), 1);
+    const double reach = s.depth * 0.45, span = (down.y() - up.y()) * 0.3;
+    QPainterPath line(up + upRay * reach);
+    line.lineTo(up);
+    line.cubicTo(up - upRay * span, down - downRay * span, down);
+    line.lineTo(down + downRay * reach);
+    return line;
+}
+
+// `spine` painted as a band of pigment `widths` wide over `area`, its edge
+// blurring over a scale's width; darkest above, a shade warmer low down.
+void paintPigmentBand(QPainter &p, const QPainterPath &area, const QPainterPath &spine,
+                      const std::vector<double> &widths, QColor top, QColor bottom)
+{
+    const Saved s(p);
+    p.setClipPath(area, Qt::IntersectClip);
+    const QRectF box = spine.boundingRect();
+    for (const auto &[grow, share] :
+         {std::pair{3.2, 0.22}, std::pair{1.6, 0.45}, std::pair{0.0, 1.0}}) {
+        std::vector<double> w;
+        for (const double v : widths)
+            w.push_back(v + grow);
+        QLinearGradient tone(box.topLeft(), box.bottomLeft());
+        tone.setColorAt(0, withAlpha(top, int(top.alpha() * share)));
+        tone.setColorAt(1, withAlpha(bottom, int(bottom.alpha() * share)));
+        p.fillPath(ribbon(spine, w), tone);
     }
-    if (first < 0 || count < 2)
-        return {};
-    QPolygonF outline;
-    for (int k = first; k <= last; ++k)
-        outline << tip(double(k) / steps);
-    for (int k = last; k >= first; --k)
-        outline << rim(double(k) / steps) - QPointF(0, side * 4.0);
-    QPainterPath covered;
-    covered.addPolygon(outline);
-    covered.closeSubpath();
-    QPainterPathStroker clear;
-    clear.setWidth(2.4);
-    covered = covered.intersected(f.shape).subtracted(body).subtracted(clear.createStroke(f.shape));
-    const double u = (first + last) / 2.0 / steps;
-    QLinearGradient thin(rim(u), tip(u));
-    thin.setColorAt(0, colour);
-    thin.setColorAt(0.5, withAlpha(colour, (colour.alpha() + endAlpha) / 2));
-    thin.setColorAt(1, withAlpha(colour, endAlpha));
-    p.fillPath(covered, thin);
-    return covered;
 }
 
 // A compressed disc seen side-on is flat: lit almost evenly from above and
@@ -483,11 +482,23 @@ void paintBandedButterfly(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.35, Floor::Rock, {284, 228}, 50, QColor(180, 140, 80),
                                {24, 224}, 130, QColor(170, 80, 150));
-    // Taller than the others, its soft dorsal and anal fins standing high.
-    const BodyShape shape{{56, 132}, 172, 138, 0.47, 0.15, 0.26, 0.54, 0.02, 0, 0.7};
-    const Build b = butterfly({shape, 0.21, 0.3, 0.48, TailKind::Truncate, {34, 58}, 0.7, 0.18});
+    // A nearly round disc, as deep as three quarters of its length, the
+    // back and belly curving alike to a short pointed snout at mid-height.
+    const BodyShape shape{{58, 128}, 170, 128, 0.47, 0.15, 0.26, 0.5, 0, 0, 0.7};
+    Build b = butterfly({shape, 0.16, 0.24, 0.42, TailKind::Truncate, {32, 56}, 0.74, 0.18});
+    // The dorsal fin climbs gently from the nape over the spines, and over
+    // the soft rays behind is the anal fin's mirror image, so that with its
+    // fins the fish is a round disc, as high above the snout as below.
+    const auto out = [&](double along, int side, double rise) {
+        return rimPoint(b.body, shape.at(along, 0), side) + QPointF(0, side * shape.depth * rise);
+    };
+    b.dorsal = wholeFin({out(0.27, -1, -0.04), out(0.33, -1, 0.06), out(0.44, -1, 0.14),
+                         out(0.58, -1, 0.19), out(0.7, -1, 0.225), out(0.8, -1, 0.24),
+                         QPointF(shape.at(1, 0).x() + 6, shape.snout.y() - shape.depth * 0.42),
+                         shape.at(0.97, -0.45)},
+                        12, 22);
     const QColor band(36, 30, 30);
-    const QColor belly(48, 39, 35); // the bands a shade warmer low down
+    const QColor belly(50, 40, 36); // the bands a shade warmer low down
     const QColor white(240, 238, 232, 252);
     const Livery look(white, white, QColor(110, 110, 110, 150), QColor(218, 214, 192, 150), white,
                       QColor(60, 50, 40), 6);
@@ -498,9 +509,57 @@ void paintBandedButterfly(QPainter &p, double w, double h)
         const Saved onTail(p);
         p.setClipPath(b.caudal.shape, Qt::IntersectClip);
         const QPainterPath across =
-            curve(root + QPointF(22, -36), root + QPointF(18, 0), root + QPointF(22, 36));
+            curve(root + QPointF(20, -34), root + QPointF(16, 0), root + QPointF(20, 34));
         p.fillPath(ribbon(across, {7.6, 7.6, 7.6}), withAlpha(band, 60));
         p.fillPath(ribbon(across, {5.2, 5.2, 5.2}), band);
+    }
+    fillBody(p, b.body, QColor(224, 224, 220), QColor(250, 250, 246), QColor(236, 236, 232));
+    paintSlants(p, b, QColor(150, 150, 150, 70), 0.7, false);
+    paintSpineRow(p, b.dorsal, b.body, white, QColor(120, 114, 108, 210));
+    // A light rim only: a dark one would cut the fins off from the white body.
+    modelBody(p, b.body, b.caudal.base.x1(), QColor(60, 60, 60, 110), 0.45);
+    const QPainterPath fins = b.dorsal.shape.united(b.anal.shape);
+    if (!Silhouette::active(p)) {
+        // The soft fins are the white skin drawn out thin: it runs on over
+        // the join and fades into the membrane, so no rim shows under them.
+        const Saved saved(p);
+        QPainterPathStroker near;
+        near.setWidth(16);
+        p.setClipPath(near.createStroke(fins).united(fins).intersected(fins.united(b.body)),
+                      Qt::IntersectClip);
+        p.setBrush(Qt::NoBrush);
+        for (int i = 1; i <= 6; ++i) {
+            p.setPen(QPen(QColor(244, 244, 240, 56), 2.4 * i));
+            p.drawPath(b.body);
+        }
+    }
+    if (!Silhouette::active(p)) {
+        // The bands are pigment in skin and membrane alike, laid over both
+        // in one stroke: each runs from fin to fin without a break at the
+        // body's rim, leaning back along the rays where it crosses onto them.
+        const QPainterPath all = b.body.united(fins);
+        const QPointF eye = b.eye;
+        const QPainterPath bar = curveThrough({eye + QPointF(12, -54), eye + QPointF(5, -28), eye,
+                                               eye + QPointF(-1, 32), eye + QPointF(3, 64)});
+        paintPigmentBand(p, all, bar, {3, 10.5, 13, 12.5, 10, 3}, band, belly);
+        const QPainterPath middle = bandLine(b, 0.48, 0.49);
+        const QPainterPath rear = bandLine(b, 0.78, 0.79);
+        paintPigmentBand(p, all, middle, {16, 22, 26, 29, 30, 29, 25, 20, 16}, band, belly);
+        paintPigmentBand(p, all, rear, {18, 22, 25, 27, 27, 26, 24, 22, 18}, band, belly);
+        // The rows of scales show faintly through the pigment, and the disc
+        // is lit from above and in front under it as round the white.
+        const Saved through(p);
+        p.setClipPath(
+            ribbon(bar, {16, 16}).united(ribbon(middle, {34, 34})).united(ribbon(rear, {32, 32})),
+            Qt::IntersectClip);
+        paintSlants(p, b, QColor(120, 110, 100, 50), 0.7, false);
+        p.setClipPath(all, Qt::IntersectClip);
+        const QRectF r = all.boundingRect();
+        QLinearGradient light(r.topLeft(), r.bottomRight());
+        light.setColorAt(0, QColor(255, 255, 255, 26));
+        light.setColorAt(0.5, QColor(255, 255, 255, 0));
+        light.setColorAt(1, QColor(0, 0, 0, 30));
+        p.fillRect(r, light);
     }
     // The dark edge is pigment in the membrane just inside the fin's rim,
     // darkest at the rim and thinning inwards, not a line drawn round it;
@@ -509,79 +568,6 @@ void paintBandedButterfly(QPainter &p, double w, double h)
         strokeInside(p, f->shape, f->edge, withAlpha(band, 60), 9);
         strokeInside(p, f->shape, f->edge, withAlpha(band, 150), 4.4);
         strokeInside(p, f->shape, f->edge, withAlpha(white, 120), 1.1);
-    }
-    fillBody(p, b.body, QColor(224, 224, 220), QColor(250, 250, 246), QColor(236, 236, 232));
-    paintSlants(p, b, QColor(150, 150, 150, 70), 0.7, false);
-    const QPainterPath all = b.body.united(b.dorsal.shape).united(b.anal.shape);
-    paintSpineRow(p, b.dorsal, b.body, white, QColor(120, 114, 108, 210));
-    paintEyeBar(p, all, b.eye, band, 13);
-    // The bands wrap round the disc: widest on the flank, narrowing and
-    // leaning back as they run up to the dorsal fin and down to the anal.
-    const QPainterPath middle =
-        bandAcross(b.shape, 0.5, {14, 24, 30, 32, 31, 28, 22}, 0.05, 0.025, -2.1, 1.9);
-    const QPainterPath rear =
-        bandAcross(b.shape, 0.83, {16, 22, 28, 30, 30, 26, 20}, 0.07, 0.03, -2.2, 2.1);
-    QPainterPath bands = middle.united(rear).intersected(b.body);
-    {
-        // Deep brown-black, a shade warmer down towards the belly, with the
-        // rows of scales showing faintly through it.
-        const QRectF box = bands.boundingRect();
-        QLinearGradient tone(box.topLeft(), box.bottomLeft());
-        tone.setColorAt(0, band);
-        tone.setColorAt(0.6, QColor(40, 33, 31));
-        tone.setColorAt(1, belly);
-        p.fillPath(bands, tone);
-        const Saved through(p);
-        p.setClipPath(bands, Qt::IntersectClip);
-        paintSlants(p, b, QColor(120, 110, 100, 50), 0.7, false);
-    }
-    if (!Silhouette::active(p)) {
-        // On the fins the bands run out along the rays and thin towards the
-        // dark margin; up among the spines the pigment thins further, so
-        // their points stand pale.
-        for (const auto &[f, side, colour] :
-             {std::tuple{&b.dorsal, -1, band}, std::tuple{&b.anal, 1, belly}}) {
-            bands = bands.united(paintBandOnFin(p, *f, b.body, rear, side, colour, 110));
-            bands = bands.united(
-                paintBandOnFin(p, *f, b.body, middle, side, colour, side < 0 ? 80 : 110));
-        }
-        // Pigment, not tape: each band's edge blurs over a scale's width,
-        // short of the fins' clear rims.
-        QPainterPathStroker clear;
-        clear.setWidth(2.4);
-        const QPainterPath fins = b.dorsal.shape.united(b.anal.shape);
-        const Saved soft(p);
-        p.setClipPath(b.body.united(fins).subtracted(clear.createStroke(fins)), Qt::IntersectClip);
-        p.setBrush(Qt::NoBrush);
-        for (const auto &[width, alpha] : {std::pair{4.0, 30}, std::pair{2.0, 70}}) {
-            p.setPen(QPen(withAlpha(band, alpha), width));
-            p.drawPath(bands);
-        }
-    }
-    // A light rim only: a dark one would cut the fins off from the white body.
-    modelBody(p, b.body, b.caudal.base.x1(), QColor(60, 60, 60, 110), 0.45);
-    if (!Silhouette::active(p)) {
-        // The soft fins are the white skin drawn out thin: it runs on over
-        // the join and fades into the membrane, so no rim shows under them.
-        const Saved saved(p);
-        const QPainterPath fins = b.dorsal.shape.united(b.anal.shape);
-        QPainterPathStroker near;
-        near.setWidth(16);
-        p.setClipPath(
-            near.createStroke(fins).united(fins).intersected(fins.united(b.body)).subtracted(bands),
-            Qt::IntersectClip);
-        p.setBrush(Qt::NoBrush);
-        for (int i = 1; i <= 6; ++i) {
-            p.setPen(QPen(QColor(244, 244, 240, 56), 2.4 * i));
-            p.drawPath(b.body);
-        }
-    }
-    {
-        // Where a band runs on from the body into a fin it is one band of
-        // pigment: the body's rim does not show through it.
-        const Saved saved(p);
-        p.setClipPath(bands, Qt::IntersectClip);
-        stroke(p, b.body, withAlpha(band, 235), 2.2);
     }
     paintFront(p, b, look);
 }

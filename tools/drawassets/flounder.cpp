@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -110,7 +111,7 @@ void paintFlounder(QPainter &p, double w, double h)
     anatomy::paintMottle(p, disc, 9, QColor(140, 114, 76, 110), QColor(250, 240, 210, 100), 4101);
     // Three ragged dark blotches strung along the lateral line.
     for (const auto &[at, size] :
-         {std::pair{QPointF(-10, 1), 11.0}, {QPointF(24, -1), 6.5}, {QPointF(70, 1), 9.0}}) {
+         {std::pair{QPointF(2, 1), 10.0}, {QPointF(34, -1), 6.5}, {QPointF(72, 1), 9.0}}) {
         paintGlow(p, at, size * 1.3, QColor(70, 54, 36, 120));
         p.fillPath(
             smoothClosedPath(
@@ -123,8 +124,8 @@ void paintFlounder(QPainter &p, double w, double h)
                            110);
 
     {
-        // Blue rings, not too many, of uneven size, brightness and spacing,
-        // many of them broken open; small blue spots scattered between them.
+        // Blue rings, not too many, of uneven size, brightness and spacing;
+        // small blue spots scattered between them.
         const Saved s(p);
         p.setClipPath(disc, Qt::IntersectClip);
         QRandomGenerator rng(41);
@@ -141,40 +142,28 @@ void paintFlounder(QPainter &p, double w, double h)
             const double roll = rng.generateDouble();
             const double r = 1.3 + roll * (1.6 + 4.2 * middle);
             const int kind = int(rng.bounded(6));
-            const int strength = 90 + int(rng.bounded(150));
+            const int strength = 150 + int(rng.bounded(100));
             const QColor bright = withAlpha(ringBright, strength);
-            const QColor deep = withAlpha(ringDark, strength);
             if (kind >= 3 || r < 1.8) {
                 paintDisc(p, c, 0.7 + r * 0.25, 0.7 + r * 0.22, bright);
                 continue;
             }
-            const double squash = 0.75 + rng.generateDouble() * 0.2;
-            const double weight = 0.5 + r * 0.1;
+            // Each ring a clean round or slightly oval loop of even width,
+            // crisp against the sand, a darker blue line just outside the
+            // bright one; the larger ones often hold a dark brown centre.
+            const double squash = 0.84 + rng.generateDouble() * 0.16;
+            const double tilt = rng.bounded(180.0);
+            const double weight = 0.7 + r * 0.12;
+            const Saved ring(p);
+            p.translate(c);
+            p.rotate(tilt);
             if (kind == 2 && r > 3)
-                paintDisc(p, c, r * 0.3, r * 0.3 * squash, bright);
-            // Drawn freehand: the rim wanders in and out and thickens and
-            // thins; every ring is closed, but on some the bright part fades
-            // round one side, leaving only the darker blue there.
-            const int around = 11;
-            const double start = rng.bounded(2 * std::numbers::pi),
-                         tilt = rng.bounded(std::numbers::pi);
-            std::vector<QPointF> rim;
-            for (int k = 0; k < around; ++k) {
-                const double a = start + k * 2 * std::numbers::pi / around,
-                             wander = 0.86 + rng.bounded(0.24);
-                const QPointF local(std::cos(a) * r * wander, std::sin(a) * r * squash * wander);
-                rim.push_back(c + QPointF(local.x() * std::cos(tilt) - local.y() * std::sin(tilt),
-                                          local.x() * std::sin(tilt) + local.y() * std::cos(tilt)));
-            }
-            const QPainterPath ring = smoothClosedPath(rim.data(), int(rim.size()));
-            stroke(p, ring, withAlpha(deep, strength * 3 / 4), weight + 1.0 + rng.bounded(0.6));
-            std::vector<QPointF> lit(rim);
-            lit.push_back(rim.front());
-            if (kind == 1)
-                lit.resize(around - 2 - rng.bounded(2));
-            p.fillPath(ribbon(curveThrough(lit), {weight * 0.9, weight * 1.7, weight * 1.3,
-                                                  weight * 1.8, weight * 1.0}),
-                       bright);
+                paintDisc(p, {}, r * 0.42, r * 0.42 * squash, QColor(92, 70, 48, strength * 2 / 3));
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(withAlpha(ringDark, strength * 3 / 4), weight + 0.9));
+            p.drawEllipse(QPointF(), r, r * squash);
+            p.setPen(QPen(bright, weight));
+            p.drawEllipse(QPointF(), r, r * squash);
         }
         // The small blue spots drift too, crowding in some places and thin in
         // others, each its own size and strength.
@@ -190,48 +179,48 @@ void paintFlounder(QPainter &p, double w, double h)
     // Blue dots crowd the head around the eyes.
     anatomy::paintFreckles(p, disc.intersected(oval({-92, 0}, 26, 30)), 4.6, 0.5, 1.4, ringBright,
                            4104, {-80, 0}, 24);
-    // The lateral line, arched high over the pectoral fin, then straight
-    // along the middle of the body to the tail.
-    const QPainterPath lateral = curveThrough(
-        {{-62, -6}, {-54, -22}, {-40, -28}, {-26, -18}, {-14, -4}, {20, -1}, {60, 0}, {102, 0}});
+    // The lateral line leaves the top of the gill opening, arches high over
+    // the pectoral fin and comes down behind its tip to run straight along
+    // the middle of the body to the tail.
+    const QPainterPath lateral = curveThrough({{-63, -25},
+                                               {-54, -32},
+                                               {-40, -34},
+                                               {-26, -29},
+                                               {-12, -17},
+                                               {0, -4},
+                                               {16, 0},
+                                               {60, 0},
+                                               {102, 0}});
     strokeInside(p, disc, lateral.translated(0.5, 0.7), QColor(250, 240, 214, 110), 1.2);
     strokeInside(p, disc, lateral, QColor(110, 86, 56, 150), 0.8);
     anatomy::paintShadedEdge(p, disc, QColor(140, 116, 80, 140), 1.3);
 
-    // The pectoral fin of the upper side springs from under the gill cover
-    // and lies back along the body: a long, narrow fan of fine rays so thin
-    // that the sand colour and the rings show through it, the body's own
-    // dappling running on over it, a faint shadow at its free edge only.
-    // It lies flat on the body, pointing back along it, not raised like a
-    // fan, so it throws only a thin shadow along its lower edge; its rays
-    // are no darker than the dappling round them.
-    const Fin pectoral = pairedFin({-64, -12}, 46, -5, 15, 0.4, 18);
-    {
-        const Saved s(p);
-        p.setClipPath(disc.subtracted(pectoral.shape), Qt::IntersectClip);
-        p.fillPath(pectoral.shape.translated(0.8, 1.2), QColor(70, 54, 36, 45));
-    }
-    paintSheerFin(p, pectoral, QColor(196, 176, 132, 205), QColor(110, 86, 56, 105), 14);
-    {
+    // The one long pectoral fin of the upper side grows from just behind
+    // the gill cover and lies flat back along the body under the arch of
+    // the lateral line: a narrow fan of fine rays, the upper ones longest,
+    // its membrane sand-coloured and thin enough for the rings to show
+    // through, throwing only a thin shadow along its edge.
+    const Fin pectoral = fanFin({-58.6, -10}, {-57.8, 0}, 42, 10, 26, 0.9, 13);
+    if (!Silhouette::active(p)) {
+        {
+            const Saved s(p);
+            p.setClipPath(disc.subtracted(pectoral.shape), Qt::IntersectClip);
+            p.fillPath(pectoral.shape.translated(0.6, 0.9), QColor(70, 54, 36, 50));
+        }
+        QLinearGradient thin(pectoral.base.center(), pectoral.tips.front());
+        thin.setColorAt(0, QColor(204, 184, 142, 235));
+        thin.setColorAt(1, QColor(214, 196, 156, 190));
+        p.fillPath(pectoral.shape, thin);
         const Saved s(p);
         p.setClipPath(pectoral.shape, Qt::IntersectClip);
-        anatomy::paintMottle(p, pectoral.shape, 5, QColor(110, 86, 56, 90),
-                             QColor(250, 240, 210, 50), 4110);
-        paintGlow(p, {-64, -12}, 10, QColor(206, 188, 148, 160));
-    }
-    // The edge of the gill cover, behind which the pectoral fin springs: the
-    // cover's skin lies over the fin's root.
-    {
-        const Saved s(p);
-        QPainterPath cover =
-            curveThrough({{-76, -40}, {-62, -26}, {-58, -4}, {-66, 20}, {-80, 34}});
-        cover.lineTo(-120, 34);
-        cover.lineTo(-120, -40);
-        cover.closeSubpath();
-        p.setClipPath(cover.intersected(pectoral.shape), Qt::IntersectClip);
-        p.fillRect(QRectF(-80, -30, 30, 40), QColor(212, 194, 154, 235));
-        anatomy::paintMottle(p, cover, 9, QColor(140, 114, 76, 110), QColor(250, 240, 210, 100),
-                             4101);
+        const int count = int(pectoral.tips.size());
+        for (int i = 0; i < count; ++i) {
+            const QPointF root = pectoral.base.pointAt((i + 0.5) / count);
+            const QPointF tip = pectoral.tips[size_t(i)];
+            const QPointF side = QPointF(root.y() - tip.y(), tip.x() - root.x()) * 0.03;
+            stroke(p, curve(root, (root + tip) / 2 + side, tip), QColor(118, 92, 60, 120), 0.45);
+        }
+        stroke(p, pectoral.edge, QColor(110, 86, 56, 150), 0.6);
     }
     stroke(p, curveThrough({{-76, -40}, {-62, -26}, {-58, -4}, {-66, 20}, {-80, 34}}),
            QColor(120, 96, 64, 130), 1.1);

@@ -95,26 +95,31 @@ QLineF hogfishDorsalBase(const BodyShape &s)
 }
 
 // The hogfish's first three dorsal spines, drawn out into long filaments:
-// close together at their roots, fanning back as they rise, each curving
-// back a little towards its fine tip.
+// the front of the dorsal fin, spaced as its other spines are, fanning back
+// a little as they rise, each bowing back gently towards its fine tip.
 std::vector<QPainterPath> hogfishFilaments(const BodyShape &s)
 {
     const QLineF base = hogfishDorsalBase(s);
     std::vector<QPainterPath> axes;
     for (int i = 0; i < 3; ++i) {
-        const QPointF root = base.pointAt(0.012 + 0.045 * i);
-        const double lean = 0.32 + 0.2 * i, length = 80.0 - 7.0 * i;
+        const QPointF root = base.pointAt(0.015 + 0.05 * i);
+        const double lean = 0.3 + 0.11 * i, length = 76.0 - 5.0 * i;
         const QPointF dir = QPointF(lean, -1) / std::hypot(lean, 1.0);
         axes.push_back(curve(root, root + dir * length * 0.55,
-                             root + dir * length + QPointF(length * 0.06, 0)));
+                             root + dir * length + QPointF(length * 0.07, 0)));
     }
     return axes;
 }
 
-// The hogfish's dorsal fin: the membrane runs up behind each of the three
-// filaments, narrowing to its tip, and is cut in deeply between them; the
-// eleven spines behind stand low and even, and the soft rays rise into a
-// rounded rear lobe over the tail stalk.
+// How wide a filament spine stands, from its root to its tip.
+const std::vector<double> filamentWidths{2.6, 1.9, 1.4, 1.0, 0.65, 0.3};
+
+// The hogfish's dorsal fin. Its first three spines are long filaments; the
+// membrane runs up behind each as a strip narrowing to nothing partway up,
+// and from there is cut back in a smooth concave curve down to the front of
+// the next spine. The eleven spines behind stand low and even, and the soft
+// rays rise into a rounded rear lobe over the tail stalk. Its `edge` is the
+// low free edge, which carries the margin; the bare filaments have none.
 Fin hogfishDorsal(const BodyShape &s)
 {
     const std::vector<QPainterPath> axes = hogfishFilaments(s);
@@ -123,49 +128,48 @@ Fin hogfishDorsal(const BodyShape &s)
         return s.at(along, -1) - QPointF(0, s.depth * height);
     };
     const QPainterPath low =
-        curveThrough({up(0.42, 0.15), up(0.5, 0.16), up(0.6, 0.16), up(0.7, 0.19), up(0.8, 0.23),
-                      up(0.87, 0.22), up(0.92, 0.12), base.p2()});
-    const auto along = [](QPainterPath &edge, const QPainterPath &axis, double from) {
-        for (int k = 1; k <= 14; ++k)
-            edge.lineTo(axis.pointAtPercent(from + (1.0 - from) * k / 14.0));
-    };
-    // Behind each filament the membrane is a narrow strip, as wide as a
-    // spine's root low down and narrowing to nothing at the tip; where the
-    // strip ends the edge drops in a smooth round notch to the next spine.
-    const auto trail = [](QPainterPath &edge, const QPainterPath &axis, double to) {
-        for (int k = 1; k <= 10; ++k) {
-            const double t = 1.0 - (1.0 - to) * k / 10.0;
-            const double angle = axis.angleAtPercent(t) * std::numbers::pi / 180;
-            const QPointF behind(std::sin(angle), std::cos(angle));
-            edge.lineTo(axis.pointAtPercent(t) + behind * 3.2 * (1.0 - t) / (1.0 - to));
-        }
-    };
-    const auto down = [](const QPainterPath &axis, double t) {
-        const QPointF d = axis.pointAtPercent(t) - axis.pointAtPercent(t + 0.05);
+        curveThrough({up(0.475, 0.15), up(0.54, 0.16), up(0.62, 0.165), up(0.7, 0.19),
+                      up(0.8, 0.23), up(0.87, 0.22), up(0.92, 0.12), base.p2()});
+    const auto direction = [](const QPainterPath &axis, double t) {
+        const QPointF d = axis.pointAtPercent(t + 0.02) - axis.pointAtPercent(t - 0.02);
         return d / std::max(1e-9, std::hypot(d.x(), d.y()));
     };
+    const auto climb = [](QPainterPath &outline, const QPainterPath &axis, double from, double to) {
+        for (int k = 1; k <= 12; ++k)
+            outline.lineTo(axis.pointAtPercent(from + (to - from) * k / 12.0));
+    };
+    // Each cut leaves the back of a spine along it, so the strip of
+    // membrane behind it narrows smoothly to nothing, then sags towards the
+    // base and rises to meet the next spine, or the low fin, from in front.
+    const auto cut = [&](QPainterPath &outline, const QPainterPath &axis, double leave,
+                         QPointF meet, QPointF arrive) {
+        const QPointF from = axis.pointAtPercent(leave);
+        const double span = std::hypot(meet.x() - from.x(), meet.y() - from.y());
+        outline.cubicTo(from - direction(axis, leave) * span * 0.55, meet + arrive * span * 0.3,
+                        meet);
+    };
+    constexpr double leave = 0.64, meet = 0.4;
+    QPainterPath outline(base.p1());
+    outline.lineTo(axes[0].pointAtPercent(0));
+    climb(outline, axes[0], 0, leave);
+    for (size_t i = 1; i < 3; ++i) {
+        cut(outline, axes[i - 1], leave - 0.03 * double(i - 1), axes[i].pointAtPercent(meet),
+            -direction(axes[i], meet) * 0.5 + QPointF(-0.7, 0));
+        climb(outline, axes[i], meet, leave - 0.03 * double(i));
+    }
+    cut(outline, axes[2], leave - 0.06, low.pointAtPercent(0), QPointF(-1, 0.35));
+    outline.connectPath(low);
+    outline.quadTo(base.center() + QPointF(0, base.length() * 0.12), base.p1());
+    outline.closeSubpath();
     Fin f;
     f.base = base;
-    f.edge = QPainterPath(base.p1());
-    along(f.edge, axes[0], 0.0);
-    for (size_t i = 0; i < 2; ++i) {
-        trail(f.edge, axes[i], 0.62);
-        const QPointF from = f.edge.currentPosition();
-        const QPointF meet = axes[i + 1].pointAtPercent(0.46);
-        f.edge.cubicTo(from + down(axes[i], 0.6) * 7, meet + down(axes[i + 1], 0.46) * 6, meet);
-        along(f.edge, axes[i + 1], 0.46);
-    }
-    trail(f.edge, axes[2], 0.62);
-    const QPointF start = low.pointAtPercent(0);
-    f.edge.cubicTo(f.edge.currentPosition() + down(axes[2], 0.6) * 6, start + QPointF(-5, -1),
-                   start);
-    f.edge.connectPath(low);
+    f.edge = low;
+    f.shape = outline;
+    for (const QPainterPath &axis : axes)
+        f.shape = f.shape.united(ribbon(axis, filamentWidths));
     f.spines = 11;
     for (int i = 0; i < 22; ++i)
         f.tips.push_back(low.pointAtPercent(0.02 + 0.93 * (i + 0.5) / 22));
-    f.shape = f.edge;
-    f.shape.quadTo(base.center() + QPointF(0, base.length() * 0.12), base.p1());
-    f.shape.closeSubpath();
     return f;
 }
 
@@ -312,15 +316,17 @@ void paintHogfish(QPainter &p, double w, double h)
     const QColor finPink(214, 146, 144), finEdge(140, 70, 76, 220), finRay(150, 86, 86, 140);
     paintSolidFin(p, dorsal, {{0, finPink.darker(104)}, {1, finPink}}, finRay, finEdge);
     paintSolidFin(p, anal, {{0, finPink}, {1, finPink.darker(104)}}, finRay, finEdge);
-    // The first three spines: stout at the root and tapering smoothly to a
-    // hair, lit along their front, the membrane running up behind each.
-    for (const QPainterPath &spine : hogfishFilaments(s)) {
-        QLinearGradient ray(spine.pointAtPercent(0), spine.pointAtPercent(1));
-        ray.setColorAt(0, QColor(130, 70, 74, 240));
-        ray.setColorAt(1, QColor(160, 92, 94, 210));
-        p.fillPath(ribbon(spine, {2.2, 1.5, 1.0, 0.6, 0.2}), ray);
-        p.fillPath(ribbon(spine.translated(-0.4, 0), {0.8, 0.5, 0.3, 0}),
-                   QColor(255, 226, 222, 110));
+    // The first three spines are rays of the same fin, a little stouter and
+    // tapering to a hair, lit along their front edge.
+    if (!Silhouette::active(p)) {
+        const Saved onFin(p);
+        p.setClipPath(dorsal.shape, Qt::IntersectClip);
+        for (const QPainterPath &spine : hogfishFilaments(s)) {
+            p.fillPath(ribbon(spine, {1.0, 0.8, 0.6, 0.45, 0.25}), withAlpha(finRay, 200));
+            p.fillPath(ribbon(spine.translated(-0.55, -0.1), {0.5, 0.4, 0.3, 0.15}),
+                       QColor(255, 232, 228, 90));
+        }
+        stroke(p, dorsal.shape, withAlpha(finEdge, 110), 0.4);
     }
     paintWrasse(p, hogfish, [&](const WrasseParts &parts) {
         growFinRoots(p, parts.body, {&dorsal, &anal}, 3.0);
