@@ -169,60 +169,60 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     }
     anatomy::paintShadedEdge(p, wings, QColor(8, 12, 24, 170), 1.3);
 
-    // The head stands well clear of the wings: the eyes bulge from its
-    // sides, and ahead of them it narrows into the duck bill, a broad, flat
-    // snout that tapers to a rounded tip, as a duck's bill does.
-    const QPainterPath head = mirroredOutline({{0, -87.9},
-                                               {4.4, -87.5},
-                                               {7.6, -86.1},
-                                               {9.4, -83.7},
-                                               {10.1, -80.2},
-                                               {10.8, -75.3},
-                                               {12, -70.4},
-                                               {13, -65.8},
-                                               {14.2, -62},
-                                               {17, -58.4},
-                                               {20.6, -56},
-                                               {23, -52.6},
-                                               {23.2, -49.6},
-                                               {21.4, -47},
-                                               {22.4, -45},
-                                               {26, -42.6},
-                                               {29, -41.5},
-                                               {13.6, -37},
+    // The head stands clear of the wings as a narrower unit of its own: the
+    // wings' leading edges meet its sides at the eyes, which bulge out from
+    // them, and ahead of the eyes it runs on into the duck bill, a flat snout
+    // longer than it is wide, tapering along straight sides and rounded only
+    // at its very tip.
+    const QPainterPath head = mirroredOutline({{0, -93},
+                                               {3, -92.7},
+                                               {5.2, -91.6},
+                                               {6.6, -89.4},
+                                               {7.4, -86},
+                                               {8.6, -79},
+                                               {10, -71},
+                                               {11.4, -64},
+                                               {12.8, -58.6},
+                                               {14.8, -55.4},
+                                               {17.6, -53.4},
+                                               {20.2, -51.2},
+                                               {21.8, -47.8},
+                                               {21.2, -44.4},
+                                               {19.6, -42},
+                                               {14, -37},
                                                {0, -32}});
     fillBody(p, head, QColor(34, 48, 80), QColor(30, 44, 74), QColor(26, 38, 66));
     {
         const Saved s(p);
         p.setClipPath(head, Qt::IntersectClip);
-        // The bill is flat and thin-edged, dipping a little towards its end:
-        // the light runs along its crown and its rim catches it all round.
-        QLinearGradient bill(QPointF(0, -88), QPointF(0, -64));
-        bill.setColorAt(0.0, QColor(60, 78, 110, 150));
+        // The bill is flat and thin-edged: the light runs down its middle,
+        // and its rim catches it all round.
+        QLinearGradient bill(QPointF(0, -93), QPointF(0, -58));
+        bill.setColorAt(0.0, QColor(60, 78, 110, 140));
         bill.setColorAt(1.0, QColor(46, 60, 92, 0));
-        p.fillRect(QRectF(-13, -89, 26, 27), bill);
+        p.fillRect(QRectF(-13, -94, 26, 36), bill);
         {
             const Saved narrow(p);
-            p.scale(0.32, 1.0);
-            paintGlow(p, {0, -78}, 11, QColor(96, 118, 156, 90));
+            p.scale(0.22, 1.0);
+            paintGlow(p, {0, -76}, 15, QColor(96, 118, 156, 80));
         }
-        stroke(p, head.translated(0, 0.6), QColor(96, 116, 150, 70), 1.6);
+        stroke(p, head.translated(0, 0.6), QColor(96, 116, 150, 70), 1.4);
         // Behind the bill the skull rises to a low crown between the eyes,
-        // and falls away in a shallow hollow to each eye.
+        // falling away in a shallow hollow to each eye.
         {
             const Saved narrow(p);
             p.scale(0.5, 1.0);
-            paintGlow(p, {0, -56}, 16, QColor(90, 110, 150, 80));
+            paintGlow(p, {0, -50}, 15, QColor(90, 110, 150, 80));
         }
         for (const double side : {-1.0, 1.0}) {
-            stroke(p, curveThrough({{side * 7.2, -76}, {side * 9.6, -66}, {side * 14.5, -57}}),
-                   QColor(12, 18, 32, 80), 1.1);
-            stroke(p, curveThrough({{side * 8.2, -62}, {side * 13, -58.5}, {side * 17, -55.5}}),
+            stroke(p, curveThrough({{side * 9.6, -68}, {side * 11.6, -59}, {side * 15.5, -53.6}}),
+                   QColor(12, 18, 32, 70), 1.0);
+            stroke(p, curveThrough({{side * 9.4, -56}, {side * 13.6, -53.4}, {side * 17.4, -51}}),
                    QColor(100, 122, 160, 60), 0.9);
         }
     }
-    anatomy::paintFreckles(p, head.subtracted(oval({0, -76}, 13, 14)), 6.5, 0.5, 1.5,
-                           QColor(235, 240, 245, 200), 3233, {0, -56}, 26);
+    anatomy::paintFreckles(p, head.subtracted(oval({0, -76}, 13, 18)), 6.5, 0.5, 1.5,
+                           QColor(235, 240, 245, 200), 3233, {0, -52}, 26);
     {
         // The head runs on into the body, outlined only where it stands clear.
         const Saved s(p);
@@ -237,8 +237,8 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     for (const double side : {-1.0, 1.0}) {
         const Saved s(p);
         p.setClipPath(head, Qt::IntersectClip);
-        paintGlow(p, {side * 19.4, -53}, 5.0, QColor(100, 122, 160, 100));
-        p.translate(side * 21, -51);
+        paintGlow(p, {side * 19.4, -49}, 5.0, QColor(100, 122, 160, 100));
+        p.translate(side * 21, -47);
         p.scale(0.5, 1.0);
         anatomy::paintNaturalEye(p, {0, 0}, 3.0, QColor(150, 130, 80), 0.55);
         stroke(p, curve({-side * 3.8, -3.8}, {-side * 6, 0}, {-side * 3.8, 3.8}),

@@ -335,8 +335,9 @@ void paintMoray(QPainter &p, const Moray &m)
                              0.54);
 }
 
-// A boulder's outline through `points`, broken by knobs and dips between
-// them as weathered reef rock is, never a smooth dome.
+// A mass of reef rock through `points`, its skyline broken at more than one
+// scale into knobs, ledges and notches, as a heap of old coral is, never a
+// smooth dome.
 QPainterPath lumpyOutline(std::initializer_list<QPointF> points, quint32 seed)
 {
     QRandomGenerator rng(seed);
@@ -347,19 +348,37 @@ QPainterPath lumpyOutline(std::initializer_list<QPointF> points, quint32 seed)
     for (std::size_t i = 0; i < corners.size(); ++i) {
         const QPointF a = corners[i], b = corners[(i + 1) % corners.size()];
         rim.push_back(a);
-        // The straight sides along the frame's edges stay as they are.
-        if (QLineF(a, b).length() < 30 || std::min(a.y(), b.y()) > 240)
+        // The sides along the frame's edges stay straight.
+        if (std::min(a.y(), b.y()) > 240 || std::min(a.x(), b.x()) > 320)
             continue;
-        for (const double t : {0.33, 0.66}) {
-            const QPointF on = a + (b - a) * t, out = on - middle;
-            const double bump = (rng.generateDouble() - 0.35) * 7.0;
+        const int steps = std::max(2, int(QLineF(a, b).length() / 8));
+        for (int k = 1; k < steps; ++k) {
+            const QPointF on = a + (b - a) * (double(k) / steps), out = on - middle;
+            // Mostly small knobs and dents, now and then a block standing out.
+            double bump = (rng.generateDouble() - 0.45) * 6.0;
+            if (rng.bounded(3) == 0)
+                bump += 4 + 6 * rng.generateDouble();
             rim.push_back(on + out / std::hypot(out.x(), out.y()) * bump);
         }
     }
     return smoothClosedPath(rim.data(), int(rim.size()));
 }
 
-// A boulder of reef rock, lumps of stone crusted with sponge and algae. The
+// A rough outline about `r` across round `c`, squashed by `flat`.
+QPainterPath roughBlob(QRandomGenerator &rng, QPointF c, double r, double flat)
+{
+    QPointF rim[9];
+    for (int k = 0; k < 9; ++k) {
+        const double a = k * 2 * std::numbers::pi / 9 + 0.3 * rng.generateDouble(),
+                     reach = r * (0.7 + 0.4 * rng.generateDouble());
+        rim[k] = c + QPointF(std::cos(a) * reach, std::sin(a) * reach * flat);
+    }
+    return smoothClosedPath(rim, 9);
+}
+
+// A mass of reef rock: old coral blocks cemented together, each lit on its
+// upper face and shaded under its overhang, the lower ones standing in front
+// of those above, pitted by borers and crusted with algae and sponge. The
 // same `seed` paints the same stone, so a part of it can be laid over the eel.
 void paintBoulder(QPainter &p, const QPainterPath &boulder, quint32 seed)
 {
@@ -367,48 +386,84 @@ void paintBoulder(QPainter &p, const QPainterPath &boulder, quint32 seed)
         return;
     const QRectF box = boulder.boundingRect();
     QLinearGradient stone(box.topLeft(), box.bottomLeft());
-    stone.setColorAt(0, QColor(140, 130, 108));
-    stone.setColorAt(0.5, QColor(100, 92, 78));
-    stone.setColorAt(1, QColor(56, 52, 48));
+    stone.setColorAt(0, QColor(124, 118, 98));
+    stone.setColorAt(0.5, QColor(90, 84, 72));
+    stone.setColorAt(1, QColor(48, 46, 44));
     p.fillPath(boulder, stone);
     const Saved s(p);
     p.setClipPath(boulder, Qt::IntersectClip);
-    p.setPen(Qt::NoPen);
     QRandomGenerator rng(seed);
-    for (const QPointF &c : scatterPoints(boulder, 26, seed)) {
-        const double r = 8 + rng.generateDouble() * 14;
-        QRadialGradient lump(c - QPointF(r * 0.3, r * 0.4), r * 1.2);
-        lump.setColorAt(0, QColor(150, 140, 118, 150));
-        lump.setColorAt(1, QColor(70, 62, 56, 0));
-        p.setBrush(lump);
-        p.drawEllipse(c, r, r * 0.7);
+    std::vector<QPointF> sites = spreadPoints(boulder, 24, 12, seed);
+    std::sort(sites.begin(), sites.end(), [](QPointF a, QPointF b) { return a.y() < b.y(); });
+    for (const QPointF &c : sites) {
+        const double r = 8 + 16 * std::pow(rng.generateDouble(), 1.5);
+        const QPainterPath block = roughBlob(rng, c, r, 0.55);
+        const double down = std::clamp((c.y() - box.top()) / box.height(), 0.0, 1.0);
+        QLinearGradient face(c - QPointF(0, r * 0.55), c + QPointF(0, r * 0.55));
+        face.setColorAt(0, withAlpha(blend(QColor(150, 142, 118), QColor(84, 78, 68), down), 220));
+        face.setColorAt(0.45,
+                        withAlpha(blend(QColor(112, 104, 88), QColor(66, 62, 56), down), 200));
+        face.setColorAt(1, withAlpha(blend(QColor(70, 64, 56), QColor(40, 38, 36), down), 160));
+        p.fillPath(block, face);
+        anatomy::paintShadedEdge(p, block, QColor(24, 20, 18, 70), r * 0.1);
     }
-    anatomy::paintEncrusting(p, boulder, 5.0, seed * 10);
-    // Weathering has cracked the stone: each crack a dark cleft with the
-    // light catching the lip of stone below it.
-    for (int i = 0; i < 5; ++i) {
-        const QPointF from(box.left() + box.width() * (0.1 + 0.8 * rng.generateDouble()),
-                           box.top() + box.height() * (0.25 + 0.6 * rng.generateDouble()));
-        const QPointF to =
-            from + QPointF(14 + 20 * rng.generateDouble(), (rng.generateDouble() - 0.5) * 14);
-        const QPainterPath crack =
-            curve(from, (from + to) / 2.0 + QPointF(0, (rng.generateDouble() - 0.5) * 8), to);
-        stroke(p, crack.translated(0, 1.2), QColor(190, 176, 146, 60), 1.4);
-        stroke(p, crack, QColor(30, 26, 22, 120), 1.1);
+    // Turf algae stains the stone olive, coralline crust pinkish, in patches.
+    anatomy::paintMottle(p, boulder, 9, QColor(70, 80, 36, 70), QColor(176, 140, 144, 50),
+                         seed + 1);
+    // Boring sponges and worms have pitted it: small dark holes, the lip
+    // below each catching the light.
+    p.setPen(Qt::NoPen);
+    for (const QPointF &c :
+         scatterPoints(boulder, int(box.width() * box.height() / 700), seed + 2)) {
+        const double r = 0.8 + 1.4 * rng.generateDouble();
+        paintDisc(p, c + QPointF(0, r * 0.45), r * 1.1, r * 0.7, QColor(176, 164, 136, 70));
+        paintDisc(p, c, r, r * 0.6, QColor(22, 18, 16, 190));
     }
-    // Light from above and in front rounds the mass: the crown and the face
-    // turned to the light catch it, the flank turned away falls into shade.
+    anatomy::paintEncrusting(p, boulder, 4.5, seed * 10);
+    // Light from the surface: the upper faces bright, the foot in shade.
     {
         const Saved light(p);
         p.setCompositionMode(QPainter::CompositionMode_SoftLight);
-        QRadialGradient lit(box.topLeft() + QPointF(box.width() * 0.35, box.height() * 0.2),
-                            std::max(box.width(), box.height()) * 0.85);
-        lit.setColorAt(0, QColor(255, 250, 235, 190));
-        lit.setColorAt(0.45, QColor(200, 195, 185, 40));
-        lit.setColorAt(1, QColor(0, 0, 0, 200));
-        p.fillRect(box, lit);
+        QLinearGradient sun(box.topLeft(), box.bottomLeft());
+        sun.setColorAt(0, QColor(255, 250, 235, 170));
+        sun.setColorAt(0.5, QColor(128, 128, 128, 0));
+        sun.setColorAt(1, QColor(0, 0, 0, 190));
+        p.fillRect(box, sun);
     }
-    shadeBody(p, boulder, QColor(60, 54, 46), 0.6);
+    shadeBody(p, boulder, QColor(40, 36, 30), 0.6);
+}
+
+// Living coral heads grown on the rock, each `r` wide at `base` on its upper
+// face: low domes lit from above, brain coral with its meandering valleys or
+// star coral with its separate cups.
+void paintCoralKnobs(QPainter &p, std::initializer_list<std::tuple<QPointF, double, QColor>> heads,
+                     quint32 seed)
+{
+    if (Silhouette::active(p))
+        return;
+    QRandomGenerator rng(seed);
+    for (const auto &[base, r, colour] : heads) {
+        std::vector<QPointF> rim;
+        for (int k = 0; k <= 10; ++k) {
+            const double a = std::numbers::pi * (1 + k / 10.0),
+                         wobble = 0.94 + 0.1 * rng.generateDouble();
+            rim.emplace_back(base + QPointF(std::cos(a) * r, std::sin(a) * r * 0.62) * wobble);
+        }
+        rim.emplace_back(base + QPointF(r * 0.7, r * 0.16));
+        rim.emplace_back(base + QPointF(-r * 0.7, r * 0.16));
+        const QPainterPath dome = smoothClosedPath(rim.data(), int(rim.size()));
+        anatomy::paintSoftShadow(p, dome, QPointF(r * 0.12, r * 0.1), 70);
+        QRadialGradient lit(base - QPointF(r * 0.3, r * 0.55), r * 1.3);
+        lit.setColorAt(0, colour.lighter(135));
+        lit.setColorAt(0.5, colour);
+        lit.setColorAt(1, colour.darker(210));
+        p.fillPath(dome, lit);
+        if (rng.bounded(2) == 0)
+            anatomy::paintBrainGrooves(p, dome, std::max(1.6, r * 0.2), colour, rng.generate());
+        else
+            anatomy::paintStarCups(p, dome, std::max(1.6, r * 0.18), colour, rng.generate());
+        anatomy::paintShadedEdge(p, dome, withAlpha(colour.darker(260), 150), r * 0.1);
+    }
 }
 
 // The stone darkens into a crevice over a band rather than at a rim.
@@ -515,40 +570,36 @@ void paintGreenMoray(QPainter &p, double w, double h)
                                                {336, 250}},
                                               2401);
     paintBoulder(p, boulder, 24);
+    paintCoralKnobs(p,
+                    {{QPointF(240, 80), 17, QColor(150, 136, 84)},
+                     {QPointF(302, 20), 14, QColor(120, 126, 80)},
+                     {QPointF(158, 240), 15, QColor(156, 128, 92)}},
+                    2402);
+    paintTubeSponges(p, QPointF(276, 42), 16, QColor(140, 86, 140), 2403, 0.05);
     // An uneven cleft, wider than tall, its edges notched by broken stone.
-    const QPainterPath crevice = smoothClosedPath({{192, 194},
-                                                   {188, 172},
-                                                   {189, 136},
-                                                   {193, 116},
-                                                   {208, 102},
-                                                   {228, 98},
-                                                   {246, 104},
-                                                   {261, 112},
-                                                   {272, 128},
-                                                   {289, 136},
-                                                   {299, 153},
-                                                   {295, 170},
-                                                   {301, 187},
-                                                   {287, 199},
-                                                   {268, 203},
-                                                   {252, 199},
-                                                   {236, 206},
-                                                   {215, 207},
-                                                   {201, 204}});
+    const QPainterPath crevice =
+        smoothClosedPath({{192, 194}, {186, 176}, {190, 158}, {186, 140}, {194, 124}, {196, 112},
+                          {210, 104}, {220, 97},  {232, 100}, {246, 100}, {254, 109}, {264, 113},
+                          {270, 126}, {282, 131}, {290, 138}, {298, 152}, {294, 168}, {302, 186},
+                          {287, 199}, {268, 203}, {252, 199}, {236, 206}, {215, 207}, {201, 204}});
     paintCrevice(p, crevice);
 
     // The brow of the hole is behind the eel, which comes out towards us
     // through the whole depth of the cleft, its body never crossing the
     // rock beside it.
     paintBrow(p, crevice,
-              curveThrough({{195, 115},
-                            {210, 101},
-                            {230, 97},
-                            {248, 103},
-                            {262, 111},
-                            {275, 124},
-                            {289, 135},
-                            {300, 158}}));
+              curveThrough({{194, 122},
+                            {198, 110},
+                            {210, 103},
+                            {220, 97},
+                            {232, 100},
+                            {246, 100},
+                            {254, 108},
+                            {264, 113},
+                            {270, 125},
+                            {282, 131},
+                            {290, 138},
+                            {299, 156}}));
     QPainterPath neck(QPointF(292, 168));
     neck.cubicTo(QPointF(240, 168), QPointF(208, 138), QPointF(150, 136));
     // A long, heavy-jawed head, its depth no greater than the neck's.
@@ -568,7 +619,15 @@ void paintGreenMoray(QPainter &p, double w, double h)
     // The cleft's right-hand wall stands in front of the body, which passes
     // behind it into the reef instead of fading out in the open.
     paintLip(p, boulder, 24, crevice,
-             curveThrough({{270, 112}, {262, 130}, {257, 152}, {259, 176}, {266, 196}, {274, 210}}),
+             curveThrough({{268, 112},
+                           {263, 124},
+                           {259, 134},
+                           {261, 146},
+                           {255, 158},
+                           {259, 170},
+                           {262, 184},
+                           {268, 196},
+                           {274, 210}}),
              QPointF(80, 0));
 }
 
@@ -593,27 +652,32 @@ void paintSpottedMoray(QPainter &p, double w, double h)
                                                {336, 144},
                                                {336, 250}},
                                               4601);
+    anatomy::paintSoftShadow(p, boulder, QPointF(6, 3), 90);
     paintBoulder(p, boulder, 46);
-    const QPainterPath crevice = smoothClosedPath({{182, 236},
-                                                   {181, 220},
-                                                   {190, 206},
-                                                   {204, 198},
-                                                   {222, 194},
-                                                   {240, 192},
-                                                   {258, 190},
-                                                   {274, 196},
-                                                   {288, 206},
-                                                   {296, 220},
-                                                   {292, 234},
-                                                   {276, 242},
-                                                   {250, 244},
-                                                   {220, 244},
-                                                   {196, 243}});
+    paintCoralKnobs(p,
+                    {{QPointF(140, 192), 16, QColor(150, 136, 84)},
+                     {QPointF(306, 154), 15, QColor(156, 128, 92)}},
+                    4603);
+    paintTubeSponges(p, QPointF(180, 182), 15, QColor(176, 120, 60), 4604, 0.05);
+    const QPainterPath crevice = smoothClosedPath(
+        {{180, 238}, {184, 224}, {186, 212}, {196, 207}, {203, 199}, {216, 197}, {226, 191},
+         {240, 192}, {252, 187}, {262, 191}, {272, 193}, {280, 202}, {290, 206}, {293, 218},
+         {299, 226}, {292, 236}, {276, 242}, {250, 244}, {220, 244}, {196, 243}});
     paintCrevice(p, crevice);
 
-    paintBrow(
-        p, crevice,
-        curveThrough({{196, 200}, {214, 194}, {238, 191}, {260, 190}, {280, 198}, {296, 216}}));
+    paintBrow(p, crevice,
+              curveThrough({{186, 212},
+                            {196, 206},
+                            {203, 199},
+                            {216, 196},
+                            {226, 191},
+                            {240, 191},
+                            {252, 187},
+                            {262, 190},
+                            {272, 193},
+                            {280, 201},
+                            {290, 206},
+                            {294, 218}}));
     QPainterPath neck(QPointF(244, 236));
     neck.cubicTo(QPointF(236, 160), QPointF(216, 104), QPointF(150, 98));
     paintMoray(p, Moray(neck, 50, QPointF(62, 98), 1.0, QColor(244, 236, 194),

@@ -74,8 +74,15 @@ void paintTrumpetfish(QPainter &p, double w, double h)
     const QColor rays(70, 30, 20, 160);
     const QPainterPath body =
         ribbon(curve({0, 0}, {140, 0}, {280, 0}), {7, 8, 9, 14, 19, 22, 23, 22, 19, 14, 9});
-    paintSheerFin(p, tail(TailKind::Rounded, {276, 0}, 10, 38, 36), QColor(150, 80, 50, 225), rays,
-                  15);
+    const QColor fineRays = withAlpha(rays, 110);
+    // The tail is a small fan, rounded to a blunt diamond, no longer than a
+    // twentieth of the fish, with fine rays spreading from the narrow stalk.
+    paintFin(
+        p,
+        fin({278, -3.6},
+            {{283, -6}, {289, -6.8}, {294, -4.2}, {296.4, 0}, {294, 4.2}, {289, 6.8}, {283, 6}},
+            {278, 3.6}),
+        QColor(150, 80, 50, 235), fineRays, 13);
     // Each dorsal spine stands on its own, with no membrane between them but
     // a narrow flap trailing from it; they are short and few, at odd
     // spacings, most laid back along the back and only a few half raised,
@@ -107,8 +114,17 @@ void paintTrumpetfish(QPainter &p, double w, double h)
         stroke(p, curve(root + QPointF(-0.6, 0), (root + tip) / 2.0 + QPointF(-0.7, -0.2), tip),
                QColor(214, 150, 110, 110), 0.4);
     }
-    paintSheerFin(p, fin({222, -12}, {{244, -26}, {260, -22}}, {256, -9}), membrane, rays, 12);
-    paintSheerFin(p, fin({256, 9}, {{260, 22}, {244, 26}}, {222, 12}), membrane, rays, 12);
+    // The soft dorsal and anal fins face each other far back, just ahead of
+    // the tail stalk: low, short-based and rounded like small flags, the
+    // front rays the longest.
+    paintFin(p,
+             fin({230, -7.8}, {{233, -13.4}, {238, -15}, {245, -14.2}, {251.5, -11.6}, {255.6, -8}},
+                 {256, -5.4}),
+             membrane, fineRays, 14);
+    paintFin(p,
+             fin({256, 5.4}, {{255.6, 8}, {251.5, 11.6}, {245, 14.2}, {238, 15}, {233, 13.4}},
+                 {230, 7.8}),
+             membrane, fineRays, 14);
     fillBody(p, body, QColor(112, 52, 34), QColor(170, 84, 50), QColor(210, 140, 96));
     {
         // Pale lines along the back and flank, wavering a little, each
