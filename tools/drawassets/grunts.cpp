@@ -5,6 +5,7 @@
 #include "fishkit.h"
 
 #include <QPainter>
+#include <QPainterPathStroker>
 
 #include <algorithm>
 #include <cmath>
@@ -31,7 +32,27 @@ struct Grunt
     double soft = 0.17;   // height of the soft dorsal and the anal fin
     QPointF tail{54, 96}; // length and span
     double notch = 0.45;
+    double lip = 0;      // how broadly the lips round off the snout; 0 leaves it pointed
+    double eyeAt = 0.18; // the eye's place along the length
+    double mouth = 0.22; // length of the closed mouth, as a share of the depth
 };
+
+// A grunt's snout does not end in a point: the thick lips of its big mouth
+// make a blunt rounded front that the head profile runs into. Rolling a
+// disc `lip` across round the inside of the outline rounds off the tip and
+// leaves the gentler curves as they are.
+QPainterPath gruntOutline(const BodyShape &s, double lip)
+{
+    const QPainterPath plain = bodyOutline(s);
+    if (lip <= 0)
+        return plain;
+    QPainterPathStroker disc;
+    disc.setWidth(lip);
+    disc.setJoinStyle(Qt::RoundJoin);
+    disc.setCapStyle(Qt::RoundCap);
+    const QPainterPath inner = plain.subtracted(disc.createStroke(plain));
+    return inner.united(disc.createStroke(inner)).simplified();
+}
 
 // Draws the grunt with `marks` painted on its body before it is shaded.
 void paintGrunt(QPainter &p, const Grunt &g, const std::function<void(const QPainterPath &)> &marks)
@@ -54,18 +75,18 @@ void paintGrunt(QPainter &p, const Grunt &g, const std::function<void(const QPai
                               s.at(0.95, 0.7), 3, 8);
     paintFin(p, dorsal, g.fin, g.ray, 0);
     paintFin(p, anal, g.lowerFin, g.ray, 0);
-    const QPainterPath body = bodyOutline(s);
+    const QPainterPath body = gruntOutline(s, g.lip);
     fillBody(p, body, g.back, g.flank, g.belly);
     marks(body);
     modelBody(p, body, s.at(0.99, 0).x(), g.back.darker(200), 0.8);
     growFinRoots(p, body, {&dorsal, &anal, &caudal}, 3.5);
-    const QPointF eye = s.at(0.18, -0.38);
+    const QPointF eye = s.at(g.eyeAt, -0.38);
     const double gill = gillAt(s, eye, 1.9);
     // Grunts have a long mouth reaching back under the front of the eye.
     paintLateralLine(p, body, s, gill - 0.02, -0.55, withAlpha(g.back.darker(250), 110));
     // Grunts are named for the noise they make grinding their teeth; the
     // inside of the mouth is red, and shows at the corner of the closed jaws.
-    paintHead(p, body, s, eye, gill, d * 0.22, g.back.darker(260), QColor(206, 58, 50));
+    paintHead(p, body, s, eye, gill, d * g.mouth, g.back.darker(260), QColor(206, 58, 50));
     paintPelvicPair(p, pelvicFin(body, s.at(gill + 0.02, 0), d * 0.08, d * 0.3, 62), g.lowerFin,
                     g.ray);
     paintPectoral(
@@ -159,12 +180,14 @@ void paintFrenchGrunt(QPainter &p, double w, double h)
               QColor(180, 90, 80));
     const QColor yellow(250, 205, 40);
     const QColor finColour = withAlpha(yellow.darker(105), 225);
-    // An oblong body, moderately deep, the head sloping evenly to a pointed
-    // snout: clearly shallower than the Porkfish's.
-    const Grunt french(BodyShape{{42, 130}, 208, 80, 0.42, 0.6, 0.2, 0.58, 0.03, 0.03, 0.8, 0.0},
+    // Small and deep, the depth 0.42 of the length, with a high arched back
+    // and a short rounded head: deeper than the Bluestriped Grunt, clearly
+    // shallower than the Porkfish, whose head is near vertical.
+    const Grunt french(BodyShape{{50, 134}, 196, 82, 0.38, 0.7, 0.2, 0.62, 0.07, 0.03, 0.8},
                        QColor(128, 152, 190), QColor(196, 212, 232), QColor(232, 236, 238),
                        finColour, finColour, finColour, QColor(160, 120, 20, 140),
-                       withAlpha(yellow, 180), QColor(200, 170, 80), 0.34, 0.15, {54, 82}, 0.46);
+                       withAlpha(yellow, 180), QColor(200, 170, 80), 0.34, 0.15, {54, 82}, 0.46, 8,
+                       0.165);
     const BodyShape &s = french.shape;
     paintGrunt(p, french, [&](const QPainterPath &body) {
         paintScaleRows(p, body, s, 3.6, QColor(120, 140, 170, 90), 0.7, ScaleStyle::Fine);
@@ -225,11 +248,15 @@ void paintBluestripedGrunt(QPainter &p, double w, double h)
     const Canvas canvas(p, w, h);
     paintReef(p, 0.35, 0, 200, {60, 224}, 40, QColor(170, 150, 100), {300, 220}, 140,
               QColor(160, 90, 140));
-    const Grunt bluestriped(
-        BodyShape{{24, 136}, 232, 92, 0.46, 0.42, 0.18, 0.6, 0.08, 0.02, 0.8}, QColor(232, 180, 20),
-        QColor(252, 210, 40), QColor(255, 232, 120), QColor(55, 52, 48, 235),
-        QColor(220, 186, 60, 225), QColor(66, 62, 54, 235), QColor(20, 20, 20, 150),
-        QColor(196, 140, 36, 236), QColor(230, 200, 80), 0.24, 0.15, {62, 108}, 0.5);
+    // Fairly deep, the depth 0.38 of the length, the back arched behind a
+    // long, evenly sloping head; the snout is blunt, with a big thick-lipped
+    // mouth set low that reaches back under the eye.
+    const Grunt bluestriped(BodyShape{{24, 140}, 232, 88, 0.42, 0.6, 0.18, 0.64, 0.06, 0.05, 0.8},
+                            QColor(232, 180, 20), QColor(252, 210, 40), QColor(255, 232, 120),
+                            QColor(55, 52, 48, 235), QColor(220, 186, 60, 225),
+                            QColor(66, 62, 54, 235), QColor(20, 20, 20, 150),
+                            QColor(196, 140, 36, 236), QColor(230, 200, 80), 0.24, 0.15, {62, 108},
+                            0.5, 16, 0.155, 0.32);
     paintGrunt(p, bluestriped, [&](const QPainterPath &body) {
         // The stripes are evenly spaced and run parallel, each a smooth
         // even band of blue finely edged darker: level along the body,

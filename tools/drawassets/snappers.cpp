@@ -18,6 +18,30 @@ namespace fishart {
 
 using namespace fishkit;
 
+namespace {
+
+// The snapper's outline: bodyOutline's, but the lower jaw juts `jut` ahead
+// of the upper one, whose tip is the shape's snout, as in a hunter that
+// snaps up its prey from below.
+QPainterPath snapperOutline(const BodyShape &s, double jut)
+{
+    constexpr int samples = 18;
+    const double from = jut * 2.5 / s.length;
+    // Samples crowd towards the head, where the outline bends most.
+    const auto sample = [from](int i) {
+        return from + (1 - from) * std::pow(double(i) / samples, 1.25);
+    };
+    std::vector<QPointF> ring{s.snout, s.snout + QPointF(-jut, s.depth * 0.045)};
+    for (int i = 0; i <= samples; ++i)
+        ring.push_back(s.at(sample(i), 1));
+    ring.push_back(s.at(1, 0) + QPointF(s.depth * s.stalk * 0.15, 0));
+    for (int i = samples; i >= 0; --i)
+        ring.push_back(s.at(sample(i), -1));
+    return smoothClosedPath(ring.data(), int(ring.size()));
+}
+
+} // namespace
+
 // A bluish-silver snapper whose one yellow stripe runs from the snout into
 // an all-yellow, deeply forked tail; yellow spots on the olive-blue back.
 void paintYellowtailSnapper(QPainter &p, double w, double h)
@@ -32,12 +56,14 @@ void paintYellowtailSnapper(QPainter &p, double w, double h)
     canvas.tilt({150, 124}, -3.5);
 
     const QColor yellow(250, 214, 40);
-    const BodyShape s{{28, 124}, 206, 62, 0.42, 0.52, 0.22, 0.56, 0.03, 0, 0.6};
+    // Streamlined, the depth 0.3 of the length, back and belly curving
+    // almost alike to a pointed snout.
+    const BodyShape s{{28, 124}, 206, 62, 0.4, 0.5, 0.2, 0.5, 0, 0, 0.6};
     const double d = s.depth;
     const QColor ray(190, 150, 20, 120);
     // The tail grows out of the yellow stalk and is drawn over it, so that the
     // stripe runs on into it as one sweep of yellow.
-    const Fin caudal = tail(TailKind::Forked, s.at(0.94, 0), d * s.stalk * 1.3, 82, 124, 0.62);
+    const Fin caudal = tail(TailKind::Forked, s.at(0.94, 0), d * s.stalk * 1.3, 86, 124, 0.68);
     // A low spiny dorsal running straight on into the soft one; a short anal fin.
     const auto out = [&s, d](double along, double side, double rise) {
         return s.at(along, side) + QPointF(0, side * d * rise);
@@ -53,7 +79,7 @@ void paintYellowtailSnapper(QPainter &p, double w, double h)
                       3, 8),
              QColor(245, 220, 150, 170), QColor(180, 150, 90, 120), 0);
 
-    const QPainterPath body = bodyOutline(s);
+    const QPainterPath body = snapperOutline(s, 4.5);
     fillBody(p, body, QColor(70, 96, 130), QColor(176, 196, 214), QColor(238, 236, 240), 0.55);
     paintScaleRows(p, body, s, 3.4, QColor(255, 255, 255, 75), 0.7, ScaleStyle::Fine);
     paintStripes(p, body, s.snout.y() + 12, 6, 3, 1.4, QColor(245, 210, 90, 90), 0.2);
