@@ -187,21 +187,6 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
                                                      {-11, 125.5},
                                                      {-6, 124},
                                                      {-3, 122}});
-    // A dorsal fin's side: a firm triangle with a curved front edge, a
-    // hollowed trailing edge and a free rear tip, `height` tall. Seen from
-    // above only its shadow shows this shape, laid over on the back.
-    const auto dorsalFace = [](double front, double rear, double height) {
-        const double len = rear - front;
-        return smoothClosedPath({{0, front},
-                                 {height * 0.45, front + len * 0.28},
-                                 {height * 0.9, front + len * 0.55},
-                                 {height, front + len * 0.66},
-                                 {height * 0.55, front + len * 0.74},
-                                 {height * 0.22, front + len * 0.88},
-                                 {height * 0.12, rear},
-                                 {-0.6, front + len * 0.84},
-                                 {-1.2, front + len * 0.4}});
-    };
     // The blade is the spine running on, shaded with the body without a seam.
     const QPainterPath body = trunk.united(tailBlade);
     const QTransform mirror = QTransform::fromScale(-1, 1);
@@ -326,48 +311,85 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
     }
     anatomy::paintShadedEdge(p, body, line, 1.4);
 
-    // The first dorsal tall, the second much smaller. From straight above
-    // each is a blade seen edge-on: a narrow sliver along the midline,
-    // thickest at its root's middle, its free rear tip trailing behind.
-    const auto dorsalEdge = [](double front, double rear, double thick) {
-        const double len = rear - front;
-        return smoothClosedPath({{0, front},
-                                 {thick * 0.9, front + len * 0.3},
-                                 {thick, front + len * 0.55},
-                                 {thick * 0.45, front + len * 0.85},
-                                 {0.2, rear + len * 0.06},
-                                 {-thick * 0.4, front + len * 0.85},
-                                 {-thick * 0.8, front + len * 0.55},
-                                 {-thick * 0.7, front + len * 0.3}});
-    };
-    for (const auto &[front, rear, height] :
-         {std::tuple{-44.0, -2.0, 9.0}, std::tuple{49.0, 66.0, 4.0}}) {
-        const double thick = 1.2 + height * 0.26;
-        const QPainterPath dorsal = dorsalEdge(front, rear, thick);
+    // The first dorsal tall, the second much smaller: firm triangles standing
+    // up from the midline, each with a convex leading edge up to a narrow
+    // apex and a hollowed trailing edge swept back to a free rear tip. Seen
+    // from a little to the shaded side, each leans over towards the lit flank
+    // as a narrow blade: its near face in shade, the rounded leading edge
+    // catching the light, and its shadow falling the other way on the back.
+    const auto dorsalFin = [&](double front, double len, double height, double thick) {
+        // The fin's side, as (share of its base, share of its height).
+        static constexpr QPointF side[] = {{0, 0},       {0.1, 0.27},  {0.24, 0.58}, {0.4, 0.86},
+                                           {0.54, 0.99}, {0.6, 0.98},  {0.63, 0.88}, {0.67, 0.66},
+                                           {0.74, 0.42}, {0.84, 0.23}, {0.96, 0.11}, {1.06, 0.05},
+                                           {1.0, 0.025}, {0.9, 0}};
+        constexpr int apex = 5;
+        constexpr int tip = 11;
+        // Where a point of the fin's side falls, leaning `lean` of its height
+        // across the back and `back` of it towards the tail.
+        const auto seen = [&](QPointF q, double lean, double back) {
+            return QPointF(lean * q.y() * height, front + q.x() * len + back * q.y() * height);
+        };
+        std::vector<QPointF> blade, shadow;
+        for (const QPointF &q : side) {
+            blade.push_back(seen(q, 0.55, 0.04));
+            shadow.push_back(seen(q, -0.3, 0.5));
+        }
+        // The root is as thick as the back there, swelling out on the near
+        // side from the front of the base and thinning to nothing behind.
+        for (int i = 1; i < 6; ++i) {
+            const double u = 0.9 * (1.0 - i / 6.0);
+            const double swell = thick * std::pow(std::sin(std::numbers::pi * u / 0.9), 0.6);
+            blade.push_back({-swell, front + u * len});
+            shadow.push_back({swell * 0.4, front + u * len});
+        }
+        const QPainterPath face = smoothClosedPath(blade.data(), int(blade.size()));
+        const QPainterPath cast = smoothClosedPath(shadow.data(), int(shadow.size()));
+        const QPointF root(0, front + len * 0.45), top = blade[apex];
         {
-            // A standing fin throws a long shadow across the back.
+            // Sharp where it meets the root, blurring out towards the shadow
+            // of the apex.
             const Saved clip(p);
             p.setClipPath(body, Qt::IntersectClip);
-            for (int i = 4; i >= 1; --i)
-                p.fillPath(dorsalFace(front, rear, height * 1.6).translated(-1.4 * i, 1.1 * i),
-                           QColor(30, 36, 44, 26));
+            QLinearGradient fade(root, shadow[apex]);
+            fade.setColorAt(0.0, QColor(26, 32, 40, 96));
+            fade.setColorAt(1.0, QColor(26, 32, 40, 34));
+            stroke(p, cast, QColor(26, 32, 40, 22), 3.0);
+            p.fillPath(cast, fade);
         }
-        const double len = rear - front;
-        paintFirmFin(p, dorsal, QLineF(0, front, 0, front + len * 0.84), grey.lighter(104), dark,
-                     line);
-        // The crest of the blade catches the light along the side facing
-        // the sun; the other side falls into shade.
+        fillBody(p, face, dark, dark, dark);
+        if (Silhouette::active(p))
+            return;
         const Saved clip(p);
-        p.setClipPath(dorsal, Qt::IntersectClip);
-        QLinearGradient across(QPointF(-thick, 0), QPointF(thick, 0));
-        across.setColorAt(0.0, withAlpha(pale.lighter(120), 220));
-        across.setColorAt(0.45, withAlpha(grey, 120));
-        across.setColorAt(1.0, withAlpha(dark.darker(130), 200));
-        p.fillPath(dorsal, across);
-        stroke(p,
-               curve({-0.2, front + len * 0.05}, {-0.3, front + len * 0.4}, {0, front + len * 0.9}),
-               withAlpha(pale.lighter(130), 200), std::max(0.5, thick * 0.35));
-    }
+        p.setClipPath(face, Qt::IntersectClip);
+        // The near face takes only the light thrown back from the sand,
+        // strongest on the thin upper part of the blade; the crease at the
+        // root lies in deeper shade.
+        QLinearGradient up(root, top);
+        up.setColorAt(0.0, blend(dark, grey, 0.2));
+        up.setColorAt(0.3, blend(dark, grey, 0.55));
+        up.setColorAt(1.0, grey.lighter(108));
+        p.fillPath(face, up);
+        // The thick leading edge is rounded and turns up into the light.
+        std::vector<QPointF> leading(blade.begin(), blade.begin() + apex + 1);
+        const QPainterPath edge = curveThrough(leading);
+        const double w = std::max(1.0, thick * 0.9);
+        p.fillPath(ribbon(edge, {w * 1.7, w * 1.5, w * 1.1, w * 0.7, w * 0.4}),
+                   withAlpha(pale.lighter(116), 235));
+        stroke(p, edge, withAlpha(pale.lighter(135), 200), std::max(0.5, w * 0.35));
+        // The thin trailing margin, darker where it is least flesh.
+        std::vector<QPointF> trailing(blade.begin() + apex, blade.begin() + tip + 1);
+        stroke(p, curveThrough(trailing), withAlpha(line, 150), std::max(0.7, w * 0.45));
+        p.setClipping(false);
+        // A fine crease where the blade grows out of the back.
+        std::vector<QPointF> crease(blade.begin() + tip + 1, blade.end());
+        crease.push_back(blade.front());
+        stroke(p, curveThrough(crease), withAlpha(line, 170), 0.9);
+        std::vector<QPointF> free(blade.begin(), blade.begin() + tip + 2);
+        stroke(p, curveThrough(free), withAlpha(line, 140), 0.6);
+    };
+    dorsalFin(-42, 31, 30, 3.2);
+    dorsalFin(48, 14, 10, 1.6);
     // The nostrils lie close inside the front edge of the shovel, each a
     // slit with a shaded groove running on from it along the rim and a lit
     // flap over it; the eyes sit on the blunt corners, looking out sideways,
