@@ -456,6 +456,17 @@ QPointF rimPoint(const QPainterPath &outline, QPointF inside, int side)
     return inside + QPointF(0, side * in);
 }
 
+QPointF farthestFrom(const QPainterPath &shape, QPointF from)
+{
+    QPointF far = from;
+    for (int i = 0; i <= 24; ++i) {
+        const QPointF q = shape.pointAtPercent(i / 24.0);
+        if (QLineF(from, q).length() > QLineF(from, far).length())
+            far = q;
+    }
+    return far;
+}
+
 Fin pairedFin(QPointF root, double length, double angle, double width, double point, int rays,
               int spines)
 {

@@ -207,6 +207,10 @@ Fin pairedFin(QPointF root, double length, double angle, double width, double po
 // `outline`: fins of a disc-shaped body stand on its rim, not on `at`.
 QPointF rimPoint(const QPainterPath &outline, QPointF inside, int side);
 
+// The point of a fin's outline farthest from `from`, the middle of its root:
+// where the fin thins to its free edge.
+QPointF farthestFrom(const QPainterPath &shape, QPointF from);
+
 // A picture that comes out as the outline of its fish alone, black on white.
 // The painters draw into it as into any picture; the kit leaves the scenery
 // and the shading out and fills each body and fin black, so that the fish of

@@ -216,6 +216,138 @@ void labrid::paintWrasse(QPainter &p, const Wrasse &f,
 
 namespace {
 
+// One large scale of a parrotfish: where it lies, the direction of its row
+// in degrees, the length it shows along the row and the spacing of the rows,
+// where it lies on the body (see BodyShape::at), its row and its column.
+struct Scale
+{
+    QPointF centre;
+    double angle = 0, length = 0, height = 0, along = 0, across = 0;
+    int row = 0, column = 0;
+};
+
+// Between 0 and 1, the same for the same arguments: the small differences
+// from scale to scale.
+double own(int column, int row, double salt)
+{
+    const double hash = std::sin(column * 12.99 + row * 78.23 + salt) * 43758.5;
+    return hash - std::floor(hash);
+}
+
+// The scales of `s` from the gill opening back, in `rows` rows from back to
+// belly, `size` long over the middle of the flank. Every other row sits half
+// a scale back, and all share the same columns, so the scales also line up in
+// regular diagonal rows that bend with the body. They are smaller towards the
+// head and down the stalk, and the rows close up towards back and belly as
+// the flank turns away.
+std::vector<Scale> laidScales(const BodyShape &s, double size, int rows)
+{
+    std::vector<double> columns;
+    for (double t = 0.3; t < 1.06;) {
+        columns.push_back(t);
+        const double head = 0.6 + 0.4 * std::clamp((t - 0.3) / 0.22, 0.0, 1.0);
+        const double stalk = 1.0 - 0.4 * std::clamp((t - 0.6) / 0.4, 0.0, 1.0);
+        t += size * head * stalk / s.length;
+    }
+    const auto rowAt = [rows](int row) {
+        const double u = -1.0 + 2.0 * row / rows;
+        return 1.12 * (0.4 * u + 0.6 * std::sin(u * std::numbers::pi / 2));
+    };
+    std::vector<Scale> scales;
+    for (int row = 0; row <= rows; ++row) {
+        const double across = rowAt(row);
+        for (size_t k = 0; k + 1 < columns.size(); ++k) {
+            const double t = row % 2 ? (columns[k] + columns[k + 1]) / 2 : columns[k];
+            const QPointF c = s.at(t, across);
+            const QPointF ahead = s.at(t + 0.01, across) - c;
+            const QPointF below = s.at(t, rowAt(row + 1)) - c;
+            scales.push_back({c, std::atan2(ahead.y(), ahead.x()) * 180 / std::numbers::pi,
+                              (columns[k + 1] - columns[k]) * s.length,
+                              std::hypot(below.x(), below.y()), t, across, row, int(k)});
+        }
+    }
+    return scales;
+}
+
+// How plainly a scale at `across` and `along` the body shows: best on the lit
+// upper flank, less along the back as it turns away, sinking into the shade
+// of the belly, and coming in from nothing behind the gill cover.
+double scaleLight(const Scale &k)
+{
+    const double a = k.across;
+    const double lit = a < 0 ? 1.0 - 0.45 * a * a : 1.0 - 0.9 * std::min(1.0, a / 0.9);
+    // The light on the flank lies in broad, uneven patches.
+    const double sheen = 0.6 + 0.4 * std::sin(k.along * 9.0 + a * 2.6 + 0.7) *
+                                   std::sin(k.along * 4.3 - a * 3.9 + 1.9);
+    return std::max(0.0, lit) * sheen * std::clamp((k.along - 0.31) / 0.08, 0.0, 1.0) *
+           (1.0 - 0.3 * std::clamp((k.along - 0.9) / 0.1, 0.0, 1.0));
+}
+
+// The free rear edge of each scale within `area`: a soft arc in `rim` that
+// meets the edges of the scales above and below behind it, with a fainter
+// shadow thrown just behind it. Lit from above, each edge is faint over its
+// upper part and plainest below its middle, and strongest where the light
+// falls on the flank; each a little stronger or weaker than the next.
+void paintScaleEdges(QPainter &p, const QPainterPath &area, const std::vector<Scale> &scales,
+                     QColor rim, double width)
+{
+    if (Silhouette::active(p))
+        return;
+    const Saved clip(p);
+    p.setClipPath(area, Qt::IntersectClip);
+    p.setBrush(Qt::NoBrush);
+    for (const Scale &k : scales) {
+        const double strength = scaleLight(k) * (0.75 + 0.4 * own(k.column, k.row, 3.1));
+        const int alpha = int(rim.alpha() * std::min(1.0, strength));
+        if (alpha <= 0)
+            continue;
+        const double rx = k.length * 0.5 * (0.96 + 0.08 * own(k.column, k.row, 1.7));
+        const double ry = k.height;
+        const Saved one(p);
+        p.translate(k.centre);
+        p.rotate(k.angle);
+        QPainterPath arc;
+        arc.arcMoveTo(QRectF(-rx, -ry, 2 * rx, 2 * ry), 90);
+        arc.arcTo(QRectF(-rx, -ry, 2 * rx, 2 * ry), 90, -180);
+        QLinearGradient down(0, -ry, 0, ry);
+        down.setColorAt(0.0, withAlpha(rim, alpha / 5));
+        down.setColorAt(0.6, withAlpha(rim, alpha));
+        down.setColorAt(1.0, withAlpha(rim, alpha * 2 / 3));
+        const double w = width * std::clamp(k.length / 10.0, 0.6, 1.1);
+        p.setPen(QPen(QBrush(down), w * 2.6, Qt::SolidLine, Qt::FlatCap));
+        p.setOpacity(0.22);
+        p.drawPath(arc.translated(w * 0.9, 0));
+        p.setOpacity(1.0);
+        p.setPen(QPen(QBrush(down), w, Qt::SolidLine, Qt::FlatCap));
+        p.drawPath(arc);
+    }
+}
+
+// Each scale's exposed face tinted its own way, by up to `strength` of
+// `cool` or `warm`, as large scales catch the light at slightly different
+// angles: soft, with no edge of its own.
+void tintScaleFaces(QPainter &p, const QPainterPath &area, const std::vector<Scale> &scales,
+                    QColor cool, QColor warm, double strength)
+{
+    if (Silhouette::active(p))
+        return;
+    const Saved clip(p);
+    p.setClipPath(area, Qt::IntersectClip);
+    for (const Scale &k : scales) {
+        const double o = own(k.column, k.row, 0.6);
+        const int alpha = int(strength * 2 * std::abs(o - 0.5) * scaleLight(k));
+        const QColor tone = o < 0.5 ? cool : warm;
+        QRadialGradient shine(k.centre, std::max(k.length, k.height) * 0.7);
+        shine.setColorAt(0, withAlpha(tone, alpha));
+        shine.setColorAt(1, withAlpha(tone, 0));
+        const Saved one(p);
+        p.translate(k.centre);
+        p.rotate(k.angle);
+        p.translate(-k.centre);
+        p.fillPath(oval(k.centre, k.length * 0.55, k.height * 0.95), shine);
+    }
+}
+
 // A parrotfish's few rows of big cheek scales under the eye, starting
 // `along` the body and `drop` apart: their rims faint in the bare skin of the
 // head, each its own size and a little out of line with the next.
@@ -245,10 +377,10 @@ void paintBlueParrotfish(QPainter &p, double w, double h)
     const Canvas canvas(p, w, h);
     paintReef(p, 0.35, 0, 0, {240, 252}, 80, QColor(180, 150, 90), {20, 240}, 110,
               QColor(150, 70, 130));
-    // Long tail lobes streaming out behind a deep crescent.
-    // The hump rounds the forehead off above a snout that still juts
-    // forward to the beak, not a square-fronted head.
-    Wrasse blue(BodyShape{{22, 144}, 230, 100, 0.44, 0.9, 0.26, 0.56, 0.3, 0.1, 0.45, 0.02, 0.55},
+    // Deep in front, where the rounded hump of the forehead rises steeply
+    // from the beak; behind it the back runs nearly straight down to a thick
+    // tail stalk. Long tail lobes stream out behind a deep crescent.
+    Wrasse blue(BodyShape{{24, 146}, 228, 100, 0.36, 0.96, 0.42, 0.58, 0.16, 0.0, 0.75},
                 QColor(74, 132, 206), QColor(116, 170, 228), QColor(170, 206, 240),
                 QColor(110, 160, 220, 230), QColor(60, 100, 170, 140), QColor(190, 214, 232),
                 QColor(230, 200, 110), {72, 150}, 0.44);
@@ -268,13 +400,12 @@ void paintBlueParrotfish(QPainter &p, double w, double h)
         paintGlow(p, s.at(0.04, -0.15), s.depth * 0.16, QColor(30, 70, 140, 70));
         // The cheek below the eye is a paler, greyer blue.
         paintGlow(p, s.at(0.16, 0.25), s.depth * 0.22, QColor(170, 200, 230, 90));
-        // The scales lie flat under the skin's own shading: low margins
-        // of a deeper blue, no lit centre to any of them.
-        paintScaleRows(p, parts.body, s, std::max(8.0, s.depth * 0.15), QColor(46, 92, 170, 130),
-                       0.9, ScaleStyle::Flat);
-        // Each large scale holds the light its own way, paler or deeper blue.
-        tintScales(p, s, std::max(8.0, s.depth * 0.15), QColor(40, 80, 170), QColor(190, 216, 246),
-                   40);
+        // Each large scale holds the light its own way, paler or deeper
+        // blue; the scales lie flat under the skin's own shading, only their
+        // rear edges a deeper blue.
+        const std::vector<Scale> scales = laidScales(s, 14.0, 20);
+        tintScaleFaces(p, parts.body, scales, QColor(40, 80, 170), QColor(190, 216, 246), 40);
+        paintScaleEdges(p, parts.body, scales, QColor(40, 84, 164, 110), 1.0);
         paintCheekScales(p, s, 0.15, 0.2, QColor(40, 80, 150, 70), QColor(225, 238, 252, 60));
     });
 }
@@ -453,7 +584,9 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
     // The rear is green with a bronze cast, deeper along the back.
     const QColor greenBack(46, 110, 52), greenFlank(84, 150, 66), greenBelly(124, 168, 84);
     const QColor margin(34, 150, 96);
-    Wrasse rainbow(BodyShape{{20, 126}, 234, 96, 0.38, 0.85, 0.28, 0.56, 0.1, 0.04, 0.85},
+    // A long oval about two and a half times as long as deep, back and
+    // belly gently curved, a blunt head and a plain tail stalk.
+    Wrasse rainbow(BodyShape{{22, 128}, 238, 92, 0.42, 0.62, 0.4, 0.54, 0.05, 0.0, 0.3},
                    bronze.darker(135), bronze, QColor(244, 172, 92), QColor(226, 132, 48, 225),
                    QColor(140, 70, 26, 150), QColor(56, 172, 160), QColor(240, 170, 60), {60, 176},
                    0.46);
@@ -471,7 +604,7 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
         // ahead of the change all bronze, behind it all green, and between
         // them each scale its own mix, a bronze one here and there among
         // the green, so the eye reads a gradual change, not a border.
-        const double size = 10.5;
+        const double size = 13.0;
         const QRectF box = parts.body.boundingRect();
         const auto tone = [&](double green) {
             QLinearGradient down(box.topLeft(), box.bottomLeft());
@@ -495,35 +628,22 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
             p.fillPath(rear, tone(1));
         }
         p.setOpacity(1);
-        std::vector<ScaleSite> sites = scaleSites(s, size, int(std::ceil(s.depth / (size * 0.62))));
+        std::vector<Scale> scales = laidScales(s, size, 20);
         // From the tail forward, so each scale's free edge lies over the
         // front of the one behind it.
-        std::stable_sort(sites.begin(), sites.end(),
-                         [](const ScaleSite &a, const ScaleSite &b) { return a.along > b.along; });
-        for (const ScaleSite &site : sites) {
-            if (site.along < from - 0.08)
+        std::stable_sort(scales.begin(), scales.end(),
+                         [](const Scale &a, const Scale &b) { return a.along > b.along; });
+        for (const Scale &k : scales) {
+            if (k.along < from - 0.08)
                 continue;
-            const double u = std::clamp((site.along - from + 0.03 * site.across) / span, 0.0, 1.0);
-            const double hash = std::sin(site.index * 5.71 + site.row * 23.9 + 0.8) * 17351.7;
-            const double own = hash - std::floor(hash) - 0.5;
+            const double u = std::clamp((k.along - from + 0.03 * k.across) / span, 0.0, 1.0);
+            const double mixed = own(k.column, k.row, 0.8) - 0.5;
             const double green = std::clamp(
-                u * u * (3 - 2 * u) + 0.95 * own * std::sin(std::numbers::pi * u), 0.0, 1.0);
-            // Set as the margins drawn over them are, each a little off
-            // its place and turned its own way.
-            const double first = std::sin(site.index * 12.99 + site.row * 78.23) * 43758.5;
-            const double other = std::sin(site.index * 4.71 + site.row * 17.3 + 0.5) * 24634.6;
-            const double set = first - std::floor(first);
-            const double jig = other - std::floor(other);
+                u * u * (3 - 2 * u) + 0.95 * mixed * std::sin(std::numbers::pi * u), 0.0, 1.0);
             const QTransform at =
-                QTransform()
-                    .translate(site.centre.x(), site.centre.y())
-                    .rotate(site.angle)
-                    .translate(site.length * 0.1 * (set - 0.5), site.height * 0.1 * (jig - 0.5))
-                    .rotate(14.0 * (jig - 0.5))
-                    .scale(0.9 + 0.2 * jig, 0.92 + 0.16 * set);
-            p.fillPath(
-                at.map(oval(QPointF(-site.length * 0.2, 0), site.length * 0.7, site.height * 0.62)),
-                tone(green));
+                QTransform().translate(k.centre.x(), k.centre.y()).rotate(k.angle);
+            p.fillPath(at.map(oval(QPointF(-k.length * 0.1, 0), k.length * 0.62, k.height * 1.05)),
+                       tone(green));
         }
         // The head is a solid of bone under bare skin: the blunt forehead
         // lit on its crown and darker bronze under the brow above the beak,
@@ -532,17 +652,12 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
         paintGlow(p, s.at(0.04, -0.25), s.depth * 0.2, QColor(110, 44, 8, 130));
         paintGlow(p, s.at(0.17, 0.25), s.depth * 0.22, QColor(246, 180, 110, 90));
         paintGlow(p, s.at(0.12, 0.85), s.depth * 0.28, QColor(100, 44, 16, 120));
-        // Each large scale holds the light its own way, paler at its
-        // centre, a little warmer or cooler than its neighbours.
-        {
-            const Saved body(p);
-            p.setClipPath(parts.body.subtracted(oval(s.at(0.1, 0), s.length * 0.22, s.depth)),
-                          Qt::IntersectClip);
-            tintScales(p, s, size, QColor(30, 70, 40), QColor(236, 176, 96), 24);
-        }
-        // Every scale edged a deeper shade of the colour it lies on, so the
-        // rows read from the gill cover to the tail.
-        paintScaleRows(p, parts.body, s, size, QColor(64, 46, 8, 205), 1.1, ScaleStyle::Flat);
+        // Each large scale holds the light its own way, a little warmer or
+        // cooler than its neighbours, and its rear edge is a deeper shade of
+        // the colour it lies on, so the rows read from the gill cover to the
+        // tail.
+        tintScaleFaces(p, parts.body, scales, QColor(30, 70, 40), QColor(236, 176, 96), 24);
+        paintScaleEdges(p, parts.body, scales, QColor(64, 46, 8, 130), 1.0);
         paintCheekScales(p, s, 0.13, 0.22, QColor(130, 54, 10, 90), QColor(255, 214, 160, 70));
     });
 }
