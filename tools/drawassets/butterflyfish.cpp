@@ -7,6 +7,7 @@
 #include <QLinearGradient>
 #include <QPainterPathStroker>
 #include <QRadialGradient>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -83,7 +84,7 @@ Build butterfly(const ButterflyForm &f)
                   out(f.shoulder + 0.04, 1, f.soft), corner(1), s.at(0.97, 0.45)},
                  3, 18),
         tail(f.tail, s.at(0.98, 0), d * s.stalk * 1.1, f.tailSize.x(), f.tailSize.y(), 0),
-        fanFin(s.at(gill + 0.035, 0.06), s.at(gill + 0.025, 0.24), d * 0.22, 16, 58, 0.12, 13),
+        fanFin(s.at(gill + 0.03, 0.05), s.at(gill + 0.02, 0.17), d * 0.26, 8, 36, 0.25, 13),
         pelvicFin(body, s.at(gill + 0.03, 0), d * 0.08, d * 0.27, 60), eye, gill,
         Opercle::Butterfly);
 }
@@ -126,6 +127,17 @@ void paintSlants(QPainter &p, const Build &b, QColor colour, double width, bool 
     }
 }
 
+// Where the rays of `f` end: its own tips, or for a fin built without them
+// `rays` spread evenly along its edge.
+std::vector<QPointF> rayTips(const Fin &f, int rays)
+{
+    std::vector<QPointF> tips = f.tips;
+    if (tips.empty())
+        for (int i = 0; i < rays; ++i)
+            tips.push_back(f.edge.pointAtPercent((i + 0.5) / rays));
+    return tips;
+}
+
 // A butterflyfish's dorsal, anal or tail fin `f` as a field guide shows it:
 // an opaque membrane of `membrane` with a whole, smooth margin, fine rays of
 // `ray` running evenly out to it and the stiff spines in front standing in
@@ -134,10 +146,7 @@ void paintPlateFin(QPainter &p, const Fin &f, QColor membrane, QColor ray, int r
 {
     if (Silhouette::record(p, f.shape))
         return;
-    std::vector<QPointF> tips = f.tips;
-    if (tips.empty())
-        for (int i = 0; i < rays; ++i)
-            tips.push_back(f.edge.pointAtPercent((i + 0.5) / rays));
+    const std::vector<QPointF> tips = rayTips(f, rays);
     const int count = int(tips.size());
     const QPointF from = f.base.center();
     QPointF reach;
@@ -189,12 +198,18 @@ void paintPlateFins(QPainter &p, const Build &b, const Livery &look)
         paintPlateFin(p, *f, look.fins, look.ray, 0);
 }
 
-// A bar from the nape down through the eye to the throat, which hides the
-// eye: it bends with the head and narrows at both ends, `width` wide.
+// The line of a bar from the nape down through the eye to the throat,
+// bending with the head.
+QPainterPath eyeBarLine(QPointF eye)
+{
+    return curveThrough({eye + QPointF(12, -54), eye + QPointF(5, -28), eye, eye + QPointF(-1, 32),
+                         eye + QPointF(3, 64)});
+}
+
+// That bar, which hides the eye, narrowing at both ends, `width` wide.
 void paintEyeBar(QPainter &p, const QPainterPath &area, QPointF eye, QColor colour, double width)
 {
-    const QPainterPath spine = curveThrough({eye + QPointF(12, -54), eye + QPointF(5, -28), eye,
-                                             eye + QPointF(-1, 32), eye + QPointF(3, 64)});
+    const QPainterPath spine = eyeBarLine(eye);
     const Saved s(p);
     p.setClipPath(area, Qt::IntersectClip);
     // Pigment in the skin thins out over a few scale rows on each side, so
@@ -211,10 +226,9 @@ void paintEyeBar(QPainter &p, const QPainterPath &area, QPointF eye, QColor colo
     }
 }
 
-// The spiny part of a dorsal fin `f` drawn over whatever lies behind it: a
-// pale membrane stretched between stout spines that taper to free points.
-void paintSpineRow(QPainter &p, const Fin &f, const QPainterPath &body, QColor membrane,
-                   QColor spine)
+// The spiny part of a dorsal fin `f` drawn over its membrane and whatever
+// pigment lies on it: stout spines that taper to free points.
+void paintSpineRow(QPainter &p, const Fin &f, const QPainterPath &body, QColor spine)
 {
     if (Silhouette::active(p) || f.spines < 2)
         return;
@@ -222,15 +236,6 @@ void paintSpineRow(QPainter &p, const Fin &f, const QPainterPath &body, QColor m
     QPainterPath front;
     front.addRect(QRectF(QPointF(f.base.x1() - 40, last.y() - 60), QPointF(last.x() + 1.5, 240)));
     const QPainterPath spiny = f.shape.intersected(front).subtracted(body);
-    {
-        const Saved s(p);
-        p.setClipPath(spiny, Qt::IntersectClip);
-        const QRectF r = spiny.boundingRect();
-        QLinearGradient sheet(r.bottomLeft(), r.topLeft());
-        sheet.setColorAt(0, membrane);
-        sheet.setColorAt(1, withAlpha(membrane, membrane.alpha() * 3 / 4));
-        p.fillRect(r, sheet);
-    }
     // Each spine leans back from a root well ahead of its tip, as the spines
     // fold back along the body; the membrane slung between two spines sags
     // into a fold shaded behind each one.
@@ -365,6 +370,119 @@ void paintFlatSide(QPainter &p, const Build &b, QColor colour)
         p.drawPath(b.body);
     }
 }
+// A butterflyfish's pectoral fin: small and clear, lying flat against the
+// side just behind the gill cover. The flank shows through the membrane;
+// its fine rays, darkest where they leave the body, give it its shape.
+void paintClearPectoral(QPainter &p, const QPainterPath &body, const Fin &f, QColor ray)
+{
+    if (Silhouette::record(p, f.shape))
+        return;
+    const QPointF root = f.base.center();
+    const QPointF far = farthestFrom(f.shape, root);
+    const double reach = std::max(1.0, std::hypot(far.x() - root.x(), far.y() - root.y()));
+    {
+        // Lying so close, it shades the flank only faintly, below and behind.
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        p.fillPath(QTransform::fromTranslate(0.7, 1.1).map(f.shape).subtracted(f.shape),
+                   QColor(0, 8, 24, 22));
+    }
+    const Saved s(p);
+    p.setClipPath(f.shape, Qt::IntersectClip);
+    QRadialGradient film(root, reach);
+    film.setColorAt(0, withAlpha(ray, 60));
+    film.setColorAt(0.5, withAlpha(ray, 22));
+    film.setColorAt(1, withAlpha(ray, 10));
+    p.fillPath(f.shape, film);
+    const int count = int(f.tips.size());
+    for (int i = 0; i < count; ++i) {
+        const QPointF from = f.base.pointAt((i + 0.5) / count);
+        QLinearGradient fade(from, f.tips[size_t(i)]);
+        fade.setColorAt(0, withAlpha(ray, 170));
+        fade.setColorAt(1, withAlpha(ray, 60));
+        p.setPen(QPen(QBrush(fade), i == 0 ? 0.7 : 0.42, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(from, f.tips[size_t(i)]);
+    }
+    stroke(p, f.edge, withAlpha(ray, 45), 0.4);
+    stroke(p, curve(f.base.p1(), root + QPointF(-0.6, 0), f.base.p2()), withAlpha(ray, 110), 0.8);
+}
+
+// Gill cover, mouth, paired fins and eye of a butterflyfish. Its opercle
+// lies under thin smooth skin: one clean curved edge from behind the eye
+// down to the throat, with a soft shadow behind it, and no plates.
+void paintButterflyFront(QPainter &p, const Build &b, const Livery &look)
+{
+    const BodyShape &s = b.shape;
+    if (!Silhouette::active(p)) {
+        const Saved clip(p);
+        p.setClipPath(b.body, Qt::IntersectClip);
+        const QPainterPath edge = curveThrough(
+            {s.at(b.gill - 0.07, -0.4), s.at(b.gill - 0.014, -0.16), s.at(b.gill, 0.06),
+             s.at(b.gill - 0.02, 0.28), s.at(b.gill - 0.09, 0.48)});
+        stroke(p, QTransform::fromTranslate(1.3, 0).map(edge), QColor(0, 8, 24, 16), 3.0);
+        stroke(p, QTransform::fromTranslate(-0.7, 0).map(edge), QColor(255, 255, 255, 70), 0.9);
+        stroke(p, edge, withAlpha(look.line, 120), 0.65);
+        paintMouth(p, s, s.depth * look.mouth, look.line, {}, b.cover);
+        paintNostril(p, s, b.eye, std::clamp(look.eye * 0.24, 0.9, 1.8), look.line);
+    }
+    paintPelvicPair(p, b.pelvic, look.pelvic, look.ray);
+    paintClearPectoral(p, b.body, b.pectoral, look.pectoral);
+    paintNaturalEye(p, b.eye, look.eye, look.iris, look.eyeLook.value_or(familyEye(b.cover)));
+}
+// The strip of `f` within `width` of its free edge.
+QPainterPath edgeBand(const Fin &f, double width)
+{
+    if (width <= 0)
+        return {};
+    QPainterPathStroker rim;
+    rim.setWidth(width * 2);
+    return rim.createStroke(f.edge).intersected(f.shape);
+}
+
+// A soft fin's membrane of `colour`: a shade deeper where it grows from the
+// body, and thinning over `margin` along its free edge until the water
+// shows through at the rim.
+void paintMembrane(QPainter &p, const Fin &f, QColor colour, double margin)
+{
+    if (Silhouette::record(p, f.shape))
+        return;
+    const QPointF from = f.base.center();
+    QLinearGradient sheet(from, farthestFrom(f.shape, from));
+    sheet.setColorAt(0, colour.darker(110));
+    sheet.setColorAt(0.5, colour);
+    sheet.setColorAt(1, colour.lighter(103));
+    p.fillPath(f.shape.subtracted(edgeBand(f, margin)), sheet);
+    constexpr int steps = 6;
+    const Saved s(p);
+    for (int i = steps; i >= 1; --i) {
+        p.setOpacity(0.15 + 0.75 * i / steps);
+        p.fillPath(
+            edgeBand(f, margin * i / steps).subtracted(edgeBand(f, margin * (i - 1) / steps)),
+            sheet);
+    }
+}
+
+// The soft rays of `f` where it stands clear of `body`, fine and evenly
+// spaced: each a low ridge, shaded on one side and lit on the other, so that
+// it shows on white membrane and dark pigment alike. A fin built without
+// ray tips has `rays` spread along its edge.
+void paintSoftRays(QPainter &p, const Fin &f, const QPainterPath &body, int rays)
+{
+    if (Silhouette::active(p))
+        return;
+    const std::vector<QPointF> tips = rayTips(f, rays);
+    const Saved s(p);
+    p.setClipPath(f.shape.subtracted(body), Qt::IntersectClip);
+    const int count = int(tips.size());
+    for (int i = f.spines; i < count; ++i) {
+        const QPointF root = f.base.pointAt((i + 0.5) / count);
+        const QPointF d = tips[size_t(i)] - root;
+        const QPainterPath ray =
+            curve(root, root + d * 0.5 + QPointF(d.y(), -d.x()) * 0.03, tips[size_t(i)] + d * 0.05);
+        stroke(p, QTransform::fromTranslate(0.3, 0.3).map(ray), QColor(0, 8, 24, 46), 0.45);
+        stroke(p, ray, QColor(255, 255, 255, 60), 0.35);
+    }
+}
 } // namespace
 
 // A white disc with faint slanting lines, broad bright yellow dorsal, anal and
@@ -380,7 +498,7 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
     const BodyShape shape{{44, 130}, 192, 126, 0.5, 0.3, 0.22, 0.55, 0.04, 0, 0.7, 0.025};
     const Build b = butterfly({shape, 0.13, 0.26, 0.38, TailKind::Truncate, {36, 62}, 0.86, 0.2});
     const QColor yellow(255, 212, 0, 250);
-    const Livery look(yellow, yellow, QColor(200, 150, 0, 120), QColor(218, 214, 192, 150), yellow,
+    const Livery look(yellow, yellow, QColor(200, 150, 0, 120), QColor(112, 104, 86), yellow,
                       QColor(60, 50, 40), 6);
     paintPlateFins(p, b, look);
     paintSoftMargin(p, b.caudal, QColor(236, 242, 240, 210), {2.0, 5.0, 6.6, 7.4, 6.2, 4.4, 2.0});
@@ -395,8 +513,7 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
     while (b.body.contains(spot))
         spot.ry() -= 1;
     // Its lower edge just touches the fin's base, the rest on the membrane.
-    // Pigment in the membrane: a blot with an uneven edge, the fin's rays
-    // faintly showing through it.
+    // Pigment in the membrane: a solid blot with a slightly uneven edge.
     const QPointF at = spot + QPointF(0, -9.5);
     QPolygonF rim;
     for (int i = 0; i < 36; ++i) {
@@ -409,16 +526,7 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
     blot.closeSubpath();
     paintGlow(p, at, 9.8, QColor(14, 14, 16, 80));
     p.fillPath(blot, QColor(16, 16, 18, 245));
-    {
-        const Saved rays(p);
-        p.setClipPath(blot, Qt::IntersectClip);
-        for (int i = -3; i <= 3; ++i)
-            stroke(p,
-                   curve(at + QPointF(i * 2.2 - 3, 9), at + QPointF(i * 2.3, 0),
-                         at + QPointF(i * 2.4 + 3, -9)),
-                   QColor(90, 80, 40, 60), 0.5);
-    }
-    paintFront(p, b, look);
+    paintButterflyFront(p, b, look);
 }
 
 // A pale disc of fine chevron lines, the real eye hidden in a black bar and
@@ -438,8 +546,8 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
                                0.17,
                                13});
     const Livery look(QColor(225, 228, 222, 220), QColor(236, 222, 150, 240),
-                      QColor(200, 180, 120, 150), QColor(218, 214, 192, 150),
-                      QColor(240, 200, 50, 240), QColor(60, 50, 40), 6);
+                      QColor(200, 180, 120, 150), QColor(112, 104, 86), QColor(240, 200, 50, 240),
+                      QColor(60, 50, 40), 6);
     paintPlateFins(p, b, look);
     // A dark line runs just inside the yellow margin of the soft fins; over
     // the spines in front there is none, and the spine tips stand pale.
@@ -464,20 +572,27 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
     if (!Silhouette::active(p)) {
         const Saved saved(p);
         p.setClipPath(b.body, Qt::IntersectClip);
-        // A faint grey halo in the skin sets the white ring off the pale body.
-        paintGlow(p, falseEye, 22, QColor(110, 112, 126, 80));
-        p.fillPath(oval(falseEye, 14, 13), QColor(252, 252, 249));
-        QRadialGradient velvet(falseEye, 9.6);
-        velvet.setColorAt(0, QColor(12, 10, 14));
-        velvet.setColorAt(0.8, QColor(16, 14, 17));
-        velvet.setColorAt(1, QColor(34, 30, 32));
-        p.fillPath(oval(falseEye, 9.6, 8.9), velvet);
+        // The white ring is clean against the black; outside, it blurs into
+        // a faint dusk in the skin that sets it off the pale flank.
+        paintGlow(p, falseEye, 20, QColor(96, 98, 112, 70));
+        QRadialGradient ring(falseEye, 15.5);
+        ring.setColorAt(0, QColor(253, 253, 250));
+        ring.setColorAt(0.8, QColor(253, 253, 250));
+        ring.setColorAt(1, QColor(253, 253, 250, 0));
+        p.fillPath(oval(falseEye, 15.5, 15.5), ring);
+        QRadialGradient black(falseEye, 9.6);
+        black.setColorAt(0, QColor(12, 10, 14));
+        black.setColorAt(0.9, QColor(16, 14, 17));
+        black.setColorAt(1, QColor(16, 14, 17, 0));
+        p.fillPath(oval(falseEye, 9.6, 9.6), black);
     }
-    paintFront(p, b, look);
+    paintButterflyFront(p, b, look);
 }
 
 // White with three broad dark bands, the first through the eye and the last
 // running out over the soft fins; dark-edged fins and a dark band on the tail.
+// As a field guide draws it: a rounded, shaded disc of scaled body with thin
+// rayed fins round it, the bands running on over the join onto the fins.
 void paintBandedButterfly(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.35, Floor::Rock, {284, 228}, 50, QColor(180, 140, 80),
@@ -499,77 +614,86 @@ void paintBandedButterfly(QPainter &p, double w, double h)
                         12, 22);
     const QColor band(36, 30, 30);
     const QColor belly(50, 40, 36); // the bands a shade warmer low down
-    const QColor white(240, 238, 232, 252);
-    const Livery look(white, white, QColor(110, 110, 110, 150), QColor(218, 214, 192, 150), white,
+    const QColor white(240, 238, 232);
+    const Livery look(white, white, QColor(110, 110, 110, 150), QColor(112, 104, 86), white,
                       QColor(60, 50, 40), 6);
-    paintPlateFins(p, b, look);
+    // The fins are thinner than the body: a little of the water shows
+    // through them everywhere, and through the clear rim most of all.
+    const QColor membrane(236, 238, 236, 226);
+    constexpr double margin = 2.4;
+    paintMembrane(p, b.caudal, membrane, margin);
     const QPointF root = b.caudal.base.center();
-    {
-        // The tail's band is pigment across the rays, its edges blurred.
-        const Saved onTail(p);
-        p.setClipPath(b.caudal.shape, Qt::IntersectClip);
-        const QPainterPath across =
-            curve(root + QPointF(20, -34), root + QPointF(16, 0), root + QPointF(20, 34));
-        p.fillPath(ribbon(across, {7.6, 7.6, 7.6}), withAlpha(band, 60));
-        p.fillPath(ribbon(across, {5.2, 5.2, 5.2}), band);
-    }
-    fillBody(p, b.body, QColor(224, 224, 220), QColor(250, 250, 246), QColor(236, 236, 232));
+    // The tail's band is pigment across the rays, its edges blurred.
+    const QPainterPath across =
+        curve(root + QPointF(20, -34), root + QPointF(16, 0), root + QPointF(20, 34));
+    for (const auto &[width, alpha] : {std::pair{7.6, 60}, std::pair{5.2, 225}})
+        strokeInside(p, b.caudal.shape.subtracted(edgeBand(b.caudal, margin)), across,
+                     withAlpha(band, alpha), width);
+    paintSoftRays(p, b.caudal, b.body, 12 + int(b.caudal.shape.boundingRect().height() / 24));
+    for (const Fin *f : {&b.dorsal, &b.anal})
+        paintMembrane(p, *f, membrane, margin);
+    // The scaled body is lit along the back and falls into shade towards
+    // the belly and the rear, under the bands as round the white.
+    fillBody(p, b.body, QColor(250, 250, 247), QColor(242, 242, 238), QColor(222, 222, 220));
     paintSlants(p, b, QColor(150, 150, 150, 70), 0.7, false);
-    paintSpineRow(p, b.dorsal, b.body, white, QColor(120, 114, 108, 210));
-    // A light rim only: a dark one would cut the fins off from the white body.
-    modelBody(p, b.body, b.caudal.base.x1(), QColor(60, 60, 60, 110), 0.45);
-    const QPainterPath fins = b.dorsal.shape.united(b.anal.shape);
+    const QPainterPath bar = eyeBarLine(b.eye);
+    const QPainterPath middle = bandLine(b, 0.48, 0.49);
+    const QPainterPath rear = bandLine(b, 0.78, 0.79);
+    // All three over `area`, shading from `top` down to `low`.
+    const auto paintBands = [&](const QPainterPath &area, QColor top, QColor low) {
+        paintPigmentBand(p, area, bar, {3, 10.5, 13, 12.5, 10, 3}, top, low);
+        paintPigmentBand(p, area, middle, {16, 22, 26, 29, 30, 29, 25, 20, 16}, top, low);
+        paintPigmentBand(p, area, rear, {18, 22, 25, 27, 27, 26, 24, 22, 18}, top, low);
+    };
+    const QPainterPath fins = b.dorsal.shape.united(b.anal.shape).subtracted(b.body);
     if (!Silhouette::active(p)) {
-        // The soft fins are the white skin drawn out thin: it runs on over
-        // the join and fades into the membrane, so no rim shows under them.
-        const Saved saved(p);
-        QPainterPathStroker near;
-        near.setWidth(16);
-        p.setClipPath(near.createStroke(fins).united(fins).intersected(fins.united(b.body)),
-                      Qt::IntersectClip);
-        p.setBrush(Qt::NoBrush);
-        for (int i = 1; i <= 6; ++i) {
-            p.setPen(QPen(QColor(244, 244, 240, 56), 2.4 * i));
-            p.drawPath(b.body);
-        }
-    }
-    if (!Silhouette::active(p)) {
-        // The bands are pigment in skin and membrane alike, laid over both
-        // in one stroke: each runs from fin to fin without a break at the
-        // body's rim, leaning back along the rays where it crosses onto them.
-        const QPainterPath all = b.body.united(fins);
-        const QPointF eye = b.eye;
-        const QPainterPath bar = curveThrough({eye + QPointF(12, -54), eye + QPointF(5, -28), eye,
-                                               eye + QPointF(-1, 32), eye + QPointF(3, 64)});
-        paintPigmentBand(p, all, bar, {3, 10.5, 13, 12.5, 10, 3}, band, belly);
-        const QPainterPath middle = bandLine(b, 0.48, 0.49);
-        const QPainterPath rear = bandLine(b, 0.78, 0.79);
-        paintPigmentBand(p, all, middle, {16, 22, 26, 29, 30, 29, 25, 20, 16}, band, belly);
-        paintPigmentBand(p, all, rear, {18, 22, 25, 27, 27, 26, 24, 22, 18}, band, belly);
-        // The rows of scales show faintly through the pigment, and the disc
-        // is lit from above and in front under it as round the white.
+        paintBands(b.body, band, belly);
+        // The rows of scales show faintly through the pigment.
         const Saved through(p);
         p.setClipPath(
             ribbon(bar, {16, 16}).united(ribbon(middle, {34, 34})).united(ribbon(rear, {32, 32})),
             Qt::IntersectClip);
         paintSlants(p, b, QColor(120, 110, 100, 50), 0.7, false);
-        p.setClipPath(all, Qt::IntersectClip);
-        const QRectF r = all.boundingRect();
-        QLinearGradient light(r.topLeft(), r.bottomRight());
-        light.setColorAt(0, QColor(255, 255, 255, 26));
-        light.setColorAt(0.5, QColor(255, 255, 255, 0));
-        light.setColorAt(1, QColor(0, 0, 0, 30));
+        p.setClipPath(b.body);
+        const QRectF r = b.body.boundingRect();
+        QRadialGradient light(shape.at(0.42, -0.55), r.height() * 0.95);
+        light.setColorAt(0, QColor(255, 255, 255, 40));
+        light.setColorAt(0.45, QColor(255, 255, 255, 0));
+        light.setColorAt(0.75, QColor(0, 8, 24, 18));
+        light.setColorAt(1, QColor(0, 8, 24, 60));
         p.fillRect(r, light);
     }
-    // The dark edge is pigment in the membrane just inside the fin's rim,
-    // darkest at the rim and thinning inwards, not a line drawn round it;
-    // the very margin is clear.
-    for (const Fin *f : {&b.dorsal, &b.anal}) {
-        strokeInside(p, f->shape, f->edge, withAlpha(band, 60), 9);
-        strokeInside(p, f->shape, f->edge, withAlpha(band, 150), 4.4);
-        strokeInside(p, f->shape, f->edge, withAlpha(white, 120), 1.1);
+    modelBody(p, b.body, b.caudal.base.x1(), QColor(30, 36, 50, 60), 0.5);
+    if (!Silhouette::active(p)) {
+        // On the fins the same bands are thinner pigment in a thinner sheet,
+        // a shade lighter, and stop short of the clear rim.
+        QPainterPath onFins = fins;
+        for (const Fin *f : {&b.dorsal, &b.anal})
+            onFins = onFins.subtracted(edgeBand(*f, margin * 0.6));
+        paintBands(onFins, withAlpha(band.lighter(135), 215), withAlpha(belly.lighter(135), 215));
+        // The dark edge is pigment in the membrane just inside the clear
+        // rim, blurring towards the body; the spiny fin in front has none.
+        for (const Fin *f : {&b.dorsal, &b.anal}) {
+            const double from = f->spines > 0 ? f->tips[size_t(f->spines - 1)].x() : f->base.x1();
+            QLinearGradient fade(from, 0, from + 24, 0);
+            fade.setColorAt(0, withAlpha(band, 0));
+            fade.setColorAt(1, withAlpha(band, 110));
+            const Saved inside(p);
+            p.setClipPath(f->shape.subtracted(edgeBand(*f, margin)), Qt::IntersectClip);
+            for (const double reach : {6.0, 3.6}) {
+                p.setPen(QPen(QBrush(fade), 2 * (margin + reach), Qt::SolidLine, Qt::FlatCap));
+                p.drawPath(f->edge);
+            }
+        }
     }
-    paintFront(p, b, look);
+    for (const Fin *f : {&b.dorsal, &b.anal})
+        paintSoftRays(p, *f, b.body, 0);
+    // Where the fins grow out of the body the thick scaled skin stands a
+    // little proud of the membrane and shades it softly along the join.
+    for (int i = 1; i <= 4 && !Silhouette::active(p); ++i)
+        strokeInside(p, fins, b.body, QColor(0, 8, 24, 16), 1.6 * i);
+    paintSpineRow(p, b.dorsal, b.body, QColor(150, 146, 140, 200));
+    paintButterflyFront(p, b, look);
 }
 
 } // namespace fishart
