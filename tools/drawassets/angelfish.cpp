@@ -15,6 +15,7 @@
 #include <numbers>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 // Angelfish: tall discs with trailing fin points.
 
@@ -49,6 +50,60 @@ void paintTrailEdge(QPainter &p, const Fin &f, double from, double to, QColor co
         p.setPen(pen);
         p.drawPath(f.edge);
     }
+}
+
+// The Gray Angelfish's dorsal fin of `a`, shaped by `form`. The spiny part
+// is low and short: its nine spines are joined by membrane almost to their
+// tips, so its edge is a row of shallow scallops with only the points of the
+// spines standing free, and it runs on up into the tall soft part.
+Fin lowSpinyDorsal(const Build &a, const AngelForm &form)
+{
+    const BodyShape &s = a.shape;
+    const double d = s.depth;
+    const auto out = [&s, d](double along, double rise) {
+        return s.at(along, -1) - QPointF(0, d * rise);
+    };
+    const auto behind = [&s, d](double x, double height) {
+        return QPointF(s.at(1, 0).x() + x, s.snout.y() - d * height);
+    };
+    constexpr int spines = 9;
+    constexpr int count = 33;
+    Fin f;
+    f.base = QLineF(s.at(0.3, -0.9), s.at(0.96, -0.5));
+    f.spines = spines;
+    // Each spine a little longer than the one before, some a little short.
+    for (int i = 0; i < spines; ++i)
+        f.tips.push_back(out(0.318 + 0.02 * i,
+                             0.058 + 0.005 * i - 0.008 * std::pow(std::sin(i * 2.7 + 1.3), 2)));
+    const QPainterPath soft = curveThrough(
+        {out(0.495, 0.1), out(0.54, 0.18), out(0.62, form.lobe * 0.86), out(0.8, form.lobe),
+         behind(6, form.corner), behind(form.trail.x(), form.trail.y()),
+         behind(2, form.corner - 0.1), f.base.p2()});
+    for (int i = spines; i < count; ++i)
+        f.tips.push_back(soft.pointAtPercent((i - spines + 0.2) / (count - spines + 0.4)));
+    // The membrane reaches to a unit below each spine's point and sags a
+    // little between two spines.
+    const auto held = [&f](int i) {
+        const QPointF down = f.base.pointAt((i + 0.5) / count) - f.tips[size_t(i)];
+        return f.tips[size_t(i)] + down / std::hypot(down.x(), down.y());
+    };
+    f.edge = QPainterPath(f.base.p1());
+    f.edge.lineTo(held(0));
+    for (int i = 0; i + 1 < spines; ++i) {
+        const QPointF mid = (held(i) + held(i + 1)) / 2.0;
+        const QPointF down = f.base.pointAt((i + 1.0) / count) - mid;
+        f.edge.quadTo(mid + down / std::hypot(down.x(), down.y()) * 3.2, held(i + 1));
+    }
+    std::vector<QPointF> rest{held(spines - 1)};
+    rest.insert(rest.end(), f.tips.begin() + spines, f.tips.end());
+    rest.push_back(f.base.p2());
+    f.edge.connectPath(curveThrough(rest));
+    // Closed inside the body, which hides the fin's root.
+    f.shape = f.edge;
+    f.shape.quadTo(f.base.center() + QPointF(0, d * 0.15), f.base.p1());
+    f.shape.closeSubpath();
+    f.shape.setFillRule(Qt::WindingFill);
+    return f;
 }
 
 } // namespace
@@ -207,70 +262,47 @@ void paintQueenAngelfish(QPainter &p, double w, double h)
     paintScaleRows(p, a.body, a.shape, 6.8, QColor(240, 200, 45, 230), 1.1);
     // The face is plainer and bluer than the scaled body.
     glow(p, a.body, {78, 126}, 42, QColor(70, 150, 190, 210));
-    // The crown: an irregular dark blotch on the forehead, ringed and
-    // speckled with electric blue.
-    const QPointF crown = a.shape.at(0.3, -0.68);
-    std::vector<QPointF> rim;
-    for (int i = 0; i < 13; ++i) {
-        const double t = 2.0 * std::numbers::pi * i / 13.0;
-        const double r = 1.0 + 0.16 * std::sin(i * 2.7) + 0.1 * std::cos(i * 4.1) +
-                         0.07 * std::sin(i * 6.3 + 1.0);
-        rim.push_back(crown + QPointF(std::cos(t) * 11.5 * r, std::sin(t) * 9.5 * r));
-    }
-    const QPainterPath blotch = smoothClosedPath(rim.data(), int(rim.size()));
-    // It is pigment in the scaled skin like the rest: laid before the body
-    // is shaded, with the scale rows running on across it.
+    // The crown: one round black-blue spot on the forehead, ringed with
+    // brilliant electric blue and speckled inside with a few fine blue
+    // points. It is pigment in the skin, laid before the body is shaded.
     {
+        const QPointF crown = a.shape.at(0.3, -0.68);
+        // Round, but not ruled: its edge swells and flattens a little.
+        const auto spot = [&crown](double rx, double ry) {
+            std::vector<QPointF> rim;
+            for (int i = 0; i < 16; ++i) {
+                const double t = 2.0 * std::numbers::pi * i / 16.0;
+                const double r = 1.0 + 0.03 * std::sin(t * 3.0 + 0.8) + 0.015 * std::cos(t * 5.0);
+                rim.push_back(QPointF(std::cos(t) * rx * r, std::sin(t) * ry * r));
+            }
+            return QTransform::fromTranslate(crown.x(), crown.y())
+                .rotate(-18)
+                .map(smoothClosedPath(rim.data(), int(rim.size())));
+        };
         const Saved clip(p);
         p.setClipPath(a.body, Qt::IntersectClip);
-        // A faint blue cast in the skin round it, then the core, darkest in
-        // its middle and its edge soft over a scale's width.
-        const auto grown = [&](double f) {
-            return QTransform::fromTranslate(crown.x(), crown.y())
-                .scale(f, f * 0.96)
-                .translate(-crown.x(), -crown.y())
-                .map(blotch);
-        };
-        p.fillPath(grown(1.45), withAlpha(blue, 40));
-        p.fillPath(grown(1.12), QColor(24, 50, 96, 120));
-        QRadialGradient core(crown + QPointF(1, 1), 12);
-        core.setColorAt(0, QColor(10, 16, 40));
-        core.setColorAt(0.7, QColor(16, 30, 68));
-        core.setColorAt(1, QColor(30, 60, 116));
-        p.fillPath(blotch, core);
-        // The ring is a border of electric-blue flecks crowded along the
-        // rim, not a line: flecks of every size, some run together, more
-        // and brighter over the top of the crown, thinning towards the eye.
-        for (int i = 0; i < 38; ++i) {
-            const double u = (i + 0.45 * std::sin(i * 3.7)) / 38.0;
-            const QPointF on = blotch.pointAtPercent(u);
-            const QPointF out = on - crown;
-            const double lean = 1.0 + 0.2 * std::sin(i * 2.9) + 0.1 * std::cos(i * 5.3);
-            const QPointF at = crown + out * lean;
-            const double top = std::clamp(-out.y() / 10.0, -1.0, 1.0);
-            const double r =
-                (0.7 + 0.9 * std::pow(std::abs(std::sin(i * 1.7)), 2)) * (1.0 + 0.25 * top);
-            paintDisc(p, at, r * 1.25, r * 0.9,
-                      QColor(36, 140, 255, int(std::clamp(190 + 50 * top, 90.0, 250.0))));
-        }
-        // Speckles of every size, a few run together, densest in the middle.
-        int k = 0;
-        for (const QPointF &c : spreadPoints(blotch, 2.4, 0.9, 19)) {
-            const double wave = 0.5 + 0.5 * std::sin(++k * 2.3);
-            const double r = 0.35 + 0.75 * wave * wave;
-            const QPointF d = c - crown;
-            const double fade = std::clamp(1.2 - std::hypot(d.x(), d.y() * 1.2) / 12.0, 0.5, 1.0);
-            paintDisc(p, c, r * 1.15, r * 0.85,
-                      QColor(60, 160, 255, int(240 * fade * (0.6 + 0.4 * wave))));
+        // The blue glows a little into the skin round the ring.
+        p.fillPath(spot(14.5, 13), withAlpha(blue, 45));
+        p.fillPath(spot(12.4, 11.2), withAlpha(blue, 120));
+        QLinearGradient lit(crown + QPointF(-4, -12), crown + QPointF(4, 12));
+        lit.setColorAt(0, QColor(120, 214, 255));
+        lit.setColorAt(0.5, QColor(50, 160, 255));
+        lit.setColorAt(1, QColor(30, 120, 240));
+        p.fillPath(spot(11.2, 10.0), lit);
+        QRadialGradient core(crown + QPointF(1, 1.5), 10);
+        core.setColorAt(0, QColor(6, 10, 28));
+        core.setColorAt(0.75, QColor(10, 20, 52));
+        core.setColorAt(1, QColor(18, 40, 96));
+        p.fillPath(spot(8.8, 7.7), core);
+        // Fine points of blue scattered through the black, none near the ring.
+        for (int i = 0; i < 7; ++i) {
+            const double turn = i * 2.39996 + 0.7;
+            const double out = 6.2 * std::sqrt((i + 0.6) / 7.0);
+            const QPointF at = crown + QPointF(std::cos(turn) * out, std::sin(turn) * out * 0.85);
+            const double r = 0.45 + 0.3 * std::pow(std::sin(i * 1.9 + 0.4), 2);
+            paintDisc(p, at, r, r, QColor(90, 190, 255, 230));
         }
     }
-    paintScaleRows(p,
-                   QTransform::fromTranslate(crown.x(), crown.y())
-                       .scale(1.3, 1.3)
-                       .translate(-crown.x(), -crown.y())
-                       .map(blotch)
-                       .intersected(a.body),
-                   a.shape, 6.8, QColor(110, 190, 255, 110), 0.9);
     modelBody(p, a.body, a.caudal.base.x1(), QColor(20, 60, 80), 0.7);
     blendFinRoots(p, a, QColor(44, 112, 164), 8);
     paintScaleRows(p, finRoots(a, 8), a.shape, 6.8, QColor(240, 200, 45, 150), 1.1);
@@ -498,7 +530,8 @@ void paintGrayAngelfish(QPainter &p, double w, double h)
                          0,
                          12,
                          QColor(56, 58, 66)};
-    const Build a = angel(form);
+    Build a = angel(form);
+    a.dorsal = lowSpinyDorsal(a, form);
     const QColor grey(96, 100, 108, 250);
     Livery look(grey, grey, QColor(40, 40, 46, 140), QColor(196, 200, 206, 120),
                 QColor(90, 94, 100, 220), QColor(190, 170, 90), 7);

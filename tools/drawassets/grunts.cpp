@@ -106,11 +106,13 @@ void paintPorkfish(QPainter &p, double w, double h)
     const Canvas canvas(p, w, h);
     paintReef(p, 0.35, 0, 200, {}, 0, {}, {292, 230}, 90, QColor(150, 80, 160));
     const QColor yellow(252, 208, 30);
-    const Grunt pork(BodyShape{{52, 142}, 198, 106, 0.38, 0.94, 0.17, 0.6, 0.15, 0.09, 0.8},
+    // Deep, the head profile steep but evenly convex from the nape down to
+    // a small, slightly pointed snout, the mouth set low on it.
+    const Grunt pork(BodyShape{{50, 148}, 198, 106, 0.42, 0.7, 0.17, 0.63, 0.13, 0.09, 0.8},
                      QColor(140, 165, 185), QColor(200, 215, 228), QColor(240, 242, 245),
                      withAlpha(yellow, 225), withAlpha(yellow, 225), withAlpha(yellow, 235),
                      QColor(170, 120, 20, 140), withAlpha(yellow, 228), QColor(210, 190, 120), 0.3,
-                     0.18, {48, 90}, 0.38);
+                     0.18, {48, 90}, 0.38, 7);
     const BodyShape &s = pork.shape;
     paintGrunt(p, pork, [&](const QPainterPath &body) {
         paintScaleRows(p, body, s, 3.6, QColor(255, 255, 255, 80), 0.7, ScaleStyle::Fine);
@@ -182,7 +184,7 @@ void paintFrenchGrunt(QPainter &p, double w, double h)
     const QColor finColour = withAlpha(yellow.darker(105), 225);
     // Small and deep, the depth 0.42 of the length, with a high arched back
     // and a short rounded head: deeper than the Bluestriped Grunt, clearly
-    // shallower than the Porkfish, whose head is near vertical.
+    // shallower than the Porkfish, whose head is steeper still.
     const Grunt french(BodyShape{{50, 134}, 196, 82, 0.38, 0.7, 0.2, 0.62, 0.07, 0.03, 0.8},
                        QColor(128, 152, 190), QColor(196, 212, 232), QColor(232, 236, 238),
                        finColour, finColour, finColour, QColor(160, 120, 20, 140),
