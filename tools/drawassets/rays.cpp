@@ -108,6 +108,40 @@ void paintContactShadow(QPainter &p, const QPainterPath &shape, QPointF away)
         stroke(p, shape.translated(away * (0.16 * i)), QColor(64, 46, 20, 11), 0.84 * i);
 }
 
+// The Yellow Stingray's spine: a slender dark barb of horn lying flat along
+// the top of the tail, its edges cut into fine teeth that point back
+// towards the root, its point sharp, with a thin shadow on the skin beside it.
+void paintBarb(QPainter &p, QPointF root, QPointF d, double length, QColor horn)
+{
+    const QPointF n(-d.y(), d.x());
+    const double half = 0.95;
+    QPolygonF left, right;
+    constexpr int teeth = 11;
+    for (int i = 0; i <= teeth; ++i) {
+        const double t = 0.08 + 0.88 * i / teeth, w = half * (1.0 - t * 0.8);
+        const QPointF c = root + d * length * t;
+        // Each tooth: out to its point and straight back in a little behind it.
+        left << c + n * w << c - d * 0.9 + n * (w + 0.5);
+        right.prepend(c - n * w);
+        right.prepend(c - d * 0.9 - n * (w + 0.5));
+    }
+    QPolygonF blade{root + n * half * 0.8};
+    blade << left << root + d * length << right << root - n * half * 0.8;
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 28, 10, 110));
+    p.drawPolygon(blade.translated(0.6, 0.8));
+    // It comes out of the tail's skin at its root and darkens to the point.
+    QLinearGradient along(root, root + d * length);
+    along.setColorAt(0.0, withAlpha(horn.lighter(150), 0));
+    along.setColorAt(0.08, horn.lighter(120));
+    along.setColorAt(1.0, horn.darker(140));
+    p.setBrush(along);
+    p.drawPolygon(blade);
+    QPainterPath ridge(root + d * length * 0.15);
+    ridge.lineTo(root + d * length * 0.85);
+    stroke(p, ridge.translated(n * 0.15), withAlpha(horn.lighter(170), 120), 0.3);
+}
+
 void paintStingray(QPainter &p, const Stingray &ray,
                    const std::function<void(const QPainterPath &)> &pattern)
 {
@@ -132,7 +166,7 @@ void paintStingray(QPainter &p, const Stingray &ray,
         const QPointF ahead = ray.tailLine.pointAtPercent(std::min(1.0, along + 0.12));
         const QPointF d = (ahead - root) / std::max(1e-6, QLineF(root, ahead).length());
         const QPointF lift = QPointF(-d.y(), d.x()) * ray.tailRoot * 0.12;
-        paintSting(p, root + lift, root + lift + d * ray.sting, ray.sting, line);
+        paintBarb(p, root + lift, d, ray.sting, QColor(62, 42, 20));
     }
 
     QRadialGradient g(QPointF(0, -6), ray.disc.boundingRect().width() * 0.55);
@@ -483,50 +517,42 @@ void paintYellowStingray(QPainter &p, double w, double h)
     const QPainterPath pelvics =
         pelvicPair({{3, 50}, {13, 50}, {17.5, 54.5}, {18, 60.5}, {14, 66}, {8, 67.5}, {3.5, 64}});
     const Stingray ray(QPointF(130, 92), -30, disc, stub, 9.5, 3.2, pelvics.united(caudal), 0.42,
-                       QColor(184, 146, 62), QPointF(12, -38), 4.6, 17);
+                       QColor(184, 146, 62), QPointF(12, -38), 4.6, 20);
     paintStingray(p, ray, [&](const QPainterPath &area) {
         const Saved s(p);
         p.setClipPath(area, Qt::IntersectClip);
-        // A reticulation, not a scribble: the skin is a close net of dark
-        // lines round pale yellow cells of uneven size and shape, the lines
-        // thickening where three cells meet, with a paler fleck in a good
-        // few of the cells and a few dark spots over the net.
-        p.fillPath(area, withAlpha(dark, 150));
+        // Seen close the skin is a fine vermiculated net: thin dark lines
+        // wandering between close neighbours round small pale cells, a
+        // pale spot in many of the cells and a dark dot where lines meet,
+        // all far finer than the disc, so that it reads as one yellow-brown.
         QRandomGenerator rng(26);
-        QPainterPath cells;
-        // Some cells are missing, so their neighbours spread into the gap:
-        // the net is uneven, its cells of many sizes.
-        std::vector<QPointF> centres;
-        for (const QPointF &c : spreadPoints(area, 4.6, 0.9, 262))
-            if (rng.bounded(10) >= 3)
-                centres.push_back(c);
-        for (const QPointF &c : centres) {
-            // Each cell fills most of the room its neighbours leave it.
-            double room = 11.0;
-            for (const QPointF &o : centres)
-                if (o != c)
-                    room = std::min(room, QLineF(c, o).length());
-            const double r = room * (0.5 + 0.12 * rng.generateDouble());
-            QPointF rim[7];
-            const double start = rng.generateDouble() * std::numbers::pi;
-            for (int k = 0; k < 7; ++k) {
-                const double a = start + k * 2 * std::numbers::pi / 7;
-                rim[k] =
-                    c + QPointF(std::cos(a), std::sin(a)) * r * (0.88 + 0.3 * rng.generateDouble());
+        anatomy::paintMottle(p, area, 9, withAlpha(dark, 40), withAlpha(pale, 36), 261);
+        const std::vector<QPointF> knots = spreadPoints(area, 3.3, 1.0, 262);
+        QPainterPath net;
+        for (std::size_t i = 0; i < knots.size(); ++i) {
+            for (std::size_t j = i + 1; j < knots.size(); ++j) {
+                const QLineF link(knots[i], knots[j]);
+                if (link.length() > 4.6 || rng.bounded(100) < 58)
+                    continue;
+                const QPointF bow =
+                    QPointF(-link.dy(), link.dx()) * (rng.generateDouble() - 0.5) * 1.1;
+                net.moveTo(link.p1());
+                net.quadTo(link.center() + bow, link.p2());
             }
-            cells.addPath(smoothClosedPath(rim, 7));
         }
-        cells.setFillRule(Qt::WindingFill);
-        p.fillPath(cells, QColor(196, 158, 70, 235));
-        for (const QPointF &c : centres) {
-            if (rng.bounded(3) != 0)
+        p.strokePath(net, QPen(withAlpha(dark, 70), 1.0, Qt::SolidLine, Qt::RoundCap));
+        p.strokePath(net, QPen(withAlpha(dark, 90), 0.45, Qt::SolidLine, Qt::RoundCap));
+        for (const QPointF &c : knots)
+            if (rng.bounded(2) == 0)
+                paintDisc(p, c, 0.7, 0.6, withAlpha(dark, 150));
+        // The pale spots sit in the meshes, between the knots.
+        for (const QPointF &c : spreadPoints(area, 3.3, 0.5, 263)) {
+            if (rng.bounded(5) < 2)
                 continue;
-            const double r = 0.7 + rng.generateDouble() * 0.9;
-            paintDisc(p, c + QPointF(rng.generateDouble() - 0.5, rng.generateDouble() - 0.5), r,
-                      r * (0.75 + rng.generateDouble() * 0.3), withAlpha(pale, 150));
+            const QPointF at = c + QPointF(1.65, 0.95);
+            const double r = 0.55 + rng.generateDouble() * 0.5;
+            paintDisc(p, at, r, r * (0.75 + rng.generateDouble() * 0.3), withAlpha(pale, 190));
         }
-        anatomy::paintFreckles(p, area, 11.0, 0.7, 1.6, withAlpha(dark.darker(120), 140), 26,
-                               {0, -10}, 60);
     });
     // The caudal fin round the end of the tail is thin skin over fine rays:
     // the pattern fades on it towards its rim, and the rays show through.

@@ -114,9 +114,9 @@ void paintNurseShark(QPainter &p, double w, double h)
     // rising at a low angle to a notch near the tip, with a short rounded
     // lower lobe hanging under its base.
     const QPainterPath trunk = smoothClosedPath(
-        {{7.5, 191}, {8.5, 182.5}, {14, 175.5}, {28, 169.5}, {60, 164},  {100, 157}, {140, 153},
-         {180, 156}, {214, 164},   {236, 170},  {248, 173},  {250, 196}, {234, 200}, {214, 204},
-         {170, 210}, {120, 212},   {70, 210},   {36, 206},   {16, 202},  {9.5, 198}});
+        {{7.5, 192}, {9, 185.5},   {15, 180.5}, {30, 176},  {60, 169},  {100, 159}, {140, 154},
+         {180, 156}, {214, 164},   {236, 170},  {248, 173}, {250, 196}, {234, 200}, {214, 204},
+         {170, 211}, {120, 212.5}, {70, 211},   {36, 207},  {16, 203},  {9.5, 199}});
     // Lying on the sand the tail is held only a little above the line of the
     // back, its upper lobe straight and stiff, a quarter of the whole length.
     QTransform lift;
@@ -171,14 +171,37 @@ void paintNurseShark(QPainter &p, double w, double h)
     }
     anatomy::paintSoftShadow(p, shark.united(pectoral).united(pelvic), QPointF(6, 11), 80);
 
-    // Rounded dorsals, the second nearly as large as the first, and the anal fin.
-    const QPainterPath firstDorsal = sharkFin({144, 157}, {170, 124}, {196, 154}, {182, 159}, 9);
-    const QPainterPath secondDorsal = sharkFin({200, 166}, {216, 140}, {238, 164}, {226, 169}, 7);
+    // Two broadly rounded dorsals, the first over the pelvic fins and the
+    // second nearly as large: a long convex leading edge over a round top,
+    // the trailing edge falling almost straight down to a short free tip.
+    const QPainterPath firstDorsal = smoothClosedPath({{146, 160},
+                                                       {148, 151},
+                                                       {154, 140},
+                                                       {162, 132},
+                                                       {171, 128},
+                                                       {180, 129},
+                                                       {186, 134},
+                                                       {189, 142},
+                                                       {190, 150},
+                                                       {192.5, 157},
+                                                       {186, 160.5},
+                                                       {168, 162}});
+    const QPainterPath secondDorsal = smoothClosedPath({{201, 166},
+                                                        {203, 158},
+                                                        {207, 150},
+                                                        {213, 145},
+                                                        {220, 144},
+                                                        {225.5, 147.5},
+                                                        {228, 154},
+                                                        {229, 161},
+                                                        {232, 167},
+                                                        {226, 170},
+                                                        {214, 169}});
     const QPainterPath anal = sharkFin({212, 201}, {226, 216}, {246, 202}, {234, 199}, 4);
     paintFleshFin(p, pelvic, {{156, 206}, {182, 207}}, blend(flank, back, 0.4), line);
     paintFleshFin(p, anal, {{212, 201}, {234, 199}}, blend(flank, back, 0.4), line);
-    paintFleshFin(p, firstDorsal, {{144, 157}, {182, 159}}, back, line);
-    paintFleshFin(p, secondDorsal, {{200, 166}, {226, 169}}, back, line);
+    paintFleshFin(p, firstDorsal, {{147, 156}, {189, 158}}, back, line);
+    paintFleshFin(p, secondDorsal, {{202, 164}, {229, 168}}, back, line);
     fillBody(p, shark, back, flank, QColor(212, 184, 134), 0.55);
     {
         // The skin is rough with denticles: a fine grain, stronger along the
@@ -230,12 +253,12 @@ void paintNurseShark(QPainter &p, double w, double h)
         QPainterPath away;
         away.addRect(Canvas::frame);
         p.setClipPath(
-            away.subtracted(oval({163, 158}, 17, 4)).subtracted(oval({213, 167}, 11, 3.5)),
+            away.subtracted(oval({168, 157}, 20, 4)).subtracted(oval({215, 166}, 13, 3.5)),
             Qt::IntersectClip);
         anatomy::paintShadedEdge(p, shark, outline, 1.4);
     }
     for (const auto &[root, span] :
-         {std::pair{QPointF(163, 159), 18.0}, {QPointF(213, 168), 12.0}}) {
+         {std::pair{QPointF(168, 158), 20.0}, {QPointF(215, 167), 13.0}}) {
         // The back's shade fades where the fin's flesh swells out of it.
         const Saved s(p);
         p.setClipPath(shark.united(firstDorsal).united(secondDorsal), Qt::IntersectClip);
@@ -252,28 +275,35 @@ void paintNurseShark(QPainter &p, double w, double h)
              {std::tuple{QPointF(120, 172), 118.0, 0.1, QColor(236, 210, 160, 140)},
               std::tuple{QPointF(130, 209), 124.0, 0.09, QColor(80, 54, 24, 130)},
               std::tuple{QPointF(130, 156), 110.0, 0.06, QColor(96, 68, 30, 90)},
-              std::tuple{QPointF(40, 178), 30.0, 0.35, QColor(236, 210, 160, 70)}}) {
+              std::tuple{QPointF(40, 182), 30.0, 0.3, QColor(236, 210, 160, 70)},
+              // The long muscle of the flank swells above a shallow groove
+              // along the middle of the side.
+              std::tuple{QPointF(165, 180), 80.0, 0.07, QColor(240, 216, 170, 60)},
+              std::tuple{QPointF(170, 189), 90.0, 0.04, QColor(96, 68, 32, 50)}}) {
             const Saved one(p);
             p.translate(at);
             p.scale(1.0, squash);
             paintGlow(p, {0, 0}, reach, tone);
         }
+        // The belly is soft and spreads on the sand: a fold runs along it,
+        // lit on its upper face, with the skin below it tucked into shade.
+        const QPainterPath fold =
+            curveThrough({{112, 204.5}, {135, 206.2}, {160, 206.2}, {178, 204.8}});
+        stroke(p, fold.translated(0, -1.2), QColor(236, 210, 160, 40), 2.0);
+        stroke(p, fold, QColor(86, 60, 28, 55), 0.8);
     }
-    // Five narrow gill slits low on the side a little behind the eye, each
-    // gently bowed, the last two close together over the pectoral's root:
-    // each a dark crease in the skin, shaded softly in front where the skin
-    // dips into it, with the rounded lip of the fold behind it lit.
-    static constexpr double xs[] = {59.0, 64.4, 69.4, 73.6, 76.8};
-    static constexpr double tops[] = {179.0, 178.0, 178.4, 179.6, 181.2};
-    static constexpr double lows[] = {193.0, 194.4, 194.8, 194.4, 193.6};
+    // Five small gill slits close together just ahead of the pectoral, the
+    // last two over its root: each a short crease bowed a little back,
+    // shaded in front where the skin dips into it, its rear lip lit.
+    static constexpr double xs[] = {56.0, 59.4, 62.6, 65.6, 68.4};
+    static constexpr double tops[] = {184.5, 184.0, 184.2, 185.0, 186.2};
+    static constexpr double lows[] = {193.0, 193.6, 194.0, 194.0, 193.6};
     for (int i = 0; i < 5; ++i) {
         const double x = xs[i], mid = (tops[i] + lows[i]) / 2;
-        const QPainterPath slit =
-            curveThrough({{x + 0.5, tops[i]}, {x - 0.3, mid}, {x + 0.3, lows[i]}});
-        stroke(p, slit.translated(-0.9, 0), QColor(96, 66, 34, 36), 1.8);
-        stroke(p, slit.translated(1.0, 0), QColor(226, 196, 146, 30), 1.2);
-        stroke(p, slit.translated(0.7, 0), QColor(238, 212, 166, 90), 0.4);
-        p.fillPath(ribbon(slit, {0.15, 0.8, 0.7, 0.15}), QColor(74, 48, 24, 200));
+        const QPainterPath slit = curveThrough({{x - 0.2, tops[i]}, {x + 0.5, mid}, {x, lows[i]}});
+        stroke(p, slit.translated(-0.7, 0), QColor(96, 66, 34, 26), 1.4);
+        stroke(p, slit.translated(0.6, 0), QColor(238, 212, 166, 60), 0.5);
+        p.fillPath(ribbon(slit, {0.1, 0.5, 0.45, 0.1}), QColor(84, 56, 28, 130));
     }
     // The small mouth lies under the snout ahead of the eyes, seen nearly
     // edge-on: a narrow dark gape between a shaded upper lip and a fleshy
@@ -298,8 +328,8 @@ void paintNurseShark(QPainter &p, double w, double h)
         stroke(p, barbel, QColor(110, 80, 44, 200), 0.5);
         paintDisc(p, QPointF(x + 2.5, 196.6), 1.4, 0.9, QColor(80, 55, 30));
     }
-    anatomy::paintSharkEye(p, QPointF(46, 176), 2.6, 1.5, back);
-    paintDisc(p, QPointF(56, 175), 1.2, 0.9, QColor(80, 55, 30));
+    anatomy::paintSharkEye(p, QPointF(45, 178.5), 2.6, 1.5, back);
+    paintDisc(p, QPointF(54, 177.5), 1.2, 0.9, QColor(80, 55, 30));
     // The fin's root is the lower flank's own shaded skin, and the body
     // folds in over it along a shadowed crease where the fin leaves it.
     paintFleshFin(p, pectoral, {{64, 198}, {98, 206}}, blend(flank, back, 0.25), line);

@@ -30,12 +30,12 @@ constexpr double pi = std::numbers::pi;
 // How wide a Porcupinefish spine `length` long is at its foot, each side.
 double spineHalf(double length)
 {
-    return std::clamp(length * 0.045, 0.7, 1.4);
+    return std::clamp(length * 0.2, 1.2, 2.4);
 }
 
 // The outline of a Porcupinefish spine from `root` along `dir`, `half` wide
-// at its foot each side: flared where it grows out of the skin, then a
-// slender straight taper to a point.
+// at its foot each side: rounded off where it sinks into the skin, then a
+// stout, straight cone tapering to a sharp point.
 QPainterPath spineOutline(QPointF root, QPointF dir, double length, double half)
 {
     const QPointF n(-dir.y(), dir.x());
@@ -43,8 +43,7 @@ QPainterPath spineOutline(QPointF root, QPointF dir, double length, double half)
     constexpr int steps = 16;
     for (int k = 0; k <= steps; ++k) {
         const double t = double(k) / steps;
-        const double w = t < 0.14 ? half * (1.0 + 0.8 * std::pow(1.0 - t / 0.14, 2))
-                                  : half * std::pow(1.0 - (t - 0.14) / 0.86, 0.85);
+        const double w = t < 0.1 ? half * std::sqrt(t / 0.1) : half * (1.0 - (t - 0.1) / 0.9);
         const QPointF c = root + dir * length * t;
         left << c + n * w;
         right.prepend(c - n * w);
@@ -55,10 +54,10 @@ QPainterPath spineOutline(QPointF root, QPointF dir, double length, double half)
     return path;
 }
 
-// A spine of the Porcupinefish from `root` along `dir`, `length` long: a rod
+// A spine of the Porcupinefish from `root` along `dir`, `length` long: a cone
 // of horn, round in section, lit along its upper side and shaded along its
-// lower, the colour of `skin` at its foot where it grows out of the body and
-// paling to `horn` along its length. A spine lying on the skin
+// lower, the colour of `skin` at its foot where it grows out of the body,
+// pale `horn` along its length and darkening to its point. A spine lying on the skin
 // (`shadow` valid) throws a soft shadow on the body below it.
 void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor skin, QColor horn,
                 QColor shadow = {})
@@ -69,11 +68,13 @@ void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor sk
         up = -up;
     if (shadow.isValid()) {
         // Cast down and a little back on the skin, sharpest near the foot
-        // where the spine is closest to the body, fading towards the tip.
-        const QPointF cast = -up * (half * 1.6) + dir * 0.4;
-        for (const auto &[grow, share] : {std::pair{2.4, 0.35}, std::pair{1.5, 0.6}}) {
+        // where the spine is closest to the body, fading towards the tip
+        // and into the socket at the foot.
+        const QPointF cast = -up * (half * 0.7) + dir * 0.6;
+        for (const auto &[grow, share] : {std::pair{1.5, 0.3}, std::pair{1.15, 0.55}}) {
             QLinearGradient fade(root, root + dir * length);
-            fade.setColorAt(0, withAlpha(shadow, int(shadow.alpha() * share)));
+            fade.setColorAt(0, withAlpha(shadow, 0));
+            fade.setColorAt(0.2, withAlpha(shadow, int(shadow.alpha() * share)));
             fade.setColorAt(1, withAlpha(shadow, 0));
             p.fillPath(spineOutline(root + cast, dir, length, half * grow), fade);
         }
@@ -90,15 +91,15 @@ void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor sk
     along.setColorAt(0.0, skin);
     along.setColorAt(0.06, withAlpha(skin, 200));
     along.setColorAt(0.2, withAlpha(skin, 0));
-    along.setColorAt(0.8, withAlpha(horn.darker(125), 0));
-    along.setColorAt(1.0, withAlpha(horn.darker(125), 150));
+    along.setColorAt(0.55, withAlpha(horn.darker(200), 0));
+    along.setColorAt(1.0, withAlpha(horn.darker(200), 230));
     p.fillPath(rod, along);
     // A fine glint along the lit side, stopping short of the point.
     QPainterPath glint(root + dir * length * 0.18 + up * half * 0.35);
     glint.lineTo(root + dir * length * 0.7 + up * half * 0.1);
     stroke(p, glint, withAlpha(horn.lighter(135), 120), half * 0.35);
     // The shaded side turns away to a firm edge, so the spine reads as a
-    // solid rod.
+    // solid cone.
     QPainterPath under(root + dir * length * 0.12 - up * half * 0.9);
     under.lineTo(root + dir * length * 0.96);
     stroke(p, under, withAlpha(horn.darker(240), 110), half * 0.3);
@@ -112,7 +113,7 @@ void paintSocket(QPainter &p, QPointF root, QPointF dir, double half, QColor ski
     const Saved s(p);
     p.translate(root + dir * half * 0.8);
     p.rotate(std::atan2(dir.y(), dir.x()) * 180.0 / pi);
-    const double along = half * 3.6, across = half * 2.4;
+    const double along = half * 2.2, across = half * 1.5;
     // Which way is up once turned along the spine.
     const double upSide = std::cos(std::atan2(dir.y(), dir.x())) >= 0 ? -1.0 : 1.0;
     QRadialGradient shade(QPointF(0, -upSide * across * 0.35), along);
@@ -231,12 +232,11 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     // in a long curve into a deep, full belly that rounds up behind the
     // pelvic flap to the anal fin.
     const QPainterPath body = smoothClosedPath(
-        {{40, 141},   {41, 137.5}, {45, 134},    {56, 124},    {71, 110.5}, {88, 97},
-         {105, 85.5}, {120, 76.5}, {134, 69.5},  {148, 64.5},  {162, 63},   {177, 65.5},
-         {193, 72.5}, {209, 83},   {223, 95},    {235, 106.5}, {244, 114},  {248, 118},
-         {248, 139},  {242, 142},  {230, 149},   {215, 158.5}, {199, 169},  {182, 179},
-         {165, 187},  {148, 192},  {131, 193.5}, {114, 191},   {98, 186},   {82, 179},
-         {68, 170},   {56, 160},   {47, 151},    {41.5, 145}});
+        {{40, 141},   {41, 137.5},  {45, 134},   {56, 124},  {71, 110.5}, {88, 97},     {105, 85.5},
+         {120, 76.5}, {134, 69.5},  {148, 64.5}, {162, 63},  {177, 65.5}, {193, 72.5},  {209, 83},
+         {223, 95},   {235, 106.5}, {244, 114},  {248, 118}, {248, 139},  {241, 143},   {230, 152},
+         {216, 163},  {199, 174},   {181, 183},  {162, 190}, {143, 195},  {125, 196.5}, {108, 194},
+         {92, 188},   {78, 180},    {66, 171},   {55, 161},  {47, 152},   {41.5, 145}});
     if (!Silhouette::record(p, body)) {
         // Blue-green over the back and rear, olive over the
         // upper flank, yellow below, warming to orange on the chin and
@@ -257,9 +257,36 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
         top.setColorAt(1.0, QColor(16, 84, 104, 0));
         p.fillRect(QRectF(30, 55, 230, 60), top);
     }
-    // Large, rough plate-like scales in rows that follow the body, finer
-    // towards the head and the tail stalk.
-    paintScaleRows(p, body, shape, 7.5, QColor(30, 70, 66, 60), 0.6, ScaleStyle::Flat);
+    {
+        // The skin is a coat of rough rhomboid plates set edge to edge in
+        // oblique rows, each faintly lit along its upper edges: a fine, even
+        // net over the shaded body, fading out over the face.
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        QPainterPath edges, lit;
+        const QPointF u(4.2, -2.6), v(4.2, 2.6);
+        for (int i = -40; i < 40; ++i) {
+            for (int j = -40; j < 40; ++j) {
+                const QPointF c = QPointF(150, 130) + u * i + v * j;
+                if (!body.contains(c))
+                    continue;
+                const QPointF top = c - (u - v) * 0.5, left = c - (u + v) * 0.5;
+                edges.moveTo(left);
+                edges.lineTo(top);
+                edges.lineTo(left + u + v);
+                lit.moveTo(left + QPointF(0.5, -0.1));
+                lit.lineTo(top + QPointF(0, 0.6));
+            }
+        }
+        QLinearGradient fade(QPointF(70, 0), QPointF(120, 0));
+        fade.setColorAt(0.0, QColor(24, 60, 56, 0));
+        fade.setColorAt(1.0, QColor(24, 60, 56, 42));
+        p.strokePath(edges, QPen(QBrush(fade), 0.5));
+        QLinearGradient glint(QPointF(70, 0), QPointF(120, 0));
+        glint.setColorAt(0.0, QColor(230, 250, 220, 0));
+        glint.setColorAt(1.0, QColor(230, 250, 220, 34));
+        p.strokePath(lit, QPen(QBrush(glint), 0.5));
+    }
     // The skin of the back rises round the foot of the trigger and its
     // membrane, so spine and fin grow out of the body rather than sit on it.
     {
@@ -435,22 +462,22 @@ void paintPorcupinefish(QPainter &p, double w, double h)
     // Longest over the nape and shoulders, short on the snout and the stalk.
     const auto reach = [&rng](double x) {
         const double hump = std::exp(-std::pow((x - 120) / 58, 2));
-        return (9 + 22 * hump) * (0.6 + 0.55 * rng.generateDouble());
+        return (6 + 6 * hump) * (0.92 + 0.16 * rng.generateDouble());
     };
     // Along the back and belly the laid-back spines stand a little off the
     // skin, so their points break the outline; their roots are under the skin.
-    for (double t = 0.02; t < 0.98; t += 0.012 + 0.014 * rng.generateDouble()) {
+    for (double t = 0.02; t < 0.98; t += 0.026) {
         const QPointF at = body.pointAtPercent(t);
-        if (at.x() < 56 || at.x() > 226 || rng.bounded(4) == 0)
+        if (at.x() < 56 || at.x() > 226)
             continue;
         const double a = body.angleAtPercent(t) * pi / 180;
         QPointF along(std::cos(a), -std::sin(a));
         if (along.x() < 0)
             along = -along;
         const QPointF out(0, at.y() < 123 ? -1 : 1);
-        const QPointF dir = unit(along + out * (0.3 + 0.25 * rng.generateDouble()));
+        const QPointF dir = unit(along + out * 0.35);
         const QColor skin = at.y() < 123 ? QColor(150, 130, 84) : QColor(196, 182, 146);
-        paintSpine(p, at - out * 3 - dir * 2, dir, reach(at.x()), skin,
+        paintSpine(p, at - out * 2 - dir * 2, dir, reach(at.x()), skin,
                    blend(skin, QColor(222, 204, 158), 0.5));
     }
 
@@ -468,27 +495,31 @@ void paintPorcupinefish(QPainter &p, double w, double h)
     }
     {
         // Over the skin the spines lie back towards the tail, each from its
-        // own low socket, at odd spacings and lengths; drawn from the tail
+        // own low socket, in regular staggered rows; drawn from the tail
         // forwards, so each front spine lies over the roots of those behind.
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
-        std::vector<QPointF> roots = spreadPoints(body, 14.5, 6.0, 3002);
+        std::vector<QPointF> roots;
+        for (int row = 0; row < 9; ++row)
+            for (double x = 48 + (row % 2) * 7.5; x < 236; x += 15)
+                if (const QPointF at(x + rng.generateDouble() - 0.5, 86 + row * 10.2);
+                    body.contains(at))
+                    roots.push_back(at);
         std::sort(roots.begin(), roots.end(),
                   [](QPointF a, QPointF b) { return a.x() + a.y() * 0.2 > b.x() + b.y() * 0.2; });
         for (const QPointF &root : roots) {
             if (QLineF(root, {78, 103}).length() < 14 || root.x() < 50 || root.x() > 232 ||
-                QLineF(root, {116, 124}).length() < 20 || rng.bounded(4) == 0)
+                QLineF(root, {116, 124}).length() < 20)
                 continue;
             // The spines follow the taper of the body towards the tail stalk.
-            const QPointF dir = unit(unit(QPointF(246, 123) - root) + QPointF(0.6, 0) +
-                                     QPointF(0, 0.25 * (rng.generateDouble() - 0.5)));
+            const QPointF dir = unit(unit(QPointF(246, 123) - root) + QPointF(0.6, 0));
             // Each quill is the colour of the skin it grows from, darkening
             // with it into the shade of the lower flank.
             const double down = std::clamp((root.y() - 80) / 86, 0.0, 1.0);
             const QColor tone = down < 0.5 ? blend(back, flank, down * 2)
                                            : blend(flank, belly.darker(112), down * 2 - 1);
             const QColor skin = tone.darker(98 + rng.bounded(12));
-            const double length = reach(root.x()) * (0.7 + 0.4 * rng.generateDouble());
+            const double length = reach(root.x());
             // The spine grows out of a small raised socket of skin and, lying
             // close along the body, throws a soft shadow on it below.
             paintSocket(p, root, dir, spineHalf(length), skin);
