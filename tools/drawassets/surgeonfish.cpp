@@ -206,6 +206,67 @@ void paintScalpelBlade(QPainter &p, QPointF at, double length, QColor blade, QCo
     stroke(p, lance, withAlpha(groove.darker(130), 150), gw * 0.18);
 }
 
+// The surgeons' skin is covered in minute scales, too small to draw one by
+// one: they show as a fine, even grain, each speck a shade lighter or darker
+// than its neighbours, fading out towards the edges where the body turns
+// away.
+void paintSkinGrain(QPainter &p, const Build &s, QColor dark, QColor light)
+{
+    if (Silhouette::active(p))
+        return;
+    const Saved saved(p);
+    p.setClipPath(s.body, Qt::IntersectClip);
+    const BodyShape &b = s.shape;
+    const int rows = int(b.depth / 2.2), columns = int(b.length / 2.4);
+    for (int j = 0; j <= rows; ++j) {
+        const double across = -1.05 + 2.1 * j / rows;
+        const double edge = 1.0 - 0.7 * across * across;
+        for (int i = 0; i < columns; ++i) {
+            const double along = 0.14 + 0.84 * (i + 0.5 * (j % 2)) / columns;
+            const double n = std::sin(i * 12.9898 + j * 78.233) * 43758.5453;
+            const double speck = n - std::floor(n);
+            const QPointF at = b.at(along, across);
+            if (speck < 0.5)
+                paintDisc(p, at, 0.5, 0.4, withAlpha(dark, int(dark.alpha() * edge * speck * 2)));
+            else
+                paintDisc(p, at, 0.45, 0.38,
+                          withAlpha(light, int(light.alpha() * edge * (speck - 0.5) * 2)));
+        }
+    }
+}
+
+// The scalpel of the Doctorfish and the Surgeonfish: a small slender spine,
+// pale but not white, lying folded in a dark slit of a groove on the tail
+// stalk at `at`, its point forward. Only its upper edge catches the light.
+void paintScalpelSpine(QPainter &p, QPointF at, double length, QColor spine, QColor groove)
+{
+    if (Silhouette::active(p))
+        return;
+    const QPointF front = at - QPointF(length * 0.55, 0);
+    const QPointF back = at + QPointF(length * 0.45, 0);
+    const double gw = length * 0.14;
+    QPainterPath slit(front);
+    slit.quadTo(at + QPointF(length * 0.05, -gw * 1.9), back);
+    slit.quadTo(at + QPointF(length * 0.05, gw * 1.9), front);
+    // The groove's lips blur into the skin; its floor is darkest.
+    stroke(p, slit, withAlpha(groove, groove.alpha() / 5), gw * 1.6);
+    p.fillPath(slit, groove);
+    const double bw = length * 0.05;
+    const QPointF tip = front + QPointF(length * 0.14, -gw * 0.3);
+    const QPointF hinge = back - QPointF(length * 0.12, gw * 0.3);
+    const QPointF mid = at + QPointF(length * 0.1, -gw * 0.4);
+    QPainterPath blade(tip);
+    blade.quadTo(mid + QPointF(-length * 0.2, -bw), mid + QPointF(0, -bw));
+    blade.quadTo(hinge + QPointF(-length * 0.08, -bw * 0.9), hinge);
+    blade.quadTo(hinge + QPointF(-length * 0.08, bw * 0.9), mid + QPointF(0, bw));
+    blade.quadTo(mid + QPointF(-length * 0.2, bw), tip);
+    QLinearGradient lit(mid + QPointF(0, -bw), mid + QPointF(0, bw));
+    lit.setColorAt(0, spine.lighter(108));
+    lit.setColorAt(1, spine.darker(135));
+    p.fillPath(blade, lit);
+    stroke(p, blade, withAlpha(groove, 120), gw * 0.15);
+}
+
 } // namespace
 
 // All powder-blue to royal blue with fine darker wavy lines, dark-edged fins,
@@ -297,17 +358,19 @@ void paintDoctorfish(QPainter &p, double w, double h)
     const QColor fins(92, 100, 112, 235);
     const Livery look(fins, fins, QColor(50, 56, 66, 150), QColor(150, 160, 176, 150),
                       QColor(120, 130, 146, 230), QColor(170, 150, 90), 5.4);
-    // The smallest of the three: an even oval, its snout blunt and rounded
-    // rather than steep, the back and belly curving alike, low fins, and a
-    // tail cut in only a shallow crescent.
-    const Build s = surgeon({{{62, 128}, 176, 92, 0.47, 0.95, 0.14, 0.54, 0.03, 0.03, 0.7, 0, 0.1},
-                             false,
-                             0.1,
-                             {40, 78},
-                             0.1,
-                             {0.2, -0.46},
-                             0.24,
-                             0.9});
+    // The smallest of the three and the roundest: a deep oval over half
+    // as deep as long, its snout blunt and rounded rather than steep, the
+    // back and belly curving alike, low fins, and a tail cut in a moderate
+    // crescent with rounded-off lobes.
+    const Build s =
+        surgeon({{{64, 128}, 170, 100, 0.46, 0.95, 0.13, 0.53, 0.04, 0.05, 0.75, 0, 0.1},
+                 false,
+                 0.1,
+                 {38, 84},
+                 0.19,
+                 {0.2, -0.46},
+                 0.24,
+                 0.9});
     paintBackFins(p, s, look);
     // Narrow blue margins that swell and thin along the long fins, in the
     // fin just inside its rim.
@@ -371,7 +434,7 @@ void paintDoctorfish(QPainter &p, double w, double h)
             }
         }
     }
-    paintScaleRows(p, s.body, b, 3.0, QColor(60, 66, 78, 80), 0.6, ScaleStyle::Fine);
+    paintSkinGrain(p, s, QColor(54, 60, 72, 34), QColor(200, 206, 214, 30));
     // The pale ring round the stalk, just ahead of the tail, a band of
     // lighter skin that blurs out at both sides.
     const QPointF ring = b.at(0.955, 0);
@@ -381,7 +444,7 @@ void paintDoctorfish(QPainter &p, double w, double h)
     strokeInside(p, s.body, round, QColor(225, 230, 236, 90), 5);
     strokeInside(p, s.body, round, QColor(225, 230, 236, 70), 2.5);
     modelBody(p, s.body, s.caudal.base.x1(), QColor(40, 46, 56));
-    paintScalpelBlade(p, b.at(0.945, 0.02), 15, QColor(226, 232, 238), QColor(30, 34, 44, 210));
+    paintScalpelSpine(p, b.at(0.945, 0.02), 13, QColor(190, 198, 204), QColor(24, 28, 36, 230));
     paintFront(p, s, look);
 }
 
@@ -502,15 +565,15 @@ void paintSurgeonfish(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.4, Floor::Open, {292, 250}, 76, QColor(150, 160, 110),
                                {34, 240}, 100, QColor(170, 80, 110));
-    // An oval a little shallower than the Doctorfish and longer, full to the
-    // stalk rather than tapering, with a more pointed snout; the soft dorsal
-    // and anal fins grow taller towards the rear into angled lobes, and the
-    // deep crescent tail runs out into long points.
+    // A longer, shallower oval than the Doctorfish, under half as deep as
+    // long, full to the stalk rather than tapering, with a more pointed
+    // snout; the soft dorsal and anal fins grow taller towards the rear into
+    // angled lobes, and the deep crescent tail runs out into long points.
     const Build s =
-        surgeon({{{40, 128}, 200, 92, 0.48, 0.7, 0.11, 0.56, 0.05, 0.03, 0.45, 0.025, 0.15},
+        surgeon({{{34, 128}, 210, 86, 0.47, 0.7, 0.11, 0.56, 0.05, 0.03, 0.45, 0.025, 0.15},
                  false,
                  0.15,
-                 {54, 112},
+                 {56, 118},
                  0.5,
                  {0.16, -0.44},
                  0.2,
@@ -552,31 +615,10 @@ void paintSurgeonfish(QPainter &p, double w, double h)
         paintGlow(p, s.shape.at(0.16, 0.25), 22, QColor(220, 218, 210, 60));
         paintGlow(p, s.shape.at(0.6, -0.85), 46, QColor(70, 62, 56, 60));
     }
-    {
-        // Fine, faintly bluish lengthwise lines run with the body from behind
-        // the gill cover to the stalk, wavering and breaking here and there,
-        // strongest over the mid-flank.
-        const Saved saved(p);
-        p.setClipPath(s.body, Qt::IntersectClip);
-        for (int k = 0; k < 14; ++k) {
-            const double across = -0.86 + k * 0.128 + 0.03 * std::sin(k * 2.3);
-            const double from = 0.22 + 0.03 * std::sin(k * 1.9);
-            const double to = 0.9 - 0.04 * std::cos(k * 2.7);
-            const QPainterPath line =
-                stripeAlong(s.shape, across, from, to, {0.2, 0.7, 0.8, 0.6, 0.2}, 0.018);
-            const int alpha = int((100 + 30 * std::sin(k * 1.7)) * (1.0 - 0.6 * std::abs(across)));
-            QLinearGradient fade(s.shape.at(from, across), s.shape.at(to, across));
-            fade.setColorAt(0, QColor(70, 80, 104, 0));
-            fade.setColorAt(0.2, QColor(70, 80, 104, alpha));
-            fade.setColorAt(0.8, QColor(70, 80, 104, alpha));
-            fade.setColorAt(1, QColor(70, 80, 104, 0));
-            p.fillPath(line, fade);
-        }
-    }
-    paintScaleRows(p, s.body, s.shape, 3.0, QColor(60, 56, 50, 70), 0.6, ScaleStyle::Fine);
+    paintSkinGrain(p, s, QColor(58, 56, 60, 34), QColor(196, 204, 214, 30));
     modelBody(p, s.body, s.caudal.base.x1(), QColor(48, 44, 40, 120), 1.5);
-    paintScalpelBlade(p, s.shape.at(0.935, 0.02), 18, QColor(226, 228, 230),
-                      QColor(34, 32, 36, 210));
+    paintScalpelSpine(p, s.shape.at(0.935, 0.02), 14, QColor(192, 194, 196),
+                      QColor(28, 26, 30, 230));
     paintFront(p, s, look);
 }
 

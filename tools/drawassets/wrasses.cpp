@@ -186,12 +186,13 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
     const QColor green(40, 170, 120);
     // A slender cigar, its depth under a quarter of its length: a small
     // pointed snout, the back and belly curving alike and gently, and the
-    // body tapering little by little to a narrow stalk, flexing a little as
-    // the fish rows along with its pectorals.
+    // body tapering little by little to a stout stalk, flexing a little as
+    // the fish rows along with its pectorals. The tail is a broad crescent,
+    // solid rayed membrane right across between its two pointed lobes.
     Wrasse wrasse(
-        BodyShape{{38, 122}, 214, 50, 0.36, 0.62, 0.26, 0.53, 0.05, 0.04, 0.7, 0.0, 0, 0.03},
-        green.darker(140), green, QColor(140, 220, 180), QColor(60, 150, 150, 225),
-        QColor(20, 80, 90, 140), Qt::transparent, QColor(210, 90, 80), {42, 76}, 0.56, 0.27, 0.5,
+        BodyShape{{38, 122}, 214, 50, 0.36, 0.62, 0.36, 0.53, 0.05, 0.04, 0.55, 0.0, 0, 0.03},
+        green.darker(140), green, QColor(140, 220, 180), QColor(52, 146, 138, 250),
+        QColor(20, 80, 90, 140), Qt::transparent, QColor(210, 90, 80), {42, 94}, 0.26, 0.27, 0.5,
         0.22, 0.27, {0.1, -0.36}, QColor(10, 20, 40, 230));
     // Round in section, not flat like a parrotfish: it is shaded deeply
     // over the back and under the belly.
@@ -224,7 +225,7 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
     paintSolidFin(p, anal, {{0, finGreen.lighter(108)}, {1, finGreen}}, finRay, finEdge);
     paintWrasse(p, wrasse, [&](const WrasseParts &parts) {
         // The dark edging broadest out along the lobes, thin in the crescent.
-        paintSoftMargin(p, parts.tail, QColor(20, 60, 90, 230),
+        paintSoftMargin(p, parts.tail, QColor(14, 48, 80, 240),
                         {5.0, 4.2, 2.6, 1.4, 2.6, 4.2, 5.0});
         const Saved saved(p);
         p.setClipPath(parts.body, Qt::IntersectClip);
