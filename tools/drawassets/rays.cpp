@@ -522,36 +522,19 @@ void paintYellowStingray(QPainter &p, double w, double h)
         const Saved s(p);
         p.setClipPath(area, Qt::IntersectClip);
         // Seen close the skin is a fine vermiculated net: thin dark lines
-        // wandering between close neighbours round small pale cells, a
-        // pale spot in many of the cells and a dark dot where lines meet,
-        // all far finer than the disc, so that it reads as one yellow-brown.
+        // wandering round rounded pale yellow spots set evenly over it, all
+        // far finer than the disc, so that it reads as one yellow-brown. The
+        // net is the skin showing between the spots, so it stays fine and
+        // joins up everywhere; the spots' uneven ovals make it wander.
+        p.fillPath(area, withAlpha(dark, 120));
+        const QColor spotColour = withAlpha(blend(pale, ray.colour, 0.4), 220);
         QRandomGenerator rng(26);
-        anatomy::paintMottle(p, area, 9, withAlpha(dark, 40), withAlpha(pale, 36), 261);
-        const std::vector<QPointF> knots = spreadPoints(area, 3.3, 1.0, 262);
-        QPainterPath net;
-        for (std::size_t i = 0; i < knots.size(); ++i) {
-            for (std::size_t j = i + 1; j < knots.size(); ++j) {
-                const QLineF link(knots[i], knots[j]);
-                if (link.length() > 4.6 || rng.bounded(100) < 58)
-                    continue;
-                const QPointF bow =
-                    QPointF(-link.dy(), link.dx()) * (rng.generateDouble() - 0.5) * 1.1;
-                net.moveTo(link.p1());
-                net.quadTo(link.center() + bow, link.p2());
-            }
-        }
-        p.strokePath(net, QPen(withAlpha(dark, 70), 1.0, Qt::SolidLine, Qt::RoundCap));
-        p.strokePath(net, QPen(withAlpha(dark, 90), 0.45, Qt::SolidLine, Qt::RoundCap));
-        for (const QPointF &c : knots)
-            if (rng.bounded(2) == 0)
-                paintDisc(p, c, 0.7, 0.6, withAlpha(dark, 150));
-        // The pale spots sit in the meshes, between the knots.
-        for (const QPointF &c : spreadPoints(area, 3.3, 0.5, 263)) {
-            if (rng.bounded(5) < 2)
-                continue;
-            const QPointF at = c + QPointF(1.65, 0.95);
-            const double r = 0.55 + rng.generateDouble() * 0.5;
-            paintDisc(p, at, r, r * (0.75 + rng.generateDouble() * 0.3), withAlpha(pale, 190));
+        for (const QPointF &c : spreadPoints(area, 2.9, 0.75, 263)) {
+            const double r = 0.88 + rng.generateDouble() * 0.3;
+            const Saved spot(p);
+            p.translate(c);
+            p.rotate(rng.bounded(180.0));
+            paintDisc(p, {0, 0}, r * 1.25, r * 0.8, spotColour);
         }
     });
     // The caudal fin round the end of the tail is thin skin over fine rays:

@@ -27,10 +27,11 @@ namespace {
 
 constexpr double pi = std::numbers::pi;
 
-// How wide a Porcupinefish spine `length` long is at its foot, each side.
+// How wide a Porcupinefish spine `length` long is at its foot, each side:
+// a slender quill, many times longer than wide.
 double spineHalf(double length)
 {
-    return std::clamp(length * 0.2, 1.2, 2.4);
+    return std::clamp(length * 0.09, 0.75, 1.3);
 }
 
 // The outline of a Porcupinefish spine from `root` along `dir`, `half` wide
@@ -54,11 +55,12 @@ QPainterPath spineOutline(QPointF root, QPointF dir, double length, double half)
     return path;
 }
 
-// A spine of the Porcupinefish from `root` along `dir`, `length` long: a cone
-// of horn, round in section, lit along its upper side and shaded along its
-// lower, the colour of `skin` at its foot where it grows out of the body,
-// pale `horn` along its length and darkening to its point. A spine lying on the skin
-// (`shadow` valid) throws a soft shadow on the body below it.
+// A spine of the Porcupinefish from `root` along `dir`, `length` long: a
+// slender cone of pale horn, round in section, lit along its upper side and
+// softly shaded along its lower, the colour of `skin` at its foot where it
+// grows out of the body and only a little darker at its point. A spine lying
+// on the skin (`shadow` valid) throws a small soft shadow on the body behind
+// and below it, clear of the bump its foot sits in.
 void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor skin, QColor horn,
                 QColor shadow = {})
 {
@@ -70,64 +72,54 @@ void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor sk
         // Cast down and a little back on the skin, sharpest near the foot
         // where the spine is closest to the body, fading towards the tip
         // and into the socket at the foot.
-        const QPointF cast = -up * (half * 0.7) + dir * 0.6;
-        for (const auto &[grow, share] : {std::pair{1.5, 0.3}, std::pair{1.15, 0.55}}) {
+        const QPointF cast = -up * (half * 1.3 + 0.4) + dir * 0.8;
+        for (const auto &[grow, share] : {std::pair{2.4, 0.45}, std::pair{1.6, 0.7}}) {
             QLinearGradient fade(root, root + dir * length);
-            fade.setColorAt(0, withAlpha(shadow, 0));
-            fade.setColorAt(0.2, withAlpha(shadow, int(shadow.alpha() * share)));
+            fade.setColorAt(0.25, withAlpha(shadow, 0));
+            fade.setColorAt(0.45, withAlpha(shadow, int(shadow.alpha() * share)));
             fade.setColorAt(1, withAlpha(shadow, 0));
             p.fillPath(spineOutline(root + cast, dir, length, half * grow), fade);
         }
     }
     const QPainterPath rod = spineOutline(root, dir, length, half);
     QLinearGradient across(root + up * half, root - up * half);
-    across.setColorAt(0.0, horn.lighter(120));
-    across.setColorAt(0.4, horn);
-    across.setColorAt(0.7, horn.darker(140));
-    across.setColorAt(1.0, horn.darker(190));
+    across.setColorAt(0.0, horn.lighter(118));
+    across.setColorAt(0.35, horn.lighter(108));
+    across.setColorAt(0.75, horn.darker(118));
+    across.setColorAt(1.0, horn.darker(145));
     p.fillPath(rod, across);
-    // The foot is skin, blending up into the bare horn.
+    // The foot is skin, sunk in its bump and blending up into the bare horn.
     QLinearGradient along(root, root + dir * length);
     along.setColorAt(0.0, skin);
-    along.setColorAt(0.06, withAlpha(skin, 200));
-    along.setColorAt(0.2, withAlpha(skin, 0));
-    along.setColorAt(0.55, withAlpha(horn.darker(200), 0));
-    along.setColorAt(1.0, withAlpha(horn.darker(200), 230));
+    along.setColorAt(0.18, withAlpha(skin, 230));
+    along.setColorAt(0.34, withAlpha(skin, 0));
+    along.setColorAt(0.6, withAlpha(horn.darker(150), 0));
+    along.setColorAt(1.0, withAlpha(horn.darker(150), 150));
     p.fillPath(rod, along);
-    // A fine glint along the lit side, stopping short of the point.
-    QPainterPath glint(root + dir * length * 0.18 + up * half * 0.35);
-    glint.lineTo(root + dir * length * 0.7 + up * half * 0.1);
-    stroke(p, glint, withAlpha(horn.lighter(135), 120), half * 0.35);
-    // The shaded side turns away to a firm edge, so the spine reads as a
-    // solid cone.
-    QPainterPath under(root + dir * length * 0.12 - up * half * 0.9);
-    under.lineTo(root + dir * length * 0.96);
-    stroke(p, under, withAlpha(horn.darker(240), 110), half * 0.3);
+    // A soft sheen along the lit side, stopping short of the point.
+    QPainterPath glint(root + dir * length * 0.3 + up * half * 0.3);
+    glint.lineTo(root + dir * length * 0.75 + up * half * 0.1);
+    stroke(p, glint, withAlpha(horn.lighter(130), 90), half * 0.5);
 }
 
-// The skin raised into a small socket round the foot of a spine at `root`
-// lying back along `dir`: a low mound lit on top and shaded on its lower
-// side, its edge melting into the body.
-void paintSocket(QPainter &p, QPointF root, QPointF dir, double half, QColor skin)
+// The skin raised into a low bump round the foot of a spine `length` long
+// at `root` lying back along `dir`: drawn out along the spine, lit on top and
+// shaded on its lower side, its edge swelling out of the body with no line.
+void paintSocket(QPainter &p, QPointF root, QPointF dir, double length, QColor skin)
 {
     const Saved s(p);
-    p.translate(root + dir * half * 0.8);
+    p.translate(root + dir * length * 0.1);
     p.rotate(std::atan2(dir.y(), dir.x()) * 180.0 / pi);
-    const double along = half * 2.2, across = half * 1.5;
+    const double along = length * 0.3, squash = 0.5;
     // Which way is up once turned along the spine.
     const double upSide = std::cos(std::atan2(dir.y(), dir.x())) >= 0 ? -1.0 : 1.0;
-    QRadialGradient shade(QPointF(0, -upSide * across * 0.35), along);
-    shade.setColorAt(0.0, withAlpha(skin.darker(135), 110));
-    shade.setColorAt(1.0, withAlpha(skin.darker(135), 0));
-    p.setPen(Qt::NoPen);
-    p.setBrush(shade);
-    p.drawEllipse(QPointF(0, -upSide * across * 0.35), along, across);
-    QRadialGradient mound(QPointF(0, upSide * across * 0.3), along * 0.9);
-    mound.setColorAt(0.0, withAlpha(skin.lighter(112), 200));
-    mound.setColorAt(0.6, withAlpha(skin, 120));
-    mound.setColorAt(1.0, withAlpha(skin, 0));
-    p.setBrush(mound);
-    p.drawEllipse(QPointF(0, 0), along, across);
+    // Squashed across the spine, so each soft round patch becomes an oval
+    // that fades out on every side.
+    p.scale(1.0, squash);
+    paintGlow(p, QPointF(along * 0.1, -upSide * along * 0.45), along * 1.1,
+              withAlpha(skin.darker(150), 150));
+    paintGlow(p, QPointF(0, upSide * along * 0.25), along * 0.95,
+              withAlpha(skin.lighter(122), 220));
 }
 
 // The blue margin of a trigger's fin: a band just inside the free edge that
@@ -519,11 +511,11 @@ void paintPorcupinefish(QPainter &p, double w, double h)
             const QColor tone = down < 0.5 ? blend(back, flank, down * 2)
                                            : blend(flank, belly.darker(112), down * 2 - 1);
             const QColor skin = tone.darker(98 + rng.bounded(12));
-            const double length = reach(root.x());
+            const double length = reach(root.x()) * 1.3;
             // The spine grows out of a small raised socket of skin and, lying
             // close along the body, throws a soft shadow on it below.
-            paintSocket(p, root, dir, spineHalf(length), skin);
-            paintSpine(p, root, dir, length, skin, blend(skin, QColor(222, 204, 158), 0.55),
+            paintSocket(p, root, dir, length, skin);
+            paintSpine(p, root, dir, length, skin, blend(skin, QColor(230, 216, 176), 0.75),
                        withAlpha(spineShade, 140));
         }
     }
