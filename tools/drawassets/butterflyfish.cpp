@@ -20,6 +20,13 @@ namespace fishart {
 
 using namespace fishkit;
 
+// The Banded Butterfly's bands, drawn in bandedbutterfly.cpp: the line of
+// one across the disc of `b` and on out along the fins' rays, and a band of
+// pigment `widths` wide along such a line, clipped to `area`.
+QPainterPath bandLine(const Build &b, double top, double bottom);
+void paintPigmentBand(QPainter &p, const QPainterPath &area, const QPainterPath &spine,
+                      const std::vector<double> &widths, QColor top, QColor bottom);
+
 namespace {
 
 // What sets one butterflyfish's outline apart: the disc and its snout, the
@@ -277,62 +284,6 @@ void paintSpineRow(QPainter &p, const Fin &f, const QPainterPath &body, QColor s
         p.fillPath(blade, spine);
         stroke(p, curve(root - across * w * 0.4, (root + tip) / 2 - across * w * 0.25, tip),
                QColor(255, 255, 255, 90), 0.45);
-    }
-}
-
-// Which way the rays of `f` run where they grow from the body at `x`.
-QPointF rayAt(const Fin &f, double x)
-{
-    const int count = int(f.tips.size());
-    const double u = std::clamp((x - f.base.x1()) / (f.base.x2() - f.base.x1()), 0.0, 1.0);
-    const double at = std::clamp(u * count - 0.5, 0.0, count - 1.0);
-    const int i = std::min(int(at), count - 2);
-    const QPointF tip = f.tips[size_t(i)] + (f.tips[size_t(i + 1)] - f.tips[size_t(i)]) * (at - i);
-    const QPointF d = tip - f.base.pointAt(u);
-    return d / std::max(1e-9, std::hypot(d.x(), d.y()));
-}
-
-// A band of pigment across the disc of `b` from where it meets the dorsal
-// fin `top` of the length along to where it meets the anal fin at `bottom`:
-// one smooth stripe that bows gently forward over the flank and runs on out
-// along the fins' rays.
-QPainterPath bandLine(const Build &b, double top, double bottom)
-{
-    const BodyShape &s = b.shape;
-    const QPointF up = rimPoint(b.body, s.at(top, 0), -1);
-    const QPointF down = rimPoint(b.body, s.at(bottom, 0), 1);
-    // Between the rays and straight on, so the bend stays gentle.
-    const auto lean = [](QPointF ray, double side) {
-        const QPointF d = ray + QPointF(0, side * 1.6);
-        return d / std::max(1e-9, std::hypot(d.x(), d.y()));
-    };
-    const QPointF upRay = lean(rayAt(b.dorsal, up.x()), -1);
-    const QPointF downRay = lean(rayAt(b.anal, down.x()), 1);
-    const double reach = s.depth * 0.45, span = (down.y() - up.y()) * 0.3;
-    QPainterPath line(up + upRay * reach);
-    line.lineTo(up);
-    line.cubicTo(up - upRay * span, down - downRay * span, down);
-    line.lineTo(down + downRay * reach);
-    return line;
-}
-
-// `spine` painted as a band of pigment `widths` wide over `area`, its edge
-// blurring over a scale's width; darkest above, a shade warmer low down.
-void paintPigmentBand(QPainter &p, const QPainterPath &area, const QPainterPath &spine,
-                      const std::vector<double> &widths, QColor top, QColor bottom)
-{
-    const Saved s(p);
-    p.setClipPath(area, Qt::IntersectClip);
-    const QRectF box = spine.boundingRect();
-    for (const auto &[grow, share] :
-         {std::pair{3.2, 0.22}, std::pair{1.6, 0.45}, std::pair{0.0, 1.0}}) {
-        std::vector<double> w;
-        for (const double v : widths)
-            w.push_back(v + grow);
-        QLinearGradient tone(box.topLeft(), box.bottomLeft());
-        tone.setColorAt(0, withAlpha(top, int(top.alpha() * share)));
-        tone.setColorAt(1, withAlpha(bottom, int(bottom.alpha() * share)));
-        p.fillPath(ribbon(spine, w), tone);
     }
 }
 
@@ -607,11 +558,28 @@ void paintBandedButterfly(QPainter &p, double w, double h)
     const auto out = [&](double along, int side, double rise) {
         return rimPoint(b.body, shape.at(along, 0), side) + QPointF(0, side * shape.depth * rise);
     };
-    b.dorsal = wholeFin({out(0.27, -1, -0.04), out(0.33, -1, 0.06), out(0.44, -1, 0.14),
-                         out(0.58, -1, 0.19), out(0.7, -1, 0.225), out(0.8, -1, 0.24),
-                         QPointF(shape.at(1, 0).x() + 6, shape.snout.y() - shape.depth * 0.42),
-                         shape.at(0.97, -0.45)},
-                        12, 22);
+    // The soft rays shorten evenly towards the tail, so each fin's trailing
+    // edge is one rounded lobe that curves in to the tail stalk.
+    const auto lobe = [&](int side) {
+        const double x = shape.at(1, 0).x();
+        const auto up = [&](double rise) { return shape.snout.y() + side * shape.depth * rise; };
+        return std::vector<QPointF>{{x - 6, up(0.56)},
+                                    {x + 6, up(0.4)},
+                                    {x + 7, up(0.25)},
+                                    {x + 1, up(0.14)},
+                                    shape.at(0.97, side * 0.45)};
+    };
+    const auto softFin = [&](std::vector<QPointF> points, int side, int spines, int softRays) {
+        const std::vector<QPointF> rear = lobe(side);
+        points.insert(points.end(), rear.begin(), rear.end());
+        return wholeFin(points, spines, softRays);
+    };
+    b.dorsal = softFin({out(0.27, -1, -0.04), out(0.33, -1, 0.06), out(0.44, -1, 0.14),
+                        out(0.58, -1, 0.19), out(0.7, -1, 0.225), out(0.8, -1, 0.26)},
+                       -1, 12, 22);
+    b.anal = softFin({out(0.5, 1, -0.04), out(0.56, 1, 0.24 * 0.45), out(0.66, 1, 0.24 * 0.85),
+                      out(0.78, 1, 0.24)},
+                     1, 3, 18);
     const QColor band(36, 30, 30);
     const QColor belly(50, 40, 36); // the bands a shade warmer low down
     const QColor white(240, 238, 232);
@@ -669,7 +637,7 @@ void paintBandedButterfly(QPainter &p, double w, double h)
         // a shade lighter, and stop short of the clear rim.
         QPainterPath onFins = fins;
         for (const Fin *f : {&b.dorsal, &b.anal})
-            onFins = onFins.subtracted(edgeBand(*f, margin * 0.6));
+            onFins = onFins.subtracted(edgeBand(*f, margin));
         paintBands(onFins, withAlpha(band.lighter(135), 215), withAlpha(belly.lighter(135), 215));
         // The dark edge is pigment in the membrane just inside the clear
         // rim, blurring towards the body; the spiny fin in front has none.
@@ -679,7 +647,8 @@ void paintBandedButterfly(QPainter &p, double w, double h)
             fade.setColorAt(0, withAlpha(band, 0));
             fade.setColorAt(1, withAlpha(band, 110));
             const Saved inside(p);
-            p.setClipPath(f->shape.subtracted(edgeBand(*f, margin)), Qt::IntersectClip);
+            p.setClipPath(f->shape.subtracted(edgeBand(*f, margin)).subtracted(b.body),
+                          Qt::IntersectClip);
             for (const double reach : {6.0, 3.6}) {
                 p.setPen(QPen(QBrush(fade), 2 * (margin + reach), Qt::SolidLine, Qt::FlatCap));
                 p.drawPath(f->edge);
