@@ -3,6 +3,7 @@
 
 #include "fishart.h"
 #include "fishkit.h"
+#include "pigmentbands.h"
 
 #include <QLinearGradient>
 #include <QPainterPathStroker>
@@ -19,13 +20,6 @@
 namespace fishart {
 
 using namespace fishkit;
-
-// The Banded Butterfly's bands, drawn in bandedbutterfly.cpp: the line of
-// one across the disc of `b` and on out along the fins' rays, and a band of
-// pigment `widths` wide along such a line, clipped to `area`.
-QPainterPath bandLine(const Build &b, double top, double bottom);
-void paintPigmentBand(QPainter &p, const QPainterPath &area, const QPainterPath &spine,
-                      const std::vector<double> &widths, QColor top, QColor bottom);
 
 namespace {
 

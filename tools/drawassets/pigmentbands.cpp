@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Reefwise developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "fishkit.h"
+#include "pigmentbands.h"
 
 #include <QLinearGradient>
 
@@ -9,9 +9,6 @@
 #include <cmath>
 #include <utility>
 #include <vector>
-
-// The broad dark bands of the Banded Butterfly, laid across its disc and on
-// out over its soft fins.
 
 namespace fishart {
 
