@@ -190,17 +190,69 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
                                    .united(pelvic)
                                    .united(mirror.map(pelvic))
                                    .united(lowerLobe);
+    // The dorsal fins stand upright on the midline, the first long, the
+    // second small, so from straight above each is seen almost edge-on: a
+    // narrow blade as thick as its root, bowed a little over towards the lit
+    // flank, its free rear tip trailing past the base. The light comes
+    // slanting from the upper left, so each throws a soft shadow across the
+    // shaded side of the back, over its edge and on down onto the sand.
+    struct Dorsal
+    {
+        QPainterPath blade, cast;
+        std::vector<QPointF> edge;
+        QPointF root, castTip;
+        double thick;
+    };
+    const auto dorsal = [](double front, double len, double height, double thick) {
+        // The fin's side, as (share of its base, share of its height): a
+        // convex leading edge up to a narrow apex, then a hollowed trailing
+        // edge swept back to the free rear tip.
+        static constexpr QPointF side[] = {{0, 0},       {0.1, 0.27},  {0.24, 0.58}, {0.4, 0.86},
+                                           {0.54, 0.99}, {0.6, 0.98},  {0.63, 0.88}, {0.67, 0.66},
+                                           {0.74, 0.42}, {0.84, 0.23}, {0.96, 0.11}, {1.06, 0.05},
+                                           {1.0, 0.025}, {0.9, 0}};
+        // Where a point of the fin's side falls, leaning `lean` of its height
+        // across the back and `back` of it towards the tail; the shadow falls
+        // the way the shark's own shadow lies on the sand.
+        const auto seen = [&](QPointF q, double lean, double back) {
+            return QPointF(lean * q.y() * height, front + q.x() * len + back * q.y() * height);
+        };
+        Dorsal d;
+        d.thick = thick;
+        std::vector<QPointF> blade, shadow;
+        for (const QPointF &q : side) {
+            blade.push_back(seen(q, 0.09, 0.02));
+            shadow.push_back(seen(q, -1.12, 0.54));
+        }
+        d.edge.assign(blade.begin(), blade.begin() + 12);
+        d.root = QPointF(0, front + len * 0.45);
+        d.castTip = shadow[5];
+        // The root is as thick as the back there, swelling out on the
+        // shaded side from the front of the base and thinning to nothing
+        // behind.
+        for (int i = 1; i < 6; ++i) {
+            const double u = 0.9 * (1.0 - i / 6.0);
+            const double swell = thick * std::pow(std::sin(std::numbers::pi * u / 0.9), 0.6);
+            blade.push_back({-swell, front + u * len});
+            shadow.push_back({swell * 0.4, front + u * len});
+        }
+        d.blade = smoothClosedPath(blade.data(), int(blade.size()));
+        d.cast = smoothClosedPath(shadow.data(), int(shadow.size()));
+        return d;
+    };
+    const Dorsal dorsals[] = {dorsal(-42, 31, 30, 2.6), dorsal(48, 14, 10, 1.4)};
     // Swimming a hand above the bottom in light from high overhead: the
     // shadow falls just clear of the shark, drawn out a little along the slant of
     // the light and spread by the light the water scatters, so that only the
-    // solid body darkens the sand fully; the broad fins and the thin tail
-    // blade leave a faint trace, the pelvics none.
+    // solid body and the upright dorsal fins darken the sand fully; the
+    // broad fins and the thin tail blade leave a faint trace, the pelvics
+    // none.
     {
         const Saved s(p);
         p.translate(QTransform().rotate(98).map(QPointF(20, 30)));
         p.rotate(-2);
         p.scale(1.03, 1.05);
-        const QPainterPath &fleshy = trunk;
+        const QPainterPath fleshy = trunk.united(dorsals[0].cast).united(dorsals[1].cast);
         const QPainterPath thin = tailBlade.united(pectoral).united(mirror.map(pectoral));
         for (int ring = 5; ring >= 0; --ring) {
             const double blur = ring * 2.6;
@@ -306,85 +358,45 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
     }
     anatomy::paintShadedEdge(p, body, line, 1.4);
 
-    // The first dorsal tall, the second much smaller: firm triangles standing
-    // up from the midline, each with a convex leading edge up to a narrow
-    // apex and a hollowed trailing edge swept back to a free rear tip. Seen
-    // from a little to the shaded side, each leans over towards the lit flank
-    // as a narrow blade: its near face in shade, the rounded leading edge
-    // catching the light, and its shadow falling the other way on the back.
-    const auto dorsalFin = [&](double front, double len, double height, double thick) {
-        // The fin's side, as (share of its base, share of its height).
-        static constexpr QPointF side[] = {{0, 0},       {0.1, 0.27},  {0.24, 0.58}, {0.4, 0.86},
-                                           {0.54, 0.99}, {0.6, 0.98},  {0.63, 0.88}, {0.67, 0.66},
-                                           {0.74, 0.42}, {0.84, 0.23}, {0.96, 0.11}, {1.06, 0.05},
-                                           {1.0, 0.025}, {0.9, 0}};
-        constexpr int apex = 5;
-        constexpr int tip = 11;
-        // Where a point of the fin's side falls, leaning `lean` of its height
-        // across the back and `back` of it towards the tail.
-        const auto seen = [&](QPointF q, double lean, double back) {
-            return QPointF(lean * q.y() * height, front + q.x() * len + back * q.y() * height);
-        };
-        std::vector<QPointF> blade, shadow;
-        for (const QPointF &q : side) {
-            blade.push_back(seen(q, 0.55, 0.04));
-            shadow.push_back(seen(q, -0.3, 0.5));
-        }
-        // The root is as thick as the back there, swelling out on the near
-        // side from the front of the base and thinning to nothing behind.
-        for (int i = 1; i < 6; ++i) {
-            const double u = 0.9 * (1.0 - i / 6.0);
-            const double swell = thick * std::pow(std::sin(std::numbers::pi * u / 0.9), 0.6);
-            blade.push_back({-swell, front + u * len});
-            shadow.push_back({swell * 0.4, front + u * len});
-        }
-        const QPainterPath face = smoothClosedPath(blade.data(), int(blade.size()));
-        const QPainterPath cast = smoothClosedPath(shadow.data(), int(shadow.size()));
-        const QPointF root(0, front + len * 0.45), top = blade[apex];
+    for (const Dorsal &d : dorsals) {
         {
-            // Sharp where it meets the root, blurring out towards the shadow
-            // of the apex.
+            // Soft, for the fin stands clear of the back: darkest by the
+            // root, spreading and fading towards the shadow of the apex.
             const Saved clip(p);
             p.setClipPath(body, Qt::IntersectClip);
-            QLinearGradient fade(root, shadow[apex]);
-            fade.setColorAt(0.0, QColor(26, 32, 40, 96));
-            fade.setColorAt(1.0, QColor(26, 32, 40, 34));
-            stroke(p, cast, QColor(26, 32, 40, 22), 3.0);
-            p.fillPath(cast, fade);
+            QLinearGradient fade(d.root, d.castTip);
+            fade.setColorAt(0.0, QColor(0, 0, 0, 8));
+            fade.setColorAt(0.6, QColor(0, 0, 0, 3));
+            fade.setColorAt(1.0, QColor(0, 0, 0, 0));
+            for (int ring = 3; ring >= 0; --ring)
+                for (int k = 0; k < 6; ++k) {
+                    const double a = k * std::numbers::pi / 3 + ring * 0.5;
+                    const double blur = ring * d.thick * 0.7;
+                    p.fillPath(d.cast.translated(std::cos(a) * blur, std::sin(a) * blur), fade);
+                }
         }
-        fillBody(p, face, dark, dark, dark);
+        fillBody(p, d.blade, dark, dark, dark);
         if (Silhouette::active(p))
-            return;
-        const Saved clip(p);
-        p.setClipPath(face, Qt::IntersectClip);
-        // The near face takes only the light thrown back from the sand,
-        // strongest on the thin upper part of the blade; the crease at the
-        // root lies in deeper shade.
-        QLinearGradient up(root, top);
-        up.setColorAt(0.0, blend(dark, grey, 0.2));
-        up.setColorAt(0.3, blend(dark, grey, 0.55));
-        up.setColorAt(1.0, grey.lighter(108));
-        p.fillPath(face, up);
-        // The thick leading edge is rounded and turns up into the light.
-        std::vector<QPointF> leading(blade.begin(), blade.begin() + apex + 1);
-        const QPainterPath edge = curveThrough(leading);
-        const double w = std::max(1.0, thick * 0.9);
-        p.fillPath(ribbon(edge, {w * 1.7, w * 1.5, w * 1.1, w * 0.7, w * 0.4}),
-                   withAlpha(pale.lighter(116), 235));
-        stroke(p, edge, withAlpha(pale.lighter(135), 200), std::max(0.5, w * 0.35));
-        // The thin trailing margin, darker where it is least flesh.
-        std::vector<QPointF> trailing(blade.begin() + apex, blade.begin() + tip + 1);
-        stroke(p, curveThrough(trailing), withAlpha(line, 150), std::max(0.7, w * 0.45));
-        p.setClipping(false);
-        // A fine crease where the blade grows out of the back.
-        std::vector<QPointF> crease(blade.begin() + tip + 1, blade.end());
-        crease.push_back(blade.front());
-        stroke(p, curveThrough(crease), withAlpha(line, 170), 0.9);
-        std::vector<QPointF> free(blade.begin(), blade.begin() + tip + 2);
-        stroke(p, curveThrough(free), withAlpha(line, 140), 0.6);
-    };
-    dorsalFin(-42, 31, 30, 3.2);
-    dorsalFin(48, 14, 10, 1.6);
+            continue;
+        {
+            // We look down on the shaded face of the blade, darkest in the
+            // crease at its root, a little lighter up towards its top edge.
+            const Saved clip(p);
+            p.setClipPath(d.blade, Qt::IntersectClip);
+            QLinearGradient across(QPointF(-d.thick, 0), QPointF(d.thick, 0));
+            across.setColorAt(0.0, dark.darker(125));
+            across.setColorAt(1.0, blend(dark, grey, 0.3));
+            p.fillPath(d.blade, across);
+        }
+        // The rounded leading edge catches the light in a thin bright line
+        // up to the apex; the thin trailing margin, least flesh, is darker.
+        const std::vector<QPointF> leading(d.edge.begin(), d.edge.begin() + 6);
+        const std::vector<QPointF> trailing(d.edge.begin() + 5, d.edge.end());
+        stroke(p, curveThrough(leading), withAlpha(pale.lighter(140), 220),
+               std::max(0.5, d.thick * 0.28));
+        stroke(p, curveThrough(trailing), withAlpha(line, 150), std::max(0.5, d.thick * 0.22));
+        stroke(p, d.blade, withAlpha(line, 150), 0.6);
+    }
     // The nostrils lie close inside the front edge of the shovel, each a
     // slit with a shaded groove running on from it along the rim and a lit
     // flap over it; the eyes sit on the blunt corners, looking out sideways,

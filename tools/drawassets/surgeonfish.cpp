@@ -358,19 +358,18 @@ void paintDoctorfish(QPainter &p, double w, double h)
     const QColor fins(92, 100, 112, 235);
     const Livery look(fins, fins, QColor(50, 56, 66, 150), QColor(150, 160, 176, 150),
                       QColor(120, 130, 146, 230), QColor(170, 150, 90), 5.4);
-    // The smallest of the three and the roundest: a deep oval over half
-    // as deep as long, its snout blunt and rounded rather than steep, the
-    // back and belly curving alike, low fins, and a tail cut in a moderate
-    // crescent with rounded-off lobes.
-    const Build s =
-        surgeon({{{64, 128}, 170, 100, 0.46, 0.95, 0.13, 0.53, 0.04, 0.05, 0.75, 0, 0.1},
-                 false,
-                 0.1,
-                 {38, 84},
-                 0.19,
-                 {0.2, -0.46},
-                 0.24,
-                 0.9});
+    // The smallest of the three: an oval, not a disc, about half as deep as
+    // long, the head's profile gently convex down to a small blunt snout,
+    // the back and belly curving alike, low fins, and a tail cut in a
+    // moderate crescent with rounded-off lobes.
+    const Build s = surgeon({{{60, 128}, 178, 88, 0.46, 0.7, 0.15, 0.53, 0.02, 0.03, 0.75, 0, 0.1},
+                             false,
+                             0.1,
+                             {38, 84},
+                             0.19,
+                             {0.2, -0.46},
+                             0.24,
+                             0.9});
     paintBackFins(p, s, look);
     // Narrow blue margins that swell and thin along the long fins, in the
     // fin just inside its rim.
