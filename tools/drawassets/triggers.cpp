@@ -28,15 +28,15 @@ namespace {
 constexpr double pi = std::numbers::pi;
 
 // How wide a Porcupinefish spine `length` long is at its foot, each side:
-// a slender quill, many times longer than wide.
+// a stout thorn, about three to four times as long as it is broad.
 double spineHalf(double length)
 {
-    return std::clamp(length * 0.09, 0.75, 1.3);
+    return std::clamp(length * 0.15, 1.0, 2.3);
 }
 
 // The outline of a Porcupinefish spine from `root` along `dir`, `half` wide
 // at its foot each side: rounded off where it sinks into the skin, then a
-// stout, straight cone tapering to a sharp point.
+// broad cone whose sides curve in a little to a sharp point.
 QPainterPath spineOutline(QPointF root, QPointF dir, double length, double half)
 {
     const QPointF n(-dir.y(), dir.x());
@@ -44,7 +44,8 @@ QPainterPath spineOutline(QPointF root, QPointF dir, double length, double half)
     constexpr int steps = 16;
     for (int k = 0; k <= steps; ++k) {
         const double t = double(k) / steps;
-        const double w = t < 0.1 ? half * std::sqrt(t / 0.1) : half * (1.0 - (t - 0.1) / 0.9);
+        const double w =
+            t < 0.08 ? half * std::sqrt(t / 0.08) : half * std::pow(1.0 - (t - 0.08) / 0.92, 1.3);
         const QPointF c = root + dir * length * t;
         left << c + n * w;
         right.prepend(c - n * w);
@@ -56,11 +57,11 @@ QPainterPath spineOutline(QPointF root, QPointF dir, double length, double half)
 }
 
 // A spine of the Porcupinefish from `root` along `dir`, `length` long: a
-// slender cone of pale horn, round in section, lit along its upper side and
-// softly shaded along its lower, the colour of `skin` at its foot where it
-// grows out of the body and only a little darker at its point. A spine lying
-// on the skin (`shadow` valid) throws a small soft shadow on the body behind
-// and below it, clear of the bump its foot sits in.
+// thorn of horn, round in section, so lit along its upper side and shaded
+// along its lower, the two meeting on a crisp ridge; the colour of `skin`
+// at its foot where it grows out of the body and darker at its point. A
+// spine lying back on the skin (`shadow` valid) stands a little off it, so
+// its shadow leaves the foot and falls further below it towards the point.
 void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor skin, QColor horn,
                 QColor shadow = {})
 {
@@ -69,37 +70,34 @@ void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor sk
     if (up.y() > 0)
         up = -up;
     if (shadow.isValid()) {
-        // Cast down and a little back on the skin, sharpest near the foot
-        // where the spine is closest to the body, fading towards the tip
-        // and into the socket at the foot.
-        const QPointF cast = -up * (half * 1.3 + 0.4) + dir * 0.8;
-        for (const auto &[grow, share] : {std::pair{2.4, 0.45}, std::pair{1.6, 0.7}}) {
-            QLinearGradient fade(root, root + dir * length);
-            fade.setColorAt(0.25, withAlpha(shadow, 0));
-            fade.setColorAt(0.45, withAlpha(shadow, int(shadow.alpha() * share)));
-            fade.setColorAt(1, withAlpha(shadow, 0));
-            p.fillPath(spineOutline(root + cast, dir, length, half * grow), fade);
+        QPointF fall = dir - up * 0.2;
+        fall /= std::hypot(fall.x(), fall.y());
+        const QPointF from = root - up * half * 0.5 + dir * 0.8;
+        for (const auto &[grow, share] : {std::pair{1.9, 0.45}, std::pair{1.15, 0.9}}) {
+            QLinearGradient fade(from, from + fall * length);
+            fade.setColorAt(0.0, withAlpha(shadow, int(shadow.alpha() * share)));
+            fade.setColorAt(0.6, withAlpha(shadow, int(shadow.alpha() * share * 0.7)));
+            fade.setColorAt(1.0, withAlpha(shadow, 0));
+            p.fillPath(spineOutline(from, fall, length, half * grow), fade);
         }
     }
     const QPainterPath rod = spineOutline(root, dir, length, half);
     QLinearGradient across(root + up * half, root - up * half);
-    across.setColorAt(0.0, horn.lighter(118));
-    across.setColorAt(0.35, horn.lighter(108));
-    across.setColorAt(0.75, horn.darker(118));
-    across.setColorAt(1.0, horn.darker(145));
+    across.setColorAt(0.0, horn.lighter(108));
+    across.setColorAt(0.4, horn.lighter(128));
+    across.setColorAt(0.5, horn.lighter(112));
+    across.setColorAt(0.56, horn.darker(130));
+    across.setColorAt(1.0, horn.darker(170));
     p.fillPath(rod, across);
-    // The foot is skin, sunk in its bump and blending up into the bare horn.
+    // The foot is skin, blending up into the bare horn, and the point darkens.
     QLinearGradient along(root, root + dir * length);
     along.setColorAt(0.0, skin);
-    along.setColorAt(0.18, withAlpha(skin, 230));
-    along.setColorAt(0.34, withAlpha(skin, 0));
-    along.setColorAt(0.6, withAlpha(horn.darker(150), 0));
-    along.setColorAt(1.0, withAlpha(horn.darker(150), 150));
+    along.setColorAt(0.08, withAlpha(skin, 200));
+    along.setColorAt(0.2, withAlpha(skin, 0));
+    along.setColorAt(0.6, withAlpha(horn.darker(170), 0));
+    along.setColorAt(1.0, withAlpha(horn.darker(170), 170));
     p.fillPath(rod, along);
-    // A soft sheen along the lit side, stopping short of the point.
-    QPainterPath glint(root + dir * length * 0.3 + up * half * 0.3);
-    glint.lineTo(root + dir * length * 0.75 + up * half * 0.1);
-    stroke(p, glint, withAlpha(horn.lighter(130), 90), half * 0.5);
+    stroke(p, rod, withAlpha(horn.darker(200), 70), 0.25);
 }
 
 // The skin raised into a low bump round the foot of a spine `length` long
@@ -120,6 +118,22 @@ void paintSocket(QPainter &p, QPointF root, QPointF dir, double length, QColor s
               withAlpha(skin.darker(150), 150));
     paintGlow(p, QPointF(0, upSide * along * 0.25), along * 0.95,
               withAlpha(skin.lighter(122), 220));
+}
+
+// Where the upright line at `x` crosses the closed `outline`: its top and
+// bottom.
+std::pair<double, double> spanAt(const QPolygonF &outline, double x)
+{
+    double top = 1e9, bottom = -1e9;
+    for (qsizetype i = 0; i < outline.size(); ++i) {
+        const QPointF a = outline[i], b = outline[(i + 1) % outline.size()];
+        if (a.x() == b.x() || (a.x() - x) * (b.x() - x) > 0)
+            continue;
+        const double y = a.y() + (b.y() - a.y()) * (x - a.x()) / (b.x() - a.x());
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+    }
+    return {top, bottom};
 }
 
 // The blue margin of a trigger's fin: a band just inside the free edge that
@@ -250,34 +264,45 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
         p.fillRect(QRectF(30, 55, 230, 60), top);
     }
     {
-        // The skin is a coat of rough rhomboid plates set edge to edge in
-        // oblique rows, each faintly lit along its upper edges: a fine, even
-        // net over the shaded body, fading out over the face.
+        // The skin is a coat of large rhomboid plates in oblique rows, barely
+        // seen: their seams wrap round the deep, thin-sided body, so they
+        // crowd together towards the back and belly as the flank turns away,
+        // and they fade out over the face, the pale belly and the stalk.
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
-        QPainterPath edges, lit;
-        const QPointF u(4.2, -2.6), v(4.2, 2.6);
-        for (int i = -40; i < 40; ++i) {
-            for (int j = -40; j < 40; ++j) {
-                const QPointF c = QPointF(150, 130) + u * i + v * j;
-                if (!body.contains(c))
-                    continue;
-                const QPointF top = c - (u - v) * 0.5, left = c - (u + v) * 0.5;
-                edges.moveTo(left);
-                edges.lineTo(top);
-                edges.lineTo(left + u + v);
-                lit.moveTo(left + QPointF(0.5, -0.1));
-                lit.lineTo(top + QPointF(0, 0.6));
+        const QPolygonF outline = body.toFillPolygon();
+        constexpr double pitch = 12, slope = 0.55, x0 = 100, x1 = 244;
+        std::vector<std::pair<double, double>> spans;
+        for (double x = x0; x <= x1; x += 1)
+            spans.push_back(spanAt(outline, x));
+        for (const double side : {-1.0, 1.0}) {
+            for (double c = x0 - 180; c < x1 + 180; c += pitch) {
+                for (std::size_t i = 1; i < spans.size(); ++i) {
+                    // Where the seam crosses the upright at x: an arc round
+                    // the flank from the midline, seen from the side.
+                    const auto seam = [&](std::size_t k, double &turn) {
+                        const auto [top, bottom] = spans[k];
+                        const double x = x0 + double(k), half = (bottom - top) / 2;
+                        turn = side * (x - c) * slope / half;
+                        return QPointF(x, (top + bottom) / 2 + half * std::sin(turn));
+                    };
+                    double turn0, turn1;
+                    const QPointF a = seam(i - 1, turn0), b = seam(i, turn1);
+                    if (std::abs(turn0) > pi / 2 || std::abs(turn1) > pi / 2)
+                        continue;
+                    const double x = b.x(), turn = (turn0 + turn1) / 2;
+                    const double fade = std::clamp((x - 118) / 40, 0.0, 1.0) *
+                                        std::clamp((238 - x) / 30, 0.0, 1.0) * std::cos(turn) *
+                                        std::clamp(1 - 1.3 * std::sin(turn), 0.0, 1.0);
+                    if (fade <= 0.02)
+                        continue;
+                    p.setPen(QPen(QColor(24, 60, 56, int(28 * fade)), 0.5));
+                    p.drawLine(a, b);
+                    p.setPen(QPen(QColor(230, 250, 220, int(14 * fade)), 0.5));
+                    p.drawLine(a + QPointF(0, 0.6), b + QPointF(0, 0.6));
+                }
             }
         }
-        QLinearGradient fade(QPointF(70, 0), QPointF(120, 0));
-        fade.setColorAt(0.0, QColor(24, 60, 56, 0));
-        fade.setColorAt(1.0, QColor(24, 60, 56, 42));
-        p.strokePath(edges, QPen(QBrush(fade), 0.5));
-        QLinearGradient glint(QPointF(70, 0), QPointF(120, 0));
-        glint.setColorAt(0.0, QColor(230, 250, 220, 0));
-        glint.setColorAt(1.0, QColor(230, 250, 220, 34));
-        p.strokePath(lit, QPen(QBrush(glint), 0.5));
     }
     // The skin of the back rises round the foot of the trigger and its
     // membrane, so spine and fin grow out of the body rather than sit on it.
@@ -315,25 +340,30 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     // The eye sits high and far back, a long face ahead of it.
     const QPointF eye(130, 84);
     {
-        // Eight fine olive-brown lines radiate from the rim of the eye out
-        // over the head for one to two eye widths, each thinning to nothing
-        // at its end and all bending a little down and back together, as
-        // lines on the rounded head turn away from the eye.
+        // A few thin dark streaks in the skin run out from the rim of the eye
+        // and fade away within one or two eye widths: most down and back over
+        // the cheek, two up over the forehead and one forward, each bending a
+        // little as the rounded head turns away from the eye.
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
         struct Line
         {
             double angle, length;
         };
-        static constexpr Line lines[] = {{-158, 18}, {-116, 13}, {-74, 12}, {-30, 17},
-                                         {14, 22},   {58, 19},   {103, 23}, {147, 21}};
+        static constexpr Line lines[] = {{-122, 14}, {-78, 11}, {28, 15},
+                                         {62, 22},   {96, 19},  {160, 15}};
         const QPointF droop = QPointF(0.45, 1) / std::hypot(0.45, 1.0);
         for (const Line &k : lines) {
             const QPointF d(std::cos(k.angle * pi / 180), std::sin(k.angle * pi / 180));
-            const QPointF bend = (droop - d * QPointF::dotProduct(droop, d)) * k.length * 0.1;
-            const QPointF from = eye + d * 6.0, to = from + d * k.length + bend;
+            const QPointF bend = (droop - d * QPointF::dotProduct(droop, d)) * k.length * 0.22;
+            const QPointF from = eye + d * 5.6, to = from + d * k.length + bend;
             const QPainterPath line = curve(from, from + d * k.length * 0.5 + bend * 0.9, to);
-            p.fillPath(ribbon(line, {1.3, 1.1, 0.8, 0.45, 0.1}), QColor(74, 62, 30, 150));
+            QLinearGradient fade(from, to);
+            fade.setColorAt(0.0, QColor(60, 58, 36, 120));
+            fade.setColorAt(0.2, QColor(60, 58, 36, 150));
+            fade.setColorAt(0.55, QColor(60, 58, 36, 90));
+            fade.setColorAt(1.0, QColor(70, 60, 32, 0));
+            p.fillPath(ribbon(line, {1.0, 1.15, 0.85, 0.45, 0.1}), fade);
         }
     }
     modelBody(p, body, 236, QColor(50, 70, 60), 1.0);
@@ -467,10 +497,10 @@ void paintPorcupinefish(QPainter &p, double w, double h)
         if (along.x() < 0)
             along = -along;
         const QPointF out(0, at.y() < 123 ? -1 : 1);
-        const QPointF dir = unit(along + out * 0.35);
+        const QPointF dir = unit(along + out * 0.45);
         const QColor skin = at.y() < 123 ? QColor(150, 130, 84) : QColor(196, 182, 146);
-        paintSpine(p, at - out * 2 - dir * 2, dir, reach(at.x()), skin,
-                   blend(skin, QColor(222, 204, 158), 0.5));
+        paintSpine(p, at - out * 1.2 - dir * 1.5, dir, reach(at.x()) * 1.1, skin,
+                   blend(skin, QColor(222, 204, 158), 0.45));
     }
 
     fillBody(p, body, back, flank, belly);
@@ -511,12 +541,12 @@ void paintPorcupinefish(QPainter &p, double w, double h)
             const QColor tone = down < 0.5 ? blend(back, flank, down * 2)
                                            : blend(flank, belly.darker(112), down * 2 - 1);
             const QColor skin = tone.darker(98 + rng.bounded(12));
-            const double length = reach(root.x()) * 1.3;
+            const double length = reach(root.x()) * 1.2;
             // The spine grows out of a small raised socket of skin and, lying
             // close along the body, throws a soft shadow on it below.
             paintSocket(p, root, dir, length, skin);
-            paintSpine(p, root, dir, length, skin, blend(skin, QColor(230, 216, 176), 0.75),
-                       withAlpha(spineShade, 140));
+            paintSpine(p, root, dir, length, skin, blend(skin, QColor(230, 216, 176), 0.55),
+                       withAlpha(spineShade, 150));
         }
     }
     shadeBody(p, body, QColor(90, 72, 40, 160));
