@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <numbers>
 #include <vector>
 
 // Grunts and the Porkfish: deep, striped, sloping heads.
@@ -54,8 +55,10 @@ QPainterPath gruntOutline(const BodyShape &s, double lip)
     return inner.united(disc.createStroke(inner)).simplified();
 }
 
-// Draws the grunt with `marks` painted on its body before it is shaded.
-void paintGrunt(QPainter &p, const Grunt &g, const std::function<void(const QPainterPath &)> &marks)
+// Draws the grunt with `marks` painted on its body before it is shaded; they
+// are given the body and the pectoral fin that will lie over them.
+void paintGrunt(QPainter &p, const Grunt &g,
+                const std::function<void(const QPainterPath &, const QPainterPath &)> &marks)
 {
     const BodyShape &s = g.shape;
     const double d = s.depth;
@@ -76,12 +79,14 @@ void paintGrunt(QPainter &p, const Grunt &g, const std::function<void(const QPai
     paintFin(p, dorsal, g.fin, g.ray, 0);
     paintFin(p, anal, g.lowerFin, g.ray, 0);
     const QPainterPath body = gruntOutline(s, g.lip);
-    fillBody(p, body, g.back, g.flank, g.belly);
-    marks(body);
-    modelBody(p, body, s.at(0.99, 0).x(), g.back.darker(200), 0.8);
-    growFinRoots(p, body, {&dorsal, &anal, &caudal}, 3.5);
     const QPointF eye = s.at(g.eyeAt, -0.38);
     const double gill = gillAt(s, eye, 1.9);
+    const Fin pectoral =
+        fanFin(s.at(gill + 0.03, 0.1), s.at(gill + 0.015, 0.42), d * 0.42, 12, 44, 0.85, 15);
+    fillBody(p, body, g.back, g.flank, g.belly);
+    marks(body, pectoral.shape);
+    modelBody(p, body, s.at(0.99, 0).x(), g.back.darker(200), 0.8);
+    growFinRoots(p, body, {&dorsal, &anal, &caudal}, 3.5);
     // Grunts have a long mouth reaching back under the front of the eye.
     paintLateralLine(p, body, s, gill - 0.02, -0.55, withAlpha(g.back.darker(250), 110));
     // Grunts are named for the noise they make grinding their teeth; the
@@ -89,10 +94,7 @@ void paintGrunt(QPainter &p, const Grunt &g, const std::function<void(const QPai
     paintHead(p, body, s, eye, gill, d * g.mouth, g.back.darker(260), QColor(206, 58, 50));
     paintPelvicPair(p, pelvicFin(body, s.at(gill + 0.02, 0), d * 0.08, d * 0.3, 62), g.lowerFin,
                     g.ray);
-    paintPectoral(
-        p, body,
-        fanFin(s.at(gill + 0.03, 0.1), s.at(gill + 0.015, 0.42), d * 0.42, 12, 44, 0.85, 15),
-        g.pectoral, g.ray);
+    paintPectoral(p, body, pectoral, g.pectoral, g.ray);
     paintNaturalEye(p, eye, d * 0.065, g.iris, familyEye(Opercle::Serrate));
 }
 
@@ -114,7 +116,7 @@ void paintPorkfish(QPainter &p, double w, double h)
                      QColor(170, 120, 20, 140), withAlpha(yellow, 228), QColor(210, 190, 120), 0.3,
                      0.18, {48, 90}, 0.38, 7);
     const BodyShape &s = pork.shape;
-    paintGrunt(p, pork, [&](const QPainterPath &body) {
+    paintGrunt(p, pork, [&](const QPainterPath &body, const QPainterPath &) {
         paintScaleRows(p, body, s, 3.6, QColor(255, 255, 255, 80), 0.7, ScaleStyle::Fine);
         QPainterPath behindBars;
         // The stripes start behind the second bar, following its slant.
@@ -172,9 +174,9 @@ void paintPorkfish(QPainter &p, double w, double h)
     });
 }
 
-// A small grunt: bright yellow stripes on blue-white, level along the back
-// above the lateral line and slanting up towards the tail below it; a
-// yellow-tinged belly and yellow fins, and no black bars.
+// A small grunt: bold yellow stripes on blue-white, level along the back
+// above the lateral line and slanting down and forward below it; yellow
+// fins, and no black bars.
 void paintFrenchGrunt(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
@@ -188,54 +190,72 @@ void paintFrenchGrunt(QPainter &p, double w, double h)
     const Grunt french(BodyShape{{50, 134}, 196, 82, 0.38, 0.7, 0.2, 0.62, 0.07, 0.03, 0.8},
                        QColor(128, 152, 190), QColor(196, 212, 232), QColor(232, 236, 238),
                        finColour, finColour, finColour, QColor(160, 120, 20, 140),
-                       withAlpha(yellow, 180), QColor(200, 170, 80), 0.34, 0.15, {54, 82}, 0.46, 8,
+                       withAlpha(yellow, 222), QColor(200, 170, 80), 0.34, 0.15, {54, 82}, 0.46, 8,
                        0.165);
     const BodyShape &s = french.shape;
-    paintGrunt(p, french, [&](const QPainterPath &body) {
+    paintGrunt(p, french, [&](const QPainterPath &body, const QPainterPath &fin) {
         paintScaleRows(p, body, s, 3.6, QColor(120, 140, 170, 90), 0.7, ScaleStyle::Fine);
         const auto lateral = [](double t) { return -0.4 + 0.3 * t * t; };
-        const Saved saved(p);
-        p.setClipPath(body, Qt::IntersectClip);
-        // Each stripe is pigment with a darker bronze edge that softens into
-        // the blue-white between, and no two are quite as wide.
-        const auto paintStripe = [&](const QPainterPath &spine, double wide) {
-            const auto band = [&](double f) {
-                const double w = wide * f;
-                return ribbon(spine,
-                              {2.2 * w, 3.4 * w, 3.9 * w, 4.0 * w, 3.7 * w, 3.1 * w, 2.1 * w});
-            };
-            p.fillPath(band(1.4), QColor(200, 140, 30, 60));
-            p.fillPath(band(1.22), QColor(214, 160, 30, 120));
-            p.fillPath(band(1.08), yellow);
+        // The lateral line parts the two sets of stripes: each ends cleanly
+        // against it.
+        QPolygonF low;
+        for (int k = 0; k <= 20; ++k)
+            low << s.at(k / 20.0, lateral(k / 20.0));
+        low << QPointF(330, low.back().y()) << QPointF(330, 250) << QPointF(-10, 250)
+            << QPointF(-10, low.front().y());
+        QPainterPath below;
+        below.addPolygon(low);
+        below = below.intersected(body);
+        const QPainterPath above = body.subtracted(below);
+        // Pigment in the skin: even bands with crisp edges, narrowing only as
+        // the body narrows to the tail.
+        QPainterPath high, slanting;
+        const auto band = [](const std::vector<QPointF> &spine, const std::vector<double> &along,
+                             double wide) {
+            std::vector<double> widths;
+            for (const double t : along)
+                widths.push_back(wide * (1.0 - 0.45 * std::clamp((t - 0.45) / 0.55, 0.0, 1.0)));
+            return ribbon(curveThrough(spine), widths);
         };
-        // Above the lateral line the stripes run level with the back.
-        for (const double across : {-0.9, -0.72, -0.54}) {
+        // Above the line the stripes lie level, parallel to the back over
+        // the head and closing in with it behind the deepest point.
+        const double top = s.at(s.deepestAt, 0).y() - s.at(s.deepestAt, -1).y();
+        for (const double across : {-0.85, -0.66, -0.47}) {
             std::vector<QPointF> spine;
-            for (int k = 0; k <= 16; ++k) {
-                const double t = 0.03 + 0.97 * k / 16.0;
-                spine.push_back(s.at(t, across + 0.015 * std::sin(t * 17.0 + across * 9.0)));
+            std::vector<double> along;
+            for (int k = 0; k <= 20; ++k) {
+                const double t = k / 20.0;
+                const QPointF follow = t < s.deepestAt
+                                           ? s.at(t, -1) + QPointF(0, (across + 1) * top)
+                                           : s.at(t, across);
+                spine.push_back(follow);
+                along.push_back(t);
             }
-            paintStripe(curveThrough(spine), 1.15 + 0.15 * std::sin(across * 21.0));
+            high.addPath(band(spine, along, 4.6));
         }
-        // Below it the stripes run in clean oblique rows up and back along
-        // the scale rows, near enough parallel, each ending at the line.
-        for (int k = 0; k < 9; ++k) {
-            // Not quite parallel, nor evenly spaced, and some give out
-            // before they reach the line.
-            double t = 0.06 + k * 0.108 + 0.018 * std::sin(k * 2.3) + 0.008 * std::sin(k * 5.1);
-            double across = 1.15;
-            const double slope = 2.7 + 0.35 * std::sin(k * 1.7 + 0.4);
-            const double shortfall = 0.2 * std::max(0.0, std::sin(k * 3.3 + 0.6));
-            std::vector<QPointF> stripe;
-            while (t < 0.99 && across > lateral(t) + 0.06 + shortfall) {
-                stripe.push_back(s.at(t, across + 0.014 * std::sin(t * 9.0 + k * 1.3)));
-                t += 0.025;
-                across -= 0.025 * slope;
+        // Below it they run obliquely up and back from the belly and throat
+        // to the line, evenly spaced and parallel, easing towards the level
+        // as they round the belly, as the scale rows do.
+        for (int k = 0; k < 7; ++k) {
+            const double meet = 0.22 + k * 0.15;
+            const QPointF at(s.snout.x() + s.length * meet,
+                             s.at(std::min(meet, 1.0), lateral(std::min(meet, 1.0))).y());
+            std::vector<QPointF> spine;
+            std::vector<double> along;
+            for (double u = -12; u <= 130; u += 4) {
+                const double slant = (30 - 10 * std::max(0.0, u) / 130) * std::numbers::pi / 180;
+                spine.push_back(at + QPointF(-std::cos(slant), std::sin(slant)) * u);
+                along.push_back((spine.back().x() - s.snout.x()) / s.length);
             }
-            if (stripe.size() < 3)
-                continue;
-            paintStripe(curveThrough(stripe), 1.2 + 0.2 * std::abs(std::sin(k * 2.9 + 0.3)));
+            slanting.addPath(band(spine, along, 6.4));
         }
+        const QPainterPath stripes =
+            high.intersected(above).united(slanting.intersected(below)).simplified();
+        // The pectoral fin lies over them, and only a trace shows through it.
+        const QPainterPath bare = stripes.subtracted(fin);
+        p.fillPath(stripes.intersected(fin), withAlpha(yellow, 70));
+        p.fillPath(bare, yellow);
+        stroke(p, bare, QColor(196, 146, 28, 120), 0.6);
         std::vector<QPointF> line;
         for (double t = 0.22; t <= 1.0; t += 0.05)
             line.push_back(s.at(t, lateral(t)));
@@ -259,7 +279,7 @@ void paintBluestripedGrunt(QPainter &p, double w, double h)
                             QColor(66, 62, 54, 235), QColor(20, 20, 20, 150),
                             QColor(196, 140, 36, 236), QColor(230, 200, 80), 0.24, 0.15, {62, 108},
                             0.5, 16, 0.155, 0.32);
-    paintGrunt(p, bluestriped, [&](const QPainterPath &body) {
+    paintGrunt(p, bluestriped, [&](const QPainterPath &body, const QPainterPath &) {
         // The stripes are evenly spaced and run parallel, each a smooth
         // even band of blue finely edged darker: level along the body,
         // closing in a little towards the tail, and over the head turning

@@ -470,58 +470,60 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
         p.setClipPath(parts.body);
         paintScaleRows(p, bar(1.1).intersected(parts.body), s, s.depth * 0.105,
                        QColor(200, 130, 20, 110), 1.0, ScaleStyle::Flat);
-        // Pink-orange blotches over the lower head and cheek: the largest
-        // below the eye, smaller ones towards the corner of the mouth and
-        // back and down over the cheek. Each is its own irregular shape,
-        // lobed and notched, none a round spot nor drawn out into a stripe.
-        struct Blotch
+        // Salmon-pink patches in a mosaic over the lower head and cheek,
+        // parted by lanes of green skin: the largest on the cheek below and
+        // behind the eye, smaller ones towards the throat. Each is drawn out
+        // along the curve of the head, and its edge is a run of small crisp
+        // scallops, as pigment bounded by the scales it lies in.
+        struct Patch
         {
-            double along, across, rx, ry, tilt;
+            double along, across, size;
         };
-        static constexpr Blotch blotches[] = {
-            {0.19, 0.04, 9.6, 6.0, 8},    {0.105, 0.16, 5.6, 4.0, -20}, {0.285, 0.1, 6.6, 4.4, 24},
-            {0.17, 0.42, 4.8, 3.4, 6},    {0.245, 0.44, 5.8, 3.6, 30},  {0.33, 0.33, 3.6, 2.6, 10},
-            {0.075, 0.36, 3.0, 2.2, -10}, {0.225, 0.25, 2.6, 2.0, 0}};
+        static constexpr Patch patches[] = {
+            {0.185, 0.05, 8.5}, {0.29, 0.04, 8.0},  {0.13, 0.37, 6.0}, {0.235, 0.38, 7.0},
+            {0.33, 0.36, 5.8},  {0.085, 0.15, 4.2}, {0.18, 0.64, 4.6}, {0.275, 0.64, 4.4},
+            {0.228, 0.84, 3.2}, {0.09, 0.5, 3.0}};
         QPainterPath pink;
         int seed = 0;
-        for (const Blotch &k : blotches) {
+        for (const Patch &k : patches) {
             ++seed;
             const QPointF c = s.at(k.along, k.across);
-            const QTransform turn = QTransform().rotate(k.tilt);
-            // An uneven outline round `centre`, `grow` times the blotch's size.
-            const auto rim = [&](QPointF centre, double grow, double own) {
-                std::vector<QPointF> points;
-                for (int i = 0; i < 16; ++i) {
-                    const double a = 2 * std::numbers::pi * i / 16;
-                    const double reach = grow * (1.0 + 0.2 * std::sin(a * 2 + own * 1.9) +
-                                                 0.12 * std::sin(a * 3 + own * 2.6) +
-                                                 0.06 * std::sin(a * 5 + own * 0.7));
-                    points.push_back(
-                        centre + turn.map(QPointF(k.rx * std::cos(a), k.ry * std::sin(a)) * reach));
-                }
-                return smoothClosedPath(points.data(), int(points.size()));
-            };
-            // A smaller lobe run together with the main patch, as pigment
-            // spreads unevenly, so no two outlines are alike.
-            const double side = seed * 2.4;
-            const QPointF lobe =
-                c + turn.map(QPointF(k.rx * 0.7 * std::cos(side), k.ry * 0.6 * std::sin(side)));
-            const auto shape = [&](double grow) {
-                return rim(c, grow, seed).united(rim(lobe, grow * 0.55, seed + 3.3));
-            };
+            const QPointF run = s.at(k.along + 0.02, k.across) - s.at(k.along - 0.02, k.across);
+            const QTransform turn =
+                QTransform().rotate(std::atan2(run.y(), run.x()) * 180 / std::numbers::pi);
+            const int corners = 11 + seed % 3;
+            std::vector<QPointF> points;
+            for (int i = 0; i < corners; ++i) {
+                const double a =
+                    2 * std::numbers::pi * i / corners + 0.15 * std::sin(seed * 1.3 + i * 2.1);
+                const double reach = 1.0 + 0.12 * std::sin(i * 2.7 + seed * 1.9) +
+                                     0.12 * std::sin(a * 2 + seed * 0.8);
+                points.push_back(
+                    c + turn.map(QPointF(1.15 * std::cos(a), 0.85 * std::sin(a)) * k.size * reach));
+            }
+            // Each stretch of edge bows outwards, meeting the next at a notch.
+            QPainterPath patch(points[0]);
+            for (int i = 0; i < corners; ++i) {
+                const QPointF from = points[i];
+                const QPointF to = points[(i + 1) % corners];
+                const QPointF mid = (from + to) / 2;
+                const QPointF out = mid - c;
+                const double chord = std::hypot(to.x() - from.x(), to.y() - from.y());
+                patch.quadTo(
+                    mid + out / std::max(1e-9, std::hypot(out.x(), out.y())) * chord * 0.22, to);
+            }
+            patch.closeSubpath();
             // Those nearer the mouth run more orange, those on the lower
             // cheek rosier.
             const QColor tone = blend(QColor(250, 134, 90), QColor(238, 106, 108),
                                       std::clamp(k.across / 0.5 + (k.along - 0.1), 0.0, 1.0));
-            // A crisp edge, softened by only a hair of pigment beyond it.
-            p.fillPath(shape(1.1), withAlpha(tone, 60));
             // Lit on its upper side as the cheek is, darker below.
-            const QPainterPath patch = shape(1.0);
             const QRectF box = patch.boundingRect();
             QLinearGradient lit(box.topLeft(), box.bottomLeft());
-            lit.setColorAt(0, withAlpha(tone.lighter(116), 240));
-            lit.setColorAt(1, withAlpha(tone.darker(128), 240));
+            lit.setColorAt(0, withAlpha(tone.lighter(116), 245));
+            lit.setColorAt(1, withAlpha(tone.darker(128), 245));
             p.fillPath(patch, lit);
+            stroke(p, patch, withAlpha(tone.darker(135), 110), 0.5);
             pink = pink.united(patch);
         }
         {
