@@ -85,12 +85,13 @@ struct Stingray
     QPainterPath disc;
     QPainterPath tailLine; // from under the disc to the tip
     double tailRoot = 10.0, tailTip = 1.0;
-    QPainterPath hind;    // pelvic fins peeping out behind, or the fin at the tail's end
+    QPainterPath hind;    // the fin at the tail's end
     double stingAt = 0.2; // where the sting sits along the tail
     QColor colour;
     QPointF eye; // the right eye; the left one mirrors it
     double eyeSize = 3.0;
     double sting = 10.0; // length of the sting
+    QRectF body;         // the raised head and trunk in the middle of the disc
 };
 
 // A ray lying on the bottom casts no shadow apart from itself: the sand only
@@ -153,12 +154,75 @@ void paintStingray(QPainter &p, const Stingray &ray,
     paintContactShadow(p, ray.disc.united(ray.hind).united(tail), QPointF(1.0, 1.4));
 
     const QColor line = ray.colour.darker(170);
-    // Tail and pelvic fins are one skin with the disc: the same colour and
-    // pattern, only a faint edge where they stand free on the sand.
+    // The tail is one skin with the disc: the same colour and one pattern
+    // running over both.
     const QPainterPath hindParts = ray.hind.united(tail);
+    const QPainterPath whole = ray.disc.united(hindParts);
     fillBody(p, hindParts, ray.colour.darker(106), ray.colour, ray.colour.darker(104));
-    pattern(hindParts);
-    stroke(p, hindParts, withAlpha(line, 110), 0.5);
+    QRadialGradient g(QPointF(0, -6), ray.disc.boundingRect().width() * 0.55);
+    g.setColorAt(0, ray.colour.darker(110));
+    g.setColorAt(0.6, ray.colour);
+    g.setColorAt(1, ray.colour.lighter(112));
+    p.fillPath(ray.disc, g);
+    pattern(whole);
+    {
+        // Head and trunk rise as a low dome in the middle of the disc and
+        // slope down to the thin wings: lit on the slope towards the light,
+        // in soft shade on the far one, both lost out on the flat wings.
+        const Saved c(p);
+        p.setClipPath(whole, Qt::IntersectClip);
+        const QPointF light = QTransform().rotate(-ray.turn).map(QPointF(-0.64, -0.77));
+        const QPointF body = ray.body.center();
+        const double sx = ray.body.width() / ray.body.height();
+        p.scale(sx, 1.0);
+        const auto squeezed = [&](QPointF at) { return QPointF(at.x() / sx, at.y()); };
+        const double reach = ray.body.height() * 0.5;
+        paintGlow(p, squeezed(body - light * reach * 0.3), reach * 1.0,
+                  withAlpha(line.darker(110), 85));
+        paintGlow(p, squeezed(body + light * reach * 0.3), reach * 0.95,
+                  QColor(255, 238, 176, 105));
+        paintGlow(p, squeezed(body + light * reach * 0.45), reach * 0.45,
+                  QColor(255, 246, 210, 50));
+        // Where the far slope meets the wing the shade gathers in a soft
+        // crescent that marks the edge of the raised trunk.
+        const QPointF across(-light.y(), light.x());
+        QPolygonF far{body + across * 200, body + across * 200 - light * 200,
+                      body - across * 200 - light * 200, body - across * 200};
+        QPainterPath farSide;
+        farSide.addPolygon(QTransform::fromScale(1 / sx, 1).map(far));
+        p.setClipPath(farSide, Qt::IntersectClip);
+        QRadialGradient slope(squeezed(body), reach * 1.05);
+        slope.setColorAt(0.7, withAlpha(line, 0));
+        slope.setColorAt(0.88, withAlpha(line, 55));
+        slope.setColorAt(1.0, withAlpha(line, 0));
+        p.fillRect(
+            QRectF(squeezed(body) - QPointF(reach * 2, reach * 2), QSizeF(reach * 4, reach * 4)),
+            slope);
+    }
+    {
+        // Out at the rim the wings are thin enough for the light to come
+        // through them, a pale margin round the disc.
+        const Saved c(p);
+        p.setClipPath(ray.disc, Qt::IntersectClip);
+        stroke(p, ray.disc, withAlpha(ray.colour.lighter(135), 45), 6.0);
+        stroke(p, ray.disc, withAlpha(ray.colour.lighter(140), 50), 2.4);
+    }
+    shadeBody(p, ray.disc, withAlpha(line, 150), 0.6);
+    {
+        // The tail's root goes in under the disc's thin rear edge.
+        const Saved c(p);
+        p.setClipPath(hindParts.subtracted(ray.disc), Qt::IntersectClip);
+        stroke(p, ray.disc.translated(0.4, 0.7), withAlpha(line, 40), 1.6);
+        stroke(p, ray.disc.translated(-0.4, -0.7), withAlpha(ray.colour.lighter(130), 50), 1.0);
+    }
+    {
+        // The faint edge of the tail, only where it lies free on the sand.
+        const Saved c(p);
+        QPainterPath free;
+        free.addRect(whole.boundingRect().adjusted(-10, -10, 10, 10));
+        p.setClipPath(free.subtracted(ray.disc), Qt::IntersectClip);
+        stroke(p, hindParts, withAlpha(line, 110), 0.5);
+    }
     {
         // The sting lies along the tail's upper face, a little to the lit side.
         const double along = ray.stingAt;
@@ -167,29 +231,6 @@ void paintStingray(QPainter &p, const Stingray &ray,
         const QPointF d = (ahead - root) / std::max(1e-6, QLineF(root, ahead).length());
         const QPointF lift = QPointF(-d.y(), d.x()) * ray.tailRoot * 0.12;
         paintBarb(p, root + lift, d, ray.sting, QColor(62, 42, 20));
-    }
-
-    QRadialGradient g(QPointF(0, -6), ray.disc.boundingRect().width() * 0.55);
-    g.setColorAt(0, ray.colour.darker(110));
-    g.setColorAt(0.6, ray.colour);
-    g.setColorAt(1, ray.colour.lighter(112));
-    p.fillPath(ray.disc, g);
-    pattern(ray.disc);
-    {
-        // The body rises in the middle of the flat disc.
-        const Saved c(p);
-        p.setClipPath(ray.disc, Qt::IntersectClip);
-        p.scale(0.55, 1.0);
-        paintGlow(p, {0, -6}, ray.disc.boundingRect().height() * 0.6, QColor(255, 240, 190, 70));
-    }
-    shadeBody(p, ray.disc, withAlpha(line, 150), 0.6);
-    {
-        // The thick rim of the disc lies over the roots of the pelvic fins
-        // and the tail, shading them where they go in under it.
-        const Saved c(p);
-        p.setClipPath(hindParts.subtracted(ray.disc), Qt::IntersectClip);
-        for (const double width : {7.0, 3.5})
-            stroke(p, ray.disc.translated(0.6, 1.0), withAlpha(line, 40), width);
     }
 
     for (const double x : {-1.0, 1.0})
@@ -495,6 +536,19 @@ void paintYellowStingray(QPainter &p, double w, double h)
     const QColor dark(70, 50, 22), pale(246, 226, 140);
     QPainterPath stub(QPointF(0, 56));
     stub.cubicTo(QPointF(1, 86), QPointF(4, 116), QPointF(2, 152));
+    // The pelvic fins run on from the disc's rear edge, peeping out behind
+    // it either side of the tail's thick root, one skin with the disc.
+    const QPainterPath pelvics = mirroredOutline({{0, 48},
+                                                  {16, 52},
+                                                  {19.5, 56},
+                                                  {19.2, 60},
+                                                  {16.8, 63.5},
+                                                  {12.8, 65.8},
+                                                  {8.8, 67.2},
+                                                  {6.8, 68.8},
+                                                  {5.9, 71},
+                                                  {5.4, 73},
+                                                  {0, 74}});
     // A little longer than wide, not a coin: a blunt bump of a snout, the
     // widest point ahead of the middle, the rear edge flatter where the
     // pelvic fins reach out behind.
@@ -510,14 +564,13 @@ void paintYellowStingray(QPainter &p, double w, double h)
                                                {40, 46},
                                                {27, 54.5},
                                                {14, 58},
-                                               {0, 56}});
+                                               {0, 56}})
+                                  .united(pelvics);
     // The tail narrows from a thick root to the caudal fin that wraps its end.
     const QPainterPath caudal = mirroredOutline(
         {{0, 108}, {3.5, 114}, {6.5, 126}, {7.5, 136}, {6, 146}, {3, 153}, {0, 156}});
-    const QPainterPath pelvics =
-        pelvicPair({{3, 50}, {13, 50}, {17.5, 54.5}, {18, 60.5}, {14, 66}, {8, 67.5}, {3.5, 64}});
-    const Stingray ray(QPointF(130, 92), -30, disc, stub, 9.5, 3.2, pelvics.united(caudal), 0.42,
-                       QColor(184, 146, 62), QPointF(12, -38), 4.6, 20);
+    const Stingray ray(QPointF(130, 92), -30, disc, stub, 12, 3.2, caudal, 0.42,
+                       QColor(184, 146, 62), QPointF(12, -38), 4.6, 20, QRectF(-26, -60, 52, 108));
     paintStingray(p, ray, [&](const QPainterPath &area) {
         const Saved s(p);
         p.setClipPath(area, Qt::IntersectClip);
@@ -533,15 +586,33 @@ void paintYellowStingray(QPainter &p, double w, double h)
             const double r = 0.88 + rng.generateDouble() * 0.3;
             const Saved spot(p);
             p.translate(c);
+            // Where the skin slopes down from the raised trunk to the wings
+            // the spots are seen a little obliquely, narrower down the slope.
+            const QPointF off((c.x() - ray.body.center().x()) / ray.body.width() * 2,
+                              (c.y() - ray.body.center().y()) / ray.body.height() * 2);
+            const double slope =
+                std::exp(-std::pow((std::hypot(off.x(), off.y()) - 0.9) / 0.25, 2));
+            const double down = std::atan2(off.y() / ray.body.height(), off.x() / ray.body.width());
+            p.rotate(down * 180 / std::numbers::pi);
+            p.scale(1.0 - 0.3 * slope, 1.0);
+            p.rotate(-down * 180 / std::numbers::pi);
             p.rotate(rng.bounded(180.0));
             paintDisc(p, {0, 0}, r * 1.25, r * 0.8, spotColour);
         }
     });
-    // The caudal fin round the end of the tail is thin skin over fine rays:
-    // the pattern fades on it towards its rim, and the rays show through.
     const Saved s(p);
     p.translate(ray.at);
     p.rotate(ray.turn);
+    // The disc's thin rear edge lies over the root of each pelvic fin, set
+    // off from it only by a soft crease.
+    for (const double side : {-1.0, 1.0}) {
+        const QPainterPath fold =
+            curveThrough({{side * 19, 56.6}, {side * 14, 58.4}, {side * 7.5, 58.6}});
+        strokeInside(p, disc, fold.translated(0, 1.0), withAlpha(pale, 40), 1.4);
+        strokeInside(p, disc, fold, withAlpha(dark, 60), 1.1);
+    }
+    // The caudal fin round the end of the tail is thin skin over fine rays:
+    // the pattern fades on it towards its rim, and the rays show through.
     const QPainterPath fin = caudal.subtracted(ribbon(stub, {ray.tailRoot * 0.6, ray.tailTip}));
     p.setClipPath(fin, Qt::IntersectClip);
     QRadialGradient veil(QPointF(0, 132), 11);
