@@ -45,8 +45,9 @@ void paintChain(QPainter &p, const Carapace &c, const QPainterPath &area, const 
 } // namespace
 
 // An olive box with a humped back and no horns: small white spots all over, a
-// pale chain-like mesh on the middle of the side only, and two ragged dark
-// blotches, one just behind the pectoral fin and one mid-side in the mesh.
+// pale chain-like mesh on the middle of the side only, and two ragged,
+// soft-edged olive-brown blotches, one just behind the pectoral fin and one
+// mid-side in the mesh.
 void paintTrunkfish(QPainter &p, double w, double h)
 {
     Canvas canvas(p, w, h);
@@ -54,10 +55,11 @@ void paintTrunkfish(QPainter &p, double w, double h)
     canvas.faceRight();
     const QColor pale(250, 248, 230);
     // Ragged, so that neither reads as a round spot or an eye.
-    QPainterPath blotches = smoothClosedPath(
-        {{152, 104}, {163, 101}, {170, 108}, {170, 124}, {159, 123}, {152, 128}, {149, 115}});
-    blotches.addPath(smoothClosedPath(
-        {{173, 129}, {184, 123}, {196, 126}, {204, 133}, {197, 141}, {186, 145}, {176, 140}}));
+    const std::vector<QPainterPath> blotches{
+        smoothClosedPath(
+            {{152, 104}, {163, 101}, {170, 108}, {170, 124}, {159, 123}, {152, 128}, {149, 115}}),
+        smoothClosedPath(
+            {{173, 129}, {184, 123}, {196, 126}, {204, 133}, {197, 141}, {186, 145}, {176, 140}})};
     // A humped back rounding down to a narrow rear, the belly flat and
     // full: no straight side anywhere.
     const Carapace shell{{44, 146},  {64, 104},  {146, 60}, {216, 110},
@@ -84,15 +86,42 @@ void paintTrunkfish(QPainter &p, double w, double h)
         // The skin under the chain is only a little darker, so the white
         // spots still show faintly through it towards its edge.
         p.fillPath(box, fading(QColor(98, 86, 46, 150)));
-        // The blotches are cells of the chain gone dark: the skin darkens
-        // under the mesh and the pale links run on across it, so they read
-        // as part of the chain, not as patches laid over it.
-        for (int k = 0; k < 4; ++k)
-            stroke(p, blotches, QColor(40, 34, 14, 30), 9.0 - 2.0 * k);
-        p.fillPath(blotches, QColor(36, 30, 12, 215));
         paintChain(p, shell, box, fading(withAlpha(pale, 120)));
-        // Over the blotches the links are dimmed, not gone.
-        p.fillPath(blotches, QColor(36, 30, 12, 100));
+        // The hard ridge along the hump of the back: the narrow top face
+        // above it turned up to the light, the flank just under it in shade.
+        const QPainterPath ridge =
+            curveThrough({shell.brow + QPointF(14, 2), shell.peak + QPointF(0, 15),
+                          shell.back(0.55) + QPointF(-2, 13), shell.back(0.9) + QPointF(-4, 7)});
+        {
+            const Saved faces(p);
+            p.setClipPath(box, Qt::IntersectClip);
+            QPainterPath top = ridge;
+            top.lineTo(240, 40);
+            top.lineTo(20, 40);
+            top.closeSubpath();
+            p.fillPath(top, QColor(255, 250, 220, 40));
+        }
+        strokeInside(p, box, ridge.translated(0, 3.4), QColor(40, 34, 14, 60), 5.0);
+        strokeInside(p, box, ridge, QColor(255, 250, 220, 60), 2.2);
+        // The blotches are pigment in the skin, a deeper olive-brown than the
+        // box and soft at the edge: the links and the white spots run on
+        // into them, dimmed but not cut off, so they read as markings and
+        // not as holes in the chain. Each is laid as thin washes, from a
+        // little beyond its outline in to well inside it.
+        const Saved s(p);
+        p.setClipPath(box, Qt::IntersectClip);
+        for (const QPainterPath &blotch : blotches) {
+            const QPointF centre = blotch.boundingRect().center();
+            for (int k = 0; k < 12; ++k) {
+                const double scale = 1.3 - 0.05 * k;
+                p.fillPath(QTransform()
+                               .translate(centre.x(), centre.y())
+                               .scale(scale, scale)
+                               .translate(-centre.x(), -centre.y())
+                               .map(blotch),
+                           QColor(50, 38, 14, 40));
+            }
+        }
     });
 }
 
