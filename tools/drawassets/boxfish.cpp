@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Reefwise developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "boxfish.h"
 #include "anatomy.h"
 #include "fishart.h"
 #include "fishkit.h"
@@ -9,7 +10,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPolygonF>
-#include <QRadialGradient>
 #include <QRandomGenerator>
 #include <QTransform>
 
@@ -28,65 +28,6 @@ using namespace fishkit;
 namespace {
 
 constexpr double pi = std::numbers::pi;
-
-// The three boxfish share one build, a rigid carapace of bony plates,
-// triangular in section: a sharp ridge along the back and a flat belly
-// between two keels. What tells them apart is the outline of the box, the
-// pattern on it, the colour and the horns of the Cowfish.
-struct Carapace
-{
-    // Corners of the box in side view, round from the mouth: up the forehead
-    // to the brow, the peak of the back's ridge, the two rear corners where
-    // the tail stalk leaves the box, the lowest point of the keel, the chin.
-    QPointF mouth, brow, peak, rearTop, rearBottom, keel, chin;
-    // How far the sides bow out between the corners: a humped back is fuller.
-    double swell = 1.0;
-    // How far back from the peak its rounding starts: an arched back, not a gable.
-    double peakRound = 11.0;
-
-    QPointF eye() const { return brow + QPointF(30, 7); }
-    // A point `t` of the way along the back (peak to rear) or along the keel.
-    QPointF back(double t) const { return peak + (rearTop - peak) * t; }
-    QPointF under(double t) const { return keel + (rearBottom - keel) * t; }
-};
-
-struct Boxfish
-{
-    Carapace box;
-    QColor back, flank, belly, fin, ray, lips, iris;
-    bool plates = false; // the honeycomb of plates shows through the pattern
-};
-
-// Sides of bony plate meeting at rounded corners: a rigid box, but one that
-// grew, so each side swells a little, unevenly, and no corner is sharp. The
-// stalk and the tail are the only parts of the fish that can bend.
-QPainterPath carapace(const Carapace &c)
-{
-    const std::vector<QPointF> v{c.mouth, c.brow, c.peak, c.rearTop, c.rearBottom, c.keel, c.chin};
-    const size_t n = v.size();
-    // `from`, corner `i`, moved its rounding towards `to`, or less on a short side.
-    const auto towards = [&c](QPointF from, size_t i, QPointF to) {
-        const double length = QLineF(from, to).length();
-        const double round = i == 2 ? c.peakRound : 11.0;
-        return from + (to - from) * (std::min(round, length / 3.0) / length);
-    };
-    QPainterPath box(towards(v[0], 0, v[n - 1]));
-    for (size_t i = 0; i < n; ++i) {
-        const size_t before = (i + n - 1) % n;
-        const QPointF prev = v[before], next = v[(i + 1) % n];
-        const QPointF d = v[i] - prev;
-        const QPointF out(d.y(), -d.x());
-        // The swell leans towards one end of the side, a different one on
-        // each side, so that the box is not ruled.
-        const double lean = i % 2 ? 0.06 : 0.035;
-        const QPointF a = towards(prev, before, v[i]), b = towards(v[i], i, prev);
-        box.cubicTo(a + (b - a) * 0.3 + out * lean * c.swell,
-                    a + (b - a) * 0.7 + out * (0.095 - lean) * c.swell, b);
-        box.quadTo(v[i], towards(v[i], i, next));
-    }
-    box.closeSubpath();
-    return box;
-}
 
 // The cells of a net round scattered centres about `spacing` apart over
 // `area`, each shrunk to `shrink` of its share towards its centre.
@@ -114,23 +55,6 @@ std::vector<std::vector<QPointF>> netCells(const QRectF &area, double spacing, d
         if (ring.size() > 2)
             cells.push_back(std::move(ring));
     }
-    return cells;
-}
-
-// The outlines of the carapace's bony plates, each shrunk `shrink` of the
-// way to its own seed: uneven polygons that crowd together and flatten
-// towards the ridge and the keel, where the side of the box turns away.
-std::vector<std::vector<QPointF>> plateCells(const Carapace &c, const QPainterPath &box,
-                                             double shrink)
-{
-    const double top = c.peak.y(), bottom = c.keel.y();
-    const double mid = (top + bottom) / 2, half = (bottom - top) / 2 + 6;
-    std::vector<std::vector<QPointF>> cells = netCells(box.boundingRect(), 15, shrink, 77);
-    for (std::vector<QPointF> &ring : cells)
-        for (QPointF &q : ring) {
-            const double u = std::clamp((q.y() - mid) / half, -1.0, 1.0);
-            q = QPointF(q.x(), mid + half * std::sin(u * pi / 2));
-        }
     return cells;
 }
 
@@ -225,6 +149,104 @@ void paintHorn(QPainter &p, QPointF root, QPointF tip, double radius, QColor bon
     // The ridge's lit crest runs on along the top of the horn to its point.
     stroke(p, curve(root + back * 1.4 + up * 1.1, root + up * 0.75, tip - u * radius * 0.6),
            withAlpha(bone.lighter(140), 110), std::max(0.6, radius * 0.22));
+}
+
+// Wandering blue lines, like the scrawls on a Cowfish: no two alike, but
+// not strewn at random either: they run the way `flow` gives at each place
+// (along the body on the flanks, down from the eye across the cheek),
+// wavering about it, some long and broken into dashes, some a short tick,
+// some branching off another, most fine and a few broad.
+void paintScrawls(QPainter &p, const QPainterPath &area, double spacing, QColor colour,
+                  quint32 seed, const std::function<double(QPointF)> &flow)
+{
+    QRandomGenerator rng(seed);
+    const Saved s(p);
+    p.setClipPath(area, Qt::IntersectClip);
+    const QRectF box = area.boundingRect();
+    const int count = int(box.width() * box.height() / (spacing * spacing) * 0.55);
+    std::vector<QPointF> starts = scatterPoints(area, count, seed);
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+        const QPointF start = starts[i];
+        QPainterPath scrawl(start);
+        QPointF at = start;
+        // Along the flow, either way, wavering to and fro about it.
+        const double turn = rng.bounded(2) ? pi : 0.0;
+        double swing = rng.bounded(0.8) - 0.4;
+        const int bends = rng.bounded(5) == 0 ? 1 : 3 + rng.bounded(6);
+        for (int k = bends; k > 0; --k) {
+            swing = std::clamp(-swing + rng.bounded(0.5) - 0.25, -0.6, 0.6);
+            const double heading = flow(at) + turn + rng.bounded(0.3) - 0.15;
+            const double step = 1.6 + rng.bounded(2.6);
+            const QPointF bend =
+                at + QPointF(std::cos(heading + swing), std::sin(heading + swing)) * step;
+            at = bend + QPointF(std::cos(heading), std::sin(heading)) * step;
+            // A long line breaks now and then and runs on a little out of line.
+            if (k < bends && rng.bounded(6) == 0)
+                scrawl.moveTo(bend + QPointF(0, rng.bounded(1.2) - 0.6));
+            else
+                scrawl.quadTo(bend, at);
+            // Now and then another line branches off here.
+            if (starts.size() < std::size_t(count) * 3 / 2 && rng.bounded(9) == 0)
+                starts.push_back(bend);
+        }
+        // A line that swells and thins like a brush stroke, with only a faint
+        // dark edge; the broad ones are few.
+        const double w = 0.3 + 0.9 * std::pow(rng.generateDouble(), 2.5);
+        const QColor own = withAlpha(colour.lighter(90 + rng.bounded(30)), 150 + rng.bounded(105));
+        p.fillPath(ribbon(scrawl, {w * 1.6, w * 2.2, w * 1.8, w * 2.4, w * 1.4}),
+                   withAlpha(colour.darker(170), 50));
+        p.fillPath(ribbon(scrawl, {w * 0.5, w * 1.3, w, w * 1.4, w * 0.6}), own);
+    }
+}
+
+} // namespace
+
+// Sides of bony plate meeting at rounded corners: a rigid box, but one that
+// grew, so each side swells a little, unevenly, and no corner is sharp. The
+// stalk and the tail are the only parts of the fish that can bend.
+QPainterPath carapace(const Carapace &c)
+{
+    const std::vector<QPointF> v{c.mouth, c.brow, c.peak, c.rearTop, c.rearBottom, c.keel, c.chin};
+    const size_t n = v.size();
+    // `from`, corner `i`, moved its rounding towards `to`, or less on a short side.
+    const auto towards = [&c](QPointF from, size_t i, QPointF to) {
+        const double length = QLineF(from, to).length();
+        const double round = i == 2 ? c.peakRound : 11.0;
+        return from + (to - from) * (std::min(round, length / 3.0) / length);
+    };
+    QPainterPath box(towards(v[0], 0, v[n - 1]));
+    for (size_t i = 0; i < n; ++i) {
+        const size_t before = (i + n - 1) % n;
+        const QPointF prev = v[before], next = v[(i + 1) % n];
+        const QPointF d = v[i] - prev;
+        const QPointF out(d.y(), -d.x());
+        // The swell leans towards one end of the side, a different one on
+        // each side, so that the box is not ruled.
+        const double lean = i % 2 ? 0.06 : 0.035;
+        const QPointF a = towards(prev, before, v[i]), b = towards(v[i], i, prev);
+        box.cubicTo(a + (b - a) * 0.3 + out * lean * c.swell,
+                    a + (b - a) * 0.7 + out * (0.095 - lean) * c.swell, b);
+        box.quadTo(v[i], towards(v[i], i, next));
+    }
+    box.closeSubpath();
+    return box;
+}
+
+// The outlines of the carapace's bony plates, each shrunk `shrink` of the
+// way to its own seed: uneven polygons that crowd together and flatten
+// towards the ridge and the keel, where the side of the box turns away.
+std::vector<std::vector<QPointF>> plateCells(const Carapace &c, const QPainterPath &box,
+                                             double shrink)
+{
+    const double top = c.peak.y(), bottom = c.keel.y();
+    const double mid = (top + bottom) / 2, half = (bottom - top) / 2 + 6;
+    std::vector<std::vector<QPointF>> cells = netCells(box.boundingRect(), 15, shrink, 77);
+    for (std::vector<QPointF> &ring : cells)
+        for (QPointF &q : ring) {
+            const double u = std::clamp((q.y() - mid) / half, -1.0, 1.0);
+            q = QPointF(q.x(), mid + half * std::sin(u * pi / 2));
+        }
+    return cells;
 }
 
 // Paints the boxfish, its pattern by `marks` (given the box and the tail)
@@ -418,77 +440,6 @@ void paintBoxfish(QPainter &p, const Boxfish &b,
     paintDisc(p, glint, 1.0, 0.8, QColor(240, 248, 250, 170));
 }
 
-// Wandering blue lines, like the scrawls on a Cowfish: no two alike, but
-// not strewn at random either: they run the way `flow` gives at each place
-// (along the body on the flanks, down from the eye across the cheek),
-// wavering about it, some long and broken into dashes, some a short tick,
-// some branching off another, most fine and a few broad.
-void paintScrawls(QPainter &p, const QPainterPath &area, double spacing, QColor colour,
-                  quint32 seed, const std::function<double(QPointF)> &flow)
-{
-    QRandomGenerator rng(seed);
-    const Saved s(p);
-    p.setClipPath(area, Qt::IntersectClip);
-    const QRectF box = area.boundingRect();
-    const int count = int(box.width() * box.height() / (spacing * spacing) * 0.55);
-    std::vector<QPointF> starts = scatterPoints(area, count, seed);
-    for (std::size_t i = 0; i < starts.size(); ++i) {
-        const QPointF start = starts[i];
-        QPainterPath scrawl(start);
-        QPointF at = start;
-        // Along the flow, either way, wavering to and fro about it.
-        const double turn = rng.bounded(2) ? pi : 0.0;
-        double swing = rng.bounded(0.8) - 0.4;
-        const int bends = rng.bounded(5) == 0 ? 1 : 3 + rng.bounded(6);
-        for (int k = bends; k > 0; --k) {
-            swing = std::clamp(-swing + rng.bounded(0.5) - 0.25, -0.6, 0.6);
-            const double heading = flow(at) + turn + rng.bounded(0.3) - 0.15;
-            const double step = 1.6 + rng.bounded(2.6);
-            const QPointF bend =
-                at + QPointF(std::cos(heading + swing), std::sin(heading + swing)) * step;
-            at = bend + QPointF(std::cos(heading), std::sin(heading)) * step;
-            // A long line breaks now and then and runs on a little out of line.
-            if (k < bends && rng.bounded(6) == 0)
-                scrawl.moveTo(bend + QPointF(0, rng.bounded(1.2) - 0.6));
-            else
-                scrawl.quadTo(bend, at);
-            // Now and then another line branches off here.
-            if (starts.size() < std::size_t(count) * 3 / 2 && rng.bounded(9) == 0)
-                starts.push_back(bend);
-        }
-        // A line that swells and thins like a brush stroke, with only a faint
-        // dark edge; the broad ones are few.
-        const double w = 0.3 + 0.9 * std::pow(rng.generateDouble(), 2.5);
-        const QColor own = withAlpha(colour.lighter(90 + rng.bounded(30)), 150 + rng.bounded(105));
-        p.fillPath(ribbon(scrawl, {w * 1.6, w * 2.2, w * 1.8, w * 2.4, w * 1.4}),
-                   withAlpha(colour.darker(170), 50));
-        p.fillPath(ribbon(scrawl, {w * 0.5, w * 1.3, w, w * 1.4, w * 0.6}), own);
-    }
-}
-
-// A pale net of rounded, uneven links over `area` of the carapace `c`, like
-// the chain marks of a Trunkfish: what is left between the rounded centres
-// of its plates, where paintMesh lays an even honeycomb.
-void paintChain(QPainter &p, const Carapace &c, const QPainterPath &area, const QBrush &colour)
-{
-    // The links are the pale seams between the plates themselves, so they
-    // crowd and narrow where the plates do; each plate keeps a dark centre
-    // of its own size, so the links swell and thin from one to the next.
-    QPainterPath cells;
-    for (std::vector<QPointF> ring : plateCells(c, area, 1.0)) {
-        QPointF centre;
-        for (const QPointF &q : ring)
-            centre += q / double(ring.size());
-        const double keep = 0.63 + 0.15 * std::abs(std::sin(centre.x() * 0.31 + centre.y() * 0.17));
-        for (QPointF &q : ring)
-            q = centre + (q - centre) * keep;
-        cells.addPath(smoothClosedPath(ring.data(), int(ring.size())));
-    }
-    p.fillPath(area.subtracted(cells), colour);
-}
-
-} // namespace
-
 // A white box with no horns, covered with round black spots, smaller on the
 // face and kept whole round the eye and the small white-lipped mouth.
 void paintSpottedTrunkfish(QPainter &p, double w, double h)
@@ -593,58 +544,6 @@ void paintSpottedTrunkfish(QPainter &p, double w, double h)
             p.setBrush(tone);
             p.drawPath(spot);
         }
-    });
-}
-
-// An olive box with a humped back and no horns: small white spots all over, a
-// pale chain-like mesh on the middle of the side only, and two ragged dark
-// blotches, one just behind the pectoral fin and one mid-side in the mesh.
-void paintTrunkfish(QPainter &p, double w, double h)
-{
-    Canvas canvas(p, w, h);
-    paintReef(p, 0.45, 200, 0, {40, 214}, 56, QColor(160, 140, 100));
-    canvas.faceRight();
-    const QColor pale(250, 248, 230);
-    // Ragged, so that neither reads as a round spot or an eye.
-    QPainterPath blotches = smoothClosedPath(
-        {{152, 104}, {163, 101}, {170, 108}, {170, 124}, {159, 123}, {152, 128}, {149, 115}});
-    blotches.addPath(smoothClosedPath(
-        {{173, 129}, {184, 123}, {196, 126}, {204, 133}, {197, 141}, {186, 145}, {176, 140}}));
-    // A humped back rounding down to a narrow rear, the belly flat and
-    // full: no straight side anywhere.
-    const Carapace shell{{44, 146},  {64, 104},  {146, 60}, {216, 110},
-                         {216, 138}, {118, 178}, {56, 168}, 1.5};
-    const Boxfish look(shell, QColor(88, 78, 44), QColor(128, 114, 68), QColor(214, 204, 166),
-                       QColor(170, 164, 118, 210), QColor(96, 92, 56, 140), QColor(190, 178, 128),
-                       QColor(150, 140, 70));
-    // The chain is densest round the two blotches and loosens outwards into
-    // the spotted skin, its links thinning and fading rather than stopping
-    // at an edge.
-    const auto fading = [](QColor colour) {
-        QRadialGradient g(QPointF(0, 0), 1.0);
-        g.setColorAt(0.0, colour);
-        g.setColorAt(0.4, withAlpha(colour, colour.alpha() * 3 / 4));
-        g.setColorAt(0.75, withAlpha(colour, colour.alpha() / 4));
-        g.setColorAt(1.0, withAlpha(colour, 0));
-        QBrush brush(g);
-        brush.setTransform(QTransform().translate(172, 124).rotate(-14).scale(70, 46));
-        return brush;
-    };
-    paintCastShadow(p, carapace(shell), 216);
-    paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &) {
-        anatomy::paintFreckles(p, box, 8.5, 0.6, 1.8, withAlpha(pale, 230), 23, {150, 110}, 70);
-        // The skin under the chain is only a little darker, so the white
-        // spots still show faintly through it towards its edge.
-        p.fillPath(box, fading(QColor(98, 86, 46, 150)));
-        // The blotches are cells of the chain gone dark: the skin darkens
-        // under the mesh and the pale links run on across it, so they read
-        // as part of the chain, not as patches laid over it.
-        for (int k = 0; k < 4; ++k)
-            stroke(p, blotches, QColor(40, 34, 14, 30), 9.0 - 2.0 * k);
-        p.fillPath(blotches, QColor(36, 30, 12, 215));
-        paintChain(p, shell, box, fading(withAlpha(pale, 120)));
-        // Over the blotches the links are dimmed, not gone.
-        p.fillPath(blotches, QColor(36, 30, 12, 100));
     });
 }
 
