@@ -90,11 +90,14 @@ Build butterfly(const ButterflyForm &f)
         Opercle::Butterfly);
 }
 
-// Fine dark lines along the scale rows, slanting up towards the tail, evenly
-// spaced as the rows are; with `chevron` those below the midline slant
-// back down to meet them at mid-side in points facing the head, otherwise a
-// line runs on straight through from belly to back. Laid on the skin before
-// the body is shaded, so they round off with it; the head is bare of them.
+// Fine dark lines along the rows of scales, slanting up towards the tail;
+// with `chevron` those below the midline slant back down to meet them at
+// mid-side in points facing the head, otherwise a line runs on through from
+// belly to back. The rows follow the disc: they bend to run along the back
+// and belly, crowd together towards the rim as the side turns away, and
+// fade out there, on the head and at the tail root. They are pigment, not
+// ruled lines: each one thins and breaks along its length. Laid on the skin
+// before the body is shaded, so they round off with it.
 void paintSlants(QPainter &p, const Build &b, QColor colour, double width, bool chevron)
 {
     if (Silhouette::active(p))
@@ -112,19 +115,47 @@ void paintSlants(QPainter &p, const Build &b, QColor colour, double width, bool 
     behind.lineTo(QPointF(box.right() + 4, box.bottom() + 4));
     behind.closeSubpath();
     p.setClipPath(behind, Qt::IntersectClip);
-    QPen pen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    p.setPen(pen);
-    p.setBrush(Qt::NoBrush);
-    const double half = s.depth * 0.62;
-    for (double t = b.gill - 0.5; t < 1.3; t += 0.06) {
-        // The rows bow very slightly as they run over the flat flank.
-        const QPointF mid = s.at(t, 0);
-        const QPointF top = mid + QPointF(0.34 * s.length, -half);
-        const QPointF bottom = mid + QPointF((chevron ? 0.3 : -0.26) * s.length, half);
-        QPainterPath line(top);
-        line.quadTo((top + mid) / 2 + QPointF(0.02 * s.length, 0), mid);
-        line.quadTo((mid + bottom) / 2 + QPointF(chevron ? 0.02 * s.length : 0.0, 0), bottom);
-        p.drawPath(line);
+    const double start = s.at(b.gill, 0).x(), end = s.at(1, 0).x();
+    const double lean = 0.3 * s.length, turn = 1.15;
+    constexpr int pieces = 48;
+    int k = 0;
+    for (double at = start - lean; at < end + (chevron ? 0.0 : lean); ++k) {
+        // Behind the deepest part the rows lean less, as the body narrows.
+        const QPointF centre(at, s.at((at - s.snout.x()) / s.length, 0).y());
+        const double high =
+            at < s.at(s.deepestAt, 0).x()
+                ? 1.0
+                : std::clamp((rimPoint(b.body, centre, 1) - rimPoint(b.body, centre, -1)).y() /
+                                 s.depth,
+                             0.45, 1.0);
+        QPointF last;
+        for (int j = 0; j <= pieces; ++j) {
+            const double v = -1.0 + 2.0 * j / pieces;
+            const double x = at + lean * high * (chevron ? std::sqrt(v * v + 0.01) : -v) +
+                             0.015 * s.length * (1 - v * v);
+            const QPointF mid(x, s.at((x - s.snout.x()) / s.length, 0).y());
+            const QPointF rim = rimPoint(b.body, mid, v < 0 ? -1 : 1);
+            const QPointF pt = mid + (rim - mid) * std::abs(std::sin(v * turn) / std::sin(turn));
+            const double fade = std::clamp((0.95 - std::abs(v)) / 0.4, 0.0, 1.0) *
+                                std::clamp((x - start) / (0.14 * s.length), 0.0, 1.0) *
+                                std::clamp((end - x) / (0.2 * s.length), 0.0, 1.0);
+            const double whole = std::clamp(0.66 + 0.26 * std::sin(v * 5.3 + k * 1.7) +
+                                                0.2 * std::sin(v * 11.9 + k * k * 0.37),
+                                            0.0, 1.0);
+            const double a = colour.alpha() * fade * whole;
+            if (j > 0 && a >= 1) {
+                // A faint blur round a finer core keeps the edge soft.
+                p.setPen(
+                    QPen(withAlpha(colour, int(a * 0.3)), width * 2.4, Qt::SolidLine, Qt::FlatCap));
+                p.drawLine(last, pt);
+                p.setPen(QPen(withAlpha(colour, int(a)), width, Qt::SolidLine, Qt::FlatCap));
+                p.drawLine(last, pt);
+            }
+            last = pt;
+        }
+        // The rows lie a little closer towards the tail, and not quite evenly.
+        const double u = std::clamp((at - start) / (end - start), 0.0, 1.0);
+        at += 0.056 * s.length * (1.0 - 0.2 * u) * (1.0 + 0.14 * std::sin(k * 2.39 + 0.6));
     }
 }
 
@@ -503,7 +534,7 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
         paintSoftMargin(p, *f, QColor(236, 190, 40, 135), {0.0, 0.0, 0.0, 4.0, 5.6, 5.6, 5.0, 2.6});
     }
     fillBody(p, b.body, QColor(206, 206, 210), QColor(236, 236, 238), QColor(242, 238, 226));
-    paintSlants(p, b, QColor(70, 70, 82, 100), 0.8, true);
+    paintSlants(p, b, QColor(70, 70, 82, 130), 0.8, true);
     paintEyeBar(p, b.body, b.eye, QColor(20, 20, 26), 12.5);
     modelBody(p, b.body, b.caudal.base.x1(), QColor(90, 90, 100), 0.45);
     // The soft fins are the flank drawn out thin: its grey-white runs on
@@ -609,13 +640,9 @@ void paintBandedButterfly(QPainter &p, double w, double h)
     };
     const QPainterPath fins = b.dorsal.shape.united(b.anal.shape).subtracted(b.body);
     if (!Silhouette::active(p)) {
+        // The bands hide the rows of scales beneath them.
         paintBands(b.body, band, belly);
-        // The rows of scales show faintly through the pigment.
-        const Saved through(p);
-        p.setClipPath(
-            ribbon(bar, {16, 16}).united(ribbon(middle, {34, 34})).united(ribbon(rear, {32, 32})),
-            Qt::IntersectClip);
-        paintSlants(p, b, QColor(120, 110, 100, 50), 0.7, false);
+        const Saved lit(p);
         p.setClipPath(b.body);
         const QRectF r = b.body.boundingRect();
         QRadialGradient light(shape.at(0.42, -0.55), r.height() * 0.95);
