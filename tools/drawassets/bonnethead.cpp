@@ -191,16 +191,15 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
                                    .united(mirror.map(pelvic))
                                    .united(lowerLobe);
     // The dorsal fins stand upright on the midline, the first long, the
-    // second small, so from straight above each is seen almost edge-on: a
-    // narrow blade as thick as its root, bowed a little over towards the lit
-    // flank, its free rear tip trailing past the base. The light comes
-    // slanting from the upper left, so each throws a soft shadow across the
-    // shaded side of the back, over its edge and on down onto the sand.
+    // second small, so from straight above each is seen edge-on: only its
+    // top edge shows, a thin line along the back bowed a little over towards
+    // the lit flank, tapering back to the free rear tip. The light comes
+    // slanting from the upper left, so each throws a soft, narrow shadow
+    // across the shaded side of the back and on down onto the sand.
     struct Dorsal
     {
         QPainterPath blade, cast;
-        std::vector<QPointF> edge;
-        QPointF root, castTip;
+        QPointF root, castTip, apex;
         double thick;
     };
     const auto dorsal = [](double front, double len, double height, double thick) {
@@ -219,24 +218,23 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
         };
         Dorsal d;
         d.thick = thick;
-        std::vector<QPointF> blade, shadow;
+        std::vector<QPointF> edge, shadow;
         for (const QPointF &q : side) {
-            blade.push_back(seen(q, 0.09, 0.02));
-            shadow.push_back(seen(q, -1.12, 0.54));
+            if (edge.size() < 12)
+                edge.push_back(seen(q, 0.09, 0.02));
+            // Light scattered in the water blurs the shadow of the broad
+            // low part of the fin away; what stays is the narrow shadow of
+            // its upper part, drawn out from the root to the apex.
+            shadow.push_back(
+                seen({0.54 + (q.x() - 0.54) * (0.35 + 0.4 * q.y()), q.y()}, -1.12, 0.54));
         }
-        d.edge.assign(blade.begin(), blade.begin() + 12);
         d.root = QPointF(0, front + len * 0.45);
+        d.apex = edge[4];
         d.castTip = shadow[5];
-        // The root is as thick as the back there, swelling out on the
-        // shaded side from the front of the base and thinning to nothing
-        // behind.
-        for (int i = 1; i < 6; ++i) {
-            const double u = 0.9 * (1.0 - i / 6.0);
-            const double swell = thick * std::pow(std::sin(std::numbers::pi * u / 0.9), 0.6);
-            blade.push_back({-swell, front + u * len});
-            shadow.push_back({swell * 0.4, front + u * len});
-        }
-        d.blade = smoothClosedPath(blade.data(), int(blade.size()));
+        // Seen end-on the top edge is as thick as the fin's root at the
+        // front, thinning back to a fine rear tip.
+        d.blade = ribbon(curveThrough(edge), {thick * 0.45, thick * 0.75, thick * 0.7, thick * 0.6,
+                                              thick * 0.45, thick * 0.3, thick * 0.12});
         d.cast = smoothClosedPath(shadow.data(), int(shadow.size()));
         return d;
     };
@@ -365,37 +363,35 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
             const Saved clip(p);
             p.setClipPath(body, Qt::IntersectClip);
             QLinearGradient fade(d.root, d.castTip);
-            fade.setColorAt(0.0, QColor(0, 0, 0, 8));
-            fade.setColorAt(0.6, QColor(0, 0, 0, 3));
+            fade.setColorAt(0.0, QColor(0, 0, 0, 6));
+            fade.setColorAt(0.6, QColor(0, 0, 0, 2));
             fade.setColorAt(1.0, QColor(0, 0, 0, 0));
             for (int ring = 3; ring >= 0; --ring)
                 for (int k = 0; k < 6; ++k) {
                     const double a = k * std::numbers::pi / 3 + ring * 0.5;
-                    const double blur = ring * d.thick * 0.7;
+                    const double blur = ring * d.thick * 0.9;
                     p.fillPath(d.cast.translated(std::cos(a) * blur, std::sin(a) * blur), fade);
                 }
         }
-        fillBody(p, d.blade, dark, dark, dark);
+        fillBody(p, d.blade, grey, grey, grey);
         if (Silhouette::active(p))
             continue;
-        {
-            // We look down on the shaded face of the blade, darkest in the
-            // crease at its root, a little lighter up towards its top edge.
-            const Saved clip(p);
-            p.setClipPath(d.blade, Qt::IntersectClip);
-            QLinearGradient across(QPointF(-d.thick, 0), QPointF(d.thick, 0));
-            across.setColorAt(0.0, dark.darker(125));
-            across.setColorAt(1.0, blend(dark, grey, 0.3));
-            p.fillPath(d.blade, across);
-        }
-        // The rounded leading edge catches the light in a thin bright line
-        // up to the apex; the thin trailing margin, least flesh, is darker.
-        const std::vector<QPointF> leading(d.edge.begin(), d.edge.begin() + 6);
-        const std::vector<QPointF> trailing(d.edge.begin() + 5, d.edge.end());
-        stroke(p, curveThrough(leading), withAlpha(pale.lighter(140), 220),
-               std::max(0.5, d.thick * 0.28));
-        stroke(p, curveThrough(trailing), withAlpha(line, 150), std::max(0.5, d.thick * 0.22));
-        stroke(p, d.blade, withAlpha(line, 150), 0.6);
+        // The rounded leading edge catches the light up to the apex; behind
+        // it the thin trailing edge, least flesh, is dark. The side facing
+        // the light is lit, the other shaded.
+        QLinearGradient along(d.blade.boundingRect().topLeft(),
+                              d.blade.boundingRect().bottomLeft());
+        const double apex = (d.apex.y() - d.blade.boundingRect().top()) /
+                            std::max(1e-6, d.blade.boundingRect().height());
+        along.setColorAt(0.0, withAlpha(pale.lighter(135), 230));
+        along.setColorAt(apex * 0.8, withAlpha(pale.lighter(125), 220));
+        along.setColorAt(apex * 1.15, withAlpha(dark, 220));
+        along.setColorAt(1.0, withAlpha(line, 200));
+        p.fillPath(d.blade, along);
+        const double rim = d.thick * 0.25;
+        p.fillPath(d.blade.subtracted(d.blade.translated(rim, 0)), withAlpha(line, 150));
+        p.fillPath(d.blade.subtracted(d.blade.translated(-rim, 0)),
+                   withAlpha(pale.lighter(140), 90));
     }
     // The nostrils lie close inside the front edge of the shovel, each a
     // slit with a shaded groove running on from it along the rim and a lit

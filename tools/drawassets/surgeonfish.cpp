@@ -564,19 +564,20 @@ void paintSurgeonfish(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.4, Floor::Open, {292, 250}, 76, QColor(150, 160, 110),
                                {34, 240}, 100, QColor(170, 80, 110));
-    // A longer, shallower oval than the Doctorfish, under half as deep as
-    // long, full to the stalk rather than tapering, with a more pointed
-    // snout; the soft dorsal and anal fins grow taller towards the rear into
-    // angled lobes, and the deep crescent tail runs out into long points.
+    // An oval a little over half as deep as long, the back evenly arched:
+    // a short snout with the small mouth low on it, the forehead rising
+    // steep and gently convex from it, the eye high and well back. The
+    // dorsal and anal fins run long and low, and the deep crescent tail
+    // runs out into long points.
     const Build s =
-        surgeon({{{34, 128}, 210, 86, 0.47, 0.7, 0.11, 0.56, 0.05, 0.03, 0.45, 0.025, 0.15},
+        surgeon({{{46, 130}, 196, 108, 0.44, 0.8, 0.1, 0.54, 0.03, 0.02, 0.45, 0.0, 0.3},
                  false,
-                 0.15,
-                 {56, 118},
+                 0.11,
+                 {56, 124},
                  0.5,
-                 {0.16, -0.44},
+                 {0.2, -0.5},
                  0.2,
-                 1.75,
+                 1.1,
                  true});
     const QColor fins(104, 98, 90, 240);
     // The pectoral is clear but smoky, darkest at its fleshy base, so that
