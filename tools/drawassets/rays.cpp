@@ -7,12 +7,14 @@
 #include "fishart.h"
 #include "fishkit.h"
 
+#include <QImage>
 #include <QLinearGradient>
 #include <QPolygonF>
 #include <QRadialGradient>
 #include <QRandomGenerator>
 #include <QTransform>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <numbers>
@@ -141,6 +143,94 @@ void paintBarb(QPainter &p, QPointF root, QPointF d, double length, QColor horn)
     QPainterPath ridge(root + d * length * 0.15);
     ridge.lineTo(root + d * length * 0.85);
     stroke(p, ridge.translated(n * 0.15), withAlpha(horn.lighter(170), 120), 0.3);
+}
+
+// The Yellow Stingray's skin seen close: a fine net of wavy dark lines round
+// small cells of the yellow-brown ground, a pale spot in most cells, here and
+// there a larger one or a dark rosette. The cells are even on the skin laid
+// flat, so foreshortened on the trunk's slopes, and finer towards the rim.
+void paintVermiculation(QPainter &p, const QPainterPath &area, const Stingray &ray, QColor dark,
+                        QColor pale)
+{
+    constexpr double cell = 3.3, perUnit = 4.0;
+    const QPointF trunk = ray.body.center(), middle(0, -6);
+    const double hw = ray.body.width() / 2, hh = ray.body.height() / 2;
+    const auto flatten = [&](QPointF c) {
+        // Down the slopes round the trunk more skin lies under each step.
+        const QPointF d = c - trunk;
+        const double r = std::max(1e-6, std::hypot(d.x() / hw, d.y() / hh));
+        const double slope = 0.35 * 0.25 * std::sqrt(std::numbers::pi) / 2 *
+                             (std::erf((r - 0.9) / 0.25) + std::erf(0.9 / 0.25));
+        c = trunk + d * ((r + slope) / r);
+        // Towards the rim and down the tail the cells shrink a little.
+        const QPointF m = c - middle;
+        const double e = std::max(1e-6, std::hypot(m.x(), m.y())), knee = 90;
+        const double s = e <= knee ? e + 0.25 * e * e * e / (3 * 60 * 60)
+                                   : knee + 0.25 * knee * knee * knee / (3 * 60 * 60) +
+                                         (1 + 0.25 * knee * knee / (60 * 60)) * (e - knee);
+        c = middle + m * (s / e);
+        // Wandering lines rather than straight-sided cells.
+        return c + QPointF(0.5 * std::sin(c.y() * 1.31 + 1.7 * std::sin(c.x() * 0.57)),
+                           0.5 * std::sin(c.x() * 1.27 + 1.7 * std::sin(c.y() * 0.61)));
+    };
+    const auto mix = [](int i, int j, quint32 salt) {
+        quint32 h = quint32(i) * 73856093u ^ quint32(j) * 19349663u ^ salt * 83492791u;
+        h ^= h >> 13;
+        h *= 0x5bd1e995u;
+        h ^= h >> 15;
+        return (h & 0xffffu) / 65535.0;
+    };
+    const QRectF box = area.boundingRect();
+    QImage skin(int(box.width() * perUnit) + 1, int(box.height() * perUnit) + 1,
+                QImage::Format_ARGB32_Premultiplied);
+    skin.fill(Qt::transparent);
+    const auto smooth = [](double a, double b, double x) {
+        const double t = std::clamp((x - a) / (b - a), 0.0, 1.0);
+        return t * t * (3 - 2 * t);
+    };
+    for (int y = 0; y < skin.height(); ++y) {
+        auto *row = reinterpret_cast<QRgb *>(skin.scanLine(y));
+        for (int x = 0; x < skin.width(); ++x) {
+            const QPointF q = flatten(box.topLeft() + QPointF(x + 0.5, y + 0.5) / perUnit) / cell;
+            const int gi = int(std::floor(q.x())), gj = int(std::floor(q.y()));
+            double f1 = 1e9, f2 = 1e9;
+            int ni = 0, nj = 0;
+            for (int j = gj - 1; j <= gj + 1; ++j)
+                for (int i = gi - 1; i <= gi + 1; ++i) {
+                    const QPointF seed(i + 0.1 + 0.8 * mix(i, j, 1), j + 0.1 + 0.8 * mix(i, j, 2));
+                    const double f = std::hypot(q.x() - seed.x(), q.y() - seed.y());
+                    if (f < f1) {
+                        f2 = f1;
+                        f1 = f, ni = i, nj = j;
+                    } else if (f < f2) {
+                        f2 = f;
+                    }
+                }
+            const double edge = (f2 - f1) * 0.5 * cell, centre = f1 * cell;
+            const double kind = mix(ni, nj, 3);
+            const double spot = cell * (kind < 0.1 ? 0.24 : 0.11 + 0.05 * mix(ni, nj, 4));
+            const double aa = 0.5 / perUnit;
+            double ink = 1 - smooth(0.21 - aa, 0.21 + aa, edge);
+            double light = 1 - smooth(spot - aa, spot + aa, centre);
+            if (kind > 0.92) {
+                // A dark rosette: a ring round a pale centre.
+                ink = std::max(ink, (1 - smooth(cell * 0.3 - aa, cell * 0.3 + aa, centre)) * 0.85);
+                light *= 0.7;
+            }
+            light *= 1 - ink;
+            const double a = std::min(1.0, ink * 0.88 + light * 0.8);
+            if (a <= 0)
+                continue;
+            const double w = ink * 0.88 / a;
+            const auto channel = [&](int d, int l) { return int((d * w + l * (1 - w)) * a); };
+            row[x] = qRgba(channel(dark.red(), pale.red()), channel(dark.green(), pale.green()),
+                           channel(dark.blue(), pale.blue()), int(a * 255));
+        }
+    }
+    const Saved s(p);
+    p.setClipPath(area, Qt::IntersectClip);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRectF(box.topLeft(), QSizeF(skin.size()) / perUnit), skin);
 }
 
 void paintStingray(QPainter &p, const Stingray &ray,
@@ -572,33 +662,7 @@ void paintYellowStingray(QPainter &p, double w, double h)
     const Stingray ray(QPointF(130, 92), -30, disc, stub, 12, 3.2, caudal, 0.42,
                        QColor(184, 146, 62), QPointF(12, -38), 4.6, 20, QRectF(-26, -60, 52, 108));
     paintStingray(p, ray, [&](const QPainterPath &area) {
-        const Saved s(p);
-        p.setClipPath(area, Qt::IntersectClip);
-        // Seen close the skin is a fine vermiculated net: thin dark lines
-        // wandering round rounded pale yellow spots set evenly over it, all
-        // far finer than the disc, so that it reads as one yellow-brown. The
-        // net is the skin showing between the spots, so it stays fine and
-        // joins up everywhere; the spots' uneven ovals make it wander.
-        p.fillPath(area, withAlpha(dark, 120));
-        const QColor spotColour = withAlpha(blend(pale, ray.colour, 0.4), 220);
-        QRandomGenerator rng(26);
-        for (const QPointF &c : spreadPoints(area, 2.9, 0.75, 263)) {
-            const double r = 0.88 + rng.generateDouble() * 0.3;
-            const Saved spot(p);
-            p.translate(c);
-            // Where the skin slopes down from the raised trunk to the wings
-            // the spots are seen a little obliquely, narrower down the slope.
-            const QPointF off((c.x() - ray.body.center().x()) / ray.body.width() * 2,
-                              (c.y() - ray.body.center().y()) / ray.body.height() * 2);
-            const double slope =
-                std::exp(-std::pow((std::hypot(off.x(), off.y()) - 0.9) / 0.25, 2));
-            const double down = std::atan2(off.y() / ray.body.height(), off.x() / ray.body.width());
-            p.rotate(down * 180 / std::numbers::pi);
-            p.scale(1.0 - 0.3 * slope, 1.0);
-            p.rotate(-down * 180 / std::numbers::pi);
-            p.rotate(rng.bounded(180.0));
-            paintDisc(p, {0, 0}, r * 1.25, r * 0.8, spotColour);
-        }
+        paintVermiculation(p, area, ray, dark, blend(pale, ray.colour, 0.25));
     });
     const Saved s(p);
     p.translate(ray.at);
