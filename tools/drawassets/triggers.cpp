@@ -28,15 +28,15 @@ namespace {
 constexpr double pi = std::numbers::pi;
 
 // How wide a Porcupinefish spine `length` long is at its foot, each side:
-// a stout thorn, about three to four times as long as it is broad.
+// a slim quill, about six times as long as it is broad.
 double spineHalf(double length)
 {
-    return std::clamp(length * 0.15, 1.0, 2.3);
+    return std::max(0.5, length / 12);
 }
 
 // The outline of a Porcupinefish spine from `root` along `dir`, `half` wide
 // at its foot each side: rounded off where it sinks into the skin, then a
-// broad cone whose sides curve in a little to a sharp point.
+// slim cone whose sides curve in a little to a sharp point.
 QPainterPath spineOutline(QPointF root, QPointF dir, double length, double half)
 {
     const QPointF n(-dir.y(), dir.x());
@@ -57,9 +57,9 @@ QPainterPath spineOutline(QPointF root, QPointF dir, double length, double half)
 }
 
 // A spine of the Porcupinefish from `root` along `dir`, `length` long: a
-// thorn of horn, round in section, so lit along its upper side and shaded
-// along its lower, the two meeting on a crisp ridge; the colour of `skin`
-// at its foot where it grows out of the body and darker at its point. A
+// quill of pale horn, round in section, so lit along its upper side and
+// shaded along its lower; the colour of `skin` at its foot where it grows
+// out of the body, and dark brown over its outer third to the point. A
 // spine lying back on the skin (`shadow` valid) stands a little off it, so
 // its shadow leaves the foot and falls further below it towards the point.
 void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor skin, QColor horn,
@@ -90,12 +90,14 @@ void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor sk
     across.setColorAt(1.0, horn.darker(170));
     p.fillPath(rod, across);
     // The foot is skin, blending up into the bare horn, and the point darkens.
+    const QColor tip(72, 50, 28);
     QLinearGradient along(root, root + dir * length);
     along.setColorAt(0.0, skin);
     along.setColorAt(0.08, withAlpha(skin, 200));
     along.setColorAt(0.2, withAlpha(skin, 0));
-    along.setColorAt(0.6, withAlpha(horn.darker(170), 0));
-    along.setColorAt(1.0, withAlpha(horn.darker(170), 170));
+    along.setColorAt(0.4, withAlpha(tip, 0));
+    along.setColorAt(0.72, withAlpha(tip, 210));
+    along.setColorAt(1.0, withAlpha(tip, 250));
     p.fillPath(rod, along);
     stroke(p, rod, withAlpha(horn.darker(200), 70), 0.25);
 }
@@ -108,7 +110,7 @@ void paintSocket(QPainter &p, QPointF root, QPointF dir, double length, QColor s
     const Saved s(p);
     p.translate(root + dir * length * 0.1);
     p.rotate(std::atan2(dir.y(), dir.x()) * 180.0 / pi);
-    const double along = length * 0.3, squash = 0.5;
+    const double along = std::min(length * 0.25, 3.2), squash = 0.5;
     // Which way is up once turned along the spine.
     const double upSide = std::cos(std::atan2(dir.y(), dir.x())) >= 0 ? -1.0 : 1.0;
     // Squashed across the spine, so each soft round patch becomes an oval
@@ -118,22 +120,6 @@ void paintSocket(QPainter &p, QPointF root, QPointF dir, double length, QColor s
               withAlpha(skin.darker(150), 150));
     paintGlow(p, QPointF(0, upSide * along * 0.25), along * 0.95,
               withAlpha(skin.lighter(122), 220));
-}
-
-// Where the upright line at `x` crosses the closed `outline`: its top and
-// bottom.
-std::pair<double, double> spanAt(const QPolygonF &outline, double x)
-{
-    double top = 1e9, bottom = -1e9;
-    for (qsizetype i = 0; i < outline.size(); ++i) {
-        const QPointF a = outline[i], b = outline[(i + 1) % outline.size()];
-        if (a.x() == b.x() || (a.x() - x) * (b.x() - x) > 0)
-            continue;
-        const double y = a.y() + (b.y() - a.y()) * (x - a.x()) / (b.x() - a.x());
-        top = std::min(top, y);
-        bottom = std::max(bottom, y);
-    }
-    return {top, bottom};
 }
 
 // The blue margin of a trigger's fin: a band just inside the free edge that
@@ -262,47 +248,6 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
         top.setColorAt(0.0, QColor(16, 84, 104, 150));
         top.setColorAt(1.0, QColor(16, 84, 104, 0));
         p.fillRect(QRectF(30, 55, 230, 60), top);
-    }
-    {
-        // The skin is a coat of large rhomboid plates in oblique rows, barely
-        // seen: their seams wrap round the deep, thin-sided body, so they
-        // crowd together towards the back and belly as the flank turns away,
-        // and they fade out over the face, the pale belly and the stalk.
-        const Saved s(p);
-        p.setClipPath(body, Qt::IntersectClip);
-        const QPolygonF outline = body.toFillPolygon();
-        constexpr double pitch = 12, slope = 0.55, x0 = 100, x1 = 244;
-        std::vector<std::pair<double, double>> spans;
-        for (double x = x0; x <= x1; x += 1)
-            spans.push_back(spanAt(outline, x));
-        for (const double side : {-1.0, 1.0}) {
-            for (double c = x0 - 180; c < x1 + 180; c += pitch) {
-                for (std::size_t i = 1; i < spans.size(); ++i) {
-                    // Where the seam crosses the upright at x: an arc round
-                    // the flank from the midline, seen from the side.
-                    const auto seam = [&](std::size_t k, double &turn) {
-                        const auto [top, bottom] = spans[k];
-                        const double x = x0 + double(k), half = (bottom - top) / 2;
-                        turn = side * (x - c) * slope / half;
-                        return QPointF(x, (top + bottom) / 2 + half * std::sin(turn));
-                    };
-                    double turn0, turn1;
-                    const QPointF a = seam(i - 1, turn0), b = seam(i, turn1);
-                    if (std::abs(turn0) > pi / 2 || std::abs(turn1) > pi / 2)
-                        continue;
-                    const double x = b.x(), turn = (turn0 + turn1) / 2;
-                    const double fade = std::clamp((x - 118) / 40, 0.0, 1.0) *
-                                        std::clamp((238 - x) / 30, 0.0, 1.0) * std::cos(turn) *
-                                        std::clamp(1 - 1.3 * std::sin(turn), 0.0, 1.0);
-                    if (fade <= 0.02)
-                        continue;
-                    p.setPen(QPen(QColor(24, 60, 56, int(28 * fade)), 0.5));
-                    p.drawLine(a, b);
-                    p.setPen(QPen(QColor(230, 250, 220, int(14 * fade)), 0.5));
-                    p.drawLine(a + QPointF(0, 0.6), b + QPointF(0, 0.6));
-                }
-            }
-        }
     }
     // The skin of the back rises round the foot of the trigger and its
     // membrane, so spine and fin grow out of the body rather than sit on it.
@@ -481,14 +426,21 @@ void paintPorcupinefish(QPainter &p, double w, double h)
 
     QRandomGenerator rng(3001);
     const auto unit = [](QPointF v) { return v / std::max(1e-6, std::hypot(v.x(), v.y())); };
-    // Longest over the nape and shoulders, short on the snout and the stalk.
+    // Longest over the nape and shoulders, about an eye across, short on the
+    // snout and the stalk, and no two quite alike.
     const auto reach = [&rng](double x) {
-        const double hump = std::exp(-std::pow((x - 120) / 58, 2));
-        return (6 + 6 * hump) * (0.92 + 0.16 * rng.generateDouble());
+        const double hump = std::exp(-std::pow((x - 118) / 56, 2));
+        return (5 + 9 * hump) * (0.8 + 0.35 * rng.generateDouble());
     };
-    // Along the back and belly the laid-back spines stand a little off the
-    // skin, so their points break the outline; their roots are under the skin.
-    for (double t = 0.02; t < 0.98; t += 0.026) {
+    // Turned by up to `spread` degrees either way.
+    const auto veer = [&rng](QPointF v, double spread) {
+        const double a = (rng.generateDouble() * 2 - 1) * spread * pi / 180;
+        return QPointF(v.x() * std::cos(a) - v.y() * std::sin(a),
+                       v.x() * std::sin(a) + v.y() * std::cos(a));
+    };
+    // Along the back and belly the laid-back spines stand well off the skin,
+    // so their points break the outline; their roots are under the skin.
+    for (double t = 0.02; t < 0.98; t += 0.02 + 0.02 * rng.generateDouble()) {
         const QPointF at = body.pointAtPercent(t);
         if (at.x() < 56 || at.x() > 226)
             continue;
@@ -497,10 +449,10 @@ void paintPorcupinefish(QPainter &p, double w, double h)
         if (along.x() < 0)
             along = -along;
         const QPointF out(0, at.y() < 123 ? -1 : 1);
-        const QPointF dir = unit(along + out * 0.45);
+        const QPointF dir = unit(veer(along + out * 0.7, 10));
         const QColor skin = at.y() < 123 ? QColor(150, 130, 84) : QColor(196, 182, 146);
         paintSpine(p, at - out * 1.2 - dir * 1.5, dir, reach(at.x()) * 1.1, skin,
-                   blend(skin, QColor(222, 204, 158), 0.45));
+                   blend(skin, QColor(240, 230, 200), 0.7));
     }
 
     fillBody(p, body, back, flank, belly);
@@ -517,35 +469,42 @@ void paintPorcupinefish(QPainter &p, double w, double h)
     }
     {
         // Over the skin the spines lie back towards the tail, each from its
-        // own low socket, in regular staggered rows; drawn from the tail
-        // forwards, so each front spine lies over the roots of those behind.
+        // own low socket, scattered unevenly rather than in rows: each root
+        // keeps a little room round it. Drawn from the tail forwards, so each
+        // front spine lies over the roots of those behind.
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
         std::vector<QPointF> roots;
-        for (int row = 0; row < 9; ++row)
-            for (double x = 48 + (row % 2) * 7.5; x < 236; x += 15)
-                if (const QPointF at(x + rng.generateDouble() - 0.5, 86 + row * 10.2);
-                    body.contains(at))
-                    roots.push_back(at);
+        for (int k = 0; k < 4000; ++k) {
+            const QPointF at(48 + 188 * rng.generateDouble(), 80 + 90 * rng.generateDouble());
+            const double room = 11 + 5 * rng.generateDouble();
+            if (body.contains(at) && std::none_of(roots.begin(), roots.end(), [&](QPointF r) {
+                    return QLineF(r, at).length() < room;
+                }))
+                roots.push_back(at);
+        }
         std::sort(roots.begin(), roots.end(),
                   [](QPointF a, QPointF b) { return a.x() + a.y() * 0.2 > b.x() + b.y() * 0.2; });
         for (const QPointF &root : roots) {
             if (QLineF(root, {78, 103}).length() < 14 || root.x() < 50 || root.x() > 232 ||
                 QLineF(root, {116, 124}).length() < 20)
                 continue;
-            // The spines follow the taper of the body towards the tail stalk.
-            const QPointF dir = unit(unit(QPointF(246, 123) - root) + QPointF(0.6, 0));
+            // The spines follow the taper of the body towards the tail stalk,
+            // splaying a little outward over the back and belly, each at its
+            // own slant.
+            const QPointF dir = unit(
+                veer(unit(QPointF(246, 123) - root) + QPointF(0.6, (root.y() - 123) / 120), 16));
             // Each quill is the colour of the skin it grows from, darkening
             // with it into the shade of the lower flank.
             const double down = std::clamp((root.y() - 80) / 86, 0.0, 1.0);
             const QColor tone = down < 0.5 ? blend(back, flank, down * 2)
                                            : blend(flank, belly.darker(112), down * 2 - 1);
             const QColor skin = tone.darker(98 + rng.bounded(12));
-            const double length = reach(root.x()) * 1.2;
+            const double length = reach(root.x()) * 1.1;
             // The spine grows out of a small raised socket of skin and, lying
             // close along the body, throws a soft shadow on it below.
             paintSocket(p, root, dir, length, skin);
-            paintSpine(p, root, dir, length, skin, blend(skin, QColor(230, 216, 176), 0.55),
+            paintSpine(p, root, dir, length, skin, blend(skin, QColor(240, 230, 200), 0.7),
                        withAlpha(spineShade, 150));
         }
     }
