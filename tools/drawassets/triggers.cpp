@@ -477,7 +477,7 @@ void paintPorcupinefish(QPainter &p, double w, double h)
         std::vector<QPointF> roots;
         for (int k = 0; k < 4000; ++k) {
             const QPointF at(48 + 188 * rng.generateDouble(), 80 + 90 * rng.generateDouble());
-            const double room = 11 + 5 * rng.generateDouble();
+            const double room = 8 + 4 * rng.generateDouble();
             if (body.contains(at) && std::none_of(roots.begin(), roots.end(), [&](QPointF r) {
                     return QLineF(r, at).length() < room;
                 }))
