@@ -132,13 +132,18 @@ void labrid::paintWrasse(QPainter &p, const Wrasse &f,
         f.fin, f.ray);
     // A dark-tipped pectoral is the long pointed wing of a wrasse that rows
     // with it.
-    // A parrotfish's is a long blade held close along the flank.
-    const double reach = s.depth * (f.pectoralTip.isValid() ? 0.5 : 0.46);
+    // A parrotfish's is a long blade held close along the flank; one with a
+    // coloured margin is held spread, a rounded fan on a short base, wider
+    // at its free edge, thin enough for the flank to show through it.
+    const bool spread = parrot && f.pectoralEdge.isValid();
+    const double reach = s.depth * (f.pectoralTip.isValid() ? 0.5 : spread ? 0.38 : 0.46);
     // It grows from just behind the gill cover's edge.
     const double root = f.pectoralAt + (parrot ? -0.012 : 0.0);
     const Fin pectoral =
-        fanFin(s.at(root + 0.015, -0.02), s.at(root, 0.3), reach, f.pectoralTip.isValid() ? 8 : 2,
-               f.pectoralTip.isValid() ? 40 : 30, f.pectoralTip.isValid() ? 0.85 : 1.0, 14);
+        spread ? fanFin(s.at(root + 0.01, 0.02), s.at(root, 0.2), reach, 12, 84, 0.0, 19)
+               : fanFin(s.at(root + 0.015, -0.02), s.at(root, 0.3), reach,
+                        f.pectoralTip.isValid() ? 8 : 2, f.pectoralTip.isValid() ? 40 : 30,
+                        f.pectoralTip.isValid() ? 0.85 : 1.0, 14);
     if (!Silhouette::active(p)) {
         // Held close along the flank, the fin throws a soft shadow on the
         // body below and behind it, which sets it on the skin, not over it.
@@ -152,20 +157,23 @@ void labrid::paintWrasse(QPainter &p, const Wrasse &f,
     // a little deeper in tone than the flank it lies on; a wrasse's clear.
     // A dark-tipped one is otherwise clear: the colours of the flank show
     // through it, and only its rays and lit edge make it out.
-    const QColor membrane = parrot                    ? withAlpha(f.fin.darker(112), 225)
+    const QColor membrane = spread                    ? withAlpha(f.fin, 215)
+                            : parrot                  ? withAlpha(f.fin.darker(112), 225)
                             : f.pectoralTip.isValid() ? QColor(206, 226, 236, 60)
                                                       : withAlpha(f.fin.lighter(115), 180);
-    paintPectoral(p, parts.body, pectoral, membrane, f.ray);
+    // The fan's fine rays are a deeper shade of the membrane.
+    paintPectoral(p, parts.body, pectoral, membrane,
+                  spread ? withAlpha(f.fin.darker(125), 170) : f.ray);
     if (f.pectoralEdge.isValid() && !Silhouette::active(p)) {
         // The margin colours only the rays' ends, out at the fin's tip.
         const Saved margin(p);
         p.setClipPath(pectoral.shape, Qt::IntersectClip);
         QRadialGradient out(pectoral.base.center(), reach * 1.02);
-        out.setColorAt(0.62, withAlpha(f.pectoralEdge, 0));
-        out.setColorAt(0.9, f.pectoralEdge);
+        out.setColorAt(spread ? 0.5 : 0.62, withAlpha(f.pectoralEdge, 0));
+        out.setColorAt(spread ? 0.75 : 0.9, f.pectoralEdge);
         out.setColorAt(1, f.pectoralEdge);
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(QBrush(out), 2.6));
+        p.setPen(QPen(QBrush(out), 1.8));
         p.drawPath(pectoral.edge);
     }
     if (f.pectoralTip.isValid() && !Silhouette::active(p)) {
@@ -242,13 +250,6 @@ double own(int column, int row, double salt)
 // the flank turns away.
 std::vector<Scale> laidScales(const BodyShape &s, double size, int rows)
 {
-    std::vector<double> columns;
-    for (double t = 0.3; t < 1.06;) {
-        columns.push_back(t);
-        const double head = 0.6 + 0.4 * std::clamp((t - 0.3) / 0.22, 0.0, 1.0);
-        const double stalk = 1.0 - 0.4 * std::clamp((t - 0.6) / 0.4, 0.0, 1.0);
-        t += size * head * stalk / s.length;
-    }
     const auto rowAt = [rows](int row) {
         const double u = -1.0 + 2.0 * row / rows;
         return 1.12 * (0.4 * u + 0.6 * std::sin(u * std::numbers::pi / 2));
@@ -256,9 +257,21 @@ std::vector<Scale> laidScales(const BodyShape &s, double size, int rows)
     std::vector<Scale> scales;
     for (int row = 0; row <= rows; ++row) {
         const double across = rowAt(row);
+        // The rows along the back and belly are of smaller scales than those
+        // of the mid-flank.
+        const double edge = 1.0 - 0.38 * std::min(1.0, across * across);
+        std::vector<double> columns;
+        for (double t = 0.3; t < 1.06;) {
+            columns.push_back(t);
+            const double head = 0.6 + 0.4 * std::clamp((t - 0.3) / 0.22, 0.0, 1.0);
+            const double stalk = 1.0 - 0.45 * std::clamp((t - 0.6) / 0.4, 0.0, 1.0);
+            t += size * edge * head * stalk / s.length;
+        }
         for (size_t k = 0; k + 1 < columns.size(); ++k) {
-            const double t = row % 2 ? (columns[k] + columns[k + 1]) / 2 : columns[k];
-            const QPointF c = s.at(t, across);
+            // Each a little out of line with its neighbours.
+            const double t = (row % 2 ? (columns[k] + columns[k + 1]) / 2 : columns[k]) +
+                             (own(int(k), row, 5.3) - 0.5) * 0.16 * (columns[k + 1] - columns[k]);
+            const QPointF c = s.at(t, across + (own(int(k), row, 2.9) - 0.5) * 0.025);
             const QPointF ahead = s.at(t + 0.01, across) - c;
             const QPointF below = s.at(t, rowAt(row + 1)) - c;
             scales.push_back({c, std::atan2(ahead.y(), ahead.x()) * 180 / std::numbers::pi,
@@ -275,11 +288,11 @@ std::vector<Scale> laidScales(const BodyShape &s, double size, int rows)
 double scaleLight(const Scale &k)
 {
     const double a = k.across;
-    const double lit = a < 0 ? 1.0 - 0.45 * a * a : 1.0 - 0.9 * std::min(1.0, a / 0.9);
+    const double lit = a < 0 ? 1.0 - 0.6 * a * a : 1.0 - 0.95 * std::min(1.0, a / 0.85);
     // The light on the flank lies in broad, uneven patches.
-    const double sheen = 0.6 + 0.4 * std::sin(k.along * 9.0 + a * 2.6 + 0.7) *
-                                   std::sin(k.along * 4.3 - a * 3.9 + 1.9);
-    return std::max(0.0, lit) * sheen * std::clamp((k.along - 0.31) / 0.08, 0.0, 1.0) *
+    const double sheen = 0.64 + 0.36 * std::sin(k.along * 9.0 + a * 2.6 + 0.7) *
+                                    std::sin(k.along * 4.3 - a * 3.9 + 1.9);
+    return std::max(0.0, lit) * sheen * std::clamp((k.along - 0.31) / 0.12, 0.0, 1.0) *
            (1.0 - 0.3 * std::clamp((k.along - 0.9) / 0.1, 0.0, 1.0));
 }
 
@@ -298,7 +311,7 @@ void paintScaleEdges(QPainter &p, const QPainterPath &area, const std::vector<Sc
     p.setBrush(Qt::NoBrush);
     for (const Scale &k : scales) {
         const double strength = scaleLight(k) * (0.75 + 0.4 * own(k.column, k.row, 3.1));
-        const int alpha = int(rim.alpha() * std::min(1.0, strength));
+        const int alpha = std::min(255, int(rim.alpha() * std::min(1.35, 1.2 * strength)));
         if (alpha <= 0)
             continue;
         const double rx = k.length * 0.5 * (0.96 + 0.08 * own(k.column, k.row, 1.7));
