@@ -251,6 +251,22 @@ std::vector<std::vector<QPointF>> plateCells(const Carapace &c, const QPainterPa
 
 // Paints the boxfish, its pattern by `marks` (given the box and the tail)
 // before the shading. Only the fins behind the box and the tail can move.
+void paintBackRidge(QPainter &p, const QPainterPath &box, const QPainterPath &ridge, QColor face,
+                    QColor crest, double crestWidth, QColor shade, double drop)
+{
+    {
+        const Saved faces(p);
+        p.setClipPath(box, Qt::IntersectClip);
+        QPainterPath top = ridge;
+        top.lineTo(240, 40);
+        top.lineTo(20, 40);
+        top.closeSubpath();
+        p.fillPath(top, face);
+    }
+    strokeInside(p, box, ridge.translated(0, drop), shade, 5.0);
+    strokeInside(p, box, ridge, crest, crestWidth);
+}
+
 void paintBoxfish(QPainter &p, const Boxfish &b,
                   const std::function<void(const QPainterPath &, const QPainterPath &)> &marks)
 {
@@ -458,23 +474,16 @@ void paintSpottedTrunkfish(QPainter &p, double w, double h)
     paintCastShadow(p, carapace(shell), 216);
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &tail) {
         anatomy::paintFreckles(p, tail, 7, 1.3, 2.8, black, 140, tail.boundingRect().center(), 34);
-        // The ridge along the back: lit along its crest, shaded on the flank
-        // just under it.
         const QPainterPath ridge =
             curveThrough({shell.brow + QPointF(14, 1), shell.peak + QPointF(0, 16),
                           shell.back(0.55) + QPointF(-2, 14), shell.back(0.9) + QPointF(-4, 8)});
-        // The shell is three-sided: above the ridge the narrow top face
-        // turns up to the light, and under the keel low on the side the flat
-        // belly turns away into shade, each face with its own tone and the
-        // edges between them sharp.
+        paintBackRidge(p, box, ridge, QColor(255, 255, 255, 90), QColor(255, 255, 255, 80), 2.6,
+                       QColor(100, 104, 124, 70), 3.6);
+        // Under the keel low on the side the flat belly turns away into
+        // shade, the edge between the faces sharp.
         {
             const Saved faces(p);
             p.setClipPath(box, Qt::IntersectClip);
-            QPainterPath far = ridge;
-            far.lineTo(240, 40);
-            far.lineTo(20, 40);
-            far.closeSubpath();
-            p.fillPath(far, QColor(255, 255, 255, 90));
             const QPainterPath keel =
                 curveThrough({{58, 155}, {100, 161}, {150, 158}, {186, 149}, {210, 137}});
             QPainterPath under = keel;
@@ -487,8 +496,6 @@ void paintSpottedTrunkfish(QPainter &p, double w, double h)
             p.fillPath(under, turn);
             stroke(p, keel, QColor(255, 255, 255, 70), 2.2);
         }
-        strokeInside(p, box, ridge.translated(0, 3.6), QColor(100, 104, 124, 70), 5.0);
-        strokeInside(p, box, ridge, QColor(255, 255, 255, 80), 2.6);
         // Spots are never cut: one that would touch the eye or the lips is left out.
         const Saved s(p);
         p.setClipPath(box, Qt::IntersectClip);

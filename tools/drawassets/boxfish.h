@@ -51,6 +51,13 @@ QPainterPath carapace(const Carapace &c);
 std::vector<std::vector<QPointF>> plateCells(const Carapace &c, const QPainterPath &box,
                                              double shrink);
 
+// The hard ridge along the hump of the back, `ridge` inside `box`: the
+// narrow top face above it turned up to the light (`face`), its crest lit
+// (`crest`, `crestWidth` wide) and the flank just under it, `drop` below, in
+// `shade`.
+void paintBackRidge(QPainter &p, const QPainterPath &box, const QPainterPath &ridge, QColor face,
+                    QColor crest, double crestWidth, QColor shade, double drop);
+
 // Paints the boxfish, its pattern by `marks` (given the box and the tail)
 // before the shading.
 void paintBoxfish(QPainter &p, const Boxfish &b,

@@ -87,22 +87,13 @@ void paintTrunkfish(QPainter &p, double w, double h)
         // spots still show faintly through it towards its edge.
         p.fillPath(box, fading(QColor(98, 86, 46, 150)));
         paintChain(p, shell, box, fading(withAlpha(pale, 120)));
-        // The hard ridge along the hump of the back: the narrow top face
-        // above it turned up to the light, the flank just under it in shade.
+        // The ridge sits a little lower on the hump than the Spotted
+        // Trunkfish's, and in the olive skin it catches warmer light.
         const QPainterPath ridge =
             curveThrough({shell.brow + QPointF(14, 2), shell.peak + QPointF(0, 15),
                           shell.back(0.55) + QPointF(-2, 13), shell.back(0.9) + QPointF(-4, 7)});
-        {
-            const Saved faces(p);
-            p.setClipPath(box, Qt::IntersectClip);
-            QPainterPath top = ridge;
-            top.lineTo(240, 40);
-            top.lineTo(20, 40);
-            top.closeSubpath();
-            p.fillPath(top, QColor(255, 250, 220, 40));
-        }
-        strokeInside(p, box, ridge.translated(0, 3.4), QColor(40, 34, 14, 60), 5.0);
-        strokeInside(p, box, ridge, QColor(255, 250, 220, 60), 2.2);
+        paintBackRidge(p, box, ridge, QColor(255, 250, 220, 40), QColor(255, 250, 220, 60), 2.2,
+                       QColor(40, 34, 14, 60), 3.4);
         // The blotches are pigment in the skin, a deeper olive-brown than the
         // box and soft at the edge: the links and the white spots run on
         // into them, dimmed but not cut off, so they read as markings and
