@@ -87,8 +87,8 @@ void paintTrunkfish(QPainter &p, double w, double h)
         // spots still show faintly through it towards its edge.
         p.fillPath(box, fading(QColor(98, 86, 46, 150)));
         paintChain(p, shell, box, fading(withAlpha(pale, 120)));
-        // The ridge sits a little lower on the hump than the Spotted
-        // Trunkfish's, and in the olive skin it catches warmer light.
+        // In the olive skin the ridge catches a warmer light than on the
+        // Spotted Trunkfish's white.
         const QPainterPath ridge =
             curveThrough({shell.brow + QPointF(14, 2), shell.peak + QPointF(0, 15),
                           shell.back(0.55) + QPointF(-2, 13), shell.back(0.9) + QPointF(-4, 7)});
