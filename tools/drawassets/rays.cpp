@@ -7,7 +7,6 @@
 #include "fishart.h"
 #include "fishkit.h"
 
-#include <QImage>
 #include <QLinearGradient>
 #include <QPolygonF>
 #include <QRadialGradient>
@@ -16,13 +15,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <numbers>
-#include <tuple>
 #include <utility>
 #include <vector>
 
-// Rays, seen from above resting on the sand or gliding.
+// The Southern Stingray, seen from above resting on the sand, and what the rays share.
 
 namespace fishart {
 
@@ -71,34 +68,6 @@ void paintSting(QPainter &p, QPointF root, QPointF to, double length, QColor edg
     stroke(p, ridge, QColor(230, 222, 196, 90), 0.4);
 }
 
-} // namespace rays
-
-using namespace rays;
-
-namespace {
-
-// A stingray on the sand seen from above, head up, around the origin of a
-// frame moved to `at` and turned by `turn` degrees. What tells the stingrays
-// apart is the outline of the disc, the tail and the skin `pattern`.
-struct Stingray
-{
-    QPointF at;
-    double turn = 0.0;
-    QPainterPath disc;
-    QPainterPath tailLine; // from under the disc to the tip
-    double tailRoot = 10.0, tailTip = 1.0;
-    QPainterPath hind;    // the fin at the tail's end
-    double stingAt = 0.2; // where the sting sits along the tail
-    QColor colour;
-    QPointF eye; // the right eye; the left one mirrors it
-    double eyeSize = 3.0;
-    double sting = 10.0; // length of the sting
-    QRectF body;         // the raised head and trunk in the middle of the disc
-};
-
-// A ray lying on the bottom casts no shadow apart from itself: the sand only
-// darkens in a narrow soft band where the rim meets it, a little deeper on
-// the side turned `away` from the light.
 void paintContactShadow(QPainter &p, const QPainterPath &shape, QPointF away)
 {
     if (Silhouette::active(p))
@@ -111,223 +80,9 @@ void paintContactShadow(QPainter &p, const QPainterPath &shape, QPointF away)
         stroke(p, shape.translated(away * (0.16 * i)), QColor(64, 46, 20, 11), 0.84 * i);
 }
 
-// The Yellow Stingray's spine: a slender dark barb of horn lying flat along
-// the top of the tail, its edges cut into fine teeth that point back
-// towards the root, its point sharp, with a thin shadow on the skin beside it.
-void paintBarb(QPainter &p, QPointF root, QPointF d, double length, QColor horn)
-{
-    const QPointF n(-d.y(), d.x());
-    const double half = 0.95;
-    QPolygonF left, right;
-    constexpr int teeth = 11;
-    for (int i = 0; i <= teeth; ++i) {
-        const double t = 0.08 + 0.88 * i / teeth, w = half * (1.0 - t * 0.8);
-        const QPointF c = root + d * length * t;
-        // Each tooth: out to its point and straight back in a little behind it.
-        left << c + n * w << c - d * 0.9 + n * (w + 0.5);
-        right.prepend(c - n * w);
-        right.prepend(c - d * 0.9 - n * (w + 0.5));
-    }
-    QPolygonF blade{root + n * half * 0.8};
-    blade << left << root + d * length << right << root - n * half * 0.8;
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(40, 28, 10, 110));
-    p.drawPolygon(blade.translated(0.6, 0.8));
-    // It comes out of the tail's skin at its root and darkens to the point.
-    QLinearGradient along(root, root + d * length);
-    along.setColorAt(0.0, withAlpha(horn.lighter(150), 0));
-    along.setColorAt(0.08, horn.lighter(120));
-    along.setColorAt(1.0, horn.darker(140));
-    p.setBrush(along);
-    p.drawPolygon(blade);
-    QPainterPath ridge(root + d * length * 0.15);
-    ridge.lineTo(root + d * length * 0.85);
-    stroke(p, ridge.translated(n * 0.15), withAlpha(horn.lighter(170), 120), 0.3);
-}
+} // namespace rays
 
-// The Yellow Stingray's skin seen close: a fine net of wavy dark lines round
-// small cells of the yellow-brown ground, a pale spot in most cells, here and
-// there a larger one or a dark rosette. The cells are even on the skin laid
-// flat, so foreshortened on the trunk's slopes, and finer towards the rim.
-void paintVermiculation(QPainter &p, const QPainterPath &area, const Stingray &ray, QColor dark,
-                        QColor pale)
-{
-    constexpr double cell = 3.3, perUnit = 4.0;
-    const QPointF trunk = ray.body.center(), middle(0, -6);
-    const double hw = ray.body.width() / 2, hh = ray.body.height() / 2;
-    const auto flatten = [&](QPointF c) {
-        // Down the slopes round the trunk more skin lies under each step.
-        const QPointF d = c - trunk;
-        const double r = std::max(1e-6, std::hypot(d.x() / hw, d.y() / hh));
-        const double slope = 0.35 * 0.25 * std::sqrt(std::numbers::pi) / 2 *
-                             (std::erf((r - 0.9) / 0.25) + std::erf(0.9 / 0.25));
-        c = trunk + d * ((r + slope) / r);
-        // Towards the rim and down the tail the cells shrink a little.
-        const QPointF m = c - middle;
-        const double e = std::max(1e-6, std::hypot(m.x(), m.y())), knee = 90;
-        const double s = e <= knee ? e + 0.25 * e * e * e / (3 * 60 * 60)
-                                   : knee + 0.25 * knee * knee * knee / (3 * 60 * 60) +
-                                         (1 + 0.25 * knee * knee / (60 * 60)) * (e - knee);
-        c = middle + m * (s / e);
-        // Wandering lines rather than straight-sided cells.
-        return c + QPointF(0.5 * std::sin(c.y() * 1.31 + 1.7 * std::sin(c.x() * 0.57)),
-                           0.5 * std::sin(c.x() * 1.27 + 1.7 * std::sin(c.y() * 0.61)));
-    };
-    const auto mix = [](int i, int j, quint32 salt) {
-        quint32 h = quint32(i) * 73856093u ^ quint32(j) * 19349663u ^ salt * 83492791u;
-        h ^= h >> 13;
-        h *= 0x5bd1e995u;
-        h ^= h >> 15;
-        return (h & 0xffffu) / 65535.0;
-    };
-    const QRectF box = area.boundingRect();
-    QImage skin(int(box.width() * perUnit) + 1, int(box.height() * perUnit) + 1,
-                QImage::Format_ARGB32_Premultiplied);
-    skin.fill(Qt::transparent);
-    const auto smooth = [](double a, double b, double x) {
-        const double t = std::clamp((x - a) / (b - a), 0.0, 1.0);
-        return t * t * (3 - 2 * t);
-    };
-    for (int y = 0; y < skin.height(); ++y) {
-        auto *row = reinterpret_cast<QRgb *>(skin.scanLine(y));
-        for (int x = 0; x < skin.width(); ++x) {
-            const QPointF q = flatten(box.topLeft() + QPointF(x + 0.5, y + 0.5) / perUnit) / cell;
-            const int gi = int(std::floor(q.x())), gj = int(std::floor(q.y()));
-            double f1 = 1e9, f2 = 1e9;
-            int ni = 0, nj = 0;
-            for (int j = gj - 1; j <= gj + 1; ++j)
-                for (int i = gi - 1; i <= gi + 1; ++i) {
-                    const QPointF seed(i + 0.1 + 0.8 * mix(i, j, 1), j + 0.1 + 0.8 * mix(i, j, 2));
-                    const double f = std::hypot(q.x() - seed.x(), q.y() - seed.y());
-                    if (f < f1) {
-                        f2 = f1;
-                        f1 = f, ni = i, nj = j;
-                    } else if (f < f2) {
-                        f2 = f;
-                    }
-                }
-            const double edge = (f2 - f1) * 0.5 * cell, centre = f1 * cell;
-            const double kind = mix(ni, nj, 3);
-            const double spot = cell * (kind < 0.1 ? 0.24 : 0.11 + 0.05 * mix(ni, nj, 4));
-            const double aa = 0.5 / perUnit;
-            double ink = 1 - smooth(0.21 - aa, 0.21 + aa, edge);
-            double light = 1 - smooth(spot - aa, spot + aa, centre);
-            if (kind > 0.92) {
-                // A dark rosette: a ring round a pale centre.
-                ink = std::max(ink, (1 - smooth(cell * 0.3 - aa, cell * 0.3 + aa, centre)) * 0.85);
-                light *= 0.7;
-            }
-            light *= 1 - ink;
-            const double a = std::min(1.0, ink * 0.88 + light * 0.8);
-            if (a <= 0)
-                continue;
-            const double w = ink * 0.88 / a;
-            const auto channel = [&](int d, int l) { return int((d * w + l * (1 - w)) * a); };
-            row[x] = qRgba(channel(dark.red(), pale.red()), channel(dark.green(), pale.green()),
-                           channel(dark.blue(), pale.blue()), int(a * 255));
-        }
-    }
-    const Saved s(p);
-    p.setClipPath(area, Qt::IntersectClip);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(QRectF(box.topLeft(), QSizeF(skin.size()) / perUnit), skin);
-}
-
-void paintStingray(QPainter &p, const Stingray &ray,
-                   const std::function<void(const QPainterPath &)> &pattern)
-{
-    const Saved s(p);
-    p.translate(ray.at);
-    p.rotate(ray.turn);
-    const QPainterPath tail = ribbon(ray.tailLine, {ray.tailRoot, ray.tailTip});
-    // It lies on the sand, so no drop shadow: only the sand darkening along its rim.
-    paintContactShadow(p, ray.disc.united(ray.hind).united(tail), QPointF(1.0, 1.4));
-
-    const QColor line = ray.colour.darker(170);
-    // The tail is one skin with the disc: the same colour and one pattern
-    // running over both.
-    const QPainterPath hindParts = ray.hind.united(tail);
-    const QPainterPath whole = ray.disc.united(hindParts);
-    fillBody(p, hindParts, ray.colour.darker(106), ray.colour, ray.colour.darker(104));
-    QRadialGradient g(QPointF(0, -6), ray.disc.boundingRect().width() * 0.55);
-    g.setColorAt(0, ray.colour.darker(110));
-    g.setColorAt(0.6, ray.colour);
-    g.setColorAt(1, ray.colour.lighter(112));
-    p.fillPath(ray.disc, g);
-    pattern(whole);
-    {
-        // Head and trunk rise as a low dome in the middle of the disc and
-        // slope down to the thin wings: lit on the slope towards the light,
-        // in soft shade on the far one, both lost out on the flat wings.
-        const Saved c(p);
-        p.setClipPath(whole, Qt::IntersectClip);
-        const QPointF light = QTransform().rotate(-ray.turn).map(QPointF(-0.64, -0.77));
-        const QPointF body = ray.body.center();
-        const double sx = ray.body.width() / ray.body.height();
-        p.scale(sx, 1.0);
-        const auto squeezed = [&](QPointF at) { return QPointF(at.x() / sx, at.y()); };
-        const double reach = ray.body.height() * 0.5;
-        paintGlow(p, squeezed(body - light * reach * 0.3), reach * 1.0,
-                  withAlpha(line.darker(110), 85));
-        paintGlow(p, squeezed(body + light * reach * 0.3), reach * 0.95,
-                  QColor(255, 238, 176, 105));
-        paintGlow(p, squeezed(body + light * reach * 0.45), reach * 0.45,
-                  QColor(255, 246, 210, 50));
-        // Where the far slope meets the wing the shade gathers in a soft
-        // crescent that marks the edge of the raised trunk.
-        const QPointF across(-light.y(), light.x());
-        QPolygonF far{body + across * 200, body + across * 200 - light * 200,
-                      body - across * 200 - light * 200, body - across * 200};
-        QPainterPath farSide;
-        farSide.addPolygon(QTransform::fromScale(1 / sx, 1).map(far));
-        p.setClipPath(farSide, Qt::IntersectClip);
-        QRadialGradient slope(squeezed(body), reach * 1.05);
-        slope.setColorAt(0.7, withAlpha(line, 0));
-        slope.setColorAt(0.88, withAlpha(line, 55));
-        slope.setColorAt(1.0, withAlpha(line, 0));
-        p.fillRect(
-            QRectF(squeezed(body) - QPointF(reach * 2, reach * 2), QSizeF(reach * 4, reach * 4)),
-            slope);
-    }
-    {
-        // Out at the rim the wings are thin enough for the light to come
-        // through them, a pale margin round the disc.
-        const Saved c(p);
-        p.setClipPath(ray.disc, Qt::IntersectClip);
-        stroke(p, ray.disc, withAlpha(ray.colour.lighter(135), 45), 6.0);
-        stroke(p, ray.disc, withAlpha(ray.colour.lighter(140), 50), 2.4);
-    }
-    shadeBody(p, ray.disc, withAlpha(line, 150), 0.6);
-    {
-        // The tail's root goes in under the disc's thin rear edge.
-        const Saved c(p);
-        p.setClipPath(hindParts.subtracted(ray.disc), Qt::IntersectClip);
-        stroke(p, ray.disc.translated(0.4, 0.7), withAlpha(line, 40), 1.6);
-        stroke(p, ray.disc.translated(-0.4, -0.7), withAlpha(ray.colour.lighter(130), 50), 1.0);
-    }
-    {
-        // The faint edge of the tail, only where it lies free on the sand.
-        const Saved c(p);
-        QPainterPath free;
-        free.addRect(whole.boundingRect().adjusted(-10, -10, 10, 10));
-        p.setClipPath(free.subtracted(ray.disc), Qt::IntersectClip);
-        stroke(p, hindParts, withAlpha(line, 110), 0.5);
-    }
-    {
-        // The sting lies along the tail's upper face, a little to the lit side.
-        const double along = ray.stingAt;
-        const QPointF root = ray.tailLine.pointAtPercent(along);
-        const QPointF ahead = ray.tailLine.pointAtPercent(std::min(1.0, along + 0.12));
-        const QPointF d = (ahead - root) / std::max(1e-6, QLineF(root, ahead).length());
-        const QPointF lift = QPointF(-d.y(), d.x()) * ray.tailRoot * 0.12;
-        paintBarb(p, root + lift, d, ray.sting, QColor(62, 42, 20));
-    }
-
-    for (const double x : {-1.0, 1.0})
-        anatomy::paintRayEye(p, QPointF(ray.eye.x() * x, ray.eye.y()), ray.eyeSize, ray.colour, x);
-}
-
-} // namespace
+using namespace rays;
 
 namespace {
 
@@ -613,88 +368,6 @@ void paintSouthernStingray(QPainter &p, double w, double h)
     }
     for (const double side : {-1.0, 1.0})
         paintMoundEye(p, QPointF(side * 12, -52), 5.6, skin, side, light);
-}
-
-// A small round disc, yellow-brown under a fine mesh of dark and pale spots
-// and squiggles, with a short thick tail ending in a fin.
-void paintYellowStingray(QPainter &p, double w, double h)
-{
-    const Canvas canvas(p, w, h);
-    // A disc no wider than a dinner plate: ripples a hand apart look broad beside it.
-    paintSeabed(p, Canvas::frame, 46);
-
-    const QColor dark(70, 50, 22), pale(246, 226, 140);
-    QPainterPath stub(QPointF(0, 56));
-    stub.cubicTo(QPointF(1, 86), QPointF(4, 116), QPointF(2, 152));
-    // The pelvic fins run on from the disc's rear edge, peeping out behind
-    // it either side of the tail's thick root, one skin with the disc.
-    const QPainterPath pelvics = mirroredOutline({{0, 48},
-                                                  {16, 52},
-                                                  {19.5, 56},
-                                                  {19.2, 60},
-                                                  {16.8, 63.5},
-                                                  {12.8, 65.8},
-                                                  {8.8, 67.2},
-                                                  {6.8, 68.8},
-                                                  {5.9, 71},
-                                                  {5.4, 73},
-                                                  {0, 74}});
-    // A little longer than wide, not a coin: a blunt bump of a snout, the
-    // widest point ahead of the middle, the rear edge flatter where the
-    // pelvic fins reach out behind.
-    const QPainterPath disc = mirroredOutline({{0, -72},
-                                               {6, -71},
-                                               {11, -67.5},
-                                               {25, -62},
-                                               {41, -51},
-                                               {53.5, -33},
-                                               {58.5, -11},
-                                               {57.5, 12},
-                                               {51, 31},
-                                               {40, 46},
-                                               {27, 54.5},
-                                               {14, 58},
-                                               {0, 56}})
-                                  .united(pelvics);
-    // The tail narrows from a thick root to the caudal fin that wraps its end.
-    const QPainterPath caudal = mirroredOutline(
-        {{0, 108}, {3.5, 114}, {6.5, 126}, {7.5, 136}, {6, 146}, {3, 153}, {0, 156}});
-    const Stingray ray(QPointF(130, 92), -30, disc, stub, 12, 3.2, caudal, 0.42,
-                       QColor(184, 146, 62), QPointF(12, -38), 4.6, 20, QRectF(-26, -60, 52, 108));
-    paintStingray(p, ray, [&](const QPainterPath &area) {
-        paintVermiculation(p, area, ray, dark, blend(pale, ray.colour, 0.25));
-    });
-    const Saved s(p);
-    p.translate(ray.at);
-    p.rotate(ray.turn);
-    // The disc's thin rear edge lies over the root of each pelvic fin, set
-    // off from it only by a soft crease.
-    for (const double side : {-1.0, 1.0}) {
-        const QPainterPath fold =
-            curveThrough({{side * 19, 56.6}, {side * 14, 58.4}, {side * 7.5, 58.6}});
-        strokeInside(p, disc, fold.translated(0, 1.0), withAlpha(pale, 40), 1.4);
-        strokeInside(p, disc, fold, withAlpha(dark, 60), 1.1);
-    }
-    // The caudal fin round the end of the tail is thin skin over fine rays:
-    // the pattern fades on it towards its rim, and the rays show through.
-    const QPainterPath fin = caudal.subtracted(ribbon(stub, {ray.tailRoot * 0.6, ray.tailTip}));
-    p.setClipPath(fin, Qt::IntersectClip);
-    QRadialGradient veil(QPointF(0, 132), 11);
-    veil.setColorAt(0.0, QColor(190, 156, 76, 60));
-    veil.setColorAt(1.0, QColor(206, 176, 104, 200));
-    p.fillPath(fin, veil);
-    // Fine rays run out from the tail to the rim, sloping back towards the
-    // tip, those on either side offset from each other and a little uneven.
-    for (int i = 0; i < 14; ++i) {
-        for (const double side : {-1.0, 1.0}) {
-            const double y = 109 + i * 3.1 + (side > 0 ? 1.5 : 0) + 0.9 * std::sin(i * 2.1 + side);
-            const double reach = (8.0 - std::abs(i - 7.5) * 0.45) *
-                                 (0.75 + 0.25 * std::abs(std::sin(i * 1.3 + side * 0.7)));
-            stroke(p,
-                   curve({side * 1.2, y}, {side * reach * 0.5, y + 2.0}, {side * reach, y + 5.5}),
-                   withAlpha(dark, 30 + int(24 * std::abs(std::sin(i * 0.9 + side)))), 0.35);
-        }
-    }
 }
 
 } // namespace fishart

@@ -25,4 +25,9 @@ QPainterPath pelvicPair(std::initializer_list<QPointF> right);
 void paintSting(QPainter &p, QPointF root, QPointF to, double length, QColor edge,
                 QColor bone = QColor(222, 214, 188));
 
+// A ray lying on the bottom casts no shadow apart from itself: the sand only
+// darkens in a narrow soft band where the rim of `shape` meets it, a little
+// deeper on the side turned `away` from the light.
+void paintContactShadow(QPainter &p, const QPainterPath &shape, QPointF away);
+
 } // namespace fishart::rays
