@@ -483,76 +483,71 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
         p.setClipPath(parts.body);
         paintScaleRows(p, bar(1.1).intersected(parts.body), s, s.depth * 0.105,
                        QColor(200, 130, 20, 110), 1.0, ScaleStyle::Flat);
-        // Salmon-pink patches in a mosaic over the lower head and cheek,
-        // parted by lanes of green skin: the largest on the cheek below and
-        // behind the eye, smaller ones towards the throat. Each is drawn out
-        // along the curve of the head, and its edge is a run of small crisp
-        // scallops, as pigment bounded by the scales it lies in.
-        struct Patch
-        {
-            double along, across, size;
-        };
-        static constexpr Patch patches[] = {
-            {0.185, 0.05, 8.5}, {0.29, 0.04, 8.0},  {0.13, 0.37, 6.0}, {0.235, 0.38, 7.0},
-            {0.33, 0.36, 5.8},  {0.085, 0.15, 4.2}, {0.18, 0.64, 4.6}, {0.275, 0.64, 4.4},
-            {0.228, 0.84, 3.2}, {0.09, 0.5, 3.0}};
+        // The lower head and cheek are washed salmon-pink in three broad,
+        // ragged areas that run into one another: the largest on the cheek
+        // behind and below the eye, one over the throat, a smaller, more
+        // orange one before them towards the mouth. Their edges are angular,
+        // as pigment bounded by scales; each blurs into the green on one
+        // side and is crisp elsewhere.
+        const std::vector<QPointF> cheek{{0.15, -0.16},  {0.2, -0.24}, {0.25, -0.15}, {0.3, -0.2},
+                                         {0.335, -0.04}, {0.32, 0.18}, {0.27, 0.46},  {0.21, 0.44},
+                                         {0.18, 0.24},   {0.16, 0.02}};
+        const std::vector<QPointF> throat{{0.1, 0.34},  {0.16, 0.26},  {0.22, 0.38},  {0.3, 0.26},
+                                          {0.335, 0.5}, {0.29, 0.68},  {0.265, 0.84}, {0.21, 0.92},
+                                          {0.17, 0.78}, {0.115, 0.66}, {0.09, 0.46}};
+        const std::vector<QPointF> mouth{{0.095, 0.1}, {0.13, 0.06}, {0.16, 0.16},
+                                         {0.15, 0.3},  {0.12, 0.36}, {0.095, 0.28}};
+        // Each with the side on which its edge blurs, and its own tone.
+        const std::tuple<const std::vector<QPointF> &, QPointF, QColor> washes[] = {
+            {cheek, {0, -1}, QColor(240, 118, 112, 90)},
+            {throat, {0.6, 1}, QColor(222, 100, 122, 100)},
+            {mouth, {-0.3, 1}, QColor(252, 150, 76, 120)}};
         QPainterPath pink;
         int seed = 0;
-        for (const Patch &k : patches) {
+        for (const auto &[corners, soft, tone] : washes) {
             ++seed;
-            const QPointF c = s.at(k.along, k.across);
-            const QPointF run = s.at(k.along + 0.02, k.across) - s.at(k.along - 0.02, k.across);
-            const QTransform turn =
-                QTransform().rotate(std::atan2(run.y(), run.x()) * 180 / std::numbers::pi);
-            const int corners = 11 + seed % 3;
-            std::vector<QPointF> points;
-            for (int i = 0; i < corners; ++i) {
-                const double a =
-                    2 * std::numbers::pi * i / corners + 0.15 * std::sin(seed * 1.3 + i * 2.1);
-                const double reach = 1.0 + 0.12 * std::sin(i * 2.7 + seed * 1.9) +
-                                     0.12 * std::sin(a * 2 + seed * 0.8);
-                points.push_back(
-                    c + turn.map(QPointF(1.15 * std::cos(a), 0.85 * std::sin(a)) * k.size * reach));
+            // Between corners the edge breaks into short straight runs, each
+            // knocked a little in or out.
+            QPolygonF outline;
+            const size_t n = corners.size();
+            for (size_t i = 0; i < n; ++i) {
+                const QPointF a = s.at(corners[i].x(), corners[i].y());
+                const QPointF b = s.at(corners[(i + 1) % n].x(), corners[(i + 1) % n].y());
+                const QPointF d = b - a;
+                const QPointF normal = QPointF(d.y(), -d.x()) / std::hypot(d.x(), d.y());
+                outline << a;
+                for (int j = 1; j < 2; ++j)
+                    outline << a + d * (j / 2.0) +
+                                   normal * 1.8 * std::sin(seed * 3.1 + i * 1.7 + j * 2.3);
             }
-            // Each stretch of edge bows outwards, meeting the next at a notch.
-            QPainterPath patch(points[0]);
-            for (int i = 0; i < corners; ++i) {
-                const QPointF from = points[i];
-                const QPointF to = points[(i + 1) % corners];
-                const QPointF mid = (from + to) / 2;
-                const QPointF out = mid - c;
-                const double chord = std::hypot(to.x() - from.x(), to.y() - from.y());
-                patch.quadTo(
-                    mid + out / std::max(1e-9, std::hypot(out.x(), out.y())) * chord * 0.22, to);
-            }
-            patch.closeSubpath();
-            // Those nearer the mouth run more orange, those on the lower
-            // cheek rosier.
-            const QColor tone = blend(QColor(250, 134, 90), QColor(238, 106, 108),
-                                      std::clamp(k.across / 0.5 + (k.along - 0.1), 0.0, 1.0));
-            // Lit on its upper side as the cheek is, darker below.
-            const QRectF box = patch.boundingRect();
-            QLinearGradient lit(box.topLeft(), box.bottomLeft());
-            lit.setColorAt(0, withAlpha(tone.lighter(116), 245));
-            lit.setColorAt(1, withAlpha(tone.darker(128), 245));
-            p.fillPath(patch, lit);
-            stroke(p, patch, withAlpha(tone.darker(135), 110), 0.5);
-            pink = pink.united(patch);
+            QPainterPath area;
+            area.addPolygon(outline);
+            area.closeSubpath();
+            // The blurred side: the pigment thins out over a scale's width.
+            for (int k = 8; k >= 1; --k)
+                p.fillPath(area.translated(soft * 0.7 * k), QColor(236, 128, 108, 22));
+            p.fillPath(area, tone);
+            pink = pink.united(area);
         }
         {
-            // The cheek is rounded: lit above, it turns into the shadow of
-            // the throat, and the pink turns with it.
-            const Saved onCheek(p);
-            p.setClipPath(pink.united(pink.translated(0, 2)), Qt::IntersectClip);
-            QLinearGradient turn(s.at(0.2, -0.1), s.at(0.2, 0.7));
+            // One wash of pigment over all three, more orange towards the
+            // mouth and rosier back on the cheek, lying in the skin: the green
+            // tints it, and it greys where the cheek turns away.
+            const Saved inPink(p);
+            p.setClipPath(pink, Qt::IntersectClip);
+            QLinearGradient hue(s.at(0.06, 0.2), s.at(0.34, 0.2));
+            hue.setColorAt(0, QColor(246, 138, 92, 150));
+            hue.setColorAt(1, QColor(232, 112, 116, 145));
+            p.fillRect(pink.boundingRect().adjusted(-4, -4, 4, 4), hue);
+            QLinearGradient turn(s.at(0.2, -0.1), s.at(0.2, 0.8));
             turn.setColorAt(0, QColor(255, 240, 220, 45));
-            turn.setColorAt(0.45, QColor(255, 240, 220, 0));
-            turn.setColorAt(1, QColor(60, 14, 24, 60));
+            turn.setColorAt(0.4, QColor(255, 240, 220, 0));
+            turn.setColorAt(0.55, QColor(90, 120, 100, 0));
+            turn.setColorAt(1, QColor(70, 110, 96, 110));
             p.fillRect(pink.boundingRect().adjusted(-4, -4, 4, 4), turn);
         }
-        // The cheek's scales show through the pink as they do through the green.
-        paintScaleRows(p, pink, s, std::max(8.0, s.depth * 0.15), withAlpha(salmon.darker(140), 70),
-                       0.9, ScaleStyle::Large);
+        // The cheek's big green-edged scales show through the pink.
+        paintCheekScales(p, s, 0.17, 0.22, QColor(10, 96, 72, 85), QColor(255, 226, 206, 40));
         // The gill cover's rear edge, darker where the flap overlaps the body,
         // so that the spot reads as lying on the cover itself.
         stroke(p,
