@@ -17,6 +17,7 @@
 #include <cmath>
 #include <functional>
 #include <numbers>
+#include <vector>
 
 // The Yellow Stingray, seen from above resting on the sand.
 
@@ -37,7 +38,7 @@ struct Stingray
     QPainterPath disc;
     QPainterPath tailLine; // from under the disc to the tip
     double tailRoot = 10.0, tailTip = 1.0;
-    QPainterPath hind;    // the fin at the tail's end
+    QPainterPath hind;    // the fins out behind the disc
     double stingAt = 0.2; // where the sting sits along the tail
     QColor colour;
     QPointF eye; // the right eye; the left one mirrors it
@@ -80,16 +81,19 @@ void paintBarb(QPainter &p, QPointF root, QPointF d, double length, QColor horn)
     stroke(p, ridge.translated(n * 0.15), withAlpha(horn.lighter(170), 120), 0.3);
 }
 
-// The Yellow Stingray's skin seen close: a fine net of wavy dark lines round
-// small cells of the yellow-brown ground, a pale spot in most cells, here and
-// there a larger one or a dark rosette. The cells are even on the skin laid
-// flat, so foreshortened on the trunk's slopes, and finer towards the rim.
+// The Yellow Stingray's skin seen close: the yellow-brown ground crossed by
+// fine wavy dark lines that wander and break off rather than close into
+// cells, small dark dots between them and many small pale yellow spots.
+// The marks are even on the skin laid flat, so foreshortened on the trunk's
+// slopes; they fade and soften out on the thin rim and are a little darker
+// over the raised middle.
 void paintVermiculation(QPainter &p, const QPainterPath &area, const Stingray &ray, QColor dark,
                         QColor pale)
 {
-    constexpr double cell = 3.3, perUnit = 4.0;
+    constexpr double cell = 3.1, perUnit = 4.0;
     const QPointF trunk = ray.body.center(), middle(0, -6);
     const double hw = ray.body.width() / 2, hh = ray.body.height() / 2;
+    const QRectF rim = ray.disc.boundingRect();
     const auto flatten = [&](QPointF c) {
         // Down the slopes round the trunk more skin lies under each step.
         const QPointF d = c - trunk;
@@ -97,16 +101,16 @@ void paintVermiculation(QPainter &p, const QPainterPath &area, const Stingray &r
         const double slope = 0.35 * 0.25 * std::sqrt(std::numbers::pi) / 2 *
                              (std::erf((r - 0.9) / 0.25) + std::erf(0.9 / 0.25));
         c = trunk + d * ((r + slope) / r);
-        // Towards the rim and down the tail the cells shrink a little.
+        // Towards the rim and down the tail the marks shrink a little.
         const QPointF m = c - middle;
         const double e = std::max(1e-6, std::hypot(m.x(), m.y())), knee = 90;
         const double s = e <= knee ? e + 0.25 * e * e * e / (3 * 60 * 60)
                                    : knee + 0.25 * knee * knee * knee / (3 * 60 * 60) +
                                          (1 + 0.25 * knee * knee / (60 * 60)) * (e - knee);
         c = middle + m * (s / e);
-        // Wandering lines rather than straight-sided cells.
-        return c + QPointF(0.5 * std::sin(c.y() * 1.31 + 1.7 * std::sin(c.x() * 0.57)),
-                           0.5 * std::sin(c.x() * 1.27 + 1.7 * std::sin(c.y() * 0.61)));
+        // Wandering lines rather than straight ones.
+        return c + QPointF(0.75 * std::sin(c.y() * 1.31 + 1.7 * std::sin(c.x() * 0.57)),
+                           0.75 * std::sin(c.x() * 1.27 + 1.7 * std::sin(c.y() * 0.61)));
     };
     const auto mix = [](int i, int j, quint32 salt) {
         quint32 h = quint32(i) * 73856093u ^ quint32(j) * 19349663u ^ salt * 83492791u;
@@ -126,37 +130,55 @@ void paintVermiculation(QPainter &p, const QPainterPath &area, const Stingray &r
     for (int y = 0; y < skin.height(); ++y) {
         auto *row = reinterpret_cast<QRgb *>(skin.scanLine(y));
         for (int x = 0; x < skin.width(); ++x) {
-            const QPointF q = flatten(box.topLeft() + QPointF(x + 0.5, y + 0.5) / perUnit) / cell;
+            const QPointF at = box.topLeft() + QPointF(x + 0.5, y + 0.5) / perUnit;
+            const QPointF q = flatten(at) / cell;
             const int gi = int(std::floor(q.x())), gj = int(std::floor(q.y()));
             double f1 = 1e9, f2 = 1e9;
-            int ni = 0, nj = 0;
+            int ni = 0, nj = 0, mi = 0, mj = 0;
             for (int j = gj - 1; j <= gj + 1; ++j)
                 for (int i = gi - 1; i <= gi + 1; ++i) {
                     const QPointF seed(i + 0.1 + 0.8 * mix(i, j, 1), j + 0.1 + 0.8 * mix(i, j, 2));
                     const double f = std::hypot(q.x() - seed.x(), q.y() - seed.y());
                     if (f < f1) {
-                        f2 = f1;
+                        f2 = f1, mi = ni, mj = nj;
                         f1 = f, ni = i, nj = j;
                     } else if (f < f2) {
-                        f2 = f;
+                        f2 = f, mi = i, mj = j;
                     }
                 }
+            // Out on the thin rim the marks fade and blur; over the raised
+            // middle they darken a little. The tail keeps an even tone.
+            const QPointF off = at - rim.center();
+            const double reach =
+                std::hypot(off.x() / (rim.width() / 2), off.y() / (rim.height() / 2));
+            const double thin =
+                smooth(0.72, 1.0, reach) * (1 - smooth(rim.bottom() - 8, rim.bottom() + 4, at.y()));
+            const QPointF dome = at - trunk;
+            const double raised =
+                std::exp(-std::pow(dome.x() / hw, 2) - std::pow(dome.y() / hh, 2));
+            const double tone = (1 - 0.55 * thin) * (0.85 + 0.25 * raised);
+            const double aa = 0.5 / perUnit + 0.3 * thin;
+            // Only some of the borders between neighbouring cells are drawn,
+            // so the lines run on a while and stop.
+            const int di = ni - mi, dj = nj - mj;
+            const bool drawn =
+                mix(ni + mi, nj + mj, quint32(5 + 3 * di * di + 11 * dj * dj + 17 * di * dj)) < 0.5;
             const double edge = (f2 - f1) * 0.5 * cell, centre = f1 * cell;
             const double kind = mix(ni, nj, 3);
-            const double spot = cell * (kind < 0.1 ? 0.24 : 0.11 + 0.05 * mix(ni, nj, 4));
-            const double aa = 0.5 / perUnit;
-            double ink = 1 - smooth(0.21 - aa, 0.21 + aa, edge);
-            double light = 1 - smooth(spot - aa, spot + aa, centre);
-            if (kind > 0.92) {
-                // A dark rosette: a ring round a pale centre.
-                ink = std::max(ink, (1 - smooth(cell * 0.3 - aa, cell * 0.3 + aa, centre)) * 0.85);
-                light *= 0.7;
+            double ink = drawn ? 1 - smooth(0.17 - aa, 0.17 + aa, edge) : 0.0;
+            double light = 0.0;
+            if (kind < 0.22) {
+                ink = std::max(ink, 1 - smooth(cell * 0.13 - aa, cell * 0.13 + aa, centre));
+            } else {
+                const double spot = cell * (kind > 0.9 ? 0.26 : 0.15 + 0.06 * mix(ni, nj, 4));
+                light = 1 - smooth(spot - aa, spot + aa, centre);
             }
-            light *= 1 - ink;
-            const double a = std::min(1.0, ink * 0.88 + light * 0.8);
+            ink *= 0.62 * tone;
+            light *= (1 - ink) * 0.8;
+            const double a = std::min(1.0, ink + light);
             if (a <= 0)
                 continue;
-            const double w = ink * 0.88 / a;
+            const double w = ink / a;
             const auto channel = [&](int d, int l) { return int((d * w + l * (1 - w)) * a); };
             row[x] = qRgba(channel(dark.red(), pale.red()), channel(dark.green(), pale.green()),
                            channel(dark.blue(), pale.blue()), int(a * 255));
@@ -234,7 +256,7 @@ void paintStingray(QPainter &p, const Stingray &ray,
     }
     shadeBody(p, ray.disc, withAlpha(line, 150), 0.6);
     {
-        // The tail's root goes in under the disc's thin rear edge.
+        // The tail and the pelvic fins go in under the disc's thin rear edge.
         const Saved c(p);
         p.setClipPath(hindParts.subtracted(ray.disc), Qt::IntersectClip);
         stroke(p, ray.disc.translated(0.4, 0.7), withAlpha(line, 40), 1.6);
@@ -275,40 +297,31 @@ void paintYellowStingray(QPainter &p, double w, double h)
     const QColor dark(70, 50, 22), pale(246, 226, 140);
     QPainterPath stub(QPointF(0, 56));
     stub.cubicTo(QPointF(1, 86), QPointF(4, 116), QPointF(2, 152));
-    // The pelvic fins run on from the disc's rear edge, peeping out behind
-    // it either side of the tail's thick root, one skin with the disc.
+    // The pelvic fins lie under the disc's rear edge and peep out behind
+    // it either side of the tail's thick root.
     const QPainterPath pelvics = mirroredOutline({{0, 48},
-                                                  {16, 52},
-                                                  {19.5, 56},
-                                                  {19.2, 60},
-                                                  {16.8, 63.5},
-                                                  {12.8, 65.8},
-                                                  {8.8, 67.2},
-                                                  {6.8, 68.8},
-                                                  {5.9, 71},
-                                                  {5.4, 73},
-                                                  {0, 74}});
-    // A little longer than wide, not a coin: a blunt bump of a snout, the
-    // widest point ahead of the middle, the rear edge flatter where the
-    // pelvic fins reach out behind.
-    const QPainterPath disc = mirroredOutline({{0, -72},
-                                               {6, -71},
-                                               {11, -67.5},
-                                               {25, -62},
-                                               {41, -51},
-                                               {53.5, -33},
-                                               {58.5, -11},
-                                               {57.5, 12},
-                                               {51, 31},
-                                               {40, 46},
-                                               {27, 54.5},
-                                               {14, 58},
-                                               {0, 56}})
-                                  .united(pelvics);
+                                                  {17, 50},
+                                                  {19.5, 53},
+                                                  {18.5, 57},
+                                                  {15.5, 60.5},
+                                                  {11.5, 62.8},
+                                                  {7.5, 63.2},
+                                                  {5, 62.5},
+                                                  {0, 62}});
+    // A little longer than wide, not a coin: one smooth egg-shaped curve,
+    // broadest a little ahead of the middle, the snout only a blunt swelling.
+    std::vector<QPointF> rim;
+    constexpr int steps = 48;
+    for (int i = 0; i < steps; ++i) {
+        const double t = 2 * std::numbers::pi * i / steps, c = std::cos(t), s = std::sin(t);
+        const double snout = 1.5 * std::pow(std::max(0.0, -s), 12);
+        rim.emplace_back(58 * c * (1 - 0.05 * s), -7.5 + 63.5 * s - snout);
+    }
+    const QPainterPath disc = smoothClosedPath(rim.data(), steps);
     // The tail narrows from a thick root to the caudal fin that wraps its end.
     const QPainterPath caudal = mirroredOutline(
         {{0, 108}, {3.5, 114}, {6.5, 126}, {7.5, 136}, {6, 146}, {3, 153}, {0, 156}});
-    const Stingray ray(QPointF(130, 92), -30, disc, stub, 12, 3.2, caudal, 0.42,
+    const Stingray ray(QPointF(130, 92), -30, disc, stub, 12, 3.2, caudal.united(pelvics), 0.42,
                        QColor(184, 146, 62), QPointF(12, -38), 4.6, 20, QRectF(-26, -60, 52, 108));
     paintStingray(p, ray, [&](const QPainterPath &area) {
         paintVermiculation(p, area, ray, dark, blend(pale, ray.colour, 0.25));
@@ -316,14 +329,6 @@ void paintYellowStingray(QPainter &p, double w, double h)
     const Saved s(p);
     p.translate(ray.at);
     p.rotate(ray.turn);
-    // The disc's thin rear edge lies over the root of each pelvic fin, set
-    // off from it only by a soft crease.
-    for (const double side : {-1.0, 1.0}) {
-        const QPainterPath fold =
-            curveThrough({{side * 19, 56.6}, {side * 14, 58.4}, {side * 7.5, 58.6}});
-        strokeInside(p, disc, fold.translated(0, 1.0), withAlpha(pale, 40), 1.4);
-        strokeInside(p, disc, fold, withAlpha(dark, 60), 1.1);
-    }
     // The caudal fin round the end of the tail is thin skin over fine rays:
     // the pattern fades on it towards its rim, and the rays show through.
     const QPainterPath fin = caudal.subtracted(ribbon(stub, {ray.tailRoot * 0.6, ray.tailTip}));
