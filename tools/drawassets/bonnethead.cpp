@@ -190,55 +190,51 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
                                    .united(pelvic)
                                    .united(mirror.map(pelvic))
                                    .united(lowerLobe);
-    // The dorsal fins stand upright on the midline, the first long, the
-    // second small, so from straight above each is seen edge-on: only its
-    // top edge shows, a thin line along the back bowed a little over towards
-    // the lit flank, tapering back to the free rear tip. The light comes
-    // slanting from the upper left, so each throws a soft, narrow shadow
-    // across the shaded side of the back and on down onto the sand.
+    // The dorsal fins stand upright on the midline, the first tall, the
+    // second small, so from above each is seen nearly edge-on: a narrow
+    // blade swept back along the back, its root a little wider, its convex
+    // leading edge rising to the apex and its hollowed trailing edge falling
+    // back to the free rear tip. The shark rolls a little, so the fin leans
+    // towards the shaded flank and its lit face shows; the other face shows
+    // only as a shaded sliver beyond the crest. Light slanting from the upper
+    // left throws each fin's shadow down onto the sand with the body's.
     struct Dorsal
     {
-        QPainterPath blade, cast;
-        QPointF root, castTip, apex;
-        double thick;
+        QPainterPath face, far, cast, crest;
     };
     const auto dorsal = [](double front, double len, double height, double thick) {
-        // The fin's side, as (share of its base, share of its height): a
-        // convex leading edge up to a narrow apex, then a hollowed trailing
-        // edge swept back to the free rear tip.
-        static constexpr QPointF side[] = {{0, 0},       {0.1, 0.27},  {0.24, 0.58}, {0.4, 0.86},
-                                           {0.54, 0.99}, {0.6, 0.98},  {0.63, 0.88}, {0.67, 0.66},
-                                           {0.74, 0.42}, {0.84, 0.23}, {0.96, 0.11}, {1.06, 0.05},
-                                           {1.0, 0.025}, {0.9, 0}};
+        // The fin's side, as (share of its base, share of its height).
+        static constexpr QPointF side[] = {{0, 0},       {0.12, 0.3},  {0.3, 0.62},  {0.5, 0.86},
+                                           {0.66, 0.99}, {0.72, 0.98}, {0.73, 0.86}, {0.76, 0.62},
+                                           {0.81, 0.4},  {0.88, 0.2},  {0.98, 0.08}, {1.08, 0.03},
+                                           {1.02, 0.0},  {0.92, 0}};
         // Where a point of the fin's side falls, leaning `lean` of its height
-        // across the back and `back` of it towards the tail; the shadow falls
-        // the way the shark's own shadow lies on the sand.
+        // across the back and `back` of it towards the tail.
         const auto seen = [&](QPointF q, double lean, double back) {
             return QPointF(lean * q.y() * height, front + q.x() * len + back * q.y() * height);
         };
         Dorsal d;
-        d.thick = thick;
-        std::vector<QPointF> edge, shadow;
+        std::vector<QPointF> face, crest, shadow;
         for (const QPointF &q : side) {
-            if (edge.size() < 12)
-                edge.push_back(seen(q, 0.09, 0.02));
+            face.push_back(seen(q, -0.15, 0.12));
+            if (crest.size() < 12)
+                crest.push_back(face.back());
             // Light scattered in the water blurs the shadow of the broad
             // low part of the fin away; what stays is the narrow shadow of
             // its upper part, drawn out from the root to the apex.
             shadow.push_back(
-                seen({0.54 + (q.x() - 0.54) * (0.35 + 0.4 * q.y()), q.y()}, -1.12, 0.54));
+                seen({0.7 + (q.x() - 0.7) * (0.35 + 0.4 * q.y()), q.y()}, -1.12, 0.54));
         }
-        d.root = QPointF(0, front + len * 0.45);
-        d.apex = edge[4];
-        d.castTip = shadow[5];
-        // Seen end-on the top edge is as thick as the fin's root at the
-        // front, thinning back to a fine rear tip.
-        d.blade = ribbon(curveThrough(edge), {thick * 0.45, thick * 0.75, thick * 0.7, thick * 0.6,
-                                              thick * 0.45, thick * 0.3, thick * 0.12});
+        d.face = smoothClosedPath(face.data(), int(face.size()));
+        d.crest = curveThrough(crest);
+        // The far face shows only as a sliver beyond the crest, widest by
+        // the thick root and fading out towards the apex and the rear tip.
+        d.far = ribbon(d.crest.translated(-thick * 0.3, 0),
+                       {thick * 0.9, thick * 0.8, thick * 0.6, thick * 0.4, thick * 0.2});
         d.cast = smoothClosedPath(shadow.data(), int(shadow.size()));
         return d;
     };
-    const Dorsal dorsals[] = {dorsal(-42, 31, 30, 2.6), dorsal(48, 14, 10, 1.4)};
+    const Dorsal dorsals[] = {dorsal(-44, 33, 30, 3.4), dorsal(48, 14, 10, 1.6)};
     // Swimming a hand above the bottom in light from high overhead: the
     // shadow falls just clear of the shark, drawn out a little along the slant of
     // the light and spread by the light the water scatters, so that only the
@@ -357,41 +353,25 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
     anatomy::paintShadedEdge(p, body, line, 1.4);
 
     for (const Dorsal &d : dorsals) {
-        {
-            // Soft, for the fin stands clear of the back: darkest by the
-            // root, spreading and fading towards the shadow of the apex.
-            const Saved clip(p);
-            p.setClipPath(body, Qt::IntersectClip);
-            QLinearGradient fade(d.root, d.castTip);
-            fade.setColorAt(0.0, QColor(0, 0, 0, 6));
-            fade.setColorAt(0.6, QColor(0, 0, 0, 2));
-            fade.setColorAt(1.0, QColor(0, 0, 0, 0));
-            for (int ring = 3; ring >= 0; --ring)
-                for (int k = 0; k < 6; ++k) {
-                    const double a = k * std::numbers::pi / 3 + ring * 0.5;
-                    const double blur = ring * d.thick * 0.9;
-                    p.fillPath(d.cast.translated(std::cos(a) * blur, std::sin(a) * blur), fade);
-                }
-        }
-        fillBody(p, d.blade, grey, grey, grey);
+        const QPainterPath blade = d.face.united(d.far);
+        fillBody(p, blade, dark, dark, dark);
         if (Silhouette::active(p))
             continue;
-        // The rounded leading edge catches the light up to the apex; behind
-        // it the thin trailing edge, least flesh, is dark. The side facing
-        // the light is lit, the other shaded.
-        QLinearGradient along(d.blade.boundingRect().topLeft(),
-                              d.blade.boundingRect().bottomLeft());
-        const double apex = (d.apex.y() - d.blade.boundingRect().top()) /
-                            std::max(1e-6, d.blade.boundingRect().height());
-        along.setColorAt(0.0, withAlpha(pale.lighter(135), 230));
-        along.setColorAt(apex * 0.8, withAlpha(pale.lighter(125), 220));
-        along.setColorAt(apex * 1.15, withAlpha(dark, 220));
-        along.setColorAt(1.0, withAlpha(line, 200));
-        p.fillPath(d.blade, along);
-        const double rim = d.thick * 0.25;
-        p.fillPath(d.blade.subtracted(d.blade.translated(rim, 0)), withAlpha(line, 150));
-        p.fillPath(d.blade.subtracted(d.blade.translated(-rim, 0)),
-                   withAlpha(pale.lighter(140), 90));
+        const QRectF box = d.face.boundingRect();
+        // The lit face: darker by the root where the back shades it, bright
+        // towards the rounded crest.
+        QLinearGradient lit(QPointF(box.right(), 0), QPointF(box.left(), 0));
+        lit.setColorAt(0.0, grey);
+        lit.setColorAt(0.5, pale.lighter(112));
+        lit.setColorAt(1.0, pale.lighter(128));
+        p.fillPath(d.face, lit);
+        // The thin trailing part is duller than the fleshy leading edge.
+        QLinearGradient along(box.topLeft(), box.bottomLeft());
+        along.setColorAt(0.0, withAlpha(grey, 0));
+        along.setColorAt(0.6, withAlpha(grey, 0));
+        along.setColorAt(1.0, withAlpha(grey, 150));
+        p.fillPath(d.face, along);
+        stroke(p, d.crest, withAlpha(line, 170), 0.6);
     }
     // The nostrils lie close inside the front edge of the shovel, each a
     // slit with a shaded groove running on from it along the rim and a lit

@@ -585,20 +585,21 @@ void paintSurgeonfish(QPainter &p, double w, double h)
     const Livery look(fins, fins, QColor(60, 56, 50, 170), QColor(92, 88, 86, 206),
                       QColor(130, 124, 114, 235), QColor(200, 170, 80), 5.4);
     paintBackFins(p, s, look);
-    // The pale margin is a narrow band, broadest at the centre of the
-    // crescent and gone before the tip of each lobe.
-    paintSoftMargin(p, s.caudal, QColor(232, 232, 222, 150),
-                    {0.3, 1.6, 3.0, 4.0, 4.4, 4.0, 3.0, 1.6, 0.3});
+    // The pale margin is a clear whitish band along the whole trailing
+    // edge, broadest at the centre of the crescent and narrowing out along
+    // each lobe, its inner edge soft where it meets the grey.
+    paintSoftMargin(p, s.caudal, QColor(240, 240, 232, 235),
+                    {0.6, 3.0, 5.0, 6.2, 6.6, 6.2, 5.0, 3.0, 0.6});
     // The bluish edge is the fin's own margin: the grey membrane runs on
     // solid nearly to the rim, and the blue is a narrow band of pigment in
     // it just inside the edge, swelling and thinning along it and blurring
     // a little into the grey, not a light round the fin.
     for (const Fin *fin : {&s.dorsal, &s.anal}) {
         paintInsetMargin(p, *fin, withAlpha(fins, 130), {4, 6, 7, 6, 6.5, 6, 4}, 1.6);
-        paintInsetMargin(p, *fin, QColor(96, 136, 200, 90), {0.9, 2.2, 2.8, 2.2, 2.6, 2.2, 1.0},
-                         1.6);
-        paintInsetMargin(p, *fin, QColor(96, 136, 200, 170), {0.5, 1.3, 1.8, 1.3, 1.6, 1.3, 0.6},
-                         1.6);
+        paintInsetMargin(p, *fin, QColor(104, 150, 214, 110), {1.2, 2.6, 3.2, 2.6, 3.0, 2.6, 1.2},
+                         1.4);
+        paintInsetMargin(p, *fin, QColor(112, 160, 224, 230), {0.7, 1.6, 2.1, 1.6, 1.9, 1.6, 0.8},
+                         1.4);
     }
     // Faint bluish lines run the length of the soft dorsal and anal fins.
     for (const Fin *fin : {&s.dorsal, &s.anal})
@@ -617,8 +618,8 @@ void paintSurgeonfish(QPainter &p, double w, double h)
     }
     paintSkinGrain(p, s, QColor(58, 56, 60, 34), QColor(196, 204, 214, 30));
     modelBody(p, s.body, s.caudal.base.x1(), QColor(48, 44, 40, 120), 1.5);
-    paintScalpelSpine(p, s.shape.at(0.935, 0.02), 14, QColor(192, 194, 196),
-                      QColor(28, 26, 30, 230));
+    paintScalpelSpine(p, s.shape.at(0.935, 0.02), 17, QColor(226, 228, 226),
+                      QColor(22, 20, 24, 245));
     paintFront(p, s, look);
 }
 
