@@ -34,8 +34,8 @@ QPainterPath edgeBand(const Fin &f, double width)
 }
 
 // A soft fin's membrane of `colour`: a shade deeper where it grows from the
-// body, and thinning over `margin` along its free edge until the water
-// shows through at the rim.
+// body, thinner and more of the water showing through it towards its edge,
+// and thinning over `margin` along that edge until the rim is clear.
 void paintMembrane(QPainter &p, const Fin &f, QColor colour, double margin)
 {
     if (Silhouette::record(p, f.shape))
@@ -44,7 +44,7 @@ void paintMembrane(QPainter &p, const Fin &f, QColor colour, double margin)
     QLinearGradient sheet(from, farthestFrom(f.shape, from));
     sheet.setColorAt(0, colour.darker(110));
     sheet.setColorAt(0.5, colour);
-    sheet.setColorAt(1, colour.lighter(103));
+    sheet.setColorAt(1, withAlpha(colour.lighter(103), colour.alpha() * 3 / 4));
     p.fillPath(f.shape.subtracted(edgeBand(f, margin)), sheet);
     constexpr int steps = 6;
     const Saved s(p);
@@ -126,7 +126,7 @@ void paintBandedButterfly(QPainter &p, double w, double h)
                       QColor(60, 50, 40), 6);
     // The fins are thinner than the body: a little of the water shows
     // through them everywhere, and through the clear rim most of all.
-    const QColor membrane(236, 238, 236, 226);
+    const QColor membrane(222, 224, 224, 226);
     constexpr double margin = 2.4;
     paintMembrane(p, b.caudal, membrane, margin);
     const QPointF root = b.caudal.base.center();
@@ -157,16 +157,19 @@ void paintBandedButterfly(QPainter &p, double w, double h)
         // The bands hide the rows of scales beneath them.
         paintBands(b.body, band, belly);
         const Saved lit(p);
-        p.setClipPath(b.body);
+        // The fins are lit and shaded with the body they grow from.
+        p.setClipPath(b.body.united(fins));
         const QRectF r = b.body.boundingRect();
         QRadialGradient light(shape.at(0.42, -0.55), r.height() * 0.95);
         light.setColorAt(0, QColor(255, 255, 255, 40));
         light.setColorAt(0.45, QColor(255, 255, 255, 0));
         light.setColorAt(0.75, QColor(0, 8, 24, 18));
         light.setColorAt(1, QColor(0, 8, 24, 60));
-        p.fillRect(r, light);
+        p.fillRect(r.adjusted(-60, -60, 60, 60), light);
     }
     modelBody(p, b.body, b.caudal.base.x1(), QColor(30, 36, 50, 60), 0.5);
+    // The skin's own tone runs on out over the join into each fin.
+    growFinRoots(p, b.body, {&b.dorsal, &b.anal, &b.caudal}, 9);
     if (!Silhouette::active(p)) {
         // On the fins the same bands are thinner pigment in a thinner sheet,
         // a shade lighter, and stop short of the clear rim.
@@ -192,10 +195,6 @@ void paintBandedButterfly(QPainter &p, double w, double h)
     }
     for (const Fin *f : {&b.dorsal, &b.anal})
         paintSoftRays(p, *f, b.body, 0);
-    // Where the fins grow out of the body the thick scaled skin stands a
-    // little proud of the membrane and shades it softly along the join.
-    for (int i = 1; i <= 4 && !Silhouette::active(p); ++i)
-        strokeInside(p, fins, b.body, QColor(0, 8, 24, 16), 1.6 * i);
     paintSpineRow(p, b.dorsal, b.body, QColor(150, 146, 140, 200));
     paintButterflyFront(p, b, look);
 }

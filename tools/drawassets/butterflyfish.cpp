@@ -236,13 +236,14 @@ Build butterfly(const ButterflyForm &f)
 // fade out there, on the head and at the tail root. They are pigment, not
 // ruled lines: each one thins and breaks along its length. Laid on the skin
 // before the body is shaded, so they round off with it.
-void paintSlants(QPainter &p, const Build &b, QColor colour, double width, bool chevron)
+void paintSlants(QPainter &p, const Build &b, QColor colour, double width, bool chevron,
+                 const QPainterPath &within)
 {
     if (Silhouette::active(p))
         return;
     const BodyShape &s = b.shape;
     const Saved saved(p);
-    p.setClipPath(b.body, Qt::IntersectClip);
+    p.setClipPath(within.isEmpty() ? b.body : b.body.intersected(within), Qt::IntersectClip);
     // They start at the gill cover's rounded rear edge.
     const QRectF box = b.body.boundingRect();
     QPainterPath behind(QPointF(box.right() + 4, box.top() - 4));
@@ -420,9 +421,10 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
     QPointF spot = b.shape.at(0.83, 0);
     while (b.body.contains(spot))
         spot.ry() -= 1;
-    // Its lower edge just touches the fin's base, the rest on the membrane.
-    // Pigment in the membrane: a solid blot with a slightly uneven edge.
-    const QPointF at = spot + QPointF(0, -9.5);
+    // It sits down on the fin's base, its lower edge in the yellow where the
+    // membrane runs on over the join. Pigment in the membrane: a solid blot
+    // with a slightly uneven edge.
+    const QPointF at = spot + QPointF(0, 1.5);
     QPolygonF rim;
     for (int i = 0; i < 36; ++i) {
         const double a = 2.0 * std::numbers::pi * i / 36.0;
@@ -481,16 +483,22 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
         const Saved saved(p);
         p.setClipPath(b.body, Qt::IntersectClip);
         // The white ring is clean against the black; outside, it blurs into
-        // a faint dusk in the skin that sets it off the pale flank.
-        paintGlow(p, falseEye, 20, QColor(96, 98, 112, 70));
-        QRadialGradient ring(falseEye, 15.5);
+        // a faint dusk in the skin that sets it off the pale flank, and the
+        // slanting lines run on up to it.
+        paintGlow(p, falseEye, 20, QColor(96, 98, 112, 50));
+        for (const double reach : {30.0, 24.0})
+            paintSlants(p, b, QColor(70, 70, 82, 80), 0.8, true, oval(falseEye, reach, reach));
+        QRadialGradient ring(falseEye, 18);
         ring.setColorAt(0, QColor(253, 253, 250));
-        ring.setColorAt(0.8, QColor(253, 253, 250));
+        ring.setColorAt(0.7, QColor(253, 253, 250));
+        ring.setColorAt(0.85, QColor(253, 253, 250, 150));
         ring.setColorAt(1, QColor(253, 253, 250, 0));
-        p.fillPath(oval(falseEye, 15.5, 15.5), ring);
-        QRadialGradient black(falseEye, 9.6);
-        black.setColorAt(0, QColor(12, 10, 14));
-        black.setColorAt(0.9, QColor(16, 14, 17));
+        p.fillPath(oval(falseEye, 18, 18), ring);
+        // The black is skin too, faintly lit where the body faces the light.
+        QRadialGradient black(falseEye, 9.6, falseEye + QPointF(-3.2, -3.6));
+        black.setColorAt(0, QColor(44, 42, 48));
+        black.setColorAt(0.55, QColor(16, 14, 17));
+        black.setColorAt(0.9, QColor(14, 12, 15));
         black.setColorAt(1, QColor(16, 14, 17, 0));
         p.fillPath(oval(falseEye, 9.6, 9.6), black);
     }

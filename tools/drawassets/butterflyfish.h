@@ -49,8 +49,10 @@ fishkit::Build butterfly(const ButterflyForm &f);
 // and belly, crowd together towards the rim as the side turns away, and
 // fade out there, on the head and at the tail root. They are pigment, not
 // ruled lines: each one thins and breaks along its length. Laid on the skin
-// before the body is shaded, so they round off with it.
-void paintSlants(QPainter &p, const fishkit::Build &b, QColor colour, double width, bool chevron);
+// before the body is shaded, so they round off with it. With `within`, only
+// the parts that lie in it.
+void paintSlants(QPainter &p, const fishkit::Build &b, QColor colour, double width, bool chevron,
+                 const QPainterPath &within = {});
 
 // Where the rays of `f` end: its own tips, or for a fin built without them
 // `rays` spread evenly along its edge.
