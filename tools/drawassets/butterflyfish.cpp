@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Reefwise developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "butterflyfish.h"
 #include "fishart.h"
 #include "fishkit.h"
-#include "pigmentbands.h"
 
 #include <QLinearGradient>
 #include <QPainterPathStroker>
@@ -23,20 +23,158 @@ using namespace fishkit;
 
 namespace {
 
-// What sets one butterflyfish's outline apart: the disc and its snout, the
-// height of the spines and of the soft fins that wrap round the rear.
-struct ButterflyForm
+// A butterflyfish's dorsal, anal or tail fin `f` as a field guide shows it:
+// an opaque membrane of `membrane` with a whole, smooth margin, fine rays of
+// `ray` running evenly out to it and the stiff spines in front standing in
+// it. A tail built without ray tips has `rays` spread along its edge.
+void paintPlateFin(QPainter &p, const Fin &f, QColor membrane, QColor ray, int rays)
 {
-    BodyShape shape;
-    double spiny = 0.18; // height of the dorsal spines, share of the depth
-    double soft = 0.22;  // height of the soft dorsal and anal fins
-    double wrap = 0.32;  // height of their rear corners above and below the midline
-    TailKind tail = TailKind::Rounded;
-    QPointF tailSize{38, 56};
-    double shoulder = 0.76; // how far back the soft fins keep their full height
-    double eyeAt = 0.17;
-    int spines = 12; // dorsal spines; the rest of its 34 rays are soft
-};
+    if (Silhouette::record(p, f.shape))
+        return;
+    const std::vector<QPointF> tips = rayTips(f, rays);
+    const int count = int(tips.size());
+    const QPointF from = f.base.center();
+    QPointF reach;
+    for (const QPointF &tip : tips)
+        reach += (tip - from) / count;
+    // The membrane is thicker, a shade deeper, where it grows from the body.
+    QLinearGradient sheet(from, from + reach * 1.3);
+    sheet.setColorAt(0, membrane.darker(110));
+    sheet.setColorAt(0.4, membrane);
+    sheet.setColorAt(1, membrane.lighter(104));
+    p.fillPath(f.shape, sheet);
+    const Saved saved(p);
+    p.setClipPath(f.shape, Qt::IntersectClip);
+    for (int i = 0; i < count; ++i) {
+        const QPointF root = f.base.pointAt((i + 0.5) / count);
+        const QPointF tip = tips[size_t(i)];
+        const QPointF d = tip - root;
+        const double len = std::max(1e-9, std::hypot(d.x(), d.y()));
+        const QPointF side = QPointF(-d.y(), d.x()) / len;
+        if (i < f.spines) {
+            // A spine: stout at its root and tapering to its point.
+            QPainterPath spine(root - side * 0.8);
+            spine.quadTo(root + d * 0.55 - side * 0.45, tip);
+            spine.quadTo(root + d * 0.55 + side * 0.45, root + side * 0.8);
+            spine.closeSubpath();
+            p.fillPath(spine, withAlpha(ray, std::min(255, ray.alpha() + 50)));
+            continue;
+        }
+        // A soft ray: a fine line that runs out to the rim, bowing back a
+        // little as the rays of a swept-back fin do.
+        QLinearGradient fade(root, tip);
+        fade.setColorAt(0, ray);
+        fade.setColorAt(1, withAlpha(ray, ray.alpha() / 3));
+        p.setPen(QPen(QBrush(fade), 0.5, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(curve(root, root + d * 0.5 - side * len * 0.03, tip + d * 0.05));
+    }
+    // Only the free edge is drawn: along its base the fin grows out of the body.
+    p.setPen(QPen(membrane.darker(135), 0.7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(f.edge);
+}
+
+// The tail, dorsal and anal fins of `b` as plates, behind its body.
+void paintPlateFins(QPainter &p, const Build &b, const Livery &look)
+{
+    paintPlateFin(p, b.caudal, look.tail, look.ray,
+                  12 + int(b.caudal.shape.boundingRect().height() / 24));
+    for (const Fin *f : {&b.dorsal, &b.anal})
+        paintPlateFin(p, *f, look.fins, look.ray, 0);
+}
+
+// That bar, which hides the eye, narrowing at both ends, `width` wide.
+void paintEyeBar(QPainter &p, const QPainterPath &area, QPointF eye, QColor colour, double width)
+{
+    const QPainterPath spine = eyeBarLine(eye);
+    const Saved s(p);
+    p.setClipPath(area, Qt::IntersectClip);
+    // Pigment in the skin thins out over a few scale rows on each side, so
+    // the bar is laid down as a stack of ever narrower, denser bands, each a
+    // little uneven along its length as the scales under it are.
+    constexpr int layers = 6;
+    for (int i = 0; i < layers; ++i) {
+        const double f = 1.3 - 0.1 * i;
+        const double wob = 0.05 * std::sin(i * 1.7);
+        p.fillPath(
+            ribbon(spine, {width * 0.2 * f, width * (0.78 + wob) * f, width * (1.0 - wob) * f,
+                           width * (0.96 + wob) * f, width * (0.72 - wob) * f, width * 0.2 * f}),
+            withAlpha(colour, i == layers - 1 ? colour.alpha() : colour.alpha() * (i + 2) / 12));
+    }
+}
+
+// A compressed disc seen side-on is flat: lit almost evenly from above and
+// in front, darkening only where it turns at its edge. Where the soft fins
+// grow from it, the scaled skin runs on into them and their `colour` climbs
+// back over the join, so that body and fins are one.
+void paintFlatSide(QPainter &p, const Build &b, QColor colour)
+{
+    if (Silhouette::active(p))
+        return;
+    const QRectF r = b.body.boundingRect();
+    {
+        const Saved s(p);
+        p.setClipPath(b.body, Qt::IntersectClip);
+        QLinearGradient light(r.topLeft(), r.bottomRight());
+        light.setColorAt(0, QColor(255, 255, 255, 46));
+        light.setColorAt(0.45, QColor(255, 255, 255, 0));
+        light.setColorAt(1, QColor(0, 10, 30, 34));
+        p.fillRect(r, light);
+    }
+    const QPainterPath fins = b.dorsal.shape.united(b.anal.shape);
+    QPainterPathStroker near;
+    near.setWidth(30);
+    // Only behind the spines: the spiny dorsal stands off the back on its own.
+    QPainterPath soft;
+    soft.addRect(
+        QRectF(QPointF(b.shape.at(0.42, 0).x(), r.top() - 40), r.bottomRight() + QPointF(4, 40)));
+    const Saved s(p);
+    p.setClipPath(b.body.intersected(near.createStroke(fins).united(fins)).intersected(soft),
+                  Qt::IntersectClip);
+    p.setBrush(Qt::NoBrush);
+    for (int i = 6; i >= 1; --i) {
+        p.setPen(QPen(withAlpha(colour, colour.alpha() * (7 - i) / 16), 4.0 * i));
+        p.drawPath(b.body);
+    }
+}
+
+// A butterflyfish's pectoral fin: small and clear, lying flat against the
+// side just behind the gill cover. The flank shows through the membrane;
+// its fine rays, darkest where they leave the body, give it its shape.
+void paintClearPectoral(QPainter &p, const QPainterPath &body, const Fin &f, QColor ray)
+{
+    if (Silhouette::record(p, f.shape))
+        return;
+    const QPointF root = f.base.center();
+    const QPointF far = farthestFrom(f.shape, root);
+    const double reach = std::max(1.0, std::hypot(far.x() - root.x(), far.y() - root.y()));
+    {
+        // Lying so close, it shades the flank only faintly, below and behind.
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        p.fillPath(QTransform::fromTranslate(0.7, 1.1).map(f.shape).subtracted(f.shape),
+                   QColor(0, 8, 24, 22));
+    }
+    const Saved s(p);
+    p.setClipPath(f.shape, Qt::IntersectClip);
+    QRadialGradient film(root, reach);
+    film.setColorAt(0, withAlpha(ray, 60));
+    film.setColorAt(0.5, withAlpha(ray, 22));
+    film.setColorAt(1, withAlpha(ray, 10));
+    p.fillPath(f.shape, film);
+    const int count = int(f.tips.size());
+    for (int i = 0; i < count; ++i) {
+        const QPointF from = f.base.pointAt((i + 0.5) / count);
+        QLinearGradient fade(from, f.tips[size_t(i)]);
+        fade.setColorAt(0, withAlpha(ray, 170));
+        fade.setColorAt(1, withAlpha(ray, 60));
+        p.setPen(QPen(QBrush(fade), i == 0 ? 0.7 : 0.42, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(from, f.tips[size_t(i)]);
+    }
+    stroke(p, f.edge, withAlpha(ray, 45), 0.4);
+    stroke(p, curve(f.base.p1(), root + QPointF(-0.6, 0), f.base.p2()), withAlpha(ray, 110), 0.8);
+}
+} // namespace
 
 // A dorsal or anal fin through `points` (the front of its base, its free
 // edge, the rear of its base) with `spines` spines and `softRays` soft rays.
@@ -98,13 +236,14 @@ Build butterfly(const ButterflyForm &f)
 // fade out there, on the head and at the tail root. They are pigment, not
 // ruled lines: each one thins and breaks along its length. Laid on the skin
 // before the body is shaded, so they round off with it.
-void paintSlants(QPainter &p, const Build &b, QColor colour, double width, bool chevron)
+void paintSlants(QPainter &p, const Build &b, QColor colour, double width, bool chevron,
+                 const QPainterPath &within)
 {
     if (Silhouette::active(p))
         return;
     const BodyShape &s = b.shape;
     const Saved saved(p);
-    p.setClipPath(b.body, Qt::IntersectClip);
+    p.setClipPath(within.isEmpty() ? b.body : b.body.intersected(within), Qt::IntersectClip);
     // They start at the gill cover's rounded rear edge.
     const QRectF box = b.body.boundingRect();
     QPainterPath behind(QPointF(box.right() + 4, box.top() - 4));
@@ -170,92 +309,12 @@ std::vector<QPointF> rayTips(const Fin &f, int rays)
     return tips;
 }
 
-// A butterflyfish's dorsal, anal or tail fin `f` as a field guide shows it:
-// an opaque membrane of `membrane` with a whole, smooth margin, fine rays of
-// `ray` running evenly out to it and the stiff spines in front standing in
-// it. A tail built without ray tips has `rays` spread along its edge.
-void paintPlateFin(QPainter &p, const Fin &f, QColor membrane, QColor ray, int rays)
-{
-    if (Silhouette::record(p, f.shape))
-        return;
-    const std::vector<QPointF> tips = rayTips(f, rays);
-    const int count = int(tips.size());
-    const QPointF from = f.base.center();
-    QPointF reach;
-    for (const QPointF &tip : tips)
-        reach += (tip - from) / count;
-    // The membrane is thicker, a shade deeper, where it grows from the body.
-    QLinearGradient sheet(from, from + reach * 1.3);
-    sheet.setColorAt(0, membrane.darker(110));
-    sheet.setColorAt(0.4, membrane);
-    sheet.setColorAt(1, membrane.lighter(104));
-    p.fillPath(f.shape, sheet);
-    const Saved saved(p);
-    p.setClipPath(f.shape, Qt::IntersectClip);
-    for (int i = 0; i < count; ++i) {
-        const QPointF root = f.base.pointAt((i + 0.5) / count);
-        const QPointF tip = tips[size_t(i)];
-        const QPointF d = tip - root;
-        const double len = std::max(1e-9, std::hypot(d.x(), d.y()));
-        const QPointF side = QPointF(-d.y(), d.x()) / len;
-        if (i < f.spines) {
-            // A spine: stout at its root and tapering to its point.
-            QPainterPath spine(root - side * 0.8);
-            spine.quadTo(root + d * 0.55 - side * 0.45, tip);
-            spine.quadTo(root + d * 0.55 + side * 0.45, root + side * 0.8);
-            spine.closeSubpath();
-            p.fillPath(spine, withAlpha(ray, std::min(255, ray.alpha() + 50)));
-            continue;
-        }
-        // A soft ray: a fine line that runs out to the rim, bowing back a
-        // little as the rays of a swept-back fin do.
-        QLinearGradient fade(root, tip);
-        fade.setColorAt(0, ray);
-        fade.setColorAt(1, withAlpha(ray, ray.alpha() / 3));
-        p.setPen(QPen(QBrush(fade), 0.5, Qt::SolidLine, Qt::RoundCap));
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(curve(root, root + d * 0.5 - side * len * 0.03, tip + d * 0.05));
-    }
-    // Only the free edge is drawn: along its base the fin grows out of the body.
-    p.setPen(QPen(membrane.darker(135), 0.7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPath(f.edge);
-}
-
-// The tail, dorsal and anal fins of `b` as plates, behind its body.
-void paintPlateFins(QPainter &p, const Build &b, const Livery &look)
-{
-    paintPlateFin(p, b.caudal, look.tail, look.ray,
-                  12 + int(b.caudal.shape.boundingRect().height() / 24));
-    for (const Fin *f : {&b.dorsal, &b.anal})
-        paintPlateFin(p, *f, look.fins, look.ray, 0);
-}
-
 // The line of a bar from the nape down through the eye to the throat,
 // bending with the head.
 QPainterPath eyeBarLine(QPointF eye)
 {
     return curveThrough({eye + QPointF(12, -54), eye + QPointF(5, -28), eye, eye + QPointF(-1, 32),
                          eye + QPointF(3, 64)});
-}
-
-// That bar, which hides the eye, narrowing at both ends, `width` wide.
-void paintEyeBar(QPainter &p, const QPainterPath &area, QPointF eye, QColor colour, double width)
-{
-    const QPainterPath spine = eyeBarLine(eye);
-    const Saved s(p);
-    p.setClipPath(area, Qt::IntersectClip);
-    // Pigment in the skin thins out over a few scale rows on each side, so
-    // the bar is laid down as a stack of ever narrower, denser bands, each a
-    // little uneven along its length as the scales under it are.
-    constexpr int layers = 6;
-    for (int i = 0; i < layers; ++i) {
-        const double f = 1.3 - 0.1 * i;
-        const double wob = 0.05 * std::sin(i * 1.7);
-        p.fillPath(
-            ribbon(spine, {width * 0.2 * f, width * (0.78 + wob) * f, width * (1.0 - wob) * f,
-                           width * (0.96 + wob) * f, width * (0.72 - wob) * f, width * 0.2 * f}),
-            withAlpha(colour, i == layers - 1 ? colour.alpha() : colour.alpha() * (i + 2) / 12));
-    }
 }
 
 // The spiny part of a dorsal fin `f` drawn over its membrane and whatever
@@ -312,77 +371,6 @@ void paintSpineRow(QPainter &p, const Fin &f, const QPainterPath &body, QColor s
     }
 }
 
-// A compressed disc seen side-on is flat: lit almost evenly from above and
-// in front, darkening only where it turns at its edge. Where the soft fins
-// grow from it, the scaled skin runs on into them and their `colour` climbs
-// back over the join, so that body and fins are one.
-void paintFlatSide(QPainter &p, const Build &b, QColor colour)
-{
-    if (Silhouette::active(p))
-        return;
-    const QRectF r = b.body.boundingRect();
-    {
-        const Saved s(p);
-        p.setClipPath(b.body, Qt::IntersectClip);
-        QLinearGradient light(r.topLeft(), r.bottomRight());
-        light.setColorAt(0, QColor(255, 255, 255, 46));
-        light.setColorAt(0.45, QColor(255, 255, 255, 0));
-        light.setColorAt(1, QColor(0, 10, 30, 34));
-        p.fillRect(r, light);
-    }
-    const QPainterPath fins = b.dorsal.shape.united(b.anal.shape);
-    QPainterPathStroker near;
-    near.setWidth(30);
-    // Only behind the spines: the spiny dorsal stands off the back on its own.
-    QPainterPath soft;
-    soft.addRect(
-        QRectF(QPointF(b.shape.at(0.42, 0).x(), r.top() - 40), r.bottomRight() + QPointF(4, 40)));
-    const Saved s(p);
-    p.setClipPath(b.body.intersected(near.createStroke(fins).united(fins)).intersected(soft),
-                  Qt::IntersectClip);
-    p.setBrush(Qt::NoBrush);
-    for (int i = 6; i >= 1; --i) {
-        p.setPen(QPen(withAlpha(colour, colour.alpha() * (7 - i) / 16), 4.0 * i));
-        p.drawPath(b.body);
-    }
-}
-// A butterflyfish's pectoral fin: small and clear, lying flat against the
-// side just behind the gill cover. The flank shows through the membrane;
-// its fine rays, darkest where they leave the body, give it its shape.
-void paintClearPectoral(QPainter &p, const QPainterPath &body, const Fin &f, QColor ray)
-{
-    if (Silhouette::record(p, f.shape))
-        return;
-    const QPointF root = f.base.center();
-    const QPointF far = farthestFrom(f.shape, root);
-    const double reach = std::max(1.0, std::hypot(far.x() - root.x(), far.y() - root.y()));
-    {
-        // Lying so close, it shades the flank only faintly, below and behind.
-        const Saved s(p);
-        p.setClipPath(body, Qt::IntersectClip);
-        p.fillPath(QTransform::fromTranslate(0.7, 1.1).map(f.shape).subtracted(f.shape),
-                   QColor(0, 8, 24, 22));
-    }
-    const Saved s(p);
-    p.setClipPath(f.shape, Qt::IntersectClip);
-    QRadialGradient film(root, reach);
-    film.setColorAt(0, withAlpha(ray, 60));
-    film.setColorAt(0.5, withAlpha(ray, 22));
-    film.setColorAt(1, withAlpha(ray, 10));
-    p.fillPath(f.shape, film);
-    const int count = int(f.tips.size());
-    for (int i = 0; i < count; ++i) {
-        const QPointF from = f.base.pointAt((i + 0.5) / count);
-        QLinearGradient fade(from, f.tips[size_t(i)]);
-        fade.setColorAt(0, withAlpha(ray, 170));
-        fade.setColorAt(1, withAlpha(ray, 60));
-        p.setPen(QPen(QBrush(fade), i == 0 ? 0.7 : 0.42, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(from, f.tips[size_t(i)]);
-    }
-    stroke(p, f.edge, withAlpha(ray, 45), 0.4);
-    stroke(p, curve(f.base.p1(), root + QPointF(-0.6, 0), f.base.p2()), withAlpha(ray, 110), 0.8);
-}
-
 // Gill cover, mouth, paired fins and eye of a butterflyfish. Its opercle
 // lies under thin smooth skin: one clean curved edge from behind the eye
 // down to the throat, with a soft shadow behind it, and no plates.
@@ -405,61 +393,6 @@ void paintButterflyFront(QPainter &p, const Build &b, const Livery &look)
     paintClearPectoral(p, b.body, b.pectoral, look.pectoral);
     paintNaturalEye(p, b.eye, look.eye, look.iris, look.eyeLook.value_or(familyEye(b.cover)));
 }
-// The strip of `f` within `width` of its free edge.
-QPainterPath edgeBand(const Fin &f, double width)
-{
-    if (width <= 0)
-        return {};
-    QPainterPathStroker rim;
-    rim.setWidth(width * 2);
-    return rim.createStroke(f.edge).intersected(f.shape);
-}
-
-// A soft fin's membrane of `colour`: a shade deeper where it grows from the
-// body, and thinning over `margin` along its free edge until the water
-// shows through at the rim.
-void paintMembrane(QPainter &p, const Fin &f, QColor colour, double margin)
-{
-    if (Silhouette::record(p, f.shape))
-        return;
-    const QPointF from = f.base.center();
-    QLinearGradient sheet(from, farthestFrom(f.shape, from));
-    sheet.setColorAt(0, colour.darker(110));
-    sheet.setColorAt(0.5, colour);
-    sheet.setColorAt(1, colour.lighter(103));
-    p.fillPath(f.shape.subtracted(edgeBand(f, margin)), sheet);
-    constexpr int steps = 6;
-    const Saved s(p);
-    for (int i = steps; i >= 1; --i) {
-        p.setOpacity(0.15 + 0.75 * i / steps);
-        p.fillPath(
-            edgeBand(f, margin * i / steps).subtracted(edgeBand(f, margin * (i - 1) / steps)),
-            sheet);
-    }
-}
-
-// The soft rays of `f` where it stands clear of `body`, fine and evenly
-// spaced: each a low ridge, shaded on one side and lit on the other, so that
-// it shows on white membrane and dark pigment alike. A fin built without
-// ray tips has `rays` spread along its edge.
-void paintSoftRays(QPainter &p, const Fin &f, const QPainterPath &body, int rays)
-{
-    if (Silhouette::active(p))
-        return;
-    const std::vector<QPointF> tips = rayTips(f, rays);
-    const Saved s(p);
-    p.setClipPath(f.shape.subtracted(body), Qt::IntersectClip);
-    const int count = int(tips.size());
-    for (int i = f.spines; i < count; ++i) {
-        const QPointF root = f.base.pointAt((i + 0.5) / count);
-        const QPointF d = tips[size_t(i)] - root;
-        const QPainterPath ray =
-            curve(root, root + d * 0.5 + QPointF(d.y(), -d.x()) * 0.03, tips[size_t(i)] + d * 0.05);
-        stroke(p, QTransform::fromTranslate(0.3, 0.3).map(ray), QColor(0, 8, 24, 46), 0.45);
-        stroke(p, ray, QColor(255, 255, 255, 60), 0.35);
-    }
-}
-} // namespace
 
 // A white disc with faint slanting lines, broad bright yellow dorsal, anal and
 // pelvic fins, a black bar through the eye, and one solid black spot the size
@@ -488,9 +421,10 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
     QPointF spot = b.shape.at(0.83, 0);
     while (b.body.contains(spot))
         spot.ry() -= 1;
-    // Its lower edge just touches the fin's base, the rest on the membrane.
-    // Pigment in the membrane: a solid blot with a slightly uneven edge.
-    const QPointF at = spot + QPointF(0, -9.5);
+    // It sits down on the fin's base, its lower edge in the yellow where the
+    // membrane runs on over the join. Pigment in the membrane: a solid blot
+    // with a slightly uneven edge.
+    const QPointF at = spot + QPointF(0, 1.5);
     QPolygonF rim;
     for (int i = 0; i < 36; ++i) {
         const double a = 2.0 * std::numbers::pi * i / 36.0;
@@ -549,140 +483,25 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
         const Saved saved(p);
         p.setClipPath(b.body, Qt::IntersectClip);
         // The white ring is clean against the black; outside, it blurs into
-        // a faint dusk in the skin that sets it off the pale flank.
-        paintGlow(p, falseEye, 20, QColor(96, 98, 112, 70));
-        QRadialGradient ring(falseEye, 15.5);
+        // a faint dusk in the skin that sets it off the pale flank, and the
+        // slanting lines run on up to it.
+        paintGlow(p, falseEye, 20, QColor(96, 98, 112, 50));
+        for (const double reach : {30.0, 24.0})
+            paintSlants(p, b, QColor(70, 70, 82, 80), 0.8, true, oval(falseEye, reach, reach));
+        QRadialGradient ring(falseEye, 18);
         ring.setColorAt(0, QColor(253, 253, 250));
-        ring.setColorAt(0.8, QColor(253, 253, 250));
+        ring.setColorAt(0.7, QColor(253, 253, 250));
+        ring.setColorAt(0.85, QColor(253, 253, 250, 150));
         ring.setColorAt(1, QColor(253, 253, 250, 0));
-        p.fillPath(oval(falseEye, 15.5, 15.5), ring);
-        QRadialGradient black(falseEye, 9.6);
-        black.setColorAt(0, QColor(12, 10, 14));
-        black.setColorAt(0.9, QColor(16, 14, 17));
+        p.fillPath(oval(falseEye, 18, 18), ring);
+        // The black is skin too, faintly lit where the body faces the light.
+        QRadialGradient black(falseEye, 9.6, falseEye + QPointF(-3.2, -3.6));
+        black.setColorAt(0, QColor(44, 42, 48));
+        black.setColorAt(0.55, QColor(16, 14, 17));
+        black.setColorAt(0.9, QColor(14, 12, 15));
         black.setColorAt(1, QColor(16, 14, 17, 0));
         p.fillPath(oval(falseEye, 9.6, 9.6), black);
     }
-    paintButterflyFront(p, b, look);
-}
-
-// White with three broad dark bands, the first through the eye and the last
-// running out over the soft fins; dark-edged fins and a dark band on the tail.
-// As a field guide draws it: a rounded, shaded disc of scaled body with thin
-// rayed fins round it, the bands running on over the join onto the fins.
-void paintBandedButterfly(QPainter &p, double w, double h)
-{
-    const Canvas canvas = reef(p, w, h, 0.35, Floor::Rock, {284, 228}, 50, QColor(180, 140, 80),
-                               {24, 224}, 130, QColor(170, 80, 150));
-    // A nearly round disc, as deep as three quarters of its length, the
-    // back and belly curving alike to a short pointed snout at mid-height.
-    const BodyShape shape{{58, 128}, 170, 128, 0.47, 0.15, 0.26, 0.5, 0, 0, 0.7};
-    Build b = butterfly({shape, 0.16, 0.24, 0.42, TailKind::Truncate, {32, 56}, 0.74, 0.18});
-    // The dorsal fin climbs gently from the nape over the spines, and over
-    // the soft rays behind is the anal fin's mirror image, so that with its
-    // fins the fish is a round disc, as high above the snout as below.
-    const auto out = [&](double along, int side, double rise) {
-        return rimPoint(b.body, shape.at(along, 0), side) + QPointF(0, side * shape.depth * rise);
-    };
-    // The soft rays shorten evenly towards the tail, so each fin's trailing
-    // edge is one rounded lobe that curves in to the tail stalk.
-    const auto lobe = [&](int side) {
-        const double x = shape.at(1, 0).x();
-        const auto up = [&](double rise) { return shape.snout.y() + side * shape.depth * rise; };
-        return std::vector<QPointF>{{x - 6, up(0.56)},
-                                    {x + 6, up(0.4)},
-                                    {x + 7, up(0.25)},
-                                    {x + 1, up(0.14)},
-                                    shape.at(0.97, side * 0.45)};
-    };
-    const auto softFin = [&](std::vector<QPointF> points, int side, int spines, int softRays) {
-        const std::vector<QPointF> rear = lobe(side);
-        points.insert(points.end(), rear.begin(), rear.end());
-        return wholeFin(points, spines, softRays);
-    };
-    b.dorsal = softFin({out(0.27, -1, -0.04), out(0.33, -1, 0.06), out(0.44, -1, 0.14),
-                        out(0.58, -1, 0.19), out(0.7, -1, 0.225), out(0.8, -1, 0.26)},
-                       -1, 12, 22);
-    b.anal = softFin({out(0.5, 1, -0.04), out(0.56, 1, 0.24 * 0.45), out(0.66, 1, 0.24 * 0.85),
-                      out(0.78, 1, 0.24)},
-                     1, 3, 18);
-    const QColor band(36, 30, 30);
-    const QColor belly(50, 40, 36); // the bands a shade warmer low down
-    const QColor white(240, 238, 232);
-    const Livery look(white, white, QColor(110, 110, 110, 150), QColor(112, 104, 86), white,
-                      QColor(60, 50, 40), 6);
-    // The fins are thinner than the body: a little of the water shows
-    // through them everywhere, and through the clear rim most of all.
-    const QColor membrane(236, 238, 236, 226);
-    constexpr double margin = 2.4;
-    paintMembrane(p, b.caudal, membrane, margin);
-    const QPointF root = b.caudal.base.center();
-    // The tail's band is pigment across the rays, its edges blurred.
-    const QPainterPath across =
-        curve(root + QPointF(20, -34), root + QPointF(16, 0), root + QPointF(20, 34));
-    for (const auto &[width, alpha] : {std::pair{7.6, 60}, std::pair{5.2, 225}})
-        strokeInside(p, b.caudal.shape.subtracted(edgeBand(b.caudal, margin)), across,
-                     withAlpha(band, alpha), width);
-    paintSoftRays(p, b.caudal, b.body, 12 + int(b.caudal.shape.boundingRect().height() / 24));
-    for (const Fin *f : {&b.dorsal, &b.anal})
-        paintMembrane(p, *f, membrane, margin);
-    // The scaled body is lit along the back and falls into shade towards
-    // the belly and the rear, under the bands as round the white.
-    fillBody(p, b.body, QColor(250, 250, 247), QColor(242, 242, 238), QColor(222, 222, 220));
-    paintSlants(p, b, QColor(150, 150, 150, 70), 0.7, false);
-    const QPainterPath bar = eyeBarLine(b.eye);
-    const QPainterPath middle = bandLine(b, 0.48, 0.49);
-    const QPainterPath rear = bandLine(b, 0.78, 0.79);
-    // All three over `area`, shading from `top` down to `low`.
-    const auto paintBands = [&](const QPainterPath &area, QColor top, QColor low) {
-        paintPigmentBand(p, area, bar, {3, 10.5, 13, 12.5, 10, 3}, top, low);
-        paintPigmentBand(p, area, middle, {16, 22, 26, 29, 30, 29, 25, 20, 16}, top, low);
-        paintPigmentBand(p, area, rear, {18, 22, 25, 27, 27, 26, 24, 22, 18}, top, low);
-    };
-    const QPainterPath fins = b.dorsal.shape.united(b.anal.shape).subtracted(b.body);
-    if (!Silhouette::active(p)) {
-        // The bands hide the rows of scales beneath them.
-        paintBands(b.body, band, belly);
-        const Saved lit(p);
-        p.setClipPath(b.body);
-        const QRectF r = b.body.boundingRect();
-        QRadialGradient light(shape.at(0.42, -0.55), r.height() * 0.95);
-        light.setColorAt(0, QColor(255, 255, 255, 40));
-        light.setColorAt(0.45, QColor(255, 255, 255, 0));
-        light.setColorAt(0.75, QColor(0, 8, 24, 18));
-        light.setColorAt(1, QColor(0, 8, 24, 60));
-        p.fillRect(r, light);
-    }
-    modelBody(p, b.body, b.caudal.base.x1(), QColor(30, 36, 50, 60), 0.5);
-    if (!Silhouette::active(p)) {
-        // On the fins the same bands are thinner pigment in a thinner sheet,
-        // a shade lighter, and stop short of the clear rim.
-        QPainterPath onFins = fins;
-        for (const Fin *f : {&b.dorsal, &b.anal})
-            onFins = onFins.subtracted(edgeBand(*f, margin));
-        paintBands(onFins, withAlpha(band.lighter(135), 215), withAlpha(belly.lighter(135), 215));
-        // The dark edge is pigment in the membrane just inside the clear
-        // rim, blurring towards the body; the spiny fin in front has none.
-        for (const Fin *f : {&b.dorsal, &b.anal}) {
-            const double from = f->spines > 0 ? f->tips[size_t(f->spines - 1)].x() : f->base.x1();
-            QLinearGradient fade(from, 0, from + 24, 0);
-            fade.setColorAt(0, withAlpha(band, 0));
-            fade.setColorAt(1, withAlpha(band, 110));
-            const Saved inside(p);
-            p.setClipPath(f->shape.subtracted(edgeBand(*f, margin)).subtracted(b.body),
-                          Qt::IntersectClip);
-            for (const double reach : {6.0, 3.6}) {
-                p.setPen(QPen(QBrush(fade), 2 * (margin + reach), Qt::SolidLine, Qt::FlatCap));
-                p.drawPath(f->edge);
-            }
-        }
-    }
-    for (const Fin *f : {&b.dorsal, &b.anal})
-        paintSoftRays(p, *f, b.body, 0);
-    // Where the fins grow out of the body the thick scaled skin stands a
-    // little proud of the membrane and shades it softly along the join.
-    for (int i = 1; i <= 4 && !Silhouette::active(p); ++i)
-        strokeInside(p, fins, b.body, QColor(0, 8, 24, 16), 1.6 * i);
-    paintSpineRow(p, b.dorsal, b.body, QColor(150, 146, 140, 200));
     paintButterflyFront(p, b, look);
 }
 

@@ -1,0 +1,202 @@
+// SPDX-FileCopyrightText: 2026 The Reefwise developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "butterflyfish.h"
+#include "fishart.h"
+#include "fishkit.h"
+#include "pigmentbands.h"
+
+#include <QLinearGradient>
+#include <QPainterPathStroker>
+#include <QRadialGradient>
+#include <QTransform>
+
+#include <cmath>
+#include <utility>
+#include <vector>
+
+// The Banded Butterfly: a white disc crossed by three broad dark bands.
+
+namespace fishart {
+
+using namespace fishkit;
+
+namespace {
+
+// The strip of `f` within `width` of its free edge.
+QPainterPath edgeBand(const Fin &f, double width)
+{
+    if (width <= 0)
+        return {};
+    QPainterPathStroker rim;
+    rim.setWidth(width * 2);
+    return rim.createStroke(f.edge).intersected(f.shape);
+}
+
+// A soft fin's membrane of `colour`: a shade deeper where it grows from the
+// body, thinner and more of the water showing through it towards its edge,
+// and thinning over `margin` along that edge until the rim is clear.
+void paintMembrane(QPainter &p, const Fin &f, QColor colour, double margin)
+{
+    if (Silhouette::record(p, f.shape))
+        return;
+    const QPointF from = f.base.center();
+    QLinearGradient sheet(from, farthestFrom(f.shape, from));
+    sheet.setColorAt(0, colour.darker(110));
+    sheet.setColorAt(0.5, colour);
+    sheet.setColorAt(1, withAlpha(colour.lighter(103), colour.alpha() * 3 / 4));
+    p.fillPath(f.shape.subtracted(edgeBand(f, margin)), sheet);
+    constexpr int steps = 6;
+    const Saved s(p);
+    for (int i = steps; i >= 1; --i) {
+        p.setOpacity(0.15 + 0.75 * i / steps);
+        p.fillPath(
+            edgeBand(f, margin * i / steps).subtracted(edgeBand(f, margin * (i - 1) / steps)),
+            sheet);
+    }
+}
+
+// The soft rays of `f` where it stands clear of `body`, fine and evenly
+// spaced: each a low ridge, shaded on one side and lit on the other, so that
+// it shows on white membrane and dark pigment alike. A fin built without
+// ray tips has `rays` spread along its edge.
+void paintSoftRays(QPainter &p, const Fin &f, const QPainterPath &body, int rays)
+{
+    if (Silhouette::active(p))
+        return;
+    const std::vector<QPointF> tips = rayTips(f, rays);
+    const Saved s(p);
+    p.setClipPath(f.shape.subtracted(body), Qt::IntersectClip);
+    const int count = int(tips.size());
+    for (int i = f.spines; i < count; ++i) {
+        const QPointF root = f.base.pointAt((i + 0.5) / count);
+        const QPointF d = tips[size_t(i)] - root;
+        const QPainterPath ray =
+            curve(root, root + d * 0.5 + QPointF(d.y(), -d.x()) * 0.03, tips[size_t(i)] + d * 0.05);
+        stroke(p, QTransform::fromTranslate(0.3, 0.3).map(ray), QColor(0, 8, 24, 46), 0.45);
+        stroke(p, ray, QColor(255, 255, 255, 60), 0.35);
+    }
+}
+} // namespace
+
+// White with three broad dark bands, the first through the eye and the last
+// running out over the soft fins; dark-edged fins and a dark band on the tail.
+// As a field guide draws it: a rounded, shaded disc of scaled body with thin
+// rayed fins round it, the bands running on over the join onto the fins.
+void paintBandedButterfly(QPainter &p, double w, double h)
+{
+    const Canvas canvas = reef(p, w, h, 0.35, Floor::Rock, {284, 228}, 50, QColor(180, 140, 80),
+                               {24, 224}, 130, QColor(170, 80, 150));
+    // A nearly round disc, as deep as three quarters of its length, the
+    // back and belly curving alike to a short pointed snout at mid-height.
+    const BodyShape shape{{58, 128}, 170, 128, 0.47, 0.15, 0.26, 0.5, 0, 0, 0.7};
+    Build b = butterfly({shape, 0.16, 0.24, 0.42, TailKind::Truncate, {32, 56}, 0.74, 0.18});
+    // The dorsal fin climbs gently from the nape over the spines, and over
+    // the soft rays behind is the anal fin's mirror image, so that with its
+    // fins the fish is a round disc, as high above the snout as below.
+    const auto out = [&](double along, int side, double rise) {
+        return rimPoint(b.body, shape.at(along, 0), side) + QPointF(0, side * shape.depth * rise);
+    };
+    // The soft rays shorten evenly towards the tail, so each fin's trailing
+    // edge is one rounded lobe that curves in to the tail stalk.
+    const auto lobe = [&](int side) {
+        const double x = shape.at(1, 0).x();
+        const auto up = [&](double rise) { return shape.snout.y() + side * shape.depth * rise; };
+        return std::vector<QPointF>{{x - 6, up(0.56)},
+                                    {x + 6, up(0.4)},
+                                    {x + 7, up(0.25)},
+                                    {x + 1, up(0.14)},
+                                    shape.at(0.97, side * 0.45)};
+    };
+    const auto softFin = [&](std::vector<QPointF> points, int side, int spines, int softRays) {
+        const std::vector<QPointF> rear = lobe(side);
+        points.insert(points.end(), rear.begin(), rear.end());
+        return wholeFin(points, spines, softRays);
+    };
+    b.dorsal = softFin({out(0.27, -1, -0.04), out(0.33, -1, 0.06), out(0.44, -1, 0.14),
+                        out(0.58, -1, 0.19), out(0.7, -1, 0.225), out(0.8, -1, 0.26)},
+                       -1, 12, 22);
+    b.anal = softFin({out(0.5, 1, -0.04), out(0.56, 1, 0.24 * 0.45), out(0.66, 1, 0.24 * 0.85),
+                      out(0.78, 1, 0.24)},
+                     1, 3, 18);
+    const QColor band(36, 30, 30);
+    const QColor belly(50, 40, 36); // the bands a shade warmer low down
+    const QColor white(240, 238, 232);
+    const Livery look(white, white, QColor(110, 110, 110, 150), QColor(112, 104, 86), white,
+                      QColor(60, 50, 40), 6);
+    // The fins are thinner than the body: a little of the water shows
+    // through them everywhere, and through the clear rim most of all.
+    const QColor membrane(222, 224, 224, 226);
+    constexpr double margin = 2.4;
+    paintMembrane(p, b.caudal, membrane, margin);
+    const QPointF root = b.caudal.base.center();
+    // The tail's band is pigment across the rays, its edges blurred.
+    const QPainterPath across =
+        curve(root + QPointF(20, -34), root + QPointF(16, 0), root + QPointF(20, 34));
+    for (const auto &[width, alpha] : {std::pair{7.6, 60}, std::pair{5.2, 225}})
+        strokeInside(p, b.caudal.shape.subtracted(edgeBand(b.caudal, margin)), across,
+                     withAlpha(band, alpha), width);
+    paintSoftRays(p, b.caudal, b.body, 12 + int(b.caudal.shape.boundingRect().height() / 24));
+    for (const Fin *f : {&b.dorsal, &b.anal})
+        paintMembrane(p, *f, membrane, margin);
+    // The scaled body is lit along the back and falls into shade towards
+    // the belly and the rear, under the bands as round the white.
+    fillBody(p, b.body, QColor(250, 250, 247), QColor(242, 242, 238), QColor(222, 222, 220));
+    paintSlants(p, b, QColor(150, 150, 150, 70), 0.7, false);
+    const QPainterPath bar = eyeBarLine(b.eye);
+    const QPainterPath middle = bandLine(b, 0.48, 0.49);
+    const QPainterPath rear = bandLine(b, 0.78, 0.79);
+    // All three over `area`, shading from `top` down to `low`.
+    const auto paintBands = [&](const QPainterPath &area, QColor top, QColor low) {
+        paintPigmentBand(p, area, bar, {3, 10.5, 13, 12.5, 10, 3}, top, low);
+        paintPigmentBand(p, area, middle, {16, 22, 26, 29, 30, 29, 25, 20, 16}, top, low);
+        paintPigmentBand(p, area, rear, {18, 22, 25, 27, 27, 26, 24, 22, 18}, top, low);
+    };
+    const QPainterPath fins = b.dorsal.shape.united(b.anal.shape).subtracted(b.body);
+    if (!Silhouette::active(p)) {
+        // The bands hide the rows of scales beneath them.
+        paintBands(b.body, band, belly);
+        const Saved lit(p);
+        // The fins are lit and shaded with the body they grow from.
+        p.setClipPath(b.body.united(fins));
+        const QRectF r = b.body.boundingRect();
+        QRadialGradient light(shape.at(0.42, -0.55), r.height() * 0.95);
+        light.setColorAt(0, QColor(255, 255, 255, 40));
+        light.setColorAt(0.45, QColor(255, 255, 255, 0));
+        light.setColorAt(0.75, QColor(0, 8, 24, 18));
+        light.setColorAt(1, QColor(0, 8, 24, 60));
+        p.fillRect(r.adjusted(-60, -60, 60, 60), light);
+    }
+    modelBody(p, b.body, b.caudal.base.x1(), QColor(30, 36, 50, 60), 0.5);
+    // The skin's own tone runs on out over the join into each fin.
+    growFinRoots(p, b.body, {&b.dorsal, &b.anal, &b.caudal}, 9);
+    if (!Silhouette::active(p)) {
+        // On the fins the same bands are thinner pigment in a thinner sheet,
+        // a shade lighter, and stop short of the clear rim.
+        QPainterPath onFins = fins;
+        for (const Fin *f : {&b.dorsal, &b.anal})
+            onFins = onFins.subtracted(edgeBand(*f, margin));
+        paintBands(onFins, withAlpha(band.lighter(135), 215), withAlpha(belly.lighter(135), 215));
+        // The dark edge is pigment in the membrane just inside the clear
+        // rim, blurring towards the body; the spiny fin in front has none.
+        for (const Fin *f : {&b.dorsal, &b.anal}) {
+            const double from = f->spines > 0 ? f->tips[size_t(f->spines - 1)].x() : f->base.x1();
+            QLinearGradient fade(from, 0, from + 24, 0);
+            fade.setColorAt(0, withAlpha(band, 0));
+            fade.setColorAt(1, withAlpha(band, 110));
+            const Saved inside(p);
+            p.setClipPath(f->shape.subtracted(edgeBand(*f, margin)).subtracted(b.body),
+                          Qt::IntersectClip);
+            for (const double reach : {6.0, 3.6}) {
+                p.setPen(QPen(QBrush(fade), 2 * (margin + reach), Qt::SolidLine, Qt::FlatCap));
+                p.drawPath(f->edge);
+            }
+        }
+    }
+    for (const Fin *f : {&b.dorsal, &b.anal})
+        paintSoftRays(p, *f, b.body, 0);
+    paintSpineRow(p, b.dorsal, b.body, QColor(150, 146, 140, 200));
+    paintButterflyFront(p, b, look);
+}
+
+} // namespace fishart
