@@ -320,13 +320,13 @@ void paintBeaugregory(QPainter &p, double w, double h)
     modelBody(p, d.body, d.caudal.base.x1(), QColor(150, 100, 0, 200), 0.6);
     paintFront(p, d, look);
     // The spot: black, ringed in blue, at the base of the soft dorsal fin
-    // about halfway along it, well behind the last spine, straddling the
-    // line where the fin grows from the back; laid after the fin has grown
-    // from the body, so that the skin there does not veil it.
+    // about halfway along it, well behind the last spine, centred on the
+    // line where the fin grows from the back, so that half lies on the fin
+    // and half on the body; laid after the fin has grown from the body, so
+    // that the skin there does not veil it.
     const double rays = double(d.dorsal.tips.size());
     const double soft = d.dorsal.spines + (rays - d.dorsal.spines) * 0.5;
-    const QPointF centre =
-        rimPoint(d.body, d.dorsal.base.pointAt((soft + 0.5) / rays), -1) + QPointF(0, -2.5);
+    const QPointF centre = rimPoint(d.body, d.dorsal.base.pointAt((soft + 0.5) / rays), -1);
     {
         const Saved saved(p);
         p.setClipPath(d.body.united(d.dorsal.shape), Qt::IntersectClip);

@@ -300,9 +300,10 @@ void paintHogfish(QPainter &p, double w, double h)
 {
     const Canvas canvas(p, w, h);
     paintReef(p, 0.4, 212, 0, {46, 226}, 40, QColor(160, 130, 150));
-    // A long head, a third of the body: the forehead runs down steep and
-    // nearly straight from the nape to a long, protruding snout.
-    Wrasse hogfish(BodyShape{{20, 140}, 236, 96, 0.36, 0.46, 0.26, 0.64, 0.06, 0.05, 0.5, 0.07},
+    // A long head, a third of the body: the forehead runs down in one long,
+    // nearly straight slope from the nape to the snout tip and the throat
+    // rises to meet it, so the snout is the head itself tapering to a cone.
+    Wrasse hogfish(BodyShape{{20, 140}, 236, 96, 0.36, 0.42, 0.26, 0.64, 0.03, 0.05, 0.5, 0.0},
                    QColor(214, 160, 156), QColor(236, 200, 194), QColor(248, 238, 232),
                    QColor(214, 146, 144, 235), QColor(150, 86, 86, 150), Qt::transparent,
                    QColor(210, 80, 60), {70, 156}, 0.42, 0.36, 0.62, 0.21, 0.44, {0.27, -0.6});
@@ -401,12 +402,13 @@ void paintHogfish(QPainter &p, double w, double h)
     // Each runs back along the snout's own profile, so the snout swells
     // into them rather than having them stuck on.
     const QPointF m = s.snout + QPointF(0.5, 0.6);
-    const QPainterPath upper = smoothClosedPath(
-        {s.at(0.07, -0.98), s.at(0.035, -1.06), m + QPointF(-1.6, -4.6), m + QPointF(-3.4, -1.6),
-         m + QPointF(-2.4, -0.1), m + QPointF(5, -0.2), s.at(0.06, -0.1), s.at(0.075, -0.5)});
+    const QPainterPath upper =
+        smoothClosedPath({s.at(0.075, -0.96), s.at(0.04, -1.02), m + QPointF(1.2, -5.4),
+                          m + QPointF(-2.6, -3.2), m + QPointF(-3.2, -0.6), m + QPointF(-1.6, 0.1),
+                          m + QPointF(5, 0.1), s.at(0.07, -0.1), s.at(0.085, -0.5)});
     const QPainterPath lower = smoothClosedPath(
-        {m + QPointF(-2.2, 0.5), m + QPointF(-2.8, 2.6), m + QPointF(-0.6, 4.4), s.at(0.03, 1.1),
-         s.at(0.058, 1.0), s.at(0.066, 0.6), m + QPointF(6, 0.6)});
+        {m + QPointF(-1.6, 0.5), m + QPointF(-1.6, 2.0), m + QPointF(1.0, 3.0),
+         m + QPointF(3.8, 3.5), s.at(0.04, 1.0), s.at(0.06, 0.6), m + QPointF(5.5, 0.5)});
     if (!Silhouette::record(p, upper.united(lower))) {
         // Fleshy to the front and blending back into the snout's skin.
         for (const auto &[lip, colour] :
@@ -423,15 +425,17 @@ void paintHogfish(QPainter &p, double w, double h)
         round.setColorAt(0.6, QColor(255, 225, 220, 40));
         round.setColorAt(1, QColor(60, 20, 26, 50));
         p.fillPath(upper.united(lower).intersected(oval(m + QPointF(2, 0), 6, 6)), round);
-        stroke(p, curve(m + QPointF(-1.6, -3.6), m + QPointF(1.5, -5.2), s.at(0.05, -0.85)),
+        stroke(p, curve(m + QPointF(-1.6, -3.6), m + QPointF(1.5, -5.2), s.at(0.04, -0.9)),
                QColor(255, 220, 216, 60), 0.8);
-        const QPointF corner = s.at(0.062, 0.25);
-        stroke(p, curve(m + QPointF(-2.6, 0.2), m + QPointF(5, 0.3), corner),
+        // The mouth is a short slit across the end of the snout, the upper
+        // jaw a little ahead of the lower.
+        const QPointF corner = m + QPointF(6.5, 0.9);
+        stroke(p, curve(m + QPointF(-1.8, 0.3), m + QPointF(3, 0.3), corner),
                QColor(60, 30, 34, 200), 0.8);
         stroke(p,
-               curve(corner + QPointF(-0.5, -2.2), corner + QPointF(1.2, 0),
-                     corner + QPointF(-0.6, 2.2)),
-               QColor(90, 50, 54, 110), 0.6);
+               curve(corner + QPointF(-0.4, -1.4), corner + QPointF(0.8, 0),
+                     corner + QPointF(-0.4, 1.4)),
+               QColor(90, 50, 54, 90), 0.6);
     }
 }
 
