@@ -49,7 +49,7 @@ void paintMembrane(QPainter &p, const Fin &f, QColor colour, double margin)
     constexpr int steps = 6;
     const Saved s(p);
     for (int i = steps; i >= 1; --i) {
-        p.setOpacity(0.15 + 0.75 * i / steps);
+        p.setOpacity(0.1 + 0.6 * i / steps);
         p.fillPath(
             edgeBand(f, margin * i / steps).subtracted(edgeBand(f, margin * (i - 1) / steps)),
             sheet);
@@ -127,7 +127,7 @@ void paintBandedButterfly(QPainter &p, double w, double h)
     // The fins are thinner than the body: a little of the water shows
     // through them everywhere, and through the clear rim most of all.
     const QColor membrane(222, 224, 224, 226);
-    constexpr double margin = 2.4;
+    constexpr double margin = 1.4;
     paintMembrane(p, b.caudal, membrane, margin);
     const QPointF root = b.caudal.base.center();
     // The tail's band is pigment across the rays, its edges blurred.

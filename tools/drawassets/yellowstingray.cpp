@@ -300,14 +300,14 @@ void paintYellowStingray(QPainter &p, double w, double h)
     // The pelvic fins lie under the disc's rear edge and peep out behind
     // it either side of the tail's thick root.
     const QPainterPath pelvics = mirroredOutline({{0, 48},
-                                                  {17, 50},
-                                                  {19.5, 53},
-                                                  {18.5, 57},
-                                                  {15.5, 60.5},
-                                                  {11.5, 62.8},
-                                                  {7.5, 63.2},
-                                                  {5, 62.5},
-                                                  {0, 62}});
+                                                  {15, 50},
+                                                  {17.2, 53},
+                                                  {16.4, 56.4},
+                                                  {13.8, 59},
+                                                  {10.2, 60.5},
+                                                  {6.8, 60.7},
+                                                  {4.6, 60.2},
+                                                  {0, 59.8}});
     // A little longer than wide, not a coin: one smooth egg-shaped curve,
     // broadest a little ahead of the middle, the snout only a blunt swelling.
     std::vector<QPointF> rim;
