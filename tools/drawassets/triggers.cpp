@@ -27,16 +27,16 @@ namespace {
 
 constexpr double pi = std::numbers::pi;
 
-// How wide a Porcupinefish spine `length` long is at its foot, each side:
-// a slim quill, about six times as long as it is broad.
+// How wide a Porcupinefish spine `length` long is at its root, each side:
+// a stout quill, about four times as long as it is broad at the skin.
 double spineHalf(double length)
 {
-    return std::max(0.5, length / 12);
+    return std::max(0.8, length / 8);
 }
 
 // The outline of a Porcupinefish spine from `root` along `dir`, `half` wide
-// at its foot each side: rounded off where it sinks into the skin, then a
-// slim cone whose sides curve in a little to a sharp point.
+// at its root each side: rounded off where it sinks into the skin, then a
+// cone whose sides curve in a little to a sharp point.
 QPainterPath spineOutline(QPointF root, QPointF dir, double length, double half)
 {
     const QPointF n(-dir.y(), dir.x());
@@ -45,7 +45,7 @@ QPainterPath spineOutline(QPointF root, QPointF dir, double length, double half)
     for (int k = 0; k <= steps; ++k) {
         const double t = double(k) / steps;
         const double w =
-            t < 0.08 ? half * std::sqrt(t / 0.08) : half * std::pow(1.0 - (t - 0.08) / 0.92, 1.3);
+            t < 0.06 ? half * std::sqrt(t / 0.06) : half * std::pow(1.0 - (t - 0.06) / 0.94, 1.2);
         const QPointF c = root + dir * length * t;
         left << c + n * w;
         right.prepend(c - n * w);
@@ -56,70 +56,74 @@ QPainterPath spineOutline(QPointF root, QPointF dir, double length, double half)
     return path;
 }
 
+// Which side of a spine along `dir` faces the light, from the upper left.
+QPointF litSide(QPointF dir)
+{
+    const QPointF n(-dir.y(), dir.x());
+    return n.x() + n.y() > 0 ? -n : n;
+}
+
 // A spine of the Porcupinefish from `root` along `dir`, `length` long: a
-// quill of pale horn, round in section, so lit along its upper side and
-// shaded along its lower; the colour of `skin` at its foot where it grows
-// out of the body, and dark brown over its outer third to the point. A
-// spine lying back on the skin (`shadow` valid) stands a little off it, so
-// its shadow leaves the foot and falls further below it towards the point.
-void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor skin, QColor horn,
+// quill of the skin's own tan, round in section, so lit along the side
+// towards the light and shaded along the other, darkening to brown over
+// its outer half to the point. A spine lying back on the skin (`shadow`
+// valid) stands a little off it, so its shadow leaves the root and falls
+// away from the light, further off towards the point.
+void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor skin,
                 QColor shadow = {})
 {
     const double half = spineHalf(length);
-    QPointF up(-dir.y(), dir.x());
-    if (up.y() > 0)
-        up = -up;
+    const QPointF lit = litSide(dir);
     if (shadow.isValid()) {
-        QPointF fall = dir - up * 0.2;
+        QPointF fall = dir - lit * 0.22;
         fall /= std::hypot(fall.x(), fall.y());
-        const QPointF from = root - up * half * 0.5 + dir * 0.8;
-        for (const auto &[grow, share] : {std::pair{1.9, 0.45}, std::pair{1.15, 0.9}}) {
+        const QPointF from = root - lit * half * 0.6 + dir * 0.6;
+        for (const auto &[grow, share] : {std::pair{1.8, 0.4}, std::pair{1.1, 0.85}}) {
             QLinearGradient fade(from, from + fall * length);
             fade.setColorAt(0.0, withAlpha(shadow, int(shadow.alpha() * share)));
-            fade.setColorAt(0.6, withAlpha(shadow, int(shadow.alpha() * share * 0.7)));
+            fade.setColorAt(0.6, withAlpha(shadow, int(shadow.alpha() * share * 0.6)));
             fade.setColorAt(1.0, withAlpha(shadow, 0));
-            p.fillPath(spineOutline(from, fall, length, half * grow), fade);
+            p.fillPath(spineOutline(from, fall, length * 0.95, half * grow), fade);
         }
     }
     const QPainterPath rod = spineOutline(root, dir, length, half);
-    QLinearGradient across(root + up * half, root - up * half);
-    across.setColorAt(0.0, horn.lighter(108));
-    across.setColorAt(0.4, horn.lighter(128));
-    across.setColorAt(0.5, horn.lighter(112));
-    across.setColorAt(0.56, horn.darker(130));
-    across.setColorAt(1.0, horn.darker(170));
+    QLinearGradient across(root + lit * half, root - lit * half);
+    across.setColorAt(0.0, skin.lighter(106));
+    across.setColorAt(0.3, skin.lighter(116));
+    across.setColorAt(0.55, skin.darker(106));
+    across.setColorAt(1.0, skin.darker(160));
     p.fillPath(rod, across);
-    // The foot is skin, blending up into the bare horn, and the point darkens.
-    const QColor tip(72, 50, 28);
+    // The point darkens to brown, the shading still showing through it.
+    const QColor tip(78, 52, 26);
     QLinearGradient along(root, root + dir * length);
-    along.setColorAt(0.0, skin);
-    along.setColorAt(0.08, withAlpha(skin, 200));
-    along.setColorAt(0.2, withAlpha(skin, 0));
-    along.setColorAt(0.4, withAlpha(tip, 0));
-    along.setColorAt(0.72, withAlpha(tip, 210));
-    along.setColorAt(1.0, withAlpha(tip, 250));
+    along.setColorAt(0.0, withAlpha(tip, 0));
+    along.setColorAt(0.25, withAlpha(tip, 0));
+    along.setColorAt(0.7, withAlpha(tip, 160));
+    along.setColorAt(1.0, withAlpha(tip, 230));
     p.fillPath(rod, along);
-    stroke(p, rod, withAlpha(horn.darker(200), 70), 0.25);
+    stroke(p, rod, withAlpha(skin.darker(220), 60), 0.25);
 }
 
-// The skin raised into a low bump round the foot of a spine `length` long
-// at `root` lying back along `dir`: drawn out along the spine, lit on top and
-// shaded on its lower side, its edge swelling out of the body with no line.
+// The skin raised into a low mound round the root of a spine `length` long
+// at `root` lying back along `dir`: drawn out along the spine, lit on the
+// side towards the light and shaded on the other, its edge swelling out of
+// the body with no line.
 void paintSocket(QPainter &p, QPointF root, QPointF dir, double length, QColor skin)
 {
     const Saved s(p);
-    p.translate(root + dir * length * 0.1);
-    p.rotate(std::atan2(dir.y(), dir.x()) * 180.0 / pi);
-    const double along = std::min(length * 0.25, 3.2), squash = 0.5;
-    // Which way is up once turned along the spine.
-    const double upSide = std::cos(std::atan2(dir.y(), dir.x())) >= 0 ? -1.0 : 1.0;
+    const double angle = std::atan2(dir.y(), dir.x());
+    const double size = std::min(length * 0.32, 4.2);
+    p.translate(root + dir * size * 0.1);
+    p.rotate(angle * 180.0 / pi);
     // Squashed across the spine, so each soft round patch becomes an oval
     // that fades out on every side.
-    p.scale(1.0, squash);
-    paintGlow(p, QPointF(along * 0.1, -upSide * along * 0.45), along * 1.1,
-              withAlpha(skin.darker(150), 150));
-    paintGlow(p, QPointF(0, upSide * along * 0.25), along * 0.95,
-              withAlpha(skin.lighter(122), 220));
+    p.scale(1.0, 0.6);
+    // The light, from the upper left, turned into the socket's frame.
+    const QPointF light =
+        QPointF(-std::cos(angle) - std::sin(angle), std::sin(angle) - std::cos(angle)) /
+        std::sqrt(2.0);
+    paintGlow(p, -light * size * 0.4, size * 1.25, withAlpha(skin.darker(170), 200));
+    paintGlow(p, light * size * 0.3, size * 0.95, withAlpha(skin.lighter(122), 230));
 }
 
 // The blue margin of a trigger's fin: a band just inside the free edge that
@@ -161,12 +165,36 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     // trigger, the back falls away more gently behind it, and the belly hangs
     // deepest under the pelvic knob: a rhomboid, not a lens.
     const BodyShape shape{{40, 142}, 206, 134, 0.46, 0.22, 0.24, 0.6, 0, 0.08, 0.55, 0, 0.2};
-    // The dorsal (side -1) and anal (1) fins: a low membrane whose first soft
-    // rays stream out into a long, narrow trailing tip.
-    const Fin dorsal =
-        fin({172, 69}, {{184, 46}, {244, 27}, {262, 9}, {250, 35}, {230, 80}}, {246, 118});
-    const Fin anal =
-        fin({168, 187}, {{182, 207}, {244, 223}, {262, 241}, {250, 215}, {230, 168}}, {246, 138});
+    // The soft dorsal (side -1) and anal (1) fins: a third of the body's
+    // depth at the front, their first rays drawn out into a long trailing
+    // filament, the edge behind it sloping back low to the tail stalk.
+    const Fin dorsal = fin({172, 69},
+                           {{178, 52},
+                            {185, 38},
+                            {205, 29},
+                            {232, 18.5},
+                            {262, 9},
+                            {234, 21.5},
+                            {208, 32},
+                            {193, 41.5},
+                            {199, 56},
+                            {212, 72},
+                            {228, 92},
+                            {240, 108}},
+                           {246, 118});
+    const Fin anal = fin({170, 166},
+                         {{173, 184},
+                          {180, 200},
+                          {196, 211},
+                          {226, 225},
+                          {262, 238},
+                          {228, 223},
+                          {200, 209.5},
+                          {191, 203},
+                          {200, 186},
+                          {216, 166},
+                          {232, 150}},
+                         {244, 139.5});
     const Fin caudal = tail(TailKind::Lunate, {240, 125}, 32, 76, 146, 0.45);
     for (const Fin &f : {caudal, dorsal, anal}) {
         paintFin(p, f, finColour, rays, 20);
@@ -218,23 +246,24 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
             trigger + (tip1 - trigger) * (k / 8.5) + QPointF(-2.0 + k * 0.2, -1.4 + k * 0.14);
         paintDisc(p, at, 0.45, 0.45, QColor(140, 160, 148, 110));
     }
-    // Deep and thin-sided: the snout a long, gently rounded slope up to a
-    // brow that swells over the eye, the back arching broadly over the
-    // trigger and easing down to a narrow stalk; below, the chin runs back
-    // in a long curve into a deep, full belly that rounds up behind the
-    // pelvic flap to the anal fin.
+    // Deep, half as deep as long, and thin-sided: the snout a long, gently
+    // rounded slope up to a brow that swells over the eye, the back arching
+    // broadly over the trigger and easing down to a narrow stalk; below, the
+    // belly runs back from the chin almost straight to the pelvic flap, then
+    // tapers evenly along the anal fin to the stalk.
     const QPainterPath body = smoothClosedPath(
-        {{40, 141},   {41, 137.5},  {45, 134},   {56, 124},  {71, 110.5}, {88, 97},     {105, 85.5},
-         {120, 76.5}, {134, 69.5},  {148, 64.5}, {162, 63},  {177, 65.5}, {193, 72.5},  {209, 83},
-         {223, 95},   {235, 106.5}, {244, 114},  {248, 118}, {248, 139},  {241, 143},   {230, 152},
-         {216, 163},  {199, 174},   {181, 183},  {162, 190}, {143, 195},  {125, 196.5}, {108, 194},
-         {92, 188},   {78, 180},    {66, 171},   {55, 161},  {47, 152},   {41.5, 145}});
+        {{40, 141},    {41, 137.5},  {45, 134},    {56, 124},    {71, 110.5}, {88, 97},
+         {105, 85.5},  {120, 76.5},  {134, 69.5},  {148, 64.5},  {162, 63},   {177, 65.5},
+         {193, 72.5},  {209, 83},    {223, 95},    {235, 106.5}, {244, 114},  {248, 118},
+         {248, 139},   {240, 141.5}, {228, 145.5}, {214, 151},   {199, 157},  {184, 163},
+         {170, 168.5}, {156, 172},   {142, 173},   {127, 172},   {112, 169},  {97, 165.5},
+         {82, 161.5},  {68, 157.5},  {57, 154},    {48, 150},    {41.5, 145}});
     if (!Silhouette::record(p, body)) {
         // Blue-green over the back and rear, olive over the
         // upper flank, yellow below, warming to orange on the chin and
         // chest; the colours part on a slant, the yellow reaching furthest
         // up on the head.
-        QLinearGradient wash(QPointF(196, 78), QPointF(104, 198));
+        QLinearGradient wash(QPointF(196, 78), QPointF(118, 180));
         wash.setColorAt(0.0, QColor(30, 128, 150));
         wash.setColorAt(0.3, QColor(70, 146, 124));
         wash.setColorAt(0.48, QColor(150, 170, 90));
@@ -272,7 +301,7 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
         // little along its length and tapers at its ends.
         for (const QPainterPath &line :
              {curveThrough({{45, 143}, {72, 131}, {104, 119}, {132, 113.5}, {154, 116}}),
-              curveThrough({{50, 153}, {78, 161}, {108, 170.5}, {136, 181}})}) {
+              curveThrough({{49, 150.5}, {76, 155.5}, {104, 160.5}, {130, 165.5}})}) {
             p.fillPath(ribbon(line, {2.2, 4.0, 4.4, 4.6, 4.0, 1.4}), QColor(20, 96, 170, 150));
             p.fillPath(ribbon(line, {1.6, 3.2, 3.6, 3.8, 3.2, 0.8}), blue);
             p.fillPath(ribbon(line.translated(0, -0.5), {0.4, 1.2, 1.2, 1.3, 0.9, 0.2}),
@@ -361,10 +390,14 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     {
         // The pelvic rudiment at the end of the belly: a short rough spine
         // lying back, and the fold of skin behind it running back to the anal fin.
-        // The belly is shallower than the placing shape's, so it goes up with it.
+        // The belly is shallower than the placing shape's and deepest further
+        // back, so the flap moves up and back with it.
         const Saved raised(p);
-        p.translate(0, -10);
+        p.translate(8, -35);
         const QPointF knob = shape.at(0.42, 0.99);
+        p.translate(knob);
+        p.rotate(5);
+        p.translate(-knob);
         const QPainterPath flap =
             smoothClosedPath({shape.at(0.4, 0.96), knob + QPointF(4, 5), knob + QPointF(16, 4.5),
                               shape.at(0.62, 0.97), shape.at(0.55, 0.9)});
@@ -451,8 +484,7 @@ void paintPorcupinefish(QPainter &p, double w, double h)
         const QPointF out(0, at.y() < 123 ? -1 : 1);
         const QPointF dir = unit(veer(along + out * 0.7, 10));
         const QColor skin = at.y() < 123 ? QColor(150, 130, 84) : QColor(196, 182, 146);
-        paintSpine(p, at - out * 1.2 - dir * 1.5, dir, reach(at.x()) * 1.1, skin,
-                   blend(skin, QColor(240, 230, 200), 0.7));
+        paintSpine(p, at - out * 1.2 - dir * 1.5, dir, reach(at.x()) * 1.1, skin);
     }
 
     fillBody(p, body, back, flank, belly);
@@ -504,8 +536,7 @@ void paintPorcupinefish(QPainter &p, double w, double h)
             // The spine grows out of a small raised socket of skin and, lying
             // close along the body, throws a soft shadow on it below.
             paintSocket(p, root, dir, length, skin);
-            paintSpine(p, root, dir, length, skin, blend(skin, QColor(240, 230, 200), 0.7),
-                       withAlpha(spineShade, 150));
+            paintSpine(p, root, dir, length, skin, withAlpha(spineShade, 150));
         }
     }
     shadeBody(p, body, QColor(90, 72, 40, 160));
