@@ -36,10 +36,10 @@ struct Stingray
     QPointF at;
     double turn = 0.0;
     QPainterPath disc;
-    QPainterPath tailLine; // from under the disc to the tip
-    double tailRoot = 10.0, tailTip = 1.0;
-    QPainterPath hind;    // the fins out behind the disc
-    double stingAt = 0.2; // where the sting sits along the tail
+    QPainterPath tailLine;    // from under the disc to the tip
+    std::vector<double> tail; // its width at even steps along tailLine
+    QPainterPath hind;        // the fins out behind the disc
+    double stingAt = 0.2;     // where the sting sits along the tail
     QColor colour;
     QPointF eye; // the right eye; the left one mirrors it
     double eyeSize = 3.0;
@@ -81,16 +81,15 @@ void paintBarb(QPainter &p, QPointF root, QPointF d, double length, QColor horn)
     stroke(p, ridge.translated(n * 0.15), withAlpha(horn.lighter(170), 120), 0.3);
 }
 
-// The Yellow Stingray's skin seen close: the yellow-brown ground crossed by
-// fine wavy dark lines that wander and break off rather than close into
-// cells, small dark dots between them and many small pale yellow spots.
-// The marks are even on the skin laid flat, so foreshortened on the trunk's
-// slopes; they fade and soften out on the thin rim and are a little darker
-// over the raised middle.
+// The Yellow Stingray's skin seen close: the golden ground under a loose
+// network of soft wavy dark-brown lines, a round pale yellow spot in most of
+// its cells. The marks are even on the skin laid flat, so foreshortened on
+// the trunk's slopes; they shrink, fade and soften out on the thin rim and
+// are a little darker over the raised middle.
 void paintVermiculation(QPainter &p, const QPainterPath &area, const Stingray &ray, QColor dark,
                         QColor pale)
 {
-    constexpr double cell = 3.1, perUnit = 4.0;
+    constexpr double cell = 5.5, perUnit = 4.0;
     const QPointF trunk = ray.body.center(), middle(0, -6);
     const double hw = ray.body.width() / 2, hh = ray.body.height() / 2;
     const QRectF rim = ray.disc.boundingRect();
@@ -107,10 +106,12 @@ void paintVermiculation(QPainter &p, const QPainterPath &area, const Stingray &r
         const double s = e <= knee ? e + 0.25 * e * e * e / (3 * 60 * 60)
                                    : knee + 0.25 * knee * knee * knee / (3 * 60 * 60) +
                                          (1 + 0.25 * knee * knee / (60 * 60)) * (e - knee);
-        c = middle + m * (s / e);
-        // Wandering lines rather than straight ones.
-        return c + QPointF(0.75 * std::sin(c.y() * 1.31 + 1.7 * std::sin(c.x() * 0.57)),
-                           0.75 * std::sin(c.x() * 1.27 + 1.7 * std::sin(c.y() * 0.61)));
+        return middle + m * (s / e);
+    };
+    // The lines wave gently between the spots rather than run straight.
+    const auto wander = [](QPointF c) {
+        return c + QPointF(0.85 * std::sin(c.y() * 0.72 + 1.3 * std::sin(c.x() * 0.35)),
+                           0.85 * std::sin(c.x() * 0.75 + 1.3 * std::sin(c.y() * 0.38)));
     };
     const auto mix = [](int i, int j, quint32 salt) {
         quint32 h = quint32(i) * 73856093u ^ quint32(j) * 19349663u ^ salt * 83492791u;
@@ -127,25 +128,34 @@ void paintVermiculation(QPainter &p, const QPainterPath &area, const Stingray &r
         const double t = std::clamp((x - a) / (b - a), 0.0, 1.0);
         return t * t * (3 - 2 * t);
     };
+    // The two cells whose seeds lie nearest to `q`, and how far they are.
+    struct Near
+    {
+        double f1 = 1e9, f2 = 1e9;
+        int ni = 0, nj = 0, mi = 0, mj = 0;
+    };
+    const auto nearest = [&](QPointF q) {
+        Near n;
+        const int gi = int(std::floor(q.x())), gj = int(std::floor(q.y()));
+        for (int j = gj - 1; j <= gj + 1; ++j)
+            for (int i = gi - 1; i <= gi + 1; ++i) {
+                const QPointF seed(i + 0.2 + 0.6 * mix(i, j, 1), j + 0.2 + 0.6 * mix(i, j, 2));
+                const double f = std::hypot(q.x() - seed.x(), q.y() - seed.y());
+                if (f < n.f1) {
+                    n.f2 = n.f1, n.mi = n.ni, n.mj = n.nj;
+                    n.f1 = f, n.ni = i, n.nj = j;
+                } else if (f < n.f2) {
+                    n.f2 = f, n.mi = i, n.mj = j;
+                }
+            }
+        return n;
+    };
     for (int y = 0; y < skin.height(); ++y) {
         auto *row = reinterpret_cast<QRgb *>(skin.scanLine(y));
         for (int x = 0; x < skin.width(); ++x) {
             const QPointF at = box.topLeft() + QPointF(x + 0.5, y + 0.5) / perUnit;
-            const QPointF q = flatten(at) / cell;
-            const int gi = int(std::floor(q.x())), gj = int(std::floor(q.y()));
-            double f1 = 1e9, f2 = 1e9;
-            int ni = 0, nj = 0, mi = 0, mj = 0;
-            for (int j = gj - 1; j <= gj + 1; ++j)
-                for (int i = gi - 1; i <= gi + 1; ++i) {
-                    const QPointF seed(i + 0.1 + 0.8 * mix(i, j, 1), j + 0.1 + 0.8 * mix(i, j, 2));
-                    const double f = std::hypot(q.x() - seed.x(), q.y() - seed.y());
-                    if (f < f1) {
-                        f2 = f1, mi = ni, mj = nj;
-                        f1 = f, ni = i, nj = j;
-                    } else if (f < f2) {
-                        f2 = f, mi = i, mj = j;
-                    }
-                }
+            const QPointF flat = flatten(at);
+            const Near lines = nearest(wander(flat) / cell), spots = nearest(flat / cell);
             // Out on the thin rim the marks fade and blur; over the raised
             // middle they darken a little. The tail keeps an even tone.
             const QPointF off = at - rim.center();
@@ -157,28 +167,27 @@ void paintVermiculation(QPainter &p, const QPainterPath &area, const Stingray &r
             const double raised =
                 std::exp(-std::pow(dome.x() / hw, 2) - std::pow(dome.y() / hh, 2));
             const double tone = (1 - 0.55 * thin) * (0.85 + 0.25 * raised);
-            const double aa = 0.5 / perUnit + 0.3 * thin;
-            // Only some of the borders between neighbouring cells are drawn,
-            // so the lines run on a while and stop.
-            const int di = ni - mi, dj = nj - mj;
-            const bool drawn =
-                mix(ni + mi, nj + mj, quint32(5 + 3 * di * di + 11 * dj * dj + 17 * di * dj)) < 0.5;
-            const double edge = (f2 - f1) * 0.5 * cell, centre = f1 * cell;
-            const double kind = mix(ni, nj, 3);
-            double ink = drawn ? 1 - smooth(0.17 - aa, 0.17 + aa, edge) : 0.0;
+            const double aa = 0.35 + 0.3 * thin;
+            // Down the tail and over its fin the lines and spots are finer.
+            const double fine = 1 - 0.3 * smooth(rim.bottom() - 4, rim.bottom() + 24, at.y());
+            // A few borders between neighbouring cells stay open, so the
+            // network is loose rather than a crazed mesh.
+            const int di = lines.ni - lines.mi, dj = lines.nj - lines.mj;
+            const bool drawn = mix(lines.ni + lines.mi, lines.nj + lines.mj,
+                                   quint32(5 + 3 * di * di + 11 * dj * dj + 17 * di * dj)) < 0.85;
+            const double edge = (lines.f2 - lines.f1) * 0.5 * cell;
+            const double ink = drawn ? 1 - smooth(0.4 * fine - aa, 0.4 * fine + aa, edge) : 0.0;
             double light = 0.0;
-            if (kind < 0.22) {
-                ink = std::max(ink, 1 - smooth(cell * 0.13 - aa, cell * 0.13 + aa, centre));
-            } else {
-                const double spot = cell * (kind > 0.9 ? 0.26 : 0.15 + 0.06 * mix(ni, nj, 4));
-                light = 1 - smooth(spot - aa, spot + aa, centre);
+            if (mix(spots.ni, spots.nj, 3) < 0.75) {
+                const double spot = (1.05 + 0.4 * mix(spots.ni, spots.nj, 4)) * fine;
+                light = 1 - smooth(spot - aa, spot + aa, spots.f1 * cell);
             }
-            ink *= 0.62 * tone;
-            light *= (1 - ink) * 0.8;
-            const double a = std::min(1.0, ink + light);
+            const double dye = ink * 0.5 * tone;
+            light *= (1 - dye) * 0.8 * (1 - 0.4 * thin);
+            const double a = std::min(1.0, dye + light);
             if (a <= 0)
                 continue;
-            const double w = ink / a;
+            const double w = dye / a;
             const auto channel = [&](int d, int l) { return int((d * w + l * (1 - w)) * a); };
             row[x] = qRgba(channel(dark.red(), pale.red()), channel(dark.green(), pale.green()),
                            channel(dark.blue(), pale.blue()), int(a * 255));
@@ -196,7 +205,7 @@ void paintStingray(QPainter &p, const Stingray &ray,
     const Saved s(p);
     p.translate(ray.at);
     p.rotate(ray.turn);
-    const QPainterPath tail = ribbon(ray.tailLine, {ray.tailRoot, ray.tailTip});
+    const QPainterPath tail = ribbon(ray.tailLine, ray.tail);
     // It lies on the sand, so no drop shadow: only the sand darkening along its rim.
     paintContactShadow(p, ray.disc.united(ray.hind).united(tail), QPointF(1.0, 1.4));
 
@@ -276,7 +285,7 @@ void paintStingray(QPainter &p, const Stingray &ray,
         const QPointF root = ray.tailLine.pointAtPercent(along);
         const QPointF ahead = ray.tailLine.pointAtPercent(std::min(1.0, along + 0.12));
         const QPointF d = (ahead - root) / std::max(1e-6, QLineF(root, ahead).length());
-        const QPointF lift = QPointF(-d.y(), d.x()) * ray.tailRoot * 0.12;
+        const QPointF lift = QPointF(-d.y(), d.x()) * ray.tail.front() * 0.06;
         paintBarb(p, root + lift, d, ray.sting, QColor(62, 42, 20));
     }
 
@@ -295,8 +304,28 @@ void paintYellowStingray(QPainter &p, double w, double h)
     paintSeabed(p, Canvas::frame, 46);
 
     const QColor dark(70, 50, 22), pale(246, 226, 140);
+    // The tail bends a little to one side as it lies on the sand.
     QPainterPath stub(QPointF(0, 56));
-    stub.cubicTo(QPointF(1, 86), QPointF(4, 116), QPointF(2, 152));
+    stub.cubicTo(QPointF(1.5, 88), QPointF(6, 120), QPointF(5, 155));
+    // Thick at the root, it tapers evenly to its end; the leaf-shaped caudal
+    // fin runs along its last half and wraps round the tip, so the outline
+    // swells only a little and closes in a rounded point.
+    const auto smooth = [](double a, double b, double x) {
+        const double t = std::clamp((x - a) / (b - a), 0.0, 1.0);
+        return t * t * (3 - 2 * t);
+    };
+    const auto core = [](double t) { return 11.6 * (1 - t); };
+    const auto web = [&](double t) {
+        const double u = std::clamp((t - 0.45) / 0.55, 0.0, 1.0);
+        return 4.0 * smooth(0.0, 0.5, u) * std::sqrt(1 - u * u * u);
+    };
+    std::vector<double> outer, inner;
+    constexpr int samples = 40;
+    for (int i = 0; i <= samples; ++i) {
+        const double t = double(i) / samples;
+        outer.push_back(2 * (core(t) + web(t)));
+        inner.push_back(2 * std::max(0.0, core(t) + 0.6 - 1.6 * smooth(0.45, 0.6, t)));
+    }
     // The pelvic fins lie under the disc's rear edge and peep out behind
     // it either side of the tail's thick root.
     const QPainterPath pelvics = mirroredOutline({{0, 48},
@@ -318,11 +347,8 @@ void paintYellowStingray(QPainter &p, double w, double h)
         rim.emplace_back(58 * c * (1 - 0.05 * s), -7.5 + 63.5 * s - snout);
     }
     const QPainterPath disc = smoothClosedPath(rim.data(), steps);
-    // The tail narrows from a thick root to the caudal fin that wraps its end.
-    const QPainterPath caudal = mirroredOutline(
-        {{0, 108}, {3.5, 114}, {6.5, 126}, {7.5, 136}, {6, 146}, {3, 153}, {0, 156}});
-    const Stingray ray(QPointF(130, 92), -30, disc, stub, 12, 3.2, caudal.united(pelvics), 0.42,
-                       QColor(184, 146, 62), QPointF(12, -38), 4.6, 20, QRectF(-26, -60, 52, 108));
+    const Stingray ray(QPointF(130, 92), -30, disc, stub, outer, pelvics, 0.4, QColor(184, 146, 62),
+                       QPointF(12, -38), 4.6, 20, QRectF(-26, -60, 52, 108));
     paintStingray(p, ray, [&](const QPainterPath &area) {
         paintVermiculation(p, area, ray, dark, blend(pale, ray.colour, 0.25));
     });
@@ -331,21 +357,30 @@ void paintYellowStingray(QPainter &p, double w, double h)
     p.rotate(ray.turn);
     // The caudal fin round the end of the tail is thin skin over fine rays:
     // the pattern fades on it towards its rim, and the rays show through.
-    const QPainterPath fin = caudal.subtracted(ribbon(stub, {ray.tailRoot * 0.6, ray.tailTip}));
+    const QPainterPath fin = ribbon(stub, outer).subtracted(ribbon(stub, inner));
     p.setClipPath(fin, Qt::IntersectClip);
-    QRadialGradient veil(QPointF(0, 132), 11);
+    QRadialGradient veil(stub.pointAtPercent(0.8), 12);
     veil.setColorAt(0.0, QColor(190, 156, 76, 60));
-    veil.setColorAt(1.0, QColor(206, 176, 104, 200));
+    veil.setColorAt(1.0, QColor(206, 176, 104, 150));
     p.fillPath(fin, veil);
     // Fine rays run out from the tail to the rim, sloping back towards the
     // tip, those on either side offset from each other and a little uneven.
-    for (int i = 0; i < 14; ++i) {
+    const auto normal = [&](double t) {
+        const QPointF d = stub.pointAtPercent(std::min(1.0, t + 0.01)) -
+                          stub.pointAtPercent(std::max(0.0, t - 0.01));
+        return QPointF(-d.y(), d.x()) / std::max(1e-9, std::hypot(d.x(), d.y()));
+    };
+    for (int i = 0; i < 16; ++i) {
         for (const double side : {-1.0, 1.0}) {
-            const double y = 109 + i * 3.1 + (side > 0 ? 1.5 : 0) + 0.9 * std::sin(i * 2.1 + side);
-            const double reach = (8.0 - std::abs(i - 7.5) * 0.45) *
-                                 (0.75 + 0.25 * std::abs(std::sin(i * 1.3 + side * 0.7)));
-            stroke(p,
-                   curve({side * 1.2, y}, {side * reach * 0.5, y + 2.0}, {side * reach, y + 5.5}),
+            const double t =
+                0.52 + i * 0.03 + (side > 0 ? 0.015 : 0) + 0.008 * std::sin(i * 2.1 + side);
+            const double out = std::min(1.0, t + 0.05);
+            const double from = std::max(0.0, core(t) - 0.6);
+            const double to =
+                (core(out) + web(out)) * (0.8 + 0.15 * std::abs(std::sin(i * 1.3 + side)));
+            const QPointF a = stub.pointAtPercent(t) + normal(t) * side * from;
+            const QPointF b = stub.pointAtPercent(out) + normal(out) * side * to;
+            stroke(p, curve(a, (a + b) / 2 + normal(t) * side * 0.8, b),
                    withAlpha(dark, 30 + int(24 * std::abs(std::sin(i * 0.9 + side)))), 0.35);
         }
     }
