@@ -216,7 +216,7 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
         Dorsal d;
         std::vector<QPointF> face, crest, shadow;
         for (const QPointF &q : side) {
-            face.push_back(seen(q, -0.15, 0.12));
+            face.push_back(seen(q, -0.24, 0.12));
             if (crest.size() < 12)
                 crest.push_back(face.back());
             // Light scattered in the water blurs the shadow of the broad
@@ -227,10 +227,11 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
         }
         d.face = smoothClosedPath(face.data(), int(face.size()));
         d.crest = curveThrough(crest);
-        // The far face shows only as a sliver beyond the crest, widest by
-        // the thick root and fading out towards the apex and the rear tip.
+        // The far face shows only as a sliver beyond the crest, thin where
+        // the fin leaves the back, widest low on the leading edge and fading
+        // out towards the apex and the rear tip.
         d.far = ribbon(d.crest.translated(-thick * 0.3, 0),
-                       {thick * 0.9, thick * 0.8, thick * 0.6, thick * 0.4, thick * 0.2});
+                       {thick * 0.3, thick, thick * 0.8, thick * 0.5, thick * 0.2});
         d.cast = smoothClosedPath(shadow.data(), int(shadow.size()));
         return d;
     };
@@ -271,19 +272,19 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
         paintFirmFin(p, m.map(pelvic), m.map(QLineF(10, 36, 8, 52)), grey, pale.darker(106), line);
     }
     paintFirmFin(p, lowerLobe, QLineF(-3, 102, -3, 124), grey.darker(108), dark, line);
+    // Lit from the upper left of the picture: one flank catches the light,
+    // the back is darkest along its middle, the other flank falls away.
+    QLinearGradient across(QPointF(0, -36), QPointF(0, 36));
+    across.setColorAt(0.0, withAlpha(pale.lighter(122), 235));
+    across.setColorAt(0.22, withAlpha(pale.lighter(110), 120));
+    across.setColorAt(0.4, withAlpha(grey, 0));
+    across.setColorAt(0.5, withAlpha(dark, 110));
+    across.setColorAt(0.66, withAlpha(grey, 0));
+    across.setColorAt(1.0, withAlpha(dark.darker(145), 235));
     fillBody(p, body, grey, grey, grey);
     {
-        // Lit from the upper left of the picture: one flank catches the
-        // light, the back is darkest along its middle, the other flank falls away.
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
-        QLinearGradient across(QPointF(0, -36), QPointF(0, 36));
-        across.setColorAt(0.0, withAlpha(pale.lighter(122), 235));
-        across.setColorAt(0.22, withAlpha(pale.lighter(110), 120));
-        across.setColorAt(0.4, withAlpha(grey, 0));
-        across.setColorAt(0.5, withAlpha(dark, 110));
-        across.setColorAt(0.66, withAlpha(grey, 0));
-        across.setColorAt(1.0, withAlpha(dark.darker(145), 235));
         const Saved turn(p);
         p.rotate(90);
         p.fillRect(QRectF(-170, -40, 300, 80), across);
@@ -354,24 +355,25 @@ void paintBonnetheadShark(QPainter &p, double w, double h)
 
     for (const Dorsal &d : dorsals) {
         const QPainterPath blade = d.face.united(d.far);
-        fillBody(p, blade, dark, dark, dark);
+        fillBody(p, blade, grey.darker(128), grey.darker(128), grey.darker(128));
         if (Silhouette::active(p))
             continue;
+        // The fin is the back's own skin drawn up into a blade: its root
+        // takes the back's colour, so it rises from it without a seam.
+        {
+            const Saved s(p);
+            p.setClipPath(d.face, Qt::IntersectClip);
+            p.fillPath(d.face, grey);
+            p.rotate(90);
+            p.fillRect(QRectF(-170, -40, 300, 80), across);
+        }
+        // The face turned to the light pales a little towards the crest.
         const QRectF box = d.face.boundingRect();
-        // The lit face: darker by the root where the back shades it, bright
-        // towards the rounded crest.
         QLinearGradient lit(QPointF(box.right(), 0), QPointF(box.left(), 0));
-        lit.setColorAt(0.0, grey);
-        lit.setColorAt(0.5, pale.lighter(112));
-        lit.setColorAt(1.0, pale.lighter(128));
+        lit.setColorAt(0.0, withAlpha(pale, 0));
+        lit.setColorAt(1.0, withAlpha(pale, 210));
         p.fillPath(d.face, lit);
-        // The thin trailing part is duller than the fleshy leading edge.
-        QLinearGradient along(box.topLeft(), box.bottomLeft());
-        along.setColorAt(0.0, withAlpha(grey, 0));
-        along.setColorAt(0.6, withAlpha(grey, 0));
-        along.setColorAt(1.0, withAlpha(grey, 150));
-        p.fillPath(d.face, along);
-        stroke(p, d.crest, withAlpha(line, 170), 0.6);
+        stroke(p, d.crest, withAlpha(line, 110), 0.5);
     }
     // The nostrils lie close inside the front edge of the shovel, each a
     // slit with a shaded groove running on from it along the rim and a lit

@@ -169,24 +169,21 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     }
     anatomy::paintShadedEdge(p, wings, QColor(8, 12, 24, 170), 1.3);
 
-    // The head stands clear of the wings as a narrower unit of its own: the
-    // wings' leading edges meet its sides at the eyes, which bulge out from
-    // them, and ahead of the eyes it runs on into the duck bill, a flat snout
-    // longer than it is wide, tapering along straight sides and rounded only
-    // at its very tip.
-    const QPainterPath head = mirroredOutline({{0, -93},
-                                               {3, -92.7},
-                                               {5.2, -91.6},
-                                               {6.6, -89.4},
-                                               {7.4, -86},
-                                               {8.6, -79},
-                                               {10, -71},
-                                               {11.4, -64},
-                                               {12.8, -58.6},
-                                               {14.8, -55.4},
-                                               {17.6, -53.4},
-                                               {20.2, -51.2},
-                                               {21.8, -47.8},
+    // The head stands clear of the wings as a short, thick unit of its own:
+    // the wings' leading edges meet its sides at the eyes, which bulge out
+    // from them, and ahead of the eyes it ends in the duck bill, a flat
+    // snout nearly as wide as the head and shorter than it is wide, its
+    // front a broad round arc.
+    const QPainterPath head = mirroredOutline({{0, -65.2},
+                                               {5.4, -64.9},
+                                               {10.4, -63.6},
+                                               {14, -61},
+                                               {15.6, -57.6},
+                                               {15.2, -54},
+                                               {15, -51.6},
+                                               {17.2, -50.2},
+                                               {19.8, -49.4},
+                                               {21.6, -47.6},
                                                {21.2, -44.4},
                                                {19.6, -42},
                                                {14, -37},
@@ -195,16 +192,12 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     {
         const Saved s(p);
         p.setClipPath(head, Qt::IntersectClip);
-        // The bill is flat and thin-edged: the light runs down its middle,
-        // and its rim catches it all round.
-        QLinearGradient bill(QPointF(0, -93), QPointF(0, -58));
-        bill.setColorAt(0.0, QColor(60, 78, 110, 140));
-        bill.setColorAt(1.0, QColor(46, 60, 92, 0));
-        p.fillRect(QRectF(-13, -94, 26, 36), bill);
+        // The bill is a flat plate: one even sheen over its whole breadth,
+        // and its thin rim catching the light all round.
         {
-            const Saved narrow(p);
-            p.scale(0.22, 1.0);
-            paintGlow(p, {0, -76}, 15, QColor(96, 118, 156, 80));
+            const Saved flat(p);
+            p.scale(1.0, 0.45);
+            paintGlow(p, {0, -58.5 / 0.45}, 17, QColor(70, 90, 126, 90));
         }
         stroke(p, head.translated(0, 0.6), QColor(96, 116, 150, 70), 1.4);
         // Behind the bill the skull rises to a low crown between the eyes,
@@ -212,16 +205,16 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
         {
             const Saved narrow(p);
             p.scale(0.5, 1.0);
-            paintGlow(p, {0, -50}, 15, QColor(90, 110, 150, 80));
+            paintGlow(p, {0, -46}, 13, QColor(90, 110, 150, 80));
         }
         for (const double side : {-1.0, 1.0}) {
-            stroke(p, curveThrough({{side * 9.6, -68}, {side * 11.6, -59}, {side * 15.5, -53.6}}),
-                   QColor(12, 18, 32, 70), 1.0);
-            stroke(p, curveThrough({{side * 9.4, -56}, {side * 13.6, -53.4}, {side * 17.4, -51}}),
+            stroke(p, curveThrough({{side * 12, -50.6}, {side * 14.6, -50}, {side * 17, -48.8}}),
+                   QColor(12, 18, 32, 50), 1.0);
+            stroke(p, curveThrough({{side * 9.4, -49}, {side * 13.6, -47.6}, {side * 17.4, -46}}),
                    QColor(100, 122, 160, 60), 0.9);
         }
     }
-    anatomy::paintFreckles(p, head.subtracted(oval({0, -76}, 13, 18)), 6.5, 0.5, 1.5,
+    anatomy::paintFreckles(p, head.subtracted(oval({0, -59}, 17, 7.5)), 6.5, 0.5, 1.5,
                            QColor(235, 240, 245, 200), 3233, {0, -52}, 26);
     {
         // The head runs on into the body, outlined only where it stands clear.
