@@ -358,52 +358,87 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
                                        {168, 188},
                                        {181, 194},
                                        {191, 195}});
-    // The tail winds on round the whip in a tapering helix, one and three
-    // quarter turns seen a little from above: each turn crosses in front of
-    // the stem, goes round behind it, and shows again beside it.
-    constexpr double stemX = 193.4;
-    std::vector<QPointF> turns;
-    std::vector<double> facing;
-    for (int i = 0; i <= 80; ++i) {
-        const double t = i / 80.0;
-        const double a = (-0.5 + 3.75 * t) * std::numbers::pi;
-        const double r = 7.6 - 2.6 * t;
-        turns.push_back(
-            QPointF(stemX + r * std::sin(a) - 1.0 * t, 194 + 21 * t + 3.0 * std::cos(a)));
-        facing.push_back(std::cos(a));
+    // The tail runs on as one tapering tube wound one and a half times round
+    // the whip, tight against it: over the stem, round behind it, over it
+    // again, the tip tucked in behind. A helix seen a little from above, so
+    // the far side of each turn rides higher than the near side.
+    constexpr double stemX = 193.2, stemRadius = 3.1, tilt = 3.2, pitch = 9.5, startWidth = 5.6;
+    struct CoilPoint
+    {
+        QPointF at;
+        double width, near;
+    };
+    std::vector<CoilPoint> coil;
+    const QPointF tailEnd = spine.pointAtPercent(1.0);
+    const double a0 = std::asin((tailEnd.x() - stemX) / (stemRadius + startWidth / 2));
+    const double a1 = 2.62 * std::numbers::pi, y0 = tailEnd.y() - tilt * std::cos(a0);
+    // Begun a little up the tail, so the tube grows out of it.
+    for (const double t : {0.95, 0.965, 0.98})
+        coil.push_back({spine.pointAtPercent(t), startWidth + 12 * (1 - t), 1.0});
+    for (int i = 0; i <= 180; ++i) {
+        const double u = i / 180.0, a = a0 + (a1 - a0) * u;
+        const double width = startWidth - 3.8 * std::pow(u, 0.7);
+        const double r = stemRadius + width / 2;
+        coil.push_back(
+            {QPointF(stemX + r * std::sin(a),
+                     y0 + pitch * (a - a0) / (2 * std::numbers::pi) + tilt * std::cos(a)),
+             width, std::cos(a)});
     }
-    // A round tube tapering to the tip, so it stays round where it turns.
-    const QPainterPath coilLine = curveThrough(turns);
-    QPainterPath coil, behind;
-    QPainterPathStroker tube;
-    tube.setCapStyle(Qt::RoundCap);
-    tube.setJoinStyle(Qt::RoundJoin);
-    constexpr int pieces = 40;
-    for (int k = 0; k < pieces; ++k) {
-        QPainterPath piece(coilLine.pointAtPercent(double(k) / pieces));
-        for (int j = 1; j <= 4; ++j)
-            piece.lineTo(coilLine.pointAtPercent((k + j / 4.0) / pieces));
-        tube.setWidth(6.6 - 4.6 * k / pieces);
-        const QPainterPath round = tube.createStroke(piece);
-        coil = coil.united(round);
-        if (facing[std::size_t((k + 0.5) * 80 / pieces)] < 0)
-            behind = behind.united(round);
+    std::vector<QPointF> across;
+    for (std::size_t i = 0; i < coil.size(); ++i) {
+        const QPointF d = coil[std::min(i + 1, coil.size() - 1)].at - coil[i ? i - 1 : 0].at;
+        across.push_back(QPointF(d.y(), -d.x()) / std::hypot(d.x(), d.y()));
     }
-    const auto paintCoil = [&](QColor fill) {
-        const Saved s(p);
-        fillBody(p, coil, fill, fill, fill.darker(112));
-        stroke(p, coilLine.translated(-0.5, -1.0), withAlpha(fill.lighter(125), 140), 1.4);
-        stroke(p, coil, withAlpha(QColor(150, 76, 10), 200), 0.7);
-        // Fine bony rings go on round the tail, closer as it narrows.
-        p.setClipPath(coil, Qt::IntersectClip);
-        const double length = coilLine.length();
-        for (double d = 2; d < length; d += 2.8 - 1.4 * d / length) {
-            const double t = coilLine.percentAtLength(d);
-            const QPointF at = coilLine.pointAtPercent(t);
-            const double angle = coilLine.angleAtPercent(t) * std::numbers::pi / 180.0;
-            const QPointF n = QPointF(std::sin(angle), std::cos(angle)) * 5.0;
-            p.setPen(QPen(QColor(170, 90, 20, 110), 0.5));
-            p.drawLine(at + n, at - n);
+    // The outline of the pieces from `from` to `to`, for clipping.
+    const auto coilShape = [&](std::size_t from, std::size_t to) {
+        QPainterPath shape;
+        QPainterPathStroker tube;
+        tube.setCapStyle(Qt::RoundCap);
+        for (std::size_t i = from; i < to; ++i) {
+            QPainterPath piece(coil[i].at);
+            piece.lineTo(coil[i + 1].at);
+            tube.setWidth((coil[i].width + coil[i + 1].width) / 2);
+            shape = shape.united(tube.createStroke(piece));
+        }
+        return shape;
+    };
+    // Shaded as a cylinder lit from above left: opaque bands, each narrower
+    // and nearer the lit side, over a thin dark rim; then the fine bony
+    // rings, close together, across it.
+    const QPointF light = QPointF(-0.45, -0.9) / std::hypot(0.45, 0.9);
+    const auto paintTube = [&](std::size_t from, std::size_t to, int shade) {
+        constexpr int bands = 10;
+        for (int k = 0; k < bands; ++k) {
+            const double f = double(k) / (bands - 1);
+            const QColor colour =
+                k == 0 ? QColor(150, 76, 10)
+                       : blend(orange.darker(118), yellow.lighter(122), std::pow(f, 0.8));
+            for (std::size_t i = from; i < to; ++i) {
+                const auto place = [&](std::size_t j) {
+                    const QPointF n = across[j];
+                    const double lean = n.x() * light.x() + n.y() * light.y();
+                    return coil[j].at + n * lean * coil[j].width * 0.3 * f;
+                };
+                const double width = (coil[i].width + coil[i + 1].width) / 2;
+                // Darker where the tube turns away round the stem.
+                const int turn = int(16 * (1 - std::abs(coil[i].near)));
+                p.setPen(QPen(colour.darker(shade + turn),
+                              k == 0 ? width + 0.8 : width * (1 - 0.86 * f), Qt::SolidLine,
+                              i == 0 ? Qt::FlatCap : Qt::RoundCap));
+                p.drawLine(place(i), place(i + 1));
+            }
+        }
+        double next = 0, along = 0;
+        for (std::size_t i = from; i < to;
+             along += QLineF(coil[i].at, coil[i + 1].at).length(), ++i) {
+            if (along < next)
+                continue;
+            const CoilPoint &c = coil[i];
+            const QPointF n = across[i] * c.width * 0.46, ahead(n.y(), -n.x());
+            const QPainterPath ring = curve(c.at + n, c.at + ahead * 0.25, c.at - n);
+            stroke(p, ring, withAlpha(QColor(150, 76, 10).darker(shade), 120), 0.45);
+            stroke(p, ring.translated(ahead * 0.12), withAlpha(yellow.lighter(125), 90), 0.35);
+            next = along + std::max(0.8, c.width * 0.34);
         }
     };
     paintWhip();
@@ -532,15 +567,45 @@ void paintLongnosedSeahorse(QPainter &p, double w, double h)
         paintBonyRings(p, trunk, spine, orange, yellow);
     }
     anatomy::paintShadedEdge(p, head, withAlpha(line, 150), 1.2);
-    paintCoil(yellow.darker(104));
     {
         // The turns behind the stem lie in its shade, and the stem hides
-        // them where it passes in front; the front turns stay over it.
-        const Saved s(p);
-        const QPainterPath front = coil.subtracted(behind);
-        p.setClipPath(behind.subtracted(front), Qt::IntersectClip);
-        p.fillRect(behind.boundingRect(), QColor(90, 40, 10, 70));
-        paintWhip();
+        // them where it passes in front of them; nothing of them shows
+        // through the tail.
+        std::vector<std::pair<std::size_t, std::size_t>> runs;
+        const auto facing = [&](std::size_t i) { return coil[i].near + coil[i + 1].near >= 0; };
+        for (std::size_t i = 0; i + 1 < coil.size(); ++i) {
+            if (runs.empty() || facing(runs.back().first) != facing(i))
+                runs.emplace_back(i, i);
+            runs.back().second = i + 1;
+        }
+        {
+            const Saved s(p);
+            QPainterPath open;
+            open.addRect(Canvas::frame);
+            p.setClipPath(open.subtracted(trunk), Qt::IntersectClip);
+            QPainterPath hidden;
+            for (const auto &[from, to] : runs)
+                if (!facing(from)) {
+                    paintTube(from, to, 122);
+                    hidden = hidden.united(coilShape(from, to));
+                }
+            p.setClipPath(hidden, Qt::IntersectClip);
+            paintWhip();
+        }
+        // The near turns hug the stem, shading it a little just below them.
+        QPainterPath over;
+        for (const auto &[from, to] : runs)
+            if (facing(from))
+                over = over.united(coilShape(from, to));
+        {
+            const Saved s(p);
+            p.setClipRect(QRectF(stemX - stemRadius, 0, 2 * stemRadius, h), Qt::IntersectClip);
+            p.fillPath(over.translated(0.3, 0.8), QColor(40, 10, 20, 45));
+            p.fillPath(over.translated(0.5, 1.6), QColor(40, 10, 20, 30));
+        }
+        for (const auto &[from, to] : runs)
+            if (facing(from))
+                paintTube(from, to, 100);
     }
     paintSheerFin(p, fin({158, 70}, {{170, 64}, {172, 78}}, {162, 80}), membrane, rays, 8);
     stroke(p, curve({148, 58}, {154, 70}, {144, 80}), withAlpha(line, 180), 1.0);
