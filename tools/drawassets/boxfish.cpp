@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPainterPathStroker>
 #include <QPolygonF>
 #include <QRandomGenerator>
 #include <QTransform>
@@ -91,34 +92,32 @@ void paintPlates(QPainter &p, const Carapace &c, const QPainterPath &box, QColor
     }
 }
 
-// A horn of the Cowfish, a cone of bone out to `tip` that is the shell's
-// ridge at `root` drawn out: `radius` thick where it leaves the shell, its
-// base flaring into the ridge behind with no seam, round, so lit along its
-// upper side and shaded below, the ridge's lit crest running on into it.
-void paintHorn(QPainter &p, QPointF root, QPointF tip, double radius, QColor bone)
+// A horn of the Cowfish: the shell's bony ridge at `root` drawn out into a
+// short cone of the same skin, tapering to `tip` and curving a little
+// forward on its way (`bend` of its length off the straight). Its broad root
+// flares into the shell and thins into it within a few pixels of the
+// shell's outline `shell`, so the shell's own pattern runs on onto its base
+// with no seam; round, so lit along its upper side and shaded below, and a
+// little darker at the point.
+void paintHorn(QPainter &p, const QPainterPath &shell, QPointF root, QPointF tip, double radius,
+               QColor skin, double bend)
 {
     const QPointF axis = tip - root;
     const double length = QLineF(root, tip).length();
     const QPointF u = axis / length;
     const QPointF n = QPointF(-axis.y(), axis.x()) / length * radius;
     const QPointF up = n.y() < 0 ? n : -n;
-    const QPointF back = -u * radius * 2.0;
+    const QPointF start = root - u * radius * 2.2;
+    const QPainterPath spine = curve(start, root + axis * 0.45 + up / radius * length * bend, tip);
+    const QPainterPath horn =
+        ribbon(spine, {radius * 3.4, radius * 2.7, radius * 1.9, radius * 1.2, radius * 0.65, 0.3});
     // Only the underside of the horn shades the shell below it.
-    paintGlow(p, root - up * 1.2 + u * radius, radius * 1.5, QColor(40, 10, 0, 50));
-    QPainterPath horn(root + back + up * 1.5);
-    horn.quadTo(root + up * 0.9, root + up * 0.45 + axis * 0.6);
-    horn.quadTo(root + up * 0.2 + axis * 0.9, tip);
-    horn.quadTo(root - up * 0.5 + axis * 0.55, root - up);
-    horn.quadTo(root + back * 0.6 - up * 1.5, root + back - up * 1.2);
-    horn.closeSubpath();
-    QLinearGradient round(root + up, root - up);
-    round.setColorAt(0.0, bone.darker(112));
-    round.setColorAt(0.22, bone.lighter(140));
-    round.setColorAt(0.45, bone);
-    round.setColorAt(0.8, bone.darker(145));
-    round.setColorAt(1.0, bone.darker(185));
-    // The flared base thins into the shell: clear at the ridge behind,
-    // opaque where the horn stands free, so the pattern under it shows through.
+    paintGlow(p, root - up * 1.2 + u * radius, radius * 1.5, QColor(40, 10, 0, 40));
+    QLinearGradient round(root + up * 1.3, root - up * 1.3);
+    round.setColorAt(0.0, skin.lighter(112));
+    round.setColorAt(0.3, skin.lighter(118));
+    round.setColorAt(0.55, skin);
+    round.setColorAt(1.0, skin.darker(150));
     const QRectF area = horn.boundingRect().adjusted(-1, -1, 1, 1);
     QImage layer((area.size() * 4).toSize() + QSize(1, 1), QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
@@ -128,27 +127,28 @@ void paintHorn(QPainter &p, QPointF root, QPointF tip, double radius, QColor bon
         lp.scale(4, 4);
         lp.translate(-area.topLeft());
         lp.fillPath(horn, round);
-        lp.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-        QLinearGradient grow(root + back, root + u * radius * 0.8);
-        grow.setColorAt(0.0, QColor(0, 0, 0, 0));
-        grow.setColorAt(1.0, QColor(0, 0, 0, 255));
-        lp.fillRect(area, grow);
+        lp.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+        QLinearGradient point(root + axis * 0.45, tip);
+        point.setColorAt(0.0, withAlpha(skin.darker(140), 0));
+        point.setColorAt(1.0, withAlpha(skin.darker(140), 150));
+        lp.fillRect(area, point);
+        // The lit crest of the ridge runs on along the top towards the point.
+        lp.setClipPath(horn);
+        stroke(lp, curve(start + up * 1.2, root + up * 0.55 + axis * 0.4, tip - u * radius),
+               withAlpha(skin.lighter(130), 90), std::max(0.7, radius * 0.35));
+        // Whole where it stands free, clearing evenly over the first few
+        // pixels inside the shell.
+        lp.setClipping(false);
+        lp.setCompositionMode(QPainter::CompositionMode_DestinationOut);
+        QPainterPathStroker inset;
+        constexpr int steps = 6;
+        for (int k = 1; k <= steps; ++k) {
+            inset.setWidth(2.0 * k);
+            lp.fillPath(shell.subtracted(inset.createStroke(shell)),
+                        QColor(0, 0, 0, 255 / (steps + 1 - k)));
+        }
     }
     p.drawImage(area, layer);
-    // Edged only along its free flanks: at the root the bone is the shell.
-    QPainterPath flanks(root + up * 0.45 + axis * 0.6);
-    flanks.quadTo(root + up * 0.2 + axis * 0.9, tip);
-    flanks.quadTo(root - up * 0.5 + axis * 0.55, root - up * 0.9);
-    stroke(p, flanks, withAlpha(bone.darker(200), 80), 0.6);
-    // Bone, not a smooth cone: fine ridges run along it to the point.
-    for (const double across : {0.25, -0.2})
-        stroke(
-            p,
-            curve(root + up * across * 1.6, root + up * across * 0.9 + axis * 0.5, tip - u * 1.0),
-            withAlpha(bone.darker(170), 80), 0.4);
-    // The ridge's lit crest runs on along the top of the horn to its point.
-    stroke(p, curve(root + back * 1.4 + up * 1.1, root + up * 0.75, tip - u * radius * 0.6),
-           withAlpha(bone.lighter(140), 110), std::max(0.6, radius * 0.22));
 }
 
 // Wandering blue lines, like the scrawls on a Cowfish: no two alike, but
@@ -564,13 +564,14 @@ void paintCowfish(QPainter &p, double w, double h)
     const QColor orange(236, 182, 84);
     const QColor deep(196, 132, 52);
     const QColor blue(40, 130, 235);
-    // The far horn sticks out from behind the box, its root hidden by the near one.
-    paintHorn(p, {86, 93}, {60, 80}, 5.2, deep.darker(115));
     const Carapace shell{{40, 142},  {62, 98},   {120, 84}, {212, 104},
                          {216, 142}, {120, 172}, {50, 164}};
+    const QPainterPath outline = carapace(shell);
+    // The far horn sticks out from behind the box, its root hidden by the near one.
+    paintHorn(p, outline, {89, 97}, {60, 80}, 5.2, deep.darker(112), 0.14);
     const Boxfish look(shell, deep, orange, QColor(246, 218, 150), QColor(240, 200, 120, 210),
                        QColor(170, 110, 40, 160), QColor(226, 176, 96), QColor(150, 120, 60));
-    paintCastShadow(p, carapace(shell), 222);
+    paintCastShadow(p, outline, 222);
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &tail) {
         // On the flanks the lines run along the box, closing in with its
         // top and keel towards the tail; on the cheek they run down and
@@ -587,12 +588,12 @@ void paintCowfish(QPainter &p, double w, double h)
         anatomy::paintFreckles(p, box, 12, 0.5, 2.1, blue, 4041, {150, 126}, 70);
         anatomy::paintFreckles(p, tail, 9, 0.6, 1.6, blue, 4042);
     });
-    // The near horn: a short, stout cone of bone growing out of the brow
-    // just in front of the eye and pointing forward and a little up.
-    paintHorn(p, {76, 98}, {50, 87}, 6.0, orange);
-    // The shell's rear spine on the near keel, a short, stout cone pointing
-    // back, in front of the fin that grows from the middle of the belly.
-    paintHorn(p, {181, 151}, {199, 161}, 4.2, deep);
+    // The near horn: the ridge over the eye grown out into a short, stout
+    // cone in front of the eye, pointing forward and a little up.
+    paintHorn(p, outline, {77, 99}, {50, 87}, 6.0, blend(deep, orange, 0.35), 0.14);
+    // The shell's rear spine grows from the near keel's rear corner and
+    // points back, in front of the fin that grows from the belly.
+    paintHorn(p, outline, {180, 152}, {201, 162}, 4.2, blend(deep, look.belly, 0.3), 0.04);
 }
 
 } // namespace fishart
