@@ -10,6 +10,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 // Damselfish: small oval reef fish.
 
@@ -28,9 +29,47 @@ struct DamselForm
     double trail = 0.08;   // how far those lobes reach behind the tail root, share of length
     QPointF tail{60, 100}; // tail length and span
     double notch = 0.45;
-    double pelvic = 0.3; // pelvic fin length, share of depth
-    int spines = 12;     // dorsal spines; the rest of its 25 rays are soft
+    double pelvic = 0.3;     // pelvic fin length, share of depth
+    int spines = 12;         // dorsal spines; the rest of its 25 rays are soft
+    double head = 2.05;      // where the gill cover ends, as a multiple of the eye's distance back
+    bool broadLobes = false; // a chromis tail: the fork between broad, tapering lobes
 };
+
+// The outer edge of one lobe of a broad forked tail rooted at `root`,
+// `rootDepth` deep there, `length` long and `span` from tip to tip; `side`
+// is -1 for the upper lobe and 1 for the lower. It spreads fast off the
+// stalk, so that each lobe is broad at its base, and then runs nearly
+// straight out to a pointed tip.
+QPainterPath lobeEdge(QPointF root, double rootDepth, double length, double span, double side)
+{
+    QPainterPath edge(root + QPointF(0, side * rootDepth / 2));
+    edge.cubicTo(root + QPointF(length * 0.1, side * span * 0.32),
+                 root + QPointF(length * 0.45, side * span * 0.44),
+                 root + QPointF(length, side * span / 2));
+    return edge;
+}
+
+// A forked tail of two broad, tapering lobes rather than thin spikes, the
+// fork cut in to `notch` of the length; its rays fan out to the free edge
+// from the tip of one lobe round the fork to the tip of the other.
+Fin broadFork(QPointF root, double rootDepth, double length, double span, double notch)
+{
+    const QPointF upper = root + QPointF(length, -span / 2);
+    const QPointF lower = root + QPointF(length, span / 2);
+    const QPointF cut = root + QPointF(length * (1.0 - notch), 0);
+    // The lobes' inner edges swell a little into the fork.
+    const QPointF swell((upper.x() - cut.x()) * 0.12, 0);
+    Fin f;
+    f.base = QLineF(root - QPointF(0, rootDepth / 2), root + QPointF(0, rootDepth / 2));
+    f.edge = QPainterPath(upper);
+    f.edge.quadTo((upper + cut) / 2 + swell + QPointF(0, span * 0.04), cut);
+    f.edge.quadTo((lower + cut) / 2 + swell - QPointF(0, span * 0.04), lower);
+    f.shape = lobeEdge(root, rootDepth, length, span, -1);
+    f.shape.connectPath(f.edge);
+    f.shape.connectPath(lobeEdge(root, rootDepth, length, span, 1).toReversed());
+    f.shape.closeSubpath();
+    return f;
+}
 
 // All four damsels: one long dorsal fin, low and spiny in front and rising to
 // a soft lobe over the tail stalk, a short anal fin mirroring that lobe, a
@@ -45,7 +84,9 @@ Build damsel(const DamselForm &f)
     const QPointF lobe(s.snout.x() + s.length * (0.94 + f.trail), 0);
     const QPainterPath body = bodyOutline(s);
     const QPointF eye = s.at(0.15, -0.3);
-    const double gill = gillAt(s, eye, 2.05);
+    const double gill = gillAt(s, eye, f.head);
+    const QPointF root = s.at(0.97, 0);
+    const double stalk = d * s.stalk * 1.1;
     return Build(
         s, body,
         spinyFin(s.at(0.27, -0.92),
@@ -57,8 +98,9 @@ Build damsel(const DamselForm &f)
                  {out(0.63, 1, f.spiny), out(0.76, 1, f.soft * 0.9),
                   lobe + QPointF(0, s.at(0.9, 0.7).y() + d * f.soft * 0.4)},
                  s.at(0.93, 0.55), 2, 11),
-        followBend(s, tail(TailKind::Forked, s.at(0.97, 0), d * s.stalk * 1.1, f.tail.x(),
-                           f.tail.y(), f.notch)),
+        followBend(s, f.broadLobes
+                          ? broadFork(root, stalk, f.tail.x(), f.tail.y(), f.notch)
+                          : tail(TailKind::Forked, root, stalk, f.tail.x(), f.tail.y(), f.notch)),
         fanFin(s.at(gill + 0.035, 0.02), s.at(gill + 0.012, 0.36), d * 0.4, 14, 64, 0.05, 14),
         pelvicFin(body, s.at(gill + 0.02, 0), d * 0.07, d * f.pelvic, 62), eye, gill);
 }
@@ -71,26 +113,29 @@ void paintBlueChromis(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {70, 242}, 70, QColor(170, 150, 100));
     paintCoralHead(p, QPointF(250, 246), 52, QColor(140, 120, 150));
-    // Small and slim: an oval with a short rounded snout, not a snapper's
-    // long head, and a deeply forked tail on thin lobes.
+    // Small and slim: an oval with a short rounded snout and a small head,
+    // not a snapper's long one, and a deeply forked tail on broad lobes.
     // It hangs in the current picking at plankton, nose a little up and
     // the tail flexed, never held level and stiff.
     canvas.tilt({150, 124}, -5);
-    const Build d =
-        damsel({{{80, 124}, 150, 60, 0.4, 0.86, 0.17, 0.52, 0.0, 0.02, 0.85, 0, 0, 0.035},
-                0.13,
-                0.28,
-                0.1,
-                {52, 84},
-                0.72,
-                0.34});
+    const DamselForm form{
+        {{80, 124}, 150, 58, 0.43, 0.84, 0.18, 0.52, 0.0, 0.02, 0.85, 0, 0, 0.035},
+        0.13,
+        0.28,
+        0.1,
+        {50, 80},
+        0.62,
+        0.34,
+        12,
+        1.85,
+        true};
+    const Build d = damsel(form);
     const QColor blue(30, 120, 245, 230);
     const QColor black(16, 20, 30);
     // The soft fins are thin, the water showing through them.
     const Livery look(blue, withAlpha(blue, 175), QColor(10, 50, 120, 140),
-                      QColor(120, 190, 255, 150), blue, QColor(44, 70, 116), 6.6, 0.06);
+                      QColor(120, 190, 255, 150), blue, QColor(44, 70, 116), 6.2, 0.06);
     paintBackFins(p, d, look);
-    const QPointF r = d.shape.at(1, 0);
     {
         // The dark of the back runs out along each lobe's outer rays,
         // broad at the root and thinning to the tip, its inner edge soft.
@@ -98,10 +143,11 @@ void paintBlueChromis(QPainter &p, double w, double h)
         p.setClipPath(d.caudal.shape, Qt::IntersectClip);
         p.setTransform(tailSwing(d.shape, d.caudal.base.center()), true);
         for (const double s : {-1.0, 1.0}) {
-            const QPainterPath lobe =
-                curve(r + QPointF(0, 9 * s), r + QPointF(28, 27 * s), r + QPointF(54, 44 * s));
-            p.fillPath(ribbon(lobe, {9, 8, 6.5, 4.4, 2.2}), withAlpha(black, 70));
-            p.fillPath(ribbon(lobe, {6.4, 5.4, 4.4, 2.8, 1.0}), QColor(18, 30, 62, 185));
+            const QPainterPath lobe = lobeEdge(d.caudal.base.center(), d.caudal.base.length(),
+                                               form.tail.x(), form.tail.y(), s);
+            for (const auto &[k, alpha] : {std::pair{1.0, 50}, {0.78, 90}, {0.6, 140}, {0.44, 200}})
+                p.fillPath(ribbon(lobe, {15 * k, 13 * k, 10.5 * k, 7 * k, 3 * k}),
+                           QColor(12, 20, 44, alpha));
         }
     }
     // Soft, flexible membrane: dark at its base and thinning out between
@@ -232,10 +278,10 @@ void paintBeaugregory(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.3, Floor::Sand, {270, 236}, 70, QColor(170, 150, 90),
                                {34, 240}, 100, QColor(170, 80, 140));
-    // A small, plump oval juvenile with a short, bluntly rounded snout and a
-    // thick stalk; its soft fins end in short rounded lobes and the tail is
-    // only notched.
-    const Build d = damsel({{{72, 128}, 160, 92, 0.42, 0.98, 0.28, 0.53, 0.06, 0.04, 0.5},
+    // A small, deep oval juvenile, about half as deep as long, with a gently
+    // curved forehead over a short, blunt snout and a thick stalk; its soft fins end in short
+    // rounded lobes and the tail is only notched.
+    const Build d = damsel({{{72, 128}, 160, 78, 0.42, 0.86, 0.28, 0.53, 0.03, 0.02, 0.5, 0, 0.3},
                             0.2,
                             0.26,
                             0.04,
