@@ -81,11 +81,12 @@ void paintBarb(QPainter &p, QPointF root, QPointF d, double length, QColor horn)
     stroke(p, ridge.translated(n * 0.15), withAlpha(horn.lighter(170), 120), 0.3);
 }
 
-// The Yellow Stingray's skin seen close: the golden ground under a loose
-// network of soft wavy dark-brown lines, a round pale yellow spot in most of
-// its cells. The marks are even on the skin laid flat, so foreshortened on
-// the trunk's slopes; they shrink, fade and soften out on the thin rim and
-// are a little darker over the raised middle.
+// The Yellow Stingray's skin seen close: the golden ground crowded with
+// round pale yellow spots, and between them only faint, thin, broken dark
+// squiggles and small freckles that never close round a spot, so the skin
+// reads as a fine mottle rather than a net. The marks are even on the skin
+// laid flat, so foreshortened on the trunk's slopes; they shrink, fade and
+// soften out on the thin rim and are a little darker over the raised middle.
 void paintVermiculation(QPainter &p, const QPainterPath &area, const Stingray &ray, QColor dark,
                         QColor pale)
 {
@@ -108,11 +109,6 @@ void paintVermiculation(QPainter &p, const QPainterPath &area, const Stingray &r
                                          (1 + 0.25 * knee * knee / (60 * 60)) * (e - knee);
         return middle + m * (s / e);
     };
-    // The lines wave gently between the spots rather than run straight.
-    const auto wander = [](QPointF c) {
-        return c + QPointF(0.85 * std::sin(c.y() * 0.72 + 1.3 * std::sin(c.x() * 0.35)),
-                           0.85 * std::sin(c.x() * 0.75 + 1.3 * std::sin(c.y() * 0.38)));
-    };
     const auto mix = [](int i, int j, quint32 salt) {
         quint32 h = quint32(i) * 73856093u ^ quint32(j) * 19349663u ^ salt * 83492791u;
         h ^= h >> 13;
@@ -124,6 +120,18 @@ void paintVermiculation(QPainter &p, const QPainterPath &area, const Stingray &r
     QImage skin(int(box.width() * perUnit) + 1, int(box.height() * perUnit) + 1,
                 QImage::Format_ARGB32_Premultiplied);
     skin.fill(Qt::transparent);
+    // Smooth value noise: the squiggles run along its middle contour.
+    const auto noise = [&](QPointF q, quint32 salt) {
+        const int i = int(std::floor(q.x())), j = int(std::floor(q.y()));
+        const double fx = q.x() - i, fy = q.y() - j;
+        const double u = fx * fx * (3 - 2 * fx), v = fy * fy * (3 - 2 * fy);
+        const double top = mix(i, j, salt) * (1 - u) + mix(i + 1, j, salt) * u;
+        const double bottom = mix(i, j + 1, salt) * (1 - u) + mix(i + 1, j + 1, salt) * u;
+        return top * (1 - v) + bottom * v;
+    };
+    const auto field = [&](QPointF q) {
+        return noise(q / 3.2, 7) + 0.3 * noise(q / 1.6, 8) - 0.65;
+    };
     const auto smooth = [](double a, double b, double x) {
         const double t = std::clamp((x - a) / (b - a), 0.0, 1.0);
         return t * t * (3 - 2 * t);
@@ -155,7 +163,7 @@ void paintVermiculation(QPainter &p, const QPainterPath &area, const Stingray &r
         for (int x = 0; x < skin.width(); ++x) {
             const QPointF at = box.topLeft() + QPointF(x + 0.5, y + 0.5) / perUnit;
             const QPointF flat = flatten(at);
-            const Near lines = nearest(wander(flat) / cell), spots = nearest(flat / cell);
+            const Near spots = nearest(flat / cell);
             // Out on the thin rim the marks fade and blur; over the raised
             // middle they darken a little. The tail keeps an even tone.
             const QPointF off = at - rim.center();
@@ -170,19 +178,28 @@ void paintVermiculation(QPainter &p, const QPainterPath &area, const Stingray &r
             const double aa = 0.35 + 0.3 * thin;
             // Down the tail and over its fin the lines and spots are finer.
             const double fine = 1 - 0.3 * smooth(rim.bottom() - 4, rim.bottom() + 24, at.y());
-            // A few borders between neighbouring cells stay open, so the
-            // network is loose rather than a crazed mesh.
-            const int di = lines.ni - lines.mi, dj = lines.nj - lines.mj;
-            const bool drawn = mix(lines.ni + lines.mi, lines.nj + lines.mj,
-                                   quint32(5 + 3 * di * di + 11 * dj * dj + 17 * di * dj)) < 0.85;
-            const double edge = (lines.f2 - lines.f1) * 0.5 * cell;
-            const double ink = drawn ? 1 - smooth(0.4 * fine - aa, 0.4 * fine + aa, edge) : 0.0;
+            // A squiggle is the noise's middle contour, shown only in short
+            // stretches that taper out, so it never closes into a cell.
+            const double f = field(flat), step = 0.25;
+            const double gx = (field(flat + QPointF(step, 0)) - f) / step;
+            const double gy = (field(flat + QPointF(0, step)) - f) / step;
+            const double apart = std::abs(f) / std::max(1e-6, std::hypot(gx, gy));
+            const double shown = smooth(0.46, 0.62, noise(flat / 4.5, 9));
+            double ink =
+                shown * (1 - smooth(0.32 * fine - aa * 0.6, 0.32 * fine + aa * 0.6, apart));
+            // Small dark freckles sit in the gaps between the pale spots.
+            const QPointF half = flat / cell + QPointF(0.5, 0.5);
+            const Near gaps = nearest(half);
+            if (mix(gaps.ni, gaps.nj, 6) < 0.55) {
+                const double r = (0.6 + 0.35 * mix(gaps.ni, gaps.nj, 10)) * fine;
+                ink = std::max(ink, 1.1 * (1 - smooth(r - aa, r + aa, gaps.f1 * cell)));
+            }
             double light = 0.0;
             if (mix(spots.ni, spots.nj, 3) < 0.75) {
                 const double spot = (1.05 + 0.4 * mix(spots.ni, spots.nj, 4)) * fine;
                 light = 1 - smooth(spot - aa, spot + aa, spots.f1 * cell);
             }
-            const double dye = ink * 0.5 * tone;
+            const double dye = ink * 0.34 * tone;
             light *= (1 - dye) * 0.8 * (1 - 0.4 * thin);
             const double a = std::min(1.0, dye + light);
             if (a <= 0)
@@ -295,7 +312,7 @@ void paintStingray(QPainter &p, const Stingray &ray,
 
 } // namespace
 
-// A small round disc, yellow-brown under a fine mesh of dark and pale spots
+// A small round disc, yellow-brown under a fine mottle of dark and pale spots
 // and squiggles, with a short thick tail ending in a fin.
 void paintYellowStingray(QPainter &p, double w, double h)
 {
