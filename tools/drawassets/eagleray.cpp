@@ -13,6 +13,7 @@
 #include <QRandomGenerator>
 #include <QTransform>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <utility>
@@ -63,22 +64,31 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
                    QColor(118, 124, 136));
 
     // Falcate wings: the leading edge bowed forward, the tips swept back and
-    // the trailing edge hollowed.
+    // the trailing edge hollowed. The head runs on from the wing roots in one
+    // outline: its sides close in gently to the eyes, which sit in its edge,
+    // then narrow a little into the flat duck bill, two thirds as wide as the
+    // head at the eyes and rounded off in front.
     const std::initializer_list<QPointF> half = {
-        {0, -46},  {22, -44}, {46, -39}, {74, -29}, {104, -13}, {132, 6}, {152, 23}, {166, 37},
-        {156, 32}, {134, 25}, {106, 22}, {80, 27},  {56, 36},   {36, 46}, {18, 54},  {0, 58}};
+        {0, -73},    {5.4, -72.5},  {9.4, -70.8}, {11.8, -68},   {12.4, -65},   {12.1, -62.4},
+        {13, -59.8}, {15.6, -57.4}, {18.2, -55},  {19.2, -52.6}, {20.4, -49.6}, {23.6, -46.4},
+        {30, -44.2}, {46, -39},     {74, -29},    {104, -13},    {132, 6},      {152, 23},
+        {166, 37},   {156, 32},     {134, 25},    {106, 22},     {80, 27},      {56, 36},
+        {36, 46},    {18, 54},      {0, 58}};
     // Banking in mid-stroke, the wings are not a mirror pair: the right one
     // raised and curling up at the tip, seen shorter, the left one pressed
-    // down at the end of its beat and spread to its full span.
+    // down at the end of its beat and spread to its full span. The head
+    // between them stays square to the eye.
+    const auto wingward = [](double x) { return std::clamp((x - 22) / 24, 0.0, 1.0); };
     std::vector<QPointF> ring;
     for (const QPointF &q : half) {
-        const double t = q.x() / 163;
-        ring.emplace_back(q.x() * (0.9 - 0.04 * t), q.y() - 18 * t * t);
+        const double t = q.x() / 163, k = wingward(q.x());
+        ring.emplace_back(q.x() * (0.94 + k * (-0.04 - 0.04 * t)), q.y() - k * 18 * t * t);
     }
     for (auto q = std::rbegin(half); q != std::rend(half); ++q) {
-        const double t = q->x() / 163;
+        const double t = q->x() / 163, k = wingward(q->x());
         if (q->x() != 0.0)
-            ring.emplace_back(-q->x() * (0.98 + 0.02 * t), q->y() + 9 * t * t + 3 * t);
+            ring.emplace_back(-q->x() * (0.94 + k * (0.04 + 0.02 * t)),
+                              q->y() + k * (9 * t * t + 3 * t));
     }
     const QPainterPath wings = smoothClosedPath(ring.data(), int(ring.size()));
     {
@@ -111,10 +121,10 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
             p.scale(0.6, 1.0);
             paintGlow(p, {0, -10}, 40, QColor(60, 78, 112, 160));
         }
-        // White spots of every size, small and crowded over the head and
-        // shoulders, largest over the middle of each wing and shrinking again
-        // towards its thin edges; a good few of the larger ones open into rings
-        // with a dark centre, no two quite round.
+        // White spots of every size, small and crowded over the back of the
+        // head and the shoulders, largest over the middle of each wing and
+        // shrinking again towards its thin edges; a good few of the larger
+        // ones open into rings with a dark centre, no two quite round.
         QRandomGenerator rng(32);
         const QColor white(238, 242, 246);
         const auto inset = [&wings](QPointF pt) {
@@ -127,6 +137,8 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
             return 22.0;
         };
         for (const QPointF &pt : spreadPoints(wings, 8.5, 2.8, 3232)) {
+            if (pt.y() < -55)
+                continue;
             const double out = std::min(1.0, std::hypot(pt.x() / 150, (pt.y() + 44) / 90));
             if (rng.generateDouble() > 0.97 - out * 0.45)
                 continue;
@@ -169,73 +181,24 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     }
     anatomy::paintShadedEdge(p, wings, QColor(8, 12, 24, 170), 1.3);
 
-    // The head stands clear of the wings as a short, thick unit of its own:
-    // the wings' leading edges meet its sides at the eyes, which bulge out
-    // from them, and ahead of the eyes it ends in the duck bill, a flat
-    // snout nearly as wide as the head and shorter than it is wide, its
-    // front a broad round arc.
-    const QPainterPath head = mirroredOutline({{0, -65.2},
-                                               {5.4, -64.9},
-                                               {10.4, -63.6},
-                                               {14, -61},
-                                               {15.6, -57.6},
-                                               {15.2, -54},
-                                               {15, -51.6},
-                                               {17.2, -50.2},
-                                               {19.8, -49.4},
-                                               {21.6, -47.6},
-                                               {21.2, -44.4},
-                                               {19.6, -42},
-                                               {14, -37},
-                                               {0, -32}});
-    fillBody(p, head, QColor(34, 48, 80), QColor(30, 44, 74), QColor(26, 38, 66));
     {
+        // The head is the same flattened body as the wings: a low crown
+        // between the eyes and one even sheen over the flat bill.
         const Saved s(p);
-        p.setClipPath(head, Qt::IntersectClip);
-        // The bill is a flat plate: one even sheen over its whole breadth,
-        // and its thin rim catching the light all round.
-        {
-            const Saved flat(p);
-            p.scale(1.0, 0.45);
-            paintGlow(p, {0, -58.5 / 0.45}, 17, QColor(70, 90, 126, 90));
-        }
-        stroke(p, head.translated(0, 0.6), QColor(96, 116, 150, 70), 1.4);
-        // Behind the bill the skull rises to a low crown between the eyes,
-        // falling away in a shallow hollow to each eye.
-        {
-            const Saved narrow(p);
-            p.scale(0.5, 1.0);
-            paintGlow(p, {0, -46}, 13, QColor(90, 110, 150, 80));
-        }
-        for (const double side : {-1.0, 1.0}) {
-            stroke(p, curveThrough({{side * 12, -50.6}, {side * 14.6, -50}, {side * 17, -48.8}}),
-                   QColor(12, 18, 32, 50), 1.0);
-            stroke(p, curveThrough({{side * 9.4, -49}, {side * 13.6, -47.6}, {side * 17.4, -46}}),
-                   QColor(100, 122, 160, 60), 0.9);
-        }
+        p.setClipPath(wings, Qt::IntersectClip);
+        p.scale(0.55, 1.0);
+        paintGlow(p, {0, -52}, 16, QColor(70, 90, 126, 70));
+        p.scale(1.0, 0.5);
+        paintGlow(p, {0, -67 / 0.5}, 18, QColor(70, 90, 126, 60));
     }
-    anatomy::paintFreckles(p, head.subtracted(oval({0, -59}, 17, 7.5)), 6.5, 0.5, 1.5,
-                           QColor(235, 240, 245, 200), 3233, {0, -52}, 26);
-    {
-        // The head runs on into the body, outlined only where it stands clear.
-        const Saved s(p);
-        QPainterPath clear;
-        clear.addRect(head.boundingRect().adjusted(-2, -2, 2, 2));
-        p.setClipPath(clear.subtracted(wings), Qt::IntersectClip);
-        anatomy::paintShadedEdge(p, head, QColor(10, 14, 26, 190), 1.3);
-    }
-    // The eyes sit in domes bulging from the sides of the head, looking
-    // sideways, so from above each shows as a slice along the dome's outer
-    // face, the dome itself lit over its top.
+    // The eyes sit in the sides of the head looking sideways, so from above
+    // each shows only as a slice along the edge.
     for (const double side : {-1.0, 1.0}) {
         const Saved s(p);
-        p.setClipPath(head, Qt::IntersectClip);
-        paintGlow(p, {side * 19.4, -49}, 5.0, QColor(100, 122, 160, 100));
-        p.translate(side * 21, -47);
-        p.scale(0.5, 1.0);
-        anatomy::paintNaturalEye(p, {0, 0}, 3.0, QColor(150, 130, 80), 0.55);
-        stroke(p, curve({-side * 3.8, -3.8}, {-side * 6, 0}, {-side * 3.8, 3.8}),
-               QColor(12, 18, 32, 120), 1.6);
+        p.setClipPath(wings, Qt::IntersectClip);
+        p.translate(side * 17, -52.8);
+        p.scale(0.45, 1.0);
+        anatomy::paintNaturalEye(p, {0, 0}, 2.8, QColor(150, 130, 80), 0.55);
     }
 }
 

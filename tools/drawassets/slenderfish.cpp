@@ -106,10 +106,6 @@ void paintNeedlefishBody(QPainter &p, const Member &)
         p,
         finAt({266, 120}, {{0, -3.5}, {14, -8}, {28, -15}, {21, 1}, {36, 19}, {16, 8}, {0, 3.5}}),
         QColor(80, 140, 150, 210), QColor(40, 80, 90, 140), 10);
-    paintSheerFin(p, fin({222, 115.5}, {{226, 107}, {240, 109}, {258, 113}}, {262, 117}),
-                  QColor(60, 120, 130, 220), rays, 14);
-    paintSheerFin(p, fin({220, 124.5}, {{224, 133}, {240, 131}, {256, 127}}, {260, 123}),
-                  QColor(170, 200, 205, 200), rays, 14);
     // The upper and lower jaws, slightly parted, with the fine teeth between.
     // The lower jaw reaches a little further than the upper.
     const QPainterPath upper = smoothClosedPath({{14, 119.3}, {60, 116.6}, {96, 114}, {96, 120}});
@@ -159,6 +155,19 @@ void paintNeedlefishBody(QPainter &p, const Member &)
     strokeInside(p, body, curve({50, 120.6}, {76, 120.8}, {97, 121.6}), QColor(20, 50, 60, 200),
                  0.6);
     strokeInside(p, body, curve({107, 115}, {110, 119}, {107, 123.5}), QColor(20, 50, 60, 90), 0.6);
+    // The dorsal and anal fins face each other far back: low and long-based,
+    // the front rays the longest and the edge sloping away behind them, each
+    // fin grown from the skin it stands on, blue-green above and silver below.
+    paintFin(p,
+             fin({215, 114.9},
+                 {{217.4, 110.4}, {220.4, 107.6}, {224, 108.4}, {234, 111.6}, {248, 114.2}},
+                 {258, 116.8}),
+             QColor(24, 72, 88, 235), QColor(8, 36, 48, 60), 20);
+    paintFin(p,
+             fin({214, 126.2},
+                 {{215.6, 130.2}, {218.4, 132.8}, {222, 132.4}, {232, 129.4}, {246, 126.2}},
+                 {256, 124.2}),
+             QColor(176, 194, 200, 230), QColor(96, 116, 124, 70), 20);
     anatomy::paintGrownPectoral(
         p, {113, 117.2}, {113.5, 120.2}, {{121, 115.6}, {128, 116.8}, {130, 119.2}},
         QColor(150, 180, 188, 230), QColor(150, 196, 204, 150), QColor(40, 80, 90, 130));
