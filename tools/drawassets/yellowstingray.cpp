@@ -136,11 +136,11 @@ void paintVermiculation(QPainter &p, const QPainterPath &area, const Stingray &r
         const double t = std::clamp((x - a) / (b - a), 0.0, 1.0);
         return t * t * (3 - 2 * t);
     };
-    // The two cells whose seeds lie nearest to `q`, and how far they are.
+    // The cell whose seed lies nearest to `q`, and how far it is.
     struct Near
     {
-        double f1 = 1e9, f2 = 1e9;
-        int ni = 0, nj = 0, mi = 0, mj = 0;
+        double f1 = 1e9;
+        int ni = 0, nj = 0;
     };
     const auto nearest = [&](QPointF q) {
         Near n;
@@ -149,12 +149,8 @@ void paintVermiculation(QPainter &p, const QPainterPath &area, const Stingray &r
             for (int i = gi - 1; i <= gi + 1; ++i) {
                 const QPointF seed(i + 0.2 + 0.6 * mix(i, j, 1), j + 0.2 + 0.6 * mix(i, j, 2));
                 const double f = std::hypot(q.x() - seed.x(), q.y() - seed.y());
-                if (f < n.f1) {
-                    n.f2 = n.f1, n.mi = n.ni, n.mj = n.nj;
+                if (f < n.f1)
                     n.f1 = f, n.ni = i, n.nj = j;
-                } else if (f < n.f2) {
-                    n.f2 = f, n.mi = i, n.mj = j;
-                }
             }
         return n;
     };
