@@ -249,8 +249,6 @@ std::vector<std::vector<QPointF>> plateCells(const Carapace &c, const QPainterPa
     return cells;
 }
 
-// Paints the boxfish, its pattern by `marks` (given the box and the tail)
-// before the shading. Only the fins behind the box and the tail can move.
 void paintBackRidge(QPainter &p, const QPainterPath &box, const QPainterPath &ridge, QColor face,
                     QColor crest, double crestWidth, QColor shade, double drop)
 {
@@ -267,6 +265,8 @@ void paintBackRidge(QPainter &p, const QPainterPath &box, const QPainterPath &ri
     strokeInside(p, box, ridge, crest, crestWidth);
 }
 
+// Paints the boxfish, its pattern by `marks` (given the box and the tail)
+// before the shading. Only the fins behind the box and the tail can move.
 void paintBoxfish(QPainter &p, const Boxfish &b,
                   const std::function<void(const QPainterPath &, const QPainterPath &)> &marks)
 {

@@ -176,10 +176,6 @@ void paintClearPectoral(QPainter &p, const QPainterPath &body, const Fin &f, QCo
 }
 } // namespace
 
-// A dorsal or anal fin through `points` (the front of its base, its free
-// edge, the rear of its base) with `spines` spines and `softRays` soft rays.
-// A butterflyfish's spines stand in the membrane rather than above it, so
-// the margin runs on as one smooth curve over spines and soft rays alike.
 Fin wholeFin(const std::vector<QPointF> &points, int spines, int softRays)
 {
     Fin f = spinyFin(points.front(), std::vector<QPointF>(points.begin() + 1, points.end() - 1),
@@ -196,9 +192,6 @@ Fin wholeFin(const std::vector<QPointF> &points, int spines, int softRays)
     return f;
 }
 
-// The butterflyfish: a compressed disc with a pointed snout, a dorsal fin of
-// stout spines running on into a broad soft fin, and soft dorsal and anal
-// fins wrapping round the rear of the body to a small tail.
 Build butterfly(const ButterflyForm &f)
 {
     const BodyShape &s = f.shape;
@@ -228,14 +221,6 @@ Build butterfly(const ButterflyForm &f)
         Opercle::Butterfly);
 }
 
-// Fine dark lines along the rows of scales, slanting up towards the tail;
-// with `chevron` those below the midline slant back down to meet them at
-// mid-side in points facing the head, otherwise a line runs on through from
-// belly to back. The rows follow the disc: they bend to run along the back
-// and belly, crowd together towards the rim as the side turns away, and
-// fade out there, on the head and at the tail root. They are pigment, not
-// ruled lines: each one thins and breaks along its length. Laid on the skin
-// before the body is shaded, so they round off with it.
 void paintSlants(QPainter &p, const Build &b, QColor colour, double width, bool chevron,
                  const QPainterPath &within)
 {
@@ -298,8 +283,6 @@ void paintSlants(QPainter &p, const Build &b, QColor colour, double width, bool 
     }
 }
 
-// Where the rays of `f` end: its own tips, or for a fin built without them
-// `rays` spread evenly along its edge.
 std::vector<QPointF> rayTips(const Fin &f, int rays)
 {
     std::vector<QPointF> tips = f.tips;
@@ -309,16 +292,12 @@ std::vector<QPointF> rayTips(const Fin &f, int rays)
     return tips;
 }
 
-// The line of a bar from the nape down through the eye to the throat,
-// bending with the head.
 QPainterPath eyeBarLine(QPointF eye)
 {
     return curveThrough({eye + QPointF(12, -54), eye + QPointF(5, -28), eye, eye + QPointF(-1, 32),
                          eye + QPointF(3, 64)});
 }
 
-// The spiny part of a dorsal fin `f` drawn over its membrane and whatever
-// pigment lies on it: stout spines that taper to free points.
 void paintSpineRow(QPainter &p, const Fin &f, const QPainterPath &body, QColor spine)
 {
     if (Silhouette::active(p) || f.spines < 2)
@@ -371,9 +350,6 @@ void paintSpineRow(QPainter &p, const Fin &f, const QPainterPath &body, QColor s
     }
 }
 
-// Gill cover, mouth, paired fins and eye of a butterflyfish. Its opercle
-// lies under thin smooth skin: one clean curved edge from behind the eye
-// down to the throat, with a soft shadow behind it, and no plates.
 void paintButterflyFront(QPainter &p, const Build &b, const Livery &look)
 {
     const BodyShape &s = b.shape;
