@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <numbers>
 #include <vector>
 
@@ -28,9 +27,8 @@ using namespace rays;
 
 namespace {
 
-// A stingray on the sand seen from above, head up, around the origin of a
-// frame moved to `at` and turned by `turn` degrees. What tells the stingrays
-// apart is the outline of the disc, the tail and the skin `pattern`.
+// The ray on the sand seen from above, head up, around the origin of a
+// frame moved to `at` and turned by `turn` degrees.
 struct Stingray
 {
     QPointF at;
@@ -212,8 +210,8 @@ void paintVermiculation(QPainter &p, const QPainterPath &area, const Stingray &r
     p.drawImage(QRectF(box.topLeft(), QSizeF(skin.size()) / perUnit), skin);
 }
 
-void paintStingray(QPainter &p, const Stingray &ray,
-                   const std::function<void(const QPainterPath &)> &pattern)
+// The ray's skin carries the vermiculation in `dark` and `pale`.
+void paintStingray(QPainter &p, const Stingray &ray, QColor dark, QColor pale)
 {
     const Saved s(p);
     p.translate(ray.at);
@@ -233,7 +231,7 @@ void paintStingray(QPainter &p, const Stingray &ray,
     g.setColorAt(0.6, ray.colour);
     g.setColorAt(1, ray.colour.lighter(112));
     p.fillPath(ray.disc, g);
-    pattern(whole);
+    paintVermiculation(p, whole, ray, dark, pale);
     {
         // Head and trunk rise as a low dome in the middle of the disc and
         // slope down to the thin wings: lit on the slope towards the light,
@@ -362,9 +360,7 @@ void paintYellowStingray(QPainter &p, double w, double h)
     const QPainterPath disc = smoothClosedPath(rim.data(), steps);
     const Stingray ray(QPointF(130, 92), -30, disc, stub, outer, pelvics, 0.4, QColor(184, 146, 62),
                        QPointF(12, -38), 4.6, 20, QRectF(-26, -60, 52, 108));
-    paintStingray(p, ray, [&](const QPainterPath &area) {
-        paintVermiculation(p, area, ray, dark, blend(pale, ray.colour, 0.25));
-    });
+    paintStingray(p, ray, dark, blend(pale, ray.colour, 0.25));
     const Saved s(p);
     p.translate(ray.at);
     p.rotate(ray.turn);
