@@ -4,6 +4,7 @@
 #include "anatomy.h"
 #include "fishart.h"
 #include "fishkit.h"
+#include "reefrock.h"
 
 #include <QImage>
 #include <QLinearGradient>
@@ -13,11 +14,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 #include <numbers>
-#include <numeric>
 #include <tuple>
-#include <vector>
 
 // Morays peering out of the reef.
 
@@ -335,219 +333,6 @@ void paintMoray(QPainter &p, const Moray &m)
                              0.54);
 }
 
-// A mass of reef rock through `points`, its skyline broken at more than one
-// scale into knobs, ledges and notches, as a heap of old coral is, never a
-// smooth dome.
-QPainterPath lumpyOutline(std::initializer_list<QPointF> points, quint32 seed)
-{
-    QRandomGenerator rng(seed);
-    const std::vector<QPointF> corners(points);
-    std::vector<QPointF> rim;
-    const QPointF middle =
-        std::accumulate(corners.begin(), corners.end(), QPointF()) / double(corners.size());
-    for (std::size_t i = 0; i < corners.size(); ++i) {
-        const QPointF a = corners[i], b = corners[(i + 1) % corners.size()];
-        rim.push_back(a);
-        // The sides along the frame's edges stay straight.
-        if (std::min(a.y(), b.y()) > 240 || std::min(a.x(), b.x()) > 320)
-            continue;
-        const int steps = std::max(2, int(QLineF(a, b).length() / 8));
-        for (int k = 1; k < steps; ++k) {
-            const QPointF on = a + (b - a) * (double(k) / steps), out = on - middle;
-            // Mostly small knobs and dents, now and then a block standing out.
-            double bump = (rng.generateDouble() - 0.45) * 6.0;
-            if (rng.bounded(3) == 0)
-                bump += 4 + 6 * rng.generateDouble();
-            rim.push_back(on + out / std::hypot(out.x(), out.y()) * bump);
-        }
-    }
-    return smoothClosedPath(rim.data(), int(rim.size()));
-}
-
-// A rough outline about `r` across round `c`, squashed by `flat`.
-QPainterPath roughBlob(QRandomGenerator &rng, QPointF c, double r, double flat)
-{
-    QPointF rim[9];
-    for (int k = 0; k < 9; ++k) {
-        const double a = k * 2 * std::numbers::pi / 9 + 0.3 * rng.generateDouble(),
-                     reach = r * (0.7 + 0.4 * rng.generateDouble());
-        rim[k] = c + QPointF(std::cos(a) * reach, std::sin(a) * reach * flat);
-    }
-    return smoothClosedPath(rim, 9);
-}
-
-// A mass of reef rock: old coral blocks cemented together, each lit on its
-// upper face and shaded under its overhang, the lower ones standing in front
-// of those above, pitted by borers and crusted with algae and sponge. The
-// same `seed` paints the same stone, so a part of it can be laid over the eel.
-void paintBoulder(QPainter &p, const QPainterPath &boulder, quint32 seed)
-{
-    if (Silhouette::active(p))
-        return;
-    const QRectF box = boulder.boundingRect();
-    QLinearGradient stone(box.topLeft(), box.bottomLeft());
-    stone.setColorAt(0, QColor(124, 118, 98));
-    stone.setColorAt(0.5, QColor(90, 84, 72));
-    stone.setColorAt(1, QColor(48, 46, 44));
-    p.fillPath(boulder, stone);
-    const Saved s(p);
-    p.setClipPath(boulder, Qt::IntersectClip);
-    QRandomGenerator rng(seed);
-    std::vector<QPointF> sites = spreadPoints(boulder, 24, 12, seed);
-    std::sort(sites.begin(), sites.end(), [](QPointF a, QPointF b) { return a.y() < b.y(); });
-    for (const QPointF &c : sites) {
-        const double r = 8 + 16 * std::pow(rng.generateDouble(), 1.5);
-        const QPainterPath block = roughBlob(rng, c, r, 0.55);
-        const double down = std::clamp((c.y() - box.top()) / box.height(), 0.0, 1.0);
-        QLinearGradient face(c - QPointF(0, r * 0.55), c + QPointF(0, r * 0.55));
-        face.setColorAt(0, withAlpha(blend(QColor(150, 142, 118), QColor(84, 78, 68), down), 220));
-        face.setColorAt(0.45,
-                        withAlpha(blend(QColor(112, 104, 88), QColor(66, 62, 56), down), 200));
-        face.setColorAt(1, withAlpha(blend(QColor(70, 64, 56), QColor(40, 38, 36), down), 160));
-        p.fillPath(block, face);
-        anatomy::paintShadedEdge(p, block, QColor(24, 20, 18, 70), r * 0.1);
-    }
-    // Turf algae stains the stone olive, coralline crust pinkish, in patches.
-    anatomy::paintMottle(p, boulder, 9, QColor(70, 80, 36, 70), QColor(176, 140, 144, 50),
-                         seed + 1);
-    // Boring sponges and worms have pitted it: small dark holes, the lip
-    // below each catching the light.
-    p.setPen(Qt::NoPen);
-    for (const QPointF &c :
-         scatterPoints(boulder, int(box.width() * box.height() / 700), seed + 2)) {
-        const double r = 0.8 + 1.4 * rng.generateDouble();
-        paintDisc(p, c + QPointF(0, r * 0.45), r * 1.1, r * 0.7, QColor(176, 164, 136, 70));
-        paintDisc(p, c, r, r * 0.6, QColor(22, 18, 16, 190));
-    }
-    anatomy::paintEncrusting(p, boulder, 4.5, seed * 10);
-    // Light from the surface: the upper faces bright, the foot in shade.
-    {
-        const Saved light(p);
-        p.setCompositionMode(QPainter::CompositionMode_SoftLight);
-        QLinearGradient sun(box.topLeft(), box.bottomLeft());
-        sun.setColorAt(0, QColor(255, 250, 235, 170));
-        sun.setColorAt(0.5, QColor(128, 128, 128, 0));
-        sun.setColorAt(1, QColor(0, 0, 0, 190));
-        p.fillRect(box, sun);
-    }
-    shadeBody(p, boulder, QColor(40, 36, 30), 0.6);
-}
-
-// Living coral heads grown on the rock, each `r` wide at `base` on its upper
-// face: low domes lit from above, brain coral with its meandering valleys or
-// star coral with its separate cups.
-void paintCoralKnobs(QPainter &p, std::initializer_list<std::tuple<QPointF, double, QColor>> heads,
-                     quint32 seed)
-{
-    if (Silhouette::active(p))
-        return;
-    QRandomGenerator rng(seed);
-    for (const auto &[base, r, colour] : heads) {
-        std::vector<QPointF> rim;
-        for (int k = 0; k <= 10; ++k) {
-            const double a = std::numbers::pi * (1 + k / 10.0),
-                         wobble = 0.94 + 0.1 * rng.generateDouble();
-            rim.emplace_back(base + QPointF(std::cos(a) * r, std::sin(a) * r * 0.62) * wobble);
-        }
-        rim.emplace_back(base + QPointF(r * 0.7, r * 0.16));
-        rim.emplace_back(base + QPointF(-r * 0.7, r * 0.16));
-        const QPainterPath dome = smoothClosedPath(rim.data(), int(rim.size()));
-        anatomy::paintSoftShadow(p, dome, QPointF(r * 0.12, r * 0.1), 70);
-        QRadialGradient lit(base - QPointF(r * 0.3, r * 0.55), r * 1.3);
-        lit.setColorAt(0, colour.lighter(135));
-        lit.setColorAt(0.5, colour);
-        lit.setColorAt(1, colour.darker(210));
-        p.fillPath(dome, lit);
-        if (rng.bounded(2) == 0)
-            anatomy::paintBrainGrooves(p, dome, std::max(1.6, r * 0.2), colour, rng.generate());
-        else
-            anatomy::paintStarCups(p, dome, std::max(1.6, r * 0.18), colour, rng.generate());
-        anatomy::paintShadedEdge(p, dome, withAlpha(colour.darker(260), 150), r * 0.1);
-    }
-}
-
-// The stone darkens into a crevice over a band rather than at a rim.
-void darkenRim(QPainter &p, const QPainterPath &opening)
-{
-    for (int i = 6; i >= 1; --i)
-        stroke(p, opening, QColor(10, 8, 6, 22), i * 3.0);
-}
-
-// A crevice in the boulder that falls away into darkness: the overhang
-// above throws its shadow in, and the light reaches only the floor near the lower lip.
-void paintCrevice(QPainter &p, const QPainterPath &opening)
-{
-    if (Silhouette::active(p))
-        return;
-    const QRectF r = opening.boundingRect();
-    darkenRim(p, opening);
-    QRadialGradient dark(r.center() + QPointF(r.width() * 0.05, r.height() * 0.05),
-                         r.width() * 0.62);
-    dark.setColorAt(0, QColor(4, 5, 6));
-    dark.setColorAt(0.55, QColor(12, 12, 12));
-    dark.setColorAt(0.85, QColor(40, 34, 28));
-    dark.setColorAt(1, QColor(70, 62, 50));
-    p.fillPath(opening, dark);
-    const Saved s(p);
-    p.setClipPath(opening, Qt::IntersectClip);
-    // The walls are uneven: lumps of stone half lit at the mouth of the hole
-    // give way to soft shadow, with no edge between them.
-    QRandomGenerator rng(quint32(r.left() * 7 + r.top()));
-    for (int i = 0; i < 14; ++i) {
-        const double a = i * 2 * std::numbers::pi / 14 + rng.generateDouble() * 0.3;
-        const QPointF at =
-            r.center() + QPointF(std::cos(a) * r.width() * 0.46, std::sin(a) * r.height() * 0.44);
-        const double size = r.height() * (0.12 + rng.generateDouble() * 0.12);
-        paintGlow(p, at, size, QColor(96, 84, 66, 40 + int(rng.generateDouble() * 50)));
-    }
-    // The overhanging brow of the rock shades the top of the hole deepest.
-    QLinearGradient brow(r.topLeft(), QPointF(r.left(), r.center().y()));
-    brow.setColorAt(0, QColor(0, 0, 0, 200));
-    brow.setColorAt(1, QColor(0, 0, 0, 0));
-    p.fillRect(r, brow);
-    p.scale(1.0, 0.4);
-    paintGlow(p, QPointF(r.center().x(), r.bottom() / 0.4), r.width() * 0.45,
-              QColor(96, 84, 68, 110));
-}
-
-// The overhanging brow of rock above the crevice: a worn ledge along
-// `ledge` casting a soft shadow down into `opening`.
-void paintBrow(QPainter &p, const QPainterPath &opening, const QPainterPath &ledge)
-{
-    if (Silhouette::active(p))
-        return;
-    const Saved s(p);
-    p.setClipPath(opening, Qt::IntersectClip);
-    for (int i = 1; i <= 5; ++i)
-        stroke(p, ledge.translated(0, 1.6 * i), QColor(0, 0, 0, 34), 3.0 * i);
-    p.setClipping(false);
-    stroke(p, ledge.translated(0, -1.0), QColor(176, 160, 130, 80), 2.0);
-}
-
-// The near rim of the crevice, the stone in front of the eel's body on the
-// far side of the line `lip` (towards `away`, below it unless told), laid
-// over the eel with its shadow on it.
-void paintLip(QPainter &p, const QPainterPath &boulder, quint32 seed, const QPainterPath &opening,
-              const QPainterPath &lip, QPointF away = QPointF(0, 80))
-{
-    if (Silhouette::active(p))
-        return;
-    QPainterPath beyond(lip);
-    beyond.lineTo(lip.currentPosition() + away);
-    beyond.lineTo(lip.pointAtPercent(0) + away);
-    beyond.closeSubpath();
-    const QPointF step = away / QLineF(QPointF(), away).length();
-    const Saved s(p);
-    p.setClipPath(opening, Qt::IntersectClip);
-    for (int i = 1; i <= 4; ++i)
-        stroke(p, lip.translated(step * -1.5 * i), QColor(0, 0, 0, 40), 2.5 * i);
-    p.setClipPath(beyond.intersected(boulder).intersected(opening));
-    paintBoulder(p, boulder, seed);
-    darkenRim(p, opening);
-    // The worn edge of the stone catches a little light.
-    stroke(p, lip.translated(step * 1.2), QColor(170, 156, 128, 55), 1.8);
-}
-
 } // namespace
 
 // Uniform green, peering from a hole in a boulder of the reef.
@@ -559,22 +344,22 @@ void paintGreenMoray(QPainter &p, double w, double h)
 
     // Not a lone boulder but the foot of a reef wall rising out of the
     // picture, so the hole is a cleft in the reef, not the end of a pipe.
-    const QPainterPath boulder = lumpyOutline({{128, 250},
-                                               {138, 190},
-                                               {156, 146},
-                                               {190, 114},
-                                               {228, 88},
-                                               {256, 50},
-                                               {292, 18},
-                                               {336, 0},
-                                               {336, 250}},
-                                              2401);
-    paintBoulder(p, boulder, 24);
-    paintCoralKnobs(p,
-                    {{QPointF(240, 80), 17, QColor(150, 136, 84)},
-                     {QPointF(302, 20), 14, QColor(120, 126, 80)},
-                     {QPointF(158, 240), 15, QColor(156, 128, 92)}},
-                    2402);
+    const QPainterPath boulder = reefrock::lumpyOutline({{128, 250},
+                                                         {138, 190},
+                                                         {156, 146},
+                                                         {190, 114},
+                                                         {228, 88},
+                                                         {256, 50},
+                                                         {292, 18},
+                                                         {336, 0},
+                                                         {336, 250}},
+                                                        2401);
+    reefrock::paintBoulder(p, boulder, 24);
+    reefrock::paintCoralKnobs(p,
+                              {{QPointF(240, 80), 17, QColor(150, 136, 84)},
+                               {QPointF(302, 20), 14, QColor(120, 126, 80)},
+                               {QPointF(158, 240), 15, QColor(156, 128, 92)}},
+                              2402);
     paintTubeSponges(p, QPointF(276, 42), 16, QColor(140, 86, 140), 2403, 0.05);
     // An uneven cleft, wider than tall, its edges notched by broken stone.
     const QPainterPath crevice =
@@ -582,53 +367,53 @@ void paintGreenMoray(QPainter &p, double w, double h)
                           {210, 104}, {220, 97},  {232, 100}, {246, 100}, {254, 109}, {264, 113},
                           {270, 126}, {282, 131}, {290, 138}, {298, 152}, {294, 168}, {302, 186},
                           {287, 199}, {268, 203}, {252, 199}, {236, 206}, {215, 207}, {201, 204}});
-    paintCrevice(p, crevice);
+    reefrock::paintCrevice(p, crevice);
 
     // The brow of the hole is behind the eel, which comes out towards us
     // through the whole depth of the cleft, its body never crossing the
     // rock beside it.
-    paintBrow(p, crevice,
-              curveThrough({{194, 122},
-                            {198, 110},
-                            {210, 103},
-                            {220, 97},
-                            {232, 100},
-                            {246, 100},
-                            {254, 108},
-                            {264, 113},
-                            {270, 125},
-                            {282, 131},
-                            {290, 138},
-                            {299, 156}}));
+    reefrock::paintBrow(p, crevice,
+                        curveThrough({{194, 122},
+                                      {198, 110},
+                                      {210, 103},
+                                      {220, 97},
+                                      {232, 100},
+                                      {246, 100},
+                                      {254, 108},
+                                      {264, 113},
+                                      {270, 125},
+                                      {282, 131},
+                                      {290, 138},
+                                      {299, 156}}));
     QPainterPath neck(QPointF(292, 168));
     neck.cubicTo(QPointF(240, 168), QPointF(208, 138), QPointF(150, 136));
     // A long, heavy-jawed head, its depth no greater than the neck's.
     paintMoray(p, Moray(neck, 62, QPointF(14, 136), 1.1, QColor(112, 124, 48), QColor(74, 86, 36),
                         Qt::transparent, 1.1, crevice, 1.3));
-    paintLip(p, boulder, 24, crevice,
-             curveThrough({{180, 205},
-                           {194, 199},
-                           {208, 200},
-                           {222, 194},
-                           {238, 197},
-                           {252, 195},
-                           {268, 199},
-                           {284, 190},
-                           {298, 191},
-                           {310, 185}}));
+    reefrock::paintLip(p, boulder, 24, crevice,
+                       curveThrough({{180, 205},
+                                     {194, 199},
+                                     {208, 200},
+                                     {222, 194},
+                                     {238, 197},
+                                     {252, 195},
+                                     {268, 199},
+                                     {284, 190},
+                                     {298, 191},
+                                     {310, 185}}));
     // The cleft's right-hand wall stands in front of the body, which passes
     // behind it into the reef instead of fading out in the open.
-    paintLip(p, boulder, 24, crevice,
-             curveThrough({{268, 112},
-                           {263, 124},
-                           {259, 134},
-                           {261, 146},
-                           {255, 158},
-                           {259, 170},
-                           {262, 184},
-                           {268, 196},
-                           {274, 210}}),
-             QPointF(80, 0));
+    reefrock::paintLip(p, boulder, 24, crevice,
+                       curveThrough({{268, 112},
+                                     {263, 124},
+                                     {259, 134},
+                                     {261, 146},
+                                     {255, 158},
+                                     {259, 170},
+                                     {262, 184},
+                                     {268, 196},
+                                     {274, 210}}),
+                       QPointF(80, 0));
 }
 
 // Pale, covered with dense dark purple-brown spots, rising out of a hole in
@@ -642,56 +427,56 @@ void paintSpottedMoray(QPainter &p, double w, double h)
     paintSand(p, Canvas::frame, 168);
     paintTubeSponges(p, QPointF(46, 170), 20, QColor(176, 150, 70), 4602, 0.55);
 
-    const QPainterPath boulder = lumpyOutline({{96, 250},
-                                               {102, 214},
-                                               {122, 192},
-                                               {158, 178},
-                                               {204, 170},
-                                               {250, 160},
-                                               {292, 150},
-                                               {336, 144},
-                                               {336, 250}},
-                                              4601);
+    const QPainterPath boulder = reefrock::lumpyOutline({{96, 250},
+                                                         {102, 214},
+                                                         {122, 192},
+                                                         {158, 178},
+                                                         {204, 170},
+                                                         {250, 160},
+                                                         {292, 150},
+                                                         {336, 144},
+                                                         {336, 250}},
+                                                        4601);
     anatomy::paintSoftShadow(p, boulder, QPointF(6, 3), 90);
-    paintBoulder(p, boulder, 46);
-    paintCoralKnobs(p,
-                    {{QPointF(140, 192), 16, QColor(150, 136, 84)},
-                     {QPointF(306, 154), 15, QColor(156, 128, 92)}},
-                    4603);
+    reefrock::paintBoulder(p, boulder, 46);
+    reefrock::paintCoralKnobs(p,
+                              {{QPointF(140, 192), 16, QColor(150, 136, 84)},
+                               {QPointF(306, 154), 15, QColor(156, 128, 92)}},
+                              4603);
     paintTubeSponges(p, QPointF(180, 182), 15, QColor(176, 120, 60), 4604, 0.05);
     const QPainterPath crevice = smoothClosedPath(
         {{180, 238}, {184, 224}, {186, 212}, {196, 207}, {203, 199}, {216, 197}, {226, 191},
          {240, 192}, {252, 187}, {262, 191}, {272, 193}, {280, 202}, {290, 206}, {293, 218},
          {299, 226}, {292, 236}, {276, 242}, {250, 244}, {220, 244}, {196, 243}});
-    paintCrevice(p, crevice);
+    reefrock::paintCrevice(p, crevice);
 
-    paintBrow(p, crevice,
-              curveThrough({{186, 212},
-                            {196, 206},
-                            {203, 199},
-                            {216, 196},
-                            {226, 191},
-                            {240, 191},
-                            {252, 187},
-                            {262, 190},
-                            {272, 193},
-                            {280, 201},
-                            {290, 206},
-                            {294, 218}}));
+    reefrock::paintBrow(p, crevice,
+                        curveThrough({{186, 212},
+                                      {196, 206},
+                                      {203, 199},
+                                      {216, 196},
+                                      {226, 191},
+                                      {240, 191},
+                                      {252, 187},
+                                      {262, 190},
+                                      {272, 193},
+                                      {280, 201},
+                                      {290, 206},
+                                      {294, 218}}));
     QPainterPath neck(QPointF(244, 236));
     neck.cubicTo(QPointF(236, 160), QPointF(216, 104), QPointF(150, 98));
     paintMoray(p, Moray(neck, 50, QPointF(62, 98), 1.0, QColor(244, 236, 194),
                         QColor(228, 216, 160), QColor(64, 36, 38), 1.0, crevice));
-    paintLip(p, boulder, 46, crevice,
-             curveThrough({{172, 240},
-                           {186, 236},
-                           {202, 238},
-                           {220, 234},
-                           {238, 237},
-                           {256, 235},
-                           {272, 238},
-                           {290, 231},
-                           {306, 228}}));
+    reefrock::paintLip(p, boulder, 46, crevice,
+                       curveThrough({{172, 240},
+                                     {186, 236},
+                                     {202, 238},
+                                     {220, 234},
+                                     {238, 237},
+                                     {256, 235},
+                                     {272, 238},
+                                     {290, 231},
+                                     {306, 228}}));
 }
 
 } // namespace fishart
