@@ -406,7 +406,7 @@ void paintStarCoral(QPainter &p, const QPainterPath &dome, double cup, QColor co
         // away with the dome towards its top and sides.
         if (rng.bounded(9) == 0)
             continue;
-        const double r = cup * (0.22 + 0.3 * std::pow(rng.generateDouble(), 1.4));
+        const double r = cup * (0.32 + 0.24 * std::pow(rng.generateDouble(), 1.4));
         const double side = std::abs(c.x() - box.center().x()) / (box.width() / 2);
         const double squash = (0.4 + 0.6 * std::min(1.0, (c.y() - box.top() + cup * 0.3) / 90.0)) *
                               (1.0 - 0.25 * side * side);

@@ -185,7 +185,7 @@ void paintNeonGoby(QPainter &p, double w, double h)
                                                  {300, 186},
                                                  {346, 204},
                                                  {350, 260}});
-    anatomy::paintStarCoral(p, coral, 36, QColor(150, 134, 80));
+    anatomy::paintStarCoral(p, coral, 27, QColor(150, 134, 80));
 
     // Gobies perch with the head a little raised, following the coral's curve.
     // It rests on the coral: the belly lies along the surface and only the
