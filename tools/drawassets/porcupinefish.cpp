@@ -28,10 +28,10 @@ namespace {
 constexpr double pi = std::numbers::pi;
 
 // How wide a Porcupinefish spine `length` long is at its root, each side:
-// a stout quill, about four times as long as it is broad at the skin.
+// a slender quill, some ten times as long as it is broad at the skin.
 double spineHalf(double length)
 {
-    return std::max(0.8, length / 8);
+    return 0.45 + length * 0.04;
 }
 
 // The outline of a Porcupinefish spine from `root` along `dir`, `half` wide
@@ -64,18 +64,20 @@ QPointF litSide(QPointF dir)
 }
 
 // A spine of the Porcupinefish from `root` along `dir`, `length` long: a
-// quill of the skin's own tan, round in section, so lit along the side
-// towards the light and shaded along the other, darkening to brown over
-// its outer half to the point. A spine lying back on the skin (`shadow`
-// valid) stands a little off it, so its shadow leaves the root and falls
-// away from the light, further off towards the point.
-void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor skin,
-                QColor shadow = {})
+// pale quill, round in section, so lit along the side towards the light and
+// shaded along the other, darkening over its outer third to a sharp dark
+// point. Lying back, it stands a little off the skin, so its shadow leaves
+// the root and falls away from the light, further off towards the point;
+// the shadow falls only on the skin (`body`), not on the water.
+void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor skin, QColor shadow,
+                const QPainterPath &body)
 {
     const double half = spineHalf(length);
     const QPointF lit = litSide(dir);
-    if (shadow.isValid()) {
-        QPointF fall = dir - lit * 0.22;
+    {
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        QPointF fall = dir - lit * 0.2;
         fall /= std::hypot(fall.x(), fall.y());
         const QPointF from = root - lit * half * 0.6 + dir * 0.6;
         for (const auto &[grow, share] : {std::pair{1.8, 0.4}, std::pair{1.1, 0.85}}) {
@@ -88,20 +90,20 @@ void paintSpine(QPainter &p, QPointF root, QPointF dir, double length, QColor sk
     }
     const QPainterPath rod = spineOutline(root, dir, length, half);
     QLinearGradient across(root + lit * half, root - lit * half);
-    across.setColorAt(0.0, skin.lighter(106));
-    across.setColorAt(0.3, skin.lighter(116));
-    across.setColorAt(0.55, skin.darker(106));
-    across.setColorAt(1.0, skin.darker(160));
+    across.setColorAt(0.0, skin.lighter(112));
+    across.setColorAt(0.3, skin.lighter(132));
+    across.setColorAt(0.6, skin.darker(104));
+    across.setColorAt(1.0, skin.darker(170));
     p.fillPath(rod, across);
     // The point darkens to brown, the shading still showing through it.
-    const QColor tip(78, 52, 26);
+    const QColor tip(58, 38, 20);
     QLinearGradient along(root, root + dir * length);
     along.setColorAt(0.0, withAlpha(tip, 0));
-    along.setColorAt(0.25, withAlpha(tip, 0));
-    along.setColorAt(0.7, withAlpha(tip, 160));
-    along.setColorAt(1.0, withAlpha(tip, 230));
+    along.setColorAt(0.45, withAlpha(tip, 0));
+    along.setColorAt(0.8, withAlpha(tip, 150));
+    along.setColorAt(1.0, withAlpha(tip, 240));
     p.fillPath(rod, along);
-    stroke(p, rod, withAlpha(skin.darker(220), 60), 0.25);
+    stroke(p, rod, withAlpha(skin.darker(240), 90), 0.25);
 }
 
 // The skin raised into a low mound round the root of a spine `length` long
@@ -112,7 +114,7 @@ void paintSocket(QPainter &p, QPointF root, QPointF dir, double length, QColor s
 {
     const Saved s(p);
     const double angle = std::atan2(dir.y(), dir.x());
-    const double size = std::min(length * 0.32, 4.2);
+    const double size = std::min(0.6 + length * 0.12, 3.6);
     p.translate(root + dir * size * 0.1);
     p.rotate(angle * 180.0 / pi);
     // Squashed across the spine, so each soft round patch becomes an oval
@@ -172,36 +174,6 @@ void paintPorcupinefish(QPainter &p, double w, double h)
     anatomy::paintFreckles(p, dorsal.shape.intersected(oval({220, 98}, 10, 10)), 8, 0.4, 1.2,
                            withAlpha(spot, 200), 302, {216, 102}, 10);
 
-    QRandomGenerator rng(3001);
-    const auto unit = [](QPointF v) { return v / std::max(1e-6, std::hypot(v.x(), v.y())); };
-    // Longest over the nape and shoulders, about an eye across, short on the
-    // snout and the stalk, and no two quite alike.
-    const auto reach = [&rng](double x) {
-        const double hump = std::exp(-std::pow((x - 118) / 56, 2));
-        return (5 + 9 * hump) * (0.8 + 0.35 * rng.generateDouble());
-    };
-    // Turned by up to `spread` degrees either way.
-    const auto veer = [&rng](QPointF v, double spread) {
-        const double a = (rng.generateDouble() * 2 - 1) * spread * pi / 180;
-        return QPointF(v.x() * std::cos(a) - v.y() * std::sin(a),
-                       v.x() * std::sin(a) + v.y() * std::cos(a));
-    };
-    // Along the back and belly the laid-back spines stand well off the skin,
-    // so their points break the outline; their roots are under the skin.
-    for (double t = 0.02; t < 0.98; t += 0.02 + 0.02 * rng.generateDouble()) {
-        const QPointF at = body.pointAtPercent(t);
-        if (at.x() < 56 || at.x() > 226)
-            continue;
-        const double a = body.angleAtPercent(t) * pi / 180;
-        QPointF along(std::cos(a), -std::sin(a));
-        if (along.x() < 0)
-            along = -along;
-        const QPointF out(0, at.y() < 123 ? -1 : 1);
-        const QPointF dir = unit(veer(along + out * 0.7, 10));
-        const QColor skin = at.y() < 123 ? QColor(150, 130, 84) : QColor(196, 182, 146);
-        paintSpine(p, at - out * 1.2 - dir * 1.5, dir, reach(at.x()) * 1.1, skin);
-    }
-
     fillBody(p, body, back, flank, belly);
     {
         // The spots keep to the back and flanks, largest over the shoulders,
@@ -215,43 +187,87 @@ void paintPorcupinefish(QPainter &p, double w, double h)
         anatomy::paintFreckles(p, spotted, 8, 0.6, 2.3, withAlpha(spot, 225), 3004, {140, 104}, 80);
     }
     {
-        // Over the skin the spines lie back towards the tail, each from its
-        // own low socket, scattered unevenly rather than in rows: each root
-        // keeps a little room round it. Drawn from the tail forwards, so each
-        // front spine lies over the roots of those behind.
-        const Saved s(p);
-        p.setClipPath(body, Qt::IntersectClip);
-        std::vector<QPointF> roots;
-        for (int k = 0; k < 4000; ++k) {
-            const QPointF at(48 + 188 * rng.generateDouble(), 80 + 90 * rng.generateDouble());
-            const double room = 8 + 4 * rng.generateDouble();
-            if (body.contains(at) && std::none_of(roots.begin(), roots.end(), [&](QPointF r) {
-                    return QLineF(r, at).length() < room;
-                }))
-                roots.push_back(at);
+        // The long spines lie back towards the tail in staggered rows that
+        // follow the curve of the body, each from its own low socket. Those
+        // along the back, nape and belly lie along the outline, so their
+        // outer halves stand clear of it against the water and the outline
+        // is a fringe of quills. Drawn from the tail forwards, so each front
+        // spine lies over the roots of those behind.
+        const QPolygonF edge = body.toFillPolygon();
+        // The top and bottom of the body at `x`.
+        const auto span = [&edge](double x) {
+            double top = 1e9, bottom = -1e9;
+            for (qsizetype i = 0; i + 1 < edge.size(); ++i) {
+                const QPointF a = edge[i], b = edge[i + 1];
+                if ((a.x() - x) * (b.x() - x) > 0 || a.x() == b.x())
+                    continue;
+                const double y = a.y() + (b.y() - a.y()) * (x - a.x()) / (b.x() - a.x());
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+            return std::pair{top, bottom};
+        };
+        // A point `v` of the way down from the back to the belly at `x`.
+        const auto rowAt = [&span](double x, double v) {
+            const auto [top, bottom] = span(x);
+            return QPointF(x, top + (bottom - top) * v);
+        };
+        QRandomGenerator rng(3001);
+        const auto unit = [](QPointF v) { return v / std::max(1e-6, std::hypot(v.x(), v.y())); };
+        // About an eighth of the body long, a little shorter on the head and
+        // forward flank and towards the stalk, and no two quite alike.
+        const auto reach = [&rng](double x) {
+            const double front = std::clamp((x - 60) / 60, 0.0, 1.0);
+            const double rear = std::clamp((228 - x) / 40, 0.0, 1.0);
+            return (18 + 8 * front) * (0.7 + 0.3 * rear) * (0.93 + 0.14 * rng.generateDouble());
+        };
+        struct Spine
+        {
+            QPointF root, dir;
+            double length;
+        };
+        std::vector<Spine> spines;
+        constexpr int rows = 8;
+        for (int row = 0; row < rows; ++row) {
+            const double v = 0.03 + 0.94 * row / (rows - 1);
+            const bool rim = row == 0 || row == rows - 1;
+            const double out = v < 0.5 ? -1 : 1;
+            const double step = rim ? 13 : 19;
+            for (double x = 46 + (row % 2) * step / 2; x < 222; x += step) {
+                const double at = x + (rng.generateDouble() - 0.5) * 4;
+                if (!rim && at < 56)
+                    continue;
+                const QPointF root = rowAt(at, v);
+                if (QLineF(root, {78, 103}).length() < 14)
+                    continue;
+                const QPointF ahead = rowAt(at + 3, v) - rowAt(at - 3, v);
+                // The rim spines splay a little off the outline, the rest
+                // barely lift from the rows.
+                const double splay = rim ? 0.3 : 0.06;
+                QPointF dir = unit(ahead) + QPointF(0, out * splay);
+                const double a = (rng.generateDouble() - 0.5) * 8 * pi / 180;
+                dir = unit(QPointF(dir.x() * std::cos(a) - dir.y() * std::sin(a),
+                                   dir.x() * std::sin(a) + dir.y() * std::cos(a)));
+                spines.push_back({root - QPointF(0, out * (rim ? 1.0 : 0.0)), dir, reach(at)});
+            }
         }
-        std::sort(roots.begin(), roots.end(),
-                  [](QPointF a, QPointF b) { return a.x() + a.y() * 0.2 > b.x() + b.y() * 0.2; });
-        for (const QPointF &root : roots) {
-            if (QLineF(root, {78, 103}).length() < 14 || root.x() < 50 || root.x() > 232 ||
-                QLineF(root, {116, 124}).length() < 20)
-                continue;
-            // The spines follow the taper of the body towards the tail stalk,
-            // splaying a little outward over the back and belly, each at its
-            // own slant.
-            const QPointF dir = unit(
-                veer(unit(QPointF(246, 123) - root) + QPointF(0.6, (root.y() - 123) / 120), 16));
-            // Each quill is the colour of the skin it grows from, darkening
-            // with it into the shade of the lower flank.
-            const double down = std::clamp((root.y() - 80) / 86, 0.0, 1.0);
+        std::sort(spines.begin(), spines.end(), [](const Spine &a, const Spine &b) {
+            return a.root.x() + a.root.y() * 0.2 > b.root.x() + b.root.y() * 0.2;
+        });
+        for (const Spine &spine : spines) {
+            // Each quill is a little paler than the skin it grows from,
+            // darkening with it into the shade of the lower flank.
+            const double down = std::clamp((spine.root.y() - 80) / 86, 0.0, 1.0);
             const QColor tone = down < 0.5 ? blend(back, flank, down * 2)
                                            : blend(flank, belly.darker(112), down * 2 - 1);
-            const QColor skin = tone.darker(98 + rng.bounded(12));
-            const double length = reach(root.x()) * 1.1;
-            // The spine grows out of a small raised socket of skin and, lying
-            // close along the body, throws a soft shadow on it below.
-            paintSocket(p, root, dir, length, skin);
-            paintSpine(p, root, dir, length, skin, withAlpha(spineShade, 150));
+            const QColor skin = tone.lighter(108 + rng.bounded(10));
+            {
+                const Saved s(p);
+                p.setClipPath(body, Qt::IntersectClip);
+                paintSocket(p, spine.root, spine.dir, spine.length, tone);
+            }
+            paintSpine(p, spine.root, spine.dir, spine.length, skin, withAlpha(spineShade, 150),
+                       body);
         }
     }
     shadeBody(p, body, QColor(90, 72, 40, 160));
