@@ -8,9 +8,11 @@
 #include <QLinearGradient>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <tuple>
+#include <vector>
 
 // Triggerfish: a deep trigger with streaming fin tips.
 
@@ -44,6 +46,85 @@ void paintFinMargin(QPainter &p, const QPainterPath &shape, QColor blue)
     stroke(p, shape, QColor(20, 50, 70, 90), 0.6);
 }
 
+// The top and bottom of `body` over each `step`-wide column, front to back.
+struct Column
+{
+    double x, top, bottom;
+};
+
+std::vector<Column> columns(const QPainterPath &body, double step)
+{
+    std::vector<Column> out;
+    const QRectF box = body.boundingRect();
+    for (double x = box.left(); x < box.right(); x += step) {
+        QPainterPath slice;
+        slice.addRect(QRectF(x, box.top() - 1, step, box.height() + 2));
+        const QRectF r = body.intersected(slice).boundingRect();
+        if (!r.isEmpty())
+            out.push_back({x, r.top(), r.bottom()});
+    }
+    return out;
+}
+
+// The queen's colours run round the flank, column by column: a dark
+// blue-green back, olive on the upper flank, then yellow below. The yellow
+// climbs highest over the head and throat, warming to orange at the chin,
+// and sinks towards the stalk, which stays blue-green.
+void paintQueenColours(QPainter &p, const std::vector<Column> &cols, double step)
+{
+    for (const Column &c : cols) {
+        const double head = std::clamp((c.x - 60) / 170, 0.0, 1.0);
+        const double parting = 0.5 + 0.32 * head * head;
+        QLinearGradient g(QPointF(0, c.top), QPointF(0, c.bottom));
+        g.setColorAt(0.0, QColor(18, 92, 112));
+        g.setColorAt(0.16, QColor(34, 128, 144));
+        g.setColorAt(parting - 0.2, QColor(70, 148, 128));
+        g.setColorAt(parting - 0.05, QColor(150, 168, 96));
+        g.setColorAt(std::min(parting + 0.1, 0.97),
+                     blend(QColor(236, 196, 80), QColor(120, 160, 112), head * head));
+        g.setColorAt(1.0, blend(QColor(244, 150, 54), QColor(150, 160, 96), head));
+        p.fillRect(QRectF(c.x - step * 0.25, c.top - 1, step * 1.5, c.bottom - c.top + 2), g);
+    }
+}
+
+// Triggerfish skin is a mail of small hard plates: a fine diamond grid laid
+// round the flank, the rows crowding together where the body turns away
+// from view, the grid fainter over the face and fading out towards back,
+// belly and stalk.
+void paintPlateGrid(QPainter &p, const std::vector<Column> &cols, double cell, QColor line)
+{
+    const double row = 0.13;
+    const auto phiAt = [&](int family, int n, double x) { return family * (n - x / cell) * row; };
+    const auto fadeAt = [&](double phi, double x) {
+        return std::pow(std::max(0.0, std::cos(phi)), 0.7) * std::clamp((x - 70) / 60, 0.25, 1.0) *
+               std::clamp((244 - x) / 24, 0.0, 1.0);
+    };
+    for (int family : {-1, 1}) {
+        for (int n = -40; n < 80; ++n) {
+            QPolygonF run;
+            for (const Column &c : cols) {
+                const double phi = phiAt(family, n, c.x);
+                if (std::abs(phi) <= pi / 2)
+                    run << QPointF(c.x, (c.top + c.bottom) / 2 +
+                                            (c.bottom - c.top) / 2 * 0.96 * std::sin(phi));
+            }
+            if (run.size() < 2)
+                continue;
+            // Along one line the fade depends on x alone, so a gradient
+            // across x carries it without overlapping strokes.
+            const double x0 = run.first().x(), x1 = run.last().x();
+            QLinearGradient fade(QPointF(x0, 0), QPointF(x1, 0));
+            for (int k = 0; k <= 16; ++k) {
+                const double x = x0 + (x1 - x0) * k / 16;
+                fade.setColorAt(
+                    k / 16.0, withAlpha(line, int(line.alpha() * fadeAt(phiAt(family, n, x), x))));
+            }
+            p.setPen(QPen(QBrush(fade), 0.45, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawPolyline(run);
+        }
+    }
+}
+
 } // namespace
 
 // A deep triggerfish with streaming tips on the dorsal, anal and both tail
@@ -57,9 +138,8 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     const QColor blue(50, 170, 250);
     const QColor finColour(90, 140, 120, 190);
     const QColor rays(60, 90, 70, 140);
-    // The profile climbs in a long straight slope from the pointed snout to the
-    // trigger, the back falls away more gently behind it, and the belly hangs
-    // deepest under the pelvic knob: a rhomboid, not a lens.
+    // Places the trigger and the pelvic flap; the outline itself is drawn
+    // point by point below.
     const BodyShape shape{{40, 142}, 206, 134, 0.46, 0.22, 0.24, 0.6, 0, 0.08, 0.55, 0, 0.2};
     // The soft dorsal (side -1) and anal (1) fins: a third of the body's
     // depth at the front, their first rays drawn out into a long trailing
@@ -78,16 +158,16 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
                             {228, 92},
                             {240, 108}},
                            {246, 118});
-    const Fin anal = fin({170, 166},
-                         {{173, 184},
-                          {180, 200},
-                          {196, 211},
+    const Fin anal = fin({168, 172},
+                         {{172, 188},
+                          {179, 203},
+                          {195, 213},
                           {226, 225},
                           {262, 238},
                           {228, 223},
-                          {200, 209.5},
-                          {191, 203},
-                          {200, 186},
+                          {200, 211},
+                          {191, 205},
+                          {200, 188},
                           {216, 166},
                           {232, 150}},
                          {244, 139.5});
@@ -142,37 +222,25 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
             trigger + (tip1 - trigger) * (k / 8.5) + QPointF(-2.0 + k * 0.2, -1.4 + k * 0.14);
         paintDisc(p, at, 0.45, 0.45, QColor(140, 160, 148, 110));
     }
-    // Deep, half as deep as long, and thin-sided: the snout a long, gently
-    // rounded slope up to a brow that swells over the eye, the back arching
-    // broadly over the trigger and easing down to a narrow stalk; below, the
-    // belly runs back from the chin almost straight to the pelvic flap, then
-    // tapers evenly along the anal fin to the stalk.
+    // Deep and thin-sided, the depth well over half the length: a small
+    // blunt mouth with thick lips, the profile climbing from it in a long,
+    // slightly swelling slope to the trigger, the back arching broadly over
+    // it and easing down to a short narrow stalk; below, the chin drops into
+    // a deep round belly that tapers evenly along the anal fin to the stalk.
     const QPainterPath body = smoothClosedPath(
-        {{40, 141},    {41, 137.5},  {45, 134},    {56, 124},    {71, 110.5}, {88, 97},
-         {105, 85.5},  {120, 76.5},  {134, 69.5},  {148, 64.5},  {162, 63},   {177, 65.5},
-         {193, 72.5},  {209, 83},    {223, 95},    {235, 106.5}, {244, 114},  {248, 118},
-         {248, 139},   {240, 141.5}, {228, 145.5}, {214, 151},   {199, 157},  {184, 163},
-         {170, 168.5}, {156, 172},   {142, 173},   {127, 172},   {112, 169},  {97, 165.5},
-         {82, 161.5},  {68, 157.5},  {57, 154},    {48, 150},    {41.5, 145}});
+        {{40, 138.5}, {42.5, 134.5}, {47, 129},    {56, 120},    {67, 109.5},  {80, 99},
+         {94, 89.5},  {107, 82},     {120, 76.5},  {134, 69.5},  {148, 64.5},  {162, 63},
+         {177, 65.5}, {193, 72.5},   {209, 83},    {223, 95},    {235, 106.5}, {244, 114},
+         {248, 118},  {248, 139},    {240, 142},   {229, 146.5}, {217, 152},   {204, 158.5},
+         {190, 165},  {176, 171},    {163, 175.5}, {150, 178.5}, {136, 180},   {120, 180},
+         {104, 178},  {88, 174.5},   {73, 169},    {60, 162},    {50, 155},    {44, 150.5},
+         {41, 147},   {39.5, 143}});
     if (!Silhouette::record(p, body)) {
-        // Blue-green over the back and rear, olive over the
-        // upper flank, yellow below, warming to orange on the chin and
-        // chest; the colours part on a slant, the yellow reaching furthest
-        // up on the head.
-        QLinearGradient wash(QPointF(196, 78), QPointF(118, 180));
-        wash.setColorAt(0.0, QColor(30, 128, 150));
-        wash.setColorAt(0.3, QColor(70, 146, 124));
-        wash.setColorAt(0.48, QColor(150, 170, 90));
-        wash.setColorAt(0.66, QColor(238, 198, 76));
-        wash.setColorAt(1.0, QColor(248, 148, 50));
-        p.fillPath(body, wash);
-        // The back is darker as it turns away from the light.
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
-        QLinearGradient top(QPointF(0, 60), QPointF(0, 110));
-        top.setColorAt(0.0, QColor(16, 84, 104, 150));
-        top.setColorAt(1.0, QColor(16, 84, 104, 0));
-        p.fillRect(QRectF(30, 55, 230, 60), top);
+        const std::vector<Column> cols = columns(body, 0.5);
+        paintQueenColours(p, cols, 0.5);
+        paintPlateGrid(p, cols, 7.0, QColor(20, 50, 44, 36));
     }
     // The skin of the back rises round the foot of the trigger and its
     // membrane, so spine and fin grow out of the body rather than sit on it.
@@ -197,7 +265,7 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
         // little along its length and tapers at its ends.
         for (const QPainterPath &line :
              {curveThrough({{45, 143}, {72, 131}, {104, 119}, {132, 113.5}, {154, 116}}),
-              curveThrough({{49, 150.5}, {76, 155.5}, {104, 160.5}, {130, 165.5}})}) {
+              curveThrough({{48, 151}, {74, 158}, {101, 164.5}, {128, 169.5}})}) {
             p.fillPath(ribbon(line, {2.2, 4.0, 4.4, 4.6, 4.0, 1.4}), QColor(20, 96, 170, 150));
             p.fillPath(ribbon(line, {1.6, 3.2, 3.6, 3.8, 3.2, 0.8}), blue);
             p.fillPath(ribbon(line.translated(0, -0.5), {0.4, 1.2, 1.2, 1.3, 0.9, 0.2}),
@@ -253,17 +321,26 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
                  QColor(200, 220, 200, 60), 0.7);
     anatomy::paintNaturalEye(p, eye, 6.2, QColor(170, 120, 50), 0.46);
     {
-        // The small mouth at the snout tip between strong, fleshy lips that
-        // close over the teeth, a short dark gape between them.
-        const QPointF m(41.5, 142.2);
+        // The small mouth at the blunt snout tip between thick, fleshy lips
+        // that close over the teeth and stand out a little from the face, a
+        // short dark gape between them.
+        const QPointF m(40.5, 142.2);
+        const Saved s(p);
+        p.translate(m);
+        p.scale(1.4, 1.4);
+        p.translate(-m);
         const QPainterPath upper = smoothClosedPath(
             {m + QPointF(-1.4, -0.2), m + QPointF(0.6, -2.2), m + QPointF(4.5, -4.4),
              m + QPointF(7.5, -3.4), m + QPointF(4, -0.6), m + QPointF(1, 0)});
         const QPainterPath lower =
             smoothClosedPath({m + QPointF(-1, 0.4), m + QPointF(3, 0.6), m + QPointF(7, 2.6),
                               m + QPointF(5, 4.2), m + QPointF(1.2, 2.6)});
-        fillBody(p, lower, QColor(214, 164, 80), QColor(200, 146, 66), QColor(160, 108, 46));
-        fillBody(p, upper, QColor(120, 150, 110), QColor(170, 162, 90), QColor(176, 130, 62));
+        fillBody(p, lower, QColor(232, 178, 92), QColor(214, 154, 70), QColor(168, 110, 46));
+        fillBody(p, upper, QColor(100, 140, 112), QColor(176, 166, 92), QColor(190, 138, 64));
+        for (const QPainterPath &lip : {upper, lower})
+            anatomy::paintShadedEdge(p, lip, QColor(90, 60, 30, 110), 0.6);
+        stroke(p, curve(m + QPointF(0.4, -1.2), m + QPointF(3, -2.6), m + QPointF(5.6, -3.2)),
+               QColor(255, 236, 180, 90), 0.5);
         stroke(p, curve(m + QPointF(-1, 0.1), m + QPointF(3, 0.5), m + QPointF(7, 0.3)),
                QColor(50, 36, 24, 190), 0.7);
         stroke(p, curve(m + QPointF(6.8, -1.6), m + QPointF(8.6, 0.3), m + QPointF(6.4, 2.4)),
@@ -289,7 +366,7 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
         // The belly is shallower than the placing shape's and deepest further
         // back, so the flap moves up and back with it.
         const Saved raised(p);
-        p.translate(8, -35);
+        p.translate(8, -31);
         const QPointF knob = shape.at(0.42, 0.99);
         p.translate(knob);
         p.rotate(5);
@@ -297,7 +374,7 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
         const QPainterPath flap =
             smoothClosedPath({shape.at(0.4, 0.96), knob + QPointF(4, 5), knob + QPointF(16, 4.5),
                               shape.at(0.62, 0.97), shape.at(0.55, 0.9)});
-        fillBody(p, flap, QColor(220, 160, 60), QColor(200, 140, 50), QColor(150, 100, 40));
+        fillBody(p, flap, QColor(204, 166, 84), QColor(188, 146, 70), QColor(140, 102, 46));
         strokeInside(
             p, QPainterPath().united(flap),
             curve(knob + QPointF(4, 4.5), knob + QPointF(10, 5.5), knob + QPointF(16, 4.3)),
