@@ -240,7 +240,7 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
         p.setClipPath(body, Qt::IntersectClip);
         const std::vector<Column> cols = columns(body, 0.5);
         paintQueenColours(p, cols, 0.5);
-        paintPlateGrid(p, cols, 7.0, QColor(20, 50, 44, 36));
+        paintPlateGrid(p, cols, 7.0, QColor(20, 50, 44, 26));
     }
     // The skin of the back rises round the foot of the trigger and its
     // membrane, so spine and fin grow out of the body rather than sit on it.
