@@ -31,6 +31,8 @@ struct SurgeonForm
     double dorsalFrom = 0.2;  // where the dorsal fin rises from the nape
     double rear = 1.05;       // height of the soft rear of both fins, share of `fins`
     bool sickle = false;      // a deep crescent whose lobes run out into fine points
+    bool even = false;        // dorsal and anal fins with one clean margin, the low spines
+                              // standing no higher than the fine soft rays behind them
 };
 
 // A deep crescent tail growing back from the stalk at `root`, `rootDepth`
@@ -92,10 +94,10 @@ Build surgeon(const SurgeonForm &f)
                  spinyFin(out(from, -1, -0.3),
                           {out(from + 0.04, -1, 0.7), out(0.45, -1, 1), out(0.75, -1, f.rear),
                            out(0.9, -1, f.rear * 0.86)},
-                          out(0.95, -1, -0.6), 9, 26, 0.1),
+                          out(0.95, -1, -0.6), f.even ? 0 : 9, f.even ? 36 : 26, 0.1),
                  spinyFin(out(0.46, 1, -0.3),
                           {out(0.5, 1, 0.8), out(0.75, 1, f.rear), out(0.9, 1, f.rear * 0.86)},
-                          out(0.95, 1, -0.6), 3, 23, 0.1),
+                          out(0.95, 1, -0.6), f.even ? 0 : 3, f.even ? 28 : 23, 0.1),
                  followBend(s, f.sickle
                                    ? sickleTail(s.at(0.98, 0), s.depth * s.stalk * 1.3, f.tail.x(),
                                                 f.tail.y(), f.notch)
@@ -564,26 +566,32 @@ void paintSurgeonfish(QPainter &p, double w, double h)
 {
     const Canvas canvas = reef(p, w, h, 0.4, Floor::Open, {292, 250}, 76, QColor(150, 160, 110),
                                {34, 240}, 100, QColor(170, 80, 110));
-    // An oval a little over half as deep as long, the back evenly arched:
-    // a short snout with the small mouth low on it, the forehead rising
-    // steep and gently convex from it, the eye high and well back. The
-    // dorsal and anal fins run long and low, and the deep crescent tail
-    // runs out into long points.
-    const Build s =
-        surgeon({{{46, 130}, 196, 108, 0.44, 0.8, 0.1, 0.54, 0.03, 0.02, 0.45, 0.0, 0.3},
-                 false,
-                 0.11,
-                 {56, 124},
-                 0.5,
-                 {0.2, -0.5},
-                 0.2,
-                 1.1,
-                 true});
+    // Longer than the Blue Tang, not half as deep as long: a short snout
+    // with the small mouth low on it, the forehead rising steep but not
+    // sheer, the eye high and well back. The dorsal and anal fins run long,
+    // low and even, and the deep crescent tail runs out into long points.
+    Build s = surgeon({{{38, 128}, 208, 98, 0.44, 0.8, 0.1, 0.54, 0.03, 0.02, 0.45, 0.0, 0.3},
+                       false,
+                       0.12,
+                       {56, 124},
+                       0.5,
+                       {0.2, -0.5},
+                       0.2,
+                       1.0,
+                       true,
+                       true});
+    // The pectoral swings from a root tucked close behind the gill opening;
+    // the pelvic fins are small and lie back under the belly.
+    s.pectoral = fanFin(s.shape.at(s.gill + 0.012, -0.04), s.shape.at(s.gill - 0.002, 0.22),
+                        s.shape.depth * 0.44, 6, 40, 0.95, 15);
+    s.pelvic = pelvicFin(s.body, s.shape.at(s.gill - 0.01, 0), s.shape.depth * 0.08,
+                         s.shape.depth * 0.26, 38);
     const QColor fins(104, 98, 90, 240);
-    // The pectoral is clear but smoky, darkest at its fleshy base, so that
-    // it shows over the grey flank.
-    const Livery look(fins, fins, QColor(60, 56, 50, 170), QColor(92, 88, 86, 206),
-                      QColor(130, 124, 114, 235), QColor(200, 170, 80), 5.4);
+    // The paired fins are clear and smoky, the flank showing through them;
+    // the gill cover's edges are fine creases in the skin, not hard lines.
+    const Livery look(fins, fins, QColor(60, 56, 50, 170), QColor(110, 110, 114, 120),
+                      QColor(120, 118, 114, 130), QColor(200, 170, 80), 5.2, 0.07,
+                      QColor(52, 52, 58));
     paintBackFins(p, s, look);
     // The pale margin is a clear whitish band along the whole trailing
     // edge, broadest at the centre of the crescent and narrowing out along
@@ -617,9 +625,40 @@ void paintSurgeonfish(QPainter &p, double w, double h)
         paintGlow(p, s.shape.at(0.6, -0.85), 46, QColor(70, 62, 56, 60));
     }
     paintSkinGrain(p, s, QColor(58, 56, 60, 34), QColor(196, 204, 214, 30));
+    const BodyShape &b = s.shape;
+    {
+        // Faint narrow darker lines run the length of the flank, following
+        // its curve from behind the head to the stalk; each fades in and
+        // out at its ends and is lost towards the back and belly.
+        const Saved lines(p);
+        p.setClipPath(s.body, Qt::IntersectClip);
+        for (int k = 0; k < 7; ++k) {
+            const double across = -0.54 + 0.18 * k;
+            std::vector<QPointF> run;
+            for (int j = 0; j <= 10; ++j)
+                run.push_back(b.at(s.gill + 0.06 + (0.76 - s.gill - 0.06) * j / 10.0, across));
+            const int alpha = int(44 * (1.0 - across * across));
+            QLinearGradient fade(run.front(), run.back());
+            fade.setColorAt(0, QColor(60, 58, 62, 0));
+            fade.setColorAt(0.2, QColor(60, 58, 62, alpha));
+            fade.setColorAt(0.55, QColor(60, 58, 62, alpha));
+            fade.setColorAt(1, QColor(60, 58, 62, 0));
+            p.setPen(QPen(QBrush(fade), 0.8, Qt::SolidLine, Qt::RoundCap));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(curveThrough(run));
+        }
+    }
     modelBody(p, s.body, s.caudal.base.x1(), QColor(48, 44, 40, 120), 1.5);
-    paintScalpelSpine(p, s.shape.at(0.935, 0.02), 17, QColor(226, 228, 226),
-                      QColor(22, 20, 24, 245));
+    // A whitish band of skin round the tail stalk, where the scalpel lies,
+    // over the body's shading so that it shows as a ring, blurring out into
+    // the grey at both sides.
+    const QPointF ring = b.at(0.935, 0);
+    const QPainterPath round =
+        curve(ring + QPointF(2, -20), ring + QPointF(-2, 0), ring + QPointF(2, 20));
+    strokeInside(p, s.body, round, QColor(236, 238, 236, 70), 16);
+    strokeInside(p, s.body, round, QColor(240, 240, 238, 120), 10);
+    strokeInside(p, s.body, round, QColor(246, 246, 244, 130), 5);
+    paintScalpelSpine(p, b.at(0.935, 0.02), 17, QColor(226, 228, 226), QColor(22, 20, 24, 245));
     paintFront(p, s, look);
 }
 
