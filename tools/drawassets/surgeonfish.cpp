@@ -648,16 +648,16 @@ void paintSurgeonfish(QPainter &p, double w, double h)
             p.drawPath(curveThrough(run));
         }
     }
-    modelBody(p, s.body, s.caudal.base.x1(), QColor(48, 44, 40, 120), 1.5);
     // A whitish band of skin round the tail stalk, where the scalpel lies,
-    // over the body's shading so that it shows as a ring, blurring out into
-    // the grey at both sides.
+    // under the body's shading, so that it darkens with the stalk where it
+    // turns away, and blurring out into the grey at both sides.
     const QPointF ring = b.at(0.935, 0);
     const QPainterPath round =
         curve(ring + QPointF(2, -20), ring + QPointF(-2, 0), ring + QPointF(2, 20));
-    strokeInside(p, s.body, round, QColor(236, 238, 236, 70), 16);
-    strokeInside(p, s.body, round, QColor(240, 240, 238, 120), 10);
-    strokeInside(p, s.body, round, QColor(246, 246, 244, 130), 5);
+    strokeInside(p, s.body, round, QColor(236, 238, 236, 90), 16);
+    strokeInside(p, s.body, round, QColor(240, 240, 238, 150), 10);
+    strokeInside(p, s.body, round, QColor(246, 246, 244, 170), 5);
+    modelBody(p, s.body, s.caudal.base.x1(), QColor(48, 44, 40, 120), 1.5);
     paintScalpelSpine(p, b.at(0.935, 0.02), 17, QColor(226, 228, 226), QColor(22, 20, 24, 245));
     paintFront(p, s, look);
 }
