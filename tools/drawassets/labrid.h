@@ -29,6 +29,7 @@ struct Wrasse
     QColor pectoralTip{};   // a dark tip on the pectoral fin; none if invalid
     bool ownScales = false; // the species lays its own scale rows with its marks
     double beak = 0.21;     // depth of the tooth plates, share of the depth
+    QColor lips{};          // the lips over the tooth plates; the skin's if invalid
     QColor pectoralEdge{};  // a margin on the pectoral fin; none if invalid
     double modelling = 1.0; // how strongly the body is shaded round
     int spines = 9;         // dorsal spines, and the soft rays behind them

@@ -165,16 +165,12 @@ void labrid::paintWrasse(QPainter &p, const Wrasse &f,
     paintPectoral(p, parts.body, pectoral, membrane,
                   spread ? withAlpha(f.fin.darker(125), 170) : f.ray);
     if (f.pectoralEdge.isValid() && !Silhouette::active(p)) {
-        // The margin colours only the rays' ends, out at the fin's tip.
-        const Saved margin(p);
-        p.setClipPath(pectoral.shape, Qt::IntersectClip);
+        // The margin colours only the rays' ends, out at the fin's tip,
+        // the pigment gathering gradually with no line of its own.
         QRadialGradient out(pectoral.base.center(), reach * 1.02);
-        out.setColorAt(spread ? 0.5 : 0.62, withAlpha(f.pectoralEdge, 0));
-        out.setColorAt(spread ? 0.75 : 0.9, f.pectoralEdge);
-        out.setColorAt(1, f.pectoralEdge);
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(QBrush(out), 1.8));
-        p.drawPath(pectoral.edge);
+        out.setColorAt(spread ? 0.55 : 0.62, withAlpha(f.pectoralEdge, 0));
+        out.setColorAt(1, withAlpha(f.pectoralEdge, f.pectoralEdge.alpha() * 3 / 4));
+        p.fillPath(pectoral.shape, out);
     }
     if (f.pectoralTip.isValid() && !Silhouette::active(p)) {
         // The outer third of the fin is dark pigment in the membrane: it
@@ -218,7 +214,8 @@ void labrid::paintWrasse(QPainter &p, const Wrasse &f,
         p.drawPath(pectoral.edge);
     }
     if (f.teeth.alpha() > 0)
-        paintBeakPlates(p, parts.body, s.snout + QPointF(-1.5, 0.5), s.depth * f.beak, f.teeth);
+        paintBeakPlates(p, parts.body, s.snout + QPointF(-1.5, 0.5), s.depth * f.beak, f.teeth,
+                        f.lips);
     paintNaturalEye(p, eye, std::max(4.2, s.depth * 0.047), f.iris, familyEye(Opercle::Parrot));
 }
 
@@ -293,46 +290,44 @@ double scaleLight(const Scale &k)
     const double sheen = 0.64 + 0.36 * std::sin(k.along * 9.0 + a * 2.6 + 0.7) *
                                     std::sin(k.along * 4.3 - a * 3.9 + 1.9);
     return std::max(0.0, lit) * sheen * std::clamp((k.along - 0.31) / 0.12, 0.0, 1.0) *
-           (1.0 - 0.3 * std::clamp((k.along - 0.9) / 0.1, 0.0, 1.0));
+           (1.0 - 0.75 * std::clamp((k.along - 0.82) / 0.18, 0.0, 1.0));
 }
 
-// The free rear edge of each scale within `area`: a soft arc in `rim` that
-// meets the edges of the scales above and below behind it, with a fainter
-// shadow thrown just behind it. Lit from above, each edge is faint over its
-// upper part and plainest below its middle, and strongest where the light
-// falls on the flank; each a little stronger or weaker than the next.
+// Each scale within `area` as a soft rim of `rim`, the skin's darker tone,
+// scaled by `weight`, round a slightly lighter centre, with no line of its
+// own: strongest where the light falls on the flank, each a little stronger
+// or weaker than the next.
 void paintScaleEdges(QPainter &p, const QPainterPath &area, const std::vector<Scale> &scales,
-                     QColor rim, double width)
+                     QColor rim, double weight)
 {
     if (Silhouette::active(p))
         return;
     const Saved clip(p);
     p.setClipPath(area, Qt::IntersectClip);
-    p.setBrush(Qt::NoBrush);
+    p.setPen(Qt::NoPen);
     for (const Scale &k : scales) {
         const double strength = scaleLight(k) * (0.75 + 0.4 * own(k.column, k.row, 3.1));
         const int alpha = std::min(255, int(rim.alpha() * std::min(1.35, 1.2 * strength)));
         if (alpha <= 0)
             continue;
-        const double rx = k.length * 0.5 * (0.96 + 0.08 * own(k.column, k.row, 1.7));
-        const double ry = k.height;
+        const double rx = k.length * 0.56 * (0.96 + 0.08 * own(k.column, k.row, 1.7));
+        const double ry = k.height * 0.62;
         const Saved one(p);
         p.translate(k.centre);
         p.rotate(k.angle);
-        QPainterPath arc;
-        arc.arcMoveTo(QRectF(-rx, -ry, 2 * rx, 2 * ry), 90);
-        arc.arcTo(QRectF(-rx, -ry, 2 * rx, 2 * ry), 90, -180);
-        QLinearGradient down(0, -ry, 0, ry);
-        down.setColorAt(0.0, withAlpha(rim, alpha / 5));
-        down.setColorAt(0.6, withAlpha(rim, alpha));
-        down.setColorAt(1.0, withAlpha(rim, alpha * 2 / 3));
-        const double w = width * std::clamp(k.length / 10.0, 0.6, 1.1);
-        p.setPen(QPen(QBrush(down), w * 2.6, Qt::SolidLine, Qt::FlatCap));
-        p.setOpacity(0.22);
-        p.drawPath(arc.translated(w * 0.9, 0));
-        p.setOpacity(1.0);
-        p.setPen(QPen(QBrush(down), w, Qt::SolidLine, Qt::FlatCap));
-        p.drawPath(arc);
+        // The scale's free edge lies a little behind its centre.
+        p.translate(rx * 0.12, 0);
+        p.scale(1.0, ry / rx);
+        // Its front lies under the scale ahead, so the rim gathers towards
+        // the rear.
+        QRadialGradient face(QPointF(0, 0), rx, QPointF(-rx * 0.8, 0));
+        face.setColorAt(0.0, QColor(255, 255, 255, alpha / 6));
+        face.setColorAt(0.45, QColor(255, 255, 255, 0));
+        face.setColorAt(0.6, withAlpha(rim, 0));
+        face.setColorAt(0.88, withAlpha(rim, int(alpha * weight * 0.8)));
+        face.setColorAt(1.0, withAlpha(rim, 0));
+        p.setBrush(face);
+        p.drawEllipse(QPointF(0, 0), rx, rx);
     }
 }
 
@@ -391,15 +386,17 @@ void paintBlueParrotfish(QPainter &p, double w, double h)
     paintReef(p, 0.35, 0, 0, {240, 252}, 80, QColor(180, 150, 90), {20, 240}, 110,
               QColor(150, 70, 130));
     // Deep in front, where the rounded hump of the forehead rises steeply
-    // from the beak; behind it the back runs nearly straight down to a thick
-    // tail stalk. Long tail lobes stream out behind a deep crescent.
-    Wrasse blue(BodyShape{{24, 146}, 228, 100, 0.36, 0.96, 0.42, 0.58, 0.16, 0.0, 0.75},
+    // from the beak; behind it the back runs nearly straight down to a tail
+    // stalk that tapers, over a firm belly line. Long tail lobes stream out behind a deep crescent.
+    Wrasse blue(BodyShape{{24, 146}, 228, 100, 0.36, 0.96, 0.32, 0.58, 0.16, 0.04, 0.95},
                 QColor(74, 132, 206), QColor(116, 170, 228), QColor(170, 206, 240),
-                QColor(110, 160, 220, 230), QColor(60, 100, 170, 140), QColor(190, 214, 232),
+                QColor(110, 160, 220, 230), QColor(60, 100, 170, 140), QColor(176, 208, 242),
                 QColor(230, 200, 110), {72, 150}, 0.44);
     blue.ownScales = true;
-    // An old fish's fused teeth are massive, the beak filling the snout.
-    blue.beak = 0.3;
+    // The fused teeth are grown into the snout: the lips, in the head's own
+    // blue skin, cover their base, and only the pale cutting edges show.
+    blue.beak = 0.2;
+    blue.lips = QColor(104, 156, 220);
     const BodyShape &s = blue.shape;
     paintWrasse(p, blue, [&](const WrasseParts &parts) {
         paintFinMargin(p, parts.tail, QColor(190, 220, 250, 170),
@@ -414,9 +411,9 @@ void paintBlueParrotfish(QPainter &p, double w, double h)
         // The cheek below the eye is a paler, greyer blue.
         paintGlow(p, s.at(0.16, 0.25), s.depth * 0.22, QColor(170, 200, 230, 90));
         // Each large scale holds the light its own way, paler or deeper
-        // blue; the scales lie flat under the skin's own shading, only their
-        // rear edges a deeper blue.
-        const std::vector<Scale> scales = laidScales(s, 14.0, 20);
+        // blue; the scales lie flat under the skin's own shading, each
+        // rimmed a deeper blue, largest on the mid-flank.
+        const std::vector<Scale> scales = laidScales(s, 16.0, 18);
         tintScaleFaces(p, parts.body, scales, QColor(40, 80, 170), QColor(190, 216, 246), 40);
         paintScaleEdges(p, parts.body, scales, QColor(40, 84, 164, 110), 1.0);
         paintCheekScales(p, s, 0.15, 0.2, QColor(40, 80, 150, 70), QColor(225, 238, 252, 60));
@@ -595,8 +592,8 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
     const QColor greenBack(46, 110, 52), greenFlank(84, 150, 66), greenBelly(124, 168, 84);
     const QColor margin(34, 150, 96);
     // A long oval about two and a half times as long as deep, back and
-    // belly gently curved, a blunt head and a plain tail stalk.
-    Wrasse rainbow(BodyShape{{22, 128}, 238, 92, 0.42, 0.62, 0.4, 0.54, 0.05, 0.0, 0.3},
+    // belly gently curved, a blunt head and a tapering tail stalk.
+    Wrasse rainbow(BodyShape{{22, 128}, 238, 92, 0.42, 0.62, 0.3, 0.54, 0.05, 0.03, 0.75},
                    bronze.darker(135), bronze, QColor(244, 172, 92), QColor(226, 132, 48, 225),
                    QColor(140, 70, 26, 150), QColor(56, 172, 160), QColor(240, 170, 60), {60, 176},
                    0.46);
@@ -604,9 +601,13 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
     rainbow.beak = 0.25;
     rainbow.pectoralEdge = withAlpha(margin, 200);
     paintWrasse(p, rainbow, [&](const WrasseParts &parts) {
-        // Each fin's own thin edge is green, sharp against the water.
-        for (const Fin *f : {&parts.tail, &parts.dorsal, &parts.anal})
-            paintFinMargin(p, *f, withAlpha(margin, 235), {1.8, 2.6, 3.0, 2.6, 3.0, 2.4, 1.6});
+        // Each fin's outer part is washed green inside the fin, the pigment
+        // thinning inward into the bronze.
+        for (const Fin *f : {&parts.tail, &parts.dorsal, &parts.anal}) {
+            const Saved inFin(p);
+            p.setClipPath(f->shape, Qt::IntersectClip);
+            paintSoftMargin(p, *f, withAlpha(margin, 100), {4.0, 6.0, 7.0, 6.0, 7.0, 5.6, 3.8});
+        }
         const BodyShape &s = rainbow.shape;
         const Saved saved(p);
         p.setClipPath(parts.body, Qt::IntersectClip);
@@ -652,9 +653,15 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
                 u * u * (3 - 2 * u) + 0.95 * mixed * std::sin(std::numbers::pi * u), 0.0, 1.0);
             const QTransform at =
                 QTransform().translate(k.centre.x(), k.centre.y()).rotate(k.angle);
-            p.fillPath(at.map(oval(QPointF(-k.length * 0.1, 0), k.length * 0.62, k.height * 1.05)),
-                       tone(green));
+            // Each scale's colour blurs out at its rim, not cut off there.
+            for (const auto &[grow, opacity] : {std::pair{1.12, 0.35}, std::pair{0.92, 1.0}}) {
+                p.setOpacity(opacity);
+                p.fillPath(at.map(oval(QPointF(-k.length * 0.1, 0), k.length * 0.62 * grow,
+                                       k.height * 1.05 * grow)),
+                           tone(green));
+            }
         }
+        p.setOpacity(1);
         // The head is a solid of bone under bare skin: the blunt forehead
         // lit on its crown and darker bronze under the brow above the beak,
         // a paler cheek below the eye and the throat turning into shade.
@@ -663,7 +670,7 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
         paintGlow(p, s.at(0.17, 0.25), s.depth * 0.22, QColor(246, 180, 110, 90));
         paintGlow(p, s.at(0.12, 0.85), s.depth * 0.28, QColor(100, 44, 16, 120));
         // Each large scale holds the light its own way, a little warmer or
-        // cooler than its neighbours, and its rear edge is a deeper shade of
+        // cooler than its neighbours, and its rim is a deeper shade of
         // the colour it lies on, so the rows read from the gill cover to the
         // tail.
         tintScaleFaces(p, parts.body, scales, QColor(30, 70, 40), QColor(236, 176, 96), 24);
