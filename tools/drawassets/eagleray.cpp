@@ -64,16 +64,17 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
                    QColor(118, 124, 136));
 
     // Falcate wings: the leading edge bowed forward, the tips swept back and
-    // the trailing edge hollowed. The head runs on from the wing roots in one
-    // outline: its sides close in gently to the eyes, which sit in its edge,
-    // then narrow a little into the flat duck bill, two thirds as wide as the
-    // head at the eyes and rounded off in front.
+    // the trailing edge hollowed. The head stands clear in front of the
+    // wings, which meet it just behind the eyes; the eyes bulge from its
+    // sides, and before them it narrows only a little into the long flat duck
+    // bill, as long as the head is wide, its sides near parallel and its
+    // broad tip evenly rounded.
     const std::initializer_list<QPointF> half = {
-        {0, -73},    {5.4, -72.5},  {9.4, -70.8}, {11.8, -68},   {12.4, -65},   {12.1, -62.4},
-        {13, -59.8}, {15.6, -57.4}, {18.2, -55},  {19.2, -52.6}, {20.4, -49.6}, {23.6, -46.4},
-        {30, -44.2}, {46, -39},     {74, -29},    {104, -13},    {132, 6},      {152, 23},
-        {166, 37},   {156, 32},     {134, 25},    {106, 22},     {80, 27},      {56, 36},
-        {36, 46},    {18, 54},      {0, 58}};
+        {0, -90},      {7, -89},      {11.6, -86.4}, {13.8, -82}, {14.2, -77},   {13.4, -70},
+        {12.8, -64},   {13.2, -61},   {15.6, -58.6}, {19, -56.8}, {20.6, -54.4}, {19.8, -51.8},
+        {20.6, -49.4}, {23.4, -46.2}, {30, -44.2},   {46, -39},   {74, -29},     {104, -13},
+        {132, 6},      {152, 23},     {166, 37},     {156, 32},   {134, 25},     {106, 22},
+        {80, 27},      {56, 36},      {36, 46},      {18, 54},    {0, 58}};
     // Banking in mid-stroke, the wings are not a mirror pair: the right one
     // raised and curling up at the tip, seen shorter, the left one pressed
     // down at the end of its beat and spread to its full span. The head
@@ -136,7 +137,10 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
                         return d;
             return 22.0;
         };
-        for (const QPointF &pt : spreadPoints(wings, 8.5, 2.8, 3232)) {
+        // The bill is left bare: the spots stop at the back of the head.
+        QPainterPath behindBill;
+        behindBill.addRect(-200, -73, 400, 200);
+        for (const QPointF &pt : spreadPoints(wings.intersected(behindBill), 8.5, 2.8, 3232)) {
             if (pt.y() < -55)
                 continue;
             const double out = std::min(1.0, std::hypot(pt.x() / 150, (pt.y() + 44) / 90));
@@ -183,20 +187,32 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
 
     {
         // The head is the same flattened body as the wings: a low crown
-        // between the eyes and one even sheen over the flat bill.
+        // between the eyes, and the flat top of the bill catching the light
+        // softly along its middle, its rim a shade darker where it turns
+        // down. A faint soft crease marks where the bill meets the head.
         const Saved s(p);
         p.setClipPath(wings, Qt::IntersectClip);
+        {
+            const Saved rim(p);
+            p.setClipRect(QRectF(-30, -100, 60, 40), Qt::IntersectClip);
+            stroke(p, wings, QColor(8, 12, 26, 40), 7);
+            stroke(p, wings, QColor(8, 12, 26, 40), 3.5);
+        }
+        const QPainterPath crease = curve({-12.6, -60}, {0, -62.6}, {12.6, -60});
+        stroke(p, crease, QColor(8, 12, 26, 22), 4);
+        stroke(p, crease, QColor(8, 12, 26, 22), 2);
+        stroke(p, crease.translated(0, -1.8), QColor(90, 110, 150, 24), 1.6);
         p.scale(0.55, 1.0);
-        paintGlow(p, {0, -52}, 16, QColor(70, 90, 126, 70));
-        p.scale(1.0, 0.5);
-        paintGlow(p, {0, -67 / 0.5}, 18, QColor(70, 90, 126, 60));
+        paintGlow(p, {0, -53}, 16, QColor(70, 90, 126, 70));
+        p.scale(1.0 / 0.55 * 0.8, 1.6);
+        paintGlow(p, {0, -75 / 1.6}, 11, QColor(78, 98, 136, 85));
     }
     // The eyes sit in the sides of the head looking sideways, so from above
     // each shows only as a slice along the edge.
     for (const double side : {-1.0, 1.0}) {
         const Saved s(p);
         p.setClipPath(wings, Qt::IntersectClip);
-        p.translate(side * 17, -52.8);
+        p.translate(side * 18.2, -54.4);
         p.scale(0.45, 1.0);
         anatomy::paintNaturalEye(p, {0, 0}, 2.8, QColor(150, 130, 80), 0.55);
     }

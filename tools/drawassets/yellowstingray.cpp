@@ -3,7 +3,6 @@
 
 #include "rays.h"
 
-#include "anatomy.h"
 #include "fishart.h"
 #include "fishkit.h"
 
@@ -210,6 +209,57 @@ void paintVermiculation(QPainter &p, const QPainterPath &area, const Stingray &r
     p.drawImage(QRectF(box.topLeft(), QSizeF(skin.size()) / perUnit), skin);
 }
 
+// The eye of a resting stingray, a small raised dome of skin `skin` on top
+// of the head with a round dark pupil looking up and out, and just behind it
+// (towards +y) the spiracle, a dark opening in a soft rim through which the
+// ray breathes while it lies on the sand. `side` is -1 or 1.
+void paintEye(QPainter &p, QPointF centre, double size, QColor skin, double side)
+{
+    const Saved s(p);
+    p.setPen(Qt::NoPen);
+    // The dome casts a little shadow down and to the right of the light.
+    const QPointF dropped = centre + QPointF(size * 0.45, size * 0.55);
+    QRadialGradient shade(dropped, size * 1.4);
+    shade.setColorAt(0.0, QColor(20, 16, 8, 70));
+    shade.setColorAt(1.0, QColor(20, 16, 8, 0));
+    p.setBrush(shade);
+    p.drawEllipse(dropped, size * 1.4, size * 1.4);
+    // A swelling of the skin with no edge of its own, lit on its upper left.
+    QRadialGradient dome(centre - QPointF(size * 0.35, size * 0.4), size * 1.5);
+    dome.setColorAt(0.0, withAlpha(skin.lighter(130), 240));
+    dome.setColorAt(0.6, withAlpha(skin, 190));
+    dome.setColorAt(1.0, withAlpha(skin, 0));
+    p.setBrush(dome);
+    p.drawEllipse(centre, size * 1.25, size * 1.35);
+    // The eyeball at the top of the dome: a ring of dull golden iris round a
+    // round dark pupil, with one small glint.
+    const QPointF ball = centre + QPointF(side * size * 0.08, -size * 0.05);
+    QRadialGradient iris(ball, size * 0.62);
+    iris.setColorAt(0.0, skin.darker(150));
+    iris.setColorAt(0.8, skin.darker(125));
+    iris.setColorAt(1.0, skin.darker(190));
+    p.setBrush(iris);
+    p.drawEllipse(ball, size * 0.62, size * 0.58);
+    p.setBrush(QColor(24, 18, 10));
+    p.drawEllipse(ball, size * 0.34, size * 0.34);
+    p.setBrush(QColor(255, 250, 232, 150));
+    p.drawEllipse(ball - QPointF(size * 0.13, size * 0.15), size * 0.09, size * 0.09);
+
+    const QPointF hole = centre + QPointF(side * size * 0.3, size * 1.75);
+    QRadialGradient rim(hole, size * 0.9);
+    rim.setColorAt(0.5, withAlpha(skin.lighter(112), 170));
+    rim.setColorAt(1.0, withAlpha(skin, 0));
+    p.setBrush(rim);
+    p.drawEllipse(hole, size * 0.8, size * 0.9);
+    QPainterPath opening(hole + QPointF(-side * size * 0.2, -size * 0.5));
+    opening.quadTo(hole + QPointF(side * size * 0.4, 0),
+                   hole + QPointF(-side * size * 0.05, size * 0.5));
+    opening.quadTo(hole + QPointF(-side * size * 0.2, 0),
+                   hole + QPointF(-side * size * 0.2, -size * 0.5));
+    p.setBrush(withAlpha(skin.darker(200), 210));
+    p.drawPath(opening);
+}
+
 // The ray's skin carries the vermiculation in `dark` and `pale`.
 void paintStingray(QPainter &p, const Stingray &ray, QColor dark, QColor pale)
 {
@@ -301,7 +351,7 @@ void paintStingray(QPainter &p, const Stingray &ray, QColor dark, QColor pale)
     }
 
     for (const double x : {-1.0, 1.0})
-        anatomy::paintRayEye(p, QPointF(ray.eye.x() * x, ray.eye.y()), ray.eyeSize, ray.colour, x);
+        paintEye(p, QPointF(ray.eye.x() * x, ray.eye.y()), ray.eyeSize, ray.colour, x);
 }
 
 } // namespace
@@ -315,9 +365,9 @@ void paintYellowStingray(QPainter &p, double w, double h)
     paintSeabed(p, Canvas::frame, 46);
 
     const QColor dark(70, 50, 22), pale(246, 226, 140);
-    // The tail bends a little to one side as it lies on the sand.
+    // The tail is supple and lies on the sand in a gentle curve to one side.
     QPainterPath stub(QPointF(0, 56));
-    stub.cubicTo(QPointF(1.5, 88), QPointF(6, 120), QPointF(5, 155));
+    stub.cubicTo(QPointF(2, 92), QPointF(15, 118), QPointF(24, 150));
     // Thick at the root, it tapers evenly to its end; the leaf-shaped caudal
     // fin runs along its last half and wraps round the tip, so the outline
     // swells only a little and closes in a rounded point.
