@@ -39,6 +39,7 @@ struct Moray
     double jowl = 1.0;   // how far the throat and jaw muscles swell below
     QPainterPath den;    // the crevice the eel comes out of
     double length = 1.0; // how long the head is for its depth
+    double bend = 0.0;   // where along the neck it bends most tightly, if it does
 };
 
 // The long head of a moray, snout at the origin: low over the snout, rising
@@ -128,47 +129,90 @@ void paintMoray(QPainter &p, const Moray &m)
     const bool spotted = m.spots.alpha() > 0;
     const QColor line = m.belly.darker(180);
 
-    // The dorsal fin runs as a low fold along the outside of the bend.
-    const QPointF hole = m.neck.pointAtPercent(0);
-    QPainterPath backSide(m.neck);
-    backSide.lineTo(m.neck.pointAtPercent(1).x(), -10);
-    backSide.lineTo(330, -10);
-    backSide.lineTo(330, hole.y());
+    // The dorsal fin, a thick fold of the body's own skin, rises low just
+    // behind the head over the gill opening and runs along the whole back
+    // into the hole, about a fifth of the body's depth, its free edge
+    // gently wavy. The body, painted after it, hides its root.
     const double g = m.girth;
-    // The fin runs on into the hole, narrowing there as the back turns away.
-    const QPainterPath dorsal = ribbon(m.neck, {g * 0.95, g + 9, g + 12, g + 12, g + 9, g + 4})
-                                    .intersected(backSide)
-                                    .subtracted(eel);
-    {
-        // A thick fold of skin, darker at its root and edged paler, with
-        // the rays showing faintly through it.
-        const Saved s(p);
-        p.fillPath(dorsal, withAlpha(m.back.darker(108), 245));
-        p.setClipPath(dorsal, Qt::IntersectClip);
-        // Its pale edge and rays are lost in the shade of the hole.
-        QPainterPath open;
-        open.addRect(dorsal.boundingRect().adjusted(-g, -g, g, g));
-        p.setClipPath(open.subtracted(m.den), Qt::IntersectClip);
-        const QPainterPath outer = ribbon(m.neck, {g * 0.95, g + 9, g + 12, g + 12, g + 9, g + 4});
-        stroke(p, outer, withAlpha(m.back.lighter(135), 200), 2.4);
-        // The rays slant back towards the tail under the thick skin, seen
-        // only here and there.
-        int k = 0;
-        for (double t = 0.06; t < 0.98; t += 0.016 + 0.012 * std::abs(std::sin(k * 2.3)), ++k) {
-            const QPointF root = m.neck.pointAtPercent(t);
-            const double angle = m.neck.angleAtPercent(t) * std::numbers::pi / 180.0;
-            const QPointF n(-std::sin(angle), -std::cos(angle));
-            const QPointF out = n.y() < 0 ? n : -n;
-            const QPointF back(-std::cos(angle), std::sin(angle));
-            p.setPen(QPen(withAlpha(line, 25 + (k * 37) % 40), 0.5));
-            p.drawLine(root + out * g * 0.45, root + out * (g * 0.5 + 7) + back * 3.0);
-        }
-        if (spotted)
-            anatomy::paintFreckles(p, dorsal, 4.5, 0.5, 1.4, m.spots, 4601);
+    const auto half = [g](double t) {
+        return g / 2 * (t < 0.5 ? 0.96 + 0.08 * t : 1.0 + 0.28 * (t - 0.5));
+    };
+    const auto outward = [&m](double t) {
+        const QPointF d = m.neck.pointAtPercent(std::min(1.0, t + 0.01)) -
+                          m.neck.pointAtPercent(std::max(0.0, t - 0.01));
+        return QPointF(-d.y(), d.x()) / std::max(1e-9, std::hypot(d.x(), d.y()));
+    };
+    const double finStart = m.neck.percentAtLength(
+        m.neck.length() - QLineF(m.neck.pointAtPercent(1), at(102, 0)).length());
+    const double finLength = m.neck.length() * finStart;
+    const auto finHeight = [&](double u) {
+        const double rise = std::min(1.0, u / 0.4), first = std::min(1.0, u / 0.16);
+        const double deep = std::clamp((1 - u) / 0.25, 0.0, 1.0);
+        const double s = u * finLength;
+        return g * 0.2 * (0.6 + 0.4 * rise * rise * (3 - 2 * rise)) * first * (2 - first) * deep *
+               (2 - deep) * (1 + 0.07 * std::sin(s / 7.0) + 0.04 * std::sin(s / 3.1 + 1.3));
+    };
+    QPolygonF finOutline, finBase;
+    std::vector<QPointF> finEdge, finRoot;
+    for (int i = 0; i <= 96; ++i) {
+        const double u = i / 96.0, t = finStart * (1 - u);
+        const QPointF c = m.neck.pointAtPercent(t), n = outward(t);
+        finEdge.push_back(c + n * (half(t) + finHeight(u)));
+        finRoot.push_back(c + n * half(t));
+        finOutline << finEdge.back();
+        finBase.prepend(c + n * (half(t) - 0.08 * g));
     }
-    anatomy::paintShadedEdge(p, dorsal, withAlpha(line, 110), 1.0);
+    QPainterPath fin;
+    fin.addPolygon(finOutline << finBase);
+    fin.closeSubpath();
+    const QPainterPath dorsal = fin.subtracted(eel);
+    QPainterPath finMargin(finEdge.front()), finJoin(finRoot.front());
+    for (size_t i = 1; i < finEdge.size(); ++i) {
+        finMargin.lineTo(finEdge[i]);
+        finJoin.lineTo(finRoot[i]);
+    }
+    // The fin takes the body's own colours, graded down the body as it is.
+    const QRectF bodyBox = eel.boundingRect();
+    QLinearGradient bodyShade(bodyBox.topLeft(), bodyBox.bottomLeft());
+    bodyShade.setColorAt(0.0, m.back.lighter(112));
+    bodyShade.setColorAt(0.4, m.back);
+    bodyShade.setColorAt(1.0, m.belly);
+    {
+        // Shaded at its root, and lighter along the thin edge where the
+        // light comes through; a green eel's fin edge turns a little yellow.
+        const Saved s(p);
+        p.fillPath(dorsal, bodyShade);
+        // Lit from above like the top of the back.
+        p.setCompositionMode(QPainter::CompositionMode_SoftLight);
+        p.fillPath(dorsal, QColor(255, 255, 255, 70));
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        p.setClipPath(dorsal, Qt::IntersectClip);
+        QColor edge = m.back.lighter(spotted ? 106 : 128);
+        if (!spotted)
+            edge.setHsv(std::max(0, edge.hsvHue() - 12), std::min(255, edge.hsvSaturation() + 25),
+                        edge.value());
+        for (int i = 0; i < 6; ++i)
+            p.strokePath(finMargin, QPen(withAlpha(edge, 28), g * (0.1 - i * 0.015), Qt::SolidLine,
+                                         Qt::RoundCap, Qt::RoundJoin));
+        if (spotted) {
+            // The body's spots run on into the fin, smaller and crowding
+            // closer towards its margin.
+            QRandomGenerator rng(4605);
+            for (double d = 0; d < finLength; d += 0.8) {
+                const double u = (d + rng.generateDouble() * 0.8) / finLength;
+                const double t = finStart * (1 - u);
+                const double across = std::sqrt(rng.generateDouble());
+                const QPointF c =
+                    m.neck.pointAtPercent(t) + outward(t) * (half(t) + finHeight(u) * across);
+                const double rad = (1.5 - 1.0 * across) * (0.7 + 0.6 * rng.generateDouble());
+                paintDisc(p, c, rad * (1.0 + 0.3 * rng.generateDouble()), rad, m.spots);
+            }
+        }
+    }
+    anatomy::paintShadedEdge(p, dorsal, withAlpha(line, 70), 1.0);
 
     fillBody(p, eel, m.back.lighter(112), m.back, m.belly, 0.4);
+    const QPointF hole = m.neck.pointAtPercent(0);
     if (spotted) {
         // Fine freckles on the snout grow into larger, uneven blotches along
         // the body, with small ones crowded between them.
@@ -238,6 +282,43 @@ void paintMoray(QPainter &p, const Moray &m)
             const Saved h(p);
             p.setCompositionMode(QPainter::CompositionMode_SoftLight);
             p.drawImage(area, layer);
+        }
+    }
+    {
+        // A soft crease where the fin's skin joins the back, fading in
+        // behind the head.
+        const Saved s(p);
+        p.setClipPath(eel.united(dorsal), Qt::IntersectClip);
+        p.setCompositionMode(QPainter::CompositionMode_Multiply);
+        QLinearGradient crease(finRoot.front(), finRoot[finRoot.size() / 6]);
+        crease.setColorAt(0, withAlpha(m.back.darker(150), 0));
+        crease.setColorAt(1, withAlpha(m.back.darker(150), 22));
+        for (int i = 0; i < 5; ++i)
+            p.strokePath(finJoin, QPen(crease, g * (0.13 - i * 0.022), Qt::SolidLine, Qt::FlatCap,
+                                       Qt::RoundJoin));
+    }
+    if (m.bend > 0) {
+        // On the inside of the bend the skin of the muscular body bunches
+        // into a few soft folds across it.
+        const Saved s(p);
+        p.setClipPath(eel, Qt::IntersectClip);
+        for (int i = 0; i < 4; ++i) {
+            const double t = m.bend + (i - 1.5) * 0.045;
+            const QPointF c = m.neck.pointAtPercent(t);
+            const QPointF chord =
+                (m.neck.pointAtPercent(t - 0.05) + m.neck.pointAtPercent(t + 0.05)) / 2 - c;
+            QPointF inside = outward(t);
+            if (QPointF::dotProduct(inside, chord) < 0)
+                inside = -inside;
+            const QPointF along(inside.y(), -inside.x());
+            const QPointF edge = c + inside * half(t) * 1.02;
+            const QPointF deep = c + inside * half(t) * (0.35 + 0.15 * (i % 2));
+            const QPainterPath fold = curve(edge, (edge + deep) / 2 + along * 2.4, deep);
+            p.setCompositionMode(QPainter::CompositionMode_Multiply);
+            p.strokePath(fold, QPen(withAlpha(line, 85), 2.4, Qt::SolidLine, Qt::RoundCap));
+            p.setCompositionMode(QPainter::CompositionMode_SoftLight);
+            p.strokePath(fold.translated(along * 2.0),
+                         QPen(QColor(255, 255, 255, 170), 2.0, Qt::SolidLine, Qt::RoundCap));
         }
     }
     {
@@ -466,7 +547,7 @@ void paintSpottedMoray(QPainter &p, double w, double h)
     QPainterPath neck(QPointF(244, 236));
     neck.cubicTo(QPointF(236, 160), QPointF(216, 104), QPointF(150, 98));
     paintMoray(p, Moray(neck, 50, QPointF(62, 98), 1.0, QColor(244, 236, 194),
-                        QColor(228, 216, 160), QColor(64, 36, 38), 1.0, crevice));
+                        QColor(228, 216, 160), QColor(64, 36, 38), 1.0, crevice, 1.0, 0.72));
     reefrock::paintLip(p, boulder, 46, crevice,
                        curveThrough({{172, 240},
                                      {186, 236},
