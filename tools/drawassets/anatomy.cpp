@@ -290,59 +290,6 @@ void paintClearPectoral(QPainter &p, QPointF upper, QPointF lower,
     }
 }
 
-void paintRayEye(QPainter &p, QPointF centre, double size, QColor skin, double side)
-{
-    p.save();
-    p.setPen(Qt::NoPen);
-    // The dome casts a little shadow down and to the right of the light.
-    QRadialGradient shade(centre + QPointF(size * 0.5, size * 0.6), size * 1.5);
-    shade.setColorAt(0.0, QColor(20, 16, 8, 55));
-    shade.setColorAt(1.0, QColor(20, 16, 8, 0));
-    p.setBrush(shade);
-    p.drawEllipse(centre + QPointF(size * 0.5, size * 0.6), size * 1.5, size * 1.4);
-    // A low swelling of the skin with no edge of its own: lit on its upper
-    // left, in shade on its lower right, fading into the disc all round.
-    QRadialGradient dome(centre - QPointF(size * 0.35, size * 0.45), size * 1.6);
-    dome.setColorAt(0.0, backdrop::withAlpha(skin.lighter(120), 230));
-    dome.setColorAt(0.55, backdrop::withAlpha(skin, 170));
-    dome.setColorAt(1.0, backdrop::withAlpha(skin, 0));
-    p.setBrush(dome);
-    p.drawEllipse(centre, size * 1.35, size * 1.55);
-    // Seen from above the eyeball shows only as a dull lens half hidden
-    // under the skin of the socket: no bright pupil to stare back.
-    const QPointF ball = centre + QPointF(-side * size * 0.1, -size * 0.05);
-    QRadialGradient iris(ball, size * 0.6);
-    iris.setColorAt(0.0, skin.darker(260));
-    iris.setColorAt(0.7, skin.darker(200));
-    iris.setColorAt(1.0, skin.darker(150));
-    p.setBrush(iris);
-    p.drawEllipse(ball, size * 0.58, size * 0.46);
-    p.setBrush(skin.darker(106));
-    QPainterPath lid(ball + QPointF(-size * 0.78, size * 0.05));
-    lid.quadTo(ball + QPointF(0, -size * 0.8), ball + QPointF(size * 0.78, size * 0.05));
-    lid.quadTo(ball + QPointF(0, -size * 0.2), ball + QPointF(-size * 0.78, size * 0.05));
-    p.drawPath(lid);
-    p.setBrush(QColor(255, 250, 230, 50));
-    p.drawEllipse(ball + QPointF(-size * 0.15, size * 0.12), size * 0.2, size * 0.1);
-
-    // The spiracle just behind the eye: a slit in a soft, raised rim, a
-    // little darker than the skin, not a hole punched in it.
-    const QPointF hole = centre + QPointF(side * size * 0.35, size * 1.8);
-    QRadialGradient rim(hole, size * 0.9);
-    rim.setColorAt(0.5, backdrop::withAlpha(skin.lighter(110), 160));
-    rim.setColorAt(1.0, backdrop::withAlpha(skin, 0));
-    p.setBrush(rim);
-    p.drawEllipse(hole, size * 0.8, size * 0.9);
-    QPainterPath opening(hole + QPointF(-side * size * 0.2, -size * 0.55));
-    opening.quadTo(hole + QPointF(side * size * 0.35, 0),
-                   hole + QPointF(-side * size * 0.05, size * 0.55));
-    opening.quadTo(hole + QPointF(-side * size * 0.15, 0),
-                   hole + QPointF(-side * size * 0.2, -size * 0.55));
-    p.setBrush(backdrop::withAlpha(skin.darker(190), 200));
-    p.drawPath(opening);
-    p.restore();
-}
-
 void paintSharkEye(QPainter &p, QPointF centre, double rx, double ry, QColor skin)
 {
     p.save();

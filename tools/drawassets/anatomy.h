@@ -46,12 +46,6 @@ QPainterPath paintGrownPectoral(QPainter &p, QPointF upper, QPointF lower,
 void paintClearPectoral(QPainter &p, QPointF upper, QPointF lower,
                         std::initializer_list<QPointF> edge, QColor tint, QColor shell);
 
-// The eye of a ray, a small raised dome of skin `skin` on top of the head
-// with a dark, narrow pupil slit, and behind it (towards +y) the larger
-// spiracle, a dark opening with a fleshy rim through which a resting ray
-// breathes. `size` is the dome's radius; `side` -1 or 1 for the left or right eye.
-void paintRayEye(QPainter &p, QPointF centre, double size, QColor skin, double side);
-
 // A shark's eye, `rx` by `ry`: a small, dark almond under a heavy lid, the
 // pupil a vertical slit in a deep iris, one dull glint.
 void paintSharkEye(QPainter &p, QPointF centre, double rx, double ry, QColor skin);

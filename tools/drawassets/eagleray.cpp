@@ -66,15 +66,15 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     // Falcate wings: the leading edge bowed forward, the tips swept back and
     // the trailing edge hollowed. The head stands clear in front of the
     // wings, which meet it just behind the eyes; the eyes bulge from its
-    // sides, and before them it narrows only a little into the long flat duck
-    // bill, as long as the head is wide, its sides near parallel and its
-    // broad tip evenly rounded.
+    // sides, and before them it narrows a little and then flares again into
+    // the flat duck bill, as long as the head is wide, widest near its broad,
+    // bluntly rounded tip.
     const std::initializer_list<QPointF> half = {
-        {0, -90},      {7, -89},      {11.6, -86.4}, {13.8, -82}, {14.2, -77},   {13.4, -70},
-        {12.8, -64},   {13.2, -61},   {15.6, -58.6}, {19, -56.8}, {20.6, -54.4}, {19.8, -51.8},
-        {20.6, -49.4}, {23.4, -46.2}, {30, -44.2},   {46, -39},   {74, -29},     {104, -13},
-        {132, 6},      {152, 23},     {166, 37},     {156, 32},   {134, 25},     {106, 22},
-        {80, 27},      {56, 36},      {36, 46},      {18, 54},    {0, 58}};
+        {0, -87},      {7.5, -86.6},  {12.4, -84.4}, {14.6, -80.4}, {14.8, -75.6}, {13.4, -69.6},
+        {11.6, -64.4}, {12.2, -61},   {15.6, -58.6}, {19, -56.8},   {20.6, -54.4}, {19.8, -51.8},
+        {20.6, -49.4}, {23.4, -46.2}, {30, -44.2},   {46, -39},     {74, -29},     {104, -13},
+        {132, 6},      {152, 23},     {166, 37},     {156, 32},     {134, 25},     {106, 22},
+        {80, 27},      {56, 36},      {36, 46},      {18, 54},      {0, 58}};
     // Banking in mid-stroke, the wings are not a mirror pair: the right one
     // raised and curling up at the tip, seen shorter, the left one pressed
     // down at the end of its beat and spread to its full span. The head
