@@ -293,9 +293,9 @@ double scaleLight(const Scale &k)
            (1.0 - 0.75 * std::clamp((k.along - 0.82) / 0.18, 0.0, 1.0));
 }
 
-// Each scale within `area` as a soft rim of `rim`, the skin's darker tone,
-// scaled by `weight`, round a slightly lighter centre, with no line of its
-// own: strongest where the light falls on the flank, each a little stronger
+// Each scale within `area` as a soft crescent of `rim`, the skin's darker
+// tone, scaled by `weight`, along its free edge behind a slightly lighter
+// face: strongest where the light falls on the flank, each a little stronger
 // or weaker than the next.
 void paintScaleEdges(QPainter &p, const QPainterPath &area, const std::vector<Scale> &scales,
                      QColor rim, double weight)
@@ -318,16 +318,23 @@ void paintScaleEdges(QPainter &p, const QPainterPath &area, const std::vector<Sc
         // The scale's free edge lies a little behind its centre.
         p.translate(rx * 0.12, 0);
         p.scale(1.0, ry / rx);
-        // Its front lies under the scale ahead, so the rim gathers towards
-        // the rear.
         QRadialGradient face(QPointF(0, 0), rx, QPointF(-rx * 0.8, 0));
         face.setColorAt(0.0, QColor(255, 255, 255, alpha / 6));
         face.setColorAt(0.45, QColor(255, 255, 255, 0));
-        face.setColorAt(0.6, withAlpha(rim, 0));
-        face.setColorAt(0.88, withAlpha(rim, int(alpha * weight * 0.8)));
-        face.setColorAt(1.0, withAlpha(rim, 0));
         p.setBrush(face);
         p.drawEllipse(QPointF(0, 0), rx, rx);
+        // Its front lies under the scale ahead, so only the rear half of its
+        // rim shows: a soft crescent, fading out towards both horns.
+        QPainterPath arc;
+        arc.arcMoveTo(QRectF(-rx * 0.9, -rx * 0.9, rx * 1.8, rx * 1.8), 80);
+        arc.arcTo(QRectF(-rx * 0.9, -rx * 0.9, rx * 1.8, rx * 1.8), 80, -160);
+        QLinearGradient horns(QPointF(0, 0), QPointF(rx * 0.9, 0));
+        horns.setColorAt(0.0, withAlpha(rim, 0));
+        horns.setColorAt(0.7, withAlpha(rim, int(alpha * weight * 0.65)));
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QBrush(horns), rx * 0.28, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(arc);
+        p.setPen(Qt::NoPen);
     }
 }
 
