@@ -234,9 +234,9 @@ void paintSilversideBody(QPainter &p, const Member &m)
                                   .united(front.intersected(middle))
                                   .united(sweep.map(front.intersected(behind)))
                                   .simplified();
-    // A clear green-grey body: the water shows through, and the silvery gut
-    // and the spine faintly.
-    fillBody(p, body, QColor(96, 132, 112, 175), QColor(140, 172, 156, 95),
+    // A clear green-grey body, greenest over the back: the water shows
+    // through, and the silvery gut and the spine faintly.
+    fillBody(p, body, QColor(80, 138, 102, 175), QColor(134, 176, 148, 95),
              QColor(176, 202, 192, 85));
     p.fillPath(body.intersected(oval({30, 3.5}, 16, 4)), QColor(220, 230, 234, 70));
     const QPointF end = sweep.map(QPointF(84, 0));
@@ -284,7 +284,7 @@ void paintSilversideBody(QPainter &p, const Member &m)
     stroke(p, curve({0.2, -1.2}, {2.4, -1.6}, {4.6, -0.6}), QColor(50, 60, 64), 0.7);
     stroke(p, curve({0.8, 0.6}, {2.6, 1.2}, {4.4, 0.4}), QColor(120, 140, 140, 150), 0.5);
     paintDisc(p, QPointF(3.4, -4), 0.5, 0.4, QColor(40, 50, 54, 180));
-    anatomy::paintNaturalEye(p, QPointF(8, -1.2), 4.1, QColor(150, 160, 170));
+    anatomy::paintNaturalEye(p, QPointF(8.6, -0.6), 3.7, QColor(176, 186, 190));
 }
 
 } // namespace
@@ -587,7 +587,8 @@ void paintSilverside(QPainter &p, double w, double h)
     // Far members first, so the near ones pass in front: smaller, paler and
     // bluer the farther off. Each holds its own bend; a few are turning
     // towards us or away, seen short, and some of the near ones are half
-    // behind the grass.
+    // behind the grass. The nearest three pass close, each a third of the
+    // picture long, so the stripe, the eye and the fins read plainly.
     std::vector<Member> school{{214, 26, 0.2, -4, 1, 1.0, 6, 1.0, 0.6, -5},
                                {92, 40, 0.22, 6, 1, 0.5, -4, 1.08, 0.5, 3},
                                {262, 52, 0.24, 2, 1, 1.0, -8, 0.95, 0.7, 6},
@@ -604,9 +605,10 @@ void paintSilverside(QPainter &p, double w, double h)
                                {196, 150, 0.5, -6, 1, 1.0, -3, 0.97, 1.0, 6},
                                {102, 158, 0.53, 9, 1, 0.9, 7, 1.03, 0.9, -9},
                                {250, 78, 0.56, -2, 1, 0.55, -9, 1.1, 0.65, 2},
-                               {66, 180, 0.6, -10, 1, 1.0, 4, 0.95, 1.0, 11},
-                               {230, 186, 0.66, 5, 1, 1.0, -12, 1.02, 0.95, -6},
-                               {132, 118, 0.72, -4, 1, 0.95, 6, 1.0, 1.0, 8}};
+                               {262, 196, 0.6, -10, 1, 1.0, 4, 0.95, 1.0, 11},
+                               {24, 146, 0.94, -8, 1, 1.0, -7, 0.98, 1.0, 9},
+                               {176, 98, 1.08, 4, 1, 0.95, 6, 1.0, 1.0, -6},
+                               {118, 192, 0.88, -3, 1, 1.0, -10, 1.02, 0.95, 5}};
     paintSchoolInDepth(p, school, 0.72, paintSilversideBody);
     // A few tall blades close in front, standing over the lowest of the
     // near fish and hiding part of them.

@@ -203,26 +203,29 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
     // One long, low dorsal fin of eight flexible spines and twelve soft
     // rays, from the nape almost to the tail stalk, a little taller behind;
     // the anal fin of three spines and eleven rays starts behind the vent,
-    // at mid-body. Both end well ahead of the tail.
-    const QPointF lift(0, -s.depth * 0.17);
+    // at mid-body. Both end well ahead of the tail. Each stands up off the
+    // body's outline as a thin sheet the water shows through, its rays fine
+    // and its free edge a darker blue.
+    const QPointF lift(0, -s.depth * 0.27);
     const Fin dorsal =
-        lowFin(s.at(0.26, -0.86),
-               {s.at(0.285, -1) + lift * 0.75, s.at(0.4, -1) + lift * 0.92, s.at(0.62, -1) + lift,
-                s.at(0.8, -1) + lift * 1.04, s.at(0.88, -0.95) + lift * 0.75},
-               s.at(0.91, -0.7), 8, 12);
-    const Fin anal = lowFin(s.at(0.53, 0.86),
-                            {s.at(0.56, 1) - lift * 0.75, s.at(0.68, 1) - lift * 0.95,
+        lowFin(s.at(0.26, -0.9),
+               {s.at(0.28, -1) + lift * 0.7, s.at(0.4, -1) + lift * 0.9, s.at(0.62, -1) + lift,
+                s.at(0.8, -1) + lift * 1.05, s.at(0.88, -0.95) + lift * 0.75},
+               s.at(0.91, -0.72), 8, 12);
+    const Fin anal = lowFin(s.at(0.53, 0.9),
+                            {s.at(0.555, 1) - lift * 0.7, s.at(0.68, 1) - lift * 0.92,
                              s.at(0.83, 1) - lift, s.at(0.885, 0.95) - lift * 0.75},
-                            s.at(0.91, 0.7), 3, 11);
-    const QColor finGreen(46, 150, 126), finEdge(16, 62, 84, 220), finRay(20, 84, 80, 150);
-    // Over the black bands the dorsal fin is dark too, turning green behind.
+                            s.at(0.91, 0.72), 3, 11);
+    const QColor finEdge(18, 70, 120, 200), finRay(24, 96, 100, 170);
+    // Over the black bands the dorsal fin takes a bluer tint, turning
+    // blue-green behind.
     paintSolidFin(p, dorsal,
-                  {{0, QColor(16, 20, 32)},
-                   {0.3, QColor(18, 24, 38)},
-                   {0.4, QColor(36, 112, 110)},
-                   {1, finGreen}},
+                  {{0, QColor(40, 110, 170, 150)},
+                   {0.35, QColor(44, 140, 150, 140)},
+                   {1, QColor(50, 160, 136, 135)}},
                   finRay, finEdge);
-    paintSolidFin(p, anal, {{0, finGreen.lighter(108)}, {1, finGreen}}, finRay, finEdge);
+    paintSolidFin(p, anal, {{0, QColor(56, 166, 140, 140)}, {1, QColor(50, 156, 134, 135)}}, finRay,
+                  finEdge);
     paintWrasse(p, wrasse, [&](const WrasseParts &parts) {
         // The dark edging broadest out along the lobes, thin in the crescent.
         paintSoftMargin(p, parts.tail, QColor(14, 48, 80, 240),
