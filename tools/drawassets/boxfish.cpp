@@ -211,7 +211,7 @@ QPainterPath carapace(const Carapace &c)
     // `from`, corner `i`, moved its rounding towards `to`, or less on a short side.
     const auto towards = [&c](QPointF from, size_t i, QPointF to) {
         const double length = QLineF(from, to).length();
-        const double round = i == 2 ? c.peakRound : 11.0;
+        const double round = i == 2 ? c.peakRound : c.corner;
         return from + (to - from) * (std::min(round, length / 3.0) / length);
     };
     QPainterPath box(towards(v[0], 0, v[n - 1]));
@@ -247,6 +247,33 @@ std::vector<std::vector<QPointF>> plateCells(const Carapace &c, const QPainterPa
             q = QPointF(q.x(), mid + half * std::sin(u * pi / 2));
         }
     return cells;
+}
+
+void paintPlateRelief(QPainter &p, const Carapace &c, const QPainterPath &box, double strength)
+{
+    const double top = c.peak.y(), bottom = c.keel.y();
+    const Saved s(p);
+    p.setClipPath(box, Qt::IntersectClip);
+    for (const std::vector<QPointF> &ring : plateCells(c, box, 0.97)) {
+        QPointF centre;
+        for (const QPointF &q : ring)
+            centre += q / double(ring.size());
+        const double lit =
+            strength * std::clamp(1.15 - (centre.y() - top) / (bottom - top), 0.15, 1.0);
+        const QPainterPath plate = smoothClosedPath(ring.data(), int(ring.size()));
+        const QRectF r = plate.boundingRect();
+        // Light from above: the upper half of each dome catches it, the
+        // lower turns a little away, and the groove round it lies in shade.
+        QLinearGradient dome(r.topLeft() + QPointF(r.width() * 0.3, 0),
+                             r.bottomLeft() + QPointF(r.width() * 0.7, 0));
+        dome.setColorAt(0.0, QColor(255, 255, 245, int(34 * lit)));
+        dome.setColorAt(0.45, QColor(255, 255, 245, int(10 * lit)));
+        dome.setColorAt(0.7, QColor(0, 0, 20, 0));
+        dome.setColorAt(1.0, QColor(0, 0, 20, int(26 * lit)));
+        p.fillPath(plate, dome);
+        stroke(p, plate, QColor(0, 0, 20, int(30 * lit)), 0.7);
+        stroke(p, plate.translated(0, 0.8), QColor(255, 255, 245, int(16 * lit)), 0.5);
+    }
 }
 
 void paintBackRidge(QPainter &p, const QPainterPath &box, const QPainterPath &ridge, QColor face,
@@ -468,12 +495,15 @@ void paintSpottedTrunkfish(QPainter &p, double w, double h)
     // side view.
     Carapace shell{{44, 142}, {64, 108}, {128, 62}, {210, 110}, {212, 140}, {118, 174}, {54, 166}};
     shell.peakRound = 24;
+    shell.swell = 0.35;
+    shell.corner = 9;
     const Boxfish look(shell, QColor(212, 214, 220), QColor(238, 238, 240), QColor(206, 206, 214),
                        QColor(225, 222, 210, 200), QColor(150, 148, 140, 140),
                        QColor(255, 255, 252), QColor(150, 118, 66), true);
     paintCastShadow(p, carapace(shell), 216);
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &tail) {
         anatomy::paintFreckles(p, tail, 7, 1.3, 2.8, black, 140, tail.boundingRect().center(), 34);
+        paintPlateRelief(p, shell, box, 1.0);
         const QPainterPath ridge =
             curveThrough({shell.brow + QPointF(14, 1), shell.peak + QPointF(0, 16),
                           shell.back(0.55) + QPointF(-2, 14), shell.back(0.9) + QPointF(-4, 8)});

@@ -29,6 +29,8 @@ struct Carapace
     double swell = 1.0;
     // How far back from the peak its rounding starts: an arched back, not a gable.
     double peakRound = 11.0;
+    // How far back from each other corner its rounding starts.
+    double corner = 11.0;
 
     QPointF eye() const { return brow + QPointF(30, 7); }
     // A point `t` of the way along the back (peak to rear) or along the keel.
@@ -57,6 +59,12 @@ std::vector<std::vector<QPointF>> plateCells(const Carapace &c, const QPainterPa
 // `shade`.
 void paintBackRidge(QPainter &p, const QPainterPath &box, const QPainterPath &ridge, QColor face,
                     QColor crest, double crestWidth, QColor shade, double drop);
+
+// The faint relief of the carapace's plates under the pattern: each plate a
+// low dome lit on its upper side, the fine grooves between them in shade,
+// clearest on the lit upper slope and fading into the shade towards the
+// keel; `strength` scales it to the skin it lies on.
+void paintPlateRelief(QPainter &p, const Carapace &c, const QPainterPath &box, double strength);
 
 // Paints the boxfish, its pattern by `marks` (given the box and the tail)
 // before the shading.

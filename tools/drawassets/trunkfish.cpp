@@ -6,6 +6,7 @@
 #include "fishart.h"
 #include "fishkit.h"
 
+#include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
 #include <QTransform>
@@ -60,10 +61,12 @@ void paintTrunkfish(QPainter &p, double w, double h)
             {{152, 104}, {163, 101}, {170, 108}, {170, 124}, {159, 123}, {152, 128}, {149, 115}}),
         smoothClosedPath(
             {{173, 129}, {184, 123}, {196, 126}, {204, 133}, {197, 141}, {186, 145}, {176, 140}})};
-    // A humped back rounding down to a narrow rear, the belly flat and
-    // full: no straight side anywhere.
-    const Carapace shell{{44, 146},  {64, 104},  {146, 60}, {216, 110},
-                         {216, 138}, {118, 178}, {56, 168}, 1.5};
+    // A box of straight sides with rounded corners: the back climbing to a
+    // hump and falling to a narrow rear, the belly nearly straight.
+    Carapace shell{{44, 146}, {64, 104}, {140, 60}, {216, 110}, {216, 140}, {136, 178}, {56, 170}};
+    shell.swell = 0.4;
+    shell.peakRound = 30;
+    shell.corner = 10;
     const Boxfish look(shell, QColor(88, 78, 44), QColor(128, 114, 68), QColor(214, 204, 166),
                        QColor(170, 164, 118, 210), QColor(96, 92, 56, 140), QColor(190, 178, 128),
                        QColor(150, 140, 70));
@@ -82,6 +85,7 @@ void paintTrunkfish(QPainter &p, double w, double h)
     };
     paintCastShadow(p, carapace(shell), 216);
     paintBoxfish(p, look, [&](const QPainterPath &box, const QPainterPath &) {
+        paintPlateRelief(p, shell, box, 0.3);
         anatomy::paintFreckles(p, box, 8.5, 0.6, 1.8, withAlpha(pale, 230), 23, {150, 110}, 70);
         // The skin under the chain is only a little darker, so the white
         // spots still show faintly through it towards its edge.
@@ -94,6 +98,23 @@ void paintTrunkfish(QPainter &p, double w, double h)
                           shell.back(0.55) + QPointF(-2, 13), shell.back(0.9) + QPointF(-4, 7)});
         paintBackRidge(p, box, ridge, QColor(255, 250, 220, 40), QColor(255, 250, 220, 60), 2.2,
                        QColor(40, 34, 14, 60), 3.4);
+        // Along the keel low on the side the flat belly turns away from the
+        // light at once, its pale skin greyed in shade under a sharp edge.
+        {
+            const Saved faces(p);
+            p.setClipPath(box, Qt::IntersectClip);
+            const QPainterPath keel =
+                curveThrough({{60, 161}, {100, 168}, {140, 168}, {180, 157}, {214, 137}});
+            QPainterPath under = keel;
+            under.lineTo(240, 200);
+            under.lineTo(20, 200);
+            under.closeSubpath();
+            QLinearGradient turn(QPointF(0, 156), QPointF(0, 180));
+            turn.setColorAt(0.0, QColor(50, 44, 20, 90));
+            turn.setColorAt(1.0, QColor(40, 34, 14, 140));
+            p.fillPath(under, turn);
+            stroke(p, keel, QColor(255, 250, 220, 50), 1.8);
+        }
         // The blotches are pigment in the skin, a deeper olive-brown than the
         // box and soft at the edge: the links and the white spots run on
         // into them, dimmed but not cut off, so they read as markings and
