@@ -148,66 +148,6 @@ void paintInsetMargin(QPainter &p, const Fin &fin, QColor colour,
     p.fillPath(ribbon(fin.edge, band), colour);
 }
 
-// The scalpel: a lance-shaped spine `length` long lying in its groove on the
-// tail stalk at `at`, its point forward and its hinge behind, pale `blade`
-// against the dark `groove`. A hard blade set in the skin, so it is lit along
-// its upper edge, shaded along its lower and throws a little shadow into the
-// groove. `spot`, if valid, is the patch of pale skin round it.
-void paintScalpelBlade(QPainter &p, QPointF at, double length, QColor blade, QColor groove,
-                       QColor spot = {})
-{
-    if (Silhouette::active(p))
-        return;
-    if (spot.isValid()) {
-        const Saved s(p);
-        p.translate(at);
-        p.scale(1.0, 0.5);
-        paintGlow(p, {0, 0}, length * 0.72, spot);
-    }
-    const double gw = length * 0.1;
-    const QPointF front = at - QPointF(length * 0.58, 0);
-    const QPointF back = at + QPointF(length * 0.52, 0);
-    // The groove is a slit in the skin, widest just behind the middle, its
-    // edges blurring dark into the skin and its lower lip catching the light.
-    QPainterPath slot(front);
-    slot.quadTo(at + QPointF(length * 0.04, -gw * 2.6), back);
-    slot.quadTo(at + QPointF(length * 0.04, gw * 2.8), front);
-    stroke(p, slot, withAlpha(groove, groove.alpha() / 4), gw * 1.4);
-    stroke(p, slot, withAlpha(groove, groove.alpha() / 2), gw * 0.6);
-    p.fillPath(slot, groove);
-    stroke(p,
-           curve(front + QPointF(length * 0.14, gw * 1.0), at + QPointF(0, gw * 2.1),
-                 back - QPointF(length * 0.12, -gw * 0.8)),
-           QColor(255, 255, 255, 70), gw * 0.35);
-    // The blade: drawn out forward into a long sharp point, broadest behind
-    // the middle and rounded off at the hinge behind; it lies high in the
-    // groove, leaving its shadowed floor showing below.
-    const double bw = length * 0.09;
-    const QPointF tip = front + QPointF(length * 0.04, -gw * 0.45);
-    const QPointF widest = at + QPointF(length * 0.14, -gw * 0.35);
-    const QPointF hinge = back - QPointF(length * 0.08, gw * 0.3);
-    const auto side = [&](double y) { return QPointF(0, y); };
-    QPainterPath lance(tip);
-    lance.cubicTo(tip + QPointF(length * 0.3, -bw * 0.45), widest + QPointF(-length * 0.2, -bw),
-                  widest + side(-bw));
-    lance.cubicTo(widest + QPointF(length * 0.1, -bw), hinge + QPointF(0, -bw * 0.8),
-                  hinge + QPointF(length * 0.02, 0));
-    lance.cubicTo(hinge + QPointF(0, bw * 0.8), widest + QPointF(length * 0.1, bw),
-                  widest + side(bw));
-    lance.cubicTo(widest + QPointF(-length * 0.2, bw), tip + QPointF(length * 0.3, bw * 0.35), tip);
-    p.fillPath(lance.translated(length * 0.02, gw * 0.6), withAlpha(groove.darker(160), 130));
-    QLinearGradient lit(widest + side(-bw), widest + side(bw));
-    lit.setColorAt(0, blade.lighter(110));
-    lit.setColorAt(0.4, blade);
-    lit.setColorAt(1, blade.darker(150));
-    p.fillPath(lance, lit);
-    // A low ridge runs down the blade from point to hinge, catching the
-    // light, and its edges are fine and dark.
-    stroke(p, curve(tip + QPointF(length * 0.06, -bw * 0.02), widest + side(-bw * 0.3), hinge),
-           QColor(255, 255, 255, 140), gw * 0.25);
-    stroke(p, lance, withAlpha(groove.darker(130), 150), gw * 0.18);
-}
-
 // The surgeons' skin is covered in minute scales, too small to draw one by
 // one: they show as a fine, even grain, each speck a shade lighter or darker
 // than its neighbours, fading out towards the edges where the body turns
@@ -237,38 +177,54 @@ void paintSkinGrain(QPainter &p, const Build &s, QColor dark, QColor light)
     }
 }
 
-// The scalpel of the Doctorfish and the Surgeonfish: a small slender spine,
-// pale but not white, lying folded in a dark slit of a groove on the tail
-// stalk at `at`, its point forward. Only its upper edge catches the light.
-void paintScalpelSpine(QPainter &p, QPointF at, double length, QColor spine, QColor groove)
+// The scalpel: a slim blade of bone `length` long and a fifth as wide, folded
+// flat into a shallow groove along the tail stalk at `at`, its sharp point
+// towards the head and its rounded hinge behind. It is pale bone with no rim
+// of its own: light from above catches its upper edge, and it stands off the
+// skin only by the thin soft shadow it throws into the groove below it.
+// `spot`, if valid, is the patch of pale skin round it.
+void paintScalpel(QPainter &p, QPointF at, double length, QColor blade, QColor shadow,
+                  QColor spot = {})
 {
     if (Silhouette::active(p))
         return;
-    const QPointF front = at - QPointF(length * 0.55, 0);
-    const QPointF back = at + QPointF(length * 0.45, 0);
-    const double gw = length * 0.14;
-    QPainterPath slit(front);
-    slit.quadTo(at + QPointF(length * 0.05, -gw * 1.9), back);
-    slit.quadTo(at + QPointF(length * 0.05, gw * 1.9), front);
-    // The groove's lips blur into the skin; its floor is darkest.
-    stroke(p, slit, withAlpha(groove, groove.alpha() / 5), gw * 1.6);
-    p.fillPath(slit, groove);
-    const double bw = length * 0.05;
-    const QPointF tip = front + QPointF(length * 0.14, -gw * 0.3);
-    const QPointF hinge = back - QPointF(length * 0.12, gw * 0.3);
-    const QPointF mid = at + QPointF(length * 0.1, -gw * 0.4);
-    QPainterPath blade(tip);
-    blade.quadTo(mid + QPointF(-length * 0.2, -bw), mid + QPointF(0, -bw));
-    blade.quadTo(hinge + QPointF(-length * 0.08, -bw * 0.9), hinge);
-    blade.quadTo(hinge + QPointF(-length * 0.08, bw * 0.9), mid + QPointF(0, bw));
-    blade.quadTo(mid + QPointF(-length * 0.2, bw), tip);
-    QLinearGradient lit(mid + QPointF(0, -bw), mid + QPointF(0, bw));
-    lit.setColorAt(0, spine.lighter(108));
-    lit.setColorAt(1, spine.darker(135));
-    p.fillPath(blade, lit);
-    stroke(p, blade, withAlpha(groove, 120), gw * 0.15);
+    if (spot.isValid()) {
+        const Saved s(p);
+        p.translate(at);
+        p.scale(1.0, 0.5);
+        paintGlow(p, {0, 0}, length * 0.72, spot);
+    }
+    const double w = length / 5;
+    const QPointF tip = at - QPointF(length * 0.5, 0);
+    const QPointF heel = at + QPointF(length * 0.5, 0);
+    const QPointF top = at + QPointF(length * 0.15, -w / 2);
+    const QPointF bottom = at + QPointF(length * 0.15, w / 2);
+    QPainterPath bone(tip);
+    bone.cubicTo(tip + QPointF(length * 0.3, -w * 0.3), top - QPointF(length * 0.25, 0), top);
+    bone.cubicTo(top + QPointF(length * 0.2, 0), heel + QPointF(0, -w * 0.45), heel);
+    bone.cubicTo(heel + QPointF(0, w * 0.45), bottom + QPointF(length * 0.2, 0), bottom);
+    bone.cubicTo(bottom - QPointF(length * 0.25, 0), tip + QPointF(length * 0.3, w * 0.3), tip);
+    // The groove: a faint, soft hollow in the skin along the blade's lower
+    // side, and in it the blade's own shadow, a little below and behind it.
+    const QPainterPath groove =
+        curve(tip + QPointF(length * 0.1, w * 0.55), at + QPointF(length * 0.1, w * 0.95),
+              heel + QPointF(-length * 0.02, w * 0.5));
+    stroke(p, groove, withAlpha(shadow, shadow.alpha() / 8), w * 1.3);
+    stroke(p, groove, withAlpha(shadow, shadow.alpha() / 8), w * 0.7);
+    const QPainterPath cast = bone.translated(length * 0.03, w * 0.4);
+    stroke(p, cast, withAlpha(shadow, shadow.alpha() / 6), w * 0.5);
+    p.fillPath(cast, withAlpha(shadow, shadow.alpha() * 2 / 3));
+    QLinearGradient lit(top, bottom);
+    lit.setColorAt(0, blade.lighter(112));
+    lit.setColorAt(0.35, blade);
+    lit.setColorAt(1, blade.darker(118));
+    p.fillPath(bone, lit);
+    // The sheen along the upper edge, from just behind the point to the hinge.
+    stroke(p,
+           curve(tip + QPointF(length * 0.12, -w * 0.12), top + QPointF(0, w * 0.14),
+                 heel - QPointF(length * 0.06, w * 0.1)),
+           QColor(255, 255, 255, 150), w * 0.22);
 }
-
 } // namespace
 
 // All powder-blue to royal blue with fine darker wavy lines, dark-edged fins,
@@ -343,8 +299,8 @@ void paintBlueTang(QPainter &p, double w, double h)
         }
     }
     modelBody(p, s.body, s.caudal.base.x1(), QColor(30, 50, 130, 80), 0.8);
-    paintScalpelBlade(p, s.shape.at(0.93, 0.02), 22, QColor(252, 230, 120), QColor(16, 24, 66, 210),
-                      QColor(250, 220, 90, 110));
+    paintScalpel(p, s.shape.at(0.93, 0.02), 22, QColor(252, 230, 120), QColor(16, 24, 66, 210),
+                 QColor(250, 220, 90, 110));
     paintFront(p, s, look);
 }
 
@@ -445,7 +401,7 @@ void paintDoctorfish(QPainter &p, double w, double h)
     strokeInside(p, s.body, round, QColor(225, 230, 236, 90), 5);
     strokeInside(p, s.body, round, QColor(225, 230, 236, 70), 2.5);
     modelBody(p, s.body, s.caudal.base.x1(), QColor(40, 46, 56));
-    paintScalpelSpine(p, b.at(0.945, 0.02), 13, QColor(190, 198, 204), QColor(24, 28, 36, 230));
+    paintScalpel(p, b.at(0.945, 0.02), 13, QColor(236, 238, 240), QColor(24, 28, 36, 230));
     paintFront(p, s, look);
 }
 
@@ -658,7 +614,7 @@ void paintSurgeonfish(QPainter &p, double w, double h)
     strokeInside(p, s.body, round, QColor(240, 240, 238, 150), 10);
     strokeInside(p, s.body, round, QColor(246, 246, 244, 170), 5);
     modelBody(p, s.body, s.caudal.base.x1(), QColor(48, 44, 40, 120), 1.5);
-    paintScalpelSpine(p, b.at(0.935, 0.02), 17, QColor(226, 228, 226), QColor(22, 20, 24, 245));
+    paintScalpel(p, b.at(0.935, 0.02), 17, QColor(246, 246, 242), QColor(22, 20, 24, 245));
     paintFront(p, s, look);
 }
 

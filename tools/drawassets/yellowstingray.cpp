@@ -209,55 +209,50 @@ void paintVermiculation(QPainter &p, const QPainterPath &area, const Stingray &r
     p.drawImage(QRectF(box.topLeft(), QSizeF(skin.size()) / perUnit), skin);
 }
 
-// The eye of a resting stingray, a small raised dome of skin `skin` on top
-// of the head with a round dark pupil looking up and out, and just behind it
-// (towards +y) the spiracle, a dark opening in a soft rim through which the
-// ray breathes while it lies on the sand. `side` is -1 or 1.
+// The eye of a resting stingray seen from above: a small bump of the skin
+// `skin` on top of the head, with only a slit of the dark eye showing on its
+// outer side, and just behind it (towards +y) the spiracle, a rounded opening
+// in the skin, darker inside, through which the ray breathes while it lies on
+// the sand. `side` is -1 or 1.
 void paintEye(QPainter &p, QPointF centre, double size, QColor skin, double side)
 {
     const Saved s(p);
     p.setPen(Qt::NoPen);
-    // The dome casts a little shadow down and to the right of the light.
-    const QPointF dropped = centre + QPointF(size * 0.45, size * 0.55);
-    QRadialGradient shade(dropped, size * 1.4);
-    shade.setColorAt(0.0, QColor(20, 16, 8, 70));
+    // The bump casts a little shadow down and to the right of the light.
+    const QPointF dropped = centre + QPointF(size * 0.35, size * 0.45);
+    QRadialGradient shade(dropped, size * 1.1);
+    shade.setColorAt(0.0, QColor(20, 16, 8, 50));
     shade.setColorAt(1.0, QColor(20, 16, 8, 0));
     p.setBrush(shade);
-    p.drawEllipse(dropped, size * 1.4, size * 1.4);
+    p.drawEllipse(dropped, size * 1.1, size * 1.1);
     // A swelling of the skin with no edge of its own, lit on its upper left.
-    QRadialGradient dome(centre - QPointF(size * 0.35, size * 0.4), size * 1.5);
-    dome.setColorAt(0.0, withAlpha(skin.lighter(130), 240));
-    dome.setColorAt(0.6, withAlpha(skin, 190));
+    QRadialGradient dome(centre - QPointF(size * 0.3, size * 0.35), size * 1.2);
+    dome.setColorAt(0.0, withAlpha(skin.lighter(114), 200));
+    dome.setColorAt(0.6, withAlpha(skin, 150));
     dome.setColorAt(1.0, withAlpha(skin, 0));
     p.setBrush(dome);
-    p.drawEllipse(centre, size * 1.25, size * 1.35);
-    // The eyeball at the top of the dome: a ring of dull golden iris round a
-    // round dark pupil, with one small glint.
-    const QPointF ball = centre + QPointF(side * size * 0.08, -size * 0.05);
-    QRadialGradient iris(ball, size * 0.62);
-    iris.setColorAt(0.0, skin.darker(150));
-    iris.setColorAt(0.8, skin.darker(125));
-    iris.setColorAt(1.0, skin.darker(190));
-    p.setBrush(iris);
-    p.drawEllipse(ball, size * 0.62, size * 0.58);
-    p.setBrush(QColor(24, 18, 10));
-    p.drawEllipse(ball, size * 0.34, size * 0.34);
-    p.setBrush(QColor(255, 250, 232, 150));
-    p.drawEllipse(ball - QPointF(size * 0.13, size * 0.15), size * 0.09, size * 0.09);
-
-    const QPointF hole = centre + QPointF(side * size * 0.3, size * 1.75);
-    QRadialGradient rim(hole, size * 0.9);
-    rim.setColorAt(0.5, withAlpha(skin.lighter(112), 170));
-    rim.setColorAt(1.0, withAlpha(skin, 0));
-    p.setBrush(rim);
-    p.drawEllipse(hole, size * 0.8, size * 0.9);
-    QPainterPath opening(hole + QPointF(-side * size * 0.2, -size * 0.5));
-    opening.quadTo(hole + QPointF(side * size * 0.4, 0),
-                   hole + QPointF(-side * size * 0.05, size * 0.5));
-    opening.quadTo(hole + QPointF(-side * size * 0.2, 0),
-                   hole + QPointF(-side * size * 0.2, -size * 0.5));
-    p.setBrush(withAlpha(skin.darker(200), 210));
-    p.drawPath(opening);
+    p.drawEllipse(centre, size * 1.0, size * 1.1);
+    // The eye looks out sideways, so from above it shows as a narrow dark
+    // slit along the outer flank of the bump, its ends sunk into the skin.
+    const QPointF ball = centre + QPointF(side * size * 0.32, 0);
+    const double half = size * 0.48, wide = size * 0.15;
+    QPainterPath slit(ball - QPointF(-side * wide * 0.6, half));
+    slit.quadTo(ball + QPointF(side * wide * 1.6, 0), ball + QPointF(side * wide * 0.6, half));
+    slit.quadTo(ball - QPointF(side * wide * 1.0, 0), ball - QPointF(-side * wide * 0.6, half));
+    stroke(p, slit, withAlpha(skin.darker(170), 70), wide * 1.2);
+    p.setBrush(withAlpha(skin.darker(420), 235));
+    p.drawPath(slit);
+    // The spiracle: a hole a little larger than the eye, its front lip
+    // shading the inside, so the dark lies forward and fades to the skin
+    // behind.
+    const QPointF hole = centre + QPointF(side * size * 0.2, size * 1.4);
+    QRadialGradient inside(hole - QPointF(0, size * 0.12), size * 0.62);
+    inside.setColorAt(0.0, withAlpha(skin.darker(280), 235));
+    inside.setColorAt(0.65, withAlpha(skin.darker(190), 215));
+    inside.setColorAt(0.85, withAlpha(skin.darker(130), 110));
+    inside.setColorAt(1.0, withAlpha(skin.darker(120), 0));
+    p.setBrush(inside);
+    p.drawEllipse(hole, size * 0.58, size * 0.62);
 }
 
 // The ray's skin carries the vermiculation in `dark` and `pale`.
