@@ -181,8 +181,8 @@ void paintClearPectoral(QPainter &p, const QPainterPath &body, const Fin &f, QCo
 // rounded soft lobe at the rear top, its widest part; the anal fin leads
 // with three short spines and ends in a rounded, slightly angular lobe. Both
 // narrow to almost nothing at the tail stalk, which stands clear of them.
-// `spiny` is the height where the spines end and `lobe` the soft lobe's, as
-// shares of the depth.
+// `spiny` is the height where the spines end, `lobe` and `analLobe` those of
+// the soft lobes, as shares of the depth.
 void shapeLobedFins(Build &b, double spiny, double lobe, double analLobe, int spines)
 {
     const BodyShape &s = b.shape;
@@ -197,7 +197,7 @@ void shapeLobedFins(Build &b, double spiny, double lobe, double analLobe, int sp
                         {out(0.3, -1, spiny * 0.5), out(0.4, -1, spiny * 0.8), out(0.52, -1, spiny),
                          out(0.66, -1, lobe * 0.78), out(0.78, -1, lobe),
                          rear(0.87, -1, lobe * 0.82, 6), rear(0.92, -1, lobe * 0.36, 5)},
-                        out(0.95, -1, -0.02), spines, 34 - spines, 0.3);
+                        out(0.95, -1, -0.02), spines, 34 - spines, 0.18);
     b.anal = spinyFin(out(0.5, 1, -0.03),
                       {out(0.53, 1, analLobe * 0.25), out(0.58, 1, analLobe * 0.45),
                        out(0.7, 1, analLobe * 0.85), out(0.8, 1, analLobe),
@@ -258,7 +258,7 @@ void paintDiagonals(QPainter &p, const Build &b, QColor colour, double width)
                 crowd *= 1.0 + (lean(x + 0.5) - lean(x - 0.5)) * -dir * step;
                 x += dx;
                 y += dir * step;
-                const double a = colour.alpha() * std::clamp(crowd, 0.0, 1.0) *
+                const double a = colour.alpha() * std::pow(std::clamp(crowd, 0.0, 1.0), 2) *
                                  std::clamp((x - start) / (0.1 * s.length), 0.0, 1.0) *
                                  std::clamp((end - x) / (0.08 * s.length), 0.0, 1.0) *
                                  (0.8 + 0.2 * std::sin(n * 0.09 + k * 1.7));
@@ -482,7 +482,7 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
     // straight from it to the high shoulder under the dorsal fin.
     const BodyShape shape{{44, 130}, 192, 126, 0.5, 0.26, 0.22, 0.55, 0.04, 0, 0.7, 0};
     Build b = butterfly({shape, 0.13, 0.26, 0.38, TailKind::Truncate, {36, 62}, 0.86, 0.2});
-    shapeLobedFins(b, 0.12, 0.3, 0.26, 13);
+    shapeLobedFins(b, 0.16, 0.3, 0.26, 13);
     const QColor yellow(255, 212, 0, 250);
     const Livery look(yellow, yellow, QColor(200, 150, 0, 120), QColor(112, 104, 86), yellow,
                       QColor(60, 50, 40), 6);
@@ -532,7 +532,7 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
                          0.76,
                          0.17,
                          13});
-    shapeLobedFins(b, 0.13, 0.34, 0.3, 13);
+    shapeLobedFins(b, 0.17, 0.34, 0.3, 13);
     const Livery look(QColor(225, 228, 222, 220), QColor(236, 222, 150, 240),
                       QColor(200, 180, 120, 150), QColor(112, 104, 86), QColor(240, 200, 50, 240),
                       QColor(60, 50, 40), 6);
