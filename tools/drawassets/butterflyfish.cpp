@@ -133,7 +133,7 @@ void paintFlatSide(QPainter &p, const Build &b, QColor colour)
                   Qt::IntersectClip);
     p.setBrush(Qt::NoBrush);
     for (int i = 6; i >= 1; --i) {
-        p.setPen(QPen(withAlpha(colour, colour.alpha() * (7 - i) / 16), 4.0 * i));
+        p.setPen(QPen(withAlpha(colour, colour.alpha() * (7 - i) / 16), 2.2 * i));
         p.drawPath(b.body);
     }
 }
@@ -173,6 +173,106 @@ void paintClearPectoral(QPainter &p, const QPainterPath &body, const Fin &f, QCo
     }
     stroke(p, f.edge, withAlpha(ray, 45), 0.4);
     stroke(p, curve(f.base.p1(), root + QPointF(-0.6, 0), f.base.p2()), withAlpha(ray, 110), 0.8);
+}
+
+// The dorsal and anal fins of the Spotfin and Four Eye, each of its own
+// shape: the dorsal starts low over the nape as a row of short stout spines,
+// the membrane notched between their tips, and rises along the back to a
+// rounded soft lobe at the rear top, its widest part; the anal fin leads
+// with three short spines and ends in a rounded, slightly angular lobe. Both
+// narrow to almost nothing at the tail stalk, which stands clear of them.
+// `spiny` is the height where the spines end, `lobe` and `analLobe` those of
+// the soft lobes, as shares of the depth.
+void shapeLobedFins(Build &b, double spiny, double lobe, double analLobe, int spines)
+{
+    const BodyShape &s = b.shape;
+    const double d = s.depth;
+    const auto out = [&](double along, int side, double rise) {
+        return rimPoint(b.body, s.at(along, 0), side) + QPointF(0, side * d * rise);
+    };
+    const auto rear = [&](double along, int side, double rise, double back) {
+        return out(along, side, rise) + QPointF(back, 0);
+    };
+    b.dorsal = spinyFin(out(0.27, -1, -0.03),
+                        {out(0.3, -1, spiny * 0.5), out(0.4, -1, spiny * 0.8), out(0.52, -1, spiny),
+                         out(0.66, -1, lobe * 0.78), out(0.78, -1, lobe),
+                         rear(0.87, -1, lobe * 0.82, 6), rear(0.92, -1, lobe * 0.36, 5)},
+                        out(0.95, -1, -0.02), spines, 34 - spines, 0.18);
+    b.anal = spinyFin(out(0.5, 1, -0.03),
+                      {out(0.53, 1, analLobe * 0.25), out(0.58, 1, analLobe * 0.45),
+                       out(0.7, 1, analLobe * 0.85), out(0.8, 1, analLobe),
+                       rear(0.88, 1, analLobe * 0.72, 7), rear(0.93, 1, analLobe * 0.26, 3)},
+                      out(0.95, 1, -0.02), 3, 18, 0.3);
+}
+
+// A compressed disc is flat, not a ball: lit over the upper flank and
+// darkening gently towards the belly, and towards its edges only in a
+// narrow band where the side turns away.
+void shadeDisc(QPainter &p, const QPainterPath &body, QColor shadow)
+{
+    if (Silhouette::active(p))
+        return;
+    const QRectF r = body.boundingRect();
+    const Saved s(p);
+    p.setClipPath(body, Qt::IntersectClip);
+    QLinearGradient fall(r.topLeft(), r.bottomLeft());
+    fall.setColorAt(0, withAlpha(shadow, 10));
+    fall.setColorAt(0.3, withAlpha(shadow, 0));
+    fall.setColorAt(0.6, withAlpha(shadow, 14));
+    fall.setColorAt(1, withAlpha(shadow, 60));
+    p.fillRect(r, fall);
+    p.setBrush(Qt::NoBrush);
+    for (int i = 1; i <= 5; ++i) {
+        p.setPen(QPen(withAlpha(shadow, 9), 3.0 * i));
+        p.drawPath(body);
+    }
+}
+
+// The Four Eye's lines: thin and dark, running diagonally up and back over
+// the front of the body and turning, further back, to slant down and back
+// towards the false eye. Traced through one smooth field of directions, so
+// that neighbours never cross; where they crowd together they fade.
+void paintDiagonals(QPainter &p, const Build &b, QColor colour, double width)
+{
+    if (Silhouette::active(p))
+        return;
+    const BodyShape &s = b.shape;
+    const QRectF box = b.body.boundingRect();
+    const double start = s.at(b.gill + 0.02, 0).x(), end = s.at(1, 0).x();
+    const double turnFrom = s.at(0.58, 0).x(), turnTo = s.at(0.95, 0).x();
+    // How far back a line runs for each step up.
+    const auto lean = [&](double x) {
+        const double t = std::clamp((x - turnFrom) / (turnTo - turnFrom), 0.0, 1.0);
+        return 1.1 - 1.9 * t * t * (3 - 2 * t);
+    };
+    const Saved saved(p);
+    p.setClipPath(b.body, Qt::IntersectClip);
+    constexpr double step = 1.5;
+    int k = 0;
+    for (double seed = start - 0.2 * s.length; seed < end; seed += 0.052 * s.length, ++k) {
+        for (const int dir : {-1, 1}) {
+            double x = seed, y = s.at((seed - s.snout.x()) / s.length, 0).y(), crowd = 1.0;
+            QPointF last(x, y);
+            for (int n = 0; y > box.top() - 2 && y < box.bottom() + 2 && n < 400; ++n) {
+                const double dx = lean(x) * step * -dir;
+                crowd *= 1.0 + (lean(x + 0.5) - lean(x - 0.5)) * -dir * step;
+                x += dx;
+                y += dir * step;
+                const double a = colour.alpha() * std::pow(std::clamp(crowd, 0.0, 1.0), 2) *
+                                 std::clamp((x - start) / (0.1 * s.length), 0.0, 1.0) *
+                                 std::clamp((end - x) / (0.08 * s.length), 0.0, 1.0) *
+                                 (0.8 + 0.2 * std::sin(n * 0.09 + k * 1.7));
+                if (a >= 1) {
+                    p.setPen(QPen(withAlpha(colour, int(a * 0.3)), width * 2.2, Qt::SolidLine,
+                                  Qt::FlatCap));
+                    p.drawLine(last, QPointF(x, y));
+                    p.setPen(QPen(withAlpha(colour, int(a)), width, Qt::SolidLine, Qt::FlatCap));
+                    p.drawLine(last, QPointF(x, y));
+                }
+                last = QPointF(x, y);
+            }
+        }
+    }
 }
 } // namespace
 
@@ -380,8 +480,9 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
                                {30, 236}, 96, QColor(180, 80, 140));
     // Deeper than long behind a short pointed snout, the forehead climbing
     // straight from it to the high shoulder under the dorsal fin.
-    const BodyShape shape{{44, 130}, 192, 126, 0.5, 0.3, 0.22, 0.55, 0.04, 0, 0.7, 0.025};
-    const Build b = butterfly({shape, 0.13, 0.26, 0.38, TailKind::Truncate, {36, 62}, 0.86, 0.2});
+    const BodyShape shape{{44, 130}, 192, 126, 0.5, 0.26, 0.22, 0.55, 0.04, 0, 0.7, 0};
+    Build b = butterfly({shape, 0.13, 0.26, 0.38, TailKind::Truncate, {36, 62}, 0.86, 0.2});
+    shapeLobedFins(b, 0.16, 0.3, 0.26, 13);
     const QColor yellow(255, 212, 0, 250);
     const Livery look(yellow, yellow, QColor(200, 150, 0, 120), QColor(112, 104, 86), yellow,
                       QColor(60, 50, 40), 6);
@@ -391,7 +492,7 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
     // The thin lines along the scale rows are faint, yet plain at a glance.
     paintSlants(p, b, QColor(118, 114, 100, 90), 0.75, false);
     paintEyeBar(p, b.body, b.eye, QColor(20, 20, 24), 14);
-    modelBody(p, b.body, b.caudal.base.x1(), QColor(90, 90, 80), 0.45);
+    shadeDisc(p, b.body, QColor(60, 56, 40));
     paintFlatSide(p, b, QColor(255, 206, 0, 210));
     // On the soft dorsal fin just above its base, not on the body.
     QPointF spot = b.shape.at(0.83, 0);
@@ -400,7 +501,7 @@ void paintSpotfinButterfly(QPainter &p, double w, double h)
     // It sits down on the fin's base, its lower edge in the yellow where the
     // membrane runs on over the join. Pigment in the membrane: a solid blot
     // with a slightly uneven edge.
-    const QPointF at = spot + QPointF(0, 1.5);
+    const QPointF at = spot - QPointF(0, 9);
     QPolygonF rim;
     for (int i = 0; i < 36; ++i) {
         const double a = 2.0 * std::numbers::pi * i / 36.0;
@@ -422,15 +523,16 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
     const Canvas canvas = reef(p, w, h, 0.35, Floor::Open, {282, 250}, 72, QColor(200, 140, 90),
                                {26, 240}, 140, QColor(170, 70, 110));
     // Round, with a short snout and low, rounded soft fins.
-    const Build b = butterfly({{{68, 128}, 160, 118, 0.46, 0.28, 0.26, 0.52, 0.0, 0.03, 0.7},
-                               0.15,
-                               0.38,
-                               0.42,
-                               TailKind::Rounded,
-                               {46, 68},
-                               0.76,
-                               0.17,
-                               13});
+    Build b = butterfly({{{68, 128}, 160, 118, 0.46, 0.28, 0.26, 0.52, 0.0, 0.03, 0.7},
+                         0.15,
+                         0.38,
+                         0.42,
+                         TailKind::Rounded,
+                         {46, 68},
+                         0.76,
+                         0.17,
+                         13});
+    shapeLobedFins(b, 0.17, 0.34, 0.3, 13);
     const Livery look(QColor(225, 228, 222, 220), QColor(236, 222, 150, 240),
                       QColor(200, 180, 120, 150), QColor(112, 104, 86), QColor(240, 200, 50, 240),
                       QColor(60, 50, 40), 6);
@@ -444,9 +546,9 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
         paintSoftMargin(p, *f, QColor(236, 190, 40, 135), {0.0, 0.0, 0.0, 4.0, 5.6, 5.6, 5.0, 2.6});
     }
     fillBody(p, b.body, QColor(206, 206, 210), QColor(236, 236, 238), QColor(242, 238, 226));
-    paintSlants(p, b, QColor(70, 70, 82, 130), 0.8, true);
+    paintDiagonals(p, b, QColor(60, 60, 72, 115), 0.75);
     paintEyeBar(p, b.body, b.eye, QColor(20, 20, 26), 12.5);
-    modelBody(p, b.body, b.caudal.base.x1(), QColor(90, 90, 100), 0.45);
+    shadeDisc(p, b.body, QColor(40, 44, 60));
     // The soft fins are the flank drawn out thin: its grey-white runs on
     // well out into them before the yellow of the margin takes over.
     growFinRoots(p, b.body, {&b.dorsal, &b.anal}, 9);
@@ -458,25 +560,14 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
     if (!Silhouette::active(p)) {
         const Saved saved(p);
         p.setClipPath(b.body, Qt::IntersectClip);
-        // The white ring is clean against the black; outside, it blurs into
-        // a faint dusk in the skin that sets it off the pale flank, and the
-        // slanting lines run on up to it.
-        paintGlow(p, falseEye, 20, QColor(96, 98, 112, 50));
-        for (const double reach : {30.0, 24.0})
-            paintSlants(p, b, QColor(70, 70, 82, 80), 0.8, true, oval(falseEye, reach, reach));
-        QRadialGradient ring(falseEye, 18);
-        ring.setColorAt(0, QColor(253, 253, 250));
-        ring.setColorAt(0.7, QColor(253, 253, 250));
-        ring.setColorAt(0.85, QColor(253, 253, 250, 150));
-        ring.setColorAt(1, QColor(253, 253, 250, 0));
-        p.fillPath(oval(falseEye, 18, 18), ring);
-        // The black is skin too, faintly lit where the body faces the light.
-        QRadialGradient black(falseEye, 9.6, falseEye + QPointF(-3.2, -3.6));
+        // A crisp black spot in a crisp white ring, both sharp-edged as the
+        // real marking is; the black is skin too, faintly lit towards the light.
+        p.fillPath(oval(falseEye, 15.5, 15.5), QColor(250, 250, 246));
+        QRadialGradient black(falseEye, 10, falseEye + QPointF(-3.2, -3.6));
         black.setColorAt(0, QColor(44, 42, 48));
         black.setColorAt(0.55, QColor(16, 14, 17));
-        black.setColorAt(0.9, QColor(14, 12, 15));
-        black.setColorAt(1, QColor(16, 14, 17, 0));
-        p.fillPath(oval(falseEye, 9.6, 9.6), black);
+        black.setColorAt(1, QColor(12, 10, 13));
+        p.fillPath(oval(falseEye, 10, 10), black);
     }
     paintButterflyFront(p, b, look);
 }
