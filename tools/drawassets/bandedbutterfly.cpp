@@ -8,7 +8,6 @@
 
 #include <QLinearGradient>
 #include <QPainterPathStroker>
-#include <QRadialGradient>
 #include <QTransform>
 
 #include <cmath>
@@ -23,20 +22,9 @@ using namespace fishkit;
 
 namespace {
 
-// The strip of `f` within `width` of its free edge.
-QPainterPath edgeBand(const Fin &f, double width)
-{
-    if (width <= 0)
-        return {};
-    QPainterPathStroker rim;
-    rim.setWidth(width * 2);
-    return rim.createStroke(f.edge).intersected(f.shape);
-}
-
 // A soft fin's membrane of `colour`: a shade deeper where it grows from the
-// body, thinner and more of the water showing through it towards its edge,
-// and thinning over `margin` along that edge until the rim is clear.
-void paintMembrane(QPainter &p, const Fin &f, QColor colour, double margin)
+// body, thinner and more of the water showing through it towards its edge.
+void paintMembrane(QPainter &p, const Fin &f, QColor colour)
 {
     if (Silhouette::record(p, f.shape))
         return;
@@ -45,15 +33,20 @@ void paintMembrane(QPainter &p, const Fin &f, QColor colour, double margin)
     sheet.setColorAt(0, colour.darker(110));
     sheet.setColorAt(0.5, colour);
     sheet.setColorAt(1, withAlpha(colour.lighter(103), colour.alpha() * 3 / 4));
-    p.fillPath(f.shape.subtracted(edgeBand(f, margin)), sheet);
-    constexpr int steps = 6;
-    const Saved s(p);
-    for (int i = steps; i >= 1; --i) {
-        p.setOpacity(0.1 + 0.6 * i / steps);
-        p.fillPath(
-            edgeBand(f, margin * i / steps).subtracted(edgeBand(f, margin * (i - 1) / steps)),
-            sheet);
-    }
+    p.fillPath(f.shape, sheet);
+}
+
+// A band across the flat side of `b`, from where it meets the dorsal fin
+// `top` of the length along to where it meets the anal fin at `bottom`: one
+// straight stripe that runs on out over both fins.
+QPainterPath straightBand(const Build &b, double top, double bottom)
+{
+    const QPointF up = rimPoint(b.body, b.shape.at(top, 0), -1);
+    const QPointF down = rimPoint(b.body, b.shape.at(bottom, 0), 1);
+    const QPointF d = (down - up) / std::hypot(down.x() - up.x(), down.y() - up.y());
+    QPainterPath line(up - d * b.shape.depth * 0.45);
+    line.lineTo(down + d * b.shape.depth * 0.45);
+    return line;
 }
 
 // The soft rays of `f` where it stands clear of `body`, fine and evenly
@@ -125,70 +118,63 @@ void paintBandedButterfly(QPainter &p, double w, double h)
     const Livery look(white, white, QColor(110, 110, 110, 150), QColor(112, 104, 86), white,
                       QColor(60, 50, 40), 6);
     // The fins are thinner than the body: a little of the water shows
-    // through them everywhere, and through the clear rim most of all.
+    // through them everywhere.
     const QColor membrane(222, 224, 224, 226);
-    constexpr double margin = 1.4;
-    paintMembrane(p, b.caudal, membrane, margin);
+    paintMembrane(p, b.caudal, membrane);
     const QPointF root = b.caudal.base.center();
     // The tail's band is pigment across the rays, its edges blurred.
     const QPainterPath across =
         curve(root + QPointF(20, -34), root + QPointF(16, 0), root + QPointF(20, 34));
     for (const auto &[width, alpha] : {std::pair{7.6, 60}, std::pair{5.2, 225}})
-        strokeInside(p, b.caudal.shape.subtracted(edgeBand(b.caudal, margin)), across,
-                     withAlpha(band, alpha), width);
+        strokeInside(p, b.caudal.shape, across, withAlpha(band, alpha), width);
     paintSoftRays(p, b.caudal, b.body, 12 + int(b.caudal.shape.boundingRect().height() / 24));
     for (const Fin *f : {&b.dorsal, &b.anal})
-        paintMembrane(p, *f, membrane, margin);
+        paintMembrane(p, *f, membrane);
     // The scaled body is lit along the back and falls into shade towards
     // the belly and the rear, under the bands as round the white.
     fillBody(p, b.body, QColor(250, 250, 247), QColor(242, 242, 238), QColor(222, 222, 220));
     paintSlants(p, b, QColor(150, 150, 150, 70), 0.7, false);
     const QPainterPath bar = eyeBarLine(b.eye);
-    const QPainterPath middle = bandLine(b, 0.48, 0.49);
-    const QPainterPath rear = bandLine(b, 0.78, 0.79);
+    const QPainterPath middle = straightBand(b, 0.48, 0.49);
+    const QPainterPath rear = straightBand(b, 0.78, 0.79);
     // All three over `area`, shading from `top` down to `low`.
     const auto paintBands = [&](const QPainterPath &area, QColor top, QColor low) {
         paintPigmentBand(p, area, bar, {3, 10.5, 13, 12.5, 10, 3}, top, low);
-        paintPigmentBand(p, area, middle, {16, 22, 26, 29, 30, 29, 25, 20, 16}, top, low);
-        paintPigmentBand(p, area, rear, {18, 22, 25, 27, 27, 26, 24, 22, 18}, top, low);
+        paintPigmentBand(p, area, middle, {24, 26, 27, 27, 27, 27, 27, 26, 24}, top, low);
+        paintPigmentBand(p, area, rear, {22, 24, 25, 25, 25, 25, 25, 24, 22}, top, low);
     };
     const QPainterPath fins = b.dorsal.shape.united(b.anal.shape).subtracted(b.body);
     if (!Silhouette::active(p)) {
         // The bands hide the rows of scales beneath them.
         paintBands(b.body, band, belly);
-        const Saved lit(p);
-        // The fins are lit and shaded with the body they grow from.
-        p.setClipPath(b.body.united(fins));
-        const QRectF r = b.body.boundingRect();
-        QRadialGradient light(shape.at(0.42, -0.55), r.height() * 0.95);
-        light.setColorAt(0, QColor(255, 255, 255, 40));
-        light.setColorAt(0.45, QColor(255, 255, 255, 0));
-        light.setColorAt(0.75, QColor(0, 8, 24, 18));
-        light.setColorAt(1, QColor(0, 8, 24, 60));
-        p.fillRect(r.adjusted(-60, -60, 60, 60), light);
+        // The disc is thin and flat-sided: it turns away only in a narrow
+        // strip along its outline, so the shade there is gentle and close.
+        const Saved s(p);
+        p.setClipPath(b.body, Qt::IntersectClip);
+        for (const double width : {20.0, 12.0, 6.0})
+            stroke(p, b.body, QColor(0, 8, 24, 9), width);
     }
     modelBody(p, b.body, b.caudal.base.x1(), QColor(30, 36, 50, 60), 0.5);
-    // The skin's own tone runs on out over the join into each fin.
-    growFinRoots(p, b.body, {&b.dorsal, &b.anal, &b.caudal}, 9);
+    // The skin's own tone runs on out over the join into the tail.
+    growFinRoots(p, b.body, {&b.caudal}, 9);
     if (!Silhouette::active(p)) {
-        // On the fins the same bands are thinner pigment in a thinner sheet,
-        // a shade lighter, and stop short of the clear rim.
-        QPainterPath onFins = fins;
-        for (const Fin *f : {&b.dorsal, &b.anal})
-            onFins = onFins.subtracted(edgeBand(*f, margin));
-        paintBands(onFins, withAlpha(band.lighter(135), 215), withAlpha(belly.lighter(135), 215));
-        // The dark edge is pigment in the membrane just inside the clear
-        // rim, blurring towards the body; the spiny fin in front has none.
+        // The bands run on unbroken over the join and out across the fins.
+        QPainterPathStroker join;
+        join.setWidth(18);
+        paintBands(
+            fins.united(join.createStroke(b.body).intersected(b.dorsal.shape.united(b.anal.shape))),
+            band, belly);
+        // The soft fins have a narrow dark edge, crisp at the rim and
+        // blurring a little inwards; the spiny fin in front has none.
         for (const Fin *f : {&b.dorsal, &b.anal}) {
             const double from = f->spines > 0 ? f->tips[size_t(f->spines - 1)].x() : f->base.x1();
             QLinearGradient fade(from, 0, from + 24, 0);
             fade.setColorAt(0, withAlpha(band, 0));
-            fade.setColorAt(1, withAlpha(band, 110));
+            fade.setColorAt(1, withAlpha(band, 150));
             const Saved inside(p);
-            p.setClipPath(f->shape.subtracted(edgeBand(*f, margin)).subtracted(b.body),
-                          Qt::IntersectClip);
-            for (const double reach : {6.0, 3.6}) {
-                p.setPen(QPen(QBrush(fade), 2 * (margin + reach), Qt::SolidLine, Qt::FlatCap));
+            p.setClipPath(f->shape.subtracted(b.body), Qt::IntersectClip);
+            for (const double reach : {2.8, 1.3}) {
+                p.setPen(QPen(QBrush(fade), 2 * reach, Qt::SolidLine, Qt::FlatCap));
                 p.drawPath(f->edge);
             }
         }

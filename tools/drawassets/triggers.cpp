@@ -12,6 +12,7 @@
 #include <cmath>
 #include <numbers>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 // Triggerfish: a deep trigger with streaming fin tips.
@@ -24,26 +25,14 @@ namespace {
 
 constexpr double pi = std::numbers::pi;
 
-// The blue margin of a trigger's fin: a band just inside the free edge that
-// swells and thins along it, brightest where the fin is widest and fading
-// out towards the tips, with a dark thread along the very edge.
-void paintFinMargin(QPainter &p, const QPainterPath &shape, QColor blue)
+// The blue margin of a trigger's fin: pigment in the membrane along its free
+// edge, deepest at the rim and fading inwards into the fin's own tone.
+void paintFinMargin(QPainter &p, const Fin &f, QColor blue)
 {
     const Saved s(p);
-    p.setClipPath(shape, Qt::IntersectClip);
-    constexpr int steps = 140;
-    for (int i = 0; i < steps; ++i) {
-        const double t = double(i) / steps, next = double(i + 1) / steps;
-        const double swell = 0.5 + 0.5 * std::sin(t * 2 * pi * 5 + 1.3) * std::sin(t * 2 * pi * 2);
-        const double width = 1.6 + 3.2 * swell * swell;
-        const QLineF piece(shape.pointAtPercent(t), shape.pointAtPercent(next));
-        p.setPen(QPen(withAlpha(blue, int(110 + 110 * swell)), width, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(piece);
-        p.setPen(QPen(withAlpha(blue.lighter(130), int(60 * swell)), width * 2.2, Qt::SolidLine,
-                      Qt::RoundCap));
-        p.drawLine(piece);
-    }
-    stroke(p, shape, QColor(20, 50, 70, 90), 0.6);
+    p.setClipPath(f.shape, Qt::IntersectClip);
+    for (const auto &[width, alpha] : {std::pair{9.0, 44}, std::pair{5.6, 70}, std::pair{2.6, 110}})
+        stroke(p, f.edge, withAlpha(blue, alpha), width);
 }
 
 // The top and bottom of `body` over each `step`-wide column, front to back.
@@ -136,6 +125,8 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     paintReef(p, 0.4, 0, 0, {36, 252}, 66, QColor(170, 140, 100), {296, 240}, 90,
               QColor(170, 80, 100));
     const QColor blue(50, 170, 250);
+    // The fins' margins are a softer, greyer blue than the face's bands.
+    const QColor margin(70, 150, 200);
     const QColor finColour(90, 140, 120, 190);
     const QColor rays(60, 90, 70, 140);
     // Places the trigger and the pelvic flap; the outline itself is drawn
@@ -174,7 +165,7 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
     const Fin caudal = tail(TailKind::Lunate, {240, 125}, 32, 76, 146, 0.45);
     for (const Fin &f : {caudal, dorsal, anal}) {
         paintFin(p, f, finColour, rays, 20);
-        paintFinMargin(p, f.shape, blue);
+        paintFinMargin(p, f, margin);
     }
     // The first dorsal: a tall, stout, rough spine, half raised and raked
     // well back as the fish cruises, and two much shorter spines behind it
@@ -312,7 +303,7 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
         root.addRect(QRectF(230, 0, 90, 240));
         p.setClipPath(root.subtracted(oval({222, 125}, 20, 36)), Qt::IntersectClip);
         paintFin(p, caudal, finColour, rays, 20);
-        paintFinMargin(p, caudal.shape, blue);
+        paintFinMargin(p, caudal, margin);
     }
     // The groove in the back behind the spines, into which they fold flat.
     strokeInside(p, body, curveThrough({{146, 63}, {158, 64}, {171, 68.5}}),
