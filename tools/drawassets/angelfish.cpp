@@ -133,7 +133,8 @@ void paintFrenchAngelfish(QPainter &p, double w, double h)
                          {48, 56},
                          0.15,
                          16,
-                         QColor(70, 64, 40),
+                         // The preopercle spine is as black as the cheek.
+                         QColor(22, 22, 26),
                          // The scaled membrane runs right up the spines, so
                          // the fin's edge is smooth.
                          0};
@@ -167,18 +168,6 @@ void paintFrenchAngelfish(QPainter &p, double w, double h)
     // chin: pale skin flecked and clouded, its edge breaking up into the
     // black, darkest where the lips turn in.
     paleMuzzle(p, a, QColor(170, 172, 166), QColor(40, 40, 44), 0.78);
-    // The yellow bar lies along the rear edge of the gill cover, tapering
-    // at both ends.
-    const auto rim = [&a](double along, double across) {
-        return a.shape.at(a.gill + along, across) + QPointF(1.2, 0);
-    };
-    p.fillPath(
-        ribbon(curveThrough({rim(-0.03, -0.45), rim(0, -0.1), rim(-0.01, 0.2), rim(-0.05, 0.42)}),
-               {0.6, 2.6, 3.2, 2.6, 0.6})
-            .intersected(a.body),
-        yellow);
-    paintDisc(p, a.pectoral.base.center() + QPointF(-1, 0), 3.2, a.pectoral.base.length() * 0.6,
-              yellow);
     {
         // The yellow round the eye is a ring of skin pigment: broader behind
         // and below, thinner in front, its width wandering as it goes.
@@ -193,6 +182,21 @@ void paintFrenchAngelfish(QPainter &p, double w, double h)
     paintScaleRows(p, finRoots(a, 8), a.shape, 7.4, withAlpha(yellow, 150), 0.8, ScaleStyle::Large);
     // The front fins have the yellow rays the back fins lack.
     paintFront(p, a, {black, black, withAlpha(yellow, 190), look.pectoral, black, look.iris, 7});
+    // The yellow bar is pigment a few scales wide along the rear edge of the
+    // gill cover and over the pectoral's base, its edges blurring into the
+    // black and the scales showing through where it thins.
+    const auto rim = [&a](double along, double across) {
+        return a.shape.at(a.gill + along, across) + QPointF(3.5, 0);
+    };
+    const QPainterPath bar =
+        curveThrough({rim(-0.035, -0.42), rim(-0.004, -0.1), rim(-0.01, 0.2), rim(-0.05, 0.4)});
+    for (int k = 0; k < 7; ++k) {
+        const double spread = 3.4 - k * 0.4;
+        p.fillPath(
+            ribbon(bar, {0.8 * spread, 2.8 * spread, 3.6 * spread, 3.0 * spread, 0.8 * spread})
+                .intersected(a.body),
+            withAlpha(yellow, 24 + 8 * k));
+    }
 }
 
 // Blue-green, yellow-rimmed scales, a blue-ringed crown on the forehead, long

@@ -376,57 +376,58 @@ void paintCrevalleJack(QPainter &p, double w, double h)
     const double gill = gillAt(shape, eye, 2.2);
     paintGillCover(p, body, shape, eye, gill, Opercle::Jack, QColor(40, 50, 40));
     paintJackJaws(p, body, shape.snout + QPointF(0.5, -1.5), eye);
-    // The black spot on the upper rear corner of the gill cover, well below
-    // and behind the eye: pigment in the skin, taller than wide along the
-    // cover's edge, blurring out into it.
-    const QPointF coverSpot = shape.at(gill - 0.004, -0.3);
-    paintGlow(p, coverSpot + QPointF(0, 1), 8, QColor(15, 15, 15, 100));
     {
-        // A blot of uneven outline lying along the cover's edge, not a disc.
-        QPolygonF blot;
-        for (int i = 0; i < 28; ++i) {
-            const double a = 2.0 * std::numbers::pi * i / 28.0;
-            const double r = 1.0 + 0.1 * std::sin(a * 3.0 + 0.8) + 0.06 * std::cos(a * 5.0);
-            blot << coverSpot +
-                        QTransform().rotate(12).map(QPointF(std::cos(a) * 2.8, std::sin(a) * 5.4)) *
-                            r;
+        // The black spot on the upper rear corner of the gill cover is
+        // pigment in its skin: it lies along the curve of the cover's edge,
+        // which ends it, blurs out forward, and darkens the cover's own
+        // light and shade rather than hiding them.
+        const QPainterPath rim =
+            curveThrough({shape.at(gill - 0.07, -0.66), shape.at(gill - 0.008, -0.38),
+                          shape.at(gill + 0.014, 0.02)});
+        QPainterPath cover = rim;
+        cover.connectPath(QTransform::fromTranslate(-24, 0).map(rim).toReversed());
+        const Saved s(p);
+        p.setClipPath(body, Qt::IntersectClip);
+        p.setClipPath(cover, Qt::IntersectClip);
+        p.setCompositionMode(QPainter::CompositionMode_Multiply);
+        for (int i = 0; i < 7; ++i) {
+            const double t = 0.3 + i * 0.045;
+            const double a = rim.angleAtPercent(t) * std::numbers::pi / 180.0;
+            // Forward of the edge, square to it.
+            const QPointF inward(std::sin(a), std::cos(a));
+            const double middle = std::sin(std::numbers::pi * (i + 0.5) / 7.0);
+            paintGlow(p, rim.pointAtPercent(t) + inward * (2.0 + 0.6 * middle), 3.0 + 2.6 * middle,
+                      QColor(20, 24, 20, int(150 + 105 * middle)));
         }
-        QPainterPath mark;
-        mark.addPolygon(blot);
-        mark.closeSubpath();
-        p.fillPath(mark, QColor(15, 15, 15, 175));
     }
-    paintGlow(p, coverSpot + QPointF(0.4, -1), 3.2, QColor(10, 10, 10, 190));
     paintPelvicPair(p, pelvicFin(body, shape.at(gill + 0.02, 0), 10, 26, 62),
                     QColor(230, 210, 150, 200), yellowRay);
-    // The long sickle pectoral of an open-water hunter, a black spot in the
-    // armpit below its base, half hidden by the fin.
+    // The long sickle pectoral of an open-water hunter. The black spot at its
+    // base lies in the armpit and on the roots of the lowest rays, seen
+    // through the fin's thin membrane.
     const Fin pectoral =
         fanFin(shape.at(gill + 0.02, 0.04), shape.at(gill + 0.01, 0.3), 96, 14, 22, 1, 16);
     const QPointF armpit = pectoral.base.p2() + QPointF(4, 0.5);
-    paintGlow(p, armpit, 6.5, QColor(15, 15, 15, 100));
-    paintDisc(p, armpit, 4.6, 3.4, QColor(15, 15, 15, 225));
+    paintGlow(p, armpit, 7.5, QColor(15, 15, 15, 150));
     paintPectoral(p, body, pectoral, QColor(206, 172, 70, 232), yellowRay.darker(115));
     {
-        // The black runs on from the armpit over the lowest rays near their
-        // base: a defined oblong mark lying along the rays, its edge only a
-        // little softened, the rays showing faintly through it.
+        // A smudge, not a blot: dark where the rays leave the body and fading
+        // out along them, the membrane's sheen and its rays lying over it.
         const Saved onFin(p);
         p.setClipPath(pectoral.shape, Qt::IntersectClip);
         p.translate(armpit + QPointF(7.5, -1.8));
         p.rotate(12);
-        QPainterPath mark(QPointF(-7.5, 0.6));
-        mark.cubicTo(QPointF(-7.2, -3.4), QPointF(2.0, -3.9), QPointF(8.5, -1.6));
-        mark.cubicTo(QPointF(10.4, -0.8), QPointF(10.0, 1.6), QPointF(7.6, 2.2));
-        mark.cubicTo(QPointF(1.5, 3.8), QPointF(-7.6, 4.0), QPointF(-7.5, 0.6));
-        p.setPen(QPen(QColor(14, 14, 14, 70), 1.4));
-        p.setBrush(QColor(14, 14, 14, 215));
-        p.drawPath(mark);
+        p.setCompositionMode(QPainter::CompositionMode_Multiply);
+        for (int i = 0; i < 7; ++i)
+            paintGlow(p, QPointF(-6 + i * 2.6, 0.6 - 0.15 * i), 6.0 - 0.4 * i,
+                      QColor(24, 24, 20, 255 - 20 * i));
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        paintGlow(p, QPointF(0, 0.5), 9, QColor(206, 172, 70, 40));
         for (int i = 0; i < 4; ++i)
             stroke(p,
                    curve(QPointF(-7, -1.6 + i * 1.3), QPointF(1, -1.9 + i * 1.35),
                          QPointF(9, -1.3 + i * 0.9)),
-                   QColor(120, 110, 80, 55), 0.45);
+                   QColor(200, 180, 120, 45), 0.45);
     }
     paintNaturalEye(p, eye, 6.8, QColor(215, 190, 110), familyEye(Opercle::Jack));
     // The clear fatty eyelid of a jack, a film over the front and back of the eye.

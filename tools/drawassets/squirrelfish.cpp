@@ -8,6 +8,7 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRandomGenerator>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -55,54 +56,73 @@ void paintSquirrelfish(QPainter &p, double w, double h)
     red(fin(anal, {anal + QPointF(18, 22), anal + QPointF(36, 20)}, s.at(0.99, 0.7)), 8);
     stroke(p, curve(anal, anal + QPointF(8, 12), anal + QPointF(20, 21)), QColor(250, 220, 210),
            1.6);
-    // One continuous red membrane between stiff spines, nicked only a little
-    // behind each tip, shading to yellow-white along its upper edge, with a
-    // pale spot low in each panel.
-    const QPointF tips[] = {{104, 58}, {118, 46}, {132, 42}, {146, 43}, {160, 48},
-                            {172, 55}, {184, 63}, {194, 71}, {202, 80}};
-    QPointF roots[9];
-    for (int i = 0; i < 9; ++i)
-        roots[i] = s.at(0.29 + i * 0.06, -0.85);
-    QPainterPath membrane(s.at(0.28, -0.82));
-    membrane.lineTo(tips[0]);
-    for (int i = 1; i < 9; ++i) {
-        const QPointF nick = tips[i - 1] + (roots[i - 1] - tips[i - 1]) * 0.2 + QPointF(4, 1);
-        membrane.quadTo(nick + QPointF(-1, -1), nick);
-        membrane.quadTo(tips[i] + (roots[i] - tips[i]) * 0.12 + QPointF(-1.5, 0), tips[i]);
+    // About eleven stout spines, longest near the front and shortening along
+    // a smooth curve, each a little longer or shorter than its neighbours.
+    // The red membrane is deeply notched between them, so every spine tip
+    // stands free; a white band runs low along it and the tips are yellow.
+    constexpr int spines = 11;
+    QPointF roots[spines], tips[spines], holds[spines];
+    for (int i = 0; i < spines; ++i) {
+        const double u = i / double(spines - 1);
+        const double length = (18 + 26 * std::exp(-std::pow((u - 0.22) / 0.45, 2))) *
+                              (1 + 0.07 * std::sin(i * 2.7 + 0.5));
+        const double lean = 0.15 + 0.35 * u;
+        const QPointF dir = QPointF(lean, -1) / std::hypot(lean, 1.0);
+        roots[i] = s.at(0.29 + i * 0.048, -0.85);
+        tips[i] = roots[i] + dir * length;
+        // Where the membrane lets go of the spine, below its free tip.
+        holds[i] = roots[i] + dir * length * (0.86 - 0.05 * std::sin(i * 1.9 + 0.3));
     }
-    membrane.quadTo(tips[8] + QPointF(4, 8), s.at(0.8, -0.85));
+    QPainterPath edge(holds[0]);
+    for (int i = 0; i + 1 < spines; ++i) {
+        const double depth = 0.66 + 0.07 * std::sin(i * 2.3 + 1.1);
+        const QPointF notch = (roots[i] + roots[i + 1]) / 2.0 +
+                              ((holds[i] - roots[i]) + (holds[i + 1] - roots[i + 1])) / 2.0 * depth;
+        const double sag = 1.5 + std::abs(std::sin(i * 1.7));
+        edge.cubicTo(holds[i] + QPointF(sag, 2.5), notch + QPointF(-2.2, -0.6), notch);
+        edge.cubicTo(notch + QPointF(2.0, -0.8), holds[i + 1] + QPointF(-1.2, sag + 2),
+                     holds[i + 1]);
+    }
+    QPainterPath membrane(s.at(0.28, -0.82));
+    membrane.lineTo(holds[0]);
+    membrane.connectPath(edge);
+    membrane.cubicTo(holds[spines - 1] + QPointF(3, 4), s.at(0.79, -1.05), s.at(0.8, -0.85));
     membrane.closeSubpath();
-    QLinearGradient redToYellow(QPointF(0, 44), QPointF(0, 86));
-    redToYellow.setColorAt(0.0, QColor(255, 226, 96, 235));
-    redToYellow.setColorAt(0.22, QColor(236, 120, 64, 220));
-    redToYellow.setColorAt(0.5, QColor(206, 44, 38, 205));
-    redToYellow.setColorAt(1.0, QColor(180, 30, 30, 215));
-    p.fillPath(membrane, redToYellow);
+    QLinearGradient reds(QPointF(0, 44), QPointF(0, 90));
+    reds.setColorAt(0, QColor(222, 60, 46, 215));
+    reds.setColorAt(1, QColor(180, 30, 30, 220));
+    p.fillPath(membrane, reds);
     {
-        // Each panel ends in its own yellow tip, running further down behind
-        // some spines than others.
         const Saved c(p);
         p.setClipPath(membrane, Qt::IntersectClip);
-        static constexpr double reach[] = {0.34, 0.22, 0.3, 0.4, 0.26, 0.36, 0.2, 0.3, 0.24};
-        for (int i = 0; i < 9; ++i) {
-            const QPointF next = i < 8 ? tips[i + 1] : tips[8] + QPointF(8, 10);
-            const QPointF low = tips[i] + (roots[i] - tips[i]) * reach[i];
-            p.fillPath(smoothClosedPath({tips[i] + QPointF(-1, -2), next + QPointF(1, -2),
-                                         next + (low - tips[i]) * 0.5 + QPointF(-2, 0),
-                                         (low + next) / 2.0, low}),
-                       QColor(255, 214, 96, 150 + (i * 41) % 60));
-        }
+        std::vector<QPointF> band;
+        for (int i = 0; i < spines; ++i)
+            band.push_back(roots[i] + (holds[i] - roots[i]) * 0.38);
+        const QPainterPath white = curveThrough(band);
+        for (int k = 0; k < 6; ++k)
+            stroke(p, white, QColor(255, 236, 228, 22), 7.0 - k * 1.1);
+        // Yellow pigment gathers at the top of each panel and thins down
+        // along the notched edge.
+        for (int k = 0; k < 3; ++k)
+            stroke(p, edge, QColor(255, 210, 90, 28), 4.5 - k * 1.4);
+        for (int i = 0; i < spines; ++i)
+            paintGlow(p, holds[i] + QPointF(1, 1), 7 + 1.5 * std::abs(std::sin(i * 2.1)),
+                      QColor(255, 214, 96, 200));
     }
-    stroke(p, membrane, QColor(140, 20, 20, 120), 0.6);
-    for (int i = 0; i < 9; ++i) {
-        // Each spine tapers to a sharp point just clear of the membrane.
-        p.fillPath(ribbon(curve(roots[i], (roots[i] + tips[i]) / 2 + QPointF(-0.6, 0),
-                                tips[i] + (tips[i] - roots[i]) * 0.05),
-                          {1.7, 1.0, 0.25}),
-                   QColor(244, 206, 190, 230));
-        if (i < 8)
-            paintDisc(p, roots[i] + (tips[i] - roots[i]) * 0.3 + QPointF(6.5, 1.5),
-                      1.6 + (i % 3) * 0.3, 1.3, QColor(255, 240, 232, 200));
+    stroke(p, edge, QColor(140, 20, 20, 90), 0.5);
+    for (int i = 0; i < spines; ++i) {
+        // Each spine is a round rod: lit along its front, shaded behind, and
+        // yellow towards its sharp free tip.
+        const QPainterPath rod =
+            curve(roots[i], (roots[i] + tips[i]) / 2 + QPointF(-0.6, 0), tips[i]);
+        QLinearGradient tone(roots[i], tips[i]);
+        tone.setColorAt(0, QColor(214, 120, 104, 235));
+        tone.setColorAt(0.6, QColor(240, 196, 170, 235));
+        tone.setColorAt(1, QColor(255, 226, 140, 235));
+        p.fillPath(ribbon(rod, {1.8, 1.1, 0.25}), tone);
+        stroke(p, QTransform::fromTranslate(0.55, 0.15).map(rod), QColor(120, 16, 16, 90), 0.45);
+        stroke(p, QTransform::fromTranslate(-0.35, -0.05).map(rod), QColor(255, 246, 236, 150),
+               0.4);
     }
 
     const QPainterPath body = bodyOutline(s);
