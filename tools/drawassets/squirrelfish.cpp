@@ -104,10 +104,10 @@ void paintSquirrelfish(QPainter &p, double w, double h)
         // Yellow pigment gathers at the top of each panel and thins down
         // along the notched edge.
         for (int k = 0; k < 3; ++k)
-            stroke(p, edge, QColor(255, 210, 90, 28), 4.5 - k * 1.4);
+            stroke(p, edge, QColor(255, 206, 70, 48), 4.5 - k * 1.4);
         for (int i = 0; i < spines; ++i)
             paintGlow(p, holds[i] + QPointF(1, 1), 7 + 1.5 * std::abs(std::sin(i * 2.1)),
-                      QColor(255, 214, 96, 200));
+                      QColor(255, 208, 64, 245));
     }
     stroke(p, edge, QColor(140, 20, 20, 90), 0.5);
     for (int i = 0; i < spines; ++i) {
@@ -118,7 +118,7 @@ void paintSquirrelfish(QPainter &p, double w, double h)
         QLinearGradient tone(roots[i], tips[i]);
         tone.setColorAt(0, QColor(214, 120, 104, 235));
         tone.setColorAt(0.6, QColor(240, 196, 170, 235));
-        tone.setColorAt(1, QColor(255, 226, 140, 235));
+        tone.setColorAt(1, QColor(255, 214, 90, 240));
         p.fillPath(ribbon(rod, {1.8, 1.1, 0.25}), tone);
         stroke(p, QTransform::fromTranslate(0.55, 0.15).map(rod), QColor(120, 16, 16, 90), 0.45);
         stroke(p, QTransform::fromTranslate(-0.35, -0.05).map(rod), QColor(255, 246, 236, 150),
