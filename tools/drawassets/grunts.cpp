@@ -8,6 +8,7 @@
 #include <QPainterPathStroker>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 #include <numbers>
@@ -187,7 +188,7 @@ void paintFrenchGrunt(QPainter &p, double w, double h)
     // Small and deep, the depth 0.42 of the length, with a high arched back
     // and a short rounded head: deeper than the Bluestriped Grunt, clearly
     // shallower than the Porkfish, whose head is steeper still.
-    const Grunt french(BodyShape{{50, 134}, 196, 82, 0.38, 0.7, 0.2, 0.62, 0.07, 0.03, 0.8},
+    const Grunt french(BodyShape{{50, 134}, 196, 88, 0.38, 0.7, 0.2, 0.62, 0.07, 0.03, 0.8},
                        QColor(128, 152, 190), QColor(196, 212, 232), QColor(232, 236, 238),
                        finColour, finColour, finColour, QColor(160, 120, 20, 140),
                        withAlpha(yellow, 222), QColor(200, 170, 80), 0.34, 0.15, {54, 82}, 0.46, 8,
@@ -207,20 +208,28 @@ void paintFrenchGrunt(QPainter &p, double w, double h)
         below.addPolygon(low);
         below = below.intersected(body);
         const QPainterPath above = body.subtracted(below);
-        // Pigment in the skin: even bands with crisp edges, narrowing only as
-        // the body narrows to the tail.
+        // Pigment in the skin, crisp-edged but never ruled: each band swells
+        // and thins a little along its length, and all grow thinner towards
+        // the tail. `gap` pinches a band out where it breaks.
         QPainterPath high, slanting;
         const auto band = [](const std::vector<QPointF> &spine, const std::vector<double> &along,
-                             double wide) {
+                             double wide, double phase, double gap = -1) {
             std::vector<double> widths;
-            for (const double t : along)
-                widths.push_back(wide * (1.0 - 0.45 * std::clamp((t - 0.45) / 0.55, 0.0, 1.0)));
+            for (size_t i = 0; i < along.size(); ++i) {
+                const double t = along[i];
+                const double u = double(i) / double(along.size() - 1);
+                const double swell = 1.0 + 0.14 * std::sin(u * 9.0 + phase);
+                const double broken = gap < 0 ? 1.0 : std::min(1.0, std::abs(u - gap) / 0.07);
+                widths.push_back(wide * swell * broken *
+                                 (1.0 - 0.6 * std::clamp((t - 0.4) / 0.6, 0.0, 1.0)));
+            }
             return ribbon(curveThrough(spine), widths);
         };
         // Above the line the stripes lie level, parallel to the back over
         // the head and closing in with it behind the deepest point.
         const double top = s.at(s.deepestAt, 0).y() - s.at(s.deepestAt, -1).y();
-        for (const double across : {-0.85, -0.66, -0.47}) {
+        for (const auto &[across, wide] :
+             {std::pair{-0.85, 4.0}, std::pair{-0.66, 5.0}, std::pair{-0.47, 4.4}}) {
             std::vector<QPointF> spine;
             std::vector<double> along;
             for (int k = 0; k <= 20; ++k) {
@@ -231,13 +240,16 @@ void paintFrenchGrunt(QPainter &p, double w, double h)
                 spine.push_back(follow);
                 along.push_back(t);
             }
-            high.addPath(band(spine, along, 4.6));
+            high.addPath(band(spine, along, wide, across * 7));
         }
         // Below it they run obliquely up and back from the belly and throat
-        // to the line, evenly spaced and parallel, easing towards the level
-        // as they round the belly, as the scale rows do.
+        // to the line, not quite evenly spaced, easing towards the level as
+        // they round the belly, as the scale rows do; one breaks on the
+        // flank and one forks into its neighbour.
+        constexpr std::array<double, 7> widths{6.6, 5.4, 7.0, 5.8, 6.2, 5.0, 5.6};
+        constexpr std::array<double, 7> shifts{0, 0.012, -0.01, 0.008, -0.006, 0.01, 0};
         for (int k = 0; k < 7; ++k) {
-            const double meet = 0.22 + k * 0.15;
+            const double meet = 0.22 + k * 0.15 + shifts[k];
             const QPointF at(s.snout.x() + s.length * meet,
                              s.at(std::min(meet, 1.0), lateral(std::min(meet, 1.0))).y());
             std::vector<QPointF> spine;
@@ -247,7 +259,14 @@ void paintFrenchGrunt(QPainter &p, double w, double h)
                 spine.push_back(at + QPointF(-std::cos(slant), std::sin(slant)) * u);
                 along.push_back((spine.back().x() - s.snout.x()) / s.length);
             }
-            slanting.addPath(band(spine, along, 6.4));
+            slanting.addPath(band(spine, along, widths[k], k * 1.7, k == 4 ? 0.55 : -1));
+            if (k == 2) {
+                // A short spur from the throat end of this band joins the next.
+                const QPointF from = spine[spine.size() * 2 / 3];
+                const QPointF to = from + QPointF(s.length * 0.15, 0) + QPointF(-6, -8);
+                slanting.addPath(
+                    ribbon(curve(from, (from + to) / 2 + QPointF(2, 4), to), {4.0, 3.0, 3.6}));
+            }
         }
         const QPainterPath stripes =
             high.intersected(above).united(slanting.intersected(below)).simplified();

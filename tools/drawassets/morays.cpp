@@ -348,39 +348,49 @@ void paintMoray(QPainter &p, const Moray &m)
     }
 
     // The gape stands open as the moray breathes, running from the snout to
-    // well behind the eye: a dusky mouth with a few long fangs rooted inside
-    // the lips, which hide their bases; the lower lip pale where it catches
-    // the light.
-    const QPointF corner = at(54, 0.24 * r);
-    const QPointF upper = at(2, 0.15 * r), lower = at(4, 0.4 * r);
-    const QPainterPath mouth = smoothClosedPath(
-        {upper, at(22, 0.16 * r), corner, at(34, 0.41 * r), at(16, 0.5 * r), lower});
+    // well behind the eye, both jaws curved and the lower one hooked up a
+    // little at its tip: a dark mouth lined with teeth rooted inside the
+    // lips, which hide their bases; the lower lip pale where it catches the
+    // light.
+    const QPointF corner = at(58, 0.3 * r);
+    const QPointF upper = at(2, 0.15 * r), lower = at(4.5, 0.36 * r);
+    const QPainterPath mouth =
+        smoothClosedPath({upper, at(20, 0.19 * r), at(40, 0.25 * r), corner, at(42, 0.46 * r),
+                          at(24, 0.6 * r), at(11, 0.58 * r), lower});
     {
         QLinearGradient inside(upper, corner);
-        inside.setColorAt(0, QColor(96, 64, 62));
-        inside.setColorAt(0.4, QColor(44, 30, 30));
-        inside.setColorAt(1, QColor(16, 12, 12));
+        inside.setColorAt(0, QColor(70, 44, 44));
+        inside.setColorAt(0.35, QColor(34, 22, 22));
+        inside.setColorAt(1, QColor(12, 9, 9));
         p.fillPath(mouth, inside);
     }
-    // Uneven teeth set on the gums, so the thick lips hide their bases: a
-    // row of small ones along each jaw, a long fang or two at the front of
-    // the upper jaw standing inside the row, and those further back lost in
-    // the shadow of the gape.
-    anatomy::paintFangRow(p, at(8, 0.13 * r), at(38, 0.17 * r), 1, 8, 3.4 * m.size);
-    anatomy::paintFangRow(p, at(9, 0.49 * r), at(34, 0.43 * r), -1, 7, 2.8 * m.size);
-    anatomy::paintFang(p, at(5.2, 0.16 * r), 1, 6.4 * m.size);
-    anatomy::paintFang(p, at(12, 0.2 * r), 1, 4.6 * m.size);
+    // Many small sharp teeth along each jaw, and a few long fangs at the
+    // front of the upper one standing inside the row; those further back
+    // are lost in the shadow of the gape.
+    anatomy::paintFangRow(p, at(6, 0.17 * r), at(22, 0.2 * r), 1, 8, 3.2 * m.size);
+    anatomy::paintFangRow(p, at(23, 0.2 * r), at(46, 0.26 * r), 1, 9, 2.6 * m.size);
+    anatomy::paintFangRow(p, at(8, 0.56 * r), at(24, 0.58 * r), -1, 8, 2.9 * m.size);
+    anatomy::paintFangRow(p, at(25, 0.57 * r), at(44, 0.46 * r), -1, 8, 2.3 * m.size);
+    anatomy::paintFang(p, at(4.6, 0.17 * r), 1, 6.2 * m.size);
+    anatomy::paintFang(p, at(9.5, 0.19 * r), 1, 4.8 * m.size);
+    anatomy::paintFang(p, at(6.5, 0.5 * r), -1, 4.2 * m.size);
     {
         const Saved s(p);
         p.setClipPath(mouth, Qt::IntersectClip);
-        QLinearGradient gloom(at(14, 0), corner);
-        gloom.setColorAt(0, QColor(16, 12, 12, 0));
-        gloom.setColorAt(1, QColor(16, 12, 12, 200));
+        QLinearGradient gloom(at(12, 0), corner);
+        gloom.setColorAt(0, QColor(12, 9, 9, 0));
+        gloom.setColorAt(1, QColor(12, 9, 9, 210));
         p.fillRect(mouth.boundingRect().adjusted(-6, -6, 6, 6), gloom);
+        // The lips overhang the teeth and shade them.
+        stroke(p, curveThrough({upper, at(20, 0.19 * r), at(40, 0.25 * r), corner}),
+               QColor(12, 9, 9, 120), 2.0 * m.size);
+        stroke(p, curveThrough({lower, at(11, 0.58 * r), at(24, 0.6 * r), at(42, 0.46 * r)}),
+               QColor(12, 9, 9, 110), 1.6 * m.size);
     }
     // Fleshy lips, thickest at the snout and thinning into the corner.
-    const QPainterPath upperLip = curveThrough({upper, at(22, 0.13 * r), corner});
-    const QPainterPath lowerLip = curveThrough({lower, at(16, 0.52 * r), at(34, 0.43 * r), corner});
+    const QPainterPath upperLip = curveThrough({upper, at(20, 0.16 * r), at(40, 0.22 * r), corner});
+    const QPainterPath lowerLip =
+        curveThrough({lower, at(11, 0.6 * r), at(24, 0.62 * r), at(42, 0.48 * r), corner});
     const QPainterPath lowerFlesh = ribbon(lowerLip, {3.6 * m.size, 1.2 * m.size});
     const QPainterPath upperFlesh = ribbon(upperLip, {4.2 * m.size, 1.4 * m.size});
     fillBody(p, lowerFlesh, withAlpha(m.belly, 190), withAlpha(m.belly.darker(108), 190),
@@ -390,6 +400,20 @@ void paintMoray(QPainter &p, const Moray &m)
     fillBody(p, upperFlesh, withAlpha(m.back.lighter(108), 190), withAlpha(m.back, 190),
              withAlpha(m.back.darker(125), 190));
     stroke(p, upperFlesh, withAlpha(line, 90), 0.5);
+    {
+        // The jaw muscle bulges behind the eye over the corner of the mouth,
+        // its lower edge falling into a soft shadow.
+        const Saved s(p);
+        p.setClipPath(head, Qt::IntersectClip);
+        p.setCompositionMode(QPainter::CompositionMode_Multiply);
+        for (int i = 0; i < 4; ++i)
+            stroke(p,
+                   curveThrough(
+                       {at(44, -0.1 * r), at(60, 0.12 * r), at(78, 0.1 * r), at(90, -0.2 * r)}),
+                   withAlpha(line, 9), (14 - i * 3) * m.size);
+        p.setCompositionMode(QPainter::CompositionMode_SoftLight);
+        paintGlow(p, at(64, -0.3 * r), 14 * m.size, QColor(255, 255, 255, 70));
+    }
     // A groove marks the lower jaw's heavy underside.
     stroke(p, curveThrough({at(8, 0.66 * r), at(36, 0.78 * r), at(62, 0.86 * r * m.jowl)}),
            withAlpha(line, 90), 1.0);
