@@ -67,10 +67,10 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     // the trailing edge hollowed. The head stands clear in front of the
     // wings, which meet it just behind the eyes; the eyes bulge from its
     // sides, and before them it narrows a little and then flares again into
-    // the flat duck bill, as long as the head is wide, widest near its broad,
-    // bluntly rounded tip.
+    // the flat duck bill, as long as the head is wide, widest at its tip,
+    // whose front edge runs nearly straight between rounded corners.
     const std::initializer_list<QPointF> half = {
-        {0, -87},      {7.5, -86.6},  {12.4, -84.4}, {14.6, -80.4}, {14.8, -75.6}, {13.4, -69.6},
+        {0, -87.4},    {8.6, -87.2},  {13.4, -85.8}, {15.4, -82.2}, {15.2, -76.6}, {13.4, -69.6},
         {11.6, -64.4}, {12.2, -61},   {15.6, -58.6}, {19, -56.8},   {20.6, -54.4}, {19.8, -51.8},
         {20.6, -49.4}, {23.4, -46.2}, {30, -44.2},   {46, -39},     {74, -29},     {104, -13},
         {132, 6},      {152, 23},     {166, 37},     {156, 32},     {134, 25},     {106, 22},
@@ -186,26 +186,47 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     anatomy::paintShadedEdge(p, wings, QColor(8, 12, 24, 170), 1.3);
 
     {
-        // The head is the same flattened body as the wings: a low crown
-        // between the eyes, and the flat top of the bill catching the light
-        // softly along its middle, its rim a shade darker where it turns
-        // down. A faint soft crease marks where the bill meets the head.
+        // The head between the eyes is a low dome; in front of the eyes it
+        // steps down onto the bill, a thin flat plate. Its top takes one even
+        // sheen, paler at the flattened tip, and along its near side the pale
+        // underside edge shows as a thin band, shadowed beneath where it
+        // overhangs.
+        const QPainterPath step = curve({-16, -59.4}, {0, -63.6}, {16, -59.4});
+        QPainterPath ahead = step;
+        ahead.lineTo(30, -100);
+        ahead.lineTo(-30, -100);
+        ahead.closeSubpath();
+        const QPainterPath bill = wings.intersected(ahead);
+        const QPointF below(-1.3, -0.35);
+        const QPainterPath edge = bill.translated(below).subtracted(wings);
+        const QPainterPath overhang =
+            bill.translated(below * 1.8).subtracted(wings).subtracted(edge);
+        QLinearGradient along(QPointF(0, -62), QPointF(0, -87));
+        along.setColorAt(0.0, QColor(8, 12, 26, 0));
+        along.setColorAt(0.3, QColor(8, 12, 26, 120));
+        along.setColorAt(1.0, QColor(8, 12, 26, 150));
+        p.fillPath(overhang, along);
+        along.setColorAt(0.0, QColor(120, 136, 166, 0));
+        along.setColorAt(0.3, QColor(120, 136, 166, 190));
+        along.setColorAt(1.0, QColor(150, 166, 194, 230));
+        p.fillPath(edge, along);
+
         const Saved s(p);
         p.setClipPath(wings, Qt::IntersectClip);
         {
-            const Saved rim(p);
-            p.setClipRect(QRectF(-30, -100, 60, 40), Qt::IntersectClip);
-            stroke(p, wings, QColor(8, 12, 26, 40), 7);
-            stroke(p, wings, QColor(8, 12, 26, 40), 3.5);
+            const Saved dome(p);
+            p.scale(0.7, 1.0);
+            paintGlow(p, {0, -53}, 16, QColor(80, 100, 140, 130));
         }
-        const QPainterPath crease = curve({-12.6, -60}, {0, -62.6}, {12.6, -60});
-        stroke(p, crease, QColor(8, 12, 26, 22), 4);
-        stroke(p, crease, QColor(8, 12, 26, 22), 2);
-        stroke(p, crease.translated(0, -1.8), QColor(90, 110, 150, 24), 1.6);
-        p.scale(0.55, 1.0);
-        paintGlow(p, {0, -53}, 16, QColor(70, 90, 126, 70));
-        p.scale(1.0 / 0.55 * 0.8, 1.6);
-        paintGlow(p, {0, -75 / 1.6}, 11, QColor(78, 98, 136, 85));
+        stroke(p, step.translated(0, 1.2), QColor(100, 120, 160, 70), 1.4);
+        stroke(p, step.translated(0, -0.6), QColor(8, 12, 26, 60), 1.8);
+        p.setClipPath(bill, Qt::IntersectClip);
+        QLinearGradient sheen(QPointF(0, -62), QPointF(0, -88));
+        sheen.setColorAt(0.0, QColor(8, 12, 26, 110));
+        sheen.setColorAt(0.16, QColor(66, 86, 122, 90));
+        sheen.setColorAt(0.7, QColor(74, 94, 132, 100));
+        sheen.setColorAt(1.0, QColor(104, 124, 160, 120));
+        p.fillPath(bill, sheen);
     }
     // The eyes sit in the sides of the head looking sideways, so from above
     // each shows only as a slice along the edge.
