@@ -52,8 +52,10 @@ QPainterPath straightBand(const Build &b, double top, double bottom)
 // The soft rays of `f` where it stands clear of `body`, fine and evenly
 // spaced: each a low ridge, shaded on one side and lit on the other, so that
 // it shows on white membrane and dark pigment alike. A fin built without
-// ray tips has `rays` spread along its edge.
-void paintSoftRays(QPainter &p, const Fin &f, const QPainterPath &body, int rays)
+// ray tips has `rays` spread along its edge. With `spines`, the stiff spines
+// in front are drawn too, as stouter ridges.
+void paintSoftRays(QPainter &p, const Fin &f, const QPainterPath &body, int rays,
+                   bool spines = false)
 {
     if (Silhouette::active(p))
         return;
@@ -61,13 +63,14 @@ void paintSoftRays(QPainter &p, const Fin &f, const QPainterPath &body, int rays
     const Saved s(p);
     p.setClipPath(f.shape.subtracted(body), Qt::IntersectClip);
     const int count = int(tips.size());
-    for (int i = f.spines; i < count; ++i) {
+    for (int i = spines ? 0 : f.spines; i < count; ++i) {
+        const double w = i < f.spines ? 2.2 : 1.0;
         const QPointF root = f.base.pointAt((i + 0.5) / count);
         const QPointF d = tips[size_t(i)] - root;
         const QPainterPath ray =
             curve(root, root + d * 0.5 + QPointF(d.y(), -d.x()) * 0.03, tips[size_t(i)] + d * 0.05);
-        stroke(p, QTransform::fromTranslate(0.3, 0.3).map(ray), QColor(0, 8, 24, 46), 0.45);
-        stroke(p, ray, QColor(255, 255, 255, 60), 0.35);
+        stroke(p, QTransform::fromTranslate(0.3, 0.3).map(ray), QColor(0, 8, 24, 46), 0.45 * w);
+        stroke(p, ray, QColor(255, 255, 255, 60), 0.35 * w);
     }
 }
 } // namespace
@@ -84,34 +87,26 @@ void paintBandedButterfly(QPainter &p, double w, double h)
     // back and belly curving alike to a short pointed snout at mid-height.
     const BodyShape shape{{58, 128}, 170, 128, 0.47, 0.15, 0.26, 0.5, 0, 0, 0.7};
     Build b = butterfly({shape, 0.16, 0.24, 0.42, TailKind::Truncate, {32, 56}, 0.74, 0.18});
-    // The dorsal fin climbs gently from the nape over the spines, and over
-    // the soft rays behind is the anal fin's mirror image, so that with its
-    // fins the fish is a round disc, as high above the snout as below.
+    // Fins of their own shape: the dorsal starts low over the nape as a row
+    // of short spines, the membrane notched between their tips, and rises to
+    // a rounded soft lobe at the rear top; the anal fin leads with three short
+    // spines and ends in a rounded lobe. Both narrow to almost nothing at the
+    // tail stalk, which stands clear of them, so the fish is no plain circle.
     const auto out = [&](double along, int side, double rise) {
         return rimPoint(b.body, shape.at(along, 0), side) + QPointF(0, side * shape.depth * rise);
     };
-    // The soft rays shorten evenly towards the tail, so each fin's trailing
-    // edge is one rounded lobe that curves in to the tail stalk.
-    const auto lobe = [&](int side) {
-        const double x = shape.at(1, 0).x();
-        const auto up = [&](double rise) { return shape.snout.y() + side * shape.depth * rise; };
-        return std::vector<QPointF>{{x - 6, up(0.56)},
-                                    {x + 6, up(0.4)},
-                                    {x + 7, up(0.25)},
-                                    {x + 1, up(0.14)},
-                                    shape.at(0.97, side * 0.45)};
+    const auto back = [&](double along, int side, double rise, double by) {
+        return out(along, side, rise) + QPointF(by, 0);
     };
-    const auto softFin = [&](std::vector<QPointF> points, int side, int spines, int softRays) {
-        const std::vector<QPointF> rear = lobe(side);
-        points.insert(points.end(), rear.begin(), rear.end());
-        return wholeFin(points, spines, softRays);
-    };
-    b.dorsal = softFin({out(0.27, -1, -0.04), out(0.33, -1, 0.06), out(0.44, -1, 0.14),
-                        out(0.58, -1, 0.19), out(0.7, -1, 0.225), out(0.8, -1, 0.26)},
-                       -1, 12, 22);
-    b.anal = softFin({out(0.5, 1, -0.04), out(0.56, 1, 0.24 * 0.45), out(0.66, 1, 0.24 * 0.85),
-                      out(0.78, 1, 0.24)},
-                     1, 3, 18);
+    b.dorsal =
+        spinyFin(out(0.27, -1, -0.03),
+                 {out(0.3, -1, 0.07), out(0.4, -1, 0.11), out(0.52, -1, 0.14), out(0.66, -1, 0.23),
+                  out(0.78, -1, 0.28), back(0.87, -1, 0.23, 6), back(0.92, -1, 0.1, 5)},
+                 out(0.95, -1, -0.02), 12, 22, 0.18);
+    b.anal = spinyFin(out(0.5, 1, -0.03),
+                      {out(0.53, 1, 0.06), out(0.58, 1, 0.11), out(0.7, 1, 0.21), out(0.8, 1, 0.25),
+                       back(0.88, 1, 0.18, 7), back(0.93, 1, 0.065, 3)},
+                      out(0.95, 1, -0.02), 3, 18, 0.12);
     const QColor band(36, 30, 30);
     const QColor belly(50, 40, 36); // the bands a shade warmer low down
     const QColor white(240, 238, 232);
@@ -179,8 +174,9 @@ void paintBandedButterfly(QPainter &p, double w, double h)
             }
         }
     }
-    for (const Fin *f : {&b.dorsal, &b.anal})
-        paintSoftRays(p, *f, b.body, 0);
+    // The anal fin's three short spines stand in the membrane like its rays.
+    paintSoftRays(p, b.dorsal, b.body, 0);
+    paintSoftRays(p, b.anal, b.body, 0, true);
     paintSpineRow(p, b.dorsal, b.body, QColor(150, 146, 140, 200));
     paintButterflyFront(p, b, look);
 }

@@ -554,20 +554,26 @@ void paintFourEyeButterfly(QPainter &p, double w, double h)
     growFinRoots(p, b.body, {&b.dorsal, &b.anal}, 9);
     paintFlatSide(p, b, QColor(236, 232, 210, 190));
     // High on the rear of the body, just under the base of the soft dorsal
-    // fin and close ahead of the tail stalk: a round black spot in a clean
-    // white ring, about twice the size of the real eye it mimics.
-    const QPointF falseEye = rimPoint(b.body, b.shape.at(0.9, 0), -1) + QPointF(0, 17);
+    // fin and close ahead of the tail stalk: a round black spot in a thin
+    // white ring, about twice the size of the real eye it mimics. It is
+    // pigment in the skin, so it lies wholly within the body's outline.
+    constexpr double spot = 9.5, ring = spot / 6;
+    QPointF falseEye = rimPoint(b.body, b.shape.at(0.88, 0), -1) + QPointF(0, 14);
+    const QPointF centre = b.body.boundingRect().center();
+    while (!b.body.contains(oval(falseEye, spot + ring + 3, spot + ring + 3)))
+        falseEye +=
+            (centre - falseEye) / std::hypot(centre.x() - falseEye.x(), centre.y() - falseEye.y());
     if (!Silhouette::active(p)) {
-        const Saved saved(p);
-        p.setClipPath(b.body, Qt::IntersectClip);
-        // A crisp black spot in a crisp white ring, both sharp-edged as the
-        // real marking is; the black is skin too, faintly lit towards the light.
-        p.fillPath(oval(falseEye, 15.5, 15.5), QColor(250, 250, 246));
-        QRadialGradient black(falseEye, 10, falseEye + QPointF(-3.2, -3.6));
-        black.setColorAt(0, QColor(44, 42, 48));
-        black.setColorAt(0.55, QColor(16, 14, 17));
-        black.setColorAt(1, QColor(12, 10, 13));
-        p.fillPath(oval(falseEye, 10, 10), black);
+        // Matt black, crisp against the ring; the white fades softly out
+        // through a faint grey into the pale flank.
+        const double outer = spot + ring, reach = outer + 2.4;
+        QRadialGradient white(falseEye, reach);
+        white.setColorAt(0, QColor(252, 252, 250));
+        white.setColorAt((outer - 0.5) / reach, QColor(252, 252, 250));
+        white.setColorAt((outer + 0.7) / reach, QColor(150, 150, 160, 70));
+        white.setColorAt(1, QColor(150, 150, 160, 0));
+        p.fillPath(oval(falseEye, reach, reach), white);
+        p.fillPath(oval(falseEye, spot, spot), QColor(18, 16, 19));
     }
     paintButterflyFront(p, b, look);
 }
