@@ -284,7 +284,9 @@ void paintSilversideBody(QPainter &p, const Member &m)
     stroke(p, curve({0.2, -1.2}, {2.4, -1.6}, {4.6, -0.6}), QColor(50, 60, 64), 0.7);
     stroke(p, curve({0.8, 0.6}, {2.6, 1.2}, {4.4, 0.4}), QColor(120, 140, 140, 150), 0.5);
     paintDisc(p, QPointF(3.4, -4), 0.5, 0.4, QColor(40, 50, 54, 180));
-    anatomy::paintNaturalEye(p, QPointF(8.6, -0.6), 3.7, QColor(176, 186, 190));
+    // Large for so small a fish, yet well inside the head: a third of its
+    // depth, the iris a dull silver round a wide dark pupil.
+    anatomy::paintNaturalEye(p, QPointF(8.4, -0.8), 2.4, QColor(132, 146, 150), 0.56);
 }
 
 } // namespace

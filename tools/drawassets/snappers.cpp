@@ -62,8 +62,9 @@ void paintYellowtailSnapper(QPainter &p, double w, double h)
     const double d = s.depth;
     const QColor ray(190, 150, 20, 120);
     // The tail grows out of the yellow stalk and is drawn over it, so that the
-    // stripe runs on into it as one sweep of yellow.
-    const Fin caudal = tail(TailKind::Forked, s.at(0.94, 0), d * s.stalk * 1.3, 86, 124, 0.68);
+    // stripe runs on into it as one sweep of yellow. Deeply forked, but each
+    // pointed lobe firm and broad at its base, only about as long as the head.
+    const Fin caudal = tail(TailKind::Forked, s.at(0.94, 0), d * s.stalk * 1.3, 46, 86, 0.56);
     // A low spiny dorsal running straight on into the soft one; a short anal fin.
     const auto out = [&s, d](double along, double side, double rise) {
         return s.at(along, side) + QPointF(0, side * d * rise);

@@ -51,9 +51,10 @@ Fin lowFin(QPointF front, std::initializer_list<QPointF> edge, QPointF rear, int
 // A fin as a field guide paints it: solid membrane in `colours` from the
 // front of its base to the rear, a little deeper where it grows from the
 // body, fine regular rays in `ray` (the spines a touch stouter) that lean
-// back from their roots, and a smooth darker margin in `edge`.
+// back from their roots, and a smooth darker margin in `edge`. A `sheer` fin
+// has no rim line of its own: its margin only fades in from the free edge.
 void paintSolidFin(QPainter &p, const Fin &f, const QGradientStops &colours, QColor ray,
-                   QColor edge)
+                   QColor edge, bool sheer = false)
 {
     if (Silhouette::record(p, f.shape))
         return;
@@ -83,6 +84,10 @@ void paintSolidFin(QPainter &p, const Fin &f, const QGradientStops &colours, QCo
         p.setPen(QPen(ray, i < f.spines ? 0.5 : 0.36, Qt::SolidLine, Qt::RoundCap));
         p.setBrush(Qt::NoBrush);
         p.drawPath(curve(from, from + d * 0.5 + out * rise * 0.08, tip + d * 0.2));
+    }
+    if (sheer) {
+        paintSoftMargin(p, f, edge, {1.0, 1.8, 2.0, 2.0, 2.0, 1.8, 1.0});
+        return;
     }
     paintFinMargin(p, f, edge, {1.0, 2.4, 2.6, 2.6, 2.6, 2.4, 1.4});
     stroke(p, f.edge, withAlpha(edge.darker(130), 160), 0.45);
@@ -201,12 +206,12 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
     wrasse.ownFins = true;
     const BodyShape &s = wrasse.shape;
     // One long, low dorsal fin of eight flexible spines and twelve soft
-    // rays, from the nape almost to the tail stalk, a little taller behind;
-    // the anal fin of three spines and eleven rays starts behind the vent,
-    // at mid-body. Both end well ahead of the tail. Each stands up off the
-    // body's outline as a thin sheet the water shows through, its rays fine
-    // and its free edge a darker blue.
-    const QPointF lift(0, -s.depth * 0.27);
+    // rays, from the nape almost to the tail stalk, standing only about a
+    // sixth of the body's depth; the anal fin of three spines and eleven
+    // rays starts behind the vent, at mid-body. Both end well ahead of the
+    // tail. Each is a thin sheet the water shows through, tinted with the
+    // body's blue-green, its rays fine and its free edge only a little darker.
+    const QPointF lift(0, -s.depth * 0.17);
     const Fin dorsal =
         lowFin(s.at(0.26, -0.9),
                {s.at(0.28, -1) + lift * 0.7, s.at(0.4, -1) + lift * 0.9, s.at(0.62, -1) + lift,
@@ -216,16 +221,16 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
                             {s.at(0.555, 1) - lift * 0.7, s.at(0.68, 1) - lift * 0.92,
                              s.at(0.83, 1) - lift, s.at(0.885, 0.95) - lift * 0.75},
                             s.at(0.91, 0.72), 3, 11);
-    const QColor finEdge(18, 70, 120, 200), finRay(24, 96, 100, 170);
+    const QColor finEdge(24, 96, 110, 80), finRay(24, 96, 100, 150);
     // Over the black bands the dorsal fin takes a bluer tint, turning
     // blue-green behind.
     paintSolidFin(p, dorsal,
-                  {{0, QColor(40, 110, 170, 150)},
-                   {0.35, QColor(44, 140, 150, 140)},
-                   {1, QColor(50, 160, 136, 135)}},
-                  finRay, finEdge);
-    paintSolidFin(p, anal, {{0, QColor(56, 166, 140, 140)}, {1, QColor(50, 156, 134, 135)}}, finRay,
-                  finEdge);
+                  {{0, QColor(40, 120, 170, 95)},
+                   {0.35, QColor(40, 150, 140, 90)},
+                   {1, QColor(40, 166, 124, 90)}},
+                  finRay, finEdge, true);
+    paintSolidFin(p, anal, {{0, QColor(44, 166, 128, 90)}, {1, QColor(40, 160, 126, 90)}}, finRay,
+                  finEdge, true);
     paintWrasse(p, wrasse, [&](const WrasseParts &parts) {
         // The dark edging broadest out along the lobes, thin in the crescent.
         paintSoftMargin(p, parts.tail, QColor(14, 48, 80, 240),
@@ -277,13 +282,14 @@ void paintBluegreenWrasse(QPainter &p, double w, double h)
                 .subtracted(pale),
             s, size, QColor(120, 140, 170, 70), 0.9);
         p.setClipping(false);
-        growFinRoots(p, parts.body, {&anal}, 3.0);
         // The vent, a small dark slit just ahead of the anal fin.
         const QPointF vent = s.at(0.505, 0.9);
         p.fillPath(ribbon(curve(vent - QPointF(1.6, 0.1), vent, vent + QPointF(1.6, 0.1)),
                           {0.2, 0.9, 0.2}),
                    QColor(20, 50, 50, 150));
     });
+    // The fins grow out of the shaded back and belly with no seam.
+    growFinRoots(p, bodyOutline(s), {&dorsal, &anal}, 2.5);
     // The small terminal mouth at the tip of the snout: thin lips a deeper
     // blue than the head, closed on a short gape.
     const QPointF tip = s.snout + QPointF(0.8, 0.6);
