@@ -5,6 +5,7 @@
 #include "labrid.h"
 
 #include <QLinearGradient>
+#include <QPainterPathStroker>
 #include <QRadialGradient>
 #include <QTransform>
 
@@ -487,49 +488,29 @@ void paintStoplightParrotfish(QPainter &p, double w, double h)
         p.setClipPath(parts.body);
         paintScaleRows(p, bar(1.1).intersected(parts.body), s, s.depth * 0.105,
                        QColor(200, 130, 20, 110), 1.0, ScaleStyle::Flat);
-        // The lower head and cheek are washed salmon-pink in three broad,
-        // ragged areas that run into one another: the largest on the cheek
-        // behind and below the eye, one over the throat, a smaller, more
-        // orange one before them towards the mouth. Their edges are angular,
-        // as pigment bounded by scales; each blurs into the green on one
-        // side and is crisp elsewhere.
-        const std::vector<QPointF> cheek{{0.15, -0.16},  {0.2, -0.24}, {0.25, -0.15}, {0.3, -0.2},
-                                         {0.335, -0.04}, {0.32, 0.18}, {0.27, 0.46},  {0.21, 0.44},
-                                         {0.18, 0.24},   {0.16, 0.02}};
-        const std::vector<QPointF> throat{{0.1, 0.34},  {0.16, 0.26},  {0.22, 0.38},  {0.3, 0.26},
-                                          {0.335, 0.5}, {0.29, 0.68},  {0.265, 0.84}, {0.21, 0.92},
-                                          {0.17, 0.78}, {0.115, 0.66}, {0.09, 0.46}};
-        const std::vector<QPointF> mouth{{0.095, 0.1}, {0.13, 0.06}, {0.16, 0.16},
-                                         {0.15, 0.3},  {0.12, 0.36}, {0.095, 0.28}};
-        // Each with the side on which its edge blurs, and its own tone.
-        const std::tuple<const std::vector<QPointF> &, QPointF, QColor> washes[] = {
-            {cheek, {0, -1}, QColor(240, 118, 112, 90)},
-            {throat, {0.6, 1}, QColor(222, 100, 122, 100)},
-            {mouth, {-0.3, 1}, QColor(252, 150, 76, 120)}};
+        // Three salmon-pink blotches on the lower head, each with green
+        // between it and the next: the largest on the cheek behind and below
+        // the eye, one over the throat, a smaller, more orange one before
+        // them towards the mouth. Their outlines are rounded but uneven, and
+        // their edges soften over a little less than a scale's width.
+        const std::vector<QPointF> cheek{{0.17, -0.1}, {0.22, -0.17}, {0.28, -0.13}, {0.32, 0.0},
+                                         {0.3, 0.2},   {0.25, 0.3},   {0.2, 0.26},   {0.175, 0.08}};
+        const std::vector<QPointF> throat{{0.13, 0.5},  {0.19, 0.43}, {0.26, 0.46}, {0.3, 0.58},
+                                          {0.27, 0.76}, {0.21, 0.86}, {0.16, 0.78}, {0.125, 0.64}};
+        const std::vector<QPointF> mouth{{0.095, 0.12}, {0.125, 0.08}, {0.145, 0.18},
+                                         {0.14, 0.32},  {0.115, 0.37}, {0.095, 0.28}};
+        const std::pair<const std::vector<QPointF> &, QColor> washes[] = {
+            {cheek, QColor(240, 118, 112, 150)},
+            {throat, QColor(222, 100, 122, 150)},
+            {mouth, QColor(252, 150, 76, 170)}};
         QPainterPath pink;
-        int seed = 0;
-        for (const auto &[corners, soft, tone] : washes) {
-            ++seed;
-            // Between corners the edge breaks into short straight runs, each
-            // knocked a little in or out.
-            QPolygonF outline;
-            const size_t n = corners.size();
-            for (size_t i = 0; i < n; ++i) {
-                const QPointF a = s.at(corners[i].x(), corners[i].y());
-                const QPointF b = s.at(corners[(i + 1) % n].x(), corners[(i + 1) % n].y());
-                const QPointF d = b - a;
-                const QPointF normal = QPointF(d.y(), -d.x()) / std::hypot(d.x(), d.y());
-                outline << a;
-                for (int j = 1; j < 2; ++j)
-                    outline << a + d * (j / 2.0) +
-                                   normal * 1.8 * std::sin(seed * 3.1 + i * 1.7 + j * 2.3);
-            }
-            QPainterPath area;
-            area.addPolygon(outline);
-            area.closeSubpath();
-            // The blurred side: the pigment thins out over a scale's width.
-            for (int k = 8; k >= 1; --k)
-                p.fillPath(area.translated(soft * 0.7 * k), QColor(236, 128, 108, 22));
+        for (const auto &[corners, tone] : washes) {
+            std::vector<QPointF> outline;
+            for (const QPointF &c : corners)
+                outline.push_back(s.at(c.x(), c.y()));
+            const QPainterPath area = smoothClosedPath(outline.data(), int(outline.size()));
+            for (const double width : {3.6, 1.8})
+                stroke(p, area, withAlpha(tone, 36), width);
             p.fillPath(area, tone);
             pink = pink.united(area);
         }
@@ -608,20 +589,21 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
     rainbow.beak = 0.25;
     rainbow.pectoralEdge = withAlpha(margin, 200);
     paintWrasse(p, rainbow, [&](const WrasseParts &parts) {
-        // Each fin's outer part is washed green inside the fin, the pigment
-        // thinning inward into the bronze.
+        // Each fin is edged by a narrow, crisp band of green just inside its
+        // free edge, a hair of bronze membrane left outside it.
         for (const Fin *f : {&parts.tail, &parts.dorsal, &parts.anal}) {
             const Saved inFin(p);
-            p.setClipPath(f->shape, Qt::IntersectClip);
-            paintSoftMargin(p, *f, withAlpha(margin, 100), {4.0, 6.0, 7.0, 6.0, 7.0, 5.6, 3.8});
+            QPainterPathStroker rim;
+            rim.setWidth(1.4);
+            p.setClipPath(f->shape.subtracted(rim.createStroke(f->edge)), Qt::IntersectClip);
+            stroke(p, f->edge, withAlpha(margin, 230), 5.4);
         }
         const BodyShape &s = rainbow.shape;
         const Saved saved(p);
         p.setClipPath(parts.body, Qt::IntersectClip);
         // The colour changes scale by scale over several scales' length:
-        // ahead of the change all bronze, behind it all green, and between
-        // them each scale its own mix, a bronze one here and there among
-        // the green, so the eye reads a gradual change, not a border.
+        // each scale bronze or green, the green ones more and more common
+        // towards the tail, and only a few at the change of mixed colour.
         const double size = 13.0;
         const QRectF box = parts.body.boundingRect();
         const auto tone = [&](double green) {
@@ -656,8 +638,8 @@ void paintRainbowParrotfish(QPainter &p, double w, double h)
                 continue;
             const double u = std::clamp((k.along - from + 0.03 * k.across) / span, 0.0, 1.0);
             const double mixed = own(k.column, k.row, 0.8) - 0.5;
-            const double green = std::clamp(
-                u * u * (3 - 2 * u) + 0.95 * mixed * std::sin(std::numbers::pi * u), 0.0, 1.0);
+            const double odds = u + 0.9 * mixed * std::sin(std::numbers::pi * u);
+            const double green = std::abs(odds - 0.5) < 0.05 ? 0.5 : odds > 0.5 ? 1.0 : 0.0;
             const QTransform at =
                 QTransform().translate(k.centre.x(), k.centre.y()).rotate(k.angle);
             // Each scale's colour blurs out at its rim, not cut off there.

@@ -76,42 +76,61 @@ void paintQueenColours(QPainter &p, const std::vector<Column> &cols, double step
     }
 }
 
-// Triggerfish skin is a mail of small hard plates: a fine diamond grid laid
-// round the flank, the rows crowding together where the body turns away
-// from view, the grid fainter over the face and fading out towards back,
-// belly and stalk.
-void paintPlateGrid(QPainter &p, const std::vector<Column> &cols, double cell, QColor line)
+// Triggerfish skin is a mail of small hard plates laid round the flank in
+// diamonds, the rows crowding together where the body turns away from view.
+// Each plate is only a slight swell of tone, lighter at its centre on the
+// lit upper flank, with no line between plates, fainter over the face and
+// fading out towards back, belly and stalk.
+void paintPlates(QPainter &p, const std::vector<Column> &cols, double cell, QColor light)
 {
     const double row = 0.13;
-    const auto phiAt = [&](int family, int n, double x) { return family * (n - x / cell) * row; };
-    const auto fadeAt = [&](double phi, double x) {
-        return std::pow(std::max(0.0, std::cos(phi)), 0.7) * std::clamp((x - 70) / 60, 0.25, 1.0) *
-               std::clamp((244 - x) / 24, 0.0, 1.0);
-    };
-    for (int family : {-1, 1}) {
-        for (int n = -40; n < 80; ++n) {
-            QPolygonF run;
-            for (const Column &c : cols) {
-                const double phi = phiAt(family, n, c.x);
-                if (std::abs(phi) <= pi / 2)
-                    run << QPointF(c.x, (c.top + c.bottom) / 2 +
-                                            (c.bottom - c.top) / 2 * 0.96 * std::sin(phi));
-            }
-            if (run.size() < 2)
-                continue;
-            // Along one line the fade depends on x alone, so a gradient
-            // across x carries it without overlapping strokes.
-            const double x0 = run.first().x(), x1 = run.last().x();
-            QLinearGradient fade(QPointF(x0, 0), QPointF(x1, 0));
-            for (int k = 0; k <= 16; ++k) {
-                const double x = x0 + (x1 - x0) * k / 16;
-                fade.setColorAt(
-                    k / 16.0, withAlpha(line, int(line.alpha() * fadeAt(phiAt(family, n, x), x))));
-            }
-            p.setPen(QPen(QBrush(fade), 0.45, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            p.drawPolyline(run);
+    for (const Column &c : cols) {
+        const double fade =
+            std::clamp((c.x - 70) / 60, 0.25, 1.0) * std::clamp((244 - c.x) / 24, 0.0, 1.0);
+        if (fade <= 0)
+            continue;
+        QLinearGradient g(QPointF(0, c.top), QPointF(0, c.bottom));
+        for (int k = 0; k <= 160; ++k) {
+            const double y = -0.999 + 1.998 * k / 160;
+            const double phi = std::asin(std::clamp(y / 0.96, -1.0, 1.0));
+            // The plate's place in the two diagonal rows that cross here.
+            const double a = phi / row + c.x / cell, b = -phi / row + c.x / cell;
+            const double swell =
+                std::sin(pi * (a - std::floor(a))) * std::sin(pi * (b - std::floor(b)));
+            const double lit = std::pow(std::max(0.0, std::cos(phi)), 0.7) * (0.75 - 0.5 * y);
+            g.setColorAt(k / 160.0, withAlpha(light, int(light.alpha() * fade * lit * swell)));
         }
+        p.fillRect(QRectF(c.x, c.top - 1, 0.5, c.bottom - c.top + 2), g);
     }
+}
+
+// Rays for a soft fin whose long first rays stream out into a filament at
+// `tip`: each runs straight from its root until it leaves the fin, the front
+// ones towards the filament and those behind lower and lower, `rear` the
+// direction of the last, so that none crosses another.
+Fin streamingRays(Fin f, QPointF tip, QPointF rear, int count)
+{
+    f.tips.clear();
+    const QPointF front = tip - f.base.p1();
+    for (int i = 0; i < count; ++i) {
+        const double u = double(i) / (count - 1);
+        const QPointF root = f.base.pointAt((i + 0.5) / count);
+        const QPointF d = front / std::hypot(front.x(), front.y()) * (1 - u) +
+                          rear / std::hypot(rear.x(), rear.y()) * u;
+        const QPointF step = d / std::hypot(d.x(), d.y()) * 0.5;
+        QPointF end = root;
+        bool inside = false;
+        for (int k = 0; k < 400; ++k) {
+            const QPointF next = end + step;
+            if (f.shape.contains(next))
+                inside = true;
+            else if (inside)
+                break;
+            end = next;
+        }
+        f.tips.push_back(end);
+    }
+    return f;
 }
 
 } // namespace
@@ -163,7 +182,9 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
                           {232, 150}},
                          {244, 139.5});
     const Fin caudal = tail(TailKind::Lunate, {240, 125}, 32, 76, 146, 0.45);
-    for (const Fin &f : {caudal, dorsal, anal}) {
+    const Fin rayedDorsal = streamingRays(dorsal, {262, 9}, {1, -0.3}, 16);
+    const Fin rayedAnal = streamingRays(anal, {262, 238}, {1, 0.3}, 14);
+    for (const Fin &f : {caudal, rayedDorsal, rayedAnal}) {
         paintFin(p, f, finColour, rays, 20);
         paintFinMargin(p, f, margin);
     }
@@ -231,7 +252,7 @@ void paintQueenTriggerfish(QPainter &p, double w, double h)
         p.setClipPath(body, Qt::IntersectClip);
         const std::vector<Column> cols = columns(body, 0.5);
         paintQueenColours(p, cols, 0.5);
-        paintPlateGrid(p, cols, 7.0, QColor(20, 50, 44, 26));
+        paintPlates(p, cols, 7.0, QColor(255, 250, 220, 16));
     }
     // The skin of the back rises round the foot of the trigger and its
     // membrane, so spine and fin grow out of the body rather than sit on it.
