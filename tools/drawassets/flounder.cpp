@@ -10,6 +10,7 @@
 #include <QRadialGradient>
 #include <QRandomGenerator>
 #include <QTransform>
+#include <QVector3D>
 
 #include <algorithm>
 #include <cmath>
@@ -124,57 +125,95 @@ void paintFlounder(QPainter &p, double w, double h)
                            110);
 
     {
-        // Blue rings, not too many, of uneven size, brightness and spacing;
-        // small blue spots scattered between them.
+        // The blue is pigment in the skin, not paint laid on it: rings and
+        // spots of every size, largest and most crowded on the middle of the
+        // body and shrinking towards the fins and edges, some rings broken
+        // open and some run together into short curved marks, all soft-edged
+        // and a little clear, so the skin's mottle and shade go on over them.
         const Saved s(p);
         p.setClipPath(disc, Qt::IntersectClip);
+        QPainterPath pigment;
+        pigment.setFillRule(Qt::WindingFill);
         QRandomGenerator rng(41);
-        for (const QPointF &c : spreadPoints(disc, 11, 6, 4141)) {
+        std::vector<QVector3D> placed;
+        // A mark of blue: a faint darker halo round a brighter core.
+        const auto mark = [&](const QPainterPath &line, double width, int alpha) {
+            QPainterPathStroker pen;
+            pen.setCapStyle(Qt::RoundCap);
+            pen.setWidth(width * 2.4);
+            const QPainterPath halo = pen.createStroke(line);
+            p.fillPath(halo, withAlpha(ringDark, alpha / 7));
+            pen.setWidth(width * 1.6);
+            p.fillPath(pen.createStroke(line), withAlpha(ringDark.lighter(130), alpha / 3));
+            pen.setWidth(width);
+            p.fillPath(pen.createStroke(line), withAlpha(ringBright, alpha));
+            pigment.addPath(halo);
+        };
+        for (const QPointF &c : spreadPoints(disc, 10, 5, 4141)) {
             if (c.x() < -70 && std::abs(c.y()) < 24)
                 continue;
-            // Not an even sprinkle: the rings gather in loose drifts and
-            // leave patches of plain mottled sand between them.
+            const double middle = 1.0 - std::min(1.0, std::hypot(c.x() / 112, c.y() / 66));
+            // The rings gather in loose drifts, leaving patches of plain sand.
             const double drift =
                 std::sin(c.x() * 0.047 + 1.3) + std::sin(c.y() * 0.083 + c.x() * 0.021);
-            if (rng.bounded(6) == 0 || drift < -0.5 - rng.bounded(0.6))
+            if (rng.generateDouble() > 0.5 + 0.8 * middle || drift < -0.7 - rng.bounded(0.6))
                 continue;
-            const double middle = 1.0 - std::min(1.0, std::hypot(c.x() / 110, c.y() / 64));
-            const double roll = rng.generateDouble();
-            const double r = 1.3 + roll * (1.6 + 4.2 * middle);
-            const int kind = int(rng.bounded(6));
-            const int strength = 150 + int(rng.bounded(100));
-            const QColor bright = withAlpha(ringBright, strength);
-            if (kind >= 3 || r < 1.8) {
-                paintDisc(p, c, 0.7 + r * 0.25, 0.7 + r * 0.22, bright);
+            const double r = 1.3 + std::pow(rng.generateDouble(), 1.8) * (2.5 + 5.5 * middle);
+            const int alpha = 130 + int(rng.bounded(80));
+            // Rings touch and run together but do not pile up on each other.
+            if (std::any_of(placed.begin(), placed.end(), [&](const QVector3D &o) {
+                    return std::hypot(o.x() - c.x(), o.y() - c.y()) < 0.8 * (r + o.z());
+                }))
+                continue;
+            placed.emplace_back(c.x(), c.y(), r);
+            if (r < 2.6) {
+                paintGlow(p, c, r * 1.6, withAlpha(ringDark, alpha / 6));
+                paintDisc(p, c, r * 0.55, r * 0.5, withAlpha(ringBright, alpha));
+                pigment.addEllipse(c, r * 1.2, r * 1.2);
                 continue;
             }
-            // Each ring a clean round or slightly oval loop of even width,
-            // crisp against the sand, a darker blue line just outside the
-            // bright one; the larger ones often hold a dark brown centre.
-            const double squash = 0.84 + rng.generateDouble() * 0.16;
-            const double tilt = rng.bounded(180.0);
-            const double weight = 0.7 + r * 0.12;
-            const Saved ring(p);
-            p.translate(c);
-            p.rotate(tilt);
-            if (kind == 2 && r > 3)
-                paintDisc(p, {}, r * 0.42, r * 0.42 * squash, QColor(92, 70, 48, strength * 2 / 3));
-            p.setBrush(Qt::NoBrush);
-            p.setPen(QPen(withAlpha(ringDark, strength * 3 / 4), weight + 0.9));
-            p.drawEllipse(QPointF(), r, r * squash);
-            p.setPen(QPen(bright, weight));
-            p.drawEllipse(QPointF(), r, r * squash);
+            // Most rings close, a few are broken open, and some are only a
+            // short bow, the trace of two rings run together.
+            const double kind = rng.generateDouble();
+            const double squash = 0.8 + rng.generateDouble() * 0.2;
+            const double bow = kind < 0.82 ? 1.0 : 1.35;
+            const QRectF box(-r * bow, -r * bow * squash, 2 * r * bow, 2 * r * bow * squash);
+            const double start = rng.bounded(360.0);
+            const double span = kind < 0.6    ? 360.0
+                                : kind < 0.82 ? 230 + rng.bounded(90.0)
+                                              : 70 + rng.bounded(70.0);
+            QPainterPath arc;
+            arc.arcMoveTo(box, start);
+            arc.arcTo(box, start, span);
+            QTransform place;
+            place.translate(c.x(), c.y());
+            place.rotate(rng.bounded(180.0));
+            mark(place.map(arc), 0.6 + r * 0.15, alpha);
         }
-        // The small blue spots drift too, crowding in some places and thin in
-        // others, each its own size and strength.
+        // Small blue spots drift between them, crowding in places and thin
+        // in others, fewer and finer towards the edges.
         for (const QPointF &c : spreadPoints(disc, 6.5, 2.8, 4107)) {
+            const double middle = 1.0 - std::min(1.0, std::hypot(c.x() / 112, c.y() / 66));
             const double drift =
                 std::sin(c.x() * 0.061 + 0.4) + std::sin(c.y() * 0.07 - c.x() * 0.032 + 2.0);
-            if (drift < -0.2 - rng.bounded(1.2) || rng.bounded(3) == 0)
+            if (drift < -0.2 - rng.bounded(1.2) || rng.generateDouble() > 0.4 + middle ||
+                std::any_of(placed.begin(), placed.end(), [&](const QVector3D &o) {
+                    return std::hypot(o.x() - c.x(), o.y() - c.y()) < o.z() + 1.5;
+                }))
                 continue;
-            const double r = 0.45 + rng.bounded(0.8) + (drift > 1.2 ? 0.35 : 0.0);
-            paintDisc(p, c, r * 1.1, r, withAlpha(ringBright, 90 + int(rng.bounded(130))));
+            const double r = 0.4 + rng.bounded(0.5 + middle) + (drift > 1.2 ? 0.3 : 0.0);
+            paintGlow(p, c, r * 2.2, withAlpha(ringDark, 20));
+            paintDisc(p, c, r * 1.1, r, withAlpha(ringBright, 80 + int(rng.bounded(120))));
+            pigment.addEllipse(c, r * 2, r * 2);
         }
+        // The skin's mottle and its shade towards the rim lie over the blue
+        // as over the sand colour, so the blue dims where the body is dark.
+        p.setClipPath(pigment, Qt::IntersectClip);
+        anatomy::paintMottle(p, disc, 9, QColor(140, 114, 76, 80), QColor(250, 240, 210, 60), 4101);
+        QRadialGradient dim(QPointF(-10, -10), 120);
+        dim.setColorAt(0.45, QColor(120, 96, 60, 0));
+        dim.setColorAt(1, QColor(120, 96, 60, 90));
+        p.fillPath(disc, dim);
     }
     // Blue dots crowd the head around the eyes.
     anatomy::paintFreckles(p, disc.intersected(oval({-92, 0}, 26, 30)), 4.6, 0.5, 1.4, ringBright,

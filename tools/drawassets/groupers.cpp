@@ -31,9 +31,11 @@ namespace {
 // to a rounded rear end past the corner, a thick upper lip, and the heavy
 // lower jaw jutting `jut` ahead of the upper with a thick lip of its own, its
 // underside running back into the throat without an edge, inside the head's
-// `body` but for the jutting lip.
+// `body` but for the jutting lip. The lips and the maxilla are `heft` times
+// the usual thickness, each lip rounded by light along its crown and shade
+// under it.
 void paintGrouperMouth(QPainter &p, const QPainterPath &body, QPointF tip, QPointF corner,
-                       double jut, QColor skin, QColor line, double open = 0.06)
+                       double jut, QColor skin, QColor line, double heft, double open = 0.06)
 {
     const QPointF d = corner - tip;
     const double l = std::hypot(d.x(), d.y());
@@ -45,7 +47,7 @@ void paintGrouperMouth(QPainter &p, const QPainterPath &body, QPointF tip, QPoin
     const QPointF front = low(0, 0.02) - d / l * jut;
     const QPainterPath lowerLip =
         ribbon(curveThrough({front + down * (0.035 * l), low(0.3, 0.03), low(0.7, 0.022), corner}),
-               {0.07 * l, 0.062 * l, 0.04 * l, 0.01 * l});
+               {0.07 * l * heft, 0.062 * l * heft, 0.04 * l * heft, 0.01 * l});
     const QPainterPath lowerJaw =
         smoothClosedPath({front + down * (-0.02 * l), low(0.3, 0.0), low(0.7, 0.005), at(1.0, 0.0),
                           at(0.9, 0.16), low(0.5, 0.22), low(0.12, 0.2), front + down * (0.12 * l)})
@@ -56,15 +58,21 @@ void paintGrouperMouth(QPainter &p, const QPainterPath &body, QPointF tip, QPoin
     under.setColorAt(0.0, withAlpha(skin.lighter(104), 210));
     under.setColorAt(0.4, withAlpha(skin, 110));
     under.setColorAt(1.0, withAlpha(skin, 0));
+    // A heavy jaw is round: lit on top, shaded below.
     p.fillPath(lowerJaw.subtracted(body), skin.darker(104));
+    QLinearGradient chin(low(0.3, 0), low(0.3, 0.24));
+    chin.setColorAt(0.0, withAlpha(skin.lighter(115), int(160 * (heft - 1))));
+    chin.setColorAt(0.4, withAlpha(skin, 0));
+    chin.setColorAt(1.0, withAlpha(line, int(150 * (heft - 1))));
+    p.fillPath(lowerJaw, chin);
     p.fillPath(lowerJaw, under);
     // The lower lip is the jaw's own thick rim: lit along the top where it
     // meets the gape, falling into the shade of the jaw below it.
     {
-        QLinearGradient rim(low(0.3, 0.0), low(0.3, 0.07));
+        QLinearGradient rim(low(0.3, 0.0), low(0.3, 0.07 * heft));
         rim.setColorAt(0.0, withAlpha(skin.lighter(108), 140));
         rim.setColorAt(0.5, withAlpha(skin, 120));
-        rim.setColorAt(1.0, withAlpha(skin.darker(115), 0));
+        rim.setColorAt(1.0, withAlpha(skin.darker(115), int(180 * (heft - 1))));
         p.fillPath(lowerLip, rim);
     }
     strokeInside(p, lowerJaw,
@@ -88,36 +96,37 @@ void paintGrouperMouth(QPainter &p, const QPainterPath &body, QPointF tip, QPoin
                  QColor(150, 96, 80, int(1000 * open)), 0.6 * open * l);
     // The broad maxilla under the cheek's skin, only its rear end edged,
     // reaching back past the corner.
-    const QPainterPath maxilla =
-        smoothClosedPath({at(0.04, -0.03), at(0.45, -0.06), at(0.82, -0.14), at(1.04, -0.2),
-                          at(1.13, -0.12), at(1.08, -0.02), at(0.9, 0.0), at(0.04, 0.0)});
-    QLinearGradient plate(at(0.8, -0.2), at(0.8, 0.0));
+    const QPainterPath maxilla = smoothClosedPath(
+        {at(0.04, -0.03), at(0.45, -0.06 * heft), at(0.82, -0.14 * heft), at(1.04, -0.2 * heft),
+         at(1.13, -0.12 * heft), at(1.08, -0.02), at(0.9, 0.0), at(0.04, 0.0)});
+    QLinearGradient plate(at(0.8, -0.2 * heft), at(0.8, 0.0));
     plate.setColorAt(0.0, withAlpha(skin.lighter(108), 120));
     plate.setColorAt(1.0, withAlpha(skin.darker(110), 200));
     p.fillPath(maxilla, plate);
     // Its rear edge is a soft step in the cheek, shaded behind, not a drawn line.
-    const QPainterPath rear =
-        curveThrough({at(0.75, -0.12), at(1.04, -0.205), at(1.13, -0.12), at(1.08, -0.02)});
+    const QPainterPath rear = curveThrough(
+        {at(0.75, -0.12 * heft), at(1.04, -0.205 * heft), at(1.13, -0.12 * heft), at(1.08, -0.02)});
     stroke(p, rear.translated(d / l * 1.0), withAlpha(line, 40), 2.4);
     stroke(p, rear, withAlpha(line, 85), 0.7);
     // The thick upper lip along the front of the gape.
     const QPainterPath upperLip =
         ribbon(curveThrough({at(0.0, -0.015), at(0.35, -0.02), at(0.75, -0.01)}),
-               {0.06 * l, 0.048 * l, 0.018 * l});
+               {0.06 * l * heft, 0.048 * l * heft, 0.018 * l});
     {
         QLinearGradient rim(at(0.3, -0.05), at(0.3, 0.0));
         rim.setColorAt(0.0, withAlpha(skin, 0));
-        rim.setColorAt(0.6, withAlpha(skin.lighter(104), 160));
+        rim.setColorAt(0.6 / heft, withAlpha(skin.lighter(104 + int(8 * (heft - 1))), 160));
         rim.setColorAt(1.0, withAlpha(skin.darker(112), 170));
         p.fillPath(upperLip, rim);
     }
     // The lips stand out from the face: a soft shadow in the fold above the
     // upper lip and under the lower one, and light along the lower lip's crown.
     for (const auto &[from, mid, to, width] :
-         {std::tuple{at(0.02, -0.07), at(0.4, -0.075), at(0.8, -0.05), 0.035},
-          std::tuple{low(0.02, 0.1), low(0.4, 0.1), corner + down * (0.05 * l), 0.04}})
-        stroke(p, curveThrough({from, mid, to}), withAlpha(line, 55), width * l);
-    stroke(p, curveThrough({low(0.04, 0.035), low(0.35, 0.04), low(0.7, 0.03)}),
+         {std::tuple{at(0.02, -0.07 * heft), at(0.4, -0.075 * heft), at(0.8, -0.05 * heft), 0.035},
+          std::tuple{low(0.02, 0.1 * heft), low(0.4, 0.1 * heft), corner + down * (0.05 * l),
+                     0.04}})
+        stroke(p, curveThrough({from, mid, to}), withAlpha(line, int(55 * heft)), width * l);
+    stroke(p, curveThrough({low(0.04, 0.035 * heft), low(0.35, 0.04 * heft), low(0.7, 0.03)}),
            withAlpha(skin.lighter(120), 60), 0.018 * l);
     stroke(p,
            curve(corner + down * 1.5 - d / l * 2, corner + d / l * 3 + down * 2,
@@ -133,6 +142,7 @@ struct Grouper
     QColor back, flank, belly, fin, ray, pelvic, iris;
     double eye = 7.5;
     double floor = 0; // the bottom it swims over, for its shadow; 0 for none
+    double lips = 1;  // how thick its lips and maxilla are
 };
 
 // Paints the grouper, its pattern by `marks` (given the body with its dorsal
@@ -215,7 +225,8 @@ void paintGrouper(QPainter &p, const Grouper &g,
     // A big mouth: the gape reaches back below the rear of the eye, and the
     // lower jaw juts past the upper.
     const QPointF lip = s.snout + QPointF(1.5, 1.5), corner = s.at(0.25, 0.16);
-    paintGrouperMouth(p, body, lip, corner, 1.5, g.flank.darker(108), QColor(60, 40, 28));
+    paintGrouperMouth(p, body, lip, corner, 1.5 * g.lips, g.flank.darker(108), QColor(60, 40, 28),
+                      g.lips);
     stroke(p, curveThrough({s.at(0.33, -0.85), s.at(0.42, 0), s.at(0.32, 0.9)}),
            withAlpha(g.back.darker(160), 200), 1.5);
     // The pelvic fin sits under the pectoral, angled back and down from the
@@ -250,7 +261,7 @@ void paintNassauGrouper(QPainter &p, double w, double h)
     const Grouper nassau(BodyShape{{22, 133}, 222, 94, 0.42, 0.66, 0.34, 0.55, 0, 0.03},
                          QColor(180, 154, 114), QColor(218, 196, 156), QColor(238, 226, 200),
                          QColor(196, 168, 128, 200), QColor(90, 60, 40, 160),
-                         QColor(140, 100, 70, 220), QColor(180, 140, 70), 7.5, 214);
+                         QColor(140, 100, 70, 220), QColor(180, 140, 70), 7.5, 214, 1.6);
     const BodyShape &s = nassau.shape;
     paintGrouper(p, nassau, [&](const QPainterPath &all, const QPainterPath &) {
         {
@@ -258,46 +269,39 @@ void paintNassauGrouper(QPainter &p, double w, double h)
             const Saved saved(p);
             p.setClipPath(all, Qt::IntersectClip);
             QRandomGenerator rng(44);
-            // Each bar has its own slant and width, swells and pinches along
-            // its length, and bends with the curve of the flank.
+            // Each bar has its own slant and width and bends with the curve
+            // of the flank, one coherent band whose edges are only a little
+            // ragged.
             const double slants[] = {0.2, 0.07, 0.17, -0.05, 0.12};
-            // Where each bar nearly breaks, pinched to a thread on the flank.
-            const double breaks[] = {150, 96, 164, 118, 140};
             for (int i = 0; i < 5; ++i) {
                 const double x = 106 + i * 31 - i * i * 0.6 + rng.bounded(5.0);
                 const double half = 7.8 - i * 0.7 + rng.bounded(2.0);
                 const auto edge = [&](double y, double side) {
-                    const double pinch = (y - breaks[i]) / 9.0;
-                    const double swell = (1.0 + 0.3 * std::sin(y * 0.05 + i * 1.7)) *
-                                         (1.0 - 0.8 * std::exp(-pinch * pinch));
-                    return QPointF(x + side * half * swell + rng.bounded(5.0) - 2.5 -
+                    const double swell = 1.0 + 0.1 * std::sin(y * 0.04 + i * 1.7);
+                    return QPointF(x + side * half * swell + rng.bounded(2.4) - 1.2 -
                                        (y - 120) * slants[i] - (y - 120) * (y - 120) * 0.0012,
                                    y);
                 };
                 std::vector<QPointF> ring;
-                for (double y = 40; y <= 190; y += 6)
+                for (double y = 40; y <= 190; y += 4)
                     ring.push_back(edge(y, 1));
-                for (double y = 190; y >= 40; y -= 6)
+                for (double y = 190; y >= 40; y -= 4)
                     ring.push_back(edge(y, -1));
-                // The bar blurs at its edges into the tan, is broken through
-                // in a place or two, and is mottled with paler flecks.
+                // The bar shades off at its edges into the tan over a few
+                // scales, and is flecked with paler ones.
                 const QPainterPath band = smoothClosedPath(ring.data(), int(ring.size()));
                 QPainterPathStroker soft;
-                soft.setWidth(5.0 + rng.bounded(3.0));
                 soft.setJoinStyle(Qt::RoundJoin);
-                p.fillPath(soft.createStroke(band).united(band), withAlpha(bar, 55));
-                QPainterPath gaps;
-                for (int k = 0; k < 1 + int(rng.bounded(2)); ++k) {
-                    const double y = 100 + rng.bounded(80.0);
-                    QTransform tilt;
-                    tilt.translate(x - (y - 120) * slants[i], y);
-                    tilt.rotate(rng.bounded(60.0) - 30);
-                    gaps.addPath(tilt.map(oval({rng.bounded(6.0) - 3, 0}, 4 + rng.bounded(5.0),
-                                               1.6 + rng.bounded(2.2))));
+                for (const auto &[width, alpha] : {std::pair{9.0, 35}, {5.0, 50}}) {
+                    soft.setWidth(width);
+                    p.fillPath(soft.createStroke(band).united(band), withAlpha(bar, alpha));
                 }
-                const QPainterPath broken = band.subtracted(gaps);
-                p.fillPath(broken, i == 2 ? bar.darker(108) : bar);
-                anatomy::paintFreckles(p, broken.intersected(bodyOutline(s)), 7, 0.5, 2.4,
+                const QColor core = i == 2 ? bar.darker(108) : bar;
+                p.fillPath(band, withAlpha(core, 110));
+                soft.setWidth(3.0);
+                const QPainterPath inner = band.subtracted(soft.createStroke(band));
+                p.fillPath(inner, core);
+                anatomy::paintFreckles(p, inner.intersected(bodyOutline(s)), 7, 0.5, 2.4,
                                        QColor(214, 190, 150, 90), 4410 + i, s.at(0.5, 0), 80);
             }
             // Over the fins the pale flecks are no stamp: scattered unevenly,
@@ -321,8 +325,8 @@ void paintNassauGrouper(QPainter &p, double w, double h)
             QPainterPathStroker blur;
             blur.setWidth(4);
             blur.setJoinStyle(Qt::RoundJoin);
-            p.fillPath(blur.createStroke(eyeBar).united(eyeBar), withAlpha(bar, 30));
-            p.fillPath(eyeBar, withAlpha(bar, 70));
+            p.fillPath(blur.createStroke(eyeBar).united(eyeBar), withAlpha(bar, 45));
+            p.fillPath(eyeBar, withAlpha(bar, 140));
         }
         {
             // The tuning fork: a dark stem from the upper lip up the middle of
@@ -479,7 +483,7 @@ void paintSpottedJewfish(QPainter &p, double w, double h)
     // The huge mouth closed as a resting Goliath breathes: the broad upper
     // jaw plate reaching back past the eye, thick lips, and the heavy lower
     // jaw jutting past the upper.
-    paintGrouperMouth(p, body, {8, 142}, {70, 156}, 5.0, olive.darker(106), QColor(34, 24, 16),
+    paintGrouperMouth(p, body, {8, 142}, {70, 156}, 5.0, olive.darker(106), QColor(34, 24, 16), 1,
                       0.03);
     // The gill cover far back on the broad head, in bony plates: the
     // preopercle's rounded edge behind the cheek, sweeping forward under it,
