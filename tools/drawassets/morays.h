@@ -26,6 +26,7 @@ struct Moray
     QPainterPath den;    // the crevice the eel comes out of
     double length = 1.0; // how long the head is for its depth
     double bend = 0.0;   // where along the neck it bends most tightly, if it does
+    double brow = 0.0;   // how much the snout and forehead are rounded out
 };
 
 // Paints the moray `m` coming out of its den, mouth open.
