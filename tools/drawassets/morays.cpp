@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Reefwise developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "morays.h"
 #include "anatomy.h"
 #include "fishart.h"
 #include "fishkit.h"
@@ -17,7 +18,7 @@
 #include <numbers>
 #include <tuple>
 
-// Morays peering out of the reef.
+// The moray both morays are built from, and the Green Moray in its cleft.
 
 namespace fishart {
 
@@ -25,33 +26,17 @@ using namespace fishkit;
 
 namespace {
 
-// A moray reaching out of its hole with the mouth open. Both morays share the
-// build; what tells them apart is the skin: one even colour, or pale under
-// dense dark spots.
-struct Moray
-{
-    QPainterPath neck; // from inside the hole to the back of the head
-    double girth = 50.0;
-    QPointF snout;     // tip of the upper jaw
-    double size = 1.0; // head length, as a share of 90
-    QColor back, belly;
-    QColor spots = Qt::transparent;
-    double jowl = 1.0;   // how far the throat and jaw muscles swell below
-    QPainterPath den;    // the crevice the eel comes out of
-    double length = 1.0; // how long the head is for its depth
-    double bend = 0.0;   // where along the neck it bends most tightly, if it does
-};
-
 // The long head of a moray, snout at the origin: low over the snout, rising
 // behind the small eye into the bulging jaw muscles, running on flush into
 // the neck (`r` is half the neck's depth), the throat swollen by `jowl`. The mouth
-// stands open as a moray breathes, the lower jaw dropped at its tip.
-QPainterPath morayHead(double r, double jowl)
+// stands open as a moray breathes, the lower jaw dropped at its tip. A
+// rounder `brow` domes the snout and forehead into one smooth rise.
+QPainterPath morayHead(double r, double jowl, double brow)
 {
-    return smoothClosedPath({{0, -1},
-                             {7, -0.4 * r},
-                             {22, -0.62 * r},
-                             {44, -1.06 * r},
+    return smoothClosedPath({{0, -1 - brow * 0.1 * r},
+                             {7 - brow * 2, -(0.4 + brow * 0.12) * r},
+                             {22, -(0.62 + brow * 0.16) * r},
+                             {44, -(1.06 + brow * 0.08) * r},
                              {68, -1.3 * r - (jowl - 1) * 0.3 * r},
                              {90, -1.2 * r},
                              {100, -0.95 * r},
@@ -115,6 +100,111 @@ void paintMuscle(QPainter &p, const QPainterPath &neck, double girth, QColor ski
                   QColor(255, 255, 255, 90));
 }
 
+// The top and bottom of the body in each column of a grid `scale` times finer
+// than the picture, smoothed so that the outline's pixel steps do not show.
+struct Depth
+{
+    QRectF area;
+    double scale = 2.0;
+    std::vector<double> top, bottom;
+
+    // How far down the body `pt` lies, from 0 on the back to 1 on the belly.
+    double at(QPointF pt) const
+    {
+        const int x = std::clamp(int((pt.x() - area.left()) * scale), 0, int(top.size()) - 1);
+        const double y = (pt.y() - area.top()) * scale;
+        return std::clamp((y - top[x]) / std::max(1.0, bottom[x] - top[x]), 0.0, 1.0);
+    }
+};
+
+Depth depthOf(const QPainterPath &body, double scale)
+{
+    Depth d{body.boundingRect(), scale, {}, {}};
+    QImage mask((d.area.size() * scale).toSize() + QSize(1, 1), QImage::Format_Alpha8);
+    mask.fill(0);
+    {
+        QPainter mp(&mask);
+        mp.scale(scale, scale);
+        mp.translate(-d.area.topLeft());
+        mp.fillPath(body, Qt::black);
+    }
+    std::vector<double> top(mask.width(), -1), bottom(mask.width(), -1);
+    for (int y = 0; y < mask.height(); ++y) {
+        const uchar *row = mask.constScanLine(y);
+        for (int x = 0; x < mask.width(); ++x)
+            if (row[x] > 127) {
+                if (top[x] < 0)
+                    top[x] = y;
+                bottom[x] = y + 1;
+            }
+    }
+    d.top.assign(mask.width(), 0);
+    d.bottom.assign(mask.width(), 0);
+    for (int x = 0; x < mask.width(); ++x) {
+        double t = 0, b = 0;
+        int n = 0;
+        for (int i = std::max(0, x - 4); i <= std::min(mask.width() - 1, x + 4); ++i)
+            if (top[i] >= 0) {
+                t += top[i];
+                b += bottom[i];
+                ++n;
+            }
+        if (n > 0) {
+            d.top[x] = t / n;
+            d.bottom[x] = b / n;
+        }
+    }
+    return d;
+}
+
+// A green moray's colour is a yellow mucus over dark blue skin, never quite
+// even: soft patches, more yellow where the back catches the light and
+// olive-dark towards the belly.
+void paintMottle(QPainter &p, const QPainterPath &body, const Depth &depth, QColor back)
+{
+    const Saved s(p);
+    p.setClipPath(body, Qt::IntersectClip);
+    QRandomGenerator rng(2424);
+    for (const QPointF &pt : spreadPoints(body, 5.5, 2.4, 2425)) {
+        const double u = depth.at(pt);
+        const bool lit = rng.generateDouble() > 0.25 + u * 0.6;
+        const QColor tint = lit ? QColor(196, 184, 62) : back.darker(190);
+        paintGlow(p, pt, 2.5 + rng.generateDouble() * 4.5,
+                  withAlpha(tint, 10 + int(rng.generateDouble() * 18)));
+    }
+}
+
+// The thick, rounded body in one light: lit along the back with a soft
+// yellow-tinged highlight band, darkening over the flank into the belly.
+void paintRoundness(QPainter &p, const QPainterPath &body, const Depth &depth)
+{
+    QImage layer(int(depth.top.size()), int(depth.area.height() * depth.scale) + 1,
+                 QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    {
+        QPainter lp(&layer);
+        for (size_t x = 0; x < depth.top.size(); ++x) {
+            const double top = depth.top[x], bottom = depth.bottom[x];
+            if (bottom - top < 2)
+                continue;
+            QLinearGradient g(QPointF(0, top), QPointF(0, bottom));
+            g.setColorAt(0.0, QColor(255, 236, 150, 40));
+            g.setColorAt(0.2, QColor(255, 236, 150, 150));
+            g.setColorAt(0.38, QColor(255, 236, 150, 40));
+            g.setColorAt(0.55, QColor(128, 128, 128, 0));
+            g.setColorAt(0.8, QColor(20, 28, 10, 110));
+            g.setColorAt(1.0, QColor(8, 12, 4, 170));
+            lp.fillRect(QRectF(double(x), top, 1, bottom - top), g);
+        }
+    }
+    const Saved s(p);
+    p.setClipPath(body, Qt::IntersectClip);
+    p.setCompositionMode(QPainter::CompositionMode_SoftLight);
+    p.drawImage(QRectF(depth.area.topLeft(), QSizeF(layer.size()) / depth.scale), layer);
+}
+
+} // namespace
+
 void paintMoray(QPainter &p, const Moray &m)
 {
     const double r = m.girth / 2 / m.size;
@@ -124,7 +214,7 @@ void paintMoray(QPainter &p, const Moray &m)
     QTransform place;
     place.translate(m.snout.x(), m.snout.y());
     place.scale(m.size * m.length, m.size);
-    const QPainterPath head = place.map(morayHead(r, m.jowl));
+    const QPainterPath head = place.map(morayHead(r, m.jowl, m.brow));
     const QPainterPath eel = ribbon(m.neck, {m.girth * 0.96, m.girth, m.girth * 1.14}).united(head);
     const bool spotted = m.spots.alpha() > 0;
     const QColor line = m.belly.darker(180);
@@ -213,6 +303,9 @@ void paintMoray(QPainter &p, const Moray &m)
 
     fillBody(p, eel, m.back.lighter(112), m.back, m.belly, 0.4);
     const QPointF hole = m.neck.pointAtPercent(0);
+    const Depth depth = spotted ? Depth{} : depthOf(eel, 2.0);
+    if (!spotted)
+        paintMottle(p, eel, depth, m.back);
     if (spotted) {
         // Fine freckles on the snout grow into larger, uneven blotches along
         // the body, with small ones crowded between them.
@@ -282,6 +375,27 @@ void paintMoray(QPainter &p, const Moray &m)
             const Saved h(p);
             p.setCompositionMode(QPainter::CompositionMode_SoftLight);
             p.drawImage(area, layer);
+        }
+        if (!spotted) {
+            paintRoundness(p, eel, depth);
+            // The throat swells out below the jaw muscles.
+            p.setCompositionMode(QPainter::CompositionMode_SoftLight);
+            paintGlow(p, at(78, 0.72 * r * m.jowl), 13 * m.size, QColor(255, 255, 255, 80));
+            // Soft wrinkles across the neck where it bends behind the head.
+            for (int i = 0; i < 3; ++i) {
+                const QPainterPath fold =
+                    curveThrough({at(106 + i * 9, -1.05 * r), at(110 + i * 9, -0.7 * r),
+                                  at(109 + i * 8, -0.3 * r)});
+                p.setCompositionMode(QPainter::CompositionMode_Multiply);
+                for (int k = 0; k < 3; ++k)
+                    p.strokePath(fold, QPen(withAlpha(line, 9 - i * 2), (3.6 - k) * m.size,
+                                            Qt::SolidLine, Qt::RoundCap));
+                p.setCompositionMode(QPainter::CompositionMode_SoftLight);
+                for (int k = 0; k < 3; ++k)
+                    p.strokePath(fold.translated(2.2 * m.size, 0),
+                                 QPen(QColor(255, 255, 255, 16), (3.2 - k) * m.size, Qt::SolidLine,
+                                      Qt::RoundCap));
+            }
         }
     }
     {
@@ -419,10 +533,18 @@ void paintMoray(QPainter &p, const Moray &m)
            withAlpha(line, 90), 1.0);
     // The gill opening is only a small hole behind the head.
     paintDisc(p, at(104, 0.35 * r), 1.3 * m.size, 0.9 * m.size, withAlpha(line.darker(150), 100));
+    if (!spotted) {
+        // On the plain green skin its pale rim shows it as an opening.
+        stroke(p, curve(at(102, 0.46 * r), at(104.5, 0.5 * r), at(106.5, 0.42 * r)),
+               QColor(214, 210, 120, 80), 0.7 * m.size);
+        paintDisc(p, at(104, 0.37 * r), 1.7 * m.size, 1.1 * m.size,
+                  withAlpha(line.darker(170), 110));
+    }
     // A pair of short front nostril tubes near the tip of the snout, low
     // over the lip and pointing forward, the far one half hidden behind the
     // snout; the rear nostrils are plain pores above the eyes.
-    for (const auto &[base, end, far] : {std::tuple{at(6.5, -0.3 * r), at(4, -0.38 * r), true},
+    const double nose = (0.3 + m.brow * 0.12) * r;
+    for (const auto &[base, end, far] : {std::tuple{at(6.5, -nose), at(4, -nose - 0.08 * r), true},
                                          std::tuple{at(5, -0.06 * r), at(2.2, -0.1 * r), false}}) {
         const QPainterPath nostril =
             ribbon(curve(base, (base + end) / 2 + QPointF(0.2, -0.3) * m.size, end),
@@ -437,8 +559,6 @@ void paintMoray(QPainter &p, const Moray &m)
     anatomy::paintNaturalEye(p, at(30, -0.5 * r), 3.8 * m.size / m.length, QColor(150, 134, 70),
                              0.54);
 }
-
-} // namespace
 
 // Uniform green, peering from a hole in a boulder of the reef.
 void paintGreenMoray(QPainter &p, double w, double h)
@@ -494,7 +614,7 @@ void paintGreenMoray(QPainter &p, double w, double h)
     neck.cubicTo(QPointF(240, 168), QPointF(208, 138), QPointF(150, 136));
     // A long, heavy-jawed head, its depth no greater than the neck's.
     paintMoray(p, Moray(neck, 62, QPointF(14, 136), 1.1, QColor(112, 124, 48), QColor(74, 86, 36),
-                        Qt::transparent, 1.1, crevice, 1.3));
+                        Qt::transparent, 1.1, crevice, 1.3, 0.0, 1.0));
     reefrock::paintLip(p, boulder, 24, crevice,
                        curveThrough({{180, 205},
                                      {194, 199},
@@ -519,69 +639,6 @@ void paintGreenMoray(QPainter &p, double w, double h)
                                      {268, 196},
                                      {274, 210}}),
                        QPointF(80, 0));
-}
-
-// Pale, covered with dense dark purple-brown spots, rising out of a hole in
-// the reef: spots where the Green Moray is one plain colour.
-void paintSpottedMoray(QPainter &p, double w, double h)
-{
-    const Canvas canvas(p, w, h);
-    paintWater(p, Canvas::frame, 0.3, Water::Lagoon);
-    // A sand patch at the foot of the reef, a few yellow tube sponges far off in the
-    // haze, and the moray's hole under a low ledge of reef rock.
-    paintSand(p, Canvas::frame, 168);
-    paintTubeSponges(p, QPointF(46, 170), 20, QColor(176, 150, 70), 4602, 0.55);
-
-    const QPainterPath boulder = reefrock::lumpyOutline({{96, 250},
-                                                         {102, 214},
-                                                         {122, 192},
-                                                         {158, 178},
-                                                         {204, 170},
-                                                         {250, 160},
-                                                         {292, 150},
-                                                         {336, 144},
-                                                         {336, 250}},
-                                                        4601);
-    anatomy::paintSoftShadow(p, boulder, QPointF(6, 3), 90);
-    reefrock::paintBoulder(p, boulder, 46);
-    reefrock::paintCoralKnobs(p,
-                              {{QPointF(140, 192), 16, QColor(150, 136, 84)},
-                               {QPointF(306, 154), 15, QColor(156, 128, 92)}},
-                              4603);
-    paintTubeSponges(p, QPointF(180, 182), 15, QColor(176, 120, 60), 4604, 0.05);
-    const QPainterPath crevice = smoothClosedPath(
-        {{180, 238}, {184, 224}, {186, 212}, {196, 207}, {203, 199}, {216, 197}, {226, 191},
-         {240, 192}, {252, 187}, {262, 191}, {272, 193}, {280, 202}, {290, 206}, {293, 218},
-         {299, 226}, {292, 236}, {276, 242}, {250, 244}, {220, 244}, {196, 243}});
-    reefrock::paintCrevice(p, crevice);
-
-    reefrock::paintBrow(p, crevice,
-                        curveThrough({{186, 212},
-                                      {196, 206},
-                                      {203, 199},
-                                      {216, 196},
-                                      {226, 191},
-                                      {240, 191},
-                                      {252, 187},
-                                      {262, 190},
-                                      {272, 193},
-                                      {280, 201},
-                                      {290, 206},
-                                      {294, 218}}));
-    QPainterPath neck(QPointF(244, 236));
-    neck.cubicTo(QPointF(236, 160), QPointF(216, 104), QPointF(150, 98));
-    paintMoray(p, Moray(neck, 50, QPointF(62, 98), 1.0, QColor(244, 236, 194),
-                        QColor(228, 216, 160), QColor(64, 36, 38), 1.0, crevice, 1.0, 0.72));
-    reefrock::paintLip(p, boulder, 46, crevice,
-                       curveThrough({{172, 240},
-                                     {186, 236},
-                                     {202, 238},
-                                     {220, 234},
-                                     {238, 237},
-                                     {256, 235},
-                                     {272, 238},
-                                     {290, 231},
-                                     {306, 228}}));
 }
 
 } // namespace fishart
