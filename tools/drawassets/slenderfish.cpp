@@ -175,10 +175,11 @@ void paintNeedlefishBody(QPainter &p, const Member &)
     anatomy::paintNaturalEye(p, QPointF(101, 118.5), 3.8, QColor(190, 200, 170));
 }
 
-// One silverside around the origin, snout to the left, 100 units long: blunt
-// head, big eye, two small separate dorsal fins set well back, a clear
-// green-grey body with one silver stripe. Each in the school beats its tail
-// its own way, and one turned a little away shows its back.
+// One silverside around the origin, snout to the left, 100 units long: a
+// blunt rounded snout with a small upturned mouth, big eye, a slender body
+// of even depth, two small dorsal fins far apart, a clear green-grey body
+// with one narrow silver stripe. Each in the school bends and beats its tail
+// its own way, and is seen a little from above or below.
 void paintSilversideBody(QPainter &p, const Member &m)
 {
     // Clear fins, but each a crisp fan of fine rays with a smooth margin.
@@ -196,34 +197,36 @@ void paintSilversideBody(QPainter &p, const Member &m)
         paintFin(p, tail(TailKind::Forked, {82, 0}, 6, 18, 24, 0.6), fins, rays, 13);
     }
     // The fins are rooted inside the outline, so the body covers their
-    // bases and they grow out of it. Both dorsals are small and set well
-    // back, with a clear gap between them: the spiny first over the vent,
-    // the soft second over the rear of the long anal fin.
+    // bases and they grow out of it. The first dorsal is a tiny spiny fan
+    // over the middle of the body, the soft second well behind it over the
+    // rear of the long anal fin.
     paintFin(p,
-             fin({44, -5.6},
-                 {{45.5, -5.6 - 5 * raise}, {47.5, -5.6 - 5.2 * raise}, {50.5, -5.2 - 2 * raise}},
-                 {52, -5}),
-             fins, rays, 5);
+             fin({39, -6.2},
+                 {{40, -6.2 - 3.2 * raise}, {41.6, -6.2 - 3.4 * raise}, {44, -6 - 1.2 * raise}},
+                 {45, -5.9}),
+             fins, rays, 4);
     paintFin(p,
-             fin({60, -4.2},
-                 {{61.5, -4.2 - 5.6 * raise},
-                  {64, -4.1 - 5.4 * raise},
-                  {68, -3.6 - 2.8 * raise},
-                  {71, -3.2 - 1.2 * raise}},
-                 {72.5, -3}),
+             fin({60, -4.6},
+                 {{61.5, -4.6 - 5.4 * raise},
+                  {64, -4.5 - 5.2 * raise},
+                  {68, -4 - 2.6 * raise},
+                  {71, -3.6 - 1.1 * raise}},
+                 {72.5, -3.4}),
              fins, rays, 9);
     paintFin(p,
-             fin({73, 3},
-                 {{71, 3.2 + 1.4 * raise},
-                  {66, 3.8 + 3.6 * raise},
-                  {58, 4.4 + 5.2 * raise},
-                  {54, 4.6 + 5.6 * raise}},
-                 {52, 4.6}),
+             fin({73, 3.4},
+                 {{71, 3.6 + 1.4 * raise},
+                  {66, 4.2 + 3.4 * raise},
+                  {58, 4.8 + 5 * raise},
+                  {54, 5 + 5.4 * raise}},
+                 {52, 5}),
              fins, rays, 11);
-    // The rear of the body follows the tail round, and the head turns the
-    // other way or the same, so the whole body bends as it swims.
+    // A body of nearly even depth from the nape to the tail's root, arched a
+    // little one way or the other as it swims; the rear follows the tail
+    // round and the head turns the other way or the same.
+    const BodyShape shape{{0, 0}, 84, 15.5, 0.42, 0.9, 0.5, 0.5, 0, 0, 0.15, 0, 0, m.bend * 0.002};
     const QTransform turn = QTransform().translate(24, 0).rotate(-m.bend).translate(-24, 0);
-    const QPainterPath front = bodyOutline({{0, 0}, 84, 17, 0.35, 0.55, 0.34, 0.5});
+    const QPainterPath front = bodyOutline(shape);
     QPainterPath head;
     head.addRect(QRectF(-4, -20, 30, 40));
     QPainterPath middle;
@@ -235,34 +238,42 @@ void paintSilversideBody(QPainter &p, const Member &m)
                                   .united(sweep.map(front.intersected(behind)))
                                   .simplified();
     // A clear green-grey body, greenest over the back: the water shows
-    // through, and the silvery gut and the spine faintly.
-    fillBody(p, body, QColor(80, 138, 102, 175), QColor(134, 176, 148, 95),
-             QColor(176, 202, 192, 85));
-    p.fillPath(body.intersected(oval({30, 3.5}, 16, 4)), QColor(220, 230, 234, 70));
-    const QPointF end = sweep.map(QPointF(84, 0));
-    strokeInside(p, body, curve({18, 0}, {50, -1}, end), QColor(80, 110, 100, 110), 0.8);
-    const QPainterPath stripe = smoothClosedPath({{18, -1.6},
-                                                  {50, -2.0},
-                                                  end + QPointF(0, -0.9),
-                                                  end + QPointF(0, 1.0),
-                                                  {50, 1.2},
-                                                  {18, 1.0}});
-    strokeInside(p, body, curve({18, -2.3}, {50, -2.7}, end + QPointF(0, -1.4)),
-                 QColor(40, 60, 80, 130), 0.6);
+    // through, and the silvery gut faintly.
+    fillBody(p, body, QColor(80, 138, 102, 160), QColor(134, 176, 148, 80),
+             QColor(176, 202, 192, 75));
     {
-        // Pigment cells edge the scales of the back, so the upper rows show
-        // as two neat staggered lines of dots.
+        QRadialGradient gut(QPointF(0, 0), 1.0);
+        gut.setColorAt(0.0, QColor(220, 230, 234, 70));
+        gut.setColorAt(1.0, QColor(220, 230, 234, 0));
         const Saved s(p);
         p.setClipPath(body, Qt::IntersectClip);
-        const QPainterPath back = curve({14, -5.2}, {48, -7.4}, end + QPointF(0, -2.6));
-        for (int row = 0; row < 2; ++row)
-            for (double t = 0.015 * row; t < 1.0; t += 0.03)
-                paintDisc(p, back.pointAtPercent(t) + QPointF(0, 1.9 * row), 0.42, 0.34,
-                          QColor(30, 46, 50, 130 - 30 * row));
+        p.translate(32, 3.8);
+        p.scale(16, 4);
+        p.fillRect(QRectF(-1, -1, 2, 2), gut);
     }
+    // Seen a little from above, more of the back shows and the stripe sits
+    // lower; seen from below, it rides higher.
+    const double lift = 1.2 * (1.0 - m.side) + 0.9 * std::sin(m.x * 0.7 + m.y * 1.3);
+    const auto along = [&](double t, double dy) {
+        const QPointF at = shape.at(t, 0) + QPointF(0, lift + dy);
+        return at.x() > 68 ? sweep.map(at) : at;
+    };
+    // The backbone shows through the clear flesh as a faint line just above
+    // the stripe.
+    strokeInside(p, body, curveThrough({along(0.22, -3.0), along(0.5, -3.1), along(1.0, -2.0)}),
+                 QColor(60, 90, 88, 120), 0.6);
+    // The stripe: narrow, bright and crisp, edged above by a thin dark line.
+    const QPainterPath stripeLine =
+        curveThrough({along(0.21, -0.3), along(0.5, -0.4), along(0.8, -0.3), along(1.0, 0)});
     const int shine = std::clamp(int(255 * m.shine), 0, 255);
-    fillBody(p, body.intersected(stripe), QColor(255, 255, 255, shine),
-             QColor(225, 235, 245, shine), QColor(140, 160, 200, shine), 0.45);
+    p.fillPath(body.intersected(ribbon(stripeLine, {1.1, 1.6, 1.5, 1.2, 0.8})),
+               QColor(235, 242, 248, shine));
+    p.fillPath(body.intersected(ribbon(stripeLine.translated(0, -0.25), {0.5, 0.7, 0.6, 0.4})),
+               QColor(255, 255, 255, shine));
+    strokeInside(
+        p, body,
+        curveThrough({along(0.21, -1.2), along(0.5, -1.3), along(0.8, -1.0), along(1.0, -0.6)}),
+        QColor(36, 54, 70, 170), 0.4);
     // A fish rolled away from the light shows a duller side.
     p.fillPath(body, QColor(40, 70, 84, int(110 * std::clamp((0.8 - m.shine) * 3.3, 0.0, 1.0))));
     if (m.side < 0.9) {
@@ -272,21 +283,21 @@ void paintSilversideBody(QPainter &p, const Member &m)
         p.fillPath(body.translated(0, -5), QColor(60, 100, 96, 70));
     }
     anatomy::paintShadedEdge(p, body, QColor(60, 90, 80, 110), 0.8);
-    paintFin(p, fin({18, -2}, {{24, -3.4}, {28, -1.6}, {27, 0.2}}, {18, 0}), fins, rays, 6);
+    paintFin(p, fin({18, -1.6}, {{24, -3}, {28, -1.2}, {27, 0.6}}, {18, 0.4}), fins, rays, 6);
     // The head's parts turn with it.
     p.setTransform(turn, true);
-    // The silvery gill cover, its rear edge a clear arc, and the small
-    // oblique mouth at the tip of the snout with the jaw running back below the eye.
-    p.fillPath(front.intersected(oval({11, 1}, 8, 6)), QColor(210, 225, 230, 120));
-    strokeInside(p, front, curveThrough({{13, -5.5}, {17, -1}, {16, 3}, {12, 6.5}}),
+    // The silvery gill cover, its rear edge a clear arc; the small mouth at
+    // the very tip of the blunt snout, its short gape slanting up to the
+    // front, the lower jaw closing it from below.
+    p.fillPath(front.intersected(oval({11, 1}, 7, 5.5)), QColor(200, 218, 224, 60));
+    strokeInside(p, front, curveThrough({{13.5, -5.5}, {17, -1}, {16, 3}, {12.5, 6.2}}),
                  QColor(60, 90, 90, 150), 0.6);
-    strokeInside(p, front, curve({6, 3}, {10, 4.5}, {15, 6}), QColor(70, 100, 100, 90), 0.5);
-    stroke(p, curve({0.2, -1.2}, {2.4, -1.6}, {4.6, -0.6}), QColor(50, 60, 64), 0.7);
-    stroke(p, curve({0.8, 0.6}, {2.6, 1.2}, {4.4, 0.4}), QColor(120, 140, 140, 150), 0.5);
-    paintDisc(p, QPointF(3.4, -4), 0.5, 0.4, QColor(40, 50, 54, 180));
+    strokeInside(p, front, curve({0.6, -1.5}, {1.8, -0.9}, {3.2, 0.1}), QColor(50, 60, 64), 0.6);
+    stroke(p, curve({0.9, 0.2}, {2.0, 0.8}, {3.1, 0.6}), QColor(120, 140, 140, 150), 0.45);
+    paintDisc(p, QPointF(3.6, -3.6), 0.45, 0.4, QColor(40, 50, 54, 180));
     // Large for so small a fish, yet well inside the head: a third of its
     // depth, the iris a dull silver round a wide dark pupil.
-    anatomy::paintNaturalEye(p, QPointF(8.4, -0.8), 2.4, QColor(132, 146, 150), 0.56);
+    anatomy::paintNaturalEye(p, QPointF(8, -0.9), 2.5, QColor(132, 146, 150), 0.56);
 }
 
 } // namespace
