@@ -207,19 +207,35 @@ void paintMoundEye(QPainter &p, QPointF eye, double size, QColor skin, double si
            withAlpha(skin.lighter(140), 120), 0.6);
 }
 
-// The skin of the back: a fine grain of denticles, a few thorny tubercles
-// standing out of it unevenly down the midline, and a dusting of sand left
-// on the wings where the ray has shuffled down into the bottom.
+// How strongly the skin's texture shows at `pt`: fully over the thick
+// middle of the disc, fading out towards the thin rim of the wings.
+double towardsCentre(QPointF pt)
+{
+    const double d = std::hypot(pt.x() / 88.0, (pt.y() + 4) / 80.0);
+    return std::clamp(1.15 - d, 0.15, 1.0);
+}
+
+// The skin of the back: a fine grain of denticles under faint darker
+// clouding, both plainest over the middle of the disc, a few thorny
+// tubercles standing out of it unevenly down the midline, and a dusting of
+// sand left near the rim of one wing where the ray has shuffled into the bottom.
 void paintRaySkin(QPainter &p, const QPainterPath &disc, QColor skin, QPointF light)
 {
     const Saved s(p);
     p.setClipPath(disc, Qt::IntersectClip);
     QRandomGenerator rng(1717);
-    for (const QPointF &pt : spreadPoints(disc, 2.4, 1.1, 1718)) {
+    for (const QPointF &pt : scatterPoints(disc, 70, 1722)) {
+        const double r = 5 + rng.generateDouble() * 8;
+        paintGlow(p, pt, r,
+                  withAlpha(skin.darker(135), int((14 + rng.bounded(18)) * towardsCentre(pt))));
+    }
+    for (const QPointF &pt : spreadPoints(disc, 1.7, 0.8, 1718)) {
         const bool dark = rng.bounded(2) == 0;
-        const double r = 0.3 + rng.generateDouble() * 0.35;
+        const double r = 0.25 + rng.generateDouble() * 0.3;
+        const double f = towardsCentre(pt);
         paintDisc(p, pt, r, r,
-                  dark ? withAlpha(skin.darker(140), 30) : withAlpha(skin.lighter(125), 18));
+                  dark ? withAlpha(skin.darker(140), int(46 * f))
+                       : withAlpha(skin.lighter(125), int(30 * f)));
     }
     // The thorns: a ragged, broken row down the middle of the back, larger
     // over the shoulders and smaller towards the tail, each a hard little
@@ -241,8 +257,10 @@ void paintRaySkin(QPainter &p, const QPainterPath &disc, QColor skin, QPointF li
         p.setBrush(cone);
         p.drawEllipse(c + QPointF(0, r * 0.3), r * 0.8, r * 1.4);
     }
-    const QPainterPath wings = disc.subtracted(oval({0, -4}, 44, 74));
-    for (const QPointF &pt : scatterPoints(wings, 90, 1719)) {
+    QPainterPath side;
+    side.addRect(-100, 0, 100, 100);
+    const QPainterPath margin = disc.subtracted(oval({0, -4}, 66, 70)).intersected(side);
+    for (const QPointF &pt : scatterPoints(margin, 60, 1719)) {
         const double r = 0.35 + rng.generateDouble() * 0.5;
         paintDisc(p, pt, r, r * 0.8, QColor(228, 210, 166, 40 + rng.bounded(60)));
     }
@@ -257,8 +275,9 @@ void paintRidge(QPainter &p, const QPainterPath &disc, QColor skin, QPointF ligh
     const Saved s(p);
     p.setClipPath(disc, Qt::IntersectClip);
     QRadialGradient thin(QPointF(0, -4), 92);
-    thin.setColorAt(0.55, withAlpha(skin.lighter(130), 0));
-    thin.setColorAt(1.0, withAlpha(skin.lighter(130), 150));
+    const QColor seeThrough = blend(skin, QColor(206, 190, 150), 0.5);
+    thin.setColorAt(0.55, withAlpha(seeThrough, 0));
+    thin.setColorAt(1.0, withAlpha(seeThrough, 120));
     p.strokePath(disc, QPen(QBrush(thin), 9));
     const double lit = light.x() > 0 ? 1.0 : -1.0;
     const Saved narrow(p);
@@ -310,6 +329,24 @@ void paintWingRays(QPainter &p, const QPainterPath &disc, QColor skin, QPointF l
     stroke(p, disc, withAlpha(skin.lighter(118), 70), 3.0);
 }
 
+// The dome over the body cavity stands up from the flat wings, lit on the
+// light's side and shaded on the other, and the shoulder girdle makes a low
+// transverse swell across it behind the spiracles.
+void paintForm(QPainter &p, const QPainterPath &disc, QColor skin, QPointF light)
+{
+    const Saved s(p);
+    p.setClipPath(disc, Qt::IntersectClip);
+    {
+        const Saved dome(p);
+        p.scale(0.6, 1.0);
+        paintGlow(p, QPointF(0, 4) + light * 8, 62, withAlpha(skin.lighter(124), 120));
+        paintGlow(p, QPointF(0, 8) - light * 22, 64, withAlpha(skin.darker(135), 45));
+    }
+    p.scale(1.0, 0.22);
+    paintGlow(p, QPointF(0, -30 / 0.22) + light * 12, 30, withAlpha(skin.lighter(125), 80));
+    paintGlow(p, QPointF(0, -24 / 0.22), 30, withAlpha(skin.darker(140), 60));
+}
+
 } // namespace
 
 // Grey-brown, a rhombus of a disc with blunted outer corners lying on rippled
@@ -334,11 +371,16 @@ void paintSouthernStingray(QPainter &p, double w, double h)
     paintContactShadow(p, disc.united(ribbon(whip, {8, 4, 2, 1})), -light);
     paintWhip(p, whip, skin);
 
-    // One even grey-brown, only greyer and paler out at the thin rim.
+    // One grey-brown, shaded by the disc's form: paler over the dome of the
+    // body cavity, darker on the thinning wings, the very rim taking on a
+    // little of the sand's colour where the light comes through it.
     QRadialGradient body(QPointF(0, -4), 96);
-    body.setColorAt(0.6, skin);
-    body.setColorAt(1.0, blend(skin, QColor(160, 156, 140), 0.4));
+    body.setColorAt(0.0, skin.lighter(106));
+    body.setColorAt(0.45, skin);
+    body.setColorAt(0.86, skin.darker(118));
+    body.setColorAt(1.0, blend(skin.darker(104), QColor(206, 190, 150), 0.3));
     p.fillPath(disc, body);
+    paintForm(p, disc, skin, light);
     anatomy::paintMottle(p, disc, 16, withAlpha(skin.darker(135), 40),
                          withAlpha(skin.lighter(125), 34), 1716);
     paintRidge(p, disc, skin, light);
