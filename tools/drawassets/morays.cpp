@@ -28,7 +28,8 @@ namespace {
 
 // The long head of a moray, snout at the origin: low over the snout, rising
 // behind the small eye into the bulging jaw muscles, running on flush into
-// the neck (`r` is half the neck's depth), the throat swollen by `jowl`. The mouth
+// the neck at the neck's own depth, so the outline runs on without a step
+// (`r` is half the neck's depth), the throat swollen by `jowl`. The mouth
 // stands open as a moray breathes, the lower jaw dropped at its tip. A
 // rounder `brow` domes the snout and forehead into one smooth rise.
 QPainterPath morayHead(double r, double jowl, double brow)
@@ -39,8 +40,10 @@ QPainterPath morayHead(double r, double jowl, double brow)
                              {44, -(1.06 + brow * 0.08) * r},
                              {68, -1.3 * r - (jowl - 1) * 0.3 * r},
                              {90, -1.2 * r},
-                             {100, -0.95 * r},
-                             {100, 0.95 * r},
+                             {100, -1.14 * r},
+                             {108, -0.8 * r},
+                             {108, 0.8 * r},
+                             {100, 1.14 * r},
                              {90, 1.14 * r * jowl},
                              {74, 1.16 * r * jowl},
                              {50, 1.02 * r * jowl},
@@ -454,10 +457,10 @@ void paintMoray(QPainter &p, const Moray &m)
         const QPointF out = m.neck.pointAtPercent(rim), deep = m.neck.pointAtPercent(0.02);
         QLinearGradient dark(out, deep);
         dark.setColorAt(0.0, QColor(255, 255, 255));
-        dark.setColorAt(0.15, QColor(200, 198, 190));
-        dark.setColorAt(0.45, QColor(110, 106, 100));
-        dark.setColorAt(0.8, QColor(64, 60, 56));
-        dark.setColorAt(1.0, QColor(50, 47, 44));
+        dark.setColorAt(0.15, QColor(170, 168, 160));
+        dark.setColorAt(0.45, QColor(72, 69, 64));
+        dark.setColorAt(0.8, QColor(30, 28, 26));
+        dark.setColorAt(1.0, QColor(18, 17, 16));
         p.fillRect(m.den.boundingRect().adjusted(-g * 2, -g * 2, g, g), dark);
     }
 

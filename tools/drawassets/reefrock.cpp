@@ -41,8 +41,8 @@ QPainterPath roughBlob(QRandomGenerator &rng, QPointF c, double r, double flat)
 // The stone darkens into a crevice over a band rather than at a rim.
 void darkenRim(QPainter &p, const QPainterPath &opening)
 {
-    for (int i = 6; i >= 1; --i)
-        stroke(p, opening, QColor(10, 8, 6, 22), i * 3.0);
+    for (int i = 10; i >= 1; --i)
+        stroke(p, opening, QColor(10, 8, 6, 14), i * 2.6);
 }
 
 } // namespace
@@ -199,8 +199,6 @@ void paintBrow(QPainter &p, const QPainterPath &opening, const QPainterPath &led
     p.setClipPath(opening, Qt::IntersectClip);
     for (int i = 1; i <= 5; ++i)
         stroke(p, ledge.translated(0, 1.6 * i), QColor(0, 0, 0, 34), 3.0 * i);
-    p.setClipping(false);
-    stroke(p, ledge.translated(0, -1.0), QColor(176, 160, 130, 80), 2.0);
 }
 
 void paintLip(QPainter &p, const QPainterPath &boulder, quint32 seed, const QPainterPath &opening,
@@ -220,8 +218,6 @@ void paintLip(QPainter &p, const QPainterPath &boulder, quint32 seed, const QPai
     p.setClipPath(beyond.intersected(boulder).intersected(opening));
     paintBoulder(p, boulder, seed);
     darkenRim(p, opening);
-    // The worn edge of the stone catches a little light.
-    stroke(p, lip.translated(step * 1.2), QColor(170, 156, 128, 55), 1.8);
 }
 
 } // namespace fishart::reefrock
