@@ -37,44 +37,49 @@ void paintSpottedEagleRay(QPainter &p, double w, double h)
     p.translate(152, 104);
     p.rotate(-14);
 
-    const QPainterPath whip = curve({0, 50}, {-3, 155}, {20, 260});
-    // The tail is thick where it leaves the body and thins to a thread, lit
-    // along its upper side.
-    // Round in section: lit along its upper side, shaded along the other,
-    // and a little paler beneath where the white belly runs on into it.
-    const QPainterPath tail = ribbon(whip, {8.4, 5.6, 3.8, 2.6, 1.7, 1.0, 0.5});
-    QLinearGradient round(QPointF(-4, 0), QPointF(4, 0));
-    round.setColorAt(0.0, QColor(44, 56, 86));
-    round.setColorAt(0.45, QColor(22, 30, 50));
-    round.setColorAt(1.0, QColor(10, 14, 26));
-    p.fillPath(tail, round);
-    stroke(p,
-           curve(whip.pointAtPercent(0.02) + QPointF(-0.9, 0), QPointF(-4.2, 120),
-                 whip.pointAtPercent(0.6) + QPointF(-0.4, 0)),
-           QColor(90, 104, 136, 150), 0.8);
-    stroke(p,
-           curve(whip.pointAtPercent(0.02) + QPointF(1.6, 0), QPointF(-1.2, 110),
-                 whip.pointAtPercent(0.35) + QPointF(0.6, 0)),
-           QColor(150, 164, 190, 70), 0.5);
+    // A long thin whip trailing in a soft curve, tapering evenly to a fine point.
+    const QPainterPath whip =
+        curveThrough({{0, 50}, {-2.4, 76}, {1, 99}, {14, 117}, {36, 129.5}, {62, 140}, {87, 154}});
+    const QPainterPath tail = ribbon(whip, {8.4, 7.2, 6.0, 4.8, 3.7, 2.6, 1.6, 0.7, 0.1});
+    p.fillPath(tail, QColor(22, 30, 50));
+    // Round in section: lit along its upper side, shaded along the other.
+    const auto beside = [&whip](double from, double to, double off) {
+        std::vector<QPointF> line;
+        for (int i = 0; i <= 10; ++i) {
+            const double t = from + (to - from) * i / 10;
+            const QPointF d = whip.pointAtPercent(std::min(1.0, t + 0.01)) -
+                              whip.pointAtPercent(std::max(0.0, t - 0.01));
+            line.push_back(whip.pointAtPercent(t) +
+                           QPointF(-d.y(), d.x()) / std::hypot(d.x(), d.y()) * off * (1 - t));
+        }
+        return curveThrough(line);
+    };
+    {
+        const Saved c(p);
+        p.setClipPath(tail, Qt::IntersectClip);
+        stroke(p, beside(0.02, 0.98, -2.6), QColor(8, 12, 24, 170), 1.6);
+        stroke(p, beside(0.02, 0.8, 1.9), QColor(80, 96, 130, 170), 1.1);
+        stroke(p, beside(0.02, 0.5, 0.9), QColor(150, 164, 190, 60), 0.5);
+    }
     // Two short venomous spines lie on the tail just behind the pelvic fins,
     // dark horn, not bright bone, on the dark tail.
-    for (const double at : {0.06, 0.085})
+    for (const double at : {0.08, 0.115})
         paintSting(p, whip.pointAtPercent(at) + QPointF(0.8, 0),
-                   whip.pointAtPercent(at + 0.05) + QPointF(0.8, 0), 9, QColor(20, 24, 36),
+                   whip.pointAtPercent(at + 0.068) + QPointF(0.8, 0), 9, QColor(20, 24, 36),
                    QColor(118, 124, 136));
 
     // Falcate wings: the leading edge bowed forward, the tips swept back and
     // the trailing edge hollowed. The head stands clear in front of the
     // wings, which meet it just behind the eyes; the eyes bulge from its
-    // sides, and before them it narrows a little and then flares again into
-    // the flat duck bill, as long as the head is wide, widest at its tip,
-    // whose front edge runs nearly straight between rounded corners.
+    // sides, and before them runs the flat duck bill, as long as it is wide,
+    // its sides nearly parallel, widest just behind the tip, and its front
+    // one broad elliptical curve.
     const std::initializer_list<QPointF> half = {
-        {0, -87.4},    {8.6, -87.2},  {13.4, -85.8}, {15.4, -82.2}, {15.2, -76.6}, {13.4, -69.6},
-        {11.6, -64.4}, {12.2, -61},   {15.6, -58.6}, {19, -56.8},   {20.6, -54.4}, {19.8, -51.8},
-        {20.6, -49.4}, {23.4, -46.2}, {30, -44.2},   {46, -39},     {74, -29},     {104, -13},
-        {132, 6},      {152, 23},     {166, 37},     {156, 32},     {134, 25},     {106, 22},
-        {80, 27},      {56, 36},      {36, 46},      {18, 54},      {0, 58}};
+        {0, -88},      {7.2, -86.7},  {12.5, -83},   {14.4, -78}, {14.3, -73.2}, {13.7, -68.8},
+        {13, -64.9},   {12.8, -61.4}, {15.6, -58.6}, {19, -56.8}, {20.6, -54.4}, {19.8, -51.8},
+        {20.6, -49.4}, {23.4, -46.2}, {30, -44.2},   {46, -39},   {74, -29},     {104, -13},
+        {132, 6},      {152, 23},     {166, 37},     {156, 32},   {134, 25},     {106, 22},
+        {80, 27},      {56, 36},      {36, 46},      {18, 54},    {0, 58}};
     // Banking in mid-stroke, the wings are not a mirror pair: the right one
     // raised and curling up at the tip, seen shorter, the left one pressed
     // down at the end of its beat and spread to its full span. The head
