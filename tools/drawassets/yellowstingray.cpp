@@ -7,7 +7,6 @@
 #include "fishkit.h"
 
 #include <QImage>
-#include <QLinearGradient>
 #include <QPolygonF>
 #include <QRadialGradient>
 #include <QTransform>
@@ -43,40 +42,6 @@ struct Stingray
     double sting = 10.0; // length of the sting
     QRectF body;         // the raised head and trunk in the middle of the disc
 };
-
-// The Yellow Stingray's spine: a slender dark barb of horn lying flat along
-// the top of the tail, its edges cut into fine teeth that point back
-// towards the root, its point sharp, with a thin shadow on the skin beside it.
-void paintBarb(QPainter &p, QPointF root, QPointF d, double length, QColor horn)
-{
-    const QPointF n(-d.y(), d.x());
-    const double half = 0.95;
-    QPolygonF left, right;
-    constexpr int teeth = 11;
-    for (int i = 0; i <= teeth; ++i) {
-        const double t = 0.08 + 0.88 * i / teeth, w = half * (1.0 - t * 0.8);
-        const QPointF c = root + d * length * t;
-        // Each tooth: out to its point and straight back in a little behind it.
-        left << c + n * w << c - d * 0.9 + n * (w + 0.5);
-        right.prepend(c - n * w);
-        right.prepend(c - d * 0.9 - n * (w + 0.5));
-    }
-    QPolygonF blade{root + n * half * 0.8};
-    blade << left << root + d * length << right << root - n * half * 0.8;
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(40, 28, 10, 110));
-    p.drawPolygon(blade.translated(0.6, 0.8));
-    // It comes out of the tail's skin at its root and darkens to the point.
-    QLinearGradient along(root, root + d * length);
-    along.setColorAt(0.0, withAlpha(horn.lighter(150), 0));
-    along.setColorAt(0.08, horn.lighter(120));
-    along.setColorAt(1.0, horn.darker(140));
-    p.setBrush(along);
-    p.drawPolygon(blade);
-    QPainterPath ridge(root + d * length * 0.15);
-    ridge.lineTo(root + d * length * 0.85);
-    stroke(p, ridge.translated(n * 0.15), withAlpha(horn.lighter(170), 120), 0.3);
-}
 
 // The Yellow Stingray's skin seen close: the golden ground crowded with
 // round pale yellow spots, and between them only faint, thin, broken dark
@@ -336,13 +301,40 @@ void paintStingray(QPainter &p, const Stingray &ray, QColor dark, QColor pale)
         stroke(p, hindParts, withAlpha(line, 110), 0.5);
     }
     {
-        // The sting lies along the tail's upper face, a little to the lit side.
+        // The tail's stalk is round in section, so a soft light runs along
+        // its side turned to the light and fades before the thin tip.
+        const Saved c(p);
+        p.setClipPath(tail.subtracted(ray.disc), Qt::IntersectClip);
+        const QPointF light = QTransform().rotate(-ray.turn).map(QPointF(-0.64, -0.77));
+        const double last = ray.tail.size() - 1.0;
+        QPainterPath ridge;
+        for (int i = 0; i <= 40; ++i) {
+            const double t = 0.05 + 0.75 * i / 40.0;
+            const QPointF a = ray.tailLine.pointAtPercent(std::max(0.0, t - 0.01));
+            const QPointF b = ray.tailLine.pointAtPercent(t + 0.01);
+            QPointF n(a.y() - b.y(), b.x() - a.x());
+            n /= std::max(1e-9, std::hypot(n.x(), n.y()));
+            if (QPointF::dotProduct(n, light) < 0)
+                n = -n;
+            const QPointF at =
+                ray.tailLine.pointAtPercent(t) + n * ray.tail[size_t(t * last)] * 0.16;
+            if (i == 0)
+                ridge.moveTo(at);
+            else
+                ridge.lineTo(at);
+        }
+        for (int k = 4; k >= 1; --k)
+            stroke(p, ridge, QColor(255, 238, 176, 16), 1.4 * k);
+    }
+    {
+        // The pale horn sting lies along the tail's upper face, a little to
+        // the lit side, ahead of the caudal fin.
         const double along = ray.stingAt;
         const QPointF root = ray.tailLine.pointAtPercent(along);
         const QPointF ahead = ray.tailLine.pointAtPercent(std::min(1.0, along + 0.12));
         const QPointF d = (ahead - root) / std::max(1e-6, QLineF(root, ahead).length());
         const QPointF lift = QPointF(-d.y(), d.x()) * ray.tail.front() * 0.06;
-        paintBarb(p, root + lift, d, ray.sting, QColor(62, 42, 20));
+        paintSting(p, root + lift, ahead + lift, ray.sting, ray.colour, QColor(226, 204, 146));
     }
 
     for (const double x : {-1.0, 1.0})
@@ -363,25 +355,30 @@ void paintYellowStingray(QPainter &p, double w, double h)
     // The tail is supple and lies on the sand in a gentle curve to one side.
     QPainterPath stub(QPointF(0, 56));
     stub.cubicTo(QPointF(2, 92), QPointF(15, 118), QPointF(24, 150));
-    // Thick at the root, it tapers evenly to its end; the leaf-shaped caudal
-    // fin runs along its last half and wraps round the tip, so the outline
-    // swells only a little and closes in a rounded point.
-    const auto smooth = [](double a, double b, double x) {
-        const double t = std::clamp((x - a) / (b - a), 0.0, 1.0);
-        return t * t * (3 - 2 * t);
-    };
-    const auto core = [](double t) { return 11.6 * (1 - t); };
-    const auto web = [&](double t) {
-        const double u = std::clamp((t - 0.45) / 0.55, 0.0, 1.0);
-        return 4.0 * smooth(0.0, 0.5, u) * std::sqrt(1 - u * u * u);
-    };
+    // A short, stout, rounded stalk tapers back, and at its end sits a
+    // distinct caudal fin: a thin rounded paddle of membrane above and below
+    // the tail's last third, wider than the stalk just ahead of it and
+    // closing in a rounded end just past the tip.
+    const auto core = [](double t) { return 0.4 + 9.4 * std::pow(1 - t, 1.25); };
     std::vector<double> outer, inner;
     constexpr int samples = 40;
     for (int i = 0; i <= samples; ++i) {
         const double t = double(i) / samples;
-        outer.push_back(2 * (core(t) + web(t)));
-        inner.push_back(2 * std::max(0.0, core(t) + 0.6 - 1.6 * smooth(0.45, 0.6, t)));
+        outer.push_back(2 * core(t));
+        inner.push_back(2 * core(t) * std::min(1.0, (1 - t) * 5));
     }
+    constexpr double finAt = 0.84, finLength = 19, finWidth = 8.8;
+    const QPointF finCentre = stub.pointAtPercent(finAt);
+    const double finAngle = stub.angleAtPercent(finAt);
+    // Broadest a little behind its middle, like a paddle, not a leaf.
+    std::vector<QPointF> blade;
+    constexpr int around = 32;
+    for (int i = 0; i < around; ++i) {
+        const double t = 2 * std::numbers::pi * i / around, c = std::cos(t);
+        blade.emplace_back(finLength * c, finWidth * std::sin(t) * (1 + 0.12 * c));
+    }
+    QPainterPath paddle = smoothClosedPath(blade.data(), around);
+    paddle = QTransform().translate(finCentre.x(), finCentre.y()).rotate(-finAngle).map(paddle);
     // The pelvic fins lie under the disc's rear edge and peep out behind
     // it either side of the tail's thick root.
     const QPainterPath pelvics = mirroredOutline({{0, 48},
@@ -403,39 +400,41 @@ void paintYellowStingray(QPainter &p, double w, double h)
         rim.emplace_back(58 * c * (1 - 0.05 * s), -7.5 + 63.5 * s - snout);
     }
     const QPainterPath disc = smoothClosedPath(rim.data(), steps);
-    const Stingray ray(QPointF(130, 92), -30, disc, stub, outer, pelvics, 0.4, QColor(184, 146, 62),
-                       QPointF(12, -38), 4.6, 20, QRectF(-26, -60, 52, 108));
+    const Stingray ray(QPointF(130, 92), -30, disc, stub, outer, pelvics.united(paddle), 0.3,
+                       QColor(184, 146, 62), QPointF(12, -38), 4.6, 20, QRectF(-26, -60, 52, 108));
     paintStingray(p, ray, dark, blend(pale, ray.colour, 0.25));
     const Saved s(p);
     p.translate(ray.at);
     p.rotate(ray.turn);
-    // The caudal fin round the end of the tail is thin skin over fine rays:
-    // the pattern fades on it towards its rim, and the rays show through.
-    const QPainterPath fin = ribbon(stub, outer).subtracted(ribbon(stub, inner));
+    // The caudal fin is thin skin over fine rays: the pattern fades on it,
+    // the rays show through and the light comes through its rim.
+    const QPainterPath fin = paddle.subtracted(ribbon(stub, inner));
     p.setClipPath(fin, Qt::IntersectClip);
-    QRadialGradient veil(stub.pointAtPercent(0.8), 12);
-    veil.setColorAt(0.0, QColor(190, 156, 76, 60));
-    veil.setColorAt(1.0, QColor(206, 176, 104, 150));
+    QRadialGradient veil(finCentre, finLength);
+    veil.setColorAt(0.0, QColor(190, 156, 76, 50));
+    veil.setColorAt(1.0, QColor(206, 176, 104, 120));
     p.fillPath(fin, veil);
-    // Fine rays run out from the tail to the rim, sloping back towards the
-    // tip, those on either side offset from each other and a little uneven.
-    const auto normal = [&](double t) {
-        const QPointF d = stub.pointAtPercent(std::min(1.0, t + 0.01)) -
-                          stub.pointAtPercent(std::max(0.0, t - 0.01));
-        return QPointF(-d.y(), d.x()) / std::max(1e-9, std::hypot(d.x(), d.y()));
-    };
-    for (int i = 0; i < 16; ++i) {
+    stroke(p, paddle, QColor(226, 206, 150, 70), 4.0);
+    stroke(p, paddle, QColor(232, 216, 172, 90), 1.6);
+    // The rounded stalk stands up from the flat membrane along its sides.
+    stroke(p, ribbon(stub, inner), withAlpha(dark, 25), 0.9);
+    // Fine rays run out from the stalk to the rim, sloping back towards the
+    // tip and fanning round the rounded end, a little uneven.
+    const double length = stub.length();
+    const QTransform onFin = QTransform().translate(finCentre.x(), finCentre.y()).rotate(-finAngle);
+    constexpr int rays = 16;
+    for (int i = 0; i < rays; ++i) {
         for (const double side : {-1.0, 1.0}) {
-            const double t =
-                0.52 + i * 0.03 + (side > 0 ? 0.015 : 0) + 0.008 * std::sin(i * 2.1 + side);
-            const double out = std::min(1.0, t + 0.05);
-            const double from = std::max(0.0, core(t) - 0.6);
-            const double to =
-                (core(out) + web(out)) * (0.8 + 0.15 * std::abs(std::sin(i * 1.3 + side)));
-            const QPointF a = stub.pointAtPercent(t) + normal(t) * side * from;
-            const QPointF b = stub.pointAtPercent(out) + normal(out) * side * to;
-            stroke(p, curve(a, (a + b) / 2 + normal(t) * side * 0.8, b),
-                   withAlpha(dark, 30 + int(24 * std::abs(std::sin(i * 0.9 + side)))), 0.35);
+            const double a = std::numbers::pi * (0.06 + 0.74 * (i + (side > 0 ? 0.5 : 0)) / rays);
+            const double from = finLength * 0.6 * std::cos(a) - 8;
+            const double t = std::clamp(finAt + from / length, 0.0, 1.0);
+            const double reach = 0.86 + 0.1 * std::abs(std::sin(i * 1.3 + side));
+            const QPointF start = onFin.map(QPointF(from, side * core(t) * 0.8));
+            const QPointF end = onFin.map(
+                QPointF(finLength * std::cos(a) * reach, side * finWidth * std::sin(a) * reach));
+            const QPointF bow = onFin.map(QPointF(0, side * 0.6)) - finCentre;
+            stroke(p, curve(start, (start + end) / 2 + bow, end),
+                   withAlpha(dark, 22 + int(18 * std::abs(std::sin(i * 0.9 + side)))), 0.35);
         }
     }
 }
