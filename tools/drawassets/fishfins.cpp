@@ -467,45 +467,6 @@ QPointF farthestFrom(const QPainterPath &shape, QPointF from)
     return far;
 }
 
-Fin pairedFin(QPointF root, double length, double angle, double width, double point, int rays,
-              int spines)
-{
-    const double a = angle * pi / 180.0;
-    const QPointF along(std::cos(a), std::sin(a));
-    const QPointF side(std::sin(a), -std::cos(a));
-    const auto local = [&](double x, double y) {
-        return root + along * x * length + side * y * width;
-    };
-    // The same five points of the free edge on a round paddle and on a blade;
-    // `point` blends between them. Across is negative on the leading side.
-    constexpr double paddle[5][2] = {
-        {0.45, -0.42}, {0.9, -0.3}, {1.0, 0.0}, {0.85, 0.35}, {0.4, 0.5}};
-    constexpr double blade[5][2] = {
-        {0.5, -0.2}, {0.92, -0.1}, {1.0, -0.06}, {0.78, 0.2}, {0.35, 0.48}};
-    const double k = std::clamp(point, 0.0, 1.0);
-    std::vector<QPointF> outer;
-    for (int i = 0; i < 5; ++i)
-        outer.push_back(local(paddle[i][0] + (blade[i][0] - paddle[i][0]) * k,
-                              paddle[i][1] + (blade[i][1] - paddle[i][1]) * k));
-    const QPointF front = local(0, 0.2);
-    const QPointF rear = local(0, -0.2);
-    const QPainterPath rim = curveThrough(outer);
-    Fin f;
-    f.base = QLineF(front, rear);
-    f.spines = spines;
-    const int count = std::max(2, rays);
-    for (int i = 0; i < count; ++i)
-        f.tips.push_back(rim.pointAtPercent(0.03 + 0.94 * i / (count - 1)));
-    std::vector<QPointF> ring{front};
-    ring.insert(ring.end(), outer.begin(), outer.end());
-    ring.push_back(rear);
-    f.edge = curveThrough(ring);
-    f.shape = f.edge;
-    f.shape.closeSubpath();
-    f.shape.setFillRule(Qt::WindingFill);
-    return f;
-}
-
 namespace {
 
 void paintMarginBand(QPainter &p, const Fin &f, QColor colour, const std::vector<double> &widths)

@@ -204,18 +204,6 @@ Fin fin(QPointF front, std::initializer_list<QPointF> edge, QPointF rear)
     return finThrough(points);
 }
 
-void paintScales(QPainter &p, const QPainterPath &area, double size, QColor rim, double width)
-{
-    // Without a body shape of its own, the area's box stands in for one, so
-    // that the rows still bend with the body and shrink towards its edges.
-    const QRectF box = area.boundingRect();
-    BodyShape shape;
-    shape.snout = QPointF(box.left(), box.center().y());
-    shape.length = box.width();
-    shape.depth = box.height();
-    paintScaleRows(p, area, shape, size, rim, width);
-}
-
 void paintStripes(QPainter &p, const QPainterPath &area, double firstY, double spacing, int count,
                   double width, QColor colour, double converge)
 {
@@ -233,28 +221,6 @@ void paintStripes(QPainter &p, const QPainterPath &area, double firstY, double s
         QPainterPath line;
         line.addPolygon(stripe);
         stroke(p, line, colour, width);
-    }
-}
-
-void paintMesh(QPainter &p, const QPainterPath &area, double cell, QColor line, double width)
-{
-    const QRectF box = area.boundingRect();
-    const double r = cell / std::sqrt(3.0);
-    const Saved s(p);
-    p.setClipPath(area, Qt::IntersectClip);
-    p.setPen(QPen(line, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    int row = 0;
-    for (double y = box.top() - r; y < box.bottom() + r; y += r * 1.5, ++row) {
-        for (double x = box.left() - cell + (row % 2) * cell / 2; x < box.right() + cell;
-             x += cell) {
-            QPolygonF hex;
-            for (int k = 0; k < 6; ++k) {
-                const double a = pi / 6 + k * pi / 3;
-                hex << QPointF(x + r * std::cos(a), y + r * std::sin(a));
-            }
-            p.drawPolygon(hex);
-        }
     }
 }
 

@@ -25,7 +25,7 @@
 //      reef rock, coral heads or sea fans where the fish lives;
 //   2. the fins behind the body: tail(), fin() for dorsal and anal, paintFin();
 //   3. the body: bodyOutline() from a BodyShape, fillBody();
-//   4. patterns clipped to the body: paintScales, paintStripes, paintMesh,
+//   4. patterns clipped to the body: paintStripes,
 //      anatomy::paintFreckles for spots, or scatterPoints/spreadPoints for
 //      anything else; then shadeBody() to round the body off and darken its
 //      edge on the shaded side;
@@ -196,13 +196,6 @@ Fin spinyFin(QPointF front, std::initializer_list<QPointF> edge, QPointF rear, i
 Fin spinyFin(QPointF front, const std::vector<QPointF> &edge, QPointF rear, int spines,
              int softRays, double notch = 0.16);
 
-// A pectoral or pelvic fin hinged on the body at `root`, `length` long and
-// pointing `angle` degrees below straight back, `width` across at its widest;
-// `point` 0 gives a rounded paddle, 1 a narrow pointed blade. A pelvic fin
-// leads with a spine (`spines` 1).
-Fin pairedFin(QPointF root, double length, double angle, double width, double point, int rays,
-              int spines = 0);
-
 // Where a line straight up (`side` -1) or down (1) from `inside` leaves
 // `outline`: fins of a disc-shaped body stand on its rim, not on `at`.
 QPointF rimPoint(const QPainterPath &outline, QPointF inside, int side);
@@ -253,18 +246,10 @@ void paintFinMargin(QPainter &p, const Fin &f, QColor colour, std::initializer_l
 void paintSoftMargin(QPainter &p, const Fin &f, QColor colour,
                      std::initializer_list<double> widths);
 
-// Overlapping scale edges in rows that follow an area with no body shape of
-// its own, smaller and fainter towards its head and edges.
-void paintScales(QPainter &p, const QPainterPath &area, double size, QColor rim,
-                 double width = 0.6);
-
 // `count` lengthwise stripes across `area`, `spacing` apart from `firstY`,
 // drawn together towards the midline at snout and tail by `converge` (0-1).
 void paintStripes(QPainter &p, const QPainterPath &area, double firstY, double spacing, int count,
                   double width, QColor colour, double converge = 0.3);
-
-// A honeycomb of `cell`-wide hexagons over `area` (boxfish plates, chain marks).
-void paintMesh(QPainter &p, const QPainterPath &area, double cell, QColor line, double width);
 
 // `count` points anywhere inside `area`; they may clump, like real scatter.
 std::vector<QPointF> scatterPoints(const QPainterPath &area, int count, quint32 seed);

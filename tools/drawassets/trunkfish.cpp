@@ -24,7 +24,7 @@ namespace {
 
 // A pale net of rounded, uneven links over `area` of the carapace `c`, like
 // the chain marks of a Trunkfish: what is left between the rounded centres
-// of its plates, where paintMesh lays an even honeycomb.
+// of its plates, not an even honeycomb.
 void paintChain(QPainter &p, const Carapace &c, const QPainterPath &area, const QBrush &colour)
 {
     // The links are the pale seams between the plates themselves, so they
