@@ -292,6 +292,22 @@ void paintBackRidge(QPainter &p, const QPainterPath &box, const QPainterPath &ri
     strokeInside(p, box, ridge, crest, crestWidth);
 }
 
+void paintKeelFace(QPainter &p, const QPainterPath &box, const QPainterPath &keel, double from,
+                   double to, QColor upper, QColor lower, QColor crest, double crestWidth)
+{
+    const Saved faces(p);
+    p.setClipPath(box, Qt::IntersectClip);
+    QPainterPath under = keel;
+    under.lineTo(240, 200);
+    under.lineTo(20, 200);
+    under.closeSubpath();
+    QLinearGradient turn(QPointF(0, from), QPointF(0, to));
+    turn.setColorAt(0.0, upper);
+    turn.setColorAt(1.0, lower);
+    p.fillPath(under, turn);
+    stroke(p, keel, crest, crestWidth);
+}
+
 // Paints the boxfish, its pattern by `marks` (given the box and the tail)
 // before the shading. Only the fins behind the box and the tail can move.
 void paintBoxfish(QPainter &p, const Boxfish &b,
@@ -511,21 +527,10 @@ void paintSpottedTrunkfish(QPainter &p, double w, double h)
                        QColor(100, 104, 124, 70), 3.6);
         // Under the keel low on the side the flat belly turns away into
         // shade, the edge between the faces sharp.
-        {
-            const Saved faces(p);
-            p.setClipPath(box, Qt::IntersectClip);
-            const QPainterPath keel =
-                curveThrough({{58, 155}, {100, 161}, {150, 158}, {186, 149}, {210, 137}});
-            QPainterPath under = keel;
-            under.lineTo(240, 200);
-            under.lineTo(20, 200);
-            under.closeSubpath();
-            QLinearGradient turn(QPointF(0, 150), QPointF(0, 176));
-            turn.setColorAt(0.0, QColor(90, 94, 120, 140));
-            turn.setColorAt(1.0, QColor(70, 74, 100, 200));
-            p.fillPath(under, turn);
-            stroke(p, keel, QColor(255, 255, 255, 70), 2.2);
-        }
+        paintKeelFace(p, box,
+                      curveThrough({{58, 155}, {100, 161}, {150, 158}, {186, 149}, {210, 137}}),
+                      150, 176, QColor(90, 94, 120, 140), QColor(70, 74, 100, 200),
+                      QColor(255, 255, 255, 70), 2.2);
         // Spots are never cut: one that would touch the eye or the lips is left out.
         const Saved s(p);
         p.setClipPath(box, Qt::IntersectClip);

@@ -60,6 +60,12 @@ std::vector<std::vector<QPointF>> plateCells(const Carapace &c, const QPainterPa
 void paintBackRidge(QPainter &p, const QPainterPath &box, const QPainterPath &ridge, QColor face,
                     QColor crest, double crestWidth, QColor shade, double drop);
 
+// The flat belly face under the lower keel `keel`, turned away from the
+// light: shaded from `upper` at height `from` to `lower` at `to`, the sharp
+// edge between the faces catching a thin `crest` of light `crestWidth` wide.
+void paintKeelFace(QPainter &p, const QPainterPath &box, const QPainterPath &keel, double from,
+                   double to, QColor upper, QColor lower, QColor crest, double crestWidth);
+
 // The faint relief of the carapace's plates under the pattern: each plate a
 // low dome lit on its upper side, the fine grooves between them in shade,
 // clearest on the lit upper slope and fading into the shade towards the

@@ -6,7 +6,6 @@
 #include "fishart.h"
 #include "fishkit.h"
 
-#include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
 #include <QTransform>
@@ -100,21 +99,9 @@ void paintTrunkfish(QPainter &p, double w, double h)
                        QColor(40, 34, 14, 60), 3.4);
         // Along the keel low on the side the flat belly turns away from the
         // light at once, its pale skin greyed in shade under a sharp edge.
-        {
-            const Saved faces(p);
-            p.setClipPath(box, Qt::IntersectClip);
-            const QPainterPath keel =
-                curveThrough({{60, 161}, {100, 168}, {140, 168}, {180, 157}, {214, 137}});
-            QPainterPath under = keel;
-            under.lineTo(240, 200);
-            under.lineTo(20, 200);
-            under.closeSubpath();
-            QLinearGradient turn(QPointF(0, 156), QPointF(0, 180));
-            turn.setColorAt(0.0, QColor(50, 44, 20, 90));
-            turn.setColorAt(1.0, QColor(40, 34, 14, 140));
-            p.fillPath(under, turn);
-            stroke(p, keel, QColor(255, 250, 220, 50), 1.8);
-        }
+        paintKeelFace(
+            p, box, curveThrough({{60, 161}, {100, 168}, {140, 168}, {180, 157}, {214, 137}}), 156,
+            180, QColor(50, 44, 20, 90), QColor(40, 34, 14, 140), QColor(255, 250, 220, 50), 1.8);
         // The blotches are pigment in the skin, a deeper olive-brown than the
         // box and soft at the edge: the links and the white spots run on
         // into them, dimmed but not cut off, so they read as markings and
