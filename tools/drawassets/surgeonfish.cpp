@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <numbers>
 #include <utility>
 
@@ -175,6 +176,19 @@ void paintSkinGrain(QPainter &p, const Build &s, QColor dark, QColor light)
                           withAlpha(light, int(light.alpha() * edge * (speck - 0.5) * 2)));
         }
     }
+}
+
+// A ring of paler skin round the tail stalk, `at` of the way along the body
+// just ahead of the tail, laid in `strokes` (colour, width) so that it blurs
+// out into the flank at both sides.
+void paintStalkRing(QPainter &p, const Build &s, double at,
+                    std::initializer_list<std::pair<QColor, double>> strokes)
+{
+    const QPointF ring = s.shape.at(at, 0);
+    const QPainterPath round =
+        curve(ring + QPointF(2, -20), ring + QPointF(-2, 0), ring + QPointF(2, 20));
+    for (const auto &[colour, width] : strokes)
+        strokeInside(p, s.body, round, colour, width);
 }
 
 // The scalpel: a slim blade of bone `length` long and a fifth as wide, folded
@@ -394,12 +408,10 @@ void paintDoctorfish(QPainter &p, double w, double h)
     paintSkinGrain(p, s, QColor(54, 60, 72, 34), QColor(200, 206, 214, 30));
     // The pale ring round the stalk, just ahead of the tail, a band of
     // lighter skin that blurs out at both sides.
-    const QPointF ring = b.at(0.955, 0);
-    const QPainterPath round =
-        curve(ring + QPointF(2, -20), ring + QPointF(-2, 0), ring + QPointF(2, 20));
-    strokeInside(p, s.body, round, QColor(225, 230, 236, 60), 9);
-    strokeInside(p, s.body, round, QColor(225, 230, 236, 90), 5);
-    strokeInside(p, s.body, round, QColor(225, 230, 236, 70), 2.5);
+    paintStalkRing(p, s, 0.955,
+                   {{QColor(225, 230, 236, 60), 9},
+                    {QColor(225, 230, 236, 90), 5},
+                    {QColor(225, 230, 236, 70), 2.5}});
     modelBody(p, s.body, s.caudal.base.x1(), QColor(40, 46, 56));
     paintScalpel(p, b.at(0.945, 0.02), 13, QColor(236, 238, 240), QColor(24, 28, 36, 230));
     paintFront(p, s, look);
@@ -607,12 +619,10 @@ void paintSurgeonfish(QPainter &p, double w, double h)
     // A whitish band of skin round the tail stalk, where the scalpel lies,
     // under the body's shading, so that it darkens with the stalk where it
     // turns away, and blurring out into the grey at both sides.
-    const QPointF ring = b.at(0.935, 0);
-    const QPainterPath round =
-        curve(ring + QPointF(2, -20), ring + QPointF(-2, 0), ring + QPointF(2, 20));
-    strokeInside(p, s.body, round, QColor(236, 238, 236, 90), 16);
-    strokeInside(p, s.body, round, QColor(240, 240, 238, 150), 10);
-    strokeInside(p, s.body, round, QColor(246, 246, 244, 170), 5);
+    paintStalkRing(p, s, 0.935,
+                   {{QColor(236, 238, 236, 90), 16},
+                    {QColor(240, 240, 238, 150), 10},
+                    {QColor(246, 246, 244, 170), 5}});
     modelBody(p, s.body, s.caudal.base.x1(), QColor(48, 44, 40, 120), 1.5);
     paintScalpel(p, b.at(0.935, 0.02), 17, QColor(246, 246, 242), QColor(22, 20, 24, 245));
     paintFront(p, s, look);
